@@ -1,0 +1,89 @@
+#include "csv_line.h"
+
+#include "cp932_codec.h"
+
+#include <cstdlib>
+
+namespace wtn {
+
+namespace {
+const std::string kEmpty;
+}
+
+const std::string& CsvLine::field(std::size_t i) const { return i < fields.size() ? fields[i] : kEmpty; }
+const std::string& CsvLine::text(std::size_t i) const { return i < texts.size() ? texts[i] : kEmpty; }
+double CsvLine::real(std::size_t i) const { return text_to_real(field(i)); }
+int CsvLine::integer(std::size_t i) const { return text_to_integer(field(i)); }
+
+double text_to_real(const std::string& text) { return std::strtod(text.c_str(), nullptr); }
+
+int text_to_integer(const std::string& text) {
+    long value = std::strtol(text.c_str(), nullptr, 10);
+    if (value > INT32_MAX) return INT32_MAX;
+    if (value < INT32_MIN) return INT32_MIN;
+    return static_cast<int>(value);
+}
+
+void split_csv_line(const std::string& text, CsvLine& line) {
+    line.fields.assign(1, std::string());
+    line.texts.clear();
+    // The field a quote opened in: a string takes no field, so the comma before
+    // it and the comma after it together advance the field index by one. A
+    // line that begins with a string has no field before it; its bytes up to
+    // the next comma are dropped (no writer produces such a line).
+    long index = 0;
+    bool in_quote = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char c = text[i];
+        if (is_cp932_double_byte(text, i)) {
+            std::string& target = in_quote ? line.texts.back() : line.fields[static_cast<std::size_t>(index)];
+            if (in_quote || index >= 0) target.append(text, i, 2);
+            ++i;
+            continue;
+        }
+        if (in_quote) {
+            if (c == '"' && (i + 1 >= text.size() || text[i + 1] != '"')) {
+                in_quote = false;
+                continue;
+            }
+            line.texts.back() += c;
+            if (c == '"') ++i; // the second quote of a doubled pair
+            continue;
+        }
+        if (c == ',') {
+            ++index;
+            if (index >= 0 && static_cast<std::size_t>(index) >= line.fields.size()) {
+                line.fields.emplace_back();
+            } else if (index >= 0) {
+                line.fields[static_cast<std::size_t>(index)].clear();
+            }
+            continue;
+        }
+        if (c == '"') {
+            in_quote = true;
+            line.texts.emplace_back();
+            // The slot the comma before the string opened is given back.
+            if (index >= 0 && static_cast<std::size_t>(index) + 1 == line.fields.size() &&
+                line.fields.back().empty() && index > 0) {
+                line.fields.pop_back();
+            }
+            --index;
+            continue;
+        }
+        if (index >= 0) line.fields[static_cast<std::size_t>(index)] += c;
+    }
+}
+
+int read_csv_line(LineReader& reader, CsvLine& line) {
+    std::string text;
+    if (!reader.next(text)) return kCsvEndOfFile;
+    if (!text.empty() && text[0] == '#') {
+        line.fields.clear();
+        line.texts.clear();
+        return kCsvComment;
+    }
+    split_csv_line(text, line);
+    return kCsvData;
+}
+
+} // namespace wtn

@@ -1,0 +1,47 @@
+#include "file_io.h"
+
+#include "error_messages.h"
+#include "program_stop.h"
+
+#include <cstring>
+
+namespace wtn {
+
+CFile open_file(const std::string& name, const char* mode) {
+    std::string binary_mode;
+    for (const char* m = mode; *m != '\0'; ++m) {
+        if (*m != 't' && *m != 'b') binary_mode += *m;
+    }
+    binary_mode += 'b';
+    return CFile(std::fopen(name.c_str(), binary_mode.c_str()));
+}
+
+CFile open_or_stop(const std::string& name, const char* mode) {
+    CFile file = open_file(name, mode);
+    if (!file) stop_with_error(-1, "印字用ファイル(" + name + ")がオープンできません.");
+    return file;
+}
+
+void close_written_or_stop(CFile& file, const std::string& name) {
+    if (!file) return;
+    bool failed = std::ferror(file.get()) != 0;
+    failed = std::fclose(file.release()) != 0 || failed;
+    if (failed) stop_with_error(-1, "(ERROR)-ファイル(" + name + ")の書き込みに失敗しました.");
+}
+
+void* zero_fill(void* area, std::size_t count) {
+    if (count > kZeroFillLimit) stop_with_error(kErrZeroFillTooLarge);
+    if (count > 0) std::memset(area, 0, count);
+    return area;
+}
+
+int strip_newline(char* buffer, std::size_t length) {
+    if (length == 0) return 0;
+    for (std::size_t i = 0; i < length; ++i) {
+        if (buffer[i] == '\n') buffer[i] = '\0';
+    }
+    buffer[length - 1] = '\0';
+    return 0;
+}
+
+} // namespace wtn

@@ -1,0 +1,105 @@
+#include "child_process.h"
+#include "message_box.h"
+#include "program_folder.h"
+
+#include <gtest/gtest.h>
+
+namespace wtn {
+namespace {
+
+using test::ChildResult;
+using test::ChildRun;
+using test::ProgramFolder;
+
+ChildResult run_probe(const ProgramFolder& folder, const std::string& action, bool pipe,
+                      const std::string& stdin_text = "",
+                      std::map<std::string, std::string> env = {}) {
+    ChildRun run;
+    run.program = FRAME_PROBE;
+    run.args = {action};
+    run.work_dir = folder.path();
+    run.env = std::move(env);
+    run.env["WTN_UI_PIPE"] = pipe ? "1" : "0";
+    if (!run.env.count("WTN_ANSWER")) run.unset_env = {"WTN_ANSWER"};
+    run.stdin_text = stdin_text;
+    return test::run_child(run);
+}
+
+TEST(BatchFrame, DriverThatReturnsExitsZeroWithItsFilesWritten) {
+    ProgramFolder folder(false);
+    ChildResult r = run_probe(folder, "", false);
+    EXPECT_EQ(r.exit_code, 0);
+    EXPECT_EQ(folder.read("probe.txt"), "started\r\ndone\r\n");
+    EXPECT_EQ(r.err, "");
+}
+
+TEST(BatchFrame, ErrorBoxGoesToStandardErrorWithoutTheFrontEnd) {
+    ProgramFolder folder(false);
+    ChildResult r = run_probe(folder, "error", false);
+    EXPECT_EQ(r.exit_code, 1);
+    EXPECT_EQ(r.err, "error: (ERROR)-カスタマイズ用ファイル(TVNCSTM.DAT)がオープンできません.\n");
+    EXPECT_EQ(folder.read("probe.txt"), "started\r\n"); // flushed and closed on the way out
+}
+
+TEST(BatchFrame, ErrorBoxIsOnePipeLineForTheFrontEnd) {
+    ProgramFolder folder(false);
+    ChildResult r = run_probe(folder, "own-error", true);
+    EXPECT_EQ(r.exit_code, 1);
+    EXPECT_EQ(r.out, "BOX\terror\tok\town text\n");
+    // A table text ending in a line feed travels as \n.
+    ProgramFolder folder2(false);
+    r = run_probe(folder2, "zero-fill", true);
+    EXPECT_EQ(r.exit_code, 1);
+    EXPECT_EQ(r.out, "BOX\terror\tok\t(ERROR)-配列の０クリアーで　n  が大きすぎます.\n");
+}
+
+TEST(BatchFrame, WarningAnsweredThroughThePipe) {
+    struct Case {
+        const char* answer;
+        int exit_code;
+        const char* file;
+    } cases[] = {{"yes\n", 0, "started\r\nwent on\r\ndone\r\n"},
+                 {"no\n", 1, "started\r\n"},
+                 {"", 1, "started\r\n"}}; // front end gone: no
+    for (const auto& c : cases) {
+        ProgramFolder folder(false);
+        ChildResult r = run_probe(folder, "warn", true, c.answer);
+        EXPECT_EQ(r.exit_code, c.exit_code) << c.answer;
+        EXPECT_EQ(r.out, "BOX\twaring\tyesno\t崩壊角の確認\\n続けますか\n");
+        EXPECT_EQ(folder.read("probe.txt"), c.file);
+    }
+}
+
+TEST(BatchFrame, WarningWithoutTheFrontEndFollowsWtnAnswerAndDefaultsToNo) {
+    struct Case {
+        const char* answer; // nullptr: not set
+        int exit_code;
+    } cases[] = {{"yes", 0}, {"no", 1}, {nullptr, 1}};
+    for (const auto& c : cases) {
+        ProgramFolder folder(false);
+        std::map<std::string, std::string> env;
+        if (c.answer) env["WTN_ANSWER"] = c.answer;
+        ChildResult r = run_probe(folder, "warn", false, "", env);
+        EXPECT_EQ(r.exit_code, c.exit_code);
+        EXPECT_EQ(r.err, "waring: 崩壊角の確認\n続けますか\n");
+    }
+}
+
+TEST(BatchFrame, UnopenableOutputAndUnexpectedFailuresStopWithABox) {
+    ProgramFolder folder(false);
+    ChildResult r = run_probe(folder, "open-fail", false);
+    EXPECT_EQ(r.exit_code, 1);
+    EXPECT_EQ(r.err, "error: 印字用ファイル(no/such/folder/x.PDT)がオープンできません.\n");
+    r = run_probe(folder, "throw", false);
+    EXPECT_EQ(r.exit_code, 1);
+    EXPECT_NE(r.err.find("unexpected"), std::string::npos);
+}
+
+TEST(BoxText, EscapesLineEndsTabsAndBackslashesBothWays) {
+    const std::string text = "a\\b\tc\nd";
+    EXPECT_EQ(escape_box_text(text), "a\\\\b\\tc\\nd");
+    EXPECT_EQ(unescape_box_text(escape_box_text(text)), text);
+}
+
+} // namespace
+} // namespace wtn
