@@ -9,7 +9,7 @@ cmake --build "$build" --parallel "$(nproc)"
 bin="$build/bin"
 if [ ! -x "$bin/WTN_WIN" ]; then
   echo "The front end is not built yet. Built programs in $bin:"
-  find "$bin" -maxdepth 1 -type f -executable -printf '  %f\n' | sort
+  if [ -d "$bin" ]; then find "$bin" -maxdepth 1 -type f -executable -printf '  %f\n' | sort; fi
   exit 0
 fi
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then

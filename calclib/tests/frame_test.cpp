@@ -19,7 +19,7 @@ ChildResult run_probe(const ProgramFolder& folder, const std::string& action, bo
     run.args = {action};
     run.work_dir = folder.path();
     run.env = std::move(env);
-    run.env["WTN_UI_PIPE"] = pipe ? "1" : "0";
+    run.env["WTN_UI_PIPE"] = std::string(pipe ? "1" : "0");
     if (!run.env.count("WTN_ANSWER")) run.unset_env = {"WTN_ANSWER"};
     run.stdin_text = stdin_text;
     return test::run_child(run);
