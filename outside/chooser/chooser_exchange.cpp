@@ -1,0 +1,75 @@
+#include "chooser_exchange.h"
+
+#include "text_lines.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <memory>
+
+namespace wtn {
+namespace {
+
+std::string trimmed(const std::string& text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string::npos) return {};
+    const auto last = text.find_last_not_of(" \t");
+    return text.substr(first, last - first + 1);
+}
+
+bool parse_level(const std::string& text, double& value) {
+    const std::string t = trimmed(text);
+    if (t.empty()) return false;
+    const auto [end, ec] = std::from_chars(t.data(), t.data() + t.size(), value);
+    return ec == std::errc() && end == t.data() + t.size() && std::isfinite(value);
+}
+
+} // namespace
+
+bool parse_whole_integer(const std::string& text, int& value) {
+    const std::string t = trimmed(text);
+    if (t.empty()) return false;
+    const char* begin = t.data();
+    if (*begin == '+') ++begin;
+    const auto [end, ec] = std::from_chars(begin, t.data() + t.size(), value);
+    return ec == std::errc() && end == t.data() + t.size();
+}
+
+bool read_chooser_request(const std::string& path, ChooserRequest& request, std::string& error) {
+    request = ChooserRequest{};
+    if (!read_lines(path, request.lines)) {
+        error = "cannot read " + path;
+        return false;
+    }
+    // A trailing empty line is only the end of the last line.
+    while (!request.lines.empty() && trimmed(request.lines.back()).empty()) request.lines.pop_back();
+    if (request.lines.empty() || !parse_whole_integer(request.lines[0], request.case_index) ||
+        (request.case_index != 0 && request.case_index != 1)) {
+        error = "line 1 of " + path + " is not a case index 0 or 1";
+        return false;
+    }
+    for (std::size_t i = 1; i < request.lines.size(); ++i) {
+        double level = 0.0;
+        if (!parse_level(request.lines[i], level)) {
+            error = "line " + std::to_string(i + 1) + " of " + path + " is not a level";
+            return false;
+        }
+        request.levels.push_back(level);
+    }
+    if (request.levels.empty()) {
+        error = path + " holds no candidate level";
+        return false;
+    }
+    return true;
+}
+
+bool write_chooser_choice(const std::string& path, const ChooserRequest& request, int index) {
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "wb"), &std::fclose);
+    if (!file) return false;
+    write_crlf_line(file.get(), std::to_string(index));
+    for (std::size_t i = 1; i < request.lines.size(); ++i) write_crlf_line(file.get(), request.lines[i]);
+    if (std::fflush(file.get()) != 0 || std::ferror(file.get())) return false;
+    return std::fclose(file.release()) == 0;
+}
+
+} // namespace wtn
