@@ -1,0 +1,34 @@
+// The calculation input file: one keyed comma line per group or row
+// ("swdat,1,1,...", "sdatu,3.50,18.0,..."), written by the front end before
+// every run as CAL_FILE.DAT and read by every batch program into InputRecord.
+// Keys are compared without regard to case; lines beginning with "#", empty
+// lines and unknown keys (the front end's "caldt") are skipped; a single key
+// met twice keeps its last line; a row key appends one row per line; the four
+// tide-level keys replace their row.
+#pragma once
+
+#include "input_record.h"
+
+#include <string>
+
+namespace wtn {
+
+inline constexpr const char* kInputFileName = "CAL_FILE.DAT";
+// The installed default wall section, read for an empty name or "New_Data".
+inline constexpr const char* kDefaultInputFileName = "TVNDATA.DEF";
+inline constexpr const char* kNewDataName = "New_Data";
+
+// Reads the input file name into input (counters reset first). A file of an
+// earlier release without a "tjkn1" line gets the crowns and the
+// construction-stage seabed from "joken" and reduction rates of 100 %.
+// Stops the program with exit code 1 and a message when the file cannot be
+// opened or read, when a row table or id list would overflow its room, or
+// when a number reads as infinite or not a number.
+void read_input(InputRecord& input, const std::string& name);
+
+// Writes input back as "<name>.CAL" in the current folder, every item in its
+// reference number format. Returns 0 when written, 1 when the file cannot be
+// created or a write fails (no message).
+int write_input(const InputRecord& input, const std::string& name);
+
+} // namespace wtn
