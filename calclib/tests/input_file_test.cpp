@@ -17,7 +17,7 @@ using test::ProgramFolder;
 
 // A 36-character full-width title: 72 bytes in code page 932, more than the
 // 64 bytes an old reader slot held.
-const std::string kTitleUtf8 = "岸壁（－７．５ｍ）自立式鋼矢板の設計計算書第一期工事区間の検討結果";
+const std::string kTitleUtf8 = "岸壁（－７．５ｍ）自立式鋼矢板の設計計算書第一期工事区間の検討結果ＡＢＣ";
 
 std::string crlf_lines(const std::vector<std::string>& lines) {
     std::string text;
