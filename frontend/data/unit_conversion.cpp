@@ -1,0 +1,120 @@
+#include "unit_conversion.h"
+
+#include "marume_round.h"
+#include "number_text.h"
+
+#include <cmath>
+
+namespace wtn {
+
+namespace {
+
+using marume::round_dec;
+
+// Standard gravity in the precisions that the old conversions used.
+constexpr double kG2 = 9.8;
+constexpr double kG3 = 9.807;
+constexpr double kG5 = 9.80665;
+constexpr double kGWater = 9.81;
+
+// Moduli of the two standard materials, old value (10^6 tf/m2 ... as
+// 2.1 x 10^n) and their SI values in kN/mm2: steel and prestressed concrete.
+constexpr double kOldSteelE = 2.1, kSteelE = 200.0;
+constexpr double kOldConcreteE = 3.5, kConcreteE = 34.3;
+
+// Allowable stresses of the standard grades (kgf/cm2 to N/mm2), taken from
+// the standards' SI tables rather than multiplied, so they read as tabled.
+struct StressPair {
+    double old_value, si_value;
+};
+constexpr StressPair kStressTable[] = {
+    {1800, 180}, {2700, 270}, {2400, 235}, {3600, 352.5},
+    {1400, 140}, {2100, 210}, {1900, 185}, {2850, 277.5},
+};
+
+double convert_stress(double x) {
+    for (const auto& pair : kStressTable)
+        if (x == pair.old_value) return pair.si_value;
+    return round_dec(x * kG3 / 100.0, 1);
+}
+
+// Lateral-resistance constants from tf/m^p to kN/m^p: the length unit is the
+// cm of the old constants (100^p) and the force unit tf to kN (9.8 / 1000).
+double convert_constant(double x, double power) { return x * kG2 / 1000.0 * std::pow(100.0, power); }
+
+void convert_layers(std::array<DosouRec, kSoilLayerRoom + 1>& layers, int neire_sw) {
+    for (int i = 0; i < kSoilLayerRoom; ++i) {
+        DosouRec& l = layers[i];
+        for (int j = 0; j < 2; ++j)
+            l.unit_w[j] = l.soil_sw == 0 ? round_dec(l.unit_w[j] * kG2, 0) : round_dec(l.unit_w[j] * kG5, 3);
+        l.soil_val[1] = round_dec(l.soil_val[1] * kG5, 3); // C0
+        l.soil_val[2] = round_dec(l.soil_val[2] * kG5, 3); // K
+        // The constants are not rounded: they are large and carry their own digits.
+        if (neire_sw == 0 || neire_sw == 1) l.kh_val[0] = convert_constant(l.kh_val[0], 3.0);
+        else if (neire_sw == 3) l.kh_val[0] = convert_constant(l.kh_val[0], 2.5);
+        l.kh_val[1] = convert_constant(l.kh_val[1], 3.0);
+        l.kh_val[2] = convert_constant(l.kh_val[2], 3.0);
+        l.kh_val[3] = convert_constant(l.kh_val[3], 2.5);
+    }
+}
+
+void convert_method(DosouHohoRec& h, int neire_sw) {
+    if (neire_sw == 2) h.hoho_k[0] = convert_constant(h.hoho_k[0], 2.5);
+    else if (neire_sw == 4) h.hoho_k[0] = convert_constant(h.hoho_k[0], 3.5);
+    h.hoho_k[1] = convert_constant(h.hoho_k[1], 2.5);
+    h.hoho_k[2] = convert_constant(h.hoho_k[2], 3.5);
+}
+
+void convert_forces(std::array<GairyokuRec, kForceRoom + 1>& forces) {
+    for (int i = 0; i < kForceRoom; ++i) forces[i].force = round_dec(forces[i].force * kG5, 3);
+}
+
+} // namespace
+
+void conv_si_unit(DesignData& d, const ConversionScope& scope) {
+    SekkeiData& s = d.sekkei_dat;
+    SekoujiData& w = d.sekouji_dat;
+    YaitaData& y = d.yaita_dat;
+    TihyouData& t = d.tihyou_dat;
+    DosouData& ds = d.dosou_dat;
+
+    s.zevove_sw = 1;
+    if (scope.water) s.water_w = round_dec(s.water_w * kGWater, 1);
+    d.kanseiji_dat.dynwater_sw = 2;
+    if (w.wave_sw != 0 || w.dissip_sw != 0) {
+        w.lambda1 = 1.0;
+        w.lambda2 = 1.0;
+    } else {
+        w.lambda2 = 0.0;
+    }
+    if (scope.young_and_stress) {
+        if (y.young_e == kOldSteelE) y.young_e = kSteelE;
+        else if (y.young_e == kOldConcreteE) y.young_e = kConcreteE;
+        else y.young_e = round_dec(std::pow(10.0, y.young_exp) * y.young_e * kG3 / 1e5, 1);
+        if (!std::isfinite(y.young_e)) throw DataError("ヤング係数の値が大きすぎて換算できません。");
+        y.young_exp = 0;
+        for (int i = 0; i < 3; ++i) y.stress_allow[i] = convert_stress(y.stress_allow[i]);
+    }
+    y.second_sw = 2;
+    y.kh_lm = 0.0;
+    if (scope.surcharge)
+        for (int i = 0; i < 2; ++i) t.surcharge_q[i] = round_dec(t.surcharge_q[i] * kG3, 2);
+    if (scope.fills)
+        for (int i = 0; i < kFillRoom; ++i) {
+            t.morid_tbl[i].wet_w = round_dec(t.morid_tbl[i].wet_w * kG2, 0);
+            t.morid_tbl[i].sat_w = round_dec(t.morid_tbl[i].sat_w * kG2, 0);
+        }
+    if (scope.surcharge_zones)
+        for (int i = 0; i < kSurchargeRoom; ++i) {
+            t.josai_tbl[i].q_normal = round_dec(t.josai_tbl[i].q_normal * kG3, 2);
+            t.josai_tbl[i].q_seismic = round_dec(t.josai_tbl[i].q_seismic * kG3, 2);
+        }
+    if (scope.land_layers) convert_layers(ds.dosou_riku, s.neire_sw);
+    if (scope.sea_layers) convert_layers(ds.dosou_umi, s.neire_sw);
+    if (scope.land_method) convert_method(ds.dosou_hoho[0], s.neire_sw);
+    if (scope.sea_method) convert_method(ds.dosou_hoho[1], s.neire_sw);
+    if (scope.normal_forces) convert_forces(d.gairyoku_dat.gairyoku_jyo);
+    if (scope.seismic_forces) convert_forces(d.gairyoku_dat.gairyoku_jis);
+}
+
+} // namespace wtn
