@@ -22,11 +22,15 @@ CFile open_or_stop(const std::string& name, const char* mode) {
     return file;
 }
 
-void close_written_or_stop(CFile& file, const std::string& name) {
-    if (!file) return;
+bool close_written(CFile& file) {
+    if (!file) return true;
     bool failed = std::ferror(file.get()) != 0;
     failed = std::fclose(file.release()) != 0 || failed;
-    if (failed) stop_with_error(-1, "(ERROR)-ファイル(" + name + ")の書き込みに失敗しました.");
+    return !failed;
+}
+
+void close_written_or_stop(CFile& file, const std::string& name) {
+    if (!close_written(file)) stop_with_error(-1, "(ERROR)-ファイル(" + name + ")の書き込みに失敗しました.");
 }
 
 void* zero_fill(void* area, std::size_t count) {

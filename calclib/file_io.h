@@ -26,6 +26,10 @@ CFile open_file(const std::string& name, const char* mode);
 // "印字用ファイル(name)がオープンできません.".
 CFile open_or_stop(const std::string& name, const char* mode);
 
+// Flushes and closes a file that was written. False when a write or the
+// close failed, so a writer never reports a half-written file as written.
+bool close_written(CFile& file);
+
 // Flushes and closes a file that was written; a failed write stops the program
 // with a message naming the file, so no result file is left half written
 // without the user knowing.

@@ -544,9 +544,7 @@ int write_input(const InputRecord& in, const std::string& name) {
     }
 
     // A failed write must not look like a written file.
-    bool failed = std::ferror(f) != 0;
-    failed = std::fclose(file.release()) != 0 || failed;
-    return failed ? 1 : 0;
+    return close_written(file) ? 0 : 1;
 }
 
 } // namespace wtn
