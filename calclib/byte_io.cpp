@@ -1,0 +1,93 @@
+#include "byte_io.h"
+
+#include "cp932_codec.h"
+
+#include <bit>
+#include <cmath>
+#include <cstring>
+
+namespace wtn {
+
+namespace {
+
+void put_le(std::string& bytes, std::uint64_t value, std::size_t count) {
+    for (std::size_t i = 0; i < count; ++i) {
+        bytes.push_back(static_cast<char>(static_cast<unsigned char>(value & 0xFFU)));
+        value >>= 8U;
+    }
+}
+
+std::uint64_t get_le(const char* at, std::size_t count) {
+    std::uint64_t value = 0;
+    for (std::size_t i = count; i > 0; --i) {
+        value = (value << 8U) | static_cast<unsigned char>(at[i - 1]);
+    }
+    return value;
+}
+
+} // namespace
+
+void ByteWriter::field(const std::int32_t& value) {
+    put_le(bytes_, static_cast<std::uint32_t>(value), kIntBytes);
+}
+
+void ByteWriter::field(const double& value) {
+    if (!std::isfinite(value)) all_finite_ = false;
+    put_le(bytes_, std::bit_cast<std::uint64_t>(value), kRealBytes);
+}
+
+void ByteWriter::text(const std::string& value, std::size_t room) {
+    if (room == 0) return;
+    std::size_t kept = cp932_fit(value, room - 1);
+    // A NUL inside the text would end it early for the reader anyway.
+    std::size_t nul = value.find('\0');
+    if (nul != std::string::npos && nul < kept) kept = nul;
+    bytes_.append(value, 0, kept);
+    bytes_.append(room - kept, '\0');
+}
+
+void ByteWriter::reserved(std::size_t count) { bytes_.append(count, '\0'); }
+
+bool ByteReader::take(std::size_t count, const char*& at) {
+    if (!complete_ || bytes_.size() - position_ < count) {
+        complete_ = false;
+        return false;
+    }
+    at = bytes_.data() + position_;
+    position_ += count;
+    return true;
+}
+
+void ByteReader::field(std::int32_t& value) {
+    const char* at = nullptr;
+    value = 0;
+    if (!take(kIntBytes, at)) return;
+    value = static_cast<std::int32_t>(static_cast<std::uint32_t>(get_le(at, kIntBytes)));
+}
+
+void ByteReader::field(double& value) {
+    const char* at = nullptr;
+    value = 0.0;
+    if (!take(kRealBytes, at)) return;
+    value = std::bit_cast<double>(get_le(at, kRealBytes));
+    if (!std::isfinite(value)) {
+        all_finite_ = false;
+        value = 0.0;
+    }
+}
+
+void ByteReader::text(std::string& value, std::size_t room) {
+    const char* at = nullptr;
+    value.clear();
+    if (!take(room, at)) return;
+    std::size_t length = 0;
+    while (length < room && at[length] != '\0') ++length;
+    value.assign(at, length);
+}
+
+void ByteReader::reserved(std::size_t count) {
+    const char* at = nullptr;
+    take(count, at);
+}
+
+} // namespace wtn

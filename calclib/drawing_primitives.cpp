@@ -1,0 +1,116 @@
+#include "drawing_primitives.h"
+
+#include "error_messages.h"
+#include "text_lines.h"
+
+#include <cmath>
+#include <cstdint>
+#include <string>
+
+namespace wtn {
+
+namespace {
+
+struct Point {
+    double x = 0.0;
+    double y = 0.0;
+};
+
+// A drawing coordinate truncated toward zero. A value that is not a number or
+// does not fit an integer is a calculation fault; writing it would give the
+// viewer garbage, so the program stops instead.
+int page_unit(double value) {
+    if (!std::isfinite(value) || std::fabs(value) >= static_cast<double>(INT32_MAX)) {
+        stop_with_error(-1, "(ERROR)-図の座標値が正しくありません.");
+    }
+    return static_cast<int>(std::trunc(value));
+}
+
+Point through_sheet(const SheetTransform& sheet, Point p) {
+    Point out;
+    transform_point(p.x, p.y, 0.0, 0.0, sheet.cos_angle, sheet.sin_angle, 1.0, sheet.origin_x, sheet.origin_y, out.x,
+                    out.y);
+    return out;
+}
+
+void write_line_record(std::FILE* file, const SheetTransform& sheet, Point from, Point to) {
+    Point a = through_sheet(sheet, from);
+    Point b = through_sheet(sheet, to);
+    char text[96];
+    std::snprintf(text, sizeof text, "L %4d %4d %4d %4d 0 2", page_unit(a.x), page_unit(a.y), page_unit(b.x),
+                  page_unit(b.y));
+    write_crlf_line(file, text);
+}
+
+} // namespace
+
+int transform_point(double x, double y, double x0, double y0, double c, double s, double scale, double tx,
+                    double ty, double& out_x, double& out_y) {
+    return transform_point_xy(x, y, x0, y0, c, s, scale, scale, tx, ty, out_x, out_y);
+}
+
+int transform_point_xy(double x, double y, double x0, double y0, double c, double s, double scale_x,
+                       double scale_y, double tx, double ty, double& out_x, double& out_y) {
+    const double dx = x - x0;
+    const double dy = y - y0;
+    out_x = (dx * c + dy * s) * scale_x + tx;
+    out_y = (dy * c - dx * s) * scale_y + ty;
+    return 0;
+}
+
+int draw_hatching(std::FILE* file, const SheetTransform& sheet, int x, int y, double angle) {
+    const double ax = x;
+    const double ay = y;
+    const double c = std::cos(angle);
+    const double s = std::sin(angle);
+    auto turned = [&](Point p) {
+        Point out;
+        transform_point(p.x, p.y, ax, ay, c, s, 1.0, ax, ay, out.x, out.y);
+        return out;
+    };
+    // Nine short strokes, three groups of three, 20 units apart, each leaning
+    // 20 units back over a height of 50.
+    for (int group = 0; group < 3; ++group) {
+        for (int stroke = 0; stroke < 3; ++stroke) {
+            const double sx = ax + 100.0 * group + 20.0 * stroke;
+            write_line_record(file, sheet, turned({sx, ay}), turned({sx - 20.0, ay + 50.0}));
+        }
+    }
+    // Six long strokes at the slope atan 0.4 between the groups, their end
+    // points cut to whole units before turning, as the symbol was drawn.
+    const double slope = std::atan(0.4);
+    const double sin_slope = std::sin(slope);
+    const double cos_slope = std::cos(slope);
+    const double reach = 60.0 * sin_slope;
+    for (int group = 0; group < 2; ++group) {
+        for (int stroke = 0; stroke < 3; ++stroke) {
+            const double start = 10.0 * stroke;
+            const double end = start + reach;
+            Point from{std::trunc(ax + 100.0 * group + 40.0 - start * sin_slope), std::trunc(ay + start * cos_slope)};
+            Point to{std::trunc(ax + 100.0 * group + 100.0 - end * sin_slope), std::trunc(ay + end * cos_slope)};
+            write_line_record(file, sheet, turned(from), turned(to));
+        }
+    }
+    return 0;
+}
+
+int draw_water_mark(std::FILE* file, const SheetTransform& sheet, int x, int y) {
+    const double ax = x;
+    const double ay = y;
+    // The triangle hangs with its tip on the water line (Y grows downward).
+    const Point tip{ax, ay};
+    const Point left{ax - 25.0, ay - 50.0};
+    const Point right{ax + 25.0, ay - 50.0};
+    write_line_record(file, sheet, tip, left);
+    write_line_record(file, sheet, left, right);
+    write_line_record(file, sheet, right, tip);
+    // Three lines below it, each shorter by 25 units on either side.
+    for (int line = 1; line <= 3; ++line) {
+        const double half = 75.0 - 25.0 * (line - 1);
+        const double ly = ay + 10.0 * line;
+        write_line_record(file, sheet, {ax - half, ly}, {ax + half, ly});
+    }
+    return 0;
+}
+
+} // namespace wtn

@@ -1,0 +1,117 @@
+#include "result_areas.h"
+
+#include "error_messages.h"
+#include "file_io.h"
+#include "result_images.h"
+
+#include <new>
+
+namespace wtn {
+
+namespace {
+
+// Codes of ErrorMessages for the areas that cannot be had. The fixed-size
+// records are members of CaseAreas and need no allocation of their own; only
+// the rows and arrays whose room depends on the case are allocated.
+constexpr int kErrLoadItemArea = 8;
+constexpr int kErrMatrixRigidity = 46;
+constexpr int kErrMatrixLength = 47;
+constexpr int kErrMatrixKh = 48;
+constexpr int kErrMatrixBeta = 49;
+constexpr int kErrMatrixFactor = 50;
+constexpr int kErrFieldMatrices = 53;
+constexpr int kErrNodeStates = 54;
+
+// Gives area room rows of row_bytes each, cleared. Work areas were limited to
+// kZeroFillLimit bytes by the clearing routine; a larger one is refused in
+// the same way rather than grown silently.
+template <class T>
+void allocate_rows(std::vector<T>& area, int rows, std::size_t row_bytes, int error_code) {
+    std::size_t count = rows > 0 ? static_cast<std::size_t>(rows) : 0;
+    if (count * row_bytes > kZeroFillLimit) stop_with_error(kErrZeroFillTooLarge);
+    try {
+        area.assign(count, T{});
+    } catch (const std::bad_alloc&) {
+        stop_with_error(error_code);
+    }
+}
+
+template <class T>
+void release(std::vector<T>& area) {
+    std::vector<T>().swap(area);
+}
+
+void alloc_load_items(CaseAreas& areas, const CaseAreaSizes& sizes) {
+    allocate_rows(areas.load_items, sizes.load_items, kLoadItemBytes, kErrLoadItemArea);
+}
+
+} // namespace
+
+MethodBlock method_block(int method) {
+    if (method == 1) return MethodBlock::chang;
+    if (method == 2 || method == 4) return MethodBlock::matrix;
+    return MethodBlock::koken;
+}
+
+void alloc_chang_area(CaseAreas& areas, const CaseAreaSizes& sizes) {
+    areas.chang = ChangResult{};
+    alloc_load_items(areas, sizes);
+}
+
+void alloc_koken_area(CaseAreas& areas, const CaseAreaSizes& sizes, int method) {
+    areas.koken = KokenResult{};
+    areas.koken.scale[0] = kKokenDepthScale;
+    areas.koken.scale[1] = kKokenRigidityScale;
+    if (method == 3 || method == 5) areas.koken.scale[2] = kKokenConstantScale;
+    alloc_load_items(areas, sizes);
+}
+
+void alloc_matrix_area(CaseAreas& areas, const CaseAreaSizes& sizes) {
+    areas.matrix = MatrixResult{};
+    const int room = sizes.matrix_elements;
+    for (MatrixElements& section : areas.matrix.elements) {
+        allocate_rows(section.rigidity, room, kRealBytes, kErrMatrixRigidity);
+        allocate_rows(section.length, room, kRealBytes, kErrMatrixLength);
+        allocate_rows(section.kh, room, kRealBytes, kErrMatrixKh);
+        allocate_rows(section.beta, room, kRealBytes, kErrMatrixBeta);
+        allocate_rows(section.factor, room, kRealBytes, kErrMatrixFactor);
+    }
+    allocate_rows(areas.matrix_work.field_matrices, room, kFieldMatrixBytes, kErrFieldMatrices);
+    allocate_rows(areas.matrix_work.node_states, room, kNodeStateBytes, kErrNodeStates);
+    alloc_load_items(areas, sizes);
+}
+
+void alloc_method_area(CaseAreas& areas, const CaseAreaSizes& sizes, int method) {
+    switch (method_block(method)) {
+    case MethodBlock::chang: alloc_chang_area(areas, sizes); return;
+    case MethodBlock::matrix: alloc_matrix_area(areas, sizes); return;
+    case MethodBlock::koken: alloc_koken_area(areas, sizes, method); return;
+    }
+}
+
+void free_chang_area(CaseAreas& areas) {
+    areas.chang = ChangResult{};
+    release(areas.load_items);
+}
+
+void free_koken_area(CaseAreas& areas) {
+    areas.koken = KokenResult{};
+    release(areas.load_items);
+}
+
+void free_matrix_area(CaseAreas& areas) {
+    areas.matrix = MatrixResult{};
+    release(areas.matrix_work.field_matrices);
+    release(areas.matrix_work.node_states);
+    release(areas.load_items);
+}
+
+void free_method_area(CaseAreas& areas, int method) {
+    switch (method_block(method)) {
+    case MethodBlock::chang: free_chang_area(areas); return;
+    case MethodBlock::matrix: free_matrix_area(areas); return;
+    case MethodBlock::koken: free_koken_area(areas); return;
+    }
+}
+
+} // namespace wtn

@@ -1,0 +1,65 @@
+// The stability results as TVNCAL and TVNPRN hold them: the blocks kept for
+// the whole run and the areas of one case, allocated per case by the
+// embedment method. Each program's driver owns one StabilityResults.
+#pragma once
+
+#include "result_records.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace wtn {
+
+// Which block a case record of NEIRE.PRN carries, by embedment method
+// (swdat item 2): 1 Chang, 2 and 4 transfer matrix, any other value the
+// port-research-institute curves.
+enum class MethodBlock { chang, matrix, koken };
+MethodBlock method_block(int method);
+
+// The areas of one case.
+struct CaseAreas {
+    std::vector<LoadItem> load_items; // room for the case's loads
+    std::int32_t load_item_count = 0; // rows of the current case record
+    ChangResult chang;
+    KokenResult koken;
+    MatrixResult matrix;
+    MatrixWork matrix_work;
+};
+
+struct StabilityResults {
+    DecidedPile decided;
+    CaseResultBlock case_results;
+    CorrosionBlock corrosion;
+    DesignValueBlock design_values;
+    PipeStressBlock pipe_stress;
+    LevelSolverBlock level_solver;
+    LevelDisplacementBlock level_displacement;
+    CaseAreas areas;
+    // 1 when a joint-efficiency factor differs from 1.0 (normalise_stability_inputs).
+    std::int32_t joint_efficiency_flag = 0;
+};
+
+// Rooms of a case's areas: the number of LoadItem rows and, for the
+// transfer-matrix methods, the number of beam elements per section.
+struct CaseAreaSizes {
+    int load_items = 0;
+    int matrix_elements = 0;
+};
+
+// Allocate the areas of one method, cleared. A room beyond the largest work
+// area (kZeroFillLimit bytes) or an allocation failure stops the program
+// with the method's message. The port-research-institute area starts with
+// its scales: h0 1.0, EI 10^4 and, for methods 3 and 5, k 1000.0.
+void alloc_chang_area(CaseAreas& areas, const CaseAreaSizes& sizes);
+void alloc_koken_area(CaseAreas& areas, const CaseAreaSizes& sizes, int method);
+void alloc_matrix_area(CaseAreas& areas, const CaseAreaSizes& sizes);
+// Allocates the areas of the embedment method's block.
+void alloc_method_area(CaseAreas& areas, const CaseAreaSizes& sizes, int method);
+
+// Release what the allocators took.
+void free_chang_area(CaseAreas& areas);
+void free_koken_area(CaseAreas& areas);
+void free_matrix_area(CaseAreas& areas);
+void free_method_area(CaseAreas& areas, int method);
+
+} // namespace wtn
