@@ -1,0 +1,92 @@
+#include "pressure_formulas.h"
+
+#include "error_messages.h"
+#include "message_box.h"
+#include "rounding.h"
+
+#include <cmath>
+
+namespace wtn {
+namespace {
+
+const char* const kActiveRootWarning =
+    "主働土圧係数計算式の√内が負の値になりました．\n\n"
+    "      0.0として計算を続行しますか？";
+const char* const kPassiveRootWarning =
+    "受働土圧係数計算式の√内が負の値になりました．\n\n"
+    "      0.0として計算を続行しますか？";
+
+const char* const kClayAngleZero =
+    "(ERROR)-粘性土の地震時土圧の計算で崩壊角が 0.0 又は 90.0 度になり、土圧強度が求まりません.";
+
+// Points this far below the seabed or deeper take formula 1 in an earthquake.
+constexpr double kSeismicFormulaDepth = 10.0;
+constexpr double kLevelTolerance = 0.0001;
+
+double square(double x) { return x * x; }
+
+} // namespace
+
+double active_coefficient(double beta, double phi, double delta, double psi, double theta) {
+    double r = std::sin(phi + delta) * std::sin(phi - beta - theta) /
+               (std::cos(psi - beta) * std::cos(psi + delta + theta));
+    if (r < 0.0) {
+        warn_or_stop(kActiveRootWarning);
+        r = 0.0;
+    }
+    const double k = std::cos(delta) * square(std::cos(phi - psi - theta)) /
+                     (std::cos(theta) * square(std::cos(psi)) * std::cos(psi + delta + theta) *
+                      square(1.0 + std::sqrt(r)));
+    return round_dec(k, 4);
+}
+
+double passive_coefficient(double beta, double phi, double delta, double psi, double theta) {
+    double r = std::sin(phi - delta) * std::sin(phi + beta - theta) /
+               (std::cos(psi - beta) * std::cos(psi + delta - theta));
+    if (r < 0.0) {
+        warn_or_stop(kPassiveRootWarning);
+        r = 0.0;
+    }
+    const double k = std::cos(delta) * square(std::cos(phi + psi - theta)) /
+                     (std::cos(theta) * square(std::cos(psi)) * std::cos(psi + delta - theta) *
+                      square(1.0 - std::sqrt(r)));
+    return round_dec(k, 4);
+}
+
+double sand_pressure(double k, double sigma, double q, double psi, double beta) {
+    return round_dec(k * (sigma + q * std::cos(psi) / std::cos(psi - beta)), 3);
+}
+
+ClayActiveResult clay_active_pressure(const ClayActiveOptions& o, double depth_below_seabed,
+                                      double sigma, double q, double c, double zeta, double theta,
+                                      bool bottom) {
+    ClayActiveResult r;
+    r.formula1 = sigma + q - 2.0 * c;
+    const double formula2 = (sigma + q) * o.consolidation;
+    if (o.load_case == 0) {
+        if (o.normal_formula_switch == 0) r.formula2 = formula2;
+    } else if (depth_below_seabed >= kSeismicFormulaDepth) {
+        if (o.seismic_formula_switch == 1) r.formula2 = formula2;
+    } else if (depth_below_seabed > kLevelTolerance && bottom && o.pressure_method == 1) {
+        if (o.seismic_formula_switch == 1) r.formula2 = formula2;
+    } else {
+        const double sin_zeta = std::sin(zeta);
+        const double cos_zeta = std::cos(zeta);
+        // The seismic formula divides by sin and cos of the failure angle; a
+        // flat or vertical slip plane has no finite wedge.
+        if (std::fabs(sin_zeta) < 1e-12 || std::fabs(cos_zeta) < 1e-12) stop_with_error(-1, kClayAngleZero);
+        r.formula1 = (sigma + q) * std::sin(zeta + theta) / (std::cos(theta) * sin_zeta) -
+                     c / (cos_zeta * sin_zeta);
+        if (o.seismic_formula_switch == 1) r.formula2 = formula2;
+    }
+    r.formula1 = round_dec(r.formula1, 3);
+    if (r.formula2 != kFormulaNotUsed) r.formula2 = round_dec(r.formula2, 3);
+    r.adopted = r.formula2 > r.formula1 ? r.formula2 : r.formula1;
+    return r;
+}
+
+double clay_passive_pressure(double sigma, double q, double c) {
+    return round_dec(sigma + q + 2.0 * c, 3);
+}
+
+} // namespace wtn
