@@ -1,0 +1,155 @@
+// The per-layer calculation records of both sides, from the finished tables:
+// geometry, unit weights, angles in radians, overburden, the water heights
+// and the partial overburden sums that the apparent seismic coefficients use.
+#include "load_model.h"
+
+#include "angles.h"
+#include "error_messages.h"
+#include "rounding.h"
+
+#include <algorithm>
+
+namespace wtn {
+namespace {
+
+constexpr int kErrNegativeCohesion = 61;
+constexpr double kSeismicFormulaDepth = 10.0;  // m below the seabed
+
+// Weight of one row's soil column, rounded as every overburden step is.
+double column_weight(double thickness, double unit_weight) { return round_dec(thickness * unit_weight, 3); }
+
+void land_records(const InputRecord& input, const CustomisationValues& custom, LoadModel& m) {
+    const LayerTable& t = m.land;
+    const int rw = m.index.residual_water;
+    const int crown = m.index.ground_crown;
+    const double seabed = input.joken.design_seabed;
+    const double minus10 = seabed - kSeismicFormulaDepth;
+    const double z_ref = input.tjkn1.cohesion_ref_level;
+    for (int i = 0; i + 1 < t.count; ++i) {
+        const SoilLayerRow& row = t.rows[i];
+        LandLayerCalc& c = m.land_calc[i];
+        c.top = row.top;
+        c.thickness = row.top - t.rows[i + 1].top;
+        c.unit_weight = i < rw ? row.wet_weight : row.submerged_weight;
+        c.saturated_weight = row.saturated_weight;
+        c.beta = to_radians(input.joken.ground_angle);
+        c.phi = to_radians(row.friction_angle);
+        c.delta_normal = to_radians(input.add_1.normal_active);
+        c.delta_seismic = to_radians(input.add_1.seismic_active);
+        c.psi = to_radians(custom.wall_angle);
+        c.failure_top = 0.0;
+        c.failure_bottom = 0.0;
+        c.mean_case = -1;
+        c.cohesion_top = row.cohesion_top;
+        c.cohesion_bottom = row.cohesion_bottom;
+    }
+
+    // Overburden from the ground-surface crown down; rows above it carry none.
+    double sigma = 0.0;
+    for (int i = std::max(crown, 0); i + 1 < t.count && crown >= 0; ++i) {
+        LandLayerCalc& c = m.land_calc[i];
+        c.sigma_top = sigma;
+        c.sigma_bottom = sigma + column_weight(c.thickness, c.unit_weight);
+        sigma = c.sigma_bottom;
+    }
+
+    // Clay within 10 m below the seabed: its values at the seabed minus 10 m,
+    // where the interpolation method reads the bottom intensity.
+    for (int i = 0; i + 1 < t.count; ++i) {
+        LandLayerCalc& c = m.land_calc[i];
+        if (is_sand(t.rows[i]) || !(c.top <= seabed && c.top > minus10)) continue;
+        c.sigma_clay_top = c.sigma_top;
+        c.sigma_minus10 = c.sigma_top + column_weight(c.top - minus10, c.unit_weight);
+        const double cohesion = cohesion_at(t.rows[i], z_ref, minus10);
+        if (cohesion < 0.0) stop_with_error(kErrNegativeCohesion);
+        c.cohesion_minus10 = round_dec(cohesion, 3);
+    }
+
+    // Water heights and partial sums below both the residual water level and
+    // the crown. With the water at or above the crown, the customisation may
+    // take the crown as the water level.
+    if (rw >= 0 && crown >= 0) {
+        double reference = input.joken.residual_level;
+        if (crown >= rw && custom.apparent_land_depth_rule == 1) reference = t.rows[crown].top;
+        double wet = 0.0;
+        for (int r = crown; r < rw; ++r) wet += column_weight(m.land_calc[r].thickness, m.land_calc[r].unit_weight);
+        const int first_wet_row = std::max(rw, crown);
+        double saturated = 0.0;
+        double used = 0.0;
+        for (int i = first_wet_row; i + 1 < t.count; ++i) {
+            LandLayerCalc& c = m.land_calc[i];
+            c.water_height_top = reference - c.top;
+            c.water_height_bottom = reference - (c.top - c.thickness);
+            c.wet_overburden = wet;
+            c.saturated_overburden = saturated;
+            c.used_overburden = used;
+            saturated += column_weight(c.thickness, c.saturated_weight);
+            used += column_weight(c.thickness, c.unit_weight);
+        }
+    }
+    m.land_calc[t.count - 1].top = t.rows[t.count - 1].top;
+    m.land_count = t.count;
+}
+
+void sea_records(const InputRecord& input, const CustomisationValues& custom, LoadModel& m) {
+    const LayerTable& t = m.sea;
+    const int lwl = m.index.lwl;
+    const int seabed = m.index.sea_seabed;
+    for (int i = 0; i + 1 < t.count; ++i) {
+        const SoilLayerRow& row = t.rows[i];
+        SeaLayerCalc& c = m.sea_calc[i];
+        c.top = row.top;
+        c.thickness = row.top - t.rows[i + 1].top;
+        c.unit_weight = i < lwl ? row.wet_weight : row.submerged_weight;
+        c.saturated_weight = row.saturated_weight;
+        c.beta = to_radians(input.joken.seabed_angle);
+        c.phi = to_radians(row.friction_angle);
+        c.delta_normal = to_radians(input.add_1.normal_passive);
+        c.delta_seismic = to_radians(input.add_1.seismic_passive);
+        c.psi = to_radians(custom.wall_angle);
+        c.cohesion_top = row.cohesion_top;
+        c.cohesion_bottom = row.cohesion_bottom;
+        c.resistance_option = row.resistance_option;
+        c.n_value = row.n_value;
+        c.n_from_cohesion = row.n_from_cohesion;
+        c.kh = row.kh;
+    }
+    double sigma = 0.0;
+    for (int i = std::max(seabed, 0); i + 1 < t.count && seabed >= 0; ++i) {
+        SeaLayerCalc& c = m.sea_calc[i];
+        c.sigma_top = sigma;
+        c.sigma_bottom = sigma + column_weight(c.thickness, c.unit_weight);
+        sigma = c.sigma_bottom;
+    }
+    if (seabed >= 0) {
+        // An L.W.L. outside the sea-side layers lies above them: every row is submerged.
+        double reference = input.joken.lwl;
+        if (seabed >= lwl && custom.apparent_sea_depth_rule == 1) reference = t.rows[seabed].top;
+        double wet = 0.0;
+        for (int r = seabed; r < lwl; ++r) wet += column_weight(m.sea_calc[r].thickness, m.sea_calc[r].unit_weight);
+        const int first_wet_row = std::max(lwl, seabed);
+        double saturated = 0.0;
+        double used = 0.0;
+        for (int i = first_wet_row; i + 1 < t.count; ++i) {
+            SeaLayerCalc& c = m.sea_calc[i];
+            c.water_height_top = reference - c.top;
+            c.water_height_bottom = reference - (c.top - c.thickness);
+            c.wet_overburden = wet;
+            c.saturated_overburden = saturated;
+            c.used_overburden = used;
+            saturated += column_weight(c.thickness, c.saturated_weight);
+            used += column_weight(c.thickness, c.unit_weight);
+        }
+    }
+    m.sea_calc[t.count - 1].top = t.rows[t.count - 1].top;
+    m.sea_count = t.count;
+}
+
+} // namespace
+
+void build_layer_calc(const InputRecord& input, const CustomisationValues& custom, LoadModel& model) {
+    land_records(input, custom, model);
+    sea_records(input, custom, model);
+}
+
+} // namespace wtn

@@ -1,0 +1,91 @@
+// Input checks of the layer model, run before any table is built.
+#include "load_model.h"
+
+#include "error_messages.h"
+
+#include <cmath>
+
+namespace wtn {
+namespace {
+
+constexpr int kErrLandOrder = 17;
+constexpr int kErrSeaOrder = 18;
+constexpr int kErrLandAboveSuperstructure = 24;
+constexpr int kErrSeaBelowSeabed = 25;
+constexpr int kErrFillEndsBelowCrown = 26;
+constexpr int kErrFillOrder = 27;
+constexpr int kErrSurchargeOverlap = 28;
+constexpr int kErrNoFillLayers = 64;
+constexpr int kErrFillOnFlatGround = 65;
+constexpr int kErrFillBelowGround = 66;
+
+// Tops must fall strictly from row to row, and the lower limit of the soil
+// must lie below the last top: otherwise the closing row would turn the last
+// layer upside down.
+bool tops_fall(const std::array<SoilLayerRow, kMaxSoilLayerRows>& rows, int count, double lower_limit) {
+    for (int i = 1; i < count; ++i) {
+        if (!(rows[i].top < rows[i - 1].top)) return false;
+    }
+    return count == 0 || lower_limit < rows[count - 1].top;
+}
+
+bool ground_is_flat(const InputRecord& input) {
+    for (int p = 1; p < input.ground_point_count; ++p) {
+        if (std::fabs(input.ground_points[p].level - input.ground_points[0].level) >= kBoundaryTolerance) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+void check_surcharge_zones(const InputRecord& input, LoadModel& model) {
+    if (input.swdat.ground_shape == kEmbankmentShape) {
+        for (int i = 1; i < input.surcharge_count; ++i) {
+            for (int j = 0; j < i; ++j) {
+                if (input.surcharges[j].end > input.surcharges[i].start) stop_with_error(kErrSurchargeOverlap);
+            }
+        }
+    }
+    model.clay_at_seabed = 0;
+    if (input.swdat.earth_pressure_method != 1) return;
+    const double seabed = input.joken.design_seabed;
+    for (int i = 0; i < input.land_layer_count; ++i) {
+        const SoilLayerRow& row = input.land_layers[i];
+        if (is_sand(row)) continue;
+        // The last layer reaches down to the lower limit of the soil.
+        const double bottom = i + 1 < input.land_layer_count ? input.land_layers[i + 1].top
+                                                             : input.joken.soil_bottom;
+        if (row.top > seabed && bottom < seabed) model.clay_at_seabed = 1;
+    }
+}
+
+void check_layer_order(const InputRecord& input) {
+    const double lower_limit = input.joken.soil_bottom;
+    if (!tops_fall(input.land_layers, input.land_layer_count, lower_limit)) stop_with_error(kErrLandOrder);
+    if (!tops_fall(input.sea_layers, input.sea_layer_count, lower_limit)) stop_with_error(kErrSeaOrder);
+    if (input.land_layer_count > 0 && input.land_layers[0].top > input.tjkn1.superstructure_crown) {
+        stop_with_error(kErrLandAboveSuperstructure);
+    }
+    if (input.sea_layer_count > 0 && input.sea_layers[0].top < input.joken.design_seabed) {
+        stop_with_error(kErrSeaBelowSeabed);
+    }
+    if (input.swdat.ground_shape == kStraightShape) return;
+
+    const bool flat = ground_is_flat(input);
+    if (flat) {
+        if (input.fill_count > 0) stop_with_error(kErrFillOnFlatGround);
+        return;
+    }
+    if (input.fill_count == 0) stop_with_error(kErrNoFillLayers);
+    if (!(input.fills[input.fill_count - 1].top > input.joken.ground_crown)) stop_with_error(kErrFillEndsBelowCrown);
+    for (int f = 1; f < input.fill_count; ++f) {
+        if (!(input.fills[f].top < input.fills[f - 1].top)) stop_with_error(kErrFillOrder);
+    }
+    for (int p = 0; p < input.ground_point_count; ++p) {
+        if (input.ground_points[p].level > input.fills[0].top) stop_with_error(kErrFillBelowGround);
+    }
+}
+
+} // namespace wtn

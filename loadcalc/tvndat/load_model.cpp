@@ -1,0 +1,87 @@
+#include "load_model.h"
+
+namespace wtn {
+namespace {
+
+constexpr double kSeismicFormulaDepth = 10.0;  // m below the seabed
+
+// Cases of "swdat" item 6.
+constexpr int kNormalOnly = 1;
+constexpr int kSeismicOnly = 2;
+
+} // namespace
+
+void clear_load_tables(LoadModel& model) {
+    model = LoadModel{};
+    for (SeaLayerCalc& c : model.sea_calc) c.resistance_option = 1;
+}
+
+void reset_load_indices(LoadModel& model) {
+    model.index = LevelIndices{};
+    model.land.count = 0;
+    model.sea.count = 0;
+    model.ground_count = 0;
+    model.land_count = 0;
+    model.sea_count = 0;
+}
+
+void normalise_load_inputs(InputRecord& input) {
+    if (input.swdat.ground_shape == kEmbankmentShape) input.joken.ground_angle = 0.0;
+    if (input.swdat.completed_cases == kNormalOnly) input.joken.surcharge_seismic = 0.0;
+    if (input.swdat.completed_cases == kSeismicOnly) input.joken.surcharge_normal = 0.0;
+}
+
+CaseRange load_case_range(const InputRecord& input) {
+    switch (input.swdat.completed_cases) {
+    case kNormalOnly: return {kNormalCase, kNormalCase + 1};
+    case kSeismicOnly: return {kSeismicCase, kSeismicCase + 1};
+    default: return {kNormalCase, kSeismicCase + 1};
+    }
+}
+
+void prepare_layer_model(const InputRecord& input, const CustomisationValues& custom, LoadModel& model) {
+    check_surcharge_zones(input, model);
+    check_layer_order(input);
+
+    const double z_ref = input.tjkn1.cohesion_ref_level;
+    model.land = land_layer_table(input);
+    model.sea = sea_layer_table(input);
+    append_bottom_rows(model.land, model.sea, input.joken.soil_bottom);
+    if (input.swdat.ground_shape != kStraightShape) {
+        build_ground_table(input, model);
+        extend_ground_table(custom, model);
+    }
+    cohesion_at_layer_bounds(model.land, z_ref);
+    cohesion_at_layer_bounds(model.sea, z_ref);
+    derive_sea_n_values(model.sea, input.swdat.embedment_method, z_ref, custom.qu_denominator);
+    insert_fill_layers(model.land, input);
+
+    const double seabed = input.joken.design_seabed;
+    const double minus10 = seabed - kSeismicFormulaDepth;
+    // The seabed is a land-side boundary where the surcharge is taken there
+    // for all layers, or where a clay layer spans it under interpolation.
+    const bool seabed_in_land =
+        (input.swdat.ground_shape == kEmbankmentShape && input.swdat.surcharge_mode == 1) ||
+        model.clay_at_seabed == 1;
+    if (seabed_in_land) split_land_layers(model.land, seabed, kSplitSeabed, z_ref);
+    split_land_layers(model.land, input.joken.residual_level, kSplitResidualWater, z_ref);
+    split_land_layers(model.land, input.joken.ground_crown, kSplitGroundCrown, z_ref);
+    split_land_layers(model.land, minus10, kSplitSeabedMinus10, z_ref);
+    split_land_layers(model.land, input.tjkn1.superstructure_crown, kSplitSuperstructureCrown, z_ref);
+
+    LevelIndices& index = model.index;
+    if (seabed_in_land) index.land_seabed = find_land_level(model.land, seabed);
+    index.residual_water = find_land_level(model.land, input.joken.residual_level);
+    index.ground_crown = find_land_level(model.land, input.joken.ground_crown);
+    index.seabed_minus_10 = find_land_level(model.land, minus10);
+    index.superstructure_crown = find_land_level(model.land, input.tjkn1.superstructure_crown);
+
+    split_sea_layers(model.sea, seabed, kSplitSeaSeabed, z_ref);
+    split_sea_layers(model.sea, input.joken.lwl, kSplitLwl, z_ref);
+    index.sea_seabed = find_sea_level(model.sea, seabed);
+    index.lwl = find_sea_level(model.sea, input.joken.lwl);
+
+    build_layer_calc(input, custom, model);
+}
+
+} // namespace wtn
