@@ -1,0 +1,196 @@
+#include "pile_catalogue.h"
+
+#include "csv_line.h"
+#include "error_messages.h"
+#include "file_io.h"
+#include "text_lines.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace wtn {
+
+namespace {
+
+// Item numbers (after the id, the quoted name apart) of the three section
+// values on a pile's line.
+struct Columns {
+    std::size_t inertia;
+    std::size_t modulus;
+    std::size_t moment;   // 0: the catalogue has no third value
+};
+
+constexpr Columns kSteelColumns{8, 1, 0};
+constexpr Columns kPcColumns{7, 1, 2};
+constexpr Columns kAddedColumns{1, 2, 3};
+
+bool is_marker_line(const std::string& line) {
+    return line.size() >= 3 && line[0] == '"' && (line[1] == 'L' || line[1] == 'W') && line[2] == '"';
+}
+
+PileRecord pile_from_line(const std::string& text, const Columns& columns) {
+    CsvLine line;
+    split_csv_line(text, line);
+    PileRecord pile;
+    pile.id = line.integer(0);
+    pile.name = line.text(0);
+    pile.inertia = line.real(columns.inertia);
+    pile.modulus = line.real(columns.modulus);
+    if (columns.moment != 0) pile.moment = line.real(columns.moment);
+    return pile;
+}
+
+// Every pile of one installed catalogue file, in file order.
+void read_catalogue_file(const std::string& name, const std::string& open_message, int lines_per_pile,
+                         const Columns& columns, PileTable& rows) {
+    CFile file = open_file(name, "rt");
+    if (!file) stop_with_error(-1, open_message + "(" + name + ")がオープンできません.");
+    LineReader reader(file.get());
+    std::string line;
+    while (reader.next(line)) {
+        if (line.empty() || line[0] == '#' || is_marker_line(line)) continue;
+        rows.push_back(pile_from_line(line, columns));
+        // The lines after a concrete pile's first line belong to the same pile.
+        std::string skipped;
+        for (int i = 1; i < lines_per_pile; ++i) reader.next(skipped);
+    }
+    if (reader.failed()) stop_with_error(-1, open_message + "(" + name + ")が読み込めません.");
+}
+
+PileTable read_installed(bool pc) {
+    PileTable rows;
+    const int files = pc ? kPcCatalogueCount : kSteelCatalogueCount;
+    for (int number = 1; number <= files; ++number) {
+        if (pc) {
+            read_catalogue_file(pc_catalogue_name(number), "PC矢板データファイル", kPcLinesPerPile, kPcColumns, rows);
+        } else {
+            read_catalogue_file(steel_catalogue_name(number), "矢板データファイル", 1, kSteelColumns, rows);
+        }
+    }
+    return rows;
+}
+
+bool in_list(const PileIdList& list, int id) {
+    return std::find(list.ids.begin(), list.ids.begin() + list.count, id) != list.ids.begin() + list.count;
+}
+
+PileTable select_installed(const InputRecord& input, bool pc) {
+    const PileTable rows = read_installed(pc);
+    PileTable table;
+    const PileIdList& ids = input.catalogue_piles;
+    for (int k = 0; k < ids.count; ++k) {
+        const int id = ids.ids[k];
+        const auto found = std::find_if(rows.begin(), rows.end(), [id](const PileRecord& p) { return p.id == id; });
+        if (found == rows.end()) {
+            stop_with_error(-1, std::string(pc ? "(ERROR)-PC矢板データファイル" : "(ERROR)-矢板データファイル") +
+                                    "に選択された矢板(番号 " + std::to_string(id) + ")がありません.");
+        }
+        PileRecord pile = *found;
+        pile.selected = 1;
+        pile.added = 0;
+        table.push_back(pile);
+    }
+    return table;
+}
+
+PileTable all_installed(const InputRecord& input, bool pc) {
+    PileTable rows = read_installed(pc);
+    for (PileRecord& pile : rows) pile.selected = in_list(input.catalogue_piles, pile.id) ? 1 : 0;
+    return rows;
+}
+
+const char* added_file_name(int kind) { return kind == kAddedPc ? kPcAddedFileName : kSteelAddedFileName; }
+
+// The rows of a user catalogue: its first line holds the number of rows.
+// False when the file cannot be opened; stops when it ends before that count.
+bool read_added_file(int kind, PileTable& rows) {
+    const std::string name = added_file_name(kind);
+    CFile file = open_file(name, "rt");
+    if (!file) return false;
+    LineReader reader(file.get());
+    std::string line;
+    CsvLine first;
+    reader.next(line);
+    split_csv_line(line, first);
+    const int count = first.integer(0);
+    for (int i = 0; i < count; ++i) {
+        if (!reader.next(line)) {
+            stop_with_error(-1, "(ERROR)-追加矢板ファイル(" + name + ")の矢板が " + std::to_string(count) +
+                                    " 件に足りません.");
+        }
+        rows.push_back(pile_from_line(line, kAddedColumns));
+    }
+    return true;
+}
+
+[[noreturn]] void stop_added_file_missing() { stop_with_error(-1, "追加矢板ファイルがオープンできません."); }
+
+} // namespace
+
+std::string steel_catalogue_name(int number) {
+    char name[16];
+    std::snprintf(name, sizeof name, "YAITA.D%02d", number);
+    return name;
+}
+
+std::string pc_catalogue_name(int number) {
+    char name[16];
+    std::snprintf(name, sizeof name, "YAITA.C%02d", number);
+    return name;
+}
+
+PileTable read_steel_piles(const InputRecord& input) { return select_installed(input, false); }
+PileTable read_pc_piles(const InputRecord& input) { return select_installed(input, true); }
+PileTable read_all_steel_piles(const InputRecord& input) { return all_installed(input, false); }
+PileTable read_all_pc_piles(const InputRecord& input) { return all_installed(input, true); }
+
+void read_added_piles(const InputRecord& input, int kind, PileTable& table) {
+    const PileIdList& ids = input.added_piles;
+    if (ids.count == 0) return;
+    PileTable rows;
+    if (!read_added_file(kind, rows)) stop_added_file_missing();
+    for (int k = 0; k < ids.count; ++k) {
+        const int id = ids.ids[k];
+        if (std::none_of(rows.begin(), rows.end(), [id](const PileRecord& p) { return p.id == id; })) {
+            stop_with_error(-1, "(ERROR)-追加矢板ファイル(" + std::string(added_file_name(kind)) +
+                                    ")に選択された矢板(番号 " + std::to_string(id) + ")がありません.");
+        }
+    }
+    for (PileRecord& pile : rows) {
+        if (!in_list(ids, pile.id)) continue;
+        pile.selected = 1;
+        pile.added = 1;
+        table.push_back(pile);
+    }
+}
+
+int read_all_added_piles(const InputRecord& input, int kind, PileTable& table) {
+    PileTable rows;
+    if (!read_added_file(kind, rows)) return 0;
+    for (PileRecord& pile : rows) {
+        pile.selected = in_list(input.added_piles, pile.id) ? 1 : 0;
+        pile.added = 1;
+        table.push_back(pile);
+    }
+    return static_cast<int>(rows.size());
+}
+
+void write_selected_added_piles(const InputRecord& input, const RunInfo& run_info) {
+    const int pile_type = input.joken.pile_type;
+    if ((pile_type != 3 && pile_type != 7) || input.added_piles.count == 0) return;
+    PileTable rows;
+    if (!read_added_file(pile_type == 7 ? kAddedPc : kAddedSteel, rows)) stop_added_file_missing();
+
+    const std::string name = run_info.data_name + ".APD";
+    CFile out = open_file(name, "wt");
+    if (!out) stop_with_error(-1, "(ERROR)-ファイル(" + name + ")が作成できません.");
+    for (const PileRecord& pile : rows) {
+        if (!in_list(input.added_piles, pile.id)) continue;
+        char numbers[128];
+        std::snprintf(numbers, sizeof numbers, ",%1.0lf,%1.0lf,%1.1lf", pile.inertia, pile.modulus, pile.moment);
+        write_crlf_line(out.get(), std::to_string(pile.id) + ",\"" + pile.name + "\"" + numbers);
+    }
+    close_written_or_stop(out, name);
+}
+
+} // namespace wtn
