@@ -1,0 +1,67 @@
+// Dynamic water pressure on the sea side in the seismic case, by Westergaard's
+// formula: p(y) = 7/8 k gamma_w sqrt(H y) at depth y below the water surface,
+// resultant P = 7/12 k gamma_w H^2 acting 0.4 H above the seabed, with H the
+// water depth above the design seabed. Where the water stands above the
+// superstructure crown, the part above the crown does not act on the wall.
+// Levels m, pressures kN/m2, forces kN/m, moments kN.m/m.
+#pragma once
+
+#include "input_record.h"
+#include "pressure_segments.h"
+#include "virtual_seabed.h"
+
+#include <array>
+
+namespace wtn {
+
+// The distribution is taken in steps of this depth (m).
+inline constexpr double kDynamicWaterStep = 0.5;
+// Deepest water the dynamic-water tables have room for (m). Quay walls stand
+// in far less; deeper water is refused with a message.
+inline constexpr double kMaxDynamicWaterDepth = 100.0;
+// Points of the distribution: one per step, a last one at the water depth.
+inline constexpr int kDynamicWaterPointRoom = static_cast<int>(kMaxDynamicWaterDepth / kDynamicWaterStep) + 1;
+// Pieces: up to two triangles per step.
+inline constexpr int kDynamicWaterSegmentRoom = 2 * (kDynamicWaterPointRoom - 1);
+
+struct DynamicWaterData {
+    double force = 0.0;             // P_d, resultant over the whole depth
+    double height = 0.0;            // h_d above the design seabed
+    double moment = 0.0;            // M_d about the virtual seabed
+    int above_crown = 0;            // 1 when the L.W.L. is at or above the superstructure crown
+    double crown_force = 0.0;       // P_c, the part above the crown
+    double crown_height = 0.0;      // h_c above the crown
+    double crown_moment = 0.0;      // M_c
+    double seabed_pressure = 0.0;   // p at the seabed
+    double step = kDynamicWaterStep;
+    int point_count = 0;
+    double start_level = 0.0;       // level of the first point
+    std::array<double, kDynamicWaterPointRoom> depth{};      // below the water surface
+    std::array<double, kDynamicWaterPointRoom> pressure{};
+    int segment_count = 0;
+};
+
+struct DynamicWaterTotals {
+    double spare = 0.0;
+    std::array<double, kCaseCount> segment_force{};
+    std::array<double, kCaseCount> segment_moment{};
+    std::array<double, kCaseCount> force{};
+    std::array<double, kCaseCount> moment{};
+    std::array<double, kCaseCount> lever_arm{};
+};
+
+using DynamicWaterSegments = RowTable<PressureSegment, kDynamicWaterSegmentRoom>;
+
+// True when the seismic case c takes the dynamic water pressure: apparent
+// seismic coefficient by the Arai-Yokoi proposal, dynamic water switched on,
+// and water above the design seabed.
+bool dynamic_water_applies(const InputRecord& input, int c);
+
+// Adds the dynamic water pressure of case c to the case's total force and
+// moment (force_total, moment_total) and fills the distribution, its pieces and
+// its totals. Does nothing when it does not apply.
+void dynamic_water_pressure(const InputRecord& input, int c, double virtual_seabed, double& force_total,
+                            double& moment_total, DynamicWaterData& data, DynamicWaterSegments& segments,
+                            DynamicWaterTotals& totals);
+
+} // namespace wtn

@@ -1,0 +1,64 @@
+// Forces, moments and lever arm of a case above its virtual seabed: the net
+// pressure (land-side active earth pressure plus residual water pressure less
+// the passive earth pressure) cut into rectangles and triangles, and the other
+// external forces of the input. Levels m, pressures kN/m2, forces kN/m,
+// moments kN.m/m.
+#pragma once
+
+#include "input_record.h"
+#include "pressure_diagram.h"
+#include "pressure_segments.h"
+#include "virtual_seabed.h"
+
+#include <array>
+
+namespace wtn {
+
+inline constexpr int kNetSegmentRoom = 50;
+inline constexpr int kOtherForceRoom = kMaxOtherForceRows;
+
+struct OtherForceMoment {
+    double moment = 0.0;      // about the virtual seabed
+    double lever_arm = 0.0;   // acting level minus the virtual seabed
+};
+
+struct ForceTotals {
+    double residual_water = 0.0;                    // p_w, kN/m2
+    std::array<double, kCaseCount> segment_force{}; // sum of the net-pressure pieces
+    std::array<double, kCaseCount> segment_moment{};
+    std::array<double, kCaseCount> force{};         // total horizontal force of the case
+    std::array<double, kCaseCount> moment{};        // total moment about the virtual seabed
+    std::array<double, kCaseCount> lever_arm{};     // moment / force, 3 decimals
+};
+
+// The diagrams and pieces of one case.
+struct NetPressure {
+    DiagramTable active_split;    // land-side total, split at the candidates
+    DiagramTable passive_split;   // passive pressure over the same levels from the seabed row
+    DiagramTable net;             // net pressure over the levels of active_split
+    RowTable<PressureSegment, kNetSegmentRoom> segments;
+    std::array<OtherForceMoment, kOtherForceRoom> other{};
+};
+
+// Splits the merged and the passive diagram at every candidate that lies
+// strictly inside a row's segment.
+void split_at_candidates(const MergedDiagram& diagram, const VirtualSeabedState& seabed, NetPressure& net);
+
+// Net pressure of every split row; passive pressure above the seabed row is 0
+// and never counts for more than the land-side load at the same level.
+void net_pressure_table(const MergedDiagram& diagram, NetPressure& net);
+
+// Moments of the other external forces of the case about the virtual seabed;
+// starts the case's totals with their forces and moments.
+void other_force_moments(const InputRecord& input, int c, double virtual_seabed, NetPressure& net,
+                         ForceTotals& totals);
+
+// Lever arm of a resultant: moment / force rounded to 3 decimals, 0 when there
+// is no force (nothing acts, so no arm).
+double lever_arm_of(double moment, double force);
+
+// Cuts the net pressure above the virtual seabed into pieces and completes the
+// case's totals.
+void net_pressure_forces(int c, double virtual_seabed, NetPressure& net, ForceTotals& totals);
+
+} // namespace wtn

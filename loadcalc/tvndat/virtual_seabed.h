@@ -1,0 +1,59 @@
+// The virtual seabed of a case: the level below the design seabed where the
+// passive earth pressure of the sea side meets the land-side load (active earth
+// pressure plus residual water pressure). Every meeting level is a candidate;
+// the forces are taken above the chosen one and their moments about it.
+// Levels in m, pressures kN/m2.
+#pragma once
+
+#include "pressure_diagram.h"
+
+#include <array>
+
+namespace wtn {
+
+inline constexpr int kCandidateRoom = 10;
+inline constexpr int kCaseCount = 2;   // 0 normal case, 1 seismic case
+
+struct VirtualSeabedData {
+    std::array<double, kCandidateRoom> candidate_level{};
+    std::array<double, kCandidateRoom> candidate_passive{};
+    std::array<int, kCandidateRoom> chosen{};
+    std::array<double, kCaseCount> level{};            // chosen virtual seabed
+    std::array<double, kCaseCount> passive{};          // passive pressure there
+    std::array<double, kCaseCount> boundary_above{};   // nearest row level at or above, either diagram
+    std::array<double, kCaseCount> boundary_below{};   // nearest row level at or below, either diagram
+    std::array<double, kCaseCount> active_above{};
+    std::array<double, kCaseCount> active_below{};
+    std::array<double, kCaseCount> passive_above{};
+    std::array<double, kCaseCount> passive_below{};
+};
+
+// Per-case results of the choice kept outside the block.
+struct VirtualSeabedState {
+    VirtualSeabedData data;
+    int candidate_count = 0;                              // of the case computed last
+    std::array<int, kCaseCount> merged_row = {-1, -1};    // merged-diagram row at or above the virtual seabed
+    std::array<int, kCaseCount> passive_row = {-1, -1};   // passive-diagram row at or above it
+};
+
+struct Crossing {
+    double level = 0.0;
+    double passive = 0.0;
+};
+
+// Whether the passive line meets the active line on a stretch that starts at
+// level z and reaches dz below it (dz 0: a boundary, where both may jump).
+// active and passive are the values at the start and at the end. Touching at
+// an end or changing sides counts, in either direction. Level and value are
+// rounded to 3 decimals.
+bool crossing_in_segment(double z, double dz, const double active[2], const double passive[2], Crossing& out);
+
+// Collects the candidates of the merged diagram from its seabed row down.
+// Stops the program when there is none, or more than the candidate room.
+void find_virtual_seabed(const MergedDiagram& diagram, VirtualSeabedState& state);
+
+// Records candidate index as the virtual seabed of case c, with the diagram
+// rows and values around it.
+void set_virtual_seabed(const MergedDiagram& diagram, int c, int index, VirtualSeabedState& state);
+
+} // namespace wtn
