@@ -1,0 +1,152 @@
+#include "report_conditions.h"
+
+#include "csv_line.h"
+#include "error_messages.h"
+#include "file_io.h"
+#include "text_lines.h"
+
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+namespace wtn {
+
+namespace {
+
+std::string format_line(const char* format, auto... values) {
+    char text[256];
+    std::snprintf(text, sizeof text, format, values...);
+    return text;
+}
+
+[[noreturn]] void stop_bad_line(int line_number) {
+    stop_with_error(-1, std::string("(ERROR)-ファイル(") + kReportConditionsFile + ")の" +
+                            std::to_string(line_number) + "行目が正しくありません.");
+}
+
+// Reads the next line as a data line of at least field_count fields whose
+// reals are finite numbers; anything else stops the program.
+class ConditionLines {
+  public:
+    explicit ConditionLines(std::FILE* file) : reader_(file) {}
+
+    const CsvLine& next(std::size_t field_count) {
+        ++line_number_;
+        if (read_csv_line(reader_, line_) != kCsvData || line_.fields.size() < field_count) stop_bad_line(line_number_);
+        return line_;
+    }
+    double real(std::size_t i) const {
+        double value = line_.real(i);
+        if (!std::isfinite(value)) stop_bad_line(line_number_);
+        return value;
+    }
+    int integer(std::size_t i) const { return line_.integer(i); }
+
+  private:
+    LineReader reader_;
+    CsvLine line_;
+    int line_number_ = 0;
+};
+
+void check_finite(const ReportConditions& c) {
+    bool finite = true;
+    for (double v : {c.allowable_stress[0], c.allowable_stress[1], c.allowable_displacement[0],
+                     c.allowable_displacement[1], c.n_value, c.n_value_increase, c.lateral_constant}) {
+        finite = finite && std::isfinite(v);
+    }
+    for (double v : c.corrosion_allowances) finite = finite && std::isfinite(v);
+    for (const ReportLayerRow& r : c.layers) {
+        for (double v : {r.top, r.thickness, r.friction_angle, r.n_value, r.kh}) finite = finite && std::isfinite(v);
+    }
+    if (!finite) {
+        stop_with_error(-1, std::string("(ERROR)-計算結果に数値でない値があるため、ファイル(") + kReportConditionsFile +
+                                ")を書き込めません.");
+    }
+}
+
+} // namespace
+
+ReportConditions report_conditions_from(const StabilityResults& results) {
+    const DesignValueBlock& d = results.design_values;
+    const CorrosionBlock& k = results.corrosion;
+    ReportConditions c;
+    c.allowable_stress = d.allowable_stress;
+    c.allowable_displacement = d.allowable_displacement;
+    c.n_value_flag = d.n_value_flag;
+    c.n_value = d.n_value;
+    c.n_value_increase = d.n_value_increase;
+    c.lateral_constant = d.lateral_constant;
+    c.corrosion_case = k.case_flag;
+    c.user_pile = results.decided.added;
+    c.corrosion_allowances = {k.t1_sea, k.t1_mud, k.t2_sea, k.t2_mud};
+    return c;
+}
+
+void write_sjoken(const ReportConditions& c) {
+    check_finite(c);
+    if (c.has_layers && (c.layers.size() > static_cast<std::size_t>(kReportLayerRoom))) {
+        stop_with_error(-1, std::string("(ERROR)-ファイル(") + kReportConditionsFile + ")の土層数が多すぎます.");
+    }
+    CFile file = open_or_stop(kReportConditionsFile, "wt");
+    std::FILE* f = file.get();
+    write_crlf_line(f, format_line("%f,%f,%f,%f", c.allowable_stress[0], c.allowable_stress[1],
+                                   c.allowable_displacement[0], c.allowable_displacement[1]));
+    write_crlf_line(f, format_line("%d,%f,%f,%f", c.n_value_flag, c.n_value, c.n_value_increase, c.lateral_constant));
+    // The corrosion case comes first, as every reader of the file takes it.
+    write_crlf_line(f, format_line("%d,%d", c.corrosion_case, c.user_pile));
+    write_crlf_line(f, format_line("%f,%f,%f,%f", c.corrosion_allowances[0], c.corrosion_allowances[1],
+                                   c.corrosion_allowances[2], c.corrosion_allowances[3]));
+    if (c.has_layers) {
+        write_crlf_line(f, format_line("%d,%d", c.layer_start, static_cast<int>(c.layers.size())));
+        for (const ReportLayerRow& r : c.layers) {
+            write_crlf_line(f, format_line("%f,%f,%f,%d", r.top, r.thickness, r.friction_angle, r.resistance_option));
+            write_crlf_line(f, format_line("%f,%d,%f", r.n_value, r.n_from_cohesion, r.kh));
+        }
+    }
+    close_written_or_stop(file, kReportConditionsFile);
+}
+
+ReportConditions read_sjoken(bool with_layers) {
+    CFile file = open_or_stop(kReportConditionsFile, "rt");
+    ConditionLines lines(file.get());
+    ReportConditions c;
+    lines.next(4);
+    c.allowable_stress = {lines.real(0), lines.real(1)};
+    c.allowable_displacement = {lines.real(2), lines.real(3)};
+    lines.next(4);
+    c.n_value_flag = lines.integer(0);
+    c.n_value = lines.real(1);
+    c.n_value_increase = lines.real(2);
+    c.lateral_constant = lines.real(3);
+    lines.next(2);
+    c.corrosion_case = lines.integer(0);
+    c.user_pile = lines.integer(1);
+    lines.next(4);
+    for (std::size_t i = 0; i < 4; ++i) c.corrosion_allowances[i] = lines.real(i);
+    if (!with_layers) return c;
+
+    lines.next(2);
+    c.has_layers = true;
+    c.layer_start = lines.integer(0);
+    const int count = lines.integer(1);
+    if (count < 0 || count > kReportLayerRoom) {
+        stop_with_error(-1, std::string("(ERROR)-ファイル(") + kReportConditionsFile + ")の土層数 " +
+                                std::to_string(count) + " が領域 " + std::to_string(kReportLayerRoom) +
+                                " を超えています.");
+    }
+    c.layers.resize(static_cast<std::size_t>(count));
+    for (ReportLayerRow& r : c.layers) {
+        lines.next(4);
+        r.top = lines.real(0);
+        r.thickness = lines.real(1);
+        r.friction_angle = lines.real(2);
+        r.resistance_option = lines.integer(3);
+        lines.next(3);
+        r.n_value = lines.real(0);
+        r.n_from_cohesion = lines.integer(1);
+        r.kh = lines.real(2);
+    }
+    return c;
+}
+
+} // namespace wtn
