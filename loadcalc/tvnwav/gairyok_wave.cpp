@@ -1,0 +1,43 @@
+#include "gairyok_wave.h"
+
+#include "format_values.h"
+#include "text_lines.h"
+
+#include <string>
+
+namespace wtn {
+namespace {
+
+// Level labels of the force file; the user-named level reads "任意潮位" here.
+const char* const kLevelLabels[kTideLevelCount] = {
+    "#  H.H.W.L.  ",
+    "#  H.W.L.  ",
+    "#  L.W.L.  ",
+    "#  任意潮位  ",
+};
+const char* const kCaseWords[2] = {"常時", "地震時"};
+
+} // namespace
+
+void write_gairyok_wave_section(std::FILE* file, const WaveBlock& block, const WaveLandRows& land, double seabed,
+                                bool still_water_on) {
+    std::string label = kLevelLabels[block.tide_level];
+    label += kCaseWords[block.case_index];
+    write_crlf_line(file, label);
+    write_values_line(file, "%d,%d,%d", land.seabed_index, land.count, block.forces.count);
+    for (int i = 0; i < land.count; ++i) {
+        const WaveLandRow& r = land.rows[i];
+        write_values_line(file, "%f,%f,%f,%d", r.level, r.thickness, r.friction_angle, r.resistance_option);
+        write_values_line(file, "%f,%d,%f", r.n_value, r.n_from_cohesion, r.kh);
+    }
+    for (int i = 0; i < block.forces.count; ++i) {
+        const WaveForceRow& f = block.forces.rows[i];
+        write_values_line(file, "%f,%f", f.lever_arm, f.force);
+    }
+    const WaveResultant& r = block.resultant;
+    write_values_line(file, "%f,%f,%f", r.total_force, r.total_moment, r.resultant_height);
+    write_values_line(file, "%f,%f", seabed, 0.0);
+    if (still_water_on) write_values_line(file, "%f,%f", block.still.lever_arm, block.still.force);
+}
+
+} // namespace wtn

@@ -1,0 +1,105 @@
+#include "wave_input.h"
+
+#include "program_stop.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <functional>
+
+namespace wtn {
+namespace {
+
+InputRecord wave_input() {
+    InputRecord in;
+    set_input_defaults(in);
+    in.tjkn1.hhwl = 2.5;
+    in.joken.hwl = 2.0;
+    in.joken.lwl = 0.0;
+    in.tjkn1.user_tide_level = 1.2;
+    in.joken.water_weight = 10.1;
+    in.wlvl.d = -6.0;
+    in.wlvl.h_dash = -6.0;
+    in.wlvl.h = -8.0;
+    in.wlvl.hb = {-9.0, -9.0, -9.0, -9.0, 0.0};
+    for (auto& row : in.tide_levels) {
+        row.breaking_influence = 1;
+        row.h13 = 2.35;
+        row.hmax = 3.9;
+        row.wave_length = 60.0;
+        row.incidence_angle = 15.0;
+    }
+    return in;
+}
+
+TEST(FillWaveCommon, DepthsAreMeasuredFromTheTideLevelOfEachLevel) {
+    const InputRecord in = wave_input();
+    const double tides[] = {2.5, 2.0, 0.0, 1.2};
+    for (int level = kTideHhwl; level <= kTideUser; ++level) {
+        WaveBlock b;
+        fill_wave_common(in, level, b);
+        const double eta0 = tides[level];
+        EXPECT_EQ(b.formula, kFormulaGoda);
+        EXPECT_DOUBLE_EQ(b.common.tide_level, eta0);
+        EXPECT_DOUBLE_EQ(b.common.depth_h, eta0 + 8.0);
+        EXPECT_DOUBLE_EQ(b.common.depth_h_dash, eta0 + 6.0);
+        EXPECT_DOUBLE_EQ(b.common.depth_d, eta0 + 6.0);
+        EXPECT_DOUBLE_EQ(b.goda.breaking_depth, eta0 + 9.0);
+        EXPECT_DOUBLE_EQ(b.common.wave_height, 4.23);
+        EXPECT_DOUBLE_EQ(b.common.wave_length, 60.0);
+        EXPECT_DOUBLE_EQ(b.common.water_unit_weight, 10.1);
+    }
+}
+
+TEST(FillWaveCommon, KurodaHiroiTakesTheDesignWaveHeightAndItsDepth) {
+    InputRecord in = wave_input();
+    in.wavsw.wave_formula = 2;
+    in.wlvl.depth_rule = 2;
+    WaveBlock b;
+    fill_wave_common(in, kTideHwl, b);
+    EXPECT_EQ(b.formula, kFormulaKurodaHiroi);
+    EXPECT_DOUBLE_EQ(b.common.wave_height, 3.9);
+    EXPECT_DOUBLE_EQ(b.kuroda_hiroi.depth_used, 8.0);   // d
+    EXPECT_EQ(b.kuroda_hiroi.breaking, 0);             // 2 x 2.35 < 8
+}
+
+TEST(CheckWaveData, RefusesWhatTheFormulasCannotComputeWith) {
+    setenv("WTN_UI_PIPE", "0", 1);
+    struct Case {
+        const char* name;
+        int formula;
+        std::function<void(InputRecord&)> change;
+    } cases[] = {
+        {"L zero", 1, [](InputRecord& in) { in.tide_levels[kTideHwl].wave_length = 0.0; }},
+        {"H zero", 1, [](InputRecord& in) { in.tide_levels[kTideHwl].h13 = 0.0; }},
+        {"h' below h", 1, [](InputRecord& in) { in.wlvl.h_dash = -8.5; }},
+        {"h' above the tide", 1, [](InputRecord& in) { in.wlvl.h_dash = 2.0; }},
+        {"h zero", 1, [](InputRecord& in) { in.wlvl.h = 2.0, in.wlvl.h_dash = 2.5; }},
+        {"d zero", 1, [](InputRecord& in) { in.wlvl.d = 2.0; }},
+        {"h_b zero", 1, [](InputRecord& in) { in.wlvl.hb[kTideHwl] = 2.0; }},
+        {"D zero", 2, [](InputRecord& in) { in.wlvl.h = 2.0; }},
+        {"L zero", 2, [](InputRecord& in) { in.tide_levels[kTideHwl].wave_length = 0.0; }},
+    };
+    for (const auto& c : cases) {
+        InputRecord in = wave_input();
+        in.wavsw.wave_formula = c.formula;
+        WaveBlock good;
+        fill_wave_common(in, kTideHwl, good);
+        EXPECT_NO_THROW(check_wave_data(good)) << c.name;
+        c.change(in);
+        WaveBlock bad;
+        fill_wave_common(in, kTideHwl, bad);
+        EXPECT_THROW(check_wave_data(bad), ProgramStop) << c.name;
+    }
+}
+
+TEST(CheckWaveData, HDashEqualToHIsAccepted) {
+    InputRecord in = wave_input();
+    in.wlvl.h_dash = -8.0005;
+    WaveBlock b;
+    fill_wave_common(in, kTideHwl, b);
+    EXPECT_NO_THROW(check_wave_data(b));
+}
+
+} // namespace
+} // namespace wtn

@@ -1,0 +1,43 @@
+// WAV_DATA.PRN: every value of the construction-stage wave calculation, one
+// block per examined tide level and case, handed to the wave-pressure report.
+// Code page 932 text with CR LF line ends; numbers in the C formats "%lf" (six
+// decimals) and "%d", separated by single commas; lines beginning with "#"
+// name the next section.
+#pragma once
+
+#include "text_lines.h"
+#include "wave_records.h"
+
+#include <cstdio>
+
+namespace wtn {
+
+inline constexpr const char* kWavDataFileName = "WAV_DATA.PRN";
+
+// Everything of one tide level and case.
+struct WaveBlock {
+    int tide_level = 0;   // kTideHhwl .. kTideUser
+    int case_index = 0;   // kCaseNormal or kCaseSeismic
+    int formula = kFormulaGoda;
+    WaveCommon common;
+    GodaValues goda;                // formula kFormulaGoda
+    KurodaHiroiValues kuroda_hiroi; // formula kFormulaKurodaHiroi
+    WaveDiagram diagram;
+    WaveForces forces;
+    HydrostaticValues still;
+    WaveResultant resultant;
+};
+
+// Appends one block: counts, wave data, the level and case line, the formula's
+// values, the diagram rows, the force pieces, the still water and the
+// resultant.
+void write_wav_data_section(std::FILE* file, const WaveBlock& block);
+
+// Reads the next block written by write_wav_data_section; formula says which
+// formula section the block holds (the wave-formula switch of the input). The
+// level and case line is skipped, so tide_level and case_index are left as
+// they are. Returns false when the file ends inside the block or a count
+// exceeds the diagram's or the force table's room.
+bool read_wave_block(LineReader& reader, int formula, WaveBlock& block);
+
+} // namespace wtn
