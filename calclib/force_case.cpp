@@ -1,0 +1,144 @@
+#include "force_case.h"
+
+#include "csv_line.h"
+#include "error_messages.h"
+
+#include <cmath>
+#include <string>
+
+namespace wtn {
+
+namespace {
+
+[[noreturn]] void stop_malformed(const std::string& detail) {
+    stop_with_error(-1, std::string("(ERROR)-外力計算結果ファイル(") + kForceFileName + ")の内容が正しくありません(" +
+                            detail + ").");
+}
+
+// Reads the next data line of at least field_count fields. The naming line
+// of a section is a comment line and is read with want_comment.
+class SectionReader {
+  public:
+    explicit SectionReader(LineReader& file) : file_(file) {}
+
+    void skip_naming_line() {
+        if (read_csv_line(file_, line_) == kCsvEndOfFile) stop_malformed("ケース見出し行がありません");
+    }
+
+    const CsvLine& next(std::size_t field_count, const char* what) {
+        for (;;) {
+            const int kind = read_csv_line(file_, line_);
+            if (kind == kCsvEndOfFile) stop_malformed(std::string(what) + "の行がありません");
+            if (kind == kCsvData) break;
+        }
+        if (line_.fields.size() < field_count) stop_malformed(std::string(what) + "の項目が足りません");
+        return line_;
+    }
+
+    double real(std::size_t i, const char* what) const {
+        const double value = line_.real(i);
+        if (!std::isfinite(value)) stop_malformed(std::string(what) + "の数値");
+        return value;
+    }
+
+  private:
+    LineReader& file_;
+    CsvLine line_;
+};
+
+int checked_count(int count, int room, const char* what) {
+    if (count < 0 || count > room) {
+        stop_malformed(std::string(what) + "の件数 " + std::to_string(count) + " が範囲(0～" + std::to_string(room) +
+                       ")外です");
+    }
+    return count;
+}
+
+ForceLine read_force_line(SectionReader& reader, const char* what) {
+    reader.next(2, what);
+    return ForceLine{reader.real(0, what), reader.real(1, what)};
+}
+
+} // namespace
+
+bool has_dynamic_water_lines(const InputRecord& input, int case_index) {
+    return case_index == 1 && input.neire.apparent_rule == 3 && input.nir_t.dynamic_water == 1 &&
+           input.joken.lwl > input.joken.design_seabed;
+}
+
+int read_force_file_mode(LineReader& file) {
+    CsvLine line;
+    if (read_csv_line(file, line) != kCsvData) stop_malformed("モード行がありません");
+    const int mode = line.integer(0);
+    if (mode < 0 || mode >= kForceFileModeCount) stop_malformed("モード " + line.field(0));
+    return mode;
+}
+
+void read_force_case(LineReader& file, int case_index, int file_mode, const InputRecord& input, ForceCase& fc) {
+    SectionReader reader(file);
+    reader.skip_naming_line();
+
+    const CsvLine& counts = reader.next(3, "件数");
+    fc.start_index = counts.integer(0);
+    fc.layer_count = checked_count(counts.integer(1), kMaxForceLayerRows, "土層");
+    fc.force_count = checked_count(counts.integer(2), kMaxForceLines, "外力");
+    if (fc.start_index < -1 || fc.start_index >= fc.layer_count) {
+        stop_malformed("開始位置 " + std::to_string(fc.start_index));
+    }
+
+    for (int i = 0; i < fc.layer_count; ++i) {
+        ForceLayerRow& row = fc.layers[static_cast<std::size_t>(i)];
+        const CsvLine& first = reader.next(4, "土層");
+        row.level = reader.real(0, "土層");
+        row.thickness = reader.real(1, "土層");
+        row.friction_angle = reader.real(2, "土層");
+        row.resistance_option = first.integer(3);
+        const CsvLine& second = reader.next(3, "土層");
+        row.n_value = reader.real(0, "土層");
+        row.n_from_cohesion = second.integer(1);
+        row.kh = reader.real(2, "土層");
+    }
+    for (int i = 0; i < fc.force_count; ++i) fc.forces[static_cast<std::size_t>(i)] = read_force_line(reader, "外力");
+
+    reader.next(3, "合計");
+    fc.total_force = reader.real(0, "合計");
+    fc.total_moment = reader.real(1, "合計");
+    fc.lever_arm = reader.real(2, "合計");
+
+    const ForceLine base = read_force_line(reader, "基準面");
+    fc.base[case_index == 1 ? 1 : 0] = ForceBase{base.lever_arm, base.force};
+
+    // A section without dynamic-water lines has none: a count left from an
+    // earlier section would add another case's water pressure.
+    fc.dynamic_count = 0;
+    if (file_mode != 0) {
+        if (input.static_water == 1) fc.still_water = read_force_line(reader, "静水圧");
+        return;
+    }
+
+    if (has_dynamic_water_lines(input, case_index)) {
+        const CsvLine& count = reader.next(1, "動水圧");
+        const int dynamic_count = checked_count(count.integer(0), kMaxDynamicWaterLines, "動水圧");
+        for (int i = 0; i < dynamic_count; ++i) {
+            fc.dynamic_water[static_cast<std::size_t>(i)] = read_force_line(reader, "動水圧");
+        }
+        fc.dynamic_count = dynamic_count;
+    }
+
+    const CsvLine& diagram = reader.next(2, "土圧図");
+    fc.diagram_rows = checked_count(diagram.integer(0), kMaxDiagramRows, "土圧図");
+    fc.diagram_seabed_row = checked_count(diagram.integer(1), fc.diagram_rows, "土圧図の海底面位置");
+    for (int i = 0; i < fc.diagram_rows; ++i) {
+        reader.next(3, "主働土圧図");
+        fc.active[static_cast<std::size_t>(i)] =
+            ActiveDiagramRow{reader.real(0, "主働土圧図"), reader.real(1, "主働土圧図"), reader.real(2, "主働土圧図")};
+    }
+    // The passive rows stand at the levels of the active rows; their level
+    // is not kept again.
+    for (int i = 0; i < fc.diagram_rows; ++i) {
+        reader.next(3, "受働土圧図");
+        fc.passive[static_cast<std::size_t>(i)] = PassiveDiagramRow{reader.real(1, "受働土圧図"), reader.real(2, "受働土圧図")};
+    }
+}
+
+} // namespace wtn
