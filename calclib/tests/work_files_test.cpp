@@ -88,7 +88,7 @@ bool same_blocks(const StabilityResults& a, const StabilityResults& b) {
 
 TEST_F(WorkFiles, NeireCmIs1792LittleEndianBytesAtTheFixedOffsetsAndReadsBack) {
     StabilityResults written = filled_results();
-    written.decided.name = "ＳＰ－ＩＩＩw";
+    written.decided.name = "\x82\x72\x82\x6f\x81\x7c\x82\x68\x82\x68\x82\x68w"; // code page 932
     written.corrosion.case_flag = kNoCorrosion;
     written.design_values.adopted = {2.5, 18.0};
     written.case_results.stress_ng[4][1][2] = 7;
@@ -121,7 +121,7 @@ TEST_F(WorkFiles, NeireCmIs1792LittleEndianBytesAtTheFixedOffsetsAndReadsBack) {
     read.level_displacement = written.level_displacement;
     read_neire_cm(read);
     EXPECT_TRUE(same_blocks(read, written));
-    EXPECT_EQ(read.decided.name, "ＳＰ－ＩＩＩw");
+    EXPECT_EQ(read.decided.name, written.decided.name);
 }
 
 TEST_F(WorkFiles, PileNameLongerThanItsRoomIsCutWholeCharactersAndTerminated) {
