@@ -5,6 +5,7 @@
 #include "file_io.h"
 #include "text_lines.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -55,8 +56,8 @@ void check_finite(const ReportConditions& c) {
         finite = finite && std::isfinite(v);
     }
     for (double v : c.corrosion_allowances) finite = finite && std::isfinite(v);
-    for (const ReportLayerRow& r : c.layers) {
-        for (double v : {r.top, r.thickness, r.friction_angle, r.n_value, r.kh}) finite = finite && std::isfinite(v);
+    for (const ForceLayerRow& r : c.layers) {
+        for (double v : {r.level, r.thickness, r.friction_angle, r.n_value, r.kh}) finite = finite && std::isfinite(v);
     }
     if (!finite) {
         stop_with_error(-1, std::string("(ERROR)-計算結果に数値でない値があるため、ファイル(") + kReportConditionsFile +
@@ -66,7 +67,7 @@ void check_finite(const ReportConditions& c) {
 
 } // namespace
 
-ReportConditions report_conditions_from(const StabilityResults& results) {
+ReportConditions report_conditions_from(const StabilityResults& results, int file_mode, const ForceCase& force_case) {
     const DesignValueBlock& d = results.design_values;
     const CorrosionBlock& k = results.corrosion;
     ReportConditions c;
@@ -79,6 +80,11 @@ ReportConditions report_conditions_from(const StabilityResults& results) {
     c.corrosion_case = k.case_flag;
     c.user_pile = results.decided.added;
     c.corrosion_allowances = {k.t1_sea, k.t1_mud, k.t2_sea, k.t2_mud};
+    if (file_mode == 0) return c;
+    c.has_layers = true;
+    c.layer_start = force_case.start_index;
+    const int count = std::clamp(force_case.layer_count, 0, kMaxForceLayerRows);
+    c.layers.assign(force_case.layers.begin(), force_case.layers.begin() + count);
     return c;
 }
 
@@ -98,8 +104,8 @@ void write_sjoken(const ReportConditions& c) {
                                    c.corrosion_allowances[2], c.corrosion_allowances[3]));
     if (c.has_layers) {
         write_crlf_line(f, format_line("%d,%d", c.layer_start, static_cast<int>(c.layers.size())));
-        for (const ReportLayerRow& r : c.layers) {
-            write_crlf_line(f, format_line("%f,%f,%f,%d", r.top, r.thickness, r.friction_angle, r.resistance_option));
+        for (const ForceLayerRow& r : c.layers) {
+            write_crlf_line(f, format_line("%f,%f,%f,%d", r.level, r.thickness, r.friction_angle, r.resistance_option));
             write_crlf_line(f, format_line("%f,%d,%f", r.n_value, r.n_from_cohesion, r.kh));
         }
     }
@@ -135,9 +141,9 @@ ReportConditions read_sjoken(bool with_layers) {
                                 " を超えています.");
     }
     c.layers.resize(static_cast<std::size_t>(count));
-    for (ReportLayerRow& r : c.layers) {
+    for (ForceLayerRow& r : c.layers) {
         lines.next(4);
-        r.top = lines.real(0);
+        r.level = lines.real(0);
         r.thickness = lines.real(1);
         r.friction_angle = lines.real(2);
         r.resistance_option = lines.integer(3);

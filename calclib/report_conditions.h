@@ -14,6 +14,7 @@
 //      then per layer row "%lf,%lf,%lf,%d" and "%lf,%d,%lf".
 #pragma once
 
+#include "force_case.h"
 #include "result_areas.h"
 
 #include <array>
@@ -24,20 +25,7 @@ namespace wtn {
 
 inline constexpr const char* kReportConditionsFile = "SJOKEN.DAT";
 // Layer rows the construction-stage lines may carry (the rows of a force case).
-inline constexpr int kReportLayerRoom = 25;
-
-// One layer row of line 5: top level, thickness (m), friction angle
-// (degrees), lateral-resistance option; N value, N-from-cohesion flag,
-// lateral-resistance constant.
-struct ReportLayerRow {
-    double top = 0.0;
-    double thickness = 0.0;
-    double friction_angle = 0.0;
-    int resistance_option = 0;
-    double n_value = 0.0;
-    int n_from_cohesion = 0;
-    double kh = 0.0;
-};
+inline constexpr int kReportLayerRoom = kMaxForceLayerRows;
 
 struct ReportConditions {
     PerCase allowable_stress{};
@@ -52,11 +40,13 @@ struct ReportConditions {
     // Line 5, present in the construction stage.
     bool has_layers = false;
     int layer_start = 0;
-    std::vector<ReportLayerRow> layers;
+    std::vector<ForceLayerRow> layers;
 };
 
-// The conditions of the first four lines, taken from the result blocks.
-ReportConditions report_conditions_from(const StabilityResults& results);
+// The conditions taken from the result blocks; in the construction stage
+// (file_mode not 0) with the start row and the layer rows of force_case, the
+// force case read last.
+ReportConditions report_conditions_from(const StabilityResults& results, int file_mode, const ForceCase& force_case);
 
 // Creates SJOKEN.DAT; stops with a message when it cannot be written.
 void write_sjoken(const ReportConditions& conditions);

@@ -4,6 +4,8 @@
 #include "file_io.h"
 #include "result_images.h"
 
+#include <algorithm>
+#include <cmath>
 #include <new>
 
 namespace wtn {
@@ -14,6 +16,7 @@ namespace {
 // records are members of CaseAreas and need no allocation of their own; only
 // the rows and arrays whose room depends on the case are allocated.
 constexpr int kErrLoadItemArea = 8;
+constexpr int kErrTipBelowLastLayer = 43;
 constexpr int kErrMatrixRigidity = 46;
 constexpr int kErrMatrixLength = 47;
 constexpr int kErrMatrixKh = 48;
@@ -45,7 +48,83 @@ void alloc_load_items(CaseAreas& areas, const CaseAreaSizes& sizes) {
     allocate_rows(areas.load_items, sizes.load_items, kLoadItemBytes, kErrLoadItemArea);
 }
 
+// Spare elements beyond the counted ones.
+constexpr int kSpareElements = 5;
+// A remainder of a layer above this (m) makes one more piece.
+constexpr double kPieceRemainder = 0.00001;
+
+// Beam elements of the layers from the start row down to the layer that
+// holds the tip. Layer i lies between boundary rows i and i + 1; the last
+// row only closes the layer above it.
+int count_elements(const ForceCase& fc, int case_index, double tip, double pitch, bool by_pitch) {
+    if (by_pitch && !(pitch > 0.0)) {
+        stop_with_error(-1, "(ERROR)-伝達マトリックスの分割長が 0.0 以下になっています.");
+    }
+    int count = 0;
+    for (int i = std::max(fc.start_index, 0); i + 1 < fc.layer_count; ++i) {
+        const ForceLayerRow& layer = fc.layers[static_cast<std::size_t>(i)];
+        const double bottom = fc.layers[static_cast<std::size_t>(i) + 1].level;
+        const bool holds_tip = bottom <= tip;
+        if (!by_pitch) {
+            ++count;
+        } else {
+            double thickness = layer.thickness;
+            if (i == fc.start_index) {
+                thickness = fc.base[static_cast<std::size_t>(case_index)].level - bottom;
+            } else if (holds_tip) {
+                thickness = layer.level - tip;
+            }
+            const double pieces = std::floor(thickness / pitch);
+            int n = static_cast<int>(std::max(pieces, 0.0));
+            if (thickness - pieces * pitch > kPieceRemainder) ++n;
+            count += n;
+        }
+        if (holds_tip) return count + kSpareElements;
+    }
+    stop_with_error(kErrTipBelowLastLayer);
+}
+
 } // namespace
+
+CaseAreaSizes case_area_sizes(const InputRecord& input, const CustomisationValues& custom,
+                              const ForceCase& force_case, int case_index, int method) {
+    CaseAreaSizes sizes;
+    sizes.load_items = (case_index == 0 ? input.force_normal_count : input.force_seismic_count) +
+                       force_case.force_count + (case_index == 0 ? 0 : force_case.dynamic_count) + 1;
+    if (method_block(method) == MethodBlock::matrix) {
+        sizes.matrix_elements = count_elements(force_case, case_index, input.joken.embedment_level,
+                                               custom.division_pitch, method == 4);
+    }
+    return sizes;
+}
+
+void reset_result_counters(ForceCase& force_case, StabilityResults& results) {
+    force_case.start_index = -1;
+    force_case.layer_count = 0;
+    force_case.force_count = 0;
+    force_case.dynamic_count = 0;
+    force_case.diagram_rows = 0;
+    force_case.diagram_seabed_row = 0;
+    results.areas.load_item_count = 0;
+}
+
+void clear_result_areas(ForceCase& force_case, StabilityResults& results) {
+    ForceCase cleared;
+    cleared.start_index = force_case.start_index;
+    cleared.layer_count = force_case.layer_count;
+    cleared.force_count = force_case.force_count;
+    cleared.dynamic_count = force_case.dynamic_count;
+    cleared.diagram_rows = force_case.diagram_rows;
+    cleared.diagram_seabed_row = force_case.diagram_seabed_row;
+    force_case = cleared;
+    results.decided = DecidedPile{};
+    results.case_results = CaseResultBlock{};
+    results.corrosion = CorrosionBlock{};
+    results.design_values = DesignValueBlock{};
+    results.pipe_stress = PipeStressBlock{};
+    results.level_solver = LevelSolverBlock{};
+    results.level_displacement = LevelDisplacementBlock{};
+}
 
 MethodBlock method_block(int method) {
     if (method == 1) return MethodBlock::chang;

@@ -3,6 +3,9 @@
 // embedment method. Each program's driver owns one StabilityResults.
 #pragma once
 
+#include "customisation.h"
+#include "force_case.h"
+#include "input_record.h"
 #include "result_records.h"
 
 #include <cstdint>
@@ -46,6 +49,19 @@ struct CaseAreaSizes {
     int matrix_elements = 0;
 };
 
+// The rooms of a case's areas, from the input and the force case just read
+// for case_index (0 normal, 1 seismic):
+// - load rows: the case's other external forces of the input, the force
+//   lines of the force case and, in the seismic case, its dynamic-water
+//   lines, plus one (the wave or resultant row);
+// - beam elements (methods 2 and 4): walking the layers from the force
+//   case's start row down to the one that holds the pile tip (joken item 7),
+//   one element per layer (method 2) or the layer cut into pieces of the
+//   division pitch (method 4), plus 5 spare elements. A tip below the last
+//   layer stops the program with ErrorMessages code 43.
+CaseAreaSizes case_area_sizes(const InputRecord& input, const CustomisationValues& custom,
+                              const ForceCase& force_case, int case_index, int method);
+
 // Allocate the areas of one method, cleared. A room beyond the largest work
 // area (kZeroFillLimit bytes) or an allocation failure stops the program
 // with the method's message. The port-research-institute area starts with
@@ -61,5 +77,16 @@ void free_chang_area(CaseAreas& areas);
 void free_koken_area(CaseAreas& areas);
 void free_matrix_area(CaseAreas& areas);
 void free_method_area(CaseAreas& areas, int method);
+
+// Before a run: the force case has no start row (-1) and no rows, and the
+// current case record no load rows. (The candidate table of TVNCAL starts
+// empty with the program.)
+void reset_result_counters(ForceCase& force_case, StabilityResults& results);
+
+// Before a run: clears the force case's rows, totals and base lines and the
+// result blocks the work files carry (the adopted values included), so that
+// nothing of an earlier case survives. Counters are left to
+// reset_result_counters.
+void clear_result_areas(ForceCase& force_case, StabilityResults& results);
 
 } // namespace wtn

@@ -26,7 +26,7 @@ StabilityResults decided_user_pile_without_corrosion() {
 }
 
 TEST_F(ReportConditionsFile, CompletedStateHasFourLinesWithTheCorrosionCaseFirst) {
-    write_sjoken(report_conditions_from(decided_user_pile_without_corrosion()));
+    write_sjoken(report_conditions_from(decided_user_pile_without_corrosion(), 0, ForceCase{}));
     EXPECT_EQ(folder_.read(kReportConditionsFile),
               "180.000000,270.000000,5.000000,7.500000\r\n"
               "1,8.000000,0.500000,1234.500000\r\n"
@@ -44,11 +44,15 @@ TEST_F(ReportConditionsFile, CompletedStateHasFourLinesWithTheCorrosionCaseFirst
 }
 
 TEST_F(ReportConditionsFile, ConstructionStageCarriesTheLayerRows) {
-    ReportConditions written = report_conditions_from(decided_user_pile_without_corrosion());
-    written.has_layers = true;
-    written.layer_start = 1;
-    written.layers = {{2.0, 3.5, 30.0, 1, 0.0, 0, 15000.0}, {-1.5, 8.25, 0.0, 4, 6.5, 1, 3200.0}};
-    write_sjoken(written);
+    // The force case read last: start row 1 of two layer rows (a third slot
+    // left from an earlier, longer case must not be written).
+    ForceCase force_case;
+    force_case.start_index = 1;
+    force_case.layer_count = 2;
+    force_case.layers[0] = {2.0, 3.5, 30.0, 1, 0.0, 0, 15000.0};
+    force_case.layers[1] = {-1.5, 8.25, 0.0, 4, 6.5, 1, 3200.0};
+    force_case.layers[2] = {-9.75, 1.0, 0.0, 2, 1.0, 0, 1.0};
+    write_sjoken(report_conditions_from(decided_user_pile_without_corrosion(), 1, force_case));
     std::string text = folder_.read(kReportConditionsFile);
     EXPECT_NE(text.find("\r\n1,2\r\n2.000000,3.500000,30.000000,1\r\n0.000000,0,15000.000000\r\n"
                         "-1.500000,8.250000,0.000000,4\r\n6.500000,1,3200.000000\r\n"),
@@ -57,7 +61,7 @@ TEST_F(ReportConditionsFile, ConstructionStageCarriesTheLayerRows) {
     ASSERT_TRUE(read.has_layers);
     EXPECT_EQ(read.layer_start, 1);
     ASSERT_EQ(read.layers.size(), 2u);
-    EXPECT_EQ(read.layers[1].top, -1.5);
+    EXPECT_EQ(read.layers[1].level, -1.5);
     EXPECT_EQ(read.layers[1].resistance_option, 4);
     EXPECT_EQ(read.layers[1].n_from_cohesion, 1);
     EXPECT_EQ(read.layers[1].kh, 3200.0);

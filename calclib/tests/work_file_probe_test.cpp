@@ -119,7 +119,7 @@ TEST_F(WorkFileProbe, ReportConditionsMissingOrIncomplete) {
 
     StabilityResults results;
     results.corrosion.case_flag = kCorrosionZonesDiffer;
-    write_sjoken(report_conditions_from(results));
+    write_sjoken(report_conditions_from(results, 0, ForceCase{}));
     r = probe({"sjoken", "0"});
     EXPECT_EQ(r.exit_code, 0) << r.err;
     EXPECT_EQ(r.out, "corrosion 0 user 0 layers 0\n");

@@ -385,3 +385,111 @@ TEST_F(WorkFiles, AdoptedValuesFile) {
 
 } // namespace
 } // namespace wtn
+
+namespace wtn {
+namespace {
+
+// Boundary rows of a force case from its start row: levels 0.0, -2.5,
+// -12.5 and -20.0 m (layers of 2.5, 10 and 7.5 m), the case's base at 0.0.
+ForceCase three_layers_from_the_base() {
+    ForceCase fc;
+    fc.start_index = 0;
+    fc.layer_count = 4;
+    fc.layers[0] = {0.0, 2.5, 0.5, 1, 0.0, 0, 20000.0};
+    fc.layers[1] = {-2.5, 10.0, 0.5, 1, 0.0, 0, 30000.0};
+    fc.layers[2] = {-12.5, 7.5, 0.5, 1, 0.0, 0, 40000.0};
+    fc.layers[3] = {-20.0, 0.0, 0.0, 0, 0.0, 0, 0.0};
+    fc.base[1].level = 0.0;
+    return fc;
+}
+
+TEST(CaseAreaSizes, LoadRowsCountTheInputForcesTheForceLinesAndTheDynamicWater) {
+    InputRecord input;
+    input.force_normal_count = 2;
+    input.force_seismic_count = 1;
+    ForceCase fc;
+    fc.force_count = 4;
+    fc.dynamic_count = 3;
+    CustomisationValues custom;
+    EXPECT_EQ(case_area_sizes(input, custom, fc, 0, 1).load_items, 2 + 4 + 1);
+    EXPECT_EQ(case_area_sizes(input, custom, fc, 1, 1).load_items, 1 + 4 + 3 + 1);
+    EXPECT_EQ(case_area_sizes(input, custom, fc, 1, 3).matrix_elements, 0);
+}
+
+TEST(CaseAreaSizes, ElementsDownToTheLayerThatHoldsTheTip) {
+    struct Case {
+        const char* what;
+        int method;
+        double tip;
+        double pitch;
+        double first_bottom; // level of boundary row 1
+        int elements;
+    } cases[] = {
+        // One element per layer, plus 5 spare.
+        {"layer per element, tip in the first layer", 2, -1.0, 1.0, -2.5, 1 + 5},
+        {"layer per element, tip in the second layer", 2, -6.3, 1.0, -2.5, 2 + 5},
+        {"layer per element, tip on a boundary", 2, -12.5, 1.0, -2.5, 2 + 5},
+        // Pieces of the pitch: the first layer from the base to the next row
+        // (2.5 m -> 3 pieces), the tip layer from its top to the tip
+        // (-2.5 - -6.3 = 3.8 m -> 4 pieces).
+        {"by pitch, 2.5 m layer holding the tip", 4, -1.0, 1.0, -2.5, 3 + 5},
+        {"by pitch, remainder at the tolerance", 4, -1.0, 1.0, -2.000001, 2 + 5},
+        {"by pitch, tip in the second layer", 4, -6.3, 1.0, -2.5, 3 + 4 + 5},
+        {"by pitch of 0.5 m, tip in the third layer", 4, -15.0, 0.5, -2.5, 5 + 20 + 5 + 5},
+    };
+    InputRecord input;
+    CustomisationValues custom;
+    for (const Case& c : cases) {
+        ForceCase fc = three_layers_from_the_base();
+        fc.layers[1].level = c.first_bottom;
+        input.joken.embedment_level = c.tip;
+        custom.division_pitch = c.pitch;
+        EXPECT_EQ(case_area_sizes(input, custom, fc, 1, c.method).matrix_elements, c.elements) << c.what;
+    }
+}
+
+TEST(CaseAreaSizes, TipBelowTheLastLayerOrNoPitchIsRefused) {
+    InputRecord input;
+    CustomisationValues custom;
+    custom.division_pitch = 1.0;
+    input.joken.embedment_level = -25.0;
+    ForceCase fc = three_layers_from_the_base();
+    EXPECT_THROW(case_area_sizes(input, custom, fc, 0, 2), ProgramStop);
+    EXPECT_THROW(case_area_sizes(input, custom, fc, 0, 4), ProgramStop);
+    input.joken.embedment_level = -1.0;
+    custom.division_pitch = 0.0;
+    EXPECT_THROW(case_area_sizes(input, custom, fc, 0, 4), ProgramStop);
+    EXPECT_NO_THROW(case_area_sizes(input, custom, fc, 0, 2)); // one element per layer needs no pitch
+}
+
+TEST(ResultResets, CountersAndAreasStartEmpty) {
+    ForceCase fc = three_layers_from_the_base();
+    fc.force_count = 3;
+    fc.forces[2] = {1.0, 2.0};
+    fc.base[0] = {-10.0, 25.0};
+    fc.total_force = 15.0;
+    StabilityResults results;
+    results.areas.load_item_count = 4;
+    results.design_values.adopted = {3.0, 15.0};
+    results.decided.name = "X";
+    results.level_displacement.total[1][1] = 2.5;
+
+    reset_result_counters(fc, results);
+    EXPECT_EQ(fc.start_index, -1);
+    EXPECT_EQ(fc.layer_count, 0);
+    EXPECT_EQ(fc.force_count, 0);
+    EXPECT_EQ(results.areas.load_item_count, 0);
+
+    clear_result_areas(fc, results);
+    EXPECT_EQ(fc.start_index, -1);
+    EXPECT_EQ(fc.layers[1].kh, 0.0);
+    EXPECT_EQ(fc.forces[2].force, 0.0);
+    EXPECT_EQ(fc.base[0].pressure, 0.0);
+    EXPECT_EQ(fc.total_force, 0.0);
+    EXPECT_EQ(results.design_values.adopted.pile_length, 0.0);
+    EXPECT_EQ(results.decided.name, "");
+    EXPECT_EQ(results.level_displacement.total[1][1], 0.0);
+}
+
+} // namespace
+} // namespace wtn
