@@ -1,30 +1,18 @@
 // Selected sheet piles turned into section rows from small fixture catalogues.
 #include "cp932_codec.h"
 #include "pile_catalogue.h"
+#include "current_folder.h"
 #include "program_folder.h"
 #include "program_stop.h"
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
 
 namespace wtn {
 namespace {
 
+using test::CurrentFolder;
 using test::ProgramFolder;
-
-class InFolder {
-  public:
-    explicit InFolder(const ProgramFolder& folder) {
-        char buffer[4096];
-        if (getcwd(buffer, sizeof buffer) != nullptr) previous_ = buffer;
-        EXPECT_EQ(chdir(folder.path().c_str()), 0);
-    }
-    ~InFolder() { EXPECT_EQ(chdir(previous_.c_str()), 0); }
-
-  private:
-    std::string previous_;
-};
 
 // Steel line: id, "name", Z, five corrosion losses, depth, I, smallest Z,
 // largest allowance. Pile n gets Z = 100 n and I = 1000 n.
@@ -68,7 +56,7 @@ std::vector<int> ids_of(const PileTable& table) {
 
 TEST(PileCatalogue, SelectedSteelPilesInListOrderEachMatchedOnItsOwn) {
     ProgramFolder folder(false);
-    InFolder here(folder);
+    CurrentFolder here(folder);
     write_catalogues(folder);
     struct Case {
         std::vector<int> selected;
@@ -89,7 +77,7 @@ TEST(PileCatalogue, SelectedSteelPilesInListOrderEachMatchedOnItsOwn) {
 
 TEST(PileCatalogue, ConcretePilesTakeTheirFirstLineAndPassOverTheOtherTwo) {
     ProgramFolder folder(false);
-    InFolder here(folder);
+    CurrentFolder here(folder);
     write_catalogues(folder);
     const PileTable table = read_pc_piles(with_ids({202, 201}));
     ASSERT_EQ(ids_of(table), (std::vector<int>{202, 201}));
@@ -104,7 +92,7 @@ TEST(PileCatalogue, ConcretePilesTakeTheirFirstLineAndPassOverTheOtherTwo) {
 
 TEST(PileCatalogue, UserPilesFollowTheCatalogueRows) {
     ProgramFolder folder(false);
-    InFolder here(folder);
+    CurrentFolder here(folder);
     write_catalogues(folder);
     const InputRecord input = with_ids({3, 7}, {2});
     PileTable table = read_steel_piles(input);
@@ -117,7 +105,7 @@ TEST(PileCatalogue, UserPilesFollowTheCatalogueRows) {
 
     // No user pile selected: the user catalogue is not even opened.
     ProgramFolder bare(false);
-    InFolder there(bare);
+    CurrentFolder there(bare);
     PileTable empty;
     read_added_piles(with_ids({}), kAddedPc, empty);
     EXPECT_TRUE(empty.empty());
@@ -125,7 +113,7 @@ TEST(PileCatalogue, UserPilesFollowTheCatalogueRows) {
 
 TEST(PileCatalogue, WholeCataloguesMarkTheSelection) {
     ProgramFolder folder(false);
-    InFolder here(folder);
+    CurrentFolder here(folder);
     write_catalogues(folder);
     const InputRecord input = with_ids({3, 31}, {1});
     PileTable table = read_all_steel_piles(input);
@@ -145,7 +133,7 @@ TEST(PileCatalogue, WholeCataloguesMarkTheSelection) {
 
 TEST(PileCatalogue, SelectedUserPilesCopiedIntoTheProjectFile) {
     ProgramFolder folder(false);
-    InFolder here(folder);
+    CurrentFolder here(folder);
     write_catalogues(folder);
     InputRecord input = with_ids({}, {2});
     input.joken.pile_type = 3;
@@ -192,7 +180,7 @@ TEST(PileCatalogue, StopsNamingWhatIsMissing) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         ProgramFolder folder(false);
-        InFolder here(folder);
+        CurrentFolder here(folder);
         write_catalogues(folder);
         c.change(folder);
         testing::internal::CaptureStderr();

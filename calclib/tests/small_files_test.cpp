@@ -2,6 +2,7 @@
 // information, the customisation values and the system switch.
 #include "cp932_codec.h"
 #include "customisation.h"
+#include "current_folder.h"
 #include "program_folder.h"
 #include "program_stop.h"
 #include "run_info.h"
@@ -9,31 +10,16 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
 
 namespace wtn {
 namespace {
 
+using test::CurrentFolder;
 using test::ProgramFolder;
-
-// The library opens its files by bare name in the current folder, as the
-// programs run with the program folder current.
-class InFolder {
-  public:
-    explicit InFolder(const ProgramFolder& folder) {
-        char buffer[4096];
-        if (getcwd(buffer, sizeof buffer) != nullptr) previous_ = buffer;
-        EXPECT_EQ(chdir(folder.path().c_str()), 0);
-    }
-    ~InFolder() { EXPECT_EQ(chdir(previous_.c_str()), 0); }
-
-  private:
-    std::string previous_;
-};
 
 TEST(RunInfoFile, FrontEndFileReadsWithAZeroStampAndAWholeTitle) {
     ProgramFolder folder(false);
-    InFolder here(folder);
+    CurrentFolder here(folder);
     // The front end pads the title to 36 characters; 36 full-width ones are 72 bytes.
     const std::string title = utf8_to_cp932("自立式鋼矢板岸壁（－７．５ｍ）の設計計算書第一期工事区間の検討結果ＡＢＣ");
     ASSERT_EQ(title.size(), 72u);
@@ -49,7 +35,7 @@ TEST(RunInfoFile, FrontEndFileReadsWithAZeroStampAndAWholeTitle) {
 
 TEST(RunInfoFile, StampWrittenAndReadBack) {
     ProgramFolder folder(false);
-    InFolder here(folder);
+    CurrentFolder here(folder);
     // 5 March 1999, 14:07:09.
     const RunInfo stamped{"WALL1", "TITLE", 99, 3, 5, 14, 7, 9};
     ASSERT_EQ(write_run_info(stamped), 0);
@@ -63,7 +49,7 @@ TEST(RunInfoFile, StampWrittenAndReadBack) {
 
 TEST(RunInfoFile, MissingOrShortFileLeavesTheRecordCleared) {
     ProgramFolder folder(false);
-    InFolder here(folder);
+    CurrentFolder here(folder);
     RunInfo info{"OLD", "OLD", 1, 2, 3, 4, 5, 6};
     EXPECT_EQ(read_run_info(info), 1);
     EXPECT_EQ(info.data_name, "");
@@ -87,7 +73,7 @@ std::string customisation_lines(int count, const std::string& pitch = ".5") {
 
 TEST(CustomisationFile, TwentyLineFileOfTheFrontEnd) {
     ProgramFolder folder(false);
-    InFolder here(folder);
+    CurrentFolder here(folder);
     folder.write("TVNCSTM.DAT", customisation_lines(20));
     const CustomisationValues v = read_customisation();
     EXPECT_DOUBLE_EQ(v.wall_friction_angle, 15.0);
@@ -111,7 +97,7 @@ TEST(CustomisationFile, TwentyLineFileOfTheFrontEnd) {
 
 TEST(CustomisationFile, MissingLastLinesReadAsZero) {
     ProgramFolder folder(false);
-    InFolder here(folder);
+    CurrentFolder here(folder);
     folder.write("TVNCSTM.DAT", customisation_lines(18));
     const CustomisationValues v = read_customisation();
     EXPECT_EQ(v.apparent_rounding_rule, 1);
@@ -128,14 +114,14 @@ TEST(CustomisationFile, RefusedFiles) {
     for (const auto& [name, text] : cases) {
         SCOPED_TRACE(name);
         ProgramFolder folder(false);
-        InFolder here(folder);
+        CurrentFolder here(folder);
         folder.write("TVNCSTM.DAT", text);
         testing::internal::CaptureStderr();
         EXPECT_THROW(read_customisation(), ProgramStop);
         EXPECT_NE(testing::internal::GetCapturedStderr().find("TVNCSTM.DAT"), std::string::npos);
     }
     ProgramFolder empty(false);
-    InFolder here(empty);
+    CurrentFolder here(empty);
     testing::internal::CaptureStderr();
     EXPECT_THROW(read_customisation(), ProgramStop);
     EXPECT_EQ(testing::internal::GetCapturedStderr(),
@@ -150,7 +136,7 @@ TEST(SwitchFile, OnlyZeroAndOneAreAccepted) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
         ProgramFolder folder(false);
-        InFolder here(folder);
+        CurrentFolder here(folder);
         folder.write("PRG_SW.DAT", c.text);
         if (c.value >= 0) {
             EXPECT_EQ(read_prg_sw(), c.value);
@@ -161,7 +147,7 @@ TEST(SwitchFile, OnlyZeroAndOneAreAccepted) {
         EXPECT_NE(testing::internal::GetCapturedStderr().find("prg_sw.dat"), std::string::npos);
     }
     ProgramFolder folder(false);
-    InFolder here(folder);
+    CurrentFolder here(folder);
     testing::internal::CaptureStderr();
     EXPECT_THROW(read_prg_sw(), ProgramStop);
     EXPECT_EQ(testing::internal::GetCapturedStderr(),

@@ -1,0 +1,24 @@
+// Makes a folder current for one scope: the library opens its files by bare
+// name in the current folder, as the batch programs run in the program folder.
+#pragma once
+
+#include "program_folder.h"
+
+#include <filesystem>
+
+namespace wtn::test {
+
+class CurrentFolder {
+  public:
+    explicit CurrentFolder(const ProgramFolder& folder) : saved_(std::filesystem::current_path()) {
+        std::filesystem::current_path(folder.path());
+    }
+    ~CurrentFolder() { std::filesystem::current_path(saved_); }
+    CurrentFolder(const CurrentFolder&) = delete;
+    CurrentFolder& operator=(const CurrentFolder&) = delete;
+
+  private:
+    std::filesystem::path saved_;
+};
+
+} // namespace wtn::test
