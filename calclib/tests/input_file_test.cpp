@@ -1,6 +1,7 @@
 // The calculation input file read as the front end writes it: items with a
 // blank before and after, ".5" for 0.5, CR LF line ends, code page 932 texts.
 #include "cp932_codec.h"
+#include "current_folder.h"
 #include "input_file.h"
 #include "program_folder.h"
 #include "program_stop.h"
@@ -389,6 +390,29 @@ TEST(InputFile, BadInputStopsTheProgram) {
     testing::internal::CaptureStderr();
     EXPECT_THROW(read_input(in, empty.file("CAL_FILE.DAT")), ProgramStop);
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "error: (ERROR)-データファイルが選択されていません.\n\n");
+}
+
+TEST(InputFile, EmptyNameOrNewDataReadsTheInstalledDefaultWall) {
+    for (const char* name : {"", "New_Data"}) {
+        SCOPED_TRACE(name);
+        ProgramFolder folder(false);
+        test::CurrentFolder here(folder);
+        folder.write("TVNDATA.DEF", "joken,1,2,3,4,5.5\r\nsdatu,1,2,3,4,5,6,7,2,9,10\r\n");
+        InputRecord in;
+        in.swdat.decision_code = 11;  // reset to its default first
+        in.land_layer_count = 3;      // counted afresh
+        read_input(in, name);
+        EXPECT_EQ(in.swdat.decision_code, 111);
+        EXPECT_DOUBLE_EQ(in.joken.ground_crown, 5.5);
+        EXPECT_EQ(in.land_layer_count, 1);
+        EXPECT_DOUBLE_EQ(in.tjkn1.pile_crown, 5.5); // no tjkn1 line: filled from joken
+
+        std::remove("TVNDATA.DEF");
+        testing::internal::CaptureStderr();
+        EXPECT_THROW(read_input(in, name), ProgramStop);
+        EXPECT_EQ(testing::internal::GetCapturedStderr(),
+                  "error: (ERROR)-データファイル(TVNDATA.DEF)がオープンできません.\n");
+    }
 }
 
 TEST(InputFile, WrittenFileReadsBackAndCarriesSubmergedWeightAsSaturatedLessTen) {
