@@ -198,6 +198,12 @@ void read_neire_case(std::FILE* file, CaseAreas& areas, int method, const CaseAr
     }
 }
 
+void read_neire_case(std::FILE* file, StabilityResults& results, const InputRecord& input,
+                     const CustomisationValues& custom, const ForceCase& force_case, int case_index) {
+    const int method = input.swdat.embedment_method;
+    read_neire_case(file, results.areas, method, case_area_sizes(input, custom, force_case, case_index, method));
+}
+
 void write_neire_tl(std::FILE* file, const StabilityResults& results) {
     ByteWriter w;
     image_fields_level_solver(w, results.level_solver);

@@ -36,6 +36,12 @@ void write_neire_case(std::FILE* file, const CaseAreas& areas, int method);
 // and the method block. The caller frees the areas with free_case_areas.
 void read_neire_case(std::FILE* file, CaseAreas& areas, int method, const CaseAreaSizes& sizes);
 
+// The same for the stability report: the method is swdat item 2 and the
+// rooms come from the input and the force case just read for case_index,
+// as TVNCAL sized them when it wrote the record.
+void read_neire_case(std::FILE* file, StabilityResults& results, const InputRecord& input,
+                     const CustomisationValues& custom, const ForceCase& force_case, int case_index);
+
 // Appends / reads one tide-level record of NEIRE_TL.PRN.
 void write_neire_tl(std::FILE* file, const StabilityResults& results);
 void read_neire_tl(std::FILE* file, StabilityResults& results);

@@ -1,4 +1,7 @@
 #include "child_process.h"
+#include "customisation.h"
+#include "force_case.h"
+#include "input_file.h"
 #include "file_io.h"
 #include "report_conditions.h"
 #include "work_files.h"
@@ -127,6 +130,117 @@ TEST_F(WorkFileProbe, ReportConditionsMissingOrIncomplete) {
     r = probe({"sjoken", "1"}); // the wave report needs the construction-stage lines
     EXPECT_EQ(r.exit_code, 1);
     EXPECT_EQ(r.err, error_of("(ERROR)-ファイル(SJOKEN.DAT)の5行目が正しくありません."));
+}
+
+} // namespace
+} // namespace wtn
+
+namespace wtn {
+namespace {
+
+// A completed-state run with the transfer-matrix method for multi-layer
+// ground (swdat item 2 = 2), both cases, the pile tip at -18.0 m.
+const char* const kInputFile =
+    "swdat,1,2,1,1,2,3,1,1,111,1,1,2,1,1\r\n"
+    "joken,1.5,0,1,1.0,3.0,-10.0,-18.0,-30.0,0,0,10.1,10,5,5,7.5,1,1,1\r\n";
+
+// Twenty customisation lines; line 12, the division pitch, is 1.0 m.
+const char* const kCustomisationFile =
+    "15\r\n0\r\n45\r\n40\r\n-\r\n1\r\n0\r\n1\r\n10\r\n.8\r\n2\r\n1.0\r\n1\r\n0\r\n3\r\n2.5\r\n1\r\n1\r\n12.5\r\n1\r\n";
+
+// One section per case: the virtual seabed on boundary 1 (-10.0 m), the
+// layer below it reaching -22.0 m and so holding the tip; one force line.
+std::string force_section(const char* heading) {
+    return std::string(heading) +
+           "\r\n1,3,1\r\n"
+           "-8.000000,2.000000,0.523599,1\r\n0.000000,0,3000.000000\r\n"
+           "-10.000000,12.000000,0.000000,2\r\n4.000000,1,6000.000000\r\n"
+           "-22.000000,0.000000,0.000000,0\r\n0.000000,0,0.000000\r\n"
+           "1.500000,10.000000\r\n"
+           "15.000000,17.500000,1.166667\r\n"
+           "-10.000000,25.000000\r\n"
+           "1,0\r\n"
+           "-10.000000,0.000000,10.000000\r\n"
+           "-10.000000,0.000000,30.000000\r\n";
+}
+
+class StabilityReportProbe : public WorkFileProbe {
+  protected:
+    void SetUp() override {
+        WorkFileProbe::SetUp();
+        write_run_files();
+    }
+
+    void write_run_files() {
+        folder_.write("CAL_FILE.INF", "WALL1\r\nTITLE\r\n26\r\n12\r\n10\r\n9\r\n30\r\n0\r\n");
+        folder_.write("CAL_FILE.DAT", kInputFile);
+        folder_.write("TVNCSTM.DAT", kCustomisationFile);
+        folder_.write("GAIRYOK.DAT", "0\r\n" + force_section("#  normal") + force_section("#  seismic"));
+        write_report_files();
+        write_case_records(2);
+    }
+
+    // The records as the stability calculation sizes and writes them: the
+    // load rows and elements of each case from the same input and force file.
+    void write_case_records(int cases) {
+        InputRecord input;
+        reset_input_counters(input);
+        set_input_defaults(input);
+        read_input(input, "CAL_FILE.DAT");
+        CustomisationValues custom = read_customisation();
+        CFile forces = open_file("GAIRYOK.DAT", "rb");
+        LineReader lines(forces.get());
+        const int mode = read_force_file_mode(lines);
+        CFile file = open_file(kNeireFile, "wb");
+        for (int c = 0; c < cases; ++c) {
+            ForceCase fc;
+            read_force_case(lines, c, mode, input, fc);
+            CaseAreaSizes sizes = case_area_sizes(input, custom, fc, c, 2);
+            CaseAreas areas;
+            alloc_matrix_area(areas, sizes);
+            areas.load_item_count = sizes.load_items;
+            areas.matrix.elements[0].count = 1;
+            areas.matrix.moment[0] = 95.5 + c;
+            write_neire_case(file.get(), areas, 2);
+        }
+    }
+};
+
+TEST_F(StabilityReportProbe, ReadsEveryFileInTheReportsOrder) {
+    ChildResult r = probe({"stability-report"});
+    EXPECT_EQ(r.exit_code, 0) << r.err;
+    // Normal case: no input forces, one force line, one more row: 2 rows.
+    EXPECT_EQ(r.out, "WALL1 mode 0 pile length 17.250\n"
+                     "level 0 case 0 rows 2 elements 1 moment 95.500\n"
+                     "level 0 case 1 rows 2 elements 1 moment 96.500\n");
+}
+
+TEST_F(StabilityReportProbe, MissingOrDamagedFilesStopWithAMessage) {
+    enum Damage { no_force_file, no_case_records, seismic_record_lost, tip_below_last_layer };
+    struct Case {
+        Damage damage;
+        const char* message;
+    } cases[] = {
+        {no_force_file, "(ERROR)-外力計算結果ファイル(GAIRYOK.DAT)がオープンできません."},
+        {no_case_records, "(ERROR)-根入れ部計算結果ファイル(neire.prn)がオープンできません."},
+        {seismic_record_lost, "(ERROR)-根入れ部計算結果ファイル(NEIRE.PRN)が途中で終わっています."},
+        {tip_below_last_layer, "(ERROR)-最終土層が根入れ深さよりも浅くなっています."},
+    };
+    for (const Case& c : cases) {
+        write_run_files();
+        switch (c.damage) {
+        case no_force_file: std::remove("GAIRYOK.DAT"); break;
+        case no_case_records: std::remove(kNeireFile); break;
+        case seismic_record_lost: write_case_records(1); break;
+        case tip_below_last_layer:
+            folder_.write("CAL_FILE.DAT", "swdat,1,2,1,1,2,3,1,1,111,1,1,2,1,1\r\n"
+                                          "joken,1.5,0,1,1.0,3.0,-10.0,-25.0,-30.0,0,0,10.1,10,5,5,7.5,1,1,1\r\n");
+            break;
+        }
+        ChildResult r = probe({"stability-report"});
+        EXPECT_EQ(r.exit_code, 1) << c.message;
+        EXPECT_EQ(r.err, error_of(c.message));
+    }
 }
 
 } // namespace
