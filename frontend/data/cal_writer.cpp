@@ -1,0 +1,268 @@
+#include "cal_writer.h"
+
+#include "derived_values.h"
+#include "number_text.h"
+#include "project_writer.h"
+#include "text_file.h"
+
+namespace wtn {
+
+namespace {
+
+constexpr double kWaterUnitWeight = 10.0; // kN/m3 taken off the saturated weight for the submerged weight
+
+// One key line: the key, then its pieces each after a comma. Items carry the
+// blanks of the calculation input's number text.
+class KeyLine {
+  public:
+    explicit KeyLine(const std::string& key) : line_(key) {}
+    KeyLine& i(int value) { return piece(cal_integer_item(value)); }
+    KeyLine& r(double value, const std::string& what) { return piece(cal_real_item(value, what)); }
+    KeyLine& quoted(const std::string& text, const std::string& caption) {
+        const std::string trimmed = trim_blanks(text);
+        check_text_item(trimmed, caption);
+        return piece("\"" + trimmed + "\"");
+    }
+    std::string str() const { return line_; }
+
+  private:
+    KeyLine& piece(const std::string& text) {
+        line_ += ',';
+        line_ += text;
+        return *this;
+    }
+    std::string line_;
+};
+
+// Code of two check boxes: 3 both, 1 first only, 2 second only, 0 neither.
+int pair_code(int first, int second) {
+    if (first == 1 && second == 1) return 3;
+    if (first == 1) return 1;
+    if (second == 1) return 2;
+    return 0;
+}
+
+// Per tide level: 1 set, 2 clear.
+int level_flag(int value) { return value != 0 ? 1 : 2; }
+
+std::string swdat_line(DesignData& d) {
+    SekkeiData& s = d.sekkei_dat;
+    const KanseijiData& k = d.kanseiji_dat;
+    int case_code = pair_code(k.jyo_sw, k.jis_sw);
+    // Only the construction stage studied: the normal case alone.
+    if (s.kanseiji_sw == 0 && s.sekouji_sw == 1) case_code = 1;
+    KeyLine line("swdat");
+    line.i(s.std_sw + 1).i(s.neire_sw + 1).i(s.stress_sw + 1).i(s.disp_sw + 1).i(s.zevove_sw + 1);
+    line.i(case_code).i(k.shape_sw + 1).i(k.load_sw + 1);
+    s.zevove_sw = 1;
+    int decision = 0;
+    if (s.stress_sw == 0) decision += 1;
+    if (s.disp_sw == 0) decision += 10;
+    line.i(decision).i(k.rwl_k_sw + 1).i(k.pa_formula_sw + 1).i(k.pa_method_sw + 1);
+    line.i(pair_code(s.kanseiji_sw, s.sekouji_sw)).i(k.lwl_k_sw + 1);
+    return line.str();
+}
+
+std::string wavsw_line(const DesignData& d) {
+    const SekoujiData& w = d.sekouji_dat;
+    KeyLine line("wavsw");
+    line.quoted(d.sekkei_dat.tide_name, kTideNameCaption);
+    line.i(w.wave_sw + 1).i(w.dissip_sw + 1).r(w.lambda1, "λ1");
+    for (int k = 0; k < kTideLevelCount; ++k)
+        line.i(level_flag(w.tide_kentou_sw[k])).i(level_flag(w.tide_sakuzu_sw[k]));
+    return line.str();
+}
+
+std::string joken_line(const DesignData& d) {
+    const SekkeiData& s = d.sekkei_dat;
+    const TihyouData& t = d.tihyou_dat;
+    const YaitaData& y = d.yaita_dat;
+    const int rwl_kind = s.rwl_sw == 0 ? 1 : s.rwl_sw == 1 ? 2 : 0;
+    const bool straight = d.kanseiji_dat.shape_sw == 0;
+    KeyLine line("joken");
+    line.r(s.tide_lvl[1], "H.W.L.").r(s.tide_lvl[2], "L.W.L.").i(rwl_kind);
+    line.r(residual_water_level(s), "残留水位");
+    line.r(d.dosou_dat.dosou_riku[0].top_lvl, "土層上限").r(s.seabed_kansei, "設計海底面").r(s.embed_lvl, "根入れ高");
+    line.r(s.bottom_lvl, "最終土層の下限高");
+    line.r(straight ? t.ground_ang[0] : 0.0, "地表面角度").r(straight ? t.ground_ang[1] : t.seabed_ang, "海底面角度");
+    line.r(s.water_w, "海水の単位体積重量").r(t.surcharge_q[0], "上載荷重").r(t.surcharge_q[1], "上載荷重");
+    line.r(y.disp_allow[0], "許容変位量").r(y.disp_allow[1], "許容変位量");
+    line.i(y.yaita_kind + 1).i(y.u_kind + 1).i(y.steel_grade + 1);
+    return line.str();
+}
+
+std::string tjkn1_line(const DesignData& d) {
+    const SekkeiData& s = d.sekkei_dat;
+    const YaitaData& y = d.yaita_dat;
+    KeyLine line("tjkn1");
+    line.r(s.tide_lvl[0], "H.H.W.L.").r(s.tide_lvl[3], "任意潮位").r(s.crown_jobu, "上部工天端高");
+    line.r(s.crown_yaita, "矢板天端高").r(s.cohesion_lvl, "粘着基準高").r(y.disp_allow[2], "許容変位量");
+    for (int i = 0; i < 3; ++i) line.r(y.stress_allow[i], "許容応力度");
+    line.r(s.seabed_sekou, "施工時設計海底面").r(y.young_e, "ヤング係数").r(0.0, "ヤング係数");
+    return line.str();
+}
+
+void add_method(KeyLine& line, const DosouHohoRec& m) {
+    line.i(m.hoho_sw == 0 ? 2 : 1).r(m.hoho_n[1], "平均N値").r(m.hoho_n[2], "N値の増加率");
+    line.r(method_coefficient(m), "Kc/Ks");
+}
+
+std::string neire_line(const DesignData& d) {
+    const KanseijiData& k = d.kanseiji_dat;
+    KeyLine line("neire");
+    add_method(line, d.dosou_dat.dosou_hoho[1]);
+    line.i(k.sindo_sw).r(design_seismic_coefficient(k, d.custom_tbl.sindo_round_sw), "設計震度");
+    for (int i = 0; i < 3; ++i) line.r(k.sindo_factor[i], "震度の係数");
+    line.i(k.mikake_sw).r(k.mikake_sw == 0 ? k.mikake_val : 0.0, "見かけの震度");
+    add_method(line, d.dosou_dat.dosou_hoho[0]);
+    return line.str();
+}
+
+std::string fsyok_line(const DesignData& d) {
+    const FsyokData& f = d.yaita_dat.fsyok_dat;
+    KeyLine line("fsyok");
+    for (int i = 0; i < 4; ++i) line.r(f.sea_rate[i], "腐食速度");
+    for (int i = 0; i < 3; ++i) line.r(f.land_rate[i], "腐食速度");
+    line.r(0.0, "").r(0.0, "");
+    line.i(to_integer16(f.service_life, "耐用年数"));
+    line.r(f.reduction[0], "低減率").r(f.reduction[1], "低減率");
+    line.i(f.range_sw);
+    return line.str();
+}
+
+void add_id_lines(std::vector<std::string>& out, const char* key,
+                  const std::array<PileIdPair, kPileSelectionRoom + 1>& pairs, bool user) {
+    std::vector<int> ids;
+    for (const PileIdPair& p : pairs) {
+        const int id = user ? p.user_id : p.catalogue_id;
+        if (id == 0) break;
+        ids.push_back(id);
+    }
+    for (std::size_t first = 0; first < ids.size(); first += kIdsPerCalLine) {
+        KeyLine line(key);
+        for (std::size_t i = first; i < ids.size() && i < first + kIdsPerCalLine; ++i) line.i(ids[i]);
+        out.push_back(line.str());
+    }
+}
+
+void add_force_lines(std::vector<std::string>& out, const char* key,
+                     const std::array<GairyokuRec, kForceRoom + 1>& forces) {
+    for (int i = 0; i < kForceRoom && forces[i].force != 0.0; ++i) {
+        const GairyokuRec& f = forces[i];
+        KeyLine line(key);
+        line.quoted(f.name, kForceNameCaption);
+        line.r(f.direction == 1 ? -f.force : f.force, "外力").r(f.height, "作用高");
+        out.push_back(line.str());
+    }
+}
+
+void add_layer_lines(std::vector<std::string>& out, const char* key,
+                     const std::array<DosouRec, kSoilLayerRoom + 1>& layers) {
+    for (int i = 0; i < kSoilLayerRoom; ++i) {
+        const DosouRec& l = layers[i];
+        if (l.unit_w[0] == 0.0 || l.unit_w[1] == 0.0) break;
+        const bool sand = l.soil_sw == 0;
+        const int option = l.kh_sw >= 0 && l.kh_sw <= 3 ? l.kh_sw : 0;
+        KeyLine line(key);
+        line.r(l.top_lvl, "土層上限").r(l.unit_w[0], "湿潤重量").r(l.unit_w[1] - kWaterUnitWeight, "水中重量");
+        line.r(l.unit_w[1], "飽和重量").r(sand ? l.soil_val[0] : 0.0, "内部摩擦角");
+        line.r(sand ? 0.0 : l.soil_val[1], "C0").r(sand ? 0.0 : l.soil_val[2], "K");
+        line.i(l.kh_sw + 1).r(l.n_val[option], "N値").r(soil_layer_constant(l), "横抵抗定数");
+        out.push_back(line.str());
+    }
+}
+
+void add_tide_lines(std::vector<std::string>& out, const DesignData& d) {
+    static const char* const keys[kTideLevelCount] = {"hhwl_", "hwl__", "lwl__", "ewl__"};
+    const SekoujiData& w = d.sekouji_dat;
+    const bool goda = w.wave_sw == 0;
+    for (int k = 0; k < kTideLevelCount; ++k) {
+        if (w.tide_kentou_sw[k] != 1) continue;
+        const WaveRec& row = goda ? w.goda_tbl[k] : w.kuroda_tbl[k];
+        const int method = goda ? row.flag2 + 1 : row.flag1 + 1;
+        // The derived length goes into the line only; the row keeps its own L.
+        const double length = method == 1 ? tide_wave_length(d.sekkei_dat, w, k, row) : row.length;
+        KeyLine line(keys[k]);
+        line.i(goda ? row.flag1 + 1 : 0).r(row.h13, "H1/3").r(row.hmax, goda ? "Hmax" : "HD").i(method);
+        line.r(row.period, "周期").r(length, "波長").r(row.beta, "入射角");
+        out.push_back(line.str());
+    }
+}
+
+} // namespace
+
+std::vector<std::string> cal_file_lines(DesignData& d) {
+    const SekkeiData& s = d.sekkei_dat;
+    const KanseijiData& k = d.kanseiji_dat;
+    const SekoujiData& w = d.sekouji_dat;
+    const YaitaData& y = d.yaita_dat;
+    const TihyouData& t = d.tihyou_dat;
+    std::vector<std::string> out;
+
+    out.push_back(KeyLine("versi").quoted(kVersion200, "versi").i(1).str());
+    out.push_back(KeyLine("gyonm").quoted(d.data_title, kTitleCaption).str());
+    out.push_back(swdat_line(d));
+    out.push_back(wavsw_line(d));
+    out.push_back(joken_line(d));
+    out.push_back(tjkn1_line(d));
+    out.push_back(neire_line(d));
+    out.push_back(fsyok_line(d));
+    out.push_back(KeyLine("tugit")
+                      .r(y.joint_alpha[0], "継手効率").r(y.joint_alpha[1], "継手効率").r(y.joint_alpha[2], "継手効率")
+                      .str());
+    // Pile ids only for the two types of free choice: steel (2) and PC (6).
+    if (y.yaita_kind == 2 || y.yaita_kind == 6) {
+        const auto& pairs = y.yaita_kind == 2 ? y.yaita_sel : y.pcyaita_sel;
+        add_id_lines(out, "tyait", pairs, false);
+        add_id_lines(out, "apdyt", pairs, true);
+    }
+    for (int i = 0; i < kSurchargeRoom; ++i) {
+        const JosaiRow& r = t.josai_tbl[i];
+        if (r.q_normal == 0.0 && r.q_seismic == 0.0) break;
+        out.push_back(KeyLine("josai").r(r.start_x, "載荷範囲").r(r.end_x, "載荷範囲")
+                          .r(r.q_normal, "上載荷重").r(r.q_seismic, "上載荷重").str());
+    }
+    add_force_lines(out, "etcjo", d.gairyoku_dat.gairyoku_jyo);
+    add_force_lines(out, "etcjs", d.gairyoku_dat.gairyoku_jis);
+    for (int i = 0; i < kSteelPipeRoom; ++i) {
+        const KokanRec& r = y.kokan_tbl[i];
+        if (r.diameter == 0.0 || r.thickness == 0.0) break;
+        const double joint = r.joint_type == 3 ? r.joint_spacing : r.joint_type + 1;
+        out.push_back(KeyLine("kokan").r(r.diameter, "外径").r(r.thickness, "板厚").r(joint, "継手").str());
+    }
+    add_layer_lines(out, "sdatu", d.dosou_dat.dosou_riku);
+    add_layer_lines(out, "jdatu", d.dosou_dat.dosou_umi);
+    for (int i = 0; i < kGroundPointRoom; ++i) {
+        const TikeiPoint& p = t.tikei_tbl[i];
+        if (p.x == 0.0 && p.y == 0.0) break;
+        out.push_back(KeyLine("tikei").r(p.x, "地形").r(p.y, "地形").str());
+    }
+    for (int i = 0; i < kFillRoom; ++i) {
+        const MoridRow& r = t.morid_tbl[i];
+        if (r.wet_w == 0.0 || r.sat_w == 0.0) break;
+        out.push_back(KeyLine("morid").r(r.top_lvl, "盛土").r(r.wet_w, "盛土")
+                          .r(r.sat_w - kWaterUnitWeight, "盛土").r(r.sat_w, "盛土").str());
+    }
+    {
+        KeyLine line("wlvl_");
+        line.i(w.depth_sw + 1).r(w.d_lvl, "d").r(w.h2_lvl, "h'").r(w.h_lvl, "h").i(w.hb_sw + 1).r(w.slope_x, "勾配");
+        for (int i = 0; i < kTideLevelCount; ++i) line.r(w.hb_lvl[i], "hb");
+        out.push_back(line.str());
+    }
+    add_tide_lines(out, d);
+    out.push_back(KeyLine("caldt").r(d.caldt_vals[0], "施工根入れ深度").r(d.caldt_vals[1], "矢板長").str());
+    out.push_back(KeyLine("nir_t")
+                      .i(k.dynwater_sw).i(y.second_sw).r(y.kh_lm, "kh").r(w.lambda2, "λ2").i(k.clay_sw).i(k.okabe_sw)
+                      .str());
+    out.push_back(KeyLine("wav_t").i(w.static_sw).str());
+    out.push_back(KeyLine("add_1")
+                      .r(s.delta_jyo[0], "壁面摩擦角").r(s.delta_jyo[1], "壁面摩擦角")
+                      .r(s.delta_jis[0], "壁面摩擦角").r(s.delta_jis[1], "壁面摩擦角").str());
+    return out;
+}
+
+void write_cal_file(DesignData& data, const std::string& path) {
+    write_text_file(path, cal_file_lines(data));
+}
+
+} // namespace wtn

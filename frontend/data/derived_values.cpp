@@ -1,0 +1,109 @@
+#include "derived_values.h"
+
+#include "marume_round.h"
+#include "number_text.h"
+
+#include <cmath>
+
+namespace wtn {
+
+namespace {
+
+using marume::round_dec;
+
+constexpr double kGravity = 9.8;                  // m/s2
+constexpr double kPi = 3.14159265358979;          // 15 digits, as the derived lengths have always used
+constexpr double kWaveTolerance = 0.000001;       // relative change of L that ends the iteration
+constexpr double kSmallestPeriodOrDepth = 0.001;  // s, m
+constexpr int kWaveIterationLimit = 200;          // Newton settles in a handful of steps
+constexpr double kSmallestChartN = 0.0001;
+constexpr double kSmallestLayerN = 0.00001;
+constexpr double kLinearFactor = 1500.0;          // Kh = 1500 N
+
+struct ChartLine {
+    double n1, k1, n2, k2;
+};
+constexpr ChartLine kChartLines[] = {
+    {1.0, 2000.0, 50.0, 100000.0},
+    {0.5, 550.0, 100.0, 13000.0},
+    {1.0, 520.0, 100.0, 8400.0},
+};
+
+double log10_of(double x) { return std::log(x) / std::log(10.0); }
+
+} // namespace
+
+double residual_water_level(const SekkeiData& s) {
+    const double hwl = s.tide_lvl[1];
+    const double lwl = s.tide_lvl[2];
+    if (s.rwl_sw == 0) return round_dec((hwl - lwl) * (2.0 / 3.0) + lwl, 2);
+    if (s.rwl_sw == 1) return round_dec((hwl - lwl) + lwl, 2);
+    return s.tide_lvl[4];
+}
+
+double design_seismic_coefficient(const KanseijiData& k, int sindo_round_sw) {
+    if (k.sindo_sw == 0) return k.sindo_val;
+    const double product = k.sindo_factor[0] * k.sindo_factor[1] * k.sindo_factor[2];
+    if (sindo_round_sw != 0) return round_dec(2.0 * product, 1) * 0.5;
+    return round_dec(product, 2);
+}
+
+double kh_from_n(int line, double n) {
+    if (n < kSmallestChartN) return 0.0;
+    if (line < 1 || line > 3) return 0.0;
+    const ChartLine& c = kChartLines[line - 1];
+    const double x = log10_of(n);
+    const double x1 = log10_of(c.n1), y1 = log10_of(c.k1);
+    const double x2 = log10_of(c.n2), y2 = log10_of(c.k2);
+    const double y = y1 + (y2 - y1) * (x - x1) / (x2 - x1);
+    return round_dec(std::pow(10.0, y), 1);
+}
+
+double soil_layer_constant(const DosouRec& layer) {
+    if (layer.kh_sw == 0) return layer.kh_val[0];
+    if (layer.kh_sw < 0 || layer.kh_sw > 3) return 0.0;
+    const double n = layer.n_val[layer.kh_sw];
+    if (n < kSmallestLayerN) return 0.0;
+    if (layer.kh_sw == 1) return round_dec(kLinearFactor * n, 1);
+    if (layer.kh_sw == 2) return kh_from_n(1, n);
+    return kh_from_n(3, n);
+}
+
+double method_coefficient(const DosouHohoRec& m) {
+    if (m.hoho_sw == 0) return m.hoho_k[0];
+    if (m.hoho_sw == 1) return kh_from_n(3, m.hoho_n[1]);
+    return kh_from_n(2, m.hoho_n[2]);
+}
+
+double calc_wave_length(double period, double depth) {
+    if (period < kSmallestPeriodOrDepth || depth < kSmallestPeriodOrDepth) return 0.0;
+    const double two_pi = 2.0 * kPi;
+    const double l0 = period * period * kGravity / two_pi;
+    if (!std::isfinite(l0) || !std::isfinite(depth))
+        throw DataError("周期または水深が大きすぎて波長を計算できません。");
+    double l = l0;
+    for (int step = 0; step < kWaveIterationLimit; ++step) {
+        const double c = two_pi * depth / l;
+        const double t = std::tanh(c);
+        // d/dL of tanh(2 pi h / L) is -c sech^2(c) / L; sech^2 = 1 - tanh^2
+        // stays finite where cosh would overflow.
+        const double f = l / l0 - t;
+        const double df = 1.0 / l0 + c * (1.0 - t * t) / l;
+        const double step_l = f / df;
+        const double next = l - step_l;
+        if (!std::isfinite(next) || next <= 0.0) break;
+        const double change = std::fabs(step_l / next);
+        l = next;
+        if (change <= kWaveTolerance) return l;
+    }
+    throw DataError("波長の計算が収束しません（周期 " + real_text(period, "周期") + " s、水深 " +
+                    real_text(depth, "水深") + " m）。");
+}
+
+double tide_wave_length(const SekkeiData& s, const SekoujiData& w, int k, const WaveRec& row) {
+    double depth = s.tide_lvl[k] - w.h_lvl;
+    if (w.wave_sw != 0 && w.depth_sw != 0) depth = s.tide_lvl[k] - w.d_lvl;
+    return round_dec(calc_wave_length(row.period, depth), 2);
+}
+
+} // namespace wtn

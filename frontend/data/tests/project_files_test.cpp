@@ -1,0 +1,341 @@
+// Project files of the three versions, their defaults and the conversion of
+// older projects to SI units; the customisation file.
+#include "custom_file.h"
+#include "number_text.h"
+#include "project_reader.h"
+#include "project_writer.h"
+#include "sample_design.h"
+#include "text_file.h"
+#include "unit_conversion.h"
+
+#include "program_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+namespace wtn {
+namespace {
+
+using test::ProgramFolder;
+using test::sample_design;
+
+std::string bytes_of(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+const std::string kTemplatePath = std::string(WTN_SOURCE_DIR) + "/installed/新規.tn2";
+
+TEST(ProjectFile, TemplateReadAndWrittenAgainIsByteIdentical) {
+    ProgramFolder folder(false);
+    DesignData d;
+    read_data_file(d, kTemplatePath);
+    EXPECT_EQ(d.data_ver, kVersion200);
+    write_data_file(d, folder.file("copy.tn2"));
+    EXPECT_EQ(bytes_of(folder.file("copy.tn2")), bytes_of(kTemplatePath));
+    // The defaults an older project gets for the missing groups.
+    EXPECT_EQ(d.kanseiji_dat.dynwater_sw, 2);
+    EXPECT_EQ(d.yaita_dat.second_sw, 2);
+    EXPECT_EQ(d.yaita_dat.joint_alpha, (std::array<double, 3>{1.0, 1.0, 1.0}));
+    EXPECT_EQ(d.sekkei_dat.delta_jyo[1], -15.0);
+    EXPECT_EQ(d.sekkei_dat.zevove_sw, 1);
+}
+
+TEST(ProjectFile, SavedProjectReadsBackToTheSameFile) {
+    ProgramFolder folder(false);
+    DesignData original = sample_design();
+    original.sekkei_dat.zevove_sw = 0;
+    original.yaita_dat.young_exp = 2;
+    write_data_file(original, folder.file("a.tn2"));
+    const auto lines = read_text_file(folder.file("a.tn2"));
+    ASSERT_EQ(lines.size(), 168u);
+    EXPECT_EQ(lines[1], "\"岸壁改良設計　第１工区                         \""); // 36 characters
+    EXPECT_EQ(lines[2], "0,0,1,1,0,0,1,10.1");                                  // zevove_sw saved as 1
+    EXPECT_EQ(lines[151], "\"係船柱                 \",1,12.5,3");             // name as 20 characters
+
+    DesignData reread;
+    reread.sekouji_dat.kuroda_tbl[0].flag2 = 7; // not carried by the file
+    read_data_file(reread, folder.file("a.tn2"));
+    write_data_file(reread, folder.file("b.tn2"));
+    EXPECT_EQ(bytes_of(folder.file("a.tn2")), bytes_of(folder.file("b.tn2")));
+    EXPECT_EQ(reread.sekkei_dat.zevove_sw, 1);
+    EXPECT_EQ(reread.yaita_dat.young_exp, 0);
+    EXPECT_EQ(reread.sekouji_dat.kuroda_tbl[0].flag2, 7);
+    EXPECT_EQ(reread.dosou_dat.dosou_riku[0].n_val[1], 12.3);
+    EXPECT_EQ(reread.gairyoku_dat.gairyoku_jis[0].name, fixed_text("地震時の外力", kForceNameLength));
+    EXPECT_EQ(reread.caldt_vals, (std::array<double, 2>{12.5, 20.0}));
+}
+
+TEST(ProjectFile, TextsThatWouldBreakTheFileAreRefusedAndTheOldFileKept) {
+    ProgramFolder folder(false);
+    DesignData d = sample_design();
+    write_data_file(d, folder.file("p.tn2"));
+    const std::string before = bytes_of(folder.file("p.tn2"));
+    d.gairyoku_dat.gairyoku_jyo[0].name = "係船柱\"A\"";
+    try {
+        write_data_file(d, folder.file("p.tn2"));
+        FAIL() << "a double quote was written";
+    } catch (const DataError& e) {
+        EXPECT_NE(std::string(e.what()).find(kForceNameCaption), std::string::npos) << e.what();
+    }
+    d = sample_design();
+    d.data_title = "岸壁\U0001F30A"; // no code page 932 character for it
+    EXPECT_THROW(write_data_file(d, folder.file("p.tn2")), DataError);
+    EXPECT_EQ(bytes_of(folder.file("p.tn2")), before);
+    EXPECT_FALSE(folder.exists("p.tn2.tmp~"));
+}
+
+// The sample in the gravitational units of an older project.
+DesignData gravitational_sample() {
+    DesignData d = sample_design();
+    d.sekkei_dat.water_w = 1.03;
+    d.yaita_dat.young_e = 2.05;
+    d.yaita_dat.young_exp = 6;
+    d.yaita_dat.stress_allow = {1800.0, 1500.0, 2400.0, 0.0};
+    d.tihyou_dat.surcharge_q = {1.0, 0.5, 0.0};
+    d.tihyou_dat.morid_tbl[0] = MoridRow{3.0, 1.8, 2.0};
+    d.tihyou_dat.josai_tbl[0] = JosaiRow{0.0, 5.0, 1.0, 0.5};
+    d.tihyou_dat.josai_tbl[1] = JosaiRow{};
+    DosouRec& sand = d.dosou_dat.dosou_riku[0];
+    sand.unit_w = {1.8, 2.0, 0.0};
+    sand.kh_sw = 0;
+    sand.kh_val = {1.0, 0.0, 0.0, 0.0, 0.0};
+    DosouRec& clay = d.dosou_dat.dosou_riku[1];
+    clay.unit_w = {1.6, 1.6, 0.0};
+    clay.soil_val = {0.0, 2.0, 0.2, 0.0};
+    d.gairyoku_dat.gairyoku_jyo[0].force = 1.0;
+    d.sekouji_dat.wave_sw = 0;
+    d.sekouji_dat.dissip_sw = 0; // Goda with wave-dissipating works
+    d.sekouji_dat.lambda1 = 0.8;
+    return d;
+}
+
+// Lines 2 to 163 of a project file: the layout of a version-1.00 file, which
+// still carries the exponent of the Young's modulus on line 18.
+std::vector<std::string> v100_lines(const DesignData& d) {
+    auto all = project_file_lines(d);
+    std::string& line18 = all[17];
+    std::size_t comma = 0;
+    for (int i = 0; i < 4; ++i) comma = line18.find(',', comma) + 1;
+    line18.replace(comma, line18.find(',', comma) - comma, std::to_string(d.yaita_dat.young_exp));
+    return {all.begin() + 1, all.begin() + 163};
+}
+
+TEST(OlderProjectFile, Version100ReadsWithTheDefaultsOfLaterVersions) {
+    ProgramFolder folder(false);
+    write_text_file(folder.file("old.wtn"), v100_lines(gravitational_sample()));
+    DesignData d = sample_design(); // what a previous project left
+    d.kanseiji_dat.clay_sw = 1;
+    read_data_file(d, folder.file("old.wtn"));
+    EXPECT_EQ(d.data_ver, kVersion100);
+    EXPECT_EQ(d.data_title, fixed_text("岸壁改良設計　第１工区", kTitleLength));
+    EXPECT_EQ(d.kanseiji_dat.okabe_sw, 0);
+    EXPECT_EQ(d.sekkei_dat.delta_jyo[0], 15.0);
+    EXPECT_EQ(d.sekkei_dat.delta_jis[1], -15.0);
+    EXPECT_EQ(d.yaita_dat.alpha_sw, 0);
+    EXPECT_EQ(d.yaita_dat.joint_alpha, (std::array<double, 3>{1.0, 1.0, 1.0}));
+    EXPECT_EQ(d.kanseiji_dat.clay_sw, 0);
+}
+
+TEST(OlderProjectFile, ConversionToSiMatchesHandConversions) {
+    ProgramFolder folder(false);
+    write_text_file(folder.file("old.wtn"), v100_lines(gravitational_sample()));
+    DesignData d;
+    read_data_file(d, folder.file("old.wtn"));
+    conv_si_unit(d);
+    EXPECT_DOUBLE_EQ(d.sekkei_dat.water_w, 10.1);               // 1.03 x 9.81 = 10.1043
+    EXPECT_DOUBLE_EQ(d.yaita_dat.young_e, 201.0);               // 2.05e6 x 9.807 / 1e5 = 201.04
+    EXPECT_EQ(d.yaita_dat.young_exp, 0);
+    EXPECT_DOUBLE_EQ(d.yaita_dat.stress_allow[0], 180.0);       // tabled
+    EXPECT_DOUBLE_EQ(d.yaita_dat.stress_allow[1], 147.1);       // 1500 x 9.807 / 100 = 147.105
+    EXPECT_DOUBLE_EQ(d.yaita_dat.stress_allow[2], 235.0);       // tabled
+    EXPECT_DOUBLE_EQ(d.tihyou_dat.surcharge_q[0], 9.81);        // 9.807
+    EXPECT_DOUBLE_EQ(d.tihyou_dat.surcharge_q[1], 4.9);         // 4.9035 to 2 decimals
+    EXPECT_DOUBLE_EQ(d.tihyou_dat.morid_tbl[0].wet_w, 18.0);    // 1.8 x 9.8 = 17.64
+    EXPECT_DOUBLE_EQ(d.tihyou_dat.josai_tbl[0].q_normal, 9.81);
+    const DosouRec& sand = d.dosou_dat.dosou_riku[0];
+    const DosouRec& clay = d.dosou_dat.dosou_riku[1];
+    EXPECT_DOUBLE_EQ(sand.unit_w[0], 18.0);                     // sand: whole kN/m3
+    EXPECT_DOUBLE_EQ(clay.unit_w[0], 15.691);                   // clay: 1.6 x 9.80665 = 15.69064
+    EXPECT_DOUBLE_EQ(clay.soil_val[1], 19.613);                 // C0 2.0 x 9.80665
+    EXPECT_DOUBLE_EQ(clay.soil_val[2], 1.961);                  // K 0.2 x 9.80665 = 1.96133
+    EXPECT_DOUBLE_EQ(sand.kh_val[0], 1.0 * 9.8 / 1000.0 * 1e6); // Kh in kN/m3, unrounded
+    EXPECT_DOUBLE_EQ(d.gairyoku_dat.gairyoku_jyo[0].force, 9.807);
+    EXPECT_DOUBLE_EQ(d.sekouji_dat.lambda1, 0.8);               // Goda with works keeps λ1
+    EXPECT_DOUBLE_EQ(d.sekouji_dat.lambda2, 0.0);
+    EXPECT_EQ(d.kanseiji_dat.dynwater_sw, 2);
+    EXPECT_EQ(d.yaita_dat.second_sw, 2);
+    EXPECT_EQ(d.sekkei_dat.zevove_sw, 1);
+    // Levels and angles stay as read.
+    EXPECT_DOUBLE_EQ(d.sekkei_dat.seabed_kansei, -7.5);
+}
+
+TEST(OlderProjectFile, ModulusAndReductionRatesByTheirOwnRules) {
+    struct Case {
+        double young_e;
+        int young_exp;
+        int wave_sw, dissip_sw;
+        double expected_e, lambda1, lambda2;
+    };
+    const Case cases[] = {
+        {2.1, 7, 0, 0, 200.0, 0.8, 0.0}, // steel whatever the exponent
+        {3.5, 5, 1, 0, 34.3, 1.0, 1.0},  // concrete; Kuroda: both rates 1
+        {2.05, 6, 0, 1, 201.0, 1.0, 1.0},// no works: both rates 1
+    };
+    for (const auto& c : cases) {
+        DesignData d;
+        d.yaita_dat.young_e = c.young_e;
+        d.yaita_dat.young_exp = c.young_exp;
+        d.sekouji_dat.wave_sw = c.wave_sw;
+        d.sekouji_dat.dissip_sw = c.dissip_sw;
+        d.sekouji_dat.lambda1 = 0.8;
+        conv_si_unit(d);
+        EXPECT_DOUBLE_EQ(d.yaita_dat.young_e, c.expected_e) << c.young_e;
+        EXPECT_DOUBLE_EQ(d.sekouji_dat.lambda1, c.lambda1) << c.young_e;
+        EXPECT_DOUBLE_EQ(d.sekouji_dat.lambda2, c.lambda2) << c.young_e;
+    }
+    DesignData huge;
+    huge.yaita_dat.young_e = 2.0;
+    huge.yaita_dat.young_exp = 400;
+    EXPECT_THROW(conv_si_unit(huge), DataError);
+}
+
+TEST(OlderProjectFile, Version101CutShortDefaultsEachMissingGroup) {
+    ProgramFolder folder(false);
+    DesignData source = gravitational_sample();
+    source.sekouji_dat.dissip_sw = 1;
+    source.yaita_dat.fsyok_dat.sea_rate = {0.3, 0.3, 0.1, 0.03, 0.0};
+    source.yaita_dat.fsyok_dat.land_rate = {0.03, 0.05, 0.02, 0.0};
+    source.yaita_dat.fsyok_dat.range_sw = 1;
+    auto lines = project_file_lines(source);
+    lines[0] = "\"<1.01>\"";
+
+    // Lines 1 to 165: group 3 of the version-1.01 additions is missing.
+    write_text_file(folder.file("a.wtn"), {lines.begin(), lines.begin() + 165});
+    DesignData d;
+    d.yaita_dat.alpha_sw = 1;
+    read_data_file(d, folder.file("a.wtn"));
+    EXPECT_EQ(d.data_ver, kVersion101);
+    EXPECT_EQ(d.kanseiji_dat.dynwater_sw, 1); // read from line 164
+    EXPECT_EQ(d.yaita_dat.alpha_sw, 0);
+    EXPECT_EQ(d.yaita_dat.joint_alpha, (std::array<double, 3>{1.0, 1.0, 1.0}));
+    EXPECT_EQ(d.kanseiji_dat.okabe_sw, 0);
+
+    // Lines 1 to 161: no adopted values, an older corrosion layout, no additions.
+    write_text_file(folder.file("b.wtn"), {lines.begin(), lines.begin() + 161});
+    DesignData e;
+    e.caldt_vals = {3.0, 4.0};
+    read_data_file(e, folder.file("b.wtn"));
+    EXPECT_EQ(e.caldt_vals, (std::array<double, 2>{0.0, 0.0}));
+    EXPECT_EQ(e.yaita_dat.fsyok_dat.sea_rate[1], 0.3);
+    EXPECT_EQ(e.yaita_dat.fsyok_dat.sea_rate[2], 0.3);
+    EXPECT_EQ(e.yaita_dat.fsyok_dat.land_rate[1], 0.02);
+    EXPECT_EQ(e.yaita_dat.fsyok_dat.range_sw, 0);
+    EXPECT_EQ(e.kanseiji_dat.dynwater_sw, 2);
+    EXPECT_EQ(e.yaita_dat.second_sw, 2);
+    EXPECT_EQ(e.sekouji_dat.lambda1, 1.0); // no wave-dissipating works
+    EXPECT_EQ(e.sekouji_dat.lambda2, 1.0);
+}
+
+TEST(ProjectFile, Version200CutAfterLine165KeepsWhatItSays) {
+    ProgramFolder folder(false);
+    DesignData source = sample_design();
+    source.kanseiji_dat.clay_sw = 1;
+    source.sekkei_dat.delta_jyo = {10.0, -10.0, 0.0};
+    auto lines = project_file_lines(source);
+    lines[0] = "\" <2.00> \""; // blanks around the tag inside the quotes
+    write_text_file(folder.file("c.tn2"), {lines.begin(), lines.begin() + 165});
+    DesignData d;
+    read_data_file(d, folder.file("c.tn2"));
+    EXPECT_EQ(d.data_ver, kVersion200);
+    EXPECT_EQ(d.kanseiji_dat.clay_sw, 1);
+    EXPECT_EQ(d.kanseiji_dat.dynwater_sw, 1);
+    EXPECT_EQ(d.yaita_dat.joint_alpha, (std::array<double, 3>{1.0, 1.0, 1.0}));
+    EXPECT_EQ(d.kanseiji_dat.okabe_sw, 0);
+    EXPECT_EQ(d.sekkei_dat.delta_jyo[0], 15.0);
+}
+
+TEST(ProjectFile, BrokenFilesAreReportedByNameAndLine) {
+    ProgramFolder folder(false);
+    auto lines = project_file_lines(sample_design());
+    write_text_file(folder.file("short.tn2"), {lines.begin(), lines.begin() + 100});
+    DesignData d;
+    try {
+        read_data_file(d, folder.file("short.tn2"));
+        FAIL() << "a body cut short was read";
+    } catch (const DataError& e) {
+        EXPECT_NE(std::string(e.what()).find("short.tn2"), std::string::npos) << e.what();
+    }
+    lines[4] = "0,abc,2.8,-7.5,-7,-10,-20,-25";
+    write_text_file(folder.file("bad.tn2"), lines);
+    try {
+        read_data_file(d, folder.file("bad.tn2"));
+        FAIL() << "text was read as a number";
+    } catch (const DataError& e) {
+        EXPECT_NE(std::string(e.what()).find("5行目"), std::string::npos) << e.what();
+    }
+    EXPECT_THROW(read_data_file(d, folder.file("missing.tn2")), DataError);
+}
+
+CustomTable sample_custom() {
+    CustomTable t;
+    t.wall_friction = 15.0;
+    t.wall_angle = 0.0;
+    t.clay_collapse_normal = 45.0;
+    t.clay_collapse_seismic = 40.0;
+    t.niken_crown_sw = 1;
+    t.ground_dummy_length = 50.0;
+    t.consolidation_factor = 0.5;
+    t.pile_tip_sw = 3;
+    t.element_pitch = 0.1;
+    t.corroded_section_sw = 1;
+    t.corroded_digits = 3;
+    t.chang_numerator = 0.5;
+    t.apparent_round_sw = 1;
+    t.qu_denominator = 80.0;
+    t.sindo_round_sw = 1;
+    return t;
+}
+
+TEST(CustomisationFile, WrittenAndReadBack) {
+    ProgramFolder folder(false);
+    write_custom_file(sample_custom(), folder.path());
+    const auto lines = read_text_file(folder.file(kCustomFileName));
+    ASSERT_EQ(lines.size(), 20u);
+    EXPECT_EQ(lines[4], kCustomDummyLine);
+    EXPECT_EQ(lines[15], ".5");
+    const CustomTable t = read_custom_file(folder.path());
+    EXPECT_EQ(custom_file_lines(t), lines);
+}
+
+TEST(CustomisationFile, EighteenLinesReadWithZerosForTheLastTwo) {
+    ProgramFolder folder(false);
+    auto lines = custom_file_lines(sample_custom());
+    lines[4] = "何でもよい,1,2"; // line 5 is dropped whatever it holds
+    write_text_file(folder.file(kCustomFileName), {lines.begin(), lines.begin() + 18});
+    const CustomTable t = read_custom_file(folder.path());
+    EXPECT_EQ(t.qu_denominator, 0.0);
+    EXPECT_EQ(t.sindo_round_sw, 0);
+    EXPECT_EQ(t.niken_crown_sw, 1);
+    EXPECT_EQ(t.apparent_round_sw, 1);
+    write_custom_file(t, folder.path());
+    EXPECT_EQ(read_text_file(folder.file(kCustomFileName)).size(), 20u);
+}
+
+TEST(CustomisationFile, MissingOrShortFileIsNamed) {
+    ProgramFolder folder(false);
+    try {
+        read_custom_file(folder.path());
+        FAIL() << "a missing file was read";
+    } catch (const DataError& e) {
+        EXPECT_NE(std::string(e.what()).find(kCustomFileName), std::string::npos);
+    }
+    auto lines = custom_file_lines(sample_custom());
+    write_text_file(folder.file(kCustomFileName), {lines.begin(), lines.begin() + 10});
+    EXPECT_THROW(read_custom_file(folder.path()), DataError);
+}
+
+} // namespace
+} // namespace wtn
