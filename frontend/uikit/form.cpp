@@ -32,13 +32,25 @@ void StatusBar::set_panel_text(int panel, std::string text) {
 Form::Form(std::string name)
     : Container(ControlKind::Form, std::move(name), -1), menu_bar_("menu_bar", -1, "") {}
 
-void Form::unload() {
+void Form::load() {
+    if (loaded_) return;
+    loaded_ = true;
+    if (on_load) on_load();
+}
+
+bool Form::unload() {
+    if (!loaded_) return true;
+    bool cancel = false;
+    if (on_query_unload) on_query_unload(cancel);
+    if (cancel) return false;
+    loaded_ = false;
     if (focused_ != nullptr) {
         Control* left = focused_;
         focused_ = nullptr;
         left->lost_focus();
     }
     if (unload_listener_) unload_listener_();
+    return true;
 }
 
 bool Form::set_focus(Control* control) {

@@ -60,6 +60,10 @@ class Form : public Container {
     int client_width = 0;
     int client_height = 0;
 
+    enum class Border { Sizable, FixedDialog, None };
+    Border border = Border::Sizable;
+    bool show_in_taskbar = true;
+
     // The control with the focus, or nullptr.
     Control* focused() const { return focused_; }
     // Moves the focus: the control left gets lost_focus first, then the
@@ -67,8 +71,14 @@ class Form : public Container {
     // usable or not visible.
     bool set_focus(Control* control);
 
-    // Closes the form's window (the old toolkit's Unload); the view listens.
-    void unload();
+    // Loading runs on_load once; the window system loads a form when it
+    // shows it.
+    void load();
+    bool loaded() const { return loaded_; }
+    // The old toolkit's Unload: asks on_query_unload, and when it does not
+    // cancel, takes the focus away and closes the window (the view listens).
+    // False when cancelled. Unloading a form that is not loaded does nothing.
+    bool unload();
     void set_unload_listener(std::function<void()> listener) { unload_listener_ = std::move(listener); }
 
     // Form-level events.
@@ -83,6 +93,7 @@ class Form : public Container {
     MenuItem menu_bar_;
     Control* focused_ = nullptr;
     std::function<void()> unload_listener_;
+    bool loaded_ = false;
 };
 
 } // namespace wtn::ui

@@ -1,0 +1,364 @@
+#include "form_binder.h"
+
+#include "picture_widget.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFocusEvent>
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QTabWidget>
+#include <QTimer>
+
+namespace wtn::qt {
+
+QString to_qt(const std::string& utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+std::string from_qt(const QString& text) { return text.toUtf8().toStdString(); }
+
+int twips_to_pixels(int twips) { return twips / ui::kTwipsPerPixel; }
+
+QFont fixed_pitch_font() {
+    // IPAGothic: a full-width glyph is exactly two half-width cells, so rows
+    // laid out by display width line up.
+    QFont font(QStringLiteral("IPAGothic"));
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    return font;
+}
+
+FormBinder::FormBinder(ui::Form& form, QWidget* parent) : QObject(parent), form_(form) {
+    widgets_[&form_] = parent;
+    controls_[parent] = &form_;
+    for (const auto& child : form_.children()) build(*child, parent);
+    sync_all();
+}
+
+FormBinder::~FormBinder() {
+    form_.for_each([](ui::Control& c) { c.set_view_listener(nullptr); });
+}
+
+QWidget* FormBinder::widget_of(const ui::Control& control) const {
+    auto it = widgets_.find(&control);
+    return it == widgets_.end() ? nullptr : it->second;
+}
+
+ui::Control* FormBinder::control_of(const QWidget* widget) const {
+    auto it = controls_.find(widget);
+    return it == controls_.end() ? nullptr : it->second;
+}
+
+void FormBinder::sync_all() {
+    form_.for_each([this](ui::Control& c) { sync(c); });
+}
+
+void FormBinder::build(ui::Control& control, QWidget* parent) {
+    QWidget* widget = create(control, parent);
+    widget->setObjectName(to_qt(control.full_name()));
+    widgets_[&control] = widget;
+    controls_[widget] = &control;
+    control.set_view_listener([this, &control] { sync(control); });
+    connect_user_actions(control, widget);
+
+    if (auto* tabs = dynamic_cast<ui::TabControl*>(&control)) {
+        auto* qtabs = static_cast<QTabWidget*>(widget);
+        for (std::size_t i = 0; i < tabs->page_count(); ++i) {
+            ui::TabPage& page = tabs->page(i);
+            auto* page_widget = new QWidget;
+            page_widget->setObjectName(to_qt(page.full_name()));
+            qtabs->addTab(page_widget, to_qt(page.caption()));
+            widgets_[&page] = page_widget;
+            controls_[page_widget] = &page;
+            page.set_view_listener([this, &page] { sync(page); });
+            for (const auto& child : page.children()) build(*child, page_widget);
+        }
+        return;
+    }
+    if (auto* box = dynamic_cast<ui::Container*>(&control)) {
+        for (const auto& child : box->children()) build(*child, widget);
+    }
+}
+
+QWidget* FormBinder::create(ui::Control& control, QWidget* parent) {
+    switch (control.kind()) {
+    case ui::ControlKind::Frame: return new QGroupBox(parent);
+    case ui::ControlKind::Label: {
+        auto* label = new QLabel(parent);
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        return label;
+    }
+    case ui::ControlKind::TextBox: return new QLineEdit(parent);
+    case ui::ControlKind::CommandButton: return new QPushButton(parent);
+    case ui::ControlKind::CheckBox: return new QCheckBox(parent);
+    case ui::ControlKind::OptionButton: {
+        auto* option = new QRadioButton(parent);
+        // The toolkit groups option buttons by container itself.
+        option->setAutoExclusive(false);
+        return option;
+    }
+    case ui::ControlKind::ListBox: return new QListWidget(parent);
+    case ui::ControlKind::TabControl: return new QTabWidget(parent);
+    case ui::ControlKind::ScrollBar: {
+        auto& bar = static_cast<ui::ScrollBar&>(control);
+        return new QScrollBar(bar.vertical() ? Qt::Vertical : Qt::Horizontal, parent);
+    }
+    case ui::ControlKind::PictureBox:
+        return new PictureWidget(static_cast<ui::PictureBox&>(control), parent);
+    case ui::ControlKind::Form:
+    case ui::ControlKind::TabPage: break;
+    }
+    return new QWidget(parent);
+}
+
+void FormBinder::connect_user_actions(ui::Control& control, QWidget* widget) {
+    switch (control.kind()) {
+    case ui::ControlKind::TextBox: {
+        auto& box = static_cast<ui::TextBox&>(control);
+        auto* edit = static_cast<QLineEdit*>(widget);
+        connect(edit, &QLineEdit::textEdited, this, [this, &box, edit](const QString& text) {
+            if (!box.user_edit(from_qt(text))) {
+                // Refused (too long for the box): the widget goes back to the
+                // text the box holds.
+                int caret = std::max(0, edit->cursorPosition() - 1);
+                sync(box);
+                edit->setCursorPosition(std::min(caret, static_cast<int>(edit->text().size())));
+            }
+        });
+        break;
+    }
+    case ui::ControlKind::CommandButton: {
+        auto& button = static_cast<ui::CommandButton&>(control);
+        connect(static_cast<QPushButton*>(widget), &QPushButton::clicked, this,
+                [&button] { button.user_click(); });
+        break;
+    }
+    case ui::ControlKind::CheckBox: {
+        auto& check = static_cast<ui::CheckBox&>(control);
+        connect(static_cast<QCheckBox*>(widget), &QCheckBox::clicked, this, [this, &check] {
+            check.user_click();
+            sync(check);
+        });
+        break;
+    }
+    case ui::ControlKind::OptionButton: {
+        auto& option = static_cast<ui::OptionButton&>(control);
+        connect(static_cast<QRadioButton*>(widget), &QRadioButton::clicked, this,
+                [this, &option] {
+                    option.user_click();
+                    sync(option);
+                });
+        break;
+    }
+    case ui::ControlKind::ListBox: {
+        auto& list = static_cast<ui::ListBox&>(control);
+        auto* qlist = static_cast<QListWidget*>(widget);
+        connect(qlist, &QListWidget::itemPressed, this, [this, &list, qlist](QListWidgetItem* item) {
+            int row = qlist->row(item);
+            if (row >= 0) list.user_select(static_cast<std::size_t>(row));
+            sync(list);
+        });
+        connect(qlist, &QListWidget::currentRowChanged, this, [this, &list](int row) {
+            // Keyboard moves in a single-selection list select the row.
+            if (!list.multi_select && row >= 0 && row != list.list_index()) {
+                list.user_select(static_cast<std::size_t>(row));
+                sync(list);
+            }
+        });
+        connect(qlist, &QListWidget::itemDoubleClicked, this, [&list](QListWidgetItem*) {
+            if (list.usable() && list.on_double_click) list.on_double_click();
+        });
+        break;
+    }
+    case ui::ControlKind::TabControl: {
+        auto& tabs = static_cast<ui::TabControl&>(control);
+        connect(static_cast<QTabWidget*>(widget), &QTabWidget::currentChanged, this,
+                [this, &tabs](int index) {
+                    tabs.user_select_tab(index);
+                    sync(tabs);
+                });
+        break;
+    }
+    case ui::ControlKind::ScrollBar: {
+        auto& bar = static_cast<ui::ScrollBar&>(control);
+        connect(static_cast<QScrollBar*>(widget), &QScrollBar::valueChanged, this,
+                [this, &bar](int value) {
+                    bar.user_set_value(value);
+                    sync(bar);
+                });
+        break;
+    }
+    default: break;
+    }
+    if (widget->focusPolicy() != Qt::NoFocus) widget->installEventFilter(this);
+}
+
+bool FormBinder::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::FocusIn && event->type() != QEvent::FocusOut) {
+        return QObject::eventFilter(watched, event);
+    }
+    auto* widget = qobject_cast<QWidget*>(watched);
+    ui::Control* control = control_of(widget);
+    if (control == nullptr) return false;
+    auto* focus = static_cast<QFocusEvent*>(event);
+    // Switching to another window or opening a popup is no move of the focus
+    // between controls: the old toolkit fired nothing for it. Coming back to
+    // the window gives the focus to the control that held it, which is no
+    // move either; the first activation of the window is.
+    bool window_switch =
+        focus->reason() == Qt::ActiveWindowFocusReason || focus->reason() == Qt::PopupFocusReason;
+    if (event->type() == QEvent::FocusOut && window_switch) return false;
+    if (event->type() == QEvent::FocusIn && window_switch && form_.focused() == control) return false;
+    if (event->type() == QEvent::FocusIn) {
+        form_.set_focus(control);
+        if (auto* box = dynamic_cast<ui::TextBox*>(control); box != nullptr && box->select_on_focus) {
+            // A mouse press places the caret after the focus arrives; select
+            // once the press is through.
+            QPointer<QLineEdit> edit = static_cast<QLineEdit*>(widget);
+            QTimer::singleShot(0, this, [this, box, edit] {
+                if (edit && edit->hasFocus()) sync(*box);
+            });
+        }
+    } else if (form_.focused() == control && control_of(QApplication::focusWidget()) == nullptr) {
+        // The focus went somewhere outside the form's controls.
+        form_.set_focus(nullptr);
+    }
+    return false;
+}
+
+void FormBinder::sync(ui::Control& control) {
+    QWidget* widget = widget_of(control);
+    if (widget == nullptr) return;
+    QSignalBlocker block(widget);
+    if (control.kind() == ui::ControlKind::TabPage) {
+        // A page's place and size follow its tab control.
+        auto* tabs = dynamic_cast<ui::TabControl*>(control.parent());
+        QWidget* tab_widget = tabs != nullptr ? widget_of(*tabs) : nullptr;
+        if (auto* qtabs = qobject_cast<QTabWidget*>(tab_widget)) {
+            QSignalBlocker block_tabs(qtabs);
+            int i = control.index();
+            qtabs->setTabText(i, to_qt(control.caption()));
+            qtabs->setTabEnabled(i, tabs->tab_enabled(static_cast<std::size_t>(i)));
+        }
+        widget->setEnabled(control.enabled());
+        return;
+    }
+    const ui::Rect& r = control.rect();
+    widget->setGeometry(twips_to_pixels(r.left), twips_to_pixels(r.top), twips_to_pixels(r.width),
+                        twips_to_pixels(r.height));
+    widget->setEnabled(control.enabled());
+    widget->setVisible(control.visible());
+    QString caption = to_qt(control.caption());
+
+    switch (control.kind()) {
+    case ui::ControlKind::Frame: static_cast<QGroupBox*>(widget)->setTitle(caption); break;
+    case ui::ControlKind::Label: {
+        auto* label = static_cast<QLabel*>(widget);
+        label->setText(caption);
+        bool right = static_cast<ui::Label&>(control).align_right;
+        label->setAlignment((right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
+        break;
+    }
+    case ui::ControlKind::TextBox: {
+        auto& box = static_cast<ui::TextBox&>(control);
+        auto* edit = static_cast<QLineEdit*>(widget);
+        QString text = to_qt(box.text());
+        if (edit->text() != text) edit->setText(text);
+        edit->setReadOnly(box.locked);
+        edit->setAlignment(box.align_right ? Qt::AlignRight : Qt::AlignLeft);
+        if (edit->hasFocus()) {
+            if (box.sel_length() > 0) {
+                edit->setSelection(static_cast<int>(box.sel_start()),
+                                   static_cast<int>(box.sel_length()));
+            } else if (edit->hasSelectedText()) {
+                edit->setCursorPosition(static_cast<int>(box.sel_start()));
+            }
+        }
+        break;
+    }
+    case ui::ControlKind::CommandButton: {
+        auto& button = static_cast<ui::CommandButton&>(control);
+        auto* push = static_cast<QPushButton*>(widget);
+        push->setText(caption);
+        push->setDefault(button.is_default);
+        push->setAutoDefault(false);
+        break;
+    }
+    case ui::ControlKind::CheckBox: {
+        auto& check = static_cast<ui::CheckBox&>(control);
+        auto* qcheck = static_cast<QCheckBox*>(widget);
+        qcheck->setText(caption);
+        qcheck->setTristate(check.value() == ui::CheckBox::kGrayed);
+        qcheck->setCheckState(check.value() == ui::CheckBox::kChecked   ? Qt::Checked
+                              : check.value() == ui::CheckBox::kGrayed ? Qt::PartiallyChecked
+                                                                        : Qt::Unchecked);
+        break;
+    }
+    case ui::ControlKind::OptionButton: {
+        auto* radio = static_cast<QRadioButton*>(widget);
+        radio->setText(caption);
+        radio->setChecked(static_cast<ui::OptionButton&>(control).value());
+        break;
+    }
+    case ui::ControlKind::ListBox: {
+        auto& list = static_cast<ui::ListBox&>(control);
+        auto* qlist = static_cast<QListWidget*>(widget);
+        qlist->setSelectionMode(list.multi_select ? QAbstractItemView::MultiSelection
+                                                  : QAbstractItemView::SingleSelection);
+        if (list.fixed_pitch) qlist->setFont(fixed_pitch_font());
+        const auto& lines = list.lines();
+        while (qlist->count() > static_cast<int>(lines.size())) delete qlist->takeItem(qlist->count() - 1);
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            QString line = to_qt(lines[i]);
+            if (static_cast<int>(i) < qlist->count()) {
+                if (qlist->item(static_cast<int>(i))->text() != line) qlist->item(static_cast<int>(i))->setText(line);
+            } else {
+                qlist->addItem(line);
+            }
+        }
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            qlist->item(static_cast<int>(i))->setSelected(list.selected(i));
+        }
+        if (list.list_index() >= 0) {
+            qlist->setCurrentRow(list.list_index(), list.multi_select
+                                                         ? QItemSelectionModel::NoUpdate
+                                                         : QItemSelectionModel::ClearAndSelect);
+        }
+        break;
+    }
+    case ui::ControlKind::TabControl: {
+        auto& tabs = static_cast<ui::TabControl&>(control);
+        auto* qtabs = static_cast<QTabWidget*>(widget);
+        for (std::size_t i = 0; i < tabs.page_count() && static_cast<int>(i) < qtabs->count(); ++i) {
+            qtabs->setTabText(static_cast<int>(i), to_qt(tabs.page(i).caption()));
+            qtabs->setTabEnabled(static_cast<int>(i), tabs.tab_enabled(i));
+        }
+        if (tabs.tab() < qtabs->count()) qtabs->setCurrentIndex(tabs.tab());
+        break;
+    }
+    case ui::ControlKind::ScrollBar: {
+        auto& bar = static_cast<ui::ScrollBar&>(control);
+        auto* qbar = static_cast<QScrollBar*>(widget);
+        qbar->setRange(bar.min(), bar.max());
+        qbar->setSingleStep(bar.small_change);
+        qbar->setPageStep(bar.large_change);
+        qbar->setValue(bar.value());
+        break;
+    }
+    case ui::ControlKind::PictureBox: widget->update(); break;
+    case ui::ControlKind::Form:
+    case ui::ControlKind::TabPage: break;
+    }
+}
+
+} // namespace wtn::qt

@@ -1,0 +1,149 @@
+#include "form_window.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QToolBar>
+
+namespace wtn::qt {
+namespace {
+
+ui::CommandButton* find_button(ui::Form& form, bool cancel) {
+    ui::CommandButton* found = nullptr;
+    form.for_each([&](ui::Control& c) {
+        auto* b = dynamic_cast<ui::CommandButton*>(&c);
+        if (found == nullptr && b != nullptr && (cancel ? b->is_cancel : b->is_default)) found = b;
+    });
+    return found;
+}
+
+} // namespace
+
+FormDialog::FormDialog(ui::Form& form, QWidget* owner) : QDialog(owner), form_(form) {
+    setObjectName(to_qt(form.name()));
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    binder_ = new FormBinder(form, client);
+    int w = twips_to_pixels(form.client_width);
+    int h = twips_to_pixels(form.client_height);
+    client->setGeometry(0, 0, w, h);
+    setFixedSize(w, h);
+    Qt::WindowFlags flags = Qt::Dialog;
+    if (form.border == ui::Form::Border::None) flags = Qt::SplashScreen | Qt::FramelessWindowHint;
+    if (form.border == ui::Form::Border::FixedDialog) {
+        flags |= Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                 Qt::CustomizeWindowHint;
+    }
+    if (!form.show_in_taskbar && owner == nullptr) flags |= Qt::Tool;
+    setWindowFlags(flags);
+    form.set_view_listener([this] { sync_window(); });
+    form.set_unload_listener([this] {
+        unloading_ = true;
+        done(QDialog::Accepted);
+    });
+    sync_window();
+}
+
+FormDialog::~FormDialog() {
+    form_.set_view_listener(nullptr);
+    form_.set_unload_listener(nullptr);
+}
+
+void FormDialog::sync_window() { setWindowTitle(to_qt(form_.caption())); }
+
+void FormDialog::closeEvent(QCloseEvent* event) {
+    in_close_ = true;
+    bool closes = unloading_ || form_.unload();
+    in_close_ = false;
+    if (closes) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void FormDialog::keyPressEvent(QKeyEvent* event) {
+    if (form_.on_key_press && !event->text().isEmpty()) {
+        form_.on_key_press(from_qt(event->text()));
+        if (unloading_) return;
+    }
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (ui::CommandButton* b = find_button(form_, false)) {
+            b->user_click();
+            return;
+        }
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void FormDialog::reject() {
+    // Escape presses the form's cancel button when it has one; else it is a
+    // close like the window's close button.
+    if (ui::CommandButton* b = find_button(form_, true)) {
+        b->user_click();
+        return;
+    }
+    if (unloading_) {
+        QDialog::reject();
+        return;
+    }
+    form_.unload();
+}
+
+MainWindowView::MainWindowView(ui::Form& form, ui::Toolbar* toolbar, ui::StatusBar* status)
+    : form_(form) {
+    setObjectName(to_qt(form.name()));
+    chrome_ = new WindowChrome(this);
+    chrome_->bind_menu_bar(form.menu_bar(), menuBar());
+    if (toolbar != nullptr) {
+        auto* bar = addToolBar(QStringLiteral("Toolbar1"));
+        bar->setObjectName(QStringLiteral("Toolbar1"));
+        bar->setMovable(false);
+        bar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        chrome_->bind_toolbar(*toolbar, bar);
+    }
+    if (status != nullptr) {
+        statusBar()->setObjectName(QStringLiteral("stv_gm"));
+        chrome_->bind_status_bar(*status, statusBar());
+    }
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    setCentralWidget(client);
+    binder_ = new FormBinder(form, client);
+    form.set_view_listener([this] { sync_window(); });
+    form.set_unload_listener([this] {
+        unloading_ = true;
+        if (!in_close_) close();
+    });
+    sync_window();
+}
+
+MainWindowView::~MainWindowView() {
+    form_.set_view_listener(nullptr);
+    form_.set_unload_listener(nullptr);
+}
+
+void MainWindowView::sync_window() {
+    setWindowTitle(to_qt(form_.caption()));
+    setEnabled(form_.enabled());
+    const ui::Rect& r = form_.rect();
+    if (r.width > 0 && r.height > 0) {
+        setGeometry(twips_to_pixels(r.left), twips_to_pixels(r.top), twips_to_pixels(r.width),
+                    twips_to_pixels(r.height));
+    }
+}
+
+void MainWindowView::closeEvent(QCloseEvent* event) {
+    in_close_ = true;
+    bool closes = unloading_ || form_.unload();
+    in_close_ = false;
+    if (closes) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+} // namespace wtn::qt

@@ -1,0 +1,106 @@
+#include "picture_widget.h"
+
+#include "form_binder.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace wtn::qt {
+namespace {
+
+QColor to_color(ui::Color c) { return QColor((c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF); }
+
+Qt::PenStyle to_pen_style(ui::LineStyle style) {
+    switch (style) {
+    case ui::LineStyle::Dash: return Qt::DashLine;
+    case ui::LineStyle::Dot: return Qt::DotLine;
+    case ui::LineStyle::DashDot: return Qt::DashDotLine;
+    case ui::LineStyle::DashDotDot: return Qt::DashDotDotLine;
+    case ui::LineStyle::Solid: break;
+    }
+    return Qt::SolidLine;
+}
+
+ui::MouseButton to_button(Qt::MouseButtons buttons) {
+    if (buttons & Qt::LeftButton) return ui::MouseButton::Left;
+    if (buttons & Qt::RightButton) return ui::MouseButton::Right;
+    if (buttons & Qt::MiddleButton) return ui::MouseButton::Middle;
+    return ui::MouseButton::None;
+}
+
+// Shift 1, Ctrl 2, Alt 4, as the old toolkit passed them.
+int to_shift(Qt::KeyboardModifiers m) {
+    return ((m & Qt::ShiftModifier) ? 1 : 0) | ((m & Qt::ControlModifier) ? 2 : 0) |
+           ((m & Qt::AltModifier) ? 4 : 0);
+}
+
+} // namespace
+
+PictureWidget::PictureWidget(ui::PictureBox& box, QWidget* parent) : QWidget(parent), box_(box) {
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, Qt::white);
+    setPalette(p);
+    setMouseTracking(true);
+}
+
+QPointF PictureWidget::to_pixels(double x, double y) const {
+    double sw = box_.effective_scale_width();
+    double sh = box_.effective_scale_height();
+    if (sw == 0 || sh == 0) return {};
+    return {(x - box_.scale_left) * width() / sw, (y - box_.scale_top) * height() / sh};
+}
+
+void PictureWidget::to_scale(const QPointF& p, double& x, double& y) const {
+    x = box_.scale_left + p.x() * box_.effective_scale_width() / std::max(1, width());
+    y = box_.scale_top + p.y() * box_.effective_scale_height() / std::max(1, height());
+}
+
+void PictureWidget::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    for (const ui::DrawCommand& c : box_.commands()) {
+        painter.setCompositionMode(c.mode == ui::DrawMode::Xor
+                                       ? QPainter::RasterOp_SourceXorDestination
+                                       : QPainter::CompositionMode_SourceOver);
+        QPen pen(to_color(c.color));
+        pen.setWidth(c.width);
+        pen.setStyle(to_pen_style(c.style));
+        painter.setPen(pen);
+        QPointF a = to_pixels(c.x1, c.y1);
+        switch (c.kind) {
+        case ui::DrawCommand::Kind::Line: painter.drawLine(a, to_pixels(c.x2, c.y2)); break;
+        case ui::DrawCommand::Kind::Box:
+            painter.drawRect(QRectF(a, to_pixels(c.x2, c.y2)).normalized());
+            break;
+        case ui::DrawCommand::Kind::Text: {
+            QFont font = painter.font();
+            font.setPointSizeF(c.font_size > 0 ? c.font_size : 9);
+            painter.setFont(font);
+            // The text's upper-left corner sits at the current position.
+            QFontMetricsF metrics(font);
+            painter.drawText(a + QPointF(0, metrics.ascent()), to_qt(c.text));
+            break;
+        }
+        }
+    }
+}
+
+void PictureWidget::mousePressEvent(QMouseEvent* event) {
+    double x = 0, y = 0;
+    to_scale(event->position(), x, y);
+    box_.user_mouse_down(to_button(event->button()), to_shift(event->modifiers()), x, y);
+}
+
+void PictureWidget::mouseMoveEvent(QMouseEvent* event) {
+    double x = 0, y = 0;
+    to_scale(event->position(), x, y);
+    box_.user_mouse_move(to_button(event->buttons()), to_shift(event->modifiers()), x, y);
+}
+
+void PictureWidget::mouseReleaseEvent(QMouseEvent* event) {
+    double x = 0, y = 0;
+    to_scale(event->position(), x, y);
+    box_.user_mouse_up(to_button(event->button()), to_shift(event->modifiers()), x, y);
+}
+
+} // namespace wtn::qt

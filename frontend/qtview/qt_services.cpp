@@ -1,0 +1,253 @@
+#include "qt_services.h"
+
+#include "cp932_codec.h"
+#include "form_binder.h"
+#include "form_window.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QEventLoop>
+#include <QFile>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPointer>
+#include <QProcess>
+#include <QScreen>
+#include <QSettings>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+namespace wtn::qt {
+namespace {
+
+QMessageBox::StandardButton to_button(ui::BoxAnswer answer) {
+    switch (answer) {
+    case ui::BoxAnswer::Ok: return QMessageBox::Ok;
+    case ui::BoxAnswer::Cancel: return QMessageBox::Cancel;
+    case ui::BoxAnswer::Yes: return QMessageBox::Yes;
+    case ui::BoxAnswer::No: return QMessageBox::No;
+    }
+    return QMessageBox::Ok;
+}
+
+QMessageBox::Icon to_icon(ui::BoxIcon icon) {
+    switch (icon) {
+    case ui::BoxIcon::Information: return QMessageBox::Information;
+    case ui::BoxIcon::Exclamation: return QMessageBox::Warning;
+    case ui::BoxIcon::Critical: return QMessageBox::Critical;
+    case ui::BoxIcon::Question: return QMessageBox::Question;
+    case ui::BoxIcon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons to_buttons(ui::BoxButtons buttons) {
+    switch (buttons) {
+    case ui::BoxButtons::Ok: return QMessageBox::Ok;
+    case ui::BoxButtons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
+    case ui::BoxButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
+    case ui::BoxButtons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    }
+    return QMessageBox::Ok;
+}
+
+// "Desc (*.tn2)|*.tn2|Old (*.wtn)|*.wtn" as Qt name filters "Desc (*.tn2)".
+QStringList name_filters(const std::string& filter) {
+    QStringList parts = to_qt(filter).split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString pattern = parts[i + 1];
+        pattern.replace(QLatin1Char(';'), QLatin1Char(' '));
+        QString description = parts[i];
+        // Qt reads the patterns from the parentheses of the description.
+        qsizetype open = description.indexOf(QLatin1Char('('));
+        if (open >= 0) description = description.left(open).trimmed();
+        filters << description + QStringLiteral(" (") + pattern + QStringLiteral(")");
+    }
+    return filters;
+}
+
+// Help files are HTML in UTF-8; an older page in code page 932 is read as such.
+QString read_help_text(const QByteArray& bytes) {
+    QString text = QString::fromUtf8(bytes);
+    if (!text.contains(QChar::ReplacementCharacter)) return text;
+    return to_qt(cp932_to_utf8_lossy(std::string_view(bytes.constData(), bytes.size())));
+}
+
+} // namespace
+
+ui::BoxAnswer QtMessageBoxes::show(const ui::MessageRequest& request) {
+    QMessageBox box(to_icon(request.icon), to_qt(request.title), to_qt(request.text),
+                    to_buttons(request.buttons), owner_);
+    box.setDefaultButton(to_button(request.default_button));
+    switch (box.exec()) {
+    case QMessageBox::Yes: return ui::BoxAnswer::Yes;
+    case QMessageBox::No: return ui::BoxAnswer::No;
+    case QMessageBox::Cancel: return ui::BoxAnswer::Cancel;
+    case QMessageBox::Ok: return ui::BoxAnswer::Ok;
+    default: break;
+    }
+    return request.buttons == ui::BoxButtons::YesNo ? ui::BoxAnswer::No : ui::BoxAnswer::Cancel;
+}
+
+std::optional<std::string> QtFileDialogs::choose(const ui::FileRequest& request) {
+    QFileDialog dialog(owner_, to_qt(request.title), to_qt(request.initial_dir));
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setNameFilters(name_filters(request.filter));
+    QString suffix = to_qt(request.default_ext);
+    if (suffix.startsWith(QLatin1Char('.'))) suffix.remove(0, 1);
+    dialog.setDefaultSuffix(suffix);
+    if (!request.file_name.empty()) dialog.selectFile(to_qt(request.file_name));
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    QStringList chosen = dialog.selectedFiles();
+    if (chosen.isEmpty()) return std::nullopt;
+    return from_qt(chosen.front());
+}
+
+QtSettingsStore::QtSettingsStore()
+    : settings_(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                            QStringLiteral("Tvn_win2"),
+                                            QStringLiteral("Tvn_win2"))) {}
+
+QtSettingsStore::QtSettingsStore(const QString& ini_file)
+    : settings_(std::make_unique<QSettings>(ini_file, QSettings::IniFormat)) {}
+
+QtSettingsStore::~QtSettingsStore() = default;
+
+std::string QtSettingsStore::get(const std::string& section, const std::string& key) {
+    return from_qt(settings_->value(to_qt(section) + QLatin1Char('/') + to_qt(key)).toString());
+}
+
+void QtSettingsStore::set(const std::string& section, const std::string& key,
+                          const std::string& value) {
+    settings_->setValue(to_qt(section) + QLatin1Char('/') + to_qt(key), to_qt(value));
+    settings_->sync();
+}
+
+std::vector<std::pair<std::string, std::string>> QtSettingsStore::all(const std::string& section) {
+    std::vector<std::pair<std::string, std::string>> values;
+    settings_->beginGroup(to_qt(section));
+    for (const QString& key : settings_->childKeys()) {
+        values.emplace_back(from_qt(key), from_qt(settings_->value(key).toString()));
+    }
+    settings_->endGroup();
+    return values;
+}
+
+int QtProcessRunner::run_and_wait(
+    const ui::ProcessRequest& request,
+    const std::function<std::optional<std::string>(const std::string& line)>& on_line) {
+    QProcess process;
+    process.setProgram(to_qt(request.program));
+    QStringList args;
+    for (const std::string& a : request.args) args << to_qt(a);
+    process.setArguments(args);
+    process.setWorkingDirectory(to_qt(request.work_dir));
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const auto& [name, value] : request.env) env.insert(to_qt(name), to_qt(value));
+    process.setProcessEnvironment(env);
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+
+    QByteArray pending;
+    auto read_lines = [&] {
+        pending += process.readAllStandardOutput();
+        qsizetype end = 0;
+        while ((end = pending.indexOf('\n')) >= 0) {
+            QByteArray line = pending.left(end);
+            pending.remove(0, end + 1);
+            if (line.endsWith('\r')) line.chop(1);
+            if (!on_line) continue;
+            std::optional<std::string> answer = on_line(line.toStdString());
+            if (answer) {
+                process.write(QByteArray::fromStdString(*answer + "\n"));
+                process.waitForBytesWritten();
+            }
+        }
+    };
+    QEventLoop loop;
+    QObject::connect(&process, &QProcess::readyReadStandardOutput, &loop, read_lines);
+    QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
+    QObject::connect(&process, &QProcess::errorOccurred, &loop, [&](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart) loop.quit();
+    });
+    process.start();
+    if (process.state() == QProcess::NotRunning && process.error() == QProcess::FailedToStart) {
+        return -1;
+    }
+    if (process.state() != QProcess::NotRunning) loop.exec();
+    if (process.state() != QProcess::NotRunning) process.waitForFinished(-1);
+    read_lines();
+    if (!pending.isEmpty() && on_line) on_line(pending.toStdString());
+    if (process.exitStatus() != QProcess::NormalExit || process.error() == QProcess::FailedToStart) {
+        return -1;
+    }
+    return process.exitCode();
+}
+
+QtHelpViewer::~QtHelpViewer() { delete window_; }
+
+void QtHelpViewer::show_contents(const std::string& help_file) {
+    QFile file(to_qt(help_file));
+    if (!file.open(QIODevice::ReadOnly)) {
+        ui::MessageRequest request;
+        request.title = "ヘルプ";
+        request.text = "ヘルプファイル " + help_file + " が開けません。";
+        request.icon = ui::BoxIcon::Exclamation;
+        boxes_.show(request);
+        return;
+    }
+    QString html = read_help_text(file.readAll());
+    if (window_ == nullptr) {
+        window_ = new QWidget(nullptr, Qt::Window);
+        window_->setObjectName(QStringLiteral("help_window"));
+        window_->resize(640, 480);
+        auto* layout = new QVBoxLayout(window_);
+        auto* browser = new QTextBrowser(window_);
+        browser->setObjectName(QStringLiteral("help_browser"));
+        browser->setOpenExternalLinks(false);
+        layout->addWidget(browser);
+    }
+    auto* browser = window_->findChild<QTextBrowser*>(QStringLiteral("help_browser"));
+    browser->setSearchPaths({QFileInfo(file).absolutePath()});
+    browser->setHtml(html);
+    window_->setWindowTitle(browser->documentTitle().isEmpty() ? QFileInfo(file).fileName()
+                                                               : browser->documentTitle());
+    window_->show();
+    window_->raise();
+}
+
+void QtWindowSystem::show_modal(ui::Form& form) {
+    FormDialog dialog(form, owner_);
+    dialog.setWindowModality(Qt::ApplicationModal);
+    form.load();
+    if (!form.loaded()) return;
+    dialog.exec();
+}
+
+void QtWindowSystem::show_modeless(ui::Form& form) {
+    auto* dialog = new FormDialog(form, nullptr);
+    form.load();
+    QPointer<FormDialog> guard(dialog);
+    // The dialog goes when the form unloads.
+    QObject::connect(dialog, &QDialog::finished, dialog, &QObject::deleteLater);
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen != nullptr) {
+        QRect area = screen->geometry();
+        dialog->move(area.center() - QPoint(dialog->width() / 2, dialog->height() / 2));
+    }
+    dialog->show();
+    dialog->repaint();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+std::pair<int, int> QtWindowSystem::screen_size() {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) return {800, 600};
+    QSize size = screen->geometry().size();
+    return {size.width(), size.height()};
+}
+
+} // namespace wtn::qt

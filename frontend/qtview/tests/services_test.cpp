@@ -1,0 +1,90 @@
+// The Qt services: boxes with their titles and default buttons, the INI
+// settings store, and programs started with their output lines answered.
+#include "qt_services.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace wtn::qt {
+namespace {
+
+TEST(QtMessageBoxes, ShowsTitleTextAndDefaultButtonAndReturnsThePress) {
+    QtMessageBoxes boxes;
+    ui::MessageRequest request;
+    request.title = "\xE4\xBF\x9D\xE5\xAD\x98\xE7\xA2\xBA\xE8\xAA\x8D";  // a Japanese title
+    request.text = "line 1\nline 2";
+    request.icon = ui::BoxIcon::Information;
+    request.buttons = ui::BoxButtons::YesNoCancel;
+    request.default_button = ui::BoxAnswer::No;
+    QString title, text;
+    bool no_is_default = false;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        title = box->windowTitle();
+        text = box->text();
+        no_is_default = box->defaultButton() == box->button(QMessageBox::No);
+        box->button(QMessageBox::Cancel)->click();
+    });
+    EXPECT_EQ(boxes.show(request), ui::BoxAnswer::Cancel);
+    EXPECT_EQ(title.toStdString(), request.title);
+    EXPECT_EQ(text, "line 1\nline 2");
+    EXPECT_TRUE(no_is_default);
+}
+
+TEST(QtSettingsStore, KeepsValuesPerSectionAcrossInstances) {
+    QTemporaryDir dir;
+    QString ini = dir.filePath("Tvn_win2.ini");
+    {
+        QtSettingsStore store(ini);
+        EXPECT_EQ(store.get("Recent Files", "RecentFile1"), "");
+        store.set("Recent Files", "RecentFile1", "/data/\xE6\xB8\xAF.tn2");
+        store.set("Recent Files", "RecentFile2", "/data/b.tn2");
+        store.set("Other", "RecentFile1", "x");
+    }
+    QtSettingsStore again(ini);
+    auto all = again.all("Recent Files");
+    ASSERT_EQ(all.size(), 2u);
+    EXPECT_EQ(all[0], (std::pair<std::string, std::string>{"RecentFile1", "/data/\xE6\xB8\xAF.tn2"}));
+    EXPECT_EQ(all[1].first, "RecentFile2");
+}
+
+TEST(QtProcessRunner, PassesLinesAnswersThemAndReturnsTheExitCode) {
+    QTemporaryDir dir;
+    QtProcessRunner runner;
+    ui::ProcessRequest request;
+    request.program = "/bin/sh";
+    request.args = {"-c", "echo \"question $WTN_UI_PIPE\"; read a; echo \"got $a\"; pwd; exit 3"};
+    request.work_dir = dir.path().toStdString();
+    request.env = {{"WTN_UI_PIPE", "1"}};
+    std::vector<std::string> lines;
+    int code = runner.run_and_wait(request, [&](const std::string& line) -> std::optional<std::string> {
+        lines.push_back(line);
+        if (line.rfind("question", 0) == 0) return std::string("yes");
+        return std::nullopt;
+    });
+    EXPECT_EQ(code, 3);
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0], "question 1");
+    EXPECT_EQ(lines[1], "got yes");
+    EXPECT_EQ(QDir(QString::fromStdString(lines[2])).canonicalPath(), QDir(dir.path()).canonicalPath());
+}
+
+TEST(QtProcessRunner, AProgramThatCannotStartOrIsKilledGivesMinusOne) {
+    QtProcessRunner runner;
+    ui::ProcessRequest missing;
+    missing.program = "/nonexistent/TVNDAT";
+    EXPECT_EQ(runner.run_and_wait(missing, nullptr), -1);
+    ui::ProcessRequest killed;
+    killed.program = "/bin/sh";
+    killed.args = {"-c", "kill -9 $$"};
+    EXPECT_EQ(runner.run_and_wait(killed, nullptr), -1);
+}
+
+} // namespace
+} // namespace wtn::qt
