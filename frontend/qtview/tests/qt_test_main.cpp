@@ -5,6 +5,9 @@
 #include <clocale>
 
 int main(int argc, char** argv) {
+    // Test discovery runs the program at build time, outside CTest's
+    // environment: never look for a display.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
     testing::InitGoogleTest(&argc, argv);
