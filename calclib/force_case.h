@@ -26,7 +26,9 @@ inline constexpr const char* kForceFileName = "GAIRYOK.DAT";
 
 inline constexpr int kMaxForceLayerRows = 25;
 inline constexpr int kMaxForceLines = 50;
-inline constexpr int kMaxDynamicWaterLines = 50;
+// Dynamic-water pieces of the deepest water the completed-state load program
+// accepts (100 m in steps of 0.5 m, up to two pieces a step).
+inline constexpr int kMaxDynamicWaterLines = 400;
 inline constexpr int kMaxDiagramRows = 35;
 inline constexpr int kForceFileModeCount = 3;   // modes 0, 1 and 2
 

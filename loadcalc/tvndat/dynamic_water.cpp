@@ -13,21 +13,14 @@ namespace {
 constexpr double kSevenTwelfths = 0.5833333333333334;
 constexpr double kSevenEighths = 0.875;
 constexpr double kResultantHeight = 0.4;
-constexpr int kAraiYokoiRule = 3;
-constexpr int kDynamicWaterOn = 1;
 constexpr double kStepRemainder = 0.001;   // a last part thinner than this adds no point
 
 } // namespace
 
-bool dynamic_water_applies(const InputRecord& input, int c) {
-    return c == 1 && input.neire.apparent_rule == kAraiYokoiRule && input.nir_t.dynamic_water == kDynamicWaterOn &&
-           input.joken.lwl > input.joken.design_seabed;
-}
-
 void dynamic_water_pressure(const InputRecord& input, int c, double virtual_seabed, double& force_total,
                             double& moment_total, DynamicWaterData& data, DynamicWaterSegments& segments,
                             DynamicWaterTotals& totals) {
-    if (!dynamic_water_applies(input, c)) return;
+    if (!has_dynamic_water_lines(input, c)) return;
     const double lwl = input.joken.lwl;
     const double seabed = input.joken.design_seabed;
     const double crown = input.tjkn1.superstructure_crown;

@@ -6,6 +6,7 @@
 // Levels m, pressures kN/m2, forces kN/m, moments kN.m/m.
 #pragma once
 
+#include "force_case.h"
 #include "input_record.h"
 #include "pressure_segments.h"
 #include "virtual_seabed.h"
@@ -52,14 +53,14 @@ struct DynamicWaterTotals {
 
 using DynamicWaterSegments = RowTable<PressureSegment, kDynamicWaterSegmentRoom>;
 
-// True when the seismic case c takes the dynamic water pressure: apparent
-// seismic coefficient by the Arai-Yokoi proposal, dynamic water switched on,
-// and water above the design seabed.
-bool dynamic_water_applies(const InputRecord& input, int c);
+// Every piece must fit the force file's reader.
+static_assert(kDynamicWaterSegmentRoom <= kMaxDynamicWaterLines);
 
 // Adds the dynamic water pressure of case c to the case's total force and
 // moment (force_total, moment_total) and fills the distribution, its pieces and
-// its totals. Does nothing when it does not apply.
+// its totals. Does nothing unless has_dynamic_water_lines holds for the case
+// (seismic case, apparent coefficient by the Arai-Yokoi proposal, dynamic
+// water switched on, water above the design seabed).
 void dynamic_water_pressure(const InputRecord& input, int c, double virtual_seabed, double& force_total,
                             double& moment_total, DynamicWaterData& data, DynamicWaterSegments& segments,
                             DynamicWaterTotals& totals);

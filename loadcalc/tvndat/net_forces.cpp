@@ -1,5 +1,6 @@
 #include "net_forces.h"
 
+#include "error_messages.h"
 #include "rounding.h"
 
 #include <algorithm>
@@ -48,6 +49,11 @@ void split_at_candidates(const MergedDiagram& diagram, const VirtualSeabedState&
                 [](const PressureRow& r) { return r.total_bottom(); }, seabed, net.active_split, kActiveSplitName);
     split_table(diagram.passive, diagram.passive_start, [](const DiagramRow& r) { return r.top; },
                 [](const DiagramRow& r) { return r.bottom; }, seabed, net.passive_split, kPassiveSplitName);
+    // The candidates lie below the seabed, so both tables gain the same rows
+    // there and still stand at the same levels from the seabed row on.
+    if (net.active_split.count - diagram.seabed_row != net.passive_split.count) {
+        stop_with_error(-1, "(ERROR)-外力計算用の主働側と受働側の分布の行が一致しません.");
+    }
 }
 
 void net_pressure_table(const MergedDiagram& diagram, NetPressure& net) {
