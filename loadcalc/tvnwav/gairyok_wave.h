@@ -5,7 +5,7 @@
 #pragma once
 
 #include "wav_data_file.h"
-#include "wave_land_rows.h"
+#include "wave_land_layers.h"
 
 #include <cstdio>
 

@@ -2,7 +2,7 @@
 
 #include "error_messages.h"
 #include "rounding.h"
-#include "segment_pieces.h"
+#include "pressure_segments.h"
 
 #include <cmath>
 

@@ -19,13 +19,15 @@ const char* const kLevelNames[kTideLevelCount] = {"H.H.W.L.", "H.W.L.", "L.W.L."
 
 [[noreturn]] void refuse(const WaveBlock& block, const char* what) {
     std::string text = "(ERROR)-";
-    text += kLevelNames[block.tide_level];
+    text += tide_level_name(block.tide_level);
     text += ":";
     text += what;
     stop_with_wave_error(-1, text);
 }
 
 } // namespace
+
+const char* tide_level_name(int level) { return kLevelNames[level]; }
 
 int wave_formula_of(const InputRecord& input) {
     return input.wavsw.wave_formula == 1 ? kFormulaGoda : kFormulaKurodaHiroi;
@@ -70,15 +72,15 @@ void check_wave_data(const WaveBlock& block) {
     const WaveCommon& w = block.common;
     if (!(w.wave_height > 0.0)) refuse(block, "波高Ｈが 0.0 以下です.");
     if (!(w.wave_length > 0.0)) refuse(block, "波長Ｌが 0.0 以下です.");
-    if (!(w.depth_h_dash > 0.0)) refuse(block, "波圧の下限ｈ'が潮位より上にあります.");
-    if (w.depth_h_dash - w.depth_h >= kSameDepthTolerance) refuse(block, "波圧の下限ｈ'が水深ｈより深くなっています.");
     if (block.formula == kFormulaGoda) {
         if (!(w.depth_h > 0.0)) refuse(block, "水深ｈが 0.0 以下です.");
         if (!(w.depth_d > 0.0)) refuse(block, "水深ｄが 0.0 以下です.");
         if (!(block.goda.breaking_depth > 0.0)) refuse(block, "水深ｈｂが 0.0 以下です.");
-        return;
+    } else if (!(block.kuroda_hiroi.depth_used > 0.0)) {
+        refuse(block, "水深Ｄ（ｈ又はｄ）が 0.0 以下です.");
     }
-    if (!(block.kuroda_hiroi.depth_used > 0.0)) refuse(block, "水深Ｄ（ｈ又はｄ）が 0.0 以下です.");
+    if (!(w.depth_h_dash > 0.0)) refuse(block, "波圧の下限ｈ'が潮位より上にあります.");
+    if (w.depth_h_dash - w.depth_h >= kSameDepthTolerance) refuse(block, "波圧の下限ｈ'が水深ｈより深くなっています.");
 }
 
 } // namespace wtn

@@ -11,6 +11,9 @@ namespace wtn {
 // Formula of the input's wave-formula switch: 1 Goda, any other Kuroda / Hiroi.
 int wave_formula_of(const InputRecord& input);
 
+// Short name of tide level 0 to 3 for messages (code page 932).
+const char* tide_level_name(int level);
+
 // Still-water level of tide level 0 to 3.
 double tide_level_of(const InputRecord& input, int level);
 

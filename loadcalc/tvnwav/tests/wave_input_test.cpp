@@ -1,11 +1,13 @@
 #include "wave_input.h"
 
+#include "cp932_codec.h"
 #include "program_stop.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <functional>
+#include <string>
 
 namespace wtn {
 namespace {
@@ -66,30 +68,36 @@ TEST(FillWaveCommon, KurodaHiroiTakesTheDesignWaveHeightAndItsDepth) {
 TEST(CheckWaveData, RefusesWhatTheFormulasCannotComputeWith) {
     setenv("WTN_UI_PIPE", "0", 1);
     struct Case {
-        const char* name;
         int formula;
+        const char* message;  // after the level's name
         std::function<void(InputRecord&)> change;
     } cases[] = {
-        {"L zero", 1, [](InputRecord& in) { in.tide_levels[kTideHwl].wave_length = 0.0; }},
-        {"H zero", 1, [](InputRecord& in) { in.tide_levels[kTideHwl].h13 = 0.0; }},
-        {"h' below h", 1, [](InputRecord& in) { in.wlvl.h_dash = -8.5; }},
-        {"h' above the tide", 1, [](InputRecord& in) { in.wlvl.h_dash = 2.0; }},
-        {"h zero", 1, [](InputRecord& in) { in.wlvl.h = 2.0, in.wlvl.h_dash = 2.5; }},
-        {"d zero", 1, [](InputRecord& in) { in.wlvl.d = 2.0; }},
-        {"h_b zero", 1, [](InputRecord& in) { in.wlvl.hb[kTideHwl] = 2.0; }},
-        {"D zero", 2, [](InputRecord& in) { in.wlvl.h = 2.0; }},
-        {"L zero", 2, [](InputRecord& in) { in.tide_levels[kTideHwl].wave_length = 0.0; }},
+        {1, "波長Ｌが 0.0 以下です.", [](InputRecord& in) { in.tide_levels[kTideHwl].wave_length = 0.0; }},
+        {1, "波高Ｈが 0.0 以下です.", [](InputRecord& in) { in.tide_levels[kTideHwl].h13 = 0.0; }},
+        {1, "水深ｈが 0.0 以下です.", [](InputRecord& in) { in.wlvl.h = 2.0; }},
+        {1, "水深ｄが 0.0 以下です.", [](InputRecord& in) { in.wlvl.d = 2.0; }},
+        {1, "水深ｈｂが 0.0 以下です.", [](InputRecord& in) { in.wlvl.hb[kTideHwl] = 2.0; }},
+        {1, "波圧の下限ｈ'が水深ｈより深くなっています.", [](InputRecord& in) { in.wlvl.h_dash = -8.5; }},
+        {1, "波圧の下限ｈ'が潮位より上にあります.", [](InputRecord& in) { in.wlvl.h_dash = 2.0; }},
+        {2, "水深Ｄ（ｈ又はｄ）が 0.0 以下です.", [](InputRecord& in) { in.wlvl.h = 2.0; }},
+        {2, "波長Ｌが 0.0 以下です.", [](InputRecord& in) { in.tide_levels[kTideHwl].wave_length = -60.0; }},
+        {2, "波圧の下限ｈ'が水深ｈより深くなっています.", [](InputRecord& in) { in.wlvl.h_dash = -8.5; }},
     };
     for (const auto& c : cases) {
         InputRecord in = wave_input();
         in.wavsw.wave_formula = c.formula;
         WaveBlock good;
         fill_wave_common(in, kTideHwl, good);
-        EXPECT_NO_THROW(check_wave_data(good)) << c.name;
+        EXPECT_NO_THROW(check_wave_data(good)) << c.message;
         c.change(in);
         WaveBlock bad;
         fill_wave_common(in, kTideHwl, bad);
-        EXPECT_THROW(check_wave_data(bad), ProgramStop) << c.name;
+        testing::internal::CaptureStderr();
+        EXPECT_THROW(check_wave_data(bad), ProgramStop) << c.message;
+        const std::string err = testing::internal::GetCapturedStderr();
+        // The box text reaches standard error as UTF-8.
+        const std::string expected = cp932_to_utf8(std::string("H.W.L.:") + c.message);
+        EXPECT_NE(err.find(expected), std::string::npos) << expected << " / " << err;
     }
 }
 

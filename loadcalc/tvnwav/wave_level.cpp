@@ -1,0 +1,75 @@
+#include "wave_level.h"
+
+#include "error_messages.h"
+#include "goda.h"
+#include "kuroda_hiroi.h"
+#include "wave_diagram.h"
+#include "wave_forces.h"
+#include "wave_input.h"
+
+#include <algorithm>
+#include <string>
+
+namespace wtn {
+namespace {
+
+inline constexpr int kPortStandard = 1;
+inline constexpr int kWorksPresent = 1;
+inline constexpr int kStillWaterOn = 1;
+
+// The row of the wall top. A wall top below the whole diagram would leave no
+// row to start the loads at, and every piece of the diagram would be taken
+// as acting on the wall.
+int wall_top_row(WaveDiagram& diagram, double wall_top, int tide_level) {
+    const int row = locate_wave_level(diagram, wall_top);
+    if (row >= 0) return row;
+    std::string text = "(ERROR)-";
+    text += tide_level_name(tide_level);
+    text += ":天端位置が波圧分布の下端より下にあります.";
+    stop_with_wave_error(-1, text);
+}
+
+} // namespace
+
+double wave_wall_top(const InputRecord& input, int system_switch) {
+    return system_switch != 0 ? input.tjkn1.superstructure_crown : input.tjkn1.pile_crown;
+}
+
+void compute_wave_level(const InputRecord& input, int tide_level, double wall_top, WaveBlock& block) {
+    fill_wave_common(input, tide_level, block);
+    check_wave_data(block);
+    const WaveCommon& wave = block.common;
+    const double z_h_dash = input.wlvl.h_dash;
+    WaveDiagram& diagram = block.diagram;
+    diagram = WaveDiagram{};
+
+    if (block.formula == kFormulaGoda) {
+        goda_pressure(wave, {input.wavsw.lambda1, input.nir_t.lambda2, input.version_number}, block.goda);
+        goda_distribution(wave, block.goda, wall_top, z_h_dash, input.wlvl.h, diagram);
+        diagram.wall_top_row = wall_top_row(diagram, wall_top, tide_level);
+    } else {
+        const KurodaHiroiOptions options{input.swdat.design_standard == kPortStandard,
+                                         input.wavsw.dissipating_works == kWorksPresent};
+        kuroda_hiroi_pressure(wave, options, block.kuroda_hiroi);
+        kuroda_hiroi_distribution(wave, block.kuroda_hiroi, options.dissipating_works, wall_top, z_h_dash, diagram);
+        diagram.wall_top_row = wall_top_row(diagram, wall_top, tide_level);
+        // The bottom of the wave and h' become rows, the higher one first.
+        const double wave_bottom = wave.tide_level - block.kuroda_hiroi.depth_used;
+        if (wave_bottom > z_h_dash) {
+            locate_wave_level(diagram, wave_bottom);
+            diagram.h_dash_row = locate_wave_level(diagram, z_h_dash);
+        } else {
+            diagram.h_dash_row = locate_wave_level(diagram, z_h_dash);
+            locate_wave_level(diagram, wave_bottom);
+        }
+    }
+    diagram.first_loaded_row = first_loaded_level(diagram);
+
+    const double seabed = input.tjkn1.construction_seabed;
+    block.forces = WaveForces{};
+    block.resultant = WaveResultant{};
+    still_water_pressure(wave, input.static_water == kStillWaterOn, seabed, block.still, block.resultant);
+    wave_forces(wave, seabed, diagram, block.forces, block.resultant);
+}
+
+} // namespace wtn
