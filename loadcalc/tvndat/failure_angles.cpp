@@ -19,7 +19,7 @@ const char* const kPassiveRootWarning =
     "        受働崩壊角を0.0として計算を続行しますか？";
 
 const char* const kOkabeWithoutCohesion =
-    "(ERROR)-粘性土の崩壊角の計算(岡部式)で粘着力Ｃが 0.0 のため、崩壊角が求まりません.";
+    "(ERROR)-粘性土の崩壊角の計算(岡部式)で粘着力Ｃと震度がともに 0.0 のため、崩壊角が求まりません.";
 
 } // namespace
 
@@ -54,8 +54,13 @@ double clay_failure_angle(double sigma, double q, double c, double theta, bool o
         if (d < 0.0) return d;
         return std::atan(std::sqrt(d));
     }
-    if (c < kSmallestCohesion) stop_with_error(-1, kOkabeWithoutCohesion);
     const double s = std::sin(theta);
+    if (c < kSmallestCohesion) {
+        // Without cohesion the formula tends to a flat slip plane as long as
+        // there is a seismic angle; with neither it has no value at all.
+        if (s == 0.0) stop_with_error(-1, kOkabeWithoutCohesion);
+        return 0.0;
+    }
     // With no overburden and no surcharge the cohesion term dominates and the
     // angle tends to 45 degrees.
     if (sigma + q <= 0.0) return kPi / 4.0;

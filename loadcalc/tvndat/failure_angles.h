@@ -27,8 +27,9 @@ inline constexpr double kNoClayAngle = -1.0;
 // Ordinary formula: kNoClayAngle when c is below 0.00001; the negative root
 // value D itself when D < 0 (the caller then retries with Okabe's formula or
 // takes the customised angle); else atan(sqrt D).
-// Okabe's formula needs cohesion: without it the slip surface has no defined
-// angle and the program stops with a message rather than compute with it.
+// Okabe's formula without cohesion gives 0 (a flat slip plane, the limit of
+// the formula) while theta > 0; with theta = 0 too it has no value and the
+// program stops with a message rather than compute with it.
 double clay_failure_angle(double sigma, double q, double c, double theta, bool okabe);
 
 struct MeanClayAngle {

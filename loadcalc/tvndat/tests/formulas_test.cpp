@@ -134,9 +134,11 @@ TEST(ClayFailureAngle, OrdinaryOkabeAndFallbacks) {
     EXPECT_NEAR(clay_failure_angle(50, 10, 5.0, theta, kOkabeFormula),
                 (kPi / 2 - std::atan(s / std::sqrt(g * g - s * s))) / 2, 1e-12);
     EXPECT_NEAR(clay_failure_angle(50, 10, 5.0, 0.0, kOkabeFormula), kPi / 4, 1e-12);
-    // Okabe without cohesion has no defined angle: refused, never NaN.
+    // Okabe without cohesion: a flat plane while theta > 0; with theta = 0 the
+    // formula is 0 / 0 and the input is refused, never NaN.
+    EXPECT_DOUBLE_EQ(clay_failure_angle(50, 10, 0.0, theta, kOkabeFormula), 0.0);
     EXPECT_EQ(stop_text([&] { clay_failure_angle(50, 10, 0.0, 0.0, kOkabeFormula); }),
-              "error: (ERROR)-粘性土の崩壊角の計算(岡部式)で粘着力Ｃが 0.0 のため、崩壊角が求まりません.");
+              "error: (ERROR)-粘性土の崩壊角の計算(岡部式)で粘着力Ｃと震度がともに 0.0 のため、崩壊角が求まりません.");
 }
 
 TEST(ClayFailureAngle, MeanAngleTakesTheSeismicZetaForAMissingEnd) {

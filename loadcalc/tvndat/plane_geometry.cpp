@@ -1,0 +1,57 @@
+#include "plane_geometry.h"
+
+#include "rounding.h"
+
+#include <cmath>
+
+namespace wtn {
+namespace {
+
+constexpr double kParallelLimit = 1e-10;
+
+bool outside_unit(double t) { return t < 0.0 || t > 1.0; }
+
+} // namespace
+
+double cross_2d(Point2 p1, Point2 p2, Point2 p3, Point2 p4) {
+    return (p2.x - p1.x) * (p4.z - p3.z) - (p2.z - p1.z) * (p4.x - p3.x);
+}
+
+SegmentCrossing segment_intersection(Point2 p1, Point2 p2, Point2 p3, Point2 p4) {
+    const double d = cross_2d(p1, p2, p3, p4);
+    if (std::fabs(d) < kParallelLimit) return {Point2{}, kSegmentsParallel};
+    const double t = cross_2d(p1, p3, p3, p4) / d;
+    const double v = cross_2d(p3, p1, p1, p2) / cross_2d(p3, p4, p1, p2);
+    SegmentCrossing c;
+    // Take the point from the segment on which it lies nearer the start.
+    if (std::fabs(v) >= std::fabs(t)) {
+        c.point = {p1.x + t * (p2.x - p1.x), p1.z + t * (p2.z - p1.z)};
+    } else {
+        c.point = {p3.x + v * (p4.x - p3.x), p3.z + v * (p4.z - p3.z)};
+    }
+    c.code = (outside_unit(t) ? 1 : 0) + (outside_unit(v) ? 2 : 0);
+    return c;
+}
+
+double shoelace_term(const double* x, const double* z, int n, int i) {
+    const int before = (i + n - 1) % n;
+    const int after = (i + 1) % n;
+    return round_dec((x[before] - x[after]) * z[i], 8);
+}
+
+PolygonArea polygon_area_centroid(const double* x, const double* z, int n) {
+    PolygonArea r;
+    if (n < 3) return r;
+    double s = 0.0, sx = 0.0, sz = 0.0;
+    for (int k = 0; k < n; ++k) {
+        const double term = shoelace_term(x, z, n, k);
+        s += term;
+        sx += term * (x[(k + n - 1) % n] + x[(k + 1) % n]) / 2.0;
+        sz += term * z[k] / 2.0;
+    }
+    r.area = std::fabs(s) / 2.0;
+    if (r.area > 0.0) r.label = {sx / s, sz / s};
+    return r;
+}
+
+} // namespace wtn

@@ -1,0 +1,39 @@
+// Plane geometry of the trial wedge and of the report drawings: segment
+// crossings and the area and label point of a polygon. Coordinates are
+// (distance from the wall, level) in m.
+#pragma once
+
+namespace wtn {
+
+struct Point2 {
+    double x = 0.0;
+    double z = 0.0;
+};
+
+// (x2 - x1)(z4 - z3) - (z2 - z1)(x4 - x3): the cross product of p1p2 and p3p4.
+double cross_2d(Point2 p1, Point2 p2, Point2 p3, Point2 p4);
+
+inline constexpr int kSegmentsParallel = -1;
+inline constexpr int kCrossingInsideBoth = 0;
+
+struct SegmentCrossing {
+    Point2 point;   // (0, 0) when parallel
+    int code = 0;   // -1 parallel; else 0, plus 1 outside p1p2, plus 2 outside p3p4
+};
+
+// Crossing of the lines through p1p2 and p3p4.
+SegmentCrossing segment_intersection(Point2 p1, Point2 p2, Point2 p3, Point2 p4);
+
+// One term of the polygon area sum: (x[i-1] - x[i+1]) z[i], neighbours taken
+// cyclically, rounded to 8 decimals.
+double shoelace_term(const double* x, const double* z, int n, int i);
+
+struct PolygonArea {
+    double area = 0.0;
+    Point2 label;  // where the drawing puts the part's number; (0, 0) without area
+};
+
+// Area of a closed polygon and its label point; fewer than 3 points have none.
+PolygonArea polygon_area_centroid(const double* x, const double* z, int n);
+
+} // namespace wtn
