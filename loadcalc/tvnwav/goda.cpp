@@ -9,8 +9,6 @@ namespace {
 
 // h and h' within this distance are one depth: the diagram ends at h'.
 inline constexpr double kSameDepthTolerance = 0.001;
-// Unit weight of sea water used by the current form of p1, kN/m3.
-inline constexpr double kSeaWaterUnitWeight = 1.03 * 9.81;
 
 } // namespace
 
@@ -61,8 +59,10 @@ void goda_pressure(const WaveCommon& wave, const GodaOptions& options, GodaValue
             p1 = 0.5 * (1.0 + cos_beta) * lambda1 * goda.alpha1 * wave.water_unit_weight * H;
         }
     } else {
-        p1 = 0.5 * (1.0 + cos_beta) * (lambda1 * goda.alpha1 + options.lambda2 * goda.alpha2 * cos2) *
-             kSeaWaterUnitWeight * H;
+        // Current inputs: the unit weight of sea water is fixed at
+        // 1.03 x 9.81 kN/m3, multiplied in this order as the tables were.
+        p1 = 0.5 * (1.0 + cos_beta) * (lambda1 * goda.alpha1 + options.lambda2 * goda.alpha2 * cos2) * 1.03 * 9.81 *
+             H;
     }
     goda.p1 = round_dec(p1, 3);
     goda.p2 = round_dec(goda.p1 / cosh_kh, 3);

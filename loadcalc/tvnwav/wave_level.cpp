@@ -66,9 +66,18 @@ void compute_wave_level(const InputRecord& input, int tide_level, double wall_to
     diagram.first_loaded_row = first_loaded_level(diagram);
 
     const double seabed = input.tjkn1.construction_seabed;
+    const bool still_water_on = input.static_water == kStillWaterOn;
+    // Still water below the seabed would give a negative pressure whose
+    // triangle still counts as a positive force.
+    if (still_water_on && wave.tide_level < seabed) {
+        std::string text = "(ERROR)-";
+        text += tide_level_name(tide_level);
+        text += ":施工時の設計海底面が潮位より上にあります.";
+        stop_with_wave_error(-1, text);
+    }
     block.forces = WaveForces{};
     block.resultant = WaveResultant{};
-    still_water_pressure(wave, input.static_water == kStillWaterOn, seabed, block.still, block.resultant);
+    still_water_pressure(wave, still_water_on, seabed, block.still, block.resultant);
     wave_forces(wave, seabed, diagram, block.forces, block.resultant);
 }
 

@@ -33,6 +33,8 @@ struct Fixture {
     std::string hwl = "hwl__, 1 , 2.35 , 0 , 2 , 0 , 60 , 0 ";
     std::string lwl = "lwl__, 2 , 1.5 , 2.7 , 2 , 0 , 50 , 10 ";
     double construction_seabed = -8.0;
+    double pile_crown = 3.0;
+    std::string examine = "2 , 1 , 1 , 1 , 1 , 1 , 2 , 1";   // H.W.L. and L.W.L.
 };
 
 std::string input_file(const Fixture& f) {
@@ -40,11 +42,11 @@ std::string input_file(const Fixture& f) {
         "versi,\"<2.00>\", 1 ",
         "gyonm,\"施工時の波圧\"",
         "swdat, 1 , 1 , 1 , 1 , 2 , " + std::to_string(f.cases) + " , 1 , 1 , 111 , 1 , 1 , 2 , 2 , 1 ",
-        // H.W.L. and L.W.L. examined, H.H.W.L. and the user level not.
-        "wavsw,\"\", " + std::to_string(f.formula) + " , 2 , 1 , 2 , 1 , 1 , 1 , 1 , 1 , 2 , 1 ",
+        "wavsw,\"\", " + std::to_string(f.formula) + " , 2 , 1 , " + f.examine + " ",
         "joken, 2 , 0 , 1 , 1 , 3.5 , -10 , -20 , -30 , 0 , 0 , 10.1 , 0 , 0 , 5 , 5 , 1 , 1 , 1 ",
         // superstructure crown +10.00, sheet-pile crown +3.00, cohesion reference -10.00
-        "tjkn1, 2.5 , 1 , 10 , 3 , -10 , 5 , 180 , 270 , 180 , " + std::to_string(f.construction_seabed) +
+        "tjkn1, 2.5 , 1 , 10 , " + std::to_string(f.pile_crown) + " , -10 , 5 , 180 , 270 , 180 , " +
+            std::to_string(f.construction_seabed) +
             " , 200 , 0 ",
         "sdatu, 3.5 , 18 , 10 , 20 , 30 , 0 , 0 , 1 , 0 , 3000 ",
         "sdatu, -5 , 17 , 7 , 17 , 0 , 20 , 1.5 , 2 , 0 , 0 ",
@@ -262,6 +264,10 @@ TEST(TvnwavChain, RefusedInputStopsBeforeAnyFileIsWritten) {
          "L.W.L.:波長Ｌが 0.0 以下です."},
         {"construction seabed below the soil", [] { Fixture f; f.construction_seabed = -35; return f; }(),
          "陸側の土層内に海底面がありません."},
+        {"wall top below the diagram", [] { Fixture f; f.pile_crown = -9; return f; }(),
+         "H.W.L.:天端位置が波圧分布の下端より下にあります."},
+        {"still water under a seabed above the tide", [] { Fixture f; f.construction_seabed = 2.5; return f; }(),
+         "H.W.L.:施工時の設計海底面が潮位より上にあります."},
     };
     for (const auto& c : cases) {
         const WaveRun run = run_tvnwav(c.fixture);
@@ -270,6 +276,16 @@ TEST(TvnwavChain, RefusedInputStopsBeforeAnyFileIsWritten) {
         EXPECT_FALSE(run.folder->exists("GAIRYOK.DAT")) << c.name;
         EXPECT_FALSE(run.folder->exists("WAV_DATA.PRN")) << c.name;
     }
+}
+
+TEST(TvnwavChain, NoExaminedTideLevelLeavesTheModeLineOnly) {
+    Fixture f;
+    f.examine = "2 , 1 , 2 , 1 , 2 , 1 , 2 , 1";
+    const WaveRun run = run_tvnwav(f);
+    ASSERT_EQ(run.result.exit_code, 0) << run.result.err;
+    EXPECT_EQ(run.folder->read("GAIRYOK.DAT"), "1\r\n");
+    EXPECT_TRUE(run.folder->exists("WAV_DATA.PRN"));
+    EXPECT_EQ(run.folder->read("WAV_DATA.PRN"), "");
 }
 
 } // namespace
