@@ -5,13 +5,6 @@
 #include <cmath>
 
 namespace wtn {
-namespace {
-
-// h and h' within this distance are one depth: the diagram ends at h'.
-inline constexpr double kSameDepthTolerance = 0.001;
-
-} // namespace
-
 double goda_wave_height(int breaking_influence, double significant_height, double max_height) {
     if (breaking_influence == 1) return round_dec(1.8 * significant_height, 2);
     return max_height;

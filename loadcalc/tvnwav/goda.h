@@ -10,6 +10,9 @@ namespace wtn {
 // Degrees to radians for the wave incidence angle, as the standard's tables.
 inline constexpr double kWaveDegree = 0.017453292519943295;
 
+// h and h' within this distance (m) are one depth: the diagram ends at h'.
+inline constexpr double kSameDepthTolerance = 0.001;
+
 struct GodaOptions {
     double lambda1 = 0.0;    // wave-pressure reduction rate lambda1
     double lambda2 = 0.0;    // wave-pressure reduction rate lambda2

@@ -11,9 +11,7 @@ namespace {
 
 inline constexpr int kPortStandard = 1;
 inline constexpr int kDepthAtH = 1;
-inline constexpr int kWorksPresent = 1;
-// h' and h within this distance are one depth (as the Goda diagram takes them).
-inline constexpr double kSameDepthTolerance = 0.001;
+inline constexpr int kStillWaterOn = 1;
 
 const char* const kLevelNames[kTideLevelCount] = {"H.H.W.L.", "H.W.L.", "L.W.L.", "任意潮位"};
 
@@ -28,6 +26,8 @@ const char* const kLevelNames[kTideLevelCount] = {"H.H.W.L.", "H.W.L.", "L.W.L."
 } // namespace
 
 const char* tide_level_name(int level) { return kLevelNames[level]; }
+
+bool still_water_on(const InputRecord& input) { return input.static_water == kStillWaterOn; }
 
 int wave_formula_of(const InputRecord& input) {
     return input.wavsw.wave_formula == 1 ? kFormulaGoda : kFormulaKurodaHiroi;

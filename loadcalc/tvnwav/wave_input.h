@@ -14,6 +14,10 @@ int wave_formula_of(const InputRecord& input);
 // Short name of tide level 0 to 3 for messages (code page 932).
 const char* tide_level_name(int level);
 
+// True when the still-water pressure of the construction stage is considered
+// ("wav_t" item 1 is 1).
+bool still_water_on(const InputRecord& input);
+
 // Still-water level of tide level 0 to 3.
 double tide_level_of(const InputRecord& input, int level);
 

@@ -7,7 +7,6 @@
 #include "wave_forces.h"
 #include "wave_input.h"
 
-#include <algorithm>
 #include <string>
 
 namespace wtn {
@@ -15,7 +14,6 @@ namespace {
 
 inline constexpr int kPortStandard = 1;
 inline constexpr int kWorksPresent = 1;
-inline constexpr int kStillWaterOn = 1;
 
 // The row of the wall top. A wall top below the whole diagram would leave no
 // row to start the loads at, and every piece of the diagram would be taken
@@ -66,10 +64,10 @@ void compute_wave_level(const InputRecord& input, int tide_level, double wall_to
     diagram.first_loaded_row = first_loaded_level(diagram);
 
     const double seabed = input.tjkn1.construction_seabed;
-    const bool still_water_on = input.static_water == kStillWaterOn;
+    const bool with_still_water = still_water_on(input);
     // Still water below the seabed would give a negative pressure whose
     // triangle still counts as a positive force.
-    if (still_water_on && wave.tide_level < seabed) {
+    if (with_still_water && wave.tide_level < seabed) {
         std::string text = "(ERROR)-";
         text += tide_level_name(tide_level);
         text += ":施工時の設計海底面が潮位より上にあります.";
@@ -77,7 +75,7 @@ void compute_wave_level(const InputRecord& input, int tide_level, double wall_to
     }
     block.forces = WaveForces{};
     block.resultant = WaveResultant{};
-    still_water_pressure(wave, still_water_on, seabed, block.still, block.resultant);
+    still_water_pressure(wave, with_still_water, seabed, block.still, block.resultant);
     wave_forces(wave, seabed, diagram, block.forces, block.resultant);
 }
 

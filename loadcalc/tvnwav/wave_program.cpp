@@ -9,18 +9,17 @@
 #include "switch_file.h"
 #include "wav_data_file.h"
 #include "wave_case_range.h"
+#include "wave_input.h"
 #include "wave_level.h"
 
-#include <cstdio>
+#include <array>
 #include <memory>
-#include <string>
 
 namespace wtn {
 namespace {
 
 inline constexpr int kWavDataOpenError = 6;
 inline constexpr int kExamined = 1;
-inline constexpr int kStillWaterOn = 1;
 
 void read_inputs(WaveProgram& program) {
     InputRecord& input = program.input;
@@ -74,7 +73,7 @@ void wave_pressure_main() {
 
     write_values_line(force.get(), "%d", wave_gairyok_mode(program->system_switch));
     const CaseRange cases = wave_case_range(program->system_switch, input.swdat.completed_cases);
-    const bool still_water_on = input.static_water == kStillWaterOn;
+    const bool with_still_water = still_water_on(input);
     for (int level = kTideHhwl; level <= kTideUser; ++level) {
         if (!examined(input, level)) continue;
         for (int c = cases.first; c < cases.end; ++c) {
@@ -82,7 +81,7 @@ void wave_pressure_main() {
             block.case_index = c;
             write_wav_data_section(wav.get(), block);
             write_gairyok_wave_section(force.get(), block, program->land_rows, input.tjkn1.construction_seabed,
-                                       still_water_on);
+                                       with_still_water);
         }
     }
     close_written_or_stop(force, kForceFileName);
