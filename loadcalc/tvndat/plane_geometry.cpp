@@ -33,6 +33,14 @@ SegmentCrossing segment_intersection(Point2 p1, Point2 p2, Point2 p3, Point2 p4)
     return c;
 }
 
+int segment_intersection(double x1, double y1, double x2, double y2, double x3, double y3, double x4, double y4,
+                         double& out_x, double& out_y) {
+    const SegmentCrossing c = segment_intersection({x1, y1}, {x2, y2}, {x3, y3}, {x4, y4});
+    out_x = c.point.x;
+    out_y = c.point.z;
+    return c.code;
+}
+
 double shoelace_term(const double* x, const double* z, int n, int i) {
     const int before = (i + n - 1) % n;
     const int after = (i + 1) % n;

@@ -24,6 +24,11 @@ struct SegmentCrossing {
 // Crossing of the lines through p1p2 and p3p4.
 SegmentCrossing segment_intersection(Point2 p1, Point2 p2, Point2 p3, Point2 p4);
 
+// The same in the drawing code's form: the point through out_x and out_y
+// (both 0.0 when parallel), the code as the result.
+int segment_intersection(double x1, double y1, double x2, double y2, double x3, double y3, double x4, double y4,
+                         double& out_x, double& out_y);
+
 // One term of the polygon area sum: (x[i-1] - x[i+1]) z[i], neighbours taken
 // cyclically, rounded to 8 decimals.
 double shoelace_term(const double* x, const double* z, int n, int i);

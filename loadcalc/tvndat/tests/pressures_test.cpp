@@ -5,8 +5,10 @@
 #include "earth_pressures.h"
 #include "load_model.h"
 #include "rounding.h"
+#include "seismic_coefficients.h"
 
 #include "section_fixture.h"
+#include "stop_capture.h"
 
 #include <gtest/gtest.h>
 
@@ -186,6 +188,34 @@ TEST(EarthPressures, SeaSideClayHasAFortyFiveDegreePlaneAndSigmaPlusTwoC) {
         EXPECT_NEAR(to_degrees(m.sea_calc[0].failure_top), 45.0, 1e-12);
         EXPECT_DOUBLE_EQ(m.passive[0].passive_top, 56.0);
         EXPECT_DOUBLE_EQ(m.passive[0].passive_bottom, 17 * 7.0 + 90.0);
+    }
+}
+
+TEST(SeismicCoefficients, ApparentCoefficientFormulas) {
+    // General: 20 / (20 - 10) x 0.15 = 0.3; a unit weight of 10 leaves no buoyancy.
+    EXPECT_DOUBLE_EQ(apparent_k_general(20.0, 0.15), 0.3);
+    EXPECT_EQ(test::stop_text([] { apparent_k_general(10.0, 0.15); }),
+              "error: (ERROR)-震度の計算でγが 10.0 以下になっています.");
+    // Weighing the water above the point: (50 + 10 x 3 + 10) / (50 + 10) x 0.15 = 0.225.
+    EXPECT_DOUBLE_EQ(apparent_k_niken(50, 3, 10, 20, false, 0.15, 10, 0), 0.225);
+    // No overburden: land side by the crown rule, sea side always the general formula.
+    EXPECT_DOUBLE_EQ(apparent_k_niken(0, 3, 10, 20, false, 0.15, 10, 0), 0.3);
+    EXPECT_DOUBLE_EQ(apparent_k_niken(0, 3, 10, 20, false, 0.15, 10, 1), 0.15);
+    EXPECT_DOUBLE_EQ(apparent_k_niken(0, 3, 10, 20, true, 0.15, 10, 1), 0.3);
+    // By layer: (2 (20 + 60 + 10) + 20 x 2) / (2 (20 + 30 + 10) + 10 x 2) x 0.15 = 220 / 140 x 0.15.
+    EXPECT_DOUBLE_EQ(apparent_k_arai_yokoi(20, 60, 30, 10, 2, 20, 10, 0.15), 220.0 / 140.0 * 0.15);
+}
+
+TEST(SeismicCoefficients, SeaSideRoundsToTwoDecimalsOrToFiveHundredths) {
+    // Sea-side sand with a saturated weight of 19: 19 / 9 x 0.15 = 0.3167.
+    InputRecord in = test::two_sand_section();
+    in.sea_layers[0].saturated_weight = 19.0;
+    for (const auto& [rule, k] : {std::pair{0, 0.32}, std::pair{1, 0.30}}) {
+        CustomisationValues custom = test::plain_customisation();
+        custom.apparent_rounding_rule = rule;
+        const LoadModel m = run_case(in, custom, kSeismicCase);
+        EXPECT_DOUBLE_EQ(m.sea_calc[0].k_top, k) << rule;
+        EXPECT_DOUBLE_EQ(m.sea_calc[0].theta_top, round_angle(seismic_angle(k), kRoundToTenthDegree)) << rule;
     }
 }
 
