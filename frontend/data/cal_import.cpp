@@ -131,7 +131,7 @@ void read_wavsw(DesignData& d, LineItems& in) {
     w.wave_sw = in.integer() - 1;
     w.dissip_sw = in.integer() - 1;
     w.lambda1 = in.real();
-    for (int k = 0; k < kTideLevelCount; ++k) {
+    for (int k = 0; k < kStudiedTideLevels; ++k) {
         w.tide_kentou_sw[k] = in.integer() == 1 ? 1 : 0;
         w.tide_sakuzu_sw[k] = in.integer() == 1 ? 1 : 0;
     }
@@ -389,7 +389,7 @@ ConversionScope import_cal_file(DesignData& d, const std::string& path) {
             w.h_lvl = in.real();
             w.hb_sw = in.integer() - 1;
             w.slope_x = in.real();
-            for (int i = 0; i < kTideLevelCount; ++i) w.hb_lvl[i] = in.real();
+            for (int i = 0; i < kStudiedTideLevels; ++i) w.hb_lvl[i] = in.real();
         } else if (key == "hhwl_") {
             read_tide_level(d, in, 0);
         } else if (key == "hwl__") {

@@ -68,7 +68,7 @@ std::string wavsw_line(const DesignData& d) {
     KeyLine line("wavsw");
     line.quoted(d.sekkei_dat.tide_name, kTideNameCaption);
     line.i(w.wave_sw + 1).i(w.dissip_sw + 1).r(w.lambda1, "λ1");
-    for (int k = 0; k < kTideLevelCount; ++k)
+    for (int k = 0; k < kStudiedTideLevels; ++k)
         line.i(level_flag(w.tide_kentou_sw[k])).i(level_flag(w.tide_sakuzu_sw[k]));
     return line.str();
 }
@@ -173,10 +173,10 @@ void add_layer_lines(std::vector<std::string>& out, const char* key,
 }
 
 void add_tide_lines(std::vector<std::string>& out, const DesignData& d) {
-    static const char* const keys[kTideLevelCount] = {"hhwl_", "hwl__", "lwl__", "ewl__"};
+    static const char* const keys[kStudiedTideLevels] = {"hhwl_", "hwl__", "lwl__", "ewl__"};
     const SekoujiData& w = d.sekouji_dat;
     const bool goda = w.wave_sw == 0;
-    for (int k = 0; k < kTideLevelCount; ++k) {
+    for (int k = 0; k < kStudiedTideLevels; ++k) {
         if (w.tide_kentou_sw[k] != 1) continue;
         const WaveRec& row = goda ? w.goda_tbl[k] : w.kuroda_tbl[k];
         const int method = goda ? row.flag2 + 1 : row.flag1 + 1;
@@ -246,7 +246,7 @@ std::vector<std::string> cal_file_lines(DesignData& d) {
     {
         KeyLine line("wlvl_");
         line.i(w.depth_sw + 1).r(w.d_lvl, "d").r(w.h2_lvl, "h'").r(w.h_lvl, "h").i(w.hb_sw + 1).r(w.slope_x, "勾配");
-        for (int i = 0; i < kTideLevelCount; ++i) line.r(w.hb_lvl[i], "hb");
+        for (int i = 0; i < kStudiedTideLevels; ++i) line.r(w.hb_lvl[i], "hb");
         out.push_back(line.str());
     }
     add_tide_lines(out, d);

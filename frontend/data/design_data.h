@@ -29,7 +29,7 @@
 namespace wtn {
 
 // Room of the tables, as the screens and the project file hold them.
-inline constexpr int kTideLevelCount = 4;      // H.H.W.L., H.W.L., L.W.L., user-named level
+inline constexpr int kStudiedTideLevels = 4;      // H.H.W.L., H.W.L., L.W.L., user-named level
 inline constexpr int kSoilLayerRoom = 15;      // layers per side on the soil-layer screen
 inline constexpr int kSurchargeRoom = 5;       // surcharge zones
 inline constexpr int kForceRoom = 5;           // external forces per case

@@ -12,7 +12,7 @@ namespace {
 constexpr int kIdsPerLine = 10;
 
 void read_wave_rows(FieldReader& in, std::array<WaveRec, 5>& rows, bool goda) {
-    for (int k = 0; k < kTideLevelCount; ++k) {
+    for (int k = 0; k < kStudiedTideLevels; ++k) {
         WaveRec& w = rows[k];
         w.flag1 = in.integer("wave flag");
         if (goda) w.flag2 = in.integer("wave flag"); // Kuroda rows keep their second flag
@@ -129,8 +129,8 @@ void read_data_body(DesignData& d, FieldReader& in) {
 
     w.wave_sw = in.integer("wave_sw");
     w.dissip_sw = in.integer("dissip_sw");
-    for (int i = 0; i < kTideLevelCount; ++i) w.tide_kentou_sw[i] = in.integer("tide_kentou_sw");
-    for (int i = 0; i < kTideLevelCount; ++i) w.tide_sakuzu_sw[i] = in.integer("tide_sakuzu_sw");
+    for (int i = 0; i < kStudiedTideLevels; ++i) w.tide_kentou_sw[i] = in.integer("tide_kentou_sw");
+    for (int i = 0; i < kStudiedTideLevels; ++i) w.tide_sakuzu_sw[i] = in.integer("tide_sakuzu_sw");
     w.depth_sw = in.integer("depth_sw");
     w.lambda1 = in.real("lambda1");
     w.d_lvl = in.real("d_lvl");
@@ -138,7 +138,7 @@ void read_data_body(DesignData& d, FieldReader& in) {
     w.h_lvl = in.real("h_lvl");
     w.slope_x = in.real("slope_x");
     w.hb_sw = in.integer("hb_sw");
-    for (int i = 0; i < kTideLevelCount; ++i) w.hb_lvl[i] = in.real("hb_lvl");
+    for (int i = 0; i < kStudiedTideLevels; ++i) w.hb_lvl[i] = in.real("hb_lvl");
     read_wave_rows(in, w.goda_tbl, true);
     read_wave_rows(in, w.kuroda_tbl, false);
 

@@ -11,7 +11,7 @@ constexpr int kIdsPerLine = 10;
 constexpr int kPointsPerLine = 10;
 
 void add_wave_rows(std::vector<std::string>& out, const std::array<WaveRec, 5>& rows, bool goda) {
-    for (int k = 0; k < kTideLevelCount; ++k) {
+    for (int k = 0; k < kStudiedTideLevels; ++k) {
         const WaveRec& w = rows[k];
         CommaLine line;
         line.integer(w.flag1);
@@ -95,8 +95,8 @@ std::vector<std::string> project_file_lines(const DesignData& d) {
     {
         CommaLine line; // 8
         line.integer(w.wave_sw).integer(w.dissip_sw);
-        for (int i = 0; i < kTideLevelCount; ++i) line.integer(w.tide_kentou_sw[i]);
-        for (int i = 0; i < kTideLevelCount; ++i) line.integer(w.tide_sakuzu_sw[i]);
+        for (int i = 0; i < kStudiedTideLevels; ++i) line.integer(w.tide_kentou_sw[i]);
+        for (int i = 0; i < kStudiedTideLevels; ++i) line.integer(w.tide_sakuzu_sw[i]);
         line.integer(w.depth_sw).real(w.lambda1, "lambda1");
         out.push_back(line.str());
     }
@@ -104,7 +104,7 @@ std::vector<std::string> project_file_lines(const DesignData& d) {
         CommaLine line; // 9
         line.real(w.d_lvl, "d_lvl").real(w.h2_lvl, "h2_lvl").real(w.h_lvl, "h_lvl").real(w.slope_x, "slope_x");
         line.integer(w.hb_sw);
-        for (int i = 0; i < kTideLevelCount; ++i) line.real(w.hb_lvl[i], "hb_lvl");
+        for (int i = 0; i < kStudiedTideLevels; ++i) line.real(w.hb_lvl[i], "hb_lvl");
         out.push_back(line.str());
     }
     add_wave_rows(out, w.goda_tbl, true);    // 10 to 13

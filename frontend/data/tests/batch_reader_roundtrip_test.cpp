@@ -1,0 +1,144 @@
+// The calculation input written by the front end, read back by the batch
+// programs' reader and compared field by field with the design data.
+#include "cal_writer.h"
+#include "cp932_codec.h"
+#include "derived_values.h"
+#include "input_file.h"
+#include "input_record.h"
+#include "number_text.h"
+#include "sample_design.h"
+
+#include "program_folder.h"
+
+#include <gtest/gtest.h>
+
+namespace wtn {
+namespace {
+
+using test::ProgramFolder;
+using test::sample_design;
+
+InputRecord read_back(DesignData& d) {
+    ProgramFolder folder(false);
+    write_cal_file(d, folder.file(kCalFileName));
+    InputRecord input;
+    reset_input_counters(input);
+    set_input_defaults(input);
+    read_input(input, folder.file(kCalFileName));
+    return input;
+}
+
+TEST(BatchReaderRoundTrip, EveryGroupArrivesAsWritten) {
+    DesignData d = sample_design();
+    // A title of 36 full-width characters: 72 bytes in code page 932.
+    d.data_title = "";
+    for (int i = 0; i < kTitleLength; ++i) d.data_title += "岸";
+    const InputRecord in = read_back(d);
+    const SekkeiData& s = d.sekkei_dat;
+    const KanseijiData& k = d.kanseiji_dat;
+    const SekoujiData& w = d.sekouji_dat;
+    const YaitaData& y = d.yaita_dat;
+
+    EXPECT_EQ(in.title, utf8_to_cp932(d.data_title));
+    EXPECT_EQ(in.version_text, kVersion200);
+    EXPECT_EQ(in.version_number, 1);
+    EXPECT_EQ(in.swdat.design_standard, s.std_sw + 1);
+    EXPECT_EQ(in.swdat.embedment_method, s.neire_sw + 1);
+    EXPECT_EQ(in.swdat.decide_by_seabed_reaction, 2);
+    EXPECT_EQ(in.swdat.completed_cases, 3);
+    EXPECT_EQ(in.swdat.decision_code, 11);
+    EXPECT_EQ(in.swdat.studies, 3);
+
+    EXPECT_EQ(in.wavsw.user_tide_name, utf8_to_cp932(trim_blanks(s.tide_name)));
+    EXPECT_EQ(in.wavsw.wave_formula, 1);
+    EXPECT_EQ(in.wavsw.dissipating_works, 2);
+    EXPECT_EQ(in.wavsw.examine[1], 1);
+    EXPECT_EQ(in.wavsw.examine[2], 2);
+    EXPECT_EQ(in.wavsw.draw[1], 2);
+
+    EXPECT_DOUBLE_EQ(in.joken.hwl, s.tide_lvl[1]);
+    EXPECT_DOUBLE_EQ(in.joken.residual_level, residual_water_level(s));
+    EXPECT_DOUBLE_EQ(in.joken.ground_crown, d.dosou_dat.dosou_riku[0].top_lvl);
+    EXPECT_DOUBLE_EQ(in.joken.design_seabed, s.seabed_kansei);
+    EXPECT_DOUBLE_EQ(in.joken.water_weight, s.water_w);
+    EXPECT_DOUBLE_EQ(in.joken.surcharge_seismic, d.tihyou_dat.surcharge_q[1]);
+    EXPECT_EQ(in.joken.pile_type, y.yaita_kind + 1);
+    EXPECT_DOUBLE_EQ(in.tjkn1.hhwl, s.tide_lvl[0]);
+    EXPECT_DOUBLE_EQ(in.tjkn1.allow_stress_seismic, y.stress_allow[1]);
+    EXPECT_DOUBLE_EQ(in.tjkn1.young_coefficient, y.young_e);
+    EXPECT_DOUBLE_EQ(in.tjkn1.young_exponent, 0.0);
+
+    EXPECT_EQ(in.neire.sea.method, 2);
+    EXPECT_DOUBLE_EQ(in.neire.sea.kh, 3000.0);
+    EXPECT_DOUBLE_EQ(in.neire.seismic_coefficient, 0.18);
+    EXPECT_DOUBLE_EQ(in.neire.importance_factor, k.sindo_factor[2]);
+    EXPECT_EQ(in.neire.land.method, 1);
+    EXPECT_DOUBLE_EQ(in.neire.land.first_value, 10.0);
+    EXPECT_DOUBLE_EQ(in.neire.land.kh, 2090.0);
+
+    EXPECT_DOUBLE_EQ(in.fsyok.sea_rates[0], y.fsyok_dat.sea_rate[0]);
+    EXPECT_DOUBLE_EQ(in.fsyok.land_rates[2], y.fsyok_dat.land_rate[2]);
+    EXPECT_EQ(in.fsyok.service_life, 50);
+    EXPECT_DOUBLE_EQ(in.fsyok.reduction_sea_water, 60.0);
+    EXPECT_EQ(in.fsyok.check_range, 0);
+    EXPECT_DOUBLE_EQ(in.tugit.section_modulus, 1.0);
+
+    ASSERT_EQ(in.catalogue_piles.count, 3);
+    EXPECT_EQ(in.catalogue_piles.ids[2], 13);
+    ASSERT_EQ(in.added_piles.count, 1);
+    EXPECT_EQ(in.added_piles.ids[0], 101);
+
+    ASSERT_EQ(in.surcharge_count, 2);
+    EXPECT_DOUBLE_EQ(in.surcharges[1].end, 10.0);
+    ASSERT_EQ(in.force_normal_count, 1);
+    EXPECT_EQ(in.forces_normal[0].name, utf8_to_cp932("係船柱"));
+    EXPECT_DOUBLE_EQ(in.forces_normal[0].force, -12.5);
+    ASSERT_EQ(in.force_seismic_count, 1);
+    ASSERT_EQ(in.steel_pipe_count, 2);
+    EXPECT_DOUBLE_EQ(in.steel_pipes[0].joint, 25.0);
+    EXPECT_DOUBLE_EQ(in.steel_pipes[1].joint, 2.0);
+
+    ASSERT_EQ(in.land_layer_count, 2);
+    const SoilLayerRow& sand = in.land_layers[0];
+    EXPECT_DOUBLE_EQ(sand.top, 3.0);
+    EXPECT_DOUBLE_EQ(sand.submerged_weight, 10.0);
+    EXPECT_DOUBLE_EQ(sand.friction_angle, 30.0);
+    EXPECT_DOUBLE_EQ(sand.cohesion, 0.0);
+    EXPECT_EQ(sand.resistance_option, 2);
+    EXPECT_DOUBLE_EQ(sand.n_value, 12.3);
+    EXPECT_DOUBLE_EQ(sand.kh, 18450.0);
+    const SoilLayerRow& clay = in.land_layers[1];
+    EXPECT_DOUBLE_EQ(clay.friction_angle, 0.0);
+    EXPECT_DOUBLE_EQ(clay.cohesion, 20.0);
+    EXPECT_DOUBLE_EQ(clay.cohesion_increase, 2.0);
+    EXPECT_DOUBLE_EQ(clay.kh, 5000.0);
+    ASSERT_EQ(in.sea_layer_count, 1);
+    EXPECT_DOUBLE_EQ(in.sea_layers[0].kh, 20000.0);
+    ASSERT_EQ(in.ground_point_count, 2);
+    EXPECT_DOUBLE_EQ(in.ground_points[1].level, 3.5);
+    ASSERT_EQ(in.fill_count, 1);
+    EXPECT_DOUBLE_EQ(in.fills[0].submerged_weight, 10.0);
+
+    EXPECT_EQ(in.wlvl.depth_rule, 1);
+    EXPECT_DOUBLE_EQ(in.wlvl.h, w.h_lvl);
+    EXPECT_EQ(in.wlvl.hb_rule, 2);
+    EXPECT_DOUBLE_EQ(in.wlvl.hb[1], w.hb_lvl[1]);
+    const TideLevelRow& hhwl = in.tide_levels[kTideHhwl];
+    EXPECT_EQ(hhwl.breaking_influence, 1);
+    EXPECT_DOUBLE_EQ(hhwl.h13, 2.35);
+    EXPECT_EQ(hhwl.wave_length_method, 1);
+    EXPECT_DOUBLE_EQ(hhwl.wave_length, 70.85);
+    EXPECT_DOUBLE_EQ(in.tide_levels[kTideHwl].wave_length, 60.0);
+    EXPECT_DOUBLE_EQ(in.tide_levels[kTideHwl].incidence_angle, 15.0);
+
+    EXPECT_EQ(in.nir_t.dynamic_water, 1);
+    EXPECT_EQ(in.nir_t.pipe_secondary_check, 2);
+    EXPECT_DOUBLE_EQ(in.nir_t.lambda2, 1.0);
+    EXPECT_EQ(in.nir_t.okabe_when_negative, 1);
+    EXPECT_EQ(in.static_water, 1);
+    EXPECT_DOUBLE_EQ(in.add_1.normal_passive, -15.0);
+    EXPECT_DOUBLE_EQ(in.add_1.seismic_active, 15.0);
+}
+
+} // namespace
+} // namespace wtn
