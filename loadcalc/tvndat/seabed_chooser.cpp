@@ -43,7 +43,8 @@ bool run_chooser() {
 } // namespace
 
 void write_chooser_file(const std::string& path, int c, const VirtualSeabedState& state) {
-    CFile file = open_or_stop(path, "wt");
+    CFile file = open_file(path, "wt");
+    if (!file) stop_with_error(-1, "(ERROR)-仮想海底面選択用ファイル(" + path + ")がオープンできません.");
     write_crlf_line(file.get(), std::to_string(c));
     for (int i = 0; i < state.candidate_count; ++i) {
         char line[64];

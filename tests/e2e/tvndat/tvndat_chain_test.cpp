@@ -180,11 +180,18 @@ TEST(TvndatChain, UniformSandNormalCase) {
 // of 64 bytes (39028 + 350 x 64 = 61428), the common image of 1464 bytes with
 // its two distribution arrays grown from 50 to 201 reals (1464 + 2 x 151 x 8
 // = 3880).
-TEST(TvndatChain, LoadTablesHaveTheirFixedSizes) {
+// Both cases: two sections, of which only the seismic one carries the
+// dynamic-water lines.
+TEST(TvndatChain, BothCasesWriteTwoSectionsAndFixedSizeTables) {
     WallSection section;
     section.cases = 3;
     const TvndatRun run = run_tvndat(section);
     ASSERT_EQ(run.result.exit_code, 0) << run.result.err;
+    const ForceFile file = read_force_file(*run.folder, section, {0, 1});
+    ASSERT_EQ(file.sections.size(), 2u);
+    EXPECT_EQ(file.sections[0].dynamic_count, 0);
+    EXPECT_EQ(file.sections[1].dynamic_count, 23);
+    EXPECT_NEAR(file.sections[0].total_force, 222.051, 1e-6);
     for (const char* name : {"GAI_JYO.PRN", "GAI_JIS.PRN"}) {
         EXPECT_EQ(std::filesystem::file_size(run.folder->file(name)), 61428u) << name;
     }
@@ -377,6 +384,45 @@ TEST(TvndatChain, NoValidChoiceStopsTheRun) {
             << answer << ": " << run.result.err;
         EXPECT_EQ(run.folder->read("GAIRYOK.DAT"), "0\r\n") << answer;
     }
+}
+
+// A run that stops in the seismic case (water deeper than the dynamic-water
+// tables take) keeps the finished normal section whole.
+TEST(TvndatChain, StopInTheSeismicCaseKeepsTheNormalSection) {
+    WallSection section;
+    section.cases = 3;
+    section.seabed = -101.0;
+    section.bottom = -130.0;
+    Layer stiff_clay{-101.0};
+    stiff_clay.phi = 0.0;
+    stiff_clay.cohesion = 500.0;
+    section.sea = {stiff_clay};
+    const TvndatRun run = run_tvndat(section);
+    ASSERT_EQ(run.result.exit_code, 1);
+    EXPECT_TRUE(run.folder->exists("GAI_JYO.PRN"));
+    EXPECT_FALSE(run.folder->exists("GAI_CM.PRN"));
+    const ForceFile file = read_force_file(*run.folder, section, {0});
+    ASSERT_EQ(file.sections.size(), 1u);
+    EXPECT_NEAR(file.sections[0].base[0].level, -101.0, 1e-6);   // 2c = 1000 at the seabed
+}
+
+// The L.W.L. 0.005 m above the design seabed: the seabed still becomes a row
+// of the merged diagram, k points at it, and the passive rows of the force
+// file start there (the reader consumes exactly the lines written).
+TEST(TvndatChain, LwlJustAboveTheSeabedKeepsTheSeabedRow) {
+    WallSection section;
+    section.lwl = -5.995;
+    section.rwl = -5.995;
+    const TvndatRun run = run_tvndat(section);
+    ASSERT_EQ(run.result.exit_code, 0) << run.result.err;
+    const ForceFile file = read_force_file(*run.folder, section, {0});
+    ASSERT_EQ(file.sections.size(), 1u);
+    const ForceCase& f = file.sections[0];
+    ASSERT_LT(f.diagram_seabed_row, f.diagram_rows);
+    EXPECT_NEAR(f.active[f.diagram_seabed_row].level, -6.0, 1e-9);
+    EXPECT_NEAR(f.passive[f.diagram_seabed_row - 1].top, 0.0, 1e-9);
+    const Tables t = read_tables(*run.folder, 0);
+    EXPECT_EQ(t.case_tables->merged.rows.count - t.case_tables->merged.seabed_row, t.case_tables->merged.passive.count);
 }
 
 struct ErrorCase {
