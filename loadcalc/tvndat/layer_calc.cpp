@@ -66,11 +66,11 @@ void land_records(const InputRecord& input, const CustomisationValues& custom, L
     }
 
     // Water heights and partial sums below both the residual water level and
-    // the crown. With the water at or above the crown, the customisation may
+    // the crown. With the crown at or above the water, the customisation may
     // take the crown as the water level.
     if (rw >= 0 && crown >= 0) {
         double reference = input.joken.residual_level;
-        if (crown >= rw && custom.apparent_land_depth_rule == 1) reference = t.rows[crown].top;
+        if (crown <= rw && custom.apparent_land_depth_rule == 1) reference = t.rows[crown].top;
         double wet = 0.0;
         for (int r = crown; r < rw; ++r) wet += column_weight(m.land_calc[r].thickness, m.land_calc[r].unit_weight);
         const int first_wet_row = std::max(rw, crown);
@@ -122,9 +122,11 @@ void sea_records(const InputRecord& input, const CustomisationValues& custom, Lo
         sigma = c.sigma_bottom;
     }
     if (seabed >= 0) {
-        // An L.W.L. outside the sea-side layers lies above them: every row is submerged.
+        // An L.W.L. outside the sea-side layers lies above them: every row is
+        // submerged. With the seabed at or above the L.W.L., the customisation
+        // may take the seabed as the front water level.
         double reference = input.joken.lwl;
-        if (seabed >= lwl && custom.apparent_sea_depth_rule == 1) reference = t.rows[seabed].top;
+        if (lwl >= 0 && seabed <= lwl && custom.apparent_sea_depth_rule == 1) reference = t.rows[seabed].top;
         double wet = 0.0;
         for (int r = seabed; r < lwl; ++r) wet += column_weight(m.sea_calc[r].thickness, m.sea_calc[r].unit_weight);
         const int first_wet_row = std::max(lwl, seabed);

@@ -45,6 +45,14 @@ TEST(LayerModel, TwoSandLayersAreSplitAtEveryCharacteristicLevel) {
     EXPECT_DOUBLE_EQ(m.land_calc[4].used_overburden, 45.0);
     EXPECT_DOUBLE_EQ(m.land_calc[3].saturated_overburden, 0.0);
     EXPECT_NEAR(m.land_calc[4].phi, 35.0 * 3.141592653589793 / 180.0, 1e-15);
+    // With the crown above the water the customisation may measure the heights
+    // from the crown instead: 2.0 - (-4.0) = 6.0.
+    CustomisationValues from_crown = test::plain_customisation();
+    from_crown.apparent_land_depth_rule = 1;
+    LoadModel c;
+    prepare_layer_model(in, from_crown, c);
+    EXPECT_DOUBLE_EQ(c.land_calc[4].water_height_top, 6.0);
+    EXPECT_DOUBLE_EQ(c.land_calc[3].water_height_top, 1.5);
 
     // Sea rows: -8.0 seabed, -25.0; the L.W.L. lies above them (no row).
     ASSERT_EQ(m.sea_count, 2);
