@@ -106,4 +106,10 @@ double tide_wave_length(const SekkeiData& s, const SekoujiData& w, int k, const 
     return round_dec(calc_wave_length(row.period, depth), 2);
 }
 
+void derive_hb_levels(SekoujiData& w) {
+    if (w.hb_sw != 0 || w.wave_sw != 0 || w.slope_x == 0.0) return;
+    for (int j = 0; j < kStudiedTideLevels; ++j)
+        w.hb_lvl[j] = round_dec(w.h_lvl - 5.0 * w.goda_tbl[j].h13 / w.slope_x, 2);
+}
+
 } // namespace wtn

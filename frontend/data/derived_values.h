@@ -47,4 +47,10 @@ double calc_wave_length(double period, double depth);
 // Hiroi row with depth_sw not 0.
 double tide_wave_length(const SekkeiData& sekkei, const SekoujiData& sekouji, int k, const WaveRec& row);
 
+// The hb levels that the construction-stage screen stores when hb is taken
+// from the seabed slope (hb_sw 0) under Goda's formula: the ground level
+// five significant wave heights from the wall, h − 5 H1/3 / X, to 2
+// decimals, per tide level. Nothing changes for a slope X of 0.
+void derive_hb_levels(SekoujiData& sekouji);
+
 } // namespace wtn

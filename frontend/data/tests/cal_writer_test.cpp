@@ -243,6 +243,22 @@ TEST(DerivedValues, WaveLengthsSatisfyTheDispersionRelation) {
     EXPECT_EQ(calc_wave_length(8.0, -1.0), 0.0); // tide level below the ground
 }
 
+TEST(DerivedValues, HbLevelsFromTheSeabedSlope) {
+    SekoujiData w;
+    w.h_lvl = -7.5;
+    w.slope_x = 50.0;
+    w.goda_tbl[0].h13 = 2.35; // -7.5 - 5 x 2.35 / 50 = -7.735 -> -7.74 (773.5 in the tie band, to even 774)
+    w.goda_tbl[1].h13 = 1.0;  // -7.6
+    derive_hb_levels(w);
+    EXPECT_DOUBLE_EQ(w.hb_lvl[0], -7.74);
+    EXPECT_DOUBLE_EQ(w.hb_lvl[1], -7.6);
+    EXPECT_DOUBLE_EQ(w.hb_lvl[2], -7.5);
+    w.hb_sw = 1; // given: left alone
+    w.hb_lvl[0] = -9.0;
+    derive_hb_levels(w);
+    EXPECT_DOUBLE_EQ(w.hb_lvl[0], -9.0);
+}
+
 TEST(DerivedValues, ExtremeWaveInputsGiveFiniteLengthsOrARefusal) {
     // A period far too short for the depth: the hyperbolic functions of the
     // old formula overflowed here; the deep-water length is the answer.
