@@ -175,6 +175,28 @@ TEST(TvndatChain, UniformSandNormalCase) {
     EXPECT_NEAR(t.case_tables->merged.rows[2].active_top, 37.996, 1e-9);
 }
 
+// An other external force of 10 kN/m at +2.0 on the uniform section: arm
+// 2.0 + 7.425 = 9.425, moment 94.250; totals 222.051 + 10 = 232.051 and
+// 936.494 + 94.250 = 1030.744, arm 1030.744 / 232.051 = 4.442. The force
+// enters the totals line only, not the force lines.
+TEST(TvndatChain, OtherExternalForcesJoinTheTotals) {
+    WallSection section;
+    section.normal_forces = {OtherForce{10.0, 2.0}};
+    const TvndatRun run = run_tvndat(section);
+    ASSERT_EQ(run.result.exit_code, 0) << run.result.err;
+    const ForceFile file = read_force_file(*run.folder, section, {0});
+    ASSERT_EQ(file.sections.size(), 1u);
+    const ForceCase& f = file.sections[0];
+    EXPECT_EQ(f.force_count, 4);
+    EXPECT_NEAR(f.total_force, 232.051, 1e-6);
+    EXPECT_NEAR(f.total_moment, 1030.744, 1e-6);
+    EXPECT_NEAR(f.lever_arm, 4.442, 1e-6);
+    const Tables t = read_tables(*run.folder, 0);
+    EXPECT_NEAR(t.case_tables->net.other[0].moment, 94.25, 1e-9);
+    EXPECT_NEAR(t.case_tables->net.other[0].lever_arm, 9.425, 1e-9);
+    EXPECT_NEAR(t.common->totals.segment_force[0], 222.051, 1e-9);
+}
+
 // The load tables are fixed-size images whatever the counts: the case image of
 // 39028 bytes with its dynamic-water piece table grown from 50 to 400 pieces
 // of 64 bytes (39028 + 350 x 64 = 61428), the common image of 1464 bytes with
