@@ -158,5 +158,44 @@ TEST(TrialWedge, AZeroFailureAngleAfterYesIsRefusedAndNoStops) {
     }
 }
 
+TEST(TrialWedge, WedgesWiderThanOneHundredMetresAreCutWhole) {
+    // A deep layer (2.0 down to -196.0 under one sand) gives a wedge about
+    // 128 m wide at the crown; the fill reaches 400 m. Its two parts above the
+    // crown must still add up to the closed form.
+    InputRecord in = rectangular_fill();
+    in.ground_points[2] = {400.0, 4.0};
+    in.surcharges[0].end = 500.0;
+    in.land_layer_count = 1;
+    in.joken.soil_bottom = -196.0;
+    const CustomisationValues custom = test::plain_customisation();
+    LoadModel m;
+    prepare_layer_model(in, custom, m);
+    normal_case_wedges(m, in, custom, kNormalCase);
+    const int last = m.land_count - 2;
+    const double w = m.land_calc[2].wedge_angle;
+    EXPECT_NEAR(m.land_calc[last].wedge_width_bottom, 198.0 / std::tan(w), 5e-5);
+    ASSERT_GT(m.land_calc[last].crossing_x_bottom, 100.0);
+    const ClosedForm f = closed_form(m.land_calc[last].wedge_width_bottom, w, 10.0);
+    EXPECT_NEAR(m.land_calc[last].wedge_weight_bottom, f.w, 2e-3);
+    EXPECT_NEAR(m.land_calc[last].surcharge_bottom, f.q, 1e-3);
+}
+
+TEST(TrialWedge, MoreThanFiveRowsAboveTheCrownAreRefused) {
+    // Five fills and the superstructure crown inside the lowest of them make
+    // six wedge parts above the crown, more than the label points hold.
+    InputRecord in = rectangular_fill();
+    in.ground_points[1] = {0.0, 9.0};
+    in.ground_points[2] = {60.0, 9.0};
+    const double tops[] = {9.0, 8.0, 7.0, 6.0, 5.0};
+    for (int f = 0; f < 5; ++f) in.fills[f] = {tops[f], 18.0, 10.0, 20.0};
+    in.fill_count = 5;
+    const CustomisationValues custom = test::plain_customisation();
+    LoadModel m;
+    prepare_layer_model(in, custom, m);
+    ASSERT_EQ(m.index.ground_crown, 6);
+    EXPECT_EQ(test::stop_text([&] { normal_case_wedges(m, in, custom, kNormalCase); }),
+              "error: (ERROR)-地表面天端より上の層(盛土、水位・上部工天端による分割を含む)が5層を超えています.");
+}
+
 } // namespace
 } // namespace wtn
