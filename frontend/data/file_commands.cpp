@@ -58,9 +58,11 @@ std::string folder_of(const std::string& path) {
 FileCommands::FileCommands(DesignData& data, Dialogs& dialogs, MainWindowScreens& screens, RecentFiles& recent)
     : data_(data), dialogs_(dialogs), screens_(screens), recent_(recent) {}
 
-bool FileCommands::write_work_cal_file(const std::string& name) {
+bool FileCommands::write_work_cal_file(const std::string& name) { return write_cal_or_tell(data_, name); }
+
+bool FileCommands::write_cal_or_tell(DesignData& data, const std::string& name) {
     try {
-        write_cal_file(data_, join_path(data_.work_dir, name));
+        write_cal_file(data, join_path(data.work_dir, name));
         return true;
     } catch (const DataError& e) {
         dialogs_.tell(std::string(kCalWriteFailedMessage) + "\n" + e.what());
@@ -179,20 +181,9 @@ bool FileCommands::open_path(const std::string& chosen, bool from_recent) {
             return false;
         }
     }
-    data_ = std::move(loaded);
+    write_cal_or_tell(loaded, kOrgFileName);
+    data_ = older ? std::move(converted) : std::move(loaded);
     name_project(path);
-    write_work_cal_file(kOrgFileName);
-    if (older) {
-        // The unconverted copy went into the snapshot; the writer's one change
-        // (zevove_sw) the conversion makes as well.
-        const std::string dlg_dir = data_.dlg_dir, data_name = data_.data_name;
-        data_ = std::move(converted);
-        data_.dlg_dir = dlg_dir;
-        data_.data_name = data_name;
-    }
-    screens_.load_all_screens();
-    delete_old_results();
-    recent_.UpdateFileMenu(from_recent ? chosen : path);
     if (kind == FileKind::current) {
         data_.file_name = path;
         data_.save_as_first = false;
@@ -202,6 +193,9 @@ bool FileCommands::open_path(const std::string& chosen, bool from_recent) {
         data_.file_name = folder_of(path) + bare_project_name(path) + kProjectExt;
         data_.save_as_first = true;
     }
+    screens_.load_all_screens();
+    delete_old_results();
+    recent_.UpdateFileMenu(from_recent ? chosen : path);
     return true;
 }
 

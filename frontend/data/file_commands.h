@@ -64,6 +64,7 @@ class FileCommands {
     bool write_work_cal_file(const std::string& name);
 
   private:
+    bool write_cal_or_tell(DesignData& data, const std::string& name);
     bool open_path(const std::string& path, bool from_recent);
     void name_project(const std::string& path);
     void delete_old_results();

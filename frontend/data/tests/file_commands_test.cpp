@@ -170,6 +170,27 @@ TEST(FileCommands, SaveWritesTheCurrentFileAndItsSnapshot) {
     EXPECT_EQ(reread.sekkei_dat.water_w, 10.3);
 }
 
+TEST(FileCommands, OpenedProjectIsSavedInPlace) {
+    FrontEnd fe;
+    fe.commands.file_new();
+    DesignData saved = test::sample_design();
+    write_data_file(saved, fe.file("berth.tn2"));
+    fe.dialogs.open_choices = {fe.file("notes.txt"), fe.file("berth.tn2")};
+    fe.commands.file_open(); // another ending: nothing is read
+    EXPECT_EQ(fe.data.data_name, kUntitled);
+    fe.commands.file_open();
+    EXPECT_EQ(fe.data.data_name, "berth");
+    EXPECT_EQ(fe.data.dosou_dat.dosou_riku[1].soil_val[1], 20.0);
+    EXPECT_EQ(fe.data.sekkei_dat.water_w, 10.1); // current units: not converted
+    EXPECT_TRUE(fe.commands.save_question(SaveQuestionKind::close));
+    fe.data.sekkei_dat.water_w = 10.2;
+    ASSERT_TRUE(fe.commands.file_save());
+    EXPECT_TRUE(fe.dialogs.save_requests.empty());
+    DesignData reread;
+    read_data_file(reread, fe.file("berth.tn2"));
+    EXPECT_EQ(reread.sekkei_dat.water_w, 10.2);
+}
+
 TEST(FileCommands, SaveAsOverwriteQuestion) {
     FrontEnd fe;
     fe.commands.file_new();
