@@ -16,12 +16,16 @@ const char* const kPassiveRootWarning =
     "受働土圧係数計算式の√内が負の値になりました．\n\n"
     "      0.0として計算を続行しますか？";
 
+const char* const kPassiveWithoutMinimum =
+    "(ERROR)-受働土圧係数の計算で√内が 1.0 以上になり、受働土圧係数が求まりません.壁面摩擦角と内部摩擦角を確認して下さい.";
+
 const char* const kClayAngleZero =
     "(ERROR)-粘性土の地震時土圧の計算で崩壊角が 0.0 又は 90.0 度になり、土圧強度が求まりません.";
 
 // Points this far below the seabed or deeper take formula 1 in an earthquake.
 constexpr double kSeismicFormulaDepth = 10.0;
 constexpr double kLevelTolerance = 0.0001;
+constexpr double kRootMargin = 1e-6;
 
 double square(double x) { return x * x; }
 
@@ -47,6 +51,10 @@ double passive_coefficient(double beta, double phi, double delta, double psi, do
         warn_or_stop(kPassiveRootWarning);
         r = 0.0;
     }
+    // At a root of 1 the passive wedge has no least force (the coefficient
+    // grows without bound); beyond it the formula no longer describes a wedge.
+    // The margin keeps rounding noise at exactly 1 from passing as a number.
+    if (std::sqrt(r) > 1.0 - kRootMargin) stop_with_error(-1, kPassiveWithoutMinimum);
     const double k = std::cos(delta) * square(std::cos(phi + psi - theta)) /
                      (std::cos(theta) * square(std::cos(psi)) * std::cos(psi + delta - theta) *
                       square(1.0 - std::sqrt(r)));

@@ -13,6 +13,8 @@ double active_coefficient(double beta, double phi, double delta, double psi, dou
 // Passive coefficient Kp cos(delta), 4 decimals, called with the seabed angle
 // negated. The wall friction enters with the sign it is entered with (a wall
 // friction that resists the upward movement of the passive wedge is negative).
+// A root of 1 or more (a wall friction near minus the friction angle) has no
+// passive wedge: the program stops with a message.
 double passive_coefficient(double beta, double phi, double delta, double psi, double theta);
 
 // Intensity of sandy soil: K (sigma + q cos psi / cos(psi - beta)), 3 decimals.

@@ -79,6 +79,9 @@ TEST(EarthPressureCoefficients, SandPassiveMatchesCoulombWithFrictionResistingUp
     EXPECT_DOUBLE_EQ(passive_coefficient(0, deg(30), deg(-15), 0, 0), 4.8069);
     EXPECT_DOUBLE_EQ(passive_coefficient(0, deg(30), deg(15), 0, 0), 1.8660);
     EXPECT_NEAR(to_degrees(sand_failure_angle(0, deg(30), deg(15), 0, 0, kPassive)), 45.0, 1e-9);
+    // phi 45, delta -45: sin 90 sin 45 / cos 45 = 1, the coefficient is unbounded.
+    EXPECT_EQ(stop_text([&] { passive_coefficient(0, deg(45), deg(-45), 0, 0); }),
+              "error: (ERROR)-受働土圧係数の計算で√内が 1.0 以上になり、受働土圧係数が求まりません.壁面摩擦角と内部摩擦角を確認して下さい.");
 }
 
 TEST(EarthPressureCoefficients, MononobeOkabeWithTheSeismicAngle) {
