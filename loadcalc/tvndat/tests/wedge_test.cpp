@@ -197,5 +197,31 @@ TEST(TrialWedge, MoreThanFiveRowsAboveTheCrownAreRefused) {
               "error: (ERROR)-地表面天端より上の層(盛土、水位・上部工天端による分割を含む)が5層を超えています.");
 }
 
+TEST(TrialWedge, PartsCutAcrossASlopedFillAddUpToTheWholeWedge) {
+    // The fill rises at 45 degrees from the wall to +4.0 at 2 m, then runs
+    // level. The cut at the superstructure crown +3.0 crosses the slope and
+    // the slip line; the two parts must weigh what the whole polygon
+    // (0, 2), (2, 4), (x_c, 4), (X, 2) weighs, its area by the plain shoelace.
+    InputRecord in = rectangular_fill();
+    in.ground_points[1] = {2.0, 4.0};
+    in.surcharge_count = 0;
+    const CustomisationValues custom = test::plain_customisation();
+    LoadModel m;
+    prepare_layer_model(in, custom, m);
+    normal_case_wedges(m, in, custom, kNormalCase);
+    const double w = m.land_calc[2].wedge_angle;
+    for (int row : {2, 3}) {
+        const LandLayerCalc& c = m.land_calc[row];
+        const double x = c.wedge_width_bottom;
+        const double x_c = x + 2.0 / std::tan(w);
+        const double px[] = {0, 2, x_c, x}, pz[] = {2, 4, 4, 2};
+        double twice_area = 0;
+        for (int k = 0; k < 4; ++k) twice_area += px[k] * pz[(k + 1) % 4] - px[(k + 1) % 4] * pz[k];
+        EXPECT_NEAR(c.crossing_x_bottom, x_c, 1e-9) << row;
+        EXPECT_NEAR(c.wedge_weight_bottom, 18.0 * std::fabs(twice_area) / 2.0, 1e-3) << row;
+        EXPECT_NEAR(c.surcharge_bottom, 18.0 * std::fabs(twice_area) / 2.0 / x, 1e-3) << row;
+    }
+}
+
 } // namespace
 } // namespace wtn
