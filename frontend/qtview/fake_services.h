@@ -3,6 +3,7 @@
 #pragma once
 
 #include "form.h"
+#include "front_end_services.h"
 #include "services.h"
 
 #include <deque>
@@ -30,7 +31,7 @@ class FileDialogs : public ui::FileDialogs {
     std::vector<ui::FileRequest> asked;
 };
 
-class SettingsStore : public ui::SettingsStore {
+class SettingsStore : public wtn::SettingsStore {
   public:
     std::string get(const std::string& section, const std::string& key) override;
     void set(const std::string& section, const std::string& key, const std::string& value) override;

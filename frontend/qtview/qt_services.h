@@ -1,6 +1,7 @@
 // The Qt implementations of the platform services.
 #pragma once
 
+#include "front_end_services.h"
 #include "services.h"
 
 #include <QString>
@@ -35,7 +36,7 @@ class QtFileDialogs : public ui::FileDialogs {
 
 // Settings in an INI file of the user's configuration folder, application
 // "Tvn_win2"; tests pass a file of their own.
-class QtSettingsStore : public ui::SettingsStore {
+class QtSettingsStore : public SettingsStore {
   public:
     QtSettingsStore();
     explicit QtSettingsStore(const QString& ini_file);

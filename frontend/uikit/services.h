@@ -1,7 +1,8 @@
 // The platform services the front end uses beside its forms: message boxes,
-// file dialogs, the per-user settings store, starting programs, help and the
-// showing of further windows. The Qt view implements them for the running
-// program; tests use fakes. Texts are UTF-8.
+// file dialogs, starting programs, help and the showing of further windows.
+// (The per-user settings store is the data layer's SettingsStore.) The Qt
+// view implements them for the running program; tests use fakes. Texts are
+// UTF-8.
 #pragma once
 
 #include <functional>
@@ -53,18 +54,6 @@ class FileDialogs {
     virtual std::optional<std::string> choose(const FileRequest& request) = 0;
 };
 
-// Per-user settings of one application, grouped in sections.
-class SettingsStore {
-  public:
-    virtual ~SettingsStore() = default;
-    // The stored value, empty when there is none.
-    virtual std::string get(const std::string& section, const std::string& key) = 0;
-    virtual void set(const std::string& section, const std::string& key,
-                     const std::string& value) = 0;
-    // All values of a section in the order they were first stored.
-    virtual std::vector<std::pair<std::string, std::string>> all(const std::string& section) = 0;
-};
-
 struct ProcessRequest {
     std::string program;  // absolute path
     std::vector<std::string> args;
@@ -108,7 +97,6 @@ class WindowSystem {
 struct Services {
     MessageBoxes* boxes = nullptr;
     FileDialogs* files = nullptr;
-    SettingsStore* settings = nullptr;
     ProcessRunner* processes = nullptr;
     HelpViewer* help = nullptr;
     WindowSystem* windows = nullptr;

@@ -5,7 +5,7 @@
 #include "form.h"
 #include "form_binder.h"
 #include "form_window.h"
-#include "number_text.h"
+#include "number_mask.h"
 
 #include <QApplication>
 #include <QCheckBox>

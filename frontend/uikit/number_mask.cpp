@@ -1,4 +1,4 @@
-#include "number_text.h"
+#include "number_mask.h"
 
 #include <charconv>
 #include <cmath>

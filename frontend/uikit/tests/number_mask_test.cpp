@@ -1,5 +1,5 @@
 // Leading numbers, whole-number tests, masks and column widths.
-#include "number_text.h"
+#include "number_mask.h"
 #include "text_width.h"
 
 #include <gtest/gtest.h>

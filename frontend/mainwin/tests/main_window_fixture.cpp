@@ -1,0 +1,52 @@
+#include "main_window_fixture.h"
+
+#include "custom_file.h"
+#include "text_file.h"
+
+#include <filesystem>
+
+namespace wtn::mainwin::test {
+
+MainWindowFixture::MainWindowFixture() {
+    saved_dir_ = std::filesystem::current_path().string();
+    write_text_file(folder.file("SYSVER.DAT"), {"\"1.2.0\""});
+    CustomTable custom;
+    custom.pile_tip_sw = 1;
+    write_custom_file(custom, folder.path());
+    // The template project of the source tree, whatever the build copied.
+    std::filesystem::copy_file(std::string(WTN_SOURCE_DIR) + "/installed/" + kTemplateProjectName,
+                               folder.file(kTemplateProjectName),
+                               std::filesystem::copy_options::overwrite_existing);
+    ui::Services services;
+    services.boxes = &boxes;
+    services.files = &files;
+    services.processes = &processes;
+    services.help = &help;
+    services.windows = &windows;
+    window = std::make_unique<MainWindow>(data, services, settings);
+    for (int i = 0; i < kScreenCount; ++i) {
+        window->screens[i].load = [this, i] { screen_log.push_back("load " + std::to_string(i)); };
+        if (i == kSchematicScreen) continue;
+        window->screens[i].store = [this, i] { screen_log.push_back("store " + std::to_string(i)); };
+    }
+}
+
+MainWindowFixture::~MainWindowFixture() {
+    // Start-up makes the program folder current; leave it before it goes.
+    std::error_code error;
+    std::filesystem::current_path(saved_dir_, error);
+}
+
+StartResult MainWindowFixture::start() {
+    StartResult result = Form_Load(*window, lock, folder.path());
+    if (result == StartResult::ready) window->form.load();
+    return result;
+}
+
+std::vector<std::string> MainWindowFixture::box_texts() const {
+    std::vector<std::string> texts;
+    for (const auto& b : boxes.shown) texts.push_back(b.text);
+    return texts;
+}
+
+} // namespace wtn::mainwin::test

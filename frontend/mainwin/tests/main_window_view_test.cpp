@@ -1,0 +1,63 @@
+// The main window as Qt shows it: menus with their captions, and a picture of
+// the window for a person to look at.
+#include "form_window.h"
+#include "main_window_fixture.h"
+
+#include <QAction>
+#include <QDir>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolBar>
+#include <gtest/gtest.h>
+
+namespace wtn::mainwin::test {
+namespace {
+
+TEST(MainWindowView, ShowsTheMenusToolbarAndScreenZeroAndSavesAPicture) {
+    MainWindowFixture f;
+    ASSERT_EQ(f.start(), StartResult::ready);
+    qt::MainWindowView view(f.window->form, &f.window->Toolbar1, &f.window->stv_gm);
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    f.window->stv_gm.set_panel_text(1, "ステータス");
+
+    EXPECT_EQ(view.windowTitle(), QString::fromUtf8("Tosvane２ - 無題"));
+    QStringList menus;
+    for (QAction* a : view.menuBar()->actions()) menus << a->text();
+    EXPECT_EQ(menus, (QStringList{QString::fromUtf8("ﾌｧｲﾙ(&F)"), QString::fromUtf8("ｵﾌﾟｼｮﾝ(&O)"),
+                                  QString::fromUtf8("ﾃﾞｰﾀ入力（&I）"), QString::fromUtf8("計算(&C)"),
+                                  QString::fromUtf8("ﾍﾙﾌﾟ(&H)")}));
+    auto* save = view.findChild<QAction*>("file_save");
+    ASSERT_NE(save, nullptr);
+    EXPECT_EQ(save->shortcut(), QKeySequence("Ctrl+S"));
+    auto* run = view.findChild<QAction*>("run");
+    ASSERT_NE(run, nullptr);
+    EXPECT_EQ(run->shortcut(), QKeySequence(Qt::Key_F5));
+    auto* recent = view.findChild<QAction*>("mnuRecentFile(1)");
+    ASSERT_NE(recent, nullptr);
+    EXPECT_FALSE(recent->isVisible());
+    EXPECT_EQ(view.findChild<QToolBar*>("Toolbar1")->actions().size(), 8);
+
+    auto* screen0 = view.findChild<QTabWidget*>("tab_gm(0)");
+    auto* screen1 = view.findChild<QTabWidget*>("tab_gm(1)");
+    ASSERT_NE(screen0, nullptr);
+    EXPECT_TRUE(screen0->isVisible());
+    EXPECT_FALSE(screen1->isVisible());
+    EXPECT_EQ(screen0->tabText(1), QString::fromUtf8("高さ条件"));
+
+    // A menu item chosen in Qt runs the toolkit's screen switcher.
+    view.findChild<QAction*>("inp_menu(3)")->trigger();
+    EXPECT_EQ(f.window->tab_no, 3);
+    EXPECT_TRUE(view.findChild<QTabWidget*>("tab_gm(3)")->isVisible());
+    view.findChild<QAction*>("inp_menu(0)")->trigger();
+
+    QDir().mkpath(WTN_SCREENSHOT_DIR);
+    QString path = QStringLiteral(WTN_SCREENSHOT_DIR) + "/WTN_WIN_main_window.png";
+    EXPECT_TRUE(view.grab().save(path));
+}
+
+} // namespace
+} // namespace wtn::mainwin::test

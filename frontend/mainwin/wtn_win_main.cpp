@@ -1,0 +1,47 @@
+// WTN_WIN: the windowed front end.
+#include "form_window.h"
+#include "main_window.h"
+#include "qt_services.h"
+#include "startup.h"
+
+#include <QApplication>
+
+#include <clocale>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    // QApplication takes the process locale from the environment; numbers in
+    // files and boxes are read and written with a point, whatever the user's
+    // language.
+    std::setlocale(LC_NUMERIC, "C");
+
+    wtn::qt::QtMessageBoxes boxes;
+    wtn::qt::QtFileDialogs files;
+    wtn::qt::QtSettingsStore settings;
+    wtn::qt::QtProcessRunner processes;
+    wtn::qt::QtHelpViewer help(boxes);
+    wtn::qt::QtWindowSystem windows;
+    wtn::ui::Services services;
+    services.boxes = &boxes;
+    services.files = &files;
+    services.processes = &processes;
+    services.help = &help;
+    services.windows = &windows;
+
+    wtn::DesignData data;
+    wtn::mainwin::MainWindow window(data, services, settings);
+    wtn::qt::MainWindowView view(window.form, &window.Toolbar1, &window.stv_gm);
+
+    wtn::mainwin::InstanceLock lock;
+    wtn::mainwin::StartResult started =
+        wtn::mainwin::Form_Load(window, lock, wtn::mainwin::program_folder());
+    if (started != wtn::mainwin::StartResult::ready) return 1;
+
+    boxes.set_owner(&view);
+    files.set_owner(&view);
+    help.set_owner(&view);
+    windows.set_owner(&view);
+    window.form.load();
+    view.show();
+    return app.exec();
+}
