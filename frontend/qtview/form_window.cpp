@@ -128,8 +128,13 @@ MainWindowView::~MainWindowView() {
 void MainWindowView::sync_window() {
     setWindowTitle(to_qt(form_.caption()));
     setEnabled(form_.enabled());
+    // The window takes the form's place only when code moves it, so a window
+    // the user moved stays where it is when the caption changes.
     const ui::Rect& r = form_.rect();
-    if (r.width > 0 && r.height > 0) {
+    bool moved = r.left != placed_.left || r.top != placed_.top || r.width != placed_.width ||
+                 r.height != placed_.height;
+    placed_ = r;
+    if (moved && r.width > 0 && r.height > 0) {
         setGeometry(twips_to_pixels(r.left), twips_to_pixels(r.top), twips_to_pixels(r.width),
                     twips_to_pixels(r.height));
     }

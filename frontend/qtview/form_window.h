@@ -49,6 +49,7 @@ class MainWindowView : public QMainWindow {
     ui::Form& form_;
     FormBinder* binder_ = nullptr;
     WindowChrome* chrome_ = nullptr;
+    ui::Rect placed_;
     bool unloading_ = false;
     bool in_close_ = false;
 };

@@ -203,6 +203,9 @@ void QtHelpViewer::show_contents(const std::string& help_file) {
     if (window_ == nullptr) {
         window_ = new QWidget(nullptr, Qt::Window);
         window_->setObjectName(QStringLiteral("help_window"));
+        // Help left open does not keep the program running after the main
+        // window has closed.
+        window_->setAttribute(Qt::WA_QuitOnClose, false);
         window_->resize(640, 480);
         auto* layout = new QVBoxLayout(window_);
         auto* browser = new QTextBrowser(window_);

@@ -6,6 +6,7 @@
 #include "form_binder.h"
 #include "form_window.h"
 #include "number_mask.h"
+#include "picture_box.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -231,6 +232,33 @@ TEST(MainWindowView, TheCloseButtonAsksTheFormAndACancelKeepsTheWindow) {
     EXPECT_FALSE(view.isVisible());
     EXPECT_FALSE(form.loaded());
     EXPECT_EQ(asked, 2);
+}
+
+} // namespace
+} // namespace wtn::qt
+
+namespace wtn::qt {
+namespace {
+
+TEST(PictureWidget, DrawsInTheBoxsScaleWithYGrowingUpward) {
+    ui::Form form("Form1");
+    auto& pic = form.add<ui::PictureBox>("pic_gm18", {0, 0, 1500, 1500});  // 100 x 100 pixels
+    pic.scale_left = 0;
+    pic.scale_top = 10;
+    pic.scale_width = 10;
+    pic.scale_height = -10;
+    pic.on_paint = [&] {
+        pic.draw_width = 5;
+        pic.line(0, 1, 10, 1, ui::qb_color(12));  // near the bottom edge
+    };
+    QWidget window;
+    window.resize(100, 100);
+    FormBinder binder(form, &window);
+    pic.refresh();
+    window.show();
+    QImage image = binder.widget_of(pic)->grab().toImage();
+    EXPECT_EQ(QColor(image.pixel(50, 90)), QColor(255, 0, 0));
+    EXPECT_EQ(QColor(image.pixel(50, 10)), QColor(255, 255, 255));
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -84,6 +85,44 @@ TEST(QtProcessRunner, AProgramThatCannotStartOrIsKilledGivesMinusOne) {
     killed.program = "/bin/sh";
     killed.args = {"-c", "kill -9 $$"};
     EXPECT_EQ(runner.run_and_wait(killed, nullptr), -1);
+}
+
+} // namespace
+} // namespace wtn::qt
+
+namespace wtn::qt {
+namespace {
+
+TEST(QtFileDialogs, IsQtsOwnDialogWithTheFiltersFolderAndName) {
+    QTemporaryDir dir;
+    QtFileDialogs files;
+    ui::FileRequest request;
+    request.save = true;
+    request.initial_dir = dir.path().toStdString();
+    request.file_name = "quay";
+    request.filter = "Tosvane\xEF\xBC\x92 (*.tn2)|*.tn2|Tosvane (*.wtn)|*.wtn";
+    request.default_ext = ".tn2";
+    QStringList filters;
+    bool non_native = false;
+    bool asks_overwrite = true;
+    QString suffix;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        filters = dialog->nameFilters();
+        non_native = dialog->testOption(QFileDialog::DontUseNativeDialog);
+        asks_overwrite = !dialog->testOption(QFileDialog::DontConfirmOverwrite);
+        suffix = dialog->defaultSuffix();
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    std::optional<std::string> chosen = files.choose(request);
+    EXPECT_TRUE(non_native);
+    EXPECT_FALSE(asks_overwrite);
+    EXPECT_EQ(suffix, "tn2");
+    EXPECT_EQ(filters, (QStringList{QString::fromUtf8("Tosvane\xEF\xBC\x92 (*.tn2)"),
+                                    QStringLiteral("Tosvane (*.wtn)")}));
+    ASSERT_TRUE(chosen.has_value());
+    EXPECT_EQ(*chosen, dir.filePath("quay.tn2").toStdString());
 }
 
 } // namespace
