@@ -23,18 +23,21 @@ void draw_wall_icon(ui::PictureBox& pic) {
     pic.refresh();
 }
 
-// A sky-to-sea picture for the splash's background.
+// A sky-to-sea picture for the splash's background, one line a pixel row.
 void draw_splash_background(ui::PictureBox& pic) {
-    constexpr int kRows = 200;  // one line a pixel row
+    constexpr int kRows = 200;
     pic.scale_left = 0;
     pic.scale_top = 0;
     pic.scale_width = 320;
     pic.scale_height = kRows;
     pic.on_paint = [&pic] {
+        // Pale sky at the top to a deeper sea blue at the bottom, light enough
+        // for black lettering.
         for (int y = 0; y < kRows; ++y) {
-            int blue = 255 - y / 2;
-            int green = 160 - y / 4;
-            ui::Color c = (static_cast<ui::Color>(40) << 16) |
+            int red = 210 - y / 2;
+            int green = 235 - y / 3;
+            int blue = 255 - y / 5;
+            ui::Color c = (static_cast<ui::Color>(red) << 16) |
                           (static_cast<ui::Color>(green) << 8) | static_cast<ui::Color>(blue);
             pic.line(0, y + 0.5, 320, y + 0.5, c);
         }
@@ -53,13 +56,15 @@ AboutBox::AboutBox(const std::string& app_title, const std::string& sys_ver) {
     picIcon = &form.add<ui::PictureBox>("picIcon", ui::Rect{240, 180, 540, 540});
     lblTitle0 = &form.add<ui::Label>("lblTitle", 0, ui::Rect{1080, 360, 2985, 225});
     lblTitle0->set_caption("Tosvaneシステム２");
+    lblTitle0->bold = true;
     lblTitle1 = &form.add<ui::Label>("lblTitle", 1, ui::Rect{2820, 690, 1395, 285});
     lblTitle1->set_caption("for Windows");
     lblVersion = &form.add<ui::Label>("lblVersion", ui::Rect{780, 1050, 3225, 225});
     lblVersion->set_caption(kVersionPrefix + sys_ver);
     Text1 = &form.add<ui::TextBox>("Text1", ui::Rect{300, 1770, 4275, 270});
     Text1->locked = true;
-    Text1->set_text("計算結果は技術者が確認したうえで使用してください。");
+    Text1->border = false;
+    Text1->set_text("計算結果は確認のうえ使用してください。");
     cmdOK = &form.add<ui::CommandButton>("cmdOK", ui::Rect{2760, 2160, 1310, 405});
     cmdOK->set_caption("OK");
     cmdOK->is_default = true;
@@ -76,6 +81,8 @@ SplashScreen::SplashScreen(const std::string& app_title, const std::string& sys_
     background = &form.add<ui::PictureBox>("picBackground", ui::Rect{0, 0, 4800, 3000});
     lblProductName = &form.add<ui::Label>("lblProductName", ui::Rect{150, 810, 4500, 360});
     lblProductName->set_caption(app_title);
+    lblProductName->font_size = 16;
+    lblProductName->bold = true;
     lblVersion = &form.add<ui::Label>("lblVersion", ui::Rect{2970, 1665, 1545, 240});
     lblVersion->set_caption(kVersionPrefix + sys_ver);
     form.on_key_press = [this](const std::string&) { form.unload(); };

@@ -265,16 +265,27 @@ void FormBinder::sync(ui::Control& control) {
     case ui::ControlKind::Label: {
         auto* label = static_cast<QLabel*>(widget);
         label->setText(caption);
-        bool right = static_cast<ui::Label&>(control).align_right;
-        label->setAlignment((right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
+        const auto& model = static_cast<ui::Label&>(control);
+        label->setAlignment((model.align_right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
+        if (model.font_size > 0 || model.bold) {
+            QFont font = label->font();
+            if (model.font_size > 0) font.setPointSizeF(model.font_size);
+            font.setBold(model.bold);
+            label->setFont(font);
+        }
         break;
     }
     case ui::ControlKind::TextBox: {
         auto& box = static_cast<ui::TextBox&>(control);
         auto* edit = static_cast<QLineEdit*>(widget);
         QString text = to_qt(box.text());
-        if (edit->text() != text) edit->setText(text);
+        if (edit->text() != text) {
+            edit->setText(text);
+            // A box without the focus shows the start of its text.
+            if (!edit->hasFocus()) edit->setCursorPosition(0);
+        }
         edit->setReadOnly(box.locked);
+        edit->setFrame(box.border);
         edit->setAlignment(box.align_right ? Qt::AlignRight : Qt::AlignLeft);
         if (edit->hasFocus()) {
             if (box.sel_length() > 0) {

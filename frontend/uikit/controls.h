@@ -26,6 +26,9 @@ class Label : public Control {
     Label(std::string name, int index) : Control(ControlKind::Label, std::move(name), index) {}
     // Right-aligned caption (numbers in result tables).
     bool align_right = false;
+    // Font size in points (0: the window's own) and weight.
+    double font_size = 0;
+    bool bold = false;
 };
 
 class TextBox : public Control {
@@ -43,6 +46,7 @@ class TextBox : public Control {
     bool select_on_focus = false;
     bool locked = false;  // read-only for the user
     bool align_right = false;
+    bool border = true;
 
     // Selection in characters (start, length).
     std::size_t sel_start() const { return sel_start_; }

@@ -1,5 +1,6 @@
 // The main window as Qt shows it: menus with their captions, and a picture of
 // the window for a person to look at.
+#include "about_box.h"
 #include "form_window.h"
 #include "main_window_fixture.h"
 
@@ -57,6 +58,30 @@ TEST(MainWindowView, ShowsTheMenusToolbarAndScreenZeroAndSavesAPicture) {
     QDir().mkpath(WTN_SCREENSHOT_DIR);
     QString path = QStringLiteral(WTN_SCREENSHOT_DIR) + "/WTN_WIN_main_window.png";
     EXPECT_TRUE(view.grab().save(path));
+}
+
+} // namespace
+} // namespace wtn::mainwin::test
+
+namespace wtn::mainwin::test {
+namespace {
+
+TEST(AboutAndSplashView, LaidOutFromTwipsAndSavedAsPictures) {
+    AboutBox about(kAppTitle, "1.2.0");
+    SplashScreen splash(kAppTitle, "1.2.0");
+    qt::FormDialog about_dialog(about.form, nullptr);
+    qt::FormDialog splash_dialog(splash.form, nullptr);
+    about.form.load();
+    splash.form.load();
+    about_dialog.show();
+    splash_dialog.show();
+    // Client areas of 4815 x 2655 and 4800 x 3000 twips.
+    EXPECT_EQ(about_dialog.size(), QSize(321, 177));
+    EXPECT_EQ(splash_dialog.size(), QSize(320, 200));
+    EXPECT_EQ(about_dialog.windowTitle(), QString::fromUtf8("Tosvane２のﾊﾞｰｼﾞｮﾝ情報"));
+    QDir().mkpath(WTN_SCREENSHOT_DIR);
+    EXPECT_TRUE(about_dialog.grab().save(QStringLiteral(WTN_SCREENSHOT_DIR) + "/frmAbout.png"));
+    EXPECT_TRUE(splash_dialog.grab().save(QStringLiteral(WTN_SCREENSHOT_DIR) + "/frmSplash.png"));
 }
 
 } // namespace
