@@ -23,8 +23,6 @@ constexpr double kResponseTolerance = 1e-7;
 // when a reaction stiffness is formed, so the stiffness stays finite.
 constexpr double kDeflectionFloor = 1e-24;
 
-double signed_root(double v) { return v < 0.0 ? -std::sqrt(-v) : std::sqrt(v); }
-
 double max_abs(const std::vector<double>& v) {
     double m = 0.0;
     for (double x : v) m = std::max(m, std::fabs(x));
@@ -35,7 +33,6 @@ double max_abs(const std::vector<double>& v) {
 // the two end rows are halved so the beam matrix is symmetric (the classic
 // free-end stencil, ghost nodes eliminated with the end conditions).
 struct Discretisation {
-    int depth_power;
     double r;
     double h;
     std::size_t count;
@@ -43,7 +40,7 @@ struct Discretisation {
     std::vector<double> rhs;
 
     Discretisation(int m, double ratio, double length, int nodes)
-        : depth_power(m), r(ratio), h(length / (nodes - 1)), count(static_cast<std::size_t>(nodes)),
+        : r(ratio), h(length / (nodes - 1)), count(static_cast<std::size_t>(nodes)),
           weight_depth(count), rhs(count, 0.0) {
         const double h4 = h * h * h * h;
         for (std::size_t i = 0; i < count; ++i) {
@@ -72,24 +69,7 @@ struct Discretisation {
         a.diagonal[n - 1] = 1.0;
         return a;
     }
-
-    std::vector<double> residual(const std::vector<double>& eta) const {
-        const std::size_t n = count;
-        const PentadiagonalMatrix a = beam();
-        std::vector<double> res(n);
-        for (std::size_t i = 0; i < n; ++i) {
-            double v = a.diagonal[i] * eta[i];
-            if (i + 1 < n) v += a.first[i] * eta[i + 1];
-            if (i + 2 < n) v += a.second[i] * eta[i + 2];
-            if (i >= 1) v += a.first[i - 1] * eta[i - 1];
-            if (i >= 2) v += a.second[i - 2] * eta[i - 2];
-            res[i] = v + weight_depth[i] * signed_root(eta[i]) - rhs[i];
-        }
-        return res;
-    }
 };
-
-
 
 // Largest relative change of the quantities the curve tables use. The depth
 // of the largest moment is left out: it is the vertex of a very flat
@@ -160,8 +140,8 @@ CanonicalPileResponse read_response(const Discretisation& dis, const std::vector
             out.deflection_zero_depth = crossing(eta, i, h);
             break;
         }
-    if (out.moment_zero_depth <= 0.0 || out.max_moment_depth <= 0.0 || out.deflection_zero_depth <= 0.0 || !(out.head_deflection > 0.0) ||
-        !(out.head_slope > 0.0) || !(out.max_moment > 0.0))
+    if (out.moment_zero_depth <= 0.0 || out.max_moment_depth <= 0.0 || out.deflection_zero_depth <= 0.0 ||
+        !(out.head_deflection > 0.0) || !(out.head_slope > 0.0) || !(out.max_moment > 0.0))
         throw PileSolverError("pile response has no moment or deflection zero");
     return out;
 }
