@@ -71,6 +71,31 @@ TEST_F(InstalledFolder, CataloguesReadEverySectionWithItsValues) {
     EXPECT_EQ(read_steel_piles(input).size(), steel.size());
 }
 
+// The front end reads the installed catalogues field by field: exactly 12
+// fields a steel line (the quoted name among them), 9 on the first line of a
+// concrete pile, whose next two lines it passes over; at most 100 piles of
+// each kind with the user's own.
+TEST_F(InstalledFolder, CatalogueLinesHoldTheFieldCountsTheFrontEndReads) {
+    std::size_t steel = 0, concrete = 0;
+    for (int n = 1; n <= kSteelCatalogueCount; ++n)
+        for (const CsvLine& line : data_lines(steel_catalogue_name(n))) {
+            EXPECT_EQ(line.fields.size() + line.texts.size(), 12u) << steel_catalogue_name(n);
+            ++steel;
+        }
+    for (int n = 1; n <= kPcCatalogueCount; ++n) {
+        const std::vector<CsvLine> lines = data_lines(pc_catalogue_name(n));
+        ASSERT_EQ(lines.size() % kPcLinesPerPile, 0u);
+        for (std::size_t i = 0; i < lines.size(); i += kPcLinesPerPile) {
+            EXPECT_EQ(lines[i].fields.size() + lines[i].texts.size(), 9u) << pc_catalogue_name(n);
+            EXPECT_EQ(lines[i].texts.size(), 1u);
+            EXPECT_TRUE(lines[i + 1].texts.empty() && lines[i + 2].texts.empty());
+            ++concrete;
+        }
+    }
+    EXPECT_LT(steel, 100u);
+    EXPECT_LT(concrete, 100u);
+}
+
 TEST_F(InstalledFolder, ChartTableHasOneLineForEverySteelSection) {
     InputRecord input;
     std::set<int> steel_ids;
