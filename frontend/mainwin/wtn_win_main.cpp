@@ -35,7 +35,11 @@ int main(int argc, char** argv) {
     wtn::mainwin::InstanceLock lock;
     wtn::mainwin::StartResult started =
         wtn::mainwin::Form_Load(window, lock, wtn::mainwin::program_folder());
-    if (started != wtn::mainwin::StartResult::ready) return 1;
+    if (started != wtn::mainwin::StartResult::ready) {
+        // Windows already closed (the splash) go before the forms they show.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return 1;
+    }
 
     boxes.set_owner(&view);
     files.set_owner(&view);

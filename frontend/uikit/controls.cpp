@@ -79,7 +79,7 @@ bool CommandButton::user_click() {
 // ---- CheckBox
 
 void CheckBox::set_value(int value) {
-    if (value == value_) return;
+    if (value == value_ || value < kUnchecked || value > kGrayed) return;
     value_ = value;
     changed();
     if (on_click) on_click();
@@ -137,8 +137,14 @@ bool ListBox::remove_item(std::size_t i) {
     if (i >= lines_.size()) return false;
     lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(i));
     marks_.erase(marks_.begin() + static_cast<std::ptrdiff_t>(i));
-    // The old toolkit leaves no line selected after a removal.
-    list_index_ = -1;
+    // The selection stays on its line: none when that line went, one up when
+    // a line above it went. No handler runs.
+    int removed = static_cast<int>(i);
+    if (list_index_ == removed) {
+        list_index_ = -1;
+    } else if (list_index_ > removed) {
+        --list_index_;
+    }
     changed();
     return true;
 }

@@ -95,7 +95,8 @@ class CheckBox : public Control {
 
     CheckBox(std::string name, int index) : Control(ControlKind::CheckBox, std::move(name), index) {}
     int value() const { return value_; }
-    // Fires on_click when the value changes.
+    // Fires on_click when the value changes; a value other than the three
+    // states is ignored.
     void set_value(int value);
     // The user clicked: checked becomes unchecked, anything else checked.
     bool user_click();
@@ -129,7 +130,8 @@ class ListBox : public Control {
     const std::vector<std::string>& lines() const { return lines_; }
     const std::string& list(std::size_t i) const { return lines_.at(i); }
 
-    // These run no handler.
+    // These run no handler. Removing a line keeps the selection on the line
+    // it was on (none when that line is removed).
     void add_item(std::string line);
     // Writes line i; when the list holds exactly i lines the line is appended.
     // False (nothing changed) when i is beyond that.

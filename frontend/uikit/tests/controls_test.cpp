@@ -163,9 +163,16 @@ TEST(ListBoxes, WritingLineIAppendsWhenTheListHoldsExactlyILines) {
     EXPECT_FALSE(lst.set_list(3, "beyond"));  // a gap is refused, nothing written
     EXPECT_EQ(lst.lines(), (std::vector<std::string>{"FIRST", "second"}));
     EXPECT_FALSE(lst.set_list_index(2));
+    int clicks = 0;
+    lst.on_click = [&] { ++clicks; };
     EXPECT_TRUE(lst.set_list_index(1));
-    EXPECT_TRUE(lst.remove_item(0));
+    EXPECT_TRUE(lst.remove_item(0));  // a line above: the selection follows its line
+    EXPECT_EQ(lst.list_index(), 0);
+    EXPECT_EQ(lst.list(0), "second");
+    EXPECT_TRUE(lst.remove_item(0));  // the selected line itself: none selected
     EXPECT_EQ(lst.list_index(), -1);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_FALSE(lst.remove_item(0));
 }
 
 TEST(ListBoxes, MultiSelectionMarksFromCodeRunNothingClicksToggle) {
