@@ -118,3 +118,40 @@ TEST(TextWidth, DoubleByteCharactersTakeTwoCells) {
 
 } // namespace
 } // namespace wtn::ui
+
+#include "number_box.h"
+
+namespace wtn::ui {
+namespace {
+
+TEST(NumberBox, SelectsOnEntryHintsAndRewritesWithItsMaskOnLeaving) {
+    Form form("Form1");
+    StatusBar status;
+    auto& a = form.add<TextBox>("txt_gm1", 0, {});
+    auto& b = form.add<TextBox>("txt_gm1", 1, {});
+    std::vector<std::string> seen;
+    a.on_lost_focus = [&] { seen.push_back(a.text()); };  // the screen's own handler
+    make_number_box(a, {"###0.000", MaskSource::LeadingNumber, kNumberBoxMaxLength, &status, "hint"});
+    make_number_box(b, {"###0.0", MaskSource::TextAsTyped, 5, nullptr, ""});
+
+    a.set_text("1.5");
+    form.set_focus(&a);
+    EXPECT_EQ(a.sel_length(), 3u);
+    EXPECT_EQ(status.panel_text(1), "hint");
+    a.user_type("-2.34567m");  // replaces the selection; 9 characters fit in 10
+    form.set_focus(&b);
+    EXPECT_EQ(a.text(), "-2.346");
+    EXPECT_EQ(seen, std::vector<std::string>{"-2.346"});
+    EXPECT_EQ(status.panel_text(1), "");
+
+    b.user_type("abc123");  // 5 characters at most
+    EXPECT_EQ(b.text(), "abc12");
+    form.set_focus(&a);
+    EXPECT_EQ(b.text(), "abc12");  // not a number: shown as typed
+    a.set_text("x");
+    form.set_focus(&b);
+    EXPECT_EQ(a.text(), "0.000");  // no leading number: 0
+}
+
+} // namespace
+} // namespace wtn::ui

@@ -1,0 +1,36 @@
+// The behaviour every number box of the screens shares: at most 10 typed
+// characters (unless told otherwise), the whole text selected on entry, an
+// optional hint in panel 1 of the status bar while the box has the focus,
+// and on leaving the text rewritten with the box's mask.
+#pragma once
+
+#include "controls.h"
+#include "form.h"
+
+#include <cstddef>
+#include <string>
+
+namespace wtn::ui {
+
+inline constexpr std::size_t kNumberBoxMaxLength = 10;
+
+// What the mask formats on leaving.
+enum class MaskSource {
+    LeadingNumber,  // the box's leading number (text without one shows as 0)
+    TextAsTyped,    // the text when it reads as a number; other text stays
+};
+
+struct NumberBoxStyle {
+    std::string mask = "###0.00";
+    MaskSource source = MaskSource::LeadingNumber;
+    std::size_t max_length = kNumberBoxMaxLength;
+    StatusBar* status = nullptr;  // where the hint goes
+    std::string hint;
+};
+
+// Makes box a number box. Focus handlers the box already has still run:
+// on entry after the selection and the hint, on leaving after the reformat,
+// so they read the text as it is shown.
+void make_number_box(TextBox& box, const NumberBoxStyle& style);
+
+} // namespace wtn::ui
