@@ -9,16 +9,16 @@ void draw_wall_icon(ui::PictureBox& pic) {
     pic.scale_left = 0;
     pic.scale_top = 100;
     pic.scale_width = 100;
-    pic.scale_height = -100;  // y upward
+    pic.scale_height = -100; // y upward
     pic.on_paint = [&pic] {
         pic.draw_width = 1;
-        pic.line(5, 60, 45, 60, ui::qb_color(9));      // sea surface
-        pic.line(5, 25, 45, 25, ui::qb_color(6));      // seabed
-        pic.line(45, 45, 95, 45, ui::qb_color(6));     // ground on the land side
+        pic.line(5, 60, 45, 60, ui::qb_color(9));  // sea surface
+        pic.line(5, 25, 45, 25, ui::qb_color(6));  // seabed
+        pic.line(45, 45, 95, 45, ui::qb_color(6)); // ground on the land side
         pic.draw_width = 3;
-        pic.line(45, 85, 45, 5, ui::qb_color(8));      // the wall
+        pic.line(45, 85, 45, 5, ui::qb_color(8)); // the wall
         pic.draw_width = 1;
-        pic.box(40, 85, 50, 90, ui::qb_color(0));      // its cap
+        pic.box(40, 85, 50, 90, ui::qb_color(0)); // its cap
     };
     pic.refresh();
 }

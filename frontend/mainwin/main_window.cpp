@@ -9,8 +9,8 @@ namespace wtn::mainwin {
 namespace {
 
 struct ScreenLayout {
-    const char* button;      // opt_menu caption
-    const char* menu;        // inp_menu caption
+    const char* button; // opt_menu caption
+    const char* menu;   // inp_menu caption
     std::vector<const char*> pages;
 };
 
@@ -40,7 +40,8 @@ constexpr int kTabHeaderHeight = 360;
 
 } // namespace
 
-MainWindow::MainWindow(DesignData& data_in, const ui::Services& services_in, SettingsStore& settings)
+MainWindow::MainWindow(DesignData& data_in, const ui::Services& services_in,
+                       SettingsStore& settings)
     : data(data_in), services(services_in) {
     form.client_width = kMainWidthPixels * ui::kTwipsPerPixel;
     form.client_height = kMainHeightPixels * ui::kTwipsPerPixel;
@@ -67,7 +68,8 @@ void MainWindow::build_menus() {
     for (int i = 1; i <= kRecentItemCount; ++i) {
         mnuRecentFile[i] = &file.add("mnuRecentFile", i, "RecentFile" + std::to_string(i));
     }
-    for (ui::MenuItem* item : mnuRecentFile) item->set_visible(false);
+    for (ui::MenuItem* item : mnuRecentFile)
+        item->set_visible(false);
     file.add("dmy5", "-");
     file_end = &file.add("file_end", "Tosvaneの終了(&X)");
 
@@ -104,7 +106,8 @@ void MainWindow::build_menus() {
     edit_kyit->on_click = [this] { call(commands.edit_kyit); };
     edit_pyit->on_click = [this] { call(commands.edit_pyit); };
     edit_option->on_click = [this] { edit_option_Click(); };
-    for (int i = 0; i < kScreenCount; ++i) inp_menu[i]->on_click = [this, i] { inp_menu_Click(i); };
+    for (int i = 0; i < kScreenCount; ++i)
+        inp_menu[i]->on_click = [this, i] { inp_menu_Click(i); };
     run->on_click = [this] { call(commands.run); };
     k_kekka->on_click = [this] { call(commands.k_kekka); };
     s_kekka->on_click = [this] { call(commands.s_kekka); };
@@ -167,7 +170,8 @@ void MainWindow::store_screen(int index) {
 
 void MainWindow::disable_page_frames() {
     for (auto& frames : fra_sgm) {
-        for (ui::Frame* frame : frames) frame->set_enabled(false);
+        for (ui::Frame* frame : frames)
+            frame->set_enabled(false);
     }
 }
 
@@ -212,13 +216,26 @@ void MainWindow::tab_gm_Click(int index) {
 
 void MainWindow::Toolbar1_ButtonClick(int index) {
     switch (index) {
-    case 1: file_commands_->file_new(); break;
-    case 2: file_commands_->file_open(); break;
-    case 3: file_commands_->file_save(); break;
-    case 5: call(commands.run); break;
-    case 6: call(commands.print); break;
-    case 8: help_Click(); break;
-    default: break;
+    case 1:
+        file_commands_->file_new();
+        break;
+    case 2:
+        file_commands_->file_open();
+        break;
+    case 3:
+        file_commands_->file_save();
+        break;
+    case 5:
+        call(commands.run);
+        break;
+    case 6:
+        call(commands.print);
+        break;
+    case 8:
+        help_Click();
+        break;
+    default:
+        break;
     }
 }
 
@@ -254,10 +271,13 @@ void MainWindow::mnuRecentFile_Click(int index) {
 void MainWindow::store_all_screens() {
     // Basic conditions, completed state, construction stage, sheet pile,
     // ground surface, soil layers, other external forces.
-    for (int i = 0; i < kSchematicScreen; ++i) store_screen(i);
+    for (int i = 0; i < kSchematicScreen; ++i)
+        store_screen(i);
 }
 
-void MainWindow::store_shown_screen() { store_screen(tab_no); }
+void MainWindow::store_shown_screen() {
+    store_screen(tab_no);
+}
 
 void MainWindow::load_all_screens() {
     tab_gm[tab_no]->set_visible(false);
@@ -266,7 +286,8 @@ void MainWindow::load_all_screens() {
     // The basic-conditions load runs twice: its switches enable parts of the
     // other screens, whose loads in turn read them.
     call(screens[0].load);
-    for (int i = 0; i < kSchematicScreen; ++i) call(screens[i].load);
+    for (int i = 0; i < kSchematicScreen; ++i)
+        call(screens[i].load);
     // Selecting button 0 runs the switcher; when it is already selected the
     // switcher is run directly, so screen 0 is always shown with its page
     // frame enabled.
@@ -279,10 +300,13 @@ void MainWindow::load_all_screens() {
     tab_gm[0]->set_visible(true);
 }
 
-void MainWindow::set_caption(const std::string& caption) { form.set_caption(caption); }
+void MainWindow::set_caption(const std::string& caption) {
+    form.set_caption(caption);
+}
 
 void MainWindow::show_recent_files(const std::vector<std::string>& paths) {
-    for (std::size_t k = 0; k < paths.size() && k < static_cast<std::size_t>(kRecentItemCount); ++k) {
+    for (std::size_t k = 0; k < paths.size() && k < static_cast<std::size_t>(kRecentItemCount);
+         ++k) {
         mnuRecentFile[0]->set_visible(true);
         mnuRecentFile[k + 1]->set_caption(paths[k]);
         mnuRecentFile[k + 1]->set_visible(true);

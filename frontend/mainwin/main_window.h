@@ -55,14 +55,14 @@ struct ScreenProcs {
 // Commands of the menus and toolbar that live outside the main window.
 // An empty one does nothing.
 struct MainCommands {
-    std::function<void()> run;          // 計算 / 実行
-    std::function<void()> print;        // 印刷
-    std::function<void()> k_kekka;      // completed-state results
-    std::function<void()> s_kekka;      // construction-stage results
-    std::function<void()> edit_kyit;    // user steel-pile catalogue
-    std::function<void()> edit_pyit;    // user PC-pile catalogue
-    std::function<void()> option_dialog;  // the customisation dialog, shown modally
-    std::function<void()> read_yaita;   // reads the sheet-pile catalogues
+    std::function<void()> run;           // 計算 / 実行
+    std::function<void()> print;         // 印刷
+    std::function<void()> k_kekka;       // completed-state results
+    std::function<void()> s_kekka;       // construction-stage results
+    std::function<void()> edit_kyit;     // user steel-pile catalogue
+    std::function<void()> edit_pyit;     // user PC-pile catalogue
+    std::function<void()> option_dialog; // the customisation dialog, shown modally
+    std::function<void()> read_yaita;    // reads the sheet-pile catalogues
 };
 
 class MainWindow : public MainWindowScreens {
@@ -118,6 +118,8 @@ class MainWindow : public MainWindowScreens {
     std::unique_ptr<SplashScreen> splash;
 
     RecentFiles& recent_files() { return *recent_; }
+    // Questions, notes and file dialogs for the commands of the main window.
+    Dialogs& dialogs() { return *dialogs_; }
     FileCommands& file_commands() { return *file_commands_; }
 
     // Screen switcher: stores the screen left, loads and shows screen index.

@@ -29,7 +29,8 @@ ui::MessageRequest ok_box(std::string title, std::string text, ui::BoxIcon icon)
 // An installed file the program cannot start without: the message names it
 // and start-up stops before the window is half built.
 StartResult stop_for_file(MainWindow& w, const std::string& detail) {
-    w.services.boxes->show(ok_box(kAppTitle, detail + "\n起動を中止します。", ui::BoxIcon::Critical));
+    w.services.boxes->show(
+        ok_box(kAppTitle, detail + "\n起動を中止します。", ui::BoxIcon::Critical));
     return StartResult::missing_file;
 }
 
@@ -57,7 +58,8 @@ std::string program_folder() {
 StartResult Form_Load(MainWindow& w, InstanceLock& lock, const std::string& folder) {
     // 1. One front end per program folder.
     if (!lock.acquire(folder)) {
-        w.services.boxes->show(ok_box(kLoadErrorTitle, kAlreadyRunningMessage, ui::BoxIcon::Critical));
+        w.services.boxes->show(
+            ok_box(kLoadErrorTitle, kAlreadyRunningMessage, ui::BoxIcon::Critical));
         return StartResult::second_instance;
     }
 

@@ -5,9 +5,12 @@ namespace {
 
 ui::BoxAnswer to_box(Answer a) {
     switch (a) {
-    case Answer::yes: return ui::BoxAnswer::Yes;
-    case Answer::no: return ui::BoxAnswer::No;
-    case Answer::cancel: return ui::BoxAnswer::Cancel;
+    case Answer::yes:
+        return ui::BoxAnswer::Yes;
+    case Answer::no:
+        return ui::BoxAnswer::No;
+    case Answer::cancel:
+        return ui::BoxAnswer::Cancel;
     }
     return ui::BoxAnswer::Cancel;
 }
@@ -28,14 +31,17 @@ Answer ToolkitDialogs::ask(const Question& question) {
     ui::MessageRequest request;
     request.title = question.title;
     request.text = question.text;
-    request.icon = question.icon == BoxIcon::exclamation ? ui::BoxIcon::Exclamation
-                                                         : ui::BoxIcon::Information;
+    request.icon =
+        question.icon == BoxIcon::exclamation ? ui::BoxIcon::Exclamation : ui::BoxIcon::Information;
     request.buttons = ui::BoxButtons::YesNoCancel;
     request.default_button = to_box(question.default_button);
     switch (boxes_.show(request)) {
-    case ui::BoxAnswer::Yes: return Answer::yes;
-    case ui::BoxAnswer::No: return Answer::no;
-    default: break;
+    case ui::BoxAnswer::Yes:
+        return Answer::yes;
+    case ui::BoxAnswer::No:
+        return Answer::no;
+    default:
+        break;
     }
     return Answer::cancel;
 }

@@ -51,7 +51,7 @@ class ProcessRunner : public ui::ProcessRunner {
     std::map<std::string, int> exit_codes;
     std::map<std::string, std::vector<std::string>> output;
     std::vector<ui::ProcessRequest> started;
-    std::vector<std::string> answers;  // what on_line gave back
+    std::vector<std::string> answers; // what on_line gave back
 };
 
 class HelpViewer : public ui::HelpViewer {
@@ -69,7 +69,7 @@ class WindowSystem : public ui::WindowSystem {
     void show_modeless(ui::Form& form) override;
     std::pair<int, int> screen_size() override { return screen; }
     std::function<void(ui::Form&)> on_modal;
-    std::vector<std::string> modal_shown;     // form names
+    std::vector<std::string> modal_shown; // form names
     std::vector<std::string> modeless_shown;
     std::pair<int, int> screen{1024, 768};
 };

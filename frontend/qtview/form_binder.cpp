@@ -24,9 +24,13 @@ QString to_qt(const std::string& utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
-std::string from_qt(const QString& text) { return text.toUtf8().toStdString(); }
+std::string from_qt(const QString& text) {
+    return text.toUtf8().toStdString();
+}
 
-int twips_to_pixels(int twips) { return twips / ui::kTwipsPerPixel; }
+int twips_to_pixels(int twips) {
+    return twips / ui::kTwipsPerPixel;
+}
 
 QFont fixed_pitch_font() {
     // IPAGothic: a full-width glyph is exactly two half-width cells, so rows
@@ -40,7 +44,8 @@ QFont fixed_pitch_font() {
 FormBinder::FormBinder(ui::Form& form, QWidget* parent) : QObject(parent), form_(form) {
     widgets_[&form_] = parent;
     controls_[parent] = &form_;
-    for (const auto& child : form_.children()) build(*child, parent);
+    for (const auto& child : form_.children())
+        build(*child, parent);
     sync_all();
 }
 
@@ -80,35 +85,43 @@ void FormBinder::build(ui::Control& control, QWidget* parent) {
             widgets_[&page] = page_widget;
             controls_[page_widget] = &page;
             page.set_view_listener([this, &page] { sync(page); });
-            for (const auto& child : page.children()) build(*child, page_widget);
+            for (const auto& child : page.children())
+                build(*child, page_widget);
         }
         return;
     }
     if (auto* box = dynamic_cast<ui::Container*>(&control)) {
-        for (const auto& child : box->children()) build(*child, widget);
+        for (const auto& child : box->children())
+            build(*child, widget);
     }
 }
 
 QWidget* FormBinder::create(ui::Control& control, QWidget* parent) {
     switch (control.kind()) {
-    case ui::ControlKind::Frame: return new QGroupBox(parent);
+    case ui::ControlKind::Frame:
+        return new QGroupBox(parent);
     case ui::ControlKind::Label: {
         auto* label = new QLabel(parent);
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         return label;
     }
-    case ui::ControlKind::TextBox: return new QLineEdit(parent);
-    case ui::ControlKind::CommandButton: return new QPushButton(parent);
-    case ui::ControlKind::CheckBox: return new QCheckBox(parent);
+    case ui::ControlKind::TextBox:
+        return new QLineEdit(parent);
+    case ui::ControlKind::CommandButton:
+        return new QPushButton(parent);
+    case ui::ControlKind::CheckBox:
+        return new QCheckBox(parent);
     case ui::ControlKind::OptionButton: {
         auto* option = new QRadioButton(parent);
         // The toolkit groups option buttons by container itself.
         option->setAutoExclusive(false);
         return option;
     }
-    case ui::ControlKind::ListBox: return new QListWidget(parent);
-    case ui::ControlKind::TabControl: return new QTabWidget(parent);
+    case ui::ControlKind::ListBox:
+        return new QListWidget(parent);
+    case ui::ControlKind::TabControl:
+        return new QTabWidget(parent);
     case ui::ControlKind::ScrollBar: {
         auto& bar = static_cast<ui::ScrollBar&>(control);
         return new QScrollBar(bar.vertical() ? Qt::Vertical : Qt::Horizontal, parent);
@@ -116,7 +129,8 @@ QWidget* FormBinder::create(ui::Control& control, QWidget* parent) {
     case ui::ControlKind::PictureBox:
         return new PictureWidget(static_cast<ui::PictureBox&>(control), parent);
     case ui::ControlKind::Form:
-    case ui::ControlKind::TabPage: break;
+    case ui::ControlKind::TabPage:
+        break;
     }
     return new QWidget(parent);
 }
@@ -153,21 +167,21 @@ void FormBinder::connect_user_actions(ui::Control& control, QWidget* widget) {
     }
     case ui::ControlKind::OptionButton: {
         auto& option = static_cast<ui::OptionButton&>(control);
-        connect(static_cast<QRadioButton*>(widget), &QRadioButton::clicked, this,
-                [this, &option] {
-                    option.user_click();
-                    sync(option);
-                });
+        connect(static_cast<QRadioButton*>(widget), &QRadioButton::clicked, this, [this, &option] {
+            option.user_click();
+            sync(option);
+        });
         break;
     }
     case ui::ControlKind::ListBox: {
         auto& list = static_cast<ui::ListBox&>(control);
         auto* qlist = static_cast<QListWidget*>(widget);
-        connect(qlist, &QListWidget::itemPressed, this, [this, &list, qlist](QListWidgetItem* item) {
-            int row = qlist->row(item);
-            if (row >= 0) list.user_select(static_cast<std::size_t>(row));
-            sync(list);
-        });
+        connect(qlist, &QListWidget::itemPressed, this,
+                [this, &list, qlist](QListWidgetItem* item) {
+                    int row = qlist->row(item);
+                    if (row >= 0) list.user_select(static_cast<std::size_t>(row));
+                    sync(list);
+                });
         connect(qlist, &QListWidget::currentRowChanged, this, [this, &list](int row) {
             // Keyboard moves in a single-selection list select the row.
             if (!list.multi_select && row >= 0 && row != list.list_index()) {
@@ -198,7 +212,8 @@ void FormBinder::connect_user_actions(ui::Control& control, QWidget* widget) {
                 });
         break;
     }
-    default: break;
+    default:
+        break;
     }
     if (widget->focusPolicy() != Qt::NoFocus) widget->installEventFilter(this);
 }
@@ -218,10 +233,12 @@ bool FormBinder::eventFilter(QObject* watched, QEvent* event) {
     bool window_switch =
         focus->reason() == Qt::ActiveWindowFocusReason || focus->reason() == Qt::PopupFocusReason;
     if (event->type() == QEvent::FocusOut && window_switch) return false;
-    if (event->type() == QEvent::FocusIn && window_switch && form_.focused() == control) return false;
+    if (event->type() == QEvent::FocusIn && window_switch && form_.focused() == control)
+        return false;
     if (event->type() == QEvent::FocusIn) {
         form_.set_focus(control);
-        if (auto* box = dynamic_cast<ui::TextBox*>(control); box != nullptr && box->select_on_focus) {
+        if (auto* box = dynamic_cast<ui::TextBox*>(control);
+            box != nullptr && box->select_on_focus) {
             // A mouse press places the caret after the focus arrives; select
             // once the press is through.
             QPointer<QLineEdit> edit = static_cast<QLineEdit*>(widget);
@@ -261,7 +278,9 @@ void FormBinder::sync(ui::Control& control) {
     QString caption = to_qt(control.caption());
 
     switch (control.kind()) {
-    case ui::ControlKind::Frame: static_cast<QGroupBox*>(widget)->setTitle(caption); break;
+    case ui::ControlKind::Frame:
+        static_cast<QGroupBox*>(widget)->setTitle(caption);
+        break;
     case ui::ControlKind::Label: {
         auto* label = static_cast<QLabel*>(widget);
         label->setText(caption);
@@ -310,9 +329,9 @@ void FormBinder::sync(ui::Control& control) {
         auto* qcheck = static_cast<QCheckBox*>(widget);
         qcheck->setText(caption);
         qcheck->setTristate(check.value() == ui::CheckBox::kGrayed);
-        qcheck->setCheckState(check.value() == ui::CheckBox::kChecked   ? Qt::Checked
+        qcheck->setCheckState(check.value() == ui::CheckBox::kChecked  ? Qt::Checked
                               : check.value() == ui::CheckBox::kGrayed ? Qt::PartiallyChecked
-                                                                        : Qt::Unchecked);
+                                                                       : Qt::Unchecked);
         break;
     }
     case ui::ControlKind::OptionButton: {
@@ -328,11 +347,13 @@ void FormBinder::sync(ui::Control& control) {
                                                   : QAbstractItemView::SingleSelection);
         if (list.fixed_pitch) qlist->setFont(fixed_pitch_font());
         const auto& lines = list.lines();
-        while (qlist->count() > static_cast<int>(lines.size())) delete qlist->takeItem(qlist->count() - 1);
+        while (qlist->count() > static_cast<int>(lines.size()))
+            delete qlist->takeItem(qlist->count() - 1);
         for (std::size_t i = 0; i < lines.size(); ++i) {
             QString line = to_qt(lines[i]);
             if (static_cast<int>(i) < qlist->count()) {
-                if (qlist->item(static_cast<int>(i))->text() != line) qlist->item(static_cast<int>(i))->setText(line);
+                if (qlist->item(static_cast<int>(i))->text() != line)
+                    qlist->item(static_cast<int>(i))->setText(line);
             } else {
                 qlist->addItem(line);
             }
@@ -342,15 +363,16 @@ void FormBinder::sync(ui::Control& control) {
         }
         if (list.list_index() >= 0) {
             qlist->setCurrentRow(list.list_index(), list.multi_select
-                                                         ? QItemSelectionModel::NoUpdate
-                                                         : QItemSelectionModel::ClearAndSelect);
+                                                        ? QItemSelectionModel::NoUpdate
+                                                        : QItemSelectionModel::ClearAndSelect);
         }
         break;
     }
     case ui::ControlKind::TabControl: {
         auto& tabs = static_cast<ui::TabControl&>(control);
         auto* qtabs = static_cast<QTabWidget*>(widget);
-        for (std::size_t i = 0; i < tabs.page_count() && static_cast<int>(i) < qtabs->count(); ++i) {
+        for (std::size_t i = 0; i < tabs.page_count() && static_cast<int>(i) < qtabs->count();
+             ++i) {
             qtabs->setTabText(static_cast<int>(i), to_qt(tabs.page(i).caption()));
             qtabs->setTabEnabled(static_cast<int>(i), tabs.tab_enabled(i));
         }
@@ -366,9 +388,12 @@ void FormBinder::sync(ui::Control& control) {
         qbar->setValue(bar.value());
         break;
     }
-    case ui::ControlKind::PictureBox: widget->update(); break;
+    case ui::ControlKind::PictureBox:
+        widget->update();
+        break;
     case ui::ControlKind::Form:
-    case ui::ControlKind::TabPage: break;
+    case ui::ControlKind::TabPage:
+        break;
     }
 }
 

@@ -33,8 +33,8 @@ FormDialog::FormDialog(ui::Form& form, QWidget* owner) : QDialog(owner), form_(f
     Qt::WindowFlags flags = Qt::Dialog;
     if (form.border == ui::Form::Border::None) flags = Qt::SplashScreen | Qt::FramelessWindowHint;
     if (form.border == ui::Form::Border::FixedDialog) {
-        flags |= Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                 Qt::CustomizeWindowHint;
+        flags |= Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                 Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint;
     }
     if (!form.show_in_taskbar && owner == nullptr) flags |= Qt::Tool;
     setWindowFlags(flags);
@@ -51,7 +51,9 @@ FormDialog::~FormDialog() {
     form_.set_unload_listener(nullptr);
 }
 
-void FormDialog::sync_window() { setWindowTitle(to_qt(form_.caption())); }
+void FormDialog::sync_window() {
+    setWindowTitle(to_qt(form_.caption()));
+}
 
 void FormDialog::closeEvent(QCloseEvent* event) {
     in_close_ = true;

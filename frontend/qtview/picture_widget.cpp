@@ -8,15 +8,22 @@
 namespace wtn::qt {
 namespace {
 
-QColor to_color(ui::Color c) { return QColor((c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF); }
+QColor to_color(ui::Color c) {
+    return QColor((c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF);
+}
 
 Qt::PenStyle to_pen_style(ui::LineStyle style) {
     switch (style) {
-    case ui::LineStyle::Dash: return Qt::DashLine;
-    case ui::LineStyle::Dot: return Qt::DotLine;
-    case ui::LineStyle::DashDot: return Qt::DashDotLine;
-    case ui::LineStyle::DashDotDot: return Qt::DashDotDotLine;
-    case ui::LineStyle::Solid: break;
+    case ui::LineStyle::Dash:
+        return Qt::DashLine;
+    case ui::LineStyle::Dot:
+        return Qt::DotLine;
+    case ui::LineStyle::DashDot:
+        return Qt::DashDotLine;
+    case ui::LineStyle::DashDotDot:
+        return Qt::DashDotDotLine;
+    case ui::LineStyle::Solid:
+        break;
     }
     return Qt::SolidLine;
 }
@@ -68,7 +75,9 @@ void PictureWidget::paintEvent(QPaintEvent*) {
         painter.setPen(pen);
         QPointF a = to_pixels(c.x1, c.y1);
         switch (c.kind) {
-        case ui::DrawCommand::Kind::Line: painter.drawLine(a, to_pixels(c.x2, c.y2)); break;
+        case ui::DrawCommand::Kind::Line:
+            painter.drawLine(a, to_pixels(c.x2, c.y2));
+            break;
         case ui::DrawCommand::Kind::Box:
             painter.drawRect(QRectF(a, to_pixels(c.x2, c.y2)).normalized());
             break;

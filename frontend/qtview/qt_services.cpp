@@ -22,31 +22,44 @@ namespace {
 
 QMessageBox::StandardButton to_button(ui::BoxAnswer answer) {
     switch (answer) {
-    case ui::BoxAnswer::Ok: return QMessageBox::Ok;
-    case ui::BoxAnswer::Cancel: return QMessageBox::Cancel;
-    case ui::BoxAnswer::Yes: return QMessageBox::Yes;
-    case ui::BoxAnswer::No: return QMessageBox::No;
+    case ui::BoxAnswer::Ok:
+        return QMessageBox::Ok;
+    case ui::BoxAnswer::Cancel:
+        return QMessageBox::Cancel;
+    case ui::BoxAnswer::Yes:
+        return QMessageBox::Yes;
+    case ui::BoxAnswer::No:
+        return QMessageBox::No;
     }
     return QMessageBox::Ok;
 }
 
 QMessageBox::Icon to_icon(ui::BoxIcon icon) {
     switch (icon) {
-    case ui::BoxIcon::Information: return QMessageBox::Information;
-    case ui::BoxIcon::Exclamation: return QMessageBox::Warning;
-    case ui::BoxIcon::Critical: return QMessageBox::Critical;
-    case ui::BoxIcon::Question: return QMessageBox::Question;
-    case ui::BoxIcon::None: break;
+    case ui::BoxIcon::Information:
+        return QMessageBox::Information;
+    case ui::BoxIcon::Exclamation:
+        return QMessageBox::Warning;
+    case ui::BoxIcon::Critical:
+        return QMessageBox::Critical;
+    case ui::BoxIcon::Question:
+        return QMessageBox::Question;
+    case ui::BoxIcon::None:
+        break;
     }
     return QMessageBox::NoIcon;
 }
 
 QMessageBox::StandardButtons to_buttons(ui::BoxButtons buttons) {
     switch (buttons) {
-    case ui::BoxButtons::Ok: return QMessageBox::Ok;
-    case ui::BoxButtons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
-    case ui::BoxButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
-    case ui::BoxButtons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case ui::BoxButtons::Ok:
+        return QMessageBox::Ok;
+    case ui::BoxButtons::OkCancel:
+        return QMessageBox::Ok | QMessageBox::Cancel;
+    case ui::BoxButtons::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
+    case ui::BoxButtons::YesNoCancel:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
     }
     return QMessageBox::Ok;
 }
@@ -81,11 +94,16 @@ ui::BoxAnswer QtMessageBoxes::show(const ui::MessageRequest& request) {
                     to_buttons(request.buttons), owner_);
     box.setDefaultButton(to_button(request.default_button));
     switch (box.exec()) {
-    case QMessageBox::Yes: return ui::BoxAnswer::Yes;
-    case QMessageBox::No: return ui::BoxAnswer::No;
-    case QMessageBox::Cancel: return ui::BoxAnswer::Cancel;
-    case QMessageBox::Ok: return ui::BoxAnswer::Ok;
-    default: break;
+    case QMessageBox::Yes:
+        return ui::BoxAnswer::Yes;
+    case QMessageBox::No:
+        return ui::BoxAnswer::No;
+    case QMessageBox::Cancel:
+        return ui::BoxAnswer::Cancel;
+    case QMessageBox::Ok:
+        return ui::BoxAnswer::Ok;
+    default:
+        break;
     }
     return request.buttons == ui::BoxButtons::YesNo ? ui::BoxAnswer::No : ui::BoxAnswer::Cancel;
 }
@@ -143,11 +161,13 @@ int QtProcessRunner::run_and_wait(
     QProcess process;
     process.setProgram(to_qt(request.program));
     QStringList args;
-    for (const std::string& a : request.args) args << to_qt(a);
+    for (const std::string& a : request.args)
+        args << to_qt(a);
     process.setArguments(args);
     process.setWorkingDirectory(to_qt(request.work_dir));
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const auto& [name, value] : request.env) env.insert(to_qt(name), to_qt(value));
+    for (const auto& [name, value] : request.env)
+        env.insert(to_qt(name), to_qt(value));
     process.setProcessEnvironment(env);
     process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
 
@@ -181,13 +201,16 @@ int QtProcessRunner::run_and_wait(
     if (process.state() != QProcess::NotRunning) process.waitForFinished(-1);
     read_lines();
     if (!pending.isEmpty() && on_line) on_line(pending.toStdString());
-    if (process.exitStatus() != QProcess::NormalExit || process.error() == QProcess::FailedToStart) {
+    if (process.exitStatus() != QProcess::NormalExit ||
+        process.error() == QProcess::FailedToStart) {
         return -1;
     }
     return process.exitCode();
 }
 
-QtHelpViewer::~QtHelpViewer() { delete window_; }
+QtHelpViewer::~QtHelpViewer() {
+    delete window_;
+}
 
 void QtHelpViewer::show_contents(const std::string& help_file) {
     QFile file(to_qt(help_file));

@@ -18,9 +18,12 @@ namespace {
 // give their buttons.
 QIcon toolbar_icon(const std::string& name) {
     static const std::map<std::string, QStyle::StandardPixmap> kIcons = {
-        {"new", QStyle::SP_FileIcon},          {"open", QStyle::SP_DialogOpenButton},
-        {"save", QStyle::SP_DialogSaveButton}, {"run", QStyle::SP_MediaPlay},
-        {"print", QStyle::SP_FileDialogDetailedView}, {"help", QStyle::SP_DialogHelpButton},
+        {"new", QStyle::SP_FileIcon},
+        {"open", QStyle::SP_DialogOpenButton},
+        {"save", QStyle::SP_DialogSaveButton},
+        {"run", QStyle::SP_MediaPlay},
+        {"print", QStyle::SP_FileDialogDetailedView},
+        {"help", QStyle::SP_DialogHelpButton},
     };
     auto it = kIcons.find(name);
     if (it != kIcons.end()) return QApplication::style()->standardIcon(it->second);
@@ -30,7 +33,8 @@ QIcon toolbar_icon(const std::string& name) {
 } // namespace
 
 WindowChrome::~WindowChrome() {
-    for (ui::MenuItem* item : items_) item->set_view_listener(nullptr);
+    for (ui::MenuItem* item : items_)
+        item->set_view_listener(nullptr);
     if (status_ != nullptr) status_->set_view_listener(nullptr);
 }
 
@@ -40,7 +44,8 @@ QAction* WindowChrome::action_of(const ui::MenuItem& item) const {
 }
 
 void WindowChrome::bind_menu_bar(ui::MenuItem& root, QMenuBar* bar) {
-    for (const auto& item : root.items()) build_item(*item, bar);
+    for (const auto& item : root.items())
+        build_item(*item, bar);
 }
 
 void WindowChrome::build_item(ui::MenuItem& item, QWidget* menu) {
@@ -49,7 +54,8 @@ void WindowChrome::build_item(ui::MenuItem& item, QWidget* menu) {
         auto* sub = new QMenu(to_qt(item.caption()), menu);
         sub->setObjectName(to_qt(item.full_name()));
         action = sub->menuAction();
-        for (const auto& child : item.items()) build_item(*child, sub);
+        for (const auto& child : item.items())
+            build_item(*child, sub);
     } else {
         action = new QAction(to_qt(item.caption()), menu);
         if (!item.shortcut().empty()) {
@@ -90,7 +96,8 @@ void WindowChrome::bind_toolbar(ui::Toolbar& toolbar, QToolBar* bar) {
         action->setObjectName(QStringLiteral("Toolbar1(%1)").arg(i + 1));
         action->setToolTip(to_qt(b.key));
         int index = static_cast<int>(i) + 1;
-        connect(action, &QAction::triggered, this, [&toolbar, index] { toolbar.user_click(index); });
+        connect(action, &QAction::triggered, this,
+                [&toolbar, index] { toolbar.user_click(index); });
     }
 }
 

@@ -124,8 +124,7 @@ class Container : public Control {
 
     // Finds a control by name and index anywhere below this container.
     Control* find(const std::string& name, int index = -1) const;
-    template <typename T>
-    T* find_as(const std::string& name, int index = -1) const {
+    template <typename T> T* find_as(const std::string& name, int index = -1) const {
         return dynamic_cast<T*>(find(name, index));
     }
 

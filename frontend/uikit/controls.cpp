@@ -25,7 +25,9 @@ void TextBox::set_selection(std::size_t start, std::size_t length) {
     changed();
 }
 
-void TextBox::select_all() { set_selection(0, utf8_length(text_)); }
+void TextBox::select_all() {
+    set_selection(0, utf8_length(text_));
+}
 
 void TextBox::focus_entered() {
     if (select_on_focus) select_all();
@@ -42,9 +44,11 @@ bool TextBox::user_type(const std::string& typed) {
             break;
         }
         std::string next;
-        for (std::size_t i = 0; i < sel_start_; ++i) next += chars[i];
+        for (std::size_t i = 0; i < sel_start_; ++i)
+            next += chars[i];
         next += ch;
-        for (std::size_t i = sel_start_ + sel_length_; i < chars.size(); ++i) next += chars[i];
+        for (std::size_t i = sel_start_ + sel_length_; i < chars.size(); ++i)
+            next += chars[i];
         std::size_t caret = sel_start_ + 1;
         sel_length_ = 0;
         sel_start_ = caret;
@@ -238,7 +242,8 @@ void TabControl::set_tab_enabled(std::size_t i, bool enabled) {
 
 bool TabControl::user_select_tab(int i) {
     if (!usable() || !shown()) return false;
-    if (i < 0 || i >= static_cast<int>(pages_.size()) || !page_enabled_[static_cast<std::size_t>(i)])
+    if (i < 0 || i >= static_cast<int>(pages_.size()) ||
+        !page_enabled_[static_cast<std::size_t>(i)])
         return false;
     return set_tab(i);
 }

@@ -44,7 +44,7 @@ class TextBox : public Control {
     std::size_t max_length = 0;
     // Select the whole text whenever the box receives the focus.
     bool select_on_focus = false;
-    bool locked = false;  // read-only for the user
+    bool locked = false; // read-only for the user
     bool align_right = false;
     bool border = true;
 
@@ -83,8 +83,8 @@ class CommandButton : public Control {
     // The user pressed the button; nothing when it is not usable.
     bool user_click();
     std::function<void()> on_click;
-    bool is_default = false;  // Enter presses it
-    bool is_cancel = false;   // Escape presses it
+    bool is_default = false; // Enter presses it
+    bool is_cancel = false;  // Escape presses it
 };
 
 class CheckBox : public Control {
@@ -93,7 +93,8 @@ class CheckBox : public Control {
     static constexpr int kChecked = 1;
     static constexpr int kGrayed = 2;
 
-    CheckBox(std::string name, int index) : Control(ControlKind::CheckBox, std::move(name), index) {}
+    CheckBox(std::string name, int index)
+        : Control(ControlKind::CheckBox, std::move(name), index) {}
     int value() const { return value_; }
     // Fires on_click when the value changes; a value other than the three
     // states is ignored.
@@ -169,7 +170,8 @@ class ListBox : public Control {
 // are its children.
 class TabPage : public Container {
   public:
-    TabPage(std::string name, int index) : Container(ControlKind::TabPage, std::move(name), index) {}
+    TabPage(std::string name, int index)
+        : Container(ControlKind::TabPage, std::move(name), index) {}
     bool usable() const override;
 };
 

@@ -6,7 +6,9 @@ void Toolbar::add_button(std::string key, std::string icon) {
     buttons_.push_back(ToolbarButton{std::move(key), std::move(icon), false});
 }
 
-void Toolbar::add_separator() { buttons_.push_back(ToolbarButton{{}, {}, true}); }
+void Toolbar::add_separator() {
+    buttons_.push_back(ToolbarButton{{}, {}, true});
+}
 
 bool Toolbar::user_click(int index) {
     if (!enabled || index < 1 || index > static_cast<int>(buttons_.size())) return false;

@@ -14,8 +14,8 @@
 namespace wtn::ui {
 
 struct ToolbarButton {
-    std::string key;      // the text stored with the button (its tooltip)
-    std::string icon;     // a standard icon name for the view
+    std::string key;  // the text stored with the button (its tooltip)
+    std::string icon; // a standard icon name for the view
     bool separator = false;
 };
 
@@ -79,7 +79,9 @@ class Form : public Container {
     // cancel, takes the focus away and closes the window (the view listens).
     // False when cancelled. Unloading a form that is not loaded does nothing.
     bool unload();
-    void set_unload_listener(std::function<void()> listener) { unload_listener_ = std::move(listener); }
+    void set_unload_listener(std::function<void()> listener) {
+        unload_listener_ = std::move(listener);
+    }
 
     // Form-level events.
     std::function<void()> on_load;

@@ -12,8 +12,8 @@ std::string MenuItem::full_name() const {
 }
 
 MenuItem& MenuItem::add(std::string name, int index, std::string caption, std::string shortcut) {
-    auto item = std::make_unique<MenuItem>(std::move(name), index, std::move(caption),
-                                           std::move(shortcut));
+    auto item =
+        std::make_unique<MenuItem>(std::move(name), index, std::move(caption), std::move(shortcut));
     item->parent_ = this;
     items_.push_back(std::move(item));
     return *items_.back();

@@ -10,7 +10,8 @@ void make_number_box(TextBox& box, const NumberBoxStyle& style) {
     std::function<void()> entered = std::move(box.on_got_focus);
     std::function<void()> left = std::move(box.on_lost_focus);
     box.on_got_focus = [&box, style, entered] {
-        if (style.status != nullptr && !style.hint.empty()) style.status->set_panel_text(1, style.hint);
+        if (style.status != nullptr && !style.hint.empty())
+            style.status->set_panel_text(1, style.hint);
         if (entered) entered();
     };
     box.on_lost_focus = [&box, style, left] {

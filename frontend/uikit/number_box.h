@@ -16,15 +16,15 @@ inline constexpr std::size_t kNumberBoxMaxLength = 10;
 
 // What the mask formats on leaving.
 enum class MaskSource {
-    LeadingNumber,  // the box's leading number (text without one shows as 0)
-    TextAsTyped,    // the text when it reads as a number; other text stays
+    LeadingNumber, // the box's leading number (text without one shows as 0)
+    TextAsTyped,   // the text when it reads as a number; other text stays
 };
 
 struct NumberBoxStyle {
     std::string mask = "###0.00";
     MaskSource source = MaskSource::LeadingNumber;
     std::size_t max_length = kNumberBoxMaxLength;
-    StatusBar* status = nullptr;  // where the hint goes
+    StatusBar* status = nullptr; // where the hint goes
     std::string hint;
 };
 

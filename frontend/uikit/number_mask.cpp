@@ -8,11 +8,15 @@
 namespace wtn::ui {
 namespace {
 
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
-bool is_blank(char c) { return c == ' ' || c == '\t'; }
+bool is_digit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool is_blank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 struct Scan {
-    std::size_t end = 0;        // one past the last character of the number
+    std::size_t end = 0; // one past the last character of the number
     std::optional<double> value;
 };
 
@@ -21,7 +25,8 @@ struct Scan {
 Scan scan_number(std::string_view text) {
     Scan scan;
     std::size_t i = 0;
-    while (i < text.size() && is_blank(text[i])) ++i;
+    while (i < text.size() && is_blank(text[i]))
+        ++i;
     std::size_t start = i;
     bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
@@ -30,7 +35,7 @@ Scan scan_number(std::string_view text) {
     }
     std::size_t body = i;
     int digits = 0;
-    int integer_digits = 0;  // significant digits before the point
+    int integer_digits = 0; // significant digits before the point
     bool seen_nonzero = false;
     bool seen_point = false;
     while (i < text.size()) {
@@ -107,7 +112,9 @@ std::optional<double> parse_leading_number(std::string_view text) {
     return scan_number(text).value;
 }
 
-double leading_number(std::string_view text) { return scan_number(text).value.value_or(0.0); }
+double leading_number(std::string_view text) {
+    return scan_number(text).value.value_or(0.0);
+}
 
 bool reads_as_number(std::string_view text) {
     Scan scan = scan_number(text);
@@ -120,7 +127,8 @@ bool reads_as_number(std::string_view text) {
 
 int mask_decimals(std::string_view mask) {
     std::size_t i = 0;
-    while (i < mask.size() && mask[i] == '#') ++i;
+    while (i < mask.size() && mask[i] == '#')
+        ++i;
     if (i >= mask.size() || mask[i] != '0') return -1;
     ++i;
     if (i == mask.size()) return 0;

@@ -25,13 +25,13 @@ enum class LineStyle { Solid, Dash, Dot, DashDot, DashDotDot };
 struct DrawCommand {
     enum class Kind { Line, Box, Text };
     Kind kind = Kind::Line;
-    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // scale units; text at (x1, y1)
+    double x1 = 0, y1 = 0, x2 = 0, y2 = 0; // scale units; text at (x1, y1)
     Color color = 0;
-    int width = 1;  // pixels
+    int width = 1; // pixels
     LineStyle style = LineStyle::Solid;
     DrawMode mode = DrawMode::Copy;
     std::string text;
-    double font_size = 9;  // points
+    double font_size = 9; // points
 };
 
 enum class MouseButton { None = 0, Left = 1, Right = 2, Middle = 4 };
@@ -43,8 +43,8 @@ class PictureBox : public Control {
 
     double scale_left = 0;
     double scale_top = 0;
-    double scale_width = 0;   // 0 until set: the area's width in twips
-    double scale_height = 0;  // 0 until set: the area's height in twips
+    double scale_width = 0;  // 0 until set: the area's width in twips
+    double scale_height = 0; // 0 until set: the area's height in twips
     // The scale actually in force (twips of the area when none is set).
     double effective_scale_width() const;
     double effective_scale_height() const;

@@ -21,7 +21,7 @@ enum class BoxAnswer { Ok, Cancel, Yes, No };
 
 struct MessageRequest {
     std::string title;
-    std::string text;  // line breaks as "\n"
+    std::string text; // line breaks as "\n"
     BoxIcon icon = BoxIcon::None;
     BoxButtons buttons = BoxButtons::Ok;
     BoxAnswer default_button = BoxAnswer::Ok;
@@ -55,10 +55,10 @@ class FileDialogs {
 };
 
 struct ProcessRequest {
-    std::string program;  // absolute path
+    std::string program; // absolute path
     std::vector<std::string> args;
     std::string work_dir;
-    std::vector<std::pair<std::string, std::string>> env;  // added to the environment
+    std::vector<std::pair<std::string, std::string>> env; // added to the environment
 };
 
 class ProcessRunner {

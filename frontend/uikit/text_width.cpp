@@ -36,11 +36,14 @@ std::vector<std::string> utf8_chars(std::string_view text) {
     return chars;
 }
 
-std::size_t utf8_length(std::string_view text) { return utf8_chars(text).size(); }
+std::size_t utf8_length(std::string_view text) {
+    return utf8_chars(text).size();
+}
 
 std::size_t display_width(std::string_view text) {
     std::size_t width = 0;
-    for (const std::string& ch : utf8_chars(text)) width += char_width(ch);
+    for (const std::string& ch : utf8_chars(text))
+        width += char_width(ch);
     return width;
 }
 
