@@ -127,3 +127,50 @@ TEST(QtFileDialogs, IsQtsOwnDialogWithTheFiltersFolderAndName) {
 
 } // namespace
 } // namespace wtn::qt
+
+#include "controls.h"
+#include "form.h"
+#include "form_window.h"
+
+#include <QPushButton>
+
+namespace wtn::qt {
+namespace {
+
+TEST(QtWindowSystem, AModalFormRunsUntilItUnloadsAndAModelessOneReturnsAtOnce) {
+    QtWindowSystem windows;
+    ui::Form form("frmAbout");
+    form.client_width = 3000;
+    form.client_height = 1500;
+    auto& ok = form.add<ui::CommandButton>("cmdOK", {1500, 900, 1200, 400});
+    ok.set_caption("OK");
+    ok.on_click = [&] { form.unload(); };
+    int loads = 0;
+    form.on_load = [&] { ++loads; };
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<FormDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->findChild<QPushButton*>("cmdOK")->click();
+    });
+    windows.show_modal(form);
+    EXPECT_EQ(loads, 1);
+    EXPECT_FALSE(form.loaded());
+
+    ui::Form splash("frmSplash");
+    splash.client_width = 4800;
+    splash.client_height = 3000;
+    splash.border = ui::Form::Border::None;
+    windows.show_modeless(splash);
+    EXPECT_TRUE(splash.loaded());
+    bool shown = false;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->objectName() == "frmSplash" && w->isVisible()) shown = true;
+    }
+    EXPECT_TRUE(shown);
+    splash.unload();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(splash.loaded());
+}
+
+} // namespace
+} // namespace wtn::qt
