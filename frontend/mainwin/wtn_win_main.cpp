@@ -30,6 +30,10 @@ int main(int argc, char** argv) {
 
     wtn::DesignData data;
     wtn::mainwin::MainWindow window(data, services, settings);
+    // The screens and commands built elsewhere add their controls to the
+    // page frames and set window.screens and window.commands here, before the
+    // view builds the widgets.
+
     wtn::qt::MainWindowView view(window.form, &window.Toolbar1, &window.stv_gm);
 
     wtn::mainwin::InstanceLock lock;
