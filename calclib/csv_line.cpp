@@ -36,8 +36,13 @@ void split_csv_line(const std::string& text, CsvLine& line) {
     for (std::size_t i = 0; i < text.size(); ++i) {
         char c = text[i];
         if (is_cp932_double_byte(text, i)) {
-            std::string& target = in_quote ? line.texts.back() : line.fields[static_cast<std::size_t>(index)];
-            if (in_quote || index >= 0) target.append(text, i, 2);
+            // Before the first comma of a line that began with a string there
+            // is no field: the character is dropped, and no slot is indexed.
+            if (in_quote) {
+                line.texts.back().append(text, i, 2);
+            } else if (index >= 0) {
+                line.fields[static_cast<std::size_t>(index)].append(text, i, 2);
+            }
             ++i;
             continue;
         }

@@ -37,6 +37,8 @@ TEST(ReadCsvLine, SplitsFieldsAndQuotedStrings) {
         {"neire, 1.23456789012345E-05,-123456.789012345", {"neire", " 1.23456789012345E-05", "-123456.789012345"}, {}},
         // Marker line beginning with a string: nothing is written outside the fields.
         {"\"YAITA\",1", {"1"}, {"YAITA"}},
+        // ... also when a double-byte character follows the string there.
+        {"\"YAITA\"\x95\x5C,1", {"1"}, {"YAITA"}},
         {"k,1,\"t1\",\"t2\",5", {"k", "1", "5"}, {"t1", "t2"}},
         // Shift-JIS: 0x95 0x5C is one character whose trail byte is a backslash;
         // 0x83 0x5C likewise; 0x81 0x43 is the full-width comma.
