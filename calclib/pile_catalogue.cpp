@@ -6,6 +6,7 @@
 #include "text_lines.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 namespace wtn {
@@ -28,15 +29,27 @@ bool is_marker_line(const std::string& line) {
     return line.size() >= 3 && line[0] == '"' && (line[1] == 'L' || line[1] == 'W') && line[2] == '"';
 }
 
-PileRecord pile_from_line(const std::string& text, const Columns& columns) {
+// One pile from its catalogue line. A section value that reads as infinite
+// or not a number ("inf", "nan", an exponent beyond a double, typed into a
+// user catalogue) would run through every stress and displacement, so the
+// program stops here naming the file and the pile.
+PileRecord pile_from_line(const std::string& text, const Columns& columns, const std::string& file_name) {
     CsvLine line;
     split_csv_line(text, line);
     PileRecord pile;
     pile.id = line.integer(0);
     pile.name = line.text(0);
-    pile.inertia = line.real(columns.inertia);
-    pile.modulus = line.real(columns.modulus);
-    if (columns.moment != 0) pile.moment = line.real(columns.moment);
+    const auto section_value = [&](std::size_t item) {
+        const double value = line.real(item);
+        if (!std::isfinite(value)) {
+            stop_with_error(-1, "(ERROR)-矢板データファイル(" + file_name + ")の矢板(番号 " + std::to_string(pile.id) +
+                                    ")の断面性能が読めません(" + line.field(item) + ").");
+        }
+        return value;
+    };
+    pile.inertia = section_value(columns.inertia);
+    pile.modulus = section_value(columns.modulus);
+    if (columns.moment != 0) pile.moment = section_value(columns.moment);
     return pile;
 }
 
@@ -49,7 +62,7 @@ void read_catalogue_file(const std::string& name, const std::string& open_messag
     std::string line;
     while (reader.next(line)) {
         if (line.empty() || line[0] == '#' || is_marker_line(line)) continue;
-        rows.push_back(pile_from_line(line, columns));
+        rows.push_back(pile_from_line(line, columns, name));
         // The lines after a concrete pile's first line belong to the same pile.
         std::string skipped;
         for (int i = 1; i < lines_per_pile; ++i) reader.next(skipped);
@@ -118,7 +131,7 @@ bool read_added_file(int kind, PileTable& rows) {
             stop_with_error(-1, "(ERROR)-追加矢板ファイル(" + name + ")の矢板が " + std::to_string(count) +
                                     " 件に足りません.");
         }
-        rows.push_back(pile_from_line(line, kAddedColumns));
+        rows.push_back(pile_from_line(line, kAddedColumns, name));
     }
     return true;
 }

@@ -176,6 +176,15 @@ TEST(PileCatalogue, StopsNamingWhatIsMissing) {
              read_added_piles(with_ids({}, {1}), kAddedSteel, t);
          },
          "(ERROR)-追加矢板ファイル(KOUYAITA.APD)の矢板が 3 件に足りません."},
+        {"user pile whose I is not a number", [](const ProgramFolder& f) { f.write("KOUYAITA.APD", "1\r\n1,\"A\",nan,2,3\r\n"); },
+         [] {
+             PileTable t;
+             read_added_piles(with_ids({}, {1}), kAddedSteel, t);
+         },
+         "(ERROR)-矢板データファイル(KOUYAITA.APD)の矢板(番号 1)の断面性能が読めません(nan)."},
+        {"catalogue Z beyond a double", [](const ProgramFolder& f) { f.write("YAITA.D02", "5,\"B\",1e999,1,2,3,4,5,9,500,50,3\r\n"); },
+         [] { read_steel_piles(with_ids({3})); },
+         "(ERROR)-矢板データファイル(YAITA.D02)の矢板(番号 5)の断面性能が読めません(1e999)."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
