@@ -338,6 +338,65 @@ TEST(TvndatChain, SeismicCaseTakesTheDynamicWaterPressure) {
     EXPECT_NEAR(totals.lever_arm[1], std::round(totals.moment[1] / totals.force[1] * 1000.0) / 1000.0, 1e-9);
 }
 
+// The seismic case of the uniform section worked by hand: Mononobe-Okabe
+// coefficients (delta 0) with Arai-Yokoi apparent coefficients, k = 0.15.
+// Land above the R.W.L. (+3.0 .. 0.0): k' = 0.15, theta = atan 0.15 = 8.531
+//   -> 8.5 deg; Ka = cos^2 21.5 / (cos^2 8.5 (1 + sqrt(sin 30 sin 21.5 /
+//   cos 8.5))^2) = 0.865677 / (0.978152 x 2.046183) = 0.4325;
+//   pa(0.0) = 0.4325 x 54 = 23.355.
+// Land below it, one layer 0.0 .. -30.0 (H 30): k' = (2 x 54 + 20 x 30) /
+//   (2 x 54 + 10 x 30) x 0.15 = 0.2603 -> 0.26, theta = 14.574 -> 14.6 deg;
+//   Ka = cos^2 15.4 / (cos^2 14.6 (1 + sqrt(sin 30 sin 15.4 / cos 14.6))^2)
+//   = 0.929480 / (0.936461 x 1.878042) = 0.5285; pa(0.0) = 28.539,
+//   pa(-30.0) = 0.5285 x 354 = 187.089, at the seabed 28.539 + 158.55 x 6 /
+//   30 = 60.249.
+// Sea (-6.0 .. -30.0, no wet overburden): k' = (20 x 24) / (10 x 24) x 0.15
+//   = 0.30, theta = 16.699 -> 16.7 deg; Kp = cos^2 13.3 / (cos^2 16.7 (1 -
+//   sqrt(sin 30 sin 13.3 / cos 16.7))^2) = 0.947077 / (0.917424 x 0.427010)
+//   = 2.4176; pp(-30.0) = 2.4176 x 240 = 580.224.
+// Virtual seabed: y = 24 x 60.249 / (580.224 - 126.84) = 3.18930 below the
+//   seabed -> -9.189, pp = 580.224 x 3.18930 / 24 = 77.104.
+// Pieces about -9.189: 0.5 x 23.355 x 3 = 35.0325 -> 35.032 (half to even) at
+//   +1.000, arm 10.189, M 356.941; 28.539 x 3 = 85.617 at -2.000, arm 7.189,
+//   M 615.501; 60.249 x 3 = 180.747 at -4.000, arm 5.189, M 937.896;
+//   0.5 x 60.249 x 3.189 = 96.067 at (-6 - 6 - 9.189) / 3 = -7.063, arm
+//   2.126, M 204.238. Net: P 397.463, M 2114.576.
+// Dynamic water 31.5 at 2.4 above the seabed: M = (3.189 + 2.4) x 31.5 =
+//   176.0535 -> 176.054 (half to even). Totals 428.963 and 2290.630, arm
+//   2290.630 / 428.963 = 5.340.
+TEST(TvndatChain, SeismicCaseAgreesWithMononobeOkabeByHand) {
+    WallSection section;
+    section.cases = 2;
+    const TvndatRun run = run_tvndat(section);
+    ASSERT_EQ(run.result.exit_code, 0) << run.result.err;
+    const ForceFile file = read_force_file(*run.folder, section, {1});
+    ASSERT_EQ(file.sections.size(), 1u);
+    const ForceCase& f = file.sections[0];
+    EXPECT_NEAR(f.base[1].level, -9.189, 1e-6);
+    EXPECT_NEAR(f.base[1].pressure, 77.104, 1e-6);
+    ASSERT_EQ(f.force_count, 4);
+    const double arms[] = {10.189, 7.189, 5.189, 2.126};
+    const double forces[] = {35.032, 85.617, 180.747, 96.067};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_NEAR(f.forces[i].lever_arm, arms[i], 1e-6) << i;
+        EXPECT_NEAR(f.forces[i].force, forces[i], 1e-6) << i;
+    }
+    EXPECT_NEAR(f.total_force, 428.963, 1e-6);
+    EXPECT_NEAR(f.total_moment, 2290.630, 1e-6);
+    EXPECT_NEAR(f.lever_arm, 5.340, 1e-6);
+
+    const Tables t = read_tables(*run.folder, 1);
+    EXPECT_NEAR(t.common->totals.segment_force[1], 397.463, 1e-9);
+    EXPECT_NEAR(t.common->totals.segment_moment[1], 2114.576, 1e-9);
+    EXPECT_NEAR(t.common->dynamic.moment, 176.054, 1e-9);
+    const PressureRowTable& rows = t.case_tables->merged.rows;
+    ASSERT_EQ(rows.count, 4);   // +3.0, 0.0, -6.0 (seabed), -30.0
+    const double tops[] = {0.0, 28.539, 60.249, 0.0};
+    for (int i = 0; i < rows.count; ++i) EXPECT_NEAR(rows[i].active_top, tops[i], 1e-9) << i;
+    EXPECT_NEAR(rows[0].active_bottom, 23.355, 1e-9);
+    EXPECT_NEAR(t.case_tables->merged.passive[0].bottom, 580.224, 1e-9);
+}
+
 // An ordinary berth 20 m deep: 41 points and 1 + 39 x 2 = 79 dynamic-water
 // pieces, more than the 50 an older table held; P = 7/12 x 0.15 x 10 x 400 = 350.
 TEST(TvndatChain, DeepBerthDynamicWaterFitsItsTables) {

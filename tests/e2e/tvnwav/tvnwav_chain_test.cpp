@@ -122,16 +122,22 @@ TEST(TvnwavChain, GodaTwoTideLevelsWithTheSheetPileCrownAsWallTop) {
     // tests). The sheet-pile crown +3.00 cuts the crest line at
     // 32.569 x 5.345 / 6.345 = 27.436; the diagram from +3.00 to h' -6.00:
     // 0.5 x (27.436 + 32.569) x 1 + 0.5 x (32.569 + 22.798) x 8 = 251.4705,
-    // first moment about -8.00 1695.518 (integrated). Still water:
-    // 0.5 x 101.0 x 10 = 505.0 at 3.333, 1683.165. Totals 756.4705 and
-    // (1695.518 + 1683.165) / 756.4705 = 4.4664.
+    // first moment about -8.00 1695.518 (integrated). As rounded pieces
+    // about -8.00: 13.718 at 10.667 (M 146.330), 0.5 x 32.569 = 16.2845 ->
+    // 16.284 (half to even) at 10.333 (168.263), 130.276 at 7.333 (955.314),
+    // 91.192 at 4.667 (425.593): 251.470 and 1695.500. Still water:
+    // 0.5 x 101.0 x 10 = 505.0 at 3.333, 1683.165. Totals 756.470 and
+    // 3378.665 / 756.470 = 4.466.
     // L.W.L.: H = Hmax 2.7, beta 10, h 8, h' 6, d 6, h_b 9, L 50: eta* 4.019,
     // p1 20.883, p3 15.328; wall top +3.00 at 5.295; waves 147.900 with
-    // 921.172 about the seabed; still water 0.5 x 80.8 x 8 = 323.2 at 2.667,
-    // 861.974. Totals 471.100 and 3.7851.
+    // 921.172 about the seabed. As rounded pieces: 1.5 x 5.295 = 7.9425 ->
+    // 7.942 and 1.5 x 20.883 = 31.3245 -> 31.324 (half to even) at 10 and 9,
+    // 62.649 at 6, 45.984 at 4: 147.899 and 921.166. Still water
+    // 0.5 x 80.8 x 8 = 323.2 at 2.667, 861.974. Totals 471.099 and
+    // 1783.140 / 471.099 = 3.785.
     struct Expect {
         double total_force, lever_arm, still_arm, still_force;
-    } expects[] = {{756.4705, 4.4664, 3.333, 505.0}, {471.0997, 3.7851, 2.667, 323.2}};
+    } expects[] = {{756.470, 4.466, 3.333, 505.0}, {471.099, 3.785, 2.667, 323.2}};
     for (const auto& e : expects) {
         ForceCase section;
         read_force_case(*force.reader, kCaseNormal, 1, input, section);
@@ -151,8 +157,8 @@ TEST(TvnwavChain, GodaTwoTideLevelsWithTheSheetPileCrownAsWallTop) {
         EXPECT_DOUBLE_EQ(section.layers[2].n_value, 0.838);
         EXPECT_DOUBLE_EQ(section.layers[2].kh, 1257.0);
         EXPECT_EQ(section.force_count, 4);
-        EXPECT_NEAR(section.total_force, e.total_force, 0.002);
-        EXPECT_NEAR(section.lever_arm, e.lever_arm, 0.002);
+        EXPECT_NEAR(section.total_force, e.total_force, 1e-6);
+        EXPECT_NEAR(section.lever_arm, e.lever_arm, 1e-6);
         EXPECT_DOUBLE_EQ(section.base[kCaseNormal].level, -8.0);
         EXPECT_DOUBLE_EQ(section.still_water.force, e.still_force);
         EXPECT_NEAR(section.still_water.lever_arm, e.still_arm, 1e-9);
@@ -218,13 +224,18 @@ TEST(TvnwavChain, KurodaHiroiBreakingAndStandingWaves) {
     f.system_switch = 1;
     f.formula = 2;
     // H.W.L.: 2 x 4.5 > d 8 breaks: p = 1.5 x 10.1 x 5 = 75.75 from the crest
-    // +2.00 + 1.25 x 5 = +8.25 down to h' -6.00: 75.75 x 14.25 = 1079.4375,
-    // with still water 1584.438.
+    // +2.00 + 1.25 x 5 = +8.25 down to h' -6.00: 75.75 x 14.25 = 1079.4375
+    // -> 1079.438 (half to even), with still water 1584.438.
     f.hwl = "hwl__, 0 , 4.5 , 5 , 2 , 0 , 60 , 0 ";
     // L.W.L.: standing wave, H 2, L 40, D = h 8: delta0 0.369, p_b 10.642,
     // p_s 20.892, p = 30.3 raised over +1.00 .. -1.00; the diagram from the
-    // crest +2.369 to h' -6.00 carries 150.902 with 945.465 about -8.00;
-    // still water 0.5 x 80.8 x 8 = 323.2 with 861.974: 474.102 and 3.8123.
+    // crest +2.369 to h' -6.00: 0.5 x 12.073 x 1.369 = 8.264 at 9.456 (the
+    // crest line at +1.00: 20.892 x 1.369 / 2.369 = 12.073), 30.3 at 8.5 and
+    // at 7.5, then from 19.611 at -1.00 to 13.205 at -6.00 (on the line to
+    // 10.642 at -8.00): 2.5 x 19.611 = 49.0275 -> 49.028 and 2.5 x 13.205 =
+    // 33.0125 -> 33.012 (half to even) at 5.333 and 3.667; 150.904 with
+    // 945.465 about -8.00; still water 0.5 x 80.8 x 8 = 323.2 with 861.974:
+    // 474.104 and 1807.439 / 474.104 = 3.812.
     f.lwl = "lwl__, 0 , 1 , 2 , 2 , 0 , 40 , 0 ";
     const WaveRun run = run_tvnwav(f);
     ASSERT_EQ(run.result.exit_code, 0) << run.result.err;
@@ -234,11 +245,11 @@ TEST(TvnwavChain, KurodaHiroiBreakingAndStandingWaves) {
     EXPECT_EQ(read_force_file_mode(*force.reader), 2);
     ForceCase hwl;
     read_force_case(*force.reader, kCaseNormal, 2, input, hwl);
-    EXPECT_NEAR(hwl.total_force, 1584.438, 0.002);
+    EXPECT_NEAR(hwl.total_force, 1584.438, 1e-6);
     ForceCase lwl;
     read_force_case(*force.reader, kCaseNormal, 2, input, lwl);
-    EXPECT_NEAR(lwl.total_force, 474.102, 0.01);
-    EXPECT_NEAR(lwl.lever_arm, 3.8123, 0.002);
+    EXPECT_NEAR(lwl.total_force, 474.104, 1e-6);
+    EXPECT_NEAR(lwl.lever_arm, 3.812, 1e-6);
 
     ReadBack wav(run.folder->file("WAV_DATA.PRN"));
     WaveBlock block;
