@@ -52,6 +52,9 @@ void alloc_load_items(CaseAreas& areas, const CaseAreaSizes& sizes) {
 constexpr int kSpareElements = 5;
 // A remainder of a layer above this (m) makes one more piece.
 constexpr double kPieceRemainder = 0.00001;
+// Most elements whose transfer-matrix work rows fit one work area; a count
+// above it is refused when the areas are allocated.
+constexpr double kMaxMatrixElements = static_cast<double>(kZeroFillLimit / kFieldMatrixBytes);
 
 // Beam elements of the layers from the start row down to the layer that
 // holds the tip. Layer i lies between boundary rows i and i + 1; the last
@@ -75,6 +78,9 @@ int count_elements(const ForceCase& fc, int case_index, double tip, double pitch
                 thickness = layer.level - tip;
             }
             const double pieces = std::floor(thickness / pitch);
+            // A pitch tiny against the layer gives more pieces than an int
+            // holds; refuse it before the count wraps into a negative room.
+            if (pieces + count > kMaxMatrixElements) stop_with_error(kErrZeroFillTooLarge);
             int n = static_cast<int>(std::max(pieces, 0.0));
             if (thickness - pieces * pitch > kPieceRemainder) ++n;
             count += n;

@@ -460,6 +460,10 @@ TEST(CaseAreaSizes, TipBelowTheLastLayerOrNoPitchIsRefused) {
     custom.division_pitch = 0.0;
     EXPECT_THROW(case_area_sizes(input, custom, fc, 0, 4), ProgramStop);
     EXPECT_NO_THROW(case_area_sizes(input, custom, fc, 0, 2)); // one element per layer needs no pitch
+    // 2.5 m in pieces of 1e-12 m: far more elements than a work area holds
+    // (and than an int counts); refused, never a wrapped, negative room.
+    custom.division_pitch = 1e-12;
+    EXPECT_THROW(case_area_sizes(input, custom, fc, 0, 4), ProgramStop);
 }
 
 TEST(ResultResets, CountersAndAreasStartEmpty) {
