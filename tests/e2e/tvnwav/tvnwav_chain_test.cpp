@@ -33,6 +33,7 @@ struct Fixture {
     std::string hwl = "hwl__, 1 , 2.35 , 0 , 2 , 0 , 60 , 0 ";
     std::string lwl = "lwl__, 2 , 1.5 , 2.7 , 2 , 0 , 50 , 10 ";
     double construction_seabed = -8.0;
+    double soil_bottom = -30.0;    // lower limit of the last soil layer
     double pile_crown = 3.0;
     std::string examine = "2 , 1 , 1 , 1 , 1 , 1 , 2 , 1";   // H.W.L. and L.W.L.
 };
@@ -43,7 +44,8 @@ std::string input_file(const Fixture& f) {
         "gyonm,\"施工時の波圧\"",
         "swdat, 1 , 1 , 1 , 1 , 2 , " + std::to_string(f.cases) + " , 1 , 1 , 111 , 1 , 1 , 2 , 2 , 1 ",
         "wavsw,\"\", " + std::to_string(f.formula) + " , 2 , 1 , " + f.examine + " ",
-        "joken, 2 , 0 , 1 , 1 , 3.5 , -10 , -20 , -30 , 0 , 0 , 10.1 , 0 , 0 , 5 , 5 , 1 , 1 , 1 ",
+        "joken, 2 , 0 , 1 , 1 , 3.5 , -10 , -20 , " + std::to_string(f.soil_bottom) +
+            " , 0 , 0 , 10.1 , 0 , 0 , 5 , 5 , 1 , 1 , 1 ",
         // superstructure crown +10.00, sheet-pile crown +3.00, cohesion reference -10.00
         "tjkn1, 2.5 , 1 , 10 , " + std::to_string(f.pile_crown) + " , -10 , 5 , 180 , 270 , 180 , " +
             std::to_string(f.construction_seabed) +
@@ -277,6 +279,10 @@ TEST(TvnwavChain, RefusedInputStopsBeforeAnyFileIsWritten) {
          "陸側の土層内に海底面がありません."},
         {"wall top below the diagram", [] { Fixture f; f.pile_crown = -9; return f; }(),
          "H.W.L.:天端位置が波圧分布の下端より下にあります."},
+        // The soil ends at -4.00, above the last land-side top -5.00: the
+        // closing row would give that layer a thickness of -1.00.
+        {"soil ends above the last layer top", [] { Fixture f; f.soil_bottom = -4; return f; }(),
+         "陸側の土層の標高が逆転しています."},
         {"still water under a seabed above the tide", [] { Fixture f; f.construction_seabed = 2.5; return f; }(),
          "H.W.L.:施工時の設計海底面が潮位より上にあります."},
     };
