@@ -279,9 +279,11 @@ TEST(TvnwavChain, RefusedInputStopsBeforeAnyFileIsWritten) {
          "陸側の土層内に海底面がありません."},
         {"wall top below the diagram", [] { Fixture f; f.pile_crown = -9; return f; }(),
          "H.W.L.:天端位置が波圧分布の下端より下にあります."},
-        // The soil ends at -4.00, above the last land-side top -5.00: the
-        // closing row would give that layer a thickness of -1.00.
-        {"soil ends above the last layer top", [] { Fixture f; f.soil_bottom = -4; return f; }(),
+        // The soil ends at -4.00, above the last land-side top -5.00, with the
+        // construction seabed -4.50 inside the land side: the closing row
+        // would give the layer from -5.00 a thickness of -1.00.
+        {"soil ends above the last layer top",
+         [] { Fixture f; f.soil_bottom = -4; f.construction_seabed = -4.5; return f; }(),
          "陸側の土層の標高が逆転しています."},
         {"still water under a seabed above the tide", [] { Fixture f; f.construction_seabed = 2.5; return f; }(),
          "H.W.L.:施工時の設計海底面が潮位より上にあります."},
