@@ -27,6 +27,20 @@ int wall_top_row(WaveDiagram& diagram, double wall_top, int tide_level) {
     stop_with_wave_error(-1, text);
 }
 
+// The standing-wave line from p_s at the tide level through p_b at the depth
+// D, when it is run on down to h', can fall below 0. The force pieces take
+// each pressure by its magnitude, so such a suction would be added to the
+// load; the formulas give no pressure there, so the input is refused.
+void check_standing_wave_bottom(const WaveBlock& block, int tide_level) {
+    if (block.kuroda_hiroi.breaking != 0) return;
+    const WaveDiagram& diagram = block.diagram;
+    if (!(diagram.rows[diagram.count].top < 0.0)) return;
+    std::string text = "(ERROR)-";
+    text += tide_level_name(tide_level);
+    text += ":重複波の波圧がh'までに負になります.水深Ｄとh'を確認して下さい.";
+    stop_with_wave_error(-1, text);
+}
+
 } // namespace
 
 double wave_wall_top(const InputRecord& input, int system_switch) {
@@ -50,6 +64,7 @@ void compute_wave_level(const InputRecord& input, int tide_level, double wall_to
                                          input.wavsw.dissipating_works == kWorksPresent};
         kuroda_hiroi_pressure(wave, options, block.kuroda_hiroi);
         kuroda_hiroi_distribution(wave, block.kuroda_hiroi, options.dissipating_works, wall_top, z_h_dash, diagram);
+        check_standing_wave_bottom(block, tide_level);
         diagram.wall_top_row = wall_top_row(diagram, wall_top, tide_level);
         // The bottom of the wave and h' become rows, the higher one first.
         const double wave_bottom = wave.tide_level - block.kuroda_hiroi.depth_used;

@@ -36,6 +36,7 @@ struct Fixture {
     double soil_bottom = -30.0;    // lower limit of the last soil layer
     double pile_crown = 3.0;
     std::string examine = "2 , 1 , 1 , 1 , 1 , 1 , 2 , 1";   // H.W.L. and L.W.L.
+    std::string wlvl = "wlvl_, 1 , -6 , -6 , -8 , 2 , 0 , -9 , -9 , -9 , -9 ";
 };
 
 std::string input_file(const Fixture& f) {
@@ -53,7 +54,7 @@ std::string input_file(const Fixture& f) {
         "sdatu, 3.5 , 18 , 10 , 20 , 30 , 0 , 0 , 1 , 0 , 3000 ",
         "sdatu, -5 , 17 , 7 , 17 , 0 , 20 , 1.5 , 2 , 0 , 0 ",
         "jdatu, -10 , 17 , 7 , 17 , 30 , 0 , 0 , 1 , 0 , 5000 ",
-        "wlvl_, 1 , -6 , -6 , -8 , 2 , 0 , -9 , -9 , -9 , -9 ",
+        f.wlvl,
         f.hwl,
         f.lwl,
         "nir_t, 2 , 2 , 0 , 1 , 0 , 0 ",
@@ -285,6 +286,21 @@ TEST(TvnwavChain, RefusedInputStopsBeforeAnyFileIsWritten) {
         {"soil ends above the last layer top",
          [] { Fixture f; f.soil_bottom = -4; f.construction_seabed = -4.5; return f; }(),
          "陸側の土層の標高が逆転しています."},
+        // Standing wave at the L.W.L. with D = d = 3 (H 2, L 40): delta0 0.715,
+        // p_b = 20.2 / cosh 0.471 = 18.149, p_s = (30.3 + 18.149) x 2.715 /
+        // 5.715 = 23.016; run on to h' 15 m below the tide the line reaches
+        // 18.149 - 4.867 x 12 / 3 = -1.319, a suction the pieces would add.
+        {"standing wave below zero above h'",
+         [] {
+             Fixture f;
+             f.formula = 2;
+             f.examine = "2 , 1 , 2 , 1 , 1 , 1 , 2 , 1";
+             f.wlvl = "wlvl_, 2 , -3 , -15 , -16 , 2 , 0 , -17 , -17 , -17 , -17 ";
+             f.lwl = "lwl__, 0 , 1 , 2 , 2 , 0 , 40 , 0 ";
+             f.construction_seabed = -16;
+             return f;
+         }(),
+         "L.W.L.:重複波の波圧がh'までに負になります.水深Ｄとh'を確認して下さい."},
         {"still water under a seabed above the tide", [] { Fixture f; f.construction_seabed = 2.5; return f; }(),
          "H.W.L.:施工時の設計海底面が潮位より上にあります."},
     };
