@@ -58,6 +58,12 @@ std::string program_folder() {
 StartResult Form_Load(MainWindow& w, InstanceLock& lock, const std::string& folder) {
     // 1. One front end per program folder.
     if (!lock.acquire(folder)) {
+        // A folder that cannot even hold the lock file is not a second
+        // instance: say what is wrong with the folder instead.
+        if (!lock.held_elsewhere()) {
+            return stop_for_file(w, "プログラムフォルダ「" + folder +
+                                        "」に作業ファイルを作成できません。");
+        }
         w.services.boxes->show(
             ok_box(kLoadErrorTitle, kAlreadyRunningMessage, ui::BoxIcon::Critical));
         return StartResult::second_instance;

@@ -15,7 +15,8 @@ inline constexpr const char* kVersionFileName = "SYSVER.DAT";
 enum class StartResult {
     ready,           // the main window holds an untitled project from the template
     second_instance, // another front end runs in the folder: refused after the message
-    missing_file,    // an installed file is missing or unreadable: stopped after a message
+    missing_file,    // the program folder or an installed file is missing or unreadable:
+                     // stopped after a message
 };
 
 // The program folder: WTN_WORK_DIR when set, else the folder of the running

@@ -118,6 +118,16 @@ TEST(StartUp, AMissingInstalledFileIsNamedAndStartUpStops) {
     }
 }
 
+TEST(StartUp, AProgramFolderThatCannotBeUsedIsNamedNotTakenForASecondInstance) {
+    MainWindowFixture f;
+    const std::string missing = f.folder.file("no such folder");
+    EXPECT_EQ(Form_Load(*f.window, f.lock, missing), StartResult::missing_file);
+    ASSERT_EQ(f.boxes.shown.size(), 1u);
+    EXPECT_THAT(f.boxes.shown[0].text, HasSubstr(missing));
+    EXPECT_NE(f.boxes.shown[0].text, kAlreadyRunningMessage);
+    EXPECT_TRUE(f.screen_log.empty());
+}
+
 TEST(StartUp, AnEmptyVersionFileGivesAnEmptyVersionText) {
     MainWindowFixture f;
     f.folder.write("SYSVER.DAT", "");
