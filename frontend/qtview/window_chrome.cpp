@@ -57,7 +57,9 @@ void WindowChrome::build_item(ui::MenuItem& item, QWidget* menu) {
         for (const auto& child : item.items())
             build_item(*child, sub);
     } else {
-        action = new QAction(to_qt(item.caption()), menu);
+        // A separator keeps no text: some styles draw a separator's text as a
+        // section heading, which would show the "-" of its caption.
+        action = new QAction(item.is_separator() ? QString() : to_qt(item.caption()), menu);
         if (!item.shortcut().empty()) {
             action->setShortcut(QKeySequence(to_qt(item.shortcut())));
         }

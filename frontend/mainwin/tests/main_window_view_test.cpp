@@ -37,6 +37,13 @@ TEST(MainWindowView, ShowsTheMenusToolbarAndScreenZeroAndSavesAPicture) {
     auto* run = view.findChild<QAction*>("run");
     ASSERT_NE(run, nullptr);
     EXPECT_EQ(run->shortcut(), QKeySequence(Qt::Key_F5));
+    // Separators are lines only, without the "-" of their captions.
+    for (const char* name : {"dmy4", "mnuRecentFile(0)", "dmy5", "dmy1", "dmy2"}) {
+        auto* separator = view.findChild<QAction*>(name);
+        ASSERT_NE(separator, nullptr) << name;
+        EXPECT_TRUE(separator->isSeparator()) << name;
+        EXPECT_TRUE(separator->text().isEmpty()) << name;
+    }
     auto* recent = view.findChild<QAction*>("mnuRecentFile(1)");
     ASSERT_NE(recent, nullptr);
     EXPECT_FALSE(recent->isVisible());
