@@ -4,6 +4,7 @@
 #include "number_text.h"
 
 #include <cmath>
+#include <string>
 
 namespace wtn {
 
@@ -22,6 +23,14 @@ constexpr double kGWater = 9.81;
 constexpr double kOldSteelE = 2.1, kSteelE = 200.0;
 constexpr double kOldConcreteE = 3.5, kConcreteE = 34.3;
 
+// A value near the limit of a double overflows when it is multiplied into SI
+// units; the file is refused rather than an infinite value carried on to the
+// screens, which would show it as an empty box and store it as 0.
+double finite(double x, const char* what) {
+    if (!std::isfinite(x)) throw DataError(std::string(what) + "の値が大きすぎて換算できません。");
+    return x;
+}
+
 // Allowable stresses of the standard grades (kgf/cm2 to N/mm2), taken from
 // the standards' SI tables rather than multiplied, so they read as tabled.
 struct StressPair {
@@ -35,20 +44,23 @@ constexpr StressPair kStressTable[] = {
 double convert_stress(double x) {
     for (const auto& pair : kStressTable)
         if (x == pair.old_value) return pair.si_value;
-    return round_dec(x * kG3 / 100.0, 1);
+    return finite(round_dec(x * kG3 / 100.0, 1), "許容応力度");
 }
 
 // Lateral-resistance constants from tf/m^p to kN/m^p: the length unit is the
 // cm of the old constants (100^p) and the force unit tf to kN (9.8 / 1000).
-double convert_constant(double x, double power) { return x * kG2 / 1000.0 * std::pow(100.0, power); }
+double convert_constant(double x, double power) {
+    return finite(x * kG2 / 1000.0 * std::pow(100.0, power), "横抵抗定数");
+}
 
 void convert_layers(std::array<DosouRec, kSoilLayerRoom + 1>& layers, int neire_sw) {
     for (int i = 0; i < kSoilLayerRoom; ++i) {
         DosouRec& l = layers[i];
         for (int j = 0; j < 2; ++j)
-            l.unit_w[j] = l.soil_sw == 0 ? round_dec(l.unit_w[j] * kG2, 0) : round_dec(l.unit_w[j] * kG5, 3);
-        l.soil_val[1] = round_dec(l.soil_val[1] * kG5, 3); // C0
-        l.soil_val[2] = round_dec(l.soil_val[2] * kG5, 3); // K
+            l.unit_w[j] = finite(l.soil_sw == 0 ? round_dec(l.unit_w[j] * kG2, 0) : round_dec(l.unit_w[j] * kG5, 3),
+                                 "土の単位体積重量");
+        l.soil_val[1] = finite(round_dec(l.soil_val[1] * kG5, 3), "C0");
+        l.soil_val[2] = finite(round_dec(l.soil_val[2] * kG5, 3), "K");
         // The constants are not rounded: they are large and carry their own digits.
         if (neire_sw == 0 || neire_sw == 1) l.kh_val[0] = convert_constant(l.kh_val[0], 3.0);
         else if (neire_sw == 3) l.kh_val[0] = convert_constant(l.kh_val[0], 2.5);
@@ -66,7 +78,7 @@ void convert_method(DosouHohoRec& h, int neire_sw) {
 }
 
 void convert_forces(std::array<GairyokuRec, kForceRoom + 1>& forces) {
-    for (int i = 0; i < kForceRoom; ++i) forces[i].force = round_dec(forces[i].force * kG5, 3);
+    for (int i = 0; i < kForceRoom; ++i) forces[i].force = finite(round_dec(forces[i].force * kG5, 3), "外力");
 }
 
 } // namespace
@@ -79,7 +91,7 @@ void conv_si_unit(DesignData& d, const ConversionScope& scope) {
     DosouData& ds = d.dosou_dat;
 
     s.zevove_sw = 1;
-    if (scope.water) s.water_w = round_dec(s.water_w * kGWater, 1);
+    if (scope.water) s.water_w = finite(round_dec(s.water_w * kGWater, 1), "海水の単位体積重量");
     d.kanseiji_dat.dynwater_sw = 2;
     if (w.wave_sw != 0 || w.dissip_sw != 0) {
         w.lambda1 = 1.0;
@@ -90,24 +102,23 @@ void conv_si_unit(DesignData& d, const ConversionScope& scope) {
     if (scope.young_and_stress) {
         if (y.young_e == kOldSteelE) y.young_e = kSteelE;
         else if (y.young_e == kOldConcreteE) y.young_e = kConcreteE;
-        else y.young_e = round_dec(std::pow(10.0, y.young_exp) * y.young_e * kG3 / 1e5, 1);
-        if (!std::isfinite(y.young_e)) throw DataError("ヤング係数の値が大きすぎて換算できません。");
+        else y.young_e = finite(round_dec(std::pow(10.0, y.young_exp) * y.young_e * kG3 / 1e5, 1), "ヤング係数");
         y.young_exp = 0;
         for (int i = 0; i < 3; ++i) y.stress_allow[i] = convert_stress(y.stress_allow[i]);
     }
     y.second_sw = 2;
     y.kh_lm = 0.0;
     if (scope.surcharge)
-        for (int i = 0; i < 2; ++i) t.surcharge_q[i] = round_dec(t.surcharge_q[i] * kG3, 2);
+        for (int i = 0; i < 2; ++i) t.surcharge_q[i] = finite(round_dec(t.surcharge_q[i] * kG3, 2), "上載荷重");
     if (scope.fills)
         for (int i = 0; i < kFillRoom; ++i) {
-            t.morid_tbl[i].wet_w = round_dec(t.morid_tbl[i].wet_w * kG2, 0);
-            t.morid_tbl[i].sat_w = round_dec(t.morid_tbl[i].sat_w * kG2, 0);
+            t.morid_tbl[i].wet_w = finite(round_dec(t.morid_tbl[i].wet_w * kG2, 0), "盛土の単位体積重量");
+            t.morid_tbl[i].sat_w = finite(round_dec(t.morid_tbl[i].sat_w * kG2, 0), "盛土の単位体積重量");
         }
     if (scope.surcharge_zones)
         for (int i = 0; i < kSurchargeRoom; ++i) {
-            t.josai_tbl[i].q_normal = round_dec(t.josai_tbl[i].q_normal * kG3, 2);
-            t.josai_tbl[i].q_seismic = round_dec(t.josai_tbl[i].q_seismic * kG3, 2);
+            t.josai_tbl[i].q_normal = finite(round_dec(t.josai_tbl[i].q_normal * kG3, 2), "上載荷重");
+            t.josai_tbl[i].q_seismic = finite(round_dec(t.josai_tbl[i].q_seismic * kG3, 2), "上載荷重");
         }
     if (scope.land_layers) convert_layers(ds.dosou_riku, s.neire_sw);
     if (scope.sea_layers) convert_layers(ds.dosou_umi, s.neire_sw);

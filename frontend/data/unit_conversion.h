@@ -28,8 +28,8 @@ struct ConversionScope {
 
 // Converts the data in place. Converting converted data converts it again;
 // callers convert once per load. DataError when a converted value has no
-// finite result (a huge exponent of the Young's modulus); the caller then
-// drops the copy it converted.
+// finite result (a huge exponent of the Young's modulus, a value near the
+// largest double); the caller then drops the copy it converted.
 void conv_si_unit(DesignData& data, const ConversionScope& scope = ConversionScope{});
 
 } // namespace wtn

@@ -247,6 +247,26 @@ TEST(FileCommands, OlderProjectIsConvertedAndNeverOverwrittenUnasked) {
     EXPECT_TRUE(fe.folder.exists("pier.v1.wtn"));
 }
 
+TEST(FileCommands, AnOlderProjectThatOverflowsInSiUnitsIsRefusedWhole) {
+    FrontEnd fe;
+    fe.commands.file_new();
+    fe.data.data_title = "keep";
+    // A direct Kh of 1E+305 tf/m3 is 9.8E+308 kN/m3 after conversion, past
+    // the largest double: no value of the file may reach the screens.
+    DesignData d = test::sample_design();
+    d.dosou_dat.dosou_riku[0].kh_val[0] = 1e305;
+    auto lines = project_file_lines(d);
+    write_text_file(fe.file("huge.wtn"), {lines.begin() + 1, lines.begin() + 163});
+    fe.dialogs.open_choices = {fe.file("huge.wtn")};
+    fe.dialogs.answers = {Answer::no};
+    fe.commands.file_open();
+    ASSERT_FALSE(fe.dialogs.told.empty());
+    EXPECT_EQ(fe.dialogs.told.back().rfind(kImportFailedMessage, 0), 0u);
+    EXPECT_EQ(fe.data.data_title, "keep");
+    EXPECT_EQ(fe.data.data_name, kUntitled);
+    EXPECT_TRUE(fe.screens.recent.empty());
+}
+
 TEST(FileCommands, OldInputFileIsImportedOverTheTemplate) {
     FrontEnd fe;
     fe.commands.file_new();
