@@ -106,6 +106,9 @@ void check_count(const Table& table, const std::string& name) {
     if (table.count < 0 || table.count > Table::room) stop_damaged(name);
 }
 
+// Row indices kept beside the tables; -1 stands for "not found" where allowed.
+bool index_fits(int index, int lowest, int end) { return index >= lowest && index < end; }
+
 } // namespace
 
 const std::size_t kLoadCaseImageBytes = count_case_image();
@@ -136,6 +139,11 @@ void read_gai_case(int c, LoadModel& model, CaseLoadTables& tables) {
     check_count(tables.net.active_split, name);
     check_count(tables.net.passive_split, name);
     check_count(tables.net.net, name);
+    // The readers index the diagrams from the seabed row on.
+    if (!index_fits(tables.merged.seabed_row, 0, tables.merged.rows.count + 1) ||
+        !index_fits(tables.merged.passive_start, 0, tables.merged.passive.count + 1)) {
+        stop_damaged(name);
+    }
 }
 
 void read_gai_cm(LoadModel& model, CommonLoadResults& common) {
@@ -152,7 +160,17 @@ void read_gai_cm(LoadModel& model, CommonLoadResults& common) {
                             common.dynamic.segment_count <= kDynamicWaterSegmentRoom;
     bool segments_fit = true;
     for (const int n : common.net_segment_count) segments_fit = segments_fit && n >= 0 && n <= kNetSegmentRoom;
-    if (!counts_fit || !segments_fit) stop_damaged(kCommonTableFile);
+    bool indices_fit = true;
+    const LevelIndices& index = model.index;
+    for (const int i : {index.land_seabed, index.residual_water, index.superstructure_crown, index.ground_crown,
+                        index.sea_seabed, index.lwl}) {
+        indices_fit = indices_fit && index_fits(i, -1, kLayerRoom);
+    }
+    for (int c = 0; c < kCaseCount; ++c) {
+        indices_fit = indices_fit && index_fits(common.seabed.merged_row[c], -1, kDiagramRowRoom) &&
+                      index_fits(common.seabed.passive_row[c], -1, kDiagramRowRoom);
+    }
+    if (!counts_fit || !segments_fit || !indices_fit) stop_damaged(kCommonTableFile);
 }
 
 } // namespace wtn

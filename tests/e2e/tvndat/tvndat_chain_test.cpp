@@ -12,6 +12,7 @@
 #include "input_file.h"
 #include "input_record.h"
 #include "load_tables.h"
+#include "program_stop.h"
 #include "program_folder.h"
 #include "text_lines.h"
 
@@ -521,6 +522,47 @@ TEST(TvndatChain, ForceFileLinesAreNeverCut) {
     ASSERT_EQ(file.sections.size(), 1u);
     EXPECT_DOUBLE_EQ(file.sections[0].layers[0].kh, 1e250);
     EXPECT_NEAR(file.sections[0].total_force, 222.051, 1e-6);
+}
+
+// The report programs index the diagrams by the row indices kept in the load
+// tables; a table whose index lies outside its rows is refused as damaged.
+TEST(TvndatChain, LoadTableRowIndicesOutsideTheirTablesAreRefused) {
+    const TvndatRun run = run_tvndat(WallSection{});
+    ASSERT_EQ(run.result.exit_code, 0) << run.result.err;
+    const auto refused = [](auto&& read) {
+        testing::internal::CaptureStderr();
+        bool stopped = false;
+        try {
+            read();
+        } catch (const ProgramStop&) {
+            stopped = true;
+        }
+        const std::string err = testing::internal::GetCapturedStderr();
+        return stopped && err.find("の内容が正しくありません.") != std::string::npos;
+    };
+    InFolder in(run.folder->path());
+    const Tables good = read_tables(*run.folder, 0);
+    {
+        Tables t;
+        *t.case_tables = *good.case_tables;
+        t.case_tables->merged.seabed_row = t.case_tables->merged.rows.count + 1;
+        write_gai_case(0, *good.model, *t.case_tables);
+        EXPECT_TRUE(refused([&] { read_gai_case(0, *t.model, *t.case_tables); }));
+    }
+    for (const int bad : {-2, kDiagramRowRoom}) {
+        Tables t;
+        *t.common = *good.common;
+        t.common->seabed.merged_row[1] = bad;
+        write_gai_cm(*good.model, *t.common);
+        EXPECT_TRUE(refused([&] { read_gai_cm(*t.model, *t.common); })) << bad;
+    }
+    {
+        Tables t;
+        *t.model = *good.model;
+        t.model->index.lwl = kLayerRoom;
+        write_gai_cm(*t.model, *good.common);
+        EXPECT_TRUE(refused([&] { read_gai_cm(*t.model, *t.common); }));
+    }
 }
 
 struct ErrorCase {
