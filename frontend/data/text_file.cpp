@@ -4,6 +4,7 @@
 #include "number_text.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <sys/stat.h>
@@ -48,14 +49,27 @@ void write_text_file(const std::string& path, const std::vector<std::string>& li
     } catch (const CodecError&) {
         throw DataError("ファイル「" + path + "」に書けない文字があります（シフトJISにない文字）。");
     }
-    const std::string temp = path + ".tmp~";
+    // The file a link leads to is the one replaced, so the link stays a link.
+    std::string target = path;
+    if (char* real = ::realpath(path.c_str(), nullptr)) {
+        target = real;
+        std::free(real);
+    }
+    // A file that exists is replaced as writing into it would: only when it
+    // may be written, and keeping its permission bits.
+    struct stat existing {};
+    const bool replaces = ::stat(target.c_str(), &existing) == 0;
+    if (replaces && ::access(target.c_str(), W_OK) != 0)
+        throw DataError("ファイル「" + path + "」は書き込みが許可されていません。");
+    const std::string temp = target + ".tmp~";
     std::FILE* file = std::fopen(temp.c_str(), "wb");
     if (file == nullptr) throw DataError("ファイル「" + path + "」が作成できません。");
     bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
     ok = std::fflush(file) == 0 && ok;
+    if (replaces) ok = ::fchmod(::fileno(file), existing.st_mode & 07777) == 0 && ok;
     ok = ::fsync(::fileno(file)) == 0 && ok;
     ok = std::fclose(file) == 0 && ok;
-    if (ok) ok = std::rename(temp.c_str(), path.c_str()) == 0;
+    if (ok) ok = std::rename(temp.c_str(), target.c_str()) == 0;
     if (!ok) {
         std::remove(temp.c_str());
         throw DataError("ファイル「" + path + "」に書き込めません。");

@@ -13,8 +13,10 @@ std::vector<std::string> read_text_file(const std::string& path);
 
 // Writes the lines as code page 932 with CR LF after each. The text goes to a
 // temporary file beside path first and replaces path only when every byte is
-// on disk, so a failed write leaves the previous file as it was. DataError
-// naming the file on any failure (a character that code page 932 cannot hold
+// on disk, so a failed write leaves the previous file as it was. An existing
+// file keeps its permission bits and one reached by a link is replaced where
+// the link leads; a file the user may not write is refused. DataError naming
+// the file on any failure (a character that code page 932 cannot hold
 // included).
 void write_text_file(const std::string& path, const std::vector<std::string>& lines);
 

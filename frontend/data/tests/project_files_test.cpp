@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -85,6 +86,25 @@ TEST(ProjectFile, TextsThatWouldBreakTheFileAreRefusedAndTheOldFileKept) {
     EXPECT_THROW(write_data_file(d, folder.file("p.tn2")), DataError);
     EXPECT_EQ(bytes_of(folder.file("p.tn2")), before);
     EXPECT_FALSE(folder.exists("p.tn2.tmp~"));
+}
+
+TEST(ProjectFile, SavingOverAFileKeepsItsPermissionsAndTheLinkToIt) {
+    namespace fs = std::filesystem;
+    ProgramFolder folder(false);
+    DesignData d = sample_design();
+    // A project shared through a group-writable file, opened through a link.
+    write_data_file(d, folder.file("shared.tn2"));
+    fs::permissions(folder.file("shared.tn2"), fs::perms(0664));
+    fs::create_symlink(folder.file("shared.tn2"), folder.file("link.tn2"));
+
+    d.data_title = "改訂";
+    write_data_file(d, folder.file("link.tn2"));
+    EXPECT_TRUE(fs::is_symlink(folder.file("link.tn2")));
+    EXPECT_EQ(fs::status(folder.file("shared.tn2")).permissions(), fs::perms(0664));
+    DesignData back;
+    read_data_file(back, folder.file("shared.tn2"));
+    EXPECT_EQ(trim_blanks(back.data_title), "改訂");
+    EXPECT_FALSE(folder.exists("shared.tn2.tmp~"));
 }
 
 // The sample in the gravitational units of an older project.
