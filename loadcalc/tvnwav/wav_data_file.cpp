@@ -110,6 +110,10 @@ bool read_wave_block(LineReader& reader, int formula, WaveBlock& block) {
     d.first_loaded_row = line.integer(4);
     if (d.count < 0 || d.count >= kWaveRowRoom) return false;
     if (block.forces.count < 0 || block.forces.count > kWaveForceRoom) return false;
+    // The report indexes the diagram by these rows; -1 means "none".
+    for (const int row : {d.wall_top_row, d.h_dash_row, d.first_loaded_row}) {
+        if (row < -1 || row > d.count) return false;
+    }
 
     WaveCommon& w = block.common;
     if (!next_values(reader, line)) return false;

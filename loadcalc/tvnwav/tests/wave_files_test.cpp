@@ -132,6 +132,21 @@ TEST(WavDataFile, CountsBeyondTheRoomAreRefused) {
     }
 }
 
+// A whole block whose kept row index lies outside its diagram of rows 0..2.
+TEST(WavDataFile, RowIndicesOutsideTheDiagramAreRefused) {
+    for (int which = 0; which < 3; ++which) {
+        WaveBlock b = small_goda_block();
+        int* rows[] = {&b.diagram.wall_top_row, &b.diagram.h_dash_row, &b.diagram.first_loaded_row};
+        *rows[which] = which == 1 ? -2 : 3;
+        TempFile f;
+        write_wav_data_section(f.file.get(), b);
+        f.text();
+        LineReader reader(f.file.get());
+        WaveBlock back;
+        EXPECT_FALSE(read_wave_block(reader, kFormulaGoda, back)) << which;
+    }
+}
+
 TEST(GairyokWaveSection, LandRowsForcesTotalsSeabedAndStillWater) {
     WaveBlock b = small_goda_block();
     WaveLandRows land;
