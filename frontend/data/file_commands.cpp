@@ -154,7 +154,13 @@ void FileCommands::open_recent(const std::string& caption) {
 bool FileCommands::open_path(const std::string& chosen, bool from_recent) {
     const std::string path = from_recent ? trim_blanks(chosen) : chosen;
     const FileKind kind = kind_of(path);
-    if (kind == FileKind::other) return false;
+    if (kind == FileKind::other) {
+        // Nothing is read, as for any other ending; the user is told why
+        // instead of seeing the command do nothing (a recent file saved
+        // under another ending would otherwise never open, without a word).
+        dialogs_.tell("「" + path + "」はプロジェクトファイル（.tn2、.wtn、.cal）ではないため開けません。");
+        return false;
+    }
     DesignData loaded = data_;
     ConversionScope scope;
     try {

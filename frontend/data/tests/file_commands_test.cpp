@@ -176,8 +176,11 @@ TEST(FileCommands, OpenedProjectIsSavedInPlace) {
     DesignData saved = test::sample_design();
     write_data_file(saved, fe.file("berth.tn2"));
     fe.dialogs.open_choices = {fe.file("notes.txt"), fe.file("berth.tn2")};
-    fe.commands.file_open(); // another ending: nothing is read
+    fe.commands.file_open(); // another ending: nothing is read, and the user is told
     EXPECT_EQ(fe.data.data_name, kUntitled);
+    ASSERT_EQ(fe.dialogs.told.size(), 1u);
+    EXPECT_NE(fe.dialogs.told[0].find(fe.file("notes.txt")), std::string::npos) << fe.dialogs.told[0];
+    EXPECT_TRUE(fe.screens.recent.empty());
     fe.commands.file_open();
     EXPECT_EQ(fe.data.data_name, "berth");
     EXPECT_EQ(fe.data.dosou_dat.dosou_riku[1].soil_val[1], 20.0);
