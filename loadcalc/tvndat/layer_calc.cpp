@@ -18,6 +18,30 @@ constexpr double kSeismicFormulaDepth = 10.0;  // m below the seabed
 // Weight of one row's soil column, rounded as every overburden step is.
 double column_weight(double thickness, double unit_weight) { return round_dec(thickness * unit_weight, 3); }
 
+// The overburden sums of the apparent seismic coefficients, for the rows from
+// top_row down: the wet overburden above the water row, and for each row at or
+// below it the saturated and the used overburden of the submerged rows above
+// it and its water heights below the reference level (top and bottom).
+template <class Calc>
+void fill_water_sums(std::array<Calc, kLayerRoom>& calc, int top_row, int water_row, int count,
+                     double reference) {
+    double wet = 0.0;
+    for (int r = top_row; r < water_row; ++r) wet += column_weight(calc[r].thickness, calc[r].unit_weight);
+    const int first_wet_row = std::max(water_row, top_row);
+    double saturated = 0.0;
+    double used = 0.0;
+    for (int i = first_wet_row; i + 1 < count; ++i) {
+        Calc& c = calc[i];
+        c.water_height_top = reference - c.top;
+        c.water_height_bottom = reference - (c.top - c.thickness);
+        c.wet_overburden = wet;
+        c.saturated_overburden = saturated;
+        c.used_overburden = used;
+        saturated += column_weight(c.thickness, c.saturated_weight);
+        used += column_weight(c.thickness, c.unit_weight);
+    }
+}
+
 void land_records(const InputRecord& input, const CustomisationValues& custom, LoadModel& m) {
     const LayerTable& t = m.land;
     const int rw = m.index.residual_water;
@@ -71,21 +95,7 @@ void land_records(const InputRecord& input, const CustomisationValues& custom, L
     if (rw >= 0 && crown >= 0) {
         double reference = input.joken.residual_level;
         if (crown <= rw && custom.apparent_land_depth_rule == 1) reference = t.rows[crown].top;
-        double wet = 0.0;
-        for (int r = crown; r < rw; ++r) wet += column_weight(m.land_calc[r].thickness, m.land_calc[r].unit_weight);
-        const int first_wet_row = std::max(rw, crown);
-        double saturated = 0.0;
-        double used = 0.0;
-        for (int i = first_wet_row; i + 1 < t.count; ++i) {
-            LandLayerCalc& c = m.land_calc[i];
-            c.water_height_top = reference - c.top;
-            c.water_height_bottom = reference - (c.top - c.thickness);
-            c.wet_overburden = wet;
-            c.saturated_overburden = saturated;
-            c.used_overburden = used;
-            saturated += column_weight(c.thickness, c.saturated_weight);
-            used += column_weight(c.thickness, c.unit_weight);
-        }
+        fill_water_sums(m.land_calc, crown, rw, t.count, reference);
     }
     m.land_calc[t.count - 1].top = t.rows[t.count - 1].top;
     m.land_count = t.count;
@@ -127,21 +137,7 @@ void sea_records(const InputRecord& input, const CustomisationValues& custom, Lo
         // may take the seabed as the front water level.
         double reference = input.joken.lwl;
         if (lwl >= 0 && seabed <= lwl && custom.apparent_sea_depth_rule == 1) reference = t.rows[seabed].top;
-        double wet = 0.0;
-        for (int r = seabed; r < lwl; ++r) wet += column_weight(m.sea_calc[r].thickness, m.sea_calc[r].unit_weight);
-        const int first_wet_row = std::max(lwl, seabed);
-        double saturated = 0.0;
-        double used = 0.0;
-        for (int i = first_wet_row; i + 1 < t.count; ++i) {
-            SeaLayerCalc& c = m.sea_calc[i];
-            c.water_height_top = reference - c.top;
-            c.water_height_bottom = reference - (c.top - c.thickness);
-            c.wet_overburden = wet;
-            c.saturated_overburden = saturated;
-            c.used_overburden = used;
-            saturated += column_weight(c.thickness, c.saturated_weight);
-            used += column_weight(c.thickness, c.unit_weight);
-        }
+        fill_water_sums(m.sea_calc, seabed, lwl, t.count, reference);
     }
     m.sea_calc[t.count - 1].top = t.rows[t.count - 1].top;
     m.sea_count = t.count;
