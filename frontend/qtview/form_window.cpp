@@ -19,6 +19,20 @@ ui::CommandButton* find_button(ui::Form& form, bool cancel) {
     return found;
 }
 
+// A close asked by the window system unloads the form, which may refuse
+// (its closing question); a form already unloading closes at once. in_close
+// tells the unload listener that the window is closing already.
+void close_form(QCloseEvent* event, ui::Form& form, bool unloading, bool& in_close) {
+    in_close = true;
+    bool closes = unloading || form.unload();
+    in_close = false;
+    if (closes) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
 } // namespace
 
 FormDialog::FormDialog(ui::Form& form, QWidget* owner) : QDialog(owner), form_(form) {
@@ -56,14 +70,7 @@ void FormDialog::sync_window() {
 }
 
 void FormDialog::closeEvent(QCloseEvent* event) {
-    in_close_ = true;
-    bool closes = unloading_ || form_.unload();
-    in_close_ = false;
-    if (closes) {
-        event->accept();
-    } else {
-        event->ignore();
-    }
+    close_form(event, form_, unloading_, in_close_);
 }
 
 void FormDialog::keyPressEvent(QKeyEvent* event) {
@@ -143,14 +150,7 @@ void MainWindowView::sync_window() {
 }
 
 void MainWindowView::closeEvent(QCloseEvent* event) {
-    in_close_ = true;
-    bool closes = unloading_ || form_.unload();
-    in_close_ = false;
-    if (closes) {
-        event->accept();
-    } else {
-        event->ignore();
-    }
+    close_form(event, form_, unloading_, in_close_);
 }
 
 } // namespace wtn::qt
