@@ -84,11 +84,7 @@ void dynamic_water_pressure(const InputRecord& input, int c, double virtual_seab
         z_top = z_bottom;
     }
     data.segment_count = segments.count;
-    totals.segment_force[c] = sums.force;
-    totals.segment_moment[c] = sums.moment;
-    totals.force[c] += sums.force;
-    totals.moment[c] += sums.moment;
-    totals.lever_arm[c] = lever_arm_of(totals.moment[c], totals.force[c]);
+    add_segment_sums(totals, c, sums);
 }
 
 } // namespace wtn

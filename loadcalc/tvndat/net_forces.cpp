@@ -110,11 +110,7 @@ void net_pressure_forces(int c, double virtual_seabed, NetPressure& net, ForceTo
         sink.add_trapezoid(rows[i].top, bottom_value, rows[i].level, bottom_level, virtual_seabed);
         if (virtual_seabed >= rows[i + 1].level) break;
     }
-    totals.segment_force[c] = sums.force;
-    totals.segment_moment[c] = sums.moment;
-    totals.force[c] += sums.force;
-    totals.moment[c] += sums.moment;
-    totals.lever_arm[c] = lever_arm_of(totals.moment[c], totals.force[c]);
+    add_segment_sums(totals, c, sums);
 }
 
 } // namespace wtn

@@ -57,6 +57,18 @@ void other_force_moments(const InputRecord& input, int c, double virtual_seabed,
 // is no force (nothing acts, so no arm).
 double lever_arm_of(double moment, double force);
 
+// Records the piece sums of case c in its totals (ForceTotals or
+// DynamicWaterTotals), adds them to the case's force and moment and sets its
+// lever arm.
+template <class Totals>
+void add_segment_sums(Totals& totals, int c, const SegmentSums& sums) {
+    totals.segment_force[c] = sums.force;
+    totals.segment_moment[c] = sums.moment;
+    totals.force[c] += sums.force;
+    totals.moment[c] += sums.moment;
+    totals.lever_arm[c] = lever_arm_of(totals.moment[c], totals.force[c]);
+}
+
 // Cuts the net pressure above the virtual seabed into pieces and completes the
 // case's totals.
 void net_pressure_forces(int c, double virtual_seabed, NetPressure& net, ForceTotals& totals);
