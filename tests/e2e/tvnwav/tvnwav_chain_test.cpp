@@ -36,7 +36,10 @@ struct Fixture {
     double soil_bottom = -30.0;    // lower limit of the last soil layer
     double pile_crown = 3.0;
     std::string examine = "2 , 1 , 1 , 1 , 1 , 1 , 2 , 1";   // H.W.L. and L.W.L.
-    std::string wlvl = "wlvl_, 1 , -6 , -6 , -8 , 2 , 0 , -9 , -9 , -9 , -9 ";
+    // h_b levels per tide level (H.H.W.L., H.W.L., L.W.L., user level): the
+    // two examined levels take -9.00; the others differ, so a level that read
+    // its neighbour's h_b would change alpha2 and p1.
+    std::string wlvl = "wlvl_, 1 , -6 , -6 , -8 , 2 , 0 , -5 , -9 , -9 , -20 ";
 };
 
 std::string input_file(const Fixture& f) {
