@@ -67,6 +67,9 @@ void MainWindow::build_menus() {
     mnuRecentFile[0] = &file.add("mnuRecentFile", 0, "-");
     for (int i = 1; i <= kRecentItemCount; ++i) {
         mnuRecentFile[i] = &file.add("mnuRecentFile", i, "RecentFile" + std::to_string(i));
+        // The caption is the file's path and nothing else: an "&" in a folder
+        // name is part of it.
+        mnuRecentFile[i]->access_key = false;
     }
     for (ui::MenuItem* item : mnuRecentFile)
         item->set_visible(false);

@@ -30,6 +30,14 @@ QIcon toolbar_icon(const std::string& name) {
     return QIcon::fromTheme(to_qt(name));
 }
 
+// The caption as Qt reads it: "&&" shows one "&" where the caption has no
+// access key.
+QString menu_text(const ui::MenuItem& item) {
+    QString text = to_qt(item.caption());
+    if (!item.access_key) text.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    return text;
+}
+
 } // namespace
 
 WindowChrome::~WindowChrome() {
@@ -59,7 +67,7 @@ void WindowChrome::build_item(ui::MenuItem& item, QWidget* menu) {
     } else {
         // A separator keeps no text: some styles draw a separator's text as a
         // section heading, which would show the "-" of its caption.
-        action = new QAction(item.is_separator() ? QString() : to_qt(item.caption()), menu);
+        action = new QAction(item.is_separator() ? QString() : menu_text(item), menu);
         if (!item.shortcut().empty()) {
             action->setShortcut(QKeySequence(to_qt(item.shortcut())));
         }
@@ -77,7 +85,7 @@ void WindowChrome::build_item(ui::MenuItem& item, QWidget* menu) {
 void WindowChrome::sync(ui::MenuItem& item) {
     QAction* action = action_of(item);
     if (action == nullptr) return;
-    if (!item.is_separator()) action->setText(to_qt(item.caption()));
+    if (!item.is_separator()) action->setText(menu_text(item));
     action->setSeparator(item.is_separator());
     action->setEnabled(item.enabled());
     action->setVisible(item.visible());

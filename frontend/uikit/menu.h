@@ -43,6 +43,10 @@ class MenuItem {
     void set_checked(bool checked);
     bool usable() const;
 
+    // False: the caption is shown exactly as written, an "&" in it being text
+    // and not the mark of an access key (an item that shows a file path).
+    bool access_key = true;
+
     // The user chose the item (or pressed its shortcut).
     bool user_click();
     std::function<void()> on_click;

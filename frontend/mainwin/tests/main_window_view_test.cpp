@@ -67,6 +67,19 @@ TEST(MainWindowView, ShowsTheMenusToolbarAndScreenZeroAndSavesAPicture) {
     EXPECT_TRUE(view.grab().save(path));
 }
 
+TEST(MainWindowView, RecentFilesShowTheirPathsAsWritten) {
+    MainWindowFixture f;
+    f.settings.set(kRecentSection, "RecentFile1", "/data/R&D/pier.tn2");
+    ASSERT_EQ(f.start(), StartResult::ready);
+    qt::MainWindowView view(f.window->form, &f.window->Toolbar1, &f.window->stv_gm);
+    auto* recent = view.findChild<QAction*>("mnuRecentFile(1)");
+    ASSERT_NE(recent, nullptr);
+    // The "&" of the folder name is shown, not taken for an access key.
+    EXPECT_EQ(recent->iconText(), QString::fromUtf8("/data/R&D/pier.tn2"));
+    // The menu's own captions keep their access keys.
+    EXPECT_EQ(view.findChild<QAction*>("file_new")->iconText(), QString::fromUtf8("新規作成(N)"));
+}
+
 } // namespace
 } // namespace wtn::mainwin::test
 
