@@ -192,6 +192,38 @@ TEST(OlderProjectFile, ConversionToSiMatchesHandConversions) {
     EXPECT_DOUBLE_EQ(d.sekkei_dat.seabed_kansei, -7.5);
 }
 
+TEST(OlderProjectFile, LateralResistanceConstantsTakeThePowerOfTheirUnit) {
+    // 2.0 tf/m^p is 2.0 x 9.8 / 1000 kN/m^p per cm^p of the old constants:
+    // x 100^3 = 19600 (Kh, kN/m3), x 100^2.5 = 1960 (Kc, kN/m2.5),
+    // x 100^3.5 = 196000 (Ks, kN/m3.5). The given constant C(0) of a layer and
+    // A(0) of a method record follow the embedment method (0-based neire_sw).
+    struct Case {
+        int neire_sw;
+        double layer_c0, method_a0;
+    };
+    const Case cases[] = {
+        {0, 19600.0, 2.0},  // Chang: Kh
+        {1, 19600.0, 2.0},  // Chang, multi-layer: Kh
+        {2, 2.0, 1960.0},   // C-type: Kc on the method record
+        {3, 1960.0, 2.0},   // C-type, multi-layer: Kc per layer
+        {4, 2.0, 196000.0}, // S-type: Ks on the method record
+    };
+    for (const auto& c : cases) {
+        DesignData d;
+        d.sekkei_dat.neire_sw = c.neire_sw;
+        d.dosou_dat.dosou_umi[0].kh_val = {2.0, 2.0, 2.0, 2.0};
+        d.dosou_dat.dosou_hoho[1].hoho_k = {2.0, 2.0, 2.0, 0.0};
+        conv_si_unit(d);
+        const DosouRec& l = d.dosou_dat.dosou_umi[0];
+        const DosouHohoRec& m = d.dosou_dat.dosou_hoho[1];
+        const double expected[] = {c.layer_c0, 19600.0, 19600.0, 1960.0, c.method_a0, 1960.0, 196000.0};
+        const double got[] = {l.kh_val[0], l.kh_val[1], l.kh_val[2], l.kh_val[3],
+                              m.hoho_k[0], m.hoho_k[1], m.hoho_k[2]};
+        for (int i = 0; i < 7; ++i)
+            EXPECT_NEAR(got[i], expected[i], expected[i] * 1e-12) << "neire_sw " << c.neire_sw << ", value " << i;
+    }
+}
+
 TEST(OlderProjectFile, ModulusAndReductionRatesByTheirOwnRules) {
     struct Case {
         double young_e;
