@@ -44,22 +44,189 @@ int next_row(int& count, int room, const std::string& key) {
     return count++;
 }
 
+// One item of a group: the field it fills and the fixed format in which
+// write_input writes it (integers "%d"; nullptr for the groups that
+// write_input leaves out). The same list drives the reader and the writer,
+// so the two cannot disagree on an item's place.
+template <class Group>
+struct Item {
+    int Group::*integer = nullptr;
+    double Group::*real = nullptr;
+    const char* format = nullptr;
+};
+
+template <class Group>
+constexpr Item<Group> int_item(int Group::*field) {
+    return {field, nullptr, "%d"};
+}
+
+template <class Group>
+constexpr Item<Group> real_item(double Group::*field, const char* format = nullptr) {
+    return {nullptr, field, format};
+}
+
+// Items first_item, first_item + 1, ... of the line into the group's fields.
+template <class Group, std::size_t N>
+void read_items(const KeyLine& l, const Item<Group> (&items)[N], Group& group, std::size_t first_item = 1) {
+    for (std::size_t k = 0; k < N; ++k) {
+        const Item<Group>& item = items[k];
+        if (item.integer != nullptr) {
+            group.*item.integer = l.integer(first_item + k);
+        } else {
+            group.*item.real = l.real(first_item + k);
+        }
+    }
+}
+
+using DC = DesignConditions;
+constexpr Item<DC> kJokenItems[] = {
+    real_item(&DC::hwl, "%1.2lf"),              real_item(&DC::lwl, "%1.2lf"),
+    int_item(&DC::residual_level_rule),         real_item(&DC::residual_level, "%1.2lf"),
+    real_item(&DC::ground_crown, "%1.2lf"),     real_item(&DC::design_seabed, "%1.2lf"),
+    real_item(&DC::embedment_level, "%1.2lf"),  real_item(&DC::soil_bottom, "%1.2lf"),
+    real_item(&DC::ground_angle, "%1.1lf"),     real_item(&DC::seabed_angle, "%1.1lf"),
+    real_item(&DC::water_weight, "%1.2lf"),     real_item(&DC::surcharge_normal, "%1.2lf"),
+    real_item(&DC::surcharge_seismic, "%1.2lf"), real_item(&DC::allow_disp_normal, "%1.2lf"),
+    real_item(&DC::allow_disp_seismic, "%1.2lf"), int_item(&DC::pile_type),
+    int_item(&DC::u_variant),                   int_item(&DC::steel_grade),
+};
+
+using AC = AddedConditions;
+constexpr Item<AC> kTjkn1Items[] = {
+    real_item(&AC::hhwl, "%1.2lf"),
+    real_item(&AC::user_tide_level, "%1.2lf"),
+    real_item(&AC::superstructure_crown, "%1.2lf"),
+    real_item(&AC::pile_crown, "%1.2lf"),
+    real_item(&AC::cohesion_ref_level, "%1.2lf"),
+    real_item(&AC::allow_disp_construction, "%1.2lf"),
+    real_item(&AC::allow_stress_normal, "%1.0lf"),
+    real_item(&AC::allow_stress_seismic, "%1.0lf"),
+    real_item(&AC::allow_stress_construction, "%1.0lf"),
+    real_item(&AC::construction_seabed, "%1.2lf"),
+    real_item(&AC::young_coefficient, "%1.1lf"),
+    real_item(&AC::young_exponent, "%1.0lf"),
+};
+
+// "neire" items 1-4 (sea side) and 12-15 (land side).
+using LR = LateralResistance;
+constexpr Item<LR> kLateralItems[] = {
+    int_item(&LR::method),
+    real_item(&LR::first_value, "%1.1lf"),
+    real_item(&LR::second_value, "%1.2lf"),
+    real_item(&LR::kh, "%1.1lf"),
+};
+constexpr std::size_t kNeireSeaFirstItem = 1;
+constexpr std::size_t kNeireSeismicFirstItem = 5;
+constexpr std::size_t kNeireLandFirstItem = 12;
+
+// "neire" items 5-11.
+using EC = EmbedmentConditions;
+constexpr Item<EC> kNeireSeismicItems[] = {
+    int_item(&EC::seismic_rule),
+    real_item(&EC::seismic_coefficient, "%1.2lf"),
+    real_item(&EC::regional_factor, "%1.2lf"),
+    real_item(&EC::ground_factor, "%1.2lf"),
+    real_item(&EC::importance_factor, "%1.2lf"),
+    int_item(&EC::apparent_rule),
+    real_item(&EC::apparent_coefficient, "%1.2lf"),
+};
+
+using EO = EmbedmentOptions;
+constexpr Item<EO> kNirtItems[] = {
+    int_item(&EO::dynamic_water), int_item(&EO::pipe_secondary_check), real_item(&EO::pipe_kh),
+    real_item(&EO::lambda2),      int_item(&EO::clay_normal_formula),  int_item(&EO::okabe_when_negative),
+};
+
+using JE = JointEfficiency;
+constexpr Item<JE> kTugitItems[] = {
+    real_item(&JE::section_inertia, "%1.1lf"),
+    real_item(&JE::embedment_inertia, "%1.1lf"),
+    real_item(&JE::section_modulus, "%1.1lf"),
+};
+
+constexpr Item<SurchargeRow> kJosaiItems[] = {
+    real_item(&SurchargeRow::start, "%1.2lf"),
+    real_item(&SurchargeRow::end, "%1.2lf"),
+    real_item(&SurchargeRow::normal, "%1.2lf"),
+    real_item(&SurchargeRow::seismic, "%1.2lf"),
+};
+
+// The items after the force's quoted name.
+constexpr Item<OtherForceRow> kForceItems[] = {
+    real_item(&OtherForceRow::force, "%1.3lf"),
+    real_item(&OtherForceRow::height, "%1.3lf"),
+};
+
+constexpr Item<SteelPipeRow> kKokanItems[] = {
+    real_item(&SteelPipeRow::diameter, "%1.2lf"),
+    real_item(&SteelPipeRow::thickness, "%1.1lf"),
+    real_item(&SteelPipeRow::joint, "%1.1lf"),
+};
+
+using SL = SoilLayerRow;
+constexpr Item<SL> kSoilItems[] = {
+    real_item(&SL::top, "%1.2lf"),
+    real_item(&SL::wet_weight, "%1.3lf"),
+    real_item(&SL::submerged_weight, "%1.3lf"),
+    real_item(&SL::saturated_weight, "%1.3lf"),
+    real_item(&SL::friction_angle, "%1.1lf"),
+    real_item(&SL::cohesion, "%1.3lf"),
+    real_item(&SL::cohesion_increase, "%1.3lf"),
+    int_item(&SL::resistance_option),
+    real_item(&SL::n_value, "%1.1lf"),
+    real_item(&SL::kh, "%1.1lf"),
+};
+
+constexpr Item<GroundPoint> kTikeiItems[] = {
+    real_item(&GroundPoint::distance, "%1.3lf"),
+    real_item(&GroundPoint::level, "%1.3lf"),
+};
+
+constexpr Item<FillRow> kMoridItems[] = {
+    real_item(&FillRow::top, "%1.2lf"),
+    real_item(&FillRow::wet_weight, "%1.3lf"),
+    real_item(&FillRow::submerged_weight, "%1.3lf"),
+    real_item(&FillRow::saturated_weight, "%1.3lf"),
+};
+
+// "wlvl_" items 1-6; items 7-10 are the hb of the tide levels.
+using WC = WaveConditions;
+constexpr Item<WC> kWlvlItems[] = {
+    int_item(&WC::depth_rule),          real_item(&WC::d, "%1.2lf"), real_item(&WC::h_dash, "%1.2lf"),
+    real_item(&WC::h, "%1.2lf"),        int_item(&WC::hb_rule),      real_item(&WC::slope_x, "%1.2lf"),
+};
+constexpr std::size_t kWlvlHbFirstItem = 7;
+
+using TL = TideLevelRow;
+constexpr Item<TL> kTideItems[] = {
+    int_item(&TL::breaking_influence),     real_item(&TL::h13, "%1.2lf"),    real_item(&TL::hmax, "%1.2lf"),
+    int_item(&TL::wave_length_method),     real_item(&TL::period, "%1.2lf"), real_item(&TL::wave_length, "%1.2lf"),
+    real_item(&TL::incidence_angle, "%1.2lf"),
+};
+
+using WF = WallFriction;
+constexpr Item<WF> kAdd1Items[] = {
+    real_item(&WF::normal_active),
+    real_item(&WF::normal_passive),
+    real_item(&WF::seismic_active),
+    real_item(&WF::seismic_passive),
+};
+
+// The 14 switches of "swdat", all integers.
+using CS = CalcSwitches;
+constexpr Item<CS> kSwdatItems[] = {
+    int_item(&CS::design_standard),        int_item(&CS::embedment_method),
+    int_item(&CS::decide_by_stress),       int_item(&CS::decide_by_displacement),
+    int_item(&CS::decide_by_seabed_reaction), int_item(&CS::completed_cases),
+    int_item(&CS::ground_shape),           int_item(&CS::surcharge_mode),
+    int_item(&CS::decision_code),          int_item(&CS::residual_level_seismic),
+    int_item(&CS::clay_seismic_formula),   int_item(&CS::earth_pressure_method),
+    int_item(&CS::studies),                int_item(&CS::lwl_seismic),
+};
+
 void read_swdat(const KeyLine& l, InputRecord& in) {
     CalcSwitches& s = in.swdat;
-    s.design_standard = l.integer(1);
-    s.embedment_method = l.integer(2);
-    s.decide_by_stress = l.integer(3);
-    s.decide_by_displacement = l.integer(4);
-    s.decide_by_seabed_reaction = l.integer(5);
-    s.completed_cases = l.integer(6);
-    s.ground_shape = l.integer(7);
-    s.surcharge_mode = l.integer(8);
-    s.decision_code = l.integer(9);
-    s.residual_level_seismic = l.integer(10);
-    s.clay_seismic_formula = l.integer(11);
-    s.earth_pressure_method = l.integer(12);
-    s.studies = l.integer(13);
-    s.lwl_seismic = l.integer(14);
+    read_items(l, kSwdatItems, s);
     if (s.studies < 1 || s.studies > 3) s.studies = 1;
     if (s.lwl_seismic < 1 || s.lwl_seismic > 2) s.lwl_seismic = 1;
 }
@@ -76,72 +243,11 @@ void read_wavsw(const KeyLine& l, InputRecord& in) {
     }
 }
 
-void read_joken(const KeyLine& l, InputRecord& in) {
-    DesignConditions& j = in.joken;
-    j.hwl = l.real(1);
-    j.lwl = l.real(2);
-    j.residual_level_rule = l.integer(3);
-    j.residual_level = l.real(4);
-    j.ground_crown = l.real(5);
-    j.design_seabed = l.real(6);
-    j.embedment_level = l.real(7);
-    j.soil_bottom = l.real(8);
-    j.ground_angle = l.real(9);
-    j.seabed_angle = l.real(10);
-    j.water_weight = l.real(11);
-    j.surcharge_normal = l.real(12);
-    j.surcharge_seismic = l.real(13);
-    j.allow_disp_normal = l.real(14);
-    j.allow_disp_seismic = l.real(15);
-    j.pile_type = l.integer(16);
-    j.u_variant = l.integer(17);
-    j.steel_grade = l.integer(18);
-}
-
-void read_tjkn1(const KeyLine& l, InputRecord& in) {
-    AddedConditions& t = in.tjkn1;
-    t.hhwl = l.real(1);
-    t.user_tide_level = l.real(2);
-    t.superstructure_crown = l.real(3);
-    t.pile_crown = l.real(4);
-    t.cohesion_ref_level = l.real(5);
-    t.allow_disp_construction = l.real(6);
-    t.allow_stress_normal = l.real(7);
-    t.allow_stress_seismic = l.real(8);
-    t.allow_stress_construction = l.real(9);
-    t.construction_seabed = l.real(10);
-    t.young_coefficient = l.real(11);
-    t.young_exponent = l.real(12);
-}
-
-void read_lateral(const KeyLine& l, std::size_t first, LateralResistance& side) {
-    side.method = l.integer(first);
-    side.first_value = l.real(first + 1);
-    side.second_value = l.real(first + 2);
-    side.kh = l.real(first + 3);
-}
-
 void read_neire(const KeyLine& l, InputRecord& in) {
     EmbedmentConditions& n = in.neire;
-    read_lateral(l, 1, n.sea);
-    n.seismic_rule = l.integer(5);
-    n.seismic_coefficient = l.real(6);
-    n.regional_factor = l.real(7);
-    n.ground_factor = l.real(8);
-    n.importance_factor = l.real(9);
-    n.apparent_rule = l.integer(10);
-    n.apparent_coefficient = l.real(11);
-    read_lateral(l, 12, n.land);
-}
-
-void read_nir_t(const KeyLine& l, InputRecord& in) {
-    EmbedmentOptions& o = in.nir_t;
-    o.dynamic_water = l.integer(1);
-    o.pipe_secondary_check = l.integer(2);
-    o.pipe_kh = l.real(3);
-    o.lambda2 = l.real(4);
-    o.clay_normal_formula = l.integer(5);
-    o.okabe_when_negative = l.integer(6);
+    read_items(l, kLateralItems, n.sea, kNeireSeaFirstItem);
+    read_items(l, kNeireSeismicItems, n, kNeireSeismicFirstItem);
+    read_items(l, kLateralItems, n.land, kNeireLandFirstItem);
 }
 
 void read_fsyok(const KeyLine& l, InputRecord& in) {
@@ -156,12 +262,6 @@ void read_fsyok(const KeyLine& l, InputRecord& in) {
     f.check_range = l.integer(13);
 }
 
-void read_tugit(const KeyLine& l, InputRecord& in) {
-    in.tugit.section_inertia = l.real(1);
-    in.tugit.embedment_inertia = l.real(2);
-    in.tugit.section_modulus = l.real(3);
-}
-
 // Ids up to the first empty item, appended to the list.
 void read_pile_ids(const KeyLine& l, PileIdList& list) {
     for (std::size_t item = 1; item < l.line.fields.size(); ++item) {
@@ -171,82 +271,22 @@ void read_pile_ids(const KeyLine& l, PileIdList& list) {
     }
 }
 
-void read_josai(const KeyLine& l, InputRecord& in) {
-    SurchargeRow& r = in.surcharges[next_row(in.surcharge_count, kMaxSurchargeRows, l.key)];
-    r.start = l.real(1);
-    r.end = l.real(2);
-    r.normal = l.real(3);
-    r.seismic = l.real(4);
+// A row key: the line fills the next row of its table.
+template <class Row, std::size_t Room, std::size_t N>
+void read_row(const KeyLine& l, const Item<Row> (&items)[N], std::array<Row, Room>& rows, int& count) {
+    read_items(l, items, rows[static_cast<std::size_t>(next_row(count, static_cast<int>(Room), l.key))]);
 }
 
 void read_force(const KeyLine& l, std::array<OtherForceRow, kMaxOtherForceRows>& rows, int& count) {
-    OtherForceRow& r = rows[next_row(count, kMaxOtherForceRows, l.key)];
+    OtherForceRow& r = rows[static_cast<std::size_t>(next_row(count, kMaxOtherForceRows, l.key))];
     r.name = l.text(0);
-    r.force = l.real(1);
-    r.height = l.real(2);
-}
-
-void read_kokan(const KeyLine& l, InputRecord& in) {
-    SteelPipeRow& r = in.steel_pipes[next_row(in.steel_pipe_count, kMaxSteelPipeRows, l.key)];
-    r.diameter = l.real(1);
-    r.thickness = l.real(2);
-    r.joint = l.real(3);
-}
-
-void read_soil(const KeyLine& l, std::array<SoilLayerRow, kMaxSoilLayerRows>& rows, int& count) {
-    SoilLayerRow& r = rows[next_row(count, kMaxSoilLayerRows, l.key)];
-    r.top = l.real(1);
-    r.wet_weight = l.real(2);
-    r.submerged_weight = l.real(3);
-    r.saturated_weight = l.real(4);
-    r.friction_angle = l.real(5);
-    r.cohesion = l.real(6);
-    r.cohesion_increase = l.real(7);
-    r.resistance_option = l.integer(8);
-    r.n_value = l.real(9);
-    r.kh = l.real(10);
-}
-
-void read_tikei(const KeyLine& l, InputRecord& in) {
-    GroundPoint& p = in.ground_points[next_row(in.ground_point_count, kMaxGroundPoints, l.key)];
-    p.distance = l.real(1);
-    p.level = l.real(2);
-}
-
-void read_morid(const KeyLine& l, InputRecord& in) {
-    FillRow& r = in.fills[next_row(in.fill_count, kMaxFillRows, l.key)];
-    r.top = l.real(1);
-    r.wet_weight = l.real(2);
-    r.submerged_weight = l.real(3);
-    r.saturated_weight = l.real(4);
+    read_items(l, kForceItems, r);
 }
 
 void read_wlvl(const KeyLine& l, InputRecord& in) {
     WaveConditions& w = in.wlvl;
-    w.depth_rule = l.integer(1);
-    w.d = l.real(2);
-    w.h_dash = l.real(3);
-    w.h = l.real(4);
-    w.hb_rule = l.integer(5);
-    w.slope_x = l.real(6);
-    for (int k = 0; k < kTideLevelCount; ++k) w.hb[k] = l.real(7 + k);
-}
-
-void read_tide_level(const KeyLine& l, TideLevelRow& r) {
-    r.breaking_influence = l.integer(1);
-    r.h13 = l.real(2);
-    r.hmax = l.real(3);
-    r.wave_length_method = l.integer(4);
-    r.period = l.real(5);
-    r.wave_length = l.real(6);
-    r.incidence_angle = l.real(7);
-}
-
-void read_add_1(const KeyLine& l, InputRecord& in) {
-    in.add_1.normal_active = l.real(1);
-    in.add_1.normal_passive = l.real(2);
-    in.add_1.seismic_active = l.real(3);
-    in.add_1.seismic_passive = l.real(4);
+    read_items(l, kWlvlItems, w);
+    for (int k = 0; k < kTideLevelCount; ++k) w.hb[k] = l.real(kWlvlHbFirstItem + k);
 }
 
 bool same_key(std::string_view field, std::string_view key) {
@@ -271,34 +311,39 @@ const std::array<KeyEntry, 27>& key_table() {
         {"gyonm", [](const KeyLine& l, InputRecord& in) { in.title = l.text(0); }},
         {"swdat", read_swdat},
         {"wavsw", read_wavsw},
-        {"joken", read_joken},
-        {"tjkn1", read_tjkn1},
+        {"joken", [](const KeyLine& l, InputRecord& in) { read_items(l, kJokenItems, in.joken); }},
+        {"tjkn1", [](const KeyLine& l, InputRecord& in) { read_items(l, kTjkn1Items, in.tjkn1); }},
         {"neire", read_neire},
         {"fsyok", read_fsyok},
-        {"tugit", read_tugit},
+        {"tugit", [](const KeyLine& l, InputRecord& in) { read_items(l, kTugitItems, in.tugit); }},
         {"tyait", [](const KeyLine& l, InputRecord& in) { read_pile_ids(l, in.catalogue_piles); }},
         {"apdyt", [](const KeyLine& l, InputRecord& in) { read_pile_ids(l, in.added_piles); }},
-        {"josai", read_josai},
+        {"josai",
+         [](const KeyLine& l, InputRecord& in) { read_row(l, kJosaiItems, in.surcharges, in.surcharge_count); }},
         {"etcjo", [](const KeyLine& l, InputRecord& in) { read_force(l, in.forces_normal, in.force_normal_count); }},
         {"etcjs", [](const KeyLine& l, InputRecord& in) { read_force(l, in.forces_seismic, in.force_seismic_count); }},
-        {"kokan", read_kokan},
-        {"sdatu", [](const KeyLine& l, InputRecord& in) { read_soil(l, in.land_layers, in.land_layer_count); }},
-        {"jdatu", [](const KeyLine& l, InputRecord& in) { read_soil(l, in.sea_layers, in.sea_layer_count); }},
-        {"tikei", read_tikei},
-        {"morid", read_morid},
+        {"kokan",
+         [](const KeyLine& l, InputRecord& in) { read_row(l, kKokanItems, in.steel_pipes, in.steel_pipe_count); }},
+        {"sdatu",
+         [](const KeyLine& l, InputRecord& in) { read_row(l, kSoilItems, in.land_layers, in.land_layer_count); }},
+        {"jdatu",
+         [](const KeyLine& l, InputRecord& in) { read_row(l, kSoilItems, in.sea_layers, in.sea_layer_count); }},
+        {"tikei",
+         [](const KeyLine& l, InputRecord& in) { read_row(l, kTikeiItems, in.ground_points, in.ground_point_count); }},
+        {"morid", [](const KeyLine& l, InputRecord& in) { read_row(l, kMoridItems, in.fills, in.fill_count); }},
         {"wlvl_", read_wlvl},
-        {"hhwl_", [](const KeyLine& l, InputRecord& in) { read_tide_level(l, in.tide_levels[kTideHhwl]); }},
-        {"hwl__", [](const KeyLine& l, InputRecord& in) { read_tide_level(l, in.tide_levels[kTideHwl]); }},
-        {"lwl__", [](const KeyLine& l, InputRecord& in) { read_tide_level(l, in.tide_levels[kTideLwl]); }},
-        {"ewl__", [](const KeyLine& l, InputRecord& in) { read_tide_level(l, in.tide_levels[kTideUser]); }},
-        {"nir_t", read_nir_t},
+        {"hhwl_", [](const KeyLine& l, InputRecord& in) { read_items(l, kTideItems, in.tide_levels[kTideHhwl]); }},
+        {"hwl__", [](const KeyLine& l, InputRecord& in) { read_items(l, kTideItems, in.tide_levels[kTideHwl]); }},
+        {"lwl__", [](const KeyLine& l, InputRecord& in) { read_items(l, kTideItems, in.tide_levels[kTideLwl]); }},
+        {"ewl__", [](const KeyLine& l, InputRecord& in) { read_items(l, kTideItems, in.tide_levels[kTideUser]); }},
+        {"nir_t", [](const KeyLine& l, InputRecord& in) { read_items(l, kNirtItems, in.nir_t); }},
         {"wav_t", [](const KeyLine& l, InputRecord& in) { in.static_water = l.integer(1); }},
         {"versi",
          [](const KeyLine& l, InputRecord& in) {
              in.version_text = l.text(0);
              in.version_number = l.integer(1);
          }},
-        {"add_1", read_add_1},
+        {"add_1", [](const KeyLine& l, InputRecord& in) { read_items(l, kAdd1Items, in.add_1); }},
     }};
     return table;
 }
@@ -375,6 +420,18 @@ class KeyWriter {
     }
     KeyWriter& integer(int value) { return item("%d", value); }
     KeyWriter& real(const char* format, double value) { return item(format, value); }
+    // The group's items in their reference formats.
+    template <class Group, std::size_t N>
+    KeyWriter& items(const Item<Group> (&list)[N], const Group& group) {
+        for (const Item<Group>& i : list) {
+            if (i.integer != nullptr) {
+                integer(group.*i.integer);
+            } else {
+                real(i.format, group.*i.real);
+            }
+        }
+        return *this;
+    }
     const std::string& text() const { return text_; }
 
   private:
@@ -389,14 +446,40 @@ class KeyWriter {
     std::string text_;
 };
 
-void write_soil(std::FILE* f, const char* key, const SoilLayerRow& r) {
-    KeyWriter w(key);
-    w.real("%1.2lf", r.top).real("%1.3lf", r.wet_weight);
-    // The file always carries the submerged weight as saturated less 10.0.
-    w.real("%1.3lf", r.saturated_weight - 10.0).real("%1.3lf", r.saturated_weight);
-    w.real("%1.1lf", r.friction_angle).real("%1.3lf", r.cohesion).real("%1.3lf", r.cohesion_increase);
-    w.integer(r.resistance_option).real("%1.1lf", r.n_value).real("%1.1lf", r.kh);
-    write_crlf_line(f, w.text());
+// The file always carries the submerged weight of a soil layer or a fill as
+// the saturated weight less the unit weight of water, 10.0 kN/m3, whatever
+// the row's own field holds.
+constexpr double kWaterUnitWeight = 10.0;
+
+template <class Row>
+Row with_submerged_from_saturated(Row row) {
+    row.submerged_weight = row.saturated_weight - kWaterUnitWeight;
+    return row;
+}
+
+// One line per row of a table: the rows up to the count.
+template <class Row, std::size_t Room, std::size_t N>
+void write_rows(std::FILE* f, const char* key, const Item<Row> (&items)[N], const std::array<Row, Room>& rows,
+                int count) {
+    for (int i = 0; i < count; ++i) {
+        write_crlf_line(f, KeyWriter(key).items(items, rows[static_cast<std::size_t>(i)]).text());
+    }
+}
+
+void write_soil_rows(std::FILE* f, const char* key, const std::array<SoilLayerRow, kMaxSoilLayerRows>& rows,
+                     int count) {
+    for (int i = 0; i < count; ++i) {
+        const SoilLayerRow row = with_submerged_from_saturated(rows[static_cast<std::size_t>(i)]);
+        write_crlf_line(f, KeyWriter(key).items(kSoilItems, row).text());
+    }
+}
+
+void write_force_rows(std::FILE* f, const char* key, const std::array<OtherForceRow, kMaxOtherForceRows>& rows,
+                      int count) {
+    for (int i = 0; i < count; ++i) {
+        const OtherForceRow& r = rows[static_cast<std::size_t>(i)];
+        write_crlf_line(f, KeyWriter(key).quoted(r.name).items(kForceItems, r).text());
+    }
 }
 
 void write_pile_ids(std::FILE* f, const char* key, const PileIdList& list) {
@@ -405,11 +488,6 @@ void write_pile_ids(std::FILE* f, const char* key, const PileIdList& list) {
         for (int i = first; i < list.count && i < first + kPileIdsPerLine; ++i) w.integer(list.ids[i]);
         write_crlf_line(f, w.text());
     }
-}
-
-void write_lateral(KeyWriter& w, const LateralResistance& side) {
-    w.integer(side.method).real("%1.1lf", side.first_value).real("%1.2lf", side.second_value);
-    w.real("%1.1lf", side.kh);
 }
 
 } // namespace
@@ -421,18 +499,7 @@ int write_input(const InputRecord& in, const std::string& name) {
     std::FILE* f = file.get();
 
     write_crlf_line(f, KeyWriter("gyonm").quoted(in.title).text());
-
-    {
-        const CalcSwitches& s = in.swdat;
-        KeyWriter w("swdat");
-        for (int v : {s.design_standard, s.embedment_method, s.decide_by_stress, s.decide_by_displacement,
-                      s.decide_by_seabed_reaction, s.completed_cases, s.ground_shape, s.surcharge_mode,
-                      s.decision_code, s.residual_level_seismic, s.clay_seismic_formula,
-                      s.earth_pressure_method, s.studies, s.lwl_seismic}) {
-            w.integer(v);
-        }
-        write_crlf_line(f, w.text());
-    }
+    write_crlf_line(f, KeyWriter("swdat").items(kSwdatItems, in.swdat).text());
     {
         const WaveSwitches& s = in.wavsw;
         KeyWriter w("wavsw");
@@ -441,39 +508,13 @@ int write_input(const InputRecord& in, const std::string& name) {
         for (int k = 0; k < kTideLevelCount; ++k) w.integer(s.examine[k]).integer(s.draw[k]);
         write_crlf_line(f, w.text());
     }
-    {
-        const DesignConditions& j = in.joken;
-        KeyWriter w("joken");
-        w.real("%1.2lf", j.hwl).real("%1.2lf", j.lwl).integer(j.residual_level_rule);
-        w.real("%1.2lf", j.residual_level).real("%1.2lf", j.ground_crown).real("%1.2lf", j.design_seabed);
-        w.real("%1.2lf", j.embedment_level).real("%1.2lf", j.soil_bottom);
-        w.real("%1.1lf", j.ground_angle).real("%1.1lf", j.seabed_angle);
-        w.real("%1.2lf", j.water_weight).real("%1.2lf", j.surcharge_normal).real("%1.2lf", j.surcharge_seismic);
-        w.real("%1.2lf", j.allow_disp_normal).real("%1.2lf", j.allow_disp_seismic);
-        w.integer(j.pile_type).integer(j.u_variant).integer(j.steel_grade);
-        write_crlf_line(f, w.text());
-    }
-    {
-        const AddedConditions& t = in.tjkn1;
-        KeyWriter w("tjkn1");
-        w.real("%1.2lf", t.hhwl).real("%1.2lf", t.user_tide_level).real("%1.2lf", t.superstructure_crown);
-        w.real("%1.2lf", t.pile_crown).real("%1.2lf", t.cohesion_ref_level);
-        w.real("%1.2lf", t.allow_disp_construction);
-        w.real("%1.0lf", t.allow_stress_normal).real("%1.0lf", t.allow_stress_seismic);
-        w.real("%1.0lf", t.allow_stress_construction).real("%1.2lf", t.construction_seabed);
-        w.real("%1.1lf", t.young_coefficient).real("%1.0lf", t.young_exponent);
-        write_crlf_line(f, w.text());
-    }
-    {
-        const EmbedmentConditions& n = in.neire;
-        KeyWriter w("neire");
-        write_lateral(w, n.sea);
-        w.integer(n.seismic_rule).real("%1.2lf", n.seismic_coefficient).real("%1.2lf", n.regional_factor);
-        w.real("%1.2lf", n.ground_factor).real("%1.2lf", n.importance_factor);
-        w.integer(n.apparent_rule).real("%1.2lf", n.apparent_coefficient);
-        write_lateral(w, n.land);
-        write_crlf_line(f, w.text());
-    }
+    write_crlf_line(f, KeyWriter("joken").items(kJokenItems, in.joken).text());
+    write_crlf_line(f, KeyWriter("tjkn1").items(kTjkn1Items, in.tjkn1).text());
+    write_crlf_line(f, KeyWriter("neire")
+                           .items(kLateralItems, in.neire.sea)
+                           .items(kNeireSeismicItems, in.neire)
+                           .items(kLateralItems, in.neire.land)
+                           .text());
     {
         const CorrosionData& c = in.fsyok;
         KeyWriter w("fsyok");
@@ -483,64 +524,30 @@ int write_input(const InputRecord& in, const std::string& name) {
         w.real("%1.0lf", c.reduction_sea_water).real("%1.0lf", c.reduction_seabed_mud).integer(c.check_range);
         write_crlf_line(f, w.text());
     }
-    {
-        KeyWriter w("tugit");
-        w.real("%1.1lf", in.tugit.section_inertia).real("%1.1lf", in.tugit.embedment_inertia);
-        w.real("%1.1lf", in.tugit.section_modulus);
-        write_crlf_line(f, w.text());
-    }
+    write_crlf_line(f, KeyWriter("tugit").items(kTugitItems, in.tugit).text());
     write_pile_ids(f, "tyait", in.catalogue_piles);
     write_pile_ids(f, "apdyt", in.added_piles);
-    for (int i = 0; i < in.surcharge_count; ++i) {
-        const SurchargeRow& r = in.surcharges[i];
-        KeyWriter w("josai");
-        w.real("%1.2lf", r.start).real("%1.2lf", r.end).real("%1.2lf", r.normal).real("%1.2lf", r.seismic);
-        write_crlf_line(f, w.text());
-    }
-    for (int i = 0; i < in.force_normal_count; ++i) {
-        const OtherForceRow& r = in.forces_normal[i];
-        write_crlf_line(f, KeyWriter("etcjo").quoted(r.name).real("%1.3lf", r.force).real("%1.3lf", r.height).text());
-    }
-    for (int i = 0; i < in.force_seismic_count; ++i) {
-        const OtherForceRow& r = in.forces_seismic[i];
-        write_crlf_line(f, KeyWriter("etcjs").quoted(r.name).real("%1.3lf", r.force).real("%1.3lf", r.height).text());
-    }
-    for (int i = 0; i < in.steel_pipe_count; ++i) {
-        const SteelPipeRow& r = in.steel_pipes[i];
-        KeyWriter w("kokan");
-        w.real("%1.2lf", r.diameter).real("%1.1lf", r.thickness).real("%1.1lf", r.joint);
-        write_crlf_line(f, w.text());
-    }
-    for (int i = 0; i < in.land_layer_count; ++i) write_soil(f, "sdatu", in.land_layers[i]);
-    for (int i = 0; i < in.sea_layer_count; ++i) write_soil(f, "jdatu", in.sea_layers[i]);
-    for (int i = 0; i < in.ground_point_count; ++i) {
-        const GroundPoint& p = in.ground_points[i];
-        write_crlf_line(f, KeyWriter("tikei").real("%1.3lf", p.distance).real("%1.3lf", p.level).text());
-    }
+    write_rows(f, "josai", kJosaiItems, in.surcharges, in.surcharge_count);
+    write_force_rows(f, "etcjo", in.forces_normal, in.force_normal_count);
+    write_force_rows(f, "etcjs", in.forces_seismic, in.force_seismic_count);
+    write_rows(f, "kokan", kKokanItems, in.steel_pipes, in.steel_pipe_count);
+    write_soil_rows(f, "sdatu", in.land_layers, in.land_layer_count);
+    write_soil_rows(f, "jdatu", in.sea_layers, in.sea_layer_count);
+    write_rows(f, "tikei", kTikeiItems, in.ground_points, in.ground_point_count);
     for (int i = 0; i < in.fill_count; ++i) {
-        const FillRow& r = in.fills[i];
-        KeyWriter w("morid");
-        w.real("%1.2lf", r.top).real("%1.3lf", r.wet_weight);
-        w.real("%1.3lf", r.saturated_weight - 10.0).real("%1.3lf", r.saturated_weight);
-        write_crlf_line(f, w.text());
+        const FillRow row = with_submerged_from_saturated(in.fills[static_cast<std::size_t>(i)]);
+        write_crlf_line(f, KeyWriter("morid").items(kMoridItems, row).text());
     }
     {
-        const WaveConditions& c = in.wlvl;
         KeyWriter w("wlvl_");
-        w.integer(c.depth_rule).real("%1.2lf", c.d).real("%1.2lf", c.h_dash).real("%1.2lf", c.h);
-        w.integer(c.hb_rule).real("%1.2lf", c.slope_x);
-        for (int k = 0; k < kTideLevelCount; ++k) w.real("%1.2lf", c.hb[k]);
+        w.items(kWlvlItems, in.wlvl);
+        for (int k = 0; k < kTideLevelCount; ++k) w.real("%1.2lf", in.wlvl.hb[k]);
         write_crlf_line(f, w.text());
     }
     static constexpr std::array<const char*, kTideLevelCount> kTideKeys = {"hhwl_", "hwl__", "lwl__", "ewl__"};
     for (int k = 0; k < kTideLevelCount; ++k) {
         if (in.wavsw.examine[k] == 2) continue;
-        const TideLevelRow& r = in.tide_levels[k];
-        KeyWriter w(kTideKeys[k]);
-        w.integer(r.breaking_influence).real("%1.2lf", r.h13).real("%1.2lf", r.hmax);
-        w.integer(r.wave_length_method).real("%1.2lf", r.period).real("%1.2lf", r.wave_length);
-        w.real("%1.2lf", r.incidence_angle);
-        write_crlf_line(f, w.text());
+        write_crlf_line(f, KeyWriter(kTideKeys[k]).items(kTideItems, in.tide_levels[k]).text());
     }
 
     // A failed write must not look like a written file.
