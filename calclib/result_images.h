@@ -12,21 +12,36 @@ namespace wtn {
 // The 4-byte gap after an integer that precedes a real: written as 0, not read.
 inline constexpr std::size_t kAlignmentGap = 4;
 
+// The section values a candidate and the decided pile share: Z, Z before
+// the significant-digit cut, I, EI and the reduction ratio, each of the three
+// sections.
 template <class Io, class R>
-constexpr void image_fields_candidate(Io& io, R& r) {
-    io.field(r.id);
-    io.text(r.name, kPileNameRoom);
+constexpr void image_fields_pile_sections(Io& io, R& r) {
     io.field(r.modulus);
     io.field(r.modulus_before_cut);
     io.field(r.inertia);
     io.field(r.rigidity);
     io.field(r.reduction_ratio);
+}
+
+// The corrosion-table limits, the allowable moment of a concrete pile and
+// the per-pile values of a steel pipe, shared likewise.
+template <class Io, class R>
+constexpr void image_fields_pile_limits(Io& io, R& r) {
     io.field(r.table_min_modulus);
     io.field(r.table_max_allowance);
     io.field(r.allowable_moment);
     io.field(r.pipe_effective_width);
     io.field(r.pipe_inertia);
     io.field(r.pipe_modulus);
+}
+
+template <class Io, class R>
+constexpr void image_fields_candidate(Io& io, R& r) {
+    io.field(r.id);
+    io.text(r.name, kPileNameRoom);
+    image_fields_pile_sections(io, r);
+    image_fields_pile_limits(io, r);
     io.field(r.added);
     io.reserved(kAlignmentGap);
 }
@@ -35,18 +50,9 @@ template <class Io, class R>
 constexpr void image_fields_decided(Io& io, R& r) {
     io.field(r.id);
     io.text(r.name, kPileNameRoom);
-    io.field(r.modulus);
-    io.field(r.modulus_before_cut);
-    io.field(r.inertia);
-    io.field(r.rigidity);
-    io.field(r.reduction_ratio);
+    image_fields_pile_sections(io, r);
     io.field(r.corrosion_table);
-    io.field(r.table_min_modulus);
-    io.field(r.table_max_allowance);
-    io.field(r.allowable_moment);
-    io.field(r.pipe_effective_width);
-    io.field(r.pipe_inertia);
-    io.field(r.pipe_modulus);
+    image_fields_pile_limits(io, r);
     io.field(r.inertia_beta);
     io.field(r.rigidity_beta);
     io.field(r.inertia_embed);
