@@ -1,5 +1,6 @@
 #include "child_process.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
@@ -58,8 +59,12 @@ ChildResult run_child(const ChildRun& run) {
         execv(run.program.c_str(), argv.data());
         _exit(127);
     }
+    // A signal caught by the test process interrupts the wait; status then
+    // holds nothing, and reading it would report a zero exit for any child.
     int status = 0;
-    waitpid(pid, &status, 0);
+    while (waitpid(pid, &status, 0) < 0) {
+        if (errno != EINTR) throw std::runtime_error("waiting for the child failed");
+    }
     ChildResult result;
     if (WIFEXITED(status)) result.exit_code = WEXITSTATUS(status);
     if (WIFSIGNALED(status)) result.signal = WTERMSIG(status);

@@ -1,0 +1,32 @@
+// The exit code a test reads is the one the child ended with.
+#include "child_process.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/time.h>
+
+namespace wtn::test {
+namespace {
+
+void ignore_alarm(int) {}
+
+TEST(RunChild, ASignalToTheTestWhileItWaitsDoesNotTurnTheChildsExitIntoSuccess) {
+    // A handler installed without SA_RESTART interrupts the wait for the child.
+    struct sigaction action {};
+    action.sa_handler = ignore_alarm;
+    struct sigaction previous {};
+    ASSERT_EQ(sigaction(SIGALRM, &action, &previous), 0);
+    itimerval timer{};
+    timer.it_value.tv_usec = 50000;
+    ASSERT_EQ(setitimer(ITIMER_REAL, &timer, nullptr), 0);
+
+    const ChildResult result = run_child(ChildRun{"/bin/sh", {"-c", "sleep 0.3; exit 3"}, "", {}, {}, ""});
+    sigaction(SIGALRM, &previous, nullptr);
+
+    EXPECT_EQ(result.exit_code, 3);
+    EXPECT_EQ(result.signal, 0);
+}
+
+} // namespace
+} // namespace wtn::test
