@@ -11,11 +11,13 @@ namespace fs = std::filesystem;
 namespace wtn::test {
 namespace {
 
-// Executables and build leftovers are not data files.
-bool is_data_file(const fs::directory_entry& entry) {
-    if (!entry.is_regular_file()) return false;
-    auto perms = entry.status().permissions();
-    return (perms & fs::perms::owner_exec) == fs::perms::none;
+// The installed data files are those of the source tree's installed/ folder
+// (its README describes them and is not installed). Anything else in the
+// build's program folder (the executables, work files left by a program run
+// there by hand) must not reach a test's folder, where a stale work file
+// would stand in for one the test expects a program to write.
+bool is_installed_file(const fs::directory_entry& entry) {
+    return entry.is_regular_file() && entry.path().filename() != "README.md";
 }
 
 } // namespace
@@ -25,8 +27,10 @@ ProgramFolder::ProgramFolder(bool with_installed_data) {
     if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot create a program folder");
     path_ = pattern;
     if (!with_installed_data) return;
-    for (const auto& entry : fs::directory_iterator(WTN_PROGRAM_DIR)) {
-        if (is_data_file(entry)) fs::copy_file(entry.path(), fs::path(path_) / entry.path().filename());
+    for (const auto& entry : fs::directory_iterator(fs::path(WTN_SOURCE_DIR) / "installed")) {
+        if (!is_installed_file(entry)) continue;
+        const fs::path name = entry.path().filename();
+        fs::copy_file(fs::path(WTN_PROGRAM_DIR) / name, fs::path(path_) / name);
     }
 }
 
