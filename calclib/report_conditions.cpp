@@ -3,6 +3,7 @@
 #include "csv_line.h"
 #include "error_messages.h"
 #include "file_io.h"
+#include "format_values.h"
 #include "text_lines.h"
 
 #include <algorithm>
@@ -13,12 +14,6 @@
 namespace wtn {
 
 namespace {
-
-std::string format_line(const char* format, auto... values) {
-    char text[256];
-    std::snprintf(text, sizeof text, format, values...);
-    return text;
-}
 
 [[noreturn]] void stop_bad_line(int line_number) {
     stop_with_error(-1, std::string("(ERROR)-ファイル(") + kReportConditionsFile + ")の" +
@@ -95,18 +90,18 @@ void write_sjoken(const ReportConditions& c) {
     }
     CFile file = open_or_stop(kReportConditionsFile, "wt");
     std::FILE* f = file.get();
-    write_crlf_line(f, format_line("%f,%f,%f,%f", c.allowable_stress[0], c.allowable_stress[1],
-                                   c.allowable_displacement[0], c.allowable_displacement[1]));
-    write_crlf_line(f, format_line("%d,%f,%f,%f", c.n_value_flag, c.n_value, c.n_value_increase, c.lateral_constant));
+    write_values_line(f, "%f,%f,%f,%f", c.allowable_stress[0], c.allowable_stress[1],
+                      c.allowable_displacement[0], c.allowable_displacement[1]);
+    write_values_line(f, "%d,%f,%f,%f", c.n_value_flag, c.n_value, c.n_value_increase, c.lateral_constant);
     // The corrosion case comes first, as every reader of the file takes it.
-    write_crlf_line(f, format_line("%d,%d", c.corrosion_case, c.user_pile));
-    write_crlf_line(f, format_line("%f,%f,%f,%f", c.corrosion_allowances[0], c.corrosion_allowances[1],
-                                   c.corrosion_allowances[2], c.corrosion_allowances[3]));
+    write_values_line(f, "%d,%d", c.corrosion_case, c.user_pile);
+    write_values_line(f, "%f,%f,%f,%f", c.corrosion_allowances[0], c.corrosion_allowances[1],
+                      c.corrosion_allowances[2], c.corrosion_allowances[3]);
     if (c.has_layers) {
-        write_crlf_line(f, format_line("%d,%d", c.layer_start, static_cast<int>(c.layers.size())));
+        write_values_line(f, "%d,%d", c.layer_start, static_cast<int>(c.layers.size()));
         for (const ForceLayerRow& r : c.layers) {
-            write_crlf_line(f, format_line("%f,%f,%f,%d", r.level, r.thickness, r.friction_angle, r.resistance_option));
-            write_crlf_line(f, format_line("%f,%d,%f", r.n_value, r.n_from_cohesion, r.kh));
+            write_values_line(f, "%f,%f,%f,%d", r.level, r.thickness, r.friction_angle, r.resistance_option);
+            write_values_line(f, "%f,%d,%f", r.n_value, r.n_from_cohesion, r.kh);
         }
     }
     close_written_or_stop(file, kReportConditionsFile);

@@ -43,6 +43,15 @@ TEST_F(ReportConditionsFile, CompletedStateHasFourLinesWithTheCorrosionCaseFirst
     EXPECT_FALSE(read.has_layers);
 }
 
+TEST_F(ReportConditionsFile, LongLinesAreWrittenWholeAndReadBackUnchanged) {
+    // "%f" of 1e250 alone is 258 characters: the line must not be cut, or the
+    // reader would take a number hundreds of orders of magnitude smaller.
+    StabilityResults r = decided_user_pile_without_corrosion();
+    r.design_values.lateral_constant = 1e250;
+    write_sjoken(report_conditions_from(r, 0, ForceCase{}));
+    EXPECT_EQ(read_sjoken(false).lateral_constant, 1e250);
+}
+
 TEST_F(ReportConditionsFile, ConstructionStageCarriesTheLayerRows) {
     // The force case read last: start row 1 of two layer rows (a third slot
     // left from an earlier, longer case must not be written).
