@@ -1,5 +1,6 @@
 #include "adopted_values.h"
 
+#include "format_values.h"
 #include "text_lines.h"
 
 #include <cmath>
@@ -12,11 +13,7 @@ namespace wtn {
 
 namespace {
 
-std::string format_value(double value) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%1.3f", value);
-    return text;
-}
+std::string format_value(double value) { return format_text("%1.3f", value); }
 
 } // namespace
 

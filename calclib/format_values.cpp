@@ -18,6 +18,14 @@ std::string format_values(const char* format, va_list args) {
     return text;
 }
 
+std::string format_text(const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    std::string text = format_values(format, args);
+    va_end(args);
+    return text;
+}
+
 void write_values_line(std::FILE* file, const char* format, ...) {
     va_list args;
     va_start(args, format);

@@ -3,6 +3,7 @@
 #include "csv_line.h"
 #include "error_messages.h"
 #include "file_io.h"
+#include "format_values.h"
 #include "text_lines.h"
 
 #include <cmath>
@@ -437,10 +438,8 @@ class KeyWriter {
   private:
     template <typename T>
     KeyWriter& item(const char* format, T value) {
-        char buffer[64];
-        std::snprintf(buffer, sizeof buffer, format, value);
         text_ += ',';
-        text_ += buffer;
+        text_ += format_text(format, value);
         return *this;
     }
     std::string text_;

@@ -444,5 +444,17 @@ TEST(InputFile, WrittenFileReadsBackAndCarriesSubmergedWeightAsSaturatedLessTen)
     EXPECT_EQ(write_input(in, folder.file("no/such/folder/OUT")), 1);
 }
 
+TEST(InputFile, ValuesOfEveryMagnitudeAreWrittenWhole) {
+    // "%1.1lf" of 1e100 is 103 characters; a cut figure would read back as a
+    // number of another magnitude.
+    InputRecord in = read_text(front_end_file(true));
+    in.land_layers[0].kh = 1e100;
+    ProgramFolder folder(false);
+    ASSERT_EQ(write_input(in, folder.file("OUT")), 0);
+    InputRecord back;
+    read_input(back, folder.file("OUT.CAL"));
+    EXPECT_DOUBLE_EQ(back.land_layers[0].kh, 1e100);
+}
+
 } // namespace
 } // namespace wtn

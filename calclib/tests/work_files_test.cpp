@@ -354,6 +354,12 @@ TEST_F(WorkFiles, AdoptedValuesFile) {
     StabilityResults results;
     write_cal_nei(results);
     EXPECT_EQ(file_bytes(kCalNeiFile), "0.000\r\n0.000\r\n");
+    // A long figure is written whole, not cut at a buffer's end.
+    results.design_values.adopted.pile_length = 1e100;
+    write_cal_nei(results);
+    StabilityResults long_read;
+    read_cal_nei(long_read, 0.0, 0.0);
+    EXPECT_EQ(long_read.design_values.adopted.pile_length, 1e100);
 
     struct Case {
         const char* text; // nullptr: no file
