@@ -3,6 +3,7 @@
 #include "csv_line.h"
 #include "error_messages.h"
 #include "file_io.h"
+#include "format_values.h"
 #include "text_lines.h"
 
 #include <algorithm>
@@ -199,9 +200,8 @@ void write_selected_added_piles(const InputRecord& input, const RunInfo& run_inf
     if (!out) stop_with_error(-1, "(ERROR)-ファイル(" + name + ")が作成できません.");
     for (const PileRecord& pile : rows) {
         if (!in_list(input.added_piles, pile.id)) continue;
-        char numbers[128];
-        std::snprintf(numbers, sizeof numbers, ",%1.0lf,%1.0lf,%1.1lf", pile.inertia, pile.modulus, pile.moment);
-        write_crlf_line(out.get(), std::to_string(pile.id) + ",\"" + pile.name + "\"" + numbers);
+        write_crlf_line(out.get(), std::to_string(pile.id) + ",\"" + pile.name + "\"" +
+                                        format_text(",%1.0lf,%1.0lf,%1.1lf", pile.inertia, pile.modulus, pile.moment));
     }
     close_written_or_stop(out, name);
 }

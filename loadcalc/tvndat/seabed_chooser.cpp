@@ -3,6 +3,7 @@
 #include "chooser_exchange.h"
 #include "error_messages.h"
 #include "file_io.h"
+#include "format_values.h"
 #include "text_lines.h"
 
 #include <cstdio>
@@ -47,9 +48,7 @@ void write_chooser_file(const std::string& path, int c, const VirtualSeabedState
     if (!file) stop_with_error(-1, "(ERROR)-仮想海底面選択用ファイル(" + path + ")がオープンできません.");
     write_crlf_line(file.get(), std::to_string(c));
     for (int i = 0; i < state.candidate_count; ++i) {
-        char line[64];
-        std::snprintf(line, sizeof line, "%8.3lf", state.data.candidate_level[i]);
-        write_crlf_line(file.get(), line);
+        write_values_line(file.get(), "%8.3lf", state.data.candidate_level[i]);
     }
     close_written_or_stop(file, path);
 }
