@@ -2,25 +2,19 @@
 // opened by bare name in the current folder as the batch programs do.
 #pragma once
 
+#include "current_folder.h"
 #include "program_folder.h"
 
-#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace wtn::test {
 
 class InWorkFolder : public ::testing::Test {
   protected:
-    void SetUp() override {
-        saved_ = std::filesystem::current_path();
-        std::filesystem::current_path(folder_.path());
-    }
-    void TearDown() override { std::filesystem::current_path(saved_); }
-
     ProgramFolder folder_{false};
 
   private:
-    std::filesystem::path saved_;
+    CurrentFolder here_{folder_};
 };
 
 } // namespace wtn::test

@@ -2,6 +2,7 @@
 // readers the programs use; the default wall section run through the load
 // program.
 #include "child_process.h"
+#include "current_folder.h"
 #include "program_folder.h"
 
 #include "csv_line.h"
@@ -28,13 +29,10 @@ using test::ProgramFolder;
 // The library opens its files by bare name in the current folder.
 class InstalledFolder : public ::testing::Test {
   protected:
-    InstalledFolder() : saved_(std::filesystem::current_path()) { std::filesystem::current_path(folder_.path()); }
-    ~InstalledFolder() override { std::filesystem::current_path(saved_); }
-
     ProgramFolder folder_;
 
   private:
-    std::filesystem::path saved_;
+    test::CurrentFolder here_{folder_};
 };
 
 std::vector<CsvLine> data_lines(const std::string& path) {

@@ -7,6 +7,7 @@
 
 #include "child_process.h"
 #include "cp932_codec.h"
+#include "current_folder.h"
 #include "file_io.h"
 #include "force_case.h"
 #include "input_file.h"
@@ -47,18 +48,6 @@ TvndatRun run_tvndat(const WallSection& section, std::map<std::string, std::stri
     return run;
 }
 
-// Works in a folder for the readers, which open their files by bare name.
-class InFolder {
-  public:
-    explicit InFolder(const std::string& path) : previous_(std::filesystem::current_path()) {
-        std::filesystem::current_path(path);
-    }
-    ~InFolder() { std::filesystem::current_path(previous_); }
-
-  private:
-    std::filesystem::path previous_;
-};
-
 struct ForceFile {
     int mode = -1;
     std::vector<ForceCase> sections;
@@ -66,7 +55,7 @@ struct ForceFile {
 
 // Reads GAIRYOK.DAT with the stability programs' reader, one section per case.
 ForceFile read_force_file(const ProgramFolder& folder, const WallSection& section, std::vector<int> cases) {
-    InFolder in(folder.path());
+    CurrentFolder in(folder.path());
     auto input = std::make_unique<InputRecord>();
     read_input(*input, "CAL_FILE.DAT");
     ForceFile file;
@@ -92,7 +81,7 @@ struct Tables {
 };
 
 Tables read_tables(const ProgramFolder& folder, int c) {
-    InFolder in(folder.path());
+    CurrentFolder in(folder.path());
     Tables t;
     read_gai_case(c, *t.model, *t.case_tables);
     read_gai_cm(*t.model, *t.common);
@@ -540,7 +529,7 @@ TEST(TvndatChain, LoadTableRowIndicesOutsideTheirTablesAreRefused) {
         const std::string err = testing::internal::GetCapturedStderr();
         return stopped && err.find("の内容が正しくありません.") != std::string::npos;
     };
-    InFolder in(run.folder->path());
+    CurrentFolder in(run.folder->path());
     const Tables good = read_tables(*run.folder, 0);
     {
         Tables t;

@@ -5,14 +5,16 @@
 #include "program_folder.h"
 
 #include <filesystem>
+#include <string>
 
 namespace wtn::test {
 
 class CurrentFolder {
   public:
-    explicit CurrentFolder(const ProgramFolder& folder) : saved_(std::filesystem::current_path()) {
-        std::filesystem::current_path(folder.path());
+    explicit CurrentFolder(const std::string& path) : saved_(std::filesystem::current_path()) {
+        std::filesystem::current_path(path);
     }
+    explicit CurrentFolder(const ProgramFolder& folder) : CurrentFolder(folder.path()) {}
     ~CurrentFolder() { std::filesystem::current_path(saved_); }
     CurrentFolder(const CurrentFolder&) = delete;
     CurrentFolder& operator=(const CurrentFolder&) = delete;
