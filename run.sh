@@ -3,6 +3,8 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/install-deps.sh
+# Work trees of one repository share compiled objects through ccache.
+export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1
 build=${WTN_RUN_BUILD_DIR:-build-release}
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$build" --parallel "$(nproc)"

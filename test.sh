@@ -3,6 +3,9 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/install-deps.sh
+# Work trees of one repository share compiled objects through ccache.
+export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1
+./scripts/check-format.sh
 build=${WTN_TEST_BUILD_DIR:-build-test}
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DWTN_SANITIZE=ON >/dev/null
 cmake --build "$build" --parallel "$(nproc)"

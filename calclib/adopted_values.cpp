@@ -13,17 +13,21 @@ namespace wtn {
 
 namespace {
 
-std::string format_value(double value) { return format_text("%1.3f", value); }
+std::string format_value(double value) {
+    return format_text("%1.3f", value);
+}
 
 } // namespace
 
 std::string format_adopted_values(const AdoptedValues& values) {
-    return format_value(values.embedment_depth) + "\r\n" + format_value(values.pile_length) + "\r\n";
+    return format_value(values.embedment_depth) + "\r\n" + format_value(values.pile_length) +
+           "\r\n";
 }
 
 bool write_adopted_values(const std::string& path, const AdoptedValues& values) {
     if (!std::isfinite(values.embedment_depth) || !std::isfinite(values.pile_length)) return false;
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "wb"), &std::fclose);
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "wb"),
+                                                         &std::fclose);
     if (!file) return false;
     std::string text = format_adopted_values(values);
     bool written = std::fwrite(text.data(), 1, text.size(), file.get()) == text.size();
@@ -31,7 +35,8 @@ bool write_adopted_values(const std::string& path, const AdoptedValues& values) 
 }
 
 AdoptedRead read_adopted_values(const std::string& path, AdoptedValues& values) {
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
+                                                         &std::fclose);
     if (!file) return AdoptedRead::missing;
     LineReader reader(file.get());
     double read[2] = {0.0, 0.0};

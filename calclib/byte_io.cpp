@@ -46,7 +46,9 @@ void ByteWriter::text(const std::string& value, std::size_t room) {
     bytes_.append(room - kept, '\0');
 }
 
-void ByteWriter::reserved(std::size_t count) { bytes_.append(count, '\0'); }
+void ByteWriter::reserved(std::size_t count) {
+    bytes_.append(count, '\0');
+}
 
 bool ByteReader::take(std::size_t count, const char*& at) {
     if (!complete_ || bytes_.size() - position_ < count) {
@@ -81,7 +83,8 @@ void ByteReader::text(std::string& value, std::size_t room) {
     value.clear();
     if (!take(room, at)) return;
     std::size_t length = 0;
-    while (length < room && at[length] != '\0') ++length;
+    while (length < room && at[length] != '\0')
+        ++length;
     value.assign(at, length);
 }
 

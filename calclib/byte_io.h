@@ -26,9 +26,9 @@ class ByteCounter {
   public:
     constexpr void field(const std::int32_t&) { bytes_ += kIntBytes; }
     constexpr void field(const double&) { bytes_ += kRealBytes; }
-    template <class T, std::size_t N>
-    constexpr void field(const std::array<T, N>& values) {
-        for (const T& v : values) field(v);
+    template <class T, std::size_t N> constexpr void field(const std::array<T, N>& values) {
+        for (const T& v : values)
+            field(v);
     }
     constexpr void text(const std::string&, std::size_t room) { bytes_ += room; }
     constexpr void reserved(std::size_t count) { bytes_ += count; }
@@ -43,9 +43,9 @@ class ByteWriter {
   public:
     void field(const std::int32_t& value);
     void field(const double& value);
-    template <class T, std::size_t N>
-    void field(const std::array<T, N>& values) {
-        for (const T& v : values) field(v);
+    template <class T, std::size_t N> void field(const std::array<T, N>& values) {
+        for (const T& v : values)
+            field(v);
     }
     // text in a field of room bytes: cut to room - 1 bytes without splitting
     // a double-byte character, then NUL-filled, so a reader always finds the
@@ -72,9 +72,9 @@ class ByteReader {
 
     void field(std::int32_t& value);
     void field(double& value);
-    template <class T, std::size_t N>
-    void field(std::array<T, N>& values) {
-        for (T& v : values) field(v);
+    template <class T, std::size_t N> void field(std::array<T, N>& values) {
+        for (T& v : values)
+            field(v);
     }
     // The text up to the first NUL of a field of room bytes.
     void text(std::string& value, std::size_t room);

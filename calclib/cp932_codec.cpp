@@ -7,10 +7,12 @@ namespace wtn {
 namespace {
 
 // One conversion; on an invalid sequence either fail or emit a replacement.
-std::string convert(const char* to, const char* from, std::string_view in, const char* replacement) {
+std::string convert(const char* to, const char* from, std::string_view in,
+                    const char* replacement) {
     iconv_t cd = iconv_open(to, from);
     if (cd == reinterpret_cast<iconv_t>(-1)) {
-        throw CodecError(std::string("text conversion ") + from + " -> " + to + " is not available");
+        throw CodecError(std::string("text conversion ") + from + " -> " + to +
+                         " is not available");
     }
     std::string out;
     out.reserve(in.size() * 3 / 2 + 8);
@@ -26,7 +28,8 @@ std::string convert(const char* to, const char* from, std::string_view in, const
         if (errno == E2BIG) continue;
         if (replacement == nullptr) {
             iconv_close(cd);
-            throw CodecError(std::string("text is not valid ") + from + " or has no " + to + " form");
+            throw CodecError(std::string("text is not valid ") + from + " or has no " + to +
+                             " form");
         }
         out += replacement;
         ++src;
@@ -40,13 +43,21 @@ std::string convert(const char* to, const char* from, std::string_view in, const
     return out;
 }
 
-bool is_lead(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
-bool is_trail(unsigned char c) { return c >= 0x40 && c <= 0xFC && c != 0x7F; }
+bool is_lead(unsigned char c) {
+    return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
+}
+bool is_trail(unsigned char c) {
+    return c >= 0x40 && c <= 0xFC && c != 0x7F;
+}
 
 } // namespace
 
-std::string cp932_to_utf8(std::string_view cp932) { return convert("UTF-8", "CP932", cp932, nullptr); }
-std::string utf8_to_cp932(std::string_view utf8) { return convert("CP932", "UTF-8", utf8, nullptr); }
+std::string cp932_to_utf8(std::string_view cp932) {
+    return convert("UTF-8", "CP932", cp932, nullptr);
+}
+std::string utf8_to_cp932(std::string_view utf8) {
+    return convert("CP932", "UTF-8", utf8, nullptr);
+}
 std::string cp932_to_utf8_lossy(std::string_view cp932) {
     return convert("UTF-8", "CP932", cp932, "\xEF\xBF\xBD");
 }

@@ -10,12 +10,22 @@ namespace {
 const std::string kEmpty;
 }
 
-const std::string& CsvLine::field(std::size_t i) const { return i < fields.size() ? fields[i] : kEmpty; }
-const std::string& CsvLine::text(std::size_t i) const { return i < texts.size() ? texts[i] : kEmpty; }
-double CsvLine::real(std::size_t i) const { return text_to_real(field(i)); }
-int CsvLine::integer(std::size_t i) const { return text_to_integer(field(i)); }
+const std::string& CsvLine::field(std::size_t i) const {
+    return i < fields.size() ? fields[i] : kEmpty;
+}
+const std::string& CsvLine::text(std::size_t i) const {
+    return i < texts.size() ? texts[i] : kEmpty;
+}
+double CsvLine::real(std::size_t i) const {
+    return text_to_real(field(i));
+}
+int CsvLine::integer(std::size_t i) const {
+    return text_to_integer(field(i));
+}
 
-double text_to_real(const std::string& text) { return std::strtod(text.c_str(), nullptr); }
+double text_to_real(const std::string& text) {
+    return std::strtod(text.c_str(), nullptr);
+}
 
 int text_to_integer(const std::string& text) {
     long value = std::strtol(text.c_str(), nullptr, 10);

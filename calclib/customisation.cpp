@@ -24,12 +24,14 @@ CustomisationValues read_customisation() {
     const auto real = [&lines](int number) {
         const double value = text_to_real(lines[static_cast<std::size_t>(number - 1)]);
         if (!std::isfinite(value)) {
-            stop_with_error(-1, "(ERROR)-カスタマイズ用ファイル(TVNCSTM.DAT)の" + std::to_string(number) +
-                                    "行目の数値が読めません.");
+            stop_with_error(-1, "(ERROR)-カスタマイズ用ファイル(TVNCSTM.DAT)の" +
+                                    std::to_string(number) + "行目の数値が読めません.");
         }
         return value;
     };
-    const auto integer = [&lines](int number) { return text_to_integer(lines[static_cast<std::size_t>(number - 1)]); };
+    const auto integer = [&lines](int number) {
+        return text_to_integer(lines[static_cast<std::size_t>(number - 1)]);
+    };
 
     CustomisationValues v;
     v.wall_friction_angle = real(1);
@@ -56,8 +58,8 @@ CustomisationValues read_customisation() {
     if (v.division_pitch <= 0.0) {
         char text[32];
         std::snprintf(text, sizeof text, "%g", v.division_pitch);
-        stop_with_error(-1, "(ERROR)-カスタマイズ用ファイル(TVNCSTM.DAT)の多層地盤の分割ピッチ(" + std::string(text) +
-                                ")は 0.0 より大きい値にして下さい.");
+        stop_with_error(-1, "(ERROR)-カスタマイズ用ファイル(TVNCSTM.DAT)の多層地盤の分割ピッチ(" +
+                                std::string(text) + ")は 0.0 より大きい値にして下さい.");
     }
     return v;
 }

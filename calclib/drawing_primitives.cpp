@@ -28,8 +28,8 @@ int page_unit(double value) {
 
 Point through_sheet(const SheetTransform& sheet, Point p) {
     Point out;
-    transform_point(p.x, p.y, 0.0, 0.0, sheet.cos_angle, sheet.sin_angle, 1.0, sheet.origin_x, sheet.origin_y, out.x,
-                    out.y);
+    transform_point(p.x, p.y, 0.0, 0.0, sheet.cos_angle, sheet.sin_angle, 1.0, sheet.origin_x,
+                    sheet.origin_y, out.x, out.y);
     return out;
 }
 
@@ -37,15 +37,15 @@ void write_line_record(std::FILE* file, const SheetTransform& sheet, Point from,
     Point a = through_sheet(sheet, from);
     Point b = through_sheet(sheet, to);
     char text[96];
-    std::snprintf(text, sizeof text, "L %4d %4d %4d %4d 0 2", page_unit(a.x), page_unit(a.y), page_unit(b.x),
-                  page_unit(b.y));
+    std::snprintf(text, sizeof text, "L %4d %4d %4d %4d 0 2", page_unit(a.x), page_unit(a.y),
+                  page_unit(b.x), page_unit(b.y));
     write_crlf_line(file, text);
 }
 
 } // namespace
 
-int transform_point(double x, double y, double x0, double y0, double c, double s, double scale, double tx,
-                    double ty, double& out_x, double& out_y) {
+int transform_point(double x, double y, double x0, double y0, double c, double s, double scale,
+                    double tx, double ty, double& out_x, double& out_y) {
     return transform_point_xy(x, y, x0, y0, c, s, scale, scale, tx, ty, out_x, out_y);
 }
 
@@ -86,8 +86,10 @@ int draw_hatching(std::FILE* file, const SheetTransform& sheet, int x, int y, do
         for (int stroke = 0; stroke < 3; ++stroke) {
             const double start = 10.0 * stroke;
             const double end = start + reach;
-            Point from{std::trunc(ax + 100.0 * group + 40.0 - start * sin_slope), std::trunc(ay + start * cos_slope)};
-            Point to{std::trunc(ax + 100.0 * group + 100.0 - end * sin_slope), std::trunc(ay + end * cos_slope)};
+            Point from{std::trunc(ax + 100.0 * group + 40.0 - start * sin_slope),
+                       std::trunc(ay + start * cos_slope)};
+            Point to{std::trunc(ax + 100.0 * group + 100.0 - end * sin_slope),
+                     std::trunc(ay + end * cos_slope)};
             write_line_record(file, sheet, turned(from), turned(to));
         }
     }

@@ -14,8 +14,8 @@ namespace wtn {
 //   X = ((x - x0) c + (y - y0) s) scale + tx
 //   Y = ((y - y0) c - (x - x0) s) scale + ty
 // Returns 0.
-int transform_point(double x, double y, double x0, double y0, double c, double s, double scale, double tx,
-                    double ty, double& out_x, double& out_y);
+int transform_point(double x, double y, double x0, double y0, double c, double s, double scale,
+                    double tx, double ty, double& out_x, double& out_y);
 
 // The same with separate scales for X and Y.
 int transform_point_xy(double x, double y, double x0, double y0, double c, double s, double scale_x,

@@ -119,11 +119,15 @@ int show_from_table(const std::array<const char*, N>& table, int code, std::stri
 
 } // namespace
 
-int show_error(int code, std::string_view text) { return show_from_table(ErrorMessages, code, text); }
+int show_error(int code, std::string_view text) {
+    return show_from_table(ErrorMessages, code, text);
+}
 int show_wave_error(int code, std::string_view text) {
     return show_from_table(WaveErrorMessages, code, text);
 }
-int show_input_check_error(int code) { return show_from_table(InputCheckMessages, code, {}); }
+int show_input_check_error(int code) {
+    return show_from_table(InputCheckMessages, code, {});
+}
 
 void stop_with_error(int code, std::string_view text) {
     show_error(code, text);

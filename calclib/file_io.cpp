@@ -30,7 +30,8 @@ bool close_written(CFile& file) {
 }
 
 void close_written_or_stop(CFile& file, const std::string& name) {
-    if (!close_written(file)) stop_with_error(-1, "(ERROR)-ファイル(" + name + ")の書き込みに失敗しました.");
+    if (!close_written(file))
+        stop_with_error(-1, "(ERROR)-ファイル(" + name + ")の書き込みに失敗しました.");
 }
 
 void* zero_fill(void* area, std::size_t count) {

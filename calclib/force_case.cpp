@@ -11,8 +11,8 @@ namespace wtn {
 namespace {
 
 [[noreturn]] void stop_malformed(const std::string& detail) {
-    stop_with_error(-1, std::string("(ERROR)-外力計算結果ファイル(") + kForceFileName + ")の内容が正しくありません(" +
-                            detail + ").");
+    stop_with_error(-1, std::string("(ERROR)-外力計算結果ファイル(") + kForceFileName +
+                            ")の内容が正しくありません(" + detail + ").");
 }
 
 // Reads the next data line of at least field_count fields. The naming line
@@ -22,7 +22,8 @@ class SectionReader {
     explicit SectionReader(LineReader& file) : file_(file) {}
 
     void skip_naming_line() {
-        if (read_csv_line(file_, line_) == kCsvEndOfFile) stop_malformed("ケース見出し行がありません");
+        if (read_csv_line(file_, line_) == kCsvEndOfFile)
+            stop_malformed("ケース見出し行がありません");
     }
 
     const CsvLine& next(std::size_t field_count, const char* what) {
@@ -31,7 +32,8 @@ class SectionReader {
             if (kind == kCsvEndOfFile) stop_malformed(std::string(what) + "の行がありません");
             if (kind == kCsvData) break;
         }
-        if (line_.fields.size() < field_count) stop_malformed(std::string(what) + "の項目が足りません");
+        if (line_.fields.size() < field_count)
+            stop_malformed(std::string(what) + "の項目が足りません");
         return line_;
     }
 
@@ -48,8 +50,8 @@ class SectionReader {
 
 int checked_count(int count, int room, const char* what) {
     if (count < 0 || count > room) {
-        stop_malformed(std::string(what) + "の件数 " + std::to_string(count) + " が範囲(0～" + std::to_string(room) +
-                       ")外です");
+        stop_malformed(std::string(what) + "の件数 " + std::to_string(count) + " が範囲(0～" +
+                       std::to_string(room) + ")外です");
     }
     return count;
 }
@@ -74,7 +76,8 @@ int read_force_file_mode(LineReader& file) {
     return mode;
 }
 
-void read_force_case(LineReader& file, int case_index, int file_mode, const InputRecord& input, ForceCase& fc) {
+void read_force_case(LineReader& file, int case_index, int file_mode, const InputRecord& input,
+                     ForceCase& fc) {
     SectionReader reader(file);
     reader.skip_naming_line();
 
@@ -98,7 +101,8 @@ void read_force_case(LineReader& file, int case_index, int file_mode, const Inpu
         row.n_from_cohesion = second.integer(1);
         row.kh = reader.real(2, "土層");
     }
-    for (int i = 0; i < fc.force_count; ++i) fc.forces[static_cast<std::size_t>(i)] = read_force_line(reader, "外力");
+    for (int i = 0; i < fc.force_count; ++i)
+        fc.forces[static_cast<std::size_t>(i)] = read_force_line(reader, "外力");
 
     reader.next(3, "合計");
     fc.total_force = reader.real(0, "合計");
@@ -127,17 +131,20 @@ void read_force_case(LineReader& file, int case_index, int file_mode, const Inpu
 
     const CsvLine& diagram = reader.next(2, "土圧図");
     fc.diagram_rows = checked_count(diagram.integer(0), kMaxDiagramRows, "土圧図");
-    fc.diagram_seabed_row = checked_count(diagram.integer(1), fc.diagram_rows, "土圧図の海底面位置");
+    fc.diagram_seabed_row =
+        checked_count(diagram.integer(1), fc.diagram_rows, "土圧図の海底面位置");
     for (int i = 0; i < fc.diagram_rows; ++i) {
         reader.next(3, "主働土圧図");
         fc.active[static_cast<std::size_t>(i)] =
-            ActiveDiagramRow{reader.real(0, "主働土圧図"), reader.real(1, "主働土圧図"), reader.real(2, "主働土圧図")};
+            ActiveDiagramRow{reader.real(0, "主働土圧図"), reader.real(1, "主働土圧図"),
+                             reader.real(2, "主働土圧図")};
     }
     // The passive rows stand at the levels of the active rows; their level
     // is not kept again.
     for (int i = 0; i < fc.diagram_rows; ++i) {
         reader.next(3, "受働土圧図");
-        fc.passive[static_cast<std::size_t>(i)] = PassiveDiagramRow{reader.real(1, "受働土圧図"), reader.real(2, "受働土圧図")};
+        fc.passive[static_cast<std::size_t>(i)] =
+            PassiveDiagramRow{reader.real(1, "受働土圧図"), reader.real(2, "受働土圧図")};
     }
 }
 

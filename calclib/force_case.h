@@ -30,42 +30,42 @@ inline constexpr int kMaxForceLines = 50;
 // accepts (100 m in steps of 0.5 m, up to two pieces a step).
 inline constexpr int kMaxDynamicWaterLines = 400;
 inline constexpr int kMaxDiagramRows = 35;
-inline constexpr int kForceFileModeCount = 3;   // modes 0, 1 and 2
+inline constexpr int kForceFileModeCount = 3; // modes 0, 1 and 2
 
 // One boundary of the side's layer list; the bottom boundary carries only
 // its level.
 struct ForceLayerRow {
-    double level = 0.0;           // elevation of the boundary (m)
-    double thickness = 0.0;       // thickness of the layer below it (m)
-    double friction_angle = 0.0;  // φ (rad)
-    int resistance_option = 0;    // 1 constant given directly, 2 to 4 derived from N
-    double n_value = 0.0;         // N value
-    int n_from_cohesion = 0;      // 1 when the N value was derived from the cohesion
-    double kh = 0.0;              // lateral resistance constant (kN/m3)
+    double level = 0.0;          // elevation of the boundary (m)
+    double thickness = 0.0;      // thickness of the layer below it (m)
+    double friction_angle = 0.0; // φ (rad)
+    int resistance_option = 0;   // 1 constant given directly, 2 to 4 derived from N
+    double n_value = 0.0;        // N value
+    int n_from_cohesion = 0;     // 1 when the N value was derived from the cohesion
+    double kh = 0.0;             // lateral resistance constant (kN/m3)
 };
 
 // A horizontal force and its lever arm above the section's base level.
 struct ForceLine {
-    double lever_arm = 0.0;       // m
-    double force = 0.0;           // kN/m
+    double lever_arm = 0.0; // m
+    double force = 0.0;     // kN/m
 };
 
 // The base line of a section: the virtual-seabed level and the passive
 // pressure there (completed state), or the construction-stage design seabed
 // and 0.0.
 struct ForceBase {
-    double level = 0.0;           // m
-    double pressure = 0.0;        // kN/m2
+    double level = 0.0;    // m
+    double pressure = 0.0; // kN/m2
 };
 
 struct ActiveDiagramRow {
-    double level = 0.0;           // m
-    double top = 0.0;             // pressure at the top of the row's segment (kN/m2)
-    double bottom = 0.0;          // at its bottom
+    double level = 0.0;  // m
+    double top = 0.0;    // pressure at the top of the row's segment (kN/m2)
+    double bottom = 0.0; // at its bottom
 };
 
 struct PassiveDiagramRow {
-    double top = 0.0;             // kN/m2, at the level of the same active row
+    double top = 0.0; // kN/m2, at the level of the same active row
     double bottom = 0.0;
 };
 
@@ -73,20 +73,20 @@ struct PassiveDiagramRow {
 // computed. The base lines are kept per case (0 normal, 1 seismic): each
 // holds the last section read of its case.
 struct ForceCase {
-    int start_index = -1;         // layer row at (or just above) the base level; -1 none
-    int layer_count = 0;          // n
-    int force_count = 0;          // K
+    int start_index = -1; // layer row at (or just above) the base level; -1 none
+    int layer_count = 0;  // n
+    int force_count = 0;  // K
     std::array<ForceLayerRow, kMaxForceLayerRows> layers{};
     std::array<ForceLine, kMaxForceLines> forces{};
-    double total_force = 0.0;     // P, kN/m
-    double total_moment = 0.0;    // M about the base level, kN·m/m
-    double lever_arm = 0.0;       // h0 = M / P, m
+    double total_force = 0.0;  // P, kN/m
+    double total_moment = 0.0; // M about the base level, kN·m/m
+    double lever_arm = 0.0;    // h0 = M / P, m
     std::array<ForceBase, 2> base{};
-    ForceLine still_water;        // construction stage with the static water pressure
-    int dynamic_count = 0;        // D; 0 when the section has no dynamic-water lines
+    ForceLine still_water; // construction stage with the static water pressure
+    int dynamic_count = 0; // D; 0 when the section has no dynamic-water lines
     std::array<ForceLine, kMaxDynamicWaterLines> dynamic_water{};
-    int diagram_rows = 0;         // m (completed state)
-    int diagram_seabed_row = 0;   // k: the diagram row at the design seabed
+    int diagram_rows = 0;       // m (completed state)
+    int diagram_seabed_row = 0; // k: the diagram row at the design seabed
     std::array<ActiveDiagramRow, kMaxDiagramRows> active{};
     std::array<PassiveDiagramRow, kMaxDiagramRows> passive{};
 };

@@ -14,6 +14,7 @@ std::string format_values(const char* format, va_list args);
 std::string format_text(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
 // Formats and writes one line ending in CR LF.
-void write_values_line(std::FILE* file, const char* format, ...) __attribute__((format(printf, 2, 3)));
+void write_values_line(std::FILE* file, const char* format, ...)
+    __attribute__((format(printf, 2, 3)));
 
 } // namespace wtn

@@ -49,15 +49,13 @@ int next_row(int& count, int room, const std::string& key) {
 // write_input writes it (integers "%d"; nullptr for the groups that
 // write_input leaves out). The same list drives the reader and the writer,
 // so the two cannot disagree on an item's place.
-template <class Group>
-struct Item {
+template <class Group> struct Item {
     int Group::*integer = nullptr;
     double Group::*real = nullptr;
     const char* format = nullptr;
 };
 
-template <class Group>
-constexpr Item<Group> int_item(int Group::*field) {
+template <class Group> constexpr Item<Group> int_item(int Group::*field) {
     return {field, nullptr, "%d"};
 }
 
@@ -68,7 +66,8 @@ constexpr Item<Group> real_item(double Group::*field, const char* format = nullp
 
 // Items first_item, first_item + 1, ... of the line into the group's fields.
 template <class Group, std::size_t N>
-void read_items(const KeyLine& l, const Item<Group> (&items)[N], Group& group, std::size_t first_item = 1) {
+void read_items(const KeyLine& l, const Item<Group> (&items)[N], Group& group,
+                std::size_t first_item = 1) {
     for (std::size_t k = 0; k < N; ++k) {
         const Item<Group>& item = items[k];
         if (item.integer != nullptr) {
@@ -81,15 +80,24 @@ void read_items(const KeyLine& l, const Item<Group> (&items)[N], Group& group, s
 
 using DC = DesignConditions;
 constexpr Item<DC> kJokenItems[] = {
-    real_item(&DC::hwl, "%1.2lf"),              real_item(&DC::lwl, "%1.2lf"),
-    int_item(&DC::residual_level_rule),         real_item(&DC::residual_level, "%1.2lf"),
-    real_item(&DC::ground_crown, "%1.2lf"),     real_item(&DC::design_seabed, "%1.2lf"),
-    real_item(&DC::embedment_level, "%1.2lf"),  real_item(&DC::soil_bottom, "%1.2lf"),
-    real_item(&DC::ground_angle, "%1.1lf"),     real_item(&DC::seabed_angle, "%1.1lf"),
-    real_item(&DC::water_weight, "%1.2lf"),     real_item(&DC::surcharge_normal, "%1.2lf"),
-    real_item(&DC::surcharge_seismic, "%1.2lf"), real_item(&DC::allow_disp_normal, "%1.2lf"),
-    real_item(&DC::allow_disp_seismic, "%1.2lf"), int_item(&DC::pile_type),
-    int_item(&DC::u_variant),                   int_item(&DC::steel_grade),
+    real_item(&DC::hwl, "%1.2lf"),
+    real_item(&DC::lwl, "%1.2lf"),
+    int_item(&DC::residual_level_rule),
+    real_item(&DC::residual_level, "%1.2lf"),
+    real_item(&DC::ground_crown, "%1.2lf"),
+    real_item(&DC::design_seabed, "%1.2lf"),
+    real_item(&DC::embedment_level, "%1.2lf"),
+    real_item(&DC::soil_bottom, "%1.2lf"),
+    real_item(&DC::ground_angle, "%1.1lf"),
+    real_item(&DC::seabed_angle, "%1.1lf"),
+    real_item(&DC::water_weight, "%1.2lf"),
+    real_item(&DC::surcharge_normal, "%1.2lf"),
+    real_item(&DC::surcharge_seismic, "%1.2lf"),
+    real_item(&DC::allow_disp_normal, "%1.2lf"),
+    real_item(&DC::allow_disp_seismic, "%1.2lf"),
+    int_item(&DC::pile_type),
+    int_item(&DC::u_variant),
+    int_item(&DC::steel_grade),
 };
 
 using AC = AddedConditions;
@@ -134,8 +142,12 @@ constexpr Item<EC> kNeireSeismicItems[] = {
 
 using EO = EmbedmentOptions;
 constexpr Item<EO> kNirtItems[] = {
-    int_item(&EO::dynamic_water), int_item(&EO::pipe_secondary_check), real_item(&EO::pipe_kh),
-    real_item(&EO::lambda2),      int_item(&EO::clay_normal_formula),  int_item(&EO::okabe_when_negative),
+    int_item(&EO::dynamic_water),
+    int_item(&EO::pipe_secondary_check),
+    real_item(&EO::pipe_kh),
+    real_item(&EO::lambda2),
+    int_item(&EO::clay_normal_formula),
+    int_item(&EO::okabe_when_negative),
 };
 
 using JE = JointEfficiency;
@@ -193,15 +205,19 @@ constexpr Item<FillRow> kMoridItems[] = {
 // "wlvl_" items 1-6; items 7-10 are the hb of the tide levels.
 using WC = WaveConditions;
 constexpr Item<WC> kWlvlItems[] = {
-    int_item(&WC::depth_rule),          real_item(&WC::d, "%1.2lf"), real_item(&WC::h_dash, "%1.2lf"),
-    real_item(&WC::h, "%1.2lf"),        int_item(&WC::hb_rule),      real_item(&WC::slope_x, "%1.2lf"),
+    int_item(&WC::depth_rule),   real_item(&WC::d, "%1.2lf"), real_item(&WC::h_dash, "%1.2lf"),
+    real_item(&WC::h, "%1.2lf"), int_item(&WC::hb_rule),      real_item(&WC::slope_x, "%1.2lf"),
 };
 constexpr std::size_t kWlvlHbFirstItem = 7;
 
 using TL = TideLevelRow;
 constexpr Item<TL> kTideItems[] = {
-    int_item(&TL::breaking_influence),     real_item(&TL::h13, "%1.2lf"),    real_item(&TL::hmax, "%1.2lf"),
-    int_item(&TL::wave_length_method),     real_item(&TL::period, "%1.2lf"), real_item(&TL::wave_length, "%1.2lf"),
+    int_item(&TL::breaking_influence),
+    real_item(&TL::h13, "%1.2lf"),
+    real_item(&TL::hmax, "%1.2lf"),
+    int_item(&TL::wave_length_method),
+    real_item(&TL::period, "%1.2lf"),
+    real_item(&TL::wave_length, "%1.2lf"),
     real_item(&TL::incidence_angle, "%1.2lf"),
 };
 
@@ -216,13 +232,20 @@ constexpr Item<WF> kAdd1Items[] = {
 // The 14 switches of "swdat", all integers.
 using CS = CalcSwitches;
 constexpr Item<CS> kSwdatItems[] = {
-    int_item(&CS::design_standard),        int_item(&CS::embedment_method),
-    int_item(&CS::decide_by_stress),       int_item(&CS::decide_by_displacement),
-    int_item(&CS::decide_by_seabed_reaction), int_item(&CS::completed_cases),
-    int_item(&CS::ground_shape),           int_item(&CS::surcharge_mode),
-    int_item(&CS::decision_code),          int_item(&CS::residual_level_seismic),
-    int_item(&CS::clay_seismic_formula),   int_item(&CS::earth_pressure_method),
-    int_item(&CS::studies),                int_item(&CS::lwl_seismic),
+    int_item(&CS::design_standard),
+    int_item(&CS::embedment_method),
+    int_item(&CS::decide_by_stress),
+    int_item(&CS::decide_by_displacement),
+    int_item(&CS::decide_by_seabed_reaction),
+    int_item(&CS::completed_cases),
+    int_item(&CS::ground_shape),
+    int_item(&CS::surcharge_mode),
+    int_item(&CS::decision_code),
+    int_item(&CS::residual_level_seismic),
+    int_item(&CS::clay_seismic_formula),
+    int_item(&CS::earth_pressure_method),
+    int_item(&CS::studies),
+    int_item(&CS::lwl_seismic),
 };
 
 void read_swdat(const KeyLine& l, InputRecord& in) {
@@ -253,8 +276,10 @@ void read_neire(const KeyLine& l, InputRecord& in) {
 
 void read_fsyok(const KeyLine& l, InputRecord& in) {
     CorrosionData& f = in.fsyok;
-    for (std::size_t i = 0; i < f.sea_rates.size(); ++i) f.sea_rates[i] = l.real(1 + i);
-    for (std::size_t i = 0; i < f.land_rates.size(); ++i) f.land_rates[i] = l.real(5 + i);
+    for (std::size_t i = 0; i < f.sea_rates.size(); ++i)
+        f.sea_rates[i] = l.real(1 + i);
+    for (std::size_t i = 0; i < f.land_rates.size(); ++i)
+        f.land_rates[i] = l.real(5 + i);
     f.allowance_water = l.real(8);
     f.allowance_land = l.real(9);
     f.service_life = l.integer(10);
@@ -274,8 +299,10 @@ void read_pile_ids(const KeyLine& l, PileIdList& list) {
 
 // A row key: the line fills the next row of its table.
 template <class Row, std::size_t Room, std::size_t N>
-void read_row(const KeyLine& l, const Item<Row> (&items)[N], std::array<Row, Room>& rows, int& count) {
-    read_items(l, items, rows[static_cast<std::size_t>(next_row(count, static_cast<int>(Room), l.key))]);
+void read_row(const KeyLine& l, const Item<Row> (&items)[N], std::array<Row, Room>& rows,
+              int& count) {
+    read_items(l, items,
+               rows[static_cast<std::size_t>(next_row(count, static_cast<int>(Room), l.key))]);
 }
 
 void read_force(const KeyLine& l, std::array<OtherForceRow, kMaxOtherForceRows>& rows, int& count) {
@@ -287,7 +314,8 @@ void read_force(const KeyLine& l, std::array<OtherForceRow, kMaxOtherForceRows>&
 void read_wlvl(const KeyLine& l, InputRecord& in) {
     WaveConditions& w = in.wlvl;
     read_items(l, kWlvlItems, w);
-    for (int k = 0; k < kTideLevelCount; ++k) w.hb[k] = l.real(kWlvlHbFirstItem + k);
+    for (int k = 0; k < kTideLevelCount; ++k)
+        w.hb[k] = l.real(kWlvlHbFirstItem + k);
 }
 
 bool same_key(std::string_view field, std::string_view key) {
@@ -320,23 +348,42 @@ const std::array<KeyEntry, 27>& key_table() {
         {"tyait", [](const KeyLine& l, InputRecord& in) { read_pile_ids(l, in.catalogue_piles); }},
         {"apdyt", [](const KeyLine& l, InputRecord& in) { read_pile_ids(l, in.added_piles); }},
         {"josai",
-         [](const KeyLine& l, InputRecord& in) { read_row(l, kJosaiItems, in.surcharges, in.surcharge_count); }},
-        {"etcjo", [](const KeyLine& l, InputRecord& in) { read_force(l, in.forces_normal, in.force_normal_count); }},
-        {"etcjs", [](const KeyLine& l, InputRecord& in) { read_force(l, in.forces_seismic, in.force_seismic_count); }},
+         [](const KeyLine& l, InputRecord& in) {
+             read_row(l, kJosaiItems, in.surcharges, in.surcharge_count);
+         }},
+        {"etcjo", [](const KeyLine& l,
+                     InputRecord& in) { read_force(l, in.forces_normal, in.force_normal_count); }},
+        {"etcjs",
+         [](const KeyLine& l, InputRecord& in) {
+             read_force(l, in.forces_seismic, in.force_seismic_count);
+         }},
         {"kokan",
-         [](const KeyLine& l, InputRecord& in) { read_row(l, kKokanItems, in.steel_pipes, in.steel_pipe_count); }},
+         [](const KeyLine& l, InputRecord& in) {
+             read_row(l, kKokanItems, in.steel_pipes, in.steel_pipe_count);
+         }},
         {"sdatu",
-         [](const KeyLine& l, InputRecord& in) { read_row(l, kSoilItems, in.land_layers, in.land_layer_count); }},
+         [](const KeyLine& l, InputRecord& in) {
+             read_row(l, kSoilItems, in.land_layers, in.land_layer_count);
+         }},
         {"jdatu",
-         [](const KeyLine& l, InputRecord& in) { read_row(l, kSoilItems, in.sea_layers, in.sea_layer_count); }},
+         [](const KeyLine& l, InputRecord& in) {
+             read_row(l, kSoilItems, in.sea_layers, in.sea_layer_count);
+         }},
         {"tikei",
-         [](const KeyLine& l, InputRecord& in) { read_row(l, kTikeiItems, in.ground_points, in.ground_point_count); }},
-        {"morid", [](const KeyLine& l, InputRecord& in) { read_row(l, kMoridItems, in.fills, in.fill_count); }},
+         [](const KeyLine& l, InputRecord& in) {
+             read_row(l, kTikeiItems, in.ground_points, in.ground_point_count);
+         }},
+        {"morid", [](const KeyLine& l,
+                     InputRecord& in) { read_row(l, kMoridItems, in.fills, in.fill_count); }},
         {"wlvl_", read_wlvl},
-        {"hhwl_", [](const KeyLine& l, InputRecord& in) { read_items(l, kTideItems, in.tide_levels[kTideHhwl]); }},
-        {"hwl__", [](const KeyLine& l, InputRecord& in) { read_items(l, kTideItems, in.tide_levels[kTideHwl]); }},
-        {"lwl__", [](const KeyLine& l, InputRecord& in) { read_items(l, kTideItems, in.tide_levels[kTideLwl]); }},
-        {"ewl__", [](const KeyLine& l, InputRecord& in) { read_items(l, kTideItems, in.tide_levels[kTideUser]); }},
+        {"hhwl_", [](const KeyLine& l,
+                     InputRecord& in) { read_items(l, kTideItems, in.tide_levels[kTideHhwl]); }},
+        {"hwl__", [](const KeyLine& l,
+                     InputRecord& in) { read_items(l, kTideItems, in.tide_levels[kTideHwl]); }},
+        {"lwl__", [](const KeyLine& l,
+                     InputRecord& in) { read_items(l, kTideItems, in.tide_levels[kTideLwl]); }},
+        {"ewl__", [](const KeyLine& l,
+                     InputRecord& in) { read_items(l, kTideItems, in.tide_levels[kTideUser]); }},
         {"nir_t", [](const KeyLine& l, InputRecord& in) { read_items(l, kNirtItems, in.nir_t); }},
         {"wav_t", [](const KeyLine& l, InputRecord& in) { in.static_water = l.integer(1); }},
         {"versi",
@@ -436,8 +483,7 @@ class KeyWriter {
     const std::string& text() const { return text_; }
 
   private:
-    template <typename T>
-    KeyWriter& item(const char* format, T value) {
+    template <typename T> KeyWriter& item(const char* format, T value) {
         text_ += ',';
         text_ += format_text(format, value);
         return *this;
@@ -450,31 +496,30 @@ class KeyWriter {
 // the row's own field holds.
 constexpr double kWaterUnitWeight = 10.0;
 
-template <class Row>
-Row with_submerged_from_saturated(Row row) {
+template <class Row> Row with_submerged_from_saturated(Row row) {
     row.submerged_weight = row.saturated_weight - kWaterUnitWeight;
     return row;
 }
 
 // One line per row of a table: the rows up to the count.
 template <class Row, std::size_t Room, std::size_t N>
-void write_rows(std::FILE* f, const char* key, const Item<Row> (&items)[N], const std::array<Row, Room>& rows,
-                int count) {
+void write_rows(std::FILE* f, const char* key, const Item<Row> (&items)[N],
+                const std::array<Row, Room>& rows, int count) {
     for (int i = 0; i < count; ++i) {
         write_crlf_line(f, KeyWriter(key).items(items, rows[static_cast<std::size_t>(i)]).text());
     }
 }
 
-void write_soil_rows(std::FILE* f, const char* key, const std::array<SoilLayerRow, kMaxSoilLayerRows>& rows,
-                     int count) {
+void write_soil_rows(std::FILE* f, const char* key,
+                     const std::array<SoilLayerRow, kMaxSoilLayerRows>& rows, int count) {
     for (int i = 0; i < count; ++i) {
         const SoilLayerRow row = with_submerged_from_saturated(rows[static_cast<std::size_t>(i)]);
         write_crlf_line(f, KeyWriter(key).items(kSoilItems, row).text());
     }
 }
 
-void write_force_rows(std::FILE* f, const char* key, const std::array<OtherForceRow, kMaxOtherForceRows>& rows,
-                      int count) {
+void write_force_rows(std::FILE* f, const char* key,
+                      const std::array<OtherForceRow, kMaxOtherForceRows>& rows, int count) {
     for (int i = 0; i < count; ++i) {
         const OtherForceRow& r = rows[static_cast<std::size_t>(i)];
         write_crlf_line(f, KeyWriter(key).quoted(r.name).items(kForceItems, r).text());
@@ -484,7 +529,8 @@ void write_force_rows(std::FILE* f, const char* key, const std::array<OtherForce
 void write_pile_ids(std::FILE* f, const char* key, const PileIdList& list) {
     for (int first = 0; first < list.count; first += kPileIdsPerLine) {
         KeyWriter w(key);
-        for (int i = first; i < list.count && i < first + kPileIdsPerLine; ++i) w.integer(list.ids[i]);
+        for (int i = first; i < list.count && i < first + kPileIdsPerLine; ++i)
+            w.integer(list.ids[i]);
         write_crlf_line(f, w.text());
     }
 }
@@ -504,7 +550,8 @@ int write_input(const InputRecord& in, const std::string& name) {
         KeyWriter w("wavsw");
         w.quoted(s.user_tide_name).integer(s.wave_formula).integer(s.dissipating_works);
         w.real("%1.3lf", s.lambda1);
-        for (int k = 0; k < kTideLevelCount; ++k) w.integer(s.examine[k]).integer(s.draw[k]);
+        for (int k = 0; k < kTideLevelCount; ++k)
+            w.integer(s.examine[k]).integer(s.draw[k]);
         write_crlf_line(f, w.text());
     }
     write_crlf_line(f, KeyWriter("joken").items(kJokenItems, in.joken).text());
@@ -517,10 +564,16 @@ int write_input(const InputRecord& in, const std::string& name) {
     {
         const CorrosionData& c = in.fsyok;
         KeyWriter w("fsyok");
-        for (double rate : c.sea_rates) w.real("%1.3lf", rate);
-        for (double rate : c.land_rates) w.real("%1.3lf", rate);
-        w.real("%1.2lf", c.allowance_water).real("%1.2lf", c.allowance_land).integer(c.service_life);
-        w.real("%1.0lf", c.reduction_sea_water).real("%1.0lf", c.reduction_seabed_mud).integer(c.check_range);
+        for (double rate : c.sea_rates)
+            w.real("%1.3lf", rate);
+        for (double rate : c.land_rates)
+            w.real("%1.3lf", rate);
+        w.real("%1.2lf", c.allowance_water)
+            .real("%1.2lf", c.allowance_land)
+            .integer(c.service_life);
+        w.real("%1.0lf", c.reduction_sea_water)
+            .real("%1.0lf", c.reduction_seabed_mud)
+            .integer(c.check_range);
         write_crlf_line(f, w.text());
     }
     write_crlf_line(f, KeyWriter("tugit").items(kTugitItems, in.tugit).text());
@@ -540,10 +593,12 @@ int write_input(const InputRecord& in, const std::string& name) {
     {
         KeyWriter w("wlvl_");
         w.items(kWlvlItems, in.wlvl);
-        for (int k = 0; k < kTideLevelCount; ++k) w.real("%1.2lf", in.wlvl.hb[k]);
+        for (int k = 0; k < kTideLevelCount; ++k)
+            w.real("%1.2lf", in.wlvl.hb[k]);
         write_crlf_line(f, w.text());
     }
-    static constexpr std::array<const char*, kTideLevelCount> kTideKeys = {"hhwl_", "hwl__", "lwl__", "ewl__"};
+    static constexpr std::array<const char*, kTideLevelCount> kTideKeys = {"hhwl_", "hwl__",
+                                                                           "lwl__", "ewl__"};
     for (int k = 0; k < kTideLevelCount; ++k) {
         if (in.wavsw.examine[k] == 2) continue;
         write_crlf_line(f, KeyWriter(kTideKeys[k]).items(kTideItems, in.tide_levels[k]).text());

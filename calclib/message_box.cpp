@@ -20,8 +20,10 @@ bool through_front_end() {
 
 // Reads one answer line; true for "yes" (case-insensitive, "y" too).
 bool parse_answer(std::string answer) {
-    while (!answer.empty() && (answer.back() == '\r' || answer.back() == ' ')) answer.pop_back();
-    for (char& c : answer) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    while (!answer.empty() && (answer.back() == '\r' || answer.back() == ' '))
+        answer.pop_back();
+    for (char& c : answer)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return answer == "yes" || answer == "y";
 }
 
@@ -54,9 +56,13 @@ bool ask(std::string_view title, std::string_view text, bool yes_no) {
 
 } // namespace
 
-void show_ok_box(std::string_view title, std::string_view text) { ask(title, text, false); }
+void show_ok_box(std::string_view title, std::string_view text) {
+    ask(title, text, false);
+}
 
-bool ask_yes_no_box(std::string_view title, std::string_view text) { return ask(title, text, true); }
+bool ask_yes_no_box(std::string_view title, std::string_view text) {
+    return ask(title, text, true);
+}
 
 void warn_or_stop(std::string_view text) {
     if (!ask_yes_no_box("waring", text)) stop_program();
@@ -67,11 +73,19 @@ std::string escape_box_text(std::string_view utf8) {
     out.reserve(utf8.size());
     for (char c : utf8) {
         switch (c) {
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\t': out += "\\t"; break;
-        case '\r': break;
-        default: out += c;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        case '\r':
+            break;
+        default:
+            out += c;
         }
     }
     return out;

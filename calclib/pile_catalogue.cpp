@@ -19,7 +19,7 @@ namespace {
 struct Columns {
     std::size_t inertia;
     std::size_t modulus;
-    std::size_t moment;   // 0: the catalogue has no third value
+    std::size_t moment; // 0: the catalogue has no third value
 };
 
 constexpr Columns kSteelColumns{8, 1, 0};
@@ -27,14 +27,16 @@ constexpr Columns kPcColumns{7, 1, 2};
 constexpr Columns kAddedColumns{1, 2, 3};
 
 bool is_marker_line(const std::string& line) {
-    return line.size() >= 3 && line[0] == '"' && (line[1] == 'L' || line[1] == 'W') && line[2] == '"';
+    return line.size() >= 3 && line[0] == '"' && (line[1] == 'L' || line[1] == 'W') &&
+           line[2] == '"';
 }
 
 // One pile from its catalogue line. A section value that reads as infinite
 // or not a number ("inf", "nan", an exponent beyond a double, typed into a
 // user catalogue) would run through every stress and displacement, so the
 // program stops here naming the file and the pile.
-PileRecord pile_from_line(const std::string& text, const Columns& columns, const std::string& file_name) {
+PileRecord pile_from_line(const std::string& text, const Columns& columns,
+                          const std::string& file_name) {
     CsvLine line;
     split_csv_line(text, line);
     PileRecord pile;
@@ -43,8 +45,9 @@ PileRecord pile_from_line(const std::string& text, const Columns& columns, const
     const auto section_value = [&](std::size_t item) {
         const double value = line.real(item);
         if (!std::isfinite(value)) {
-            stop_with_error(-1, "(ERROR)-矢板データファイル(" + file_name + ")の矢板(番号 " + std::to_string(pile.id) +
-                                    ")の断面性能が読めません(" + line.field(item) + ").");
+            stop_with_error(-1, "(ERROR)-矢板データファイル(" + file_name + ")の矢板(番号 " +
+                                    std::to_string(pile.id) + ")の断面性能が読めません(" +
+                                    line.field(item) + ").");
         }
         return value;
     };
@@ -55,8 +58,8 @@ PileRecord pile_from_line(const std::string& text, const Columns& columns, const
 }
 
 // Every pile of one installed catalogue file, in file order.
-void read_catalogue_file(const std::string& name, const std::string& open_message, int lines_per_pile,
-                         const Columns& columns, PileTable& rows) {
+void read_catalogue_file(const std::string& name, const std::string& open_message,
+                         int lines_per_pile, const Columns& columns, PileTable& rows) {
     CFile file = open_file(name, "rt");
     if (!file) stop_with_error(-1, open_message + "(" + name + ")がオープンできません.");
     LineReader reader(file.get());
@@ -66,7 +69,8 @@ void read_catalogue_file(const std::string& name, const std::string& open_messag
         rows.push_back(pile_from_line(line, columns, name));
         // The lines after a concrete pile's first line belong to the same pile.
         std::string skipped;
-        for (int i = 1; i < lines_per_pile; ++i) reader.next(skipped);
+        for (int i = 1; i < lines_per_pile; ++i)
+            reader.next(skipped);
     }
     if (reader.failed()) stop_with_error(-1, open_message + "(" + name + ")が読み込めません.");
 }
@@ -76,16 +80,19 @@ PileTable read_installed(bool pc) {
     const int files = pc ? kPcCatalogueCount : kSteelCatalogueCount;
     for (int number = 1; number <= files; ++number) {
         if (pc) {
-            read_catalogue_file(pc_catalogue_name(number), "PC矢板データファイル", kPcLinesPerPile, kPcColumns, rows);
+            read_catalogue_file(pc_catalogue_name(number), "PC矢板データファイル", kPcLinesPerPile,
+                                kPcColumns, rows);
         } else {
-            read_catalogue_file(steel_catalogue_name(number), "矢板データファイル", 1, kSteelColumns, rows);
+            read_catalogue_file(steel_catalogue_name(number), "矢板データファイル", 1,
+                                kSteelColumns, rows);
         }
     }
     return rows;
 }
 
 bool in_list(const PileIdList& list, int id) {
-    return std::find(list.ids.begin(), list.ids.begin() + list.count, id) != list.ids.begin() + list.count;
+    return std::find(list.ids.begin(), list.ids.begin() + list.count, id) !=
+           list.ids.begin() + list.count;
 }
 
 PileTable select_installed(const InputRecord& input, bool pc) {
@@ -94,10 +101,13 @@ PileTable select_installed(const InputRecord& input, bool pc) {
     const PileIdList& ids = input.catalogue_piles;
     for (int k = 0; k < ids.count; ++k) {
         const int id = ids.ids[k];
-        const auto found = std::find_if(rows.begin(), rows.end(), [id](const PileRecord& p) { return p.id == id; });
+        const auto found = std::find_if(rows.begin(), rows.end(),
+                                        [id](const PileRecord& p) { return p.id == id; });
         if (found == rows.end()) {
-            stop_with_error(-1, std::string(pc ? "(ERROR)-PC矢板データファイル" : "(ERROR)-矢板データファイル") +
-                                    "に選択された矢板(番号 " + std::to_string(id) + ")がありません.");
+            stop_with_error(
+                -1,
+                std::string(pc ? "(ERROR)-PC矢板データファイル" : "(ERROR)-矢板データファイル") +
+                    "に選択された矢板(番号 " + std::to_string(id) + ")がありません.");
         }
         PileRecord pile = *found;
         pile.selected = 1;
@@ -109,11 +119,14 @@ PileTable select_installed(const InputRecord& input, bool pc) {
 
 PileTable all_installed(const InputRecord& input, bool pc) {
     PileTable rows = read_installed(pc);
-    for (PileRecord& pile : rows) pile.selected = in_list(input.catalogue_piles, pile.id) ? 1 : 0;
+    for (PileRecord& pile : rows)
+        pile.selected = in_list(input.catalogue_piles, pile.id) ? 1 : 0;
     return rows;
 }
 
-const char* added_file_name(int kind) { return kind == kAddedPc ? kPcAddedFileName : kSteelAddedFileName; }
+const char* added_file_name(int kind) {
+    return kind == kAddedPc ? kPcAddedFileName : kSteelAddedFileName;
+}
 
 // The rows of a user catalogue: its first line holds the number of rows.
 // False when the file cannot be opened; stops when it ends before that count.
@@ -129,15 +142,17 @@ bool read_added_file(int kind, PileTable& rows) {
     const int count = first.integer(0);
     for (int i = 0; i < count; ++i) {
         if (!reader.next(line)) {
-            stop_with_error(-1, "(ERROR)-追加矢板ファイル(" + name + ")の矢板が " + std::to_string(count) +
-                                    " 件に足りません.");
+            stop_with_error(-1, "(ERROR)-追加矢板ファイル(" + name + ")の矢板が " +
+                                    std::to_string(count) + " 件に足りません.");
         }
         rows.push_back(pile_from_line(line, kAddedColumns, name));
     }
     return true;
 }
 
-[[noreturn]] void stop_added_file_missing() { stop_with_error(-1, "追加矢板ファイルがオープンできません."); }
+[[noreturn]] void stop_added_file_missing() {
+    stop_with_error(-1, "追加矢板ファイルがオープンできません.");
+}
 
 } // namespace
 
@@ -153,10 +168,18 @@ std::string pc_catalogue_name(int number) {
     return name;
 }
 
-PileTable read_steel_piles(const InputRecord& input) { return select_installed(input, false); }
-PileTable read_pc_piles(const InputRecord& input) { return select_installed(input, true); }
-PileTable read_all_steel_piles(const InputRecord& input) { return all_installed(input, false); }
-PileTable read_all_pc_piles(const InputRecord& input) { return all_installed(input, true); }
+PileTable read_steel_piles(const InputRecord& input) {
+    return select_installed(input, false);
+}
+PileTable read_pc_piles(const InputRecord& input) {
+    return select_installed(input, true);
+}
+PileTable read_all_steel_piles(const InputRecord& input) {
+    return all_installed(input, false);
+}
+PileTable read_all_pc_piles(const InputRecord& input) {
+    return all_installed(input, true);
+}
 
 void read_added_piles(const InputRecord& input, int kind, PileTable& table) {
     const PileIdList& ids = input.added_piles;
@@ -165,9 +188,11 @@ void read_added_piles(const InputRecord& input, int kind, PileTable& table) {
     if (!read_added_file(kind, rows)) stop_added_file_missing();
     for (int k = 0; k < ids.count; ++k) {
         const int id = ids.ids[k];
-        if (std::none_of(rows.begin(), rows.end(), [id](const PileRecord& p) { return p.id == id; })) {
+        if (std::none_of(rows.begin(), rows.end(),
+                         [id](const PileRecord& p) { return p.id == id; })) {
             stop_with_error(-1, "(ERROR)-追加矢板ファイル(" + std::string(added_file_name(kind)) +
-                                    ")に選択された矢板(番号 " + std::to_string(id) + ")がありません.");
+                                    ")に選択された矢板(番号 " + std::to_string(id) +
+                                    ")がありません.");
         }
     }
     for (PileRecord& pile : rows) {
@@ -201,7 +226,8 @@ void write_selected_added_piles(const InputRecord& input, const RunInfo& run_inf
     for (const PileRecord& pile : rows) {
         if (!in_list(input.added_piles, pile.id)) continue;
         write_crlf_line(out.get(), std::to_string(pile.id) + ",\"" + pile.name + "\"" +
-                                        format_text(",%1.0lf,%1.0lf,%1.1lf", pile.inertia, pile.modulus, pile.moment));
+                                       format_text(",%1.0lf,%1.0lf,%1.1lf", pile.inertia,
+                                                   pile.modulus, pile.moment));
     }
     close_written_or_stop(out, name);
 }

@@ -16,22 +16,23 @@
 
 namespace wtn {
 
-inline constexpr int kSteelCatalogueCount = 4;   // YAITA.D01 .. YAITA.D04
-inline constexpr int kPcCatalogueCount = 2;      // YAITA.C01 .. YAITA.C02
+inline constexpr int kSteelCatalogueCount = 4; // YAITA.D01 .. YAITA.D04
+inline constexpr int kPcCatalogueCount = 2;    // YAITA.C01 .. YAITA.C02
 inline constexpr int kPcLinesPerPile = 3;
 inline constexpr const char* kSteelAddedFileName = "KOUYAITA.APD";
 inline constexpr const char* kPcAddedFileName = "PCYAITA.APD";
-inline constexpr int kAddedSteel = 0;            // read_added_piles kind
+inline constexpr int kAddedSteel = 0; // read_added_piles kind
 inline constexpr int kAddedPc = 1;
 
 struct PileRecord {
-    int id = 0;              // id within its catalogue
-    std::string name;        // code page 932, kept whole; printers cut it to their width
-    double inertia = 0.0;    // I, second moment of area (cm4/m)
-    double modulus = 0.0;    // Z, section modulus (cm3/m)
-    double moment = 0.0;     // Mc, third section value of concrete piles (kN·m/m); 0 for steel catalogue piles
-    int selected = 0;        // 1 when the pile is one of the user's candidates
-    int added = 0;           // 1 for a pile of the user's own catalogue
+    int id = 0;           // id within its catalogue
+    std::string name;     // code page 932, kept whole; printers cut it to their width
+    double inertia = 0.0; // I, second moment of area (cm4/m)
+    double modulus = 0.0; // Z, section modulus (cm3/m)
+    double moment =
+        0.0; // Mc, third section value of concrete piles (kN·m/m); 0 for steel catalogue piles
+    int selected = 0; // 1 when the pile is one of the user's candidates
+    int added = 0;    // 1 for a pile of the user's own catalogue
 };
 
 using PileTable = std::vector<PileRecord>;

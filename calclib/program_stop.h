@@ -12,6 +12,8 @@ struct ProgramStop {
     int exit_code = kExitStop;
 };
 
-[[noreturn]] inline void stop_program() { throw ProgramStop{kExitStop}; }
+[[noreturn]] inline void stop_program() {
+    throw ProgramStop{kExitStop};
+}
 
 } // namespace wtn

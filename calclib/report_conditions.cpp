@@ -28,7 +28,8 @@ class ConditionLines {
 
     const CsvLine& next(std::size_t field_count) {
         ++line_number_;
-        if (read_csv_line(reader_, line_) != kCsvData || line_.fields.size() < field_count) stop_bad_line(line_number_);
+        if (read_csv_line(reader_, line_) != kCsvData || line_.fields.size() < field_count)
+            stop_bad_line(line_number_);
         return line_;
     }
     double real(std::size_t i) const {
@@ -46,23 +47,27 @@ class ConditionLines {
 
 void check_finite(const ReportConditions& c) {
     bool finite = true;
-    for (double v : {c.allowable_stress[0], c.allowable_stress[1], c.allowable_displacement[0],
-                     c.allowable_displacement[1], c.n_value, c.n_value_increase, c.lateral_constant}) {
+    for (double v :
+         {c.allowable_stress[0], c.allowable_stress[1], c.allowable_displacement[0],
+          c.allowable_displacement[1], c.n_value, c.n_value_increase, c.lateral_constant}) {
         finite = finite && std::isfinite(v);
     }
-    for (double v : c.corrosion_allowances) finite = finite && std::isfinite(v);
+    for (double v : c.corrosion_allowances)
+        finite = finite && std::isfinite(v);
     for (const ForceLayerRow& r : c.layers) {
-        for (double v : {r.level, r.thickness, r.friction_angle, r.n_value, r.kh}) finite = finite && std::isfinite(v);
+        for (double v : {r.level, r.thickness, r.friction_angle, r.n_value, r.kh})
+            finite = finite && std::isfinite(v);
     }
     if (!finite) {
-        stop_with_error(-1, std::string("(ERROR)-計算結果に数値でない値があるため、ファイル(") + kReportConditionsFile +
-                                ")を書き込めません.");
+        stop_with_error(-1, std::string("(ERROR)-計算結果に数値でない値があるため、ファイル(") +
+                                kReportConditionsFile + ")を書き込めません.");
     }
 }
 
 } // namespace
 
-ReportConditions report_conditions_from(const StabilityResults& results, int file_mode, const ForceCase& force_case) {
+ReportConditions report_conditions_from(const StabilityResults& results, int file_mode,
+                                        const ForceCase& force_case) {
     const DesignValueBlock& d = results.design_values;
     const CorrosionBlock& k = results.corrosion;
     ReportConditions c;
@@ -86,13 +91,15 @@ ReportConditions report_conditions_from(const StabilityResults& results, int fil
 void write_sjoken(const ReportConditions& c) {
     check_finite(c);
     if (c.has_layers && (c.layers.size() > static_cast<std::size_t>(kReportLayerRoom))) {
-        stop_with_error(-1, std::string("(ERROR)-ファイル(") + kReportConditionsFile + ")の土層数が多すぎます.");
+        stop_with_error(-1, std::string("(ERROR)-ファイル(") + kReportConditionsFile +
+                                ")の土層数が多すぎます.");
     }
     CFile file = open_or_stop(kReportConditionsFile, "wt");
     std::FILE* f = file.get();
     write_values_line(f, "%f,%f,%f,%f", c.allowable_stress[0], c.allowable_stress[1],
                       c.allowable_displacement[0], c.allowable_displacement[1]);
-    write_values_line(f, "%d,%f,%f,%f", c.n_value_flag, c.n_value, c.n_value_increase, c.lateral_constant);
+    write_values_line(f, "%d,%f,%f,%f", c.n_value_flag, c.n_value, c.n_value_increase,
+                      c.lateral_constant);
     // The corrosion case comes first, as every reader of the file takes it.
     write_values_line(f, "%d,%d", c.corrosion_case, c.user_pile);
     write_values_line(f, "%f,%f,%f,%f", c.corrosion_allowances[0], c.corrosion_allowances[1],
@@ -100,7 +107,8 @@ void write_sjoken(const ReportConditions& c) {
     if (c.has_layers) {
         write_values_line(f, "%d,%d", c.layer_start, static_cast<int>(c.layers.size()));
         for (const ForceLayerRow& r : c.layers) {
-            write_values_line(f, "%f,%f,%f,%d", r.level, r.thickness, r.friction_angle, r.resistance_option);
+            write_values_line(f, "%f,%f,%f,%d", r.level, r.thickness, r.friction_angle,
+                              r.resistance_option);
             write_values_line(f, "%f,%d,%f", r.n_value, r.n_from_cohesion, r.kh);
         }
     }
@@ -123,7 +131,8 @@ ReportConditions read_sjoken(bool with_layers) {
     c.corrosion_case = lines.integer(0);
     c.user_pile = lines.integer(1);
     lines.next(4);
-    for (std::size_t i = 0; i < 4; ++i) c.corrosion_allowances[i] = lines.real(i);
+    for (std::size_t i = 0; i < 4; ++i)
+        c.corrosion_allowances[i] = lines.real(i);
     if (!with_layers) return c;
 
     lines.next(2);
@@ -131,9 +140,9 @@ ReportConditions read_sjoken(bool with_layers) {
     c.layer_start = lines.integer(0);
     const int count = lines.integer(1);
     if (count < 0 || count > kReportLayerRoom) {
-        stop_with_error(-1, std::string("(ERROR)-ファイル(") + kReportConditionsFile + ")の土層数 " +
-                                std::to_string(count) + " が領域 " + std::to_string(kReportLayerRoom) +
-                                " を超えています.");
+        stop_with_error(-1, std::string("(ERROR)-ファイル(") + kReportConditionsFile +
+                                ")の土層数 " + std::to_string(count) + " が領域 " +
+                                std::to_string(kReportLayerRoom) + " を超えています.");
     }
     c.layers.resize(static_cast<std::size_t>(count));
     for (ForceLayerRow& r : c.layers) {

@@ -46,7 +46,8 @@ struct ReportConditions {
 // The conditions taken from the result blocks; in the construction stage
 // (file_mode not 0) with the start row and the layer rows of force_case, the
 // force case read last.
-ReportConditions report_conditions_from(const StabilityResults& results, int file_mode, const ForceCase& force_case);
+ReportConditions report_conditions_from(const StabilityResults& results, int file_mode,
+                                        const ForceCase& force_case);
 
 // Creates SJOKEN.DAT; stops with a message when it cannot be written.
 void write_sjoken(const ReportConditions& conditions);

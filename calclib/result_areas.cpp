@@ -39,8 +39,7 @@ void allocate_rows(std::vector<T>& area, int rows, std::size_t row_bytes, int er
     }
 }
 
-template <class T>
-void release(std::vector<T>& area) {
+template <class T> void release(std::vector<T>& area) {
     std::vector<T>().swap(area);
 }
 
@@ -96,7 +95,8 @@ CaseAreaSizes case_area_sizes(const InputRecord& input, const CustomisationValue
                               const ForceCase& force_case, int case_index, int method) {
     CaseAreaSizes sizes;
     sizes.load_items = (case_index == 0 ? input.force_normal_count : input.force_seismic_count) +
-                       force_case.force_count + (case_index == 0 ? 0 : force_case.dynamic_count) + 1;
+                       force_case.force_count + (case_index == 0 ? 0 : force_case.dynamic_count) +
+                       1;
     if (method_block(method) == MethodBlock::matrix) {
         sizes.matrix_elements = count_elements(force_case, case_index, input.joken.embedment_level,
                                                custom.division_pitch, method == 4);
@@ -168,9 +168,15 @@ void alloc_matrix_area(CaseAreas& areas, const CaseAreaSizes& sizes) {
 
 void alloc_method_area(CaseAreas& areas, const CaseAreaSizes& sizes, int method) {
     switch (method_block(method)) {
-    case MethodBlock::chang: alloc_chang_area(areas, sizes); return;
-    case MethodBlock::matrix: alloc_matrix_area(areas, sizes); return;
-    case MethodBlock::koken: alloc_koken_area(areas, sizes, method); return;
+    case MethodBlock::chang:
+        alloc_chang_area(areas, sizes);
+        return;
+    case MethodBlock::matrix:
+        alloc_matrix_area(areas, sizes);
+        return;
+    case MethodBlock::koken:
+        alloc_koken_area(areas, sizes, method);
+        return;
     }
 }
 
@@ -193,9 +199,15 @@ void free_matrix_area(CaseAreas& areas) {
 
 void free_method_area(CaseAreas& areas, int method) {
     switch (method_block(method)) {
-    case MethodBlock::chang: free_chang_area(areas); return;
-    case MethodBlock::matrix: free_matrix_area(areas); return;
-    case MethodBlock::koken: free_koken_area(areas); return;
+    case MethodBlock::chang:
+        free_chang_area(areas);
+        return;
+    case MethodBlock::matrix:
+        free_matrix_area(areas);
+        return;
+    case MethodBlock::koken:
+        free_koken_area(areas);
+        return;
     }
 }
 

@@ -31,8 +31,7 @@ inline constexpr std::size_t kStateCount = 2;
 // Room of a pile name in the images, terminator included.
 inline constexpr std::size_t kPileNameRoom = 36;
 
-template <class T, std::size_t A, std::size_t B>
-using Grid2 = std::array<std::array<T, B>, A>;
+template <class T, std::size_t A, std::size_t B> using Grid2 = std::array<std::array<T, B>, A>;
 template <class T, std::size_t A, std::size_t B, std::size_t C>
 using Grid3 = std::array<Grid2<T, B, C>, A>;
 
@@ -48,18 +47,18 @@ using PerLevelCaseState = Grid3<double, kLevelSlots, kCaseCount, kStateCount>;
 struct CandidateRecord {
     std::int32_t id = 0; // -1 steel pipe
     std::string name;
-    PerSection modulus{};             // Z, cm3/m
-    PerSection modulus_before_cut{};  // Z before the significant-digit cut (section 0 stays 0)
-    PerSection inertia{};             // I, cm4/m
-    PerSection rigidity{};            // EI, kN*m2/m
+    PerSection modulus{};            // Z, cm3/m
+    PerSection modulus_before_cut{}; // Z before the significant-digit cut (section 0 stays 0)
+    PerSection inertia{};            // I, cm4/m
+    PerSection rigidity{};           // EI, kN*m2/m
     PerSection reduction_ratio{};
-    double table_min_modulus = 0.0;   // smallest Z of the corrosion table
-    double table_max_allowance = 0.0; // largest corrosion allowance of the table, mm
-    double allowable_moment = 0.0;    // concrete piles
+    double table_min_modulus = 0.0;    // smallest Z of the corrosion table
+    double table_max_allowance = 0.0;  // largest corrosion allowance of the table, mm
+    double allowable_moment = 0.0;     // concrete piles
     double pipe_effective_width = 0.0; // steel pipe, per pile, cm
-    double pipe_inertia = 0.0;        // steel pipe, per pile, cm4
-    double pipe_modulus = 0.0;        // steel pipe, per pile, cm3
-    std::int32_t added = 0;           // 1: pile of the user's own catalogue
+    double pipe_inertia = 0.0;         // steel pipe, per pile, cm4
+    double pipe_modulus = 0.0;         // steel pipe, per pile, cm3
+    std::int32_t added = 0;            // 1: pile of the user's own catalogue
 };
 
 inline constexpr std::size_t kCorrosionTablePoints = 5; // t2/t1 = 0, .25, .5, .75, 1
@@ -80,9 +79,10 @@ struct DecidedPile {
     double pipe_effective_width = 0.0;
     double pipe_inertia = 0.0;
     double pipe_modulus = 0.0;
-    PerSection inertia_beta{};   // I with the joint efficiency of the section calculation (0 without)
-    PerSection rigidity_beta{};  // EI beta
-    PerSection inertia_embed{};  // I with the joint efficiency of the embedment calculation (0 without)
+    PerSection inertia_beta{}; // I with the joint efficiency of the section calculation (0 without)
+    PerSection rigidity_beta{}; // EI beta
+    PerSection
+        inertia_embed{}; // I with the joint efficiency of the embedment calculation (0 without)
     PerSection rigidity_embed{}; // EI e
     PerSection stress_modulus{}; // Z' used for the stresses
     std::int32_t added = 0;
@@ -156,7 +156,7 @@ struct LevelSolverBlock {
 
 // Displacements of one tide level (cm).
 struct LevelDisplacementBlock {
-    PerCase load_sum{};            // cantilever load sum
+    PerCase load_sum{};               // cantilever load sum
     PerCaseState seabed_deflection{}; // delta1, at the reference level
     PerCaseState rotation_term{};     // delta2
     PerCaseState cantilever_term{};   // delta3
@@ -178,7 +178,7 @@ struct ChangResult {
     std::int32_t status = 0; // of the last beta search
     PerSection kh{};         // coefficient averaged down to 1/beta
     PerSection beta{};
-    PerSection moment{};     // negative; section 1 is -M
+    PerSection moment{}; // negative; section 1 is -M
 };
 
 inline constexpr std::size_t kKokenScaleCount = 3;
@@ -212,7 +212,7 @@ struct MatrixNodeResult {
 // gave them; count of them are in use.
 struct MatrixElements {
     std::int32_t count = 0;
-    double length_above = 0.0;   // above the reference level (0)
+    double length_above = 0.0;    // above the reference level (0)
     double embedded_length = 0.0; // L
     std::vector<double> rigidity; // EI
     std::vector<double> length;

@@ -16,8 +16,8 @@ int read_run_info(RunInfo& info) {
     std::string line;
     if (reader.next(line)) info.data_name = line;
     if (reader.next(line)) info.title = line;
-    for (int* value : std::array<int*, 6>{&info.year, &info.month, &info.day, &info.hour, &info.minute,
-                                          &info.second}) {
+    for (int* value : std::array<int*, 6>{&info.year, &info.month, &info.day, &info.hour,
+                                          &info.minute, &info.second}) {
         if (!reader.next(line)) break;
         *value = text_to_integer(line);
     }

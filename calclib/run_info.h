@@ -13,9 +13,9 @@ namespace wtn {
 inline constexpr const char* kRunInfoFileName = "CAL_FILE.INF";
 
 struct RunInfo {
-    std::string data_name;   // project name without folder and extension (code page 932)
-    std::string title;       // project title as the front end wrote it, kept whole
-    int year = 0;            // two digits
+    std::string data_name; // project name without folder and extension (code page 932)
+    std::string title;     // project title as the front end wrote it, kept whole
+    int year = 0;          // two digits
     int month = 0;
     int day = 0;
     int hour = 0;

@@ -16,17 +16,20 @@ constexpr int kNotExamined = 2;
 
 constexpr const char* kFixedTideNames[] = {"H.H.W.L.", "H.W.L.", "L.W.L."};
 
-bool differs_from_one(double factor) { return std::fabs(factor - 1.0) >= kJointEfficiencyTolerance; }
+bool differs_from_one(double factor) {
+    return std::fabs(factor - 1.0) >= kJointEfficiencyTolerance;
+}
 
 } // namespace
 
 void normalise_stability_inputs(InputRecord& input, StabilityResults& results) {
     if (input.swdat.ground_shape == kEmbankmentShape) input.joken.ground_angle = 0.0;
     const JointEfficiency& j = input.tugit;
-    results.joint_efficiency_flag =
-        differs_from_one(j.section_inertia) || differs_from_one(j.embedment_inertia) || differs_from_one(j.section_modulus)
-            ? 1
-            : 0;
+    results.joint_efficiency_flag = differs_from_one(j.section_inertia) ||
+                                            differs_from_one(j.embedment_inertia) ||
+                                            differs_from_one(j.section_modulus)
+                                        ? 1
+                                        : 0;
     if (input.swdat.completed_cases == kNormalCaseOnly) input.joken.surcharge_seismic = 0.0;
     if (input.swdat.completed_cases == kSeismicCaseOnly) input.joken.surcharge_normal = 0.0;
 }
@@ -34,9 +37,12 @@ void normalise_stability_inputs(InputRecord& input, StabilityResults& results) {
 CaseRange stability_case_range(const InputRecord& input, int file_mode) {
     if (file_mode == kConstructionStageMode) return {0, 1};
     switch (input.swdat.completed_cases) {
-    case kNormalCaseOnly: return {0, 1};
-    case kSeismicCaseOnly: return {1, 2};
-    default: return {0, 2};
+    case kNormalCaseOnly:
+        return {0, 1};
+    case kSeismicCaseOnly:
+        return {1, 2};
+    default:
+        return {0, 2};
     }
 }
 
@@ -48,7 +54,8 @@ TideLevelRange tide_level_range(const InputRecord& input, int file_mode) {
     }
     for (int level = 0; level < kTideLevelCount; ++level) {
         if (input.wavsw.examine[static_cast<std::size_t>(level)] == kNotExamined) continue;
-        range.names.push_back(level == kTideUser ? input.wavsw.user_tide_name : kFixedTideNames[level]);
+        range.names.push_back(level == kTideUser ? input.wavsw.user_tide_name
+                                                 : kFixedTideNames[level]);
         range.levels.push_back(level);
     }
     range.count = static_cast<int>(range.names.size());

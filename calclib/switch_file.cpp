@@ -17,7 +17,8 @@ int read_prg_sw() {
     const bool has_line = reader.next(line);
     const int value = text_to_integer(line);
     if (!has_line || (value != 0 && value != 1)) {
-        stop_with_error(-1, "(ERROR)-システムSWファイル(prg_sw.dat)の値(" + line + ")は 0 か 1 にして下さい.");
+        stop_with_error(-1, "(ERROR)-システムSWファイル(prg_sw.dat)の値(" + line +
+                                ")は 0 か 1 にして下さい.");
     }
     return value;
 }

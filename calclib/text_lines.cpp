@@ -15,19 +15,24 @@ bool LineReader::next(std::string& line) {
     }
     if (!any) return false;
     // A CR belongs to the line end, wherever the line came from.
-    while (!line.empty() && line.back() == '\r') line.pop_back();
+    while (!line.empty() && line.back() == '\r')
+        line.pop_back();
     return true;
 }
 
-bool LineReader::failed() const { return std::ferror(file_) != 0; }
+bool LineReader::failed() const {
+    return std::ferror(file_) != 0;
+}
 
 bool read_lines(const std::string& path, std::vector<std::string>& lines) {
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
+                                                         &std::fclose);
     if (!file) return false;
     lines.clear();
     LineReader reader(file.get());
     std::string line;
-    while (reader.next(line)) lines.push_back(line);
+    while (reader.next(line))
+        lines.push_back(line);
     return !reader.failed();
 }
 

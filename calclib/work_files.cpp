@@ -11,24 +11,28 @@ namespace wtn {
 namespace {
 
 [[noreturn]] void stop_short_file(const char* name) {
-    stop_with_error(-1, std::string("(ERROR)-根入れ部計算結果ファイル(") + name + ")が途中で終わっています.");
+    stop_with_error(-1, std::string("(ERROR)-根入れ部計算結果ファイル(") + name +
+                            ")が途中で終わっています.");
 }
 
 [[noreturn]] void stop_not_a_number(const char* name) {
-    stop_with_error(-1, std::string("(ERROR)-根入れ部計算結果ファイル(") + name + ")に数値でない値があります.");
+    stop_with_error(-1, std::string("(ERROR)-根入れ部計算結果ファイル(") + name +
+                            ")に数値でない値があります.");
 }
 
 [[noreturn]] void stop_count_beyond_room(const char* name, long count, std::size_t room) {
-    stop_with_error(-1, std::string("(ERROR)-根入れ部計算結果ファイル(") + name + ")の件数 " + std::to_string(count) +
-                            " が領域 " + std::to_string(room) + " を超えています.");
+    stop_with_error(-1, std::string("(ERROR)-根入れ部計算結果ファイル(") + name + ")の件数 " +
+                            std::to_string(count) + " が領域 " + std::to_string(room) +
+                            " を超えています.");
 }
 
 // Writes an image; a real that is not a number is a calculation fault that
 // must not reach the report, so the program stops instead.
 void put_image(std::FILE* file, const ByteWriter& writer, const char* name) {
     if (!writer.all_finite()) {
-        stop_with_error(-1, std::string("(ERROR)-計算結果に数値でない値があるため、根入れ部計算結果ファイル(") + name +
-                                ")を書き込めません.");
+        stop_with_error(
+            -1, std::string("(ERROR)-計算結果に数値でない値があるため、根入れ部計算結果ファイル(") +
+                    name + ")を書き込めません.");
     }
     const std::string& bytes = writer.bytes();
     if (std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size()) {
@@ -60,7 +64,8 @@ std::int32_t take_count(std::FILE* file, const char* name) {
 }
 
 void check_room(const char* name, std::int32_t count, std::size_t room) {
-    if (count < 0 || static_cast<std::size_t>(count) > room) stop_count_beyond_room(name, count, room);
+    if (count < 0 || static_cast<std::size_t>(count) > room)
+        stop_count_beyond_room(name, count, room);
 }
 
 void write_rows(ByteWriter& w, const CaseAreas& areas) {
@@ -69,23 +74,28 @@ void write_rows(ByteWriter& w, const CaseAreas& areas) {
         stop_count_beyond_room(kNeireFile, count, areas.load_items.size());
     }
     w.field(count);
-    for (std::int32_t i = 0; i < count; ++i) image_fields_load_item(w, areas.load_items[static_cast<std::size_t>(i)]);
+    for (std::int32_t i = 0; i < count; ++i)
+        image_fields_load_item(w, areas.load_items[static_cast<std::size_t>(i)]);
 }
 
 void write_matrix(ByteWriter& w, const MatrixResult& m) {
-    for (const MatrixElements& e : m.elements) w.field(e.count);
+    for (const MatrixElements& e : m.elements)
+        w.field(e.count);
     w.field(m.moment);
     w.field(m.max_moment_depth);
     w.field(m.first_zero);
     for (std::size_t s = 0; s < kSectionCount; ++s) {
         const MatrixElements& e = m.elements[s];
-        if (e.count < 0 || static_cast<std::size_t>(e.count) > e.room()) stop_count_beyond_room(kNeireFile, e.count, e.room());
+        if (e.count < 0 || static_cast<std::size_t>(e.count) > e.room())
+            stop_count_beyond_room(kNeireFile, e.count, e.room());
         const std::size_t n = static_cast<std::size_t>(e.count);
         w.field(e.count);
         w.field(e.length_above);
         w.field(e.embedded_length);
-        for (const std::vector<double>* array : {&e.rigidity, &e.length, &e.kh, &e.beta, &e.factor}) {
-            for (std::size_t i = 0; i < n; ++i) w.field((*array)[i]);
+        for (const std::vector<double>* array :
+             {&e.rigidity, &e.length, &e.kh, &e.beta, &e.factor}) {
+            for (std::size_t i = 0; i < n; ++i)
+                w.field((*array)[i]);
         }
         image_fields_matrix_nodes(w, m.nodes[s]);
     }
@@ -97,7 +107,8 @@ void write_matrix(ByteWriter& w, const MatrixResult& m) {
 void read_matrix(std::FILE* file, MatrixResult& m) {
     take_image(file, 3 * kIntBytes + 9 * kRealBytes, kNeireFile, [&](ByteReader& r) {
         std::int32_t dropped = 0;
-        for (std::size_t s = 0; s < kSectionCount; ++s) r.field(dropped);
+        for (std::size_t s = 0; s < kSectionCount; ++s)
+            r.field(dropped);
         r.field(m.moment);
         r.field(m.max_moment_depth);
         r.field(m.first_zero);
@@ -111,11 +122,13 @@ void read_matrix(std::FILE* file, MatrixResult& m) {
             r.field(e.length_above);
             r.field(e.embedded_length);
             for (std::vector<double>* array : {&e.rigidity, &e.length, &e.kh, &e.beta, &e.factor}) {
-                for (std::size_t i = 0; i < n; ++i) r.field((*array)[i]);
+                for (std::size_t i = 0; i < n; ++i)
+                    r.field((*array)[i]);
             }
         });
         MatrixNodeResult& nodes = m.nodes[s];
-        take_image(file, kMatrixNodeResultBytes, kNeireFile, [&](ByteReader& r) { image_fields_matrix_nodes(r, nodes); });
+        take_image(file, kMatrixNodeResultBytes, kNeireFile,
+                   [&](ByteReader& r) { image_fields_matrix_nodes(r, nodes); });
         check_room(kNeireFile, nodes.point_count, kMatrixNodeRoom);
         check_room(kNeireFile, nodes.points_above, kMatrixNodeRoom);
     }
@@ -125,20 +138,23 @@ void read_matrix(std::FILE* file, MatrixResult& m) {
 
 void write_cal_nei(const StabilityResults& results) {
     if (!write_adopted_values(kCalNeiFile, results.design_values.adopted)) {
-        stop_with_error(-1, std::string("(ERROR)-ファイル(") + kCalNeiFile + ")の書き込みに失敗しました.");
+        stop_with_error(-1, std::string("(ERROR)-ファイル(") + kCalNeiFile +
+                                ")の書き込みに失敗しました.");
     }
 }
 
 void read_cal_nei(StabilityResults& results, double fallback_pile_length, double fallback_depth) {
     AdoptedValues& adopted = results.design_values.adopted;
     switch (read_adopted_values(kCalNeiFile, adopted)) {
-    case AdoptedRead::ok: return;
+    case AdoptedRead::ok:
+        return;
     case AdoptedRead::missing:
         adopted.pile_length = fallback_pile_length;
         adopted.embedment_depth = fallback_depth;
         return;
     case AdoptedRead::damaged:
-        stop_with_error(-1, std::string("(ERROR)-採用値ファイル(") + kCalNeiFile + ")の内容が正しくありません.");
+        stop_with_error(-1, std::string("(ERROR)-採用値ファイル(") + kCalNeiFile +
+                                ")の内容が正しくありません.");
     }
 }
 
@@ -171,9 +187,15 @@ void write_neire_case(std::FILE* file, const CaseAreas& areas, int method) {
     ByteWriter w;
     write_rows(w, areas);
     switch (method_block(method)) {
-    case MethodBlock::chang: image_fields_chang(w, areas.chang); break;
-    case MethodBlock::matrix: write_matrix(w, areas.matrix); break;
-    case MethodBlock::koken: image_fields_koken(w, areas.koken); break;
+    case MethodBlock::chang:
+        image_fields_chang(w, areas.chang);
+        break;
+    case MethodBlock::matrix:
+        write_matrix(w, areas.matrix);
+        break;
+    case MethodBlock::koken:
+        image_fields_koken(w, areas.koken);
+        break;
     }
     put_image(file, w, kNeireFile);
 }
@@ -185,23 +207,30 @@ void read_neire_case(std::FILE* file, CaseAreas& areas, int method, const CaseAr
     areas.load_item_count = count;
     const std::size_t n = static_cast<std::size_t>(count);
     take_image(file, n * kLoadItemBytes, kNeireFile, [&](ByteReader& r) {
-        for (std::size_t i = 0; i < n; ++i) image_fields_load_item(r, areas.load_items[i]);
+        for (std::size_t i = 0; i < n; ++i)
+            image_fields_load_item(r, areas.load_items[i]);
     });
     switch (method_block(method)) {
     case MethodBlock::chang:
-        take_image(file, kChangResultBytes, kNeireFile, [&](ByteReader& r) { image_fields_chang(r, areas.chang); });
+        take_image(file, kChangResultBytes, kNeireFile,
+                   [&](ByteReader& r) { image_fields_chang(r, areas.chang); });
         break;
-    case MethodBlock::matrix: read_matrix(file, areas.matrix); break;
+    case MethodBlock::matrix:
+        read_matrix(file, areas.matrix);
+        break;
     case MethodBlock::koken:
-        take_image(file, kKokenResultBytes, kNeireFile, [&](ByteReader& r) { image_fields_koken(r, areas.koken); });
+        take_image(file, kKokenResultBytes, kNeireFile,
+                   [&](ByteReader& r) { image_fields_koken(r, areas.koken); });
         break;
     }
 }
 
 void read_neire_case(std::FILE* file, StabilityResults& results, const InputRecord& input,
-                     const CustomisationValues& custom, const ForceCase& force_case, int case_index) {
+                     const CustomisationValues& custom, const ForceCase& force_case,
+                     int case_index) {
     const int method = input.swdat.embedment_method;
-    read_neire_case(file, results.areas, method, case_area_sizes(input, custom, force_case, case_index, method));
+    read_neire_case(file, results.areas, method,
+                    case_area_sizes(input, custom, force_case, case_index, method));
 }
 
 void write_neire_tl(std::FILE* file, const StabilityResults& results) {

@@ -40,7 +40,8 @@ void read_neire_case(std::FILE* file, CaseAreas& areas, int method, const CaseAr
 // rooms come from the input and the force case just read for case_index,
 // as TVNCAL sized them when it wrote the record.
 void read_neire_case(std::FILE* file, StabilityResults& results, const InputRecord& input,
-                     const CustomisationValues& custom, const ForceCase& force_case, int case_index);
+                     const CustomisationValues& custom, const ForceCase& force_case,
+                     int case_index);
 
 // Appends / reads one tide-level record of NEIRE_TL.PRN.
 void write_neire_tl(std::FILE* file, const StabilityResults& results);

@@ -26,7 +26,8 @@ bool solve_pentadiagonal_spd(const PentadiagonalMatrix& a, const std::vector<dou
         if (i >= 2) z -= l2[i - 2] * x[i - 2];
         x[i] = z;
     }
-    for (std::size_t i = 0; i < n; ++i) x[i] /= d[i];
+    for (std::size_t i = 0; i < n; ++i)
+        x[i] /= d[i];
     for (std::size_t k = n; k-- > 0;) {
         if (k + 1 < n) x[k] -= l1[k] * x[k + 1];
         if (k + 2 < n) x[k] -= l2[k] * x[k + 2];

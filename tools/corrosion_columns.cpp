@@ -6,9 +6,13 @@ namespace wtn::tools {
 
 namespace {
 
-double round_to_hundredths(double v) { return std::round(v * 100.0) / 100.0; }
+double round_to_hundredths(double v) {
+    return std::round(v * 100.0) / 100.0;
+}
 // Line ends are rounded down so a line never runs past the covered range.
-double floor_to_hundredths(double v) { return std::floor(v * 100.0 + 1e-9) / 100.0; }
+double floor_to_hundredths(double v) {
+    return std::floor(v * 100.0 + 1e-9) / 100.0;
+}
 
 } // namespace
 

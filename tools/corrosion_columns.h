@@ -29,11 +29,11 @@ namespace wtn::tools {
 inline constexpr std::array<double, 5> kCorrosionRatios = {0.0, 0.25, 0.5, 0.75, 1.0};
 
 struct CorrosionColumns {
-    std::array<double, 5> loss_per_mm{};  // q at the five ratios, cm3/m per mm (2 decimals)
-    double depth_value = 0.0;             // c as stored in the catalogue, mm (twice c for the Z-type ids)
-    double smallest_z = 0.0;              // Zmin, whole cm3/m rounded down
-    double largest_t1 = 0.0;              // e(0) = t / 2, mm (2 decimals)
-    std::array<double, 5> line_ends{};    // e(a) at the five ratios, mm (2 decimals, rounded down)
+    std::array<double, 5> loss_per_mm{}; // q at the five ratios, cm3/m per mm (2 decimals)
+    double depth_value = 0.0; // c as stored in the catalogue, mm (twice c for the Z-type ids)
+    double smallest_z = 0.0;  // Zmin, whole cm3/m rounded down
+    double largest_t1 = 0.0;  // e(0) = t / 2, mm (2 decimals)
+    std::array<double, 5> line_ends{}; // e(a) at the five ratios, mm (2 decimals, rounded down)
 };
 
 // The extreme-fibre distance c the stability program uses, mm.

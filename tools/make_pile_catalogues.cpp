@@ -14,7 +14,8 @@ int main(int argc, char** argv) {
     for (const wtn::tools::GeneratedFile& file : wtn::tools::pile_catalogue_files()) {
         const std::string path = std::string(argv[1]) + "/" + file.name;
         std::FILE* f = std::fopen(path.c_str(), "wb");
-        bool ok = f != nullptr && std::fwrite(file.text.data(), 1, file.text.size(), f) == file.text.size();
+        bool ok = f != nullptr &&
+                  std::fwrite(file.text.data(), 1, file.text.size(), f) == file.text.size();
         if (f != nullptr && std::fclose(f) != 0) ok = false;
         if (!ok) {
             std::fprintf(stderr, "make_pile_catalogues: cannot write %s\n", path.c_str());

@@ -1,7 +1,7 @@
 // Writes the standard-curve tables CGATA.MST and SGATA.MST into the folder
 // named on the command line (the source tree's installed/ folder).
-#include "standard_curves.h"
 #include "sqrt_reaction_pile.h"
+#include "standard_curves.h"
 
 #include <cstdio>
 #include <string>
@@ -25,9 +25,11 @@ int main(int argc, char** argv) {
     const std::string folder = argv[1];
     try {
         for (int m = 0; m < 2; ++m) {
-            const std::string name = m == 0 ? wtn::tools::kCTypeCurveFile : wtn::tools::kSTypeCurveFile;
+            const std::string name =
+                m == 0 ? wtn::tools::kCTypeCurveFile : wtn::tools::kSTypeCurveFile;
             if (!write_file(folder + "/" + name, wtn::tools::standard_curve_file_text(m))) {
-                std::fprintf(stderr, "make_standard_curves: cannot write %s/%s\n", folder.c_str(), name.c_str());
+                std::fprintf(stderr, "make_standard_curves: cannot write %s/%s\n", folder.c_str(),
+                             name.c_str());
                 return 1;
             }
         }

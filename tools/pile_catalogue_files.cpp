@@ -16,20 +16,24 @@ void add_line(std::string& text, const char* line) {
 
 const char* steel_kind(int file) {
     switch (file) {
-    case 1: return "general U-type";
-    case 2: return "improved U-type (A and L sections)";
-    case 3: return "Z-type (assumed values)";
-    default: return "wide U-type";
+    case 1:
+        return "general U-type";
+    case 2:
+        return "improved U-type (A and L sections)";
+    case 3:
+        return "Z-type (assumed values)";
+    default:
+        return "wide U-type";
     }
 }
 
 // Prestressed concrete section values per metre of wall, from the solid slab.
 struct ConcreteValues {
-    double z0;      // cm3/m
-    double i0;      // cm4/m
-    double moment;  // normal-case allowable bending moment, kN m/m
-    double area;    // cm2/m
-    double mass;    // kg/m2
+    double z0;     // cm3/m
+    double i0;     // cm4/m
+    double moment; // normal-case allowable bending moment, kN m/m
+    double area;   // cm2/m
+    double mass;   // kg/m2
 };
 
 // Unit mass of prestressed concrete, kg/m3.
@@ -77,7 +81,8 @@ ChartAxes chart_axes(const SteelSection& section) {
 std::string steel_catalogue_text(int file) {
     std::string text;
     char line[160];
-    std::snprintf(line, sizeof line, "# Steel sheet piles, %s; values per metre of wall.", steel_kind(file));
+    std::snprintf(line, sizeof line, "# Steel sheet piles, %s; values per metre of wall.",
+                  steel_kind(file));
     add_line(text, line);
     add_line(text, "# id,name,Z0 cm3/m,loss of Z per mm of t1 at t2/t1 = 0 .25 .5 .75 1,");
     add_line(text, "#   c mm,I0 cm4/m,smallest tabled Z cm3/m,largest tabled t1 mm");
@@ -85,8 +90,9 @@ std::string steel_catalogue_text(int file) {
     for (const SteelSection& s : steel_sections()) {
         if (s.file != file) continue;
         const CorrosionColumns c = corrosion_columns(s);
-        std::snprintf(line, sizeof line, "%d,\"%s\",%.0f,%.2f,%.2f,%.2f,%.2f,%.2f,%.0f,%.0f,%.0f,%.2f", s.id,
-                      s.name, s.z0, c.loss_per_mm[0], c.loss_per_mm[1], c.loss_per_mm[2], c.loss_per_mm[3],
+        std::snprintf(line, sizeof line,
+                      "%d,\"%s\",%.0f,%.2f,%.2f,%.2f,%.2f,%.2f,%.0f,%.0f,%.0f,%.2f", s.id, s.name,
+                      s.z0, c.loss_per_mm[0], c.loss_per_mm[1], c.loss_per_mm[2], c.loss_per_mm[3],
                       c.loss_per_mm[4], c.depth_value, s.i0, c.smallest_z, c.largest_t1);
         add_line(text, line);
     }
@@ -96,8 +102,10 @@ std::string steel_catalogue_text(int file) {
 std::string concrete_catalogue_text(int file) {
     std::string text;
     char line[160];
-    add_line(text, file == 1 ? "# Prestressed concrete sheet piles, salt-laden environment; per metre of wall."
-                             : "# Prestressed concrete sheet piles, general environment; per metre of wall.");
+    add_line(text,
+             file == 1
+                 ? "# Prestressed concrete sheet piles, salt-laden environment; per metre of wall."
+                 : "# Prestressed concrete sheet piles, general environment; per metre of wall.");
     add_line(text, "# Idealised solid slabs, not a supplier's table: replace before design use.");
     add_line(text, "# 1: id,name,Z0 cm3/m,normal allowable M kN m/m,area cm2/m,prestress,");
     add_line(text, "#   allowed tension,concrete strength N/mm2,I0 cm4/m");
@@ -105,8 +113,8 @@ std::string concrete_catalogue_text(int file) {
     for (const ConcreteSection& s : concrete_sections()) {
         if (s.file != file) continue;
         const ConcreteValues v = concrete_values(s);
-        std::snprintf(line, sizeof line, "%d,\"%s\",%.0f,%.1f,%.0f,%.1f,%.1f,%.1f,%.0f", s.id, s.name, v.z0, v.moment,
-                      v.area, s.prestress, s.tension, s.strength, v.i0);
+        std::snprintf(line, sizeof line, "%d,\"%s\",%.0f,%.1f,%.0f,%.1f,%.1f,%.1f,%.0f", s.id,
+                      s.name, v.z0, v.moment, v.area, s.prestress, s.tension, s.strength, v.i0);
         add_line(text, line);
         std::snprintf(line, sizeof line, "%.0f,%.0f", s.thickness, s.width);
         add_line(text, line);
@@ -119,7 +127,8 @@ std::string concrete_catalogue_text(int file) {
 std::string chart_table_text() {
     std::string text;
     char line[160];
-    add_line(text, "# Corroded-section charts: id,name,Z axis min,max,interval,lines per interval,");
+    add_line(text,
+             "# Corroded-section charts: id,name,Z axis min,max,interval,lines per interval,");
     add_line(text, "#   t1 axis min,max,interval,lines per interval,");
     add_line(text, "#   t1 where the lines t2/t1 = 0 .25 .5 .75 1 end (mm)");
     for (int file = 1; file <= 4; ++file)
@@ -127,10 +136,11 @@ std::string chart_table_text() {
             if (s.file != file) continue;
             const CorrosionColumns c = corrosion_columns(s);
             const ChartAxes a = chart_axes(s);
-            std::snprintf(line, sizeof line, "%d,\"%s\",%d,%d,%d,%d,%d,%d,%d,%d,%.2f,%.2f,%.2f,%.2f,%.2f", s.id,
-                          s.name, a.z_min, a.z_max, a.z_interval, a.z_lines, a.t1_min, a.t1_max, a.t1_interval,
-                          a.t1_lines, c.line_ends[0], c.line_ends[1], c.line_ends[2], c.line_ends[3],
-                          c.line_ends[4]);
+            std::snprintf(line, sizeof line,
+                          "%d,\"%s\",%d,%d,%d,%d,%d,%d,%d,%d,%.2f,%.2f,%.2f,%.2f,%.2f", s.id,
+                          s.name, a.z_min, a.z_max, a.z_interval, a.z_lines, a.t1_min, a.t1_max,
+                          a.t1_interval, a.t1_lines, c.line_ends[0], c.line_ends[1], c.line_ends[2],
+                          c.line_ends[3], c.line_ends[4]);
             add_line(text, line);
         }
     return text;

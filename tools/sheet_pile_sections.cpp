@@ -2,7 +2,9 @@
 
 namespace wtn::tools {
 
-bool depth_value_stored_twice(int id) { return id >= 11 && id <= 14; }
+bool depth_value_stored_twice(int id) {
+    return id >= 11 && id <= 14;
+}
 
 const std::vector<SteelSection>& steel_sections() {
     // U-type values are the nominal properties of the public standard

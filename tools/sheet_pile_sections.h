@@ -12,12 +12,13 @@ namespace wtn::tools {
 struct SteelSection {
     int id;
     const char* name;
-    int file;            // 1 to 4
-    double width;        // width of one pile, mm
-    double height;       // height of one pile, mm (U-type: half the wall's depth; Z-type: the wall's depth)
-    double thickness;    // nominal plate thickness, mm
-    double z0;           // section modulus, cm3/m
-    double i0;           // moment of inertia, cm4/m
+    int file;     // 1 to 4
+    double width; // width of one pile, mm
+    double
+        height; // height of one pile, mm (U-type: half the wall's depth; Z-type: the wall's depth)
+    double thickness; // nominal plate thickness, mm
+    double z0;        // section modulus, cm3/m
+    double i0;        // moment of inertia, cm4/m
 };
 
 // The catalogue stores the depth value twice over for these ids (the Z-type
@@ -30,12 +31,12 @@ bool depth_value_stored_twice(int id);
 struct ConcreteSection {
     int id;
     const char* name;
-    int file;              // 1 or 2
-    double thickness;      // mm (solid slab idealisation)
-    double width;          // width of one pile, mm
-    double prestress;      // effective prestress, N/mm2
-    double tension;        // flexural tension allowed before the normal-case limit, N/mm2
-    double strength;       // design compressive strength of the concrete, N/mm2
+    int file;         // 1 or 2
+    double thickness; // mm (solid slab idealisation)
+    double width;     // width of one pile, mm
+    double prestress; // effective prestress, N/mm2
+    double tension;   // flexural tension allowed before the normal-case limit, N/mm2
+    double strength;  // design compressive strength of the concrete, N/mm2
 };
 
 const std::vector<SteelSection>& steel_sections();

@@ -25,7 +25,8 @@ constexpr double kDeflectionFloor = 1e-24;
 
 double max_abs(const std::vector<double>& v) {
     double m = 0.0;
-    for (double x : v) m = std::max(m, std::fabs(x));
+    for (double x : v)
+        m = std::max(m, std::fabs(x));
     return m;
 }
 
@@ -75,10 +76,11 @@ struct Discretisation {
 // of the largest moment is left out: it is the vertex of a very flat
 // parabola and moves with round-off long after everything else has settled.
 double relative_change(const CanonicalPileResponse& a, const CanonicalPileResponse& b) {
-    auto rel = [](double x, double y) { return std::fabs(x - y) / std::max(std::fabs(x), std::fabs(y)); };
+    auto rel = [](double x, double y) {
+        return std::fabs(x - y) / std::max(std::fabs(x), std::fabs(y));
+    };
     return std::max({rel(a.head_deflection, b.head_deflection), rel(a.head_slope, b.head_slope),
-                     rel(a.max_moment, b.max_moment),
-                     rel(a.moment_zero_depth, b.moment_zero_depth),
+                     rel(a.max_moment, b.max_moment), rel(a.moment_zero_depth, b.moment_zero_depth),
                      rel(a.deflection_zero_depth, b.deflection_zero_depth)});
 }
 
@@ -98,7 +100,8 @@ CanonicalPileResponse read_response(const Discretisation& dis, const std::vector
 
     std::vector<double> moment(n, 0.0);
     moment[0] = dis.r;
-    for (std::size_t i = 1; i + 1 < n; ++i) moment[i] = (eta[i + 1] - 2.0 * eta[i] + eta[i - 1]) / (h * h);
+    for (std::size_t i = 1; i + 1 < n; ++i)
+        moment[i] = (eta[i + 1] - 2.0 * eta[i] + eta[i - 1]) / (h * h);
 
     // The largest moment: the largest node value, refined by the parabola
     // through its neighbours.
@@ -121,7 +124,8 @@ CanonicalPileResponse read_response(const Discretisation& dis, const std::vector
         const double shear = (eta[i + 2] - 3.0 * eta[i + 1] + 3.0 * eta[i] - below) / (h * h * h);
         const double depth = h * (static_cast<double>(i) + 0.5);
         if (shear <= 0.0) {
-            out.max_moment_depth = depth_before + (depth - depth_before) * shear_before / (shear_before - shear);
+            out.max_moment_depth =
+                depth_before + (depth - depth_before) * shear_before / (shear_before - shear);
             break;
         }
         depth_before = depth;
@@ -140,8 +144,9 @@ CanonicalPileResponse read_response(const Discretisation& dis, const std::vector
             out.deflection_zero_depth = crossing(eta, i, h);
             break;
         }
-    if (out.moment_zero_depth <= 0.0 || out.max_moment_depth <= 0.0 || out.deflection_zero_depth <= 0.0 ||
-        !(out.head_deflection > 0.0) || !(out.head_slope > 0.0) || !(out.max_moment > 0.0))
+    if (out.moment_zero_depth <= 0.0 || out.max_moment_depth <= 0.0 ||
+        out.deflection_zero_depth <= 0.0 || !(out.head_deflection > 0.0) ||
+        !(out.head_slope > 0.0) || !(out.max_moment > 0.0))
         throw PileSolverError("pile response has no moment or deflection zero");
     return out;
 }
@@ -162,7 +167,8 @@ CanonicalPileResponse solve_discrete(const Discretisation& dis) {
         const double floor = kDeflectionFloor * std::max(max_abs(eta), 1e-300);
         for (std::size_t i = 0; i < n; ++i)
             a.diagonal[i] += dis.weight_depth[i] / std::sqrt(std::max(std::fabs(eta[i]), floor));
-        if (!solve_pentadiagonal_spd(a, dis.rhs, next)) throw PileSolverError("secant matrix not positive");
+        if (!solve_pentadiagonal_spd(a, dis.rhs, next))
+            throw PileSolverError("secant matrix not positive");
         eta.swap(next);
         if (round < kFirstResponseRound) continue;
         CanonicalPileResponse now;
@@ -185,9 +191,10 @@ CanonicalPileResponse solve_discrete(const Discretisation& dis) {
 
 } // namespace
 
-CanonicalPileResponse solve_canonical_pile_of_length(int depth_power, double moment_ratio, double length,
-                                                     int nodes) {
-    if ((depth_power != 0 && depth_power != 1) || !(moment_ratio > 0.0) || !(length > 0.0) || nodes < 16)
+CanonicalPileResponse solve_canonical_pile_of_length(int depth_power, double moment_ratio,
+                                                     double length, int nodes) {
+    if ((depth_power != 0 && depth_power != 1) || !(moment_ratio > 0.0) || !(length > 0.0) ||
+        nodes < 16)
         throw PileSolverError("bad pile parameters");
     const Discretisation dis(depth_power, moment_ratio, length, nodes);
     return solve_discrete(dis);

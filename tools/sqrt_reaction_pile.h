@@ -24,11 +24,11 @@ struct PileSolverError : std::runtime_error {
 // Response of the non-dimensional pile, in units of a (depths), b (head
 // deflection), b / a (head slope) and P a (moment).
 struct CanonicalPileResponse {
-    double head_deflection = 0.0;      // eta(0), positive in the load's direction
-    double head_slope = 0.0;           // -eta'(0), positive
-    double max_moment = 0.0;           // largest eta'' at or below the reference level
-    double max_moment_depth = 0.0;     // depth of the largest moment
-    double moment_zero_depth = 0.0;    // first depth where the moment changes sign
+    double head_deflection = 0.0;       // eta(0), positive in the load's direction
+    double head_slope = 0.0;            // -eta'(0), positive
+    double max_moment = 0.0;            // largest eta'' at or below the reference level
+    double max_moment_depth = 0.0;      // depth of the largest moment
+    double moment_zero_depth = 0.0;     // first depth where the moment changes sign
     double deflection_zero_depth = 0.0; // first depth where the deflection changes sign
 };
 

@@ -23,13 +23,13 @@
 namespace wtn::tools {
 
 struct StandardCurveRow {
-    double log_ts = 0.0;                 // field 0: log10 Ts'
-    double log_max_moment_depth = 0.0;   // field 1
-    double log_moment = 0.0;             // field 2
-    double log_moment_zero = 0.0;        // field 3
-    double log_deflection = 0.0;         // field 4
-    double log_deflection_zero = 0.0;    // field 5
-    double log_slope = 0.0;              // field 6
+    double log_ts = 0.0;               // field 0: log10 Ts'
+    double log_max_moment_depth = 0.0; // field 1
+    double log_moment = 0.0;           // field 2
+    double log_moment_zero = 0.0;      // field 3
+    double log_deflection = 0.0;       // field 4
+    double log_deflection_zero = 0.0;  // field 5
+    double log_slope = 0.0;            // field 6
 };
 
 // Scales of the solver's units (h0, EI, k).
@@ -39,8 +39,8 @@ inline constexpr double kCurveReactionScale = 1000.0;
 
 // Rows run from the largest log Ts' down in steps of 0.1.
 inline constexpr double kCurveStep = 0.1;
-inline constexpr int kCurveTenthsCType = 150;  // log Ts' from +15.0 to -15.0
-inline constexpr int kCurveTenthsSType = 200;  // log Ts' from +20.0 to -20.0
+inline constexpr int kCurveTenthsCType = 150; // log Ts' from +15.0 to -15.0
+inline constexpr int kCurveTenthsSType = 200; // log Ts' from +20.0 to -20.0
 
 // The row at log Ts' = tenths / 10 for depth power m (0 C-type, 1 S-type).
 StandardCurveRow standard_curve_row(int depth_power, int tenths);

@@ -34,7 +34,9 @@ TEST(ReadCsvLine, SplitsFieldsAndQuotedStrings) {
         {" #x,1", {" #x", "1"}, {}},
         {"joken, 1.5 ,2", {"joken", " 1.5 ", "2"}, {}},
         // Long numbers are read whole.
-        {"neire, 1.23456789012345E-05,-123456.789012345", {"neire", " 1.23456789012345E-05", "-123456.789012345"}, {}},
+        {"neire, 1.23456789012345E-05,-123456.789012345",
+         {"neire", " 1.23456789012345E-05", "-123456.789012345"},
+         {}},
         // Marker line beginning with a string: nothing is written outside the fields.
         {"\"YAITA\",1", {"1"}, {"YAITA"}},
         // ... also when a double-byte character follows the string there.

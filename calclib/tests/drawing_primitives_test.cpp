@@ -12,8 +12,7 @@ namespace {
 
 using DrawingFile = test::InWorkFolder;
 
-template <class Draw>
-std::vector<std::string> drawn_lines(Draw draw) {
+template <class Draw> std::vector<std::string> drawn_lines(Draw draw) {
     {
         CFile file = open_file("FIG.PZK", "wb");
         draw(file.get());
@@ -37,15 +36,18 @@ TEST(TransformPoint, TurnsAboutTheOriginScalesAndMoves) {
     struct Case {
         double x, y, x0, y0, c, s, sx, sy, tx, ty, want_x, want_y;
     } cases[] = {
-        {12.5, -3.0, 12.5, -3.0, 1, 0, 1, 1, 12.5, -3.0, 12.5, -3.0},   // identity keeps the point
-        {3.0, 7.0, 1.0, 1.0, 1, 0, 2, 2, 10, 20, 14.0, 32.0},           // scale about (1, 1), moved to (10, 20)
-        {100, 40, 0, 0, 0, 1, 1, 1, 0, 5900, 40, 5800},                 // landscape sheet: (Y', 5900 - X')
-        {2.0, 0.0, 0.0, 0.0, 0.6, 0.8, 1, 1, 0, 0, 1.2, -1.6},          // turn by the angle with cos 0.6, sin 0.8
-        {4.0, 5.0, 1.0, 1.0, 1, 0, 10, 100, 0, 0, 30.0, 400.0},         // separate scales
+        {12.5, -3.0, 12.5, -3.0, 1, 0, 1, 1, 12.5, -3.0, 12.5, -3.0}, // identity keeps the point
+        {3.0, 7.0, 1.0, 1.0, 1, 0, 2, 2, 10, 20, 14.0,
+         32.0},                                         // scale about (1, 1), moved to (10, 20)
+        {100, 40, 0, 0, 0, 1, 1, 1, 0, 5900, 40, 5800}, // landscape sheet: (Y', 5900 - X')
+        {2.0, 0.0, 0.0, 0.0, 0.6, 0.8, 1, 1, 0, 0, 1.2,
+         -1.6}, // turn by the angle with cos 0.6, sin 0.8
+        {4.0, 5.0, 1.0, 1.0, 1, 0, 10, 100, 0, 0, 30.0, 400.0}, // separate scales
     };
     for (const Case& c : cases) {
         double x = 0, y = 0;
-        EXPECT_EQ(transform_point_xy(c.x, c.y, c.x0, c.y0, c.c, c.s, c.sx, c.sy, c.tx, c.ty, x, y), 0);
+        EXPECT_EQ(transform_point_xy(c.x, c.y, c.x0, c.y0, c.c, c.s, c.sx, c.sy, c.tx, c.ty, x, y),
+                  0);
         EXPECT_DOUBLE_EQ(x, c.want_x);
         EXPECT_DOUBLE_EQ(y, c.want_y);
         if (c.sx == c.sy) {
@@ -59,8 +61,9 @@ TEST(TransformPoint, TurnsAboutTheOriginScalesAndMoves) {
 TEST_F(DrawingFile, WaterMarkOnAnUprightSheet) {
     auto lines = drawn_lines([](std::FILE* f) { draw_water_mark(f, SheetTransform{}, 1000, 500); });
     std::vector<std::string> want = {
-        "L 1000  500  975  450 0 2\r\n", "L  975  450 1025  450 0 2\r\n", "L 1025  450 1000  500 0 2\r\n",
-        "L  925  510 1075  510 0 2\r\n", "L  950  520 1050  520 0 2\r\n", "L  975  530 1025  530 0 2\r\n",
+        "L 1000  500  975  450 0 2\r\n", "L  975  450 1025  450 0 2\r\n",
+        "L 1025  450 1000  500 0 2\r\n", "L  925  510 1075  510 0 2\r\n",
+        "L  950  520 1050  520 0 2\r\n", "L  975  530 1025  530 0 2\r\n",
     };
     EXPECT_EQ(lines, want);
 }
@@ -90,7 +93,8 @@ TEST_F(DrawingFile, HatchingAtTheOriginUnturned) {
 
 TEST_F(DrawingFile, HatchingCutsTowardZeroLeftOfTheOrigin) {
     // Anchored at (-100, 10): the first long stroke ends at -8.2759 -> -8, not -9.
-    auto lines = drawn_lines([](std::FILE* f) { draw_hatching(f, SheetTransform{}, -100, 10, 0.0); });
+    auto lines =
+        drawn_lines([](std::FILE* f) { draw_hatching(f, SheetTransform{}, -100, 10, 0.0); });
     ASSERT_EQ(lines.size(), 15u);
     EXPECT_EQ(lines[9], "L  -60   10   -8   30 0 2\r\n");
 }
@@ -99,7 +103,8 @@ TEST_F(DrawingFile, HatchingTurnedAboutItsAnchor) {
     // A half turn (cos -1, sin ~0) about (500, 500) sends (x, y) to
     // (1000 - x, 1000 - y); the tiny sine only nudges values that are cut,
     // so check a short stroke: (520, 500)-(500, 550) -> (480, 500)-(500, 450).
-    auto lines = drawn_lines([](std::FILE* f) { draw_hatching(f, SheetTransform{}, 500, 500, M_PI); });
+    auto lines =
+        drawn_lines([](std::FILE* f) { draw_hatching(f, SheetTransform{}, 500, 500, M_PI); });
     ASSERT_EQ(lines.size(), 15u);
     EXPECT_EQ(lines[1], "L  480  500  500  450 0 2\r\n");
 }

@@ -16,57 +16,58 @@ using test::ProgramFolder;
 // A completed-state file as the load program writes it: the normal case and
 // the seismic case with its dynamic-water lines. Three sea-side boundaries
 // (the last one the bottom), the virtual seabed on boundary 1.
-const char* const kCompletedStateFile =
-    "0\r\n"
-    "#  常  時\r\n"
-    "1,3,2\r\n"
-    "-8.000000,2.000000,0.523599,1\r\n"
-    "0.000000,0,3000.000000\r\n"
-    "-10.000000,12.000000,0.000000,2\r\n"
-    "4.000000,1,6000.000000\r\n"
-    "-22.000000,0.000000,0.000000,0\r\n"
-    "0.000000,0,0.000000\r\n"
-    "1.500000,10.000000\r\n"
-    "0.500000,5.000000\r\n"
-    "15.000000,17.500000,1.166667\r\n"
-    "-10.000000,25.000000\r\n"
-    "2,1\r\n"
-    "3.000000,0.000000,10.000000\r\n"
-    "-10.000000,10.000000,20.000000\r\n"
-    "3.000000,0.0,0.0\r\n"
-    "-10.000000,0.000000,30.000000\r\n"
-    "#  地震時\r\n"
-    "1,3,1\r\n"
-    "-8.000000,2.000000,0.523599,1\r\n"
-    "0.000000,0,3000.000000\r\n"
-    "-10.000000,12.000000,0.000000,2\r\n"
-    "4.000000,1,6000.000000\r\n"
-    "-22.000000,0.000000,0.000000,0\r\n"
-    "0.000000,0,0.000000\r\n"
-    "2.000000,20.000000\r\n"
-    "20.000000,40.000000,2.000000\r\n"
-    "-10.500000,31.000000\r\n"
-    "2\r\n"
-    "1.000000,3.000000\r\n"
-    "0.500000,2.000000\r\n"
-    "3,2\r\n"
-    "3.000000,0.000000,10.000000\r\n"
-    "-10.000000,10.000000,20.000000\r\n"
-    "-12.000000,20.000000,22.000000\r\n"
-    "3.000000,0.0,0.0\r\n"
-    "-10.000000,0.0,0.0\r\n"
-    "-12.000000,0.000000,40.000000\r\n";
+const char* const kCompletedStateFile = "0\r\n"
+                                        "#  常  時\r\n"
+                                        "1,3,2\r\n"
+                                        "-8.000000,2.000000,0.523599,1\r\n"
+                                        "0.000000,0,3000.000000\r\n"
+                                        "-10.000000,12.000000,0.000000,2\r\n"
+                                        "4.000000,1,6000.000000\r\n"
+                                        "-22.000000,0.000000,0.000000,0\r\n"
+                                        "0.000000,0,0.000000\r\n"
+                                        "1.500000,10.000000\r\n"
+                                        "0.500000,5.000000\r\n"
+                                        "15.000000,17.500000,1.166667\r\n"
+                                        "-10.000000,25.000000\r\n"
+                                        "2,1\r\n"
+                                        "3.000000,0.000000,10.000000\r\n"
+                                        "-10.000000,10.000000,20.000000\r\n"
+                                        "3.000000,0.0,0.0\r\n"
+                                        "-10.000000,0.000000,30.000000\r\n"
+                                        "#  地震時\r\n"
+                                        "1,3,1\r\n"
+                                        "-8.000000,2.000000,0.523599,1\r\n"
+                                        "0.000000,0,3000.000000\r\n"
+                                        "-10.000000,12.000000,0.000000,2\r\n"
+                                        "4.000000,1,6000.000000\r\n"
+                                        "-22.000000,0.000000,0.000000,0\r\n"
+                                        "0.000000,0,0.000000\r\n"
+                                        "2.000000,20.000000\r\n"
+                                        "20.000000,40.000000,2.000000\r\n"
+                                        "-10.500000,31.000000\r\n"
+                                        "2\r\n"
+                                        "1.000000,3.000000\r\n"
+                                        "0.500000,2.000000\r\n"
+                                        "3,2\r\n"
+                                        "3.000000,0.000000,10.000000\r\n"
+                                        "-10.000000,10.000000,20.000000\r\n"
+                                        "-12.000000,20.000000,22.000000\r\n"
+                                        "3.000000,0.0,0.0\r\n"
+                                        "-10.000000,0.0,0.0\r\n"
+                                        "-12.000000,0.000000,40.000000\r\n";
 
 // A construction-stage section: two land-side boundaries, one wave force.
 std::string wave_section(const char* label, double force, bool still_water) {
-    std::string text = std::string("#  ") + label + "  常時\r\n"
+    std::string text = std::string("#  ") + label +
+                       "  常時\r\n"
                        "0,2,1\r\n"
                        "-9.000000,11.000000,0.523599,1\r\n"
                        "0.000000,0,2500.000000\r\n"
                        "-20.000000,0.000000,0.000000,0\r\n"
                        "0.000000,0,0.000000\r\n"
-                       "4.000000," + std::to_string(force) + "\r\n" +
-                       std::to_string(force) + ",40.000000,4.000000\r\n"
+                       "4.000000," +
+                       std::to_string(force) + "\r\n" + std::to_string(force) +
+                       ",40.000000,4.000000\r\n"
                        "-9.000000,0.000000\r\n";
     if (still_water) text += "2.500000,7.000000\r\n";
     return text;
@@ -86,7 +87,8 @@ InputRecord dynamic_water_input() {
 struct OpenForceFile {
     CFile file;
     LineReader reader;
-    explicit OpenForceFile(const std::string& path) : file(open_file(path, "rt")), reader(file.get()) {}
+    explicit OpenForceFile(const std::string& path)
+        : file(open_file(path, "rt")), reader(file.get()) {}
     bool at_end() {
         std::string rest;
         return !reader.next(rest);
@@ -147,8 +149,10 @@ TEST(ForceCaseReader, DynamicWaterLinesOnlyUnderAllThreeConditions) {
     } cases[] = {
         {"all three", [](InputRecord&) {}, true},
         {"L.W.L. on the design seabed", [](InputRecord& in) { in.joken.lwl = -10.0; }, false},
-        {"general apparent coefficient", [](InputRecord& in) { in.neire.apparent_rule = 1; }, false},
-        {"dynamic water not considered", [](InputRecord& in) { in.nir_t.dynamic_water = 2; }, false},
+        {"general apparent coefficient", [](InputRecord& in) { in.neire.apparent_rule = 1; },
+         false},
+        {"dynamic water not considered", [](InputRecord& in) { in.nir_t.dynamic_water = 2; },
+         false},
     };
     for (const Case& c : cases) {
         InputRecord input = dynamic_water_input();
@@ -163,7 +167,8 @@ TEST(ForceCaseReader, ConstructionStageSectionsWithAndWithoutStillWater) {
         for (bool still_water : {true, false}) {
             SCOPED_TRACE(std::to_string(mode) + (still_water ? " with still water" : " without"));
             ProgramFolder folder(false);
-            folder.write("GAIRYOK.DAT", std::to_string(mode) + "\r\n" + wave_section("H.W.L.", 30.0, still_water) +
+            folder.write("GAIRYOK.DAT", std::to_string(mode) + "\r\n" +
+                                            wave_section("H.W.L.", 30.0, still_water) +
                                             wave_section("L.W.L.", 25.0, still_water));
             InputRecord input = dynamic_water_input(); // completed-state switches play no part
             input.static_water = still_water ? 1 : 0;
@@ -199,8 +204,9 @@ TEST(ForceCaseReader, MalformedFilesStopTheProgram) {
         {"start index beyond the rows", "1\r\n#  x\r\n2,2,1\r\n"},
         {"section cut short", "1\r\n" + good.substr(0, good.size() - 20)},
         {"short line", "1\r\n#  x\r\n0,2\r\n"},
-        {"diagram seabed row beyond the rows", std::string("0\r\n") + "#  常  時\r\n0,1,0\r\n1,0,0,0\r\n0,0,0\r\n"
-                                                "0,0,0\r\n0,0\r\n1,2\r\n0,0,0\r\n0,0,0\r\n"},
+        {"diagram seabed row beyond the rows", std::string("0\r\n") +
+                                                   "#  常  時\r\n0,1,0\r\n1,0,0,0\r\n0,0,0\r\n"
+                                                   "0,0,0\r\n0,0\r\n1,2\r\n0,0,0\r\n0,0,0\r\n"},
         {"infinite force", "1\r\n#  x\r\n0,1,1\r\n1,0,0,0\r\n0,0,0\r\n1,inf\r\n"},
     };
     for (const auto& [name, text] : cases) {
@@ -217,7 +223,8 @@ TEST(ForceCaseReader, MalformedFilesStopTheProgram) {
                 read_force_case(f.reader, 0, mode, input, fc);
             },
             ProgramStop);
-        EXPECT_NE(testing::internal::GetCapturedStderr().find("(ERROR)-外力計算結果ファイル(GAIRYOK.DAT)"),
+        EXPECT_NE(testing::internal::GetCapturedStderr().find(
+                      "(ERROR)-外力計算結果ファイル(GAIRYOK.DAT)"),
                   std::string::npos);
     }
 }

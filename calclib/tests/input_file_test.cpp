@@ -18,11 +18,13 @@ using test::ProgramFolder;
 
 // A 36-character full-width title: 72 bytes in code page 932, more than the
 // 64 bytes an old reader slot held.
-const std::string kTitleUtf8 = "岸壁（－７．５ｍ）自立式鋼矢板の設計計算書第一期工事区間の検討結果ＡＢＣ";
+const std::string kTitleUtf8 =
+    "岸壁（－７．５ｍ）自立式鋼矢板の設計計算書第一期工事区間の検討結果ＡＢＣ";
 
 std::string crlf_lines(const std::vector<std::string>& lines) {
     std::string text;
-    for (const std::string& line : lines) text += utf8_to_cp932(line) + "\r\n";
+    for (const std::string& line : lines)
+        text += utf8_to_cp932(line) + "\r\n";
     return text;
 }
 
@@ -34,7 +36,8 @@ std::string front_end_file(bool with_added_conditions) {
         "gyonm,\"" + kTitleUtf8 + "\"",
         "swdat, 1 , 2 , 1 , 2 , 2 , 3 , 2 , 1 , 10 , 1 , 2 , 1 , 3 , 2 ",
         "wavsw,\"朔望平均満潮位\", 1 , 2 , .8 , 1 , 1 , 1 , 2 , 2 , 2 , 1 , 1 ",
-        "joken, 1.8 , 0 , 1 , 1.2 , 3.5 , -10 , -20.5 , -30 , 0 , 5.5 , 10.1 , 10 , 5 , 15 , 20 , 4 , 2 , 2 ",
+        "joken, 1.8 , 0 , 1 , 1.2 , 3.5 , -10 , -20.5 , -30 , 0 , 5.5 , 10.1 , 10 , 5 , 15 , 20 , "
+        "4 , 2 , 2 ",
     };
     if (with_added_conditions) {
         lines.push_back("tjkn1, 2.2 , 1.1 , 4 , 3.8 , -10 , 25 , 180 , 270 , 200 , -9 , 200 , 0 ");
@@ -87,8 +90,9 @@ TEST(InputFile, FrontEndFileIsReadFieldByField) {
     EXPECT_EQ(in.title.size(), 72u);
 
     const CalcSwitches& s = in.swdat;
-    EXPECT_EQ((std::vector<int>{s.design_standard, s.embedment_method, s.decide_by_stress, s.decide_by_displacement,
-                                s.decide_by_seabed_reaction, s.completed_cases, s.ground_shape, s.surcharge_mode,
+    EXPECT_EQ((std::vector<int>{s.design_standard, s.embedment_method, s.decide_by_stress,
+                                s.decide_by_displacement, s.decide_by_seabed_reaction,
+                                s.completed_cases, s.ground_shape, s.surcharge_mode,
                                 s.decision_code, s.residual_level_seismic, s.clay_seismic_formula,
                                 s.earth_pressure_method, s.studies, s.lwl_seismic}),
               (std::vector<int>{1, 2, 1, 2, 2, 3, 2, 1, 10, 1, 2, 1, 3, 2}));
@@ -97,9 +101,11 @@ TEST(InputFile, FrontEndFileIsReadFieldByField) {
     EXPECT_EQ(in.wavsw.wave_formula, 1);
     EXPECT_EQ(in.wavsw.dissipating_works, 2);
     EXPECT_DOUBLE_EQ(in.wavsw.lambda1, 0.8);
-    EXPECT_EQ((std::array<int, 4>{in.wavsw.examine[0], in.wavsw.examine[1], in.wavsw.examine[2], in.wavsw.examine[3]}),
+    EXPECT_EQ((std::array<int, 4>{in.wavsw.examine[0], in.wavsw.examine[1], in.wavsw.examine[2],
+                                  in.wavsw.examine[3]}),
               (std::array<int, 4>{1, 1, 2, 1}));
-    EXPECT_EQ((std::array<int, 4>{in.wavsw.draw[0], in.wavsw.draw[1], in.wavsw.draw[2], in.wavsw.draw[3]}),
+    EXPECT_EQ((std::array<int, 4>{in.wavsw.draw[0], in.wavsw.draw[1], in.wavsw.draw[2],
+                                  in.wavsw.draw[3]}),
               (std::array<int, 4>{1, 2, 2, 1}));
 
     const DesignConditions& j = in.joken;
@@ -270,18 +276,21 @@ TEST(InputRecordDefaults, ResetAndDefaultsAloneGiveTheDefaultWall) {
     set_input_defaults(in);
 
     const CalcSwitches& s = in.swdat;
-    EXPECT_EQ((std::vector<int>{s.design_standard, s.embedment_method, s.decide_by_stress, s.decide_by_displacement,
-                                s.decide_by_seabed_reaction, s.completed_cases, s.ground_shape, s.surcharge_mode,
+    EXPECT_EQ((std::vector<int>{s.design_standard, s.embedment_method, s.decide_by_stress,
+                                s.decide_by_displacement, s.decide_by_seabed_reaction,
+                                s.completed_cases, s.ground_shape, s.surcharge_mode,
                                 s.decision_code, s.residual_level_seismic, s.clay_seismic_formula,
                                 s.earth_pressure_method, s.studies, s.lwl_seismic}),
               (std::vector<int>{1, 1, 1, 1, 2, 3, 1, 1, 111, 1, 1, 2, 1, 1}));
     const CorrosionData& c = in.fsyok;
-    EXPECT_EQ((std::vector<double>{c.sea_rates[0], c.sea_rates[1], c.sea_rates[2], c.sea_rates[3], c.land_rates[0],
-                                   c.land_rates[1], c.land_rates[2], c.allowance_water, c.allowance_land,
-                                   c.reduction_sea_water, c.reduction_seabed_mud}),
-              (std::vector<double>{0.03, 0.03, 0.03, 0.03, 0.03, 0.03, 0.02, 1.0, 1.0, 100.0, 100.0}));
+    EXPECT_EQ(
+        (std::vector<double>{c.sea_rates[0], c.sea_rates[1], c.sea_rates[2], c.sea_rates[3],
+                             c.land_rates[0], c.land_rates[1], c.land_rates[2], c.allowance_water,
+                             c.allowance_land, c.reduction_sea_water, c.reduction_seabed_mud}),
+        (std::vector<double>{0.03, 0.03, 0.03, 0.03, 0.03, 0.03, 0.02, 1.0, 1.0, 100.0, 100.0}));
     EXPECT_EQ(c.service_life, 30);
-    EXPECT_DOUBLE_EQ(in.tugit.section_inertia + in.tugit.embedment_inertia + in.tugit.section_modulus, 3.0);
+    EXPECT_DOUBLE_EQ(
+        in.tugit.section_inertia + in.tugit.embedment_inertia + in.tugit.section_modulus, 3.0);
     for (int i = 0; i < kMaxSoilLayerRows; ++i) {
         EXPECT_EQ(in.land_layers[i].resistance_option, 1);
         EXPECT_EQ(in.sea_layers[i].resistance_option, 1);
@@ -349,9 +358,7 @@ TEST(InputFile, LineRules) {
              EXPECT_EQ(in.version_number, 0);
              EXPECT_EQ(in.static_water, 0);
          }},
-        {"LF line ends read like CR LF, no CR kept in a text",
-         {},
-         [](const InputRecord&) {}},
+        {"LF line ends read like CR LF, no CR kept in a text", {}, [](const InputRecord&) {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -364,11 +371,13 @@ TEST(InputFile, LineRules) {
 
 TEST(InputFile, BadInputStopsTheProgram) {
     std::string full_table;
-    for (int i = 0; i <= kMaxSoilLayerRows; ++i) full_table += "sdatu,1,2,3,4,5,6,7,1,9,10\r\n";
+    for (int i = 0; i <= kMaxSoilLayerRows; ++i)
+        full_table += "sdatu,1,2,3,4,5,6,7,1,9,10\r\n";
     std::string ids;
     for (int line = 0; line < 3; ++line) {
         ids += "apdyt";
-        for (int i = 0; i < 20; ++i) ids += ",5";
+        for (int i = 0; i < 20; ++i)
+            ids += ",5";
         ids += "\r\n";
     }
     const std::vector<std::pair<const char*, std::string>> cases = {
@@ -389,7 +398,8 @@ TEST(InputFile, BadInputStopsTheProgram) {
     InputRecord in;
     testing::internal::CaptureStderr();
     EXPECT_THROW(read_input(in, empty.file("CAL_FILE.DAT")), ProgramStop);
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "error: (ERROR)-データファイルが選択されていません.\n\n");
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "error: (ERROR)-データファイルが選択されていません.\n\n");
 }
 
 TEST(InputFile, EmptyNameOrNewDataReadsTheInstalledDefaultWall) {
@@ -399,8 +409,8 @@ TEST(InputFile, EmptyNameOrNewDataReadsTheInstalledDefaultWall) {
         test::CurrentFolder here(folder);
         folder.write("TVNDATA.DEF", "joken,1,2,3,4,5.5\r\nsdatu,1,2,3,4,5,6,7,2,9,10\r\n");
         InputRecord in;
-        in.swdat.decision_code = 11;  // reset to its default first
-        in.land_layer_count = 3;      // counted afresh
+        in.swdat.decision_code = 11; // reset to its default first
+        in.land_layer_count = 3;     // counted afresh
         read_input(in, name);
         EXPECT_EQ(in.swdat.decision_code, 111);
         EXPECT_DOUBLE_EQ(in.joken.ground_crown, 5.5);
@@ -420,14 +430,16 @@ TEST(InputFile, WrittenFileReadsBackAndCarriesSubmergedWeightAsSaturatedLessTen)
     in.land_layers[0].submerged_weight = 123.0; // ignored by the writer
     in.land_layers[0].saturated_weight = 19.0;
     in.catalogue_piles.count = 25;
-    for (int i = 0; i < 25; ++i) in.catalogue_piles.ids[i] = 200 + i;
+    for (int i = 0; i < 25; ++i)
+        in.catalogue_piles.ids[i] = 200 + i;
 
     ProgramFolder folder(false);
     ASSERT_EQ(write_input(in, folder.file("OUT")), 0);
     const std::string text = folder.read("OUT.CAL");
-    EXPECT_NE(text.find("\r\nsdatu,3.50,18.000,9.000,19.000,30.0,0.000,0.000,1,0.0,3000.0\r\n"), std::string::npos);
+    EXPECT_NE(text.find("\r\nsdatu,3.50,18.000,9.000,19.000,30.0,0.000,0.000,1,0.0,3000.0\r\n"),
+              std::string::npos);
     EXPECT_NE(text.find("\r\ntyait,224\r\n"), std::string::npos); // 25 ids: lines of 24 and 1
-    EXPECT_EQ(text.find("lwl__"), std::string::npos);              // not examined
+    EXPECT_EQ(text.find("lwl__"), std::string::npos);             // not examined
     EXPECT_EQ(text.rfind("gyonm,\"", 0), 0u);
 
     InputRecord back;

@@ -34,7 +34,8 @@ void driver() {
     const int system_switch = wtn::read_prg_sw();
 
     const bool pc = state.input.joken.pile_type == 7;
-    wtn::PileTable piles = pc ? wtn::read_pc_piles(state.input) : wtn::read_steel_piles(state.input);
+    wtn::PileTable piles =
+        pc ? wtn::read_pc_piles(state.input) : wtn::read_steel_piles(state.input);
     wtn::read_added_piles(state.input, pc ? wtn::kAddedPc : wtn::kAddedSteel, piles);
 
     wtn::CFile force_file = wtn::open_file(wtn::kForceFileName, "rt");
@@ -57,7 +58,8 @@ void driver() {
     wtn::write_crlf_line(out.get(), "pitch " + std::to_string(custom.division_pitch));
     wtn::write_crlf_line(out.get(), "switch " + std::to_string(system_switch));
     std::string ids = "piles";
-    for (const wtn::PileRecord& p : piles) ids += " " + std::to_string(p.id);
+    for (const wtn::PileRecord& p : piles)
+        ids += " " + std::to_string(p.id);
     wtn::write_crlf_line(out.get(), ids);
     wtn::write_crlf_line(out.get(), "sections " + std::to_string(sections));
     wtn::close_written_or_stop(out, "probe.txt");
@@ -65,4 +67,6 @@ void driver() {
 
 } // namespace
 
-int main() { return wtn::run_batch_program("入力確認", driver); }
+int main() {
+    return wtn::run_batch_program("入力確認", driver);
+}

@@ -27,11 +27,10 @@ StabilityResults decided_user_pile_without_corrosion() {
 
 TEST_F(ReportConditionsFile, CompletedStateHasFourLinesWithTheCorrosionCaseFirst) {
     write_sjoken(report_conditions_from(decided_user_pile_without_corrosion(), 0, ForceCase{}));
-    EXPECT_EQ(folder_.read(kReportConditionsFile),
-              "180.000000,270.000000,5.000000,7.500000\r\n"
-              "1,8.000000,0.500000,1234.500000\r\n"
-              "-1,1\r\n"
-              "1.500000,0.000000,0.000000,0.250000\r\n");
+    EXPECT_EQ(folder_.read(kReportConditionsFile), "180.000000,270.000000,5.000000,7.500000\r\n"
+                                                   "1,8.000000,0.500000,1234.500000\r\n"
+                                                   "-1,1\r\n"
+                                                   "1.500000,0.000000,0.000000,0.250000\r\n");
     ReportConditions read = read_sjoken(false);
     EXPECT_EQ(read.allowable_stress[1], 270.0);
     EXPECT_EQ(read.allowable_displacement[1], 7.5);

@@ -1,15 +1,14 @@
 // The small text files every batch program reads at start: the run
 // information, the customisation values and the system switch.
 #include "cp932_codec.h"
-#include "customisation.h"
 #include "current_folder.h"
+#include "customisation.h"
 #include "program_folder.h"
 #include "program_stop.h"
 #include "run_info.h"
 #include "switch_file.h"
 
 #include <gtest/gtest.h>
-
 
 namespace wtn {
 namespace {
@@ -21,16 +20,19 @@ TEST(RunInfoFile, FrontEndFileReadsWithAZeroStampAndAWholeTitle) {
     ProgramFolder folder(false);
     CurrentFolder here(folder);
     // The front end pads the title to 36 characters; 36 full-width ones are 72 bytes.
-    const std::string title = utf8_to_cp932("自立式鋼矢板岸壁（－７．５ｍ）の設計計算書第一期工事区間の検討結果ＡＢＣ");
+    const std::string title =
+        utf8_to_cp932("自立式鋼矢板岸壁（－７．５ｍ）の設計計算書第一期工事区間の検討結果ＡＢＣ");
     ASSERT_EQ(title.size(), 72u);
-    folder.write("CAL_FILE.INF", "SAMPLE\r\n" + title + "\r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n");
+    folder.write("CAL_FILE.INF",
+                 "SAMPLE\r\n" + title + "\r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n");
     RunInfo info;
     info.year = 5;
     ASSERT_EQ(read_run_info(info), 0);
     EXPECT_EQ(info.data_name, "SAMPLE");
     EXPECT_EQ(info.title, title);
-    EXPECT_EQ((std::vector<int>{info.year, info.month, info.day, info.hour, info.minute, info.second}),
-              (std::vector<int>(6, 0)));
+    EXPECT_EQ(
+        (std::vector<int>{info.year, info.month, info.day, info.hour, info.minute, info.second}),
+        (std::vector<int>(6, 0)));
 }
 
 TEST(RunInfoFile, StampWrittenAndReadBack) {
@@ -42,8 +44,9 @@ TEST(RunInfoFile, StampWrittenAndReadBack) {
     EXPECT_EQ(folder.read("CAL_FILE.INF"), "WALL1\r\nTITLE\r\n99\r\n3\r\n5\r\n14\r\n7\r\n9\r\n");
     RunInfo back;
     ASSERT_EQ(read_run_info(back), 0);
-    EXPECT_EQ((std::vector<int>{back.year, back.month, back.day, back.hour, back.minute, back.second}),
-              (std::vector<int>{99, 3, 5, 14, 7, 9}));
+    EXPECT_EQ(
+        (std::vector<int>{back.year, back.month, back.day, back.hour, back.minute, back.second}),
+        (std::vector<int>{99, 3, 5, 14, 7, 9}));
     EXPECT_EQ(back.data_name, "WALL1");
 }
 
@@ -64,10 +67,13 @@ TEST(RunInfoFile, MissingOrShortFileLeavesTheRecordCleared) {
 }
 
 std::string customisation_lines(int count, const std::string& pitch = ".5") {
-    const std::vector<std::string> all = {"15", "0", "45", "40", "ダミー行[互換用]", "1", "0", "1", "10",
-                                          ".8", "2", pitch, "1", "0", "3", "2.5", "1", "1", "12.5", "1"};
+    const std::vector<std::string> all = {"15",  "0",   "45", "40",   "ダミー行[互換用]",
+                                          "1",   "0",   "1",  "10",   ".8",
+                                          "2",   pitch, "1",  "0",    "3",
+                                          "2.5", "1",   "1",  "12.5", "1"};
     std::string text;
-    for (int i = 0; i < count; ++i) text += utf8_to_cp932(all[static_cast<std::size_t>(i)]) + "\r\n";
+    for (int i = 0; i < count; ++i)
+        text += utf8_to_cp932(all[static_cast<std::size_t>(i)]) + "\r\n";
     return text;
 }
 

@@ -19,9 +19,15 @@ TEST(StabilityCaseRange, FileModeAndStudiedCases) {
         int cases; // swdat item 6
         int first, end;
     } cases[] = {
-        {0, 1, 0, 1}, {0, 2, 1, 2}, {0, 3, 0, 2}, {0, 0, 0, 2},
-        {1, 2, 0, 1}, {1, 3, 0, 1}, // construction stage of mode 1: normal case whatever item 6 says
-        {2, 2, 1, 2}, {2, 3, 0, 2},
+        {0, 1, 0, 1},
+        {0, 2, 1, 2},
+        {0, 3, 0, 2},
+        {0, 0, 0, 2},
+        {1, 2, 0, 1},
+        {1, 3, 0, 1}, // construction stage of mode 1: normal case whatever item 6
+                      // says
+        {2, 2, 1, 2},
+        {2, 3, 0, 2},
     };
     for (const Case& c : cases) {
         InputRecord input = default_input();
@@ -50,7 +56,9 @@ TEST(TideLevelRange, ConstructionStageTakesTheExaminedLevelsInOrder) {
 
     // The user-named level keeps its whole name, however long.
     input.wavsw.examine = {2, 2, 2, 1, 1};
-    input.wavsw.user_tide_name = "\x8f\x6f\x8d\x60\x8e\x9e\x82\xcc\x90\x85\x88\xca\x81\x69\x8d\xc5\x8d\x82\x81\x6a"; // 20 bytes
+    input.wavsw.user_tide_name =
+        "\x8f\x6f\x8d\x60\x8e\x9e\x82\xcc\x90\x85\x88\xca\x81\x69\x8d\xc5\x8d\x82\x81\x6a"; // 20
+                                                                                            // bytes
     range = tide_level_range(input, 2);
     EXPECT_EQ(range.count, 1);
     EXPECT_EQ(range.names.at(0), input.wavsw.user_tide_name);
@@ -66,7 +74,7 @@ TEST(NormaliseStabilityInputs, JointEfficiencyFlag) {
         int flag;
     } cases[] = {
         {1.0, 1.0, 1.0, 0}, {1.0, 1.0, 0.9995, 0}, {1.0, 1.0005, 1.0, 0},
-        {0.8, 1.0, 1.0, 1}, {1.0, 1.0, 1.2, 1}, {1.0, 0.998, 1.0, 1},
+        {0.8, 1.0, 1.0, 1}, {1.0, 1.0, 1.2, 1},    {1.0, 0.998, 1.0, 1},
     };
     for (const Case& c : cases) {
         InputRecord input = default_input();

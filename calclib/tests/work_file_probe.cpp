@@ -26,7 +26,9 @@ namespace {
 
 std::vector<std::string> g_args;
 
-int arg_int(std::size_t i) { return i < g_args.size() ? std::stoi(g_args[i]) : 0; }
+int arg_int(std::size_t i) {
+    return i < g_args.size() ? std::stoi(g_args[i]) : 0;
+}
 
 void read_report_files() {
     wtn::StabilityResults results;
@@ -35,8 +37,9 @@ void read_report_files() {
     wtn::CFile tide_levels = wtn::open_file(wtn::kNeireTlFile, "rb");
     if (!tide_levels) wtn::stop_with_error(wtn::kErrNeireTlOpen);
     wtn::read_neire_tl(tide_levels.get(), results);
-    std::printf("pile %d %s length %.3f depth %.3f stress %.1f\n", results.decided.id, results.decided.name.c_str(),
-                results.design_values.adopted.pile_length, results.design_values.adopted.embedment_depth,
+    std::printf("pile %d %s length %.3f depth %.3f stress %.1f\n", results.decided.id,
+                results.decided.name.c_str(), results.design_values.adopted.pile_length,
+                results.design_values.adopted.embedment_depth,
                 results.level_solver.bending_stress[0][0]);
 }
 
@@ -52,7 +55,8 @@ void read_case_record() {
 
 void read_conditions() {
     wtn::ReportConditions c = wtn::read_sjoken(arg_int(1) != 0);
-    std::printf("corrosion %d user %d layers %zu\n", c.corrosion_case, c.user_pile, c.layers.size());
+    std::printf("corrosion %d user %d layers %zu\n", c.corrosion_case, c.user_pile,
+                c.layers.size());
 }
 
 // The reads of the stability report, in its order: the adopted values of
@@ -92,8 +96,9 @@ void read_stability_report_files() {
         for (int c = case_range.first; c < case_range.end; ++c) {
             wtn::read_force_case(force_lines, c, file_mode, input, force_case);
             wtn::read_neire_case(cases.get(), results, input, custom, force_case, c);
-            std::printf("level %d case %d rows %d elements %d moment %.3f\n", level, c, results.areas.load_item_count,
-                        results.areas.matrix.elements[0].count, results.areas.matrix.moment[0]);
+            std::printf("level %d case %d rows %d elements %d moment %.3f\n", level, c,
+                        results.areas.load_item_count, results.areas.matrix.elements[0].count,
+                        results.areas.matrix.moment[0]);
             wtn::free_method_area(results.areas, input.swdat.embedment_method);
         }
     }

@@ -1,8 +1,8 @@
 #include "child_process.h"
 #include "customisation.h"
+#include "file_io.h"
 #include "force_case.h"
 #include "input_file.h"
-#include "file_io.h"
 #include "report_conditions.h"
 #include "work_files.h"
 #include "work_folder.h"
@@ -31,7 +31,9 @@ class WorkFileProbe : public test::InWorkFolder {
     void write_report_files() {
         StabilityResults results;
         results.decided.id = 1203;
-        results.decided.name = "\x82\x72\x82\x6f\x81\x7c\x82\x68\x82\x68\x82\x68"; // full-width SP-III in code page 932
+        results.decided.name =
+            "\x82\x72\x82\x6f\x81\x7c\x82\x68\x82\x68\x82\x68"; // full-width SP-III in code page
+                                                                // 932
         results.design_values.adopted = {0.0, 0.0};
         write_neire_cm(results);
         AdoptedValues adopted{4.5, 17.25};
@@ -57,7 +59,8 @@ TEST_F(WorkFileProbe, ReportReadsTheAdoptedValuesOverTheWorkFileCopies) {
     write_report_files();
     ChildResult r = probe({"report"});
     EXPECT_EQ(r.exit_code, 0) << r.err;
-    EXPECT_EQ(r.out, "pile 1203 \x82\x72\x82\x6f\x81\x7c\x82\x68\x82\x68\x82\x68 length 17.250 depth 4.500 stress 143.2\n");
+    EXPECT_EQ(r.out, "pile 1203 \x82\x72\x82\x6f\x81\x7c\x82\x68\x82\x68\x82\x68 length 17.250 "
+                     "depth 4.500 stress 143.2\n");
 
     std::remove(kCalNeiFile); // missing: the report's fallbacks, 0.0
     r = probe({"report"});
@@ -71,17 +74,24 @@ TEST_F(WorkFileProbe, BadReportFilesStopWithAMessage) {
         void (*damage)(const test::ProgramFolder&);
         const char* message;
     } cases[] = {
-        {"NEIRE_CM.PRN missing", [](const test::ProgramFolder& f) { std::remove(f.file(kNeireCmFile).c_str()); },
+        {"NEIRE_CM.PRN missing",
+         [](const test::ProgramFolder& f) { std::remove(f.file(kNeireCmFile).c_str()); },
          "(ERROR)-根入れ部計算結果ファイル(neire_cm.prn)がオープンできません."},
         {"NEIRE_CM.PRN short",
-         [](const test::ProgramFolder& f) { f.write(kNeireCmFile, f.read(kNeireCmFile).substr(0, 1700)); },
+         [](const test::ProgramFolder& f) {
+             f.write(kNeireCmFile, f.read(kNeireCmFile).substr(0, 1700));
+         },
          "(ERROR)-根入れ部計算結果ファイル(NEIRE_CM.PRN)が途中で終わっています."},
-        {"NEIRE_TL.PRN missing", [](const test::ProgramFolder& f) { std::remove(f.file(kNeireTlFile).c_str()); },
+        {"NEIRE_TL.PRN missing",
+         [](const test::ProgramFolder& f) { std::remove(f.file(kNeireTlFile).c_str()); },
          "(ERROR)-根入れ部計算結果ファイル(neire_tl.prn)がオープンできません."},
         {"NEIRE_TL.PRN short",
-         [](const test::ProgramFolder& f) { f.write(kNeireTlFile, f.read(kNeireTlFile).substr(0, 463)); },
+         [](const test::ProgramFolder& f) {
+             f.write(kNeireTlFile, f.read(kNeireTlFile).substr(0, 463));
+         },
          "(ERROR)-根入れ部計算結果ファイル(NEIRE_TL.PRN)が途中で終わっています."},
-        {"CAL_NEI.DAT with one line", [](const test::ProgramFolder& f) { f.write(kCalNeiFile, "4.500\r\n"); },
+        {"CAL_NEI.DAT with one line",
+         [](const test::ProgramFolder& f) { f.write(kCalNeiFile, "4.500\r\n"); },
          "(ERROR)-採用値ファイル(CAL_NEI.DAT)の内容が正しくありません."},
     };
     for (const Case& c : cases) {
@@ -102,12 +112,16 @@ TEST_F(WorkFileProbe, CaseRecordCountsBeyondTheirRoomStopWithAMessage) {
 
     r = probe({"case", "1", "2", "0"}); // the reader's case has room for 2 loads
     EXPECT_EQ(r.exit_code, 1);
-    EXPECT_EQ(r.err, error_of("(ERROR)-根入れ部計算結果ファイル(NEIRE.PRN)の件数 3 が領域 2 を超えています."));
+    EXPECT_EQ(
+        r.err,
+        error_of("(ERROR)-根入れ部計算結果ファイル(NEIRE.PRN)の件数 3 が領域 2 を超えています."));
 
     write_case_record(2, 1, 6);
     r = probe({"case", "2", "1", "5"}); // 6 elements written, room for 5
     EXPECT_EQ(r.exit_code, 1);
-    EXPECT_EQ(r.err, error_of("(ERROR)-根入れ部計算結果ファイル(NEIRE.PRN)の件数 6 が領域 5 を超えています."));
+    EXPECT_EQ(
+        r.err,
+        error_of("(ERROR)-根入れ部計算結果ファイル(NEIRE.PRN)の件数 6 が領域 5 を超えています."));
 
     std::remove(kNeireFile);
     r = probe({"case", "1", "3", "0"});
@@ -146,22 +160,22 @@ const char* const kInputFile =
 
 // Twenty customisation lines; line 12, the division pitch, is 1.0 m.
 const char* const kCustomisationFile =
-    "15\r\n0\r\n45\r\n40\r\n-\r\n1\r\n0\r\n1\r\n10\r\n.8\r\n2\r\n1.0\r\n1\r\n0\r\n3\r\n2.5\r\n1\r\n1\r\n12.5\r\n1\r\n";
+    "15\r\n0\r\n45\r\n40\r\n-\r\n1\r\n0\r\n1\r\n10\r\n.8\r\n2\r\n1.0\r\n1\r\n0\r\n3\r\n2."
+    "5\r\n1\r\n1\r\n12.5\r\n1\r\n";
 
 // One section per case: the virtual seabed on boundary 1 (-10.0 m), the
 // layer below it reaching -22.0 m and so holding the tip; one force line.
 std::string force_section(const char* heading) {
-    return std::string(heading) +
-           "\r\n1,3,1\r\n"
-           "-8.000000,2.000000,0.523599,1\r\n0.000000,0,3000.000000\r\n"
-           "-10.000000,12.000000,0.000000,2\r\n4.000000,1,6000.000000\r\n"
-           "-22.000000,0.000000,0.000000,0\r\n0.000000,0,0.000000\r\n"
-           "1.500000,10.000000\r\n"
-           "15.000000,17.500000,1.166667\r\n"
-           "-10.000000,25.000000\r\n"
-           "1,0\r\n"
-           "-10.000000,0.000000,10.000000\r\n"
-           "-10.000000,0.000000,30.000000\r\n";
+    return std::string(heading) + "\r\n1,3,1\r\n"
+                                  "-8.000000,2.000000,0.523599,1\r\n0.000000,0,3000.000000\r\n"
+                                  "-10.000000,12.000000,0.000000,2\r\n4.000000,1,6000.000000\r\n"
+                                  "-22.000000,0.000000,0.000000,0\r\n0.000000,0,0.000000\r\n"
+                                  "1.500000,10.000000\r\n"
+                                  "15.000000,17.500000,1.166667\r\n"
+                                  "-10.000000,25.000000\r\n"
+                                  "1,0\r\n"
+                                  "-10.000000,0.000000,10.000000\r\n"
+                                  "-10.000000,0.000000,30.000000\r\n";
 }
 
 class StabilityReportProbe : public WorkFileProbe {
@@ -175,7 +189,8 @@ class StabilityReportProbe : public WorkFileProbe {
         folder_.write("CAL_FILE.INF", "WALL1\r\nTITLE\r\n26\r\n12\r\n10\r\n9\r\n30\r\n0\r\n");
         folder_.write("CAL_FILE.DAT", kInputFile);
         folder_.write("TVNCSTM.DAT", kCustomisationFile);
-        folder_.write("GAIRYOK.DAT", "0\r\n" + force_section("#  normal") + force_section("#  seismic"));
+        folder_.write("GAIRYOK.DAT",
+                      "0\r\n" + force_section("#  normal") + force_section("#  seismic"));
         write_report_files();
         write_case_records(2);
     }
@@ -229,12 +244,19 @@ TEST_F(StabilityReportProbe, MissingOrDamagedFilesStopWithAMessage) {
     for (const Case& c : cases) {
         write_run_files();
         switch (c.damage) {
-        case no_force_file: std::remove("GAIRYOK.DAT"); break;
-        case no_case_records: std::remove(kNeireFile); break;
-        case seismic_record_lost: write_case_records(1); break;
+        case no_force_file:
+            std::remove("GAIRYOK.DAT");
+            break;
+        case no_case_records:
+            std::remove(kNeireFile);
+            break;
+        case seismic_record_lost:
+            write_case_records(1);
+            break;
         case tip_below_last_layer:
-            folder_.write("CAL_FILE.DAT", "swdat,1,2,1,1,2,3,1,1,111,1,1,2,1,1\r\n"
-                                          "joken,1.5,0,1,1.0,3.0,-10.0,-25.0,-30.0,0,0,10.1,10,5,5,7.5,1,1,1\r\n");
+            folder_.write("CAL_FILE.DAT",
+                          "swdat,1,2,1,1,2,3,1,1,111,1,1,2,1,1\r\n"
+                          "joken,1.5,0,1,1.0,3.0,-10.0,-25.0,-30.0,0,0,10.1,10,5,5,7.5,1,1,1\r\n");
             break;
         }
         ChildResult r = probe({"stability-report"});

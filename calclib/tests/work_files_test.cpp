@@ -25,9 +25,9 @@ struct Filler {
         v = next_real;
         next_real += 1.25;
     }
-    template <class T, std::size_t N>
-    void field(std::array<T, N>& values) {
-        for (T& v : values) field(v);
+    template <class T, std::size_t N> void field(std::array<T, N>& values) {
+        for (T& v : values)
+            field(v);
     }
     void text(std::string& s, std::size_t) { s = "SP-IIIw"; }
     void reserved(std::size_t) {}
@@ -50,7 +50,8 @@ std::string file_bytes(const char* name) {
     CFile file = open_file(name, "rb");
     std::string bytes;
     int c = 0;
-    while ((c = std::fgetc(file.get())) != EOF) bytes.push_back(static_cast<char>(c));
+    while ((c = std::fgetc(file.get())) != EOF)
+        bytes.push_back(static_cast<char>(c));
     return bytes;
 }
 
@@ -61,13 +62,15 @@ void put_bytes(const char* name, const std::string& bytes) {
 
 std::int32_t int_at(const std::string& bytes, std::size_t offset) {
     std::uint32_t v = 0;
-    for (int i = 3; i >= 0; --i) v = (v << 8U) | static_cast<unsigned char>(bytes[offset + static_cast<std::size_t>(i)]);
+    for (int i = 3; i >= 0; --i)
+        v = (v << 8U) | static_cast<unsigned char>(bytes[offset + static_cast<std::size_t>(i)]);
     return static_cast<std::int32_t>(v);
 }
 
 double real_at(const std::string& bytes, std::size_t offset) {
     std::uint64_t v = 0;
-    for (int i = 7; i >= 0; --i) v = (v << 8U) | static_cast<unsigned char>(bytes[offset + static_cast<std::size_t>(i)]);
+    for (int i = 7; i >= 0; --i)
+        v = (v << 8U) | static_cast<unsigned char>(bytes[offset + static_cast<std::size_t>(i)]);
     return std::bit_cast<double>(v);
 }
 
@@ -126,7 +129,8 @@ TEST_F(WorkFiles, NeireCmIs1792LittleEndianBytesAtTheFixedOffsetsAndReadsBack) {
 
 TEST_F(WorkFiles, PileNameLongerThanItsRoomIsCutWholeCharactersAndTerminated) {
     StabilityResults written;
-    written.decided.name = std::string(34, 'A') + "\x82\xa0" + "B"; // a double-byte character across byte 35
+    written.decided.name =
+        std::string(34, 'A') + "\x82\xa0" + "B"; // a double-byte character across byte 35
     write_neire_cm(written);
     StabilityResults read;
     read_neire_cm(read);
@@ -251,7 +255,8 @@ TEST_F(WorkFiles, MatrixCaseRecordCarriesEachSectionsCountBeforeItsArrays) {
     // row count and row, three counts, 3 x 3 table, then per section the count,
     // two reals, five arrays of count reals and the 1808-byte node block.
     const std::size_t head = 4 + 24 + 12 + 72;
-    ASSERT_EQ(bytes.size(), head + (4 + 16 + 40 * 4 + 1808) + (4 + 16 + 40 * 5 + 1808) + (4 + 16 + 1808));
+    ASSERT_EQ(bytes.size(),
+              head + (4 + 16 + 40 * 4 + 1808) + (4 + 16 + 40 * 5 + 1808) + (4 + 16 + 1808));
     EXPECT_EQ(int_at(bytes, 28), 4);
     EXPECT_EQ(int_at(bytes, 36), 0);
     EXPECT_EQ(real_at(bytes, 40), 101.0);
@@ -293,12 +298,17 @@ TEST_F(WorkFiles, DamagedCaseRecordsStopTheReader) {
 
     auto patched_int = [&](std::size_t offset, std::int32_t value) {
         std::string b = good;
-        for (int i = 0; i < 4; ++i) b[offset + static_cast<std::size_t>(i)] = static_cast<char>((static_cast<std::uint32_t>(value) >> (8 * i)) & 0xFFU);
+        for (int i = 0; i < 4; ++i)
+            b[offset + static_cast<std::size_t>(i)] =
+                static_cast<char>((static_cast<std::uint32_t>(value) >> (8 * i)) & 0xFFU);
         return b;
     };
     std::string not_a_number = good;
-    const std::uint64_t nan_bits = std::bit_cast<std::uint64_t>(std::numeric_limits<double>::quiet_NaN());
-    for (int i = 0; i < 8; ++i) not_a_number[head + 4 + 8 + static_cast<std::size_t>(i)] = static_cast<char>((nan_bits >> (8 * i)) & 0xFFU);
+    const std::uint64_t nan_bits =
+        std::bit_cast<std::uint64_t>(std::numeric_limits<double>::quiet_NaN());
+    for (int i = 0; i < 8; ++i)
+        not_a_number[head + 4 + 8 + static_cast<std::size_t>(i)] =
+            static_cast<char>((nan_bits >> (8 * i)) & 0xFFU);
 
     struct Case {
         const char* what;
@@ -384,8 +394,10 @@ TEST_F(WorkFiles, AdoptedValuesFile) {
             continue;
         }
         read_cal_nei(read, 20.0, 1.5);
-        EXPECT_EQ(read.design_values.adopted.embedment_depth, c.depth) << (c.text ? c.text : "missing");
-        EXPECT_EQ(read.design_values.adopted.pile_length, c.length) << (c.text ? c.text : "missing");
+        EXPECT_EQ(read.design_values.adopted.embedment_depth, c.depth)
+            << (c.text ? c.text : "missing");
+        EXPECT_EQ(read.design_values.adopted.pile_length, c.length)
+            << (c.text ? c.text : "missing");
     }
 }
 
@@ -450,7 +462,8 @@ TEST(CaseAreaSizes, ElementsDownToTheLayerThatHoldsTheTip) {
         fc.layers[1].level = c.first_bottom;
         input.joken.embedment_level = c.tip;
         custom.division_pitch = c.pitch;
-        EXPECT_EQ(case_area_sizes(input, custom, fc, 1, c.method).matrix_elements, c.elements) << c.what;
+        EXPECT_EQ(case_area_sizes(input, custom, fc, 1, c.method).matrix_elements, c.elements)
+            << c.what;
     }
 }
 
@@ -465,7 +478,8 @@ TEST(CaseAreaSizes, TipBelowTheLastLayerOrNoPitchIsRefused) {
     input.joken.embedment_level = -1.0;
     custom.division_pitch = 0.0;
     EXPECT_THROW(case_area_sizes(input, custom, fc, 0, 4), ProgramStop);
-    EXPECT_NO_THROW(case_area_sizes(input, custom, fc, 0, 2)); // one element per layer needs no pitch
+    EXPECT_NO_THROW(
+        case_area_sizes(input, custom, fc, 0, 2)); // one element per layer needs no pitch
     // 2.5 m in pieces of 1e-12 m: far more elements than a work area holds
     // (and than an int counts); refused, never a wrapped, negative room.
     custom.division_pitch = 1e-12;

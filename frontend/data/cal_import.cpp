@@ -60,7 +60,8 @@ class LineItems {
     std::vector<std::string> rest() const { return {items_.begin() + 1, items_.end()}; }
 
     [[noreturn]] void fail(const std::string& why) const {
-        throw DataError("ファイル「" + path_ + "」の" + std::to_string(line_no_) + "行目（" + key() + "）: " + why);
+        throw DataError("ファイル「" + path_ + "」の" + std::to_string(line_no_) + "行目（" +
+                        key() + "）: " + why);
     }
 
   private:
@@ -180,7 +181,8 @@ void read_tjkn1(DesignData& d, LineItems& in) {
     s.crown_yaita = in.real();
     s.cohesion_lvl = in.real();
     y.disp_allow[2] = in.real();
-    for (int i = 0; i < 3; ++i) y.stress_allow[i] = in.real();
+    for (int i = 0; i < 3; ++i)
+        y.stress_allow[i] = in.real();
     s.seabed_sekou = in.real();
     y.young_e = in.real();
     y.young_exp = in.integer();
@@ -209,7 +211,8 @@ void read_neire(DesignData& d, LineItems& in) {
     k.sindo_sw = in.integer();
     const double sindo = in.real();
     k.sindo_val = k.sindo_sw == 0 ? sindo : 0.0;
-    for (int i = 0; i < 3; ++i) k.sindo_factor[i] = in.real();
+    for (int i = 0; i < 3; ++i)
+        k.sindo_factor[i] = in.real();
     k.mikake_sw = in.integer();
     const double mikake = in.real();
     k.mikake_val = k.mikake_sw == 0 ? mikake : 0.0;
@@ -218,8 +221,10 @@ void read_neire(DesignData& d, LineItems& in) {
 
 void read_fsyok(DesignData& d, LineItems& in) {
     FsyokData& f = d.yaita_dat.fsyok_dat;
-    for (int i = 0; i < 4; ++i) f.sea_rate[i] = in.real();
-    for (int i = 0; i < 3; ++i) f.land_rate[i] = in.real();
+    for (int i = 0; i < 4; ++i)
+        f.sea_rate[i] = in.real();
+    for (int i = 0; i < 3; ++i)
+        f.land_rate[i] = in.real();
     in.real();
     in.real();
     f.service_life = in.integer();
@@ -234,10 +239,12 @@ void read_fsyok(DesignData& d, LineItems& in) {
 
 void read_tugit(DesignData& d, LineItems& in) {
     YaitaData& y = d.yaita_dat;
-    for (int i = 0; i < 3; ++i) y.joint_alpha[i] = in.real();
+    for (int i = 0; i < 3; ++i)
+        y.joint_alpha[i] = in.real();
     y.alpha_sw = 0;
     bool all_one = true;
-    for (double a : y.joint_alpha) all_one = all_one && std::fabs(a - 1.0) < 0.001;
+    for (double a : y.joint_alpha)
+        all_one = all_one && std::fabs(a - 1.0) < 0.001;
     if (all_one) {
         y.alpha_sw = 1;
         return;
@@ -270,7 +277,8 @@ void read_layer(DosouRec& l, LineItems& in) {
     l.unit_w[0] = in.real();
     in.real(); // submerged weight: saturated − 10 again when written
     l.unit_w[1] = in.real();
-    for (int i = 0; i < 3; ++i) l.soil_val[i] = in.real();
+    for (int i = 0; i < 3; ++i)
+        l.soil_val[i] = in.real();
     l.soil_sw = l.soil_val[0] == 0.0 ? 1 : 0;
     l.kh_sw = std::max(in.integer() - 1, 0);
     if (l.kh_sw > 3) in.fail("横抵抗の計算方法が範囲外です。");
@@ -309,7 +317,8 @@ ConversionScope import_cal_file(DesignData& d, const std::string& path) {
     d.data_ver = kVersion100;
     clear_tables(d);
     // Only what the file carries is in gravitational units.
-    ConversionScope scope{false, false, false, false, false, false, false, false, false, false, false};
+    ConversionScope scope{false, false, false, false, false, false,
+                          false, false, false, false, false};
     RowCounters rows;
     for (std::size_t n = 0; n < lines.size(); ++n) {
         const std::string& text = lines[n];
@@ -347,13 +356,18 @@ ConversionScope import_cal_file(DesignData& d, const std::string& path) {
             r.q_seismic = in.real();
             scope.surcharge_zones = true;
         } else if (key == "etcjo") {
-            read_force(d.gairyoku_dat.gairyoku_jyo[next_row(rows.normal_forces, kForceRoom, in, "常時の外力")], in);
+            read_force(d.gairyoku_dat.gairyoku_jyo[next_row(rows.normal_forces, kForceRoom, in,
+                                                            "常時の外力")],
+                       in);
             scope.normal_forces = true;
         } else if (key == "etcjs") {
-            read_force(d.gairyoku_dat.gairyoku_jis[next_row(rows.seismic_forces, kForceRoom, in, "地震時の外力")], in);
+            read_force(d.gairyoku_dat.gairyoku_jis[next_row(rows.seismic_forces, kForceRoom, in,
+                                                            "地震時の外力")],
+                       in);
             scope.seismic_forces = true;
         } else if (key == "kokan") {
-            KokanRec& r = d.yaita_dat.kokan_tbl[next_row(rows.pipes, kSteelPipeRoom, in, "鋼管矢板")];
+            KokanRec& r =
+                d.yaita_dat.kokan_tbl[next_row(rows.pipes, kSteelPipeRoom, in, "鋼管矢板")];
             r.diameter = in.real();
             r.thickness = in.real();
             r.joint_spacing = 0.0;
@@ -365,10 +379,14 @@ ConversionScope import_cal_file(DesignData& d, const std::string& path) {
                 r.joint_spacing = joint;
             }
         } else if (key == "sdatu") {
-            read_layer(d.dosou_dat.dosou_riku[next_row(rows.land_layers, kSoilLayerRoom, in, "陸側土層")], in);
+            read_layer(
+                d.dosou_dat.dosou_riku[next_row(rows.land_layers, kSoilLayerRoom, in, "陸側土層")],
+                in);
             scope.land_layers = true;
         } else if (key == "jdatu") {
-            read_layer(d.dosou_dat.dosou_umi[next_row(rows.sea_layers, kSoilLayerRoom, in, "海側土層")], in);
+            read_layer(
+                d.dosou_dat.dosou_umi[next_row(rows.sea_layers, kSoilLayerRoom, in, "海側土層")],
+                in);
             scope.sea_layers = true;
         } else if (key == "tikei") {
             TikeiPoint& p = t.tikei_tbl[next_row(rows.ground_points, kGroundPointRoom, in, "地形")];
@@ -389,7 +407,8 @@ ConversionScope import_cal_file(DesignData& d, const std::string& path) {
             w.h_lvl = in.real();
             w.hb_sw = in.integer() - 1;
             w.slope_x = in.real();
-            for (int i = 0; i < kStudiedTideLevels; ++i) w.hb_lvl[i] = in.real();
+            for (int i = 0; i < kStudiedTideLevels; ++i)
+                w.hb_lvl[i] = in.real();
         } else if (key == "hhwl_") {
             read_tide_level(d, in, 0);
         } else if (key == "hwl__") {

@@ -9,7 +9,8 @@ namespace wtn {
 
 namespace {
 
-constexpr double kWaterUnitWeight = 10.0; // kN/m3 taken off the saturated weight for the submerged weight
+constexpr double kWaterUnitWeight =
+    10.0; // kN/m3 taken off the saturated weight for the submerged weight
 
 // One key line: the key, then its pieces each after a comma. Items carry the
 // blanks of the calculation input's number text.
@@ -43,7 +44,9 @@ int pair_code(int first, int second) {
 }
 
 // Per tide level: 1 set, 2 clear.
-int level_flag(int value) { return value != 0 ? 1 : 2; }
+int level_flag(int value) {
+    return value != 0 ? 1 : 2;
+}
 
 std::string swdat_line(DesignData& d) {
     SekkeiData& s = d.sekkei_dat;
@@ -82,10 +85,15 @@ std::string joken_line(const DesignData& d) {
     KeyLine line("joken");
     line.r(s.tide_lvl[1], "H.W.L.").r(s.tide_lvl[2], "L.W.L.").i(rwl_kind);
     line.r(residual_water_level(s), "残留水位");
-    line.r(d.dosou_dat.dosou_riku[0].top_lvl, "土層上限").r(s.seabed_kansei, "設計海底面").r(s.embed_lvl, "根入れ高");
+    line.r(d.dosou_dat.dosou_riku[0].top_lvl, "土層上限")
+        .r(s.seabed_kansei, "設計海底面")
+        .r(s.embed_lvl, "根入れ高");
     line.r(s.bottom_lvl, "最終土層の下限高");
-    line.r(straight ? t.ground_ang[0] : 0.0, "地表面角度").r(straight ? t.ground_ang[1] : t.seabed_ang, "海底面角度");
-    line.r(s.water_w, "海水の単位体積重量").r(t.surcharge_q[0], "上載荷重").r(t.surcharge_q[1], "上載荷重");
+    line.r(straight ? t.ground_ang[0] : 0.0, "地表面角度")
+        .r(straight ? t.ground_ang[1] : t.seabed_ang, "海底面角度");
+    line.r(s.water_w, "海水の単位体積重量")
+        .r(t.surcharge_q[0], "上載荷重")
+        .r(t.surcharge_q[1], "上載荷重");
     line.r(y.disp_allow[0], "許容変位量").r(y.disp_allow[1], "許容変位量");
     line.i(y.yaita_kind + 1).i(y.u_kind + 1).i(y.steel_grade + 1);
     return line.str();
@@ -96,8 +104,11 @@ std::string tjkn1_line(const DesignData& d) {
     const YaitaData& y = d.yaita_dat;
     KeyLine line("tjkn1");
     line.r(s.tide_lvl[0], "H.H.W.L.").r(s.tide_lvl[3], "任意潮位").r(s.crown_jobu, "上部工天端高");
-    line.r(s.crown_yaita, "矢板天端高").r(s.cohesion_lvl, "粘着基準高").r(y.disp_allow[2], "許容変位量");
-    for (int i = 0; i < 3; ++i) line.r(y.stress_allow[i], "許容応力度");
+    line.r(s.crown_yaita, "矢板天端高")
+        .r(s.cohesion_lvl, "粘着基準高")
+        .r(y.disp_allow[2], "許容変位量");
+    for (int i = 0; i < 3; ++i)
+        line.r(y.stress_allow[i], "許容応力度");
     line.r(s.seabed_sekou, "施工時設計海底面").r(y.young_e, "ヤング係数").r(0.0, "ヤング係数");
     return line.str();
 }
@@ -112,7 +123,8 @@ std::string neire_line(const DesignData& d) {
     KeyLine line("neire");
     add_method(line, d.dosou_dat.dosou_hoho[1]);
     line.i(k.sindo_sw).r(design_seismic_coefficient(k, d.custom_tbl.sindo_round_sw), "設計震度");
-    for (int i = 0; i < 3; ++i) line.r(k.sindo_factor[i], "震度の係数");
+    for (int i = 0; i < 3; ++i)
+        line.r(k.sindo_factor[i], "震度の係数");
     line.i(k.mikake_sw).r(k.mikake_sw == 0 ? k.mikake_val : 0.0, "見かけの震度");
     add_method(line, d.dosou_dat.dosou_hoho[0]);
     return line.str();
@@ -121,8 +133,10 @@ std::string neire_line(const DesignData& d) {
 std::string fsyok_line(const DesignData& d) {
     const FsyokData& f = d.yaita_dat.fsyok_dat;
     KeyLine line("fsyok");
-    for (int i = 0; i < 4; ++i) line.r(f.sea_rate[i], "腐食速度");
-    for (int i = 0; i < 3; ++i) line.r(f.land_rate[i], "腐食速度");
+    for (int i = 0; i < 4; ++i)
+        line.r(f.sea_rate[i], "腐食速度");
+    for (int i = 0; i < 3; ++i)
+        line.r(f.land_rate[i], "腐食速度");
     line.r(0.0, "").r(0.0, "");
     line.i(to_integer16(f.service_life, "耐用年数"));
     line.r(f.reduction[0], "低減率").r(f.reduction[1], "低減率");
@@ -140,7 +154,8 @@ void add_id_lines(std::vector<std::string>& out, const char* key,
     }
     for (std::size_t first = 0; first < ids.size(); first += kIdsPerCalLine) {
         KeyLine line(key);
-        for (std::size_t i = first; i < ids.size() && i < first + kIdsPerCalLine; ++i) line.i(ids[i]);
+        for (std::size_t i = first; i < ids.size() && i < first + kIdsPerCalLine; ++i)
+            line.i(ids[i]);
         out.push_back(line.str());
     }
 }
@@ -164,7 +179,9 @@ void add_layer_lines(std::vector<std::string>& out, const char* key,
         const bool sand = l.soil_sw == 0;
         const int option = l.kh_sw >= 0 && l.kh_sw <= 3 ? l.kh_sw : 0;
         KeyLine line(key);
-        line.r(l.top_lvl, "土層上限").r(l.unit_w[0], "湿潤重量").r(l.unit_w[1] - kWaterUnitWeight, "水中重量");
+        line.r(l.top_lvl, "土層上限")
+            .r(l.unit_w[0], "湿潤重量")
+            .r(l.unit_w[1] - kWaterUnitWeight, "水中重量");
         line.r(l.unit_w[1], "飽和重量").r(sand ? l.soil_val[0] : 0.0, "内部摩擦角");
         line.r(sand ? 0.0 : l.soil_val[1], "C0").r(sand ? 0.0 : l.soil_val[2], "K");
         line.i(l.kh_sw + 1).r(l.n_val[option], "N値").r(soil_layer_constant(l), "横抵抗定数");
@@ -183,7 +200,10 @@ void add_tide_lines(std::vector<std::string>& out, const DesignData& d) {
         // The derived length goes into the line only; the row keeps its own L.
         const double length = method == 1 ? tide_wave_length(d.sekkei_dat, w, k, row) : row.length;
         KeyLine line(keys[k]);
-        line.i(goda ? row.flag1 + 1 : 0).r(row.h13, "H1/3").r(row.hmax, goda ? "Hmax" : "HD").i(method);
+        line.i(goda ? row.flag1 + 1 : 0)
+            .r(row.h13, "H1/3")
+            .r(row.hmax, goda ? "Hmax" : "HD")
+            .i(method);
         line.r(row.period, "周期").r(length, "波長").r(row.beta, "入射角");
         out.push_back(line.str());
     }
@@ -208,7 +228,9 @@ std::vector<std::string> cal_file_lines(DesignData& d) {
     out.push_back(neire_line(d));
     out.push_back(fsyok_line(d));
     out.push_back(KeyLine("tugit")
-                      .r(y.joint_alpha[0], "継手効率").r(y.joint_alpha[1], "継手効率").r(y.joint_alpha[2], "継手効率")
+                      .r(y.joint_alpha[0], "継手効率")
+                      .r(y.joint_alpha[1], "継手効率")
+                      .r(y.joint_alpha[2], "継手効率")
                       .str());
     // Pile ids only for the two types of free choice: steel (2) and PC (6).
     if (y.yaita_kind == 2 || y.yaita_kind == 6) {
@@ -219,8 +241,12 @@ std::vector<std::string> cal_file_lines(DesignData& d) {
     for (int i = 0; i < kSurchargeRoom; ++i) {
         const JosaiRow& r = t.josai_tbl[i];
         if (r.q_normal == 0.0 && r.q_seismic == 0.0) break;
-        out.push_back(KeyLine("josai").r(r.start_x, "載荷範囲").r(r.end_x, "載荷範囲")
-                          .r(r.q_normal, "上載荷重").r(r.q_seismic, "上載荷重").str());
+        out.push_back(KeyLine("josai")
+                          .r(r.start_x, "載荷範囲")
+                          .r(r.end_x, "載荷範囲")
+                          .r(r.q_normal, "上載荷重")
+                          .r(r.q_seismic, "上載荷重")
+                          .str());
     }
     add_force_lines(out, "etcjo", d.gairyoku_dat.gairyoku_jyo);
     add_force_lines(out, "etcjs", d.gairyoku_dat.gairyoku_jis);
@@ -228,7 +254,8 @@ std::vector<std::string> cal_file_lines(DesignData& d) {
         const KokanRec& r = y.kokan_tbl[i];
         if (r.diameter == 0.0 || r.thickness == 0.0) break;
         const double joint = r.joint_type == 3 ? r.joint_spacing : r.joint_type + 1;
-        out.push_back(KeyLine("kokan").r(r.diameter, "外径").r(r.thickness, "板厚").r(joint, "継手").str());
+        out.push_back(
+            KeyLine("kokan").r(r.diameter, "外径").r(r.thickness, "板厚").r(joint, "継手").str());
     }
     add_layer_lines(out, "sdatu", d.dosou_dat.dosou_riku);
     add_layer_lines(out, "jdatu", d.dosou_dat.dosou_umi);
@@ -240,24 +267,43 @@ std::vector<std::string> cal_file_lines(DesignData& d) {
     for (int i = 0; i < kFillRoom; ++i) {
         const MoridRow& r = t.morid_tbl[i];
         if (r.wet_w == 0.0 || r.sat_w == 0.0) break;
-        out.push_back(KeyLine("morid").r(r.top_lvl, "盛土").r(r.wet_w, "盛土")
-                          .r(r.sat_w - kWaterUnitWeight, "盛土").r(r.sat_w, "盛土").str());
+        out.push_back(KeyLine("morid")
+                          .r(r.top_lvl, "盛土")
+                          .r(r.wet_w, "盛土")
+                          .r(r.sat_w - kWaterUnitWeight, "盛土")
+                          .r(r.sat_w, "盛土")
+                          .str());
     }
     {
         KeyLine line("wlvl_");
-        line.i(w.depth_sw + 1).r(w.d_lvl, "d").r(w.h2_lvl, "h'").r(w.h_lvl, "h").i(w.hb_sw + 1).r(w.slope_x, "勾配");
-        for (int i = 0; i < kStudiedTideLevels; ++i) line.r(w.hb_lvl[i], "hb");
+        line.i(w.depth_sw + 1)
+            .r(w.d_lvl, "d")
+            .r(w.h2_lvl, "h'")
+            .r(w.h_lvl, "h")
+            .i(w.hb_sw + 1)
+            .r(w.slope_x, "勾配");
+        for (int i = 0; i < kStudiedTideLevels; ++i)
+            line.r(w.hb_lvl[i], "hb");
         out.push_back(line.str());
     }
     add_tide_lines(out, d);
-    out.push_back(KeyLine("caldt").r(d.caldt_vals[0], "施工根入れ深度").r(d.caldt_vals[1], "矢板長").str());
+    out.push_back(
+        KeyLine("caldt").r(d.caldt_vals[0], "施工根入れ深度").r(d.caldt_vals[1], "矢板長").str());
     out.push_back(KeyLine("nir_t")
-                      .i(k.dynwater_sw).i(y.second_sw).r(y.kh_lm, "kh").r(w.lambda2, "λ2").i(k.clay_sw).i(k.okabe_sw)
+                      .i(k.dynwater_sw)
+                      .i(y.second_sw)
+                      .r(y.kh_lm, "kh")
+                      .r(w.lambda2, "λ2")
+                      .i(k.clay_sw)
+                      .i(k.okabe_sw)
                       .str());
     out.push_back(KeyLine("wav_t").i(w.static_sw).str());
     out.push_back(KeyLine("add_1")
-                      .r(s.delta_jyo[0], "壁面摩擦角").r(s.delta_jyo[1], "壁面摩擦角")
-                      .r(s.delta_jis[0], "壁面摩擦角").r(s.delta_jis[1], "壁面摩擦角").str());
+                      .r(s.delta_jyo[0], "壁面摩擦角")
+                      .r(s.delta_jyo[1], "壁面摩擦角")
+                      .r(s.delta_jis[0], "壁面摩擦角")
+                      .r(s.delta_jis[1], "壁面摩擦角")
+                      .str());
     return out;
 }
 

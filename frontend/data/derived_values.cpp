@@ -11,14 +11,14 @@ namespace {
 
 using marume::round_dec;
 
-constexpr double kGravity = 9.8;                  // m/s2
-constexpr double kPi = 3.14159265358979;          // 15 digits, as the derived lengths have always used
-constexpr double kWaveTolerance = 0.000001;       // relative change of L that ends the iteration
-constexpr double kSmallestPeriodOrDepth = 0.001;  // s, m
-constexpr int kWaveIterationLimit = 200;          // Newton settles in a handful of steps
+constexpr double kGravity = 9.8;            // m/s2
+constexpr double kPi = 3.14159265358979;    // 15 digits, as the derived lengths have always used
+constexpr double kWaveTolerance = 0.000001; // relative change of L that ends the iteration
+constexpr double kSmallestPeriodOrDepth = 0.001; // s, m
+constexpr int kWaveIterationLimit = 200;         // Newton settles in a handful of steps
 constexpr double kSmallestChartN = 0.0001;
 constexpr double kSmallestLayerN = 0.00001;
-constexpr double kLinearFactor = 1500.0;          // Kh = 1500 N
+constexpr double kLinearFactor = 1500.0; // Kh = 1500 N
 
 struct ChartLine {
     double n1, k1, n2, k2;
@@ -29,7 +29,9 @@ constexpr ChartLine kChartLines[] = {
     {1.0, 520.0, 100.0, 8400.0},
 };
 
-double log10_of(double x) { return std::log(x) / std::log(10.0); }
+double log10_of(double x) {
+    return std::log(x) / std::log(10.0);
+}
 
 } // namespace
 

@@ -45,7 +45,8 @@ double calc_wave_length(double period, double depth);
 // Wave length of tide level k for its line of the calculation input, to 2
 // decimals: the depth is the tide level minus h, or minus d for a Kuroda /
 // Hiroi row with depth_sw not 0.
-double tide_wave_length(const SekkeiData& sekkei, const SekoujiData& sekouji, int k, const WaveRec& row);
+double tide_wave_length(const SekkeiData& sekkei, const SekoujiData& sekouji, int k,
+                        const WaveRec& row);
 
 // The hb levels that the construction-stage screen stores when hb is taken
 // from the seabed slope (hb_sw 0) under Goda's formula: the ground level

@@ -29,7 +29,7 @@
 namespace wtn {
 
 // Room of the tables, as the screens and the project file hold them.
-inline constexpr int kStudiedTideLevels = 4;      // H.H.W.L., H.W.L., L.W.L., user-named level
+inline constexpr int kStudiedTideLevels = 4;   // H.H.W.L., H.W.L., L.W.L., user-named level
 inline constexpr int kSoilLayerRoom = 15;      // layers per side on the soil-layer screen
 inline constexpr int kSurchargeRoom = 5;       // surcharge zones
 inline constexpr int kForceRoom = 5;           // external forces per case
@@ -39,10 +39,10 @@ inline constexpr int kFillRoom = 3;            // embankment (fill) rows
 inline constexpr int kPileSelectionRoom = 100; // selected pile-id pairs saved per list
 inline constexpr int kCatalogueRoom = 101;     // catalogue piles, installed and user's
 
-inline constexpr int kTitleLength = 36;        // characters of data_title
-inline constexpr int kTideNameLength = 10;     // characters of tide_name
-inline constexpr int kForceNameLength = 20;    // characters of an external force name
-inline constexpr int kPileNameLength = 16;     // characters of a catalogue pile name
+inline constexpr int kTitleLength = 36;     // characters of data_title
+inline constexpr int kTideNameLength = 10;  // characters of tide_name
+inline constexpr int kForceNameLength = 20; // characters of an external force name
+inline constexpr int kPileNameLength = 16;  // characters of a catalogue pile name
 
 // Text of the current file while the project has no file.
 inline constexpr const char* kUntitled = "無題";
@@ -81,15 +81,16 @@ struct KokanRec {
 // older naming of the same layout is A(0..3) = top_lvl, unit_w(0..2);
 // B(0..3) = soil_val; lateral option = kh_sw; C(0..4) = kh_val; D(0..4) = n_val.
 struct DosouRec {
-    double top_lvl = 0.0;              // elevation of the top of the layer, m
-    std::array<double, 3> unit_w{};    // (0) wet, (1) saturated unit weight; (2) spare
-    int soil_sw = 0;                   // 0 sand, 1 clay
-    std::array<double, 4> soil_val{};  // (0) friction angle, deg; (1) C0 of C = C0 + K z, kN/m2; (2) K; (3) spare
+    double top_lvl = 0.0;           // elevation of the top of the layer, m
+    std::array<double, 3> unit_w{}; // (0) wet, (1) saturated unit weight; (2) spare
+    int soil_sw = 0;                // 0 sand, 1 clay
+    std::array<double, 4>
+        soil_val{}; // (0) friction angle, deg; (1) C0 of C = C0 + K z, kN/m2; (2) K; (3) spare
     // Lateral resistance: 0 given directly (Kh kN/m3, Kc kN/m2.5),
     // 1 Kh = 1500 N, 2 from N by Yokoyama's chart, 3 from N by the N-Kc chart.
     int kh_sw = 0;
-    std::array<double, 5> kh_val{};    // the constant kept per method; (0) the directly given one
-    std::array<double, 5> n_val{};     // the N value kept per method (1) to (3)
+    std::array<double, 5> kh_val{}; // the constant kept per method; (0) the directly given one
+    std::array<double, 5> n_val{};  // the N value kept per method (1) to (3)
 };
 
 // Method record of one side for the C-type and S-type ground methods.
@@ -98,16 +99,17 @@ struct DosouHohoRec {
     // 0 given directly (Kc kN/m2.5, Ks kN/m3.5), 1 from the mean N value,
     // 2 from the rate of increase of N.
     int hoho_sw = 0;
-    std::array<double, 4> hoho_k{}; // (0) Kc or Ks given; (1), (2) as typed in the N boxes; (3) spare
+    std::array<double, 4>
+        hoho_k{}; // (0) Kc or Ks given; (1), (2) as typed in the N boxes; (3) spare
     std::array<double, 4> hoho_n{}; // (0) 0; (1) mean N value; (2) rate of increase of N; (3) spare
 };
 
 // One external force.
 struct GairyokuRec {
-    std::string name;      // "外力名称", 20 characters in the files
-    int direction = 0;     // 0 active side, 1 passive side
-    double force = 0.0;    // horizontal force, kN/m
-    double height = 0.0;   // acting height, m
+    std::string name;    // "外力名称", 20 characters in the files
+    int direction = 0;   // 0 active side, 1 passive side
+    double force = 0.0;  // horizontal force, kN/m
+    double height = 0.0; // acting height, m
 };
 
 // One catalogue sheet pile.
@@ -127,64 +129,68 @@ struct PileIdPair {
 
 // Basic conditions (screen 0).
 struct SekkeiData {
-    int std_sw = 0;      // 0 port standard, 1 fishery-port standard
-    int neire_sw = 0;    // embedment method: 0 Chang, 1 Chang multi-layer, 2 C-type, 3 C-type multi-layer, 4 S-type
-    int kanseiji_sw = 0; // completed-state study, 1 on
-    int sekouji_sw = 0;  // construction-stage study, 1 on
-    int stress_sw = 0;   // section decided by stress: 0 yes, 1 no
-    int disp_sw = 0;     // section decided by displacement: 0 yes, 1 no
-    int zevove_sw = 0;   // decided by the virtual-seabed reaction: 0 yes, 1 no (1 in practice)
-    double water_w = 0.0;               // unit weight of water, kN/m3
-    std::array<double, 3> delta_jyo{};  // wall friction, normal case: (0) active, (1) passive; deg
-    std::array<double, 3> delta_jis{};  // the same, seismic case
-    std::array<double, 6> tide_lvl{};   // (0) H.H.W.L., (1) H.W.L., (2) L.W.L., (3) user-named, (4) residual water level given
-    std::string tide_name;              // name of the user-named level, 10 characters
-    int rwl_sw = 0;      // residual water level: 0 2/3 rule, 1 1.0 rule, 2 given
-    double crown_jobu = 0.0;    // crown of the superstructure, m
-    double crown_yaita = 0.0;   // crown of the sheet pile, m
-    double seabed_kansei = 0.0; // design seabed, completed state, m
-    double seabed_sekou = 0.0;  // design seabed, construction stage, m
-    double cohesion_lvl = 0.0;  // reference level of cohesion, m
-    double embed_lvl = 0.0;     // pile embedment level, m
-    double bottom_lvl = 0.0;    // lower limit of the last soil layer, m
+    int std_sw = 0;       // 0 port standard, 1 fishery-port standard
+    int neire_sw = 0;     // embedment method: 0 Chang, 1 Chang multi-layer, 2 C-type, 3 C-type
+                          // multi-layer, 4 S-type
+    int kanseiji_sw = 0;  // completed-state study, 1 on
+    int sekouji_sw = 0;   // construction-stage study, 1 on
+    int stress_sw = 0;    // section decided by stress: 0 yes, 1 no
+    int disp_sw = 0;      // section decided by displacement: 0 yes, 1 no
+    int zevove_sw = 0;    // decided by the virtual-seabed reaction: 0 yes, 1 no (1 in practice)
+    double water_w = 0.0; // unit weight of water, kN/m3
+    std::array<double, 3> delta_jyo{}; // wall friction, normal case: (0) active, (1) passive; deg
+    std::array<double, 3> delta_jis{}; // the same, seismic case
+    std::array<double, 6> tide_lvl{};  // (0) H.H.W.L., (1) H.W.L., (2) L.W.L., (3) user-named, (4)
+                                       // residual water level given
+    std::string tide_name;             // name of the user-named level, 10 characters
+    int rwl_sw = 0;                    // residual water level: 0 2/3 rule, 1 1.0 rule, 2 given
+    double crown_jobu = 0.0;           // crown of the superstructure, m
+    double crown_yaita = 0.0;          // crown of the sheet pile, m
+    double seabed_kansei = 0.0;        // design seabed, completed state, m
+    double seabed_sekou = 0.0;         // design seabed, construction stage, m
+    double cohesion_lvl = 0.0;         // reference level of cohesion, m
+    double embed_lvl = 0.0;            // pile embedment level, m
+    double bottom_lvl = 0.0;           // lower limit of the last soil layer, m
 };
 
 // Completed state (screen 1).
 struct KanseijiData {
-    int jyo_sw = 0;        // normal case studied
-    int jis_sw = 0;        // seismic case studied
-    int shape_sw = 0;      // ground surface: 0 straight, 1 embankment
-    int load_sw = 0;       // surcharge: 0 taken at the seabed for all layers, 1 per layer
-    int clay_sw = 0;       // clay pressure (normal case): 0 compare both formulas, 1 Pa = Σγh + w − 2c only
-    int sindo_sw = 0;      // design seismic coefficient: 0 given, 1 product of the factors
+    int jyo_sw = 0;   // normal case studied
+    int jis_sw = 0;   // seismic case studied
+    int shape_sw = 0; // ground surface: 0 straight, 1 embankment
+    int load_sw = 0;  // surcharge: 0 taken at the seabed for all layers, 1 per layer
+    int clay_sw =
+        0; // clay pressure (normal case): 0 compare both formulas, 1 Pa = Σγh + w − 2c only
+    int sindo_sw = 0; // design seismic coefficient: 0 given, 1 product of the factors
     double sindo_val = 0.0;
     std::array<double, 4> sindo_factor{}; // (0) regional, (1) ground type, (2) importance
-    int mikake_sw = 0;     // apparent seismic coefficient: 0 given, 1 general, 2 Niken, 3 Arai-Yokoi
+    int mikake_sw = 0; // apparent seismic coefficient: 0 given, 1 general, 2 Niken, 3 Arai-Yokoi
     double mikake_val = 0.0;
     int rwl_k_sw = 0;      // coefficient at the R.W.L.: 0 air above / apparent below, 1 air both
     int lwl_k_sw = 0;      // the same at the L.W.L.
     int pa_formula_sw = 0; // 0 compare (1) and (2), 1 formula (1) only
-    int pa_method_sw = 0;  // 0 interpolate to zero apparent k at seabed − 10 m, 1 apparent k throughout
-    int dynwater_sw = 0;   // dynamic water pressure: 1 on, 2 off
-    int okabe_sw = 0;      // Okabe's formula when the root is negative, 1 on
+    int pa_method_sw =
+        0; // 0 interpolate to zero apparent k at seabed − 10 m, 1 apparent k throughout
+    int dynwater_sw = 0; // dynamic water pressure: 1 on, 2 off
+    int okabe_sw = 0;    // Okabe's formula when the root is negative, 1 on
 };
 
 // Construction stage, waves (screen 2).
 struct SekoujiData {
-    int wave_sw = 0;   // 0 Goda, 1 Kuroda / Hiroi (Morihira)
-    int dissip_sw = 0; // 0 wave-dissipating works, 1 none
+    int wave_sw = 0;                     // 0 Goda, 1 Kuroda / Hiroi (Morihira)
+    int dissip_sw = 0;                   // 0 wave-dissipating works, 1 none
     std::array<int, 5> tide_kentou_sw{}; // tide level studied, per level (0) to (3)
     std::array<int, 5> tide_sakuzu_sw{}; // tide level drawn
-    int depth_sw = 0;  // depth for wave length and pressure: 0 at h, 1 at d
+    int depth_sw = 0;                    // depth for wave length and pressure: 0 at h, 1 at d
     double lambda1 = 0.0;
     double lambda2 = 0.0;
-    double d_lvl = 0.0;   // d, crown of the foot protection or mound cover, m
-    double h2_lvl = 0.0;  // h', lower limit of the wave-pressure range, m
-    double h_lvl = 0.0;   // h, ground level in front of the structure, m
-    double slope_x = 0.0; // X of the seabed slope 1/X
-    int hb_sw = 0;        // hb: 0 from the slope, 1 given
+    double d_lvl = 0.0;             // d, crown of the foot protection or mound cover, m
+    double h2_lvl = 0.0;            // h', lower limit of the wave-pressure range, m
+    double h_lvl = 0.0;             // h, ground level in front of the structure, m
+    double slope_x = 0.0;           // X of the seabed slope 1/X
+    int hb_sw = 0;                  // hb: 0 from the slope, 1 given
     std::array<double, 5> hb_lvl{}; // hb per tide level, m
-    int static_sw = 0;    // static water pressure: 0 ignored, 1 considered
+    int static_sw = 0;              // static water pressure: 0 ignored, 1 considered
     std::array<WaveRec, 5> goda_tbl{};
     std::array<WaveRec, 5> kuroda_tbl{};
 };
@@ -192,25 +198,28 @@ struct SekoujiData {
 // Corrosion block of the sheet-pile screen.
 struct FsyokData {
     int range_sw = 0;                 // 0 sea water and mud layer, 1 mud layer only
-    std::array<double, 5> sea_rate{}; // mm/year: (0) above H.W.L., (1) H.W.L. to L.W.L. − 1 m, (2) sea water, (3) mud layer
-    std::array<double, 4> land_rate{};// mm/year: (0) air, (1) water, (2) mud layer
-    double service_life = 0.0;        // years
-    std::array<int, 3> reduction{};   // reduction rate of the pile, %: (0) sea water, (1) mud layer
+    std::array<double, 5> sea_rate{}; // mm/year: (0) above H.W.L., (1) H.W.L. to L.W.L. − 1 m, (2)
+                                      // sea water, (3) mud layer
+    std::array<double, 4> land_rate{}; // mm/year: (0) air, (1) water, (2) mud layer
+    double service_life = 0.0;         // years
+    std::array<int, 3> reduction{}; // reduction rate of the pile, %: (0) sea water, (1) mud layer
 };
 
 // Sheet pile (screen 3).
 struct YaitaData {
-    int yaita_kind = 0;  // 0 U, 1 Z, 2 steel of free choice, 3 steel pipe, 4 PC (salt), 5 PC, 6 PC of free choice
-    int u_kind = 0;      // 0 improved, 1 general, 2 wide
-    int steel_grade = 0; // 0 SY295/SKY400, 1 SY390/SKY490
-    double young_e = 0.0;   // Young's modulus, kN/mm2 (the coefficient of young_e × 10^young_exp)
-    int young_exp = 0;      // always 0 after a save and reload
-    std::array<double, 4> disp_allow{};   // allowable head displacement, cm: normal, seismic, construction
+    int yaita_kind =
+        0; // 0 U, 1 Z, 2 steel of free choice, 3 steel pipe, 4 PC (salt), 5 PC, 6 PC of free choice
+    int u_kind = 0;       // 0 improved, 1 general, 2 wide
+    int steel_grade = 0;  // 0 SY295/SKY400, 1 SY390/SKY490
+    double young_e = 0.0; // Young's modulus, kN/mm2 (the coefficient of young_e × 10^young_exp)
+    int young_exp = 0;    // always 0 after a save and reload
+    std::array<double, 4>
+        disp_allow{}; // allowable head displacement, cm: normal, seismic, construction
     std::array<double, 4> stress_allow{}; // allowable stress, N/mm2: normal, seismic, construction
-    int second_sw = 0;   // secondary-stress check: 1 on, 2 off
-    double kh_lm = 0.0;  // kh for lmMAX, kN/m3
-    int alpha_sw = 0;    // 1 when all three joint_alpha equal 1
-    std::array<double, 3> joint_alpha{}; // I section, I embedment, Z section
+    int second_sw = 0;                    // secondary-stress check: 1 on, 2 off
+    double kh_lm = 0.0;                   // kh for lmMAX, kN/m3
+    int alpha_sw = 0;                     // 1 when all three joint_alpha equal 1
+    std::array<double, 3> joint_alpha{};  // I section, I embedment, Z section
     std::array<PileIdPair, kPileSelectionRoom + 1> yaita_sel{};
     std::array<KokanRec, kSteelPipeRoom + 1> kokan_tbl{};
     std::array<PileIdPair, kPileSelectionRoom + 1> pcyaita_sel{};
@@ -224,7 +233,7 @@ struct MoridRow {
 };
 
 struct JosaiRow {
-    double start_x = 0.0, end_x = 0.0; // m
+    double start_x = 0.0, end_x = 0.0;      // m
     double q_normal = 0.0, q_seismic = 0.0; // kN/m2
 };
 
@@ -234,7 +243,8 @@ struct TikeiPoint {
 
 // Ground surface (screen 4).
 struct TihyouData {
-    std::array<double, 3> ground_ang{};  // straight shape: (0) ground surface, (1) design seabed, deg
+    std::array<double, 3>
+        ground_ang{}; // straight shape: (0) ground surface, (1) design seabed, deg
     std::array<double, 3> surcharge_q{}; // straight shape: (0) normal, (1) seismic, kN/m2
     double seabed_ang = 0.0;             // embankment shape: design seabed, deg
     std::array<MoridRow, kFillRoom + 1> morid_tbl{};
@@ -258,25 +268,27 @@ struct GairyokuData {
 
 // The values of the customisation file, lines 1 to 4 and 6 to 20.
 struct CustomTable {
-    double wall_friction = 0.0;      // 1 δ, wall friction angle, deg
-    double wall_angle = 0.0;         // 2 ψ, angle of the wall with the vertical, deg
+    double wall_friction = 0.0;         // 1 δ, wall friction angle, deg
+    double wall_angle = 0.0;            // 2 ψ, angle of the wall with the vertical, deg
     double clay_collapse_normal = 0.0;  // 3 ζ of clay, normal case, deg
     double clay_collapse_seismic = 0.0; // 4 ζ of clay, seismic case, deg
-    int niken_crown_sw = 0;          // 6 Niken: apparent k at the crown under water (0 k', 1 air k)
-    int niken_rwl_sw = 0;            // 7 Niken: residual water position (0 actual, 1 ground crown)
-    int niken_front_sw = 0;          // 8 Niken: front water position (0 L.W.L., 1 seabed)
+    int niken_crown_sw = 0; // 6 Niken: apparent k at the crown under water (0 k', 1 air k)
+    int niken_rwl_sw = 0;   // 7 Niken: residual water position (0 actual, 1 ground crown)
+    int niken_front_sw = 0; // 8 Niken: front water position (0 L.W.L., 1 seabed)
     double ground_dummy_length = 0.0;  // 9 dummy length of the ground surface, m
     double consolidation_factor = 0.0; // 10 consolidation equilibrium factor
-    int pile_tip_sw = 0;             // 11 pile tip: 1 free, 2 pinned, 3 fixed
-    double element_pitch = 0.0;      // 12 element length of the multi-layer methods, m
-    int corroded_section_sw = 0;     // 13 section after corrosion: 0 from Z, 1 from the remaining section
-    int corroded_disp_sw = 0;        // 14 section for the displacements (Chang)
-    int corroded_digits = 0;         // 15 significant digits of the corroded section values
-    double chang_numerator = 0.0;    // 16 numerator of the embedment formula (Chang)
-    int koken_moment_sw = 0;         // 17 moment for the sea-water stress (port-research method)
-    int apparent_round_sw = 0;       // 18 rounding of the apparent seismic coefficient: 0 half up, 1 to 0.05
-    double qu_denominator = 0.0;     // 19 X of qu (N/mm2) = N / X
-    int sindo_round_sw = 0;          // 20 rounding of the design seismic coefficient: 0 half up, 1 to 0.05
+    int pile_tip_sw = 0;               // 11 pile tip: 1 free, 2 pinned, 3 fixed
+    double element_pitch = 0.0;        // 12 element length of the multi-layer methods, m
+    int corroded_section_sw =
+        0;                    // 13 section after corrosion: 0 from Z, 1 from the remaining section
+    int corroded_disp_sw = 0; // 14 section for the displacements (Chang)
+    int corroded_digits = 0;  // 15 significant digits of the corroded section values
+    double chang_numerator = 0.0; // 16 numerator of the embedment formula (Chang)
+    int koken_moment_sw = 0;      // 17 moment for the sea-water stress (port-research method)
+    int apparent_round_sw =
+        0; // 18 rounding of the apparent seismic coefficient: 0 half up, 1 to 0.05
+    double qu_denominator = 0.0; // 19 X of qu (N/mm2) = N / X
+    int sindo_round_sw = 0; // 20 rounding of the design seismic coefficient: 0 half up, 1 to 0.05
 };
 
 struct DesignData {
@@ -289,10 +301,11 @@ struct DesignData {
     GairyokuData gairyoku_dat;
 
     // Current-file cells.
-    std::string work_dir;   // the program folder: work files, template and customisation file
-    std::string dlg_dir;    // folder of the file dialogs, with its trailing "/"
+    std::string work_dir; // the program folder: work files, template and customisation file
+    std::string dlg_dir;  // folder of the file dialogs, with its trailing "/"
     std::string data_name = kUntitled; // bare project name, "無題" while untitled
-    std::string file_name = kUntitled; // the current project file's full path, "無題" while untitled
+    std::string file_name =
+        kUntitled; // the current project file's full path, "無題" while untitled
     // Set after opening an older project or an old calculation file: file_name
     // then proposes a ".tn2" beside it, and the first Save goes through Save As
     // so that an existing file of that name is never replaced unasked.

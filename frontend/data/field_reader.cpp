@@ -14,7 +14,8 @@ void split_line(const std::string& line, std::size_t line_no, auto&& add) {
     const std::size_t n = line.size();
     if (line.find_first_not_of(" \t") == std::string::npos) return; // an empty line holds no field
     while (i <= n) {
-        while (i < n && (line[i] == ' ' || line[i] == '\t')) ++i;
+        while (i < n && (line[i] == ' ' || line[i] == '\t'))
+            ++i;
         std::string field;
         if (i < n && line[i] == '"') {
             const std::size_t close = line.find('"', i + 1);
@@ -53,7 +54,8 @@ bool parse_real(const std::string& text, double& value) {
     return true;
 }
 
-FieldReader::FieldReader(const std::vector<std::string>& lines, std::string path, std::size_t first_line)
+FieldReader::FieldReader(const std::vector<std::string>& lines, std::string path,
+                         std::size_t first_line)
     : path_(std::move(path)) {
     for (std::size_t i = 0; i < lines.size(); ++i)
         split_line(lines[i], first_line + i, [this](std::string text, std::size_t line) {
@@ -71,7 +73,9 @@ void FieldReader::fail(const Field& field, const std::string& why) const {
     throw DataError("ファイル「" + path_ + "」の" + std::to_string(field.line) + "行目: " + why);
 }
 
-std::string FieldReader::text(const std::string& what) { return take(what).text; }
+std::string FieldReader::text(const std::string& what) {
+    return take(what).text;
+}
 
 double FieldReader::real(const std::string& what) {
     const Field& field = take(what);

@@ -14,7 +14,8 @@ class FieldReader {
   public:
     // Splits the lines of a file; path names the file in messages, and
     // first_line is the line number of lines[0] in that file.
-    FieldReader(const std::vector<std::string>& lines, std::string path, std::size_t first_line = 1);
+    FieldReader(const std::vector<std::string>& lines, std::string path,
+                std::size_t first_line = 1);
 
     // True when no field is left.
     bool at_end() const { return next_ >= fields_.size(); }

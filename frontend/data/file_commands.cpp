@@ -55,10 +55,13 @@ std::string folder_of(const std::string& path) {
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
-FileCommands::FileCommands(DesignData& data, Dialogs& dialogs, MainWindowScreens& screens, RecentFiles& recent)
+FileCommands::FileCommands(DesignData& data, Dialogs& dialogs, MainWindowScreens& screens,
+                           RecentFiles& recent)
     : data_(data), dialogs_(dialogs), screens_(screens), recent_(recent) {}
 
-bool FileCommands::write_work_cal_file(const std::string& name) { return write_cal_or_tell(data_, name); }
+bool FileCommands::write_work_cal_file(const std::string& name) {
+    return write_cal_or_tell(data_, name);
+}
 
 bool FileCommands::write_cal_or_tell(DesignData& data, const std::string& name) {
     try {
@@ -85,8 +88,11 @@ bool FileCommands::save_question(SaveQuestionKind kind) {
     question.title = kSaveQuestionTitle;
     question.icon = BoxIcon::information;
     question.default_button = Answer::no;
-    if (result == kDatOnlyAdopted) question.text = kAdoptedChangedQuestion;
-    else question.text = kind == SaveQuestionKind::new_or_open ? kUnsavedQuestion : kConditionsChangedQuestion;
+    if (result == kDatOnlyAdopted)
+        question.text = kAdoptedChangedQuestion;
+    else
+        question.text =
+            kind == SaveQuestionKind::new_or_open ? kUnsavedQuestion : kConditionsChangedQuestion;
     switch (dialogs_.ask(question)) {
     case Answer::yes:
         return file_save();
@@ -101,7 +107,8 @@ bool FileCommands::save_question(SaveQuestionKind kind) {
 void FileCommands::delete_old_results() {
     namespace fs = std::filesystem;
     std::error_code error;
-    for (const auto& entry : fs::directory_iterator(data_.work_dir.empty() ? "." : data_.work_dir, error)) {
+    for (const auto& entry :
+         fs::directory_iterator(data_.work_dir.empty() ? "." : data_.work_dir, error)) {
         if (!entry.is_regular_file(error)) continue;
         if (is_old_result_file(entry.path().filename().string())) fs::remove(entry.path(), error);
     }
@@ -114,7 +121,8 @@ void FileCommands::name_project(const std::string& path) {
 }
 
 void FileCommands::file_new() {
-    if (file_exists(join_path(data_.work_dir, kOrgFileName)) && !save_question(SaveQuestionKind::new_or_open))
+    if (file_exists(join_path(data_.work_dir, kOrgFileName)) &&
+        !save_question(SaveQuestionKind::new_or_open))
         return;
     DesignData loaded = data_;
     const std::string template_path = join_path(data_.work_dir, kTemplateProjectName);
@@ -158,7 +166,8 @@ bool FileCommands::open_path(const std::string& chosen, bool from_recent) {
         // Nothing is read, as for any other ending; the user is told why
         // instead of seeing the command do nothing (a recent file saved
         // under another ending would otherwise never open, without a word).
-        dialogs_.tell("「" + path + "」はプロジェクトファイル（.tn2、.wtn、.cal）ではないため開けません。");
+        dialogs_.tell("「" + path +
+                      "」はプロジェクトファイル（.tn2、.wtn、.cal）ではないため開けません。");
         return false;
     }
     DesignData loaded = data_;

@@ -20,8 +20,10 @@ inline constexpr const char* kTemplateProjectName = "新規.tn2";
 inline constexpr const char* kCaptionPrefix = "Tosvane２ - ";
 inline constexpr const char* kSaveQuestionTitle = "保存確認";
 inline constexpr const char* kSaveAsTitle = "名前を付けて保存";
-inline constexpr const char* kUnsavedQuestion = "現在開いているデータが保存されていません。保存しますか？";
-inline constexpr const char* kConditionsChangedQuestion = "検討条件が更新されています。保存しますか？";
+inline constexpr const char* kUnsavedQuestion =
+    "現在開いているデータが保存されていません。保存しますか？";
+inline constexpr const char* kConditionsChangedQuestion =
+    "検討条件が更新されています。保存しますか？";
 inline constexpr const char* kAdoptedChangedQuestion =
     "計算後に根入れ長、又は矢板長が変更されています。データを保存しますか？";
 inline constexpr const char* kOpenFilter =
@@ -37,7 +39,8 @@ enum class SaveQuestionKind {
 
 class FileCommands {
   public:
-    FileCommands(DesignData& data, Dialogs& dialogs, MainWindowScreens& screens, RecentFiles& recent);
+    FileCommands(DesignData& data, Dialogs& dialogs, MainWindowScreens& screens,
+                 RecentFiles& recent);
 
     // New: the template project, untitled. The save question first when a
     // snapshot exists.

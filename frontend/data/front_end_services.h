@@ -16,7 +16,7 @@ enum class BoxIcon { information, exclamation };
 // A Yes / No / Cancel question.
 struct Question {
     std::string title;
-    std::string text;   // lines separated by "\n"
+    std::string text; // lines separated by "\n"
     BoxIcon icon = BoxIcon::information;
     Answer default_button = Answer::no;
 };
@@ -28,7 +28,7 @@ struct FileDialogRequest {
     std::string initial_dir;  // folder, with or without the trailing "/"
     std::string initial_name; // file name proposed in the dialog
     std::string filter;
-    std::string default_ext;  // added to a name typed without an extension, e.g. ".tn2"
+    std::string default_ext; // added to a name typed without an extension, e.g. ".tn2"
 };
 
 class Dialogs {
@@ -66,7 +66,8 @@ class SettingsStore {
     virtual ~SettingsStore() = default;
     // The value, or an empty text when there is none.
     virtual std::string get(const std::string& section, const std::string& key) = 0;
-    virtual void set(const std::string& section, const std::string& key, const std::string& value) = 0;
+    virtual void set(const std::string& section, const std::string& key,
+                     const std::string& value) = 0;
     // All values of a section, in the order in which they were first stored.
     virtual std::vector<std::pair<std::string, std::string>> all(const std::string& section) = 0;
 };

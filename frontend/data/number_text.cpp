@@ -45,12 +45,16 @@ std::string real_text(double x, const std::string& what) {
     for (char& c : text)
         if (c == 'e') c = 'E';
     // No zero before the decimal point: 0.5 is ".5", -0.25 is "-.25".
-    if (text.rfind("0.", 0) == 0) text.erase(0, 1);
-    else if (text.rfind("-0.", 0) == 0) text.erase(1, 1);
+    if (text.rfind("0.", 0) == 0)
+        text.erase(0, 1);
+    else if (text.rfind("-0.", 0) == 0)
+        text.erase(1, 1);
     return text;
 }
 
-std::string integer_text(int value) { return std::to_string(value); }
+std::string integer_text(int value) {
+    return std::to_string(value);
+}
 
 std::string cal_real_item(double x, const std::string& what) {
     const std::string text = real_text(x, what);

@@ -26,7 +26,8 @@ void read_wave_rows(FieldReader& in, std::array<WaveRec, 5>& rows, bool goda) {
 
 template <typename Pick>
 void read_ids(FieldReader& in, std::array<PileIdPair, kPileSelectionRoom + 1>& pairs, Pick pick) {
-    for (int i = 0; i < kPileSelectionRoom; ++i) pick(pairs[i]) = in.integer("pile id");
+    for (int i = 0; i < kPileSelectionRoom; ++i)
+        pick(pairs[i]) = in.integer("pile id");
 }
 
 void read_layers(FieldReader& in, std::array<DosouRec, kSoilLayerRoom + 1>& layers) {
@@ -36,10 +37,13 @@ void read_layers(FieldReader& in, std::array<DosouRec, kSoilLayerRoom + 1>& laye
         l.unit_w[0] = in.real("soil layer");
         l.unit_w[1] = in.real("soil layer");
         l.soil_sw = in.integer("soil layer");
-        for (int j = 0; j < 3; ++j) l.soil_val[j] = in.real("soil layer");
+        for (int j = 0; j < 3; ++j)
+            l.soil_val[j] = in.real("soil layer");
         l.kh_sw = in.integer("soil layer");
-        for (int j = 0; j < 4; ++j) l.kh_val[j] = in.real("soil layer");
-        for (int j = 0; j < 4; ++j) l.n_val[j] = in.real("soil layer");
+        for (int j = 0; j < 4; ++j)
+            l.kh_val[j] = in.real("soil layer");
+        for (int j = 0; j < 4; ++j)
+            l.n_val[j] = in.real("soil layer");
     }
 }
 
@@ -102,7 +106,8 @@ void read_data_body(DesignData& d, FieldReader& in) {
     s.disp_sw = in.integer("disp_sw");
     s.zevove_sw = in.integer("zevove_sw");
     s.water_w = in.real("water_w");
-    for (int i = 0; i < 5; ++i) s.tide_lvl[i] = in.real("tide_lvl");
+    for (int i = 0; i < 5; ++i)
+        s.tide_lvl[i] = in.real("tide_lvl");
     s.tide_name = fixed_text(in.text("tide_name"), kTideNameLength);
     s.rwl_sw = in.integer("rwl_sw");
     s.crown_jobu = in.real("crown_jobu");
@@ -119,7 +124,8 @@ void read_data_body(DesignData& d, FieldReader& in) {
     k.load_sw = in.integer("load_sw");
     k.sindo_sw = in.integer("sindo_sw");
     k.sindo_val = in.real("sindo_val");
-    for (int i = 0; i < 3; ++i) k.sindo_factor[i] = in.real("sindo_factor");
+    for (int i = 0; i < 3; ++i)
+        k.sindo_factor[i] = in.real("sindo_factor");
     k.mikake_sw = in.integer("mikake_sw");
     k.mikake_val = in.real("mikake_val");
     k.rwl_k_sw = in.integer("rwl_k_sw");
@@ -129,8 +135,10 @@ void read_data_body(DesignData& d, FieldReader& in) {
 
     w.wave_sw = in.integer("wave_sw");
     w.dissip_sw = in.integer("dissip_sw");
-    for (int i = 0; i < kStudiedTideLevels; ++i) w.tide_kentou_sw[i] = in.integer("tide_kentou_sw");
-    for (int i = 0; i < kStudiedTideLevels; ++i) w.tide_sakuzu_sw[i] = in.integer("tide_sakuzu_sw");
+    for (int i = 0; i < kStudiedTideLevels; ++i)
+        w.tide_kentou_sw[i] = in.integer("tide_kentou_sw");
+    for (int i = 0; i < kStudiedTideLevels; ++i)
+        w.tide_sakuzu_sw[i] = in.integer("tide_sakuzu_sw");
     w.depth_sw = in.integer("depth_sw");
     w.lambda1 = in.real("lambda1");
     w.d_lvl = in.real("d_lvl");
@@ -138,7 +146,8 @@ void read_data_body(DesignData& d, FieldReader& in) {
     w.h_lvl = in.real("h_lvl");
     w.slope_x = in.real("slope_x");
     w.hb_sw = in.integer("hb_sw");
-    for (int i = 0; i < kStudiedTideLevels; ++i) w.hb_lvl[i] = in.real("hb_lvl");
+    for (int i = 0; i < kStudiedTideLevels; ++i)
+        w.hb_lvl[i] = in.real("hb_lvl");
     read_wave_rows(in, w.goda_tbl, true);
     read_wave_rows(in, w.kuroda_tbl, false);
 
@@ -147,8 +156,10 @@ void read_data_body(DesignData& d, FieldReader& in) {
     y.steel_grade = in.integer("steel_grade");
     y.young_e = in.real("young_e");
     y.young_exp = in.integer("young_exp");
-    for (int i = 0; i < 3; ++i) y.disp_allow[i] = in.real("disp_allow");
-    for (int i = 0; i < 3; ++i) y.stress_allow[i] = in.real("stress_allow");
+    for (int i = 0; i < 3; ++i)
+        y.disp_allow[i] = in.real("disp_allow");
+    for (int i = 0; i < 3; ++i)
+        y.stress_allow[i] = in.real("stress_allow");
     read_ids(in, y.yaita_sel, [](PileIdPair& p) -> int& { return p.catalogue_id; });
     read_ids(in, y.yaita_sel, [](PileIdPair& p) -> int& { return p.user_id; });
     for (int i = 0; i < kSteelPipeRoom; ++i) {
@@ -161,8 +172,10 @@ void read_data_body(DesignData& d, FieldReader& in) {
     read_ids(in, y.pcyaita_sel, [](PileIdPair& p) -> int& { return p.catalogue_id; });
     read_ids(in, y.pcyaita_sel, [](PileIdPair& p) -> int& { return p.user_id; });
     FsyokData& f = y.fsyok_dat;
-    for (int i = 0; i < 4; ++i) f.sea_rate[i] = in.real("sea_rate");
-    for (int i = 0; i < 3; ++i) f.land_rate[i] = in.real("land_rate");
+    for (int i = 0; i < 4; ++i)
+        f.sea_rate[i] = in.real("sea_rate");
+    for (int i = 0; i < 3; ++i)
+        f.land_rate[i] = in.real("land_rate");
     f.service_life = in.real("service_life");
     f.reduction[0] = in.integer("reduction");
     f.reduction[1] = in.integer("reduction");
@@ -172,23 +185,34 @@ void read_data_body(DesignData& d, FieldReader& in) {
     t.surcharge_q[0] = in.real("surcharge_q");
     t.surcharge_q[1] = in.real("surcharge_q");
     t.seabed_ang = in.real("seabed_ang");
-    for (int i = 0; i < kFillRoom; ++i) t.morid_tbl[i].top_lvl = in.real("morid");
-    for (int i = 0; i < kFillRoom; ++i) t.morid_tbl[i].wet_w = in.real("morid");
-    for (int i = 0; i < kFillRoom; ++i) t.morid_tbl[i].sat_w = in.real("morid");
-    for (int i = 0; i < kSurchargeRoom; ++i) t.josai_tbl[i].start_x = in.real("josai");
-    for (int i = 0; i < kSurchargeRoom; ++i) t.josai_tbl[i].end_x = in.real("josai");
-    for (int i = 0; i < kSurchargeRoom; ++i) t.josai_tbl[i].q_normal = in.real("josai");
-    for (int i = 0; i < kSurchargeRoom; ++i) t.josai_tbl[i].q_seismic = in.real("josai");
-    for (int i = 0; i < kGroundPointRoom; ++i) t.tikei_tbl[i].x = in.real("tikei");
-    for (int i = 0; i < kGroundPointRoom; ++i) t.tikei_tbl[i].y = in.real("tikei");
+    for (int i = 0; i < kFillRoom; ++i)
+        t.morid_tbl[i].top_lvl = in.real("morid");
+    for (int i = 0; i < kFillRoom; ++i)
+        t.morid_tbl[i].wet_w = in.real("morid");
+    for (int i = 0; i < kFillRoom; ++i)
+        t.morid_tbl[i].sat_w = in.real("morid");
+    for (int i = 0; i < kSurchargeRoom; ++i)
+        t.josai_tbl[i].start_x = in.real("josai");
+    for (int i = 0; i < kSurchargeRoom; ++i)
+        t.josai_tbl[i].end_x = in.real("josai");
+    for (int i = 0; i < kSurchargeRoom; ++i)
+        t.josai_tbl[i].q_normal = in.real("josai");
+    for (int i = 0; i < kSurchargeRoom; ++i)
+        t.josai_tbl[i].q_seismic = in.real("josai");
+    for (int i = 0; i < kGroundPointRoom; ++i)
+        t.tikei_tbl[i].x = in.real("tikei");
+    for (int i = 0; i < kGroundPointRoom; ++i)
+        t.tikei_tbl[i].y = in.real("tikei");
 
     read_layers(in, ds.dosou_riku);
     read_layers(in, ds.dosou_umi);
     for (int side = 0; side < 2; ++side) {
         DosouHohoRec& h = ds.dosou_hoho[side];
         h.hoho_sw = in.integer("dosou_hoho");
-        for (int i = 0; i < 3; ++i) h.hoho_k[i] = in.real("dosou_hoho");
-        for (int i = 0; i < 3; ++i) h.hoho_n[i] = in.real("dosou_hoho");
+        for (int i = 0; i < 3; ++i)
+            h.hoho_k[i] = in.real("dosou_hoho");
+        for (int i = 0; i < 3; ++i)
+            h.hoho_n[i] = in.real("dosou_hoho");
     }
     read_forces(in, g.gairyoku_jyo);
     read_forces(in, g.gairyoku_jis);
@@ -237,7 +261,8 @@ void read_data_v101(DesignData& d, FieldReader& in) {
         def_data_v101(d);
     } else {
         y.alpha_sw = in.integer("alpha_sw");
-        for (int i = 0; i < 3; ++i) y.joint_alpha[i] = in.real("joint_alpha");
+        for (int i = 0; i < 3; ++i)
+            y.joint_alpha[i] = in.real("joint_alpha");
         w.static_sw = in.integer("static_sw");
     }
 }

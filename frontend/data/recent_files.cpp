@@ -2,11 +2,14 @@
 
 namespace wtn {
 
-std::string recent_key(int place) { return "RecentFile" + std::to_string(place); }
+std::string recent_key(int place) {
+    return "RecentFile" + std::to_string(place);
+}
 
 RecentFiles::RecentFiles(SettingsStore& settings, MainWindowScreens& screens)
     : settings_(settings), screens_(screens) {
-    for (int i = 0; i < kRecentFileCount; ++i) captions_[i] = recent_key(i + 1);
+    for (int i = 0; i < kRecentFileCount; ++i)
+        captions_[i] = recent_key(i + 1);
 }
 
 void RecentFiles::UpdateFileMenu(const std::string& filename) {

@@ -47,7 +47,8 @@ void write_text_file(const std::string& path, const std::vector<std::string>& li
     try {
         bytes = utf8_to_cp932(utf8);
     } catch (const CodecError&) {
-        throw DataError("ファイル「" + path + "」に書けない文字があります（シフトJISにない文字）。");
+        throw DataError("ファイル「" + path +
+                        "」に書けない文字があります（シフトJISにない文字）。");
     }
     // The file a link leads to is the one replaced, so the link stays a link.
     std::string target = path;

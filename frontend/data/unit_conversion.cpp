@@ -57,13 +57,16 @@ void convert_layers(std::array<DosouRec, kSoilLayerRoom + 1>& layers, int neire_
     for (int i = 0; i < kSoilLayerRoom; ++i) {
         DosouRec& l = layers[i];
         for (int j = 0; j < 2; ++j)
-            l.unit_w[j] = finite(l.soil_sw == 0 ? round_dec(l.unit_w[j] * kG2, 0) : round_dec(l.unit_w[j] * kG5, 3),
+            l.unit_w[j] = finite(l.soil_sw == 0 ? round_dec(l.unit_w[j] * kG2, 0)
+                                                : round_dec(l.unit_w[j] * kG5, 3),
                                  "土の単位体積重量");
         l.soil_val[1] = finite(round_dec(l.soil_val[1] * kG5, 3), "C0");
         l.soil_val[2] = finite(round_dec(l.soil_val[2] * kG5, 3), "K");
         // The constants are not rounded: they are large and carry their own digits.
-        if (neire_sw == 0 || neire_sw == 1) l.kh_val[0] = convert_constant(l.kh_val[0], 3.0);
-        else if (neire_sw == 3) l.kh_val[0] = convert_constant(l.kh_val[0], 2.5);
+        if (neire_sw == 0 || neire_sw == 1)
+            l.kh_val[0] = convert_constant(l.kh_val[0], 3.0);
+        else if (neire_sw == 3)
+            l.kh_val[0] = convert_constant(l.kh_val[0], 2.5);
         l.kh_val[1] = convert_constant(l.kh_val[1], 3.0);
         l.kh_val[2] = convert_constant(l.kh_val[2], 3.0);
         l.kh_val[3] = convert_constant(l.kh_val[3], 2.5);
@@ -71,14 +74,17 @@ void convert_layers(std::array<DosouRec, kSoilLayerRoom + 1>& layers, int neire_
 }
 
 void convert_method(DosouHohoRec& h, int neire_sw) {
-    if (neire_sw == 2) h.hoho_k[0] = convert_constant(h.hoho_k[0], 2.5);
-    else if (neire_sw == 4) h.hoho_k[0] = convert_constant(h.hoho_k[0], 3.5);
+    if (neire_sw == 2)
+        h.hoho_k[0] = convert_constant(h.hoho_k[0], 2.5);
+    else if (neire_sw == 4)
+        h.hoho_k[0] = convert_constant(h.hoho_k[0], 3.5);
     h.hoho_k[1] = convert_constant(h.hoho_k[1], 2.5);
     h.hoho_k[2] = convert_constant(h.hoho_k[2], 3.5);
 }
 
 void convert_forces(std::array<GairyokuRec, kForceRoom + 1>& forces) {
-    for (int i = 0; i < kForceRoom; ++i) forces[i].force = finite(round_dec(forces[i].force * kG5, 3), "外力");
+    for (int i = 0; i < kForceRoom; ++i)
+        forces[i].force = finite(round_dec(forces[i].force * kG5, 3), "外力");
 }
 
 } // namespace
@@ -100,25 +106,35 @@ void conv_si_unit(DesignData& d, const ConversionScope& scope) {
         w.lambda2 = 0.0;
     }
     if (scope.young_and_stress) {
-        if (y.young_e == kOldSteelE) y.young_e = kSteelE;
-        else if (y.young_e == kOldConcreteE) y.young_e = kConcreteE;
-        else y.young_e = finite(round_dec(std::pow(10.0, y.young_exp) * y.young_e * kG3 / 1e5, 1), "ヤング係数");
+        if (y.young_e == kOldSteelE)
+            y.young_e = kSteelE;
+        else if (y.young_e == kOldConcreteE)
+            y.young_e = kConcreteE;
+        else
+            y.young_e = finite(round_dec(std::pow(10.0, y.young_exp) * y.young_e * kG3 / 1e5, 1),
+                               "ヤング係数");
         y.young_exp = 0;
-        for (int i = 0; i < 3; ++i) y.stress_allow[i] = convert_stress(y.stress_allow[i]);
+        for (int i = 0; i < 3; ++i)
+            y.stress_allow[i] = convert_stress(y.stress_allow[i]);
     }
     y.second_sw = 2;
     y.kh_lm = 0.0;
     if (scope.surcharge)
-        for (int i = 0; i < 2; ++i) t.surcharge_q[i] = finite(round_dec(t.surcharge_q[i] * kG3, 2), "上載荷重");
+        for (int i = 0; i < 2; ++i)
+            t.surcharge_q[i] = finite(round_dec(t.surcharge_q[i] * kG3, 2), "上載荷重");
     if (scope.fills)
         for (int i = 0; i < kFillRoom; ++i) {
-            t.morid_tbl[i].wet_w = finite(round_dec(t.morid_tbl[i].wet_w * kG2, 0), "盛土の単位体積重量");
-            t.morid_tbl[i].sat_w = finite(round_dec(t.morid_tbl[i].sat_w * kG2, 0), "盛土の単位体積重量");
+            t.morid_tbl[i].wet_w =
+                finite(round_dec(t.morid_tbl[i].wet_w * kG2, 0), "盛土の単位体積重量");
+            t.morid_tbl[i].sat_w =
+                finite(round_dec(t.morid_tbl[i].sat_w * kG2, 0), "盛土の単位体積重量");
         }
     if (scope.surcharge_zones)
         for (int i = 0; i < kSurchargeRoom; ++i) {
-            t.josai_tbl[i].q_normal = finite(round_dec(t.josai_tbl[i].q_normal * kG3, 2), "上載荷重");
-            t.josai_tbl[i].q_seismic = finite(round_dec(t.josai_tbl[i].q_seismic * kG3, 2), "上載荷重");
+            t.josai_tbl[i].q_normal =
+                finite(round_dec(t.josai_tbl[i].q_normal * kG3, 2), "上載荷重");
+            t.josai_tbl[i].q_seismic =
+                finite(round_dec(t.josai_tbl[i].q_seismic * kG3, 2), "上載荷重");
         }
     if (scope.land_layers) convert_layers(ds.dosou_riku, s.neire_sw);
     if (scope.sea_layers) convert_layers(ds.dosou_umi, s.neire_sw);

@@ -13,17 +13,17 @@ namespace wtn {
 // imported ".cal" file only those of the keys it holds, the rest being the
 // template's values, which are SI already and must not be converted again.
 struct ConversionScope {
-    bool water = true;           // water_w
-    bool young_and_stress = true;// young_e, young_exp, stress_allow
-    bool surcharge = true;       // surcharge_q (straight ground surface)
-    bool fills = true;           // embankment unit weights
-    bool surcharge_zones = true; // surcharge-zone intensities
-    bool land_layers = true;     // dosou_riku
-    bool sea_layers = true;      // dosou_umi
-    bool land_method = true;     // dosou_hoho(0)
-    bool sea_method = true;      // dosou_hoho(1)
-    bool normal_forces = true;   // gairyoku_jyo
-    bool seismic_forces = true;  // gairyoku_jis
+    bool water = true;            // water_w
+    bool young_and_stress = true; // young_e, young_exp, stress_allow
+    bool surcharge = true;        // surcharge_q (straight ground surface)
+    bool fills = true;            // embankment unit weights
+    bool surcharge_zones = true;  // surcharge-zone intensities
+    bool land_layers = true;      // dosou_riku
+    bool sea_layers = true;       // dosou_umi
+    bool land_method = true;      // dosou_hoho(0)
+    bool sea_method = true;       // dosou_hoho(1)
+    bool normal_forces = true;    // gairyoku_jyo
+    bool seismic_forces = true;   // gairyoku_jis
 };
 
 // Converts the data in place. Converting converted data converts it again;

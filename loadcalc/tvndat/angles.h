@@ -8,10 +8,14 @@ namespace wtn {
 
 inline constexpr double kPi = 3.141592653589793;
 
-inline constexpr double to_radians(double degrees) { return degrees * kPi / 180.0; }
-inline constexpr double to_degrees(double radians) { return radians * 180.0 / kPi; }
+inline constexpr double to_radians(double degrees) {
+    return degrees * kPi / 180.0;
+}
+inline constexpr double to_degrees(double radians) {
+    return radians * 180.0 / kPi;
+}
 
-inline constexpr int kRoundToSeconds = 0;  // whole seconds of arc
+inline constexpr int kRoundToSeconds = 0; // whole seconds of arc
 inline constexpr int kRoundToTenthDegree = 1;
 
 // a (radians) rounded in degrees: mode kRoundToSeconds to whole seconds of arc,

@@ -36,27 +36,33 @@ void residual_water_pressure(const InputRecord& input, LoadModel& model, ForceTo
     if (first < 0) return;
     const double r = model.land_calc[first].top;
     for (int i = first; i <= model.land_count - 2; ++i) {
-        model.active[i].residual_top = residual_water_at_boundary_top(model.land_calc[i].top, r, rwl, lwl, pw);
-        model.active[i].residual_bottom = residual_water_at_boundary_bottom(model.land_calc[i + 1].top, r, lwl, pw);
+        model.active[i].residual_top =
+            residual_water_at_boundary_top(model.land_calc[i].top, r, rwl, lwl, pw);
+        model.active[i].residual_bottom =
+            residual_water_at_boundary_bottom(model.land_calc[i + 1].top, r, lwl, pw);
     }
 }
 
-void build_merged_diagram(const InputRecord& input, const LoadModel& model, double pw, MergedDiagram& diagram) {
+void build_merged_diagram(const InputRecord& input, const LoadModel& model, double pw,
+                          MergedDiagram& diagram) {
     std::vector<BoundaryPressure> land;
     for (int i = 0; i < model.land_count; ++i) {
-        land.push_back({model.land_calc[i].top, model.active[i].active_top, model.active[i].active_bottom});
+        land.push_back(
+            {model.land_calc[i].top, model.active[i].active_top, model.active[i].active_bottom});
     }
     std::vector<BoundaryPressure> sea;
     for (int i = 0; i < model.sea_count; ++i) {
-        sea.push_back({model.sea_calc[i].top, model.passive[i].passive_top, model.passive[i].passive_bottom});
+        sea.push_back(
+            {model.sea_calc[i].top, model.passive[i].passive_top, model.passive[i].passive_bottom});
     }
     std::vector<double> zero_levels;
     const int crown = model.index.superstructure_crown;
     for (int i = crown < 0 ? 0 : crown; i < model.land_count; ++i) {
-        if (model.land_calc[i].zero_pressure_flag == kZeroCrossing) zero_levels.push_back(model.land_calc[i].zero_pressure_level);
+        if (model.land_calc[i].zero_pressure_flag == kZeroCrossing)
+            zero_levels.push_back(model.land_calc[i].zero_pressure_level);
     }
-    merge_pressure_diagram(land, crown, sea, model.index.sea_seabed, input.joken.design_seabed, input.joken.lwl,
-                           zero_levels, diagram);
+    merge_pressure_diagram(land, crown, sea, model.index.sea_seabed, input.joken.design_seabed,
+                           input.joken.lwl, zero_levels, diagram);
     fill_residual_water_rows(diagram.rows, pw, input.joken.residual_level, input.joken.lwl);
 }
 

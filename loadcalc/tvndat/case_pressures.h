@@ -18,7 +18,8 @@ void residual_water_pressure(const InputRecord& input, LoadModel& model, ForceTo
 
 // The merged diagram of the current intensities, with the residual water values
 // of its rows.
-void build_merged_diagram(const InputRecord& input, const LoadModel& model, double pw, MergedDiagram& diagram);
+void build_merged_diagram(const InputRecord& input, const LoadModel& model, double pw,
+                          MergedDiagram& diagram);
 
 // Negative adopted active pressures of the land-side rows first .. end - 1 and
 // of the merged diagram become 0 (the soil cannot pull on the wall); the

@@ -7,8 +7,9 @@
 
 namespace wtn {
 
-inline constexpr int kStepTextCount = 28;   // stages 0-11 load calculation, 12-27 stability calculation
-inline constexpr int kStepSilent = 999;     // shows nothing
+inline constexpr int kStepTextCount =
+    28;                                 // stages 0-11 load calculation, 12-27 stability calculation
+inline constexpr int kStepSilent = 999; // shows nothing
 
 // Shows the text of stage (0 to 27); a negative stage shows text instead;
 // stage 999 shows nothing, nor does any other stage number. Returns 0.

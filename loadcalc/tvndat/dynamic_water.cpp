@@ -13,13 +13,13 @@ namespace {
 constexpr double kSevenTwelfths = 0.5833333333333334;
 constexpr double kSevenEighths = 0.875;
 constexpr double kResultantHeight = 0.4;
-constexpr double kStepRemainder = 0.001;   // a last part thinner than this adds no point
+constexpr double kStepRemainder = 0.001; // a last part thinner than this adds no point
 
 } // namespace
 
-void dynamic_water_pressure(const InputRecord& input, int c, double virtual_seabed, double& force_total,
-                            double& moment_total, DynamicWaterData& data, DynamicWaterSegments& segments,
-                            DynamicWaterTotals& totals) {
+void dynamic_water_pressure(const InputRecord& input, int c, double virtual_seabed,
+                            double& force_total, double& moment_total, DynamicWaterData& data,
+                            DynamicWaterSegments& segments, DynamicWaterTotals& totals) {
     if (!has_dynamic_water_lines(input, c)) return;
     const double lwl = input.joken.lwl;
     const double seabed = input.joken.design_seabed;
@@ -30,7 +30,8 @@ void dynamic_water_pressure(const InputRecord& input, int c, double virtual_seab
     const double w = input.joken.water_weight;
     if (h > kMaxDynamicWaterDepth) {
         char text[160];
-        std::snprintf(text, sizeof text, "(ERROR)-動水圧を計算する水深(%.3f m)が上限(%.1f m)を超えています.", h,
+        std::snprintf(text, sizeof text,
+                      "(ERROR)-動水圧を計算する水深(%.3f m)が上限(%.1f m)を超えています.", h,
                       kMaxDynamicWaterDepth);
         stop_with_error(-1, text);
     }
@@ -38,9 +39,11 @@ void dynamic_water_pressure(const InputRecord& input, int c, double virtual_seab
     data.above_crown = h >= hw ? 1 : 0;
     if (data.above_crown == 1) {
         const double above = h - hw;
-        data.crown_force = round_dec(kSevenTwelfths * k * w * std::sqrt(h) * std::pow(above, 1.5), 3);
+        data.crown_force =
+            round_dec(kSevenTwelfths * k * w * std::sqrt(h) * std::pow(above, 1.5), 3);
         data.crown_height = round_dec(kResultantHeight * above, 3);
-        data.crown_moment = round_dec((data.crown_height + hw + seabed - virtual_seabed) * data.crown_force, 3);
+        data.crown_moment =
+            round_dec((data.crown_height + hw + seabed - virtual_seabed) * data.crown_force, 3);
         force_total -= data.crown_force;
         moment_total -= data.crown_moment;
     }

@@ -21,23 +21,24 @@ inline constexpr double kDynamicWaterStep = 0.5;
 // in far less; deeper water is refused with a message.
 inline constexpr double kMaxDynamicWaterDepth = 100.0;
 // Points of the distribution: one per step, a last one at the water depth.
-inline constexpr int kDynamicWaterPointRoom = static_cast<int>(kMaxDynamicWaterDepth / kDynamicWaterStep) + 1;
+inline constexpr int kDynamicWaterPointRoom =
+    static_cast<int>(kMaxDynamicWaterDepth / kDynamicWaterStep) + 1;
 // Pieces: up to two triangles per step.
 inline constexpr int kDynamicWaterSegmentRoom = 2 * (kDynamicWaterPointRoom - 1);
 
 struct DynamicWaterData {
-    double force = 0.0;             // P_d, resultant over the whole depth
-    double height = 0.0;            // h_d above the design seabed
-    double moment = 0.0;            // M_d about the virtual seabed
-    int above_crown = 0;            // 1 when the L.W.L. is at or above the superstructure crown
-    double crown_force = 0.0;       // P_c, the part above the crown
-    double crown_height = 0.0;      // h_c above the crown
-    double crown_moment = 0.0;      // M_c
-    double seabed_pressure = 0.0;   // p at the seabed
+    double force = 0.0;           // P_d, resultant over the whole depth
+    double height = 0.0;          // h_d above the design seabed
+    double moment = 0.0;          // M_d about the virtual seabed
+    int above_crown = 0;          // 1 when the L.W.L. is at or above the superstructure crown
+    double crown_force = 0.0;     // P_c, the part above the crown
+    double crown_height = 0.0;    // h_c above the crown
+    double crown_moment = 0.0;    // M_c
+    double seabed_pressure = 0.0; // p at the seabed
     double step = kDynamicWaterStep;
     int point_count = 0;
-    double start_level = 0.0;       // level of the first point
-    std::array<double, kDynamicWaterPointRoom> depth{};      // below the water surface
+    double start_level = 0.0;                           // level of the first point
+    std::array<double, kDynamicWaterPointRoom> depth{}; // below the water surface
     std::array<double, kDynamicWaterPointRoom> pressure{};
     int segment_count = 0;
 };
@@ -61,8 +62,8 @@ static_assert(kDynamicWaterSegmentRoom <= kMaxDynamicWaterLines);
 // its totals. Does nothing unless has_dynamic_water_lines holds for the case
 // (seismic case, apparent coefficient by the Arai-Yokoi proposal, dynamic
 // water switched on, water above the design seabed).
-void dynamic_water_pressure(const InputRecord& input, int c, double virtual_seabed, double& force_total,
-                            double& moment_total, DynamicWaterData& data, DynamicWaterSegments& segments,
-                            DynamicWaterTotals& totals);
+void dynamic_water_pressure(const InputRecord& input, int c, double virtual_seabed,
+                            double& force_total, double& moment_total, DynamicWaterData& data,
+                            DynamicWaterSegments& segments, DynamicWaterTotals& totals);
 
 } // namespace wtn

@@ -47,8 +47,9 @@ void compute_case(EarthPressureState& state, int c) {
     split_at_candidates(tables.merged, common.seabed, tables.net);
     net_pressure_table(tables.merged, tables.net);
     other_force_moments(input, c, virtual_seabed, tables.net, common.totals);
-    dynamic_water_pressure(input, c, virtual_seabed, common.totals.force[c], common.totals.moment[c], common.dynamic,
-                           tables.dynamic_segments, common.dynamic_totals);
+    dynamic_water_pressure(input, c, virtual_seabed, common.totals.force[c],
+                           common.totals.moment[c], common.dynamic, tables.dynamic_segments,
+                           common.dynamic_totals);
     net_pressure_forces(c, virtual_seabed, tables.net, common.totals);
     common.net_segment_count[c] = tables.net.segments.count;
 }
@@ -77,7 +78,8 @@ void earth_pressure_main() {
     for (int c = cases.first; c < cases.end; ++c) {
         compute_case(*state, c);
         write_gai_case(c, state->model, state->tables);
-        write_gairyok_section(force_file.get(), c, input, state->model, state->tables, state->common);
+        write_gairyok_section(force_file.get(), c, input, state->model, state->tables,
+                              state->common);
         // Flushed per case, so a later stop leaves the finished sections whole.
         if (std::fflush(force_file.get()) != 0) close_written_or_stop(force_file, kForceFileName);
     }

@@ -12,11 +12,12 @@ namespace wtn {
 // Seismic angle used for an active intensity: the point's k', rounded again
 // when it is a computed apparent coefficient, taken to 0.1 degree. 0 in the
 // normal case.
-double pressure_theta(const InputRecord& input, const CustomisationValues& custom, int load_case, double k,
-                      int kind);
+double pressure_theta(const InputRecord& input, const CustomisationValues& custom, int load_case,
+                      double k, int kind);
 
 // Fills model.active and the land-side failure angles of the case.
-void active_pressures(LoadModel& model, const InputRecord& input, const CustomisationValues& custom, int load_case);
+void active_pressures(LoadModel& model, const InputRecord& input, const CustomisationValues& custom,
+                      int load_case);
 
 // Fills model.passive and the sea-side failure angles of the case.
 void passive_pressures(LoadModel& model, int load_case);
@@ -26,7 +27,7 @@ void passive_pressures(LoadModel& model, int load_case);
 // seabed had its bottom intensity computed at the seabed minus 10 m; it is
 // read back on the straight line from the top value. Below the seabed the
 // bottom intensity never falls under the top intensity.
-void interpolate_to_seabed_minus_10(const InputRecord& input, int load_case, double top, double h, double p_top,
-                                    double& p_bottom);
+void interpolate_to_seabed_minus_10(const InputRecord& input, int load_case, double top, double h,
+                                    double p_top, double& p_bottom);
 
 } // namespace wtn

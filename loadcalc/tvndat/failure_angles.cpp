@@ -11,15 +11,14 @@ namespace {
 
 constexpr double kSmallestCohesion = 0.00001;
 
-const char* const kActiveRootWarning =
-    "砂質土主働崩壊角計算式の√内が負の値になりました．\n\n"
-    "        主働崩壊角を0.0として計算を続行しますか？";
-const char* const kPassiveRootWarning =
-    "砂質土受働崩壊角計算式の√内が負の値になりました．\n\n"
-    "        受働崩壊角を0.0として計算を続行しますか？";
+const char* const kActiveRootWarning = "砂質土主働崩壊角計算式の√内が負の値になりました．\n\n"
+                                       "        主働崩壊角を0.0として計算を続行しますか？";
+const char* const kPassiveRootWarning = "砂質土受働崩壊角計算式の√内が負の値になりました．\n\n"
+                                        "        受働崩壊角を0.0として計算を続行しますか？";
 
 const char* const kOkabeWithoutCohesion =
-    "(ERROR)-粘性土の崩壊角の計算(岡部式)で粘着力Ｃと震度がともに 0.0 のため、崩壊角が求まりません.";
+    "(ERROR)-粘性土の崩壊角の計算(岡部式)で粘着力Ｃと震度がともに 0.0 "
+    "のため、崩壊角が求まりません.";
 
 } // namespace
 

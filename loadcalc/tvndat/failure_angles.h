@@ -34,7 +34,7 @@ double clay_failure_angle(double sigma, double q, double c, double theta, bool o
 
 struct MeanClayAngle {
     double angle = 0.0;
-    int mean_case = -1;  // 0 both ends fell back, 1 top only, 2 bottom only, 3 neither
+    int mean_case = -1; // 0 both ends fell back, 1 top only, 2 bottom only, 3 neither
 };
 
 // The angle a clay layer takes in the trial wedges from the failure angles at

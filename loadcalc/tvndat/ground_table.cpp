@@ -12,7 +12,8 @@ namespace {
 [[noreturn]] void stop_ground_table_full() {
     char text[160];
     std::snprintf(text, sizeof text,
-                  "(ERROR)-地表面形状の点数が多すぎます.壁位置・地表面の点・上載荷重の境界・ダミー点を合わせて%d点までです.",
+                  "(ERROR)-地表面形状の点数が多すぎます."
+                  "壁位置・地表面の点・上載荷重の境界・ダミー点を合わせて%d点までです.",
                   kGroundRoom);
     stop_with_error(-1, text);
 }
@@ -38,7 +39,8 @@ void build_ground_table(const InputRecord& input, LoadModel& model) {
     GroundRow previous = model.ground[0];
     const int zones = input.surcharge_count;
     for (int p = 0; p < input.ground_point_count; ++p) {
-        const GroundRow point{input.ground_points[p].distance, input.ground_points[p].level, 0.0, 0.0};
+        const GroundRow point{input.ground_points[p].distance, input.ground_points[p].level, 0.0,
+                              0.0};
         if (std::fabs(point.distance - previous.distance) < kBoundaryTolerance &&
             std::fabs(point.level - previous.level) < kBoundaryTolerance) {
             continue;
@@ -60,7 +62,8 @@ void build_ground_table(const InputRecord& input, LoadModel& model) {
     const GroundRow before = model.ground_count >= 2 ? model.ground[model.ground_count - 2] : last;
     for (int z = 0; z < zones; ++z) {
         for (double edge : {input.surcharges[z].start, input.surcharges[z].end}) {
-            if (edge > model.ground[model.ground_count - 1].distance) append_row(model, edge, level_on_line(before, last, edge));
+            if (edge > model.ground[model.ground_count - 1].distance)
+                append_row(model, edge, level_on_line(before, last, edge));
         }
     }
     for (int z = 0; z < zones; ++z) {

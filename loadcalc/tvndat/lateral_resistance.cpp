@@ -26,7 +26,8 @@ double kh_from_n(int line, double n) {
     if (n < kSmallestN) return 0.0;
     if (line < kKhLineFirst || line > kKhLineLast) return 0.0;
     const ChartLine& c = kChartLines[line - kKhLineFirst];
-    const double slope = (std::log10(c.k2) - std::log10(c.k1)) / (std::log10(c.n2) - std::log10(c.n1));
+    const double slope =
+        (std::log10(c.k2) - std::log10(c.k1)) / (std::log10(c.n2) - std::log10(c.n1));
     const double log_kh = std::log10(c.k1) + slope * (std::log10(n) - std::log10(c.n1));
     return round_dec(std::pow(10.0, log_kh), 1);
 }

@@ -13,10 +13,12 @@ namespace wtn {
 namespace {
 
 constexpr int kErrNegativeCohesion = 61;
-constexpr double kSeismicFormulaDepth = 10.0;  // m below the seabed
+constexpr double kSeismicFormulaDepth = 10.0; // m below the seabed
 
 // Weight of one row's soil column, rounded as every overburden step is.
-double column_weight(double thickness, double unit_weight) { return round_dec(thickness * unit_weight, 3); }
+double column_weight(double thickness, double unit_weight) {
+    return round_dec(thickness * unit_weight, 3);
+}
 
 // The overburden sums of the apparent seismic coefficients, for the rows from
 // top_row down: the wet overburden above the water row, and for each row at or
@@ -26,7 +28,8 @@ template <class Calc>
 void fill_water_sums(std::array<Calc, kLayerRoom>& calc, int top_row, int water_row, int count,
                      double reference) {
     double wet = 0.0;
-    for (int r = top_row; r < water_row; ++r) wet += column_weight(calc[r].thickness, calc[r].unit_weight);
+    for (int r = top_row; r < water_row; ++r)
+        wet += column_weight(calc[r].thickness, calc[r].unit_weight);
     const int first_wet_row = std::max(water_row, top_row);
     double saturated = 0.0;
     double used = 0.0;
@@ -136,7 +139,8 @@ void sea_records(const InputRecord& input, const CustomisationValues& custom, Lo
         // submerged. With the seabed at or above the L.W.L., the customisation
         // may take the seabed as the front water level.
         double reference = input.joken.lwl;
-        if (lwl >= 0 && seabed <= lwl && custom.apparent_sea_depth_rule == 1) reference = t.rows[seabed].top;
+        if (lwl >= 0 && seabed <= lwl && custom.apparent_sea_depth_rule == 1)
+            reference = t.rows[seabed].top;
         fill_water_sums(m.sea_calc, seabed, lwl, t.count, reference);
     }
     m.sea_calc[t.count - 1].top = t.rows[t.count - 1].top;
@@ -145,7 +149,8 @@ void sea_records(const InputRecord& input, const CustomisationValues& custom, Lo
 
 } // namespace
 
-void build_layer_calc(const InputRecord& input, const CustomisationValues& custom, LoadModel& model) {
+void build_layer_calc(const InputRecord& input, const CustomisationValues& custom,
+                      LoadModel& model) {
     land_records(input, custom, model);
     sea_records(input, custom, model);
 }

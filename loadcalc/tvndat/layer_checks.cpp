@@ -22,7 +22,8 @@ constexpr int kErrFillBelowGround = 66;
 // Tops must fall strictly from row to row, and the lower limit of the soil
 // must lie below the last top: otherwise the closing row would turn the last
 // layer upside down.
-bool tops_fall(const std::array<SoilLayerRow, kMaxSoilLayerRows>& rows, int count, double lower_limit) {
+bool tops_fall(const std::array<SoilLayerRow, kMaxSoilLayerRows>& rows, int count,
+               double lower_limit) {
     for (int i = 1; i < count; ++i) {
         if (!(rows[i].top < rows[i - 1].top)) return false;
     }
@@ -31,7 +32,8 @@ bool tops_fall(const std::array<SoilLayerRow, kMaxSoilLayerRows>& rows, int coun
 
 bool ground_is_flat(const InputRecord& input) {
     for (int p = 1; p < input.ground_point_count; ++p) {
-        if (std::fabs(input.ground_points[p].level - input.ground_points[0].level) >= kBoundaryTolerance) {
+        if (std::fabs(input.ground_points[p].level - input.ground_points[0].level) >=
+            kBoundaryTolerance) {
             return false;
         }
     }
@@ -44,7 +46,8 @@ void check_surcharge_zones(const InputRecord& input, LoadModel& model) {
     if (input.swdat.ground_shape == kEmbankmentShape) {
         for (int i = 1; i < input.surcharge_count; ++i) {
             for (int j = 0; j < i; ++j) {
-                if (input.surcharges[j].end > input.surcharges[i].start) stop_with_error(kErrSurchargeOverlap);
+                if (input.surcharges[j].end > input.surcharges[i].start)
+                    stop_with_error(kErrSurchargeOverlap);
             }
         }
     }
@@ -55,16 +58,18 @@ void check_surcharge_zones(const InputRecord& input, LoadModel& model) {
         const SoilLayerRow& row = input.land_layers[i];
         if (is_sand(row)) continue;
         // The last layer reaches down to the lower limit of the soil.
-        const double bottom = i + 1 < input.land_layer_count ? input.land_layers[i + 1].top
-                                                             : input.joken.soil_bottom;
+        const double bottom =
+            i + 1 < input.land_layer_count ? input.land_layers[i + 1].top : input.joken.soil_bottom;
         if (row.top > seabed && bottom < seabed) model.clay_at_seabed = 1;
     }
 }
 
 void check_layer_order(const InputRecord& input) {
     const double lower_limit = input.joken.soil_bottom;
-    if (!tops_fall(input.land_layers, input.land_layer_count, lower_limit)) stop_with_error(kErrLandOrder);
-    if (!tops_fall(input.sea_layers, input.sea_layer_count, lower_limit)) stop_with_error(kErrSeaOrder);
+    if (!tops_fall(input.land_layers, input.land_layer_count, lower_limit))
+        stop_with_error(kErrLandOrder);
+    if (!tops_fall(input.sea_layers, input.sea_layer_count, lower_limit))
+        stop_with_error(kErrSeaOrder);
     if (input.land_layer_count > 0 && input.land_layers[0].top > input.tjkn1.superstructure_crown) {
         stop_with_error(kErrLandAboveSuperstructure);
     }
@@ -79,7 +84,8 @@ void check_layer_order(const InputRecord& input) {
         return;
     }
     if (input.fill_count == 0) stop_with_error(kErrNoFillLayers);
-    if (!(input.fills[input.fill_count - 1].top > input.joken.ground_crown)) stop_with_error(kErrFillEndsBelowCrown);
+    if (!(input.fills[input.fill_count - 1].top > input.joken.ground_crown))
+        stop_with_error(kErrFillEndsBelowCrown);
     for (int f = 1; f < input.fill_count; ++f) {
         if (!(input.fills[f].top < input.fills[f - 1].top)) stop_with_error(kErrFillOrder);
     }

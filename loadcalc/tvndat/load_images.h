@@ -18,16 +18,14 @@ namespace wtn {
 // The 4-byte gap after an integer that precedes a real: written as 0, not read.
 inline constexpr std::size_t kLoadAlignmentGap = 4;
 
-template <class Io, class R>
-constexpr void image_fields_ground(Io& io, R& r) {
+template <class Io, class R> constexpr void image_fields_ground(Io& io, R& r) {
     io.field(r.distance);
     io.field(r.level);
     io.field(r.surcharge_normal);
     io.field(r.surcharge_seismic);
 }
 
-template <class Io, class R>
-constexpr void image_fields_land_layer(Io& io, R& r) {
+template <class Io, class R> constexpr void image_fields_land_layer(Io& io, R& r) {
     io.field(r.top);
     io.field(r.thickness);
     io.field(r.unit_weight);
@@ -83,8 +81,7 @@ constexpr void image_fields_land_layer(Io& io, R& r) {
     io.field(r.reserved4);
 }
 
-template <class Io, class R>
-constexpr void image_fields_sea_layer(Io& io, R& r) {
+template <class Io, class R> constexpr void image_fields_sea_layer(Io& io, R& r) {
     io.field(r.top);
     io.field(r.thickness);
     io.field(r.unit_weight);
@@ -120,8 +117,7 @@ constexpr void image_fields_sea_layer(Io& io, R& r) {
     io.field(r.kh);
 }
 
-template <class Io, class R>
-constexpr void image_fields_active_row(Io& io, R& r) {
+template <class Io, class R> constexpr void image_fields_active_row(Io& io, R& r) {
     io.field(r.k_top);
     io.field(r.k_bottom);
     io.field(r.formula1_top);
@@ -134,16 +130,14 @@ constexpr void image_fields_active_row(Io& io, R& r) {
     io.field(r.residual_bottom);
 }
 
-template <class Io, class R>
-constexpr void image_fields_passive_row(Io& io, R& r) {
+template <class Io, class R> constexpr void image_fields_passive_row(Io& io, R& r) {
     io.field(r.k_top);
     io.field(r.k_bottom);
     io.field(r.passive_top);
     io.field(r.passive_bottom);
 }
 
-template <class Io, class R>
-constexpr void image_fields_pressure_row(Io& io, R& r) {
+template <class Io, class R> constexpr void image_fields_pressure_row(Io& io, R& r) {
     io.field(r.level);
     io.field(r.active_top);
     io.field(r.active_bottom);
@@ -151,15 +145,13 @@ constexpr void image_fields_pressure_row(Io& io, R& r) {
     io.field(r.water_bottom);
 }
 
-template <class Io, class R>
-constexpr void image_fields_diagram_row(Io& io, R& r) {
+template <class Io, class R> constexpr void image_fields_diagram_row(Io& io, R& r) {
     io.field(r.level);
     io.field(r.top);
     io.field(r.bottom);
 }
 
-template <class Io, class R>
-constexpr void image_fields_segment(Io& io, R& r) {
+template <class Io, class R> constexpr void image_fields_segment(Io& io, R& r) {
     io.field(r.kind);
     io.reserved(kLoadAlignmentGap);
     io.field(r.centroid_value);
@@ -171,14 +163,12 @@ constexpr void image_fields_segment(Io& io, R& r) {
     io.field(r.moment);
 }
 
-template <class Io, class R>
-constexpr void image_fields_other_force(Io& io, R& r) {
+template <class Io, class R> constexpr void image_fields_other_force(Io& io, R& r) {
     io.field(r.moment);
     io.field(r.lever_arm);
 }
 
-template <class Io, class R>
-constexpr void image_fields_force_totals(Io& io, R& r) {
+template <class Io, class R> constexpr void image_fields_force_totals(Io& io, R& r) {
     io.field(r.residual_water);
     io.field(r.segment_force);
     io.field(r.segment_moment);
@@ -187,8 +177,7 @@ constexpr void image_fields_force_totals(Io& io, R& r) {
     io.field(r.lever_arm);
 }
 
-template <class Io, class R>
-constexpr void image_fields_dynamic_totals(Io& io, R& r) {
+template <class Io, class R> constexpr void image_fields_dynamic_totals(Io& io, R& r) {
     io.field(r.spare);
     io.field(r.segment_force);
     io.field(r.segment_moment);
@@ -197,8 +186,7 @@ constexpr void image_fields_dynamic_totals(Io& io, R& r) {
     io.field(r.lever_arm);
 }
 
-template <class Io, class R>
-constexpr void image_fields_virtual_seabed(Io& io, R& r) {
+template <class Io, class R> constexpr void image_fields_virtual_seabed(Io& io, R& r) {
     io.field(r.candidate_level);
     io.field(r.candidate_passive);
     io.field(r.chosen);
@@ -212,8 +200,7 @@ constexpr void image_fields_virtual_seabed(Io& io, R& r) {
     io.field(r.passive_below);
 }
 
-template <class Io, class R>
-constexpr void image_fields_dynamic_water(Io& io, R& r) {
+template <class Io, class R> constexpr void image_fields_dynamic_water(Io& io, R& r) {
     io.field(r.force);
     io.field(r.height);
     io.field(r.moment);
@@ -242,26 +229,39 @@ constexpr std::size_t image_bytes() {
     return counter.bytes();
 }
 
-inline constexpr std::size_t kPressureRowBytes = image_bytes<PressureRow, image_fields_pressure_row<ByteCounter, const PressureRow>>();
-inline constexpr std::size_t kDiagramRowBytes = image_bytes<DiagramRow, image_fields_diagram_row<ByteCounter, const DiagramRow>>();
+inline constexpr std::size_t kPressureRowBytes =
+    image_bytes<PressureRow, image_fields_pressure_row<ByteCounter, const PressureRow>>();
+inline constexpr std::size_t kDiagramRowBytes =
+    image_bytes<DiagramRow, image_fields_diagram_row<ByteCounter, const DiagramRow>>();
 inline constexpr std::size_t kPressureSegmentBytes =
     image_bytes<PressureSegment, image_fields_segment<ByteCounter, const PressureSegment>>();
 inline constexpr std::size_t kOtherForceMomentBytes =
     image_bytes<OtherForceMoment, image_fields_other_force<ByteCounter, const OtherForceMoment>>();
-inline constexpr std::size_t kForceTotalsBytes = image_bytes<ForceTotals, image_fields_force_totals<ByteCounter, const ForceTotals>>();
+inline constexpr std::size_t kForceTotalsBytes =
+    image_bytes<ForceTotals, image_fields_force_totals<ByteCounter, const ForceTotals>>();
 inline constexpr std::size_t kDynamicWaterTotalsBytes =
-    image_bytes<DynamicWaterTotals, image_fields_dynamic_totals<ByteCounter, const DynamicWaterTotals>>();
+    image_bytes<DynamicWaterTotals,
+                image_fields_dynamic_totals<ByteCounter, const DynamicWaterTotals>>();
 inline constexpr std::size_t kVirtualSeabedDataBytes =
-    image_bytes<VirtualSeabedData, image_fields_virtual_seabed<ByteCounter, const VirtualSeabedData>>();
+    image_bytes<VirtualSeabedData,
+                image_fields_virtual_seabed<ByteCounter, const VirtualSeabedData>>();
 inline constexpr std::size_t kDynamicWaterDataBytes =
-    image_bytes<DynamicWaterData, image_fields_dynamic_water<ByteCounter, const DynamicWaterData>>();
+    image_bytes<DynamicWaterData,
+                image_fields_dynamic_water<ByteCounter, const DynamicWaterData>>();
 
-static_assert(image_bytes<GroundRow, image_fields_ground<ByteCounter, const GroundRow>>() == kGroundRowBytes);
-static_assert(image_bytes<LandLayerCalc, image_fields_land_layer<ByteCounter, const LandLayerCalc>>() == kLandLayerCalcBytes);
-static_assert(image_bytes<SeaLayerCalc, image_fields_sea_layer<ByteCounter, const SeaLayerCalc>>() == kSeaLayerCalcBytes);
-static_assert(image_bytes<ActiveIntensityRow, image_fields_active_row<ByteCounter, const ActiveIntensityRow>>() ==
+static_assert(image_bytes<GroundRow, image_fields_ground<ByteCounter, const GroundRow>>() ==
+              kGroundRowBytes);
+static_assert(
+    image_bytes<LandLayerCalc, image_fields_land_layer<ByteCounter, const LandLayerCalc>>() ==
+    kLandLayerCalcBytes);
+static_assert(
+    image_bytes<SeaLayerCalc, image_fields_sea_layer<ByteCounter, const SeaLayerCalc>>() ==
+    kSeaLayerCalcBytes);
+static_assert(image_bytes<ActiveIntensityRow,
+                          image_fields_active_row<ByteCounter, const ActiveIntensityRow>>() ==
               kActiveIntensityRowBytes);
-static_assert(image_bytes<PassiveIntensityRow, image_fields_passive_row<ByteCounter, const PassiveIntensityRow>>() ==
+static_assert(image_bytes<PassiveIntensityRow,
+                          image_fields_passive_row<ByteCounter, const PassiveIntensityRow>>() ==
               kPassiveIntensityRowBytes);
 static_assert(kPressureRowBytes == 40);
 static_assert(kDiagramRowBytes == 24);

@@ -3,7 +3,7 @@
 namespace wtn {
 namespace {
 
-constexpr double kSeismicFormulaDepth = 10.0;  // m below the seabed
+constexpr double kSeismicFormulaDepth = 10.0; // m below the seabed
 
 // Cases of "swdat" item 6.
 constexpr int kNormalOnly = 1;
@@ -13,7 +13,8 @@ constexpr int kSeismicOnly = 2;
 
 void clear_load_tables(LoadModel& model) {
     model = LoadModel{};
-    for (SeaLayerCalc& c : model.sea_calc) c.resistance_option = 1;
+    for (SeaLayerCalc& c : model.sea_calc)
+        c.resistance_option = 1;
 }
 
 void reset_load_indices(LoadModel& model) {
@@ -33,13 +34,17 @@ void normalise_load_inputs(InputRecord& input) {
 
 CaseRange load_case_range(const InputRecord& input) {
     switch (input.swdat.completed_cases) {
-    case kNormalOnly: return {kNormalCase, kNormalCase + 1};
-    case kSeismicOnly: return {kSeismicCase, kSeismicCase + 1};
-    default: return {kNormalCase, kSeismicCase + 1};
+    case kNormalOnly:
+        return {kNormalCase, kNormalCase + 1};
+    case kSeismicOnly:
+        return {kSeismicCase, kSeismicCase + 1};
+    default:
+        return {kNormalCase, kSeismicCase + 1};
     }
 }
 
-void prepare_layer_model(const InputRecord& input, const CustomisationValues& custom, LoadModel& model) {
+void prepare_layer_model(const InputRecord& input, const CustomisationValues& custom,
+                         LoadModel& model) {
     check_surcharge_zones(input, model);
     check_layer_order(input);
 
@@ -67,7 +72,8 @@ void prepare_layer_model(const InputRecord& input, const CustomisationValues& cu
     split_land_layers(model.land, input.joken.residual_level, kSplitResidualWater, z_ref);
     split_land_layers(model.land, input.joken.ground_crown, kSplitGroundCrown, z_ref);
     split_land_layers(model.land, minus10, kSplitSeabedMinus10, z_ref);
-    split_land_layers(model.land, input.tjkn1.superstructure_crown, kSplitSuperstructureCrown, z_ref);
+    split_land_layers(model.land, input.tjkn1.superstructure_crown, kSplitSuperstructureCrown,
+                      z_ref);
 
     LevelIndices& index = model.index;
     if (seabed_in_land) index.land_seabed = find_land_level(model.land, seabed);

@@ -17,13 +17,13 @@ namespace wtn {
 // Row indices of chosen levels in the layer tables; -1 when the level is not
 // a row top.
 struct LevelIndices {
-    int ground_crown = -1;           // land row at the ground-surface crown
-    int residual_water = -1;         // land row at the residual water level
-    int land_seabed = -1;            // land row at the design seabed (only when inserted there)
-    int seabed_minus_10 = -1;        // land row at the design seabed minus 10 m
-    int superstructure_crown = -1;   // land row at the superstructure crown
-    int sea_seabed = -1;             // sea row at the design seabed
-    int lwl = -1;                    // sea row at the L.W.L.
+    int ground_crown = -1;         // land row at the ground-surface crown
+    int residual_water = -1;       // land row at the residual water level
+    int land_seabed = -1;          // land row at the design seabed (only when inserted there)
+    int seabed_minus_10 = -1;      // land row at the design seabed minus 10 m
+    int superstructure_crown = -1; // land row at the superstructure crown
+    int sea_seabed = -1;           // sea row at the design seabed
+    int lwl = -1;                  // sea row at the L.W.L.
 };
 
 struct LoadModel {
@@ -37,7 +37,7 @@ struct LoadModel {
     int clay_at_seabed = 0;
     std::array<LandLayerCalc, kLayerRoom> land_calc{};
     std::array<SeaLayerCalc, kLayerRoom> sea_calc{};
-    int land_count = 0;              // rows of land_calc, closing row included
+    int land_count = 0; // rows of land_calc, closing row included
     int sea_count = 0;
     std::array<ActiveIntensityRow, kLayerRoom> active{};
     std::array<PassiveIntensityRow, kLayerRoom> passive{};
@@ -77,15 +77,17 @@ void build_ground_table(const InputRecord& input, LoadModel& model);
 void extend_ground_table(const CustomisationValues& custom, LoadModel& model);
 
 // Fills the calculation records of both sides from the finished tables.
-void build_layer_calc(const InputRecord& input, const CustomisationValues& custom, LoadModel& model);
+void build_layer_calc(const InputRecord& input, const CustomisationValues& custom,
+                      LoadModel& model);
 
 // The whole preparation in its fixed order, from the checks to
 // build_layer_calc (the driver calls normalise_load_inputs first). Any
 // failed check stops the program before anything is written.
-void prepare_layer_model(const InputRecord& input, const CustomisationValues& custom, LoadModel& model);
+void prepare_layer_model(const InputRecord& input, const CustomisationValues& custom,
+                         LoadModel& model);
 
 struct CaseRange {
-    int first = 0;  // cases first <= c < end; 0 normal, 1 seismic
+    int first = 0; // cases first <= c < end; 0 normal, 1 seismic
     int end = 2;
 };
 CaseRange load_case_range(const InputRecord& input);

@@ -28,10 +28,10 @@ inline constexpr int kApparentCoefficient = 2;
 
 // One point of the ground-surface table (embankment shape).
 struct GroundRow {
-    double distance = 0.0;           // horizontal distance from the wall
+    double distance = 0.0; // horizontal distance from the wall
     double level = 0.0;
-    double surcharge_normal = 0.0;   // surcharge starting at this row, normal case
-    double surcharge_seismic = 0.0;  // the same, seismic case
+    double surcharge_normal = 0.0;  // surcharge starting at this row, normal case
+    double surcharge_seismic = 0.0; // the same, seismic case
 };
 
 // One land-side layer (a row of the land-side table) from its top down to
@@ -39,58 +39,62 @@ struct GroundRow {
 struct LandLayerCalc {
     double top = 0.0;
     double thickness = 0.0;
-    double unit_weight = 0.0;        // wet above the residual water level, submerged from it on
+    double unit_weight = 0.0; // wet above the residual water level, submerged from it on
     double saturated_weight = 0.0;
-    double beta = 0.0;               // ground-surface angle
-    double phi = 0.0;                // friction angle (0 for clay)
-    double delta_normal = 0.0;       // wall friction, active side, normal case
-    double delta_seismic = 0.0;      // wall friction, active side, seismic case
-    double psi = 0.0;                // wall angle from the vertical
+    double beta = 0.0;          // ground-surface angle
+    double phi = 0.0;           // friction angle (0 for clay)
+    double delta_normal = 0.0;  // wall friction, active side, normal case
+    double delta_seismic = 0.0; // wall friction, active side, seismic case
+    double psi = 0.0;           // wall angle from the vertical
     double failure_top = 0.0;
     double failure_bottom = 0.0;
     // Element i: this layer's failure angle inside the trial wedge whose slip
     // line starts at the wall at the bottom of layer i.
     std::array<double, kLayerRoom> wedge_angles{};
-    double wedge_angle = 0.0;        // failure angle used in the trial wedges
-    std::int32_t mean_case = 0;      // clay mean-angle case 0..3, -1 until set
+    double wedge_angle = 0.0;   // failure angle used in the trial wedges
+    std::int32_t mean_case = 0; // clay mean-angle case 0..3, -1 until set
     std::int32_t reserved1 = 0;
-    double theta_top = 0.0;          // seismic angle atan k'
+    double theta_top = 0.0; // seismic angle atan k'
     double theta_bottom = 0.0;
-    double wet_overburden = 0.0;     // wet weight from the ground-surface crown down to the residual water level
-    double saturated_overburden = 0.0;  // saturated weight of the submerged rows above this layer
-    double used_overburden = 0.0;    // the same rows with the used unit weights
-    double sigma_top = 0.0;          // overburden
+    double wet_overburden =
+        0.0; // wet weight from the ground-surface crown down to the residual water level
+    double saturated_overburden = 0.0; // saturated weight of the submerged rows above this layer
+    double used_overburden = 0.0;      // the same rows with the used unit weights
+    double sigma_top = 0.0;            // overburden
     double sigma_bottom = 0.0;
-    double sigma_clay_top = 0.0;     // clay within 10 m below the seabed: sigma at the top
-    double sigma_minus10 = 0.0;      // ... and sigma at the seabed minus 10 m
-    double water_height_top = 0.0;   // height of the reference water level above the point
+    double sigma_clay_top = 0.0;   // clay within 10 m below the seabed: sigma at the top
+    double sigma_minus10 = 0.0;    // ... and sigma at the seabed minus 10 m
+    double water_height_top = 0.0; // height of the reference water level above the point
     double water_height_bottom = 0.0;
-    double k_top = 0.0;              // seismic coefficient k'
+    double k_top = 0.0; // seismic coefficient k'
     double k_bottom = 0.0;
-    std::int32_t k_kind_top = 0;     // kCoefficientInAir or kApparentCoefficient
+    std::int32_t k_kind_top = 0; // kCoefficientInAir or kApparentCoefficient
     std::int32_t k_kind_bottom = 0;
     double cohesion_top = 0.0;
     double cohesion_bottom = 0.0;
     double reserved2 = 0.0;
-    double cohesion_minus10 = 0.0;   // clay within 10 m below the seabed: cohesion at the seabed minus 10 m
-    double wedge_load_top = 0.0;     // Q: surcharge load on the ground inside the wedge (kN/m)
+    double cohesion_minus10 =
+        0.0; // clay within 10 m below the seabed: cohesion at the seabed minus 10 m
+    double wedge_load_top = 0.0; // Q: surcharge load on the ground inside the wedge (kN/m)
     double wedge_load_bottom = 0.0;
-    double wedge_weight_top = 0.0;   // W: soil weight of the wedge above the crown (kN/m)
+    double wedge_weight_top = 0.0; // W: soil weight of the wedge above the crown (kN/m)
     double wedge_weight_bottom = 0.0;
-    double wedge_width_top = 0.0;    // X: wedge width at the crown
+    double wedge_width_top = 0.0; // X: wedge width at the crown
     double wedge_width_bottom = 0.0;
-    double surcharge_top = 0.0;      // q = (W + Q) / X, the equivalent uniform surcharge
+    double surcharge_top = 0.0; // q = (W + Q) / X, the equivalent uniform surcharge
     double surcharge_bottom = 0.0;
-    double crossing_x_top = 0.0;     // where the slip line meets the ground surface
+    double crossing_x_top = 0.0; // where the slip line meets the ground surface
     double crossing_x_bottom = 0.0;
     double crossing_z_top = 0.0;
     double crossing_z_bottom = 0.0;
-    std::array<double, kWedgeLabelRoom> label_x{};  // label points of the wedge parts above the crown
+    std::array<double, kWedgeLabelRoom>
+        label_x{}; // label points of the wedge parts above the crown
     std::array<double, kWedgeLabelRoom> label_z{};
     std::int32_t zero_pressure_flag = 0;
     std::int32_t reserved3 = 0;
     double zero_pressure_level = 0.0;
-    std::int32_t bottom_at_minus10 = 0;  // 1 when a clay bottom intensity was computed at the seabed minus 10 m
+    std::int32_t bottom_at_minus10 =
+        0; // 1 when a clay bottom intensity was computed at the seabed minus 10 m
     std::int32_t reserved4 = 0;
 };
 
@@ -98,28 +102,28 @@ struct LandLayerCalc {
 struct SeaLayerCalc {
     double top = 0.0;
     double thickness = 0.0;
-    double unit_weight = 0.0;        // wet above the L.W.L., submerged from it on
+    double unit_weight = 0.0; // wet above the L.W.L., submerged from it on
     double saturated_weight = 0.0;
-    double beta = 0.0;               // design-seabed angle
+    double beta = 0.0; // design-seabed angle
     double phi = 0.0;
-    double delta_normal = 0.0;       // wall friction, passive side, normal case
-    double delta_seismic = 0.0;      // wall friction, passive side, seismic case
+    double delta_normal = 0.0;  // wall friction, passive side, normal case
+    double delta_seismic = 0.0; // wall friction, passive side, seismic case
     double psi = 0.0;
-    double failure_top = 0.0;        // passive failure angle
+    double failure_top = 0.0; // passive failure angle
     double failure_bottom = 0.0;
     double reserved1 = 0.0;
     double theta_top = 0.0;
     double theta_bottom = 0.0;
-    double wet_overburden = 0.0;     // wet weight from the seabed down to the L.W.L.
+    double wet_overburden = 0.0; // wet weight from the seabed down to the L.W.L.
     double saturated_overburden = 0.0;
     double used_overburden = 0.0;
-    double sigma_top = 0.0;          // overburden, 0 above the seabed
+    double sigma_top = 0.0; // overburden, 0 above the seabed
     double sigma_bottom = 0.0;
     double water_height_top = 0.0;
     double water_height_bottom = 0.0;
     double k_top = 0.0;
     double k_bottom = 0.0;
-    double surcharge_top = 0.0;      // always 0 on the sea side
+    double surcharge_top = 0.0; // always 0 on the sea side
     double surcharge_bottom = 0.0;
     double cohesion_top = 0.0;
     double cohesion_bottom = 0.0;
@@ -128,26 +132,26 @@ struct SeaLayerCalc {
     double n_value = 0.0;
     std::int32_t n_from_cohesion = 0;
     std::int32_t reserved3 = 0;
-    double kh = 0.0;                 // lateral subgrade-reaction coefficient
+    double kh = 0.0; // lateral subgrade-reaction coefficient
 };
 
 // Active intensities of one land-side layer.
 struct ActiveIntensityRow {
-    double k_top = 0.0;              // Ka cos(delta) (sand; 0 for clay)
+    double k_top = 0.0; // Ka cos(delta) (sand; 0 for clay)
     double k_bottom = 0.0;
-    double formula1_top = 0.0;       // clay formula 1 (0 for sand)
+    double formula1_top = 0.0; // clay formula 1 (0 for sand)
     double formula1_bottom = 0.0;
-    double formula2_top = 0.0;       // clay formula 2, or -99999.9 when not used (0 for sand)
+    double formula2_top = 0.0; // clay formula 2, or -99999.9 when not used (0 for sand)
     double formula2_bottom = 0.0;
-    double active_top = 0.0;         // adopted active intensity
+    double active_top = 0.0; // adopted active intensity
     double active_bottom = 0.0;
-    double residual_top = 0.0;       // residual water pressure
+    double residual_top = 0.0; // residual water pressure
     double residual_bottom = 0.0;
 };
 
 // Passive intensities of one sea-side layer.
 struct PassiveIntensityRow {
-    double k_top = 0.0;              // Kp cos(delta) (sand; 0 for clay)
+    double k_top = 0.0; // Kp cos(delta) (sand; 0 for clay)
     double k_bottom = 0.0;
     double passive_top = 0.0;
     double passive_bottom = 0.0;

@@ -13,26 +13,37 @@ namespace {
 // The blocks of one case in file order.
 template <class Io, class Model, class Tables>
 void case_image(Io& io, Model& model, Tables& tables) {
-    for (auto& row : model.ground) image_fields_ground(io, row);
-    for (auto& row : model.land_calc) image_fields_land_layer(io, row);
-    for (auto& row : model.sea_calc) image_fields_sea_layer(io, row);
-    for (auto& row : model.active) image_fields_active_row(io, row);
-    for (auto& row : model.passive) image_fields_passive_row(io, row);
+    for (auto& row : model.ground)
+        image_fields_ground(io, row);
+    for (auto& row : model.land_calc)
+        image_fields_land_layer(io, row);
+    for (auto& row : model.sea_calc)
+        image_fields_sea_layer(io, row);
+    for (auto& row : model.active)
+        image_fields_active_row(io, row);
+    for (auto& row : model.passive)
+        image_fields_passive_row(io, row);
     auto& merged = tables.merged;
     io.field(merged.seabed_row);
     io.field(merged.passive_start);
     io.field(merged.rows.count);
-    for (auto& row : merged.rows.rows) image_fields_pressure_row(io, row);
+    for (auto& row : merged.rows.rows)
+        image_fields_pressure_row(io, row);
     io.field(merged.passive.count);
-    for (auto& row : merged.passive.rows) image_fields_diagram_row(io, row);
+    for (auto& row : merged.passive.rows)
+        image_fields_diagram_row(io, row);
     auto& net = tables.net;
     for (auto* diagram : {&net.active_split, &net.passive_split, &net.net}) {
         io.field(diagram->count);
-        for (auto& row : diagram->rows) image_fields_diagram_row(io, row);
+        for (auto& row : diagram->rows)
+            image_fields_diagram_row(io, row);
     }
-    for (auto& piece : net.segments.rows) image_fields_segment(io, piece);
-    for (auto& piece : tables.dynamic_segments.rows) image_fields_segment(io, piece);
-    for (auto& force : net.other) image_fields_other_force(io, force);
+    for (auto& piece : net.segments.rows)
+        image_fields_segment(io, piece);
+    for (auto& piece : tables.dynamic_segments.rows)
+        image_fields_segment(io, piece);
+    for (auto& force : net.other)
+        image_fields_other_force(io, force);
 }
 
 template <class Io, class Model, class Common>
@@ -82,7 +93,8 @@ std::size_t count_common_image() {
 
 void write_image(const std::string& name, const std::string& shown_name, const ByteWriter& writer) {
     if (!writer.all_finite()) {
-        stop_with_error(-1, "(ERROR)-計算結果に数値でない値があるため、外力計算結果ファイル(" + name + ")を書き込めません.");
+        stop_with_error(-1, "(ERROR)-計算結果に数値でない値があるため、外力計算結果ファイル(" +
+                                name + ")を書き込めません.");
     }
     CFile file = open_file(name, "wb");
     if (!file) stop_cannot_open(shown_name);
@@ -101,20 +113,23 @@ std::string read_image(const std::string& name, const std::string& shown_name, s
     return image;
 }
 
-template <class Table>
-void check_count(const Table& table, const std::string& name) {
+template <class Table> void check_count(const Table& table, const std::string& name) {
     if (table.count < 0 || table.count > Table::room) stop_damaged(name);
 }
 
 // Row indices kept beside the tables; -1 stands for "not found" where allowed.
-bool index_fits(int index, int lowest, int end) { return index >= lowest && index < end; }
+bool index_fits(int index, int lowest, int end) {
+    return index >= lowest && index < end;
+}
 
 } // namespace
 
 const std::size_t kLoadCaseImageBytes = count_case_image();
 const std::size_t kLoadCommonImageBytes = count_common_image();
 
-const char* case_table_file(int c) { return c == 0 ? kNormalCaseTableFile : kSeismicCaseTableFile; }
+const char* case_table_file(int c) {
+    return c == 0 ? kNormalCaseTableFile : kSeismicCaseTableFile;
+}
 
 void write_gai_case(int c, const LoadModel& model, const CaseLoadTables& tables) {
     ByteWriter writer;
@@ -151,19 +166,20 @@ void read_gai_cm(LoadModel& model, CommonLoadResults& common) {
     ByteReader reader(image);
     common_image(reader, model, common);
     if (!reader.complete() || !reader.all_finite()) stop_damaged(kCommonTableFile);
-    const bool counts_fit = common.seabed.candidate_count >= 0 && common.seabed.candidate_count <= kCandidateRoom &&
-                            model.land_count >= 0 && model.land_count <= kLayerRoom && model.sea_count >= 0 &&
-                            model.sea_count <= kLayerRoom && model.ground_count >= 0 &&
-                            model.ground_count <= kGroundRoom && common.dynamic.point_count >= 0 &&
-                            common.dynamic.point_count <= kDynamicWaterPointRoom &&
-                            common.dynamic.segment_count >= 0 &&
-                            common.dynamic.segment_count <= kDynamicWaterSegmentRoom;
+    const bool counts_fit =
+        common.seabed.candidate_count >= 0 && common.seabed.candidate_count <= kCandidateRoom &&
+        model.land_count >= 0 && model.land_count <= kLayerRoom && model.sea_count >= 0 &&
+        model.sea_count <= kLayerRoom && model.ground_count >= 0 &&
+        model.ground_count <= kGroundRoom && common.dynamic.point_count >= 0 &&
+        common.dynamic.point_count <= kDynamicWaterPointRoom && common.dynamic.segment_count >= 0 &&
+        common.dynamic.segment_count <= kDynamicWaterSegmentRoom;
     bool segments_fit = true;
-    for (const int n : common.net_segment_count) segments_fit = segments_fit && n >= 0 && n <= kNetSegmentRoom;
+    for (const int n : common.net_segment_count)
+        segments_fit = segments_fit && n >= 0 && n <= kNetSegmentRoom;
     bool indices_fit = true;
     const LevelIndices& index = model.index;
-    for (const int i : {index.land_seabed, index.residual_water, index.superstructure_crown, index.ground_crown,
-                        index.sea_seabed, index.lwl}) {
+    for (const int i : {index.land_seabed, index.residual_water, index.superstructure_crown,
+                        index.ground_crown, index.sea_seabed, index.lwl}) {
         indices_fit = indices_fit && index_fits(i, -1, kLayerRoom);
     }
     for (int c = 0; c < kCaseCount; ++c) {

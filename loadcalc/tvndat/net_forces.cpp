@@ -44,11 +44,15 @@ void split_table(const RowTable<Row, kDiagramRowRoom>& rows, int first, Top top,
 
 } // namespace
 
-void split_at_candidates(const MergedDiagram& diagram, const VirtualSeabedState& seabed, NetPressure& net) {
-    split_table(diagram.rows, 0, [](const PressureRow& r) { return r.total_top(); },
-                [](const PressureRow& r) { return r.total_bottom(); }, seabed, net.active_split, kActiveSplitName);
-    split_table(diagram.passive, diagram.passive_start, [](const DiagramRow& r) { return r.top; },
-                [](const DiagramRow& r) { return r.bottom; }, seabed, net.passive_split, kPassiveSplitName);
+void split_at_candidates(const MergedDiagram& diagram, const VirtualSeabedState& seabed,
+                         NetPressure& net) {
+    split_table(
+        diagram.rows, 0, [](const PressureRow& r) { return r.total_top(); },
+        [](const PressureRow& r) { return r.total_bottom(); }, seabed, net.active_split,
+        kActiveSplitName);
+    split_table(
+        diagram.passive, diagram.passive_start, [](const DiagramRow& r) { return r.top; },
+        [](const DiagramRow& r) { return r.bottom; }, seabed, net.passive_split, kPassiveSplitName);
     // The candidates lie below the seabed, so both tables gain the same rows
     // there and still stand at the same levels from the seabed row on.
     if (net.active_split.count - diagram.seabed_row != net.passive_split.count) {
@@ -79,7 +83,8 @@ void other_force_moments(const InputRecord& input, int c, double virtual_seabed,
     totals.force[c] = 0.0;
     totals.moment[c] = 0.0;
     const auto& rows = c == 0 ? input.forces_normal : input.forces_seismic;
-    const int count = std::min(c == 0 ? input.force_normal_count : input.force_seismic_count, kOtherForceRoom);
+    const int count =
+        std::min(c == 0 ? input.force_normal_count : input.force_seismic_count, kOtherForceRoom);
     for (int i = 0; i < count; ++i) {
         const double arm = rows[i].height - virtual_seabed;
         const double moment = round_dec(rows[i].force * arm, 3);

@@ -18,31 +18,32 @@ inline constexpr int kNetSegmentRoom = 50;
 inline constexpr int kOtherForceRoom = kMaxOtherForceRows;
 
 struct OtherForceMoment {
-    double moment = 0.0;      // about the virtual seabed
-    double lever_arm = 0.0;   // acting level minus the virtual seabed
+    double moment = 0.0;    // about the virtual seabed
+    double lever_arm = 0.0; // acting level minus the virtual seabed
 };
 
 struct ForceTotals {
     double residual_water = 0.0;                    // p_w, kN/m2
     std::array<double, kCaseCount> segment_force{}; // sum of the net-pressure pieces
     std::array<double, kCaseCount> segment_moment{};
-    std::array<double, kCaseCount> force{};         // total horizontal force of the case
-    std::array<double, kCaseCount> moment{};        // total moment about the virtual seabed
-    std::array<double, kCaseCount> lever_arm{};     // moment / force, 3 decimals
+    std::array<double, kCaseCount> force{};     // total horizontal force of the case
+    std::array<double, kCaseCount> moment{};    // total moment about the virtual seabed
+    std::array<double, kCaseCount> lever_arm{}; // moment / force, 3 decimals
 };
 
 // The diagrams and pieces of one case.
 struct NetPressure {
-    DiagramTable active_split;    // land-side total, split at the candidates
-    DiagramTable passive_split;   // passive pressure over the same levels from the seabed row
-    DiagramTable net;             // net pressure over the levels of active_split
+    DiagramTable active_split;  // land-side total, split at the candidates
+    DiagramTable passive_split; // passive pressure over the same levels from the seabed row
+    DiagramTable net;           // net pressure over the levels of active_split
     RowTable<PressureSegment, kNetSegmentRoom> segments;
     std::array<OtherForceMoment, kOtherForceRoom> other{};
 };
 
 // Splits the merged and the passive diagram at every candidate that lies
 // strictly inside a row's segment.
-void split_at_candidates(const MergedDiagram& diagram, const VirtualSeabedState& seabed, NetPressure& net);
+void split_at_candidates(const MergedDiagram& diagram, const VirtualSeabedState& seabed,
+                         NetPressure& net);
 
 // Net pressure of every split row; passive pressure above the seabed row is 0
 // and never counts for more than the land-side load at the same level.
@@ -60,8 +61,7 @@ double lever_arm_of(double moment, double force);
 // Records the piece sums of case c in its totals (ForceTotals or
 // DynamicWaterTotals), adds them to the case's force and moment and sets its
 // lever arm.
-template <class Totals>
-void add_segment_sums(Totals& totals, int c, const SegmentSums& sums) {
+template <class Totals> void add_segment_sums(Totals& totals, int c, const SegmentSums& sums) {
     totals.segment_force[c] = sums.force;
     totals.segment_moment[c] = sums.moment;
     totals.force[c] += sums.force;

@@ -9,7 +9,9 @@ namespace {
 
 constexpr double kParallelLimit = 1e-10;
 
-bool outside_unit(double t) { return t < 0.0 || t > 1.0; }
+bool outside_unit(double t) {
+    return t < 0.0 || t > 1.0;
+}
 
 } // namespace
 
@@ -33,8 +35,8 @@ SegmentCrossing segment_intersection(Point2 p1, Point2 p2, Point2 p3, Point2 p4)
     return c;
 }
 
-int segment_intersection(double x1, double y1, double x2, double y2, double x3, double y3, double x4, double y4,
-                         double& out_x, double& out_y) {
+int segment_intersection(double x1, double y1, double x2, double y2, double x3, double y3,
+                         double x4, double y4, double& out_x, double& out_y) {
     const SegmentCrossing c = segment_intersection({x1, y1}, {x2, y2}, {x3, y3}, {x4, y4});
     out_x = c.point.x;
     out_y = c.point.z;

@@ -17,8 +17,8 @@ inline constexpr int kSegmentsParallel = -1;
 inline constexpr int kCrossingInsideBoth = 0;
 
 struct SegmentCrossing {
-    Point2 point;   // (0, 0) when parallel
-    int code = 0;   // -1 parallel; else 0, plus 1 outside p1p2, plus 2 outside p3p4
+    Point2 point; // (0, 0) when parallel
+    int code = 0; // -1 parallel; else 0, plus 1 outside p1p2, plus 2 outside p3p4
 };
 
 // Crossing of the lines through p1p2 and p3p4.
@@ -26,8 +26,8 @@ SegmentCrossing segment_intersection(Point2 p1, Point2 p2, Point2 p3, Point2 p4)
 
 // The same in the drawing code's form: the point through out_x and out_y
 // (both 0.0 when parallel), the code as the result.
-int segment_intersection(double x1, double y1, double x2, double y2, double x3, double y3, double x4, double y4,
-                         double& out_x, double& out_y);
+int segment_intersection(double x1, double y1, double x2, double y2, double x3, double y3,
+                         double x4, double y4, double& out_x, double& out_y);
 
 // One term of the polygon area sum: (x[i-1] - x[i+1]) z[i], neighbours taken
 // cyclically, rounded to 8 decimals.
@@ -35,7 +35,7 @@ double shoelace_term(const double* x, const double* z, int n, int i);
 
 struct PolygonArea {
     double area = 0.0;
-    Point2 label;  // where the drawing puts the part's number; (0, 0) without area
+    Point2 label; // where the drawing puts the part's number; (0, 0) without area
 };
 
 // Area of a closed polygon and its label point; fewer than 3 points have none.

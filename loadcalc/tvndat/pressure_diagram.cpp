@@ -12,23 +12,21 @@ constexpr const char* kMergedTableName = "土圧分布";
 constexpr const char* kPassiveTableName = "受働土圧分布";
 
 // Row i whose segment holds z, or -1.
-template <class Table>
-int row_holding(const Table& rows, double z) {
+template <class Table> int row_holding(const Table& rows, double z) {
     for (int i = 0; i + 1 < rows.count; ++i) {
         if (rows[i].level >= z && z >= rows[i + 1].level) return i;
     }
     return -1;
 }
 
-template <class Table>
-bool near_segment_end(const Table& rows, int i, double z, double tolerance) {
+template <class Table> bool near_segment_end(const Table& rows, int i, double z, double tolerance) {
     return std::fabs(rows[i].level - z) < tolerance || std::fabs(rows[i + 1].level - z) < tolerance;
 }
 
 } // namespace
 
-double value_on_segment(double top_level, double top_value, double bottom_level, double bottom_value,
-                        double z) {
+double value_on_segment(double top_level, double top_value, double bottom_level,
+                        double bottom_value, double z) {
     const double height = top_level - bottom_level;
     if (height == 0.0) return top_value;
     return round_dec(top_value + (bottom_value - top_value) * (top_level - z) / height, 3);
@@ -36,14 +34,14 @@ double value_on_segment(double top_level, double top_value, double bottom_level,
 
 int cut_longer_segment(Segment& land, Segment& sea) {
     if (land.bottom_level > sea.bottom_level) {
-        sea.bottom_value = value_on_segment(sea.top_level, sea.top_value, sea.bottom_level, sea.bottom_value,
-                                            land.bottom_level);
+        sea.bottom_value = value_on_segment(sea.top_level, sea.top_value, sea.bottom_level,
+                                            sea.bottom_value, land.bottom_level);
         sea.bottom_level = land.bottom_level;
         return kCutSea;
     }
     if (land.bottom_level == sea.bottom_level) return kCutNone;
-    land.bottom_value = value_on_segment(land.top_level, land.top_value, land.bottom_level, land.bottom_value,
-                                         sea.bottom_level);
+    land.bottom_value = value_on_segment(land.top_level, land.top_value, land.bottom_level,
+                                         land.bottom_value, sea.bottom_level);
     land.bottom_level = sea.bottom_level;
     return kCutLand;
 }
@@ -51,7 +49,8 @@ int cut_longer_segment(Segment& land, Segment& sea) {
 bool insert_diagram_level(PressureRowTable& rows, double z, double tolerance) {
     const int i = row_holding(rows, z);
     if (i < 0 || near_segment_end(rows, i, z, tolerance)) return false;
-    const double v = value_on_segment(rows[i].level, rows[i].active_top, rows[i + 1].level, rows[i].active_bottom, z);
+    const double v = value_on_segment(rows[i].level, rows[i].active_top, rows[i + 1].level,
+                                      rows[i].active_bottom, z);
     open_row_at(rows, i + 1, kMergedTableName);
     rows[i + 1] = rows[i];
     rows[i + 1].level = z;
@@ -63,7 +62,8 @@ bool insert_diagram_level(PressureRowTable& rows, double z, double tolerance) {
 bool insert_passive_level(DiagramTable& rows, double z, double tolerance) {
     const int i = row_holding(rows, z);
     if (i < 0 || near_segment_end(rows, i, z, tolerance)) return false;
-    const double v = value_on_segment(rows[i].level, rows[i].top, rows[i + 1].level, rows[i].bottom, z);
+    const double v =
+        value_on_segment(rows[i].level, rows[i].top, rows[i + 1].level, rows[i].bottom, z);
     open_row_at(rows, i + 1, kPassiveTableName);
     rows[i + 1] = rows[i];
     rows[i + 1].level = z;
@@ -81,22 +81,24 @@ int find_row_at_level(const PressureRowTable& rows, double z, double tolerance) 
 
 void merge_pressure_diagram(std::span<const BoundaryPressure> land, int crown_index,
                             std::span<const BoundaryPressure> sea, int sea_seabed_index,
-                            double design_seabed, double lwl, std::span<const double> zero_pressure_levels,
-                            MergedDiagram& diagram) {
+                            double design_seabed, double lwl,
+                            std::span<const double> zero_pressure_levels, MergedDiagram& diagram) {
     diagram.rows.count = 0;
     diagram.passive.count = 0;
     diagram.seabed_row = -1;
     diagram.passive_start = 0;
     const int land_last = static_cast<int>(land.size()) - 1;
     const int sea_last = static_cast<int>(sea.size()) - 1;
-    if (crown_index < 0 || crown_index >= land_last || sea_seabed_index < 0 || sea_seabed_index >= sea_last) {
+    if (crown_index < 0 || crown_index >= land_last || sea_seabed_index < 0 ||
+        sea_seabed_index >= sea_last) {
         stop_with_error(-1, "(ERROR)-土圧分布の作成に必要な境界位置がありません.");
     }
 
     // Land rows that end at or above the seabed need no passive counterpart.
     int i = crown_index;
     while (i < land_last && land[i + 1].level >= design_seabed) {
-        append_row(diagram.rows, PressureRow{land[i].level, land[i].top, land[i].bottom, 0.0, 0.0}, kMergedTableName);
+        append_row(diagram.rows, PressureRow{land[i].level, land[i].top, land[i].bottom, 0.0, 0.0},
+                   kMergedTableName);
         ++i;
     }
 
@@ -108,8 +110,11 @@ void merge_pressure_diagram(std::span<const BoundaryPressure> land, int crown_in
         Segment s{sea[j].level, sea[j + 1].level, sea[j].top, sea[j].bottom};
         while (true) {
             const int cut = cut_longer_segment(l, s);
-            append_row(diagram.rows, PressureRow{l.top_level, l.top_value, l.bottom_value, 0.0, 0.0}, kMergedTableName);
-            append_row(diagram.passive, DiagramRow{s.top_level, s.top_value, s.bottom_value}, kPassiveTableName);
+            append_row(diagram.rows,
+                       PressureRow{l.top_level, l.top_value, l.bottom_value, 0.0, 0.0},
+                       kMergedTableName);
+            append_row(diagram.passive, DiagramRow{s.top_level, s.top_value, s.bottom_value},
+                       kPassiveTableName);
             if (cut != kCutLand) ++i;
             if (cut != kCutSea) ++j;
             if (i >= land_last || j >= sea_last) break;
@@ -142,7 +147,8 @@ void merge_pressure_diagram(std::span<const BoundaryPressure> land, int crown_in
         insert_passive_level(diagram.passive, z);
     }
     diagram.seabed_row = find_row_at_level(diagram.rows, design_seabed);
-    if (diagram.seabed_row < 0 || diagram.rows.count - diagram.seabed_row != diagram.passive.count) {
+    if (diagram.seabed_row < 0 ||
+        diagram.rows.count - diagram.seabed_row != diagram.passive.count) {
         stop_with_error(-1, "(ERROR)-土圧分布と受働土圧分布の行が設計海底面から一致しません.");
     }
 }

@@ -18,10 +18,10 @@ inline constexpr int kDiagramRowRoom = 35;
 // to the next row's level.
 struct PressureRow {
     double level = 0.0;
-    double active_top = 0.0;      // adopted active earth pressure at the level
-    double active_bottom = 0.0;   // ... at the next row's level
-    double water_top = 0.0;       // residual water pressure at the level
-    double water_bottom = 0.0;    // ... at the next row's level
+    double active_top = 0.0;    // adopted active earth pressure at the level
+    double active_bottom = 0.0; // ... at the next row's level
+    double water_top = 0.0;     // residual water pressure at the level
+    double water_bottom = 0.0;  // ... at the next row's level
 
     double total_top() const { return active_top + water_top; }
     double total_bottom() const { return active_bottom + water_bottom; }
@@ -30,8 +30,8 @@ struct PressureRow {
 // One row of a diagram of one value (passive, split and net diagrams).
 struct DiagramRow {
     double level = 0.0;
-    double top = 0.0;      // value at the level
-    double bottom = 0.0;   // value at the next row's level
+    double top = 0.0;    // value at the level
+    double bottom = 0.0; // value at the next row's level
 };
 
 using PressureRowTable = RowTable<PressureRow, kDiagramRowRoom>;
@@ -53,9 +53,9 @@ struct Segment {
     double bottom_value = 0.0;
 };
 
-inline constexpr int kCutSea = 0;      // the sea segment was cut at the land segment's bottom
-inline constexpr int kCutLand = 1;     // the land segment was cut at the sea segment's bottom
-inline constexpr int kCutNone = -1;    // both segments end at the same level
+inline constexpr int kCutSea = 0;   // the sea segment was cut at the land segment's bottom
+inline constexpr int kCutLand = 1;  // the land segment was cut at the sea segment's bottom
+inline constexpr int kCutNone = -1; // both segments end at the same level
 
 // Shortens the longer of two segments that start together to the shorter's
 // bottom, with the value there interpolated along the segment. Returns which
@@ -65,8 +65,8 @@ int cut_longer_segment(Segment& land, Segment& sea);
 // Value of the straight line from (top_level, top_value) to (bottom_level,
 // bottom_value) at level z, rounded to 3 decimals. The value may fall or grow
 // with depth. A segment of no height gives its top value.
-double value_on_segment(double top_level, double top_value, double bottom_level, double bottom_value,
-                        double z);
+double value_on_segment(double top_level, double top_value, double bottom_level,
+                        double bottom_value, double z);
 
 // Rows closer than this to a level keep the level from being inserted: a
 // split that thin adds nothing to the diagrams.
@@ -77,17 +77,18 @@ inline constexpr double kLevelTolerance = 0.0001;
 // Splits the row whose segment holds z (level_i >= z >= level_i+1) at z, unless
 // z lies within tolerance of one of the segment's ends or outside the table.
 // Returns true when a row was inserted.
-bool insert_diagram_level(PressureRowTable& rows, double z, double tolerance = kDiagramSplitTolerance);
+bool insert_diagram_level(PressureRowTable& rows, double z,
+                          double tolerance = kDiagramSplitTolerance);
 bool insert_passive_level(DiagramTable& rows, double z, double tolerance = kDiagramSplitTolerance);
 
 // Index of the first row whose level lies within tolerance of z, -1 when none.
 int find_row_at_level(const PressureRowTable& rows, double z, double tolerance = kLevelTolerance);
 
 struct MergedDiagram {
-    PressureRowTable rows;   // land side; residual water values filled separately
-    DiagramTable passive;    // sea side from the design seabed down
-    int seabed_row = -1;     // row of `rows` at the design seabed (k)
-    int passive_start = 0;   // row of `passive` at the design seabed
+    PressureRowTable rows; // land side; residual water values filled separately
+    DiagramTable passive;  // sea side from the design seabed down
+    int seabed_row = -1;   // row of `rows` at the design seabed (k)
+    int passive_start = 0; // row of `passive` at the design seabed
 };
 
 // Builds the merged diagram from the land-side boundaries from the
@@ -99,7 +100,7 @@ struct MergedDiagram {
 // from the seabed row on is a program fault and stops the program.
 void merge_pressure_diagram(std::span<const BoundaryPressure> land, int crown_index,
                             std::span<const BoundaryPressure> sea, int sea_seabed_index,
-                            double design_seabed, double lwl, std::span<const double> zero_pressure_levels,
-                            MergedDiagram& diagram);
+                            double design_seabed, double lwl,
+                            std::span<const double> zero_pressure_levels, MergedDiagram& diagram);
 
 } // namespace wtn

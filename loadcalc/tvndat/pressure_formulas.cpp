@@ -9,15 +9,14 @@
 namespace wtn {
 namespace {
 
-const char* const kActiveRootWarning =
-    "主働土圧係数計算式の√内が負の値になりました．\n\n"
-    "      0.0として計算を続行しますか？";
-const char* const kPassiveRootWarning =
-    "受働土圧係数計算式の√内が負の値になりました．\n\n"
-    "      0.0として計算を続行しますか？";
+const char* const kActiveRootWarning = "主働土圧係数計算式の√内が負の値になりました．\n\n"
+                                       "      0.0として計算を続行しますか？";
+const char* const kPassiveRootWarning = "受働土圧係数計算式の√内が負の値になりました．\n\n"
+                                        "      0.0として計算を続行しますか？";
 
 const char* const kPassiveWithoutMinimum =
-    "(ERROR)-受働土圧係数の計算で√内が 1.0 以上になり、受働土圧係数が求まりません.壁面摩擦角と内部摩擦角を確認して下さい.";
+    "(ERROR)-受働土圧係数の計算で√内が 1.0 "
+    "以上になり、受働土圧係数が求まりません.壁面摩擦角と内部摩擦角を確認して下さい.";
 
 const char* const kClayAngleZero =
     "(ERROR)-粘性土の地震時土圧の計算で崩壊角が 0.0 又は 90.0 度になり、土圧強度が求まりません.";
@@ -27,7 +26,9 @@ constexpr double kSeismicFormulaDepth = 10.0;
 constexpr double kLevelTolerance = 0.0001;
 constexpr double kRootMargin = 1e-6;
 
-double square(double x) { return x * x; }
+double square(double x) {
+    return x * x;
+}
 
 } // namespace
 
@@ -82,7 +83,8 @@ ClayActiveResult clay_active_pressure(const ClayActiveOptions& o, double depth_b
         const double cos_zeta = std::cos(zeta);
         // The seismic formula divides by sin and cos of the failure angle; a
         // flat or vertical slip plane has no finite wedge.
-        if (std::fabs(sin_zeta) < 1e-12 || std::fabs(cos_zeta) < 1e-12) stop_with_error(-1, kClayAngleZero);
+        if (std::fabs(sin_zeta) < 1e-12 || std::fabs(cos_zeta) < 1e-12)
+            stop_with_error(-1, kClayAngleZero);
         r.formula1 = (sigma + q) * std::sin(zeta + theta) / (std::cos(theta) * sin_zeta) -
                      c / (cos_zeta * sin_zeta);
         if (o.seismic_formula_switch == 1) r.formula2 = formula2;

@@ -25,11 +25,11 @@ inline constexpr double kFormulaNotUsed = -99999.9;
 
 // Which clay formulas apply at a point.
 struct ClayActiveOptions {
-    int load_case = 0;               // 0 normal, 1 seismic
-    int normal_formula_switch = 0;   // 0 compare both formulas, 1 formula 1 only (normal case)
-    int seismic_formula_switch = 1;  // 1 compare both formulas, 2 formula 1 only (seismic case)
-    int pressure_method = 2;         // 1 interpolation to 10 m below the seabed, 2 apparent k throughout
-    double consolidation = 0.0;      // consolidation coefficient of formula 2
+    int load_case = 0;              // 0 normal, 1 seismic
+    int normal_formula_switch = 0;  // 0 compare both formulas, 1 formula 1 only (normal case)
+    int seismic_formula_switch = 1; // 1 compare both formulas, 2 formula 1 only (seismic case)
+    int pressure_method = 2;    // 1 interpolation to 10 m below the seabed, 2 apparent k throughout
+    double consolidation = 0.0; // consolidation coefficient of formula 2
 };
 
 struct ClayActiveResult {

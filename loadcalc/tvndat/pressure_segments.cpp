@@ -8,9 +8,12 @@ double segment_area(int kind, double width, double height) {
     return round_dec(width * height * (kind == kSegmentRectangle ? 1.0 : 0.5), 3);
 }
 
-double segment_moment(double force, double arm) { return round_dec(force * arm, 3); }
+double segment_moment(double force, double arm) {
+    return round_dec(force * arm, 3);
+}
 
-void triangle_centroid(const double values[3], const double levels[3], double& value, double& level) {
+void triangle_centroid(const double values[3], const double levels[3], double& value,
+                       double& level) {
     value = round_dec((values[0] + values[1] + values[2]) / 3.0, 3);
     level = round_dec((levels[0] + levels[1] + levels[2]) / 3.0, 3);
 }
@@ -35,7 +38,8 @@ void SegmentSink::add_triangle(bool base_first, const double values[3], const do
     append(piece);
 }
 
-void SegmentSink::add_trapezoid(double a, double b, double z_top, double z_bottom, double reference_level) {
+void SegmentSink::add_trapezoid(double a, double b, double z_top, double z_bottom,
+                                double reference_level) {
     const double width_top = round_dec(a, 3);
     const double width_bottom = round_dec(b, 3);
     if (width_top == 0.0 && width_bottom == 0.0) return;

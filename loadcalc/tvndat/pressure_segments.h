@@ -16,10 +16,10 @@ inline constexpr int kSegmentTriangle = 0;
 
 struct PressureSegment {
     int kind = kSegmentTriangle;
-    double centroid_value = 0.0;   // pressure coordinate of the centroid
+    double centroid_value = 0.0; // pressure coordinate of the centroid
     double centroid_level = 0.0;
-    double lever_arm = 0.0;        // centroid level minus the reference level
-    double width = 0.0;            // pressure across the piece
+    double lever_arm = 0.0; // centroid level minus the reference level
+    double width = 0.0;     // pressure across the piece
     double height = 0.0;
     double force = 0.0;
     double moment = 0.0;
@@ -36,7 +36,8 @@ double segment_area(int kind, double width, double height);
 // round3(force x arm).
 double segment_moment(double force, double arm);
 // Centroid of three points, each coordinate the mean rounded to 3 decimals.
-void triangle_centroid(const double values[3], const double levels[3], double& value, double& level);
+void triangle_centroid(const double values[3], const double levels[3], double& value,
+                       double& level);
 
 // A piece builder bound to one table and its sums.
 class SegmentSink {
@@ -54,7 +55,8 @@ class SegmentSink {
 
     // One triangle through three points; base_first selects the base between
     // points 0 and 1 (true) or between points 1 and 2 (false).
-    void add_triangle(bool base_first, const double values[3], const double levels[3], double reference_level);
+    void add_triangle(bool base_first, const double values[3], const double levels[3],
+                      double reference_level);
 
   private:
     void append(const PressureSegment& piece);

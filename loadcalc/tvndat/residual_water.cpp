@@ -8,7 +8,7 @@ namespace {
 // Share of p_w at level z between the R.W.L. boundary r and the L.W.L.
 double scaled(double pw, double z, double r, double lwl) {
     const double span = r - lwl;
-    if (span <= 0.0) return pw;   // R.W.L. at or below the L.W.L.: no sloping part
+    if (span <= 0.0) return pw; // R.W.L. at or below the L.W.L.: no sloping part
     return pw * (r - z) / span;
 }
 
@@ -18,7 +18,8 @@ double residual_water_base(double rwl, double lwl, double water_weight) {
     return round_dec((rwl - lwl) * water_weight, 3);
 }
 
-double residual_water_at_boundary_top(double z, double rwl_boundary, double rwl, double lwl, double pw) {
+double residual_water_at_boundary_top(double z, double rwl_boundary, double rwl, double lwl,
+                                      double pw) {
     double value = z >= rwl ? 0.0 : pw;
     if (z > lwl) value = scaled(value, z, rwl_boundary, lwl);
     return round_dec(value, 3);
@@ -51,7 +52,8 @@ ZeroPressure zero_pressure_level(const ClayZeroInputs& layer, double design_seab
     if (layer.formula2_top > 0.0 && layer.formula2_bottom > 0.0) return {};
     if (layer.formula1_top > 0.0) return {};
     ZeroPressure result{kZeroNoCrossing, 0.0};
-    if (!(layer.formula1_bottom > 0.0) || !(layer.adopted_top > 0.0 || layer.adopted_bottom > 0.0)) return result;
+    if (!(layer.formula1_bottom > 0.0) || !(layer.adopted_top > 0.0 || layer.adopted_bottom > 0.0))
+        return result;
     double b = layer.thickness;
     double c = layer.level - layer.thickness;
     if (layer.bottom_at_seabed_minus_10) {

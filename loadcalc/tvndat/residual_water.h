@@ -16,7 +16,8 @@ double residual_water_base(double rwl, double lwl, double water_weight);
 // Residual water pressure at level z of a boundary at or below the residual
 // water boundary, whose level is rwl_boundary: 0 at and above the R.W.L.,
 // p_w scaled linearly above the L.W.L., p_w below. 3 decimals.
-double residual_water_at_boundary_top(double z, double rwl_boundary, double rwl, double lwl, double pw);
+double residual_water_at_boundary_top(double z, double rwl_boundary, double rwl, double lwl,
+                                      double pw);
 // The same at the bottom of a layer (the next boundary's level): the bottom of
 // a layer below the residual water boundary is always below the R.W.L.
 double residual_water_at_boundary_bottom(double z, double rwl_boundary, double lwl, double pw);
@@ -28,11 +29,11 @@ void fill_residual_water_rows(PressureRowTable& rows, double pw, double rwl, dou
 
 // Active-pressure inputs of a cohesive layer for the zero-pressure level.
 struct ClayZeroInputs {
-    double phi = 0.0;               // friction angle, radians
-    double level = 0.0;             // top of the layer
+    double phi = 0.0;   // friction angle, radians
+    double level = 0.0; // top of the layer
     double thickness = 0.0;
-    double formula1_top = 0.0;      // sigma + q - 2c at the top
-    double formula1_bottom = 0.0;   // ... at the bottom (or at the seabed - 10 m)
+    double formula1_top = 0.0;    // sigma + q - 2c at the top
+    double formula1_bottom = 0.0; // ... at the bottom (or at the seabed - 10 m)
     double formula2_top = 0.0;
     double formula2_bottom = 0.0;
     double adopted_top = 0.0;
@@ -40,9 +41,9 @@ struct ClayZeroInputs {
     bool bottom_at_seabed_minus_10 = false;
 };
 
-inline constexpr int kZeroNotExamined = 0;   // sand, or clay whose pressure does not start negative
-inline constexpr int kZeroNoCrossing = -1;   // negative at the top without a usable crossing
-inline constexpr int kZeroCrossing = 1;      // the pressure crosses zero inside the layer
+inline constexpr int kZeroNotExamined = 0; // sand, or clay whose pressure does not start negative
+inline constexpr int kZeroNoCrossing = -1; // negative at the top without a usable crossing
+inline constexpr int kZeroCrossing = 1;    // the pressure crosses zero inside the layer
 
 struct ZeroPressure {
     int flag = kZeroNotExamined;

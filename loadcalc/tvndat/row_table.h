@@ -9,8 +9,7 @@
 
 namespace wtn {
 
-template <class Row, int Room>
-struct RowTable {
+template <class Row, int Room> struct RowTable {
     static constexpr int room = Room;
     std::array<Row, Room> rows{};
     int count = 0;
@@ -38,7 +37,8 @@ Row& append_row(RowTable<Row, Room>& table, const Row& row, std::string_view tab
 template <class Row, int Room>
 void open_row_at(RowTable<Row, Room>& table, int index, std::string_view table_name) {
     if (table.count >= Room) stop_table_full(table_name, Room);
-    for (int r = table.count; r > index; --r) table[r] = table[r - 1];
+    for (int r = table.count; r > index; --r)
+        table[r] = table[r - 1];
     ++table.count;
 }
 

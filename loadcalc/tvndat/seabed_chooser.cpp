@@ -17,7 +17,8 @@ extern char** environ;
 namespace wtn {
 namespace {
 
-constexpr int kNotChosenMessage = 0;   // InputCheckMessages: "(ERROR)-仮想海底面位置が選択されていません."
+constexpr int kNotChosenMessage =
+    0; // InputCheckMessages: "(ERROR)-仮想海底面位置が選択されていません."
 
 std::string chooser_path() {
     std::error_code ec;
@@ -45,7 +46,8 @@ bool run_chooser() {
 
 void write_chooser_file(const std::string& path, int c, const VirtualSeabedState& state) {
     CFile file = open_file(path, "wt");
-    if (!file) stop_with_error(-1, "(ERROR)-仮想海底面選択用ファイル(" + path + ")がオープンできません.");
+    if (!file)
+        stop_with_error(-1, "(ERROR)-仮想海底面選択用ファイル(" + path + ")がオープンできません.");
     write_crlf_line(file.get(), std::to_string(c));
     for (int i = 0; i < state.candidate_count; ++i) {
         write_values_line(file.get(), "%8.3lf", state.data.candidate_level[i]);
@@ -65,7 +67,8 @@ int read_chooser_answer(const std::string& path, int candidate_count) {
 }
 
 void choose_virtual_seabed(const MergedDiagram& diagram, int c, VirtualSeabedState& state) {
-    for (int i = 0; i < state.candidate_count; ++i) state.data.chosen[i] = 0;
+    for (int i = 0; i < state.candidate_count; ++i)
+        state.data.chosen[i] = 0;
     int index = 0;
     if (state.candidate_count >= 2) {
         write_chooser_file(kChooserFileName, c, state);

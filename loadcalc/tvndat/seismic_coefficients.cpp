@@ -10,7 +10,7 @@ namespace wtn {
 namespace {
 
 constexpr int kErrBuoyantWeight = 3;
-constexpr double kWaterUnitWeight = 10.0;  // of the general formula
+constexpr double kWaterUnitWeight = 10.0; // of the general formula
 constexpr double kSmallestOverburden = 0.00001;
 constexpr double kSeismicFormulaDepth = 10.0;
 
@@ -20,11 +20,11 @@ constexpr int kApparentGeneral = 1;
 constexpr int kApparentNiken = 2;
 constexpr int kApparentAraiYokoi = 3;
 
-constexpr int kAirBothSides = 2;  // "swdat" items 10 and 14
+constexpr int kAirBothSides = 2; // "swdat" items 10 and 14
 constexpr int kInterpolationMethod = 1;
 
-const char* const kAraiYokoiNoWeight =
-    "(ERROR)-見かけの震度(荒井・横井の提案式)の計算で分母が 0.0 になりました.土層の単位体積重量を確認して下さい.";
+const char* const kAraiYokoiNoWeight = "(ERROR)-見かけの震度(荒井・横井の提案式)の計算で分母が 0.0 "
+                                       "になりました.土層の単位体積重量を確認して下さい.";
 
 // Sea-side apparent coefficients are rounded to 0.05 or to 2 decimals.
 double round_sea_coefficient(double k, const CustomisationValues& custom) {
@@ -34,7 +34,9 @@ double round_sea_coefficient(double k, const CustomisationValues& custom) {
 
 } // namespace
 
-double seismic_angle(double k) { return round_angle(std::atan(k), kRoundToSeconds); }
+double seismic_angle(double k) {
+    return round_angle(std::atan(k), kRoundToSeconds);
+}
 
 double apparent_k_general(double gamma_sat, double k) {
     if (!(gamma_sat > kWaterUnitWeight)) stop_with_error(kErrBuoyantWeight);
@@ -90,25 +92,32 @@ LayerCoefficients land_seismic_coefficients(const LoadModel& model, const InputR
     } else {
         r.kind_top = r.kind_bottom = kApparentCoefficient;
         switch (input.neire.apparent_rule) {
-        case kApparentGiven: r.k_top = r.k_bottom = input.neire.apparent_coefficient; break;
-        case kApparentGeneral: r.k_top = r.k_bottom = round_dec(apparent_k_general(c.saturated_weight, k), 4); break;
+        case kApparentGiven:
+            r.k_top = r.k_bottom = input.neire.apparent_coefficient;
+            break;
+        case kApparentGeneral:
+            r.k_top = r.k_bottom = round_dec(apparent_k_general(c.saturated_weight, k), 4);
+            break;
         case kApparentNiken: {
             const double w = input.joken.water_weight;
             const int rule = custom.apparent_crown_rule;
-            r.k_top = round_dec(
-                apparent_k_niken(c.sigma_top, c.water_height_top, q_top, c.saturated_weight, false, k, w, rule), 4);
+            r.k_top = round_dec(apparent_k_niken(c.sigma_top, c.water_height_top, q_top,
+                                                 c.saturated_weight, false, k, w, rule),
+                                4);
             r.k_bottom = round_dec(apparent_k_niken(c.sigma_bottom, c.water_height_bottom, q_bottom,
                                                     c.saturated_weight, false, k, w, rule),
                                    4);
             break;
         }
         case kApparentAraiYokoi:
-            r.k_bottom = round_dec(apparent_k_arai_yokoi(c.wet_overburden, c.saturated_overburden, c.used_overburden,
-                                                         q_bottom, c.thickness, c.saturated_weight, c.unit_weight, k),
+            r.k_bottom = round_dec(apparent_k_arai_yokoi(c.wet_overburden, c.saturated_overburden,
+                                                         c.used_overburden, q_bottom, c.thickness,
+                                                         c.saturated_weight, c.unit_weight, k),
                                    4);
             r.k_top = r.k_bottom;
             break;
-        default: break;
+        default:
+            break;
         }
     }
     if (air_at_rwl(model, input, i)) {
@@ -122,7 +131,8 @@ LayerCoefficients land_seismic_coefficients(const LoadModel& model, const InputR
     return r;
 }
 
-void sea_seismic_coefficients(LoadModel& model, const InputRecord& input, const CustomisationValues& custom) {
+void sea_seismic_coefficients(LoadModel& model, const InputRecord& input,
+                              const CustomisationValues& custom) {
     const double k = input.neire.seismic_coefficient;
     const double w = input.joken.water_weight;
     for (int j = model.index.sea_seabed; j >= 0 && j + 1 < model.sea_count; ++j) {
@@ -131,24 +141,32 @@ void sea_seismic_coefficients(LoadModel& model, const InputRecord& input, const 
             c.k_top = c.k_bottom = k;
         } else {
             switch (input.neire.apparent_rule) {
-            case kApparentGiven: c.k_top = c.k_bottom = input.neire.apparent_coefficient; break;
+            case kApparentGiven:
+                c.k_top = c.k_bottom = input.neire.apparent_coefficient;
+                break;
             case kApparentGeneral:
-                c.k_top = c.k_bottom = round_sea_coefficient(apparent_k_general(c.saturated_weight, k), custom);
+                c.k_top = c.k_bottom =
+                    round_sea_coefficient(apparent_k_general(c.saturated_weight, k), custom);
                 break;
             case kApparentNiken:
-                c.k_top = round_sea_coefficient(
-                    apparent_k_niken(c.sigma_top, c.water_height_top, 0.0, c.saturated_weight, true, k, w, 0), custom);
-                c.k_bottom = round_sea_coefficient(
-                    apparent_k_niken(c.sigma_bottom, c.water_height_bottom, 0.0, c.saturated_weight, true, k, w, 0),
-                    custom);
+                c.k_top =
+                    round_sea_coefficient(apparent_k_niken(c.sigma_top, c.water_height_top, 0.0,
+                                                           c.saturated_weight, true, k, w, 0),
+                                          custom);
+                c.k_bottom =
+                    round_sea_coefficient(apparent_k_niken(c.sigma_bottom, c.water_height_bottom,
+                                                           0.0, c.saturated_weight, true, k, w, 0),
+                                          custom);
                 break;
             case kApparentAraiYokoi:
                 c.k_top = c.k_bottom = round_sea_coefficient(
-                    apparent_k_arai_yokoi(c.wet_overburden, c.saturated_overburden, c.used_overburden, 0.0,
-                                          c.thickness, c.saturated_weight, c.unit_weight, k),
+                    apparent_k_arai_yokoi(c.wet_overburden, c.saturated_overburden,
+                                          c.used_overburden, 0.0, c.thickness, c.saturated_weight,
+                                          c.unit_weight, k),
                     custom);
                 break;
-            default: break;
+            default:
+                break;
             }
         }
         if (air_at_lwl(model, input, j)) c.k_top = k;

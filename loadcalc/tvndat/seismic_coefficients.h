@@ -63,6 +63,7 @@ LayerCoefficients land_seismic_coefficients(const LoadModel& model, const InputR
 
 // Stores k' and theta (rounded to 0.1 degree) of every sea-side layer from
 // the seabed down; seismic case.
-void sea_seismic_coefficients(LoadModel& model, const InputRecord& input, const CustomisationValues& custom);
+void sea_seismic_coefficients(LoadModel& model, const InputRecord& input,
+                              const CustomisationValues& custom);
 
 } // namespace wtn

@@ -32,23 +32,26 @@ constexpr int kMethodSType = 5;
 
 [[noreturn]] void stop_table_full() {
     char text[160];
-    std::snprintf(text, sizeof text,
-                  "(ERROR)-土層の数が多すぎます.土層・盛土・分割位置と最下端を合わせて%d行までです.",
-                  kLayerRoom);
+    std::snprintf(
+        text, sizeof text,
+        "(ERROR)-土層の数が多すぎます.土層・盛土・分割位置と最下端を合わせて%d行までです.",
+        kLayerRoom);
     stop_with_error(-1, text);
 }
 
 // Opens room for one row at index at by moving the rows from there down.
 void open_row(LayerTable& table, int at) {
     if (table.count >= kLayerRoom) stop_table_full();
-    for (int r = table.count; r > at; --r) table.rows[r] = table.rows[r - 1];
+    for (int r = table.count; r > at; --r)
+        table.rows[r] = table.rows[r - 1];
     ++table.count;
 }
 
 LayerTable table_of(const std::array<SoilLayerRow, kMaxSoilLayerRows>& rows, int count) {
     LayerTable table;
     if (count > kMaxSoilLayerRows) stop_table_full();
-    for (int r = 0; r < count; ++r) table.rows[r] = rows[r];
+    for (int r = 0; r < count; ++r)
+        table.rows[r] = rows[r];
     table.count = count;
     return table;
 }
@@ -111,11 +114,16 @@ int split_land_layers(LayerTable& land, double z, int kind, double z_ref) {
     const int i = layer_holding(land, z);
     if (i < 0) {
         switch (kind) {
-        case kSplitSeabed: stop_with_error(kErrNoSeabedInLand);
-        case kSplitResidualWater: stop_with_error(kErrNoResidualWaterInLand);
-        case kSplitGroundCrown: stop_with_error(kErrNoGroundCrownInLand);
-        case kSplitSuperstructureCrown: stop_with_error(kErrNoSuperstructureCrownInLand);
-        default: return -1;
+        case kSplitSeabed:
+            stop_with_error(kErrNoSeabedInLand);
+        case kSplitResidualWater:
+            stop_with_error(kErrNoResidualWaterInLand);
+        case kSplitGroundCrown:
+            stop_with_error(kErrNoGroundCrownInLand);
+        case kSplitSuperstructureCrown:
+            stop_with_error(kErrNoSuperstructureCrownInLand);
+        default:
+            return -1;
         }
     }
     if (kind == kSplitSeabedMinus10 && is_sand(land.rows[i])) return 0;
@@ -156,10 +164,17 @@ void derive_sea_n_values(LayerTable& table, int embedment_method, double z_ref, 
             if (row.n_value <= 0.0) stop_with_error(kErrDerivedNZero);
             row.n_from_cohesion = 1;
             switch (row.resistance_option) {
-            case kOptionKh1500N: row.kh = round_dec(kKhPerN * row.n_value, 1); break;
-            case kOptionChartLine1: row.kh = kh_from_n(1, row.n_value); break;
-            case kOptionChartLine3: row.kh = kh_from_n(3, row.n_value); break;
-            default: break;
+            case kOptionKh1500N:
+                row.kh = round_dec(kKhPerN * row.n_value, 1);
+                break;
+            case kOptionChartLine1:
+                row.kh = kh_from_n(1, row.n_value);
+                break;
+            case kOptionChartLine3:
+                row.kh = kh_from_n(3, row.n_value);
+                break;
+            default:
+                break;
             }
         }
         if (row.kh <= 0.0) stop_with_error(kErrKhZero);

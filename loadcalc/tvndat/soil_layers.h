@@ -25,7 +25,9 @@ inline constexpr double kBoundaryTolerance = 0.0001;
 // A layer whose friction angle exceeds this is sandy soil; else cohesive.
 inline constexpr double kSandFrictionAngle = 0.0;
 
-inline bool is_sand(const SoilLayerRow& row) { return row.friction_angle > kSandFrictionAngle; }
+inline bool is_sand(const SoilLayerRow& row) {
+    return row.friction_angle > kSandFrictionAngle;
+}
 
 // The land-side and sea-side input layers as tables.
 LayerTable land_layer_table(const InputRecord& input);
@@ -42,8 +44,12 @@ void append_bottom_rows(LayerTable& land, LayerTable& sea, double lower_limit);
 // Index of the first row (closing row included) whose top lies within
 // kBoundaryTolerance of level, or -1.
 int find_level(const LayerTable& table, double level);
-inline int find_land_level(const LayerTable& land, double level) { return find_level(land, level); }
-inline int find_sea_level(const LayerTable& sea, double level) { return find_level(sea, level); }
+inline int find_land_level(const LayerTable& land, double level) {
+    return find_level(land, level);
+}
+inline int find_sea_level(const LayerTable& sea, double level) {
+    return find_level(sea, level);
+}
 
 // Kinds of the land-side boundaries inserted by split_land_layers.
 inline constexpr int kSplitSeabed = 0;

@@ -14,7 +14,8 @@ constexpr int kErrNoGroundCrossing = 5;
 constexpr double kCutTolerance = 0.001;
 
 const char* const kFlatSlipLine =
-    "(ERROR)-崩壊角が 0.0 度になり、すべり線が地表面と交わりません.土層・地表面の条件を確認して下さい.";
+    "(ERROR)-崩壊角が 0.0 "
+    "度になり、すべり線が地表面と交わりません.土層・地表面の条件を確認して下さい.";
 const char* const kTooManyRowsAboveCrown =
     "(ERROR)-地表面天端より上の層(盛土、水位・上部工天端による分割を含む)が5層を超えています.";
 
@@ -60,7 +61,8 @@ WedgeSoil wedge_soil_weight(const LoadModel& model, int i, double x_crown, doubl
 
     const double top = t.rows[0].top;
     const Point2 start{x_crown, z_crown};
-    const Point2 end{x_crown + (top - z_crown) / slope_of(model.land_calc[crown].wedge_angles[i]), top};
+    const Point2 end{x_crown + (top - z_crown) / slope_of(model.land_calc[crown].wedge_angles[i]),
+                     top};
     int segment = -1;
     for (int g = 0; g + 1 < model.ground_count; ++g) {
         const Point2 a{model.ground[g].distance, model.ground[g].level};
@@ -75,11 +77,13 @@ WedgeSoil wedge_soil_weight(const LoadModel& model, int i, double x_crown, doubl
     if (segment < 0) stop_with_error(kErrNoGroundCrossing);
 
     std::vector<Point2> polygon;
-    for (int g = 0; g <= segment; ++g) polygon.push_back({model.ground[g].distance, model.ground[g].level});
+    for (int g = 0; g <= segment; ++g)
+        polygon.push_back({model.ground[g].distance, model.ground[g].level});
     polygon.push_back(r.crossing);
     polygon.push_back(start);
     double reach = kMinimumCutLength;
-    for (const Point2& p : polygon) reach = std::max(reach, p.x + 1.0);
+    for (const Point2& p : polygon)
+        reach = std::max(reach, p.x + 1.0);
 
     int label = 0;
     for (int h = crown - 1; h >= 0; --h) {
@@ -93,7 +97,8 @@ WedgeSoil wedge_soil_weight(const LoadModel& model, int i, double x_crown, doubl
                 zs.push_back(p.z);
             }
         }
-        const PolygonArea part = polygon_area_centroid(xs.data(), zs.data(), static_cast<int>(xs.size()));
+        const PolygonArea part =
+            polygon_area_centroid(xs.data(), zs.data(), static_cast<int>(xs.size()));
         r.weight += round_dec(part.area * model.land_calc[h].unit_weight, 4);
         r.label_x[label] = part.label.x;
         r.label_z[label] = part.label.z;
@@ -169,7 +174,7 @@ void set_wedge_bottom(LandLayerCalc& c, const WedgeValues& v) {
 
 WedgeValues wedge_bottom_of(const LandLayerCalc& c) {
     return {c.wedge_load_bottom, c.wedge_weight_bottom, c.wedge_width_bottom,
-            c.crossing_x_bottom, c.crossing_z_bottom, c.surcharge_bottom};
+            c.crossing_x_bottom, c.crossing_z_bottom,   c.surcharge_bottom};
 }
 
 } // namespace wtn

@@ -19,12 +19,12 @@ namespace wtn {
 inline constexpr double kMinimumCutLength = 100.0;
 
 struct WedgeValues {
-    double load = 0.0;        // Q: surcharge load on the ground inside the wedge (kN/m)
-    double weight = 0.0;      // W: soil weight of the wedge above the crown (kN/m)
-    double width = 0.0;       // X: wedge width at the crown (m)
-    double crossing_x = 0.0;  // where the slip line meets the ground surface
+    double load = 0.0;       // Q: surcharge load on the ground inside the wedge (kN/m)
+    double weight = 0.0;     // W: soil weight of the wedge above the crown (kN/m)
+    double width = 0.0;      // X: wedge width at the crown (m)
+    double crossing_x = 0.0; // where the slip line meets the ground surface
     double crossing_z = 0.0;
-    double surcharge = 0.0;   // q = (W + Q) / X (kN/m2)
+    double surcharge = 0.0; // q = (W + Q) / X (kN/m2)
 };
 
 struct WedgeSoil {

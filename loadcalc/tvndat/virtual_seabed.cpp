@@ -10,29 +10,30 @@ namespace wtn {
 namespace {
 
 // First row at or below z, or count when none.
-template <class Table>
-int first_row_at_or_below(const Table& rows, double z) {
+template <class Table> int first_row_at_or_below(const Table& rows, double z) {
     int r = 0;
-    while (r < rows.count && rows[r].level > z) ++r;
+    while (r < rows.count && rows[r].level > z)
+        ++r;
     return r;
 }
 
 struct RowsAround {
-    int row = -1;        // row at or above z
+    int row = -1; // row at or above z
     double above = 0.0;
     double below = 0.0;
 };
 
-template <class Table>
-RowsAround rows_around(const Table& rows, double z) {
+template <class Table> RowsAround rows_around(const Table& rows, double z) {
     const int r = std::min(first_row_at_or_below(rows, z), rows.count - 1);
-    if (std::fabs(rows[r].level - z) < kLevelTolerance || r == 0) return {r, rows[r].level, rows[r].level};
+    if (std::fabs(rows[r].level - z) < kLevelTolerance || r == 0)
+        return {r, rows[r].level, rows[r].level};
     return {r - 1, rows[r - 1].level, rows[r].level};
 }
 
 } // namespace
 
-bool crossing_in_segment(double z, double dz, const double active[2], const double passive[2], Crossing& out) {
+bool crossing_in_segment(double z, double dz, const double active[2], const double passive[2],
+                         Crossing& out) {
     const double d0 = passive[0] - active[0];
     const double d1 = passive[1] - active[1];
     if ((d0 < 0.0 && d1 < 0.0) || (d0 > 0.0 && d1 > 0.0)) return false;
@@ -95,7 +96,8 @@ void find_virtual_seabed(const MergedDiagram& diagram, VirtualSeabedState& state
         at_boundary = !at_boundary;
     }
     if (state.candidate_count == 0) {
-        stop_with_error(-1, "全土層が[受働(土圧)強度＜主働(土圧+水圧)強度]となり、仮想海底面が検出できませんでした．");
+        stop_with_error(-1, "全土層が[受働(土圧)強度＜主働(土圧+水圧)強度]"
+                            "となり、仮想海底面が検出できませんでした．");
     }
 }
 

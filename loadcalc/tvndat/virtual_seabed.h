@@ -12,16 +12,18 @@
 namespace wtn {
 
 inline constexpr int kCandidateRoom = 10;
-inline constexpr int kCaseCount = 2;   // 0 normal case, 1 seismic case
+inline constexpr int kCaseCount = 2; // 0 normal case, 1 seismic case
 
 struct VirtualSeabedData {
     std::array<double, kCandidateRoom> candidate_level{};
     std::array<double, kCandidateRoom> candidate_passive{};
     std::array<int, kCandidateRoom> chosen{};
-    std::array<double, kCaseCount> level{};            // chosen virtual seabed
-    std::array<double, kCaseCount> passive{};          // passive pressure there
-    std::array<double, kCaseCount> boundary_above{};   // nearest row level at or above, either diagram
-    std::array<double, kCaseCount> boundary_below{};   // nearest row level at or below, either diagram
+    std::array<double, kCaseCount> level{};   // chosen virtual seabed
+    std::array<double, kCaseCount> passive{}; // passive pressure there
+    std::array<double, kCaseCount>
+        boundary_above{}; // nearest row level at or above, either diagram
+    std::array<double, kCaseCount>
+        boundary_below{}; // nearest row level at or below, either diagram
     std::array<double, kCaseCount> active_above{};
     std::array<double, kCaseCount> active_below{};
     std::array<double, kCaseCount> passive_above{};
@@ -31,9 +33,10 @@ struct VirtualSeabedData {
 // Per-case results of the choice kept outside the block.
 struct VirtualSeabedState {
     VirtualSeabedData data;
-    int candidate_count = 0;                              // of the case computed last
-    std::array<int, kCaseCount> merged_row = {-1, -1};    // merged-diagram row at or above the virtual seabed
-    std::array<int, kCaseCount> passive_row = {-1, -1};   // passive-diagram row at or above it
+    int candidate_count = 0; // of the case computed last
+    std::array<int, kCaseCount> merged_row = {
+        -1, -1}; // merged-diagram row at or above the virtual seabed
+    std::array<int, kCaseCount> passive_row = {-1, -1}; // passive-diagram row at or above it
 };
 
 struct Crossing {
@@ -46,7 +49,8 @@ struct Crossing {
 // active and passive are the values at the start and at the end. Touching at
 // an end or changing sides counts, in either direction. Level and value are
 // rounded to 3 decimals.
-bool crossing_in_segment(double z, double dz, const double active[2], const double passive[2], Crossing& out);
+bool crossing_in_segment(double z, double dz, const double active[2], const double passive[2],
+                         Crossing& out);
 
 // Collects the candidates of the merged diagram from its seabed row down.
 // Stops the program when there is none, or more than the candidate room.

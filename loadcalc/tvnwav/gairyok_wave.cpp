@@ -19,15 +19,16 @@ const char* const kCaseWords[2] = {"常時", "地震時"};
 
 } // namespace
 
-void write_gairyok_wave_section(std::FILE* file, const WaveBlock& block, const WaveLandRows& land, double seabed,
-                                bool still_water_on) {
+void write_gairyok_wave_section(std::FILE* file, const WaveBlock& block, const WaveLandRows& land,
+                                double seabed, bool still_water_on) {
     std::string label = kLevelLabels[block.tide_level];
     label += kCaseWords[block.case_index];
     write_crlf_line(file, label);
     write_values_line(file, "%d,%d,%d", land.seabed_index, land.count, block.forces.count);
     for (int i = 0; i < land.count; ++i) {
         const WaveLandRow& r = land.rows[i];
-        write_values_line(file, "%f,%f,%f,%d", r.level, r.thickness, r.friction_angle, r.resistance_option);
+        write_values_line(file, "%f,%f,%f,%d", r.level, r.thickness, r.friction_angle,
+                          r.resistance_option);
         write_values_line(file, "%f,%d,%f", r.n_value, r.n_from_cohesion, r.kh);
     }
     for (int i = 0; i < block.forces.count; ++i) {

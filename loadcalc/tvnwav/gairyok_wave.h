@@ -13,7 +13,7 @@ namespace wtn {
 
 // Appends the section of block's tide level and case. seabed is the
 // construction-stage design seabed.
-void write_gairyok_wave_section(std::FILE* file, const WaveBlock& block, const WaveLandRows& land, double seabed,
-                                bool still_water_on);
+void write_gairyok_wave_section(std::FILE* file, const WaveBlock& block, const WaveLandRows& land,
+                                double seabed, bool still_water_on);
 
 } // namespace wtn

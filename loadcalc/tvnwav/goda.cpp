@@ -47,23 +47,24 @@ void goda_pressure(const WaveCommon& wave, const GodaOptions& options, GodaValue
     if (options.input_version == 0) {
         // Older inputs: lambda1 below 1 reduces the pressure and drops alpha2.
         if (lambda1 >= 1.0) {
-            p1 = 0.5 * (1.0 + cos_beta) * (goda.alpha1 + goda.alpha2 * cos2) * wave.water_unit_weight * H;
+            p1 = 0.5 * (1.0 + cos_beta) * (goda.alpha1 + goda.alpha2 * cos2) *
+                 wave.water_unit_weight * H;
         } else {
             p1 = 0.5 * (1.0 + cos_beta) * lambda1 * goda.alpha1 * wave.water_unit_weight * H;
         }
     } else {
         // Current inputs: the unit weight of sea water is fixed at
         // 1.03 x 9.81 kN/m3, multiplied in this order as the tables were.
-        p1 = 0.5 * (1.0 + cos_beta) * (lambda1 * goda.alpha1 + options.lambda2 * goda.alpha2 * cos2) * 1.03 * 9.81 *
-             H;
+        p1 = 0.5 * (1.0 + cos_beta) *
+             (lambda1 * goda.alpha1 + options.lambda2 * goda.alpha2 * cos2) * 1.03 * 9.81 * H;
     }
     goda.p1 = round_dec(p1, 3);
     goda.p2 = round_dec(goda.p1 / cosh_kh, 3);
     goda.p3 = round_dec(goda.alpha3 * goda.p1, 3);
 }
 
-void goda_distribution(const WaveCommon& wave, const GodaValues& goda, double z_top, double z_h_dash,
-                       double z_h, WaveDiagram& diagram) {
+void goda_distribution(const WaveCommon& wave, const GodaValues& goda, double z_top,
+                       double z_h_dash, double z_h, WaveDiagram& diagram) {
     auto& rows = diagram.rows;
     const double eta0 = wave.tide_level;
     const double crest = eta0 + goda.crest_height;

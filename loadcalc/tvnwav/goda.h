@@ -14,9 +14,9 @@ inline constexpr double kWaveDegree = 0.017453292519943295;
 inline constexpr double kSameDepthTolerance = 0.001;
 
 struct GodaOptions {
-    double lambda1 = 0.0;    // wave-pressure reduction rate lambda1
-    double lambda2 = 0.0;    // wave-pressure reduction rate lambda2
-    int input_version = 0;   // version number of the input file: 0 the older p1 form
+    double lambda1 = 0.0;  // wave-pressure reduction rate lambda1
+    double lambda2 = 0.0;  // wave-pressure reduction rate lambda2
+    int input_version = 0; // version number of the input file: 0 the older p1 form
 };
 
 // Wave height for Goda's formula: 1.8 H1/3 rounded to 2 decimals when the
@@ -31,7 +31,7 @@ void goda_pressure(const WaveCommon& wave, const GodaOptions& options, GodaValue
 // Builds the diagram from the wall top z_top down: a zero row when the crest
 // lies below the wall top, the crest, the tide level, z_h_dash and, unless h'
 // equals h, z_h. Keeps the row at z_h_dash as the h' row.
-void goda_distribution(const WaveCommon& wave, const GodaValues& goda, double z_top, double z_h_dash,
-                       double z_h, WaveDiagram& diagram);
+void goda_distribution(const WaveCommon& wave, const GodaValues& goda, double z_top,
+                       double z_h_dash, double z_h, WaveDiagram& diagram);
 
 } // namespace wtn

@@ -11,7 +11,7 @@
 namespace wtn {
 namespace {
 
-inline constexpr double kWideAngle = 45.0;   // degrees
+inline constexpr double kWideAngle = 45.0; // degrees
 
 // The band rows always lie inside a standing-wave diagram of a positive wave
 // height; a row that cannot be placed means the diagram is broken.
@@ -22,7 +22,8 @@ int band_row_or_stop(int index) {
 
 } // namespace
 
-void kuroda_hiroi_flags(const WaveCommon& wave, bool port_standard, bool depth_at_h, KurodaHiroiValues& values) {
+void kuroda_hiroi_flags(const WaveCommon& wave, bool port_standard, bool depth_at_h,
+                        KurodaHiroiValues& values) {
     values.depth_used = depth_at_h ? wave.depth_h : wave.depth_d;
     const double twice_h13 = 2.0 * wave.significant_height;
     if (port_standard) {
@@ -34,7 +35,8 @@ void kuroda_hiroi_flags(const WaveCommon& wave, bool port_standard, bool depth_a
     }
 }
 
-void kuroda_hiroi_pressure(const WaveCommon& wave, const KurodaHiroiOptions& options, KurodaHiroiValues& values) {
+void kuroda_hiroi_pressure(const WaveCommon& wave, const KurodaHiroiOptions& options,
+                           KurodaHiroiValues& values) {
     const double w0 = wave.water_unit_weight;
     const double H = wave.wave_height;
     const double L = wave.wave_length;
@@ -48,7 +50,8 @@ void kuroda_hiroi_pressure(const WaveCommon& wave, const KurodaHiroiOptions& opt
         values.level_rise = round_dec((1.0 / std::tanh(6.28 * D / L)) * (3.14 * H * H / L), 3);
         values.pressure_at_depth = round_dec(w0 * H / std::cosh(6.28 * D / L), 3);
         const double rise = values.level_rise;
-        values.pressure_at_tide = round_dec((w0 * D + values.pressure_at_depth) * (H + rise) / (D + H + rise), 3);
+        values.pressure_at_tide =
+            round_dec((w0 * D + values.pressure_at_depth) * (H + rise) / (D + H + rise), 3);
         return;
     }
 
@@ -63,8 +66,9 @@ void kuroda_hiroi_pressure(const WaveCommon& wave, const KurodaHiroiOptions& opt
     values.pressure = round_dec(p, 3);
 }
 
-void kuroda_hiroi_distribution(const WaveCommon& wave, const KurodaHiroiValues& values, bool dissipating_works,
-                               double z_top, double z_h_dash, WaveDiagram& diagram) {
+void kuroda_hiroi_distribution(const WaveCommon& wave, const KurodaHiroiValues& values,
+                               bool dissipating_works, double z_top, double z_h_dash,
+                               WaveDiagram& diagram) {
     auto& rows = diagram.rows;
     const double eta0 = wave.tide_level;
     const double H = wave.wave_height;
@@ -111,7 +115,8 @@ void kuroda_hiroi_distribution(const WaveCommon& wave, const KurodaHiroiValues& 
     diagram.count = c;
 }
 
-void standing_wave_band(const WaveCommon& wave, const KurodaHiroiValues& values, WaveDiagram& diagram) {
+void standing_wave_band(const WaveCommon& wave, const KurodaHiroiValues& values,
+                        WaveDiagram& diagram) {
     auto& rows = diagram.rows;
     const double eta0 = wave.tide_level;
     const double H = wave.wave_height;

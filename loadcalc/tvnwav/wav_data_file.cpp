@@ -17,31 +17,33 @@ const char* const kLevelLabels[kTideLevelCount] = {
 };
 const char* const kCaseWords[2] = {"常時", "地震時"};
 
-
 void write_wav_counts(std::FILE* file, const WaveBlock& block) {
     write_crlf_line(file, "#  層分割数,水平力数,天端位置NO,海底面位置NO");
     const WaveDiagram& d = block.diagram;
-    write_values_line(file, "%d,%d,%d,%d,%d", d.count, block.forces.count, d.wall_top_row, d.h_dash_row,
-               d.first_loaded_row);
+    write_values_line(file, "%d,%d,%d,%d,%d", d.count, block.forces.count, d.wall_top_row,
+                      d.h_dash_row, d.first_loaded_row);
 }
 
 void write_wav_common(std::FILE* file, const WaveCommon& w) {
     write_crlf_line(file, "#  共通項目");
-    write_values_line(file, "%f,%f,%f,%f,%f", w.wave_height, w.significant_height, w.tide_level, w.depth_h,
-               w.depth_h_dash);
-    write_values_line(file, "%f,%f,%f,%f", w.depth_d, w.incidence_angle, w.wave_length, w.water_unit_weight);
+    write_values_line(file, "%f,%f,%f,%f,%f", w.wave_height, w.significant_height, w.tide_level,
+                      w.depth_h, w.depth_h_dash);
+    write_values_line(file, "%f,%f,%f,%f", w.depth_d, w.incidence_angle, w.wave_length,
+                      w.water_unit_weight);
 }
 
 void write_wav_goda(std::FILE* file, const GodaValues& g) {
     write_crlf_line(file, "#  合田式");
     write_values_line(file, "%f,%f,%f,%f,%f", g.breaking_depth, g.crest_height, g.p1, g.p2, g.p3);
-    write_values_line(file, "%f,%f,%f,%f,%d,%f", g.alpha1, g.alpha2a, g.alpha2b, g.alpha2, g.alpha2_choice, g.alpha3);
+    write_values_line(file, "%f,%f,%f,%f,%d,%f", g.alpha1, g.alpha2a, g.alpha2b, g.alpha2,
+                      g.alpha2_choice, g.alpha3);
 }
 
 void write_wav_kuroda_hiroi(std::FILE* file, const KurodaHiroiValues& k) {
     write_crlf_line(file, "#  黒田／広井「森平」式");
     write_values_line(file, "%d,%d,%f", k.breaking, k.wide_angle, k.depth_used);
-    write_values_line(file, "%f,%f,%f,%f", k.pressure, k.pressure_at_tide, k.pressure_at_depth, k.level_rise);
+    write_values_line(file, "%f,%f,%f,%f", k.pressure, k.pressure_at_tide, k.pressure_at_depth,
+                      k.level_rise);
 }
 
 void write_wav_layer_pressures(std::FILE* file, const WaveDiagram& d) {
@@ -56,18 +58,19 @@ void write_wav_forces(std::FILE* file, const WaveForces& forces, const Hydrostat
     write_crlf_line(file, "#  個々の水平力・モーメント");
     for (int i = 0; i < forces.count; ++i) {
         const WaveForceRow& f = forces.rows[i];
-        write_values_line(file, "%d,%f,%f,%f", f.kind, f.centroid_value, f.centroid_level, f.lever_arm);
+        write_values_line(file, "%d,%f,%f,%f", f.kind, f.centroid_value, f.centroid_level,
+                          f.lever_arm);
         write_values_line(file, "%f,%f,%f,%f", f.width, f.height, f.force, f.moment);
     }
     write_crlf_line(file, "#  静水圧");
-    write_values_line(file, "%f,%f,%f,%f,%f,%f,%f", s.centroid_value, s.centroid_level, s.lever_arm, s.width, s.height,
-               s.force, s.moment);
+    write_values_line(file, "%f,%f,%f,%f,%f,%f,%f", s.centroid_value, s.centroid_level, s.lever_arm,
+                      s.width, s.height, s.force, s.moment);
 }
 
 void write_wav_resultant(std::FILE* file, const WaveResultant& r) {
     write_crlf_line(file, "#  合力・合力の作用位置");
-    write_values_line(file, "%f,%f,%f,%f,%f", r.total_force, r.total_moment, r.resultant_height, r.wave_force,
-               r.wave_moment);
+    write_values_line(file, "%f,%f,%f,%f,%f", r.total_force, r.total_moment, r.resultant_height,
+                      r.wave_force, r.wave_moment);
 }
 
 // The next data line; heading lines are passed over.

@@ -16,8 +16,8 @@ inline constexpr const char* kWavDataFileName = "WAV_DATA.PRN";
 
 // Everything of one tide level and case.
 struct WaveBlock {
-    int tide_level = 0;   // kTideHhwl .. kTideUser
-    int case_index = 0;   // kCaseNormal or kCaseSeismic
+    int tide_level = 0; // kTideHhwl .. kTideUser
+    int case_index = 0; // kCaseNormal or kCaseSeismic
     int formula = kFormulaGoda;
     WaveCommon common;
     GodaValues goda;                // formula kFormulaGoda

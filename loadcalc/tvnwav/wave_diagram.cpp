@@ -20,7 +20,8 @@ int insert_wave_level(WaveDiagram& diagram, double z) {
     auto& rows = diagram.rows;
     const int c = diagram.count;
     int i = 0;
-    while (i < c && !(rows[i].level >= z && z > rows[i + 1].level)) ++i;
+    while (i < c && !(rows[i].level >= z && z > rows[i + 1].level))
+        ++i;
     if (i >= c) return -1;
     if (std::fabs(rows[i].level - z) < kWaveRowMergeTolerance) return i;
     // A level just above the next row is that row too, so no sliver segment
@@ -35,8 +36,8 @@ int insert_wave_level(WaveDiagram& diagram, double z) {
         rows[j + 1].top = rows[j].top;
         rows[j + 1].bottom = rows[j].bottom;
     }
-    const double v =
-        round_dec((rows[i].level - z) / rows[i].height * (rows[i].bottom - rows[i].top) + rows[i].top, 3);
+    const double v = round_dec(
+        (rows[i].level - z) / rows[i].height * (rows[i].bottom - rows[i].top) + rows[i].top, 3);
     rows[i + 1].level = z;
     rows[i + 1].height = z - rows[i + 2].level;
     rows[i + 1].top = v;

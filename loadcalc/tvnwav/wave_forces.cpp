@@ -1,8 +1,8 @@
 #include "wave_forces.h"
 
 #include "error_messages.h"
-#include "rounding.h"
 #include "pressure_segments.h"
+#include "rounding.h"
 
 #include <cmath>
 
@@ -27,8 +27,8 @@ WaveForceRow& next_piece(WaveForces& forces) {
 
 } // namespace
 
-void still_water_pressure(const WaveCommon& wave, bool still_water_on, double seabed, HydrostaticValues& still,
-                          WaveResultant& resultant) {
+void still_water_pressure(const WaveCommon& wave, bool still_water_on, double seabed,
+                          HydrostaticValues& still, WaveResultant& resultant) {
     resultant.total_force = 0.0;
     resultant.total_moment = 0.0;
     still = HydrostaticValues{};
@@ -111,7 +111,8 @@ void wave_forces(const WaveCommon& wave, double seabed, WaveDiagram& diagram, Wa
                  WaveResultant& resultant) {
     auto& rows = diagram.rows;
     const int c = diagram.count;
-    for (int i = 0; i < c; ++i) rows[i].kind = kKindNotCut;
+    for (int i = 0; i < c; ++i)
+        rows[i].kind = kKindNotCut;
 
     const int first = diagram.wall_top_row < 0 ? 0 : diagram.wall_top_row;
     const int end = diagram.h_dash_row < 0 ? c : diagram.h_dash_row;
@@ -122,7 +123,8 @@ void wave_forces(const WaveCommon& wave, double seabed, WaveDiagram& diagram, Wa
     int i = first;
     while (i < end) {
         const double values[4] = {0.0, rows[i].top, 0.0, rows[i].bottom};
-        const double levels[4] = {rows[i].level, rows[i].level, rows[i + 1].level, rows[i + 1].level};
+        const double levels[4] = {rows[i].level, rows[i].level, rows[i + 1].level,
+                                  rows[i + 1].level};
         rows[i].kind = rows[i].level > wave.tide_level ? kKindAboveTide : kKindBelowTide;
         split_wave_trapezoid(values, levels, seabed, phase, rows[i], forces, resultant);
         if (phase != 1) ++i;
@@ -131,7 +133,8 @@ void wave_forces(const WaveCommon& wave, double seabed, WaveDiagram& diagram, Wa
     resultant.total_force += resultant.wave_force;
     resultant.total_moment += resultant.wave_moment;
     if (resultant.total_force == 0.0) {
-        stop_with_wave_error(-1, "(ERROR)-波力の合力が 0.0 になりました.合力の作用位置が求まりません.");
+        stop_with_wave_error(-1,
+                             "(ERROR)-波力の合力が 0.0 になりました.合力の作用位置が求まりません.");
     }
     resultant.resultant_height = round_dec(resultant.total_moment / resultant.total_force, 3);
 }

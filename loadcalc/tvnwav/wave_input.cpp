@@ -25,9 +25,13 @@ const char* const kLevelNames[kTideLevelCount] = {"H.H.W.L.", "H.W.L.", "L.W.L."
 
 } // namespace
 
-const char* tide_level_name(int level) { return kLevelNames[level]; }
+const char* tide_level_name(int level) {
+    return kLevelNames[level];
+}
 
-bool still_water_on(const InputRecord& input) { return input.static_water == kStillWaterOn; }
+bool still_water_on(const InputRecord& input) {
+    return input.static_water == kStillWaterOn;
+}
 
 int wave_formula_of(const InputRecord& input) {
     return input.wavsw.wave_formula == 1 ? kFormulaGoda : kFormulaKurodaHiroi;
@@ -35,10 +39,14 @@ int wave_formula_of(const InputRecord& input) {
 
 double tide_level_of(const InputRecord& input, int level) {
     switch (level) {
-    case kTideHhwl: return input.tjkn1.hhwl;
-    case kTideHwl: return input.joken.hwl;
-    case kTideLwl: return input.joken.lwl;
-    default: return input.tjkn1.user_tide_level;
+    case kTideHhwl:
+        return input.tjkn1.hhwl;
+    case kTideHwl:
+        return input.joken.hwl;
+    case kTideLwl:
+        return input.joken.lwl;
+    default:
+        return input.tjkn1.user_tide_level;
     }
 }
 
@@ -64,8 +72,8 @@ void fill_wave_common(const InputRecord& input, int tide_level, WaveBlock& block
         return;
     }
     w.wave_height = row.hmax;
-    kuroda_hiroi_flags(w, input.swdat.design_standard == kPortStandard, input.wlvl.depth_rule == kDepthAtH,
-                       block.kuroda_hiroi);
+    kuroda_hiroi_flags(w, input.swdat.design_standard == kPortStandard,
+                       input.wlvl.depth_rule == kDepthAtH, block.kuroda_hiroi);
 }
 
 void check_wave_data(const WaveBlock& block) {
@@ -80,7 +88,8 @@ void check_wave_data(const WaveBlock& block) {
         refuse(block, "水深Ｄ（ｈ又はｄ）が 0.0 以下です.");
     }
     if (!(w.depth_h_dash > 0.0)) refuse(block, "波圧の下限ｈ'が潮位より上にあります.");
-    if (w.depth_h_dash - w.depth_h >= kSameDepthTolerance) refuse(block, "波圧の下限ｈ'が水深ｈより深くなっています.");
+    if (w.depth_h_dash - w.depth_h >= kSameDepthTolerance)
+        refuse(block, "波圧の下限ｈ'が水深ｈより深くなっています.");
 }
 
 } // namespace wtn

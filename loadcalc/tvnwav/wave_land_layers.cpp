@@ -26,8 +26,10 @@ bool tops_fall(const std::array<SoilLayerRow, Room>& rows, int count, double low
 
 void check_wave_layers(const InputRecord& input) {
     const double lower_limit = input.joken.soil_bottom;
-    if (!tops_fall(input.land_layers, input.land_layer_count, lower_limit)) stop_with_error(kErrLandOrder);
-    if (!tops_fall(input.sea_layers, input.sea_layer_count, lower_limit)) stop_with_error(kErrSeaOrder);
+    if (!tops_fall(input.land_layers, input.land_layer_count, lower_limit))
+        stop_with_error(kErrLandOrder);
+    if (!tops_fall(input.sea_layers, input.sea_layer_count, lower_limit))
+        stop_with_error(kErrSeaOrder);
     if (input.land_layer_count > 0 && input.land_layers[0].top < input.tjkn1.construction_seabed) {
         stop_with_error(kErrLandStartsBelowSeabed);
     }

@@ -47,7 +47,8 @@ double wave_wall_top(const InputRecord& input, int system_switch) {
     return system_switch != 0 ? input.tjkn1.superstructure_crown : input.tjkn1.pile_crown;
 }
 
-void compute_wave_level(const InputRecord& input, int tide_level, double wall_top, WaveBlock& block) {
+void compute_wave_level(const InputRecord& input, int tide_level, double wall_top,
+                        WaveBlock& block) {
     fill_wave_common(input, tide_level, block);
     check_wave_data(block);
     const WaveCommon& wave = block.common;
@@ -56,14 +57,16 @@ void compute_wave_level(const InputRecord& input, int tide_level, double wall_to
     diagram = WaveDiagram{};
 
     if (block.formula == kFormulaGoda) {
-        goda_pressure(wave, {input.wavsw.lambda1, input.nir_t.lambda2, input.version_number}, block.goda);
+        goda_pressure(wave, {input.wavsw.lambda1, input.nir_t.lambda2, input.version_number},
+                      block.goda);
         goda_distribution(wave, block.goda, wall_top, z_h_dash, input.wlvl.h, diagram);
         diagram.wall_top_row = wall_top_row(diagram, wall_top, tide_level);
     } else {
         const KurodaHiroiOptions options{input.swdat.design_standard == kPortStandard,
                                          input.wavsw.dissipating_works == kWorksPresent};
         kuroda_hiroi_pressure(wave, options, block.kuroda_hiroi);
-        kuroda_hiroi_distribution(wave, block.kuroda_hiroi, options.dissipating_works, wall_top, z_h_dash, diagram);
+        kuroda_hiroi_distribution(wave, block.kuroda_hiroi, options.dissipating_works, wall_top,
+                                  z_h_dash, diagram);
         check_standing_wave_bottom(block, tide_level);
         diagram.wall_top_row = wall_top_row(diagram, wall_top, tide_level);
         // The bottom of the wave and h' become rows, the higher one first.

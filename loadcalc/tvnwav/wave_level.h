@@ -15,6 +15,7 @@ double wave_wall_top(const InputRecord& input, int system_switch);
 // Computes tide level into block (case_index is left to the caller). Stops
 // the program when the wave data cannot be computed with or the wall top lies
 // below the wave-pressure diagram.
-void compute_wave_level(const InputRecord& input, int tide_level, double wall_top, WaveBlock& block);
+void compute_wave_level(const InputRecord& input, int tide_level, double wall_top,
+                        WaveBlock& block);
 
 } // namespace wtn

@@ -43,12 +43,15 @@ void build_land_rows(WaveProgram& program) {
     const double z_ref = input.tjkn1.cohesion_ref_level;
     insert_land_level(program.land, seabed, z_ref);
     const int seabed_index = find_land_level(program.land, seabed);
-    derive_sea_n_values(program.land, input.swdat.embedment_method, z_ref, program.custom.qu_denominator);
+    derive_sea_n_values(program.land, input.swdat.embedment_method, z_ref,
+                        program.custom.qu_denominator);
     build_wave_layer_rows(program.land, program.land_rows);
     program.land_rows.seabed_index = seabed_index;
 }
 
-bool examined(const InputRecord& input, int tide_level) { return input.wavsw.examine[tide_level] == kExamined; }
+bool examined(const InputRecord& input, int tide_level) {
+    return input.wavsw.examine[tide_level] == kExamined;
+}
 
 } // namespace
 
@@ -63,7 +66,8 @@ void wave_pressure_main() {
     // formulas cannot take stops the run with nothing written.
     std::array<WaveBlock, kTideLevelCount> blocks{};
     for (int level = kTideHhwl; level <= kTideUser; ++level) {
-        if (examined(input, level)) compute_wave_level(input, level, program->wall_top, blocks[level]);
+        if (examined(input, level))
+            compute_wave_level(input, level, program->wall_top, blocks[level]);
     }
 
     CFile wav = open_file(kWavDataFileName, "wt");
@@ -80,8 +84,8 @@ void wave_pressure_main() {
             WaveBlock& block = blocks[level];
             block.case_index = c;
             write_wav_data_section(wav.get(), block);
-            write_gairyok_wave_section(force.get(), block, program->land_rows, input.tjkn1.construction_seabed,
-                                       with_still_water);
+            write_gairyok_wave_section(force.get(), block, program->land_rows,
+                                       input.tjkn1.construction_seabed, with_still_water);
         }
     }
     close_written_or_stop(force, kForceFileName);

@@ -42,27 +42,27 @@ struct WaveCommon {
 };
 
 struct GodaValues {
-    double breaking_depth = 0.0;  // h_b: depth 5 H1/3 seaward of the wall
-    double crest_height = 0.0;    // eta*: height above the tide where the pressure vanishes
-    double p1 = 0.0;              // pressure at the tide level
-    double p2 = 0.0;              // pressure at the depth h
-    double p3 = 0.0;              // pressure at the depth h'
+    double breaking_depth = 0.0; // h_b: depth 5 H1/3 seaward of the wall
+    double crest_height = 0.0;   // eta*: height above the tide where the pressure vanishes
+    double p1 = 0.0;             // pressure at the tide level
+    double p2 = 0.0;             // pressure at the depth h
+    double p3 = 0.0;             // pressure at the depth h'
     double alpha1 = 0.0;
-    double alpha2a = 0.0;         // first expression of alpha2
-    double alpha2b = 0.0;         // second expression of alpha2, 2d/H
-    double alpha2 = 0.0;          // the adopted (smaller) one
-    int alpha2_choice = 0;        // 0 alpha2a adopted, 1 alpha2b
+    double alpha2a = 0.0;  // first expression of alpha2
+    double alpha2b = 0.0;  // second expression of alpha2, 2d/H
+    double alpha2 = 0.0;   // the adopted (smaller) one
+    int alpha2_choice = 0; // 0 alpha2a adopted, 1 alpha2b
     double alpha3 = 0.0;
 };
 
 struct KurodaHiroiValues {
-    int breaking = 0;             // 1 breaking wave, 0 standing wave
-    int wide_angle = 0;           // 1 when beta exceeds 45 degrees
-    double depth_used = 0.0;      // D: h or d
-    double pressure = 0.0;        // p: standing-wave band pressure or breaking-wave pressure
+    int breaking = 0;               // 1 breaking wave, 0 standing wave
+    int wide_angle = 0;             // 1 when beta exceeds 45 degrees
+    double depth_used = 0.0;        // D: h or d
+    double pressure = 0.0;          // p: standing-wave band pressure or breaking-wave pressure
     double pressure_at_tide = 0.0;  // p_s: standing wave, at the tide level
     double pressure_at_depth = 0.0; // p_b: standing wave, at the depth D
-    double level_rise = 0.0;      // delta0: standing wave, rise of the mean water level
+    double level_rise = 0.0;        // delta0: standing wave, rise of the mean water level
 };
 
 // One row of the pressure diagram: the segment from its level down to the
@@ -73,28 +73,28 @@ struct WaveLayerRow {
     // at or below it.
     int kind = 0;
     double level = 0.0;
-    double height = 0.0;   // level minus the next row's level
-    double top = 0.0;      // pressure at the row's level
-    double bottom = 0.0;   // pressure at the next row's level, seen from this segment
+    double height = 0.0; // level minus the next row's level
+    double top = 0.0;    // pressure at the row's level
+    double bottom = 0.0; // pressure at the next row's level, seen from this segment
 };
 
 // The diagram of one tide level and case: rows 0..count in use, row count is
 // the bottom boundary.
 struct WaveDiagram {
     std::array<WaveLayerRow, kWaveRowRoom> rows{};
-    int count = 0;              // segments
-    int wall_top_row = -1;      // row at the wall top, -1 when none
-    int h_dash_row = -1;        // row at the h' level, -1 when none
-    int first_loaded_row = -1;  // first row whose top pressure is above 0
+    int count = 0;             // segments
+    int wall_top_row = -1;     // row at the wall top, -1 when none
+    int h_dash_row = -1;       // row at the h' level, -1 when none
+    int first_loaded_row = -1; // first row whose top pressure is above 0
 };
 
 // One rectangle (kind 1) or triangle (kind 0) of the loaded diagram.
 struct WaveForceRow {
     int kind = 0;
-    double centroid_value = 0.0;  // pressure coordinate of the centroid
+    double centroid_value = 0.0; // pressure coordinate of the centroid
     double centroid_level = 0.0;
-    double lever_arm = 0.0;       // centroid level above the construction seabed
-    double width = 0.0;           // pressure across the piece
+    double lever_arm = 0.0; // centroid level above the construction seabed
+    double width = 0.0;     // pressure across the piece
     double height = 0.0;
     double force = 0.0;
     double moment = 0.0;
@@ -110,17 +110,17 @@ struct WaveForces {
 struct HydrostaticValues {
     double centroid_value = 0.0;
     double centroid_level = 0.0;
-    double lever_arm = 0.0;   // above the construction seabed
-    double width = 0.0;       // pressure at the construction seabed
-    double height = 0.0;      // tide level minus the construction seabed
+    double lever_arm = 0.0; // above the construction seabed
+    double width = 0.0;     // pressure at the construction seabed
+    double height = 0.0;    // tide level minus the construction seabed
     double force = 0.0;
     double moment = 0.0;
 };
 
 struct WaveResultant {
-    double wave_force = 0.0;       // sum of the wave-piece forces
-    double wave_moment = 0.0;      // sum of their moments
-    double total_force = 0.0;      // still water plus waves
+    double wave_force = 0.0;  // sum of the wave-piece forces
+    double wave_moment = 0.0; // sum of their moments
+    double total_force = 0.0; // still water plus waves
     double total_moment = 0.0;
     double resultant_height = 0.0; // above the construction seabed
 };

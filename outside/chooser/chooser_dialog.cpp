@@ -14,8 +14,11 @@ ChooserDialog::ChooserDialog(const ChooserRequest& request, QWidget* parent) : Q
     setWindowTitle(QStringLiteral("仮想海底面の選択"));
     setModal(true);
 
-    const QString case_name = request.case_index == 0 ? QStringLiteral("常時") : QStringLiteral("地震時");
-    auto* heading = new QLabel(QStringLiteral("%1：仮想海底面の候補が複数あります。採用する位置を選択してください。").arg(case_name));
+    const QString case_name =
+        request.case_index == 0 ? QStringLiteral("常時") : QStringLiteral("地震時");
+    auto* heading = new QLabel(
+        QStringLiteral("%1：仮想海底面の候補が複数あります。採用する位置を選択してください。")
+            .arg(case_name));
     heading->setWordWrap(true);
 
     list_ = new QListWidget;
@@ -40,6 +43,8 @@ ChooserDialog::ChooserDialog(const ChooserRequest& request, QWidget* parent) : Q
     layout->addWidget(buttons_);
 }
 
-int ChooserDialog::chosen_index() const { return list_->currentRow(); }
+int ChooserDialog::chosen_index() const {
+    return list_->currentRow();
+}
 
 } // namespace wtn

@@ -42,7 +42,8 @@ bool read_chooser_request(const std::string& path, ChooserRequest& request, std:
         return false;
     }
     // A trailing empty line is only the end of the last line.
-    while (!request.lines.empty() && trimmed(request.lines.back()).empty()) request.lines.pop_back();
+    while (!request.lines.empty() && trimmed(request.lines.back()).empty())
+        request.lines.pop_back();
     if (request.lines.empty() || !parse_whole_integer(request.lines[0], request.case_index) ||
         (request.case_index != 0 && request.case_index != 1)) {
         error = "line 1 of " + path + " is not a case index 0 or 1";
@@ -64,10 +65,12 @@ bool read_chooser_request(const std::string& path, ChooserRequest& request, std:
 }
 
 bool write_chooser_choice(const std::string& path, const ChooserRequest& request, int index) {
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "wb"), &std::fclose);
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "wb"),
+                                                         &std::fclose);
     if (!file) return false;
     write_crlf_line(file.get(), std::to_string(index));
-    for (std::size_t i = 1; i < request.lines.size(); ++i) write_crlf_line(file.get(), request.lines[i]);
+    for (std::size_t i = 1; i < request.lines.size(); ++i)
+        write_crlf_line(file.get(), request.lines[i]);
     if (std::fflush(file.get()) != 0 || std::ferror(file.get())) return false;
     return std::fclose(file.release()) == 0;
 }

@@ -15,9 +15,9 @@ inline constexpr const char* kChooserFileName = "ZEVOVE.DAT";
 inline constexpr const char* kChooserChoiceVariable = "WTN_ZEVOVE_CHOICE";
 
 struct ChooserRequest {
-    int case_index = 0;                   // 0 normal case, 1 seismic case
-    std::vector<double> levels;           // candidate levels, m
-    std::vector<std::string> lines;       // the file's lines as read, line 1 first
+    int case_index = 0;             // 0 normal case, 1 seismic case
+    std::vector<double> levels;     // candidate levels, m
+    std::vector<std::string> lines; // the file's lines as read, line 1 first
 };
 
 // Reads the exchange file. False with a reason in error when the file cannot be

@@ -22,7 +22,8 @@ constexpr int kNotChosen = 1;
 int answer_without_window(const wtn::ChooserRequest& request, const char* choice_text) {
     int index = 0;
     if (!wtn::parse_whole_integer(choice_text, index)) {
-        std::fprintf(stderr, "ZEVOVE: %s is not a whole number: %s\n", wtn::kChooserChoiceVariable, choice_text);
+        std::fprintf(stderr, "ZEVOVE: %s is not a whole number: %s\n", wtn::kChooserChoiceVariable,
+                     choice_text);
         return kNotChosen;
     }
     if (!wtn::write_chooser_choice(wtn::kChooserFileName, request, index)) {
@@ -41,7 +42,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "ZEVOVE: %s\n", error.c_str());
         return kNotChosen;
     }
-    if (const char* choice = std::getenv(wtn::kChooserChoiceVariable)) return answer_without_window(request, choice);
+    if (const char* choice = std::getenv(wtn::kChooserChoiceVariable))
+        return answer_without_window(request, choice);
 
     QApplication app(argc, argv);
     std::setlocale(LC_NUMERIC, "C");

@@ -17,7 +17,8 @@ std::string temp_file(const std::string& content) {
     char name[] = "/tmp/wtn_child_XXXXXX";
     int fd = mkstemp(name);
     if (fd < 0) throw std::runtime_error("cannot create a temporary file");
-    if (!content.empty() && write(fd, content.data(), content.size()) != static_cast<ssize_t>(content.size())) {
+    if (!content.empty() &&
+        write(fd, content.data(), content.size()) != static_cast<ssize_t>(content.size())) {
         close(fd);
         throw std::runtime_error("cannot write a temporary file");
     }
@@ -43,8 +44,10 @@ ChildResult run_child(const ChildRun& run) {
     if (pid < 0) throw std::runtime_error("fork failed");
     if (pid == 0) {
         if (!run.work_dir.empty() && chdir(run.work_dir.c_str()) != 0) _exit(127);
-        for (const auto& name : run.unset_env) unsetenv(name.c_str());
-        for (const auto& [name, value] : run.env) setenv(name.c_str(), value.c_str(), 1);
+        for (const auto& name : run.unset_env)
+            unsetenv(name.c_str());
+        for (const auto& [name, value] : run.env)
+            setenv(name.c_str(), value.c_str(), 1);
         int in = open(in_path.c_str(), O_RDONLY);
         int out = open(out_path.c_str(), O_WRONLY | O_TRUNC);
         int err = open(err_path.c_str(), O_WRONLY | O_TRUNC);
@@ -54,7 +57,8 @@ ChildResult run_child(const ChildRun& run) {
         dup2(err, 2);
         std::vector<char*> argv;
         argv.push_back(const_cast<char*>(run.program.c_str()));
-        for (const auto& a : run.args) argv.push_back(const_cast<char*>(a.c_str()));
+        for (const auto& a : run.args)
+            argv.push_back(const_cast<char*>(a.c_str()));
         argv.push_back(nullptr);
         execv(run.program.c_str(), argv.data());
         _exit(127);

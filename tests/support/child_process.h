@@ -9,19 +9,19 @@
 namespace wtn::test {
 
 struct ChildRun {
-    std::string program;                       // absolute path
-    std::vector<std::string> args;             // without the program name
-    std::string work_dir;                      // current folder of the child
-    std::map<std::string, std::string> env;    // added to (or replacing) the environment
-    std::vector<std::string> unset_env;        // removed from the environment
-    std::string stdin_text;                    // fed to standard input
+    std::string program;                    // absolute path
+    std::vector<std::string> args;          // without the program name
+    std::string work_dir;                   // current folder of the child
+    std::map<std::string, std::string> env; // added to (or replacing) the environment
+    std::vector<std::string> unset_env;     // removed from the environment
+    std::string stdin_text;                 // fed to standard input
 };
 
 struct ChildResult {
-    int exit_code = -1;   // -1 when the child did not exit normally
-    int signal = 0;       // the signal that ended it, if any
-    std::string out;      // standard output
-    std::string err;      // standard error
+    int exit_code = -1; // -1 when the child did not exit normally
+    int signal = 0;     // the signal that ended it, if any
+    std::string out;    // standard output
+    std::string err;    // standard error
 };
 
 ChildResult run_child(const ChildRun& run);

@@ -24,7 +24,8 @@ bool is_installed_file(const fs::directory_entry& entry) {
 
 ProgramFolder::ProgramFolder(bool with_installed_data) {
     std::string pattern = (fs::temp_directory_path() / "wtn_folder_XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot create a program folder");
+    if (mkdtemp(pattern.data()) == nullptr)
+        throw std::runtime_error("cannot create a program folder");
     path_ = pattern;
     if (!with_installed_data) return;
     for (const auto& entry : fs::directory_iterator(fs::path(WTN_SOURCE_DIR) / "installed")) {
@@ -51,8 +52,12 @@ std::string ProgramFolder::read(const std::string& name) const {
     return ss.str();
 }
 
-bool ProgramFolder::exists(const std::string& name) const { return fs::exists(file(name)); }
+bool ProgramFolder::exists(const std::string& name) const {
+    return fs::exists(file(name));
+}
 
-std::string program_path(const std::string& name) { return std::string(WTN_PROGRAM_DIR) + "/" + name; }
+std::string program_path(const std::string& name) {
+    return std::string(WTN_PROGRAM_DIR) + "/" + name;
+}
 
 } // namespace wtn::test

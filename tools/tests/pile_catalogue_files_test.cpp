@@ -53,12 +53,14 @@ TEST(PileCatalogueFiles, DerivedColumnsOfSpIIIMatchTheHandCalculation) {
     const CsvLine line = installed_line("YAITA.D01", 22);
     EXPECT_EQ(line.text(0), "SP-III");
     const double expected[] = {1340, 100.33, 125.41, 150.49, 175.57, 200.65, 125, 16800, 687, 6.50};
-    ASSERT_EQ(line.fields.size(), 11u);  // id and ten numbers; with the name, 12 fields
-    for (int f = 1; f <= 10; ++f) EXPECT_DOUBLE_EQ(line.real(f), expected[f - 1]) << "field " << f;
+    ASSERT_EQ(line.fields.size(), 11u); // id and ten numbers; with the name, 12 fields
+    for (int f = 1; f <= 10; ++f)
+        EXPECT_DOUBLE_EQ(line.real(f), expected[f - 1]) << "field " << f;
 
     const CsvLine chart = installed_line("YAITA.FDM", 22);
     const double ends[] = {6.50, 5.20, 4.33, 3.71, 3.25};
-    for (int k = 0; k < 5; ++k) EXPECT_DOUBLE_EQ(chart.real(9 + k), ends[k]);
+    for (int k = 0; k < 5; ++k)
+        EXPECT_DOUBLE_EQ(chart.real(9 + k), ends[k]);
 }
 
 // SP-Z25 is one of the ids whose depth value is stored twice over: height
@@ -88,7 +90,7 @@ TEST(PileCatalogueFiles, NominalValuesAgreeWithTheirOwnGeometry) {
         // A wall symmetric about its neutral axis has I = Z x c; a typing
         // error in a nominal value shows here.
         EXPECT_NEAR(10.0 * s.i0 / s.z0 / extreme_fibre_distance(s), 1.0, 0.01);
-        EXPECT_LE(std::strlen(s.name), 16u);  // the front end keeps 16 characters
+        EXPECT_LE(std::strlen(s.name), 16u); // the front end keeps 16 characters
         EXPECT_EQ(depth_value_stored_twice(s.id), s.file == 3);
     }
     for (const ConcreteSection& s : concrete_sections()) {
@@ -110,7 +112,8 @@ TEST(PileCatalogueFiles, StraightLinesStayOnTheSafeSideOfTheIdealisedSection) {
                 const double t1 = c.line_ends[k] * step / 20.0;
                 const double table_z = s.z0 - c.loss_per_mm[k] * t1;
                 // 0.005 cm3/m/mm of rounding in q over at most 14 mm.
-                EXPECT_LE(table_z, idealised_corroded_z(s, t1, a * t1) + 0.1) << "a " << a << " t1 " << t1;
+                EXPECT_LE(table_z, idealised_corroded_z(s, t1, a * t1) + 0.1)
+                    << "a " << a << " t1 " << t1;
             }
             // Within the rounding of the line end (0.01 mm) and of Zmin (1 cm3/m).
             const double end_z = s.z0 - c.loss_per_mm[k] * c.line_ends[k];

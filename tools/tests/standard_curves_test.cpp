@@ -58,7 +58,8 @@ TEST(StandardCurveTables, InstalledTablesMatchTheGenerator) {
             // One unit in the last written decimal covers a rounding that
             // falls the other way on another compiler.
             for (std::size_t f = 1; f < 7; ++f)
-                EXPECT_NEAR(installed[i].real(f), generated[i].real(f), 1.5e-4) << "row " << i << " field " << f;
+                EXPECT_NEAR(installed[i].real(f), generated[i].real(f), 1.5e-4)
+                    << "row " << i << " field " << f;
         }
     }
 }
@@ -70,7 +71,8 @@ TEST(StandardCurveTables, KeysDescendInTenthsAndCoverTheRange) {
         ASSERT_EQ(rows.size(), static_cast<std::size_t>(2 * top + 1));
         for (std::size_t i = 0; i < rows.size(); ++i) {
             EXPECT_NEAR(rows[i].real(0), (top - static_cast<int>(i)) * 0.1, 1e-9);
-            for (std::size_t f = 0; f < 7; ++f) EXPECT_TRUE(std::isfinite(rows[i].real(f)));
+            for (std::size_t f = 0; f < 7; ++f)
+                EXPECT_TRUE(std::isfinite(rows[i].real(f)));
         }
     }
 }
@@ -82,20 +84,20 @@ TEST(StandardCurveTables, KeysDescendInTenthsAndCoverTheRange) {
 // previous round until the head values settle.
 
 struct PhysicalPile {
-    double force;     // P, kN/m
-    double height;    // h0, m
-    double rigidity;  // EI, kN m2/m
-    double reaction;  // k
-    int depth_power;  // m
-    double length;    // m
+    double force;    // P, kN/m
+    double height;   // h0, m
+    double rigidity; // EI, kN m2/m
+    double reaction; // k
+    int depth_power; // m
+    double length;   // m
     int elements;
 };
 
 struct PhysicalResponse {
-    double max_moment;   // kN m/m
-    double moment_zero;  // m
-    double deflection;   // m
-    double slope;        // rad
+    double max_moment;  // kN m/m
+    double moment_zero; // m
+    double deflection;  // m
+    double slope;       // rad
 };
 
 // Banded Cholesky of a symmetric positive definite matrix with half-band b.
@@ -105,19 +107,23 @@ bool solve_band(int n, int b, std::vector<double> a /* n x (b+1), a[i*(b+1)+d] =
     for (int i = 0; i < n; ++i) {
         for (int k = std::max(0, i - b); k < i; ++k) {
             const double lik = a[k * w + (i - k)];
-            for (int d = 0; d + i < n && d + (i - k) <= b; ++d) a[i * w + d] -= lik * a[k * w + (i - k) + d];
+            for (int d = 0; d + i < n && d + (i - k) <= b; ++d)
+                a[i * w + d] -= lik * a[k * w + (i - k) + d];
         }
         if (!(a[i * w] > 0.0)) return false;
         const double piv = std::sqrt(a[i * w]);
         a[i * w] = piv;
-        for (int d = 1; d <= b && i + d < n; ++d) a[i * w + d] /= piv;
+        for (int d = 1; d <= b && i + d < n; ++d)
+            a[i * w + d] /= piv;
     }
     for (int i = 0; i < n; ++i) {
-        for (int k = std::max(0, i - b); k < i; ++k) x[i] -= a[k * w + (i - k)] * x[k];
+        for (int k = std::max(0, i - b); k < i; ++k)
+            x[i] -= a[k * w + (i - k)] * x[k];
         x[i] /= a[i * w];
     }
     for (int i = n - 1; i >= 0; --i) {
-        for (int d = 1; d <= b && i + d < n; ++d) x[i] -= a[i * w + d] * x[i + d];
+        for (int d = 1; d <= b && i + d < n; ++d)
+            x[i] -= a[i * w + d] * x[i + d];
         x[i] /= a[i * w];
     }
     return true;
@@ -129,7 +135,8 @@ PhysicalResponse solve_physical(const PhysicalPile& p) {
     const double l = p.length / p.elements;
     std::vector<double> depth(nodes), tributary(nodes, l), y(nodes, 0.01), spring(nodes);
     tributary[0] = tributary[nodes - 1] = l / 2;
-    for (int i = 0; i < nodes; ++i) depth[i] = i * l;
+    for (int i = 0; i < nodes; ++i)
+        depth[i] = i * l;
 
     std::vector<double> base(static_cast<std::size_t>(n) * w, 0.0);
     const double e = p.rigidity / (l * l * l);
@@ -139,7 +146,8 @@ PhysicalResponse solve_physical(const PhysicalPile& p) {
                              {6 * l * e, 2 * l * l * e, -6 * l * e, 4 * l * l * e}};
     for (int el = 0; el < p.elements; ++el)
         for (int r = 0; r < 4; ++r)
-            for (int c = r; c < 4; ++c) base[(2 * el + r) * w + (c - r)] += ke[r][c];
+            for (int c = r; c < 4; ++c)
+                base[(2 * el + r) * w + (c - r)] += ke[r][c];
 
     PhysicalResponse last{}, now{};
     int settled = 0;
@@ -155,7 +163,8 @@ PhysicalResponse solve_physical(const PhysicalPile& p) {
         x[0] = p.force;
         x[1] = -p.force * p.height;
         if (!solve_band(n, band, a, x)) ADD_FAILURE() << "stiffness not positive";
-        for (int i = 0; i < nodes; ++i) y[i] = x[2 * i];
+        for (int i = 0; i < nodes; ++i)
+            y[i] = x[2 * i];
 
         // Moments by statics: the load and the spring forces above each node.
         now.deflection = x[0];
@@ -166,7 +175,8 @@ PhysicalResponse solve_physical(const PhysicalPile& p) {
             shear -= spring[i] * y[i];
             const double next = moment + shear * l;
             top = std::max(top, next);
-            if (now.moment_zero < 0.0 && moment > 0.0 && next <= 0.0) now.moment_zero = depth[i] + l * moment / (moment - next);
+            if (now.moment_zero < 0.0 && moment > 0.0 && next <= 0.0)
+                now.moment_zero = depth[i] + l * moment / (moment - next);
             moment = next;
         }
         now.max_moment = top;
@@ -202,7 +212,8 @@ PhysicalResponse read_row(const CsvLine& row, const PhysicalPile& p) {
 double scaled_log_ts(const PhysicalPile& p) {
     const int n = 5 + 2 * p.depth_power;
     const double k = p.reaction / kCurveReactionScale;
-    return std::log10(p.force * (p.rigidity / kCurveRigidityScale) / (k * k * std::pow(p.height, n)));
+    return std::log10(p.force * (p.rigidity / kCurveRigidityScale) /
+                      (k * k * std::pow(p.height, n)));
 }
 
 TEST(StandardCurveTables, RowAgreesWithDirectSolutionOfThePileEquation) {
@@ -220,7 +231,8 @@ TEST(StandardCurveTables, RowAgreesWithDirectSolutionOfThePileEquation) {
         SCOPED_TRACE(p.depth_power == 0 ? "C-type" : "S-type");
         ASSERT_NEAR(scaled_log_ts(p), std::atof(keys[c]), 1e-9);
         const auto rows = installed_rows(p.depth_power == 0 ? kCTypeCurveFile : kSTypeCurveFile);
-        const auto row = std::find_if(rows.begin(), rows.end(), [&](const CsvLine& r) { return r.field(0) == keys[c]; });
+        const auto row = std::find_if(rows.begin(), rows.end(),
+                                      [&](const CsvLine& r) { return r.field(0) == keys[c]; });
         ASSERT_NE(row, rows.end());
         const PhysicalResponse table = read_row(*row, p);
         const PhysicalResponse direct = solve_physical(p);

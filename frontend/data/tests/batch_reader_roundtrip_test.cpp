@@ -40,7 +40,8 @@ TEST(BatchReaderRoundTrip, EveryGroupArrivesAsWritten) {
     DesignData d = sample_design();
     // A title of 36 full-width characters: 72 bytes in code page 932.
     d.data_title = "";
-    for (int i = 0; i < kTitleLength; ++i) d.data_title += "岸";
+    for (int i = 0; i < kTitleLength; ++i)
+        d.data_title += "岸";
     const InputRecord in = read_back(d);
     const SekkeiData& s = d.sekkei_dat;
     const KanseijiData& k = d.kanseiji_dat;
@@ -155,7 +156,8 @@ void add_line(LinesByKey& lines, const std::string& cp932_text) {
     CsvLine line;
     split_csv_line(cp932_text, line);
     std::string key = line.field(0);
-    for (char& c : key) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (char& c : key)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     lines[key].push_back(line);
 }
 
@@ -192,9 +194,11 @@ TEST(BatchReaderRoundTrip, EveryItemOfEveryWrittenKeyReachesItsField) {
     ASSERT_TRUE(read_lines(folder.file("BACK.CAL"), written_back));
 
     LinesByKey sent;
-    for (const std::string& line : front_end_lines) add_line(sent, utf8_to_cp932(line));
+    for (const std::string& line : front_end_lines)
+        add_line(sent, utf8_to_cp932(line));
     LinesByKey back;
-    for (const std::string& line : written_back) add_line(back, line);
+    for (const std::string& line : written_back)
+        add_line(back, line);
 
     const std::set<std::string> not_written_back = {"versi", "caldt", "nir_t", "wav_t", "add_1"};
     for (const auto& [key, sent_lines] : sent) {
@@ -210,13 +214,14 @@ TEST(BatchReaderRoundTrip, EveryItemOfEveryWrittenKeyReachesItsField) {
             for (std::size_t item = 1; item < from.fields.size(); ++item) {
                 const double tolerance = 0.5 * std::pow(10.0, -decimals_of(to.field(item))) + 1e-9;
                 EXPECT_NEAR(to.real(item), from.real(item), tolerance)
-                    << "item " << item << ": sent \"" << from.field(item) << "\", read back \"" << to.field(item)
-                    << "\"";
+                    << "item " << item << ": sent \"" << from.field(item) << "\", read back \""
+                    << to.field(item) << "\"";
             }
         }
     }
     // Nothing the library's writer writes is missing from the front end's file.
-    for (const auto& [key, lines] : back) EXPECT_EQ(sent.count(key), 1u) << key;
+    for (const auto& [key, lines] : back)
+        EXPECT_EQ(sent.count(key), 1u) << key;
 }
 
 TEST(BatchReaderRoundTrip, OptionsAndWallFrictionArriveItemByItem) {

@@ -29,7 +29,8 @@ const std::vector<std::string> kOldFile = {
     "neire, 1 , 10 , .5 , 999 , 1 , .18 , .15 , 1 , 1.2 , 0 , .2 , 2 , 0 , 0 , 3000 ",
     "fsyok, .1 , .3 , .2 , .1 , .03 , .03 , .02 , 0 , 0 , 50 , 60 , 100 ",
     "tugit, 0 , .8 , 1 ",
-    "tyait, 1 , 2 , 3 , 4 , 5 , 6 , 7 , 8 , 9 , 10 , 11 , 12 , 13 , 14 , 15 , 16 , 17 , 18 , 19 , 20 , 21 , 22 , 23 , 24 ",
+    "tyait, 1 , 2 , 3 , 4 , 5 , 6 , 7 , 8 , 9 , 10 , 11 , 12 , 13 , 14 , 15 , 16 , 17 , 18 , 19 , "
+    "20 , 21 , 22 , 23 , 24 ",
     "tyait, 25 , 26 , 27 ",
     "apdyt, 101 , 102 ",
     "josai, 0 , 5 , 1 , .5 ",
@@ -48,7 +49,8 @@ const std::vector<std::string> kOldFile = {
     "",
 };
 
-DesignData import_lines(const std::vector<std::string>& lines, DesignData start, ConversionScope* scope = nullptr) {
+DesignData import_lines(const std::vector<std::string>& lines, DesignData start,
+                        ConversionScope* scope = nullptr) {
     ProgramFolder folder(false);
     write_text_file(folder.file("old.cal"), lines);
     const ConversionScope read = import_cal_file(start, folder.file("old.cal"));
@@ -66,7 +68,7 @@ TEST(OldInputImport, KeysRebuildTheScreenFields) {
     EXPECT_EQ(d.kanseiji_dat.jis_sw, 1);
     EXPECT_EQ(d.sekkei_dat.kanseiji_sw, 1); // item 13 = 3: both studies
     EXPECT_EQ(d.sekkei_dat.sekouji_sw, 1);
-    EXPECT_EQ(d.sekkei_dat.rwl_sw, 2);      // kind 0: the given level
+    EXPECT_EQ(d.sekkei_dat.rwl_sw, 2); // kind 0: the given level
     EXPECT_EQ(d.sekkei_dat.tide_lvl[4], 1.25);
     EXPECT_EQ(d.tihyou_dat.ground_ang[1], 5.0);
     EXPECT_EQ(d.tihyou_dat.seabed_ang, 5.0);
@@ -85,7 +87,7 @@ TEST(OldInputImport, KeysRebuildTheScreenFields) {
     EXPECT_EQ(d.yaita_dat.joint_alpha, (std::array<double, 3>{1.0, 0.8, 1.0}));
     EXPECT_EQ(d.yaita_dat.yaita_sel[26].catalogue_id, 27); // two lines fill pairs 0 to 26
     EXPECT_EQ(d.yaita_dat.yaita_sel[27].catalogue_id, 0);
-    EXPECT_EQ(d.yaita_dat.yaita_sel[0].user_id, 0);        // "apdyt" is not read
+    EXPECT_EQ(d.yaita_dat.yaita_sel[0].user_id, 0); // "apdyt" is not read
     EXPECT_EQ(d.gairyoku_dat.gairyoku_jis[0].direction, 1);
     EXPECT_EQ(d.gairyoku_dat.gairyoku_jis[0].force, 30.0);
     EXPECT_EQ(d.gairyoku_dat.gairyoku_jis[1].name, fixed_text("牽引力", kForceNameLength));
@@ -96,10 +98,10 @@ TEST(OldInputImport, KeysRebuildTheScreenFields) {
     EXPECT_EQ(sand.soil_sw, 0);
     EXPECT_EQ(sand.kh_val[0], 1.0);
     const DosouRec& clay = d.dosou_dat.dosou_riku[1];
-    EXPECT_EQ(clay.soil_sw, 1);      // no friction angle
+    EXPECT_EQ(clay.soil_sw, 1); // no friction angle
     EXPECT_EQ(clay.kh_sw, 1);
     EXPECT_EQ(clay.n_val[1], 12.3);
-    EXPECT_EQ(clay.kh_val[1], 0.0);  // derived constants are derived again
+    EXPECT_EQ(clay.kh_val[1], 0.0); // derived constants are derived again
     EXPECT_EQ(d.sekouji_dat.goda_tbl[0].flag2, 1);
     EXPECT_EQ(d.sekouji_dat.goda_tbl[0].length, 60.0);
     // Rows the file does not carry are gone, not left from the template.
@@ -111,7 +113,8 @@ TEST(OldInputImport, KeysRebuildTheScreenFields) {
 
 TEST(OldInputImport, PileIdsOnlyForTheFreeChoiceTypes) {
     auto lines = kOldFile;
-    lines[4] = "joken, 2 , 0 , 1 , 0 , 3 ,-7.5 ,-20 ,-25 , 0 , 5 , 1.03 , 1 , .5 , 5 , 7.5 , 1 , 2 , 1 ";
+    lines[4] =
+        "joken, 2 , 0 , 1 , 0 , 3 ,-7.5 ,-20 ,-25 , 0 , 5 , 1.03 , 1 , .5 , 5 , 7.5 , 1 , 2 , 1 ";
     const DesignData d = import_lines(lines, sample_design());
     EXPECT_EQ(d.sekkei_dat.rwl_sw, 0);
     EXPECT_EQ(d.sekkei_dat.tide_lvl[4], 0.0);
@@ -134,10 +137,12 @@ TEST(OldInputImport, ConvertsOnlyWhatTheFileCarried) {
     EXPECT_DOUBLE_EQ(d.dosou_dat.dosou_riku[0].unit_w[0], 18.0);
     EXPECT_DOUBLE_EQ(d.dosou_dat.dosou_riku[1].unit_w[0], 15.691);
     // neire_sw 4: a given Ks is in tf/m3.5: x 9.8 / 1000 x 100^3.5
-    EXPECT_DOUBLE_EQ(d.dosou_dat.dosou_hoho[0].hoho_k[0], 3000.0 * 9.8 / 1000.0 * std::pow(100.0, 3.5));
+    EXPECT_DOUBLE_EQ(d.dosou_dat.dosou_hoho[0].hoho_k[0],
+                     3000.0 * 9.8 / 1000.0 * std::pow(100.0, 3.5));
 
     // Without "tjkn1", "joken" and the tables, the template's SI values stay.
-    const std::vector<std::string> small = {"gyonm,\"小\"", "swdat, 1 , 1 , 1 , 1 , 2 , 3 , 1 , 1 , 11 , 1 , 1 , 1 , 1 , 1 "};
+    const std::vector<std::string> small = {
+        "gyonm,\"小\"", "swdat, 1 , 1 , 1 , 1 , 2 , 3 , 1 , 1 , 11 , 1 , 1 , 1 , 1 , 1 "};
     DesignData t = import_lines(small, sample_design(), &scope);
     conv_si_unit(t, scope);
     EXPECT_DOUBLE_EQ(t.yaita_dat.young_e, 200.0);
@@ -156,13 +161,10 @@ TEST(OldInputImport, BadFilesFailWithTheFileAndLineNamed) {
     std::vector<std::string> six_forces(6, "etcjo,\"a\", 1 , 2 ");
     std::vector<std::string> four_fills(4, "morid, 3 , 1.8 , 1 , 2 ");
     const Case cases[] = {
-        {six_surcharges, "6行目"},
-        {sixteen_layers, "16行目"},
-        {six_forces, "6行目"},
-        {four_fills, "4行目"},
-        {{"gyonm,\"a\"", "swdat"}, "2行目"},                   // a line without a comma
-        {{"tikei, 1 "}, "1行目"},                               // too few items
-        {{"tikei, 1 , x "}, "x"},                               // text where a number belongs
+        {six_surcharges, "6行目"}, {sixteen_layers, "16行目"},          {six_forces, "6行目"},
+        {four_fills, "4行目"},     {{"gyonm,\"a\"", "swdat"}, "2行目"}, // a line without a comma
+        {{"tikei, 1 "}, "1行目"},                                       // too few items
+        {{"tikei, 1 , x "}, "x"}, // text where a number belongs
     };
     for (const auto& c : cases) {
         ProgramFolder folder(false);

@@ -24,7 +24,8 @@ TEST(CalculationInput, SampleSectionLineByLine) {
         "swdat, 1 , 1 , 1 , 1 , 2 , 3 , 1 , 1 , 11 , 1 , 1 , 1 , 3 , 1 ",
         "wavsw,\"任意潮位\", 1 , 2 , 1 , 1 , 1 , 1 , 2 , 2 , 2 , 2 , 2 ",
         // R.W.L. = (2.0 - 0.0) x 2/3 + 0.0 = 1.333 -> 1.33
-        "joken, 2 , 0 , 1 , 1.33 , 3 ,-7.5 ,-20 ,-25 , 0 , 0 , 10.1 , 10 , 5 , 5 , 7.5 , 3 , 2 , 1 ",
+        "joken, 2 , 0 , 1 , 1.33 , 3 ,-7.5 ,-20 ,-25 , 0 , 0 , 10.1 , 10 , 5 , 5 , 7.5 , 3 , 2 , "
+        "1 ",
         "tjkn1, 2.5 , 1.2 , 3 , 2.8 ,-10 , 10 , 180 , 270 , 180 ,-7 , 200 , 0 ",
         // sea side given 3000; k = 0.15 x 1.0 x 1.2 = 0.18; land side mean N 10 on the
         // N-Kc line: 10^(log 520 + (log 8400 - log 520) / 2) = sqrt(520 x 8400) = 2089.98
@@ -63,8 +64,10 @@ TEST(CalculationInput, SampleSectionLineByLine) {
 TEST(CalculationInput, VirtualSeabedSwitchIsWrittenOnceAsFound) {
     DesignData d = sample_design();
     d.sekkei_dat.zevove_sw = 0;
-    EXPECT_EQ(cal_file_lines(d)[2], "swdat, 1 , 1 , 1 , 1 , 1 , 3 , 1 , 1 , 11 , 1 , 1 , 1 , 3 , 1 ");
-    EXPECT_EQ(cal_file_lines(d)[2], "swdat, 1 , 1 , 1 , 1 , 2 , 3 , 1 , 1 , 11 , 1 , 1 , 1 , 3 , 1 ");
+    EXPECT_EQ(cal_file_lines(d)[2],
+              "swdat, 1 , 1 , 1 , 1 , 1 , 3 , 1 , 1 , 11 , 1 , 1 , 1 , 3 , 1 ");
+    EXPECT_EQ(cal_file_lines(d)[2],
+              "swdat, 1 , 1 , 1 , 1 , 2 , 3 , 1 , 1 , 11 , 1 , 1 , 1 , 3 , 1 ");
 }
 
 TEST(CalculationInput, CaseAndStageCodes) {
@@ -96,7 +99,8 @@ TEST(CalculationInput, CaseAndStageCodes) {
     }
 }
 
-std::vector<std::string> lines_with_key(const std::vector<std::string>& lines, const std::string& key) {
+std::vector<std::string> lines_with_key(const std::vector<std::string>& lines,
+                                        const std::string& key) {
     std::vector<std::string> out;
     for (const auto& line : lines)
         if (line.rfind(key, 0) == 0) out.push_back(line);
@@ -117,7 +121,8 @@ TEST(CalculationInput, RowTablesStopAtTheFirstEmptyRow) {
 
 TEST(CalculationInput, PileIdsOnlyForFreeChoiceTwentyFourToALine) {
     DesignData d = sample_design();
-    for (int i = 0; i < 49; ++i) d.yaita_dat.yaita_sel[i] = {i + 1, 0};
+    for (int i = 0; i < 49; ++i)
+        d.yaita_dat.yaita_sel[i] = {i + 1, 0};
     auto lines = cal_file_lines(d);
     const auto tyait = lines_with_key(lines, "tyait");
     ASSERT_EQ(tyait.size(), 3u);
@@ -146,7 +151,8 @@ TEST(CalculationInput, KurodaRowsTakeTheirLengthMethodFromTheFirstFlag) {
     d.sekouji_dat.kuroda_tbl[0] = WaveRec{0, 1, 1.5, 2.7, 8.0, 50.0, 0.0};
     const auto line = lines_with_key(cal_file_lines(d), "hhwl_");
     const double length = marume::round_dec(calc_wave_length(8.0, 10.5), 2);
-    EXPECT_EQ(line, std::vector<std::string>{"hhwl_, 0 , 1.5 , 2.7 , 1 , 8 , " + real_text(length, "L") + " , 0 "});
+    EXPECT_EQ(line, std::vector<std::string>{"hhwl_, 0 , 1.5 , 2.7 , 1 , 8 , " +
+                                             real_text(length, "L") + " , 0 "});
 }
 
 TEST(CalculationInput, TitleBlanksTrimmedAndQuotesRefusedByField) {
@@ -173,7 +179,7 @@ TEST(DerivedValues, ResidualWaterLevel) {
     EXPECT_DOUBLE_EQ(residual_water_level(s), 2.0);
     s.rwl_sw = 2;
     EXPECT_DOUBLE_EQ(residual_water_level(s), 1.234); // given, not rounded
-    s.tide_lvl = {0.0, 1.9, -0.2, 0.0, 0.0, 0.0};      // 2.1 x 2/3 - 0.2 = 1.2
+    s.tide_lvl = {0.0, 1.9, -0.2, 0.0, 0.0, 0.0};     // 2.1 x 2/3 - 0.2 = 1.2
     s.rwl_sw = 0;
     EXPECT_DOUBLE_EQ(residual_water_level(s), 1.2);
 }
@@ -184,7 +190,7 @@ TEST(DerivedValues, DesignSeismicCoefficient) {
     k.sindo_factor = {0.15, 1.0, 1.2, 0.0};
     EXPECT_DOUBLE_EQ(design_seismic_coefficient(k, 0), 0.18);
     EXPECT_DOUBLE_EQ(design_seismic_coefficient(k, 1), 0.2); // nearest 0.05
-    k.sindo_factor = {0.12, 1.2, 1.0, 0.0};                   // 0.144
+    k.sindo_factor = {0.12, 1.2, 1.0, 0.0};                  // 0.144
     EXPECT_DOUBLE_EQ(design_seismic_coefficient(k, 1), 0.15);
     k.sindo_sw = 0;
     k.sindo_val = 0.123;
@@ -197,13 +203,24 @@ TEST(DerivedValues, ChartLinesThroughTheirPointsAndBeyond) {
         double n, k;
     };
     const Case cases[] = {
-        {1, 1.0, 2000.0}, {1, 50.0, 100000.0}, {1, 10.0, 20000.0},  // the chart ends and K = 2000 N
-        {2, 0.5, 550.0},  {2, 100.0, 13000.0}, {2, 10.0, 3288.5},
-        {3, 1.0, 520.0},  {3, 100.0, 8400.0},  {3, 10.0, 2090.0},
-        {3, 1000.0, 33761.2},  // extrapolated a decade: 8400 x sqrt(8400 / 520) = 33761.2
-        {1, 0.00005, 0.0}, {4, 10.0, 0.0},
+        {1, 1.0, 2000.0},
+        {1, 50.0, 100000.0},
+        {1, 10.0, 20000.0}, // the chart ends and K = 2000
+                            // N
+        {2, 0.5, 550.0},
+        {2, 100.0, 13000.0},
+        {2, 10.0, 3288.5},
+        {3, 1.0, 520.0},
+        {3, 100.0, 8400.0},
+        {3, 10.0, 2090.0},
+        {3, 1000.0, 33761.2}, // extrapolated a decade:
+                              // 8400 x sqrt(8400 / 520) =
+                              // 33761.2
+        {1, 0.00005, 0.0},
+        {4, 10.0, 0.0},
     };
-    for (const auto& c : cases) EXPECT_DOUBLE_EQ(kh_from_n(c.line, c.n), c.k) << c.line << " " << c.n;
+    for (const auto& c : cases)
+        EXPECT_DOUBLE_EQ(kh_from_n(c.line, c.n), c.k) << c.line << " " << c.n;
 }
 
 TEST(DerivedValues, SoilLayerConstantByMethod) {
@@ -231,7 +248,7 @@ TEST(DerivedValues, WaveLengthsSatisfyTheDispersionRelation) {
     const Case cases[] = {
         {8.0, 100.0, 99.82}, // deep water: L0 = 9.8 x 64 / 2 pi = 99.82
         {8.0, 10.0, 70.85},
-        {10.0, 5.0, 67.64},  // shallow: near T sqrt(g h) = 70
+        {10.0, 5.0, 67.64}, // shallow: near T sqrt(g h) = 70
     };
     for (const auto& c : cases) {
         const double l = calc_wave_length(c.t, c.h);
@@ -247,8 +264,9 @@ TEST(DerivedValues, HbLevelsFromTheSeabedSlope) {
     SekoujiData w;
     w.h_lvl = -7.5;
     w.slope_x = 50.0;
-    w.goda_tbl[0].h13 = 2.35; // -7.5 - 5 x 2.35 / 50 = -7.735 -> -7.74 (773.5 in the tie band, to even 774)
-    w.goda_tbl[1].h13 = 1.0;  // -7.6
+    w.goda_tbl[0].h13 =
+        2.35; // -7.5 - 5 x 2.35 / 50 = -7.735 -> -7.74 (773.5 in the tie band, to even 774)
+    w.goda_tbl[1].h13 = 1.0; // -7.6
     derive_hb_levels(w);
     EXPECT_DOUBLE_EQ(w.hb_lvl[0], -7.74);
     EXPECT_DOUBLE_EQ(w.hb_lvl[1], -7.6);

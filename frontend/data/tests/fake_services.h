@@ -17,7 +17,7 @@ namespace wtn::test {
 
 class FakeDialogs : public Dialogs {
   public:
-    std::deque<Answer> answers;                       // next answers of ask()
+    std::deque<Answer> answers; // next answers of ask()
     std::deque<std::optional<std::string>> open_choices, save_choices;
     std::vector<Question> questions;
     std::vector<std::string> told;
@@ -71,7 +71,8 @@ class FakeSettings : public SettingsStore {
             if (k == section + "/" + key) return v;
         return {};
     }
-    void set(const std::string& section, const std::string& key, const std::string& value) override {
+    void set(const std::string& section, const std::string& key,
+             const std::string& value) override {
         for (auto& [k, v] : values)
             if (k == section + "/" + key) {
                 v = value;

@@ -36,7 +36,8 @@ struct FrontEnd {
     FileCommands commands{data, dialogs, screens, recent};
 
     FrontEnd() {
-        std::filesystem::copy_file(std::string(WTN_SOURCE_DIR) + "/installed/" + kTemplateProjectName,
+        std::filesystem::copy_file(std::string(WTN_SOURCE_DIR) + "/installed/" +
+                                       kTemplateProjectName,
                                    folder.file(kTemplateProjectName));
         data.work_dir = folder.path();
     }
@@ -66,7 +67,8 @@ TEST(FileCommands, NewWithoutTemplateNamesItAndKeepsTheProject) {
     fe.data.data_title = "keep";
     fe.commands.file_new();
     ASSERT_EQ(fe.dialogs.told.size(), 1u);
-    EXPECT_NE(fe.dialogs.told[0].find(kTemplateProjectName), std::string::npos) << fe.dialogs.told[0];
+    EXPECT_NE(fe.dialogs.told[0].find(kTemplateProjectName), std::string::npos)
+        << fe.dialogs.told[0];
     EXPECT_EQ(fe.data.data_title, "keep");
 }
 
@@ -105,7 +107,8 @@ TEST(SaveQuestion, EachAnswer) {
         EXPECT_EQ(fe.folder.exists("p.tn2"), c.saved) << c.name;
         if (std::string(c.name) == "yes, save failed") {
             ASSERT_EQ(fe.dialogs.told.size(), 1u);
-            EXPECT_NE(fe.dialogs.told[0].find("no/such/folder/p.tn2"), std::string::npos) << fe.dialogs.told[0];
+            EXPECT_NE(fe.dialogs.told[0].find("no/such/folder/p.tn2"), std::string::npos)
+                << fe.dialogs.told[0];
         }
     }
 }
@@ -123,8 +126,8 @@ TEST(SaveQuestion, TextsByCommandAndByWhatChanged) {
     FrontEnd fe;
     fe.commands.file_new();
     EXPECT_TRUE(fe.commands.save_question(SaveQuestionKind::close)); // unchanged: no question
-    fe.data.caldt_vals = {12.5, 20.0};                                 // adopted after a run
-    EXPECT_TRUE(fe.commands.save_question(SaveQuestionKind::run));    // the run does not ask
+    fe.data.caldt_vals = {12.5, 20.0};                               // adopted after a run
+    EXPECT_TRUE(fe.commands.save_question(SaveQuestionKind::run));   // the run does not ask
     fe.dialogs.answers = {Answer::no, Answer::no};
     fe.commands.save_question(SaveQuestionKind::close);
     fe.data.sekkei_dat.water_w = 10.1;
@@ -179,7 +182,8 @@ TEST(FileCommands, OpenedProjectIsSavedInPlace) {
     fe.commands.file_open(); // another ending: nothing is read, and the user is told
     EXPECT_EQ(fe.data.data_name, kUntitled);
     ASSERT_EQ(fe.dialogs.told.size(), 1u);
-    EXPECT_NE(fe.dialogs.told[0].find(fe.file("notes.txt")), std::string::npos) << fe.dialogs.told[0];
+    EXPECT_NE(fe.dialogs.told[0].find(fe.file("notes.txt")), std::string::npos)
+        << fe.dialogs.told[0];
     EXPECT_TRUE(fe.screens.recent.empty());
     fe.commands.file_open();
     EXPECT_EQ(fe.data.data_name, "berth");
@@ -273,7 +277,9 @@ TEST(FileCommands, AnOlderProjectThatOverflowsInSiUnitsIsRefusedWhole) {
 TEST(FileCommands, OldInputFileIsImportedOverTheTemplate) {
     FrontEnd fe;
     fe.commands.file_new();
-    write_text_file(fe.file("quay.cal"), {"gyonm,\"旧\"", "joken, 2 , 0 , 1 , 0 , 3 ,-7.5 ,-20 ,-25 , 0 , 0 , 1.03 , 1 , .5 , 5 , 7.5 , 1 , 2 , 1 "});
+    write_text_file(fe.file("quay.cal"),
+                    {"gyonm,\"旧\"", "joken, 2 , 0 , 1 , 0 , 3 ,-7.5 ,-20 ,-25 , 0 , 0 , 1.03 , 1 "
+                                     ", .5 , 5 , 7.5 , 1 , 2 , 1 "});
     fe.commands.open_recent(" " + fe.file("quay.cal") + " ");
     EXPECT_EQ(fe.data.sekkei_dat.water_w, 10.1);
     EXPECT_EQ(fe.data.tihyou_dat.surcharge_q[0], 9.81);
@@ -297,7 +303,8 @@ TEST(DatComparison, OnlyTheAdoptedValuesLineTellsApart) {
     const std::string base = "versi,\"<2.00>\", 1 \r\nswdat, 1 \r\ncaldt, 0 , 0 \r\nnir_t, 1 \r\n";
     folder.write("a", base);
     folder.write("same", base);
-    folder.write("caldt", "versi,\"<2.00>\", 1 \r\nswdat, 1 \r\ncaldt, 12.5 , 20 \r\nnir_t, 1 \r\n");
+    folder.write("caldt",
+                 "versi,\"<2.00>\", 1 \r\nswdat, 1 \r\ncaldt, 12.5 , 20 \r\nnir_t, 1 \r\n");
     folder.write("both", "versi,\"<2.00>\", 1 \r\nswdat, 1 \r\ncaldt, 12.5 , 20 \r\nnir_t, 2 \r\n");
     folder.write("longer", base + "wav_t, 1 \r\n");
     EXPECT_EQ(cmp_dat_file(folder.file("a"), folder.file("same")), kDatEqual);
@@ -314,14 +321,19 @@ TEST(RecentFilesList, RotationAndFirstShow) {
     recent.GetRecentFiles();
     EXPECT_TRUE(recent.shown().empty());
     EXPECT_EQ(recent.captions()[0], "RecentFile1");
-    for (const char* path : {"/p/a.tn2", "/p/b.tn2", "/p/c.tn2", "/p/d.tn2"}) recent.UpdateFileMenu(path);
-    EXPECT_EQ(screens.recent, (std::vector<std::string>{"/p/d.tn2", "/p/c.tn2", "/p/b.tn2", "/p/a.tn2"}));
+    for (const char* path : {"/p/a.tn2", "/p/b.tn2", "/p/c.tn2", "/p/d.tn2"})
+        recent.UpdateFileMenu(path);
+    EXPECT_EQ(screens.recent,
+              (std::vector<std::string>{"/p/d.tn2", "/p/c.tn2", "/p/b.tn2", "/p/a.tn2"}));
     recent.UpdateFileMenu("/p/b.tn2"); // place 3 to the top
-    EXPECT_EQ(screens.recent, (std::vector<std::string>{"/p/b.tn2", "/p/d.tn2", "/p/c.tn2", "/p/a.tn2"}));
+    EXPECT_EQ(screens.recent,
+              (std::vector<std::string>{"/p/b.tn2", "/p/d.tn2", "/p/c.tn2", "/p/a.tn2"}));
     recent.UpdateFileMenu("/p/e.tn2"); // a fifth file pushes place 4 out
-    EXPECT_EQ(screens.recent, (std::vector<std::string>{"/p/e.tn2", "/p/b.tn2", "/p/d.tn2", "/p/c.tn2"}));
+    EXPECT_EQ(screens.recent,
+              (std::vector<std::string>{"/p/e.tn2", "/p/b.tn2", "/p/d.tn2", "/p/c.tn2"}));
     recent.UpdateFileMenu("/P/e.tn2"); // spelled differently: a second entry
-    EXPECT_EQ(screens.recent, (std::vector<std::string>{"/P/e.tn2", "/p/e.tn2", "/p/b.tn2", "/p/d.tn2"}));
+    EXPECT_EQ(screens.recent,
+              (std::vector<std::string>{"/P/e.tn2", "/p/e.tn2", "/p/b.tn2", "/p/d.tn2"}));
     EXPECT_EQ(settings.get(kRecentSection, "RecentFile4"), "/p/d.tn2");
 
     // A new session shows the stored list.

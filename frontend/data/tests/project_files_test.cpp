@@ -53,8 +53,8 @@ TEST(ProjectFile, SavedProjectReadsBackToTheSameFile) {
     const auto lines = read_text_file(folder.file("a.tn2"));
     ASSERT_EQ(lines.size(), 168u);
     EXPECT_EQ(lines[1], "\"岸壁改良設計　第１工区                         \""); // 36 characters
-    EXPECT_EQ(lines[2], "0,0,1,1,0,0,1,10.1");                                  // zevove_sw saved as 1
-    EXPECT_EQ(lines[151], "\"係船柱                 \",1,12.5,3");             // name as 20 characters
+    EXPECT_EQ(lines[2], "0,0,1,1,0,0,1,10.1");                     // zevove_sw saved as 1
+    EXPECT_EQ(lines[151], "\"係船柱                 \",1,12.5,3"); // name as 20 characters
 
     DesignData reread;
     reread.sekouji_dat.kuroda_tbl[0].flag2 = 7; // not carried by the file
@@ -65,7 +65,8 @@ TEST(ProjectFile, SavedProjectReadsBackToTheSameFile) {
     EXPECT_EQ(reread.yaita_dat.young_exp, 0);
     EXPECT_EQ(reread.sekouji_dat.kuroda_tbl[0].flag2, 7);
     EXPECT_EQ(reread.dosou_dat.dosou_riku[0].n_val[1], 12.3);
-    EXPECT_EQ(reread.gairyoku_dat.gairyoku_jis[0].name, fixed_text("地震時の外力", kForceNameLength));
+    EXPECT_EQ(reread.gairyoku_dat.gairyoku_jis[0].name,
+              fixed_text("地震時の外力", kForceNameLength));
     EXPECT_EQ(reread.caldt_vals, (std::array<double, 2>{12.5, 20.0}));
 }
 
@@ -138,7 +139,8 @@ std::vector<std::string> v100_lines(const DesignData& d) {
     auto all = project_file_lines(d);
     std::string& line18 = all[17];
     std::size_t comma = 0;
-    for (int i = 0; i < 4; ++i) comma = line18.find(',', comma) + 1;
+    for (int i = 0; i < 4; ++i)
+        comma = line18.find(',', comma) + 1;
     line18.replace(comma, line18.find(',', comma) - comma, std::to_string(d.yaita_dat.young_exp));
     return {all.begin() + 1, all.begin() + 163};
 }
@@ -165,15 +167,15 @@ TEST(OlderProjectFile, ConversionToSiMatchesHandConversions) {
     DesignData d;
     read_data_file(d, folder.file("old.wtn"));
     conv_si_unit(d);
-    EXPECT_DOUBLE_EQ(d.sekkei_dat.water_w, 10.1);               // 1.03 x 9.81 = 10.1043
-    EXPECT_DOUBLE_EQ(d.yaita_dat.young_e, 201.0);               // 2.05e6 x 9.807 / 1e5 = 201.04
+    EXPECT_DOUBLE_EQ(d.sekkei_dat.water_w, 10.1); // 1.03 x 9.81 = 10.1043
+    EXPECT_DOUBLE_EQ(d.yaita_dat.young_e, 201.0); // 2.05e6 x 9.807 / 1e5 = 201.04
     EXPECT_EQ(d.yaita_dat.young_exp, 0);
-    EXPECT_DOUBLE_EQ(d.yaita_dat.stress_allow[0], 180.0);       // tabled
-    EXPECT_DOUBLE_EQ(d.yaita_dat.stress_allow[1], 147.1);       // 1500 x 9.807 / 100 = 147.105
-    EXPECT_DOUBLE_EQ(d.yaita_dat.stress_allow[2], 235.0);       // tabled
-    EXPECT_DOUBLE_EQ(d.tihyou_dat.surcharge_q[0], 9.81);        // 9.807
-    EXPECT_DOUBLE_EQ(d.tihyou_dat.surcharge_q[1], 4.9);         // 4.9035 to 2 decimals
-    EXPECT_DOUBLE_EQ(d.tihyou_dat.morid_tbl[0].wet_w, 18.0);    // 1.8 x 9.8 = 17.64
+    EXPECT_DOUBLE_EQ(d.yaita_dat.stress_allow[0], 180.0);    // tabled
+    EXPECT_DOUBLE_EQ(d.yaita_dat.stress_allow[1], 147.1);    // 1500 x 9.807 / 100 = 147.105
+    EXPECT_DOUBLE_EQ(d.yaita_dat.stress_allow[2], 235.0);    // tabled
+    EXPECT_DOUBLE_EQ(d.tihyou_dat.surcharge_q[0], 9.81);     // 9.807
+    EXPECT_DOUBLE_EQ(d.tihyou_dat.surcharge_q[1], 4.9);      // 4.9035 to 2 decimals
+    EXPECT_DOUBLE_EQ(d.tihyou_dat.morid_tbl[0].wet_w, 18.0); // 1.8 x 9.8 = 17.64
     EXPECT_DOUBLE_EQ(d.tihyou_dat.josai_tbl[0].q_normal, 9.81);
     const DosouRec& sand = d.dosou_dat.dosou_riku[0];
     const DosouRec& clay = d.dosou_dat.dosou_riku[1];
@@ -183,7 +185,7 @@ TEST(OlderProjectFile, ConversionToSiMatchesHandConversions) {
     EXPECT_DOUBLE_EQ(clay.soil_val[2], 1.961);                  // K 0.2 x 9.80665 = 1.96133
     EXPECT_DOUBLE_EQ(sand.kh_val[0], 1.0 * 9.8 / 1000.0 * 1e6); // Kh in kN/m3, unrounded
     EXPECT_DOUBLE_EQ(d.gairyoku_dat.gairyoku_jyo[0].force, 9.807);
-    EXPECT_DOUBLE_EQ(d.sekouji_dat.lambda1, 0.8);               // Goda with works keeps λ1
+    EXPECT_DOUBLE_EQ(d.sekouji_dat.lambda1, 0.8); // Goda with works keeps λ1
     EXPECT_DOUBLE_EQ(d.sekouji_dat.lambda2, 0.0);
     EXPECT_EQ(d.kanseiji_dat.dynwater_sw, 2);
     EXPECT_EQ(d.yaita_dat.second_sw, 2);
@@ -216,11 +218,13 @@ TEST(OlderProjectFile, LateralResistanceConstantsTakeThePowerOfTheirUnit) {
         conv_si_unit(d);
         const DosouRec& l = d.dosou_dat.dosou_umi[0];
         const DosouHohoRec& m = d.dosou_dat.dosou_hoho[1];
-        const double expected[] = {c.layer_c0, 19600.0, 19600.0, 1960.0, c.method_a0, 1960.0, 196000.0};
+        const double expected[] = {c.layer_c0,  19600.0, 19600.0, 1960.0,
+                                   c.method_a0, 1960.0,  196000.0};
         const double got[] = {l.kh_val[0], l.kh_val[1], l.kh_val[2], l.kh_val[3],
                               m.hoho_k[0], m.hoho_k[1], m.hoho_k[2]};
         for (int i = 0; i < 7; ++i)
-            EXPECT_NEAR(got[i], expected[i], expected[i] * 1e-12) << "neire_sw " << c.neire_sw << ", value " << i;
+            EXPECT_NEAR(got[i], expected[i], expected[i] * 1e-12)
+                << "neire_sw " << c.neire_sw << ", value " << i;
     }
 }
 
@@ -232,9 +236,9 @@ TEST(OlderProjectFile, ModulusAndReductionRatesByTheirOwnRules) {
         double expected_e, lambda1, lambda2;
     };
     const Case cases[] = {
-        {2.1, 7, 0, 0, 200.0, 0.8, 0.0}, // steel whatever the exponent
-        {3.5, 5, 1, 0, 34.3, 1.0, 1.0},  // concrete; Kuroda: both rates 1
-        {2.05, 6, 0, 1, 201.0, 1.0, 1.0},// no works: both rates 1
+        {2.1, 7, 0, 0, 200.0, 0.8, 0.0},  // steel whatever the exponent
+        {3.5, 5, 1, 0, 34.3, 1.0, 1.0},   // concrete; Kuroda: both rates 1
+        {2.05, 6, 0, 1, 201.0, 1.0, 1.0}, // no works: both rates 1
     };
     for (const auto& c : cases) {
         DesignData d;

@@ -27,7 +27,9 @@ MainWindowFixture::MainWindowFixture() {
     for (int i = 0; i < kScreenCount; ++i) {
         window->screens[i].load = [this, i] { screen_log.push_back("load " + std::to_string(i)); };
         if (i == kSchematicScreen) continue;
-        window->screens[i].store = [this, i] { screen_log.push_back("store " + std::to_string(i)); };
+        window->screens[i].store = [this, i] {
+            screen_log.push_back("store " + std::to_string(i));
+        };
     }
 }
 
@@ -45,7 +47,8 @@ StartResult MainWindowFixture::start() {
 
 std::vector<std::string> MainWindowFixture::box_texts() const {
     std::vector<std::string> texts;
-    for (const auto& b : boxes.shown) texts.push_back(b.text);
+    for (const auto& b : boxes.shown)
+        texts.push_back(b.text);
     return texts;
 }
 

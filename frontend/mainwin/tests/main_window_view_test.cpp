@@ -27,10 +27,11 @@ TEST(MainWindowView, ShowsTheMenusToolbarAndScreenZeroAndSavesAPicture) {
 
     EXPECT_EQ(view.windowTitle(), QString::fromUtf8("Tosvane２ - 無題"));
     QStringList menus;
-    for (QAction* a : view.menuBar()->actions()) menus << a->text();
+    for (QAction* a : view.menuBar()->actions())
+        menus << a->text();
     EXPECT_EQ(menus, (QStringList{QString::fromUtf8("ﾌｧｲﾙ(&F)"), QString::fromUtf8("ｵﾌﾟｼｮﾝ(&O)"),
-                                  QString::fromUtf8("ﾃﾞｰﾀ入力（&I）"), QString::fromUtf8("計算(&C)"),
-                                  QString::fromUtf8("ﾍﾙﾌﾟ(&H)")}));
+                                  QString::fromUtf8("ﾃﾞｰﾀ入力（&I）"),
+                                  QString::fromUtf8("計算(&C)"), QString::fromUtf8("ﾍﾙﾌﾟ(&H)")}));
     auto* save = view.findChild<QAction*>("file_save");
     ASSERT_NE(save, nullptr);
     EXPECT_EQ(save->shortcut(), QKeySequence("Ctrl+S"));

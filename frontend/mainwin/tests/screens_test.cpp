@@ -54,10 +54,13 @@ TEST(Menus, EveryItemHasItsCaptionAndShortcut) {
     }
     // The order of the menus on the bar.
     std::vector<std::string> bar;
-    for (const auto& m : f.window->form.menu_bar().items()) bar.push_back(m->name());
+    for (const auto& m : f.window->form.menu_bar().items())
+        bar.push_back(m->name());
     EXPECT_EQ(bar, (std::vector<std::string>{"file", "edit", "inp", "cal", "helpmenu"}));
-    const char* buttons[] = {"基本条件", "完成時", "施工時", "矢板", "地表面", "土層", "他外力", "模式図"};
-    for (int i = 0; i < kScreenCount; ++i) EXPECT_EQ(f.window->opt_menu[i]->caption(), buttons[i]);
+    const char* buttons[] = {"基本条件", "完成時", "施工時", "矢板",
+                             "地表面",   "土層",   "他外力", "模式図"};
+    for (int i = 0; i < kScreenCount; ++i)
+        EXPECT_EQ(f.window->opt_menu[i]->caption(), buttons[i]);
 }
 
 TEST(Toolbar, ButtonsRunTheirCommandsAndSeparatorsNothing) {
@@ -74,7 +77,8 @@ TEST(Toolbar, ButtonsRunTheirCommandsAndSeparatorsNothing) {
     EXPECT_EQ(buttons[4].key, "計算");
     EXPECT_TRUE(buttons[6].separator);
     EXPECT_EQ(buttons[7].key, "ヘルプ");
-    for (int i : {4, 5, 6, 7, 8}) f.window->Toolbar1.user_click(i);
+    for (int i : {4, 5, 6, 7, 8})
+        f.window->Toolbar1.user_click(i);
     EXPECT_EQ(ran, (std::vector<std::string>{"run", "print"}));
     EXPECT_EQ(f.help.opened.size(), 1u);
     // Button 2 is Open: the open dialog (cancelled here).
@@ -99,7 +103,7 @@ TEST(ScreenSwitcher, StoresTheScreenLeftLoadsTheOneShownAndEnablesItsPageFrame) 
     MainWindow& w = *f.window;
     f.screen_log.clear();
 
-    w.tab_gm[3]->set_tab(4);  // the sheet-pile screen was left on its corrosion page
+    w.tab_gm[3]->set_tab(4); // the sheet-pile screen was left on its corrosion page
     EXPECT_TRUE(w.opt_menu[3]->user_click());
     EXPECT_EQ(f.screen_log, (std::vector<std::string>{"store 0", "load 3"}));
     EXPECT_EQ(w.tab_no, 3);

@@ -16,7 +16,8 @@ using ::testing::HasSubstr;
 
 TEST(StartUp, RunsInOrderAndEndsWithAnUntitledProjectOnScreenZero) {
     MainWindowFixture f;
-    for (const char* name : {"CAL_FILE.DAT", "ORG.DAT", "CAL.DAT"}) f.folder.write(name, "left over\r\n");
+    for (const char* name : {"CAL_FILE.DAT", "ORG.DAT", "CAL.DAT"})
+        f.folder.write(name, "left over\r\n");
     f.settings.set(kRecentSection, "RecentFile1", "/data/quay/berth 3.tn2");
     f.windows.screen = {1024, 768};
 
@@ -54,11 +55,12 @@ TEST(StartUp, RunsInOrderAndEndsWithAnUntitledProjectOnScreenZero) {
     EXPECT_EQ(f.window->form.rect().width, 800 * 15);
     EXPECT_EQ(f.window->form.rect().height, 600 * 15);
     // Every screen loaded, the basic conditions twice, then screen 0 shown.
-    EXPECT_EQ(f.screen_log, (std::vector<std::string>{"load 0", "load 0", "load 1", "load 2",
-                                                      "load 3", "load 4", "load 5", "load 6",
-                                                      "load 0"}));
+    EXPECT_EQ(f.screen_log,
+              (std::vector<std::string>{"load 0", "load 0", "load 1", "load 2", "load 3", "load 4",
+                                        "load 5", "load 6", "load 0"}));
     EXPECT_EQ(f.window->tab_no, 0);
-    for (int i = 0; i < kScreenCount; ++i) EXPECT_EQ(f.window->tab_gm[i]->visible(), i == 0) << i;
+    for (int i = 0; i < kScreenCount; ++i)
+        EXPECT_EQ(f.window->tab_gm[i]->visible(), i == 0) << i;
     EXPECT_TRUE(f.window->tab_gm[0]->enabled());
     EXPECT_TRUE(f.window->opt_menu[0]->value());
     EXPECT_TRUE(f.window->fra_sgm[0][0]->enabled());
@@ -74,7 +76,8 @@ TEST(StartUp, WithoutARecentFileTheDialogFolderIsEmptyAndTheListStaysHidden) {
     ASSERT_EQ(f.start(), StartResult::ready);
     EXPECT_EQ(f.data.dlg_dir, "");
     EXPECT_EQ(f.window->mnuRecentFile[1]->caption(), "RecentFile1");
-    for (ui::MenuItem* item : f.window->mnuRecentFile) EXPECT_FALSE(item->visible());
+    for (ui::MenuItem* item : f.window->mnuRecentFile)
+        EXPECT_FALSE(item->visible());
 }
 
 TEST(StartUp, ASecondInstanceInTheSameFolderIsRefusedAndTouchesNothing) {
@@ -114,7 +117,8 @@ TEST(StartUp, AMissingInstalledFileIsNamedAndStartUpStops) {
         EXPECT_EQ(f.boxes.shown[0].icon, ui::BoxIcon::Critical);
         // No half-built window: no screen loaded or shown.
         EXPECT_TRUE(f.screen_log.empty());
-        for (ui::TabControl* tab : f.window->tab_gm) EXPECT_FALSE(tab->visible());
+        for (ui::TabControl* tab : f.window->tab_gm)
+            EXPECT_FALSE(tab->visible());
     }
 }
 
@@ -140,10 +144,10 @@ TEST(StartUp, AnEmptyVersionFileGivesAnEmptyVersionText) {
 // keeps itself open on Cancel, during a run, and when Save As is cancelled.
 struct CloseCase {
     const char* name;
-    bool edit;                      // a screen store changes the data
+    bool edit; // a screen store changes the data
     bool running;
     std::vector<ui::BoxAnswer> answers;
-    std::vector<std::string> save_paths;  // "" cancels the dialog
+    std::vector<std::string> save_paths; // "" cancels the dialog
     bool closes;
     int questions;
 };

@@ -61,8 +61,7 @@ struct Screen {
         QApplication::setActiveWindow(&window);
         EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
     }
-    template <typename W>
-    W* widget(const ui::Control& c) {
+    template <typename W> W* widget(const ui::Control& c) {
         return qobject_cast<W*>(binder->widget_of(c));
     }
 };
@@ -72,7 +71,7 @@ TEST(Binder, WidgetsTakeTheControlsNamesAndTwipGeometry) {
     auto* edit = s.window.findChild<QLineEdit*>("txt_gm1(1)");
     ASSERT_NE(edit, nullptr);
     EXPECT_EQ(edit, s.widget<QLineEdit>(s.level));
-    EXPECT_EQ(edit->geometry(), QRect(10, 50, 80, 20));  // 15 twips a pixel
+    EXPECT_EQ(edit->geometry(), QRect(10, 50, 80, 20)); // 15 twips a pixel
     EXPECT_NE(s.window.findChild<QGroupBox*>("fra_gm1(0)"), nullptr);
     EXPECT_NE(s.window.findChild<QListWidget*>("lst_gm1"), nullptr);
 }
@@ -90,10 +89,10 @@ TEST(Binder, TypingReachesTheBoxAndLeavingItReformats) {
     QTest::mouseClick(depth, Qt::LeftButton);
     QApplication::processEvents();
     EXPECT_EQ(s.form.focused(), &s.depth);
-    EXPECT_EQ(depth->selectedText(), "1.00");  // select-all on entry
+    EXPECT_EQ(depth->selectedText(), "1.00"); // select-all on entry
     QTest::keyClicks(depth, "3.14159");
     EXPECT_EQ(s.depth.text(), "3.14159");
-    EXPECT_EQ(s.depth_changes, 7);  // one change per key, as typed
+    EXPECT_EQ(s.depth_changes, 7); // one change per key, as typed
     QTest::mouseClick(level, Qt::LeftButton);
     QApplication::processEvents();
     EXPECT_EQ(s.form.focused(), &s.level);
@@ -138,7 +137,7 @@ TEST(Binder, UserClicksFollowTheToolkitRules) {
     EXPECT_TRUE(s.opt1.value());
     EXPECT_FALSE(s.opt0.value());
     EXPECT_FALSE(s.widget<QRadioButton>(s.opt0)->isChecked());
-    QTest::mouseClick(opt1, Qt::LeftButton, {}, indicator);  // on already: stays on
+    QTest::mouseClick(opt1, Qt::LeftButton, {}, indicator); // on already: stays on
     EXPECT_TRUE(s.opt1.value());
     EXPECT_TRUE(opt1->isChecked());
     s.list.add_item("a");
@@ -163,7 +162,7 @@ TEST(Binder, ADisabledFrameDisablesItsChildrenButKeepsTheirOwnFlags) {
     s.check.set_enabled(false);
     s.frame.set_enabled(false);
     s.frame.set_enabled(true);
-    EXPECT_FALSE(check->isEnabled());  // its own flag still holds it off
+    EXPECT_FALSE(check->isEnabled()); // its own flag still holds it off
 }
 
 TEST(Binder, ADisabledTabCannotBeChosen) {
@@ -242,14 +241,14 @@ namespace {
 
 TEST(PictureWidget, DrawsInTheBoxsScaleWithYGrowingUpward) {
     ui::Form form("Form1");
-    auto& pic = form.add<ui::PictureBox>("pic_gm18", {0, 0, 1500, 1500});  // 100 x 100 pixels
+    auto& pic = form.add<ui::PictureBox>("pic_gm18", {0, 0, 1500, 1500}); // 100 x 100 pixels
     pic.scale_left = 0;
     pic.scale_top = 10;
     pic.scale_width = 10;
     pic.scale_height = -10;
     pic.on_paint = [&] {
         pic.draw_width = 5;
-        pic.line(0, 1, 10, 1, ui::qb_color(12));  // near the bottom edge
+        pic.line(0, 1, 10, 1, ui::qb_color(12)); // near the bottom edge
     };
     QWidget window;
     window.resize(100, 100);

@@ -17,7 +17,7 @@ namespace {
 TEST(QtMessageBoxes, ShowsTitleTextAndDefaultButtonAndReturnsThePress) {
     QtMessageBoxes boxes;
     ui::MessageRequest request;
-    request.title = "\xE4\xBF\x9D\xE5\xAD\x98\xE7\xA2\xBA\xE8\xAA\x8D";  // a Japanese title
+    request.title = "\xE4\xBF\x9D\xE5\xAD\x98\xE7\xA2\xBA\xE8\xAA\x8D"; // a Japanese title
     request.text = "line 1\nline 2";
     request.icon = ui::BoxIcon::Information;
     request.buttons = ui::BoxButtons::YesNoCancel;
@@ -51,7 +51,8 @@ TEST(QtSettingsStore, KeepsValuesPerSectionAcrossInstances) {
     QtSettingsStore again(ini);
     auto all = again.all("Recent Files");
     ASSERT_EQ(all.size(), 2u);
-    EXPECT_EQ(all[0], (std::pair<std::string, std::string>{"RecentFile1", "/data/\xE6\xB8\xAF.tn2"}));
+    EXPECT_EQ(all[0],
+              (std::pair<std::string, std::string>{"RecentFile1", "/data/\xE6\xB8\xAF.tn2"}));
     EXPECT_EQ(all[1].first, "RecentFile2");
 }
 
@@ -64,16 +65,18 @@ TEST(QtProcessRunner, PassesLinesAnswersThemAndReturnsTheExitCode) {
     request.work_dir = dir.path().toStdString();
     request.env = {{"WTN_UI_PIPE", "1"}};
     std::vector<std::string> lines;
-    int code = runner.run_and_wait(request, [&](const std::string& line) -> std::optional<std::string> {
-        lines.push_back(line);
-        if (line.rfind("question", 0) == 0) return std::string("yes");
-        return std::nullopt;
-    });
+    int code =
+        runner.run_and_wait(request, [&](const std::string& line) -> std::optional<std::string> {
+            lines.push_back(line);
+            if (line.rfind("question", 0) == 0) return std::string("yes");
+            return std::nullopt;
+        });
     EXPECT_EQ(code, 3);
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines[0], "question 1");
     EXPECT_EQ(lines[1], "got yes");
-    EXPECT_EQ(QDir(QString::fromStdString(lines[2])).canonicalPath(), QDir(dir.path()).canonicalPath());
+    EXPECT_EQ(QDir(QString::fromStdString(lines[2])).canonicalPath(),
+              QDir(dir.path()).canonicalPath());
 }
 
 TEST(QtProcessRunner, AProgramThatCannotStartOrIsKilledGivesMinusOne) {

@@ -37,8 +37,8 @@ TEST(ValueFromCode, FiresTheHandlerOnlyWhenTheStateChanges) {
     tabs.set_tab(1);
     bar.set_value(5);
     bar.set_value(5);
-    bar.set_value(50);  // clamped to 10: a change
-    bar.set_value(11);  // clamped to 10 again: none
+    bar.set_value(50); // clamped to 10: a change
+    bar.set_value(11); // clamped to 10 again: none
     EXPECT_EQ(chk_n, 1);
     EXPECT_EQ(txt_n, 1);
     EXPECT_EQ(lst_n, 1);
@@ -60,10 +60,11 @@ TEST(OptionButtons, OneOnPerContainerAndOnlyTheButtonTurnedOnFires) {
     auto& a1 = left.add<OptionButton>("opt_gm1", 1, {});
     auto& b0 = right.add<OptionButton>("opt_gm1", 2, {});
     std::vector<std::string> clicks;
-    for (auto* o : {&a0, &a1, &b0}) o->on_click = [&clicks, o] { clicks.push_back(o->full_name()); };
+    for (auto* o : {&a0, &a1, &b0})
+        o->on_click = [&clicks, o] { clicks.push_back(o->full_name()); };
 
     a0.set_value(true);
-    b0.set_value(true);  // other frame: a0 stays on
+    b0.set_value(true); // other frame: a0 stays on
     EXPECT_TRUE(a0.value());
     a1.set_value(true);
     EXPECT_FALSE(a0.value());
@@ -86,7 +87,7 @@ TEST(Enabling, AControlIsUsableOnlyWhenEveryContainerAboveIsEnabled) {
 
     EXPECT_TRUE(chk.user_click());
     frame.set_enabled(false);
-    EXPECT_TRUE(chk.enabled());  // its own flag is untouched
+    EXPECT_TRUE(chk.enabled()); // its own flag is untouched
     EXPECT_FALSE(chk.usable());
     EXPECT_FALSE(chk.user_click());
     EXPECT_FALSE(txt.user_type("5"));
@@ -116,13 +117,13 @@ TEST(TextBoxes, MaximumLengthLimitsTypingNotCode) {
     int changes = 0;
     txt.on_change = [&] { ++changes; };
 
-    txt.set_text("123456");  // code: whole text kept
+    txt.set_text("123456"); // code: whole text kept
     EXPECT_EQ(txt.text(), "123456");
-    form.set_focus(&txt);    // selects all, so typing replaces it
+    form.set_focus(&txt); // selects all, so typing replaces it
     EXPECT_EQ(txt.sel_length(), 6u);
     EXPECT_FALSE(txt.user_type("98765"));
     EXPECT_EQ(txt.text(), "9876");
-    EXPECT_EQ(changes, 5);  // one change per character typed
+    EXPECT_EQ(changes, 5); // one change per character typed
     // Multi-byte characters count as one character each.
     txt.set_text("");
     EXPECT_TRUE(txt.user_type("\xE7\xA0\x82\xE7\xA0\x82"));
@@ -160,16 +161,16 @@ TEST(ListBoxes, WritingLineIAppendsWhenTheListHoldsExactlyILines) {
     EXPECT_TRUE(lst.set_list(0, "first"));
     EXPECT_TRUE(lst.set_list(1, "second"));
     EXPECT_TRUE(lst.set_list(0, "FIRST"));
-    EXPECT_FALSE(lst.set_list(3, "beyond"));  // a gap is refused, nothing written
+    EXPECT_FALSE(lst.set_list(3, "beyond")); // a gap is refused, nothing written
     EXPECT_EQ(lst.lines(), (std::vector<std::string>{"FIRST", "second"}));
     EXPECT_FALSE(lst.set_list_index(2));
     int clicks = 0;
     lst.on_click = [&] { ++clicks; };
     EXPECT_TRUE(lst.set_list_index(1));
-    EXPECT_TRUE(lst.remove_item(0));  // a line above: the selection follows its line
+    EXPECT_TRUE(lst.remove_item(0)); // a line above: the selection follows its line
     EXPECT_EQ(lst.list_index(), 0);
     EXPECT_EQ(lst.list(0), "second");
-    EXPECT_TRUE(lst.remove_item(0));  // the selected line itself: none selected
+    EXPECT_TRUE(lst.remove_item(0)); // the selected line itself: none selected
     EXPECT_EQ(lst.list_index(), -1);
     EXPECT_EQ(clicks, 1);
     EXPECT_FALSE(lst.remove_item(0));
@@ -181,7 +182,8 @@ TEST(ListBoxes, MultiSelectionMarksFromCodeRunNothingClicksToggle) {
     lst.multi_select = true;
     int clicks = 0;
     lst.on_click = [&] { ++clicks; };
-    for (const char* s : {"a", "b", "c"}) lst.add_item(s);
+    for (const char* s : {"a", "b", "c"})
+        lst.add_item(s);
     lst.set_selected(0, true);
     lst.set_selected(2, true);
     EXPECT_EQ(clicks, 0);
@@ -230,7 +232,7 @@ TEST(PictureBox, RecordsWhatThePaintHandlerDraws) {
     pic.scale_left = 0;
     pic.scale_top = 10;
     pic.scale_width = 20;
-    pic.scale_height = -10;  // y grows upward
+    pic.scale_height = -10; // y grows upward
     pic.on_paint = [&] {
         pic.draw_width = 2;
         pic.line(0, 0, 10, 5, qb_color(12));
@@ -239,7 +241,7 @@ TEST(PictureBox, RecordsWhatThePaintHandlerDraws) {
         pic.print_text("+1.50", qb_color(0));
     };
     pic.refresh();
-    pic.refresh();  // a repaint replaces, not adds
+    pic.refresh(); // a repaint replaces, not adds
     ASSERT_EQ(pic.commands().size(), 2u);
     EXPECT_EQ(pic.commands()[0].color, 0xFF0000u);
     EXPECT_EQ(pic.commands()[0].width, 2);

@@ -12,37 +12,26 @@ namespace {
 struct LeadingCase {
     const char* text;
     double value;
-    bool whole;  // reads_as_number
+    bool whole; // reads_as_number
 };
 
 TEST(LeadingNumber, ReadsTheGrammarAndStopsAtTheFirstOtherCharacter) {
     const LeadingCase cases[] = {
-        {"12.5", 12.5, true},
-        {"  -3.25", -3.25, true},
-        {"\t+7", 7.0, true},
-        {"1.5m", 1.5, false},       // unit after the number
-        {"2.5 ", 2.5, true},        // trailing blanks allowed
-        {".5", 0.5, true},
-        {"5.", 5.0, true},
-        {"1.2.3", 1.2, false},      // second point ends the number
-        {"1e3", 1000.0, true},
-        {"1.5E-2", 0.015, true},
-        {"2e", 2.0, false},         // exponent without digits is not read
-        {"2e+", 2.0, false},
-        {"", 0.0, false},
-        {"   ", 0.0, false},
-        {"abc", 0.0, false},
-        {"-", 0.0, false},
-        {".", 0.0, false},
-        {"- 5", 0.0, false},        // blank between sign and digits
-        {"1 2", 1.0, false},
-        {"1e999", 0.0, false},      // overflow is no number, never infinity
-        {"-1e400", 0.0, false},
-        {"1e-400", 0.0, true},      // underflow is zero
-        {"nan", 0.0, false},
-        {"inf", 0.0, false},
-        {"0x10", 0.0, false},
-        {"\xEF\xBC\x91", 0.0, false},  // full-width digit one is not a digit
+        {"12.5", 12.5, true},   {"  -3.25", -3.25, true},
+        {"\t+7", 7.0, true},    {"1.5m", 1.5, false}, // unit after the number
+        {"2.5 ", 2.5, true},                          // trailing blanks allowed
+        {".5", 0.5, true},      {"5.", 5.0, true},
+        {"1.2.3", 1.2, false}, // second point ends the number
+        {"1e3", 1000.0, true},  {"1.5E-2", 0.015, true},
+        {"2e", 2.0, false}, // exponent without digits is not read
+        {"2e+", 2.0, false},    {"", 0.0, false},
+        {"   ", 0.0, false},    {"abc", 0.0, false},
+        {"-", 0.0, false},      {".", 0.0, false},
+        {"- 5", 0.0, false},                           // blank between sign and digits
+        {"1 2", 1.0, false},    {"1e999", 0.0, false}, // overflow is no number, never infinity
+        {"-1e400", 0.0, false}, {"1e-400", 0.0, true}, // underflow is zero
+        {"nan", 0.0, false},    {"inf", 0.0, false},
+        {"0x10", 0.0, false},   {"\xEF\xBC\x91", 0.0, false}, // full-width digit one is not a digit
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
@@ -62,18 +51,18 @@ struct MaskCase {
 TEST(Mask, FormatsWithTheMasksDecimalsAndNoNegativeZero) {
     const MaskCase cases[] = {
         {0.0, "###0", "0"},
-        {12.5, "###0", "13"},         // half away from zero
+        {12.5, "###0", "13"}, // half away from zero
         {-12.5, "###0", "-13"},
-        {1234567.0, "###0", "1234567"},  // no grouping
+        {1234567.0, "###0", "1234567"}, // no grouping
         {0.25, "###0.0", "0.3"},
         {3.14159, "###0.00", "3.14"},
-        {2.675, "###0.00", "2.68"},   // as typed, though the double is 2.67499...
+        {2.675, "###0.00", "2.68"}, // as typed, though the double is 2.67499...
         {1.005, "###0.00", "1.01"},
         {0.125, "###0.00", "0.13"},
-        {-0.001, "###0.00", "0.00"},  // no "-0.00"
+        {-0.001, "###0.00", "0.00"}, // no "-0.00"
         {-0.004, "###0.000", "-0.004"},
         {-0.0004, "###0.000", "0.000"},
-        {9.9996, "###0.000", "10.000"},  // carry into a new digit
+        {9.9996, "###0.000", "10.000"}, // carry into a new digit
         {0.05, "###0.0", "0.1"},
         {0.04, "###0.0", "0.0"},
         {123456.78, "#####0.0", "123456.8"},
@@ -107,13 +96,13 @@ TEST(Mask, DecimalsOfTheKnownMasks) {
 
 TEST(TextWidth, DoubleByteCharactersTakeTwoCells) {
     EXPECT_EQ(display_width("abc"), 3u);
-    EXPECT_EQ(display_width("\xE7\xA0\x82"), 2u);          // a kanji (sand)
-    EXPECT_EQ(display_width("\xEF\xBD\xB1"), 1u);          // half-width katakana a
-    EXPECT_EQ(display_width("\xEF\xBC\x91\x32"), 3u);      // full-width 1, then "2"
+    EXPECT_EQ(display_width("\xE7\xA0\x82"), 2u);     // a kanji (sand)
+    EXPECT_EQ(display_width("\xEF\xBD\xB1"), 1u);     // half-width katakana a
+    EXPECT_EQ(display_width("\xEF\xBC\x91\x32"), 3u); // full-width 1, then "2"
     EXPECT_EQ(utf8_length("\xE7\xA0\x82\x61"), 2u);
     EXPECT_EQ(right_align("1.5", 6), "   1.5");
     EXPECT_EQ(right_align("\xE7\xA0\x82", 4), "  \xE7\xA0\x82");
-    EXPECT_EQ(right_align("123456", 4), "123456");           // wider stays whole
+    EXPECT_EQ(right_align("123456", 4), "123456"); // wider stays whole
 }
 
 } // namespace
@@ -130,27 +119,28 @@ TEST(NumberBox, SelectsOnEntryHintsAndRewritesWithItsMaskOnLeaving) {
     auto& a = form.add<TextBox>("txt_gm1", 0, {});
     auto& b = form.add<TextBox>("txt_gm1", 1, {});
     std::vector<std::string> seen;
-    a.on_lost_focus = [&] { seen.push_back(a.text()); };  // the screen's own handler
-    make_number_box(a, {"###0.000", MaskSource::LeadingNumber, kNumberBoxMaxLength, &status, "hint"});
+    a.on_lost_focus = [&] { seen.push_back(a.text()); }; // the screen's own handler
+    make_number_box(a,
+                    {"###0.000", MaskSource::LeadingNumber, kNumberBoxMaxLength, &status, "hint"});
     make_number_box(b, {"###0.0", MaskSource::TextAsTyped, 5, nullptr, ""});
 
     a.set_text("1.5");
     form.set_focus(&a);
     EXPECT_EQ(a.sel_length(), 3u);
     EXPECT_EQ(status.panel_text(1), "hint");
-    a.user_type("-2.34567m");  // replaces the selection; 9 characters fit in 10
+    a.user_type("-2.34567m"); // replaces the selection; 9 characters fit in 10
     form.set_focus(&b);
     EXPECT_EQ(a.text(), "-2.346");
     EXPECT_EQ(seen, std::vector<std::string>{"-2.346"});
     EXPECT_EQ(status.panel_text(1), "");
 
-    b.user_type("abc123");  // 5 characters at most
+    b.user_type("abc123"); // 5 characters at most
     EXPECT_EQ(b.text(), "abc12");
     form.set_focus(&a);
-    EXPECT_EQ(b.text(), "abc12");  // not a number: shown as typed
+    EXPECT_EQ(b.text(), "abc12"); // not a number: shown as typed
     a.set_text("x");
     form.set_focus(&b);
-    EXPECT_EQ(a.text(), "0.000");  // no leading number: 0
+    EXPECT_EQ(a.text(), "0.000"); // no leading number: 0
 }
 
 } // namespace

@@ -45,14 +45,19 @@ TEST(PressureDiagram, LevelsNearARowOrOutsideTheTableAreNotInserted) {
     rows.count = 2;
     rows[0] = {0.0, 1.0, 2.0, 0.0, 0.0};
     rows[1] = {-3.0, 0.0, 0.0, 0.0, 0.0};
-    for (const double z : {-0.005, -2.995, 0.5, -3.5}) EXPECT_FALSE(insert_diagram_level(rows, z)) << z;
+    for (const double z : {-0.005, -2.995, 0.5, -3.5})
+        EXPECT_FALSE(insert_diagram_level(rows, z)) << z;
     EXPECT_EQ(rows.count, 2);
 }
 
 // Land side: crown +3.0, one layer to the bottom at -20.0, 10 -> 50 kN/m2.
 // Sea side: seabed -10.0, one layer to -20.0, 0 -> 100 kN/m2.
-std::vector<BoundaryPressure> land_boundaries() { return {{3.0, 10.0, 50.0}, {-20.0, 0.0, 0.0}}; }
-std::vector<BoundaryPressure> sea_boundaries() { return {{-10.0, 0.0, 100.0}, {-20.0, 0.0, 0.0}}; }
+std::vector<BoundaryPressure> land_boundaries() {
+    return {{3.0, 10.0, 50.0}, {-20.0, 0.0, 0.0}};
+}
+std::vector<BoundaryPressure> sea_boundaries() {
+    return {{-10.0, 0.0, 100.0}, {-20.0, 0.0, 0.0}};
+}
 
 TEST(PressureDiagram, SeabedRowIsKeptWhenTheLwlLiesJustAboveIt) {
     // The L.W.L. 0.005 m above the seabed must not keep the seabed row out.
@@ -63,14 +68,17 @@ TEST(PressureDiagram, SeabedRowIsKeptWhenTheLwlLiesJustAboveIt) {
     ASSERT_GE(d.seabed_row, 0);
     EXPECT_DOUBLE_EQ(d.rows[d.seabed_row].level, -10.0);
     EXPECT_EQ(d.rows.count - d.seabed_row, d.passive.count);
-    for (int i = 0; i < d.passive.count; ++i) EXPECT_DOUBLE_EQ(d.rows[d.seabed_row + i].level, d.passive[i].level);
+    for (int i = 0; i < d.passive.count; ++i)
+        EXPECT_DOUBLE_EQ(d.rows[d.seabed_row + i].level, d.passive[i].level);
     // Land value at the seabed: 10 + 40 x 13/23.
-    EXPECT_DOUBLE_EQ(d.rows[d.seabed_row].active_top, std::round((10.0 + 40.0 * 13.0 / 23.0) * 1000.0) / 1000.0);
+    EXPECT_DOUBLE_EQ(d.rows[d.seabed_row].active_top,
+                     std::round((10.0 + 40.0 * 13.0 / 23.0) * 1000.0) / 1000.0);
 }
 
 TEST(PressureDiagram, LandBoundaryJustBelowTheSeabedKeepsBothTablesInStep) {
     // A land boundary 0.005 m below the seabed: the seabed still becomes a row.
-    const std::vector<BoundaryPressure> land = {{3.0, 10.0, 30.0}, {-10.005, 30.0, 50.0}, {-20.0, 0.0, 0.0}};
+    const std::vector<BoundaryPressure> land = {
+        {3.0, 10.0, 30.0}, {-10.005, 30.0, 50.0}, {-20.0, 0.0, 0.0}};
     const auto sea = sea_boundaries();
     MergedDiagram d;
     const double zero_levels[] = {-15.0};
@@ -78,7 +86,8 @@ TEST(PressureDiagram, LandBoundaryJustBelowTheSeabedKeepsBothTablesInStep) {
     ASSERT_GE(d.seabed_row, 0);
     EXPECT_DOUBLE_EQ(d.rows[d.seabed_row].level, -10.0);
     ASSERT_EQ(d.rows.count - d.seabed_row, d.passive.count);
-    for (int i = 0; i < d.passive.count; ++i) EXPECT_DOUBLE_EQ(d.rows[d.seabed_row + i].level, d.passive[i].level);
+    for (int i = 0; i < d.passive.count; ++i)
+        EXPECT_DOUBLE_EQ(d.rows[d.seabed_row + i].level, d.passive[i].level);
     EXPECT_DOUBLE_EQ(d.passive[d.passive.count - 2].level, -15.0);
 }
 
@@ -116,18 +125,19 @@ TEST(PressureSegments, TrapezoidsBecomeRectanglesTrianglesOrNothing) {
     SegmentSink sink(table, "test", sums);
     sink.add_trapezoid(0.0, 0.0, 0.0, -2.0, -5.0);
     EXPECT_EQ(table.count, 0);
-    sink.add_trapezoid(6.0, 6.0, 0.0, -2.0, -5.0);   // rectangle 6 x 2, centroid -1.0, arm 4.0
+    sink.add_trapezoid(6.0, 6.0, 0.0, -2.0, -5.0); // rectangle 6 x 2, centroid -1.0, arm 4.0
     ASSERT_EQ(table.count, 1);
     EXPECT_EQ(table[0].kind, kSegmentRectangle);
     EXPECT_DOUBLE_EQ(table[0].force, 12.0);
     EXPECT_DOUBLE_EQ(table[0].moment, 48.0);
-    sink.add_trapezoid(0.0, 6.0, 0.0, -3.0, -5.0);   // one triangle, base at the bottom: 9 kN/m at -2.0
+    sink.add_trapezoid(0.0, 6.0, 0.0, -3.0,
+                       -5.0); // one triangle, base at the bottom: 9 kN/m at -2.0
     ASSERT_EQ(table.count, 2);
     EXPECT_EQ(table[1].kind, kSegmentTriangle);
     EXPECT_DOUBLE_EQ(table[1].force, 9.0);
     EXPECT_DOUBLE_EQ(table[1].centroid_level, -2.0);
     EXPECT_DOUBLE_EQ(table[1].moment, 27.0);
-    sink.add_trapezoid(2.0, 8.0, 0.0, -3.0, -5.0);   // two triangles, 3 + 12 = 15 kN/m
+    sink.add_trapezoid(2.0, 8.0, 0.0, -3.0, -5.0); // two triangles, 3 + 12 = 15 kN/m
     ASSERT_EQ(table.count, 4);
     EXPECT_DOUBLE_EQ(table[2].force + table[3].force, 15.0);
     EXPECT_DOUBLE_EQ(sums.force, 12.0 + 9.0 + 15.0);

@@ -22,8 +22,8 @@ struct Result {
     DynamicWaterTotals totals;
 };
 
-std::unique_ptr<Result> run(double lwl, double crown, double seabed, double k, int apparent_rule = 3,
-                            double virtual_seabed = -12.0) {
+std::unique_ptr<Result> run(double lwl, double crown, double seabed, double k,
+                            int apparent_rule = 3, double virtual_seabed = -12.0) {
     auto input = std::make_unique<InputRecord>();
     input->joken.lwl = lwl;
     input->joken.design_seabed = seabed;
@@ -33,7 +33,8 @@ std::unique_ptr<Result> run(double lwl, double crown, double seabed, double k, i
     input->neire.apparent_rule = apparent_rule;
     input->nir_t.dynamic_water = 1;
     auto r = std::make_unique<Result>();
-    dynamic_water_pressure(*input, 1, virtual_seabed, r->force, r->moment, r->data, r->segments, r->totals);
+    dynamic_water_pressure(*input, 1, virtual_seabed, r->force, r->moment, r->data, r->segments,
+                           r->totals);
     return r;
 }
 
@@ -96,7 +97,8 @@ TEST(DebugStepBox, NamesTheStageOrShowsNothing) {
     debug_step_box(-1, "free text");
     debug_step_box(kStepSilent);
     debug_step_box(28);
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "break: 外力計算処理開始[常  時]\nbreak: free text\n");
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "break: 外力計算処理開始[常  時]\nbreak: free text\n");
 }
 
 } // namespace

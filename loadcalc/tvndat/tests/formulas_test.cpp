@@ -17,7 +17,9 @@ namespace {
 using test::AnswerBoxes;
 using test::stop_text;
 
-double deg(double d) { return to_radians(d); }
+double deg(double d) {
+    return to_radians(d);
+}
 
 // Coulomb's trial wedge behind a vertical wall with level ground, searched
 // numerically over the slip-plane angle a from the horizontal (no closed form
@@ -70,7 +72,8 @@ TEST(EarthPressureCoefficients, SandPassiveMatchesCoulombWithFrictionResistingUp
             const Wedge w = coulomb_search(deg(phi), deg(delta), true);
             EXPECT_NEAR(passive_coefficient(0, deg(phi), deg(-delta), 0, 0), w.k_cos_delta, 0.00006)
                 << phi << " " << delta;
-            EXPECT_NEAR(sand_failure_angle(0, deg(phi), deg(-delta), 0, 0, kPassive), w.angle, 1e-4);
+            EXPECT_NEAR(sand_failure_angle(0, deg(phi), deg(-delta), 0, 0, kPassive), w.angle,
+                        1e-4);
         }
     }
     // phi 30, delta -15: Kp = cos^2 30 / (cos 15 (1 - sqrt(sin 45 sin 30 / cos 15))^2)
@@ -81,7 +84,8 @@ TEST(EarthPressureCoefficients, SandPassiveMatchesCoulombWithFrictionResistingUp
     EXPECT_NEAR(to_degrees(sand_failure_angle(0, deg(30), deg(15), 0, 0, kPassive)), 45.0, 1e-9);
     // phi 45, delta -45: sin 90 sin 45 / cos 45 = 1, the coefficient is unbounded.
     EXPECT_EQ(stop_text([&] { passive_coefficient(0, deg(45), deg(-45), 0, 0); }),
-              "error: (ERROR)-受働土圧係数の計算で√内が 1.0 以上になり、受働土圧係数が求まりません.壁面摩擦角と内部摩擦角を確認して下さい.");
+              "error: (ERROR)-受働土圧係数の計算で√内が 1.0 "
+              "以上になり、受働土圧係数が求まりません.壁面摩擦角と内部摩擦角を確認して下さい.");
 }
 
 TEST(EarthPressureCoefficients, MononobeOkabeWithTheSeismicAngle) {
@@ -90,7 +94,8 @@ TEST(EarthPressureCoefficients, MononobeOkabeWithTheSeismicAngle) {
     //       (1 + sqrt(sin(phi + delta) sin(phi - theta) / cos(delta + theta)))^2)
     // with k' = 0.2: theta = atan 0.2.
     const double phi = deg(35), delta = deg(15), theta = std::atan(0.2);
-    const double root = std::sqrt(std::sin(phi + delta) * std::sin(phi - theta) / std::cos(delta + theta));
+    const double root =
+        std::sqrt(std::sin(phi + delta) * std::sin(phi - theta) / std::cos(delta + theta));
     const double mo = std::pow(std::cos(phi - theta), 2) /
                       (std::cos(theta) * std::cos(delta + theta) * std::pow(1 + root, 2));
     EXPECT_NEAR(active_coefficient(0, phi, delta, 0, theta), mo * std::cos(delta), 0.00005);
@@ -104,12 +109,14 @@ TEST(EarthPressureCoefficients, NegativeRootAsksAndGoesOnWithZeroOrStops) {
         testing::internal::CaptureStderr();
         const double k = active_coefficient(beta, phi, 0, 0, theta);
         const std::string err = testing::internal::GetCapturedStderr();
-        EXPECT_EQ(err, "waring: 主働土圧係数計算式の√内が負の値になりました．\n\n      0.0として計算を続行しますか？\n");
+        EXPECT_EQ(err, "waring: 主働土圧係数計算式の√内が負の値になりました．\n\n      "
+                       "0.0として計算を続行しますか？\n");
         // Root taken as 0: cos^2(phi - theta) / (cos theta cos theta) = cos^2 20 / cos^2 10.
         EXPECT_NEAR(k, std::pow(std::cos(deg(20)) / std::cos(deg(10)), 2), 0.00005);
         testing::internal::CaptureStderr();
         EXPECT_DOUBLE_EQ(sand_failure_angle(beta, phi, 0, 0, theta, kActive), 0.0);
-        EXPECT_NE(testing::internal::GetCapturedStderr().find("主働崩壊角を0.0として"), std::string::npos);
+        EXPECT_NE(testing::internal::GetCapturedStderr().find("主働崩壊角を0.0として"),
+                  std::string::npos);
     }
     AnswerBoxes no("no");
     EXPECT_NE(stop_text([&] { active_coefficient(beta, phi, 0, 0, theta); }), "");
@@ -119,19 +126,23 @@ TEST(EarthPressureCoefficients, NegativeRootAsksAndGoesOnWithZeroOrStops) {
 
 TEST(Angles, RoundingToSecondsAndTenths) {
     // atan 0.3 = 16.699244 degrees = 16 41' 57.3": whole seconds give 16.699167.
-    EXPECT_NEAR(to_degrees(round_angle(std::atan(0.3), kRoundToSeconds)), 16.0 + 41 / 60.0 + 57 / 3600.0, 1e-12);
-    EXPECT_NEAR(to_degrees(round_angle(round_angle(std::atan(0.3), kRoundToSeconds), kRoundToTenthDegree)), 16.7,
-                1e-12);
+    EXPECT_NEAR(to_degrees(round_angle(std::atan(0.3), kRoundToSeconds)),
+                16.0 + 41 / 60.0 + 57 / 3600.0, 1e-12);
+    EXPECT_NEAR(
+        to_degrees(round_angle(round_angle(std::atan(0.3), kRoundToSeconds), kRoundToTenthDegree)),
+        16.7, 1e-12);
 }
 
 TEST(ClayFailureAngle, OrdinaryOkabeAndFallbacks) {
     // sigma 50, q 10, c 40, k' 0.2: D = 1 - 0.2 x 70 / 80 = 0.825, angle = atan sqrt D
     // = 42.2487 degrees.
     const double theta = std::atan(0.2);
-    EXPECT_NEAR(to_degrees(clay_failure_angle(50, 10, 40, theta, kOrdinaryClayFormula)), 42.2487, 5e-5);
+    EXPECT_NEAR(to_degrees(clay_failure_angle(50, 10, 40, theta, kOrdinaryClayFormula)), 42.2487,
+                5e-5);
     // Without cohesion the ordinary formula has no angle; a large theta gives D < 0.
     EXPECT_DOUBLE_EQ(clay_failure_angle(50, 10, 0.0, theta, kOrdinaryClayFormula), kNoClayAngle);
-    EXPECT_DOUBLE_EQ(clay_failure_angle(50, 10, 5.0, theta, kOrdinaryClayFormula), 1 - 0.2 * 70 / 10.0);
+    EXPECT_DOUBLE_EQ(clay_failure_angle(50, 10, 5.0, theta, kOrdinaryClayFormula),
+                     1 - 0.2 * 70 / 10.0);
     // Okabe: s = sin theta, g = 2c cos theta / (sigma + q) + s,
     // angle = (90 - atan(s / sqrt(g^2 - s^2))) / 2; with theta = 0 it is 45 degrees.
     const double s = std::sin(theta), g = 2 * 5.0 * std::cos(theta) / 60.0 + s;
@@ -142,7 +153,8 @@ TEST(ClayFailureAngle, OrdinaryOkabeAndFallbacks) {
     // formula is 0 / 0 and the input is refused, never NaN.
     EXPECT_DOUBLE_EQ(clay_failure_angle(50, 10, 0.0, theta, kOkabeFormula), 0.0);
     EXPECT_EQ(stop_text([&] { clay_failure_angle(50, 10, 0.0, 0.0, kOkabeFormula); }),
-              "error: (ERROR)-粘性土の崩壊角の計算(岡部式)で粘着力Ｃと震度がともに 0.0 のため、崩壊角が求まりません.");
+              "error: (ERROR)-粘性土の崩壊角の計算(岡部式)で粘着力Ｃと震度がともに 0.0 "
+              "のため、崩壊角が求まりません.");
 }
 
 TEST(ClayFailureAngle, MeanAngleTakesTheSeismicZetaForAMissingEnd) {
@@ -175,7 +187,7 @@ TEST(PointPressures, SandAndClayIntensities) {
     EXPECT_DOUBLE_EQ(r.formula1, -30.0);
     EXPECT_DOUBLE_EQ(r.formula2, 25.0);
     EXPECT_DOUBLE_EQ(r.adopted, 25.0);
-    normal.normal_formula_switch = 1;  // formula 1 only
+    normal.normal_formula_switch = 1; // formula 1 only
     r = clay_active_pressure(normal, 0.0, 40, 10, 40, 0, 0, false);
     EXPECT_DOUBLE_EQ(r.formula2, kFormulaNotUsed);
     EXPECT_DOUBLE_EQ(r.adopted, -30.0);
@@ -183,18 +195,20 @@ TEST(PointPressures, SandAndClayIntensities) {
     ClayActiveOptions seismic;
     seismic.load_case = 1;
     seismic.consolidation = 0.5;
-    // Seismic formula: (sigma + q) sin(zeta + theta) / (cos theta sin zeta) - c / (cos zeta sin zeta)
+    // Seismic formula: (sigma + q) sin(zeta + theta) / (cos theta sin zeta) - c / (cos zeta sin
+    // zeta)
     const double zeta = deg(40), theta = deg(10);
     const double expected = 50 * std::sin(zeta + theta) / (std::cos(theta) * std::sin(zeta)) -
                             40 / (std::cos(zeta) * std::sin(zeta));
     r = clay_active_pressure(seismic, 3.0, 40, 10, 40, zeta, theta, false);
     EXPECT_NEAR(r.formula1, expected, 0.0005);
-    EXPECT_DOUBLE_EQ(r.adopted, 25.0);  // formula 2 larger
+    EXPECT_DOUBLE_EQ(r.adopted, 25.0); // formula 2 larger
     // 10 m or more below the seabed: sigma + q - 2c, not the seismic formula.
     r = clay_active_pressure(seismic, 10.0, 40, 10, 40, zeta, theta, false);
     EXPECT_DOUBLE_EQ(r.formula1, -30.0);
     // A zero failure angle would divide by zero: refused.
-    EXPECT_NE(stop_text([&] { clay_active_pressure(seismic, 3.0, 40, 10, 40, 0.0, theta, false); }), "");
+    EXPECT_NE(stop_text([&] { clay_active_pressure(seismic, 3.0, 40, 10, 40, 0.0, theta, false); }),
+              "");
 }
 
 TEST(PlaneGeometry, CrossingsAndPolygonAreas) {
@@ -203,10 +217,10 @@ TEST(PlaneGeometry, CrossingsAndPolygonAreas) {
         int code;
         Point2 at;
     } cases[] = {
-        {{0, 0}, {2, 2}, {0, 2}, {2, 0}, 0, {1, 1}},     // inside both
-        {{0, 0}, {1, 1}, {3, 0}, {3, 5}, 1, {3, 3}},     // beyond the first segment
-        {{0, 0}, {4, 4}, {1, 5}, {1, 6}, 2, {1, 1}},     // beyond the second
-        {{0, 0}, {1, 1}, {5, 0}, {6, -2}, 3, {10.0 / 3, 10.0 / 3}},  // z = x meets z = -2 (x - 5)
+        {{0, 0}, {2, 2}, {0, 2}, {2, 0}, 0, {1, 1}},                // inside both
+        {{0, 0}, {1, 1}, {3, 0}, {3, 5}, 1, {3, 3}},                // beyond the first segment
+        {{0, 0}, {4, 4}, {1, 5}, {1, 6}, 2, {1, 1}},                // beyond the second
+        {{0, 0}, {1, 1}, {5, 0}, {6, -2}, 3, {10.0 / 3, 10.0 / 3}}, // z = x meets z = -2 (x - 5)
         {{0, 0}, {1, 1}, {0, 1}, {1, 2}, kSegmentsParallel, {0, 0}},
     };
     for (const Case& c : cases) {
@@ -215,7 +229,9 @@ TEST(PlaneGeometry, CrossingsAndPolygonAreas) {
         EXPECT_NEAR(r.point.x, c.at.x, 1e-12);
         EXPECT_NEAR(r.point.z, c.at.z, 1e-12);
         double x = -1, z = -1;
-        EXPECT_EQ(segment_intersection(c.p1.x, c.p1.z, c.p2.x, c.p2.z, c.p3.x, c.p3.z, c.p4.x, c.p4.z, x, z), c.code);
+        EXPECT_EQ(segment_intersection(c.p1.x, c.p1.z, c.p2.x, c.p2.z, c.p3.x, c.p3.z, c.p4.x,
+                                       c.p4.z, x, z),
+                  c.code);
         EXPECT_NEAR(x, c.at.x, 1e-12);
     }
     // A 4 x 2 rectangle: area 8, label point at its centre; a triangle: area 6.

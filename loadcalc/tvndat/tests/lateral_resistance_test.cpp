@@ -11,18 +11,16 @@ TEST(LateralResistance, ConstantFollowsTheLogLogChartLines) {
         double n;
         double kh;
     } cases[] = {
-        {1, 1.0, 2000.0},     // the chart's end points
-        {1, 50.0, 100000.0},
-        {2, 0.5, 550.0},
-        {3, 100.0, 8400.0},
-        {3, 10.0, 2090.0},    // mid-way in log N: sqrt(520 x 8400) = 2089.98
+        {1, 1.0, 2000.0}, // the chart's end points
+        {1, 50.0, 100000.0},  {2, 0.5, 550.0},
+        {3, 100.0, 8400.0},   {3, 10.0, 2090.0}, // mid-way in log N: sqrt(520 x 8400) = 2089.98
         {1, 100.0, 200000.0}, // beyond the chart: 2000 x 100^(log 50 / log 50) = 2000 x 100
         {1, 0.0, 0.0},        // no N value
-        {1, 0.00009, 0.0},
-        {0, 10.0, 0.0},       // no such line
+        {1, 0.00009, 0.0},    {0, 10.0, 0.0}, // no such line
         {4, 10.0, 0.0},
     };
-    for (const Case& c : cases) EXPECT_DOUBLE_EQ(kh_from_n(c.line, c.n), c.kh) << c.line << " " << c.n;
+    for (const Case& c : cases)
+        EXPECT_DOUBLE_EQ(kh_from_n(c.line, c.n), c.kh) << c.line << " " << c.n;
 }
 
 TEST(LateralResistance, NValueFromMidDepthCohesion) {

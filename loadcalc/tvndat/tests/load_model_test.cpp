@@ -23,7 +23,8 @@ TEST(LayerModel, TwoSandLayersAreSplitAtEveryCharacteristicLevel) {
     // minus 10 (-18) lies in sand: no row.
     ASSERT_EQ(m.land_count, 6);
     const double tops[] = {999.99, 3.0, 2.0, 0.5, -4.0, -25.0};
-    for (int i = 0; i < 6; ++i) EXPECT_DOUBLE_EQ(m.land_calc[i].top, tops[i]) << i;
+    for (int i = 0; i < 6; ++i)
+        EXPECT_DOUBLE_EQ(m.land_calc[i].top, tops[i]) << i;
     EXPECT_EQ(m.index.superstructure_crown, 1);
     EXPECT_EQ(m.index.ground_crown, 2);
     EXPECT_EQ(m.index.residual_water, 3);
@@ -35,7 +36,7 @@ TEST(LayerModel, TwoSandLayersAreSplitAtEveryCharacteristicLevel) {
     EXPECT_DOUBLE_EQ(m.land_calc[2].sigma_bottom, 27.0);
     EXPECT_DOUBLE_EQ(m.land_calc[3].sigma_bottom, 72.0);
     EXPECT_DOUBLE_EQ(m.land_calc[4].sigma_bottom, 282.0);
-    EXPECT_DOUBLE_EQ(m.land_calc[1].sigma_bottom, 0.0);  // above the crown
+    EXPECT_DOUBLE_EQ(m.land_calc[1].sigma_bottom, 0.0); // above the crown
     // Below the water: heights under the residual water level and the sums
     // of the rows above (wet 27; saturated 4.5 x 20 = 90, used 45 for row 4).
     EXPECT_DOUBLE_EQ(m.land_calc[4].water_height_top, 4.5);
@@ -83,7 +84,7 @@ TEST(LayerModel, ACohesiveLastLayerAcrossTheSeabedIsSplitThere) {
     EXPECT_DOUBLE_EQ(below.sigma_minus10, below.sigma_top + 70.0);
     EXPECT_DOUBLE_EQ(below.cohesion_minus10, 30.0);
 
-    in.swdat.earth_pressure_method = 2;  // no interpolation: no seabed row
+    in.swdat.earth_pressure_method = 2; // no interpolation: no seabed row
     LoadModel plain;
     prepare_layer_model(in, test::plain_customisation(), plain);
     EXPECT_EQ(plain.clay_at_seabed, 0);
@@ -98,7 +99,8 @@ TEST(LayerModel, InputChecksStopWithTheirMessages) {
     } cases[] = {
         {"land tops rise", [](InputRecord& in) { in.land_layers[1].top = 2.5; },
          "error: (ERROR)-陸側の土層の標高が逆転しています."},
-        {"lower limit above the last land top", [](InputRecord& in) { in.joken.soil_bottom = -3.0; },
+        {"lower limit above the last land top",
+         [](InputRecord& in) { in.joken.soil_bottom = -3.0; },
          "error: (ERROR)-陸側の土層の標高が逆転しています."},
         {"lower limit above the last sea top",
          [](InputRecord& in) {
@@ -113,7 +115,8 @@ TEST(LayerModel, InputChecksStopWithTheirMessages) {
          "error: (ERROR)-海側土層の開始位置が設計海底面位置より下になっています."},
         {"residual water below the soil", [](InputRecord& in) { in.joken.residual_level = -30.0; },
          "error: (ERROR)-陸側の土層内に残留水位がありません."},
-        {"negative cohesion", [](InputRecord& in) { in.land_layers[1] = clay_layer(-4.0, 5.0, -2.0); },
+        {"negative cohesion",
+         [](InputRecord& in) { in.land_layers[1] = clay_layer(-4.0, 5.0, -2.0); },
          "error: (ERROR)-粘着力Ｃが－値になりました."},
         {"sea seabed not in the sea layers",
          [](InputRecord& in) {
@@ -126,16 +129,21 @@ TEST(LayerModel, InputChecksStopWithTheirMessages) {
         InputRecord in = test::two_sand_section();
         c.change(in);
         LoadModel m;
-        EXPECT_EQ(stop_text([&] { prepare_layer_model(in, test::plain_customisation(), m); }), c.text) << c.name;
+        EXPECT_EQ(stop_text([&] { prepare_layer_model(in, test::plain_customisation(), m); }),
+                  c.text)
+            << c.name;
     }
 }
 
 // Embankment shape: ground points and fills behind the wall.
-InputRecord embankment(std::initializer_list<GroundPoint> points, std::initializer_list<FillRow> fills) {
+InputRecord embankment(std::initializer_list<GroundPoint> points,
+                       std::initializer_list<FillRow> fills) {
     InputRecord in = test::two_sand_section();
     in.swdat.ground_shape = kEmbankmentShape;
-    for (const GroundPoint& p : points) in.ground_points[in.ground_point_count++] = p;
-    for (const FillRow& f : fills) in.fills[in.fill_count++] = f;
+    for (const GroundPoint& p : points)
+        in.ground_points[in.ground_point_count++] = p;
+    for (const FillRow& f : fills)
+        in.fills[in.fill_count++] = f;
     return in;
 }
 
@@ -151,7 +159,8 @@ TEST(LayerModel, EmbankmentChecksOfFillsAndSurcharges) {
          "error: (ERROR)-地表面形状のレベルが天端位置の場合、盛土土層は必要ありません."},
         {"uneven ground without fills", embankment({{0, 2.0}, {10, 4.0}, {20, 4.0}}, {}),
          "error: (ERROR)-盛土の土層が検出できません."},
-        {"fill ending below the crown", embankment({{0, 2.0}, {10, 4.0}, {20, 4.0}}, {fill, {1.5, 18, 10, 20}}),
+        {"fill ending below the crown",
+         embankment({{0, 2.0}, {10, 4.0}, {20, 4.0}}, {fill, {1.5, 18, 10, 20}}),
          "error: (ERROR)-盛土データの終了位置が地表面天端位置よりも低くなっています."},
         {"fills rising", embankment({{0, 2.0}, {10, 4.0}, {20, 4.0}}, {fill, {4.5, 18, 10, 20}}),
          "error: (ERROR)-盛土の標高が逆転しています."},
@@ -160,7 +169,9 @@ TEST(LayerModel, EmbankmentChecksOfFillsAndSurcharges) {
     };
     for (const Case& c : cases) {
         LoadModel m;
-        EXPECT_EQ(stop_text([&] { prepare_layer_model(c.in, test::plain_customisation(), m); }), c.text) << c.name;
+        EXPECT_EQ(stop_text([&] { prepare_layer_model(c.in, test::plain_customisation(), m); }),
+                  c.text)
+            << c.name;
     }
 
     // Overlapping surcharge zones: refused for the embankment, accepted for
@@ -170,17 +181,19 @@ TEST(LayerModel, EmbankmentChecksOfFillsAndSurcharges) {
     in.surcharges[1] = SurchargeRow{8.0, 20.0, 10.0, 5.0};
     in.surcharge_count = 2;
     LoadModel m;
-    EXPECT_EQ(stop_text([&] { check_surcharge_zones(in, m); }), "error: (ERROR)-上載荷重が重複しています。");
+    EXPECT_EQ(stop_text([&] { check_surcharge_zones(in, m); }),
+              "error: (ERROR)-上載荷重が重複しています。");
     in.swdat.ground_shape = kStraightShape;
     EXPECT_EQ(stop_text([&] { check_surcharge_zones(in, m); }), "");
 }
 
 TEST(LayerModel, GroundTableHoldsPointsZoneEdgesAndTheDummyRow) {
     // Crown +2; the ground rises from the wall to +4 at 10 m, then level to 30 m.
-    InputRecord in = embankment({{0, 2.0}, {10, 4.0}, {10.00005, 4.00005}, {30, 4.0}}, {{5.0, 18, 10, 20}});
-    in.surcharges[0] = SurchargeRow{-5.0, 5.0, 10.0, 5.0};   // starts before the wall
-    in.surcharges[1] = SurchargeRow{20.0, 40.0, 8.0, 4.0};  // ends beyond the last point
-    in.surcharges[2] = SurchargeRow{50.0, 60.0, 6.0, 3.0};  // wholly beyond
+    InputRecord in =
+        embankment({{0, 2.0}, {10, 4.0}, {10.00005, 4.00005}, {30, 4.0}}, {{5.0, 18, 10, 20}});
+    in.surcharges[0] = SurchargeRow{-5.0, 5.0, 10.0, 5.0}; // starts before the wall
+    in.surcharges[1] = SurchargeRow{20.0, 40.0, 8.0, 4.0}; // ends beyond the last point
+    in.surcharges[2] = SurchargeRow{50.0, 60.0, 6.0, 3.0}; // wholly beyond
     in.surcharge_count = 3;
     LoadModel m;
     build_ground_table(in, m);
@@ -191,7 +204,7 @@ TEST(LayerModel, GroundTableHoldsPointsZoneEdgesAndTheDummyRow) {
     // The repeated point within 0.0001 adds nothing.
     struct Row {
         double d, z, normal;
-    } rows[] = {{0, 2, 10}, {5, 3, 0}, {10, 4, 0}, {20, 4, 8}, {30, 4, 8},
+    } rows[] = {{0, 2, 10}, {5, 3, 0},  {10, 4, 0}, {20, 4, 8}, {30, 4, 8},
                 {40, 4, 0}, {50, 4, 6}, {60, 4, 0}, {70, 4, 0}};
     ASSERT_EQ(m.ground_count, 9);
     for (int r = 0; r < 9; ++r) {
@@ -216,14 +229,14 @@ TEST(LayerModel, CaseRangeAndNormalisation) {
         EXPECT_EQ(load_case_range(copy).end, c.end);
         EXPECT_DOUBLE_EQ(copy.joken.surcharge_normal, c.normal);
         EXPECT_DOUBLE_EQ(copy.joken.surcharge_seismic, c.seismic);
-        EXPECT_DOUBLE_EQ(copy.joken.ground_angle, 5.0);  // straight shape keeps its slope
+        EXPECT_DOUBLE_EQ(copy.joken.ground_angle, 5.0); // straight shape keeps its slope
     }
     in.swdat.ground_shape = kEmbankmentShape;
     in.joken.ground_angle = 5.0;
     in.neire.seismic_rule = 0;
     normalise_load_inputs(in);
     EXPECT_DOUBLE_EQ(in.joken.ground_angle, 0.0);
-    EXPECT_DOUBLE_EQ(in.neire.regional_factor, 0.0);  // the factors are left as entered
+    EXPECT_DOUBLE_EQ(in.neire.regional_factor, 0.0); // the factors are left as entered
 }
 
 } // namespace

@@ -17,14 +17,17 @@
 namespace wtn {
 namespace {
 
-double deg(double d) { return to_radians(d); }
+double deg(double d) {
+    return to_radians(d);
+}
 
 // Coulomb / Mononobe-Okabe active coefficient times cos(delta), vertical wall,
 // level ground, written out independently of the library's form:
 //   K = cos^2(phi - theta) / (cos theta cos(delta + theta)
 //       (1 + sqrt(sin(phi + delta) sin(phi - theta) / cos(delta + theta)))^2)
 double mo_active(double phi, double delta, double theta) {
-    const double root = std::sqrt(std::sin(phi + delta) * std::sin(phi - theta) / std::cos(delta + theta));
+    const double root =
+        std::sqrt(std::sin(phi + delta) * std::sin(phi - theta) / std::cos(delta + theta));
     const double k = std::pow(std::cos(phi - theta), 2) /
                      (std::cos(theta) * std::cos(delta + theta) * std::pow(1.0 + root, 2));
     return std::round(k * std::cos(delta) * 1e4) / 1e4;
@@ -32,7 +35,8 @@ double mo_active(double phi, double delta, double theta) {
 
 // The passive counterpart with the wall friction resisting the uplift (delta > 0 here).
 double mo_passive(double phi, double delta, double theta) {
-    const double root = std::sqrt(std::sin(phi + delta) * std::sin(phi - theta) / std::cos(delta + theta));
+    const double root =
+        std::sqrt(std::sin(phi + delta) * std::sin(phi - theta) / std::cos(delta + theta));
     const double k = std::pow(std::cos(phi - theta), 2) /
                      (std::cos(theta) * std::cos(delta + theta) * std::pow(1.0 - root, 2));
     return std::round(k * std::cos(delta) * 1e4) / 1e4;
@@ -50,10 +54,11 @@ LoadModel run_case(const InputRecord& in, const CustomisationValues& custom, int
 }
 
 TEST(EarthPressures, TwoSandLayersNormalCaseAreKTimesOverburdenPlusSurcharge) {
-    const LoadModel m = run_case(test::two_sand_section(), test::plain_customisation(), kNormalCase);
+    const LoadModel m =
+        run_case(test::two_sand_section(), test::plain_customisation(), kNormalCase);
     // Crown row 2 (+2.0 to +0.5, wet 18), row 3 (+0.5 to -4.0, submerged 10),
     // row 4 (-4.0 to -25.0, phi 35, submerged 10); q = 10.
-    const double k30 = 0.2911;  // Coulomb, phi 30, delta 15
+    const double k30 = 0.2911; // Coulomb, phi 30, delta 15
     const double k35 = mo_active(deg(35), deg(15), 0.0);
     struct Point {
         int row;
@@ -85,7 +90,8 @@ TEST(EarthPressures, TwoSandLayersNormalCaseAreKTimesOverburdenPlusSurcharge) {
 TEST(EarthPressures, SeismicSandUsesMononobeOkabeWithTheApparentCoefficient) {
     // k = 0.15 in air above the residual water level; below it the general
     // formula k' = 20 / (20 - 10) x 0.15 = 0.30. Surcharge 5 in the seismic case.
-    const LoadModel m = run_case(test::two_sand_section(), test::plain_customisation(), kSeismicCase);
+    const LoadModel m =
+        run_case(test::two_sand_section(), test::plain_customisation(), kSeismicCase);
     EXPECT_DOUBLE_EQ(m.land_calc[2].k_top, 0.15);
     EXPECT_EQ(m.land_calc[2].k_kind_top, kCoefficientInAir);
     EXPECT_DOUBLE_EQ(m.land_calc[3].k_top, 0.3);
@@ -97,14 +103,18 @@ TEST(EarthPressures, SeismicSandUsesMononobeOkabeWithTheApparentCoefficient) {
     // Pressures take theta to 0.1 degree: atan 0.15 = 8.5, atan 0.30 = 16.7.
     const double in_air = deg(8.5), below = deg(16.7);
     EXPECT_DOUBLE_EQ(m.active[2].k_top, mo_active(deg(30), deg(15), in_air));
-    EXPECT_DOUBLE_EQ(m.active[2].active_top, round_dec(mo_active(deg(30), deg(15), in_air) * 5.0, 3));
-    EXPECT_DOUBLE_EQ(m.active[3].active_top, round_dec(mo_active(deg(30), deg(15), below) * (27 + 5), 3));
-    EXPECT_DOUBLE_EQ(m.active[4].active_bottom, round_dec(mo_active(deg(35), deg(15), below) * (282 + 5), 3));
+    EXPECT_DOUBLE_EQ(m.active[2].active_top,
+                     round_dec(mo_active(deg(30), deg(15), in_air) * 5.0, 3));
+    EXPECT_DOUBLE_EQ(m.active[3].active_top,
+                     round_dec(mo_active(deg(30), deg(15), below) * (27 + 5), 3));
+    EXPECT_DOUBLE_EQ(m.active[4].active_bottom,
+                     round_dec(mo_active(deg(35), deg(15), below) * (282 + 5), 3));
 
     // Sea side: k' = 0.30 (rounded to 2 decimals), theta 16.7 degrees.
     EXPECT_DOUBLE_EQ(m.sea_calc[0].k_top, 0.3);
     EXPECT_DOUBLE_EQ(m.passive[0].k_bottom, mo_passive(deg(30), deg(15), below));
-    EXPECT_DOUBLE_EQ(m.passive[0].passive_bottom, round_dec(mo_passive(deg(30), deg(15), below) * 170.0, 3));
+    EXPECT_DOUBLE_EQ(m.passive[0].passive_bottom,
+                     round_dec(mo_passive(deg(30), deg(15), below) * 170.0, 3));
 }
 
 // Sand over clay (c = 30) from the seabed -8.0 to -12.0 over sand.
@@ -118,7 +128,8 @@ InputRecord clay_at_seabed_section() {
 }
 
 TEST(EarthPressures, ClayNormalCaseComparesBothFormulas) {
-    const LoadModel m = run_case(clay_at_seabed_section(), test::plain_customisation(), kNormalCase);
+    const LoadModel m =
+        run_case(clay_at_seabed_section(), test::plain_customisation(), kNormalCase);
     // Clay row 4 (-8 to -12): sigma 27 + 8.5 x 10 = 112 at the top, + 4 x 7 = 140
     // at the bottom; q 10, c 30, consolidation 0.5.
     const ActiveIntensityRow& r = m.active[4];
@@ -146,17 +157,18 @@ TEST(EarthPressures, SeismicClayBelowTheSeabedIsInterpolatedToTenMetresDown) {
     const double seismic = 117 * std::sin(zeta + theta) / (std::cos(theta) * std::sin(zeta)) -
                            30 / (std::cos(zeta) * std::sin(zeta));
     EXPECT_DOUBLE_EQ(r.formula1_top, round_dec(seismic, 3));
-    EXPECT_DOUBLE_EQ(r.active_top, round_dec(seismic, 3));  // larger than 0.5 x 117
+    EXPECT_DOUBLE_EQ(r.active_top, round_dec(seismic, 3)); // larger than 0.5 x 117
     // Bottom at -12: computed at -18 with sigma 112 + 10 x 7 = 182: 182 + 5 - 60 = 127,
     // then read back 4 m down on the line from the top value.
     EXPECT_EQ(c.bottom_at_minus10, 1);
     EXPECT_DOUBLE_EQ(r.formula1_bottom, 127.0);
-    EXPECT_DOUBLE_EQ(r.active_bottom, round_dec(r.active_top + 4.0 * (127.0 - r.active_top) / 10.0, 3));
+    EXPECT_DOUBLE_EQ(r.active_bottom,
+                     round_dec(r.active_top + 4.0 * (127.0 - r.active_top) / 10.0, 3));
     EXPECT_DOUBLE_EQ(c.k_bottom, 0.0);
 }
 
 TEST(EarthPressures, BottomCorrectionOfClayBelowTheSeabed) {
-    InputRecord in = test::two_sand_section();  // seabed -8
+    InputRecord in = test::two_sand_section(); // seabed -8
     struct Case {
         const char* name;
         int method;
@@ -164,7 +176,7 @@ TEST(EarthPressures, BottomCorrectionOfClayBelowTheSeabed) {
     } cases[] = {
         {"ends at the seabed", 1, -4.0, 4.00001, 50, 40, 40},
         {"ends above the seabed", 1, -2.0, 3.0, 50, 40, 40},
-        {"interpolated, rising", 1, -8.0, 4.0, 50, 80, 62},     // 50 + 4 x 30 / 10
+        {"interpolated, rising", 1, -8.0, 4.0, 50, 80, 62}, // 50 + 4 x 30 / 10
         {"interpolated, raised to the top", 1, -8.0, 4.0, 50, 30, 50},
         {"apparent k above and below", 2, -8.0, 4.0, 50, 30, 30},
         {"deeper than 10 m, raised", 2, -8.0, 12.0, 50, 30, 50},
@@ -176,13 +188,13 @@ TEST(EarthPressures, BottomCorrectionOfClayBelowTheSeabed) {
         EXPECT_DOUBLE_EQ(p, c.expected) << c.name;
         p = c.p_bottom;
         interpolate_to_seabed_minus_10(in, kNormalCase, c.top, c.h, c.p_top, p);
-        EXPECT_DOUBLE_EQ(p, c.p_bottom) << c.name;  // the normal case is left alone
+        EXPECT_DOUBLE_EQ(p, c.p_bottom) << c.name; // the normal case is left alone
     }
 }
 
 TEST(EarthPressures, SeaSideClayHasAFortyFiveDegreePlaneAndSigmaPlusTwoC) {
     InputRecord in = test::two_sand_section();
-    in.sea_layers[0] = test::clay_layer(-8.0, 20.0, 1.0);  // C = 20 + (0 - z): 28 at -8, 45 at -25
+    in.sea_layers[0] = test::clay_layer(-8.0, 20.0, 1.0); // C = 20 + (0 - z): 28 at -8, 45 at -25
     for (int load_case : {kNormalCase, kSeismicCase}) {
         const LoadModel m = run_case(in, test::plain_customisation(), load_case);
         EXPECT_NEAR(to_degrees(m.sea_calc[0].failure_top), 45.0, 1e-12);
@@ -202,7 +214,8 @@ TEST(SeismicCoefficients, ApparentCoefficientFormulas) {
     EXPECT_DOUBLE_EQ(apparent_k_niken(0, 3, 10, 20, false, 0.15, 10, 0), 0.3);
     EXPECT_DOUBLE_EQ(apparent_k_niken(0, 3, 10, 20, false, 0.15, 10, 1), 0.15);
     EXPECT_DOUBLE_EQ(apparent_k_niken(0, 3, 10, 20, true, 0.15, 10, 1), 0.3);
-    // By layer: (2 (20 + 60 + 10) + 20 x 2) / (2 (20 + 30 + 10) + 10 x 2) x 0.15 = 220 / 140 x 0.15.
+    // By layer: (2 (20 + 60 + 10) + 20 x 2) / (2 (20 + 30 + 10) + 10 x 2) x 0.15 = 220 / 140 x
+    // 0.15.
     EXPECT_DOUBLE_EQ(apparent_k_arai_yokoi(20, 60, 30, 10, 2, 20, 10, 0.15), 220.0 / 140.0 * 0.15);
 }
 
@@ -215,7 +228,9 @@ TEST(SeismicCoefficients, SeaSideRoundsToTwoDecimalsOrToFiveHundredths) {
         custom.apparent_rounding_rule = rule;
         const LoadModel m = run_case(in, custom, kSeismicCase);
         EXPECT_DOUBLE_EQ(m.sea_calc[0].k_top, k) << rule;
-        EXPECT_DOUBLE_EQ(m.sea_calc[0].theta_top, round_angle(seismic_angle(k), kRoundToTenthDegree)) << rule;
+        EXPECT_DOUBLE_EQ(m.sea_calc[0].theta_top,
+                         round_angle(seismic_angle(k), kRoundToTenthDegree))
+            << rule;
     }
 }
 

@@ -9,7 +9,8 @@ TEST(RunStamp, TwoDigitYearAndPlainNumbers) {
     struct Case {
         int year, month, day, hour, minute, second;
         int stamped_year;
-    } cases[] = {{1999, 3, 5, 14, 7, 9, 99}, {2005, 12, 31, 0, 0, 0, 5}, {2000, 1, 1, 23, 59, 59, 0}};
+    } cases[] = {
+        {1999, 3, 5, 14, 7, 9, 99}, {2005, 12, 31, 0, 0, 0, 5}, {2000, 1, 1, 23, 59, 59, 0}};
     for (const Case& c : cases) {
         std::tm t{};
         t.tm_year = c.year - 1900;

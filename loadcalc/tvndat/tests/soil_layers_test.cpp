@@ -28,7 +28,8 @@ SoilLayerRow clay(double top, double c0, double k) {
 
 LayerTable table(std::initializer_list<SoilLayerRow> rows, double lower_limit) {
     LayerTable t;
-    for (const SoilLayerRow& r : rows) t.rows[t.count++] = r;
+    for (const SoilLayerRow& r : rows)
+        t.rows[t.count++] = r;
     append_bottom_row(t, lower_limit);
     return t;
 }
@@ -47,23 +48,23 @@ TEST(SoilLayers, SplittingAClayLayerCarriesTheCohesionAtTheNewBoundary) {
     EXPECT_DOUBLE_EQ(t.rows[0].cohesion_bottom, 17.0);
     EXPECT_DOUBLE_EQ(t.rows[1].cohesion_top, 17.0);
     EXPECT_DOUBLE_EQ(t.rows[1].cohesion_bottom, 26.0);
-    EXPECT_DOUBLE_EQ(t.rows[1].cohesion, 10.0);  // same soil below the boundary
+    EXPECT_DOUBLE_EQ(t.rows[1].cohesion, 10.0); // same soil below the boundary
 
     // A level within 0.0001 of a boundary inserts nothing; it is found there.
     EXPECT_EQ(split_land_layers(t, -3.50005, kSplitGroundCrown, 0.0), 0);
     EXPECT_EQ(t.count, 4);
     EXPECT_EQ(find_land_level(t, -3.50005), 1);
-    EXPECT_EQ(find_land_level(t, -20.0), 3);  // the closing row counts
+    EXPECT_EQ(find_land_level(t, -20.0), 3); // the closing row counts
     EXPECT_EQ(find_land_level(t, -3.6), -1);
 }
 
 TEST(SoilLayers, SeabedMinus10InsertsOnlyIntoClayAndIsOptional) {
     LayerTable t = table({sand(2.0), clay(-5.0, 20.0, 0.0)}, -30.0);
-    EXPECT_EQ(split_land_layers(t, -3.0, kSplitSeabedMinus10, 0.0), 0);  // inside the sand
+    EXPECT_EQ(split_land_layers(t, -3.0, kSplitSeabedMinus10, 0.0), 0); // inside the sand
     EXPECT_EQ(t.count, 3);
-    EXPECT_EQ(split_land_layers(t, -12.0, kSplitSeabedMinus10, 0.0), 0);  // inside the clay
+    EXPECT_EQ(split_land_layers(t, -12.0, kSplitSeabedMinus10, 0.0), 0); // inside the clay
     EXPECT_EQ(t.count, 4);
-    EXPECT_EQ(split_land_layers(t, -35.0, kSplitSeabedMinus10, 0.0), -1);  // below the soil
+    EXPECT_EQ(split_land_layers(t, -35.0, kSplitSeabedMinus10, 0.0), -1); // below the soil
     EXPECT_EQ(t.count, 4);
 }
 
@@ -83,8 +84,10 @@ TEST(SoilLayers, LevelsOutsideTheTablesStopWithTheirMessages) {
         LayerTable t = table({sand(2.0)}, -10.0);
         // The lower limit itself is not inside the table.
         EXPECT_EQ(stop_text([&] {
-                      if (c.sea) split_sea_layers(t, -10.0, c.kind, 0.0);
-                      else split_land_layers(t, -10.0, c.kind, 0.0);
+                      if (c.sea)
+                          split_sea_layers(t, -10.0, c.kind, 0.0);
+                      else
+                          split_land_layers(t, -10.0, c.kind, 0.0);
                   }),
                   c.text);
     }
@@ -94,11 +97,13 @@ TEST(SoilLayers, LevelsOutsideTheTablesStopWithTheirMessages) {
 
 TEST(SoilLayers, InsertionBeyondTheTableRoomIsRefused) {
     LayerTable t;
-    for (int i = 0; i < kLayerRoom - 1; ++i) t.rows[t.count++] = sand(-i * 1.0);
+    for (int i = 0; i < kLayerRoom - 1; ++i)
+        t.rows[t.count++] = sand(-i * 1.0);
     append_bottom_row(t, -100.0);
     ASSERT_EQ(t.count, kLayerRoom);
-    EXPECT_EQ(stop_text([&] { split_land_layers(t, -0.5, kSplitResidualWater, 0.0); }),
-              "error: (ERROR)-土層の数が多すぎます.土層・盛土・分割位置と最下端を合わせて25行までです.");
+    EXPECT_EQ(
+        stop_text([&] { split_land_layers(t, -0.5, kSplitResidualWater, 0.0); }),
+        "error: (ERROR)-土層の数が多すぎます.土層・盛土・分割位置と最下端を合わせて25行までです.");
     EXPECT_EQ(t.count, kLayerRoom);
 }
 
@@ -117,11 +122,11 @@ TEST(SoilLayers, SeaSideNValuesOfClayComeFromTheCohesion) {
     derive_sea_n_values(t, 1, 0.0, 40.0);
     EXPECT_DOUBLE_EQ(t.rows[0].n_value, 2.4);
     EXPECT_EQ(t.rows[0].n_from_cohesion, 1);
-    EXPECT_DOUBLE_EQ(t.rows[0].kh, 3600.0);  // 1500 N
+    EXPECT_DOUBLE_EQ(t.rows[0].kh, 3600.0); // 1500 N
 
     t = sea(3, 0.0, 0.0);
     derive_sea_n_values(t, 2, 0.0, 40.0);
-    EXPECT_DOUBLE_EQ(t.rows[0].kh, 4800.0);  // chart line 1 is k_h = 2000 N
+    EXPECT_DOUBLE_EQ(t.rows[0].kh, 4800.0); // chart line 1 is k_h = 2000 N
 
     // The C-type and S-type methods take one constant per side: nothing derived.
     t = sea(2, 0.0, 0.0);
@@ -161,7 +166,7 @@ TEST(SoilLayers, FillRowsGoOnTopOfTheLandSideAndTheFirstTopIsRaised) {
     EXPECT_DOUBLE_EQ(t.rows[2].top, 3.0);
     EXPECT_DOUBLE_EQ(t.rows[4].top, -20.0);
 
-    input.swdat.ground_shape = 1;  // straight: fills ignored, first top raised
+    input.swdat.ground_shape = 1; // straight: fills ignored, first top raised
     t = table({sand(3.0)}, -20.0);
     insert_fill_layers(t, input);
     EXPECT_EQ(t.count, 2);

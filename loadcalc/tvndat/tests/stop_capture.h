@@ -15,8 +15,7 @@ namespace wtn::test {
 
 // Runs f, which must stop the program, and returns the box line it wrote
 // ("error: text" without the line end); empty when it did not stop.
-template <class F>
-std::string stop_text(F&& f) {
+template <class F> std::string stop_text(F&& f) {
     testing::internal::CaptureStderr();
     bool stopped = false;
     try {
@@ -26,7 +25,8 @@ std::string stop_text(F&& f) {
     }
     std::string err = testing::internal::GetCapturedStderr();
     if (!stopped) return {};
-    while (!err.empty() && err.back() == '\n') err.pop_back();
+    while (!err.empty() && err.back() == '\n')
+        err.pop_back();
     return err;
 }
 

@@ -25,8 +25,8 @@ namespace {
 InputRecord rectangular_fill() {
     InputRecord in = test::two_sand_section();
     in.swdat.ground_shape = kEmbankmentShape;
-    in.swdat.surcharge_mode = 2;  // per layer
-    in.ground_points[0] = {0.0, 2.0};   // the wall point on the crown
+    in.swdat.surcharge_mode = 2;      // per layer
+    in.ground_points[0] = {0.0, 2.0}; // the wall point on the crown
     in.ground_points[1] = {0.0, 4.0};
     in.ground_points[2] = {60.0, 4.0};
     in.ground_point_count = 3;
@@ -61,7 +61,8 @@ TEST(TrialWedge, NormalCaseMatchesTheRectangularFill) {
     ASSERT_EQ(m.index.ground_crown, 2);
     normal_case_wedges(m, in, custom, kNormalCase);
 
-    const double w = round_angle(sand_failure_angle(0, to_radians(30), to_radians(15), 0, 0, kActive), kRoundToSeconds);
+    const double w = round_angle(
+        sand_failure_angle(0, to_radians(30), to_radians(15), 0, 0, kActive), kRoundToSeconds);
     EXPECT_DOUBLE_EQ(m.land_calc[2].wedge_angle, w);
     // Top of the crown layer: the wall row's surcharge, no fill weight.
     EXPECT_DOUBLE_EQ(m.land_calc[2].surcharge_top, 10.0);
@@ -100,14 +101,16 @@ TEST(TrialWedge, SeismicIterationSettlesOnTheClosedForm) {
     seismic_case_wedges(m, in, custom, kSeismicCase);
 
     auto angle = [](double k) {
-        return round_angle(sand_failure_angle(0, to_radians(30), to_radians(15), 0, seismic_angle(k), kActive),
-                           kRoundToSeconds);
+        return round_angle(
+            sand_failure_angle(0, to_radians(30), to_radians(15), 0, seismic_angle(k), kActive),
+            kRoundToSeconds);
     };
     const double w_air = angle(0.15), w_wet = angle(0.30);
     EXPECT_NEAR(m.land_calc[2].wedge_width_bottom, 1.5 / std::tan(w_air), 5e-5);
     const ClosedForm crown = closed_form(m.land_calc[2].wedge_width_bottom, w_air, 5.0);
     EXPECT_NEAR(m.land_calc[2].surcharge_bottom, crown.q, 1e-3);
-    EXPECT_NEAR(m.land_calc[3].wedge_width_bottom, 1.5 / std::tan(w_air) + 4.5 / std::tan(w_wet), 5e-5);
+    EXPECT_NEAR(m.land_calc[3].wedge_width_bottom, 1.5 / std::tan(w_air) + 4.5 / std::tan(w_wet),
+                5e-5);
     const ClosedForm next = closed_form(m.land_calc[3].wedge_width_bottom, w_air, 5.0);
     EXPECT_NEAR(m.land_calc[3].surcharge_bottom, next.q, 1e-3);
     EXPECT_DOUBLE_EQ(m.land_calc[3].wedge_angles[3], w_wet);
@@ -131,7 +134,7 @@ TEST(TrialWedge, SurchargeAtTheSeabedIsTakenForEveryLayer) {
 
 TEST(TrialWedge, SlipLineAboveTheGroundTableStops) {
     InputRecord in = rectangular_fill();
-    in.ground_points[2] = {1.0, 4.0};  // fill only 1 m wide; the dummy row adds 0.5 m
+    in.ground_points[2] = {1.0, 4.0}; // fill only 1 m wide; the dummy row adds 0.5 m
     in.surcharge_count = 0;
     CustomisationValues custom = test::plain_customisation();
     custom.ground_dummy_length = 0.5;
@@ -151,9 +154,13 @@ TEST(TrialWedge, AZeroFailureAngleAfterYesIsRefusedAndNoStops) {
         test::AnswerBoxes boxes(answer);
         LoadModel m;
         prepare_layer_model(in, custom, m);
-        const std::string text = test::stop_text([&] { normal_case_wedges(m, in, custom, kNormalCase); });
-        EXPECT_EQ(text.rfind("waring: 砂質土主働崩壊角計算式の√内が負の値になりました．", 0), 0u) << answer;
-        const bool refused = text.find("(ERROR)-崩壊角が 0.0 度になり、すべり線が地表面と交わりません.") != std::string::npos;
+        const std::string text =
+            test::stop_text([&] { normal_case_wedges(m, in, custom, kNormalCase); });
+        EXPECT_EQ(text.rfind("waring: 砂質土主働崩壊角計算式の√内が負の値になりました．", 0), 0u)
+            << answer;
+        const bool refused =
+            text.find("(ERROR)-崩壊角が 0.0 度になり、すべり線が地表面と交わりません.") !=
+            std::string::npos;
         EXPECT_EQ(refused, std::string(answer) == "yes");
     }
 }
@@ -187,14 +194,17 @@ TEST(TrialWedge, MoreThanFiveRowsAboveTheCrownAreRefused) {
     in.ground_points[1] = {0.0, 9.0};
     in.ground_points[2] = {60.0, 9.0};
     const double tops[] = {9.0, 8.0, 7.0, 6.0, 5.0};
-    for (int f = 0; f < 5; ++f) in.fills[f] = {tops[f], 18.0, 10.0, 20.0};
+    for (int f = 0; f < 5; ++f)
+        in.fills[f] = {tops[f], 18.0, 10.0, 20.0};
     in.fill_count = 5;
     const CustomisationValues custom = test::plain_customisation();
     LoadModel m;
     prepare_layer_model(in, custom, m);
     ASSERT_EQ(m.index.ground_crown, 6);
-    EXPECT_EQ(test::stop_text([&] { normal_case_wedges(m, in, custom, kNormalCase); }),
-              "error: (ERROR)-地表面天端より上の層(盛土、水位・上部工天端による分割を含む)が5層を超えています.");
+    EXPECT_EQ(
+        test::stop_text([&] { normal_case_wedges(m, in, custom, kNormalCase); }),
+        "error: "
+        "(ERROR)-地表面天端より上の層(盛土、水位・上部工天端による分割を含む)が5層を超えています.");
 }
 
 TEST(TrialWedge, PartsCutAcrossASlopedFillAddUpToTheWholeWedge) {
@@ -216,7 +226,8 @@ TEST(TrialWedge, PartsCutAcrossASlopedFillAddUpToTheWholeWedge) {
         const double x_c = x + 2.0 / std::tan(w);
         const double px[] = {0, 2, x_c, x}, pz[] = {2, 4, 4, 2};
         double twice_area = 0;
-        for (int k = 0; k < 4; ++k) twice_area += px[k] * pz[(k + 1) % 4] - px[(k + 1) % 4] * pz[k];
+        for (int k = 0; k < 4; ++k)
+            twice_area += px[k] * pz[(k + 1) % 4] - px[(k + 1) % 4] * pz[k];
         EXPECT_NEAR(c.crossing_x_bottom, x_c, 1e-9) << row;
         EXPECT_NEAR(c.wedge_weight_bottom, 18.0 * std::fabs(twice_area) / 2.0, 1e-3) << row;
         EXPECT_NEAR(c.surcharge_bottom, 18.0 * std::fabs(twice_area) / 2.0 / x, 1e-3) << row;

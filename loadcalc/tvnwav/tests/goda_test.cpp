@@ -111,7 +111,8 @@ TEST(GodaDistribution, CrestAboveWallTopAndHDashEqualToH) {
     const GodaValues g = example_goda(w);
     WaveDiagram d;
     goda_distribution(w, g, 5.0, -8.0005, -8.0, d);
-    expect_rows(d, {{8.345, 6.345, 0, 32.569}, {2.0, 10.0005, 32.569, g.p3}, {-8.0005, 0.0, 0.0, 0.0}});
+    expect_rows(
+        d, {{8.345, 6.345, 0, 32.569}, {2.0, 10.0005, 32.569, g.p3}, {-8.0005, 0.0, 0.0, 0.0}});
     EXPECT_EQ(d.h_dash_row, 2);
 }
 

@@ -16,8 +16,8 @@ TEST(KurodaHiroiFlags, PortStandardTestsStrictlyOthersInclusively) {
         double h13, d, beta;
         int breaking, wide;
     } cases[] = {
-        {true, 2.0, 4.0, 45.0, 0, 0},   // 2 H1/3 = d, beta = 45: standing, not wide
-        {false, 2.0, 4.0, 45.0, 1, 1},  // the same data break and are wide
+        {true, 2.0, 4.0, 45.0, 0, 0},  // 2 H1/3 = d, beta = 45: standing, not wide
+        {false, 2.0, 4.0, 45.0, 1, 1}, // the same data break and are wide
         {true, 2.01, 4.0, 45.01, 1, 1},
         {false, 1.99, 4.0, 44.99, 0, 0},
     };
@@ -104,7 +104,7 @@ TEST(KurodaHiroiDistribution, BreakingWaveIsUniformFromTheCrestToHDash) {
         v.pressure = 20.2;
         WaveDiagram d;
         kuroda_hiroi_distribution(w, v, works, 10.0, -10.0, d);
-        const double crest = works ? 4.0 : 4.5;   // eta = H or 1.25 H above the tide
+        const double crest = works ? 4.0 : 4.5; // eta = H or 1.25 H above the tide
         ASSERT_EQ(d.count, 2);
         EXPECT_DOUBLE_EQ(d.rows[0].level, 10.0);
         EXPECT_DOUBLE_EQ(d.rows[0].top, 0.0);
@@ -121,7 +121,8 @@ double diagram_value(const WaveDiagram& d, double z) {
     for (int i = 0; i < d.count; ++i) {
         const auto& r = d.rows[i];
         const double below = d.rows[i + 1].level;
-        if (r.level > z && z > below) return r.top + (r.level - z) / (r.level - below) * (r.bottom - r.top);
+        if (r.level > z && z > below)
+            return r.top + (r.level - z) / (r.level - below) * (r.bottom - r.top);
     }
     ADD_FAILURE() << "no segment holds " << z;
     return 0.0;
@@ -134,11 +135,11 @@ TEST(StandingWaveBand, DiagramIsTheWaveLineRaisedToPWithinTheBand) {
     struct Case {
         const char* name;
         bool port;
-        double depth;     // D
+        double depth; // D
         double z_h_dash;
     } cases[] = {
-        {"p below p_s", true, 8.0, -10.0},     // the line runs on from -6.00 to h'
-        {"p above p_s", false, 8.0, -5.0},     // the diagram ends below h' at -6.00
+        {"p below p_s", true, 8.0, -10.0}, // the line runs on from -6.00 to h'
+        {"p above p_s", false, 8.0, -5.0}, // the diagram ends below h' at -6.00
         {"band bottom below a shallow wave", false, 0.8, 1.2},
     };
     for (const auto& c : cases) {
@@ -156,7 +157,8 @@ TEST(StandingWaveBand, DiagramIsTheWaveLineRaisedToPWithinTheBand) {
         const double e = 0.5 * w.wave_height;
         auto line = [&](double z) {
             if (z >= eta0) return v.pressure_at_tide * (crest - z) / (crest - eta0);
-            return v.pressure_at_tide - (v.pressure_at_tide - v.pressure_at_depth) * (eta0 - z) / c.depth;
+            return v.pressure_at_tide -
+                   (v.pressure_at_tide - v.pressure_at_depth) * (eta0 - z) / c.depth;
         };
         const double bottom = std::min(eta0 - c.depth, c.z_h_dash);
         EXPECT_DOUBLE_EQ(d.rows[d.count].level, bottom) << c.name;
@@ -164,7 +166,9 @@ TEST(StandingWaveBand, DiagramIsTheWaveLineRaisedToPWithinTheBand) {
             double expected = z > crest ? 0.0 : line(z);
             if (z < eta0 + e && z > eta0 - e) expected = std::max(expected, v.pressure);
             // The pressure may jump at the band edges and at the tide level.
-            if (std::abs(z - (eta0 + e)) < 0.01 || std::abs(z - eta0) < 0.01 || std::abs(z - (eta0 - e)) < 0.01) continue;
+            if (std::abs(z - (eta0 + e)) < 0.01 || std::abs(z - eta0) < 0.01 ||
+                std::abs(z - (eta0 - e)) < 0.01)
+                continue;
             EXPECT_NEAR(diagram_value(d, z), expected, 0.003) << c.name << " at " << z;
         }
         EXPECT_GE(find_wave_level(d, eta0 + e), 0) << c.name;

@@ -45,13 +45,13 @@ TEST(InsertWaveLevel, ExistingRowsAndLevelsOutsideTheDiagram) {
         double z;
         int index;
     } cases[] = {
-        {2.0009, 1},   // within 0.001 of the tide row: that row, nothing inserted
-        {1.9991, 1},   // just below it too
-        {-7.9995, 3},  // just above the bottom boundary: that boundary
-        {8.345, 0},    // the top row itself
-        {8.4, -1},     // above row 0
-        {-8.0, -1},    // at the bottom row
-        {-9.0, -1},    // below it
+        {2.0009, 1},  // within 0.001 of the tide row: that row, nothing inserted
+        {1.9991, 1},  // just below it too
+        {-7.9995, 3}, // just above the bottom boundary: that boundary
+        {8.345, 0},   // the top row itself
+        {8.4, -1},    // above row 0
+        {-8.0, -1},   // at the bottom row
+        {-9.0, -1},   // below it
     };
     for (const auto& c : cases) {
         WaveDiagram d = goda_like();
@@ -86,7 +86,8 @@ TEST(InsertWaveLevel, FullDiagramStopsTheProgram) {
     setenv("WTN_UI_PIPE", "0", 1);
     WaveDiagram d;
     d.count = kWaveRowRoom - 1;
-    for (int i = 0; i <= d.count; ++i) d.rows[i] = {0, 100.0 - i, 1.0, 1.0, 1.0};
+    for (int i = 0; i <= d.count; ++i)
+        d.rows[i] = {0, 100.0 - i, 1.0, 1.0, 1.0};
     EXPECT_THROW(insert_wave_level(d, 99.5), ProgramStop);
 }
 

@@ -18,7 +18,8 @@ struct TempFile {
         std::rewind(file.get());
         std::string out;
         int c = 0;
-        while ((c = std::fgetc(file.get())) != EOF) out.push_back(static_cast<char>(c));
+        while ((c = std::fgetc(file.get())) != EOF)
+            out.push_back(static_cast<char>(c));
         std::rewind(file.get());
         return out;
     }
@@ -157,19 +158,18 @@ TEST(GairyokWaveSection, LandRowsForcesTotalsSeabedAndStillWater) {
     land.seabed_index = 1;
     TempFile f;
     write_gairyok_wave_section(f.file.get(), b, land, -2.5, true);
-    const std::string expected =
-        "#  H.W.L.  地震時\r\n"
-        "1,3,1\r\n"
-        "999.990000,1002.490000,0.523599,1\r\n"
-        "0.000000,0,0.000000\r\n"
-        "-2.500000,7.500000,0.000000,2\r\n"
-        "4.680000,1,7020.000000\r\n"
-        "-10.000000,0.000000,0.000000,0\r\n"
-        "0.000000,0,0.000000\r\n"
-        "12.115000,103.325000\r\n"
-        "608.325000,2934.947000,4.825000\r\n"
-        "-2.500000,0.000000\r\n"
-        "3.333000,505.000000\r\n";
+    const std::string expected = "#  H.W.L.  地震時\r\n"
+                                 "1,3,1\r\n"
+                                 "999.990000,1002.490000,0.523599,1\r\n"
+                                 "0.000000,0,0.000000\r\n"
+                                 "-2.500000,7.500000,0.000000,2\r\n"
+                                 "4.680000,1,7020.000000\r\n"
+                                 "-10.000000,0.000000,0.000000,0\r\n"
+                                 "0.000000,0,0.000000\r\n"
+                                 "12.115000,103.325000\r\n"
+                                 "608.325000,2934.947000,4.825000\r\n"
+                                 "-2.500000,0.000000\r\n"
+                                 "3.333000,505.000000\r\n";
     EXPECT_EQ(f.text(), expected);
 
     TempFile off;
@@ -184,11 +184,10 @@ TEST(WaveCaseRange, SystemSwitchAndCompletedCases) {
     struct Case {
         int system_switch, cases, first, end, mode;
     } cases[] = {
-        {0, 3, 0, 1, 1},  // switch 0: normal case only, mode 1
-        {1, 1, 0, 1, 2},
-        {1, 2, 1, 2, 2},  // seismic only
-        {1, 3, 0, 2, 2},  // both
-        {1, 0, 0, 2, 2},  // any other value: both
+        {0, 3, 0, 1, 1},                  // switch 0: normal case only, mode 1
+        {1, 1, 0, 1, 2}, {1, 2, 1, 2, 2}, // seismic only
+        {1, 3, 0, 2, 2},                  // both
+        {1, 0, 0, 2, 2},                  // any other value: both
     };
     for (const auto& c : cases) {
         const CaseRange r = wave_case_range(c.system_switch, c.cases);

@@ -85,7 +85,8 @@ TEST(WaveForces, GodaDiagramDownToHDashGivesItsAreaAndMoment) {
     EXPECT_DOUBLE_EQ(r.resultant_height, 8.106);
     // Rows above the tide are cut as such, the tide row below it, h' on not at all.
     const int kinds[] = {1, 1, 0, -1, 0};
-    for (int i = 0; i <= d.count; ++i) EXPECT_EQ(d.rows[i].kind, kinds[i]) << "row " << i;
+    for (int i = 0; i <= d.count; ++i)
+        EXPECT_EQ(d.rows[i].kind, kinds[i]) << "row " << i;
 }
 
 TEST(WaveForces, StillWaterJoinsTheTotals) {
@@ -97,7 +98,7 @@ TEST(WaveForces, StillWaterJoinsTheTotals) {
     wave_forces(tide_at_two(), kSeabed, d, f, r);
     EXPECT_DOUBLE_EQ(r.wave_force, 324.793);
     EXPECT_DOUBLE_EQ(r.total_force, 829.793);
-    EXPECT_DOUBLE_EQ(r.resultant_height, 5.201);   // (2632.689 + 1683.165) / 829.793
+    EXPECT_DOUBLE_EQ(r.resultant_height, 5.201); // (2632.689 + 1683.165) / 829.793
 }
 
 TEST(WaveForces, WithoutAnHDashRowThePiecesRunToTheBottom) {

@@ -61,27 +61,31 @@ TEST(FillWaveCommon, KurodaHiroiTakesTheDesignWaveHeightAndItsDepth) {
     fill_wave_common(in, kTideHwl, b);
     EXPECT_EQ(b.formula, kFormulaKurodaHiroi);
     EXPECT_DOUBLE_EQ(b.common.wave_height, 3.9);
-    EXPECT_DOUBLE_EQ(b.kuroda_hiroi.depth_used, 8.0);   // d
-    EXPECT_EQ(b.kuroda_hiroi.breaking, 0);             // 2 x 2.35 < 8
+    EXPECT_DOUBLE_EQ(b.kuroda_hiroi.depth_used, 8.0); // d
+    EXPECT_EQ(b.kuroda_hiroi.breaking, 0);            // 2 x 2.35 < 8
 }
 
 TEST(CheckWaveData, RefusesWhatTheFormulasCannotComputeWith) {
     setenv("WTN_UI_PIPE", "0", 1);
     struct Case {
         int formula;
-        const char* message;  // after the level's name
+        const char* message; // after the level's name
         std::function<void(InputRecord&)> change;
     } cases[] = {
-        {1, "波長Ｌが 0.0 以下です.", [](InputRecord& in) { in.tide_levels[kTideHwl].wave_length = 0.0; }},
+        {1, "波長Ｌが 0.0 以下です.",
+         [](InputRecord& in) { in.tide_levels[kTideHwl].wave_length = 0.0; }},
         {1, "波高Ｈが 0.0 以下です.", [](InputRecord& in) { in.tide_levels[kTideHwl].h13 = 0.0; }},
         {1, "水深ｈが 0.0 以下です.", [](InputRecord& in) { in.wlvl.h = 2.0; }},
         {1, "水深ｄが 0.0 以下です.", [](InputRecord& in) { in.wlvl.d = 2.0; }},
         {1, "水深ｈｂが 0.0 以下です.", [](InputRecord& in) { in.wlvl.hb[kTideHwl] = 2.0; }},
-        {1, "波圧の下限ｈ'が水深ｈより深くなっています.", [](InputRecord& in) { in.wlvl.h_dash = -8.5; }},
+        {1, "波圧の下限ｈ'が水深ｈより深くなっています.",
+         [](InputRecord& in) { in.wlvl.h_dash = -8.5; }},
         {1, "波圧の下限ｈ'が潮位より上にあります.", [](InputRecord& in) { in.wlvl.h_dash = 2.0; }},
         {2, "水深Ｄ（ｈ又はｄ）が 0.0 以下です.", [](InputRecord& in) { in.wlvl.h = 2.0; }},
-        {2, "波長Ｌが 0.0 以下です.", [](InputRecord& in) { in.tide_levels[kTideHwl].wave_length = -60.0; }},
-        {2, "波圧の下限ｈ'が水深ｈより深くなっています.", [](InputRecord& in) { in.wlvl.h_dash = -8.5; }},
+        {2, "波長Ｌが 0.0 以下です.",
+         [](InputRecord& in) { in.tide_levels[kTideHwl].wave_length = -60.0; }},
+        {2, "波圧の下限ｈ'が水深ｈより深くなっています.",
+         [](InputRecord& in) { in.wlvl.h_dash = -8.5; }},
     };
     for (const auto& c : cases) {
         InputRecord in = wave_input();

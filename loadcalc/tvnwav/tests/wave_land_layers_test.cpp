@@ -64,8 +64,8 @@ TEST(WaveLayerRows, SeabedSplitsItsLayerOrFindsItsBoundary) {
         int count;
         int index;
     } cases[] = {
-        {-8.0, 4, 2},       // inside the clay layer: split
-        {-5.00005, 3, 1},   // on the clay top within 0.0001: no split
+        {-8.0, 4, 2},     // inside the clay layer: split
+        {-5.00005, 3, 1}, // on the clay top within 0.0001: no split
     };
     for (const auto& c : cases) {
         InputRecord in = layered_input();

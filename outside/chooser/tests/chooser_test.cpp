@@ -14,8 +14,8 @@ namespace wtn {
 namespace {
 
 using test::ChildRun;
-using test::ProgramFolder;
 using test::program_path;
+using test::ProgramFolder;
 using test::run_child;
 
 const std::string kTwoCandidates = "1\r\n  -12.345\r\n  -15.000\r\n";
@@ -63,7 +63,8 @@ TEST(ChooserExchange, RefusesFilesThatDoNotHoldACaseAndCandidates) {
 TEST(ChooserProgram, AnswerFromTheEnvironmentIsWrittenOnLineOne) {
     ProgramFolder folder(false);
     folder.write(kChooserFileName, kTwoCandidates);
-    ChildRun run{program_path("ZEVOVE"), {}, folder.path(), {{kChooserChoiceVariable, "0"}}, {}, {}};
+    ChildRun run{program_path("ZEVOVE"),          {}, folder.path(),
+                 {{kChooserChoiceVariable, "0"}}, {}, {}};
     const auto result = run_child(run);
     EXPECT_EQ(result.exit_code, 0) << result.err;
     EXPECT_EQ(folder.read(kChooserFileName), "0\r\n  -12.345\r\n  -15.000\r\n");
@@ -72,12 +73,14 @@ TEST(ChooserProgram, AnswerFromTheEnvironmentIsWrittenOnLineOne) {
 TEST(ChooserProgram, NoAnswerLeavesTheFileAloneAndExitsOne) {
     ProgramFolder folder(false);
     folder.write(kChooserFileName, kTwoCandidates);
-    ChildRun bad_answer{program_path("ZEVOVE"), {}, folder.path(), {{kChooserChoiceVariable, "first"}}, {}, {}};
+    ChildRun bad_answer{
+        program_path("ZEVOVE"), {}, folder.path(), {{kChooserChoiceVariable, "first"}}, {}, {}};
     EXPECT_EQ(run_child(bad_answer).exit_code, 1);
     EXPECT_EQ(folder.read(kChooserFileName), kTwoCandidates);
 
     ProgramFolder empty(false);
-    ChildRun no_file{program_path("ZEVOVE"), {}, empty.path(), {{kChooserChoiceVariable, "0"}}, {}, {}};
+    ChildRun no_file{program_path("ZEVOVE"),          {}, empty.path(),
+                     {{kChooserChoiceVariable, "0"}}, {}, {}};
     const auto result = run_child(no_file);
     EXPECT_EQ(result.exit_code, 1);
     EXPECT_FALSE(empty.exists(kChooserFileName));

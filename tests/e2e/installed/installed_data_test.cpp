@@ -58,14 +58,16 @@ TEST_F(InstalledFolder, CataloguesReadEverySectionWithItsValues) {
     }
     const PileTable pc = read_all_pc_piles(input);
     ASSERT_EQ(pc.size(), 12u);
-    for (const PileRecord& p : pc) EXPECT_GT(p.moment, 0.0) << p.name;
+    for (const PileRecord& p : pc)
+        EXPECT_GT(p.moment, 0.0) << p.name;
 
     PileTable added;
     EXPECT_EQ(read_all_added_piles(input, kAddedSteel, added), 0);
     EXPECT_EQ(read_all_added_piles(input, kAddedPc, added), 0);
 
     // A selection of every installed steel id, in file order, finds them all.
-    for (const PileRecord& p : steel) input.catalogue_piles.ids[input.catalogue_piles.count++] = p.id;
+    for (const PileRecord& p : steel)
+        input.catalogue_piles.ids[input.catalogue_piles.count++] = p.id;
     EXPECT_EQ(read_steel_piles(input).size(), steel.size());
 }
 
@@ -97,14 +99,16 @@ TEST_F(InstalledFolder, CatalogueLinesHoldTheFieldCountsTheFrontEndReads) {
 TEST_F(InstalledFolder, ChartTableHasOneLineForEverySteelSection) {
     InputRecord input;
     std::set<int> steel_ids;
-    for (const PileRecord& p : read_all_steel_piles(input)) steel_ids.insert(p.id);
+    for (const PileRecord& p : read_all_steel_piles(input))
+        steel_ids.insert(p.id);
     std::multiset<int> chart_ids;
     for (const CsvLine& line : data_lines("YAITA.FDM")) {
         chart_ids.insert(line.integer(0));
         ASSERT_EQ(line.fields.size(), 14u);
         EXPECT_LT(line.integer(1), line.integer(2));
         EXPECT_LT(line.integer(5), line.integer(6));
-        for (int f : {3, 4, 7, 8}) EXPECT_GE(line.integer(f), 1);
+        for (int f : {3, 4, 7, 8})
+            EXPECT_GE(line.integer(f), 1);
         // The axes span whole intervals, as the grid drawing divides them.
         EXPECT_EQ((line.integer(2) - line.integer(1)) % line.integer(3), 0);
         EXPECT_EQ((line.integer(6) - line.integer(5)) % line.integer(7), 0);
@@ -145,9 +149,12 @@ TEST_F(InstalledFolder, VersionFileHoldsTheVersionText) {
 TEST(InstalledData, DefaultWallSectionRunsThroughTheLoadProgram) {
     ProgramFolder folder;
     folder.write("CAL_FILE.DAT", folder.read("TVNDATA.DEF"));
-    const test::ChildResult result =
-        test::run_child({test::program_path("TVNDAT"), {}, folder.path(), {{"WTN_ANSWER", "no"}},
-                         {"WTN_UI_PIPE", "WTN_ZEVOVE_CHOICE"}, {}});
+    const test::ChildResult result = test::run_child({test::program_path("TVNDAT"),
+                                                      {},
+                                                      folder.path(),
+                                                      {{"WTN_ANSWER", "no"}},
+                                                      {"WTN_UI_PIPE", "WTN_ZEVOVE_CHOICE"},
+                                                      {}});
     ASSERT_EQ(result.exit_code, 0) << result.err;
     EXPECT_TRUE(folder.exists("GAIRYOK.DAT"));
 }
@@ -162,10 +169,12 @@ TEST(InstalledData, EveryFileEndsItsLinesWithCrLfAndFitsTheReaders) {
         const std::string name = entry.path().filename().string();
         if (name == "README.md" || !entry.is_regular_file()) continue;
         SCOPED_TRACE(name);
-        const bool comma_lines = name.rfind("YAITA.", 0) == 0 || name.find(".MST") != std::string::npos ||
-                                 name == "TVNDATA.DEF" || name == "SYSVER.DAT";
+        const bool comma_lines = name.rfind("YAITA.", 0) == 0 ||
+                                 name.find(".MST") != std::string::npos || name == "TVNDATA.DEF" ||
+                                 name == "SYSVER.DAT";
         std::ifstream in(entry.path(), std::ios::binary);
-        const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        const std::string bytes{std::istreambuf_iterator<char>(in),
+                                std::istreambuf_iterator<char>()};
         ASSERT_FALSE(bytes.empty());
         EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
         std::size_t start = 0;
@@ -179,7 +188,8 @@ TEST(InstalledData, EveryFileEndsItsLinesWithCrLfAndFitsTheReaders) {
             if (comma_lines && !line.empty() && line[0] != '#') {
                 CsvLine fields;
                 split_csv_line(line, fields);
-                for (const std::string& f : fields.fields) EXPECT_LE(f.size(), 10u) << line;
+                for (const std::string& f : fields.fields)
+                    EXPECT_LE(f.size(), 10u) << line;
             }
             start = lf + 1;
         }

@@ -16,7 +16,8 @@ TEST(InstalledFrontEndData, CustomisationFileReadsAndWritesBackUnchanged) {
     EXPECT_DOUBLE_EQ(table.wall_friction, 15.0);
     std::vector<std::string> lines;
     ASSERT_TRUE(read_lines(folder.file("TVNCSTM.DAT"), lines));
-    for (std::string& line : lines) line = cp932_to_utf8(line);
+    for (std::string& line : lines)
+        line = cp932_to_utf8(line);
     EXPECT_EQ(custom_file_lines(table), lines);
 }
 

@@ -13,8 +13,8 @@
 #include "input_file.h"
 #include "input_record.h"
 #include "load_tables.h"
-#include "program_stop.h"
 #include "program_folder.h"
+#include "program_stop.h"
 #include "text_lines.h"
 
 #include <gtest/gtest.h>
@@ -36,13 +36,18 @@ struct TvndatRun {
 };
 
 TvndatRun run_tvndat(const WallSection& section, std::map<std::string, std::string> env = {},
-               void (*prepare)(const ProgramFolder&) = nullptr) {
+                     void (*prepare)(const ProgramFolder&) = nullptr) {
     TvndatRun run;
     run.folder->write("CAL_FILE.DAT", input_file_text(section));
     run.folder->write("TVNCSTM.DAT", customisation_text());
     if (prepare != nullptr) prepare(*run.folder);
     env.emplace("WTN_ANSWER", "no");
-    ChildRun child{program_path("TVNDAT"), {}, run.folder->path(), env, {"WTN_UI_PIPE", "WTN_ZEVOVE_CHOICE"}, {}};
+    ChildRun child{program_path("TVNDAT"),
+                   {},
+                   run.folder->path(),
+                   env,
+                   {"WTN_UI_PIPE", "WTN_ZEVOVE_CHOICE"},
+                   {}};
     if (env.count("WTN_ZEVOVE_CHOICE") != 0) child.unset_env = {"WTN_UI_PIPE"};
     run.result = run_child(child);
     return run;
@@ -54,7 +59,8 @@ struct ForceFile {
 };
 
 // Reads GAIRYOK.DAT with the stability programs' reader, one section per case.
-ForceFile read_force_file(const ProgramFolder& folder, const WallSection& section, std::vector<int> cases) {
+ForceFile read_force_file(const ProgramFolder& folder, const WallSection& section,
+                          std::vector<int> cases) {
     CurrentFolder in(folder.path());
     auto input = std::make_unique<InputRecord>();
     read_input(*input, "CAL_FILE.DAT");
@@ -111,7 +117,7 @@ TEST(TvndatChain, UniformSandNormalCase) {
     const ProgramFolder& folder = *run.folder;
     EXPECT_TRUE(folder.exists("GAI_JYO.PRN"));
     EXPECT_FALSE(folder.exists("GAI_JIS.PRN"));
-    EXPECT_FALSE(folder.exists("ZEVOVE.DAT"));   // one candidate: no chooser
+    EXPECT_FALSE(folder.exists("ZEVOVE.DAT")); // one candidate: no chooser
     const std::string head = "0\r\n" + utf8_to_cp932("#  常  時") + "\r\n0,2,4\r\n";
     EXPECT_EQ(folder.read("GAIRYOK.DAT").substr(0, head.size()), head);
 
@@ -119,7 +125,7 @@ TEST(TvndatChain, UniformSandNormalCase) {
     ASSERT_EQ(file.mode, 0);
     ASSERT_EQ(file.sections.size(), 1u);
     const ForceCase& f = file.sections[0];
-    EXPECT_EQ(f.start_index, 0);   // -7.425 lies inside the layer from -6.0
+    EXPECT_EQ(f.start_index, 0); // -7.425 lies inside the layer from -6.0
     ASSERT_EQ(f.layer_count, 2);
     EXPECT_NEAR(f.layers[0].level, -6.0, kTol);
     EXPECT_NEAR(f.layers[0].thickness, 24.0, kTol);
@@ -149,7 +155,7 @@ TEST(TvndatChain, UniformSandNormalCase) {
         EXPECT_NEAR(f.passive[i].top, passive_tops[i], 1e-6) << i;
     }
     EXPECT_NEAR(f.passive[2].bottom, 42.745, 1e-6);
-    EXPECT_NEAR(f.passive[3].bottom, 720.0, 1e-6);   // 3.0 x 10 x 24
+    EXPECT_NEAR(f.passive[3].bottom, 720.0, 1e-6); // 3.0 x 10 x 24
 
     const Tables t = read_tables(folder, 0);
     EXPECT_EQ(t.common->seabed.candidate_count, 1);
@@ -239,9 +245,10 @@ TEST(TvndatChain, ResidualWaterPressureAddsToTheActiveSide) {
     const Tables t = read_tables(*run.folder, 0);
     EXPECT_NEAR(t.common->totals.residual_water, 10.0, 1e-9);
     const PressureRowTable& rows = t.case_tables->merged.rows;
-    ASSERT_EQ(rows.count, 5);   // +3.0, +1.0, 0.0 (L.W.L.), -6.0 (seabed), -30.0
+    ASSERT_EQ(rows.count, 5); // +3.0, +1.0, 0.0 (L.W.L.), -6.0 (seabed), -30.0
     const double water[] = {0.0, 0.0, 10.0, 10.0, 0.0};
-    for (int i = 0; i < rows.count; ++i) EXPECT_NEAR(rows[i].water_top, water[i], 1e-9) << i;
+    for (int i = 0; i < rows.count; ++i)
+        EXPECT_NEAR(rows[i].water_top, water[i], 1e-9) << i;
     EXPECT_NEAR(rows[1].water_bottom, 10.0, 1e-9);
     EXPECT_NEAR(rows[2].active_top, 15.332, 1e-9);
 }
@@ -274,10 +281,10 @@ TEST(TvndatChain, ClayLayerStartsAtItsZeroPressureLevel) {
     const Tables t = read_tables(*run.folder, 0);
     const PressureRowTable& rows = t.case_tables->merged.rows;
     ASSERT_GE(rows.count, 2);
-    EXPECT_NEAR(rows[0].active_top, 0.0, 1e-9);          // -40 clipped
+    EXPECT_NEAR(rows[0].active_top, 0.0, 1e-9); // -40 clipped
     EXPECT_NEAR(rows[1].level, 3.0 - 3.0 * 40.0 / 54.0, 1e-9);
     EXPECT_EQ(t.model->land_calc[1].zero_pressure_flag, 1);
-    EXPECT_NEAR(t.model->active[1].formula1_top, -40.0, 1e-9);   // the formula keeps its sign
+    EXPECT_NEAR(t.model->active[1].formula1_top, -40.0, 1e-9); // the formula keeps its sign
 }
 
 // Seismic case with the Westergaard dynamic water pressure, water depth
@@ -294,7 +301,8 @@ TEST(TvndatChain, SeismicCaseTakesTheDynamicWaterPressure) {
     ASSERT_EQ(run.result.exit_code, 0) << run.result.err;
     EXPECT_FALSE(run.folder->exists("GAI_JYO.PRN"));
     EXPECT_TRUE(run.folder->exists("GAI_JIS.PRN"));
-    EXPECT_EQ(run.folder->read("GAIRYOK.DAT").substr(0, 3 + 9), "0\r\n" + utf8_to_cp932("#  地震時"));
+    EXPECT_EQ(run.folder->read("GAIRYOK.DAT").substr(0, 3 + 9),
+              "0\r\n" + utf8_to_cp932("#  地震時"));
 
     const ForceFile file = read_force_file(*run.folder, section, {1});
     ASSERT_EQ(file.sections.size(), 1u);
@@ -316,7 +324,8 @@ TEST(TvndatChain, SeismicCaseTakesTheDynamicWaterPressure) {
     EXPECT_NEAR(d.moment, std::round((-6.0 - zv + 2.4) * 31.5 * 1000.0) / 1000.0, 1e-9);
 
     double pieces = 0.0;
-    for (int i = 0; i < f.dynamic_count; ++i) pieces += f.dynamic_water[i].force;
+    for (int i = 0; i < f.dynamic_count; ++i)
+        pieces += f.dynamic_water[i].force;
     EXPECT_LT(pieces, 31.5);
     EXPECT_GT(pieces, 0.97 * 31.5);
     EXPECT_NEAR(t.common->dynamic_totals.force[1], pieces, 1e-6);
@@ -325,7 +334,8 @@ TEST(TvndatChain, SeismicCaseTakesTheDynamicWaterPressure) {
     EXPECT_NEAR(totals.force[1], totals.segment_force[1] + 31.5, 1e-9);
     EXPECT_NEAR(totals.moment[1], totals.segment_moment[1] + d.moment, 1e-9);
     EXPECT_NEAR(f.total_force, totals.force[1], 1e-6);
-    EXPECT_NEAR(totals.lever_arm[1], std::round(totals.moment[1] / totals.force[1] * 1000.0) / 1000.0, 1e-9);
+    EXPECT_NEAR(totals.lever_arm[1],
+                std::round(totals.moment[1] / totals.force[1] * 1000.0) / 1000.0, 1e-9);
 }
 
 // The seismic case of the uniform section worked by hand: Mononobe-Okabe
@@ -380,9 +390,10 @@ TEST(TvndatChain, SeismicCaseAgreesWithMononobeOkabeByHand) {
     EXPECT_NEAR(t.common->totals.segment_moment[1], 2114.576, 1e-9);
     EXPECT_NEAR(t.common->dynamic.moment, 176.054, 1e-9);
     const PressureRowTable& rows = t.case_tables->merged.rows;
-    ASSERT_EQ(rows.count, 4);   // +3.0, 0.0, -6.0 (seabed), -30.0
+    ASSERT_EQ(rows.count, 4); // +3.0, 0.0, -6.0 (seabed), -30.0
     const double tops[] = {0.0, 28.539, 60.249, 0.0};
-    for (int i = 0; i < rows.count; ++i) EXPECT_NEAR(rows[i].active_top, tops[i], 1e-9) << i;
+    for (int i = 0; i < rows.count; ++i)
+        EXPECT_NEAR(rows[i].active_top, tops[i], 1e-9) << i;
     EXPECT_NEAR(rows[0].active_bottom, 23.355, 1e-9);
     EXPECT_NEAR(t.case_tables->merged.passive[0].bottom, 580.224, 1e-9);
 }
@@ -434,7 +445,7 @@ TEST(TvndatChain, ChooserPicksAmongTwoCandidates) {
     const ForceCase& f = file.sections[0];
     EXPECT_NEAR(f.base[0].level, -8.0, 1e-6);
     EXPECT_NEAR(f.base[0].pressure, 60.0, 1e-6);
-    EXPECT_EQ(f.start_index, 1);   // -8.0 is the top of the clay layer
+    EXPECT_EQ(f.start_index, 1); // -8.0 is the top of the clay layer
     EXPECT_NEAR(f.total_force, 222.051, 1e-6);
     EXPECT_NEAR(f.total_moment, 1064.174, 1e-6);
     EXPECT_NEAR(f.lever_arm, 4.792, 1e-6);
@@ -451,7 +462,8 @@ TEST(TvndatChain, NoValidChoiceStopsTheRun) {
     for (const char* answer : {"cancel", "2", "-1"}) {
         const TvndatRun run = run_tvndat(two_candidate_section(), {{"WTN_ZEVOVE_CHOICE", answer}});
         EXPECT_EQ(run.result.exit_code, 1) << answer;
-        EXPECT_NE(run.result.err.find("(ERROR)-仮想海底面位置が選択されていません."), std::string::npos)
+        EXPECT_NE(run.result.err.find("(ERROR)-仮想海底面位置が選択されていません."),
+                  std::string::npos)
             << answer << ": " << run.result.err;
         EXPECT_EQ(run.folder->read("GAIRYOK.DAT"), "0\r\n") << answer;
     }
@@ -474,7 +486,7 @@ TEST(TvndatChain, StopInTheSeismicCaseKeepsTheNormalSection) {
     EXPECT_FALSE(run.folder->exists("GAI_CM.PRN"));
     const ForceFile file = read_force_file(*run.folder, section, {0});
     ASSERT_EQ(file.sections.size(), 1u);
-    EXPECT_NEAR(file.sections[0].base[0].level, -101.0, 1e-6);   // 2c = 1000 at the seabed
+    EXPECT_NEAR(file.sections[0].base[0].level, -101.0, 1e-6); // 2c = 1000 at the seabed
 }
 
 // The L.W.L. 0.005 m above the design seabed: the seabed still becomes a row
@@ -493,7 +505,8 @@ TEST(TvndatChain, LwlJustAboveTheSeabedKeepsTheSeabedRow) {
     EXPECT_NEAR(f.active[f.diagram_seabed_row].level, -6.0, 1e-9);
     EXPECT_NEAR(f.passive[f.diagram_seabed_row - 1].top, 0.0, 1e-9);
     const Tables t = read_tables(*run.folder, 0);
-    EXPECT_EQ(t.case_tables->merged.rows.count - t.case_tables->merged.seabed_row, t.case_tables->merged.passive.count);
+    EXPECT_EQ(t.case_tables->merged.rows.count - t.case_tables->merged.seabed_row,
+              t.case_tables->merged.passive.count);
 }
 
 // "%lf" writes every integer digit, so a lateral-resistance constant of 1e250
@@ -562,31 +575,36 @@ struct ErrorCase {
 };
 
 TEST(TvndatChain, ErrorPathsStopWithTheirMessages) {
-    WallSection shallow;   // soil ends at -7.0, before the passive side catches up
+    WallSection shallow; // soil ends at -7.0, before the passive side catches up
     shallow.bottom = -7.0;
-    WallSection too_deep;  // 101 m of water for the dynamic water pressure
+    WallSection too_deep; // 101 m of water for the dynamic water pressure
     too_deep.cases = 2;
     too_deep.seabed = -101.0;
     too_deep.bottom = -130.0;
-    Layer stiff_clay{-101.0};   // passive 2c = 1000 at the seabed: the virtual seabed is found there
+    Layer stiff_clay{-101.0}; // passive 2c = 1000 at the seabed: the virtual seabed is found there
     stiff_clay.phi = 0.0;
     stiff_clay.cohesion = 500.0;
     too_deep.sea = {stiff_clay};
     const ErrorCase cases[] = {
         {"no virtual seabed", shallow, nullptr,
          "全土層が[受働(土圧)強度＜主働(土圧+水圧)強度]となり、仮想海底面が検出できませんでした．"},
-        {"water too deep", too_deep, nullptr, "(ERROR)-動水圧を計算する水深(101.000 m)が上限(100.0 m)を超えています."},
+        {"water too deep", too_deep, nullptr,
+         "(ERROR)-動水圧を計算する水深(101.000 m)が上限(100.0 m)を超えています."},
         {"force file cannot be created", WallSection{},
          [](const ProgramFolder& f) { std::filesystem::create_directory(f.file("GAIRYOK.DAT")); },
          "(ERROR)-外力計算結果ファイル(GAIRYOK.DAT)がオープンできません."},
         {"force file write fails", WallSection{},
-         [](const ProgramFolder& f) { std::filesystem::create_symlink("/dev/full", f.file("GAIRYOK.DAT")); },
+         [](const ProgramFolder& f) {
+             std::filesystem::create_symlink("/dev/full", f.file("GAIRYOK.DAT"));
+         },
          "(ERROR)-ファイル(GAIRYOK.DAT)の書き込みに失敗しました."},
         {"case table cannot be created", WallSection{},
          [](const ProgramFolder& f) { std::filesystem::create_directory(f.file("GAI_JYO.PRN")); },
          "(ERROR)-外力計算結果ファイル(GAI_JYO.PRN)がオープンできません."},
         {"common table write fails", WallSection{},
-         [](const ProgramFolder& f) { std::filesystem::create_symlink("/dev/full", f.file("GAI_CM.PRN")); },
+         [](const ProgramFolder& f) {
+             std::filesystem::create_symlink("/dev/full", f.file("GAI_CM.PRN"));
+         },
          "(ERROR)-ファイル(GAI_CM.PRN)の書き込みに失敗しました."},
     };
     for (const ErrorCase& c : cases) {

@@ -14,8 +14,9 @@ std::string format(const char* f, double v) {
 std::string layer_line(const char* key, const Layer& l) {
     // top, wet, submerged, saturated, phi, C0, K, option 1 (kh given), N, kh
     return std::string(key) + "," + format("%.3f", l.top) + "," + format("%.3f", l.wet) + "," +
-           format("%.3f", l.submerged) + "," + format("%.3f", l.saturated) + "," + format("%.3f", l.phi) + "," +
-           format("%.3f", l.cohesion) + ",0.0,1,0.0," + format("%.1f", l.kh) + "\r\n";
+           format("%.3f", l.submerged) + "," + format("%.3f", l.saturated) + "," +
+           format("%.3f", l.phi) + "," + format("%.3f", l.cohesion) + ",0.0,1,0.0," +
+           format("%.1f", l.kh) + "\r\n";
 }
 
 } // namespace
@@ -27,14 +28,17 @@ std::string input_file_text(const WallSection& s) {
     // at the seabed, decision code, R.W.L. and clay switches, interpolation off,
     // completed state only, L.W.L. switch.
     t += "swdat,1,1,1,1,2," + std::to_string(s.cases) + ",1,1,111,1,1,2,1,1\r\n";
-    t += "joken," + format("%.3f", s.hwl) + "," + format("%.3f", s.lwl) + ",0," + format("%.3f", s.rwl) + "," +
-         format("%.3f", s.crown) + "," + format("%.3f", s.seabed) + "," + format("%.3f", s.bottom) + "," +
-         format("%.3f", s.bottom) + ",0.0,0.0," + format("%.3f", s.water_weight) + ",0.0,0.0,5.0,7.5,1,1,1\r\n";
-    t += "tjkn1,1.5,0.5," + format("%.3f", s.crown) + "," + format("%.3f", s.crown) + "," + format("%.3f", s.crown) +
-         ",10.0,180.0,270.0,180.0," + format("%.3f", s.seabed) + ",2.0,5\r\n";
-    t += "neire,1,1.0,1.0,0.0,0," + format("%.3f", s.seismic_k) + ",0.0,0.0,0.0," + std::to_string(s.apparent_rule) +
-         ",0.0,1,1.0,1.0,0.0\r\n";
-    t += "nir_t," + std::to_string(s.dynamic_water) + ",2,0.0,1.0," + std::to_string(s.clay_formula) + ",0\r\n";
+    t += "joken," + format("%.3f", s.hwl) + "," + format("%.3f", s.lwl) + ",0," +
+         format("%.3f", s.rwl) + "," + format("%.3f", s.crown) + "," + format("%.3f", s.seabed) +
+         "," + format("%.3f", s.bottom) + "," + format("%.3f", s.bottom) + ",0.0,0.0," +
+         format("%.3f", s.water_weight) + ",0.0,0.0,5.0,7.5,1,1,1\r\n";
+    t += "tjkn1,1.5,0.5," + format("%.3f", s.crown) + "," + format("%.3f", s.crown) + "," +
+         format("%.3f", s.crown) + ",10.0,180.0,270.0,180.0," + format("%.3f", s.seabed) +
+         ",2.0,5\r\n";
+    t += "neire,1,1.0,1.0,0.0,0," + format("%.3f", s.seismic_k) + ",0.0,0.0,0.0," +
+         std::to_string(s.apparent_rule) + ",0.0,1,1.0,1.0,0.0\r\n";
+    t += "nir_t," + std::to_string(s.dynamic_water) + ",2,0.0,1.0," +
+         std::to_string(s.clay_formula) + ",0\r\n";
     t += "add_1,0.0,0.0,0.0,0.0\r\n";
     for (const OtherForce& f : s.normal_forces) {
         t += "etcjo,\"F\"," + format("%.3f", f.force) + "," + format("%.3f", f.level) + "\r\n";
@@ -42,16 +46,19 @@ std::string input_file_text(const WallSection& s) {
     for (const OtherForce& f : s.seismic_forces) {
         t += "etcjs,\"F\"," + format("%.3f", f.force) + "," + format("%.3f", f.level) + "\r\n";
     }
-    for (const Layer& l : s.land) t += layer_line("sdatu", l);
-    for (const Layer& l : s.sea) t += layer_line("jdatu", l);
+    for (const Layer& l : s.land)
+        t += layer_line("sdatu", l);
+    for (const Layer& l : s.sea)
+        t += layer_line("jdatu", l);
     return t;
 }
 
 std::string customisation_text() {
-    const char* lines[] = {"0.0",  "0.0", "0.0", "45.0", "", "0", "0", "0", "50.0", "0.5",
-                           "1",    "0.1", "0",   "0",    "0", "3.0", "0", "0", "50.0", "0"};
+    const char* lines[] = {"0.0", "0.0", "0.0", "45.0", "",  "0",   "0", "0", "50.0", "0.5",
+                           "1",   "0.1", "0",   "0",    "0", "3.0", "0", "0", "50.0", "0"};
     std::string t;
-    for (const char* line : lines) t += std::string(line) + "\r\n";
+    for (const char* line : lines)
+        t += std::string(line) + "\r\n";
     return t;
 }
 

@@ -10,17 +10,17 @@ namespace wtn::test {
 
 struct Layer {
     double top = 0.0;
-    double wet = 18.0;         // kN/m3
+    double wet = 18.0; // kN/m3
     double submerged = 10.0;
     double saturated = 20.0;
-    double phi = 30.0;         // degrees; 0 for clay
-    double cohesion = 0.0;     // kN/m2, constant with depth
-    double kh = 10000.0;       // lateral resistance constant, given directly
+    double phi = 30.0;     // degrees; 0 for clay
+    double cohesion = 0.0; // kN/m2, constant with depth
+    double kh = 10000.0;   // lateral resistance constant, given directly
 };
 
 struct OtherForce {
-    double force = 0.0;        // kN/m
-    double level = 0.0;        // m
+    double force = 0.0; // kN/m
+    double level = 0.0; // m
 };
 
 // Defaults: the uniform sand section of the chain tests. Ground and
@@ -28,18 +28,18 @@ struct OtherForce {
 // down to -30.0; one sand layer on each side (phi 30 deg, wet 18, submerged
 // 10 kN/m3), no wall friction, no surcharge, normal case only.
 struct WallSection {
-    int cases = 1;                 // 1 normal only, 2 seismic only, 3 both
+    int cases = 1; // 1 normal only, 2 seismic only, 3 both
     double hwl = 1.0;
     double lwl = 0.0;
     double rwl = 0.0;
-    double crown = 3.0;            // ground-surface and superstructure crown
+    double crown = 3.0; // ground-surface and superstructure crown
     double seabed = -6.0;
     double bottom = -30.0;
     double water_weight = 10.0;
     double seismic_k = 0.15;
-    int apparent_rule = 3;         // 3: Arai-Yokoi proposal
-    int dynamic_water = 1;         // 1 on, 2 off
-    int clay_formula = 1;          // normal-case clay: 0 compare both formulas, 1 formula 1 only
+    int apparent_rule = 3; // 3: Arai-Yokoi proposal
+    int dynamic_water = 1; // 1 on, 2 off
+    int clay_formula = 1;  // normal-case clay: 0 compare both formulas, 1 formula 1 only
     std::vector<Layer> land = {Layer{3.0}};
     std::vector<Layer> sea = {Layer{-6.0}};
     std::vector<OtherForce> normal_forces;

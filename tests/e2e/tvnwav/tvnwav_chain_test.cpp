@@ -23,19 +23,19 @@ namespace {
 
 using test::ChildResult;
 using test::ChildRun;
-using test::ProgramFolder;
 using test::program_path;
+using test::ProgramFolder;
 
 struct Fixture {
     int system_switch = 0;
-    int cases = 1;                // swdat item 6
-    int formula = 1;              // 1 Goda, 2 Kuroda / Hiroi
+    int cases = 1;   // swdat item 6
+    int formula = 1; // 1 Goda, 2 Kuroda / Hiroi
     std::string hwl = "hwl__, 1 , 2.35 , 0 , 2 , 0 , 60 , 0 ";
     std::string lwl = "lwl__, 2 , 1.5 , 2.7 , 2 , 0 , 50 , 10 ";
     double construction_seabed = -8.0;
-    double soil_bottom = -30.0;    // lower limit of the last soil layer
+    double soil_bottom = -30.0; // lower limit of the last soil layer
     double pile_crown = 3.0;
-    std::string examine = "2 , 1 , 1 , 1 , 1 , 1 , 2 , 1";   // H.W.L. and L.W.L.
+    std::string examine = "2 , 1 , 1 , 1 , 1 , 1 , 2 , 1"; // H.W.L. and L.W.L.
     // h_b levels per tide level (H.H.W.L., H.W.L., L.W.L., user level): the
     // two examined levels take -9.00; the others differ, so a level that read
     // its neighbour's h_b would change alpha2 and p1.
@@ -46,13 +46,14 @@ std::string input_file(const Fixture& f) {
     const std::vector<std::string> lines = {
         "versi,\"<2.00>\", 1 ",
         "gyonm,\"施工時の波圧\"",
-        "swdat, 1 , 1 , 1 , 1 , 2 , " + std::to_string(f.cases) + " , 1 , 1 , 111 , 1 , 1 , 2 , 2 , 1 ",
+        "swdat, 1 , 1 , 1 , 1 , 2 , " + std::to_string(f.cases) +
+            " , 1 , 1 , 111 , 1 , 1 , 2 , 2 , 1 ",
         "wavsw,\"\", " + std::to_string(f.formula) + " , 2 , 1 , " + f.examine + " ",
         "joken, 2 , 0 , 1 , 1 , 3.5 , -10 , -20 , " + std::to_string(f.soil_bottom) +
             " , 0 , 0 , 10.1 , 0 , 0 , 5 , 5 , 1 , 1 , 1 ",
         // superstructure crown +10.00, sheet-pile crown +3.00, cohesion reference -10.00
-        "tjkn1, 2.5 , 1 , 10 , " + std::to_string(f.pile_crown) + " , -10 , 5 , 180 , 270 , 180 , " +
-            std::to_string(f.construction_seabed) +
+        "tjkn1, 2.5 , 1 , 10 , " + std::to_string(f.pile_crown) +
+            " , -10 , 5 , 180 , 270 , 180 , " + std::to_string(f.construction_seabed) +
             " , 200 , 0 ",
         "sdatu, 3.5 , 18 , 10 , 20 , 30 , 0 , 0 , 1 , 0 , 3000 ",
         "sdatu, -5 , 17 , 7 , 17 , 0 , 20 , 1.5 , 2 , 0 , 0 ",
@@ -64,17 +65,19 @@ std::string input_file(const Fixture& f) {
         "wav_t, 1 ",
     };
     std::string text;
-    for (const auto& line : lines) text += line + "\r\n";   // literals are code page 932 here
+    for (const auto& line : lines)
+        text += line + "\r\n"; // literals are code page 932 here
     return text;
 }
 
 // Line 19 (12.5) is the factor of the N value from the cohesion; line 12 the
 // element length, which must be positive.
 std::string customisation_file() {
-    const char* lines[] = {"15", "0", "45", "40", "dummy", "1", "0", "1", "10", ".8",
-                           "2",  ".5", "1", "0", "3", "2.5", "1", "1", "12.5", "1"};
+    const char* lines[] = {"15", "0",  "45", "40", "dummy", "1",   "0", "1", "10",   ".8",
+                           "2",  ".5", "1",  "0",  "3",     "2.5", "1", "1", "12.5", "1"};
     std::string text;
-    for (const char* line : lines) text += std::string(line) + "\r\n";
+    for (const char* line : lines)
+        text += std::string(line) + "\r\n";
     return text;
 }
 
@@ -152,7 +155,8 @@ TEST(TvnwavChain, GodaTwoTideLevelsWithTheSheetPileCrownAsWallTop) {
         EXPECT_EQ(section.start_index, 2);
         ASSERT_EQ(section.layer_count, 4);
         const double levels[] = {3.5, -5.0, -8.0, -30.0};
-        for (int i = 0; i < 4; ++i) EXPECT_DOUBLE_EQ(section.layers[i].level, levels[i]);
+        for (int i = 0; i < 4; ++i)
+            EXPECT_DOUBLE_EQ(section.layers[i].level, levels[i]);
         EXPECT_NEAR(section.layers[0].friction_angle, 30.0 * 3.141592653589793 / 180.0, 1e-6);
         // Both clay parts get their own N from the cohesion at mid-depth and
         // k_h = 1500 N: c(-6.5) = 20 + 1.5 x (-10 + 6.5) = 14.75 gives
@@ -205,7 +209,8 @@ TEST(TvnwavChain, SwitchOneWritesBothCasesAlikeUnderTheSuperstructureCrown) {
 
     const std::string force = run.folder->read("GAIRYOK.DAT");
     EXPECT_EQ(force.rfind("2\r\n#  H.W.L.  常時\r\n", 0), 0u);
-    const std::string labels[] = {"#  H.W.L.  常時", "#  H.W.L.  地震時", "#  L.W.L.  常時", "#  L.W.L.  地震時"};
+    const std::string labels[] = {"#  H.W.L.  常時", "#  H.W.L.  地震時", "#  L.W.L.  常時",
+                                  "#  L.W.L.  地震時"};
     std::size_t at = 0;
     for (const auto& label : labels) {
         at = force.find(label + "\r\n", at);
@@ -217,7 +222,8 @@ TEST(TvnwavChain, SwitchOneWritesBothCasesAlikeUnderTheSuperstructureCrown) {
     const std::string wav = run.folder->read("WAV_DATA.PRN");
     const std::size_t seismic = wav.find("#  層分割数", 1);
     const std::string normal_block = wav.substr(0, seismic);
-    const std::string seismic_block = wav.substr(seismic, wav.find("#  層分割数", seismic + 1) - seismic);
+    const std::string seismic_block =
+        wav.substr(seismic, wav.find("#  層分割数", seismic + 1) - seismic);
     EXPECT_NE(normal_block.find("829.793000,"), std::string::npos);
     std::string as_normal = seismic_block;
     as_normal.replace(as_normal.find("地震時"), std::string("地震時").size(), "常時");
@@ -277,17 +283,37 @@ TEST(TvnwavChain, RefusedInputStopsBeforeAnyFileIsWritten) {
         Fixture fixture;
         const char* message;
     } cases[] = {
-        {"wave length 0", [] { Fixture f; f.lwl = "lwl__, 2 , 1.5 , 2.7 , 2 , 0 , 0 , 10 "; return f; }(),
+        {"wave length 0",
+         [] {
+             Fixture f;
+             f.lwl = "lwl__, 2 , 1.5 , 2.7 , 2 , 0 , 0 , 10 ";
+             return f;
+         }(),
          "L.W.L.:波長Ｌが 0.0 以下です."},
-        {"construction seabed below the soil", [] { Fixture f; f.construction_seabed = -35; return f; }(),
+        {"construction seabed below the soil",
+         [] {
+             Fixture f;
+             f.construction_seabed = -35;
+             return f;
+         }(),
          "陸側の土層内に海底面がありません."},
-        {"wall top below the diagram", [] { Fixture f; f.pile_crown = -9; return f; }(),
+        {"wall top below the diagram",
+         [] {
+             Fixture f;
+             f.pile_crown = -9;
+             return f;
+         }(),
          "H.W.L.:天端位置が波圧分布の下端より下にあります."},
         // The soil ends at -4.00, above the last land-side top -5.00, with the
         // construction seabed -4.50 inside the land side: the closing row
         // would give the layer from -5.00 a thickness of -1.00.
         {"soil ends above the last layer top",
-         [] { Fixture f; f.soil_bottom = -4; f.construction_seabed = -4.5; return f; }(),
+         [] {
+             Fixture f;
+             f.soil_bottom = -4;
+             f.construction_seabed = -4.5;
+             return f;
+         }(),
          "陸側の土層の標高が逆転しています."},
         // Standing wave at the L.W.L. with D = d = 3 (H 2, L 40): delta0 0.715,
         // p_b = 20.2 / cosh 0.471 = 18.149, p_s = (30.3 + 18.149) x 2.715 /
@@ -304,13 +330,19 @@ TEST(TvnwavChain, RefusedInputStopsBeforeAnyFileIsWritten) {
              return f;
          }(),
          "L.W.L.:重複波の波圧がh'までに負になります.水深Ｄとh'を確認して下さい."},
-        {"still water under a seabed above the tide", [] { Fixture f; f.construction_seabed = 2.5; return f; }(),
+        {"still water under a seabed above the tide",
+         [] {
+             Fixture f;
+             f.construction_seabed = 2.5;
+             return f;
+         }(),
          "H.W.L.:施工時の設計海底面が潮位より上にあります."},
     };
     for (const auto& c : cases) {
         const WaveRun run = run_tvnwav(c.fixture);
         EXPECT_EQ(run.result.exit_code, 1) << c.name;
-        EXPECT_NE(run.result.err.find(cp932_to_utf8(c.message)), std::string::npos) << c.name << ": " << run.result.err;
+        EXPECT_NE(run.result.err.find(cp932_to_utf8(c.message)), std::string::npos)
+            << c.name << ": " << run.result.err;
         EXPECT_FALSE(run.folder->exists("GAIRYOK.DAT")) << c.name;
         EXPECT_FALSE(run.folder->exists("WAV_DATA.PRN")) << c.name;
     }

@@ -21,7 +21,8 @@ TEST(RunChild, ASignalToTheTestWhileItWaitsDoesNotTurnTheChildsExitIntoSuccess) 
     timer.it_value.tv_usec = 50000;
     ASSERT_EQ(setitimer(ITIMER_REAL, &timer, nullptr), 0);
 
-    const ChildResult result = run_child(ChildRun{"/bin/sh", {"-c", "sleep 0.3; exit 3"}, "", {}, {}, ""});
+    const ChildResult result =
+        run_child(ChildRun{"/bin/sh", {"-c", "sleep 0.3; exit 3"}, "", {}, {}, ""});
     sigaction(SIGALRM, &previous, nullptr);
 
     EXPECT_EQ(result.exit_code, 3);

@@ -23,7 +23,8 @@ TEST(ProgramFolder, HoldsTheInstalledDataButNoWorkFileLeftInTheBuildFolder) {
     EXPECT_FALSE(folder.exists(stray));
     std::remove(stray_path.c_str());
 
-    for (const char* name : {"TVNCSTM.DAT", "TVNDATA.DEF", "YAITA.D01", "CGATA.MST", "PRG_SW.DAT"}) {
+    for (const char* name :
+         {"TVNCSTM.DAT", "TVNDATA.DEF", "YAITA.D01", "CGATA.MST", "PRG_SW.DAT"}) {
         EXPECT_TRUE(folder.exists(name)) << name;
     }
     EXPECT_FALSE(folder.exists("README.md"));
