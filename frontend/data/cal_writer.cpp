@@ -3,6 +3,7 @@
 #include "derived_values.h"
 #include "number_text.h"
 #include "project_writer.h"
+#include "row_tests.h"
 #include "text_file.h"
 
 namespace wtn {
@@ -85,7 +86,7 @@ std::string joken_line(const DesignData& d) {
     KeyLine line("joken");
     line.r(s.tide_lvl[1], "H.W.L.").r(s.tide_lvl[2], "L.W.L.").i(rwl_kind);
     line.r(residual_water_level(s), "残留水位");
-    line.r(d.dosou_dat.dosou_riku[0].top_lvl, "土層上限")
+    line.r(first_used_layer(d.dosou_dat.dosou_riku).top_lvl, "土層上限")
         .r(s.seabed_kansei, "設計海底面")
         .r(s.embed_lvl, "根入れ高");
     line.r(s.bottom_lvl, "最終土層の下限高");
@@ -162,8 +163,9 @@ void add_id_lines(std::vector<std::string>& out, const char* key,
 
 void add_force_lines(std::vector<std::string>& out, const char* key,
                      const std::array<GairyokuRec, kForceRoom + 1>& forces) {
-    for (int i = 0; i < kForceRoom && forces[i].force != 0.0; ++i) {
+    for (int i = 0; i < kForceRoom; ++i) {
         const GairyokuRec& f = forces[i];
+        if (!row_used(f)) continue;
         KeyLine line(key);
         line.quoted(f.name, kForceNameCaption);
         line.r(f.direction == 1 ? -f.force : f.force, "外力").r(f.height, "作用高");
@@ -175,7 +177,7 @@ void add_layer_lines(std::vector<std::string>& out, const char* key,
                      const std::array<DosouRec, kSoilLayerRoom + 1>& layers) {
     for (int i = 0; i < kSoilLayerRoom; ++i) {
         const DosouRec& l = layers[i];
-        if (l.unit_w[0] == 0.0 || l.unit_w[1] == 0.0) break;
+        if (!row_used(l)) continue;
         const bool sand = l.soil_sw == 0;
         const int option = l.kh_sw >= 0 && l.kh_sw <= 3 ? l.kh_sw : 0;
         KeyLine line(key);
@@ -240,7 +242,7 @@ std::vector<std::string> cal_file_lines(DesignData& d) {
     }
     for (int i = 0; i < kSurchargeRoom; ++i) {
         const JosaiRow& r = t.josai_tbl[i];
-        if (r.q_normal == 0.0 && r.q_seismic == 0.0) break;
+        if (!row_used(r)) continue;
         out.push_back(KeyLine("josai")
                           .r(r.start_x, "載荷範囲")
                           .r(r.end_x, "載荷範囲")
@@ -252,7 +254,7 @@ std::vector<std::string> cal_file_lines(DesignData& d) {
     add_force_lines(out, "etcjs", d.gairyoku_dat.gairyoku_jis);
     for (int i = 0; i < kSteelPipeRoom; ++i) {
         const KokanRec& r = y.kokan_tbl[i];
-        if (r.diameter == 0.0 || r.thickness == 0.0) break;
+        if (!row_used(r)) continue;
         const double joint = r.joint_type == 3 ? r.joint_spacing : r.joint_type + 1;
         out.push_back(
             KeyLine("kokan").r(r.diameter, "外径").r(r.thickness, "板厚").r(joint, "継手").str());
@@ -261,12 +263,12 @@ std::vector<std::string> cal_file_lines(DesignData& d) {
     add_layer_lines(out, "jdatu", d.dosou_dat.dosou_umi);
     for (int i = 0; i < kGroundPointRoom; ++i) {
         const TikeiPoint& p = t.tikei_tbl[i];
-        if (p.x == 0.0 && p.y == 0.0) break;
+        if (!row_used(p)) continue;
         out.push_back(KeyLine("tikei").r(p.x, "地形").r(p.y, "地形").str());
     }
     for (int i = 0; i < kFillRoom; ++i) {
         const MoridRow& r = t.morid_tbl[i];
-        if (r.wet_w == 0.0 || r.sat_w == 0.0) break;
+        if (!row_used(r)) continue;
         out.push_back(KeyLine("morid")
                           .r(r.top_lvl, "盛土")
                           .r(r.wet_w, "盛土")

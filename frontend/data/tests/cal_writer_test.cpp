@@ -4,6 +4,7 @@
 #include "derived_values.h"
 #include "marume_round.h"
 #include "number_text.h"
+#include "row_tests.h"
 #include "sample_design.h"
 
 #include <gtest/gtest.h>
@@ -107,16 +108,60 @@ std::vector<std::string> lines_with_key(const std::vector<std::string>& lines,
     return out;
 }
 
-TEST(CalculationInput, RowTablesStopAtTheFirstEmptyRow) {
+// An unused row in the middle of a table is skipped; the rows after it still
+// reach the calculation.
+TEST(CalculationInput, RowTablesSkipUnusedRowsAndWriteTheRowsAfterThem) {
     DesignData d = sample_design();
-    d.tihyou_dat.josai_tbl[1] = JosaiRow{5.0, 10.0, 0.0, 0.0}; // hides the rows after it
-    d.tihyou_dat.josai_tbl[2] = JosaiRow{10.0, 15.0, 30.0, 15.0};
+    TihyouData& t = d.tihyou_dat;
+    t.josai_tbl[1] = JosaiRow{5.0, 10.0, 0.0, 0.0};
+    t.josai_tbl[2] = JosaiRow{10.0, 15.0, 0.0, -15.0}; // a seismic intensity alone is used
     d.yaita_dat.kokan_tbl[1].thickness = 0.0;
-    d.dosou_dat.dosou_riku[1].unit_w[1] = 0.0;
+    d.yaita_dat.kokan_tbl[2] = KokanRec{600.0, 9.0, 0, 0.0};
+    t.tikei_tbl[1] = TikeiPoint{};
+    t.tikei_tbl[2] = TikeiPoint{0.0, -1.5}; // a point on the wall line below the datum
+    t.morid_tbl[0] = MoridRow{};
+    t.morid_tbl[1] = MoridRow{1.0, 0.0, 19.0}; // below water: wet weight left 0
+    d.gairyoku_dat.gairyoku_jyo[0].force = 0.0;
+    d.gairyoku_dat.gairyoku_jyo[1] = GairyokuRec{"けん引力", 0, -5.0, 1.5};
+    d.dosou_dat.dosou_riku[0] = DosouRec{};
+    d.dosou_dat.dosou_umi[1] = d.dosou_dat.dosou_umi[0];
+    d.dosou_dat.dosou_umi[0].unit_w[0] = 0.0; // wet 0, saturated 20: used
     const auto lines = cal_file_lines(d);
-    EXPECT_EQ(lines_with_key(lines, "josai").size(), 1u);
-    EXPECT_EQ(lines_with_key(lines, "kokan").size(), 1u);
-    EXPECT_EQ(lines_with_key(lines, "sdatu").size(), 1u);
+    EXPECT_EQ(lines_with_key(lines, "josai"),
+              (std::vector<std::string>{"josai, 0 , 5 , 10 , 5 ", "josai, 10 , 15 , 0 ,-15 "}));
+    EXPECT_EQ(lines_with_key(lines, "kokan"),
+              (std::vector<std::string>{"kokan, 1000 , 12 , 25 ", "kokan, 600 , 9 , 1 "}));
+    EXPECT_EQ(lines_with_key(lines, "tikei"),
+              (std::vector<std::string>{"tikei, 0 , 3 ", "tikei, 0 ,-1.5 "}));
+    EXPECT_EQ(lines_with_key(lines, "morid"), std::vector<std::string>{"morid, 1 , 0 , 9 , 19 "});
+    EXPECT_EQ(lines_with_key(lines, "etcjo"),
+              std::vector<std::string>{"etcjo,\"けん引力\",-5 , 1.5 "});
+    EXPECT_EQ(lines_with_key(lines, "sdatu"),
+              std::vector<std::string>{"sdatu,-10 , 16 , 6 , 16 , 0 , 20 , 2 , 1 , 0 , 5000 "});
+    EXPECT_EQ(lines_with_key(lines, "jdatu").size(), 2u);
+    EXPECT_EQ(lines_with_key(lines, "jdatu")[0].rfind("jdatu,-7.5 , 0 ,", 0), 0u);
+    // The soil top of the land side is the top of its first used layer.
+    EXPECT_EQ(lines_with_key(lines, "joken")[0].rfind("joken, 2 , 0 , 1 , 1.33 ,-10 ,", 0), 0u);
+}
+
+TEST(CalculationInput, RowTestsOfEachTable) {
+    EXPECT_TRUE(row_used(MoridRow{0.0, 0.0, 19.0}));
+    EXPECT_TRUE(row_used(MoridRow{0.0, 18.0, 0.0}));
+    EXPECT_FALSE(row_used(MoridRow{3.0, 0.0, 0.0}));
+    EXPECT_FALSE(row_used(MoridRow{3.0, -1.0, 0.0}));
+    EXPECT_TRUE(row_used(JosaiRow{0.0, 0.0, -2.0, 0.0}));
+    EXPECT_FALSE(row_used(JosaiRow{5.0, 10.0, 0.0, 0.0}));
+    EXPECT_TRUE(row_used(TikeiPoint{0.0, -1.5}));
+    EXPECT_FALSE(row_used(TikeiPoint{0.0, 0.0}));
+    EXPECT_TRUE(row_used(GairyokuRec{"", 0, -5.0, 0.0}));
+    EXPECT_FALSE(row_used(GairyokuRec{"名前だけ", 1, 0.0, 3.0}));
+    EXPECT_TRUE(row_used(KokanRec{800.0, 12.0, 0, 0.0}));
+    EXPECT_FALSE(row_used(KokanRec{800.0, 0.0, 0, 0.0}));
+    EXPECT_FALSE(row_used(KokanRec{-800.0, 12.0, 0, 0.0}));
+    DosouRec layer;
+    EXPECT_FALSE(row_used(layer));
+    layer.unit_w[1] = 18.0;
+    EXPECT_TRUE(row_used(layer));
 }
 
 TEST(CalculationInput, PileIdsOnlyForFreeChoiceTwentyFourToALine) {
