@@ -9,11 +9,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -38,6 +41,31 @@ QFont fixed_pitch_font() {
     font.setStyleHint(QFont::TypeWriter);
     font.setFixedPitch(true);
     return font;
+}
+
+QString wrapped_button_caption(const QAbstractButton& button, const QString& caption) {
+    const QFontMetrics metrics(button.font());
+    if (button.height() < 2 * metrics.height() || caption.contains(QLatin1Char('\n')))
+        return caption;
+    // Room for text: the width less what the style adds to a text (the
+    // indicator, its spacing and margins), as the button's size hint counts.
+    const bool radio = qobject_cast<const QRadioButton*>(&button) != nullptr;
+    QStyleOptionButton option;
+    option.initFrom(&button);
+    option.text = QStringLiteral("x");
+    const int indicator =
+        button.style()
+            ->sizeFromContents(radio ? QStyle::CT_RadioButton : QStyle::CT_CheckBox, &option,
+                               QSize(0, 0), &button)
+            .width();
+    const int room = button.width() - indicator;
+    if (room <= 0 || metrics.horizontalAdvance(caption) <= room) return caption;
+    qsizetype fit = 1;
+    while (fit < caption.size() && metrics.horizontalAdvance(caption.left(fit + 1)) <= room)
+        ++fit;
+    const qsizetype blank = caption.left(fit + 1).lastIndexOf(QLatin1Char(' '));
+    if (blank > 0) return caption.left(blank) + QLatin1Char('\n') + caption.mid(blank + 1);
+    return caption.left(fit) + QLatin1Char('\n') + caption.mid(fit);
 }
 
 FormBinder::FormBinder(ui::Form& form, QWidget* parent) : QObject(parent), form_(form) {
@@ -202,6 +230,14 @@ void FormBinder::connect_user_actions(ui::Control& control, QWidget* widget) {
                 });
         break;
     }
+    case ui::ControlKind::Frame:
+        // Only frames with a pointer handler follow the pointer: tracking on
+        // every frame would send a move for each pixel to no one.
+        if (static_cast<ui::Frame&>(control).on_mouse_move) {
+            widget->setMouseTracking(true);
+            widget->installEventFilter(this);
+        }
+        break;
     case ui::ControlKind::ScrollBar: {
         auto& bar = static_cast<ui::ScrollBar&>(control);
         connect(static_cast<QScrollBar*>(widget), &QScrollBar::valueChanged, this,
@@ -217,7 +253,25 @@ void FormBinder::connect_user_actions(ui::Control& control, QWidget* widget) {
     if (widget->focusPolicy() != Qt::NoFocus) widget->installEventFilter(this);
 }
 
+bool FormBinder::frame_mouse_move(QWidget* widget, QEvent* event) {
+    auto* frame = dynamic_cast<ui::Frame*>(control_of(widget));
+    if (frame == nullptr) return false;
+    auto* mouse = static_cast<QMouseEvent*>(event);
+    const QPoint at = mouse->position().toPoint();
+    // Qt hands a move over a control without tracking (a radio button, an
+    // inner frame) up to this frame; the frame's own area is only where no
+    // control lies.
+    if (widget->childAt(at) != nullptr) return false;
+    frame->user_mouse_move(to_mouse_button(mouse->buttons()), to_shift_state(mouse->modifiers()),
+                           at.x() * ui::kTwipsPerPixel, at.y() * ui::kTwipsPerPixel);
+    return false;
+}
+
 bool FormBinder::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseMove) {
+        frame_mouse_move(qobject_cast<QWidget*>(watched), event);
+        return false;
+    }
     if (event->type() != QEvent::FocusIn && event->type() != QEvent::FocusOut) {
         return QObject::eventFilter(watched, event);
     }
@@ -285,6 +339,14 @@ void FormBinder::sync(ui::Control& control) {
         label->setText(caption);
         const auto& model = static_cast<ui::Label&>(control);
         label->setAlignment((model.align_right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
+        if (model.tooltip_colors) {
+            QPalette palette = label->palette();
+            palette.setColor(QPalette::Window, palette.color(QPalette::ToolTipBase));
+            palette.setColor(QPalette::WindowText, palette.color(QPalette::ToolTipText));
+            label->setPalette(palette);
+            label->setAutoFillBackground(true);
+        }
+        label->setFrameShape(model.border ? QFrame::Box : QFrame::NoFrame);
         if (model.font_size > 0 || model.bold) {
             QFont font = label->font();
             if (model.font_size > 0) font.setPointSizeF(model.font_size);
@@ -326,7 +388,7 @@ void FormBinder::sync(ui::Control& control) {
     case ui::ControlKind::CheckBox: {
         auto& check = static_cast<ui::CheckBox&>(control);
         auto* qcheck = static_cast<QCheckBox*>(widget);
-        qcheck->setText(caption);
+        qcheck->setText(wrapped_button_caption(*qcheck, caption));
         qcheck->setTristate(check.value() == ui::CheckBox::kGrayed);
         qcheck->setCheckState(check.value() == ui::CheckBox::kChecked  ? Qt::Checked
                               : check.value() == ui::CheckBox::kGrayed ? Qt::PartiallyChecked
@@ -335,7 +397,7 @@ void FormBinder::sync(ui::Control& control) {
     }
     case ui::ControlKind::OptionButton: {
         auto* radio = static_cast<QRadioButton*>(widget);
-        radio->setText(caption);
+        radio->setText(wrapped_button_caption(*radio, caption));
         radio->setChecked(static_cast<ui::OptionButton&>(control).value());
         break;
     }
@@ -344,7 +406,11 @@ void FormBinder::sync(ui::Control& control) {
         auto* qlist = static_cast<QListWidget*>(widget);
         qlist->setSelectionMode(list.multi_select ? QAbstractItemView::MultiSelection
                                                   : QAbstractItemView::SingleSelection);
-        if (list.fixed_pitch) qlist->setFont(fixed_pitch_font());
+        if (list.fixed_pitch || list.font_size > 0) {
+            QFont font = list.fixed_pitch ? fixed_pitch_font() : qlist->font();
+            if (list.font_size > 0) font.setPointSizeF(list.font_size);
+            qlist->setFont(font);
+        }
         const auto& lines = list.lines();
         while (qlist->count() > static_cast<int>(lines.size()))
             delete qlist->takeItem(qlist->count() - 1);
@@ -384,6 +450,7 @@ void FormBinder::sync(ui::Control& control) {
         qbar->setRange(bar.min(), bar.max());
         qbar->setSingleStep(bar.small_change);
         qbar->setPageStep(bar.large_change);
+        qbar->setTracking(bar.tracking);
         qbar->setValue(bar.value());
         break;
     }

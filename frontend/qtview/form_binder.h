@@ -12,6 +12,7 @@
 #include "form.h"
 #include "picture_box.h"
 
+#include <QAbstractButton>
 #include <QObject>
 #include <QWidget>
 
@@ -38,6 +39,7 @@ class FormBinder : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    bool frame_mouse_move(QWidget* widget, QEvent* event);
     void build(ui::Control& control, QWidget* parent);
     QWidget* create(ui::Control& control, QWidget* parent);
     void connect_user_actions(ui::Control& control, QWidget* widget);
@@ -55,7 +57,14 @@ std::string from_qt(const QString& text);
 // A length in twips as pixels.
 int twips_to_pixels(int twips);
 
-// The fixed-pitch Japanese font of list rows.
+// The fixed-pitch Japanese font of list rows (12 points: 8-pixel half-width
+// cells; a list's font_size sets another size).
 QFont fixed_pitch_font();
+
+// The caption of an option button or check box as it is shown: when the
+// button's height holds two lines of its font and the caption does not fit
+// its width beside the indicator, a line break goes where the first line is
+// full (after the last blank that fits, if any).
+QString wrapped_button_caption(const QAbstractButton& button, const QString& caption);
 
 } // namespace wtn::qt

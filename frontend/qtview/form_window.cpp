@@ -88,17 +88,14 @@ void FormDialog::keyPressEvent(QKeyEvent* event) {
 }
 
 void FormDialog::reject() {
-    // Escape presses the form's cancel button when it has one; else it is a
-    // close like the window's close button.
+    // Escape presses the form's cancel button when it has one. A form without
+    // one closes only by its own buttons or the window's close button, so a
+    // stray Escape loses nothing the user has typed.
     if (ui::CommandButton* b = find_button(form_, true)) {
         b->user_click();
         return;
     }
-    if (unloading_) {
-        QDialog::reject();
-        return;
-    }
-    form_.unload();
+    if (unloading_) QDialog::reject();
 }
 
 MainWindowView::MainWindowView(ui::Form& form, ui::Toolbar* toolbar, ui::StatusBar* status)

@@ -28,20 +28,31 @@ Qt::PenStyle to_pen_style(ui::LineStyle style) {
     return Qt::SolidLine;
 }
 
-ui::MouseButton to_button(Qt::MouseButtons buttons) {
+} // namespace
+
+ui::MouseButton to_mouse_button(Qt::MouseButtons buttons) {
     if (buttons & Qt::LeftButton) return ui::MouseButton::Left;
     if (buttons & Qt::RightButton) return ui::MouseButton::Right;
     if (buttons & Qt::MiddleButton) return ui::MouseButton::Middle;
     return ui::MouseButton::None;
 }
 
-// Shift 1, Ctrl 2, Alt 4, as the old toolkit passed them.
-int to_shift(Qt::KeyboardModifiers m) {
+int to_shift_state(Qt::KeyboardModifiers m) {
     return ((m & Qt::ShiftModifier) ? 1 : 0) | ((m & Qt::ControlModifier) ? 2 : 0) |
            ((m & Qt::AltModifier) ? 4 : 0);
 }
 
-} // namespace
+QFont picture_font(const ui::PictureBox& box, const QFont& window_font) {
+    if (box.font_name.empty()) return window_font;
+    // The fixed-pitch Japanese Gothic of the Windows systems does not exist
+    // here: IPAGothic takes its place (full-width glyphs of two half-width
+    // cells, as there).
+    static const char* const kFixedPitchNames[] = {"ＭＳ ゴシック", "MS Gothic"};
+    for (const char* name : kFixedPitchNames) {
+        if (box.font_name == name) return fixed_pitch_font();
+    }
+    return QFont(to_qt(box.font_name));
+}
 
 PictureWidget::PictureWidget(ui::PictureBox& box, QWidget* parent) : QWidget(parent), box_(box) {
     setAutoFillBackground(true);
@@ -65,6 +76,8 @@ void PictureWidget::to_scale(const QPointF& p, double& x, double& y) const {
 
 void PictureWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    painter.fillRect(rect(), to_color(box_.back_color));
+    const QFont base_font = picture_font(box_, font());
     for (const ui::DrawCommand& c : box_.commands()) {
         painter.setCompositionMode(c.mode == ui::DrawMode::Xor
                                        ? QPainter::RasterOp_SourceXorDestination
@@ -82,7 +95,7 @@ void PictureWidget::paintEvent(QPaintEvent*) {
             painter.drawRect(QRectF(a, to_pixels(c.x2, c.y2)).normalized());
             break;
         case ui::DrawCommand::Kind::Text: {
-            QFont font = painter.font();
+            QFont font = base_font;
             font.setPointSizeF(c.font_size > 0 ? c.font_size : 9);
             painter.setFont(font);
             // The text's upper-left corner sits at the current position.
@@ -97,19 +110,21 @@ void PictureWidget::paintEvent(QPaintEvent*) {
 void PictureWidget::mousePressEvent(QMouseEvent* event) {
     double x = 0, y = 0;
     to_scale(event->position(), x, y);
-    box_.user_mouse_down(to_button(event->button()), to_shift(event->modifiers()), x, y);
+    box_.user_mouse_down(to_mouse_button(event->button()), to_shift_state(event->modifiers()), x,
+                         y);
 }
 
 void PictureWidget::mouseMoveEvent(QMouseEvent* event) {
     double x = 0, y = 0;
     to_scale(event->position(), x, y);
-    box_.user_mouse_move(to_button(event->buttons()), to_shift(event->modifiers()), x, y);
+    box_.user_mouse_move(to_mouse_button(event->buttons()), to_shift_state(event->modifiers()), x,
+                         y);
 }
 
 void PictureWidget::mouseReleaseEvent(QMouseEvent* event) {
     double x = 0, y = 0;
     to_scale(event->position(), x, y);
-    box_.user_mouse_up(to_button(event->button()), to_shift(event->modifiers()), x, y);
+    box_.user_mouse_up(to_mouse_button(event->button()), to_shift_state(event->modifiers()), x, y);
 }
 
 } // namespace wtn::qt

@@ -42,6 +42,9 @@ struct Rect {
 
 constexpr int kTwipsPerPixel = 15;
 
+// Mouse buttons as the mouse events pass them (held buttons on a move).
+enum class MouseButton { None = 0, Left = 1, Right = 2, Middle = 4 };
+
 class Container;
 
 class Control {

@@ -6,6 +6,12 @@
 
 namespace wtn::ui {
 
+// ---- Frame
+
+void Frame::user_mouse_move(MouseButton button, int shift, double x, double y) {
+    if (usable() && on_mouse_move) on_mouse_move(button, shift, x, y);
+}
+
 // ---- TextBox
 
 void TextBox::set_text(std::string text) {

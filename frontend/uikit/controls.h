@@ -19,6 +19,13 @@ namespace wtn::ui {
 class Frame : public Container {
   public:
     Frame(std::string name, int index) : Container(ControlKind::Frame, std::move(name), index) {}
+
+    // The pointer moved over the frame's own area (not over a control inside
+    // it); x, y in twips from the frame's upper-left corner. The view tracks
+    // the pointer only over frames that have this handler when it is built.
+    std::function<void(MouseButton, int shift, double x, double y)> on_mouse_move;
+    // Runs on_mouse_move; nothing when the frame is not usable.
+    void user_mouse_move(MouseButton button, int shift, double x, double y);
 };
 
 class Label : public Control {
@@ -29,6 +36,10 @@ class Label : public Control {
     // Font size in points (0: the window's own) and weight.
     double font_size = 0;
     bool bold = false;
+    // Cells of a results grid: tooltip background and text colours, and a
+    // thin border round the caption.
+    bool tooltip_colors = false;
+    bool border = false;
 };
 
 class TextBox : public Control {
@@ -157,6 +168,9 @@ class ListBox : public Control {
 
     // Rows shown as text columns use the fixed-pitch font.
     bool fixed_pitch = false;
+    // Font size in points (0: the font's own). A fixed-pitch list at 9 points
+    // has half-width cells of 90 twips.
+    double font_size = 0;
     std::function<void()> on_click;
     std::function<void()> on_double_click;
 
@@ -214,6 +228,9 @@ class ScrollBar : public Control {
     void set_range(int min, int max);
     int small_change = 1;
     int large_change = 10;
+    // On: the value follows the thumb while it is dragged (a change on every
+    // move). Off: a drag changes the value once, when the thumb is released.
+    bool tracking = true;
     int value() const { return value_; }
     // Fires on_change when the value changes; the value is kept in range.
     void set_value(int value);

@@ -16,11 +16,14 @@ void make_number_box(TextBox& box, const NumberBoxStyle& style) {
     };
     box.on_lost_focus = [&box, style, left] {
         if (style.status != nullptr && !style.hint.empty()) style.status->set_panel_text(1, "");
+        const bool was_on = style.event_switch != nullptr && *style.event_switch;
+        if (style.event_switch != nullptr) *style.event_switch = false;
         if (style.source == MaskSource::LeadingNumber) {
             box.set_text(format_mask(leading_number(box.text()), style.mask));
         } else {
             box.set_text(format_mask_text(box.text(), style.mask));
         }
+        if (style.event_switch != nullptr) *style.event_switch = was_on;
         if (left) left();
     };
 }

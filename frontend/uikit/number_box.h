@@ -26,6 +26,11 @@ struct NumberBoxStyle {
     std::size_t max_length = kNumberBoxMaxLength;
     StatusBar* status = nullptr; // where the hint goes
     std::string hint;
+    // The screen's event switch: when given, it is held false while the box
+    // rewrites its text on leaving (and set back after), so the screen's
+    // change handler, which stores only while the switch is on, keeps the
+    // value as typed rather than the rounded text.
+    bool* event_switch = nullptr;
 };
 
 // Makes box a number box. Focus handlers the box already has still run:

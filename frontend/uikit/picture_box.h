@@ -34,12 +34,17 @@ struct DrawCommand {
     double font_size = 9; // points
 };
 
-enum class MouseButton { None = 0, Left = 1, Right = 2, Middle = 4 };
-
 class PictureBox : public Control {
   public:
     PictureBox(std::string name, int index)
         : Control(ControlKind::PictureBox, std::move(name), index) {}
+
+    // Colour the area is cleared to before the commands are drawn.
+    Color back_color = 0xFFFFFF;
+    // Font of printed text; empty: the window's font. A name the system has no
+    // font for may be mapped by the view ("ＭＳ ゴシック" to the fixed-pitch
+    // Japanese font).
+    std::string font_name;
 
     double scale_left = 0;
     double scale_top = 0;

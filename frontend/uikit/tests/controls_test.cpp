@@ -109,6 +109,19 @@ TEST(Enabling, AControlIsUsableOnlyWhenEveryContainerAboveIsEnabled) {
     EXPECT_FALSE(chk.usable());
 }
 
+TEST(Frames, PointerMovesReachTheHandlerOnlyWhenTheFrameIsUsable) {
+    Form form("Form1");
+    auto& outer = form.add<Frame>("fra_sgm", 0, {});
+    auto& frame = outer.add<Frame>("fra_gm3", 0, {});
+    std::vector<double> xs;
+    frame.on_mouse_move = [&](MouseButton, int, double x, double) { xs.push_back(x); };
+    frame.user_mouse_move(MouseButton::None, 0, 150, 45);
+    outer.set_enabled(false);
+    frame.user_mouse_move(MouseButton::None, 0, 300, 45);
+    EXPECT_EQ(xs, std::vector<double>{150});
+    outer.user_mouse_move(MouseButton::None, 0, 1, 1); // no handler: nothing
+}
+
 TEST(TextBoxes, MaximumLengthLimitsTypingNotCode) {
     Form form("Form1");
     auto& txt = form.add<TextBox>("txt_gm1", 0, {});

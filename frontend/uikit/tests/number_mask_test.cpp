@@ -143,5 +143,32 @@ TEST(NumberBox, SelectsOnEntryHintsAndRewritesWithItsMaskOnLeaving) {
     EXPECT_EQ(a.text(), "0.000"); // no leading number: 0
 }
 
+// A row box stores what the user typed while the screen's switch is on; the
+// rewrite on leaving runs with the switch off, so the row keeps 1.234.
+TEST(NumberBox, RewriteOnLeavingRunsWithTheEventSwitchOff) {
+    Form form("Form1");
+    auto& box = form.add<TextBox>("txt_gm7", 0, {});
+    auto& other = form.add<TextBox>("txt_gm7", 1, {});
+    bool ev_sw = true;
+    std::string row_value;
+    box.on_change = [&] {
+        if (ev_sw) row_value = box.text();
+    };
+    NumberBoxStyle style;
+    style.event_switch = &ev_sw;
+    make_number_box(box, style);
+    form.set_focus(&box);
+    box.user_type("1.234");
+    form.set_focus(&other);
+    EXPECT_EQ(box.text(), "1.23");
+    EXPECT_EQ(row_value, "1.234");
+    EXPECT_TRUE(ev_sw); // set back after the rewrite
+    // A switch the screen holds off stays off.
+    ev_sw = false;
+    form.set_focus(&box);
+    form.set_focus(&other);
+    EXPECT_FALSE(ev_sw);
+}
+
 } // namespace
 } // namespace wtn::ui
