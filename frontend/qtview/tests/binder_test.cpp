@@ -7,6 +7,7 @@
 #include "form_window.h"
 #include "number_mask.h"
 #include "picture_box.h"
+#include "shown_form.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -35,8 +36,8 @@ struct Screen {
     ui::OptionButton& opt1 = frame.add<ui::OptionButton>("opt_gm1", 1, {1800, 1600, 1500, 300});
     ui::ListBox& list = form.add<ui::ListBox>("lst_gm1", {4800, 120, 3000, 1500});
     ui::TabControl& tabs = form.add<ui::TabControl>("tab_gm", 0, {120, 2700, 6000, 2000});
-    QWidget window;
-    std::unique_ptr<FormBinder> binder;
+    ShownForm shown;
+    QWidget& window = shown.window;
     int depth_changes = 0;
     int check_clicks = 0;
 
@@ -55,15 +56,9 @@ struct Screen {
         opt1.set_caption("one");
         tabs.add_page("p0");
         tabs.add_page("p1");
-        window.resize(600, 400);
-        binder = std::make_unique<FormBinder>(form, &window);
-        window.show();
-        QApplication::setActiveWindow(&window);
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+        shown.show(form, 600, 400);
     }
-    template <typename W> W* widget(const ui::Control& c) {
-        return qobject_cast<W*>(binder->widget_of(c));
-    }
+    template <typename W> W* widget(const ui::Control& c) { return shown.widget<W>(c); }
 };
 
 TEST(Binder, WidgetsTakeTheControlsNamesAndTwipGeometry) {

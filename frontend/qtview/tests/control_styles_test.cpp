@@ -8,6 +8,7 @@
 #include "form_window.h"
 #include "picture_box.h"
 #include "picture_widget.h"
+#include "shown_form.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -29,19 +30,15 @@ const std::string kLongCaption = "受働土圧係数を壁面摩擦角から求�
 
 struct Window {
     ui::Form form{"Form1"};
-    QWidget window;
-    std::unique_ptr<FormBinder> binder;
+    ShownForm shown;
+    FormBinder* binder = nullptr;
 
     void show() {
-        window.resize(800, 500);
-        binder = std::make_unique<FormBinder>(form, &window);
-        window.show();
-        QApplication::setActiveWindow(&window);
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+        shown.show(form, 800, 500);
+        binder = shown.binder.get();
     }
-    template <typename W> W* widget(const ui::Control& c) {
-        return qobject_cast<W*>(binder->widget_of(c));
-    }
+    template <typename W> W* widget(const ui::Control& c) { return shown.widget<W>(c); }
+    QWidget& window() { return shown.window; }
 };
 
 TEST(FrameHover, AMoveCountsOnlyOverTheFramesBareArea) {
