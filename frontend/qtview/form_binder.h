@@ -57,8 +57,9 @@ std::string from_qt(const QString& text);
 // A length in twips as pixels.
 int twips_to_pixels(int twips);
 
-// The fixed-pitch Japanese font of list rows (12 points: 8-pixel half-width
-// cells; a list's font_size sets another size).
+// The fixed-pitch Japanese font of list rows. On its own it is 12 points
+// (8-pixel half-width cells); set on a widget it takes the window's size, so
+// lists give their size in font_size (9 points: 6-pixel cells).
 QFont fixed_pitch_font();
 
 // The caption of an option button or check box as it is shown: when the
