@@ -1,4 +1,7 @@
-// Runs the tests inside one QApplication (offscreen platform under CTest).
+// Runs the tests inside one QApplication (offscreen platform under CTest),
+// with a watchdog that fails a test leaving a modal window open.
+#include "dialog_watchdog.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
 
@@ -11,5 +14,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
     testing::InitGoogleTest(&argc, argv);
+    // The listeners list owns the watchdog.
+    testing::UnitTest::GetInstance()->listeners().Append(new wtn::qt::test::DialogWatchdog);
     return RUN_ALL_TESTS();
 }
