@@ -102,10 +102,6 @@ class MainWindow : public MainWindowScreens {
 
     // The screen shown.
     int tab_no = 0;
-    // Event switches of the row editors: False while code fills their boxes.
-    bool gm6_ev_sw = false, gm7_ev_sw = false, gm9_ev_sw = false, gm14_ev_sw = false;
-    bool gm15_ev_sw = false, gm16_ev_sw = false, gm17_ev_sw = false, gm18_ev_sw = false;
-    bool gm15_K_sw = false, gm16_K_sw = false;
 
     // True while the calculation chain runs: the window cannot be closed.
     bool running = false;

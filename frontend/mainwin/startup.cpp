@@ -55,39 +55,62 @@ std::string program_folder() {
     return exe.parent_path().string();
 }
 
-StartResult Form_Load(MainWindow& w, InstanceLock& lock, const std::string& folder) {
-    // 1. One front end per program folder.
-    if (!lock.acquire(folder)) {
-        // A folder that cannot even hold the lock file is not a second
-        // instance: say what is wrong with the folder instead.
-        if (!lock.held_elsewhere()) {
-            return stop_for_file(w, "プログラムフォルダ「" + folder +
-                                        "」に作業ファイルを作成できません。");
-        }
-        w.services.boxes->show(
-            ok_box(kLoadErrorTitle, kAlreadyRunningMessage, ui::BoxIcon::Critical));
-        return StartResult::second_instance;
-    }
+namespace {
 
-    // 2. The program folder is the work folder and the current folder.
-    w.data.work_dir = folder;
-    if (::chdir(folder.c_str()) != 0) {
-        return stop_for_file(w, "プログラムフォルダ「" + folder + "」に移れません。");
-    }
+// What every start-up step works on.
+struct StartContext {
+    MainWindow& w;
+    InstanceLock& lock;
+    const std::string& folder;
+};
 
-    // 3. The version text.
+// A step returns StartResult::ready to let start-up go on.
+using StartStep = StartResult (*)(StartContext&);
+
+// One front end per program folder.
+StartResult hold_single_instance(StartContext& c) {
+    if (c.lock.acquire(c.folder)) return StartResult::ready;
+    // A folder that cannot even hold the lock file is not a second instance:
+    // say what is wrong with the folder instead.
+    if (!c.lock.held_elsewhere()) {
+        return stop_for_file(c.w, "プログラムフォルダ「" + c.folder +
+                                      "」に作業ファイルを作成できません。");
+    }
+    c.w.services.boxes->show(
+        ok_box(kLoadErrorTitle, kAlreadyRunningMessage, ui::BoxIcon::Critical));
+    return StartResult::second_instance;
+}
+
+// The program folder is the work folder and the current folder.
+StartResult enter_program_folder(StartContext& c) {
+    c.w.data.work_dir = c.folder;
+    if (::chdir(c.folder.c_str()) != 0) {
+        return stop_for_file(c.w, "プログラムフォルダ「" + c.folder + "」に移れません。");
+    }
+    return StartResult::ready;
+}
+
+StartResult read_version_text(StartContext& c) {
     try {
-        w.data.sys_ver = read_version(folder);
+        c.w.data.sys_ver = read_version(c.folder);
     } catch (const DataError& e) {
-        return stop_for_file(w, e.what());
+        return stop_for_file(c.w, e.what());
     }
+    return StartResult::ready;
+}
 
-    // 4, 5. The splash, painted at once and gone again.
+// The splash, painted at once and gone again.
+StartResult flash_splash(StartContext& c) {
+    MainWindow& w = c.w;
     w.splash = std::make_unique<SplashScreen>(kAppTitle, w.data.sys_ver);
     if (w.services.windows != nullptr) w.services.windows->show_modeless(w.splash->form);
     w.splash->form.unload();
+    return StartResult::ready;
+}
 
-    // 6. 800 x 600 pixels, centred on the screen.
+// 800 x 600 pixels, centred on the screen.
+StartResult centre_window(StartContext& c) {
+    MainWindow& w = c.w;
     auto [screen_w, screen_h] = w.services.windows != nullptr
                                     ? w.services.windows->screen_size()
                                     : std::pair<int, int>{kMainWidthPixels, kMainHeightPixels};
@@ -96,43 +119,75 @@ StartResult Form_Load(MainWindow& w, InstanceLock& lock, const std::string& fold
     w.form.set_rect(ui::Rect{left * ui::kTwipsPerPixel, top * ui::kTwipsPerPixel,
                              kMainWidthPixels * ui::kTwipsPerPixel,
                              kMainHeightPixels * ui::kTwipsPerPixel});
+    return StartResult::ready;
+}
 
-    // 7, 8. The recent files, and the dialogs' folder from the most recent
-    // one (empty while item 1 keeps its initial caption).
-    w.recent_files().GetRecentFiles();
-    w.data.dlg_dir = folder_of(w.mnuRecentFile[1]->caption());
+// The recent files, and the dialogs' folder from the most recent one (empty
+// while item 1 keeps its initial caption).
+StartResult restore_recent_files(StartContext& c) {
+    c.w.recent_files().GetRecentFiles();
+    c.w.data.dlg_dir = folder_of(c.w.mnuRecentFile[1]->caption());
+    return StartResult::ready;
+}
 
-    // 9 to 11. Untitled, every screen placed hidden and disabled.
-    w.data.data_name = kUntitled;
-    w.place_screens();
-    w.set_caption(std::string(kCaptionPrefix) + kUntitled);
+// Untitled, every screen placed hidden and disabled.
+StartResult place_untitled_screens(StartContext& c) {
+    c.w.data.data_name = kUntitled;
+    c.w.place_screens();
+    c.w.set_caption(std::string(kCaptionPrefix) + kUntitled);
+    return StartResult::ready;
+}
 
-    // 12. The sheet-pile catalogues.
-    if (w.commands.read_yaita) w.commands.read_yaita();
+StartResult read_pile_catalogues(StartContext& c) {
+    if (c.w.commands.read_yaita) c.w.commands.read_yaita();
+    return StartResult::ready;
+}
 
-    // 13. The customisation values.
+StartResult read_customisation(StartContext& c) {
     try {
-        w.data.custom_tbl = read_custom_file(folder);
+        c.w.data.custom_tbl = read_custom_file(c.folder);
     } catch (const DataError& e) {
-        return stop_for_file(w, e.what());
+        return stop_for_file(c.w, e.what());
     }
+    return StartResult::ready;
+}
 
-    // 14. Work files of an earlier run of the front end.
+// Work files of an earlier run of the front end.
+StartResult delete_old_work_files(StartContext& c) {
     for (const char* name : {kCalFileName, kOrgFileName, kLastRunFileName}) {
         std::error_code error;
-        std::filesystem::remove(join_path(folder, name), error);
+        std::filesystem::remove(join_path(c.folder, name), error);
     }
+    return StartResult::ready;
+}
 
-    // 15. New. The template is tried first: without it New would leave the
-    // window with no project in it.
+// New. The template is tried first: without it New would leave the window
+// with no project in it.
+StartResult start_new_project(StartContext& c) {
     try {
-        DesignData probe = w.data;
-        read_data_file(probe, join_path(folder, kTemplateProjectName));
+        DesignData probe = c.w.data;
+        read_data_file(probe, join_path(c.folder, kTemplateProjectName));
     } catch (const DataError& e) {
-        return stop_for_file(w, e.what());
+        return stop_for_file(c.w, e.what());
     }
-    w.file_commands().file_new();
+    c.w.file_commands().file_new();
+    return StartResult::ready;
+}
 
+// The start-up steps in their fixed order.
+constexpr StartStep kStartSteps[] = {
+    hold_single_instance, enter_program_folder,  read_version_text,      flash_splash,
+    centre_window,        restore_recent_files,  place_untitled_screens, read_pile_catalogues,
+    read_customisation,   delete_old_work_files, start_new_project,
+};
+
+} // namespace
+
+StartResult Form_Load(MainWindow& w, InstanceLock& lock, const std::string& folder) {
+    StartContext context{w, lock, folder};
+    for (StartStep step : kStartSteps) {
+        if (StartResult result = step(context); result != StartResult::ready) return result;
+    }
     w.form.on_query_unload = [&w](bool& cancel) { Form_QueryUnload(w, cancel); };
     return StartResult::ready;
 }
