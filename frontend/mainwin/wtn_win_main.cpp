@@ -1,5 +1,6 @@
 // WTN_WIN: the windowed front end.
 #include "form_window.h"
+#include "install_screens.h"
 #include "main_window.h"
 #include "qt_services.h"
 #include "startup.h"
@@ -30,9 +31,9 @@ int main(int argc, char** argv) {
 
     wtn::DesignData data;
     wtn::mainwin::MainWindow window(data, services, settings);
-    // The screens and commands built elsewhere add their controls to the
-    // page frames and set window.screens and window.commands here, before the
-    // view builds the widgets.
+    // The screens and commands built elsewhere, before the view builds the
+    // widgets.
+    wtn::mainwin::install_screens(window);
 
     wtn::qt::MainWindowView view(window.form, &window.Toolbar1, &window.stv_gm);
 

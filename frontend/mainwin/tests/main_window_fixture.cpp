@@ -1,6 +1,7 @@
 #include "main_window_fixture.h"
 
 #include "custom_file.h"
+#include "install_screens.h"
 #include "text_file.h"
 
 #include <filesystem>
@@ -24,11 +25,17 @@ MainWindowFixture::MainWindowFixture() {
     services.help = &help;
     services.windows = &windows;
     window = std::make_unique<MainWindow>(data, services, settings);
+    install_screens(*window);
     for (int i = 0; i < kScreenCount; ++i) {
-        window->screens[i].load = [this, i] { screen_log.push_back("load " + std::to_string(i)); };
+        ScreenProcs& procs = window->screens[i];
+        procs.load = [this, i, load = procs.load] {
+            screen_log.push_back("load " + std::to_string(i));
+            if (load) load();
+        };
         if (i == kSchematicScreen) continue;
-        window->screens[i].store = [this, i] {
+        procs.store = [this, i, store = procs.store] {
             screen_log.push_back("store " + std::to_string(i));
+            if (store) store();
         };
     }
 }

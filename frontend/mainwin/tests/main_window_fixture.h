@@ -1,5 +1,7 @@
 // A main window in a fresh program folder with the installed data, a version
-// file and a customisation file, driven through stand-in services.
+// file and a customisation file, driven through stand-in services, with every
+// screen installed as the program installs it (install_screens). Screen
+// folders' tests link the library mainwin_test_fixture and build one.
 #pragma once
 
 #include "fake_services.h"
@@ -28,7 +30,8 @@ struct MainWindowFixture {
     DesignData data;
     std::unique_ptr<MainWindow> window;
     InstanceLock lock;
-    // Loads and stores of the screens, "load 3" / "store 3", in order.
+    // Loads and stores of the screens, "load 3" / "store 3", in order; each is
+    // logged before the installed procedure runs.
     std::vector<std::string> screen_log;
 
     StartResult start();

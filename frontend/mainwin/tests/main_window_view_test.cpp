@@ -2,7 +2,7 @@
 // the window for a person to look at.
 #include "about_box.h"
 #include "form_window.h"
-#include "main_window_fixture.h"
+#include "main_window_view_fixture.h"
 
 #include <QAction>
 #include <QDir>
@@ -18,11 +18,9 @@ namespace wtn::mainwin::test {
 namespace {
 
 TEST(MainWindowView, ShowsTheMenusToolbarAndScreenZeroAndSavesAPicture) {
-    MainWindowFixture f;
-    ASSERT_EQ(f.start(), StartResult::ready);
-    qt::MainWindowView view(f.window->form, &f.window->Toolbar1, &f.window->stv_gm);
-    view.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    MainWindowViewFixture f;
+    ASSERT_NE(f.start_and_show(), nullptr);
+    qt::MainWindowView& view = *f.view;
     f.window->stv_gm.set_panel_text(1, "ステータス");
 
     EXPECT_EQ(view.windowTitle(), QString::fromUtf8("Tosvane２ - 無題"));
@@ -63,9 +61,7 @@ TEST(MainWindowView, ShowsTheMenusToolbarAndScreenZeroAndSavesAPicture) {
     EXPECT_TRUE(view.findChild<QTabWidget*>("tab_gm(3)")->isVisible());
     view.findChild<QAction*>("inp_menu(0)")->trigger();
 
-    QDir().mkpath(WTN_SCREENSHOT_DIR);
-    QString path = QStringLiteral(WTN_SCREENSHOT_DIR) + "/WTN_WIN_main_window.png";
-    EXPECT_TRUE(view.grab().save(path));
+    EXPECT_TRUE(save_screenshot(view, "WTN_WIN_main_window"));
 }
 
 TEST(MainWindowView, RecentFilesShowTheirPathsAsWritten) {
