@@ -55,9 +55,32 @@ std::string folder_of(const std::string& path) {
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
-FileCommands::FileCommands(DesignData& data, Dialogs& dialogs, MainWindowScreens& screens,
-                           RecentFiles& recent)
-    : data_(data), dialogs_(dialogs), screens_(screens), recent_(recent) {}
+FileCommands::FileCommands(DesignData& data, MessageBoxes& boxes, FileDialogs& files,
+                           MainWindowScreens& screens, RecentFiles& recent)
+    : data_(data), boxes_(boxes), files_(files), screens_(screens), recent_(recent) {}
+
+BoxAnswer FileCommands::ask(const std::string& title, const std::string& text, BoxIcon icon,
+                            BoxAnswer default_button) {
+    MessageRequest request;
+    request.title = title;
+    request.text = text;
+    request.icon = icon;
+    request.buttons = BoxButtons::YesNoCancel;
+    request.default_button = default_button;
+    const BoxAnswer answer = boxes_.show(request);
+    // Closing the box counts as Cancel.
+    return answer == BoxAnswer::Yes || answer == BoxAnswer::No ? answer : BoxAnswer::Cancel;
+}
+
+void FileCommands::tell(const std::string& text) {
+    MessageRequest request;
+    request.title = kAppTitle;
+    request.text = text;
+    request.icon = BoxIcon::Information;
+    request.buttons = BoxButtons::Ok;
+    request.default_button = BoxAnswer::Ok;
+    boxes_.show(request);
+}
 
 bool FileCommands::write_work_cal_file(const std::string& name) {
     return write_cal_or_tell(data_, name);
@@ -68,7 +91,7 @@ bool FileCommands::write_cal_or_tell(DesignData& data, const std::string& name) 
         write_cal_file(data, join_path(data.work_dir, name));
         return true;
     } catch (const DataError& e) {
-        dialogs_.tell(std::string(kCalWriteFailedMessage) + "\n" + e.what());
+        tell(std::string(kCalWriteFailedMessage) + "\n" + e.what());
         return false;
     }
 }
@@ -84,21 +107,15 @@ bool FileCommands::save_question(SaveQuestionKind kind) {
                                : kDatChanged;
     if (result == kDatEqual) return true;
     if (result == kDatOnlyAdopted && kind == SaveQuestionKind::run) return true;
-    Question question;
-    question.title = kSaveQuestionTitle;
-    question.icon = BoxIcon::information;
-    question.default_button = Answer::no;
-    if (result == kDatOnlyAdopted)
-        question.text = kAdoptedChangedQuestion;
-    else
-        question.text =
-            kind == SaveQuestionKind::new_or_open ? kUnsavedQuestion : kConditionsChangedQuestion;
-    switch (dialogs_.ask(question)) {
-    case Answer::yes:
+    const char* text = result == kDatOnlyAdopted               ? kAdoptedChangedQuestion
+                       : kind == SaveQuestionKind::new_or_open ? kUnsavedQuestion
+                                                               : kConditionsChangedQuestion;
+    switch (ask(kSaveQuestionTitle, text, BoxIcon::Information, BoxAnswer::No)) {
+    case BoxAnswer::Yes:
         return file_save();
-    case Answer::no:
+    case BoxAnswer::No:
         return true;
-    case Answer::cancel:
+    default:
         break;
     }
     return false;
@@ -129,7 +146,7 @@ void FileCommands::file_new() {
     try {
         read_data_file(loaded, template_path);
     } catch (const DataError& e) {
-        dialogs_.tell(std::string("ひな形のプロジェクトファイルが読み込めません。\n") + e.what());
+        tell(std::string("ひな形のプロジェクトファイルが読み込めません。\n") + e.what());
         return;
     }
     delete_old_results();
@@ -144,12 +161,12 @@ void FileCommands::file_new() {
 
 void FileCommands::file_open() {
     if (!save_question(SaveQuestionKind::new_or_open)) return;
-    FileDialogRequest request;
+    FileRequest request;
     request.initial_dir = data_.dlg_dir;
-    request.initial_name = data_.data_name;
+    request.file_name = data_.data_name;
     request.filter = kOpenFilter;
     request.default_ext = kOpenDefaultExt;
-    const auto chosen = dialogs_.choose_file_to_open(request);
+    const auto chosen = files_.choose(request);
     if (!chosen) return;
     open_path(*chosen, false);
 }
@@ -166,8 +183,7 @@ bool FileCommands::open_path(const std::string& chosen, bool from_recent) {
         // Nothing is read, as for any other ending; the user is told why
         // instead of seeing the command do nothing (a recent file saved
         // under another ending would otherwise never open, without a word).
-        dialogs_.tell("「" + path +
-                      "」はプロジェクトファイル（.tn2、.wtn、.cal）ではないため開けません。");
+        tell("「" + path + "」はプロジェクトファイル（.tn2、.wtn、.cal）ではないため開けません。");
         return false;
     }
     DesignData loaded = data_;
@@ -180,7 +196,7 @@ bool FileCommands::open_path(const std::string& chosen, bool from_recent) {
             read_data_file(loaded, path);
         }
     } catch (const DataError& e) {
-        dialogs_.tell(std::string(kImportFailedMessage) + "\n" + e.what());
+        tell(std::string(kImportFailedMessage) + "\n" + e.what());
         return false;
     }
     const bool older = loaded.data_ver == kVersion100 || loaded.data_ver == kVersion101;
@@ -192,7 +208,7 @@ bool FileCommands::open_path(const std::string& chosen, bool from_recent) {
         try {
             conv_si_unit(converted, scope);
         } catch (const DataError& e) {
-            dialogs_.tell(std::string(kImportFailedMessage) + "\n" + e.what());
+            tell(std::string(kImportFailedMessage) + "\n" + e.what());
             return false;
         }
     }
@@ -221,7 +237,7 @@ bool FileCommands::file_save() {
     try {
         write_data_file(data_, data_.file_name);
     } catch (const DataError& e) {
-        dialogs_.tell(std::string("プロジェクトファイルを保存できませんでした。\n") + e.what());
+        tell(std::string("プロジェクトファイルを保存できませんでした。\n") + e.what());
         return false;
     }
     write_work_cal_file(kOrgFileName);
@@ -230,32 +246,30 @@ bool FileCommands::file_save() {
 
 bool FileCommands::file_save_as() {
     screens_.store_shown_screen();
-    FileDialogRequest request;
+    FileRequest request;
+    request.save = true;
     request.initial_dir = data_.dlg_dir;
-    request.initial_name = data_.data_name + kProjectExt;
+    request.file_name = data_.data_name + kProjectExt;
     request.filter = kSaveFilter;
     request.default_ext = kProjectExt;
     std::string path;
     for (;;) {
-        const auto chosen = dialogs_.choose_file_to_save(request);
+        const auto chosen = files_.choose(request);
         if (!chosen) return false;
         path = *chosen;
         if (!file_exists(path)) break;
-        Question question;
-        question.title = kSaveAsTitle;
-        question.text = "既存の " + file_part(path) + " に上書きしますか？";
-        question.icon = BoxIcon::exclamation;
-        question.default_button = Answer::yes;
-        const Answer answer = dialogs_.ask(question);
-        if (answer == Answer::yes) break;
-        if (answer == Answer::cancel) return false;
+        const BoxAnswer answer =
+            ask(kSaveAsTitle, "既存の " + file_part(path) + " に上書きしますか？",
+                BoxIcon::Exclamation, BoxAnswer::Yes);
+        if (answer == BoxAnswer::Yes) break;
+        if (answer == BoxAnswer::Cancel) return false;
         request.initial_dir = folder_of(path);
-        request.initial_name = file_part(path);
+        request.file_name = file_part(path);
     }
     try {
         write_data_file(data_, path);
     } catch (const DataError& e) {
-        dialogs_.tell(std::string("プロジェクトファイルを保存できませんでした。\n") + e.what());
+        tell(std::string("プロジェクトファイルを保存できませんでした。\n") + e.what());
         return false;
     }
     name_project(path);

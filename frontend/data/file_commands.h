@@ -39,8 +39,8 @@ enum class SaveQuestionKind {
 
 class FileCommands {
   public:
-    FileCommands(DesignData& data, Dialogs& dialogs, MainWindowScreens& screens,
-                 RecentFiles& recent);
+    FileCommands(DesignData& data, MessageBoxes& boxes, FileDialogs& files,
+                 MainWindowScreens& screens, RecentFiles& recent);
 
     // New: the template project, untitled. The save question first when a
     // snapshot exists.
@@ -66,14 +66,21 @@ class FileCommands {
     // false after the writer's message.
     bool write_work_cal_file(const std::string& name);
 
+    // An OK box with the information icon and the application's title.
+    void tell(const std::string& text);
+
   private:
+    // A Yes / No / Cancel question; closing the box answers Cancel.
+    BoxAnswer ask(const std::string& title, const std::string& text, BoxIcon icon,
+                  BoxAnswer default_button);
     bool write_cal_or_tell(DesignData& data, const std::string& name);
     bool open_path(const std::string& path, bool from_recent);
     void name_project(const std::string& path);
     void delete_old_results();
 
     DesignData& data_;
-    Dialogs& dialogs_;
+    MessageBoxes& boxes_;
+    FileDialogs& files_;
     MainWindowScreens& screens_;
     RecentFiles& recent_;
 };

@@ -1,8 +1,11 @@
-// The small services the file commands need of the window toolkit. The Qt
-// front end implements them with real boxes, dialogs, screens and settings;
-// tests implement them with fakes. No toolkit header is needed here.
+// The platform services the front end uses: message boxes, file dialogs,
+// starting programs, help, the per-user settings store, and what the file
+// commands need of the main window. The Qt view implements them for the
+// running program; tests use the stand-ins of qtview_fakes. Texts are UTF-8.
+// No toolkit header is needed here, so the data layer uses them too.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <utility>
@@ -10,36 +13,75 @@
 
 namespace wtn {
 
-enum class Answer { yes, no, cancel };
-enum class BoxIcon { information, exclamation };
+// The title of the application's own boxes.
+inline constexpr const char* kAppTitle = "Tosvane２";
 
-// A Yes / No / Cancel question.
-struct Question {
+enum class BoxIcon { None, Information, Exclamation, Critical, Question };
+enum class BoxButtons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class BoxAnswer { Ok, Cancel, Yes, No };
+
+struct MessageRequest {
     std::string title;
-    std::string text; // lines separated by "\n"
-    BoxIcon icon = BoxIcon::information;
-    Answer default_button = Answer::no;
+    std::string text; // line breaks as "\n"
+    BoxIcon icon = BoxIcon::None;
+    BoxButtons buttons = BoxButtons::Ok;
+    BoxAnswer default_button = BoxAnswer::Ok;
 };
 
-// A file dialog. filter uses the form "Caption (*.tn2)|*.tn2|Caption (*.wtn)|*.wtn".
-// The save dialog must not ask about overwriting by itself: the Save As
-// command asks its own question.
-struct FileDialogRequest {
-    std::string initial_dir;  // folder, with or without the trailing "/"
-    std::string initial_name; // file name proposed in the dialog
-    std::string filter;
-    std::string default_ext; // added to a name typed without an extension, e.g. ".tn2"
-};
-
-class Dialogs {
+class MessageBoxes {
   public:
-    virtual ~Dialogs() = default;
-    virtual Answer ask(const Question& question) = 0;
-    // An OK box with the information icon and the application's title.
-    virtual void tell(const std::string& text) = 0;
-    // The chosen path, or nothing when the dialog was cancelled.
-    virtual std::optional<std::string> choose_file_to_open(const FileDialogRequest& request) = 0;
-    virtual std::optional<std::string> choose_file_to_save(const FileDialogRequest& request) = 0;
+    virtual ~MessageBoxes() = default;
+    // Shows a modal box and returns the button pressed; closing the box
+    // counts as Cancel when there is one, else as the default button.
+    virtual BoxAnswer show(const MessageRequest& request) = 0;
+};
+
+// A file dialog. The save dialog does not ask about overwriting by itself:
+// the Save As command asks its own question.
+struct FileRequest {
+    bool save = false;
+    std::string title;
+    std::string initial_dir; // folder, with or without the trailing "/"
+    std::string file_name;
+    // Pairs of description and pattern separated by "|":
+    // "Projects (*.tn2)|*.tn2|Old (*.wtn)|*.wtn".
+    std::string filter;
+    // Added to a typed name without an extension (".tn2").
+    std::string default_ext;
+};
+
+class FileDialogs {
+  public:
+    virtual ~FileDialogs() = default;
+    // The chosen path, or nothing when the user cancelled.
+    virtual std::optional<std::string> choose(const FileRequest& request) = 0;
+};
+
+struct ProcessRequest {
+    std::string program; // absolute path
+    std::vector<std::string> args;
+    std::string work_dir;
+    std::vector<std::pair<std::string, std::string>> env; // added to the environment
+};
+
+class ProcessRunner {
+  public:
+    virtual ~ProcessRunner() = default;
+    // Starts the program and waits for its end while the windows stay
+    // responsive. Every line the program writes on standard output goes to
+    // on_line; a returned text is written back to its standard input as one
+    // line. Returns the exit code, or -1 when the program could not be
+    // started or did not end normally.
+    virtual int run_and_wait(
+        const ProcessRequest& request,
+        const std::function<std::optional<std::string>(const std::string& line)>& on_line) = 0;
+};
+
+class HelpViewer {
+  public:
+    virtual ~HelpViewer() = default;
+    // Opens the help file at its contents.
+    virtual void show_contents(const std::string& help_file) = 0;
 };
 
 // What the file commands need of the main window and its screens.

@@ -48,9 +48,9 @@ MainWindow::MainWindow(DesignData& data_in, const ui::Services& services_in,
     build_menus();
     build_toolbar();
     build_screens();
-    dialogs_ = std::make_unique<ToolkitDialogs>(*services.boxes, *services.files, kAppTitle);
     recent_ = std::make_unique<RecentFiles>(settings, *this);
-    file_commands_ = std::make_unique<FileCommands>(data, *dialogs_, *this, *recent_);
+    file_commands_ =
+        std::make_unique<FileCommands>(data, *services.boxes, *services.files, *this, *recent_);
 }
 
 MainWindow::~MainWindow() = default;
@@ -256,7 +256,7 @@ void MainWindow::edit_option_Click() {
     try {
         write_custom_file(data.custom_tbl, data.work_dir);
     } catch (const DataError& e) {
-        dialogs_->tell(e.what());
+        file_commands_->tell(e.what());
     }
 }
 

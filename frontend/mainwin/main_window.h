@@ -14,7 +14,6 @@
 #include "front_end_services.h"
 #include "recent_files.h"
 #include "services.h"
-#include "toolkit_dialogs.h"
 
 #include <array>
 #include <functional>
@@ -24,7 +23,6 @@
 
 namespace wtn::mainwin {
 
-inline constexpr const char* kAppTitle = "Tosvane２";
 inline constexpr int kScreenCount = 8;
 inline constexpr int kSchematicScreen = 7;
 // Screens 0 to 5 have one frame per page (fra_sgm1 to fra_sgm6).
@@ -114,8 +112,6 @@ class MainWindow : public MainWindowScreens {
     std::unique_ptr<SplashScreen> splash;
 
     RecentFiles& recent_files() { return *recent_; }
-    // Questions, notes and file dialogs for the commands of the main window.
-    Dialogs& dialogs() { return *dialogs_; }
     FileCommands& file_commands() { return *file_commands_; }
 
     // Screen switcher: stores the screen left, loads and shows screen index.
@@ -151,7 +147,6 @@ class MainWindow : public MainWindowScreens {
         if (f) f();
     }
 
-    std::unique_ptr<ToolkitDialogs> dialogs_;
     std::unique_ptr<RecentFiles> recent_;
     std::unique_ptr<FileCommands> file_commands_;
 };

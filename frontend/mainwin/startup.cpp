@@ -16,13 +16,13 @@
 namespace wtn::mainwin {
 namespace {
 
-ui::MessageRequest ok_box(std::string title, std::string text, ui::BoxIcon icon) {
-    ui::MessageRequest request;
+wtn::MessageRequest ok_box(std::string title, std::string text, wtn::BoxIcon icon) {
+    wtn::MessageRequest request;
     request.title = std::move(title);
     request.text = std::move(text);
     request.icon = icon;
-    request.buttons = ui::BoxButtons::Ok;
-    request.default_button = ui::BoxAnswer::Ok;
+    request.buttons = wtn::BoxButtons::Ok;
+    request.default_button = wtn::BoxAnswer::Ok;
     return request;
 }
 
@@ -30,7 +30,7 @@ ui::MessageRequest ok_box(std::string title, std::string text, ui::BoxIcon icon)
 // and start-up stops before the window is half built.
 StartResult stop_for_file(MainWindow& w, const std::string& detail) {
     w.services.boxes->show(
-        ok_box(kAppTitle, detail + "\n起動を中止します。", ui::BoxIcon::Critical));
+        ok_box(kAppTitle, detail + "\n起動を中止します。", wtn::BoxIcon::Critical));
     return StartResult::missing_file;
 }
 
@@ -77,7 +77,7 @@ StartResult hold_single_instance(StartContext& c) {
                                       "」に作業ファイルを作成できません。");
     }
     c.w.services.boxes->show(
-        ok_box(kLoadErrorTitle, kAlreadyRunningMessage, ui::BoxIcon::Critical));
+        ok_box(kLoadErrorTitle, kAlreadyRunningMessage, wtn::BoxIcon::Critical));
     return StartResult::second_instance;
 }
 

@@ -1,16 +1,48 @@
 #include "fake_services.h"
 
+#include <gtest/gtest.h>
+
 namespace wtn::fake {
 
-ui::BoxAnswer MessageBoxes::show(const ui::MessageRequest& request) {
+wtn::BoxAnswer MessageBoxes::show(const wtn::MessageRequest& request) {
     shown.push_back(request);
-    if (answers.empty()) return request.default_button;
-    ui::BoxAnswer answer = answers.front();
+    // A note has nothing to choose: it takes no scripted answer.
+    if (request.buttons == wtn::BoxButtons::Ok) return wtn::BoxAnswer::Ok;
+    if (answers.empty()) {
+        ADD_FAILURE() << "a question no test answer was scripted for: \"" << request.title << "\" "
+                      << request.text;
+        return request.default_button;
+    }
+    wtn::BoxAnswer answer = answers.front();
     answers.pop_front();
     return answer;
 }
 
-std::optional<std::string> FileDialogs::choose(const ui::FileRequest& request) {
+std::vector<std::string> MessageBoxes::notes() const {
+    std::vector<std::string> texts;
+    for (const auto& box : shown) {
+        if (box.buttons == wtn::BoxButtons::Ok) texts.push_back(box.text);
+    }
+    return texts;
+}
+
+std::vector<wtn::MessageRequest> MessageBoxes::questions() const {
+    std::vector<wtn::MessageRequest> asked;
+    for (const auto& box : shown) {
+        if (box.buttons != wtn::BoxButtons::Ok) asked.push_back(box);
+    }
+    return asked;
+}
+
+std::vector<wtn::FileRequest> FileDialogs::saves() const {
+    std::vector<wtn::FileRequest> requests;
+    for (const auto& request : asked) {
+        if (request.save) requests.push_back(request);
+    }
+    return requests;
+}
+
+std::optional<std::string> FileDialogs::choose(const wtn::FileRequest& request) {
     asked.push_back(request);
     if (paths.empty()) return std::nullopt;
     std::string path = paths.front();
@@ -43,7 +75,7 @@ std::vector<std::pair<std::string, std::string>> SettingsStore::all(const std::s
 }
 
 int ProcessRunner::run_and_wait(
-    const ui::ProcessRequest& request,
+    const wtn::ProcessRequest& request,
     const std::function<std::optional<std::string>(const std::string& line)>& on_line) {
     started.push_back(request);
     for (const std::string& line : output[request.program]) {

@@ -1,5 +1,6 @@
 // Stand-ins for the platform services in tests: they answer from a script
-// and record what was asked. No Qt.
+// and record what was asked. No Qt. The one set of fakes for every front-end
+// test (library qtview_fakes).
 #pragma once
 
 #include "form.h"
@@ -14,21 +15,31 @@
 
 namespace wtn::fake {
 
-// Answers boxes from a queue; with the queue empty, the default button.
-class MessageBoxes : public ui::MessageBoxes {
+// Answers questions (boxes with a choice of buttons) from a queue; a
+// question asked with the queue empty fails the running test with its text
+// and answers its default button. A box with OK alone (a note) takes no
+// answer from the queue.
+class MessageBoxes : public wtn::MessageBoxes {
   public:
-    ui::BoxAnswer show(const ui::MessageRequest& request) override;
-    std::deque<ui::BoxAnswer> answers;
-    std::vector<ui::MessageRequest> shown;
+    wtn::BoxAnswer show(const wtn::MessageRequest& request) override;
+    std::deque<wtn::BoxAnswer> answers;
+    std::vector<wtn::MessageRequest> shown;
+
+    // Texts of the boxes shown with OK alone, and of the questions, in order.
+    std::vector<std::string> notes() const;
+    std::vector<wtn::MessageRequest> questions() const;
 };
 
-// Chooses from a queue of paths; nothing (cancel) when the queue is empty or
-// holds an empty path.
-class FileDialogs : public ui::FileDialogs {
+// Chooses from a queue of paths, open and save dialogs alike; nothing
+// (cancel) when the queue is empty or holds an empty path.
+class FileDialogs : public wtn::FileDialogs {
   public:
-    std::optional<std::string> choose(const ui::FileRequest& request) override;
+    std::optional<std::string> choose(const wtn::FileRequest& request) override;
     std::deque<std::string> paths;
-    std::vector<ui::FileRequest> asked;
+    std::vector<wtn::FileRequest> asked;
+
+    // The save dialogs among those asked.
+    std::vector<wtn::FileRequest> saves() const;
 };
 
 class SettingsStore : public wtn::SettingsStore {
@@ -43,18 +54,18 @@ class SettingsStore : public wtn::SettingsStore {
 
 // Programs end with the exit code given for their path (0 when none), after
 // feeding their scripted output lines.
-class ProcessRunner : public ui::ProcessRunner {
+class ProcessRunner : public wtn::ProcessRunner {
   public:
     int run_and_wait(
-        const ui::ProcessRequest& request,
+        const wtn::ProcessRequest& request,
         const std::function<std::optional<std::string>(const std::string& line)>& on_line) override;
     std::map<std::string, int> exit_codes;
     std::map<std::string, std::vector<std::string>> output;
-    std::vector<ui::ProcessRequest> started;
+    std::vector<wtn::ProcessRequest> started;
     std::vector<std::string> answers; // what on_line gave back
 };
 
-class HelpViewer : public ui::HelpViewer {
+class HelpViewer : public wtn::HelpViewer {
   public:
     void show_contents(const std::string& help_file) override { opened.push_back(help_file); }
     std::vector<std::string> opened;

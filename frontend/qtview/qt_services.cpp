@@ -20,45 +20,45 @@
 namespace wtn::qt {
 namespace {
 
-QMessageBox::StandardButton to_button(ui::BoxAnswer answer) {
+QMessageBox::StandardButton to_button(wtn::BoxAnswer answer) {
     switch (answer) {
-    case ui::BoxAnswer::Ok:
+    case wtn::BoxAnswer::Ok:
         return QMessageBox::Ok;
-    case ui::BoxAnswer::Cancel:
+    case wtn::BoxAnswer::Cancel:
         return QMessageBox::Cancel;
-    case ui::BoxAnswer::Yes:
+    case wtn::BoxAnswer::Yes:
         return QMessageBox::Yes;
-    case ui::BoxAnswer::No:
+    case wtn::BoxAnswer::No:
         return QMessageBox::No;
     }
     return QMessageBox::Ok;
 }
 
-QMessageBox::Icon to_icon(ui::BoxIcon icon) {
+QMessageBox::Icon to_icon(wtn::BoxIcon icon) {
     switch (icon) {
-    case ui::BoxIcon::Information:
+    case wtn::BoxIcon::Information:
         return QMessageBox::Information;
-    case ui::BoxIcon::Exclamation:
+    case wtn::BoxIcon::Exclamation:
         return QMessageBox::Warning;
-    case ui::BoxIcon::Critical:
+    case wtn::BoxIcon::Critical:
         return QMessageBox::Critical;
-    case ui::BoxIcon::Question:
+    case wtn::BoxIcon::Question:
         return QMessageBox::Question;
-    case ui::BoxIcon::None:
+    case wtn::BoxIcon::None:
         break;
     }
     return QMessageBox::NoIcon;
 }
 
-QMessageBox::StandardButtons to_buttons(ui::BoxButtons buttons) {
+QMessageBox::StandardButtons to_buttons(wtn::BoxButtons buttons) {
     switch (buttons) {
-    case ui::BoxButtons::Ok:
+    case wtn::BoxButtons::Ok:
         return QMessageBox::Ok;
-    case ui::BoxButtons::OkCancel:
+    case wtn::BoxButtons::OkCancel:
         return QMessageBox::Ok | QMessageBox::Cancel;
-    case ui::BoxButtons::YesNo:
+    case wtn::BoxButtons::YesNo:
         return QMessageBox::Yes | QMessageBox::No;
-    case ui::BoxButtons::YesNoCancel:
+    case wtn::BoxButtons::YesNoCancel:
         return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
     }
     return QMessageBox::Ok;
@@ -89,26 +89,26 @@ QString read_help_text(const QByteArray& bytes) {
 
 } // namespace
 
-ui::BoxAnswer QtMessageBoxes::show(const ui::MessageRequest& request) {
+wtn::BoxAnswer QtMessageBoxes::show(const wtn::MessageRequest& request) {
     QMessageBox box(to_icon(request.icon), to_qt(request.title), to_qt(request.text),
                     to_buttons(request.buttons), owner_);
     box.setDefaultButton(to_button(request.default_button));
     switch (box.exec()) {
     case QMessageBox::Yes:
-        return ui::BoxAnswer::Yes;
+        return wtn::BoxAnswer::Yes;
     case QMessageBox::No:
-        return ui::BoxAnswer::No;
+        return wtn::BoxAnswer::No;
     case QMessageBox::Cancel:
-        return ui::BoxAnswer::Cancel;
+        return wtn::BoxAnswer::Cancel;
     case QMessageBox::Ok:
-        return ui::BoxAnswer::Ok;
+        return wtn::BoxAnswer::Ok;
     default:
         break;
     }
-    return request.buttons == ui::BoxButtons::YesNo ? ui::BoxAnswer::No : ui::BoxAnswer::Cancel;
+    return request.buttons == wtn::BoxButtons::YesNo ? wtn::BoxAnswer::No : wtn::BoxAnswer::Cancel;
 }
 
-std::optional<std::string> QtFileDialogs::choose(const ui::FileRequest& request) {
+std::optional<std::string> QtFileDialogs::choose(const wtn::FileRequest& request) {
     QFileDialog dialog(owner_, to_qt(request.title), to_qt(request.initial_dir));
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
@@ -156,7 +156,7 @@ std::vector<std::pair<std::string, std::string>> QtSettingsStore::all(const std:
 }
 
 int QtProcessRunner::run_and_wait(
-    const ui::ProcessRequest& request,
+    const wtn::ProcessRequest& request,
     const std::function<std::optional<std::string>(const std::string& line)>& on_line) {
     QProcess process;
     process.setProgram(to_qt(request.program));
@@ -215,10 +215,10 @@ QtHelpViewer::~QtHelpViewer() {
 void QtHelpViewer::show_contents(const std::string& help_file) {
     QFile file(to_qt(help_file));
     if (!file.open(QIODevice::ReadOnly)) {
-        ui::MessageRequest request;
+        wtn::MessageRequest request;
         request.title = "ヘルプ";
         request.text = "ヘルプファイル " + help_file + " が開けません。";
-        request.icon = ui::BoxIcon::Exclamation;
+        request.icon = wtn::BoxIcon::Exclamation;
         boxes_.show(request);
         return;
     }

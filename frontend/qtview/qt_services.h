@@ -14,10 +14,10 @@ class QWidget;
 namespace wtn::qt {
 
 // Message boxes with the requested title, icon, buttons and default button.
-class QtMessageBoxes : public ui::MessageBoxes {
+class QtMessageBoxes : public wtn::MessageBoxes {
   public:
     void set_owner(QWidget* owner) { owner_ = owner; }
-    ui::BoxAnswer show(const ui::MessageRequest& request) override;
+    wtn::BoxAnswer show(const wtn::MessageRequest& request) override;
 
   private:
     QWidget* owner_ = nullptr;
@@ -25,10 +25,10 @@ class QtMessageBoxes : public ui::MessageBoxes {
 
 // Qt's own (non-native) file dialog, so it looks and behaves the same on every
 // desktop. The save dialog never asks about overwriting: the caller does.
-class QtFileDialogs : public ui::FileDialogs {
+class QtFileDialogs : public wtn::FileDialogs {
   public:
     void set_owner(QWidget* owner) { owner_ = owner; }
-    std::optional<std::string> choose(const ui::FileRequest& request) override;
+    std::optional<std::string> choose(const wtn::FileRequest& request) override;
 
   private:
     QWidget* owner_ = nullptr;
@@ -51,23 +51,23 @@ class QtSettingsStore : public SettingsStore {
     std::unique_ptr<QSettings> settings_;
 };
 
-class QtProcessRunner : public ui::ProcessRunner {
+class QtProcessRunner : public wtn::ProcessRunner {
   public:
     int run_and_wait(
-        const ui::ProcessRequest& request,
+        const wtn::ProcessRequest& request,
         const std::function<std::optional<std::string>(const std::string& line)>& on_line) override;
 };
 
 // Shows an HTML help file in a window of its own.
-class QtHelpViewer : public ui::HelpViewer {
+class QtHelpViewer : public wtn::HelpViewer {
   public:
-    explicit QtHelpViewer(ui::MessageBoxes& boxes) : boxes_(boxes) {}
+    explicit QtHelpViewer(wtn::MessageBoxes& boxes) : boxes_(boxes) {}
     ~QtHelpViewer() override;
     void set_owner(QWidget* owner) { owner_ = owner; }
     void show_contents(const std::string& help_file) override;
 
   private:
-    ui::MessageBoxes& boxes_;
+    wtn::MessageBoxes& boxes_;
     QWidget* owner_ = nullptr;
     QWidget* window_ = nullptr;
 };

@@ -2,6 +2,7 @@
 #include "cal_import.h"
 #include "cal_writer.h"
 #include "dat_compare.h"
+#include "fake_screens.h"
 #include "fake_services.h"
 #include "file_commands.h"
 #include "project_reader.h"
@@ -19,9 +20,7 @@
 namespace wtn {
 namespace {
 
-using test::FakeDialogs;
 using test::FakeScreens;
-using test::FakeSettings;
 using test::ProgramFolder;
 
 // A program folder with the template project, and the front end's data and
@@ -29,11 +28,12 @@ using test::ProgramFolder;
 struct FrontEnd {
     ProgramFolder folder{false};
     DesignData data;
-    FakeDialogs dialogs;
+    fake::MessageBoxes boxes;
+    fake::FileDialogs files;
     FakeScreens screens;
-    FakeSettings settings;
+    fake::SettingsStore settings;
     RecentFiles recent{settings, screens};
-    FileCommands commands{data, dialogs, screens, recent};
+    FileCommands commands{data, boxes, files, screens, recent};
 
     FrontEnd() {
         std::filesystem::copy_file(std::string(WTN_SOURCE_DIR) + "/installed/" +
@@ -50,7 +50,7 @@ TEST(FileCommands, NewAtStartUpAsksNothingAndClearsOldResults) {
     fe.folder.write("KEKKA1.DAT", "x");
     fe.folder.write(kLastRunFileName, "x");
     fe.commands.file_new();
-    EXPECT_TRUE(fe.dialogs.questions.empty());
+    EXPECT_TRUE(fe.boxes.questions().empty());
     EXPECT_EQ(fe.screens.caption, "Tosvane２ - 無題");
     EXPECT_EQ(fe.data.data_name, kUntitled);
     EXPECT_EQ(fe.data.kanseiji_dat.dynwater_sw, 2); // the template's values
@@ -66,9 +66,9 @@ TEST(FileCommands, NewWithoutTemplateNamesItAndKeepsTheProject) {
     std::filesystem::remove(fe.file(kTemplateProjectName));
     fe.data.data_title = "keep";
     fe.commands.file_new();
-    ASSERT_EQ(fe.dialogs.told.size(), 1u);
-    EXPECT_NE(fe.dialogs.told[0].find(kTemplateProjectName), std::string::npos)
-        << fe.dialogs.told[0];
+    ASSERT_EQ(fe.boxes.notes().size(), 1u);
+    EXPECT_NE(fe.boxes.notes()[0].find(kTemplateProjectName), std::string::npos)
+        << fe.boxes.notes()[0];
     EXPECT_EQ(fe.data.data_title, "keep");
 }
 
@@ -81,34 +81,34 @@ void new_then_edit(FrontEnd& fe) {
 TEST(SaveQuestion, EachAnswer) {
     struct Case {
         const char* name;
-        Answer answer;
+        BoxAnswer answer;
         std::optional<std::string> save_as; // file chosen in Save As, when asked
         bool goes_on;
         bool saved;
     };
     const Case cases[] = {
-        {"no", Answer::no, std::nullopt, true, false},
-        {"cancel", Answer::cancel, std::nullopt, false, false},
-        {"yes, saved", Answer::yes, std::string("p.tn2"), true, true},
-        {"yes, Save As cancelled", Answer::yes, std::nullopt, false, false},
-        {"yes, save failed", Answer::yes, std::string("no/such/folder/p.tn2"), false, false},
+        {"no", BoxAnswer::No, std::nullopt, true, false},
+        {"cancel", BoxAnswer::Cancel, std::nullopt, false, false},
+        {"yes, saved", BoxAnswer::Yes, std::string("p.tn2"), true, true},
+        {"yes, Save As cancelled", BoxAnswer::Yes, std::nullopt, false, false},
+        {"yes, save failed", BoxAnswer::Yes, std::string("no/such/folder/p.tn2"), false, false},
     };
     for (const auto& c : cases) {
         FrontEnd fe;
         new_then_edit(fe);
-        fe.dialogs.answers = {c.answer};
-        if (c.save_as) fe.dialogs.save_choices = {fe.file(*c.save_as)};
+        fe.boxes.answers = {c.answer};
+        if (c.save_as) fe.files.paths = {fe.file(*c.save_as)};
         const bool goes_on = fe.commands.save_question(SaveQuestionKind::new_or_open);
         EXPECT_EQ(goes_on, c.goes_on) << c.name;
-        ASSERT_EQ(fe.dialogs.questions.size(), 1u) << c.name;
-        EXPECT_EQ(fe.dialogs.questions[0].title, kSaveQuestionTitle);
-        EXPECT_EQ(fe.dialogs.questions[0].text, kUnsavedQuestion);
-        EXPECT_EQ(fe.dialogs.questions[0].default_button, Answer::no);
+        ASSERT_EQ(fe.boxes.questions().size(), 1u) << c.name;
+        EXPECT_EQ(fe.boxes.questions()[0].title, kSaveQuestionTitle);
+        EXPECT_EQ(fe.boxes.questions()[0].text, kUnsavedQuestion);
+        EXPECT_EQ(fe.boxes.questions()[0].default_button, BoxAnswer::No);
         EXPECT_EQ(fe.folder.exists("p.tn2"), c.saved) << c.name;
         if (std::string(c.name) == "yes, save failed") {
-            ASSERT_EQ(fe.dialogs.told.size(), 1u);
-            EXPECT_NE(fe.dialogs.told[0].find("no/such/folder/p.tn2"), std::string::npos)
-                << fe.dialogs.told[0];
+            ASSERT_EQ(fe.boxes.notes().size(), 1u);
+            EXPECT_NE(fe.boxes.notes()[0].find("no/such/folder/p.tn2"), std::string::npos)
+                << fe.boxes.notes()[0];
         }
     }
 }
@@ -116,7 +116,7 @@ TEST(SaveQuestion, EachAnswer) {
 TEST(SaveQuestion, CancelledNewKeepsTheProject) {
     FrontEnd fe;
     new_then_edit(fe);
-    fe.dialogs.answers = {Answer::cancel};
+    fe.boxes.answers = {BoxAnswer::Cancel};
     fe.commands.file_new();
     EXPECT_EQ(fe.data.sekkei_dat.water_w, 10.1);
     EXPECT_EQ(fe.screens.loads, 1);
@@ -128,37 +128,37 @@ TEST(SaveQuestion, TextsByCommandAndByWhatChanged) {
     EXPECT_TRUE(fe.commands.save_question(SaveQuestionKind::close)); // unchanged: no question
     fe.data.caldt_vals = {12.5, 20.0};                               // adopted after a run
     EXPECT_TRUE(fe.commands.save_question(SaveQuestionKind::run));   // the run does not ask
-    fe.dialogs.answers = {Answer::no, Answer::no};
+    fe.boxes.answers = {BoxAnswer::No, BoxAnswer::No};
     fe.commands.save_question(SaveQuestionKind::close);
     fe.data.sekkei_dat.water_w = 10.1;
     fe.commands.save_question(SaveQuestionKind::run);
-    ASSERT_EQ(fe.dialogs.questions.size(), 2u);
-    EXPECT_EQ(fe.dialogs.questions[0].text, kAdoptedChangedQuestion);
-    EXPECT_EQ(fe.dialogs.questions[1].text, kConditionsChangedQuestion);
+    ASSERT_EQ(fe.boxes.questions().size(), 2u);
+    EXPECT_EQ(fe.boxes.questions()[0].text, kAdoptedChangedQuestion);
+    EXPECT_EQ(fe.boxes.questions()[1].text, kConditionsChangedQuestion);
 }
 
 TEST(SaveQuestion, UnwritableInputCountsAsChanged) {
     FrontEnd fe;
     fe.commands.file_new();
     fe.data.data_title = "a\"b";
-    fe.dialogs.answers = {Answer::no};
+    fe.boxes.answers = {BoxAnswer::No};
     EXPECT_TRUE(fe.commands.save_question(SaveQuestionKind::new_or_open));
-    EXPECT_EQ(fe.dialogs.questions.size(), 1u);
+    EXPECT_EQ(fe.boxes.questions().size(), 1u);
     EXPECT_FALSE(fe.commands.save_question(SaveQuestionKind::run)); // the run stops
-    EXPECT_NE(fe.dialogs.told.back().find(kCalWriteFailedMessage), std::string::npos);
+    EXPECT_NE(fe.boxes.notes().back().find(kCalWriteFailedMessage), std::string::npos);
 }
 
 TEST(FileCommands, SaveWritesTheCurrentFileAndItsSnapshot) {
     FrontEnd fe;
     fe.commands.file_new();
-    fe.dialogs.save_choices = {fe.file("wall.tn2")};
+    fe.files.paths = {fe.file("wall.tn2")};
     ASSERT_TRUE(fe.commands.file_save()); // untitled: Save As
     EXPECT_EQ(fe.data.data_name, "wall");
     EXPECT_EQ(fe.screens.caption, "Tosvane２ - wall");
     EXPECT_EQ(fe.screens.recent, std::vector<std::string>{fe.file("wall.tn2")});
     fe.data.sekkei_dat.water_w = 10.3;
     ASSERT_TRUE(fe.commands.file_save());
-    EXPECT_EQ(fe.dialogs.save_requests.size(), 1u); // no dialog the second time
+    EXPECT_EQ(fe.files.saves().size(), 1u); // no dialog the second time
     DesignData reread;
     read_data_file(reread, fe.file("wall.tn2"));
     EXPECT_EQ(reread.sekkei_dat.water_w, 10.3);
@@ -168,7 +168,7 @@ TEST(FileCommands, SaveWritesTheCurrentFileAndItsSnapshot) {
     // A failed write is told by name and leaves the file as it was.
     fe.data.data_title = "x\"y";
     EXPECT_FALSE(fe.commands.file_save());
-    EXPECT_NE(fe.dialogs.told.back().find(kTitleCaption), std::string::npos);
+    EXPECT_NE(fe.boxes.notes().back().find(kTitleCaption), std::string::npos);
     read_data_file(reread, fe.file("wall.tn2"));
     EXPECT_EQ(reread.sekkei_dat.water_w, 10.3);
 }
@@ -178,12 +178,12 @@ TEST(FileCommands, OpenedProjectIsSavedInPlace) {
     fe.commands.file_new();
     DesignData saved = test::sample_design();
     write_data_file(saved, fe.file("berth.tn2"));
-    fe.dialogs.open_choices = {fe.file("notes.txt"), fe.file("berth.tn2")};
+    fe.files.paths = {fe.file("notes.txt"), fe.file("berth.tn2")};
     fe.commands.file_open(); // another ending: nothing is read, and the user is told
     EXPECT_EQ(fe.data.data_name, kUntitled);
-    ASSERT_EQ(fe.dialogs.told.size(), 1u);
-    EXPECT_NE(fe.dialogs.told[0].find(fe.file("notes.txt")), std::string::npos)
-        << fe.dialogs.told[0];
+    ASSERT_EQ(fe.boxes.notes().size(), 1u);
+    EXPECT_NE(fe.boxes.notes()[0].find(fe.file("notes.txt")), std::string::npos)
+        << fe.boxes.notes()[0];
     EXPECT_TRUE(fe.screens.recent.empty());
     fe.commands.file_open();
     EXPECT_EQ(fe.data.data_name, "berth");
@@ -192,7 +192,7 @@ TEST(FileCommands, OpenedProjectIsSavedInPlace) {
     EXPECT_TRUE(fe.commands.save_question(SaveQuestionKind::close));
     fe.data.sekkei_dat.water_w = 10.2;
     ASSERT_TRUE(fe.commands.file_save());
-    EXPECT_TRUE(fe.dialogs.save_requests.empty());
+    EXPECT_TRUE(fe.files.saves().empty());
     DesignData reread;
     read_data_file(reread, fe.file("berth.tn2"));
     EXPECT_EQ(reread.sekkei_dat.water_w, 10.2);
@@ -202,18 +202,18 @@ TEST(FileCommands, SaveAsOverwriteQuestion) {
     FrontEnd fe;
     fe.commands.file_new();
     fe.folder.write("old.tn2", "previous");
-    fe.dialogs.save_choices = {fe.file("old.tn2"), fe.file("old.tn2")};
-    fe.dialogs.answers = {Answer::no, Answer::cancel};
+    fe.files.paths = {fe.file("old.tn2"), fe.file("old.tn2")};
+    fe.boxes.answers = {BoxAnswer::No, BoxAnswer::Cancel};
     EXPECT_FALSE(fe.commands.file_save_as());
     EXPECT_EQ(fe.folder.read("old.tn2"), "previous");
-    ASSERT_EQ(fe.dialogs.questions.size(), 2u);
-    EXPECT_EQ(fe.dialogs.questions[0].title, kSaveAsTitle);
-    EXPECT_EQ(fe.dialogs.questions[0].text, "既存の old.tn2 に上書きしますか？");
-    EXPECT_EQ(fe.dialogs.questions[0].default_button, Answer::yes);
+    ASSERT_EQ(fe.boxes.questions().size(), 2u);
+    EXPECT_EQ(fe.boxes.questions()[0].title, kSaveAsTitle);
+    EXPECT_EQ(fe.boxes.questions()[0].text, "既存の old.tn2 に上書きしますか？");
+    EXPECT_EQ(fe.boxes.questions()[0].default_button, BoxAnswer::Yes);
     // No shows the dialog again in the chosen file's folder.
-    EXPECT_EQ(fe.dialogs.save_requests[1].initial_name, "old.tn2");
-    EXPECT_EQ(fe.dialogs.save_requests[0].initial_name, "無題.tn2");
-    EXPECT_EQ(fe.dialogs.save_requests[0].default_ext, ".tn2");
+    EXPECT_EQ(fe.files.saves()[1].file_name, "old.tn2");
+    EXPECT_EQ(fe.files.saves()[0].file_name, "無題.tn2");
+    EXPECT_EQ(fe.files.saves()[0].default_ext, ".tn2");
     EXPECT_EQ(fe.data.data_name, kUntitled);
 }
 
@@ -230,7 +230,7 @@ TEST(FileCommands, OlderProjectIsConvertedAndNeverOverwrittenUnasked) {
     fe.commands.file_new();
     write_old_project(fe.file("pier.v1.wtn"));
     fe.folder.write("pier.tn2", "someone else's project");
-    fe.dialogs.open_choices = {fe.file("pier.v1.wtn")};
+    fe.files.paths = {fe.file("pier.v1.wtn")};
     fe.commands.file_open();
     EXPECT_EQ(fe.data.sekkei_dat.water_w, 10.1); // converted
     EXPECT_EQ(fe.data.data_name, "pier");        // up to the first "."
@@ -239,17 +239,17 @@ TEST(FileCommands, OlderProjectIsConvertedAndNeverOverwrittenUnasked) {
     EXPECT_EQ(fe.data.file_name, fe.file("pier.tn2"));
 
     // The snapshot holds the data before the conversion: closing asks.
-    fe.dialogs.answers = {Answer::yes, Answer::cancel};
-    fe.dialogs.save_choices = {fe.file("pier.tn2")};
+    fe.boxes.answers = {BoxAnswer::Yes, BoxAnswer::Cancel};
+    fe.files.paths = {fe.file("pier.tn2")};
     EXPECT_FALSE(fe.commands.save_question(SaveQuestionKind::close));
-    ASSERT_EQ(fe.dialogs.questions.size(), 2u);
-    EXPECT_EQ(fe.dialogs.questions[0].text, kConditionsChangedQuestion);
-    EXPECT_EQ(fe.dialogs.questions[1].title, kSaveAsTitle);
+    ASSERT_EQ(fe.boxes.questions().size(), 2u);
+    EXPECT_EQ(fe.boxes.questions()[0].text, kConditionsChangedQuestion);
+    EXPECT_EQ(fe.boxes.questions()[1].title, kSaveAsTitle);
     // Yes went to Save As proposing the ".tn2" beside the old file, and the
     // existing one was not replaced without the overwrite question.
-    ASSERT_EQ(fe.dialogs.save_requests.size(), 1u);
-    EXPECT_EQ(fe.dialogs.save_requests[0].initial_name, "pier.tn2");
-    EXPECT_EQ(fe.dialogs.save_requests[0].initial_dir, fe.folder.path() + "/");
+    ASSERT_EQ(fe.files.saves().size(), 1u);
+    EXPECT_EQ(fe.files.saves()[0].file_name, "pier.tn2");
+    EXPECT_EQ(fe.files.saves()[0].initial_dir, fe.folder.path() + "/");
     EXPECT_EQ(fe.folder.read("pier.tn2"), "someone else's project");
     EXPECT_TRUE(fe.folder.exists("pier.v1.wtn"));
 }
@@ -264,11 +264,11 @@ TEST(FileCommands, AnOlderProjectThatOverflowsInSiUnitsIsRefusedWhole) {
     d.dosou_dat.dosou_riku[0].kh_val[0] = 1e305;
     auto lines = project_file_lines(d);
     write_text_file(fe.file("huge.wtn"), {lines.begin() + 1, lines.begin() + 163});
-    fe.dialogs.open_choices = {fe.file("huge.wtn")};
-    fe.dialogs.answers = {Answer::no};
+    fe.files.paths = {fe.file("huge.wtn")};
+    fe.boxes.answers = {BoxAnswer::No};
     fe.commands.file_open();
-    ASSERT_FALSE(fe.dialogs.told.empty());
-    EXPECT_EQ(fe.dialogs.told.back().rfind(kImportFailedMessage, 0), 0u);
+    ASSERT_FALSE(fe.boxes.notes().empty());
+    EXPECT_EQ(fe.boxes.notes().back().rfind(kImportFailedMessage, 0), 0u);
     EXPECT_EQ(fe.data.data_title, "keep");
     EXPECT_EQ(fe.data.data_name, kUntitled);
     EXPECT_TRUE(fe.screens.recent.empty());
@@ -289,13 +289,13 @@ TEST(FileCommands, OldInputFileIsImportedOverTheTemplate) {
 
     // A broken file: the message, and the project stays.
     write_text_file(fe.file("broken.cal"), {"tikei, 1 "});
-    fe.dialogs.open_choices = {fe.file("broken.cal")};
-    fe.dialogs.answers = {Answer::no};
+    fe.files.paths = {fe.file("broken.cal")};
+    fe.boxes.answers = {BoxAnswer::No};
     fe.commands.file_open();
     EXPECT_EQ(fe.data.data_name, "quay");
     EXPECT_EQ(fe.data.sekkei_dat.water_w, 10.1);
-    ASSERT_FALSE(fe.dialogs.told.empty());
-    EXPECT_EQ(fe.dialogs.told.back().rfind(kImportFailedMessage, 0), 0u);
+    ASSERT_FALSE(fe.boxes.notes().empty());
+    EXPECT_EQ(fe.boxes.notes().back().rfind(kImportFailedMessage, 0), 0u);
 }
 
 TEST(DatComparison, OnlyTheAdoptedValuesLineTellsApart) {
@@ -315,7 +315,7 @@ TEST(DatComparison, OnlyTheAdoptedValuesLineTellsApart) {
 }
 
 TEST(RecentFilesList, RotationAndFirstShow) {
-    FakeSettings settings;
+    fake::SettingsStore settings;
     FakeScreens screens;
     RecentFiles recent(settings, screens);
     recent.GetRecentFiles();

@@ -90,8 +90,8 @@ TEST(StartUp, ASecondInstanceInTheSameFolderIsRefusedAndTouchesNothing) {
     ASSERT_EQ(f.boxes.shown.size(), 1u);
     EXPECT_EQ(f.boxes.shown[0].title, "ロードエラー");
     EXPECT_EQ(f.boxes.shown[0].text, "このアプリケーションは既に起動しています。");
-    EXPECT_EQ(f.boxes.shown[0].icon, ui::BoxIcon::Critical);
-    EXPECT_EQ(f.boxes.shown[0].buttons, ui::BoxButtons::Ok);
+    EXPECT_EQ(f.boxes.shown[0].icon, wtn::BoxIcon::Critical);
+    EXPECT_EQ(f.boxes.shown[0].buttons, wtn::BoxButtons::Ok);
     EXPECT_TRUE(f.windows.modeless_shown.empty());
     EXPECT_EQ(f.folder.read("CAL_FILE.DAT"), "kept\r\n");
     EXPECT_FALSE(f.folder.exists("ORG.DAT"));
@@ -114,7 +114,7 @@ TEST(StartUp, AMissingInstalledFileIsNamedAndStartUpStops) {
         EXPECT_EQ(f.start(), StartResult::missing_file);
         ASSERT_EQ(f.boxes.shown.size(), 1u);
         EXPECT_THAT(f.boxes.shown[0].text, HasSubstr(name));
-        EXPECT_EQ(f.boxes.shown[0].icon, ui::BoxIcon::Critical);
+        EXPECT_EQ(f.boxes.shown[0].icon, wtn::BoxIcon::Critical);
         // No half-built window: no screen loaded or shown.
         EXPECT_TRUE(f.screen_log.empty());
         for (ui::TabControl* tab : f.window->tab_gm)
@@ -146,7 +146,7 @@ struct CloseCase {
     const char* name;
     bool edit; // a screen store changes the data
     bool running;
-    std::vector<ui::BoxAnswer> answers;
+    std::vector<wtn::BoxAnswer> answers;
     std::vector<std::string> save_paths; // "" cancels the dialog
     bool closes;
     int questions;
@@ -155,10 +155,10 @@ struct CloseCase {
 TEST(Closing, AsksOnlyForChangedDataAndStaysOpenWhenCancelled) {
     const CloseCase cases[] = {
         {"unchanged", false, false, {}, {}, true, 0},
-        {"changed, no", true, false, {ui::BoxAnswer::No}, {}, true, 1},
-        {"changed, cancel", true, false, {ui::BoxAnswer::Cancel}, {}, false, 1},
-        {"changed, yes, save as cancelled", true, false, {ui::BoxAnswer::Yes}, {""}, false, 1},
-        {"changed, yes, saved", true, false, {ui::BoxAnswer::Yes}, {"saved.tn2"}, true, 1},
+        {"changed, no", true, false, {wtn::BoxAnswer::No}, {}, true, 1},
+        {"changed, cancel", true, false, {wtn::BoxAnswer::Cancel}, {}, false, 1},
+        {"changed, yes, save as cancelled", true, false, {wtn::BoxAnswer::Yes}, {""}, false, 1},
+        {"changed, yes, saved", true, false, {wtn::BoxAnswer::Yes}, {"saved.tn2"}, true, 1},
         {"during a run", true, true, {}, {}, false, 0},
     };
     for (const CloseCase& c : cases) {
@@ -179,8 +179,8 @@ TEST(Closing, AsksOnlyForChangedDataAndStaysOpenWhenCancelled) {
         if (c.questions > 0) {
             EXPECT_EQ(f.boxes.shown[0].title, "保存確認");
             EXPECT_EQ(f.boxes.shown[0].text, "検討条件が更新されています。保存しますか？");
-            EXPECT_EQ(f.boxes.shown[0].buttons, ui::BoxButtons::YesNoCancel);
-            EXPECT_EQ(f.boxes.shown[0].default_button, ui::BoxAnswer::No);
+            EXPECT_EQ(f.boxes.shown[0].buttons, wtn::BoxButtons::YesNoCancel);
+            EXPECT_EQ(f.boxes.shown[0].default_button, wtn::BoxAnswer::No);
         }
         if (!c.save_paths.empty() && !c.save_paths[0].empty()) {
             EXPECT_TRUE(f.folder.exists(c.save_paths[0]));
@@ -192,7 +192,7 @@ TEST(Closing, OnlyAdoptedValuesChangedAsksTheAdoptedQuestion) {
     MainWindowFixture f;
     ASSERT_EQ(f.start(), StartResult::ready);
     f.data.caldt_vals = {12.5, 18.0};
-    f.boxes.answers = {ui::BoxAnswer::No};
+    f.boxes.answers = {wtn::BoxAnswer::No};
     EXPECT_TRUE(f.window->form.unload());
     ASSERT_EQ(f.boxes.shown.size(), 1u);
     EXPECT_EQ(f.boxes.shown[0].text,
@@ -203,7 +203,7 @@ TEST(Closing, TheExitItemRunsTheSameClosingAsTheCloseBox) {
     MainWindowFixture f;
     ASSERT_EQ(f.start(), StartResult::ready);
     f.window->screens[0].store = [&f] { f.data.sekkei_dat.water_w += 0.1; };
-    f.boxes.answers = {ui::BoxAnswer::Cancel};
+    f.boxes.answers = {wtn::BoxAnswer::Cancel};
     EXPECT_TRUE(f.window->file_end->user_click());
     EXPECT_TRUE(f.window->form.loaded());
     EXPECT_EQ(f.boxes.shown.size(), 1u);

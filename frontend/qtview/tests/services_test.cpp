@@ -16,12 +16,12 @@ namespace {
 
 TEST(QtMessageBoxes, ShowsTitleTextAndDefaultButtonAndReturnsThePress) {
     QtMessageBoxes boxes;
-    ui::MessageRequest request;
+    wtn::MessageRequest request;
     request.title = "\xE4\xBF\x9D\xE5\xAD\x98\xE7\xA2\xBA\xE8\xAA\x8D"; // a Japanese title
     request.text = "line 1\nline 2";
-    request.icon = ui::BoxIcon::Information;
-    request.buttons = ui::BoxButtons::YesNoCancel;
-    request.default_button = ui::BoxAnswer::No;
+    request.icon = wtn::BoxIcon::Information;
+    request.buttons = wtn::BoxButtons::YesNoCancel;
+    request.default_button = wtn::BoxAnswer::No;
     QString title, text;
     bool no_is_default = false;
     QTimer::singleShot(0, [&] {
@@ -32,7 +32,7 @@ TEST(QtMessageBoxes, ShowsTitleTextAndDefaultButtonAndReturnsThePress) {
         no_is_default = box->defaultButton() == box->button(QMessageBox::No);
         box->button(QMessageBox::Cancel)->click();
     });
-    EXPECT_EQ(boxes.show(request), ui::BoxAnswer::Cancel);
+    EXPECT_EQ(boxes.show(request), wtn::BoxAnswer::Cancel);
     EXPECT_EQ(title.toStdString(), request.title);
     EXPECT_EQ(text, "line 1\nline 2");
     EXPECT_TRUE(no_is_default);
@@ -59,7 +59,7 @@ TEST(QtSettingsStore, KeepsValuesPerSectionAcrossInstances) {
 TEST(QtProcessRunner, PassesLinesAnswersThemAndReturnsTheExitCode) {
     QTemporaryDir dir;
     QtProcessRunner runner;
-    ui::ProcessRequest request;
+    wtn::ProcessRequest request;
     request.program = "/bin/sh";
     request.args = {"-c", "echo \"question $WTN_UI_PIPE\"; read a; echo \"got $a\"; pwd; exit 3"};
     request.work_dir = dir.path().toStdString();
@@ -81,10 +81,10 @@ TEST(QtProcessRunner, PassesLinesAnswersThemAndReturnsTheExitCode) {
 
 TEST(QtProcessRunner, AProgramThatCannotStartOrIsKilledGivesMinusOne) {
     QtProcessRunner runner;
-    ui::ProcessRequest missing;
+    wtn::ProcessRequest missing;
     missing.program = "/nonexistent/TVNDAT";
     EXPECT_EQ(runner.run_and_wait(missing, nullptr), -1);
-    ui::ProcessRequest killed;
+    wtn::ProcessRequest killed;
     killed.program = "/bin/sh";
     killed.args = {"-c", "kill -9 $$"};
     EXPECT_EQ(runner.run_and_wait(killed, nullptr), -1);
@@ -99,7 +99,7 @@ namespace {
 TEST(QtFileDialogs, IsQtsOwnDialogWithTheFiltersFolderAndName) {
     QTemporaryDir dir;
     QtFileDialogs files;
-    ui::FileRequest request;
+    wtn::FileRequest request;
     request.save = true;
     request.initial_dir = dir.path().toStdString();
     request.file_name = "quay";
