@@ -1,6 +1,7 @@
 #include "project_reader.h"
 
 #include "number_text.h"
+#include "project_items.h"
 #include "text_file.h"
 
 #include <algorithm>
@@ -9,53 +10,18 @@ namespace wtn {
 
 namespace {
 
-constexpr int kIdsPerLine = 10;
-
-void read_wave_rows(FieldReader& in, std::array<WaveRec, 5>& rows, bool goda) {
-    for (int k = 0; k < kStudiedTideLevels; ++k) {
-        WaveRec& w = rows[k];
-        w.flag1 = in.integer("wave flag");
-        if (goda) w.flag2 = in.integer("wave flag"); // Kuroda rows keep their second flag
-        w.h13 = in.real("H1/3");
-        w.hmax = in.real("Hmax");
-        w.period = in.real("T");
-        w.length = in.real("L");
-        w.beta = in.real("β");
+// Takes each item of the project body from the field sequence.
+struct ReadItems {
+    FieldReader& in;
+    void integer(int& value, const std::string& what) { value = in.integer(what); }
+    void real(double& value, const std::string& what, const std::string&) { value = in.real(what); }
+    void text(std::string& value, int length, const std::string& what, const std::string&) {
+        value = fixed_text(in.text(what), length);
     }
-}
-
-template <typename Pick>
-void read_ids(FieldReader& in, std::array<PileIdPair, kPileSelectionRoom + 1>& pairs, Pick pick) {
-    for (int i = 0; i < kPileSelectionRoom; ++i)
-        pick(pairs[i]) = in.integer("pile id");
-}
-
-void read_layers(FieldReader& in, std::array<DosouRec, kSoilLayerRoom + 1>& layers) {
-    for (int i = 0; i < kSoilLayerRoom; ++i) {
-        DosouRec& l = layers[i];
-        l.top_lvl = in.real("soil layer");
-        l.unit_w[0] = in.real("soil layer");
-        l.unit_w[1] = in.real("soil layer");
-        l.soil_sw = in.integer("soil layer");
-        for (int j = 0; j < 3; ++j)
-            l.soil_val[j] = in.real("soil layer");
-        l.kh_sw = in.integer("soil layer");
-        for (int j = 0; j < 4; ++j)
-            l.kh_val[j] = in.real("soil layer");
-        for (int j = 0; j < 4; ++j)
-            l.n_val[j] = in.real("soil layer");
-    }
-}
-
-void read_forces(FieldReader& in, std::array<GairyokuRec, kForceRoom + 1>& forces) {
-    for (int i = 0; i < kForceRoom; ++i) {
-        GairyokuRec& f = forces[i];
-        f.name = fixed_text(in.text("force name"), kForceNameLength);
-        f.direction = in.integer("force direction");
-        f.force = in.real("force");
-        f.height = in.real("force height");
-    }
-}
+    void constant(int& value, int, const std::string& what) { value = in.integer(what); }
+    void exponent(int& value, const std::string& what) { value = in.integer(what); }
+    void end_line() {}
+};
 
 } // namespace
 
@@ -90,132 +56,9 @@ void read_data_file(DesignData& data, const std::string& path) {
 }
 
 void read_data_body(DesignData& d, FieldReader& in) {
-    SekkeiData& s = d.sekkei_dat;
-    KanseijiData& k = d.kanseiji_dat;
-    SekoujiData& w = d.sekouji_dat;
-    YaitaData& y = d.yaita_dat;
-    TihyouData& t = d.tihyou_dat;
-    DosouData& ds = d.dosou_dat;
-    GairyokuData& g = d.gairyoku_dat;
-
-    s.std_sw = in.integer("std_sw");
-    s.neire_sw = in.integer("neire_sw");
-    s.kanseiji_sw = in.integer("kanseiji_sw");
-    s.sekouji_sw = in.integer("sekouji_sw");
-    s.stress_sw = in.integer("stress_sw");
-    s.disp_sw = in.integer("disp_sw");
-    s.zevove_sw = in.integer("zevove_sw");
-    s.water_w = in.real("water_w");
-    for (int i = 0; i < 5; ++i)
-        s.tide_lvl[i] = in.real("tide_lvl");
-    s.tide_name = fixed_text(in.text("tide_name"), kTideNameLength);
-    s.rwl_sw = in.integer("rwl_sw");
-    s.crown_jobu = in.real("crown_jobu");
-    s.crown_yaita = in.real("crown_yaita");
-    s.seabed_kansei = in.real("seabed_kansei");
-    s.seabed_sekou = in.real("seabed_sekou");
-    s.cohesion_lvl = in.real("cohesion_lvl");
-    s.embed_lvl = in.real("embed_lvl");
-    s.bottom_lvl = in.real("bottom_lvl");
-
-    k.jyo_sw = in.integer("jyo_sw");
-    k.jis_sw = in.integer("jis_sw");
-    k.shape_sw = in.integer("shape_sw");
-    k.load_sw = in.integer("load_sw");
-    k.sindo_sw = in.integer("sindo_sw");
-    k.sindo_val = in.real("sindo_val");
-    for (int i = 0; i < 3; ++i)
-        k.sindo_factor[i] = in.real("sindo_factor");
-    k.mikake_sw = in.integer("mikake_sw");
-    k.mikake_val = in.real("mikake_val");
-    k.rwl_k_sw = in.integer("rwl_k_sw");
-    k.lwl_k_sw = in.integer("lwl_k_sw");
-    k.pa_formula_sw = in.integer("pa_formula_sw");
-    k.pa_method_sw = in.integer("pa_method_sw");
-
-    w.wave_sw = in.integer("wave_sw");
-    w.dissip_sw = in.integer("dissip_sw");
-    for (int i = 0; i < kStudiedTideLevels; ++i)
-        w.tide_kentou_sw[i] = in.integer("tide_kentou_sw");
-    for (int i = 0; i < kStudiedTideLevels; ++i)
-        w.tide_sakuzu_sw[i] = in.integer("tide_sakuzu_sw");
-    w.depth_sw = in.integer("depth_sw");
-    w.lambda1 = in.real("lambda1");
-    w.d_lvl = in.real("d_lvl");
-    w.h2_lvl = in.real("h2_lvl");
-    w.h_lvl = in.real("h_lvl");
-    w.slope_x = in.real("slope_x");
-    w.hb_sw = in.integer("hb_sw");
-    for (int i = 0; i < kStudiedTideLevels; ++i)
-        w.hb_lvl[i] = in.real("hb_lvl");
-    read_wave_rows(in, w.goda_tbl, true);
-    read_wave_rows(in, w.kuroda_tbl, false);
-
-    y.yaita_kind = in.integer("yaita_kind");
-    y.u_kind = in.integer("u_kind");
-    y.steel_grade = in.integer("steel_grade");
-    y.young_e = in.real("young_e");
-    y.young_exp = in.integer("young_exp");
-    for (int i = 0; i < 3; ++i)
-        y.disp_allow[i] = in.real("disp_allow");
-    for (int i = 0; i < 3; ++i)
-        y.stress_allow[i] = in.real("stress_allow");
-    read_ids(in, y.yaita_sel, [](PileIdPair& p) -> int& { return p.catalogue_id; });
-    read_ids(in, y.yaita_sel, [](PileIdPair& p) -> int& { return p.user_id; });
-    for (int i = 0; i < kSteelPipeRoom; ++i) {
-        KokanRec& r = y.kokan_tbl[i];
-        r.diameter = in.real("kokan");
-        r.thickness = in.real("kokan");
-        r.joint_type = in.integer("kokan");
-        r.joint_spacing = in.real("kokan");
-    }
-    read_ids(in, y.pcyaita_sel, [](PileIdPair& p) -> int& { return p.catalogue_id; });
-    read_ids(in, y.pcyaita_sel, [](PileIdPair& p) -> int& { return p.user_id; });
-    FsyokData& f = y.fsyok_dat;
-    for (int i = 0; i < 4; ++i)
-        f.sea_rate[i] = in.real("sea_rate");
-    for (int i = 0; i < 3; ++i)
-        f.land_rate[i] = in.real("land_rate");
-    f.service_life = in.real("service_life");
-    f.reduction[0] = in.integer("reduction");
-    f.reduction[1] = in.integer("reduction");
-
-    t.ground_ang[0] = in.real("ground_ang");
-    t.ground_ang[1] = in.real("ground_ang");
-    t.surcharge_q[0] = in.real("surcharge_q");
-    t.surcharge_q[1] = in.real("surcharge_q");
-    t.seabed_ang = in.real("seabed_ang");
-    for (int i = 0; i < kFillRoom; ++i)
-        t.morid_tbl[i].top_lvl = in.real("morid");
-    for (int i = 0; i < kFillRoom; ++i)
-        t.morid_tbl[i].wet_w = in.real("morid");
-    for (int i = 0; i < kFillRoom; ++i)
-        t.morid_tbl[i].sat_w = in.real("morid");
-    for (int i = 0; i < kSurchargeRoom; ++i)
-        t.josai_tbl[i].start_x = in.real("josai");
-    for (int i = 0; i < kSurchargeRoom; ++i)
-        t.josai_tbl[i].end_x = in.real("josai");
-    for (int i = 0; i < kSurchargeRoom; ++i)
-        t.josai_tbl[i].q_normal = in.real("josai");
-    for (int i = 0; i < kSurchargeRoom; ++i)
-        t.josai_tbl[i].q_seismic = in.real("josai");
-    for (int i = 0; i < kGroundPointRoom; ++i)
-        t.tikei_tbl[i].x = in.real("tikei");
-    for (int i = 0; i < kGroundPointRoom; ++i)
-        t.tikei_tbl[i].y = in.real("tikei");
-
-    read_layers(in, ds.dosou_riku);
-    read_layers(in, ds.dosou_umi);
-    for (int side = 0; side < 2; ++side) {
-        DosouHohoRec& h = ds.dosou_hoho[side];
-        h.hoho_sw = in.integer("dosou_hoho");
-        for (int i = 0; i < 3; ++i)
-            h.hoho_k[i] = in.real("dosou_hoho");
-        for (int i = 0; i < 3; ++i)
-            h.hoho_n[i] = in.real("dosou_hoho");
-    }
-    read_forces(in, g.gairyoku_jyo);
-    read_forces(in, g.gairyoku_jis);
+    ReadItems items{in};
+    project_items::body(items, d);
+    FsyokData& f = d.yaita_dat.fsyok_dat;
 
     if (in.at_end()) {
         d.caldt_vals = {0.0, 0.0};
