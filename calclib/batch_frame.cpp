@@ -17,10 +17,10 @@ int run_batch_program(const char* title, BatchDriver driver) {
         std::fflush(nullptr);
         return stop.exit_code;
     } catch (const std::bad_alloc&) {
-        show_error(-1, std::string(title) + ": (ERROR)-メモリが確保できません.");
+        show_error(std::string(title) + ": (ERROR)-メモリが確保できません.");
         return kExitStop;
     } catch (const std::exception& e) {
-        show_error(-1, std::string(title) + ": (ERROR)-" + e.what());
+        show_error(std::string(title) + ": (ERROR)-" + e.what());
         return kExitStop;
     }
     std::fflush(nullptr);

@@ -14,7 +14,7 @@ namespace wtn {
 
 CustomisationValues read_customisation() {
     CFile file = open_file(kCustomisationFileName, "rt");
-    if (!file) stop_with_error(kErrCustomisationOpen);
+    if (!file) stop_with_error(ErrorCode::CustomisationOpen);
 
     std::array<std::string, kCustomisationLinesRead> lines;
     LineReader reader(file.get());
@@ -24,8 +24,8 @@ CustomisationValues read_customisation() {
     const auto real = [&lines](int number) {
         const double value = text_to_real(lines[static_cast<std::size_t>(number - 1)]);
         if (!std::isfinite(value)) {
-            stop_with_error(-1, "(ERROR)-カスタマイズ用ファイル(TVNCSTM.DAT)の" +
-                                    std::to_string(number) + "行目の数値が読めません.");
+            stop_with_error("(ERROR)-カスタマイズ用ファイル(TVNCSTM.DAT)の" +
+                            std::to_string(number) + "行目の数値が読めません.");
         }
         return value;
     };
@@ -58,8 +58,8 @@ CustomisationValues read_customisation() {
     if (v.division_pitch <= 0.0) {
         char text[32];
         std::snprintf(text, sizeof text, "%g", v.division_pitch);
-        stop_with_error(-1, "(ERROR)-カスタマイズ用ファイル(TVNCSTM.DAT)の多層地盤の分割ピッチ(" +
-                                std::string(text) + ")は 0.0 より大きい値にして下さい.");
+        stop_with_error("(ERROR)-カスタマイズ用ファイル(TVNCSTM.DAT)の多層地盤の分割ピッチ(" +
+                        std::string(text) + ")は 0.0 より大きい値にして下さい.");
     }
     return v;
 }

@@ -21,7 +21,7 @@ struct Point {
 // viewer garbage, so the program stops instead.
 int page_unit(double value) {
     if (!std::isfinite(value) || std::fabs(value) >= static_cast<double>(INT32_MAX)) {
-        stop_with_error(-1, "(ERROR)-図の座標値が正しくありません.");
+        stop_with_error("(ERROR)-図の座標値が正しくありません.");
     }
     return static_cast<int>(std::trunc(value));
 }

@@ -1,41 +1,138 @@
 // The numbered error messages of the batch programs and the box that shows
 // them. Every fatal condition shows one box titled "error" and then stops the
-// program with exit code 1. Texts are code page 932 bytes.
+// program with exit code 1. Texts are code page 932 bytes. The codes are the
+// positions of the messages in their tables; error_messages.cpp writes each
+// message beside its code and checks the order at compile time.
 #pragma once
 
-#include <array>
-#include <string>
 #include <string_view>
 
 namespace wtn {
+
+// Codes of the general table.
+enum class ErrorCode : int {
+    NoDataFile,
+    NeireCmOpen,
+    NeireOpen,
+    BuoyantWeight,
+    FailureAngleRoot,
+    NoGroundCrossing,
+    ChangArea,
+    StressArea,
+    DeformationArea,
+    DisplacementArea,
+    CustomisationOpen,
+    CursorArea1,
+    CursorArea2,
+    PressureCoefficientRoot,
+    TrialTableOpen,
+    SteelPileFileOpen,
+    PileDataArea,
+    LandLayerOrder,
+    SeaLayerOrder,
+    NoSeabedInLand,
+    NoResidualWaterInLand,
+    NoGroundCrownInLand,
+    NoSeabedInSea,
+    DerivedNZero,
+    LandAboveSuperstructure,
+    SeaBelowSeabed,
+    FillEndsBelowCrown,
+    FillOrder,
+    SurchargeOverlap,
+    T2OverT1,
+    ConditionDrawingArea,
+    SurchargeDrawingArea,
+    PressureDrawingArea,
+    MomentDrawingArea,
+    DimensionArea1,
+    DimensionArea2,
+    DimensionArea3,
+    DimensionArea4,
+    DimensionArea5,
+    PortMethodArea1,
+    PortMethodArea2,
+    StandardCurveOpen,
+    LogTsOutsideCurves,
+    TipBelowLastLayer,
+    MatrixArea1,
+    MatrixArea2,
+    MatrixRigidity,
+    MatrixLength,
+    MatrixKh,
+    MatrixBeta,
+    MatrixFactor,
+    MatrixArea8,
+    MatrixArea9,
+    FieldMatrices,
+    NodeStates,
+    PileTipCondition,
+    NoFirstMomentZero,
+    ScaleXZero,
+    NoMidPileMaximum,
+    NoDepthWithinPile,
+    ZeroFillTooLarge,
+    NegativeCohesion,
+    NoVirtualSeabed,
+    ScaleYZero,
+    NoFillLayers,
+    FillOnFlatGround,
+    FillBelowGround,
+    KhZero,
+    CorrosionTableOpen,
+    NoInverseBetaDepth,
+    GairyokOpen,
+    OkYaitaOpen,
+    NeireTlOpen,
+    PrgSwOpen,
+    LandStartsBelowSeabed,
+    NoSuperstructureCrownInLand,
+    ConcretePileFileOpen,
+    NoPileChosen,
+    ZeroReduction,
+    SeaKhZero,
+    LandKhZero,
+};
+
+// Codes of the wave program's table.
+enum class WaveErrorCode : int {
+    CommonArea,
+    GodaArea,
+    KurodaArea,
+    PressureRows,
+    ResultantArea,
+    ForceRows,
+    WavDataOpen,
+};
+
+// Codes of the input-check table.
+enum class InputCheckCode : int {
+    SeabedNotChosen,
+    ScreenArea,
+    SwitchMismatchesMethod,
+    NoTideStudied,
+    AutoNeedsValue,
+};
 
 inline constexpr int kErrorMessageCount = 81;
 inline constexpr int kWaveErrorMessageCount = 7;
 inline constexpr int kInputCheckMessageCount = 5;
 
-extern const std::array<const char*, kErrorMessageCount> ErrorMessages;
-extern const std::array<const char*, kWaveErrorMessageCount> WaveErrorMessages;
-extern const std::array<const char*, kInputCheckMessageCount> InputCheckMessages;
+// The table text of a code.
+const char* error_message(ErrorCode code);
+const char* error_message(WaveErrorCode code);
+const char* error_message(InputCheckCode code);
 
-// Shows the table text of code, or text when code is not one of the table's
-// codes (callers pass -1 with a text of their own). Returns 0; the caller stops.
-int show_error(int code, std::string_view text = {});
-int show_wave_error(int code, std::string_view text = {});
-int show_input_check_error(int code);
+// Show the table text of code, or a text of the caller's own, in the box
+// titled "error". Return 0; the caller stops.
+int show_error(ErrorCode code);
+int show_error(std::string_view text);
 
 // Show the box, then stop the program with exit code 1.
-[[noreturn]] void stop_with_error(int code, std::string_view text = {});
-[[noreturn]] void stop_with_wave_error(int code, std::string_view text = {});
-[[noreturn]] void stop_with_input_check_error(int code);
-
-// Codes of ErrorMessages raised by name in the library.
-inline constexpr int kErrNoDataFile = 0;
-inline constexpr int kErrNeireCmOpen = 1;
-inline constexpr int kErrNeireOpen = 2;
-inline constexpr int kErrCustomisationOpen = 10;
-inline constexpr int kErrZeroFillTooLarge = 60;
-inline constexpr int kErrGairyokOpen = 70;
-inline constexpr int kErrNeireTlOpen = 72;
-inline constexpr int kErrPrgSwOpen = 73;
+[[noreturn]] void stop_with_error(ErrorCode code);
+[[noreturn]] void stop_with_error(std::string_view text);
+[[noreturn]] void stop_with_wave_error(WaveErrorCode code);
+[[noreturn]] void stop_with_wave_error(std::string_view text);
+[[noreturn]] void stop_with_input_check_error(InputCheckCode code);
 
 } // namespace wtn

@@ -18,7 +18,7 @@ CFile open_file(const std::string& name, const char* mode) {
 
 CFile open_or_stop(const std::string& name, const char* mode) {
     CFile file = open_file(name, mode);
-    if (!file) stop_with_error(-1, "印字用ファイル(" + name + ")がオープンできません.");
+    if (!file) stop_with_error("印字用ファイル(" + name + ")がオープンできません.");
     return file;
 }
 
@@ -31,11 +31,11 @@ bool close_written(CFile& file) {
 
 void close_written_or_stop(CFile& file, const std::string& name) {
     if (!close_written(file))
-        stop_with_error(-1, "(ERROR)-ファイル(" + name + ")の書き込みに失敗しました.");
+        stop_with_error("(ERROR)-ファイル(" + name + ")の書き込みに失敗しました.");
 }
 
 void* zero_fill(void* area, std::size_t count) {
-    if (count > kZeroFillLimit) stop_with_error(kErrZeroFillTooLarge);
+    if (count > kZeroFillLimit) stop_with_error(ErrorCode::ZeroFillTooLarge);
     if (count > 0) std::memset(area, 0, count);
     return area;
 }

@@ -11,8 +11,8 @@ namespace wtn {
 namespace {
 
 [[noreturn]] void stop_malformed(const std::string& detail) {
-    stop_with_error(-1, std::string("(ERROR)-外力計算結果ファイル(") + kForceFileName +
-                            ")の内容が正しくありません(" + detail + ").");
+    stop_with_error(std::string("(ERROR)-外力計算結果ファイル(") + kForceFileName +
+                    ")の内容が正しくありません(" + detail + ").");
 }
 
 // Reads the next data line of at least field_count fields. The naming line

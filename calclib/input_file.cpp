@@ -26,8 +26,8 @@ struct KeyLine {
     double real(std::size_t item) const {
         const double value = line.real(item);
         if (!std::isfinite(value)) {
-            stop_with_error(-1, "(ERROR)-入力データ(" + key + ")の" + std::to_string(item) +
-                                    "番目の数値が読めません(" + line.field(item) + ").");
+            stop_with_error("(ERROR)-入力データ(" + key + ")の" + std::to_string(item) +
+                            "番目の数値が読めません(" + line.field(item) + ").");
         }
         return value;
     }
@@ -39,8 +39,8 @@ struct KeyLine {
 // the program when the table is full, so no row is ever dropped.
 int next_row(int& count, int room, const std::string& key) {
     if (count >= room) {
-        stop_with_error(-1, "(ERROR)-入力データ(" + key + ")の行数が上限(" + std::to_string(room) +
-                                "行)を超えています.");
+        stop_with_error("(ERROR)-入力データ(" + key + ")の行数が上限(" + std::to_string(room) +
+                        "行)を超えています.");
     }
     return count++;
 }
@@ -426,9 +426,9 @@ void read_input(InputRecord& input, const std::string& name) {
         // Computing a default wall for a missing input would give the user
         // numbers for a wall they never described.
         if (default_data) {
-            stop_with_error(-1, "(ERROR)-データファイル(" + file_name + ")がオープンできません.");
+            stop_with_error("(ERROR)-データファイル(" + file_name + ")がオープンできません.");
         }
-        stop_with_error(kErrNoDataFile);
+        stop_with_error(ErrorCode::NoDataFile);
     }
     reset_input_counters(input);
 
@@ -448,7 +448,7 @@ void read_input(InputRecord& input, const std::string& name) {
         }
     }
     if (reader.failed()) {
-        stop_with_error(-1, "(ERROR)-データファイル(" + file_name + ")が読み込めません.");
+        stop_with_error("(ERROR)-データファイル(" + file_name + ")が読み込めません.");
     }
     if (!added_conditions_met) fill_added_conditions(input);
 }

@@ -45,9 +45,9 @@ PileRecord pile_from_line(const std::string& text, const Columns& columns,
     const auto section_value = [&](std::size_t item) {
         const double value = line.real(item);
         if (!std::isfinite(value)) {
-            stop_with_error(-1, "(ERROR)-矢板データファイル(" + file_name + ")の矢板(番号 " +
-                                    std::to_string(pile.id) + ")の断面性能が読めません(" +
-                                    line.field(item) + ").");
+            stop_with_error("(ERROR)-矢板データファイル(" + file_name + ")の矢板(番号 " +
+                            std::to_string(pile.id) + ")の断面性能が読めません(" +
+                            line.field(item) + ").");
         }
         return value;
     };
@@ -61,7 +61,7 @@ PileRecord pile_from_line(const std::string& text, const Columns& columns,
 void read_catalogue_file(const std::string& name, const std::string& open_message,
                          int lines_per_pile, const Columns& columns, PileTable& rows) {
     CFile file = open_file(name, "rt");
-    if (!file) stop_with_error(-1, open_message + "(" + name + ")がオープンできません.");
+    if (!file) stop_with_error(open_message + "(" + name + ")がオープンできません.");
     LineReader reader(file.get());
     std::string line;
     while (reader.next(line)) {
@@ -72,7 +72,7 @@ void read_catalogue_file(const std::string& name, const std::string& open_messag
         for (int i = 1; i < lines_per_pile; ++i)
             reader.next(skipped);
     }
-    if (reader.failed()) stop_with_error(-1, open_message + "(" + name + ")が読み込めません.");
+    if (reader.failed()) stop_with_error(open_message + "(" + name + ")が読み込めません.");
 }
 
 PileTable read_installed(bool pc) {
@@ -105,9 +105,8 @@ PileTable select_installed(const InputRecord& input, bool pc) {
                                         [id](const PileRecord& p) { return p.id == id; });
         if (found == rows.end()) {
             stop_with_error(
-                -1,
                 std::string(pc ? "(ERROR)-PC矢板データファイル" : "(ERROR)-矢板データファイル") +
-                    "に選択された矢板(番号 " + std::to_string(id) + ")がありません.");
+                "に選択された矢板(番号 " + std::to_string(id) + ")がありません.");
         }
         PileRecord pile = *found;
         pile.selected = 1;
@@ -142,8 +141,8 @@ bool read_added_file(int kind, PileTable& rows) {
     const int count = first.integer(0);
     for (int i = 0; i < count; ++i) {
         if (!reader.next(line)) {
-            stop_with_error(-1, "(ERROR)-追加矢板ファイル(" + name + ")の矢板が " +
-                                    std::to_string(count) + " 件に足りません.");
+            stop_with_error("(ERROR)-追加矢板ファイル(" + name + ")の矢板が " +
+                            std::to_string(count) + " 件に足りません.");
         }
         rows.push_back(pile_from_line(line, kAddedColumns, name));
     }
@@ -151,7 +150,7 @@ bool read_added_file(int kind, PileTable& rows) {
 }
 
 [[noreturn]] void stop_added_file_missing() {
-    stop_with_error(-1, "追加矢板ファイルがオープンできません.");
+    stop_with_error("追加矢板ファイルがオープンできません.");
 }
 
 } // namespace
@@ -190,9 +189,8 @@ void read_added_piles(const InputRecord& input, int kind, PileTable& table) {
         const int id = ids.ids[k];
         if (std::none_of(rows.begin(), rows.end(),
                          [id](const PileRecord& p) { return p.id == id; })) {
-            stop_with_error(-1, "(ERROR)-追加矢板ファイル(" + std::string(added_file_name(kind)) +
-                                    ")に選択された矢板(番号 " + std::to_string(id) +
-                                    ")がありません.");
+            stop_with_error("(ERROR)-追加矢板ファイル(" + std::string(added_file_name(kind)) +
+                            ")に選択された矢板(番号 " + std::to_string(id) + ")がありません.");
         }
     }
     for (PileRecord& pile : rows) {
@@ -222,7 +220,7 @@ void write_selected_added_piles(const InputRecord& input, const RunInfo& run_inf
 
     const std::string name = run_info.data_name + ".APD";
     CFile out = open_file(name, "wt");
-    if (!out) stop_with_error(-1, "(ERROR)-ファイル(" + name + ")が作成できません.");
+    if (!out) stop_with_error("(ERROR)-ファイル(" + name + ")が作成できません.");
     for (const PileRecord& pile : rows) {
         if (!in_list(input.added_piles, pile.id)) continue;
         write_crlf_line(out.get(), std::to_string(pile.id) + ",\"" + pile.name + "\"" +

@@ -16,8 +16,8 @@ namespace wtn {
 namespace {
 
 [[noreturn]] void stop_bad_line(int line_number) {
-    stop_with_error(-1, std::string("(ERROR)-ファイル(") + kReportConditionsFile + ")の" +
-                            std::to_string(line_number) + "行目が正しくありません.");
+    stop_with_error(std::string("(ERROR)-ファイル(") + kReportConditionsFile + ")の" +
+                    std::to_string(line_number) + "行目が正しくありません.");
 }
 
 // Reads the next line as a data line of at least field_count fields whose
@@ -59,8 +59,8 @@ void check_finite(const ReportConditions& c) {
             finite = finite && std::isfinite(v);
     }
     if (!finite) {
-        stop_with_error(-1, std::string("(ERROR)-計算結果に数値でない値があるため、ファイル(") +
-                                kReportConditionsFile + ")を書き込めません.");
+        stop_with_error(std::string("(ERROR)-計算結果に数値でない値があるため、ファイル(") +
+                        kReportConditionsFile + ")を書き込めません.");
     }
 }
 
@@ -91,8 +91,8 @@ ReportConditions report_conditions_from(const StabilityResults& results, int fil
 void write_sjoken(const ReportConditions& c) {
     check_finite(c);
     if (c.has_layers && (c.layers.size() > static_cast<std::size_t>(kReportLayerRoom))) {
-        stop_with_error(-1, std::string("(ERROR)-ファイル(") + kReportConditionsFile +
-                                ")の土層数が多すぎます.");
+        stop_with_error(std::string("(ERROR)-ファイル(") + kReportConditionsFile +
+                        ")の土層数が多すぎます.");
     }
     CFile file = open_or_stop(kReportConditionsFile, "wt");
     std::FILE* f = file.get();
@@ -140,9 +140,9 @@ ReportConditions read_sjoken(bool with_layers) {
     c.layer_start = lines.integer(0);
     const int count = lines.integer(1);
     if (count < 0 || count > kReportLayerRoom) {
-        stop_with_error(-1, std::string("(ERROR)-ファイル(") + kReportConditionsFile +
-                                ")の土層数 " + std::to_string(count) + " が領域 " +
-                                std::to_string(kReportLayerRoom) + " を超えています.");
+        stop_with_error(std::string("(ERROR)-ファイル(") + kReportConditionsFile + ")の土層数 " +
+                        std::to_string(count) + " が領域 " + std::to_string(kReportLayerRoom) +
+                        " を超えています.");
     }
     c.layers.resize(static_cast<std::size_t>(count));
     for (ForceLayerRow& r : c.layers) {

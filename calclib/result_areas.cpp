@@ -12,26 +12,17 @@ namespace wtn {
 
 namespace {
 
-// Codes of ErrorMessages for the areas that cannot be had. The fixed-size
-// records are members of CaseAreas and need no allocation of their own; only
-// the rows and arrays whose room depends on the case are allocated.
-constexpr int kErrLoadItemArea = 8;
-constexpr int kErrTipBelowLastLayer = 43;
-constexpr int kErrMatrixRigidity = 46;
-constexpr int kErrMatrixLength = 47;
-constexpr int kErrMatrixKh = 48;
-constexpr int kErrMatrixBeta = 49;
-constexpr int kErrMatrixFactor = 50;
-constexpr int kErrFieldMatrices = 53;
-constexpr int kErrNodeStates = 54;
+// The fixed-size records are members of CaseAreas and need no allocation of
+// their own; only the rows and arrays whose room depends on the case are
+// allocated, each with the error code shown when it cannot be had.
 
 // Gives area room rows of row_bytes each, cleared. Work areas were limited to
 // kZeroFillLimit bytes by the clearing routine; a larger one is refused in
 // the same way rather than grown silently.
 template <class T>
-void allocate_rows(std::vector<T>& area, int rows, std::size_t row_bytes, int error_code) {
+void allocate_rows(std::vector<T>& area, int rows, std::size_t row_bytes, ErrorCode error_code) {
     std::size_t count = rows > 0 ? static_cast<std::size_t>(rows) : 0;
-    if (count * row_bytes > kZeroFillLimit) stop_with_error(kErrZeroFillTooLarge);
+    if (count * row_bytes > kZeroFillLimit) stop_with_error(ErrorCode::ZeroFillTooLarge);
     try {
         area.assign(count, T{});
     } catch (const std::bad_alloc&) {
@@ -44,7 +35,7 @@ template <class T> void release(std::vector<T>& area) {
 }
 
 void alloc_load_items(CaseAreas& areas, const CaseAreaSizes& sizes) {
-    allocate_rows(areas.load_items, sizes.load_items, kLoadItemBytes, kErrLoadItemArea);
+    allocate_rows(areas.load_items, sizes.load_items, kLoadItemBytes, ErrorCode::DeformationArea);
 }
 
 // Spare elements beyond the counted ones.
@@ -60,7 +51,7 @@ constexpr double kMaxMatrixElements = static_cast<double>(kZeroFillLimit / kFiel
 // row only closes the layer above it.
 int count_elements(const ForceCase& fc, int case_index, double tip, double pitch, bool by_pitch) {
     if (by_pitch && !(pitch > 0.0)) {
-        stop_with_error(-1, "(ERROR)-伝達マトリックスの分割長が 0.0 以下になっています.");
+        stop_with_error("(ERROR)-伝達マトリックスの分割長が 0.0 以下になっています.");
     }
     int count = 0;
     for (int i = std::max(fc.start_index, 0); i + 1 < fc.layer_count; ++i) {
@@ -79,14 +70,14 @@ int count_elements(const ForceCase& fc, int case_index, double tip, double pitch
             const double pieces = std::floor(thickness / pitch);
             // A pitch tiny against the layer gives more pieces than an int
             // holds; refuse it before the count wraps into a negative room.
-            if (pieces + count > kMaxMatrixElements) stop_with_error(kErrZeroFillTooLarge);
+            if (pieces + count > kMaxMatrixElements) stop_with_error(ErrorCode::ZeroFillTooLarge);
             int n = static_cast<int>(std::max(pieces, 0.0));
             if (thickness - pieces * pitch > kPieceRemainder) ++n;
             count += n;
         }
         if (holds_tip) return count + kSpareElements;
     }
-    stop_with_error(kErrTipBelowLastLayer);
+    stop_with_error(ErrorCode::TipBelowLastLayer);
 }
 
 } // namespace
@@ -155,14 +146,15 @@ void alloc_matrix_area(CaseAreas& areas, const CaseAreaSizes& sizes) {
     areas.matrix = MatrixResult{};
     const int room = sizes.matrix_elements;
     for (MatrixElements& section : areas.matrix.elements) {
-        allocate_rows(section.rigidity, room, kRealBytes, kErrMatrixRigidity);
-        allocate_rows(section.length, room, kRealBytes, kErrMatrixLength);
-        allocate_rows(section.kh, room, kRealBytes, kErrMatrixKh);
-        allocate_rows(section.beta, room, kRealBytes, kErrMatrixBeta);
-        allocate_rows(section.factor, room, kRealBytes, kErrMatrixFactor);
+        allocate_rows(section.rigidity, room, kRealBytes, ErrorCode::MatrixRigidity);
+        allocate_rows(section.length, room, kRealBytes, ErrorCode::MatrixLength);
+        allocate_rows(section.kh, room, kRealBytes, ErrorCode::MatrixKh);
+        allocate_rows(section.beta, room, kRealBytes, ErrorCode::MatrixBeta);
+        allocate_rows(section.factor, room, kRealBytes, ErrorCode::MatrixFactor);
     }
-    allocate_rows(areas.matrix_work.field_matrices, room, kFieldMatrixBytes, kErrFieldMatrices);
-    allocate_rows(areas.matrix_work.node_states, room, kNodeStateBytes, kErrNodeStates);
+    allocate_rows(areas.matrix_work.field_matrices, room, kFieldMatrixBytes,
+                  ErrorCode::FieldMatrices);
+    allocate_rows(areas.matrix_work.node_states, room, kNodeStateBytes, ErrorCode::NodeStates);
     alloc_load_items(areas, sizes);
 }
 

@@ -58,7 +58,7 @@ struct CaseAreaSizes {
 //   case's start row down to the one that holds the pile tip (joken item 7),
 //   one element per layer (method 2) or the layer cut into pieces of the
 //   division pitch (method 4), plus 5 spare elements. A tip below the last
-//   layer stops the program with ErrorMessages code 43.
+//   layer stops the program with ErrorCode::TipBelowLastLayer.
 CaseAreaSizes case_area_sizes(const InputRecord& input, const CustomisationValues& custom,
                               const ForceCase& force_case, int case_index, int method);
 

@@ -22,7 +22,7 @@ double round_dec(double x, double n) {
     if (!std::isfinite(x)) {
         char text[96];
         std::snprintf(text, sizeof text, "(ERROR)-計算値が数値になりません(%g).丸めできません.", x);
-        stop_with_error(-1, text);
+        stop_with_error(text);
     }
     if (x == 0.0) return 0.0;
     const bool negative = x < 0.0;

@@ -11,19 +11,18 @@ namespace wtn {
 namespace {
 
 [[noreturn]] void stop_short_file(const char* name) {
-    stop_with_error(-1, std::string("(ERROR)-根入れ部計算結果ファイル(") + name +
-                            ")が途中で終わっています.");
+    stop_with_error(std::string("(ERROR)-根入れ部計算結果ファイル(") + name +
+                    ")が途中で終わっています.");
 }
 
 [[noreturn]] void stop_not_a_number(const char* name) {
-    stop_with_error(-1, std::string("(ERROR)-根入れ部計算結果ファイル(") + name +
-                            ")に数値でない値があります.");
+    stop_with_error(std::string("(ERROR)-根入れ部計算結果ファイル(") + name +
+                    ")に数値でない値があります.");
 }
 
 [[noreturn]] void stop_count_beyond_room(const char* name, long count, std::size_t room) {
-    stop_with_error(-1, std::string("(ERROR)-根入れ部計算結果ファイル(") + name + ")の件数 " +
-                            std::to_string(count) + " が領域 " + std::to_string(room) +
-                            " を超えています.");
+    stop_with_error(std::string("(ERROR)-根入れ部計算結果ファイル(") + name + ")の件数 " +
+                    std::to_string(count) + " が領域 " + std::to_string(room) + " を超えています.");
 }
 
 // Writes an image; a real that is not a number is a calculation fault that
@@ -31,12 +30,12 @@ namespace {
 void put_image(std::FILE* file, const ByteWriter& writer, const char* name) {
     if (!writer.all_finite()) {
         stop_with_error(
-            -1, std::string("(ERROR)-計算結果に数値でない値があるため、根入れ部計算結果ファイル(") +
-                    name + ")を書き込めません.");
+            std::string("(ERROR)-計算結果に数値でない値があるため、根入れ部計算結果ファイル(") +
+            name + ")を書き込めません.");
     }
     const std::string& bytes = writer.bytes();
     if (std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size()) {
-        stop_with_error(-1, std::string("(ERROR)-ファイル(") + name + ")の書き込みに失敗しました.");
+        stop_with_error(std::string("(ERROR)-ファイル(") + name + ")の書き込みに失敗しました.");
     }
 }
 
@@ -138,8 +137,8 @@ void read_matrix(std::FILE* file, MatrixResult& m) {
 
 void write_cal_nei(const StabilityResults& results) {
     if (!write_adopted_values(kCalNeiFile, results.design_values.adopted)) {
-        stop_with_error(-1, std::string("(ERROR)-ファイル(") + kCalNeiFile +
-                                ")の書き込みに失敗しました.");
+        stop_with_error(std::string("(ERROR)-ファイル(") + kCalNeiFile +
+                        ")の書き込みに失敗しました.");
     }
 }
 
@@ -153,14 +152,14 @@ void read_cal_nei(StabilityResults& results, double fallback_pile_length, double
         adopted.embedment_depth = fallback_depth;
         return;
     case AdoptedRead::damaged:
-        stop_with_error(-1, std::string("(ERROR)-採用値ファイル(") + kCalNeiFile +
-                                ")の内容が正しくありません.");
+        stop_with_error(std::string("(ERROR)-採用値ファイル(") + kCalNeiFile +
+                        ")の内容が正しくありません.");
     }
 }
 
 void write_neire_cm(const StabilityResults& results) {
     CFile file = open_file(kNeireCmFile, "wb");
-    if (!file) stop_with_error(kErrNeireCmOpen);
+    if (!file) stop_with_error(ErrorCode::NeireCmOpen);
     ByteWriter w;
     image_fields_decided(w, results.decided);
     image_fields_case_result(w, results.case_results);
@@ -173,7 +172,7 @@ void write_neire_cm(const StabilityResults& results) {
 
 void read_neire_cm(StabilityResults& results) {
     CFile file = open_file(kNeireCmFile, "rb");
-    if (!file) stop_with_error(kErrNeireCmOpen);
+    if (!file) stop_with_error(ErrorCode::NeireCmOpen);
     take_image(file.get(), kNeireCmBytes, kNeireCmFile, [&](ByteReader& r) {
         image_fields_decided(r, results.decided);
         image_fields_case_result(r, results.case_results);

@@ -21,7 +21,7 @@ inline constexpr const char* kNeireCmFile = "NEIRE_CM.PRN";
 inline constexpr const char* kNeireFile = "NEIRE.PRN";
 inline constexpr const char* kNeireTlFile = "NEIRE_TL.PRN";
 
-// Creates NEIRE_CM.PRN with the five blocks; stops with ErrorMessages code 1
+// Creates NEIRE_CM.PRN with the five blocks; stops with ErrorCode::NeireCmOpen
 // when it cannot be created.
 void write_neire_cm(const StabilityResults& results);
 // Reads the five blocks of NEIRE_CM.PRN; stops with code 1 when it is missing.

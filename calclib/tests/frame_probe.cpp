@@ -18,8 +18,8 @@ std::string g_action;
 void driver() {
     wtn::CFile out = wtn::open_or_stop("probe.txt", "wt");
     wtn::write_crlf_line(out.get(), "started");
-    if (g_action == "error") wtn::stop_with_error(wtn::kErrCustomisationOpen);
-    if (g_action == "own-error") wtn::stop_with_error(-1, "own text");
+    if (g_action == "error") wtn::stop_with_error(wtn::ErrorCode::CustomisationOpen);
+    if (g_action == "own-error") wtn::stop_with_error("own text");
     if (g_action == "warn") {
         wtn::warn_or_stop("崩壊角の確認\n続けますか");
         wtn::write_crlf_line(out.get(), "went on");

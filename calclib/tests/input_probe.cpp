@@ -39,7 +39,7 @@ void driver() {
     wtn::read_added_piles(state.input, pc ? wtn::kAddedPc : wtn::kAddedSteel, piles);
 
     wtn::CFile force_file = wtn::open_file(wtn::kForceFileName, "rt");
-    if (!force_file) wtn::stop_with_error(wtn::kErrGairyokOpen);
+    if (!force_file) wtn::stop_with_error(wtn::ErrorCode::GairyokOpen);
     wtn::LineReader reader(force_file.get());
     const int mode = wtn::read_force_file_mode(reader);
     const wtn::CaseRange cases = wtn::stability_case_range(state.input, mode);

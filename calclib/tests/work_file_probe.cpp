@@ -35,7 +35,7 @@ void read_report_files() {
     wtn::read_neire_cm(results);
     wtn::read_cal_nei(results, 0.0, 0.0);
     wtn::CFile tide_levels = wtn::open_file(wtn::kNeireTlFile, "rb");
-    if (!tide_levels) wtn::stop_with_error(wtn::kErrNeireTlOpen);
+    if (!tide_levels) wtn::stop_with_error(wtn::ErrorCode::NeireTlOpen);
     wtn::read_neire_tl(tide_levels.get(), results);
     std::printf("pile %d %s length %.3f depth %.3f stress %.1f\n", results.decided.id,
                 results.decided.name.c_str(), results.design_values.adopted.pile_length,
@@ -46,7 +46,7 @@ void read_report_files() {
 void read_case_record() {
     const int method = arg_int(1);
     wtn::CFile cases = wtn::open_file(wtn::kNeireFile, "rb");
-    if (!cases) wtn::stop_with_error(wtn::kErrNeireOpen);
+    if (!cases) wtn::stop_with_error(wtn::ErrorCode::NeireOpen);
     wtn::CaseAreas areas;
     wtn::read_neire_case(cases.get(), areas, method, {arg_int(2), arg_int(3)});
     std::printf("rows %d\n", areas.load_item_count);
@@ -79,13 +79,13 @@ void read_stability_report_files() {
     wtn::normalise_stability_inputs(input, results);
 
     wtn::CFile forces = wtn::open_file(wtn::kForceFileName, "rt");
-    if (!forces) wtn::stop_with_error(wtn::kErrGairyokOpen);
+    if (!forces) wtn::stop_with_error(wtn::ErrorCode::GairyokOpen);
     wtn::LineReader force_lines(forces.get());
     const int file_mode = wtn::read_force_file_mode(force_lines);
     wtn::CFile cases = wtn::open_file(wtn::kNeireFile, "rb");
-    if (!cases) wtn::stop_with_error(wtn::kErrNeireOpen);
+    if (!cases) wtn::stop_with_error(wtn::ErrorCode::NeireOpen);
     wtn::CFile tide_levels = wtn::open_file(wtn::kNeireTlFile, "rb");
-    if (!tide_levels) wtn::stop_with_error(wtn::kErrNeireTlOpen);
+    if (!tide_levels) wtn::stop_with_error(wtn::ErrorCode::NeireTlOpen);
 
     const wtn::CaseRange case_range = wtn::stability_case_range(input, file_mode);
     const wtn::TideLevelRange levels = wtn::tide_level_range(input, file_mode);

@@ -33,7 +33,7 @@ void dynamic_water_pressure(const InputRecord& input, int c, double virtual_seab
         std::snprintf(text, sizeof text,
                       "(ERROR)-動水圧を計算する水深(%.3f m)が上限(%.1f m)を超えています.", h,
                       kMaxDynamicWaterDepth);
-        stop_with_error(-1, text);
+        stop_with_error(text);
     }
 
     data.above_crown = h >= hw ? 1 : 0;

@@ -73,7 +73,7 @@ void earth_pressure_main() {
     const CaseRange cases = load_case_range(input);
 
     CFile force_file = open_file(kForceFileName, "wt");
-    if (!force_file) stop_with_error(kErrGairyokOpen);
+    if (!force_file) stop_with_error(ErrorCode::GairyokOpen);
     write_crlf_line(force_file.get(), std::to_string(kCompletedStateMode));
     for (int c = cases.first; c < cases.end; ++c) {
         compute_case(*state, c);

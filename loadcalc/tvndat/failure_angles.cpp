@@ -57,7 +57,7 @@ double clay_failure_angle(double sigma, double q, double c, double theta, bool o
     if (c < kSmallestCohesion) {
         // Without cohesion the formula tends to a flat slip plane as long as
         // there is a seismic angle; with neither it has no value at all.
-        if (s == 0.0) stop_with_error(-1, kOkabeWithoutCohesion);
+        if (s == 0.0) stop_with_error(kOkabeWithoutCohesion);
         return 0.0;
     }
     // With no overburden and no surcharge the cohesion term dominates and the

@@ -15,7 +15,7 @@ namespace {
                   "(ERROR)-地表面形状の点数が多すぎます."
                   "壁位置・地表面の点・上載荷重の境界・ダミー点を合わせて%d点までです.",
                   kGroundRoom);
-    stop_with_error(-1, text);
+    stop_with_error(text);
 }
 
 void append_row(LoadModel& model, double distance, double level) {

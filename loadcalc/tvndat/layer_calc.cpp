@@ -12,7 +12,6 @@
 namespace wtn {
 namespace {
 
-constexpr int kErrNegativeCohesion = 61;
 constexpr double kSeismicFormulaDepth = 10.0; // m below the seabed
 
 // Weight of one row's soil column, rounded as every overburden step is.
@@ -88,7 +87,7 @@ void land_records(const InputRecord& input, const CustomisationValues& custom, L
         c.sigma_clay_top = c.sigma_top;
         c.sigma_minus10 = c.sigma_top + column_weight(c.top - minus10, c.unit_weight);
         const double cohesion = cohesion_at(t.rows[i], z_ref, minus10);
-        if (cohesion < 0.0) stop_with_error(kErrNegativeCohesion);
+        if (cohesion < 0.0) stop_with_error(ErrorCode::NegativeCohesion);
         c.cohesion_minus10 = round_dec(cohesion, 3);
     }
 

@@ -8,17 +8,6 @@
 namespace wtn {
 namespace {
 
-constexpr int kErrLandOrder = 17;
-constexpr int kErrSeaOrder = 18;
-constexpr int kErrLandAboveSuperstructure = 24;
-constexpr int kErrSeaBelowSeabed = 25;
-constexpr int kErrFillEndsBelowCrown = 26;
-constexpr int kErrFillOrder = 27;
-constexpr int kErrSurchargeOverlap = 28;
-constexpr int kErrNoFillLayers = 64;
-constexpr int kErrFillOnFlatGround = 65;
-constexpr int kErrFillBelowGround = 66;
-
 // Tops must fall strictly from row to row, and the lower limit of the soil
 // must lie below the last top: otherwise the closing row would turn the last
 // layer upside down.
@@ -47,7 +36,7 @@ void check_surcharge_zones(const InputRecord& input, LoadModel& model) {
         for (int i = 1; i < input.surcharge_count; ++i) {
             for (int j = 0; j < i; ++j) {
                 if (input.surcharges[j].end > input.surcharges[i].start)
-                    stop_with_error(kErrSurchargeOverlap);
+                    stop_with_error(ErrorCode::SurchargeOverlap);
             }
         }
     }
@@ -67,30 +56,31 @@ void check_surcharge_zones(const InputRecord& input, LoadModel& model) {
 void check_layer_order(const InputRecord& input) {
     const double lower_limit = input.joken.soil_bottom;
     if (!tops_fall(input.land_layers, input.land_layer_count, lower_limit))
-        stop_with_error(kErrLandOrder);
+        stop_with_error(ErrorCode::LandLayerOrder);
     if (!tops_fall(input.sea_layers, input.sea_layer_count, lower_limit))
-        stop_with_error(kErrSeaOrder);
+        stop_with_error(ErrorCode::SeaLayerOrder);
     if (input.land_layer_count > 0 && input.land_layers[0].top > input.tjkn1.superstructure_crown) {
-        stop_with_error(kErrLandAboveSuperstructure);
+        stop_with_error(ErrorCode::LandAboveSuperstructure);
     }
     if (input.sea_layer_count > 0 && input.sea_layers[0].top < input.joken.design_seabed) {
-        stop_with_error(kErrSeaBelowSeabed);
+        stop_with_error(ErrorCode::SeaBelowSeabed);
     }
     if (input.swdat.ground_shape == kStraightShape) return;
 
     const bool flat = ground_is_flat(input);
     if (flat) {
-        if (input.fill_count > 0) stop_with_error(kErrFillOnFlatGround);
+        if (input.fill_count > 0) stop_with_error(ErrorCode::FillOnFlatGround);
         return;
     }
-    if (input.fill_count == 0) stop_with_error(kErrNoFillLayers);
+    if (input.fill_count == 0) stop_with_error(ErrorCode::NoFillLayers);
     if (!(input.fills[input.fill_count - 1].top > input.joken.ground_crown))
-        stop_with_error(kErrFillEndsBelowCrown);
+        stop_with_error(ErrorCode::FillEndsBelowCrown);
     for (int f = 1; f < input.fill_count; ++f) {
-        if (!(input.fills[f].top < input.fills[f - 1].top)) stop_with_error(kErrFillOrder);
+        if (!(input.fills[f].top < input.fills[f - 1].top)) stop_with_error(ErrorCode::FillOrder);
     }
     for (int p = 0; p < input.ground_point_count; ++p) {
-        if (input.ground_points[p].level > input.fills[0].top) stop_with_error(kErrFillBelowGround);
+        if (input.ground_points[p].level > input.fills[0].top)
+            stop_with_error(ErrorCode::FillBelowGround);
     }
 }
 

@@ -84,17 +84,17 @@ std::size_t count_common_image() {
 }
 
 [[noreturn]] void stop_cannot_open(const std::string& shown_name) {
-    stop_with_error(-1, "(ERROR)-外力計算結果ファイル(" + shown_name + ")がオープンできません.");
+    stop_with_error("(ERROR)-外力計算結果ファイル(" + shown_name + ")がオープンできません.");
 }
 
 [[noreturn]] void stop_damaged(const std::string& name) {
-    stop_with_error(-1, "(ERROR)-外力計算結果ファイル(" + name + ")の内容が正しくありません.");
+    stop_with_error("(ERROR)-外力計算結果ファイル(" + name + ")の内容が正しくありません.");
 }
 
 void write_image(const std::string& name, const std::string& shown_name, const ByteWriter& writer) {
     if (!writer.all_finite()) {
-        stop_with_error(-1, "(ERROR)-計算結果に数値でない値があるため、外力計算結果ファイル(" +
-                                name + ")を書き込めません.");
+        stop_with_error("(ERROR)-計算結果に数値でない値があるため、外力計算結果ファイル(" + name +
+                        ")を書き込めません.");
     }
     CFile file = open_file(name, "wb");
     if (!file) stop_cannot_open(shown_name);

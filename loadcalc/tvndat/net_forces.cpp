@@ -56,7 +56,7 @@ void split_at_candidates(const MergedDiagram& diagram, const VirtualSeabedState&
     // The candidates lie below the seabed, so both tables gain the same rows
     // there and still stand at the same levels from the seabed row on.
     if (net.active_split.count - diagram.seabed_row != net.passive_split.count) {
-        stop_with_error(-1, "(ERROR)-外力計算用の主働側と受働側の分布の行が一致しません.");
+        stop_with_error("(ERROR)-外力計算用の主働側と受働側の分布の行が一致しません.");
     }
 }
 

@@ -91,7 +91,7 @@ void merge_pressure_diagram(std::span<const BoundaryPressure> land, int crown_in
     const int sea_last = static_cast<int>(sea.size()) - 1;
     if (crown_index < 0 || crown_index >= land_last || sea_seabed_index < 0 ||
         sea_seabed_index >= sea_last) {
-        stop_with_error(-1, "(ERROR)-土圧分布の作成に必要な境界位置がありません.");
+        stop_with_error("(ERROR)-土圧分布の作成に必要な境界位置がありません.");
     }
 
     // Land rows that end at or above the seabed need no passive counterpart.
@@ -132,7 +132,7 @@ void merge_pressure_diagram(std::span<const BoundaryPressure> land, int crown_in
     }
     // Both sides close at the same bottom boundary, where the pressures are 0.
     if (i != land_last || j != sea_last) {
-        stop_with_error(-1, "(ERROR)-陸側と海側の土層の下端が一致しません.");
+        stop_with_error("(ERROR)-陸側と海側の土層の下端が一致しません.");
     }
     append_row(diagram.rows, PressureRow{land[i].level, 0.0, 0.0, 0.0, 0.0}, kMergedTableName);
     append_row(diagram.passive, DiagramRow{sea[j].level, 0.0, 0.0}, kPassiveTableName);
@@ -149,7 +149,7 @@ void merge_pressure_diagram(std::span<const BoundaryPressure> land, int crown_in
     diagram.seabed_row = find_row_at_level(diagram.rows, design_seabed);
     if (diagram.seabed_row < 0 ||
         diagram.rows.count - diagram.seabed_row != diagram.passive.count) {
-        stop_with_error(-1, "(ERROR)-土圧分布と受働土圧分布の行が設計海底面から一致しません.");
+        stop_with_error("(ERROR)-土圧分布と受働土圧分布の行が設計海底面から一致しません.");
     }
 }
 

@@ -55,7 +55,7 @@ double passive_coefficient(double beta, double phi, double delta, double psi, do
     // At a root of 1 the passive wedge has no least force (the coefficient
     // grows without bound); beyond it the formula no longer describes a wedge.
     // The margin keeps rounding noise at exactly 1 from passing as a number.
-    if (std::sqrt(r) > 1.0 - kRootMargin) stop_with_error(-1, kPassiveWithoutMinimum);
+    if (std::sqrt(r) > 1.0 - kRootMargin) stop_with_error(kPassiveWithoutMinimum);
     const double k = std::cos(delta) * square(std::cos(phi + psi - theta)) /
                      (std::cos(theta) * square(std::cos(psi)) * std::cos(psi + delta - theta) *
                       square(1.0 - std::sqrt(r)));
@@ -84,7 +84,7 @@ ClayActiveResult clay_active_pressure(const ClayActiveOptions& o, double depth_b
         // The seismic formula divides by sin and cos of the failure angle; a
         // flat or vertical slip plane has no finite wedge.
         if (std::fabs(sin_zeta) < 1e-12 || std::fabs(cos_zeta) < 1e-12)
-            stop_with_error(-1, kClayAngleZero);
+            stop_with_error(kClayAngleZero);
         r.formula1 = (sigma + q) * std::sin(zeta + theta) / (std::cos(theta) * sin_zeta) -
                      c / (cos_zeta * sin_zeta);
         if (o.seismic_formula_switch == 1) r.formula2 = formula2;

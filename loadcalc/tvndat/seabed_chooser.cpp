@@ -17,9 +17,6 @@ extern char** environ;
 namespace wtn {
 namespace {
 
-constexpr int kNotChosenMessage =
-    0; // InputCheckMessages: "(ERROR)-仮想海底面位置が選択されていません."
-
 std::string chooser_path() {
     std::error_code ec;
     const auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
@@ -47,7 +44,7 @@ bool run_chooser() {
 void write_chooser_file(const std::string& path, int c, const VirtualSeabedState& state) {
     CFile file = open_file(path, "wt");
     if (!file)
-        stop_with_error(-1, "(ERROR)-仮想海底面選択用ファイル(" + path + ")がオープンできません.");
+        stop_with_error("(ERROR)-仮想海底面選択用ファイル(" + path + ")がオープンできません.");
     write_crlf_line(file.get(), std::to_string(c));
     for (int i = 0; i < state.candidate_count; ++i) {
         write_values_line(file.get(), "%8.3lf", state.data.candidate_level[i]);
@@ -73,7 +70,7 @@ void choose_virtual_seabed(const MergedDiagram& diagram, int c, VirtualSeabedSta
     if (state.candidate_count >= 2) {
         write_chooser_file(kChooserFileName, c, state);
         index = run_chooser() ? read_chooser_answer(kChooserFileName, state.candidate_count) : -1;
-        if (index < 0) stop_with_input_check_error(kNotChosenMessage);
+        if (index < 0) stop_with_input_check_error(InputCheckCode::SeabedNotChosen);
     }
     set_virtual_seabed(diagram, c, index, state);
 }

@@ -9,7 +9,6 @@
 namespace wtn {
 namespace {
 
-constexpr int kErrBuoyantWeight = 3;
 constexpr double kWaterUnitWeight = 10.0; // of the general formula
 constexpr double kSmallestOverburden = 0.00001;
 constexpr double kSeismicFormulaDepth = 10.0;
@@ -39,7 +38,7 @@ double seismic_angle(double k) {
 }
 
 double apparent_k_general(double gamma_sat, double k) {
-    if (!(gamma_sat > kWaterUnitWeight)) stop_with_error(kErrBuoyantWeight);
+    if (!(gamma_sat > kWaterUnitWeight)) stop_with_error(ErrorCode::BuoyantWeight);
     return gamma_sat / (gamma_sat - kWaterUnitWeight) * k;
 }
 
@@ -55,7 +54,7 @@ double apparent_k_niken(double sigma, double h_w, double q, double gamma_sat, bo
 double apparent_k_arai_yokoi(double s_wet, double s_sat, double s_used, double q, double h,
                              double gamma_sat, double gamma_used, double k) {
     const double denominator = 2.0 * (s_wet + s_used + q) + gamma_used * h;
-    if (denominator == 0.0) stop_with_error(-1, kAraiYokoiNoWeight);
+    if (denominator == 0.0) stop_with_error(kAraiYokoiNoWeight);
     return (2.0 * (s_wet + s_sat + q) + gamma_sat * h) / denominator * k;
 }
 

@@ -10,15 +10,6 @@
 namespace wtn {
 namespace {
 
-constexpr int kErrNegativeCohesion = 61;
-constexpr int kErrNoSeabedInLand = 19;
-constexpr int kErrNoResidualWaterInLand = 20;
-constexpr int kErrNoGroundCrownInLand = 21;
-constexpr int kErrNoSeabedInSea = 22;
-constexpr int kErrDerivedNZero = 23;
-constexpr int kErrNoSuperstructureCrownInLand = 75;
-constexpr int kErrKhZero = 67;
-
 // Lateral-resistance options of a layer row.
 constexpr int kOptionKhGiven = 1;
 constexpr int kOptionKh1500N = 2;
@@ -36,7 +27,7 @@ constexpr int kMethodSType = 5;
         text, sizeof text,
         "(ERROR)-土層の数が多すぎます.土層・盛土・分割位置と最下端を合わせて%d行までです.",
         kLayerRoom);
-    stop_with_error(-1, text);
+    stop_with_error(text);
 }
 
 // Opens room for one row at index at by moving the rows from there down.
@@ -115,13 +106,13 @@ int split_land_layers(LayerTable& land, double z, int kind, double z_ref) {
     if (i < 0) {
         switch (kind) {
         case kSplitSeabed:
-            stop_with_error(kErrNoSeabedInLand);
+            stop_with_error(ErrorCode::NoSeabedInLand);
         case kSplitResidualWater:
-            stop_with_error(kErrNoResidualWaterInLand);
+            stop_with_error(ErrorCode::NoResidualWaterInLand);
         case kSplitGroundCrown:
-            stop_with_error(kErrNoGroundCrownInLand);
+            stop_with_error(ErrorCode::NoGroundCrownInLand);
         case kSplitSuperstructureCrown:
-            stop_with_error(kErrNoSuperstructureCrownInLand);
+            stop_with_error(ErrorCode::NoSuperstructureCrownInLand);
         default:
             return -1;
         }
@@ -134,7 +125,7 @@ int split_land_layers(LayerTable& land, double z, int kind, double z_ref) {
 int split_sea_layers(LayerTable& sea, double z, int kind, double z_ref) {
     const int i = layer_holding(sea, z);
     if (i < 0) {
-        if (kind == kSplitSeaSeabed) stop_with_error(kErrNoSeabedInSea);
+        if (kind == kSplitSeaSeabed) stop_with_error(ErrorCode::NoSeabedInSea);
         return -1;
     }
     split_at(sea, i, z, z_ref);
@@ -147,7 +138,7 @@ void cohesion_at_layer_bounds(LayerTable& table, double z_ref) {
         if (is_sand(row)) continue;
         const double top = cohesion_at(row, z_ref, row.top);
         const double bottom = cohesion_at(row, z_ref, table.rows[i + 1].top);
-        if (top < 0.0 || bottom < 0.0) stop_with_error(kErrNegativeCohesion);
+        if (top < 0.0 || bottom < 0.0) stop_with_error(ErrorCode::NegativeCohesion);
         row.cohesion_top = round_dec(top, 3);
         row.cohesion_bottom = round_dec(bottom, 3);
     }
@@ -161,7 +152,7 @@ void derive_sea_n_values(LayerTable& table, int embedment_method, double z_ref, 
             if (is_sand(row) || row.n_value > 0.0) continue;
             row.n_value = n_value_from_cohesion(row.cohesion, row.cohesion_increase, row.top,
                                                 table.rows[i + 1].top, z_ref, n_factor);
-            if (row.n_value <= 0.0) stop_with_error(kErrDerivedNZero);
+            if (row.n_value <= 0.0) stop_with_error(ErrorCode::DerivedNZero);
             row.n_from_cohesion = 1;
             switch (row.resistance_option) {
             case kOptionKh1500N:
@@ -177,7 +168,7 @@ void derive_sea_n_values(LayerTable& table, int embedment_method, double z_ref, 
                 break;
             }
         }
-        if (row.kh <= 0.0) stop_with_error(kErrKhZero);
+        if (row.kh <= 0.0) stop_with_error(ErrorCode::KhZero);
     }
 }
 

@@ -10,7 +10,6 @@
 namespace wtn {
 namespace {
 
-constexpr int kErrNoGroundCrossing = 5;
 constexpr double kCutTolerance = 0.001;
 
 const char* const kFlatSlipLine =
@@ -22,7 +21,7 @@ const char* const kTooManyRowsAboveCrown =
 // tan of a wedge angle; a flat slip line never reaches the ground surface.
 double slope_of(double angle) {
     const double t = std::tan(angle);
-    if (!(t > 0.0)) stop_with_error(-1, kFlatSlipLine);
+    if (!(t > 0.0)) stop_with_error(kFlatSlipLine);
     return t;
 }
 
@@ -57,7 +56,7 @@ WedgeSoil wedge_soil_weight(const LoadModel& model, int i, double x_crown, doubl
         r.crossing = {x_crown, z_crown};
         return r;
     }
-    if (crown > kWedgeLabelRoom) stop_with_error(-1, kTooManyRowsAboveCrown);
+    if (crown > kWedgeLabelRoom) stop_with_error(kTooManyRowsAboveCrown);
 
     const double top = t.rows[0].top;
     const Point2 start{x_crown, z_crown};
@@ -74,7 +73,7 @@ WedgeSoil wedge_soil_weight(const LoadModel& model, int i, double x_crown, doubl
             break;
         }
     }
-    if (segment < 0) stop_with_error(kErrNoGroundCrossing);
+    if (segment < 0) stop_with_error(ErrorCode::NoGroundCrossing);
 
     std::vector<Point2> polygon;
     for (int g = 0; g <= segment; ++g)

@@ -70,7 +70,7 @@ void find_virtual_seabed(const MergedDiagram& diagram, VirtualSeabedState& state
         Crossing crossing;
         if (crossing_in_segment(z, dz, a, p, crossing)) {
             if (state.candidate_count >= kCandidateRoom) {
-                stop_with_error(-1, "(ERROR)-仮想海底面の候補が10を超えました.");
+                stop_with_error("(ERROR)-仮想海底面の候補が10を超えました.");
             }
             state.data.candidate_level[state.candidate_count] = crossing.level;
             state.data.candidate_passive[state.candidate_count] = crossing.passive;
@@ -96,8 +96,8 @@ void find_virtual_seabed(const MergedDiagram& diagram, VirtualSeabedState& state
         at_boundary = !at_boundary;
     }
     if (state.candidate_count == 0) {
-        stop_with_error(-1, "全土層が[受働(土圧)強度＜主働(土圧+水圧)強度]"
-                            "となり、仮想海底面が検出できませんでした．");
+        stop_with_error("全土層が[受働(土圧)強度＜主働(土圧+水圧)強度]"
+                        "となり、仮想海底面が検出できませんでした．");
     }
 }
 

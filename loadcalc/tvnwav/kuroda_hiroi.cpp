@@ -16,7 +16,7 @@ inline constexpr double kWideAngle = 45.0; // degrees
 // The band rows always lie inside a standing-wave diagram of a positive wave
 // height; a row that cannot be placed means the diagram is broken.
 int band_row_or_stop(int index) {
-    if (index < 0) stop_with_wave_error(-1, "(ERROR)-波圧分布に波高の範囲の行を挿入できません.");
+    if (index < 0) stop_with_wave_error("(ERROR)-波圧分布に波高の範囲の行を挿入できません.");
     return index;
 }
 

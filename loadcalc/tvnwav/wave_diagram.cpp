@@ -8,8 +8,6 @@
 namespace wtn {
 namespace {
 
-inline constexpr int kWaveRowsError = 3;
-
 void shift_kept_index(int& index, int inserted) {
     if (index >= inserted) ++index;
 }
@@ -27,7 +25,7 @@ int insert_wave_level(WaveDiagram& diagram, double z) {
     // A level just above the next row is that row too, so no sliver segment
     // thinner than the tolerance is ever made.
     if (std::fabs(rows[i + 1].level - z) < kWaveRowMergeTolerance) return i + 1;
-    if (c + 1 >= kWaveRowRoom) stop_with_wave_error(kWaveRowsError);
+    if (c + 1 >= kWaveRowRoom) stop_with_wave_error(WaveErrorCode::PressureRows);
 
     // Rows i+1..c move one place down; each keeps its own kind.
     for (int j = c; j >= i + 1; --j) {

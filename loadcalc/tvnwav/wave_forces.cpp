@@ -9,7 +9,6 @@
 namespace wtn {
 namespace {
 
-inline constexpr int kForceRowsError = 5;
 // Widths below this carry no piece.
 inline constexpr double kNoPressure = 0.001;
 // Widths closer than this make a rectangle.
@@ -19,7 +18,7 @@ inline constexpr int kKindBelowTide = 0;
 inline constexpr int kKindNotCut = -1;
 
 WaveForceRow& next_piece(WaveForces& forces) {
-    if (forces.count >= kWaveForceRoom) stop_with_wave_error(kForceRowsError);
+    if (forces.count >= kWaveForceRoom) stop_with_wave_error(WaveErrorCode::ForceRows);
     WaveForceRow& piece = forces.rows[forces.count];
     piece = WaveForceRow{};
     return piece;
@@ -133,8 +132,7 @@ void wave_forces(const WaveCommon& wave, double seabed, WaveDiagram& diagram, Wa
     resultant.total_force += resultant.wave_force;
     resultant.total_moment += resultant.wave_moment;
     if (resultant.total_force == 0.0) {
-        stop_with_wave_error(-1,
-                             "(ERROR)-波力の合力が 0.0 になりました.合力の作用位置が求まりません.");
+        stop_with_wave_error("(ERROR)-波力の合力が 0.0 になりました.合力の作用位置が求まりません.");
     }
     resultant.resultant_height = round_dec(resultant.total_moment / resultant.total_force, 3);
 }

@@ -20,7 +20,7 @@ const char* const kLevelNames[kTideLevelCount] = {"H.H.W.L.", "H.W.L.", "L.W.L."
     text += tide_level_name(block.tide_level);
     text += ":";
     text += what;
-    stop_with_wave_error(-1, text);
+    stop_with_wave_error(text);
 }
 
 } // namespace

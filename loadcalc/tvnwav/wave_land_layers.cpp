@@ -5,10 +5,6 @@
 namespace wtn {
 namespace {
 
-inline constexpr int kErrLandOrder = 17;
-inline constexpr int kErrSeaOrder = 18;
-inline constexpr int kErrSeaStartsBelowSeabed = 25;
-inline constexpr int kErrLandStartsBelowSeabed = 74;
 inline constexpr double kPi = 3.141592653589793;
 
 // Tops must fall strictly from row to row, and the lower limit of the soil
@@ -27,14 +23,14 @@ bool tops_fall(const std::array<SoilLayerRow, Room>& rows, int count, double low
 void check_wave_layers(const InputRecord& input) {
     const double lower_limit = input.joken.soil_bottom;
     if (!tops_fall(input.land_layers, input.land_layer_count, lower_limit))
-        stop_with_error(kErrLandOrder);
+        stop_with_error(ErrorCode::LandLayerOrder);
     if (!tops_fall(input.sea_layers, input.sea_layer_count, lower_limit))
-        stop_with_error(kErrSeaOrder);
+        stop_with_error(ErrorCode::SeaLayerOrder);
     if (input.land_layer_count > 0 && input.land_layers[0].top < input.tjkn1.construction_seabed) {
-        stop_with_error(kErrLandStartsBelowSeabed);
+        stop_with_error(ErrorCode::LandStartsBelowSeabed);
     }
     if (input.sea_layer_count > 0 && input.joken.design_seabed > input.sea_layers[0].top) {
-        stop_with_error(kErrSeaStartsBelowSeabed);
+        stop_with_error(ErrorCode::SeaBelowSeabed);
     }
 }
 

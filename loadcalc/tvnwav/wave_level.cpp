@@ -24,7 +24,7 @@ int wall_top_row(WaveDiagram& diagram, double wall_top, int tide_level) {
     std::string text = "(ERROR)-";
     text += tide_level_name(tide_level);
     text += ":天端位置が波圧分布の下端より下にあります.";
-    stop_with_wave_error(-1, text);
+    stop_with_wave_error(text);
 }
 
 // The standing-wave line from p_s at the tide level through p_b at the depth
@@ -38,7 +38,7 @@ void check_standing_wave_bottom(const WaveBlock& block, int tide_level) {
     std::string text = "(ERROR)-";
     text += tide_level_name(tide_level);
     text += ":重複波の波圧がh'までに負になります.水深Ｄとh'を確認して下さい.";
-    stop_with_wave_error(-1, text);
+    stop_with_wave_error(text);
 }
 
 } // namespace
@@ -89,7 +89,7 @@ void compute_wave_level(const InputRecord& input, int tide_level, double wall_to
         std::string text = "(ERROR)-";
         text += tide_level_name(tide_level);
         text += ":施工時の設計海底面が潮位より上にあります.";
-        stop_with_wave_error(-1, text);
+        stop_with_wave_error(text);
     }
     block.forces = WaveForces{};
     block.resultant = WaveResultant{};

@@ -18,7 +18,6 @@
 namespace wtn {
 namespace {
 
-inline constexpr int kWavDataOpenError = 6;
 inline constexpr int kExamined = 1;
 
 void read_inputs(WaveProgram& program) {
@@ -71,9 +70,9 @@ void wave_pressure_main() {
     }
 
     CFile wav = open_file(kWavDataFileName, "wt");
-    if (!wav) stop_with_wave_error(kWavDataOpenError);
+    if (!wav) stop_with_wave_error(WaveErrorCode::WavDataOpen);
     CFile force = open_file(kForceFileName, "wt");
-    if (!force) stop_with_error(kErrGairyokOpen);
+    if (!force) stop_with_error(ErrorCode::GairyokOpen);
 
     write_values_line(force.get(), "%d", wave_gairyok_mode(program->system_switch));
     const CaseRange cases = wave_case_range(program->system_switch, input.swdat.completed_cases);
