@@ -8,11 +8,9 @@
 
 namespace wtn {
 
-// x rounded to n decimals (n a whole number; negative n rounds to tens,
-// hundreds, ...). Half up after a relative nudge of about 15 significant
-// digits, so 2.675 rounds as its decimal text reads; a scaled fraction strictly
-// between 0.4999 and 0.5001 goes to the even neighbour. A NaN or infinite x is
-// a calculation fault: the program stops with a message naming the value.
+// x rounded to n decimals by the batch rule of decimal_rounding.h (n a whole
+// number; negative n rounds to tens, hundreds, ...). A NaN or infinite x is a
+// calculation fault: the program stops with a message naming the value.
 double round_dec(double x, double n);
 
 // text preceded by enough blanks to centre it in a field of width bytes (the

@@ -1,6 +1,8 @@
 #include "derived_values.h"
 
+#include "kh_chart.h"
 #include "marume_round.h"
+#include "math_constants.h"
 #include "number_text.h"
 
 #include <cmath>
@@ -11,27 +13,12 @@ namespace {
 
 using marume::round_dec;
 
-constexpr double kGravity = 9.8;            // m/s2
-constexpr double kPi = 3.14159265358979;    // 15 digits, as the derived lengths have always used
-constexpr double kWaveTolerance = 0.000001; // relative change of L that ends the iteration
+constexpr double kGravity = 9.8;                 // m/s2
+constexpr double kWaveTolerance = 0.000001;      // relative change of L that ends the iteration
 constexpr double kSmallestPeriodOrDepth = 0.001; // s, m
 constexpr int kWaveIterationLimit = 200;         // Newton settles in a handful of steps
-constexpr double kSmallestChartN = 0.0001;
 constexpr double kSmallestLayerN = 0.00001;
 constexpr double kLinearFactor = 1500.0; // Kh = 1500 N
-
-struct ChartLine {
-    double n1, k1, n2, k2;
-};
-constexpr ChartLine kChartLines[] = {
-    {1.0, 2000.0, 50.0, 100000.0},
-    {0.5, 550.0, 100.0, 13000.0},
-    {1.0, 520.0, 100.0, 8400.0},
-};
-
-double log10_of(double x) {
-    return std::log(x) / std::log(10.0);
-}
 
 } // namespace
 
@@ -51,14 +38,7 @@ double design_seismic_coefficient(const KanseijiData& k, int sindo_round_sw) {
 }
 
 double kh_from_n(int line, double n) {
-    if (n < kSmallestChartN) return 0.0;
-    if (line < 1 || line > 3) return 0.0;
-    const ChartLine& c = kChartLines[line - 1];
-    const double x = log10_of(n);
-    const double x1 = log10_of(c.n1), y1 = log10_of(c.k1);
-    const double x2 = log10_of(c.n2), y2 = log10_of(c.k2);
-    const double y = y1 + (y2 - y1) * (x - x1) / (x2 - x1);
-    return round_dec(std::pow(10.0, y), 1);
+    return round_dec(kh_chart_value(line, n), 1);
 }
 
 double soil_layer_constant(const DosouRec& layer) {
@@ -79,7 +59,7 @@ double method_coefficient(const DosouHohoRec& m) {
 
 double calc_wave_length(double period, double depth) {
     if (period < kSmallestPeriodOrDepth || depth < kSmallestPeriodOrDepth) return 0.0;
-    const double two_pi = 2.0 * kPi;
+    const double two_pi = 2.0 * kPiFifteenDigits;
     const double l0 = period * period * kGravity / two_pi;
     if (!std::isfinite(l0) || !std::isfinite(depth))
         throw DataError("周期または水深が大きすぎて波長を計算できません。");

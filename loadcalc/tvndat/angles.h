@@ -1,12 +1,12 @@
 // Angle conventions of the load calculation: angles are entered in degrees and
-// held in radians, converted with the fixed value of pi below, and rounded to
+// held in radians, converted with kPi, and rounded to
 // whole seconds of arc or to 0.1 degree at the points where the results and
 // reports need them.
 #pragma once
 
-namespace wtn {
+#include "math_constants.h"
 
-inline constexpr double kPi = 3.141592653589793;
+namespace wtn {
 
 inline constexpr double to_radians(double degrees) {
     return degrees * kPi / 180.0;

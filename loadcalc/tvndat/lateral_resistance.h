@@ -3,12 +3,9 @@
 // Shared by both load programs and mirrored by the front end.
 #pragma once
 
-namespace wtn {
+#include "kh_chart.h"
 
-// Lines of the log-log k_h-N charts, numbered as the layer options use them:
-// option 3 reads line 1, option 4 reads line 3.
-inline constexpr int kKhLineFirst = 1;
-inline constexpr int kKhLineLast = 3;
+namespace wtn {
 
 // Lateral resistance constant (kN/m3) for the N value on chart line 1, 2 or
 // 3, rounded to 1 decimal. The straight line through the chart's two points is

@@ -1,5 +1,6 @@
 #include "goda.h"
 
+#include "math_constants.h"
 #include "rounding.h"
 
 #include <cmath>
@@ -22,7 +23,7 @@ void goda_pressure(const WaveCommon& wave, const GodaOptions& options, GodaValue
 
     goda.crest_height = round_dec(0.75 * (1.0 + cos_beta) * lambda1 * H, 3);
 
-    const double x = 12.56 * h / L;
+    const double x = kFourPiAsTabled * h / L;
     const double ratio = x / std::sinh(x);
     goda.alpha1 = round_dec(0.6 + 0.5 * ratio * ratio, 3);
 
@@ -39,7 +40,7 @@ void goda_pressure(const WaveCommon& wave, const GodaOptions& options, GodaValue
         goda.alpha2_choice = 0;
     }
 
-    const double cosh_kh = std::cosh(6.28 * h / L);
+    const double cosh_kh = std::cosh(kTwoPiAsTabled * h / L);
     goda.alpha3 = round_dec(1.0 - (wave.depth_h_dash / h) * (1.0 - 1.0 / cosh_kh), 3);
 
     const double cos2 = cos_beta * cos_beta;

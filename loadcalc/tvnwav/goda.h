@@ -1,5 +1,5 @@
 // Goda's wave pressure on an upright wall and its pressure diagram.
-// The constants 12.56 and 6.28 stand for 4*pi and 2*pi and are used as the
+// The truncated 4*pi and 2*pi of math_constants.h are used as the
 // standard's tables were computed with them, not as multiples of pi.
 #pragma once
 

@@ -2,6 +2,7 @@
 
 #include "error_messages.h"
 #include "goda.h"
+#include "math_constants.h"
 #include "rounding.h"
 #include "wave_diagram.h"
 
@@ -47,8 +48,9 @@ void kuroda_hiroi_pressure(const WaveCommon& wave, const KurodaHiroiOptions& opt
 
     if (values.breaking == 0) {
         values.pressure = round_dec(options.port_standard ? 1.5 * w0 * H * cos2 : 1.5 * w0 * H, 3);
-        values.level_rise = round_dec((1.0 / std::tanh(6.28 * D / L)) * (3.14 * H * H / L), 3);
-        values.pressure_at_depth = round_dec(w0 * H / std::cosh(6.28 * D / L), 3);
+        values.level_rise =
+            round_dec((1.0 / std::tanh(kTwoPiAsTabled * D / L)) * (kPiAsTabled * H * H / L), 3);
+        values.pressure_at_depth = round_dec(w0 * H / std::cosh(kTwoPiAsTabled * D / L), 3);
         const double rise = values.level_rise;
         values.pressure_at_tide =
             round_dec((w0 * D + values.pressure_at_depth) * (H + rise) / (D + H + rise), 3);

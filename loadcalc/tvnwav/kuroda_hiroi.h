@@ -1,7 +1,7 @@
 // The Kuroda / Hiroi (Morihira) wave pressure: a standing-wave diagram from the
 // crest down to the bottom of the wave, raised to the band pressure within half
 // a wave height of the tide level, or one uniform breaking-wave pressure from
-// the crest down to h'. The constants 6.28 and 3.14 stand for 2*pi and pi and
+// the crest down to h'. The truncated 2*pi and pi of math_constants.h
 // are used as written, as the standard's tables were computed with them.
 #pragma once
 

@@ -1,11 +1,10 @@
 #include "wave_land_layers.h"
 
 #include "error_messages.h"
+#include "math_constants.h"
 
 namespace wtn {
 namespace {
-
-inline constexpr double kPi = 3.141592653589793;
 
 // Tops must fall strictly from row to row, and the lower limit of the soil
 // must lie below the last top: otherwise the closing row would turn the last
