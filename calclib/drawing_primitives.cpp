@@ -11,11 +11,6 @@ namespace wtn {
 
 namespace {
 
-struct Point {
-    double x = 0.0;
-    double y = 0.0;
-};
-
 // A drawing coordinate truncated toward zero. A value that is not a number or
 // does not fit an integer is a calculation fault; writing it would give the
 // viewer garbage, so the program stops instead.
@@ -26,11 +21,14 @@ int page_unit(double value) {
     return static_cast<int>(std::trunc(value));
 }
 
+using Point = DrawPoint;
+
 Point through_sheet(const SheetTransform& sheet, Point p) {
-    Point out;
-    transform_point(p.x, p.y, 0.0, 0.0, sheet.cos_angle, sheet.sin_angle, 1.0, sheet.origin_x,
-                    sheet.origin_y, out.x, out.y);
-    return out;
+    PointTransform t;
+    t.cos_angle = sheet.cos_angle;
+    t.sin_angle = sheet.sin_angle;
+    t.target = {sheet.origin_x, sheet.origin_y};
+    return transform_point(p, t);
 }
 
 void write_line_record(std::FILE* file, const SheetTransform& sheet, Point from, Point to) {
@@ -44,18 +42,11 @@ void write_line_record(std::FILE* file, const SheetTransform& sheet, Point from,
 
 } // namespace
 
-int transform_point(double x, double y, double x0, double y0, double c, double s, double scale,
-                    double tx, double ty, double& out_x, double& out_y) {
-    return transform_point_xy(x, y, x0, y0, c, s, scale, scale, tx, ty, out_x, out_y);
-}
-
-int transform_point_xy(double x, double y, double x0, double y0, double c, double s, double scale_x,
-                       double scale_y, double tx, double ty, double& out_x, double& out_y) {
-    const double dx = x - x0;
-    const double dy = y - y0;
-    out_x = (dx * c + dy * s) * scale_x + tx;
-    out_y = (dy * c - dx * s) * scale_y + ty;
-    return 0;
+DrawPoint transform_point(DrawPoint p, const PointTransform& t) {
+    const double dx = p.x - t.centre.x;
+    const double dy = p.y - t.centre.y;
+    return {(dx * t.cos_angle + dy * t.sin_angle) * t.scale_x + t.target.x,
+            (dy * t.cos_angle - dx * t.sin_angle) * t.scale_y + t.target.y};
 }
 
 int draw_hatching(std::FILE* file, const SheetTransform& sheet, int x, int y, double angle) {
@@ -63,11 +54,11 @@ int draw_hatching(std::FILE* file, const SheetTransform& sheet, int x, int y, do
     const double ay = y;
     const double c = std::cos(angle);
     const double s = std::sin(angle);
-    auto turned = [&](Point p) {
-        Point out;
-        transform_point(p.x, p.y, ax, ay, c, s, 1.0, ax, ay, out.x, out.y);
-        return out;
-    };
+    PointTransform turn;
+    turn.centre = turn.target = {ax, ay};
+    turn.cos_angle = c;
+    turn.sin_angle = s;
+    auto turned = [&](Point p) { return transform_point(p, turn); };
     // Nine short strokes, three groups of three, 20 units apart, each leaning
     // 20 units back over a height of 50.
     for (int group = 0; group < 3; ++group) {

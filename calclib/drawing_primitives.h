@@ -9,17 +9,25 @@
 
 namespace wtn {
 
-// Turns (x, y) about (x0, y0) by the angle whose cosine and sine are c and s,
-// scales it and moves it to (tx, ty):
-//   X = ((x - x0) c + (y - y0) s) scale + tx
-//   Y = ((y - y0) c - (x - x0) s) scale + ty
-// Returns 0.
-int transform_point(double x, double y, double x0, double y0, double c, double s, double scale,
-                    double tx, double ty, double& out_x, double& out_y);
+struct DrawPoint {
+    double x = 0.0;
+    double y = 0.0;
+};
 
-// The same with separate scales for X and Y.
-int transform_point_xy(double x, double y, double x0, double y0, double c, double s, double scale_x,
-                       double scale_y, double tx, double ty, double& out_x, double& out_y);
+// A turn about a centre by the angle whose cosine and sine are cos_angle and
+// sin_angle, a scale for each axis, and a move to target:
+//   X = ((x - x0) c + (y - y0) s) scale_x + tx
+//   Y = ((y - y0) c - (x - x0) s) scale_y + ty
+struct PointTransform {
+    DrawPoint centre;
+    double cos_angle = 1.0;
+    double sin_angle = 0.0;
+    double scale_x = 1.0;
+    double scale_y = 1.0;
+    DrawPoint target;
+};
+
+DrawPoint transform_point(DrawPoint p, const PointTransform& t);
 
 // The sheet stage of a figure: the cosine and sine of the sheet angle and the
 // sheet origin. A program sets it before it draws a symbol; the default is

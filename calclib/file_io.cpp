@@ -3,8 +3,6 @@
 #include "error_messages.h"
 #include "program_stop.h"
 
-#include <cstring>
-
 namespace wtn {
 
 CFile open_file(const std::string& name, const char* mode) {
@@ -32,21 +30,6 @@ bool close_written(CFile& file) {
 void close_written_or_stop(CFile& file, const std::string& name) {
     if (!close_written(file))
         stop_with_error("(ERROR)-ファイル(" + name + ")の書き込みに失敗しました.");
-}
-
-void* zero_fill(void* area, std::size_t count) {
-    if (count > kZeroFillLimit) stop_with_error(ErrorCode::ZeroFillTooLarge);
-    if (count > 0) std::memset(area, 0, count);
-    return area;
-}
-
-int strip_newline(char* buffer, std::size_t length) {
-    if (length == 0) return 0;
-    for (std::size_t i = 0; i < length; ++i) {
-        if (buffer[i] == '\n') buffer[i] = '\0';
-    }
-    buffer[length - 1] = '\0';
-    return 0;
 }
 
 } // namespace wtn

@@ -35,15 +35,8 @@ bool close_written(CFile& file);
 // without the user knowing.
 void close_written_or_stop(CFile& file, const std::string& name);
 
-// Largest work area zero_fill clears; a larger request is a program fault.
+// Largest work area the calculation clears in one piece; a larger request is
+// refused with ErrorCode::ZeroFillTooLarge.
 inline constexpr std::size_t kZeroFillLimit = 65000;
-
-// Clears count bytes of area and returns area. Over kZeroFillLimit it shows
-// the matching error box and stops the program with exit code 1.
-void* zero_fill(void* area, std::size_t count);
-
-// Replaces every line feed among the first length bytes of buffer by NUL and
-// sets buffer[length - 1] to NUL, so the buffer is always terminated. Returns 0.
-int strip_newline(char* buffer, std::size_t length);
 
 } // namespace wtn

@@ -45,16 +45,10 @@ TEST(TransformPoint, TurnsAboutTheOriginScalesAndMoves) {
         {4.0, 5.0, 1.0, 1.0, 1, 0, 10, 100, 0, 0, 30.0, 400.0}, // separate scales
     };
     for (const Case& c : cases) {
-        double x = 0, y = 0;
-        EXPECT_EQ(transform_point_xy(c.x, c.y, c.x0, c.y0, c.c, c.s, c.sx, c.sy, c.tx, c.ty, x, y),
-                  0);
-        EXPECT_DOUBLE_EQ(x, c.want_x);
-        EXPECT_DOUBLE_EQ(y, c.want_y);
-        if (c.sx == c.sy) {
-            transform_point(c.x, c.y, c.x0, c.y0, c.c, c.s, c.sx, c.tx, c.ty, x, y);
-            EXPECT_DOUBLE_EQ(x, c.want_x);
-            EXPECT_DOUBLE_EQ(y, c.want_y);
-        }
+        const PointTransform t{{c.x0, c.y0}, c.c, c.s, c.sx, c.sy, {c.tx, c.ty}};
+        const DrawPoint out = transform_point({c.x, c.y}, t);
+        EXPECT_DOUBLE_EQ(out.x, c.want_x);
+        EXPECT_DOUBLE_EQ(out.y, c.want_y);
     }
 }
 

@@ -9,7 +9,6 @@
 
 #include <stdexcept>
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -24,10 +23,7 @@ void driver() {
         wtn::warn_or_stop("崩壊角の確認\n続けますか");
         wtn::write_crlf_line(out.get(), "went on");
     }
-    if (g_action == "zero-fill") {
-        std::vector<char> area(wtn::kZeroFillLimit + 1);
-        wtn::zero_fill(area.data(), area.size());
-    }
+    if (g_action == "line-feed-error") wtn::stop_with_error(wtn::ErrorCode::NoDataFile);
     if (g_action == "open-fail") wtn::open_or_stop("no/such/folder/x.PDT", "wt");
     if (g_action == "throw") throw std::runtime_error("unexpected");
     wtn::write_crlf_line(out.get(), "done");

@@ -48,9 +48,9 @@ TEST(BatchFrame, ErrorBoxIsOnePipeLineForTheFrontEnd) {
     EXPECT_EQ(r.out, "BOX\terror\tok\town text\n");
     // A table text ending in a line feed travels as \n.
     ProgramFolder folder2(false);
-    r = run_probe(folder2, "zero-fill", true);
+    r = run_probe(folder2, "line-feed-error", true);
     EXPECT_EQ(r.exit_code, 1);
-    EXPECT_EQ(r.out, "BOX\terror\tok\t(ERROR)-配列の０クリアーで　n  が大きすぎます.\n");
+    EXPECT_EQ(r.out, "BOX\terror\tok\t(ERROR)-データファイルが選択されていません.\\n\n");
 }
 
 TEST(BatchFrame, WarningAnsweredThroughThePipe) {

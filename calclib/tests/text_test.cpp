@@ -31,21 +31,6 @@ TEST(Cp932Codec, FitNeverSplitsADoubleByteCharacter) {
     EXPECT_EQ(cp932_fit(text, 10), 5u);
 }
 
-TEST(StripNewline, CutsTheLineEndAndTerminatesTheBuffer) {
-    char buffer[256];
-    std::memset(buffer, 'x', sizeof buffer);
-    std::memcpy(buffer, "abc\n", 5);
-    EXPECT_EQ(strip_newline(buffer, sizeof buffer), 0);
-    EXPECT_STREQ(buffer, "abc");
-    EXPECT_EQ(buffer[255], '\0');
-}
-
-TEST(ZeroFill, ClearsUpToTheLimit) {
-    std::vector<unsigned char> area(kZeroFillLimit, 0xAB);
-    zero_fill(area.data(), area.size());
-    EXPECT_EQ(std::count(area.begin(), area.end(), 0), static_cast<long>(kZeroFillLimit));
-}
-
 TEST(LineWriter, EndsEveryLineWithCrLf) {
     char buffer[64] = {};
     std::FILE* file = fmemopen(buffer, sizeof buffer, "wb");
