@@ -5,6 +5,7 @@
 #include "file_io.h"
 #include "format_values.h"
 #include "text_lines.h"
+#include "wall_codes.h"
 
 #include <algorithm>
 #include <cmath>
@@ -213,10 +214,12 @@ int read_all_added_piles(const InputRecord& input, int kind, PileTable& table) {
 }
 
 void write_selected_added_piles(const InputRecord& input, const RunInfo& run_info) {
-    const int pile_type = input.joken.pile_type;
-    if ((pile_type != 3 && pile_type != 7) || input.added_piles.count == 0) return;
+    const PileType pile_type = pile_type_from_code(input.joken.pile_type);
+    if (!is_pile_of_free_choice(pile_type) || input.added_piles.count == 0) return;
     PileTable rows;
-    if (!read_added_file(pile_type == 7 ? kAddedPc : kAddedSteel, rows)) stop_added_file_missing();
+    if (!read_added_file(pile_type == PileType::PcOfFreeChoice ? kAddedPc : kAddedSteel, rows)) {
+        stop_added_file_missing();
+    }
 
     const std::string name = run_info.data_name + ".APD";
     CFile out = open_file(name, "wt");

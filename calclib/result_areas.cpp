@@ -3,6 +3,7 @@
 #include "error_messages.h"
 #include "file_io.h"
 #include "result_images.h"
+#include "wall_codes.h"
 
 #include <algorithm>
 #include <cmath>
@@ -89,8 +90,9 @@ CaseAreaSizes case_area_sizes(const InputRecord& input, const CustomisationValue
                        force_case.force_count + (case_index == 0 ? 0 : force_case.dynamic_count) +
                        1;
     if (method_block(method) == MethodBlock::matrix) {
-        sizes.matrix_elements = count_elements(force_case, case_index, input.joken.embedment_level,
-                                               custom.division_pitch, method == 4);
+        sizes.matrix_elements = count_elements(
+            force_case, case_index, input.joken.embedment_level, custom.division_pitch,
+            embedment_method_from_code(method) == EmbedmentMethod::CTypeMultiLayer);
     }
     return sizes;
 }
@@ -124,9 +126,15 @@ void clear_result_areas(ForceCase& force_case, StabilityResults& results) {
 }
 
 MethodBlock method_block(int method) {
-    if (method == 1) return MethodBlock::chang;
-    if (method == 2 || method == 4) return MethodBlock::matrix;
-    return MethodBlock::koken;
+    switch (embedment_method_from_code(method)) {
+    case EmbedmentMethod::Chang:
+        return MethodBlock::chang;
+    case EmbedmentMethod::ChangMultiLayer:
+    case EmbedmentMethod::CTypeMultiLayer:
+        return MethodBlock::matrix;
+    default:
+        return MethodBlock::koken;
+    }
 }
 
 void alloc_chang_area(CaseAreas& areas, const CaseAreaSizes& sizes) {
@@ -138,7 +146,10 @@ void alloc_koken_area(CaseAreas& areas, const CaseAreaSizes& sizes, int method) 
     areas.koken = KokenResult{};
     areas.koken.scale[0] = kKokenDepthScale;
     areas.koken.scale[1] = kKokenRigidityScale;
-    if (method == 3 || method == 5) areas.koken.scale[2] = kKokenConstantScale;
+    const EmbedmentMethod m = embedment_method_from_code(method);
+    if (m == EmbedmentMethod::CType || m == EmbedmentMethod::SType) {
+        areas.koken.scale[2] = kKokenConstantScale;
+    }
     alloc_load_items(areas, sizes);
 }
 

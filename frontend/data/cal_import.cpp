@@ -3,6 +3,7 @@
 #include "field_reader.h"
 #include "number_text.h"
 #include "text_file.h"
+#include "wall_codes.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -255,7 +256,10 @@ void read_tugit(DesignData& d, LineItems& in) {
 
 void read_tyait(DesignData& d, LineItems& in, RowCounters& rows) {
     YaitaData& y = d.yaita_dat;
-    auto* pairs = y.yaita_kind == 2 ? &y.yaita_sel : y.yaita_kind == 6 ? &y.pcyaita_sel : nullptr;
+    const PileType pile_type = pile_type_from_screen_kind(y.yaita_kind);
+    auto* pairs = pile_type == PileType::SteelOfFreeChoice ? &y.yaita_sel
+                  : pile_type == PileType::PcOfFreeChoice  ? &y.pcyaita_sel
+                                                           : nullptr;
     for (const std::string& piece : in.rest()) {
         // The leading number of the piece, as far as it reads as one; an empty piece gives 0.
         const double value = std::strtod(piece.c_str(), nullptr);

@@ -5,6 +5,7 @@
 #include "project_writer.h"
 #include "row_tests.h"
 #include "text_file.h"
+#include "wall_codes.h"
 
 namespace wtn {
 
@@ -234,9 +235,10 @@ std::vector<std::string> cal_file_lines(DesignData& d) {
                       .r(y.joint_alpha[1], "継手効率")
                       .r(y.joint_alpha[2], "継手効率")
                       .str());
-    // Pile ids only for the two types of free choice: steel (2) and PC (6).
-    if (y.yaita_kind == 2 || y.yaita_kind == 6) {
-        const auto& pairs = y.yaita_kind == 2 ? y.yaita_sel : y.pcyaita_sel;
+    // Pile ids only for the two types of free choice: steel and PC.
+    const PileType pile_type = pile_type_from_screen_kind(y.yaita_kind);
+    if (is_pile_of_free_choice(pile_type)) {
+        const auto& pairs = pile_type == PileType::SteelOfFreeChoice ? y.yaita_sel : y.pcyaita_sel;
         add_id_lines(out, "tyait", pairs, false);
         add_id_lines(out, "apdyt", pairs, true);
     }
