@@ -111,27 +111,27 @@ void clear_tables(DesignData& d) {
 void read_swdat(DesignData& d, LineItems& in) {
     SekkeiData& s = d.sekkei_dat;
     KanseijiData& k = d.kanseiji_dat;
-    s.std_sw = in.integer() - 1;
-    s.neire_sw = in.integer() - 1;
-    s.stress_sw = in.integer() - 1;
-    s.disp_sw = in.integer() - 1;
-    s.zevove_sw = in.integer() - 1;
+    s.std_sw = screen_switch_from_code(in.integer());
+    s.neire_sw = screen_switch_from_code(in.integer());
+    s.stress_sw = screen_switch_from_code(in.integer());
+    s.disp_sw = screen_switch_from_code(in.integer());
+    s.zevove_sw = screen_switch_from_code(in.integer());
     boxes_from_code(in.integer(), k.jyo_sw, k.jis_sw);
-    k.shape_sw = in.integer() - 1;
-    k.load_sw = in.integer() - 1;
+    k.shape_sw = screen_switch_from_code(in.integer());
+    k.load_sw = screen_switch_from_code(in.integer());
     in.integer(); // the decision code is rebuilt by the writer
-    k.rwl_k_sw = in.integer() - 1;
-    k.pa_formula_sw = in.integer() - 1;
-    k.pa_method_sw = in.integer() - 1;
+    k.rwl_k_sw = screen_switch_from_code(in.integer());
+    k.pa_formula_sw = screen_switch_from_code(in.integer());
+    k.pa_method_sw = screen_switch_from_code(in.integer());
     boxes_from_code(in.integer(), s.kanseiji_sw, s.sekouji_sw);
-    k.lwl_k_sw = in.integer() - 1;
+    k.lwl_k_sw = screen_switch_from_code(in.integer());
 }
 
 void read_wavsw(DesignData& d, LineItems& in) {
     SekoujiData& w = d.sekouji_dat;
     d.sekkei_dat.tide_name = fixed_text(in.text(), kTideNameLength);
-    w.wave_sw = in.integer() - 1;
-    w.dissip_sw = in.integer() - 1;
+    w.wave_sw = screen_switch_from_code(in.integer());
+    w.dissip_sw = screen_switch_from_code(in.integer());
     w.lambda1 = in.real();
     for (int k = 0; k < kStudiedTideLevels; ++k) {
         w.tide_kentou_sw[k] = in.integer() == 1 ? 1 : 0;
@@ -168,9 +168,9 @@ void read_joken(DesignData& d, LineItems& in) {
     t.surcharge_q[1] = in.real();
     y.disp_allow[0] = in.real();
     y.disp_allow[1] = in.real();
-    y.yaita_kind = in.integer() - 1;
-    y.u_kind = in.integer() - 1;
-    y.steel_grade = in.integer() - 1;
+    y.yaita_kind = screen_pile_kind(pile_type_from_code(in.integer()));
+    y.u_kind = screen_switch_from_code(in.integer());
+    y.steel_grade = screen_switch_from_code(in.integer());
 }
 
 void read_tjkn1(DesignData& d, LineItems& in) {
@@ -284,7 +284,7 @@ void read_layer(DosouRec& l, LineItems& in) {
     for (int i = 0; i < 3; ++i)
         l.soil_val[i] = in.real();
     l.soil_sw = l.soil_val[0] == 0.0 ? 1 : 0;
-    l.kh_sw = std::max(in.integer() - 1, 0);
+    l.kh_sw = std::max(screen_switch_from_code(in.integer()), 0);
     if (l.kh_sw > 3) in.fail("横抵抗の計算方法が範囲外です。");
     l.n_val[l.kh_sw] = in.real();
     const double constant = in.real();
@@ -295,10 +295,10 @@ void read_tide_level(DesignData& d, LineItems& in, int k) {
     SekoujiData& w = d.sekouji_dat;
     if (w.wave_sw == 0) {
         WaveRec& r = w.goda_tbl[k];
-        r.flag1 = in.integer() - 1;
+        r.flag1 = screen_switch_from_code(in.integer());
         r.h13 = in.real();
         r.hmax = in.real();
-        r.flag2 = in.integer() - 1;
+        r.flag2 = screen_switch_from_code(in.integer());
         r.period = in.real();
         r.length = in.real();
         r.beta = in.real();
@@ -308,7 +308,7 @@ void read_tide_level(DesignData& d, LineItems& in, int k) {
     in.integer();
     r.h13 = in.real();
     r.hmax = in.real();
-    r.flag1 = in.integer() - 1;
+    r.flag1 = screen_switch_from_code(in.integer());
     r.period = in.real();
     r.length = in.real();
     r.beta = in.real();
@@ -405,11 +405,11 @@ ConversionScope import_cal_file(DesignData& d, const std::string& path) {
             scope.fills = true;
         } else if (key == "wlvl_") {
             SekoujiData& w = d.sekouji_dat;
-            w.depth_sw = in.integer() - 1;
+            w.depth_sw = screen_switch_from_code(in.integer());
             w.d_lvl = in.real();
             w.h2_lvl = in.real();
             w.h_lvl = in.real();
-            w.hb_sw = in.integer() - 1;
+            w.hb_sw = screen_switch_from_code(in.integer());
             w.slope_x = in.real();
             for (int i = 0; i < kStudiedTideLevels; ++i)
                 w.hb_lvl[i] = in.real();

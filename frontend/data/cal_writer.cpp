@@ -57,14 +57,21 @@ std::string swdat_line(DesignData& d) {
     // Only the construction stage studied: the normal case alone.
     if (s.kanseiji_sw == 0 && s.sekouji_sw == 1) case_code = 1;
     KeyLine line("swdat");
-    line.i(s.std_sw + 1).i(s.neire_sw + 1).i(s.stress_sw + 1).i(s.disp_sw + 1).i(s.zevove_sw + 1);
-    line.i(case_code).i(k.shape_sw + 1).i(k.load_sw + 1);
+    line.i(file_switch_code(s.std_sw))
+        .i(file_switch_code(s.neire_sw))
+        .i(file_switch_code(s.stress_sw))
+        .i(file_switch_code(s.disp_sw))
+        .i(file_switch_code(s.zevove_sw));
+    line.i(case_code).i(file_switch_code(k.shape_sw)).i(file_switch_code(k.load_sw));
     s.zevove_sw = 1;
     int decision = 0;
     if (s.stress_sw == 0) decision += 1;
     if (s.disp_sw == 0) decision += 10;
-    line.i(decision).i(k.rwl_k_sw + 1).i(k.pa_formula_sw + 1).i(k.pa_method_sw + 1);
-    line.i(pair_code(s.kanseiji_sw, s.sekouji_sw)).i(k.lwl_k_sw + 1);
+    line.i(decision)
+        .i(file_switch_code(k.rwl_k_sw))
+        .i(file_switch_code(k.pa_formula_sw))
+        .i(file_switch_code(k.pa_method_sw));
+    line.i(pair_code(s.kanseiji_sw, s.sekouji_sw)).i(file_switch_code(k.lwl_k_sw));
     return line.str();
 }
 
@@ -72,7 +79,7 @@ std::string wavsw_line(const DesignData& d) {
     const SekoujiData& w = d.sekouji_dat;
     KeyLine line("wavsw");
     line.quoted(d.sekkei_dat.tide_name, kTideNameCaption);
-    line.i(w.wave_sw + 1).i(w.dissip_sw + 1).r(w.lambda1, "λ1");
+    line.i(file_switch_code(w.wave_sw)).i(file_switch_code(w.dissip_sw)).r(w.lambda1, "λ1");
     for (int k = 0; k < kStudiedTideLevels; ++k)
         line.i(level_flag(w.tide_kentou_sw[k])).i(level_flag(w.tide_sakuzu_sw[k]));
     return line.str();
@@ -97,7 +104,9 @@ std::string joken_line(const DesignData& d) {
         .r(t.surcharge_q[0], "上載荷重")
         .r(t.surcharge_q[1], "上載荷重");
     line.r(y.disp_allow[0], "許容変位量").r(y.disp_allow[1], "許容変位量");
-    line.i(y.yaita_kind + 1).i(y.u_kind + 1).i(y.steel_grade + 1);
+    line.i(pile_type_code(pile_type_from_screen_kind(y.yaita_kind)))
+        .i(file_switch_code(y.u_kind))
+        .i(file_switch_code(y.steel_grade));
     return line.str();
 }
 
@@ -280,11 +289,11 @@ std::vector<std::string> cal_file_lines(DesignData& d) {
     }
     {
         KeyLine line("wlvl_");
-        line.i(w.depth_sw + 1)
+        line.i(file_switch_code(w.depth_sw))
             .r(w.d_lvl, "d")
             .r(w.h2_lvl, "h'")
             .r(w.h_lvl, "h")
-            .i(w.hb_sw + 1)
+            .i(file_switch_code(w.hb_sw))
             .r(w.slope_x, "勾配");
         for (int i = 0; i < kStudiedTideLevels; ++i)
             line.r(w.hb_lvl[i], "hb");

@@ -53,3 +53,18 @@ inline constexpr bool is_pile_of_free_choice(PileType type) {
 }
 
 } // namespace wtn
+
+namespace wtn {
+
+// The front end holds its option switches from 0, as its lists number their
+// entries; the calculation input numbers the same options from 1. Every
+// switch crosses the file boundary through these two, and nowhere else.
+inline constexpr int kFileSwitchOffset = 1;
+inline constexpr int file_switch_code(int screen_switch) {
+    return screen_switch + kFileSwitchOffset;
+}
+inline constexpr int screen_switch_from_code(int file_code) {
+    return file_code - kFileSwitchOffset;
+}
+
+} // namespace wtn
