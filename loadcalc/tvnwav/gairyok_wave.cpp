@@ -15,7 +15,6 @@ const char* const kLevelLabels[kTideLevelCount] = {
     "#  L.W.L.  ",
     "#  任意潮位  ",
 };
-const char* const kCaseWords[2] = {"常時", "地震時"};
 
 } // namespace
 

@@ -15,7 +15,6 @@ const char* const kLevelLabels[kTideLevelCount] = {
     "#  L.W.L.  ",
     "#  任意潮位面  ",
 };
-const char* const kCaseWords[2] = {"常時", "地震時"};
 
 void write_wav_counts(std::FILE* file, const WaveBlock& block) {
     write_crlf_line(file, "#  層分割数,水平力数,天端位置NO,海底面位置NO");

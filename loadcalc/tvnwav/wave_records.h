@@ -23,6 +23,8 @@ inline constexpr int kWaveForceRoom = 30;
 // Cases: 0 normal, 1 seismic. The wave values do not depend on the case.
 inline constexpr int kCaseNormal = 0;
 inline constexpr int kCaseSeismic = 1;
+// The case words of the labels in the force file and WAV_DATA.PRN.
+inline constexpr const char* kCaseWords[2] = {"常時", "地震時"};
 
 // Formula of a block: 0 Goda, 1 Kuroda / Hiroi (Morihira).
 inline constexpr int kFormulaGoda = 0;
