@@ -1,5 +1,7 @@
 #include "install_screens.h"
 
+#include "schematic_screen.h"
+
 namespace wtn::mainwin {
 
 // Every screen folder has one install_<name>_screen(s)(MainWindow&) in a header
@@ -11,6 +13,8 @@ namespace wtn::mainwin {
 //   screens/soil       install_soil_screen        土層
 //   screens/schematic  install_schematic_screen   模式図
 // The run, results and customisation dialogs live in this folder.
-void install_screens([[maybe_unused]] MainWindow& window) {}
+void install_screens(MainWindow& window) {
+    schematic::install_schematic_screen(window);
+}
 
 } // namespace wtn::mainwin

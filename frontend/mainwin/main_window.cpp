@@ -160,7 +160,9 @@ void MainWindow::build_screens() {
 
 void MainWindow::place_screens() {
     for (ui::TabControl* tab : tab_gm) {
-        tab->set_rect(ui::Rect{kScreenLeft, kScreenTop, kScreenWidth, kScreenHeight});
+        // Each screen keeps its own size: the schematic's is taller.
+        const ui::Rect& size = tab->rect();
+        tab->set_rect(ui::Rect{kScreenLeft, kScreenTop, size.width, size.height});
         tab->set_visible(false);
         tab->set_enabled(false);
     }
