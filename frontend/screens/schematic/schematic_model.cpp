@@ -2,6 +2,7 @@
 
 #include "number_mask.h"
 #include "number_text.h"
+#include "text_width.h"
 
 #include <cmath>
 #include <span>
@@ -83,6 +84,10 @@ class Builder {
         out_.Mse_tbl.push_back(MseRec{x1, y1, x2, y2, color, style});
     }
     void label(int kind, double y, int color, std::string text) {
+        // A label holds kLabelLength characters; an absurd level gives a cut
+        // text, never an endless one.
+        if (ui::utf8_length(text) > static_cast<std::size_t>(kLabelLength))
+            text = fixed_text(text, kLabelLength);
         out_.Mmo_tbl.push_back(MmoRec{kind, y, color, std::move(text)});
     }
 

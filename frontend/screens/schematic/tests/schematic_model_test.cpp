@@ -273,6 +273,14 @@ TEST(SchematicModel, FifteenLayersReadNoRecordBeyondTheLast) {
     EXPECT_DOUBLE_EQ(anchors.back(), (-15.0 - 20.0) / 2);
 }
 
+TEST(SchematicModel, AnAbsurdLevelGivesACutLabel) {
+    DesignData d = hand_section();
+    d.sekkei_dat.tide_lvl[1] = 1e80;
+    SchematicLists lists = build_schematic(d, StudyCase::completed_normal);
+    EXPECT_EQ(lists.Mmo_tbl[1].text.size(), static_cast<std::size_t>(kLabelLength));
+    EXPECT_EQ(lists.Mmo_tbl[1].text.substr(0, 8), "H.W.L. 1");
+}
+
 TEST(SchematicModel, StudyCasesFollowTheStudySwitches) {
     struct Case {
         int kanseiji, jyo, jis, sekouji;
