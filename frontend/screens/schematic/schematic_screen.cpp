@@ -14,16 +14,18 @@ namespace {
 constexpr int kTabHeight = 6480;
 constexpr int kMargin = 60;
 constexpr int kBarThickness = 255;
-constexpr int kSideLeft = kMargin + kPictureSide + kBarThickness + 240;
+constexpr int kGap = 180;
+constexpr int kSideLeft = kMargin + kPictureSide + kBarThickness + kGap;
 constexpr int kSideWidth = 2400;
 constexpr int kOptionHeight = 300;
 constexpr int kOptionLeft = 180;
+constexpr int kFirstOptionTop = 270; // below the frame's caption
 constexpr int kOptionWidth = 2000;
 constexpr int kZoomFrameTop = 0;
 constexpr int kZoomFrameHeight = 960;
-constexpr int kWholeButtonTop = kZoomFrameTop + kZoomFrameHeight + 180;
+constexpr int kWholeButtonTop = kZoomFrameTop + kZoomFrameHeight + kGap;
 constexpr int kWholeButtonHeight = 420;
-constexpr int kCaseFrameTop = kWholeButtonTop + kWholeButtonHeight + 180;
+constexpr int kCaseFrameTop = kWholeButtonTop + kWholeButtonHeight + kGap;
 constexpr int kCaseFrameHeight = 1320;
 
 constexpr const char* kZoomCaptions[] = {"拡大", "縮小"};
@@ -68,7 +70,8 @@ SchematicScreen::SchematicScreen(mainwin::MainWindow& window) : window_(window) 
     for (int i = 0; i < 2; ++i) {
         opt_dgm18[i] = &fra_dgm18->add<ui::OptionButton>(
             "opt_dgm18", i,
-            ui::Rect{kOptionLeft, 240 + i * kOptionHeight, kOptionWidth, kOptionHeight});
+            ui::Rect{kOptionLeft, kFirstOptionTop + i * kOptionHeight, kOptionWidth,
+                     kOptionHeight});
         opt_dgm18[i]->set_caption(kZoomCaptions[i]);
     }
     cmd_gm18 = &page.add<ui::CommandButton>(
@@ -78,9 +81,10 @@ SchematicScreen::SchematicScreen(mainwin::MainWindow& window) : window_(window) 
         "frm_gm18", ui::Rect{kSideLeft, kCaseFrameTop, kSideWidth, kCaseFrameHeight});
     frm_gm18->set_caption("検討種別");
     for (int i = 0; i < kStudyCaseCount; ++i) {
-        opt_gm18[i] = &frm_gm18->add<ui::OptionButton>(
-            "opt_gm18", i,
-            ui::Rect{kOptionLeft, 300 + i * kOptionHeight, kOptionWidth, kOptionHeight});
+        opt_gm18[i] = &frm_gm18->add<ui::OptionButton>("opt_gm18", i,
+                                                       ui::Rect{kOptionLeft,
+                                                                kFirstOptionTop + i * kOptionHeight,
+                                                                kOptionWidth, kOptionHeight});
         opt_gm18[i]->set_caption(kCaseCaptions[i]);
     }
     // Before the handlers are wired, so nothing is built yet.
