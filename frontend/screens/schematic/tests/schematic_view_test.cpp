@@ -255,6 +255,7 @@ TEST(SchematicZoomStates, ButtonsInEachState) {
         {"off, left", ZoomOption::none, false, kLeftButton, ZoomPhase::off, false, false, nullptr},
         {"off, right", ZoomOption::none, false, kRightButton, ZoomPhase::off, false, false,
          nullptr},
+        {"off, middle", ZoomOption::none, false, 4, ZoomPhase::off, false, false, nullptr},
         {"ready, left", ZoomOption::zoom_in, false, kLeftButton, ZoomPhase::pending, false, false,
          kPromptEnd},
         {"ready, right", ZoomOption::zoom_in, false, kRightButton, ZoomPhase::off, true, false, ""},
