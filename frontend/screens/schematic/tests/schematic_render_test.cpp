@@ -1,9 +1,8 @@
 // The schematic as Qt paints it, checked by its pixels, and saved as pictures
 // for a person to look at.
-#include "form_window.h"
+#include "main_window_view_fixture.h"
 #include "screen_fixture.h"
 
-#include <QDir>
 #include <QImage>
 #include <QScrollBar>
 #include <QTest>
@@ -12,19 +11,12 @@
 namespace wtn::schematic {
 namespace {
 
-using test::ScreenFixture;
-
 const QRgb kBlack = qRgb(0, 0, 0);
 const QRgb kWhitePixel = qRgb(255, 255, 255);
 const QRgb kRedPixel = qRgb(255, 0, 0);
 const QRgb kCyanPixel = qRgb(0, 255, 255);
 const QRgb kYellowPixel = qRgb(255, 255, 0);
 const QRgb kMagentaPixel = qRgb(255, 0, 255);
-
-void save(const QImage& image, const char* name) {
-    QDir().mkpath(WTN_SCREENSHOT_DIR);
-    EXPECT_TRUE(image.save(QStringLiteral(WTN_SCREENSHOT_DIR) + "/" + name));
-}
 
 // The picture with the mapping of its current scale to pixels.
 struct Picture {
@@ -47,31 +39,31 @@ struct Picture {
     }
 };
 
+// The started program showing screen 7 over the hand-worked section.
 class SchematicRender : public ::testing::Test {
   protected:
-    SchematicRender() : view(f.window->form, &f.window->Toolbar1, &f.window->stv_gm) {
-        // The main window's size, as start-up gives it.
-        f.window->form.set_rect(ui::Rect{0, 0, mainwin::kMainWidthPixels * ui::kTwipsPerPixel,
-                                         mainwin::kMainHeightPixels * ui::kTwipsPerPixel});
-        f.window->form.load();
-        view.show();
-        f.show();
+    SchematicRender() {
+        view = f.start_and_show();
+        test::load_section(f.data, test::hand_section());
+        test::show_schematic(*f.window);
     }
-    Picture grab() {
-        auto* widget = view.findChild<QWidget*>("pic_gm18");
-        EXPECT_NE(widget, nullptr);
-        return Picture{widget->grab().toImage(), f.screen->pic_gm18};
+    QWidget& widget() {
+        auto* w = view->findChild<QWidget*>("pic_gm18");
+        if (w == nullptr) throw std::logic_error("no pic_gm18");
+        return *w;
     }
+    Picture grab() { return Picture{widget().grab().toImage(), &c.pic}; }
 
-    ScreenFixture f;
-    qt::MainWindowView view;
+    mainwin::test::MainWindowViewFixture f;
+    qt::MainWindowView* view = nullptr;
+    test::SchematicControls c{*f.window};
 };
 
 TEST_F(SchematicRender, SectionOnBlackWithWallBottomAndWater) {
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    ASSERT_NE(view, nullptr);
     Picture p = grab();
-    save(p.image, "schematic_case0.png");
-    save(view.grab().toImage(), "WTN_WIN_schematic.png");
+    EXPECT_TRUE(mainwin::test::save_screenshot(widget(), "schematic_case0"));
+    EXPECT_TRUE(mainwin::test::save_screenshot(*view, "WTN_WIN_schematic"));
     const int w = p.image.width(), h = p.image.height();
     ASSERT_EQ(w, h);
 
@@ -91,7 +83,7 @@ TEST_F(SchematicRender, SectionOnBlackWithWallBottomAndWater) {
     EXPECT_EQ(p.count(kCyanPixel, wall + 2, w, hwl - 1, hwl + 2), 0);
 
     // Options and scroll bars as the toolkit set them.
-    auto* hsb = view.findChild<QScrollBar*>("hsb_gm18");
+    auto* hsb = view->findChild<QScrollBar*>("hsb_gm18");
     ASSERT_NE(hsb, nullptr);
     EXPECT_FALSE(hsb->hasTracking());
     EXPECT_EQ(hsb->value(), kScrollStart);
@@ -99,32 +91,30 @@ TEST_F(SchematicRender, SectionOnBlackWithWallBottomAndWater) {
     // the status bar.
     auto* page = hsb->parentWidget();
     EXPECT_LE(hsb->geometry().bottom(), page->height() - 1);
-    auto* tab = view.findChild<QWidget*>("tab_gm(7)");
+    auto* tab = view->findChild<QWidget*>("tab_gm(7)");
     ASSERT_NE(tab, nullptr);
-    EXPECT_LE(tab->geometry().bottom(), view.findChild<QWidget*>("client")->height() - 1);
+    EXPECT_LE(tab->geometry().bottom(), view->findChild<QWidget*>("client")->height() - 1);
 }
 
 TEST_F(SchematicRender, PendingRectangleIsDrawnInYellow) {
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
-    SchematicScreen& s = *f.screen;
+    ASSERT_NE(view, nullptr);
     // An empty stretch of the sea side, between the L.W.L. and the seabed.
     Picture before = grab();
     const int c0 = before.col(-10), c1 = before.col(-5), r0 = before.row(-2), r1 = before.row(-4);
     EXPECT_EQ(before.count(kYellowPixel, c0 - 1, c1 + 2, r0 - 1, r1 + 2), 0);
 
-    ASSERT_TRUE(s.opt_dgm18[0]->user_click());
-    s.pic_gm18->user_mouse_down(ui::MouseButton::Left, 0, -10, -2);
-    s.pic_gm18->user_mouse_move(ui::MouseButton::Left, 0, -5, -4);
+    ASSERT_TRUE(c.zoom[0]->user_click());
+    c.pic.user_mouse_down(ui::MouseButton::Left, 0, -10, -2);
+    c.pic.user_mouse_move(ui::MouseButton::Left, 0, -5, -4);
     Picture p = grab();
-    save(p.image, "schematic_zoom_rectangle.png");
+    EXPECT_TRUE(mainwin::test::save_screenshot(widget(), "schematic_zoom_rectangle"));
     // The top edge and a side of the rectangle.
     EXPECT_GE(p.count(kYellowPixel, c0, c1, r0 - 1, r0 + 2), (c1 - c0) - 2);
     EXPECT_GE(p.count(kYellowPixel, c0 - 1, c0 + 2, r0, r1), (r1 - r0) - 2);
 }
 
 TEST_F(SchematicRender, SeaSideLabelsLeaveWhenPannedPastTheWall) {
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
-    SchematicScreen& s = *f.screen;
+    ASSERT_NE(view, nullptr);
     auto labels_in_left_tenth = [](const Picture& p) {
         const int tenth = p.image.width() / 10;
         const int h = p.image.height();
@@ -133,9 +123,9 @@ TEST_F(SchematicRender, SeaSideLabelsLeaveWhenPannedPastTheWall) {
     EXPECT_GT(labels_in_left_tenth(grab()), 0);
     // 30 steps of 0.576 m: the left edge at 2.88, right of the wall.
     for (int n = 1; n <= 30; ++n)
-        ASSERT_TRUE(s.hsb_gm18->user_set_value(kScrollStart + n));
+        ASSERT_TRUE(c.hsb.user_set_value(kScrollStart + n));
     Picture p = grab();
-    save(p.image, "schematic_panned.png");
+    EXPECT_TRUE(mainwin::test::save_screenshot(widget(), "schematic_panned"));
     EXPECT_EQ(labels_in_left_tenth(p), 0);
     // The lower limit still reaches both edges.
     const int bottom = p.row(-20.0);

@@ -1,47 +1,68 @@
-// The main window with screen 7 installed over the hand-worked section,
-// driven through stand-in services.
+// Screen 7 of a started main window (every screen installed as the program
+// installs them), found by its control names, over the hand-worked section.
 #pragma once
 
-#include "fake_services.h"
 #include "hand_section.h"
 #include "main_window.h"
 #include "schematic_screen.h"
 
-#include <memory>
+#include <array>
+#include <stdexcept>
+#include <string>
 
 namespace wtn::schematic::test {
 
-struct ScreenFixture {
-    ScreenFixture() {
-        ui::Services services;
-        services.boxes = &boxes;
-        services.files = &files;
-        services.processes = &processes;
-        services.help = &help;
-        services.windows = &windows;
-        window = std::make_unique<mainwin::MainWindow>(data, services, settings);
-        screen = &install_schematic_screen(*window);
-    }
+// The controls of screen 7.
+struct SchematicControls {
+    explicit SchematicControls(mainwin::MainWindow& window)
+        : pic(find<ui::PictureBox>(window, "pic_gm18")),
+          hsb(find<ui::ScrollBar>(window, "hsb_gm18")),
+          vsb(find<ui::ScrollBar>(window, "vsb_gm18")),
+          whole(find<ui::CommandButton>(window, "cmd_gm18")), zoom{&find<ui::OptionButton>(
+                                                                       window, "opt_dgm18", 0),
+                                                                   &find<ui::OptionButton>(
+                                                                       window, "opt_dgm18", 1)},
+          cases{&find<ui::OptionButton>(window, "opt_gm18", 0),
+                &find<ui::OptionButton>(window, "opt_gm18", 1),
+                &find<ui::OptionButton>(window, "opt_gm18", 2)} {}
 
-    // The screen switcher shows screen 7, which builds and paints it.
-    void show() {
-        if (window->opt_menu[mainwin::kSchematicScreen]->value()) {
-            window->opt_menu_Click(mainwin::kSchematicScreen);
-        } else {
-            window->opt_menu[mainwin::kSchematicScreen]->set_value(true);
-        }
-    }
-    const std::string& status() const { return window->stv_gm.panel_text(kPromptPanel); }
+    ui::PictureBox& pic;
+    ui::ScrollBar& hsb;
+    ui::ScrollBar& vsb;
+    ui::CommandButton& whole;
+    std::array<ui::OptionButton*, 2> zoom;
+    std::array<ui::OptionButton*, kStudyCaseCount> cases;
 
-    fake::MessageBoxes boxes;
-    fake::FileDialogs files;
-    fake::SettingsStore settings;
-    fake::ProcessRunner processes;
-    fake::HelpViewer help;
-    fake::WindowSystem windows;
-    DesignData data = hand_section();
-    std::unique_ptr<mainwin::MainWindow> window;
-    SchematicScreen* screen = nullptr;
+  private:
+    template <typename T>
+    static T& find(mainwin::MainWindow& window, const char* name, int index = -1) {
+        T* control = window.form.find_as<T>(name, index);
+        if (control == nullptr) throw std::logic_error(std::string("no control ") + name);
+        return *control;
+    }
 };
+
+// Puts the input groups of section into data, keeping its current-file cells.
+inline void load_section(DesignData& data, const DesignData& section) {
+    data.sekkei_dat = section.sekkei_dat;
+    data.kanseiji_dat = section.kanseiji_dat;
+    data.sekouji_dat = section.sekouji_dat;
+    data.tihyou_dat = section.tihyou_dat;
+    data.dosou_dat = section.dosou_dat;
+}
+
+// The screen switcher shows screen 7, which builds and paints it.
+inline void show_schematic(mainwin::MainWindow& window) {
+    ui::OptionButton& button = *window.opt_menu[mainwin::kSchematicScreen];
+    if (button.value()) {
+        window.opt_menu_Click(mainwin::kSchematicScreen);
+    } else {
+        button.set_value(true);
+    }
+}
+
+inline const std::string& status(const mainwin::MainWindow& window) {
+    return window.stv_gm.panel_text(kPromptPanel);
+}
 
 } // namespace wtn::schematic::test
