@@ -1,0 +1,72 @@
+#include "drawing_file.h"
+
+#include "error_messages.h"
+#include "text_lines.h"
+
+#include <cmath>
+#include <cstdint>
+
+namespace wtn {
+
+std::string page_number_field(int value) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%4d", value);
+    return text;
+}
+
+DrawingFile::DrawingFile(const std::string& name, std::string_view title, int columns, int lines)
+    : file_(open_or_stop(name, "wt")), name_(name) {
+    command(name + "  " + std::string(title));
+    command(std::to_string(columns) + " " + std::to_string(lines));
+}
+
+int DrawingFile::page_unit(double value) const {
+    if (!std::isfinite(value) || std::fabs(value) >= static_cast<double>(INT32_MAX))
+        stop_with_error("(ERROR)-図(" + name_ + ")の座標値が正しくありません.");
+    return static_cast<int>(std::trunc(value));
+}
+
+std::string DrawingFile::points(std::initializer_list<double> values) const {
+    std::string text;
+    for (double value : values)
+        text += " " + page_number_field(page_unit(value));
+    return text;
+}
+
+void DrawingFile::line(double x1, double y1, double x2, double y2, int type, int pen) {
+    command("L" + points({x1, y1, x2, y2}) + " " + std::to_string(type) + " " +
+            std::to_string(pen));
+}
+
+void DrawingFile::rectangle(double x1, double y1, double x2, double y2) {
+    command("Q" + points({x1, y1, x2, y2}) + " 0 3");
+}
+
+void DrawingFile::text(double x, double y, int height, int width, int angle, AngleField form,
+                       int pen, std::string_view text) {
+    const std::string angle_text =
+        form == AngleField::padded ? page_number_field(angle) : std::to_string(angle);
+    command("K" + points({x, y}) + " " + page_number_field(height) + " " +
+            page_number_field(width) + " " + angle_text + " " + std::to_string(pen));
+    command(text);
+}
+
+void DrawingFile::arrow(double x1, double y1, double x2, double y2, int pen) {
+    command("Y" + points({x1, y1, x2, y2}) + " " + std::to_string(kArrowHeadLength) + " " +
+            std::to_string(kArrowHeadWidth) + " " + std::to_string(pen));
+}
+
+void DrawingFile::angle_mark(double x1, double y1, double x2, double y2, double x3, double y3,
+                             int pen) {
+    command("P" + points({x1, y1, x2, y2, x3, y3}) + " " + std::to_string(pen));
+}
+
+void DrawingFile::command(std::string_view text) {
+    write_crlf_line(file_.get(), text);
+}
+
+void DrawingFile::close() {
+    close_written_or_stop(file_, name_);
+}
+
+} // namespace wtn

@@ -1,0 +1,115 @@
+#include "figure_labels.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace wtn {
+
+namespace {
+
+// Layers with a friction angle below this are cohesive.
+constexpr double kSandyFrictionAngle = 0.0001;
+// Page depth below the layer top of a label whose layer has no lower line,
+// in metres of the figure's scale.
+constexpr double kOpenLayerLabelDepth = 2.5;
+
+void sheet_line(DrawingFile& file, const FigureKit& kit, double x1, double y1, double x2,
+                double y2) {
+    const PagePoint a = to_sheet(kit, x1, y1);
+    const PagePoint b = to_sheet(kit, x2, y2);
+    file.line(a.x, a.y, b.x, b.y, 0, 2);
+}
+
+void sheet_label(DrawingFile& file, const FigureKit& kit, double x, double y,
+                 std::string_view text) {
+    const PagePoint p = to_sheet(kit, x, y);
+    file.text(p.x, p.y, kit.text_height, kit.text_width, static_cast<int>(kit.sheet_angle),
+              AngleField::padded, 2, text);
+}
+
+} // namespace
+
+int draw_model_line(DrawingFile& file, const FigureKit& kit, const int xs[2], const int ys[2]) {
+    sheet_line(file, kit, xs[0], ys[0], xs[1], ys[1]);
+    return 0;
+}
+
+int draw_soil_label(DrawingFile& file, const FigureKit& kit, const InputRecord& input,
+                    SoilSide side, int layer, const SoilLabelPlace& place) {
+    const SoilLayerRow& row =
+        side == SoilSide::land ? input.land_layers.at(layer) : input.sea_layers.at(layer);
+    const int x_left = std::min(place.x_top, place.x_bottom);
+    const double text_x = side == SoilSide::land ? x_left + 2.5 * kit.text_width
+                                                 : static_cast<double>(x_left + 5 * kit.text_width);
+    const double centre_y = place.has_lower_line
+                                ? (place.y_top + place.y_bottom) * 0.5
+                                : place.y_top + kOpenLayerLabelDepth * kit.page_scale;
+    char text[160];
+    if (row.friction_angle >= kSandyFrictionAngle) {
+        std::snprintf(text, sizeof text, "γ =%8.3lf,γ'=%8.3lf,φ =%4.1lfﾟ", row.wet_weight,
+                      row.submerged_weight, row.friction_angle);
+        sheet_label(file, kit, text_x, centre_y + 0.5 * kit.text_height, text);
+        return 0;
+    }
+    std::snprintf(text, sizeof text, "γ =%8.3lf,γ'=%8.3lf", row.wet_weight, row.submerged_weight);
+    sheet_label(file, kit, text_x, centre_y - 0.25 * kit.text_height, text);
+    std::snprintf(text, sizeof text, "ｃ =%8.3lf・Ｚ+%8.3lf", row.cohesion_increase, row.cohesion);
+    sheet_label(file, kit, text_x, centre_y + 1.25 * kit.text_height, text);
+    return 0;
+}
+
+PagePoint avoid_label_overlap(FigureKit& kit, double x, double y, int cells, bool two_lines) {
+    const double width = label_width(kit, cells);
+    const double h = kit.text_height;
+    const LabelBox last = kit.last_label_box;
+    const double left = x;
+    const double right = x + width;
+    const double upper = y - 1.5 * h;
+    const bool overlap_x =
+        (left >= last.left && left <= last.right) || (right >= last.left && right <= last.right);
+    // Only the upper edge is tested: a label wholly above the last one also
+    // counts as overlapping, and moves down below it.
+    const bool overlap_y = upper <= last.lower;
+    PagePoint out{x, y};
+    if (overlap_x && overlap_y) out.y = y + (last.lower - upper);
+    kit.last_label_box = {out.x, out.x + width, two_lines ? out.y + 1.5 * h : out.y,
+                          out.y - 1.5 * h};
+    return out;
+}
+
+int draw_label_leader(DrawingFile& file, const FigureKit& kit, int anchor_x, int anchor_y, double x,
+                      double y, int cells, LabelSide side) {
+    const double w = kit.text_width;
+    const double width = label_width(kit, cells);
+    if (side == LabelSide::right) {
+        sheet_line(file, kit, x, y, x + width, y);
+        sheet_line(file, kit, anchor_x + 0.5 * w, anchor_y, x - 0.5 * w, y);
+        sheet_line(file, kit, x - 0.5 * w, y, x, y);
+        return 0;
+    }
+    sheet_line(file, kit, x + width, y, x, y);
+    sheet_line(file, kit, anchor_x - 0.5 * w, anchor_y, x + width + 0.5 * w, y);
+    sheet_line(file, kit, x + width + 0.5 * w, y, x + width, y);
+    return 0;
+}
+
+int place_value_label(DrawingFile& file, FigureKit& kit, std::string_view text1,
+                      std::string_view text2, int anchor_x, int anchor_y, int pos_x, int pos_y,
+                      int cells, LabelSide side) {
+    double x = pos_x;
+    double y = pos_y;
+    if (pos_x == anchor_x && pos_y == anchor_y) {
+        x = side == LabelSide::right
+                ? anchor_x + 1.5 * kit.text_width
+                : anchor_x - 1.5 * kit.text_width - cells * kit.text_width * 0.5;
+        y = anchor_y;
+    }
+    const bool two_lines = text1 != text2;
+    const PagePoint at = avoid_label_overlap(kit, x, y, cells, two_lines);
+    sheet_label(file, kit, at.x, at.y - 0.25 * kit.text_height, text1);
+    draw_label_leader(file, kit, anchor_x, anchor_y, at.x, at.y, cells, side);
+    if (two_lines) sheet_label(file, kit, at.x, at.y + 1.25 * kit.text_height, text2);
+    return 0;
+}
+
+} // namespace wtn
