@@ -1,0 +1,101 @@
+// VIEWKSO: the report viewer. Started by the front end as
+// "VIEWKSO /NOTEDIT /PDTOPEN" in the program folder, it shows every page
+// file of the current folder in a window and always ends with exit code 0 or
+// 1. "VIEWKSO --pdf FILE" writes the report as a PDF without a window;
+// "VIEWKSO --lint [FILE...]" checks page files, templates and drawings.
+// WTN_VIEWKSO_AUTOCLOSE=1 closes the window as soon as it has been shown,
+// so a test sees a real window come and go.
+#include "report_folder.h"
+#include "report_output.h"
+#include "viewer_window.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+
+#include <clocale>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+
+namespace {
+
+using namespace wtn::viewer;
+
+constexpr const char* kNoPages = "表示する帳票(*.PDT)がありません。";
+
+void print_problems(const Problems& problems) {
+    for (const Problem& p : problems)
+        std::fprintf(stderr, "%s\n", problem_text(p).c_str());
+}
+
+std::string current_folder() {
+    return std::filesystem::current_path().string();
+}
+
+int run_lint(int argc, char** argv) {
+    std::vector<std::string> files;
+    for (int i = 2; i < argc; ++i)
+        files.push_back(argv[i]);
+    const Problems problems = lint_report(current_folder(), installed_templates_folder(), files);
+    bool failed = false;
+    for (const Problem& p : problems) {
+        std::printf("%s\n", problem_text(p).c_str());
+        failed = failed || p.error;
+    }
+    return failed ? 1 : 0;
+}
+
+int run_pdf(const char* path) {
+    const LoadedReport loaded = load_report(current_folder(), installed_templates_folder());
+    print_problems(loaded.problems);
+    if (loaded.report.pages.empty()) {
+        std::fprintf(stderr, "VIEWKSO: %s\n", kNoPages);
+        return 1;
+    }
+    if (!export_pdf(loaded.report, QString::fromLocal8Bit(path))) {
+        std::fprintf(stderr, "VIEWKSO: PDFファイル(%s)を書き込めません。\n", path);
+        return 1;
+    }
+    return 0;
+}
+
+int run_window(QApplication& app) {
+    const bool autoclose = std::getenv("WTN_VIEWKSO_AUTOCLOSE") != nullptr;
+    LoadedReport loaded = load_report(current_folder(), installed_templates_folder());
+    print_problems(loaded.problems);
+    if (loaded.report.pages.empty()) {
+        std::fprintf(stderr, "VIEWKSO: %s\n", kNoPages);
+        if (!autoclose) QMessageBox::information(nullptr, "VIEWKSO", kNoPages);
+        return 1;
+    }
+    ViewerWindow window(std::move(loaded.report));
+    window.show();
+    if (autoclose) QTimer::singleShot(0, &window, [&window] { window.close(); });
+    app.exec();
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const bool pdf = argc >= 2 && std::strcmp(argv[1], "--pdf") == 0;
+    const bool lint = argc >= 2 && std::strcmp(argv[1], "--lint") == 0;
+    if (lint) return run_lint(argc, argv);
+    if (pdf && argc != 3) {
+        std::fprintf(stderr, "usage: VIEWKSO --pdf FILE\n");
+        return 1;
+    }
+    QApplication app(argc, argv);
+    std::setlocale(LC_NUMERIC, "C");
+    if (pdf) return run_pdf(argv[2]);
+    for (int i = 1; i < argc; ++i) {
+        if (argv[i][0] != '/') {
+            std::fprintf(stderr,
+                         "usage: VIEWKSO [/NOTEDIT] [/PDTOPEN] | --pdf FILE | --lint [FILE...]\n");
+            return 1;
+        }
+    }
+    return run_window(app);
+}

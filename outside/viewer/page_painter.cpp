@@ -1,0 +1,209 @@
+#include "page_painter.h"
+
+#include "cp932_codec.h"
+
+#include <QFont>
+#include <QPainterPath>
+#include <QPen>
+#include <QPolygonF>
+#include <QString>
+
+#include <cmath>
+#include <numbers>
+
+namespace wtn::viewer {
+
+namespace {
+
+constexpr const char* kFontFamily = "IPAGothic";
+constexpr double kGlyphSize = 100.0;    // em of a full-width glyph: one cell of 100 units
+constexpr double kBaselineDepth = 82.0; // baseline below a line's top
+constexpr double kShiftedScale = 0.6;   // raised and lowered glyphs
+constexpr double kRaise = 45.0;         // baseline lift of a raised glyph
+constexpr double kLower = 12.0;         // baseline drop of a lowered glyph
+constexpr double kHeadTitleY = 250.0;   // baseline of the page head
+constexpr double kHeadStampY = 400.0;
+constexpr double kFootY = 7450.0; // baseline of the page number
+constexpr double kArcSteps = 48;
+
+double pen_width(int pen) {
+    const double mm = pen >= 3 ? 0.5 : pen == 2 ? 0.25 : 0.13;
+    return mm / kMillimetresPerUnit;
+}
+
+QFont glyph_font(double size) {
+    QFont font(kFontFamily);
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(size))));
+    font.setHintingPreference(QFont::PreferNoHinting);
+    return font;
+}
+
+void draw_glyph(QPainter& painter, const Glyph& glyph, double x, double baseline, double size) {
+    double scale = 1.0;
+    double y = baseline;
+    if (glyph.shift == Shift::raised) {
+        scale = kShiftedScale;
+        y -= kRaise * size / kGlyphSize;
+    } else if (glyph.shift == Shift::lowered) {
+        scale = kShiftedScale;
+        y += kLower * size / kGlyphSize;
+    }
+    painter.setFont(glyph_font(size * scale));
+    painter.drawText(QPointF(x, y), QString::fromStdString(glyph.text));
+}
+
+void draw_text_line(QPainter& painter, const std::string& utf8, double x, double baseline,
+                    double size) {
+    painter.setFont(glyph_font(size));
+    painter.drawText(QPointF(x, baseline), QString::fromStdString(utf8));
+}
+
+QPen drawing_pen(int type, int pen) {
+    QPen out(Qt::black);
+    out.setWidthF(pen_width(pen));
+    out.setCapStyle(Qt::FlatCap);
+    out.setStyle(type == 1 ? Qt::DashLine : type == 2 ? Qt::DashDotLine : Qt::SolidLine);
+    return out;
+}
+
+void draw_arrow(QPainter& painter, QPointF from, QPointF to, double length, double width) {
+    painter.drawLine(from, to);
+    const double dx = to.x() - from.x();
+    const double dy = to.y() - from.y();
+    const double d = std::hypot(dx, dy);
+    if (d <= 0.0) return;
+    const QPointF unit(dx / d, dy / d);
+    const QPointF normal(-unit.y(), unit.x());
+    const QPointF base = to - unit * length;
+    QPolygonF head;
+    head << to << base + normal * (width / 2) << base - normal * (width / 2);
+    painter.save();
+    painter.setBrush(Qt::black);
+    painter.drawPolygon(head);
+    painter.restore();
+}
+
+// Arc counter-clockwise on the sheet about the vertex from the first leg's
+// direction to the second's, its radius going from one leg's length to the
+// other's.
+void draw_angle_mark(QPainter& painter, QPointF first, QPointF vertex, QPointF third) {
+    const double a1 = std::atan2(-(first.y() - vertex.y()), first.x() - vertex.x());
+    const double a3 = std::atan2(-(third.y() - vertex.y()), third.x() - vertex.x());
+    double sweep = a3 - a1;
+    while (sweep <= 0.0)
+        sweep += 2.0 * std::numbers::pi;
+    const double r1 = std::hypot(first.x() - vertex.x(), first.y() - vertex.y());
+    const double r3 = std::hypot(third.x() - vertex.x(), third.y() - vertex.y());
+    QPolygonF arc;
+    for (int i = 0; i <= kArcSteps; ++i) {
+        const double t = i / kArcSteps;
+        const double a = a1 + t * sweep;
+        const double r = r1 + t * (r3 - r1);
+        arc << QPointF(vertex.x() + r * std::cos(a), vertex.y() - r * std::sin(a));
+    }
+    painter.drawPolyline(arc);
+}
+
+// K: anchored at its lower left, written along the angle counter-clockwise;
+// a full-width glyph advances by the width, a half-width one by half.
+void draw_drawing_text(QPainter& painter, const DrawCommand& command, QPointF anchor) {
+    const double height = std::max(1, command.numbers[2]);
+    const double width = std::max(1, command.numbers[3]);
+    const MarkedText text = decode_drawing_text(command.text);
+    painter.save();
+    painter.translate(anchor);
+    painter.rotate(-command.numbers[4]);
+    painter.scale(width / height, 1.0);
+    const double baseline = -height * 0.12;
+    double x = 0.0;
+    for (const Glyph& glyph : text.glyphs) {
+        draw_glyph(painter, glyph, x, baseline, height);
+        x += glyph.cells * height / 2.0;
+    }
+    painter.restore();
+}
+
+} // namespace
+
+void paint_drawing(QPainter& painter, const DrawingBox& box, double x, double y) {
+    painter.save();
+    if (!box.drawing) {
+        QPen pen(Qt::black);
+        pen.setWidthF(pen_width(1));
+        pen.setStyle(Qt::DashLine);
+        painter.setPen(pen);
+        const double height = box.lines * kUnitsPerLine;
+        painter.drawRect(QRectF(x + kDrawingOffsetX, y, 3900, height));
+        draw_text_line(painter, "〔" + cp932_to_utf8_lossy(box.name) + "〕",
+                       x + kDrawingOffsetX + 100, y + 150, kGlyphSize);
+        painter.restore();
+        return;
+    }
+    const double ox = x + kDrawingOffsetX;
+    auto at = [&](const DrawCommand& c, int i) {
+        return QPointF(ox + c.numbers[2 * i], y + c.numbers[2 * i + 1]);
+    };
+    for (const DrawCommand& c : box.drawing->commands) {
+        switch (c.letter) {
+        case 'L':
+            painter.setPen(drawing_pen(c.numbers[4], c.numbers[5]));
+            painter.drawLine(at(c, 0), at(c, 1));
+            break;
+        case 'Q':
+            painter.setPen(drawing_pen(c.numbers[4], c.numbers[5]));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawRect(QRectF(at(c, 0), at(c, 1)).normalized());
+            break;
+        case 'Y':
+            painter.setPen(drawing_pen(0, c.numbers[6]));
+            draw_arrow(painter, at(c, 0), at(c, 1), c.numbers[4], c.numbers[5]);
+            break;
+        case 'P':
+            painter.setPen(drawing_pen(0, c.numbers[6]));
+            draw_angle_mark(painter, at(c, 0), at(c, 1), at(c, 2));
+            break;
+        case 'K':
+            painter.setPen(QPen(Qt::black));
+            draw_drawing_text(painter, c, at(c, 0));
+            break;
+        default:
+            break;
+        }
+    }
+    painter.restore();
+}
+
+void paint_page(QPainter& painter, const LaidPage& page, int page_number, const QRectF& target) {
+    painter.save();
+    painter.translate(target.topLeft());
+    painter.scale(target.width() / kPageWidthUnits, target.height() / kPageHeightUnits);
+    painter.fillRect(QRectF(0, 0, kPageWidthUnits, kPageHeightUnits), Qt::white);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.setPen(QPen(Qt::black));
+
+    // Page head: title, run stamp and data name, printed as written.
+    draw_text_line(painter, page.title, kBodyLeft, kHeadTitleY, kGlyphSize);
+    draw_text_line(painter, page.stamp + "    " + page.data_name, kBodyLeft, kHeadStampY,
+                   kGlyphSize * 0.8);
+
+    for (const DrawingBox& box : page.drawings)
+        paint_drawing(painter, box, kBodyLeft, kBodyTop + box.line * kUnitsPerLine);
+
+    painter.setPen(QPen(Qt::black));
+    for (const TextRow& row : page.rows) {
+        const double baseline = kBodyTop + row.line * kUnitsPerLine + kBaselineDepth;
+        for (const PlacedGlyph& g : row.glyphs) {
+            if (g.glyph.text == " ") continue;
+            draw_glyph(painter, g.glyph, kBodyLeft + g.cell * kUnitsPerCell, baseline, kGlyphSize);
+        }
+    }
+
+    const QString number = QString("- %1 -").arg(page_number);
+    painter.setFont(glyph_font(kGlyphSize * 0.8));
+    const double width = number.size() * kGlyphSize * 0.4;
+    painter.drawText(QPointF((kPageWidthUnits - width) / 2.0, kFootY), number);
+    painter.restore();
+}
+
+} // namespace wtn::viewer

@@ -1,0 +1,143 @@
+#include "report_folder.h"
+
+#include "marked_text.h"
+#include "text_lines.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <set>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace wtn::viewer {
+
+namespace {
+
+bool has_ending(const std::string& name, const std::string& ending) {
+    return name.size() >= ending.size() &&
+           name.compare(name.size() - ending.size(), ending.size(), ending) == 0;
+}
+
+// Commands of a drawing that reach outside its box: X from the body's left
+// edge to its right, Y from the box's top down its lines.
+void check_drawing(const Drawing& drawing, Problems& problems) {
+    const int min_x = -kDrawingOffsetX;
+    const int max_x = kBodyCells * kUnitsPerCell - kDrawingOffsetX;
+    const int max_y = drawing.lines * kUnitsPerLine;
+    for (const DrawCommand& command : drawing.commands) {
+        const std::size_t points = command.letter == 'P' ? 3 : command.letter == 'K' ? 1 : 2;
+        bool outside = false;
+        for (std::size_t p = 0; p < points; ++p) {
+            const int x = command.numbers[2 * p];
+            const int y = command.numbers[2 * p + 1];
+            outside = outside || x < min_x || x > max_x || y < 0 || y > max_y;
+        }
+        if (outside)
+            problems.push_back({drawing.name, command.line, false,
+                                "the command reaches outside the drawing's box"});
+        if (command.letter == 'K') {
+            for (const std::string& message : decode_drawing_text(command.text).problems)
+                problems.push_back({drawing.name, command.line + 1, true, message});
+        }
+    }
+}
+
+void lint_file(const std::string& path, ResourceCache& resources, Problems& problems,
+               std::set<std::string>& drawings_seen) {
+    const std::string name = fs::path(path).filename().string();
+    std::vector<std::string> lines;
+    if (!read_lines(path, lines)) {
+        problems.push_back({name, 0, true, "cannot be read"});
+        return;
+    }
+    if (has_ending(name, ".PZK")) {
+        if (std::optional<Drawing> drawing = parse_drawing(name, lines, problems))
+            check_drawing(*drawing, problems);
+        drawings_seen.insert(name);
+        return;
+    }
+    if (has_ending(name, ".PFM")) {
+        if (std::optional<PageTemplate> form = parse_page_template(name, lines, problems)) {
+            for (std::size_t i = 0; i < form->lines.size(); ++i) {
+                for (const std::string& message : decode_page_text(form->lines[i]).problems)
+                    problems.push_back({name, static_cast<int>(i) + 3, true, message});
+            }
+        }
+        return;
+    }
+    const PageDocument doc = parse_page_file(name, lines, problems);
+    Report scratch;
+    lay_out_page_file(doc, resources, scratch, problems);
+    for (const PageEntry& entry : doc.entries) {
+        if (entry.drawing_name.empty() || drawings_seen.count(entry.drawing_name)) continue;
+        drawings_seen.insert(entry.drawing_name);
+        if (std::shared_ptr<const Drawing> drawing =
+                resources.drawing(entry.drawing_name, problems))
+            check_drawing(*drawing, problems);
+    }
+}
+
+// Problems of a file read through the cache are reported once, however
+// many page files name it.
+Problems without_repeats(const Problems& problems) {
+    Problems out;
+    std::set<std::string> seen;
+    for (const Problem& p : problems) {
+        if (seen.insert(problem_text(p)).second) out.push_back(p);
+    }
+    return out;
+}
+
+} // namespace
+
+std::vector<std::string> page_file_names(const std::string& folder) {
+    std::vector<std::string> names;
+    std::error_code ec;
+    for (const auto& entry : fs::directory_iterator(folder, ec)) {
+        const std::string name = entry.path().filename().string();
+        if (entry.is_regular_file() && has_ending(name, ".PDT")) names.push_back(name);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::string installed_templates_folder() {
+    std::error_code ec;
+    const fs::path self = fs::read_symlink("/proc/self/exe", ec);
+    if (ec) return "templates";
+    return (self.parent_path() / "templates").string();
+}
+
+LoadedReport load_report(const std::string& folder, const std::string& templates_folder) {
+    LoadedReport loaded;
+    ResourceCache resources({folder, templates_folder});
+    for (const std::string& name : page_file_names(folder)) {
+        std::vector<std::string> lines;
+        if (!read_lines((fs::path(folder) / name).string(), lines)) {
+            loaded.problems.push_back({name, 0, true, "cannot be read"});
+            continue;
+        }
+        const PageDocument doc = parse_page_file(name, lines, loaded.problems);
+        lay_out_page_file(doc, resources, loaded.report, loaded.problems);
+    }
+    loaded.problems = without_repeats(loaded.problems);
+    return loaded;
+}
+
+Problems lint_report(const std::string& folder, const std::string& templates_folder,
+                     const std::vector<std::string>& files) {
+    Problems problems;
+    ResourceCache resources({folder, templates_folder});
+    std::set<std::string> drawings_seen;
+    if (files.empty()) {
+        for (const std::string& name : page_file_names(folder))
+            lint_file((fs::path(folder) / name).string(), resources, problems, drawings_seen);
+    } else {
+        for (const std::string& path : files)
+            lint_file(path, resources, problems, drawings_seen);
+    }
+    return without_repeats(problems);
+}
+
+} // namespace wtn::viewer
