@@ -127,6 +127,16 @@ TEST_F(SampleReport, TheFrontEndsCommandOpensAWindowAndEndsWithZero) {
     EXPECT_EQ(viewer.exit_code, 0) << viewer.err;
 }
 
+TEST_F(SampleReport, LintPassesTheWritersOutputAndNamesTheLineOfABrokenFile) {
+    const test::ChildResult clean = run(test::program_path("VIEWKSO"), {"--lint"}, folder.path());
+    EXPECT_EQ(clean.exit_code, 0) << clean.out;
+    folder.write("JA004BAD.PDT", "t\r\n   0   0   0   0   0   0        D\r\n$0  SAMPLE_TBLR.PFM\r\n"
+                                 "09  x\r\n");
+    const test::ChildResult broken = run(test::program_path("VIEWKSO"), {"--lint"}, folder.path());
+    EXPECT_EQ(broken.exit_code, 1);
+    EXPECT_EQ(broken.out, "JA004BAD.PDT:4: error: code 9 is not a field of SAMPLE_TBLR.PFM\n");
+}
+
 TEST(Viewer, NoPageFilesOrAnUnwritablePdfEndWithOneAndAMessage) {
     test::ProgramFolder empty(false);
     const test::ChildResult window = run(test::program_path("VIEWKSO"), {"/NOTEDIT", "/PDTOPEN"},
