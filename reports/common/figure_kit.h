@@ -12,6 +12,7 @@
 #include "drawing_file.h"
 #include "drawing_primitives.h"
 
+#include <array>
 #include <cstdint>
 #include <string_view>
 
@@ -40,6 +41,16 @@ struct LabelBox {
     double upper = 0.0;
 };
 
+// One point of the surcharged ground profile a surcharge figure draws.
+struct SurchargePoint {
+    double x = 0.0;       // distance from the wall face, m
+    double y = 0.0;       // level, m
+    double normal = 0.0;  // surcharge intensity, normal case, kN/m2
+    double seismic = 0.0; // surcharge intensity, seismic case, kN/m2
+};
+
+inline constexpr int kMaxSurchargePoints = 80;
+
 // A point in page units.
 using PagePoint = DrawPoint;
 
@@ -62,6 +73,20 @@ struct FigureKit {
     double value_scale = 1.0; // page units per kN/m2 on a value axis
     double model_cos = 1.0;   // the model rotation: always none
     double model_sin = 0.0;
+    // Layout values of particular figures, set by their layout set-ups.
+    double load_scale = 0.0;
+    double ground_reach = 0.0;
+    double arrow_pitch = 0.0;
+    double fit_anchor_x = 0.0;
+    double fit_anchor_y = 0.0;
+    double fit_width = 0.0;
+    double fit_height = 0.0;
+    double water_origin_x = 0.0;
+    double water_origin_y = 0.0;
+    int surcharge_landscape = 0;
+    double max_surcharge = 0.0;
+    std::array<SurchargePoint, kMaxSurchargePoints> surcharge_points{};
+    int surcharge_point_count = 0;
     std::int32_t text_height = 70; // label character height, page units
     std::int32_t text_width = 75;  // label full-width character width, page units
     LabelBox last_label_box;
