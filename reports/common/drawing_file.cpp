@@ -28,37 +28,63 @@ int DrawingFile::page_unit(double value) const {
 
 std::string DrawingFile::points(std::initializer_list<double> values) const {
     std::string text;
-    for (double value : values)
-        text += " " + page_number_field(page_unit(value));
+    for (double value : values) {
+        text += ' ';
+        text += page_number_field(page_unit(value));
+    }
     return text;
 }
 
 void DrawingFile::line(double x1, double y1, double x2, double y2, int type, int pen) {
-    command("L" + points({x1, y1, x2, y2}) + " " + std::to_string(type) + " " +
-            std::to_string(pen));
+    std::string text(1, 'L');
+    text += points({x1, y1, x2, y2});
+    text += ' ';
+    text += std::to_string(type);
+    text += ' ';
+    text += std::to_string(pen);
+    command(text);
 }
 
 void DrawingFile::rectangle(double x1, double y1, double x2, double y2) {
-    command("Q" + points({x1, y1, x2, y2}) + " 0 3");
+    std::string text(1, 'Q');
+    text += points({x1, y1, x2, y2});
+    text += " 0 3";
+    command(text);
 }
 
 void DrawingFile::text(double x, double y, int height, int width, int angle, AngleField form,
                        int pen, std::string_view text) {
-    const std::string angle_text =
-        form == AngleField::padded ? page_number_field(angle) : std::to_string(angle);
-    command("K" + points({x, y}) + " " + page_number_field(height) + " " +
-            page_number_field(width) + " " + angle_text + " " + std::to_string(pen));
+    std::string line(1, 'K');
+    line += points({x, y});
+    for (int size : {height, width}) {
+        line += ' ';
+        line += page_number_field(size);
+    }
+    line += ' ';
+    line += form == AngleField::padded ? page_number_field(angle) : std::to_string(angle);
+    line += ' ';
+    line += std::to_string(pen);
+    command(line);
     command(text);
 }
 
 void DrawingFile::arrow(double x1, double y1, double x2, double y2, int pen) {
-    command("Y" + points({x1, y1, x2, y2}) + " " + std::to_string(kArrowHeadLength) + " " +
-            std::to_string(kArrowHeadWidth) + " " + std::to_string(pen));
+    std::string text(1, 'Y');
+    text += points({x1, y1, x2, y2});
+    for (int number : {kArrowHeadLength, kArrowHeadWidth, pen}) {
+        text += ' ';
+        text += std::to_string(number);
+    }
+    command(text);
 }
 
 void DrawingFile::angle_mark(double x1, double y1, double x2, double y2, double x3, double y3,
                              int pen) {
-    command("P" + points({x1, y1, x2, y2, x3, y3}) + " " + std::to_string(pen));
+    std::string text(1, 'P');
+    text += points({x1, y1, x2, y2, x3, y3});
+    text += ' ';
+    text += std::to_string(pen);
+    command(text);
 }
 
 void DrawingFile::command(std::string_view text) {
