@@ -120,7 +120,8 @@ TEST(ScreenSwitcher, StoresTheScreenLeftLoadsTheOneShownAndEnablesItsPageFrame) 
     EXPECT_FALSE(w.fra_sgm[3][4]->enabled());
 
     // The schematic stores nothing when left; the data-entry menu selects
-    // the screen button.
+    // the screen button. The completed-state study opens screen 6.
+    w.form.find_as<ui::CheckBox>("chk_gm1", 0)->set_value(ui::CheckBox::kChecked);
     f.screen_log.clear();
     EXPECT_TRUE(w.inp_menu[7]->user_click());
     EXPECT_TRUE(w.opt_menu[7]->value());
@@ -131,11 +132,11 @@ TEST(ScreenSwitcher, StoresTheScreenLeftLoadsTheOneShownAndEnablesItsPageFrame) 
 TEST(ScreenSwitcher, TheGroundScreenOpensOnThePageOfTheGroundShape) {
     MainWindowFixture f;
     MainWindow& w = *f.window;
-    // The completed-state screen's shape options, as that screen places them.
-    ui::Frame& shape = w.fra_sgm[1][0]->add<ui::Frame>("fra_gm3", 0, {});
-    ui::OptionButton& straight = shape.add<ui::OptionButton>("opt_gm3", 0, {});
-    ui::OptionButton& fill = shape.add<ui::OptionButton>("opt_gm3", 1, {});
     ASSERT_EQ(f.start(), StartResult::ready);
+    // The completed-state screen's shape options; its study opens screen 4.
+    ui::OptionButton& straight = *w.form.find_as<ui::OptionButton>("opt_gm3", 0);
+    ui::OptionButton& fill = *w.form.find_as<ui::OptionButton>("opt_gm3", 1);
+    w.form.find_as<ui::CheckBox>("chk_gm1", 0)->set_value(ui::CheckBox::kChecked);
 
     fill.set_value(true);
     w.opt_menu[4]->user_click();
