@@ -228,10 +228,6 @@ void BasicScreen::set_sekkei_jk() {
         txt_gm2[6]->set_enabled(completed);
     }
 
-    auto select_pair = [](int value, ui::OptionButton& zero, ui::OptionButton& one) {
-        if (value == 0) zero.set_value(true);
-        if (value == 1) one.set_value(true);
-    };
     select_pair(s.stress_sw, *opt_gm1[7], *opt_gm1[8]);
     select_pair(s.disp_sw, *opt_gm1[9], *opt_gm1[10]);
     select_pair(s.zevove_sw, *opt_gm1[11], *opt_gm1[12]);

@@ -195,10 +195,6 @@ void CompletedScreen::set_kanseiji_jk() {
     txt_gm4[4]->set_text(ui::format_mask(k.mikake_val, kMask));
     opt_gm4[k.dynwater_sw == 1 ? 14 : 15]->set_value(true);
 
-    auto select_pair = [](int value, ui::OptionButton& zero, ui::OptionButton& one) {
-        if (value == 0) zero.set_value(true);
-        if (value == 1) one.set_value(true);
-    };
     select_pair(k.rwl_k_sw, *opt_gm4[5], *opt_gm4[6]);
     select_pair(k.lwl_k_sw, *opt_gm4[7], *opt_gm4[8]);
     select_pair(k.pa_formula_sw, *opt_gm4[9], *opt_gm4[10]);

@@ -26,19 +26,28 @@ constexpr int kGodaNameColumns = 21;
 constexpr int kGodaBreakingColumns = 11;
 constexpr int kKurodaNameColumns = 19;
 
-double& wave_value(WaveRec& row, int index) {
-    switch (index) {
-    case 0:
-        return row.h13;
-    case 1:
-        return row.hmax;
-    case 2:
-        return row.period;
-    case 3:
-        return row.length;
-    default:
-        return row.beta;
-    }
+// The five values of a wave row in the order of the editor's boxes: H1/3,
+// Hmax or HD, T, L, β.
+constexpr std::array<double WaveRec::*, kWaveValues> kWaveValueFields = {
+    &WaveRec::h13, &WaveRec::hmax, &WaveRec::period, &WaveRec::length, &WaveRec::beta};
+
+void enable_with_caption(ui::TextBox& box, ui::Label& caption, bool on) {
+    box.set_enabled(on);
+    caption.set_enabled(on);
+}
+
+// The wave-length method of a row editor: the period box serves the length
+// computed from period and depth, the length box the length given.
+void enable_period_or_length(const std::array<ui::TextBox*, 5>& boxes, ui::Label& period_caption,
+                             ui::Label& length_caption, bool from_period) {
+    enable_with_caption(*boxes[2], period_caption, from_period);
+    enable_with_caption(*boxes[3], length_caption, !from_period);
+}
+
+void show_row_values(const std::array<ui::TextBox*, 5>& boxes, const WaveRec& row) {
+    for (int k = 0; k < kWaveValues; ++k)
+        boxes[static_cast<std::size_t>(k)]->set_text(
+            ui::format_mask(row.*kWaveValueFields[static_cast<std::size_t>(k)], kMask));
 }
 
 int heading_left(int column) {
@@ -67,6 +76,43 @@ void add_headings(ui::Container& page, const std::string& name, const char* cons
         if (goda != nullptr) (*goda)[static_cast<std::size_t>(k)] = &label;
         if (kuroda != nullptr) (*kuroda)[static_cast<std::size_t>(k)] = &label;
     }
+}
+
+// The list of a wave-row page: one fixed-pitch line per tide level.
+ui::ListBox& add_wave_list(ui::Container& page, const std::string& name) {
+    ui::ListBox& list =
+        page.add<ui::ListBox>(name, ui::Rect{kListLeft, kListTop, kListWidth, kListHeight});
+    list.fixed_pitch = true;
+    list.font_size = kListFontSize;
+    return list;
+}
+
+// The five value boxes of a row editor (H1/3, the second height, T, L, β)
+// with their captions, labels numbered from first_label; the boxes are held
+// silent by event_switch while they rewrite themselves on leaving.
+template <std::size_t LabelCount>
+void add_value_boxes(ui::Container& page, const std::string& array_number, int first_label,
+                     const char* second_height, bool* event_switch,
+                     std::array<ui::Label*, LabelCount>& labels,
+                     std::array<ui::TextBox*, kWaveValues>& boxes) {
+    const char* captions[] = {"有義波高 Ｈ1/3 （m）", second_height, "周期 Ｔ （s）",
+                              "波長 Ｌ （m）", "入射角 β （度）"};
+    for (int k = 0; k < kWaveValues; ++k) {
+        const int top = 2280 + k * kRowStep;
+        labels[static_cast<std::size_t>(first_label + k)] =
+            &add_label(page, "lbl_gm" + array_number, first_label + k, {240, top + 40, 2640, 300},
+                       captions[k]);
+        boxes[static_cast<std::size_t>(k)] = &add_number_box(
+            page, "txt_gm" + array_number, k, 3000, top, leading_number_style(kMask, event_switch));
+    }
+}
+
+// The wave-length method of a row editor, buttons first_index and the next.
+void add_length_method(ui::Frame& frame, const std::string& name, int first_index,
+                       ui::OptionButton*& from_period, ui::OptionButton*& given) {
+    from_period =
+        &add_option(frame, name, first_index, {240, 300, 2400, 300}, "周期と水深から計算");
+    given = &add_option(frame, name, first_index + 1, {2760, 300, 1800, 300}, "直接入力");
 }
 
 } // namespace
@@ -163,28 +209,15 @@ void ConstructionScreen::build_goda_page(ui::Frame& page) {
         "周期 Ｔ （s）", "波長 Ｌ （m）", "入射角 β （度）"};
     add_headings(page, "lbl_gm6", headings, 7, kGodaNameColumns + kGodaBreakingColumns, &lbl_gm6,
                  nullptr);
-    lst_gm6 =
-        &page.add<ui::ListBox>("lst_gm6", ui::Rect{kListLeft, kListTop, kListWidth, kListHeight});
-    lst_gm6->fixed_pitch = true;
-    lst_gm6->font_size = kListFontSize;
-
-    const char* captions[] = {"有義波高 Ｈ1/3 （m）", "波高 Ｈmax （m）", "周期 Ｔ （s）",
-                              "波長 Ｌ （m）", "入射角 β （度）"};
-    for (int k = 0; k < kWaveValues; ++k) {
-        const int top = 2280 + k * kRowStep;
-        lbl_gm6[7 + k] =
-            &add_label(page, "lbl_gm6", 7 + k, {240, top + 40, 2640, 300}, captions[k]);
-        txt_gm6[k] =
-            &add_number_box(page, "txt_gm6", k, 3000, top, leading_number_style(kMask, &gm6_ev_sw));
+    lst_gm6 = &add_wave_list(page, "lst_gm6");
+    add_value_boxes(page, "6", 7, "波高 Ｈmax （m）", &gm6_ev_sw, lbl_gm6, txt_gm6);
+    for (int k = 0; k < kWaveValues; ++k)
         txt_gm6[k]->on_change = [this, k] { txt_gm6_Change(k); };
-    }
     fra_gm6[0] = &add_frame(page, "fra_gm6", 0, {4500, 2220, 3600, 720}, "砕波影響");
     opt_gm6[0] = &add_option(*fra_gm6[0], "opt_gm6", 0, {240, 300, 1500, 300}, "受けない");
     opt_gm6[1] = &add_option(*fra_gm6[0], "opt_gm6", 1, {1860, 300, 1500, 300}, "受ける");
     fra_gm6[1] = &add_frame(page, "fra_gm6", 1, {4500, 3060, 4800, 720}, "波長");
-    opt_gm6[2] =
-        &add_option(*fra_gm6[1], "opt_gm6", 2, {240, 300, 2400, 300}, "周期と水深から計算");
-    opt_gm6[3] = &add_option(*fra_gm6[1], "opt_gm6", 3, {2760, 300, 1800, 300}, "直接入力");
+    add_length_method(*fra_gm6[1], "opt_gm6", 2, opt_gm6[2], opt_gm6[3]);
 
     lst_gm6->on_click = [this] { lst_gm6_Click(); };
     for (int i = 0; i < 4; ++i)
@@ -195,25 +228,12 @@ void ConstructionScreen::build_kuroda_page(ui::Frame& page) {
     const char* headings[] = {"潮位",          "有義波高 Ｈ1/3 （m）", "波高 ＨＤ （m）",
                               "周期 Ｔ （s）", "波長 Ｌ （m）",        "入射角 β （度）"};
     add_headings(page, "lbl_gm7", headings, 6, kKurodaNameColumns, nullptr, &lbl_gm7);
-    lst_gm7 =
-        &page.add<ui::ListBox>("lst_gm7", ui::Rect{kListLeft, kListTop, kListWidth, kListHeight});
-    lst_gm7->fixed_pitch = true;
-    lst_gm7->font_size = kListFontSize;
-
-    const char* captions[] = {"有義波高 Ｈ1/3 （m）", "波高 ＨＤ （m）", "周期 Ｔ （s）",
-                              "波長 Ｌ （m）", "入射角 β （度）"};
-    for (int k = 0; k < kWaveValues; ++k) {
-        const int top = 2280 + k * kRowStep;
-        lbl_gm7[6 + k] =
-            &add_label(page, "lbl_gm7", 6 + k, {240, top + 40, 2640, 300}, captions[k]);
-        txt_gm7[k] =
-            &add_number_box(page, "txt_gm7", k, 3000, top, leading_number_style(kMask, &gm7_ev_sw));
+    lst_gm7 = &add_wave_list(page, "lst_gm7");
+    add_value_boxes(page, "7", 6, "波高 ＨＤ （m）", &gm7_ev_sw, lbl_gm7, txt_gm7);
+    for (int k = 0; k < kWaveValues; ++k)
         txt_gm7[k]->on_change = [this, k] { txt_gm7_Change(k); };
-    }
     fra_gm7[0] = &add_frame(page, "fra_gm7", 0, {4500, 2220, 4800, 720}, "波長");
-    opt_gm7[0] =
-        &add_option(*fra_gm7[0], "opt_gm7", 0, {240, 300, 2400, 300}, "周期と水深から計算");
-    opt_gm7[1] = &add_option(*fra_gm7[0], "opt_gm7", 1, {2760, 300, 1800, 300}, "直接入力");
+    add_length_method(*fra_gm7[0], "opt_gm7", 0, opt_gm7[0], opt_gm7[1]);
 
     lst_gm7->on_click = [this] { lst_gm7_Click(); };
     for (int i = 0; i < 2; ++i)
@@ -222,10 +242,6 @@ void ConstructionScreen::build_kuroda_page(ui::Frame& page) {
 
 void ConstructionScreen::set_sekouji_jk() {
     const SekoujiData& s = w_.data.sekouji_dat;
-    auto select_pair = [](int value, ui::OptionButton& zero, ui::OptionButton& one) {
-        if (value == 0) zero.set_value(true);
-        if (value == 1) one.set_value(true);
-    };
     select_pair(s.wave_sw, *opt_gm5[0], *opt_gm5[1]);
     select_pair(s.dissip_sw, *opt_gm5[2], *opt_gm5[3]);
     select_pair(s.depth_sw, *opt_gm5[4], *opt_gm5[5]);
@@ -356,35 +372,24 @@ void ConstructionScreen::chk_gm5_Click(int index) {
 }
 
 void ConstructionScreen::opt_gm5_Click(int index) {
-    ui::TabControl& tab = *w_.tab_gm[2];
-    if (index == 0) {
-        fra_gm5[4]->set_enabled(true);
-        tab.set_tab_enabled(kGodaPage, true);
-        tab.set_tab_enabled(kKurodaPage, false);
-        fra_gm5[3]->set_enabled(false);
-        opt_gm5[4]->set_enabled(false);
-        opt_gm5[5]->set_enabled(false);
+    if (index == 0 || index == 1) {
+        // The formula: its wave-row page, the depth choice of Kuroda / Hiroi,
+        // the hb inputs of Goda.
+        const bool goda = index == 0;
+        ui::TabControl& tab = *w_.tab_gm[2];
+        tab.set_tab_enabled(kGodaPage, goda);
+        tab.set_tab_enabled(kKurodaPage, !goda);
+        fra_gm5[3]->set_enabled(!goda);
+        opt_gm5[4]->set_enabled(!goda);
+        opt_gm5[5]->set_enabled(!goda);
+        fra_gm5[4]->set_enabled(goda);
+        opt_gm5[6]->set_enabled(goda);
+        opt_gm5[7]->set_enabled(goda);
         for (int i = 4; i <= 8; ++i)
-            txt_gm5[i]->set_enabled(true);
-        opt_gm5[6]->set_enabled(true);
-        opt_gm5[7]->set_enabled(true);
+            txt_gm5[i]->set_enabled(goda);
         for (int i = 6; i <= 10; ++i)
-            lbl_gm5[i]->set_enabled(true);
-        enable_hb_inputs();
-        formula_step();
-    } else if (index == 1) {
-        tab.set_tab_enabled(kGodaPage, false);
-        tab.set_tab_enabled(kKurodaPage, true);
-        fra_gm5[3]->set_enabled(true);
-        opt_gm5[4]->set_enabled(true);
-        opt_gm5[5]->set_enabled(true);
-        for (int i = 4; i <= 8; ++i)
-            txt_gm5[i]->set_enabled(false);
-        opt_gm5[6]->set_enabled(false);
-        opt_gm5[7]->set_enabled(false);
-        for (int i = 6; i <= 10; ++i)
-            lbl_gm5[i]->set_enabled(false);
-        fra_gm5[4]->set_enabled(false);
+            lbl_gm5[i]->set_enabled(goda);
+        if (goda) enable_hb_inputs();
         formula_step();
     } else if (index == 6 || index == 7) {
         enable_hb_inputs();
@@ -426,16 +431,10 @@ void ConstructionScreen::lst_gm6_Click() {
     const WaveRec& row = gm6_row[static_cast<std::size_t>(i)];
     gm6_ev_sw = false;
     opt_gm6[row.flag1 != 0 ? 1 : 0]->set_value(true);
-    txt_gm6[1]->set_enabled(opt_gm6[1]->value());
-    lbl_gm6[8]->set_enabled(opt_gm6[1]->value());
+    enable_with_caption(*txt_gm6[1], *lbl_gm6[8], opt_gm6[1]->value());
     opt_gm6[row.flag2 != 0 ? 3 : 2]->set_value(true);
-    txt_gm6[2]->set_enabled(opt_gm6[2]->value());
-    lbl_gm6[9]->set_enabled(opt_gm6[2]->value());
-    txt_gm6[3]->set_enabled(opt_gm6[3]->value());
-    lbl_gm6[10]->set_enabled(opt_gm6[3]->value());
-    WaveRec shown = row;
-    for (int k = 0; k < kWaveValues; ++k)
-        txt_gm6[k]->set_text(ui::format_mask(wave_value(shown, k), kMask));
+    enable_period_or_length(txt_gm6, *lbl_gm6[9], *lbl_gm6[10], opt_gm6[2]->value());
+    show_row_values(txt_gm6, row);
     gm6_ev_sw = true;
 }
 
@@ -445,13 +444,8 @@ void ConstructionScreen::lst_gm7_Click() {
     const WaveRec& row = gm7_row[static_cast<std::size_t>(i)];
     gm7_ev_sw = false;
     opt_gm7[row.flag1 != 0 ? 1 : 0]->set_value(true);
-    txt_gm7[2]->set_enabled(opt_gm7[0]->value());
-    lbl_gm7[8]->set_enabled(opt_gm7[0]->value());
-    txt_gm7[3]->set_enabled(opt_gm7[1]->value());
-    lbl_gm7[9]->set_enabled(opt_gm7[1]->value());
-    WaveRec shown = row;
-    for (int k = 0; k < kWaveValues; ++k)
-        txt_gm7[k]->set_text(ui::format_mask(wave_value(shown, k), kMask));
+    enable_period_or_length(txt_gm7, *lbl_gm7[8], *lbl_gm7[9], opt_gm7[0]->value());
+    show_row_values(txt_gm7, row);
     gm7_ev_sw = true;
 }
 
@@ -461,14 +455,10 @@ void ConstructionScreen::opt_gm6_Click(int index) {
     WaveRec& row = gm6_row[static_cast<std::size_t>(i)];
     if (index == 0 || index == 1) {
         row.flag1 = opt_gm6[0]->value() ? 0 : 1;
-        txt_gm6[1]->set_enabled(opt_gm6[1]->value());
-        lbl_gm6[8]->set_enabled(opt_gm6[1]->value());
+        enable_with_caption(*txt_gm6[1], *lbl_gm6[8], opt_gm6[1]->value());
     } else {
         row.flag2 = opt_gm6[2]->value() ? 0 : 1;
-        txt_gm6[2]->set_enabled(opt_gm6[2]->value());
-        lbl_gm6[9]->set_enabled(opt_gm6[2]->value());
-        txt_gm6[3]->set_enabled(opt_gm6[3]->value());
-        lbl_gm6[10]->set_enabled(opt_gm6[3]->value());
+        enable_period_or_length(txt_gm6, *lbl_gm6[9], *lbl_gm6[10], opt_gm6[2]->value());
     }
     set_gm6_list(i);
 }
@@ -476,19 +466,15 @@ void ConstructionScreen::opt_gm6_Click(int index) {
 void ConstructionScreen::opt_gm7_Click(int /*index*/) {
     const int i = selected_line(*lst_gm7);
     if (!gm7_ev_sw || i < 0) return;
-    WaveRec& row = gm7_row[static_cast<std::size_t>(i)];
-    row.flag1 = opt_gm7[0]->value() ? 0 : 1;
-    txt_gm7[2]->set_enabled(opt_gm7[0]->value());
-    lbl_gm7[8]->set_enabled(opt_gm7[0]->value());
-    txt_gm7[3]->set_enabled(opt_gm7[1]->value());
-    lbl_gm7[9]->set_enabled(opt_gm7[1]->value());
+    gm7_row[static_cast<std::size_t>(i)].flag1 = opt_gm7[0]->value() ? 0 : 1;
+    enable_period_or_length(txt_gm7, *lbl_gm7[8], *lbl_gm7[9], opt_gm7[0]->value());
     set_gm7_list(i);
 }
 
 void ConstructionScreen::txt_gm6_Change(int index) {
     const int i = selected_line(*lst_gm6);
     if (!gm6_ev_sw || i < 0) return;
-    wave_value(gm6_row[static_cast<std::size_t>(i)], index) =
+    gm6_row[static_cast<std::size_t>(i)].*kWaveValueFields[static_cast<std::size_t>(index)] =
         ui::leading_number(txt_gm6[index]->text());
     set_gm6_list(i);
 }
@@ -496,7 +482,7 @@ void ConstructionScreen::txt_gm6_Change(int index) {
 void ConstructionScreen::txt_gm7_Change(int index) {
     const int i = selected_line(*lst_gm7);
     if (!gm7_ev_sw || i < 0) return;
-    wave_value(gm7_row[static_cast<std::size_t>(i)], index) =
+    gm7_row[static_cast<std::size_t>(i)].*kWaveValueFields[static_cast<std::size_t>(index)] =
         ui::leading_number(txt_gm7[index]->text());
     set_gm7_list(i);
 }

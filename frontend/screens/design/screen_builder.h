@@ -44,6 +44,13 @@ inline int zero_when_on(const ui::OptionButton& tested) {
     return tested.value() ? 0 : 1;
 }
 
+// Selects the button of a two-button group for a stored 0 or 1, as a load
+// does (the button's handler runs on a change); another value selects none.
+inline void select_pair(int value, ui::OptionButton& zero, ui::OptionButton& one) {
+    if (value == 0) zero.set_value(true);
+    if (value == 1) one.set_value(true);
+}
+
 // Turns a check box on or off as a load does (its handler runs on a change).
 inline void set_check(ui::CheckBox& box, bool on) {
     box.set_value(on ? ui::CheckBox::kChecked : ui::CheckBox::kUnchecked);
