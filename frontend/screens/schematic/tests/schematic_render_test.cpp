@@ -44,7 +44,7 @@ class SchematicRender : public ::testing::Test {
   protected:
     SchematicRender() {
         view = f.start_and_show();
-        test::load_section(f.data, test::hand_section());
+        test::load_section(*f.window, test::hand_section());
         test::show_schematic(*f.window);
     }
     QWidget& widget() {

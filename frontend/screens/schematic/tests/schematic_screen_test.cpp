@@ -15,7 +15,7 @@ namespace {
 struct SchematicScreenTest : ::testing::Test {
     SchematicScreenTest() {
         EXPECT_EQ(f.start(), mainwin::StartResult::ready);
-        test::load_section(f.data, test::hand_section());
+        test::load_section(*f.window, test::hand_section());
         test::show_schematic(*f.window);
     }
     const std::string& status() const { return test::status(*f.window); }

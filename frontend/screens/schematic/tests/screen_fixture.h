@@ -42,13 +42,17 @@ struct SchematicControls {
     }
 };
 
-// Puts the input groups of section into data, keeping its current-file cells.
-inline void load_section(DesignData& data, const DesignData& section) {
+// Puts the input groups of section into the window's data, keeping its
+// current-file cells, and loads every screen from them as Open does (the
+// screens' stores write back what they show).
+inline void load_section(mainwin::MainWindow& window, const DesignData& section) {
+    DesignData& data = window.data;
     data.sekkei_dat = section.sekkei_dat;
     data.kanseiji_dat = section.kanseiji_dat;
     data.sekouji_dat = section.sekouji_dat;
     data.tihyou_dat = section.tihyou_dat;
     data.dosou_dat = section.dosou_dat;
+    window.load_all_screens();
 }
 
 // The screen switcher shows screen 7, which builds and paints it.
