@@ -1,5 +1,6 @@
 #include "install_screens.h"
 
+#include "install_pile_screen.h"
 #include "schematic_screen.h"
 
 namespace wtn::mainwin {
@@ -14,6 +15,7 @@ namespace wtn::mainwin {
 //   screens/schematic  install_schematic_screen   模式図
 // The run, results and customisation dialogs live in this folder.
 void install_screens(MainWindow& window) {
+    pile::install_pile_screen(window);
     schematic::install_schematic_screen(window);
 }
 
