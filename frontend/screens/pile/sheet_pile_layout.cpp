@@ -215,14 +215,14 @@ void SheetPileScreen::build_steel_pipe_page(ui::Frame& page) {
     lbl_gm9[0] =
         &label(*fra_gm9, "lbl_gm9", 0, {cell_left(kListLeft, 1), 600, 360, kLabelHeight}, "Ｎｏ");
     lbl_gm9[1] = &label(*fra_gm9, "lbl_gm9", 1,
-                        {cell_left(kListLeft, 18) - 1000, 600, 1000, kLabelHeight}, "外径（mm）");
+                        {cell_left(kListLeft, 18) - 1080, 600, 1080, kLabelHeight}, "外径（mm）");
     lbl_gm9[2] = &label(*fra_gm9, "lbl_gm9", 2,
-                        {cell_left(kListLeft, 31) - 1000, 600, 1000, kLabelHeight}, "厚さ（mm）");
+                        {cell_left(kListLeft, 31) - 1080, 600, 1080, kLabelHeight}, "厚さ（mm）");
     lbl_gm9[1]->align_right = true;
     lbl_gm9[2]->align_right = true;
     lbl_gm9[3] = &label(*fra_gm9, "lbl_gm9", 3, {cell_left(kListLeft, 36), 300, 1620, kLabelHeight},
                         "矢板の継手");
-    lbl_gm9[4] = &label(*fra_gm9, "lbl_gm9", 4, {cell_left(kListLeft, 32), 600, 1710, kLabelHeight},
+    lbl_gm9[4] = &label(*fra_gm9, "lbl_gm9", 4, {cell_left(kListLeft, 32), 600, 1860, kLabelHeight},
                         "継手有効間隔（mm）");
     lst_gm9 = &fra_gm9->add<ui::ListBox>("lst_gm9",
                                          ui::Rect{kListLeft, kListTop, kListWidth, kListHeight});
@@ -251,7 +251,7 @@ void SheetPileScreen::build_steel_pipe_page(ui::Frame& page) {
     const char* buttons[3] = {"追加", "挿入", "削除"};
     for (int k = 0; k < 3; ++k) {
         cmd_gm9[k] = &fra_gm9->add<ui::CommandButton>(
-            "cmd_gm9", k, ui::Rect{kListLeft + k * 1200, kListTop + kListHeight + 120, 1080, 390});
+            "cmd_gm9", k, ui::Rect{kListLeft + k * 1320, kListTop + kListHeight + 120, 1200, 390});
         cmd_gm9[k]->set_caption(buttons[k]);
         cmd_gm9[k]->on_click = [this, k] { cmd_gm9_Click(k); };
     }
