@@ -5,6 +5,7 @@
 #include "number_mask.h"
 #include "number_text.h"
 #include "pile_catalogues.h"
+#include "pile_screen_parts.h"
 #include "text_file.h"
 
 #include <algorithm>
@@ -23,15 +24,11 @@ constexpr int kListWidthSteel = 5400;
 constexpr int kListWidthPc = 7080;
 constexpr int kButtonWidth = 1200;
 constexpr int kButtonHeight = 390;
-constexpr int kLabelHeight = 240;
-constexpr int kBoxHeight = 300;
 constexpr int kBoxTop = 3960;
-constexpr int kCell = 90;
-constexpr int kListInset = 45;
 constexpr std::size_t kNumberLength = 10;
 
 int cell_left(int column) {
-    return kListLeft + kListInset + (column - 1) * kCell;
+    return pile::cell_left(kListLeft, column);
 }
 
 // A number as the boxes show it right after a selection: no leading blank,
@@ -81,7 +78,7 @@ void CatalogueEditor::build() {
     lst_ygm1 =
         &form.add<ui::ListBox>("lst_ygm1", ui::Rect{kListLeft, kListTop, list_width, kListHeight});
     lst_ygm1->fixed_pitch = true;
-    lst_ygm1->font_size = 9;
+    lst_ygm1->font_size = kListFontSize;
     lst_ygm1->on_click = [this] { lst_ygm1_Click(); };
 
     const int button_left = kListLeft + list_width + 240;
@@ -221,13 +218,8 @@ bool CatalogueEditor::write_file() {
             ygm1_row, ygm1_next, pc_);
         return true;
     } catch (const DataError& e) {
-        MessageRequest request;
-        request.title = form.caption();
-        request.text = std::string(e.what()) + "\n保存できませんでした。";
-        request.icon = BoxIcon::Exclamation;
-        request.buttons = BoxButtons::Ok;
-        request.default_button = BoxAnswer::Ok;
-        boxes_.show(request);
+        show_note(boxes_, form.caption(), std::string(e.what()) + "\n保存できませんでした。",
+                  BoxIcon::Exclamation);
         return false;
     }
 }

@@ -1,14 +1,13 @@
 // The controls of the sheet-pile screen, in tab order, in twips inside each
 // page frame (11460 x 5760).
 #include "number_box.h"
+#include "pile_screen_parts.h"
 #include "sheet_pile_screen.h"
 
 namespace wtn::pile {
 namespace {
 
 constexpr int kBoxWidth = 1100;
-constexpr int kBoxHeight = 300;
-constexpr int kLabelHeight = 240;
 constexpr int kOptionHeight = 270;
 constexpr int kRowStep = 360;
 constexpr int kFrameTitle = 300; // room for a frame's caption above its first row
@@ -21,10 +20,6 @@ constexpr int kColumn2Width = 3840;
 constexpr int kColumn3Width = 3780;
 // Number boxes inside the frames of page 0 stand at this left.
 constexpr int kBoxLeft = 2520;
-// The catalogue lists.
-constexpr int kCell = 90; // a half-width cell of the fixed-pitch 9-pt font
-constexpr int kListInset = 45;
-constexpr double kListFontSize = 9;
 
 constexpr const char* kYoungHint =
     "0.0を指定すれば､指定した矢板のヤング係数を使用します｡ （鋼矢板/鋼管矢板 E=200.0 kN/mm2 "
@@ -73,11 +68,6 @@ ui::TextBox& number_box(ui::Container& c, const std::string& name, int index, ui
     style.hint = entry_hint ? hint : "";
     ui::make_number_box(box, style);
     return box;
-}
-
-// Left of a list column (1-based cell) above a fixed-pitch list at list_left.
-int cell_left(int list_left, int column) {
-    return list_left + kListInset + (column - 1) * kCell;
 }
 
 } // namespace

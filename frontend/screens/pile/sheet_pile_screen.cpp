@@ -4,6 +4,7 @@
 #include "number_mask.h"
 #include "number_text.h"
 #include "pile_catalogues.h"
+#include "pile_screen_parts.h"
 
 #include <algorithm>
 #include <cmath>
@@ -70,13 +71,7 @@ void SheetPileScreen::read_yaita() {
     std::string text;
     for (const std::string& p : problems)
         text += (text.empty() ? "" : "\n") + p;
-    MessageRequest request;
-    request.title = kAppTitle;
-    request.text = text;
-    request.icon = BoxIcon::Exclamation;
-    request.buttons = BoxButtons::Ok;
-    request.default_button = BoxAnswer::Ok;
-    w.services.boxes->show(request);
+    show_note(*w.services.boxes, kAppTitle, text, BoxIcon::Exclamation);
 }
 
 void SheetPileScreen::mark_selection(ui::ListBox& list,
@@ -126,14 +121,10 @@ void SheetPileScreen::limit_marks(ui::ListBox& list,
     if (marked <= kMarkLimit) return;
     list.set_selected(static_cast<std::size_t>(current), false);
     if (w.services.boxes == nullptr) return;
-    MessageRequest request;
-    request.title = kAppTitle;
-    request.text = std::string(added == 0 ? "標準の矢板" : "追加した矢板") + "は" +
-                   std::to_string(kMarkLimit) + "本まで選択できます。";
-    request.icon = BoxIcon::Information;
-    request.buttons = BoxButtons::Ok;
-    request.default_button = BoxAnswer::Ok;
-    w.services.boxes->show(request);
+    show_note(*w.services.boxes, kAppTitle,
+              std::string(added == 0 ? "標準の矢板" : "追加した矢板") + "は" +
+                  std::to_string(kMarkLimit) + "本まで選択できます。",
+              BoxIcon::Information);
 }
 
 // ---- Enabling -------------------------------------------------------------

@@ -132,6 +132,36 @@ TEST(SheetPileEnabling, PcTypesShowUnitJointEfficienciesAndADisabledPageIsNotLef
     EXPECT_EQ(f.data.yaita_dat.alpha_sw, 1);
 }
 
+TEST(SheetPileBoxes, HintsShowOnEntryAndEveryBoxEmptiesThePanelOnLeaving) {
+    PileScreenFixture f;
+    f.data.sekkei_dat.kanseiji_sw = 1;
+    f.data.kanseiji_dat.jyo_sw = 1;
+    f.show_screen();
+    ui::Form& form = f.window->form;
+    ui::StatusBar& status = f.window->stv_gm;
+    ASSERT_TRUE(form.set_focus(&f.txt("txt_gm8", 5)));
+    EXPECT_EQ(status.panel_text(1), "0.0を指定すれば､指定した材質の許容応力度を使用します｡");
+    ASSERT_TRUE(form.set_focus(&f.txt("txt_gm8", 9))); // no hint of its own: the panel stays
+    EXPECT_EQ(status.panel_text(1), "");
+    status.set_panel_text(1, "x");
+    ASSERT_TRUE(form.set_focus(&f.txt("txt_gm8", 10)));
+    EXPECT_EQ(status.panel_text(1), "");
+    status.set_panel_text(1, "x");
+    ASSERT_TRUE(form.set_focus(&f.txt("txt_gm8", 2)));
+    EXPECT_EQ(status.panel_text(1), "");
+    // Typing limits and the masks on leaving.
+    EXPECT_EQ(f.txt("txt_gm8", 1).max_length, 4u);
+    EXPECT_EQ(f.txt("txt_gm12", 8).max_length, 4u);
+    EXPECT_EQ(f.txt("txt_gm8", 6).max_length, 9u);
+    EXPECT_EQ(f.txt("txt_gm8", 11).max_length, 9u);
+    EXPECT_EQ(f.txt("txt_gm8", 0).max_length, 10u);
+    f.txt("txt_gm8", 2).set_text("7");
+    ASSERT_TRUE(form.set_focus(&f.txt("txt_gm8", 0)));
+    EXPECT_EQ(f.txt("txt_gm8", 2).text(), "7.00");
+    EXPECT_FALSE(f.txt("txt_gm8", 1).visible());
+    EXPECT_FALSE(f.txt("txt_gm12", 4).visible());
+}
+
 TEST(SheetPileStore, MarksValuesAndCorrosionReachTheDesignData) {
     PileScreenFixture f;
     // Lines 3, 5 and 9 of the steel list: installed 7, user 2, installed 12.
