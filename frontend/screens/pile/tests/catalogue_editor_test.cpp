@@ -78,6 +78,26 @@ TEST(CatalogueEditor, NewRowsAreNumberedOnOkAndCancelLeavesTheFile) {
     EXPECT_EQ(f.data.yaita_cnt, 16);
 }
 
+TEST(CatalogueEditor, MoreRowsThanTheButtonsAllowLoadWhole) {
+    PileScreenFixture f(false);
+    std::string file = "32,33\r\n";
+    for (int id = 1; id <= 32; ++id)
+        file += std::to_string(id) + ",\"U" + std::to_string(id) + "\",1,1,0\r\n";
+    f.folder.write("KOUYAITA.APD", file);
+    ASSERT_EQ(f.start(), mainwin::StartResult::ready);
+    f.windows.on_modal = [](ui::Form& form) {
+        EXPECT_EQ(EditorFixture::list_of(form).list_count(), 32u);
+        EXPECT_FALSE(form.find_as<ui::CommandButton>("cmd_ygm1", 0)->enabled());
+        EXPECT_FALSE(form.find_as<ui::CommandButton>("cmd_ygm1", 1)->enabled());
+        for (int k = 0; k < 3; ++k) // down to 29 rows: room for one more
+            EditorFixture::press(form, 2);
+        EXPECT_TRUE(form.find_as<ui::CommandButton>("cmd_ygm1", 1)->enabled());
+        EditorFixture::press(form, 3);
+    };
+    f.window->edit_kyit->on_click();
+    EXPECT_EQ(read_text_file(f.folder.file("KOUYAITA.APD")).front(), "29,33");
+}
+
 TEST(CatalogueEditor, AQuoteInTheNameIsRefusedAndTheDialogStaysOpen) {
     EditorFixture f;
     const std::string before = f.folder.read("KOUYAITA.APD");
