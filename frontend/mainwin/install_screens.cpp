@@ -1,6 +1,7 @@
 #include "install_screens.h"
 
 #include "design_screens.h"
+#include "install_pile_screen.h"
 #include "schematic_screen.h"
 
 namespace wtn::mainwin {
@@ -16,6 +17,7 @@ namespace wtn::mainwin {
 // The run, results and customisation dialogs live in this folder.
 void install_screens(MainWindow& window) {
     design::install_design_screens(window);
+    pile::install_pile_screen(window);
     schematic::install_schematic_screen(window);
 }
 

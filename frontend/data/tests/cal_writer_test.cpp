@@ -117,6 +117,8 @@ TEST(CalculationInput, RowTablesSkipUnusedRowsAndWriteTheRowsAfterThem) {
     t.josai_tbl[2] = JosaiRow{10.0, 15.0, 0.0, -15.0}; // a seismic intensity alone is used
     d.yaita_dat.kokan_tbl[1].thickness = 0.0;
     d.yaita_dat.kokan_tbl[2] = KokanRec{600.0, 9.0, 0, 0.0};
+    d.yaita_dat.kokan_tbl[3] = KokanRec{0.0, 5.0, 1, 0.0}; // no diameter
+    d.yaita_dat.kokan_tbl[4] = KokanRec{500.0, 8.0, 2, 0.0};
     t.tikei_tbl[1] = TikeiPoint{};
     t.tikei_tbl[2] = TikeiPoint{0.0, -1.5}; // a point on the wall line below the datum
     t.morid_tbl[0] = MoridRow{};
@@ -130,7 +132,8 @@ TEST(CalculationInput, RowTablesSkipUnusedRowsAndWriteTheRowsAfterThem) {
     EXPECT_EQ(lines_with_key(lines, "josai"),
               (std::vector<std::string>{"josai, 0 , 5 , 10 , 5 ", "josai, 10 , 15 , 0 ,-15 "}));
     EXPECT_EQ(lines_with_key(lines, "kokan"),
-              (std::vector<std::string>{"kokan, 1000 , 12 , 25 ", "kokan, 600 , 9 , 1 "}));
+              (std::vector<std::string>{"kokan, 1000 , 12 , 25 ", "kokan, 600 , 9 , 1 ",
+                                        "kokan, 500 , 8 , 3 "}));
     EXPECT_EQ(lines_with_key(lines, "tikei"),
               (std::vector<std::string>{"tikei, 0 , 3 ", "tikei, 0 ,-1.5 "}));
     EXPECT_EQ(lines_with_key(lines, "morid"), std::vector<std::string>{"morid, 1 , 0 , 9 , 19 "});

@@ -114,9 +114,10 @@ TEST(ScreenSwitcher, StoresTheScreenLeftLoadsTheOneShownAndEnablesItsPageFrame) 
     EXPECT_FALSE(w.fra_sgm[3][0]->enabled());
     EXPECT_FALSE(w.fra_sgm[0][0]->enabled());
 
-    // The page change enables the frame of the page now shown only.
-    EXPECT_TRUE(w.tab_gm[3]->user_select_tab(1));
-    EXPECT_TRUE(w.fra_sgm[3][1]->enabled());
+    // The page change enables the frame of the page now shown only (page 0:
+    // the pile type leaves pages 1 to 3 closed).
+    EXPECT_TRUE(w.tab_gm[3]->user_select_tab(0));
+    EXPECT_TRUE(w.fra_sgm[3][0]->enabled());
     EXPECT_FALSE(w.fra_sgm[3][4]->enabled());
 
     // The schematic stores nothing when left; the data-entry menu selects

@@ -1,0 +1,248 @@
+#include "pile_catalogues.h"
+
+#include "comma_line.h"
+#include "field_reader.h"
+#include "number_text.h"
+#include "text_file.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace wtn {
+namespace {
+
+constexpr int kSteelTableFields = 12;
+constexpr int kPcTableFields = 9;
+constexpr int kUserFields = 5;
+constexpr int kPcLinesPerPile = 3;
+
+bool is_marker_line(const std::string& line) {
+    return line.size() >= 3 && line[0] == '"' && (line[1] == 'L' || line[1] == 'W') &&
+           line[2] == '"';
+}
+
+// A line that holds no pile: empty, a comment or a marker.
+bool is_skipped_line(const std::string& line) {
+    return line.find_first_not_of(" \t") == std::string::npos || line[0] == '#' ||
+           is_marker_line(line);
+}
+
+std::string table_name(const char* stem, int number) {
+    return stem + std::to_string(number);
+}
+
+// The fields of one line, quoted texts without their quotes.
+std::vector<std::string> split_fields(const std::string& line) {
+    FieldReader reader({line}, "");
+    std::vector<std::string> fields;
+    while (!reader.at_end())
+        fields.push_back(reader.text("項目"));
+    return fields;
+}
+
+// The catalogue being filled and the messages of the files read into it.
+struct TableFill {
+    std::array<YaitaRec, kCatalogueRoom>& table;
+    const char* catalogue; // "鋼矢板" or "PC矢板", for the message of a full table
+    std::vector<std::string>& problems;
+    int count = 0;
+    bool full_told = false;
+
+    // Adds a pile; false (and one message) once the table is full.
+    bool add(YaitaRec rec) {
+        if (count >= kCatalogueEntryLimit) {
+            if (!full_told) {
+                problems.push_back(std::string(catalogue) + "のデータが" +
+                                   std::to_string(kCatalogueEntryLimit) +
+                                   "本を超えています。最初の" +
+                                   std::to_string(kCatalogueEntryLimit) + "本を使います。");
+                full_told = true;
+            }
+            return false;
+        }
+        table[count++] = std::move(rec);
+        return true;
+    }
+};
+
+// Reads the numbers of one pile line. column_* are 1-based field numbers
+// (0: no such value). A field that is no number is a DataError naming the
+// file and line.
+YaitaRec pile_from_fields(const std::string& line, const std::string& name, std::size_t line_no,
+                          int added, int column_z, int column_i, int column_moment,
+                          bool whole_section) {
+    FieldReader reader({line}, name, line_no);
+    YaitaRec rec;
+    rec.added = added;
+    const int columns = std::max({column_z, column_i, column_moment});
+    for (int column = 1; column <= columns; ++column) {
+        if (column == 1) {
+            rec.id = reader.integer("番号");
+        } else if (column == 2) {
+            rec.name = fixed_text(reader.text("名称"), kPileNameLength);
+        } else if (column == column_z) {
+            rec.values[kValueZ] = reader.real("断面係数");
+        } else if (column == column_i) {
+            rec.values[kValueI] = reader.real("断面二次モーメント");
+        } else if (column == column_moment) {
+            rec.values[kValueMoment] = reader.real("ひび割れモーメント");
+        } else {
+            reader.text("項目");
+        }
+    }
+    if (whole_section) {
+        rec.values[kValueZ] = std::round(rec.values[kValueZ]);
+        rec.values[kValueI] = std::round(rec.values[kValueI]);
+    }
+    return rec;
+}
+
+std::string field_count_problem(const std::string& name, std::size_t line_no, std::size_t count,
+                                int expected) {
+    return "ファイル「" + name + "」の" + std::to_string(line_no) + "行目: 項目が" +
+           std::to_string(count) + "個あります（" + std::to_string(expected) +
+           "個のはず）。この行は読み飛ばしました。";
+}
+
+// The lines of a catalogue file, or nothing (and a message) when it cannot be read.
+bool read_catalogue_lines(const std::string& folder, const std::string& name,
+                          std::vector<std::string>& lines, std::vector<std::string>& problems) {
+    try {
+        lines = read_text_file(join_path(folder, name));
+        return true;
+    } catch (const DataError& e) {
+        problems.push_back(std::string(e.what()) + "この矢板データは使いません。");
+        return false;
+    }
+}
+
+// One installed table: a pile starts on a line of `fields` fields; a PC pile
+// takes the two lines after it as well, whatever they hold.
+void read_installed_table(const std::string& folder, const std::string& name, bool pc,
+                          TableFill& fill) {
+    std::vector<std::string> lines;
+    if (!read_catalogue_lines(folder, name, lines, fill.problems)) return;
+    const int expected = pc ? kPcTableFields : kSteelTableFields;
+    for (std::size_t k = 0; k < lines.size(); ++k) {
+        const std::string& line = lines[k];
+        if (is_skipped_line(line)) continue;
+        const std::size_t line_no = k + 1;
+        if (pc) k += kPcLinesPerPile - 1;
+        const std::size_t count = split_fields(line).size();
+        if (count != static_cast<std::size_t>(expected)) {
+            fill.problems.push_back(field_count_problem(name, line_no, count, expected));
+            continue;
+        }
+        try {
+            YaitaRec rec = pc ? pile_from_fields(line, name, line_no, 0, 3, 9, 4, false)
+                              : pile_from_fields(line, name, line_no, 0, 3, 10, 0, true);
+            if (!fill.add(std::move(rec))) return;
+        } catch (const DataError& e) {
+            fill.problems.push_back(std::string(e.what()) + "この行は読み飛ばしました。");
+        }
+    }
+}
+
+// A user catalogue: the row count and the next number, then one pile a line
+// (number, name, I, Z, cracking moment). The rows are read to the end of the
+// file whatever the count says. Returns the next number (1 when unreadable).
+int read_user_catalogue(const std::string& folder, const std::string& name, bool pc,
+                        TableFill& fill) {
+    std::vector<std::string> lines;
+    if (!read_catalogue_lines(folder, name, lines, fill.problems)) return 1;
+    int next = 1;
+    bool head_read = false;
+    for (std::size_t k = 0; k < lines.size(); ++k) {
+        const std::string& line = lines[k];
+        if (is_skipped_line(line)) continue;
+        const std::size_t line_no = k + 1;
+        try {
+            if (!head_read) {
+                head_read = true;
+                FieldReader reader({line}, name, line_no);
+                reader.integer("行数");
+                next = reader.integer("次の番号");
+                continue;
+            }
+            const std::size_t count = split_fields(line).size();
+            if (count != static_cast<std::size_t>(kUserFields)) {
+                fill.problems.push_back(field_count_problem(name, line_no, count, kUserFields));
+                continue;
+            }
+            if (!fill.add(pile_from_fields(line, name, line_no, 1, 4, 3, pc ? 5 : 0, false))) break;
+        } catch (const DataError& e) {
+            fill.problems.push_back(std::string(e.what()) + "この行は読み飛ばしました。");
+        }
+    }
+    return next;
+}
+
+// Field 3 to 5 of a user file: a number the batch programs read whole.
+std::string user_value(double value, const std::string& what) {
+    std::string text = real_text(value, what);
+    if (text.size() > static_cast<std::size_t>(kUserFieldWidth)) {
+        throw DataError(what + "（" + text + "）が" + std::to_string(kUserFieldWidth) +
+                        "文字を超えます。");
+    }
+    return text;
+}
+
+} // namespace
+
+std::vector<std::string> read_pile_catalogues(DesignData& data, const std::string& folder) {
+    std::vector<std::string> problems;
+
+    data.yaita_tbl.fill(YaitaRec{});
+    TableFill steel{data.yaita_tbl, "鋼矢板", problems};
+    for (int i = 1; i <= kSteelTableFiles; ++i)
+        read_installed_table(folder, table_name("YAITA.D0", i), false, steel);
+    data.yaita_next = read_user_catalogue(folder, kUserSteelCatalogueName, false, steel);
+    data.yaita_cnt = steel.count;
+
+    data.pcyaita_tbl.fill(YaitaRec{});
+    TableFill pc{data.pcyaita_tbl, "PC矢板", problems};
+    for (int i = 1; i <= kPcTableFiles; ++i)
+        read_installed_table(folder, table_name("YAITA.C0", i), true, pc);
+    data.pcyaita_next = read_user_catalogue(folder, kUserPcCatalogueName, true, pc);
+    data.pcyaita_cnt = pc.count;
+
+    // Empty slots carry blank names, as a table cleared for reading does.
+    for (auto* table : {&data.yaita_tbl, &data.pcyaita_tbl}) {
+        for (YaitaRec& rec : *table) {
+            if (rec.name.empty()) rec.name = fixed_text("", kPileNameLength);
+        }
+    }
+    return problems;
+}
+
+void write_user_catalogue(const std::string& path, const std::vector<YaitaRec>& rows, int next,
+                          bool pc) {
+    // A stale next number must not give a new pile the number of one kept.
+    int number = next;
+    for (const YaitaRec& r : rows)
+        number = std::max(number, r.id + 1);
+    int new_rows = 0;
+    for (const YaitaRec& r : rows)
+        new_rows += r.id < 0 ? 1 : 0;
+    const int next_after = number + new_rows;
+    if (new_rows > 0 && next_after - 1 > kPileNumberLimit) {
+        throw DataError("矢板の番号が" + std::to_string(kPileNumberLimit) + "を超えます。");
+    }
+    std::vector<std::string> lines;
+    lines.push_back(CommaLine()
+                        .integer(static_cast<int>(rows.size()))
+                        .integer(std::min(next_after, kPileNumberLimit))
+                        .str());
+    for (const YaitaRec& r : rows) {
+        const int id = r.id < 0 ? number++ : r.id;
+        const std::string name = trim_blanks(fixed_text(r.name, kPileNameLength));
+        const std::string moment =
+            pc ? user_value(r.values[kValueMoment], "ひび割れモーメント") : "0";
+        lines.push_back(CommaLine().integer(id).text(name, 0, "矢板名称").str() + "," +
+                        user_value(r.values[kValueI], "断面二次モーメント") + "," +
+                        user_value(r.values[kValueZ], "断面係数") + "," + moment);
+    }
+    write_text_file(path, lines);
+}
+
+} // namespace wtn
