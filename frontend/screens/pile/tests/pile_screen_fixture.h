@@ -32,8 +32,13 @@ struct PileScreenFixture : mainwin::test::MainWindowFixture {
     ui::TabControl& tab() const { return *window->tab_gm[3]; }
     void load() { window->screens[3].load(); }
     void store() { window->screens[3].store(); }
-    // Shows screen 3 so that its controls take the user's input.
-    void show_screen() { window->opt_menu_Click(3); }
+    // Shows screen 3 so that its controls take the user's input. Every screen first
+    // loads the data as Open does: the switch stores the screen it leaves, and the
+    // design screens store back what they show.
+    void show_screen() {
+        window->load_all_screens();
+        window->opt_menu_Click(3);
+    }
 };
 
 } // namespace wtn::pile::test
