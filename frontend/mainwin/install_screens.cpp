@@ -2,6 +2,7 @@
 
 #include "design_screens.h"
 #include "schematic_screen.h"
+#include "soil_screen.h"
 
 namespace wtn::mainwin {
 
@@ -16,6 +17,7 @@ namespace wtn::mainwin {
 // The run, results and customisation dialogs live in this folder.
 void install_screens(MainWindow& window) {
     design::install_design_screens(window);
+    soil::install_soil_screen(window);
     schematic::install_schematic_screen(window);
 }
 
