@@ -56,21 +56,23 @@ constexpr int kOptionHeight = 300;
 constexpr ui::Rect kConstantsRect{120, 2280, 11220, 3420};
 constexpr ui::Rect kTopLabelRect{120, 240, 1800, 240};
 constexpr ui::Rect kTopBoxRect{120, 510, kBoxWidth, kBoxHeight};
-constexpr ui::Rect kWeightRect{120, 960, 2160, 1260};
+// Frames as wide as their captions need at the window's font.
+constexpr ui::Rect kWeightRect{120, 960, 2475, 1260};
 constexpr int kWeightLabelLeft = 120;
 constexpr int kWeightLabelWidth = 600;
 constexpr int kWeightBoxLeft = 780;
 constexpr int kWeightRows[2] = {300, 720};
-constexpr ui::Rect kSoilRect{2400, 240, 2760, 2040};
-constexpr ui::Rect kSandRect{120, 270, 1200, kOptionHeight};
-constexpr ui::Rect kClayRect{1440, 270, 1200, kOptionHeight};
+constexpr ui::Rect kSoilRect{2655, 240, 2580, 2040};
+constexpr ui::Rect kSandRect{120, 270, 1140, kOptionHeight};
+constexpr ui::Rect kClayRect{1380, 270, 1140, kOptionHeight};
 constexpr int kSoilLabelLeft = 120;
-constexpr int kSoilLabelWidth = 1260;
-constexpr int kSoilBoxLeft = 1440;
+constexpr int kSoilLabelWidth = 1200;
+constexpr int kSoilBoxLeft = 1380;
+constexpr int kSoilBoxWidth = 1095;
 constexpr int kSoilRows[3] = {690, 1080, 1470};
 // The lateral-resistance frames are as wide as their longest option caption
 // ("直接入力(Kc：kN/m2.5 , Ks：kN/m3.5)") needs at the window's font.
-constexpr ui::Rect kLateralRect{5220, 120, 5040, 3180};
+constexpr ui::Rect kLateralRect{5295, 120, 5040, 3180};
 constexpr ui::Rect kLayerOptionRect{120, 240, 4800, 1560};
 constexpr ui::Rect kSideMethodRect{120, 1860, 4800, 1200};
 constexpr int kOptionLeft = 120;
@@ -79,7 +81,7 @@ constexpr int kOptionTop = 270;
 constexpr int kOptionStep = 300;
 constexpr int kMethodBoxLeft = 3900;
 constexpr int kMethodBoxWidth = 840;
-constexpr int kButtonLeft = 10380;
+constexpr int kButtonLeft = 10395;
 constexpr int kButtonWidth = 720;
 constexpr int kButtonHeight = 315;
 constexpr int kButtonRows[kButtonCount] = {240, 660, 1080};
@@ -171,7 +173,7 @@ void SoilSide::build_constants(ui::Frame& page, ui::StatusBar& status) {
     ui::Frame& soil = frame(constants, kSoilFrame, kSoilRect);
     for (int i = 0; i < 3; ++i) {
         label(soil, 19 + i, ui::Rect{kSoilLabelLeft, kSoilRows[i], kSoilLabelWidth, kBoxHeight});
-        box(soil, 3 + i, ui::Rect{kSoilBoxLeft, kSoilRows[i], kBoxWidth, kBoxHeight});
+        box(soil, 3 + i, ui::Rect{kSoilBoxLeft, kSoilRows[i], kSoilBoxWidth, kBoxHeight});
     }
     option(soil, kSandOption, kSandRect);
     option(soil, kClayOption, kClayRect);
