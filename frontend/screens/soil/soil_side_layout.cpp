@@ -178,23 +178,19 @@ void SoilSide::build_constants(ui::Frame& page, ui::StatusBar& status) {
     option(soil, kSandOption, kSandRect);
     option(soil, kClayOption, kClayRect);
 
+    // Each option of a method with the box of its value beside it.
+    auto method_rows = [&](ui::Frame& in, int first_option, int first_box, int count) {
+        for (int k = 0; k < count; ++k) {
+            const int top = kOptionTop + k * kOptionStep;
+            option(in, first_option + k, ui::Rect{kOptionLeft, top, kOptionWidth, kOptionHeight});
+            box(in, first_box + k, ui::Rect{kMethodBoxLeft, top, kMethodBoxWidth, kBoxHeight});
+        }
+    };
     ui::Frame& lateral = frame(constants, kLateralFrame, kLateralRect);
-    ui::Frame& per_layer = frame(lateral, kLayerOptionFrame, kLayerOptionRect);
-    for (int k = 0; k < kLayerOptionCount; ++k) {
-        const int top = kOptionTop + k * kOptionStep;
-        option(per_layer, kFirstLayerOption + k,
-               ui::Rect{kOptionLeft, top, kOptionWidth, kOptionHeight});
-        box(per_layer, kFirstLayerBox + k,
-            ui::Rect{kMethodBoxLeft, top, kMethodBoxWidth, kBoxHeight});
-    }
-    ui::Frame& per_side = frame(lateral, kSideMethodFrame, kSideMethodRect);
-    for (int m = 0; m < kSideOptionCount; ++m) {
-        const int top = kOptionTop + m * kOptionStep;
-        option(per_side, kFirstSideOption + m,
-               ui::Rect{kOptionLeft, top, kOptionWidth, kOptionHeight});
-        box(per_side, kFirstSideBox + m,
-            ui::Rect{kMethodBoxLeft, top, kMethodBoxWidth, kBoxHeight});
-    }
+    method_rows(frame(lateral, kLayerOptionFrame, kLayerOptionRect), kFirstLayerOption,
+                kFirstLayerBox, kLayerOptionCount);
+    method_rows(frame(lateral, kSideMethodFrame, kSideMethodRect), kFirstSideOption, kFirstSideBox,
+                kSideOptionCount);
 
     for (int i = 0; i < kButtonCount; ++i) {
         cmd[i] = &constants.add<ui::CommandButton>(

@@ -101,6 +101,9 @@ TEST(SoilScreenLoad, EnablingFollowsMethodStudiesAndSoilType) {
                     EXPECT_EQ(f.txt(side, 10).enabled(), m.side_buttons[0] && !blocked);
                     for (int i : {7, 8, 9, 11, 12})
                         EXPECT_FALSE(f.txt(side, i).enabled()) << i;
+                    // A blocked side dashes its N value and constant columns.
+                    const std::string tail = f.lst(side).list(0).substr(kLineWidth - 28);
+                    EXPECT_EQ(tail == "        ----        --------", blocked) << tail;
                 }
             }
         }
