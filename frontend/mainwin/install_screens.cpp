@@ -3,6 +3,7 @@
 #include "design_screens.h"
 #include "install_pile_screen.h"
 #include "schematic_screen.h"
+#include "soil_screen.h"
 
 namespace wtn::mainwin {
 
@@ -18,6 +19,7 @@ namespace wtn::mainwin {
 void install_screens(MainWindow& window) {
     design::install_design_screens(window);
     pile::install_pile_screen(window);
+    soil::install_soil_screen(window);
     schematic::install_schematic_screen(window);
 }
 
