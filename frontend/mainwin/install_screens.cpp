@@ -1,5 +1,6 @@
 #include "install_screens.h"
 
+#include "install_ground_screens.h"
 #include "schematic_screen.h"
 
 namespace wtn::mainwin {
@@ -14,6 +15,7 @@ namespace wtn::mainwin {
 //   screens/schematic  install_schematic_screen   模式図
 // The run, results and customisation dialogs live in this folder.
 void install_screens(MainWindow& window) {
+    ground::install_ground_screens(window);
     schematic::install_schematic_screen(window);
 }
 
