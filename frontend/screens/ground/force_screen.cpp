@@ -12,7 +12,10 @@ namespace wtn::ground {
 namespace {
 
 // The two frames on the page of tab_gm(6), in twips. They sit higher than the
-// screen's original places so that the seismic frame ends on the page.
+// screen's original places so that the seismic frame ends on the page. The
+// force and height captions need more room in the window font than the
+// original places gave them: they, their boxes and the buttons sit a little
+// further right.
 constexpr int kFrameLeft = 480;
 constexpr std::array<int, kForceTables> kFrameTops{60, 2940};
 constexpr int kFrameWidth = 7695;
@@ -25,30 +28,32 @@ struct Place {
 };
 // Labels of one frame: five column headers, then the four box captions.
 constexpr std::array<Place, kForceLabelsPerFrame> kLabels{{
-    {"Ｎｏ", {480, 360, 240, 180}},
+    {"Ｎｏ", {420, 360, 360, 180}},
     {"外力名称", {1440, 360, 720, 180}},
     {"方向", {3120, 360, 360, 180}},
-    {"水平力（kN/m）", {3840, 360, 1155, 180}},
-    {"作用高さ（m）", {5160, 360, 990, 180}},
+    {"水平力（kN/m）", {3510, 360, 1440, 180}},
+    {"作用高さ（m）", {4995, 360, 1290, 180}},
     {"外力名称", {360, 1920, 720, 180}},
     {"方向", {2880, 1920, 360, 180}},
-    {"水平力（kN/m）", {3840, 1920, 1155, 180}},
-    {"作用高さ（m）", {5160, 1920, 990, 180}},
+    {"水平力（kN/m）", {3960, 1920, 1440, 180}},
+    {"作用高さ（m）", {5520, 1920, 1290, 180}},
 }};
+// The value headers stand right-aligned over their right-aligned columns.
+constexpr int kFirstValueHeader = 3;
 constexpr ui::Rect kListPlace{360, 600, 6015, 960};
 constexpr std::array<ui::Rect, kForceBoxesPerFrame> kBoxPlaces{{
     {360, 2160, 2295, 270},
-    {3840, 2160, 1215, 270},
-    {5160, 2160, 1215, 270},
+    {3960, 2160, 1440, 270},
+    {5520, 2160, 1290, 270},
 }};
 constexpr std::array<Place, 2> kOptions{{
-    {"主働", {2880, 2160, 975, 255}},
-    {"受働", {2880, 2460, 975, 255}},
+    {"主働", {2880, 2160, 960, 255}},
+    {"受働", {2880, 2460, 960, 255}},
 }};
 constexpr std::array<Place, 3> kButtons{{
-    {"追加", {6720, 1260, 615, 315}},
-    {"挿入", {6720, 1680, 615, 315}},
-    {"削除", {6720, 2100, 615, 315}},
+    {"追加", {6900, 1260, 615, 315}},
+    {"挿入", {6900, 1680, 615, 315}},
+    {"削除", {6900, 2100, 615, 315}},
 }};
 constexpr double kListPoints = 9;
 constexpr std::size_t kNumberMaxLength = 10;
@@ -78,6 +83,7 @@ ForceScreen::ForceScreen(mainwin::MainWindow& window) : window_(window) {
             const int i = t * kForceLabelsPerFrame + l;
             lbl_gm17[i] = &frame.add<ui::Label>("lbl_gm17", i, kLabels[l].rect);
             lbl_gm17[i]->set_caption(kLabels[l].caption);
+            lbl_gm17[i]->align_right = l >= kFirstValueHeader && l < kHeaderLabels;
         }
         lst_gm17[t] = &frame.add<ui::ListBox>("lst_gm17", t, kListPlace);
         lst_gm17[t]->fixed_pitch = true;

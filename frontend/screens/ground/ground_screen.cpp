@@ -12,55 +12,42 @@
 namespace wtn::ground {
 namespace {
 
-// The boxes and labels of one list editor.
+// The boxes and labels of one list editor, and the places of its frame and
+// list in twips. The lists sit a little lower than the original places so
+// that their column headers clear the frame's border below its caption.
 struct GroupParts {
     int first_box; // txt_gm14 of the first column
     std::span<const LineColumn> columns;
-    std::array<int, 4> box_labels; // lbl_gm14 above each box
+    std::array<int, 4> box_labels; // lbl_gm14 above each box (-1: none)
     std::array<int, 5> headers;    // lbl_gm14 over the list's columns (-1: none)
     const char* frame_caption;
-    int frame_left, frame_top, frame_width, frame_height;
-    int list_top, list_width, list_height;
+    ui::Rect frame;
+    ui::Rect list;
 };
 
 const std::array<GroupParts, kGroupCount>& group_parts() {
     static const std::array<GroupParts, kGroupCount> parts{{
-        {1,
-         kMoridColumns,
-         {4, 5, 6, -1},
-         {0, 1, 2, 3, -1},
-         "盛土の単位体積重量",
-         120,
-         600,
-         6720,
-         2040,
-         450,
-         5100,
-         780},
-        {4,
-         kJosaiColumns,
-         {14, 15, 16, 17},
-         {9, 10, 11, 12, 13},
-         "上載荷重",
-         120,
-         2760,
-         6720,
-         2880,
-         660,
-         5100,
-         1170},
-        {8,
-         kTikeiColumns,
-         {21, 22, -1, -1},
-         {18, 19, 20, -1, -1},
-         "地表面形状",
-         6960,
-         120,
-         4380,
-         5520,
-         450,
-         2880,
-         4320},
+        {.first_box = 1,
+         .columns = kMoridColumns,
+         .box_labels = {4, 5, 6, -1},
+         .headers = {0, 1, 2, 3, -1},
+         .frame_caption = "盛土の単位体積重量",
+         .frame = {120, 600, 6720, 2040},
+         .list = {120, 540, 5100, 780}},
+        {.first_box = 4,
+         .columns = kJosaiColumns,
+         .box_labels = {14, 15, 16, 17},
+         .headers = {9, 10, 11, 12, 13},
+         .frame_caption = "上載荷重",
+         .frame = {120, 2760, 6720, 2880},
+         .list = {120, 750, 5100, 1170}},
+        {.first_box = 8,
+         .columns = kTikeiColumns,
+         .box_labels = {21, 22, -1, -1},
+         .headers = {18, 19, 20, -1, -1},
+         .frame_caption = "地表面形状",
+         .frame = {6960, 120, 4380, 5520},
+         .list = {120, 540, 2880, 4320}},
     }};
     return parts;
 }
@@ -104,9 +91,12 @@ constexpr int kSeabedBoxLeft = 3000;
 constexpr int kSeabedBoxTop = 150;
 constexpr const char* kSeabedMask = "###0.00";
 constexpr int kListLeft = 120;
-constexpr int kCell = 90;           // a half-width cell of the 9-point list font
-constexpr int kListTextInset = 45;  // the list's border and item margin
-constexpr int kLabelAbove = 210;    // a label's top above its list or box
+constexpr int kCell = 90;          // a half-width cell of the 9-point list font
+constexpr int kListTextInset = 45; // the list's border and item margin
+constexpr int kLabelAbove = 210;   // a box label's top above its box
+// A column header's top above its list: a little less, to clear the frame's
+// border below its caption.
+constexpr int kHeaderAbove = 180;
 constexpr int kBoxesBelowList = 90; // from the list's bottom to the box labels
 constexpr int kBoxNarrower = 45;
 constexpr int kButtonGap = 120;
@@ -192,26 +182,28 @@ void GroundScreen::build_embankment_page() {
 
     for (int g = 0; g < kGroupCount; ++g) {
         const GroupParts& parts = group_parts()[g];
-        fra_gm14[g] = &page.add<ui::Frame>(
-            "fra_gm14", g,
-            ui::Rect{parts.frame_left, parts.frame_top, parts.frame_width, parts.frame_height});
+        fra_gm14[g] = &page.add<ui::Frame>("fra_gm14", g, parts.frame);
         ui::Frame& frame = *fra_gm14[g];
         frame.set_caption(parts.frame_caption);
 
         // Column headers: "Ｎｏ" over the number, one over each value column.
-        const int header_top = parts.list_top - kLabelAbove;
-        int cell = 1;
-        for (std::size_t h = 0; h < parts.headers.size() && parts.headers[h] >= 0; ++h) {
-            const int width = h == 0 ? kNumberWidth : parts.columns[h - 1].width;
-            ui::Label* header =
-                label(frame, parts.headers[h],
-                      ui::Rect{cells_left(cell), header_top, width * kCell, kLabelHeight});
-            header->align_right = h > 0;
+        const int header_top = parts.list.top - kHeaderAbove;
+        // "Ｎｏ" is wider than its three cells: it takes the first cell of
+        // the next column too, whose header is right-aligned.
+        label(frame, parts.headers[0],
+              ui::Rect{kListLeft, header_top, cells_left(kNumberWidth + 2) - kListLeft,
+                       kLabelHeight});
+        int cell = kNumberWidth + 2;
+        for (std::size_t h = 1; h < parts.headers.size() && parts.headers[h] >= 0; ++h) {
+            const int width = parts.columns[h - 1].width - (h == 1 ? 1 : 0);
+            label(frame, parts.headers[h],
+                  ui::Rect{cells_left(cell), header_top, width * kCell, kLabelHeight})
+                ->align_right = true;
             cell += width;
         }
         if (g == kZoneGroup) {
             // Spanning headers over the two x columns and the two intensities.
-            const int span_top = header_top - kLabelAbove;
+            const int span_top = header_top - kHeaderAbove;
             const int x_cells = parts.columns[0].width + parts.columns[1].width;
             const int q_cells = parts.columns[2].width + parts.columns[3].width;
             label(frame, 7,
@@ -223,15 +215,13 @@ void GroundScreen::build_embankment_page() {
                 ->align_right = true;
         }
 
-        lst_gm14[g] = &frame.add<ui::ListBox>(
-            "lst_gm14", g,
-            ui::Rect{kListLeft, parts.list_top, parts.list_width, parts.list_height});
+        lst_gm14[g] = &frame.add<ui::ListBox>("lst_gm14", g, parts.list);
         lst_gm14[g]->fixed_pitch = true;
         lst_gm14[g]->font_size = kListPoints;
         lst_gm14[g]->on_click = [this, g] { lst_gm14_Click(g); };
 
         // The boxes under their columns, each with its label above.
-        const int box_label_top = parts.list_top + parts.list_height + kBoxesBelowList;
+        const int box_label_top = parts.list.top + parts.list.height + kBoxesBelowList;
         const int box_top = box_label_top + kLabelAbove;
         cell = kNumberWidth + 1;
         for (std::size_t c = 0; c < parts.columns.size(); ++c) {
@@ -244,12 +234,12 @@ void GroundScreen::build_embankment_page() {
             cell += parts.columns[c].width;
         }
 
-        const int button_left = kListLeft + parts.list_width + kButtonGap;
+        const int button_left = kListLeft + parts.list.width + kButtonGap;
         for (int a = 0; a < 3; ++a) {
             const int i = g * 3 + a;
             cmd_gm14[i] = &frame.add<ui::CommandButton>("cmd_gm14", i,
                                                         ui::Rect{button_left,
-                                                                 parts.list_top + a * kButtonStep,
+                                                                 parts.list.top + a * kButtonStep,
                                                                  kButtonWidth, kButtonHeight});
             cmd_gm14[i]->set_caption(kButtonCaptions[a]);
             cmd_gm14[i]->on_click = [this, i] { cmd_gm14_Click(i); };
