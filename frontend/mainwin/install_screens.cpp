@@ -1,6 +1,7 @@
 #include "install_screens.h"
 
 #include "design_screens.h"
+#include "install_ground_screens.h"
 #include "install_pile_screen.h"
 #include "schematic_screen.h"
 #include "soil_screen.h"
@@ -19,6 +20,7 @@ namespace wtn::mainwin {
 void install_screens(MainWindow& window) {
     design::install_design_screens(window);
     pile::install_pile_screen(window);
+    ground::install_ground_screens(window);
     soil::install_soil_screen(window);
     schematic::install_schematic_screen(window);
 }

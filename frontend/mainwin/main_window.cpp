@@ -201,9 +201,12 @@ void MainWindow::opt_menu_Click(int index) {
     enable_current_page_frame(index);
     if (index == 4) {
         // The ground-surface screen opens on the page of the ground shape
-        // chosen on the completed-state screen.
+        // chosen on the completed-state screen (the stored shape while that
+        // screen's options are not built).
         auto* straight = form.find_as<ui::OptionButton>("opt_gm3", 0);
-        if (straight != nullptr) tab_gm[4]->set_tab(straight->value() ? 0 : 1);
+        const bool straight_on =
+            straight != nullptr ? straight->value() : data.kanseiji_dat.shape_sw == 0;
+        tab_gm[4]->set_tab(straight_on ? 0 : 1);
     }
     tab_gm[index]->set_visible(true);
     tab_no = index;

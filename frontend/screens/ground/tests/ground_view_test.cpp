@@ -1,0 +1,154 @@
+// Screens 4 and 6 as Qt shows them: the pages of the shapes, every control
+// inside its container without overlapping its neighbours, captions and list
+// lines that fit, typing through Qt, and pictures for a person to look at.
+#include "form_binder.h"
+#include "form_window.h"
+#include "ground_fixture.h"
+#include "main_window_view_fixture.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTabWidget>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace wtn::ground::test {
+namespace {
+
+bool overlap(const ui::Rect& a, const ui::Rect& b) {
+    return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
+           b.top < a.top + a.height;
+}
+
+// Every control lies inside its container and apart from its siblings.
+void expect_tidy(const ui::Container& container) {
+    const ui::Rect& outer = container.rect();
+    const auto& children = container.children();
+    for (std::size_t i = 0; i < children.size(); ++i) {
+        const ui::Control& c = *children[i];
+        const ui::Rect& r = c.rect();
+        EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.left + r.width <= outer.width &&
+                    r.top + r.height <= outer.height)
+            << c.full_name() << " leaves " << container.full_name();
+        for (std::size_t j = i + 1; j < children.size(); ++j)
+            EXPECT_FALSE(overlap(r, children[j]->rect()))
+                << c.full_name() << " overlaps " << children[j]->full_name();
+        if (auto* inner = dynamic_cast<const ui::Container*>(&c)) expect_tidy(*inner);
+    }
+}
+
+struct GroundViewTest : ::testing::Test {
+    qt::FormBinder& binder() { return f.view->binder(); }
+    QWidget* widget(const ui::Control& c) { return binder().widget_of(c); }
+    // Captions of labels, buttons and options fit their widgets; list lines
+    // fit their lists.
+    void expect_fits(const ui::Container& container) {
+        container.for_each([&](ui::Control& c) {
+            QWidget* w = widget(c);
+            if (w == nullptr || c.caption().empty()) return;
+            const QFontMetrics metrics(w->font());
+            int room = w->width();
+            if (c.kind() == ui::ControlKind::OptionButton) room -= 22; // the indicator
+            if (c.kind() == ui::ControlKind::CommandButton) room -= 6;
+            if (c.kind() == ui::ControlKind::Label || c.kind() == ui::ControlKind::CommandButton ||
+                c.kind() == ui::ControlKind::OptionButton)
+                EXPECT_LE(metrics.horizontalAdvance(QString::fromStdString(c.caption())), room)
+                    << c.full_name() << " " << c.caption();
+        });
+        container.for_each([&](ui::Control& c) {
+            auto* list = qobject_cast<QListWidget*>(widget(c));
+            if (list == nullptr) return;
+            const QFontMetrics metrics(list->font());
+            for (int i = 0; i < list->count(); ++i)
+                EXPECT_LE(metrics.horizontalAdvance(list->item(i)->text()),
+                          list->viewport()->width())
+                    << c.full_name() << " line " << i;
+        });
+    }
+    mainwin::test::MainWindowViewFixture f;
+};
+
+TEST_F(GroundViewTest, StraightAndEmbankmentPagesShowTidyAndTakeTyping) {
+    ASSERT_NE(f.start_and_show(), nullptr);
+    TihyouData& t = f.data.tihyou_dat;
+    t = TihyouData{};
+    t.ground_ang = {5, -10, 0};
+    t.surcharge_q = {10, 5, 0};
+    t.seabed_ang = -2.5;
+    t.morid_tbl[0] = {3, 18, 20};
+    t.morid_tbl[1] = {1, 17, 19};
+    t.josai_tbl[0] = {0, 10, 10, 5};
+    t.josai_tbl[1] = {10, 20, 20, 10};
+    for (int i = 0; i < 12; ++i)
+        t.tikei_tbl[i] = {i * 2.5, 3.0 - i * 0.25};
+    mainwin::MainWindow& w = *f.window;
+    f.data.kanseiji_dat.jyo_sw = 1;
+    f.data.kanseiji_dat.jis_sw = 1;
+    choose_shape(w, 0);
+    show_screen(w, kGroundScreen);
+    QApplication::processEvents();
+    auto* tab = qobject_cast<QTabWidget*>(widget(*w.tab_gm[kGroundScreen]));
+    ASSERT_NE(tab, nullptr);
+    EXPECT_TRUE(tab->isVisible());
+    EXPECT_EQ(tab->currentIndex(), kStraightPage);
+    EXPECT_FALSE(tab->isTabEnabled(kEmbankmentPage));
+    expect_tidy(*w.fra_sgm[kGroundScreen][kStraightPage]);
+    expect_fits(*w.fra_sgm[kGroundScreen][kStraightPage]);
+    EXPECT_TRUE(mainwin::test::save_screenshot(*f.view, "WTN_WIN_ground_straight"));
+
+    choose_shape(w, 1);
+    show_screen(w, kGroundScreen);
+    QApplication::processEvents();
+    EXPECT_EQ(tab->currentIndex(), kEmbankmentPage);
+    EXPECT_FALSE(tab->isTabEnabled(kStraightPage));
+    expect_tidy(*w.fra_sgm[kGroundScreen][kEmbankmentPage]);
+    expect_fits(*w.fra_sgm[kGroundScreen][kEmbankmentPage]);
+
+    // Typing into the wet weight of the selected fill rewrites its line.
+    GroundControls g(w);
+    auto* wet = qobject_cast<QLineEdit*>(widget(*g.txt[2]));
+    ASSERT_NE(wet, nullptr);
+    QTest::mouseClick(wet, Qt::LeftButton);
+    QTest::keyClick(wet, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(wet, "12.3456");
+    EXPECT_EQ(g.lst[kFillGroup]->list(0), "  1           3.00         12.346         20.000");
+    auto* list = qobject_cast<QListWidget*>(widget(*g.lst[kFillGroup]));
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->item(0)->text().toStdString(), g.lst[kFillGroup]->list(0));
+    EXPECT_TRUE(mainwin::test::save_screenshot(*f.view, "WTN_WIN_ground_embankment"));
+}
+
+TEST_F(GroundViewTest, ForceScreenShowsTidyAndTakesTyping) {
+    ASSERT_NE(f.start_and_show(), nullptr);
+    GairyokuData& d = f.data.gairyoku_dat;
+    d = GairyokuData{};
+    d.gairyoku_jyo[0] = {force_name_field("係船柱"), 0, 12.5, 3.25};
+    d.gairyoku_jyo[1] = {force_name_field("けん引力"), 1, 234.5678, 0};
+    d.gairyoku_jis[0] = {force_name_field("Mooring pull"), 0, 6.25, 3.25};
+    mainwin::MainWindow& w = *f.window;
+    f.data.kanseiji_dat.jyo_sw = 1;
+    f.data.kanseiji_dat.jis_sw = 1;
+    show_screen(w, kForceScreen);
+    QApplication::processEvents();
+    ui::TabPage& page = w.tab_gm[kForceScreen]->page(0);
+    expect_tidy(page);
+    expect_fits(page);
+
+    ForceControls e(w);
+    auto* name = qobject_cast<QLineEdit*>(widget(e.name(1)));
+    ASSERT_NE(name, nullptr);
+    QTest::mouseClick(name, Qt::LeftButton);
+    QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(name, "Bollard");
+    EXPECT_EQ(e.lst[1]->list(0), "  1   Bollard                 主働         6.250        3.250");
+    QTest::mouseClick(qobject_cast<QAbstractButton*>(widget(*e.opt[3])), Qt::LeftButton);
+    EXPECT_EQ(e.lst[1]->list(0).substr(30, 6), "受働");
+    EXPECT_TRUE(mainwin::test::save_screenshot(*f.view, "WTN_WIN_forces"));
+}
+
+} // namespace
+} // namespace wtn::ground::test
