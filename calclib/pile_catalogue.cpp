@@ -27,11 +27,6 @@ constexpr Columns kSteelColumns{8, 1, 0};
 constexpr Columns kPcColumns{7, 1, 2};
 constexpr Columns kAddedColumns{1, 2, 3};
 
-bool is_marker_line(const std::string& line) {
-    return line.size() >= 3 && line[0] == '"' && (line[1] == 'L' || line[1] == 'W') &&
-           line[2] == '"';
-}
-
 // One pile from its catalogue line. A section value that reads as infinite
 // or not a number ("inf", "nan", an exponent beyond a double, typed into a
 // user catalogue) would run through every stress and displacement, so the
@@ -66,7 +61,7 @@ void read_catalogue_file(const std::string& name, const std::string& open_messag
     LineReader reader(file.get());
     std::string line;
     while (reader.next(line)) {
-        if (line.empty() || line[0] == '#' || is_marker_line(line)) continue;
+        if (!is_catalogue_pile_line(line)) continue;
         rows.push_back(pile_from_line(line, columns, name));
         // The lines after a concrete pile's first line belong to the same pile.
         std::string skipped;
@@ -155,6 +150,12 @@ bool read_added_file(int kind, PileTable& rows) {
 }
 
 } // namespace
+
+bool is_catalogue_pile_line(const std::string& line) {
+    const bool marker = line.size() >= 3 && line[0] == '"' && (line[1] == 'L' || line[1] == 'W') &&
+                        line[2] == '"';
+    return !line.empty() && line[0] != '#' && !marker;
+}
 
 std::string steel_catalogue_name(int number) {
     char name[16];

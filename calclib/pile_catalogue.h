@@ -37,6 +37,10 @@ struct PileRecord {
 
 using PileTable = std::vector<PileRecord>;
 
+// True for a line of an installed catalogue that describes a pile: neither
+// empty, nor a comment ("#"), nor a marker line ("L" or "W" in quotes).
+bool is_catalogue_pile_line(const std::string& line);
+
 // "YAITA.D01" .. "YAITA.D04" and "YAITA.C01", "YAITA.C02" (number from 1).
 std::string steel_catalogue_name(int number);
 std::string pc_catalogue_name(int number);

@@ -1,0 +1,290 @@
+#include "candidate_table.h"
+
+#include "cp932_codec.h"
+#include "csv_line.h"
+#include "error_messages.h"
+#include "file_io.h"
+#include "format_values.h"
+#include "input_codes.h"
+#include "pile_catalogue.h"
+#include "steel_pipe_section.h"
+#include "text_lines.h"
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+
+namespace wtn {
+
+namespace {
+
+constexpr int kErrDecidedPileOpen = 71;
+constexpr int kErrNoCandidate = 77;
+constexpr int kOkYaitaLines = 10;
+constexpr int kSteelPipeId = -1;
+
+// Fields of a steel catalogue line (the quoted name apart).
+constexpr std::size_t kFieldZ0 = 1;
+constexpr std::size_t kFieldTable = 2; // to 6
+constexpr std::size_t kFieldDepth = 7;
+constexpr std::size_t kFieldI0 = 8;
+constexpr std::size_t kFieldMinZ = 9;
+constexpr std::size_t kFieldMaxT1 = 10;
+// Fields of the first line of a PC catalogue pile.
+constexpr std::size_t kPcFieldMoment = 2;
+constexpr std::size_t kPcFieldI0 = 7;
+
+double rigidity_of(double young, double inertia) {
+    return young * 1.0e6 * inertia * 1.0e-8;
+}
+
+std::string fitted_name(const std::string& name) {
+    return name.substr(0, cp932_fit(name, kCandidateNameBytes));
+}
+
+// A row of the table before corrosion: ratio 1.0 and EI from I0.
+Candidate candidate_row(int id, const std::string& name, double z0, double i0, double young) {
+    Candidate c;
+    c.record.id = id;
+    c.record.name = fitted_name(name);
+    c.record.modulus[0] = z0;
+    c.record.inertia[0] = i0;
+    c.record.rigidity[0] = rigidity_of(young, i0);
+    c.record.reduction_ratio[0] = 1.0;
+    return c;
+}
+
+// Calls take for every pile line of an installed catalogue; a PC pile's two
+// further lines are passed over.
+void for_each_pile_line(const std::string& name, int lines_per_pile,
+                        const std::function<void(const CsvLine&)>& take) {
+    CFile file = open_file(name, "rt");
+    if (!file) stop_with_error(-1, "矢板データファイル(" + name + ")がオープンできません.");
+    LineReader reader(file.get());
+    std::string text;
+    while (reader.next(text)) {
+        if (!is_catalogue_pile_line(text)) continue;
+        CsvLine line;
+        split_csv_line(text, line);
+        take(line);
+        for (int i = 1; i < lines_per_pile; ++i)
+            reader.next(text);
+    }
+    if (reader.failed()) stop_with_error(-1, "矢板データファイル(" + name + ")が読み込めません.");
+}
+
+void take_steel_table(const CsvLine& line, Candidate& c) {
+    for (std::size_t i = 0; i < kCorrosionTablePoints; ++i)
+        c.corrosion_table[i] = line.real(kFieldTable + i);
+    c.depth_value = line.real(kFieldDepth);
+    c.record.table_min_modulus = line.real(kFieldMinZ);
+    c.record.table_max_allowance = line.real(kFieldMaxT1);
+}
+
+void steel_catalogue(StabilityRun& run, const std::string& name) {
+    const double young = run.results.design_values.young_modulus;
+    for_each_pile_line(name, 1, [&](const CsvLine& line) {
+        Candidate c = candidate_row(line.integer(0), line.text(0), line.real(kFieldZ0),
+                                    line.real(kFieldI0), young);
+        take_steel_table(line, c);
+        run.candidates.push_back(c);
+    });
+}
+
+void pc_catalogue(StabilityRun& run, const std::string& name) {
+    const double young = run.results.design_values.young_modulus;
+    for_each_pile_line(name, kPcLinesPerPile, [&](const CsvLine& line) {
+        Candidate c = candidate_row(line.integer(0), line.text(0), line.real(kFieldZ0),
+                                    line.real(kPcFieldI0), young);
+        c.record.allowable_moment = line.real(kPcFieldMoment);
+        run.candidates.push_back(c);
+    });
+}
+
+// The user's choice in ascending order of key: each pile goes before the
+// first row whose key is greater or equal, so of two equal piles the one read
+// later comes first.
+void user_choice(StabilityRun& run, bool pc) {
+    const InputRecord& input = run.input;
+    if (input.catalogue_piles.count + input.added_piles.count == 0) {
+        stop_with_error(-1, pc ? "PC矢板任意指定－PC矢板が選択されていません."
+                               : "矢板任意指定－矢板が選択されていません.");
+    }
+    PileTable piles = pc ? read_pc_piles(input) : read_steel_piles(input);
+    read_added_piles(input, pc ? kAddedPc : kAddedSteel, piles);
+    const double young = run.results.design_values.young_modulus;
+    const auto key = [pc](const Candidate& c) {
+        return pc ? c.record.allowable_moment : c.record.modulus[0];
+    };
+    for (const PileRecord& p : piles) {
+        Candidate c = candidate_row(p.id, p.name, p.modulus, p.inertia, young);
+        c.record.added = p.added;
+        if (pc) c.record.allowable_moment = p.moment;
+        if (!pc && p.added == 0) lookup_catalogue_pile(p.id, c);
+        const auto at = std::find_if(run.candidates.begin(), run.candidates.end(),
+                                     [&](const Candidate& row) { return key(row) >= key(c); });
+        run.candidates.insert(at, c);
+    }
+}
+
+void steel_pipes(StabilityRun& run) {
+    const InputRecord& input = run.input;
+    if (input.steel_pipe_count == 0) stop_with_error(-1, "鋼管指定－鋼管矢板が登録されていません.");
+    const double young = run.results.design_values.young_modulus;
+    for (int i = 0; i < input.steel_pipe_count; ++i) {
+        const SteelPipeRow& p = input.steel_pipes[static_cast<std::size_t>(i)];
+        const PipeSection per_pile =
+            steel_pipe_section(false, p.diameter, p.thickness, 0.0, 0.0, p.joint, young);
+        const PipeSection per_metre =
+            steel_pipe_section(true, p.diameter, p.thickness, 0.0, 0.0, p.joint, young);
+        const std::string name = format_text("φ%6.1lf x t%4.1lf %s", p.diameter, p.thickness,
+                                             pipe_joint_label(p.joint).c_str());
+        Candidate c = candidate_row(kSteelPipeId, name, per_metre.modulus, per_metre.inertia, young);
+        c.record.pipe_effective_width = per_metre.width;
+        c.record.pipe_inertia = per_pile.inertia;
+        c.record.pipe_modulus = per_pile.modulus;
+        c.has_pipe_dimensions = true;
+        c.pipe = p;
+        run.candidates.push_back(c);
+    }
+}
+
+std::string u_type_catalogue(int variant) {
+    if (variant == kUImproved) return steel_catalogue_name(2);
+    if (variant == kUGeneral) return steel_catalogue_name(1);
+    return steel_catalogue_name(4);
+}
+
+} // namespace
+
+bool lookup_catalogue_pile(int id, Candidate& candidate) {
+    for (int number = 1; number <= kSteelCatalogueCount; ++number) {
+        bool found = false;
+        for_each_pile_line(steel_catalogue_name(number), 1, [&](const CsvLine& line) {
+            if (found || line.integer(0) != id) return;
+            take_steel_table(line, candidate);
+            found = true;
+        });
+        if (found) return true;
+    }
+    return false;
+}
+
+void build_candidate_table(StabilityRun& run) {
+    run.candidates.clear();
+    switch (pile_type(run.input.joken.pile_type)) {
+    case PileType::u_type:
+        steel_catalogue(run, u_type_catalogue(run.input.joken.u_variant));
+        break;
+    case PileType::z_type:
+        steel_catalogue(run, steel_catalogue_name(3));
+        break;
+    case PileType::steel_choice:
+        user_choice(run, false);
+        break;
+    case PileType::steel_pipe:
+        steel_pipes(run);
+        break;
+    case PileType::pc_salt:
+        pc_catalogue(run, pc_catalogue_name(1));
+        break;
+    case PileType::pc:
+        pc_catalogue(run, pc_catalogue_name(2));
+        break;
+    case PileType::pc_choice:
+        user_choice(run, true);
+        break;
+    }
+    // Without a pile the run would write its results from cleared records:
+    // every check "OK" for a pile without a name.
+    if (run.candidates.empty()) stop_with_error(kErrNoCandidate);
+}
+
+void read_ok_yaita(StabilityRun& run) {
+    CFile file = open_file(kDecidedPileFile, "rt");
+    if (!file) stop_with_error(kErrDecidedPileOpen);
+    LineReader reader(file.get());
+    std::vector<CsvLine> lines;
+    std::string text;
+    while (static_cast<int>(lines.size()) < kOkYaitaLines && reader.next(text)) {
+        CsvLine line;
+        split_csv_line(text, line);
+        lines.push_back(line);
+    }
+    if (static_cast<int>(lines.size()) < kOkYaitaLines) {
+        stop_with_error(-1, std::string("(ERROR)-決定矢板ファイル(") + kDecidedPileFile +
+                                ")が途中で終わっています.");
+    }
+    Candidate c;
+    CandidateRecord& r = c.record;
+    r.id = lines[0].integer(0);
+    r.name = fitted_name(lines[1].text(0));
+    for (std::size_t s = 0; s < kSectionCount; ++s) {
+        const CsvLine& l = lines[2 + s];
+        r.modulus[s] = l.real(0);
+        r.modulus_before_cut[s] = l.real(1);
+        r.inertia[s] = l.real(2);
+        r.rigidity[s] = l.real(3);
+        r.reduction_ratio[s] = l.real(4);
+    }
+    for (std::size_t i = 0; i < kCorrosionTablePoints; ++i)
+        c.corrosion_table[i] = lines[5].real(i);
+    c.depth_value = lines[6].real(0);
+    r.table_min_modulus = lines[6].real(1);
+    r.table_max_allowance = lines[6].real(2);
+    r.allowable_moment = lines[7].real(0);
+    r.pipe_effective_width = lines[8].real(0);
+    r.pipe_inertia = lines[8].real(1);
+    r.pipe_modulus = lines[8].real(2);
+    r.added = lines[9].integer(0);
+    run.candidates.assign(1, c);
+}
+
+void write_ok_yaita(StabilityRun& run, int k) {
+    const Candidate& c = run.candidates[static_cast<std::size_t>(k)];
+    const CandidateRecord& r = c.record;
+    DecidedPile& d = run.results.decided;
+    d.id = r.id;
+    d.name = r.name;
+    d.modulus = r.modulus;
+    d.modulus_before_cut = r.modulus_before_cut;
+    d.inertia = r.inertia;
+    d.rigidity = r.rigidity;
+    d.reduction_ratio = r.reduction_ratio;
+    d.corrosion_table = c.corrosion_table;
+    d.table_min_modulus = r.table_min_modulus;
+    d.table_max_allowance = r.table_max_allowance;
+    d.allowable_moment = r.allowable_moment;
+    d.pipe_effective_width = r.pipe_effective_width;
+    d.pipe_inertia = r.pipe_inertia;
+    d.pipe_modulus = r.pipe_modulus;
+    d.inertia_beta = run.section.inertia_beta;
+    d.rigidity_beta = run.section.rigidity_beta;
+    d.inertia_embed = run.section.inertia_embed;
+    d.rigidity_embed = run.section.rigidity_embed;
+    d.stress_modulus = run.section.stress_modulus;
+    d.added = r.added;
+
+    CFile file = open_file(kDecidedPileFile, "wt");
+    if (!file) {
+        stop_with_error(-1, std::string("(ERROR)-決定矢板ファイル(") + kDecidedPileFile +
+                                ")が作成できません.");
+    }
+    std::FILE* f = file.get();
+    write_values_line(f, "%d", r.id);
+    write_values_line(f, "\"%s\"", r.name.c_str());
+    for (std::size_t s = 0; s < kSectionCount; ++s) {
+        write_values_line(f, "%lf,%lf,%lf,%lf,%lf", r.modulus[s], r.modulus_before_cut[s],
+                          r.inertia[s], r.rigidity[s], r.reduction_ratio[s]);
+    }
+    const auto& q = c.corrosion_table;
+    write_values_line(f, "%lf,%lf,%lf,%lf,%lf", q[0], q[1], q[2], q[3], q[4]);
+    write_values_line(f, "%lf,%lf,%lf", c.depth_value, r.table_min_modulus,
+                      r.table_max_allowance);
+    write_values_line(f, "%lf", r.allowable_moment);
+    write_values_line(f, "%lf,%lf,%lf", r.pipe_effective_width, r.pipe_inertia, r.pipe_modulus);
+    write_values_line(f, "%d", r.added);
+    close_written_or_stop(file, kDecidedPileFile);
+}
+
+} // namespace wtn

@@ -1,0 +1,106 @@
+#include "embedment_common.h"
+
+#include "error_messages.h"
+#include "input_codes.h"
+#include "rounding.h"
+
+#include <cmath>
+
+namespace wtn {
+
+namespace {
+
+double rigidity_of(double young, double inertia) {
+    return young * 1.0e6 * inertia * 1.0e-8;
+}
+
+} // namespace
+
+SectionValues section_values(const CandidateRecord& candidate, const JointEfficiency& factors,
+                             bool joint_efficiency, double young) {
+    SectionValues v;
+    for (std::size_t s = 0; s < kSectionCount; ++s) {
+        if (!joint_efficiency) {
+            v.rigidity_beta[s] = candidate.rigidity[s];
+            v.rigidity_embed[s] = candidate.rigidity[s];
+            v.stress_modulus[s] = candidate.modulus[s];
+            continue;
+        }
+        v.inertia_beta[s] = round_dec(factors.section_inertia * candidate.inertia[s], 0);
+        v.rigidity_beta[s] = rigidity_of(young, v.inertia_beta[s]);
+        v.inertia_embed[s] = round_dec(factors.embedment_inertia * candidate.inertia[s], 0);
+        v.rigidity_embed[s] = rigidity_of(young, v.inertia_embed[s]);
+        v.stress_modulus[s] = round_dec(factors.section_modulus * candidate.modulus[s], 0);
+    }
+    return v;
+}
+
+double bending_stress(double moment, double modulus) {
+    return round_dec(std::fabs(moment) * 1.0e6 / modulus / 1000.0, 1);
+}
+
+std::vector<GroundLayer> layers_below_reference(const ForceCase& force_case, int case_index) {
+    std::vector<GroundLayer> layers;
+    const double reference = force_case.base[static_cast<std::size_t>(case_index)].level;
+    for (int i = force_case.start_index; i >= 0 && i + 1 < force_case.layer_count; ++i) {
+        const ForceLayerRow& row = force_case.layers[static_cast<std::size_t>(i)];
+        const double thickness =
+            i == force_case.start_index
+                ? reference - force_case.layers[static_cast<std::size_t>(i + 1)].level
+                : row.thickness;
+        layers.push_back({thickness, row.kh});
+    }
+    return layers;
+}
+
+double displacement_crown(const StabilityRun& run) {
+    return run.file_mode == kConstructionStageMode ? run.input.tjkn1.pile_crown
+                                                   : run.input.tjkn1.superstructure_crown;
+}
+
+double load_displacement_sum(StabilityRun& run, int case_index) {
+    CaseAreas& areas = run.results.areas;
+    const ForceCase& fc = run.force_case;
+    const double reference = fc.base[static_cast<std::size_t>(case_index)].level;
+    const double free_length = displacement_crown(run) - reference;
+    if (!(free_length > 0.0)) {
+        stop_with_error(-1, "(ERROR)-天端が仮想海底面(基準面)より高くないため変位量が計算できません.");
+    }
+    areas.load_item_count = 0;
+    double sum = 0.0;
+    const auto add = [&](double height, double force) {
+        if (static_cast<std::size_t>(areas.load_item_count) >= areas.load_items.size())
+            stop_with_error(-1, "(ERROR)-変位量計算用の荷重の件数が領域を超えています.");
+        LoadItem& item = areas.load_items[static_cast<std::size_t>(areas.load_item_count++)];
+        item.ratio = round_dec(height / free_length, 3);
+        const double r = item.ratio;
+        item.factor = round_dec(r * r * (3.0 - r) / 6.0, 3);
+        item.term = round_dec(force * item.factor, 3);
+        sum += item.term;
+    };
+
+    const InputRecord& input = run.input;
+    if (run.file_mode == kConstructionStageMode) {
+        if (input.static_water == kSwitchOn) add(fc.still_water.lever_arm, fc.still_water.force);
+    } else {
+        const bool normal = case_index == 0;
+        const int count = normal ? input.force_normal_count : input.force_seismic_count;
+        const auto& rows = normal ? input.forces_normal : input.forces_seismic;
+        for (int i = 0; i < count; ++i) {
+            const OtherForceRow& f = rows[static_cast<std::size_t>(i)];
+            add(f.height - reference, f.force);
+        }
+        if (has_dynamic_water_lines(input, case_index)) {
+            for (int i = 0; i < fc.dynamic_count; ++i)
+                add(fc.dynamic_water[static_cast<std::size_t>(i)].lever_arm,
+                    fc.dynamic_water[static_cast<std::size_t>(i)].force);
+        }
+    }
+    for (int i = 0; i < fc.force_count; ++i)
+        add(fc.forces[static_cast<std::size_t>(i)].lever_arm,
+            fc.forces[static_cast<std::size_t>(i)].force);
+    run.results.level_displacement.load_sum[static_cast<std::size_t>(case_index)] = sum;
+    return sum;
+}
+
+} // namespace wtn

@@ -1,0 +1,154 @@
+#include "stability_main.h"
+
+#include "candidate_table.h"
+#include "checks.h"
+#include "corrosion.h"
+#include "cp932_codec.h"
+#include "embedment_common.h"
+#include "embedment_methods.h"
+#include "error_messages.h"
+#include "file_io.h"
+#include "input_codes.h"
+#include "input_file.h"
+#include "kekka_files.h"
+#include "report_conditions.h"
+#include "text_lines.h"
+#include "trial_pages.h"
+#include "work_files.h"
+
+#include <memory>
+#include <string>
+
+namespace wtn {
+
+namespace {
+
+constexpr int kErrTrialPageOpen = 14;
+constexpr const char* kFixedTideLabels[] = {"H.H.W.L.", " H.W.L. ", " L.W.L. "};
+
+void prepare_input(StabilityRun& run) {
+    reset_input_counters(run.input);
+    set_input_defaults(run.input);
+    reset_result_counters(run.force_case, run.results);
+    clear_result_areas(run.force_case, run.results);
+    // Without the run information the pages carry no name; the calculation
+    // does not need it.
+    read_run_info(run.run_info);
+    read_input(run.input, kInputFileName);
+    run.custom = read_customisation();
+    normalise_stability_inputs(run.input, run.results);
+}
+
+int read_file_mode() {
+    CFile file = open_file(kForceFileName, "rt");
+    if (!file) stop_with_error(kErrGairyokOpen);
+    LineReader reader(file.get());
+    return read_force_file_mode(reader);
+}
+
+void set_ranges(StabilityRun& run) {
+    run.cases = stability_case_range(run.input, run.file_mode);
+    run.levels = tide_level_range(run.input, run.file_mode);
+    if (run.file_mode == kCompletedStateMode) return;
+    for (int n = 0; n < run.levels.count; ++n) {
+        const int level = run.levels.levels[static_cast<std::size_t>(n)];
+        std::string label = level == kTideUser ? run.input.wavsw.user_tide_name
+                                               : kFixedTideLabels[level];
+        label.resize(cp932_fit(label, kTideLabelRoom - 1));
+        run.level_labels[static_cast<std::size_t>(n)] = label;
+    }
+}
+
+CFile create_work_file(const char* name, int error_code) {
+    CFile file = open_file(name, "wb");
+    if (!file) stop_with_error(error_code);
+    return file;
+}
+
+// Computes every level and case of candidate k and rewrites NEIRE.PRN,
+// NEIRE_TL.PRN and OK_YAITA.DAT with it.
+void compute_candidate(StabilityRun& run, int k, std::FILE* pages) {
+    run.results.case_results = CaseResultBlock{};
+    run.section = section_values(run.candidates[static_cast<std::size_t>(k)].record,
+                                 run.input.tugit, run.results.joint_efficiency_flag != 0,
+                                 run.results.design_values.young_modulus);
+
+    CFile forces = open_file(kForceFileName, "rt");
+    if (!forces) stop_with_error(kErrGairyokOpen);
+    LineReader reader(forces.get());
+    read_force_file_mode(reader);
+    CFile neire = create_work_file(kNeireFile, kErrNeireOpen);
+    CFile neire_tl = create_work_file(kNeireTlFile, kErrNeireTlOpen);
+
+    const int method = run.input.swdat.embedment_method;
+    for (int n = run.levels.first; n < run.levels.first + run.levels.count; ++n) {
+        run.results.level_solver = LevelSolverBlock{};
+        run.results.level_displacement = LevelDisplacementBlock{};
+        for (int j = run.cases.first; j < run.cases.end; ++j) {
+            read_force_case(reader, j, run.file_mode, run.input, run.force_case);
+            allocate_case_areas(run, j);
+            solve_case(run, j);
+            set_check_flags(run, n, j);
+            write_trial_page(pages, run, k, n, j, run.level_labels[static_cast<std::size_t>(n)]);
+            write_neire_case(neire.get(), run.results.areas, method);
+            release_case_areas(run);
+        }
+        write_neire_tl(neire_tl.get(), run.results);
+    }
+    close_written_or_stop(neire_tl, kNeireTlFile);
+    close_written_or_stop(neire, kNeireFile);
+    write_ok_yaita(run, k);
+}
+
+} // namespace
+
+void stability_main() {
+    auto owned = std::make_unique<StabilityRun>();
+    StabilityRun& run = *owned;
+    prepare_input(run);
+    check_embedment_method(run.input.swdat.embedment_method);
+
+    run.file_mode = read_file_mode();
+    run.take_decided = run.file_mode == kConstructionStageMode &&
+                       run.input.swdat.studies == kBothStudies;
+    const PileType type = pile_type(run.input.joken.pile_type);
+    run.pile_kind = type == PileType::u_type || type == PileType::z_type ||
+                            type == PileType::steel_choice || type == PileType::steel_pipe
+                        ? PileKind::steel
+                        : PileKind::concrete;
+
+    allowable_stresses(run, false, 0);
+    allowable_displacements(run);
+    youngs_modulus(run);
+    if (run.take_decided) read_ok_yaita(run);
+    else build_candidate_table(run);
+
+    const char* page_file = trial_page_file(run.file_mode);
+    CFile pages = open_file(page_file, "wt");
+    if (!pages) stop_with_error(kErrTrialPageOpen);
+    write_trial_head(pages.get(), run);
+    set_ranges(run);
+
+    for (int k = 0; k < static_cast<int>(run.candidates.size()); ++k) {
+        run.current = k;
+        corrosion_allowances(run, k);
+        allowable_stresses(run, true, k);
+        run.last_section_result = section_after_corrosion(run, k);
+        if (run.last_section_result == 1) continue;
+        compute_candidate(run, k, pages.get());
+        if (!any_check_failed(run)) {
+            confirm_corrosion_warnings(run, k);
+            break;
+        }
+    }
+    if (run.last_section_result == 1) {
+        stop_with_error(-1, "(ERROR)-腐食が大きすぎて腐食後の矢板の断面性能が計算できません.");
+    }
+
+    write_kekka_files(run);
+    write_neire_cm(run.results);
+    close_written_or_stop(pages, page_file);
+    write_sjoken(report_conditions_from(run.results, run.file_mode, run.force_case));
+}
+
+} // namespace wtn

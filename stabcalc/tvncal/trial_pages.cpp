@@ -1,0 +1,207 @@
+#include "trial_pages.h"
+
+#include "checks.h"
+#include "format_values.h"
+#include "input_codes.h"
+#include "text_lines.h"
+
+#include <cstdarg>
+
+namespace wtn {
+
+namespace {
+
+constexpr const char* kDashes = "──────";
+
+std::size_t at(int i) {
+    return static_cast<std::size_t>(i);
+}
+
+// One field line: the two-digit field number, two blanks and the value.
+void field(std::FILE* file, int number, const char* format, ...)
+    __attribute__((format(printf, 3, 4)));
+void field(std::FILE* file, int number, const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    const std::string value = format_values(format, args);
+    va_end(args);
+    write_crlf_line(file, format_text("%02d  ", number) + value);
+}
+
+int page_rows(const StabilityRun& run, int j, int flag, const CheckSwitches& on) {
+    const bool steel = run.pile_kind == PileKind::steel;
+    const int step = flag == kNoCorrosion ? 3 : 4;
+    int n = flag == kNoCorrosion ? 23 : 26;
+    if (on.reaction) n += step;
+    if (on.displacement) n += step;
+    if (on.stress) {
+        if (!steel || flag == kNoCorrosion) n += 3;
+        else n += flag == kCorrosionZonesDiffer ? 5 : 4;
+    }
+    if (steel_pipe_check_on(run)) n += j == 0 ? 2 * step : step;
+    return n;
+}
+
+const char* reaction_label(EmbedmentMethod method) {
+    if (method == EmbedmentMethod::c_type || method == EmbedmentMethod::c_type_matrix)
+        return "ｋ$Sc$Z･y$U0.5$Z";
+    if (method == EmbedmentMethod::s_type) return "ｋ$Ss$Z･x･y$U0.5$Z";
+    return "ｋ$Sh$Z･δ$S1$Z";
+}
+
+// A check line triple: mark, value, verdict.
+void check_triple(std::FILE* file, int first, const char* format, double value, int ng) {
+    const CheckMarks m = check_marks(ng);
+    field(file, first, "%s", m.mark);
+    field(file, first + 1, format, value);
+    field(file, first + 2, "%s", m.verdict);
+}
+
+} // namespace
+
+const char* trial_page_file(int file_mode) {
+    return file_mode == kCompletedStateMode ? "CTRAIAL0.PDT" : "CTRAIAL1.PDT";
+}
+
+CheckMarks check_marks(int flag) {
+    if (flag == 0) return {" ≦ ", "OK "};
+    return {" ＞ ", "OUT"};
+}
+
+void write_trial_head(std::FILE* file, const StabilityRun& run) {
+    static const char* const titles[] = {"完成時         :計算ﾄﾗｲｱﾙ結果表",
+                                         "施工時         :計算ﾄﾗｲｱﾙ結果表", "計算ﾄﾗｲｱﾙ結果表"};
+    write_crlf_line(file, titles[run.file_mode]);
+    const RunInfo& r = run.run_info;
+    write_values_line(file, "%4d%4d%4d%4d%4d%4d        %s", r.year, r.month, r.day, r.hour,
+                      r.minute, r.second, r.data_name.c_str());
+    write_crlf_line(file, "$1  TRI_TITL.PFM");
+}
+
+void write_trial_page(std::FILE* file, const StabilityRun& run, int k, int level, int j,
+                      const std::string& label) {
+    const StabilityResults& res = run.results;
+    const CandidateRecord& cand = run.candidates[at(k)].record;
+    const CaseResultBlock& r = res.case_results;
+    const LevelSolverBlock& solver = res.level_solver;
+    const LevelDisplacementBlock& disp = res.level_displacement;
+    const int flag = res.corrosion.case_flag;
+    const bool any_corrosion = flag >= 0;
+    const bool zones_differ = flag == kCorrosionZonesDiffer;
+    const bool steel = run.pile_kind == PileKind::steel;
+    const bool pipe = steel_pipe_check_on(run);
+    const CheckSwitches on = check_switches(run.input.swdat.decision_code);
+    const std::size_t l = at(level);
+    const std::size_t c = at(j);
+
+    write_values_line(file, "$R  %d", page_rows(run, j, flag, on));
+    write_crlf_line(file, flag == kCorrosionZonesDiffer ? "$0  TRAIAL1.PFM"
+                          : flag == kCorrosionZonesSame ? "$0  TRAIAL2.PFM"
+                                                        : "$0  TRAIAL3.PFM");
+    field(file, 0, "[%s]", cand.name.c_str());
+    const char* case_word = j == 0 ? "[常  時]" : "[地震時]";
+    if (run.file_mode == kCompletedStateMode) field(file, 1, "完成時 %s", case_word);
+    else if (run.file_mode == kConstructionStageMode) field(file, 1, "施工時 <%s>", label.c_str());
+    else field(file, 1, "%s <%s>", case_word, label.c_str());
+
+    // Section values: the ones with the joint efficiency when it applies.
+    const bool joint = res.joint_efficiency_flag != 0;
+    const PerSection& z = joint ? run.section.stress_modulus : cand.modulus;
+    const PerSection& inertia = joint ? run.section.inertia_beta : cand.inertia;
+    const auto per_section = [&](int first, const PerSection& v, const char* format) {
+        field(file, first, format, v[0]);
+        if (zones_differ) field(file, first + 1, format, v[1]);
+        if (any_corrosion) field(file, first + 2, format, v[2]);
+    };
+    per_section(2, z, "%12.0lf");
+    per_section(5, inertia, "%12.0lf");
+    if (steel) {
+        per_section(8, solver.bending_stress[c], "%12.1lf");
+    } else {
+        field(file, 8, "%s", kDashes);
+        if (zones_differ) field(file, 9, "%s", kDashes);
+        if (any_corrosion) field(file, 10, "%s", kDashes);
+    }
+
+    if (pipe && j == 0) {
+        field(file, 20, "%12.1lf", solver.pipe_secondary[c][0]);
+        if (any_corrosion) field(file, 21, "%12.1lf", solver.pipe_secondary[c][1]);
+    } else {
+        field(file, 20, "%s", kDashes);
+        if (any_corrosion) field(file, 21, "%s", kDashes);
+    }
+    if (pipe) {
+        field(file, 22, "%12.1lf", solver.pipe_combined[c][0]);
+        if (any_corrosion) field(file, 23, "%12.1lf", solver.pipe_combined[c][1]);
+    } else {
+        field(file, 22, "%s", kDashes);
+        if (any_corrosion) field(file, 23, "%s", kDashes);
+    }
+
+    field(file, 11, "%12.3lf", disp.seabed_deflection[c][0]);
+    if (any_corrosion) field(file, 12, "%12.3lf", disp.seabed_deflection[c][1]);
+    field(file, 13, "%12.3lf", disp.total[c][0]);
+    if (any_corrosion) field(file, 14, "%12.3lf", disp.total[c][1]);
+
+    field(file, 15, "%9.3lf", solver.moment[c][0]);
+    if (zones_differ) {
+        const EmbedmentMethod method = embedment_method(run.input.swdat.embedment_method);
+        const bool koken = method == EmbedmentMethod::c_type || method == EmbedmentMethod::s_type;
+        field(file, 99, "%s", koken && run.custom.koken_sea_moment_rule != 0 ? "M$Sm$Z" : "M$S0$Z");
+        field(file, 16, "%9.3lf", solver.moment[c][1]);
+    }
+    if (any_corrosion) field(file, 17, "%9.3lf", solver.moment[c][2]);
+    field(file, 18, "%12.3lf", solver.first_zero[c][0]);
+    if (any_corrosion) field(file, 19, "%12.3lf", solver.first_zero[c][2]);
+
+    const DesignValueBlock& allow = res.design_values;
+    if (on.stress) {
+        if (!steel) {
+            write_crlf_line(file, "$0  T-MMAX1.PFM");
+            const CheckMarks m = check_marks(r.stress_ng[l][c][0]);
+            field(file, 0, "%9.3lf", allow.allowable_stress[c]);
+            field(file, 1, "%s", m.mark);
+            field(file, 2, "%9.3lf", r.stress[l][c][0]);
+            field(file, 3, "%s", m.verdict);
+            field(file, 4, "%s", j == 0 ? "Mγ" : "Mγ'");
+        } else {
+            write_crlf_line(file, zones_differ ? "$0  T-ORYK1.PFM"
+                                  : any_corrosion ? "$0  T-ORYK2.PFM"
+                                                  : "$0  T-ORYK3.PFM");
+            field(file, 0, "%9.1lf", allow.allowable_stress[c]);
+            check_triple(file, 1, "%9.1lf", r.stress[l][c][0], r.stress_ng[l][c][0]);
+            if (zones_differ) check_triple(file, 4, "%9.1lf", r.stress[l][c][1], r.stress_ng[l][c][1]);
+            if (any_corrosion)
+                check_triple(file, 7, "%9.1lf", r.stress[l][c][2], r.stress_ng[l][c][2]);
+        }
+    }
+    if (on.displacement) {
+        write_crlf_line(file, any_corrosion ? "$0  T-HENI1.PFM" : "$0  T-HENI2.PFM");
+        field(file, 0, "%9.3lf", allow.allowable_displacement[c]);
+        check_triple(file, 1, "%9.3lf", r.displacement[l][c][0], r.displacement_ng[l][c][0]);
+        if (any_corrosion)
+            check_triple(file, 4, "%9.3lf", r.displacement[l][c][1], r.displacement_ng[l][c][1]);
+    }
+    if (on.reaction) {
+        write_crlf_line(file, any_corrosion ? "$0  T-HANR1.PFM" : "$0  T-HANR2.PFM");
+        field(file, 0, "%-18s", reaction_label(embedment_method(run.input.swdat.embedment_method)));
+        field(file, 1, "%9.3lf", run.force_case.base[c].pressure);
+        check_triple(file, 2, "%9.3lf", r.reaction[l][c][0], r.reaction_ng[l][c][0]);
+        if (any_corrosion)
+            check_triple(file, 5, "%9.3lf", r.reaction[l][c][1], r.reaction_ng[l][c][1]);
+    }
+    if (!pipe || run.input.swdat.completed_cases == kSeismicOnly) return;
+    if (j == 0) {
+        write_crlf_line(file, any_corrosion ? "$0  T-SIGM21.PFM" : "$0  T-SIGM22.PFM");
+        field(file, 0, "%9.1lf", allow.allowable_stress[0]);
+        check_triple(file, 1, "%9.1lf", r.pipe_secondary[c][0], r.secondary_ng[c][0]);
+        if (any_corrosion)
+            check_triple(file, 7, "%9.1lf", r.pipe_secondary[c][1], r.secondary_ng[c][1]);
+    }
+    write_crlf_line(file, any_corrosion ? "$0  T-SIGMF1.PFM" : "$0  T-SIGMF2.PFM");
+    field(file, 0, "%9.1lf", allow.allowable_combined[c]);
+    check_triple(file, 1, "%9.1lf", r.pipe_combined[c][0], r.combined_ng[c][0]);
+    if (any_corrosion) check_triple(file, 7, "%9.1lf", r.pipe_combined[c][1], r.combined_ng[c][1]);
+}
+
+} // namespace wtn
