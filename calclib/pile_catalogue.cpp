@@ -152,8 +152,8 @@ bool read_added_file(int kind, PileTable& rows) {
 } // namespace
 
 bool is_catalogue_pile_line(const std::string& line) {
-    const bool marker = line.size() >= 3 && line[0] == '"' && (line[1] == 'L' || line[1] == 'W') &&
-                        line[2] == '"';
+    const bool marker =
+        line.size() >= 3 && line[0] == '"' && (line[1] == 'L' || line[1] == 'W') && line[2] == '"';
     return !line.empty() && line[0] != '#' && !marker;
 }
 

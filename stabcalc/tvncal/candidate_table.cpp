@@ -139,7 +139,8 @@ void steel_pipes(StabilityRun& run) {
             steel_pipe_section(true, p.diameter, p.thickness, 0.0, 0.0, p.joint, young);
         const std::string name = format_text("φ%6.1lf x t%4.1lf %s", p.diameter, p.thickness,
                                              pipe_joint_label(p.joint).c_str());
-        Candidate c = candidate_row(kSteelPipeId, name, per_metre.modulus, per_metre.inertia, young);
+        Candidate c =
+            candidate_row(kSteelPipeId, name, per_metre.modulus, per_metre.inertia, young);
         c.record.pipe_effective_width = per_metre.width;
         c.record.pipe_inertia = per_pile.inertia;
         c.record.pipe_modulus = per_pile.modulus;
@@ -279,8 +280,7 @@ void write_ok_yaita(StabilityRun& run, int k) {
     }
     const auto& q = c.corrosion_table;
     write_values_line(f, "%lf,%lf,%lf,%lf,%lf", q[0], q[1], q[2], q[3], q[4]);
-    write_values_line(f, "%lf,%lf,%lf", c.depth_value, r.table_min_modulus,
-                      r.table_max_allowance);
+    write_values_line(f, "%lf,%lf,%lf", c.depth_value, r.table_min_modulus, r.table_max_allowance);
     write_values_line(f, "%lf", r.allowable_moment);
     write_values_line(f, "%lf,%lf,%lf", r.pipe_effective_width, r.pipe_inertia, r.pipe_modulus);
     write_values_line(f, "%d", r.added);

@@ -64,7 +64,8 @@ double chang_max_moment(double beta, double h0, double moment, double force) {
     const double bh = 2.0 * beta * h0;
     // With the load at the reference level (h0 = 0) the closed form is 0/0;
     // its limit is -P sqrt(2) e^(-pi/4) / (2 beta).
-    if (bh == 0.0) return round_dec(-force * std::sqrt(2.0) * std::exp(-kPi / 4.0) / (2.0 * beta), 3);
+    if (bh == 0.0)
+        return round_dec(-force * std::sqrt(2.0) * std::exp(-kPi / 4.0) / (2.0 * beta), 3);
     return round_dec(std::exp(-std::atan(1.0 / (bh + 1.0))) *
                          (-moment * std::sqrt((bh + 1.0) * (bh + 1.0) + 1.0)) / bh,
                      3);
@@ -128,8 +129,8 @@ void solve_chang(StabilityRun& run, int j) {
         if (find_beta_depth(layers, sv.rigidity_beta[s], result.kh[s], result.beta[s]) != 0)
             stop_with_error(kErrBetaDepth);
         result.moment[s] = s == 1 ? -fc.total_moment
-                                  : chang_max_moment(result.beta[s], fc.lever_arm,
-                                                     fc.total_moment, fc.total_force);
+                                  : chang_max_moment(result.beta[s], fc.lever_arm, fc.total_moment,
+                                                     fc.total_force);
         solver.moment[jc][s] = -result.moment[s];
         solver.bending_stress[jc][s] = bending_stress(result.moment[s], sv.stress_modulus[s]);
         const int section = static_cast<int>(s);

@@ -67,9 +67,8 @@ void set_check_flags(StabilityRun& run, int level, int j) {
     for (int s : checked_sections(flag)) {
         // A concrete pile is judged on the magnitude of its moment, as the
         // report prints it.
-        const double value = run.pile_kind == PileKind::steel
-                                 ? solver.bending_stress[c][at(s)]
-                                 : std::fabs(solver.moment[c][at(s)]);
+        const double value = run.pile_kind == PileKind::steel ? solver.bending_stress[c][at(s)]
+                                                              : std::fabs(solver.moment[c][at(s)]);
         r.stress[l][c][at(s)] = value;
         r.stress_ng[l][c][at(s)] = allow.allowable_stress[c] < value ? 1 : 0;
     }
@@ -118,8 +117,8 @@ bool any_check_failed(const StabilityRun& run) {
     return false;
 }
 
-double find_lm_max(StabilityRun& run, int j, int index, double depth, double d, double t,
-                   double t1, double t2) {
+double find_lm_max(StabilityRun& run, int j, int index, double depth, double d, double t, double t1,
+                   double t2) {
     if (!steel_pipe_check_on(run)) return 0.0;
     const ForceCase& fc = run.force_case;
     PipeStressBlock& p = run.results.pipe_stress;
@@ -175,6 +174,7 @@ double combined_stress(const StabilityRun& run, double stress, double secondary)
 
 void pipe_secondary_stresses(StabilityRun& run, int j, double depth_uncorroded,
                              double depth_corroded) {
+    if (!steel_pipe_check_on(run)) return;
     LevelSolverBlock& solver = run.results.level_solver;
     const std::size_t c = at(j);
     if (j == 0) {
@@ -191,8 +191,8 @@ void pipe_secondary_stresses(StabilityRun& run, int j, double depth_uncorroded,
     }
     solver.pipe_combined[c][kPipeUncorroded] = combined_stress(
         run, solver.bending_stress[c][0], solver.pipe_secondary[c][kPipeUncorroded]);
-    solver.pipe_combined[c][kPipeCorroded] = combined_stress(
-        run, solver.bending_stress[c][2], solver.pipe_secondary[c][kPipeCorroded]);
+    solver.pipe_combined[c][kPipeCorroded] =
+        combined_stress(run, solver.bending_stress[c][2], solver.pipe_secondary[c][kPipeCorroded]);
 }
 
 } // namespace wtn

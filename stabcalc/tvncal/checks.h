@@ -36,8 +36,8 @@ bool any_check_failed(const StabilityRun& run);
 // the net pressure of the diagram there; index 0 uncorroded, 1 seabed-mud
 // corrosion; its search into PipeStressBlock. Stops when the depth lies
 // outside the diagram.
-double find_lm_max(StabilityRun& run, int j, int index, double depth, double d, double t,
-                   double t1, double t2);
+double find_lm_max(StabilityRun& run, int j, int index, double depth, double d, double t, double t1,
+                   double t2);
 
 // sqrt(s2^2 + s^2 - s s2) to one decimal, with the steel-pipe check on; else 0.
 double combined_stress(const StabilityRun& run, double stress, double secondary);

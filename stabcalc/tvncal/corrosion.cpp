@@ -92,8 +92,8 @@ void allowable_stresses(StabilityRun& run, bool per_candidate, int k) {
         return;
     }
     d.allowable_stress[0] = a.allow_stress_normal > 0.0 ? a.allow_stress_normal : c;
-    d.allowable_stress[1] = a.allow_stress_seismic > 0.0 ? a.allow_stress_seismic
-                                                         : kSeismicIncrease * c;
+    d.allowable_stress[1] =
+        a.allow_stress_seismic > 0.0 ? a.allow_stress_seismic : kSeismicIncrease * c;
     if (pipe) d.allowable_combined = {kPipeCombinedNormal * c, kSeismicIncrease * c};
 }
 

@@ -32,9 +32,9 @@ struct ZoneSection {
 };
 
 struct SheetPileCorrosion {
-    bool added = false;       // pile of the user's own catalogue: reduced by rate
-    double z0 = 0.0;          // cm3/m
-    double i0 = 0.0;          // cm4/m
+    bool added = false; // pile of the user's own catalogue: reduced by rate
+    double z0 = 0.0;    // cm3/m
+    double i0 = 0.0;    // cm4/m
     std::array<double, kCorrosionTablePoints> table{};
     double depth_value = 0.0; // c used for I', mm
     double rate = 100.0;      // reduction rate of the zone, percent

@@ -64,7 +64,8 @@ double load_displacement_sum(StabilityRun& run, int case_index) {
     const double reference = fc.base[static_cast<std::size_t>(case_index)].level;
     const double free_length = displacement_crown(run) - reference;
     if (!(free_length > 0.0)) {
-        stop_with_error(-1, "(ERROR)-天端が仮想海底面(基準面)より高くないため変位量が計算できません.");
+        stop_with_error(-1,
+                        "(ERROR)-天端が仮想海底面(基準面)より高くないため変位量が計算できません.");
     }
     areas.load_item_count = 0;
     double sum = 0.0;

@@ -48,8 +48,7 @@ void check_embedment_method(int method) {
 
 void allocate_case_areas(StabilityRun& run, int j) {
     const int method = run.input.swdat.embedment_method;
-    const CaseAreaSizes sizes =
-        case_area_sizes(run.input, run.custom, run.force_case, j, method);
+    const CaseAreaSizes sizes = case_area_sizes(run.input, run.custom, run.force_case, j, method);
     alloc_method_area(run.results.areas, sizes, method);
 }
 

@@ -52,8 +52,8 @@ void set_ranges(StabilityRun& run) {
     if (run.file_mode == kCompletedStateMode) return;
     for (int n = 0; n < run.levels.count; ++n) {
         const int level = run.levels.levels[static_cast<std::size_t>(n)];
-        std::string label = level == kTideUser ? run.input.wavsw.user_tide_name
-                                               : kFixedTideLabels[level];
+        std::string label =
+            level == kTideUser ? run.input.wavsw.user_tide_name : kFixedTideLabels[level];
         label.resize(cp932_fit(label, kTideLabelRoom - 1));
         run.level_labels[static_cast<std::size_t>(n)] = label;
     }
@@ -109,8 +109,8 @@ void stability_main() {
     check_embedment_method(run.input.swdat.embedment_method);
 
     run.file_mode = read_file_mode();
-    run.take_decided = run.file_mode == kConstructionStageMode &&
-                       run.input.swdat.studies == kBothStudies;
+    run.take_decided =
+        run.file_mode == kConstructionStageMode && run.input.swdat.studies == kBothStudies;
     const PileType type = pile_type(run.input.joken.pile_type);
     run.pile_kind = type == PileType::u_type || type == PileType::z_type ||
                             type == PileType::steel_choice || type == PileType::steel_pipe
@@ -120,8 +120,10 @@ void stability_main() {
     allowable_stresses(run, false, 0);
     allowable_displacements(run);
     youngs_modulus(run);
-    if (run.take_decided) read_ok_yaita(run);
-    else build_candidate_table(run);
+    if (run.take_decided)
+        read_ok_yaita(run);
+    else
+        build_candidate_table(run);
 
     const char* page_file = trial_page_file(run.file_mode);
     CFile pages = open_file(page_file, "wt");

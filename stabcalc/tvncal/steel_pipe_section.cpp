@@ -55,9 +55,9 @@ PipeSection steel_pipe_section(bool per_metre, double diameter, double thickness
     if (s.ratio > kRatioLimit) stop_with_error(kErrRatioAboveOne);
 
     const double e = pipe_joint_length(diameter, joint);
-    const double d = diameter / 10.0;          // outer diameter, cm
-    const double a = d - 0.2 * t1;             // outer diameter of the more corroded half
-    const double c = d - 0.2 * t2;             // of the other half
+    const double d = diameter / 10.0;            // outer diameter, cm
+    const double a = d - 0.2 * t1;               // outer diameter of the more corroded half
+    const double c = d - 0.2 * t2;               // of the other half
     const double b = d - 2.0 * thickness / 10.0; // bore
     s.width = round_dec(d + e / 10.0, 3);
 
@@ -82,8 +82,7 @@ PipeSection steel_pipe_section(bool per_metre, double diameter, double thickness
     const double half_a = kPi * a * a / 8.0;
     const double half_c = kPi * c * c / 8.0;
     const double area = half_a + half_c - kPi * b * b / 4.0;
-    const double offset =
-        (half_a * 2.0 * a / (3.0 * kPi) - half_c * 2.0 * c / (3.0 * kPi)) / area;
+    const double offset = (half_a * 2.0 * a / (3.0 * kPi) - half_c * 2.0 * c / (3.0 * kPi)) / area;
     s.inertia = round_dec(100.0 / s.width *
                               (kPi * std::pow(a, 4) / 128.0 + kPi * std::pow(c, 4) / 128.0 -
                                kPi * std::pow(b, 4) / 64.0 - offset * area * offset),

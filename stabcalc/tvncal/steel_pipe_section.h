@@ -9,12 +9,12 @@
 namespace wtn {
 
 struct PipeSection {
-    double modulus = 0.0;   // Z, cm3 per pile or cm3/m
-    double inertia = 0.0;   // I, cm4 per pile or cm4/m
-    double rigidity = 0.0;  // EI per metre, kN*m2/m
-    double width = 0.0;     // effective width of one pile, cm
-    double ratio = 0.0;     // t2/t1 as used
-    bool left = true;       // false: nothing of the section is left after corrosion
+    double modulus = 0.0;  // Z, cm3 per pile or cm3/m
+    double inertia = 0.0;  // I, cm4 per pile or cm4/m
+    double rigidity = 0.0; // EI per metre, kN*m2/m
+    double width = 0.0;    // effective width of one pile, cm
+    double ratio = 0.0;    // t2/t1 as used
+    bool left = true;      // false: nothing of the section is left after corrosion
 };
 
 // Joint length (mm) of the joint value: 0 and 1 the L-T joint computed from

@@ -35,8 +35,10 @@ int page_rows(const StabilityRun& run, int j, int flag, const CheckSwitches& on)
     if (on.reaction) n += step;
     if (on.displacement) n += step;
     if (on.stress) {
-        if (!steel || flag == kNoCorrosion) n += 3;
-        else n += flag == kCorrosionZonesDiffer ? 5 : 4;
+        if (!steel || flag == kNoCorrosion)
+            n += 3;
+        else
+            n += flag == kCorrosionZonesDiffer ? 5 : 4;
     }
     if (steel_pipe_check_on(run)) n += j == 0 ? 2 * step : step;
     return n;
@@ -100,9 +102,12 @@ void write_trial_page(std::FILE* file, const StabilityRun& run, int k, int level
                                                         : "$0  TRAIAL3.PFM");
     field(file, 0, "[%s]", cand.name.c_str());
     const char* case_word = j == 0 ? "[常  時]" : "[地震時]";
-    if (run.file_mode == kCompletedStateMode) field(file, 1, "完成時 %s", case_word);
-    else if (run.file_mode == kConstructionStageMode) field(file, 1, "施工時 <%s>", label.c_str());
-    else field(file, 1, "%s <%s>", case_word, label.c_str());
+    if (run.file_mode == kCompletedStateMode)
+        field(file, 1, "完成時 %s", case_word);
+    else if (run.file_mode == kConstructionStageMode)
+        field(file, 1, "施工時 <%s>", label.c_str());
+    else
+        field(file, 1, "%s <%s>", case_word, label.c_str());
 
     // Section values: the ones with the joint efficiency when it applies.
     const bool joint = res.joint_efficiency_flag != 0;
@@ -165,12 +170,13 @@ void write_trial_page(std::FILE* file, const StabilityRun& run, int k, int level
             field(file, 3, "%s", m.verdict);
             field(file, 4, "%s", j == 0 ? "Mγ" : "Mγ'");
         } else {
-            write_crlf_line(file, zones_differ ? "$0  T-ORYK1.PFM"
+            write_crlf_line(file, zones_differ    ? "$0  T-ORYK1.PFM"
                                   : any_corrosion ? "$0  T-ORYK2.PFM"
                                                   : "$0  T-ORYK3.PFM");
             field(file, 0, "%9.1lf", allow.allowable_stress[c]);
             check_triple(file, 1, "%9.1lf", r.stress[l][c][0], r.stress_ng[l][c][0]);
-            if (zones_differ) check_triple(file, 4, "%9.1lf", r.stress[l][c][1], r.stress_ng[l][c][1]);
+            if (zones_differ)
+                check_triple(file, 4, "%9.1lf", r.stress[l][c][1], r.stress_ng[l][c][1]);
             if (any_corrosion)
                 check_triple(file, 7, "%9.1lf", r.stress[l][c][2], r.stress_ng[l][c][2]);
         }
