@@ -27,14 +27,16 @@ std::string input_file_text(const WallSection& s) {
     // standard, method 1 (Chang), decisions, cases, straight ground, surcharge
     // at the seabed, decision code, R.W.L. and clay switches, interpolation off,
     // completed state only, L.W.L. switch.
-    t += "swdat,1,1,1,1,2," + std::to_string(s.cases) + ",1,1,111,1,1,2,1,1\r\n";
+    t += "swdat,1,1,1,1,2," + std::to_string(s.cases) + ",1,1," + std::to_string(s.decision) +
+         ",1,1,2,1,1\r\n";
     t += "joken," + format("%.3f", s.hwl) + "," + format("%.3f", s.lwl) + ",0," +
          format("%.3f", s.rwl) + "," + format("%.3f", s.crown) + "," + format("%.3f", s.seabed) +
          "," + format("%.3f", s.bottom) + "," + format("%.3f", s.bottom) + ",0.0,0.0," +
-         format("%.3f", s.water_weight) + ",0.0,0.0,5.0,7.5,1,1,1\r\n";
+         format("%.3f", s.water_weight) + ",0.0,0.0,5.0,7.5,1," + std::to_string(s.u_variant) +
+         ",1\r\n";
     t += "tjkn1,1.5,0.5," + format("%.3f", s.crown) + "," + format("%.3f", s.crown) + "," +
-         format("%.3f", s.crown) + ",10.0,180.0,270.0,180.0," + format("%.3f", s.seabed) +
-         ",2.0,5\r\n";
+         format("%.3f", s.crown) + ",10.0,180.0,270.0,180.0," + format("%.3f", s.seabed) + "," +
+         format("%.1f", s.young) + "," + format("%.0f", s.young_exponent) + "\r\n";
     t += "neire,1,1.0,1.0,0.0,0," + format("%.3f", s.seismic_k) + ",0.0,0.0,0.0," +
          std::to_string(s.apparent_rule) + ",0.0,1,1.0,1.0,0.0\r\n";
     t += "nir_t," + std::to_string(s.dynamic_water) + ",2,0.0,1.0," +

@@ -44,6 +44,11 @@ struct WallSection {
     std::vector<Layer> sea = {Layer{-6.0}};
     std::vector<OtherForce> normal_forces;
     std::vector<OtherForce> seismic_forces;
+    // Read by the stability calculation only.
+    int decision = 111;          // swdat item 9: reaction, displacement, stress digits
+    int u_variant = 1;           // joken item 17: 1 improved (YAITA.D02), 2 general, 3 wide
+    double young = 2.0;          // tjkn1 item 11
+    double young_exponent = 5.0; // tjkn1 item 12
 };
 
 // CAL_FILE.DAT of the section (code page 932 is plain ASCII here).
