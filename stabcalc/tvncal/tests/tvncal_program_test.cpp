@@ -213,6 +213,27 @@ TEST(TvncalPages, CorrodedSteelPileWithEveryCheckOn) {
     EXPECT_EQ(run.file("CTRAIAL0.PDT"), expected);
 }
 
+TEST(TvncalPages, ConcretePileIsJudgedOnTheMagnitudeOfItsMoment) {
+    // A load towards the land side: P -20 kN/m, M -80 kN*m/m. The maximum
+    // moment is positive, about 82 kN*m/m, above the 30 kN*m/m of PC-150:
+    // on the signed moment PC-150 would pass.
+    StabilityInput in;
+    in.pile_type = 6;
+    ForceSection landward;
+    landward.force = -20.0;
+    const ProgramRun run = run_tvncal(in, 0, {landward});
+    ASSERT_EQ(run.result.exit_code, 0) << run.result.err;
+    const std::string pages = run.file("CTRAIAL0.PDT");
+    const std::string first = pages.substr(0, pages.find("$R  ", pages.find("$R  ") + 1));
+    EXPECT_NE(first.find("00  [PC-150]\r\n"), std::string::npos);
+    EXPECT_NE(first.find("$R  26\r\n$0  TRAIAL3.PFM\r\n"), std::string::npos); // 23 + 3
+    EXPECT_NE(first.find("08  ──────\r\n"), std::string::npos);
+    EXPECT_EQ(first.find("09  "), std::string::npos);
+    EXPECT_NE(first.find("$0  T-MMAX1.PFM\r\n00     30.000\r\n01   ＞ \r\n"), std::string::npos);
+    EXPECT_NE(first.find("03  OUT\r\n04  Mγ\r\n"), std::string::npos);
+    EXPECT_GT(count_of(pages, "$R  "), 1);
+}
+
 TEST(TvncalResultFiles, CompletedStateNormalCaseWithoutCorrosionOrStressCheck) {
     // Displacement and reaction checks only: SP-II passes with 44.651 cm
     // (1.373 + 19.594 + 23.684) and 411.9 kN/m2; embedment 3 / 0.809 = 3.708,
