@@ -34,10 +34,6 @@ constexpr std::size_t kFieldMaxT1 = 10;
 constexpr std::size_t kPcFieldMoment = 2;
 constexpr std::size_t kPcFieldI0 = 7;
 
-double rigidity_of(double young, double inertia) {
-    return young * 1.0e6 * inertia * 1.0e-8;
-}
-
 std::string fitted_name(const std::string& name) {
     return name.substr(0, cp932_fit(name, kCandidateNameBytes));
 }
@@ -49,7 +45,7 @@ Candidate candidate_row(int id, const std::string& name, double z0, double i0, d
     c.record.name = fitted_name(name);
     c.record.modulus[0] = z0;
     c.record.inertia[0] = i0;
-    c.record.rigidity[0] = rigidity_of(young, i0);
+    c.record.rigidity[0] = flexural_rigidity(young, i0);
     c.record.reduction_ratio[0] = 1.0;
     return c;
 }

@@ -45,10 +45,6 @@ bool is_construction(const StabilityRun& run) {
     return run.file_mode == kConstructionStageMode;
 }
 
-double rigidity_of(double young, double inertia) {
-    return young * 1.0e6 * inertia * 1.0e-8;
-}
-
 struct ZonePair {
     double t1 = 0.0;
     double t2 = 0.0;
@@ -168,6 +164,12 @@ void corrosion_allowances(StabilityRun& run, int k) {
     c.t2_mud = mud.t2;
 }
 
+double corrosion_ratio(double t1, double t2) {
+    const double rho = t1 == 0.0 ? 0.0 : round_dec(t2 / t1, 2);
+    if (rho > kRhoGrid.back()) stop_with_error(kErrRatioAboveOne);
+    return rho;
+}
+
 double cut_significant_digits(double x, int n) {
     if (x <= 0.0 || n <= 0) return x;
     const double digits = std::floor(std::log10(x)) + 1.0;
@@ -190,11 +192,10 @@ ZoneSection sheet_pile_after_corrosion(const SheetPileCorrosion& pile, double t1
             return z;
         }
     } else {
-        z.rho = t1 == 0.0 ? 0.0 : round_dec(t2 / t1, 2);
+        z.rho = corrosion_ratio(t1, t2);
         std::size_t i = 1;
-        while (i < kCorrosionTablePoints && kRhoGrid[i] < z.rho)
+        while (kRhoGrid[i] < z.rho)
             ++i;
-        if (i == kCorrosionTablePoints) stop_with_error(kErrRatioAboveOne);
         const auto& q = pile.table;
         const double alpha = q[i - 1] + (q[i] - q[i - 1]) / (kRhoGrid[i] - kRhoGrid[i - 1]) *
                                             (z.rho - kRhoGrid[i - 1]);
@@ -219,7 +220,7 @@ ZoneSection sheet_pile_after_corrosion(const SheetPileCorrosion& pile, double t1
     }
     z.modulus = round_dec(modulus, 0);
     z.inertia = round_dec(inertia, 0);
-    z.rigidity = rigidity_of(young, z.inertia);
+    z.rigidity = flexural_rigidity(young, z.inertia);
     return z;
 }
 

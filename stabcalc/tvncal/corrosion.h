@@ -46,6 +46,10 @@ struct SheetPileCorrosion {
 ZoneSection sheet_pile_after_corrosion(const SheetPileCorrosion& pile, double t1, double t2,
                                        const CustomisationValues& custom, double young);
 
+// t2/t1 to two decimals (0 when t1 is 0). Stops with the t2/t1 message when
+// it exceeds 1.0.
+double corrosion_ratio(double t1, double t2);
+
 // x cut to n significant digits (n > 0).
 double cut_significant_digits(double x, int n);
 

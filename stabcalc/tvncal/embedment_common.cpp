@@ -8,14 +8,6 @@
 
 namespace wtn {
 
-namespace {
-
-double rigidity_of(double young, double inertia) {
-    return young * 1.0e6 * inertia * 1.0e-8;
-}
-
-} // namespace
-
 SectionValues section_values(const CandidateRecord& candidate, const JointEfficiency& factors,
                              bool joint_efficiency, double young) {
     SectionValues v;
@@ -27,9 +19,9 @@ SectionValues section_values(const CandidateRecord& candidate, const JointEffici
             continue;
         }
         v.inertia_beta[s] = round_dec(factors.section_inertia * candidate.inertia[s], 0);
-        v.rigidity_beta[s] = rigidity_of(young, v.inertia_beta[s]);
+        v.rigidity_beta[s] = flexural_rigidity(young, v.inertia_beta[s]);
         v.inertia_embed[s] = round_dec(factors.embedment_inertia * candidate.inertia[s], 0);
-        v.rigidity_embed[s] = rigidity_of(young, v.inertia_embed[s]);
+        v.rigidity_embed[s] = flexural_rigidity(young, v.inertia_embed[s]);
         v.stress_modulus[s] = round_dec(factors.section_modulus * candidate.modulus[s], 0);
     }
     return v;

@@ -44,6 +44,11 @@ struct SectionValues {
     PerSection stress_modulus{}; // Z' for the stresses, cm3/m
 };
 
+// EI (kN*m2/m) of a section of I (cm4/m) at Young's modulus E (kN/mm2).
+inline double flexural_rigidity(double young, double inertia) {
+    return young * 1.0e6 * inertia * 1.0e-8;
+}
+
 struct StabilityRun {
     InputRecord input;
     CustomisationValues custom;

@@ -1,6 +1,6 @@
 #include "steel_pipe_section.h"
 
-#include "error_messages.h"
+#include "corrosion.h"
 #include "rounding.h"
 
 #include <algorithm>
@@ -11,20 +11,14 @@ namespace wtn {
 namespace {
 
 constexpr double kPi = 3.141592653589793;
-constexpr int kErrRatioAboveOne = 29;
 // A section modulus below this counts as no section.
 constexpr double kNoSection = 0.0001;
-constexpr double kRatioLimit = 1.0;
 
 constexpr double kPtJointCode = 2.0;
 constexpr double kPtJointLength = 180.0;
 constexpr double kPpJointCode = 3.0;
 constexpr double kPpJointLength = 247.8;
 constexpr double kNoJointCode = 4.0;
-
-double rigidity_of(double young, double inertia) {
-    return young * 1.0e6 * inertia * 1.0e-8;
-}
 
 } // namespace
 
@@ -51,8 +45,7 @@ std::string pipe_joint_label(double joint) {
 PipeSection steel_pipe_section(bool per_metre, double diameter, double thickness, double t1,
                                double t2, double joint, double young) {
     PipeSection s;
-    s.ratio = t1 == 0.0 ? 0.0 : round_dec(t2 / t1, 2);
-    if (s.ratio > kRatioLimit) stop_with_error(kErrRatioAboveOne);
+    s.ratio = corrosion_ratio(t1, t2);
 
     const double e = pipe_joint_length(diameter, joint);
     const double d = diameter / 10.0;            // outer diameter, cm
@@ -69,7 +62,7 @@ PipeSection steel_pipe_section(bool per_metre, double diameter, double thickness
     }
     if (t1 == 0.0 && t2 == 0.0) {
         s.inertia = round_dec(100.0 / s.width * round_dec(kPi * ring / 64.0, 0), 0);
-        s.rigidity = rigidity_of(young, s.inertia);
+        s.rigidity = flexural_rigidity(young, s.inertia);
         s.modulus = round_dec(2.0 * s.inertia / d, 0);
         return s;
     }
@@ -87,7 +80,7 @@ PipeSection steel_pipe_section(bool per_metre, double diameter, double thickness
                               (kPi * std::pow(a, 4) / 128.0 + kPi * std::pow(c, 4) / 128.0 -
                                kPi * std::pow(b, 4) / 64.0 - offset * area * offset),
                           0);
-    s.rigidity = rigidity_of(young, s.inertia);
+    s.rigidity = flexural_rigidity(young, s.inertia);
     s.modulus = round_dec(s.inertia / std::max(a / 2.0 - offset, offset + c / 2.0), 0);
     if (s.modulus < kNoSection) s.left = false;
     return s;
