@@ -234,6 +234,30 @@ TEST(TvncalPages, ConcretePileIsJudgedOnTheMagnitudeOfItsMoment) {
     EXPECT_GT(count_of(pages, "$R  "), 1);
 }
 
+TEST(TvncalPages, SteelPipeWithTheSecondaryStressCheck) {
+    // D 1000 t 12 per metre: Z 8500, I 424982; no corrosion (flag -1), the
+    // stress check with the two steel-pipe blocks: n = 23 + 3 + 2 * 3.
+    StabilityInput in;
+    in.pile_type = 4;
+    in.extra = "kokan,1000,12,1\r\nnir_t,2,1,0,1,0,0\r\n";
+    const ProgramRun run = run_tvncal(in, 0, {ForceSection{}});
+    ASSERT_EQ(run.result.exit_code, 0) << run.result.err;
+    const std::string pages = run.file("CTRAIAL0.PDT");
+    EXPECT_NE(pages.find("$R  32\r\n$0  TRAIAL3.PFM\r\n00  [φ1000.0 x t12.0 (L-T)型]\r\n"),
+              std::string::npos);
+    EXPECT_NE(pages.find("02          8500\r\n05        424982\r\n"), std::string::npos);
+    EXPECT_EQ(pages.find("20  ──"), std::string::npos);
+    EXPECT_NE(pages.find("$0  T-SIGM22.PFM\r\n00      140.0\r\n"), std::string::npos);
+    EXPECT_NE(pages.find("$0  T-SIGMF2.PFM\r\n00      154.0\r\n"), std::string::npos);
+    // Secondary and combined stresses reach the results table (D6, D7).
+    const std::string table = run.file("KEKKA1.DAT");
+    std::size_t line5 = 0;
+    for (int i = 0; i < 4; ++i)
+        line5 = table.find("\r\n", line5) + 2;
+    EXPECT_NE(table.substr(line5, 14), "-99999.900000,");
+    EXPECT_TRUE(starts_with(run.file("KEKKA2.DAT"), "\"完成時\",\"φ1000.0 x t12.0 (L-T)型\","));
+}
+
 TEST(TvncalResultFiles, CompletedStateNormalCaseWithoutCorrosionOrStressCheck) {
     // Displacement and reaction checks only: SP-II passes with 44.651 cm
     // (1.373 + 19.594 + 23.684) and 411.9 kN/m2; embedment 3 / 0.809 = 3.708,
