@@ -21,7 +21,6 @@ namespace {
 constexpr int kErrDecidedPileOpen = 71;
 constexpr int kErrNoCandidate = 77;
 constexpr int kOkYaitaLines = 10;
-constexpr int kSteelPipeId = -1;
 
 // Fields of a steel catalogue line (the quoted name apart).
 constexpr std::size_t kFieldZ0 = 1;

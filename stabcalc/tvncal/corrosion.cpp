@@ -37,6 +37,10 @@ constexpr double kNoSection = 0.0001;
 // t2/t1 of the grid points of the corrosion table.
 constexpr std::array<double, kCorrosionTablePoints> kRhoGrid = {0.0, 0.25, 0.5, 0.75, 1.0};
 
+// Catalogue ids whose depth value c is twice the one used (the Z-type piles).
+constexpr std::int32_t kDoubledDepthFirstId = 11;
+constexpr std::int32_t kDoubledDepthLastId = 14;
+
 // Which section of the candidate a zone's values go to.
 constexpr std::size_t kSeaSection = 1;
 constexpr std::size_t kMudSection = 2;
@@ -122,7 +126,7 @@ void corrosion_allowances(StabilityRun& run, int k) {
         c.case_flag = kNoCorrosion;
         return;
     }
-    if (cand.record.added == 1) {
+    if (cand.record.added == kAddedPile) {
         if (is_construction(run)) {
             c.case_flag = kNoCorrosion;
             return;
@@ -251,7 +255,7 @@ int section_after_corrosion(StabilityRun& run, int k) {
     for (int zone = 0; zone < 2; ++zone) {
         const ZonePair& z = zones[zone];
         const std::size_t s = sections[zone];
-        if (row.id == -1) {
+        if (row.id == kSteelPipeId) {
             // A pipe taken over from the completed-state run carries no
             // dimensions; the construction stage considers no corrosion, and
             // without corrosion the section per metre is the one it has.
@@ -283,12 +287,12 @@ int section_after_corrosion(StabilityRun& run, int k) {
             continue;
         }
         SheetPileCorrosion pile;
-        pile.added = row.added == 1;
+        pile.added = row.added == kAddedPile;
         pile.z0 = row.modulus[0];
         pile.i0 = row.inertia[0];
         pile.table = cand.corrosion_table;
-        // Ids 11 to 14 carry twice the depth used.
-        pile.depth_value = row.id >= 11 && row.id <= 14 ? cand.depth_value / 2.0 : cand.depth_value;
+        const bool doubled_depth = row.id >= kDoubledDepthFirstId && row.id <= kDoubledDepthLastId;
+        pile.depth_value = doubled_depth ? cand.depth_value / 2.0 : cand.depth_value;
         pile.rate = rates[zone];
         const ZoneSection section = sheet_pile_after_corrosion(pile, z.t1, z.t2, run.custom, young);
         *rhos[zone] = section.rho;
@@ -308,7 +312,7 @@ void confirm_corrosion_warnings(const StabilityRun& run, int k) {
     if (c.case_flag == kNoCorrosion) return;
     if (type != PileType::u_type && type != PileType::z_type && type != PileType::steel_choice)
         return;
-    if (row.added == 1) return;
+    if (row.added == kAddedPile) return;
 
     struct Zone {
         double t1;

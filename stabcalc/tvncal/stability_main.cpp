@@ -136,14 +136,14 @@ void stability_main() {
         corrosion_allowances(run, k);
         allowable_stresses(run, true, k);
         run.last_section_result = section_after_corrosion(run, k);
-        if (run.last_section_result == 1) continue;
+        if (run.last_section_result != 0) continue;
         compute_candidate(run, k, pages.get());
         if (!any_check_failed(run)) {
             confirm_corrosion_warnings(run, k);
             break;
         }
     }
-    if (run.last_section_result == 1) {
+    if (run.last_section_result != 0) {
         stop_with_error(-1, "(ERROR)-腐食が大きすぎて腐食後の矢板の断面性能が計算できません.");
     }
 

@@ -12,6 +12,7 @@
 #include "stability_ranges.h"
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,11 @@ namespace wtn {
 inline constexpr std::size_t kTideLabelRoom = 17;
 
 enum class PileKind { steel, concrete };
+
+// Pile id of a steel-pipe row; the added flag of a pile of the user's own
+// catalogue.
+inline constexpr std::int32_t kSteelPipeId = -1;
+inline constexpr std::int32_t kAddedPile = 1;
 
 // One row of the candidate table with what the table keeps beside the
 // record: the catalogue's corrosion table, its depth value c and, for a steel
