@@ -130,6 +130,11 @@ void stability_main() {
     if (!pages) stop_with_error(kErrTrialPageOpen);
     write_trial_head(pages.get(), run);
     set_ranges(run);
+    // Without a tide level to examine no case is computed, and the first
+    // candidate would be decided on no load at all.
+    if (run.levels.count == 0) {
+        stop_with_error(-1, "(ERROR)-検討する潮位がないため安定計算ができません.");
+    }
 
     for (int k = 0; k < static_cast<int>(run.candidates.size()); ++k) {
         run.current = k;

@@ -8,7 +8,7 @@ std::string stability_input_text(const StabilityInput& in) {
     std::string t = "gyonm,\"TVNCAL test\"\r\n";
     t += format_text("swdat,%d,%d,1,1,2,%d,1,1,%d,1,1,2,%d,1\r\n", in.standard, in.method, in.cases,
                      in.decision, in.studies);
-    t += "wavsw,\"\",1,2,1,1,1,1,1,1,1,2,1\r\n";
+    t += "wavsw,\"\",1,2,1," + in.examine + "\r\n";
     t += format_text("joken,1,0,0,0,3,-6,-30,-30,0,0,10,0,0,%.3f,75,%d,2,1\r\n",
                      in.allow_disp_normal, in.pile_type);
     t += format_text("tjkn1,1.5,0.5,3,3,3,%.3f,%.3f,0,0,-7,200,0\r\n", in.allow_disp_construction,

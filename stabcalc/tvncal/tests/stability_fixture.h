@@ -25,8 +25,9 @@ struct StabilityInput {
     double allow_stress = 0.0; // tjkn1 item 7 (0: by the steel grade)
     double allow_disp_normal = 50.0;
     double allow_disp_construction = 50.0;
-    double reduction = 100.0; // both zones, percent
-    std::string extra;        // further input lines, CR LF each
+    double reduction = 100.0;                // both zones, percent
+    std::string examine = "1,1,1,1,1,1,2,1"; // wavsw: examine and draw switch per tide level
+    std::string extra;                       // further input lines, CR LF each
 };
 
 // One case section: one layer of kh from the reference level down to -30.

@@ -302,6 +302,16 @@ TEST(TvncalResultFiles, ConstructionStageThreeLevels) {
     EXPECT_NE(run.file("CTRAIAL1.PDT").find("01  施工時 < L.W.L. >\r\n"), std::string::npos);
 }
 
+TEST(TvncalRefusals, ConstructionStageWithoutAnExaminedTideLevel) {
+    StabilityInput in;
+    in.studies = 2;
+    in.examine = "2,1,2,1,2,1,2,1";
+    const ProgramRun run = run_tvncal(in, 1, {});
+    EXPECT_EQ(run.result.exit_code, 1);
+    EXPECT_NE(run.result.err.find(utf8(u8"検討する潮位がない")), std::string::npos);
+    EXPECT_FALSE(run.folder->exists("KEKKA4.DAT"));
+}
+
 TEST(DecidedPileFile, RoundTripToSixDecimals) {
     ProgramFolder folder(false);
     test::CurrentFolder here(folder);
