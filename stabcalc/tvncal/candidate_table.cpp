@@ -18,8 +18,6 @@ namespace wtn {
 
 namespace {
 
-constexpr int kErrDecidedPileOpen = 71;
-constexpr int kErrNoCandidate = 77;
 constexpr int kOkYaitaLines = 10;
 
 // Fields of a steel catalogue line (the quoted name apart).
@@ -54,7 +52,7 @@ Candidate candidate_row(int id, const std::string& name, double z0, double i0, d
 void for_each_pile_line(const std::string& name, int lines_per_pile,
                         const std::function<void(const CsvLine&)>& take) {
     CFile file = open_file(name, "rt");
-    if (!file) stop_with_error(-1, "矢板データファイル(" + name + ")がオープンできません.");
+    if (!file) stop_with_error("矢板データファイル(" + name + ")がオープンできません.");
     LineReader reader(file.get());
     std::string text;
     while (reader.next(text)) {
@@ -65,7 +63,7 @@ void for_each_pile_line(const std::string& name, int lines_per_pile,
         for (int i = 1; i < lines_per_pile; ++i)
             reader.next(text);
     }
-    if (reader.failed()) stop_with_error(-1, "矢板データファイル(" + name + ")が読み込めません.");
+    if (reader.failed()) stop_with_error("矢板データファイル(" + name + ")が読み込めません.");
 }
 
 void take_steel_table(const CsvLine& line, Candidate& c) {
@@ -102,8 +100,8 @@ void pc_catalogue(StabilityRun& run, const std::string& name) {
 void user_choice(StabilityRun& run, bool pc) {
     const InputRecord& input = run.input;
     if (input.catalogue_piles.count + input.added_piles.count == 0) {
-        stop_with_error(-1, pc ? "PC矢板任意指定－PC矢板が選択されていません."
-                               : "矢板任意指定－矢板が選択されていません.");
+        stop_with_error(pc ? "PC矢板任意指定－PC矢板が選択されていません."
+                           : "矢板任意指定－矢板が選択されていません.");
     }
     PileTable piles = pc ? read_pc_piles(input) : read_steel_piles(input);
     read_added_piles(input, pc ? kAddedPc : kAddedSteel, piles);
@@ -124,7 +122,7 @@ void user_choice(StabilityRun& run, bool pc) {
 
 void steel_pipes(StabilityRun& run) {
     const InputRecord& input = run.input;
-    if (input.steel_pipe_count == 0) stop_with_error(-1, "鋼管指定－鋼管矢板が登録されていません.");
+    if (input.steel_pipe_count == 0) stop_with_error("鋼管指定－鋼管矢板が登録されていません.");
     const double young = run.results.design_values.young_modulus;
     for (int i = 0; i < input.steel_pipe_count; ++i) {
         const SteelPipeRow& p = input.steel_pipes[static_cast<std::size_t>(i)];
@@ -168,37 +166,37 @@ bool lookup_catalogue_pile(int id, Candidate& candidate) {
 
 void build_candidate_table(StabilityRun& run) {
     run.candidates.clear();
-    switch (pile_type(run.input.joken.pile_type)) {
-    case PileType::u_type:
+    switch (pile_type_from_code(run.input.joken.pile_type)) {
+    case PileType::U:
         steel_catalogue(run, u_type_catalogue(run.input.joken.u_variant));
         break;
-    case PileType::z_type:
+    case PileType::Z:
         steel_catalogue(run, steel_catalogue_name(3));
         break;
-    case PileType::steel_choice:
+    case PileType::SteelOfFreeChoice:
         user_choice(run, false);
         break;
-    case PileType::steel_pipe:
+    case PileType::SteelPipe:
         steel_pipes(run);
         break;
-    case PileType::pc_salt:
+    case PileType::PcSalt:
         pc_catalogue(run, pc_catalogue_name(1));
         break;
-    case PileType::pc:
+    case PileType::Pc:
         pc_catalogue(run, pc_catalogue_name(2));
         break;
-    case PileType::pc_choice:
+    case PileType::PcOfFreeChoice:
         user_choice(run, true);
         break;
     }
     // Without a pile the run would write its results from cleared records:
     // every check "OK" for a pile without a name.
-    if (run.candidates.empty()) stop_with_error(kErrNoCandidate);
+    if (run.candidates.empty()) stop_with_error(ErrorCode::NoPileChosen);
 }
 
 void read_ok_yaita(StabilityRun& run) {
     CFile file = open_file(kDecidedPileFile, "rt");
-    if (!file) stop_with_error(kErrDecidedPileOpen);
+    if (!file) stop_with_error(ErrorCode::OkYaitaOpen);
     LineReader reader(file.get());
     std::vector<CsvLine> lines;
     std::string text;
@@ -208,8 +206,8 @@ void read_ok_yaita(StabilityRun& run) {
         lines.push_back(line);
     }
     if (static_cast<int>(lines.size()) < kOkYaitaLines) {
-        stop_with_error(-1, std::string("(ERROR)-決定矢板ファイル(") + kDecidedPileFile +
-                                ")が途中で終わっています.");
+        stop_with_error(std::string("(ERROR)-決定矢板ファイル(") + kDecidedPileFile +
+                        ")が途中で終わっています.");
     }
     Candidate c;
     CandidateRecord& r = c.record;
@@ -263,8 +261,8 @@ void write_ok_yaita(StabilityRun& run, int k) {
 
     CFile file = open_file(kDecidedPileFile, "wt");
     if (!file) {
-        stop_with_error(-1, std::string("(ERROR)-決定矢板ファイル(") + kDecidedPileFile +
-                                ")が作成できません.");
+        stop_with_error(std::string("(ERROR)-決定矢板ファイル(") + kDecidedPileFile +
+                        ")が作成できません.");
     }
     std::FILE* f = file.get();
     write_values_line(f, "%d", r.id);

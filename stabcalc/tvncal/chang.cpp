@@ -2,6 +2,7 @@
 
 #include "checks.h"
 #include "error_messages.h"
+#include "math_constants.h"
 #include "rounding.h"
 
 #include <cmath>
@@ -10,8 +11,6 @@ namespace wtn {
 
 namespace {
 
-constexpr double kPi = 3.141592653589793;
-constexpr int kErrBetaDepth = 69;
 // The depth 1/beta is found when the bisection's mid depth is this close (m).
 constexpr double kDepthTolerance = 0.0001;
 // Halvings of a layer that reach far below any depth tolerance; the search
@@ -94,7 +93,7 @@ double layered_embedment(const std::vector<GroundLayer>& layers, double rigidity
     }
     // Without this stop the embedment would read 0 and a pile too short
     // for the ground would pass.
-    stop_with_error(-1, "(ERROR)-最下層まで横抵抗定数が足りず、根入れ長が求まりません.");
+    stop_with_error("(ERROR)-最下層まで横抵抗定数が足りず、根入れ長が求まりません.");
 }
 
 ChangDisplacement chang_displacement(double force, double h0, double free_length, double beta,
@@ -127,7 +126,7 @@ void solve_chang(StabilityRun& run, int j) {
 
     for (std::size_t s = 0; s < kSectionCount; ++s) {
         if (find_beta_depth(layers, sv.rigidity_beta[s], result.kh[s], result.beta[s]) != 0)
-            stop_with_error(kErrBetaDepth);
+            stop_with_error(ErrorCode::NoInverseBetaDepth);
         result.moment[s] = s == 1 ? -fc.total_moment
                                   : chang_max_moment(result.beta[s], fc.lever_arm, fc.total_moment,
                                                      fc.total_force);

@@ -51,7 +51,7 @@ std::vector<int> checked_states(int corrosion_flag) {
 
 bool steel_pipe_check_on(const StabilityRun& run) {
     return run.file_mode == kCompletedStateMode &&
-           pile_type(run.input.joken.pile_type) == PileType::steel_pipe &&
+           pile_type_from_code(run.input.joken.pile_type) == PileType::SteelPipe &&
            run.input.nir_t.pipe_secondary_check == kSwitchOn;
 }
 
@@ -153,7 +153,7 @@ double find_lm_max(StabilityRun& run, int j, int index, double depth, double d, 
         found = true;
         break;
     }
-    if (!found) stop_with_error(-1, "(ERROR)lmMAX位置が検索できません.");
+    if (!found) stop_with_error("(ERROR)lmMAX位置が検索できません.");
 
     // The wall after corrosion: the half with the larger D/t' governs.
     const double d1 = d - 2.0 * t1;

@@ -14,8 +14,6 @@ namespace wtn {
 
 namespace {
 
-constexpr int kErrRatioAboveOne = 29;
-
 // Base allowable stresses (N/mm2) by product and steel grade.
 constexpr double kPipeBaseLowGrade = 140.0;
 constexpr double kPipeBaseHighGrade = 185.0;
@@ -80,7 +78,7 @@ void allowable_stresses(StabilityRun& run, bool per_candidate, int k) {
     }
     if (run.pile_kind != PileKind::steel) return;
     const bool low_grade = run.input.joken.steel_grade == kSteelGradeLow;
-    const bool pipe = pile_type(run.input.joken.pile_type) == PileType::steel_pipe;
+    const bool pipe = pile_type_from_code(run.input.joken.pile_type) == PileType::SteelPipe;
     const double c = pipe ? (low_grade ? kPipeBaseLowGrade : kPipeBaseHighGrade)
                           : (low_grade ? kSheetBaseLowGrade : kSheetBaseHighGrade);
     const AddedConditions& a = run.input.tjkn1;
@@ -170,7 +168,7 @@ void corrosion_allowances(StabilityRun& run, int k) {
 
 double corrosion_ratio(double t1, double t2) {
     const double rho = t1 == 0.0 ? 0.0 : round_dec(t2 / t1, 2);
-    if (rho > kRhoGrid.back()) stop_with_error(kErrRatioAboveOne);
+    if (rho > kRhoGrid.back()) stop_with_error(ErrorCode::T2OverT1);
     return rho;
 }
 
@@ -269,8 +267,8 @@ int section_after_corrosion(StabilityRun& run, int k) {
                 continue;
             }
             if (!cand.has_pipe_dimensions) {
-                stop_with_error(-1, "(ERROR)-鋼管矢板の寸法がないため腐食後の断面性能が"
-                                    "計算できません.");
+                stop_with_error("(ERROR)-鋼管矢板の寸法がないため腐食後の断面性能が"
+                                "計算できません.");
             }
             const PipeSection p = steel_pipe_section(true, cand.pipe.diameter, cand.pipe.thickness,
                                                      z.t1, z.t2, cand.pipe.joint, young);
@@ -307,11 +305,10 @@ int section_after_corrosion(StabilityRun& run, int k) {
 
 void confirm_corrosion_warnings(const StabilityRun& run, int k) {
     const CorrosionBlock& c = run.results.corrosion;
-    const PileType type = pile_type(run.input.joken.pile_type);
+    const PileType type = pile_type_from_code(run.input.joken.pile_type);
     const CandidateRecord& row = run.candidates[static_cast<std::size_t>(k)].record;
     if (c.case_flag == kNoCorrosion) return;
-    if (type != PileType::u_type && type != PileType::z_type && type != PileType::steel_choice)
-        return;
+    if (type != PileType::U && type != PileType::Z && type != PileType::SteelOfFreeChoice) return;
     if (row.added == kAddedPile) return;
 
     struct Zone {

@@ -56,14 +56,13 @@ double load_displacement_sum(StabilityRun& run, int case_index) {
     const double reference = fc.base[static_cast<std::size_t>(case_index)].level;
     const double free_length = displacement_crown(run) - reference;
     if (!(free_length > 0.0)) {
-        stop_with_error(-1,
-                        "(ERROR)-天端が仮想海底面(基準面)より高くないため変位量が計算できません.");
+        stop_with_error("(ERROR)-天端が仮想海底面(基準面)より高くないため変位量が計算できません.");
     }
     areas.load_item_count = 0;
     double sum = 0.0;
     const auto add = [&](double height, double force) {
         if (static_cast<std::size_t>(areas.load_item_count) >= areas.load_items.size())
-            stop_with_error(-1, "(ERROR)-変位量計算用の荷重の件数が領域を超えています.");
+            stop_with_error("(ERROR)-変位量計算用の荷重の件数が領域を超えています.");
         LoadItem& item = areas.load_items[static_cast<std::size_t>(areas.load_item_count++)];
         item.ratio = round_dec(height / free_length, 3);
         const double r = item.ratio;

@@ -11,24 +11,24 @@ namespace wtn {
 namespace {
 
 bool known_method(int method) {
-    return method >= static_cast<int>(EmbedmentMethod::chang) &&
-           method <= static_cast<int>(EmbedmentMethod::s_type);
+    return method >= static_cast<int>(EmbedmentMethod::Chang) &&
+           method <= static_cast<int>(EmbedmentMethod::SType);
 }
 
 } // namespace
 
 const char* embedment_method_name(int method) {
     if (!known_method(method)) return "";
-    switch (embedment_method(method)) {
-    case EmbedmentMethod::chang:
+    switch (embedment_method_from_code(method)) {
+    case EmbedmentMethod::Chang:
         return "チャンの方式";
-    case EmbedmentMethod::chang_matrix:
+    case EmbedmentMethod::ChangMultiLayer:
         return "チャンの方式(多層地盤)";
-    case EmbedmentMethod::c_type:
+    case EmbedmentMethod::CType:
         return "Ｃ型地盤";
-    case EmbedmentMethod::c_type_matrix:
+    case EmbedmentMethod::CTypeMultiLayer:
         return "Ｃ型地盤(多層地盤)";
-    case EmbedmentMethod::s_type:
+    case EmbedmentMethod::SType:
         return "Ｓ型地盤";
     }
     return "";
@@ -36,13 +36,13 @@ const char* embedment_method_name(int method) {
 
 void check_embedment_method(int method) {
     if (!known_method(method)) {
-        stop_with_error(-1, "(ERROR)-根入れ長の計算方法(" + std::to_string(method) +
-                                ")は 1 から 5 のいずれかにして下さい.");
+        stop_with_error("(ERROR)-根入れ長の計算方法(" + std::to_string(method) +
+                        ")は 1 から 5 のいずれかにして下さい.");
     }
-    if (embedment_method(method) != EmbedmentMethod::chang) {
-        stop_with_error(-1, std::string("(ERROR)-根入れ長の計算方法「") +
-                                embedment_method_name(method) +
-                                "」はこのプログラムではまだ計算できません.");
+    if (embedment_method_from_code(method) != EmbedmentMethod::Chang) {
+        stop_with_error(std::string("(ERROR)-根入れ長の計算方法「") +
+                        embedment_method_name(method) +
+                        "」はこのプログラムではまだ計算できません.");
     }
 }
 
@@ -53,14 +53,14 @@ void allocate_case_areas(StabilityRun& run, int j) {
 }
 
 void solve_case(StabilityRun& run, int j) {
-    switch (embedment_method(run.input.swdat.embedment_method)) {
-    case EmbedmentMethod::chang:
+    switch (embedment_method_from_code(run.input.swdat.embedment_method)) {
+    case EmbedmentMethod::Chang:
         solve_chang(run, j);
         return;
-    case EmbedmentMethod::chang_matrix:
-    case EmbedmentMethod::c_type:
-    case EmbedmentMethod::c_type_matrix:
-    case EmbedmentMethod::s_type:
+    case EmbedmentMethod::ChangMultiLayer:
+    case EmbedmentMethod::CType:
+    case EmbedmentMethod::CTypeMultiLayer:
+    case EmbedmentMethod::SType:
         break;
     }
     check_embedment_method(run.input.swdat.embedment_method);

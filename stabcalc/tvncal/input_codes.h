@@ -1,33 +1,10 @@
-// The codes of the input that the stability calculation branches on, named.
+// The switches of the input that the stability calculation branches on,
+// named; the embedment method and the sheet-pile type are in wall_codes.h.
 #pragma once
 
+#include "wall_codes.h"
+
 namespace wtn {
-
-// DesignConditions item 16: sheet-pile type.
-enum class PileType {
-    u_type = 1,
-    z_type = 2,
-    steel_choice = 3,
-    steel_pipe = 4,
-    pc_salt = 5,
-    pc = 6,
-    pc_choice = 7,
-};
-inline PileType pile_type(int code) {
-    return static_cast<PileType>(code);
-}
-
-// CalcSwitches item 2: embedment method.
-enum class EmbedmentMethod {
-    chang = 1,
-    chang_matrix = 2,
-    c_type = 3,
-    c_type_matrix = 4,
-    s_type = 5,
-};
-inline EmbedmentMethod embedment_method(int code) {
-    return static_cast<EmbedmentMethod>(code);
-}
 
 // DesignConditions item 17: variant of the U-type catalogue.
 inline constexpr int kUImproved = 1;

@@ -23,7 +23,6 @@ namespace wtn {
 
 namespace {
 
-constexpr int kErrTrialPageOpen = 14;
 constexpr const char* kFixedTideLabels[] = {"H.H.W.L.", " H.W.L. ", " L.W.L. "};
 
 void prepare_input(StabilityRun& run) {
@@ -41,7 +40,7 @@ void prepare_input(StabilityRun& run) {
 
 int read_file_mode() {
     CFile file = open_file(kForceFileName, "rt");
-    if (!file) stop_with_error(kErrGairyokOpen);
+    if (!file) stop_with_error(ErrorCode::GairyokOpen);
     LineReader reader(file.get());
     return read_force_file_mode(reader);
 }
@@ -59,7 +58,7 @@ void set_ranges(StabilityRun& run) {
     }
 }
 
-CFile create_work_file(const char* name, int error_code) {
+CFile create_work_file(const char* name, ErrorCode error_code) {
     CFile file = open_file(name, "wb");
     if (!file) stop_with_error(error_code);
     return file;
@@ -74,11 +73,11 @@ void compute_candidate(StabilityRun& run, int k, std::FILE* pages) {
                                  run.results.design_values.young_modulus);
 
     CFile forces = open_file(kForceFileName, "rt");
-    if (!forces) stop_with_error(kErrGairyokOpen);
+    if (!forces) stop_with_error(ErrorCode::GairyokOpen);
     LineReader reader(forces.get());
     read_force_file_mode(reader);
-    CFile neire = create_work_file(kNeireFile, kErrNeireOpen);
-    CFile neire_tl = create_work_file(kNeireTlFile, kErrNeireTlOpen);
+    CFile neire = create_work_file(kNeireFile, ErrorCode::NeireOpen);
+    CFile neire_tl = create_work_file(kNeireTlFile, ErrorCode::NeireTlOpen);
 
     const int method = run.input.swdat.embedment_method;
     for (int n = run.levels.first; n < run.levels.first + run.levels.count; ++n) {
@@ -111,9 +110,9 @@ void stability_main() {
     run.file_mode = read_file_mode();
     run.take_decided =
         run.file_mode == kConstructionStageMode && run.input.swdat.studies == kBothStudies;
-    const PileType type = pile_type(run.input.joken.pile_type);
-    run.pile_kind = type == PileType::u_type || type == PileType::z_type ||
-                            type == PileType::steel_choice || type == PileType::steel_pipe
+    const PileType type = pile_type_from_code(run.input.joken.pile_type);
+    run.pile_kind = type == PileType::U || type == PileType::Z ||
+                            type == PileType::SteelOfFreeChoice || type == PileType::SteelPipe
                         ? PileKind::steel
                         : PileKind::concrete;
 
@@ -127,13 +126,13 @@ void stability_main() {
 
     const char* page_file = trial_page_file(run.file_mode);
     CFile pages = open_file(page_file, "wt");
-    if (!pages) stop_with_error(kErrTrialPageOpen);
+    if (!pages) stop_with_error(ErrorCode::TrialTableOpen);
     write_trial_head(pages.get(), run);
     set_ranges(run);
     // Without a tide level to examine no case is computed, and the first
     // candidate would be decided on no load at all.
     if (run.levels.count == 0) {
-        stop_with_error(-1, "(ERROR)-検討する潮位がないため安定計算ができません.");
+        stop_with_error("(ERROR)-検討する潮位がないため安定計算ができません.");
     }
 
     for (int k = 0; k < static_cast<int>(run.candidates.size()); ++k) {
@@ -149,7 +148,7 @@ void stability_main() {
         }
     }
     if (run.last_section_result != 0) {
-        stop_with_error(-1, "(ERROR)-腐食が大きすぎて腐食後の矢板の断面性能が計算できません.");
+        stop_with_error("(ERROR)-腐食が大きすぎて腐食後の矢板の断面性能が計算できません.");
     }
 
     write_kekka_files(run);

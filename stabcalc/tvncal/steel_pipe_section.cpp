@@ -1,6 +1,7 @@
 #include "steel_pipe_section.h"
 
 #include "corrosion.h"
+#include "math_constants.h"
 #include "rounding.h"
 
 #include <algorithm>
@@ -10,7 +11,6 @@ namespace wtn {
 
 namespace {
 
-constexpr double kPi = 3.141592653589793;
 // A section modulus below this counts as no section.
 constexpr double kNoSection = 0.0001;
 

@@ -45,9 +45,9 @@ int page_rows(const StabilityRun& run, int j, int flag, const CheckSwitches& on)
 }
 
 const char* reaction_label(EmbedmentMethod method) {
-    if (method == EmbedmentMethod::c_type || method == EmbedmentMethod::c_type_matrix)
+    if (method == EmbedmentMethod::CType || method == EmbedmentMethod::CTypeMultiLayer)
         return "ｋ$Sc$Z･y$U0.5$Z";
-    if (method == EmbedmentMethod::s_type) return "ｋ$Ss$Z･x･y$U0.5$Z";
+    if (method == EmbedmentMethod::SType) return "ｋ$Ss$Z･x･y$U0.5$Z";
     return "ｋ$Sh$Z･δ$S1$Z";
 }
 
@@ -150,8 +150,8 @@ void write_trial_page(std::FILE* file, const StabilityRun& run, int k, int level
 
     field(file, 15, "%9.3lf", solver.moment[c][0]);
     if (zones_differ) {
-        const EmbedmentMethod method = embedment_method(run.input.swdat.embedment_method);
-        const bool koken = method == EmbedmentMethod::c_type || method == EmbedmentMethod::s_type;
+        const EmbedmentMethod method = embedment_method_from_code(run.input.swdat.embedment_method);
+        const bool koken = method == EmbedmentMethod::CType || method == EmbedmentMethod::SType;
         field(file, 99, "%s", koken && run.custom.koken_sea_moment_rule != 0 ? "M$Sm$Z" : "M$S0$Z");
         field(file, 16, "%9.3lf", solver.moment[c][1]);
     }
@@ -190,7 +190,8 @@ void write_trial_page(std::FILE* file, const StabilityRun& run, int k, int level
     }
     if (on.reaction) {
         write_crlf_line(file, any_corrosion ? "$0  T-HANR1.PFM" : "$0  T-HANR2.PFM");
-        field(file, 0, "%-18s", reaction_label(embedment_method(run.input.swdat.embedment_method)));
+        field(file, 0, "%-18s",
+              reaction_label(embedment_method_from_code(run.input.swdat.embedment_method)));
         field(file, 1, "%9.3lf", run.force_case.base[c].pressure);
         check_triple(file, 2, "%9.3lf", r.reaction[l][c][0], r.reaction_ng[l][c][0]);
         if (any_corrosion)

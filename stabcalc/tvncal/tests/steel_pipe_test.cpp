@@ -2,6 +2,7 @@
 // the ring formulas and, after corrosion, against the two half rings
 // integrated numerically.
 #include "checks.h"
+#include "math_constants.h"
 #include "program_stop.h"
 #include "steel_pipe_section.h"
 
@@ -11,8 +12,6 @@
 
 namespace wtn {
 namespace {
-
-constexpr double kPi = 3.141592653589793;
 
 TEST(SteelPipeSection, UncorrodedPerPileAndPerMetre) {
     const PipeSection pile = steel_pipe_section(false, 1000.0, 12.0, 0.0, 0.0, 1.0, 200.0);
