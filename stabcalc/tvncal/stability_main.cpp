@@ -66,7 +66,7 @@ CFile create_work_file(const char* name, ErrorCode error_code) {
 
 // Computes every level and case of candidate k and rewrites NEIRE.PRN,
 // NEIRE_TL.PRN and OK_YAITA.DAT with it.
-void compute_candidate(StabilityRun& run, int k, std::FILE* pages) {
+void compute_candidate(StabilityRun& run, int k, PageFile& pages) {
     run.results.case_results = CaseResultBlock{};
     run.section = section_values(run.candidates[static_cast<std::size_t>(k)].record,
                                  run.input.tugit, run.results.joint_efficiency_flag != 0,
@@ -124,10 +124,7 @@ void stability_main() {
     else
         build_candidate_table(run);
 
-    const char* page_file = trial_page_file(run.file_mode);
-    CFile pages = open_file(page_file, "wt");
-    if (!pages) stop_with_error(ErrorCode::TrialTableOpen);
-    write_trial_head(pages.get(), run);
+    const std::unique_ptr<PageFile> pages = open_trial_pages(run);
     set_ranges(run);
     // Without a tide level to examine no case is computed, and the first
     // candidate would be decided on no load at all.
@@ -141,7 +138,7 @@ void stability_main() {
         allowable_stresses(run, true, k);
         run.last_section_result = section_after_corrosion(run, k);
         if (run.last_section_result != 0) continue;
-        compute_candidate(run, k, pages.get());
+        compute_candidate(run, k, *pages);
         if (!any_check_failed(run)) {
             confirm_corrosion_warnings(run, k);
             break;
@@ -153,7 +150,7 @@ void stability_main() {
 
     write_kekka_files(run);
     write_neire_cm(run.results);
-    close_written_or_stop(pages, page_file);
+    pages->close();
     write_sjoken(report_conditions_from(run.results, run.file_mode, run.force_case));
 }
 

@@ -1,9 +1,12 @@
 #include "trial_pages.h"
 
 #include "checks.h"
+#include "error_messages.h"
+#include "file_io.h"
 #include "format_values.h"
 #include "input_codes.h"
-#include "text_lines.h"
+#include "template_tables.h"
+#include "user_text.h"
 
 #include <cstdarg>
 
@@ -17,15 +20,21 @@ std::size_t at(int i) {
     return static_cast<std::size_t>(i);
 }
 
+const TemplateTable kTrialTemplates = tools::kTrialPageTemplates;
+
 // One field line: the two-digit field number, two blanks and the value.
-void field(std::FILE* file, int number, const char* format, ...)
+void field(PageFile& pages, int number, const char* format, ...)
     __attribute__((format(printf, 3, 4)));
-void field(std::FILE* file, int number, const char* format, ...) {
+void field(PageFile& pages, int number, const char* format, ...) {
     va_list args;
     va_start(args, format);
     const std::string value = format_values(format, args);
     va_end(args);
-    write_crlf_line(file, format_text("%02d  ", number) + value);
+    pages.value(number, value);
+}
+
+void block(PageFile& pages, const char* template_name) {
+    pages.block(BlockStart::same_page, template_name);
 }
 
 int page_rows(const StabilityRun& run, int j, int flag, const CheckSwitches& on) {
@@ -52,7 +61,7 @@ const char* reaction_label(EmbedmentMethod method) {
 }
 
 // A check line triple: mark, value, verdict.
-void check_triple(std::FILE* file, int first, const char* format, double value, int ng) {
+void check_triple(PageFile& file, int first, const char* format, double value, int ng) {
     const CheckMarks m = check_marks(ng);
     field(file, first, "%s", m.mark);
     field(file, first + 1, format, value);
@@ -70,17 +79,19 @@ CheckMarks check_marks(int flag) {
     return {" ＞ ", "OUT"};
 }
 
-void write_trial_head(std::FILE* file, const StabilityRun& run) {
+std::unique_ptr<PageFile> open_trial_pages(const StabilityRun& run) {
     static const char* const titles[] = {"完成時         :計算ﾄﾗｲｱﾙ結果表",
                                          "施工時         :計算ﾄﾗｲｱﾙ結果表", "計算ﾄﾗｲｱﾙ結果表"};
-    write_crlf_line(file, titles[run.file_mode]);
-    const RunInfo& r = run.run_info;
-    write_values_line(file, "%4d%4d%4d%4d%4d%4d        %s", r.year, r.month, r.day, r.hour,
-                      r.minute, r.second, r.data_name.c_str());
-    write_crlf_line(file, "$1  TRI_TITL.PFM");
+    const char* name = trial_page_file(run.file_mode);
+    CFile file = open_file(name, "wt");
+    if (!file) stop_with_error(ErrorCode::TrialTableOpen);
+    auto pages = std::make_unique<PageFile>(std::move(file), name, titles[run.file_mode],
+                                            run.run_info, &kTrialTemplates);
+    pages->block(BlockStart::new_page, "TRI_TITL.PFM");
+    return pages;
 }
 
-void write_trial_page(std::FILE* file, const StabilityRun& run, int k, int level, int j,
+void write_trial_page(PageFile& file, const StabilityRun& run, int k, int level, int j,
                       const std::string& label) {
     const StabilityResults& res = run.results;
     const CandidateRecord& cand = run.candidates[at(k)].record;
@@ -96,18 +107,18 @@ void write_trial_page(std::FILE* file, const StabilityRun& run, int k, int level
     const std::size_t l = at(level);
     const std::size_t c = at(j);
 
-    write_values_line(file, "$R  %d", page_rows(run, j, flag, on));
-    write_crlf_line(file, flag == kCorrosionZonesDiffer ? "$0  TRAIAL1.PFM"
-                          : flag == kCorrosionZonesSame ? "$0  TRAIAL2.PFM"
-                                                        : "$0  TRAIAL3.PFM");
-    field(file, 0, "[%s]", cand.name.c_str());
+    file.reserve(page_rows(run, j, flag, on));
+    block(file, flag == kCorrosionZonesDiffer ? "TRAIAL1.PFM"
+                : flag == kCorrosionZonesSame ? "TRAIAL2.PFM"
+                                              : "TRAIAL3.PFM");
+    field(file, 0, "[%s]", escape_user_text(cand.name).c_str());
     const char* case_word = j == 0 ? "[常  時]" : "[地震時]";
     if (run.file_mode == kCompletedStateMode)
         field(file, 1, "完成時 %s", case_word);
     else if (run.file_mode == kConstructionStageMode)
-        field(file, 1, "施工時 <%s>", label.c_str());
+        field(file, 1, "施工時 <%s>", escape_user_text(label).c_str());
     else
-        field(file, 1, "%s <%s>", case_word, label.c_str());
+        field(file, 1, "%s <%s>", case_word, escape_user_text(label).c_str());
 
     // Section values: the ones with the joint efficiency when it applies.
     const bool joint = res.joint_efficiency_flag != 0;
@@ -162,7 +173,7 @@ void write_trial_page(std::FILE* file, const StabilityRun& run, int k, int level
     const DesignValueBlock& allow = res.design_values;
     if (on.stress) {
         if (!steel) {
-            write_crlf_line(file, "$0  T-MMAX1.PFM");
+            block(file, "T-MMAX1.PFM");
             const CheckMarks m = check_marks(r.stress_ng[l][c][0]);
             field(file, 0, "%9.3lf", allow.allowable_stress[c]);
             field(file, 1, "%s", m.mark);
@@ -170,9 +181,9 @@ void write_trial_page(std::FILE* file, const StabilityRun& run, int k, int level
             field(file, 3, "%s", m.verdict);
             field(file, 4, "%s", j == 0 ? "Mγ" : "Mγ'");
         } else {
-            write_crlf_line(file, zones_differ    ? "$0  T-ORYK1.PFM"
-                                  : any_corrosion ? "$0  T-ORYK2.PFM"
-                                                  : "$0  T-ORYK3.PFM");
+            block(file, zones_differ    ? "T-ORYK1.PFM"
+                        : any_corrosion ? "T-ORYK2.PFM"
+                                        : "T-ORYK3.PFM");
             field(file, 0, "%9.1lf", allow.allowable_stress[c]);
             check_triple(file, 1, "%9.1lf", r.stress[l][c][0], r.stress_ng[l][c][0]);
             if (zones_differ)
@@ -182,14 +193,14 @@ void write_trial_page(std::FILE* file, const StabilityRun& run, int k, int level
         }
     }
     if (on.displacement) {
-        write_crlf_line(file, any_corrosion ? "$0  T-HENI1.PFM" : "$0  T-HENI2.PFM");
+        block(file, any_corrosion ? "T-HENI1.PFM" : "T-HENI2.PFM");
         field(file, 0, "%9.3lf", allow.allowable_displacement[c]);
         check_triple(file, 1, "%9.3lf", r.displacement[l][c][0], r.displacement_ng[l][c][0]);
         if (any_corrosion)
             check_triple(file, 4, "%9.3lf", r.displacement[l][c][1], r.displacement_ng[l][c][1]);
     }
     if (on.reaction) {
-        write_crlf_line(file, any_corrosion ? "$0  T-HANR1.PFM" : "$0  T-HANR2.PFM");
+        block(file, any_corrosion ? "T-HANR1.PFM" : "T-HANR2.PFM");
         field(file, 0, "%-18s",
               reaction_label(embedment_method_from_code(run.input.swdat.embedment_method)));
         field(file, 1, "%9.3lf", run.force_case.base[c].pressure);
@@ -199,13 +210,13 @@ void write_trial_page(std::FILE* file, const StabilityRun& run, int k, int level
     }
     if (!pipe || run.input.swdat.completed_cases == kSeismicOnly) return;
     if (j == 0) {
-        write_crlf_line(file, any_corrosion ? "$0  T-SIGM21.PFM" : "$0  T-SIGM22.PFM");
+        block(file, any_corrosion ? "T-SIGM21.PFM" : "T-SIGM22.PFM");
         field(file, 0, "%9.1lf", allow.allowable_stress[0]);
         check_triple(file, 1, "%9.1lf", r.pipe_secondary[c][0], r.secondary_ng[c][0]);
         if (any_corrosion)
             check_triple(file, 7, "%9.1lf", r.pipe_secondary[c][1], r.secondary_ng[c][1]);
     }
-    write_crlf_line(file, any_corrosion ? "$0  T-SIGMF1.PFM" : "$0  T-SIGMF2.PFM");
+    block(file, any_corrosion ? "T-SIGMF1.PFM" : "T-SIGMF2.PFM");
     field(file, 0, "%9.1lf", allow.allowable_combined[c]);
     check_triple(file, 1, "%9.1lf", r.pipe_combined[c][0], r.combined_ng[c][0]);
     if (any_corrosion) check_triple(file, 7, "%9.1lf", r.pipe_combined[c][1], r.combined_ng[c][1]);

@@ -4,9 +4,10 @@
 // main results and one block per switched-on check.
 #pragma once
 
+#include "page_file.h"
 #include "stability_run.h"
 
-#include <cstdio>
+#include <memory>
 #include <string>
 
 namespace wtn {
@@ -22,12 +23,13 @@ struct CheckMarks {
 };
 CheckMarks check_marks(int flag);
 
-// Title, run stamp and title template.
-void write_trial_head(std::FILE* file, const StabilityRun& run);
+// Creates the page file of the run's stage with its title, run stamp and
+// title block. Stops with the trial-page message when it cannot be created.
+std::unique_ptr<PageFile> open_trial_pages(const StabilityRun& run);
 
 // The page block of candidate k, level and case j, after set_check_flags of
 // the same level and case.
-void write_trial_page(std::FILE* file, const StabilityRun& run, int k, int level, int j,
+void write_trial_page(PageFile& pages, const StabilityRun& run, int k, int level, int j,
                       const std::string& label);
 
 } // namespace wtn
