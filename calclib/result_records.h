@@ -26,6 +26,11 @@ namespace wtn {
 inline constexpr std::size_t kLevelSlots = 5;
 inline constexpr std::size_t kCaseCount = 2;
 inline constexpr std::size_t kSectionCount = 3;
+// The sections by name: before corrosion and, after corrosion, the
+// sea-water and the seabed-mud parts.
+inline constexpr std::size_t kSectionUncorroded = 0;
+inline constexpr std::size_t kSectionSeaWater = 1;
+inline constexpr std::size_t kSectionSeabedMud = 2;
 inline constexpr std::size_t kStateCount = 2;
 
 // Room of a pile name in the images, terminator included.
@@ -237,6 +242,9 @@ struct MatrixResult {
 struct MatrixWork {
     std::vector<std::array<double, 16>> field_matrices;
     std::vector<std::array<double, 4>> node_states;
+    // Coefficients of the banded node-state system, kept between the rounds
+    // of an iteration.
+    std::vector<double> band;
 };
 
 } // namespace wtn

@@ -96,3 +96,26 @@ double load_displacement_sum(StabilityRun& run, int case_index) {
 }
 
 } // namespace wtn
+
+namespace wtn {
+
+double free_length_cm(const StabilityRun& run, int j) {
+    return (displacement_crown(run) - run.force_case.base[static_cast<std::size_t>(j)].level) *
+           100.0;
+}
+
+void store_head_displacement(StabilityRun& run, int j, int state, double at_reference,
+                             double rotation, double rigidity, double reaction) {
+    LevelDisplacementBlock& disp = run.results.level_displacement;
+    const auto jc = static_cast<std::size_t>(j);
+    const auto t = static_cast<std::size_t>(state);
+    const double h = free_length_cm(run, j);
+    disp.seabed_deflection[jc][t] = at_reference;
+    disp.rotation_term[jc][t] = rotation;
+    disp.cantilever_term[jc][t] =
+        round_dec(disp.load_sum[jc] * 1000.0 * h * h * h / (rigidity * 1.0e7), 3);
+    disp.total[jc][t] = at_reference + rotation + disp.cantilever_term[jc][t];
+    disp.reaction[jc][t] = reaction;
+}
+
+} // namespace wtn

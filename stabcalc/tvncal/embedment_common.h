@@ -40,3 +40,19 @@ double displacement_crown(const StabilityRun& run);
 double load_displacement_sum(StabilityRun& run, int case_index);
 
 } // namespace wtn
+
+namespace wtn {
+
+// The head displacement of case j in corrosion state `state` (0 before, 1
+// after) into LevelDisplacementBlock: δ1 at the reference level and δ2 of the
+// rotation over the free length as the method found them (cm), δ3 of the
+// cantilever under the case's load sum with rigidity (kN·m²/m), their total
+// and the subgrade reaction at the reference level (kN/m²). Call after
+// load_displacement_sum.
+void store_head_displacement(StabilityRun& run, int j, int state, double at_reference,
+                             double rotation, double rigidity, double reaction);
+
+// The free length from the reference level of case j to the crown, in cm.
+double free_length_cm(const StabilityRun& run, int j);
+
+} // namespace wtn

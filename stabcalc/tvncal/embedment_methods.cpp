@@ -3,6 +3,8 @@
 #include "chang.h"
 #include "error_messages.h"
 #include "input_codes.h"
+#include "koken.h"
+#include "matrix_methods.h"
 
 #include <string>
 
@@ -39,11 +41,6 @@ void check_embedment_method(int method) {
         stop_with_error("(ERROR)-根入れ長の計算方法(" + std::to_string(method) +
                         ")は 1 から 5 のいずれかにして下さい.");
     }
-    if (embedment_method_from_code(method) != EmbedmentMethod::Chang) {
-        stop_with_error(std::string("(ERROR)-根入れ長の計算方法「") +
-                        embedment_method_name(method) +
-                        "」はこのプログラムではまだ計算できません.");
-    }
 }
 
 void allocate_case_areas(StabilityRun& run, int j) {
@@ -58,10 +55,15 @@ void solve_case(StabilityRun& run, int j) {
         solve_chang(run, j);
         return;
     case EmbedmentMethod::ChangMultiLayer:
+        solve_chang_matrix(run, j);
+        return;
     case EmbedmentMethod::CType:
-    case EmbedmentMethod::CTypeMultiLayer:
     case EmbedmentMethod::SType:
-        break;
+        solve_koken(run, j);
+        return;
+    case EmbedmentMethod::CTypeMultiLayer:
+        solve_ctype_matrix(run, j);
+        return;
     }
     check_embedment_method(run.input.swdat.embedment_method);
 }

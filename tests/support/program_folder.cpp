@@ -60,4 +60,14 @@ std::string program_path(const std::string& name) {
     return std::string(WTN_PROGRAM_DIR) + "/" + name;
 }
 
+ChildResult run_batch_in(const ProgramFolder& folder, const std::string& name,
+                         const std::string& answer) {
+    ChildRun child;
+    child.program = program_path(name);
+    child.work_dir = folder.path();
+    child.unset_env = {"WTN_UI_PIPE"};
+    child.env = {{"WTN_ANSWER", answer}};
+    return run_child(child);
+}
+
 } // namespace wtn::test

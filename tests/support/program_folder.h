@@ -3,6 +3,8 @@
 // by absolute path from the build's program folder with this folder current.
 #pragma once
 
+#include "child_process.h"
+
 #include <string>
 
 namespace wtn::test {
@@ -27,5 +29,10 @@ class ProgramFolder {
 
 // Absolute path of a built program ("TVNDAT", ...).
 std::string program_path(const std::string& name);
+
+// Runs the batch program name in folder as when started by hand: its boxes
+// go to standard error and a yes/no question takes answer ("yes" or "no").
+ChildResult run_batch_in(const ProgramFolder& folder, const std::string& name,
+                         const std::string& answer = "no");
 
 } // namespace wtn::test

@@ -115,7 +115,7 @@ TEST(TvncalSelection, LastPileWithoutSectionAfterCorrosionStops) {
     EXPECT_FALSE(run.folder->exists("KEKKA1.DAT"));
 }
 
-TEST(TvncalRefusals, EmptyTableUnknownMethodAndMethodsNotYetBuilt) {
+TEST(TvncalRefusals, EmptyTableAndUnknownMethod) {
     struct Case {
         const char* name;
         int pile_type;
@@ -125,7 +125,6 @@ TEST(TvncalRefusals, EmptyTableUnknownMethodAndMethodsNotYetBuilt) {
     const Case cases[] = {
         {"pile type outside 1 to 7", 8, 1, u8"矢板データが１件も選択されていません"},
         {"method outside 1 to 5", 1, 6, u8"1 から 5"},
-        {"C-type ground", 1, 3, u8"Ｃ型地盤"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -347,6 +346,29 @@ TEST(DecidedPileFile, RoundTripToSixDecimals) {
     EXPECT_DOUBLE_EQ(r.record.table_max_allowance, 6.5);
     EXPECT_DOUBLE_EQ(r.record.pipe_effective_width, 106.956);
     EXPECT_EQ(r.record.added, 1);
+}
+
+TEST(TvncalCurveMethod, DepthOfTheMaximumMomentWithoutItsCoefficient) {
+    // C-type ground, k 1500: the depth of the maximum moment takes the
+    // coefficient of the steel-pipe check (nir_t item 3), which is 0 unless
+    // that check is chosen. Without the check the depth is 0 and the run
+    // goes on; the steel-pipe check itself cannot go without it.
+    const std::string ground = "neire,1,1.0,1.0,1500.0,0,0.15,0.0,0.0,0.0,3,0.0,1,1.0,1.0,0.0\r\n";
+    StabilityInput plain;
+    plain.method = 3;
+    plain.extra = ground;
+    const ProgramRun ok = run_tvncal(plain, 0, {ForceSection{}});
+    EXPECT_EQ(ok.result.exit_code, 0) << ok.result.err;
+    EXPECT_TRUE(ok.folder->exists("KEKKA2.DAT"));
+
+    StabilityInput pipe = plain;
+    pipe.pile_type = 4;
+    pipe.extra = ground + "kokan,1000,12,1\r\nnir_t,2,1,0,1,0,0\r\n";
+    const ProgramRun refused = run_tvncal(pipe, 0, {ForceSection{}});
+    EXPECT_EQ(refused.result.exit_code, 1);
+    EXPECT_NE(refused.result.err.find(utf8(u8"鋼管矢板の二次応力")), std::string::npos)
+        << refused.result.err;
+    EXPECT_FALSE(refused.folder->exists("KEKKA1.DAT"));
 }
 
 } // namespace

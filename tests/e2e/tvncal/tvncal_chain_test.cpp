@@ -27,12 +27,7 @@ using test::ChildResult;
 using test::ProgramFolder;
 
 ChildResult run_program(const ProgramFolder& folder, const char* name) {
-    test::ChildRun child;
-    child.program = test::program_path(name);
-    child.work_dir = folder.path();
-    child.unset_env = {"WTN_UI_PIPE"};
-    child.env = {{"WTN_ANSWER", "no"}};
-    return test::run_child(child);
+    return test::run_batch_in(folder, name);
 }
 
 int count_of(const std::string& text, const std::string& part) {

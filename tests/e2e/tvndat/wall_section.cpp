@@ -24,21 +24,22 @@ std::string layer_line(const char* key, const Layer& l) {
 std::string input_file_text(const WallSection& s) {
     std::string t;
     t += "gyonm,\"TVNDAT chain test\"\r\n";
-    // standard, method 1 (Chang), decisions, cases, straight ground, surcharge
+    // standard, embedment method, decisions, cases, straight ground, surcharge
     // at the seabed, decision code, R.W.L. and clay switches, interpolation off,
-    // completed state only, L.W.L. switch.
-    t += "swdat,1,1,1,1,2," + std::to_string(s.cases) + ",1,1," + std::to_string(s.decision) +
-         ",1,1,2,1,1\r\n";
+    // studies, L.W.L. switch.
+    t += "swdat,1," + std::to_string(s.method) + ",1,1,2," + std::to_string(s.cases) + ",1,1," +
+         std::to_string(s.decision) + ",1,1,2," + std::to_string(s.studies) + ",1\r\n";
     t += "joken," + format("%.3f", s.hwl) + "," + format("%.3f", s.lwl) + ",0," +
          format("%.3f", s.rwl) + "," + format("%.3f", s.crown) + "," + format("%.3f", s.seabed) +
-         "," + format("%.3f", s.bottom) + "," + format("%.3f", s.bottom) + ",0.0,0.0," +
+         "," + format("%.3f", s.pile_tip) + "," + format("%.3f", s.bottom) + ",0.0,0.0," +
          format("%.3f", s.water_weight) + ",0.0,0.0,5.0,7.5,1," + std::to_string(s.u_variant) +
          ",1\r\n";
     t += "tjkn1,1.5,0.5," + format("%.3f", s.crown) + "," + format("%.3f", s.crown) + "," +
          format("%.3f", s.crown) + ",10.0,180.0,270.0,180.0," + format("%.3f", s.seabed) + "," +
          format("%.1f", s.young) + "," + format("%.0f", s.young_exponent) + "\r\n";
-    t += "neire,1,1.0,1.0,0.0,0," + format("%.3f", s.seismic_k) + ",0.0,0.0,0.0," +
-         std::to_string(s.apparent_rule) + ",0.0,1,1.0,1.0,0.0\r\n";
+    t += "neire,1,1.0,1.0," + format("%.1f", s.sea_constant) + ",0," + format("%.3f", s.seismic_k) +
+         ",0.0,0.0,0.0," + std::to_string(s.apparent_rule) + ",0.0,1,1.0,1.0," +
+         format("%.1f", s.land_constant) + "\r\n";
     t += "nir_t," + std::to_string(s.dynamic_water) + ",2,0.0,1.0," +
          std::to_string(s.clay_formula) + ",0\r\n";
     t += "add_1,0.0,0.0,0.0,0.0\r\n";
@@ -52,6 +53,7 @@ std::string input_file_text(const WallSection& s) {
         t += layer_line("sdatu", l);
     for (const Layer& l : s.sea)
         t += layer_line("jdatu", l);
+    t += s.extra;
     return t;
 }
 

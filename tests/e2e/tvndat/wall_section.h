@@ -49,6 +49,12 @@ struct WallSection {
     int u_variant = 1;           // joken item 17: 1 improved (YAITA.D02), 2 general, 3 wide
     double young = 2.0;          // tjkn1 item 11
     double young_exponent = 5.0; // tjkn1 item 12
+    int method = 1;              // swdat item 2: embedment method
+    int studies = 1;             // swdat item 13: 1 completed state, 2 construction stage
+    double pile_tip = -30.0;     // joken item 7
+    double sea_constant = 0.0;   // neire item 4: k of the sea side
+    double land_constant = 0.0;  // neire item 15: k of the land side
+    std::string extra;           // further input lines (wave data), CR LF each
 };
 
 // CAL_FILE.DAT of the section (code page 932 is plain ASCII here).

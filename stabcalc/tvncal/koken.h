@@ -1,0 +1,136 @@
+// The port-research-institute method for C-type ground (method 3,
+// p = k·√y) and S-type ground (method 5, p = k·x·√y): the pile's response is
+// read from the standard curves CGATA.MST / SGATA.MST at the characteristic
+// value log Ts and scaled back with powers of h0, EI and k. The values of
+// each step go into the KokenResult areas, indexed by k = 2s + u (s the
+// section, u 0 for EIβ and 1 for EIe).
+#pragma once
+
+#include "input_record.h"
+#include "result_records.h"
+#include "stability_run.h"
+
+#include <string>
+#include <vector>
+
+namespace wtn {
+
+// Offsets in the result area (121 doubles); those marked [k] hold six
+// values, [s] three.
+inline constexpr std::size_t kKokenHeight = 0;            // h0 / 1.0
+inline constexpr std::size_t kKokenLogHeight = 1;         // log h0
+inline constexpr std::size_t kKokenRigidity = 2;          // EI' [k]
+inline constexpr std::size_t kKokenLogRigidity = 8;       // log EI' [k]
+inline constexpr std::size_t kKokenConstant = 14;         // k'
+inline constexpr std::size_t kKokenLogConstant = 15;      // log k'
+inline constexpr std::size_t kKokenTerm1 = 16;            // T1 [k]
+inline constexpr std::size_t kKokenTerm2 = 22;            // T2 [k]
+inline constexpr std::size_t kKokenTerm4 = 28;            // T4 [k]
+inline constexpr std::size_t kKokenTerm3 = 34;            // T3 [k]
+inline constexpr std::size_t kKokenReadMoment = 40;       // interpolated field 2 [k]
+inline constexpr std::size_t kKokenReadZero = 46;         // field 3 [k]
+inline constexpr std::size_t kKokenReadDeflection = 52;   // field 4 [k]
+inline constexpr std::size_t kKokenReadSlope = 58;        // field 6 [k]
+inline constexpr std::size_t kKokenLogMoment = 64;        // [k]
+inline constexpr std::size_t kKokenLogZero = 70;          // [k]
+inline constexpr std::size_t kKokenLogDeflection = 76;    // [k]
+inline constexpr std::size_t kKokenLogSlope = 82;         // [k]
+inline constexpr std::size_t kKokenMoment = 88;           // M (kN·m/m) [k]
+inline constexpr std::size_t kKokenZero = 94;             // l1 (m) [k]
+inline constexpr std::size_t kKokenDeflection = 100;      // y0 (cm) [k]
+inline constexpr std::size_t kKokenSlope = 106;           // θ0 (rad) [k]
+inline constexpr std::size_t kKokenSectionRigidity = 112; // EIβ [s]
+inline constexpr std::size_t kKokenBeta = 115;            // β of the maximum-moment depth [s]
+inline constexpr std::size_t kKokenMaxMomentDepth = 118;  // [s]
+
+// Offsets in the curve area (66 doubles): log Ts [k], then fields 0, 2, 3,
+// 4 and 6 of the upper and lower row [k][2].
+inline constexpr std::size_t kCurveLogTs = 0;
+inline constexpr std::size_t kCurveKey = 6;
+inline constexpr std::size_t kCurveMoment = 18;
+inline constexpr std::size_t kCurveZero = 30;
+inline constexpr std::size_t kCurveDeflection = 42;
+inline constexpr std::size_t kCurveSlope = 54;
+
+// Index k of section s and rigidity u.
+constexpr std::size_t koken_index(std::size_t section, std::size_t rigidity) {
+    return 2 * section + rigidity;
+}
+
+// The fields of a standard-curve row the method reads.
+struct CurveRow {
+    double log_ts = 0.0;     // field 0
+    double moment = 0.0;     // field 2
+    double zero = 0.0;       // field 3
+    double deflection = 0.0; // field 4
+    double slope = 0.0;      // field 6
+};
+
+struct CurveTable {
+    std::string name;
+    std::vector<CurveRow> rows; // in file order, log Ts descending
+};
+
+// Reads a standard-curve table from the current folder. Missing: ErrorMessages
+// code 41. A data line with fewer than seven fields, or rows out of descending
+// order, stops with a message naming the file.
+CurveTable read_curve_table(const std::string& name);
+
+// The rows that bracket log_ts: the last row whose field 0 is at least
+// log_ts and the first below it. Outside the table: ErrorMessages code 42.
+struct CurveBracket {
+    CurveRow upper;
+    CurveRow lower;
+};
+CurveBracket read_standard_curve(const CurveTable& table, double log_ts);
+
+// The method's exponents c1 to c4 and its table.
+struct KokenConstants {
+    std::array<double, 4> c{};
+    const char* table = "";
+};
+KokenConstants koken_constants(int method);
+
+// r3(a - b + 2 log k').
+double koken_term(double a, double b, double log_constant);
+// Linear interpolation between the lower and the upper row, r3.
+double curve_interpolate(double x, double x_low, double x_high, double y_low, double y_high);
+
+// What the curve look-up needs of a case.
+struct KokenCurveInput {
+    int method = 3;
+    double force = 0.0;                  // P, kN/m
+    double lever_arm = 0.0;              // h0, m
+    double constant = 0.0;               // k of the side
+    std::array<double, 6> rigidity{};    // EI of k = 2s + u
+    bool with_sea_water_section = false; // corrosion zones differ: section 1 too
+};
+
+// Steps 4 and 5 of the method: the scaled inputs, the terms, log Ts, the
+// curve rows, the readings and M, l1, y0, θ0 of sections 0 and 2 (and 1 when
+// asked), into koken. P ≤ 0 or h0 ≤ 0 stop with a message: their logarithms
+// do not exist.
+void koken_curve_results(const KokenCurveInput& input, const CurveTable& table, KokenResult& koken);
+
+// The four values of DesignValueBlock: the sea side's lateral-resistance
+// record in the completed state (force-file mode 0), the land side's in the
+// construction stage. A constant k ≤ 0 stops with ErrorMessages code 79 (sea)
+// or 80 (land).
+void copy_koken_design_values(const InputRecord& input, int force_file_mode,
+                              DesignValueBlock& design_values);
+
+// Case j of the candidate being tried by method 3 or 5: the curve results
+// into KokenResult, moments, stresses, depths and first zeros into
+// LevelSolverBlock, the required embedment 1.5 l1 and the head displacements
+// into LevelDisplacementBlock. The depth of the maximum moment uses the
+// coefficient of the steel-pipe check (EmbedmentOptions item 3); without one
+// it is 0, and the steel-pipe check, which needs it, stops with a message.
+void solve_koken(StabilityRun& run, int j);
+
+// The head displacement of corrosion state `state` from y0 (cm) and θ0 at the
+// reference level: δ1 = r3(y0), δ2 = r3(θ0 h), δ3 with rigidity; the reaction
+// √(δ1/100)·k on C-type ground and 0 on S-type ground.
+void koken_displacement(StabilityRun& run, int j, int state, double rigidity, double y0,
+                        double theta0);
+
+} // namespace wtn

@@ -1,0 +1,79 @@
+// Transfer matrices of a pile on a linear elastic foundation. The state at a
+// node is (y deflection m, θ rotation, M moment kN·m/m, Q shear kN/m); over an
+// element of constant EI and subgrade-reaction coefficient kh the state
+// changes as y' = -θ, θ' = M / EI, M' = Q, Q' = kh·y, whose solution over a
+// length ℓ is the field matrix F(β, ℓ, EI) with β = (kh / 4EI)^¼.
+#pragma once
+
+#include "result_records.h"
+
+#include <array>
+#include <span>
+#include <vector>
+
+namespace wtn {
+
+using FieldMatrix = std::array<double, 16>; // row-major 4 × 4
+using NodeState = std::array<double, 4>;    // y, θ, M, Q
+
+inline constexpr int kStateDeflection = 0;
+inline constexpr int kStateRotation = 1;
+inline constexpr int kStateMoment = 2;
+inline constexpr int kStateShear = 3;
+
+// The field matrix of one element. Valid for a negative length too (it is
+// the exponential of the element's differential operator), which carries a
+// state upwards.
+FieldMatrix field_matrix(double beta, double length, double rigidity);
+
+// F × state.
+NodeState apply_field_matrix(const FieldMatrix& f, const NodeState& state);
+
+inline constexpr int kInvertOk = 0;
+inline constexpr int kPivotTooSmall = -1;
+
+// Gauss-Jordan inversion in place of the n × n row-major matrix a, with each
+// row first scaled by its largest magnitude and full pivoting; the
+// interchanges are undone at the end. Returns kPivotTooSmall (a left
+// unusable) when the largest remaining pivot is below 10^-digits.
+int invert_matrix(int n, std::span<double> a, int digits);
+
+// The text of a pivot that is too small; the solvers stop with it.
+inline constexpr const char* kPivotTooSmallText = "ピボットが小さすぎる";
+
+// Pile-tip conditions (customisation value 11).
+inline constexpr int kTipFree = 1;
+inline constexpr int kTipPinned = 2;
+inline constexpr int kTipFixed = 3;
+
+// The node states of the element chain under the head moment head_moment
+// and head shear head_shear, with the tip condition tip_condition:
+// states[0] is the head, states[count] the tip. The field matrices of the
+// elements go to work.field_matrices, the states to work.node_states.
+//
+// The states are not multiplied forward from the head, whose round-off grows
+// like e^(2Σβℓ) on a long or stiff chain: the element relations, the two head
+// loads and the two tip conditions form one banded system solved by
+// elimination with partial pivoting, with elements of βℓ > 5 cut into pieces
+// for the solve. The head loads and the tip's boundary values are then exact.
+// An unknown tip condition stops with ErrorMessages code 55; a singular
+// system with the pivot text.
+void matrix_solve(double head_moment, double head_shear, const MatrixElements& elements,
+                  int tip_condition, MatrixWork& work);
+
+// The state at distance x below the top of an element, from the state at
+// its top.
+NodeState partial_state(double beta, double x, double rigidity, const NodeState& top_state);
+
+// The state at depth x below the head, and the element that holds it: the
+// first element whose bottom lies at least at x - 0.0001. It is carried from
+// the nearer end of that element. A depth below the last element stops with
+// ErrorMessages code 59.
+struct DepthState {
+    NodeState state{};
+    int element = 0;
+};
+DepthState state_at_depth(const MatrixElements& elements, const std::vector<NodeState>& states,
+                          double x);
+
+} // namespace wtn
