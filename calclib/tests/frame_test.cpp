@@ -101,5 +101,25 @@ TEST(BoxText, EscapesLineEndsTabsAndBackslashesBothWays) {
     EXPECT_EQ(unescape_box_text(escape_box_text(text)), text);
 }
 
+TEST(BoxLine, ParsesWhatItFormatsAndRefusesOtherLines) {
+    BoxLine box{"waring", BoxKind::yes_no, "二行\n\tタブ\\"};
+    std::string line = format_box_line(box);
+    EXPECT_EQ(line.find('\n'), std::string::npos);
+    auto parsed = parse_box_line(line + "\r");
+    ASSERT_TRUE(parsed);
+    EXPECT_EQ(parsed->title, box.title);
+    EXPECT_EQ(parsed->kind, BoxKind::yes_no);
+    EXPECT_EQ(parsed->text, box.text);
+    EXPECT_EQ(parse_box_line("BOX\terror\tok\t(ERROR)-1")->kind, BoxKind::ok);
+    for (const char* other :
+         {"", "BOX", "BOX\tt\tok", "BOX\tt\tmaybe\tx", "box\tt\tok\tx", "progress 50%"}) {
+        EXPECT_FALSE(parse_box_line(other)) << other;
+    }
+    EXPECT_TRUE(is_yes_answer("YES \r"));
+    EXPECT_TRUE(is_yes_answer("y"));
+    EXPECT_FALSE(is_yes_answer(""));
+    EXPECT_FALSE(is_yes_answer("no"));
+}
+
 } // namespace
 } // namespace wtn

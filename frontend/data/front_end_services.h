@@ -64,14 +64,21 @@ struct ProcessRequest {
     std::vector<std::pair<std::string, std::string>> env; // added to the environment
 };
 
+// What run_and_wait returns when there is no exit code: a program that
+// cannot be started, and one that did not end by itself (a signal, a crash).
+// A program's own exit code is never negative.
+inline constexpr int kProgramNotStarted = -1;
+inline constexpr int kProgramCrashed = -2;
+
 class ProcessRunner {
   public:
     virtual ~ProcessRunner() = default;
     // Starts the program and waits for its end while the windows stay
     // responsive. Every line the program writes on standard output goes to
-    // on_line; a returned text is written back to its standard input as one
-    // line. Returns the exit code, or -1 when the program could not be
-    // started or did not end normally.
+    // on_line, one at a time: the next line waits until on_line has returned
+    // (a box it shows may run the event loop meanwhile); a returned text is
+    // written back to its standard input as one line. Returns the exit code,
+    // kProgramNotStarted or kProgramCrashed.
     virtual int run_and_wait(
         const ProcessRequest& request,
         const std::function<std::optional<std::string>(const std::string& line)>& on_line) = 0;
@@ -82,6 +89,8 @@ class HelpViewer {
     virtual ~HelpViewer() = default;
     // Opens the help file at its contents.
     virtual void show_contents(const std::string& help_file) = 0;
+    // Closes the help window, when one is open.
+    virtual void close() = 0;
 };
 
 // What the file commands need of the main window and its screens.

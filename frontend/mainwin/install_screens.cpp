@@ -3,6 +3,7 @@
 #include "design_screens.h"
 #include "install_ground_screens.h"
 #include "install_pile_screen.h"
+#include "run_commands.h"
 #include "schematic_screen.h"
 #include "soil_screen.h"
 
@@ -23,6 +24,7 @@ void install_screens(MainWindow& window) {
     ground::install_ground_screens(window);
     soil::install_soil_screen(window);
     schematic::install_schematic_screen(window);
+    install_run_commands(window);
 }
 
 } // namespace wtn::mainwin

@@ -247,12 +247,15 @@ void MainWindow::Toolbar1_ButtonClick(int index) {
     }
 }
 
-void MainWindow::help_Click() {
-    std::string path = data.work_dir;
+std::string help_file_path(const std::string& work_dir) {
+    std::string path = work_dir;
     if (!path.empty() && path.back() != '/') path += '/';
     path += kHelpFileName;
-    if (!file_exists(path)) path = kHelpFileName;
-    if (services.help != nullptr) services.help->show_contents(path);
+    return file_exists(path) ? path : kHelpFileName;
+}
+
+void MainWindow::help_Click() {
+    if (services.help != nullptr) services.help->show_contents(help_file_path(data.work_dir));
 }
 
 void MainWindow::edit_option_Click() {

@@ -43,6 +43,9 @@ inline constexpr int kMainHeightPixels = 600;
 
 struct SplashScreen;
 
+// The help file of work_dir, or its bare name when the folder has none.
+std::string help_file_path(const std::string& work_dir);
+
 // The load (set_<screen>_jk) and store (put_<screen>_jk) procedures of one
 // screen; an empty one does nothing (a screen not yet built).
 struct ScreenProcs {
@@ -103,6 +106,9 @@ class MainWindow : public MainWindowScreens {
 
     // True while the calculation chain runs: the window cannot be closed.
     bool running = false;
+    // Where the system's programs are: the folder of WTN_WIN (empty: the
+    // work folder).
+    std::string programs_dir;
 
     std::array<ScreenProcs, kScreenCount> screens;
     MainCommands commands;

@@ -49,6 +49,10 @@ std::string program_folder() {
     if (const char* dir = std::getenv("WTN_WORK_DIR"); dir != nullptr && *dir != '\0') {
         return dir;
     }
+    return executable_folder();
+}
+
+std::string executable_folder() {
     std::error_code error;
     std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", error);
     if (error) return std::filesystem::current_path(error).string();

@@ -22,6 +22,8 @@ enum class StartResult {
 // The program folder: WTN_WORK_DIR when set, else the folder of the running
 // executable.
 std::string program_folder();
+// The folder of the running executable, where the system's programs are.
+std::string executable_folder();
 
 // Form_Load: brings the program into its ready state in the fixed order
 // (single instance, program folder, version text, splash, window size,

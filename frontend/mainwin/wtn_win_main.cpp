@@ -31,6 +31,7 @@ int main(int argc, char** argv) {
 
     wtn::DesignData data;
     wtn::mainwin::MainWindow window(data, services, settings);
+    window.programs_dir = wtn::mainwin::executable_folder();
     // The screens and commands built elsewhere, before the view builds the
     // widgets.
     wtn::mainwin::install_screens(window);

@@ -78,10 +78,13 @@ int ProcessRunner::run_and_wait(
     const wtn::ProcessRequest& request,
     const std::function<std::optional<std::string>(const std::string& line)>& on_line) {
     started.push_back(request);
+    std::optional<int> code;
+    if (on_start) code = on_start(request);
     for (const std::string& line : output[request.program]) {
         if (!on_line) continue;
         if (auto answer = on_line(line)) answers.push_back(*answer);
     }
+    if (code) return *code;
     auto it = exit_codes.find(request.program);
     return it == exit_codes.end() ? 0 : it->second;
 }

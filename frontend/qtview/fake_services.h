@@ -10,6 +10,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -53,9 +54,13 @@ class SettingsStore : public wtn::SettingsStore {
 };
 
 // Programs end with the exit code given for their path (0 when none), after
-// feeding their scripted output lines.
+// feeding their scripted output lines. on_start, when set, runs first with the
+// request (to write the files the program would write, or to look at the
+// state of the window while it runs); the code it returns, when any, is the
+// program's exit code.
 class ProcessRunner : public wtn::ProcessRunner {
   public:
+    std::function<std::optional<int>(const wtn::ProcessRequest&)> on_start;
     int run_and_wait(
         const wtn::ProcessRequest& request,
         const std::function<std::optional<std::string>(const std::string& line)>& on_line) override;
@@ -68,7 +73,9 @@ class ProcessRunner : public wtn::ProcessRunner {
 class HelpViewer : public wtn::HelpViewer {
   public:
     void show_contents(const std::string& help_file) override { opened.push_back(help_file); }
+    void close() override { ++closed; }
     std::vector<std::string> opened;
+    int closed = 0;
 };
 
 // Records the forms shown. A modal form is loaded, handed to on_modal (to

@@ -52,6 +52,9 @@ FormDialog::FormDialog(ui::Form& form, QWidget* owner) : QDialog(owner), form_(f
     }
     if (!form.show_in_taskbar && owner == nullptr) flags |= Qt::Tool;
     setWindowFlags(flags);
+    // A window is not disabled with its owner: the run's dialogs open over a
+    // main window that is disabled while the run goes on.
+    setEnabled(true);
     form.set_view_listener([this] { sync_window(); });
     form.set_unload_listener([this] {
         unloading_ = true;
@@ -133,7 +136,15 @@ MainWindowView::~MainWindowView() {
 
 void MainWindowView::sync_window() {
     setWindowTitle(to_qt(form_.caption()));
+    // A disabled main window (a program of the run, the viewer) takes no
+    // input and shows the busy cursor; the boxes and dialogs it owns enable
+    // themselves.
     setEnabled(form_.enabled());
+    if (form_.enabled()) {
+        unsetCursor();
+    } else {
+        setCursor(Qt::BusyCursor);
+    }
     // The window takes the form's place only when code moves it, so a window
     // the user moved stays where it is when the caption changes.
     const ui::Rect& r = form_.rect();

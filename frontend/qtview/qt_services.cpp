@@ -93,6 +93,8 @@ wtn::BoxAnswer QtMessageBoxes::show(const wtn::MessageRequest& request) {
     QMessageBox box(to_icon(request.icon), to_qt(request.title), to_qt(request.text),
                     to_buttons(request.buttons), owner_);
     box.setDefaultButton(to_button(request.default_button));
+    // The box of a running program opens over a disabled main window.
+    box.setEnabled(true);
     switch (box.exec()) {
     case QMessageBox::Yes:
         return wtn::BoxAnswer::Yes;
@@ -171,45 +173,65 @@ int QtProcessRunner::run_and_wait(
     process.setProcessEnvironment(env);
     process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
 
+    // A box that a line opens runs the event loop until it is answered; the
+    // output that arrives meanwhile waits in pending, so the program's boxes
+    // open one at a time and in their order.
     QByteArray pending;
+    bool handling = false;
+    bool ended = false;
+    bool failed = false;
+    QEventLoop loop;
+    auto handle_line = [&](const QByteArray& line) {
+        if (!on_line) return;
+        std::optional<std::string> answer = on_line(line.toStdString());
+        if (answer && process.state() == QProcess::Running) {
+            process.write(QByteArray::fromStdString(*answer + "\n"));
+            process.waitForBytesWritten();
+        }
+    };
     auto read_lines = [&] {
         pending += process.readAllStandardOutput();
+        if (handling) return;
+        handling = true;
         qsizetype end = 0;
         while ((end = pending.indexOf('\n')) >= 0) {
             QByteArray line = pending.left(end);
             pending.remove(0, end + 1);
             if (line.endsWith('\r')) line.chop(1);
-            if (!on_line) continue;
-            std::optional<std::string> answer = on_line(line.toStdString());
-            if (answer) {
-                process.write(QByteArray::fromStdString(*answer + "\n"));
-                process.waitForBytesWritten();
-            }
+            handle_line(line);
+            pending += process.readAllStandardOutput();
         }
+        handling = false;
+        if (ended) loop.quit();
     };
-    QEventLoop loop;
     QObject::connect(&process, &QProcess::readyReadStandardOutput, &loop, read_lines);
-    QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
+    QObject::connect(&process, &QProcess::finished, &loop, [&] {
+        ended = true;
+        // A box still open holds the wait: the loop ends when it returns.
+        if (!handling) loop.quit();
+    });
     QObject::connect(&process, &QProcess::errorOccurred, &loop, [&](QProcess::ProcessError error) {
-        if (error == QProcess::FailedToStart) loop.quit();
+        if (error != QProcess::FailedToStart) return;
+        failed = true;
+        loop.quit();
     });
     process.start();
-    if (process.state() == QProcess::NotRunning && process.error() == QProcess::FailedToStart) {
-        return -1;
-    }
-    if (process.state() != QProcess::NotRunning) loop.exec();
+    if (failed || process.error() == QProcess::FailedToStart) return wtn::kProgramNotStarted;
+    if (!ended) loop.exec();
     if (process.state() != QProcess::NotRunning) process.waitForFinished(-1);
     read_lines();
-    if (!pending.isEmpty() && on_line) on_line(pending.toStdString());
-    if (process.exitStatus() != QProcess::NormalExit ||
-        process.error() == QProcess::FailedToStart) {
-        return -1;
-    }
+    if (!pending.isEmpty()) handle_line(pending);
+    if (process.error() == QProcess::FailedToStart) return wtn::kProgramNotStarted;
+    if (process.exitStatus() != QProcess::NormalExit) return wtn::kProgramCrashed;
     return process.exitCode();
 }
 
 QtHelpViewer::~QtHelpViewer() {
     delete window_;
+}
+
+void QtHelpViewer::close() {
+    if (window_ != nullptr) window_->hide();
 }
 
 void QtHelpViewer::show_contents(const std::string& help_file) {

@@ -51,6 +51,7 @@ class QtSettingsStore : public SettingsStore {
     std::unique_ptr<QSettings> settings_;
 };
 
+// Runs a program as a child process, handling its output one line at a time.
 class QtProcessRunner : public wtn::ProcessRunner {
   public:
     int run_and_wait(
@@ -65,6 +66,7 @@ class QtHelpViewer : public wtn::HelpViewer {
     ~QtHelpViewer() override;
     void set_owner(QWidget* owner) { owner_ = owner; }
     void show_contents(const std::string& help_file) override;
+    void close() override;
 
   private:
     wtn::MessageBoxes& boxes_;

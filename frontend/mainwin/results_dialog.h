@@ -1,0 +1,63 @@
+// The results dialog Form2: the outcome of one stability calculation (the
+// completed state or the construction stage) as a grid of results with a pass
+// or fail mark beside each checked value, the pile found with its computed
+// construction embedment depth and pile length, and two boxes in which the
+// engineer adopts a depth and a length of their own.
+//
+// kekka_mode 1 or 2: shown by the run after the stage's stability
+// calculation; closing (by OK or by the window's close box) stores the boxes
+// into the adopted values and writes CAL_NEI.DAT for the stability report.
+// kekka_mode -1 or -2: shown by the results commands; the boxes are locked
+// and nothing is stored or written.
+#pragma once
+
+#include "controls.h"
+#include "design_data.h"
+#include "form.h"
+#include "front_end_services.h"
+#include "result_tables.h"
+
+#include <array>
+
+namespace wtn::mainwin {
+
+inline constexpr const char* kResultsAdoptCaption = "検討結果及び、根入れ深度・矢板長の決定";
+inline constexpr const char* kResultsViewCaption = "検討結果";
+inline constexpr const char* kAbsentMark = "－";
+inline constexpr const char* kPassedMark = "○";
+inline constexpr const char* kFailedMark = "×";
+inline constexpr const char* kAdoptedMask = "###0.000";
+inline constexpr int kResultGridCells = 59;
+
+class ResultsDialog {
+  public:
+    ResultsDialog(DesignData& data, MessageBoxes& boxes);
+
+    ui::Form form{"Form2"};
+    std::array<ui::Label*, 6> lbl_gm1{};
+    ui::Frame* Frame1 = nullptr;
+    std::array<ui::Label*, 2> Label1{};
+    std::array<ui::TextBox*, 2> txt_gm1{};
+    std::array<ui::Label*, kResultGridCells> lbl_kgm{};
+    ui::CommandButton* Command1 = nullptr;
+
+    // After closing in mode 1 or 2: false when CAL_NEI.DAT could not be
+    // written (the user has been told); the run must then stop, or the
+    // stability report would print the calculation's zeros as adopted.
+    bool adopted_file_written() const { return adopted_file_written_; }
+
+  private:
+    void build();
+    void Form_Load();
+    void Form_Unload();
+    void show_headings(bool concrete);
+    void show_table(const LevelResultTable& table, bool concrete);
+    void show_pile_line(const PileResultLine& line);
+    void show_adopted_boxes(const PileResultLine& line);
+
+    DesignData& data_;
+    MessageBoxes& boxes_;
+    bool adopted_file_written_ = true;
+};
+
+} // namespace wtn::mainwin
