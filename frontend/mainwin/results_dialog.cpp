@@ -252,8 +252,9 @@ void ResultsDialog::show_table(const LevelResultTable& table, bool concrete) {
 }
 
 void ResultsDialog::show_pile_line(const PileResultLine& line) {
-    lbl_gm1[0]->set_caption(line.stage);
-    lbl_gm1[1]->set_caption(line.pile_name);
+    // A table that could not be read keeps its "－".
+    if (!line.stage.empty()) lbl_gm1[0]->set_caption(line.stage);
+    if (!line.pile_name.empty()) lbl_gm1[1]->set_caption(line.pile_name);
     if (line.embedment_depth)
         lbl_gm1[4]->set_caption(ui::format_mask(*line.embedment_depth, kThreeDecimals));
     if (line.pile_length)
