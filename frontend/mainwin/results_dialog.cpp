@@ -31,6 +31,9 @@ constexpr int kMarkWidth = 255;
 constexpr int kEmbedmentValueWidth = 1335;
 constexpr int kColumnWidth = kColumnLeft[1] - kColumnLeft[0];
 
+// The grid's rows are 16 pixels high: a smaller font keeps its text whole.
+constexpr double kGridFontSize = 8;
+
 constexpr int kNoMark = -1;
 constexpr int kNoLine = -1;
 
@@ -143,6 +146,7 @@ void ResultsDialog::build() {
         label.set_caption(caption);
         label.tooltip_colors = true;
         label.border = true;
+        label.font_size = kGridFontSize;
         lbl_kgm[index] = &label;
         return &label;
     };

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 namespace wtn::mainwin::test {
 namespace {
 
@@ -90,6 +92,8 @@ TEST(Toolbar, ButtonsRunTheirCommandsAndSeparatorsNothing) {
 TEST(Help, OpensTheProgramFoldersHelpFileOrElseTheBareName) {
     MainWindowFixture f;
     ASSERT_EQ(f.start(), StartResult::ready);
+    // The installed help file removed from the program folder.
+    std::remove(f.folder.file("WTN_WIN.HLP").c_str());
     f.window->help->user_click();
     f.folder.write("WTN_WIN.HLP", "<html></html>");
     f.window->help->user_click();
