@@ -79,15 +79,15 @@ TEST(QtProcessRunner, PassesLinesAnswersThemAndReturnsTheExitCode) {
               QDir(dir.path()).canonicalPath());
 }
 
-TEST(QtProcessRunner, AProgramThatCannotStartOrIsKilledGivesMinusOne) {
+TEST(QtProcessRunner, AProgramThatCannotStartOrIsKilledIsToldApart) {
     QtProcessRunner runner;
     wtn::ProcessRequest missing;
     missing.program = "/nonexistent/TVNDAT";
-    EXPECT_EQ(runner.run_and_wait(missing, nullptr), -1);
+    EXPECT_EQ(runner.run_and_wait(missing, nullptr), wtn::kProgramNotStarted);
     wtn::ProcessRequest killed;
     killed.program = "/bin/sh";
     killed.args = {"-c", "kill -9 $$"};
-    EXPECT_EQ(runner.run_and_wait(killed, nullptr), -1);
+    EXPECT_EQ(runner.run_and_wait(killed, nullptr), wtn::kProgramCrashed);
 }
 
 } // namespace
