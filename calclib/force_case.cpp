@@ -3,7 +3,10 @@
 #include "csv_line.h"
 #include "error_messages.h"
 
+#include <cerrno>
+#include <climits>
 #include <cmath>
+#include <cstdlib>
 #include <string>
 
 namespace wtn {
@@ -15,26 +18,50 @@ namespace {
                     ")の内容が正しくありません(" + detail + ").");
 }
 
-// Reads the next data line of at least field_count fields. The naming line
-// of a section is a comment line and is read with want_comment.
+// A count or switch field: blanks around an optional sign and digits, within
+// the range of int. "3.000000" is a real of the next row, not the count 3.
+int whole_integer(const std::string& field, const std::string& what) {
+    const char* begin = field.c_str();
+    while (*begin == ' ' || *begin == '\t')
+        ++begin;
+    const char* digits = begin + ((*begin == '-' || *begin == '+') ? 1 : 0);
+    const char* end = digits;
+    while (*end >= '0' && *end <= '9')
+        ++end;
+    const char* rest = end;
+    while (*rest == ' ' || *rest == '\t')
+        ++rest;
+    errno = 0;
+    const long value = std::strtol(begin, nullptr, 10);
+    if (end == digits || *rest != '\0' || errno == ERANGE || value < INT_MIN || value > INT_MAX)
+        stop_malformed(what + "の整数 " + field);
+    return static_cast<int>(value);
+}
+
+// Reads a section line by line. A section starts at its naming line (a
+// comment line) and holds data lines only: a naming line where a data line
+// is due means a count did not match the lines written.
 class SectionReader {
   public:
     explicit SectionReader(LineReader& file) : file_(file) {}
 
     void skip_naming_line() {
-        if (read_csv_line(file_, line_) == kCsvEndOfFile)
+        if (read_csv_line(file_, line_) != kCsvComment)
             stop_malformed("ケース見出し行がありません");
     }
 
     const CsvLine& next(std::size_t field_count, const char* what) {
-        for (;;) {
-            const int kind = read_csv_line(file_, line_);
-            if (kind == kCsvEndOfFile) stop_malformed(std::string(what) + "の行がありません");
-            if (kind == kCsvData) break;
-        }
+        const int kind = read_csv_line(file_, line_);
+        if (kind == kCsvEndOfFile) stop_malformed(std::string(what) + "の行がありません");
+        if (kind == kCsvComment)
+            stop_malformed(std::string(what) + "の行の位置に次のケース見出し行があります");
         if (line_.fields.size() < field_count)
             stop_malformed(std::string(what) + "の項目が足りません");
         return line_;
+    }
+
+    int integer(std::size_t i, const char* what) const {
+        return whole_integer(line_.field(i), what);
     }
 
     double real(std::size_t i, const char* what) const {
@@ -71,9 +98,17 @@ bool has_dynamic_water_lines(const InputRecord& input, int case_index) {
 int read_force_file_mode(LineReader& file) {
     CsvLine line;
     if (read_csv_line(file, line) != kCsvData) stop_malformed("モード行がありません");
-    const int mode = line.integer(0);
+    const int mode = whole_integer(line.field(0), "モード");
     if (mode < 0 || mode >= kForceFileModeCount) stop_malformed("モード " + line.field(0));
     return mode;
+}
+
+void check_force_file_end(LineReader& file) {
+    std::string rest;
+    while (file.next(rest)) {
+        if (rest.find_first_not_of(" \t") != std::string::npos)
+            stop_malformed("読まれない行が残っています");
+    }
 }
 
 void read_force_case(LineReader& file, int case_index, int file_mode, const InputRecord& input,
@@ -81,24 +116,24 @@ void read_force_case(LineReader& file, int case_index, int file_mode, const Inpu
     SectionReader reader(file);
     reader.skip_naming_line();
 
-    const CsvLine& counts = reader.next(3, "件数");
-    fc.start_index = counts.integer(0);
-    fc.layer_count = checked_count(counts.integer(1), kMaxForceLayerRows, "土層");
-    fc.force_count = checked_count(counts.integer(2), kMaxForceLines, "外力");
+    reader.next(3, "件数");
+    fc.start_index = reader.integer(0, "件数");
+    fc.layer_count = checked_count(reader.integer(1, "件数"), kMaxForceLayerRows, "土層");
+    fc.force_count = checked_count(reader.integer(2, "件数"), kMaxForceLines, "外力");
     if (fc.start_index < -1 || fc.start_index >= fc.layer_count) {
         stop_malformed("開始位置 " + std::to_string(fc.start_index));
     }
 
     for (int i = 0; i < fc.layer_count; ++i) {
         ForceLayerRow& row = fc.layers[static_cast<std::size_t>(i)];
-        const CsvLine& first = reader.next(4, "土層");
+        reader.next(4, "土層");
         row.level = reader.real(0, "土層");
         row.thickness = reader.real(1, "土層");
         row.friction_angle = reader.real(2, "土層");
-        row.resistance_option = first.integer(3);
-        const CsvLine& second = reader.next(3, "土層");
+        row.resistance_option = reader.integer(3, "土層");
+        reader.next(3, "土層");
         row.n_value = reader.real(0, "土層");
-        row.n_from_cohesion = second.integer(1);
+        row.n_from_cohesion = reader.integer(1, "土層");
         row.kh = reader.real(2, "土層");
     }
     for (int i = 0; i < fc.force_count; ++i)
@@ -121,18 +156,19 @@ void read_force_case(LineReader& file, int case_index, int file_mode, const Inpu
     }
 
     if (has_dynamic_water_lines(input, case_index)) {
-        const CsvLine& count = reader.next(1, "動水圧");
-        const int dynamic_count = checked_count(count.integer(0), kMaxDynamicWaterLines, "動水圧");
+        reader.next(1, "動水圧");
+        const int dynamic_count =
+            checked_count(reader.integer(0, "動水圧"), kMaxDynamicWaterLines, "動水圧");
         for (int i = 0; i < dynamic_count; ++i) {
             fc.dynamic_water[static_cast<std::size_t>(i)] = read_force_line(reader, "動水圧");
         }
         fc.dynamic_count = dynamic_count;
     }
 
-    const CsvLine& diagram = reader.next(2, "土圧図");
-    fc.diagram_rows = checked_count(diagram.integer(0), kMaxDiagramRows, "土圧図");
+    reader.next(2, "土圧図");
+    fc.diagram_rows = checked_count(reader.integer(0, "土圧図"), kMaxDiagramRows, "土圧図");
     fc.diagram_seabed_row =
-        checked_count(diagram.integer(1), fc.diagram_rows, "土圧図の海底面位置");
+        checked_count(reader.integer(1, "土圧図"), fc.diagram_rows, "土圧図の海底面位置");
     for (int i = 0; i < fc.diagram_rows; ++i) {
         reader.next(3, "主働土圧図");
         fc.active[static_cast<std::size_t>(i)] =

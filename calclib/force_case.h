@@ -101,9 +101,16 @@ bool has_dynamic_water_lines(const InputRecord& input, int case_index);
 // mode is not 0, 1 or 2.
 int read_force_file_mode(LineReader& file);
 
+// Stops the program, naming the file, when a line other than a blank one
+// is left after the last section the reader expected: the file holds more
+// (or other) sections than the input asks for.
+void check_force_file_end(LineReader& file);
+
 // Reads the next section of the open force file into force_case for the
 // case (0 normal, 1 seismic). file_mode is the mode line's value. Stops the
-// program when a count is outside its room, a line is missing or too short.
+// program when the section does not start at its naming line, a count or
+// switch is not a whole integer or is outside its room, or a line is missing,
+// too short or another section's naming line.
 void read_force_case(LineReader& file, int case_index, int file_mode, const InputRecord& input,
                      ForceCase& force_case);
 

@@ -12,7 +12,6 @@ constexpr double kJointEfficiencyTolerance = 0.001;
 constexpr int kEmbankmentShape = 2;
 constexpr int kNormalCaseOnly = 1;
 constexpr int kSeismicCaseOnly = 2;
-constexpr int kNotExamined = 2;
 
 constexpr const char* kFixedTideNames[] = {"H.H.W.L.", "H.W.L.", "L.W.L."};
 
@@ -52,8 +51,9 @@ TideLevelRange tide_level_range(const InputRecord& input, int file_mode) {
         range.count = 1;
         return range;
     }
+    check_tide_level_switches(input);
     for (int level = 0; level < kTideLevelCount; ++level) {
-        if (input.wavsw.examine[static_cast<std::size_t>(level)] == kNotExamined) continue;
+        if (!tide_level_examined(input, level)) continue;
         range.names.push_back(level == kTideUser ? input.wavsw.user_tide_name
                                                  : kFixedTideNames[level]);
         range.levels.push_back(level);

@@ -6,6 +6,7 @@
 
 #include "input_record.h"
 #include "result_areas.h"
+#include "tide_level_switches.h"
 
 #include <string>
 #include <vector>

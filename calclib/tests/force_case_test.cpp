@@ -229,5 +229,45 @@ TEST(ForceCaseReader, MalformedFilesStopTheProgram) {
     }
 }
 
+// Edits of a file the load program wrote that shift the sections against
+// their counts: each must stop, not read the next row as a count.
+TEST(ForceCaseReader, CountsThatDoNotMatchTheLinesStop) {
+    const std::string good = kCompletedStateFile;
+    auto edited = [&](const std::string& from, const std::string& to) {
+        std::string text = good;
+        const std::size_t at = text.find(from);
+        EXPECT_NE(at, std::string::npos) << from;
+        return text.replace(at, from.size(), to);
+    };
+    const std::vector<std::pair<const char*, std::string>> cases = {
+        {"dynamic-water count raised by one", edited("\r\n2\r\n", "\r\n3\r\n")},
+        {"force count raised by one", edited("1,3,2\r\n", "1,3,3\r\n")},
+        {"force count lowered by one", edited("1,3,2\r\n", "1,3,1\r\n")},
+        {"real where a count is due", edited("2,1\r\n", "2.000000,1\r\n")},
+        {"section without its naming line", edited("#  地震時\r\n", "")},
+        {"a further section", good + "#  地震時\r\n1,0,0\r\n"},
+    };
+    for (const auto& [name, text] : cases) {
+        SCOPED_TRACE(name);
+        ProgramFolder folder(false);
+        folder.write("GAIRYOK.DAT", text);
+        OpenForceFile f(folder.file("GAIRYOK.DAT"));
+        const InputRecord input = dynamic_water_input();
+        ForceCase fc;
+        testing::internal::CaptureStderr();
+        EXPECT_THROW(
+            {
+                const int mode = read_force_file_mode(f.reader);
+                read_force_case(f.reader, 0, mode, input, fc);
+                read_force_case(f.reader, 1, mode, input, fc);
+                check_force_file_end(f.reader);
+            },
+            ProgramStop);
+        EXPECT_NE(testing::internal::GetCapturedStderr().find(
+                      "(ERROR)-外力計算結果ファイル(GAIRYOK.DAT)"),
+                  std::string::npos);
+    }
+}
+
 } // namespace
 } // namespace wtn

@@ -432,6 +432,9 @@ TEST(InputFile, WrittenFileReadsBackAndCarriesSubmergedWeightAsSaturatedLessTen)
     in.catalogue_piles.count = 25;
     for (int i = 0; i < 25; ++i)
         in.catalogue_piles.ids[i] = 200 + i;
+    // Quotes and commas inside texts must not shift the items after them.
+    in.title = "Quay \"A\", 2";
+    in.forces_normal[0].name = "\"\"F,1";
 
     ProgramFolder folder(false);
     ASSERT_EQ(write_input(in, folder.file("OUT")), 0);
@@ -440,7 +443,7 @@ TEST(InputFile, WrittenFileReadsBackAndCarriesSubmergedWeightAsSaturatedLessTen)
               std::string::npos);
     EXPECT_NE(text.find("\r\ntyait,224\r\n"), std::string::npos); // 25 ids: lines of 24 and 1
     EXPECT_EQ(text.find("lwl__"), std::string::npos);             // not examined
-    EXPECT_EQ(text.rfind("gyonm,\"", 0), 0u);
+    EXPECT_EQ(text.rfind("gyonm,\"Quay \"\"A\"\", 2\"\r\n", 0), 0u);
 
     InputRecord back;
     read_input(back, folder.file("OUT.CAL"));
@@ -450,6 +453,7 @@ TEST(InputFile, WrittenFileReadsBackAndCarriesSubmergedWeightAsSaturatedLessTen)
     EXPECT_DOUBLE_EQ(back.joken.embedment_level, -20.5);
     EXPECT_DOUBLE_EQ(back.tide_levels[kTideHwl].wave_length, 70.25);
     EXPECT_EQ(back.forces_normal[0].name, in.forces_normal[0].name);
+    EXPECT_DOUBLE_EQ(back.forces_normal[0].force, in.forces_normal[0].force);
     EXPECT_EQ(back.wavsw.draw[1], 2);
     EXPECT_DOUBLE_EQ(back.tjkn1.allow_stress_seismic, 270.0);
 

@@ -51,6 +51,7 @@ void driver() {
             ++sections;
         }
     }
+    wtn::check_force_file_end(reader);
 
     wtn::CFile out = wtn::open_or_stop("probe.txt", "wt");
     wtn::write_crlf_line(out.get(), "title " + state.input.title);

@@ -1,4 +1,5 @@
 #include "input_record.h"
+#include "program_stop.h"
 #include "stability_ranges.h"
 
 #include <gtest/gtest.h>
@@ -66,6 +67,17 @@ TEST(TideLevelRange, ConstructionStageTakesTheExaminedLevelsInOrder) {
 
     input.wavsw.examine = {2, 2, 2, 2, 1};
     EXPECT_EQ(tide_level_range(input, 1).count, 0);
+}
+
+TEST(TideLevelRange, SwitchOutsideOneAndTwoStopsTheConstructionStage) {
+    for (int value : {0, 3, -1}) {
+        InputRecord input = default_input();
+        input.wavsw.examine = {1, 2, value, 1, 1};
+        EXPECT_EQ(tide_level_range(input, 0).count, 1); // the completed state has no levels
+        testing::internal::CaptureStderr();
+        EXPECT_THROW(tide_level_range(input, 1), ProgramStop) << value;
+        EXPECT_NE(testing::internal::GetCapturedStderr().find("L.W.L."), std::string::npos);
+    }
 }
 
 TEST(NormaliseStabilityInputs, JointEfficiencyFlag) {

@@ -102,6 +102,7 @@ void read_stability_report_files() {
             wtn::free_method_area(results.areas, input.swdat.embedment_method);
         }
     }
+    wtn::check_force_file_end(force_lines);
 }
 
 void driver() {

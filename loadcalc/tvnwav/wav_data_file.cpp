@@ -3,6 +3,7 @@
 #include "csv_line.h"
 #include "format_values.h"
 
+#include <cmath>
 #include <string>
 
 namespace wtn {
@@ -72,13 +73,19 @@ void write_wav_resultant(std::FILE* file, const WaveResultant& r) {
                       r.wave_force, r.wave_moment);
 }
 
-// The next data line; heading lines are passed over.
+// The next data line; heading lines are passed over. A field that reads as
+// infinite or not a number ("inf", "nan", an exponent beyond double) makes
+// the line unreadable: the report would print it as a result.
 bool next_values(LineReader& reader, CsvLine& line) {
     for (;;) {
         const int kind = read_csv_line(reader, line);
         if (kind == kCsvEndOfFile) return false;
-        if (kind == kCsvData) return true;
+        if (kind == kCsvData) break;
     }
+    for (const std::string& field : line.fields) {
+        if (!std::isfinite(text_to_real(field))) return false;
+    }
+    return true;
 }
 
 } // namespace

@@ -36,8 +36,9 @@ void write_wav_data_section(std::FILE* file, const WaveBlock& block);
 // Reads the next block written by write_wav_data_section; formula says which
 // formula section the block holds (the wave-formula switch of the input). The
 // level and case line is skipped, so tide_level and case_index are left as
-// they are. Returns false when the file ends inside the block or a count
-// exceeds the diagram's or the force table's room.
+// they are. Returns false when the file ends inside the block, a count
+// exceeds the diagram's or the force table's room, or a value is infinite or
+// not a number.
 bool read_wave_block(LineReader& reader, int formula, WaveBlock& block);
 
 } // namespace wtn

@@ -7,6 +7,7 @@
 #include "gairyok_wave.h"
 #include "input_file.h"
 #include "switch_file.h"
+#include "tide_level_switches.h"
 #include "wav_data_file.h"
 #include "wave_case_range.h"
 #include "wave_input.h"
@@ -18,8 +19,6 @@
 namespace wtn {
 namespace {
 
-inline constexpr int kExamined = 1;
-
 void read_inputs(WaveProgram& program) {
     InputRecord& input = program.input;
     reset_input_counters(input);
@@ -28,6 +27,7 @@ void read_inputs(WaveProgram& program) {
     read_run_info(program.run_info);
     read_input(input, kInputFileName);
     program.custom = read_customisation();
+    check_tide_level_switches(input);
 }
 
 // The land-side layers with the construction-stage design seabed as a
@@ -48,10 +48,6 @@ void build_land_rows(WaveProgram& program) {
     program.land_rows.seabed_index = seabed_index;
 }
 
-bool examined(const InputRecord& input, int tide_level) {
-    return input.wavsw.examine[tide_level] == kExamined;
-}
-
 } // namespace
 
 void wave_pressure_main() {
@@ -65,7 +61,7 @@ void wave_pressure_main() {
     // formulas cannot take stops the run with nothing written.
     std::array<WaveBlock, kTideLevelCount> blocks{};
     for (int level = kTideHhwl; level <= kTideUser; ++level) {
-        if (examined(input, level))
+        if (tide_level_examined(input, level))
             compute_wave_level(input, level, program->wall_top, blocks[level]);
     }
 
@@ -78,7 +74,7 @@ void wave_pressure_main() {
     const CaseRange cases = wave_case_range(program->system_switch, input.swdat.completed_cases);
     const bool with_still_water = still_water_on(input);
     for (int level = kTideHhwl; level <= kTideUser; ++level) {
-        if (!examined(input, level)) continue;
+        if (!tide_level_examined(input, level)) continue;
         for (int c = cases.first; c < cases.end; ++c) {
             WaveBlock& block = blocks[level];
             block.case_index = c;

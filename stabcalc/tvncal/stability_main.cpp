@@ -94,6 +94,7 @@ void compute_candidate(StabilityRun& run, int k, PageFile& pages) {
         }
         write_neire_tl(neire_tl.get(), run.results);
     }
+    check_force_file_end(reader);
     close_written_or_stop(neire_tl, kNeireTlFile);
     close_written_or_stop(neire, kNeireFile);
     write_ok_yaita(run, k);

@@ -8,6 +8,7 @@
 #include "input_file.h"
 #include "input_record.h"
 #include "program_folder.h"
+#include "stability_ranges.h"
 #include "text_lines.h"
 #include "wav_data_file.h"
 
@@ -356,6 +357,45 @@ TEST(TvnwavChain, NoExaminedTideLevelLeavesTheModeLineOnly) {
     EXPECT_EQ(run.folder->read("GAIRYOK.DAT"), "1\r\n");
     EXPECT_TRUE(run.folder->exists("WAV_DATA.PRN"));
     EXPECT_EQ(run.folder->read("WAV_DATA.PRN"), "");
+}
+
+// The wave program writes a section per examined tide level and the
+// stability programs expect one per level of tide_level_range: whatever the
+// switches, the file the writer leaves reads exactly, or the writer refuses
+// the input naming the key and the tide level and leaves no file.
+TEST(TvnwavChain, TideLevelSwitchesWriterAndReaderAgree) {
+    struct Case {
+        const char* examine;
+        const char* refused_level; // nullptr: accepted
+    } cases[] = {
+        {"2 , 1 , 1 , 1 , 1 , 1 , 2 , 1", nullptr},    {"2 , 1 , 1 , 1 , 2 , 1 , 2 , 1", nullptr},
+        {"0 , 1 , 1 , 1 , 1 , 1 , 2 , 1", "H.H.W.L."}, {"2 , 1 , 3 , 1 , 1 , 1 , 2 , 1", "H.W.L."},
+        {"2 , 1 , 1 , 1 , 1 , 1", "任意潮位"}, // the line cut short
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.examine);
+        Fixture f;
+        f.examine = c.examine;
+        const WaveRun run = run_tvnwav(f);
+        if (c.refused_level != nullptr) {
+            EXPECT_EQ(run.result.exit_code, 1);
+            const std::string message = cp932_to_utf8(std::string("(ERROR)-入力データ(wavsw)の") +
+                                                      c.refused_level + "の検討スイッチ");
+            EXPECT_NE(run.result.err.find(message), std::string::npos) << run.result.err;
+            EXPECT_FALSE(run.folder->exists("GAIRYOK.DAT"));
+            continue;
+        }
+        ASSERT_EQ(run.result.exit_code, 0) << run.result.err;
+        const InputRecord input = read_fixture_input(run);
+        ReadBack force(run.folder->file("GAIRYOK.DAT"));
+        ASSERT_TRUE(force.reader);
+        const int mode = read_force_file_mode(*force.reader);
+        const TideLevelRange levels = tide_level_range(input, mode);
+        ForceCase section;
+        for (int level = 0; level < levels.count; ++level)
+            read_force_case(*force.reader, kCaseNormal, mode, input, section);
+        check_force_file_end(*force.reader);
+    }
 }
 
 } // namespace

@@ -1,0 +1,90 @@
+#include "harness.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+namespace wtn::fuzz {
+namespace {
+
+[[noreturn]] void finding(const std::string& text) {
+    std::fprintf(stderr, "FINDING: %s\n", text.c_str());
+    std::abort();
+}
+
+std::string trimmed(const std::string& text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string::npos) return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+bool non_finite_word(std::string word) {
+    for (char& c : word)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (!word.empty() && (word[0] == '-' || word[0] == '+')) word.erase(0, 1);
+    return word == "nan" || word == "inf" || word == "infinity";
+}
+
+} // namespace
+
+void write_file(const std::string& name, const std::string& bytes) {
+    std::ofstream out(name, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (!out) finding("cannot write the work file " + name);
+}
+
+std::string read_file(const std::string& name) {
+    std::ifstream in(name, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::string installed_text(const std::string& name) {
+    std::ifstream in(std::string(WTN_SOURCE_DIR) + "/installed/" + name, std::ios::binary);
+    if (!in) finding("installed file missing: " + name);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void copy_installed(const std::string& name) {
+    write_file(name, installed_text(name));
+}
+
+void require_finite(double value, const char* what) {
+    if (!std::isfinite(value)) finding(std::string("non-finite value read: ") + what);
+}
+
+std::vector<std::string> file_lines(const std::string& name) {
+    std::vector<std::string> lines;
+    std::istringstream in(read_file(name));
+    std::string line;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+void require_finite_fields(const std::vector<std::string>& lines, const char* what) {
+    for (const std::string& line : lines) {
+        bool quoted = false;
+        std::string field;
+        for (std::size_t i = 0; i <= line.size(); ++i) {
+            const char c = i < line.size() ? line[i] : ',';
+            if (c == '"') quoted = !quoted;
+            if (c == ',' && !quoted) {
+                if (non_finite_word(trimmed(field)))
+                    finding(std::string("non-finite value written to ") + what + ": " + line);
+                field.clear();
+            } else if (!quoted && c != '"') {
+                field += c;
+            }
+        }
+    }
+}
+
+} // namespace wtn::fuzz

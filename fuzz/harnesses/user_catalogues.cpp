@@ -1,0 +1,40 @@
+// The user's own catalogues KOUYAITA.APD (steel) and PCYAITA.APD (concrete),
+// both given the input's bytes, read as listed and as selected, and the
+// selected rows written to the project's pile file.
+#include "harness.h"
+#include "pile_catalogue.h"
+#include "program_stop.h"
+
+namespace wtn::fuzz {
+
+void prepare() {}
+
+void run_one(const std::string& bytes) {
+    write_file(kSteelAddedFileName, bytes);
+    write_file(kPcAddedFileName, bytes);
+    InputRecord input;
+    for (int k = 0; k < 3; ++k)
+        input.added_piles.ids[static_cast<std::size_t>(k)] = k + 1;
+    input.added_piles.count = 3;
+    RunInfo run_info;
+    run_info.data_name = "FUZZOUT";
+    for (int kind : {kAddedSteel, kAddedPc}) {
+        try {
+            PileTable all;
+            read_all_added_piles(input, kind, all);
+            for (const PileRecord& pile : all) {
+                require_finite(pile.inertia, "user catalogue");
+                require_finite(pile.modulus, "user catalogue");
+                require_finite(pile.moment, "user catalogue");
+            }
+            PileTable selected;
+            read_added_piles(input, kind, selected);
+            input.joken.pile_type = kind == kAddedSteel ? 3 : 7;
+            write_selected_added_piles(input, run_info);
+            require_finite_fields(file_lines("FUZZOUT.APD"), "the project pile file");
+        } catch (const ProgramStop&) {
+        }
+    }
+}
+
+} // namespace wtn::fuzz
