@@ -1,5 +1,6 @@
 #include "cal_import.h"
 
+#include "csv_line.h"
 #include "field_reader.h"
 #include "number_text.h"
 #include "text_file.h"
@@ -12,37 +13,25 @@ namespace wtn {
 
 namespace {
 
-// The items of one line in order, the key first; a quoted text is one item
-// without its quotes, commas inside it being data.
-std::vector<std::string> split_items(const std::string& line) {
-    std::vector<std::string> items;
-    std::string item;
-    bool quoted = false;
-    for (char c : line) {
-        if (c == '"') {
-            quoted = !quoted;
-            continue;
-        }
-        if (c == ',' && !quoted) {
-            items.push_back(item);
-            item.clear();
-            continue;
-        }
-        item += c;
-    }
-    items.push_back(item);
-    return items;
-}
-
+// The items of one line through the comma reader of the batch programs: the
+// quoted texts in their order, the unquoted items in theirs. The file is read
+// as UTF-8 here; the reader keeps every byte of a multi-byte character, and no
+// byte of one is a comma or a quote, so the items split as in the code page
+// 932 file. A file written without quotes around a text gives the text as the
+// next unquoted item.
 class LineItems {
   public:
     LineItems(const std::string& line, std::size_t line_no, const std::string& path)
-        : items_(split_items(line)), line_no_(line_no), path_(path) {}
+        : line_no_(line_no), path_(path) {
+        split_csv_line(line, items_);
+    }
 
-    const std::string& key() const { return items_[0]; }
-    std::size_t count() const { return items_.size() - 1; }
+    const std::string& key() const { return items_.field(0); }
 
-    std::string text() { return take(); }
+    std::string text() {
+        if (next_text_ < items_.texts.size()) return items_.texts[next_text_++];
+        return take();
+    }
     double real() {
         double value = 0.0;
         const std::string item = take();
@@ -57,8 +46,10 @@ class LineItems {
             fail(e.what());
         }
     }
-    // Everything after the key as raw pieces between commas.
-    std::vector<std::string> rest() const { return {items_.begin() + 1, items_.end()}; }
+    // Every unquoted item after the key.
+    std::vector<std::string> rest() const {
+        return {items_.fields.begin() + 1, items_.fields.end()};
+    }
 
     [[noreturn]] void fail(const std::string& why) const {
         throw DataError("ファイル「" + path_ + "」の" + std::to_string(line_no_) + "行目（" +
@@ -67,11 +58,12 @@ class LineItems {
 
   private:
     std::string take() {
-        if (next_ >= items_.size()) fail("項目が足りません。");
-        return items_[next_++];
+        if (next_ >= items_.fields.size()) fail("項目が足りません。");
+        return items_.fields[next_++];
     }
-    std::vector<std::string> items_;
+    CsvLine items_;
     std::size_t next_ = 1;
+    std::size_t next_text_ = 0;
     std::size_t line_no_;
     std::string path_;
 };
