@@ -2,6 +2,7 @@
 
 #include "csv_line.h"
 #include "error_messages.h"
+#include "wall_codes.h"
 
 #include <cerrno>
 #include <climits>
@@ -91,7 +92,9 @@ ForceLine read_force_line(SectionReader& reader, const char* what) {
 } // namespace
 
 bool has_dynamic_water_lines(const InputRecord& input, int case_index) {
-    return case_index == 1 && input.neire.apparent_rule == 3 && input.nir_t.dynamic_water == 1 &&
+    return case_index == kSeismicCase &&
+           input.neire.apparent_rule == file_code(ApparentSeismicRule::AraiYokoi) &&
+           input.nir_t.dynamic_water == file_code(YesNo::Yes) &&
            input.joken.lwl > input.joken.design_seabed;
 }
 
@@ -145,13 +148,15 @@ void read_force_case(LineReader& file, int case_index, int file_mode, const Inpu
     fc.lever_arm = reader.real(2, "合計");
 
     const ForceLine base = read_force_line(reader, "基準面");
-    fc.base[case_index == 1 ? 1 : 0] = ForceBase{base.lever_arm, base.force};
+    fc.base[case_index == kSeismicCase ? kSeismicCase : kNormalCase] =
+        ForceBase{base.lever_arm, base.force};
 
     // A section without dynamic-water lines has none: a count left from an
     // earlier section would add another case's water pressure.
     fc.dynamic_count = 0;
     if (file_mode != 0) {
-        if (input.static_water == 1) fc.still_water = read_force_line(reader, "静水圧");
+        if (input.static_water == kStaticWaterOn)
+            fc.still_water = read_force_line(reader, "静水圧");
         return;
     }
 

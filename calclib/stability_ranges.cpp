@@ -1,5 +1,7 @@
 #include "stability_ranges.h"
 
+#include "wall_codes.h"
+
 #include <cmath>
 
 namespace wtn {
@@ -9,7 +11,7 @@ namespace {
 // A joint-efficiency factor this close to 1.0 counts as no reduction.
 constexpr double kJointEfficiencyTolerance = 0.001;
 
-constexpr int kEmbankmentShape = 2;
+constexpr int kEmbankmentShape = file_code(GroundShape::Embankment);
 constexpr int kNormalCaseOnly = 1;
 constexpr int kSeismicCaseOnly = 2;
 

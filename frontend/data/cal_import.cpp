@@ -3,6 +3,7 @@
 #include "csv_line.h"
 #include "field_reader.h"
 #include "number_text.h"
+#include "screen_codes.h"
 #include "text_file.h"
 #include "wall_codes.h"
 
@@ -126,8 +127,8 @@ void read_wavsw(DesignData& d, LineItems& in) {
     w.dissip_sw = screen_switch_from_code(in.integer());
     w.lambda1 = in.real();
     for (int k = 0; k < kStudiedTideLevels; ++k) {
-        w.tide_kentou_sw[k] = in.integer() == 1 ? 1 : 0;
-        w.tide_sakuzu_sw[k] = in.integer() == 1 ? 1 : 0;
+        w.tide_kentou_sw[k] = box_value(in.integer() == file_code(YesNo::Yes));
+        w.tide_sakuzu_sw[k] = box_value(in.integer() == file_code(YesNo::Yes));
     }
 }
 
@@ -138,15 +139,13 @@ void read_joken(DesignData& d, LineItems& in) {
     s.tide_lvl[1] = in.real();
     s.tide_lvl[2] = in.real();
     s.tide_lvl[4] = 0.0;
-    const int rwl_kind = in.integer();
+    const int rwl_code = in.integer();
     const double rwl = in.real();
-    if (rwl_kind == 0) {
-        s.rwl_sw = 2;
-        s.tide_lvl[4] = rwl;
-    } else if (rwl_kind == 1) {
-        s.rwl_sw = 0;
-    } else if (rwl_kind == 2) {
-        s.rwl_sw = 1;
+    // An unknown rule leaves the template's.
+    if (is_residual_rule_code(rwl_code)) {
+        const auto rule = code_from_file<ResidualLevelRule>(rwl_code);
+        s.rwl_sw = screen_residual_switch(rule);
+        if (rule == ResidualLevelRule::Given) s.tide_lvl[4] = rwl;
     }
     d.dosou_dat.dosou_riku[0].top_lvl = in.real();
     s.seabed_kansei = in.real();
@@ -188,12 +187,17 @@ void read_method(DesignData& d, LineItems& in, DosouHohoRec& m) {
     m.hoho_n[1] = in.real();
     m.hoho_n[2] = in.real();
     const double coefficient = in.real();
-    if (code == 1) {
+    const auto given = static_cast<int>(SideResistanceOption::Given);
+    if (code == file_code(LateralResistanceMethod::DerivedFromSoil)) {
         // Derived from N: the writer derives the coefficient again.
-        const int neire_sw = d.sekkei_dat.neire_sw;
-        m.hoho_sw = neire_sw == 2 ? 1 : neire_sw == 4 ? 2 : 0;
-    } else if (code == 2) {
-        m.hoho_sw = 0;
+        const auto method = code_from_screen_switch<EmbedmentMethod>(d.sekkei_dat.neire_sw);
+        const SideResistanceOption option =
+            method == EmbedmentMethod::CType   ? SideResistanceOption::CTypeFromN
+            : method == EmbedmentMethod::SType ? SideResistanceOption::STypeFromN
+                                               : SideResistanceOption::Given;
+        m.hoho_sw = static_cast<int>(option);
+    } else if (code == file_code(LateralResistanceMethod::Given)) {
+        m.hoho_sw = given;
         m.hoho_k[0] = coefficient;
     }
 }
@@ -203,12 +207,16 @@ void read_neire(DesignData& d, LineItems& in) {
     read_method(d, in, d.dosou_dat.dosou_hoho[1]);
     k.sindo_sw = in.integer();
     const double sindo = in.real();
-    k.sindo_val = k.sindo_sw == 0 ? sindo : 0.0;
+    k.sindo_val =
+        code_from_file<SeismicCoefficientRule>(k.sindo_sw) == SeismicCoefficientRule::Given ? sindo
+                                                                                            : 0.0;
     for (int i = 0; i < 3; ++i)
         k.sindo_factor[i] = in.real();
     k.mikake_sw = in.integer();
     const double mikake = in.real();
-    k.mikake_val = k.mikake_sw == 0 ? mikake : 0.0;
+    k.mikake_val = code_from_file<ApparentSeismicRule>(k.mikake_sw) == ApparentSeismicRule::Given
+                       ? mikake
+                       : 0.0;
     read_method(d, in, d.dosou_dat.dosou_hoho[0]);
 }
 
@@ -234,12 +242,12 @@ void read_tugit(DesignData& d, LineItems& in) {
     YaitaData& y = d.yaita_dat;
     for (int i = 0; i < 3; ++i)
         y.joint_alpha[i] = in.real();
-    y.alpha_sw = 0;
+    y.alpha_sw = kBoxClear;
     bool all_one = true;
     for (double a : y.joint_alpha)
         all_one = all_one && std::fabs(a - 1.0) < 0.001;
     if (all_one) {
-        y.alpha_sw = 1;
+        y.alpha_sw = kBoxChecked;
         return;
     }
     for (double& a : y.joint_alpha)
@@ -263,7 +271,7 @@ void read_tyait(DesignData& d, LineItems& in, RowCounters& rows) {
 void read_force(GairyokuRec& f, LineItems& in) {
     f.name = fixed_text(in.text(), kForceNameLength);
     const double force = in.real();
-    f.direction = force < 0.0 ? 1 : 0;
+    f.direction = static_cast<int>(force < 0.0 ? ForceSide::Passive : ForceSide::Active);
     f.force = std::fabs(force);
     f.height = in.real();
 }
@@ -275,17 +283,19 @@ void read_layer(DosouRec& l, LineItems& in) {
     l.unit_w[1] = in.real();
     for (int i = 0; i < 3; ++i)
         l.soil_val[i] = in.real();
-    l.soil_sw = l.soil_val[0] == 0.0 ? 1 : 0;
+    l.soil_sw = static_cast<int>(l.soil_val[0] == 0.0 ? SoilKind::Clay : SoilKind::Sand);
     l.kh_sw = std::max(screen_switch_from_code(in.integer()), 0);
-    if (l.kh_sw > 3) in.fail("横抵抗の計算方法が範囲外です。");
+    if (l.kh_sw >= kLayerKhOptionCount) in.fail("横抵抗の計算方法が範囲外です。");
     l.n_val[l.kh_sw] = in.real();
     const double constant = in.real();
-    l.kh_val[l.kh_sw] = l.kh_sw == 0 ? constant : 0.0; // derived constants are derived again
+    // Derived constants are derived again.
+    const bool given = code_from_screen_switch<LayerKhOption>(l.kh_sw) == LayerKhOption::Given;
+    l.kh_val[l.kh_sw] = given ? constant : 0.0;
 }
 
 void read_tide_level(DesignData& d, LineItems& in, int k) {
     SekoujiData& w = d.sekouji_dat;
-    if (w.wave_sw == 0) {
+    if (code_from_screen_switch<WaveFormula>(w.wave_sw) == WaveFormula::Goda) {
         WaveRec& r = w.goda_tbl[k];
         r.flag1 = screen_switch_from_code(in.integer());
         r.h13 = in.real();
@@ -368,12 +378,12 @@ ConversionScope import_cal_file(DesignData& d, const std::string& path) {
             r.thickness = in.real();
             r.joint_spacing = 0.0;
             const double joint = in.real();
-            if (joint == 1.0 || joint == 2.0 || joint == 3.0) {
-                r.joint_type = static_cast<int>(joint) - 1;
-            } else {
-                r.joint_type = 3;
-                r.joint_spacing = joint;
+            // A joint type 1 to 3, anything else a spacing.
+            r.joint_type = kPipeJointGivenSpacing;
+            for (int code = file_switch_code(0); code <= kPipeJointTypeCount; ++code) {
+                if (joint == code) r.joint_type = screen_switch_from_code(code);
             }
+            if (r.joint_type == kPipeJointGivenSpacing) r.joint_spacing = joint;
         } else if (key == "sdatu") {
             read_layer(
                 d.dosou_dat.dosou_riku[next_row(rows.land_layers, kSoilLayerRoom, in, "陸側土層")],

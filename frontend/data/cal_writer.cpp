@@ -4,6 +4,7 @@
 #include "number_text.h"
 #include "project_writer.h"
 #include "row_tests.h"
+#include "screen_codes.h"
 #include "text_file.h"
 #include "wall_codes.h"
 
@@ -13,6 +14,14 @@ namespace {
 
 constexpr double kWaterUnitWeight =
     10.0; // kN/m3 taken off the saturated weight for the submerged weight
+
+// Decision code of "swdat": a 1 in the units digit decides by stress, in the
+// tens digit by displacement.
+constexpr int kDecisionByStress = 1;
+constexpr int kDecisionByDisplacement = 10;
+
+// The breaking-wave influence item of a Kuroda / Hiroi tide level.
+constexpr int kNoBreakingInfluence = 0;
 
 // One key line: the key, then its pieces each after a comma. Items carry the
 // blanks of the calculation input's number text.
@@ -39,15 +48,19 @@ class KeyLine {
 
 // Code of two check boxes: 3 both, 1 first only, 2 second only, 0 neither.
 int pair_code(int first, int second) {
-    if (first == 1 && second == 1) return 3;
-    if (first == 1) return 1;
-    if (second == 1) return 2;
+    if (box_checked(first) && box_checked(second)) return 3;
+    if (box_checked(first)) return 1;
+    if (box_checked(second)) return 2;
     return 0;
 }
 
-// Per tide level: 1 set, 2 clear.
-int level_flag(int value) {
-    return value != 0 ? 1 : 2;
+// Per tide level: yes unless the box is clear.
+int level_flag(int box) {
+    return file_code(box != kBoxClear ? YesNo::Yes : YesNo::No);
+}
+
+bool decides(int screen_switch) {
+    return code_from_screen_switch<YesNo>(screen_switch) == YesNo::Yes;
 }
 
 std::string swdat_line(DesignData& d) {
@@ -55,7 +68,7 @@ std::string swdat_line(DesignData& d) {
     const KanseijiData& k = d.kanseiji_dat;
     int case_code = pair_code(k.jyo_sw, k.jis_sw);
     // Only the construction stage studied: the normal case alone.
-    if (s.kanseiji_sw == 0 && s.sekouji_sw == 1) case_code = 1;
+    if (s.kanseiji_sw == kBoxClear && box_checked(s.sekouji_sw)) case_code = 1;
     KeyLine line("swdat");
     line.i(file_switch_code(s.std_sw))
         .i(file_switch_code(s.neire_sw))
@@ -65,8 +78,8 @@ std::string swdat_line(DesignData& d) {
     line.i(case_code).i(file_switch_code(k.shape_sw)).i(file_switch_code(k.load_sw));
     s.zevove_sw = 1;
     int decision = 0;
-    if (s.stress_sw == 0) decision += 1;
-    if (s.disp_sw == 0) decision += 10;
+    if (decides(s.stress_sw)) decision += kDecisionByStress;
+    if (decides(s.disp_sw)) decision += kDecisionByDisplacement;
     line.i(decision)
         .i(file_switch_code(k.rwl_k_sw))
         .i(file_switch_code(k.pa_formula_sw))
@@ -89,8 +102,9 @@ std::string joken_line(const DesignData& d) {
     const SekkeiData& s = d.sekkei_dat;
     const TihyouData& t = d.tihyou_dat;
     const YaitaData& y = d.yaita_dat;
-    const int rwl_kind = s.rwl_sw == 0 ? 1 : s.rwl_sw == 1 ? 2 : 0;
-    const bool straight = d.kanseiji_dat.shape_sw == 0;
+    const int rwl_kind = file_code(residual_rule_from_screen(s.rwl_sw));
+    const bool straight =
+        code_from_screen_switch<GroundShape>(d.kanseiji_dat.shape_sw) == GroundShape::Straight;
     KeyLine line("joken");
     line.r(s.tide_lvl[1], "H.W.L.").r(s.tide_lvl[2], "L.W.L.").i(rwl_kind);
     line.r(residual_water_level(s), "残留水位");
@@ -125,7 +139,11 @@ std::string tjkn1_line(const DesignData& d) {
 }
 
 void add_method(KeyLine& line, const DosouHohoRec& m) {
-    line.i(m.hoho_sw == 0 ? 2 : 1).r(m.hoho_n[1], "平均N値").r(m.hoho_n[2], "N値の増加率");
+    const bool given = screen_code<SideResistanceOption>(m.hoho_sw) == SideResistanceOption::Given;
+    line.i(file_code(given ? LateralResistanceMethod::Given
+                           : LateralResistanceMethod::DerivedFromSoil))
+        .r(m.hoho_n[1], "平均N値")
+        .r(m.hoho_n[2], "N値の増加率");
     line.r(method_coefficient(m), "Kc/Ks");
 }
 
@@ -136,7 +154,9 @@ std::string neire_line(const DesignData& d) {
     line.i(k.sindo_sw).r(design_seismic_coefficient(k, d.custom_tbl.sindo_round_sw), "設計震度");
     for (int i = 0; i < 3; ++i)
         line.r(k.sindo_factor[i], "震度の係数");
-    line.i(k.mikake_sw).r(k.mikake_sw == 0 ? k.mikake_val : 0.0, "見かけの震度");
+    const bool apparent_given =
+        code_from_file<ApparentSeismicRule>(k.mikake_sw) == ApparentSeismicRule::Given;
+    line.i(k.mikake_sw).r(apparent_given ? k.mikake_val : 0.0, "見かけの震度");
     add_method(line, d.dosou_dat.dosou_hoho[0]);
     return line.str();
 }
@@ -178,7 +198,8 @@ void add_force_lines(std::vector<std::string>& out, const char* key,
         if (!row_used(f)) continue;
         KeyLine line(key);
         line.quoted(f.name, kForceNameCaption);
-        line.r(f.direction == 1 ? -f.force : f.force, "外力").r(f.height, "作用高");
+        const bool passive = screen_code<ForceSide>(f.direction) == ForceSide::Passive;
+        line.r(passive ? -f.force : f.force, "外力").r(f.height, "作用高");
         out.push_back(line.str());
     }
 }
@@ -188,15 +209,17 @@ void add_layer_lines(std::vector<std::string>& out, const char* key,
     for (int i = 0; i < kSoilLayerRoom; ++i) {
         const DosouRec& l = layers[i];
         if (!row_used(l)) continue;
-        const bool sand = l.soil_sw == 0;
-        const int option = l.kh_sw >= 0 && l.kh_sw <= 3 ? l.kh_sw : 0;
+        const bool sand = screen_code<SoilKind>(l.soil_sw) == SoilKind::Sand;
+        const int option = l.kh_sw >= 0 && l.kh_sw < kLayerKhOptionCount ? l.kh_sw : 0;
         KeyLine line(key);
         line.r(l.top_lvl, "土層上限")
             .r(l.unit_w[0], "湿潤重量")
             .r(l.unit_w[1] - kWaterUnitWeight, "水中重量");
         line.r(l.unit_w[1], "飽和重量").r(sand ? l.soil_val[0] : 0.0, "内部摩擦角");
         line.r(sand ? 0.0 : l.soil_val[1], "C0").r(sand ? 0.0 : l.soil_val[2], "K");
-        line.i(l.kh_sw + 1).r(l.n_val[option], "N値").r(soil_layer_constant(l), "横抵抗定数");
+        line.i(file_switch_code(l.kh_sw))
+            .r(l.n_val[option], "N値")
+            .r(soil_layer_constant(l), "横抵抗定数");
         out.push_back(line.str());
     }
 }
@@ -204,15 +227,19 @@ void add_layer_lines(std::vector<std::string>& out, const char* key,
 void add_tide_lines(std::vector<std::string>& out, const DesignData& d) {
     static const char* const keys[kStudiedTideLevels] = {"hhwl_", "hwl__", "lwl__", "ewl__"};
     const SekoujiData& w = d.sekouji_dat;
-    const bool goda = w.wave_sw == 0;
+    const bool goda = code_from_screen_switch<WaveFormula>(w.wave_sw) == WaveFormula::Goda;
     for (int k = 0; k < kStudiedTideLevels; ++k) {
-        if (w.tide_kentou_sw[k] != 1) continue;
+        if (!box_checked(w.tide_kentou_sw[k])) continue;
         const WaveRec& row = goda ? w.goda_tbl[k] : w.kuroda_tbl[k];
-        const int method = goda ? row.flag2 + 1 : row.flag1 + 1;
+        // Goda rows hold the breaking influence in the first flag and the
+        // wave-length method in the second; Kuroda / Hiroi rows the method in the first.
+        const int method = file_switch_code(goda ? row.flag2 : row.flag1);
         // The derived length goes into the line only; the row keeps its own L.
-        const double length = method == 1 ? tide_wave_length(d.sekkei_dat, w, k, row) : row.length;
+        const double length = code_from_file<WaveLengthMethod>(method) == WaveLengthMethod::Computed
+                                  ? tide_wave_length(d.sekkei_dat, w, k, row)
+                                  : row.length;
         KeyLine line(keys[k]);
-        line.i(goda ? row.flag1 + 1 : 0)
+        line.i(goda ? file_switch_code(row.flag1) : kNoBreakingInfluence)
             .r(row.h13, "H1/3")
             .r(row.hmax, goda ? "Hmax" : "HD")
             .i(method);
@@ -266,7 +293,9 @@ std::vector<std::string> cal_file_lines(DesignData& d) {
     for (int i = 0; i < kSteelPipeRoom; ++i) {
         const KokanRec& r = y.kokan_tbl[i];
         if (!row_used(r)) continue;
-        const double joint = r.joint_type == 3 ? r.joint_spacing : r.joint_type + 1;
+        const double joint = r.joint_type == kPipeJointGivenSpacing
+                                 ? r.joint_spacing
+                                 : file_switch_code(r.joint_type);
         out.push_back(
             KeyLine("kokan").r(r.diameter, "外径").r(r.thickness, "板厚").r(joint, "継手").str());
     }

@@ -4,6 +4,8 @@
 #include "marume_round.h"
 #include "math_constants.h"
 #include "number_text.h"
+#include "screen_codes.h"
+#include "wall_codes.h"
 
 #include <cmath>
 
@@ -25,13 +27,20 @@ constexpr double kLinearFactor = 1500.0; // Kh = 1500 N
 double residual_water_level(const SekkeiData& s) {
     const double hwl = s.tide_lvl[1];
     const double lwl = s.tide_lvl[2];
-    if (s.rwl_sw == 0) return round_dec((hwl - lwl) * (2.0 / 3.0) + lwl, 2);
-    if (s.rwl_sw == 1) return round_dec((hwl - lwl) + lwl, 2);
+    switch (residual_rule_from_screen(s.rwl_sw)) {
+    case ResidualLevelRule::TwoThirdsOfRange:
+        return round_dec((hwl - lwl) * (2.0 / 3.0) + lwl, 2);
+    case ResidualLevelRule::WholeRange:
+        return round_dec((hwl - lwl) + lwl, 2);
+    case ResidualLevelRule::Given:
+        break;
+    }
     return s.tide_lvl[4];
 }
 
 double design_seismic_coefficient(const KanseijiData& k, int sindo_round_sw) {
-    if (k.sindo_sw == 0) return k.sindo_val;
+    if (code_from_file<SeismicCoefficientRule>(k.sindo_sw) == SeismicCoefficientRule::Given)
+        return k.sindo_val;
     const double product = k.sindo_factor[0] * k.sindo_factor[1] * k.sindo_factor[2];
     if (sindo_round_sw != 0) return round_dec(2.0 * product, 1) * 0.5;
     return round_dec(product, 2);
@@ -42,18 +51,20 @@ double kh_from_n(int line, double n) {
 }
 
 double soil_layer_constant(const DosouRec& layer) {
-    if (layer.kh_sw == 0) return layer.kh_val[0];
-    if (layer.kh_sw < 0 || layer.kh_sw > 3) return 0.0;
+    if (layer.kh_sw < 0 || layer.kh_sw >= kLayerKhOptionCount) return 0.0;
+    const LayerKhOption option = code_from_screen_switch<LayerKhOption>(layer.kh_sw);
+    if (option == LayerKhOption::Given) return layer.kh_val[0];
     const double n = layer.n_val[layer.kh_sw];
     if (n < kSmallestLayerN) return 0.0;
-    if (layer.kh_sw == 1) return round_dec(kLinearFactor * n, 1);
-    if (layer.kh_sw == 2) return kh_from_n(1, n);
+    if (option == LayerKhOption::LinearInN) return round_dec(kLinearFactor * n, 1);
+    if (option == LayerKhOption::ChartFirstLine) return kh_from_n(1, n);
     return kh_from_n(3, n);
 }
 
 double method_coefficient(const DosouHohoRec& m) {
-    if (m.hoho_sw == 0) return m.hoho_k[0];
-    if (m.hoho_sw == 1) return kh_from_n(3, m.hoho_n[1]);
+    const auto option = screen_code<SideResistanceOption>(m.hoho_sw);
+    if (option == SideResistanceOption::Given) return m.hoho_k[0];
+    if (option == SideResistanceOption::CTypeFromN) return kh_from_n(3, m.hoho_n[1]);
     return kh_from_n(2, m.hoho_n[2]);
 }
 
@@ -84,12 +95,16 @@ double calc_wave_length(double period, double depth) {
 
 double tide_wave_length(const SekkeiData& s, const SekoujiData& w, int k, const WaveRec& row) {
     double depth = s.tide_lvl[k] - w.h_lvl;
-    if (w.wave_sw != 0 && w.depth_sw != 0) depth = s.tide_lvl[k] - w.d_lvl;
+    if (code_from_screen_switch<WaveFormula>(w.wave_sw) != WaveFormula::Goda &&
+        code_from_screen_switch<WaveDepthRule>(w.depth_sw) != WaveDepthRule::AtGroundLevel)
+        depth = s.tide_lvl[k] - w.d_lvl;
     return round_dec(calc_wave_length(row.period, depth), 2);
 }
 
 void derive_hb_levels(SekoujiData& w) {
-    if (w.hb_sw != 0 || w.wave_sw != 0 || w.slope_x == 0.0) return;
+    if (code_from_screen_switch<BreakerDepthRule>(w.hb_sw) != BreakerDepthRule::FromSlope ||
+        code_from_screen_switch<WaveFormula>(w.wave_sw) != WaveFormula::Goda || w.slope_x == 0.0)
+        return;
     for (int j = 0; j < kStudiedTideLevels; ++j)
         w.hb_lvl[j] = round_dec(w.h_lvl - 5.0 * w.goda_tbl[j].h13 / w.slope_x, 2);
 }

@@ -3,6 +3,7 @@
 #include "number_text.h"
 #include "project_items.h"
 #include "text_file.h"
+#include "wall_codes.h"
 
 #include <algorithm>
 
@@ -87,7 +88,8 @@ void read_data_v101(DesignData& d, FieldReader& in) {
         k.dynwater_sw = 2;
         y.second_sw = 2;
         y.kh_lm = 0.0;
-        if (w.wave_sw == 0 && w.dissip_sw == 0) {
+        if (code_from_screen_switch<WaveFormula>(w.wave_sw) == WaveFormula::Goda &&
+            code_from_screen_switch<DissipatingWorks>(w.dissip_sw) == DissipatingWorks::Present) {
             w.lambda2 = 0.0;
         } else {
             w.lambda1 = 1.0;

@@ -2,6 +2,8 @@
 
 #include "marume_round.h"
 #include "number_text.h"
+#include "screen_codes.h"
+#include "wall_codes.h"
 
 #include <cmath>
 #include <string>
@@ -53,19 +55,20 @@ double convert_constant(double x, double power) {
     return finite(x * kG2 / 1000.0 * std::pow(100.0, power), "横抵抗定数");
 }
 
-void convert_layers(std::array<DosouRec, kSoilLayerRoom + 1>& layers, int neire_sw) {
+void convert_layers(std::array<DosouRec, kSoilLayerRoom + 1>& layers, EmbedmentMethod method) {
     for (int i = 0; i < kSoilLayerRoom; ++i) {
         DosouRec& l = layers[i];
         for (int j = 0; j < 2; ++j)
-            l.unit_w[j] = finite(l.soil_sw == 0 ? round_dec(l.unit_w[j] * kG2, 0)
-                                                : round_dec(l.unit_w[j] * kG5, 3),
+            l.unit_w[j] = finite(screen_code<SoilKind>(l.soil_sw) == SoilKind::Sand
+                                     ? round_dec(l.unit_w[j] * kG2, 0)
+                                     : round_dec(l.unit_w[j] * kG5, 3),
                                  "土の単位体積重量");
         l.soil_val[1] = finite(round_dec(l.soil_val[1] * kG5, 3), "C0");
         l.soil_val[2] = finite(round_dec(l.soil_val[2] * kG5, 3), "K");
         // The constants are not rounded: they are large and carry their own digits.
-        if (neire_sw == 0 || neire_sw == 1)
+        if (method == EmbedmentMethod::Chang || method == EmbedmentMethod::ChangMultiLayer)
             l.kh_val[0] = convert_constant(l.kh_val[0], 3.0);
-        else if (neire_sw == 3)
+        else if (method == EmbedmentMethod::CTypeMultiLayer)
             l.kh_val[0] = convert_constant(l.kh_val[0], 2.5);
         l.kh_val[1] = convert_constant(l.kh_val[1], 3.0);
         l.kh_val[2] = convert_constant(l.kh_val[2], 3.0);
@@ -73,10 +76,10 @@ void convert_layers(std::array<DosouRec, kSoilLayerRoom + 1>& layers, int neire_
     }
 }
 
-void convert_method(DosouHohoRec& h, int neire_sw) {
-    if (neire_sw == 2)
+void convert_method(DosouHohoRec& h, EmbedmentMethod method) {
+    if (method == EmbedmentMethod::CType)
         h.hoho_k[0] = convert_constant(h.hoho_k[0], 2.5);
-    else if (neire_sw == 4)
+    else if (method == EmbedmentMethod::SType)
         h.hoho_k[0] = convert_constant(h.hoho_k[0], 3.5);
     h.hoho_k[1] = convert_constant(h.hoho_k[1], 2.5);
     h.hoho_k[2] = convert_constant(h.hoho_k[2], 3.5);
@@ -99,7 +102,8 @@ void conv_si_unit(DesignData& d, const ConversionScope& scope) {
     s.zevove_sw = 1;
     if (scope.water) s.water_w = finite(round_dec(s.water_w * kGWater, 1), "海水の単位体積重量");
     d.kanseiji_dat.dynwater_sw = 2;
-    if (w.wave_sw != 0 || w.dissip_sw != 0) {
+    if (code_from_screen_switch<WaveFormula>(w.wave_sw) != WaveFormula::Goda ||
+        code_from_screen_switch<DissipatingWorks>(w.dissip_sw) != DissipatingWorks::Present) {
         w.lambda1 = 1.0;
         w.lambda2 = 1.0;
     } else {
@@ -136,10 +140,11 @@ void conv_si_unit(DesignData& d, const ConversionScope& scope) {
             t.josai_tbl[i].q_seismic =
                 finite(round_dec(t.josai_tbl[i].q_seismic * kG3, 2), "上載荷重");
         }
-    if (scope.land_layers) convert_layers(ds.dosou_riku, s.neire_sw);
-    if (scope.sea_layers) convert_layers(ds.dosou_umi, s.neire_sw);
-    if (scope.land_method) convert_method(ds.dosou_hoho[0], s.neire_sw);
-    if (scope.sea_method) convert_method(ds.dosou_hoho[1], s.neire_sw);
+    const auto method = code_from_screen_switch<EmbedmentMethod>(s.neire_sw);
+    if (scope.land_layers) convert_layers(ds.dosou_riku, method);
+    if (scope.sea_layers) convert_layers(ds.dosou_umi, method);
+    if (scope.land_method) convert_method(ds.dosou_hoho[0], method);
+    if (scope.sea_method) convert_method(ds.dosou_hoho[1], method);
     if (scope.normal_forces) convert_forces(d.gairyoku_dat.gairyoku_jyo);
     if (scope.seismic_forces) convert_forces(d.gairyoku_dat.gairyoku_jis);
 }

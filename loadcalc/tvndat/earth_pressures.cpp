@@ -11,7 +11,6 @@ namespace wtn {
 namespace {
 
 constexpr double kSeismicFormulaDepth = 10.0; // m below the seabed
-constexpr int kInterpolationMethod = 1;
 
 ClayActiveOptions clay_options(const InputRecord& input, const CustomisationValues& custom,
                                int load_case) {
@@ -40,7 +39,8 @@ double clay_active_angle(const InputRecord& input, const CustomisationValues& cu
 double pressure_theta(const InputRecord& input, const CustomisationValues& custom, int load_case,
                       double k, int kind) {
     if (load_case == kNormalCase) return 0.0;
-    if (kind == kApparentCoefficient && input.neire.apparent_rule != 0) {
+    if (kind == kApparentCoefficient &&
+        input.neire.apparent_rule != file_code(ApparentSeismicRule::Given)) {
         k = custom.apparent_rounding_rule != 0 ? round_dec(2.0 * k, 1) / 2.0 : round_dec(k, 2);
     }
     return round_angle(std::atan(k), kRoundToTenthDegree);

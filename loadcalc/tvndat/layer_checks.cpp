@@ -41,7 +41,7 @@ void check_surcharge_zones(const InputRecord& input, LoadModel& model) {
         }
     }
     model.clay_at_seabed = 0;
-    if (input.swdat.earth_pressure_method != 1) return;
+    if (input.swdat.earth_pressure_method != kInterpolationMethod) return;
     const double seabed = input.joken.design_seabed;
     for (int i = 0; i < input.land_layer_count; ++i) {
         const SoilLayerRow& row = input.land_layers[i];

@@ -66,7 +66,8 @@ void prepare_layer_model(const InputRecord& input, const CustomisationValues& cu
     // The seabed is a land-side boundary where the surcharge is taken there
     // for all layers, or where a clay layer spans it under interpolation.
     const bool seabed_in_land =
-        (input.swdat.ground_shape == kEmbankmentShape && input.swdat.surcharge_mode == 1) ||
+        (input.swdat.ground_shape == kEmbankmentShape &&
+         input.swdat.surcharge_mode == file_code(SurchargeMode::AtSeabedForAllLayers)) ||
         model.clay_at_seabed == 1;
     if (seabed_in_land) split_land_layers(model.land, seabed, kSplitSeabed, z_ref);
     split_land_layers(model.land, input.joken.residual_level, kSplitResidualWater, z_ref);

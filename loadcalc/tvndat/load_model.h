@@ -9,6 +9,7 @@
 #include "input_record.h"
 #include "load_records.h"
 #include "soil_layers.h"
+#include "wall_codes.h"
 
 #include <array>
 
@@ -43,12 +44,12 @@ struct LoadModel {
     std::array<PassiveIntensityRow, kLayerRoom> passive{};
 };
 
-inline constexpr int kNormalCase = 0;
-inline constexpr int kSeismicCase = 1;
-
 // Shapes of the ground surface behind the wall.
-inline constexpr int kStraightShape = 1;
-inline constexpr int kEmbankmentShape = 2;
+inline constexpr int kStraightShape = file_code(GroundShape::Straight);
+inline constexpr int kEmbankmentShape = file_code(GroundShape::Embankment);
+
+// Earth pressure interpolated down to 10 m below the seabed ("swdat" item 12).
+inline constexpr int kInterpolationMethod = file_code(EarthPressureMethod::InterpolatedBelowSeabed);
 
 // Zeroes every table of the model; the lateral-resistance option of every
 // sea-side record becomes 1.

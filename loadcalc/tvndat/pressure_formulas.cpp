@@ -3,6 +3,7 @@
 #include "error_messages.h"
 #include "message_box.h"
 #include "rounding.h"
+#include "wall_codes.h"
 
 #include <cmath>
 
@@ -72,12 +73,16 @@ ClayActiveResult clay_active_pressure(const ClayActiveOptions& o, double depth_b
     ClayActiveResult r;
     r.formula1 = sigma + q - 2.0 * c;
     const double formula2 = (sigma + q) * o.consolidation;
-    if (o.load_case == 0) {
-        if (o.normal_formula_switch == 0) r.formula2 = formula2;
+    const bool compare_seismic =
+        o.seismic_formula_switch == file_code(ClaySeismicFormula::CompareBoth);
+    if (o.load_case == kNormalCase) {
+        if (o.normal_formula_switch == file_code(ClayNormalFormula::CompareBoth))
+            r.formula2 = formula2;
     } else if (depth_below_seabed >= kSeismicFormulaDepth) {
-        if (o.seismic_formula_switch == 1) r.formula2 = formula2;
-    } else if (depth_below_seabed > kLevelTolerance && bottom && o.pressure_method == 1) {
-        if (o.seismic_formula_switch == 1) r.formula2 = formula2;
+        if (compare_seismic) r.formula2 = formula2;
+    } else if (depth_below_seabed > kLevelTolerance && bottom &&
+               o.pressure_method == file_code(EarthPressureMethod::InterpolatedBelowSeabed)) {
+        if (compare_seismic) r.formula2 = formula2;
     } else {
         const double sin_zeta = std::sin(zeta);
         const double cos_zeta = std::cos(zeta);
@@ -87,7 +92,7 @@ ClayActiveResult clay_active_pressure(const ClayActiveOptions& o, double depth_b
             stop_with_error(kClayAngleZero);
         r.formula1 = (sigma + q) * std::sin(zeta + theta) / (std::cos(theta) * sin_zeta) -
                      c / (cos_zeta * sin_zeta);
-        if (o.seismic_formula_switch == 1) r.formula2 = formula2;
+        if (compare_seismic) r.formula2 = formula2;
     }
     r.formula1 = round_dec(r.formula1, 3);
     if (r.formula2 != kFormulaNotUsed) r.formula2 = round_dec(r.formula2, 3);

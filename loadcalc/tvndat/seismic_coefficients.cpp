@@ -20,7 +20,6 @@ constexpr int kApparentNiken = 2;
 constexpr int kApparentAraiYokoi = 3;
 
 constexpr int kAirBothSides = 2; // "swdat" items 10 and 14
-constexpr int kInterpolationMethod = 1;
 
 const char* const kAraiYokoiNoWeight = "(ERROR)-見かけの震度(荒井・横井の提案式)の計算で分母が 0.0 "
                                        "になりました.土層の単位体積重量を確認して下さい.";

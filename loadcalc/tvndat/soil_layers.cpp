@@ -3,6 +3,7 @@
 #include "error_messages.h"
 #include "lateral_resistance.h"
 #include "rounding.h"
+#include "wall_codes.h"
 
 #include <cmath>
 #include <cstdio>
@@ -173,7 +174,7 @@ void derive_sea_n_values(LayerTable& table, int embedment_method, double z_ref, 
 }
 
 void insert_fill_layers(LayerTable& land, const InputRecord& input) {
-    if (input.swdat.ground_shape != 1) {
+    if (input.swdat.ground_shape != file_code(GroundShape::Straight)) {
         for (int f = 0; f < input.fill_count && f < kMaxFillRows; ++f) {
             open_row(land, f);
             SoilLayerRow fill;

@@ -3,6 +3,7 @@
 #include "error_messages.h"
 #include "goda.h"
 #include "kuroda_hiroi.h"
+#include "wall_codes.h"
 
 #include <string>
 
@@ -10,8 +11,7 @@ namespace wtn {
 namespace {
 
 inline constexpr int kPortStandard = 1;
-inline constexpr int kDepthAtH = 1;
-inline constexpr int kStillWaterOn = 1;
+inline constexpr int kDepthAtH = file_code(WaveDepthRule::AtGroundLevel);
 
 const char* const kLevelNames[kTideLevelCount] = {"H.H.W.L.", "H.W.L.", "L.W.L.", "任意潮位"};
 
@@ -30,11 +30,12 @@ const char* tide_level_name(int level) {
 }
 
 bool still_water_on(const InputRecord& input) {
-    return input.static_water == kStillWaterOn;
+    return input.static_water == kStaticWaterOn;
 }
 
 int wave_formula_of(const InputRecord& input) {
-    return input.wavsw.wave_formula == 1 ? kFormulaGoda : kFormulaKurodaHiroi;
+    return input.wavsw.wave_formula == file_code(WaveFormula::Goda) ? kFormulaGoda
+                                                                    : kFormulaKurodaHiroi;
 }
 
 double tide_level_of(const InputRecord& input, int level) {

@@ -67,4 +67,105 @@ inline constexpr int screen_switch_from_code(int file_code) {
     return file_code - kFileSwitchOffset;
 }
 
+// The other codes of the calculation input that choose between methods, each
+// numbered as the file carries it.
+
+// A yes-or-no switch: 1 yes, 2 no (the decisions of "swdat", the examine and
+// draw switches of the tide levels).
+enum class YesNo : int { Yes = 1, No = 2 };
+
+// How the residual water level is set ("joken" item 3).
+enum class ResidualLevelRule : int { Given = 0, TwoThirdsOfRange = 1, WholeRange = 2 };
+
+// Earth pressure below the seabed ("swdat" item 12): linear interpolation down
+// to 10 m below the seabed, or none.
+enum class EarthPressureMethod : int { InterpolatedBelowSeabed = 1, NotInterpolated = 2 };
+
+// The wave-pressure formula ("wavsw" item 1).
+enum class WaveFormula : int { Goda = 1, KurodaHiroi = 2 };
+
+// Whether wave-dissipating works stand in front of the wall ("wavsw" item 2).
+enum class DissipatingWorks : int { Present = 1, Absent = 2 };
+
+// The water depth of the wave length and pressure ("wlvl_" item 1): at the
+// ground level h in front of the wall, or at the crown d of the toe works.
+enum class WaveDepthRule : int { AtGroundLevel = 1, AtToeWorks = 2 };
+
+// The breaker depth hb ("wlvl_" item 5): from the seabed slope, or given.
+enum class BreakerDepthRule : int { FromSlope = 1, Given = 2 };
+
+// The wave length of a tide level (its item 4): from period and depth, or given.
+enum class WaveLengthMethod : int { Computed = 1, Given = 2 };
+
+// The ground surface behind the wall ("swdat" item 7).
+enum class GroundShape : int { Straight = 1, Embankment = 2 };
+
+// Where the surcharge is taken ("swdat" item 8): at the seabed for all
+// layers, or per layer.
+enum class SurchargeMode : int { AtSeabedForAllLayers = 1, PerLayer = 2 };
+
+// Which of the two clay formulas are compared: in the seismic case ("swdat"
+// item 11) and in the normal case ("nir_t" item 5), numbered differently.
+enum class ClaySeismicFormula : int { CompareBoth = 1, FirstOnly = 2 };
+enum class ClayNormalFormula : int { CompareBoth = 0, FirstOnly = 1 };
+
+// The design seismic coefficient ("neire" item 5): given, or the product of
+// the regional, ground-type and importance factors.
+enum class SeismicCoefficientRule : int { Given = 0, ProductOfFactors = 1 };
+
+// The apparent seismic coefficient ("neire" item 10).
+enum class ApparentSeismicRule : int { Given = 0, GeneralFormula = 1, Niken = 2, AraiYokoi = 3 };
+
+// One side's lateral resistance of the embedment ("neire" items 1 and 12).
+enum class LateralResistanceMethod : int { DerivedFromSoil = 1, Given = 2 };
+
+// The lateral subgrade-reaction coefficient of a soil layer (its item 8):
+// given, 1500 N, or read from N on the first or the third log-log chart line.
+enum class LayerKhOption : int { Given = 1, LinearInN = 2, ChartFirstLine = 3, ChartThirdLine = 4 };
+inline constexpr int kLayerKhOptionCount = 4;
+
+// The static water pressure of the construction stage ("wav_t" item 1).
+inline constexpr int kStaticWaterOn = 1;
+
+// The two load cases, as the load tables and the force file index them.
+inline constexpr int kNormalCase = 0;
+inline constexpr int kSeismicCase = 1;
+
+// A code read from the file as its type, and back.
+template <class Code> constexpr Code code_from_file(int code) {
+    return static_cast<Code>(code);
+}
+template <class Code> constexpr int file_code(Code code) {
+    return static_cast<int>(code);
+}
+
+// A code the front end holds as a list index from 0, as its type, and back.
+template <class Code> constexpr Code code_from_screen_switch(int screen_switch) {
+    return static_cast<Code>(file_switch_code(screen_switch));
+}
+template <class Code> constexpr int screen_switch_of(Code code) {
+    return screen_switch_from_code(static_cast<int>(code));
+}
+
+// The front end lists the residual-water-level rules in another order: the
+// two-thirds rule, the whole range, given. An index outside the list is a
+// given level.
+inline constexpr ResidualLevelRule kScreenResidualRules[] = {
+    ResidualLevelRule::TwoThirdsOfRange, ResidualLevelRule::WholeRange, ResidualLevelRule::Given};
+inline constexpr int kScreenResidualRuleCount = 3;
+inline constexpr ResidualLevelRule residual_rule_from_screen(int rwl_sw) {
+    return rwl_sw >= 0 && rwl_sw < kScreenResidualRuleCount ? kScreenResidualRules[rwl_sw]
+                                                            : ResidualLevelRule::Given;
+}
+inline constexpr int screen_residual_switch(ResidualLevelRule rule) {
+    for (int i = 0; i < kScreenResidualRuleCount; ++i) {
+        if (kScreenResidualRules[i] == rule) return i;
+    }
+    return kScreenResidualRuleCount - 1;
+}
+inline constexpr bool is_residual_rule_code(int code) {
+    return code >= file_code(ResidualLevelRule::Given) &&
+           code <= file_code(ResidualLevelRule::WholeRange);
+}
+
 } // namespace wtn
