@@ -17,60 +17,209 @@ const char* const kLevelLabels[kTideLevelCount] = {
     "#  任意潮位面  ",
 };
 
+// Each data line of the file is described once, by a function that hands its
+// values in line order to io: a ValuesWriter (integers "%d", reals "%f",
+// separated by commas), a ValuesReader or a ValuesCounter. The writer and the
+// reader cannot disagree on a value's place, and the number of values of each
+// line is known at compile time.
+class ValuesWriter {
+  public:
+    void field(const int& value) { piece(format_text("%d", value)); }
+    void field(const double& value) { piece(format_text("%f", value)); }
+    const std::string& text() const { return text_; }
+
+  private:
+    void piece(const std::string& value) {
+        if (!text_.empty()) text_ += ',';
+        text_ += value;
+    }
+    std::string text_;
+};
+
+class ValuesReader {
+  public:
+    explicit ValuesReader(const CsvLine& line) : line_(line) {}
+    void field(int& value) { value = line_.integer(next_++); }
+    void field(double& value) { value = line_.real(next_++); }
+
+  private:
+    const CsvLine& line_;
+    std::size_t next_ = 0;
+};
+
+class ValuesCounter {
+  public:
+    constexpr void field(const int&) { ++count_; }
+    constexpr void field(const double&) { ++count_; }
+    constexpr int count() const { return count_; }
+
+  private:
+    int count_ = 0;
+};
+
+template <class Io, class B> constexpr void counts_values(Io& io, B& block) {
+    io.field(block.diagram.count);
+    io.field(block.forces.count);
+    io.field(block.diagram.wall_top_row);
+    io.field(block.diagram.h_dash_row);
+    io.field(block.diagram.first_loaded_row);
+}
+
+template <class Io, class W> constexpr void common_values_1(Io& io, W& w) {
+    io.field(w.wave_height);
+    io.field(w.significant_height);
+    io.field(w.tide_level);
+    io.field(w.depth_h);
+    io.field(w.depth_h_dash);
+}
+
+template <class Io, class W> constexpr void common_values_2(Io& io, W& w) {
+    io.field(w.depth_d);
+    io.field(w.incidence_angle);
+    io.field(w.wave_length);
+    io.field(w.water_unit_weight);
+}
+
+template <class Io, class G> constexpr void goda_values_1(Io& io, G& g) {
+    io.field(g.breaking_depth);
+    io.field(g.crest_height);
+    io.field(g.p1);
+    io.field(g.p2);
+    io.field(g.p3);
+}
+
+template <class Io, class G> constexpr void goda_values_2(Io& io, G& g) {
+    io.field(g.alpha1);
+    io.field(g.alpha2a);
+    io.field(g.alpha2b);
+    io.field(g.alpha2);
+    io.field(g.alpha2_choice);
+    io.field(g.alpha3);
+}
+
+template <class Io, class K> constexpr void kuroda_hiroi_values_1(Io& io, K& k) {
+    io.field(k.breaking);
+    io.field(k.wide_angle);
+    io.field(k.depth_used);
+}
+
+template <class Io, class K> constexpr void kuroda_hiroi_values_2(Io& io, K& k) {
+    io.field(k.pressure);
+    io.field(k.pressure_at_tide);
+    io.field(k.pressure_at_depth);
+    io.field(k.level_rise);
+}
+
+template <class Io, class R> constexpr void layer_row_values(Io& io, R& r) {
+    io.field(r.kind);
+    io.field(r.level);
+    io.field(r.height);
+    io.field(r.top);
+    io.field(r.bottom);
+}
+
+template <class Io, class F> constexpr void force_values_1(Io& io, F& f) {
+    io.field(f.kind);
+    io.field(f.centroid_value);
+    io.field(f.centroid_level);
+    io.field(f.lever_arm);
+}
+
+template <class Io, class F> constexpr void force_values_2(Io& io, F& f) {
+    io.field(f.width);
+    io.field(f.height);
+    io.field(f.force);
+    io.field(f.moment);
+}
+
+template <class Io, class S> constexpr void still_water_values(Io& io, S& s) {
+    io.field(s.centroid_value);
+    io.field(s.centroid_level);
+    io.field(s.lever_arm);
+    io.field(s.width);
+    io.field(s.height);
+    io.field(s.force);
+    io.field(s.moment);
+}
+
+template <class Io, class R> constexpr void resultant_values(Io& io, R& r) {
+    io.field(r.total_force);
+    io.field(r.total_moment);
+    io.field(r.resultant_height);
+    io.field(r.wave_force);
+    io.field(r.wave_moment);
+}
+
+// Values of a line, counted at compile time.
+template <class T> constexpr int value_count(void (*fields)(ValuesCounter&, T&)) {
+    ValuesCounter counter;
+    T record{};
+    fields(counter, record);
+    return counter.count();
+}
+
+static_assert(value_count<WaveBlock>(counts_values) == 5);
+static_assert(value_count<WaveCommon>(common_values_1) == 5);
+static_assert(value_count<WaveCommon>(common_values_2) == 4);
+static_assert(value_count<GodaValues>(goda_values_1) == 5);
+static_assert(value_count<GodaValues>(goda_values_2) == 6);
+static_assert(value_count<KurodaHiroiValues>(kuroda_hiroi_values_1) == 3);
+static_assert(value_count<KurodaHiroiValues>(kuroda_hiroi_values_2) == 4);
+static_assert(value_count<WaveLayerRow>(layer_row_values) == 5);
+static_assert(value_count<WaveForceRow>(force_values_1) == 4);
+static_assert(value_count<WaveForceRow>(force_values_2) == 4);
+static_assert(value_count<HydrostaticValues>(still_water_values) == 7);
+static_assert(value_count<WaveResultant>(resultant_values) == 5);
+
+template <class T>
+void write_values(std::FILE* file, void (*fields)(ValuesWriter&, const T&), const T& record) {
+    ValuesWriter writer;
+    fields(writer, record);
+    write_crlf_line(file, writer.text());
+}
+
 void write_wav_counts(std::FILE* file, const WaveBlock& block) {
     write_crlf_line(file, "#  層分割数,水平力数,天端位置NO,海底面位置NO");
-    const WaveDiagram& d = block.diagram;
-    write_values_line(file, "%d,%d,%d,%d,%d", d.count, block.forces.count, d.wall_top_row,
-                      d.h_dash_row, d.first_loaded_row);
+    write_values(file, counts_values, block);
 }
 
 void write_wav_common(std::FILE* file, const WaveCommon& w) {
     write_crlf_line(file, "#  共通項目");
-    write_values_line(file, "%f,%f,%f,%f,%f", w.wave_height, w.significant_height, w.tide_level,
-                      w.depth_h, w.depth_h_dash);
-    write_values_line(file, "%f,%f,%f,%f", w.depth_d, w.incidence_angle, w.wave_length,
-                      w.water_unit_weight);
+    write_values(file, common_values_1, w);
+    write_values(file, common_values_2, w);
 }
 
 void write_wav_goda(std::FILE* file, const GodaValues& g) {
     write_crlf_line(file, "#  合田式");
-    write_values_line(file, "%f,%f,%f,%f,%f", g.breaking_depth, g.crest_height, g.p1, g.p2, g.p3);
-    write_values_line(file, "%f,%f,%f,%f,%d,%f", g.alpha1, g.alpha2a, g.alpha2b, g.alpha2,
-                      g.alpha2_choice, g.alpha3);
+    write_values(file, goda_values_1, g);
+    write_values(file, goda_values_2, g);
 }
 
 void write_wav_kuroda_hiroi(std::FILE* file, const KurodaHiroiValues& k) {
     write_crlf_line(file, "#  黒田／広井「森平」式");
-    write_values_line(file, "%d,%d,%f", k.breaking, k.wide_angle, k.depth_used);
-    write_values_line(file, "%f,%f,%f,%f", k.pressure, k.pressure_at_tide, k.pressure_at_depth,
-                      k.level_rise);
+    write_values(file, kuroda_hiroi_values_1, k);
+    write_values(file, kuroda_hiroi_values_2, k);
 }
 
 void write_wav_layer_pressures(std::FILE* file, const WaveDiagram& d) {
     write_crlf_line(file, "#  各層毎の波圧強度  層数+1");
-    for (int i = 0; i <= d.count; ++i) {
-        const WaveLayerRow& r = d.rows[i];
-        write_values_line(file, "%d,%f,%f,%f,%f", r.kind, r.level, r.height, r.top, r.bottom);
-    }
+    for (int i = 0; i <= d.count; ++i)
+        write_values(file, layer_row_values, d.rows[i]);
 }
 
 void write_wav_forces(std::FILE* file, const WaveForces& forces, const HydrostaticValues& s) {
     write_crlf_line(file, "#  個々の水平力・モーメント");
     for (int i = 0; i < forces.count; ++i) {
-        const WaveForceRow& f = forces.rows[i];
-        write_values_line(file, "%d,%f,%f,%f", f.kind, f.centroid_value, f.centroid_level,
-                          f.lever_arm);
-        write_values_line(file, "%f,%f,%f,%f", f.width, f.height, f.force, f.moment);
+        write_values(file, force_values_1, forces.rows[i]);
+        write_values(file, force_values_2, forces.rows[i]);
     }
     write_crlf_line(file, "#  静水圧");
-    write_values_line(file, "%f,%f,%f,%f,%f,%f,%f", s.centroid_value, s.centroid_level, s.lever_arm,
-                      s.width, s.height, s.force, s.moment);
+    write_values(file, still_water_values, s);
 }
 
 void write_wav_resultant(std::FILE* file, const WaveResultant& r) {
     write_crlf_line(file, "#  合力・合力の作用位置");
-    write_values_line(file, "%f,%f,%f,%f,%f", r.total_force, r.total_moment, r.resultant_height,
-                      r.wave_force, r.wave_moment);
+    write_values(file, resultant_values, r);
 }
 
 // The next data line; heading lines are passed over. A field that reads as
@@ -85,6 +234,17 @@ bool next_values(LineReader& reader, CsvLine& line) {
     for (const std::string& field : line.fields) {
         if (!std::isfinite(text_to_real(field))) return false;
     }
+    return true;
+}
+
+// Reads the next data line into record through its value list; false at
+// the end of the file.
+template <class T>
+bool read_values(LineReader& reader, void (*fields)(ValuesReader&, T&), T& record) {
+    CsvLine line;
+    if (!next_values(reader, line)) return false;
+    ValuesReader io(line);
+    fields(io, record);
     return true;
 }
 
@@ -107,16 +267,10 @@ void write_wav_data_section(std::FILE* file, const WaveBlock& block) {
 }
 
 bool read_wave_block(LineReader& reader, int formula, WaveBlock& block) {
-    CsvLine line;
     block.formula = formula;
 
-    if (!next_values(reader, line)) return false;
-    WaveDiagram& d = block.diagram;
-    d.count = line.integer(0);
-    block.forces.count = line.integer(1);
-    d.wall_top_row = line.integer(2);
-    d.h_dash_row = line.integer(3);
-    d.first_loaded_row = line.integer(4);
+    if (!read_values(reader, counts_values, block)) return false;
+    const WaveDiagram& d = block.diagram;
     if (d.count < 0 || d.count >= kWaveRowRoom) return false;
     if (block.forces.count < 0 || block.forces.count > kWaveForceRoom) return false;
     // The report indexes the diagram by these rows; -1 means "none".
@@ -124,88 +278,23 @@ bool read_wave_block(LineReader& reader, int formula, WaveBlock& block) {
         if (row < -1 || row > d.count) return false;
     }
 
-    WaveCommon& w = block.common;
-    if (!next_values(reader, line)) return false;
-    w.wave_height = line.real(0);
-    w.significant_height = line.real(1);
-    w.tide_level = line.real(2);
-    w.depth_h = line.real(3);
-    w.depth_h_dash = line.real(4);
-    if (!next_values(reader, line)) return false;
-    w.depth_d = line.real(0);
-    w.incidence_angle = line.real(1);
-    w.wave_length = line.real(2);
-    w.water_unit_weight = line.real(3);
-
+    if (!read_values(reader, common_values_1, block.common)) return false;
+    if (!read_values(reader, common_values_2, block.common)) return false;
     if (formula == kFormulaGoda) {
-        GodaValues& g = block.goda;
-        if (!next_values(reader, line)) return false;
-        g.breaking_depth = line.real(0);
-        g.crest_height = line.real(1);
-        g.p1 = line.real(2);
-        g.p2 = line.real(3);
-        g.p3 = line.real(4);
-        if (!next_values(reader, line)) return false;
-        g.alpha1 = line.real(0);
-        g.alpha2a = line.real(1);
-        g.alpha2b = line.real(2);
-        g.alpha2 = line.real(3);
-        g.alpha2_choice = line.integer(4);
-        g.alpha3 = line.real(5);
+        if (!read_values(reader, goda_values_1, block.goda)) return false;
+        if (!read_values(reader, goda_values_2, block.goda)) return false;
     } else {
-        KurodaHiroiValues& k = block.kuroda_hiroi;
-        if (!next_values(reader, line)) return false;
-        k.breaking = line.integer(0);
-        k.wide_angle = line.integer(1);
-        k.depth_used = line.real(2);
-        if (!next_values(reader, line)) return false;
-        k.pressure = line.real(0);
-        k.pressure_at_tide = line.real(1);
-        k.pressure_at_depth = line.real(2);
-        k.level_rise = line.real(3);
+        if (!read_values(reader, kuroda_hiroi_values_1, block.kuroda_hiroi)) return false;
+        if (!read_values(reader, kuroda_hiroi_values_2, block.kuroda_hiroi)) return false;
     }
-
-    for (int i = 0; i <= d.count; ++i) {
-        if (!next_values(reader, line)) return false;
-        WaveLayerRow& r = d.rows[i];
-        r.kind = line.integer(0);
-        r.level = line.real(1);
-        r.height = line.real(2);
-        r.top = line.real(3);
-        r.bottom = line.real(4);
-    }
-
+    for (int i = 0; i <= d.count; ++i)
+        if (!read_values(reader, layer_row_values, block.diagram.rows[i])) return false;
     for (int i = 0; i < block.forces.count; ++i) {
-        WaveForceRow& f = block.forces.rows[i];
-        if (!next_values(reader, line)) return false;
-        f.kind = line.integer(0);
-        f.centroid_value = line.real(1);
-        f.centroid_level = line.real(2);
-        f.lever_arm = line.real(3);
-        if (!next_values(reader, line)) return false;
-        f.width = line.real(0);
-        f.height = line.real(1);
-        f.force = line.real(2);
-        f.moment = line.real(3);
+        if (!read_values(reader, force_values_1, block.forces.rows[i])) return false;
+        if (!read_values(reader, force_values_2, block.forces.rows[i])) return false;
     }
-
-    HydrostaticValues& s = block.still;
-    if (!next_values(reader, line)) return false;
-    s.centroid_value = line.real(0);
-    s.centroid_level = line.real(1);
-    s.lever_arm = line.real(2);
-    s.width = line.real(3);
-    s.height = line.real(4);
-    s.force = line.real(5);
-    s.moment = line.real(6);
-
-    WaveResultant& r = block.resultant;
-    if (!next_values(reader, line)) return false;
-    r.total_force = line.real(0);
-    r.total_moment = line.real(1);
-    r.resultant_height = line.real(2);
-    r.wave_force = line.real(3);
-    r.wave_moment = line.real(4);
+    if (!read_values(reader, still_water_values, block.still)) return false;
+    if (!read_values(reader, resultant_values, block.resultant)) return false;
     return true;
 }
 
