@@ -25,7 +25,9 @@ template <class Io, class R> constexpr void image_fields_ground(Io& io, R& r) {
     io.field(r.surcharge_seismic);
 }
 
-template <class Io, class R> constexpr void image_fields_land_layer(Io& io, R& r) {
+// The leading fields both sides' layer records share: the layer, its soil
+// and wall-friction angles and the failure-plane angles.
+template <class Io, class R> constexpr void image_fields_layer_head(Io& io, R& r) {
     io.field(r.top);
     io.field(r.thickness);
     io.field(r.unit_weight);
@@ -37,6 +39,10 @@ template <class Io, class R> constexpr void image_fields_land_layer(Io& io, R& r
     io.field(r.psi);
     io.field(r.failure_top);
     io.field(r.failure_bottom);
+}
+
+template <class Io, class R> constexpr void image_fields_land_layer(Io& io, R& r) {
+    image_fields_layer_head(io, r);
     io.field(r.wedge_angles);
     io.field(r.wedge_angle);
     io.field(r.mean_case);
@@ -82,17 +88,7 @@ template <class Io, class R> constexpr void image_fields_land_layer(Io& io, R& r
 }
 
 template <class Io, class R> constexpr void image_fields_sea_layer(Io& io, R& r) {
-    io.field(r.top);
-    io.field(r.thickness);
-    io.field(r.unit_weight);
-    io.field(r.saturated_weight);
-    io.field(r.beta);
-    io.field(r.phi);
-    io.field(r.delta_normal);
-    io.field(r.delta_seismic);
-    io.field(r.psi);
-    io.field(r.failure_top);
-    io.field(r.failure_bottom);
+    image_fields_layer_head(io, r);
     io.field(r.reserved1);
     io.field(r.theta_top);
     io.field(r.theta_bottom);

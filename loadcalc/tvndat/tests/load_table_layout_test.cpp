@@ -1,5 +1,8 @@
-// GAI_CM.PRN's leading counts and row indices at their byte offsets, so two
-// swapped fields in the one field list cannot pass a read-back of their own.
+// Known values of the load tables at their byte offsets: GAI_CM.PRN's leading
+// counts and row indices, and the block starts and the last record of
+// GAI_JYO.PRN and GAI_JIS.PRN, so two swapped fields or blocks in the one
+// field list cannot pass a read-back of their own.
+#include "load_images.h"
 #include "load_tables.h"
 
 #include "current_folder.h"
@@ -8,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -22,6 +26,22 @@ std::int32_t int_at(const std::string& bytes, std::size_t offset) {
              << (8 * i);
     }
     return static_cast<std::int32_t>(v);
+}
+
+double real_at(const std::string& bytes, std::size_t offset) {
+    std::uint64_t v = 0;
+    for (std::size_t i = 0; i < 8; ++i) {
+        v |= static_cast<std::uint64_t>(static_cast<unsigned char>(bytes.at(offset + i)))
+             << (8 * i);
+    }
+    double value = 0.0;
+    std::memcpy(&value, &v, sizeof value);
+    return value;
+}
+
+std::string file_bytes(const char* name) {
+    std::ifstream in(name, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 TEST(LoadTableLayout, CommonTableStartsWithItsCountsAndIndicesInFileOrder) {
@@ -49,6 +69,46 @@ TEST(LoadTableLayout, CommonTableStartsWithItsCountsAndIndicesInFileOrder) {
     ASSERT_EQ(bytes.size(), kLoadCommonImageBytes);
     for (int i = 0; i < 16; ++i) {
         EXPECT_EQ(int_at(bytes, static_cast<std::size_t>(i) * 4), 101 + i) << "field " << i;
+    }
+}
+
+TEST(LoadTableLayout, CaseTablesHoldTheirBlocksInFileOrder) {
+    test::ProgramFolder folder(false);
+    test::CurrentFolder here(folder);
+    LoadModel model;
+    model.ground[1].level = 2.5;
+    model.land_calc[0].top = -3.25;
+    model.sea_calc[0].top = -7.5;
+    model.active[0].k_top = 0.375;
+    model.passive[0].k_top = 4.125;
+    CaseLoadTables tables;
+    tables.merged.seabed_row = 11;
+    tables.merged.passive_start = 12;
+    tables.merged.rows.count = 13;
+    tables.merged.rows.rows[0].level = 1.75;
+    tables.net.other[kOtherForceRoom - 1].moment = 6.5;
+    tables.net.other[kOtherForceRoom - 1].lever_arm = -0.625;
+
+    const std::size_t land = kGroundRoom * kGroundRowBytes;
+    const std::size_t sea = land + kLayerRoom * kLandLayerCalcBytes;
+    const std::size_t active = sea + kLayerRoom * kSeaLayerCalcBytes;
+    const std::size_t passive = active + kLayerRoom * kActiveIntensityRowBytes;
+    const std::size_t merged = passive + kLayerRoom * kPassiveIntensityRowBytes;
+    for (const int c : {kNormalCase, kSeismicCase}) {
+        write_gai_case(c, model, tables);
+        const std::string bytes = file_bytes(case_table_file(c));
+        ASSERT_EQ(bytes.size(), kLoadCaseImageBytes) << case_table_file(c);
+        EXPECT_EQ(real_at(bytes, kGroundRowBytes + kRealBytes), 2.5);
+        EXPECT_EQ(real_at(bytes, land), -3.25);
+        EXPECT_EQ(real_at(bytes, sea), -7.5);
+        EXPECT_EQ(real_at(bytes, active), 0.375);
+        EXPECT_EQ(real_at(bytes, passive), 4.125);
+        EXPECT_EQ(int_at(bytes, merged), 11);
+        EXPECT_EQ(int_at(bytes, merged + kIntBytes), 12);
+        EXPECT_EQ(int_at(bytes, merged + 2 * kIntBytes), 13);
+        EXPECT_EQ(real_at(bytes, merged + 3 * kIntBytes), 1.75);
+        EXPECT_EQ(real_at(bytes, bytes.size() - 2 * kRealBytes), 6.5);
+        EXPECT_EQ(real_at(bytes, bytes.size() - kRealBytes), -0.625);
     }
 }
 
