@@ -1,10 +1,12 @@
 #include "input_file.h"
 
+#include "cal_file_keys.h"
 #include "csv_line.h"
 #include "error_messages.h"
 #include "file_io.h"
 #include "format_values.h"
 #include "text_lines.h"
+#include "wall_codes.h"
 
 #include <cmath>
 #include <cstdio>
@@ -337,61 +339,79 @@ struct KeyEntry {
 
 const std::array<KeyEntry, 27>& key_table() {
     static const std::array<KeyEntry, 27> table = {{
-        {"gyonm", [](const KeyLine& l, InputRecord& in) { in.title = l.text(0); }},
-        {"swdat", read_swdat},
-        {"wavsw", read_wavsw},
-        {"joken", [](const KeyLine& l, InputRecord& in) { read_items(l, kJokenItems, in.joken); }},
-        {"tjkn1", [](const KeyLine& l, InputRecord& in) { read_items(l, kTjkn1Items, in.tjkn1); }},
-        {"neire", read_neire},
-        {"fsyok", read_fsyok},
-        {"tugit", [](const KeyLine& l, InputRecord& in) { read_items(l, kTugitItems, in.tugit); }},
-        {"tyait", [](const KeyLine& l, InputRecord& in) { read_pile_ids(l, in.catalogue_piles); }},
-        {"apdyt", [](const KeyLine& l, InputRecord& in) { read_pile_ids(l, in.added_piles); }},
-        {"josai",
+        {kTitleKey, [](const KeyLine& l, InputRecord& in) { in.title = l.text(0); }},
+        {kSwitchesKey, read_swdat},
+        {kWaveSwitchesKey, read_wavsw},
+        {kConditionsKey,
+         [](const KeyLine& l, InputRecord& in) { read_items(l, kJokenItems, in.joken); }},
+        {kAddedConditionsKey,
+         [](const KeyLine& l, InputRecord& in) { read_items(l, kTjkn1Items, in.tjkn1); }},
+        {kEmbedmentKey, read_neire},
+        {kCorrosionKey, read_fsyok},
+        {kJointEfficiencyKey,
+         [](const KeyLine& l, InputRecord& in) { read_items(l, kTugitItems, in.tugit); }},
+        {kCataloguePilesKey,
+         [](const KeyLine& l, InputRecord& in) { read_pile_ids(l, in.catalogue_piles); }},
+        {kAddedPilesKey,
+         [](const KeyLine& l, InputRecord& in) { read_pile_ids(l, in.added_piles); }},
+        {kSurchargeKey,
          [](const KeyLine& l, InputRecord& in) {
              read_row(l, kJosaiItems, in.surcharges, in.surcharge_count);
          }},
-        {"etcjo", [](const KeyLine& l,
-                     InputRecord& in) { read_force(l, in.forces_normal, in.force_normal_count); }},
-        {"etcjs",
+        {kNormalForceKey,
+         [](const KeyLine& l, InputRecord& in) {
+             read_force(l, in.forces_normal, in.force_normal_count);
+         }},
+        {kSeismicForceKey,
          [](const KeyLine& l, InputRecord& in) {
              read_force(l, in.forces_seismic, in.force_seismic_count);
          }},
-        {"kokan",
+        {kSteelPipeKey,
          [](const KeyLine& l, InputRecord& in) {
              read_row(l, kKokanItems, in.steel_pipes, in.steel_pipe_count);
          }},
-        {"sdatu",
+        {kLandLayerKey,
          [](const KeyLine& l, InputRecord& in) {
              read_row(l, kSoilItems, in.land_layers, in.land_layer_count);
          }},
-        {"jdatu",
+        {kSeaLayerKey,
          [](const KeyLine& l, InputRecord& in) {
              read_row(l, kSoilItems, in.sea_layers, in.sea_layer_count);
          }},
-        {"tikei",
+        {kGroundPointKey,
          [](const KeyLine& l, InputRecord& in) {
              read_row(l, kTikeiItems, in.ground_points, in.ground_point_count);
          }},
-        {"morid", [](const KeyLine& l,
-                     InputRecord& in) { read_row(l, kMoridItems, in.fills, in.fill_count); }},
-        {"wlvl_", read_wlvl},
-        {"hhwl_", [](const KeyLine& l,
-                     InputRecord& in) { read_items(l, kTideItems, in.tide_levels[kTideHhwl]); }},
-        {"hwl__", [](const KeyLine& l,
-                     InputRecord& in) { read_items(l, kTideItems, in.tide_levels[kTideHwl]); }},
-        {"lwl__", [](const KeyLine& l,
-                     InputRecord& in) { read_items(l, kTideItems, in.tide_levels[kTideLwl]); }},
-        {"ewl__", [](const KeyLine& l,
-                     InputRecord& in) { read_items(l, kTideItems, in.tide_levels[kTideUser]); }},
-        {"nir_t", [](const KeyLine& l, InputRecord& in) { read_items(l, kNirtItems, in.nir_t); }},
-        {"wav_t", [](const KeyLine& l, InputRecord& in) { in.static_water = l.integer(1); }},
-        {"versi",
+        {kFillKey, [](const KeyLine& l,
+                      InputRecord& in) { read_row(l, kMoridItems, in.fills, in.fill_count); }},
+        {kWaveConditionsKey, read_wlvl},
+        {kTideLevelKeys[0],
+         [](const KeyLine& l, InputRecord& in) {
+             read_items(l, kTideItems, in.tide_levels[kTideHhwl]);
+         }},
+        {kTideLevelKeys[1],
+         [](const KeyLine& l, InputRecord& in) {
+             read_items(l, kTideItems, in.tide_levels[kTideHwl]);
+         }},
+        {kTideLevelKeys[2],
+         [](const KeyLine& l, InputRecord& in) {
+             read_items(l, kTideItems, in.tide_levels[kTideLwl]);
+         }},
+        {kTideLevelKeys[3],
+         [](const KeyLine& l, InputRecord& in) {
+             read_items(l, kTideItems, in.tide_levels[kTideUser]);
+         }},
+        {kEmbedmentOptionsKey,
+         [](const KeyLine& l, InputRecord& in) { read_items(l, kNirtItems, in.nir_t); }},
+        {kStaticWaterKey,
+         [](const KeyLine& l, InputRecord& in) { in.static_water = l.integer(1); }},
+        {kVersionKey,
          [](const KeyLine& l, InputRecord& in) {
              in.version_text = l.text(0);
              in.version_number = l.integer(1);
          }},
-        {"add_1", [](const KeyLine& l, InputRecord& in) { read_items(l, kAdd1Items, in.add_1); }},
+        {kWallFrictionKey,
+         [](const KeyLine& l, InputRecord& in) { read_items(l, kAdd1Items, in.add_1); }},
     }};
     return table;
 }
@@ -443,7 +463,7 @@ void read_input(InputRecord& input, const std::string& name) {
         for (const KeyEntry& entry : key_table()) {
             if (!same_key(field0, entry.key)) continue;
             entry.parse(KeyLine{entry.key, line}, input);
-            if (std::string_view(entry.key) == "tjkn1") added_conditions_met = true;
+            if (std::string_view(entry.key) == kAddedConditionsKey) added_conditions_met = true;
             break;
         }
     }
@@ -452,6 +472,8 @@ void read_input(InputRecord& input, const std::string& name) {
     }
     if (!added_conditions_met) fill_added_conditions(input);
 }
+
+static_assert(kTideLevelKeys.size() == kTideLevelCount);
 
 // ---- writer ----
 
@@ -548,27 +570,27 @@ int write_input(const InputRecord& in, const std::string& name) {
     if (!file) return 1;
     std::FILE* f = file.get();
 
-    write_crlf_line(f, KeyWriter("gyonm").quoted(in.title).text());
-    write_crlf_line(f, KeyWriter("swdat").items(kSwdatItems, in.swdat).text());
+    write_crlf_line(f, KeyWriter(kTitleKey).quoted(in.title).text());
+    write_crlf_line(f, KeyWriter(kSwitchesKey).items(kSwdatItems, in.swdat).text());
     {
         const WaveSwitches& s = in.wavsw;
-        KeyWriter w("wavsw");
+        KeyWriter w(kWaveSwitchesKey);
         w.quoted(s.user_tide_name).integer(s.wave_formula).integer(s.dissipating_works);
         w.real("%1.3lf", s.lambda1);
         for (int k = 0; k < kTideLevelCount; ++k)
             w.integer(s.examine[k]).integer(s.draw[k]);
         write_crlf_line(f, w.text());
     }
-    write_crlf_line(f, KeyWriter("joken").items(kJokenItems, in.joken).text());
-    write_crlf_line(f, KeyWriter("tjkn1").items(kTjkn1Items, in.tjkn1).text());
-    write_crlf_line(f, KeyWriter("neire")
+    write_crlf_line(f, KeyWriter(kConditionsKey).items(kJokenItems, in.joken).text());
+    write_crlf_line(f, KeyWriter(kAddedConditionsKey).items(kTjkn1Items, in.tjkn1).text());
+    write_crlf_line(f, KeyWriter(kEmbedmentKey)
                            .items(kLateralItems, in.neire.sea)
                            .items(kNeireSeismicItems, in.neire)
                            .items(kLateralItems, in.neire.land)
                            .text());
     {
         const CorrosionData& c = in.fsyok;
-        KeyWriter w("fsyok");
+        KeyWriter w(kCorrosionKey);
         for (double rate : c.sea_rates)
             w.real("%1.3lf", rate);
         for (double rate : c.land_rates)
@@ -581,32 +603,31 @@ int write_input(const InputRecord& in, const std::string& name) {
             .integer(c.check_range);
         write_crlf_line(f, w.text());
     }
-    write_crlf_line(f, KeyWriter("tugit").items(kTugitItems, in.tugit).text());
-    write_pile_ids(f, "tyait", in.catalogue_piles);
-    write_pile_ids(f, "apdyt", in.added_piles);
-    write_rows(f, "josai", kJosaiItems, in.surcharges, in.surcharge_count);
-    write_force_rows(f, "etcjo", in.forces_normal, in.force_normal_count);
-    write_force_rows(f, "etcjs", in.forces_seismic, in.force_seismic_count);
-    write_rows(f, "kokan", kKokanItems, in.steel_pipes, in.steel_pipe_count);
-    write_soil_rows(f, "sdatu", in.land_layers, in.land_layer_count);
-    write_soil_rows(f, "jdatu", in.sea_layers, in.sea_layer_count);
-    write_rows(f, "tikei", kTikeiItems, in.ground_points, in.ground_point_count);
+    write_crlf_line(f, KeyWriter(kJointEfficiencyKey).items(kTugitItems, in.tugit).text());
+    write_pile_ids(f, kCataloguePilesKey, in.catalogue_piles);
+    write_pile_ids(f, kAddedPilesKey, in.added_piles);
+    write_rows(f, kSurchargeKey, kJosaiItems, in.surcharges, in.surcharge_count);
+    write_force_rows(f, kNormalForceKey, in.forces_normal, in.force_normal_count);
+    write_force_rows(f, kSeismicForceKey, in.forces_seismic, in.force_seismic_count);
+    write_rows(f, kSteelPipeKey, kKokanItems, in.steel_pipes, in.steel_pipe_count);
+    write_soil_rows(f, kLandLayerKey, in.land_layers, in.land_layer_count);
+    write_soil_rows(f, kSeaLayerKey, in.sea_layers, in.sea_layer_count);
+    write_rows(f, kGroundPointKey, kTikeiItems, in.ground_points, in.ground_point_count);
     for (int i = 0; i < in.fill_count; ++i) {
         const FillRow row = with_submerged_from_saturated(in.fills[static_cast<std::size_t>(i)]);
-        write_crlf_line(f, KeyWriter("morid").items(kMoridItems, row).text());
+        write_crlf_line(f, KeyWriter(kFillKey).items(kMoridItems, row).text());
     }
     {
-        KeyWriter w("wlvl_");
+        KeyWriter w(kWaveConditionsKey);
         w.items(kWlvlItems, in.wlvl);
         for (int k = 0; k < kTideLevelCount; ++k)
             w.real("%1.2lf", in.wlvl.hb[k]);
         write_crlf_line(f, w.text());
     }
-    static constexpr std::array<const char*, kTideLevelCount> kTideKeys = {"hhwl_", "hwl__",
-                                                                           "lwl__", "ewl__"};
     for (int k = 0; k < kTideLevelCount; ++k) {
-        if (in.wavsw.examine[k] == 2) continue;
-        write_crlf_line(f, KeyWriter(kTideKeys[k]).items(kTideItems, in.tide_levels[k]).text());
+        if (in.wavsw.examine[k] == file_code(YesNo::No)) continue;
+        write_crlf_line(f,
+                        KeyWriter(kTideLevelKeys[k]).items(kTideItems, in.tide_levels[k]).text());
     }
 
     // A failed write must not look like a written file.

@@ -1,5 +1,6 @@
 #include "cal_import.h"
 
+#include "cal_file_keys.h"
 #include "csv_line.h"
 #include "field_reader.h"
 #include "number_text.h"
@@ -333,45 +334,45 @@ ConversionScope import_cal_file(DesignData& d, const std::string& path) {
         if (text.find(',') == std::string::npos) in.fail("キーの後にカンマがありません。");
         const std::string& key = in.key();
         TihyouData& t = d.tihyou_dat;
-        if (key == "gyonm") {
+        if (key == kTitleKey) {
             d.data_title = fixed_text(in.text(), kTitleLength);
-        } else if (key == "swdat") {
+        } else if (key == kSwitchesKey) {
             read_swdat(d, in);
-        } else if (key == "wavsw") {
+        } else if (key == kWaveSwitchesKey) {
             read_wavsw(d, in);
-        } else if (key == "joken") {
+        } else if (key == kConditionsKey) {
             read_joken(d, in);
             scope.water = scope.surcharge = true;
-        } else if (key == "tjkn1") {
+        } else if (key == kAddedConditionsKey) {
             read_tjkn1(d, in);
             scope.young_and_stress = true;
-        } else if (key == "neire") {
+        } else if (key == kEmbedmentKey) {
             read_neire(d, in);
             scope.land_method = scope.sea_method = true;
-        } else if (key == "fsyok") {
+        } else if (key == kCorrosionKey) {
             read_fsyok(d, in);
-        } else if (key == "tugit") {
+        } else if (key == kJointEfficiencyKey) {
             read_tugit(d, in);
-        } else if (key == "tyait") {
+        } else if (key == kCataloguePilesKey) {
             read_tyait(d, in, rows);
-        } else if (key == "josai") {
+        } else if (key == kSurchargeKey) {
             JosaiRow& r = t.josai_tbl[next_row(rows.surcharges, kSurchargeRoom, in, "上載荷重")];
             r.start_x = in.real();
             r.end_x = in.real();
             r.q_normal = in.real();
             r.q_seismic = in.real();
             scope.surcharge_zones = true;
-        } else if (key == "etcjo") {
+        } else if (key == kNormalForceKey) {
             read_force(d.gairyoku_dat.gairyoku_jyo[next_row(rows.normal_forces, kForceRoom, in,
                                                             "常時の外力")],
                        in);
             scope.normal_forces = true;
-        } else if (key == "etcjs") {
+        } else if (key == kSeismicForceKey) {
             read_force(d.gairyoku_dat.gairyoku_jis[next_row(rows.seismic_forces, kForceRoom, in,
                                                             "地震時の外力")],
                        in);
             scope.seismic_forces = true;
-        } else if (key == "kokan") {
+        } else if (key == kSteelPipeKey) {
             KokanRec& r =
                 d.yaita_dat.kokan_tbl[next_row(rows.pipes, kSteelPipeRoom, in, "鋼管矢板")];
             r.diameter = in.real();
@@ -384,28 +385,28 @@ ConversionScope import_cal_file(DesignData& d, const std::string& path) {
                 if (joint == code) r.joint_type = screen_switch_from_code(code);
             }
             if (r.joint_type == kPipeJointGivenSpacing) r.joint_spacing = joint;
-        } else if (key == "sdatu") {
+        } else if (key == kLandLayerKey) {
             read_layer(
                 d.dosou_dat.dosou_riku[next_row(rows.land_layers, kSoilLayerRoom, in, "陸側土層")],
                 in);
             scope.land_layers = true;
-        } else if (key == "jdatu") {
+        } else if (key == kSeaLayerKey) {
             read_layer(
                 d.dosou_dat.dosou_umi[next_row(rows.sea_layers, kSoilLayerRoom, in, "海側土層")],
                 in);
             scope.sea_layers = true;
-        } else if (key == "tikei") {
+        } else if (key == kGroundPointKey) {
             TikeiPoint& p = t.tikei_tbl[next_row(rows.ground_points, kGroundPointRoom, in, "地形")];
             p.x = in.real();
             p.y = in.real();
-        } else if (key == "morid") {
+        } else if (key == kFillKey) {
             MoridRow& r = t.morid_tbl[next_row(rows.fills, kFillRoom, in, "盛土")];
             r.top_lvl = in.real();
             r.wet_w = in.real();
             in.real(); // submerged weight
             r.sat_w = in.real();
             scope.fills = true;
-        } else if (key == "wlvl_") {
+        } else if (key == kWaveConditionsKey) {
             SekoujiData& w = d.sekouji_dat;
             w.depth_sw = screen_switch_from_code(in.integer());
             w.d_lvl = in.real();
@@ -415,13 +416,13 @@ ConversionScope import_cal_file(DesignData& d, const std::string& path) {
             w.slope_x = in.real();
             for (int i = 0; i < kStudiedTideLevels; ++i)
                 w.hb_lvl[i] = in.real();
-        } else if (key == "hhwl_") {
+        } else if (key == kTideLevelKeys[0]) {
             read_tide_level(d, in, 0);
-        } else if (key == "hwl__") {
+        } else if (key == kTideLevelKeys[1]) {
             read_tide_level(d, in, 1);
-        } else if (key == "lwl__") {
+        } else if (key == kTideLevelKeys[2]) {
             read_tide_level(d, in, 2);
-        } else if (key == "ewl__") {
+        } else if (key == kTideLevelKeys[3]) {
             read_tide_level(d, in, 3);
         }
         // Any other key ("apdyt", "versi", "nir_t", ...) is skipped whole.

@@ -1,5 +1,6 @@
 #include "cal_writer.h"
 
+#include "cal_file_keys.h"
 #include "derived_values.h"
 #include "number_text.h"
 #include "project_writer.h"
@@ -69,7 +70,7 @@ std::string swdat_line(DesignData& d) {
     int case_code = pair_code(k.jyo_sw, k.jis_sw);
     // Only the construction stage studied: the normal case alone.
     if (s.kanseiji_sw == kBoxClear && box_checked(s.sekouji_sw)) case_code = 1;
-    KeyLine line("swdat");
+    KeyLine line(kSwitchesKey);
     line.i(file_switch_code(s.std_sw))
         .i(file_switch_code(s.neire_sw))
         .i(file_switch_code(s.stress_sw))
@@ -90,7 +91,7 @@ std::string swdat_line(DesignData& d) {
 
 std::string wavsw_line(const DesignData& d) {
     const SekoujiData& w = d.sekouji_dat;
-    KeyLine line("wavsw");
+    KeyLine line(kWaveSwitchesKey);
     line.quoted(d.sekkei_dat.tide_name, kTideNameCaption);
     line.i(file_switch_code(w.wave_sw)).i(file_switch_code(w.dissip_sw)).r(w.lambda1, "λ1");
     for (int k = 0; k < kStudiedTideLevels; ++k)
@@ -105,7 +106,7 @@ std::string joken_line(const DesignData& d) {
     const int rwl_kind = file_code(residual_rule_from_screen(s.rwl_sw));
     const bool straight =
         code_from_screen_switch<GroundShape>(d.kanseiji_dat.shape_sw) == GroundShape::Straight;
-    KeyLine line("joken");
+    KeyLine line(kConditionsKey);
     line.r(s.tide_lvl[1], "H.W.L.").r(s.tide_lvl[2], "L.W.L.").i(rwl_kind);
     line.r(residual_water_level(s), "残留水位");
     line.r(first_used_layer(d.dosou_dat.dosou_riku).top_lvl, "土層上限")
@@ -127,7 +128,7 @@ std::string joken_line(const DesignData& d) {
 std::string tjkn1_line(const DesignData& d) {
     const SekkeiData& s = d.sekkei_dat;
     const YaitaData& y = d.yaita_dat;
-    KeyLine line("tjkn1");
+    KeyLine line(kAddedConditionsKey);
     line.r(s.tide_lvl[0], "H.H.W.L.").r(s.tide_lvl[3], "任意潮位").r(s.crown_jobu, "上部工天端高");
     line.r(s.crown_yaita, "矢板天端高")
         .r(s.cohesion_lvl, "粘着基準高")
@@ -149,7 +150,7 @@ void add_method(KeyLine& line, const DosouHohoRec& m) {
 
 std::string neire_line(const DesignData& d) {
     const KanseijiData& k = d.kanseiji_dat;
-    KeyLine line("neire");
+    KeyLine line(kEmbedmentKey);
     add_method(line, d.dosou_dat.dosou_hoho[1]);
     line.i(k.sindo_sw).r(design_seismic_coefficient(k, d.custom_tbl.sindo_round_sw), "設計震度");
     for (int i = 0; i < 3; ++i)
@@ -163,7 +164,7 @@ std::string neire_line(const DesignData& d) {
 
 std::string fsyok_line(const DesignData& d) {
     const FsyokData& f = d.yaita_dat.fsyok_dat;
-    KeyLine line("fsyok");
+    KeyLine line(kCorrosionKey);
     for (int i = 0; i < 4; ++i)
         line.r(f.sea_rate[i], "腐食速度");
     for (int i = 0; i < 3; ++i)
@@ -224,8 +225,9 @@ void add_layer_lines(std::vector<std::string>& out, const char* key,
     }
 }
 
+static_assert(kTideLevelKeys.size() == kStudiedTideLevels);
+
 void add_tide_lines(std::vector<std::string>& out, const DesignData& d) {
-    static const char* const keys[kStudiedTideLevels] = {"hhwl_", "hwl__", "lwl__", "ewl__"};
     const SekoujiData& w = d.sekouji_dat;
     const bool goda = code_from_screen_switch<WaveFormula>(w.wave_sw) == WaveFormula::Goda;
     for (int k = 0; k < kStudiedTideLevels; ++k) {
@@ -238,7 +240,7 @@ void add_tide_lines(std::vector<std::string>& out, const DesignData& d) {
         const double length = code_from_file<WaveLengthMethod>(method) == WaveLengthMethod::Computed
                                   ? tide_wave_length(d.sekkei_dat, w, k, row)
                                   : row.length;
-        KeyLine line(keys[k]);
+        KeyLine line(kTideLevelKeys[k]);
         line.i(goda ? file_switch_code(row.flag1) : kNoBreakingInfluence)
             .r(row.h13, "H1/3")
             .r(row.hmax, goda ? "Hmax" : "HD")
@@ -258,15 +260,15 @@ std::vector<std::string> cal_file_lines(DesignData& d) {
     const TihyouData& t = d.tihyou_dat;
     std::vector<std::string> out;
 
-    out.push_back(KeyLine("versi").quoted(kVersion200, "versi").i(1).str());
-    out.push_back(KeyLine("gyonm").quoted(d.data_title, kTitleCaption).str());
+    out.push_back(KeyLine(kVersionKey).quoted(kVersion200, kVersionKey).i(1).str());
+    out.push_back(KeyLine(kTitleKey).quoted(d.data_title, kTitleCaption).str());
     out.push_back(swdat_line(d));
     out.push_back(wavsw_line(d));
     out.push_back(joken_line(d));
     out.push_back(tjkn1_line(d));
     out.push_back(neire_line(d));
     out.push_back(fsyok_line(d));
-    out.push_back(KeyLine("tugit")
+    out.push_back(KeyLine(kJointEfficiencyKey)
                       .r(y.joint_alpha[0], "継手効率")
                       .r(y.joint_alpha[1], "継手効率")
                       .r(y.joint_alpha[2], "継手効率")
@@ -275,41 +277,44 @@ std::vector<std::string> cal_file_lines(DesignData& d) {
     const PileType pile_type = pile_type_from_screen_kind(y.yaita_kind);
     if (is_pile_of_free_choice(pile_type)) {
         const auto& pairs = pile_type == PileType::SteelOfFreeChoice ? y.yaita_sel : y.pcyaita_sel;
-        add_id_lines(out, "tyait", pairs, false);
-        add_id_lines(out, "apdyt", pairs, true);
+        add_id_lines(out, kCataloguePilesKey, pairs, false);
+        add_id_lines(out, kAddedPilesKey, pairs, true);
     }
     for (int i = 0; i < kSurchargeRoom; ++i) {
         const JosaiRow& r = t.josai_tbl[i];
         if (!row_used(r)) continue;
-        out.push_back(KeyLine("josai")
+        out.push_back(KeyLine(kSurchargeKey)
                           .r(r.start_x, "載荷範囲")
                           .r(r.end_x, "載荷範囲")
                           .r(r.q_normal, "上載荷重")
                           .r(r.q_seismic, "上載荷重")
                           .str());
     }
-    add_force_lines(out, "etcjo", d.gairyoku_dat.gairyoku_jyo);
-    add_force_lines(out, "etcjs", d.gairyoku_dat.gairyoku_jis);
+    add_force_lines(out, kNormalForceKey, d.gairyoku_dat.gairyoku_jyo);
+    add_force_lines(out, kSeismicForceKey, d.gairyoku_dat.gairyoku_jis);
     for (int i = 0; i < kSteelPipeRoom; ++i) {
         const KokanRec& r = y.kokan_tbl[i];
         if (!row_used(r)) continue;
         const double joint = r.joint_type == kPipeJointGivenSpacing
                                  ? r.joint_spacing
                                  : file_switch_code(r.joint_type);
-        out.push_back(
-            KeyLine("kokan").r(r.diameter, "外径").r(r.thickness, "板厚").r(joint, "継手").str());
+        out.push_back(KeyLine(kSteelPipeKey)
+                          .r(r.diameter, "外径")
+                          .r(r.thickness, "板厚")
+                          .r(joint, "継手")
+                          .str());
     }
-    add_layer_lines(out, "sdatu", d.dosou_dat.dosou_riku);
-    add_layer_lines(out, "jdatu", d.dosou_dat.dosou_umi);
+    add_layer_lines(out, kLandLayerKey, d.dosou_dat.dosou_riku);
+    add_layer_lines(out, kSeaLayerKey, d.dosou_dat.dosou_umi);
     for (int i = 0; i < kGroundPointRoom; ++i) {
         const TikeiPoint& p = t.tikei_tbl[i];
         if (!row_used(p)) continue;
-        out.push_back(KeyLine("tikei").r(p.x, "地形").r(p.y, "地形").str());
+        out.push_back(KeyLine(kGroundPointKey).r(p.x, "地形").r(p.y, "地形").str());
     }
     for (int i = 0; i < kFillRoom; ++i) {
         const MoridRow& r = t.morid_tbl[i];
         if (!row_used(r)) continue;
-        out.push_back(KeyLine("morid")
+        out.push_back(KeyLine(kFillKey)
                           .r(r.top_lvl, "盛土")
                           .r(r.wet_w, "盛土")
                           .r(r.sat_w - kWaterUnitWeight, "盛土")
@@ -317,7 +322,7 @@ std::vector<std::string> cal_file_lines(DesignData& d) {
                           .str());
     }
     {
-        KeyLine line("wlvl_");
+        KeyLine line(kWaveConditionsKey);
         line.i(file_switch_code(w.depth_sw))
             .r(w.d_lvl, "d")
             .r(w.h2_lvl, "h'")
@@ -329,9 +334,11 @@ std::vector<std::string> cal_file_lines(DesignData& d) {
         out.push_back(line.str());
     }
     add_tide_lines(out, d);
-    out.push_back(
-        KeyLine("caldt").r(d.caldt_vals[0], "施工根入れ深度").r(d.caldt_vals[1], "矢板長").str());
-    out.push_back(KeyLine("nir_t")
+    out.push_back(KeyLine(kAdoptedLengthKey)
+                      .r(d.caldt_vals[0], "施工根入れ深度")
+                      .r(d.caldt_vals[1], "矢板長")
+                      .str());
+    out.push_back(KeyLine(kEmbedmentOptionsKey)
                       .i(k.dynwater_sw)
                       .i(y.second_sw)
                       .r(y.kh_lm, "kh")
@@ -339,8 +346,8 @@ std::vector<std::string> cal_file_lines(DesignData& d) {
                       .i(k.clay_sw)
                       .i(k.okabe_sw)
                       .str());
-    out.push_back(KeyLine("wav_t").i(w.static_sw).str());
-    out.push_back(KeyLine("add_1")
+    out.push_back(KeyLine(kStaticWaterKey).i(w.static_sw).str());
+    out.push_back(KeyLine(kWallFrictionKey)
                       .r(s.delta_jyo[0], "壁面摩擦角")
                       .r(s.delta_jyo[1], "壁面摩擦角")
                       .r(s.delta_jis[0], "壁面摩擦角")
