@@ -24,6 +24,8 @@ std::string read_file(const std::string& name);
 // work folder under the same name.
 void copy_installed(const std::string& name);
 std::string installed_text(const std::string& name);
+// The path of a file or folder of the installed program folder of the source tree.
+std::string installed_path(const std::string& name);
 
 // Aborts (a finding) when value is infinite or not a number.
 void require_finite(double value, const char* what);

@@ -42,8 +42,12 @@ std::string read_file(const std::string& name) {
     return text.str();
 }
 
+std::string installed_path(const std::string& name) {
+    return std::string(WTN_SOURCE_DIR) + "/installed/" + name;
+}
+
 std::string installed_text(const std::string& name) {
-    std::ifstream in(std::string(WTN_SOURCE_DIR) + "/installed/" + name, std::ios::binary);
+    std::ifstream in(installed_path(name), std::ios::binary);
     if (!in) finding("installed file missing: " + name);
     std::ostringstream text;
     text << in.rdbuf();

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <vector>
 
 namespace wtn {
 
@@ -30,6 +31,22 @@ constexpr std::size_t kFieldMaxT1 = 10;
 // Fields of the first line of a PC catalogue pile.
 constexpr std::size_t kPcFieldMoment = 2;
 constexpr std::size_t kPcFieldI0 = 7;
+
+// A value written as "inf" or "nan" (or beyond a double) in OK_YAITA.DAT
+// would carry on into every construction-stage result.
+bool decided_values_finite(const Candidate& c) {
+    const CandidateRecord& r = c.record;
+    std::vector<double> values = {c.depth_value,      r.table_min_modulus,    r.table_max_allowance,
+                                  r.allowable_moment, r.pipe_effective_width, r.pipe_inertia,
+                                  r.pipe_modulus};
+    for (std::size_t s = 0; s < kSectionCount; ++s) {
+        for (double v : {r.modulus[s], r.modulus_before_cut[s], r.inertia[s], r.rigidity[s],
+                         r.reduction_ratio[s]})
+            values.push_back(v);
+    }
+    values.insert(values.end(), c.corrosion_table.begin(), c.corrosion_table.end());
+    return std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(v); });
+}
 
 std::string fitted_name(const std::string& name) {
     return name.substr(0, cp932_fit(name, kCandidateNameBytes));
@@ -231,6 +248,10 @@ void read_ok_yaita(StabilityRun& run) {
     r.pipe_inertia = lines[8].real(1);
     r.pipe_modulus = lines[8].real(2);
     r.added = lines[9].integer(0);
+    if (!decided_values_finite(c)) {
+        stop_with_error(std::string("(ERROR)-決定矢板ファイル(") + kDecidedPileFile +
+                        ")に数値でない値があります.");
+    }
     run.candidates.assign(1, c);
 }
 

@@ -59,6 +59,8 @@ CurveTable read_curve_table(const std::string& name) {
         row.zero = line.real(3);
         row.deflection = line.real(4);
         row.slope = line.real(6);
+        for (double value : {row.log_ts, row.moment, row.zero, row.deflection, row.slope})
+            if (!std::isfinite(value)) stop_bad_table(name, line_number);
         // The look-up walks the rows downwards in log Ts.
         if (!table.rows.empty() && !(row.log_ts < table.rows.back().log_ts))
             stop_bad_table(name, line_number);
