@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Runs one fuzzing campaign: fuzz/run.sh TARGET MINUTES
-#   TARGET   a harness name (a folder of fuzz/corpus, e.g. force_file)
-#   MINUTES  how long the fuzzer runs
+# Runs one fuzzing campaign: fuzz/run.sh TARGET MINUTES [EXECUTIONS]
+#   TARGET      a harness name (a folder of fuzz/corpus, e.g. force_file)
+#   MINUTES     how long the fuzzer runs at the most
+#   EXECUTIONS  optional: the campaign also ends after about this many inputs
 # The harness is built with AddressSanitizer and UndefinedBehaviorSanitizer
 # in build-fuzz (GCC edge callbacks, persistent mode); the campaign's output
 # lands in build-fuzz/campaigns/TARGET, and its figures are printed at the end.
@@ -9,12 +10,14 @@
 # no persistent mode, one process per input, far fewer executions a second.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-if [ $# -ne 2 ]; then
-  echo "usage: fuzz/run.sh TARGET MINUTES" >&2
+if [ $# -lt 2 ] || [ $# -gt 3 ]; then
+  echo "usage: fuzz/run.sh TARGET MINUTES [EXECUTIONS]" >&2
   exit 2
 fi
 target=$1
 minutes=$2
+execs_limit=()
+[ $# -eq 3 ] && execs_limit=(-E "$3")
 if [ ! -d "fuzz/corpus/$target" ]; then
   echo "no harness named $target (see fuzz/corpus)" >&2
   exit 2
@@ -50,7 +53,7 @@ export AFL_SKIP_CPUFREQ=1 AFL_NO_UI=1 AFL_NO_AFFINITY=1 AFL_I_DONT_CARE_ABOUT_MI
 export ASAN_OPTIONS=abort_on_error=1:symbolize=0:detect_leaks=0:quarantine_size_mb=8:malloc_context_size=5:max_malloc_fill_size=0
 export UBSAN_OPTIONS=halt_on_error=1:abort_on_error=1:print_stacktrace=1
 afl-fuzz -i "fuzz/corpus/$target" -o "$out" "${dict[@]}" -m none -t 1000 \
-  -V $((minutes * 60)) -- "$build/fuzz/fuzz_$target" "${input_arg[@]}" >"$out/afl.log" 2>&1 || {
+  -V $((minutes * 60)) "${execs_limit[@]}" -- "$build/fuzz/fuzz_$target" "${input_arg[@]}" >"$out/afl.log" 2>&1 || {
   tail -20 "$out/afl.log" >&2
   exit 1
 }
