@@ -482,15 +482,9 @@ namespace {
 class KeyWriter {
   public:
     explicit KeyWriter(const char* key) : text_(key) {}
-    // A quote inside the text is doubled, as the reader takes it back; a
-    // bare one would end the text early and shift every item after it.
     KeyWriter& quoted(const std::string& text) {
-        text_ += ",\"";
-        for (char c : text) {
-            if (c == '"') text_ += '"';
-            text_ += c;
-        }
-        text_ += '"';
+        text_ += ',';
+        text_ += quoted_csv_text(text);
         return *this;
     }
     KeyWriter& integer(int value) { return item("%d", value); }

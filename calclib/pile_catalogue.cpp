@@ -227,7 +227,7 @@ void write_selected_added_piles(const InputRecord& input, const RunInfo& run_inf
     if (!out) stop_with_error("(ERROR)-ファイル(" + name + ")が作成できません.");
     for (const PileRecord& pile : rows) {
         if (!in_list(input.added_piles, pile.id)) continue;
-        write_crlf_line(out.get(), std::to_string(pile.id) + ",\"" + pile.name + "\"" +
+        write_crlf_line(out.get(), std::to_string(pile.id) + "," + quoted_csv_text(pile.name) +
                                        format_text(",%1.0lf,%1.0lf,%1.1lf", pile.inertia,
                                                    pile.modulus, pile.moment));
     }

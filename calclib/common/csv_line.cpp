@@ -23,6 +23,16 @@ int CsvLine::integer(std::size_t i) const {
     return text_to_integer(field(i));
 }
 
+std::string quoted_csv_text(const std::string& text) {
+    std::string quoted = "\"";
+    for (char c : text) {
+        if (c == '"') quoted += '"';
+        quoted += c;
+    }
+    quoted += '"';
+    return quoted;
+}
+
 double text_to_real(const std::string& text) {
     return std::strtod(text.c_str(), nullptr);
 }

@@ -97,5 +97,19 @@ TEST(ReadCsvLine, NumbersFollowTheCLibraryRules) {
     EXPECT_DOUBLE_EQ(line.real(40), 0.0);
 }
 
+// A text written with quoted_csv_text comes back whole, with the items after
+// it in their places, whatever quotes and commas it holds.
+TEST(QuotedCsvText, ReadsBackWholeBeforeTheNextItems) {
+    const std::string texts[] = {"",       "USR-1",           "a\"b", "\"\"", "\"-inf \"",
+                                 "x,\",y", "\x8C\x9A\x8E\xC0"};
+    for (const std::string& text : texts) {
+        CsvLine line;
+        split_csv_line("k," + quoted_csv_text(text) + ",2.5", line);
+        ASSERT_EQ(line.texts.size(), 1u) << text;
+        EXPECT_EQ(line.text(0), text);
+        EXPECT_DOUBLE_EQ(line.real(1), 2.5) << text;
+    }
+}
+
 } // namespace
 } // namespace wtn

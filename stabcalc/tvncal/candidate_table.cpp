@@ -287,11 +287,7 @@ void write_ok_yaita(StabilityRun& run, int k) {
     }
     std::FILE* f = file.get();
     write_values_line(f, "%d", r.id);
-    // A quote inside the name is doubled, as the reader takes it back.
-    std::string quoted_name;
-    for (char ch : r.name)
-        quoted_name += ch == '"' ? std::string("\"\"") : std::string(1, ch);
-    write_values_line(f, "\"%s\"", quoted_name.c_str());
+    write_values_line(f, "%s", quoted_csv_text(r.name).c_str());
     for (std::size_t s = 0; s < kSectionCount; ++s) {
         write_values_line(f, "%lf,%lf,%lf,%lf,%lf", r.modulus[s], r.modulus_before_cut[s],
                           r.inertia[s], r.rigidity[s], r.reduction_ratio[s]);

@@ -40,6 +40,11 @@ int read_csv_line(LineReader& reader, CsvLine& line);
 // Splits one line that is already read (without its line end).
 void split_csv_line(const std::string& text, CsvLine& line);
 
+// Text written as a quoted string that split_csv_line takes back whole: in
+// double quotes, each quote inside doubled. A bare quote would end the text
+// early and shift every item after it.
+std::string quoted_csv_text(const std::string& text);
+
 // C-library number reading of a text: atof and atoi semantics.
 double text_to_real(const std::string& text);
 int text_to_integer(const std::string& text);
