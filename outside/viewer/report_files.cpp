@@ -1,6 +1,7 @@
 #include "report_files.h"
 
 #include "cp932_codec.h"
+#include "page_layout.h"
 
 #include <cctype>
 #include <charconv>
@@ -256,6 +257,13 @@ std::optional<Drawing> parse_drawing(const std::string& file_name,
     const std::optional<int> rows = size.size() == 2 ? parse_int(size[1]) : std::nullopt;
     if (!columns || !rows || *columns <= 0 || *rows <= 0) {
         sink.error(2, "malformed size line: two positive integers expected");
+        return std::nullopt;
+    }
+    // A drawing's box stands on one page; a taller one could only be cut
+    // into pages of nothing (millions of them for a mistyped height).
+    if (*rows > kBodyLines) {
+        sink.error(2, "drawing taller than a page: " + std::to_string(*rows) +
+                          " lines, a page holds " + std::to_string(kBodyLines));
         return std::nullopt;
     }
     drawing.columns = *columns;

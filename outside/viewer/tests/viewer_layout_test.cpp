@@ -200,6 +200,7 @@ TEST(Lint, MalformedLinesOfEachFileKind) {
         {"CMD.PZK", "", "CMD.PZK:5: warning: the command reaches outside", false},
         {"CMD.PZK", "", "CMD.PZK:7: error: unclosed escape", true},
         {"SIZE.PZK", "", "SIZE.PZK:2: error: malformed size line", true},
+        {"TALL.PZK", "", "TALL.PZK:2: error: drawing taller than a page: 68 lines", true},
     };
     test::ProgramFolder folder(false);
     folder.write("A3.PFM", generated("A3.PFM", 3, "a"));
@@ -212,6 +213,7 @@ TEST(Lint, MalformedLinesOfEachFileKind) {
     folder.write("CMD.PZK", "CMD.PZK  t\r\n46 10\r\nL 1 2 3\r\nZ 1 2 3 4 0 2\r\n"
                             "L 0 0 9000 0 0 2\r\nK 10 100 60 60 0 2\r\nab\\U\r\n");
     folder.write("SIZE.PZK", "SIZE.PZK  t\r\nlarge\r\n");
+    folder.write("TALL.PZK", "TALL.PZK  t\r\n46 68\r\nL 0 0 100 100 0 2\r\n");
     for (const Case& c : cases) {
         std::string path = folder.file(c.file);
         if (std::string(c.file) == "X.PDT") folder.write(c.file, pdt_head + c.body);
