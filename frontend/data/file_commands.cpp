@@ -73,13 +73,7 @@ BoxAnswer FileCommands::ask(const std::string& title, const std::string& text, B
 }
 
 void FileCommands::tell(const std::string& text) {
-    MessageRequest request;
-    request.title = kAppTitle;
-    request.text = text;
-    request.icon = BoxIcon::Information;
-    request.buttons = BoxButtons::Ok;
-    request.default_button = BoxAnswer::Ok;
-    boxes_.show(request);
+    show_note(boxes_, kAppTitle, text, BoxIcon::Information);
 }
 
 bool FileCommands::write_work_cal_file(const std::string& name) {

@@ -36,6 +36,17 @@ class MessageBoxes {
     virtual BoxAnswer show(const MessageRequest& request) = 0;
 };
 
+// A message with OK alone.
+inline void show_note(MessageBoxes& boxes, std::string title, std::string text, BoxIcon icon) {
+    MessageRequest request;
+    request.title = std::move(title);
+    request.text = std::move(text);
+    request.icon = icon;
+    request.buttons = BoxButtons::Ok;
+    request.default_button = BoxAnswer::Ok;
+    boxes.show(request);
+}
+
 // A file dialog. The save dialog does not ask about overwriting by itself:
 // the Save As command asks its own question.
 struct FileRequest {

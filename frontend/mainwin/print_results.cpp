@@ -14,11 +14,7 @@ namespace wtn::mainwin {
 namespace {
 
 void tell(MainWindow& w, const char* title, const char* text) {
-    MessageRequest request;
-    request.title = title;
-    request.text = text;
-    request.icon = BoxIcon::Information;
-    w.services.boxes->show(request);
+    show_note(*w.services.boxes, title, text, BoxIcon::Information);
 }
 
 // Stores every screen, writes CAL_FILE.DAT and compares it with CAL.DAT.

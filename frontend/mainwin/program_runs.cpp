@@ -24,14 +24,13 @@ std::optional<std::string> answer_program_line(MessageBoxes& boxes, const std::s
         std::fflush(stderr);
         return std::nullopt;
     }
+    if (box->kind == BoxKind::ok) {
+        show_note(boxes, box->title, box->text, BoxIcon::Information);
+        return std::nullopt;
+    }
     MessageRequest request;
     request.title = box->title;
     request.text = box->text;
-    if (box->kind == BoxKind::ok) {
-        request.icon = BoxIcon::Information;
-        boxes.show(request);
-        return std::nullopt;
-    }
     request.icon = BoxIcon::Question;
     request.buttons = BoxButtons::YesNo;
     request.default_button = BoxAnswer::Yes;
@@ -57,11 +56,8 @@ std::string program_end_message(const std::string& name, int code) {
 }
 
 void report_program_end(MessageBoxes& boxes, const std::string& name, int code) {
-    MessageRequest request;
-    request.title = kAppTitle;
-    request.text = program_end_message(name, code) + "\n処理を中断します。";
-    request.icon = BoxIcon::Exclamation;
-    boxes.show(request);
+    show_note(boxes, kAppTitle, program_end_message(name, code) + "\n処理を中断します。",
+              BoxIcon::Exclamation);
 }
 
 } // namespace wtn::mainwin

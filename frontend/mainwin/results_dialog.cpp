@@ -305,11 +305,9 @@ void ResultsDialog::Form_Unload() {
         adopted_file_written_ = true;
     } catch (const DataError& e) {
         adopted_file_written_ = false;
-        MessageRequest request;
-        request.title = kAppTitle;
-        request.text = std::string(e.what()) + "\n採用値を帳票に渡せないため、計算を中断します。";
-        request.icon = BoxIcon::Exclamation;
-        boxes_.show(request);
+        show_note(boxes_, kAppTitle,
+                  std::string(e.what()) + "\n採用値を帳票に渡せないため、計算を中断します。",
+                  BoxIcon::Exclamation);
     }
 }
 

@@ -16,21 +16,11 @@
 namespace wtn::mainwin {
 namespace {
 
-wtn::MessageRequest ok_box(std::string title, std::string text, wtn::BoxIcon icon) {
-    wtn::MessageRequest request;
-    request.title = std::move(title);
-    request.text = std::move(text);
-    request.icon = icon;
-    request.buttons = wtn::BoxButtons::Ok;
-    request.default_button = wtn::BoxAnswer::Ok;
-    return request;
-}
-
 // An installed file the program cannot start without: the message names it
 // and start-up stops before the window is half built.
 StartResult stop_for_file(MainWindow& w, const std::string& detail) {
-    w.services.boxes->show(
-        ok_box(kAppTitle, detail + "\n起動を中止します。", wtn::BoxIcon::Critical));
+    show_note(*w.services.boxes, kAppTitle, detail + "\n起動を中止します。",
+              wtn::BoxIcon::Critical);
     return StartResult::missing_file;
 }
 
@@ -80,8 +70,7 @@ StartResult hold_single_instance(StartContext& c) {
         return stop_for_file(c.w, "プログラムフォルダ「" + c.folder +
                                       "」に作業ファイルを作成できません。");
     }
-    c.w.services.boxes->show(
-        ok_box(kLoadErrorTitle, kAlreadyRunningMessage, wtn::BoxIcon::Critical));
+    show_note(*c.w.services.boxes, kLoadErrorTitle, kAlreadyRunningMessage, wtn::BoxIcon::Critical);
     return StartResult::second_instance;
 }
 

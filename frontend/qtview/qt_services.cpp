@@ -237,11 +237,8 @@ void QtHelpViewer::close() {
 void QtHelpViewer::show_contents(const std::string& help_file) {
     QFile file(to_qt(help_file));
     if (!file.open(QIODevice::ReadOnly)) {
-        wtn::MessageRequest request;
-        request.title = "ヘルプ";
-        request.text = "ヘルプファイル " + help_file + " が開けません。";
-        request.icon = wtn::BoxIcon::Exclamation;
-        boxes_.show(request);
+        wtn::show_note(boxes_, "ヘルプ", "ヘルプファイル " + help_file + " が開けません。",
+                       wtn::BoxIcon::Exclamation);
         return;
     }
     QString html = read_help_text(file.readAll());

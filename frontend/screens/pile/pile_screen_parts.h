@@ -1,5 +1,5 @@
 // What the sheet-pile screen and the catalogue dialogs share: the measures of
-// their controls and lists, and the note they show.
+// their controls and lists.
 #pragma once
 
 #include "front_end_services.h"
@@ -19,18 +19,6 @@ inline constexpr int kListInset = 45;
 // Left of a list column (1-based cell) of a list whose left is list_left.
 inline int cell_left(int list_left, int column) {
     return list_left + kListInset + (column - 1) * kCell;
-}
-
-// A message with OK alone.
-inline void show_note(MessageBoxes& boxes, const std::string& title, const std::string& text,
-                      BoxIcon icon) {
-    MessageRequest request;
-    request.title = title;
-    request.text = text;
-    request.icon = icon;
-    request.buttons = BoxButtons::Ok;
-    request.default_button = BoxAnswer::Ok;
-    boxes.show(request);
 }
 
 } // namespace wtn::pile
