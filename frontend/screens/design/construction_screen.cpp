@@ -472,19 +472,23 @@ void ConstructionScreen::opt_gm7_Click(int /*index*/) {
 }
 
 void ConstructionScreen::txt_gm6_Change(int index) {
-    const int i = selected_line(*lst_gm6);
-    if (!gm6_ev_sw || i < 0) return;
-    gm6_row[static_cast<std::size_t>(i)].*kWaveValueFields[static_cast<std::size_t>(index)] =
-        ui::leading_number(txt_gm6[index]->text());
-    set_gm6_list(i);
+    const int i = store_typed_value(*lst_gm6, gm6_ev_sw, gm6_row, txt_gm6, index);
+    if (i >= 0) set_gm6_list(i);
 }
 
 void ConstructionScreen::txt_gm7_Change(int index) {
-    const int i = selected_line(*lst_gm7);
-    if (!gm7_ev_sw || i < 0) return;
-    gm7_row[static_cast<std::size_t>(i)].*kWaveValueFields[static_cast<std::size_t>(index)] =
-        ui::leading_number(txt_gm7[index]->text());
-    set_gm7_list(i);
+    const int i = store_typed_value(*lst_gm7, gm7_ev_sw, gm7_row, txt_gm7, index);
+    if (i >= 0) set_gm7_list(i);
+}
+
+int ConstructionScreen::store_typed_value(const ui::ListBox& list, bool ev_sw,
+                                          std::array<WaveRec, 5>& rows,
+                                          const std::array<ui::TextBox*, 5>& boxes, int index) {
+    const int i = selected_line(list);
+    if (!ev_sw || i < 0) return -1;
+    rows[static_cast<std::size_t>(i)].*kWaveValueFields[static_cast<std::size_t>(index)] =
+        ui::leading_number(boxes[static_cast<std::size_t>(index)]->text());
+    return i;
 }
 
 } // namespace wtn::design

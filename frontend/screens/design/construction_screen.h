@@ -68,6 +68,11 @@ class ConstructionScreen {
     void formula_step();
     void enable_hb_inputs();
     int selected_line(const ui::ListBox& list) const;
+    // Stores the value typed into box index of a row editor in the working
+    // row of the selected level and returns the level; -1 when the editor is
+    // silent or no level is selected.
+    int store_typed_value(const ui::ListBox& list, bool ev_sw, std::array<WaveRec, 5>& rows,
+                          const std::array<ui::TextBox*, 5>& boxes, int index);
 
     mainwin::MainWindow& w_;
 };
