@@ -33,6 +33,11 @@ double finite(double x, const char* what) {
     return x;
 }
 
+// value multiplied into SI units by factor and rounded to decimals places.
+void convert_rounded(double& value, double factor, int decimals, const char* what) {
+    value = finite(round_dec(value * factor, decimals), what);
+}
+
 // Allowable stresses of the standard grades (kgf/cm2 to N/mm2), taken from
 // the standards' SI tables rather than multiplied, so they read as tabled.
 struct StressPair {
@@ -63,8 +68,8 @@ void convert_layers(std::array<DosouRec, kSoilLayerRoom + 1>& layers, EmbedmentM
                                      ? round_dec(l.unit_w[j] * kG2, 0)
                                      : round_dec(l.unit_w[j] * kG5, 3),
                                  "土の単位体積重量");
-        l.soil_val[1] = finite(round_dec(l.soil_val[1] * kG5, 3), "C0");
-        l.soil_val[2] = finite(round_dec(l.soil_val[2] * kG5, 3), "K");
+        convert_rounded(l.soil_val[1], kG5, 3, "C0");
+        convert_rounded(l.soil_val[2], kG5, 3, "K");
         // The constants are not rounded: they are large and carry their own digits.
         if (method == EmbedmentMethod::Chang || method == EmbedmentMethod::ChangMultiLayer)
             l.kh_val[0] = convert_constant(l.kh_val[0], 3.0);
@@ -87,7 +92,7 @@ void convert_method(DosouHohoRec& h, EmbedmentMethod method) {
 
 void convert_forces(std::array<GairyokuRec, kForceRoom + 1>& forces) {
     for (int i = 0; i < kForceRoom; ++i)
-        forces[i].force = finite(round_dec(forces[i].force * kG5, 3), "外力");
+        convert_rounded(forces[i].force, kG5, 3, "外力");
 }
 
 } // namespace
@@ -100,7 +105,7 @@ void conv_si_unit(DesignData& d, const ConversionScope& scope) {
     DosouData& ds = d.dosou_dat;
 
     s.zevove_sw = 1;
-    if (scope.water) s.water_w = finite(round_dec(s.water_w * kGWater, 1), "海水の単位体積重量");
+    if (scope.water) convert_rounded(s.water_w, kGWater, 1, "海水の単位体積重量");
     d.kanseiji_dat.dynwater_sw = 2;
     if (code_from_screen_switch<WaveFormula>(w.wave_sw) != WaveFormula::Goda ||
         code_from_screen_switch<DissipatingWorks>(w.dissip_sw) != DissipatingWorks::Present) {
@@ -125,20 +130,16 @@ void conv_si_unit(DesignData& d, const ConversionScope& scope) {
     y.kh_lm = 0.0;
     if (scope.surcharge)
         for (int i = 0; i < 2; ++i)
-            t.surcharge_q[i] = finite(round_dec(t.surcharge_q[i] * kG3, 2), "上載荷重");
+            convert_rounded(t.surcharge_q[i], kG3, 2, "上載荷重");
     if (scope.fills)
         for (int i = 0; i < kFillRoom; ++i) {
-            t.morid_tbl[i].wet_w =
-                finite(round_dec(t.morid_tbl[i].wet_w * kG2, 0), "盛土の単位体積重量");
-            t.morid_tbl[i].sat_w =
-                finite(round_dec(t.morid_tbl[i].sat_w * kG2, 0), "盛土の単位体積重量");
+            convert_rounded(t.morid_tbl[i].wet_w, kG2, 0, "盛土の単位体積重量");
+            convert_rounded(t.morid_tbl[i].sat_w, kG2, 0, "盛土の単位体積重量");
         }
     if (scope.surcharge_zones)
         for (int i = 0; i < kSurchargeRoom; ++i) {
-            t.josai_tbl[i].q_normal =
-                finite(round_dec(t.josai_tbl[i].q_normal * kG3, 2), "上載荷重");
-            t.josai_tbl[i].q_seismic =
-                finite(round_dec(t.josai_tbl[i].q_seismic * kG3, 2), "上載荷重");
+            convert_rounded(t.josai_tbl[i].q_normal, kG3, 2, "上載荷重");
+            convert_rounded(t.josai_tbl[i].q_seismic, kG3, 2, "上載荷重");
         }
     const auto method = code_from_screen_switch<EmbedmentMethod>(s.neire_sw);
     if (scope.land_layers) convert_layers(ds.dosou_riku, method);
