@@ -187,24 +187,38 @@ std::string user_value(double value, const std::string& what) {
     return text;
 }
 
+// The files of one kind of pile: its installed tables <stem>1.. and its user
+// catalogue.
+struct KindFiles {
+    const char* catalogue; // "鋼矢板" or "PC矢板"
+    const char* stem;
+    int installed_tables;
+    const char* user_catalogue;
+    bool pc;
+};
+
+// Reads the files of one kind into a cleared table; the count of piles read
+// and the user catalogue's next number.
+void read_kind(const std::string& folder, const KindFiles& files,
+               std::array<YaitaRec, kCatalogueRoom>& table, int& count, int& next,
+               std::vector<std::string>& problems) {
+    table.fill(YaitaRec{});
+    TableFill fill{table, files.catalogue, problems};
+    for (int i = 1; i <= files.installed_tables; ++i)
+        read_installed_table(folder, table_name(files.stem, i), files.pc, fill);
+    next = read_user_catalogue(folder, files.user_catalogue, files.pc, fill);
+    count = fill.count;
+}
+
 } // namespace
 
 std::vector<std::string> read_pile_catalogues(DesignData& data, const std::string& folder) {
     std::vector<std::string> problems;
 
-    data.yaita_tbl.fill(YaitaRec{});
-    TableFill steel{data.yaita_tbl, "鋼矢板", problems};
-    for (int i = 1; i <= kSteelTableFiles; ++i)
-        read_installed_table(folder, table_name("YAITA.D0", i), false, steel);
-    data.yaita_next = read_user_catalogue(folder, kUserSteelCatalogueName, false, steel);
-    data.yaita_cnt = steel.count;
-
-    data.pcyaita_tbl.fill(YaitaRec{});
-    TableFill pc{data.pcyaita_tbl, "PC矢板", problems};
-    for (int i = 1; i <= kPcTableFiles; ++i)
-        read_installed_table(folder, table_name("YAITA.C0", i), true, pc);
-    data.pcyaita_next = read_user_catalogue(folder, kUserPcCatalogueName, true, pc);
-    data.pcyaita_cnt = pc.count;
+    read_kind(folder, {"鋼矢板", "YAITA.D0", kSteelTableFiles, kUserSteelCatalogueName, false},
+              data.yaita_tbl, data.yaita_cnt, data.yaita_next, problems);
+    read_kind(folder, {"PC矢板", "YAITA.C0", kPcTableFiles, kUserPcCatalogueName, true},
+              data.pcyaita_tbl, data.pcyaita_cnt, data.pcyaita_next, problems);
 
     // Empty slots carry blank names, as a table cleared for reading does.
     for (auto* table : {&data.yaita_tbl, &data.pcyaita_tbl}) {
