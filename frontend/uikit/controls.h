@@ -134,6 +134,17 @@ class OptionButton : public Control {
     bool value_ = false;
 };
 
+// The screens' fixed-pitch lists are set at 9 points, where a half-width
+// cell is 90 twips wide.
+inline constexpr double kListFontPoints = 9;
+inline constexpr int kListCellTwips = 90;
+
+// Left edge in twips of half-width cell `cell` (0 the first) of such a list
+// whose text starts `inset` twips inside its left edge `list_left`.
+constexpr int list_cell_left(int list_left, int inset, int cell) {
+    return list_left + inset + cell * kListCellTwips;
+}
+
 class ListBox : public Control {
   public:
     ListBox(std::string name, int index) : Control(ControlKind::ListBox, std::move(name), index) {}
@@ -168,8 +179,8 @@ class ListBox : public Control {
 
     // Rows shown as text columns use the fixed-pitch font.
     bool fixed_pitch = false;
-    // Font size in points (0: the font's own). A fixed-pitch list at 9 points
-    // has half-width cells of 90 twips.
+    // Font size in points (0: the font's own); kListFontPoints for the
+    // screens' fixed-pitch lists.
     double font_size = 0;
     std::function<void()> on_click;
     std::function<void()> on_double_click;

@@ -13,9 +13,6 @@ constexpr int kGodaPage = 1;
 constexpr int kKurodaPage = 2;
 constexpr int kWaveValues = 5;
 constexpr const char* kMask = "###0.00";
-// A fixed-pitch list at 9 points: 90 twips to a half-width column.
-constexpr double kListFontSize = 9;
-constexpr int kColumnTwips = 90;
 constexpr int kListLeft = 120;
 constexpr int kListTop = 840;
 constexpr int kListWidth = 10920;
@@ -51,7 +48,7 @@ void show_row_values(const std::array<ui::TextBox*, 5>& boxes, const WaveRec& ro
 }
 
 int heading_left(int column) {
-    return kListLeft + kListTextInset + column * kColumnTwips;
+    return ui::list_cell_left(kListLeft, kListTextInset, column);
 }
 
 // Headings over the list columns: the first over the name, then one per
@@ -63,13 +60,14 @@ void add_headings(ui::Container& page, const std::string& name, const char* cons
         ui::Rect r;
         if (k == 0) {
             const int name_columns = goda != nullptr ? kGodaNameColumns : kKurodaNameColumns;
-            r = {heading_left(0), 240, (name_columns - 1) * kColumnTwips, 540};
+            r = {heading_left(0), 240, (name_columns - 1) * ui::kListCellTwips, 540};
         } else if (goda != nullptr && k == 1) {
-            r = {heading_left(kGodaNameColumns), 240, kGodaBreakingColumns * kColumnTwips, 540};
+            r = {heading_left(kGodaNameColumns), 240, kGodaBreakingColumns * ui::kListCellTwips,
+                 540};
         } else {
             const int value = goda != nullptr ? k - 2 : k - 1;
-            r = {heading_left(first_value + value * kWaveValueColumns) + kColumnTwips, 240,
-                 (kWaveValueColumns - 1) * kColumnTwips, 540};
+            r = {heading_left(first_value + value * kWaveValueColumns) + ui::kListCellTwips, 240,
+                 (kWaveValueColumns - 1) * ui::kListCellTwips, 540};
         }
         ui::Label& label = add_label(page, name, k, r, captions[k]);
         if (k > 0) label.align_right = true;
@@ -83,7 +81,7 @@ ui::ListBox& add_wave_list(ui::Container& page, const std::string& name) {
     ui::ListBox& list =
         page.add<ui::ListBox>(name, ui::Rect{kListLeft, kListTop, kListWidth, kListHeight});
     list.fixed_pitch = true;
-    list.font_size = kListFontSize;
+    list.font_size = ui::kListFontPoints;
     return list;
 }
 

@@ -55,7 +55,6 @@ constexpr std::array<Place, 3> kButtons{{
     {"挿入", {6900, 1680, 615, 315}},
     {"削除", {6900, 2100, 615, 315}},
 }};
-constexpr double kListPoints = 9;
 constexpr std::size_t kNumberMaxLength = 10;
 constexpr int kHeaderLabels = 5;
 constexpr int kNameBox = 0;
@@ -87,7 +86,7 @@ ForceScreen::ForceScreen(mainwin::MainWindow& window) : window_(window) {
         }
         lst_gm17[t] = &frame.add<ui::ListBox>("lst_gm17", t, kListPlace);
         lst_gm17[t]->fixed_pitch = true;
-        lst_gm17[t]->font_size = kListPoints;
+        lst_gm17[t]->font_size = ui::kListFontPoints;
         lst_gm17[t]->on_click = [this, t] { lst_gm17_Click(t); };
 
         auto add_box = [&](int b) {

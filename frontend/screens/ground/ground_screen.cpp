@@ -91,7 +91,6 @@ constexpr int kSeabedBoxLeft = 3000;
 constexpr int kSeabedBoxTop = 150;
 constexpr const char* kSeabedMask = "###0.00";
 constexpr int kListLeft = 120;
-constexpr int kCell = 90;          // a half-width cell of the 9-point list font
 constexpr int kListTextInset = 45; // the list's border and item margin
 constexpr int kLabelAbove = 210;   // a box label's top above its box
 // A column header's top above its list: a little less, to clear the frame's
@@ -103,13 +102,12 @@ constexpr int kButtonGap = 120;
 constexpr int kButtonWidth = 615;
 constexpr int kButtonHeight = 315;
 constexpr int kButtonStep = 360;
-constexpr double kListPoints = 9;
 constexpr std::size_t kBoxMaxLength = 10;
 constexpr std::size_t kZoneXMaxLength = 8; // txt_gm14(4), (5)
 
 // Left edge and width in twips of list columns first..last (1-based cells).
 int cells_left(int first_cell) {
-    return kListLeft + kListTextInset + (first_cell - 1) * kCell;
+    return ui::list_cell_left(kListLeft, kListTextInset, first_cell - 1);
 }
 
 } // namespace
@@ -197,7 +195,7 @@ void GroundScreen::build_embankment_page() {
         for (std::size_t h = 1; h < parts.headers.size() && parts.headers[h] >= 0; ++h) {
             const int width = parts.columns[h - 1].width - (h == 1 ? 1 : 0);
             label(frame, parts.headers[h],
-                  ui::Rect{cells_left(cell), header_top, width * kCell, kLabelHeight})
+                  ui::Rect{cells_left(cell), header_top, width * ui::kListCellTwips, kLabelHeight})
                 ->align_right = true;
             cell += width;
         }
@@ -207,17 +205,18 @@ void GroundScreen::build_embankment_page() {
             const int x_cells = parts.columns[0].width + parts.columns[1].width;
             const int q_cells = parts.columns[2].width + parts.columns[3].width;
             label(frame, 7,
-                  ui::Rect{cells_left(kNumberWidth + 1), span_top, x_cells * kCell, kLabelHeight})
+                  ui::Rect{cells_left(kNumberWidth + 1), span_top, x_cells * ui::kListCellTwips,
+                           kLabelHeight})
                 ->align_right = true;
             label(frame, 8,
-                  ui::Rect{cells_left(kNumberWidth + 1 + x_cells), span_top, q_cells * kCell,
-                           kLabelHeight})
+                  ui::Rect{cells_left(kNumberWidth + 1 + x_cells), span_top,
+                           q_cells * ui::kListCellTwips, kLabelHeight})
                 ->align_right = true;
         }
 
         lst_gm14[g] = &frame.add<ui::ListBox>("lst_gm14", g, parts.list);
         lst_gm14[g]->fixed_pitch = true;
-        lst_gm14[g]->font_size = kListPoints;
+        lst_gm14[g]->font_size = ui::kListFontPoints;
         lst_gm14[g]->on_click = [this, g] { lst_gm14_Click(g); };
 
         // The boxes under their columns, each with its label above.
@@ -225,7 +224,7 @@ void GroundScreen::build_embankment_page() {
         const int box_top = box_label_top + kLabelAbove;
         cell = kNumberWidth + 1;
         for (std::size_t c = 0; c < parts.columns.size(); ++c) {
-            const int width = parts.columns[c].width * kCell - kBoxNarrower;
+            const int width = parts.columns[c].width * ui::kListCellTwips - kBoxNarrower;
             label(frame, parts.box_labels[c],
                   ui::Rect{cells_left(cell), box_label_top, width, kLabelHeight});
             number_box(frame, parts.first_box + static_cast<int>(c),

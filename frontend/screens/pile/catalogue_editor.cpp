@@ -78,7 +78,7 @@ void CatalogueEditor::build() {
     lst_ygm1 =
         &form.add<ui::ListBox>("lst_ygm1", ui::Rect{kListLeft, kListTop, list_width, kListHeight});
     lst_ygm1->fixed_pitch = true;
-    lst_ygm1->font_size = kListFontSize;
+    lst_ygm1->font_size = ui::kListFontPoints;
     lst_ygm1->on_click = [this] { lst_ygm1_Click(); };
 
     const int button_left = kListLeft + list_width + 240;

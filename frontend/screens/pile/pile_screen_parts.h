@@ -2,23 +2,18 @@
 // their controls and lists.
 #pragma once
 
-#include "front_end_services.h"
-
-#include <string>
+#include "controls.h"
 
 namespace wtn::pile {
 
 inline constexpr int kLabelHeight = 240;
 inline constexpr int kBoxHeight = 300;
-// Catalogue and steel-pipe lists: the fixed-pitch font at 9 points, whose
-// half-width cell is 90 twips, and the list's inner margin before cell 1.
-inline constexpr double kListFontSize = 9;
-inline constexpr int kCell = 90;
+// Catalogue and steel-pipe lists: the list's inner margin before cell 1.
 inline constexpr int kListInset = 45;
 
 // Left of a list column (1-based cell) of a list whose left is list_left.
 inline int cell_left(int list_left, int column) {
-    return list_left + kListInset + (column - 1) * kCell;
+    return ui::list_cell_left(list_left, kListInset, column - 1);
 }
 
 } // namespace wtn::pile

@@ -192,7 +192,7 @@ void SheetPileScreen::build_choice_page(ui::Frame& page, ui::ListBox*& list,
     list = &page.add<ui::ListBox>(list_name, ui::Rect{kListLeft, kListTop, 5400, 4800});
     list->multi_select = true;
     list->fixed_pitch = true;
-    list->font_size = kListFontSize;
+    list->font_size = ui::kListFontPoints;
 }
 
 void SheetPileScreen::build_steel_pipe_page(ui::Frame& page) {
@@ -217,7 +217,7 @@ void SheetPileScreen::build_steel_pipe_page(ui::Frame& page) {
     lst_gm9 = &fra_gm9->add<ui::ListBox>("lst_gm9",
                                          ui::Rect{kListLeft, kListTop, kListWidth, kListHeight});
     lst_gm9->fixed_pitch = true;
-    lst_gm9->font_size = kListFontSize;
+    lst_gm9->font_size = ui::kListFontPoints;
 
     constexpr int kRight = 5400;
     lbl_gm9[5] = &label(*fra_gm9, "lbl_gm9", 5, {kRight, 870, 1500, kLabelHeight}, "外径（mm）");

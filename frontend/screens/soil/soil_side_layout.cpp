@@ -9,10 +9,8 @@ namespace wtn::soil {
 namespace {
 
 // The list, and its header of two rows of labels over the columns of the
-// fixed-pitch lines (9 points: 90 twips a half-width cell).
+// fixed-pitch lines.
 constexpr ui::Rect kListRect{120, 480, 9720, 1680};
-constexpr double kListFontPoints = 9;
-constexpr int kCellTwips = 90;
 // From the list's left edge to its first text cell: frame and item margin.
 constexpr int kListTextInset = 60;
 constexpr int kHeaderTop[2] = {60, 270};
@@ -110,8 +108,9 @@ const char* const kFrameCaptions[kFrameCount] = {
 const char* const kButtonCaptions[kButtonCount] = {"追加", "挿入", "削除"};
 
 ui::Rect header_rect(const HeaderLabel& h) {
-    return ui::Rect{kListRect.left + kListTextInset + h.first_cell * kCellTwips, kHeaderTop[h.row],
-                    (h.end_cell - h.first_cell) * kCellTwips, kHeaderHeight};
+    return ui::Rect{ui::list_cell_left(kListRect.left, kListTextInset, h.first_cell),
+                    kHeaderTop[h.row], (h.end_cell - h.first_cell) * ui::kListCellTwips,
+                    kHeaderHeight};
 }
 
 } // namespace
@@ -120,7 +119,7 @@ void SoilSide::build(ui::Frame& page, ui::StatusBar& status) {
     build_header(page);
     lst = &page.add<ui::ListBox>(std::string("lst_gm") + names_.group, kListRect);
     lst->fixed_pitch = true;
-    lst->font_size = kListFontPoints;
+    lst->font_size = ui::kListFontPoints;
     build_constants(page, status);
 }
 
