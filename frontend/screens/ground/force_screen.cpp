@@ -4,6 +4,7 @@
 #include "main_window.h"
 #include "number_box.h"
 #include "number_mask.h"
+#include "row_edit.h"
 #include "row_tests.h"
 
 #include <memory>
@@ -254,35 +255,11 @@ void ForceScreen::cmd_gm17_Click(int index) {
     const int table = index / 3;
     const int action = index % 3;
     auto& r = rows(table);
-    int& n = count(table);
-    ui::ListBox& list = *lst_gm17[table];
-    const int s = list.list_index();
-    // The buttons are disabled where these guards hold; a call from code that
-    // bypasses them changes nothing.
-    if (action == 0) {
-        if (n >= kForceRoom) return;
-        r[n] = box_values(table);
-        ++n;
-        rebuild_list(table);
-        list.set_list_index(n - 1);
-    } else if (action == 1) {
-        if (s < 0 || n >= kForceRoom) return;
-        for (int i = n; i > s; --i)
-            r[i] = r[i - 1];
-        r[s] = box_values(table);
-        ++n;
-        rebuild_list(table);
-        list.set_list_index(s);
-    } else {
-        if (s < 0) return;
-        for (int i = s; i < n - 1; ++i)
-            r[i] = r[i + 1];
-        r[n - 1] = blank_force();
-        --n;
-        rebuild_list(table);
-        const int next = s > n - 1 ? s - 1 : s;
-        if (next >= 0) list.set_list_index(next);
-    }
+    edit_rows(action,
+              {count(table), kForceRoom, [&r](int to, int from) { r[to] = r[from]; },
+               [this, &r, table](int i) { r[i] = box_values(table); },
+               [&r](int i) { r[i] = blank_force(); }, [this, table] { rebuild_list(table); }},
+              *lst_gm17[table]);
     set_table_enabled(table);
 }
 

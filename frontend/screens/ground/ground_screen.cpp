@@ -420,34 +420,12 @@ void GroundScreen::cmd_gm14_Click(int index) {
     if (index < 0 || index >= kGroupCount * 3) return;
     const int group = index / 3;
     const int action = index % 3;
-    ui::ListBox& list = *lst_gm14[group];
-    int& n = count(group);
-    const int sel = list.list_index();
-    // The buttons are disabled where these guards hold; a call from code that
-    // bypasses them changes nothing.
-    if (action == kAddAction) {
-        if (n >= kGroupLimits[group]) return;
-        box_values_into(group, n);
-        ++n;
-        rebuild_list(group);
-        list.set_list_index(n - 1);
-    } else if (action == kInsertAction) {
-        if (sel < 0 || n >= kGroupLimits[group]) return;
-        for (int i = n - 1; i >= sel; --i)
-            move_rows(group, i + 1, i);
-        box_values_into(group, sel);
-        ++n;
-        rebuild_list(group);
-        list.set_list_index(sel);
-    } else {
-        if (sel < 0) return;
-        for (int i = sel; i < n - 1; ++i)
-            move_rows(group, i, i + 1);
-        --n;
-        rebuild_list(group);
-        const int next = sel > n - 1 ? sel - 1 : sel;
-        if (next >= 0) list.set_list_index(next);
-    }
+    edit_rows(action,
+              {count(group), kGroupLimits[group],
+               [this, group](int to, int from) { move_rows(group, to, from); },
+               [this, group](int i) { box_values_into(group, i); }, nullptr,
+               [this, group] { rebuild_list(group); }},
+              *lst_gm14[group]);
     set_group_enabled(group);
 }
 

@@ -8,6 +8,7 @@
 
 #include "controls.h"
 #include "design_data.h"
+#include "row_edit.h"
 
 #include <array>
 
@@ -28,10 +29,7 @@ inline constexpr int kZoneGroup = 1;
 inline constexpr int kPointGroup = 2;
 inline constexpr std::array<int, kGroupCount> kGroupLimits{kFillRoom, kSurchargeRoom,
                                                            kGroundPointRoom};
-// Button index = group * 3 + action.
-inline constexpr int kAddAction = 0;
-inline constexpr int kInsertAction = 1;
-inline constexpr int kDeleteAction = 2;
+// Button index = group * 3 + action (row_edit.h).
 
 inline constexpr int kAngleBoxCount = 4;   // txt_gm13
 inline constexpr int kGroundBoxCount = 10; // txt_gm14
