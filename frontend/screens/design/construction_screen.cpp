@@ -270,13 +270,7 @@ void ConstructionScreen::set_sekouji_jk() {
     fra_gm5[3]->set_enabled(kuroda);
     opt_gm5[4]->set_enabled(kuroda);
     opt_gm5[5]->set_enabled(kuroda);
-    fra_gm5[1]->set_enabled(!goda);
-    opt_gm5[2]->set_enabled(!goda);
-    opt_gm5[3]->set_enabled(!goda);
-    for (int i : {0, 9})
-        txt_gm5[i]->set_enabled(goda);
-    for (int i : {2, 11})
-        lbl_gm5[i]->set_enabled(goda);
+    formula_step();
     fra_gm5[4]->set_enabled(goda);
     opt_gm5[6]->set_enabled(goda);
     opt_gm5[7]->set_enabled(goda);
