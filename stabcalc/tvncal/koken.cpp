@@ -24,6 +24,11 @@ constexpr double kSlopeScale = 1000.0;
 // reference level (0) or the seabed-mud section's maximum moment.
 constexpr int kSeaMomentAtReference = 0;
 
+// The curves' values lie within a few tens either way; a value beyond this
+// is a damaged table, and one near the range of double would overflow the
+// interpolation between two rows into an infinite moment or deflection.
+constexpr double kLargestCurveValue = 1.0e6;
+
 constexpr const char* kCTypeTable = "CGATA.MST";
 constexpr const char* kSTypeTable = "SGATA.MST";
 
@@ -60,7 +65,8 @@ CurveTable read_curve_table(const std::string& name) {
         row.deflection = line.real(4);
         row.slope = line.real(6);
         for (double value : {row.log_ts, row.moment, row.zero, row.deflection, row.slope})
-            if (!std::isfinite(value)) stop_bad_table(name, line_number);
+            if (!std::isfinite(value) || std::fabs(value) > kLargestCurveValue)
+                stop_bad_table(name, line_number);
         // The look-up walks the rows downwards in log Ts.
         if (!table.rows.empty() && !(row.log_ts < table.rows.back().log_ts))
             stop_bad_table(name, line_number);

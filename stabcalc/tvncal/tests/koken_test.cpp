@@ -119,6 +119,9 @@ TEST_F(CurveTableFolder, RowsBracketingLogTsAndItsErrors) {
     EXPECT_NE(stop_text([] { read_curve_table("CGATA.MST"); }).find("2 行目"), std::string::npos);
     write("1.0,0,10,20\r\n");
     EXPECT_NE(stop_text([] { read_curve_table("CGATA.MST"); }).find("1 行目"), std::string::npos);
+    // A value no curve reaches, which would overflow the interpolation.
+    write("1.0,0,10,20,30,0,40\r\n0.9,0,1.0e308,21,31,0,41\r\n");
+    EXPECT_NE(stop_text([] { read_curve_table("CGATA.MST"); }).find("2 行目"), std::string::npos);
 }
 
 TEST(KokenCurves, LogarithmsOfNonPositiveValuesStop) {
