@@ -29,6 +29,7 @@ enum class PileType : int {
     Pc = 6,
     PcOfFreeChoice = 7,
 };
+inline constexpr int kPileTypeCount = 7;
 
 inline constexpr PileType pile_type_from_code(int code) {
     return static_cast<PileType>(code);
@@ -52,6 +53,14 @@ inline constexpr bool is_pile_of_free_choice(PileType type) {
     return type == PileType::SteelOfFreeChoice || type == PileType::PcOfFreeChoice;
 }
 
+// The steel types run from U to the steel pipe, the PC (concrete) ones follow.
+inline constexpr bool is_steel_pile(PileType type) {
+    return type >= PileType::U && type <= PileType::SteelPipe;
+}
+inline constexpr bool is_pc_pile(PileType type) {
+    return type > PileType::SteelPipe;
+}
+
 } // namespace wtn
 
 namespace wtn {
@@ -70,8 +79,12 @@ inline constexpr int screen_switch_from_code(int file_code) {
 // The other codes of the calculation input that choose between methods, each
 // numbered as the file carries it.
 
+// The design standard ("swdat" item 1).
+enum class DesignStandard : int { Port = 1, FisheryPort = 2 };
+
 // A yes-or-no switch: 1 yes, 2 no (the decisions of "swdat", the examine and
-// draw switches of the tide levels).
+// draw switches of the tide levels, the dynamic water pressure and the
+// secondary-stress check of "nir_t").
 enum class YesNo : int { Yes = 1, No = 2 };
 
 // How the residual water level is set ("joken" item 3).
@@ -93,6 +106,10 @@ enum class WaveDepthRule : int { AtGroundLevel = 1, AtToeWorks = 2 };
 
 // The breaker depth hb ("wlvl_" item 5): from the seabed slope, or given.
 enum class BreakerDepthRule : int { FromSlope = 1, Given = 2 };
+
+// The breaking-wave influence of a tide level under Goda's formula (its item
+// 1; a Kuroda / Hiroi tide level carries 0).
+enum class BreakingInfluence : int { NotInfluenced = 1, Influenced = 2 };
 
 // The wave length of a tide level (its item 4): from period and depth, or given.
 enum class WaveLengthMethod : int { Computed = 1, Given = 2 };
@@ -125,7 +142,26 @@ enum class LayerKhOption : int { Given = 1, LinearInN = 2, ChartFirstLine = 3, C
 inline constexpr int kLayerKhOptionCount = 4;
 
 // The static water pressure of the construction stage ("wav_t" item 1).
+inline constexpr int kStaticWaterOff = 0;
 inline constexpr int kStaticWaterOn = 1;
+
+// The section of a U pile ("joken" item 17).
+enum class USection : int { Improved = 1, General = 2, Wide = 3 };
+
+// The steel grade of the sheet pile ("joken" item 18): SY295 / SKY400 or
+// SY390 / SKY490.
+enum class SteelGrade : int { SY295 = 1, SY390 = 2 };
+
+// The zones whose corrosion decides the section ("fsyok" item 13).
+enum class CorrosionRange : int { SeaWaterAndMud = 0, MudOnly = 1 };
+
+// Options of the customisation file that the calculation reads. The pile
+// tip (line 11):
+enum class PileTipCondition : int { HeadFree = 1, PinnedTip = 2, FixedTip = 3 };
+inline constexpr int kPileTipConditionCount = 3;
+// The rounding of the design and apparent seismic coefficients (lines 20 and
+// 18): half up to 0.01, or to steps of 0.05.
+enum class SeismicRounding : int { HalfUp = 0, StepsOfFiveHundredths = 1 };
 
 // The two load cases, as the load tables and the force file index them.
 inline constexpr int kNormalCase = 0;
@@ -145,6 +181,11 @@ template <class Code> constexpr Code code_from_screen_switch(int screen_switch) 
 }
 template <class Code> constexpr int screen_switch_of(Code code) {
     return screen_switch_from_code(static_cast<int>(code));
+}
+
+// A yes-or-no switch from a decision.
+inline constexpr int yes_no_code(bool yes) {
+    return file_code(yes ? YesNo::Yes : YesNo::No);
 }
 
 // The front end lists the residual-water-level rules in another order: the
