@@ -34,6 +34,7 @@ inline constexpr int kMaxDiagramRows = 35;
 // stage (2 when the superstructure crown tops the wave diagram).
 inline constexpr int kCompletedStateMode = 0;
 inline constexpr int kConstructionStageMode = 1;
+inline constexpr int kConstructionCrownMode = 2;
 inline constexpr int kForceFileModeCount = 3; // modes 0, 1 and 2
 
 // One boundary of the side's layer list; the bottom boundary carries only

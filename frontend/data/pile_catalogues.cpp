@@ -3,8 +3,8 @@
 #include "comma_line.h"
 #include "field_reader.h"
 #include "number_text.h"
-#include "screen_codes.h"
 #include "text_file.h"
+#include "wall_codes.h"
 
 #include <algorithm>
 #include <cmath>

@@ -34,11 +34,6 @@ enum class SoilKind : int { Sand = 0, Clay = 1 };
 enum class SideResistanceOption : int { Given = 0, CTypeFromN = 1, STypeFromN = 2 };
 inline constexpr int kSideResistanceOptionCount = 3;
 
-// The catalogue a sheet pile comes from (YaitaRec::added): the installed one
-// or the user's own.
-inline constexpr int kInstalledCatalogue = 0;
-inline constexpr int kUserCatalogue = 1;
-
 // The side an other external force acts from (GairyokuRec::direction).
 enum class ForceSide : int { Active = 0, Passive = 1 };
 

@@ -30,7 +30,7 @@ double clay_active_angle(const InputRecord& input, const CustomisationValues& cu
                          double q, double c, double theta) {
     const double zeta = clay_failure_angle(sigma, q, c, theta, kOrdinaryClayFormula);
     if (zeta >= 0.0) return zeta;
-    if (input.nir_t.okabe_when_negative == 1)
+    if (code_from_file<OkabeWhenNegative>(input.nir_t.okabe_when_negative) == OkabeWhenNegative::On)
         return clay_failure_angle(sigma, q, c, theta, kOkabeFormula);
     return to_radians(custom.clay_failure_angle_seismic);
 }

@@ -31,6 +31,11 @@ enum class PileType : int {
 };
 inline constexpr int kPileTypeCount = 7;
 
+// The catalogue a sheet pile comes from (its "added" flag): the installed one
+// or the user's own.
+inline constexpr int kInstalledCatalogue = 0;
+inline constexpr int kUserCatalogue = 1;
+
 inline constexpr PileType pile_type_from_code(int code) {
     return static_cast<PileType>(code);
 }
@@ -121,10 +126,16 @@ enum class GroundShape : int { Straight = 1, Embankment = 2 };
 // layers, or per layer.
 enum class SurchargeMode : int { AtSeabedForAllLayers = 1, PerLayer = 2 };
 
+// The cases of the completed state ("swdat" item 6).
+enum class CompletedCases : int { NormalOnly = 1, SeismicOnly = 2, Both = 3 };
+
 // Which of the two clay formulas are compared: in the seismic case ("swdat"
 // item 11) and in the normal case ("nir_t" item 5), numbered differently.
 enum class ClaySeismicFormula : int { CompareBoth = 1, FirstOnly = 2 };
 enum class ClayNormalFormula : int { CompareBoth = 0, FirstOnly = 1 };
+
+// Okabe's formula when the square root turns negative ("nir_t" item 6).
+enum class OkabeWhenNegative : int { Off = 0, On = 1 };
 
 // The design seismic coefficient ("neire" item 5): given, or the product of
 // the regional, ground-type and importance factors.

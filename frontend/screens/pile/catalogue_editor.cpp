@@ -6,8 +6,8 @@
 #include "number_text.h"
 #include "pile_catalogues.h"
 #include "pile_screen_parts.h"
-#include "screen_codes.h"
 #include "text_file.h"
+#include "wall_codes.h"
 
 #include <algorithm>
 #include <cstdio>
