@@ -154,7 +154,7 @@ void read_force_case(LineReader& file, int case_index, int file_mode, const Inpu
     // A section without dynamic-water lines has none: a count left from an
     // earlier section would add another case's water pressure.
     fc.dynamic_count = 0;
-    if (file_mode != 0) {
+    if (file_mode != kCompletedStateMode) {
         if (input.static_water == kStaticWaterOn)
             fc.still_water = read_force_line(reader, "静水圧");
         return;

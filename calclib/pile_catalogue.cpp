@@ -106,7 +106,7 @@ PileTable select_installed(const InputRecord& input, bool pc) {
         }
         PileRecord pile = *found;
         pile.selected = 1;
-        pile.added = 0;
+        pile.added = kInstalledCatalogue;
         table.push_back(pile);
     }
     return table;
@@ -198,7 +198,7 @@ void read_added_piles(const InputRecord& input, int kind, PileTable& table) {
     for (PileRecord& pile : rows) {
         if (!in_list(ids, pile.id)) continue;
         pile.selected = 1;
-        pile.added = 1;
+        pile.added = kUserCatalogue;
         table.push_back(pile);
     }
 }
@@ -208,7 +208,7 @@ int read_all_added_piles(const InputRecord& input, int kind, PileTable& table) {
     if (!read_added_file(kind, rows)) return 0;
     for (PileRecord& pile : rows) {
         pile.selected = in_list(input.added_piles, pile.id) ? 1 : 0;
-        pile.added = 1;
+        pile.added = kUserCatalogue;
         table.push_back(pile);
     }
     return static_cast<int>(rows.size());

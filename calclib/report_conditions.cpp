@@ -80,7 +80,7 @@ ReportConditions report_conditions_from(const StabilityResults& results, int fil
     c.corrosion_case = k.case_flag;
     c.user_pile = results.decided.added;
     c.corrosion_allowances = {k.t1_sea, k.t1_mud, k.t2_sea, k.t2_mud};
-    if (file_mode == 0) return c;
+    if (file_mode == kCompletedStateMode) return c;
     c.has_layers = true;
     c.layer_start = force_case.start_index;
     const int count = std::clamp(force_case.layer_count, 0, kMaxForceLayerRows);

@@ -4,6 +4,7 @@
 // and NEIRE_TL.PRN lie in the same order.
 #pragma once
 
+#include "force_case.h"
 #include "input_record.h"
 #include "result_areas.h"
 #include "tide_level_switches.h"
@@ -12,11 +13,6 @@
 #include <vector>
 
 namespace wtn {
-
-// File mode of GAIRYOK.DAT (its first line): 0 completed state, 1 and 2
-// construction stage (2 when the superstructure crown tops the wave diagram).
-inline constexpr int kCompletedStateMode = 0;
-inline constexpr int kConstructionStageMode = 1;
 
 // Clears what the switches make meaningless: the ground-surface angle of the
 // embankment shape, and the surcharge of a case that is not studied. Sets the

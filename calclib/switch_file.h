@@ -8,6 +8,8 @@
 namespace wtn {
 
 inline constexpr const char* kSwitchFileName = "PRG_SW.DAT";
+inline constexpr int kSystemSwitchPlain = 0;
+inline constexpr int kSystemSwitchCrownTopsWaves = 1;
 
 // Reads the switch from the current folder. Stops the program with exit
 // code 1 when the file cannot be opened, is empty, or holds anything but

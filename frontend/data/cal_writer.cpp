@@ -211,7 +211,9 @@ void add_layer_lines(std::vector<std::string>& out, const char* key,
         const DosouRec& l = layers[i];
         if (!row_used(l)) continue;
         const bool sand = screen_code<SoilKind>(l.soil_sw) == SoilKind::Sand;
-        const int option = l.kh_sw >= 0 && l.kh_sw < kLayerKhOptionCount ? l.kh_sw : 0;
+        const int option = is_list_index(l.kh_sw, kLayerKhOptionCount)
+                               ? l.kh_sw
+                               : screen_switch_of(LayerKhOption::Given);
         KeyLine line(key);
         line.r(l.top_lvl, "土層上限")
             .r(l.unit_w[0], "湿潤重量")

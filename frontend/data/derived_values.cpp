@@ -42,7 +42,8 @@ double design_seismic_coefficient(const KanseijiData& k, int sindo_round_sw) {
     if (code_from_file<SeismicCoefficientRule>(k.sindo_sw) == SeismicCoefficientRule::Given)
         return k.sindo_val;
     const double product = k.sindo_factor[0] * k.sindo_factor[1] * k.sindo_factor[2];
-    if (sindo_round_sw != 0) return round_dec(2.0 * product, 1) * 0.5;
+    if (screen_code<SeismicRounding>(sindo_round_sw) != SeismicRounding::HalfUp)
+        return round_dec(2.0 * product, 1) * 0.5;
     return round_dec(product, 2);
 }
 
@@ -51,7 +52,7 @@ double kh_from_n(int line, double n) {
 }
 
 double soil_layer_constant(const DosouRec& layer) {
-    if (layer.kh_sw < 0 || layer.kh_sw >= kLayerKhOptionCount) return 0.0;
+    if (!is_list_index(layer.kh_sw, kLayerKhOptionCount)) return 0.0;
     const LayerKhOption option = code_from_screen_switch<LayerKhOption>(layer.kh_sw);
     if (option == LayerKhOption::Given) return layer.kh_val[0];
     const double n = layer.n_val[layer.kh_sw];

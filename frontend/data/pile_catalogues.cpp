@@ -4,6 +4,7 @@
 #include "field_reader.h"
 #include "number_text.h"
 #include "text_file.h"
+#include "wall_codes.h"
 
 #include <algorithm>
 #include <cmath>
@@ -134,8 +135,9 @@ void read_installed_table(const std::string& folder, const std::string& name, bo
             continue;
         }
         try {
-            YaitaRec rec = pc ? pile_from_fields(line, name, line_no, 0, 3, 9, 4, false)
-                              : pile_from_fields(line, name, line_no, 0, 3, 10, 0, true);
+            YaitaRec rec =
+                pc ? pile_from_fields(line, name, line_no, kInstalledCatalogue, 3, 9, 4, false)
+                   : pile_from_fields(line, name, line_no, kInstalledCatalogue, 3, 10, 0, true);
             if (!fill.add(std::move(rec))) return;
         } catch (const DataError& e) {
             fill.problems.push_back(std::string(e.what()) + "この行は読み飛ばしました。");
@@ -169,7 +171,9 @@ int read_user_catalogue(const std::string& folder, const std::string& name, bool
                 fill.problems.push_back(field_count_problem(name, line_no, count, kUserFields));
                 continue;
             }
-            if (!fill.add(pile_from_fields(line, name, line_no, 1, 4, 3, pc ? 5 : 0, false))) break;
+            if (!fill.add(
+                    pile_from_fields(line, name, line_no, kUserCatalogue, 4, 3, pc ? 5 : 0, false)))
+                break;
         } catch (const DataError& e) {
             fill.problems.push_back(std::string(e.what()) + "この行は読み飛ばしました。");
         }

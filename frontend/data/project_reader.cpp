@@ -2,6 +2,7 @@
 
 #include "number_text.h"
 #include "project_items.h"
+#include "screen_codes.h"
 #include "text_file.h"
 #include "wall_codes.h"
 
@@ -46,7 +47,7 @@ void read_data_file(DesignData& data, const std::string& path) {
         def_data_v200(data);
         // Older projects never chose the clay formula; take the default
         // instead of whatever the previous project held.
-        data.kanseiji_dat.clay_sw = 0;
+        data.kanseiji_dat.clay_sw = screen_value(ClayNormalFormula::CompareBoth);
     } else if (data.data_ver == kVersion101) {
         read_data_v101(data, in);
         def_data_v200(data);
@@ -74,7 +75,7 @@ void read_data_body(DesignData& d, FieldReader& in) {
         f.sea_rate[1] = sea;
         f.sea_rate[2] = sea;
         f.land_rate[1] = f.land_rate[2];
-        f.range_sw = 0;
+        f.range_sw = screen_value(CorrosionRange::SeaWaterAndMud);
     } else {
         f.range_sw = in.integer("range_sw");
     }
@@ -85,8 +86,8 @@ void read_data_v101(DesignData& d, FieldReader& in) {
     SekoujiData& w = d.sekouji_dat;
     YaitaData& y = d.yaita_dat;
     if (in.at_end()) {
-        k.dynwater_sw = 2;
-        y.second_sw = 2;
+        k.dynwater_sw = screen_value(YesNo::No);
+        y.second_sw = screen_value(YesNo::No);
         y.kh_lm = 0.0;
         if (code_from_screen_switch<WaveFormula>(w.wave_sw) == WaveFormula::Goda &&
             code_from_screen_switch<DissipatingWorks>(w.dissip_sw) == DissipatingWorks::Present) {
@@ -101,7 +102,7 @@ void read_data_v101(DesignData& d, FieldReader& in) {
         y.kh_lm = in.real("kh_lm");
         w.lambda2 = in.real("lambda2");
     }
-    k.clay_sw = in.at_end() ? 0 : in.integer("clay_sw");
+    k.clay_sw = in.at_end() ? screen_value(ClayNormalFormula::CompareBoth) : in.integer("clay_sw");
     if (in.at_end()) {
         def_data_v101(d);
     } else {
@@ -132,13 +133,13 @@ void read_data_v200(DesignData& d, FieldReader& in) {
 }
 
 void def_data_v101(DesignData& d) {
-    d.yaita_dat.alpha_sw = 0;
+    d.yaita_dat.alpha_sw = kBoxClear;
     d.yaita_dat.joint_alpha = {1.0, 1.0, 1.0};
-    d.sekouji_dat.static_sw = 0;
+    d.sekouji_dat.static_sw = kStaticWaterOff;
 }
 
 void def_data_v200(DesignData& d) {
-    d.kanseiji_dat.okabe_sw = 0;
+    d.kanseiji_dat.okabe_sw = kBoxClear;
     d.sekkei_dat.delta_jyo[0] = 15.0;
     d.sekkei_dat.delta_jyo[1] = -15.0;
     d.sekkei_dat.delta_jis[0] = 15.0;

@@ -15,6 +15,16 @@ inline constexpr int box_value(bool checked) {
     return checked ? kBoxChecked : kBoxClear;
 }
 
+// A group of two option buttons: 0 the first button on, 1 the second.
+inline constexpr int kFirstButtonOn = 0;
+inline constexpr int kSecondButtonOn = 1;
+
+// Whether a switch held as a list index stands for one of the list's count
+// entries.
+inline constexpr bool is_list_index(int screen_switch, int count) {
+    return screen_switch >= 0 && screen_switch < count;
+}
+
 // The soil of a layer (DosouRec::soil_sw).
 enum class SoilKind : int { Sand = 0, Clay = 1 };
 
@@ -22,6 +32,7 @@ enum class SoilKind : int { Sand = 0, Clay = 1 };
 // given, or read from the average N value on the chart line of the C-type
 // method or from the rate of increase of N for the S-type method.
 enum class SideResistanceOption : int { Given = 0, CTypeFromN = 1, STypeFromN = 2 };
+inline constexpr int kSideResistanceOptionCount = 3;
 
 // The side an other external force acts from (GairyokuRec::direction).
 enum class ForceSide : int { Active = 0, Passive = 1 };
@@ -30,10 +41,21 @@ enum class ForceSide : int { Active = 0, Passive = 1 };
 // 3 as list entries 0 to 2, or an effective joint spacing given.
 inline constexpr int kPipeJointTypeCount = 3;
 inline constexpr int kPipeJointGivenSpacing = 3;
+inline constexpr int kPipeJointOptionCount = kPipeJointGivenSpacing + 1;
+
+// How the results dialog is shown (DesignData::kekka_mode), per stage: by the
+// run, whose closing adopts the boxes, or by the results commands, to view.
+inline constexpr int kResultsAdoptCompleted = 1;
+inline constexpr int kResultsAdoptConstruction = 2;
+inline constexpr int kResultsViewCompleted = -1;
+inline constexpr int kResultsViewConstruction = -2;
 
 // A switch of the design data as its code type.
 template <class Code> constexpr Code screen_code(int screen_switch) {
     return static_cast<Code>(screen_switch);
+}
+template <class Code> constexpr int screen_value(Code code) {
+    return static_cast<int>(code);
 }
 
 } // namespace wtn

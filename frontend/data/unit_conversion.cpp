@@ -104,9 +104,9 @@ void conv_si_unit(DesignData& d, const ConversionScope& scope) {
     TihyouData& t = d.tihyou_dat;
     DosouData& ds = d.dosou_dat;
 
-    s.zevove_sw = 1;
+    s.zevove_sw = screen_switch_of(YesNo::No);
     if (scope.water) convert_rounded(s.water_w, kGWater, 1, "海水の単位体積重量");
-    d.kanseiji_dat.dynwater_sw = 2;
+    d.kanseiji_dat.dynwater_sw = screen_value(YesNo::No);
     if (code_from_screen_switch<WaveFormula>(w.wave_sw) != WaveFormula::Goda ||
         code_from_screen_switch<DissipatingWorks>(w.dissip_sw) != DissipatingWorks::Present) {
         w.lambda1 = 1.0;
@@ -126,7 +126,7 @@ void conv_si_unit(DesignData& d, const ConversionScope& scope) {
         for (int i = 0; i < 3; ++i)
             y.stress_allow[i] = convert_stress(y.stress_allow[i]);
     }
-    y.second_sw = 2;
+    y.second_sw = screen_value(YesNo::No);
     y.kh_lm = 0.0;
     if (scope.surcharge)
         for (int i = 0; i < 2; ++i)

@@ -3,6 +3,8 @@
 #include "main_window.h"
 #include "number_box.h"
 #include "number_mask.h"
+#include "screen_codes.h"
+#include "wall_codes.h"
 
 #include <algorithm>
 #include <cmath>
@@ -87,7 +89,7 @@ int digits_value(double typed) {
 }
 
 void load_pair(ui::OptionButton& first, ui::OptionButton& second, int value) {
-    if (value != 0) {
+    if (value != kFirstButtonOn) {
         second.set_value(true);
     } else {
         first.set_value(true);
@@ -95,7 +97,7 @@ void load_pair(ui::OptionButton& first, ui::OptionButton& second, int value) {
 }
 
 int pair_value(const ui::OptionButton& first) {
-    return first.value() ? 0 : 1;
+    return first.value() ? kFirstButtonOn : kSecondButtonOn;
 }
 
 double number_of(const ui::TextBox& box) {
@@ -253,8 +255,9 @@ void CustomDialog::Form_Load() {
     load_pair(*opt_ogm1[4], *opt_ogm1[5], t.niken_front_sw);
     txt_ogm2[0]->set_text(ui::format_mask(t.ground_dummy_length, kOneDecimal));
     txt_ogm2[1]->set_text(ui::format_mask(t.consolidation_factor, kOneDecimal));
-    // Free, pinned, fixed for 1, 2, 3; another value turns none on.
-    if (t.pile_tip_sw >= 1 && t.pile_tip_sw <= 3) opt_ogm2[t.pile_tip_sw - 1]->set_value(true);
+    // Free, pinned, fixed; another value turns none on.
+    const int tip_button = t.pile_tip_sw - screen_value(PileTipCondition::HeadFree);
+    if (is_list_index(tip_button, kPileTipConditionCount)) opt_ogm2[tip_button]->set_value(true);
     txt_ogm2[2]->set_text(ui::format_mask(t.element_pitch, kTwoDecimals));
     load_pair(*opt_ogm2[3], *opt_ogm2[4], t.corroded_section_sw);
     load_pair(*opt_ogm2[5], *opt_ogm2[6], t.corroded_disp_sw);
@@ -280,9 +283,9 @@ void CustomDialog::put_option_jk() {
     t.niken_front_sw = pair_value(*opt_ogm1[4]);
     t.ground_dummy_length = number_of(*txt_ogm2[0]);
     t.consolidation_factor = number_of(*txt_ogm2[1]);
-    for (int k = 0; k < 3; ++k) {
+    for (int k = 0; k < kPileTipConditionCount; ++k) {
         if (opt_ogm2[k]->value()) {
-            t.pile_tip_sw = k + 1;
+            t.pile_tip_sw = k + screen_value(PileTipCondition::HeadFree);
             break;
         }
     }

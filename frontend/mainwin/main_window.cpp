@@ -3,7 +3,9 @@
 #include "about_box.h"
 #include "custom_file.h"
 #include "number_text.h"
+#include "screen_codes.h"
 #include "text_file.h"
+#include "wall_codes.h"
 
 namespace wtn::mainwin {
 namespace {
@@ -204,8 +206,10 @@ void MainWindow::opt_menu_Click(int index) {
         // chosen on the completed-state screen (the stored shape while that
         // screen's options are not built).
         auto* straight = form.find_as<ui::OptionButton>("opt_gm3", 0);
-        const bool straight_on =
-            straight != nullptr ? straight->value() : data.kanseiji_dat.shape_sw == 0;
+        const bool straight_on = straight != nullptr
+                                     ? straight->value()
+                                     : code_from_screen_switch<GroundShape>(
+                                           data.kanseiji_dat.shape_sw) == GroundShape::Straight;
         tab_gm[4]->set_tab(straight_on ? 0 : 1);
     }
     tab_gm[index]->set_visible(true);

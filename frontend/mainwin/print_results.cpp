@@ -6,6 +6,7 @@
 #include "result_tables.h"
 #include "results_dialog.h"
 #include "run_chain.h"
+#include "screen_codes.h"
 #include "text_file.h"
 
 #include <unistd.h>
@@ -32,7 +33,7 @@ void show_results(MainWindow& w, int mode) {
     RunningGuard guard(w);
     w.data.kekka_mode = mode;
     [[maybe_unused]] int ignored = ::chdir(w.data.work_dir.c_str());
-    const int stage = mode == -1 ? 0 : 1;
+    const int stage = mode == kResultsViewCompleted ? 0 : 1;
     if (!file_exists(join_path(w.data.work_dir, kLevelResultFiles[stage])) ||
         !file_exists(join_path(w.data.work_dir, kPileResultFiles[stage]))) {
         tell(w, kResultsTitle, kNoResults);
@@ -72,11 +73,11 @@ void file_print_Click(MainWindow& w) {
 }
 
 void k_kekka_Click(MainWindow& w) {
-    show_results(w, -1);
+    show_results(w, kResultsViewCompleted);
 }
 
 void s_kekka_Click(MainWindow& w) {
-    show_results(w, -2);
+    show_results(w, kResultsViewConstruction);
 }
 
 } // namespace wtn::mainwin

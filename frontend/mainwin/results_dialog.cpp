@@ -3,12 +3,12 @@
 #include "number_box.h"
 #include "number_mask.h"
 #include "number_text.h"
+#include "screen_codes.h"
 #include "text_file.h"
 #include "wall_codes.h"
 
 #include "adopted_values.h"
 
-#include <cstdlib>
 #include <string>
 
 namespace wtn::mainwin {
@@ -78,15 +78,15 @@ constexpr std::array<const char*, 4> kTideHeads = {"H.H.W.L.", "H.W.L.", "L.W.L.
 constexpr int kUserTideLevel = 3;
 
 bool is_concrete(int yaita_kind) {
-    return pile_type_from_screen_kind(yaita_kind) >= PileType::PcSalt;
+    return is_pc_pile(pile_type_from_screen_kind(yaita_kind));
 }
 
 bool completed_state(int kekka_mode) {
-    return std::abs(kekka_mode) == 1;
+    return kekka_mode == kResultsAdoptCompleted || kekka_mode == kResultsViewCompleted;
 }
 
 bool adopting(int kekka_mode) {
-    return kekka_mode == 1 || kekka_mode == 2;
+    return kekka_mode == kResultsAdoptCompleted || kekka_mode == kResultsAdoptConstruction;
 }
 
 ui::Rect row_rect(int left, int row, int width, int rows = 1) {
@@ -224,7 +224,7 @@ void ResultsDialog::show_headings(bool concrete) {
         lbl_kgm[head]->set_caption(kAbsentMark);
     int column = 0;
     for (int level = 0; level < static_cast<int>(kTideHeads.size()); ++level) {
-        if (data_.sekouji_dat.tide_kentou_sw[level] != 1) continue;
+        if (!box_checked(data_.sekouji_dat.tide_kentou_sw[level])) continue;
         std::string head = level == kUserTideLevel ? trim_blanks(data_.sekkei_dat.tide_name)
                                                    : std::string(kTideHeads[level]);
         lbl_kgm[kColumnHeads[column++]]->set_caption(head);
@@ -268,9 +268,9 @@ void ResultsDialog::show_pile_line(const PileResultLine& line) {
 void ResultsDialog::show_adopted_boxes(const PileResultLine& line) {
     const int mode = data_.kekka_mode;
     std::array<double, 2> shown{};
-    if (mode == -1 || mode == -2) {
+    if (mode == kResultsViewCompleted || mode == kResultsViewConstruction) {
         form.set_caption(kResultsViewCaption);
-        shown = mode == -1 ? data_.saiyou_kansei : data_.saiyou_sekou;
+        shown = mode == kResultsViewCompleted ? data_.saiyou_kansei : data_.saiyou_sekou;
     } else if (adopting(mode)) {
         form.set_caption(kResultsAdoptCaption);
         // One pair for both stages: what was adopted before, else the
@@ -296,7 +296,7 @@ void ResultsDialog::Form_Unload() {
     // run and the project then hold the same values.
     const std::array<double, 2> adopted = {ui::leading_number(txt_gm1[0]->text()),
                                            ui::leading_number(txt_gm1[1]->text())};
-    (mode == 1 ? data_.saiyou_kansei : data_.saiyou_sekou) = adopted;
+    (mode == kResultsAdoptCompleted ? data_.saiyou_kansei : data_.saiyou_sekou) = adopted;
     data_.caldt_vals = adopted;
     try {
         write_text_file(

@@ -4,6 +4,7 @@
 #include "number_text.h"
 #include "program_runs.h"
 #include "results_dialog.h"
+#include "screen_codes.h"
 #include "text_file.h"
 
 #include <filesystem>
@@ -30,8 +31,8 @@ struct Branch {
     int kekka_mode;
     const char* report_program;
 };
-constexpr Branch kCompletedState{"TVNDAT", 1, "SOLPRT"};
-constexpr Branch kConstructionStage{"TVNWAV", 2, "SRGPRT"};
+constexpr Branch kCompletedState{"TVNDAT", kResultsAdoptCompleted, "SOLPRT"};
+constexpr Branch kConstructionStage{"TVNWAV", kResultsAdoptConstruction, "SRGPRT"};
 constexpr const char* kCheckListProgram = "AUDSHEET";
 constexpr const char* kStabilityProgram = "TVNCAL";
 constexpr const char* kStabilityReportProgram = "TVNPRN";
@@ -126,8 +127,8 @@ void run_Click(MainWindow& w) {
 
     Chain chain(w);
     if (!chain.run(kCheckListProgram)) return;
-    if (data.sekkei_dat.kanseiji_sw != 0 && !chain.branch(kCompletedState)) return;
-    if (data.sekkei_dat.sekouji_sw != 0 && !chain.branch(kConstructionStage)) return;
+    if (data.sekkei_dat.kanseiji_sw != kBoxClear && !chain.branch(kCompletedState)) return;
+    if (data.sekkei_dat.sekouji_sw != kBoxClear && !chain.branch(kConstructionStage)) return;
 }
 
 } // namespace wtn::mainwin

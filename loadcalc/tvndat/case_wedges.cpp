@@ -4,6 +4,7 @@
 #include "failure_angles.h"
 #include "seismic_coefficients.h"
 #include "trial_wedge.h"
+#include "wall_codes.h"
 
 #include <cmath>
 
@@ -35,7 +36,8 @@ void copy_seabed_wedge(LoadModel& model, const InputRecord& input) {
 double clay_angle_with_retry(const InputRecord& input, double sigma, double q, double c,
                              double theta) {
     double a = clay_failure_angle(sigma, q, c, theta, kOrdinaryClayFormula);
-    if (a < 0.0 && input.nir_t.okabe_when_negative == 1)
+    if (a < 0.0 &&
+        code_from_file<OkabeWhenNegative>(input.nir_t.okabe_when_negative) == OkabeWhenNegative::On)
         a = clay_failure_angle(sigma, q, c, theta, kOkabeFormula);
     return a;
 }

@@ -4,6 +4,7 @@
 #include "failure_angles.h"
 #include "pressure_formulas.h"
 #include "rounding.h"
+#include "wall_codes.h"
 
 #include <cmath>
 
@@ -29,7 +30,7 @@ double clay_active_angle(const InputRecord& input, const CustomisationValues& cu
                          double q, double c, double theta) {
     const double zeta = clay_failure_angle(sigma, q, c, theta, kOrdinaryClayFormula);
     if (zeta >= 0.0) return zeta;
-    if (input.nir_t.okabe_when_negative == 1)
+    if (code_from_file<OkabeWhenNegative>(input.nir_t.okabe_when_negative) == OkabeWhenNegative::On)
         return clay_failure_angle(sigma, q, c, theta, kOkabeFormula);
     return to_radians(custom.clay_failure_angle_seismic);
 }
@@ -41,7 +42,9 @@ double pressure_theta(const InputRecord& input, const CustomisationValues& custo
     if (load_case == kNormalCase) return 0.0;
     if (kind == kApparentCoefficient &&
         input.neire.apparent_rule != file_code(ApparentSeismicRule::Given)) {
-        k = custom.apparent_rounding_rule != 0 ? round_dec(2.0 * k, 1) / 2.0 : round_dec(k, 2);
+        const bool to_steps = code_from_file<SeismicRounding>(custom.apparent_rounding_rule) !=
+                              SeismicRounding::HalfUp;
+        k = to_steps ? round_dec(2.0 * k, 1) / 2.0 : round_dec(k, 2);
     }
     return round_angle(std::atan(k), kRoundToTenthDegree);
 }

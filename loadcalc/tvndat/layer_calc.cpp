@@ -6,6 +6,7 @@
 #include "angles.h"
 #include "error_messages.h"
 #include "rounding.h"
+#include "wall_codes.h"
 
 #include <algorithm>
 
@@ -96,7 +97,9 @@ void land_records(const InputRecord& input, const CustomisationValues& custom, L
     // take the crown as the water level.
     if (rw >= 0 && crown >= 0) {
         double reference = input.joken.residual_level;
-        if (crown <= rw && custom.apparent_land_depth_rule == 1) reference = t.rows[crown].top;
+        if (crown <= rw && code_from_file<LandDepthOrigin>(custom.apparent_land_depth_rule) ==
+                               LandDepthOrigin::FirstLayerTop)
+            reference = t.rows[crown].top;
         fill_water_sums(m.land_calc, crown, rw, t.count, reference);
     }
     m.land_calc[t.count - 1].top = t.rows[t.count - 1].top;
@@ -138,7 +141,9 @@ void sea_records(const InputRecord& input, const CustomisationValues& custom, Lo
         // submerged. With the seabed at or above the L.W.L., the customisation
         // may take the seabed as the front water level.
         double reference = input.joken.lwl;
-        if (lwl >= 0 && seabed <= lwl && custom.apparent_sea_depth_rule == 1)
+        if (lwl >= 0 && seabed <= lwl &&
+            code_from_file<SeaDepthOrigin>(custom.apparent_sea_depth_rule) ==
+                SeaDepthOrigin::DesignSeabed)
             reference = t.rows[seabed].top;
         fill_water_sums(m.sea_calc, seabed, lwl, t.count, reference);
     }

@@ -3,6 +3,7 @@
 #include "angles.h"
 #include "error_messages.h"
 #include "rounding.h"
+#include "wall_codes.h"
 
 #include <cmath>
 
@@ -26,7 +27,8 @@ const char* const kAraiYokoiNoWeight = "(ERROR)-見かけの震度(荒井・横�
 
 // Sea-side apparent coefficients are rounded to 0.05 or to 2 decimals.
 double round_sea_coefficient(double k, const CustomisationValues& custom) {
-    if (custom.apparent_rounding_rule != 0) return round_dec(2.0 * k, 1) / 2.0;
+    if (code_from_file<SeismicRounding>(custom.apparent_rounding_rule) != SeismicRounding::HalfUp)
+        return round_dec(2.0 * k, 1) / 2.0;
     return round_dec(k, 2);
 }
 
@@ -44,7 +46,9 @@ double apparent_k_general(double gamma_sat, double k) {
 double apparent_k_niken(double sigma, double h_w, double q, double gamma_sat, bool sea, double k,
                         double water_weight, int crown_rule) {
     if (sigma < kSmallestOverburden) {
-        if (sea || crown_rule == 0) return apparent_k_general(gamma_sat, k);
+        if (sea ||
+            code_from_file<CrownApparentRule>(crown_rule) == CrownApparentRule::SubmergedFormula)
+            return apparent_k_general(gamma_sat, k);
         return k;
     }
     return (sigma + water_weight * h_w + q) / (sigma + q) * k;

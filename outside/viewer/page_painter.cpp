@@ -58,11 +58,17 @@ void draw_text_line(QPainter& painter, const std::string& utf8, double x, double
     painter.drawText(QPointF(x, baseline), QString::fromStdString(utf8));
 }
 
+// Line types of the drawing commands: 0 solid, 1 dashed, 2 dash-dot.
+constexpr int kDashedLine = 1;
+constexpr int kDashDotLine = 2;
+
 QPen drawing_pen(int type, int pen) {
     QPen out(Qt::black);
     out.setWidthF(pen_width(pen));
     out.setCapStyle(Qt::FlatCap);
-    out.setStyle(type == 1 ? Qt::DashLine : type == 2 ? Qt::DashDotLine : Qt::SolidLine);
+    out.setStyle(type == kDashedLine    ? Qt::DashLine
+                 : type == kDashDotLine ? Qt::DashDotLine
+                                        : Qt::SolidLine);
     return out;
 }
 

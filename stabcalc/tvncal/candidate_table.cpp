@@ -9,6 +9,7 @@
 #include "pile_catalogue.h"
 #include "steel_pipe_section.h"
 #include "text_lines.h"
+#include "wall_codes.h"
 
 #include <algorithm>
 #include <cmath>
@@ -130,7 +131,7 @@ void user_choice(StabilityRun& run, bool pc) {
         Candidate c = candidate_row(p.id, p.name, p.modulus, p.inertia, young);
         c.record.added = p.added;
         if (pc) c.record.allowable_moment = p.moment;
-        if (!pc && p.added == 0) lookup_catalogue_pile(p.id, c);
+        if (!pc && p.added == kInstalledCatalogue) lookup_catalogue_pile(p.id, c);
         const auto at = std::find_if(run.candidates.begin(), run.candidates.end(),
                                      [&](const Candidate& row) { return key(row) >= key(c); });
         run.candidates.insert(at, c);

@@ -6,6 +6,7 @@
 #include "message_box.h"
 #include "rounding.h"
 #include "steel_pipe_section.h"
+#include "wall_codes.h"
 
 #include <algorithm>
 #include <cmath>
@@ -207,7 +208,8 @@ ZoneSection sheet_pile_after_corrosion(const SheetPileCorrosion& pile, double t1
             z.left = false;
             return z;
         }
-        if (custom.corroded_section_rule == 0) {
+        if (code_from_file<CorrodedSectionRule>(custom.corroded_section_rule) ==
+            CorrodedSectionRule::FromCorrosionTable) {
             inertia = t1 == 0.0 ? pile.i0 : modulus * (pile.depth_value - (t1 + t2) / 2.0) / 10.0;
             z.reduction_ratio = 1.0;
         } else {

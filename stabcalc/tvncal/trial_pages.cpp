@@ -7,6 +7,7 @@
 #include "input_codes.h"
 #include "template_tables.h"
 #include "user_text.h"
+#include "wall_codes.h"
 
 #include <cstdarg>
 
@@ -163,7 +164,9 @@ void write_trial_page(PageFile& file, const StabilityRun& run, int k, int level,
     if (zones_differ) {
         const EmbedmentMethod method = embedment_method_from_code(run.input.swdat.embedment_method);
         const bool koken = method == EmbedmentMethod::CType || method == EmbedmentMethod::SType;
-        field(file, 99, "%s", koken && run.custom.koken_sea_moment_rule != 0 ? "M$Sm$Z" : "M$S0$Z");
+        const bool maximum = code_from_file<KokenSeaMomentRule>(run.custom.koken_sea_moment_rule) !=
+                             KokenSeaMomentRule::AtVirtualSeabed;
+        field(file, 99, "%s", koken && maximum ? "M$Sm$Z" : "M$S0$Z");
         field(file, 16, "%9.3lf", solver.moment[c][1]);
     }
     if (any_corrosion) field(file, 17, "%9.3lf", solver.moment[c][2]);

@@ -29,6 +29,12 @@ enum class PileType : int {
     Pc = 6,
     PcOfFreeChoice = 7,
 };
+inline constexpr int kPileTypeCount = 7;
+
+// The catalogue a sheet pile comes from (its "added" flag): the installed one
+// or the user's own.
+inline constexpr int kInstalledCatalogue = 0;
+inline constexpr int kUserCatalogue = 1;
 
 inline constexpr PileType pile_type_from_code(int code) {
     return static_cast<PileType>(code);
@@ -52,6 +58,14 @@ inline constexpr bool is_pile_of_free_choice(PileType type) {
     return type == PileType::SteelOfFreeChoice || type == PileType::PcOfFreeChoice;
 }
 
+// The steel types run from U to the steel pipe, the PC (concrete) ones follow.
+inline constexpr bool is_steel_pile(PileType type) {
+    return type >= PileType::U && type <= PileType::SteelPipe;
+}
+inline constexpr bool is_pc_pile(PileType type) {
+    return type > PileType::SteelPipe;
+}
+
 } // namespace wtn
 
 namespace wtn {
@@ -70,8 +84,12 @@ inline constexpr int screen_switch_from_code(int file_code) {
 // The other codes of the calculation input that choose between methods, each
 // numbered as the file carries it.
 
+// The design standard ("swdat" item 1).
+enum class DesignStandard : int { Port = 1, FisheryPort = 2 };
+
 // A yes-or-no switch: 1 yes, 2 no (the decisions of "swdat", the examine and
-// draw switches of the tide levels).
+// draw switches of the tide levels, the dynamic water pressure and the
+// secondary-stress check of "nir_t").
 enum class YesNo : int { Yes = 1, No = 2 };
 
 // How the residual water level is set ("joken" item 3).
@@ -94,6 +112,10 @@ enum class WaveDepthRule : int { AtGroundLevel = 1, AtToeWorks = 2 };
 // The breaker depth hb ("wlvl_" item 5): from the seabed slope, or given.
 enum class BreakerDepthRule : int { FromSlope = 1, Given = 2 };
 
+// The breaking-wave influence of a tide level under Goda's formula (its item
+// 1; a Kuroda / Hiroi tide level carries 0).
+enum class BreakingInfluence : int { NotInfluenced = 1, Influenced = 2 };
+
 // The wave length of a tide level (its item 4): from period and depth, or given.
 enum class WaveLengthMethod : int { Computed = 1, Given = 2 };
 
@@ -104,10 +126,16 @@ enum class GroundShape : int { Straight = 1, Embankment = 2 };
 // layers, or per layer.
 enum class SurchargeMode : int { AtSeabedForAllLayers = 1, PerLayer = 2 };
 
+// The cases of the completed state ("swdat" item 6).
+enum class CompletedCases : int { NormalOnly = 1, SeismicOnly = 2, Both = 3 };
+
 // Which of the two clay formulas are compared: in the seismic case ("swdat"
 // item 11) and in the normal case ("nir_t" item 5), numbered differently.
 enum class ClaySeismicFormula : int { CompareBoth = 1, FirstOnly = 2 };
 enum class ClayNormalFormula : int { CompareBoth = 0, FirstOnly = 1 };
+
+// Okabe's formula when the square root turns negative ("nir_t" item 6).
+enum class OkabeWhenNegative : int { Off = 0, On = 1 };
 
 // The design seismic coefficient ("neire" item 5): given, or the product of
 // the regional, ground-type and importance factors.
@@ -125,7 +153,26 @@ enum class LayerKhOption : int { Given = 1, LinearInN = 2, ChartFirstLine = 3, C
 inline constexpr int kLayerKhOptionCount = 4;
 
 // The static water pressure of the construction stage ("wav_t" item 1).
+inline constexpr int kStaticWaterOff = 0;
 inline constexpr int kStaticWaterOn = 1;
+
+// The section of a U pile ("joken" item 17).
+enum class USection : int { Improved = 1, General = 2, Wide = 3 };
+
+// The steel grade of the sheet pile ("joken" item 18): SY295 / SKY400 or
+// SY390 / SKY490.
+enum class SteelGrade : int { SY295 = 1, SY390 = 2 };
+
+// The zones whose corrosion decides the section ("fsyok" item 13).
+enum class CorrosionRange : int { SeaWaterAndMud = 0, MudOnly = 1 };
+
+// Options of the customisation file that the calculation reads. The pile
+// tip (line 11):
+enum class PileTipCondition : int { HeadFree = 1, PinnedTip = 2, FixedTip = 3 };
+inline constexpr int kPileTipConditionCount = 3;
+// The rounding of the design and apparent seismic coefficients (lines 20 and
+// 18): half up to 0.01, or to steps of 0.05.
+enum class SeismicRounding : int { HalfUp = 0, StepsOfFiveHundredths = 1 };
 
 // The two load cases, as the load tables and the force file index them.
 inline constexpr int kNormalCase = 0;
@@ -145,6 +192,11 @@ template <class Code> constexpr Code code_from_screen_switch(int screen_switch) 
 }
 template <class Code> constexpr int screen_switch_of(Code code) {
     return screen_switch_from_code(static_cast<int>(code));
+}
+
+// A yes-or-no switch from a decision.
+inline constexpr int yes_no_code(bool yes) {
+    return file_code(yes ? YesNo::Yes : YesNo::No);
 }
 
 // The front end lists the residual-water-level rules in another order: the

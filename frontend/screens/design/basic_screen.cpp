@@ -3,6 +3,8 @@
 #include "number_mask.h"
 #include "number_text.h"
 #include "screen_builder.h"
+#include "screen_codes.h"
+#include "wall_codes.h"
 
 namespace wtn::design {
 namespace {
@@ -17,7 +19,7 @@ constexpr const char* kMethodCaptions[kNeireMethods] = {
     "ﾁｬﾝの方式", "ﾁｬﾝの方式（多層地盤）", "Ｃ型地盤", "Ｃ型地盤（多層地盤）", "Ｓ型地盤"};
 
 bool level_used_by_construction(const SekoujiData& w, int level) {
-    return w.tide_kentou_sw[level] == 1 || w.tide_sakuzu_sw[level] == 1;
+    return box_checked(w.tide_kentou_sw[level]) || box_checked(w.tide_sakuzu_sw[level]);
 }
 
 } // namespace
@@ -197,17 +199,18 @@ void BasicScreen::set_sekkei_jk() {
     const SekkeiData& s = w_.data.sekkei_dat;
     txt_gm1[0]->set_text(fixed_text(w_.data.data_title, kTitleLength));
 
-    if (s.std_sw == 0) {
+    const DesignStandard standard = code_from_screen_switch<DesignStandard>(s.std_sw);
+    if (standard == DesignStandard::Port) {
         opt_gm1[0]->set_value(true);
-    } else if (s.std_sw == 1) {
+    } else if (standard == DesignStandard::FisheryPort) {
         opt_gm1[1]->set_value(true);
         for (int i : {4, 5, 6})
             opt_gm1[i]->set_enabled(false);
     }
-    if (s.neire_sw >= 0 && s.neire_sw < kNeireMethods)
+    if (is_list_index(s.neire_sw, kNeireMethods))
         opt_gm1[kFirstMethodOption + s.neire_sw]->set_value(true);
 
-    const bool completed = s.kanseiji_sw != 0;
+    const bool completed = s.kanseiji_sw != kBoxClear;
     set_check(*chk_gm1[0], completed);
     for (int i : {1, 4, 6}) {
         w_.opt_menu[i]->set_enabled(completed);
@@ -216,7 +219,7 @@ void BasicScreen::set_sekkei_jk() {
     w_.k_kekka->set_enabled(completed);
     enable_completed_inputs(completed);
 
-    const bool construction = s.sekouji_sw != 0;
+    const bool construction = s.sekouji_sw != kBoxClear;
     set_check(*chk_gm1[1], construction);
     w_.opt_menu[2]->set_enabled(construction);
     w_.inp_menu[2]->set_enabled(construction);
@@ -243,9 +246,9 @@ void BasicScreen::set_sekkei_jk() {
 
     enable_levels_of_studies();
 
-    if (s.rwl_sw >= 0 && s.rwl_sw <= 2) {
+    if (is_list_index(s.rwl_sw, kScreenResidualRuleCount)) {
         opt_gm2[s.rwl_sw]->set_value(true);
-        txt_gm2[5]->set_enabled(s.rwl_sw == 2);
+        txt_gm2[5]->set_enabled(residual_rule_from_screen(s.rwl_sw) == ResidualLevelRule::Given);
     }
 
     txt_gm2[5]->set_text(ui::format_mask(s.tide_lvl[4], kLevelMask));
@@ -277,9 +280,9 @@ void BasicScreen::put_sekkei_jk() {
         }
     }
     s.kanseiji_sw = check_value(*chk_gm1[0]);
-    w_.k_kekka->set_enabled(s.kanseiji_sw != 0);
+    w_.k_kekka->set_enabled(s.kanseiji_sw != kBoxClear);
     s.sekouji_sw = check_value(*chk_gm1[1]);
-    w_.s_kekka->set_enabled(s.sekouji_sw != 0);
+    w_.s_kekka->set_enabled(s.sekouji_sw != kBoxClear);
     s.stress_sw = zero_when_on(*opt_gm1[7]);
     s.disp_sw = zero_when_on(*opt_gm1[9]);
     s.zevove_sw = zero_when_on(*opt_gm1[11]);
@@ -297,7 +300,8 @@ void BasicScreen::put_sekkei_jk() {
     for (int k = 0; k < 3; ++k) {
         if (!opt_gm2[k]->value()) continue;
         s.rwl_sw = k;
-        if (k == 2) s.tide_lvl[4] = ui::leading_number(txt_gm2[5]->text());
+        if (residual_rule_from_screen(k) == ResidualLevelRule::Given)
+            s.tide_lvl[4] = ui::leading_number(txt_gm2[5]->text());
         break;
     }
 
@@ -345,7 +349,7 @@ void BasicScreen::opt_gm1_Click(int index) {
 }
 
 void BasicScreen::opt_gm2_Click(int index) {
-    txt_gm2[5]->set_enabled(index == 2);
+    txt_gm2[5]->set_enabled(residual_rule_from_screen(index) == ResidualLevelRule::Given);
 }
 
 } // namespace wtn::design

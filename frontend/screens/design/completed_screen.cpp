@@ -3,11 +3,17 @@
 #include "explain_pictures.h"
 #include "number_mask.h"
 #include "screen_builder.h"
+#include "screen_codes.h"
+#include "wall_codes.h"
 
 namespace wtn::design {
 namespace {
 
 constexpr int kSeismicPage = 1;
+// The option buttons of the apparent seismic coefficient, in the order of its
+// rules: given, the general formula, Niken, Arai-Yokoi.
+constexpr int kApparentRules = 4;
+constexpr int kApparentButtons[kApparentRules] = {2, 3, 4, 13};
 constexpr const char* kMask = "###0.00";
 constexpr ui::Rect kPicturePlace{5580, 120, 5850, 2850};
 
@@ -154,51 +160,57 @@ void CompletedScreen::build_seismic_page(ui::Frame& page) {
 void CompletedScreen::set_kanseiji_jk() {
     KanseijiData& k = w_.data.kanseiji_dat;
     ui::TabControl& tab = *w_.tab_gm[1];
-    set_check(*chk_gm3[0], k.jyo_sw != 0);
-    set_check(*chk_gm3[1], k.jis_sw != 0);
-    tab.set_tab_enabled(kSeismicPage, k.jis_sw != 0);
+    set_check(*chk_gm3[0], k.jyo_sw != kBoxClear);
+    set_check(*chk_gm3[1], k.jis_sw != kBoxClear);
+    tab.set_tab_enabled(kSeismicPage, k.jis_sw != kBoxClear);
 
-    if (k.shape_sw == 0 || k.shape_sw == 1) {
+    const GroundShape shape = code_from_screen_switch<GroundShape>(k.shape_sw);
+    if (shape == GroundShape::Straight || shape == GroundShape::Embankment) {
         opt_gm3[k.shape_sw]->set_value(true);
-        const bool embankment = k.shape_sw == 1;
+        const bool embankment = shape == GroundShape::Embankment;
         fra_gm3[2]->set_enabled(embankment);
         opt_gm3[2]->set_enabled(embankment);
         opt_gm3[3]->set_enabled(embankment);
     }
-    if (k.load_sw == 0) opt_gm3[2]->set_value(true);
-    if (k.load_sw == 1) opt_gm3[3]->set_value(true);
-    opt_gm3[k.clay_sw != 0 ? 5 : 4]->set_value(true);
+    const SurchargeMode surcharge = code_from_screen_switch<SurchargeMode>(k.load_sw);
+    if (surcharge == SurchargeMode::AtSeabedForAllLayers) opt_gm3[2]->set_value(true);
+    if (surcharge == SurchargeMode::PerLayer) opt_gm3[3]->set_value(true);
+    const bool compare_clay_formulas =
+        screen_code<ClayNormalFormula>(k.clay_sw) == ClayNormalFormula::CompareBoth;
+    opt_gm3[compare_clay_formulas ? 4 : 5]->set_value(true);
 
     // The fishery-port standard gives the design seismic coefficient directly.
-    if (w_.data.sekkei_dat.std_sw == 1) {
-        k.sindo_sw = 0;
+    if (code_from_screen_switch<DesignStandard>(w_.data.sekkei_dat.std_sw) ==
+        DesignStandard::FisheryPort) {
+        k.sindo_sw = screen_value(SeismicCoefficientRule::Given);
         opt_gm4[1]->set_enabled(false);
     } else {
         opt_gm4[1]->set_enabled(true);
     }
-    if (k.sindo_sw == 0 || k.sindo_sw == 1) {
+    const auto seismic_rule = screen_code<SeismicCoefficientRule>(k.sindo_sw);
+    if (seismic_rule == SeismicCoefficientRule::Given ||
+        seismic_rule == SeismicCoefficientRule::ProductOfFactors) {
         opt_gm4[k.sindo_sw]->set_value(true);
-        txt_gm4[0]->set_enabled(k.sindo_sw == 0);
+        txt_gm4[0]->set_enabled(seismic_rule == SeismicCoefficientRule::Given);
         for (int i = 1; i <= 3; ++i)
-            txt_gm4[i]->set_enabled(k.sindo_sw == 1);
+            txt_gm4[i]->set_enabled(seismic_rule == SeismicCoefficientRule::ProductOfFactors);
     }
     txt_gm4[0]->set_text(ui::format_mask(k.sindo_val, kMask));
     for (int i = 0; i < 3; ++i)
         txt_gm4[1 + i]->set_text(ui::format_mask(k.sindo_factor[i], kMask));
 
-    const int apparent_buttons[] = {2, 3, 4, 13};
-    if (k.mikake_sw >= 0 && k.mikake_sw <= 3) {
-        const int index = apparent_buttons[k.mikake_sw];
+    if (is_list_index(k.mikake_sw, kApparentRules)) {
+        const int index = kApparentButtons[k.mikake_sw];
         opt_gm4[index]->set_value(true);
         enable_apparent_inputs(index);
     }
     txt_gm4[4]->set_text(ui::format_mask(k.mikake_val, kMask));
-    opt_gm4[k.dynwater_sw == 1 ? 14 : 15]->set_value(true);
+    opt_gm4[screen_code<YesNo>(k.dynwater_sw) == YesNo::Yes ? 14 : 15]->set_value(true);
 
     select_pair(k.rwl_k_sw, *opt_gm4[5], *opt_gm4[6]);
     select_pair(k.lwl_k_sw, *opt_gm4[7], *opt_gm4[8]);
     select_pair(k.pa_formula_sw, *opt_gm4[9], *opt_gm4[10]);
-    set_check(*chk_gm4[0], k.okabe_sw != 0);
+    set_check(*chk_gm4[0], k.okabe_sw != kBoxClear);
     select_pair(k.pa_method_sw, *opt_gm4[11], *opt_gm4[12]);
 
     // A page that the load switched off is not left shown.
@@ -216,15 +228,14 @@ void CompletedScreen::put_kanseiji_jk() {
     k.sindo_val = ui::leading_number(txt_gm4[0]->text());
     for (int i = 0; i < 3; ++i)
         k.sindo_factor[i] = ui::leading_number(txt_gm4[1 + i]->text());
-    const int apparent_buttons[] = {2, 3, 4, 13};
-    for (int m = 0; m < 4; ++m) {
-        if (opt_gm4[apparent_buttons[m]]->value()) {
+    for (int m = 0; m < kApparentRules; ++m) {
+        if (opt_gm4[kApparentButtons[m]]->value()) {
             k.mikake_sw = m;
             break;
         }
     }
     k.mikake_val = ui::leading_number(txt_gm4[4]->text());
-    k.dynwater_sw = opt_gm4[14]->value() ? 1 : 2;
+    k.dynwater_sw = yes_no_code(opt_gm4[14]->value());
     k.rwl_k_sw = zero_when_on(*opt_gm4[5]);
     k.lwl_k_sw = zero_when_on(*opt_gm4[7]);
     k.pa_formula_sw = zero_when_on(*opt_gm4[9]);

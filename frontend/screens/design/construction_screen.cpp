@@ -4,6 +4,8 @@
 #include "explain_pictures.h"
 #include "number_mask.h"
 #include "screen_builder.h"
+#include "screen_codes.h"
+#include "wall_codes.h"
 #include "wave_lines.h"
 
 namespace wtn::design {
@@ -22,6 +24,15 @@ constexpr int kListTextInset = 60;
 constexpr int kGodaNameColumns = 21;
 constexpr int kGodaBreakingColumns = 11;
 constexpr int kKurodaNameColumns = 19;
+// The Goda row editor's buttons of the wave-length method follow the two of
+// the breaking-wave influence.
+constexpr int kLengthMethodButtons = 2;
+
+// The button of a two-button group a row's flag selects: any value but the
+// first button's selects the second.
+int button_of_flag(int flag) {
+    return flag != kFirstButtonOn ? kSecondButtonOn : kFirstButtonOn;
+}
 
 // The five values of a wave row in the order of the editor's boxes: H1/3,
 // Hmax or HD, T, L, β.
@@ -247,10 +258,10 @@ void ConstructionScreen::set_sekouji_jk() {
     select_pair(s.static_sw, *opt_gm5[9], *opt_gm5[8]);
 
     for (int i = 0; i < kStudiedTideLevels; ++i)
-        set_check(*chk_gm5[2 * i], s.tide_kentou_sw[i] != 0);
+        set_check(*chk_gm5[2 * i], s.tide_kentou_sw[i] != kBoxClear);
     for (int i = 0; i < kStudiedTideLevels; ++i) {
-        set_check(*chk_gm5[2 * i + 1],
-                  s.tide_sakuzu_sw[i] == 1 || chk_gm5[2 * i]->value() != ui::CheckBox::kUnchecked);
+        set_check(*chk_gm5[2 * i + 1], box_checked(s.tide_sakuzu_sw[i]) ||
+                                           chk_gm5[2 * i]->value() != ui::CheckBox::kUnchecked);
     }
 
     txt_gm5[0]->set_text(ui::format_mask(s.lambda1, kMask));
@@ -319,7 +330,7 @@ void ConstructionScreen::put_sekouji_jk() {
     s.h_lvl = ui::leading_number(txt_gm5[3]->text());
     s.slope_x = ui::leading_number(txt_gm5[4]->text());
     s.hb_sw = zero_when_on(*opt_gm5[6]);
-    if (s.hb_sw == 1) {
+    if (code_from_screen_switch<BreakerDepthRule>(s.hb_sw) == BreakerDepthRule::Given) {
         for (int i = 0; i < kStudiedTideLevels; ++i)
             s.hb_lvl[i] = ui::leading_number(txt_gm5[5 + i]->text());
     }
@@ -329,14 +340,14 @@ void ConstructionScreen::put_sekouji_jk() {
         WaveRec& goda = s.goda_tbl[i];
         const WaveRec& row = gm6_row[i];
         goda = row;
-        goda.flag1 = row.flag1 != 0 ? 1 : 0;
-        goda.flag2 = row.flag2 != 0 ? 1 : 0;
+        goda.flag1 = button_of_flag(row.flag1);
+        goda.flag2 = button_of_flag(row.flag2);
     }
     for (int i = 0; i < kStudiedTideLevels; ++i) {
         WaveRec& kuroda = s.kuroda_tbl[i];
         const int kept_flag = kuroda.flag2;
         kuroda = gm7_row[i];
-        kuroda.flag1 = gm7_row[i].flag1 != 0 ? 1 : 0;
+        kuroda.flag1 = button_of_flag(gm7_row[i].flag1);
         kuroda.flag2 = kept_flag;
     }
     derive_hb_levels(s);
@@ -422,9 +433,9 @@ void ConstructionScreen::lst_gm6_Click() {
     if (i < 0) return;
     const WaveRec& row = gm6_row[static_cast<std::size_t>(i)];
     gm6_ev_sw = false;
-    opt_gm6[row.flag1 != 0 ? 1 : 0]->set_value(true);
+    opt_gm6[button_of_flag(row.flag1)]->set_value(true);
     enable_with_caption(*txt_gm6[1], *lbl_gm6[8], opt_gm6[1]->value());
-    opt_gm6[row.flag2 != 0 ? 3 : 2]->set_value(true);
+    opt_gm6[kLengthMethodButtons + button_of_flag(row.flag2)]->set_value(true);
     enable_period_or_length(txt_gm6, *lbl_gm6[9], *lbl_gm6[10], opt_gm6[2]->value());
     show_row_values(txt_gm6, row);
     gm6_ev_sw = true;
@@ -435,7 +446,7 @@ void ConstructionScreen::lst_gm7_Click() {
     if (i < 0) return;
     const WaveRec& row = gm7_row[static_cast<std::size_t>(i)];
     gm7_ev_sw = false;
-    opt_gm7[row.flag1 != 0 ? 1 : 0]->set_value(true);
+    opt_gm7[button_of_flag(row.flag1)]->set_value(true);
     enable_period_or_length(txt_gm7, *lbl_gm7[8], *lbl_gm7[9], opt_gm7[0]->value());
     show_row_values(txt_gm7, row);
     gm7_ev_sw = true;
@@ -446,10 +457,10 @@ void ConstructionScreen::opt_gm6_Click(int index) {
     if (!gm6_ev_sw || i < 0) return;
     WaveRec& row = gm6_row[static_cast<std::size_t>(i)];
     if (index == 0 || index == 1) {
-        row.flag1 = opt_gm6[0]->value() ? 0 : 1;
+        row.flag1 = zero_when_on(*opt_gm6[0]);
         enable_with_caption(*txt_gm6[1], *lbl_gm6[8], opt_gm6[1]->value());
     } else {
-        row.flag2 = opt_gm6[2]->value() ? 0 : 1;
+        row.flag2 = zero_when_on(*opt_gm6[2]);
         enable_period_or_length(txt_gm6, *lbl_gm6[9], *lbl_gm6[10], opt_gm6[2]->value());
     }
     set_gm6_list(i);
@@ -458,7 +469,7 @@ void ConstructionScreen::opt_gm6_Click(int index) {
 void ConstructionScreen::opt_gm7_Click(int /*index*/) {
     const int i = selected_line(*lst_gm7);
     if (!gm7_ev_sw || i < 0) return;
-    gm7_row[static_cast<std::size_t>(i)].flag1 = opt_gm7[0]->value() ? 0 : 1;
+    gm7_row[static_cast<std::size_t>(i)].flag1 = zero_when_on(*opt_gm7[0]);
     enable_period_or_length(txt_gm7, *lbl_gm7[8], *lbl_gm7[9], opt_gm7[0]->value());
     set_gm7_list(i);
 }

@@ -5,6 +5,7 @@
 #include "controls.h"
 #include "number_box.h"
 #include "picture_box.h"
+#include "screen_codes.h"
 
 #include <string>
 
@@ -38,17 +39,17 @@ ui::NumberBoxStyle text_as_typed_style(const std::string& mask);
 // Switch encodings of the stores: a check box stores 1 in any state but
 // clear; a two-button group stores 0 when the button tested is on, else 1.
 inline int check_value(const ui::CheckBox& box) {
-    return box.value() != ui::CheckBox::kUnchecked ? 1 : 0;
+    return box_value(box.value() != ui::CheckBox::kUnchecked);
 }
 inline int zero_when_on(const ui::OptionButton& tested) {
-    return tested.value() ? 0 : 1;
+    return tested.value() ? kFirstButtonOn : kSecondButtonOn;
 }
 
 // Selects the button of a two-button group for a stored 0 or 1, as a load
 // does (the button's handler runs on a change); another value selects none.
 inline void select_pair(int value, ui::OptionButton& zero, ui::OptionButton& one) {
-    if (value == 0) zero.set_value(true);
-    if (value == 1) one.set_value(true);
+    if (value == kFirstButtonOn) zero.set_value(true);
+    if (value == kSecondButtonOn) one.set_value(true);
 }
 
 // Turns a check box on or off as a load does (its handler runs on a change).

@@ -1,6 +1,7 @@
 #include "wave_lines.h"
 
 #include "number_mask.h"
+#include "wall_codes.h"
 
 #include <array>
 
@@ -43,11 +44,12 @@ std::string right_aligned(const std::string& text) {
 
 std::string goda_line(int level, const WaveRec& row) {
     std::string line = level_name(kGodaNames, level);
-    if (row.flag1 == 0) line += "受けない   ";
-    if (row.flag1 == 1) line += "受ける     ";
+    const auto breaking = code_from_screen_switch<BreakingInfluence>(row.flag1);
+    if (breaking == BreakingInfluence::NotInfluenced) line += "受けない   ";
+    if (breaking == BreakingInfluence::Influenced) line += "受ける     ";
     auto texts = value_texts(row);
-    if (row.flag1 == 0) texts[1] = kNotApplicable;
-    if (row.flag2 != 0) {
+    if (breaking == BreakingInfluence::NotInfluenced) texts[1] = kNotApplicable;
+    if (code_from_screen_switch<WaveLengthMethod>(row.flag2) != WaveLengthMethod::Computed) {
         texts[2] = kNotApplicable;
     } else {
         texts[3] = kNotApplicable;
@@ -57,7 +59,7 @@ std::string goda_line(int level, const WaveRec& row) {
 
 std::string kuroda_line(int level, const WaveRec& row) {
     auto texts = value_texts(row);
-    if (row.flag1 != 0) {
+    if (code_from_screen_switch<WaveLengthMethod>(row.flag1) != WaveLengthMethod::Computed) {
         texts[2] = kNotApplicable;
     } else {
         texts[3] = kNotApplicable;

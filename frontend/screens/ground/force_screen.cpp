@@ -6,6 +6,7 @@
 #include "number_mask.h"
 #include "row_edit.h"
 #include "row_tests.h"
+#include "screen_codes.h"
 
 #include <memory>
 
@@ -66,6 +67,12 @@ GairyokuRec blank_force() {
     GairyokuRec r;
     r.name = std::string(kForceNameLength, ' ');
     return r;
+}
+
+// The side a force acts from: the active side when its button is on, else
+// the passive side.
+int direction_of(const ui::OptionButton& active) {
+    return screen_value(active.value() ? ForceSide::Active : ForceSide::Passive);
 }
 
 } // namespace
@@ -151,7 +158,7 @@ void ForceScreen::rebuild_list(int table) {
 GairyokuRec ForceScreen::box_values(int table) const {
     GairyokuRec r;
     r.name = force_name_field(txt_gm17[table * 3 + kNameBox]->text());
-    r.direction = opt_gm17[table * 2]->value() ? 0 : 1;
+    r.direction = direction_of(*opt_gm17[table * 2]);
     r.force = ui::leading_number(txt_gm17[table * 3 + kForceBox]->text());
     r.height = ui::leading_number(txt_gm17[table * 3 + kHeightBox]->text());
     return r;
@@ -246,7 +253,8 @@ void ForceScreen::lst_gm17_Click(int index) {
     txt_gm17[index * 3 + kNameBox]->set_text(row.name);
     txt_gm17[index * 3 + kForceBox]->set_text(ui::format_mask(row.force, kForceMask));
     txt_gm17[index * 3 + kHeightBox]->set_text(ui::format_mask(row.height, kForceMask));
-    opt_gm17[index * 2 + (row.direction != 0 ? 1 : 0)]->set_value(true);
+    const bool passive = screen_code<ForceSide>(row.direction) != ForceSide::Active;
+    opt_gm17[index * 2 + (passive ? 1 : 0)]->set_value(true);
     gm17_ev_sw = true;
 }
 
@@ -269,7 +277,7 @@ void ForceScreen::opt_gm17_Click(int index) {
     const int sel = lst_gm17[table]->list_index();
     if (sel < 0 || !gm17_ev_sw) return;
     GairyokuRec& row = rows(table)[sel];
-    row.direction = opt_gm17[table * 2]->value() ? 0 : 1;
+    row.direction = direction_of(*opt_gm17[table * 2]);
     set_gm17_list(table, sel, row);
 }
 

@@ -5,6 +5,8 @@
 #include "number_box.h"
 #include "number_mask.h"
 #include "row_tests.h"
+#include "screen_codes.h"
+#include "wall_codes.h"
 
 #include <memory>
 #include <span>
@@ -310,10 +312,10 @@ void GroundScreen::set_group_enabled(int group) {
     }
     if (group == kZoneGroup && has_rows) {
         const KanseijiData& k = window_.data.kanseiji_dat;
-        txt_gm14[6]->set_enabled(k.jyo_sw == 1);
-        lbl_gm14[16]->set_enabled(k.jyo_sw == 1);
-        txt_gm14[7]->set_enabled(k.jis_sw == 1);
-        lbl_gm14[17]->set_enabled(k.jis_sw == 1);
+        txt_gm14[6]->set_enabled(box_checked(k.jyo_sw));
+        lbl_gm14[16]->set_enabled(box_checked(k.jyo_sw));
+        txt_gm14[7]->set_enabled(box_checked(k.jis_sw));
+        lbl_gm14[17]->set_enabled(box_checked(k.jis_sw));
     }
     const bool room = n < kGroupLimits[group];
     cmd_gm14[group * 3 + kAddAction]->set_enabled(room);
@@ -326,7 +328,8 @@ bool GroundScreen::straight_shape() const {
     // shape otherwise.
     auto* straight = window_.form.find_as<ui::OptionButton>("opt_gm3", 0);
     if (straight != nullptr) return straight->value();
-    return window_.data.kanseiji_dat.shape_sw == 0;
+    return code_from_screen_switch<GroundShape>(window_.data.kanseiji_dat.shape_sw) ==
+           GroundShape::Straight;
 }
 
 void GroundScreen::load_group(int group) {
@@ -364,10 +367,10 @@ void GroundScreen::set_tihyou_jk() {
     txt_gm13[1]->set_text(ui::format_mask(t.ground_ang[1], kAngleMasks[1]));
     txt_gm13[2]->set_text(ui::format_mask(t.surcharge_q[0], kAngleMasks[2]));
     txt_gm13[3]->set_text(ui::format_mask(t.surcharge_q[1], kAngleMasks[3]));
-    txt_gm13[2]->set_enabled(k.jyo_sw == 1);
-    lbl_gm13[2]->set_enabled(k.jyo_sw == 1);
-    txt_gm13[3]->set_enabled(k.jis_sw == 1);
-    lbl_gm13[3]->set_enabled(k.jis_sw == 1);
+    txt_gm13[2]->set_enabled(box_checked(k.jyo_sw));
+    lbl_gm13[2]->set_enabled(box_checked(k.jyo_sw));
+    txt_gm13[3]->set_enabled(box_checked(k.jis_sw));
+    lbl_gm13[3]->set_enabled(box_checked(k.jis_sw));
     txt_gm14[0]->set_text(ui::format_mask(t.seabed_ang, kSeabedMask));
     for (int g = 0; g < kGroupCount; ++g)
         load_group(g);

@@ -7,6 +7,7 @@
 #include "pile_catalogues.h"
 #include "pile_screen_parts.h"
 #include "text_file.h"
+#include "wall_codes.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -142,7 +143,7 @@ void CatalogueEditor::Form_Load() {
     ygm1_next = pc_ ? data_.pcyaita_next : data_.yaita_next;
     ygm1_row.clear();
     for (int k = 0; k < count; ++k) {
-        if (table[k].added != 1) continue;
+        if (table[k].added != kUserCatalogue) continue;
         ygm1_row.push_back(table[k]);
         // A stale next number must not give a new pile a number already taken.
         ygm1_next = std::max(ygm1_next, table[k].id + 1);
@@ -203,7 +204,7 @@ void CatalogueEditor::enable_by_rows() {
 YaitaRec CatalogueEditor::box_row() const {
     YaitaRec r;
     r.id = -1;
-    r.added = 1;
+    r.added = kUserCatalogue;
     r.name = fixed_text(txt_ygm1[0]->text(), kPileNameLength);
     r.values[kValueI] = ui::leading_number(txt_ygm1[1]->text());
     r.values[kValueZ] = ui::leading_number(txt_ygm1[2]->text());

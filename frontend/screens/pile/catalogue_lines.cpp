@@ -3,6 +3,7 @@
 #include "number_mask.h"
 #include "number_text.h"
 #include "pile_catalogues.h"
+#include "screen_codes.h"
 #include "text_width.h"
 
 namespace wtn::pile {
@@ -41,7 +42,8 @@ std::string catalogue_line(const YaitaRec& pile, bool with_moment) {
 }
 
 std::string joint_column(int joint_type, double spacing) {
-    if (joint_type >= 0 && joint_type <= 2) return kJointGap + std::string(kJointNames[joint_type]);
+    if (is_list_index(joint_type, kPipeJointTypeCount))
+        return kJointGap + std::string(kJointNames[joint_type]);
     return ui::right_align(ui::format_mask(spacing, "###0.0"), kSpacingCells);
 }
 

@@ -5,6 +5,8 @@
 #include "number_text.h"
 #include "pile_catalogues.h"
 #include "pile_screen_parts.h"
+#include "screen_codes.h"
+#include "wall_codes.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,12 +15,31 @@
 namespace wtn::pile {
 namespace {
 
-constexpr int kSteelKinds = 4; // pile types 0 to 3 are steel, 4 to 6 PC
-constexpr int kPileKinds = 7;
+constexpr int kPileKinds = kPileTypeCount;
 constexpr double kUnitAlphaTolerance = 0.001;
 
 bool is_steel(int kind) {
-    return kind >= 0 && kind < kSteelKinds;
+    return is_steel_pile(pile_type_from_screen_kind(kind));
+}
+
+bool is_steel_pipe(int kind) {
+    return pile_type_from_screen_kind(kind) == PileType::SteelPipe;
+}
+
+// The C-type and S-type methods check the embedment with a kh of their own
+// for lmMAX.
+bool takes_kh_for_lm_max(int neire_sw) {
+    const auto method = code_from_screen_switch<EmbedmentMethod>(neire_sw);
+    return method == EmbedmentMethod::CType || method == EmbedmentMethod::SType;
+}
+
+bool completed_case_studied(const SekkeiData& s, int case_sw) {
+    return box_checked(s.kanseiji_sw) && box_checked(case_sw);
+}
+
+// The construction stage studied alone.
+bool construction_only(const SekkeiData& s) {
+    return box_checked(s.sekouji_sw) && s.kanseiji_sw == kBoxClear;
 }
 
 // A whole-number box: its leading number to the nearest whole number, halves
@@ -80,9 +101,9 @@ void SheetPileScreen::mark_selection(ui::ListBox& list,
     const std::size_t lines = list.list_count();
     for (std::size_t j = 0; j < lines; ++j)
         list.set_selected(j, false);
-    for (int added = 0; added <= 1; ++added) {
+    for (int added : {kInstalledCatalogue, kUserCatalogue}) {
         for (int i = 0; i < kPileSelectionRoom; ++i) {
-            const int id = added == 0 ? sel[i].catalogue_id : sel[i].user_id;
+            const int id = added == kInstalledCatalogue ? sel[i].catalogue_id : sel[i].user_id;
             if (id <= 0) continue;
             for (std::size_t j = 0; j < lines && j < kPileSelectionRoom; ++j) {
                 if (table[j].id == id && table[j].added == added) list.set_selected(j, true);
@@ -100,7 +121,7 @@ void SheetPileScreen::store_selection(const ui::ListBox& list,
     for (std::size_t k = 0; k < list.list_count() && k < kPileSelectionRoom; ++k) {
         if (!list.selected(k)) continue;
         const YaitaRec& rec = table[k];
-        if (rec.added == 0) {
+        if (rec.added == kInstalledCatalogue) {
             sel[s++].catalogue_id = rec.id;
         } else {
             sel[u++].user_id = rec.id;
@@ -122,7 +143,7 @@ void SheetPileScreen::limit_marks(ui::ListBox& list,
     list.set_selected(static_cast<std::size_t>(current), false);
     if (w.services.boxes == nullptr) return;
     show_note(*w.services.boxes, kAppTitle,
-              std::string(added == 0 ? "標準の矢板" : "追加した矢板") + "は" +
+              std::string(added == kInstalledCatalogue ? "標準の矢板" : "追加した矢板") + "は" +
                   std::to_string(kMarkLimit) + "本まで選択できます。",
               BoxIcon::Information);
 }
@@ -134,10 +155,11 @@ void SheetPileScreen::enable_stress_inputs(int kind) {
     const KanseijiData& k = w.data.kanseiji_dat;
     fra_gm8[4]->set_enabled(true);
     enable({lbl_gm8[5], lbl_gm8[6], lbl_gm8[7], txt_gm8[5], txt_gm8[6], txt_gm8[7]}, false);
-    if (s.kanseiji_sw == 1 && k.jyo_sw == 1) enable({fra_gm8[4], txt_gm8[5], lbl_gm8[5]}, true);
-    if (s.kanseiji_sw == 1 && k.jis_sw == 1) enable({fra_gm8[4], txt_gm8[6], lbl_gm8[6]}, true);
-    if (s.sekouji_sw == 1) enable({fra_gm8[4], txt_gm8[7], lbl_gm8[7]}, true);
-    if (kind > 3 || s.stress_sw == 1) {
+    if (completed_case_studied(s, k.jyo_sw)) enable({fra_gm8[4], txt_gm8[5], lbl_gm8[5]}, true);
+    if (completed_case_studied(s, k.jis_sw)) enable({fra_gm8[4], txt_gm8[6], lbl_gm8[6]}, true);
+    if (box_checked(s.sekouji_sw)) enable({fra_gm8[4], txt_gm8[7], lbl_gm8[7]}, true);
+    if (is_pc_pile(pile_type_from_screen_kind(kind)) ||
+        code_from_screen_switch<YesNo>(s.stress_sw) == YesNo::No) {
         enable({fra_gm8[4], lbl_gm8[5], lbl_gm8[6], lbl_gm8[7], txt_gm8[5], txt_gm8[6], txt_gm8[7]},
                false);
     }
@@ -148,10 +170,10 @@ void SheetPileScreen::enable_kh_inputs(bool on) {
 }
 
 void SheetPileScreen::enable_secondary_stress(bool steel_pipe) {
-    const int neire = w.data.sekkei_dat.neire_sw;
-    if (steel_pipe && w.data.sekkei_dat.kanseiji_sw == 1 && w.data.kanseiji_dat.jyo_sw == 1) {
+    const SekkeiData& s = w.data.sekkei_dat;
+    if (steel_pipe && completed_case_studied(s, w.data.kanseiji_dat.jyo_sw)) {
         enable({fra_gm8[6], opt_gm8[11], opt_gm8[12]}, true);
-        enable_kh_inputs(opt_gm8[11]->value() && (neire == 2 || neire == 4));
+        enable_kh_inputs(opt_gm8[11]->value() && takes_kh_for_lm_max(s.neire_sw));
     } else {
         enable({fra_gm8[6], opt_gm8[11], opt_gm8[12]}, false);
         enable_kh_inputs(false);
@@ -160,12 +182,12 @@ void SheetPileScreen::enable_secondary_stress(bool steel_pipe) {
 
 void SheetPileScreen::opt_gm8_Click(int index) {
     const SekkeiData& s = w.data.sekkei_dat;
-    if (index >= 0 && index < kPileKinds) {
+    if (is_list_index(index, kPileKinds)) {
         enable({fra_gm8[2], opt_gm8[7], opt_gm8[8], opt_gm8[13]}, opt_gm8[0]->value());
         enable_stress_inputs(index);
-        enable_secondary_stress(index == 3);
+        enable_secondary_stress(is_steel_pipe(index));
     }
-    if (index >= 0 && index < kPileKinds) {
+    if (is_list_index(index, kPileKinds)) {
         const bool steel = is_steel(index);
         enable({fra_gm8[3], opt_gm8[9], opt_gm8[10], fra_gm8[8], lbl_gm8[9], lbl_gm8[10],
                 lbl_gm8[11], txt_gm8[9], txt_gm8[10], txt_gm8[11]},
@@ -176,9 +198,9 @@ void SheetPileScreen::opt_gm8_Click(int index) {
                 txt_gm8[i]->set_text("1.0");
         }
     }
-    if (index == 11) enable_kh_inputs(s.neire_sw == 2 || s.neire_sw == 4);
+    if (index == 11) enable_kh_inputs(takes_kh_for_lm_max(s.neire_sw));
     if (index == 12) enable_kh_inputs(false);
-    if (s.sekouji_sw == 1 && s.kanseiji_sw == 0) tab().set_tab_enabled(kPageCorrosion, false);
+    if (construction_only(s)) tab().set_tab_enabled(kPageCorrosion, false);
     tab().set_tab_enabled(kPageSteelChoice, opt_gm8[2]->value());
     tab().set_tab_enabled(kPageSteelPipe, opt_gm8[3]->value());
     tab().set_tab_enabled(kPagePcChoice, opt_gm8[6]->value());
@@ -194,17 +216,19 @@ void SheetPileScreen::set_yaita_jk() {
     const int kind = y.yaita_kind;
 
     // 1 to 5: type, variant inputs, grade and corrosion page, variant, grade.
-    if (kind >= 0 && kind < kPileKinds) opt_gm8[kind]->set_value(true);
+    if (is_list_index(kind, kPileKinds)) opt_gm8[kind]->set_value(true);
     enable({fra_gm8[2], opt_gm8[7], opt_gm8[8], opt_gm8[13]}, opt_gm8[0]->value());
-    if (kind >= 0 && kind < kPileKinds) {
+    if (is_list_index(kind, kPileKinds)) {
         enable({fra_gm8[3], opt_gm8[9], opt_gm8[10]}, is_steel(kind));
         tab().set_tab_enabled(kPageCorrosion, is_steel(kind));
     }
-    if (y.u_kind == 0) opt_gm8[7]->set_value(true);
-    if (y.u_kind == 1) opt_gm8[8]->set_value(true);
-    if (y.u_kind == 2) opt_gm8[13]->set_value(true);
-    if (y.steel_grade == 0) opt_gm8[9]->set_value(true);
-    if (y.steel_grade == 1) opt_gm8[10]->set_value(true);
+    const USection section = code_from_screen_switch<USection>(y.u_kind);
+    if (section == USection::Improved) opt_gm8[7]->set_value(true);
+    if (section == USection::General) opt_gm8[8]->set_value(true);
+    if (section == USection::Wide) opt_gm8[13]->set_value(true);
+    const SteelGrade grade = code_from_screen_switch<SteelGrade>(y.steel_grade);
+    if (grade == SteelGrade::SY295) opt_gm8[9]->set_value(true);
+    if (grade == SteelGrade::SY390) opt_gm8[10]->set_value(true);
 
     // 6: the number boxes of page 0.
     txt_gm8[0]->set_text(ui::format_mask(y.young_e, "###0.0"));
@@ -216,12 +240,13 @@ void SheetPileScreen::set_yaita_jk() {
     }
 
     // 7 to 9: secondary stress and kh.
-    const bool normal_case = s.kanseiji_sw == 1 && k.jyo_sw == 1;
+    const bool normal_case = completed_case_studied(s, k.jyo_sw);
     enable({fra_gm8[6], opt_gm8[11], opt_gm8[12]}, normal_case && opt_gm8[3]->value());
-    if (y.second_sw == 1) opt_gm8[11]->set_value(true);
-    if (y.second_sw == 2) opt_gm8[12]->set_value(true);
-    enable_kh_inputs(normal_case && kind == 3 && y.second_sw == 1 &&
-                     (s.neire_sw == 2 || s.neire_sw == 4));
+    const YesNo secondary_stress = screen_code<YesNo>(y.second_sw);
+    if (secondary_stress == YesNo::Yes) opt_gm8[11]->set_value(true);
+    if (secondary_stress == YesNo::No) opt_gm8[12]->set_value(true);
+    enable_kh_inputs(normal_case && is_steel_pipe(kind) && secondary_stress == YesNo::Yes &&
+                     takes_kh_for_lm_max(s.neire_sw));
     txt_gm8[8]->set_text(ui::format_mask(y.kh_lm, "#####0.0"));
 
     // 10: joint efficiencies follow the type button that is on.
@@ -239,9 +264,9 @@ void SheetPileScreen::set_yaita_jk() {
     fra_gm8[1]->set_enabled(true);
     enable({txt_gm8[2], txt_gm8[3], txt_gm8[4], lbl_gm8[2], lbl_gm8[3], lbl_gm8[4]}, false);
     if (normal_case) enable({txt_gm8[2], lbl_gm8[2]}, true);
-    if (s.kanseiji_sw == 1 && k.jis_sw == 1) enable({txt_gm8[3], lbl_gm8[3]}, true);
-    if (s.sekouji_sw == 1) enable({txt_gm8[4], lbl_gm8[4]}, true);
-    if (s.disp_sw == 1) {
+    if (completed_case_studied(s, k.jis_sw)) enable({txt_gm8[3], lbl_gm8[3]}, true);
+    if (box_checked(s.sekouji_sw)) enable({txt_gm8[4], lbl_gm8[4]}, true);
+    if (code_from_screen_switch<YesNo>(s.disp_sw) == YesNo::No) {
         enable({fra_gm8[1], txt_gm8[2], txt_gm8[3], txt_gm8[4], lbl_gm8[2], lbl_gm8[3], lbl_gm8[4]},
                false);
     }
@@ -272,7 +297,9 @@ void SheetPileScreen::set_yaita_jk() {
 
     // 16, 17: corrosion.
     const FsyokData& f = y.fsyok_dat;
-    (f.range_sw == 0 ? opt_gm12[0] : opt_gm12[1])->set_value(true);
+    const bool sea_water_and_mud =
+        screen_code<CorrosionRange>(f.range_sw) == CorrosionRange::SeaWaterAndMud;
+    (sea_water_and_mud ? opt_gm12[0] : opt_gm12[1])->set_value(true);
     const double boxes[10] = {f.sea_rate[2],
                               f.sea_rate[2],
                               f.sea_rate[2],
@@ -287,7 +314,7 @@ void SheetPileScreen::set_yaita_jk() {
         txt_gm12[i]->set_text(ui::format_mask(boxes[i], i < 7 ? "###0.000" : "###0"));
 
     // 18: the construction stage studied alone has no corrosion page.
-    if (s.sekouji_sw == 1 && s.kanseiji_sw == 0) tab().set_tab_enabled(kPageCorrosion, false);
+    if (construction_only(s)) tab().set_tab_enabled(kPageCorrosion, false);
 
     // A page the load disabled is not left shown.
     if (!tab().tab_enabled(static_cast<std::size_t>(tab().tab()))) tab().set_tab(kPageBasic);
@@ -304,13 +331,13 @@ void SheetPileScreen::put_yaita_jk() {
         }
     }
     if (opt_gm8[7]->value()) {
-        y.u_kind = 0;
+        y.u_kind = screen_switch_of(USection::Improved);
     } else if (opt_gm8[8]->value()) {
-        y.u_kind = 1;
+        y.u_kind = screen_switch_of(USection::General);
     } else if (opt_gm8[13]->value()) {
-        y.u_kind = 2;
+        y.u_kind = screen_switch_of(USection::Wide);
     }
-    y.steel_grade = opt_gm8[9]->value() ? 0 : 1;
+    y.steel_grade = screen_switch_of(opt_gm8[9]->value() ? SteelGrade::SY295 : SteelGrade::SY390);
 
     y.young_e = value_of(*txt_gm8[0]);
     y.young_exp = whole_value(*txt_gm8[1]);
@@ -320,12 +347,10 @@ void SheetPileScreen::put_yaita_jk() {
     }
     for (int i = 0; i < 3; ++i)
         y.joint_alpha[i] = value_of(*txt_gm8[9 + i]);
-    y.alpha_sw = 0;
-    if (std::all_of(y.joint_alpha.begin(), y.joint_alpha.end(),
-                    [](double a) { return std::fabs(a - 1.0) < kUnitAlphaTolerance; })) {
-        y.alpha_sw = 1;
-    }
-    y.second_sw = opt_gm8[11]->value() ? 1 : 2;
+    y.alpha_sw = box_value(std::all_of(y.joint_alpha.begin(), y.joint_alpha.end(), [](double a) {
+        return std::fabs(a - 1.0) < kUnitAlphaTolerance;
+    }));
+    y.second_sw = yes_no_code(opt_gm8[11]->value());
     y.kh_lm = value_of(*txt_gm8[8]);
 
     store_selection(*lst_gm10, w.data.yaita_tbl, y.yaita_sel);
@@ -334,7 +359,8 @@ void SheetPileScreen::put_yaita_jk() {
     store_selection(*lst_gm11, w.data.pcyaita_tbl, y.pcyaita_sel);
 
     FsyokData& f = y.fsyok_dat;
-    f.range_sw = opt_gm12[0]->value() ? 0 : 1;
+    f.range_sw = screen_value(opt_gm12[0]->value() ? CorrosionRange::SeaWaterAndMud
+                                                   : CorrosionRange::MudOnly);
     const double sea = value_of(*txt_gm12[2]);
     f.sea_rate[0] = f.sea_rate[1] = f.sea_rate[2] = sea;
     f.sea_rate[3] = value_of(*txt_gm12[3]);

@@ -3,14 +3,10 @@
 // insert and delete.
 #include "catalogue_lines.h"
 #include "number_mask.h"
+#include "screen_codes.h"
 #include "sheet_pile_screen.h"
 
 namespace wtn::pile {
-namespace {
-
-constexpr int kSpacingJoint = 3; // effective joint spacing given
-
-} // namespace
 
 void SheetPileScreen::add_gm9_list(int cnt) {
     lst_gm9->add_item(steel_pipe_line(cnt + 1, gm9_row[cnt].rec));
@@ -43,8 +39,8 @@ SteelPipeSlot SheetPileScreen::box_row() const {
     slot.rec.diameter = ui::leading_number(txt_gm9[0]->text());
     slot.rec.thickness = ui::leading_number(txt_gm9[1]->text());
     slot.rec.joint_spacing = ui::leading_number(txt_gm9[2]->text());
-    slot.rec.joint_type = kSpacingJoint;
-    for (int k = 0; k < kSpacingJoint; ++k) {
+    slot.rec.joint_type = kPipeJointGivenSpacing;
+    for (int k = 0; k < kPipeJointTypeCount; ++k) {
         if (opt_gm9[k]->value()) {
             slot.rec.joint_type = k;
             break;
@@ -89,7 +85,7 @@ void SheetPileScreen::cmd_gm9_Click(int index) {
     }
     enable_pipe_editor();
     // The spacing box is open only for a row of joint type 3.
-    txt_gm9[2]->set_enabled(gm9_cnt > 0 && opt_gm9[kSpacingJoint]->value());
+    txt_gm9[2]->set_enabled(gm9_cnt > 0 && opt_gm9[kPipeJointGivenSpacing]->value());
 }
 
 void SheetPileScreen::lst_gm9_Click() {
@@ -100,21 +96,21 @@ void SheetPileScreen::lst_gm9_Click() {
     txt_gm9[0]->set_text(ui::format_mask(r.diameter, "###0.0"));
     txt_gm9[1]->set_text(ui::format_mask(r.thickness, "###0.0"));
     txt_gm9[2]->set_text(ui::format_mask(r.joint_spacing, "###0.0"));
-    if (r.joint_type >= 0 && r.joint_type <= kSpacingJoint) {
+    if (is_list_index(r.joint_type, kPipeJointOptionCount)) {
         opt_gm9[r.joint_type]->set_value(true);
     } else {
         // A joint type no option stands for: none of them on.
         for (ui::OptionButton* o : opt_gm9)
             o->set_value(false);
     }
-    txt_gm9[2]->set_enabled(opt_gm9[kSpacingJoint]->value());
+    txt_gm9[2]->set_enabled(opt_gm9[kPipeJointGivenSpacing]->value());
     gm9_ev_sw = true;
 }
 
 void SheetPileScreen::opt_gm9_Click(int index) {
     const int s = lst_gm9->list_index();
     if (s < 0 || s >= gm9_cnt || !gm9_ev_sw) return;
-    txt_gm9[2]->set_enabled(opt_gm9[kSpacingJoint]->value());
+    txt_gm9[2]->set_enabled(opt_gm9[kPipeJointGivenSpacing]->value());
     KokanRec& r = gm9_row[s].rec;
     r.joint_type = index;
     lst_gm9->set_list(static_cast<std::size_t>(s), steel_pipe_line(s + 1, r));

@@ -2,7 +2,9 @@
 
 #include "number_mask.h"
 #include "number_text.h"
+#include "screen_codes.h"
 #include "text_width.h"
+#include "wall_codes.h"
 
 #include <cmath>
 #include <span>
@@ -31,13 +33,6 @@ constexpr const char* kLandEndIndent = "       ";
 constexpr int kHwl = 1;
 constexpr int kLwl = 2;
 constexpr int kGivenResidual = 4;
-// Residual water level rules of rwl_sw.
-constexpr int kRwlTwoThirds = 0;
-constexpr int kRwlHwl = 1;
-constexpr int kRwlGiven = 2;
-// Ground shapes of shape_sw.
-constexpr int kStraightShape = 0;
-constexpr int kEmbankmentShape = 1;
 // Names of the construction-stage tide levels 0 to 2; level 3 is named by the user.
 constexpr const char* kTideLevelNames[] = {"H.H.W.L. ", "H.W.L. ", "L.W.L. "};
 constexpr int kUserNamedLevel = 3;
@@ -99,8 +94,8 @@ class Builder {
     void add_ground_surface() {
         const TihyouData& t = d_.tihyou_dat;
         const double top = ground_top();
-        switch (d_.kanseiji_dat.shape_sw) {
-        case kStraightShape: {
+        switch (code_from_screen_switch<GroundShape>(d_.kanseiji_dat.shape_sw)) {
+        case GroundShape::Straight: {
             const double l = length();
             const double y_end = top + l * tan_degrees(t.ground_ang[0]);
             line(0, top, l, y_end, kLightGreen, kSolid);
@@ -114,7 +109,7 @@ class Builder {
             }
             break;
         }
-        case kEmbankmentShape: {
+        case GroundShape::Embankment: {
             line(0, top, kRightEdge, top, kLightGreen, kDotted);
             label(kLandEndLabel, top, kLightGreen, kLandEndIndent + f2(top));
             double px = 0, py = top;
@@ -145,19 +140,20 @@ class Builder {
         const double lwl = s.tide_lvl[kLwl];
         add_water_line(kLeftEdge, 0, hwl, kSeaEndLabel, "H.W.L. ");
         add_water_line(kLeftEdge, 0, lwl, kSeaEndLabel, "L.W.L. ");
+        // A rule outside the list draws the line at level 0.
         double rwl = 0;
-        switch (s.rwl_sw) {
-        case kRwlTwoThirds:
-            rwl = (hwl - lwl) * kResidualTwoThirds + lwl;
-            break;
-        case kRwlHwl:
-            rwl = (hwl - lwl) + lwl;
-            break;
-        case kRwlGiven:
-            rwl = s.tide_lvl[kGivenResidual];
-            break;
-        default:
-            break;
+        if (is_list_index(s.rwl_sw, kScreenResidualRuleCount)) {
+            switch (residual_rule_from_screen(s.rwl_sw)) {
+            case ResidualLevelRule::TwoThirdsOfRange:
+                rwl = (hwl - lwl) * kResidualTwoThirds + lwl;
+                break;
+            case ResidualLevelRule::WholeRange:
+                rwl = (hwl - lwl) + lwl;
+                break;
+            case ResidualLevelRule::Given:
+                rwl = s.tide_lvl[kGivenResidual];
+                break;
+            }
         }
         add_water_line(kRightEdge, 0, rwl, kLandEndLabel, "R.W.L. ");
         const double l = length();
@@ -174,9 +170,9 @@ class Builder {
         label(kSeaEndLabel, s.seabed_sekou, kYellow, "D.L. " + f2(s.seabed_sekou));
         // With the static water pressure considered the water stands on the
         // sea side only.
-        const double x_end = w.static_sw != 0 ? 0.0 : kRightEdge;
+        const double x_end = w.static_sw != kStaticWaterOff ? 0.0 : kRightEdge;
         for (int k = 0; k < kStudiedTideLevels; ++k) {
-            if (w.tide_sakuzu_sw[k] != 1) continue;
+            if (!box_checked(w.tide_sakuzu_sw[k])) continue;
             std::string name = k == kUserNamedLevel ? fixed_text(s.tide_name, kTideNameLength)
                                                     : kTideLevelNames[k];
             add_water_line(kLeftEdge, x_end, s.tide_lvl[k], kSeaEndLabel, std::move(name));
@@ -234,7 +230,7 @@ class Builder {
         label(1 * sign, anchor, kLightMagenta, "γ =" + ui::format_mask(layer.unit_w[0], kF3));
         label(2 * sign, anchor, kLightMagenta,
               "γ'=" + ui::format_mask(layer.unit_w[1] - kLabelWaterWeight, kF3));
-        if (layer.soil_sw == 0) {
+        if (screen_code<SoilKind>(layer.soil_sw) == SoilKind::Sand) {
             label(3 * sign, anchor, kLightMagenta, "Φ =" + ui::format_mask(layer.soil_val[0], kF1));
             return;
         }
@@ -262,11 +258,11 @@ bool study_case_enabled(const DesignData& data, StudyCase study_case) {
     const KanseijiData& k = data.kanseiji_dat;
     switch (study_case) {
     case StudyCase::completed_normal:
-        return s.kanseiji_sw != 0 && k.jyo_sw != 0;
+        return s.kanseiji_sw != kBoxClear && k.jyo_sw != kBoxClear;
     case StudyCase::completed_seismic:
-        return s.kanseiji_sw != 0 && k.jis_sw != 0;
+        return s.kanseiji_sw != kBoxClear && k.jis_sw != kBoxClear;
     case StudyCase::construction:
-        return s.sekouji_sw != 0;
+        return s.sekouji_sw != kBoxClear;
     }
     return false;
 }

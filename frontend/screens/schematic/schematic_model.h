@@ -35,6 +35,7 @@ inline constexpr double kLeftEdge = -999.9;
 inline constexpr int kCrownLabel = 0;
 inline constexpr int kLandEndLabel = 999; // at the land-side end of a horizontal line
 inline constexpr int kSeaEndLabel = -999; // at the sea-side end (left edge of the view)
+inline constexpr int kFirstLayerTextLine = 1;
 inline constexpr int kLayerTextLines = 4;
 
 // Capacity of a label text in characters.

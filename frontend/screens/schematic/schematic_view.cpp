@@ -174,16 +174,16 @@ std::optional<LabelPlace> place_label(const MmoRec& label, const ScaleWindow& sc
         p.y = v - kAboveLine * sh;
         return p;
     }
-    if (kind >= 1 && kind <= kLayerTextLines) {
+    if (kind >= kFirstLayerTextLine && kind <= kLayerTextLines) {
         if (!(sl + kLandTextShownFrom * sw >= 0)) return std::nullopt;
         p.x = sl + static_cast<double>(kLandTextShownFrom) * sw;
-        p.y = v + kLayerLineOffset[kind - 1] * sh;
+        p.y = v + kLayerLineOffset[kind - kFirstLayerTextLine] * sh;
         return p;
     }
-    if (kind <= -1 && kind >= -kLayerTextLines) {
+    if (kind <= -kFirstLayerTextLine && kind >= -kLayerTextLines) {
         if (!(sl <= 0 && std::abs(sl) >= kSeaTextShownFrom * sw)) return std::nullopt;
         p.x = sl + kSeaTextLeft * sw;
-        p.y = v + kLayerLineOffset[-kind - 1] * sh;
+        p.y = v + kLayerLineOffset[-kind - kFirstLayerTextLine] * sh;
         return p;
     }
     return std::nullopt;

@@ -1,7 +1,9 @@
 #include "soil_lines.h"
 
 #include "number_mask.h"
+#include "screen_codes.h"
 #include "text_width.h"
+#include "wall_codes.h"
 
 #include <utility>
 
@@ -16,13 +18,6 @@ constexpr const char* kConstantMask = "#####0.0";
 constexpr const char* kNMask = "###0.0";
 constexpr const char* kRateMask = "###0.00";
 
-// Direct input, the mean N value and the rate of increase of N of a side.
-constexpr int kSideDirect = 0;
-constexpr int kSideMeanN = 1;
-constexpr int kSideRateN = 2;
-constexpr int kLayerDirect = 0;
-constexpr int kLayerLastOption = 3;
-
 std::string column(double value, const char* mask, std::size_t width = kColumnWidth) {
     return ui::right_align(ui::format_mask(value, mask), width);
 }
@@ -32,7 +27,7 @@ std::string soil_columns(int p, const DosouRec& row) {
     line += column(row.top_lvl, kTopMask);
     line += column(row.unit_w[0], kWeightMask);
     line += column(row.unit_w[1], kWeightMask);
-    if (row.soil_sw != 0) {
+    if (screen_code<SoilKind>(row.soil_sw) != SoilKind::Sand) {
         line += kShortDash;
         line += column(row.soil_val[1], kCohesionMask);
         line += column(row.soil_val[2], kCohesionMask);
@@ -51,18 +46,17 @@ std::pair<std::string, std::string> method_columns(const DosouRec& row, const Do
     if (sw.blanked) return dashed;
     if (sw.per_layer) {
         const int k = row.kh_sw;
-        if (k == kLayerDirect)
+        if (!is_list_index(k, kLayerKhOptionCount)) return dashed;
+        if (code_from_screen_switch<LayerKhOption>(k) == LayerKhOption::Given)
             return {kShortDash, column(row.kh_val[0], kConstantMask, kConstantWidth)};
-        if (k > kLayerDirect && k <= kLayerLastOption)
-            return {column(row.n_val[k], kNMask), kLongDash};
-        return dashed;
+        return {column(row.n_val[k], kNMask), kLongDash};
     }
-    switch (hoho.hoho_sw) {
-    case kSideDirect:
+    switch (screen_code<SideResistanceOption>(hoho.hoho_sw)) {
+    case SideResistanceOption::Given:
         return {kShortDash, column(hoho.hoho_k[0], kConstantMask, kConstantWidth)};
-    case kSideMeanN:
+    case SideResistanceOption::CTypeFromN:
         return {column(hoho.hoho_n[1], kNMask), kLongDash};
-    case kSideRateN:
+    case SideResistanceOption::STypeFromN:
         return {column(hoho.hoho_n[2], kRateMask), kLongDash};
     default:
         return dashed;

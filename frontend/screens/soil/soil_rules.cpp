@@ -14,7 +14,7 @@ bool per_layer_method(const SekkeiData& sekkei) {
 
 bool lateral_blocked(const SekkeiData& sekkei, bool land) {
     const int own_study = land ? sekkei.kanseiji_sw : sekkei.sekouji_sw;
-    return sekkei.kanseiji_sw != sekkei.sekouji_sw && own_study == 1;
+    return sekkei.kanseiji_sw != sekkei.sekouji_sw && box_checked(own_study);
 }
 
 SideEnabling side_enabling(const SideState& state, bool per_layer, const SekkeiData& sekkei,
@@ -47,9 +47,11 @@ SideEnabling side_enabling(const SideState& state, bool per_layer, const SekkeiD
     // Yokoyama's chart.
     for (int k = 0; k < kLayerOptionCount; ++k) {
         bool on = e.frame[kLayerOptionFrame];
+        const LayerKhOption option = code_from_screen_switch<LayerKhOption>(k);
         if (method == EmbedmentMethod::CTypeMultiLayer) {
-            if (k == 1 || k == 2) on = false;
-        } else if (k == 3) {
+            if (option == LayerKhOption::LinearInN || option == LayerKhOption::ChartFirstLine)
+                on = false;
+        } else if (option == LayerKhOption::ChartThirdLine) {
             on = false;
         }
         e.option[kFirstLayerOption + k] = on;
@@ -59,8 +61,11 @@ SideEnabling side_enabling(const SideState& state, bool per_layer, const SekkeiD
     // method no mean N value.
     for (int m = 0; m < kSideOptionCount; ++m) {
         bool on = e.frame[kSideMethodFrame];
-        if (method == EmbedmentMethod::CType && m == 2) on = false;
-        if (method == EmbedmentMethod::SType && m == 1) on = false;
+        const auto option = screen_code<SideResistanceOption>(m);
+        if (method == EmbedmentMethod::CType && option == SideResistanceOption::STypeFromN)
+            on = false;
+        if (method == EmbedmentMethod::SType && option == SideResistanceOption::CTypeFromN)
+            on = false;
         e.option[kFirstSideOption + m] = on;
         e.box[kFirstSideBox + m] = on && state.side_option == m;
     }

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "design_data.h"
+#include "screen_codes.h"
 #include "wall_codes.h"
 
 #include <array>
@@ -23,9 +24,9 @@ inline constexpr int kBoxLabelCount = 6; // lbl_gm15(16..21)
 inline constexpr int kSandOption = 0;
 inline constexpr int kClayOption = 1;
 inline constexpr int kFirstLayerOption = 2;
-inline constexpr int kLayerOptionCount = 4;
+inline constexpr int kLayerOptionCount = kLayerKhOptionCount;
 inline constexpr int kFirstSideOption = 6;
-inline constexpr int kSideOptionCount = 3;
+inline constexpr int kSideOptionCount = kSideResistanceOptionCount;
 inline constexpr int kFirstLayerBox = 6;
 inline constexpr int kFirstSideBox = 10;
 

@@ -2,6 +2,7 @@
 
 #include "number_mask.h"
 #include "row_tests.h"
+#include "screen_codes.h"
 
 #include <cmath>
 
@@ -29,6 +30,11 @@ void copy_layer_fields(DosouRec& to, const DosouRec& from) {
         to.kh_val[i] = from.kh_val[i];
         to.n_val[i] = from.n_val[i];
     }
+}
+
+// The soil of a layer: sand when its button is on, else clay.
+int soil_of(const ui::OptionButton& sand) {
+    return screen_value(sand.value() ? SoilKind::Sand : SoilKind::Clay);
 }
 
 void clear_layer_fields(DosouRec& layer) {
@@ -144,12 +150,13 @@ void SoilSide::fill_boxes(const DosouRec& row) {
 }
 
 void SoilSide::select_options(const DosouRec& row) {
-    opt[row.soil_sw != 0 ? kClayOption : kSandOption]->set_value(true);
+    opt[screen_code<SoilKind>(row.soil_sw) != SoilKind::Sand ? kClayOption : kSandOption]
+        ->set_value(true);
     // An option outside the group's range selects nothing: the group keeps
     // the button it showed.
-    if (row.kh_sw >= 0 && row.kh_sw < kLayerOptionCount)
+    if (is_list_index(row.kh_sw, kLayerOptionCount))
         opt[kFirstLayerOption + row.kh_sw]->set_value(true);
-    if (hoho_.hoho_sw >= 0 && hoho_.hoho_sw < kSideOptionCount)
+    if (is_list_index(hoho_.hoho_sw, kSideOptionCount))
         opt[kFirstSideOption + hoho_.hoho_sw]->set_value(true);
 }
 
@@ -200,7 +207,7 @@ void SoilSide::take_boxes(DosouRec& row) const {
     row.top_lvl = box_value(0);
     row.unit_w[0] = box_value(1);
     row.unit_w[1] = box_value(2);
-    row.soil_sw = opt[kSandOption]->value() ? 0 : 1;
+    row.soil_sw = soil_of(*opt[kSandOption]);
     for (int i = 0; i < 3; ++i)
         row.soil_val[i] = box_value(3 + i);
     const int option = first_selected(opt, kFirstLayerOption, kLayerOptionCount);
@@ -265,7 +272,7 @@ void SoilSide::opt_click(int index) {
     const int p = lst->list_index();
     if (p < 0 || !ev_sw) return;
     if (index == kSandOption || index == kClayOption) {
-        row_[p].soil_sw = opt[kSandOption]->value() ? 0 : 1;
+        row_[p].soil_sw = soil_of(*opt[kSandOption]);
     } else if (index >= kFirstLayerOption && index < kFirstSideOption) {
         const int option = first_selected(opt, kFirstLayerOption, kLayerOptionCount);
         if (option >= 0) row_[p].kh_sw = option;
