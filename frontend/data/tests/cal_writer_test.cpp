@@ -216,6 +216,80 @@ TEST(CalculationInput, TitleBlanksTrimmedAndQuotesRefusedByField) {
     }
 }
 
+// A value that is not a number is refused with the caption of the first
+// item it reaches, derived items included.
+TEST(CalculationInput, ValueThatIsNotANumberNamesItsItem) {
+    const double nan = std::nan("");
+    struct Case {
+        void (*spoil)(DesignData&, double);
+        const char* caption;
+    };
+    const Case cases[] = {
+        {[](DesignData& d, double x) { d.sekouji_dat.lambda1 = x; }, "λ1"},
+        {[](DesignData& d, double x) { d.sekkei_dat.tide_lvl[1] = x; }, "H.W.L."},
+        {[](DesignData& d, double x) { d.sekkei_dat.embed_lvl = x; }, "根入れ高"},
+        {[](DesignData& d, double x) { d.sekkei_dat.bottom_lvl = x; }, "最終土層の下限高"},
+        {[](DesignData& d, double x) { d.tihyou_dat.ground_ang[0] = x; }, "地表面角度"},
+        {[](DesignData& d, double x) { d.sekkei_dat.water_w = x; }, "海水の単位体積重量"},
+        {[](DesignData& d, double x) { d.yaita_dat.disp_allow[1] = x; }, "許容変位量"},
+        {[](DesignData& d, double x) { d.sekkei_dat.crown_yaita = x; }, "矢板天端高"},
+        {[](DesignData& d, double x) { d.sekkei_dat.seabed_sekou = x; }, "施工時設計海底面"},
+        {[](DesignData& d, double x) { d.yaita_dat.young_e = x; }, "ヤング係数"},
+        {[](DesignData& d, double x) { d.dosou_dat.dosou_hoho[1].hoho_n[1] = x; }, "平均N値"},
+        // A factor of the product is met first in the design seismic coefficient.
+        {[](DesignData& d, double x) { d.kanseiji_dat.sindo_factor[0] = x; }, "設計震度"},
+        {[](DesignData& d, double x) { d.yaita_dat.fsyok_dat.sea_rate[0] = x; }, "腐食速度"},
+        {[](DesignData& d, double x) { d.yaita_dat.fsyok_dat.service_life = x; }, "耐用年数"},
+        {[](DesignData& d, double x) { d.yaita_dat.joint_alpha[2] = x; }, "継手効率"},
+        {[](DesignData& d, double x) { d.tihyou_dat.josai_tbl[0].end_x = x; }, "載荷範囲"},
+        {[](DesignData& d, double x) { d.gairyoku_dat.gairyoku_jyo[0].height = x; }, "作用高"},
+        {[](DesignData& d, double x) { d.yaita_dat.kokan_tbl[0].joint_spacing = x; }, "継手"},
+        // The submerged weight, derived from the saturated one, comes first.
+        {[](DesignData& d, double x) { d.dosou_dat.dosou_riku[0].unit_w[1] = x; }, "水中重量"},
+        {[](DesignData& d, double x) { d.dosou_dat.dosou_riku[1].soil_val[1] = x; }, "C0"},
+        {[](DesignData& d, double x) { d.tihyou_dat.tikei_tbl[1].y = x; }, "地形"},
+        {[](DesignData& d, double x) { d.tihyou_dat.morid_tbl[0].top_lvl = x; }, "盛土"},
+        {[](DesignData& d, double x) { d.sekouji_dat.h2_lvl = x; }, "h'"},
+        {[](DesignData& d, double x) { d.sekouji_dat.hb_lvl[2] = x; }, "hb"},
+        {[](DesignData& d, double x) { d.sekouji_dat.goda_tbl[0].hmax = x; }, "Hmax"},
+        {[](DesignData& d, double x) { d.sekouji_dat.goda_tbl[1].beta = x; }, "入射角"},
+        {[](DesignData& d, double x) { d.caldt_vals[1] = x; }, "矢板長"},
+        {[](DesignData& d, double x) { d.yaita_dat.kh_lm = x; }, "kh"},
+        {[](DesignData& d, double x) { d.sekouji_dat.lambda2 = x; }, "λ2"},
+        {[](DesignData& d, double x) { d.sekkei_dat.delta_jis[1] = x; }, "壁面摩擦角"},
+        // Two bad values: the earlier line names its item.
+        {[](DesignData& d, double x) {
+             d.sekouji_dat.lambda2 = x;
+             d.sekkei_dat.tide_lvl[1] = x;
+         },
+         "H.W.L."},
+    };
+    for (const auto& c : cases) {
+        DesignData d = sample_design();
+        c.spoil(d, nan);
+        try {
+            cal_file_lines(d);
+            ADD_FAILURE() << "written with a bad " << c.caption;
+        } catch (const DataError& e) {
+            EXPECT_EQ(std::string(e.what()), std::string(c.caption) + "の値が数値になりません。");
+        }
+    }
+    // Kuroda / Hiroi rows call their wave height HD.
+    DesignData d = sample_design();
+    d.sekouji_dat.wave_sw = 1;
+    d.sekouji_dat.kuroda_tbl[0] = WaveRec{0, 1, 1.5, nan, 8.0, 50.0, 0.0};
+    EXPECT_THROW(
+        {
+            try {
+                cal_file_lines(d);
+            } catch (const DataError& e) {
+                EXPECT_EQ(std::string(e.what()), "HDの値が数値になりません。");
+                throw;
+            }
+        },
+        DataError);
+}
+
 TEST(DerivedValues, ResidualWaterLevel) {
     SekkeiData s;
     s.tide_lvl[1] = 2.0;
