@@ -5,6 +5,7 @@
 #include "error_messages.h"
 #include "file_io.h"
 #include "format_values.h"
+#include "input_items.h"
 #include "text_lines.h"
 #include "wall_codes.h"
 
@@ -47,25 +48,6 @@ int next_row(int& count, int room, const std::string& key) {
     return count++;
 }
 
-// One item of a group: the field it fills and the fixed format in which
-// write_input writes it (integers "%d"; nullptr for the groups that
-// write_input leaves out). The same list drives the reader and the writer,
-// so the two cannot disagree on an item's place.
-template <class Group> struct Item {
-    int Group::*integer = nullptr;
-    double Group::*real = nullptr;
-    const char* format = nullptr;
-};
-
-template <class Group> constexpr Item<Group> int_item(int Group::*field) {
-    return {field, nullptr, "%d"};
-}
-
-template <class Group>
-constexpr Item<Group> real_item(double Group::*field, const char* format = nullptr) {
-    return {nullptr, field, format};
-}
-
 // Items first_item, first_item + 1, ... of the line into the group's fields.
 template <class Group, std::size_t N>
 void read_items(const KeyLine& l, const Item<Group> (&items)[N], Group& group,
@@ -80,176 +62,6 @@ void read_items(const KeyLine& l, const Item<Group> (&items)[N], Group& group,
     }
 }
 
-using DC = DesignConditions;
-constexpr Item<DC> kJokenItems[] = {
-    real_item(&DC::hwl, "%1.2lf"),
-    real_item(&DC::lwl, "%1.2lf"),
-    int_item(&DC::residual_level_rule),
-    real_item(&DC::residual_level, "%1.2lf"),
-    real_item(&DC::ground_crown, "%1.2lf"),
-    real_item(&DC::design_seabed, "%1.2lf"),
-    real_item(&DC::embedment_level, "%1.2lf"),
-    real_item(&DC::soil_bottom, "%1.2lf"),
-    real_item(&DC::ground_angle, "%1.1lf"),
-    real_item(&DC::seabed_angle, "%1.1lf"),
-    real_item(&DC::water_weight, "%1.2lf"),
-    real_item(&DC::surcharge_normal, "%1.2lf"),
-    real_item(&DC::surcharge_seismic, "%1.2lf"),
-    real_item(&DC::allow_disp_normal, "%1.2lf"),
-    real_item(&DC::allow_disp_seismic, "%1.2lf"),
-    int_item(&DC::pile_type),
-    int_item(&DC::u_variant),
-    int_item(&DC::steel_grade),
-};
-
-using AC = AddedConditions;
-constexpr Item<AC> kTjkn1Items[] = {
-    real_item(&AC::hhwl, "%1.2lf"),
-    real_item(&AC::user_tide_level, "%1.2lf"),
-    real_item(&AC::superstructure_crown, "%1.2lf"),
-    real_item(&AC::pile_crown, "%1.2lf"),
-    real_item(&AC::cohesion_ref_level, "%1.2lf"),
-    real_item(&AC::allow_disp_construction, "%1.2lf"),
-    real_item(&AC::allow_stress_normal, "%1.0lf"),
-    real_item(&AC::allow_stress_seismic, "%1.0lf"),
-    real_item(&AC::allow_stress_construction, "%1.0lf"),
-    real_item(&AC::construction_seabed, "%1.2lf"),
-    real_item(&AC::young_coefficient, "%1.1lf"),
-    real_item(&AC::young_exponent, "%1.0lf"),
-};
-
-// "neire" items 1-4 (sea side) and 12-15 (land side).
-using LR = LateralResistance;
-constexpr Item<LR> kLateralItems[] = {
-    int_item(&LR::method),
-    real_item(&LR::first_value, "%1.1lf"),
-    real_item(&LR::second_value, "%1.2lf"),
-    real_item(&LR::kh, "%1.1lf"),
-};
-constexpr std::size_t kNeireSeaFirstItem = 1;
-constexpr std::size_t kNeireSeismicFirstItem = 5;
-constexpr std::size_t kNeireLandFirstItem = 12;
-
-// "neire" items 5-11.
-using EC = EmbedmentConditions;
-constexpr Item<EC> kNeireSeismicItems[] = {
-    int_item(&EC::seismic_rule),
-    real_item(&EC::seismic_coefficient, "%1.2lf"),
-    real_item(&EC::regional_factor, "%1.2lf"),
-    real_item(&EC::ground_factor, "%1.2lf"),
-    real_item(&EC::importance_factor, "%1.2lf"),
-    int_item(&EC::apparent_rule),
-    real_item(&EC::apparent_coefficient, "%1.2lf"),
-};
-
-using EO = EmbedmentOptions;
-constexpr Item<EO> kNirtItems[] = {
-    int_item(&EO::dynamic_water),
-    int_item(&EO::pipe_secondary_check),
-    real_item(&EO::pipe_kh),
-    real_item(&EO::lambda2),
-    int_item(&EO::clay_normal_formula),
-    int_item(&EO::okabe_when_negative),
-};
-
-using JE = JointEfficiency;
-constexpr Item<JE> kTugitItems[] = {
-    real_item(&JE::section_inertia, "%1.1lf"),
-    real_item(&JE::embedment_inertia, "%1.1lf"),
-    real_item(&JE::section_modulus, "%1.1lf"),
-};
-
-constexpr Item<SurchargeRow> kJosaiItems[] = {
-    real_item(&SurchargeRow::start, "%1.2lf"),
-    real_item(&SurchargeRow::end, "%1.2lf"),
-    real_item(&SurchargeRow::normal, "%1.2lf"),
-    real_item(&SurchargeRow::seismic, "%1.2lf"),
-};
-
-// The items after the force's quoted name.
-constexpr Item<OtherForceRow> kForceItems[] = {
-    real_item(&OtherForceRow::force, "%1.3lf"),
-    real_item(&OtherForceRow::height, "%1.3lf"),
-};
-
-constexpr Item<SteelPipeRow> kKokanItems[] = {
-    real_item(&SteelPipeRow::diameter, "%1.2lf"),
-    real_item(&SteelPipeRow::thickness, "%1.1lf"),
-    real_item(&SteelPipeRow::joint, "%1.1lf"),
-};
-
-using SL = SoilLayerRow;
-constexpr Item<SL> kSoilItems[] = {
-    real_item(&SL::top, "%1.2lf"),
-    real_item(&SL::wet_weight, "%1.3lf"),
-    real_item(&SL::submerged_weight, "%1.3lf"),
-    real_item(&SL::saturated_weight, "%1.3lf"),
-    real_item(&SL::friction_angle, "%1.1lf"),
-    real_item(&SL::cohesion, "%1.3lf"),
-    real_item(&SL::cohesion_increase, "%1.3lf"),
-    int_item(&SL::resistance_option),
-    real_item(&SL::n_value, "%1.1lf"),
-    real_item(&SL::kh, "%1.1lf"),
-};
-
-constexpr Item<GroundPoint> kTikeiItems[] = {
-    real_item(&GroundPoint::distance, "%1.3lf"),
-    real_item(&GroundPoint::level, "%1.3lf"),
-};
-
-constexpr Item<FillRow> kMoridItems[] = {
-    real_item(&FillRow::top, "%1.2lf"),
-    real_item(&FillRow::wet_weight, "%1.3lf"),
-    real_item(&FillRow::submerged_weight, "%1.3lf"),
-    real_item(&FillRow::saturated_weight, "%1.3lf"),
-};
-
-// "wlvl_" items 1-6; items 7-10 are the hb of the tide levels.
-using WC = WaveConditions;
-constexpr Item<WC> kWlvlItems[] = {
-    int_item(&WC::depth_rule),   real_item(&WC::d, "%1.2lf"), real_item(&WC::h_dash, "%1.2lf"),
-    real_item(&WC::h, "%1.2lf"), int_item(&WC::hb_rule),      real_item(&WC::slope_x, "%1.2lf"),
-};
-constexpr std::size_t kWlvlHbFirstItem = 7;
-
-using TL = TideLevelRow;
-constexpr Item<TL> kTideItems[] = {
-    int_item(&TL::breaking_influence),
-    real_item(&TL::h13, "%1.2lf"),
-    real_item(&TL::hmax, "%1.2lf"),
-    int_item(&TL::wave_length_method),
-    real_item(&TL::period, "%1.2lf"),
-    real_item(&TL::wave_length, "%1.2lf"),
-    real_item(&TL::incidence_angle, "%1.2lf"),
-};
-
-using WF = WallFriction;
-constexpr Item<WF> kAdd1Items[] = {
-    real_item(&WF::normal_active),
-    real_item(&WF::normal_passive),
-    real_item(&WF::seismic_active),
-    real_item(&WF::seismic_passive),
-};
-
-// The 14 switches of "swdat", all integers.
-using CS = CalcSwitches;
-constexpr Item<CS> kSwdatItems[] = {
-    int_item(&CS::design_standard),
-    int_item(&CS::embedment_method),
-    int_item(&CS::decide_by_stress),
-    int_item(&CS::decide_by_displacement),
-    int_item(&CS::decide_by_seabed_reaction),
-    int_item(&CS::completed_cases),
-    int_item(&CS::ground_shape),
-    int_item(&CS::surcharge_mode),
-    int_item(&CS::decision_code),
-    int_item(&CS::residual_level_seismic),
-    int_item(&CS::clay_seismic_formula),
-    int_item(&CS::earth_pressure_method),
-    int_item(&CS::studies),
-    int_item(&CS::lwl_seismic),
-};
-
 void read_swdat(const KeyLine& l, InputRecord& in) {
     CalcSwitches& s = in.swdat;
     read_items(l, kSwdatItems, s);
@@ -260,12 +72,10 @@ void read_swdat(const KeyLine& l, InputRecord& in) {
 void read_wavsw(const KeyLine& l, InputRecord& in) {
     WaveSwitches& w = in.wavsw;
     w.user_tide_name = l.text(0);
-    w.wave_formula = l.integer(1);
-    w.dissipating_works = l.integer(2);
-    w.lambda1 = l.real(3);
+    read_items(l, kWavswItems, w);
     for (int k = 0; k < kTideLevelCount; ++k) {
-        w.examine[k] = l.integer(4 + 2 * k);
-        w.draw[k] = l.integer(5 + 2 * k);
+        w.examine[k] = l.integer(kWavswTideFirstItem + 2 * k);
+        w.draw[k] = l.integer(kWavswTideFirstItem + 2 * k + 1);
     }
 }
 
@@ -279,15 +89,10 @@ void read_neire(const KeyLine& l, InputRecord& in) {
 void read_fsyok(const KeyLine& l, InputRecord& in) {
     CorrosionData& f = in.fsyok;
     for (std::size_t i = 0; i < f.sea_rates.size(); ++i)
-        f.sea_rates[i] = l.real(1 + i);
+        f.sea_rates[i] = l.real(kFsyokSeaFirstItem + i);
     for (std::size_t i = 0; i < f.land_rates.size(); ++i)
-        f.land_rates[i] = l.real(5 + i);
-    f.allowance_water = l.real(8);
-    f.allowance_land = l.real(9);
-    f.service_life = l.integer(10);
-    f.reduction_sea_water = l.real(11);
-    f.reduction_seabed_mud = l.real(12);
-    f.check_range = l.integer(13);
+        f.land_rates[i] = l.real(kFsyokLandFirstItem + i);
+    read_items(l, kFsyokTailItems, f, kFsyokTailFirstItem);
 }
 
 // Ids up to the first empty item, appended to the list.
@@ -569,8 +374,7 @@ int write_input(const InputRecord& in, const std::string& name) {
     {
         const WaveSwitches& s = in.wavsw;
         KeyWriter w(kWaveSwitchesKey);
-        w.quoted(s.user_tide_name).integer(s.wave_formula).integer(s.dissipating_works);
-        w.real("%1.3lf", s.lambda1);
+        w.quoted(s.user_tide_name).items(kWavswItems, s);
         for (int k = 0; k < kTideLevelCount; ++k)
             w.integer(s.examine[k]).integer(s.draw[k]);
         write_crlf_line(f, w.text());
@@ -586,15 +390,10 @@ int write_input(const InputRecord& in, const std::string& name) {
         const CorrosionData& c = in.fsyok;
         KeyWriter w(kCorrosionKey);
         for (double rate : c.sea_rates)
-            w.real("%1.3lf", rate);
+            w.real(kCorrosionRateFormat, rate);
         for (double rate : c.land_rates)
-            w.real("%1.3lf", rate);
-        w.real("%1.2lf", c.allowance_water)
-            .real("%1.2lf", c.allowance_land)
-            .integer(c.service_life);
-        w.real("%1.0lf", c.reduction_sea_water)
-            .real("%1.0lf", c.reduction_seabed_mud)
-            .integer(c.check_range);
+            w.real(kCorrosionRateFormat, rate);
+        w.items(kFsyokTailItems, c);
         write_crlf_line(f, w.text());
     }
     write_crlf_line(f, KeyWriter(kJointEfficiencyKey).items(kTugitItems, in.tugit).text());
