@@ -317,16 +317,6 @@ class KeyWriter {
     std::string text_;
 };
 
-// The file always carries the submerged weight of a soil layer or a fill as
-// the saturated weight less the unit weight of water, 10.0 kN/m3, whatever
-// the row's own field holds.
-constexpr double kWaterUnitWeight = 10.0;
-
-template <class Row> Row with_submerged_from_saturated(Row row) {
-    row.submerged_weight = row.saturated_weight - kWaterUnitWeight;
-    return row;
-}
-
 // One line per row of a table: the rows up to the count.
 template <class Row, std::size_t Room, std::size_t N>
 void write_rows(std::FILE* f, const char* key, const Item<Row> (&items)[N],

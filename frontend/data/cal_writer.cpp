@@ -2,6 +2,7 @@
 
 #include "cal_file_keys.h"
 #include "derived_values.h"
+#include "input_items.h"
 #include "number_text.h"
 #include "project_writer.h"
 #include "row_tests.h"
@@ -9,12 +10,13 @@
 #include "text_file.h"
 #include "wall_codes.h"
 
+#include <algorithm>
+#include <array>
+#include <iterator>
+
 namespace wtn {
 
 namespace {
-
-constexpr double kWaterUnitWeight =
-    10.0; // kN/m3 taken off the saturated weight for the submerged weight
 
 // Decision code of "swdat": a 1 in the units digit decides by stress, in the
 // tens digit by displacement.
@@ -23,6 +25,11 @@ constexpr int kDecisionByDisplacement = 10;
 
 // The breaking-wave influence item of a Kuroda / Hiroi tide level.
 constexpr int kNoBreakingInfluence = 0;
+
+// Captions of the items of a list, in its order, naming an item whose value
+// cannot be written. Integer items cannot fail and have none.
+template <std::size_t N> using Captions = std::array<const char*, N>;
+constexpr const char* kNoCaption = nullptr;
 
 // One key line: the key, then its pieces each after a comma. Items carry the
 // blanks of the calculation input's number text.
@@ -36,6 +43,18 @@ class KeyLine {
         check_text_item(trimmed, caption);
         return piece("\"" + trimmed + "\"");
     }
+    // The group's items in the order of the shared item list.
+    template <class Group, std::size_t N>
+    KeyLine& items(const Item<Group> (&list)[N], const Group& group, const Captions<N>& captions) {
+        for (std::size_t k = 0; k < N; ++k) {
+            if (list[k].integer != nullptr) {
+                i(group.*list[k].integer);
+            } else {
+                r(group.*list[k].real, captions[k]);
+            }
+        }
+        return *this;
+    }
     std::string str() const { return line_; }
 
   private:
@@ -46,6 +65,73 @@ class KeyLine {
     }
     std::string line_;
 };
+
+constexpr Captions<std::size(kSwdatItems)> kSwdatCaptions{};
+constexpr Captions<std::size(kWavswItems)> kWavswCaptions{kNoCaption, kNoCaption, "λ1"};
+constexpr Captions<std::size(kJokenItems)> kJokenCaptions{
+    "H.W.L.",   "L.W.L.",           kNoCaption,   "残留水位",   "土層上限",           "設計海底面",
+    "根入れ高", "最終土層の下限高", "地表面角度", "海底面角度", "海水の単位体積重量", "上載荷重",
+    "上載荷重", "許容変位量",       "許容変位量", kNoCaption,   kNoCaption,           kNoCaption};
+constexpr Captions<std::size(kTjkn1Items)> kTjkn1Captions{
+    "H.H.W.L.",   "任意潮位",   "上部工天端高", "矢板天端高",       "粘着基準高", "許容変位量",
+    "許容応力度", "許容応力度", "許容応力度",   "施工時設計海底面", "ヤング係数", "ヤング係数"};
+constexpr Captions<std::size(kLateralItems)> kLateralCaptions{kNoCaption, "平均N値", "N値の増加率",
+                                                              "Kc/Ks"};
+constexpr Captions<std::size(kNeireSeismicItems)> kNeireSeismicCaptions{
+    kNoCaption, "設計震度", "震度の係数", "震度の係数", "震度の係数", kNoCaption, "見かけの震度"};
+constexpr const char* kCorrosionRateCaption = "腐食速度";
+// The two corrosion allowances are always written as 0.
+constexpr Captions<std::size(kFsyokTailItems)> kFsyokTailCaptions{"",       "",       kNoCaption,
+                                                                  "低減率", "低減率", kNoCaption};
+constexpr Captions<std::size(kTugitItems)> kTugitCaptions{"継手効率", "継手効率", "継手効率"};
+constexpr Captions<std::size(kJosaiItems)> kJosaiCaptions{"載荷範囲", "載荷範囲", "上載荷重",
+                                                          "上載荷重"};
+constexpr Captions<std::size(kForceItems)> kForceCaptions{"外力", "作用高"};
+constexpr Captions<std::size(kKokanItems)> kKokanCaptions{"外径", "板厚", "継手"};
+constexpr Captions<std::size(kSoilItems)> kSoilCaptions{
+    "土層上限", "湿潤重量", "水中重量", "飽和重量", "内部摩擦角",
+    "C0",       "K",        kNoCaption, "N値",      "横抵抗定数"};
+constexpr Captions<std::size(kTikeiItems)> kTikeiCaptions{"地形", "地形"};
+constexpr Captions<std::size(kMoridItems)> kMoridCaptions{"盛土", "盛土", "盛土", "盛土"};
+constexpr Captions<std::size(kWlvlItems)> kWlvlCaptions{kNoCaption, "d",        "h'",
+                                                        "h",        kNoCaption, "勾配"};
+constexpr const char* kHbCaption = "hb";
+constexpr Captions<std::size(kTideItems)> kGodaCaptions{kNoCaption, "H1/3", "Hmax",  kNoCaption,
+                                                        "周期",     "波長", "入射角"};
+constexpr Captions<std::size(kTideItems)> kKurodaCaptions{kNoCaption, "H1/3", "HD",    kNoCaption,
+                                                          "周期",     "波長", "入射角"};
+constexpr Captions<std::size(kNirtItems)> kNirtCaptions{kNoCaption, kNoCaption, "kh",
+                                                        "λ2",       kNoCaption, kNoCaption};
+constexpr Captions<std::size(kAdd1Items)> kAdd1Captions{"壁面摩擦角", "壁面摩擦角", "壁面摩擦角",
+                                                        "壁面摩擦角"};
+
+// Every real item has a caption and no integer item has one, so a caption
+// list that lost or gained an entry does not compile.
+template <class Group, std::size_t N>
+constexpr bool captions_fit(const Item<Group> (&list)[N], const Captions<N>& captions) {
+    for (std::size_t k = 0; k < N; ++k)
+        if ((list[k].real != nullptr) != (captions[k] != nullptr)) return false;
+    return true;
+}
+static_assert(captions_fit(kSwdatItems, kSwdatCaptions));
+static_assert(captions_fit(kWavswItems, kWavswCaptions));
+static_assert(captions_fit(kJokenItems, kJokenCaptions));
+static_assert(captions_fit(kTjkn1Items, kTjkn1Captions));
+static_assert(captions_fit(kLateralItems, kLateralCaptions));
+static_assert(captions_fit(kNeireSeismicItems, kNeireSeismicCaptions));
+static_assert(captions_fit(kFsyokTailItems, kFsyokTailCaptions));
+static_assert(captions_fit(kTugitItems, kTugitCaptions));
+static_assert(captions_fit(kJosaiItems, kJosaiCaptions));
+static_assert(captions_fit(kForceItems, kForceCaptions));
+static_assert(captions_fit(kKokanItems, kKokanCaptions));
+static_assert(captions_fit(kSoilItems, kSoilCaptions));
+static_assert(captions_fit(kTikeiItems, kTikeiCaptions));
+static_assert(captions_fit(kMoridItems, kMoridCaptions));
+static_assert(captions_fit(kWlvlItems, kWlvlCaptions));
+static_assert(captions_fit(kTideItems, kGodaCaptions));
+static_assert(captions_fit(kTideItems, kKurodaCaptions));
+static_assert(captions_fit(kNirtItems, kNirtCaptions));
+static_assert(captions_fit(kAdd1Items, kAdd1Captions));
 
 // Code of two check boxes: 3 both, 1 first only, 2 second only, 0 neither.
 int pair_code(int first, int second) {
@@ -67,33 +153,37 @@ bool decides(int screen_switch) {
 std::string swdat_line(DesignData& d) {
     SekkeiData& s = d.sekkei_dat;
     const KanseijiData& k = d.kanseiji_dat;
-    int case_code = pair_code(k.jyo_sw, k.jis_sw);
-    // Only the construction stage studied: the normal case alone.
-    if (s.kanseiji_sw == kBoxClear && box_checked(s.sekouji_sw)) case_code = 1;
-    KeyLine line(kSwitchesKey);
-    line.i(file_switch_code(s.std_sw))
-        .i(file_switch_code(s.neire_sw))
-        .i(file_switch_code(s.stress_sw))
-        .i(file_switch_code(s.disp_sw))
-        .i(file_switch_code(s.zevove_sw));
-    line.i(case_code).i(file_switch_code(k.shape_sw)).i(file_switch_code(k.load_sw));
+    CalcSwitches c;
+    c.design_standard = file_switch_code(s.std_sw);
+    c.embedment_method = file_switch_code(s.neire_sw);
+    c.decide_by_stress = file_switch_code(s.stress_sw);
+    c.decide_by_displacement = file_switch_code(s.disp_sw);
+    c.decide_by_seabed_reaction = file_switch_code(s.zevove_sw);
     s.zevove_sw = 1;
-    int decision = 0;
-    if (decides(s.stress_sw)) decision += kDecisionByStress;
-    if (decides(s.disp_sw)) decision += kDecisionByDisplacement;
-    line.i(decision)
-        .i(file_switch_code(k.rwl_k_sw))
-        .i(file_switch_code(k.pa_formula_sw))
-        .i(file_switch_code(k.pa_method_sw));
-    line.i(pair_code(s.kanseiji_sw, s.sekouji_sw)).i(file_switch_code(k.lwl_k_sw));
-    return line.str();
+    c.completed_cases = pair_code(k.jyo_sw, k.jis_sw);
+    // Only the construction stage studied: the normal case alone.
+    if (s.kanseiji_sw == kBoxClear && box_checked(s.sekouji_sw)) c.completed_cases = 1;
+    c.ground_shape = file_switch_code(k.shape_sw);
+    c.surcharge_mode = file_switch_code(k.load_sw);
+    c.decision_code = 0;
+    if (decides(s.stress_sw)) c.decision_code += kDecisionByStress;
+    if (decides(s.disp_sw)) c.decision_code += kDecisionByDisplacement;
+    c.residual_level_seismic = file_switch_code(k.rwl_k_sw);
+    c.clay_seismic_formula = file_switch_code(k.pa_formula_sw);
+    c.earth_pressure_method = file_switch_code(k.pa_method_sw);
+    c.studies = pair_code(s.kanseiji_sw, s.sekouji_sw);
+    c.lwl_seismic = file_switch_code(k.lwl_k_sw);
+    return KeyLine(kSwitchesKey).items(kSwdatItems, c, kSwdatCaptions).str();
 }
 
 std::string wavsw_line(const DesignData& d) {
     const SekoujiData& w = d.sekouji_dat;
+    WaveSwitches c;
+    c.wave_formula = file_switch_code(w.wave_sw);
+    c.dissipating_works = file_switch_code(w.dissip_sw);
+    c.lambda1 = w.lambda1;
     KeyLine line(kWaveSwitchesKey);
-    line.quoted(d.sekkei_dat.tide_name, kTideNameCaption);
-    line.i(file_switch_code(w.wave_sw)).i(file_switch_code(w.dissip_sw)).r(w.lambda1, "λ1");
+    line.quoted(d.sekkei_dat.tide_name, kTideNameCaption).items(kWavswItems, c, kWavswCaptions);
     for (int k = 0; k < kStudiedTideLevels; ++k)
         line.i(level_flag(w.tide_kentou_sw[k])).i(level_flag(w.tide_sakuzu_sw[k]));
     return line.str();
@@ -103,77 +193,109 @@ std::string joken_line(const DesignData& d) {
     const SekkeiData& s = d.sekkei_dat;
     const TihyouData& t = d.tihyou_dat;
     const YaitaData& y = d.yaita_dat;
-    const int rwl_kind = file_code(residual_rule_from_screen(s.rwl_sw));
     const bool straight =
         code_from_screen_switch<GroundShape>(d.kanseiji_dat.shape_sw) == GroundShape::Straight;
-    KeyLine line(kConditionsKey);
-    line.r(s.tide_lvl[1], "H.W.L.").r(s.tide_lvl[2], "L.W.L.").i(rwl_kind);
-    line.r(residual_water_level(s), "残留水位");
-    line.r(first_used_layer(d.dosou_dat.dosou_riku).top_lvl, "土層上限")
-        .r(s.seabed_kansei, "設計海底面")
-        .r(s.embed_lvl, "根入れ高");
-    line.r(s.bottom_lvl, "最終土層の下限高");
-    line.r(straight ? t.ground_ang[0] : 0.0, "地表面角度")
-        .r(straight ? t.ground_ang[1] : t.seabed_ang, "海底面角度");
-    line.r(s.water_w, "海水の単位体積重量")
-        .r(t.surcharge_q[0], "上載荷重")
-        .r(t.surcharge_q[1], "上載荷重");
-    line.r(y.disp_allow[0], "許容変位量").r(y.disp_allow[1], "許容変位量");
-    line.i(pile_type_code(pile_type_from_screen_kind(y.yaita_kind)))
-        .i(file_switch_code(y.u_kind))
-        .i(file_switch_code(y.steel_grade));
-    return line.str();
+    DesignConditions c;
+    c.hwl = s.tide_lvl[1];
+    c.lwl = s.tide_lvl[2];
+    c.residual_level_rule = file_code(residual_rule_from_screen(s.rwl_sw));
+    c.residual_level = residual_water_level(s);
+    c.ground_crown = first_used_layer(d.dosou_dat.dosou_riku).top_lvl;
+    c.design_seabed = s.seabed_kansei;
+    c.embedment_level = s.embed_lvl;
+    c.soil_bottom = s.bottom_lvl;
+    c.ground_angle = straight ? t.ground_ang[0] : 0.0;
+    c.seabed_angle = straight ? t.ground_ang[1] : t.seabed_ang;
+    c.water_weight = s.water_w;
+    c.surcharge_normal = t.surcharge_q[0];
+    c.surcharge_seismic = t.surcharge_q[1];
+    c.allow_disp_normal = y.disp_allow[0];
+    c.allow_disp_seismic = y.disp_allow[1];
+    c.pile_type = pile_type_code(pile_type_from_screen_kind(y.yaita_kind));
+    c.u_variant = file_switch_code(y.u_kind);
+    c.steel_grade = file_switch_code(y.steel_grade);
+    return KeyLine(kConditionsKey).items(kJokenItems, c, kJokenCaptions).str();
 }
 
 std::string tjkn1_line(const DesignData& d) {
     const SekkeiData& s = d.sekkei_dat;
     const YaitaData& y = d.yaita_dat;
-    KeyLine line(kAddedConditionsKey);
-    line.r(s.tide_lvl[0], "H.H.W.L.").r(s.tide_lvl[3], "任意潮位").r(s.crown_jobu, "上部工天端高");
-    line.r(s.crown_yaita, "矢板天端高")
-        .r(s.cohesion_lvl, "粘着基準高")
-        .r(y.disp_allow[2], "許容変位量");
-    for (int i = 0; i < 3; ++i)
-        line.r(y.stress_allow[i], "許容応力度");
-    line.r(s.seabed_sekou, "施工時設計海底面").r(y.young_e, "ヤング係数").r(0.0, "ヤング係数");
-    return line.str();
+    AddedConditions c;
+    c.hhwl = s.tide_lvl[0];
+    c.user_tide_level = s.tide_lvl[3];
+    c.superstructure_crown = s.crown_jobu;
+    c.pile_crown = s.crown_yaita;
+    c.cohesion_ref_level = s.cohesion_lvl;
+    c.allow_disp_construction = y.disp_allow[2];
+    c.allow_stress_normal = y.stress_allow[0];
+    c.allow_stress_seismic = y.stress_allow[1];
+    c.allow_stress_construction = y.stress_allow[2];
+    c.construction_seabed = s.seabed_sekou;
+    c.young_coefficient = y.young_e;
+    // The modulus is written in kN/mm2 whole: no power of ten.
+    c.young_exponent = 0.0;
+    return KeyLine(kAddedConditionsKey).items(kTjkn1Items, c, kTjkn1Captions).str();
 }
 
-void add_method(KeyLine& line, const DosouHohoRec& m) {
+LateralResistance lateral_resistance(const DosouHohoRec& m) {
     const bool given = screen_code<SideResistanceOption>(m.hoho_sw) == SideResistanceOption::Given;
-    line.i(file_code(given ? LateralResistanceMethod::Given
-                           : LateralResistanceMethod::DerivedFromSoil))
-        .r(m.hoho_n[1], "平均N値")
-        .r(m.hoho_n[2], "N値の増加率");
-    line.r(method_coefficient(m), "Kc/Ks");
+    LateralResistance c;
+    c.method = file_code(given ? LateralResistanceMethod::Given
+                               : LateralResistanceMethod::DerivedFromSoil);
+    c.first_value = m.hoho_n[1];
+    c.second_value = m.hoho_n[2];
+    c.kh = method_coefficient(m);
+    return c;
 }
 
 std::string neire_line(const DesignData& d) {
     const KanseijiData& k = d.kanseiji_dat;
-    KeyLine line(kEmbedmentKey);
-    add_method(line, d.dosou_dat.dosou_hoho[1]);
-    line.i(k.sindo_sw).r(design_seismic_coefficient(k, d.custom_tbl.sindo_round_sw), "設計震度");
-    for (int i = 0; i < 3; ++i)
-        line.r(k.sindo_factor[i], "震度の係数");
+    EmbedmentConditions c;
+    c.sea = lateral_resistance(d.dosou_dat.dosou_hoho[1]);
+    c.seismic_rule = k.sindo_sw;
+    c.seismic_coefficient = design_seismic_coefficient(k, d.custom_tbl.sindo_round_sw);
+    c.regional_factor = k.sindo_factor[0];
+    c.ground_factor = k.sindo_factor[1];
+    c.importance_factor = k.sindo_factor[2];
+    c.apparent_rule = k.mikake_sw;
     const bool apparent_given =
         code_from_file<ApparentSeismicRule>(k.mikake_sw) == ApparentSeismicRule::Given;
-    line.i(k.mikake_sw).r(apparent_given ? k.mikake_val : 0.0, "見かけの震度");
-    add_method(line, d.dosou_dat.dosou_hoho[0]);
-    return line.str();
+    c.apparent_coefficient = apparent_given ? k.mikake_val : 0.0;
+    c.land = lateral_resistance(d.dosou_dat.dosou_hoho[0]);
+    return KeyLine(kEmbedmentKey)
+        .items(kLateralItems, c.sea, kLateralCaptions)
+        .items(kNeireSeismicItems, c, kNeireSeismicCaptions)
+        .items(kLateralItems, c.land, kLateralCaptions)
+        .str();
 }
 
 std::string fsyok_line(const DesignData& d) {
     const FsyokData& f = d.yaita_dat.fsyok_dat;
     KeyLine line(kCorrosionKey);
-    for (int i = 0; i < 4; ++i)
-        line.r(f.sea_rate[i], "腐食速度");
-    for (int i = 0; i < 3; ++i)
-        line.r(f.land_rate[i], "腐食速度");
-    line.r(0.0, "").r(0.0, "");
-    line.i(to_integer16(f.service_life, "耐用年数"));
-    line.r(f.reduction[0], "低減率").r(f.reduction[1], "低減率");
-    line.i(f.range_sw);
-    return line.str();
+    CorrosionData c;
+    std::copy_n(f.sea_rate.begin(), c.sea_rates.size(), c.sea_rates.begin());
+    std::copy_n(f.land_rate.begin(), c.land_rates.size(), c.land_rates.begin());
+    for (double rate : c.sea_rates)
+        line.r(rate, kCorrosionRateCaption);
+    for (double rate : c.land_rates)
+        line.r(rate, kCorrosionRateCaption);
+    // The service life is converted after the rates are written, so a bad
+    // rate is the one named.
+    c.allowance_water = 0.0;
+    c.allowance_land = 0.0;
+    c.service_life = to_integer16(f.service_life, "耐用年数");
+    c.reduction_sea_water = f.reduction[0];
+    c.reduction_seabed_mud = f.reduction[1];
+    c.check_range = f.range_sw;
+    return line.items(kFsyokTailItems, c, kFsyokTailCaptions).str();
+}
+
+std::string tugit_line(const YaitaData& y) {
+    JointEfficiency c;
+    c.section_inertia = y.joint_alpha[0];
+    c.embedment_inertia = y.joint_alpha[1];
+    c.section_modulus = y.joint_alpha[2];
+    return KeyLine(kJointEfficiencyKey).items(kTugitItems, c, kTugitCaptions).str();
 }
 
 void add_id_lines(std::vector<std::string>& out, const char* key,
@@ -192,16 +314,43 @@ void add_id_lines(std::vector<std::string>& out, const char* key,
     }
 }
 
+void add_surcharge_lines(std::vector<std::string>& out,
+                         const std::array<JosaiRow, kSurchargeRoom + 1>& rows) {
+    for (int i = 0; i < kSurchargeRoom; ++i) {
+        const JosaiRow& r = rows[i];
+        if (!row_used(r)) continue;
+        const SurchargeRow c{r.start_x, r.end_x, r.q_normal, r.q_seismic};
+        out.push_back(KeyLine(kSurchargeKey).items(kJosaiItems, c, kJosaiCaptions).str());
+    }
+}
+
 void add_force_lines(std::vector<std::string>& out, const char* key,
                      const std::array<GairyokuRec, kForceRoom + 1>& forces) {
     for (int i = 0; i < kForceRoom; ++i) {
         const GairyokuRec& f = forces[i];
         if (!row_used(f)) continue;
-        KeyLine line(key);
-        line.quoted(f.name, kForceNameCaption);
         const bool passive = screen_code<ForceSide>(f.direction) == ForceSide::Passive;
-        line.r(passive ? -f.force : f.force, "外力").r(f.height, "作用高");
-        out.push_back(line.str());
+        OtherForceRow c;
+        c.force = passive ? -f.force : f.force;
+        c.height = f.height;
+        out.push_back(KeyLine(key)
+                          .quoted(f.name, kForceNameCaption)
+                          .items(kForceItems, c, kForceCaptions)
+                          .str());
+    }
+}
+
+void add_steel_pipe_lines(std::vector<std::string>& out,
+                          const std::array<KokanRec, kSteelPipeRoom + 1>& rows) {
+    for (int i = 0; i < kSteelPipeRoom; ++i) {
+        const KokanRec& r = rows[i];
+        if (!row_used(r)) continue;
+        SteelPipeRow c;
+        c.diameter = r.diameter;
+        c.thickness = r.thickness;
+        c.joint = r.joint_type == kPipeJointGivenSpacing ? r.joint_spacing
+                                                         : file_switch_code(r.joint_type);
+        out.push_back(KeyLine(kSteelPipeKey).items(kKokanItems, c, kKokanCaptions).str());
     }
 }
 
@@ -214,17 +363,59 @@ void add_layer_lines(std::vector<std::string>& out, const char* key,
         const int option = is_list_index(l.kh_sw, kLayerKhOptionCount)
                                ? l.kh_sw
                                : screen_switch_of(LayerKhOption::Given);
-        KeyLine line(key);
-        line.r(l.top_lvl, "土層上限")
-            .r(l.unit_w[0], "湿潤重量")
-            .r(l.unit_w[1] - kWaterUnitWeight, "水中重量");
-        line.r(l.unit_w[1], "飽和重量").r(sand ? l.soil_val[0] : 0.0, "内部摩擦角");
-        line.r(sand ? 0.0 : l.soil_val[1], "C0").r(sand ? 0.0 : l.soil_val[2], "K");
-        line.i(file_switch_code(l.kh_sw))
-            .r(l.n_val[option], "N値")
-            .r(soil_layer_constant(l), "横抵抗定数");
-        out.push_back(line.str());
+        SoilLayerRow c;
+        c.top = l.top_lvl;
+        c.wet_weight = l.unit_w[0];
+        c.saturated_weight = l.unit_w[1];
+        c.friction_angle = sand ? l.soil_val[0] : 0.0;
+        c.cohesion = sand ? 0.0 : l.soil_val[1];
+        c.cohesion_increase = sand ? 0.0 : l.soil_val[2];
+        c.resistance_option = file_switch_code(l.kh_sw);
+        c.n_value = l.n_val[option];
+        c.kh = soil_layer_constant(l);
+        out.push_back(
+            KeyLine(key).items(kSoilItems, with_submerged_from_saturated(c), kSoilCaptions).str());
     }
+}
+
+void add_ground_point_lines(std::vector<std::string>& out,
+                            const std::array<TikeiPoint, kGroundPointRoom + 1>& points) {
+    for (int i = 0; i < kGroundPointRoom; ++i) {
+        const TikeiPoint& p = points[i];
+        if (!row_used(p)) continue;
+        const GroundPoint c{p.x, p.y};
+        out.push_back(KeyLine(kGroundPointKey).items(kTikeiItems, c, kTikeiCaptions).str());
+    }
+}
+
+void add_fill_lines(std::vector<std::string>& out,
+                    const std::array<MoridRow, kFillRoom + 1>& rows) {
+    for (int i = 0; i < kFillRoom; ++i) {
+        const MoridRow& r = rows[i];
+        if (!row_used(r)) continue;
+        FillRow c;
+        c.top = r.top_lvl;
+        c.wet_weight = r.wet_w;
+        c.saturated_weight = r.sat_w;
+        out.push_back(KeyLine(kFillKey)
+                          .items(kMoridItems, with_submerged_from_saturated(c), kMoridCaptions)
+                          .str());
+    }
+}
+
+std::string wlvl_line(const SekoujiData& w) {
+    WaveConditions c;
+    c.depth_rule = file_switch_code(w.depth_sw);
+    c.d = w.d_lvl;
+    c.h_dash = w.h2_lvl;
+    c.h = w.h_lvl;
+    c.hb_rule = file_switch_code(w.hb_sw);
+    c.slope_x = w.slope_x;
+    KeyLine line(kWaveConditionsKey);
+    line.items(kWlvlItems, c, kWlvlCaptions);
+    for (int i = 0; i < kStudiedTideLevels; ++i)
+        line.r(w.hb_lvl[i], kHbCaption);
+    return line.str();
 }
 
 static_assert(kTideLevelKeys.size() == kStudiedTideLevels);
@@ -235,29 +426,49 @@ void add_tide_lines(std::vector<std::string>& out, const DesignData& d) {
     for (int k = 0; k < kStudiedTideLevels; ++k) {
         if (!box_checked(w.tide_kentou_sw[k])) continue;
         const WaveRec& row = goda ? w.goda_tbl[k] : w.kuroda_tbl[k];
+        TideLevelRow c;
+        c.breaking_influence = goda ? file_switch_code(row.flag1) : kNoBreakingInfluence;
+        c.h13 = row.h13;
+        c.hmax = row.hmax;
         // Goda rows hold the breaking influence in the first flag and the
         // wave-length method in the second; Kuroda / Hiroi rows the method in the first.
-        const int method = file_switch_code(goda ? row.flag2 : row.flag1);
+        c.wave_length_method = file_switch_code(goda ? row.flag2 : row.flag1);
+        c.period = row.period;
         // The derived length goes into the line only; the row keeps its own L.
-        const double length = code_from_file<WaveLengthMethod>(method) == WaveLengthMethod::Computed
-                                  ? tide_wave_length(d.sekkei_dat, w, k, row)
-                                  : row.length;
-        KeyLine line(kTideLevelKeys[k]);
-        line.i(goda ? file_switch_code(row.flag1) : kNoBreakingInfluence)
-            .r(row.h13, "H1/3")
-            .r(row.hmax, goda ? "Hmax" : "HD")
-            .i(method);
-        line.r(row.period, "周期").r(length, "波長").r(row.beta, "入射角");
-        out.push_back(line.str());
+        c.wave_length =
+            code_from_file<WaveLengthMethod>(c.wave_length_method) == WaveLengthMethod::Computed
+                ? tide_wave_length(d.sekkei_dat, w, k, row)
+                : row.length;
+        c.incidence_angle = row.beta;
+        out.push_back(KeyLine(kTideLevelKeys[k])
+                          .items(kTideItems, c, goda ? kGodaCaptions : kKurodaCaptions)
+                          .str());
     }
+}
+
+std::string nir_t_line(const DesignData& d) {
+    EmbedmentOptions c;
+    c.dynamic_water = d.kanseiji_dat.dynwater_sw;
+    c.pipe_secondary_check = d.yaita_dat.second_sw;
+    c.pipe_kh = d.yaita_dat.kh_lm;
+    c.lambda2 = d.sekouji_dat.lambda2;
+    c.clay_normal_formula = d.kanseiji_dat.clay_sw;
+    c.okabe_when_negative = d.kanseiji_dat.okabe_sw;
+    return KeyLine(kEmbedmentOptionsKey).items(kNirtItems, c, kNirtCaptions).str();
+}
+
+std::string add_1_line(const SekkeiData& s) {
+    WallFriction c;
+    c.normal_active = s.delta_jyo[0];
+    c.normal_passive = s.delta_jyo[1];
+    c.seismic_active = s.delta_jis[0];
+    c.seismic_passive = s.delta_jis[1];
+    return KeyLine(kWallFrictionKey).items(kAdd1Items, c, kAdd1Captions).str();
 }
 
 } // namespace
 
 std::vector<std::string> cal_file_lines(DesignData& d) {
-    const SekkeiData& s = d.sekkei_dat;
-    const KanseijiData& k = d.kanseiji_dat;
-    const SekoujiData& w = d.sekouji_dat;
     const YaitaData& y = d.yaita_dat;
     const TihyouData& t = d.tihyou_dat;
     std::vector<std::string> out;
@@ -270,11 +481,7 @@ std::vector<std::string> cal_file_lines(DesignData& d) {
     out.push_back(tjkn1_line(d));
     out.push_back(neire_line(d));
     out.push_back(fsyok_line(d));
-    out.push_back(KeyLine(kJointEfficiencyKey)
-                      .r(y.joint_alpha[0], "継手効率")
-                      .r(y.joint_alpha[1], "継手効率")
-                      .r(y.joint_alpha[2], "継手効率")
-                      .str());
+    out.push_back(tugit_line(y));
     // Pile ids only for the two types of free choice: steel and PC.
     const PileType pile_type = pile_type_from_screen_kind(y.yaita_kind);
     if (is_pile_of_free_choice(pile_type)) {
@@ -282,79 +489,23 @@ std::vector<std::string> cal_file_lines(DesignData& d) {
         add_id_lines(out, kCataloguePilesKey, pairs, false);
         add_id_lines(out, kAddedPilesKey, pairs, true);
     }
-    for (int i = 0; i < kSurchargeRoom; ++i) {
-        const JosaiRow& r = t.josai_tbl[i];
-        if (!row_used(r)) continue;
-        out.push_back(KeyLine(kSurchargeKey)
-                          .r(r.start_x, "載荷範囲")
-                          .r(r.end_x, "載荷範囲")
-                          .r(r.q_normal, "上載荷重")
-                          .r(r.q_seismic, "上載荷重")
-                          .str());
-    }
+    add_surcharge_lines(out, t.josai_tbl);
     add_force_lines(out, kNormalForceKey, d.gairyoku_dat.gairyoku_jyo);
     add_force_lines(out, kSeismicForceKey, d.gairyoku_dat.gairyoku_jis);
-    for (int i = 0; i < kSteelPipeRoom; ++i) {
-        const KokanRec& r = y.kokan_tbl[i];
-        if (!row_used(r)) continue;
-        const double joint = r.joint_type == kPipeJointGivenSpacing
-                                 ? r.joint_spacing
-                                 : file_switch_code(r.joint_type);
-        out.push_back(KeyLine(kSteelPipeKey)
-                          .r(r.diameter, "外径")
-                          .r(r.thickness, "板厚")
-                          .r(joint, "継手")
-                          .str());
-    }
+    add_steel_pipe_lines(out, y.kokan_tbl);
     add_layer_lines(out, kLandLayerKey, d.dosou_dat.dosou_riku);
     add_layer_lines(out, kSeaLayerKey, d.dosou_dat.dosou_umi);
-    for (int i = 0; i < kGroundPointRoom; ++i) {
-        const TikeiPoint& p = t.tikei_tbl[i];
-        if (!row_used(p)) continue;
-        out.push_back(KeyLine(kGroundPointKey).r(p.x, "地形").r(p.y, "地形").str());
-    }
-    for (int i = 0; i < kFillRoom; ++i) {
-        const MoridRow& r = t.morid_tbl[i];
-        if (!row_used(r)) continue;
-        out.push_back(KeyLine(kFillKey)
-                          .r(r.top_lvl, "盛土")
-                          .r(r.wet_w, "盛土")
-                          .r(r.sat_w - kWaterUnitWeight, "盛土")
-                          .r(r.sat_w, "盛土")
-                          .str());
-    }
-    {
-        KeyLine line(kWaveConditionsKey);
-        line.i(file_switch_code(w.depth_sw))
-            .r(w.d_lvl, "d")
-            .r(w.h2_lvl, "h'")
-            .r(w.h_lvl, "h")
-            .i(file_switch_code(w.hb_sw))
-            .r(w.slope_x, "勾配");
-        for (int i = 0; i < kStudiedTideLevels; ++i)
-            line.r(w.hb_lvl[i], "hb");
-        out.push_back(line.str());
-    }
+    add_ground_point_lines(out, t.tikei_tbl);
+    add_fill_lines(out, t.morid_tbl);
+    out.push_back(wlvl_line(d.sekouji_dat));
     add_tide_lines(out, d);
     out.push_back(KeyLine(kAdoptedLengthKey)
                       .r(d.caldt_vals[0], "施工根入れ深度")
                       .r(d.caldt_vals[1], "矢板長")
                       .str());
-    out.push_back(KeyLine(kEmbedmentOptionsKey)
-                      .i(k.dynwater_sw)
-                      .i(y.second_sw)
-                      .r(y.kh_lm, "kh")
-                      .r(w.lambda2, "λ2")
-                      .i(k.clay_sw)
-                      .i(k.okabe_sw)
-                      .str());
-    out.push_back(KeyLine(kStaticWaterKey).i(w.static_sw).str());
-    out.push_back(KeyLine(kWallFrictionKey)
-                      .r(s.delta_jyo[0], "壁面摩擦角")
-                      .r(s.delta_jyo[1], "壁面摩擦角")
-                      .r(s.delta_jis[0], "壁面摩擦角")
-                      .r(s.delta_jis[1], "壁面摩擦角")
-                      .str());
+    out.push_back(nir_t_line(d));
+    out.push_back(KeyLine(kStaticWaterKey).i(d.sekouji_dat.static_sw).str());
+    out.push_back(add_1_line(d.sekkei_dat));
     return out;
 }
 

@@ -171,6 +171,16 @@ inline constexpr Item<FillRow> kMoridItems[] = {
     real_item(&FillRow::saturated_weight, "%1.3lf"),
 };
 
+// The file always carries the submerged weight of a soil layer or a fill as
+// the saturated weight less the unit weight of water, 10.0 kN/m3, whatever
+// the row's own field holds.
+inline constexpr double kFileWaterUnitWeight = 10.0;
+
+template <class Row> Row with_submerged_from_saturated(Row row) {
+    row.submerged_weight = row.saturated_weight - kFileWaterUnitWeight;
+    return row;
+}
+
 // "wlvl_" items 1-6; items 7-10 are the hb of the tide levels.
 inline constexpr Item<WaveConditions> kWlvlItems[] = {
     int_item(&WaveConditions::depth_rule),        real_item(&WaveConditions::d, "%1.2lf"),
