@@ -3,11 +3,13 @@
 #include "cal_file_keys.h"
 #include "csv_line.h"
 #include "field_reader.h"
+#include "input_items.h"
 #include "number_text.h"
 #include "screen_codes.h"
 #include "text_file.h"
 #include "wall_codes.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -40,12 +42,26 @@ class LineItems {
         if (!parse_real(item, value)) fail("数値ではない項目「" + item + "」があります。");
         return value;
     }
-    int integer() {
-        const double value = real();
+    int integer() { return whole(real()); }
+    // A real item as an integer, refused as an integer item is.
+    int whole(double value) const {
         try {
             return to_integer16(value, "項目");
         } catch (const DataError& e) {
             fail(e.what());
+        }
+    }
+    // Items first to last - 1 of the list, the next ones of the line, into
+    // the group's fields.
+    template <class Group, std::size_t N>
+    void items(const Item<Group> (&list)[N], Group& group, std::size_t first = 0,
+               std::size_t last = N) {
+        for (std::size_t k = first; k < last; ++k) {
+            if (list[k].integer != nullptr) {
+                group.*list[k].integer = integer();
+            } else {
+                group.*list[k].real = real();
+            }
         }
     }
     // Every unquoted item after the key.
@@ -105,28 +121,32 @@ void clear_tables(DesignData& d) {
 void read_swdat(DesignData& d, LineItems& in) {
     SekkeiData& s = d.sekkei_dat;
     KanseijiData& k = d.kanseiji_dat;
-    s.std_sw = screen_switch_from_code(in.integer());
-    s.neire_sw = screen_switch_from_code(in.integer());
-    s.stress_sw = screen_switch_from_code(in.integer());
-    s.disp_sw = screen_switch_from_code(in.integer());
-    s.zevove_sw = screen_switch_from_code(in.integer());
-    boxes_from_code(in.integer(), k.jyo_sw, k.jis_sw);
-    k.shape_sw = screen_switch_from_code(in.integer());
-    k.load_sw = screen_switch_from_code(in.integer());
-    in.integer(); // the decision code is rebuilt by the writer
-    k.rwl_k_sw = screen_switch_from_code(in.integer());
-    k.pa_formula_sw = screen_switch_from_code(in.integer());
-    k.pa_method_sw = screen_switch_from_code(in.integer());
-    boxes_from_code(in.integer(), s.kanseiji_sw, s.sekouji_sw);
-    k.lwl_k_sw = screen_switch_from_code(in.integer());
+    CalcSwitches c;
+    in.items(kSwdatItems, c);
+    s.std_sw = screen_switch_from_code(c.design_standard);
+    s.neire_sw = screen_switch_from_code(c.embedment_method);
+    s.stress_sw = screen_switch_from_code(c.decide_by_stress);
+    s.disp_sw = screen_switch_from_code(c.decide_by_displacement);
+    s.zevove_sw = screen_switch_from_code(c.decide_by_seabed_reaction);
+    boxes_from_code(c.completed_cases, k.jyo_sw, k.jis_sw);
+    k.shape_sw = screen_switch_from_code(c.ground_shape);
+    k.load_sw = screen_switch_from_code(c.surcharge_mode);
+    // The decision code is rebuilt by the writer.
+    k.rwl_k_sw = screen_switch_from_code(c.residual_level_seismic);
+    k.pa_formula_sw = screen_switch_from_code(c.clay_seismic_formula);
+    k.pa_method_sw = screen_switch_from_code(c.earth_pressure_method);
+    boxes_from_code(c.studies, s.kanseiji_sw, s.sekouji_sw);
+    k.lwl_k_sw = screen_switch_from_code(c.lwl_seismic);
 }
 
 void read_wavsw(DesignData& d, LineItems& in) {
     SekoujiData& w = d.sekouji_dat;
     d.sekkei_dat.tide_name = fixed_text(in.text(), kTideNameLength);
-    w.wave_sw = screen_switch_from_code(in.integer());
-    w.dissip_sw = screen_switch_from_code(in.integer());
-    w.lambda1 = in.real();
+    WaveSwitches c;
+    in.items(kWavswItems, c);
+    w.wave_sw = screen_switch_from_code(c.wave_formula);
+    w.dissip_sw = screen_switch_from_code(c.dissipating_works);
+    w.lambda1 = c.lambda1;
     for (int k = 0; k < kStudiedTideLevels; ++k) {
         w.tide_kentou_sw[k] = box_value(in.integer() == file_code(YesNo::Yes));
         w.tide_sakuzu_sw[k] = box_value(in.integer() == file_code(YesNo::Yes));
@@ -137,57 +157,60 @@ void read_joken(DesignData& d, LineItems& in) {
     SekkeiData& s = d.sekkei_dat;
     TihyouData& t = d.tihyou_dat;
     YaitaData& y = d.yaita_dat;
-    s.tide_lvl[1] = in.real();
-    s.tide_lvl[2] = in.real();
+    DesignConditions c;
+    in.items(kJokenItems, c);
+    s.tide_lvl[1] = c.hwl;
+    s.tide_lvl[2] = c.lwl;
     s.tide_lvl[4] = 0.0;
-    const int rwl_code = in.integer();
-    const double rwl = in.real();
     // An unknown rule leaves the template's.
-    if (is_residual_rule_code(rwl_code)) {
-        const auto rule = code_from_file<ResidualLevelRule>(rwl_code);
+    if (is_residual_rule_code(c.residual_level_rule)) {
+        const auto rule = code_from_file<ResidualLevelRule>(c.residual_level_rule);
         s.rwl_sw = screen_residual_switch(rule);
-        if (rule == ResidualLevelRule::Given) s.tide_lvl[4] = rwl;
+        if (rule == ResidualLevelRule::Given) s.tide_lvl[4] = c.residual_level;
     }
-    d.dosou_dat.dosou_riku[0].top_lvl = in.real();
-    s.seabed_kansei = in.real();
-    s.embed_lvl = in.real();
-    s.bottom_lvl = in.real();
-    t.ground_ang[0] = in.real();
-    t.ground_ang[1] = in.real();
+    d.dosou_dat.dosou_riku[0].top_lvl = c.ground_crown;
+    s.seabed_kansei = c.design_seabed;
+    s.embed_lvl = c.embedment_level;
+    s.bottom_lvl = c.soil_bottom;
+    t.ground_ang[0] = c.ground_angle;
+    t.ground_ang[1] = c.seabed_angle;
     t.seabed_ang = t.ground_ang[1];
-    s.water_w = in.real();
-    t.surcharge_q[0] = in.real();
-    t.surcharge_q[1] = in.real();
-    y.disp_allow[0] = in.real();
-    y.disp_allow[1] = in.real();
-    y.yaita_kind = screen_pile_kind(pile_type_from_code(in.integer()));
-    y.u_kind = screen_switch_from_code(in.integer());
-    y.steel_grade = screen_switch_from_code(in.integer());
+    s.water_w = c.water_weight;
+    t.surcharge_q[0] = c.surcharge_normal;
+    t.surcharge_q[1] = c.surcharge_seismic;
+    y.disp_allow[0] = c.allow_disp_normal;
+    y.disp_allow[1] = c.allow_disp_seismic;
+    y.yaita_kind = screen_pile_kind(pile_type_from_code(c.pile_type));
+    y.u_kind = screen_switch_from_code(c.u_variant);
+    y.steel_grade = screen_switch_from_code(c.steel_grade);
 }
 
 void read_tjkn1(DesignData& d, LineItems& in) {
     SekkeiData& s = d.sekkei_dat;
     YaitaData& y = d.yaita_dat;
-    s.tide_lvl[0] = in.real();
-    s.tide_lvl[3] = in.real();
-    s.crown_jobu = in.real();
-    s.crown_yaita = in.real();
-    s.cohesion_lvl = in.real();
-    y.disp_allow[2] = in.real();
-    for (int i = 0; i < 3; ++i)
-        y.stress_allow[i] = in.real();
-    s.seabed_sekou = in.real();
-    y.young_e = in.real();
-    y.young_exp = in.integer();
+    AddedConditions c;
+    in.items(kTjkn1Items, c);
+    s.tide_lvl[0] = c.hhwl;
+    s.tide_lvl[3] = c.user_tide_level;
+    s.crown_jobu = c.superstructure_crown;
+    s.crown_yaita = c.pile_crown;
+    s.cohesion_lvl = c.cohesion_ref_level;
+    y.disp_allow[2] = c.allow_disp_construction;
+    y.stress_allow[0] = c.allow_stress_normal;
+    y.stress_allow[1] = c.allow_stress_seismic;
+    y.stress_allow[2] = c.allow_stress_construction;
+    s.seabed_sekou = c.construction_seabed;
+    y.young_e = c.young_coefficient;
+    y.young_exp = in.whole(c.young_exponent);
 }
 
-void read_method(DesignData& d, LineItems& in, DosouHohoRec& m) {
+void read_method(DesignData& d, const LateralResistance& r, DosouHohoRec& m) {
     m.hoho_k[0] = m.hoho_k[1] = m.hoho_k[2] = 0.0;
     m.hoho_n[0] = m.hoho_n[1] = m.hoho_n[2] = 0.0;
-    const int code = in.integer();
-    m.hoho_n[1] = in.real();
-    m.hoho_n[2] = in.real();
-    const double coefficient = in.real();
+    const int code = r.method;
+    m.hoho_n[1] = r.first_value;
+    m.hoho_n[2] = r.second_value;
+    const double coefficient = r.kh;
     const auto given = static_cast<int>(SideResistanceOption::Given);
     if (code == file_code(LateralResistanceMethod::DerivedFromSoil)) {
         // Derived from N: the writer derives the coefficient again.
@@ -205,33 +228,44 @@ void read_method(DesignData& d, LineItems& in, DosouHohoRec& m) {
 
 void read_neire(DesignData& d, LineItems& in) {
     KanseijiData& k = d.kanseiji_dat;
-    read_method(d, in, d.dosou_dat.dosou_hoho[1]);
-    k.sindo_sw = in.integer();
-    const double sindo = in.real();
+    EmbedmentConditions c;
+    in.items(kLateralItems, c.sea);
+    in.items(kNeireSeismicItems, c);
+    in.items(kLateralItems, c.land);
+    read_method(d, c.sea, d.dosou_dat.dosou_hoho[1]);
+    k.sindo_sw = c.seismic_rule;
     k.sindo_val =
-        code_from_file<SeismicCoefficientRule>(k.sindo_sw) == SeismicCoefficientRule::Given ? sindo
-                                                                                            : 0.0;
-    for (int i = 0; i < 3; ++i)
-        k.sindo_factor[i] = in.real();
-    k.mikake_sw = in.integer();
-    const double mikake = in.real();
+        code_from_file<SeismicCoefficientRule>(k.sindo_sw) == SeismicCoefficientRule::Given
+            ? c.seismic_coefficient
+            : 0.0;
+    k.sindo_factor[0] = c.regional_factor;
+    k.sindo_factor[1] = c.ground_factor;
+    k.sindo_factor[2] = c.importance_factor;
+    k.mikake_sw = c.apparent_rule;
     k.mikake_val = code_from_file<ApparentSeismicRule>(k.mikake_sw) == ApparentSeismicRule::Given
-                       ? mikake
+                       ? c.apparent_coefficient
                        : 0.0;
-    read_method(d, in, d.dosou_dat.dosou_hoho[0]);
+    read_method(d, c.land, d.dosou_dat.dosou_hoho[0]);
 }
 
 void read_fsyok(DesignData& d, LineItems& in) {
     FsyokData& f = d.yaita_dat.fsyok_dat;
-    for (int i = 0; i < 4; ++i)
-        f.sea_rate[i] = in.real();
-    for (int i = 0; i < 3; ++i)
-        f.land_rate[i] = in.real();
-    in.real();
-    in.real();
-    f.service_life = in.integer();
-    f.reduction[0] = to_integer16(in.real(), "低減率");
-    f.reduction[1] = to_integer16(in.real(), "低減率");
+    CorrosionData c;
+    for (double& rate : c.sea_rates)
+        rate = in.real();
+    for (double& rate : c.land_rates)
+        rate = in.real();
+    std::copy(c.sea_rates.begin(), c.sea_rates.end(), f.sea_rate.begin());
+    std::copy(c.land_rates.begin(), c.land_rates.end(), f.land_rate.begin());
+    // Items 8 to 12: the allowances are not kept, the check range (item 13)
+    // is not read. Each reduction rate is taken as an integer as soon as it
+    // is read, so the first bad item is the one named.
+    constexpr std::size_t kSeaReduction = 3;
+    in.items(kFsyokTailItems, c, 0, kSeaReduction + 1);
+    f.service_life = c.service_life;
+    f.reduction[0] = to_integer16(c.reduction_sea_water, "低減率");
+    in.items(kFsyokTailItems, c, kSeaReduction + 1, kSeaReduction + 2);
+    f.reduction[1] = to_integer16(c.reduction_seabed_mud, "低減率");
     const double sea = std::max(f.sea_rate[1], f.sea_rate[2]);
     f.sea_rate[1] = sea;
     f.sea_rate[2] = sea;
@@ -241,8 +275,9 @@ void read_fsyok(DesignData& d, LineItems& in) {
 
 void read_tugit(DesignData& d, LineItems& in) {
     YaitaData& y = d.yaita_dat;
-    for (int i = 0; i < 3; ++i)
-        y.joint_alpha[i] = in.real();
+    JointEfficiency c;
+    in.items(kTugitItems, c);
+    y.joint_alpha = {c.section_inertia, c.embedment_inertia, c.section_modulus};
     y.alpha_sw = kBoxClear;
     bool all_one = true;
     for (double a : y.joint_alpha)
@@ -271,50 +306,57 @@ void read_tyait(DesignData& d, LineItems& in, RowCounters& rows) {
 
 void read_force(GairyokuRec& f, LineItems& in) {
     f.name = fixed_text(in.text(), kForceNameLength);
-    const double force = in.real();
-    f.direction = static_cast<int>(force < 0.0 ? ForceSide::Passive : ForceSide::Active);
-    f.force = std::fabs(force);
-    f.height = in.real();
+    OtherForceRow c;
+    in.items(kForceItems, c);
+    f.direction = static_cast<int>(c.force < 0.0 ? ForceSide::Passive : ForceSide::Active);
+    f.force = std::fabs(c.force);
+    f.height = c.height;
 }
 
+// Items of "sdatu" and "jdatu" up to the resistance option, which is checked
+// before the N value and the constant are read.
+constexpr std::size_t kLayerItemsToOption = 8;
+
 void read_layer(DosouRec& l, LineItems& in) {
-    l.top_lvl = in.real();
-    l.unit_w[0] = in.real();
-    in.real(); // submerged weight: saturated − 10 again when written
-    l.unit_w[1] = in.real();
-    for (int i = 0; i < 3; ++i)
-        l.soil_val[i] = in.real();
+    SoilLayerRow c;
+    in.items(kSoilItems, c, 0, kLayerItemsToOption);
+    l.top_lvl = c.top;
+    l.unit_w[0] = c.wet_weight;
+    // The submerged weight is saturated − 10 again when written.
+    l.unit_w[1] = c.saturated_weight;
+    l.soil_val[0] = c.friction_angle;
+    l.soil_val[1] = c.cohesion;
+    l.soil_val[2] = c.cohesion_increase;
     l.soil_sw = static_cast<int>(l.soil_val[0] == 0.0 ? SoilKind::Clay : SoilKind::Sand);
-    l.kh_sw = std::max(screen_switch_from_code(in.integer()), 0);
+    l.kh_sw = std::max(screen_switch_from_code(c.resistance_option), 0);
     if (l.kh_sw >= kLayerKhOptionCount) in.fail("横抵抗の計算方法が範囲外です。");
-    l.n_val[l.kh_sw] = in.real();
-    const double constant = in.real();
+    in.items(kSoilItems, c, kLayerItemsToOption);
+    l.n_val[l.kh_sw] = c.n_value;
     // Derived constants are derived again.
     const bool given = code_from_screen_switch<LayerKhOption>(l.kh_sw) == LayerKhOption::Given;
-    l.kh_val[l.kh_sw] = given ? constant : 0.0;
+    l.kh_val[l.kh_sw] = given ? c.kh : 0.0;
 }
 
 void read_tide_level(DesignData& d, LineItems& in, int k) {
     SekoujiData& w = d.sekouji_dat;
-    if (code_from_screen_switch<WaveFormula>(w.wave_sw) == WaveFormula::Goda) {
-        WaveRec& r = w.goda_tbl[k];
-        r.flag1 = screen_switch_from_code(in.integer());
-        r.h13 = in.real();
-        r.hmax = in.real();
-        r.flag2 = screen_switch_from_code(in.integer());
-        r.period = in.real();
-        r.length = in.real();
-        r.beta = in.real();
-        return;
+    TideLevelRow c;
+    in.items(kTideItems, c);
+    const bool goda = code_from_screen_switch<WaveFormula>(w.wave_sw) == WaveFormula::Goda;
+    WaveRec& r = goda ? w.goda_tbl[k] : w.kuroda_tbl[k];
+    // Goda rows keep the breaking influence in the first flag and the
+    // wave-length method in the second; Kuroda / Hiroi rows have no breaking
+    // influence and keep the method in the first.
+    if (goda) {
+        r.flag1 = screen_switch_from_code(c.breaking_influence);
+        r.flag2 = screen_switch_from_code(c.wave_length_method);
+    } else {
+        r.flag1 = screen_switch_from_code(c.wave_length_method);
     }
-    WaveRec& r = w.kuroda_tbl[k];
-    in.integer();
-    r.h13 = in.real();
-    r.hmax = in.real();
-    r.flag1 = screen_switch_from_code(in.integer());
-    r.period = in.real();
-    r.length = in.real();
-    r.beta = in.real();
+    r.h13 = c.h13;
+    r.hmax = c.hmax;
+    r.period = c.period;
+    r.length = c.wave_length;
+    r.beta = c.incidence_angle;
 }
 
 } // namespace
@@ -357,10 +399,12 @@ ConversionScope import_cal_file(DesignData& d, const std::string& path) {
             read_tyait(d, in, rows);
         } else if (key == kSurchargeKey) {
             JosaiRow& r = t.josai_tbl[next_row(rows.surcharges, kSurchargeRoom, in, "上載荷重")];
-            r.start_x = in.real();
-            r.end_x = in.real();
-            r.q_normal = in.real();
-            r.q_seismic = in.real();
+            SurchargeRow c;
+            in.items(kJosaiItems, c);
+            r.start_x = c.start;
+            r.end_x = c.end;
+            r.q_normal = c.normal;
+            r.q_seismic = c.seismic;
             scope.surcharge_zones = true;
         } else if (key == kNormalForceKey) {
             read_force(d.gairyoku_dat.gairyoku_jyo[next_row(rows.normal_forces, kForceRoom, in,
@@ -375,10 +419,12 @@ ConversionScope import_cal_file(DesignData& d, const std::string& path) {
         } else if (key == kSteelPipeKey) {
             KokanRec& r =
                 d.yaita_dat.kokan_tbl[next_row(rows.pipes, kSteelPipeRoom, in, "鋼管矢板")];
-            r.diameter = in.real();
-            r.thickness = in.real();
+            SteelPipeRow c;
+            in.items(kKokanItems, c);
+            r.diameter = c.diameter;
+            r.thickness = c.thickness;
             r.joint_spacing = 0.0;
-            const double joint = in.real();
+            const double joint = c.joint;
             // A joint type 1 to 3, anything else a spacing.
             r.joint_type = kPipeJointGivenSpacing;
             for (int code = file_switch_code(0); code <= kPipeJointTypeCount; ++code) {
@@ -397,23 +443,28 @@ ConversionScope import_cal_file(DesignData& d, const std::string& path) {
             scope.sea_layers = true;
         } else if (key == kGroundPointKey) {
             TikeiPoint& p = t.tikei_tbl[next_row(rows.ground_points, kGroundPointRoom, in, "地形")];
-            p.x = in.real();
-            p.y = in.real();
+            GroundPoint c;
+            in.items(kTikeiItems, c);
+            p.x = c.distance;
+            p.y = c.level;
         } else if (key == kFillKey) {
             MoridRow& r = t.morid_tbl[next_row(rows.fills, kFillRoom, in, "盛土")];
-            r.top_lvl = in.real();
-            r.wet_w = in.real();
-            in.real(); // submerged weight
-            r.sat_w = in.real();
+            FillRow c;
+            in.items(kMoridItems, c);
+            r.top_lvl = c.top;
+            r.wet_w = c.wet_weight;
+            r.sat_w = c.saturated_weight; // the submerged weight is derived again
             scope.fills = true;
         } else if (key == kWaveConditionsKey) {
             SekoujiData& w = d.sekouji_dat;
-            w.depth_sw = screen_switch_from_code(in.integer());
-            w.d_lvl = in.real();
-            w.h2_lvl = in.real();
-            w.h_lvl = in.real();
-            w.hb_sw = screen_switch_from_code(in.integer());
-            w.slope_x = in.real();
+            WaveConditions c;
+            in.items(kWlvlItems, c);
+            w.depth_sw = screen_switch_from_code(c.depth_rule);
+            w.d_lvl = c.d;
+            w.h2_lvl = c.h_dash;
+            w.h_lvl = c.h;
+            w.hb_sw = screen_switch_from_code(c.hb_rule);
+            w.slope_x = c.slope_x;
             for (int i = 0; i < kStudiedTideLevels; ++i)
                 w.hb_lvl[i] = in.real();
         } else if (key == kTideLevelKeys[0]) {
