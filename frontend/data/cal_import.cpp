@@ -1,5 +1,6 @@
 #include "cal_import.h"
 
+#include "box_pair_code.h"
 #include "cal_file_keys.h"
 #include "csv_line.h"
 #include "field_reader.h"
@@ -99,12 +100,6 @@ int next_row(int& counter, int room, const LineItems& line, const char* table) {
     return counter++;
 }
 
-// From a code of two check boxes: 1 first only, 2 second only, 3 both.
-void boxes_from_code(int code, int& first, int& second) {
-    first = (code == 1 || code == 3) ? 1 : 0;
-    second = (code == 2 || code == 3) ? 1 : 0;
-}
-
 void clear_tables(DesignData& d) {
     d.tihyou_dat.josai_tbl = {};
     d.tihyou_dat.tikei_tbl = {};
@@ -128,14 +123,14 @@ void read_swdat(DesignData& d, LineItems& in) {
     s.stress_sw = screen_switch_from_code(c.decide_by_stress);
     s.disp_sw = screen_switch_from_code(c.decide_by_displacement);
     s.zevove_sw = screen_switch_from_code(c.decide_by_seabed_reaction);
-    boxes_from_code(c.completed_cases, k.jyo_sw, k.jis_sw);
+    boxes_from_pair_code(c.completed_cases, k.jyo_sw, k.jis_sw);
     k.shape_sw = screen_switch_from_code(c.ground_shape);
     k.load_sw = screen_switch_from_code(c.surcharge_mode);
     // The decision code is rebuilt by the writer.
     k.rwl_k_sw = screen_switch_from_code(c.residual_level_seismic);
     k.pa_formula_sw = screen_switch_from_code(c.clay_seismic_formula);
     k.pa_method_sw = screen_switch_from_code(c.earth_pressure_method);
-    boxes_from_code(c.studies, s.kanseiji_sw, s.sekouji_sw);
+    boxes_from_pair_code(c.studies, s.kanseiji_sw, s.sekouji_sw);
     k.lwl_k_sw = screen_switch_from_code(c.lwl_seismic);
 }
 

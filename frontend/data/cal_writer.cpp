@@ -1,5 +1,6 @@
 #include "cal_writer.h"
 
+#include "box_pair_code.h"
 #include "cal_file_keys.h"
 #include "derived_values.h"
 #include "input_items.h"
@@ -133,14 +134,6 @@ static_assert(captions_fit(kTideItems, kKurodaCaptions));
 static_assert(captions_fit(kNirtItems, kNirtCaptions));
 static_assert(captions_fit(kAdd1Items, kAdd1Captions));
 
-// Code of two check boxes: 3 both, 1 first only, 2 second only, 0 neither.
-int pair_code(int first, int second) {
-    if (box_checked(first) && box_checked(second)) return 3;
-    if (box_checked(first)) return 1;
-    if (box_checked(second)) return 2;
-    return 0;
-}
-
 // Per tide level: yes unless the box is clear.
 int level_flag(int box) {
     return file_code(box != kBoxClear ? YesNo::Yes : YesNo::No);
@@ -160,9 +153,10 @@ std::string swdat_line(DesignData& d) {
     c.decide_by_displacement = file_switch_code(s.disp_sw);
     c.decide_by_seabed_reaction = file_switch_code(s.zevove_sw);
     s.zevove_sw = 1;
-    c.completed_cases = pair_code(k.jyo_sw, k.jis_sw);
+    c.completed_cases = box_pair_code(k.jyo_sw, k.jis_sw);
     // Only the construction stage studied: the normal case alone.
-    if (s.kanseiji_sw == kBoxClear && box_checked(s.sekouji_sw)) c.completed_cases = 1;
+    if (s.kanseiji_sw == kBoxClear && box_checked(s.sekouji_sw))
+        c.completed_cases = file_code(BoxPair::FirstOnly);
     c.ground_shape = file_switch_code(k.shape_sw);
     c.surcharge_mode = file_switch_code(k.load_sw);
     c.decision_code = 0;
@@ -171,7 +165,7 @@ std::string swdat_line(DesignData& d) {
     c.residual_level_seismic = file_switch_code(k.rwl_k_sw);
     c.clay_seismic_formula = file_switch_code(k.pa_formula_sw);
     c.earth_pressure_method = file_switch_code(k.pa_method_sw);
-    c.studies = pair_code(s.kanseiji_sw, s.sekouji_sw);
+    c.studies = box_pair_code(s.kanseiji_sw, s.sekouji_sw);
     c.lwl_seismic = file_switch_code(k.lwl_k_sw);
     return KeyLine(kSwitchesKey).items(kSwdatItems, c, kSwdatCaptions).str();
 }
