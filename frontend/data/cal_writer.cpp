@@ -308,14 +308,20 @@ void add_id_lines(std::vector<std::string>& out, const char* key,
     }
 }
 
-void add_surcharge_lines(std::vector<std::string>& out,
-                         const std::array<JosaiRow, kSurchargeRoom + 1>& rows) {
-    for (int i = 0; i < kSurchargeRoom; ++i) {
-        const JosaiRow& r = rows[i];
-        if (!row_used(r)) continue;
-        const SurchargeRow c{r.start_x, r.end_x, r.q_normal, r.q_seismic};
-        out.push_back(KeyLine(kSurchargeKey).items(kJosaiItems, c, kJosaiCaptions).str());
+// One line per used row of a table of the design data; the last element of
+// each table is a spare and never written.
+template <class Rec, std::size_t Size, class Group, std::size_t N>
+void add_row_lines(std::vector<std::string>& out, const char* key,
+                   const std::array<Rec, Size>& rows, Group (*group_of)(const Rec&),
+                   const Item<Group> (&list)[N], const Captions<N>& captions) {
+    for (std::size_t i = 0; i + 1 < Size; ++i) {
+        if (!row_used(rows[i])) continue;
+        out.push_back(KeyLine(key).items(list, group_of(rows[i]), captions).str());
     }
+}
+
+SurchargeRow surcharge_row(const JosaiRow& r) {
+    return {r.start_x, r.end_x, r.q_normal, r.q_seismic};
 }
 
 void add_force_lines(std::vector<std::string>& out, const char* key,
@@ -334,67 +340,43 @@ void add_force_lines(std::vector<std::string>& out, const char* key,
     }
 }
 
-void add_steel_pipe_lines(std::vector<std::string>& out,
-                          const std::array<KokanRec, kSteelPipeRoom + 1>& rows) {
-    for (int i = 0; i < kSteelPipeRoom; ++i) {
-        const KokanRec& r = rows[i];
-        if (!row_used(r)) continue;
-        SteelPipeRow c;
-        c.diameter = r.diameter;
-        c.thickness = r.thickness;
-        c.joint = r.joint_type == kPipeJointGivenSpacing ? r.joint_spacing
-                                                         : file_switch_code(r.joint_type);
-        out.push_back(KeyLine(kSteelPipeKey).items(kKokanItems, c, kKokanCaptions).str());
-    }
+SteelPipeRow steel_pipe_row(const KokanRec& r) {
+    SteelPipeRow c;
+    c.diameter = r.diameter;
+    c.thickness = r.thickness;
+    c.joint =
+        r.joint_type == kPipeJointGivenSpacing ? r.joint_spacing : file_switch_code(r.joint_type);
+    return c;
 }
 
-void add_layer_lines(std::vector<std::string>& out, const char* key,
-                     const std::array<DosouRec, kSoilLayerRoom + 1>& layers) {
-    for (int i = 0; i < kSoilLayerRoom; ++i) {
-        const DosouRec& l = layers[i];
-        if (!row_used(l)) continue;
-        const bool sand = screen_code<SoilKind>(l.soil_sw) == SoilKind::Sand;
-        const int option = is_list_index(l.kh_sw, kLayerKhOptionCount)
-                               ? l.kh_sw
-                               : screen_switch_of(LayerKhOption::Given);
-        SoilLayerRow c;
-        c.top = l.top_lvl;
-        c.wet_weight = l.unit_w[0];
-        c.saturated_weight = l.unit_w[1];
-        c.friction_angle = sand ? l.soil_val[0] : 0.0;
-        c.cohesion = sand ? 0.0 : l.soil_val[1];
-        c.cohesion_increase = sand ? 0.0 : l.soil_val[2];
-        c.resistance_option = file_switch_code(l.kh_sw);
-        c.n_value = l.n_val[option];
-        c.kh = soil_layer_constant(l);
-        out.push_back(
-            KeyLine(key).items(kSoilItems, with_submerged_from_saturated(c), kSoilCaptions).str());
-    }
+SoilLayerRow soil_layer_row(const DosouRec& l) {
+    const bool sand = screen_code<SoilKind>(l.soil_sw) == SoilKind::Sand;
+    const int option = is_list_index(l.kh_sw, kLayerKhOptionCount)
+                           ? l.kh_sw
+                           : screen_switch_of(LayerKhOption::Given);
+    SoilLayerRow c;
+    c.top = l.top_lvl;
+    c.wet_weight = l.unit_w[0];
+    c.saturated_weight = l.unit_w[1];
+    c.friction_angle = sand ? l.soil_val[0] : 0.0;
+    c.cohesion = sand ? 0.0 : l.soil_val[1];
+    c.cohesion_increase = sand ? 0.0 : l.soil_val[2];
+    c.resistance_option = file_switch_code(l.kh_sw);
+    c.n_value = l.n_val[option];
+    c.kh = soil_layer_constant(l);
+    return with_submerged_from_saturated(c);
 }
 
-void add_ground_point_lines(std::vector<std::string>& out,
-                            const std::array<TikeiPoint, kGroundPointRoom + 1>& points) {
-    for (int i = 0; i < kGroundPointRoom; ++i) {
-        const TikeiPoint& p = points[i];
-        if (!row_used(p)) continue;
-        const GroundPoint c{p.x, p.y};
-        out.push_back(KeyLine(kGroundPointKey).items(kTikeiItems, c, kTikeiCaptions).str());
-    }
+GroundPoint ground_point(const TikeiPoint& p) {
+    return {p.x, p.y};
 }
 
-void add_fill_lines(std::vector<std::string>& out,
-                    const std::array<MoridRow, kFillRoom + 1>& rows) {
-    for (int i = 0; i < kFillRoom; ++i) {
-        const MoridRow& r = rows[i];
-        if (!row_used(r)) continue;
-        FillRow c;
-        c.top = r.top_lvl;
-        c.wet_weight = r.wet_w;
-        c.saturated_weight = r.sat_w;
-        out.push_back(KeyLine(kFillKey)
-                          .items(kMoridItems, with_submerged_from_saturated(c), kMoridCaptions)
-                          .str());
-    }
+FillRow fill_row(const MoridRow& r) {
+    FillRow c;
+    c.top = r.top_lvl;
+    c.wet_weight = r.wet_w;
+    c.saturated_weight = r.sat_w;
+    return with_submerged_from_saturated(c);
 }
 
 std::string wlvl_line(const SekoujiData& w) {
@@ -483,14 +465,16 @@ std::vector<std::string> cal_file_lines(DesignData& d) {
         add_id_lines(out, kCataloguePilesKey, pairs, false);
         add_id_lines(out, kAddedPilesKey, pairs, true);
     }
-    add_surcharge_lines(out, t.josai_tbl);
+    add_row_lines(out, kSurchargeKey, t.josai_tbl, surcharge_row, kJosaiItems, kJosaiCaptions);
     add_force_lines(out, kNormalForceKey, d.gairyoku_dat.gairyoku_jyo);
     add_force_lines(out, kSeismicForceKey, d.gairyoku_dat.gairyoku_jis);
-    add_steel_pipe_lines(out, y.kokan_tbl);
-    add_layer_lines(out, kLandLayerKey, d.dosou_dat.dosou_riku);
-    add_layer_lines(out, kSeaLayerKey, d.dosou_dat.dosou_umi);
-    add_ground_point_lines(out, t.tikei_tbl);
-    add_fill_lines(out, t.morid_tbl);
+    add_row_lines(out, kSteelPipeKey, y.kokan_tbl, steel_pipe_row, kKokanItems, kKokanCaptions);
+    add_row_lines(out, kLandLayerKey, d.dosou_dat.dosou_riku, soil_layer_row, kSoilItems,
+                  kSoilCaptions);
+    add_row_lines(out, kSeaLayerKey, d.dosou_dat.dosou_umi, soil_layer_row, kSoilItems,
+                  kSoilCaptions);
+    add_row_lines(out, kGroundPointKey, t.tikei_tbl, ground_point, kTikeiItems, kTikeiCaptions);
+    add_row_lines(out, kFillKey, t.morid_tbl, fill_row, kMoridItems, kMoridCaptions);
     out.push_back(wlvl_line(d.sekouji_dat));
     add_tide_lines(out, d);
     out.push_back(KeyLine(kAdoptedLengthKey)
