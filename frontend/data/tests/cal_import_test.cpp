@@ -161,10 +161,15 @@ TEST(OldInputImport, BadFilesFailWithTheFileAndLineNamed) {
     std::vector<std::string> six_forces(6, "etcjo,\"a\", 1 , 2 ");
     std::vector<std::string> four_fills(4, "morid, 3 , 1.8 , 1 , 2 ");
     const Case cases[] = {
-        {six_surcharges, "6行目"}, {sixteen_layers, "16行目"},          {six_forces, "6行目"},
-        {four_fills, "4行目"},     {{"gyonm,\"a\"", "swdat"}, "2行目"}, // a line without a comma
-        {{"tikei, 1 "}, "1行目"},                                       // too few items
-        {{"tikei, 1 , x "}, "x"}, // text where a number belongs
+        {six_surcharges, "6行目"},
+        {sixteen_layers, "16行目"},
+        {six_forces, "6行目"},
+        {four_fills, "4行目"},
+        {{"gyonm,\"a\"", "swdat"}, "2行目"}, // a line without a comma
+        {{"tikei, 1 "}, "1行目"},            // too few items
+        {{"tikei, 1 , x "}, "x"},            // text where a number belongs
+        // The resistance option is checked before the N value is read.
+        {{"sdatu, 3 , 1.8 , 1 , 2 , 30 , 0 , 0 , 9 , x , 1 "}, "横抵抗の計算方法が範囲外です。"},
     };
     for (const auto& c : cases) {
         ProgramFolder folder(false);
