@@ -1,7 +1,8 @@
 // Import of old calculation-input files (".cal"): keyed comma lines in
-// gravitational units, without the keys that later versions added. The caller
-// loads the template project first, so every field an old file does not carry
-// keeps the template's value, then converts the imported values to SI units.
+// gravitational units, without the keys that later versions added, read by
+// the batch programs' item lists (input_items.h). The caller loads the
+// template project first, so every field an old file does not carry keeps the
+// template's value, then converts the imported values to SI units.
 #pragma once
 
 #include "design_data.h"

@@ -1,8 +1,10 @@
 // The front end's writer of the calculation input ("CAL_FILE.DAT" and its
 // snapshots "ORG.DAT" and "CAL.DAT"): the whole design data as keyed comma
-// lines in a fixed key order. The same data always gives the same bytes, and
-// the adopted pile length and embedment depth stand alone on the "caldt"
-// line, so two files can be compared line by line.
+// lines in a fixed key order, each line's items in the order of the item
+// list the batch programs read it by (input_items.h), in the front end's
+// number text. The same data always gives the same bytes, and the adopted
+// pile length and embedment depth stand alone on the "caldt" line, so two
+// files can be compared line by line.
 #pragma once
 
 #include "design_data.h"
