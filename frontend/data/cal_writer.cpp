@@ -228,9 +228,10 @@ void add_id_lines(std::vector<std::string>& out, const char* key,
         if (id == 0) break;
         ids.push_back(id);
     }
-    for (std::size_t first = 0; first < ids.size(); first += kIdsPerCalLine) {
+    constexpr auto kIdsPerLine = static_cast<std::size_t>(kPileIdsPerLine);
+    for (std::size_t first = 0; first < ids.size(); first += kIdsPerLine) {
         KeyLine line(key);
-        for (std::size_t i = first; i < ids.size() && i < first + kIdsPerCalLine; ++i)
+        for (std::size_t i = first; i < ids.size() && i < first + kIdsPerLine; ++i)
             line.i(ids[i]);
         out.push_back(line.str());
     }

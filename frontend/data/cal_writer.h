@@ -22,9 +22,6 @@ inline constexpr const char* kLastRunFileName = "CAL.DAT";
 inline constexpr const char* kCalWriteFailedMessage =
     "一時ファイル作成中にエラーが発生しました、処理を中断します。";
 
-// Pile ids per "tyait" or "apdyt" line.
-inline constexpr int kIdsPerCalLine = 24;
-
 // The lines of the calculation input, without line ends. Writing "swdat"
 // sets zevove_sw to 1 after its old value went into item 5: the virtual
 // seabed never decides the section. DataError naming the field when a text
