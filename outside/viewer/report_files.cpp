@@ -221,7 +221,10 @@ std::optional<PageTemplate> parse_page_template(const std::string& file_name,
         int code = 0, line = 0, column = 0;
         char tail = '\0';
         if (t.size() > 2 && t[0] == 'D' && t[1] == '@' &&
-            std::sscanf(t.c_str(), "D@%d%c", &line, &tail) == 1 && line >= 1) {
+            std::sscanf(t.c_str(), "D@%d%c", &line, &tail) == 1 && line >= 1 &&
+            line <= kBodyLines) {
+            // The box starts on the template's page; one lower could only be
+            // reached through pages of nothing.
             form.drawing_line = line;
         } else if (two_digits(t) && t[2] == '@' &&
                    std::sscanf(t.c_str(), "%2d@%d:%d%c", &code, &line, &column, &tail) == 3 &&

@@ -195,6 +195,7 @@ TEST(Lint, MalformedLinesOfEachFileKind) {
         {"BAD.PFM", "", "BAD.PFM:2: error: malformed line count", true},
         {"FEW.PFM", "", "FEW.PFM:0: error: the template holds fewer text lines", true},
         {"BADFIELD.PFM", "", "BADFIELD.PFM:2: error: malformed field \"0@1:2\"", true},
+        {"LOWDRAW.PFM", "", "LOWDRAW.PFM:2: error: malformed field \"D@68\"", true},
         {"CMD.PZK", "", "CMD.PZK:3: error: bad command: 6 integers expected after \"L\"", true},
         {"CMD.PZK", "", "CMD.PZK:4: error: bad command: unknown letter", true},
         {"CMD.PZK", "", "CMD.PZK:5: warning: the command reaches outside", false},
@@ -210,6 +211,7 @@ TEST(Lint, MalformedLinesOfEachFileKind) {
     folder.write("BAD.PFM", "BAD.PFM\r\nthree\r\n");
     folder.write("FEW.PFM", "FEW.PFM\r\n3\r\nonly\r\n");
     folder.write("BADFIELD.PFM", "BADFIELD.PFM\r\n#FORM 1 0@1:2\r\nx\r\n");
+    folder.write("LOWDRAW.PFM", "LOWDRAW.PFM\r\n#FORM 1 D@68\r\nx\r\n");
     folder.write("CMD.PZK", "CMD.PZK  t\r\n46 10\r\nL 1 2 3\r\nZ 1 2 3 4 0 2\r\n"
                             "L 0 0 9000 0 0 2\r\nK 10 100 60 60 0 2\r\nab\\U\r\n");
     folder.write("SIZE.PZK", "SIZE.PZK  t\r\nlarge\r\n");
