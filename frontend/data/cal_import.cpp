@@ -265,7 +265,7 @@ void read_fsyok(DesignData& d, LineItems& in) {
     f.sea_rate[1] = sea;
     f.sea_rate[2] = sea;
     f.land_rate[1] = f.land_rate[2];
-    f.range_sw = 0;
+    f.range_sw = screen_value(CorrosionRange::SeaWaterAndMud);
 }
 
 void read_tugit(DesignData& d, LineItems& in) {

@@ -80,7 +80,7 @@ std::string swdat_line(DesignData& d) {
     c.decide_by_stress = file_switch_code(s.stress_sw);
     c.decide_by_displacement = file_switch_code(s.disp_sw);
     c.decide_by_seabed_reaction = file_switch_code(s.zevove_sw);
-    s.zevove_sw = 1;
+    s.zevove_sw = screen_switch_of(YesNo::No);
     c.completed_cases = box_pair_code(k.jyo_sw, k.jis_sw);
     // Only the construction stage studied: the normal case alone.
     if (s.kanseiji_sw == kBoxClear && box_checked(s.sekouji_sw))
