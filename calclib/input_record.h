@@ -39,6 +39,10 @@ inline constexpr int kTideHhwl = 0;
 inline constexpr int kTideHwl = 1;
 inline constexpr int kTideLwl = 2;
 inline constexpr int kTideUser = 3;
+// Their names in messages and result headings; the user-named level goes by
+// "任意潮位" where no name of the user's stands in for it.
+inline constexpr const char* kTideLevelNames[kTideLevelCount] = {"H.H.W.L.", "H.W.L.", "L.W.L.",
+                                                                 "任意潮位"};
 
 // "swdat": the calculation switches.
 struct CalcSwitches {

@@ -15,8 +15,6 @@ constexpr int kEmbankmentShape = file_code(GroundShape::Embankment);
 constexpr int kNormalCaseOnly = 1;
 constexpr int kSeismicCaseOnly = 2;
 
-constexpr const char* kFixedTideNames[] = {"H.H.W.L.", "H.W.L.", "L.W.L."};
-
 bool differs_from_one(double factor) {
     return std::fabs(factor - 1.0) >= kJointEfficiencyTolerance;
 }
@@ -57,7 +55,7 @@ TideLevelRange tide_level_range(const InputRecord& input, int file_mode) {
     for (int level = 0; level < kTideLevelCount; ++level) {
         if (!tide_level_examined(input, level)) continue;
         range.names.push_back(level == kTideUser ? input.wavsw.user_tide_name
-                                                 : kFixedTideNames[level]);
+                                                 : kTideLevelNames[level]);
         range.levels.push_back(level);
     }
     range.count = static_cast<int>(range.names.size());

@@ -11,8 +11,6 @@ namespace {
 constexpr int kExamined = 1;
 constexpr int kNotExamined = 2;
 
-constexpr const char* kTideNames[kTideLevelCount] = {"H.H.W.L.", "H.W.L.", "L.W.L.", "任意潮位"};
-
 } // namespace
 
 bool tide_level_examined(const InputRecord& input, int level) {
@@ -23,7 +21,7 @@ void check_tide_level_switches(const InputRecord& input) {
     for (int level = 0; level < kTideLevelCount; ++level) {
         const int value = input.wavsw.examine[static_cast<std::size_t>(level)];
         if (value == kExamined || value == kNotExamined) continue;
-        stop_with_error(std::string("(ERROR)-入力データ(wavsw)の") + kTideNames[level] +
+        stop_with_error(std::string("(ERROR)-入力データ(wavsw)の") + kTideLevelNames[level] +
                         "の検討スイッチ(" + std::to_string(value) +
                         ")は 1(検討する) か 2(検討しない) でなければなりません.");
     }

@@ -150,13 +150,8 @@ template <class Io, class R> constexpr void image_fields_diagram_row(Io& io, R& 
 template <class Io, class R> constexpr void image_fields_segment(Io& io, R& r) {
     io.field(r.kind);
     io.reserved(kLoadAlignmentGap);
-    io.field(r.centroid_value);
-    io.field(r.centroid_level);
-    io.field(r.lever_arm);
-    io.field(r.width);
-    io.field(r.height);
-    io.field(r.force);
-    io.field(r.moment);
+    segment_position_fields(io, r);
+    segment_load_fields(io, r);
 }
 
 template <class Io, class R> constexpr void image_fields_other_force(Io& io, R& r) {

@@ -9,13 +9,8 @@
 namespace wtn {
 namespace {
 
-// Level labels of this file; the user-named level reads "任意潮位面" here.
-const char* const kLevelLabels[kTideLevelCount] = {
-    "#  H.H.W.L.  ",
-    "#  H.W.L.  ",
-    "#  L.W.L.  ",
-    "#  任意潮位面  ",
-};
+// This file names the user-named level "任意潮位面".
+const char* const kUserLevelName = "任意潮位面";
 
 // Each data line of the file is described once, by a function that hands its
 // values in line order to io: a ValuesWriter (integers "%d", reals "%f",
@@ -118,28 +113,20 @@ template <class Io, class R> constexpr void layer_row_values(Io& io, R& r) {
     io.field(r.bottom);
 }
 
+// A force piece takes two lines: its kind and where it acts, then what it
+// carries. The still water, always a triangle, takes one line without kind.
 template <class Io, class F> constexpr void force_values_1(Io& io, F& f) {
     io.field(f.kind);
-    io.field(f.centroid_value);
-    io.field(f.centroid_level);
-    io.field(f.lever_arm);
+    segment_position_fields(io, f);
 }
 
 template <class Io, class F> constexpr void force_values_2(Io& io, F& f) {
-    io.field(f.width);
-    io.field(f.height);
-    io.field(f.force);
-    io.field(f.moment);
+    segment_load_fields(io, f);
 }
 
 template <class Io, class S> constexpr void still_water_values(Io& io, S& s) {
-    io.field(s.centroid_value);
-    io.field(s.centroid_level);
-    io.field(s.lever_arm);
-    io.field(s.width);
-    io.field(s.height);
-    io.field(s.force);
-    io.field(s.moment);
+    segment_position_fields(io, s);
+    segment_load_fields(io, s);
 }
 
 template <class Io, class R> constexpr void resultant_values(Io& io, R& r) {
@@ -166,9 +153,9 @@ static_assert(value_count<GodaValues>(goda_values_2) == 6);
 static_assert(value_count<KurodaHiroiValues>(kuroda_hiroi_values_1) == 3);
 static_assert(value_count<KurodaHiroiValues>(kuroda_hiroi_values_2) == 4);
 static_assert(value_count<WaveLayerRow>(layer_row_values) == 5);
-static_assert(value_count<WaveForceRow>(force_values_1) == 4);
-static_assert(value_count<WaveForceRow>(force_values_2) == 4);
-static_assert(value_count<HydrostaticValues>(still_water_values) == 7);
+static_assert(value_count<PressureSegment>(force_values_1) == 4);
+static_assert(value_count<PressureSegment>(force_values_2) == 4);
+static_assert(value_count<PressureSegment>(still_water_values) == 7);
 static_assert(value_count<WaveResultant>(resultant_values) == 5);
 
 template <class T>
@@ -207,7 +194,7 @@ void write_wav_layer_pressures(std::FILE* file, const WaveDiagram& d) {
         write_values(file, layer_row_values, d.rows[i]);
 }
 
-void write_wav_forces(std::FILE* file, const WaveForces& forces, const HydrostaticValues& s) {
+void write_wav_forces(std::FILE* file, const WaveForces& forces, const PressureSegment& s) {
     write_crlf_line(file, "#  個々の水平力・モーメント");
     for (int i = 0; i < forces.count; ++i) {
         write_values(file, force_values_1, forces.rows[i]);
@@ -253,9 +240,9 @@ bool read_values(LineReader& reader, void (*fields)(ValuesReader&, T&), T& recor
 void write_wav_data_section(std::FILE* file, const WaveBlock& block) {
     write_wav_counts(file, block);
     write_wav_common(file, block.common);
-    std::string label = kLevelLabels[block.tide_level];
-    label += kCaseWords[block.case_index];
-    write_crlf_line(file, label);
+    const char* level_name =
+        block.tide_level == kTideUser ? kUserLevelName : kTideLevelNames[block.tide_level];
+    write_crlf_line(file, wave_block_label(level_name, block.case_index));
     if (block.formula == kFormulaGoda) {
         write_wav_goda(file, block.goda);
     } else {

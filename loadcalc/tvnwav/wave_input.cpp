@@ -13,8 +13,6 @@ namespace {
 inline constexpr int kPortStandard = 1;
 inline constexpr int kDepthAtH = file_code(WaveDepthRule::AtGroundLevel);
 
-const char* const kLevelNames[kTideLevelCount] = {"H.H.W.L.", "H.W.L.", "L.W.L.", "任意潮位"};
-
 [[noreturn]] void refuse(const WaveBlock& block, const char* what) {
     std::string text = "(ERROR)-";
     text += tide_level_name(block.tide_level);
@@ -26,7 +24,7 @@ const char* const kLevelNames[kTideLevelCount] = {"H.H.W.L.", "H.W.L.", "L.W.L."
 } // namespace
 
 const char* tide_level_name(int level) {
-    return kLevelNames[level];
+    return kTideLevelNames[level];
 }
 
 bool still_water_on(const InputRecord& input) {
