@@ -31,6 +31,14 @@ constexpr int kMethodSType = 5;
     stop_with_error(text);
 }
 
+bool tops_fall(const std::array<SoilLayerRow, kMaxSoilLayerRows>& rows, int count,
+               double lower_limit) {
+    for (int i = 1; i < count; ++i) {
+        if (!(rows[i].top < rows[i - 1].top)) return false;
+    }
+    return count == 0 || lower_limit < rows[count - 1].top;
+}
+
 // Opens room for one row at index at by moving the rows from there down.
 void open_row(LayerTable& table, int at) {
     if (table.count >= kLayerRoom) stop_table_full();
@@ -189,6 +197,14 @@ void insert_fill_layers(LayerTable& land, const InputRecord& input) {
         }
     }
     if (land.count > 0) land.rows[0].top = kTopOfLandTable;
+}
+
+void check_layer_tops_fall(const InputRecord& input) {
+    const double lower_limit = input.joken.soil_bottom;
+    if (!tops_fall(input.land_layers, input.land_layer_count, lower_limit))
+        stop_with_error(ErrorCode::LandLayerOrder);
+    if (!tops_fall(input.sea_layers, input.sea_layer_count, lower_limit))
+        stop_with_error(ErrorCode::SeaLayerOrder);
 }
 
 } // namespace wtn
