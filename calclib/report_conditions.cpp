@@ -39,10 +39,20 @@ class ConditionLines {
     }
     int integer(std::size_t i) const { return line_.integer(i); }
 
+    // Reads the next line into record through its value list (value_lines.h).
+    template <class T> void read(int value_count, void (*fields)(ConditionLines&, T&), T& record) {
+        next(static_cast<std::size_t>(value_count));
+        next_value_ = 0;
+        fields(*this, record);
+    }
+    void field(int& value) { value = integer(next_value_++); }
+    void field(double& value) { value = real(next_value_++); }
+
   private:
     LineReader reader_;
     CsvLine line_;
     int line_number_ = 0;
+    std::size_t next_value_ = 0;
 };
 
 void check_finite(const ReportConditions& c) {
@@ -107,9 +117,7 @@ void write_sjoken(const ReportConditions& c) {
     if (c.has_layers) {
         write_values_line(f, "%d,%d", c.layer_start, static_cast<int>(c.layers.size()));
         for (const ForceLayerRow& r : c.layers) {
-            write_values_line(f, "%f,%f,%f,%d", r.level, r.thickness, r.friction_angle,
-                              r.resistance_option);
-            write_values_line(f, "%f,%d,%f", r.n_value, r.n_from_cohesion, r.kh);
+            write_force_layer_row(f, r);
         }
     }
     close_written_or_stop(file, kReportConditionsFile);
@@ -146,15 +154,8 @@ ReportConditions read_sjoken(bool with_layers) {
     }
     c.layers.resize(static_cast<std::size_t>(count));
     for (ForceLayerRow& r : c.layers) {
-        lines.next(4);
-        r.level = lines.real(0);
-        r.thickness = lines.real(1);
-        r.friction_angle = lines.real(2);
-        r.resistance_option = lines.integer(3);
-        lines.next(3);
-        r.n_value = lines.real(0);
-        r.n_from_cohesion = lines.integer(1);
-        r.kh = lines.real(2);
+        lines.read(kForceLayerValues1, force_layer_values_1, r);
+        lines.read(kForceLayerValues2, force_layer_values_2, r);
     }
     return c;
 }

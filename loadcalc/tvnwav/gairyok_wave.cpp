@@ -11,10 +11,7 @@ void write_gairyok_wave_section(std::FILE* file, const WaveBlock& block, const W
     write_crlf_line(file, wave_block_label(kTideLevelNames[block.tide_level], block.case_index));
     write_values_line(file, "%d,%d,%d", land.seabed_index, land.count, block.forces.count);
     for (int i = 0; i < land.count; ++i) {
-        const WaveLandRow& r = land.rows[i];
-        write_values_line(file, "%f,%f,%f,%d", r.level, r.thickness, r.friction_angle,
-                          r.resistance_option);
-        write_values_line(file, "%f,%d,%f", r.n_value, r.n_from_cohesion, r.kh);
+        write_force_layer_row(file, land.rows[i]);
     }
     for (int i = 0; i < block.forces.count; ++i) {
         const PressureSegment& f = block.forces.rows[i];

@@ -1,7 +1,7 @@
 #include "wav_data_file.h"
 
 #include "csv_line.h"
-#include "format_values.h"
+#include "value_lines.h"
 
 #include <cmath>
 #include <string>
@@ -12,46 +12,7 @@ namespace {
 // This file names the user-named level "任意潮位面".
 const char* const kUserLevelName = "任意潮位面";
 
-// Each data line of the file is described once, by a function that hands its
-// values in line order to io: a ValuesWriter (integers "%d", reals "%f",
-// separated by commas), a ValuesReader or a ValuesCounter. The writer and the
-// reader cannot disagree on a value's place, and the number of values of each
-// line is known at compile time.
-class ValuesWriter {
-  public:
-    void field(const int& value) { piece(format_text("%d", value)); }
-    void field(const double& value) { piece(format_text("%f", value)); }
-    const std::string& text() const { return text_; }
-
-  private:
-    void piece(const std::string& value) {
-        if (!text_.empty()) text_ += ',';
-        text_ += value;
-    }
-    std::string text_;
-};
-
-class ValuesReader {
-  public:
-    explicit ValuesReader(const CsvLine& line) : line_(line) {}
-    void field(int& value) { value = line_.integer(next_++); }
-    void field(double& value) { value = line_.real(next_++); }
-
-  private:
-    const CsvLine& line_;
-    std::size_t next_ = 0;
-};
-
-class ValuesCounter {
-  public:
-    constexpr void field(const int&) { ++count_; }
-    constexpr void field(const double&) { ++count_; }
-    constexpr int count() const { return count_; }
-
-  private:
-    int count_ = 0;
-};
-
+// Each data line of the file is described once (value_lines.h).
 template <class Io, class B> constexpr void counts_values(Io& io, B& block) {
     io.field(block.diagram.count);
     io.field(block.forces.count);
@@ -137,14 +98,6 @@ template <class Io, class R> constexpr void resultant_values(Io& io, R& r) {
     io.field(r.wave_moment);
 }
 
-// Values of a line, counted at compile time.
-template <class T> constexpr int value_count(void (*fields)(ValuesCounter&, T&)) {
-    ValuesCounter counter;
-    T record{};
-    fields(counter, record);
-    return counter.count();
-}
-
 static_assert(value_count<WaveBlock>(counts_values) == 5);
 static_assert(value_count<WaveCommon>(common_values_1) == 5);
 static_assert(value_count<WaveCommon>(common_values_2) == 4);
@@ -157,13 +110,6 @@ static_assert(value_count<PressureSegment>(force_values_1) == 4);
 static_assert(value_count<PressureSegment>(force_values_2) == 4);
 static_assert(value_count<PressureSegment>(still_water_values) == 7);
 static_assert(value_count<WaveResultant>(resultant_values) == 5);
-
-template <class T>
-void write_values(std::FILE* file, void (*fields)(ValuesWriter&, const T&), const T& record) {
-    ValuesWriter writer;
-    fields(writer, record);
-    write_crlf_line(file, writer.text());
-}
 
 void write_wav_counts(std::FILE* file, const WaveBlock& block) {
     write_crlf_line(file, "#  層分割数,水平力数,天端位置NO,海底面位置NO");

@@ -1,7 +1,7 @@
 #include "wave_land_layers.h"
 
+#include "angles.h"
 #include "error_messages.h"
-#include "math_constants.h"
 
 namespace wtn {
 
@@ -25,12 +25,12 @@ void build_wave_layer_rows(const LayerTable& land, WaveLandRows& rows) {
     rows.count = land.count;
     for (int i = 0; i < land.count; ++i) {
         const SoilLayerRow& layer = land.rows[i];
-        WaveLandRow& row = rows.rows[i];
-        row = WaveLandRow{};
+        ForceLayerRow& row = rows.rows[i];
+        row = ForceLayerRow{};
         row.level = layer.top;
         if (i + 1 == land.count) break;
         row.thickness = layer.top - land.rows[i + 1].top;
-        row.friction_angle = layer.friction_angle * kPi / 180.0;
+        row.friction_angle = to_radians(layer.friction_angle);
         row.resistance_option = layer.resistance_option;
         row.n_value = layer.n_value;
         row.n_from_cohesion = layer.n_from_cohesion;
