@@ -213,15 +213,6 @@ template <class Io, class R> constexpr void image_fields_dynamic_water(Io& io, R
     io.reserved(kLoadAlignmentGap);
 }
 
-// Bytes of one record image, counted from its description.
-template <class Record, void (*Fields)(ByteCounter&, const Record&)>
-constexpr std::size_t image_bytes() {
-    ByteCounter counter;
-    Record record{};
-    Fields(counter, record);
-    return counter.bytes();
-}
-
 inline constexpr std::size_t kPressureRowBytes =
     image_bytes<PressureRow, image_fields_pressure_row<ByteCounter, const PressureRow>>();
 inline constexpr std::size_t kDiagramRowBytes =
