@@ -32,6 +32,10 @@ inline constexpr int kMaxForceLines = 50;
 // accepts (100 m in steps of 0.5 m, up to two pieces a step).
 inline constexpr int kMaxDynamicWaterLines = 400;
 inline constexpr int kMaxDiagramRows = 35;
+// File mode of GAIRYOK.DAT (its first line): 0 completed state, 1 and 2
+// construction stage (2 when the superstructure crown tops the wave diagram).
+inline constexpr int kCompletedStateMode = 0;
+inline constexpr int kConstructionStageMode = 1;
 inline constexpr int kForceFileModeCount = 3; // modes 0, 1 and 2
 
 // One boundary of the side's layer list; the bottom boundary carries only

@@ -1,6 +1,7 @@
 #include "tide_level_switches.h"
 
 #include "error_messages.h"
+#include "wall_codes.h"
 
 #include <string>
 
@@ -8,8 +9,8 @@ namespace wtn {
 
 namespace {
 
-constexpr int kExamined = 1;
-constexpr int kNotExamined = 2;
+constexpr int kExamined = file_code(YesNo::Yes);
+constexpr int kNotExamined = file_code(YesNo::No);
 
 } // namespace
 

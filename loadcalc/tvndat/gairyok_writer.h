@@ -15,8 +15,6 @@
 
 namespace wtn {
 
-inline constexpr int kCompletedStateMode = 0;
-
 // Position in the sea-side boundary list of the boundary at the virtual seabed
 // (within 0.0001), else of the boundary just above it.
 int force_start_index(const LoadModel& model, double virtual_seabed);

@@ -8,6 +8,7 @@
 
 #include "input_record.h"
 #include "load_records.h"
+#include "row_table.h"
 
 #include <array>
 
@@ -15,10 +16,7 @@ namespace wtn {
 
 static_assert(kMaxSoilLayerRows <= kLayerRoom);
 
-struct LayerTable {
-    std::array<SoilLayerRow, kLayerRoom> rows{};
-    int count = 0;
-};
+using LayerTable = RowTable<SoilLayerRow, kLayerRoom>;
 
 // Two levels within this distance (m) are the same layer boundary.
 inline constexpr double kBoundaryTolerance = 0.0001;

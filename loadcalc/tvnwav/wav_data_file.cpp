@@ -116,22 +116,14 @@ void write_wav_counts(std::FILE* file, const WaveBlock& block) {
     write_values(file, counts_values, block);
 }
 
-void write_wav_common(std::FILE* file, const WaveCommon& w) {
-    write_crlf_line(file, "#  共通項目");
-    write_values(file, common_values_1, w);
-    write_values(file, common_values_2, w);
-}
-
-void write_wav_goda(std::FILE* file, const GodaValues& g) {
-    write_crlf_line(file, "#  合田式");
-    write_values(file, goda_values_1, g);
-    write_values(file, goda_values_2, g);
-}
-
-void write_wav_kuroda_hiroi(std::FILE* file, const KurodaHiroiValues& k) {
-    write_crlf_line(file, "#  黒田／広井「森平」式");
-    write_values(file, kuroda_hiroi_values_1, k);
-    write_values(file, kuroda_hiroi_values_2, k);
+// A section of a heading and the two value lines of one record.
+template <class T>
+void write_two_line_section(std::FILE* file, const char* heading,
+                            void (*first)(ValuesWriter&, const T&),
+                            void (*second)(ValuesWriter&, const T&), const T& record) {
+    write_crlf_line(file, heading);
+    write_values(file, first, record);
+    write_values(file, second, record);
 }
 
 void write_wav_layer_pressures(std::FILE* file, const WaveDiagram& d) {
@@ -185,14 +177,15 @@ bool read_values(LineReader& reader, void (*fields)(ValuesReader&, T&), T& recor
 
 void write_wav_data_section(std::FILE* file, const WaveBlock& block) {
     write_wav_counts(file, block);
-    write_wav_common(file, block.common);
+    write_two_line_section(file, "#  共通項目", common_values_1, common_values_2, block.common);
     const char* level_name =
         block.tide_level == kTideUser ? kUserLevelName : kTideLevelNames[block.tide_level];
     write_crlf_line(file, wave_block_label(level_name, block.case_index));
     if (block.formula == kFormulaGoda) {
-        write_wav_goda(file, block.goda);
+        write_two_line_section(file, "#  合田式", goda_values_1, goda_values_2, block.goda);
     } else {
-        write_wav_kuroda_hiroi(file, block.kuroda_hiroi);
+        write_two_line_section(file, "#  黒田／広井「森平」式", kuroda_hiroi_values_1,
+                               kuroda_hiroi_values_2, block.kuroda_hiroi);
     }
     write_wav_layer_pressures(file, block.diagram);
     write_wav_forces(file, block.forces, block.still);

@@ -10,7 +10,6 @@
 namespace wtn {
 namespace {
 
-inline constexpr int kPortStandard = 1;
 inline constexpr int kDepthAtH = file_code(WaveDepthRule::AtGroundLevel);
 
 [[noreturn]] void refuse(const WaveBlock& block, const char* what) {
@@ -71,7 +70,7 @@ void fill_wave_common(const InputRecord& input, int tide_level, WaveBlock& block
         return;
     }
     w.wave_height = row.hmax;
-    kuroda_hiroi_flags(w, input.swdat.design_standard == kPortStandard,
+    kuroda_hiroi_flags(w, input.swdat.design_standard == file_code(DesignStandard::Port),
                        input.wlvl.depth_rule == kDepthAtH, block.kuroda_hiroi);
 }
 

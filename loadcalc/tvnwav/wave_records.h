@@ -100,10 +100,7 @@ struct WaveDiagram {
 };
 
 // The rectangles and triangles of the loaded diagram.
-struct WaveForces {
-    std::array<PressureSegment, kWaveForceRoom> rows{};
-    int count = 0;
-};
+using WaveForces = RowTable<PressureSegment, kWaveForceRoom>;
 
 struct WaveResultant {
     double wave_force = 0.0;  // sum of the wave-piece forces

@@ -97,6 +97,13 @@ enum class BreakerDepthRule : int { FromSlope = 1, Given = 2 };
 // The wave length of a tide level (its item 4): from period and depth, or given.
 enum class WaveLengthMethod : int { Computed = 1, Given = 2 };
 
+// The cases of the completed state ("swdat" item 6); a value outside the list
+// studies both.
+enum class CompletedCases : int { NormalOnly = 1, SeismicOnly = 2, Both = 3 };
+
+// The design standard ("swdat" item 1).
+enum class DesignStandard : int { Port = 1, FisheryPort = 2, River = 3 };
+
 // The ground surface behind the wall ("swdat" item 7).
 enum class GroundShape : int { Straight = 1, Embankment = 2 };
 
