@@ -38,6 +38,15 @@ class ByteCounter {
     std::size_t bytes_ = 0;
 };
 
+// Bytes of a fixed-size image, from the same description the reader and
+// writer use: Fields takes a ByteCounter and an R.
+template <class R, auto Fields> constexpr std::size_t image_bytes() {
+    ByteCounter counter;
+    R record{};
+    Fields(counter, record);
+    return counter.bytes();
+}
+
 // Appends fields to a byte image.
 class ByteWriter {
   public:

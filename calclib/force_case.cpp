@@ -84,12 +84,40 @@ int checked_count(int count, int room, const char* what) {
     return count;
 }
 
+// The values of the current line of a section for a value list, each
+// checked as the section reader checks it.
+class SectionValues {
+  public:
+    SectionValues(const SectionReader& reader, const char* what) : reader_(reader), what_(what) {}
+    void field(int& value) { value = reader_.integer(next_++, what_); }
+    void field(double& value) { value = reader_.real(next_++, what_); }
+
+  private:
+    const SectionReader& reader_;
+    const char* what_;
+    std::size_t next_ = 0;
+};
+
+// Reads the next line of the section into record through its value list.
+template <class T>
+void read_section_values(SectionReader& reader, const char* what, int value_count,
+                         void (*fields)(SectionValues&, T&), T& record) {
+    reader.next(static_cast<std::size_t>(value_count), what);
+    SectionValues io(reader, what);
+    fields(io, record);
+}
+
 ForceLine read_force_line(SectionReader& reader, const char* what) {
     reader.next(2, what);
     return ForceLine{reader.real(0, what), reader.real(1, what)};
 }
 
 } // namespace
+
+void write_force_layer_row(std::FILE* file, const ForceLayerRow& row) {
+    write_values(file, force_layer_values_1, row);
+    write_values(file, force_layer_values_2, row);
+}
 
 bool has_dynamic_water_lines(const InputRecord& input, int case_index) {
     return case_index == kSeismicCase &&
@@ -129,15 +157,8 @@ void read_force_case(LineReader& file, int case_index, int file_mode, const Inpu
 
     for (int i = 0; i < fc.layer_count; ++i) {
         ForceLayerRow& row = fc.layers[static_cast<std::size_t>(i)];
-        reader.next(4, "土層");
-        row.level = reader.real(0, "土層");
-        row.thickness = reader.real(1, "土層");
-        row.friction_angle = reader.real(2, "土層");
-        row.resistance_option = reader.integer(3, "土層");
-        reader.next(3, "土層");
-        row.n_value = reader.real(0, "土層");
-        row.n_from_cohesion = reader.integer(1, "土層");
-        row.kh = reader.real(2, "土層");
+        read_section_values(reader, "土層", kForceLayerValues1, force_layer_values_1, row);
+        read_section_values(reader, "土層", kForceLayerValues2, force_layer_values_2, row);
     }
     for (int i = 0; i < fc.force_count; ++i)
         fc.forces[static_cast<std::size_t>(i)] = read_force_line(reader, "外力");

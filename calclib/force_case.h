@@ -17,8 +17,10 @@
 
 #include "input_record.h"
 #include "text_lines.h"
+#include "value_lines.h"
 
 #include <array>
+#include <cstdio>
 
 namespace wtn {
 
@@ -48,6 +50,29 @@ struct ForceLayerRow {
     int n_from_cohesion = 0;     // 1 when the N value was derived from the cohesion
     double kh = 0.0;             // lateral resistance constant (kN/m3)
 };
+
+// The two lines of a layer row, as the load programs write them to the force
+// file and the stability program to SJOKEN.DAT: "level,thickness,phi,option"
+// and "N,N-from-cohesion,kh" (value_lines.h).
+template <class Io, class R> constexpr void force_layer_values_1(Io& io, R& r) {
+    io.field(r.level);
+    io.field(r.thickness);
+    io.field(r.friction_angle);
+    io.field(r.resistance_option);
+}
+
+template <class Io, class R> constexpr void force_layer_values_2(Io& io, R& r) {
+    io.field(r.n_value);
+    io.field(r.n_from_cohesion);
+    io.field(r.kh);
+}
+
+inline constexpr int kForceLayerValues1 = value_count<ForceLayerRow>(force_layer_values_1);
+inline constexpr int kForceLayerValues2 = value_count<ForceLayerRow>(force_layer_values_2);
+static_assert(kForceLayerValues1 == 4 && kForceLayerValues2 == 3);
+
+// Writes both lines of a layer row.
+void write_force_layer_row(std::FILE* file, const ForceLayerRow& row);
 
 // A horizontal force and its lever arm above the section's base level.
 struct ForceLine {

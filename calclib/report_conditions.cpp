@@ -5,6 +5,7 @@
 #include "file_io.h"
 #include "format_values.h"
 #include "text_lines.h"
+#include "value_lines.h"
 
 #include <algorithm>
 #include <cmath>
@@ -39,11 +40,52 @@ class ConditionLines {
     }
     int integer(std::size_t i) const { return line_.integer(i); }
 
+    // Reads the next line into record through its value list (value_lines.h).
+    template <class T> void read(int value_count, void (*fields)(ConditionLines&, T&), T& record) {
+        next(static_cast<std::size_t>(value_count));
+        next_value_ = 0;
+        fields(*this, record);
+    }
+    void field(int& value) { value = integer(next_value_++); }
+    void field(double& value) { value = real(next_value_++); }
+
   private:
     LineReader reader_;
     CsvLine line_;
     int line_number_ = 0;
+    std::size_t next_value_ = 0;
 };
+
+// The lines before the layers, each described once (value_lines.h).
+template <class Io, class C> constexpr void allowable_values(Io& io, C& c) {
+    io.field(c.allowable_stress[0]);
+    io.field(c.allowable_stress[1]);
+    io.field(c.allowable_displacement[0]);
+    io.field(c.allowable_displacement[1]);
+}
+
+template <class Io, class C> constexpr void lateral_resistance_values(Io& io, C& c) {
+    io.field(c.n_value_flag);
+    io.field(c.n_value);
+    io.field(c.n_value_increase);
+    io.field(c.lateral_constant);
+}
+
+// The corrosion case comes first, as every reader of the file takes it.
+template <class Io, class C> constexpr void corrosion_case_values(Io& io, C& c) {
+    io.field(c.corrosion_case);
+    io.field(c.user_pile);
+}
+
+template <class Io, class C> constexpr void corrosion_allowance_values(Io& io, C& c) {
+    for (auto& allowance : c.corrosion_allowances)
+        io.field(allowance);
+}
+
+constexpr int kAllowableValues = value_count<ReportConditions>(allowable_values);
+constexpr int kLateralResistanceValues = value_count<ReportConditions>(lateral_resistance_values);
+constexpr int kCorrosionCaseValues = value_count<ReportConditions>(corrosion_case_values);
+constexpr int kCorrosionAllowanceValues = value_count<ReportConditions>(corrosion_allowance_values);
 
 void check_finite(const ReportConditions& c) {
     bool finite = true;
@@ -96,20 +138,14 @@ void write_sjoken(const ReportConditions& c) {
     }
     CFile file = open_or_stop(kReportConditionsFile, "wt");
     std::FILE* f = file.get();
-    write_values_line(f, "%f,%f,%f,%f", c.allowable_stress[0], c.allowable_stress[1],
-                      c.allowable_displacement[0], c.allowable_displacement[1]);
-    write_values_line(f, "%d,%f,%f,%f", c.n_value_flag, c.n_value, c.n_value_increase,
-                      c.lateral_constant);
-    // The corrosion case comes first, as every reader of the file takes it.
-    write_values_line(f, "%d,%d", c.corrosion_case, c.user_pile);
-    write_values_line(f, "%f,%f,%f,%f", c.corrosion_allowances[0], c.corrosion_allowances[1],
-                      c.corrosion_allowances[2], c.corrosion_allowances[3]);
+    write_values(f, allowable_values, c);
+    write_values(f, lateral_resistance_values, c);
+    write_values(f, corrosion_case_values, c);
+    write_values(f, corrosion_allowance_values, c);
     if (c.has_layers) {
         write_values_line(f, "%d,%d", c.layer_start, static_cast<int>(c.layers.size()));
         for (const ForceLayerRow& r : c.layers) {
-            write_values_line(f, "%f,%f,%f,%d", r.level, r.thickness, r.friction_angle,
-                              r.resistance_option);
-            write_values_line(f, "%f,%d,%f", r.n_value, r.n_from_cohesion, r.kh);
+            write_force_layer_row(f, r);
         }
     }
     close_written_or_stop(file, kReportConditionsFile);
@@ -119,20 +155,10 @@ ReportConditions read_sjoken(bool with_layers) {
     CFile file = open_or_stop(kReportConditionsFile, "rt");
     ConditionLines lines(file.get());
     ReportConditions c;
-    lines.next(4);
-    c.allowable_stress = {lines.real(0), lines.real(1)};
-    c.allowable_displacement = {lines.real(2), lines.real(3)};
-    lines.next(4);
-    c.n_value_flag = lines.integer(0);
-    c.n_value = lines.real(1);
-    c.n_value_increase = lines.real(2);
-    c.lateral_constant = lines.real(3);
-    lines.next(2);
-    c.corrosion_case = lines.integer(0);
-    c.user_pile = lines.integer(1);
-    lines.next(4);
-    for (std::size_t i = 0; i < 4; ++i)
-        c.corrosion_allowances[i] = lines.real(i);
+    lines.read(kAllowableValues, allowable_values, c);
+    lines.read(kLateralResistanceValues, lateral_resistance_values, c);
+    lines.read(kCorrosionCaseValues, corrosion_case_values, c);
+    lines.read(kCorrosionAllowanceValues, corrosion_allowance_values, c);
     if (!with_layers) return c;
 
     lines.next(2);
@@ -146,15 +172,8 @@ ReportConditions read_sjoken(bool with_layers) {
     }
     c.layers.resize(static_cast<std::size_t>(count));
     for (ForceLayerRow& r : c.layers) {
-        lines.next(4);
-        r.level = lines.real(0);
-        r.thickness = lines.real(1);
-        r.friction_angle = lines.real(2);
-        r.resistance_option = lines.integer(3);
-        lines.next(3);
-        r.n_value = lines.real(0);
-        r.n_from_cohesion = lines.integer(1);
-        r.kh = lines.real(2);
+        lines.read(kForceLayerValues1, force_layer_values_1, r);
+        lines.read(kForceLayerValues2, force_layer_values_2, r);
     }
     return c;
 }

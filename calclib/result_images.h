@@ -159,15 +159,6 @@ template <class Io, class R> constexpr void image_fields_matrix_nodes(Io& io, R&
     io.field(r.shear);
 }
 
-// Bytes of a fixed-size image, from the same description the reader and
-// writer use.
-template <class R, auto Fields> constexpr std::size_t image_bytes() {
-    ByteCounter counter;
-    R record{};
-    Fields(counter, record);
-    return counter.bytes();
-}
-
 inline constexpr std::size_t kCandidateRecordBytes = 216;
 inline constexpr std::size_t kDecidedPileBytes = 376;
 inline constexpr std::size_t kCaseResultBlockBytes = 1096;

@@ -1,5 +1,6 @@
 #include "stability_ranges.h"
 
+#include "tide_level_switches.h"
 #include "wall_codes.h"
 
 #include <cmath>
@@ -11,12 +12,6 @@ namespace {
 // A joint-efficiency factor this close to 1.0 counts as no reduction.
 constexpr double kJointEfficiencyTolerance = 0.001;
 
-constexpr int kEmbankmentShape = file_code(GroundShape::Embankment);
-constexpr int kNormalCaseOnly = 1;
-constexpr int kSeismicCaseOnly = 2;
-
-constexpr const char* kFixedTideNames[] = {"H.H.W.L.", "H.W.L.", "L.W.L."};
-
 bool differs_from_one(double factor) {
     return std::fabs(factor - 1.0) >= kJointEfficiencyTolerance;
 }
@@ -24,27 +19,18 @@ bool differs_from_one(double factor) {
 } // namespace
 
 void normalise_stability_inputs(InputRecord& input, StabilityResults& results) {
-    if (input.swdat.ground_shape == kEmbankmentShape) input.joken.ground_angle = 0.0;
+    normalise_case_inputs(input);
     const JointEfficiency& j = input.tugit;
     results.joint_efficiency_flag = differs_from_one(j.section_inertia) ||
                                             differs_from_one(j.embedment_inertia) ||
                                             differs_from_one(j.section_modulus)
                                         ? 1
                                         : 0;
-    if (input.swdat.completed_cases == kNormalCaseOnly) input.joken.surcharge_seismic = 0.0;
-    if (input.swdat.completed_cases == kSeismicCaseOnly) input.joken.surcharge_normal = 0.0;
 }
 
 CaseRange stability_case_range(const InputRecord& input, int file_mode) {
-    if (file_mode == kConstructionStageMode) return {0, 1};
-    switch (input.swdat.completed_cases) {
-    case kNormalCaseOnly:
-        return {0, 1};
-    case kSeismicCaseOnly:
-        return {1, 2};
-    default:
-        return {0, 2};
-    }
+    if (file_mode == kConstructionStageMode) return {kNormalCase, kNormalCase + 1};
+    return completed_case_range(input.swdat.completed_cases);
 }
 
 TideLevelRange tide_level_range(const InputRecord& input, int file_mode) {
@@ -57,7 +43,7 @@ TideLevelRange tide_level_range(const InputRecord& input, int file_mode) {
     for (int level = 0; level < kTideLevelCount; ++level) {
         if (!tide_level_examined(input, level)) continue;
         range.names.push_back(level == kTideUser ? input.wavsw.user_tide_name
-                                                 : kFixedTideNames[level]);
+                                                 : kTideLevelNames[level]);
         range.levels.push_back(level);
     }
     range.count = static_cast<int>(range.names.size());

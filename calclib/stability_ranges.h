@@ -7,6 +7,7 @@
 #include "force_case.h"
 #include "input_record.h"
 #include "result_areas.h"
+#include "studied_cases.h"
 #include "tide_level_switches.h"
 
 #include <string>
@@ -21,13 +22,8 @@ namespace wtn {
 // adopted values and the force file have been read.
 void normalise_stability_inputs(InputRecord& input, StabilityResults& results);
 
-// The cases studied, as the half-open range [first, end) of 0 normal and
-// 1 seismic: the construction stage of file mode 1 has the normal case only;
-// otherwise swdat item 6 chooses: 1 normal, 2 seismic, anything else both.
-struct CaseRange {
-    int first = 0;
-    int end = 0;
-};
+// The cases studied: the construction stage of file mode 1 has the normal
+// case only; otherwise swdat item 6 chooses (completed_case_range).
 CaseRange stability_case_range(const InputRecord& input, int file_mode);
 
 // The tide levels studied. The completed state has one pass without a tide

@@ -1,6 +1,7 @@
 #include "tide_level_switches.h"
 
 #include "error_messages.h"
+#include "wall_codes.h"
 
 #include <string>
 
@@ -8,10 +9,8 @@ namespace wtn {
 
 namespace {
 
-constexpr int kExamined = 1;
-constexpr int kNotExamined = 2;
-
-constexpr const char* kTideNames[kTideLevelCount] = {"H.H.W.L.", "H.W.L.", "L.W.L.", "任意潮位"};
+constexpr int kExamined = file_code(YesNo::Yes);
+constexpr int kNotExamined = file_code(YesNo::No);
 
 } // namespace
 
@@ -23,7 +22,7 @@ void check_tide_level_switches(const InputRecord& input) {
     for (int level = 0; level < kTideLevelCount; ++level) {
         const int value = input.wavsw.examine[static_cast<std::size_t>(level)];
         if (value == kExamined || value == kNotExamined) continue;
-        stop_with_error(std::string("(ERROR)-入力データ(wavsw)の") + kTideNames[level] +
+        stop_with_error(std::string("(ERROR)-入力データ(wavsw)の") + kTideLevelNames[level] +
                         "の検討スイッチ(" + std::to_string(value) +
                         ")は 1(検討する) か 2(検討しない) でなければなりません.");
     }

@@ -6,6 +6,11 @@
 
 namespace wtn {
 
+// The tide levels' names in messages and result headings; the user-named
+// level goes by "任意潮位" where no name of the user's stands in for it.
+inline constexpr const char* kTideLevelNames[kTideLevelCount] = {"H.H.W.L.", "H.W.L.", "L.W.L.",
+                                                                 "任意潮位"};
+
 // True when the construction stage examines tide level (0 H.H.W.L. to 3 the
 // user-named level): its wavsw examine switch is 1. The wave program writes a
 // force-file section for exactly these levels and the stability programs read

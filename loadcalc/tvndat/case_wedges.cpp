@@ -11,8 +11,6 @@
 namespace wtn {
 namespace {
 
-constexpr int kSeabedForAllLayers = 1; // "swdat" item 8
-
 // The last layer of the land-side table (the closing row holds no layer).
 int last_layer(const LoadModel& model) {
     return model.land_count - 2;
@@ -21,7 +19,7 @@ int last_layer(const LoadModel& model) {
 // With the surcharge taken at the seabed, every layer from the crown takes
 // the bottom wedge of the layer just above the seabed, top and bottom alike.
 void copy_seabed_wedge(LoadModel& model, const InputRecord& input) {
-    if (input.swdat.surcharge_mode != kSeabedForAllLayers) return;
+    if (input.swdat.surcharge_mode != file_code(SurchargeMode::AtSeabedForAllLayers)) return;
     const int above_seabed = model.index.land_seabed - 1;
     if (above_seabed < model.index.ground_crown) return;
     const WedgeValues v = wedge_bottom_of(model.land_calc[above_seabed]);

@@ -8,6 +8,7 @@
 
 #include "force_case.h"
 #include "input_record.h"
+#include "net_forces.h"
 #include "pressure_segments.h"
 #include "virtual_seabed.h"
 
@@ -43,13 +44,11 @@ struct DynamicWaterData {
     int segment_count = 0;
 };
 
-struct DynamicWaterTotals {
+// The totals of the dynamic water pressure, whose pieces are its own. The
+// load tables keep a real before them, 0, where the net pressure's totals
+// hold the residual water pressure.
+struct DynamicWaterTotals : CaseForceTotals {
     double spare = 0.0;
-    std::array<double, kCaseCount> segment_force{};
-    std::array<double, kCaseCount> segment_moment{};
-    std::array<double, kCaseCount> force{};
-    std::array<double, kCaseCount> moment{};
-    std::array<double, kCaseCount> lever_arm{};
 };
 
 using DynamicWaterSegments = RowTable<PressureSegment, kDynamicWaterSegmentRoom>;

@@ -27,8 +27,8 @@ void write_gairyok_section(std::FILE* file, int c, const InputRecord& input, con
                       net.segments.count);
     for (int i = 0; i < model.sea_count; ++i) {
         const SeaLayerCalc& s = model.sea_calc[i];
-        write_values_line(file, "%lf,%lf,%lf,%d", s.top, s.thickness, s.phi, s.resistance_option);
-        write_values_line(file, "%lf,%d,%lf", s.n_value, s.n_from_cohesion, s.kh);
+        write_force_layer_row(file, ForceLayerRow{s.top, s.thickness, s.phi, s.resistance_option,
+                                                  s.n_value, s.n_from_cohesion, s.kh});
     }
     for (int i = 0; i < net.segments.count; ++i)
         write_values_line(file, "%lf,%lf", net.segments[i].lever_arm, net.segments[i].force);

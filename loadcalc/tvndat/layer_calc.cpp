@@ -45,6 +45,47 @@ void fill_water_sums(std::array<Calc, kLayerRoom>& calc, int top_row, int water_
     }
 }
 
+// The angles of one side, in degrees: the ground surface or design seabed,
+// and the wall friction of the normal and the seismic case.
+struct SideAngles {
+    double beta = 0.0;
+    double delta_normal = 0.0;
+    double delta_seismic = 0.0;
+};
+
+// The values both sides' records of row i start with: geometry, the unit
+// weight used (wet above water_row, submerged from it on), the angles in
+// radians and the cohesion.
+template <class Calc>
+void fill_layer_head(Calc& c, const LayerTable& t, int i, int water_row, const SideAngles& angles,
+                     double wall_angle) {
+    const SoilLayerRow& row = t.rows[i];
+    c.top = row.top;
+    c.thickness = row.top - t.rows[i + 1].top;
+    c.unit_weight = i < water_row ? row.wet_weight : row.submerged_weight;
+    c.saturated_weight = row.saturated_weight;
+    c.beta = to_radians(angles.beta);
+    c.phi = to_radians(row.friction_angle);
+    c.delta_normal = to_radians(angles.delta_normal);
+    c.delta_seismic = to_radians(angles.delta_seismic);
+    c.psi = to_radians(wall_angle);
+    c.cohesion_top = row.cohesion_top;
+    c.cohesion_bottom = row.cohesion_bottom;
+}
+
+// Overburden from top_row down; rows above it, and every row when top_row is
+// -1, carry none.
+template <class Calc>
+void fill_overburden(std::array<Calc, kLayerRoom>& calc, int top_row, int count) {
+    double sigma = 0.0;
+    for (int i = std::max(top_row, 0); i + 1 < count && top_row >= 0; ++i) {
+        Calc& c = calc[i];
+        c.sigma_top = sigma;
+        c.sigma_bottom = sigma + column_weight(c.thickness, c.unit_weight);
+        sigma = c.sigma_bottom;
+    }
+}
+
 void land_records(const InputRecord& input, const CustomisationValues& custom, LoadModel& m) {
     const LayerTable& t = m.land;
     const int rw = m.index.residual_water;
@@ -52,33 +93,18 @@ void land_records(const InputRecord& input, const CustomisationValues& custom, L
     const double seabed = input.joken.design_seabed;
     const double minus10 = seabed - kSeismicFormulaDepth;
     const double z_ref = input.tjkn1.cohesion_ref_level;
+    const SideAngles angles{input.joken.ground_angle, input.add_1.normal_active,
+                            input.add_1.seismic_active};
     for (int i = 0; i + 1 < t.count; ++i) {
-        const SoilLayerRow& row = t.rows[i];
         LandLayerCalc& c = m.land_calc[i];
-        c.top = row.top;
-        c.thickness = row.top - t.rows[i + 1].top;
-        c.unit_weight = i < rw ? row.wet_weight : row.submerged_weight;
-        c.saturated_weight = row.saturated_weight;
-        c.beta = to_radians(input.joken.ground_angle);
-        c.phi = to_radians(row.friction_angle);
-        c.delta_normal = to_radians(input.add_1.normal_active);
-        c.delta_seismic = to_radians(input.add_1.seismic_active);
-        c.psi = to_radians(custom.wall_angle);
+        fill_layer_head(c, t, i, rw, angles, custom.wall_angle);
         c.failure_top = 0.0;
         c.failure_bottom = 0.0;
         c.mean_case = -1;
-        c.cohesion_top = row.cohesion_top;
-        c.cohesion_bottom = row.cohesion_bottom;
     }
 
-    // Overburden from the ground-surface crown down; rows above it carry none.
-    double sigma = 0.0;
-    for (int i = std::max(crown, 0); i + 1 < t.count && crown >= 0; ++i) {
-        LandLayerCalc& c = m.land_calc[i];
-        c.sigma_top = sigma;
-        c.sigma_bottom = sigma + column_weight(c.thickness, c.unit_weight);
-        sigma = c.sigma_bottom;
-    }
+    // Overburden from the ground-surface crown down.
+    fill_overburden(m.land_calc, crown, t.count);
 
     // Clay within 10 m below the seabed: its values at the seabed minus 10 m,
     // where the interpolation method reads the bottom intensity.
@@ -110,32 +136,19 @@ void sea_records(const InputRecord& input, const CustomisationValues& custom, Lo
     const LayerTable& t = m.sea;
     const int lwl = m.index.lwl;
     const int seabed = m.index.sea_seabed;
+    const SideAngles angles{input.joken.seabed_angle, input.add_1.normal_passive,
+                            input.add_1.seismic_passive};
     for (int i = 0; i + 1 < t.count; ++i) {
         const SoilLayerRow& row = t.rows[i];
         SeaLayerCalc& c = m.sea_calc[i];
-        c.top = row.top;
-        c.thickness = row.top - t.rows[i + 1].top;
-        c.unit_weight = i < lwl ? row.wet_weight : row.submerged_weight;
-        c.saturated_weight = row.saturated_weight;
-        c.beta = to_radians(input.joken.seabed_angle);
-        c.phi = to_radians(row.friction_angle);
-        c.delta_normal = to_radians(input.add_1.normal_passive);
-        c.delta_seismic = to_radians(input.add_1.seismic_passive);
-        c.psi = to_radians(custom.wall_angle);
-        c.cohesion_top = row.cohesion_top;
-        c.cohesion_bottom = row.cohesion_bottom;
+        fill_layer_head(c, t, i, lwl, angles, custom.wall_angle);
         c.resistance_option = row.resistance_option;
         c.n_value = row.n_value;
         c.n_from_cohesion = row.n_from_cohesion;
         c.kh = row.kh;
     }
-    double sigma = 0.0;
-    for (int i = std::max(seabed, 0); i + 1 < t.count && seabed >= 0; ++i) {
-        SeaLayerCalc& c = m.sea_calc[i];
-        c.sigma_top = sigma;
-        c.sigma_bottom = sigma + column_weight(c.thickness, c.unit_weight);
-        sigma = c.sigma_bottom;
-    }
+    // Overburden from the design seabed down, 0 above it.
+    fill_overburden(m.sea_calc, seabed, t.count);
     if (seabed >= 0) {
         // An L.W.L. outside the sea-side layers lies above them: every row is
         // submerged. With the seabed at or above the L.W.L., the customisation

@@ -8,17 +8,6 @@
 namespace wtn {
 namespace {
 
-// Tops must fall strictly from row to row, and the lower limit of the soil
-// must lie below the last top: otherwise the closing row would turn the last
-// layer upside down.
-bool tops_fall(const std::array<SoilLayerRow, kMaxSoilLayerRows>& rows, int count,
-               double lower_limit) {
-    for (int i = 1; i < count; ++i) {
-        if (!(rows[i].top < rows[i - 1].top)) return false;
-    }
-    return count == 0 || lower_limit < rows[count - 1].top;
-}
-
 bool ground_is_flat(const InputRecord& input) {
     for (int p = 1; p < input.ground_point_count; ++p) {
         if (std::fabs(input.ground_points[p].level - input.ground_points[0].level) >=
@@ -54,11 +43,7 @@ void check_surcharge_zones(const InputRecord& input, LoadModel& model) {
 }
 
 void check_layer_order(const InputRecord& input) {
-    const double lower_limit = input.joken.soil_bottom;
-    if (!tops_fall(input.land_layers, input.land_layer_count, lower_limit))
-        stop_with_error(ErrorCode::LandLayerOrder);
-    if (!tops_fall(input.sea_layers, input.sea_layer_count, lower_limit))
-        stop_with_error(ErrorCode::SeaLayerOrder);
+    check_layer_tops_fall(input);
     if (input.land_layer_count > 0 && input.land_layers[0].top > input.tjkn1.superstructure_crown) {
         stop_with_error(ErrorCode::LandAboveSuperstructure);
     }

@@ -41,12 +41,9 @@ template <class Io, class R> constexpr void image_fields_layer_head(Io& io, R& r
     io.field(r.failure_bottom);
 }
 
-template <class Io, class R> constexpr void image_fields_land_layer(Io& io, R& r) {
-    image_fields_layer_head(io, r);
-    io.field(r.wedge_angles);
-    io.field(r.wedge_angle);
-    io.field(r.mean_case);
-    io.field(r.reserved1);
+// Two runs both sides' layer records hold in the same order further on: the
+// seismic angles and the overburden ...
+template <class Io, class R> constexpr void image_fields_layer_overburden(Io& io, R& r) {
     io.field(r.theta_top);
     io.field(r.theta_bottom);
     io.field(r.wet_overburden);
@@ -54,12 +51,26 @@ template <class Io, class R> constexpr void image_fields_land_layer(Io& io, R& r
     io.field(r.used_overburden);
     io.field(r.sigma_top);
     io.field(r.sigma_bottom);
-    io.field(r.sigma_clay_top);
-    io.field(r.sigma_minus10);
+}
+
+// ... and the water heights with the seismic coefficients k'.
+template <class Io, class R> constexpr void image_fields_layer_water_k(Io& io, R& r) {
     io.field(r.water_height_top);
     io.field(r.water_height_bottom);
     io.field(r.k_top);
     io.field(r.k_bottom);
+}
+
+template <class Io, class R> constexpr void image_fields_land_layer(Io& io, R& r) {
+    image_fields_layer_head(io, r);
+    io.field(r.wedge_angles);
+    io.field(r.wedge_angle);
+    io.field(r.mean_case);
+    io.field(r.reserved1);
+    image_fields_layer_overburden(io, r);
+    io.field(r.sigma_clay_top);
+    io.field(r.sigma_minus10);
+    image_fields_layer_water_k(io, r);
     io.field(r.k_kind_top);
     io.field(r.k_kind_bottom);
     io.field(r.cohesion_top);
@@ -90,17 +101,8 @@ template <class Io, class R> constexpr void image_fields_land_layer(Io& io, R& r
 template <class Io, class R> constexpr void image_fields_sea_layer(Io& io, R& r) {
     image_fields_layer_head(io, r);
     io.field(r.reserved1);
-    io.field(r.theta_top);
-    io.field(r.theta_bottom);
-    io.field(r.wet_overburden);
-    io.field(r.saturated_overburden);
-    io.field(r.used_overburden);
-    io.field(r.sigma_top);
-    io.field(r.sigma_bottom);
-    io.field(r.water_height_top);
-    io.field(r.water_height_bottom);
-    io.field(r.k_top);
-    io.field(r.k_bottom);
+    image_fields_layer_overburden(io, r);
+    image_fields_layer_water_k(io, r);
     io.field(r.surcharge_top);
     io.field(r.surcharge_bottom);
     io.field(r.cohesion_top);
@@ -150,13 +152,8 @@ template <class Io, class R> constexpr void image_fields_diagram_row(Io& io, R& 
 template <class Io, class R> constexpr void image_fields_segment(Io& io, R& r) {
     io.field(r.kind);
     io.reserved(kLoadAlignmentGap);
-    io.field(r.centroid_value);
-    io.field(r.centroid_level);
-    io.field(r.lever_arm);
-    io.field(r.width);
-    io.field(r.height);
-    io.field(r.force);
-    io.field(r.moment);
+    segment_position_fields(io, r);
+    segment_load_fields(io, r);
 }
 
 template <class Io, class R> constexpr void image_fields_other_force(Io& io, R& r) {
@@ -164,8 +161,7 @@ template <class Io, class R> constexpr void image_fields_other_force(Io& io, R& 
     io.field(r.lever_arm);
 }
 
-template <class Io, class R> constexpr void image_fields_force_totals(Io& io, R& r) {
-    io.field(r.residual_water);
+template <class Io, class R> constexpr void image_fields_case_totals(Io& io, R& r) {
     io.field(r.segment_force);
     io.field(r.segment_moment);
     io.field(r.force);
@@ -173,13 +169,14 @@ template <class Io, class R> constexpr void image_fields_force_totals(Io& io, R&
     io.field(r.lever_arm);
 }
 
+template <class Io, class R> constexpr void image_fields_force_totals(Io& io, R& r) {
+    io.field(r.residual_water);
+    image_fields_case_totals(io, r);
+}
+
 template <class Io, class R> constexpr void image_fields_dynamic_totals(Io& io, R& r) {
     io.field(r.spare);
-    io.field(r.segment_force);
-    io.field(r.segment_moment);
-    io.field(r.force);
-    io.field(r.moment);
-    io.field(r.lever_arm);
+    image_fields_case_totals(io, r);
 }
 
 template <class Io, class R> constexpr void image_fields_virtual_seabed(Io& io, R& r) {
@@ -214,15 +211,6 @@ template <class Io, class R> constexpr void image_fields_dynamic_water(Io& io, R
     io.field(r.pressure);
     io.field(r.segment_count);
     io.reserved(kLoadAlignmentGap);
-}
-
-// Bytes of one record image, counted from its description.
-template <class Record, void (*Fields)(ByteCounter&, const Record&)>
-constexpr std::size_t image_bytes() {
-    ByteCounter counter;
-    Record record{};
-    Fields(counter, record);
-    return counter.bytes();
 }
 
 inline constexpr std::size_t kPressureRowBytes =

@@ -5,10 +5,6 @@ namespace {
 
 constexpr double kSeismicFormulaDepth = 10.0; // m below the seabed
 
-// Cases of "swdat" item 6.
-constexpr int kNormalOnly = 1;
-constexpr int kSeismicOnly = 2;
-
 } // namespace
 
 void clear_load_tables(LoadModel& model) {
@@ -27,20 +23,11 @@ void reset_load_indices(LoadModel& model) {
 }
 
 void normalise_load_inputs(InputRecord& input) {
-    if (input.swdat.ground_shape == kEmbankmentShape) input.joken.ground_angle = 0.0;
-    if (input.swdat.completed_cases == kNormalOnly) input.joken.surcharge_seismic = 0.0;
-    if (input.swdat.completed_cases == kSeismicOnly) input.joken.surcharge_normal = 0.0;
+    normalise_case_inputs(input);
 }
 
 CaseRange load_case_range(const InputRecord& input) {
-    switch (input.swdat.completed_cases) {
-    case kNormalOnly:
-        return {kNormalCase, kNormalCase + 1};
-    case kSeismicOnly:
-        return {kSeismicCase, kSeismicCase + 1};
-    default:
-        return {kNormalCase, kSeismicCase + 1};
-    }
+    return completed_case_range(input.swdat.completed_cases);
 }
 
 void prepare_layer_model(const InputRecord& input, const CustomisationValues& custom,

@@ -9,6 +9,7 @@
 #include "input_record.h"
 #include "load_records.h"
 #include "soil_layers.h"
+#include "studied_cases.h"
 #include "wall_codes.h"
 
 #include <array>
@@ -87,10 +88,6 @@ void build_layer_calc(const InputRecord& input, const CustomisationValues& custo
 void prepare_layer_model(const InputRecord& input, const CustomisationValues& custom,
                          LoadModel& model);
 
-struct CaseRange {
-    int first = 0; // cases first <= c < end; 0 normal, 1 seismic
-    int end = 2;
-};
 CaseRange load_case_range(const InputRecord& input);
 
 } // namespace wtn

@@ -22,13 +22,20 @@ struct OtherForceMoment {
     double lever_arm = 0.0; // acting level minus the virtual seabed
 };
 
-struct ForceTotals {
-    double residual_water = 0.0;                    // p_w, kN/m2
-    std::array<double, kCaseCount> segment_force{}; // sum of the net-pressure pieces
+// Force and moment sums of both cases above the virtual seabed: of the
+// pieces of one diagram, and in all.
+struct CaseForceTotals {
+    std::array<double, kCaseCount> segment_force{}; // sum of the diagram's pieces
     std::array<double, kCaseCount> segment_moment{};
     std::array<double, kCaseCount> force{};     // total horizontal force of the case
     std::array<double, kCaseCount> moment{};    // total moment about the virtual seabed
     std::array<double, kCaseCount> lever_arm{}; // moment / force, 3 decimals
+};
+
+// The totals of the net pressure, whose pieces are the net-pressure pieces,
+// with the residual water pressure.
+struct ForceTotals : CaseForceTotals {
+    double residual_water = 0.0; // p_w, kN/m2
 };
 
 // The diagrams and pieces of one case.
@@ -58,10 +65,9 @@ void other_force_moments(const InputRecord& input, int c, double virtual_seabed,
 // is no force (nothing acts, so no arm).
 double lever_arm_of(double moment, double force);
 
-// Records the piece sums of case c in its totals (ForceTotals or
-// DynamicWaterTotals), adds them to the case's force and moment and sets its
-// lever arm.
-template <class Totals> void add_segment_sums(Totals& totals, int c, const SegmentSums& sums) {
+// Records the piece sums of case c in its totals, adds them to the case's
+// force and moment and sets its lever arm.
+inline void add_segment_sums(CaseForceTotals& totals, int c, const SegmentSums& sums) {
     totals.segment_force[c] = sums.force;
     totals.segment_moment[c] = sums.moment;
     totals.force[c] += sums.force;

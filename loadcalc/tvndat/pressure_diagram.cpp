@@ -23,6 +23,23 @@ template <class Table> bool near_segment_end(const Table& rows, int i, double z,
     return std::fabs(rows[i].level - z) < tolerance || std::fabs(rows[i + 1].level - z) < tolerance;
 }
 
+// Splits the row whose segment holds z at z: the new row takes the row's
+// values with the value (top, bottom) interpolated at z.
+template <class Table, class Row>
+bool insert_level(Table& rows, double z, double tolerance, double Row::*top, double Row::*bottom,
+                  const char* table_name) {
+    const int i = row_holding(rows, z);
+    if (i < 0 || near_segment_end(rows, i, z, tolerance)) return false;
+    const double v =
+        value_on_segment(rows[i].level, rows[i].*top, rows[i + 1].level, rows[i].*bottom, z);
+    open_row_at(rows, i + 1, table_name);
+    rows[i + 1] = rows[i];
+    rows[i + 1].level = z;
+    rows[i + 1].*top = v;
+    rows[i].*bottom = v;
+    return true;
+}
+
 } // namespace
 
 double value_on_segment(double top_level, double top_value, double bottom_level,
@@ -47,29 +64,13 @@ int cut_longer_segment(Segment& land, Segment& sea) {
 }
 
 bool insert_diagram_level(PressureRowTable& rows, double z, double tolerance) {
-    const int i = row_holding(rows, z);
-    if (i < 0 || near_segment_end(rows, i, z, tolerance)) return false;
-    const double v = value_on_segment(rows[i].level, rows[i].active_top, rows[i + 1].level,
-                                      rows[i].active_bottom, z);
-    open_row_at(rows, i + 1, kMergedTableName);
-    rows[i + 1] = rows[i];
-    rows[i + 1].level = z;
-    rows[i + 1].active_top = v;
-    rows[i].active_bottom = v;
-    return true;
+    return insert_level(rows, z, tolerance, &PressureRow::active_top, &PressureRow::active_bottom,
+                        kMergedTableName);
 }
 
 bool insert_passive_level(DiagramTable& rows, double z, double tolerance) {
-    const int i = row_holding(rows, z);
-    if (i < 0 || near_segment_end(rows, i, z, tolerance)) return false;
-    const double v =
-        value_on_segment(rows[i].level, rows[i].top, rows[i + 1].level, rows[i].bottom, z);
-    open_row_at(rows, i + 1, kPassiveTableName);
-    rows[i + 1] = rows[i];
-    rows[i + 1].level = z;
-    rows[i + 1].top = v;
-    rows[i].bottom = v;
-    return true;
+    return insert_level(rows, z, tolerance, &DiagramRow::top, &DiagramRow::bottom,
+                        kPassiveTableName);
 }
 
 int find_row_at_level(const PressureRowTable& rows, double z, double tolerance) {

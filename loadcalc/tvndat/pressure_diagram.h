@@ -38,12 +38,9 @@ using PressureRowTable = RowTable<PressureRow, kDiagramRowRoom>;
 using DiagramTable = RowTable<DiagramRow, kDiagramRowRoom>;
 
 // A layer boundary of one side with the pressure of the layer below it at its
-// top and at its bottom. The last boundary of a side closes the layers.
-struct BoundaryPressure {
-    double level = 0.0;
-    double top = 0.0;
-    double bottom = 0.0;
-};
+// top and at its bottom, the next boundary's level: a diagram row. The last
+// boundary of a side closes the layers.
+using BoundaryPressure = DiagramRow;
 
 // A stretch of a diagram between two levels with its values at both ends.
 struct Segment {

@@ -18,6 +18,33 @@ void triangle_centroid(const double values[3], const double levels[3], double& v
     level = round_dec((levels[0] + levels[1] + levels[2]) / 3.0, 3);
 }
 
+PressureSegment triangle_segment(const double values[3], const double levels[3], double width,
+                                 double height, double reference_level) {
+    PressureSegment piece;
+    piece.kind = kSegmentTriangle;
+    triangle_centroid(values, levels, piece.centroid_value, piece.centroid_level);
+    piece.lever_arm = piece.centroid_level - reference_level;
+    piece.width = width;
+    piece.height = height;
+    piece.force = segment_area(kSegmentTriangle, piece.width, piece.height);
+    piece.moment = segment_moment(piece.force, piece.lever_arm);
+    return piece;
+}
+
+PressureSegment rectangle_segment(double a, double b, double width, double z_top, double z_bottom,
+                                  double reference_level) {
+    PressureSegment piece;
+    piece.kind = kSegmentRectangle;
+    piece.centroid_value = (a + b) / 4.0;
+    piece.centroid_level = (z_top + z_bottom) / 2.0;
+    piece.lever_arm = piece.centroid_level - reference_level;
+    piece.width = width;
+    piece.height = z_top - z_bottom;
+    piece.force = segment_area(kSegmentRectangle, piece.width, piece.height);
+    piece.moment = segment_moment(piece.force, piece.lever_arm);
+    return piece;
+}
+
 void SegmentSink::append(const PressureSegment& piece) {
     if (*count_ >= room_) stop_table_full(name_, room_);
     rows_[(*count_)++] = piece;
@@ -27,15 +54,8 @@ void SegmentSink::append(const PressureSegment& piece) {
 
 void SegmentSink::add_triangle(bool base_first, const double values[3], const double levels[3],
                                double reference_level) {
-    PressureSegment piece;
-    piece.kind = kSegmentTriangle;
-    triangle_centroid(values, levels, piece.centroid_value, piece.centroid_level);
-    piece.lever_arm = piece.centroid_level - reference_level;
-    piece.width = base_first ? values[1] - values[0] : values[1] - values[2];
-    piece.height = levels[0] - levels[2];
-    piece.force = segment_area(kSegmentTriangle, piece.width, piece.height);
-    piece.moment = segment_moment(piece.force, piece.lever_arm);
-    append(piece);
+    const double width = base_first ? values[1] - values[0] : values[1] - values[2];
+    append(triangle_segment(values, levels, width, levels[0] - levels[2], reference_level));
 }
 
 void SegmentSink::add_trapezoid(double a, double b, double z_top, double z_bottom,
@@ -56,16 +76,7 @@ void SegmentSink::add_trapezoid(double a, double b, double z_top, double z_botto
         }
         return;
     }
-    PressureSegment piece;
-    piece.kind = kSegmentRectangle;
-    piece.centroid_value = (a + b) / 4.0;
-    piece.centroid_level = (z_top + z_bottom) / 2.0;
-    piece.lever_arm = piece.centroid_level - reference_level;
-    piece.width = b;
-    piece.height = z_top - z_bottom;
-    piece.force = segment_area(kSegmentRectangle, piece.width, piece.height);
-    piece.moment = segment_moment(piece.force, piece.lever_arm);
-    append(piece);
+    append(rectangle_segment(a, b, b, z_top, z_bottom, reference_level));
 }
 
 } // namespace wtn

@@ -1,7 +1,8 @@
 // Cutting a pressure diagram into rectangles and triangles, each with its
 // force (area, kN/m), lever arm above a reference level (m) and moment about
-// it (kN.m/m). Used for the net pressure above the virtual seabed and for the
-// dynamic water pressure.
+// it (kN.m/m). Used for the net pressure above the virtual seabed, for the
+// dynamic water pressure and for the construction-stage wave and still-water
+// pressures.
 #pragma once
 
 #include "row_table.h"
@@ -25,6 +26,22 @@ struct PressureSegment {
     double moment = 0.0;
 };
 
+// The fields of a piece in the order every result file holds them: where it
+// acts (handed to io, a writer, reader or counter, one field at a time) ...
+template <class Io, class P> constexpr void segment_position_fields(Io& io, P& p) {
+    io.field(p.centroid_value);
+    io.field(p.centroid_level);
+    io.field(p.lever_arm);
+}
+
+// ... and what it carries.
+template <class Io, class P> constexpr void segment_load_fields(Io& io, P& p) {
+    io.field(p.width);
+    io.field(p.height);
+    io.field(p.force);
+    io.field(p.moment);
+}
+
 // Force and moment sums of the pieces appended to one table.
 struct SegmentSums {
     double force = 0.0;
@@ -38,6 +55,17 @@ double segment_moment(double force, double arm);
 // Centroid of three points, each coordinate the mean rounded to 3 decimals.
 void triangle_centroid(const double values[3], const double levels[3], double& value,
                        double& level);
+
+// The triangle through three points (pressure values, levels) with the given
+// width across and height: its centroid, its lever arm above reference_level,
+// its force and moment.
+PressureSegment triangle_segment(const double values[3], const double levels[3], double width,
+                                 double height, double reference_level);
+
+// The rectangle between z_top and z_bottom of the given width, whose
+// centroid value is the mean of its corners 0, a, 0 and b.
+PressureSegment rectangle_segment(double a, double b, double width, double z_top, double z_bottom,
+                                  double reference_level);
 
 // A piece builder bound to one table and its sums.
 class SegmentSink {

@@ -14,12 +14,6 @@ constexpr double kWaterUnitWeight = 10.0; // of the general formula
 constexpr double kSmallestOverburden = 0.00001;
 constexpr double kSeismicFormulaDepth = 10.0;
 
-// Rules of the apparent coefficient ("neire" item 10).
-constexpr int kApparentGiven = 0;
-constexpr int kApparentGeneral = 1;
-constexpr int kApparentNiken = 2;
-constexpr int kApparentAraiYokoi = 3;
-
 constexpr int kAirBothSides = 2; // "swdat" items 10 and 14
 
 const char* const kAraiYokoiNoWeight = "(ERROR)-見かけの震度(荒井・横井の提案式)の計算で分母が 0.0 "
@@ -93,14 +87,14 @@ LayerCoefficients land_seismic_coefficients(const LoadModel& model, const InputR
         r.k_top = r.k_bottom = k;
     } else {
         r.kind_top = r.kind_bottom = kApparentCoefficient;
-        switch (input.neire.apparent_rule) {
-        case kApparentGiven:
+        switch (code_from_file<ApparentSeismicRule>(input.neire.apparent_rule)) {
+        case ApparentSeismicRule::Given:
             r.k_top = r.k_bottom = input.neire.apparent_coefficient;
             break;
-        case kApparentGeneral:
+        case ApparentSeismicRule::GeneralFormula:
             r.k_top = r.k_bottom = round_dec(apparent_k_general(c.saturated_weight, k), 4);
             break;
-        case kApparentNiken: {
+        case ApparentSeismicRule::Niken: {
             const double w = input.joken.water_weight;
             const int rule = custom.apparent_crown_rule;
             r.k_top = round_dec(apparent_k_niken(c.sigma_top, c.water_height_top, q_top,
@@ -111,7 +105,7 @@ LayerCoefficients land_seismic_coefficients(const LoadModel& model, const InputR
                                    4);
             break;
         }
-        case kApparentAraiYokoi:
+        case ApparentSeismicRule::AraiYokoi:
             r.k_bottom = round_dec(apparent_k_arai_yokoi(c.wet_overburden, c.saturated_overburden,
                                                          c.used_overburden, q_bottom, c.thickness,
                                                          c.saturated_weight, c.unit_weight, k),
@@ -142,15 +136,15 @@ void sea_seismic_coefficients(LoadModel& model, const InputRecord& input,
         if (j < model.index.lwl) {
             c.k_top = c.k_bottom = k;
         } else {
-            switch (input.neire.apparent_rule) {
-            case kApparentGiven:
+            switch (code_from_file<ApparentSeismicRule>(input.neire.apparent_rule)) {
+            case ApparentSeismicRule::Given:
                 c.k_top = c.k_bottom = input.neire.apparent_coefficient;
                 break;
-            case kApparentGeneral:
+            case ApparentSeismicRule::GeneralFormula:
                 c.k_top = c.k_bottom =
                     round_sea_coefficient(apparent_k_general(c.saturated_weight, k), custom);
                 break;
-            case kApparentNiken:
+            case ApparentSeismicRule::Niken:
                 c.k_top =
                     round_sea_coefficient(apparent_k_niken(c.sigma_top, c.water_height_top, 0.0,
                                                            c.saturated_weight, true, k, w, 0),
@@ -160,7 +154,7 @@ void sea_seismic_coefficients(LoadModel& model, const InputRecord& input,
                                                            0.0, c.saturated_weight, true, k, w, 0),
                                           custom);
                 break;
-            case kApparentAraiYokoi:
+            case ApparentSeismicRule::AraiYokoi:
                 c.k_top = c.k_bottom = round_sea_coefficient(
                     apparent_k_arai_yokoi(c.wet_overburden, c.saturated_overburden,
                                           c.used_overburden, 0.0, c.thickness, c.saturated_weight,

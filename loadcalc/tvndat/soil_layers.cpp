@@ -11,16 +11,8 @@
 namespace wtn {
 namespace {
 
-// Lateral-resistance options of a layer row.
-constexpr int kOptionKhGiven = 1;
-constexpr int kOptionKh1500N = 2;
-constexpr int kOptionChartLine1 = 3;
-constexpr int kOptionChartLine3 = 4;
+// kh per N of the option LayerKhOption::LinearInN.
 constexpr double kKhPerN = 1500.0;
-
-// Embedment methods that take one lateral-resistance constant per side.
-constexpr int kMethodCType = 3;
-constexpr int kMethodSType = 5;
 
 [[noreturn]] void stop_table_full() {
     char text[160];
@@ -29,6 +21,14 @@ constexpr int kMethodSType = 5;
         "(ERROR)-土層の数が多すぎます.土層・盛土・分割位置と最下端を合わせて%d行までです.",
         kLayerRoom);
     stop_with_error(text);
+}
+
+bool tops_fall(const std::array<SoilLayerRow, kMaxSoilLayerRows>& rows, int count,
+               double lower_limit) {
+    for (int i = 1; i < count; ++i) {
+        if (!(rows[i].top < rows[i - 1].top)) return false;
+    }
+    return count == 0 || lower_limit < rows[count - 1].top;
 }
 
 // Opens room for one row at index at by moving the rows from there down.
@@ -146,24 +146,26 @@ void cohesion_at_layer_bounds(LayerTable& table, double z_ref) {
 }
 
 void derive_sea_n_values(LayerTable& table, int embedment_method, double z_ref, double n_factor) {
-    if (embedment_method == kMethodCType || embedment_method == kMethodSType) return;
+    // These methods take one lateral-resistance constant per side.
+    const EmbedmentMethod method = embedment_method_from_code(embedment_method);
+    if (method == EmbedmentMethod::CType || method == EmbedmentMethod::SType) return;
     for (int i = 0; i + 1 < table.count; ++i) {
         SoilLayerRow& row = table.rows[i];
-        if (row.resistance_option != kOptionKhGiven) {
+        if (row.resistance_option != file_code(LayerKhOption::Given)) {
             if (is_sand(row) || row.n_value > 0.0) continue;
             row.n_value = n_value_from_cohesion(row.cohesion, row.cohesion_increase, row.top,
                                                 table.rows[i + 1].top, z_ref, n_factor);
             if (row.n_value <= 0.0) stop_with_error(ErrorCode::DerivedNZero);
             row.n_from_cohesion = 1;
-            switch (row.resistance_option) {
-            case kOptionKh1500N:
+            switch (code_from_file<LayerKhOption>(row.resistance_option)) {
+            case LayerKhOption::LinearInN:
                 row.kh = round_dec(kKhPerN * row.n_value, 1);
                 break;
-            case kOptionChartLine1:
-                row.kh = kh_from_n(1, row.n_value);
+            case LayerKhOption::ChartFirstLine:
+                row.kh = kh_from_n(kKhLineFirst, row.n_value);
                 break;
-            case kOptionChartLine3:
-                row.kh = kh_from_n(3, row.n_value);
+            case LayerKhOption::ChartThirdLine:
+                row.kh = kh_from_n(kKhLineLast, row.n_value);
                 break;
             default:
                 break;
@@ -182,13 +184,21 @@ void insert_fill_layers(LayerTable& land, const InputRecord& input) {
             fill.wet_weight = input.fills[f].wet_weight;
             fill.submerged_weight = input.fills[f].submerged_weight;
             fill.saturated_weight = input.fills[f].saturated_weight;
-            fill.resistance_option = kOptionKhGiven;
+            fill.resistance_option = file_code(LayerKhOption::Given);
             fill.n_value = 1.0;
             fill.kh = 1.0;
             land.rows[f] = fill;
         }
     }
     if (land.count > 0) land.rows[0].top = kTopOfLandTable;
+}
+
+void check_layer_tops_fall(const InputRecord& input) {
+    const double lower_limit = input.joken.soil_bottom;
+    if (!tops_fall(input.land_layers, input.land_layer_count, lower_limit))
+        stop_with_error(ErrorCode::LandLayerOrder);
+    if (!tops_fall(input.sea_layers, input.sea_layer_count, lower_limit))
+        stop_with_error(ErrorCode::SeaLayerOrder);
 }
 
 } // namespace wtn

@@ -8,6 +8,7 @@
 
 #include "input_record.h"
 #include "load_records.h"
+#include "row_table.h"
 
 #include <array>
 
@@ -15,10 +16,7 @@ namespace wtn {
 
 static_assert(kMaxSoilLayerRows <= kLayerRoom);
 
-struct LayerTable {
-    std::array<SoilLayerRow, kLayerRoom> rows{};
-    int count = 0;
-};
+using LayerTable = RowTable<SoilLayerRow, kLayerRoom>;
 
 // Two levels within this distance (m) are the same layer boundary.
 inline constexpr double kBoundaryTolerance = 0.0001;
@@ -39,6 +37,12 @@ double cohesion_at(const SoilLayerRow& row, double z_ref, double z);
 // Appends the closing row, whose top is the lower limit of the soil; its
 // other fields keep their defaults.
 void append_bottom_row(LayerTable& table, double lower_limit);
+
+// Stops the program when the input layer tops of either side do not fall
+// strictly from row to row, or the lower limit of the soil does not lie below
+// the last top: the closing row would turn the last layer upside down and the
+// load tables and the force file would carry a negative thickness.
+void check_layer_tops_fall(const InputRecord& input);
 void append_bottom_rows(LayerTable& land, LayerTable& sea, double lower_limit);
 
 // Index of the first row (closing row included) whose top lies within

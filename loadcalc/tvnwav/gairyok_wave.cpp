@@ -2,36 +2,20 @@
 
 #include "format_values.h"
 #include "text_lines.h"
+#include "tide_level_switches.h"
 
 #include <string>
 
 namespace wtn {
-namespace {
-
-// Level labels of the force file; the user-named level reads "任意潮位" here.
-const char* const kLevelLabels[kTideLevelCount] = {
-    "#  H.H.W.L.  ",
-    "#  H.W.L.  ",
-    "#  L.W.L.  ",
-    "#  任意潮位  ",
-};
-
-} // namespace
-
 void write_gairyok_wave_section(std::FILE* file, const WaveBlock& block, const WaveLandRows& land,
                                 double seabed, bool still_water_on) {
-    std::string label = kLevelLabels[block.tide_level];
-    label += kCaseWords[block.case_index];
-    write_crlf_line(file, label);
+    write_crlf_line(file, wave_block_label(kTideLevelNames[block.tide_level], block.case_index));
     write_values_line(file, "%d,%d,%d", land.seabed_index, land.count, block.forces.count);
     for (int i = 0; i < land.count; ++i) {
-        const WaveLandRow& r = land.rows[i];
-        write_values_line(file, "%f,%f,%f,%d", r.level, r.thickness, r.friction_angle,
-                          r.resistance_option);
-        write_values_line(file, "%f,%d,%f", r.n_value, r.n_from_cohesion, r.kh);
+        write_force_layer_row(file, land.rows[i]);
     }
     for (int i = 0; i < block.forces.count; ++i) {
-        const WaveForceRow& f = block.forces.rows[i];
+        const PressureSegment& f = block.forces.rows[i];
         write_values_line(file, "%f,%f", f.lever_arm, f.force);
     }
     const WaveResultant& r = block.resultant;

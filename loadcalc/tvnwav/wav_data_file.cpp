@@ -1,7 +1,8 @@
 #include "wav_data_file.h"
 
 #include "csv_line.h"
-#include "format_values.h"
+#include "tide_level_switches.h"
+#include "value_lines.h"
 
 #include <cmath>
 #include <string>
@@ -9,54 +10,10 @@
 namespace wtn {
 namespace {
 
-// Level labels of this file; the user-named level reads "任意潮位面" here.
-const char* const kLevelLabels[kTideLevelCount] = {
-    "#  H.H.W.L.  ",
-    "#  H.W.L.  ",
-    "#  L.W.L.  ",
-    "#  任意潮位面  ",
-};
+// This file names the user-named level "任意潮位面".
+const char* const kUserLevelName = "任意潮位面";
 
-// Each data line of the file is described once, by a function that hands its
-// values in line order to io: a ValuesWriter (integers "%d", reals "%f",
-// separated by commas), a ValuesReader or a ValuesCounter. The writer and the
-// reader cannot disagree on a value's place, and the number of values of each
-// line is known at compile time.
-class ValuesWriter {
-  public:
-    void field(const int& value) { piece(format_text("%d", value)); }
-    void field(const double& value) { piece(format_text("%f", value)); }
-    const std::string& text() const { return text_; }
-
-  private:
-    void piece(const std::string& value) {
-        if (!text_.empty()) text_ += ',';
-        text_ += value;
-    }
-    std::string text_;
-};
-
-class ValuesReader {
-  public:
-    explicit ValuesReader(const CsvLine& line) : line_(line) {}
-    void field(int& value) { value = line_.integer(next_++); }
-    void field(double& value) { value = line_.real(next_++); }
-
-  private:
-    const CsvLine& line_;
-    std::size_t next_ = 0;
-};
-
-class ValuesCounter {
-  public:
-    constexpr void field(const int&) { ++count_; }
-    constexpr void field(const double&) { ++count_; }
-    constexpr int count() const { return count_; }
-
-  private:
-    int count_ = 0;
-};
-
+// Each data line of the file is described once (value_lines.h).
 template <class Io, class B> constexpr void counts_values(Io& io, B& block) {
     io.field(block.diagram.count);
     io.field(block.forces.count);
@@ -118,28 +75,20 @@ template <class Io, class R> constexpr void layer_row_values(Io& io, R& r) {
     io.field(r.bottom);
 }
 
+// A force piece takes two lines: its kind and where it acts, then what it
+// carries. The still water, always a triangle, takes one line without kind.
 template <class Io, class F> constexpr void force_values_1(Io& io, F& f) {
     io.field(f.kind);
-    io.field(f.centroid_value);
-    io.field(f.centroid_level);
-    io.field(f.lever_arm);
+    segment_position_fields(io, f);
 }
 
 template <class Io, class F> constexpr void force_values_2(Io& io, F& f) {
-    io.field(f.width);
-    io.field(f.height);
-    io.field(f.force);
-    io.field(f.moment);
+    segment_load_fields(io, f);
 }
 
 template <class Io, class S> constexpr void still_water_values(Io& io, S& s) {
-    io.field(s.centroid_value);
-    io.field(s.centroid_level);
-    io.field(s.lever_arm);
-    io.field(s.width);
-    io.field(s.height);
-    io.field(s.force);
-    io.field(s.moment);
+    segment_position_fields(io, s);
+    segment_load_fields(io, s);
 }
 
 template <class Io, class R> constexpr void resultant_values(Io& io, R& r) {
@@ -150,14 +99,6 @@ template <class Io, class R> constexpr void resultant_values(Io& io, R& r) {
     io.field(r.wave_moment);
 }
 
-// Values of a line, counted at compile time.
-template <class T> constexpr int value_count(void (*fields)(ValuesCounter&, T&)) {
-    ValuesCounter counter;
-    T record{};
-    fields(counter, record);
-    return counter.count();
-}
-
 static_assert(value_count<WaveBlock>(counts_values) == 5);
 static_assert(value_count<WaveCommon>(common_values_1) == 5);
 static_assert(value_count<WaveCommon>(common_values_2) == 4);
@@ -166,39 +107,24 @@ static_assert(value_count<GodaValues>(goda_values_2) == 6);
 static_assert(value_count<KurodaHiroiValues>(kuroda_hiroi_values_1) == 3);
 static_assert(value_count<KurodaHiroiValues>(kuroda_hiroi_values_2) == 4);
 static_assert(value_count<WaveLayerRow>(layer_row_values) == 5);
-static_assert(value_count<WaveForceRow>(force_values_1) == 4);
-static_assert(value_count<WaveForceRow>(force_values_2) == 4);
-static_assert(value_count<HydrostaticValues>(still_water_values) == 7);
+static_assert(value_count<PressureSegment>(force_values_1) == 4);
+static_assert(value_count<PressureSegment>(force_values_2) == 4);
+static_assert(value_count<PressureSegment>(still_water_values) == 7);
 static_assert(value_count<WaveResultant>(resultant_values) == 5);
-
-template <class T>
-void write_values(std::FILE* file, void (*fields)(ValuesWriter&, const T&), const T& record) {
-    ValuesWriter writer;
-    fields(writer, record);
-    write_crlf_line(file, writer.text());
-}
 
 void write_wav_counts(std::FILE* file, const WaveBlock& block) {
     write_crlf_line(file, "#  層分割数,水平力数,天端位置NO,海底面位置NO");
     write_values(file, counts_values, block);
 }
 
-void write_wav_common(std::FILE* file, const WaveCommon& w) {
-    write_crlf_line(file, "#  共通項目");
-    write_values(file, common_values_1, w);
-    write_values(file, common_values_2, w);
-}
-
-void write_wav_goda(std::FILE* file, const GodaValues& g) {
-    write_crlf_line(file, "#  合田式");
-    write_values(file, goda_values_1, g);
-    write_values(file, goda_values_2, g);
-}
-
-void write_wav_kuroda_hiroi(std::FILE* file, const KurodaHiroiValues& k) {
-    write_crlf_line(file, "#  黒田／広井「森平」式");
-    write_values(file, kuroda_hiroi_values_1, k);
-    write_values(file, kuroda_hiroi_values_2, k);
+// A section of a heading and the two value lines of one record.
+template <class T>
+void write_two_line_section(std::FILE* file, const char* heading,
+                            void (*first)(ValuesWriter&, const T&),
+                            void (*second)(ValuesWriter&, const T&), const T& record) {
+    write_crlf_line(file, heading);
+    write_values(file, first, record);
+    write_values(file, second, record);
 }
 
 void write_wav_layer_pressures(std::FILE* file, const WaveDiagram& d) {
@@ -207,7 +133,7 @@ void write_wav_layer_pressures(std::FILE* file, const WaveDiagram& d) {
         write_values(file, layer_row_values, d.rows[i]);
 }
 
-void write_wav_forces(std::FILE* file, const WaveForces& forces, const HydrostaticValues& s) {
+void write_wav_forces(std::FILE* file, const WaveForces& forces, const PressureSegment& s) {
     write_crlf_line(file, "#  個々の水平力・モーメント");
     for (int i = 0; i < forces.count; ++i) {
         write_values(file, force_values_1, forces.rows[i]);
@@ -252,14 +178,15 @@ bool read_values(LineReader& reader, void (*fields)(ValuesReader&, T&), T& recor
 
 void write_wav_data_section(std::FILE* file, const WaveBlock& block) {
     write_wav_counts(file, block);
-    write_wav_common(file, block.common);
-    std::string label = kLevelLabels[block.tide_level];
-    label += kCaseWords[block.case_index];
-    write_crlf_line(file, label);
+    write_two_line_section(file, "#  共通項目", common_values_1, common_values_2, block.common);
+    const char* level_name =
+        block.tide_level == kTideUser ? kUserLevelName : kTideLevelNames[block.tide_level];
+    write_crlf_line(file, wave_block_label(level_name, block.case_index));
     if (block.formula == kFormulaGoda) {
-        write_wav_goda(file, block.goda);
+        write_two_line_section(file, "#  合田式", goda_values_1, goda_values_2, block.goda);
     } else {
-        write_wav_kuroda_hiroi(file, block.kuroda_hiroi);
+        write_two_line_section(file, "#  黒田／広井「森平」式", kuroda_hiroi_values_1,
+                               kuroda_hiroi_values_2, block.kuroda_hiroi);
     }
     write_wav_layer_pressures(file, block.diagram);
     write_wav_forces(file, block.forces, block.still);

@@ -24,7 +24,8 @@ struct WaveBlock {
     KurodaHiroiValues kuroda_hiroi; // formula kFormulaKurodaHiroi
     WaveDiagram diagram;
     WaveForces forces;
-    HydrostaticValues still;
+    PressureSegment still; // still water from the tide level down to the construction seabed,
+                           // all 0 when the still-water pressure is off
     WaveResultant resultant;
 };
 

@@ -1,6 +1,7 @@
 #include "wave_case_range.h"
 
 #include "force_case.h"
+#include "studied_cases.h"
 #include "switch_file.h"
 #include "wall_codes.h"
 
@@ -8,14 +9,7 @@ namespace wtn {
 
 CaseRange wave_case_range(int system_switch, int completed_cases) {
     if (system_switch != kSystemSwitchCrownTopsWaves) return {kNormalCase, kNormalCase + 1};
-    switch (code_from_file<CompletedCases>(completed_cases)) {
-    case CompletedCases::NormalOnly:
-        return {kNormalCase, kNormalCase + 1};
-    case CompletedCases::SeismicOnly:
-        return {kSeismicCase, kSeismicCase + 1};
-    default:
-        return {kNormalCase, kSeismicCase + 1};
-    }
+    return completed_case_range(completed_cases);
 }
 
 int wave_gairyok_mode(int system_switch) {

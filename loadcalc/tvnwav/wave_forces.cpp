@@ -17,32 +17,25 @@ inline constexpr int kKindAboveTide = 1;
 inline constexpr int kKindBelowTide = 0;
 inline constexpr int kKindNotCut = -1;
 
-WaveForceRow& next_piece(WaveForces& forces) {
+PressureSegment& next_piece(WaveForces& forces) {
     if (forces.count >= kWaveForceRoom) stop_with_wave_error(WaveErrorCode::ForceRows);
-    WaveForceRow& piece = forces.rows[forces.count];
-    piece = WaveForceRow{};
-    return piece;
+    return forces.rows[forces.count];
 }
 
 } // namespace
 
 void still_water_pressure(const WaveCommon& wave, bool still_water_on, double seabed,
-                          HydrostaticValues& still, WaveResultant& resultant) {
+                          PressureSegment& still, WaveResultant& resultant) {
     resultant.total_force = 0.0;
     resultant.total_moment = 0.0;
-    still = HydrostaticValues{};
+    still = PressureSegment{};
     if (!still_water_on) return;
 
     const double eta0 = wave.tide_level;
     const double p = round_dec((eta0 - seabed) * wave.water_unit_weight, 3);
     const double values[3] = {0.0, 0.0, p};
     const double levels[3] = {eta0, seabed, seabed};
-    triangle_centroid(values, levels, still.centroid_value, still.centroid_level);
-    still.lever_arm = still.centroid_level - seabed;
-    still.width = p;
-    still.height = eta0 - seabed;
-    still.force = segment_area(0, p, still.height);
-    still.moment = segment_moment(still.force, still.lever_arm);
+    still = triangle_segment(values, levels, p, eta0 - seabed, seabed);
     resultant.total_force += still.force;
     resultant.total_moment += still.moment;
 }
@@ -57,7 +50,7 @@ void split_wave_trapezoid(const double values[4], const double levels[4], double
     const double w_b = std::fabs(b);
     if (w_t < kNoPressure && w_b < kNoPressure) return;
 
-    WaveForceRow& piece = next_piece(forces);
+    PressureSegment& piece = next_piece(forces);
     if (std::fabs(w_t - w_b) >= kEqualWidths) {
         if (w_t == 0.0) phase = 1;
         if (w_b == 0.0) phase = 0;
@@ -73,7 +66,7 @@ void split_wave_trapezoid(const double values[4], const double levels[4], double
             } else {
                 xs[0] = b, zs[0] = z_b, xs[1] = 0.0, zs[1] = z_t, xs[2] = a, zs[2] = z_t;
             }
-            piece.width = w_t;
+            piece = triangle_segment(xs, zs, w_t, z_t - z_b, seabed);
             if (w_b != 0.0) phase = 1;
         } else {
             if (above) {
@@ -81,25 +74,12 @@ void split_wave_trapezoid(const double values[4], const double levels[4], double
             } else {
                 xs[0] = 0.0, zs[0] = z_t, xs[1] = b, zs[1] = z_b, xs[2] = 0.0, zs[2] = z_b;
             }
-            piece.width = w_b;
+            piece = triangle_segment(xs, zs, w_b, z_t - z_b, seabed);
             phase = 0;
         }
-        piece.kind = 0;
-        piece.height = z_t - z_b;
-        triangle_centroid(xs, zs, piece.centroid_value, piece.centroid_level);
-        piece.lever_arm = piece.centroid_level - seabed;
-        piece.force = segment_area(0, piece.width, piece.height);
-        piece.moment = segment_moment(piece.force, piece.lever_arm);
     } else {
         row.kind = kKindNotCut;
-        piece.kind = 1;
-        piece.centroid_value = (values[0] + a + values[2] + b) / 4.0;
-        piece.centroid_level = (z_t + z_b) / 2.0;
-        piece.lever_arm = piece.centroid_level - seabed;
-        piece.width = w_b;
-        piece.height = z_t - z_b;
-        piece.force = round_dec(piece.width * piece.height, 3);
-        piece.moment = round_dec(piece.force * piece.lever_arm, 3);
+        piece = rectangle_segment(a, b, w_b, z_t, z_b, seabed);
     }
     resultant.wave_force += piece.force;
     resultant.wave_moment += piece.moment;

@@ -11,7 +11,7 @@ namespace wtn {
 // Fills still (all 0 when still_water_on is false) and starts the totals of
 // resultant with it. seabed is the construction-stage design seabed.
 void still_water_pressure(const WaveCommon& wave, bool still_water_on, double seabed,
-                          HydrostaticValues& still, WaveResultant& resultant);
+                          PressureSegment& still, WaveResultant& resultant);
 
 // Cuts the diagram between the wall-top row (row 0 when there is none) and the
 // h' row (the bottom when there is none) into pieces, marks each cut row's

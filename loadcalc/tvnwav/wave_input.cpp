@@ -3,6 +3,7 @@
 #include "error_messages.h"
 #include "goda.h"
 #include "kuroda_hiroi.h"
+#include "tide_level_switches.h"
 #include "wall_codes.h"
 
 #include <string>
@@ -10,10 +11,7 @@
 namespace wtn {
 namespace {
 
-inline constexpr int kPortStandard = 1;
 inline constexpr int kDepthAtH = file_code(WaveDepthRule::AtGroundLevel);
-
-const char* const kLevelNames[kTideLevelCount] = {"H.H.W.L.", "H.W.L.", "L.W.L.", "任意潮位"};
 
 [[noreturn]] void refuse(const WaveBlock& block, const char* what) {
     std::string text = "(ERROR)-";
@@ -26,7 +24,7 @@ const char* const kLevelNames[kTideLevelCount] = {"H.H.W.L.", "H.W.L.", "L.W.L."
 } // namespace
 
 const char* tide_level_name(int level) {
-    return kLevelNames[level];
+    return kTideLevelNames[level];
 }
 
 bool still_water_on(const InputRecord& input) {
@@ -73,7 +71,7 @@ void fill_wave_common(const InputRecord& input, int tide_level, WaveBlock& block
         return;
     }
     w.wave_height = row.hmax;
-    kuroda_hiroi_flags(w, input.swdat.design_standard == kPortStandard,
+    kuroda_hiroi_flags(w, input.swdat.design_standard == file_code(DesignStandard::Port),
                        input.wlvl.depth_rule == kDepthAtH, block.kuroda_hiroi);
 }
 

@@ -3,6 +3,7 @@
 #include "error_messages.h"
 #include "goda.h"
 #include "kuroda_hiroi.h"
+#include "wall_codes.h"
 #include "wave_diagram.h"
 #include "wave_forces.h"
 #include "wave_input.h"
@@ -11,9 +12,6 @@
 
 namespace wtn {
 namespace {
-
-inline constexpr int kPortStandard = 1;
-inline constexpr int kWorksPresent = 1;
 
 // The row of the wall top. A wall top below the whole diagram would leave no
 // row to start the loads at, and every piece of the diagram would be taken
@@ -62,8 +60,9 @@ void compute_wave_level(const InputRecord& input, int tide_level, double wall_to
         goda_distribution(wave, block.goda, wall_top, z_h_dash, input.wlvl.h, diagram);
         diagram.wall_top_row = wall_top_row(diagram, wall_top, tide_level);
     } else {
-        const KurodaHiroiOptions options{input.swdat.design_standard == kPortStandard,
-                                         input.wavsw.dissipating_works == kWorksPresent};
+        const KurodaHiroiOptions options{
+            input.swdat.design_standard == file_code(DesignStandard::Port),
+            input.wavsw.dissipating_works == file_code(DissipatingWorks::Present)};
         kuroda_hiroi_pressure(wave, options, block.kuroda_hiroi);
         kuroda_hiroi_distribution(wave, block.kuroda_hiroi, options.dissipating_works, wall_top,
                                   z_h_dash, diagram);

@@ -1,15 +1,18 @@
 // Records of the construction-stage wave calculation of one tide level and
 // case: the wave data, the values of Goda's or the Kuroda / Hiroi (Morihira)
 // formulas, the pressure diagram down the wall face, the force pieces, the
-// still-water pressure and the resultant. TVNWAV fills them and writes them to
+// still-water pressure (a triangle piece, PressureSegment, like the force
+// pieces) and the resultant. TVNWAV fills them and writes them to
 // WAV_DATA.PRN; the wave-pressure report reads them back.
 // Levels are elevations in m, depths and heights m, pressures kN/m2,
 // forces kN/m, moments kN*m/m, angles degrees.
 #pragma once
 
 #include "input_record.h"
+#include "pressure_segments.h"
 
 #include <array>
+#include <string>
 
 namespace wtn {
 
@@ -25,6 +28,12 @@ inline constexpr int kCaseNormal = 0;
 inline constexpr int kCaseSeismic = 1;
 // The case words of the labels in the force file and WAV_DATA.PRN.
 inline constexpr const char* kCaseWords[2] = {"常時", "地震時"};
+
+// The heading of a tide level and case in the force file and WAV_DATA.PRN:
+// "#  ", the level's name, two spaces and the case word.
+inline std::string wave_block_label(const char* level_name, int case_index) {
+    return std::string("#  ") + level_name + "  " + kCaseWords[case_index];
+}
 
 // Formula of a block: 0 Goda, 1 Kuroda / Hiroi (Morihira).
 inline constexpr int kFormulaGoda = 0;
@@ -90,34 +99,8 @@ struct WaveDiagram {
     int first_loaded_row = -1; // first row whose top pressure is above 0
 };
 
-// One rectangle (kind 1) or triangle (kind 0) of the loaded diagram.
-struct WaveForceRow {
-    int kind = 0;
-    double centroid_value = 0.0; // pressure coordinate of the centroid
-    double centroid_level = 0.0;
-    double lever_arm = 0.0; // centroid level above the construction seabed
-    double width = 0.0;     // pressure across the piece
-    double height = 0.0;
-    double force = 0.0;
-    double moment = 0.0;
-};
-
-struct WaveForces {
-    std::array<WaveForceRow, kWaveForceRoom> rows{};
-    int count = 0;
-};
-
-// Still-water pressure: the triangle from the tide level down to the
-// construction seabed. All 0 when the still-water pressure is off.
-struct HydrostaticValues {
-    double centroid_value = 0.0;
-    double centroid_level = 0.0;
-    double lever_arm = 0.0; // above the construction seabed
-    double width = 0.0;     // pressure at the construction seabed
-    double height = 0.0;    // tide level minus the construction seabed
-    double force = 0.0;
-    double moment = 0.0;
-};
+// The rectangles and triangles of the loaded diagram.
+using WaveForces = RowTable<PressureSegment, kWaveForceRoom>;
 
 struct WaveResultant {
     double wave_force = 0.0;  // sum of the wave-piece forces

@@ -94,7 +94,8 @@ bool any_check_failed(const StabilityRun& run) {
     const CaseResultBlock& r = run.results.case_results;
     const CheckSwitches on = check_switches(run.input.swdat.decision_code);
     const int flag = run.results.corrosion.case_flag;
-    const bool pipe = steel_pipe_check_on(run) && run.input.swdat.completed_cases != kSeismicOnly;
+    const bool pipe = steel_pipe_check_on(run) &&
+                      run.input.swdat.completed_cases != file_code(CompletedCases::SeismicOnly);
     for (int level = run.levels.first; level < run.levels.first + run.levels.count; ++level) {
         const std::size_t l = at(level);
         for (int j = run.cases.first; j < run.cases.end; ++j) {

@@ -139,8 +139,8 @@ void corrosion_allowances(StabilityRun& run, int k) {
     }
     ZonePair sea;
     ZonePair mud;
-    const int standard = run.input.swdat.design_standard;
-    if (standard == kPortStandard || standard == kFisheryPortStandard) {
+    const auto standard = code_from_file<DesignStandard>(run.input.swdat.design_standard);
+    if (standard == DesignStandard::Port || standard == DesignStandard::FisheryPort) {
         const double years = f.service_life;
         sea = zone_of(round_dec(years * std::max(f.sea_rates[1], f.sea_rates[2]), 2),
                       round_dec(years * f.land_rates[1], 2));

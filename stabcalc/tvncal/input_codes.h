@@ -13,12 +13,7 @@ inline constexpr int kUGeneral = 2;
 // DesignConditions item 18: steel grade.
 inline constexpr int kSteelGradeLow = 1; // SY295, SKY400
 
-// CalcSwitches item 1: design standards whose corrosion rates apply per year.
-inline constexpr int kPortStandard = 1;
-inline constexpr int kFisheryPortStandard = 2;
-
-// CalcSwitches item 6 and item 13.
-inline constexpr int kSeismicOnly = 2;
+// CalcSwitches item 13: both the completed state and the construction stage.
 inline constexpr int kBothStudies = 3;
 
 // CorrosionData item 13: only the seabed-mud zone is checked.

@@ -110,7 +110,9 @@ LevelResultTable collect_results(const StabilityRun& run) {
         ResultColumn& after = table.columns[at(2 * j + 1)];
         fill_column(run, 0, j, 0, before);
         if (corrosion) fill_column(run, 0, j, 1, after);
-        if (!pipe || (j == 1 && run.input.swdat.completed_cases == kSeismicOnly)) continue;
+        if (!pipe ||
+            (j == 1 && run.input.swdat.completed_cases == file_code(CompletedCases::SeismicOnly)))
+            continue;
         fill_pipe(run, j, 0, before);
         if (corrosion) fill_pipe(run, j, 1, after);
     }

@@ -211,7 +211,7 @@ void write_trial_page(PageFile& file, const StabilityRun& run, int k, int level,
         if (any_corrosion)
             check_triple(file, 5, "%9.3lf", r.reaction[l][c][1], r.reaction_ng[l][c][1]);
     }
-    if (!pipe || run.input.swdat.completed_cases == kSeismicOnly) return;
+    if (!pipe || run.input.swdat.completed_cases == file_code(CompletedCases::SeismicOnly)) return;
     if (j == 0) {
         block(file, any_corrosion ? "T-SIGM21.PFM" : "T-SIGM22.PFM");
         field(file, 0, "%9.1lf", allow.allowable_stress[0]);

@@ -84,9 +84,6 @@ inline constexpr int screen_switch_from_code(int file_code) {
 // The other codes of the calculation input that choose between methods, each
 // numbered as the file carries it.
 
-// The design standard ("swdat" item 1).
-enum class DesignStandard : int { Port = 1, FisheryPort = 2 };
-
 // A yes-or-no switch: 1 yes, 2 no (the decisions of "swdat", the examine and
 // draw switches of the tide levels, the dynamic water pressure and the
 // secondary-stress check of "nir_t").
@@ -119,15 +116,19 @@ enum class BreakingInfluence : int { NotInfluenced = 1, Influenced = 2 };
 // The wave length of a tide level (its item 4): from period and depth, or given.
 enum class WaveLengthMethod : int { Computed = 1, Given = 2 };
 
+// The cases of the completed state ("swdat" item 6); a value outside the list
+// studies both.
+enum class CompletedCases : int { NormalOnly = 1, SeismicOnly = 2, Both = 3 };
+
+// The design standard ("swdat" item 1).
+enum class DesignStandard : int { Port = 1, FisheryPort = 2, River = 3 };
+
 // The ground surface behind the wall ("swdat" item 7).
 enum class GroundShape : int { Straight = 1, Embankment = 2 };
 
 // Where the surcharge is taken ("swdat" item 8): at the seabed for all
 // layers, or per layer.
 enum class SurchargeMode : int { AtSeabedForAllLayers = 1, PerLayer = 2 };
-
-// The cases of the completed state ("swdat" item 6).
-enum class CompletedCases : int { NormalOnly = 1, SeismicOnly = 2, Both = 3 };
 
 // Which of the two clay formulas are compared: in the seismic case ("swdat"
 // item 11) and in the normal case ("nir_t" item 5), numbered differently.

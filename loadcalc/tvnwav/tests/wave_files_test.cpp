@@ -42,7 +42,7 @@ WaveBlock small_goda_block() {
     b.diagram.first_loaded_row = 1;
     b.forces.rows[0] = {0, 10.856, 4.115, 12.115, 32.569, 6.345, 103.325, 1251.782};
     b.forces.count = 1;
-    b.still = {33.667, -4.667, 3.333, 101.0, 10.0, 505.0, 1683.165};
+    b.still = {kSegmentTriangle, 33.667, -4.667, 3.333, 101.0, 10.0, 505.0, 1683.165};
     b.resultant = {103.325, 1251.782, 608.325, 2934.947, 4.825};
     return b;
 }

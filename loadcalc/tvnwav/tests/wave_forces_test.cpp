@@ -39,7 +39,7 @@ TEST(StillWaterPressure, TriangleFromTheTideToTheSeabed) {
     // p = (2 + 8) x 10.1 = 101.0; force = 0.5 x 101 x 10 = 505.0
     // centroid (101 / 3, (2 - 16) / 3) = (33.667, -4.667); arm 3.333
     // moment = 505 x 3.333 = 1683.165
-    HydrostaticValues s;
+    PressureSegment s;
     WaveResultant r;
     still_water_pressure(tide_at_two(), true, kSeabed, s, r);
     EXPECT_DOUBLE_EQ(s.width, 101.0);
@@ -66,7 +66,7 @@ TEST(WaveForces, GodaDiagramDownToHDashGivesItsAreaAndMoment) {
     // 91.192 x 4.6667); the pieces' rounded centroids give 2632.689.
     WaveDiagram d = goda_diagram();
     WaveForces f;
-    HydrostaticValues s;
+    PressureSegment s;
     WaveResultant r;
     still_water_pressure(tide_at_two(), false, kSeabed, s, r);
     wave_forces(tide_at_two(), kSeabed, d, f, r);
@@ -92,7 +92,7 @@ TEST(WaveForces, GodaDiagramDownToHDashGivesItsAreaAndMoment) {
 TEST(WaveForces, StillWaterJoinsTheTotals) {
     WaveDiagram d = goda_diagram();
     WaveForces f;
-    HydrostaticValues s;
+    PressureSegment s;
     WaveResultant r;
     still_water_pressure(tide_at_two(), true, kSeabed, s, r);
     wave_forces(tide_at_two(), kSeabed, d, f, r);
@@ -106,7 +106,7 @@ TEST(WaveForces, WithoutAnHDashRowThePiecesRunToTheBottom) {
     WaveDiagram d = goda_diagram();
     d.h_dash_row = -1;
     WaveForces f;
-    HydrostaticValues s;
+    PressureSegment s;
     WaveResultant r;
     still_water_pressure(tide_at_two(), false, kSeabed, s, r);
     wave_forces(tide_at_two(), kSeabed, d, f, r);
@@ -127,7 +127,7 @@ TEST(WaveForces, UniformPressureBelowAWallTopInsideTheCrest) {
     ASSERT_EQ(d.wall_top_row, 1);
     EXPECT_EQ(d.h_dash_row, 2);
     WaveForces f;
-    HydrostaticValues s;
+    PressureSegment s;
     WaveResultant r;
     still_water_pressure(tide_at_two(), false, -10.0, s, r);
     wave_forces(tide_at_two(), -10.0, d, f, r);
@@ -148,7 +148,7 @@ TEST(WaveForces, NoLoadAtAllStopsInsteadOfDividingByZero) {
     d.rows[1] = {0, 0.0, 0.0, 0.0, 0.0};
     d.count = 1;
     WaveForces f;
-    HydrostaticValues s;
+    PressureSegment s;
     WaveResultant r;
     still_water_pressure(tide_at_two(), false, kSeabed, s, r);
     EXPECT_THROW(wave_forces(tide_at_two(), kSeabed, d, f, r), ProgramStop);

@@ -82,7 +82,7 @@ TEST(WaveLayerRows, SeabedSplitsItsLayerOrFindsItsBoundary) {
         // The split part keeps the clay's values.
         EXPECT_EQ(rows.rows[c.index].resistance_option, 2);
         EXPECT_DOUBLE_EQ(rows.rows[c.index].kh, 6000.0);
-        const WaveLandRow& bottom = rows.rows[c.count - 1];
+        const ForceLayerRow& bottom = rows.rows[c.count - 1];
         EXPECT_DOUBLE_EQ(bottom.level, -30.0);
         EXPECT_EQ(bottom.thickness, 0.0);
         EXPECT_EQ(bottom.kh, 0.0);
