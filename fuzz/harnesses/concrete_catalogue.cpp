@@ -1,7 +1,6 @@
 // YAITA.C01, an installed prestressed-concrete sheet-pile catalogue (three
 // lines a pile; YAITA.C02 installed beside it).
-#include "harness.h"
-#include "pile_catalogue.h"
+#include "pile_section_checks.h"
 #include "program_stop.h"
 
 namespace wtn::fuzz {
@@ -17,11 +16,8 @@ void run_one(const std::string& bytes) {
     input.catalogue_piles.ids[1] = 52;
     input.catalogue_piles.count = 2;
     try {
-        for (const PileRecord& pile : read_all_pc_piles(input)) {
-            require_finite(pile.inertia, "concrete catalogue");
-            require_finite(pile.modulus, "concrete catalogue");
-            require_finite(pile.moment, "concrete catalogue");
-        }
+        for (const PileRecord& pile : read_all_pc_piles(input))
+            require_finite_section(pile, "concrete catalogue");
         read_pc_piles(input);
     } catch (const ProgramStop&) {
     }

@@ -1,8 +1,7 @@
 // YAITA.D01, an installed steel sheet-pile catalogue (the other three
 // installed beside it), as the programs list every pile and look up the
 // selected ones.
-#include "harness.h"
-#include "pile_catalogue.h"
+#include "pile_section_checks.h"
 #include "program_stop.h"
 
 namespace wtn::fuzz {
@@ -19,10 +18,8 @@ void run_one(const std::string& bytes) {
     input.catalogue_piles.ids[1] = 31;
     input.catalogue_piles.count = 2;
     try {
-        for (const PileRecord& pile : read_all_steel_piles(input)) {
-            require_finite(pile.inertia, "steel catalogue");
-            require_finite(pile.modulus, "steel catalogue");
-        }
+        for (const PileRecord& pile : read_all_steel_piles(input))
+            require_finite_section(pile, "steel catalogue");
         read_steel_piles(input);
     } catch (const ProgramStop&) {
     }

@@ -1,8 +1,7 @@
 // The user's own catalogues KOUYAITA.APD (steel) and PCYAITA.APD (concrete),
 // both given the input's bytes, read as listed and as selected, and the
 // selected rows written to the project's pile file.
-#include "harness.h"
-#include "pile_catalogue.h"
+#include "pile_section_checks.h"
 #include "program_stop.h"
 
 namespace wtn::fuzz {
@@ -22,11 +21,8 @@ void run_one(const std::string& bytes) {
         try {
             PileTable all;
             read_all_added_piles(input, kind, all);
-            for (const PileRecord& pile : all) {
-                require_finite(pile.inertia, "user catalogue");
-                require_finite(pile.modulus, "user catalogue");
-                require_finite(pile.moment, "user catalogue");
-            }
+            for (const PileRecord& pile : all)
+                require_finite_section(pile, "user catalogue");
             PileTable selected;
             read_added_piles(input, kind, selected);
             input.joken.pile_type = kind == kAddedSteel ? 3 : 7;
