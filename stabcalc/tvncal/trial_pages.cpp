@@ -5,7 +5,7 @@
 #include "file_io.h"
 #include "format_values.h"
 #include "input_codes.h"
-#include "template_tables.h"
+#include "trial_page_templates.h"
 #include "user_text.h"
 #include "wall_codes.h"
 
@@ -21,7 +21,7 @@ std::size_t at(int i) {
     return static_cast<std::size_t>(i);
 }
 
-const TemplateTable kTrialTemplates = tools::kTrialPageTemplates;
+const TemplateTable kTrialTemplates = kTrialPageTemplates;
 
 // One field line: the two-digit field number, two blanks and the value.
 void field(PageFile& pages, int number, const char* format, ...)

@@ -1,7 +1,7 @@
+#include "program_template_tables.h"
 #include "report_files.h"
 #include "report_folder.h"
 #include "template_sources.h"
-#include "template_tables.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 #include "figure_labels.h"
 #include "page_file.h"
 #include "program_stop.h"
-#include "template_tables.h"
+#include "sample_templates.h"
 #include "user_text.h"
 
 #include <cstdio>
@@ -113,7 +113,7 @@ void write_figure() {
 
 int main() {
     try {
-        const TemplateTable table(wtn::tools::kSampleTemplates);
+        const TemplateTable table(wtn::kSampleTemplates);
         write_conditions(table);
         write_table(table);
         write_figure();
