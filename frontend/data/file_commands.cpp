@@ -3,6 +3,7 @@
 #include "cal_import.h"
 #include "cal_writer.h"
 #include "dat_compare.h"
+#include "file_names.h"
 #include "number_text.h"
 #include "project_reader.h"
 #include "project_writer.h"
@@ -39,8 +40,7 @@ std::string file_part(const std::string& path) {
 }
 
 bool is_old_result_file(const std::string& name) {
-    if (name.size() > 4 && name.compare(name.size() - 4, 4, ".PDT") == 0) return true;
-    return name.size() == 10 && name.compare(0, 5, "KEKKA") == 0 && name.compare(6, 4, ".DAT") == 0;
+    return is_page_file_name(name) || is_result_table_file_name(name);
 }
 
 } // namespace
