@@ -101,8 +101,9 @@ TEST(Cp932AgainstIconv, EveryCodePointEncodesAlike) {
 
 TEST(Cp932AgainstIconv, MalformedUtf8IsRefusedAlike) {
     const std::string samples[] = {
-        "\x80",         "\xC0\xAF",     "\xC1\xBF",         "\xE0\x80\xAF", "\xED\xA0\x80",
-        "\xF4\x90\x80\x80", "\xF5\x80\x80\x80", "\xFE", "\xE3\x81", "A\xE3\x81\x82\xE3",
+        "\x80",         "\xC0\xAF",          "\xC1\xBF",         "\xE0\x80\xAF",
+        "\xED\xA0\x80", "\xF4\x90\x80\x80",  "\xF5\x80\x80\x80", "\xFE",
+        "\xE3\x81",     "A\xE3\x81\x82\xE3",
     };
     for (const std::string& sample : samples) {
         EXPECT_EQ(ours(utf8_to_cp932, sample), iconv_convert("CP932", "UTF-8", sample))

@@ -5,8 +5,8 @@
 //
 //   make_cp932_tables <output.cpp>
 #include <cerrno>
-#include <cstdio>
 #include <cstdint>
+#include <cstdio>
 #include <iconv.h>
 #include <string>
 #include <vector>
@@ -88,7 +88,8 @@ int main(int argc, char** argv) {
     for (int byte = 0; byte < 256; ++byte) {
         if (is_lead(byte)) continue;
         if (decode.run(std::string(1, static_cast<char>(byte)), out) == Outcome::converted)
-            single[static_cast<std::size_t>(byte)] = static_cast<std::uint16_t>(single_code_point(out));
+            single[static_cast<std::size_t>(byte)] =
+                static_cast<std::uint16_t>(single_code_point(out));
     }
     // Pairs: for each lead byte in order, every trail byte 0x40..0xFC.
     std::vector<std::uint16_t> pairs;
