@@ -20,10 +20,9 @@ inline constexpr TemplateUse kForceTotalTemplate{"GAI_MTM3.PFM", "00 01"};
 inline constexpr TemplateUse kResultantHeightTemplate{"H0.PFM", "00 01 02"};
 
 inline constexpr TemplateUse kLoadChapterTemplates[] = {
-    kChapterTitleTemplate,  kMomentCaptionTemplate, kMomentHeadingTemplate,
-    kMomentFootingTemplate, kMomentRowTemplate,     kMomentTotalTemplate,
-    kForceCaptionTemplate,  kForceRowTemplate,      kForceTotalTemplate,
-    kResultantHeightTemplate,
+    kChapterTitleTemplate, kMomentCaptionTemplate,   kMomentHeadingTemplate, kMomentFootingTemplate,
+    kMomentRowTemplate,    kMomentTotalTemplate,     kForceCaptionTemplate,  kForceRowTemplate,
+    kForceTotalTemplate,   kResultantHeightTemplate,
 };
 
 } // namespace wtn
