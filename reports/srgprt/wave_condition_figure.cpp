@@ -208,6 +208,12 @@ void draw_layer_lines(DrawingFile& file, const FigureKit& kit, const WaveConditi
 
 } // namespace
 
+void check_wave_condition_scale(const WaveReport& report) {
+    FigureKit kit = report.kit;
+    set_wave_condition_layout(kit);
+    fit_wave_condition_scale(kit, report);
+}
+
 void write_wave_condition_figure(WaveReport& report) {
     FigureKit& kit = report.kit;
     set_wave_condition_layout(kit);

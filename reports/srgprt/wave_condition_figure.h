@@ -25,6 +25,9 @@ struct WaveConditionRecord {
     FigureLine land_seabed;                               // wall to the right edge
 };
 
+// Stops with error 63 as the drawing would, before any page is written.
+void check_wave_condition_scale(const WaveReport& report);
+
 // Writes W_JOKENZ.PZK. Stops with error 63 when the crest, the lowest soil
 // level and the tide levels drawn span no height.
 void write_wave_condition_figure(WaveReport& report);

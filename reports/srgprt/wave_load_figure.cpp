@@ -331,6 +331,14 @@ void draw_resultant_sketch(DrawingFile& file, const FigureKit& kit, const WaveLo
 
 } // namespace
 
+void check_wave_load_scale(const WaveReport& report, const ReportedBlock& reported) {
+    FigureKit kit = report.kit;
+    const bool still = still_water_on(report.input);
+    set_wave_load_layout(kit, still);
+    fit_wave_load_scale(kit, reported.block, report.crest, report.input.tjkn1.construction_seabed,
+                        still);
+}
+
 std::string write_wave_load_figure(WaveReport& report, const ReportedBlock& reported) {
     const WaveBlock& b = reported.block;
     const bool still = still_water_on(report.input);

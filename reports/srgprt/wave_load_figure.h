@@ -34,6 +34,10 @@ struct WaveLoadRecord {
     double wave_centre_x = 0.0; // page X of the wave diagram's model origin
 };
 
+// Stops with error 57 or 63 as the drawing of the block would, before any
+// page is written.
+void check_wave_load_scale(const WaveReport& report, const ReportedBlock& reported);
+
 // Writes HMOMNTZ%1d.PZK of the block (case + 2 x ordinal) and returns its
 // name. Stops with error 57 when the diagram has no value range, 63 when it
 // has no level range.

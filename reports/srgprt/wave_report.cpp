@@ -14,6 +14,7 @@
 #include "wave_condition_list.h"
 #include "wave_input.h"
 #include "wave_level.h"
+#include "wave_load_figure.h"
 
 #include <memory>
 #include <string>
@@ -125,6 +126,10 @@ void wave_report_main() {
     // Every block is read before a page is written, so a refused file leaves
     // no chapter behind.
     read_report_blocks(*report);
+    // Likewise a drawing without extent stops the run before the first page.
+    for (const ReportedBlock& reported : report->blocks)
+        check_wave_load_scale(*report, reported);
+    check_wave_condition_scale(*report);
     for (const ReportedBlock& reported : report->blocks)
         write_wave_chapter(*report, reported);
     write_wave_condition_figure(*report);
