@@ -9,6 +9,8 @@
 #include "stop_capture.h"
 #include "wave_report.h"
 
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 
 namespace wtn::test {
@@ -86,20 +88,14 @@ ReportFixture::ReportFixture() {
 }
 
 std::string wav_data_text(const std::vector<WaveBlock>& blocks) {
-    const std::string path = std::filesystem::temp_directory_path() / "srgprt_wav_data.tmp";
-    CFile file = open_file(path, "wt");
+    char* data = nullptr;
+    std::size_t size = 0;
+    std::FILE* memory = open_memstream(&data, &size);
     for (const WaveBlock& b : blocks)
-        write_wav_data_section(file.get(), b);
-    file.reset();
-    std::string text;
-    {
-        CFile in = open_file(path, "rb");
-        char buffer[4096];
-        std::size_t n = 0;
-        while ((n = std::fread(buffer, 1, sizeof buffer, in.get())) > 0)
-            text.append(buffer, n);
-    }
-    std::filesystem::remove(path);
+        write_wav_data_section(memory, b);
+    std::fclose(memory);
+    std::string text(data, size);
+    std::free(data);
     return text;
 }
 
