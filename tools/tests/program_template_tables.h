@@ -4,6 +4,7 @@
 // templates keeps its table beside its own code and adds one line here.
 #pragma once
 
+#include "load_chapter_templates.h"
 #include "sample_templates.h"
 #include "trial_page_templates.h"
 
@@ -18,6 +19,7 @@ struct ProgramTemplates {
 
 inline constexpr ProgramTemplates kProgramTemplateTables[] = {
     {"sample", kSampleTemplates},
+    {"load chapters", kLoadChapterTemplates},
     {"tvncal", kTrialPageTemplates},
 };
 
