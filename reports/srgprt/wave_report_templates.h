@@ -1,25 +1,27 @@
 // The installed templates and drawings SRGPRT's wave chapters name, each with
 // the field codes the chapter writer fills; the page writer of a test build
 // refuses any other. The title, moment, force-summary and resultant templates
-// are shared with the earth-pressure report and filled alike.
+// are shared with the earth-pressure report and filled alike
+// (load_chapter_templates.h).
 #pragma once
 
+#include "load_chapter_templates.h"
 #include "template_use.h"
 
 namespace wtn {
 
 inline constexpr TemplateUse kWaveReportTemplates[] = {
     // Shared with the earth-pressure report.
-    {"GAI_TITL.PFM", "98 99"},
-    {"MOMENT1.PFM", "98 99"},
-    {"MOMNT_HD.PFM", ""},
-    {"MOMNT_FT.PFM", ""},
-    {"MOMENT2.PFM", "00 01 02 03 04 05 06"},
-    {"MOMENT3.PFM", "00 01"},
-    {"GAI_MTM1.PFM", "99"},
-    {"GAI_MTM2.PFM", "00 01 02 03 04"},
-    {"GAI_MTM3.PFM", "00 01"},
-    {"H0.PFM", "00 01 02"},
+    kChapterTitleTemplate,
+    kMomentCaptionTemplate,
+    kMomentHeadingTemplate,
+    kMomentFootingTemplate,
+    kMomentRowTemplate,
+    kMomentTotalTemplate,
+    kForceCaptionTemplate,
+    kForceRowTemplate,
+    kForceTotalTemplate,
+    kResultantHeightTemplate,
     // The wave chapter's own.
     {"HAT_TITL.PFM", ""},
     {"JW_HLL0.PFM", "00"},
