@@ -40,12 +40,12 @@ struct SketchColumns {
     int stroke_x1, stroke_x2; // seabed stroke and force arrow
     int arm_x;                // lever-arm arrow, hatching and "h" text
     int level_x1, level_x2;   // level strokes and texts
-    int tide_x1;              // still-water stroke from here to level_x2
+    int tide_x1, tide_x2;     // still-water stroke
     int tide_text_x;
     int water_mark_x;
 };
-constexpr SketchColumns kSketchAlone = {950, 1400, 1040, 620, 920, 190, 410, 295};
-constexpr SketchColumns kSketchWithStill = {330, 780, 420, 0, 300, 0, 220, 105};
+constexpr SketchColumns kSketchAlone = {950, 1400, 1040, 620, 920, 190, 920, 410, 295};
+constexpr SketchColumns kSketchWithStill = {330, 780, 420, 0, 300, 0, 730, 220, 105};
 
 struct Layout {
     bool still = false;
@@ -320,7 +320,7 @@ void draw_resultant_sketch(DrawingFile& file, const FigureKit& kit, const WaveLo
                format_text(" %+7.3fm", seabed + b.resultant.resultant_height));
     sketch_stroke(file, kit, c.level_x1, c.level_x2, seabed_y);
     sheet_text(file, kit, c.level_x1, seabed_y - 0.25 * h, 0, format_text(" %+7.3fm", seabed));
-    sketch_stroke(file, kit, c.tide_x1, c.level_x2, tide_y);
+    sketch_stroke(file, kit, c.tide_x1, c.tide_x2, tide_y);
     static constexpr const char* kTideTexts[] = {"H.H.W.L.", "H.W.L.  ", "L.W.L.  "};
     const std::string name = level == kTideUser ? user_field(report.input.wavsw.user_tide_name, 8)
                                                 : std::string(kTideTexts[level]);

@@ -66,6 +66,7 @@ WaveBlock hand_block() {
     b.forces.count = 1;
     b.forces[0] = {1, 13.0, -11.0, 11.0, 13.0, 22.0, 286.0, 3146.0};
     b.still = {};
+    b.resultant = {286.0, 3146.0, 286.0, 3146.0, 11.0};
     return b;
 }
 
@@ -98,6 +99,12 @@ TEST(WaveLoadFigure, DiagramWithoutStillWaterByHand) {
     EXPECT_TRUE(has_line(pzk, "   13.000kN/m\\U2 "));
     EXPECT_TRUE(has_line(pzk, "    0.000kN/m\\U2 "));
     EXPECT_TRUE(has_line(pzk, " -22.000 "));
+    // The sketch of the resultant at its fixed columns: the seabed stroke,
+    // the force arrow 11 m above the seabed (Y 1800), the still-water stroke.
+    EXPECT_TRUE(has_line(pzk, "L  950 2900 1400 2900 0 2"));
+    EXPECT_TRUE(has_line(pzk, "Y  950 1800 1400 1800 30 20 1"));
+    EXPECT_TRUE(has_line(pzk, "Y 1040 2900 1040 1800 30 20 2"));
+    EXPECT_TRUE(has_line(pzk, "L  190  700  920  700 0 2"));
 }
 
 TEST(WaveLoadFigure, DiagonalAndDashedSidesFollowTheRows) {
@@ -130,6 +137,9 @@ TEST(WaveLoadFigure, StillWaterTriangleBesideTheDiagram) {
     EXPECT_TRUE(
         has_line(pzk, "L 3500  700 2980  700 0 2")); // 26 at 0.00: the same Y as the triangle's top
     EXPECT_TRUE(has_line(pzk, "   47.000kN/m\\U2 "));
+    // The sketch moves left of the triangle.
+    EXPECT_TRUE(has_line(pzk, "L  330 2900  780 2900 0 2"));
+    EXPECT_TRUE(has_line(pzk, "L    0  700  730  700 0 2"));
 }
 
 } // namespace

@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -121,12 +122,13 @@ void expect_lines(const std::string& text, const std::vector<std::string>& lines
 
 #ifdef WTN_WITH_VIEWER
 test::ChildResult run_tool(const std::string& program, std::vector<std::string> args,
-                           const std::string& folder) {
+                           const std::string& folder, std::map<std::string, std::string> env = {}) {
     test::ChildRun child;
     child.program = program;
     child.args = std::move(args);
     child.work_dir = folder;
-    child.env = {{"QT_QPA_PLATFORM", "offscreen"}};
+    child.env = std::move(env);
+    child.env["QT_QPA_PLATFORM"] = "offscreen";
     return test::run_child(child);
 }
 #endif
@@ -155,6 +157,10 @@ void check_viewer(const ProgramFolder& folder, const std::vector<std::string>& t
             << cp932_to_utf8(t);
     for (const char* markup : {"$U", "$S", "$Z", "\\U", "〔"})
         EXPECT_EQ(text.find(cp932_to_utf8(markup)), std::string::npos) << markup;
+    // As the front end starts it: the window opens on the pages and closes.
+    const ChildResult window = run_tool(test::program_path("VIEWKSO"), {"/NOTEDIT", "/PDTOPEN"},
+                                        folder.path(), {{"WTN_VIEWKSO_AUTOCLOSE", "1"}});
+    EXPECT_EQ(window.exit_code, 0) << window.err;
     std::filesystem::create_directories(WTN_SCREENSHOT_DIR);
     run_tool("/usr/bin/pdftoppm",
              {"-r", "60", "-png", folder.file("report.pdf"),
