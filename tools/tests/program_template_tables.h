@@ -7,6 +7,7 @@
 #include "load_chapter_templates.h"
 #include "sample_templates.h"
 #include "trial_page_templates.h"
+#include "wave_report_templates.h"
 
 #include <string_view>
 
@@ -21,6 +22,7 @@ inline constexpr ProgramTemplates kProgramTemplateTables[] = {
     {"sample", kSampleTemplates},
     {"load chapters", kLoadChapterTemplates},
     {"tvncal", kTrialPageTemplates},
+    {"srgprt", kWaveReportTemplates},
 };
 
 } // namespace wtn::tools
