@@ -24,6 +24,7 @@
 #pragma once
 
 #include "customisation_file.h"
+#include "pile_catalogue_file.h"
 
 #include <array>
 #include <string>
@@ -114,13 +115,9 @@ struct GairyokuRec {
     double height = 0.0; // acting height, m
 };
 
-// One catalogue sheet pile.
-struct YaitaRec {
-    int id = 0;
-    int added = 0;                  // 0 installed catalogue, 1 user catalogue
-    std::string name;               // 16 characters
-    std::array<double, 3> values{}; // section values as the catalogue reader fills them
-};
+// One catalogue sheet pile, the record the batch programs read catalogues
+// into; the name here is 16 characters of UTF-8.
+using YaitaRec = PileRecord;
 
 // One selected pile: an id of the installed catalogue and an id of the user
 // catalogue. Each of the two lists runs from pair 0 to its first 0.

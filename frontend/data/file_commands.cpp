@@ -92,11 +92,11 @@ bool FileCommands::write_cal_or_tell(DesignData& data, const std::string& name) 
 
 bool FileCommands::save_question(SaveQuestionKind kind) {
     screens_.store_all_screens();
-    const bool written = write_work_cal_file(kCalFileName);
+    const bool written = write_work_cal_file(kInputFileName);
     if (!written && kind == SaveQuestionKind::run) return false;
     // Without a fresh "CAL_FILE.DAT" the comparison would look at stale data:
     // ask as for a change rather than risk losing unsaved work.
-    const int result = written ? cmp_dat_file(join_path(data_.work_dir, kCalFileName),
+    const int result = written ? cmp_dat_file(join_path(data_.work_dir, kInputFileName),
                                               join_path(data_.work_dir, kOrgFileName))
                                : kDatChanged;
     if (result == kDatEqual) return true;

@@ -9,6 +9,8 @@
 
 namespace wtn {
 
+// The calculation input the front end writes and every batch program reads.
+inline constexpr const char* kInputFileName = "CAL_FILE.DAT";
 // Run information: data name, title, run date and time.
 inline constexpr const char* kRunInfoFileName = "CAL_FILE.INF";
 // The user's standing options of the calculation.
