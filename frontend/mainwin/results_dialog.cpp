@@ -237,11 +237,13 @@ void ResultsDialog::show_table(const LevelResultTable& table, bool concrete) {
         const char* mask =
             concrete && static_cast<int>(r) < kStressRows ? kConcreteMomentMask : row.mask;
         for (int c = 0; c < kResultColumns; ++c) {
-            if (const auto& value = table.values[row.value_line][c]) {
+            const ResultColumn& column = table.columns[static_cast<std::size_t>(c)];
+            if (const auto value = result_value(column, kResultValueLines[row.value_line])) {
                 lbl_kgm[row.values[c]]->set_caption(ui::format_mask(*value, mask));
             }
             if (row.verdict_line == kNoLine) continue;
-            Verdict verdict = table.verdicts[row.verdict_line][c];
+            const Verdict verdict =
+                result_verdict(column, static_cast<ResultFlag>(row.verdict_line));
             if (verdict == Verdict::passed) lbl_kgm[row.marks[c]]->set_caption(kPassedMark);
             if (verdict == Verdict::failed) lbl_kgm[row.marks[c]]->set_caption(kFailedMark);
         }

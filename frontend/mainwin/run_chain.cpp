@@ -75,9 +75,11 @@ RunningGuard::~RunningGuard() {
 }
 
 std::vector<std::string> run_info_lines(const std::string& project_name, const std::string& title) {
-    std::vector<std::string> lines = {project_name, fixed_text(title, kRunInfoTitleLength)};
-    lines.insert(lines.end(), kRunInfoStampLines, kRunInfoStampLine);
-    return lines;
+    RunInfo info;
+    info.data_name = project_name;
+    info.title = fixed_text(title, kRunInfoTitleLength);
+    // The stamp is 0 until the check-list program fills it in.
+    return wtn::run_info_lines(info, [](int value) { return cal_integer_item(value); });
 }
 
 void delete_run_outputs(const std::string& folder) {

@@ -11,6 +11,7 @@
 #pragma once
 
 #include "main_window.h"
+#include "run_info_file.h"
 
 #include <string>
 #include <vector>
@@ -18,8 +19,6 @@
 namespace wtn::mainwin {
 
 inline constexpr int kRunInfoTitleLength = 36;
-inline constexpr int kRunInfoStampLines = 6;
-inline constexpr const char* kRunInfoStampLine = " 0 ";
 inline constexpr const char* kRunningStatus = "計算実行中：";
 
 // Holds MainWindow::running for one command; the window is enabled again and

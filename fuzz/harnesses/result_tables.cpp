@@ -20,9 +20,9 @@ void run_one(const std::string& bytes) {
         return;
     }
     const LevelResultTable table = read_level_result_table(name);
-    for (const auto& row : table.values)
-        for (const auto& value : row)
-            if (value) require_finite(*value, "KEKKA1.DAT");
+    for (const ResultColumn& column : table.columns)
+        for (ResultValue d : kResultValueLines)
+            if (const auto value = result_value(column, d)) require_finite(*value, "KEKKA1.DAT");
 }
 
 } // namespace wtn::fuzz

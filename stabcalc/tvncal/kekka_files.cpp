@@ -17,10 +17,6 @@ namespace {
 
 constexpr double kNoTipYet = 99999.99;
 
-// Positions of the values and flags in a column.
-enum Value { kD1, kD2, kD3, kD4, kD5, kD6, kD7 };
-enum Flag { kF1, kF2, kF3, kF4, kF5, kF6 };
-
 std::size_t at(int i) {
     return static_cast<std::size_t>(i);
 }
@@ -129,23 +125,16 @@ void write_kekka_files(StabilityRun& run) {
     run.results.design_values.decided_tip_level = pile.decided_tip;
     {
         CFile file = open_or_stop(line_file, "wt");
-        write_values_line(file.get(), "%c%s%c,%c%s%c,%8.3lf,%8.3lf", '"',
-                          completed ? "完成時" : "施工時", '"', '"',
-                          run.results.decided.name.c_str(), '"', pile.printed_tip, pile.length);
+        write_crlf_line(file.get(), pile_result_line_text(completed ? "完成時" : "施工時",
+                                                          run.results.decided.name,
+                                                          pile.printed_tip, pile.length));
         close_written_or_stop(file, line_file);
     }
 
     const LevelResultTable table = collect_results(run);
     CFile file = open_or_stop(table_file, "wt");
-    const auto& col = table.columns;
-    for (int v : {kD1, kD2, kD3, kD4, kD6, kD7, kD5}) {
-        write_values_line(file.get(), "%lf,%lf,%lf,%lf", col[0].value[at(v)], col[1].value[at(v)],
-                          col[2].value[at(v)], col[3].value[at(v)]);
-    }
-    for (int f = kF1; f <= kF6; ++f) {
-        write_values_line(file.get(), "%d,%d,%d,%d", col[0].flag[at(f)], col[1].flag[at(f)],
-                          col[2].flag[at(f)], col[3].flag[at(f)]);
-    }
+    for (const std::string& line : level_result_table_lines(table))
+        write_crlf_line(file.get(), line);
     close_written_or_stop(file, table_file);
     write_cal_nei(run.results);
 }

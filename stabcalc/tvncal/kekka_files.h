@@ -4,35 +4,13 @@
 // KEKKA3.DAT) of the checked values and their flags in four columns.
 #pragma once
 
+#include "result_table_file.h"
 #include "stability_run.h"
 
 #include <array>
 #include <string>
 
 namespace wtn {
-
-inline constexpr int kResultColumns = 4;
-inline constexpr int kResultValues = 7; // D1 .. D7
-inline constexpr int kResultFlags = 6;  // F1 .. F6
-inline constexpr double kAbsentValue = -99999.9;
-inline constexpr int kAbsentFlag = -1;
-
-// One column: D1 stress of the sea-water part, D2 stress (seabed mud after
-// corrosion), D3 head displacement, D4 subgrade reaction, D5 tip elevation,
-// D6 steel-pipe secondary stress, D7 combined stress; F1 to F6 the flags of
-// D1, D2, D3, D4, D6 and D7.
-struct ResultColumn {
-    std::array<double, kResultValues> value;
-    std::array<int, kResultFlags> flag;
-    ResultColumn() {
-        value.fill(kAbsentValue);
-        flag.fill(kAbsentFlag);
-    }
-};
-
-struct LevelResultTable {
-    std::array<ResultColumn, kResultColumns> columns;
-};
 
 // The decided tip (the deepest of the levels and cases studied, after
 // corrosion too where it applies), the pile length from the sheet-pile crown
