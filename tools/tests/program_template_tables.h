@@ -8,6 +8,7 @@
 #include "load_chapter_templates.h"
 #include "sample_templates.h"
 #include "trial_page_templates.h"
+#include "wave_report_templates.h"
 
 #include <string_view>
 
@@ -23,6 +24,7 @@ inline constexpr ProgramTemplates kProgramTemplateTables[] = {
     {"load chapters", kLoadChapterTemplates},
     {"solprt", kEarthPressureReportTemplates},
     {"tvncal", kTrialPageTemplates},
+    {"srgprt", kWaveReportTemplates},
 };
 
 } // namespace wtn::tools
