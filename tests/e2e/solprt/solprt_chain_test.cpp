@@ -20,8 +20,14 @@
 
 #include <gtest/gtest.h>
 
+#ifdef WTN_WITH_VIEWER
+#include "report_folder.h"
+#endif
+
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -333,6 +339,75 @@ TEST(SolprtChain, DamagedOrMissingInputsStopWithTheirMessage) {
                 << failure.name;
     }
 }
+
+#ifdef WTN_WITH_VIEWER
+test::ChildResult run_tool(const std::string& program, std::vector<std::string> args,
+                           const std::string& folder, std::map<std::string, std::string> env = {}) {
+    test::ChildRun child;
+    child.program = program;
+    child.args = std::move(args);
+    child.work_dir = folder;
+    child.env = std::move(env);
+    child.env["QT_QPA_PLATFORM"] = "offscreen";
+    return test::run_child(child);
+}
+
+// The whole completed-state chain on the uniform section, then the viewer:
+// lint finds nothing, the PDF prints the stamp, the name and the values of
+// both chapters and the list, and the pages go to the screenshots folder.
+TEST(SolprtChain, ChainOfBothCasesOpensCleanInTheViewer) {
+    test::WallSection section = uniform_sand(3);
+    ProgramFolder folder;
+    folder.write("CAL_FILE.DAT", test::input_file_text(section));
+    folder.write("TVNCSTM.DAT", test::customisation_text());
+    write_report_inputs(folder);
+    for (const char* program : {"TVNDAT", "TVNCAL", "SOLPRT"}) {
+        const ChildResult r = test::run_batch_in(folder, program);
+        ASSERT_EQ(r.exit_code, 0) << program << ": " << r.err;
+    }
+    const ChildResult lint = run_tool(test::program_path("VIEWKSO"), {"--lint"}, folder.path());
+    EXPECT_EQ(lint.exit_code, 0) << lint.out;
+    EXPECT_EQ(lint.out, "");
+    const ChildResult pdf =
+        run_tool(test::program_path("VIEWKSO"), {"--pdf", "report.pdf"}, folder.path());
+    ASSERT_EQ(pdf.exit_code, 0) << pdf.err;
+    const std::string text =
+        run_tool("/usr/bin/pdftotext", {"-layout", folder.file("report.pdf"), "-"}, folder.path())
+            .out;
+    const auto pages = std::count(text.begin(), text.end(), '\f');
+    std::size_t stamps = 0;
+    std::size_t names = 0;
+    for (auto at = text.find("07/02/03 09:05:07"); at != std::string::npos;
+         at = text.find("07/02/03 09:05:07", at + 1))
+        ++stamps;
+    for (auto at = text.find("UNIFORM"); at != std::string::npos; at = text.find("UNIFORM", at + 1))
+        ++names;
+    EXPECT_GE(stamps, static_cast<std::size_t>(pages));
+    EXPECT_GE(names, static_cast<std::size_t>(pages));
+    for (const char* value :
+         {"222.051", "-7.425", "4.217", "0.3333", "428.963", "5.340", "14.6", "3.215", "10000.0"})
+        EXPECT_NE(text.find(value), std::string::npos) << value;
+    for (const char* markup : {"$U", "$S", "$Z", "\\U", "〔"})
+        EXPECT_EQ(text.find(markup), std::string::npos) << markup;
+
+    const viewer::LoadedReport loaded =
+        viewer::load_report(folder.path(), std::string(WTN_PROGRAM_DIR) + "/templates");
+    EXPECT_TRUE(loaded.problems.empty()) << viewer::problem_text(loaded.problems.front());
+    std::vector<std::string> titles;
+    for (const viewer::Chapter& chapter : loaded.report.chapters)
+        titles.push_back(chapter.title);
+    expect_in_order(titles,
+                    {"完成時         :計算ﾄﾗｲｱﾙ結果表", "完成時         :設計条件",
+                     "完成時-常    時:土圧及び残留水圧", "完成時-地 震 時:土圧及び残留水圧"},
+                    "chapters");
+
+    std::filesystem::create_directories(WTN_SCREENSHOT_DIR);
+    run_tool("/usr/bin/pdftoppm",
+             {"-r", "60", "-png", folder.file("report.pdf"),
+              std::string(WTN_SCREENSHOT_DIR) + "/solprt_uniform_sand"},
+             folder.path());
+}
+#endif
 
 } // namespace
 } // namespace wtn
