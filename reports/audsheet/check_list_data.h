@@ -35,6 +35,13 @@ inline PileType pile_type_of(const InputRecord& in) {
     return pile_type_from_code(in.joken.pile_type);
 }
 
+// A standard code outside the list is labelled and listed as the river
+// standard, so none of its seismic values goes unlisted.
+inline bool river_standard(const InputRecord& in) {
+    return standard_of(in) != DesignStandard::Port &&
+           standard_of(in) != DesignStandard::FisheryPort;
+}
+
 // The completed state is studied alone or with the construction stage; the
 // construction stage likewise.
 inline bool completed_state_studied(const InputRecord& in) {

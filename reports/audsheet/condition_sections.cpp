@@ -230,10 +230,10 @@ void write_completed_state(ListWriter& list, const CheckListData& data) {
     switch_line(list, " ◎ 地表面形状                ", kGroundShape, in.swdat.ground_shape);
     if (code_from_file<GroundShape>(in.swdat.ground_shape) == GroundShape::Embankment)
         switch_line(list, " ◎ 荷重計算方法              ", kSurchargeMode, in.swdat.surcharge_mode);
-    if (cases_of(in) != CompletedCases::SeismicOnly)
+    if (normal_case_studied(in))
         switch_line(list, " ◎ 粘性土主働土圧強度式(常時)", kClayNormal,
                     in.nir_t.clay_normal_formula);
-    if (cases_of(in) == CompletedCases::NormalOnly) {
+    if (!seismic_case_studied(in)) {
         close_block(list);
         return;
     }

@@ -133,8 +133,8 @@ void write_sheet_pile_conditions(ListWriter& list, const CheckListData& data) {
     list.line(format_text("  ◇ 根入れ長計算時（Ｉ）     %16.2lf", in.tugit.embedment_inertia));
     list.line(format_text("  ◇ 矢板断面計算時（Ｉ）     %16.2lf", in.tugit.section_inertia));
     list.line(format_text("  ◇ 矢板断面計算時（Ｚ）     %16.2lf", in.tugit.section_modulus));
-    if (in.version_number == 1 && completed_state_studied(in) &&
-        cases_of(in) != CompletedCases::SeismicOnly && type == PileType::SteelPipe) {
+    if (in.version_number == 1 && completed_state_studied(in) && normal_case_studied(in) &&
+        type == PileType::SteelPipe) {
         list.line(" ◎ 二次応力度の検討");
         switch_line(list, "  ◇ 検討SW                   ", kSecondary,
                     in.nir_t.pipe_secondary_check);
@@ -193,9 +193,9 @@ void write_fishery_corrosion(ListWriter& list, const CheckListData& data) {
 void write_river_standard(ListWriter& list, const CheckListData& data) {
     const InputRecord& in = data.input;
     const PileType type = pile_type_of(in);
-    if (standard_of(in) != DesignStandard::River) return;
+    if (!river_standard(in)) return;
     // A PC pile has nothing to show here when no seismic case is studied.
-    const bool seismic = completed_state_studied(in) && cases_of(in) != CompletedCases::NormalOnly;
+    const bool seismic = completed_state_studied(in) && seismic_case_studied(in);
     if (is_pc_pile(type) && !seismic) return;
     const EmbedmentConditions& n = in.neire;
     const CorrosionData& f = in.fsyok;

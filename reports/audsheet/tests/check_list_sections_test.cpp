@@ -232,6 +232,10 @@ std::vector<ListCase> list_cases() {
            "",
            "@-12"}},
          {"@-4", "@-10", "@-11", " ◎ 震度の取り扱い"}},
+        {"a standard code outside the list: labelled and listed as the river standard",
+         [](CheckListData& d) { d.input.swdat.design_standard = 4; },
+         {{" ◎ 設計基準                  3:河川基準"}, {"@-7", "【河川基準】", "", " ◎ 設計震度"}},
+         {"@-4", "@-10", "@-11"}},
         {"river standard, PC pile, construction stage: no river block",
          [](CheckListData& d) {
              d.input.swdat.design_standard = 3;
