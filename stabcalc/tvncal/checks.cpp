@@ -1,7 +1,6 @@
 #include "checks.h"
 
 #include "error_messages.h"
-#include "format_values.h"
 #include "input_codes.h"
 #include "rounding.h"
 
@@ -32,11 +31,6 @@ double net_bottom(const ForceCase& fc, int r) {
 }
 
 } // namespace
-
-CheckSwitches check_switches(int decision_code) {
-    const std::string digits = format_text("%03d", decision_code);
-    return {digits[0] == '1', digits[1] == '1', digits[2] == '1'};
-}
 
 std::vector<int> checked_sections(int corrosion_flag) {
     if (corrosion_flag == kNoCorrosion) return {0};

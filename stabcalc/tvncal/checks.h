@@ -4,19 +4,11 @@
 #pragma once
 
 #include "stability_run.h"
+#include "stability_switches.h"
 
 #include <vector>
 
 namespace wtn {
-
-// The three digits of CalcSwitches item 9 ("%03d"): reaction, displacement,
-// stress; a check is on when its digit is 1.
-struct CheckSwitches {
-    bool reaction = false;
-    bool displacement = false;
-    bool stress = false;
-};
-CheckSwitches check_switches(int decision_code);
 
 // The sections (0, 1, 2) and states (0, 1) checked under a corrosion case flag.
 std::vector<int> checked_sections(int corrosion_flag);
