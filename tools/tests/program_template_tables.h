@@ -5,6 +5,7 @@
 #pragma once
 
 #include "load_chapter_templates.h"
+#include "report_page_templates.h"
 #include "sample_templates.h"
 #include "trial_page_templates.h"
 #include "wave_report_templates.h"
@@ -19,10 +20,9 @@ struct ProgramTemplates {
 };
 
 inline constexpr ProgramTemplates kProgramTemplateTables[] = {
-    {"sample", kSampleTemplates},
-    {"load chapters", kLoadChapterTemplates},
-    {"tvncal", kTrialPageTemplates},
-    {"srgprt", kWaveReportTemplates},
+    {"sample", kSampleTemplates},          {"load chapters", kLoadChapterTemplates},
+    {"tvncal", kTrialPageTemplates},       {"srgprt", kWaveReportTemplates},
+    {"tvnprn", kStabilityReportTemplates},
 };
 
 } // namespace wtn::tools
