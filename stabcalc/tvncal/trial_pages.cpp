@@ -64,6 +64,7 @@ const char* trial_page_file(int file_mode) {
 
 CheckMarks check_marks(int flag) {
     if (flag == 0) return {" ≦ ", "OK "};
+    if (flag == kNotChecked) return {"   ", "－ "};
     return {" ＞ ", "OUT"};
 }
 
