@@ -60,7 +60,12 @@ std::string chart_line_fault(const CorrosionChartLine& line) {
     if (!line.complete) return "項目が足りません";
     std::string fault = axis_fault(line.z, "Ｚ軸");
     if (fault.empty()) fault = axis_fault(line.t1, "ｔ1軸");
-    return fault;
+    if (!fault.empty()) return fault;
+    // A line ending beyond the t1 axis would be drawn out of the chart.
+    for (double end : line.line_ends)
+        if (!(end >= line.t1.minimum && end <= line.t1.maximum))
+            return "直線の終点がｔ1軸の範囲外です";
+    return "";
 }
 
 CorrosionChartLine read_corrosion_chart_line(int pile_id) {

@@ -49,7 +49,7 @@ std::optional<CorrosionChartLine> find_chart_line(LineReader& file, int pile_id)
 
 // Why the line cannot give a chart (empty when it can): a missing field, an axis whose
 // maximum is not above its minimum, an interval or a line count below 1, or
-// more grid lines than kMaxChartGridLines.
+// more grid lines than kMaxChartGridLines, or a line end outside the t1 axis.
 std::string chart_line_fault(const CorrosionChartLine& line);
 
 // Opens YAITA.FDM (missing: message 68) and returns the checked line of
