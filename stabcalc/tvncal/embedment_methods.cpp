@@ -10,32 +10,6 @@
 
 namespace wtn {
 
-namespace {
-
-bool known_method(int method) {
-    return method >= static_cast<int>(EmbedmentMethod::Chang) &&
-           method <= static_cast<int>(EmbedmentMethod::SType);
-}
-
-} // namespace
-
-const char* embedment_method_name(int method) {
-    if (!known_method(method)) return "";
-    switch (embedment_method_from_code(method)) {
-    case EmbedmentMethod::Chang:
-        return "チャンの方式";
-    case EmbedmentMethod::ChangMultiLayer:
-        return "チャンの方式(多層地盤)";
-    case EmbedmentMethod::CType:
-        return "Ｃ型地盤";
-    case EmbedmentMethod::CTypeMultiLayer:
-        return "Ｃ型地盤(多層地盤)";
-    case EmbedmentMethod::SType:
-        return "Ｓ型地盤";
-    }
-    return "";
-}
-
 void allocate_case_areas(StabilityRun& run, int j) {
     const int method = run.input.swdat.embedment_method;
     const CaseAreaSizes sizes = case_area_sizes(run.input, run.custom, run.force_case, j, method);

@@ -12,9 +12,6 @@
 
 namespace wtn {
 
-// The method's name as the reports print it; empty outside 1 to 5.
-const char* embedment_method_name(int method);
-
 // Allocates the method's areas for case j from the force case just read.
 void allocate_case_areas(StabilityRun& run, int j);
 // Runs the method's solver for case j of the candidate being tried.

@@ -4,6 +4,7 @@
 // templates keeps its table beside its own code and adds one line here.
 #pragma once
 
+#include "earth_pressure_templates.h"
 #include "load_chapter_templates.h"
 #include "report_page_templates.h"
 #include "sample_templates.h"
@@ -20,8 +21,11 @@ struct ProgramTemplates {
 };
 
 inline constexpr ProgramTemplates kProgramTemplateTables[] = {
-    {"sample", kSampleTemplates},          {"load chapters", kLoadChapterTemplates},
-    {"tvncal", kTrialPageTemplates},       {"srgprt", kWaveReportTemplates},
+    {"sample", kSampleTemplates},
+    {"load chapters", kLoadChapterTemplates},
+    {"solprt", kEarthPressureReportTemplates},
+    {"tvncal", kTrialPageTemplates},
+    {"srgprt", kWaveReportTemplates},
     {"tvnprn", kStabilityReportTemplates},
 };
 

@@ -117,6 +117,12 @@ TEST(WaveLoadFigure, DiagonalAndDashedSidesFollowTheRows) {
     EXPECT_TRUE(has_line(pzk, "L 3300  200 3300  700 1 2"));
     EXPECT_TRUE(has_line(pzk, "L 3300  700 2000  700 1 2"));
     EXPECT_TRUE(has_line(pzk, "L 2000  700 2650 2900 0 2"));
+
+    // No h' row (-1) names no segment below it: the outline stays solid.
+    f = hand_fixture();
+    f.blocks[0].diagram.h_dash_row = -1;
+    const std::string open_bottom = run_report(f).read("HMOMNTZ0.PZK");
+    EXPECT_TRUE(has_line(open_bottom, "L 2000  700 2650 2900 0 2"));
 }
 
 // With p_s 47 the value range is 73 over 2600 - 1140 units: 20 a kN/m2. The

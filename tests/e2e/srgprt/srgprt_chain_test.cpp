@@ -210,16 +210,11 @@ TEST(SrgprtChain, GodaChaptersAndListAgainstTheHandValues) {
                   "$0                  HMOMNTZ2.PZK"},
                  "JW302HAT.PDT");
 
-    // The list: no period, so the wave lengths are 1-5; the one land layer
-    // below the seabed with N 0.838 from the cohesion and kh = 1500 N.
-    const std::string list = run.folder->read("PFMTEMP.TMP");
-    const std::string gap(41, ' ');
-    expect_lines(list,
-                 {" 1-4.設計波高", "    H.W.L.  " + gap + "   4.23 m",
-                  "    L.W.L.  " + gap + "   2.70 m", " 1-5.波    長",
-                  "    H.W.L.  " + gap + "  60.00 m", "    L.W.L.  " + gap + "  50.00 m",
-                  std::string(28, ' ') + "土層(  1) (N=  0.8) kh =  1257.0 kN/m$U3$Z"},
-                 "PFMTEMP.TMP");
+    // The whole list: expected/PFMTEMP.TMP.txt. No period, so the wave
+    // lengths are 1-5; no corrosion block (the stability calculation's flag
+    // is -1); Chang's method lists the one land layer between the seabed and
+    // the bottom, N 0.838 from the cohesion and kh = 1500 N.
+    EXPECT_EQ(run.folder->read("PFMTEMP.TMP"), expected_page("PFMTEMP.TMP.txt"));
     const std::string index = run.folder->read("JW000JKN.PDT");
     EXPECT_EQ(index.substr(0, index.find("\r\n")), "施工時         :設計条件");
     EXPECT_NE(index.find("\r\n$1                  W_JOKENZ.PZK\r\n"), std::string::npos);
