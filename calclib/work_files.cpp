@@ -246,4 +246,10 @@ void read_neire_tl(std::FILE* file, StabilityResults& results) {
     });
 }
 
+void check_work_file_end(std::FILE* file, const char* name) {
+    if (std::fgetc(file) == EOF) return;
+    stop_with_error(std::string("(ERROR)-根入れ部計算結果ファイル(") + name +
+                    ")に読まれない記録が残っています.");
+}
+
 } // namespace wtn

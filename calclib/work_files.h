@@ -47,6 +47,12 @@ void read_neire_case(std::FILE* file, StabilityResults& results, const InputReco
 void write_neire_tl(std::FILE* file, const StabilityResults& results);
 void read_neire_tl(std::FILE* file, StabilityResults& results);
 
+// Stops the program, naming the file, when bytes are left in the open work
+// file after the last record the reader expected: the file was written for
+// another input (more tide levels or cases) and its records would be taken
+// for the wrong ones.
+void check_work_file_end(std::FILE* file, const char* name);
+
 // Creates CAL_NEI.DAT with the adopted values held in DesignValueBlock (two
 // zeros in TVNCAL); stops with a message when it cannot be written.
 void write_cal_nei(const StabilityResults& results);

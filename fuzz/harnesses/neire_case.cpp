@@ -1,6 +1,7 @@
 // NEIRE.PRN, one case record per tide level and case. The first byte of the
 // input chooses the embedment method (1 to 5) whose block the records carry;
-// the rest is the file. Up to four records are read, as four cases would be.
+// the rest is the file. Up to four records are read, as four cases would be,
+// then the end of the file is checked.
 #include "file_io.h"
 #include "harness.h"
 #include "program_stop.h"
@@ -31,6 +32,10 @@ void run_one(const std::string& bytes) {
             return;
         }
         free_method_area(*areas, method);
+    }
+    try {
+        check_work_file_end(file.get(), kNeireFile);
+    } catch (const ProgramStop&) {
     }
 }
 

@@ -1,5 +1,5 @@
 // NEIRE_TL.PRN, one record per tide level, read as the stability report reads
-// up to four of them.
+// up to four of them, then checks that nothing is left.
 #include "file_io.h"
 #include "harness.h"
 #include "program_stop.h"
@@ -20,6 +20,7 @@ void run_one(const std::string& bytes) {
     try {
         for (int n = 0; n < kRecordsRead; ++n)
             read_neire_tl(file.get(), *results);
+        check_work_file_end(file.get(), kNeireTlFile);
     } catch (const ProgramStop&) {
     }
 }

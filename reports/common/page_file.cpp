@@ -1,9 +1,11 @@
 #include "page_file.h"
 
 #include "error_messages.h"
+#include "format_values.h"
 #include "text_lines.h"
 
 #include <algorithm>
+#include <cstdarg>
 #include <cstdio>
 
 namespace wtn {
@@ -91,6 +93,14 @@ void PageFile::value(int code, std::string_view text) {
         out += text;
     }
     line(out);
+}
+
+void PageFile::formatted(int code, const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    const std::string text = format_values(format, args);
+    va_end(args);
+    value(code, text);
 }
 
 void PageFile::reserve(int lines) {

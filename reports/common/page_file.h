@@ -49,6 +49,8 @@ class PageFile {
     void drawing_block(BlockStart start, std::string_view drawing);
     // "NN  text", or the bare code "NN" for an empty text.
     void value(int code, std::string_view text);
+    // A value line whose text is formatted printf-style, as long as it needs.
+    void formatted(int code, const char* format, ...) __attribute__((format(printf, 3, 4)));
     // "$R  n": the blocks up to the end of the group take about n lines.
     void reserve(int lines);
     void table_begin();                  // "$T"

@@ -1,7 +1,6 @@
 #include "checks.h"
 
 #include "error_messages.h"
-#include "format_values.h"
 #include "input_codes.h"
 #include "rounding.h"
 
@@ -32,11 +31,6 @@ double net_bottom(const ForceCase& fc, int r) {
 }
 
 } // namespace
-
-CheckSwitches check_switches(int decision_code) {
-    const std::string digits = format_text("%03d", decision_code);
-    return {digits[0] == '1', digits[1] == '1', digits[2] == '1'};
-}
 
 std::vector<int> checked_sections(int corrosion_flag) {
     if (corrosion_flag == kNoCorrosion) return {0};
@@ -73,12 +67,18 @@ void set_check_flags(StabilityRun& run, int level, int j) {
         r.stress_ng[l][c][at(s)] = allow.allowable_stress[c] < value ? 1 : 0;
     }
     const double reaction_limit = run.force_case.base[c].pressure;
+    // The construction stage computes no passive pressure at its base level
+    // (the base line holds 0.0): the reaction there has nothing to be
+    // checked against, and a check against 0.0 would fail every pile.
+    const bool reaction_checked = run.file_mode == kCompletedStateMode;
     for (int t : checked_states(flag)) {
         const std::size_t st = at(t);
         r.displacement[l][c][st] = disp.total[c][st];
         r.displacement_ng[l][c][st] = disp.total[c][st] > allow.allowable_displacement[c] ? 1 : 0;
         r.reaction[l][c][st] = disp.reaction[c][st];
-        r.reaction_ng[l][c][st] = disp.reaction[c][st] > reaction_limit ? 1 : 0;
+        r.reaction_ng[l][c][st] = !reaction_checked                       ? kNotChecked
+                                  : disp.reaction[c][st] > reaction_limit ? 1
+                                                                          : 0;
         r.embedment[l][c][st] = disp.embedment[c][st];
     }
     if (!steel_pipe_check_on(run)) return;
@@ -106,7 +106,7 @@ bool any_check_failed(const StabilityRun& run) {
             }
             for (int t : checked_states(flag)) {
                 if (on.displacement && r.displacement_ng[l][c][at(t)] != 0) return true;
-                if (on.reaction && r.reaction_ng[l][c][at(t)] != 0) return true;
+                if (on.reaction && r.reaction_ng[l][c][at(t)] == 1) return true;
             }
             if (!pipe) continue;
             for (int t : checked_states(flag)) {

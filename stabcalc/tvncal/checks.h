@@ -4,19 +4,11 @@
 #pragma once
 
 #include "stability_run.h"
+#include "stability_switches.h"
 
 #include <vector>
 
 namespace wtn {
-
-// The three digits of CalcSwitches item 9 ("%03d"): reaction, displacement,
-// stress; a check is on when its digit is 1.
-struct CheckSwitches {
-    bool reaction = false;
-    bool displacement = false;
-    bool stress = false;
-};
-CheckSwitches check_switches(int decision_code);
 
 // The sections (0, 1, 2) and states (0, 1) checked under a corrosion case flag.
 std::vector<int> checked_sections(int corrosion_flag);
@@ -24,6 +16,10 @@ std::vector<int> checked_states(int corrosion_flag);
 
 // The steel-pipe check: completed state, steel pipes, secondary stress examined.
 bool steel_pipe_check_on(const StabilityRun& run);
+
+// The NG flag of a check that does not apply (the reaction in the
+// construction stage): neither OK nor NG, shown as not checked.
+inline constexpr std::int32_t kNotChecked = -1;
 
 // Values and flags of level l and case j into CaseResultBlock.
 void set_check_flags(StabilityRun& run, int level, int j);

@@ -10,22 +10,6 @@
 
 namespace wtn {
 
-namespace {
-
-bool known_method(int method) {
-    return method >= static_cast<int>(EmbedmentMethod::Chang) &&
-           method <= static_cast<int>(EmbedmentMethod::SType);
-}
-
-} // namespace
-
-void check_embedment_method(int method) {
-    if (!known_method(method)) {
-        stop_with_error("(ERROR)-根入れ長の計算方法(" + std::to_string(method) +
-                        ")は 1 から 5 のいずれかにして下さい.");
-    }
-}
-
 void allocate_case_areas(StabilityRun& run, int j) {
     const int method = run.input.swdat.embedment_method;
     const CaseAreaSizes sizes = case_area_sizes(run.input, run.custom, run.force_case, j, method);

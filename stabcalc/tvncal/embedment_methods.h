@@ -8,12 +8,9 @@
 #pragma once
 
 #include "stability_run.h"
+#include "stability_switches.h"
 
 namespace wtn {
-
-// Stops the program with a message, before anything is computed, for a
-// method this program cannot compute.
-void check_embedment_method(int method);
 
 // Allocates the method's areas for case j from the force case just read.
 void allocate_case_areas(StabilityRun& run, int j);

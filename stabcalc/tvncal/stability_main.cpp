@@ -3,7 +3,6 @@
 #include "candidate_table.h"
 #include "checks.h"
 #include "corrosion.h"
-#include "cp932_codec.h"
 #include "embedment_common.h"
 #include "embedment_methods.h"
 #include "error_messages.h"
@@ -25,8 +24,6 @@
 namespace wtn {
 
 namespace {
-
-constexpr const char* kFixedTideLabels[] = {"H.H.W.L.", " H.W.L. ", " L.W.L. "};
 
 void prepare_input(StabilityRun& run) {
     reset_input_counters(run.input);
@@ -54,10 +51,7 @@ void set_ranges(StabilityRun& run) {
     if (run.file_mode == kCompletedStateMode) return;
     for (int n = 0; n < run.levels.count; ++n) {
         const int level = run.levels.levels[static_cast<std::size_t>(n)];
-        std::string label =
-            level == kTideUser ? run.input.wavsw.user_tide_name : kFixedTideLabels[level];
-        label.resize(cp932_fit(label, kTideLabelRoom - 1));
-        run.level_labels[static_cast<std::size_t>(n)] = label;
+        run.level_labels[static_cast<std::size_t>(n)] = tide_level_label(run.input, level);
     }
 }
 

@@ -10,6 +10,7 @@
 #include "result_areas.h"
 #include "run_info.h"
 #include "stability_ranges.h"
+#include "stability_switches.h"
 
 #include <array>
 #include <cstdint>
@@ -17,9 +18,6 @@
 #include <vector>
 
 namespace wtn {
-
-// Room of a tide-level label, the terminating zero of the work files included.
-inline constexpr std::size_t kTideLabelRoom = 17;
 
 enum class PileKind { steel, concrete };
 

@@ -9,8 +9,6 @@
 #include "user_text.h"
 #include "wall_codes.h"
 
-#include <cstdarg>
-
 namespace wtn {
 
 namespace {
@@ -22,17 +20,6 @@ std::size_t at(int i) {
 }
 
 const TemplateTable kTrialTemplates = kTrialPageTemplates;
-
-// One field line: the two-digit field number, two blanks and the value.
-void field(PageFile& pages, int number, const char* format, ...)
-    __attribute__((format(printf, 3, 4)));
-void field(PageFile& pages, int number, const char* format, ...) {
-    va_list args;
-    va_start(args, format);
-    const std::string value = format_values(format, args);
-    va_end(args);
-    pages.value(number, value);
-}
 
 void block(PageFile& pages, const char* template_name) {
     pages.block(BlockStart::same_page, template_name);
@@ -64,9 +51,9 @@ const char* reaction_label(EmbedmentMethod method) {
 // A check line triple: mark, value, verdict.
 void check_triple(PageFile& file, int first, const char* format, double value, int ng) {
     const CheckMarks m = check_marks(ng);
-    field(file, first, "%s", m.mark);
-    field(file, first + 1, format, value);
-    field(file, first + 2, "%s", m.verdict);
+    file.formatted(first, "%s", m.mark);
+    file.formatted(first + 1, format, value);
+    file.formatted(first + 2, "%s", m.verdict);
 }
 
 } // namespace
@@ -77,6 +64,7 @@ const char* trial_page_file(int file_mode) {
 
 CheckMarks check_marks(int flag) {
     if (flag == 0) return {" ≦ ", "OK "};
+    if (flag == kNotChecked) return {"   ", "－ "};
     return {" ＞ ", "OUT"};
 }
 
@@ -112,82 +100,82 @@ void write_trial_page(PageFile& file, const StabilityRun& run, int k, int level,
     block(file, flag == kCorrosionZonesDiffer ? "TRAIAL1.PFM"
                 : flag == kCorrosionZonesSame ? "TRAIAL2.PFM"
                                               : "TRAIAL3.PFM");
-    field(file, 0, "[%s]", escape_user_text(cand.name).c_str());
+    file.formatted(0, "[%s]", escape_user_text(cand.name).c_str());
     const char* case_word = j == 0 ? "[常  時]" : "[地震時]";
     if (run.file_mode == kCompletedStateMode)
-        field(file, 1, "完成時 %s", case_word);
+        file.formatted(1, "完成時 %s", case_word);
     else if (run.file_mode == kConstructionStageMode)
-        field(file, 1, "施工時 <%s>", escape_user_text(label).c_str());
+        file.formatted(1, "施工時 <%s>", escape_user_text(label).c_str());
     else
-        field(file, 1, "%s <%s>", case_word, escape_user_text(label).c_str());
+        file.formatted(1, "%s <%s>", case_word, escape_user_text(label).c_str());
 
     // Section values: the ones with the joint efficiency when it applies.
     const bool joint = res.joint_efficiency_flag != 0;
     const PerSection& z = joint ? run.section.stress_modulus : cand.modulus;
     const PerSection& inertia = joint ? run.section.inertia_beta : cand.inertia;
     const auto per_section = [&](int first, const PerSection& v, const char* format) {
-        field(file, first, format, v[0]);
-        if (zones_differ) field(file, first + 1, format, v[1]);
-        if (any_corrosion) field(file, first + 2, format, v[2]);
+        file.formatted(first, format, v[0]);
+        if (zones_differ) file.formatted(first + 1, format, v[1]);
+        if (any_corrosion) file.formatted(first + 2, format, v[2]);
     };
     per_section(2, z, "%12.0lf");
     per_section(5, inertia, "%12.0lf");
     if (steel) {
         per_section(8, solver.bending_stress[c], "%12.1lf");
     } else {
-        field(file, 8, "%s", kDashes);
-        if (zones_differ) field(file, 9, "%s", kDashes);
-        if (any_corrosion) field(file, 10, "%s", kDashes);
+        file.formatted(8, "%s", kDashes);
+        if (zones_differ) file.formatted(9, "%s", kDashes);
+        if (any_corrosion) file.formatted(10, "%s", kDashes);
     }
 
     if (pipe && j == 0) {
-        field(file, 20, "%12.1lf", solver.pipe_secondary[c][0]);
-        if (any_corrosion) field(file, 21, "%12.1lf", solver.pipe_secondary[c][1]);
+        file.formatted(20, "%12.1lf", solver.pipe_secondary[c][0]);
+        if (any_corrosion) file.formatted(21, "%12.1lf", solver.pipe_secondary[c][1]);
     } else {
-        field(file, 20, "%s", kDashes);
-        if (any_corrosion) field(file, 21, "%s", kDashes);
+        file.formatted(20, "%s", kDashes);
+        if (any_corrosion) file.formatted(21, "%s", kDashes);
     }
     if (pipe) {
-        field(file, 22, "%12.1lf", solver.pipe_combined[c][0]);
-        if (any_corrosion) field(file, 23, "%12.1lf", solver.pipe_combined[c][1]);
+        file.formatted(22, "%12.1lf", solver.pipe_combined[c][0]);
+        if (any_corrosion) file.formatted(23, "%12.1lf", solver.pipe_combined[c][1]);
     } else {
-        field(file, 22, "%s", kDashes);
-        if (any_corrosion) field(file, 23, "%s", kDashes);
+        file.formatted(22, "%s", kDashes);
+        if (any_corrosion) file.formatted(23, "%s", kDashes);
     }
 
-    field(file, 11, "%12.3lf", disp.seabed_deflection[c][0]);
-    if (any_corrosion) field(file, 12, "%12.3lf", disp.seabed_deflection[c][1]);
-    field(file, 13, "%12.3lf", disp.total[c][0]);
-    if (any_corrosion) field(file, 14, "%12.3lf", disp.total[c][1]);
+    file.formatted(11, "%12.3lf", disp.seabed_deflection[c][0]);
+    if (any_corrosion) file.formatted(12, "%12.3lf", disp.seabed_deflection[c][1]);
+    file.formatted(13, "%12.3lf", disp.total[c][0]);
+    if (any_corrosion) file.formatted(14, "%12.3lf", disp.total[c][1]);
 
-    field(file, 15, "%9.3lf", solver.moment[c][0]);
+    file.formatted(15, "%9.3lf", solver.moment[c][0]);
     if (zones_differ) {
         const EmbedmentMethod method = embedment_method_from_code(run.input.swdat.embedment_method);
         const bool koken = method == EmbedmentMethod::CType || method == EmbedmentMethod::SType;
         const bool maximum = code_from_file<KokenSeaMomentRule>(run.custom.koken_sea_moment_rule) !=
                              KokenSeaMomentRule::AtVirtualSeabed;
-        field(file, 99, "%s", koken && maximum ? "M$Sm$Z" : "M$S0$Z");
-        field(file, 16, "%9.3lf", solver.moment[c][1]);
+        file.formatted(99, "%s", koken && maximum ? "M$Sm$Z" : "M$S0$Z");
+        file.formatted(16, "%9.3lf", solver.moment[c][1]);
     }
-    if (any_corrosion) field(file, 17, "%9.3lf", solver.moment[c][2]);
-    field(file, 18, "%12.3lf", solver.first_zero[c][0]);
-    if (any_corrosion) field(file, 19, "%12.3lf", solver.first_zero[c][2]);
+    if (any_corrosion) file.formatted(17, "%9.3lf", solver.moment[c][2]);
+    file.formatted(18, "%12.3lf", solver.first_zero[c][0]);
+    if (any_corrosion) file.formatted(19, "%12.3lf", solver.first_zero[c][2]);
 
     const DesignValueBlock& allow = res.design_values;
     if (on.stress) {
         if (!steel) {
             block(file, "T-MMAX1.PFM");
             const CheckMarks m = check_marks(r.stress_ng[l][c][0]);
-            field(file, 0, "%9.3lf", allow.allowable_stress[c]);
-            field(file, 1, "%s", m.mark);
-            field(file, 2, "%9.3lf", r.stress[l][c][0]);
-            field(file, 3, "%s", m.verdict);
-            field(file, 4, "%s", j == 0 ? "Mγ" : "Mγ'");
+            file.formatted(0, "%9.3lf", allow.allowable_stress[c]);
+            file.formatted(1, "%s", m.mark);
+            file.formatted(2, "%9.3lf", r.stress[l][c][0]);
+            file.formatted(3, "%s", m.verdict);
+            file.formatted(4, "%s", j == 0 ? "Mγ" : "Mγ'");
         } else {
             block(file, zones_differ    ? "T-ORYK1.PFM"
                         : any_corrosion ? "T-ORYK2.PFM"
                                         : "T-ORYK3.PFM");
-            field(file, 0, "%9.1lf", allow.allowable_stress[c]);
+            file.formatted(0, "%9.1lf", allow.allowable_stress[c]);
             check_triple(file, 1, "%9.1lf", r.stress[l][c][0], r.stress_ng[l][c][0]);
             if (zones_differ)
                 check_triple(file, 4, "%9.1lf", r.stress[l][c][1], r.stress_ng[l][c][1]);
@@ -197,16 +185,17 @@ void write_trial_page(PageFile& file, const StabilityRun& run, int k, int level,
     }
     if (on.displacement) {
         block(file, any_corrosion ? "T-HENI1.PFM" : "T-HENI2.PFM");
-        field(file, 0, "%9.3lf", allow.allowable_displacement[c]);
+        file.formatted(0, "%9.3lf", allow.allowable_displacement[c]);
         check_triple(file, 1, "%9.3lf", r.displacement[l][c][0], r.displacement_ng[l][c][0]);
         if (any_corrosion)
             check_triple(file, 4, "%9.3lf", r.displacement[l][c][1], r.displacement_ng[l][c][1]);
     }
     if (on.reaction) {
         block(file, any_corrosion ? "T-HANR1.PFM" : "T-HANR2.PFM");
-        field(file, 0, "%-18s",
-              reaction_label(embedment_method_from_code(run.input.swdat.embedment_method)));
-        field(file, 1, "%9.3lf", run.force_case.base[c].pressure);
+        file.formatted(
+            0, "%-18s",
+            reaction_label(embedment_method_from_code(run.input.swdat.embedment_method)));
+        file.formatted(1, "%9.3lf", run.force_case.base[c].pressure);
         check_triple(file, 2, "%9.3lf", r.reaction[l][c][0], r.reaction_ng[l][c][0]);
         if (any_corrosion)
             check_triple(file, 5, "%9.3lf", r.reaction[l][c][1], r.reaction_ng[l][c][1]);
@@ -214,13 +203,13 @@ void write_trial_page(PageFile& file, const StabilityRun& run, int k, int level,
     if (!pipe || run.input.swdat.completed_cases == file_code(CompletedCases::SeismicOnly)) return;
     if (j == 0) {
         block(file, any_corrosion ? "T-SIGM21.PFM" : "T-SIGM22.PFM");
-        field(file, 0, "%9.1lf", allow.allowable_stress[0]);
+        file.formatted(0, "%9.1lf", allow.allowable_stress[0]);
         check_triple(file, 1, "%9.1lf", r.pipe_secondary[c][0], r.secondary_ng[c][0]);
         if (any_corrosion)
             check_triple(file, 7, "%9.1lf", r.pipe_secondary[c][1], r.secondary_ng[c][1]);
     }
     block(file, any_corrosion ? "T-SIGMF1.PFM" : "T-SIGMF2.PFM");
-    field(file, 0, "%9.1lf", allow.allowable_combined[c]);
+    file.formatted(0, "%9.1lf", allow.allowable_combined[c]);
     check_triple(file, 1, "%9.1lf", r.pipe_combined[c][0], r.combined_ng[c][0]);
     if (any_corrosion) check_triple(file, 7, "%9.1lf", r.pipe_combined[c][1], r.combined_ng[c][1]);
 }

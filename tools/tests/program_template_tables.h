@@ -6,6 +6,7 @@
 
 #include "earth_pressure_templates.h"
 #include "load_chapter_templates.h"
+#include "report_page_templates.h"
 #include "sample_templates.h"
 #include "trial_page_templates.h"
 #include "wave_report_templates.h"
@@ -25,6 +26,7 @@ inline constexpr ProgramTemplates kProgramTemplateTables[] = {
     {"solprt", kEarthPressureReportTemplates},
     {"tvncal", kTrialPageTemplates},
     {"srgprt", kWaveReportTemplates},
+    {"tvnprn", kStabilityReportTemplates},
 };
 
 } // namespace wtn::tools

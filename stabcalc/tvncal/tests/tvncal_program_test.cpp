@@ -306,6 +306,28 @@ TEST(TvncalResultFiles, ConstructionStageThreeLevels) {
     EXPECT_NE(run.file("CTRAIAL1.PDT").find("01  施工時 < L.W.L. >\r\n"), std::string::npos);
 }
 
+TEST(TvncalResultFiles, ConstructionStageReactionIsNotChecked) {
+    // The construction stage has no passive pressure at its base (0.0 on the
+    // base line): with every check switched on, SP-II fails on stress (280.0
+    // against 1.5 x 180 = 270) and SP-III is decided on stress and
+    // displacement; its reaction is written as not checked.
+    StabilityInput in;
+    in.decision = 111;
+    in.studies = 2;
+    in.examine = "2,1,2,1,1,1,2,1";
+    ForceSection section;
+    section.pressure = 0.0;
+    const ProgramRun run = run_tvncal(in, 1, {section});
+    ASSERT_EQ(run.result.exit_code, 0) << run.result.err;
+    EXPECT_TRUE(starts_with(run.file("KEKKA4.DAT"), "\"施工時\",\"SP-III\","));
+    const std::string table = run.file("KEKKA3.DAT");
+    std::size_t at = 0;
+    for (int i = 0; i < 10; ++i)
+        at = table.find("\r\n", at) + 2;
+    EXPECT_EQ(table.substr(at, table.find("\r\n", at) - at), "-1,-1,-1,-1");
+    EXPECT_NE(run.file("CTRAIAL1.PDT").find("04  － \r\n"), std::string::npos);
+}
+
 TEST(TvncalRefusals, ConstructionStageWithoutAnExaminedTideLevel) {
     StabilityInput in;
     in.studies = 2;

@@ -12,11 +12,12 @@ std::string format(const char* f, double v) {
 }
 
 std::string layer_line(const char* key, const Layer& l) {
-    // top, wet, submerged, saturated, phi, C0, K, option 1 (kh given), N, kh
+    // top, wet, submerged, saturated, phi, C0, K, option, N, kh
     return std::string(key) + "," + format("%.3f", l.top) + "," + format("%.3f", l.wet) + "," +
            format("%.3f", l.submerged) + "," + format("%.3f", l.saturated) + "," +
-           format("%.3f", l.phi) + "," + format("%.3f", l.cohesion) + ",0.0,1,0.0," +
-           format("%.1f", l.kh) + "\r\n";
+           format("%.3f", l.phi) + "," + format("%.3f", l.cohesion) + ",0.0," +
+           std::to_string(l.option) + "," + format("%.1f", l.n_value) + "," + format("%.1f", l.kh) +
+           "\r\n";
 }
 
 } // namespace
@@ -32,8 +33,8 @@ std::string input_file_text(const WallSection& s) {
     t += "joken," + format("%.3f", s.hwl) + "," + format("%.3f", s.lwl) + ",0," +
          format("%.3f", s.rwl) + "," + format("%.3f", s.crown) + "," + format("%.3f", s.seabed) +
          "," + format("%.3f", s.pile_tip) + "," + format("%.3f", s.bottom) + ",0.0,0.0," +
-         format("%.3f", s.water_weight) + ",0.0,0.0,5.0,7.5,1," + std::to_string(s.u_variant) +
-         ",1\r\n";
+         format("%.3f", s.water_weight) + ",0.0,0.0," + format("%.1f", s.allow_disp_normal) + "," +
+         format("%.1f", s.allow_disp_seismic) + ",1," + std::to_string(s.u_variant) + ",1\r\n";
     t += "tjkn1,1.5,0.5," + format("%.3f", s.crown) + "," + format("%.3f", s.crown) + "," +
          format("%.3f", s.crown) + ",10.0,180.0,270.0,180.0," + format("%.3f", s.seabed) + "," +
          format("%.1f", s.young) + "," + format("%.0f", s.young_exponent) + "\r\n";

@@ -15,7 +15,9 @@ struct Layer {
     double saturated = 20.0;
     double phi = 30.0;     // degrees; 0 for clay
     double cohesion = 0.0; // kN/m2, constant with depth
-    double kh = 10000.0;   // lateral resistance constant, given directly
+    double kh = 10000.0;   // lateral resistance constant
+    int option = 1;        // 1 kh given directly, 2 kh = 1500 N, 3 and 4 from the charts
+    double n_value = 0.0;  // N value of options 2 to 4
 };
 
 struct OtherForce {
@@ -38,9 +40,11 @@ struct WallSection {
     double bottom = -30.0;
     double water_weight = 10.0;
     double seismic_k = 0.15;
-    int apparent_rule = 3; // 3: Arai-Yokoi proposal
-    int dynamic_water = 1; // 1 on, 2 off
-    int clay_formula = 1;  // normal-case clay: 0 compare both formulas, 1 formula 1 only
+    double allow_disp_normal = 5.0;  // joken item 14 (cm)
+    double allow_disp_seismic = 7.5; // joken item 15 (cm)
+    int apparent_rule = 3;           // 3: Arai-Yokoi proposal
+    int dynamic_water = 1;           // 1 on, 2 off
+    int clay_formula = 1;            // normal-case clay: 0 compare both formulas, 1 formula 1 only
     std::vector<Layer> land = {Layer{3.0}};
     std::vector<Layer> sea = {Layer{-6.0}};
     std::vector<OtherForce> normal_forces;

@@ -1,4 +1,5 @@
-// Program folders for TVNCAL runs without the load programs: the input file,
+// Program folders for the stability programs (TVNCAL, then TVNPRN) run
+// without the load programs: the input file,
 // the customisation file and a hand-written GAIRYOK.DAT of uniform ground.
 // Defaults: U-type general catalogue (YAITA.D01: SP-II, SP-III, SP-IV),
 // grade 1, Chang's method, normal case of the completed state, entered

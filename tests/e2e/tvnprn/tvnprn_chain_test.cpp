@@ -1,0 +1,208 @@
+// TVNPRN after TVNDAT and TVNCAL, as the front end's completed-state branch
+// runs them, on the uniform sand section of TVNCAL's chain test (design
+// seabed -3.00, crown +3.00, E 200 kN/mm2, the improved U-type catalogue),
+// and the viewer on the pages.
+#include "child_process.h"
+#include "cp932_codec.h"
+#include "program_folder.h"
+#include "wall_section.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace wtn {
+namespace {
+
+using test::ChildResult;
+using test::ProgramFolder;
+
+ChildResult run_program(const ProgramFolder& folder, const char* name) {
+    return test::run_batch_in(folder, name);
+}
+
+bool contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+// The chain of the completed state on a fresh folder.
+std::unique_ptr<ProgramFolder> completed_state_chain(const test::WallSection& section) {
+    auto folder = std::make_unique<ProgramFolder>();
+    folder->write("CAL_FILE.DAT", test::input_file_text(section));
+    folder->write("TVNCSTM.DAT", test::customisation_text());
+    folder->write("CAL_FILE.INF", "SAND\r\ntitle\r\n26\r\n12\r\n10\r\n9\r\n5\r\n7\r\n");
+    for (const char* program : {"TVNDAT", "TVNCAL", "TVNPRN"}) {
+        const ChildResult r = run_program(*folder, program);
+        EXPECT_EQ(r.exit_code, 0) << program << ": " << r.err;
+    }
+    return folder;
+}
+
+// The sand below the seabed given by its N value: k_h = 1500 N = 30000.
+test::WallSection sand_by_n_value() {
+    test::WallSection section;
+    section.seabed = -3.0;
+    section.sea = {test::Layer{-3.0}};
+    section.sea[0].option = 2;
+    section.sea[0].n_value = 20.0;
+    section.sea[0].kh = 30000.0;
+    section.decision = 11;
+    section.allow_disp_normal = 10.0;
+    section.young = 200.0;
+    section.young_exponent = 0.0;
+    return section;
+}
+
+#ifdef WTN_WITH_VIEWER
+ChildResult run_tool(const std::string& program, std::vector<std::string> args,
+                     const std::string& folder) {
+    test::ChildRun child;
+    child.program = program;
+    child.args = std::move(args);
+    child.work_dir = folder;
+    child.env["QT_QPA_PLATFORM"] = "offscreen";
+    return test::run_child(child);
+}
+#endif
+
+// The viewer on the folder: lint finds nothing, the PDF export prints the
+// texts and none of the markup, and the pages go to the build's screenshots
+// folder for a person to look at.
+void check_viewer(const ProgramFolder& folder, const std::vector<std::string>& texts,
+                  const std::string& screenshot) {
+#ifdef WTN_WITH_VIEWER
+    const ChildResult lint = run_tool(test::program_path("VIEWKSO"), {"--lint"}, folder.path());
+    EXPECT_EQ(lint.exit_code, 0);
+    EXPECT_EQ(lint.out, "");
+    const ChildResult pdf =
+        run_tool(test::program_path("VIEWKSO"), {"--pdf", "report.pdf"}, folder.path());
+    ASSERT_EQ(pdf.exit_code, 0) << pdf.err;
+    auto without_blanks = [](std::string s) {
+        s.erase(std::remove(s.begin(), s.end(), ' '), s.end());
+        return s;
+    };
+    const std::string text = without_blanks(
+        run_tool("/usr/bin/pdftotext", {folder.file("report.pdf"), "-"}, folder.path()).out);
+    for (const std::string& t : texts)
+        EXPECT_TRUE(contains(text, without_blanks(cp932_to_utf8(t)))) << cp932_to_utf8(t);
+    for (const char* markup : {"$U", "$S", "\\U", "〔"})
+        EXPECT_FALSE(contains(text, cp932_to_utf8(markup))) << markup;
+    std::filesystem::create_directories(WTN_SCREENSHOT_DIR);
+    run_tool("/usr/bin/pdftoppm",
+             {"-r", "60", "-png", folder.file("report.pdf"),
+              std::string(WTN_SCREENSHOT_DIR) + "/" + screenshot},
+             folder.path());
+#else
+    (void)folder;
+    (void)texts;
+    (void)screenshot;
+#endif
+}
+
+// SP-VL decided on stress and displacement (check code 011). Its section
+// values from the catalogue: I 63000, Z 3150; corrosion over 30 years at the
+// default rates (0.03 mm a year on both faces in sea water, 0.03 and 0.02 in
+// the seabed mud): t1 0.90, t2 0.90 and 0.60. The chart point of the sand:
+// X = 500 + (log 20 + 0.52288) x 2500 / 2.22185 = 2552.2,
+// Y = 2700 - (log 30000 - 3) x 2500 / 2.30103 = 1095.1.
+TEST(TvnprnChain, SandGivenByItsNValue) {
+    const auto folder = completed_state_chain(sand_by_n_value());
+    const std::string summary = folder->read("JD999MTM.PDT");
+    EXPECT_TRUE(contains(summary, "00  SP-VL\r\n"));
+    EXPECT_TRUE(contains(summary, "$0  MATOME2.PFM\r\n00       108.5\r\n09       180.0\r\n"
+                                  "01       107.7\r\n10       180.0\r\n02       115.1\r\n"
+                                  "11       180.0\r\n"));
+    EXPECT_TRUE(contains(summary, "06   ○\r\n07   ○\r\n08   ○\r\n"));
+    EXPECT_TRUE(contains(summary, "$0  MATOME3.PFM\r\n00       8.243\r\n06      10.000\r\n"
+                                  "01       8.698\r\n07      10.000\r\n"));
+    EXPECT_TRUE(contains(summary, "$0  MATOME5.PFM\r\n00     -10.123\r\n01     -10.026\r\n"));
+    EXPECT_TRUE(contains(summary, "00  SP-VLを使用する。\r\n01    3.000\r\n02   + \r\n"
+                                  "03   10.123\r\n04   13.123\r\n"));
+
+    const std::string chapter = folder->read("JD103CYN.PDT");
+    EXPECT_TRUE(contains(chapter, "01       63000\r\n02        3150\r\n03  /m\r\n"));
+    EXPECT_TRUE(contains(chapter, "99  海  中  部\r\n00   30\r\n01  0.030\r\n02  0.030\r\n"
+                                  "03  0.030\r\n04  0.030\r\n05   0.90\r\n06   0.90\r\n"
+                                  "07  1.00\r\n08       58216\r\n09        2924\r\n"));
+    EXPECT_TRUE(contains(chapter, "99  海底泥層中\r\n00   30\r\n01  0.030\r\n02  0.020\r\n"
+                                  "03  0.030\r\n04  0.020\r\n05   0.90\r\n06   0.60\r\n"
+                                  "07  0.67\r\n08       59003\r\n09        2961\r\n"));
+    EXPECT_TRUE(contains(chapter, "$0  KHKSKC2.PFM\r\n00    -3.00\r\n01   -30.00\r\n"
+                                  "02          20.0\r\n03       30000.0\r\n"));
+    const std::string chart = folder->read("KHKSD1.PZK");
+    EXPECT_TRUE(contains(chart, "\r\nK 2552 1095   60   60 0 2\r\n(20.0,30000.0)\r\n"));
+    // The corroded-section chart of SP-VL: Z 1600 to 3200, t1 0 to 14; the
+    // sea-water point (0.9, 2924.x) and the seabed-mud point (0.9, 2961.x):
+    // X = 500 + 0.9 x 3300 / 14 = 712.1, Y = 2500 - (Z - 1600) x 2200 / 1600.
+    const std::string section_chart = folder->read("FYAITA.PZK");
+    EXPECT_TRUE(contains(section_chart, "\r\nK  712  679   60   60 0 2\r\n"));
+    EXPECT_TRUE(contains(section_chart, "\r\nK  712  628   60   60 0 2\r\n"));
+
+    check_viewer(*folder, {"検討結果のまとめ", "SP-VLを使用する", "13.123", "108.5"},
+                 "tvnprn_sand_by_n_value");
+}
+
+// The section as it stands (seabed -6.00, k 10000, every check on): no
+// catalogue pile holds it, the last stands judged × and none is named for use.
+TEST(TvnprnChain, EveryPileFailsAndNoneIsNamedForUse) {
+    const auto folder = completed_state_chain(test::WallSection{});
+    const std::string summary = folder->read("JD999MTM.PDT");
+    EXPECT_TRUE(contains(summary, "×"));
+    EXPECT_FALSE(contains(summary, "MATOME6.PFM"));
+    EXPECT_TRUE(folder->exists("JD103CYN.PDT"));
+}
+
+// Both studies on one input: sand on both sides from the seabed -6.00,
+// H.W.L. and L.W.L. examined in the construction stage.
+std::string both_studies_input() {
+    const std::vector<std::string> lines = {
+        "versi,\"<2.00>\", 1 ",
+        "gyonm,\"both studies\"",
+        "swdat, 1 , 1 , 1 , 1 , 2 , 1 , 1 , 1 , 1 , 1 , 1 , 2 , 3 , 1 ",
+        "wavsw,\"\", 1 , 2 , 1 , 2 , 1 , 1 , 1 , 1 , 1 , 2 , 1",
+        "joken, 2 , 0 , 1 , 1 , 3 , -6 , -20 , -30 , 0 , 0 , 10 , 0 , 0 , 50 , 75 , 1 , 1 , 1 ",
+        "tjkn1, 2.5 , 1 , 3 , 3 , 3 , 50 , 0 , 0 , 0 , -6 , 200 , 0 ",
+        "neire,1,1.0,1.0,0.0,0,0.15,0.0,0.0,0.0,3,0.0,1,1.0,1.0,0.0",
+        "sdatu, 3 , 18 , 10 , 20 , 30 , 0 , 0 , 1 , 0 , 30000 ",
+        "jdatu, -6 , 18 , 10 , 20 , 30 , 0 , 0 , 1 , 0 , 30000 ",
+        "wlvl_, 1 , -6 , -6 , -6 , 2 , 0 , -7 , -7 , -7 , -7 ",
+        "hwl__, 1 , 1.0 , 1.5 , 2 , 0 , 40 , 0 ",
+        "lwl__, 1 , 1.0 , 1.5 , 2 , 0 , 40 , 0 ",
+        "nir_t, 2 , 2 , 0 , 1 , 0 , 0 ",
+    };
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + "\r\n";
+    return text;
+}
+
+// Each start writes its own charts: the construction stage's leaves the
+// completed state's chart as it was, and its chapters name their own.
+TEST(TvnprnChain, BothStudiesKeepTheirOwnCharts) {
+    ProgramFolder folder;
+    folder.write("CAL_FILE.DAT", both_studies_input());
+    folder.write("TVNCSTM.DAT", test::customisation_text());
+    folder.write("PRG_SW.DAT", "0\r\n");
+    for (const char* program : {"TVNDAT", "TVNCAL", "TVNPRN"})
+        ASSERT_EQ(run_program(folder, program).exit_code, 0) << program;
+    const std::string completed_chart = folder.read("KHKSD1.PZK");
+    for (const char* program : {"TVNWAV", "TVNCAL", "TVNPRN"}) {
+        const ChildResult r = run_program(folder, program);
+        ASSERT_EQ(r.exit_code, 0) << program << ": " << r.err;
+    }
+    EXPECT_EQ(folder.read("KHKSD1.PZK"), completed_chart);
+    EXPECT_TRUE(contains(folder.read("JD103CYN.PDT"), "$0  KHKSKC1.PFM     KHKSD1.PZK\r\n"));
+    EXPECT_TRUE(contains(folder.read("JW103CYN.PDT"), "$0  KHKSKC1.PFM     KHKSW1.PZK\r\n"));
+    EXPECT_TRUE(contains(folder.read("JW303CYN.PDT"), "$0  KHKSKC1.PFM     KHKSW3.PZK\r\n"));
+    EXPECT_TRUE(folder.exists("KHKSW1.PZK"));
+    EXPECT_TRUE(folder.exists("KHKSW3.PZK"));
+    EXPECT_TRUE(folder.exists("JW999MTM.PDT"));
+    check_viewer(folder, {"検討結果のまとめ"}, "tvnprn_both_studies");
+}
+
+} // namespace
+} // namespace wtn
