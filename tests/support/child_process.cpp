@@ -78,4 +78,15 @@ ChildResult run_child(const ChildRun& run) {
     return result;
 }
 
+ChildResult run_offscreen(const std::string& program, std::vector<std::string> args,
+                          const std::string& work_dir, std::map<std::string, std::string> env) {
+    ChildRun child;
+    child.program = program;
+    child.args = std::move(args);
+    child.work_dir = work_dir;
+    child.env = std::move(env);
+    child.env["QT_QPA_PLATFORM"] = "offscreen";
+    return run_child(child);
+}
+
 } // namespace wtn::test

@@ -26,4 +26,9 @@ struct ChildResult {
 
 ChildResult run_child(const ChildRun& run);
 
+// Runs a tool (the viewer, pdftotext, pdftoppm) in work_dir with Qt on its
+// offscreen platform, so a viewer run needs no display.
+ChildResult run_offscreen(const std::string& program, std::vector<std::string> args,
+                          const std::string& work_dir, std::map<std::string, std::string> env = {});
+
 } // namespace wtn::test

@@ -15,15 +15,6 @@
 namespace wtn::test {
 namespace {
 
-ChildResult run(const std::string& program, std::vector<std::string> args, const std::string& dir) {
-    ChildRun child;
-    child.program = program;
-    child.args = std::move(args);
-    child.work_dir = dir;
-    child.env["QT_QPA_PLATFORM"] = "offscreen";
-    return run_child(child);
-}
-
 TEST(AudsheetInViewer, TheStampedCheckListPrintsAsTyped) {
     ProgramFolder folder;
     folder.write("CAL_FILE.DAT", golden_input());
@@ -31,15 +22,16 @@ TEST(AudsheetInViewer, TheStampedCheckListPrintsAsTyped) {
     const ChildResult list = run_audsheet(folder);
     ASSERT_EQ(list.exit_code, 0) << list.err;
 
-    const ChildResult lint = run(program_path("VIEWKSO"), {"--lint"}, folder.path());
+    const ChildResult lint = run_offscreen(program_path("VIEWKSO"), {"--lint"}, folder.path());
     EXPECT_EQ(lint.exit_code, 0);
     EXPECT_EQ(lint.out + lint.err, "");
 
     const ChildResult pdf =
-        run(program_path("VIEWKSO"), {"--pdf", "check_list.pdf"}, folder.path());
+        run_offscreen(program_path("VIEWKSO"), {"--pdf", "check_list.pdf"}, folder.path());
     ASSERT_EQ(pdf.exit_code, 0) << pdf.err;
     const std::string text =
-        run("/usr/bin/pdftotext", {"-layout", folder.file("check_list.pdf"), "-"}, ".").out;
+        run_offscreen("/usr/bin/pdftotext", {"-layout", folder.file("check_list.pdf"), "-"}, ".")
+            .out;
 
     const std::vector<std::string> info = file_lines(folder, "CAL_FILE.INF");
     ASSERT_EQ(info.size(), 8u);
@@ -64,10 +56,10 @@ TEST(AudsheetInViewer, TheStampedCheckListPrintsAsTyped) {
     std::filesystem::copy_file(folder.file("check_list.pdf"),
                                WTN_SCREENSHOT_DIR "/audsheet_check_list.pdf",
                                std::filesystem::copy_options::overwrite_existing);
-    run("/usr/bin/pdftoppm",
-        {"-r", "60", "-png", folder.file("check_list.pdf"),
-         std::string(WTN_SCREENSHOT_DIR) + "/audsheet_check_list"},
-        ".");
+    run_offscreen("/usr/bin/pdftoppm",
+                  {"-r", "60", "-png", folder.file("check_list.pdf"),
+                   std::string(WTN_SCREENSHOT_DIR) + "/audsheet_check_list"},
+                  ".");
 }
 
 } // namespace

@@ -341,16 +341,6 @@ TEST(SolprtChain, DamagedOrMissingInputsStopWithTheirMessage) {
 }
 
 #ifdef WTN_WITH_VIEWER
-test::ChildResult run_tool(const std::string& program, std::vector<std::string> args,
-                           const std::string& folder, std::map<std::string, std::string> env = {}) {
-    test::ChildRun child;
-    child.program = program;
-    child.args = std::move(args);
-    child.work_dir = folder;
-    child.env = std::move(env);
-    child.env["QT_QPA_PLATFORM"] = "offscreen";
-    return test::run_child(child);
-}
 
 // The whole completed-state chain on the uniform section, then the viewer:
 // lint finds nothing, the PDF prints the stamp, the name and the values of
@@ -365,14 +355,16 @@ TEST(SolprtChain, ChainOfBothCasesOpensCleanInTheViewer) {
         const ChildResult r = test::run_batch_in(folder, program);
         ASSERT_EQ(r.exit_code, 0) << program << ": " << r.err;
     }
-    const ChildResult lint = run_tool(test::program_path("VIEWKSO"), {"--lint"}, folder.path());
+    const ChildResult lint =
+        test::run_offscreen(test::program_path("VIEWKSO"), {"--lint"}, folder.path());
     EXPECT_EQ(lint.exit_code, 0) << lint.out;
     EXPECT_EQ(lint.out, "");
     const ChildResult pdf =
-        run_tool(test::program_path("VIEWKSO"), {"--pdf", "report.pdf"}, folder.path());
+        test::run_offscreen(test::program_path("VIEWKSO"), {"--pdf", "report.pdf"}, folder.path());
     ASSERT_EQ(pdf.exit_code, 0) << pdf.err;
     const std::string text =
-        run_tool("/usr/bin/pdftotext", {"-layout", folder.file("report.pdf"), "-"}, folder.path())
+        test::run_offscreen("/usr/bin/pdftotext", {"-layout", folder.file("report.pdf"), "-"},
+                            folder.path())
             .out;
     const auto pages = std::count(text.begin(), text.end(), '\f');
     std::size_t stamps = 0;
@@ -402,10 +394,10 @@ TEST(SolprtChain, ChainOfBothCasesOpensCleanInTheViewer) {
                     "chapters");
 
     std::filesystem::create_directories(WTN_SCREENSHOT_DIR);
-    run_tool("/usr/bin/pdftoppm",
-             {"-r", "60", "-png", folder.file("report.pdf"),
-              std::string(WTN_SCREENSHOT_DIR) + "/solprt_uniform_sand"},
-             folder.path());
+    test::run_offscreen("/usr/bin/pdftoppm",
+                        {"-r", "60", "-png", folder.file("report.pdf"),
+                         std::string(WTN_SCREENSHOT_DIR) + "/solprt_uniform_sand"},
+                        folder.path());
 }
 #endif
 

@@ -120,30 +120,18 @@ void expect_lines(const std::string& text, const std::vector<std::string>& lines
         EXPECT_TRUE(has_line(text, line)) << what << ": missing \"" << line << "\"";
 }
 
-#ifdef WTN_WITH_VIEWER
-test::ChildResult run_tool(const std::string& program, std::vector<std::string> args,
-                           const std::string& folder, std::map<std::string, std::string> env = {}) {
-    test::ChildRun child;
-    child.program = program;
-    child.args = std::move(args);
-    child.work_dir = folder;
-    child.env = std::move(env);
-    child.env["QT_QPA_PLATFORM"] = "offscreen";
-    return test::run_child(child);
-}
-#endif
-
 // The viewer on the chain's folder: lint finds nothing, the PDF export
 // prints the texts (UTF-8) and none of the markup, and every page goes to
 // the build's screenshots folder for a person to look at.
 void check_viewer(const ProgramFolder& folder, const std::vector<std::string>& texts,
                   const std::string& screenshot) {
 #ifdef WTN_WITH_VIEWER
-    const ChildResult lint = run_tool(test::program_path("VIEWKSO"), {"--lint"}, folder.path());
+    const ChildResult lint =
+        test::run_offscreen(test::program_path("VIEWKSO"), {"--lint"}, folder.path());
     EXPECT_EQ(lint.exit_code, 0);
     EXPECT_EQ(lint.out, "");
     const ChildResult pdf =
-        run_tool(test::program_path("VIEWKSO"), {"--pdf", "report.pdf"}, folder.path());
+        test::run_offscreen(test::program_path("VIEWKSO"), {"--pdf", "report.pdf"}, folder.path());
     ASSERT_EQ(pdf.exit_code, 0) << pdf.err;
     // Blanks are compared out: the text export lays runs of them out its own way.
     auto without_blanks = [](std::string s) {
@@ -151,21 +139,23 @@ void check_viewer(const ProgramFolder& folder, const std::vector<std::string>& t
         return s;
     };
     const std::string text = without_blanks(
-        run_tool("/usr/bin/pdftotext", {folder.file("report.pdf"), "-"}, folder.path()).out);
+        test::run_offscreen("/usr/bin/pdftotext", {folder.file("report.pdf"), "-"}, folder.path())
+            .out);
     for (const std::string& t : texts)
         EXPECT_NE(text.find(without_blanks(cp932_to_utf8(t))), std::string::npos)
             << cp932_to_utf8(t);
     for (const char* markup : {"$U", "$S", "$Z", "\\U", "〔"})
         EXPECT_EQ(text.find(cp932_to_utf8(markup)), std::string::npos) << markup;
     // As the front end starts it: the window opens on the pages and closes.
-    const ChildResult window = run_tool(test::program_path("VIEWKSO"), {"/NOTEDIT", "/PDTOPEN"},
-                                        folder.path(), {{"WTN_VIEWKSO_AUTOCLOSE", "1"}});
+    const ChildResult window =
+        test::run_offscreen(test::program_path("VIEWKSO"), {"/NOTEDIT", "/PDTOPEN"}, folder.path(),
+                            {{"WTN_VIEWKSO_AUTOCLOSE", "1"}});
     EXPECT_EQ(window.exit_code, 0) << window.err;
     std::filesystem::create_directories(WTN_SCREENSHOT_DIR);
-    run_tool("/usr/bin/pdftoppm",
-             {"-r", "60", "-png", folder.file("report.pdf"),
-              std::string(WTN_SCREENSHOT_DIR) + "/" + screenshot},
-             folder.path());
+    test::run_offscreen("/usr/bin/pdftoppm",
+                        {"-r", "60", "-png", folder.file("report.pdf"),
+                         std::string(WTN_SCREENSHOT_DIR) + "/" + screenshot},
+                        folder.path());
 #else
     (void)folder;
     (void)texts;

@@ -132,32 +132,8 @@ TEST(TvncalChain, UniformSandDecidesThePileByHand) {
         EXPECT_TRUE(folder.exists(work)) << work;
 }
 
-// Both studies on one input that both load programs read: sand on both
-// sides from the seabed -6.00, crown +3.00, H.W.L. and L.W.L. examined.
-std::string both_studies_input(int cases) {
-    const std::vector<std::string> lines = {
-        "versi,\"<2.00>\", 1 ",
-        "gyonm,\"both studies\"",
-        "swdat, 1 , 1 , 1 , 1 , 2 , " + std::to_string(cases) + " , 1 , 1 , 1 , 1 , 1 , 2 , 3 , 1 ",
-        "wavsw,\"\", 1 , 2 , 1 , 2 , 1 , 1 , 1 , 1 , 1 , 2 , 1",
-        "joken, 2 , 0 , 1 , 1 , 3 , -6 , -20 , -30 , 0 , 0 , 10 , 0 , 0 , 50 , 75 , 1 , 1 , 1 ",
-        "tjkn1, 2.5 , 1 , 3 , 3 , 3 , 50 , 0 , 0 , 0 , -6 , 200 , 0 ",
-        "neire,1,1.0,1.0,0.0,0,0.15,0.0,0.0,0.0,3,0.0,1,1.0,1.0,0.0",
-        "sdatu, 3 , 18 , 10 , 20 , 30 , 0 , 0 , 1 , 0 , 30000 ",
-        "jdatu, -6 , 18 , 10 , 20 , 30 , 0 , 0 , 1 , 0 , 30000 ",
-        "wlvl_, 1 , -6 , -6 , -6 , 2 , 0 , -7 , -7 , -7 , -7 ",
-        "hwl__, 1 , 1.0 , 1.5 , 2 , 0 , 40 , 0 ",
-        "lwl__, 1 , 1.0 , 1.5 , 2 , 0 , 40 , 0 ",
-        "nir_t, 2 , 2 , 0 , 1 , 0 , 0 ",
-    };
-    std::string text;
-    for (const std::string& line : lines)
-        text += line + "\r\n";
-    return text;
-}
-
 void prepare_both_studies(const ProgramFolder& folder, int cases, int system_switch) {
-    folder.write("CAL_FILE.DAT", both_studies_input(cases));
+    folder.write("CAL_FILE.DAT", test::both_studies_input(cases));
     folder.write("TVNCSTM.DAT", test::customisation_text());
     folder.write("PRG_SW.DAT", std::to_string(system_switch) + "\r\n");
 }

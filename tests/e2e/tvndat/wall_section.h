@@ -69,4 +69,10 @@ std::string input_file_text(const WallSection& s);
 // apparent coefficients rounded to 0.01, element pitch 0.1 m.
 std::string customisation_text();
 
+// CAL_FILE.DAT of a section studied in both the completed state and the
+// construction stage (cases: swdat item 6), as both load programs read it:
+// sand on both sides from the seabed -6.00, crown +3.00, H.W.L. and L.W.L.
+// examined.
+std::string both_studies_input(int cases);
+
 } // namespace wtn::test

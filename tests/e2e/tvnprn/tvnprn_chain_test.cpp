@@ -57,45 +57,35 @@ test::WallSection sand_by_n_value() {
     return section;
 }
 
-#ifdef WTN_WITH_VIEWER
-ChildResult run_tool(const std::string& program, std::vector<std::string> args,
-                     const std::string& folder) {
-    test::ChildRun child;
-    child.program = program;
-    child.args = std::move(args);
-    child.work_dir = folder;
-    child.env["QT_QPA_PLATFORM"] = "offscreen";
-    return test::run_child(child);
-}
-#endif
-
 // The viewer on the folder: lint finds nothing, the PDF export prints the
 // texts and none of the markup, and the pages go to the build's screenshots
 // folder for a person to look at.
 void check_viewer(const ProgramFolder& folder, const std::vector<std::string>& texts,
                   const std::string& screenshot) {
 #ifdef WTN_WITH_VIEWER
-    const ChildResult lint = run_tool(test::program_path("VIEWKSO"), {"--lint"}, folder.path());
+    const ChildResult lint =
+        test::run_offscreen(test::program_path("VIEWKSO"), {"--lint"}, folder.path());
     EXPECT_EQ(lint.exit_code, 0);
     EXPECT_EQ(lint.out, "");
     const ChildResult pdf =
-        run_tool(test::program_path("VIEWKSO"), {"--pdf", "report.pdf"}, folder.path());
+        test::run_offscreen(test::program_path("VIEWKSO"), {"--pdf", "report.pdf"}, folder.path());
     ASSERT_EQ(pdf.exit_code, 0) << pdf.err;
     auto without_blanks = [](std::string s) {
         s.erase(std::remove(s.begin(), s.end(), ' '), s.end());
         return s;
     };
     const std::string text = without_blanks(
-        run_tool("/usr/bin/pdftotext", {folder.file("report.pdf"), "-"}, folder.path()).out);
+        test::run_offscreen("/usr/bin/pdftotext", {folder.file("report.pdf"), "-"}, folder.path())
+            .out);
     for (const std::string& t : texts)
         EXPECT_TRUE(contains(text, without_blanks(cp932_to_utf8(t)))) << cp932_to_utf8(t);
     for (const char* markup : {"$U", "$S", "\\U", "〔"})
         EXPECT_FALSE(contains(text, cp932_to_utf8(markup))) << markup;
     std::filesystem::create_directories(WTN_SCREENSHOT_DIR);
-    run_tool("/usr/bin/pdftoppm",
-             {"-r", "60", "-png", folder.file("report.pdf"),
-              std::string(WTN_SCREENSHOT_DIR) + "/" + screenshot},
-             folder.path());
+    test::run_offscreen("/usr/bin/pdftoppm",
+                        {"-r", "60", "-png", folder.file("report.pdf"),
+                         std::string(WTN_SCREENSHOT_DIR) + "/" + screenshot},
+                        folder.path());
 #else
     (void)folder;
     (void)texts;
@@ -156,35 +146,11 @@ TEST(TvnprnChain, EveryPileFailsAndNoneIsNamedForUse) {
     EXPECT_TRUE(folder->exists("JD103CYN.PDT"));
 }
 
-// Both studies on one input: sand on both sides from the seabed -6.00,
-// H.W.L. and L.W.L. examined in the construction stage.
-std::string both_studies_input() {
-    const std::vector<std::string> lines = {
-        "versi,\"<2.00>\", 1 ",
-        "gyonm,\"both studies\"",
-        "swdat, 1 , 1 , 1 , 1 , 2 , 1 , 1 , 1 , 1 , 1 , 1 , 2 , 3 , 1 ",
-        "wavsw,\"\", 1 , 2 , 1 , 2 , 1 , 1 , 1 , 1 , 1 , 2 , 1",
-        "joken, 2 , 0 , 1 , 1 , 3 , -6 , -20 , -30 , 0 , 0 , 10 , 0 , 0 , 50 , 75 , 1 , 1 , 1 ",
-        "tjkn1, 2.5 , 1 , 3 , 3 , 3 , 50 , 0 , 0 , 0 , -6 , 200 , 0 ",
-        "neire,1,1.0,1.0,0.0,0,0.15,0.0,0.0,0.0,3,0.0,1,1.0,1.0,0.0",
-        "sdatu, 3 , 18 , 10 , 20 , 30 , 0 , 0 , 1 , 0 , 30000 ",
-        "jdatu, -6 , 18 , 10 , 20 , 30 , 0 , 0 , 1 , 0 , 30000 ",
-        "wlvl_, 1 , -6 , -6 , -6 , 2 , 0 , -7 , -7 , -7 , -7 ",
-        "hwl__, 1 , 1.0 , 1.5 , 2 , 0 , 40 , 0 ",
-        "lwl__, 1 , 1.0 , 1.5 , 2 , 0 , 40 , 0 ",
-        "nir_t, 2 , 2 , 0 , 1 , 0 , 0 ",
-    };
-    std::string text;
-    for (const std::string& line : lines)
-        text += line + "\r\n";
-    return text;
-}
-
 // Each start writes its own charts: the construction stage's leaves the
 // completed state's chart as it was, and its chapters name their own.
 TEST(TvnprnChain, BothStudiesKeepTheirOwnCharts) {
     ProgramFolder folder;
-    folder.write("CAL_FILE.DAT", both_studies_input());
+    folder.write("CAL_FILE.DAT", test::both_studies_input(1));
     folder.write("TVNCSTM.DAT", test::customisation_text());
     folder.write("PRG_SW.DAT", "0\r\n");
     for (const char* program : {"TVNDAT", "TVNCAL", "TVNPRN"})
