@@ -89,8 +89,6 @@ void WindowChrome::sync(ui::MenuItem& item) {
     action->setSeparator(item.is_separator());
     action->setEnabled(item.enabled());
     action->setVisible(item.visible());
-    if (item.checked()) action->setCheckable(true);
-    action->setChecked(item.checked());
 }
 
 void WindowChrome::bind_toolbar(ui::Toolbar& toolbar, QToolBar* bar) {

@@ -45,12 +45,6 @@ void MenuItem::set_visible(bool visible) {
     changed();
 }
 
-void MenuItem::set_checked(bool checked) {
-    if (checked == checked_) return;
-    checked_ = checked;
-    changed();
-}
-
 bool MenuItem::usable() const {
     if (!enabled_ || !visible_) return false;
     return parent_ == nullptr || parent_->usable();

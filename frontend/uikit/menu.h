@@ -39,8 +39,6 @@ class MenuItem {
     void set_enabled(bool enabled);
     bool visible() const { return visible_; }
     void set_visible(bool visible);
-    bool checked() const { return checked_; }
-    void set_checked(bool checked);
     bool usable() const;
 
     // False: the caption is shown exactly as written, an "&" in it being text
@@ -61,7 +59,6 @@ class MenuItem {
     std::string shortcut_;
     bool enabled_ = true;
     bool visible_ = true;
-    bool checked_ = false;
     MenuItem* parent_ = nullptr;
     std::vector<std::unique_ptr<MenuItem>> items_;
     std::function<void()> view_listener_;

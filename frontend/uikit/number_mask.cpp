@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 #include <system_error>
 
 namespace wtn::ui {
@@ -107,10 +108,6 @@ void increment(std::string& digits) {
 }
 
 } // namespace
-
-std::optional<double> parse_leading_number(std::string_view text) {
-    return scan_number(text).value;
-}
 
 double leading_number(std::string_view text) {
     return scan_number(text).value.value_or(0.0);

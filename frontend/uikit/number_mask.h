@@ -15,16 +15,12 @@
 // as the user typed it.
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 
 namespace wtn::ui {
 
 double leading_number(std::string_view text);
-
-// The leading number when the text begins with one, else nothing.
-std::optional<double> parse_leading_number(std::string_view text);
 
 // True when the whole text is one number, blanks around it allowed.
 bool reads_as_number(std::string_view text);

@@ -19,23 +19,6 @@ bool known_method(int method) {
 
 } // namespace
 
-const char* embedment_method_name(int method) {
-    if (!known_method(method)) return "";
-    switch (embedment_method_from_code(method)) {
-    case EmbedmentMethod::Chang:
-        return "チャンの方式";
-    case EmbedmentMethod::ChangMultiLayer:
-        return "チャンの方式(多層地盤)";
-    case EmbedmentMethod::CType:
-        return "Ｃ型地盤";
-    case EmbedmentMethod::CTypeMultiLayer:
-        return "Ｃ型地盤(多層地盤)";
-    case EmbedmentMethod::SType:
-        return "Ｓ型地盤";
-    }
-    return "";
-}
-
 void check_embedment_method(int method) {
     if (!known_method(method)) {
         stop_with_error("(ERROR)-根入れ長の計算方法(" + std::to_string(method) +

@@ -11,9 +11,6 @@
 
 namespace wtn {
 
-// The method's name as the reports print it; empty outside 1 to 5.
-const char* embedment_method_name(int method);
-
 // Stops the program with a message, before anything is computed, for a
 // method this program cannot compute.
 void check_embedment_method(int method);

@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numeric>
 #include <utility>
 
 namespace wtn {
@@ -40,86 +39,6 @@ NodeState apply_field_matrix(const FieldMatrix& f, const NodeState& state) {
         out[r] = sum;
     }
     return out;
-}
-
-int invert_matrix(int n, std::span<double> a, int digits) {
-    const auto size = static_cast<std::size_t>(n);
-    const double threshold = std::pow(10.0, -digits);
-    auto at = [&](std::size_t r, std::size_t c) -> double& { return a[r * size + c]; };
-    std::vector<double> work(size, 0.0);
-    std::vector<std::size_t> rows(size);
-    std::vector<std::size_t> cols(size);
-    for (std::size_t i = 0; i < size; ++i) {
-        double largest = 0.0;
-        for (std::size_t c = 0; c < size; ++c)
-            largest = std::max(largest, std::fabs(at(i, c)));
-        // A zero row cannot be inverted; it fails the pivot test below.
-        if (largest == 0.0) return kPivotTooSmall;
-        for (std::size_t c = 0; c < size; ++c)
-            at(i, c) /= largest;
-        work[i] = 1.0 / largest;
-        rows[i] = cols[i] = i;
-    }
-    for (std::size_t i = 0; i < size; ++i) {
-        std::size_t pr = i;
-        std::size_t pc = i;
-        double largest = -1.0;
-        for (std::size_t r = i; r < size; ++r) {
-            for (std::size_t c = i; c < size; ++c) {
-                if (std::fabs(at(r, c)) > largest) {
-                    largest = std::fabs(at(r, c));
-                    pr = r;
-                    pc = c;
-                }
-            }
-        }
-        if (largest < threshold) return kPivotTooSmall;
-        if (pr != i) {
-            for (std::size_t c = 0; c < size; ++c)
-                std::swap(at(i, c), at(pr, c));
-            std::swap(work[i], work[pr]);
-            std::swap(rows[i], rows[pr]);
-        }
-        if (pc != i) {
-            for (std::size_t r = 0; r < size; ++r)
-                std::swap(at(r, i), at(r, pc));
-            std::swap(cols[i], cols[pc]);
-        }
-        const double p = at(i, i);
-        at(i, i) = work[i];
-        for (std::size_t c = 0; c < size; ++c)
-            at(i, c) /= p;
-        for (std::size_t r = 0; r < size; ++r) {
-            if (r == i) continue;
-            const double e = at(r, i);
-            at(r, i) = 0.0;
-            if (e == 0.0) continue;
-            for (std::size_t c = 0; c < size; ++c)
-                at(r, c) -= e * at(i, c);
-        }
-    }
-    // The elimination produced the inverse of the interchanged matrix P A Q;
-    // A^-1 = Q (P A Q)^-1 P: row interchanges come back as column
-    // interchanges and column interchanges as row interchanges.
-    for (std::size_t pass = 0; pass + 1 < size; ++pass) {
-        bool swapped = false;
-        for (std::size_t j = 0; j + 1 < size; ++j) {
-            if (rows[j] > rows[j + 1]) {
-                for (std::size_t r = 0; r < size; ++r)
-                    std::swap(at(r, j), at(r, j + 1));
-                std::swap(rows[j], rows[j + 1]);
-                swapped = true;
-            }
-            if (cols[j] > cols[j + 1]) {
-                for (std::size_t c = 0; c < size; ++c)
-                    std::swap(at(j, c), at(j + 1, c));
-                std::swap(cols[j], cols[j + 1]);
-                swapped = true;
-            }
-        }
-        if (!swapped) break;
-    }
-    return kInvertOk;
 }
 
 namespace {

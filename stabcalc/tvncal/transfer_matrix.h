@@ -8,7 +8,6 @@
 #include "result_records.h"
 
 #include <array>
-#include <span>
 #include <vector>
 
 namespace wtn {
@@ -28,15 +27,6 @@ FieldMatrix field_matrix(double beta, double length, double rigidity);
 
 // F × state.
 NodeState apply_field_matrix(const FieldMatrix& f, const NodeState& state);
-
-inline constexpr int kInvertOk = 0;
-inline constexpr int kPivotTooSmall = -1;
-
-// Gauss-Jordan inversion in place of the n × n row-major matrix a, with each
-// row first scaled by its largest magnitude and full pivoting; the
-// interchanges are undone at the end. Returns kPivotTooSmall (a left
-// unusable) when the largest remaining pivot is below 10^-digits.
-int invert_matrix(int n, std::span<double> a, int digits);
 
 // The text of a pivot that is too small; the solvers stop with it.
 inline constexpr const char* kPivotTooSmallText = "ピボットが小さすぎる";

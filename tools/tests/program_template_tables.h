@@ -4,6 +4,7 @@
 // templates keeps its table beside its own code and adds one line here.
 #pragma once
 
+#include "earth_pressure_templates.h"
 #include "load_chapter_templates.h"
 #include "sample_templates.h"
 #include "trial_page_templates.h"
@@ -21,6 +22,7 @@ struct ProgramTemplates {
 inline constexpr ProgramTemplates kProgramTemplateTables[] = {
     {"sample", kSampleTemplates},
     {"load chapters", kLoadChapterTemplates},
+    {"solprt", kEarthPressureReportTemplates},
     {"tvncal", kTrialPageTemplates},
     {"srgprt", kWaveReportTemplates},
 };

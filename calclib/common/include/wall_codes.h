@@ -188,6 +188,7 @@ enum class SeismicRounding : int { HalfUp = 0, StepsOfFiveHundredths = 1 };
 // The two load cases, as the load tables and the force file index them.
 inline constexpr int kNormalCase = 0;
 inline constexpr int kSeismicCase = 1;
+inline constexpr int kCaseCount = 2;
 
 // A code read from the file as its type, and back.
 template <class Code> constexpr Code code_from_file(int code) {
