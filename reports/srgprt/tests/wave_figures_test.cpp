@@ -44,6 +44,13 @@ TEST(WaveConditionFigure, DrawnByHand) {
     pzk = run.read("W_JOKENZ.PZK");
     EXPECT_TRUE(has_line(pzk, "L 3800  900  100  900 0 2"));
     EXPECT_TRUE(has_line(pzk, "L 3800 1200  100 1200 0 2"));
+
+    // With system switch 1 the crest is the superstructure's.
+    f.system_switch = 1;
+    f.input.tjkn1.superstructure_crown = 4.0;
+    pzk = run_report(f).read("W_JOKENZ.PZK");
+    EXPECT_TRUE(has_line(pzk, "上部工天端 +4.00"));
+    EXPECT_TRUE(has_line(pzk, "L 1950  600 1950 5700 0 2"));
 }
 
 // Crest +5.00 on row 0 (0 -> 26 kN/m2), row 1 at 0.00 (26 -> 13), bottom row
