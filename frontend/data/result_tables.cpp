@@ -71,6 +71,15 @@ LevelResultTable read_level_result_table(const std::string& path) {
     return table;
 }
 
+bool any_check_failed(const LevelResultTable& table) {
+    for (const auto& line : table.verdicts) {
+        for (Verdict verdict : line) {
+            if (verdict == Verdict::failed) return true;
+        }
+    }
+    return false;
+}
+
 PileResultLine read_pile_result_line(const std::string& path) {
     PileResultLine line;
     std::vector<std::string> lines = lines_or_none(path);

@@ -346,6 +346,11 @@ void FormBinder::sync(ui::Control& control) {
             label->setPalette(palette);
             label->setAutoFillBackground(true);
         }
+        if (model.alert) {
+            QPalette palette = label->palette();
+            palette.setColor(QPalette::WindowText, Qt::red);
+            label->setPalette(palette);
+        }
         label->setFrameShape(model.border ? QFrame::Box : QFrame::NoFrame);
         if (model.font_size > 0 || model.bold) {
             QFont font = label->font();
