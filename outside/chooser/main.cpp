@@ -7,6 +7,8 @@
 #include "chooser_dialog.h"
 #include "chooser_exchange.h"
 
+#include "japanese_dialogs.h"
+
 #include <QApplication>
 
 #include <clocale>
@@ -46,6 +48,7 @@ int main(int argc, char** argv) {
         return answer_without_window(request, choice);
 
     QApplication app(argc, argv);
+    wtn::qt::install_japanese_dialogs(app);
     std::setlocale(LC_NUMERIC, "C");
     wtn::ChooserDialog dialog(request);
     if (dialog.exec() != QDialog::Accepted || dialog.chosen_index() < 0) return kNotChosen;
