@@ -29,4 +29,8 @@ double kh_chart_value(int line, double n) {
     return std::pow(10.0, log_kh);
 }
 
+double kh_from_n(int line, double n, RoundDecimals round) {
+    return round(kh_chart_value(line, n), 1);
+}
+
 } // namespace wtn

@@ -20,7 +20,6 @@ constexpr double kWaveTolerance = 0.000001;      // relative change of L that en
 constexpr double kSmallestPeriodOrDepth = 0.001; // s, m
 constexpr int kWaveIterationLimit = 200;         // Newton settles in a handful of steps
 constexpr double kSmallestLayerN = 0.00001;
-constexpr double kLinearFactor = 1500.0; // Kh = 1500 N
 
 } // namespace
 
@@ -47,26 +46,22 @@ double design_seismic_coefficient(const KanseijiData& k, int sindo_round_sw) {
     return round_dec(product, 2);
 }
 
-double kh_from_n(int line, double n) {
-    return round_dec(kh_chart_value(line, n), 1);
-}
-
 double soil_layer_constant(const DosouRec& layer) {
     if (!is_list_index(layer.kh_sw, kLayerKhOptionCount)) return 0.0;
     const LayerKhOption option = code_from_screen_switch<LayerKhOption>(layer.kh_sw);
     if (option == LayerKhOption::Given) return layer.kh_val[0];
     const double n = layer.n_val[layer.kh_sw];
     if (n < kSmallestLayerN) return 0.0;
-    if (option == LayerKhOption::LinearInN) return round_dec(kLinearFactor * n, 1);
-    if (option == LayerKhOption::ChartFirstLine) return kh_from_n(1, n);
-    return kh_from_n(3, n);
+    if (option == LayerKhOption::LinearInN) return round_dec(kh_linear_in_n(n), 1);
+    if (option == LayerKhOption::ChartFirstLine) return kh_from_n(1, n, round_dec);
+    return kh_from_n(3, n, round_dec);
 }
 
 double method_coefficient(const DosouHohoRec& m) {
     const auto option = screen_code<SideResistanceOption>(m.hoho_sw);
     if (option == SideResistanceOption::Given) return m.hoho_k[0];
-    if (option == SideResistanceOption::CTypeFromN) return kh_from_n(3, m.hoho_n[1]);
-    return kh_from_n(2, m.hoho_n[2]);
+    if (option == SideResistanceOption::CTypeFromN) return kh_from_n(3, m.hoho_n[1], round_dec);
+    return kh_from_n(2, m.hoho_n[2], round_dec);
 }
 
 double calc_wave_length(double period, double depth) {

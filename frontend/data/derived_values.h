@@ -18,14 +18,6 @@ double residual_water_level(const SekkeiData& sekkei);
 // sindo_round_sw is not 0, to the nearest 0.05.
 double design_seismic_coefficient(const KanseijiData& kanseiji, int sindo_round_sw);
 
-// The constant K for N along one of three straight lines of log K against
-// log N (extrapolated beyond their points, no clamp), rounded to 1 decimal;
-// 0 for N below 0.0001 or a line other than 1 to 3.
-//   line 1 (1, 2000)-(50, 100000): Yokoyama's chart, K = 2000 N
-//   line 2 (0.5, 550)-(100, 13000): from the rate of increase of N
-//   line 3 (1, 520)-(100, 8400): N-Kc chart and the mean N value
-double kh_from_n(int line, double n);
-
 // Lateral-resistance constant of a soil layer by its method (kh_sw), from the
 // N value of that method; 0 for methods 1 to 3 when N is below 0.00001.
 double soil_layer_constant(const DosouRec& layer);

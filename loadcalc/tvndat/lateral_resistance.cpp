@@ -5,10 +5,6 @@
 #include <cmath>
 
 namespace wtn {
-double kh_from_n(int line, double n) {
-    return round_dec(kh_chart_value(line, n), 1);
-}
-
 double n_value_from_cohesion(double c0, double k, double z_top, double z_bottom, double z_ref,
                              double f) {
     const double z_mid = (z_top + z_bottom) * 0.5;

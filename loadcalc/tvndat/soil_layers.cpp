@@ -11,9 +11,6 @@
 namespace wtn {
 namespace {
 
-// kh per N of the option LayerKhOption::LinearInN.
-constexpr double kKhPerN = 1500.0;
-
 [[noreturn]] void stop_table_full() {
     char text[160];
     std::snprintf(
@@ -159,13 +156,13 @@ void derive_sea_n_values(LayerTable& table, int embedment_method, double z_ref, 
             row.n_from_cohesion = 1;
             switch (code_from_file<LayerKhOption>(row.resistance_option)) {
             case LayerKhOption::LinearInN:
-                row.kh = round_dec(kKhPerN * row.n_value, 1);
+                row.kh = round_dec(kh_linear_in_n(row.n_value), 1);
                 break;
             case LayerKhOption::ChartFirstLine:
-                row.kh = kh_from_n(kKhLineFirst, row.n_value);
+                row.kh = kh_from_n(kKhLineFirst, row.n_value, round_dec);
                 break;
             case LayerKhOption::ChartThirdLine:
-                row.kh = kh_from_n(kKhLineLast, row.n_value);
+                row.kh = kh_from_n(kKhLineLast, row.n_value, round_dec);
                 break;
             default:
                 break;

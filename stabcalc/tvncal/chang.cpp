@@ -20,10 +20,6 @@ constexpr int kMaxHalvings = 200;
 constexpr double kDefaultEmbedmentTarget = 3.0;
 constexpr double kLastLayerThickness = 999.9;
 
-double beta_of(double kh, double rigidity) {
-    return std::pow(kh / 4.0 / rigidity, 0.25);
-}
-
 } // namespace
 
 int find_beta_depth(const std::vector<GroundLayer>& layers, double rigidity, double& kh,
@@ -35,7 +31,7 @@ int find_beta_depth(const std::vector<GroundLayer>& layers, double rigidity, dou
         double sum_top = sum;
         depth += layer.thickness;
         sum += layer.kh * layer.thickness;
-        if (!(1.0 / beta_of(sum / depth, rigidity) - depth < 0.0)) continue;
+        if (!(1.0 / pile_beta(sum / depth, rigidity) - depth < 0.0)) continue;
 
         double bottom = depth;
         double average = sum / depth;
@@ -44,7 +40,7 @@ int find_beta_depth(const std::vector<GroundLayer>& layers, double rigidity, dou
             const double mid = top + (bottom - top) / 2.0;
             const double sum_mid = sum_top + layer.kh * (mid - top);
             average = sum_mid / mid;
-            const double reach = 1.0 / beta_of(average, rigidity);
+            const double reach = 1.0 / pile_beta(average, rigidity);
             if (std::fabs(mid - reach) < kDepthTolerance) break;
             if (reach < mid) {
                 bottom = mid;
@@ -54,7 +50,7 @@ int find_beta_depth(const std::vector<GroundLayer>& layers, double rigidity, dou
             }
         }
         kh = round_dec(average, 1);
-        beta = round_dec(beta_of(kh, rigidity), 3);
+        beta = round_dec(pile_beta(kh, rigidity), 3);
         return 0;
     }
     return 1;
@@ -85,7 +81,7 @@ double layered_embedment(const std::vector<GroundLayer>& layers, double rigidity
     double reached = 0.0;
     double depth = 0.0;
     for (std::size_t i = 0; i < layers.size(); ++i) {
-        const double beta = round_dec(beta_of(layers[i].kh, rigidity), 3);
+        const double beta = round_dec(pile_beta(layers[i].kh, rigidity), 3);
         const double thickness = i + 1 == layers.size() ? kLastLayerThickness : layers[i].thickness;
         if (beta > 0.0 && reached + beta * thickness >= target)
             return round_dec(depth + round_dec((target - reached) / beta, 3), 3);
@@ -108,7 +104,7 @@ ChangDisplacement chang_displacement(double force, double h0, double free_length
     const double v = 2.0 * rigidity_embedded * 1.0e7;
     d.at_reference = round_dec(p * (b * arm + 1.0) / (b * b * b * v), 3);
     d.rotation = round_dec(p * h * (2.0 * b * arm + 1.0) / (b * b * v), 3);
-    d.cantilever = round_dec(load_sum * 1000.0 * h * h * h / (rigidity_free * 1.0e7), 3);
+    d.cantilever = cantilever_deflection(load_sum, h, rigidity_free);
     d.total = d.at_reference + d.rotation + d.cantilever;
     d.reaction = d.at_reference * kh_first / 100.0;
     return d;

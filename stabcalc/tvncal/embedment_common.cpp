@@ -27,6 +27,14 @@ SectionValues section_values(const CandidateRecord& candidate, const JointEffici
     return v;
 }
 
+double pile_beta(double khb, double rigidity) {
+    return std::pow(khb / 4.0 / rigidity, 0.25);
+}
+
+double cantilever_deflection(double load_sum, double h_cm, double rigidity) {
+    return round_dec(load_sum * 1000.0 * h_cm * h_cm * h_cm / (rigidity * 1.0e7), 3);
+}
+
 double bending_stress(double moment, double modulus) {
     return round_dec(std::fabs(moment) * 1.0e6 / modulus / 1000.0, 1);
 }
@@ -112,8 +120,7 @@ void store_head_displacement(StabilityRun& run, int j, int state, double at_refe
     const double h = free_length_cm(run, j);
     disp.seabed_deflection[jc][t] = at_reference;
     disp.rotation_term[jc][t] = rotation;
-    disp.cantilever_term[jc][t] =
-        round_dec(disp.load_sum[jc] * 1000.0 * h * h * h / (rigidity * 1.0e7), 3);
+    disp.cantilever_term[jc][t] = cantilever_deflection(disp.load_sum[jc], h, rigidity);
     disp.total[jc][t] = at_reference + rotation + disp.cantilever_term[jc][t];
     disp.reaction[jc][t] = reaction;
 }

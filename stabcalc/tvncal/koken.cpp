@@ -238,7 +238,7 @@ void solve_koken(StabilityRun& run, int j) {
     for (std::size_t s = 0; s < kSectionCount; ++s) {
         a[kKokenSectionRigidity + s] = sv.rigidity_beta[s];
         if (!(kh > 0.0)) continue;
-        const double beta = r3(std::pow(kh / 4.0 / sv.rigidity_beta[s], 0.25));
+        const double beta = r3(pile_beta(kh, sv.rigidity_beta[s]));
         a[kKokenBeta + s] = beta;
         a[kKokenMaxMomentDepth + s] =
             chang_max_moment_depth(static_cast<int>(s), beta, fc.lever_arm);

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <string>
 
 namespace wtn {
@@ -37,13 +38,24 @@ constexpr double kMomentTolerance = 1e-6;
 constexpr int kMaxMomentZeroHalvings = 60;
 
 constexpr const char* kTipNotSetText = "(ERROR)-矢板の下端位置がセットされていません．";
-constexpr const char* kTooLongText =
-    "(ERROR)-矢板の根入れ長が 41.0m "
-    "を超えています。計算結果の格納点数(45点)を超えるため計算できません.";
 constexpr const char* kTooManyElementsText =
     "(ERROR)-伝達マトリックスの要素数が確保した領域を超えました.";
-constexpr const char* kNoConvergenceText =
-    "(ERROR)-Ｃ型地盤(多層地盤)の収束計算が 200 回の繰り返しで収束しません.";
+
+// The stop when the embedded length exceeds what the result block holds,
+// naming the length limit and the number of stored points.
+std::string too_long_text() {
+    char length[32];
+    std::snprintf(length, sizeof length, "%.1f", kMaxMatrixEmbeddedLength);
+    return std::string("(ERROR)-矢板の根入れ長が ") + length +
+           "m を超えています。計算結果の格納点数(" + std::to_string(kMatrixNodeRoom) +
+           "点)を超えるため計算できません.";
+}
+
+// The stop when the method-4 iteration has used up its rounds.
+std::string no_convergence_text() {
+    return "(ERROR)-Ｃ型地盤(多層地盤)の収束計算が " + std::to_string(kMaxCTypeRounds) +
+           " 回の繰り返しで収束しません.";
+}
 
 void add_element(MatrixElements& elements, double length, double kh, double rigidity) {
     if (static_cast<std::size_t>(elements.count) >= elements.room())
@@ -52,7 +64,7 @@ void add_element(MatrixElements& elements, double length, double kh, double rigi
     elements.rigidity[i] = rigidity;
     elements.length[i] = length;
     elements.kh[i] = kh;
-    elements.beta[i] = std::pow(kh * 1.0 / 4.0 / rigidity, 0.25);
+    elements.beta[i] = pile_beta(kh, rigidity);
     elements.factor[i] = 1.0;
     ++elements.count;
 }
@@ -120,7 +132,7 @@ int build_elements(const ElementChainInput& input, MatrixElements& elements) {
     const ForceCase& fc = *input.force_case;
     const double length = input.reference_level - input.tip_level;
     if (!(length > 0.0)) stop_with_error(kTipNotSetText);
-    if (length > kMaxMatrixEmbeddedLength + kOnTipTolerance) stop_with_error(kTooLongText);
+    if (length > kMaxMatrixEmbeddedLength + kOnTipTolerance) stop_with_error(too_long_text());
     elements.count = 0;
     elements.length_above = 0.0;
     elements.embedded_length = length;
@@ -171,8 +183,7 @@ void update_ctype_beta(MatrixElements& elements, const std::vector<NodeState>& s
         // the element keeps its coefficient.
         if (top < elements.embedded_length && y > 0.0) {
             const double secant = elements.kh[e] * std::sqrt(y) / y;
-            elements.beta[e] =
-                std::pow(secant * elements.factor[e] / 4.0 / elements.rigidity[e], 0.25);
+            elements.beta[e] = pile_beta(secant * elements.factor[e], elements.rigidity[e]);
         }
         top += elements.length[e];
     }
@@ -186,7 +197,7 @@ MaxMoment max_moment_search(const MatrixElements& elements, const std::vector<No
     std::size_t n = 0;
     const std::size_t room = kMatrixNodeRoom - kMatrixSpecialEntries;
     auto add = [&](double depth, const NodeState& s) {
-        if (n >= room) stop_with_error(kTooLongText);
+        if (n >= room) stop_with_error(too_long_text());
         store_point(nodes, n++, depth, s);
     };
     for (int i = 0;; ++i) {
@@ -280,7 +291,7 @@ MatrixSectionResult solve_matrix_section(double moment, double force, bool squar
             update_ctype_beta(elements, work.node_states);
             const double head = work.node_states[0][kStateDeflection];
             if (std::fabs(head - previous) < kHeadDeflectionTolerance) break;
-            if (round >= kMaxCTypeRounds) stop_with_error(kNoConvergenceText);
+            if (round >= kMaxCTypeRounds) stop_with_error(no_convergence_text());
             previous = head;
         }
     }

@@ -4,8 +4,10 @@
 // templates keeps its table beside its own code and adds one line here.
 #pragma once
 
+#include "load_chapter_templates.h"
 #include "sample_templates.h"
 #include "trial_page_templates.h"
+#include "wave_report_templates.h"
 
 #include <string_view>
 
@@ -18,7 +20,9 @@ struct ProgramTemplates {
 
 inline constexpr ProgramTemplates kProgramTemplateTables[] = {
     {"sample", kSampleTemplates},
+    {"load chapters", kLoadChapterTemplates},
     {"tvncal", kTrialPageTemplates},
+    {"srgprt", kWaveReportTemplates},
 };
 
 } // namespace wtn::tools

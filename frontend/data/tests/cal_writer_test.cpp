@@ -2,6 +2,7 @@
 // writer derives.
 #include "cal_writer.h"
 #include "derived_values.h"
+#include "kh_chart.h"
 #include "marume_round.h"
 #include "number_text.h"
 #include "row_tests.h"
@@ -342,7 +343,7 @@ TEST(DerivedValues, ChartLinesThroughTheirPointsAndBeyond) {
         {4, 10.0, 0.0},
     };
     for (const auto& c : cases)
-        EXPECT_DOUBLE_EQ(kh_from_n(c.line, c.n), c.k) << c.line << " " << c.n;
+        EXPECT_DOUBLE_EQ(kh_from_n(c.line, c.n, marume::round_dec), c.k) << c.line << " " << c.n;
 }
 
 TEST(DerivedValues, SoilLayerConstantByMethod) {

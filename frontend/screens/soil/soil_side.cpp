@@ -1,5 +1,6 @@
 #include "soil_side.h"
 
+#include "kh_chart.h"
 #include "number_mask.h"
 #include "row_tests.h"
 #include "screen_codes.h"
@@ -8,9 +9,6 @@
 
 namespace wtn::soil {
 namespace {
-
-// Kh of the option "N値より計算(Kh=1500N)", kN/m3 per blow.
-constexpr double kKhPerN = 1500.0;
 
 // The texts of the boxes of a side without layers, as the masks show 0.
 const char* const kZeroTexts[kBoxCount] = {"0.00", "0.000", "0.000", "0.0", "0.000", "0.000", "0.0",
@@ -200,7 +198,7 @@ double SoilSide::box_value(int index) const {
 
 double SoilSide::n_for_1500n(int index) const {
     const double n = box_value(index);
-    return std::isfinite(kKhPerN * n) ? n : 0.0;
+    return std::isfinite(kh_linear_in_n(n)) ? n : 0.0;
 }
 
 void SoilSide::take_boxes(DosouRec& row) const {
@@ -214,7 +212,7 @@ void SoilSide::take_boxes(DosouRec& row) const {
     if (option >= 0) row.kh_sw = option;
     const double n1 = n_for_1500n(7);
     row.kh_val[0] = box_value(6);
-    row.kh_val[1] = kKhPerN * n1;
+    row.kh_val[1] = kh_linear_in_n(n1);
     row.kh_val[2] = 0.0;
     row.kh_val[3] = 0.0;
     row.n_val[0] = 0.0;
@@ -310,7 +308,7 @@ void SoilSide::txt_change(int index) {
     case 7: {
         const double n = n_for_1500n(7);
         row.n_val[1] = n;
-        row.kh_val[1] = kKhPerN * n;
+        row.kh_val[1] = kh_linear_in_n(n);
         break;
     }
     case 8:

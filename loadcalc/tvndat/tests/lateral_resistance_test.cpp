@@ -1,4 +1,5 @@
 #include "lateral_resistance.h"
+#include "rounding.h"
 
 #include <gtest/gtest.h>
 
@@ -20,7 +21,7 @@ TEST(LateralResistance, ConstantFollowsTheLogLogChartLines) {
         {4, 10.0, 0.0},
     };
     for (const Case& c : cases)
-        EXPECT_DOUBLE_EQ(kh_from_n(c.line, c.n), c.kh) << c.line << " " << c.n;
+        EXPECT_DOUBLE_EQ(kh_from_n(c.line, c.n, round_dec), c.kh) << c.line << " " << c.n;
 }
 
 TEST(LateralResistance, NValueFromMidDepthCohesion) {
