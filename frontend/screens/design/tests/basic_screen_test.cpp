@@ -177,8 +177,12 @@ TEST(BasicEnabling, ByTheUsersClicksFromAnotherState) {
         ASSERT_TRUE(b.opt_gm1[0]->user_click());
         ASSERT_TRUE(b.opt_gm1[2 + c.neire_sw]->user_click());
         ASSERT_TRUE(b.opt_gm1[c.std_sw]->user_click());
-        if (b.chk_gm1[1]->value() != c.sekouji) ASSERT_TRUE(b.chk_gm1[1]->user_click());
-        if (b.chk_gm1[0]->value() != c.kanseiji) ASSERT_TRUE(b.chk_gm1[0]->user_click());
+        if (b.chk_gm1[1]->value() != c.sekouji) {
+            ASSERT_TRUE(b.chk_gm1[1]->user_click());
+        }
+        if (b.chk_gm1[0]->value() != c.kanseiji) {
+            ASSERT_TRUE(b.chk_gm1[0]->user_click());
+        }
         const std::string got = enabled_states(f);
         EXPECT_TRUE(matches(got, c.expected, true, c.kanseiji != 0)) << got;
     }

@@ -71,7 +71,9 @@ TEST(ConstructionEnabling, FormulaTimesHbRuleByLoadAndByClicks) {
         by_click.use_page(2, 0);
         ConstructionScreen& s = by_click.construction();
         ASSERT_TRUE(s.opt_gm5[6 + c.hb_sw]->user_click());
-        if (c.wave_sw == 1) ASSERT_TRUE(s.opt_gm5[1]->user_click());
+        if (c.wave_sw == 1) {
+            ASSERT_TRUE(s.opt_gm5[1]->user_click());
+        }
         EXPECT_EQ(formula_states(by_click), c.expected);
         if (c.wave_sw == 1) {
             // Back to Goda: the hb rule chosen before holds again.

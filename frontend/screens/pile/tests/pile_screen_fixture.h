@@ -14,7 +14,9 @@ struct PileScreenFixture : mainwin::test::MainWindowFixture {
     // Starts the program (the catalogues read, New loaded) unless told not to,
     // so a test can write catalogue files into the folder first.
     explicit PileScreenFixture(bool start_now = true) {
-        if (start_now) EXPECT_EQ(start(), mainwin::StartResult::ready);
+        if (start_now) {
+            EXPECT_EQ(start(), mainwin::StartResult::ready);
+        }
     }
     template <typename T> T& c(const std::string& name, int index = -1) const {
         T* control = window->form.find_as<T>(name, index);

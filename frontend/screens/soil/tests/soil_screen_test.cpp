@@ -173,7 +173,9 @@ TEST(SoilScreenRows, EachSideTakesFifteenLayersAndTheLandButtonsLeaveTheSeaAlone
         EXPECT_FALSE(f.cmd(side, kInsertButton).enabled());
         EXPECT_TRUE(f.cmd(side, kDeleteButton).enabled());
         EXPECT_EQ(f.lst(side).list(14).substr(0, 3), " 15");
-        if (side == Side::land) EXPECT_EQ(f.lst(Side::sea).list_count(), 1u);
+        if (side == Side::land) {
+            EXPECT_EQ(f.lst(Side::sea).list_count(), 1u);
+        }
         f.press(side, kDeleteButton);
         EXPECT_TRUE(f.cmd(side, kAddButton).enabled());
         EXPECT_TRUE(f.cmd(side, kInsertButton).enabled());
