@@ -22,6 +22,15 @@ LevelResultTable read_level_result_table(const std::string& path) {
     return level_result_table_from_lines(lines_or_none(path));
 }
 
+bool any_check_failed(const LevelResultTable& table) {
+    for (const ResultColumn& column : table.columns) {
+        for (int f = kF1; f < kResultFlags; ++f) {
+            if (result_verdict(column, static_cast<ResultFlag>(f)) == Verdict::failed) return true;
+        }
+    }
+    return false;
+}
+
 PileResultLine read_pile_result_line(const std::string& path) {
     const std::vector<std::string> lines = lines_or_none(path);
     if (lines.empty()) return {};

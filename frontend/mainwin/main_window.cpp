@@ -2,6 +2,7 @@
 
 #include "about_box.h"
 #include "custom_file.h"
+#include "number_box.h"
 #include "number_text.h"
 #include "screen_codes.h"
 #include "text_file.h"
@@ -50,6 +51,7 @@ MainWindow::MainWindow(DesignData& data_in, const ui::Services& services_in,
     build_menus();
     build_toolbar();
     build_screens();
+    if (services.boxes != nullptr) ui::report_refusals(form, *services.boxes);
     recent_ = std::make_unique<RecentFiles>(settings, *this);
     file_commands_ =
         std::make_unique<FileCommands>(data, *services.boxes, *services.files, *this, *recent_);

@@ -25,7 +25,9 @@ std::optional<std::string> answer_program_line(MessageBoxes& boxes, const std::s
         return std::nullopt;
     }
     if (box->kind == BoxKind::ok) {
-        show_note(boxes, box->title, box->text, BoxIcon::Information);
+        // A box titled "error" is the fatal message that stops the chain.
+        const bool fatal = box->title == kBatchErrorTitle;
+        show_note(boxes, box->title, box->text, fatal ? BoxIcon::Critical : BoxIcon::Information);
         return std::nullopt;
     }
     MessageRequest request;

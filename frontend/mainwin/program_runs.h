@@ -31,6 +31,9 @@ ProcessRequest program_request(const ProgramStart& start);
 // What the front end does with one output line of a program: a box line is
 // shown ("ok": a note; "yesno": Yes default, closing answers No) and a
 // question's answer returned; any other line goes to standard error.
+// The title of a batch program's fatal message.
+inline constexpr const char* kBatchErrorTitle = "error";
+
 std::optional<std::string> answer_program_line(MessageBoxes& boxes, const std::string& line);
 
 // Runs the program and returns its exit code, kProgramNotStarted or

@@ -15,7 +15,7 @@ namespace wtn::mainwin {
 namespace {
 
 constexpr int kClientWidth = 8580;
-constexpr int kClientHeight = 4215;
+constexpr int kClientHeight = 4575;
 constexpr int kLineHeight = 240;
 
 // The result grid: two heading rows and six result rows from y = 1500 down to
@@ -97,6 +97,7 @@ ui::Rect row_rect(int left, int row, int width, int rows = 1) {
 
 ResultsDialog::ResultsDialog(DesignData& data, MessageBoxes& boxes) : data_(data), boxes_(boxes) {
     build();
+    ui::report_refusals(form, boxes_);
     form.on_load = [this] { Form_Load(); };
     form.on_query_unload = [this](bool&) { Form_Unload(); };
 }
@@ -190,7 +191,12 @@ void ResultsDialog::build() {
         }
     }
 
-    Command1 = &form.add<ui::CommandButton>("Command1", ui::Rect{3120, 3600, 2295, 375});
+    lbl_failed = &form.add<ui::Label>("lbl_failed", ui::Rect{kGridLeft, 3525, 8100, 300});
+    lbl_failed->set_caption(kChecksFailedWarning);
+    lbl_failed->alert = true;
+    lbl_failed->set_visible(false);
+
+    Command1 = &form.add<ui::CommandButton>("Command1", ui::Rect{3120, 3960, 2295, 375});
     Command1->set_caption("OK");
     // Neither default nor cancel: Enter and Escape do not close the dialog.
     Command1->on_click = [this] { form.unload(); };
@@ -201,8 +207,10 @@ void ResultsDialog::Form_Load() {
     const bool concrete = is_concrete(data_.yaita_dat.yaita_kind);
     show_headings(concrete);
     const int stage = completed_state(mode) ? 0 : 1;
-    show_table(read_level_result_table(join_path(data_.work_dir, kLevelResultFiles[stage])),
-               concrete);
+    const LevelResultTable table =
+        read_level_result_table(join_path(data_.work_dir, kLevelResultFiles[stage]));
+    show_table(table, concrete);
+    lbl_failed->set_visible(any_check_failed(table));
     PileResultLine line = read_pile_result_line(join_path(data_.work_dir, kPileResultFiles[stage]));
     show_pile_line(line);
     show_adopted_boxes(line);

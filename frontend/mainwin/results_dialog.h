@@ -28,6 +28,8 @@ inline constexpr const char* kPassedMark = "○";
 inline constexpr const char* kFailedMark = "×";
 inline constexpr const char* kAdoptedMask = "###0.000";
 inline constexpr int kResultGridCells = 59;
+inline constexpr const char* kChecksFailedWarning =
+    "照査を満たさない項目があります。帳票で確認してください。";
 
 class ResultsDialog {
   public:
@@ -40,6 +42,8 @@ class ResultsDialog {
     std::array<ui::TextBox*, 2> txt_gm1{};
     std::array<ui::Label*, kResultGridCells> lbl_kgm{};
     ui::CommandButton* Command1 = nullptr;
+    // Shown in red above OK when a check of the decided pile failed.
+    ui::Label* lbl_failed = nullptr;
 
     // After closing in mode 1 or 2: false when CAL_NEI.DAT could not be
     // written (the user has been told); the run must then stop, or the

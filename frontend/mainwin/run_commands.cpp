@@ -1,6 +1,7 @@
 #include "run_commands.h"
 
 #include "custom_dialog.h"
+#include "number_box.h"
 #include "print_results.h"
 #include "run_chain.h"
 
@@ -9,6 +10,7 @@ namespace wtn::mainwin {
 void show_custom_dialog(MainWindow& w) {
     if (w.services.windows == nullptr) return;
     CustomDialog dialog(w.data.custom_tbl, w.data.work_dir, w.services.help);
+    if (w.services.boxes != nullptr) ui::report_refusals(dialog.form, *w.services.boxes);
     w.services.windows->show_modal(dialog.form);
 }
 

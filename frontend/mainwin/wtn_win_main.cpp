@@ -5,12 +5,15 @@
 #include "qt_services.h"
 #include "startup.h"
 
+#include "japanese_dialogs.h"
+
 #include <QApplication>
 
 #include <clocale>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    wtn::qt::install_japanese_dialogs(app);
     // QApplication takes the process locale from the environment; numbers in
     // files and boxes are read and written with a point, whatever the user's
     // language.

@@ -258,10 +258,15 @@ bool FormBinder::frame_mouse_move(QWidget* widget, QEvent* event) {
     if (frame == nullptr) return false;
     auto* mouse = static_cast<QMouseEvent*>(event);
     const QPoint at = mouse->position().toPoint();
-    // Qt hands a move over a control without tracking (a radio button, an
-    // inner frame) up to this frame; the frame's own area is only where no
-    // control lies.
-    if (widget->childAt(at) != nullptr) return false;
+    // Qt hands a move over a control without tracking (a radio button, a
+    // check box) up to this frame: the pointer over an option of the frame is
+    // over the frame, so what the frame explains shows while the user reads
+    // its options. An inner frame that follows the pointer has had the move
+    // first; Qt passes it on here too, and then it is not this frame's.
+    for (QWidget* w = widget->childAt(at); w != nullptr && w != widget; w = w->parentWidget()) {
+        auto* inner = dynamic_cast<ui::Frame*>(control_of(w));
+        if (inner != nullptr && inner->on_mouse_move) return false;
+    }
     frame->user_mouse_move(to_mouse_button(mouse->buttons()), to_shift_state(mouse->modifiers()),
                            at.x() * ui::kTwipsPerPixel, at.y() * ui::kTwipsPerPixel);
     return false;
@@ -345,6 +350,11 @@ void FormBinder::sync(ui::Control& control) {
             palette.setColor(QPalette::WindowText, palette.color(QPalette::ToolTipText));
             label->setPalette(palette);
             label->setAutoFillBackground(true);
+        }
+        if (model.alert) {
+            QPalette palette = label->palette();
+            palette.setColor(QPalette::WindowText, Qt::red);
+            label->setPalette(palette);
         }
         label->setFrameShape(model.border ? QFrame::Box : QFrame::NoFrame);
         if (model.font_size > 0 || model.bold) {

@@ -7,6 +7,8 @@
 #include <QStatusBar>
 #include <QToolBar>
 
+#include <algorithm>
+
 namespace wtn::qt {
 namespace {
 
@@ -121,6 +123,16 @@ MainWindowView::MainWindowView(ui::Form& form, ui::Toolbar* toolbar, ui::StatusB
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
     binder_ = new FormBinder(form, client);
+    // The controls sit at fixed places: a window smaller than the controls'
+    // extent would cut some off with no way to reach them.
+    int right = 0;
+    int bottom = 0;
+    for (const auto& child : form.children()) {
+        const ui::Rect& r = child->rect();
+        right = std::max(right, r.left + r.width);
+        bottom = std::max(bottom, r.top + r.height);
+    }
+    client->setMinimumSize(twips_to_pixels(right), twips_to_pixels(bottom));
     form.set_view_listener([this] { sync_window(); });
     form.set_unload_listener([this] {
         unloading_ = true;

@@ -40,6 +40,8 @@ class Label : public Control {
     // thin border round the caption.
     bool tooltip_colors = false;
     bool border = false;
+    // Red text: a warning the user must not overlook.
+    bool alert = false;
 };
 
 class TextBox : public Control {

@@ -90,6 +90,9 @@ class Form : public Container {
     // Before the window closes, whatever closes it; setting cancel keeps it
     // open.
     std::function<void(bool& cancel)> on_query_unload;
+    // A box of the form refused what the user typed; message says which box
+    // and why. The window shows it in a message box.
+    std::function<void(const std::string& message)> on_input_refused;
 
   private:
     MenuItem menu_bar_;

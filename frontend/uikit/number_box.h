@@ -2,10 +2,18 @@
 // characters (unless told otherwise), the whole text selected on entry, an
 // optional hint in panel 1 of the status bar while the box has the focus,
 // and on leaving the text rewritten with the box's mask.
+//
+// Full-width digits, point, signs and blanks count as their ASCII forms. A
+// text that is no number is refused on leaving: the box gets back the text it
+// held on entry (its change handler runs, so a screen that stores while typing
+// stores the old value again) and its form's on_input_refused hears a message
+// naming the box by its caption. A box whose mask formats the text as typed
+// may also be left blank (a row value not given).
 #pragma once
 
 #include "controls.h"
 #include "form.h"
+#include "front_end_services.h"
 
 #include <cstddef>
 #include <string>
@@ -37,5 +45,13 @@ struct NumberBoxStyle {
 // on entry after the selection and the hint, on leaving after the reformat,
 // so they read the text as it is shown.
 void make_number_box(TextBox& box, const NumberBoxStyle& style);
+
+// The caption the user reads for box: the label on its left in the same row,
+// else the nearest label above it (a column heading), else its frame's
+// caption, else the control's name.
+std::string box_caption(const TextBox& box);
+
+// Sends the number boxes' refusals of form to boxes as exclamation boxes.
+void report_refusals(Form& form, MessageBoxes& boxes);
 
 } // namespace wtn::ui

@@ -109,11 +109,51 @@ void increment(std::string& digits) {
 
 } // namespace
 
-double leading_number(std::string_view text) {
-    return scan_number(text).value.value_or(0.0);
+std::string fold_full_width(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        const auto b = [&](std::size_t k) { return static_cast<unsigned char>(text[i + k]); };
+        if (i + 3 <= text.size()) {
+            // U+FF01..U+FF5E: EF BC 81..BF and EF BD 80..9E; each is 0xFEE0 above its
+            // ASCII form.
+            if (b(0) == 0xEF && b(1) == 0xBC && b(2) >= 0x81 && b(2) <= 0xBF) {
+                out += static_cast<char>(b(2) - 0x81 + 0x21);
+                i += 3;
+                continue;
+            }
+            if (b(0) == 0xEF && b(1) == 0xBD && b(2) >= 0x80 && b(2) <= 0x9E) {
+                out += static_cast<char>(b(2) - 0x80 + 0x60);
+                i += 3;
+                continue;
+            }
+            if (b(0) == 0xE3 && b(1) == 0x80 && b(2) == 0x80) { // U+3000 ideographic space
+                out += ' ';
+                i += 3;
+                continue;
+            }
+            if (b(0) == 0xE2 && b(1) == 0x88 && b(2) == 0x92) { // U+2212 minus sign
+                out += '-';
+                i += 3;
+                continue;
+            }
+        }
+        out += text[i];
+        ++i;
+    }
+    return out;
 }
 
-bool reads_as_number(std::string_view text) {
+std::optional<double> parse_leading_number(std::string_view text) {
+    return scan_number(fold_full_width(text)).value;
+}
+
+double leading_number(std::string_view text) {
+    return parse_leading_number(text).value_or(0.0);
+}
+
+bool reads_as_number(std::string_view raw) {
+    const std::string text = fold_full_width(raw);
     Scan scan = scan_number(text);
     if (!scan.value) return false;
     for (std::size_t i = scan.end; i < text.size(); ++i) {

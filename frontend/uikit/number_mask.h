@@ -5,7 +5,9 @@
 // exponent ("E" or "e", optional sign, at least one digit) are read; reading
 // stops at the first other character. A text that does not begin with a
 // number, or whose number is not a finite double, gives 0. Always read in the
-// C locale.
+// C locale. A Japanese input method in full-width mode types full-width digits,
+// point, signs and blanks; every reader here takes them as their ASCII forms
+// (the compatibility mapping of Unicode), so "１０．１" reads as 10.1.
 //
 // Masks: "###0", "###0.0", "###0.00", "###0.000", "#####0.0" format a number
 // with at least one digit before the decimal point, exactly the mask's number
@@ -19,6 +21,11 @@
 #include <string_view>
 
 namespace wtn::ui {
+
+// The text with every full-width ASCII character (U+FF01 to U+FF5E), the
+// ideographic space and the minus sign U+2212 replaced by its ASCII form;
+// everything else is kept as it is.
+std::string fold_full_width(std::string_view text);
 
 double leading_number(std::string_view text);
 

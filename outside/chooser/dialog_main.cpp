@@ -6,6 +6,8 @@
 #include "chooser_dialog.h"
 #include "chooser_exchange.h"
 
+#include "japanese_dialogs.h"
+
 #include <QApplication>
 
 #include <clocale>
@@ -27,6 +29,7 @@ int main(int argc, char** argv) {
         return kNotChosen;
     }
     QApplication app(argc, argv);
+    wtn::qt::install_japanese_dialogs(app);
     std::setlocale(LC_NUMERIC, "C");
     wtn::ChooserDialog dialog(request);
     if (dialog.exec() != QDialog::Accepted || dialog.chosen_index() < 0) return kNotChosen;

@@ -9,6 +9,8 @@
 #include "report_output.h"
 #include "viewer_window.h"
 
+#include "japanese_dialogs.h"
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QTimer>
@@ -88,6 +90,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     QApplication app(argc, argv);
+    wtn::qt::install_japanese_dialogs(app);
     std::setlocale(LC_NUMERIC, "C");
     if (pdf) return run_pdf(argv[2]);
     for (int i = 1; i < argc; ++i) {

@@ -14,6 +14,8 @@
 #include <QToolBar>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace wtn::mainwin::test {
 namespace {
 
@@ -62,6 +64,23 @@ TEST(MainWindowView, ShowsTheMenusToolbarAndScreenZeroAndSavesAPicture) {
     view.findChild<QAction*>("inp_menu(0)")->trigger();
 
     EXPECT_TRUE(save_screenshot(view, "WTN_WIN_main_window"));
+}
+
+TEST(MainWindowView, CannotShrinkBelowItsControls) {
+    MainWindowViewFixture f;
+    ASSERT_NE(f.start_and_show(), nullptr);
+    qt::MainWindowView& view = *f.view;
+    view.resize(200, 150);
+    QWidget* client = view.centralWidget();
+    ASSERT_NE(client, nullptr);
+    int right = 0;
+    int bottom = 0;
+    for (QWidget* w : client->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        right = std::max(right, w->geometry().right() + 1);
+        bottom = std::max(bottom, w->geometry().bottom() + 1);
+    }
+    EXPECT_GE(client->width(), right);
+    EXPECT_GE(client->height(), bottom);
 }
 
 TEST(MainWindowView, RecentFilesShowTheirPathsAsWritten) {

@@ -103,6 +103,55 @@ TEST_F(ResultsDialogTest, CellsShowValuesByMaskAndMarksByVerdict) {
     EXPECT_FALSE(d.txt_gm1[0]->locked);
 }
 
+// Result tables of a decided pile with the given verdict lines 8 to 13.
+std::vector<std::string> table_with_verdicts(const std::array<const char*, 6>& verdicts) {
+    std::vector<std::string> lines(kLevelTable.begin(), kLevelTable.begin() + 7);
+    lines.insert(lines.end(), verdicts.begin(), verdicts.end());
+    return lines;
+}
+
+TEST_F(ResultsDialogTest, AFailedCheckIsSaidInRedAboveOkEvenWhenTheGridDoesNotShowIt) {
+    struct Case {
+        const char* name;
+        std::array<const char*, 6> verdicts;
+        bool warned;
+    };
+    const std::vector<Case> cases = {
+        // The subgrade reaction (line 11) is not in the grid: its marks stay ○.
+        {"reaction only", {"0,0,0,0", "0,0,0,0", "0,0,0,0", "0,1,0,0", "0,0,0,0", "0,0,0,0"}, true},
+        {"stress in the sea part",
+         {"0,0,1,0", "0,0,0,0", "0,0,0,0", "0,0,0,0", "0,0,0,0", "0,0,0,0"},
+         true},
+        {"all passed", {"0,0,0,0", "0,0,0,0", "0,0,0,0", "0,0,0,0", "0,0,0,0", "0,0,0,0"}, false},
+        {"not checked",
+         {"-1,-1,-1,-1", "0,0,0,0", "0,0,0,0", "2,2,2,2", "0,0,0,0", "0,0,0,0"},
+         false},
+    };
+    for (const Case& c : cases) {
+        for (int mode : {1, 2, -1, -2}) {
+            SCOPED_TRACE(std::string(c.name) + " mode " + std::to_string(mode));
+            const bool completed = mode == 1 || mode == -1;
+            write_text_file(folder.file(completed ? "KEKKA1.DAT" : "KEKKA3.DAT"),
+                            table_with_verdicts(c.verdicts));
+            data.kekka_mode = mode;
+            ResultsDialog d(data, boxes);
+            d.form.load();
+            EXPECT_EQ(d.lbl_failed->visible(), c.warned);
+            EXPECT_EQ(d.lbl_failed->caption(), kChecksFailedWarning);
+            EXPECT_TRUE(d.lbl_failed->alert);
+            // Above OK, clear of the grid's last row.
+            EXPECT_LE(d.lbl_failed->rect().top + d.lbl_failed->rect().height,
+                      d.Command1->rect().top);
+            EXPECT_GE(d.lbl_failed->rect().top,
+                      d.lbl_kgm[16]->rect().top + d.lbl_kgm[16]->rect().height);
+            if (std::string(c.name) == "reaction only") {
+                for (int mark : {9, 19, 30, 39, 11, 21, 32, 41, 13, 23, 34, 43})
+                    EXPECT_EQ(cell(d, mark), "○") << mark;
+            }
+        }
+    }
+}
+
 TEST_F(ResultsDialogTest, HeadingsFollowTheStageAndThePile) {
     struct Case {
         int mode;
@@ -148,10 +197,13 @@ TEST_F(ResultsDialogTest, AdoptedValuesByMode) {
         d.form.load();
         EXPECT_EQ(d.txt_gm1[0]->text(), "0.000");
         EXPECT_EQ(d.txt_gm1[1]->text(), "12.500");
-        // Letters store 0.
+        // Letters are refused: the box keeps the value it held on entry.
         d.txt_gm1[0]->set_text("abc");
         d.Command1->user_click();
         EXPECT_FALSE(d.form.loaded());
+        ASSERT_EQ(boxes.notes().size(), 1u);
+        EXPECT_NE(boxes.notes()[0].find("「施工根入れ深度 （m）」"), std::string::npos);
+        boxes.shown.clear();
     }
     EXPECT_EQ(data.caldt_vals, (std::array<double, 2>{0.0, 12.5}));
     EXPECT_EQ(data.saiyou_kansei, (std::array<double, 2>{0.0, 12.5}));

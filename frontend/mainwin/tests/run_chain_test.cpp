@@ -3,6 +3,7 @@
 // calculation, what a stopped or failed program does to the chain, and the
 // files the command writes and deletes.
 #include "main_window_fixture.h"
+#include "program_runs.h"
 #include "run_chain.h"
 
 #include "cal_writer.h"
@@ -240,6 +241,16 @@ TEST_F(RunChainTest, SecondRunPrintAndCloseAreRefusedWhileTheChainRuns) {
     EXPECT_FALSE(closed);
     EXPECT_TRUE(f.box_texts().empty());
     EXPECT_FALSE(f.window->running);
+}
+
+TEST(ProgramBoxes, AnErrorBoxIsCriticalAndOtherNotesInformative) {
+    fake::MessageBoxes boxes;
+    EXPECT_EQ(answer_program_line(boxes, "BOX\terror\tok\t(ERROR)-001"), std::nullopt);
+    EXPECT_EQ(answer_program_line(boxes, "BOX\tTVNDAT\tok\tdone"), std::nullopt);
+    ASSERT_EQ(boxes.shown.size(), 2u);
+    EXPECT_EQ(boxes.shown[0].icon, BoxIcon::Critical);
+    EXPECT_EQ(boxes.shown[0].title, "error");
+    EXPECT_EQ(boxes.shown[1].icon, BoxIcon::Information);
 }
 
 } // namespace

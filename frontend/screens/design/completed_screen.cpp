@@ -17,6 +17,9 @@ constexpr int kApparentButtons[kApparentRules] = {2, 3, 4, 13};
 constexpr const char* kMask = "###0.00";
 constexpr ui::Rect kPicturePlace{5580, 120, 5850, 2850};
 
+// The first frame with a picture on each page: 地表面形状 and Ｒ．Ｗ．Ｌ．位置.
+constexpr int kFirstExplainedFrame[2] = {1, 3};
+
 // Which picture a frame explains, by the frame's index; 0 for none.
 int normal_page_picture(int frame) {
     switch (frame) {
@@ -49,6 +52,10 @@ int seismic_page_picture(int frame) {
 CompletedScreen::CompletedScreen(mainwin::MainWindow& window) : w_(window) {
     build_normal_page(*w_.fra_sgm[1][0]);
     build_seismic_page(*w_.fra_sgm[1][1]);
+    // Each page's picture shows its first explained choice from the start:
+    // an empty picture box is a black square that explains nothing.
+    show_picture(0, kFirstExplainedFrame[0], normal_page_picture(kFirstExplainedFrame[0]));
+    show_picture(1, kFirstExplainedFrame[1], seismic_page_picture(kFirstExplainedFrame[1]));
 }
 
 void CompletedScreen::build_normal_page(ui::Frame& page) {

@@ -46,6 +46,7 @@ CatalogueEditor::CatalogueEditor(const DesignData& data, bool pc, MessageBoxes& 
                                  std::pair<int, int> screen)
     : form(pc ? "Form4" : "Form3"), data_(data), pc_(pc), boxes_(boxes), screen_(screen) {
     build();
+    ui::report_refusals(form, boxes_);
     form.on_load = [this] { Form_Load(); };
 }
 

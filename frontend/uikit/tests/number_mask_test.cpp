@@ -17,21 +17,43 @@ struct LeadingCase {
 
 TEST(LeadingNumber, ReadsTheGrammarAndStopsAtTheFirstOtherCharacter) {
     const LeadingCase cases[] = {
-        {"12.5", 12.5, true},   {"  -3.25", -3.25, true},
-        {"\t+7", 7.0, true},    {"1.5m", 1.5, false}, // unit after the number
-        {"2.5 ", 2.5, true},                          // trailing blanks allowed
-        {".5", 0.5, true},      {"5.", 5.0, true},
+        {"12.5", 12.5, true},
+        {"  -3.25", -3.25, true},
+        {"\t+7", 7.0, true},
+        {"1.5m", 1.5, false}, // unit after the number
+        {"2.5 ", 2.5, true},  // trailing blanks allowed
+        {".5", 0.5, true},
+        {"5.", 5.0, true},
         {"1.2.3", 1.2, false}, // second point ends the number
-        {"1e3", 1000.0, true},  {"1.5E-2", 0.015, true},
+        {"1e3", 1000.0, true},
+        {"1.5E-2", 0.015, true},
         {"2e", 2.0, false}, // exponent without digits is not read
-        {"2e+", 2.0, false},    {"", 0.0, false},
-        {"   ", 0.0, false},    {"abc", 0.0, false},
-        {"-", 0.0, false},      {".", 0.0, false},
-        {"- 5", 0.0, false},                           // blank between sign and digits
-        {"1 2", 1.0, false},    {"1e999", 0.0, false}, // overflow is no number, never infinity
-        {"-1e400", 0.0, false}, {"1e-400", 0.0, true}, // underflow is zero
-        {"nan", 0.0, false},    {"inf", 0.0, false},
-        {"0x10", 0.0, false},   {"\xEF\xBC\x91", 0.0, false}, // full-width digit one is not a digit
+        {"2e+", 2.0, false},
+        {"", 0.0, false},
+        {"   ", 0.0, false},
+        {"abc", 0.0, false},
+        {"-", 0.0, false},
+        {".", 0.0, false},
+        {"- 5", 0.0, false}, // blank between sign and digits
+        {"1 2", 1.0, false},
+        {"1e999", 0.0, false}, // overflow is no number, never infinity
+        {"-1e400", 0.0, false},
+        {"1e-400", 0.0, true}, // underflow is zero
+        {"nan", 0.0, false},
+        {"inf", 0.0, false},
+        {"0x10", 0.0, false},
+        // Full-width forms read as their ASCII forms; half-width katakana stay.
+        {"１０．１", 10.1, true},
+        {"－２．５", -2.5, true},
+        {"＋７", 7.0, true},
+        {"　３　", 3.0, true},
+        {"１ｅ３", 1000.0, true},
+        {"\xE2\x88\x92"
+         "4",
+         -4.0, true}, // minus sign U+2212
+        {"１，５", 1.0, false},
+        {"５ｍ", 5.0, false},
+        {"ｱ", 0.0, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
@@ -116,9 +138,12 @@ namespace {
 TEST(NumberBox, SelectsOnEntryHintsAndRewritesWithItsMaskOnLeaving) {
     Form form("Form1");
     StatusBar status;
-    auto& a = form.add<TextBox>("txt_gm1", 0, {});
-    auto& b = form.add<TextBox>("txt_gm1", 1, {});
+    auto& a = form.add<TextBox>("txt_gm1", 0, {1500, 300, 900, 300});
+    auto& b = form.add<TextBox>("txt_gm1", 1, {1500, 900, 900, 300});
+    form.add<Label>("lbl_gm1", 0, {100, 330, 1300, 240}).set_caption("水深（m）");
     std::vector<std::string> seen;
+    std::vector<std::string> refusals;
+    form.on_input_refused = [&](const std::string& m) { refusals.push_back(m); };
     a.on_lost_focus = [&] { seen.push_back(a.text()); }; // the screen's own handler
     make_number_box(a,
                     {"###0.000", MaskSource::LeadingNumber, kNumberBoxMaxLength, &status, "hint"});
@@ -128,7 +153,7 @@ TEST(NumberBox, SelectsOnEntryHintsAndRewritesWithItsMaskOnLeaving) {
     form.set_focus(&a);
     EXPECT_EQ(a.sel_length(), 3u);
     EXPECT_EQ(status.panel_text(1), "hint");
-    a.user_type("-2.34567m"); // replaces the selection; 9 characters fit in 10
+    a.user_type("-2.34567"); // replaces the selection
     form.set_focus(&b);
     EXPECT_EQ(a.text(), "-2.346");
     EXPECT_EQ(seen, std::vector<std::string>{"-2.346"});
@@ -137,10 +162,32 @@ TEST(NumberBox, SelectsOnEntryHintsAndRewritesWithItsMaskOnLeaving) {
     b.user_type("abc123"); // 5 characters at most
     EXPECT_EQ(b.text(), "abc12");
     form.set_focus(&a);
-    EXPECT_EQ(b.text(), "abc12"); // not a number: shown as typed
-    a.set_text("x");
+    EXPECT_EQ(b.text(), ""); // not a number: refused, back to the text on entry
+    ASSERT_EQ(refusals.size(), 1u);
+    // No label beside it and none above: the box is named by its control name.
+    EXPECT_NE(refusals[0].find("「txt_gm1(1)」"), std::string::npos) << refusals[0];
+    a.user_edit("1.5m"); // a unit after the number is no number either
     form.set_focus(&b);
-    EXPECT_EQ(a.text(), "0.000"); // no leading number: 0
+    EXPECT_EQ(a.text(), "-2.346");
+    ASSERT_EQ(refusals.size(), 2u);
+    EXPECT_NE(refusals[1].find("「水深（m）」に入力された「1.5m」"), std::string::npos)
+        << refusals[1];
+    EXPECT_EQ(seen.back(), "-2.346"); // the screen's handler still runs
+}
+
+TEST(NumberBox, IsNamedByTheLabelBesideItElseTheHeadingAboveElseItsFrame) {
+    Form form("Form1");
+    auto& frame = form.add<Frame>("fra_gm1", 0, {0, 0, 6000, 3000});
+    frame.set_caption("粘着力");
+    auto& beside = frame.add<TextBox>("txt", 0, {2000, 600, 900, 300});
+    auto& under = frame.add<TextBox>("txt", 1, {3500, 1200, 900, 300});
+    auto& alone = frame.add<TextBox>("txt", 2, {5000, 2500, 900, 300});
+    frame.add<Label>("far", 0, {100, 630, 800, 240}).set_caption("遠い");
+    frame.add<Label>("near", 0, {1000, 630, 900, 240}).set_caption("近い");
+    frame.add<Label>("head", 0, {3500, 300, 900, 240}).set_caption("層厚");
+    EXPECT_EQ(box_caption(beside), "近い");
+    EXPECT_EQ(box_caption(under), "層厚");
+    EXPECT_EQ(box_caption(alone), "粘着力");
 }
 
 // A row box stores what the user typed while the screen's switch is on; the

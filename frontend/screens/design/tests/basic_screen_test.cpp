@@ -253,24 +253,59 @@ TEST(BasicScreen, TheTitleBoxTakesNoMoreThanTheStoredTitle) {
     EXPECT_EQ(name.text(), "任意の潮位名称で");
 }
 
-TEST(BasicScreen, LeavingBoxesRewritesThemByTheirRules) {
+struct TypedCase {
+    int box; // 0: water weight (leading number, ###0.00), 1: wall friction
+             // angle (leading number, ###0.0), 2: H.W.L. (text as typed, ###0.00)
+    const char* typed;
+    const char* shown; // nullptr: refused, the box shows what it held on entry
+};
+
+TEST(BasicScreen, LeavingANumberBoxTakesFullWidthFormsAndRefusesWhatIsNoNumber) {
     DesignFixture f;
     f.data.sekkei_dat.kanseiji_sw = 1;
+    f.data.sekkei_dat.water_w = 10.1;
+    f.data.sekkei_dat.tide_lvl[1] = 1.5;
     f.load_all();
     BasicScreen& b = f.basic();
     ui::Form& form = f.window->form;
     f.use_page(0, 0);
-    type_into(form, *b.txt_gm1[1], "12abc");
-    EXPECT_EQ(b.txt_gm1[1]->text(), "12.00");
-    type_into(form, *b.txt_gm1[2], "-3");
-    EXPECT_EQ(b.txt_gm1[2]->text(), "-3.0");
     f.use_page(0, 1);
-    type_into(form, *b.txt_gm2[1], "abc");
-    EXPECT_EQ(b.txt_gm2[1]->text(), "abc");
-    type_into(form, *b.txt_gm2[2], "");
-    EXPECT_EQ(b.txt_gm2[2]->text(), "");
-    type_into(form, *b.txt_gm2[7], "2.5");
-    EXPECT_EQ(b.txt_gm2[7]->text(), "2.50");
+    ui::TextBox* boxes[] = {b.txt_gm1[1], b.txt_gm1[2], b.txt_gm2[1]};
+    const char* captions[] = {"水の単位体積重量（kN/m3）", nullptr, "Ｈ．Ｗ．Ｌ．"};
+    const TypedCase cases[] = {
+        {0, "１０．２５", "10.25"}, // a Japanese input method in full-width mode
+        {0, "　９．８　", "9.80"},  // ideographic spaces around it
+        {0, "10.3", "10.30"},       {0, "12abc", nullptr},
+        {0, "abc", nullptr},        {0, "", nullptr}, // a number box always holds a number
+        {0, "１，０００", nullptr}, // no digit grouping: the comma is no part of a number
+        {1, "－３", "-3.0"},        {1, "−3", "-3.0"}, // the minus sign U+2212
+        {1, "x", nullptr},          {2, "２．５", "2.50"},
+        {2, "abc", nullptr},        {2, "", ""}, // a level not given
+    };
+    for (const TypedCase& c : cases) {
+        SCOPED_TRACE(c.typed);
+        f.use_page(0, c.box == 2 ? 1 : 0);
+        ui::TextBox& box = *boxes[c.box];
+        const std::string before = box.text();
+        const std::size_t notes_before = f.boxes.notes().size();
+        type_into(form, box, c.typed);
+        if (c.shown != nullptr) {
+            EXPECT_EQ(box.text(), c.shown);
+            EXPECT_EQ(f.boxes.notes().size(), notes_before);
+            continue;
+        }
+        EXPECT_EQ(box.text(), before);
+        ASSERT_EQ(f.boxes.notes().size(), notes_before + 1);
+        const std::string note = f.boxes.notes().back();
+        EXPECT_NE(note.find(std::string("「") + c.typed + "」"), std::string::npos) << note;
+        if (captions[c.box] != nullptr) {
+            EXPECT_NE(note.find(captions[c.box]), std::string::npos) << note;
+        }
+    }
+    // The last accepted texts reach the design data, never a refused text's 0.
+    b.put_sekkei_jk();
+    EXPECT_DOUBLE_EQ(f.data.sekkei_dat.water_w, 10.3);
+    EXPECT_DOUBLE_EQ(f.data.sekkei_dat.delta_jyo[0], -3.0);
 }
 
 } // namespace

@@ -203,8 +203,10 @@ TEST(DesignScreensView, ThePointerOverAFramesBareAreaShowsItsPicture) {
     hover("fra_gm3(1)");
     EXPECT_EQ(picture_label(s.picture(0)), "1");
     mainwin::test::save_screenshot(*s.widget("img_gm3"), "design_picture_1");
-    // Over an option button of another frame: still the frame's own picture.
+    // Over an option button of another frame: that frame's picture.
     QTest::mouseMove(s.widget("opt_gm3(3)"), QPoint(10, 8));
+    EXPECT_EQ(picture_label(s.picture(0)), "2");
+    hover("fra_gm3(1)");
     EXPECT_EQ(picture_label(s.picture(0)), "1");
     hover("fra_gm3(2)");
     EXPECT_EQ(picture_label(s.picture(0)), "2");

@@ -168,14 +168,14 @@ TEST_F(ForceScreenTest, TypingAndDirectionUpdateTheSelectedRow) {
     show();
     ASSERT_TRUE(e.lst[0]->user_select(1));
     type(e.name(0), "  けん引力  ");
-    type(e.force(0), "abc");
+    type(e.force(0), "0");
     type(e.height(0), "1.23456");
     ASSERT_TRUE(e.opt[1]->user_click());
     EXPECT_EQ(e.lst[0]->list(1), "  2   けん引力                受働         0.000        1.235");
     e.height(0).lost_focus();
     EXPECT_EQ(e.height(0).text(), "1.235");
     e.force(0).lost_focus();
-    EXPECT_EQ(e.force(0).text(), "abc");
+    EXPECT_EQ(e.force(0).text(), "0.000");
     EXPECT_EQ(e.lst[0]->list(0), "  1   A                       主働         1.000        1.000");
 
     store();

@@ -127,9 +127,9 @@ TEST_F(GroundScreenTest, PagesFollowTheShapeAndBothPagesAreStored) {
     g.txt13[1]->got_focus();
     EXPECT_TRUE(g.txt13[1]->user_edit("-3.25abc"));
     g.txt13[1]->lost_focus();
-    EXPECT_EQ(g.txt13[1]->text(), "-3.25abc"); // not a number: left as typed
+    EXPECT_EQ(g.txt13[1]->text(), "-1.0"); // not a number: refused, the old value stays
     store();
-    EXPECT_EQ(t().ground_ang[1], -3.25);
+    EXPECT_EQ(t().ground_ang[1], -1.0);
     EXPECT_EQ(t().morid_tbl[0].wet_w, 18.0);
 
     choose_shape(*f.window, 1);
