@@ -10,11 +10,14 @@ namespace wtn {
 
 namespace {
 
+// Little-endian bytes of value, appended as one run rather than byte by byte.
 void put_le(std::string& bytes, std::uint64_t value, std::size_t count) {
+    char run[sizeof(std::uint64_t)];
     for (std::size_t i = 0; i < count; ++i) {
-        bytes.push_back(static_cast<char>(static_cast<unsigned char>(value & 0xFFU)));
+        run[i] = static_cast<char>(static_cast<unsigned char>(value & 0xFFU));
         value >>= 8U;
     }
+    bytes.append(run, count);
 }
 
 std::uint64_t get_le(const char* at, std::size_t count) {

@@ -5,12 +5,13 @@
 // leaving the candidate lines as they were.
 #pragma once
 
+#include "file_names.h"
+
 #include <string>
 #include <vector>
 
 namespace wtn {
 
-inline constexpr const char* kChooserFileName = "ZEVOVE.DAT";
 // Environment variable that answers the choice without a window.
 inline constexpr const char* kChooserChoiceVariable = "WTN_ZEVOVE_CHOICE";
 

@@ -7,13 +7,13 @@
 // tide-level keys replace their row.
 #pragma once
 
+#include "file_names.h"
 #include "input_record.h"
 
 #include <string>
 
 namespace wtn {
 
-inline constexpr const char* kInputFileName = "CAL_FILE.DAT";
 // The installed default wall section, read for an empty name or "New_Data".
 inline constexpr const char* kDefaultInputFileName = "TVNDATA.DEF";
 inline constexpr const char* kNewDataName = "New_Data";

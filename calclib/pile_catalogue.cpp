@@ -9,66 +9,17 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 namespace wtn {
 
 namespace {
 
-// Item numbers (after the id, the quoted name apart) of the three section
-// values on a pile's line.
-struct Columns {
-    std::size_t inertia;
-    std::size_t modulus;
-    std::size_t moment; // 0: the catalogue has no third value
-};
-
-constexpr Columns kSteelColumns{8, 1, 0};
-constexpr Columns kPcColumns{7, 1, 2};
-constexpr Columns kAddedColumns{1, 2, 3};
-
-// One pile from its catalogue line. A section value that reads as infinite
-// or not a number ("inf", "nan", an exponent beyond a double, typed into a
-// user catalogue) would run through every stress and displacement, so the
-// program stops here naming the file and the pile.
-PileRecord pile_from_line(const std::string& text, const Columns& columns,
-                          const std::string& file_name) {
-    CsvLine line;
-    split_csv_line(text, line);
-    PileRecord pile;
-    pile.id = line.integer(0);
-    pile.name = line.text(0);
-    const auto section_value = [&](std::size_t item) {
-        const double value = line.real(item);
-        if (!std::isfinite(value)) {
-            stop_with_error("(ERROR)-矢板データファイル(" + file_name + ")の矢板(番号 " +
-                            std::to_string(pile.id) + ")の断面性能が読めません(" +
-                            line.field(item) + ").");
-        }
-        return value;
-    };
-    pile.inertia = section_value(columns.inertia);
-    pile.modulus = section_value(columns.modulus);
-    if (columns.moment != 0) pile.moment = section_value(columns.moment);
-    return pile;
-}
-
 // Every pile of one installed catalogue file, in file order.
-void read_catalogue_file(const std::string& name, const std::string& open_message,
-                         int lines_per_pile, const Columns& columns, PileTable& rows) {
-    CFile file = open_file(name, "rt");
-    if (!file) stop_with_error(open_message + "(" + name + ")がオープンできません.");
-    LineReader reader(file.get());
-    std::string line;
-    while (reader.next(line)) {
-        if (!is_catalogue_pile_line(line)) continue;
-        rows.push_back(pile_from_line(line, columns, name));
-        // The lines after a concrete pile's first line belong to the same pile.
-        std::string skipped;
-        for (int i = 1; i < lines_per_pile; ++i)
-            reader.next(skipped);
-    }
-    if (reader.failed()) stop_with_error(open_message + "(" + name + ")が読み込めません.");
+void read_catalogue_file(const std::string& name, const std::string& file_kind,
+                         const CatalogueLayout& layout, PileTable& rows) {
+    for_each_catalogue_pile_line(name, file_kind, layout, [&](const CsvLine& line) {
+        rows.push_back(catalogue_pile(line, layout, name));
+    });
 }
 
 PileTable read_installed(bool pc) {
@@ -76,11 +27,11 @@ PileTable read_installed(bool pc) {
     const int files = pc ? kPcCatalogueCount : kSteelCatalogueCount;
     for (int number = 1; number <= files; ++number) {
         if (pc) {
-            read_catalogue_file(pc_catalogue_name(number), "PC矢板データファイル", kPcLinesPerPile,
-                                kPcColumns, rows);
+            read_catalogue_file(pc_catalogue_name(number), "PC矢板データファイル",
+                                kPcCatalogueLayout, rows);
         } else {
-            read_catalogue_file(steel_catalogue_name(number), "矢板データファイル", 1,
-                                kSteelColumns, rows);
+            read_catalogue_file(steel_catalogue_name(number), "矢板データファイル",
+                                kSteelCatalogueLayout, rows);
         }
     }
     return rows;
@@ -134,13 +85,15 @@ bool read_added_file(int kind, PileTable& rows) {
     CsvLine first;
     reader.next(line);
     split_csv_line(line, first);
-    const int count = first.integer(0);
+    CsvLine pile_line;
+    const int count = first.integer(unquoted_field_index(kUserCatalogueCountField));
     for (int i = 0; i < count; ++i) {
         if (!reader.next(line)) {
             stop_with_error("(ERROR)-追加矢板ファイル(" + name + ")の矢板が " +
                             std::to_string(count) + " 件に足りません.");
         }
-        rows.push_back(pile_from_line(line, kAddedColumns, name));
+        split_csv_line(line, pile_line);
+        rows.push_back(catalogue_pile(pile_line, kUserCatalogueLayout, name));
     }
     return true;
 }
@@ -151,22 +104,44 @@ bool read_added_file(int kind, PileTable& rows) {
 
 } // namespace
 
-bool is_catalogue_pile_line(const std::string& line) {
-    const bool marker =
-        line.size() >= 3 && line[0] == '"' && (line[1] == 'L' || line[1] == 'W') && line[2] == '"';
-    return !line.empty() && line[0] != '#' && !marker;
+PileRecord catalogue_pile(const CsvLine& line, const CatalogueLayout& layout,
+                          const std::string& file_name) {
+    PileRecord pile;
+    pile.id = line.integer(unquoted_field_index(kCatalogueIdField));
+    pile.name = line.text(0);
+    const auto section_value = [&](int field) {
+        const std::size_t item = unquoted_field_index(field);
+        const double value = line.real(item);
+        if (!std::isfinite(value)) {
+            stop_with_error("(ERROR)-矢板データファイル(" + file_name + ")の矢板(番号 " +
+                            std::to_string(pile.id) + ")の断面性能が読めません(" +
+                            line.field(item) + ").");
+        }
+        return value;
+    };
+    pile.inertia = section_value(layout.inertia);
+    pile.modulus = section_value(layout.modulus);
+    if (layout.moment != 0) pile.moment = section_value(layout.moment);
+    return pile;
 }
 
-std::string steel_catalogue_name(int number) {
-    char name[16];
-    std::snprintf(name, sizeof name, "YAITA.D%02d", number);
-    return name;
-}
-
-std::string pc_catalogue_name(int number) {
-    char name[16];
-    std::snprintf(name, sizeof name, "YAITA.C%02d", number);
-    return name;
+void for_each_catalogue_pile_line(const std::string& name, const std::string& file_kind,
+                                  const CatalogueLayout& layout,
+                                  const std::function<void(const CsvLine&)>& take) {
+    CFile file = open_file(name, "rt");
+    if (!file) stop_with_error(file_kind + "(" + name + ")がオープンできません.");
+    LineReader reader(file.get());
+    std::string text;
+    while (reader.next(text)) {
+        if (!is_catalogue_pile_line(text)) continue;
+        CsvLine line;
+        split_csv_line(text, line);
+        take(line);
+        // The lines after a concrete pile's first line belong to the same pile.
+        for (int i = 1; i < layout.lines_per_pile; ++i)
+            reader.next(text);
+    }
+    if (reader.failed()) stop_with_error(file_kind + "(" + name + ")が読み込めません.");
 }
 
 PileTable read_steel_piles(const InputRecord& input) {

@@ -8,42 +8,37 @@
 // and marker lines ("L" or "W" in quotes at the line start); neither is a pile.
 #pragma once
 
+#include "csv_line.h"
 #include "input_record.h"
+#include "pile_catalogue_file.h"
 #include "run_info.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
 namespace wtn {
 
-inline constexpr int kSteelCatalogueCount = 4; // YAITA.D01 .. YAITA.D04
-inline constexpr int kPcCatalogueCount = 2;    // YAITA.C01 .. YAITA.C02
-inline constexpr int kPcLinesPerPile = 3;
-inline constexpr const char* kSteelAddedFileName = "KOUYAITA.APD";
-inline constexpr const char* kPcAddedFileName = "PCYAITA.APD";
 inline constexpr int kAddedSteel = 0; // read_added_piles kind
 inline constexpr int kAddedPc = 1;
 
-struct PileRecord {
-    int id = 0;           // id within its catalogue
-    std::string name;     // code page 932, kept whole; printers cut it to their width
-    double inertia = 0.0; // I, second moment of area (cm4/m)
-    double modulus = 0.0; // Z, section modulus (cm3/m)
-    double moment =
-        0.0; // Mc, third section value of concrete piles (kN·m/m); 0 for steel catalogue piles
-    int selected = 0; // 1 when the pile is one of the user's candidates
-    int added = 0;    // 1 for a pile of the user's own catalogue
-};
-
 using PileTable = std::vector<PileRecord>;
 
-// True for a line of an installed catalogue that describes a pile: neither
-// empty, nor a comment ("#"), nor a marker line ("L" or "W" in quotes).
-bool is_catalogue_pile_line(const std::string& line);
+// One pile from a catalogue line of the layout: id, name and section values.
+// A section value that reads as infinite or not a number ("inf", "nan", an
+// exponent beyond a double, typed into a user catalogue) would run through
+// every stress and displacement, so the program stops naming the file and
+// the pile.
+PileRecord catalogue_pile(const CsvLine& line, const CatalogueLayout& layout,
+                          const std::string& file_name);
 
-// "YAITA.D01" .. "YAITA.D04" and "YAITA.C01", "YAITA.C02" (number from 1).
-std::string steel_catalogue_name(int number);
-std::string pc_catalogue_name(int number);
+// Calls take for every pile line of the installed catalogue name, split into
+// its fields; the further lines of a concrete pile are passed over. Stops the
+// program, naming the file as "<file_kind>(<name>)", when the file cannot be
+// opened or read.
+void for_each_catalogue_pile_line(const std::string& name, const std::string& file_kind,
+                                  const CatalogueLayout& layout,
+                                  const std::function<void(const CsvLine&)>& take);
 
 // The selected installed piles ("tyait"), one row per id in list order, each
 // looked up in all catalogue files of the kind on its own. Stops the program

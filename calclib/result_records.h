@@ -14,6 +14,7 @@
 #pragma once
 
 #include "adopted_values.h"
+#include "wall_codes.h"
 
 #include <array>
 #include <cstddef>
@@ -24,7 +25,6 @@
 namespace wtn {
 
 inline constexpr std::size_t kLevelSlots = 5;
-inline constexpr std::size_t kCaseCount = 2;
 inline constexpr std::size_t kSectionCount = 3;
 // The sections by name: before corrosion and, after corrosion, the
 // sea-water and the seabed-mud parts.

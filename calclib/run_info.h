@@ -6,11 +6,11 @@
 // minute and second, one integer a line.
 #pragma once
 
+#include "file_names.h"
+
 #include <string>
 
 namespace wtn {
-
-inline constexpr const char* kRunInfoFileName = "CAL_FILE.INF";
 
 struct RunInfo {
     std::string data_name; // project name without folder and extension (code page 932)

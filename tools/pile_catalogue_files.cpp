@@ -1,6 +1,7 @@
 #include "pile_catalogue_files.h"
 
 #include "corrosion_columns.h"
+#include "file_names.h"
 
 #include <cmath>
 #include <cstdio>
@@ -148,10 +149,10 @@ std::string chart_table_text() {
 
 std::vector<GeneratedFile> pile_catalogue_files() {
     std::vector<GeneratedFile> files;
-    for (int file = 1; file <= 4; ++file)
-        files.push_back({"YAITA.D0" + std::to_string(file), steel_catalogue_text(file)});
-    for (int file = 1; file <= 2; ++file)
-        files.push_back({"YAITA.C0" + std::to_string(file), concrete_catalogue_text(file)});
+    for (int file = 1; file <= kSteelCatalogueCount; ++file)
+        files.push_back({steel_catalogue_name(file), steel_catalogue_text(file)});
+    for (int file = 1; file <= kPcCatalogueCount; ++file)
+        files.push_back({pc_catalogue_name(file), concrete_catalogue_text(file)});
     files.push_back({"YAITA.FDM", chart_table_text()});
     return files;
 }

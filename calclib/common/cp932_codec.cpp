@@ -1,70 +1,124 @@
 #include "cp932_codec.h"
 
-#include <cerrno>
-#include <iconv.h>
+#include "cp932_tables.h"
 
 namespace wtn {
 namespace {
 
-// One conversion; on an invalid sequence either fail or emit a replacement.
-std::string convert(const char* to, const char* from, std::string_view in,
-                    const char* replacement) {
-    iconv_t cd = iconv_open(to, from);
-    if (cd == reinterpret_cast<iconv_t>(-1)) {
-        throw CodecError(std::string("text conversion ") + from + " -> " + to +
-                         " is not available");
+constexpr const char* kReplacement = "\xEF\xBF\xBD";
+
+void append_utf8(std::string& out, std::uint32_t cp) {
+    if (cp < 0x80) {
+        out.push_back(static_cast<char>(cp));
+    } else if (cp < 0x800) {
+        out.push_back(static_cast<char>(0xC0 | (cp >> 6U)));
+        out.push_back(static_cast<char>(0x80 | (cp & 0x3FU)));
+    } else {
+        out.push_back(static_cast<char>(0xE0 | (cp >> 12U)));
+        out.push_back(static_cast<char>(0x80 | ((cp >> 6U) & 0x3FU)));
+        out.push_back(static_cast<char>(0x80 | (cp & 0x3FU)));
     }
+}
+
+// Decodes code page 932; an invalid byte either fails or becomes the
+// replacement character, and decoding goes on at the next byte.
+std::string decode(std::string_view in, bool replace) {
     std::string out;
     out.reserve(in.size() * 3 / 2 + 8);
-    char* src = const_cast<char*>(in.data());
-    std::size_t src_left = in.size();
-    char buffer[1024];
-    while (src_left > 0) {
-        char* dst = buffer;
-        std::size_t dst_left = sizeof buffer;
-        std::size_t rc = iconv(cd, &src, &src_left, &dst, &dst_left);
-        out.append(buffer, static_cast<std::size_t>(dst - buffer));
-        if (rc != static_cast<std::size_t>(-1)) continue;
-        if (errno == E2BIG) continue;
-        if (replacement == nullptr) {
-            iconv_close(cd);
-            throw CodecError(std::string("text is not valid ") + from + " or has no " + to +
-                             " form");
+    std::size_t i = 0;
+    while (i < in.size()) {
+        const auto byte = static_cast<unsigned char>(in[i]);
+        std::uint16_t cp = cp932::kNone;
+        std::size_t step = 1;
+        if (cp932::is_lead(byte)) {
+            if (i + 1 < in.size()) {
+                const auto trail = static_cast<unsigned char>(in[i + 1]);
+                if (trail >= cp932::kFirstTrail && trail <= cp932::kLastTrail) {
+                    cp = cp932::kPairs[cp932::lead_row(byte) * cp932::kTrailCount +
+                                       (trail - cp932::kFirstTrail)];
+                    step = 2;
+                }
+            }
+        } else {
+            cp = cp932::kSingleByte[byte];
         }
-        out += replacement;
-        ++src;
-        --src_left;
+        if (cp == cp932::kNone) {
+            if (!replace) throw CodecError("text is not valid CP932 or has no UTF-8 form");
+            out += kReplacement;
+            ++i;
+            continue;
+        }
+        append_utf8(out, cp);
+        i += step;
     }
-    char* dst = buffer;
-    std::size_t dst_left = sizeof buffer;
-    iconv(cd, nullptr, nullptr, &dst, &dst_left);
-    out.append(buffer, static_cast<std::size_t>(dst - buffer));
-    iconv_close(cd);
     return out;
 }
 
-bool is_lead(unsigned char c) {
-    return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
+[[noreturn]] void refuse_utf8() {
+    throw CodecError("text is not valid UTF-8 or has no CP932 form");
 }
-bool is_trail(unsigned char c) {
-    return c >= 0x40 && c <= 0xFC && c != 0x7F;
+
+bool is_continuation(std::string_view in, std::size_t i) {
+    return i < in.size() && (static_cast<unsigned char>(in[i]) & 0xC0U) == 0x80U;
+}
+
+// The next code point of strict UTF-8 (no overlong forms, no surrogates);
+// advances i past it.
+std::uint32_t next_code_point(std::string_view in, std::size_t& i) {
+    const auto lead = static_cast<unsigned char>(in[i]);
+    if (lead < 0x80) {
+        ++i;
+        return lead;
+    }
+    std::size_t length = 0;
+    std::uint32_t cp = 0;
+    std::uint32_t lowest = 0;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2, cp = lead & 0x1FU, lowest = 0x80;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3, cp = lead & 0x0FU, lowest = 0x800;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4, cp = lead & 0x07U, lowest = 0x10000;
+    } else {
+        refuse_utf8();
+    }
+    for (std::size_t k = 1; k < length; ++k) {
+        if (!is_continuation(in, i + k)) refuse_utf8();
+        cp = (cp << 6U) | (static_cast<unsigned char>(in[i + k]) & 0x3FU);
+    }
+    if (cp < lowest || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) refuse_utf8();
+    i += length;
+    return cp;
 }
 
 } // namespace
 
 std::string cp932_to_utf8(std::string_view cp932) {
-    return convert("UTF-8", "CP932", cp932, nullptr);
+    return decode(cp932, false);
 }
-std::string utf8_to_cp932(std::string_view utf8) {
-    return convert("CP932", "UTF-8", utf8, nullptr);
-}
+
 std::string cp932_to_utf8_lossy(std::string_view cp932) {
-    return convert("UTF-8", "CP932", cp932, "\xEF\xBF\xBD");
+    return decode(cp932, true);
+}
+
+std::string utf8_to_cp932(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    std::size_t i = 0;
+    while (i < utf8.size()) {
+        const std::uint32_t cp = next_code_point(utf8, i);
+        if (cp >= cp932::kBasicPlane) refuse_utf8();
+        const std::uint16_t code = cp932::kEncoded[cp];
+        if (code == cp932::kNone) refuse_utf8();
+        if (code > 0xFF) out.push_back(static_cast<char>(code >> 8U));
+        out.push_back(static_cast<char>(code & 0xFFU));
+    }
+    return out;
 }
 
 bool is_cp932_double_byte(std::string_view text, std::size_t i) {
-    return i + 1 < text.size() && is_lead(static_cast<unsigned char>(text[i])) &&
-           is_trail(static_cast<unsigned char>(text[i + 1]));
+    return i + 1 < text.size() && cp932::is_lead(static_cast<unsigned char>(text[i])) &&
+           cp932::is_trail(static_cast<unsigned char>(text[i + 1]));
 }
 
 std::size_t cp932_fit(std::string_view text, std::size_t max_bytes) {

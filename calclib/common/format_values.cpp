@@ -6,15 +6,32 @@
 
 namespace wtn {
 
+namespace {
+
+// Room for every line the programs write; a longer one is formatted again
+// into a string of its exact length.
+constexpr std::size_t kLineBufferBytes = 512;
+
+} // namespace
+
 std::string format_values(const char* format, va_list args) {
-    va_list sizing;
-    va_copy(sizing, args);
-    const int length = std::vsnprintf(nullptr, 0, format, sizing);
-    va_end(sizing);
-    if (length <= 0) return {};
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    std::vsnprintf(text.data(), text.size(), format, args);
-    text.resize(static_cast<std::size_t>(length));
+    va_list again;
+    va_copy(again, args);
+    char buffer[kLineBufferBytes];
+    const int length = std::vsnprintf(buffer, sizeof buffer, format, args);
+    if (length <= 0) {
+        va_end(again);
+        return {};
+    }
+    const auto size = static_cast<std::size_t>(length);
+    if (size < sizeof buffer) {
+        va_end(again);
+        return std::string(buffer, size);
+    }
+    std::string text(size + 1, '\0');
+    std::vsnprintf(text.data(), text.size(), format, again);
+    va_end(again);
+    text.resize(size);
     return text;
 }
 

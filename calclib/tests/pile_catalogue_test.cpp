@@ -95,6 +95,17 @@ TEST(PileCatalogue, ConcretePilesTakeTheirFirstLineAndPassOverTheOtherTwo) {
     EXPECT_NE(testing::internal::GetCapturedStderr().find("番号 77"), std::string::npos);
 }
 
+// A line of blanks in an installed catalogue is no pile: read as one it
+// would be a candidate of id 0 without a section.
+TEST(PileCatalogue, BlankLinesAreNoPiles) {
+    ProgramFolder folder(false);
+    CurrentFolder here(folder);
+    write_catalogues(folder);
+    folder.write("YAITA.D02", "  \r\n\t\r\n" + steel_line(21) + " \r\n");
+    EXPECT_EQ(ids_of(read_all_steel_piles(InputRecord{})),
+              (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 21, 31}));
+}
+
 TEST(PileCatalogue, UserPilesFollowTheCatalogueRows) {
     ProgramFolder folder(false);
     CurrentFolder here(folder);

@@ -1,5 +1,6 @@
 #include "cp932_codec.h"
 #include "file_io.h"
+#include "format_values.h"
 #include "text_lines.h"
 
 #include <gtest/gtest.h>
@@ -29,6 +30,16 @@ TEST(Cp932Codec, FitNeverSplitsADoubleByteCharacter) {
     EXPECT_EQ(cp932_fit(text, 2), 1u);
     EXPECT_EQ(cp932_fit(text, 3), 3u);
     EXPECT_EQ(cp932_fit(text, 10), 5u);
+}
+
+TEST(ValueFormatting, LinesOfAnyLengthComeOutWhole) {
+    // Around the size of the formatting buffer, and far beyond it.
+    for (int width : {1, 510, 511, 512, 513, 4000}) {
+        const std::string text = format_text("%*d|%s", width, 7, "end");
+        ASSERT_EQ(text.size(), static_cast<std::size_t>(width) + 4) << width;
+        EXPECT_EQ(text.substr(static_cast<std::size_t>(width) - 1), "7|end") << width;
+    }
+    EXPECT_EQ(format_text("%s", ""), "");
 }
 
 TEST(LineWriter, EndsEveryLineWithCrLf) {

@@ -8,13 +8,13 @@
 #pragma once
 
 #include "design_data.h"
+#include "file_names.h"
 
 #include <string>
 #include <vector>
 
 namespace wtn {
 
-inline constexpr const char* kCalFileName = "CAL_FILE.DAT";
 inline constexpr const char* kOrgFileName = "ORG.DAT";
 inline constexpr const char* kLastRunFileName = "CAL.DAT";
 

@@ -23,6 +23,9 @@
 // the current data only when the whole load succeeded.
 #pragma once
 
+#include "customisation_file.h"
+#include "pile_catalogue_file.h"
+
 #include <array>
 #include <string>
 
@@ -112,13 +115,9 @@ struct GairyokuRec {
     double height = 0.0; // acting height, m
 };
 
-// One catalogue sheet pile.
-struct YaitaRec {
-    int id = 0;
-    int added = 0;                  // 0 installed catalogue, 1 user catalogue
-    std::string name;               // 16 characters
-    std::array<double, 3> values{}; // section values as the catalogue reader fills them
-};
+// One catalogue sheet pile, the record the batch programs read catalogues
+// into; the name here is 16 characters of UTF-8.
+using YaitaRec = PileRecord;
 
 // One selected pile: an id of the installed catalogue and an id of the user
 // catalogue. Each of the two lists runs from pair 0 to its first 0.
@@ -266,31 +265,6 @@ struct GairyokuData {
     std::array<GairyokuRec, kForceRoom + 1> gairyoku_jis{}; // seismic case
 };
 
-// The values of the customisation file, lines 1 to 4 and 6 to 20.
-struct CustomTable {
-    double wall_friction = 0.0;         // 1 δ, wall friction angle, deg
-    double wall_angle = 0.0;            // 2 ψ, angle of the wall with the vertical, deg
-    double clay_collapse_normal = 0.0;  // 3 ζ of clay, normal case, deg
-    double clay_collapse_seismic = 0.0; // 4 ζ of clay, seismic case, deg
-    int niken_crown_sw = 0; // 6 Niken: apparent k at the crown under water (0 k', 1 air k)
-    int niken_rwl_sw = 0;   // 7 Niken: residual water position (0 actual, 1 ground crown)
-    int niken_front_sw = 0; // 8 Niken: front water position (0 L.W.L., 1 seabed)
-    double ground_dummy_length = 0.0;  // 9 dummy length of the ground surface, m
-    double consolidation_factor = 0.0; // 10 consolidation equilibrium factor
-    int pile_tip_sw = 0;               // 11 pile tip: 1 free, 2 pinned, 3 fixed
-    double element_pitch = 0.0;        // 12 element length of the multi-layer methods, m
-    int corroded_section_sw =
-        0;                    // 13 section after corrosion: 0 from Z, 1 from the remaining section
-    int corroded_disp_sw = 0; // 14 section for the displacements (Chang)
-    int corroded_digits = 0;  // 15 significant digits of the corroded section values
-    double chang_numerator = 0.0; // 16 numerator of the embedment formula (Chang)
-    int koken_moment_sw = 0;      // 17 moment for the sea-water stress (port-research method)
-    int apparent_round_sw =
-        0; // 18 rounding of the apparent seismic coefficient: 0 half up, 1 to 0.05
-    double qu_denominator = 0.0; // 19 X of qu (N/mm2) = N / X
-    int sindo_round_sw = 0; // 20 rounding of the design seismic coefficient: 0 half up, 1 to 0.05
-};
-
 struct DesignData {
     SekkeiData sekkei_dat;
     KanseijiData kanseiji_dat;
@@ -326,7 +300,7 @@ struct DesignData {
     std::array<YaitaRec, kCatalogueRoom> pcyaita_tbl{};
     int pcyaita_cnt = 0, pcyaita_next = 0;
 
-    CustomTable custom_tbl;
+    CustomisationValues custom_tbl;
 };
 
 } // namespace wtn

@@ -3,6 +3,7 @@
 #include "cal_import.h"
 #include "cal_writer.h"
 #include "dat_compare.h"
+#include "file_names.h"
 #include "number_text.h"
 #include "project_reader.h"
 #include "project_writer.h"
@@ -39,8 +40,7 @@ std::string file_part(const std::string& path) {
 }
 
 bool is_old_result_file(const std::string& name) {
-    if (name.size() > 4 && name.compare(name.size() - 4, 4, ".PDT") == 0) return true;
-    return name.size() == 10 && name.compare(0, 5, "KEKKA") == 0 && name.compare(6, 4, ".DAT") == 0;
+    return is_page_file_name(name) || is_result_table_file_name(name);
 }
 
 } // namespace
@@ -92,11 +92,11 @@ bool FileCommands::write_cal_or_tell(DesignData& data, const std::string& name) 
 
 bool FileCommands::save_question(SaveQuestionKind kind) {
     screens_.store_all_screens();
-    const bool written = write_work_cal_file(kCalFileName);
+    const bool written = write_work_cal_file(kInputFileName);
     if (!written && kind == SaveQuestionKind::run) return false;
     // Without a fresh "CAL_FILE.DAT" the comparison would look at stale data:
     // ask as for a change rather than risk losing unsaved work.
-    const int result = written ? cmp_dat_file(join_path(data_.work_dir, kCalFileName),
+    const int result = written ? cmp_dat_file(join_path(data_.work_dir, kInputFileName),
                                               join_path(data_.work_dir, kOrgFileName))
                                : kDatChanged;
     if (result == kDatEqual) return true;

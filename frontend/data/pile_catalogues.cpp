@@ -12,26 +12,6 @@
 namespace wtn {
 namespace {
 
-constexpr int kSteelTableFields = 12;
-constexpr int kPcTableFields = 9;
-constexpr int kUserFields = 5;
-constexpr int kPcLinesPerPile = 3;
-
-bool is_marker_line(const std::string& line) {
-    return line.size() >= 3 && line[0] == '"' && (line[1] == 'L' || line[1] == 'W') &&
-           line[2] == '"';
-}
-
-// A line that holds no pile: empty, a comment or a marker.
-bool is_skipped_line(const std::string& line) {
-    return line.find_first_not_of(" \t") == std::string::npos || line[0] == '#' ||
-           is_marker_line(line);
-}
-
-std::string table_name(const char* stem, int number) {
-    return stem + std::to_string(number);
-}
-
 // The fields of one line, quoted texts without their quotes.
 std::vector<std::string> split_fields(const std::string& line) {
     FieldReader reader({line}, "");
@@ -66,34 +46,32 @@ struct TableFill {
     }
 };
 
-// Reads the numbers of one pile line. column_* are 1-based field numbers
-// (0: no such value). A field that is no number is a DataError naming the
-// file and line.
+// Reads the numbers of one pile line of the layout. A field that is no
+// number is a DataError naming the file and line.
 YaitaRec pile_from_fields(const std::string& line, const std::string& name, std::size_t line_no,
-                          int added, int column_z, int column_i, int column_moment,
-                          bool whole_section) {
+                          int added, const CatalogueLayout& layout, bool whole_section) {
     FieldReader reader({line}, name, line_no);
     YaitaRec rec;
     rec.added = added;
-    const int columns = std::max({column_z, column_i, column_moment});
+    const int columns = std::max({layout.modulus, layout.inertia, layout.moment});
     for (int column = 1; column <= columns; ++column) {
-        if (column == 1) {
+        if (column == kCatalogueIdField) {
             rec.id = reader.integer("番号");
-        } else if (column == 2) {
+        } else if (column == kCatalogueNameField) {
             rec.name = fixed_text(reader.text("名称"), kPileNameLength);
-        } else if (column == column_z) {
-            rec.values[kValueZ] = reader.real("断面係数");
-        } else if (column == column_i) {
-            rec.values[kValueI] = reader.real("断面二次モーメント");
-        } else if (column == column_moment) {
-            rec.values[kValueMoment] = reader.real("ひび割れモーメント");
+        } else if (column == layout.modulus) {
+            rec.modulus = reader.real("断面係数");
+        } else if (column == layout.inertia) {
+            rec.inertia = reader.real("断面二次モーメント");
+        } else if (column == layout.moment) {
+            rec.moment = reader.real("ひび割れモーメント");
         } else {
             reader.text("項目");
         }
     }
     if (whole_section) {
-        rec.values[kValueZ] = std::round(rec.values[kValueZ]);
-        rec.values[kValueI] = std::round(rec.values[kValueI]);
+        rec.modulus = std::round(rec.modulus);
+        rec.inertia = std::round(rec.inertia);
     }
     return rec;
 }
@@ -123,21 +101,21 @@ void read_installed_table(const std::string& folder, const std::string& name, bo
                           TableFill& fill) {
     std::vector<std::string> lines;
     if (!read_catalogue_lines(folder, name, lines, fill.problems)) return;
-    const int expected = pc ? kPcTableFields : kSteelTableFields;
+    const CatalogueLayout& layout = pc ? kPcCatalogueLayout : kSteelCatalogueLayout;
+    const int expected = static_cast<int>(layout.fields);
     for (std::size_t k = 0; k < lines.size(); ++k) {
         const std::string& line = lines[k];
-        if (is_skipped_line(line)) continue;
+        if (!is_catalogue_pile_line(line)) continue;
         const std::size_t line_no = k + 1;
-        if (pc) k += kPcLinesPerPile - 1;
+        k += static_cast<std::size_t>(layout.lines_per_pile - 1);
         const std::size_t count = split_fields(line).size();
         if (count != static_cast<std::size_t>(expected)) {
             fill.problems.push_back(field_count_problem(name, line_no, count, expected));
             continue;
         }
         try {
-            YaitaRec rec =
-                pc ? pile_from_fields(line, name, line_no, kInstalledCatalogue, 3, 9, 4, false)
-                   : pile_from_fields(line, name, line_no, kInstalledCatalogue, 3, 10, 0, true);
+            // Installed steel sections are whole numbers of cm3/m and cm4/m.
+            YaitaRec rec = pile_from_fields(line, name, line_no, kInstalledCatalogue, layout, !pc);
             if (!fill.add(std::move(rec))) return;
         } catch (const DataError& e) {
             fill.problems.push_back(std::string(e.what()) + "この行は読み飛ばしました。");
@@ -156,7 +134,7 @@ int read_user_catalogue(const std::string& folder, const std::string& name, bool
     bool head_read = false;
     for (std::size_t k = 0; k < lines.size(); ++k) {
         const std::string& line = lines[k];
-        if (is_skipped_line(line)) continue;
+        if (!is_catalogue_pile_line(line)) continue;
         const std::size_t line_no = k + 1;
         try {
             if (!head_read) {
@@ -167,12 +145,15 @@ int read_user_catalogue(const std::string& folder, const std::string& name, bool
                 continue;
             }
             const std::size_t count = split_fields(line).size();
-            if (count != static_cast<std::size_t>(kUserFields)) {
-                fill.problems.push_back(field_count_problem(name, line_no, count, kUserFields));
+            const int expected = static_cast<int>(kUserCatalogueLayout.fields);
+            if (count != kUserCatalogueLayout.fields) {
+                fill.problems.push_back(field_count_problem(name, line_no, count, expected));
                 continue;
             }
-            if (!fill.add(
-                    pile_from_fields(line, name, line_no, kUserCatalogue, 4, 3, pc ? 5 : 0, false)))
+            // A steel catalogue's cracking-moment field is not read.
+            CatalogueLayout layout = kUserCatalogueLayout;
+            if (!pc) layout.moment = 0;
+            if (!fill.add(pile_from_fields(line, name, line_no, kUserCatalogue, layout, false)))
                 break;
         } catch (const DataError& e) {
             fill.problems.push_back(std::string(e.what()) + "この行は読み飛ばしました。");
@@ -191,11 +172,10 @@ std::string user_value(double value, const std::string& what) {
     return text;
 }
 
-// The files of one kind of pile: its installed tables <stem>1.. and its user
-// catalogue.
+// The files of one kind of pile: its installed tables and its user catalogue.
 struct KindFiles {
     const char* catalogue; // "鋼矢板" or "PC矢板"
-    const char* stem;
+    std::string (*installed_table)(int number);
     int installed_tables;
     const char* user_catalogue;
     bool pc;
@@ -209,7 +189,7 @@ void read_kind(const std::string& folder, const KindFiles& files,
     table.fill(YaitaRec{});
     TableFill fill{table, files.catalogue, problems};
     for (int i = 1; i <= files.installed_tables; ++i)
-        read_installed_table(folder, table_name(files.stem, i), files.pc, fill);
+        read_installed_table(folder, files.installed_table(i), files.pc, fill);
     next = read_user_catalogue(folder, files.user_catalogue, files.pc, fill);
     count = fill.count;
 }
@@ -219,9 +199,10 @@ void read_kind(const std::string& folder, const KindFiles& files,
 std::vector<std::string> read_pile_catalogues(DesignData& data, const std::string& folder) {
     std::vector<std::string> problems;
 
-    read_kind(folder, {"鋼矢板", "YAITA.D0", kSteelTableFiles, kUserSteelCatalogueName, false},
+    read_kind(folder,
+              {"鋼矢板", steel_catalogue_name, kSteelCatalogueCount, kSteelAddedFileName, false},
               data.yaita_tbl, data.yaita_cnt, data.yaita_next, problems);
-    read_kind(folder, {"PC矢板", "YAITA.C0", kPcTableFiles, kUserPcCatalogueName, true},
+    read_kind(folder, {"PC矢板", pc_catalogue_name, kPcCatalogueCount, kPcAddedFileName, true},
               data.pcyaita_tbl, data.pcyaita_cnt, data.pcyaita_next, problems);
 
     // Empty slots carry blank names, as a table cleared for reading does.
@@ -254,11 +235,10 @@ void write_user_catalogue(const std::string& path, const std::vector<YaitaRec>& 
     for (const YaitaRec& r : rows) {
         const int id = r.id < 0 ? number++ : r.id;
         const std::string name = trim_blanks(fixed_text(r.name, kPileNameLength));
-        const std::string moment =
-            pc ? user_value(r.values[kValueMoment], "ひび割れモーメント") : "0";
+        const std::string moment = pc ? user_value(r.moment, "ひび割れモーメント") : "0";
         lines.push_back(CommaLine().integer(id).text(name, 0, "矢板名称").str() + "," +
-                        user_value(r.values[kValueI], "断面二次モーメント") + "," +
-                        user_value(r.values[kValueZ], "断面係数") + "," + moment);
+                        user_value(r.inertia, "断面二次モーメント") + "," +
+                        user_value(r.modulus, "断面係数") + "," + moment);
     }
     write_text_file(path, lines);
 }

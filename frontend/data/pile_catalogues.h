@@ -4,8 +4,8 @@
 // data's yaita_tbl and pcyaita_tbl; and the writer of the two user files.
 //
 // Each table holds the installed piles first, in file and line order, then the
-// user's piles. YaitaRec::values holds {Z cm3/m, I cm4/m, cracking moment
-// kN·m/m}; the moment is 0 in the steel table. Installed steel Z and I are
+// user's piles, each with Z (cm3/m), I (cm4/m) and the cracking moment
+// (kN·m/m), which is 0 in the steel table. Installed steel Z and I are
 // whole numbers; the user's values keep their fractions.
 #pragma once
 
@@ -18,19 +18,10 @@ namespace wtn {
 
 // Entries per catalogue, installed and user piles together (slot 100 stays empty).
 inline constexpr int kCatalogueEntryLimit = 100;
-inline constexpr int kSteelTableFiles = 4; // YAITA.D01 .. YAITA.D04
-inline constexpr int kPcTableFiles = 2;    // YAITA.C01, YAITA.C02
-inline constexpr const char* kUserSteelCatalogueName = "KOUYAITA.APD";
-inline constexpr const char* kUserPcCatalogueName = "PCYAITA.APD";
 // Pile numbers are 16-bit in the calculation input and the user files.
 inline constexpr int kPileNumberLimit = 32767;
 // Width in which the batch programs keep an unquoted field of a user file.
 inline constexpr int kUserFieldWidth = 10;
-
-// Places of the section values in YaitaRec::values.
-inline constexpr int kValueZ = 0;
-inline constexpr int kValueI = 1;
-inline constexpr int kValueMoment = 2;
 
 // Refills yaita_tbl, yaita_cnt, yaita_next, pcyaita_tbl, pcyaita_cnt and
 // pcyaita_next from the eight files of folder. Empty lines, comment lines

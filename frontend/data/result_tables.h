@@ -8,14 +8,13 @@
 // number reads as absent, which the dialog shows as "－".
 #pragma once
 
+#include "file_names.h"
+
 #include <array>
 #include <optional>
 #include <string>
 
 namespace wtn {
-
-inline constexpr const char* kLevelResultFiles[2] = {"KEKKA1.DAT", "KEKKA3.DAT"};
-inline constexpr const char* kPileResultFiles[2] = {"KEKKA2.DAT", "KEKKA4.DAT"};
 
 inline constexpr int kResultColumns = 4;
 inline constexpr int kResultRealLines = 7;

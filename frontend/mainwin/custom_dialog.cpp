@@ -106,7 +106,7 @@ double number_of(const ui::TextBox& box) {
 
 } // namespace
 
-CustomDialog::CustomDialog(CustomTable& table, std::string work_dir, HelpViewer* help)
+CustomDialog::CustomDialog(CustomisationValues& table, std::string work_dir, HelpViewer* help)
     : table_(table), work_dir_(std::move(work_dir)), help_(help) {
     build();
     form.on_load = [this] { Form_Load(); };
@@ -245,26 +245,26 @@ void CustomDialog::build_page3(ui::Frame& page) {
 }
 
 void CustomDialog::Form_Load() {
-    const CustomTable& t = table_;
-    txt_ogm1[0]->set_text(ui::format_mask(t.wall_friction, kOneDecimal));
+    const CustomisationValues& t = table_;
+    txt_ogm1[0]->set_text(ui::format_mask(t.wall_friction_angle, kOneDecimal));
     txt_ogm1[1]->set_text(ui::format_mask(t.wall_angle, kOneDecimal));
-    txt_ogm1[2]->set_text(ui::format_mask(t.clay_collapse_normal, kOneDecimal));
-    txt_ogm1[3]->set_text(ui::format_mask(t.clay_collapse_seismic, kOneDecimal));
-    load_pair(*opt_ogm1[0], *opt_ogm1[1], t.niken_crown_sw);
-    load_pair(*opt_ogm1[2], *opt_ogm1[3], t.niken_rwl_sw);
-    load_pair(*opt_ogm1[4], *opt_ogm1[5], t.niken_front_sw);
+    txt_ogm1[2]->set_text(ui::format_mask(t.clay_failure_angle_normal, kOneDecimal));
+    txt_ogm1[3]->set_text(ui::format_mask(t.clay_failure_angle_seismic, kOneDecimal));
+    load_pair(*opt_ogm1[0], *opt_ogm1[1], t.apparent_crown_rule);
+    load_pair(*opt_ogm1[2], *opt_ogm1[3], t.apparent_land_depth_rule);
+    load_pair(*opt_ogm1[4], *opt_ogm1[5], t.apparent_sea_depth_rule);
     txt_ogm2[0]->set_text(ui::format_mask(t.ground_dummy_length, kOneDecimal));
     txt_ogm2[1]->set_text(ui::format_mask(t.consolidation_factor, kOneDecimal));
     // Free, pinned, fixed; another value turns none on.
-    const int tip_button = t.pile_tip_sw - screen_value(PileTipCondition::HeadFree);
+    const int tip_button = t.pile_tip_condition - screen_value(PileTipCondition::HeadFree);
     if (is_list_index(tip_button, kPileTipConditionCount)) opt_ogm2[tip_button]->set_value(true);
-    txt_ogm2[2]->set_text(ui::format_mask(t.element_pitch, kTwoDecimals));
-    load_pair(*opt_ogm2[3], *opt_ogm2[4], t.corroded_section_sw);
-    load_pair(*opt_ogm2[5], *opt_ogm2[6], t.corroded_disp_sw);
-    txt_ogm2[3]->set_text(ui::format_mask(t.corroded_digits, kWhole));
-    txt_ogm3[0]->set_text(ui::format_mask(t.chang_numerator, kTwoDecimals));
-    load_pair(*opt_ogm3[0], *opt_ogm3[1], t.koken_moment_sw);
-    load_pair(*opt_ogm3[2], *opt_ogm3[3], t.apparent_round_sw);
+    txt_ogm2[2]->set_text(ui::format_mask(t.division_pitch, kTwoDecimals));
+    load_pair(*opt_ogm2[3], *opt_ogm2[4], t.corroded_section_rule);
+    load_pair(*opt_ogm2[5], *opt_ogm2[6], t.chang_displacement_rule);
+    txt_ogm2[3]->set_text(ui::format_mask(t.steel_significant_digits, kWhole));
+    txt_ogm3[0]->set_text(ui::format_mask(t.chang_embedment_numerator, kTwoDecimals));
+    load_pair(*opt_ogm3[0], *opt_ogm3[1], t.koken_sea_moment_rule);
+    load_pair(*opt_ogm3[2], *opt_ogm3[3], t.apparent_rounding_rule);
     txt_ogm3[1]->set_text(ui::format_mask(t.qu_denominator, kOneDecimal));
     load_pair(*opt_ogm3[4], *opt_ogm3[5], t.sindo_round_sw);
     tab_ogm->set_tab(0);
@@ -272,30 +272,30 @@ void CustomDialog::Form_Load() {
 }
 
 void CustomDialog::put_option_jk() {
-    CustomTable& t = table_;
+    CustomisationValues& t = table_;
     // Line 1 (δ) is neither shown nor editable: it keeps its value as read
     // rather than the one-decimal text of its hidden box.
     t.wall_angle = number_of(*txt_ogm1[1]);
-    t.clay_collapse_normal = number_of(*txt_ogm1[2]);
-    t.clay_collapse_seismic = number_of(*txt_ogm1[3]);
-    t.niken_crown_sw = pair_value(*opt_ogm1[0]);
-    t.niken_rwl_sw = pair_value(*opt_ogm1[2]);
-    t.niken_front_sw = pair_value(*opt_ogm1[4]);
+    t.clay_failure_angle_normal = number_of(*txt_ogm1[2]);
+    t.clay_failure_angle_seismic = number_of(*txt_ogm1[3]);
+    t.apparent_crown_rule = pair_value(*opt_ogm1[0]);
+    t.apparent_land_depth_rule = pair_value(*opt_ogm1[2]);
+    t.apparent_sea_depth_rule = pair_value(*opt_ogm1[4]);
     t.ground_dummy_length = number_of(*txt_ogm2[0]);
     t.consolidation_factor = number_of(*txt_ogm2[1]);
     for (int k = 0; k < kPileTipConditionCount; ++k) {
         if (opt_ogm2[k]->value()) {
-            t.pile_tip_sw = k + screen_value(PileTipCondition::HeadFree);
+            t.pile_tip_condition = k + screen_value(PileTipCondition::HeadFree);
             break;
         }
     }
-    t.element_pitch = number_of(*txt_ogm2[2]);
-    t.corroded_section_sw = pair_value(*opt_ogm2[3]);
-    t.corroded_disp_sw = pair_value(*opt_ogm2[5]);
-    t.corroded_digits = digits_value(number_of(*txt_ogm2[3]));
-    t.chang_numerator = number_of(*txt_ogm3[0]);
-    t.koken_moment_sw = pair_value(*opt_ogm3[0]);
-    t.apparent_round_sw = pair_value(*opt_ogm3[2]);
+    t.division_pitch = number_of(*txt_ogm2[2]);
+    t.corroded_section_rule = pair_value(*opt_ogm2[3]);
+    t.chang_displacement_rule = pair_value(*opt_ogm2[5]);
+    t.steel_significant_digits = digits_value(number_of(*txt_ogm2[3]));
+    t.chang_embedment_numerator = number_of(*txt_ogm3[0]);
+    t.koken_sea_moment_rule = pair_value(*opt_ogm3[0]);
+    t.apparent_rounding_rule = pair_value(*opt_ogm3[2]);
     t.qu_denominator = number_of(*txt_ogm3[1]);
     t.sindo_round_sw = pair_value(*opt_ogm3[4]);
 }

@@ -22,7 +22,7 @@ inline constexpr std::size_t kDigitsBoxMaxLength = 4;
 
 class CustomDialog {
   public:
-    CustomDialog(CustomTable& table, std::string work_dir, HelpViewer* help);
+    CustomDialog(CustomisationValues& table, std::string work_dir, HelpViewer* help);
 
     ui::Form form{"Form5"};
     ui::TabControl* tab_ogm = nullptr;
@@ -55,7 +55,7 @@ class CustomDialog {
     void tab_ogm_Click();
     void cmd_ogm_Click(int index);
 
-    CustomTable& table_;
+    CustomisationValues& table_;
     std::string work_dir_;
     HelpViewer* help_;
 };

@@ -21,8 +21,8 @@ void tell(MainWindow& w, const char* title, const char* text) {
 // changed, so the user is told rather than shown a stale comparison.
 bool changed_since_last_run(MainWindow& w) {
     w.store_all_screens();
-    const std::string current = join_path(w.data.work_dir, kCalFileName);
-    if (!w.file_commands().write_work_cal_file(kCalFileName)) return true;
+    const std::string current = join_path(w.data.work_dir, kInputFileName);
+    if (!w.file_commands().write_work_cal_file(kInputFileName)) return true;
     return cmp_dat_file(current, join_path(w.data.work_dir, kLastRunFileName)) == kDatChanged;
 }
 

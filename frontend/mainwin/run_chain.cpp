@@ -1,6 +1,7 @@
 #include "run_chain.h"
 
 #include "cal_writer.h"
+#include "file_names.h"
 #include "number_text.h"
 #include "program_runs.h"
 #include "results_dialog.h"
@@ -11,17 +12,6 @@
 
 namespace wtn::mainwin {
 namespace {
-
-constexpr const char* kChooserExchangeFile = "ZEVOVE.DAT";
-
-// "KEKKA1.DAT" .. "KEKKA9.DAT" and the like: one character after KEKKA.
-bool is_result_table(const std::string& name) {
-    return name.size() == 10 && name.compare(0, 5, "KEKKA") == 0 && name.compare(6, 4, ".DAT") == 0;
-}
-
-bool is_report_page(const std::string& name) {
-    return name.size() > 4 && name.compare(name.size() - 4, 4, ".PDT") == 0;
-}
 
 // One branch of the chain: the load program, then the stability calculation,
 // the results dialog, and the two report programs.
@@ -95,7 +85,8 @@ void delete_run_outputs(const std::string& folder) {
     for (const auto& entry : fs::directory_iterator(folder.empty() ? "." : folder, error)) {
         if (!entry.is_regular_file(error)) continue;
         const std::string name = entry.path().filename().string();
-        if (is_report_page(name) || is_result_table(name) || name == kChooserExchangeFile) {
+        if (is_page_file_name(name) || is_result_table_file_name(name) ||
+            name == kChooserFileName) {
             fs::remove(entry.path(), error);
         }
     }
@@ -116,7 +107,7 @@ void run_Click(MainWindow& w) {
     delete_run_outputs(data.work_dir);
     data.data_name = bare_project_name(data.data_name);
     try {
-        write_text_file(join_path(data.work_dir, kRunInfoFile),
+        write_text_file(join_path(data.work_dir, kRunInfoFileName),
                         run_info_lines(data.data_name, data.data_title));
     } catch (const DataError& e) {
         files.tell(e.what());

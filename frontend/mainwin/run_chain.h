@@ -17,7 +17,6 @@
 
 namespace wtn::mainwin {
 
-inline constexpr const char* kRunInfoFile = "CAL_FILE.INF";
 inline constexpr int kRunInfoTitleLength = 36;
 inline constexpr int kRunInfoStampLines = 6;
 inline constexpr const char* kRunInfoStampLine = " 0 ";

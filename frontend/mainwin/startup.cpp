@@ -147,7 +147,7 @@ StartResult read_customisation(StartContext& c) {
 
 // Work files of an earlier run of the front end.
 StartResult delete_old_work_files(StartContext& c) {
-    for (const char* name : {kCalFileName, kOrgFileName, kLastRunFileName}) {
+    for (const char* name : {kInputFileName, kOrgFileName, kLastRunFileName}) {
         std::error_code error;
         std::filesystem::remove(join_path(c.folder, name), error);
     }

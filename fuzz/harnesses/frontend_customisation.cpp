@@ -9,9 +9,9 @@ namespace wtn::fuzz {
 void prepare() {}
 
 void run_one(const std::string& bytes) {
-    write_file(kCustomFileName, bytes);
+    write_file(kCustomisationFileName, bytes);
     try {
-        const CustomTable table = read_custom_file(".");
+        const CustomisationValues table = read_custom_file(".");
         require_finite_fields(custom_file_lines(table), "TVNCSTM.DAT");
     } catch (const DataError&) {
     }

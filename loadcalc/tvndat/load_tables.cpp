@@ -186,6 +186,17 @@ void read_gai_cm(LoadModel& model, CommonLoadResults& common) {
         indices_fit = indices_fit && index_fits(common.seabed.merged_row[c], -1, kDiagramRowRoom) &&
                       index_fits(common.seabed.passive_row[c], -1, kDiagramRowRoom);
     }
+    // The report's tables run from these rows to the closing row of each
+    // side, so each must be a row of its side with at least one layer below
+    // the first rows; the seabed row of the land side, where the load
+    // calculation inserted one, lies below the ground-surface crown.
+    const int land_end = model.land_count;
+    indices_fit = indices_fit && index_fits(index.ground_crown, 0, land_end - 1) &&
+                  index_fits(index.superstructure_crown, 0, land_end) &&
+                  index_fits(index.residual_water, 0, land_end) &&
+                  index_fits(index.sea_seabed, 0, model.sea_count - 1) &&
+                  (index.land_seabed == -1 ||
+                   index_fits(index.land_seabed, index.ground_crown + 1, land_end));
     if (!counts_fit || !segments_fit || !indices_fit) stop_damaged(kCommonTableFile);
 }
 

@@ -6,13 +6,13 @@
 #pragma once
 
 #include "pressure_diagram.h"
+#include "wall_codes.h"
 
 #include <array>
 
 namespace wtn {
 
 inline constexpr int kCandidateRoom = 10;
-inline constexpr int kCaseCount = 2; // 0 normal case, 1 seismic case
 
 struct VirtualSeabedData {
     std::array<double, kCandidateRoom> candidate_level{};

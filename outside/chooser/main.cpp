@@ -1,23 +1,25 @@
 // ZEVOVE: lets the user pick one of several virtual-seabed candidates.
-// Reads ZEVOVE.DAT from the current folder, shows the candidates in a modal
-// dialog and, on OK, writes the chosen 0-based index on line 1 and exits 0.
-// Cancel, closing the window or a bad exchange file leave the file as it was
-// and exit 1. WTN_ZEVOVE_CHOICE=n answers n without a window (n is written as
-// given, so a caller's check of the index can be exercised).
-#include "chooser_dialog.h"
+// Reads ZEVOVE.DAT from the current folder. WTN_ZEVOVE_CHOICE=n answers n
+// without a window (n is written as given, so a caller's check of the index
+// can be exercised); otherwise the windowed half, ZEVOVE_DIALOG beside this
+// program, takes its place and asks the user. This half loads no window
+// toolkit, so an answered run costs no more than starting a small program.
 #include "chooser_exchange.h"
 
-#include <QApplication>
+#include <unistd.h>
 
-#include <clocale>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <filesystem>
 #include <string>
 
 namespace {
 
 constexpr int kChosen = 0;
 constexpr int kNotChosen = 1;
+constexpr const char* kDialogProgramName = "ZEVOVE_DIALOG";
 
 int answer_without_window(const wtn::ChooserRequest& request, const char* choice_text) {
     int index = 0;
@@ -33,9 +35,17 @@ int answer_without_window(const wtn::ChooserRequest& request, const char* choice
     return kChosen;
 }
 
+// The windowed half beside this program.
+std::string dialog_path() {
+    std::error_code ec;
+    const auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (ec) return kDialogProgramName;
+    return (self.parent_path() / kDialogProgramName).string();
+}
+
 } // namespace
 
-int main(int argc, char** argv) {
+int main(int /*argc*/, char** argv) {
     wtn::ChooserRequest request;
     std::string error;
     if (!wtn::read_chooser_request(wtn::kChooserFileName, request, error)) {
@@ -45,13 +55,10 @@ int main(int argc, char** argv) {
     if (const char* choice = std::getenv(wtn::kChooserChoiceVariable))
         return answer_without_window(request, choice);
 
-    QApplication app(argc, argv);
-    std::setlocale(LC_NUMERIC, "C");
-    wtn::ChooserDialog dialog(request);
-    if (dialog.exec() != QDialog::Accepted || dialog.chosen_index() < 0) return kNotChosen;
-    if (!wtn::write_chooser_choice(wtn::kChooserFileName, request, dialog.chosen_index())) {
-        std::fprintf(stderr, "ZEVOVE: cannot write %s\n", wtn::kChooserFileName);
-        return kNotChosen;
-    }
-    return kChosen;
+    const std::string dialog = dialog_path();
+    argv[0] = const_cast<char*>(dialog.c_str());
+    std::fflush(nullptr);
+    execv(dialog.c_str(), argv);
+    std::fprintf(stderr, "ZEVOVE: cannot start %s: %s\n", dialog.c_str(), std::strerror(errno));
+    return kNotChosen;
 }

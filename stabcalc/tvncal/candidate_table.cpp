@@ -13,7 +13,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <functional>
 #include <vector>
 
 namespace wtn {
@@ -21,17 +20,6 @@ namespace wtn {
 namespace {
 
 constexpr int kOkYaitaLines = 10;
-
-// Fields of a steel catalogue line (the quoted name apart).
-constexpr std::size_t kFieldZ0 = 1;
-constexpr std::size_t kFieldTable = 2; // to 6
-constexpr std::size_t kFieldDepth = 7;
-constexpr std::size_t kFieldI0 = 8;
-constexpr std::size_t kFieldMinZ = 9;
-constexpr std::size_t kFieldMaxT1 = 10;
-// Fields of the first line of a PC catalogue pile.
-constexpr std::size_t kPcFieldMoment = 2;
-constexpr std::size_t kPcFieldI0 = 7;
 
 // A value written as "inf" or "nan" (or beyond a double) in OK_YAITA.DAT
 // would carry on into every construction-stage result.
@@ -65,51 +53,39 @@ Candidate candidate_row(int id, const std::string& name, double z0, double i0, d
     return c;
 }
 
-// Calls take for every pile line of an installed catalogue; a PC pile's two
-// further lines are passed over.
-void for_each_pile_line(const std::string& name, int lines_per_pile,
-                        const std::function<void(const CsvLine&)>& take) {
-    CFile file = open_file(name, "rt");
-    if (!file) stop_with_error("矢板データファイル(" + name + ")がオープンできません.");
-    LineReader reader(file.get());
-    std::string text;
-    while (reader.next(text)) {
-        if (!is_catalogue_pile_line(text)) continue;
-        CsvLine line;
-        split_csv_line(text, line);
-        take(line);
-        for (int i = 1; i < lines_per_pile; ++i)
-            reader.next(text);
-    }
-    if (reader.failed()) stop_with_error("矢板データファイル(" + name + ")が読み込めません.");
-}
+// Every installed catalogue is named alike in this program's messages.
+constexpr const char* kCatalogueFileKind = "矢板データファイル";
 
 void take_steel_table(const CsvLine& line, Candidate& c) {
-    for (std::size_t i = 0; i < kCorrosionTablePoints; ++i)
-        c.corrosion_table[i] = line.real(kFieldTable + i);
-    c.depth_value = line.real(kFieldDepth);
-    c.record.table_min_modulus = line.real(kFieldMinZ);
-    c.record.table_max_allowance = line.real(kFieldMaxT1);
+    for (std::size_t i = 0; i < kCorrosionTablePoints; ++i) {
+        c.corrosion_table[i] =
+            line.real(unquoted_field_index(kSteelCorrosionTableField + static_cast<int>(i)));
+    }
+    c.depth_value = line.real(unquoted_field_index(kSteelDepthField));
+    c.record.table_min_modulus = line.real(unquoted_field_index(kSteelMinModulusField));
+    c.record.table_max_allowance = line.real(unquoted_field_index(kSteelMaxAllowanceField));
 }
 
 void steel_catalogue(StabilityRun& run, const std::string& name) {
     const double young = run.results.design_values.young_modulus;
-    for_each_pile_line(name, 1, [&](const CsvLine& line) {
-        Candidate c = candidate_row(line.integer(0), line.text(0), line.real(kFieldZ0),
-                                    line.real(kFieldI0), young);
-        take_steel_table(line, c);
-        run.candidates.push_back(c);
-    });
+    for_each_catalogue_pile_line(
+        name, kCatalogueFileKind, kSteelCatalogueLayout, [&](const CsvLine& line) {
+            const PileRecord p = catalogue_pile(line, kSteelCatalogueLayout, name);
+            Candidate c = candidate_row(p.id, p.name, p.modulus, p.inertia, young);
+            take_steel_table(line, c);
+            run.candidates.push_back(c);
+        });
 }
 
 void pc_catalogue(StabilityRun& run, const std::string& name) {
     const double young = run.results.design_values.young_modulus;
-    for_each_pile_line(name, kPcLinesPerPile, [&](const CsvLine& line) {
-        Candidate c = candidate_row(line.integer(0), line.text(0), line.real(kFieldZ0),
-                                    line.real(kPcFieldI0), young);
-        c.record.allowable_moment = line.real(kPcFieldMoment);
-        run.candidates.push_back(c);
-    });
+    for_each_catalogue_pile_line(
+        name, kCatalogueFileKind, kPcCatalogueLayout, [&](const CsvLine& line) {
+            const PileRecord p = catalogue_pile(line, kPcCatalogueLayout, name);
+            Candidate c = candidate_row(p.id, p.name, p.modulus, p.inertia, young);
+            c.record.allowable_moment = p.moment;
+            run.candidates.push_back(c);
+        });
 }
 
 // The user's choice in ascending order of key: each pile goes before the
@@ -172,11 +148,13 @@ std::string u_type_catalogue(int variant) {
 bool lookup_catalogue_pile(int id, Candidate& candidate) {
     for (int number = 1; number <= kSteelCatalogueCount; ++number) {
         bool found = false;
-        for_each_pile_line(steel_catalogue_name(number), 1, [&](const CsvLine& line) {
-            if (found || line.integer(0) != id) return;
-            take_steel_table(line, candidate);
-            found = true;
-        });
+        const std::string name = steel_catalogue_name(number);
+        for_each_catalogue_pile_line(
+            name, kCatalogueFileKind, kSteelCatalogueLayout, [&](const CsvLine& line) {
+                if (found || line.integer(unquoted_field_index(kCatalogueIdField)) != id) return;
+                take_steel_table(line, candidate);
+                found = true;
+            });
         if (found) return true;
     }
     return false;

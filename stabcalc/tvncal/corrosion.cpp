@@ -7,6 +7,7 @@
 #include "rounding.h"
 #include "steel_pipe_section.h"
 #include "wall_codes.h"
+#include "young_modulus.h"
 
 #include <algorithm>
 #include <cmath>
@@ -22,11 +23,6 @@ constexpr double kSheetBaseLowGrade = 180.0;
 constexpr double kSheetBaseHighGrade = 235.0;
 constexpr double kSeismicIncrease = 1.5;
 constexpr double kPipeCombinedNormal = 1.1;
-
-// Young's modulus (kN/mm2) when the input gives none.
-constexpr double kNoYoungGiven = 0.001;
-constexpr double kSteelYoung = 200.0;
-constexpr double kConcreteYoung = 34.8;
 
 // Allowances or reduction rates this close count as equal.
 constexpr double kSameAllowance = 0.001;
@@ -107,13 +103,10 @@ void allowable_displacements(StabilityRun& run) {
 
 void youngs_modulus(StabilityRun& run) {
     DesignValueBlock& d = run.results.design_values;
-    d.young_mantissa = run.input.tjkn1.young_coefficient;
-    d.young_exponent = run.input.tjkn1.young_exponent;
-    if (d.young_mantissa < kNoYoungGiven) {
-        d.young_mantissa = run.pile_kind == PileKind::steel ? kSteelYoung : kConcreteYoung;
-        d.young_exponent = 0.0;
-    }
-    d.young_modulus = d.young_mantissa * std::pow(10.0, d.young_exponent);
+    const YoungModulus e = young_modulus(run.input.tjkn1, run.pile_kind == PileKind::steel);
+    d.young_mantissa = e.mantissa;
+    d.young_exponent = e.exponent;
+    d.young_modulus = e.value;
 }
 
 void corrosion_allowances(StabilityRun& run, int k) {

@@ -2,6 +2,7 @@
 
 #include "checks.h"
 #include "file_io.h"
+#include "file_names.h"
 #include "format_values.h"
 #include "input_codes.h"
 #include "rounding.h"
@@ -121,8 +122,8 @@ LevelResultTable collect_results(const StabilityRun& run) {
 
 void write_kekka_files(StabilityRun& run) {
     const bool completed = run.file_mode == kCompletedStateMode;
-    const std::string line_file = completed ? "KEKKA2.DAT" : "KEKKA4.DAT";
-    const std::string table_file = completed ? "KEKKA1.DAT" : "KEKKA3.DAT";
+    const std::string line_file = kPileResultFiles[completed ? 0 : 1];
+    const std::string table_file = kLevelResultFiles[completed ? 0 : 1];
 
     const PileLength pile = decided_pile_length(run);
     run.results.design_values.decided_tip_level = pile.decided_tip;

@@ -11,13 +11,16 @@
 #include "input_codes.h"
 #include "input_file.h"
 #include "kekka_files.h"
+#include "memory_file.h"
 #include "report_conditions.h"
 #include "text_lines.h"
 #include "trial_pages.h"
 #include "work_files.h"
 
+#include <cstdio>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace wtn {
 
@@ -58,46 +61,79 @@ void set_ranges(StabilityRun& run) {
     }
 }
 
-CFile create_work_file(const char* name, ErrorCode error_code) {
-    CFile file = open_file(name, "wb");
-    if (!file) stop_with_error(error_code);
-    return file;
-}
+// The sections of GAIRYOK.DAT in the order a candidate uses them (per tide
+// level, every case), read once for all candidates. Each section is read
+// over the one before it, so a value a section does not carry (the base of
+// the other case) stays from the section before, and the first section of a
+// candidate starts from the last one of the candidate before.
+struct ForceSections {
+    std::vector<ForceCase> first_pass; // the first candidate computed
+    std::vector<ForceCase> later_pass; // every later one
+};
 
-// Computes every level and case of candidate k and rewrites NEIRE.PRN,
-// NEIRE_TL.PRN and OK_YAITA.DAT with it.
-void compute_candidate(StabilityRun& run, int k, PageFile& pages) {
-    run.results.case_results = CaseResultBlock{};
-    run.section = section_values(run.candidates[static_cast<std::size_t>(k)].record,
-                                 run.input.tugit, run.results.joint_efficiency_flag != 0,
-                                 run.results.design_values.young_modulus);
-
+std::vector<ForceCase> read_force_pass(const StabilityRun& run, const ForceCase& start) {
     CFile forces = open_file(kForceFileName, "rt");
     if (!forces) stop_with_error(ErrorCode::GairyokOpen);
     LineReader reader(forces.get());
     read_force_file_mode(reader);
-    CFile neire = create_work_file(kNeireFile, ErrorCode::NeireOpen);
-    CFile neire_tl = create_work_file(kNeireTlFile, ErrorCode::NeireTlOpen);
+    std::vector<ForceCase> sections;
+    ForceCase running = start;
+    for (int n = 0; n < run.levels.count; ++n) {
+        for (int j = run.cases.first; j < run.cases.end; ++j) {
+            read_force_case(reader, j, run.file_mode, run.input, running);
+            sections.push_back(running);
+        }
+    }
+    check_force_file_end(reader);
+    return sections;
+}
+
+ForceSections read_force_sections(const StabilityRun& run) {
+    ForceSections sections;
+    sections.first_pass = read_force_pass(run, run.force_case);
+    sections.later_pass = sections.first_pass.empty()
+                              ? sections.first_pass
+                              : read_force_pass(run, sections.first_pass.back());
+    return sections;
+}
+
+// The work files of the candidate being tried, kept in memory until the run
+// has decided which candidate it ends with.
+struct CandidateWorkFiles {
+    MemoryFile neire;
+    MemoryFile neire_tl;
+};
+
+// Computes every level and case of candidate k into the work files.
+void compute_candidate(StabilityRun& run, int k, const std::vector<ForceCase>& sections,
+                       CandidateWorkFiles& work, PageFile& pages) {
+    run.results.case_results = CaseResultBlock{};
+    run.section = section_values(run.candidates[static_cast<std::size_t>(k)].record,
+                                 run.input.tugit, run.results.joint_efficiency_flag != 0,
+                                 run.results.design_values.young_modulus);
+    work.neire.clear();
+    work.neire_tl.clear();
 
     const int method = run.input.swdat.embedment_method;
+    std::size_t section = 0;
     for (int n = run.levels.first; n < run.levels.first + run.levels.count; ++n) {
         run.results.level_solver = LevelSolverBlock{};
         run.results.level_displacement = LevelDisplacementBlock{};
         for (int j = run.cases.first; j < run.cases.end; ++j) {
-            read_force_case(reader, j, run.file_mode, run.input, run.force_case);
+            run.force_case = sections[section++];
             allocate_case_areas(run, j);
             solve_case(run, j);
             set_check_flags(run, n, j);
             write_trial_page(pages, run, k, n, j, run.level_labels[static_cast<std::size_t>(n)]);
-            write_neire_case(neire.get(), run.results.areas, method);
+            write_neire_case(work.neire.stream(), run.results.areas, method);
             release_case_areas(run);
         }
-        write_neire_tl(neire_tl.get(), run.results);
+        write_neire_tl(work.neire_tl.stream(), run.results);
     }
-    check_force_file_end(reader);
-    close_written_or_stop(neire_tl, kNeireTlFile);
-    close_written_or_stop(neire, kNeireFile);
-    write_ok_yaita(run, k);
+}
+
+void save_work_file(MemoryFile& file, const char* name, ErrorCode error_code) {
+    if (!file.save_as(name)) stop_with_error(error_code);
 }
 
 } // namespace
@@ -125,6 +161,9 @@ void stability_main() {
     else
         build_candidate_table(run);
 
+    // A run that stops leaves no work file of an earlier input behind.
+    std::remove(kNeireFile);
+    std::remove(kNeireTlFile);
     const std::unique_ptr<PageFile> pages = open_trial_pages(run);
     set_ranges(run);
     // Without a tide level to examine no case is computed, and the first
@@ -133,13 +172,18 @@ void stability_main() {
         stop_with_error("(ERROR)-検討する潮位がないため安定計算ができません.");
     }
 
+    const ForceSections sections = read_force_sections(run);
+    CandidateWorkFiles work;
+    int computed = -1;
     for (int k = 0; k < static_cast<int>(run.candidates.size()); ++k) {
         run.current = k;
         corrosion_allowances(run, k);
         allowable_stresses(run, true, k);
         run.last_section_result = section_after_corrosion(run, k);
         if (run.last_section_result != 0) continue;
-        compute_candidate(run, k, *pages);
+        compute_candidate(run, k, computed < 0 ? sections.first_pass : sections.later_pass, work,
+                          *pages);
+        computed = k;
         if (!any_check_failed(run)) {
             confirm_corrosion_warnings(run, k);
             break;
@@ -148,6 +192,11 @@ void stability_main() {
     if (run.last_section_result != 0) {
         stop_with_error("(ERROR)-腐食が大きすぎて腐食後の矢板の断面性能が計算できません.");
     }
+    // The work files of the candidate the run ends with: the first that
+    // passed, else the last computed.
+    save_work_file(work.neire, kNeireFile, ErrorCode::NeireOpen);
+    save_work_file(work.neire_tl, kNeireTlFile, ErrorCode::NeireTlOpen);
+    write_ok_yaita(run, computed);
 
     write_kekka_files(run);
     write_neire_cm(run.results);

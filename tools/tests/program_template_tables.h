@@ -4,8 +4,11 @@
 // templates keeps its table beside its own code and adds one line here.
 #pragma once
 
+#include "earth_pressure_templates.h"
+#include "load_chapter_templates.h"
 #include "sample_templates.h"
 #include "trial_page_templates.h"
+#include "wave_report_templates.h"
 
 #include <string_view>
 
@@ -18,7 +21,10 @@ struct ProgramTemplates {
 
 inline constexpr ProgramTemplates kProgramTemplateTables[] = {
     {"sample", kSampleTemplates},
+    {"load chapters", kLoadChapterTemplates},
+    {"solprt", kEarthPressureReportTemplates},
     {"tvncal", kTrialPageTemplates},
+    {"srgprt", kWaveReportTemplates},
 };
 
 } // namespace wtn::tools

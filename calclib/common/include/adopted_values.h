@@ -6,11 +6,11 @@
 // end and the batch programs, so this header holds no Japanese text.
 #pragma once
 
+#include "file_names.h"
+
 #include <string>
 
 namespace wtn {
-
-inline constexpr const char* kCalNeiFile = "CAL_NEI.DAT";
 
 struct AdoptedValues {
     double embedment_depth = 0.0;

@@ -92,6 +92,11 @@ enum class YesNo : int { Yes = 1, No = 2 };
 // How the residual water level is set ("joken" item 3).
 enum class ResidualLevelRule : int { Given = 0, TwoThirdsOfRange = 1, WholeRange = 2 };
 
+// The seismic coefficient at the residual water level and at the L.W.L.
+// ("swdat" items 10 and 14): in-air above the level and apparent below it, or
+// in-air on both sides.
+enum class LevelSeismicRule : int { AirAboveApparentBelow = 1, AirBothSides = 2 };
+
 // Earth pressure below the seabed ("swdat" item 12): linear interpolation down
 // to 10 m below the seabed, or none.
 enum class EarthPressureMethod : int { InterpolatedBelowSeabed = 1, NotInterpolated = 2 };
@@ -119,6 +124,11 @@ enum class WaveLengthMethod : int { Computed = 1, Given = 2 };
 // The cases of the completed state ("swdat" item 6); a value outside the list
 // studies both.
 enum class CompletedCases : int { NormalOnly = 1, SeismicOnly = 2, Both = 3 };
+
+// The studies of a run ("swdat" item 13): the completed state, the
+// construction stage, or both. The reader takes a value outside the list as
+// the completed state alone.
+enum class Studies : int { CompletedOnly = 1, ConstructionOnly = 2, Both = 3 };
 
 // The design standard ("swdat" item 1).
 enum class DesignStandard : int { Port = 1, FisheryPort = 2, River = 3 };
@@ -178,6 +188,7 @@ enum class SeismicRounding : int { HalfUp = 0, StepsOfFiveHundredths = 1 };
 // The two load cases, as the load tables and the force file index them.
 inline constexpr int kNormalCase = 0;
 inline constexpr int kSeismicCase = 1;
+inline constexpr int kCaseCount = 2;
 
 // A code read from the file as its type, and back.
 template <class Code> constexpr Code code_from_file(int code) {

@@ -28,11 +28,11 @@ using test::sample_design;
 
 InputRecord read_back(DesignData& d) {
     ProgramFolder folder(false);
-    write_cal_file(d, folder.file(kCalFileName));
+    write_cal_file(d, folder.file(kInputFileName));
     InputRecord input;
     reset_input_counters(input);
     set_input_defaults(input);
-    read_input(input, folder.file(kCalFileName));
+    read_input(input, folder.file(kInputFileName));
     return input;
 }
 
@@ -184,11 +184,11 @@ TEST(BatchReaderRoundTrip, EveryItemOfEveryWrittenKeyReachesItsField) {
 
     ProgramFolder folder(false);
     const std::vector<std::string> front_end_lines = cal_file_lines(d);
-    write_cal_file(d, folder.file(kCalFileName));
+    write_cal_file(d, folder.file(kInputFileName));
     InputRecord input;
     reset_input_counters(input);
     set_input_defaults(input);
-    read_input(input, folder.file(kCalFileName));
+    read_input(input, folder.file(kInputFileName));
     ASSERT_EQ(write_input(input, folder.file("BACK")), 0);
     std::vector<std::string> written_back;
     ASSERT_TRUE(read_lines(folder.file("BACK.CAL"), written_back));

@@ -33,9 +33,9 @@ void expect_same_piles(const std::array<YaitaRec, kCatalogueRoom>& table, int fi
         EXPECT_EQ(rec.id, rows[k].id);
         EXPECT_EQ(rec.added, added);
         EXPECT_EQ(rec.name, fixed_text(cp932_to_utf8(rows[k].name), kPileNameLength));
-        EXPECT_DOUBLE_EQ(rec.values[kValueI], rows[k].inertia);
-        EXPECT_DOUBLE_EQ(rec.values[kValueZ], rows[k].modulus);
-        EXPECT_DOUBLE_EQ(rec.values[kValueMoment], rows[k].moment);
+        EXPECT_DOUBLE_EQ(rec.inertia, rows[k].inertia);
+        EXPECT_DOUBLE_EQ(rec.modulus, rows[k].modulus);
+        EXPECT_DOUBLE_EQ(rec.moment, rows[k].moment);
     }
 }
 
@@ -76,17 +76,17 @@ TEST(PileCatalogues, CommentMarkerAndEmptyLinesAreSkippedAndAllUserRowsRead) {
     DesignData d;
     EXPECT_TRUE(read_pile_catalogues(d, folder.path()).empty());
     ASSERT_EQ(d.yaita_cnt, 6);
-    EXPECT_EQ(d.yaita_tbl[0].values[kValueZ], 874.0); // installed steel values are whole
-    EXPECT_EQ(d.yaita_tbl[0].values[kValueI], 8741.0);
+    EXPECT_EQ(d.yaita_tbl[0].modulus, 874.0); // installed steel values are whole
+    EXPECT_EQ(d.yaita_tbl[0].inertia, 8741.0);
     EXPECT_EQ(d.yaita_tbl[1].name, "とても長い矢板の名前ＡＢＣＤＥＦ");
     EXPECT_EQ(d.yaita_tbl[2].id, 3);
     EXPECT_EQ(d.yaita_tbl[2].added, 1);
-    EXPECT_DOUBLE_EQ(d.yaita_tbl[2].values[kValueI], 12345.6);
+    EXPECT_DOUBLE_EQ(d.yaita_tbl[2].inertia, 12345.6);
     EXPECT_EQ(d.yaita_tbl[5].id, 8);
     EXPECT_EQ(d.yaita_next, 9);
     ASSERT_EQ(d.pcyaita_cnt, 2);
-    EXPECT_DOUBLE_EQ(d.pcyaita_tbl[1].values[kValueMoment], 33.3);
-    EXPECT_EQ(d.pcyaita_tbl[1].values[kValueI], 66667.0);
+    EXPECT_DOUBLE_EQ(d.pcyaita_tbl[1].moment, 33.3);
+    EXPECT_EQ(d.pcyaita_tbl[1].inertia, 66667.0);
 }
 
 TEST(PileCatalogues, BadFilesAndLinesAreToldAndTheRestRead) {
@@ -127,7 +127,9 @@ YaitaRec user_row(int id, const std::string& name, double i, double z, double m 
     r.id = id;
     r.added = 1;
     r.name = fixed_text(name, kPileNameLength);
-    r.values = {z, i, m};
+    r.modulus = z;
+    r.inertia = i;
+    r.moment = m;
     return r;
 }
 

@@ -335,21 +335,21 @@ TEST(ProjectFile, BrokenFilesAreReportedByNameAndLine) {
     EXPECT_THROW(read_data_file(d, folder.file("missing.tn2")), DataError);
 }
 
-CustomTable sample_custom() {
-    CustomTable t;
-    t.wall_friction = 15.0;
+CustomisationValues sample_custom() {
+    CustomisationValues t;
+    t.wall_friction_angle = 15.0;
     t.wall_angle = 0.0;
-    t.clay_collapse_normal = 45.0;
-    t.clay_collapse_seismic = 40.0;
-    t.niken_crown_sw = 1;
+    t.clay_failure_angle_normal = 45.0;
+    t.clay_failure_angle_seismic = 40.0;
+    t.apparent_crown_rule = 1;
     t.ground_dummy_length = 50.0;
     t.consolidation_factor = 0.5;
-    t.pile_tip_sw = 3;
-    t.element_pitch = 0.1;
-    t.corroded_section_sw = 1;
-    t.corroded_digits = 3;
-    t.chang_numerator = 0.5;
-    t.apparent_round_sw = 1;
+    t.pile_tip_condition = 3;
+    t.division_pitch = 0.1;
+    t.corroded_section_rule = 1;
+    t.steel_significant_digits = 3;
+    t.chang_embedment_numerator = 0.5;
+    t.apparent_rounding_rule = 1;
     t.qu_denominator = 80.0;
     t.sindo_round_sw = 1;
     return t;
@@ -358,11 +358,11 @@ CustomTable sample_custom() {
 TEST(CustomisationFile, WrittenAndReadBack) {
     ProgramFolder folder(false);
     write_custom_file(sample_custom(), folder.path());
-    const auto lines = read_text_file(folder.file(kCustomFileName));
+    const auto lines = read_text_file(folder.file(kCustomisationFileName));
     ASSERT_EQ(lines.size(), 20u);
     EXPECT_EQ(lines[4], kCustomDummyLine);
     EXPECT_EQ(lines[15], ".5");
-    const CustomTable t = read_custom_file(folder.path());
+    const CustomisationValues t = read_custom_file(folder.path());
     EXPECT_EQ(custom_file_lines(t), lines);
 }
 
@@ -370,14 +370,14 @@ TEST(CustomisationFile, EighteenLinesReadWithZerosForTheLastTwo) {
     ProgramFolder folder(false);
     auto lines = custom_file_lines(sample_custom());
     lines[4] = "何でもよい,1,2"; // line 5 is dropped whatever it holds
-    write_text_file(folder.file(kCustomFileName), {lines.begin(), lines.begin() + 18});
-    const CustomTable t = read_custom_file(folder.path());
+    write_text_file(folder.file(kCustomisationFileName), {lines.begin(), lines.begin() + 18});
+    const CustomisationValues t = read_custom_file(folder.path());
     EXPECT_EQ(t.qu_denominator, 0.0);
     EXPECT_EQ(t.sindo_round_sw, 0);
-    EXPECT_EQ(t.niken_crown_sw, 1);
-    EXPECT_EQ(t.apparent_round_sw, 1);
+    EXPECT_EQ(t.apparent_crown_rule, 1);
+    EXPECT_EQ(t.apparent_rounding_rule, 1);
     write_custom_file(t, folder.path());
-    EXPECT_EQ(read_text_file(folder.file(kCustomFileName)).size(), 20u);
+    EXPECT_EQ(read_text_file(folder.file(kCustomisationFileName)).size(), 20u);
 }
 
 TEST(CustomisationFile, MissingOrShortFileIsNamed) {
@@ -386,10 +386,10 @@ TEST(CustomisationFile, MissingOrShortFileIsNamed) {
         read_custom_file(folder.path());
         FAIL() << "a missing file was read";
     } catch (const DataError& e) {
-        EXPECT_NE(std::string(e.what()).find(kCustomFileName), std::string::npos);
+        EXPECT_NE(std::string(e.what()).find(kCustomisationFileName), std::string::npos);
     }
     auto lines = custom_file_lines(sample_custom());
-    write_text_file(folder.file(kCustomFileName), {lines.begin(), lines.begin() + 10});
+    write_text_file(folder.file(kCustomisationFileName), {lines.begin(), lines.begin() + 10});
     EXPECT_THROW(read_custom_file(folder.path()), DataError);
 }
 

@@ -13,15 +13,15 @@ namespace {
 struct CustomDialogTest : ::testing::Test {
     wtn::test::ProgramFolder folder{false};
     fake::HelpViewer help;
-    CustomTable table;
+    CustomisationValues table;
 
     void SetUp() override {
-        table.wall_friction = 15.27;
+        table.wall_friction_angle = 15.27;
         table.wall_angle = 2.04;
-        table.pile_tip_sw = 5;
-        table.element_pitch = 0.126;
-        table.niken_crown_sw = 7;
-        table.corroded_digits = 2;
+        table.pile_tip_condition = 5;
+        table.division_pitch = 0.126;
+        table.apparent_crown_rule = 7;
+        table.steel_significant_digits = 2;
         table.qu_denominator = 62.5;
     }
 };
@@ -38,11 +38,11 @@ TEST_F(CustomDialogTest, OkStoresTheShownValuesAndPassesTheHiddenAngleThrough) {
     EXPECT_FALSE(d.txt_ogm1[0]->enabled());
     d.cmd_ogm[0]->user_click();
     EXPECT_FALSE(d.form.loaded());
-    EXPECT_DOUBLE_EQ(table.wall_friction, 15.27); // hidden and not editable
+    EXPECT_DOUBLE_EQ(table.wall_friction_angle, 15.27); // hidden and not editable
     EXPECT_DOUBLE_EQ(table.wall_angle, 2.0);
-    EXPECT_DOUBLE_EQ(table.element_pitch, 0.13);
-    EXPECT_EQ(table.pile_tip_sw, 5);
-    EXPECT_EQ(table.niken_crown_sw, 1);
+    EXPECT_DOUBLE_EQ(table.division_pitch, 0.13);
+    EXPECT_EQ(table.pile_tip_condition, 5);
+    EXPECT_EQ(table.apparent_crown_rule, 1);
     EXPECT_DOUBLE_EQ(table.qu_denominator, 62.5);
     EXPECT_EQ(help.closed, 1);
 }
@@ -68,7 +68,7 @@ TEST_F(CustomDialogTest, DigitsBoxTakesFourCharactersAndAWholeNumber) {
         d.form.set_focus(d.txt_ogm2[0]);
         EXPECT_EQ(d.txt_ogm2[3]->text(), c.shown);
         d.cmd_ogm[0]->user_click();
-        EXPECT_EQ(table.corroded_digits, c.stored);
+        EXPECT_EQ(table.steel_significant_digits, c.stored);
     }
     CustomDialog d(table, folder.path(), &help);
     EXPECT_EQ(d.txt_ogm2[3]->max_length, 4u);
@@ -109,14 +109,14 @@ TEST_F(CustomDialogTest, HelpOpensTheFolderFileOrTheBareName) {
 TEST(CustomisationCommand, CancelLeavesTheInstalledFileByteIdentical) {
     MainWindowFixture f;
     ASSERT_EQ(f.start(), StartResult::ready);
-    const std::string before = f.folder.read(kCustomFileName);
+    const std::string before = f.folder.read(kCustomisationFileName);
     f.windows.on_modal = [](ui::Form& form) {
         form.find_as<ui::TextBox>("txt_ogm2", 0)->set_text("99.9");
         form.find_as<ui::CommandButton>("cmd_ogm", 1)->user_click();
     };
     f.window->edit_option->on_click();
     EXPECT_EQ(f.windows.modal_shown.back(), "Form5");
-    EXPECT_EQ(f.folder.read(kCustomFileName), before);
+    EXPECT_EQ(f.folder.read(kCustomisationFileName), before);
 }
 
 } // namespace

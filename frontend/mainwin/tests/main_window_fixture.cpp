@@ -11,8 +11,8 @@ namespace wtn::mainwin::test {
 MainWindowFixture::MainWindowFixture() {
     saved_dir_ = std::filesystem::current_path().string();
     write_text_file(folder.file("SYSVER.DAT"), {"\"1.2.0\""});
-    CustomTable custom;
-    custom.pile_tip_sw = 1;
+    CustomisationValues custom;
+    custom.pile_tip_condition = 1;
     write_custom_file(custom, folder.path());
     // The template project of the source tree, whatever the build copied.
     std::filesystem::copy_file(std::string(WTN_SOURCE_DIR) + "/installed/" + kTemplateProjectName,

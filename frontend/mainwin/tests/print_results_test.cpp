@@ -105,7 +105,7 @@ TEST(PrintAndResults, UnwritableInputCountsAsChanged) {
     ASSERT_TRUE(f.window->file_commands().write_work_cal_file(kLastRunFileName));
     // An old CAL_FILE.DAT equal to CAL.DAT stays when the current data cannot
     // be written (a title code page 932 cannot hold).
-    ASSERT_TRUE(f.window->file_commands().write_work_cal_file(kCalFileName));
+    ASSERT_TRUE(f.window->file_commands().write_work_cal_file(kInputFileName));
     f.data.data_title = "岸壁\U0001F600";
     f.window->load_all_screens();
     f.boxes.shown.clear();

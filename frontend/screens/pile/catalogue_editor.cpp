@@ -164,7 +164,7 @@ void CatalogueEditor::Form_Load() {
         if (pc_) {
             // Right after loading the moment shows as plain text.
             ygm1_ev_sw = false;
-            txt_ygm1[3]->set_text(plain_number(ygm1_row[0].values[kValueMoment]));
+            txt_ygm1[3]->set_text(plain_number(ygm1_row[0].moment));
             ygm1_ev_sw = true;
         }
     }
@@ -206,17 +206,17 @@ YaitaRec CatalogueEditor::box_row() const {
     r.id = -1;
     r.added = kUserCatalogue;
     r.name = fixed_text(txt_ygm1[0]->text(), kPileNameLength);
-    r.values[kValueI] = ui::leading_number(txt_ygm1[1]->text());
-    r.values[kValueZ] = ui::leading_number(txt_ygm1[2]->text());
-    if (pc_) r.values[kValueMoment] = ui::leading_number(txt_ygm1[3]->text());
+    r.inertia = ui::leading_number(txt_ygm1[1]->text());
+    r.modulus = ui::leading_number(txt_ygm1[2]->text());
+    if (pc_) r.moment = ui::leading_number(txt_ygm1[3]->text());
     return r;
 }
 
 bool CatalogueEditor::write_file() {
     try {
         write_user_catalogue(
-            join_path(data_.work_dir, pc_ ? kUserPcCatalogueName : kUserSteelCatalogueName),
-            ygm1_row, ygm1_next, pc_);
+            join_path(data_.work_dir, pc_ ? kPcAddedFileName : kSteelAddedFileName), ygm1_row,
+            ygm1_next, pc_);
         return true;
     } catch (const DataError& e) {
         show_note(boxes_, form.caption(), std::string(e.what()) + "\n保存できませんでした。",
@@ -267,9 +267,9 @@ void CatalogueEditor::lst_ygm1_Click() {
     const YaitaRec& r = ygm1_row[static_cast<std::size_t>(a)];
     ygm1_ev_sw = false;
     txt_ygm1[0]->set_text(r.name);
-    txt_ygm1[1]->set_text(plain_number(r.values[kValueI]));
-    txt_ygm1[2]->set_text(plain_number(r.values[kValueZ]));
-    if (pc_) txt_ygm1[3]->set_text(ui::format_mask(r.values[kValueMoment], "###0.000"));
+    txt_ygm1[1]->set_text(plain_number(r.inertia));
+    txt_ygm1[2]->set_text(plain_number(r.modulus));
+    if (pc_) txt_ygm1[3]->set_text(ui::format_mask(r.moment, "###0.000"));
     ygm1_ev_sw = true;
 }
 
@@ -279,9 +279,9 @@ void CatalogueEditor::txt_ygm1_Change(int index) {
     YaitaRec& r = ygm1_row[static_cast<std::size_t>(a)];
     const std::string& text = txt_ygm1[index]->text();
     if (index == 0) r.name = fixed_text(text, kPileNameLength);
-    if (index == 1) r.values[kValueI] = ui::leading_number(text);
-    if (index == 2) r.values[kValueZ] = ui::leading_number(text);
-    if (index == 3) r.values[kValueMoment] = ui::leading_number(text);
+    if (index == 1) r.inertia = ui::leading_number(text);
+    if (index == 2) r.modulus = ui::leading_number(text);
+    if (index == 3) r.moment = ui::leading_number(text);
     set_ygm1_list(a);
 }
 

@@ -32,11 +32,10 @@ std::string catalogue_line(const YaitaRec& pile, bool with_moment) {
     const std::size_t width = ui::display_width(name);
     if (width < kNameCells) name += std::string(kNameCells - width, ' ');
     std::string line =
-        name + ui::right_align(ui::format_mask(pile.values[kValueI], "#######0"), kInertiaCells);
-    line += ui::right_align(ui::format_mask(pile.values[kValueZ], "#######0"), kModulusCells);
+        name + ui::right_align(ui::format_mask(pile.inertia, "#######0"), kInertiaCells);
+    line += ui::right_align(ui::format_mask(pile.modulus, "#######0"), kModulusCells);
     if (with_moment) {
-        line += ui::right_align(ui::format_mask(pile.values[kValueMoment], "#######0.000"),
-                                kMomentCells);
+        line += ui::right_align(ui::format_mask(pile.moment, "#######0.000"), kMomentCells);
     }
     return line;
 }

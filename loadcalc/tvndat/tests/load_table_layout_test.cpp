@@ -7,13 +7,16 @@
 
 #include "current_folder.h"
 #include "program_folder.h"
+#include "stop_capture.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <cstring>
 #include <fstream>
+#include <functional>
 #include <iterator>
+#include <memory>
 #include <string>
 
 namespace wtn {
@@ -69,6 +72,53 @@ TEST(LoadTableLayout, CommonTableStartsWithItsCountsAndIndicesInFileOrder) {
     ASSERT_EQ(bytes.size(), kLoadCommonImageBytes);
     for (int i = 0; i < 16; ++i) {
         EXPECT_EQ(int_at(bytes, static_cast<std::size_t>(i) * 4), 101 + i) << "field " << i;
+    }
+}
+
+// The report's tables run from the first land row (at the ground-surface
+// crown) and from the sea row at the seabed down to each side's closing row;
+// rows the reader cannot start from stop it instead of sending the writers
+// past the rows that hold layers.
+TEST(LoadTableLayout, CommonTableRefusesFirstRowsOutsideTheirSide) {
+    const auto valid = [](LoadModel& m) {
+        m.land_count = 5;
+        m.sea_count = 3;
+        m.index.ground_crown = 1;
+        m.index.superstructure_crown = 0;
+        m.index.residual_water = 2;
+        m.index.sea_seabed = 0;
+        m.index.land_seabed = -1;
+    };
+    const std::function<void(LoadModel&)> damages[] = {
+        [](LoadModel& m) { m.index.ground_crown = 4; }, // the closing row
+        [](LoadModel& m) { m.index.ground_crown = -1; },
+        [](LoadModel& m) { m.index.superstructure_crown = 5; },
+        [](LoadModel& m) { m.index.residual_water = -1; },
+        [](LoadModel& m) { m.index.sea_seabed = 2; },
+        [](LoadModel& m) { m.index.land_seabed = 1; }, // not below the first row
+        [](LoadModel& m) { m.index.land_seabed = 5; },
+    };
+    test::ProgramFolder folder(false);
+    test::CurrentFolder here(folder);
+    {
+        auto model = std::make_unique<LoadModel>();
+        auto common = std::make_unique<CommonLoadResults>();
+        valid(*model);
+        model->index.land_seabed = 4;
+        write_gai_cm(*model, *common);
+        auto read = std::make_unique<LoadModel>();
+        EXPECT_EQ(test::stop_text([&] { read_gai_cm(*read, *common); }), "");
+        EXPECT_EQ(read->index.ground_crown, 1);
+    }
+    for (std::size_t i = 0; i < std::size(damages); ++i) {
+        auto model = std::make_unique<LoadModel>();
+        auto common = std::make_unique<CommonLoadResults>();
+        valid(*model);
+        damages[i](*model);
+        write_gai_cm(*model, *common);
+        EXPECT_NE(test::stop_text([&] { read_gai_cm(*model, *common); }).find("GAI_CM.PRN"),
+                  std::string::npos)
+            << "damage " << i;
     }
 }
 

@@ -8,6 +8,8 @@
 #include <QListWidget>
 #include <QTimer>
 
+#include <filesystem>
+
 #include <gtest/gtest.h>
 
 namespace wtn {
@@ -84,6 +86,27 @@ TEST(ChooserProgram, NoAnswerLeavesTheFileAloneAndExitsOne) {
     const auto result = run_child(no_file);
     EXPECT_EQ(result.exit_code, 1);
     EXPECT_FALSE(empty.exists(kChooserFileName));
+}
+
+TEST(ChooserProgram, WithoutAnAnswerTheDialogBesideItTakesItsPlace) {
+    // A copy of ZEVOVE with a stand-in for the windowed half beside it.
+    ProgramFolder programs(false);
+    std::filesystem::copy_file(program_path("ZEVOVE"), programs.path() + "/ZEVOVE");
+    ProgramFolder work(false);
+    work.write(kChooserFileName, kTwoCandidates);
+    ChildRun missing{programs.path() + "/ZEVOVE", {}, work.path(), {},
+                     {kChooserChoiceVariable},    {}};
+    const auto refused = run_child(missing);
+    EXPECT_EQ(refused.exit_code, 1);
+    EXPECT_NE(refused.err.find("ZEVOVE_DIALOG"), std::string::npos) << refused.err;
+
+    programs.write("ZEVOVE_DIALOG", "#!/bin/sh\necho \"$0\" > started\nexit 0\n");
+    std::filesystem::permissions(programs.path() + "/ZEVOVE_DIALOG",
+                                 std::filesystem::perms::owner_all);
+    const auto handed_over = run_child(missing);
+    EXPECT_EQ(handed_over.exit_code, 0) << handed_over.err;
+    EXPECT_EQ(work.read("started"), programs.path() + "/ZEVOVE_DIALOG\n");
+    EXPECT_EQ(work.read(kChooserFileName), kTwoCandidates);
 }
 
 TEST(ChooserDialogTest, SelectionGivesTheIndexAndCancelGivesNone) {

@@ -104,6 +104,9 @@ TEST(TvncalSelection, LastPileWithoutSectionAfterCorrosionStops) {
     run.folder->write("CAL_FILE.DAT", test::stability_input_text(in));
     run.folder->write("TVNCSTM.DAT", test::stability_customisation_text());
     run.folder->write("GAIRYOK.DAT", test::force_file_text(0, {ForceSection{}}));
+    // Work files of an earlier run, which this stopped run must not leave as its own.
+    run.folder->write("NEIRE.PRN", "earlier");
+    run.folder->write("NEIRE_TL.PRN", "earlier");
     test::ChildRun child;
     child.program = test::program_path("TVNCAL");
     child.work_dir = run.folder->path();
@@ -113,6 +116,8 @@ TEST(TvncalSelection, LastPileWithoutSectionAfterCorrosionStops) {
     EXPECT_NE(run.result.err.find(utf8(u8"腐食が大きすぎて")), std::string::npos);
     EXPECT_EQ(count_of(run.file("CTRAIAL0.PDT"), "$R  "), 1); // SP-II was computed
     EXPECT_FALSE(run.folder->exists("KEKKA1.DAT"));
+    for (const char* name : {"NEIRE.PRN", "NEIRE_TL.PRN", "NEIRE.PRN.TMP~", "NEIRE_TL.PRN.TMP~"})
+        EXPECT_FALSE(run.folder->exists(name)) << name;
 }
 
 TEST(TvncalRefusals, EmptyTableAndUnknownMethod) {

@@ -84,8 +84,9 @@ TEST_F(InstalledFolder, CatalogueLinesHoldTheFieldCountsTheFrontEndReads) {
         }
     for (int n = 1; n <= kPcCatalogueCount; ++n) {
         const std::vector<CsvLine> lines = data_lines(pc_catalogue_name(n));
-        ASSERT_EQ(lines.size() % kPcLinesPerPile, 0u);
-        for (std::size_t i = 0; i < lines.size(); i += kPcLinesPerPile) {
+        const auto lines_per_pile = static_cast<std::size_t>(kPcCatalogueLayout.lines_per_pile);
+        ASSERT_EQ(lines.size() % lines_per_pile, 0u);
+        for (std::size_t i = 0; i < lines.size(); i += lines_per_pile) {
             EXPECT_EQ(lines[i].fields.size() + lines[i].texts.size(), 9u) << pc_catalogue_name(n);
             EXPECT_EQ(lines[i].texts.size(), 1u);
             EXPECT_TRUE(lines[i + 1].texts.empty() && lines[i + 2].texts.empty());

@@ -12,8 +12,8 @@ namespace {
 
 TEST(InstalledFrontEndData, CustomisationFileReadsAndWritesBackUnchanged) {
     test::ProgramFolder folder;
-    const CustomTable table = read_custom_file(folder.path());
-    EXPECT_DOUBLE_EQ(table.wall_friction, 15.0);
+    const CustomisationValues table = read_custom_file(folder.path());
+    EXPECT_DOUBLE_EQ(table.wall_friction_angle, 15.0);
     std::vector<std::string> lines;
     ASSERT_TRUE(read_lines(folder.file("TVNCSTM.DAT"), lines));
     for (std::string& line : lines)

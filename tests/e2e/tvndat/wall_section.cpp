@@ -44,10 +44,12 @@ std::string input_file_text(const WallSection& s) {
          std::to_string(s.clay_formula) + ",0\r\n";
     t += "add_1,0.0,0.0,0.0,0.0\r\n";
     for (const OtherForce& f : s.normal_forces) {
-        t += "etcjo,\"F\"," + format("%.3f", f.force) + "," + format("%.3f", f.level) + "\r\n";
+        t += "etcjo,\"" + f.name + "\"," + format("%.3f", f.force) + "," + format("%.3f", f.level) +
+             "\r\n";
     }
     for (const OtherForce& f : s.seismic_forces) {
-        t += "etcjs,\"F\"," + format("%.3f", f.force) + "," + format("%.3f", f.level) + "\r\n";
+        t += "etcjs,\"" + f.name + "\"," + format("%.3f", f.force) + "," + format("%.3f", f.level) +
+             "\r\n";
     }
     for (const Layer& l : s.land)
         t += layer_line("sdatu", l);

@@ -21,6 +21,7 @@ struct Layer {
 struct OtherForce {
     double force = 0.0; // kN/m
     double level = 0.0; // m
+    std::string name = "F";
 };
 
 // Defaults: the uniform sand section of the chain tests. Ground and

@@ -39,12 +39,12 @@ struct GroundCalcInputTest : GroundScreensTest {
     // The calculation input as the run writes it, every screen stored first.
     std::vector<std::string> run_file() {
         f.window->store_all_screens();
-        write_cal_file(f.data, f.folder.file(kCalFileName));
-        return read_text_file(f.folder.file(kCalFileName));
+        write_cal_file(f.data, f.folder.file(kInputFileName));
+        return read_text_file(f.folder.file(kInputFileName));
     }
     InputRecord read_back() {
         InputRecord input;
-        read_input(input, f.folder.file(kCalFileName));
+        read_input(input, f.folder.file(kInputFileName));
         return input;
     }
     static bool holds(const std::vector<std::string>& lines, const std::string& line) {

@@ -132,7 +132,7 @@ TEST(CatalogueEditor, PcMomentKeepsItsDigitsInTheFile) {
     });
     EXPECT_EQ(read_text_file(f.folder.file("PCYAITA.APD")),
               (std::vector<std::string>{"1,2", "1,\"PC自前\",0,0,12.3456"}));
-    EXPECT_EQ(f.data.pcyaita_tbl[f.data.pcyaita_cnt - 1].values[kValueMoment], 12.3456);
+    EXPECT_EQ(f.data.pcyaita_tbl[f.data.pcyaita_cnt - 1].moment, 12.3456);
 }
 
 TEST(CatalogueMenuCommands, MarksFollowTheirPilesAcrossTheDialog) {

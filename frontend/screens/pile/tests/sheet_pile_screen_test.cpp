@@ -4,6 +4,7 @@
 #include "pile_catalogues.h"
 #include "pile_screen_fixture.h"
 #include "project_writer.h"
+#include "wall_codes.h"
 
 #include <gtest/gtest.h>
 
@@ -22,7 +23,8 @@ TEST(SheetPileLines, CatalogueAndSteelPipeLinesHoldTheirColumns) {
     EXPECT_NE(std::find(lines.begin(), lines.end(), sp3), lines.end());
     YaitaRec wide;
     wide.name = "鋼矢板ＡＢＣ    ";
-    wide.values = {1000.4, 2000.6, 0.0};
+    wide.modulus = 1000.4;
+    wide.inertia = 2000.6;
     EXPECT_EQ(catalogue_line(wide, false),
               "鋼矢板ＡＢＣ" + blanks(13) + "      2001" + blanks(14) + "1000");
     EXPECT_EQ(steel_pipe_line(1, KokanRec{800.0, 12.0, 1, 0.0}),
@@ -169,11 +171,11 @@ TEST(SheetPileStore, MarksValuesAndCorrosionReachTheDesignData) {
     ui::ListBox& steel = f.list("lst_gm10");
     steel.clear();
     for (int k = 0; k < 10; ++k) {
-        d.yaita_tbl[k] = YaitaRec{100 + k, 0, "P", {}};
+        d.yaita_tbl[k] = YaitaRec{.id = 100 + k, .name = "P"};
         steel.add_item("P");
     }
     d.yaita_tbl[3].id = 7;
-    d.yaita_tbl[5] = YaitaRec{2, 1, "U", {}};
+    d.yaita_tbl[5] = YaitaRec{.id = 2, .name = "U", .added = kUserCatalogue};
     d.yaita_tbl[9].id = 12;
     for (int k : {3, 5, 9})
         steel.set_selected(static_cast<std::size_t>(k), true);

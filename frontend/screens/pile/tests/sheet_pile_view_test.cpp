@@ -147,8 +147,8 @@ TEST(SheetPileView, AUsersPileReachesTheCalculationInput) {
     for (const char* pile : {"SP-III", "SP-IVA", "自前矢板A"})
         mark(view, "lst_gm10", QString::fromUtf8(pile));
     f.window->store_all_screens();
-    ASSERT_TRUE(f.window->file_commands().write_work_cal_file(kCalFileName));
-    auto lines = read_text_file(f.folder.file(kCalFileName));
+    ASSERT_TRUE(f.window->file_commands().write_work_cal_file(kInputFileName));
+    auto lines = read_text_file(f.folder.file(kInputFileName));
     EXPECT_EQ(lines_with(lines, "tyait"), std::vector<std::string>{"tyait, 22 , 34 "});
     EXPECT_EQ(lines_with(lines, "apdyt"), std::vector<std::string>{"apdyt, 1 "});
     // Section I, embedment I, Z.
@@ -176,8 +176,8 @@ TEST(SheetPileView, AUsersPileReachesTheCalculationInput) {
     type_into(view, "txt_gm9(2)", "250");
     EXPECT_TRUE(save_screenshot(view, "screen3_kokan_entered"));
     f.window->store_all_screens();
-    ASSERT_TRUE(f.window->file_commands().write_work_cal_file(kCalFileName));
-    lines = read_text_file(f.folder.file(kCalFileName));
+    ASSERT_TRUE(f.window->file_commands().write_work_cal_file(kInputFileName));
+    lines = read_text_file(f.folder.file(kInputFileName));
     EXPECT_EQ(lines_with(lines, "kokan"),
               (std::vector<std::string>{"kokan, 800 , 12 , 2 ", "kokan, 1000 , 14 , 250 "}));
 }

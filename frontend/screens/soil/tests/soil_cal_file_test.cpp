@@ -57,8 +57,8 @@ struct ScriptedSoil : SoilFixture {
     // Stores every screen and writes the calculation input.
     std::vector<std::string> cal_file() {
         window->store_all_screens();
-        EXPECT_TRUE(window->file_commands().write_work_cal_file(kCalFileName));
-        return read_text_file(folder.file(kCalFileName));
+        EXPECT_TRUE(window->file_commands().write_work_cal_file(kInputFileName));
+        return read_text_file(folder.file(kInputFileName));
     }
     std::vector<std::string> keyed(const std::vector<std::string>& lines, const std::string& key) {
         std::vector<std::string> out;
@@ -119,7 +119,7 @@ TEST(SoilCalFile, ChangLayersOfBothSidesReachTheRunWithTheirDerivedConstants) {
     EXPECT_EQ(items(f.keyed(lines, "joken")[0]).at(5), " 3 ");
 
     InputRecord in;
-    read_input(in, f.folder.file(kCalFileName));
+    read_input(in, f.folder.file(kInputFileName));
     ASSERT_EQ(in.land_layer_count, 3);
     ASSERT_EQ(in.sea_layer_count, 2);
     EXPECT_EQ(in.land_layers[0].kh, 18450.0);

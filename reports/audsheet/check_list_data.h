@@ -1,0 +1,72 @@
+// What the input check list prints: the run information as stamped, the
+// calculation input and the customisation values, read once at the start of
+// the run. The check list is the engineer's one place to see every input
+// exactly as the calculation will take it.
+#pragma once
+
+#include "customisation.h"
+#include "input_record.h"
+#include "run_info.h"
+#include "wall_codes.h"
+
+namespace wtn {
+
+struct CheckListData {
+    RunInfo info;
+    InputRecord input;
+    CustomisationValues custom;
+};
+
+// The codes the list's conditions test, as their types. The input keeps
+// them as the file carries them; these are the one place that converts.
+inline Studies studies_of(const InputRecord& in) {
+    return code_from_file<Studies>(in.swdat.studies);
+}
+inline DesignStandard standard_of(const InputRecord& in) {
+    return code_from_file<DesignStandard>(in.swdat.design_standard);
+}
+inline CompletedCases cases_of(const InputRecord& in) {
+    return code_from_file<CompletedCases>(in.swdat.completed_cases);
+}
+inline EmbedmentMethod method_of(const InputRecord& in) {
+    return embedment_method_from_code(in.swdat.embedment_method);
+}
+inline PileType pile_type_of(const InputRecord& in) {
+    return pile_type_from_code(in.joken.pile_type);
+}
+
+// The completed state is studied alone or with the construction stage; the
+// construction stage likewise.
+inline bool completed_state_studied(const InputRecord& in) {
+    return studies_of(in) != Studies::ConstructionOnly;
+}
+inline bool construction_stage_studied(const InputRecord& in) {
+    return studies_of(in) != Studies::CompletedOnly;
+}
+
+// A case switch outside the list studies both cases, as its label says.
+inline bool normal_case_studied(const InputRecord& in) {
+    return cases_of(in) != CompletedCases::SeismicOnly;
+}
+inline bool seismic_case_studied(const InputRecord& in) {
+    return cases_of(in) != CompletedCases::NormalOnly;
+}
+
+// The methods of the port-research-institute curves, which take a
+// lateral-resistance constant of their own instead of the layer values.
+inline bool is_curve_method(EmbedmentMethod method) {
+    return method == EmbedmentMethod::CType || method == EmbedmentMethod::SType;
+}
+inline bool is_multi_layer_method(EmbedmentMethod method) {
+    return method == EmbedmentMethod::ChangMultiLayer || method == EmbedmentMethod::CTypeMultiLayer;
+}
+
+// Examine and draw switches of a tide level (kTideHhwl .. kTideUser).
+inline bool tide_level_examined(const InputRecord& in, int level) {
+    return code_from_file<YesNo>(in.wavsw.examine[static_cast<std::size_t>(level)]) == YesNo::Yes;
+}
+inline bool tide_level_drawn(const InputRecord& in, int level) {
+    return code_from_file<YesNo>(in.wavsw.draw[static_cast<std::size_t>(level)]) == YesNo::Yes;
+}
+
+} // namespace wtn

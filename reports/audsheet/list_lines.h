@@ -1,0 +1,44 @@
+// The kinds of line the input check list is made of: a block opening (marker,
+// heading in 【】, empty line), value lines (a literal with one printf
+// format) and switch lines (a caption, then the label of the switch's code,
+// as one line).
+#pragma once
+
+#include "format_values.h"
+#include "list_templates.h"
+
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace wtn {
+
+// One choice of a switch: its code as the file carries it, and its label
+// ("1:港湾基準").
+struct CodeLabel {
+    int code;
+    const char* label;
+};
+
+// The labels of a switch. otherwise labels every code the list does not
+// hold; without it such a code prints as "code:", so the line still ends
+// and the reader sees the value the calculation got.
+struct SwitchLabels {
+    std::span<const CodeLabel> labels;
+    const char* otherwise = nullptr;
+};
+
+std::string switch_label(const SwitchLabels& labels, int code);
+
+// Caption and label as one line.
+void switch_line(ListWriter& list, std::string_view caption, const SwitchLabels& labels, int code);
+
+// Marker "@-n", the heading and the empty line under it.
+void open_block(ListWriter& list, int marker, std::string_view heading);
+
+// The empty line that closes a block.
+inline void close_block(ListWriter& list) {
+    list.line("");
+}
+
+} // namespace wtn

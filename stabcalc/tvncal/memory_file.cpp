@@ -1,0 +1,52 @@
+#include "memory_file.h"
+
+#include <cstdlib>
+#include <new>
+
+namespace wtn {
+
+MemoryFile::MemoryFile() {
+    open();
+}
+
+MemoryFile::~MemoryFile() {
+    close();
+}
+
+void MemoryFile::open() {
+    stream_ = open_memstream(&buffer_, &size_);
+    if (stream_ == nullptr) throw std::bad_alloc();
+}
+
+void MemoryFile::close() {
+    if (stream_ != nullptr) std::fclose(stream_);
+    stream_ = nullptr;
+    std::free(buffer_);
+    buffer_ = nullptr;
+    size_ = 0;
+}
+
+void MemoryFile::clear() {
+    close();
+    open();
+}
+
+std::string temporary_name_of(const std::string& name) {
+    return name + ".TMP~";
+}
+
+bool MemoryFile::save_as(const std::string& name) {
+    if (std::fflush(stream_) != 0) return false;
+    const std::string temporary = temporary_name_of(name);
+    std::FILE* file = std::fopen(temporary.c_str(), "wb");
+    if (file == nullptr) return false;
+    const bool written = std::fwrite(buffer_, 1, size_, file) == size_;
+    const bool closed = std::fclose(file) == 0;
+    if (!written || !closed || std::rename(temporary.c_str(), name.c_str()) != 0) {
+        std::remove(temporary.c_str());
+        return false;
+    }
+    return true;
+}
+
+} // namespace wtn

@@ -1,0 +1,38 @@
+// A work file kept in memory while a run tries its candidates, and put in
+// place on disk once: written under a temporary name and renamed, so the
+// folder never holds half a file or a file of an earlier candidate.
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+namespace wtn {
+
+class MemoryFile {
+  public:
+    MemoryFile();
+    ~MemoryFile();
+    MemoryFile(const MemoryFile&) = delete;
+    MemoryFile& operator=(const MemoryFile&) = delete;
+
+    // The stream the work-file writers write to; empty again after clear().
+    std::FILE* stream() { return stream_; }
+    void clear();
+
+    // Writes the bytes to name through a temporary file renamed into place.
+    // False, with neither file left, when it cannot be written.
+    bool save_as(const std::string& name);
+
+  private:
+    void open();
+    void close();
+
+    std::FILE* stream_ = nullptr;
+    char* buffer_ = nullptr;
+    std::size_t size_ = 0;
+};
+
+// Name of the temporary file save_as writes before renaming it.
+std::string temporary_name_of(const std::string& name);
+
+} // namespace wtn

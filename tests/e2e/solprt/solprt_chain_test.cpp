@@ -1,0 +1,413 @@
+// SOLPRT after TVNDAT on the uniform sand section of the chain tests: ground
+// and superstructure crown +3.0, R.W.L. = L.W.L. 0.0, design seabed -6.0, one
+// sand layer a side (phi 30 deg, wet 18, submerged 10 kN/m3) down to -30.0,
+// k = 0.15 with the Arai-Yokoi proposal and the hydrodynamic pressure on.
+// SJOKEN.DAT and CAL_FILE.INF are written as the stability calculation and
+// the check list leave them. Expected pages are written by hand.
+//
+// Hand values of the normal case: Ka = tan^2(45 - 15) = 0.3333, pa at 0.00
+// = 0.3333 x 54 = 17.998, at -30.00 = 0.3333 x 354 = 117.988; Kp = 3.0,
+// pp at -30.00 = 3 x 240 = 720.0; the virtual seabed where 37.996 + 3.3333 z
+// meets 30 z below -6.00: z = 1.425, level -7.425.
+#include "child_process.h"
+#include "cp932_codec.h"
+#include "current_folder.h"
+#include "load_tables.h"
+#include "program_folder.h"
+#include "report_conditions.h"
+#include "run_info.h"
+#include "wall_section.h"
+
+#include <gtest/gtest.h>
+
+#ifdef WTN_WITH_VIEWER
+#include "report_folder.h"
+#endif
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace wtn {
+namespace {
+
+using test::ChildResult;
+using test::ProgramFolder;
+
+std::string read_expected(const std::string& name) {
+    std::ifstream in(std::string(WTN_EXPECTED_DIR) + "/" + name, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+// A page file as UTF-8 lines without their CR LF.
+std::vector<std::string> lines_of(const std::string& cp932) {
+    std::vector<std::string> lines;
+    std::istringstream in(cp932_to_utf8(cp932));
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+std::string utf8_text(const std::string& cp932) {
+    std::string text;
+    for (const std::string& line : lines_of(cp932))
+        text += line + "\n";
+    return text;
+}
+
+// Every expected line appears, each after the one before.
+void expect_in_order(const std::vector<std::string>& lines,
+                     const std::vector<std::string>& expected, const std::string& what) {
+    std::size_t at = 0;
+    for (const std::string& want : expected) {
+        while (at < lines.size() && lines[at] != want)
+            ++at;
+        if (at == lines.size()) {
+            ADD_FAILURE() << what << ": \"" << want << "\" missing or out of order";
+            return;
+        }
+        ++at;
+    }
+}
+
+bool has_line(const std::vector<std::string>& lines, const std::string& want) {
+    for (const std::string& line : lines)
+        if (line == want) return true;
+    return false;
+}
+
+// Allowable stresses 180 / 270 N/mm2, displacements 5.00 / 7.50 cm, no N
+// values, the two corrosion zones differing.
+void write_report_inputs(const ProgramFolder& folder) {
+    test::CurrentFolder here(folder);
+    ReportConditions rc;
+    rc.allowable_stress = {180.0, 270.0};
+    rc.allowable_displacement = {5.0, 7.5};
+    rc.n_value_flag = 0;
+    rc.corrosion_case = 0;
+    rc.user_pile = 0;
+    write_sjoken(rc);
+    RunInfo info;
+    info.data_name = "UNIFORM";
+    info.title = "uniform sand";
+    info.year = 7;
+    info.month = 2;
+    info.day = 3;
+    info.hour = 9;
+    info.minute = 5;
+    info.second = 7;
+    write_run_info(info);
+}
+
+// A program folder after TVNDAT on the section, with the report inputs.
+struct Section {
+    ProgramFolder folder;
+    explicit Section(const test::WallSection& s) {
+        folder.write("CAL_FILE.DAT", test::input_file_text(s));
+        folder.write("TVNCSTM.DAT", test::customisation_text());
+        const ChildResult dat = test::run_batch_in(folder, "TVNDAT");
+        EXPECT_EQ(dat.exit_code, 0) << dat.err;
+        write_report_inputs(folder);
+    }
+    ChildResult report() const { return test::run_batch_in(folder, "SOLPRT"); }
+    std::vector<std::string> page(const std::string& name) const {
+        return lines_of(folder.read(name));
+    }
+};
+
+test::WallSection uniform_sand(int cases) {
+    test::WallSection s;
+    s.cases = cases;
+    return s;
+}
+
+TEST(SolprtChain, UniformSandNormalCaseChapterAsWrittenByHand) {
+    Section s(uniform_sand(3));
+    const ChildResult r = s.report();
+    ASSERT_EQ(r.exit_code, 0) << r.err;
+    EXPECT_EQ(utf8_text(s.folder.read("JD102DAT.PDT")), read_expected("JD102DAT.PDT"));
+    // Written with CR LF in code page 932.
+    const std::string bytes = s.folder.read("JD102DAT.PDT");
+    EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
+    EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'),
+              std::count(bytes.begin(), bytes.end(), '\r'));
+}
+
+// Seismic case: k' below the water by Arai and Yokoi, (2 x 54 + 20 x 30) /
+// (2 x 54 + 10 x 30) x 0.15 = 0.26 on land and 20 / 10 x 0.15 = 0.30 at sea;
+// Westergaard over h = 6.00: Pd = 7/12 x 0.15 x 10 x 36 = 31.500 at 2.400.
+TEST(SolprtChain, UniformSandSeismicCaseChapter) {
+    Section s(uniform_sand(3));
+    ASSERT_EQ(s.report().exit_code, 0);
+    const std::vector<std::string> page = s.page("JD202DAT.PDT");
+    expect_in_order(
+        page,
+        {"完成時-地 震 時:土圧及び残留水圧", "$1  GAI_TITL.PFM", "99  3.地震時の検討", "98  3-1",
+         "$0  MIKAKE4.PFM", "99  (1)", "$0  SND_MSG1.PFM",
+         // active Arai-Yokoi table
+         "$R  16", "$T", "$0  ARAYOKO1.PFM", "99  1) 主働側", "98    0.15", "97    54.000",
+         "$H  ARAYOKOH.PFM", "98    0.15", "97    54.000", "$F  ARAYOKOF.PFM", "$0  ARAYOKO2.PFM",
+         "00    3.00", "01    0.00", "05  ────", "06  ────", "08  ───", "09  ───", "10     8.5",
+         "11     8.5", "$0  ARAYOKO2.PFM", "00    0.00", "01  -30.00", "08    0.26", "09    0.26",
+         "10    14.6", "11    14.6", "$0  ARAYOKO3.PFM", "$H", "$F", "$L",
+         // passive: the bureau's footing
+         "$0  ARAYOKO1.PFM", "99  2) 受働側", "97     0.000", "$F  NIKEN_FT.PFM", "08    0.30",
+         "09    0.30", "10    16.7", "11    16.7",
+         // layer table with coefficients and angles
+         "$1  JS_DTS1.PFM     JS_DTS1.PZK", "99  (2)", "$0  JS_DTT2.PFM", "08    0.15",
+         "10     8.5", "$0  JS_DTT2.PFM", "08    0.26", "10    14.6",
+         // intensities
+         "$0  JS_DTK2.PFM", "06    52.6", "08    0.4325", "15    23.355", "$0  JS_DTK2.PFM",
+         "06    45.5", "08    0.5285", "14    28.539", "15   187.089",
+         "$1  JS_DTJ.PFM      JS_DTJ.PZK", "99  (3)", "$0  JU_DTP2.PFM", "08    24.0",
+         "04    2.4176", "07   580.224", "$1  RWL_KYO2.PFM", "99  (4)",
+         "$1                  DOATU_Z1.PZK", "99  (5)", "$1  KASOU2.PFM", "99  (6)", "10   -9.189",
+         // hydrodynamic resultant
+         "$0  DOSUI_GO.PFM    DOSUI_GO.PZK", "$0  DOSUI_G1.PFM    DOSUI_G1.PZK", "00    0.15",
+         "01   10.00", "02    6.00", "03    6.00", "04    31.500", "05     2.400", "06    -6.000",
+         "08   + ", "07     9.189", "09     5.589",
+         // forces and the resultant
+         "$R  18", "$0  GAI_MTM1.PFM", "99  4) ", "$0  GAI_MTM2.PFM", "00  ──", "01  動水圧",
+         "02    31.500", "03   5.589", "04     176.054", "$0  GAI_MTM2.PFM", "00  ──",
+         "01  土圧・水圧", "02   397.463", "03  ───", "04    2114.576", "$0  GAI_MTM3.PFM",
+         "00   428.963", "01    2290.630", "$0  H0.PFM", "00  2290.630", "01   428.963",
+         "02   5.340", "$1                  MOMNT_Z1.PZK",
+         // distribution: 0.0 to 6.0 m in steps of 0.5, pd = 7/8 k gw sqrt(h y)
+         "$R  46", "$0  DOSUI_B1.PFM    DOSUI_B1.PZK", "99  (7)", "00    1.00", "04     3.215",
+         "00    6.00", "04     7.875", "$0  DOSUI_B3.PFM", "$R  53", "$0  DOSUI_S1.PFM",
+         "$0  DOSUI_S3.PFM"},
+        "JD202DAT.PDT");
+    EXPECT_EQ(std::count(page.begin(), page.end(), "$0  DOSUI_B2.PFM"), 13);
+    EXPECT_EQ(std::count(page.begin(), page.end(), "$0  DOSUI_S2.PFM"), 23);
+}
+
+TEST(SolprtChain, DesignConditionListOfBothCasesAsWrittenByHand) {
+    Section s(uniform_sand(3));
+    ASSERT_EQ(s.report().exit_code, 0);
+    EXPECT_EQ(utf8_text(s.folder.read("JD000JKN.PDT")), read_expected("JD000JKN.PDT"));
+    std::string templates;
+    for (int i = 0; i <= 10; ++i)
+        templates += utf8_text(s.folder.read("DSKLST" + std::to_string(i) + ".PFM"));
+    EXPECT_EQ(templates, read_expected("DSKLST.txt"));
+    EXPECT_FALSE(s.folder.exists("DSKLST11.PFM"));
+    // The figure frames of both cases, drawn upright and landscape.
+    expect_in_order(s.page("JOKEN_Z0.PZK"),
+                    {"JOKEN_Z0.PZK  設計条件図[常  時]", "46 67", "Q    0    0 3900 5900 0 3",
+                     "L    0  300 3900  300 0 3", "K  100  225  150  150 0 3",
+                     "（設計条件図）［常　時］"},
+                    "JOKEN_Z0.PZK");
+    expect_in_order(s.page("DOATU_Z1.PZK"),
+                    {"DOATU_Z1.PZK  土圧・残留水圧図[地震時]", "46 67", "Q    0 5900 3900    0 0 3",
+                     "L  300 5900  300    0 0 3", "K  225 5800  150  150 90 3",
+                     "（土圧・残留水圧図）［地震時］"},
+                    "DOATU_Z1.PZK");
+    EXPECT_TRUE(s.folder.exists("JOKEN_Z1.PZK"));
+    EXPECT_TRUE(s.folder.exists("MOMNT_Z0.PZK"));
+}
+
+// Variants of the section, each checked against the lines its change makes.
+TEST(SolprtChain, VariantsOfTheUniformSection) {
+    struct Variant {
+        const char* name;
+        test::WallSection section;
+        std::vector<std::string> lines;
+    };
+    test::WallSection rwl = uniform_sand(1);
+    rwl.rwl = 1.0;
+    rwl.hwl = 1.5;
+    // pw = 10 x (1.0 - 0.0); the crown row 3.00..1.00 then 1.00..-30.00.
+    test::WallSection clay = uniform_sand(1);
+    clay.land = {test::Layer{3.0}, test::Layer{0.0}};
+    clay.land[0].phi = 0.0;
+    clay.land[0].cohesion = 20.0;
+    // 54 - 2 x 20 = 14 at the bottom, -40 at the top: zero at 3 - 3 x 40 / 54 = 0.78.
+    test::WallSection force = uniform_sand(1);
+    force.normal_forces = {test::OtherForce{10.0, 2.0, "A$B\\C"}};
+    // 10 kN/m at +2.0, 9.425 m above the virtual seabed -7.425: 94.250 kN.m/m.
+    const Variant variants[] = {
+        {"R.W.L. +1.0",
+         rwl,
+         {"$1  RWL_KYO1.PFM", "99  (3)",      "00    10.00",    "01     1.00",  "02   10.000",
+          "$1  KYO_MTM1.PFM", "99  (4)",      "00    1.00",     "01  -30.00",   "02    11.999",
+          "03   115.322",     "04     0.000", "05    10.000",   "06    11.999", "07   125.322",
+          "$0  KYO_MTM3.PFM", "99  (5)",      "$1  KASOU2.PFM", "99  (6)",      "10   -7.700",
+          "00   281.181",     "02   4.425"}},
+        {"clay 3.0..0.0",
+         clay,
+         {"$0  JO_DTK2.PFM", "14  ───", "15  ───", "06  ────", "07  ────", "08   -40.000",
+          "09    14.000", "10  ────", "11  ────", "$0  JO_DTK3.PFM", "$R  3", "$0  FU_DAT1.PFM",
+          "$0  FU_DAT2.PFM", "00     3.00", "01     0.00", "02     0.78"}},
+        {"force A$B\\C",
+         force,
+         {"$R  17", "$0  GAI_MTM1.PFM", "99  3) ", "$0  GAI_MTM2.PFM", "00     1",
+          "01  A$$B\\\\C" + std::string(15, ' '), "02    10.000", "03   9.425", "04      94.250",
+          "$0  GAI_MTM3.PFM", "00   232.051", "01    1030.744", "$0  H0.PFM", "02   4.442"}},
+    };
+    for (const Variant& v : variants) {
+        Section s(v.section);
+        const ChildResult r = s.report();
+        ASSERT_EQ(r.exit_code, 0) << v.name << ": " << r.err;
+        expect_in_order(s.page("JD102DAT.PDT"), v.lines, v.name);
+    }
+}
+
+TEST(SolprtChain, SeismicCaseOnlyNeedsNoNormalCaseTable) {
+    Section s(uniform_sand(2));
+    std::filesystem::remove(s.folder.file("GAI_JYO.PRN"));
+    const ChildResult r = s.report();
+    ASSERT_EQ(r.exit_code, 0) << r.err;
+    EXPECT_TRUE(s.folder.exists("JD202DAT.PDT"));
+    EXPECT_FALSE(s.folder.exists("JD102DAT.PDT"));
+    EXPECT_TRUE(s.folder.exists("JOKEN_Z1.PZK"));
+    EXPECT_TRUE(s.folder.exists("DOATU_Z1.PZK"));
+    EXPECT_TRUE(s.folder.exists("MOMNT_Z1.PZK"));
+    EXPECT_FALSE(s.folder.exists("JOKEN_Z0.PZK"));
+    const std::vector<std::string> index = s.page("JD000JKN.PDT");
+    EXPECT_TRUE(has_line(index, "$1                  JOKEN_Z1.PZK"));
+    EXPECT_FALSE(has_line(index, "$1                  JOKEN_Z0.PZK"));
+}
+
+// Damage that stops the report: the message, exit code 1, and no page of a
+// later step.
+TEST(SolprtChain, DamagedOrMissingInputsStopWithTheirMessage) {
+    struct Failure {
+        const char* name;
+        void (*damage)(const ProgramFolder&);
+        const char* message;
+        const char* kept; // a page written before the stop, or nullptr
+    };
+    const Failure failures[] = {
+        {"no customisation",
+         [](const ProgramFolder& f) { std::filesystem::remove(f.file("TVNCSTM.DAT")); },
+         "カスタマイズ用ファイル(TVNCSTM.DAT)がオープンできません.", nullptr},
+        {"no report conditions",
+         [](const ProgramFolder& f) { std::filesystem::remove(f.file("SJOKEN.DAT")); },
+         "印字用ファイル(SJOKEN.DAT)がオープンできません.", nullptr},
+        {"report conditions of two lines",
+         [](const ProgramFolder& f) {
+             f.write("SJOKEN.DAT", "180.0,270.0,5.0,7.5\r\n0,0,0,0\r\n");
+         },
+         "SJOKEN.DAT", nullptr},
+        {"no common table",
+         [](const ProgramFolder& f) { std::filesystem::remove(f.file("GAI_CM.PRN")); },
+         "(ERROR)-外力計算結果ファイル(gai_cm.prn)がオープンできません.", nullptr},
+        {"common table a byte short",
+         [](const ProgramFolder& f) {
+             std::string bytes = f.read("GAI_CM.PRN");
+             bytes.pop_back();
+             f.write("GAI_CM.PRN", bytes);
+         },
+         "(ERROR)-外力計算結果ファイル(GAI_CM.PRN)の内容が正しくありません.", nullptr},
+        {"first land row is the closing row",
+         [](const ProgramFolder& f) {
+             test::CurrentFolder here(f);
+             auto model = std::make_unique<LoadModel>();
+             auto common = std::make_unique<CommonLoadResults>();
+             read_gai_cm(*model, *common);
+             model->index.ground_crown = model->land_count - 1;
+             write_gai_cm(*model, *common);
+         },
+         "(ERROR)-外力計算結果ファイル(GAI_CM.PRN)の内容が正しくありません.", nullptr},
+        {"no seismic table",
+         [](const ProgramFolder& f) { std::filesystem::remove(f.file("GAI_JIS.PRN")); },
+         "(ERROR)-外力計算結果ファイル(GAI_JIS.PRN)がオープンできません.", "JD102DAT.PDT"},
+        {"a folder in the chapter's place",
+         [](const ProgramFolder& f) { std::filesystem::create_directory(f.file("JD102DAT.PDT")); },
+         "印字用ファイル(JD102DAT.PDT)がオープンできません.", nullptr},
+    };
+    for (const Failure& failure : failures) {
+        Section s(uniform_sand(3));
+        failure.damage(s.folder);
+        const ChildResult r = s.report();
+        EXPECT_EQ(r.exit_code, 1) << failure.name;
+        EXPECT_NE(r.err.find(failure.message), std::string::npos) << failure.name << ": " << r.err;
+        EXPECT_FALSE(s.folder.exists("JD202DAT.PDT")) << failure.name;
+        EXPECT_FALSE(s.folder.exists("JD000JKN.PDT")) << failure.name;
+        if (failure.kept != nullptr)
+            EXPECT_TRUE(s.folder.exists(failure.kept)) << failure.name;
+        else
+            EXPECT_FALSE(std::filesystem::is_regular_file(s.folder.file("JD102DAT.PDT")))
+                << failure.name;
+    }
+}
+
+#ifdef WTN_WITH_VIEWER
+test::ChildResult run_tool(const std::string& program, std::vector<std::string> args,
+                           const std::string& folder, std::map<std::string, std::string> env = {}) {
+    test::ChildRun child;
+    child.program = program;
+    child.args = std::move(args);
+    child.work_dir = folder;
+    child.env = std::move(env);
+    child.env["QT_QPA_PLATFORM"] = "offscreen";
+    return test::run_child(child);
+}
+
+// The whole completed-state chain on the uniform section, then the viewer:
+// lint finds nothing, the PDF prints the stamp, the name and the values of
+// both chapters and the list, and the pages go to the screenshots folder.
+TEST(SolprtChain, ChainOfBothCasesOpensCleanInTheViewer) {
+    test::WallSection section = uniform_sand(3);
+    ProgramFolder folder;
+    folder.write("CAL_FILE.DAT", test::input_file_text(section));
+    folder.write("TVNCSTM.DAT", test::customisation_text());
+    write_report_inputs(folder);
+    for (const char* program : {"TVNDAT", "TVNCAL", "SOLPRT"}) {
+        const ChildResult r = test::run_batch_in(folder, program);
+        ASSERT_EQ(r.exit_code, 0) << program << ": " << r.err;
+    }
+    const ChildResult lint = run_tool(test::program_path("VIEWKSO"), {"--lint"}, folder.path());
+    EXPECT_EQ(lint.exit_code, 0) << lint.out;
+    EXPECT_EQ(lint.out, "");
+    const ChildResult pdf =
+        run_tool(test::program_path("VIEWKSO"), {"--pdf", "report.pdf"}, folder.path());
+    ASSERT_EQ(pdf.exit_code, 0) << pdf.err;
+    const std::string text =
+        run_tool("/usr/bin/pdftotext", {"-layout", folder.file("report.pdf"), "-"}, folder.path())
+            .out;
+    const auto pages = std::count(text.begin(), text.end(), '\f');
+    std::size_t stamps = 0;
+    std::size_t names = 0;
+    for (auto at = text.find("07/02/03 09:05:07"); at != std::string::npos;
+         at = text.find("07/02/03 09:05:07", at + 1))
+        ++stamps;
+    for (auto at = text.find("UNIFORM"); at != std::string::npos; at = text.find("UNIFORM", at + 1))
+        ++names;
+    EXPECT_GE(stamps, static_cast<std::size_t>(pages));
+    EXPECT_GE(names, static_cast<std::size_t>(pages));
+    for (const char* value :
+         {"222.051", "-7.425", "4.217", "0.3333", "428.963", "5.340", "14.6", "3.215", "10000.0"})
+        EXPECT_NE(text.find(value), std::string::npos) << value;
+    for (const char* markup : {"$U", "$S", "$Z", "\\U", "〔"})
+        EXPECT_EQ(text.find(markup), std::string::npos) << markup;
+
+    const viewer::LoadedReport loaded =
+        viewer::load_report(folder.path(), std::string(WTN_PROGRAM_DIR) + "/templates");
+    EXPECT_TRUE(loaded.problems.empty()) << viewer::problem_text(loaded.problems.front());
+    std::vector<std::string> titles;
+    for (const viewer::Chapter& chapter : loaded.report.chapters)
+        titles.push_back(chapter.title);
+    expect_in_order(titles,
+                    {"完成時         :計算ﾄﾗｲｱﾙ結果表", "完成時         :設計条件",
+                     "完成時-常    時:土圧及び残留水圧", "完成時-地 震 時:土圧及び残留水圧"},
+                    "chapters");
+
+    std::filesystem::create_directories(WTN_SCREENSHOT_DIR);
+    run_tool("/usr/bin/pdftoppm",
+             {"-r", "60", "-png", folder.file("report.pdf"),
+              std::string(WTN_SCREENSHOT_DIR) + "/solprt_uniform_sand"},
+             folder.path());
+}
+#endif
+
+} // namespace
+} // namespace wtn
