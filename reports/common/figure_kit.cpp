@@ -24,6 +24,21 @@ PagePoint to_sheet(const FigureKit& kit, double x, double y) {
     return transform_point({x, y}, sheet);
 }
 
+PagePoint model_to_page(const FigureKit& kit, double x, double level) {
+    PointTransform model;
+    model.centre = {kit.model_origin_x, -kit.model_origin_y};
+    model.cos_angle = kit.model_cos;
+    model.sin_angle = kit.model_sin;
+    model.scale_x = kit.page_scale;
+    model.scale_y = kit.page_scale;
+    model.target = {kit.page_centre_x, kit.page_centre_y};
+    return transform_point({x, -level}, model);
+}
+
+SheetTransform sheet_transform(const FigureKit& kit) {
+    return {kit.sheet_cos, kit.sheet_sin, kit.sheet_offset_x, kit.sheet_offset_y};
+}
+
 int label_cells(std::string_view cp932) {
     int cells = 0;
     for (std::size_t i = 0; i < cp932.size(); ++i) {

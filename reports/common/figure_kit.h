@@ -99,6 +99,13 @@ void set_sheet_stage(FigureKit& kit, bool landscape);
 // A page point through the sheet stage, before truncation.
 PagePoint to_sheet(const FigureKit& kit, double x, double y);
 
+// A model point (distance from the wall face, level) on the page: a higher
+// level gets a smaller Y.
+PagePoint model_to_page(const FigureKit& kit, double x, double level);
+
+// The sheet stage in the form the calculation library's symbols take.
+SheetTransform sheet_transform(const FigureKit& kit);
+
 // Printed width of a label text in half-width cells: its bytes, less two for
 // each one-character escape ("\U", "\D") and one for each doubled "\\", since
 // escapes take no room on the sheet.
