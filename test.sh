@@ -11,5 +11,11 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DWTN_SANITIZE=ON >/dev
 cmake --build "$build" --parallel "$(nproc)"
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=1
-cd "$build"
-ctest --output-on-failure --parallel "$(nproc)" --timeout 600
+(cd "$build" && ctest --output-on-failure --parallel "$(nproc)" --timeout 600)
+
+# The batch side alone, as on a machine without Qt: every batch program and its
+# tests configure, build and pass with -DWTN_WITH_QT=OFF.
+noqt=${WTN_NOQT_BUILD_DIR:-build-noqt}
+cmake -S . -B "$noqt" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DWTN_SANITIZE=ON -DWTN_WITH_QT=OFF >/dev/null
+cmake --build "$noqt" --parallel "$(nproc)"
+(cd "$noqt" && ctest --output-on-failure --parallel "$(nproc)" --timeout 600)

@@ -75,8 +75,8 @@ bool decides(int screen_switch) {
     return code_from_screen_switch<YesNo>(screen_switch) == YesNo::Yes;
 }
 
-std::string swdat_line(DesignData& d) {
-    SekkeiData& s = d.sekkei_dat;
+std::string swdat_line(const DesignData& d) {
+    const SekkeiData& s = d.sekkei_dat;
     const KanseijiData& k = d.kanseiji_dat;
     CalcSwitches c;
     c.design_standard = file_switch_code(s.std_sw);
@@ -84,7 +84,6 @@ std::string swdat_line(DesignData& d) {
     c.decide_by_stress = file_switch_code(s.stress_sw);
     c.decide_by_displacement = file_switch_code(s.disp_sw);
     c.decide_by_seabed_reaction = file_switch_code(s.zevove_sw);
-    s.zevove_sw = screen_switch_of(YesNo::No);
     c.completed_cases = box_pair_code(k.jyo_sw, k.jis_sw);
     // Only the construction stage studied: the normal case alone.
     if (s.kanseiji_sw == kBoxClear && box_checked(s.sekouji_sw))
@@ -375,9 +374,7 @@ std::string add_1_line(const SekkeiData& s) {
     return KeyLine(kWallFrictionKey).items(kAdd1Items, c, kAdd1Captions).str();
 }
 
-} // namespace
-
-std::vector<std::string> cal_file_lines(DesignData& d) {
+std::vector<std::string> input_lines(const DesignData& d) {
     const YaitaData& y = d.yaita_dat;
     const TihyouData& t = d.tihyou_dat;
     std::vector<std::string> out;
@@ -418,6 +415,16 @@ std::vector<std::string> cal_file_lines(DesignData& d) {
     out.push_back(KeyLine(kStaticWaterKey).i(d.sekouji_dat.static_sw).str());
     out.push_back(add_1_line(d.sekkei_dat));
     return out;
+}
+
+} // namespace
+
+std::vector<std::string> cal_file_lines(DesignData& d) {
+    std::vector<std::string> lines = input_lines(d);
+    // The virtual seabed never decides the section: a "yes" found in the data
+    // goes to this one input, and every later input says "no".
+    d.sekkei_dat.zevove_sw = screen_switch_of(YesNo::No);
+    return lines;
 }
 
 void write_cal_file(DesignData& data, const std::string& path) {

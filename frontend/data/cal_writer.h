@@ -22,11 +22,11 @@ inline constexpr const char* kLastRunFileName = "CAL.DAT";
 inline constexpr const char* kCalWriteFailedMessage =
     "一時ファイル作成中にエラーが発生しました、処理を中断します。";
 
-// The lines of the calculation input, without line ends. Writing "swdat"
-// sets zevove_sw to 1 after its old value went into item 5: the virtual
-// seabed never decides the section. DataError naming the field when a text
-// holds a double quote or a line break, or a derived value has no finite
-// result.
+// The lines of the calculation input, without line ends. Once all lines are
+// made, zevove_sw is set to 1 (its old value went into item 5 of "swdat"):
+// the virtual seabed never decides the section. DataError naming the field
+// when a text holds a double quote or a line break, or a derived value has no
+// finite result; zevove_sw is then left as it was.
 std::vector<std::string> cal_file_lines(DesignData& data);
 
 // Writes the calculation input to path, replacing the file only when all of

@@ -1,7 +1,7 @@
 // The platform services the front end uses: message boxes, file dialogs,
 // starting programs, help, the per-user settings store, and what the file
 // commands need of the main window. The Qt view implements them for the
-// running program; tests use the stand-ins of qtview_fakes. Texts are UTF-8.
+// running program; tests use the stand-ins of fake_services.h. Texts are UTF-8.
 // No toolkit header is needed here, so the data layer uses them too.
 #pragma once
 

@@ -9,8 +9,6 @@
 #include "screen_codes.h"
 #include "text_file.h"
 
-#include <unistd.h>
-
 namespace wtn::mainwin {
 namespace {
 
@@ -32,7 +30,6 @@ void show_results(MainWindow& w, int mode) {
     if (w.running) return;
     RunningGuard guard(w);
     w.data.kekka_mode = mode;
-    [[maybe_unused]] int ignored = ::chdir(w.data.work_dir.c_str());
     const int stage = mode == kResultsViewCompleted ? 0 : 1;
     if (!file_exists(join_path(w.data.work_dir, kLevelResultFiles[stage])) ||
         !file_exists(join_path(w.data.work_dir, kPileResultFiles[stage]))) {
@@ -53,7 +50,6 @@ void show_results(MainWindow& w, int mode) {
 void file_print_Click(MainWindow& w) {
     if (w.running) return;
     RunningGuard guard(w);
-    [[maybe_unused]] int ignored = ::chdir(w.data.work_dir.c_str());
     const bool changed = changed_since_last_run(w);
     if (!file_exists(join_path(w.data.work_dir, kLastRunFileName))) {
         tell(w, kPrintTitle, kNotCalculated);

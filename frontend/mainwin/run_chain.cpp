@@ -9,7 +9,6 @@
 #include "text_file.h"
 
 #include <filesystem>
-#include <unistd.h>
 
 namespace wtn::mainwin {
 namespace {
@@ -99,9 +98,8 @@ void run_Click(MainWindow& w) {
     if (w.running) return;
     RunningGuard guard(w);
     DesignData& data = w.data;
-    // The work files are named by the work folder's path; the programs find
-    // theirs in the current folder they are started in.
-    [[maybe_unused]] int ignored = ::chdir(data.work_dir.c_str());
+    // Every work file is named by the work folder's path, and each program is
+    // started with the work folder as its current folder (ProgramStart).
     FileCommands& files = w.file_commands();
     // Stores every screen, writes CAL_FILE.DAT and asks to save.
     if (!files.save_question(SaveQuestionKind::run)) return;

@@ -192,9 +192,7 @@ void Form_QueryUnload(MainWindow& w, bool& cancel) {
         cancel = true;
         return;
     }
-    // The file commands name every work file by the work folder's path, so
-    // a folder that cannot be made current changes nothing below.
-    [[maybe_unused]] int ignored = ::chdir(w.data.work_dir.c_str());
+    // The file commands name every work file by the work folder's path.
     if (!w.file_commands().save_question(SaveQuestionKind::close)) cancel = true;
 }
 

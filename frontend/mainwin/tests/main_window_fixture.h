@@ -4,7 +4,7 @@
 // folders' tests link the library mainwin_test_fixture and build one.
 #pragma once
 
-#include "fake_services.h"
+#include "fake_window_system.h"
 #include "main_window.h"
 #include "program_folder.h"
 #include "startup.h"

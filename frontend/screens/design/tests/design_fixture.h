@@ -3,7 +3,7 @@
 #pragma once
 
 #include "design_screens.h"
-#include "fake_services.h"
+#include "fake_window_system.h"
 #include "main_window.h"
 
 #include <memory>

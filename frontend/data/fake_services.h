@@ -1,11 +1,10 @@
-// Stand-ins for the platform services in tests: they answer from a script
-// and record what was asked. No Qt. The one set of fakes for every front-end
-// test (library qtview_fakes).
+// Stand-ins for the platform services of front_end_services.h in tests: they
+// answer from a script and record what was asked. No Qt. The one set of fakes
+// for every front-end test (library frontend_service_fakes; the window system's
+// stand-in is in uikit's fake_window_system.h).
 #pragma once
 
-#include "form.h"
 #include "front_end_services.h"
-#include "services.h"
 
 #include <deque>
 #include <functional>
@@ -76,20 +75,6 @@ class HelpViewer : public wtn::HelpViewer {
     void close() override { ++closed; }
     std::vector<std::string> opened;
     int closed = 0;
-};
-
-// Records the forms shown. A modal form is loaded, handed to on_modal (to
-// act as the user), and unloaded if it is still loaded; a modeless form is
-// loaded and left open.
-class WindowSystem : public ui::WindowSystem {
-  public:
-    void show_modal(ui::Form& form) override;
-    void show_modeless(ui::Form& form) override;
-    std::pair<int, int> screen_size() override { return screen; }
-    std::function<void(ui::Form&)> on_modal;
-    std::vector<std::string> modal_shown; // form names
-    std::vector<std::string> modeless_shown;
-    std::pair<int, int> screen{1024, 768};
 };
 
 } // namespace wtn::fake

@@ -89,16 +89,4 @@ int ProcessRunner::run_and_wait(
     return it == exit_codes.end() ? 0 : it->second;
 }
 
-void WindowSystem::show_modal(ui::Form& form) {
-    modal_shown.push_back(form.name());
-    form.load();
-    if (on_modal) on_modal(form);
-    if (form.loaded()) form.unload();
-}
-
-void WindowSystem::show_modeless(ui::Form& form) {
-    modeless_shown.push_back(form.name());
-    form.load();
-}
-
 } // namespace wtn::fake
