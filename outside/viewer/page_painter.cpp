@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <cmath>
+#include <map>
 #include <numbers>
 
 namespace wtn::viewer {
@@ -38,7 +39,30 @@ QFont glyph_font(double size) {
     return font;
 }
 
-void draw_glyph(QPainter& painter, const Glyph& glyph, double x, double baseline, double size) {
+// The fonts of one page, built once per pixel size; the painter's font is
+// set only when the size changes, not for every glyph.
+class GlyphFonts {
+  public:
+    void use(QPainter& painter, double size) {
+        const int pixels = std::max(1, static_cast<int>(std::lround(size)));
+        if (&painter == painter_ && pixels == current_) return;
+        auto found = fonts_.find(pixels);
+        if (found == fonts_.end()) found = fonts_.emplace(pixels, glyph_font(pixels)).first;
+        painter.setFont(found->second);
+        painter_ = &painter;
+        current_ = pixels;
+    }
+    // After the painter's state was restored, the next use sets the font again.
+    void forget() { painter_ = nullptr; }
+
+  private:
+    std::map<int, QFont> fonts_;
+    const QPainter* painter_ = nullptr;
+    int current_ = 0;
+};
+
+void draw_glyph(QPainter& painter, GlyphFonts& fonts, const Glyph& glyph, double x,
+                double baseline, double size) {
     double scale = 1.0;
     double y = baseline;
     if (glyph.shift == Shift::raised) {
@@ -48,7 +72,7 @@ void draw_glyph(QPainter& painter, const Glyph& glyph, double x, double baseline
         scale = kShiftedScale;
         y += kLower * size / kGlyphSize;
     }
-    painter.setFont(glyph_font(size * scale));
+    fonts.use(painter, size * scale);
     painter.drawText(QPointF(x, y), QString::fromStdString(glyph.text));
 }
 
@@ -112,26 +136,28 @@ void draw_angle_mark(QPainter& painter, QPointF first, QPointF vertex, QPointF t
 
 // K: anchored at its lower left, written along the angle counter-clockwise;
 // a full-width glyph advances by the width, a half-width one by half.
-void draw_drawing_text(QPainter& painter, const DrawCommand& command, QPointF anchor) {
+void draw_drawing_text(QPainter& painter, GlyphFonts& fonts, const DrawCommand& command,
+                       QPointF anchor) {
     const double height = std::max(1, command.numbers[2]);
     const double width = std::max(1, command.numbers[3]);
     const MarkedText text = decode_drawing_text(command.text);
     painter.save();
+    fonts.forget();
     painter.translate(anchor);
     painter.rotate(-command.numbers[4]);
     painter.scale(width / height, 1.0);
     const double baseline = -height * 0.12;
     double x = 0.0;
     for (const Glyph& glyph : text.glyphs) {
-        draw_glyph(painter, glyph, x, baseline, height);
+        draw_glyph(painter, fonts, glyph, x, baseline, height);
         x += glyph.cells * height / 2.0;
     }
     painter.restore();
+    fonts.forget();
 }
 
-} // namespace
-
-void paint_drawing(QPainter& painter, const DrawingBox& box, double x, double y) {
+void paint_drawing(QPainter& painter, GlyphFonts& fonts, const DrawingBox& box, double x,
+                   double y) {
     painter.save();
     if (!box.drawing) {
         QPen pen(Qt::black);
@@ -170,13 +196,20 @@ void paint_drawing(QPainter& painter, const DrawingBox& box, double x, double y)
             break;
         case 'K':
             painter.setPen(QPen(Qt::black));
-            draw_drawing_text(painter, c, at(c, 0));
+            draw_drawing_text(painter, fonts, c, at(c, 0));
             break;
         default:
             break;
         }
     }
     painter.restore();
+}
+
+} // namespace
+
+void paint_drawing(QPainter& painter, const DrawingBox& box, double x, double y) {
+    GlyphFonts fonts;
+    paint_drawing(painter, fonts, box, x, y);
 }
 
 void paint_page(QPainter& painter, const LaidPage& page, int page_number, const QRectF& target) {
@@ -193,15 +226,18 @@ void paint_page(QPainter& painter, const LaidPage& page, int page_number, const 
     draw_text_line(painter, page.stamp + "    " + page.data_name, kBodyLeft, kHeadStampY,
                    kGlyphSize * 0.8);
 
+    GlyphFonts fonts;
     for (const DrawingBox& box : page.drawings)
-        paint_drawing(painter, box, kBodyLeft, kBodyTop + box.line * kUnitsPerLine);
+        paint_drawing(painter, fonts, box, kBodyLeft, kBodyTop + box.line * kUnitsPerLine);
+    fonts.forget();
 
     painter.setPen(QPen(Qt::black));
     for (const TextRow& row : page.rows) {
         const double baseline = kBodyTop + row.line * kUnitsPerLine + kBaselineDepth;
         for (const PlacedGlyph& g : row.glyphs) {
             if (g.glyph.text == " ") continue;
-            draw_glyph(painter, g.glyph, kBodyLeft + g.cell * kUnitsPerCell, baseline, kGlyphSize);
+            draw_glyph(painter, fonts, g.glyph, kBodyLeft + g.cell * kUnitsPerCell, baseline,
+                       kGlyphSize);
         }
     }
 

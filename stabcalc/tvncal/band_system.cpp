@@ -32,7 +32,16 @@ void BandSystem::equilibrate_rows() {
 }
 
 bool BandSystem::solve(std::vector<double>& x, double tiny) {
+    // The elimination stays inside the band by construction: row i of the
+    // factor reaches columns i - lower .. i + lower + upper. Its entries are
+    // indexed directly rather than through the checked at().
     const std::size_t n = size_;
+    const std::size_t width = width_;
+    const auto below = static_cast<std::size_t>(lower_);
+    double* const a = a_.data();
+    const auto cell = [a, width, below](std::size_t row, std::size_t column) -> double& {
+        return a[row * width + column + below - row];
+    };
     const auto lower = static_cast<std::size_t>(lower_);
     const auto upper = static_cast<std::size_t>(upper_);
     for (std::size_t k = 0; k < n; ++k) {
@@ -40,22 +49,22 @@ bool BandSystem::solve(std::vector<double>& x, double tiny) {
         const std::size_t last_col = std::min(n - 1, k + upper);
         std::size_t pivot = k;
         for (std::size_t i = k + 1; i <= last_row; ++i) {
-            if (std::fabs(at(i, k)) > std::fabs(at(pivot, k))) pivot = i;
+            if (std::fabs(cell(i, k)) > std::fabs(cell(pivot, k))) pivot = i;
         }
-        if (!(std::fabs(at(pivot, k)) >= tiny)) return false;
+        if (!(std::fabs(cell(pivot, k)) >= tiny)) return false;
         if (pivot != k) {
             // Columns left of k are already eliminated in both rows.
             for (std::size_t j = k; j <= last_col; ++j)
-                std::swap(at(k, j), at(pivot, j));
+                std::swap(cell(k, j), cell(pivot, j));
             std::swap(rhs_[k], rhs_[pivot]);
         }
-        const double p = at(k, k);
+        const double p = cell(k, k);
         for (std::size_t i = k + 1; i <= last_row; ++i) {
-            const double f = at(i, k) / p;
+            const double f = cell(i, k) / p;
             if (f == 0.0) continue;
-            at(i, k) = 0.0;
+            cell(i, k) = 0.0;
             for (std::size_t j = k + 1; j <= last_col; ++j)
-                at(i, j) -= f * at(k, j);
+                cell(i, j) -= f * cell(k, j);
             rhs_[i] -= f * rhs_[k];
         }
     }
@@ -64,8 +73,8 @@ bool BandSystem::solve(std::vector<double>& x, double tiny) {
         double sum = rhs_[i];
         const std::size_t last_col = std::min(n - 1, i + upper);
         for (std::size_t j = i + 1; j <= last_col; ++j)
-            sum -= at(i, j) * x[j];
-        x[i] = sum / at(i, i);
+            sum -= cell(i, j) * x[j];
+        x[i] = sum / cell(i, i);
     }
     return true;
 }

@@ -1,0 +1,96 @@
+#!/usr/bin/env bash
+# Start-up cost of every program of the calculation chain, measured as a
+# ratio to do-nothing programs run side by side in the same hyperfine run:
+#   static  a statically linked program that does nothing (the floor of a process)
+#   batch   a do-nothing program linked like the batch programs
+#   qt      a do-nothing program with the viewer's Qt libraries
+# For each reference section (bench/fixtures/uniform_sand: completed state;
+# bench/fixtures/wave_goda: construction stage with Goda's formula) it times
+# each program of the chain in a prepared program folder, then the whole
+# chain; then the viewer's PDF export of one page and of all pages of the
+# largest report. Prints the mean times, the ratios and the peak memory.
+#   bench/chain.sh [runs]        (default 30 runs per program)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+./scripts/install-deps.sh
+runs=${1:-30}
+export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1
+build=${WTN_RUN_BUILD_DIR:-build-release}
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$build" --parallel "$(nproc)" >/dev/null
+cmake --build "$build" --parallel "$(nproc)" \
+  --target bench_do_nothing_static bench_do_nothing_batch bench_do_nothing_qt >/dev/null
+floors=$(cd "$build/bench" && pwd)
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+unset WTN_UI_PIPE
+export WTN_ANSWER=no WTN_ZEVOVE_CHOICE=0 QT_QPA_PLATFORM=offscreen
+
+# Mean seconds of each command of a hyperfine run, one per line.
+means() {
+  hyperfine -N --warmup 3 --runs "$runs" --style none --export-csv "$work/run.csv" "$@" >/dev/null
+  tail -n +2 "$work/run.csv" | cut -d, -f2
+}
+
+peak_kib() {
+  /usr/bin/time -f "%M" -o "$work/peak.txt" "$@" >/dev/null 2>&1 || true
+  cat "$work/peak.txt"
+}
+
+report() { # name program-seconds floor-name floor-seconds peak
+  awk -v n="$1" -v p="$2" -v fn="$3" -v f="$4" -v m="$5" \
+    'BEGIN { printf "%-28s %8.2f ms  %5.2fx %-7s (%5.2f ms)  %7d KiB\n", n, p * 1000, p / f, fn, f * 1000, m }'
+}
+
+printf '%-28s %11s  %-15s %18s  %11s\n' program mean ratio floor "peak memory"
+for fixture in uniform_sand wave_goda; do
+  folder="$work/$fixture"
+  mkdir -p "$folder"
+  cp -r "$build/bin/." "$folder/"
+  cp "bench/fixtures/$fixture/"* "$folder/"
+  cd "$folder"
+  if [ "$fixture" = wave_goda ]; then
+    chain=(AUDSHEET TVNWAV TVNCAL SRGPRT TVNPRN)
+  else
+    chain=(AUDSHEET TVNDAT TVNCAL SOLPRT TVNPRN)
+  fi
+  present=()
+  for program in "${chain[@]}"; do
+    [ -x "$program" ] || continue
+    # The first run prepares the files the next program reads.
+    "./$program" >/dev/null 2>&1 || { echo "$fixture: $program failed" >&2; exit 1; }
+    present+=("$program")
+  done
+  for program in "${present[@]}"; do
+    mapfile -t t < <(means "./$program" "$floors/bench_do_nothing_static" "$floors/bench_do_nothing_batch")
+    report "$fixture $program" "${t[0]}" static "${t[1]}" "$(peak_kib "./$program")"
+    report "" "${t[0]}" batch "${t[2]}" 0
+  done
+  printf '%s\n' "${present[@]/#/./}" >chain.txt
+  floor_chain=$(for _ in "${present[@]}"; do echo "$floors/bench_do_nothing_static"; done)
+  mapfile -t t < <(means "sh -e chain.txt" "sh -e -c '$(echo "$floor_chain" | tr '\n' ';')'")
+  report "$fixture whole chain (${#present[@]})" "${t[0]}" static "${t[1]}" 0
+  cd - >/dev/null
+done
+
+# The viewer's PDF export of every page file of a folder: the whole report of
+# the construction-stage section, and the same folder with its smallest page
+# file only; the difference gives the cost of each further page.
+all="$work/wave_goda"
+one="$work/one_page"
+cp -r "$all" "$one"
+smallest=$(cd "$one" && ls -Sr -- *.PDT | head -1)
+(cd "$one" && for page in *.PDT; do [ "$page" = "$smallest" ] || rm -f "$page"; done)
+count_pages() { (cd "$1" && ./VIEWKSO --pdf "$work/count.pdf" >/dev/null 2>&1) && pdfinfo "$work/count.pdf" | awk '/^Pages:/ { print $2 }'; }
+pages_one=$(count_pages "$one")
+pages_all=$(count_pages "$all")
+mapfile -t t < <(means "$floors/bench_do_nothing_qt" \
+  "sh -c 'cd $one && ./VIEWKSO --pdf $work/one.pdf'" \
+  "sh -c 'cd $all && ./VIEWKSO --pdf $work/all.pdf'")
+report "VIEWKSO --pdf $pages_one page(s)" "${t[1]}" qt "${t[0]}" \
+  "$(cd "$all" && peak_kib ./VIEWKSO --pdf "$work/all.pdf")"
+awk -v one="${t[1]}" -v all="${t[2]}" -v n1="$pages_one" -v n="$pages_all" 'BEGIN {
+  each = n > n1 ? (all - one) / (n - n1) : 0
+  printf "%-28s %8.2f ms  each further page %.2f ms (%.3f of the first); 60 pages about %.2f s\n",
+    "VIEWKSO --pdf " n " pages", all * 1000, each * 1000, each / one, one + 59 * each }'
