@@ -61,8 +61,8 @@ class GlyphFonts {
     int current_ = 0;
 };
 
-void draw_glyph(QPainter& painter, GlyphFonts& fonts, const Glyph& glyph, double x,
-                double baseline, double size) {
+void draw_glyph(QPainter& painter, GlyphFonts& fonts, const Glyph& glyph, double x, double baseline,
+                double size) {
     double scale = 1.0;
     double y = baseline;
     if (glyph.shift == Shift::raised) {
