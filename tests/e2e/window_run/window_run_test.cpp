@@ -121,7 +121,58 @@ TEST(WindowRun, SeismicExampleFromTheWindowToThePdfAndBack) {
     w.f.folder.write("report.txt", text);
     fs::copy_file(w.f.folder.file("report.txt"), kShots + "/window_run_report.txt",
                   fs::copy_options::overwrite_existing);
-    expect_in_order(text, {"入力データチェックリスト", "SP-VL"});
+    // The chapters in the order of the page files' names, with the
+    // section's key numbers (hand values in tests/e2e/reference): the
+    // virtual seabed, P, M and h0 of each case, the decided pile, its
+    // stresses, displacements, embedment tips and the adopted length.
+    expect_in_order(text, {
+                              "入力データチェックリスト",
+                              "【カスタマイズデータ】",
+                              "計算トライアル結果表",
+                              "[SP-VL]",
+                              "1.設計条件",
+                              "（設計条件図）［常 時］",
+                              "（設計条件図）［地震時］",
+                              "2.常時の検討",
+                              "= -3.188 m",
+                              "ΣP = 106.776",
+                              "ΣM = 245.792",
+                              "= 2.302 m",
+                              "（外力荷重図）［常 時］",
+                              "2-2  矢板の断面性能",
+                              "3.地震時の検討",
+                              "= -4.050 m",
+                              "ΣP = 171.395",
+                              "= 2.816 m",
+                              "（外力荷重図）［地震時］",
+                              "3-2  矢板の断面性能",
+                              "4.検討結果のまとめ[完成時]",
+                              "使用矢板 SP-VL",
+                              "89.0",
+                              "168.8",
+                              "5.962",
+                              "13.028",
+                              "-9.914",
+                              "-10.776",
+                              "採用矢板長         13.500 m",
+                          });
+    // Every page carries the run's stamp (date and time of the check list's
+    // first page) and the project name in its header.
+    const std::size_t stamp_at = text.find('\n') + 1;
+    const std::string stamp = text.substr(stamp_at, 17);
+    int page_number = 0;
+    for (std::size_t begin = 0; begin < text.size();) {
+        std::size_t end = text.find('\f', begin);
+        if (end == std::string::npos) end = text.size();
+        const std::string page = text.substr(begin, end - begin);
+        begin = end + 1;
+        if (page.find_first_not_of(" \n") == std::string::npos) continue;
+        ++page_number;
+        const std::string head = page.substr(0, page.find('\n', page.find('\n') + 1));
+        EXPECT_NE(head.find(stamp), std::string::npos) << "page " << page_number << ": " << head;
+        EXPECT_NE(head.find("seismic_sand"), std::string::npos) << "page " << page_number;
+    }
+    EXPECT_GE(page_number, 30);
 
     // Saved and reopened, the project holds what the screens showed.
     const std::vector<std::string> before = project_file_lines(w.f.data);
