@@ -123,6 +123,34 @@ void seismic_sand(DesignData& d) {
     d.kanseiji_dat.jis_sw = 1;
 }
 
+// Both studies of the seismic section: the construction stage checks the
+// completed state's pile against Goda's wave pressures at the H.W.L. and the
+// L.W.L. (H1/3 1.0 m, Hmax 1.8 m, T 5 s, normal incidence, no wave-dissipating
+// works, sea bottom slope 1/50, ground in front of the wall at the seabed).
+void both_studies(DesignData& d) {
+    seismic_sand(d);
+    d.data_title = "砂質地盤　完成時・施工時";
+    d.sekkei_dat.sekouji_sw = 1;
+    SekoujiData& w = d.sekouji_dat;
+    w.wave_sw = 0;
+    w.dissip_sw = 1;
+    w.tide_kentou_sw = {0, 1, 1, 0, 0};
+    w.tide_sakuzu_sw = {0, 1, 1, 0, 0};
+    w.depth_sw = 0;
+    w.lambda1 = 1.0;
+    w.lambda2 = 1.0;
+    w.d_lvl = -2.5;
+    w.h2_lvl = -2.5;
+    w.h_lvl = -2.5;
+    w.slope_x = 50.0;
+    w.hb_sw = 0;
+    w.hb_lvl = {};
+    w.static_sw = 0;
+    w.goda_tbl = {};
+    w.goda_tbl[1] = WaveRec{0, 0, 1.0, 1.8, 5.0, 0.0, 0.0};
+    w.goda_tbl[2] = WaveRec{0, 0, 1.0, 1.8, 5.0, 0.0, 0.0};
+}
+
 } // namespace
 
 const std::vector<ReferenceExample>& reference_examples() {
@@ -130,6 +158,7 @@ const std::vector<ReferenceExample>& reference_examples() {
         {"uniform_sand.tn2", uniform_sand},
         {"sand_over_clay.tn2", sand_over_clay},
         {"seismic_sand.tn2", seismic_sand},
+        {"both_studies.tn2", both_studies},
     };
     return examples;
 }

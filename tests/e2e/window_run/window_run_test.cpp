@@ -184,5 +184,48 @@ TEST(WindowRun, SeismicExampleFromTheWindowToThePdfAndBack) {
     save_screenshot(*w.f.view, "window_run_reopened");
 }
 
+// Both studies in one run: the construction stage checks the completed
+// state's pile against the waves at two tide levels; the results dialog
+// opens once per study and the report holds both studies' chapters.
+TEST(WindowRun, BothStudiesInOneRun) {
+    WindowRun w;
+    ASSERT_NO_FATAL_FAILURE(w.open_example("both_studies.tn2"));
+    w.run("window_both_studies");
+    ASSERT_TRUE(w.f.box_texts().empty()) << w.f.box_texts().front();
+    EXPECT_EQ(w.result_modes, (std::vector<int>{1, 2}));
+    EXPECT_TRUE(w.f.window->form.enabled());
+    const std::string text = w.print("window_both_studies_report.pdf");
+    w.f.folder.write("report.txt", text);
+    fs::copy_file(w.f.folder.file("report.txt"), kShots + "/window_both_studies_report.txt",
+                  fs::copy_options::overwrite_existing);
+    // The completed state's trial pages, then the construction stage's; the
+    // completed state's chapters and summary; then the construction stage's
+    // conditions, per tide level the wave and stability chapters, and its
+    // summary, checking the completed state's pile.
+    expect_in_order(text, {
+                              "入力データチェックリスト",
+                              "【施工時】",
+                              "計算トライアル結果表",
+                              "[SP-VL]",
+                              "施工時",
+                              "計算トライアル結果表",
+                              "2.常時の検討",
+                              "3.地震時の検討",
+                              "4.検討結果のまとめ[完成時]",
+                              "採用矢板長         13.500 m",
+                              "施工時",
+                              "1.設計条件",
+                              "2.<H.W.L.> の検討",
+                              "(2) 合力及び作用位置の計算",
+                              "2-2  矢板の断面性能",
+                              "3.<L.W.L.> の検討",
+                              "(2) 合力及び作用位置の計算",
+                              "3-2  矢板の断面性能",
+                              "4.検討結果のまとめ[施工時]",
+                              "使用矢板 SP-VL",
+                              "採用矢板長         13.500 m",
+                          });
+}
+
 } // namespace
 } // namespace wtn::mainwin::test
