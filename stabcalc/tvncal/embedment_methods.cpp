@@ -2,7 +2,6 @@
 
 #include "chang.h"
 #include "error_messages.h"
-#include "input_codes.h"
 #include "koken.h"
 #include "matrix_methods.h"
 
@@ -12,16 +11,15 @@ namespace wtn {
 
 namespace {
 
-bool known_method(int method) {
-    return method >= static_cast<int>(EmbedmentMethod::Chang) &&
-           method <= static_cast<int>(EmbedmentMethod::SType);
+bool known_method(EmbedmentMethod method) {
+    return is_listed(method);
 }
 
 } // namespace
 
-const char* embedment_method_name(int method) {
+const char* embedment_method_name(EmbedmentMethod method) {
     if (!known_method(method)) return "";
-    switch (embedment_method_from_code(method)) {
+    switch (method) {
     case EmbedmentMethod::Chang:
         return "チャンの方式";
     case EmbedmentMethod::ChangMultiLayer:
@@ -36,21 +34,21 @@ const char* embedment_method_name(int method) {
     return "";
 }
 
-void check_embedment_method(int method) {
+void check_embedment_method(EmbedmentMethod method) {
     if (!known_method(method)) {
-        stop_with_error("(ERROR)-根入れ長の計算方法(" + std::to_string(method) +
+        stop_with_error("(ERROR)-根入れ長の計算方法(" + std::to_string(to_file_value(method)) +
                         ")は 1 から 5 のいずれかにして下さい.");
     }
 }
 
 void allocate_case_areas(StabilityRun& run, int j) {
-    const int method = run.input.swdat.embedment_method;
+    const EmbedmentMethod method = run.input.swdat.embedment_method;
     const CaseAreaSizes sizes = case_area_sizes(run.input, run.custom, run.force_case, j, method);
     alloc_method_area(run.results.areas, sizes, method);
 }
 
 void solve_case(StabilityRun& run, int j) {
-    switch (embedment_method_from_code(run.input.swdat.embedment_method)) {
+    switch (run.input.swdat.embedment_method) {
     case EmbedmentMethod::Chang:
         solve_chang(run, j);
         return;

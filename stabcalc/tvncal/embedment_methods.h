@@ -12,11 +12,11 @@
 namespace wtn {
 
 // The method's name as the reports print it; empty outside 1 to 5.
-const char* embedment_method_name(int method);
+const char* embedment_method_name(EmbedmentMethod method);
 
 // Stops the program with a message, before anything is computed, for a
 // method this program cannot compute.
-void check_embedment_method(int method);
+void check_embedment_method(EmbedmentMethod method);
 
 // Allocates the method's areas for case j from the force case just read.
 void allocate_case_areas(StabilityRun& run, int j);
