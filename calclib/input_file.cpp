@@ -67,8 +67,8 @@ void read_swdat(const KeyLine& l, InputRecord& in) {
     read_items(l, kSwdatItems, s);
     // Two switches the programs test only for their listed values: a value
     // outside the list is held as the first entry.
-    if (!is_listed(s.studies)) s.studies = Studies::CompletedState;
-    if (!is_listed(s.lwl_seismic)) s.lwl_seismic = SeismicAtLevel::AirAboveApparentBelow;
+    if (!is_listed(s.studies)) s.studies = Studies::CompletedOnly;
+    if (!is_listed(s.lwl_seismic)) s.lwl_seismic = LevelSeismicRule::AirAboveApparentBelow;
 }
 
 void read_wavsw(const KeyLine& l, InputRecord& in) {

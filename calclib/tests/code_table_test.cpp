@@ -43,7 +43,7 @@ TEST(CodeTables, FileValuesGiveTheirPrintedLabelsAndOutsideValuesKeepTheirNumber
         code_case<CompletedCases>("swdat 6", 3, "常時・地震時共に検討", 4),
         code_case<GroundShape>("swdat 7", 2, "任意形状", 3),
         code_case<SurchargeMode>("swdat 8", 2, "各土層毎に計算した荷重", 0),
-        code_case<SeismicAtLevel>("swdat 10", 1, "上側空中震度・下側見かけの震度", 3),
+        code_case<LevelSeismicRule>("swdat 10", 1, "上側空中震度・下側見かけの震度", 3),
         code_case<ClaySeismicFormula>("swdat 11", 2, "１式のみで計算", 0),
         code_case<EarthPressureMethod>("swdat 12", 1, "直線補間をかける", 3),
         code_case<Studies>("swdat 13", 2, "施工時のみ検討", 4),
@@ -108,8 +108,8 @@ TEST(CodeTables, OutsideValuesSurviveReadingAndWriting) {
     set_input_defaults(in);
     read_input(in, folder.file("CAL_FILE.DAT"));
     EXPECT_FALSE(is_listed(in.swdat.design_standard));
-    EXPECT_EQ(in.swdat.studies, Studies::CompletedState);
-    EXPECT_EQ(in.swdat.lwl_seismic, SeismicAtLevel::AirAboveApparentBelow);
+    EXPECT_EQ(in.swdat.studies, Studies::CompletedOnly);
+    EXPECT_EQ(in.swdat.lwl_seismic, LevelSeismicRule::AirAboveApparentBelow);
     ASSERT_EQ(write_input(in, folder.file("OUT")), 0);
     const std::string written = read_whole(folder.file("OUT.CAL"));
     EXPECT_NE(written.find("swdat,7,9,3,1,2,4,5,6,111,3,4,5,1,1\r\n"), std::string::npos)

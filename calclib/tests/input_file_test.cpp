@@ -278,7 +278,7 @@ TEST(InputRecordDefaults, ResetAndDefaultsAloneGiveTheDefaultWall) {
     in.nir_t.dynamic_water = YesNo::Yes;
     in.nir_t.lambda2 = 0.7;
     in.land_layers[24].resistance_option = LayerKhOption::ChartFirstLine;
-    in.swdat.studies = Studies::ConstructionStage;
+    in.swdat.studies = Studies::ConstructionOnly;
     reset_input_counters(in);
     set_input_defaults(in);
 

@@ -87,11 +87,11 @@ std::string swdat_line(DesignData& d) {
     c.decision_code = 0;
     if (decides(s.stress_sw)) c.decision_code += kDecisionByStress;
     if (decides(s.disp_sw)) c.decision_code += kDecisionByDisplacement;
-    c.residual_level_seismic = code_of_list_index<SeismicAtLevel>(k.rwl_k_sw);
+    c.residual_level_seismic = code_of_list_index<LevelSeismicRule>(k.rwl_k_sw);
     c.clay_seismic_formula = code_of_list_index<ClaySeismicFormula>(k.pa_formula_sw);
     c.earth_pressure_method = code_of_list_index<EarthPressureMethod>(k.pa_method_sw);
     c.studies = from_file_value<Studies>(box_pair_code(s.kanseiji_sw, s.sekouji_sw));
-    c.lwl_seismic = code_of_list_index<SeismicAtLevel>(k.lwl_k_sw);
+    c.lwl_seismic = code_of_list_index<LevelSeismicRule>(k.lwl_k_sw);
     return KeyLine(kSwitchesKey).items(kSwdatItems, c, kSwdatCaptions).str();
 }
 

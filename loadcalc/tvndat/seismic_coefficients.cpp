@@ -55,11 +55,11 @@ double apparent_k_arai_yokoi(double s_wet, double s_sat, double s_used, double q
 
 bool air_at_rwl(const LoadModel& model, const InputRecord& input, int i) {
     return i == model.index.residual_water &&
-           input.swdat.residual_level_seismic == SeismicAtLevel::AirBothSides;
+           input.swdat.residual_level_seismic == LevelSeismicRule::AirBothSides;
 }
 
 bool air_at_lwl(const LoadModel& model, const InputRecord& input, int j) {
-    return j == model.index.lwl && input.swdat.lwl_seismic == SeismicAtLevel::AirBothSides;
+    return j == model.index.lwl && input.swdat.lwl_seismic == LevelSeismicRule::AirBothSides;
 }
 
 bool clay_below_seabed(const LoadModel& model, const InputRecord& input, int i, bool bottom) {

@@ -60,21 +60,21 @@ struct CalcSwitches {
         SurchargeMode::AtSeabedForAllLayers; // 8: 1 taken at the seabed for all layers, 2 per layer
     int decision_code =
         111; // 9: units digit stress, tens displacement, hundreds seabed reaction (1 decides)
-    SeismicAtLevel residual_level_seismic =
-        SeismicAtLevel::AirAboveApparentBelow; // 10: seismic coefficient at the residual water
-                                               // level: 1 air above / apparent below, 2 air both
-                                               // sides
+    LevelSeismicRule residual_level_seismic =
+        LevelSeismicRule::AirAboveApparentBelow; // 10: seismic coefficient at the residual water
+                                                 // level: 1 air above / apparent below, 2 air both
+                                                 // sides
     ClaySeismicFormula clay_seismic_formula =
         ClaySeismicFormula::CompareBoth; // 11: clay intensity in the seismic case: 1 compare both
                                          // formulas, 2 first only
     EarthPressureMethod earth_pressure_method =
-        EarthPressureMethod::NotInterpolated;  // 12: 1 linear interpolation down to 10 m below the
-                                               // seabed, 2 without
-    Studies studies = Studies::CompletedState; // 13: 1 completed state, 2 construction stage, 3
-                                               // both (others read as 1)
-    SeismicAtLevel lwl_seismic =
-        SeismicAtLevel::AirAboveApparentBelow; // 14: seismic coefficient at the L.W.L., as item 10
-                                               // (others read as 1)
+        EarthPressureMethod::NotInterpolated; // 12: 1 linear interpolation down to 10 m below the
+                                              // seabed, 2 without
+    Studies studies = Studies::CompletedOnly; // 13: 1 completed state, 2 construction stage, 3
+                                              // both (others read as 1)
+    LevelSeismicRule lwl_seismic =
+        LevelSeismicRule::AirAboveApparentBelow; // 14: seismic coefficient at the L.W.L., as item
+                                                 // 10 (others read as 1)
 };
 
 // "wavsw": the wave switches and the name of the user-named tide level.

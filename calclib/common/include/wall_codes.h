@@ -150,8 +150,8 @@ WTN_DEFINE_CODE(CompletedCases, WTN_COMPLETED_CASES)
 // The studies ("swdat" item 13); the reader holds a value outside the list as
 // the completed state.
 #define WTN_STUDIES(X)                                                                             \
-    X(CompletedState, 1, u8"完成時のみ検討")                                                       \
-    X(ConstructionStage, 2, u8"施工時のみ検討")                                                    \
+    X(CompletedOnly, 1, u8"完成時のみ検討")                                                        \
+    X(ConstructionOnly, 2, u8"施工時のみ検討")                                                     \
     X(Both, 3, u8"完成時・施工時共に検討")
 WTN_DEFINE_CODE(Studies, WTN_STUDIES)
 
@@ -178,10 +178,10 @@ WTN_DEFINE_CODE(SurchargeMode, WTN_SURCHARGE_MODE)
 // The seismic coefficient at the residual water level ("swdat" item 10) and
 // at the L.W.L. (item 14; the reader holds a value outside the list as the
 // first entry).
-#define WTN_SEISMIC_AT_LEVEL(X)                                                                    \
+#define WTN_LEVEL_SEISMIC_RULE(X)                                                                  \
     X(AirAboveApparentBelow, 1, u8"上側空中震度・下側見かけの震度")                                \
     X(AirBothSides, 2, u8"上下共に空中震度")
-WTN_DEFINE_CODE(SeismicAtLevel, WTN_SEISMIC_AT_LEVEL)
+WTN_DEFINE_CODE(LevelSeismicRule, WTN_LEVEL_SEISMIC_RULE)
 
 // Which of the two clay formulas are compared: in the seismic case ("swdat"
 // item 11) and in the normal case ("nir_t" item 5), numbered differently.
