@@ -1,8 +1,8 @@
 #include "embedment_common.h"
 
 #include "error_messages.h"
-#include "input_codes.h"
 #include "rounding.h"
+#include "wall_codes.h"
 
 #include <cmath>
 
@@ -81,7 +81,8 @@ double load_displacement_sum(StabilityRun& run, int case_index) {
 
     const InputRecord& input = run.input;
     if (run.file_mode == kConstructionStageMode) {
-        if (input.static_water == kSwitchOn) add(fc.still_water.lever_arm, fc.still_water.force);
+        if (input.static_water == StaticWater::On)
+            add(fc.still_water.lever_arm, fc.still_water.force);
     } else {
         const bool normal = case_index == 0;
         const int count = normal ? input.force_normal_count : input.force_seismic_count;
