@@ -1,6 +1,7 @@
 #include "report_chapter.h"
 
 #include "format_values.h"
+#include "matrix_chapter.h"
 #include "reaction_charts.h"
 #include "report_page_templates.h"
 #include "section_pages.h"
@@ -84,6 +85,16 @@ void write_stability_chapter(const StabilityReport& report, int case_index, int 
     ReportChapter chapter = open_chapter(report, case_index, level_index);
     // The method's pages (embedment, moments, checks, displacement) follow
     // the shared head in this open chapter.
+    switch (report.method()) {
+    case EmbedmentMethod::ChangMultiLayer:
+    case EmbedmentMethod::CTypeMultiLayer:
+        write_matrix_report(report, chapter);
+        return;
+    case EmbedmentMethod::Chang:
+    case EmbedmentMethod::CType:
+    case EmbedmentMethod::SType:
+        break;
+    }
     chapter.page->close();
 }
 

@@ -77,6 +77,23 @@ inline constexpr TemplateUse kStabilityReportTemplates[] = {
     {"KKNHNRK3.PFM", "07 08 09 10 11"},
     {"KOKNHNRK.PZK", ""},
     {"KKNHNRK1.PZK", ""},
+    // The multi-layer methods' element and node tables.
+    {"MATRX_TL.PFM", ""},
+    {"MATRX_TB.PFM", ""},
+    {"MATRX_TB.PZK", ""},
+    {"MTRX1B.PFM", "99"},
+    {"MTRXB_HD.PFM", ""},
+    {"MTRXB_FT.PFM", ""},
+    {"MTRX2B.PFM", "00 01 02 03 04"},
+    {"MTRX3B.PFM", ""},
+    {"MATRX_TH.PFM", "99"},
+    {"MATRX1.PFM", "99"},
+    {"MATRX_HD.PFM", ""},
+    {"MATRX_FT.PFM", ""},
+    {"MATRX2.PFM", "00 01 02 03 04"},
+    {"MATRX3.PFM", ""},
+    {"MATRX4.PFM", "00 01 02 03"},
+    {"MATRXLEN.PFM", "00 99"},
 };
 
 } // namespace wtn
