@@ -28,10 +28,6 @@ SectionValues section_values(const CandidateRecord& candidate, const JointEffici
     return v;
 }
 
-double pile_beta(double khb, double rigidity) {
-    return std::pow(khb / 4.0 / rigidity, 0.25);
-}
-
 double cantilever_deflection(double load_sum, double h_cm, double rigidity) {
     return round_dec(load_sum * 1000.0 * h_cm * h_cm * h_cm / (rigidity * 1.0e7), 3);
 }
