@@ -6,6 +6,7 @@
 #include "pressure_chapter.h"
 #include "report_figures.h"
 #include "report_state.h"
+#include "surcharge_chapter.h"
 
 #include <memory>
 
@@ -36,6 +37,7 @@ void earth_pressure_report_main() {
         // pages is written. An embankment ground surface adds its surcharge
         // chapter before the earth-pressure chapter.
         read_gai_case(c, report->model, report->tables);
+        write_surcharge_chapter(*report, c);
         write_pressure_chapter(*report, c);
         write_condition_figure(*report, c);
     }

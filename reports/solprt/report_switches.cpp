@@ -8,6 +8,11 @@ bool straight_ground(const InputRecord& input) {
     return code_from_file<GroundShape>(input.swdat.ground_shape) == GroundShape::Straight;
 }
 
+bool surcharge_at_seabed(const InputRecord& input) {
+    return code_from_file<SurchargeMode>(input.swdat.surcharge_mode) ==
+           SurchargeMode::AtSeabedForAllLayers;
+}
+
 bool interpolation_method(const InputRecord& input) {
     return code_from_file<EarthPressureMethod>(input.swdat.earth_pressure_method) ==
            EarthPressureMethod::InterpolatedBelowSeabed;

@@ -130,6 +130,97 @@ test::WallSection uniform_sand(int cases) {
     return s;
 }
 
+// The embankment fixture: the uniform section behind a fill from the
+// ground-surface top +3.0 up to +5.0 (gamma 18) with ground points (0, 3),
+// (0, 5), (40, 5) and surcharge zones [0, 2] 10 / 5 and [10, 30] 20 / 10
+// kN/m2 (normal / seismic). Normal case, sand phi 30 without wall friction:
+// every failure plane at 60 deg. The wedge from 0.00 crosses +3.0 at
+// L = 3 / tan 60 = 1.7321 and leaves the fill at X = L + 2 / tan 60 =
+// 2.8868: W = 18 x area (0,3) (0,5) (2,5) (X,5) (L,3) = 18 x 4.6189 =
+// 83.1402, Q = 10 x 2 = 20, q = (W + Q) / L = 59.5463. The wedge from -30.00:
+// L = 33 / tan 60 = 19.0526, X = 20.2073, Q = 20 + 20 x 10.2073 = 224.1460.
+test::WallSection embankment(int cases, int surcharge_mode) {
+    test::WallSection s = uniform_sand(cases);
+    s.ground_shape = 2;
+    s.surcharge_mode = surcharge_mode;
+    s.ground = {{0.0, 3.0}, {0.0, 5.0}, {40.0, 5.0}};
+    s.fills = {test::Fill{5.0}};
+    s.zones = {{0.0, 2.0, 10.0, 5.0}, {10.0, 30.0, 20.0, 10.0}};
+    return s;
+}
+
+TEST(SolprtChain, EmbankmentSurchargeChapterNormalCase) {
+    Section s(embankment(3, 2));
+    const ChildResult r = s.report();
+    ASSERT_EQ(r.exit_code, 0) << r.err;
+    expect_in_order(s.page("JD101KJU.PDT"),
+                    {"完成時-常    時:上載荷重(各土層)", "$1  GAI_TITL.PFM", "99  2.常時の検討",
+                     "98  2-1", "$0  JKJU_MDS.PFM", "99  各土層", "98  各土層の崩壊角",
+                     "$0  JKJU_TZ1.PFM    JKJU_TZ1.PZK", "99    0.0", "$1  JKJU_KSN.PFM",
+                     // block a: the wedge from the bottom of the layer 3.00..0.00
+                     "$0  JKJU_DSU.PFM", "00    a", "01    0.000", "$R  7", "$0  JKJU_ZT2.PFM",
+                     "00        0.00", "01    60° 0′ 0″", "$R  10", "$0  JKJU_JS3.PFM",
+                     "00         10.00", "01        2.0000", "02       20.0000", "$0  JKJU_JS4.PFM",
+                     "00       20.0000", "$0  JKJU_TTL.PFM", "$R  18", "03        5.19630000",
+                     "03      -10.00000000", "03      -14.43400269", "03        1.33950000",
+                     "03        8.66040162", "$0  JKJU_TT5.PFM", "00        9.23780107",
+                     "01       4.618900535", "$0  JKJU_TT7.PFM", "02        18.000",
+                     "03     83.1402", "$0  JKJU_TT8.PFM", "00     83.1402", "$0  JKJU_TU2.PFM",
+                     "00     83.1402", "01       20.0000", "02    1.7321", "03     59.5463",
+                     "$0  JKJU_TU3.PFM", "00       59.55", "$1                  JKJUZ000.PZK",
+                     // block b: from -30.00, the second zone cut at X
+                     "$0  JKJU_DSU.PFM", "00    b", "01  -30.000", "$R  9", "01    60° 0′ 0″",
+                     "01    60° 0′ 0″", "$R  12", "00         20.00", "01       10.2073",
+                     "02      204.1460", "00      224.1460", "01      39.259900535",
+                     "03    706.6782", "03     48.8555", "$1                  JKJUZ001.PZK"},
+                    "JD101KJU.PDT");
+}
+
+// Seismic case: k = 0.15 in air above the water, Arai-Yokoi below; the
+// angles of the two layers in the deepest wedge are the load calculation's.
+TEST(SolprtChain, EmbankmentSurchargeChapterSeismicCase) {
+    Section s(embankment(3, 2));
+    ASSERT_EQ(s.report().exit_code, 0);
+    const std::vector<std::string> page = s.page("JD201KJU.PDT");
+    expect_in_order(page,
+                    {"完成時-地 震 時:上載荷重(各土層)",
+                     "99  3.地震時の検討",
+                     "98  3-1",
+                     "98  各土層の崩壊角及び、震度",
+                     "$0  JKJU_TZ2.PFM    JKJU_TZ2.PZK",
+                     "$0  JKJU_TZ3.PFM",
+                     "99   45.0",
+                     "$0  SHINDO3.PFM",
+                     "00    a",
+                     "01    52°35′30″",
+                     "00          5.00",
+                     "01        2.0000",
+                     "02       10.0000",
+                     "00    b",
+                     "01    52°35′30″",
+                     "01    46°55′21″",
+                     "00          5.00",
+                     "00         10.00",
+                     "00      210.0000",
+                     "03   1119.9812",
+                     "03     43.8275"},
+                    "JD201KJU.PDT");
+    EXPECT_EQ(std::count(page.begin(), page.end(), "$0  JKJU_JS3.PFM"), 3);
+}
+
+TEST(SolprtChain, EmbankmentSurchargeAtTheSeabedHasOneBlock) {
+    Section s(embankment(1, 1));
+    ASSERT_EQ(s.report().exit_code, 0);
+    const std::vector<std::string> page = s.page("JD101KJU.PDT");
+    expect_in_order(page,
+                    {"完成時-常    時:上載荷重(海底面)", "99  海底面", "00    a", "01   -6.000",
+                     "00       20.0000", "03    207.8478", "02    5.1962", "03     43.8489",
+                     "$1                  JKJUZ000.PZK"},
+                    "JD101KJU.PDT");
+    EXPECT_EQ(std::count(page.begin(), page.end(), "$0  JKJU_DSU.PFM"), 1);
+    EXPECT_FALSE(s.folder.exists("JD201KJU.PDT"));
+}
+
 TEST(SolprtChain, UniformSandNormalCaseChapterAsWrittenByHand) {
     Section s(uniform_sand(3));
     const ChildResult r = s.report();
