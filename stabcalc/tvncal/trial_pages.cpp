@@ -62,12 +62,6 @@ const char* trial_page_file(int file_mode) {
     return file_mode == kCompletedStateMode ? "CTRAIAL0.PDT" : "CTRAIAL1.PDT";
 }
 
-CheckMarks check_marks(int flag) {
-    if (flag == 0) return {" ≦ ", "OK "};
-    if (flag == kNotChecked) return {"   ", "－ "};
-    return {" ＞ ", "OUT"};
-}
-
 std::unique_ptr<PageFile> open_trial_pages(const StabilityRun& run) {
     static const char* const titles[] = {"完成時         :計算ﾄﾗｲｱﾙ結果表",
                                          "施工時         :計算ﾄﾗｲｱﾙ結果表", "計算ﾄﾗｲｱﾙ結果表"};
