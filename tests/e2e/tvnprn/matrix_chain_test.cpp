@@ -76,7 +76,8 @@ std::vector<Stored> stored_levels(const ProgramFolder& folder, int levels, int c
         read_neire_tl(tl.get(), s.level);
         for (int c = 0; c < cases; ++c) {
             s.cases.emplace_back();
-            read_neire_case(neire.get(), s.cases.back(), method, CaseAreaSizes{60, 60});
+            read_neire_case(neire.get(), s.cases.back(), from_file_value<EmbedmentMethod>(method),
+                            CaseAreaSizes{60, 60});
         }
     }
     return out;
