@@ -52,10 +52,8 @@ void check_count(int count, std::size_t room, const char* what) {
 
 bool steel_pipe_pages(const StabilityReport& r) {
     return r.study_mode == kCompletedStateMode &&
-           code_from_file<CompletedCases>(r.input.swdat.completed_cases) !=
-               CompletedCases::SeismicOnly &&
-           r.pile_type() == PileType::SteelPipe &&
-           code_from_file<YesNo>(r.input.nir_t.pipe_secondary_check) == YesNo::Yes;
+           r.input.swdat.completed_cases != CompletedCases::SeismicOnly &&
+           r.pile_type() == PileType::SteelPipe && r.input.nir_t.pipe_secondary_check == YesNo::Yes;
 }
 
 } // namespace

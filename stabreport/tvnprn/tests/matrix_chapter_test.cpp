@@ -29,8 +29,8 @@ bool contains(const std::string& text, const std::string& part) {
 StabilityReport matrix_report() {
     StabilityReport r;
     r.study_mode = kCompletedStateMode;
-    r.input.swdat.design_standard = 1;
-    r.input.swdat.embedment_method = 2;
+    r.input.swdat.design_standard = DesignStandard::Port;
+    r.input.swdat.embedment_method = EmbedmentMethod::ChangMultiLayer;
     r.input.swdat.decision_code = 111;
     r.input.joken.embedment_level = -11.0;
     r.input.tjkn1.superstructure_crown = 3.0;
@@ -153,7 +153,7 @@ TEST(MatrixChapter, ItemsNumberedByMethod) {
 
     // C-type multi-layer ground: no element table, the node tables item 1,
     // the reaction with k of the layer at the virtual seabed.
-    r.input.swdat.embedment_method = 4;
+    r.input.swdat.embedment_method = EmbedmentMethod::CTypeMultiLayer;
     text = chapter_of(r);
     EXPECT_FALSE(contains(text, "MATRX_TL")) << text;
     EXPECT_TRUE(contains(text, "MATRX_TH.PFM\r\n99    1\r\n")) << text;
