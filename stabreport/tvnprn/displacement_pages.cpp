@@ -258,9 +258,19 @@ void write_seabed_check(PageFile& page, const StabilityReport& r, std::size_t c,
         p = d.reaction[c][corroded ? 1 : 0];
     }
     const double intensity = r.force_case.base[c].pressure;
-    const CheckMarks marks = check_marks_within(p, intensity);
     page.formatted(7, "%8.3lf", intensity);
     page.formatted(8, "%8.3lf", p);
+    // The construction-stage force file carries no passive pressure at the
+    // virtual seabed (0.0): the calculation does not check the reaction
+    // there, and neither does the page.
+    if (r.study_mode != kCompletedStateMode) {
+        const CheckMarks none = check_marks(kNotChecked);
+        page.value(9, none.mark);
+        page.value(10, none.verdict);
+        page.value(11, "対象外");
+        return;
+    }
+    const CheckMarks marks = check_marks_within(p, intensity);
     page.value(9, marks.mark);
     page.value(10, marks.verdict);
     page.value(11, p <= intensity ? "許容内" : "許容外");

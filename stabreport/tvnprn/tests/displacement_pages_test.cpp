@@ -321,6 +321,15 @@ TEST(SeabedCheckPage, DecisiveReactionConstantAndVerdictByCase) {
          [](StabilityReport& r) { r.results.corrosion.case_flag = kNoCorrosion; },
          {"$R  21\r\n$0  CYANHNRK.PFM\r\n99    5\r\n$0  CYNHNRK1.PFM\r\n00   30000.0\r\n",
           "$0  CYNHNRK3.PFM\r\n07    42.745\r\n08   263.100\r\n09   ＞ \r\n"}},
+        // The construction stage's force file has no passive pressure at
+        // the virtual seabed: no verdict against 0.000.
+        {"construction stage: the reaction is not checked",
+         Writer::chang_check,
+         [](StabilityReport& r) {
+             r.study_mode = kConstructionStageMode;
+             r.force_case.base[0].pressure = 0.0;
+         },
+         {"07     0.000\r\n08   270.000\r\n09     \r\n10  － \r\n11  対象外\r\n"}},
         {"C-type ground: k_c of the design values",
          Writer::koken_check_c,
          [](StabilityReport&) {},
