@@ -23,7 +23,7 @@ InputRecord input_with_forces() {
     in.nir_t.dynamic_water = static_cast<int>(YesNo::Yes);
     in.joken.lwl = 0.0;
     in.joken.design_seabed = -6.0;
-    in.static_water = kStaticWaterOn;
+    in.static_water = StaticWater::On;
     return in;
 }
 

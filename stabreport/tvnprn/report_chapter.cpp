@@ -1,5 +1,6 @@
 #include "report_chapter.h"
 
+#include "chang_chapter.h"
 #include "format_values.h"
 #include "matrix_chapter.h"
 #include "reaction_charts.h"
@@ -82,6 +83,17 @@ ReportChapter open_chapter(const StabilityReport& report, int case_index, int le
 }
 
 void write_stability_chapter(const StabilityReport& report, int case_index, int level_index) {
+    switch (report.method()) {
+    case EmbedmentMethod::Chang:
+        write_chang_report(report, case_index, level_index);
+        return;
+    case EmbedmentMethod::ChangMultiLayer:
+    case EmbedmentMethod::CTypeMultiLayer:
+        break;
+    case EmbedmentMethod::CType:
+    case EmbedmentMethod::SType:
+        break;
+    }
     ReportChapter chapter = open_chapter(report, case_index, level_index);
     // The method's pages (embedment, moments, checks, displacement) follow
     // the shared head in this open chapter.

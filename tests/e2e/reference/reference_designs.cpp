@@ -123,6 +123,44 @@ void seismic_sand(DesignData& d) {
     d.kanseiji_dat.jis_sw = 1;
 }
 
+// A lower wall of prestressed concrete sheet piles (general environment,
+// PC-150 to PC-400, E 34.8 kN/mm2): crown +2.00, design seabed -1.50,
+// checked by the bending moment against each pile's allowable moment.
+void concrete_sand(DesignData& d) {
+    d.data_title = "ＰＣ矢板　砂質地盤　常時";
+    completed_state_frame(d);
+    SekkeiData& s = d.sekkei_dat;
+    s.crown_jobu = 2.0;
+    s.crown_yaita = 2.0;
+    s.seabed_kansei = -1.5;
+    s.seabed_sekou = -1.5;
+    d.dosou_dat.dosou_riku[0] = sand_layer(2.0, 20000.0);
+    d.dosou_dat.dosou_umi[0] = sand_layer(-1.5, 20000.0);
+    YaitaData& y = d.yaita_dat;
+    y.yaita_kind = 5;
+    y.young_e = 34.8;
+    y.yaita_sel = {};
+    y.pcyaita_sel = {};
+    int n = 0;
+    for (int id : {61, 62, 63, 64, 65, 66})
+        y.pcyaita_sel[static_cast<std::size_t>(n++)].catalogue_id = id;
+}
+
+// The seismic section on steel-pipe sheet piles of 800 mm x 9 mm with P-T
+// joints, SKK400 (140 N/mm2, 210 in an earthquake), with the check of the
+// pipe wall's ring stress at the depth of the maximum moment.
+void pipe_sand(DesignData& d) {
+    seismic_sand(d);
+    d.data_title = "鋼管矢板　砂質地盤　常時・地震時";
+    YaitaData& y = d.yaita_dat;
+    y.yaita_kind = 3;
+    y.stress_allow = {140.0, 210.0, 140.0, 0.0};
+    y.second_sw = 1;
+    y.yaita_sel = {};
+    y.kokan_tbl = {};
+    y.kokan_tbl[0] = KokanRec{800.0, 9.0, 1, 0.0};
+}
+
 // Both studies of the seismic section: the construction stage checks the
 // completed state's pile against Goda's wave pressures at the H.W.L. and the
 // L.W.L. (H1/3 1.0 m, Hmax 1.8 m, T 5 s, normal incidence, no wave-dissipating
@@ -155,10 +193,9 @@ void both_studies(DesignData& d) {
 
 const std::vector<ReferenceExample>& reference_examples() {
     static const std::vector<ReferenceExample> examples = {
-        {"uniform_sand.tn2", uniform_sand},
-        {"sand_over_clay.tn2", sand_over_clay},
-        {"seismic_sand.tn2", seismic_sand},
-        {"both_studies.tn2", both_studies},
+        {"uniform_sand.tn2", uniform_sand},   {"sand_over_clay.tn2", sand_over_clay},
+        {"seismic_sand.tn2", seismic_sand},   {"both_studies.tn2", both_studies},
+        {"concrete_sand.tn2", concrete_sand}, {"steel_pipe_sand.tn2", pipe_sand},
     };
     return examples;
 }

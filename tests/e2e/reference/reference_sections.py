@@ -52,7 +52,31 @@ IMPROVED_U = [  # name, Z cm3/m, I cm4/m
     ("SP-VL", 3150, 63000),
     ("SP-VIL", 3820, 86000),
 ]
-E = 200.0e6  # kN/m2 (200 kN/mm2)
+# Prestressed concrete sheet piles, general environment (installed file):
+# name, Z cm3/m, allowable bending moment kN.m/m (normal case), I cm4/m.
+PC_GENERAL = [
+    ("PC-150", 3750, 30.0, 28125),
+    ("PC-200", 6667, 53.3, 66667),
+    ("PC-250", 10417, 83.3, 130208),
+    ("PC-300", 15000, 120.0, 225000),
+    ("PC-350", 20417, 163.3, 357292),
+    ("PC-400", 26667, 213.3, 533333),
+]
+
+
+def steel_pipe(d_mm, t_mm, joint_mm):
+    """A steel-pipe sheet pile per metre of wall: name, Z cm3/m, I cm4/m.
+    I of the ring pi (D^4 - (D - 2t)^4) / 64 spread over the pile's width
+    D + joint length; Z = I / (D / 2)."""
+    d, b = d_mm / 10.0, (d_mm - 2 * t_mm) / 10.0
+    width = d + joint_mm / 10.0
+    i_pile = round(math.pi * (d ** 4 - b ** 4) / 64)
+    i = round(100.0 / width * i_pile)
+    return ("pipe %gx%g" % (d_mm, t_mm), round(2 * i / d), i)
+
+
+E_STEEL = 200.0e6  # kN/m2 (200 kN/mm2)
+E_CONCRETE = 34.8e6
 # The calculation input carries the submerged unit weight of a layer as its
 # saturated weight less 10.0 kN/m3 whatever the unit weight of the sea water
 # (10.1 here, used for the water pressures): the system's convention, kept.
@@ -110,8 +134,12 @@ class Section:
         self.allow_stress = {0: 180.0, 1: 270.0}
         self.allow_disp = {0: 10.0, 1: 15.0}
         self.land = []
+        self.young = E_STEEL
+        self.kind = 'steel'  # 'steel', 'pipe' or 'concrete'
+        self.pipe = None  # (D mm, t mm) of a steel pipe
         self.sea = []
         self.__dict__.update(kw)
+        self.seabed = kw.get('seabed', self.seabed)
         self.rwl = self.lwl + 2.0 / 3.0 * (self.hwl - self.lwl)
 
     # layer of a side at level z (the layer whose range holds z; at a
@@ -257,8 +285,8 @@ class Section:
         raise ValueError("embedment below the last layer")
 
     def chang(self, case, pile):
-        name, z, i = pile
-        ei = E * i * 1e-8
+        name, z, i = pile[0], pile[1], pile[-1]
+        ei = self.young * i * 1e-8
         zv, p, m = self.loads(case)
         h0 = m / p
         beta, kh = self.beta_of(zv, ei)
@@ -271,7 +299,17 @@ class Section:
         d3 = self.integrate(zv, case, lambda a: a * a * (3 * h - a) / 6 / ei)
         disp = (d1 + d2 + d3) * 100
         emb = self.embedment(zv, ei)
-        return dict(zv=zv, p=p, m=m, h0=h0, beta=beta, kh=kh, mmax=mmax, stress=stress,
+        extra = {}
+        if self.kind == 'pipe' and case == 0:
+            # Ring stress of the pipe wall at the depth of the maximum moment
+            # under the net pressure there (land side less sea side).
+            lm = math.atan(1 / bh) / beta
+            y = zv - lm
+            dp = self.active(y, case, True) + self.water(y) - self.passive(y, case, True)
+            dd, tt = self.pipe
+            extra['secondary'] = (dd / tt) ** 2 * abs(dp) * 2.1e-4
+            extra['lm'] = lm
+        return dict(extra, zv=zv, p=p, m=m, h0=h0, beta=beta, kh=kh, mmax=mmax, stress=stress,
                     d1=d1 * 100, d2=d2 * 100, d3=d3 * 100, disp=disp, emb=emb)
 
 
@@ -292,8 +330,24 @@ def report(sec, piles):
         for case in sec.cases:
             c = sec.chang(case, pile)
             rows.append((case, c))
-            ok = ok and c["stress"] <= sec.allow_stress[case] and c["disp"] <= sec.allow_disp[case]
+            if sec.kind == 'concrete':
+                # the bending moment against the pile's allowable moment,
+                # twice that in an earthquake
+                c["stress"] = c["mmax"]
+                allow = pile[2] * (1 if case == 0 else 2)
+            else:
+                allow = sec.allow_stress[case]
+            ok = ok and c["stress"] <= allow and c["disp"] <= sec.allow_disp[case]
+            if sec.kind == 'pipe':
+                if case == 0:
+                    sec.secondary = r(c["secondary"], 1)
+                s2 = sec.secondary
+                c["combined"] = math.sqrt(s2 * s2 + c["stress"] ** 2 - c["stress"] * s2)
+                ok = ok and s2 <= sec.allow_stress[0] and c["combined"] <= sec.allow_combined[case]
         for case, c in rows:
+            if "combined" in c:
+                print("  %-8s case %d secondary %.1f at lm %.3f, combined %.1f" % (
+                    pile[0], case, sec.secondary, c.get("lm", 0.0), c["combined"]))
             print("  %-8s case %d beta %.3f kh %.1f Mmax %.3f sigma %.1f disp %.3f (%.3f %.3f %.3f) "
                   "emb %.3f tip %.3f" % (pile[0], case, c["beta"], c["kh"], c["mmax"], c["stress"],
                                           c["disp"], c["d1"], c["d2"], c["d3"], c["emb"],
@@ -321,6 +375,19 @@ SAND_OVER_CLAY = Section(
 SEISMIC_SAND = Section("uniform sand, normal and seismic cases", land=[SAND_LAND],
                        sea=[SAND_SEA], cases=[0, 1])
 
+# A lower wall of prestressed concrete sheet piles: crown +2.00, seabed -1.50.
+CONCRETE_SAND = Section("concrete sheet piles, uniform sand, normal case", crown=2.0, seabed=-1.5,
+                        land=[Layer(2.0, 18.0, 20.0, phi=30.0)],
+                        sea=[Layer(-1.5, 18.0, 20.0, phi=30.0, kh=20000.0)],
+                        young=E_CONCRETE, kind='concrete')
+# Steel-pipe sheet piles (SKK400: 140 N/mm2, 210 in an earthquake, combined
+# 1.1 and 1.5 times 140), P-T joints of 180 mm, the seismic section.
+PIPE_SAND = Section("steel-pipe sheet piles, uniform sand, both cases", land=[SAND_LAND],
+                    sea=[SAND_SEA], cases=[0, 1], kind='pipe', pipe=(800.0, 9.0),
+                    allow_stress={0: 140.0, 1: 210.0}, allow_combined={0: 154.0, 1: 210.0})
+
 if __name__ == "__main__":
     for section in (UNIFORM_SAND, SAND_OVER_CLAY, SEISMIC_SAND):
         report(section, IMPROVED_U)
+    report(CONCRETE_SAND, PC_GENERAL)
+    report(PIPE_SAND, [steel_pipe(800.0, 9.0, 180.0)])

@@ -281,6 +281,56 @@ TEST(SolprtChain, UniformSandSeismicCaseChapter) {
     EXPECT_EQ(std::count(page.begin(), page.end(), "$0  DOSUI_S2.PFM"), 23);
 }
 
+bool has_line_with(const std::vector<std::string>& lines, const std::string& part) {
+    for (const std::string& line : lines)
+        if (line.find(part) != std::string::npos) return true;
+    return false;
+}
+
+// The figures of the uniform section, worked by hand from the layouts.
+// Design condition: levels +3.0 .. -30.0 give (5200 - 200) / 33 = 5000/33
+// page units per metre; the straight ground reaches 1850 / (5000/33) =
+// 12.21 m, so the box middle (6.105, -13.5) lands on (2800, 3200): the wall
+// at X 1875, the crown at Y 700, the R.W.L. 0.0 at Y 1154, the design seabed
+// at 2063, the H.W.L. +1.0 at 1003. Earth pressure (landscape): values -720
+// .. 117.988 over 3480 page units, levels over 2900: the earth-pressure
+// diagram's middle (-301.006) at X' 2470 puts the wall at X' 3720 (Y 2180)
+// and the passive corner -720 at -30.00 at X' 730 (Y 5170). External force:
+// the diagram is symmetric about the wall (42.75 either side at the virtual
+// seabed), so the wall stands at the window's middle X 1675.
+TEST(SolprtChain, UniformSectionFiguresByHand) {
+    Section s(uniform_sand(3));
+    ASSERT_EQ(s.report().exit_code, 0);
+    const std::vector<std::string> condition = s.page("JOKEN_Z0.PZK");
+    const std::string all = utf8_text(s.folder.read("JOKEN_Z0.PZK"));
+    for (const char* line :
+         {"Q    0    0 3900 5900 0 3", "L 1875  700 1875 5700 0 2", "L 1875  700 3725  700 0 2",
+          "L 1875 1154 3800 1154 0 2", "L 1875 2063  100 2063 0 2", "L 1875 1003  100 1003 0 2"})
+        EXPECT_TRUE(has_line(condition, line)) << line << "\n" << all;
+    EXPECT_EQ(condition[0], "JOKEN_Z0.PZK  設計条件図[常  時]");
+    EXPECT_EQ(condition[1], "46 67");
+
+    const std::vector<std::string> pressure = s.page("DOATU_Z0.PZK");
+    for (const char* line :
+         {"Q    0 5900 3900    0 0 3", "L  300 5900  300    0 0 3", "L  600 2180 3500 2180 0 2"})
+        EXPECT_TRUE(has_line(pressure, line)) << line << "\n"
+                                              << utf8_text(s.folder.read("DOATU_Z0.PZK"));
+    EXPECT_TRUE(has_line_with(pressure, "3500 5170 0 2"));
+
+    const std::vector<std::string> load = s.page("MOMNT_Z0.PZK");
+    for (const char* line : {"L 1675  500 1675 3500 0 2", "  P= 222.051kN/m", "  h=  4.217m"})
+        EXPECT_TRUE(has_line(load, line)) << line << "\n"
+                                          << utf8_text(s.folder.read("MOMNT_Z0.PZK"));
+    const std::vector<std::string> seismic = s.page("MOMNT_Z1.PZK");
+    EXPECT_TRUE(has_line(seismic, " 動水圧=   7.875kN/m\\U2 "))
+        << utf8_text(s.folder.read("MOMNT_Z1.PZK"));
+    // Westergaard's curve in steps of 0.01 m over the 6 m of water.
+    EXPECT_GT(std::count_if(seismic.begin(), seismic.end(),
+                            [](const std::string& l) { return l.rfind("L ", 0) == 0; }),
+              590);
+    EXPECT_FALSE(s.folder.exists("JKJUZ000.PZK"));
+}
+
 TEST(SolprtChain, DesignConditionListOfBothCasesAsWrittenByHand) {
     Section s(uniform_sand(3));
     ASSERT_EQ(s.report().exit_code, 0);

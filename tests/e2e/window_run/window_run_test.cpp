@@ -227,5 +227,24 @@ TEST(WindowRun, BothStudiesInOneRun) {
                           });
 }
 
+// A program that stops ends the run: the window comes back with the
+// program's message, no results dialog opens and no later program runs
+// (neither the reports of the completed state nor the construction stage).
+TEST(WindowRun, StoppedProgramGivesTheWindowBackWithItsMessage) {
+    WindowRun w;
+    ASSERT_NO_FATAL_FAILURE(w.open_example("both_studies.tn2"));
+    fs::remove(w.f.folder.file("YAITA.D02"));
+    w.run("window_stopped_run");
+    const std::vector<std::string> boxes = w.f.box_texts();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_NE(boxes[0].find("矢板データファイル(YAITA.D02)がオープンできません"), std::string::npos)
+        << boxes[0];
+    EXPECT_TRUE(w.result_modes.empty());
+    EXPECT_TRUE(w.f.window->form.enabled());
+    EXPECT_TRUE(w.f.folder.exists("GAIRYOK.DAT")); // the load program ran before
+    for (const char* later : {"KEKKA2.DAT", "JD000JKN.PDT", "WAV_DATA.PRN", "KEKKA4.DAT"})
+        EXPECT_FALSE(w.f.folder.exists(later)) << later;
+}
+
 } // namespace
 } // namespace wtn::mainwin::test
