@@ -31,7 +31,7 @@ constexpr std::size_t kCurveSlopeIndex = 106;
 enum class Member { Chang, Other };
 
 bool port_standard(const StabilityReport& r) {
-    return code_from_file<DesignStandard>(r.input.swdat.design_standard) == DesignStandard::Port;
+    return r.input.swdat.design_standard == DesignStandard::Port;
 }
 
 bool zones_differ(const StabilityReport& r) {

@@ -32,8 +32,8 @@ bool contains(const std::string& text, const std::string& part) {
 StabilityReport chang_report() {
     StabilityReport r;
     r.study_mode = kCompletedStateMode;
-    r.input.swdat.design_standard = 1;
-    r.input.swdat.embedment_method = 1;
+    r.input.swdat.design_standard = DesignStandard::Port;
+    r.input.swdat.embedment_method = EmbedmentMethod::Chang;
     r.input.swdat.decision_code = 111;
     r.input.tjkn1.superstructure_crown = 3.0;
     r.input.tjkn1.pile_crown = 2.0;
@@ -155,7 +155,7 @@ TEST(DisplacementPages, HeadingsReservationsAndSectionsBySwitches) {
          {"$R  57", "Y_HENI1B"}},
         {"Chang, fishery-port standard",
          Writer::chang,
-         [](StabilityReport& r) { r.input.swdat.design_standard = 2; },
+         [](StabilityReport& r) { r.input.swdat.design_standard = DesignStandard::FisheryPort; },
          {"$0  Y_HENI1.PFM     HENI_Z.PZK\r\n", "$0  Y_HENI1A.PFM\r\n", "$0  Y_HENI3.PFM\r\n"},
          {"Y_HENI31", "Y_HENI11"}},
         {"one corrosion for both zones: no reservation, no note, labels stay",
@@ -232,8 +232,8 @@ TEST(DisplacementPages, LoadRowsFollowTheStudyAndMustPairWithTheStoredRows) {
     StabilityReport seismic = chang_report();
     seismic.input.forces_seismic[0] = {"係船柱", 5.0, 2.5};
     seismic.input.force_seismic_count = 1;
-    seismic.input.neire.apparent_rule = static_cast<int>(ApparentSeismicRule::AraiYokoi);
-    seismic.input.nir_t.dynamic_water = static_cast<int>(YesNo::Yes);
+    seismic.input.neire.apparent_rule = ApparentSeismicRule::AraiYokoi;
+    seismic.input.nir_t.dynamic_water = YesNo::Yes;
     seismic.input.joken.lwl = 0.0;
     seismic.input.joken.design_seabed = -6.0;
     seismic.force_case.base[kSeismicCase] = {-7.5, 40.0};
@@ -352,7 +352,7 @@ TEST(SeabedCheckPage, DecisiveReactionConstantAndVerdictByCase) {
     }
 }
 
-std::string figure_of(int design_standard) {
+std::string figure_of(DesignStandard design_standard) {
     ProgramFolder folder(false);
     CurrentFolder here(folder);
     StabilityReport r;
@@ -362,7 +362,7 @@ std::string figure_of(int design_standard) {
 }
 
 TEST(DisplacementFigure, SketchWorkedByHandAndTheStandardsSwapOnlyTwoLabels) {
-    const std::string port = figure_of(1);
+    const std::string port = figure_of(DesignStandard::Port);
     EXPECT_EQ(port.substr(0, port.find("仮想海底面")),
               "HENI_Z.PZK  変位図\r\n46 30\r\nL 2200 1500 3700 1500 0 3\r\n"
               "K 2260 1485   60   60    0 2\r\n設計海底面\r\n"
@@ -381,14 +381,14 @@ TEST(DisplacementFigure, SketchWorkedByHandAndTheStandardsSwapOnlyTwoLabels) {
     // The hatching stands between the seabed lines and the pile.
     EXPECT_TRUE(contains(port, "仮想海底面\r\nL ")) << port;
 
-    std::string other = figure_of(2);
+    std::string other = figure_of(DesignStandard::FisheryPort);
     const auto d2 = other.find("δ\\D2");
     const auto d3 = other.find("δ\\D3");
     ASSERT_LT(d3, d2);
     other.replace(d2, 5, "δ\\D3");
     other.replace(d3, 5, "δ\\D2");
     EXPECT_EQ(other, port);
-    EXPECT_EQ(figure_of(1), port);
+    EXPECT_EQ(figure_of(DesignStandard::Port), port);
 }
 
 } // namespace

@@ -67,7 +67,8 @@ struct Stored {
     std::vector<CaseAreas> cases; // NEIRE.PRN records of the level's cases
 };
 
-std::vector<Stored> stored_levels(const ProgramFolder& folder, int levels, int cases, int method) {
+std::vector<Stored> stored_levels(const ProgramFolder& folder, int levels, int cases,
+                                  EmbedmentMethod method) {
     test::CurrentFolder here(folder);
     CFile tl = open_file(kNeireTlFile, "rb");
     CFile neire = open_file(kNeireFile, "rb");
@@ -136,7 +137,8 @@ TEST(MatrixChain, ChangMultiLayerOnTheSandOfTheChainTests) {
     EXPECT_TRUE(contains(chapter, "$0  HENKEI3.PFM\r\n00     9.093\r\n"));
     EXPECT_FALSE(contains(chapter, "T$S"));
 
-    const std::vector<Stored> stored = stored_levels(*folder, 1, 1, 2);
+    const std::vector<Stored> stored =
+        stored_levels(*folder, 1, 1, EmbedmentMethod::ChangMultiLayer);
     const LevelDisplacementBlock& d = stored[0].level.level_displacement;
     expect_displacement_slot(chapter, d, 0, 0, "腐食前");
     expect_displacement_slot(chapter, d, 0, 1, "腐食後");
@@ -173,7 +175,8 @@ TEST(MatrixChain, ConstructionStageAtTwoTideLevels) {
         ASSERT_EQ(r.exit_code, 0) << program << ": " << r.err;
     }
     // Level index 0 (H.W.L.) and 1 (L.W.L.), the normal case of each.
-    const std::vector<Stored> stored = stored_levels(folder, 2, 1, 4);
+    const std::vector<Stored> stored =
+        stored_levels(folder, 2, 1, EmbedmentMethod::CTypeMultiLayer);
     const char* files[] = {"JW103MRX.PDT", "JW303MRX.PDT"};
     for (std::size_t level = 0; level < 2; ++level) {
         SCOPED_TRACE(files[level]);
