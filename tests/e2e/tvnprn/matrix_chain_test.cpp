@@ -217,5 +217,51 @@ TEST(MatrixChain, ConstructionStageAtTwoTideLevels) {
     test::check_viewer(folder, {"多層地盤", "対象外"}, "tvnprn_matrix_construction");
 }
 
+// Chang's method on the sand (SP-VL decided): the loads over the free
+// length, the three parts of the head displacement of both states and the
+// decisive embedment length.
+TEST(DisplacementChain, ChangPagesOfTheSandSection) {
+    const auto folder = chain(sand_by_n_value(), {"TVNDAT", "TVNCAL", "TVNPRN"});
+    const std::string page = folder->read("JD103CYN.PDT");
+    for (const char* name : {"H$S1 $Z", "H$S2 $Z", "H$S3 $Z", "H$S4 $Z"})
+        EXPECT_TRUE(contains(page, std::string("00   ") + name + "\r\n")) << name;
+    EXPECT_TRUE(contains(page, "03   7.050\r\n"));
+    EXPECT_TRUE(contains(page, "$0  HENKEI3.PFM\r\n00     9.093\r\n"));
+    // δ1 + δ2 + δ3 before and after corrosion, within 10 cm.
+    EXPECT_TRUE(contains(page, "04   0.877\r\n05   7.050\r\n06   4.837\r\n07     9.093\r\n"
+                               "08   2.529\r\n09   8.243\r\n11   ≦ \r\n12  10.000\r\n13  OK \r\n"))
+        << page;
+    EXPECT_TRUE(contains(page, "04   0.900\r\n05   7.050\r\n06   5.061\r\n07     9.093\r\n"
+                               "08   2.737\r\n09   8.698\r\n11   ≦ \r\n12  10.000\r\n13  OK \r\n"))
+        << page;
+    EXPECT_TRUE(contains(page, "6.073")) << page;
+    EXPECT_TRUE(contains(page, "5.976")) << page;
+    // Every chapter names the one sketch, written alike for every case.
+    EXPECT_TRUE(contains(page, "$0  Y_HENI11.PFM    HENI_Z.PZK\r\n"));
+    EXPECT_EQ(folder->read("HENI_Z.PZK")
+                  .rfind("HENI_Z.PZK  変位図\r\n46 30\r\nL 2200 1500 3700 1500 0 3\r\n", 0),
+              0u);
+    test::check_viewer(*folder, {"8.243", "8.698", "9.093", "設計海底面"},
+                       "tvnprn_displacement_sand");
+}
+
+// The section of the chain tests as it stands (seabed -6.00, k 10000) with
+// E 200 kN/mm2: the last pile tried fails the displacement and the
+// reaction at the virtual seabed.
+TEST(DisplacementChain, ChangPagesOfASectionNoPileHolds) {
+    test::WallSection section;
+    section.young = 200.0;
+    section.young_exponent = 0.0;
+    const auto folder = chain(section, {"TVNDAT", "TVNCAL", "TVNPRN"});
+    const std::string page = folder->read("JD103CYN.PDT");
+    EXPECT_TRUE(contains(page, "09  37.659\r\n11   ＞ \r\n")) << page;
+    EXPECT_TRUE(contains(page, "13  OUT\r\n"));
+    EXPECT_TRUE(contains(page, "$0  CYNHNRK2.PFM\r\n02   380.600\r\n04   389.700\r\n05   ＜ \r\n"
+                               "06  腐食後\r\n07    42.745\r\n08   389.700\r\n09   ＞ \r\n"
+                               "10  OUT\r\n11  許容外\r\n"))
+        << page;
+    test::check_viewer(*folder, {"37.659", "許容外"}, "tvnprn_displacement_failing");
+}
+
 } // namespace
 } // namespace wtn
