@@ -2,6 +2,7 @@
 
 #include "chang_chapter.h"
 #include "format_values.h"
+#include "koken_chapter.h"
 #include "reaction_charts.h"
 #include "report_page_templates.h"
 #include "section_pages.h"
@@ -91,7 +92,8 @@ void write_stability_chapter(const StabilityReport& report, int case_index, int 
         break;
     case EmbedmentMethod::CType:
     case EmbedmentMethod::SType:
-        break;
+        write_koken_report(report, case_index, level_index);
+        return;
     }
     ReportChapter chapter = open_chapter(report, case_index, level_index);
     // The method's pages (embedment, moments, checks, displacement) follow
