@@ -24,10 +24,6 @@ constexpr int kOtherPagesLines = 51;
 constexpr int kSeabedCheckLines = 21;
 constexpr int kSeabedCheckCorrodedLines = 35;
 
-// The head rotation of the curves sits in the result list at the slope
-// entries, two per section (rigidity of the section calculation first).
-constexpr std::size_t kCurveSlopeIndex = 106;
-
 enum class Member { Chang, Other };
 
 bool port_standard(const StabilityReport& r) {
@@ -181,11 +177,12 @@ void write_chang_slot(PageFile& page, const StabilityReport& r, std::size_t c, s
 }
 
 // θ at the head (rad) of the slot's section: before corrosion, or the
-// seabed-mud section after it.
+// seabed-mud section after it; the curves' value with the rigidity of the
+// section calculation, as the head displacement took it.
 double head_angle(const StabilityReport& r, std::size_t slot, DisplacementSource source) {
     const std::size_t s = slot == 0 ? kSectionUncorroded : kSectionSeabedMud;
     if (source == DisplacementSource::Curves)
-        return r.results.areas.koken.result[kCurveSlopeIndex + 2 * s];
+        return r.results.areas.koken.result[kKokenSlope + koken_index(s, 0)];
     return r.results.areas.matrix.nodes[s].angle[0];
 }
 

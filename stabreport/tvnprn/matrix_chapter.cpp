@@ -128,7 +128,7 @@ void write_matrix_embedment_page(PageFile& page, const StabilityReport& r, int i
     page.formatted(0, "%7.3lf", r.input.joken.embedment_level);
 }
 
-void write_matrix_report(const StabilityReport& r, ReportChapter& chapter) {
+void write_matrix_pages(const StabilityReport& r, ReportChapter& chapter) {
     PageFile& page = *chapter.page;
     const int c = chapter.case_index;
     const bool chang = r.method() == EmbedmentMethod::ChangMultiLayer;
@@ -154,6 +154,11 @@ void write_matrix_report(const StabilityReport& r, ReportChapter& chapter) {
                                                     SeabedCheckKind::CTypeMultiLayer);
     write_matrix_embedment_page(page, r, item_no);
     page.close();
+}
+
+void write_matrix_report(const StabilityReport& report, int case_index, int level_index) {
+    ReportChapter chapter = open_chapter(report, case_index, level_index);
+    write_matrix_pages(report, chapter);
 }
 
 } // namespace wtn

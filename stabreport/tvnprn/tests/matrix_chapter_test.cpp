@@ -137,7 +137,7 @@ std::string chapter_of(const StabilityReport& r) {
     CurrentFolder here(folder);
     ReportChapter chapter;
     chapter.page = std::make_unique<PageFile>("T.PDT", "title", RunInfo{}, &kTemplates);
-    write_matrix_report(r, chapter);
+    write_matrix_pages(r, chapter);
     return folder.read("T.PDT");
 }
 
