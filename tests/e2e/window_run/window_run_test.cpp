@@ -17,6 +17,8 @@
 #include "program_folder.h"
 #include "project_writer.h"
 
+#include <QApplication>
+#include <QImage>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -39,6 +41,19 @@ void expect_in_order(const std::string& text, const std::vector<std::string>& pa
         ASSERT_NE(found, std::string::npos) << "missing or out of order: " << part << "\n" << text;
         at = found + part.size();
     }
+}
+
+// A picture of each of the eight input screens, switched to by its button.
+std::vector<QImage> screen_pictures(MainWindowViewFixture& f, const std::string& shot) {
+    std::vector<QImage> pictures;
+    for (int i = 0; i < kScreenCount; ++i) {
+        f.window->opt_menu[static_cast<std::size_t>(i)]->user_click();
+        QApplication::processEvents();
+        pictures.push_back(f.view->grab().toImage());
+        if (!shot.empty()) save_screenshot(*f.view, shot + "_screen_" + std::to_string(i));
+    }
+    f.window->opt_menu[0]->user_click();
+    return pictures;
 }
 
 struct WindowRun {
@@ -174,13 +189,19 @@ TEST(WindowRun, SeismicExampleFromTheWindowToThePdfAndBack) {
     }
     EXPECT_GE(page_number, 30);
 
-    // Saved and reopened, the project holds what the screens showed.
+    // Saved and reopened, the project holds what the screens showed, and
+    // every screen shows it again as before.
     const std::vector<std::string> before = project_file_lines(w.f.data);
     ASSERT_TRUE(w.f.window->file_commands().file_save());
+    const std::vector<QImage> shown = screen_pictures(w.f, "window_run");
     w.f.window->file_commands().file_new();
     w.f.files.paths.push_back(w.project);
     w.f.window->file_commands().file_open();
     EXPECT_EQ(project_file_lines(w.f.data), before);
+    const std::vector<QImage> reopened = screen_pictures(w.f, "");
+    for (int i = 0; i < kScreenCount; ++i)
+        EXPECT_TRUE(shown[static_cast<std::size_t>(i)] == reopened[static_cast<std::size_t>(i)])
+            << "screen " << i << " differs after reopening";
     save_screenshot(*w.f.view, "window_run_reopened");
 }
 
