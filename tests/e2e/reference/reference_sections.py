@@ -470,3 +470,75 @@ def construction_stage():
 
 if __name__ == "__main__":
     construction_stage()
+
+
+# --- method 2: the embedded part as a beam on layered springs, given tip ---
+#
+# EI y'''' + kh y = 0 below the virtual seabed, x downward, y towards the
+# sea; head (x = 0): EI y'' = -M, EI y''' = P (the loads above the virtual
+# seabed); free tip at the given pile tip: y'' = y''' = 0. Solved by
+# shooting: fourth-order Runge-Kutta integration of three independent
+# solutions (head y, head rotation, loads) in 1 mm steps, combined so that
+# the tip is free. Mmax is the largest |EI y''| along the pile.
+def beam_on_springs(layers, length, ei, p, m, step=0.001):
+    def kh_at(x):
+        for top, bot, kh in layers:
+            if top <= x < bot:
+                return kh
+        return layers[-1][2]
+
+    def deriv(x, s):
+        y, t, c, q = s  # y, y', y'', y'''
+        return (t, c, q, -kh_at(x) * y / ei)
+
+    def run(s, record=False):
+        x, n = 0.0, int(round(length / step))
+        out = []
+        for _ in range(n):
+            k1 = deriv(x, s)
+            k2 = deriv(x + step / 2, [a + step / 2 * b for a, b in zip(s, k1)])
+            k3 = deriv(x + step / 2, [a + step / 2 * b for a, b in zip(s, k2)])
+            k4 = deriv(x + step, [a + step * b for a, b in zip(s, k3)])
+            s = [a + step / 6 * (b1 + 2 * b2 + 2 * b3 + b4)
+                 for a, b1, b2, b3, b4 in zip(s, k1, k2, k3, k4)]
+            x += step
+            if record:
+                out.append(abs(ei * s[2]))
+        return s, out
+
+    load = [0.0, 0.0, m / ei, p / ei]
+    a, _ = run([1.0, 0.0, 0.0, 0.0])
+    b, _ = run([0.0, 1.0, 0.0, 0.0])
+    c, _ = run(load)
+    # free tip: y'' and y''' vanish
+    det = a[2] * b[3] - a[3] * b[2]
+    y0 = (-c[2] * b[3] + c[3] * b[2]) / det
+    t0 = (-a[2] * c[3] + a[3] * c[2]) / det
+    head = [y0, t0] + load[2:]
+    _, moments = run(head, record=True)
+    return y0, t0, max([abs(m)] + moments)
+
+
+def matrix_method(sec, pile, tip):
+    name, z, i = pile
+    ei = sec.young * i * 1e-8
+    zv, p, m = sec.loads(0)
+    layers = [(t, min(b, zv - tip), kh) for t, b, kh in sec.kh_layers(zv) if t < zv - tip]
+    y0, t0, mmax = beam_on_springs(layers, zv - tip, ei, p, m)
+    h = sec.crown - zv
+    d3 = sec.integrate(zv, 0, lambda a: a * a * (3 * h - a) / 6 / ei)
+    # the head turns towards the sea: y decreases downward, t0 < 0
+    disp = (y0 - t0 * h + d3) * 100
+    print("== %s by a beam on springs to the tip %.2f (method 2): %s" % (sec.name, tip, name))
+    print("   embedded length %.4f  head y %.4f cm  rotation term %.4f cm  cantilever %.4f cm"
+          % (zv - tip, y0 * 100, -t0 * h * 100, d3 * 100))
+    print("   Mmax %.3f  sigma %.1f  displacement %.3f" % (mmax, mmax * 1e3 / z, disp))
+    return mmax, disp
+
+
+if __name__ == "__main__":
+    # check of the shooting against Chang's closed forms: uniform sand, a
+    # long pile
+    matrix_method(UNIFORM_SAND, IMPROVED_U[3], -30.0)
+    for pile in IMPROVED_U[2:]:
+        matrix_method(SAND_OVER_CLAY, pile, -15.0)
