@@ -22,6 +22,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -54,6 +55,25 @@ std::vector<QImage> screen_pictures(MainWindowViewFixture& f, const std::string&
     }
     f.window->opt_menu[0]->user_click();
     return pictures;
+}
+
+// The numbers of the first match of each pattern, in order, the search
+// going on after the previous match.
+std::vector<double> numbers_after(const std::string& text,
+                                  const std::vector<std::string>& patterns) {
+    std::vector<double> values;
+    auto from = text.cbegin();
+    for (const std::string& pattern : patterns) {
+        std::smatch m;
+        if (!std::regex_search(from, text.cend(), m, std::regex(pattern))) {
+            ADD_FAILURE() << "not printed: " << pattern;
+            return values;
+        }
+        for (std::size_t i = 1; i < m.size(); ++i)
+            values.push_back(std::stod(m[i].str()));
+        from = m[0].second;
+    }
+    return values;
 }
 
 struct WindowRun {
@@ -171,6 +191,26 @@ TEST(WindowRun, SeismicExampleFromTheWindowToThePdfAndBack) {
                               "-10.776",
                               "採用矢板長         13.500 m",
                           });
+    // The printed key numbers against the values worked out by hand
+    // (tests/e2e/reference/reference_sections.py), within the tolerances of
+    // the reference-section test widened by the printed decimals.
+    const std::string number = "(-?[0-9]+\\.[0-9]+)";
+    const std::vector<double> printed = numbers_after(
+        text, {"仮想海底面 = .* = " + number + " m", "ΣP = " + number + " +ΣM = " + number,
+               "h0 = ΣM / ΣP = .* = " + number + " m", "仮想海底面 = .* = " + number + " m",
+               "ΣP = " + number + " +ΣM = " + number, "h0 = ΣM / ΣP = .* = " + number + " m",
+               "σ +" + number + " +" + number, "δ +" + number + " +" + number,
+               "\n +" + number + " +" + number + "\n", "採用矢板長 +" + number + " m"});
+    // virtual seabed, P, M, h0 of each case; stresses, displacements and
+    // embedment tips of both cases; the adopted length.
+    const std::vector<std::pair<double, double>> hand = {
+        {-3.1878, 0.002}, {106.770, 0.11}, {245.766, 0.5},  {2.3018, 0.005},  {-4.0495, 0.002},
+        {171.383, 0.18},  {482.520, 0.97}, {2.8155, 0.005}, {89.0, 0.25},     {168.7, 0.25},
+        {6.001, 0.061},   {13.090, 0.131}, {-9.914, 0.011}, {-10.776, 0.011}, {13.5, 0.0}};
+    ASSERT_EQ(printed.size(), hand.size());
+    for (std::size_t i = 0; i < hand.size(); ++i)
+        EXPECT_NEAR(printed[i], hand[i].first, hand[i].second) << "printed value " << i;
+
     // Every page carries the run's stamp (date and time of the check list's
     // first page) and the project name in its header.
     const std::size_t stamp_at = text.find('\n') + 1;
