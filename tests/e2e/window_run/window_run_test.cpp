@@ -277,6 +277,8 @@ TEST(WindowRun, BothStudiesInOneRun) {
                               "施工時",
                               "1.設計条件",
                               "2.<H.W.L.> の検討",
+                              // no breaking-wave influence: Hmax = 1.8 H1/3
+                              "砕波の影響を受けない場合",
                               "(2) 合力及び作用位置の計算",
                               "2-2  矢板の断面性能",
                               "3.<L.W.L.> の検討",
