@@ -2,8 +2,8 @@
 
 #include "cantilever_loads.h"
 #include "error_messages.h"
-#include "input_codes.h"
 #include "rounding.h"
+#include "wall_codes.h"
 
 #include <cmath>
 
@@ -26,10 +26,6 @@ SectionValues section_values(const CandidateRecord& candidate, const JointEffici
         v.stress_modulus[s] = round_dec(factors.section_modulus * candidate.modulus[s], 0);
     }
     return v;
-}
-
-double pile_beta(double khb, double rigidity) {
-    return std::pow(khb / 4.0 / rigidity, 0.25);
 }
 
 double cantilever_deflection(double load_sum, double h_cm, double rigidity) {
