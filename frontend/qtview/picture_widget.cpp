@@ -8,6 +8,9 @@
 namespace wtn::qt {
 namespace {
 
+// Size of a text printed without one of its own.
+constexpr double kDefaultTextPoints = 9;
+
 QColor to_color(ui::Color c) {
     return QColor((c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF);
 }
@@ -96,7 +99,7 @@ void PictureWidget::paintEvent(QPaintEvent*) {
             break;
         case ui::DrawCommand::Kind::Text: {
             QFont font = base_font;
-            font.setPointSizeF(c.font_size > 0 ? c.font_size : 9);
+            set_font_points(font, c.font_size > 0 ? c.font_size : kDefaultTextPoints);
             painter.setFont(font);
             // The text's upper-left corner sits at the current position.
             QFontMetricsF metrics(font);

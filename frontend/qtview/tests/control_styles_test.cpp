@@ -73,8 +73,9 @@ TEST(FrameHover, AMoveCountsOverTheFrameAndItsOptionsButNotAnInnerFrame) {
 
 TEST(ButtonCaptions, ATwoLineButtonWrapsACaptionTooWideForOneLine) {
     Window w;
-    // 9-point window font: 26 full-width characters need 337 pixels.
-    auto& wide = w.form.add<ui::OptionButton>("opt_gm1", 0, {0, 0, 337 * 15, 300});
+    // The forms' 12-pixel font: 26 full-width characters and the indicator
+    // need 328 pixels.
+    auto& wide = w.form.add<ui::OptionButton>("opt_gm1", 0, {0, 0, 328 * 15, 300});
     auto& one_line = w.form.add<ui::OptionButton>("opt_gm1", 1, {0, 600, 3000, 300});
     auto& two_lines = w.form.add<ui::OptionButton>("opt_gm1", 2, {0, 1200, 3000, 510});
     auto& check = w.form.add<ui::CheckBox>("chk_gm1", 0, {0, 1800, 3000, 510});
@@ -84,7 +85,7 @@ TEST(ButtonCaptions, ATwoLineButtonWrapsACaptionTooWideForOneLine) {
     const QString caption = to_qt(kLongCaption);
     auto* qwide = w.widget<QRadioButton>(wide);
     EXPECT_EQ(qwide->text(), caption);
-    EXPECT_EQ(qwide->sizeHint().width(), 337);
+    EXPECT_EQ(qwide->sizeHint().width(), 328);
     EXPECT_EQ(w.widget<QRadioButton>(one_line)->text(), caption); // one line: left as it is
     for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{
              w.widget<QRadioButton>(two_lines), w.widget<QCheckBox>(check)}) {
