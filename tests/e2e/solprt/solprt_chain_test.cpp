@@ -130,6 +130,97 @@ test::WallSection uniform_sand(int cases) {
     return s;
 }
 
+// The embankment fixture: the uniform section behind a fill from the
+// ground-surface top +3.0 up to +5.0 (gamma 18) with ground points (0, 3),
+// (0, 5), (40, 5) and surcharge zones [0, 2] 10 / 5 and [10, 30] 20 / 10
+// kN/m2 (normal / seismic). Normal case, sand phi 30 without wall friction:
+// every failure plane at 60 deg. The wedge from 0.00 crosses +3.0 at
+// L = 3 / tan 60 = 1.7321 and leaves the fill at X = L + 2 / tan 60 =
+// 2.8868: W = 18 x area (0,3) (0,5) (2,5) (X,5) (L,3) = 18 x 4.6189 =
+// 83.1402, Q = 10 x 2 = 20, q = (W + Q) / L = 59.5463. The wedge from -30.00:
+// L = 33 / tan 60 = 19.0526, X = 20.2073, Q = 20 + 20 x 10.2073 = 224.1460.
+test::WallSection embankment(int cases, int surcharge_mode) {
+    test::WallSection s = uniform_sand(cases);
+    s.ground_shape = 2;
+    s.surcharge_mode = surcharge_mode;
+    s.ground = {{0.0, 3.0}, {0.0, 5.0}, {40.0, 5.0}};
+    s.fills = {test::Fill{5.0}};
+    s.zones = {{0.0, 2.0, 10.0, 5.0}, {10.0, 30.0, 20.0, 10.0}};
+    return s;
+}
+
+TEST(SolprtChain, EmbankmentSurchargeChapterNormalCase) {
+    Section s(embankment(3, 2));
+    const ChildResult r = s.report();
+    ASSERT_EQ(r.exit_code, 0) << r.err;
+    expect_in_order(s.page("JD101KJU.PDT"),
+                    {"完成時-常    時:上載荷重(各土層)", "$1  GAI_TITL.PFM", "99  2.常時の検討",
+                     "98  2-1", "$0  JKJU_MDS.PFM", "99  各土層", "98  各土層の崩壊角",
+                     "$0  JKJU_TZ1.PFM    JKJU_TZ1.PZK", "99    0.0", "$1  JKJU_KSN.PFM",
+                     // block a: the wedge from the bottom of the layer 3.00..0.00
+                     "$0  JKJU_DSU.PFM", "00    a", "01    0.000", "$R  7", "$0  JKJU_ZT2.PFM",
+                     "00        0.00", "01    60° 0′ 0″", "$R  10", "$0  JKJU_JS3.PFM",
+                     "00         10.00", "01        2.0000", "02       20.0000", "$0  JKJU_JS4.PFM",
+                     "00       20.0000", "$0  JKJU_TTL.PFM", "$R  18", "03        5.19630000",
+                     "03      -10.00000000", "03      -14.43400269", "03        1.33950000",
+                     "03        8.66040162", "$0  JKJU_TT5.PFM", "00        9.23780107",
+                     "01       4.618900535", "$0  JKJU_TT7.PFM", "02        18.000",
+                     "03     83.1402", "$0  JKJU_TT8.PFM", "00     83.1402", "$0  JKJU_TU2.PFM",
+                     "00     83.1402", "01       20.0000", "02    1.7321", "03     59.5463",
+                     "$0  JKJU_TU3.PFM", "00       59.55", "$1                  JKJUZ000.PZK",
+                     // block b: from -30.00, the second zone cut at X
+                     "$0  JKJU_DSU.PFM", "00    b", "01  -30.000", "$R  9", "01    60° 0′ 0″",
+                     "01    60° 0′ 0″", "$R  12", "00         20.00", "01       10.2073",
+                     "02      204.1460", "00      224.1460", "01      39.259900535",
+                     "03    706.6782", "03     48.8555", "$1                  JKJUZ001.PZK"},
+                    "JD101KJU.PDT");
+}
+
+// Seismic case: k = 0.15 in air above the water, Arai-Yokoi below; the
+// angles of the two layers in the deepest wedge are the load calculation's.
+TEST(SolprtChain, EmbankmentSurchargeChapterSeismicCase) {
+    Section s(embankment(3, 2));
+    ASSERT_EQ(s.report().exit_code, 0);
+    const std::vector<std::string> page = s.page("JD201KJU.PDT");
+    expect_in_order(page,
+                    {"完成時-地 震 時:上載荷重(各土層)",
+                     "99  3.地震時の検討",
+                     "98  3-1",
+                     "98  各土層の崩壊角及び、震度",
+                     "$0  JKJU_TZ2.PFM    JKJU_TZ2.PZK",
+                     "$0  JKJU_TZ3.PFM",
+                     "99   45.0",
+                     "$0  SHINDO3.PFM",
+                     "00    a",
+                     "01    52°35′30″",
+                     "00          5.00",
+                     "01        2.0000",
+                     "02       10.0000",
+                     "00    b",
+                     "01    52°35′30″",
+                     "01    46°55′21″",
+                     "00          5.00",
+                     "00         10.00",
+                     "00      210.0000",
+                     "03   1119.9812",
+                     "03     43.8275"},
+                    "JD201KJU.PDT");
+    EXPECT_EQ(std::count(page.begin(), page.end(), "$0  JKJU_JS3.PFM"), 3);
+}
+
+TEST(SolprtChain, EmbankmentSurchargeAtTheSeabedHasOneBlock) {
+    Section s(embankment(1, 1));
+    ASSERT_EQ(s.report().exit_code, 0);
+    const std::vector<std::string> page = s.page("JD101KJU.PDT");
+    expect_in_order(page,
+                    {"完成時-常    時:上載荷重(海底面)", "99  海底面", "00    a", "01   -6.000",
+                     "00       20.0000", "03    207.8478", "02    5.1962", "03     43.8489",
+                     "$1                  JKJUZ000.PZK"},
+                    "JD101KJU.PDT");
+    EXPECT_EQ(std::count(page.begin(), page.end(), "$0  JKJU_DSU.PFM"), 1);
+    EXPECT_FALSE(s.folder.exists("JD201KJU.PDT"));
+}
+
 TEST(SolprtChain, UniformSandNormalCaseChapterAsWrittenByHand) {
     Section s(uniform_sand(3));
     const ChildResult r = s.report();
@@ -188,6 +279,56 @@ TEST(SolprtChain, UniformSandSeismicCaseChapter) {
         "JD202DAT.PDT");
     EXPECT_EQ(std::count(page.begin(), page.end(), "$0  DOSUI_B2.PFM"), 13);
     EXPECT_EQ(std::count(page.begin(), page.end(), "$0  DOSUI_S2.PFM"), 23);
+}
+
+bool has_line_with(const std::vector<std::string>& lines, const std::string& part) {
+    for (const std::string& line : lines)
+        if (line.find(part) != std::string::npos) return true;
+    return false;
+}
+
+// The figures of the uniform section, worked by hand from the layouts.
+// Design condition: levels +3.0 .. -30.0 give (5200 - 200) / 33 = 5000/33
+// page units per metre; the straight ground reaches 1850 / (5000/33) =
+// 12.21 m, so the box middle (6.105, -13.5) lands on (2800, 3200): the wall
+// at X 1875, the crown at Y 700, the R.W.L. 0.0 at Y 1154, the design seabed
+// at 2063, the H.W.L. +1.0 at 1003. Earth pressure (landscape): values -720
+// .. 117.988 over 3480 page units, levels over 2900: the earth-pressure
+// diagram's middle (-301.006) at X' 2470 puts the wall at X' 3720 (Y 2180)
+// and the passive corner -720 at -30.00 at X' 730 (Y 5170). External force:
+// the diagram is symmetric about the wall (42.75 either side at the virtual
+// seabed), so the wall stands at the window's middle X 1675.
+TEST(SolprtChain, UniformSectionFiguresByHand) {
+    Section s(uniform_sand(3));
+    ASSERT_EQ(s.report().exit_code, 0);
+    const std::vector<std::string> condition = s.page("JOKEN_Z0.PZK");
+    const std::string all = utf8_text(s.folder.read("JOKEN_Z0.PZK"));
+    for (const char* line :
+         {"Q    0    0 3900 5900 0 3", "L 1875  700 1875 5700 0 2", "L 1875  700 3725  700 0 2",
+          "L 1875 1154 3800 1154 0 2", "L 1875 2063  100 2063 0 2", "L 1875 1003  100 1003 0 2"})
+        EXPECT_TRUE(has_line(condition, line)) << line << "\n" << all;
+    EXPECT_EQ(condition[0], "JOKEN_Z0.PZK  設計条件図[常  時]");
+    EXPECT_EQ(condition[1], "46 67");
+
+    const std::vector<std::string> pressure = s.page("DOATU_Z0.PZK");
+    for (const char* line :
+         {"Q    0 5900 3900    0 0 3", "L  300 5900  300    0 0 3", "L  600 2180 3500 2180 0 2"})
+        EXPECT_TRUE(has_line(pressure, line)) << line << "\n"
+                                              << utf8_text(s.folder.read("DOATU_Z0.PZK"));
+    EXPECT_TRUE(has_line_with(pressure, "3500 5170 0 2"));
+
+    const std::vector<std::string> load = s.page("MOMNT_Z0.PZK");
+    for (const char* line : {"L 1675  500 1675 3500 0 2", "  P= 222.051kN/m", "  h=  4.217m"})
+        EXPECT_TRUE(has_line(load, line)) << line << "\n"
+                                          << utf8_text(s.folder.read("MOMNT_Z0.PZK"));
+    const std::vector<std::string> seismic = s.page("MOMNT_Z1.PZK");
+    EXPECT_TRUE(has_line(seismic, " 動水圧=   7.875kN/m\\U2 "))
+        << utf8_text(s.folder.read("MOMNT_Z1.PZK"));
+    // Westergaard's curve in steps of 0.01 m over the 6 m of water.
+    EXPECT_GT(std::count_if(seismic.begin(), seismic.end(),
+                            [](const std::string& l) { return l.rfind("L ", 0) == 0; }),
+              590);
+    EXPECT_FALSE(s.folder.exists("JKJUZ000.PZK"));
 }
 
 TEST(SolprtChain, DesignConditionListOfBothCasesAsWrittenByHand) {
