@@ -8,7 +8,9 @@
 # bench/fixtures/wave_goda: construction stage with Goda's formula) it times
 # each program of the chain in a prepared program folder, then the whole
 # chain; then the viewer's PDF export of one page and of all pages of the
-# largest report. Prints the mean times, the ratios and the peak memory.
+# largest report, and the front end WTN_WIN from its start to its first
+# window (WTN_WIN_AUTOCLOSE=1 ends it there). Prints the mean times, the
+# ratios and the peak memory.
 #   bench/chain.sh [runs]        (default 30 runs per program)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -94,3 +96,10 @@ awk -v one="${t[1]}" -v all="${t[2]}" -v n1="$pages_one" -v n="$pages_all" 'BEGI
   each = n > n1 ? (all - one) / (n - n1) : 0
   printf "%-28s %8.2f ms  each further page %.2f ms (%.3f of the first); 60 pages about %.2f s\n",
     "VIEWKSO --pdf " n " pages", all * 1000, each * 1000, each / one, one + 59 * each }'
+
+# The front end from its start to its first window, in the program folder of
+# the construction-stage section, against the Qt floor.
+mapfile -t t < <(means "$floors/bench_do_nothing_qt" \
+  "env -C $all WTN_WIN_AUTOCLOSE=1 ./WTN_WIN")
+report "WTN_WIN to its first window" "${t[1]}" qt "${t[0]}" \
+  "$(cd "$all" && WTN_WIN_AUTOCLOSE=1 peak_kib ./WTN_WIN)"

@@ -1,41 +1,48 @@
 #!/usr/bin/env bash
-# Timing of TVNCAL's transfer-matrix methods on a deep multi-layer section:
+# CPU time of TVNCAL's transfer-matrix methods on a deep multi-layer section:
 # eight contrasting sea-side layers, a 41 m embedded length cut into 0.1 m
 # elements, both cases, and the 16 steel sections as candidates, every one
-# failing so each is computed. Builds the optimised programs, makes a program
-# folder from bench/fixtures/deep_multilayer, runs TVNDAT once, then TVNCAL
-# ten times each with methods 4, 2 and, as a floor, 1, and prints the median
-# wall time and the peak memory of each method.
-#   bench/tvncal_matrix.sh [runs]
+# failing so each is computed. Builds the optimised programs, makes one
+# program folder per method from bench/fixtures/deep_multilayer, runs TVNDAT
+# once in each, then times TVNCAL with methods 4, 2 and, as the floor, 1 side
+# by side in one hyperfine run, and prints the mean user + system CPU time of
+# each method, its ratio to method 1 and its peak memory.
+#   bench/tvncal_matrix.sh [runs]        (default 20 runs per method)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-runs=${1:-10}
+runs=${1:-20}
 export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1
 build=${WTN_RUN_BUILD_DIR:-build-release}
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$build" --parallel 4 --target TVNDAT TVNCAL installed_data >/dev/null
 
-folder=$(mktemp -d)
-trap 'rm -rf "$folder"' EXIT
-cp -r "$build/bin/." "$folder/"
-cp bench/fixtures/deep_multilayer/* "$folder/"
-cd "$folder"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
 unset WTN_UI_PIPE
 export WTN_ANSWER=no
-./TVNDAT
 
-printf '%-8s %10s %14s\n' method "wall s" "peak KiB"
-for method in 4 2 1; do
+methods=(4 2 1)
+commands=()
+for method in "${methods[@]}"; do
+  folder="$work/method$method"
+  mkdir -p "$folder"
+  cp -r "$build/bin/." "$folder/"
+  cp bench/fixtures/deep_multilayer/* "$folder/"
   # swdat item 2 is the embedment method.
-  sed -i "s/^swdat,\([^,]*\),[0-9],/swdat,\1,$method,/" CAL_FILE.DAT
-  : >times.txt
-  for _ in $(seq "$runs"); do
-    /usr/bin/time -f "%e %M" -a -o times.txt ./TVNCAL
-  done
-  sort -n times.txt | awk -v m="$method" '
-    { wall[NR] = $1; if ($2 > peak) peak = $2 }
-    END {
-      median = NR % 2 ? wall[(NR + 1) / 2] : (wall[NR / 2] + wall[NR / 2 + 1]) / 2
-      printf "%-8s %10.3f %14d\n", m, median, peak
-    }'
+  sed -i "s/^swdat,\([^,]*\),[0-9],/swdat,\1,$method,/" "$folder/CAL_FILE.DAT"
+  (cd "$folder" && ./TVNDAT >/dev/null 2>&1)
+  commands+=("env -C $folder ./TVNCAL")
+done
+
+# Columns of hyperfine's CSV: command, mean, stddev, median, user, system, ...
+hyperfine -N --warmup 2 --runs "$runs" --style none --export-csv "$work/run.csv" \
+  "${commands[@]}" >/dev/null
+mapfile -t cpu < <(tail -n +2 "$work/run.csv" | awk -F, '{ print $5 + $6 }')
+
+printf '%-8s %12s %10s %12s\n' method "CPU ms" "/ method 1" "peak KiB"
+for i in "${!methods[@]}"; do
+  /usr/bin/time -f "%M" -o "$work/peak.txt" env -C "$work/method${methods[$i]}" ./TVNCAL \
+    >/dev/null 2>&1 || true
+  awk -v m="${methods[$i]}" -v c="${cpu[$i]}" -v f="${cpu[2]}" -v p="$(cat "$work/peak.txt")" \
+    'BEGIN { printf "%-8s %12.1f %10.2f %12d\n", m, c * 1000, c / f, p }'
 done

@@ -197,6 +197,7 @@ void free_matrix_area(CaseAreas& areas) {
     areas.matrix = MatrixResult{};
     release(areas.matrix_work.field_matrices);
     release(areas.matrix_work.node_states);
+    release(areas.matrix_work.middle_rows);
     release(areas.matrix_work.band);
     release(areas.load_items);
 }

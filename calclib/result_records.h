@@ -291,7 +291,10 @@ struct MatrixResult {
 struct MatrixWork {
     std::vector<std::array<double, 16>> field_matrices;
     std::vector<std::array<double, 4>> node_states;
-    // Coefficients of the banded node-state system, kept between the rounds
+    // The first row of each element's half-length field matrix: the
+    // deflection at the element's middle from the state at its top.
+    std::vector<std::array<double, 4>> middle_rows;
+    // The eliminated rows of the node-state system, kept between the rounds
     // of an iteration.
     std::vector<double> band;
 };

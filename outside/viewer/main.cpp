@@ -12,6 +12,7 @@
 #include "japanese_dialogs.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -89,10 +90,16 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: VIEWKSO --pdf FILE\n");
         return 1;
     }
+    if (pdf) {
+        // The export draws with the GUI module alone: no widget styles or
+        // dialog translations to load.
+        QGuiApplication app(argc, argv);
+        std::setlocale(LC_NUMERIC, "C");
+        return run_pdf(argv[2]);
+    }
     QApplication app(argc, argv);
     wtn::qt::install_japanese_dialogs(app);
     std::setlocale(LC_NUMERIC, "C");
-    if (pdf) return run_pdf(argv[2]);
     for (int i = 1; i < argc; ++i) {
         if (argv[i][0] != '/') {
             std::fprintf(stderr,

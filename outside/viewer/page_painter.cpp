@@ -61,19 +61,60 @@ class GlyphFonts {
     int current_ = 0;
 };
 
-void draw_glyph(QPainter& painter, GlyphFonts& fonts, const Glyph& glyph, double x, double baseline,
-                double size) {
+// Text of one shift (one font and baseline) from x: a glyph, or a run of
+// glyphs on adjacent cells, which the fixed-pitch font advances cell by cell.
+void draw_glyphs(QPainter& painter, GlyphFonts& fonts, const std::string& text, Shift shift,
+                 double x, double baseline, double size) {
     double scale = 1.0;
     double y = baseline;
-    if (glyph.shift == Shift::raised) {
+    if (shift == Shift::raised) {
         scale = kShiftedScale;
         y -= kRaise * size / kGlyphSize;
-    } else if (glyph.shift == Shift::lowered) {
+    } else if (shift == Shift::lowered) {
         scale = kShiftedScale;
         y += kLower * size / kGlyphSize;
     }
     fonts.use(painter, size * scale);
-    painter.drawText(QPointF(x, y), QString::fromStdString(glyph.text));
+    painter.drawText(QPointF(x, y), QString::fromStdString(text));
+}
+
+void draw_glyph(QPainter& painter, GlyphFonts& fonts, const Glyph& glyph, double x, double baseline,
+                double size) {
+    draw_glyphs(painter, fonts, glyph.text, glyph.shift, x, baseline, size);
+}
+
+// A row's glyphs drawn run by run: adjacent glyphs of one shift are drawn
+// with one call; a space ends a run and draws nothing.
+void draw_row(QPainter& painter, GlyphFonts& fonts, const TextRow& row, double baseline) {
+    const std::vector<PlacedGlyph>& glyphs = row.glyphs;
+    std::string text;
+    for (std::size_t i = 0; i < glyphs.size();) {
+        const PlacedGlyph& first = glyphs[i];
+        if (first.glyph.text == " ") {
+            ++i;
+            continue;
+        }
+        text = first.glyph.text;
+        int next_cell = first.cell + first.glyph.cells;
+        std::size_t j = i + 1;
+        std::size_t end = j; // past the run's last glyph that is not a space
+        std::size_t kept = text.size();
+        for (; j < glyphs.size(); ++j) {
+            const PlacedGlyph& g = glyphs[j];
+            if (g.cell != next_cell || g.glyph.shift != first.glyph.shift) break;
+            text += g.glyph.text;
+            next_cell += g.glyph.cells;
+            if (g.glyph.text != " ") {
+                end = j + 1;
+                kept = text.size();
+            }
+        }
+        text.resize(kept);
+        j = end;
+        draw_glyphs(painter, fonts, text, first.glyph.shift, kBodyLeft + first.cell * kUnitsPerCell,
+                    baseline, kGlyphSize);
+        i = j;
+    }
 }
 
 void draw_text_line(QPainter& painter, const std::string& utf8, double x, double baseline,
@@ -232,14 +273,8 @@ void paint_page(QPainter& painter, const LaidPage& page, int page_number, const 
     fonts.forget();
 
     painter.setPen(QPen(Qt::black));
-    for (const TextRow& row : page.rows) {
-        const double baseline = kBodyTop + row.line * kUnitsPerLine + kBaselineDepth;
-        for (const PlacedGlyph& g : row.glyphs) {
-            if (g.glyph.text == " ") continue;
-            draw_glyph(painter, fonts, g.glyph, kBodyLeft + g.cell * kUnitsPerCell, baseline,
-                       kGlyphSize);
-        }
-    }
+    for (const TextRow& row : page.rows)
+        draw_row(painter, fonts, row, kBodyTop + row.line * kUnitsPerLine + kBaselineDepth);
 
     const QString number = QString("- %1 -").arg(page_number);
     painter.setFont(glyph_font(kGlyphSize * 0.8));

@@ -160,7 +160,7 @@ int build_elements(const ElementChainInput& input, MatrixElements& elements) {
     stop_with_error(ErrorCode::TipBelowLastLayer);
 }
 
-void update_ctype_beta(MatrixElements& elements, const std::vector<NodeState>& states) {
+void update_ctype_beta(MatrixElements& elements, const MatrixWork& work) {
     const auto count = static_cast<std::size_t>(elements.count);
     std::vector<double> middle(count, 0.0);
     double top = 0.0;
@@ -168,9 +168,12 @@ void update_ctype_beta(MatrixElements& elements, const std::vector<NodeState>& s
     for (std::size_t e = 0; e < count; ++e) {
         if (top < elements.embedded_length) {
             // The middle of the element, carried from its top node.
-            const NodeState mid = partial_state(elements.beta[e], elements.length[e] / 2.0,
-                                                elements.rigidity[e], states[e]);
-            middle[e] = std::fabs(mid[kStateDeflection]);
+            const NodeState& row = work.middle_rows[e];
+            const NodeState& state = work.node_states[e];
+            double y = 0.0;
+            for (std::size_t c = 0; c < 4; ++c)
+                y += row[c] * state[c];
+            middle[e] = std::fabs(y);
             largest = std::max(largest, middle[e]);
         }
         top += elements.length[e];
@@ -182,8 +185,11 @@ void update_ctype_beta(MatrixElements& elements, const std::vector<NodeState>& s
         // With no deflection anywhere the secant coefficient is undefined;
         // the element keeps its coefficient.
         if (top < elements.embedded_length && y > 0.0) {
-            const double secant = elements.kh[e] * std::sqrt(y) / y;
-            elements.beta[e] = pile_beta(secant * elements.factor[e], elements.rigidity[e]);
+            // The secant coefficient kh·√y / y = kh / √y; β = (k / 4EI)^¼ as
+            // two square roots, cheaper than pow.
+            const double secant = elements.kh[e] / std::sqrt(y);
+            const double q = secant * elements.factor[e] * 0.25 / elements.rigidity[e];
+            elements.beta[e] = std::sqrt(std::sqrt(q));
         }
         top += elements.length[e];
     }
@@ -285,10 +291,16 @@ MatrixSectionResult solve_matrix_section(double moment, double force, bool squar
     if (!square_root_reaction) {
         matrix_solve(-moment, -force, elements, tip_condition, work);
     } else {
+        const auto count = static_cast<std::size_t>(elements.count);
+        work.field_matrices.resize(std::max(work.field_matrices.size(), count));
+        work.middle_rows.resize(std::max(work.middle_rows.size(), count));
         double previous = kFirstHeadDeflection;
         for (int round = 1;; ++round) {
-            matrix_solve(-moment, -force, elements, tip_condition, work);
-            update_ctype_beta(elements, work.node_states);
+            for (std::size_t e = 0; e < count; ++e)
+                field_matrix_with_middle(elements.beta[e], elements.length[e], elements.rigidity[e],
+                                         work.field_matrices[e], work.middle_rows[e]);
+            sweep_element_chain(-moment, -force, elements, tip_condition, work);
+            update_ctype_beta(elements, work);
             const double head = work.node_states[0][kStateDeflection];
             if (std::fabs(head - previous) < kHeadDeflectionTolerance) break;
             if (round >= kMaxCTypeRounds) stop_with_error(no_convergence_text());

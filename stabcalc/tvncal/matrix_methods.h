@@ -51,8 +51,9 @@ inline constexpr int kMaxCTypeRounds = 200;
 // New β of every element (method 4) from the deflection at its middle:
 // β = (kh / √|y| · factor / 4EI)^¼, with |y| floored at 10^-6 of the largest
 // middle deflection of the round so β stays finite where the pile crosses
-// its rest position.
-void update_ctype_beta(MatrixElements& elements, const std::vector<NodeState>& states);
+// its rest position. The middle deflection is work.middle_rows[e] ·
+// work.node_states[e], the rows of the β the states were solved with.
+void update_ctype_beta(MatrixElements& elements, const MatrixWork& work);
 
 // Solves one section: method 2 once, method 4 iterated until the head
 // deflection changes by less than 0.0001 m (at most kMaxCTypeRounds rounds,

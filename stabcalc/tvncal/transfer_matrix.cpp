@@ -1,6 +1,6 @@
 #include "transfer_matrix.h"
 
-#include "band_system.h"
+#include "chain_system.h"
 #include "error_messages.h"
 
 #include <algorithm>
@@ -30,6 +30,62 @@ FieldMatrix field_matrix(double beta, double length, double rigidity) {
     };
 }
 
+void field_matrix_with_middle(double beta, double length, double rigidity, FieldMatrix& whole,
+                              NodeState& middle_row) {
+    const double h = beta * length / 2.0;
+    // cosh and sinh of h from e^h - 1, which keeps sinh's relative accuracy
+    // for small h.
+    const double em = std::expm1(h);
+    const double e = 1.0 + em;
+    const double ch_h = 1.0 + em * em / (2.0 * e);
+    const double sh_h = em * (em + 2.0) / (2.0 * e);
+    const double c_h = std::cos(h);
+    const double s_h = std::sin(h);
+    const double inv_beta = 1.0 / beta;
+    const double inv_ei = 1.0 / rigidity;
+
+    // The upper half: its deflection row.
+    const double h0 = ch_h * c_h;
+    const double h1 = (c_h * sh_h + s_h * ch_h) / 2.0;
+    const double h2 = sh_h * s_h / 2.0;
+    const double h3 = (ch_h * s_h - c_h * sh_h) / 4.0;
+    middle_row = {h0, -h1 * inv_beta, -h2 * inv_ei * inv_beta * inv_beta,
+                  -h3 * inv_ei * inv_beta * inv_beta * inv_beta};
+
+    // The whole element from the double angle.
+    const double c = 1.0 - 2.0 * s_h * s_h;
+    const double s = 2.0 * s_h * c_h;
+    const double ch = 1.0 + 2.0 * sh_h * sh_h;
+    const double sh = 2.0 * sh_h * ch_h;
+    const double a0 = ch * c;
+    const double a1 = (c * sh + s * ch) / 2.0;
+    const double a2 = sh * s / 2.0;
+    const double a3 = (ch * s - c * sh) / 4.0;
+    const double ei = rigidity;
+    const double b2 = beta * beta;
+    const double b3 = b2 * beta;
+    const double inv_b2 = inv_beta * inv_beta;
+    const double inv_b3 = inv_b2 * inv_beta;
+    whole = {
+        a0,
+        -a1 * inv_beta,
+        -a2 * inv_ei * inv_b2,
+        -a3 * inv_ei * inv_b3,
+        4.0 * beta * a3,
+        a0,
+        a1 * inv_ei * inv_beta,
+        a2 * inv_ei * inv_b2,
+        4.0 * b2 * ei * a2,
+        -4.0 * beta * ei * a3,
+        a0,
+        a1 * inv_beta,
+        4.0 * b3 * ei * a1,
+        -4.0 * b2 * ei * a2,
+        -4.0 * beta * a3,
+        a0,
+    };
+}
+
 NodeState apply_field_matrix(const FieldMatrix& f, const NodeState& state) {
     NodeState out{};
     for (std::size_t r = 0; r < 4; ++r) {
@@ -46,9 +102,6 @@ namespace {
 // βℓ of one piece of the banded solve: e^5 ≈ 150 keeps every relation well
 // conditioned.
 constexpr double kMaxPieceBetaLength = 5.0;
-// Diagonals of the system below and above the main one (see matrix_solve).
-constexpr int kBandLower = 5;
-constexpr int kBandUpper = 2;
 // Pivot floor of the row-equilibrated system.
 constexpr double kSingularPivot = 1e-14;
 
@@ -67,29 +120,40 @@ std::pair<int, int> tip_rows(PileTipCondition tip_condition) {
 
 } // namespace
 
-void matrix_solve(double head_moment, double head_shear, const MatrixElements& elements,
-                  PileTipCondition tip_condition, MatrixWork& work) {
+namespace {
+
+// The relations state(i + 1) - F state(i) = 0 of a piece in the scaled
+// unknowns: the coefficients of state(i).
+FieldMatrix relation_block(const FieldMatrix& piece, const std::array<double, 4>& unit) {
+    FieldMatrix block;
+    for (std::size_t k = 0; k < 4; ++k) {
+        for (std::size_t c = 0; c < 4; ++c)
+            block[k * 4 + c] = -piece[k * 4 + c] * unit[c] / unit[k];
+    }
+    return block;
+}
+
+ChainEndRow unit_row(int component, double rhs) {
+    ChainEndRow row;
+    row.coefficients[static_cast<std::size_t>(component)] = 1.0;
+    row.rhs = rhs;
+    return row;
+}
+
+// The banded solve of the chain whose elements' field matrices are in
+// work.field_matrices.
+void solve_element_chain(double head_moment, double head_shear, const MatrixElements& elements,
+                         PileTipCondition tip_condition, MatrixWork& work) {
     const auto [tip_a, tip_b] = tip_rows(tip_condition);
     const auto count = static_cast<std::size_t>(elements.count);
-    work.field_matrices.resize(std::max(work.field_matrices.size(), count));
     work.node_states.resize(std::max(work.node_states.size(), count + 1));
 
-    // The pieces of the solve and the piece node of every element's bottom.
-    std::vector<FieldMatrix> pieces;
+    // The piece node of every element's bottom.
     std::vector<std::size_t> element_end(count, 0);
+    std::size_t pieces = 0;
     for (std::size_t e = 0; e < count; ++e) {
-        const double beta = elements.beta[e];
-        const double length = elements.length[e];
-        const double ei = elements.rigidity[e];
-        work.field_matrices[e] = field_matrix(beta, length, ei);
-        const int n = pieces_of(beta, length);
-        if (n == 1) {
-            pieces.push_back(work.field_matrices[e]);
-        } else {
-            const FieldMatrix piece = field_matrix(beta, length / n, ei);
-            pieces.insert(pieces.end(), static_cast<std::size_t>(n), piece);
-        }
-        element_end[e] = pieces.size();
+        pieces += static_cast<std::size_t>(pieces_of(elements.beta[e], elements.length[e]));
+        element_end[e] = pieces;
     }
 
     // Unknowns in units of the head element: y EIβ³, θ EIβ², M β and Q, so the
@@ -101,27 +165,23 @@ void matrix_solve(double head_moment, double head_shear, const MatrixElements& e
 
     // Rows: the head moment and shear; four relations per piece,
     // state(i + 1) - F state(i) = 0; the two tip conditions.
-    const std::size_t nodes = pieces.size() + 1;
-    BandSystem system(work.band, 4 * nodes, kBandLower, kBandUpper);
-    system.at(0, kStateMoment) = 1.0;
-    system.rhs(0) = head_moment / unit[kStateMoment];
-    system.at(1, kStateShear) = 1.0;
-    system.rhs(1) = head_shear / unit[kStateShear];
-    for (std::size_t i = 0; i < pieces.size(); ++i) {
-        for (std::size_t k = 0; k < 4; ++k) {
-            const std::size_t row = 2 + 4 * i + k;
-            system.at(row, 4 * (i + 1) + k) = 1.0;
-            for (std::size_t c = 0; c < 4; ++c)
-                system.at(row, 4 * i + c) = -pieces[i][k * 4 + c] * unit[c] / unit[k];
+    ChainSystem system(work.band, pieces, kSingularPivot);
+    system.set_head(unit_row(kStateMoment, head_moment / unit[kStateMoment]),
+                    unit_row(kStateShear, head_shear / unit[kStateShear]));
+    for (std::size_t e = 0; e < count; ++e) {
+        const double beta = elements.beta[e];
+        const double length = elements.length[e];
+        const int n = pieces_of(beta, length);
+        const FieldMatrix block = relation_block(
+            n == 1 ? work.field_matrices[e] : field_matrix(beta, length / n, elements.rigidity[e]),
+            unit);
+        for (int i = 0; i < n; ++i) {
+            if (!system.add_piece(block)) stop_with_error(kPivotTooSmallText);
         }
     }
-    const std::size_t tip = 4 * (nodes - 1);
-    system.at(4 * nodes - 2, tip + static_cast<std::size_t>(tip_a)) = 1.0;
-    system.at(4 * nodes - 1, tip + static_cast<std::size_t>(tip_b)) = 1.0;
-    system.equilibrate_rows();
-
     std::vector<double> x;
-    if (!system.solve(x, kSingularPivot)) stop_with_error(kPivotTooSmallText);
+    if (!system.solve(unit_row(tip_a, 0.0), unit_row(tip_b, 0.0), x))
+        stop_with_error(kPivotTooSmallText);
 
     auto state_of_piece_node = [&](std::size_t node) {
         NodeState s{};
@@ -136,6 +196,160 @@ void matrix_solve(double head_moment, double head_shear, const MatrixElements& e
         work.node_states[e + 1] = state_of_piece_node(element_end[e]);
     work.node_states[count][static_cast<std::size_t>(tip_a)] = 0.0;
     work.node_states[count][static_cast<std::size_t>(tip_b)] = 0.0;
+}
+
+} // namespace
+
+void matrix_solve(double head_moment, double head_shear, const MatrixElements& elements,
+                  PileTipCondition tip_condition, MatrixWork& work) {
+    const auto count = static_cast<std::size_t>(elements.count);
+    work.field_matrices.resize(std::max(work.field_matrices.size(), count));
+    for (std::size_t e = 0; e < count; ++e)
+        work.field_matrices[e] =
+            field_matrix(elements.beta[e], elements.length[e], elements.rigidity[e]);
+    solve_element_chain(head_moment, head_shear, elements, tip_condition, work);
+}
+
+namespace {
+
+// The inverse of a field matrix is the field matrix of the negative length:
+// the entries whose row and column differ in parity change sign.
+constexpr std::array<double, 4> kInverseSign = {1.0, -1.0, 1.0, -1.0};
+
+// state(i) from state(i + 1) over a piece of field matrix f.
+NodeState carry_up(const FieldMatrix& f, const NodeState& below) {
+    NodeState out{};
+    for (std::size_t r = 0; r < 4; ++r) {
+        double sum = 0.0;
+        for (std::size_t c = 0; c < 4; ++c)
+            sum += f[r * 4 + c] * (kInverseSign[c] * below[c]);
+        out[r] = kInverseSign[r] * sum;
+    }
+    return out;
+}
+
+// Two conditions rows · state = rhs on a node's state in the scaled unknowns,
+// kept orthonormal.
+struct NodeConditions {
+    std::array<NodeState, 2> rows{};
+    std::array<double, 2> rhs{};
+};
+
+// The conditions carried over a piece to the node below it: rows · F⁻¹, in
+// the scaled unknowns, then made orthonormal again (Gram-Schmidt, the
+// right-hand sides alike). False when the second row loses its independence
+// below tiny.
+bool carry_down(const FieldMatrix& scaled_inverse, NodeConditions& n, double tiny) {
+    std::array<NodeState, 2> rows{};
+    for (std::size_t i = 0; i < 2; ++i) {
+        for (std::size_t c = 0; c < 4; ++c) {
+            double sum = 0.0;
+            for (std::size_t k = 0; k < 4; ++k)
+                sum += n.rows[i][k] * scaled_inverse[k * 4 + c];
+            rows[i][c] = sum;
+        }
+    }
+    const auto norm = [](const NodeState& v) {
+        return std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2] + v[3] * v[3]);
+    };
+    const double first = norm(rows[0]);
+    if (!(first >= tiny)) return false;
+    const double first_scale = 1.0 / first;
+    for (double& v : rows[0])
+        v *= first_scale;
+    n.rhs[0] *= first_scale;
+    const double along = rows[1][0] * rows[0][0] + rows[1][1] * rows[0][1] +
+                         rows[1][2] * rows[0][2] + rows[1][3] * rows[0][3];
+    const double second_length = norm(rows[1]);
+    for (std::size_t c = 0; c < 4; ++c)
+        rows[1][c] -= along * rows[0][c];
+    n.rhs[1] -= along * n.rhs[0];
+    const double second = norm(rows[1]);
+    if (!(second >= tiny * second_length)) return false;
+    const double second_scale = 1.0 / second;
+    for (double& v : rows[1])
+        v *= second_scale;
+    n.rhs[1] *= second_scale;
+    n.rows = rows;
+    return true;
+}
+
+} // namespace
+
+void sweep_element_chain(double head_moment, double head_shear, const MatrixElements& elements,
+                         PileTipCondition tip_condition, MatrixWork& work) {
+    const auto [tip_a, tip_b] = tip_rows(tip_condition);
+    const auto count = static_cast<std::size_t>(elements.count);
+    work.node_states.resize(std::max(work.node_states.size(), count + 1));
+
+    // Unknowns in units of the head element, as in the banded solve.
+    const double beta0 = count > 0 ? elements.beta[0] : 1.0;
+    const double ei0 = count > 0 ? elements.rigidity[0] : 1.0;
+    const std::array<double, 4> unit = {1.0 / (ei0 * beta0 * beta0 * beta0),
+                                        1.0 / (ei0 * beta0 * beta0), 1.0 / beta0, 1.0};
+    FieldMatrix inverse_unit;
+    for (std::size_t k = 0; k < 4; ++k) {
+        for (std::size_t c = 0; c < 4; ++c)
+            inverse_unit[k * 4 + c] = kInverseSign[k] * kInverseSign[c] * unit[c] / unit[k];
+    }
+    // The field matrix of a piece of element e cut into n: the element's own
+    // when it is whole, else the piece's, evaluated into room.
+    const auto piece_of = [&](std::size_t e, int n, FieldMatrix& room) -> const FieldMatrix& {
+        if (n == 1) return work.field_matrices[e];
+        room = field_matrix(elements.beta[e], elements.length[e] / n, elements.rigidity[e]);
+        return room;
+    };
+    FieldMatrix room;
+
+    // Down the chain: the head moment and shear as conditions on each node.
+    NodeConditions conditions;
+    conditions.rows[0][kStateMoment] = 1.0;
+    conditions.rows[1][kStateShear] = 1.0;
+    conditions.rhs = {head_moment / unit[kStateMoment], head_shear / unit[kStateShear]};
+    for (std::size_t e = 0; e < count; ++e) {
+        const int n = pieces_of(elements.beta[e], elements.length[e]);
+        const FieldMatrix& piece = piece_of(e, n, room);
+        FieldMatrix scaled_inverse;
+        for (std::size_t i = 0; i < 16; ++i)
+            scaled_inverse[i] = piece[i] * inverse_unit[i];
+        for (int i = 0; i < n; ++i) {
+            if (!carry_down(scaled_inverse, conditions, kSingularPivot))
+                stop_with_error(kPivotTooSmallText);
+        }
+    }
+
+    // At the tip: the two carried conditions on the two free components.
+    std::array<std::size_t, 2> free{};
+    for (std::size_t c = 0, k = 0; c < 4; ++c) {
+        if (c != static_cast<std::size_t>(tip_a) && c != static_cast<std::size_t>(tip_b))
+            free[k++] = c;
+    }
+    std::array<std::array<double, 3>, 2> m{};
+    for (std::size_t i = 0; i < 2; ++i)
+        m[i] = {conditions.rows[i][free[0]], conditions.rows[i][free[1]], conditions.rhs[i]};
+    if (std::fabs(m[1][0]) > std::fabs(m[0][0])) std::swap(m[0], m[1]);
+    if (!(std::fabs(m[0][0]) >= kSingularPivot)) stop_with_error(kPivotTooSmallText);
+    const double f = m[1][0] / m[0][0];
+    const double pivot = m[1][1] - f * m[0][1];
+    if (!(std::fabs(pivot) >= kSingularPivot)) stop_with_error(kPivotTooSmallText);
+    const double second = (m[1][2] - f * m[0][2]) / pivot;
+    const double first = (m[0][2] - m[0][1] * second) / m[0][0];
+    NodeState tip{};
+    tip[free[0]] = first * unit[free[0]];
+    tip[free[1]] = second * unit[free[1]];
+
+    // Up the chain from the tip.
+    work.node_states[count] = tip;
+    for (std::size_t e = count; e-- > 0;) {
+        const int n = pieces_of(elements.beta[e], elements.length[e]);
+        const FieldMatrix& piece = piece_of(e, n, room);
+        NodeState s = work.node_states[e + 1];
+        for (int i = 0; i < n; ++i)
+            s = carry_up(piece, s);
+        work.node_states[e] = s;
+    }
+    work.node_states[0][kStateMoment] = head_moment;
+    work.node_states[0][kStateShear] = head_shear;
 }
 
 NodeState partial_state(double beta, double x, double rigidity, const NodeState& top_state) {

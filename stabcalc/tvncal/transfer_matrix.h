@@ -26,6 +26,15 @@ inline constexpr int kStateShear = 3;
 // state upwards.
 FieldMatrix field_matrix(double beta, double length, double rigidity);
 
+// The field matrix of one element (whole) and the first row of the field
+// matrix of its upper half (middle_row: the deflection at the element's
+// middle from the state at its top), both from the functions of βℓ/2 (one
+// exp, one sine and cosine); whole follows by the double-angle formulas.
+// Equal to field_matrix to round-off; for an iteration that evaluates every
+// element's matrix and middle deflection in every round.
+void field_matrix_with_middle(double beta, double length, double rigidity, FieldMatrix& whole,
+                              NodeState& middle_row);
+
 // F × state.
 NodeState apply_field_matrix(const FieldMatrix& f, const NodeState& state);
 
@@ -46,6 +55,15 @@ inline constexpr const char* kPivotTooSmallText = "ピボットが小さすぎ�
 // system with the pivot text.
 void matrix_solve(double head_moment, double head_shear, const MatrixElements& elements,
                   PileTipCondition tip_condition, MatrixWork& work);
+
+// As matrix_solve, with the elements' field matrices already in
+// work.field_matrices, for an iteration that solves one chain many times: the head conditions are
+// carried down the chain, kept orthonormal in the scaled unknowns (they follow the modes that decay
+// downwards), the tip state is solved from them and the tip conditions, and the states are carried
+// up from the tip, along which the solution grows. Equal to the banded solve to round-off; a
+// fraction of its work.
+void sweep_element_chain(double head_moment, double head_shear, const MatrixElements& elements,
+                         PileTipCondition tip_condition, MatrixWork& work);
 
 // The state at distance x below the top of an element, from the state at
 // its top.

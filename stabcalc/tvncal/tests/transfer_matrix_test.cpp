@@ -68,12 +68,65 @@ TEST(FieldMatrix, ChainsItsLengthsHasUnitDeterminantAndTheBeamEquationsAsSlope) 
         EXPECT_NEAR(slope[i], expected[i], 1e-6 * std::max(1.0, std::fabs(expected[i]))) << i;
 }
 
+TEST(FieldMatrix, WithMiddleIsTheWholeMatrixAndTheHalfMatrixsFirstRow) {
+    // From a tiny βℓ, where the hyperbolic terms cancel most, to a long one.
+    for (double length : {1e-4, 0.1, 1.3, 6.0}) {
+        SCOPED_TRACE(length);
+        FieldMatrix whole;
+        NodeState middle;
+        field_matrix_with_middle(kBeta, length, kRigidity, whole, middle);
+        const FieldMatrix expected = field_matrix(kBeta, length, kRigidity);
+        const FieldMatrix half = field_matrix(kBeta, length / 2.0, kRigidity);
+        for (int i = 0; i < 16; ++i)
+            EXPECT_NEAR(whole[i], expected[i], 1e-12 * std::fabs(expected[i])) << i;
+        for (int i = 0; i < 4; ++i)
+            EXPECT_NEAR(middle[i], half[i], 1e-12 * std::fabs(half[i])) << i;
+    }
+}
+
+TEST(MatrixSolve, TheSweepGivesTheBandedSolveOnALongStiffChain) {
+    // Soft, very stiff and medium layers down to 35 m: βL ≈ 25. In 0.1 m
+    // pieces, and as one element per layer, which the solves cut into pieces
+    // of βℓ ≤ 5.
+    const ForceCase fc = test::layered_case(-5.0, {{8.0, 3000.0}, {10.0, 60000.0}, {20.0, 9000.0}});
+    for (double pitch : {0.1, 0.0}) {
+        for (PileTipCondition tip : {PileTipCondition::HeadFree, PileTipCondition::PinnedTip,
+                                     PileTipCondition::FixedTip}) {
+            SCOPED_TRACE(pitch * 10 + to_file_value(tip));
+            const MatrixElements e = test::chain_of(fc, 35.0, kRigidity, pitch);
+            MatrixWork banded;
+            matrix_solve(-500.0, -100.0, e, tip, banded);
+            MatrixWork swept;
+            const auto count = static_cast<std::size_t>(e.count);
+            swept.field_matrices.resize(count);
+            swept.middle_rows.resize(count);
+            for (std::size_t i = 0; i < count; ++i)
+                field_matrix_with_middle(e.beta[i], e.length[i], e.rigidity[i],
+                                         swept.field_matrices[i], swept.middle_rows[i]);
+            sweep_element_chain(-500.0, -100.0, e, tip, swept);
+            for (std::size_t c = 0; c < 4; ++c) {
+                double largest = 0.0;
+                for (std::size_t n = 0; n <= count; ++n)
+                    largest = std::max(largest, std::fabs(banded.node_states[n][c]));
+                for (std::size_t n = 0; n <= count; ++n)
+                    EXPECT_NEAR(swept.node_states[n][c], banded.node_states[n][c], 1e-10 * largest)
+                        << n << " " << c;
+            }
+        }
+    }
+}
+
 TEST(MatrixSolve, UnknownTipConditionAndSingularChainStop) {
     const ForceCase fc = test::layered_case(-5.0, {{10.0, kKh}});
     MatrixElements e = test::chain_of(fc, 3.0, kRigidity);
     MatrixWork work;
     EXPECT_EQ(test::stop_text([&] {
                   matrix_solve(-500.0, -100.0, e, from_file_value<PileTipCondition>(4), work);
+              }),
+              std::string("error: ") + "(ERROR)-杭先端条件がおかしい.");
+    EXPECT_EQ(test::stop_text([&] {
+                  sweep_element_chain(-500.0, -100.0, e, from_file_value<PileTipCondition>(4),
+                                      work);
               }),
               std::string("error: ") + "(ERROR)-杭先端条件がおかしい.");
     // An element without rigidity leaves nothing to solve for.
