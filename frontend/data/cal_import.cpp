@@ -2,6 +2,7 @@
 
 #include "box_pair_code.h"
 #include "cal_file_keys.h"
+#include "cal_links.h"
 #include "corrosion_layout.h"
 #include "csv_line.h"
 #include "field_reader.h"
@@ -119,20 +120,11 @@ void read_swdat(DesignData& d, LineItems& in) {
     KanseijiData& k = d.kanseiji_dat;
     CalcSwitches c;
     in.items(kSwdatItems, c);
-    s.std_sw = list_index_of(c.design_standard);
-    s.neire_sw = list_index_of(c.embedment_method);
-    s.stress_sw = list_index_of(c.decide_by_stress);
-    s.disp_sw = list_index_of(c.decide_by_displacement);
-    s.zevove_sw = list_index_of(c.decide_by_seabed_reaction);
+    cal_links::ToDesignData to_design;
+    cal_links::swdat(to_design, d, c);
     boxes_from_pair_code(to_file_value(c.completed_cases), k.jyo_sw, k.jis_sw);
-    k.shape_sw = list_index_of(c.ground_shape);
-    k.load_sw = list_index_of(c.surcharge_mode);
     // The decision code is rebuilt by the writer.
-    k.rwl_k_sw = list_index_of(c.residual_level_seismic);
-    k.pa_formula_sw = list_index_of(c.clay_seismic_formula);
-    k.pa_method_sw = list_index_of(c.earth_pressure_method);
     boxes_from_pair_code(to_file_value(c.studies), s.kanseiji_sw, s.sekouji_sw);
-    k.lwl_k_sw = list_index_of(c.lwl_seismic);
 }
 
 void read_wavsw(DesignData& d, LineItems& in) {
@@ -140,9 +132,8 @@ void read_wavsw(DesignData& d, LineItems& in) {
     d.sekkei_dat.tide_name = fixed_text(in.text(), kTideNameLength);
     WaveSwitches c;
     in.items(kWavswItems, c);
-    w.wave_sw = list_index_of(c.wave_formula);
-    w.dissip_sw = list_index_of(c.dissipating_works);
-    w.lambda1 = c.lambda1;
+    cal_links::ToDesignData to_design;
+    cal_links::wavsw(to_design, d, c);
     for (int k = 0; k < kStudiedTideLevels; ++k) {
         w.tide_kentou_sw[k] = box_value(from_file_value<YesNo>(in.integer()) == YesNo::Yes);
         w.tide_sakuzu_sw[k] = box_value(from_file_value<YesNo>(in.integer()) == YesNo::Yes);
@@ -152,11 +143,10 @@ void read_wavsw(DesignData& d, LineItems& in) {
 void read_joken(DesignData& d, LineItems& in) {
     SekkeiData& s = d.sekkei_dat;
     TihyouData& t = d.tihyou_dat;
-    YaitaData& y = d.yaita_dat;
     DesignConditions c;
     in.items(kJokenItems, c);
-    s.tide_lvl[1] = c.hwl;
-    s.tide_lvl[2] = c.lwl;
+    cal_links::ToDesignData to_design;
+    cal_links::joken(to_design, d, c);
     s.tide_lvl[4] = 0.0;
     // An unknown rule leaves the template's.
     if (is_listed(c.residual_level_rule)) {
@@ -165,38 +155,17 @@ void read_joken(DesignData& d, LineItems& in) {
         if (rule == ResidualLevelRule::Given) s.tide_lvl[4] = c.residual_level;
     }
     d.dosou_dat.dosou_riku[0].top_lvl = c.ground_crown;
-    s.seabed_kansei = c.design_seabed;
-    s.embed_lvl = c.embedment_level;
-    s.bottom_lvl = c.soil_bottom;
     t.ground_ang[0] = c.ground_angle;
     t.ground_ang[1] = c.seabed_angle;
     t.seabed_ang = t.ground_ang[1];
-    s.water_w = c.water_weight;
-    t.surcharge_q[0] = c.surcharge_normal;
-    t.surcharge_q[1] = c.surcharge_seismic;
-    y.disp_allow[0] = c.allow_disp_normal;
-    y.disp_allow[1] = c.allow_disp_seismic;
-    y.yaita_kind = screen_pile_kind(c.pile_type);
-    y.u_kind = list_index_of(c.u_variant);
-    y.steel_grade = list_index_of(c.steel_grade);
 }
 
 void read_tjkn1(DesignData& d, LineItems& in) {
-    SekkeiData& s = d.sekkei_dat;
     YaitaData& y = d.yaita_dat;
     AddedConditions c;
     in.items(kTjkn1Items, c);
-    s.tide_lvl[0] = c.hhwl;
-    s.tide_lvl[3] = c.user_tide_level;
-    s.crown_jobu = c.superstructure_crown;
-    s.crown_yaita = c.pile_crown;
-    s.cohesion_lvl = c.cohesion_ref_level;
-    y.disp_allow[2] = c.allow_disp_construction;
-    y.stress_allow[0] = c.allow_stress_normal;
-    y.stress_allow[1] = c.allow_stress_seismic;
-    y.stress_allow[2] = c.allow_stress_construction;
-    s.seabed_sekou = c.construction_seabed;
-    y.young_e = c.young_coefficient;
+    cal_links::ToDesignData to_design;
+    cal_links::tjkn1(to_design, d, c);
     y.young_exp = in.whole(c.young_exponent);
 }
 
@@ -229,12 +198,9 @@ void read_neire(DesignData& d, LineItems& in) {
     in.items(kNeireSeismicItems, c);
     in.items(kLateralItems, c.land);
     read_method(d, c.sea, d.dosou_dat.dosou_hoho[1]);
-    k.sindo_sw = to_file_value(c.seismic_rule);
+    cal_links::ToDesignData to_design;
+    cal_links::neire(to_design, d, c);
     k.sindo_val = c.seismic_rule == SeismicCoefficientRule::Given ? c.seismic_coefficient : 0.0;
-    k.sindo_factor[0] = c.regional_factor;
-    k.sindo_factor[1] = c.ground_factor;
-    k.sindo_factor[2] = c.importance_factor;
-    k.mikake_sw = to_file_value(c.apparent_rule);
     k.mikake_val = c.apparent_rule == ApparentSeismicRule::Given ? c.apparent_coefficient : 0.0;
     read_method(d, c.land, d.dosou_dat.dosou_hoho[0]);
 }
@@ -446,12 +412,8 @@ ConversionScope import_cal_file(DesignData& d, const std::string& path) {
             SekoujiData& w = d.sekouji_dat;
             WaveConditions c;
             in.items(kWlvlItems, c);
-            w.depth_sw = list_index_of(c.depth_rule);
-            w.d_lvl = c.d;
-            w.h2_lvl = c.h_dash;
-            w.h_lvl = c.h;
-            w.hb_sw = list_index_of(c.hb_rule);
-            w.slope_x = c.slope_x;
+            cal_links::ToDesignData to_design;
+            cal_links::wlvl(to_design, d, c);
             for (int i = 0; i < kStudiedTideLevels; ++i)
                 w.hb_lvl[i] = in.real();
         } else if (key == kTideLevelKeys[0]) {

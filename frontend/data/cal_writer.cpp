@@ -3,6 +3,7 @@
 #include "box_pair_code.h"
 #include "cal_file_keys.h"
 #include "cal_item_captions.h"
+#include "cal_links.h"
 #include "derived_values.h"
 #include "input_items.h"
 #include "number_text.h"
@@ -76,34 +77,24 @@ std::string swdat_line(const DesignData& d) {
     const SekkeiData& s = d.sekkei_dat;
     const KanseijiData& k = d.kanseiji_dat;
     CalcSwitches c;
-    c.design_standard = code_of_list_index<DesignStandard>(s.std_sw);
-    c.embedment_method = code_of_list_index<EmbedmentMethod>(s.neire_sw);
-    c.decide_by_stress = code_of_list_index<YesNo>(s.stress_sw);
-    c.decide_by_displacement = code_of_list_index<YesNo>(s.disp_sw);
-    c.decide_by_seabed_reaction = code_of_list_index<YesNo>(s.zevove_sw);
+    cal_links::ToRecord to_record;
+    cal_links::swdat(to_record, d, c);
     c.completed_cases = from_file_value<CompletedCases>(box_pair_code(k.jyo_sw, k.jis_sw));
     // Only the construction stage studied: the normal case alone.
     if (s.kanseiji_sw == kBoxClear && box_checked(s.sekouji_sw))
         c.completed_cases = CompletedCases::NormalOnly;
-    c.ground_shape = code_of_list_index<GroundShape>(k.shape_sw);
-    c.surcharge_mode = code_of_list_index<SurchargeMode>(k.load_sw);
     c.decision_code = 0;
     if (decides(s.stress_sw)) c.decision_code += kDecisionByStress;
     if (decides(s.disp_sw)) c.decision_code += kDecisionByDisplacement;
-    c.residual_level_seismic = code_of_list_index<LevelSeismicRule>(k.rwl_k_sw);
-    c.clay_seismic_formula = code_of_list_index<ClaySeismicFormula>(k.pa_formula_sw);
-    c.earth_pressure_method = code_of_list_index<EarthPressureMethod>(k.pa_method_sw);
     c.studies = from_file_value<Studies>(box_pair_code(s.kanseiji_sw, s.sekouji_sw));
-    c.lwl_seismic = code_of_list_index<LevelSeismicRule>(k.lwl_k_sw);
     return KeyLine(kSwitchesKey).items(kSwdatItems, c, kSwdatCaptions).str();
 }
 
 std::string wavsw_line(const DesignData& d) {
     const SekoujiData& w = d.sekouji_dat;
     WaveSwitches c;
-    c.wave_formula = code_of_list_index<WaveFormula>(w.wave_sw);
-    c.dissipating_works = code_of_list_index<DissipatingWorks>(w.dissip_sw);
-    c.lambda1 = w.lambda1;
+    cal_links::ToRecord to_record;
+    cal_links::wavsw(to_record, d, c);
     KeyLine line(kWaveSwitchesKey);
     line.quoted(d.sekkei_dat.tide_name, kTideNameCaption).items(kWavswItems, c, kWavswCaptions);
     for (int k = 0; k < kStudiedTideLevels; ++k)
@@ -114,46 +105,23 @@ std::string wavsw_line(const DesignData& d) {
 std::string joken_line(const DesignData& d) {
     const SekkeiData& s = d.sekkei_dat;
     const TihyouData& t = d.tihyou_dat;
-    const YaitaData& y = d.yaita_dat;
     const bool straight =
         code_of_list_index<GroundShape>(d.kanseiji_dat.shape_sw) == GroundShape::Straight;
     DesignConditions c;
-    c.hwl = s.tide_lvl[1];
-    c.lwl = s.tide_lvl[2];
+    cal_links::ToRecord to_record;
+    cal_links::joken(to_record, d, c);
     c.residual_level_rule = residual_rule_from_screen(s.rwl_sw);
     c.residual_level = residual_water_level(s);
     c.ground_crown = first_used_layer(d.dosou_dat.dosou_riku).top_lvl;
-    c.design_seabed = s.seabed_kansei;
-    c.embedment_level = s.embed_lvl;
-    c.soil_bottom = s.bottom_lvl;
     c.ground_angle = straight ? t.ground_ang[0] : 0.0;
     c.seabed_angle = straight ? t.ground_ang[1] : t.seabed_ang;
-    c.water_weight = s.water_w;
-    c.surcharge_normal = t.surcharge_q[0];
-    c.surcharge_seismic = t.surcharge_q[1];
-    c.allow_disp_normal = y.disp_allow[0];
-    c.allow_disp_seismic = y.disp_allow[1];
-    c.pile_type = pile_type_from_screen_kind(y.yaita_kind);
-    c.u_variant = code_of_list_index<USection>(y.u_kind);
-    c.steel_grade = code_of_list_index<SteelGrade>(y.steel_grade);
     return KeyLine(kConditionsKey).items(kJokenItems, c, kJokenCaptions).str();
 }
 
 std::string tjkn1_line(const DesignData& d) {
-    const SekkeiData& s = d.sekkei_dat;
-    const YaitaData& y = d.yaita_dat;
     AddedConditions c;
-    c.hhwl = s.tide_lvl[0];
-    c.user_tide_level = s.tide_lvl[3];
-    c.superstructure_crown = s.crown_jobu;
-    c.pile_crown = s.crown_yaita;
-    c.cohesion_ref_level = s.cohesion_lvl;
-    c.allow_disp_construction = y.disp_allow[2];
-    c.allow_stress_normal = y.stress_allow[0];
-    c.allow_stress_seismic = y.stress_allow[1];
-    c.allow_stress_construction = y.stress_allow[2];
-    c.construction_seabed = s.seabed_sekou;
-    c.young_coefficient = y.young_e;
+    cal_links::ToRecord to_record;
+    cal_links::tjkn1(to_record, d, c);
     // The modulus is written in kN/mm2 whole: no power of ten.
     c.young_exponent = 0.0;
     return KeyLine(kAddedConditionsKey).items(kTjkn1Items, c, kTjkn1Captions).str();
@@ -173,12 +141,9 @@ std::string neire_line(const DesignData& d) {
     const KanseijiData& k = d.kanseiji_dat;
     EmbedmentConditions c;
     c.sea = lateral_resistance(d.dosou_dat.dosou_hoho[1]);
-    c.seismic_rule = from_file_value<SeismicCoefficientRule>(k.sindo_sw);
+    cal_links::ToRecord to_record;
+    cal_links::neire(to_record, d, c);
     c.seismic_coefficient = design_seismic_coefficient(k, d.custom_tbl.sindo_round_sw);
-    c.regional_factor = k.sindo_factor[0];
-    c.ground_factor = k.sindo_factor[1];
-    c.importance_factor = k.sindo_factor[2];
-    c.apparent_rule = from_file_value<ApparentSeismicRule>(k.mikake_sw);
     const bool apparent_given = c.apparent_rule == ApparentSeismicRule::Given;
     c.apparent_coefficient = apparent_given ? k.mikake_val : 0.0;
     c.land = lateral_resistance(d.dosou_dat.dosou_hoho[0]);
@@ -306,14 +271,11 @@ FillRow fill_row(const MoridRow& r) {
     return with_submerged_from_saturated(c);
 }
 
-std::string wlvl_line(const SekoujiData& w) {
+std::string wlvl_line(const DesignData& d) {
+    const SekoujiData& w = d.sekouji_dat;
     WaveConditions c;
-    c.depth_rule = code_of_list_index<WaveDepthRule>(w.depth_sw);
-    c.d = w.d_lvl;
-    c.h_dash = w.h2_lvl;
-    c.h = w.h_lvl;
-    c.hb_rule = code_of_list_index<BreakerDepthRule>(w.hb_sw);
-    c.slope_x = w.slope_x;
+    cal_links::ToRecord to_record;
+    cal_links::wlvl(to_record, d, c);
     KeyLine line(kWaveConditionsKey);
     line.items(kWlvlItems, c, kWlvlCaptions);
     for (int i = 0; i < kStudiedTideLevels; ++i)
@@ -400,7 +362,7 @@ std::vector<std::string> input_lines(const DesignData& d) {
                   kSoilCaptions);
     add_row_lines(out, kGroundPointKey, t.tikei_tbl, ground_point, kTikeiItems, kTikeiCaptions);
     add_row_lines(out, kFillKey, t.morid_tbl, fill_row, kMoridItems, kMoridCaptions);
-    out.push_back(wlvl_line(d.sekouji_dat));
+    out.push_back(wlvl_line(d));
     add_tide_lines(out, d);
     out.push_back(KeyLine(kAdoptedLengthKey)
                       .r(d.caldt_vals[0], "施工根入れ深度")
