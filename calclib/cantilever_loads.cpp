@@ -14,7 +14,7 @@ std::vector<CantileverLoad> cantilever_loads(const InputRecord& input, const For
     const double reference = fc.base[static_cast<std::size_t>(case_index)].level;
 
     if (study_mode == kConstructionStageMode) {
-        if (input.static_water == kStaticWaterOn)
+        if (input.static_water == StaticWater::On)
             add(CantileverLoadKind::StillWater, 1, fc.still_water.force, fc.still_water.lever_arm,
                 fc.still_water.lever_arm);
     } else {

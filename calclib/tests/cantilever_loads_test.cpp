@@ -19,11 +19,11 @@ InputRecord input_with_forces() {
     in.forces_seismic[0] = {"係船柱", 5.0, 2.5};
     in.forces_seismic[1] = {"防舷材", 7.0, 1.0};
     in.force_seismic_count = 2;
-    in.neire.apparent_rule = static_cast<int>(ApparentSeismicRule::AraiYokoi);
-    in.nir_t.dynamic_water = static_cast<int>(YesNo::Yes);
+    in.neire.apparent_rule = ApparentSeismicRule::AraiYokoi;
+    in.nir_t.dynamic_water = YesNo::Yes;
     in.joken.lwl = 0.0;
     in.joken.design_seabed = -6.0;
-    in.static_water = kStaticWaterOn;
+    in.static_water = StaticWater::On;
     return in;
 }
 
@@ -74,7 +74,7 @@ TEST(CantileverLoads, RowsAndOrderByStudyAndCase) {
             << c.what;
     }
     InputRecord no_still_water = input_with_forces();
-    no_still_water.static_water = 0;
+    no_still_water.static_water = StaticWater::Off;
     EXPECT_EQ(kinds_of(cantilever_loads(no_still_water, force_case(), 1, 0)), "H1H2");
 }
 

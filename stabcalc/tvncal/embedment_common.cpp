@@ -2,8 +2,8 @@
 
 #include "cantilever_loads.h"
 #include "error_messages.h"
-#include "input_codes.h"
 #include "rounding.h"
+#include "wall_codes.h"
 
 #include <cmath>
 

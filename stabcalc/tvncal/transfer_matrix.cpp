@@ -58,17 +58,17 @@ int pieces_of(double beta, double length) {
 }
 
 // The two state components the tip condition fixes at 0.
-std::pair<int, int> tip_rows(int tip_condition) {
-    if (tip_condition == kTipFree) return {kStateMoment, kStateShear};
-    if (tip_condition == kTipPinned) return {kStateDeflection, kStateMoment};
-    if (tip_condition == kTipFixed) return {kStateDeflection, kStateRotation};
+std::pair<int, int> tip_rows(PileTipCondition tip_condition) {
+    if (tip_condition == PileTipCondition::HeadFree) return {kStateMoment, kStateShear};
+    if (tip_condition == PileTipCondition::PinnedTip) return {kStateDeflection, kStateMoment};
+    if (tip_condition == PileTipCondition::FixedTip) return {kStateDeflection, kStateRotation};
     stop_with_error(ErrorCode::PileTipCondition);
 }
 
 } // namespace
 
 void matrix_solve(double head_moment, double head_shear, const MatrixElements& elements,
-                  int tip_condition, MatrixWork& work) {
+                  PileTipCondition tip_condition, MatrixWork& work) {
     const auto [tip_a, tip_b] = tip_rows(tip_condition);
     const auto count = static_cast<std::size_t>(elements.count);
     work.field_matrices.resize(std::max(work.field_matrices.size(), count));

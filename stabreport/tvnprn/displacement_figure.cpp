@@ -64,8 +64,7 @@ void draw_displacement_figure(const StabilityReport& report) {
 
     // The port standard and the others number the two outer parts of the
     // head displacement in opposite order; δ1 sits at the pile.
-    const bool port =
-        code_from_file<DesignStandard>(report.input.swdat.design_standard) == DesignStandard::Port;
+    const bool port = report.input.swdat.design_standard == DesignStandard::Port;
     const int label_size = static_cast<int>(kTextSize * 1.3);
     const int label_y = kY0 + 100 - 30;
     const auto label = [&](int base, const char* text) {

@@ -1,6 +1,7 @@
 #include "displacement_pages.h"
 
 #include "cantilever_loads.h"
+#include "check_marks.h"
 #include "displacement_figure.h"
 #include "error_messages.h"
 #include "format_values.h"
@@ -30,7 +31,7 @@ constexpr std::size_t kCurveSlopeIndex = 106;
 enum class Member { Chang, Other };
 
 bool port_standard(const StabilityReport& r) {
-    return code_from_file<DesignStandard>(r.input.swdat.design_standard) == DesignStandard::Port;
+    return r.input.swdat.design_standard == DesignStandard::Port;
 }
 
 bool zones_differ(const StabilityReport& r) {
@@ -146,15 +147,15 @@ void write_load_table(PageFile& page, const StabilityReport& r, std::size_t c) {
     page.table_end();
 }
 
-// δ of the slot against the allowable displacement of the case; a δ equal
-// to the allowable one passes.
+// δ of the slot against the allowable displacement of the case.
 void write_displacement_verdict(PageFile& page, const StabilityReport& r, std::size_t c,
                                 std::size_t slot) {
     const double allowable = r.results.design_values.allowable_displacement[c];
-    const bool within = r.results.level_displacement.total[c][slot] <= allowable;
-    page.value(11, within ? " ≦ " : " ＞ ");
+    const CheckMarks marks =
+        check_marks_within(r.results.level_displacement.total[c][slot], allowable);
+    page.value(11, marks.mark);
     page.formatted(12, "%6.3lf", allowable);
-    page.value(13, within ? "OK " : "OUT");
+    page.value(13, marks.verdict);
 }
 
 void write_chang_slot(PageFile& page, const StabilityReport& r, std::size_t c, std::size_t slot) {
@@ -257,12 +258,12 @@ void write_seabed_check(PageFile& page, const StabilityReport& r, std::size_t c,
         p = d.reaction[c][corroded ? 1 : 0];
     }
     const double intensity = r.force_case.base[c].pressure;
-    const bool within = p <= intensity;
+    const CheckMarks marks = check_marks_within(p, intensity);
     page.formatted(7, "%8.3lf", intensity);
     page.formatted(8, "%8.3lf", p);
-    page.value(9, within ? " ≦ " : " ＞ ");
-    page.value(10, within ? "OK " : "OUT");
-    page.value(11, within ? "許容内" : "許容外");
+    page.value(9, marks.mark);
+    page.value(10, marks.verdict);
+    page.value(11, p <= intensity ? "許容内" : "許容外");
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "chang_chapter.h"
 #include "format_values.h"
 #include "koken_chapter.h"
+#include "matrix_chapter.h"
 #include "reaction_charts.h"
 #include "report_page_templates.h"
 #include "section_pages.h"
@@ -87,18 +88,16 @@ void write_stability_chapter(const StabilityReport& report, int case_index, int 
     case EmbedmentMethod::Chang:
         write_chang_report(report, case_index, level_index);
         return;
-    case EmbedmentMethod::ChangMultiLayer:
-    case EmbedmentMethod::CTypeMultiLayer:
-        break;
     case EmbedmentMethod::CType:
     case EmbedmentMethod::SType:
         write_koken_report(report, case_index, level_index);
         return;
+    case EmbedmentMethod::ChangMultiLayer:
+    case EmbedmentMethod::CTypeMultiLayer:
+        break;
     }
     ReportChapter chapter = open_chapter(report, case_index, level_index);
-    // The method's pages (embedment, moments, checks, displacement) follow
-    // the shared head in this open chapter.
-    chapter.page->close();
+    write_matrix_report(report, chapter);
 }
 
 } // namespace wtn

@@ -93,10 +93,8 @@ void write_stress_state(PageFile& page, const StabilityReport& r, std::size_t c,
 
 bool steel_pipe_pages_on(const StabilityReport& r) {
     return r.study_mode == kCompletedStateMode &&
-           code_from_file<CompletedCases>(r.input.swdat.completed_cases) !=
-               CompletedCases::SeismicOnly &&
-           r.pile_type() == PileType::SteelPipe &&
-           code_from_file<YesNo>(r.input.nir_t.pipe_secondary_check) == YesNo::Yes;
+           r.input.swdat.completed_cases != CompletedCases::SeismicOnly &&
+           r.pile_type() == PileType::SteelPipe && r.input.nir_t.pipe_secondary_check == YesNo::Yes;
 }
 
 int write_stress_check_page(PageFile& page, const StabilityReport& r, int case_index, int item_no) {

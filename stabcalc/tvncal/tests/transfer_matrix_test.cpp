@@ -72,19 +72,22 @@ TEST(MatrixSolve, UnknownTipConditionAndSingularChainStop) {
     const ForceCase fc = test::layered_case(-5.0, {{10.0, kKh}});
     MatrixElements e = test::chain_of(fc, 3.0, kRigidity);
     MatrixWork work;
-    EXPECT_EQ(test::stop_text([&] { matrix_solve(-500.0, -100.0, e, 4, work); }),
+    EXPECT_EQ(test::stop_text([&] {
+                  matrix_solve(-500.0, -100.0, e, from_file_value<PileTipCondition>(4), work);
+              }),
               std::string("error: ") + "(ERROR)-杭先端条件がおかしい.");
     // An element without rigidity leaves nothing to solve for.
     e.rigidity[0] = 0.0;
-    EXPECT_EQ(test::stop_text([&] { matrix_solve(-500.0, -100.0, e, kTipFree, work); }),
-              std::string("error: ") + kPivotTooSmallText);
+    EXPECT_EQ(
+        test::stop_text([&] { matrix_solve(-500.0, -100.0, e, PileTipCondition::HeadFree, work); }),
+        std::string("error: ") + kPivotTooSmallText);
 }
 
 TEST(StateAtDepth, BelowTheChainStops) {
     const ForceCase fc = test::layered_case(-5.0, {{10.0, kKh}});
     MatrixElements e = test::chain_of(fc, 3.0, kRigidity);
     MatrixWork work;
-    matrix_solve(-500.0, -100.0, e, kTipFree, work);
+    matrix_solve(-500.0, -100.0, e, PileTipCondition::HeadFree, work);
     EXPECT_EQ(state_at_depth(e, work.node_states, 3.00005).element, 0);
     EXPECT_EQ(test::stop_text([&] { state_at_depth(e, work.node_states, 3.01); }),
               std::string("error: ") + "(ERROR)-杭の全長を越えても該当する深さが求まりません.");

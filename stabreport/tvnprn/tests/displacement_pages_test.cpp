@@ -32,8 +32,8 @@ bool contains(const std::string& text, const std::string& part) {
 StabilityReport chang_report() {
     StabilityReport r;
     r.study_mode = kCompletedStateMode;
-    r.input.swdat.design_standard = 1;
-    r.input.swdat.embedment_method = 1;
+    r.input.swdat.design_standard = DesignStandard::Port;
+    r.input.swdat.embedment_method = EmbedmentMethod::Chang;
     r.input.swdat.decision_code = 111;
     r.input.tjkn1.superstructure_crown = 3.0;
     r.input.tjkn1.pile_crown = 2.0;
@@ -155,7 +155,7 @@ TEST(DisplacementPages, HeadingsReservationsAndSectionsBySwitches) {
          {"$R  57", "Y_HENI1B"}},
         {"Chang, fishery-port standard",
          Writer::chang,
-         [](StabilityReport& r) { r.input.swdat.design_standard = 2; },
+         [](StabilityReport& r) { r.input.swdat.design_standard = DesignStandard::FisheryPort; },
          {"$0  Y_HENI1.PFM     HENI_Z.PZK\r\n", "$0  Y_HENI1A.PFM\r\n", "$0  Y_HENI3.PFM\r\n"},
          {"Y_HENI31", "Y_HENI11"}},
         {"one corrosion for both zones: no reservation, no note, labels stay",
@@ -232,8 +232,8 @@ TEST(DisplacementPages, LoadRowsFollowTheStudyAndMustPairWithTheStoredRows) {
     StabilityReport seismic = chang_report();
     seismic.input.forces_seismic[0] = {"係船柱", 5.0, 2.5};
     seismic.input.force_seismic_count = 1;
-    seismic.input.neire.apparent_rule = static_cast<int>(ApparentSeismicRule::AraiYokoi);
-    seismic.input.nir_t.dynamic_water = static_cast<int>(YesNo::Yes);
+    seismic.input.neire.apparent_rule = ApparentSeismicRule::AraiYokoi;
+    seismic.input.nir_t.dynamic_water = YesNo::Yes;
     seismic.input.joken.lwl = 0.0;
     seismic.input.joken.design_seabed = -6.0;
     seismic.force_case.base[kSeismicCase] = {-7.5, 40.0};
@@ -347,7 +347,7 @@ std::string figure_of(int design_standard) {
     ProgramFolder folder(false);
     CurrentFolder here(folder);
     StabilityReport r;
-    r.input.swdat.design_standard = design_standard;
+    r.input.swdat.design_standard = from_file_value<DesignStandard>(design_standard);
     draw_displacement_figure(r);
     return folder.read(kDisplacementFigureName);
 }
