@@ -88,16 +88,15 @@ void write_stability_chapter(const StabilityReport& report, int case_index, int 
     case EmbedmentMethod::Chang:
         write_chang_report(report, case_index, level_index);
         return;
+    case EmbedmentMethod::ChangMultiLayer:
+    case EmbedmentMethod::CTypeMultiLayer:
+        write_matrix_report(report, case_index, level_index);
+        return;
     case EmbedmentMethod::CType:
     case EmbedmentMethod::SType:
         write_koken_report(report, case_index, level_index);
         return;
-    case EmbedmentMethod::ChangMultiLayer:
-    case EmbedmentMethod::CTypeMultiLayer:
-        break;
     }
-    ReportChapter chapter = open_chapter(report, case_index, level_index);
-    write_matrix_report(report, chapter);
 }
 
 } // namespace wtn
