@@ -206,22 +206,22 @@ TEST(KokenPages, SteelPipeBetaOnlyInTheNormalCase) {
 // check at the virtual seabed (C-type only) and the embedment length.
 TEST(KokenChapter, NumbersTheBlocksFromFive) {
     struct Case {
-        int method;
+        EmbedmentMethod method;
         std::vector<std::string> present;
         std::vector<std::string> absent;
     };
     const Case cases[] = {
-        {3,
+        {EmbedmentMethod::CType,
          {"$0  Y_ORYK3.PFM\r\n99    5\r\n", "HENI_Z.PZK\r\n99    6\r\n",
           "$0  KOKNHNRK.PFM    KOKNHNRK.PZK\r\n99    7\r\n", "$0  KOKENLEN.PFM\r\n99    8\r\n"},
          {}},
-        {5,
+        {EmbedmentMethod::SType,
          {"$0  Y_ORYK3.PFM\r\n99    5\r\n", "HENI_Z.PZK\r\n99    6\r\n",
           "$0  KOKENLEN.PFM\r\n99    7\r\n"},
          {"KOKNHNRK"}},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.method);
+        SCOPED_TRACE(static_cast<int>(c.method));
         StabilityReport r = koken_report();
         r.input.swdat.embedment_method = from_file_value<EmbedmentMethod>(c.method);
         r.level_names = {""};
