@@ -9,8 +9,7 @@ bool straight_ground(const InputRecord& input) {
 }
 
 bool surcharge_at_seabed(const InputRecord& input) {
-    return code_from_file<SurchargeMode>(input.swdat.surcharge_mode) ==
-           SurchargeMode::AtSeabedForAllLayers;
+    return input.swdat.surcharge_mode == SurchargeMode::AtSeabedForAllLayers;
 }
 
 bool interpolation_method(const InputRecord& input) {

@@ -23,6 +23,8 @@ constexpr double kArrowEndTolerance = 0.0001;
 constexpr double kNoPreviousIntensity = 999.99;
 constexpr double kNoBlockTop = 99999.99;
 constexpr int kBlockPen = 1;
+// More arrows than this on one straight ground line cannot be on the page.
+constexpr double kMaxArrows = 1e6;
 
 double intensity(const SurchargePoint& p, int c) {
     return c == kSeismicCase ? p.seismic : p.normal;
@@ -57,7 +59,10 @@ int straight_blocks(DrawingFile& file, const EarthPressureReport& report, int c)
         sheet_line(file, kit, p0.x, p0.y - q * s, e.x, e.y - q * s, 0, kBlockPen);
         const double dx = std::cos(theta) * kit.ground_reach * kit.page_scale;
         const double dy = std::sin(theta) * kit.ground_reach * kit.page_scale;
-        const int n = static_cast<int>(dx / kit.arrow_pitch);
+        // At most the drawn reach of the ground over the pitch; an angle
+        // that is not a number draws none.
+        const double steps = dx / kit.arrow_pitch;
+        const int n = steps > 0.0 && steps < kMaxArrows ? static_cast<int>(steps) : 0;
         for (int k = 0; k < n; ++k) {
             const double d = (k + 1) * kit.arrow_pitch;
             sheet_arrow(file, kit, p0.x + d, p0.y - d * dy / dx - q * s, p0.x + d,

@@ -33,6 +33,14 @@ const LandLayerCalc& land(const EarthPressureReport& report, int i) {
     return report.model.land_calc[static_cast<std::size_t>(i)];
 }
 
+// A load or an area computed from a damaged load table can overflow; it is
+// never printed.
+double checked(double value) {
+    if (!std::isfinite(value))
+        stop_with_error("(ERROR)-上載荷重の計算値が正しくありません(外力計算結果ファイル).");
+    return value;
+}
+
 double bottom_level(const LandLayerCalc& layer) {
     return layer.top - layer.thickness;
 }
@@ -176,7 +184,7 @@ void write_zone_loads(PageFile& pages, const EarthPressureReport& report, int a,
         pages.block(BlockStart::same_page, "JKJU_JS3.PFM");
         field(pages, 0, "%12.2lf", w);
         field(pages, 1, "%12.4lf", width);
-        field(pages, 2, "%12.4lf", round_dec(w * width, 4));
+        field(pages, 2, "%12.4lf", checked(round_dec(w * width, 4)));
     }
     pages.block(BlockStart::same_page, "JKJU_JS4.PFM");
     field(pages, 0, "%12.4lf", layer.wedge_load_bottom);
@@ -213,13 +221,13 @@ void write_fill_weights(PageFile& pages, const EarthPressureReport& report, int 
             } else {
                 pages.block(BlockStart::same_page, "JKJU_TT4.PFM");
             }
-            const double term = shoelace_term(xs.data(), zs.data(), m, j);
+            const double term = checked(shoelace_term(xs.data(), zs.data(), m, j));
             sum += term;
             field(pages, 1, "%10.4lf", xs[static_cast<std::size_t>(j)]);
             field(pages, 2, "%10.4lf", zs[static_cast<std::size_t>(j)]);
             field(pages, 3, "%16.8lf", term);
         }
-        area[static_cast<std::size_t>(r)] = std::fabs(sum) * 0.5;
+        area[static_cast<std::size_t>(r)] = checked(std::fabs(sum) * 0.5);
         pages.block(BlockStart::same_page, "JKJU_TT5.PFM");
         field(pages, 0, "%16.8lf", std::fabs(sum));
         field(pages, 1, "%16.9lf", area[static_cast<std::size_t>(r)]);
@@ -236,7 +244,7 @@ void write_fill_weights(PageFile& pages, const EarthPressureReport& report, int 
         field(pages, 0, "%4d", k);
         field(pages, 1, "%16.9lf", s);
         field(pages, 2, "%12.3lf", gamma);
-        field(pages, 3, "%10.4lf", round_dec(s * gamma, 4));
+        field(pages, 3, "%10.4lf", checked(round_dec(s * gamma, 4)));
         ++k;
     }
     pages.block(BlockStart::same_page, "JKJU_TT8.PFM");

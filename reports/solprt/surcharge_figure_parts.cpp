@@ -134,8 +134,7 @@ PagePoint check_dimension_labels(const FigureKit& kit, int k, DimensionTiers& ti
         }
     }
     const PagePoint p{label_x, base - 0.25 * h - (h + 0.25 * h) * (tier - 1)};
-    tiers.entries[at(k)] = {tier, static_cast<int>(std::trunc(p.x)),
-                            static_cast<int>(std::trunc(p.y)), bytes};
+    tiers.entries[at(k)] = {tier, std::trunc(p.x), std::trunc(p.y), bytes};
     return p;
 }
 

@@ -27,9 +27,9 @@ int draw_wedge_width(DrawingFile& file, const EarthPressureReport& report, int a
 // Dimension labels placed so far in a figure: one entry per zone.
 struct DimensionTiers {
     struct Entry {
-        int tier = -1; // -1: free
-        int x = 0;     // label start, page units
-        int y = 0;
+        int tier = -1;  // -1: free
+        double x = 0.0; // label start, page units, truncated
+        double y = 0.0;
         int bytes = 0;
     };
     std::array<Entry, kMaxSurchargeRows> entries{};

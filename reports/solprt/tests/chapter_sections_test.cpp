@@ -238,6 +238,9 @@ TEST(PressureChapter, SubSectionNumbersRunWithoutGaps) {
         ReportFixture f;
         f.report->input.swdat.ground_shape = c.shape;
         f.report->common.totals.residual_water = c.residual_water;
+        // The chapter draws its earth-pressure figure: give it a diagram.
+        f.report->model.active[1].active_bottom = 117.988;
+        f.report->model.passive[0].passive_bottom = 720.0;
         write_pressure_chapter(*f.report, c.c);
         const auto lines = test::file_lines(f.folder.read(pressure_chapter_name(c.c)));
         std::vector<std::string> numbers;

@@ -29,7 +29,7 @@ bool contains(const std::string& text, const std::string& part) {
 // β = (10 000 / 134 400)^0.25 = 0.5223 -> 0.522, L = 3 / β = 5.747.
 StabilityReport uniform_report() {
     StabilityReport r;
-    r.input.swdat.embedment_method = 1;
+    r.input.swdat.embedment_method = EmbedmentMethod::Chang;
     r.results.corrosion.case_flag = kNoCorrosion;
     r.results.design_values.young_modulus = 200.0;
     DecidedPile& p = r.results.decided;

@@ -26,9 +26,9 @@ bool contains(const std::string& text, const std::string& part) {
 // of each state as TVNCAL stores it.
 StabilityReport steel_report() {
     StabilityReport r;
-    r.input.swdat.embedment_method = 1;
+    r.input.swdat.embedment_method = EmbedmentMethod::Chang;
     r.input.swdat.decision_code = 111;
-    r.input.joken.pile_type = 1;
+    r.input.joken.pile_type = PileType::U;
     r.results.corrosion.case_flag = kCorrosionZonesDiffer;
     r.results.decided.modulus = {3150.0, 2924.0, 2961.0};
     r.results.design_values.allowable_stress = {180.0, 270.0};
@@ -111,7 +111,7 @@ TEST(StressCheck, Variants) {
          4},
         {"curves with the maximum moment in the sea water",
          [](StabilityReport& r) {
-             r.input.swdat.embedment_method = 3;
+             r.input.swdat.embedment_method = EmbedmentMethod::CType;
              r.custom.koken_sea_moment_rule = 1;
          },
          {"98  σ$Smax$Z\r\n97  Ｍ$Smax$Z\r\n"},
@@ -141,7 +141,7 @@ TEST(StressCheck, Variants) {
 
 StabilityReport concrete_report() {
     StabilityReport r = steel_report();
-    r.input.joken.pile_type = 6;
+    r.input.joken.pile_type = PileType::Pc;
     r.concrete_pile = true;
     r.results.corrosion.case_flag = kNoCorrosion;
     r.results.design_values.allowable_stress = {300.0, 600.0};
@@ -182,8 +182,8 @@ TEST(CrackingMoment, TwiceTheCrackingMomentIsNamedSo) {
 // × 50 = 72.9 N/mm2 as TVNCAL stores it; corroded D 998.2, t 10.2, Δp 48.
 StabilityReport pipe_report() {
     StabilityReport r = steel_report();
-    r.input.joken.pile_type = 4;
-    r.input.nir_t.pipe_secondary_check = 1;
+    r.input.joken.pile_type = PileType::SteelPipe;
+    r.input.nir_t.pipe_secondary_check = YesNo::Yes;
     r.results.corrosion.case_flag = kCorrosionZonesSame;
     PipeStressBlock& p = r.results.pipe_stress;
     p.search_status = {1, 2};
@@ -283,10 +283,11 @@ TEST(SteelPipePages, OnlyForAPipeInTheCompletedStateWithTheCheckOn) {
     };
     const Case cases[] = {
         {[](StabilityReport&) {}, true},
-        {[](StabilityReport& r) { r.input.nir_t.pipe_secondary_check = 2; }, false},
-        {[](StabilityReport& r) { r.input.joken.pile_type = 1; }, false},
+        {[](StabilityReport& r) { r.input.nir_t.pipe_secondary_check = YesNo::No; }, false},
+        {[](StabilityReport& r) { r.input.joken.pile_type = PileType::U; }, false},
         {[](StabilityReport& r) { r.study_mode = kConstructionStageMode; }, false},
-        {[](StabilityReport& r) { r.input.swdat.completed_cases = 2; }, false},
+        {[](StabilityReport& r) { r.input.swdat.completed_cases = CompletedCases::SeismicOnly; },
+         false},
     };
     for (const Case& c : cases) {
         StabilityReport r = pipe_report();

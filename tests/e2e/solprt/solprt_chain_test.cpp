@@ -27,6 +27,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <map>
 #include <memory>
 #include <sstream>
@@ -219,6 +220,43 @@ TEST(SolprtChain, EmbankmentSurchargeAtTheSeabedHasOneBlock) {
                     "JD101KJU.PDT");
     EXPECT_EQ(std::count(page.begin(), page.end(), "$0  JKJU_DSU.PFM"), 1);
     EXPECT_FALSE(s.folder.exists("JD201KJU.PDT"));
+}
+
+// Orientation of the drawing: the frame of an upright figure is written
+// from (0, 0), of a landscape one from (0, 5900).
+bool upright(const std::vector<std::string>& lines) {
+    return lines.size() > 2 && lines[2] == "Q    0    0 3900 5900 0 3";
+}
+
+TEST(SolprtChain, EmbankmentSurchargeFiguresOnePerLayerInOneOrientation) {
+    Section s(embankment(3, 2));
+    ASSERT_EQ(s.report().exit_code, 0);
+    for (int c = 0; c < 2; ++c) {
+        const std::vector<std::string> first = s.page("JKJUZ" + std::to_string(c) + "00.PZK");
+        const std::vector<std::string> second = s.page("JKJUZ" + std::to_string(c) + "01.PZK");
+        EXPECT_EQ(upright(first), upright(second));
+        EXPECT_FALSE(s.folder.exists("JKJUZ" + std::to_string(c) + "02.PZK"));
+        EXPECT_EQ(first[0],
+                  c == 0 ? "JKJUZ000.PZK  上載荷重図[常  時]" : "JKJUZ100.PZK  上載荷重図[地震時]");
+        // The wedge of the second figure crosses both layers: two angle marks.
+        EXPECT_EQ(std::count_if(second.begin(), second.end(),
+                                [](const std::string& l) { return l.rfind("P ", 0) == 0; }),
+                  2);
+        EXPECT_TRUE(has_line(second, c == 0 ? "ζ= 60° 0′ 0″" : "ζ= 46°55′21″"))
+            << utf8_text(s.folder.read("JKJUZ" + std::to_string(c) + "01.PZK"));
+    }
+    // Zone labels of the design-condition figure over its ground profile.
+    const std::vector<std::string> condition = s.page("JOKEN_Z0.PZK");
+    EXPECT_TRUE(has_line(condition, "ｗ\\D1 =   10.00 kN/m\\U2"));
+    EXPECT_TRUE(has_line(condition, "ｗ\\D2 =   20.00 kN/m\\U2"));
+    EXPECT_TRUE(has_line(s.page("JOKEN_Z1.PZK"), "ｗ\\D2'=   10.00 kN/m\\U2"));
+}
+
+TEST(SolprtChain, EmbankmentSurchargeAtTheSeabedHasOneFigure) {
+    Section s(embankment(1, 1));
+    ASSERT_EQ(s.report().exit_code, 0);
+    EXPECT_TRUE(s.folder.exists("JKJUZ000.PZK"));
+    EXPECT_FALSE(s.folder.exists("JKJUZ001.PZK"));
 }
 
 TEST(SolprtChain, UniformSandNormalCaseChapterAsWrittenByHand) {
@@ -419,6 +457,79 @@ TEST(SolprtChain, SeismicCaseOnlyNeedsNoNormalCaseTable) {
 
 // Damage that stops the report: the message, exit code 1, and no page of a
 // later step.
+// Rewrites case c's load table after damage done to the tables read back.
+void damage_case_table(const ProgramFolder& folder, int c,
+                       const std::function<void(LoadModel&, CaseLoadTables&)>& damage) {
+    test::CurrentFolder here(folder);
+    auto model = std::make_unique<LoadModel>();
+    auto common = std::make_unique<CommonLoadResults>();
+    auto tables = std::make_unique<CaseLoadTables>();
+    read_gai_cm(*model, *common);
+    read_gai_case(c, *model, *tables);
+    damage(*model, *tables);
+    write_gai_case(c, *model, *tables);
+}
+
+// An external-force diagram without a value range gives no drawing and no
+// page entry, and the report goes on.
+TEST(SolprtChain, ExternalForceFigureWithoutExtentIsLeftOut) {
+    Section s(uniform_sand(1));
+    damage_case_table(s.folder, 0, [](LoadModel&, CaseLoadTables& t) {
+        for (DiagramTable* rows : {&t.net.active_split, &t.net.passive_split})
+            for (DiagramRow& row : rows->rows)
+                row.top = row.bottom = 0.0;
+    });
+    const ChildResult r = s.report();
+    EXPECT_EQ(r.exit_code, 0) << r.err;
+    EXPECT_FALSE(s.folder.exists("MOMNT_Z0.PZK"));
+    EXPECT_FALSE(has_line(s.page("JD102DAT.PDT"), "$1                  MOMNT_Z0.PZK"));
+    EXPECT_TRUE(s.folder.exists("JD000JKN.PDT"));
+}
+
+// Figures whose model has no extent stop with the scale messages, and a
+// failure angle whose tangent is not positive (only a damaged table holds
+// one) stops naming the drawing that cannot be written.
+TEST(SolprtChain, FiguresWithoutExtentOrWithADamagedAngleStop) {
+    {
+        Section s(uniform_sand(1));
+        damage_case_table(s.folder, 0, [](LoadModel& m, CaseLoadTables&) {
+            for (ActiveIntensityRow& row : m.active)
+                row = ActiveIntensityRow{};
+            for (PassiveIntensityRow& row : m.passive)
+                row = PassiveIntensityRow{};
+        });
+        const ChildResult r = s.report();
+        EXPECT_EQ(r.exit_code, 1);
+        EXPECT_NE(r.err.find("(ERROR)-スケールの計算中にＸ方向の座標値が 0.0 になりました."),
+                  std::string::npos)
+            << r.err;
+        EXPECT_FALSE(s.folder.exists("DOATU_Z0.PZK"));
+    }
+    {
+        Section s(uniform_sand(1));
+        test::WallSection moved = uniform_sand(1);
+        moved.crown = moved.bottom;
+        s.folder.write("CAL_FILE.DAT", test::input_file_text(moved));
+        const ChildResult r = s.report();
+        EXPECT_EQ(r.exit_code, 1);
+        EXPECT_NE(r.err.find("(ERROR)-スケールの計算中にＹ方向の座標値が 0.0 になりました."),
+                  std::string::npos)
+            << r.err;
+    }
+    {
+        Section s(embankment(1, 2));
+        damage_case_table(s.folder, 0, [](LoadModel& m, CaseLoadTables&) {
+            const int f = m.index.ground_crown;
+            m.land_calc[static_cast<std::size_t>(f)].wedge_angles[static_cast<std::size_t>(f)] =
+                0.0;
+        });
+        const ChildResult r = s.report();
+        EXPECT_EQ(r.exit_code, 1);
+        EXPECT_NE(r.err.find("JKJUZ000.PZK"), std::string::npos) << r.err;
+        EXPECT_FALSE(s.folder.exists("JD102DAT.PDT"));
+    }
+}
+
 TEST(SolprtChain, DamagedOrMissingInputsStopWithTheirMessage) {
     struct Failure {
         const char* name;
@@ -483,6 +594,22 @@ TEST(SolprtChain, DamagedOrMissingInputsStopWithTheirMessage) {
 
 #ifdef WTN_WITH_VIEWER
 
+// Text without blanks (half-width, full-width, line and page breaks), so a
+// search does not depend on the layout's spacing.
+std::string without_blanks(const std::string& text) {
+    const std::string full_width_blank = "\u3000";
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text.compare(i, full_width_blank.size(), full_width_blank) == 0) {
+            i += full_width_blank.size() - 1;
+            continue;
+        }
+        const char ch = text[i];
+        if (ch != ' ' && ch != '\n' && ch != '\f') out += ch;
+    }
+    return out;
+}
+
 // The whole completed-state chain on the uniform section, then the viewer:
 // lint finds nothing, the PDF prints the stamp, the name and the values of
 // both chapters and the list, and the pages go to the screenshots folder.
@@ -520,6 +647,10 @@ TEST(SolprtChain, ChainOfBothCasesOpensCleanInTheViewer) {
     for (const char* value :
          {"222.051", "-7.425", "4.217", "0.3333", "428.963", "5.340", "14.6", "3.215", "10000.0"})
         EXPECT_NE(text.find(value), std::string::npos) << value;
+    // The figures: the resultant of the external-force figure, the seabed of
+    // the design-condition figure and its frame title.
+    for (const char* value : {"P= 222.051", "D.L. -6.00", "（設計条件図）［常　時］"})
+        EXPECT_NE(without_blanks(text).find(without_blanks(value)), std::string::npos) << value;
     for (const char* markup : {"$U", "$S", "$Z", "\\U", "〔"})
         EXPECT_EQ(text.find(markup), std::string::npos) << markup;
 
@@ -538,6 +669,53 @@ TEST(SolprtChain, ChainOfBothCasesOpensCleanInTheViewer) {
     test::run_offscreen("/usr/bin/pdftoppm",
                         {"-r", "60", "-png", folder.file("report.pdf"),
                          std::string(WTN_SCREENSHOT_DIR) + "/solprt_uniform_sand"},
+                        folder.path());
+}
+
+// The embankment through the chain: the surcharge chapter and all four
+// figure kinds of both cases lay out without a problem.
+TEST(SolprtChain, EmbankmentChainOpensCleanInTheViewer) {
+    ProgramFolder folder;
+    folder.write("CAL_FILE.DAT", test::input_file_text(embankment(3, 2)));
+    folder.write("TVNCSTM.DAT", test::customisation_text());
+    write_report_inputs(folder);
+    for (const char* program : {"TVNDAT", "TVNCAL", "SOLPRT"}) {
+        const ChildResult r = test::run_batch_in(folder, program);
+        ASSERT_EQ(r.exit_code, 0) << program << ": " << r.err;
+    }
+    const ChildResult lint =
+        test::run_offscreen(test::program_path("VIEWKSO"), {"--lint"}, folder.path());
+    EXPECT_EQ(lint.exit_code, 0) << lint.out;
+    EXPECT_EQ(lint.out, "");
+    const ChildResult pdf =
+        test::run_offscreen(test::program_path("VIEWKSO"), {"--pdf", "report.pdf"}, folder.path());
+    ASSERT_EQ(pdf.exit_code, 0) << pdf.err;
+    const std::string text = without_blanks(
+        test::run_offscreen("/usr/bin/pdftotext", {"-layout", folder.file("report.pdf"), "-"},
+                            folder.path())
+            .out);
+    for (const char* value : {"上載荷重(各土層)", "83.1402", "60°0′0″", "（設計条件図）［常　時］",
+                              "（上載荷重図）［地震時］", "D.L.-6.00", "ζ=60°0′0″"})
+        EXPECT_NE(text.find(without_blanks(value)), std::string::npos) << value;
+    for (const char* markup : {"$U", "$S", "$Z", "\\U", "\\D"})
+        EXPECT_EQ(text.find(markup), std::string::npos) << markup;
+
+    const viewer::LoadedReport loaded =
+        viewer::load_report(folder.path(), std::string(WTN_PROGRAM_DIR) + "/templates");
+    EXPECT_TRUE(loaded.problems.empty()) << viewer::problem_text(loaded.problems.front());
+    std::vector<std::string> titles;
+    for (const viewer::Chapter& chapter : loaded.report.chapters)
+        titles.push_back(chapter.title);
+    expect_in_order(titles,
+                    {"完成時         :設計条件", "完成時-常    時:上載荷重(各土層)",
+                     "完成時-常    時:土圧及び残留水圧", "完成時-地 震 時:上載荷重(各土層)",
+                     "完成時-地 震 時:土圧及び残留水圧"},
+                    "chapters");
+
+    std::filesystem::create_directories(WTN_SCREENSHOT_DIR);
+    test::run_offscreen("/usr/bin/pdftoppm",
+                        {"-r", "60", "-png", folder.file("report.pdf"),
+                         std::string(WTN_SCREENSHOT_DIR) + "/solprt_embankment"},
                         folder.path());
 }
 #endif

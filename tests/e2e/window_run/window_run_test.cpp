@@ -168,9 +168,13 @@ TEST(WindowRun, SeismicExampleFromTheWindowToThePdfAndBack) {
         begin = end + 1;
         if (page.find_first_not_of(" \n") == std::string::npos) continue;
         ++page_number;
+        // The text of a landscape figure runs up the page; pdftotext then
+        // lays the header out among the figure's texts, not on top.
         const std::string head = page.substr(0, page.find('\n', page.find('\n') + 1));
-        EXPECT_NE(head.find(stamp), std::string::npos) << "page " << page_number << ": " << head;
-        EXPECT_NE(head.find("seismic_sand"), std::string::npos) << "page " << page_number;
+        const bool landscape = page.find("土圧・残留水圧図") != std::string::npos;
+        const std::string& where = landscape ? page : head;
+        EXPECT_NE(where.find(stamp), std::string::npos) << "page " << page_number << ": " << head;
+        EXPECT_NE(where.find("seismic_sand"), std::string::npos) << "page " << page_number;
     }
     EXPECT_GE(page_number, 30);
 
