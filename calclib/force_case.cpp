@@ -121,9 +121,8 @@ void write_force_layer_row(std::FILE* file, const ForceLayerRow& row) {
 
 bool has_dynamic_water_lines(const InputRecord& input, int case_index) {
     return case_index == kSeismicCase &&
-           input.neire.apparent_rule == file_code(ApparentSeismicRule::AraiYokoi) &&
-           input.nir_t.dynamic_water == file_code(YesNo::Yes) &&
-           input.joken.lwl > input.joken.design_seabed;
+           input.neire.apparent_rule == ApparentSeismicRule::AraiYokoi &&
+           input.nir_t.dynamic_water == YesNo::Yes && input.joken.lwl > input.joken.design_seabed;
 }
 
 int read_force_file_mode(LineReader& file) {
@@ -176,7 +175,7 @@ void read_force_case(LineReader& file, int case_index, int file_mode, const Inpu
     // earlier section would add another case's water pressure.
     fc.dynamic_count = 0;
     if (file_mode != kCompletedStateMode) {
-        if (input.static_water == kStaticWaterOn)
+        if (input.static_water == StaticWater::On)
             fc.still_water = read_force_line(reader, "静水圧");
         return;
     }

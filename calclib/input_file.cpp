@@ -54,8 +54,8 @@ void read_items(const KeyLine& l, const Item<Group> (&items)[N], Group& group,
                 std::size_t first_item = 1) {
     for (std::size_t k = 0; k < N; ++k) {
         const Item<Group>& item = items[k];
-        if (item.integer != nullptr) {
-            group.*item.integer = l.integer(first_item + k);
+        if (item.is_integer()) {
+            item.set_integer(group, l.integer(first_item + k));
         } else {
             group.*item.real = l.real(first_item + k);
         }
@@ -65,8 +65,10 @@ void read_items(const KeyLine& l, const Item<Group> (&items)[N], Group& group,
 void read_swdat(const KeyLine& l, InputRecord& in) {
     CalcSwitches& s = in.swdat;
     read_items(l, kSwdatItems, s);
-    if (s.studies < 1 || s.studies > 3) s.studies = 1;
-    if (s.lwl_seismic < 1 || s.lwl_seismic > 2) s.lwl_seismic = 1;
+    // Two switches the programs test only for their listed values: a value
+    // outside the list is held as the first entry.
+    if (!is_listed(s.studies)) s.studies = Studies::CompletedOnly;
+    if (!is_listed(s.lwl_seismic)) s.lwl_seismic = LevelSeismicRule::AirAboveApparentBelow;
 }
 
 void read_wavsw(const KeyLine& l, InputRecord& in) {
@@ -74,8 +76,8 @@ void read_wavsw(const KeyLine& l, InputRecord& in) {
     w.user_tide_name = l.text(0);
     read_items(l, kWavswItems, w);
     for (int k = 0; k < kTideLevelCount; ++k) {
-        w.examine[k] = l.integer(kWavswTideFirstItem + 2 * k);
-        w.draw[k] = l.integer(kWavswTideFirstItem + 2 * k + 1);
+        w.examine[k] = from_file_value<YesNo>(l.integer(kWavswTideFirstItem + 2 * k));
+        w.draw[k] = from_file_value<YesNo>(l.integer(kWavswTideFirstItem + 2 * k + 1));
     }
 }
 
@@ -209,7 +211,9 @@ const std::array<KeyEntry, 27>& key_table() {
         {kEmbedmentOptionsKey,
          [](const KeyLine& l, InputRecord& in) { read_items(l, kNirtItems, in.nir_t); }},
         {kStaticWaterKey,
-         [](const KeyLine& l, InputRecord& in) { in.static_water = l.integer(1); }},
+         [](const KeyLine& l, InputRecord& in) {
+             in.static_water = from_file_value<StaticWater>(l.integer(1));
+         }},
         {kVersionKey,
          [](const KeyLine& l, InputRecord& in) {
              in.version_text = l.text(0);
@@ -298,8 +302,8 @@ class KeyWriter {
     template <class Group, std::size_t N>
     KeyWriter& items(const Item<Group> (&list)[N], const Group& group) {
         for (const Item<Group>& i : list) {
-            if (i.integer != nullptr) {
-                integer(group.*i.integer);
+            if (i.is_integer()) {
+                integer(i.get_integer(group));
             } else {
                 real(i.format, group.*i.real);
             }
@@ -366,7 +370,7 @@ int write_input(const InputRecord& in, const std::string& name) {
         KeyWriter w(kWaveSwitchesKey);
         w.quoted(s.user_tide_name).items(kWavswItems, s);
         for (int k = 0; k < kTideLevelCount; ++k)
-            w.integer(s.examine[k]).integer(s.draw[k]);
+            w.integer(to_file_value(s.examine[k])).integer(to_file_value(s.draw[k]));
         write_crlf_line(f, w.text());
     }
     write_crlf_line(f, KeyWriter(kConditionsKey).items(kJokenItems, in.joken).text());
@@ -408,7 +412,7 @@ int write_input(const InputRecord& in, const std::string& name) {
         write_crlf_line(f, w.text());
     }
     for (int k = 0; k < kTideLevelCount; ++k) {
-        if (in.wavsw.examine[k] == file_code(YesNo::No)) continue;
+        if (in.wavsw.examine[k] == YesNo::No) continue;
         write_crlf_line(f,
                         KeyWriter(kTideLevelKeys[k]).items(kTideItems, in.tide_levels[k]).text());
     }

@@ -190,7 +190,7 @@ int read_all_added_piles(const InputRecord& input, int kind, PileTable& table) {
 }
 
 void write_selected_added_piles(const InputRecord& input, const RunInfo& run_info) {
-    const PileType pile_type = pile_type_from_code(input.joken.pile_type);
+    const PileType pile_type = input.joken.pile_type;
     if (!is_pile_of_free_choice(pile_type) || input.added_piles.count == 0) return;
     PileTable rows;
     if (!read_added_file(pile_type == PileType::PcOfFreeChoice ? kAddedPc : kAddedSteel, rows)) {

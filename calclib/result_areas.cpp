@@ -84,15 +84,15 @@ int count_elements(const ForceCase& fc, int case_index, double tip, double pitch
 } // namespace
 
 CaseAreaSizes case_area_sizes(const InputRecord& input, const CustomisationValues& custom,
-                              const ForceCase& force_case, int case_index, int method) {
+                              const ForceCase& force_case, int case_index, EmbedmentMethod method) {
     CaseAreaSizes sizes;
     sizes.load_items = (case_index == 0 ? input.force_normal_count : input.force_seismic_count) +
                        force_case.force_count + (case_index == 0 ? 0 : force_case.dynamic_count) +
                        1;
     if (method_block(method) == MethodBlock::matrix) {
-        sizes.matrix_elements = count_elements(
-            force_case, case_index, input.joken.embedment_level, custom.division_pitch,
-            embedment_method_from_code(method) == EmbedmentMethod::CTypeMultiLayer);
+        sizes.matrix_elements =
+            count_elements(force_case, case_index, input.joken.embedment_level,
+                           custom.division_pitch, method == EmbedmentMethod::CTypeMultiLayer);
     }
     return sizes;
 }
@@ -125,8 +125,8 @@ void clear_result_areas(ForceCase& force_case, StabilityResults& results) {
     results.level_displacement = LevelDisplacementBlock{};
 }
 
-MethodBlock method_block(int method) {
-    switch (embedment_method_from_code(method)) {
+MethodBlock method_block(EmbedmentMethod method) {
+    switch (method) {
     case EmbedmentMethod::Chang:
         return MethodBlock::chang;
     case EmbedmentMethod::ChangMultiLayer:
@@ -142,11 +142,11 @@ void alloc_chang_area(CaseAreas& areas, const CaseAreaSizes& sizes) {
     alloc_load_items(areas, sizes);
 }
 
-void alloc_koken_area(CaseAreas& areas, const CaseAreaSizes& sizes, int method) {
+void alloc_koken_area(CaseAreas& areas, const CaseAreaSizes& sizes, EmbedmentMethod method) {
     areas.koken = KokenResult{};
     areas.koken.scale[0] = kKokenDepthScale;
     areas.koken.scale[1] = kKokenRigidityScale;
-    const EmbedmentMethod m = embedment_method_from_code(method);
+    const EmbedmentMethod m = method;
     if (m == EmbedmentMethod::CType || m == EmbedmentMethod::SType) {
         areas.koken.scale[2] = kKokenConstantScale;
     }
@@ -169,7 +169,7 @@ void alloc_matrix_area(CaseAreas& areas, const CaseAreaSizes& sizes) {
     alloc_load_items(areas, sizes);
 }
 
-void alloc_method_area(CaseAreas& areas, const CaseAreaSizes& sizes, int method) {
+void alloc_method_area(CaseAreas& areas, const CaseAreaSizes& sizes, EmbedmentMethod method) {
     switch (method_block(method)) {
     case MethodBlock::chang:
         alloc_chang_area(areas, sizes);
@@ -202,7 +202,7 @@ void free_matrix_area(CaseAreas& areas) {
     release(areas.load_items);
 }
 
-void free_method_area(CaseAreas& areas, int method) {
+void free_method_area(CaseAreas& areas, EmbedmentMethod method) {
     switch (method_block(method)) {
     case MethodBlock::chang:
         free_chang_area(areas);

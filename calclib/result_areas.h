@@ -17,7 +17,7 @@ namespace wtn {
 // (swdat item 2): 1 Chang, 2 and 4 transfer matrix, any other value the
 // port-research-institute curves.
 enum class MethodBlock { chang, matrix, koken };
-MethodBlock method_block(int method);
+MethodBlock method_block(EmbedmentMethod method);
 
 // The areas of one case.
 struct CaseAreas {
@@ -60,23 +60,23 @@ struct CaseAreaSizes {
 //   division pitch (method 4), plus 5 spare elements. A tip below the last
 //   layer stops the program with ErrorCode::TipBelowLastLayer.
 CaseAreaSizes case_area_sizes(const InputRecord& input, const CustomisationValues& custom,
-                              const ForceCase& force_case, int case_index, int method);
+                              const ForceCase& force_case, int case_index, EmbedmentMethod method);
 
 // Allocate the areas of one method, cleared. A room beyond the largest work
 // area (kZeroFillLimit bytes) or an allocation failure stops the program
 // with the method's message. The port-research-institute area starts with
 // its scales: h0 1.0, EI 10^4 and, for methods 3 and 5, k 1000.0.
 void alloc_chang_area(CaseAreas& areas, const CaseAreaSizes& sizes);
-void alloc_koken_area(CaseAreas& areas, const CaseAreaSizes& sizes, int method);
+void alloc_koken_area(CaseAreas& areas, const CaseAreaSizes& sizes, EmbedmentMethod method);
 void alloc_matrix_area(CaseAreas& areas, const CaseAreaSizes& sizes);
 // Allocates the areas of the embedment method's block.
-void alloc_method_area(CaseAreas& areas, const CaseAreaSizes& sizes, int method);
+void alloc_method_area(CaseAreas& areas, const CaseAreaSizes& sizes, EmbedmentMethod method);
 
 // Release what the allocators took.
 void free_chang_area(CaseAreas& areas);
 void free_koken_area(CaseAreas& areas);
 void free_matrix_area(CaseAreas& areas);
-void free_method_area(CaseAreas& areas, int method);
+void free_method_area(CaseAreas& areas, EmbedmentMethod method);
 
 // Before a run: the force case has no start row (-1) and no rows, and the
 // current case record no load rows. (The candidate table of TVNCAL starts

@@ -93,6 +93,12 @@ struct DecidedPile {
     std::int32_t added = 0;
 };
 
+// The NG flags of the checks: passed, failed, or not applicable (the
+// reaction in the construction stage), shown as not checked.
+inline constexpr std::int32_t kCheckPassed = 0;
+inline constexpr std::int32_t kCheckFailed = 1;
+inline constexpr std::int32_t kNotChecked = -1;
+
 // Check values and their NG flags (1 = NG) of every level, case and section.
 struct CaseResultBlock {
     PerLevelCaseSection stress{};     // stress (steel) or moment (concrete)

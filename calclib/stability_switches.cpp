@@ -11,11 +11,6 @@ namespace {
 
 constexpr const char* kFixedTideLabels[] = {"H.H.W.L.", " H.W.L. ", " L.W.L. "};
 
-bool known_method(int method) {
-    return method >= static_cast<int>(EmbedmentMethod::Chang) &&
-           method <= static_cast<int>(EmbedmentMethod::SType);
-}
-
 } // namespace
 
 CheckSwitches check_switches(int decision_code) {
@@ -23,9 +18,9 @@ CheckSwitches check_switches(int decision_code) {
     return {digits[0] == '1', digits[1] == '1', digits[2] == '1'};
 }
 
-void check_embedment_method(int method) {
-    if (!known_method(method)) {
-        stop_with_error("(ERROR)-根入れ長の計算方法(" + std::to_string(method) +
+void check_embedment_method(EmbedmentMethod method) {
+    if (!is_listed(method)) {
+        stop_with_error("(ERROR)-根入れ長の計算方法(" + std::to_string(to_file_value(method)) +
                         ")は 1 から 5 のいずれかにして下さい.");
     }
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "input_record.h"
+#include "wall_codes.h"
 
 #include <cstddef>
 #include <string>
@@ -21,7 +22,7 @@ CheckSwitches check_switches(int decision_code);
 
 // Stops the program with a message, before any result or page is written,
 // for an embedment method outside 1 to 5: no program can compute or report it.
-void check_embedment_method(int method);
+void check_embedment_method(EmbedmentMethod method);
 
 // Room of a tide-level label, the terminating zero of the work files included.
 inline constexpr std::size_t kTideLabelRoom = 17;

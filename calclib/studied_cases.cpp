@@ -4,8 +4,8 @@
 
 namespace wtn {
 
-CaseRange completed_case_range(int completed_cases) {
-    switch (code_from_file<CompletedCases>(completed_cases)) {
+CaseRange completed_case_range(CompletedCases completed_cases) {
+    switch (completed_cases) {
     case CompletedCases::NormalOnly:
         return {kNormalCase, kNormalCase + 1};
     case CompletedCases::SeismicOnly:
@@ -16,11 +16,10 @@ CaseRange completed_case_range(int completed_cases) {
 }
 
 void normalise_case_inputs(InputRecord& input) {
-    const int cases = input.swdat.completed_cases;
-    if (input.swdat.ground_shape == file_code(GroundShape::Embankment))
-        input.joken.ground_angle = 0.0;
-    if (cases == file_code(CompletedCases::NormalOnly)) input.joken.surcharge_seismic = 0.0;
-    if (cases == file_code(CompletedCases::SeismicOnly)) input.joken.surcharge_normal = 0.0;
+    const CompletedCases cases = input.swdat.completed_cases;
+    if (input.swdat.ground_shape == GroundShape::Embankment) input.joken.ground_angle = 0.0;
+    if (cases == CompletedCases::NormalOnly) input.joken.surcharge_seismic = 0.0;
+    if (cases == CompletedCases::SeismicOnly) input.joken.surcharge_normal = 0.0;
 }
 
 } // namespace wtn

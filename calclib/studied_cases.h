@@ -15,7 +15,7 @@ struct CaseRange {
 
 // The normal case only, the seismic case only, or, for any other value of
 // the switch, both.
-CaseRange completed_case_range(int completed_cases);
+CaseRange completed_case_range(CompletedCases completed_cases);
 
 // Clears the ground-surface angle of the embankment shape and the surcharge
 // of a case that is not studied.

@@ -182,7 +182,7 @@ void read_neire_cm(StabilityResults& results) {
     });
 }
 
-void write_neire_case(std::FILE* file, const CaseAreas& areas, int method) {
+void write_neire_case(std::FILE* file, const CaseAreas& areas, EmbedmentMethod method) {
     ByteWriter w;
     write_rows(w, areas);
     switch (method_block(method)) {
@@ -199,7 +199,8 @@ void write_neire_case(std::FILE* file, const CaseAreas& areas, int method) {
     put_image(file, w, kNeireFile);
 }
 
-void read_neire_case(std::FILE* file, CaseAreas& areas, int method, const CaseAreaSizes& sizes) {
+void read_neire_case(std::FILE* file, CaseAreas& areas, EmbedmentMethod method,
+                     const CaseAreaSizes& sizes) {
     const std::int32_t count = take_count(file, kNeireFile);
     alloc_method_area(areas, sizes, method);
     check_room(kNeireFile, count, areas.load_items.size());
@@ -227,7 +228,7 @@ void read_neire_case(std::FILE* file, CaseAreas& areas, int method, const CaseAr
 void read_neire_case(std::FILE* file, StabilityResults& results, const InputRecord& input,
                      const CustomisationValues& custom, const ForceCase& force_case,
                      int case_index) {
-    const int method = input.swdat.embedment_method;
+    const EmbedmentMethod method = input.swdat.embedment_method;
     read_neire_case(file, results.areas, method,
                     case_area_sizes(input, custom, force_case, case_index, method));
 }

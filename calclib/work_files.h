@@ -29,12 +29,13 @@ void read_neire_cm(StabilityResults& results);
 
 // Appends the current case record (areas.load_item_count rows and the block
 // of method, the embedment method of the input) to the open NEIRE.PRN.
-void write_neire_case(std::FILE* file, const CaseAreas& areas, int method);
+void write_neire_case(std::FILE* file, const CaseAreas& areas, EmbedmentMethod method);
 
 // Reads the next case record of the open NEIRE.PRN: the row count, then
 // allocates the method's areas with sizes (see result_areas.h), then the rows
 // and the method block. The caller frees the areas with free_case_areas.
-void read_neire_case(std::FILE* file, CaseAreas& areas, int method, const CaseAreaSizes& sizes);
+void read_neire_case(std::FILE* file, CaseAreas& areas, EmbedmentMethod method,
+                     const CaseAreaSizes& sizes);
 
 // The same for the stability report: the method is swdat item 2 and the
 // rooms come from the input and the force case just read for case_index,

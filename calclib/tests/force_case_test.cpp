@@ -75,8 +75,8 @@ std::string wave_section(const char* label, double force, bool still_water) {
 
 InputRecord dynamic_water_input() {
     InputRecord input;
-    input.neire.apparent_rule = 3;
-    input.nir_t.dynamic_water = 1;
+    input.neire.apparent_rule = ApparentSeismicRule::AraiYokoi;
+    input.nir_t.dynamic_water = YesNo::Yes;
     input.joken.lwl = 0.0;
     input.joken.design_seabed = -10.0;
     return input;
@@ -149,10 +149,11 @@ TEST(ForceCaseReader, DynamicWaterLinesOnlyUnderAllThreeConditions) {
     } cases[] = {
         {"all three", [](InputRecord&) {}, true},
         {"L.W.L. on the design seabed", [](InputRecord& in) { in.joken.lwl = -10.0; }, false},
-        {"general apparent coefficient", [](InputRecord& in) { in.neire.apparent_rule = 1; },
+        {"general apparent coefficient",
+         [](InputRecord& in) { in.neire.apparent_rule = ApparentSeismicRule::GeneralFormula; },
          false},
-        {"dynamic water not considered", [](InputRecord& in) { in.nir_t.dynamic_water = 2; },
-         false},
+        {"dynamic water not considered",
+         [](InputRecord& in) { in.nir_t.dynamic_water = YesNo::No; }, false},
     };
     for (const Case& c : cases) {
         InputRecord input = dynamic_water_input();
@@ -171,7 +172,7 @@ TEST(ForceCaseReader, ConstructionStageSectionsWithAndWithoutStillWater) {
                                             wave_section("H.W.L.", 30.0, still_water) +
                                             wave_section("L.W.L.", 25.0, still_water));
             InputRecord input = dynamic_water_input(); // completed-state switches play no part
-            input.static_water = still_water ? 1 : 0;
+            input.static_water = still_water ? StaticWater::On : StaticWater::Off;
             OpenForceFile f(folder.file("GAIRYOK.DAT"));
             ASSERT_EQ(read_force_file_mode(f.reader), mode);
             ForceCase fc;

@@ -3,6 +3,7 @@
 #include "cp932_codec.h"
 #include "current_folder.h"
 #include "input_file.h"
+#include "input_items.h"
 #include "program_folder.h"
 #include "program_stop.h"
 
@@ -13,6 +14,14 @@
 
 namespace wtn {
 namespace {
+
+// The "swdat" items as the file carries them.
+std::vector<int> swdat_values(const CalcSwitches& s) {
+    std::vector<int> values;
+    for (const Item<CalcSwitches>& item : kSwdatItems)
+        values.push_back(item.get_integer(s));
+    return values;
+}
 
 using test::ProgramFolder;
 
@@ -90,28 +99,25 @@ TEST(InputFile, FrontEndFileIsReadFieldByField) {
     EXPECT_EQ(in.title.size(), 72u);
 
     const CalcSwitches& s = in.swdat;
-    EXPECT_EQ((std::vector<int>{s.design_standard, s.embedment_method, s.decide_by_stress,
-                                s.decide_by_displacement, s.decide_by_seabed_reaction,
-                                s.completed_cases, s.ground_shape, s.surcharge_mode,
-                                s.decision_code, s.residual_level_seismic, s.clay_seismic_formula,
-                                s.earth_pressure_method, s.studies, s.lwl_seismic}),
-              (std::vector<int>{1, 2, 1, 2, 2, 3, 2, 1, 10, 1, 2, 1, 3, 2}));
+    EXPECT_EQ(swdat_values(s), (std::vector<int>{1, 2, 1, 2, 2, 3, 2, 1, 10, 1, 2, 1, 3, 2}));
 
     EXPECT_EQ(in.wavsw.user_tide_name, utf8_to_cp932("朔望平均満潮位"));
-    EXPECT_EQ(in.wavsw.wave_formula, 1);
-    EXPECT_EQ(in.wavsw.dissipating_works, 2);
+    EXPECT_EQ(to_file_value(in.wavsw.wave_formula), 1);
+    EXPECT_EQ(to_file_value(in.wavsw.dissipating_works), 2);
     EXPECT_DOUBLE_EQ(in.wavsw.lambda1, 0.8);
-    EXPECT_EQ((std::array<int, 4>{in.wavsw.examine[0], in.wavsw.examine[1], in.wavsw.examine[2],
-                                  in.wavsw.examine[3]}),
+    EXPECT_EQ((std::array<int, 4>{
+                  to_file_value(in.wavsw.examine[0]), to_file_value(in.wavsw.examine[1]),
+                  to_file_value(in.wavsw.examine[2]), to_file_value(in.wavsw.examine[3])}),
               (std::array<int, 4>{1, 1, 2, 1}));
-    EXPECT_EQ((std::array<int, 4>{in.wavsw.draw[0], in.wavsw.draw[1], in.wavsw.draw[2],
-                                  in.wavsw.draw[3]}),
-              (std::array<int, 4>{1, 2, 2, 1}));
+    EXPECT_EQ(
+        (std::array<int, 4>{to_file_value(in.wavsw.draw[0]), to_file_value(in.wavsw.draw[1]),
+                            to_file_value(in.wavsw.draw[2]), to_file_value(in.wavsw.draw[3])}),
+        (std::array<int, 4>{1, 2, 2, 1}));
 
     const DesignConditions& j = in.joken;
     EXPECT_DOUBLE_EQ(j.hwl, 1.8);
     EXPECT_DOUBLE_EQ(j.lwl, 0.0);
-    EXPECT_EQ(j.residual_level_rule, 1);
+    EXPECT_EQ(to_file_value(j.residual_level_rule), 1);
     EXPECT_DOUBLE_EQ(j.residual_level, 1.2);
     EXPECT_DOUBLE_EQ(j.ground_crown, 3.5);
     EXPECT_DOUBLE_EQ(j.design_seabed, -10.0);
@@ -123,9 +129,9 @@ TEST(InputFile, FrontEndFileIsReadFieldByField) {
     EXPECT_DOUBLE_EQ(j.surcharge_seismic, 5.0);
     EXPECT_DOUBLE_EQ(j.allow_disp_normal, 15.0);
     EXPECT_DOUBLE_EQ(j.allow_disp_seismic, 20.0);
-    EXPECT_EQ(j.pile_type, 4);
-    EXPECT_EQ(j.u_variant, 2);
-    EXPECT_EQ(j.steel_grade, 2);
+    EXPECT_EQ(to_file_value(j.pile_type), 4);
+    EXPECT_EQ(to_file_value(j.u_variant), 2);
+    EXPECT_EQ(to_file_value(j.steel_grade), 2);
 
     const AddedConditions& t = in.tjkn1;
     EXPECT_DOUBLE_EQ(t.hhwl, 2.2);
@@ -142,18 +148,18 @@ TEST(InputFile, FrontEndFileIsReadFieldByField) {
     EXPECT_DOUBLE_EQ(t.young_exponent, 0.0);
 
     const EmbedmentConditions& n = in.neire;
-    EXPECT_EQ(n.sea.method, 1);
+    EXPECT_EQ(to_file_value(n.sea.method), 1);
     EXPECT_DOUBLE_EQ(n.sea.first_value, 10.0);
     EXPECT_DOUBLE_EQ(n.sea.second_value, 0.5);
     EXPECT_DOUBLE_EQ(n.sea.kh, 0.0);
-    EXPECT_EQ(n.seismic_rule, 1);
+    EXPECT_EQ(to_file_value(n.seismic_rule), 1);
     EXPECT_DOUBLE_EQ(n.seismic_coefficient, 0.15);
     EXPECT_DOUBLE_EQ(n.regional_factor, 0.15);
     EXPECT_DOUBLE_EQ(n.ground_factor, 1.0);
     EXPECT_DOUBLE_EQ(n.importance_factor, 1.0);
-    EXPECT_EQ(n.apparent_rule, 1);
+    EXPECT_EQ(to_file_value(n.apparent_rule), 1);
     EXPECT_DOUBLE_EQ(n.apparent_coefficient, 0.0);
-    EXPECT_EQ(n.land.method, 2);
+    EXPECT_EQ(to_file_value(n.land.method), 2);
     EXPECT_DOUBLE_EQ(n.land.kh, 3000.0);
 
     const CorrosionData& c = in.fsyok;
@@ -163,7 +169,7 @@ TEST(InputFile, FrontEndFileIsReadFieldByField) {
     EXPECT_EQ(c.service_life, 50);
     EXPECT_DOUBLE_EQ(c.reduction_sea_water, 90.0);
     EXPECT_DOUBLE_EQ(c.reduction_seabed_mud, 80.0);
-    EXPECT_EQ(c.check_range, 1);
+    EXPECT_EQ(to_file_value(c.check_range), 1);
 
     EXPECT_DOUBLE_EQ(in.tugit.section_inertia, 0.8);
     EXPECT_DOUBLE_EQ(in.tugit.embedment_inertia, 1.0);
@@ -201,13 +207,13 @@ TEST(InputFile, FrontEndFileIsReadFieldByField) {
     EXPECT_DOUBLE_EQ(clay.friction_angle, 0.0);
     EXPECT_DOUBLE_EQ(clay.cohesion, 20.0);
     EXPECT_DOUBLE_EQ(clay.cohesion_increase, 1.5);
-    EXPECT_EQ(clay.resistance_option, 2);
+    EXPECT_EQ(to_file_value(clay.resistance_option), 2);
     EXPECT_DOUBLE_EQ(clay.n_value, 4.0);
     EXPECT_DOUBLE_EQ(clay.kh, 6000.0);
-    EXPECT_EQ(in.land_layers[2].resistance_option, 1); // beyond the count: default
+    EXPECT_EQ(to_file_value(in.land_layers[2].resistance_option), 1); // beyond the count: default
     ASSERT_EQ(in.sea_layer_count, 1);
     EXPECT_DOUBLE_EQ(in.sea_layers[0].cohesion_increase, 0.5);
-    EXPECT_EQ(in.sea_layers[0].resistance_option, 3);
+    EXPECT_EQ(to_file_value(in.sea_layers[0].resistance_option), 3);
 
     ASSERT_EQ(in.ground_point_count, 2);
     EXPECT_DOUBLE_EQ(in.ground_points[1].distance, 10.0);
@@ -217,32 +223,33 @@ TEST(InputFile, FrontEndFileIsReadFieldByField) {
     EXPECT_DOUBLE_EQ(in.fills[0].saturated_weight, 20.0);
 
     const WaveConditions& w = in.wlvl;
-    EXPECT_EQ(w.depth_rule, 1);
+    EXPECT_EQ(to_file_value(w.depth_rule), 1);
     EXPECT_DOUBLE_EQ(w.d, -5.0);
     EXPECT_DOUBLE_EQ(w.h_dash, -8.0);
     EXPECT_DOUBLE_EQ(w.h, -10.0);
-    EXPECT_EQ(w.hb_rule, 2);
+    EXPECT_EQ(to_file_value(w.hb_rule), 2);
     EXPECT_DOUBLE_EQ(w.hb[0], 1.5);
     EXPECT_DOUBLE_EQ(w.hb[3], 4.5);
 
     const TideLevelRow& hhwl = in.tide_levels[kTideHhwl];
-    EXPECT_EQ(hhwl.breaking_influence, 2);
+    EXPECT_EQ(to_file_value(hhwl.breaking_influence), 2);
     EXPECT_DOUBLE_EQ(hhwl.h13, 3.5);
     EXPECT_DOUBLE_EQ(hhwl.hmax, 6.3);
-    EXPECT_EQ(hhwl.wave_length_method, 2);
+    EXPECT_EQ(to_file_value(hhwl.wave_length_method), 2);
     EXPECT_DOUBLE_EQ(hhwl.period, 10.0);
     EXPECT_DOUBLE_EQ(hhwl.wave_length, 80.0);
     EXPECT_DOUBLE_EQ(hhwl.incidence_angle, 15.0);
     EXPECT_DOUBLE_EQ(in.tide_levels[kTideHwl].wave_length, 70.25);
-    EXPECT_EQ(in.tide_levels[kTideLwl].wave_length_method, 2); // no line: default row
+    EXPECT_EQ(to_file_value(in.tide_levels[kTideLwl].wave_length_method),
+              2); // no line: default row
 
-    EXPECT_EQ(in.nir_t.dynamic_water, 1);
-    EXPECT_EQ(in.nir_t.pipe_secondary_check, 2);
+    EXPECT_EQ(to_file_value(in.nir_t.dynamic_water), 1);
+    EXPECT_EQ(to_file_value(in.nir_t.pipe_secondary_check), 2);
     EXPECT_DOUBLE_EQ(in.nir_t.pipe_kh, 30000.0);
     EXPECT_DOUBLE_EQ(in.nir_t.lambda2, 0.6);
-    EXPECT_EQ(in.nir_t.clay_normal_formula, 0);
-    EXPECT_EQ(in.nir_t.okabe_when_negative, 1);
-    EXPECT_EQ(in.static_water, 1);
+    EXPECT_EQ(to_file_value(in.nir_t.clay_normal_formula), 0);
+    EXPECT_EQ(to_file_value(in.nir_t.okabe_when_negative), 1);
+    EXPECT_EQ(to_file_value(in.static_water), 1);
     EXPECT_DOUBLE_EQ(in.add_1.normal_active, 15.0);
     EXPECT_DOUBLE_EQ(in.add_1.normal_passive, -15.0);
     EXPECT_DOUBLE_EQ(in.add_1.seismic_active, 7.5);
@@ -268,20 +275,15 @@ TEST(InputFile, FileOfAnEarlierReleaseFillsTheAddedConditionsFromJoken) {
 TEST(InputRecordDefaults, ResetAndDefaultsAloneGiveTheDefaultWall) {
     InputRecord in;
     in.version_number = 2; // no default: must survive
-    in.nir_t.dynamic_water = 1;
+    in.nir_t.dynamic_water = YesNo::Yes;
     in.nir_t.lambda2 = 0.7;
-    in.land_layers[24].resistance_option = 3;
-    in.swdat.studies = 2;
+    in.land_layers[24].resistance_option = LayerKhOption::ChartFirstLine;
+    in.swdat.studies = Studies::ConstructionOnly;
     reset_input_counters(in);
     set_input_defaults(in);
 
     const CalcSwitches& s = in.swdat;
-    EXPECT_EQ((std::vector<int>{s.design_standard, s.embedment_method, s.decide_by_stress,
-                                s.decide_by_displacement, s.decide_by_seabed_reaction,
-                                s.completed_cases, s.ground_shape, s.surcharge_mode,
-                                s.decision_code, s.residual_level_seismic, s.clay_seismic_formula,
-                                s.earth_pressure_method, s.studies, s.lwl_seismic}),
-              (std::vector<int>{1, 1, 1, 1, 2, 3, 1, 1, 111, 1, 1, 2, 1, 1}));
+    EXPECT_EQ(swdat_values(s), (std::vector<int>{1, 1, 1, 1, 2, 3, 1, 1, 111, 1, 1, 2, 1, 1}));
     const CorrosionData& c = in.fsyok;
     EXPECT_EQ(
         (std::vector<double>{c.sea_rates[0], c.sea_rates[1], c.sea_rates[2], c.sea_rates[3],
@@ -292,16 +294,16 @@ TEST(InputRecordDefaults, ResetAndDefaultsAloneGiveTheDefaultWall) {
     EXPECT_DOUBLE_EQ(
         in.tugit.section_inertia + in.tugit.embedment_inertia + in.tugit.section_modulus, 3.0);
     for (int i = 0; i < kMaxSoilLayerRows; ++i) {
-        EXPECT_EQ(in.land_layers[i].resistance_option, 1);
-        EXPECT_EQ(in.sea_layers[i].resistance_option, 1);
+        EXPECT_EQ(to_file_value(in.land_layers[i].resistance_option), 1);
+        EXPECT_EQ(to_file_value(in.sea_layers[i].resistance_option), 1);
     }
-    EXPECT_EQ(in.neire.sea.method, 1);
+    EXPECT_EQ(to_file_value(in.neire.sea.method), 1);
     EXPECT_DOUBLE_EQ(in.neire.land.second_value, 1.0);
     EXPECT_EQ(in.version_number, 2);
-    EXPECT_EQ(in.nir_t.dynamic_water, 1);
+    EXPECT_EQ(to_file_value(in.nir_t.dynamic_water), 1);
     EXPECT_DOUBLE_EQ(in.nir_t.lambda2, 0.0);
     EXPECT_DOUBLE_EQ(in.steel_pipes[9].joint, 1.0);
-    EXPECT_EQ(in.wavsw.examine[4], 1);
+    EXPECT_EQ(to_file_value(in.wavsw.examine[4]), 1);
 }
 
 TEST(InputFile, LineRules) {
@@ -314,15 +316,15 @@ TEST(InputFile, LineRules) {
         {"key compared without case; studies and L.W.L. switch out of range read as 1",
          {"SWDAT,1,2,1,1,2,3,1,1,111,1,1,2,9,5"},
          [](const InputRecord& in) {
-             EXPECT_EQ(in.swdat.embedment_method, 2);
-             EXPECT_EQ(in.swdat.studies, 1);
-             EXPECT_EQ(in.swdat.lwl_seismic, 1);
+             EXPECT_EQ(to_file_value(in.swdat.embedment_method), 2);
+             EXPECT_EQ(to_file_value(in.swdat.studies), 1);
+             EXPECT_EQ(to_file_value(in.swdat.lwl_seismic), 1);
          }},
         {"studies 0 and 4 read as 1, L.W.L. switch 3 as 1",
          {"swdat,1,1,1,1,2,3,1,1,111,1,1,2,0,3", "swdat,1,1,1,1,2,3,1,1,111,1,1,2,4,2"},
          [](const InputRecord& in) {
-             EXPECT_EQ(in.swdat.studies, 1);
-             EXPECT_EQ(in.swdat.lwl_seismic, 2); // last line wins
+             EXPECT_EQ(to_file_value(in.swdat.studies), 1);
+             EXPECT_EQ(to_file_value(in.swdat.lwl_seismic), 2); // last line wins
          }},
         {"ids stop at the first empty item",
          {"tyait,101,102,,104"},
@@ -346,17 +348,17 @@ TEST(InputFile, LineRules) {
         {"a tide-level line replaces its row",
          {"lwl__,1,2,3,1,5,6,7", "lwl__,2,2.5,3,1,5,6,7"},
          [](const InputRecord& in) {
-             EXPECT_EQ(in.tide_levels[kTideLwl].breaking_influence, 2);
+             EXPECT_EQ(to_file_value(in.tide_levels[kTideLwl].breaking_influence), 2);
              EXPECT_DOUBLE_EQ(in.tide_levels[kTideLwl].h13, 2.5);
          }},
         {"a file without swdat keeps the default switches",
          {"gyonm,\"A\""},
          [](const InputRecord& in) {
-             EXPECT_EQ(in.swdat.decide_by_seabed_reaction, 2);
+             EXPECT_EQ(to_file_value(in.swdat.decide_by_seabed_reaction), 2);
              EXPECT_EQ(in.swdat.decision_code, 111);
-             EXPECT_EQ(in.swdat.earth_pressure_method, 2);
+             EXPECT_EQ(to_file_value(in.swdat.earth_pressure_method), 2);
              EXPECT_EQ(in.version_number, 0);
-             EXPECT_EQ(in.static_water, 0);
+             EXPECT_EQ(to_file_value(in.static_water), 0);
          }},
         {"LF line ends read like CR LF, no CR kept in a text", {}, [](const InputRecord&) {}},
     };
@@ -454,7 +456,7 @@ TEST(InputFile, WrittenFileReadsBackAndCarriesSubmergedWeightAsSaturatedLessTen)
     EXPECT_DOUBLE_EQ(back.tide_levels[kTideHwl].wave_length, 70.25);
     EXPECT_EQ(back.forces_normal[0].name, in.forces_normal[0].name);
     EXPECT_DOUBLE_EQ(back.forces_normal[0].force, in.forces_normal[0].force);
-    EXPECT_EQ(back.wavsw.draw[1], 2);
+    EXPECT_EQ(to_file_value(back.wavsw.draw[1]), 2);
     EXPECT_DOUBLE_EQ(back.tjkn1.allow_stress_seismic, 270.0);
 
     EXPECT_EQ(write_input(in, folder.file("no/such/folder/OUT")), 1);

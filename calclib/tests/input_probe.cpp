@@ -33,7 +33,7 @@ void driver() {
     const wtn::CustomisationValues custom = wtn::read_customisation();
     const int system_switch = wtn::read_prg_sw();
 
-    const bool pc = state.input.joken.pile_type == 7;
+    const bool pc = state.input.joken.pile_type == wtn::PileType::PcOfFreeChoice;
     wtn::PileTable piles =
         pc ? wtn::read_pc_piles(state.input) : wtn::read_steel_piles(state.input);
     wtn::read_added_piles(state.input, pc ? wtn::kAddedPc : wtn::kAddedSteel, piles);

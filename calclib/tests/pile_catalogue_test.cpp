@@ -152,10 +152,10 @@ TEST(PileCatalogue, SelectedUserPilesCopiedIntoTheProjectFile) {
     CurrentFolder here(folder);
     write_catalogues(folder);
     InputRecord input = with_ids({}, {2});
-    input.joken.pile_type = 3;
+    input.joken.pile_type = PileType::SteelOfFreeChoice;
     write_selected_added_piles(input, RunInfo{"WALL1", "", 0, 0, 0, 0, 0, 0});
     EXPECT_EQ(folder.read("WALL1.APD"), "2,\"OWN-2\",6000,900,0.0\r\n");
-    input.joken.pile_type = 1; // not a free choice: nothing written
+    input.joken.pile_type = PileType::U; // not a free choice: nothing written
     write_selected_added_piles(input, RunInfo{"WALL2", "", 0, 0, 0, 0, 0, 0});
     EXPECT_FALSE(folder.exists("WALL2.APD"));
 }

@@ -1,6 +1,7 @@
 #include "input_record.h"
 #include "program_stop.h"
 #include "stability_ranges.h"
+#include "tide_level_yes_no.h"
 
 #include <gtest/gtest.h>
 
@@ -32,7 +33,7 @@ TEST(StabilityCaseRange, FileModeAndStudiedCases) {
     };
     for (const Case& c : cases) {
         InputRecord input = default_input();
-        input.swdat.completed_cases = c.cases;
+        input.swdat.completed_cases = from_file_value<CompletedCases>(c.cases);
         CaseRange range = stability_case_range(input, c.file_mode);
         EXPECT_EQ(range.first, c.first) << c.file_mode << "/" << c.cases;
         EXPECT_EQ(range.end, c.end) << c.file_mode << "/" << c.cases;
@@ -49,14 +50,14 @@ TEST(TideLevelRange, CompletedStateIsOnePassWithoutALevel) {
 
 TEST(TideLevelRange, ConstructionStageTakesTheExaminedLevelsInOrder) {
     InputRecord input = default_input();
-    input.wavsw.examine = {1, 2, 1, 2, 1};
+    input.wavsw.examine = yes_no_codes({1, 2, 1, 2, 1});
     TideLevelRange range = tide_level_range(input, 1);
     EXPECT_EQ(range.count, 2);
     EXPECT_EQ(range.names, (std::vector<std::string>{"H.H.W.L.", "L.W.L."}));
     EXPECT_EQ(range.levels, (std::vector<int>{0, 2}));
 
     // The user-named level keeps its whole name, however long.
-    input.wavsw.examine = {2, 2, 2, 1, 1};
+    input.wavsw.examine = yes_no_codes({2, 2, 2, 1, 1});
     input.wavsw.user_tide_name =
         "\x8f\x6f\x8d\x60\x8e\x9e\x82\xcc\x90\x85\x88\xca\x81\x69\x8d\xc5\x8d\x82\x81\x6a"; // 20
                                                                                             // bytes
@@ -65,14 +66,14 @@ TEST(TideLevelRange, ConstructionStageTakesTheExaminedLevelsInOrder) {
     EXPECT_EQ(range.names.at(0), input.wavsw.user_tide_name);
     EXPECT_EQ(range.levels.at(0), 3);
 
-    input.wavsw.examine = {2, 2, 2, 2, 1};
+    input.wavsw.examine = yes_no_codes({2, 2, 2, 2, 1});
     EXPECT_EQ(tide_level_range(input, 1).count, 0);
 }
 
 TEST(TideLevelRange, SwitchOutsideOneAndTwoStopsTheConstructionStage) {
     for (int value : {0, 3, -1}) {
         InputRecord input = default_input();
-        input.wavsw.examine = {1, 2, value, 1, 1};
+        input.wavsw.examine = yes_no_codes({1, 2, value, 1, 1});
         EXPECT_EQ(tide_level_range(input, 0).count, 1); // the completed state has no levels
         testing::internal::CaptureStderr();
         EXPECT_THROW(tide_level_range(input, 1), ProgramStop) << value;
@@ -110,8 +111,8 @@ TEST(NormaliseStabilityInputs, ClearsWhatTheSwitchesMakeMeaningless) {
     };
     for (const Case& c : cases) {
         InputRecord input = default_input();
-        input.swdat.ground_shape = c.shape;
-        input.swdat.completed_cases = c.cases;
+        input.swdat.ground_shape = from_file_value<GroundShape>(c.shape);
+        input.swdat.completed_cases = from_file_value<CompletedCases>(c.cases);
         input.joken.ground_angle = 15.0;
         input.joken.surcharge_normal = 10.0;
         input.joken.surcharge_seismic = 5.0;

@@ -44,7 +44,7 @@ void read_report_files() {
 }
 
 void read_case_record() {
-    const int method = arg_int(1);
+    const auto method = wtn::from_file_value<wtn::EmbedmentMethod>(arg_int(1));
     wtn::CFile cases = wtn::open_file(wtn::kNeireFile, "rb");
     if (!cases) wtn::stop_with_error(wtn::ErrorCode::NeireOpen);
     wtn::CaseAreas areas;

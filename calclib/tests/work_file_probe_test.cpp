@@ -12,6 +12,10 @@
 namespace wtn {
 namespace {
 
+constexpr EmbedmentMethod method_code(int file_value) {
+    return from_file_value<EmbedmentMethod>(file_value);
+}
+
 using test::ChildResult;
 using test::ChildRun;
 
@@ -45,11 +49,11 @@ class WorkFileProbe : public test::InWorkFolder {
 
     void write_case_record(int method, int rows, int elements) {
         CaseAreas areas;
-        alloc_method_area(areas, {rows, elements}, method);
+        alloc_method_area(areas, {rows, elements}, method_code(method));
         areas.load_item_count = rows;
         if (method == 2) areas.matrix.elements[1].count = elements;
         CFile file = open_file(kNeireFile, "wb");
-        write_neire_case(file.get(), areas, method);
+        write_neire_case(file.get(), areas, method_code(method));
     }
 
     std::string error_of(const char* text) { return std::string("error: ") + text + "\n"; }
@@ -210,13 +214,13 @@ class StabilityReportProbe : public WorkFileProbe {
         for (int c = 0; c < cases; ++c) {
             ForceCase fc;
             read_force_case(lines, c, mode, input, fc);
-            CaseAreaSizes sizes = case_area_sizes(input, custom, fc, c, 2);
+            CaseAreaSizes sizes = case_area_sizes(input, custom, fc, c, method_code(2));
             CaseAreas areas;
             alloc_matrix_area(areas, sizes);
             areas.load_item_count = sizes.load_items;
             areas.matrix.elements[0].count = 1;
             areas.matrix.moment[0] = 95.5 + c;
-            write_neire_case(file.get(), areas, 2);
+            write_neire_case(file.get(), areas, method_code(2));
         }
     }
 };

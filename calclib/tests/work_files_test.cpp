@@ -13,6 +13,10 @@
 namespace wtn {
 namespace {
 
+constexpr EmbedmentMethod method_code(int file_value) {
+    return from_file_value<EmbedmentMethod>(file_value);
+}
+
 using WorkFiles = test::InWorkFolder;
 
 // Distinct values for every field, so a field written at the wrong place or
@@ -167,7 +171,7 @@ TEST_F(WorkFiles, ChangCaseRecordWithThreeRowsIs156Bytes) {
     areas.chang.beta = {0.31, 0.29, 0.3};
     {
         CFile file = open_file(kNeireFile, "wb");
-        write_neire_case(file.get(), areas, 1);
+        write_neire_case(file.get(), areas, method_code(1));
     }
     std::string bytes = file_bytes(kNeireFile);
     ASSERT_EQ(bytes.size(), 4u + 72u + 80u);
@@ -177,7 +181,7 @@ TEST_F(WorkFiles, ChangCaseRecordWithThreeRowsIs156Bytes) {
 
     CFile file = open_file(kNeireFile, "rb");
     CaseAreas read;
-    read_neire_case(file.get(), read, 1, {3, 0});
+    read_neire_case(file.get(), read, method_code(1), {3, 0});
     EXPECT_EQ(read.load_item_count, 3);
     EXPECT_EQ(read.load_items[2].term, 1.302);
     EXPECT_EQ(read.chang.beta, areas.chang.beta);
@@ -191,7 +195,7 @@ TEST(ResultAreas, PortResearchAreaStartsWithItsScales) {
     for (const Case& c : cases) {
         CaseAreas areas;
         areas.koken.result[7] = 3.0; // left from an earlier case
-        alloc_method_area(areas, {2, 0}, c.method);
+        alloc_method_area(areas, {2, 0}, method_code(c.method));
         EXPECT_EQ(areas.koken.scale[0], 1.0) << c.method;
         EXPECT_EQ(areas.koken.scale[1], 10000.0) << c.method;
         EXPECT_EQ(areas.koken.scale[2], c.k_scale) << c.method;
@@ -202,12 +206,12 @@ TEST(ResultAreas, PortResearchAreaStartsWithItsScales) {
 
 TEST_F(WorkFiles, KokenCaseRecordIsScalesCurveAreaThenResultArea) {
     CaseAreas areas;
-    alloc_koken_area(areas, {0, 0}, 5);
+    alloc_koken_area(areas, {0, 0}, method_code(5));
     areas.koken.curve[65] = -1.5;
     areas.koken.result[0] = 4.25;
     {
         CFile file = open_file(kNeireFile, "wb");
-        write_neire_case(file.get(), areas, 5);
+        write_neire_case(file.get(), areas, method_code(5));
     }
     std::string bytes = file_bytes(kNeireFile);
     ASSERT_EQ(bytes.size(), 4u + 24u + 528u + 968u);
@@ -249,7 +253,7 @@ TEST_F(WorkFiles, MatrixCaseRecordCarriesEachSectionsCountBeforeItsArrays) {
     MatrixResult written = sample_matrix(areas, {4, 5, 0});
     {
         CFile file = open_file(kNeireFile, "wb");
-        write_neire_case(file.get(), areas, 2);
+        write_neire_case(file.get(), areas, method_code(2));
     }
     std::string bytes = file_bytes(kNeireFile);
     // row count and row, three counts, 3 x 3 table, then per section the count,
@@ -267,7 +271,7 @@ TEST_F(WorkFiles, MatrixCaseRecordCarriesEachSectionsCountBeforeItsArrays) {
 
     CFile file = open_file(kNeireFile, "rb");
     CaseAreas read;
-    read_neire_case(file.get(), read, 4, {1, 5});
+    read_neire_case(file.get(), read, method_code(4), {1, 5});
     const MatrixResult& m = read.matrix;
     EXPECT_EQ(m.moment, written.moment);
     EXPECT_EQ(m.first_zero, written.first_zero);
@@ -291,7 +295,7 @@ TEST_F(WorkFiles, DamagedCaseRecordsStopTheReader) {
     sample_matrix(areas, {5, 5, 5});
     {
         CFile file = open_file(kNeireFile, "wb");
-        write_neire_case(file.get(), areas, 2);
+        write_neire_case(file.get(), areas, method_code(2));
     }
     const std::string good = file_bytes(kNeireFile);
     const std::size_t head = 4 + 48 + 12 + 72;
@@ -330,9 +334,10 @@ TEST_F(WorkFiles, DamagedCaseRecordsStopTheReader) {
         CFile file = open_file(kNeireFile, "rb");
         CaseAreas read;
         if (std::string(c.what) == "intact") {
-            EXPECT_NO_THROW(read_neire_case(file.get(), read, 2, c.sizes));
+            EXPECT_NO_THROW(read_neire_case(file.get(), read, method_code(2), c.sizes));
         } else {
-            EXPECT_THROW(read_neire_case(file.get(), read, 2, c.sizes), ProgramStop) << c.what;
+            EXPECT_THROW(read_neire_case(file.get(), read, method_code(2), c.sizes), ProgramStop)
+                << c.what;
         }
     }
 }
@@ -429,9 +434,9 @@ TEST(CaseAreaSizes, LoadRowsCountTheInputForcesTheForceLinesAndTheDynamicWater) 
     fc.force_count = 4;
     fc.dynamic_count = 3;
     CustomisationValues custom;
-    EXPECT_EQ(case_area_sizes(input, custom, fc, 0, 1).load_items, 2 + 4 + 1);
-    EXPECT_EQ(case_area_sizes(input, custom, fc, 1, 1).load_items, 1 + 4 + 3 + 1);
-    EXPECT_EQ(case_area_sizes(input, custom, fc, 1, 3).matrix_elements, 0);
+    EXPECT_EQ(case_area_sizes(input, custom, fc, 0, method_code(1)).load_items, 2 + 4 + 1);
+    EXPECT_EQ(case_area_sizes(input, custom, fc, 1, method_code(1)).load_items, 1 + 4 + 3 + 1);
+    EXPECT_EQ(case_area_sizes(input, custom, fc, 1, method_code(3)).matrix_elements, 0);
 }
 
 TEST(CaseAreaSizes, ElementsDownToTheLayerThatHoldsTheTip) {
@@ -462,7 +467,8 @@ TEST(CaseAreaSizes, ElementsDownToTheLayerThatHoldsTheTip) {
         fc.layers[1].level = c.first_bottom;
         input.joken.embedment_level = c.tip;
         custom.division_pitch = c.pitch;
-        EXPECT_EQ(case_area_sizes(input, custom, fc, 1, c.method).matrix_elements, c.elements)
+        EXPECT_EQ(case_area_sizes(input, custom, fc, 1, method_code(c.method)).matrix_elements,
+                  c.elements)
             << c.what;
     }
 }
@@ -473,17 +479,17 @@ TEST(CaseAreaSizes, TipBelowTheLastLayerOrNoPitchIsRefused) {
     custom.division_pitch = 1.0;
     input.joken.embedment_level = -25.0;
     ForceCase fc = three_layers_from_the_base();
-    EXPECT_THROW(case_area_sizes(input, custom, fc, 0, 2), ProgramStop);
-    EXPECT_THROW(case_area_sizes(input, custom, fc, 0, 4), ProgramStop);
+    EXPECT_THROW(case_area_sizes(input, custom, fc, 0, method_code(2)), ProgramStop);
+    EXPECT_THROW(case_area_sizes(input, custom, fc, 0, method_code(4)), ProgramStop);
     input.joken.embedment_level = -1.0;
     custom.division_pitch = 0.0;
-    EXPECT_THROW(case_area_sizes(input, custom, fc, 0, 4), ProgramStop);
-    EXPECT_NO_THROW(
-        case_area_sizes(input, custom, fc, 0, 2)); // one element per layer needs no pitch
+    EXPECT_THROW(case_area_sizes(input, custom, fc, 0, method_code(4)), ProgramStop);
+    EXPECT_NO_THROW(case_area_sizes(input, custom, fc, 0,
+                                    method_code(2))); // one element per layer needs no pitch
     // 2.5 m in pieces of 1e-12 m: far more elements than a work area holds
     // (and than an int counts); refused, never a wrapped, negative room.
     custom.division_pitch = 1e-12;
-    EXPECT_THROW(case_area_sizes(input, custom, fc, 0, 4), ProgramStop);
+    EXPECT_THROW(case_area_sizes(input, custom, fc, 0, method_code(4)), ProgramStop);
 }
 
 TEST(ResultResets, CountersAndAreasStartEmpty) {

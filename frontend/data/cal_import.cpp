@@ -58,8 +58,8 @@ class LineItems {
     void items(const Item<Group> (&list)[N], Group& group, std::size_t first = 0,
                std::size_t last = N) {
         for (std::size_t k = first; k < last; ++k) {
-            if (list[k].integer != nullptr) {
-                group.*list[k].integer = integer();
+            if (list[k].is_integer()) {
+                list[k].set_integer(group, integer());
             } else {
                 group.*list[k].real = real();
             }
@@ -118,20 +118,20 @@ void read_swdat(DesignData& d, LineItems& in) {
     KanseijiData& k = d.kanseiji_dat;
     CalcSwitches c;
     in.items(kSwdatItems, c);
-    s.std_sw = screen_switch_from_code(c.design_standard);
-    s.neire_sw = screen_switch_from_code(c.embedment_method);
-    s.stress_sw = screen_switch_from_code(c.decide_by_stress);
-    s.disp_sw = screen_switch_from_code(c.decide_by_displacement);
-    s.zevove_sw = screen_switch_from_code(c.decide_by_seabed_reaction);
-    boxes_from_pair_code(c.completed_cases, k.jyo_sw, k.jis_sw);
-    k.shape_sw = screen_switch_from_code(c.ground_shape);
-    k.load_sw = screen_switch_from_code(c.surcharge_mode);
+    s.std_sw = list_index_of(c.design_standard);
+    s.neire_sw = list_index_of(c.embedment_method);
+    s.stress_sw = list_index_of(c.decide_by_stress);
+    s.disp_sw = list_index_of(c.decide_by_displacement);
+    s.zevove_sw = list_index_of(c.decide_by_seabed_reaction);
+    boxes_from_pair_code(to_file_value(c.completed_cases), k.jyo_sw, k.jis_sw);
+    k.shape_sw = list_index_of(c.ground_shape);
+    k.load_sw = list_index_of(c.surcharge_mode);
     // The decision code is rebuilt by the writer.
-    k.rwl_k_sw = screen_switch_from_code(c.residual_level_seismic);
-    k.pa_formula_sw = screen_switch_from_code(c.clay_seismic_formula);
-    k.pa_method_sw = screen_switch_from_code(c.earth_pressure_method);
-    boxes_from_pair_code(c.studies, s.kanseiji_sw, s.sekouji_sw);
-    k.lwl_k_sw = screen_switch_from_code(c.lwl_seismic);
+    k.rwl_k_sw = list_index_of(c.residual_level_seismic);
+    k.pa_formula_sw = list_index_of(c.clay_seismic_formula);
+    k.pa_method_sw = list_index_of(c.earth_pressure_method);
+    boxes_from_pair_code(to_file_value(c.studies), s.kanseiji_sw, s.sekouji_sw);
+    k.lwl_k_sw = list_index_of(c.lwl_seismic);
 }
 
 void read_wavsw(DesignData& d, LineItems& in) {
@@ -139,12 +139,12 @@ void read_wavsw(DesignData& d, LineItems& in) {
     d.sekkei_dat.tide_name = fixed_text(in.text(), kTideNameLength);
     WaveSwitches c;
     in.items(kWavswItems, c);
-    w.wave_sw = screen_switch_from_code(c.wave_formula);
-    w.dissip_sw = screen_switch_from_code(c.dissipating_works);
+    w.wave_sw = list_index_of(c.wave_formula);
+    w.dissip_sw = list_index_of(c.dissipating_works);
     w.lambda1 = c.lambda1;
     for (int k = 0; k < kStudiedTideLevels; ++k) {
-        w.tide_kentou_sw[k] = box_value(in.integer() == file_code(YesNo::Yes));
-        w.tide_sakuzu_sw[k] = box_value(in.integer() == file_code(YesNo::Yes));
+        w.tide_kentou_sw[k] = box_value(from_file_value<YesNo>(in.integer()) == YesNo::Yes);
+        w.tide_sakuzu_sw[k] = box_value(from_file_value<YesNo>(in.integer()) == YesNo::Yes);
     }
 }
 
@@ -158,8 +158,8 @@ void read_joken(DesignData& d, LineItems& in) {
     s.tide_lvl[2] = c.lwl;
     s.tide_lvl[4] = 0.0;
     // An unknown rule leaves the template's.
-    if (is_residual_rule_code(c.residual_level_rule)) {
-        const auto rule = code_from_file<ResidualLevelRule>(c.residual_level_rule);
+    if (is_listed(c.residual_level_rule)) {
+        const ResidualLevelRule rule = c.residual_level_rule;
         s.rwl_sw = screen_residual_switch(rule);
         if (rule == ResidualLevelRule::Given) s.tide_lvl[4] = c.residual_level;
     }
@@ -175,9 +175,9 @@ void read_joken(DesignData& d, LineItems& in) {
     t.surcharge_q[1] = c.surcharge_seismic;
     y.disp_allow[0] = c.allow_disp_normal;
     y.disp_allow[1] = c.allow_disp_seismic;
-    y.yaita_kind = screen_pile_kind(pile_type_from_code(c.pile_type));
-    y.u_kind = screen_switch_from_code(c.u_variant);
-    y.steel_grade = screen_switch_from_code(c.steel_grade);
+    y.yaita_kind = screen_pile_kind(c.pile_type);
+    y.u_kind = list_index_of(c.u_variant);
+    y.steel_grade = list_index_of(c.steel_grade);
 }
 
 void read_tjkn1(DesignData& d, LineItems& in) {
@@ -202,20 +202,20 @@ void read_tjkn1(DesignData& d, LineItems& in) {
 void read_method(DesignData& d, const LateralResistance& r, DosouHohoRec& m) {
     m.hoho_k[0] = m.hoho_k[1] = m.hoho_k[2] = 0.0;
     m.hoho_n[0] = m.hoho_n[1] = m.hoho_n[2] = 0.0;
-    const int code = r.method;
+    const LateralResistanceMethod code = r.method;
     m.hoho_n[1] = r.first_value;
     m.hoho_n[2] = r.second_value;
     const double coefficient = r.kh;
     const auto given = static_cast<int>(SideResistanceOption::Given);
-    if (code == file_code(LateralResistanceMethod::DerivedFromSoil)) {
+    if (code == LateralResistanceMethod::DerivedFromSoil) {
         // Derived from N: the writer derives the coefficient again.
-        const auto method = code_from_screen_switch<EmbedmentMethod>(d.sekkei_dat.neire_sw);
+        const auto method = code_of_list_index<EmbedmentMethod>(d.sekkei_dat.neire_sw);
         const SideResistanceOption option =
             method == EmbedmentMethod::CType   ? SideResistanceOption::CTypeFromN
             : method == EmbedmentMethod::SType ? SideResistanceOption::STypeFromN
                                                : SideResistanceOption::Given;
         m.hoho_sw = static_cast<int>(option);
-    } else if (code == file_code(LateralResistanceMethod::Given)) {
+    } else if (code == LateralResistanceMethod::Given) {
         m.hoho_sw = given;
         m.hoho_k[0] = coefficient;
     }
@@ -228,18 +228,13 @@ void read_neire(DesignData& d, LineItems& in) {
     in.items(kNeireSeismicItems, c);
     in.items(kLateralItems, c.land);
     read_method(d, c.sea, d.dosou_dat.dosou_hoho[1]);
-    k.sindo_sw = c.seismic_rule;
-    k.sindo_val =
-        code_from_file<SeismicCoefficientRule>(k.sindo_sw) == SeismicCoefficientRule::Given
-            ? c.seismic_coefficient
-            : 0.0;
+    k.sindo_sw = to_file_value(c.seismic_rule);
+    k.sindo_val = c.seismic_rule == SeismicCoefficientRule::Given ? c.seismic_coefficient : 0.0;
     k.sindo_factor[0] = c.regional_factor;
     k.sindo_factor[1] = c.ground_factor;
     k.sindo_factor[2] = c.importance_factor;
-    k.mikake_sw = c.apparent_rule;
-    k.mikake_val = code_from_file<ApparentSeismicRule>(k.mikake_sw) == ApparentSeismicRule::Given
-                       ? c.apparent_coefficient
-                       : 0.0;
+    k.mikake_sw = to_file_value(c.apparent_rule);
+    k.mikake_val = c.apparent_rule == ApparentSeismicRule::Given ? c.apparent_coefficient : 0.0;
     read_method(d, c.land, d.dosou_dat.dosou_hoho[0]);
 }
 
@@ -323,12 +318,12 @@ void read_layer(DosouRec& l, LineItems& in) {
     l.soil_val[1] = c.cohesion;
     l.soil_val[2] = c.cohesion_increase;
     l.soil_sw = static_cast<int>(l.soil_val[0] == 0.0 ? SoilKind::Clay : SoilKind::Sand);
-    l.kh_sw = std::max(screen_switch_from_code(c.resistance_option), 0);
+    l.kh_sw = std::max(list_index_of(c.resistance_option), 0);
     if (l.kh_sw >= kLayerKhOptionCount) in.fail("横抵抗の計算方法が範囲外です。");
     in.items(kSoilItems, c, kLayerItemsToOption);
     l.n_val[l.kh_sw] = c.n_value;
     // Derived constants are derived again.
-    const bool given = code_from_screen_switch<LayerKhOption>(l.kh_sw) == LayerKhOption::Given;
+    const bool given = code_of_list_index<LayerKhOption>(l.kh_sw) == LayerKhOption::Given;
     l.kh_val[l.kh_sw] = given ? c.kh : 0.0;
 }
 
@@ -336,16 +331,16 @@ void read_tide_level(DesignData& d, LineItems& in, int k) {
     SekoujiData& w = d.sekouji_dat;
     TideLevelRow c;
     in.items(kTideItems, c);
-    const bool goda = code_from_screen_switch<WaveFormula>(w.wave_sw) == WaveFormula::Goda;
+    const bool goda = code_of_list_index<WaveFormula>(w.wave_sw) == WaveFormula::Goda;
     WaveRec& r = goda ? w.goda_tbl[k] : w.kuroda_tbl[k];
     // Goda rows keep the breaking influence in the first flag and the
     // wave-length method in the second; Kuroda / Hiroi rows have no breaking
     // influence and keep the method in the first.
     if (goda) {
-        r.flag1 = screen_switch_from_code(c.breaking_influence);
-        r.flag2 = screen_switch_from_code(c.wave_length_method);
+        r.flag1 = list_index_of(c.breaking_influence);
+        r.flag2 = list_index_of(c.wave_length_method);
     } else {
-        r.flag1 = screen_switch_from_code(c.wave_length_method);
+        r.flag1 = list_index_of(c.wave_length_method);
     }
     r.h13 = c.h13;
     r.hmax = c.hmax;
@@ -454,11 +449,11 @@ ConversionScope import_cal_file(DesignData& d, const std::string& path) {
             SekoujiData& w = d.sekouji_dat;
             WaveConditions c;
             in.items(kWlvlItems, c);
-            w.depth_sw = screen_switch_from_code(c.depth_rule);
+            w.depth_sw = list_index_of(c.depth_rule);
             w.d_lvl = c.d;
             w.h2_lvl = c.h_dash;
             w.h_lvl = c.h;
-            w.hb_sw = screen_switch_from_code(c.hb_rule);
+            w.hb_sw = list_index_of(c.hb_rule);
             w.slope_x = c.slope_x;
             for (int i = 0; i < kStudiedTideLevels; ++i)
                 w.hb_lvl[i] = in.real();

@@ -24,9 +24,6 @@ namespace {
 constexpr int kDecisionByStress = 1;
 constexpr int kDecisionByDisplacement = 10;
 
-// The breaking-wave influence item of a Kuroda / Hiroi tide level.
-constexpr int kNoBreakingInfluence = 0;
-
 // One key line: the key, then its pieces each after a comma. Items carry the
 // blanks of the calculation input's number text.
 class KeyLine {
@@ -47,8 +44,8 @@ class KeyLine {
     [[gnu::noinline]] KeyLine& items(const Item<Group> (&list)[N], const Group& group,
                                      const Captions<N>& captions) {
         for (std::size_t k = 0; k < N; ++k) {
-            if (list[k].integer != nullptr) {
-                i(group.*list[k].integer);
+            if (list[k].is_integer()) {
+                i(list[k].get_integer(group));
             } else {
                 r(group.*list[k].real, captions[k]);
             }
@@ -68,44 +65,44 @@ class KeyLine {
 
 // Per tide level: yes unless the box is clear.
 int level_flag(int box) {
-    return file_code(box != kBoxClear ? YesNo::Yes : YesNo::No);
+    return to_file_value(box != kBoxClear ? YesNo::Yes : YesNo::No);
 }
 
 bool decides(int screen_switch) {
-    return code_from_screen_switch<YesNo>(screen_switch) == YesNo::Yes;
+    return code_of_list_index<YesNo>(screen_switch) == YesNo::Yes;
 }
 
 std::string swdat_line(const DesignData& d) {
     const SekkeiData& s = d.sekkei_dat;
     const KanseijiData& k = d.kanseiji_dat;
     CalcSwitches c;
-    c.design_standard = file_switch_code(s.std_sw);
-    c.embedment_method = file_switch_code(s.neire_sw);
-    c.decide_by_stress = file_switch_code(s.stress_sw);
-    c.decide_by_displacement = file_switch_code(s.disp_sw);
-    c.decide_by_seabed_reaction = file_switch_code(s.zevove_sw);
-    c.completed_cases = box_pair_code(k.jyo_sw, k.jis_sw);
+    c.design_standard = code_of_list_index<DesignStandard>(s.std_sw);
+    c.embedment_method = code_of_list_index<EmbedmentMethod>(s.neire_sw);
+    c.decide_by_stress = code_of_list_index<YesNo>(s.stress_sw);
+    c.decide_by_displacement = code_of_list_index<YesNo>(s.disp_sw);
+    c.decide_by_seabed_reaction = code_of_list_index<YesNo>(s.zevove_sw);
+    c.completed_cases = from_file_value<CompletedCases>(box_pair_code(k.jyo_sw, k.jis_sw));
     // Only the construction stage studied: the normal case alone.
     if (s.kanseiji_sw == kBoxClear && box_checked(s.sekouji_sw))
-        c.completed_cases = file_code(BoxPair::FirstOnly);
-    c.ground_shape = file_switch_code(k.shape_sw);
-    c.surcharge_mode = file_switch_code(k.load_sw);
+        c.completed_cases = CompletedCases::NormalOnly;
+    c.ground_shape = code_of_list_index<GroundShape>(k.shape_sw);
+    c.surcharge_mode = code_of_list_index<SurchargeMode>(k.load_sw);
     c.decision_code = 0;
     if (decides(s.stress_sw)) c.decision_code += kDecisionByStress;
     if (decides(s.disp_sw)) c.decision_code += kDecisionByDisplacement;
-    c.residual_level_seismic = file_switch_code(k.rwl_k_sw);
-    c.clay_seismic_formula = file_switch_code(k.pa_formula_sw);
-    c.earth_pressure_method = file_switch_code(k.pa_method_sw);
-    c.studies = box_pair_code(s.kanseiji_sw, s.sekouji_sw);
-    c.lwl_seismic = file_switch_code(k.lwl_k_sw);
+    c.residual_level_seismic = code_of_list_index<LevelSeismicRule>(k.rwl_k_sw);
+    c.clay_seismic_formula = code_of_list_index<ClaySeismicFormula>(k.pa_formula_sw);
+    c.earth_pressure_method = code_of_list_index<EarthPressureMethod>(k.pa_method_sw);
+    c.studies = from_file_value<Studies>(box_pair_code(s.kanseiji_sw, s.sekouji_sw));
+    c.lwl_seismic = code_of_list_index<LevelSeismicRule>(k.lwl_k_sw);
     return KeyLine(kSwitchesKey).items(kSwdatItems, c, kSwdatCaptions).str();
 }
 
 std::string wavsw_line(const DesignData& d) {
     const SekoujiData& w = d.sekouji_dat;
     WaveSwitches c;
-    c.wave_formula = file_switch_code(w.wave_sw);
-    c.dissipating_works = file_switch_code(w.dissip_sw);
+    c.wave_formula = code_of_list_index<WaveFormula>(w.wave_sw);
+    c.dissipating_works = code_of_list_index<DissipatingWorks>(w.dissip_sw);
     c.lambda1 = w.lambda1;
     KeyLine line(kWaveSwitchesKey);
     line.quoted(d.sekkei_dat.tide_name, kTideNameCaption).items(kWavswItems, c, kWavswCaptions);
@@ -119,11 +116,11 @@ std::string joken_line(const DesignData& d) {
     const TihyouData& t = d.tihyou_dat;
     const YaitaData& y = d.yaita_dat;
     const bool straight =
-        code_from_screen_switch<GroundShape>(d.kanseiji_dat.shape_sw) == GroundShape::Straight;
+        code_of_list_index<GroundShape>(d.kanseiji_dat.shape_sw) == GroundShape::Straight;
     DesignConditions c;
     c.hwl = s.tide_lvl[1];
     c.lwl = s.tide_lvl[2];
-    c.residual_level_rule = file_code(residual_rule_from_screen(s.rwl_sw));
+    c.residual_level_rule = residual_rule_from_screen(s.rwl_sw);
     c.residual_level = residual_water_level(s);
     c.ground_crown = first_used_layer(d.dosou_dat.dosou_riku).top_lvl;
     c.design_seabed = s.seabed_kansei;
@@ -136,9 +133,9 @@ std::string joken_line(const DesignData& d) {
     c.surcharge_seismic = t.surcharge_q[1];
     c.allow_disp_normal = y.disp_allow[0];
     c.allow_disp_seismic = y.disp_allow[1];
-    c.pile_type = pile_type_code(pile_type_from_screen_kind(y.yaita_kind));
-    c.u_variant = file_switch_code(y.u_kind);
-    c.steel_grade = file_switch_code(y.steel_grade);
+    c.pile_type = pile_type_from_screen_kind(y.yaita_kind);
+    c.u_variant = code_of_list_index<USection>(y.u_kind);
+    c.steel_grade = code_of_list_index<SteelGrade>(y.steel_grade);
     return KeyLine(kConditionsKey).items(kJokenItems, c, kJokenCaptions).str();
 }
 
@@ -165,8 +162,7 @@ std::string tjkn1_line(const DesignData& d) {
 LateralResistance lateral_resistance(const DosouHohoRec& m) {
     const bool given = screen_code<SideResistanceOption>(m.hoho_sw) == SideResistanceOption::Given;
     LateralResistance c;
-    c.method = file_code(given ? LateralResistanceMethod::Given
-                               : LateralResistanceMethod::DerivedFromSoil);
+    c.method = given ? LateralResistanceMethod::Given : LateralResistanceMethod::DerivedFromSoil;
     c.first_value = m.hoho_n[1];
     c.second_value = m.hoho_n[2];
     c.kh = method_coefficient(m);
@@ -177,14 +173,13 @@ std::string neire_line(const DesignData& d) {
     const KanseijiData& k = d.kanseiji_dat;
     EmbedmentConditions c;
     c.sea = lateral_resistance(d.dosou_dat.dosou_hoho[1]);
-    c.seismic_rule = k.sindo_sw;
+    c.seismic_rule = from_file_value<SeismicCoefficientRule>(k.sindo_sw);
     c.seismic_coefficient = design_seismic_coefficient(k, d.custom_tbl.sindo_round_sw);
     c.regional_factor = k.sindo_factor[0];
     c.ground_factor = k.sindo_factor[1];
     c.importance_factor = k.sindo_factor[2];
-    c.apparent_rule = k.mikake_sw;
-    const bool apparent_given =
-        code_from_file<ApparentSeismicRule>(k.mikake_sw) == ApparentSeismicRule::Given;
+    c.apparent_rule = from_file_value<ApparentSeismicRule>(k.mikake_sw);
+    const bool apparent_given = c.apparent_rule == ApparentSeismicRule::Given;
     c.apparent_coefficient = apparent_given ? k.mikake_val : 0.0;
     c.land = lateral_resistance(d.dosou_dat.dosou_hoho[0]);
     return KeyLine(kEmbedmentKey)
@@ -211,7 +206,7 @@ std::string fsyok_line(const DesignData& d) {
     c.service_life = to_integer16(f.service_life, "耐用年数");
     c.reduction_sea_water = f.reduction[0];
     c.reduction_seabed_mud = f.reduction[1];
-    c.check_range = f.range_sw;
+    c.check_range = from_file_value<CorrosionRange>(f.range_sw);
     return line.items(kFsyokTailItems, c, kFsyokTailCaptions).str();
 }
 
@@ -293,7 +288,7 @@ SoilLayerRow soil_layer_row(const DosouRec& l) {
     c.friction_angle = sand ? l.soil_val[0] : 0.0;
     c.cohesion = sand ? 0.0 : l.soil_val[1];
     c.cohesion_increase = sand ? 0.0 : l.soil_val[2];
-    c.resistance_option = file_switch_code(l.kh_sw);
+    c.resistance_option = code_of_list_index<LayerKhOption>(l.kh_sw);
     c.n_value = l.n_val[option];
     c.kh = soil_layer_constant(l);
     return with_submerged_from_saturated(c);
@@ -313,11 +308,11 @@ FillRow fill_row(const MoridRow& r) {
 
 std::string wlvl_line(const SekoujiData& w) {
     WaveConditions c;
-    c.depth_rule = file_switch_code(w.depth_sw);
+    c.depth_rule = code_of_list_index<WaveDepthRule>(w.depth_sw);
     c.d = w.d_lvl;
     c.h_dash = w.h2_lvl;
     c.h = w.h_lvl;
-    c.hb_rule = file_switch_code(w.hb_sw);
+    c.hb_rule = code_of_list_index<BreakerDepthRule>(w.hb_sw);
     c.slope_x = w.slope_x;
     KeyLine line(kWaveConditionsKey);
     line.items(kWlvlItems, c, kWlvlCaptions);
@@ -330,23 +325,23 @@ static_assert(kTideLevelKeys.size() == kStudiedTideLevels);
 
 void add_tide_lines(std::vector<std::string>& out, const DesignData& d) {
     const SekoujiData& w = d.sekouji_dat;
-    const bool goda = code_from_screen_switch<WaveFormula>(w.wave_sw) == WaveFormula::Goda;
+    const bool goda = code_of_list_index<WaveFormula>(w.wave_sw) == WaveFormula::Goda;
     for (int k = 0; k < kStudiedTideLevels; ++k) {
         if (!box_checked(w.tide_kentou_sw[k])) continue;
         const WaveRec& row = goda ? w.goda_tbl[k] : w.kuroda_tbl[k];
         TideLevelRow c;
-        c.breaking_influence = goda ? file_switch_code(row.flag1) : kNoBreakingInfluence;
+        c.breaking_influence = goda ? code_of_list_index<BreakingInfluence>(row.flag1)
+                                    : BreakingInfluence::KurodaHiroiRow;
         c.h13 = row.h13;
         c.hmax = row.hmax;
         // Goda rows hold the breaking influence in the first flag and the
         // wave-length method in the second; Kuroda / Hiroi rows the method in the first.
-        c.wave_length_method = file_switch_code(goda ? row.flag2 : row.flag1);
+        c.wave_length_method = code_of_list_index<WaveLengthMethod>(goda ? row.flag2 : row.flag1);
         c.period = row.period;
         // The derived length goes into the line only; the row keeps its own L.
-        c.wave_length =
-            code_from_file<WaveLengthMethod>(c.wave_length_method) == WaveLengthMethod::Computed
-                ? tide_wave_length(d.sekkei_dat, w, k, row)
-                : row.length;
+        c.wave_length = c.wave_length_method == WaveLengthMethod::Computed
+                            ? tide_wave_length(d.sekkei_dat, w, k, row)
+                            : row.length;
         c.incidence_angle = row.beta;
         out.push_back(KeyLine(kTideLevelKeys[k])
                           .items(kTideItems, c, goda ? kGodaCaptions : kKurodaCaptions)
@@ -356,12 +351,12 @@ void add_tide_lines(std::vector<std::string>& out, const DesignData& d) {
 
 std::string nir_t_line(const DesignData& d) {
     EmbedmentOptions c;
-    c.dynamic_water = d.kanseiji_dat.dynwater_sw;
-    c.pipe_secondary_check = d.yaita_dat.second_sw;
+    c.dynamic_water = from_file_value<YesNo>(d.kanseiji_dat.dynwater_sw);
+    c.pipe_secondary_check = from_file_value<YesNo>(d.yaita_dat.second_sw);
     c.pipe_kh = d.yaita_dat.kh_lm;
     c.lambda2 = d.sekouji_dat.lambda2;
-    c.clay_normal_formula = d.kanseiji_dat.clay_sw;
-    c.okabe_when_negative = d.kanseiji_dat.okabe_sw;
+    c.clay_normal_formula = from_file_value<ClayNormalFormula>(d.kanseiji_dat.clay_sw);
+    c.okabe_when_negative = from_file_value<OkabeWhenNegative>(d.kanseiji_dat.okabe_sw);
     return KeyLine(kEmbedmentOptionsKey).items(kNirtItems, c, kNirtCaptions).str();
 }
 

@@ -135,7 +135,7 @@ void read_data_v200(DesignData& d, FieldReader& in) {
 void def_data_v101(DesignData& d) {
     d.yaita_dat.alpha_sw = kBoxClear;
     d.yaita_dat.joint_alpha = {1.0, 1.0, 1.0};
-    d.sekouji_dat.static_sw = kStaticWaterOff;
+    d.sekouji_dat.static_sw = list_index_of(StaticWater::Off);
 }
 
 void def_data_v200(DesignData& d) {

@@ -18,13 +18,13 @@ void prepare() {}
 void run_one(const std::string& bytes) {
     write_file(kForceFileName, bytes);
     auto input = std::make_unique<InputRecord>();
-    input->swdat.completed_cases = 3;
-    input->neire.apparent_rule = 3;
-    input->nir_t.dynamic_water = 1;
+    input->swdat.completed_cases = CompletedCases::Both;
+    input->neire.apparent_rule = ApparentSeismicRule::AraiYokoi;
+    input->nir_t.dynamic_water = YesNo::Yes;
     input->joken.lwl = 0.0;
     input->joken.design_seabed = -10.0;
-    input->static_water = 1;
-    input->wavsw.examine = {2, 1, 1, 2, 1};
+    input->static_water = StaticWater::On;
+    input->wavsw.examine = {YesNo::No, YesNo::Yes, YesNo::Yes, YesNo::No, YesNo::Yes};
     auto force_case = std::make_unique<ForceCase>();
     try {
         CFile file = open_file(kForceFileName, "rt");

@@ -20,7 +20,8 @@ void prepare() {}
 
 void run_one(const std::string& bytes) {
     if (bytes.empty()) return;
-    const int method = 1 + static_cast<unsigned char>(bytes[0]) % kMethodCount;
+    const auto method = wtn::from_file_value<wtn::EmbedmentMethod>(
+        1 + static_cast<unsigned char>(bytes[0]) % kMethodCount);
     write_file(kNeireFile, bytes.substr(1));
     CFile file = open_file(kNeireFile, "rb");
     for (int n = 0; n < kRecordsRead; ++n) {

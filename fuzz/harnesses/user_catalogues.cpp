@@ -25,7 +25,8 @@ void run_one(const std::string& bytes) {
                 require_finite_section(pile, "user catalogue");
             PileTable selected;
             read_added_piles(input, kind, selected);
-            input.joken.pile_type = kind == kAddedSteel ? 3 : 7;
+            input.joken.pile_type =
+                kind == kAddedSteel ? PileType::SteelOfFreeChoice : PileType::PcOfFreeChoice;
             write_selected_added_piles(input, run_info);
             require_finite_fields(file_lines("FUZZOUT.APD"), "the project pile file");
         } catch (const ProgramStop&) {

@@ -19,7 +19,7 @@ int last_layer(const LoadModel& model) {
 // With the surcharge taken at the seabed, every layer from the crown takes
 // the bottom wedge of the layer just above the seabed, top and bottom alike.
 void copy_seabed_wedge(LoadModel& model, const InputRecord& input) {
-    if (input.swdat.surcharge_mode != file_code(SurchargeMode::AtSeabedForAllLayers)) return;
+    if (input.swdat.surcharge_mode != SurchargeMode::AtSeabedForAllLayers) return;
     const int above_seabed = model.index.land_seabed - 1;
     if (above_seabed < model.index.ground_crown) return;
     const WedgeValues v = wedge_bottom_of(model.land_calc[above_seabed]);
@@ -34,8 +34,7 @@ void copy_seabed_wedge(LoadModel& model, const InputRecord& input) {
 double clay_angle_with_retry(const InputRecord& input, double sigma, double q, double c,
                              double theta) {
     double a = clay_failure_angle(sigma, q, c, theta, kOrdinaryClayFormula);
-    if (a < 0.0 &&
-        code_from_file<OkabeWhenNegative>(input.nir_t.okabe_when_negative) == OkabeWhenNegative::On)
+    if (a < 0.0 && input.nir_t.okabe_when_negative == OkabeWhenNegative::On)
         a = clay_failure_angle(sigma, q, c, theta, kOkabeFormula);
     return a;
 }
@@ -46,7 +45,7 @@ void normal_case_wedges(LoadModel& model, const InputRecord& input,
     const int crown = model.index.ground_crown;
     for (int i = crown; i <= last_layer(model); ++i) {
         LandLayerCalc& c = model.land_calc[i];
-        if (input.swdat.ground_shape == kStraightShape) {
+        if (input.swdat.ground_shape == GroundShape::Straight) {
             c.surcharge_top = c.surcharge_bottom = input.joken.surcharge_normal;
             c.failure_top = c.failure_bottom = c.wedge_angle = 0.0;
             continue;
@@ -62,13 +61,13 @@ void normal_case_wedges(LoadModel& model, const InputRecord& input,
         set_wedge_top(c, wedge_surcharge(model, i, false, kNormalCase));
         set_wedge_bottom(c, wedge_surcharge(model, i, true, kNormalCase));
     }
-    if (input.swdat.ground_shape == kEmbankmentShape) copy_seabed_wedge(model, input);
+    if (input.swdat.ground_shape == GroundShape::Embankment) copy_seabed_wedge(model, input);
 }
 
 void seismic_wedge_iteration(LoadModel& model, const InputRecord& input,
                              const CustomisationValues& custom) {
     const int crown = model.index.ground_crown;
-    if (input.swdat.ground_shape == kStraightShape) {
+    if (input.swdat.ground_shape == GroundShape::Straight) {
         for (int i = crown; i <= last_layer(model); ++i) {
             model.land_calc[i].surcharge_top = model.land_calc[i].surcharge_bottom =
                 input.joken.surcharge_seismic;

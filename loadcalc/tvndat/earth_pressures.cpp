@@ -30,7 +30,7 @@ double clay_active_angle(const InputRecord& input, const CustomisationValues& cu
                          double q, double c, double theta) {
     const double zeta = clay_failure_angle(sigma, q, c, theta, kOrdinaryClayFormula);
     if (zeta >= 0.0) return zeta;
-    if (code_from_file<OkabeWhenNegative>(input.nir_t.okabe_when_negative) == OkabeWhenNegative::On)
+    if (input.nir_t.okabe_when_negative == OkabeWhenNegative::On)
         return clay_failure_angle(sigma, q, c, theta, kOkabeFormula);
     return to_radians(custom.clay_failure_angle_seismic);
 }
@@ -40,8 +40,7 @@ double clay_active_angle(const InputRecord& input, const CustomisationValues& cu
 double pressure_theta(const InputRecord& input, const CustomisationValues& custom, int load_case,
                       double k, int kind) {
     if (load_case == kNormalCase) return 0.0;
-    if (kind == kApparentCoefficient &&
-        input.neire.apparent_rule != file_code(ApparentSeismicRule::Given)) {
+    if (kind == kApparentCoefficient && input.neire.apparent_rule != ApparentSeismicRule::Given) {
         const bool to_steps = code_from_file<SeismicRounding>(custom.apparent_rounding_rule) !=
                               SeismicRounding::HalfUp;
         k = to_steps ? round_dec(2.0 * k, 1) / 2.0 : round_dec(k, 2);
@@ -93,8 +92,8 @@ void active_pressures(LoadModel& model, const InputRecord& input, const Customis
         double sigma = c.sigma_bottom;
         double cohesion = c.cohesion_bottom;
         if (load_case == kSeismicCase &&
-            input.swdat.earth_pressure_method == kInterpolationMethod && c.top <= seabed &&
-            c.top > seabed - kSeismicFormulaDepth) {
+            input.swdat.earth_pressure_method == EarthPressureMethod::InterpolatedBelowSeabed &&
+            c.top <= seabed && c.top > seabed - kSeismicFormulaDepth) {
             sigma = c.sigma_minus10;
             cohesion = c.cohesion_minus10;
             c.bottom_at_minus10 = 1;
@@ -121,7 +120,8 @@ void interpolate_to_seabed_minus_10(const InputRecord& input, int load_case, dou
     const double bottom = top - h;
     if (std::fabs(bottom - seabed) < kBoundaryTolerance || bottom > seabed) return;
     if (bottom > minus10) {
-        if (input.swdat.earth_pressure_method != kInterpolationMethod) return;
+        if (input.swdat.earth_pressure_method != EarthPressureMethod::InterpolatedBelowSeabed)
+            return;
         p_bottom = round_dec(p_top + h * (p_bottom - p_top) / (top - minus10), 3);
     }
     if (p_bottom < p_top) p_bottom = p_top;

@@ -142,7 +142,7 @@ void sea_records(const InputRecord& input, const CustomisationValues& custom, Lo
         const SoilLayerRow& row = t.rows[i];
         SeaLayerCalc& c = m.sea_calc[i];
         fill_layer_head(c, t, i, lwl, angles, custom.wall_angle);
-        c.resistance_option = row.resistance_option;
+        c.resistance_option = to_file_value(row.resistance_option);
         c.n_value = row.n_value;
         c.n_from_cohesion = row.n_from_cohesion;
         c.kh = row.kh;

@@ -21,7 +21,7 @@ bool ground_is_flat(const InputRecord& input) {
 } // namespace
 
 void check_surcharge_zones(const InputRecord& input, LoadModel& model) {
-    if (input.swdat.ground_shape == kEmbankmentShape) {
+    if (input.swdat.ground_shape == GroundShape::Embankment) {
         for (int i = 1; i < input.surcharge_count; ++i) {
             for (int j = 0; j < i; ++j) {
                 if (input.surcharges[j].end > input.surcharges[i].start)
@@ -30,7 +30,7 @@ void check_surcharge_zones(const InputRecord& input, LoadModel& model) {
         }
     }
     model.clay_at_seabed = 0;
-    if (input.swdat.earth_pressure_method != kInterpolationMethod) return;
+    if (input.swdat.earth_pressure_method != EarthPressureMethod::InterpolatedBelowSeabed) return;
     const double seabed = input.joken.design_seabed;
     for (int i = 0; i < input.land_layer_count; ++i) {
         const SoilLayerRow& row = input.land_layers[i];
@@ -50,7 +50,7 @@ void check_layer_order(const InputRecord& input) {
     if (input.sea_layer_count > 0 && input.sea_layers[0].top < input.joken.design_seabed) {
         stop_with_error(ErrorCode::SeaBelowSeabed);
     }
-    if (input.swdat.ground_shape == kStraightShape) return;
+    if (input.swdat.ground_shape == GroundShape::Straight) return;
 
     const bool flat = ground_is_flat(input);
     if (flat) {

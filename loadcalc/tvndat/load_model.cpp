@@ -39,7 +39,7 @@ void prepare_layer_model(const InputRecord& input, const CustomisationValues& cu
     model.land = land_layer_table(input);
     model.sea = sea_layer_table(input);
     append_bottom_rows(model.land, model.sea, input.joken.soil_bottom);
-    if (input.swdat.ground_shape != kStraightShape) {
+    if (input.swdat.ground_shape != GroundShape::Straight) {
         build_ground_table(input, model);
         extend_ground_table(custom, model);
     }
@@ -53,8 +53,8 @@ void prepare_layer_model(const InputRecord& input, const CustomisationValues& cu
     // The seabed is a land-side boundary where the surcharge is taken there
     // for all layers, or where a clay layer spans it under interpolation.
     const bool seabed_in_land =
-        (input.swdat.ground_shape == kEmbankmentShape &&
-         input.swdat.surcharge_mode == file_code(SurchargeMode::AtSeabedForAllLayers)) ||
+        (input.swdat.ground_shape == GroundShape::Embankment &&
+         input.swdat.surcharge_mode == SurchargeMode::AtSeabedForAllLayers) ||
         model.clay_at_seabed == 1;
     if (seabed_in_land) split_land_layers(model.land, seabed, kSplitSeabed, z_ref);
     split_land_layers(model.land, input.joken.residual_level, kSplitResidualWater, z_ref);

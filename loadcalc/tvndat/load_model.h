@@ -45,13 +45,6 @@ struct LoadModel {
     std::array<PassiveIntensityRow, kLayerRoom> passive{};
 };
 
-// Shapes of the ground surface behind the wall.
-inline constexpr int kStraightShape = file_code(GroundShape::Straight);
-inline constexpr int kEmbankmentShape = file_code(GroundShape::Embankment);
-
-// Earth pressure interpolated down to 10 m below the seabed ("swdat" item 12).
-inline constexpr int kInterpolationMethod = file_code(EarthPressureMethod::InterpolatedBelowSeabed);
-
 // Zeroes every table of the model; the lateral-resistance option of every
 // sea-side record becomes 1.
 void clear_load_tables(LoadModel& model);

@@ -2,7 +2,9 @@
 
 #include "rounding.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstddef>
 
 namespace wtn {
 namespace {
@@ -47,6 +49,39 @@ double shoelace_term(const double* x, const double* z, int n, int i) {
     const int before = (i + n - 1) % n;
     const int after = (i + 1) % n;
     return round_dec((x[before] - x[after]) * z[i], 8);
+}
+
+double cut_length(const std::vector<Point2>& polygon) {
+    double reach = kMinimumCutLength;
+    for (const Point2& p : polygon)
+        reach = std::max(reach, p.x + 1.0);
+    return reach;
+}
+
+void cut_polygon(std::vector<Point2>& polygon, double z, double length) {
+    const Point2 a{0.0, z};
+    const Point2 b{length, z};
+    for (std::size_t k = 0; k < polygon.size(); ++k) {
+        const Point2 p = polygon[k];
+        const Point2 q = polygon[(k + 1) % polygon.size()];
+        const SegmentCrossing c = segment_intersection(p, q, a, b);
+        if (c.code != kCrossingInsideBoth) continue;
+        const Point2 x{round_dec(c.point.x, 4), round_dec(c.point.z, 4)};
+        auto near = [&](Point2 e) {
+            return std::fabs(e.x - x.x) < kCutTolerance && std::fabs(e.z - x.z) < kCutTolerance;
+        };
+        if (near(p) || near(q)) continue;
+        polygon.insert(polygon.begin() + static_cast<std::ptrdiff_t>(k) + 1, x);
+        ++k;
+    }
+}
+
+std::vector<Point2> vertices_between(const std::vector<Point2>& polygon, double upper,
+                                     double lower) {
+    std::vector<Point2> inside;
+    for (const Point2& p : polygon)
+        if (p.z > lower - kCutTolerance && p.z < upper + kCutTolerance) inside.push_back(p);
+    return inside;
 }
 
 PolygonArea polygon_area_centroid(const double* x, const double* z, int n) {

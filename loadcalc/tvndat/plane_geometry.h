@@ -3,6 +3,8 @@
 // (distance from the wall, level) in m.
 #pragma once
 
+#include <vector>
+
 namespace wtn {
 
 struct Point2 {
@@ -32,6 +34,28 @@ int segment_intersection(double x1, double y1, double x2, double y2, double x3, 
 // One term of the polygon area sum: (x[i-1] - x[i+1]) z[i], neighbours taken
 // cyclically, rounded to 8 decimals.
 double shoelace_term(const double* x, const double* z, int n, int i);
+
+// Horizontal cut of a wedge polygon at a layer top: at least this long from
+// the wall, and always past the farthest point of the polygon.
+inline constexpr double kMinimumCutLength = 100.0;
+// A cut point this close (m, in both coordinates) to an end of the edge it
+// crosses is that end; a vertex this close to a layer's top or bottom level
+// belongs to the layer.
+inline constexpr double kCutTolerance = 0.001;
+
+// Length of the horizontal cut for a polygon: kMinimumCutLength, or 1 m past
+// its farthest point.
+double cut_length(const std::vector<Point2>& polygon);
+
+// Inserts, after each edge's first point (the closing edge included), the
+// edge's crossing with the horizontal cut from the wall to length at level z,
+// rounded to 4 decimals, unless it coincides with an end of the edge.
+void cut_polygon(std::vector<Point2>& polygon, double z, double length);
+
+// The polygon's vertices, in order, that belong to the layer from lower up to
+// upper (each within kCutTolerance).
+std::vector<Point2> vertices_between(const std::vector<Point2>& polygon, double upper,
+                                     double lower);
 
 struct PolygonArea {
     double area = 0.0;

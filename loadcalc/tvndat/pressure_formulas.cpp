@@ -73,15 +73,13 @@ ClayActiveResult clay_active_pressure(const ClayActiveOptions& o, double depth_b
     ClayActiveResult r;
     r.formula1 = sigma + q - 2.0 * c;
     const double formula2 = (sigma + q) * o.consolidation;
-    const bool compare_seismic =
-        o.seismic_formula_switch == file_code(ClaySeismicFormula::CompareBoth);
+    const bool compare_seismic = o.seismic_formula_switch == ClaySeismicFormula::CompareBoth;
     if (o.load_case == kNormalCase) {
-        if (o.normal_formula_switch == file_code(ClayNormalFormula::CompareBoth))
-            r.formula2 = formula2;
+        if (o.normal_formula_switch == ClayNormalFormula::CompareBoth) r.formula2 = formula2;
     } else if (depth_below_seabed >= kSeismicFormulaDepth) {
         if (compare_seismic) r.formula2 = formula2;
     } else if (depth_below_seabed > kLevelTolerance && bottom &&
-               o.pressure_method == file_code(EarthPressureMethod::InterpolatedBelowSeabed)) {
+               o.pressure_method == EarthPressureMethod::InterpolatedBelowSeabed) {
         if (compare_seismic) r.formula2 = formula2;
     } else {
         const double sin_zeta = std::sin(zeta);

@@ -4,6 +4,8 @@
 // cohesive soil. Pressures in kN/m2, angles in radians.
 #pragma once
 
+#include "wall_codes.h"
+
 namespace wtn {
 
 // Active coefficient Ka cos(delta), 4 decimals. A negative value under the
@@ -25,10 +27,10 @@ inline constexpr double kFormulaNotUsed = -99999.9;
 
 // Which clay formulas apply at a point.
 struct ClayActiveOptions {
-    int load_case = 0;              // 0 normal, 1 seismic
-    int normal_formula_switch = 0;  // 0 compare both formulas, 1 formula 1 only (normal case)
-    int seismic_formula_switch = 1; // 1 compare both formulas, 2 formula 1 only (seismic case)
-    int pressure_method = 2;    // 1 interpolation to 10 m below the seabed, 2 apparent k throughout
+    int load_case = 0; // 0 normal, 1 seismic
+    ClayNormalFormula normal_formula_switch = ClayNormalFormula::CompareBoth;
+    ClaySeismicFormula seismic_formula_switch = ClaySeismicFormula::CompareBoth;
+    EarthPressureMethod pressure_method = EarthPressureMethod::NotInterpolated;
     double consolidation = 0.0; // consolidation coefficient of formula 2
 };
 

@@ -14,8 +14,6 @@ constexpr double kWaterUnitWeight = 10.0; // of the general formula
 constexpr double kSmallestOverburden = 0.00001;
 constexpr double kSeismicFormulaDepth = 10.0;
 
-constexpr int kAirBothSides = 2; // "swdat" items 10 and 14
-
 const char* const kAraiYokoiNoWeight = "(ERROR)-見かけの震度(荒井・横井の提案式)の計算で分母が 0.0 "
                                        "になりました.土層の単位体積重量を確認して下さい.";
 
@@ -56,11 +54,12 @@ double apparent_k_arai_yokoi(double s_wet, double s_sat, double s_used, double q
 }
 
 bool air_at_rwl(const LoadModel& model, const InputRecord& input, int i) {
-    return i == model.index.residual_water && input.swdat.residual_level_seismic == kAirBothSides;
+    return i == model.index.residual_water &&
+           input.swdat.residual_level_seismic == LevelSeismicRule::AirBothSides;
 }
 
 bool air_at_lwl(const LoadModel& model, const InputRecord& input, int j) {
-    return j == model.index.lwl && input.swdat.lwl_seismic == kAirBothSides;
+    return j == model.index.lwl && input.swdat.lwl_seismic == LevelSeismicRule::AirBothSides;
 }
 
 bool clay_below_seabed(const LoadModel& model, const InputRecord& input, int i, bool bottom) {
@@ -70,7 +69,8 @@ bool clay_below_seabed(const LoadModel& model, const InputRecord& input, int i, 
     const double seabed = input.joken.design_seabed;
     if (!(point < seabed)) return false;
     return point <= seabed - kSeismicFormulaDepth ||
-           (bottom && input.swdat.earth_pressure_method == kInterpolationMethod);
+           (bottom &&
+            input.swdat.earth_pressure_method == EarthPressureMethod::InterpolatedBelowSeabed);
 }
 
 LayerCoefficients land_seismic_coefficients(const LoadModel& model, const InputRecord& input,
@@ -87,7 +87,7 @@ LayerCoefficients land_seismic_coefficients(const LoadModel& model, const InputR
         r.k_top = r.k_bottom = k;
     } else {
         r.kind_top = r.kind_bottom = kApparentCoefficient;
-        switch (code_from_file<ApparentSeismicRule>(input.neire.apparent_rule)) {
+        switch (input.neire.apparent_rule) {
         case ApparentSeismicRule::Given:
             r.k_top = r.k_bottom = input.neire.apparent_coefficient;
             break;
@@ -136,7 +136,7 @@ void sea_seismic_coefficients(LoadModel& model, const InputRecord& input,
         if (j < model.index.lwl) {
             c.k_top = c.k_bottom = k;
         } else {
-            switch (code_from_file<ApparentSeismicRule>(input.neire.apparent_rule)) {
+            switch (input.neire.apparent_rule) {
             case ApparentSeismicRule::Given:
                 c.k_top = c.k_bottom = input.neire.apparent_coefficient;
                 break;

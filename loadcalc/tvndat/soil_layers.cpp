@@ -142,19 +142,18 @@ void cohesion_at_layer_bounds(LayerTable& table, double z_ref) {
     }
 }
 
-void derive_sea_n_values(LayerTable& table, int embedment_method, double z_ref, double n_factor) {
+void derive_sea_n_values(LayerTable& table, EmbedmentMethod method, double z_ref, double n_factor) {
     // These methods take one lateral-resistance constant per side.
-    const EmbedmentMethod method = embedment_method_from_code(embedment_method);
     if (method == EmbedmentMethod::CType || method == EmbedmentMethod::SType) return;
     for (int i = 0; i + 1 < table.count; ++i) {
         SoilLayerRow& row = table.rows[i];
-        if (row.resistance_option != file_code(LayerKhOption::Given)) {
+        if (row.resistance_option != LayerKhOption::Given) {
             if (is_sand(row) || row.n_value > 0.0) continue;
             row.n_value = n_value_from_cohesion(row.cohesion, row.cohesion_increase, row.top,
                                                 table.rows[i + 1].top, z_ref, n_factor);
             if (row.n_value <= 0.0) stop_with_error(ErrorCode::DerivedNZero);
             row.n_from_cohesion = 1;
-            switch (code_from_file<LayerKhOption>(row.resistance_option)) {
+            switch (row.resistance_option) {
             case LayerKhOption::LinearInN:
                 row.kh = round_dec(kh_linear_in_n(row.n_value), 1);
                 break;
@@ -173,7 +172,7 @@ void derive_sea_n_values(LayerTable& table, int embedment_method, double z_ref, 
 }
 
 void insert_fill_layers(LayerTable& land, const InputRecord& input) {
-    if (input.swdat.ground_shape != file_code(GroundShape::Straight)) {
+    if (input.swdat.ground_shape != GroundShape::Straight) {
         for (int f = 0; f < input.fill_count && f < kMaxFillRows; ++f) {
             open_row(land, f);
             SoilLayerRow fill;
@@ -181,7 +180,7 @@ void insert_fill_layers(LayerTable& land, const InputRecord& input) {
             fill.wet_weight = input.fills[f].wet_weight;
             fill.submerged_weight = input.fills[f].submerged_weight;
             fill.saturated_weight = input.fills[f].saturated_weight;
-            fill.resistance_option = file_code(LayerKhOption::Given);
+            fill.resistance_option = LayerKhOption::Given;
             fill.n_value = 1.0;
             fill.kh = 1.0;
             land.rows[f] = fill;

@@ -87,7 +87,8 @@ void cohesion_at_layer_bounds(LayerTable& table, double z_ref);
 // customised chart factor of the N-from-cohesion formula. A derived N of 0, or
 // a constant of 0 or less, stops the program. TVNDAT applies it to the sea
 // side, TVNWAV to the land side.
-void derive_sea_n_values(LayerTable& table, int embedment_method, double z_ref, double n_factor);
+void derive_sea_n_values(LayerTable& table, EmbedmentMethod embedment_method, double z_ref,
+                         double n_factor);
 
 // Level given to the top of the first land-side row, so that every level of
 // interest lies inside the table.

@@ -10,8 +10,6 @@
 namespace wtn {
 namespace {
 
-constexpr double kCutTolerance = 0.001;
-
 const char* const kFlatSlipLine =
     "(ERROR)-崩壊角が 0.0 "
     "度になり、すべり線が地表面と交わりません.土層・地表面の条件を確認して下さい.";
@@ -23,27 +21,6 @@ double slope_of(double angle) {
     const double t = std::tan(angle);
     if (!(t > 0.0)) stop_with_error(kFlatSlipLine);
     return t;
-}
-
-// Inserts, after each edge's first point, the edge's crossing with the
-// horizontal cut at level z (rounded to 4 decimals) unless it coincides with
-// an end of the edge.
-void cut_polygon(std::vector<Point2>& polygon, double z, double length) {
-    const Point2 a{0.0, z};
-    const Point2 b{length, z};
-    for (std::size_t k = 0; k < polygon.size(); ++k) {
-        const Point2 p = polygon[k];
-        const Point2 q = polygon[(k + 1) % polygon.size()];
-        const SegmentCrossing c = segment_intersection(p, q, a, b);
-        if (c.code != kCrossingInsideBoth) continue;
-        const Point2 x{round_dec(c.point.x, 4), round_dec(c.point.z, 4)};
-        auto near = [&](Point2 e) {
-            return std::fabs(e.x - x.x) < kCutTolerance && std::fabs(e.z - x.z) < kCutTolerance;
-        };
-        if (near(p) || near(q)) continue;
-        polygon.insert(polygon.begin() + static_cast<std::ptrdiff_t>(k) + 1, x);
-        ++k;
-    }
 }
 
 } // namespace
@@ -80,9 +57,7 @@ WedgeSoil wedge_soil_weight(const LoadModel& model, int i, double x_crown, doubl
         polygon.push_back({model.ground[g].distance, model.ground[g].level});
     polygon.push_back(r.crossing);
     polygon.push_back(start);
-    double reach = kMinimumCutLength;
-    for (const Point2& p : polygon)
-        reach = std::max(reach, p.x + 1.0);
+    const double reach = cut_length(polygon);
 
     int label = 0;
     for (int h = crown - 1; h >= 0; --h) {
@@ -90,11 +65,9 @@ WedgeSoil wedge_soil_weight(const LoadModel& model, int i, double x_crown, doubl
         const double lower = t.rows[h + 1].top;
         cut_polygon(polygon, upper, reach);
         std::vector<double> xs, zs;
-        for (const Point2& p : polygon) {
-            if (p.z > lower - kCutTolerance && p.z < upper + kCutTolerance) {
-                xs.push_back(p.x);
-                zs.push_back(p.z);
-            }
+        for (const Point2& p : vertices_between(polygon, upper, lower)) {
+            xs.push_back(p.x);
+            zs.push_back(p.z);
         }
         const PolygonArea part =
             polygon_area_centroid(xs.data(), zs.data(), static_cast<int>(xs.size()));

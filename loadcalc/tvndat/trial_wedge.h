@@ -14,10 +14,6 @@
 
 namespace wtn {
 
-// Horizontal cut of the wedge polygon at a layer top: at least this long from
-// the wall, and always past the farthest point of the polygon.
-inline constexpr double kMinimumCutLength = 100.0;
-
 struct WedgeValues {
     double load = 0.0;       // Q: surcharge load on the ground inside the wedge (kN/m)
     double weight = 0.0;     // W: soil weight of the wedge above the crown (kN/m)

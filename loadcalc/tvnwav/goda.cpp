@@ -6,8 +6,10 @@
 #include <cmath>
 
 namespace wtn {
-double goda_wave_height(int breaking_influence, double significant_height, double max_height) {
-    if (breaking_influence == 1) return round_dec(1.8 * significant_height, 2);
+double goda_wave_height(BreakingInfluence breaking_influence, double significant_height,
+                        double max_height) {
+    if (breaking_influence == BreakingInfluence::NotInfluenced)
+        return round_dec(1.8 * significant_height, 2);
     return max_height;
 }
 

@@ -3,6 +3,7 @@
 // standard's tables were computed with them, not as multiples of pi.
 #pragma once
 
+#include "wall_codes.h"
 #include "wave_records.h"
 
 namespace wtn {
@@ -21,7 +22,8 @@ struct GodaOptions {
 
 // Wave height for Goda's formula: 1.8 H1/3 rounded to 2 decimals when the
 // breaking-wave influence switch is 1, else Hmax as given.
-double goda_wave_height(int breaking_influence, double significant_height, double max_height);
+double goda_wave_height(BreakingInfluence breaking_influence, double significant_height,
+                        double max_height);
 
 // Fills every item of goda but breaking_depth (set by the caller) from the
 // wave data: eta*, alpha1..alpha3 and p1..p3, each rounded to 3 decimals.

@@ -7,7 +7,7 @@
 
 namespace wtn {
 
-CaseRange wave_case_range(int system_switch, int completed_cases) {
+CaseRange wave_case_range(int system_switch, CompletedCases completed_cases) {
     if (system_switch != kSystemSwitchCrownTopsWaves) return {kNormalCase, kNormalCase + 1};
     return completed_case_range(completed_cases);
 }

@@ -11,8 +11,6 @@
 namespace wtn {
 namespace {
 
-inline constexpr int kDepthAtH = file_code(WaveDepthRule::AtGroundLevel);
-
 [[noreturn]] void refuse(const WaveBlock& block, const char* what) {
     std::string text = "(ERROR)-";
     text += tide_level_name(block.tide_level);
@@ -28,12 +26,11 @@ const char* tide_level_name(int level) {
 }
 
 bool still_water_on(const InputRecord& input) {
-    return input.static_water == kStaticWaterOn;
+    return input.static_water == StaticWater::On;
 }
 
 int wave_formula_of(const InputRecord& input) {
-    return input.wavsw.wave_formula == file_code(WaveFormula::Goda) ? kFormulaGoda
-                                                                    : kFormulaKurodaHiroi;
+    return input.wavsw.wave_formula == WaveFormula::Goda ? kFormulaGoda : kFormulaKurodaHiroi;
 }
 
 double tide_level_of(const InputRecord& input, int level) {
@@ -71,8 +68,8 @@ void fill_wave_common(const InputRecord& input, int tide_level, WaveBlock& block
         return;
     }
     w.wave_height = row.hmax;
-    kuroda_hiroi_flags(w, input.swdat.design_standard == file_code(DesignStandard::Port),
-                       input.wlvl.depth_rule == kDepthAtH, block.kuroda_hiroi);
+    kuroda_hiroi_flags(w, input.swdat.design_standard == DesignStandard::Port,
+                       input.wlvl.depth_rule == WaveDepthRule::AtGroundLevel, block.kuroda_hiroi);
 }
 
 void check_wave_data(const WaveBlock& block) {

@@ -31,7 +31,7 @@ void build_wave_layer_rows(const LayerTable& land, WaveLandRows& rows) {
         if (i + 1 == land.count) break;
         row.thickness = layer.top - land.rows[i + 1].top;
         row.friction_angle = to_radians(layer.friction_angle);
-        row.resistance_option = layer.resistance_option;
+        row.resistance_option = to_file_value(layer.resistance_option);
         row.n_value = layer.n_value;
         row.n_from_cohesion = layer.n_from_cohesion;
         row.kh = layer.kh;

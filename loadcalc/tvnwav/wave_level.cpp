@@ -60,9 +60,9 @@ void compute_wave_level(const InputRecord& input, int tide_level, double wall_to
         goda_distribution(wave, block.goda, wall_top, z_h_dash, input.wlvl.h, diagram);
         diagram.wall_top_row = wall_top_row(diagram, wall_top, tide_level);
     } else {
-        const KurodaHiroiOptions options{
-            input.swdat.design_standard == file_code(DesignStandard::Port),
-            input.wavsw.dissipating_works == file_code(DissipatingWorks::Present)};
+        const KurodaHiroiOptions options{input.swdat.design_standard == DesignStandard::Port,
+                                         input.wavsw.dissipating_works ==
+                                             DissipatingWorks::Present};
         kuroda_hiroi_pressure(wave, options, block.kuroda_hiroi);
         kuroda_hiroi_distribution(wave, block.kuroda_hiroi, options.dissipating_works, wall_top,
                                   z_h_dash, diagram);

@@ -17,46 +17,28 @@ struct CheckListData {
     CustomisationValues custom;
 };
 
-// The codes the list's conditions test, as their types. The input keeps
-// them as the file carries them; these are the one place that converts.
-inline Studies studies_of(const InputRecord& in) {
-    return code_from_file<Studies>(in.swdat.studies);
-}
-inline DesignStandard standard_of(const InputRecord& in) {
-    return code_from_file<DesignStandard>(in.swdat.design_standard);
-}
-inline CompletedCases cases_of(const InputRecord& in) {
-    return code_from_file<CompletedCases>(in.swdat.completed_cases);
-}
-inline EmbedmentMethod method_of(const InputRecord& in) {
-    return embedment_method_from_code(in.swdat.embedment_method);
-}
-inline PileType pile_type_of(const InputRecord& in) {
-    return pile_type_from_code(in.joken.pile_type);
-}
-
 // A standard code outside the list is labelled and listed as the river
 // standard, so none of its seismic values goes unlisted.
 inline bool river_standard(const InputRecord& in) {
-    return standard_of(in) != DesignStandard::Port &&
-           standard_of(in) != DesignStandard::FisheryPort;
+    return in.swdat.design_standard != DesignStandard::Port &&
+           in.swdat.design_standard != DesignStandard::FisheryPort;
 }
 
 // The completed state is studied alone or with the construction stage; the
 // construction stage likewise.
 inline bool completed_state_studied(const InputRecord& in) {
-    return studies_of(in) != Studies::ConstructionOnly;
+    return in.swdat.studies != Studies::ConstructionOnly;
 }
 inline bool construction_stage_studied(const InputRecord& in) {
-    return studies_of(in) != Studies::CompletedOnly;
+    return in.swdat.studies != Studies::CompletedOnly;
 }
 
 // A case switch outside the list studies both cases, as its label says.
 inline bool normal_case_studied(const InputRecord& in) {
-    return cases_of(in) != CompletedCases::SeismicOnly;
+    return in.swdat.completed_cases != CompletedCases::SeismicOnly;
 }
 inline bool seismic_case_studied(const InputRecord& in) {
-    return cases_of(in) != CompletedCases::NormalOnly;
+    return in.swdat.completed_cases != CompletedCases::NormalOnly;
 }
 
 // The methods of the port-research-institute curves, which take a
@@ -70,10 +52,10 @@ inline bool is_multi_layer_method(EmbedmentMethod method) {
 
 // Examine and draw switches of a tide level (kTideHhwl .. kTideUser).
 inline bool tide_level_examined(const InputRecord& in, int level) {
-    return code_from_file<YesNo>(in.wavsw.examine[static_cast<std::size_t>(level)]) == YesNo::Yes;
+    return in.wavsw.examine[static_cast<std::size_t>(level)] == YesNo::Yes;
 }
 inline bool tide_level_drawn(const InputRecord& in, int level) {
-    return code_from_file<YesNo>(in.wavsw.draw[static_cast<std::size_t>(level)]) == YesNo::Yes;
+    return in.wavsw.draw[static_cast<std::size_t>(level)] == YesNo::Yes;
 }
 
 } // namespace wtn

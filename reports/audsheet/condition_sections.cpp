@@ -96,11 +96,11 @@ constexpr SwitchLabels kWorks{kWorksLabels, "2:消波工なし"};
 constexpr CodeLabel kHbRuleLabels[] = {{file_code(BreakerDepthRule::FromSlope), "1:自動計算"}};
 constexpr SwitchLabels kHbRule{kHbRuleLabels, "2:直接入力"};
 
-constexpr CodeLabel kStaticWaterLabels[] = {{kStaticWaterOff, "考慮しない"}};
+constexpr CodeLabel kStaticWaterLabels[] = {{file_code(StaticWater::Off), "考慮しない"}};
 constexpr SwitchLabels kStaticWater{kStaticWaterLabels, "考慮する"};
 
 bool is_goda(const InputRecord& in) {
-    return code_from_file<WaveFormula>(in.wavsw.wave_formula) == WaveFormula::Goda;
+    return in.wavsw.wave_formula == WaveFormula::Goda;
 }
 
 // The apparent-coefficient rules under which the seismic coefficient changes
@@ -114,8 +114,7 @@ void write_port_seismic(ListWriter& list, const InputRecord& in) {
     const EmbedmentConditions& n = in.neire;
     list.line(" ◎ 設計震度");
     switch_line(list, "  ◇ 計算SW                   ", kSeismicRule, n.seismic_rule);
-    if (code_from_file<SeismicCoefficientRule>(n.seismic_rule) ==
-        SeismicCoefficientRule::ProductOfFactors) {
+    if (n.seismic_rule == SeismicCoefficientRule::ProductOfFactors) {
         list.line(format_text("  ◇ 地域別震度               %16.2lf", n.regional_factor));
         list.line(format_text("  ◇ 地盤種別係数             %16.2lf", n.ground_factor));
         list.line(format_text("  ◇ 重要度係数               %16.2lf", n.importance_factor));
@@ -128,7 +127,7 @@ void write_underwater_seismic(ListWriter& list, const InputRecord& in) {
     const EmbedmentConditions& n = in.neire;
     list.line(" ◎ 水中震度");
     switch_line(list, "  ◇ 計算SW                   ", kApparentRule, n.apparent_rule);
-    const auto rule = code_from_file<ApparentSeismicRule>(n.apparent_rule);
+    const auto rule = n.apparent_rule;
     if (in.version_number == 1 && rule == ApparentSeismicRule::AraiYokoi)
         switch_line(list, "  ◇ 動水圧作用SW             ", kDynamicWater, in.nir_t.dynamic_water);
     if (rule == ApparentSeismicRule::Given)
@@ -137,15 +136,14 @@ void write_underwater_seismic(ListWriter& list, const InputRecord& in) {
 
 void write_seismic_handling(ListWriter& list, const InputRecord& in) {
     const CalcSwitches& s = in.swdat;
-    if (level_seismic_handling_applies(
-            code_from_file<ApparentSeismicRule>(in.neire.apparent_rule))) {
+    if (level_seismic_handling_applies(in.neire.apparent_rule)) {
         list.line(" ◎ 震度の取り扱い");
         switch_line(list, "  ◇ R.W.L.位置               ", kLevelSeismic, s.residual_level_seismic);
         switch_line(list, "  ◇ L.W.L.位置               ", kLevelSeismic, s.lwl_seismic);
     }
     list.line(" ◎ 粘性土の取り扱い");
     switch_line(list, "  ◇ 土圧強度式               ", kClaySeismic, s.clay_seismic_formula);
-    if (code_from_file<OkabeWhenNegative>(in.nir_t.okabe_when_negative) == OkabeWhenNegative::On)
+    if (in.nir_t.okabe_when_negative == OkabeWhenNegative::On)
         list.line("  ◇ √内が負の値の場合       岡部の式で計算");
     switch_line(list, "  ◇ 土圧計算方法             ", kEarthPressure, s.earth_pressure_method);
 }
@@ -186,7 +184,7 @@ void write_heights(ListWriter& list, const CheckListData& data) {
     const AddedConditions& t = in.tjkn1;
     open_block(list, 2, "【高さ条件】");
     list.line(" ◎ 設計潮位(m)");
-    const Studies studies = studies_of(in);
+    const Studies studies = in.swdat.studies;
     // The completed state works with H.W.L. and L.W.L.; the construction
     // stage with the levels it draws. Both together list H.W.L. and L.W.L.
     // always and the two others when drawn.
@@ -216,7 +214,7 @@ void write_heights(ListWriter& list, const CheckListData& data) {
     if (construction_stage_studied(in))
         list.line(format_text(" ◎ 設計海底面高[施工時](m)   %16.2lf", t.construction_seabed));
     list.line(format_text(" ◎ 粘着基準高(m)             %16.2lf", t.cohesion_ref_level));
-    if (is_multi_layer_method(method_of(in)))
+    if (is_multi_layer_method(in.swdat.embedment_method))
         list.line(format_text(" ◎ 矢板の根入れ先端高さ(m)   %16.2lf", j.embedment_level));
     list.line(format_text(" ◎ 最終土層の下限の高さ(m)   %16.2lf", j.soil_bottom));
     close_block(list);
@@ -228,7 +226,7 @@ void write_completed_state(ListWriter& list, const CheckListData& data) {
     open_block(list, 3, "【完成時】");
     switch_line(list, " ◎ 常時・地震時検討          ", kCases, in.swdat.completed_cases);
     switch_line(list, " ◎ 地表面形状                ", kGroundShape, in.swdat.ground_shape);
-    if (code_from_file<GroundShape>(in.swdat.ground_shape) == GroundShape::Embankment)
+    if (in.swdat.ground_shape == GroundShape::Embankment)
         switch_line(list, " ◎ 荷重計算方法              ", kSurchargeMode, in.swdat.surcharge_mode);
     if (normal_case_studied(in))
         switch_line(list, " ◎ 粘性土主働土圧強度式(常時)", kClayNormal,
@@ -238,7 +236,7 @@ void write_completed_state(ListWriter& list, const CheckListData& data) {
         return;
     }
     list.line("");
-    switch (standard_of(in)) {
+    switch (in.swdat.design_standard) {
     case DesignStandard::Port:
         open_block(list, 4, "【地震時】");
         write_port_seismic(list, in);
@@ -287,7 +285,7 @@ void write_construction_stage(ListWriter& list, const CheckListData& data) {
     list.line(format_text(" ◎ h :構造物前面位置の地盤高(m) %13.2lf", c.h));
     if (is_goda(in)) {
         switch_line(list, " ◎ ｈb位置地盤高計算SW       ", kHbRule, c.hb_rule);
-        if (code_from_file<BreakerDepthRule>(c.hb_rule) == BreakerDepthRule::FromSlope) {
+        if (c.hb_rule == BreakerDepthRule::FromSlope) {
             list.line(format_text(" ◎ 海底面勾配                1/%1.2lf", c.slope_x));
         } else {
             list.line(" ◎ hb:有義波高の5倍離れた");

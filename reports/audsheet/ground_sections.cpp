@@ -36,7 +36,7 @@ void write_fills(ListWriter& list, const InputRecord& in) {
 
 // The surcharge strips with the intensities of the studied cases.
 void write_surcharge_strips(ListWriter& list, const InputRecord& in) {
-    const CompletedCases cases = cases_of(in);
+    const CompletedCases cases = in.swdat.completed_cases;
     std::string heading = std::string(kSurchargeIndent) + "NO    作用範囲(m)   ";
     if (cases == CompletedCases::NormalOnly)
         heading += "常    時";
@@ -88,8 +88,8 @@ std::string layer_line(const SoilLayerRow& r, int number, bool long_table) {
     else
         text += format_text("%8.3lf  %8.3lf  ", r.cohesion, r.cohesion_increase);
     if (!long_table) return text;
-    text += format_text("%2d  ", r.resistance_option);
-    if (code_from_file<LayerKhOption>(r.resistance_option) == LayerKhOption::Given) {
+    text += format_text("%2d  ", to_file_value(r.resistance_option));
+    if (r.resistance_option == LayerKhOption::Given) {
         text += std::string(kDash6) + kColumnGap + format_text("%8.1lf", r.kh);
         return text;
     }
@@ -101,8 +101,8 @@ std::string layer_line(const SoilLayerRow& r, int number, bool long_table) {
 }
 
 void write_soil(ListWriter& list, const InputRecord& in, const SoilSide& side) {
-    const EmbedmentMethod method = method_of(in);
-    const bool short_stage = studies_of(in) == side.short_stage;
+    const EmbedmentMethod method = in.swdat.embedment_method;
+    const bool short_stage = in.swdat.studies == side.short_stage;
     const bool long_table = !short_stage && !is_curve_method(method);
     open_block(list, side.marker, side.heading);
     if (long_table) {
@@ -119,8 +119,7 @@ void write_soil(ListWriter& list, const InputRecord& in, const SoilSide& side) {
         const LateralResistance& r = side.resistance;
         list.line("");
         switch_line(list, " ◎ Ｋ値の計算方法            ", kKValue, r.method);
-        if (code_from_file<LateralResistanceMethod>(r.method) ==
-            LateralResistanceMethod::DerivedFromSoil) {
+        if (r.method == LateralResistanceMethod::DerivedFromSoil) {
             if (method == EmbedmentMethod::CType)
                 list.line(format_text(" ◎ 平均Ｎ値                  %16.1lf", r.first_value));
             else
@@ -151,7 +150,7 @@ void write_ground_surface(ListWriter& list, const CheckListData& data) {
     if (!completed_state_studied(in)) return;
     const DesignConditions& j = in.joken;
     open_block(list, 12, "【地表面】");
-    if (code_from_file<GroundShape>(in.swdat.ground_shape) == GroundShape::Straight) {
+    if (in.swdat.ground_shape == GroundShape::Straight) {
         list.line(format_text(" ◎ 地表面傾斜角(度)          %16.1lf", j.ground_angle));
         list.line(format_text(" ◎ 設計海底面傾斜角(度)      %16.1lf", j.seabed_angle));
         list.line(" ◎ 上載荷重(kN/m$U2$Z)");

@@ -4,6 +4,7 @@
 // as one line).
 #pragma once
 
+#include "code_table.h"
 #include "format_values.h"
 #include "list_templates.h"
 
@@ -32,6 +33,13 @@ std::string switch_label(const SwitchLabels& labels, int code);
 
 // Caption and label as one line.
 void switch_line(ListWriter& list, std::string_view caption, const SwitchLabels& labels, int code);
+
+// The same for a code the input holds as its type; printed by its file value.
+template <class Code>
+void switch_line(ListWriter& list, std::string_view caption, const SwitchLabels& labels,
+                 Code code) {
+    switch_line(list, caption, labels, to_file_value(code));
+}
 
 // Marker "@-n", the heading and the empty line under it.
 void open_block(ListWriter& list, int marker, std::string_view heading);

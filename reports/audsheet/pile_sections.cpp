@@ -15,12 +15,12 @@ namespace {
 constexpr int kPileNameColumns = 18;
 
 constexpr CodeLabel kPileTypeLabels[] = {
-    {pile_type_code(PileType::U), "1:Ｕ型"},
-    {pile_type_code(PileType::Z), "2:Ｚ型"},
-    {pile_type_code(PileType::SteelOfFreeChoice), "3:矢板任意指定"},
-    {pile_type_code(PileType::SteelPipe), "4:鋼管矢板指定"},
-    {pile_type_code(PileType::PcSalt), "5:ＰＣ矢板(塩害対策用)"},
-    {pile_type_code(PileType::Pc), "6:ＰＣ矢板"},
+    {to_file_value(PileType::U), "1:Ｕ型"},
+    {to_file_value(PileType::Z), "2:Ｚ型"},
+    {to_file_value(PileType::SteelOfFreeChoice), "3:矢板任意指定"},
+    {to_file_value(PileType::SteelPipe), "4:鋼管矢板指定"},
+    {to_file_value(PileType::PcSalt), "5:ＰＣ矢板(塩害対策用)"},
+    {to_file_value(PileType::Pc), "6:ＰＣ矢板"},
 };
 constexpr SwitchLabels kPileType{kPileTypeLabels, "7:ＰＣ矢板任意指定"};
 
@@ -73,12 +73,11 @@ PileTable selected_piles(const InputRecord& in, PileType type) {
 
 void write_corrosion(ListWriter& list, const CheckListData& data, int marker) {
     const InputRecord& in = data.input;
-    const PileType type = pile_type_of(in);
+    const PileType type = in.joken.pile_type;
     open_block(list, marker, "【腐食】");
     if (is_steel_pile(type)) {
         const CorrosionData& f = in.fsyok;
-        const bool sea_water_zone =
-            code_from_file<CorrosionRange>(f.check_range) == CorrosionRange::SeaWaterAndMud;
+        const bool sea_water_zone = f.check_range == CorrosionRange::SeaWaterAndMud;
         switch_line(list, " ◎ 腐食後断面検討SW              ", kCorrosionRange, f.check_range);
         list.line(" ◎ 腐食速度(mm/年)");
         if (sea_water_zone)
@@ -103,7 +102,7 @@ void write_sheet_pile_conditions(ListWriter& list, const CheckListData& data) {
     const InputRecord& in = data.input;
     const DesignConditions& j = in.joken;
     const AddedConditions& t = in.tjkn1;
-    const PileType type = pile_type_of(in);
+    const PileType type = in.joken.pile_type;
     open_block(list, 8, "【矢板条件】");
     list.line(" ◎ 使用矢板");
     switch_line(list, "  ◇ 形式1                    ", kPileType, j.pile_type);
@@ -115,14 +114,14 @@ void write_sheet_pile_conditions(ListWriter& list, const CheckListData& data) {
     // The modulus as the calculation takes it, with its power of ten.
     list.line(format_text(" ◎ ヤング係数(kN/mm$U2$Z)        %16.1lf",
                           young_modulus(t, is_steel_pile(type)).value));
-    if (code_from_file<YesNo>(in.swdat.decide_by_displacement) == YesNo::Yes) {
+    if (in.swdat.decide_by_displacement == YesNo::Yes) {
         list.line(" ◎ 矢板の許容変位量(cm)");
         write_allowables(list, in, "  ◇ 常　時                   %16.2lf",
                          "  ◇ 地震時                   %16.2lf",
                          "  ◇ 施工時                   %16.2lf", j.allow_disp_normal,
                          j.allow_disp_seismic, t.allow_disp_construction);
     }
-    if (code_from_file<YesNo>(in.swdat.decide_by_stress) == YesNo::Yes && is_steel_pile(type)) {
+    if (in.swdat.decide_by_stress == YesNo::Yes && is_steel_pile(type)) {
         list.line(" ◎ 矢板の許容応力度(N/mm$U2$Z)");
         write_allowables(list, in, "  ◇ 常　時                   %16.1lf",
                          "  ◇ 地震時                   %16.1lf",
@@ -138,8 +137,8 @@ void write_sheet_pile_conditions(ListWriter& list, const CheckListData& data) {
         list.line(" ◎ 二次応力度の検討");
         switch_line(list, "  ◇ 検討SW                   ", kSecondary,
                     in.nir_t.pipe_secondary_check);
-        if (code_from_file<YesNo>(in.nir_t.pipe_secondary_check) == YesNo::Yes &&
-            is_curve_method(method_of(in)))
+        if (in.nir_t.pipe_secondary_check == YesNo::Yes &&
+            is_curve_method(in.swdat.embedment_method))
             list.line(format_text("  ◇ 横方向地盤反力係数(kN/m$U3$Z)%16.1lf", in.nir_t.pipe_kh));
     }
     close_block(list);
@@ -147,7 +146,7 @@ void write_sheet_pile_conditions(ListWriter& list, const CheckListData& data) {
 
 void write_selected_piles(ListWriter& list, const CheckListData& data) {
     const InputRecord& in = data.input;
-    const PileType type = pile_type_of(in);
+    const PileType type = in.joken.pile_type;
     if (!is_pile_of_free_choice(type) && type != PileType::SteelPipe) return;
     open_block(list, 9, "【矢板任意指定・鋼管矢板指定】");
     if (type == PileType::SteelPipe) {
@@ -180,19 +179,20 @@ void write_selected_piles(ListWriter& list, const CheckListData& data) {
 
 void write_port_corrosion(ListWriter& list, const CheckListData& data) {
     const InputRecord& in = data.input;
-    if (standard_of(in) != DesignStandard::Port || !completed_state_studied(in)) return;
+    if (in.swdat.design_standard != DesignStandard::Port || !completed_state_studied(in)) return;
     write_corrosion(list, data, 10);
 }
 
 void write_fishery_corrosion(ListWriter& list, const CheckListData& data) {
     const InputRecord& in = data.input;
-    if (standard_of(in) != DesignStandard::FisheryPort || !completed_state_studied(in)) return;
+    if (in.swdat.design_standard != DesignStandard::FisheryPort || !completed_state_studied(in))
+        return;
     write_corrosion(list, data, 11);
 }
 
 void write_river_standard(ListWriter& list, const CheckListData& data) {
     const InputRecord& in = data.input;
-    const PileType type = pile_type_of(in);
+    const PileType type = in.joken.pile_type;
     if (!river_standard(in)) return;
     // A PC pile has nothing to show here when no seismic case is studied.
     const bool seismic = completed_state_studied(in) && seismic_case_studied(in);
@@ -203,8 +203,7 @@ void write_river_standard(ListWriter& list, const CheckListData& data) {
     if (seismic) {
         list.line(" ◎ 設計震度");
         switch_line(list, "  ◇ 計算SW                   ", kRiverSeismic, n.seismic_rule);
-        if (code_from_file<SeismicCoefficientRule>(n.seismic_rule) ==
-            SeismicCoefficientRule::ProductOfFactors) {
+        if (n.seismic_rule == SeismicCoefficientRule::ProductOfFactors) {
             list.line(format_text("  ◇ 地域別補正係数           %16.2lf", n.regional_factor));
             list.line(format_text("  ◇ 地盤別補正係数           %16.2lf", n.ground_factor));
             list.line(format_text("  ◇ 重要度別補正係数         %16.2lf", n.importance_factor));
@@ -212,7 +211,7 @@ void write_river_standard(ListWriter& list, const CheckListData& data) {
         list.line(format_text("  ◇ 設計震度                 %16.2lf", n.seismic_coefficient));
         list.line(" ◎ 水中震度");
         switch_line(list, "  ◇ 計算SW                   ", kRiverApparent, n.apparent_rule);
-        if (code_from_file<ApparentSeismicRule>(n.apparent_rule) == ApparentSeismicRule::Given)
+        if (n.apparent_rule == ApparentSeismicRule::Given)
             list.line(format_text("  ◇ 見かけの震度             %16.2lf", n.apparent_coefficient));
     }
     if (completed_state_studied(in) && is_steel_pile(type)) {

@@ -38,7 +38,7 @@ std::string value_cell(double value) {
 }
 
 bool length_computed(const TideLevelRow& row) {
-    return code_from_file<WaveLengthMethod>(row.wave_length_method) == WaveLengthMethod::Computed;
+    return row.wave_length_method == WaveLengthMethod::Computed;
 }
 
 // The rows after the wave height, alike in both tables.
@@ -56,12 +56,11 @@ void write_length_rows(ListWriter& list, const InputRecord& in) {
 }
 
 bool breaking_free(const TideLevelRow& row) {
-    return code_from_file<BreakingInfluence>(row.breaking_influence) ==
-           BreakingInfluence::NotInfluenced;
+    return row.breaking_influence == BreakingInfluence::NotInfluenced;
 }
 
 bool goda_formula(const InputRecord& in) {
-    return code_from_file<WaveFormula>(in.wavsw.wave_formula) == WaveFormula::Goda;
+    return in.wavsw.wave_formula == WaveFormula::Goda;
 }
 
 } // namespace

@@ -41,16 +41,6 @@ struct LabelBox {
     double upper = 0.0;
 };
 
-// One point of the surcharged ground profile a surcharge figure draws.
-struct SurchargePoint {
-    double x = 0.0;       // distance from the wall face, m
-    double y = 0.0;       // level, m
-    double normal = 0.0;  // surcharge intensity, normal case, kN/m2
-    double seismic = 0.0; // surcharge intensity, seismic case, kN/m2
-};
-
-inline constexpr int kMaxSurchargePoints = 80;
-
 // A point in page units.
 using PagePoint = DrawPoint;
 
@@ -85,8 +75,6 @@ struct FigureKit {
     double water_origin_y = 0.0;
     int surcharge_landscape = 0;
     double max_surcharge = 0.0;
-    std::array<SurchargePoint, kMaxSurchargePoints> surcharge_points{};
-    int surcharge_point_count = 0;
     std::int32_t text_height = 70; // label character height, page units
     std::int32_t text_width = 75;  // label full-width character width, page units
     LabelBox last_label_box;

@@ -34,6 +34,11 @@ int draw_model_line(DrawingFile& file, const FigureKit& kit, const int xs[2], co
     return 0;
 }
 
+int draw_model_line(DrawingFile& file, const FigureKit& kit, const FigureLine& line) {
+    sheet_line(file, kit, line.x1, line.y1, line.x2, line.y2);
+    return 0;
+}
+
 int draw_soil_label(DrawingFile& file, const FigureKit& kit, const InputRecord& input,
                     SoilSide side, int layer, const SoilLabelPlace& place) {
     const SoilLayerRow& row =

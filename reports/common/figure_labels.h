@@ -7,6 +7,7 @@
 
 #include "drawing_file.h"
 #include "figure_kit.h"
+#include "figure_points.h"
 #include "input_record.h"
 
 #include <string_view>
@@ -29,6 +30,8 @@ struct SoilLabelPlace {
 
 // "L x1 y1 x2 y2 0 2" from (xs[0], ys[0]) to (xs[1], ys[1]). Returns 0.
 int draw_model_line(DrawingFile& file, const FigureKit& kit, const int xs[2], const int ys[2]);
+// The same for a stored line.
+int draw_model_line(DrawingFile& file, const FigureKit& kit, const FigureLine& line);
 
 // The label of layer (row index) of the given side: one line for a sandy
 // layer (phi at least 0.0001), two for a cohesive one. Returns 0.

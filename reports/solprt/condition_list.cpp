@@ -55,9 +55,9 @@ void residual_level(ListContext& x) {
     const DesignConditions& j = x.report.input.joken;
     x.list.marker(4);
     std::string heading = " 1-3.残留水位";
-    if (j.residual_level_rule == file_code(ResidualLevelRule::TwoThirdsOfRange))
+    if (j.residual_level_rule == ResidualLevelRule::TwoThirdsOfRange)
         heading += format_text("%8s2/3x(%5.2lf-%5.2lf)+%5.2lf", "", j.hwl, j.lwl, j.lwl);
-    else if (j.residual_level_rule == file_code(ResidualLevelRule::WholeRange))
+    else if (j.residual_level_rule == ResidualLevelRule::WholeRange)
         heading += format_text("%8s  1x(%5.2lf-%5.2lf)+%5.2lf", "", j.hwl, j.lwl, j.lwl);
     x.list.line(heading);
     x.list.line(format_text("    Ｒ．Ｗ．Ｌ     （Ｒ．Ｗ．Ｌ）                    %+7.2lf m",

@@ -1,11 +1,13 @@
 #include "earth_pressure_report.h"
 
 #include "condition_list.h"
+#include "figure_fits.h"
 #include "figure_layouts.h"
 #include "input_file.h"
 #include "pressure_chapter.h"
 #include "report_figures.h"
 #include "report_state.h"
+#include "surcharge_chapter.h"
 
 #include <memory>
 
@@ -34,8 +36,11 @@ void earth_pressure_report_main() {
     for (int c = cases.first; c < cases.end; ++c) {
         // Each case's tables replace the previous case's before any of its
         // pages is written. An embankment ground surface adds its surcharge
-        // chapter before the earth-pressure chapter.
+        // chapter and figures before the earth-pressure chapter.
         read_gai_case(c, report->model, report->tables);
+        find_max_surcharge(*report);
+        write_surcharge_chapter(*report, c);
+        write_surcharge_figures(*report, c);
         write_pressure_chapter(*report, c);
         write_condition_figure(*report, c);
     }

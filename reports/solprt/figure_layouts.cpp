@@ -68,6 +68,32 @@ void set_condition_layout(FigureKit& kit) {
     surcharge_values(kit);
 }
 
+void set_surcharge_layout(FigureKit& kit) {
+    upright_frame(kit);
+    no_model_rotation(kit);
+    set_window(kit, 100, 3800, 900, 5700);
+    kit.text_height = 70;
+    kit.text_width = 75;
+    kit.fit_width = (kit.win_x2 - kit.win_x1) - 1700;
+    kit.fit_height = kit.win_y2 - kit.win_y1;
+    kit.fit_anchor_x = (kit.win_x2 - kit.win_x1) - 900;
+    kit.fit_anchor_y = (kit.win_y1 + kit.win_y2) / 2;
+    kit.page_centre_x = (kit.win_x1 + kit.win_x2) / 2;
+    kit.page_centre_y = kit.fit_anchor_y;
+    surcharge_values(kit);
+}
+
+void set_surcharge_layout_landscape(FigureKit& kit) {
+    landscape_frame(kit);
+    no_model_rotation(kit);
+    set_window(kit, 100, 5800, 900, 3800);
+    kit.text_height = 70;
+    kit.text_width = 75;
+    kit.page_centre_x = (kit.win_x1 + kit.win_x2) / 2;
+    kit.page_centre_y = (kit.win_y1 + kit.win_y2) / 2;
+    surcharge_values(kit);
+}
+
 void set_pressure_layout(FigureKit& kit) {
     landscape_frame(kit);
     no_model_rotation(kit);

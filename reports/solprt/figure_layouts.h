@@ -9,6 +9,9 @@ namespace wtn {
 
 // Design-condition figure: upright.
 void set_condition_layout(FigureKit& kit);
+// Surcharge figures: upright or landscape, whichever gives the larger scale.
+void set_surcharge_layout(FigureKit& kit);
+void set_surcharge_layout_landscape(FigureKit& kit);
 // Earth-pressure figure: landscape.
 void set_pressure_layout(FigureKit& kit);
 // External-force figure of case c: upright; its window starts further right

@@ -7,6 +7,7 @@
 
 #include "customisation.h"
 #include "figure_kit.h"
+#include "figure_records.h"
 #include "input_record.h"
 #include "load_model.h"
 #include "load_tables.h"
@@ -24,6 +25,7 @@ struct EarthPressureReport {
     CaseLoadTables tables;    // diagrams and pieces of the case read last
     CommonLoadResults common; // indices, totals, virtual seabed, dynamic water
     FigureKit kit;
+    FigureRecords figures; // page points of the figure being drawn
 };
 
 } // namespace wtn

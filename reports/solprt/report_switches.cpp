@@ -5,72 +5,67 @@
 namespace wtn {
 
 bool straight_ground(const InputRecord& input) {
-    return code_from_file<GroundShape>(input.swdat.ground_shape) == GroundShape::Straight;
+    return input.swdat.ground_shape == GroundShape::Straight;
+}
+
+bool surcharge_at_seabed(const InputRecord& input) {
+    return input.swdat.surcharge_mode == SurchargeMode::AtSeabedForAllLayers;
 }
 
 bool interpolation_method(const InputRecord& input) {
-    return code_from_file<EarthPressureMethod>(input.swdat.earth_pressure_method) ==
-           EarthPressureMethod::InterpolatedBelowSeabed;
+    return input.swdat.earth_pressure_method == EarthPressureMethod::InterpolatedBelowSeabed;
 }
 
 bool clay_seismic_compares_both(const InputRecord& input) {
-    return code_from_file<ClaySeismicFormula>(input.swdat.clay_seismic_formula) ==
-           ClaySeismicFormula::CompareBoth;
+    return input.swdat.clay_seismic_formula == ClaySeismicFormula::CompareBoth;
 }
 
 bool clay_normal_compares_both(const InputRecord& input) {
-    return code_from_file<ClayNormalFormula>(input.nir_t.clay_normal_formula) ==
-           ClayNormalFormula::CompareBoth;
+    return input.nir_t.clay_normal_formula == ClayNormalFormula::CompareBoth;
 }
 
 bool okabe_when_negative(const InputRecord& input) {
-    return code_from_file<OkabeWhenNegative>(input.nir_t.okabe_when_negative) !=
-           OkabeWhenNegative::Off;
+    return input.nir_t.okabe_when_negative != OkabeWhenNegative::Off;
 }
 
-// Switch value 2 of "swdat" items 10 and 14: the in-air coefficient above and
-// below the level.
-constexpr int kInAirBothSides = 2;
-
 bool in_air_at_residual_level(const InputRecord& input) {
-    return input.swdat.residual_level_seismic == kInAirBothSides;
+    return input.swdat.residual_level_seismic == LevelSeismicRule::AirBothSides;
 }
 
 bool in_air_at_lwl(const InputRecord& input) {
-    return input.swdat.lwl_seismic == kInAirBothSides;
+    return input.swdat.lwl_seismic == LevelSeismicRule::AirBothSides;
 }
 
 ApparentSeismicRule apparent_rule(const InputRecord& input) {
-    return code_from_file<ApparentSeismicRule>(input.neire.apparent_rule);
+    return input.neire.apparent_rule;
 }
 
 bool dynamic_water_switched_on(const InputRecord& input) {
-    return code_from_file<YesNo>(input.nir_t.dynamic_water) == YesNo::Yes;
+    return input.nir_t.dynamic_water == YesNo::Yes;
 }
 
 bool seismic_by_factors(const InputRecord& input) {
-    return code_from_file<SeismicCoefficientRule>(input.neire.seismic_rule) ==
-           SeismicCoefficientRule::ProductOfFactors;
+    return input.neire.seismic_rule == SeismicCoefficientRule::ProductOfFactors;
 }
 
 DesignStandard design_standard(const InputRecord& input) {
-    return code_from_file<DesignStandard>(input.swdat.design_standard);
+    return input.swdat.design_standard;
 }
 
 EmbedmentMethod embedment_method(const InputRecord& input) {
-    return code_from_file<EmbedmentMethod>(input.swdat.embedment_method);
+    return input.swdat.embedment_method;
 }
 
 PileType pile_type(const InputRecord& input) {
-    return code_from_file<PileType>(input.joken.pile_type);
+    return input.joken.pile_type;
 }
 
 SteelGrade steel_grade(const InputRecord& input) {
-    return code_from_file<SteelGrade>(input.joken.steel_grade);
+    return input.joken.steel_grade;
 }
 
 int completed_cases_switch(const InputRecord& input) {
-    return input.swdat.completed_cases;
+    return to_file_value(input.swdat.completed_cases);
 }
 
 bool apparent_in_steps_of_five(const CustomisationValues& custom) {

@@ -9,6 +9,9 @@
 namespace wtn {
 
 bool straight_ground(const InputRecord& input);
+// The surcharge of an embankment is taken at the design seabed for all
+// layers, not layer by layer.
+bool surcharge_at_seabed(const InputRecord& input);
 // Earth pressure interpolated linearly down to 10 m below the design seabed.
 bool interpolation_method(const InputRecord& input);
 // The seismic case compares both clay formulas.

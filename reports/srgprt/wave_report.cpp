@@ -33,7 +33,7 @@ bool lists_layer_rows(EmbedmentMethod method) {
 // that no boundary matches) would list rows that are not there.
 void check_first_layer_index(const WaveReport& report) {
     const ReportConditions& c = report.conditions;
-    if (!lists_layer_rows(embedment_method_from_code(report.input.swdat.embedment_method))) return;
+    if (!lists_layer_rows(report.input.swdat.embedment_method)) return;
     const int rows = static_cast<int>(c.layers.size());
     if (c.layer_start >= 0 && c.layer_start < rows) return;
     stop_with_error(std::string("(ERROR)-ファイル(") + kReportConditionsFile + ")の先頭土層番号 " +

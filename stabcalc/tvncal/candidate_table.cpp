@@ -5,7 +5,6 @@
 #include "error_messages.h"
 #include "file_io.h"
 #include "format_values.h"
-#include "input_codes.h"
 #include "pile_catalogue.h"
 #include "steel_pipe_section.h"
 #include "text_lines.h"
@@ -137,9 +136,9 @@ void steel_pipes(StabilityRun& run) {
     }
 }
 
-std::string u_type_catalogue(int variant) {
-    if (variant == kUImproved) return steel_catalogue_name(2);
-    if (variant == kUGeneral) return steel_catalogue_name(1);
+std::string u_type_catalogue(USection variant) {
+    if (variant == USection::Improved) return steel_catalogue_name(2);
+    if (variant == USection::General) return steel_catalogue_name(1);
     return steel_catalogue_name(4);
 }
 
@@ -162,7 +161,7 @@ bool lookup_catalogue_pile(int id, Candidate& candidate) {
 
 void build_candidate_table(StabilityRun& run) {
     run.candidates.clear();
-    switch (pile_type_from_code(run.input.joken.pile_type)) {
+    switch (run.input.joken.pile_type) {
     case PileType::U:
         steel_catalogue(run, u_type_catalogue(run.input.joken.u_variant));
         break;

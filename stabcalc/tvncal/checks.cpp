@@ -1,8 +1,8 @@
 #include "checks.h"
 
 #include "error_messages.h"
-#include "input_codes.h"
 #include "rounding.h"
+#include "wall_codes.h"
 
 #include <cmath>
 
@@ -45,8 +45,8 @@ std::vector<int> checked_states(int corrosion_flag) {
 
 bool steel_pipe_check_on(const StabilityRun& run) {
     return run.file_mode == kCompletedStateMode &&
-           pile_type_from_code(run.input.joken.pile_type) == PileType::SteelPipe &&
-           run.input.nir_t.pipe_secondary_check == kSwitchOn;
+           run.input.joken.pile_type == PileType::SteelPipe &&
+           run.input.nir_t.pipe_secondary_check == YesNo::Yes;
 }
 
 void set_check_flags(StabilityRun& run, int level, int j) {
@@ -94,8 +94,8 @@ bool any_check_failed(const StabilityRun& run) {
     const CaseResultBlock& r = run.results.case_results;
     const CheckSwitches on = check_switches(run.input.swdat.decision_code);
     const int flag = run.results.corrosion.case_flag;
-    const bool pipe = steel_pipe_check_on(run) &&
-                      run.input.swdat.completed_cases != file_code(CompletedCases::SeismicOnly);
+    const bool pipe =
+        steel_pipe_check_on(run) && run.input.swdat.completed_cases != CompletedCases::SeismicOnly;
     for (int level = run.levels.first; level < run.levels.first + run.levels.count; ++level) {
         const std::size_t l = at(level);
         for (int j = run.cases.first; j < run.cases.end; ++j) {

@@ -17,10 +17,6 @@ std::vector<int> checked_states(int corrosion_flag);
 // The steel-pipe check: completed state, steel pipes, secondary stress examined.
 bool steel_pipe_check_on(const StabilityRun& run);
 
-// The NG flag of a check that does not apply (the reaction in the
-// construction stage): neither OK nor NG, shown as not checked.
-inline constexpr std::int32_t kNotChecked = -1;
-
 // Values and flags of level l and case j into CaseResultBlock.
 void set_check_flags(StabilityRun& run, int level, int j);
 

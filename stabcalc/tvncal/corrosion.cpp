@@ -2,7 +2,6 @@
 
 #include "error_messages.h"
 #include "format_values.h"
-#include "input_codes.h"
 #include "message_box.h"
 #include "rounding.h"
 #include "steel_pipe_section.h"
@@ -74,8 +73,8 @@ void allowable_stresses(StabilityRun& run, bool per_candidate, int k) {
         return;
     }
     if (run.pile_kind != PileKind::steel) return;
-    const bool low_grade = run.input.joken.steel_grade == kSteelGradeLow;
-    const bool pipe = pile_type_from_code(run.input.joken.pile_type) == PileType::SteelPipe;
+    const bool low_grade = run.input.joken.steel_grade == SteelGrade::SY295;
+    const bool pipe = run.input.joken.pile_type == PileType::SteelPipe;
     const double c = pipe ? (low_grade ? kPipeBaseLowGrade : kPipeBaseHighGrade)
                           : (low_grade ? kSheetBaseLowGrade : kSheetBaseHighGrade);
     const AddedConditions& a = run.input.tjkn1;
@@ -132,7 +131,7 @@ void corrosion_allowances(StabilityRun& run, int k) {
     }
     ZonePair sea;
     ZonePair mud;
-    const auto standard = code_from_file<DesignStandard>(run.input.swdat.design_standard);
+    const auto standard = run.input.swdat.design_standard;
     if (standard == DesignStandard::Port || standard == DesignStandard::FisheryPort) {
         const double years = f.service_life;
         sea = zone_of(round_dec(years * std::max(f.sea_rates[1], f.sea_rates[2]), 2),
@@ -144,7 +143,7 @@ void corrosion_allowances(StabilityRun& run, int k) {
     }
     if (is_construction(run)) {
         c.case_flag = kNoCorrosion;
-    } else if (f.check_range == kCheckSeabedMudOnly) {
+    } else if (f.check_range == CorrosionRange::MudOnly) {
         sea = mud;
         c.case_flag = kCorrosionZonesSame;
     } else {
@@ -300,7 +299,7 @@ int section_after_corrosion(StabilityRun& run, int k) {
 
 void confirm_corrosion_warnings(const StabilityRun& run, int k) {
     const CorrosionBlock& c = run.results.corrosion;
-    const PileType type = pile_type_from_code(run.input.joken.pile_type);
+    const PileType type = run.input.joken.pile_type;
     const CandidateRecord& row = run.candidates[static_cast<std::size_t>(k)].record;
     if (c.case_flag == kNoCorrosion) return;
     if (type != PileType::U && type != PileType::Z && type != PileType::SteelOfFreeChoice) return;

@@ -1,8 +1,9 @@
 #include "embedment_common.h"
 
+#include "cantilever_loads.h"
 #include "error_messages.h"
-#include "input_codes.h"
 #include "rounding.h"
+#include "wall_codes.h"
 
 #include <cmath>
 
@@ -25,10 +26,6 @@ SectionValues section_values(const CandidateRecord& candidate, const JointEffici
         v.stress_modulus[s] = round_dec(factors.section_modulus * candidate.modulus[s], 0);
     }
     return v;
-}
-
-double pile_beta(double khb, double rigidity) {
-    return std::pow(khb / 4.0 / rigidity, 0.25);
 }
 
 double cantilever_deflection(double load_sum, double h_cm, double rigidity) {
@@ -79,26 +76,8 @@ double load_displacement_sum(StabilityRun& run, int case_index) {
         sum += item.term;
     };
 
-    const InputRecord& input = run.input;
-    if (run.file_mode == kConstructionStageMode) {
-        if (input.static_water == kSwitchOn) add(fc.still_water.lever_arm, fc.still_water.force);
-    } else {
-        const bool normal = case_index == 0;
-        const int count = normal ? input.force_normal_count : input.force_seismic_count;
-        const auto& rows = normal ? input.forces_normal : input.forces_seismic;
-        for (int i = 0; i < count; ++i) {
-            const OtherForceRow& f = rows[static_cast<std::size_t>(i)];
-            add(f.height - reference, f.force);
-        }
-        if (has_dynamic_water_lines(input, case_index)) {
-            for (int i = 0; i < fc.dynamic_count; ++i)
-                add(fc.dynamic_water[static_cast<std::size_t>(i)].lever_arm,
-                    fc.dynamic_water[static_cast<std::size_t>(i)].force);
-        }
-    }
-    for (int i = 0; i < fc.force_count; ++i)
-        add(fc.forces[static_cast<std::size_t>(i)].lever_arm,
-            fc.forces[static_cast<std::size_t>(i)].force);
+    for (const CantileverLoad& load : cantilever_loads(run.input, fc, run.file_mode, case_index))
+        add(load.height, load.force);
     run.results.level_displacement.load_sum[static_cast<std::size_t>(case_index)] = sum;
     return sum;
 }

@@ -16,11 +16,6 @@ namespace wtn {
 SectionValues section_values(const CandidateRecord& candidate, const JointEfficiency& factors,
                              bool joint_efficiency, double young);
 
-// Characteristic value beta (1/m) of a pile on an elastic foundation:
-// (k_h B / 4EI)^(1/4) with khb = k_h B (kN/m2 per m of wall) and rigidity EI
-// (kN*m2/m). Not rounded; each method rounds where it uses it.
-double pile_beta(double khb, double rigidity);
-
 // Deflection (cm) of a cantilever of free length h_cm (cm) under a load sum
 // (kN*m2/m of the horizontal loads' terms) with rigidity (kN*m2/m): the third
 // part of the head displacement, rounded to 3 decimals.

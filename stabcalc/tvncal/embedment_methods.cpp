@@ -2,7 +2,6 @@
 
 #include "chang.h"
 #include "error_messages.h"
-#include "input_codes.h"
 #include "koken.h"
 #include "matrix_methods.h"
 
@@ -11,13 +10,13 @@
 namespace wtn {
 
 void allocate_case_areas(StabilityRun& run, int j) {
-    const int method = run.input.swdat.embedment_method;
+    const EmbedmentMethod method = run.input.swdat.embedment_method;
     const CaseAreaSizes sizes = case_area_sizes(run.input, run.custom, run.force_case, j, method);
     alloc_method_area(run.results.areas, sizes, method);
 }
 
 void solve_case(StabilityRun& run, int j) {
-    switch (embedment_method_from_code(run.input.swdat.embedment_method)) {
+    switch (run.input.swdat.embedment_method) {
     case EmbedmentMethod::Chang:
         solve_chang(run, j);
         return;

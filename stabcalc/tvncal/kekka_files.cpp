@@ -4,8 +4,8 @@
 #include "file_io.h"
 #include "file_names.h"
 #include "format_values.h"
-#include "input_codes.h"
 #include "rounding.h"
+#include "wall_codes.h"
 #include "work_files.h"
 
 #include <algorithm>
@@ -107,8 +107,7 @@ LevelResultTable collect_results(const StabilityRun& run) {
         ResultColumn& after = table.columns[at(2 * j + 1)];
         fill_column(run, 0, j, 0, before);
         if (corrosion) fill_column(run, 0, j, 1, after);
-        if (!pipe ||
-            (j == 1 && run.input.swdat.completed_cases == file_code(CompletedCases::SeismicOnly)))
+        if (!pipe || (j == 1 && run.input.swdat.completed_cases == CompletedCases::SeismicOnly))
             continue;
         fill_pipe(run, j, 0, before);
         if (corrosion) fill_pipe(run, j, 1, after);

@@ -6,8 +6,8 @@
 #include "embedment_common.h"
 #include "error_messages.h"
 #include "file_io.h"
-#include "input_codes.h"
 #include "rounding.h"
+#include "wall_codes.h"
 
 #include <cmath>
 #include <cstdio>
@@ -89,9 +89,8 @@ CurveBracket read_standard_curve(const CurveTable& table, double log_ts) {
     stop_with_error(ErrorCode::LogTsOutsideCurves);
 }
 
-KokenConstants koken_constants(int method) {
-    if (embedment_method_from_code(method) == EmbedmentMethod::SType)
-        return {{7.0, 8.0, 9.0, 10.0}, kSTypeTable};
+KokenConstants koken_constants(EmbedmentMethod method) {
+    if (method == EmbedmentMethod::SType) return {{7.0, 8.0, 9.0, 10.0}, kSTypeTable};
     return {{5.0, 6.0, 7.0, 8.0}, kCTypeTable};
 }
 
@@ -185,7 +184,7 @@ void copy_koken_design_values(const InputRecord& input, int force_file_mode,
                               DesignValueBlock& design_values) {
     const bool sea_side = force_file_mode == kCompletedStateMode;
     const LateralResistance& side = sea_side ? input.neire.sea : input.neire.land;
-    design_values.n_value_flag = side.method;
+    design_values.n_value_flag = to_file_value(side.method);
     design_values.n_value = side.first_value;
     design_values.n_value_increase = side.second_value;
     design_values.lateral_constant = side.kh;
@@ -197,7 +196,7 @@ void koken_displacement(StabilityRun& run, int j, int state, double rigidity, do
     const double at_reference = r3(y0);
     const double rotation = r3(theta0 * free_length_cm(run, j));
     const double reaction =
-        embedment_method_from_code(run.input.swdat.embedment_method) == EmbedmentMethod::CType
+        run.input.swdat.embedment_method == EmbedmentMethod::CType
             ? std::sqrt(at_reference / 100.0) * run.results.design_values.lateral_constant
             : 0.0;
     store_head_displacement(run, j, state, at_reference, rotation, rigidity, reaction);
@@ -207,7 +206,7 @@ void solve_koken(StabilityRun& run, int j) {
     const SectionValues& sv = run.section;
     const ForceCase& fc = run.force_case;
     const auto jc = static_cast<std::size_t>(j);
-    const int method = run.input.swdat.embedment_method;
+    const EmbedmentMethod method = run.input.swdat.embedment_method;
     KokenResult& koken = run.results.areas.koken;
     LevelSolverBlock& solver = run.results.level_solver;
     auto& a = koken.result;

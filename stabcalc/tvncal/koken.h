@@ -89,7 +89,7 @@ struct KokenConstants {
     std::array<double, 4> c{};
     const char* table = "";
 };
-KokenConstants koken_constants(int method);
+KokenConstants koken_constants(EmbedmentMethod method);
 
 // r3(a - b + 2 log k').
 double koken_term(double a, double b, double log_constant);
@@ -98,7 +98,7 @@ double curve_interpolate(double x, double x_low, double x_high, double y_low, do
 
 // What the curve look-up needs of a case.
 struct KokenCurveInput {
-    int method = 3;
+    EmbedmentMethod method = EmbedmentMethod::CType;
     double force = 0.0;                  // P, kN/m
     double lever_arm = 0.0;              // h0, m
     double constant = 0.0;               // k of the side

@@ -286,7 +286,7 @@ double first_moment_zero(const MatrixElements& elements, const std::vector<NodeS
 }
 
 MatrixSectionResult solve_matrix_section(double moment, double force, bool square_root_reaction,
-                                         int tip_condition, MatrixElements& elements,
+                                         PileTipCondition tip_condition, MatrixElements& elements,
                                          MatrixWork& work, MatrixNodeResult& nodes) {
     if (!square_root_reaction) {
         matrix_solve(-moment, -force, elements, tip_condition, work);
@@ -353,9 +353,10 @@ void solve_matrix_case(StabilityRun& run, int j, bool square_root_reaction) {
             continue;
         chain.rigidity = sv.rigidity_beta[s];
         build_elements(chain, m.elements[s]);
-        const MatrixSectionResult r = solve_matrix_section(
-            fc.total_moment, fc.total_force, square_root_reaction, run.custom.pile_tip_condition,
-            m.elements[s], areas.matrix_work, m.nodes[s]);
+        const MatrixSectionResult r =
+            solve_matrix_section(fc.total_moment, fc.total_force, square_root_reaction,
+                                 from_file_value<PileTipCondition>(run.custom.pile_tip_condition),
+                                 m.elements[s], areas.matrix_work, m.nodes[s]);
         head[s] = r.head;
         m.moment[s] = s == kSectionSeaWater ? round_dec(r.head[kStateMoment], 3) : r.max_moment;
         m.max_moment_depth[s] = r.max_moment_depth;

@@ -59,7 +59,7 @@ void update_ctype_beta(MatrixElements& elements, const MatrixWork& work);
 // deflection changes by less than 0.0001 m (at most kMaxCTypeRounds rounds,
 // then a stop with a message). Fills nodes with the result block.
 MatrixSectionResult solve_matrix_section(double moment, double force, bool square_root_reaction,
-                                         int tip_condition, MatrixElements& elements,
+                                         PileTipCondition tip_condition, MatrixElements& elements,
                                          MatrixWork& work, MatrixNodeResult& nodes);
 
 // The whole-metre points and the point at L, and the special entries of the

@@ -7,13 +7,13 @@
 #include "embedment_methods.h"
 #include "error_messages.h"
 #include "file_io.h"
-#include "input_codes.h"
 #include "input_file.h"
 #include "kekka_files.h"
 #include "memory_file.h"
 #include "report_conditions.h"
 #include "text_lines.h"
 #include "trial_pages.h"
+#include "wall_codes.h"
 #include "work_files.h"
 
 #include <cstdio>
@@ -108,7 +108,7 @@ void compute_candidate(StabilityRun& run, int k, const std::vector<ForceCase>& s
     work.neire.clear();
     work.neire_tl.clear();
 
-    const int method = run.input.swdat.embedment_method;
+    const EmbedmentMethod method = run.input.swdat.embedment_method;
     std::size_t section = 0;
     for (int n = run.levels.first; n < run.levels.first + run.levels.count; ++n) {
         run.results.level_solver = LevelSolverBlock{};
@@ -140,12 +140,8 @@ void stability_main() {
 
     run.file_mode = read_file_mode();
     run.take_decided =
-        run.file_mode == kConstructionStageMode && run.input.swdat.studies == kBothStudies;
-    const PileType type = pile_type_from_code(run.input.joken.pile_type);
-    run.pile_kind = type == PileType::U || type == PileType::Z ||
-                            type == PileType::SteelOfFreeChoice || type == PileType::SteelPipe
-                        ? PileKind::steel
-                        : PileKind::concrete;
+        run.file_mode == kConstructionStageMode && run.input.swdat.studies == Studies::Both;
+    run.pile_kind = is_steel_pile(run.input.joken.pile_type) ? PileKind::steel : PileKind::concrete;
 
     allowable_stresses(run, false, 0);
     allowable_displacements(run);

@@ -7,6 +7,7 @@
 #include "customisation.h"
 #include "force_case.h"
 #include "input_record.h"
+#include "pile_beta.h"
 #include "result_areas.h"
 #include "run_info.h"
 #include "stability_ranges.h"
@@ -47,11 +48,6 @@ struct SectionValues {
     PerSection rigidity_embed{}; // EI e
     PerSection stress_modulus{}; // Z' for the stresses, cm3/m
 };
-
-// EI (kN*m2/m) of a section of I (cm4/m) at Young's modulus E (kN/mm2).
-inline double flexural_rigidity(double young, double inertia) {
-    return young * 1.0e6 * inertia * 1.0e-8;
-}
 
 struct StabilityRun {
     InputRecord input;

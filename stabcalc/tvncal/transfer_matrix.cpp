@@ -111,10 +111,10 @@ int pieces_of(double beta, double length) {
 }
 
 // The two state components the tip condition fixes at 0.
-std::pair<int, int> tip_rows(int tip_condition) {
-    if (tip_condition == kTipFree) return {kStateMoment, kStateShear};
-    if (tip_condition == kTipPinned) return {kStateDeflection, kStateMoment};
-    if (tip_condition == kTipFixed) return {kStateDeflection, kStateRotation};
+std::pair<int, int> tip_rows(PileTipCondition tip_condition) {
+    if (tip_condition == PileTipCondition::HeadFree) return {kStateMoment, kStateShear};
+    if (tip_condition == PileTipCondition::PinnedTip) return {kStateDeflection, kStateMoment};
+    if (tip_condition == PileTipCondition::FixedTip) return {kStateDeflection, kStateRotation};
     stop_with_error(ErrorCode::PileTipCondition);
 }
 
@@ -143,7 +143,7 @@ ChainEndRow unit_row(int component, double rhs) {
 // The banded solve of the chain whose elements' field matrices are in
 // work.field_matrices.
 void solve_element_chain(double head_moment, double head_shear, const MatrixElements& elements,
-                         int tip_condition, MatrixWork& work) {
+                         PileTipCondition tip_condition, MatrixWork& work) {
     const auto [tip_a, tip_b] = tip_rows(tip_condition);
     const auto count = static_cast<std::size_t>(elements.count);
     work.node_states.resize(std::max(work.node_states.size(), count + 1));
@@ -201,7 +201,7 @@ void solve_element_chain(double head_moment, double head_shear, const MatrixElem
 } // namespace
 
 void matrix_solve(double head_moment, double head_shear, const MatrixElements& elements,
-                  int tip_condition, MatrixWork& work) {
+                  PileTipCondition tip_condition, MatrixWork& work) {
     const auto count = static_cast<std::size_t>(elements.count);
     work.field_matrices.resize(std::max(work.field_matrices.size(), count));
     for (std::size_t e = 0; e < count; ++e)
@@ -277,7 +277,7 @@ bool carry_down(const FieldMatrix& scaled_inverse, NodeConditions& n, double tin
 } // namespace
 
 void sweep_element_chain(double head_moment, double head_shear, const MatrixElements& elements,
-                         int tip_condition, MatrixWork& work) {
+                         PileTipCondition tip_condition, MatrixWork& work) {
     const auto [tip_a, tip_b] = tip_rows(tip_condition);
     const auto count = static_cast<std::size_t>(elements.count);
     work.node_states.resize(std::max(work.node_states.size(), count + 1));

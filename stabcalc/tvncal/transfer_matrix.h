@@ -6,6 +6,7 @@
 #pragma once
 
 #include "result_records.h"
+#include "wall_codes.h"
 
 #include <array>
 #include <vector>
@@ -40,11 +41,6 @@ NodeState apply_field_matrix(const FieldMatrix& f, const NodeState& state);
 // The text of a pivot that is too small; the solvers stop with it.
 inline constexpr const char* kPivotTooSmallText = "ピボットが小さすぎる";
 
-// Pile-tip conditions (customisation value 11).
-inline constexpr int kTipFree = 1;
-inline constexpr int kTipPinned = 2;
-inline constexpr int kTipFixed = 3;
-
 // The node states of the element chain under the head moment head_moment
 // and head shear head_shear, with the tip condition tip_condition:
 // states[0] is the head, states[count] the tip. The field matrices of the
@@ -58,7 +54,7 @@ inline constexpr int kTipFixed = 3;
 // An unknown tip condition stops with ErrorMessages code 55; a singular
 // system with the pivot text.
 void matrix_solve(double head_moment, double head_shear, const MatrixElements& elements,
-                  int tip_condition, MatrixWork& work);
+                  PileTipCondition tip_condition, MatrixWork& work);
 
 // As matrix_solve, with the elements' field matrices already in
 // work.field_matrices, for an iteration that solves one chain many times: the head conditions are
@@ -67,7 +63,7 @@ void matrix_solve(double head_moment, double head_shear, const MatrixElements& e
 // up from the tip, along which the solution grows. Equal to the banded solve to round-off; a
 // fraction of its work.
 void sweep_element_chain(double head_moment, double head_shear, const MatrixElements& elements,
-                         int tip_condition, MatrixWork& work);
+                         PileTipCondition tip_condition, MatrixWork& work);
 
 // The state at distance x below the top of an element, from the state at
 // its top.

@@ -4,7 +4,6 @@
 #include "error_messages.h"
 #include "file_io.h"
 #include "format_values.h"
-#include "input_codes.h"
 #include "trial_page_templates.h"
 #include "user_text.h"
 #include "wall_codes.h"
@@ -60,12 +59,6 @@ void check_triple(PageFile& file, int first, const char* format, double value, i
 
 const char* trial_page_file(int file_mode) {
     return file_mode == kCompletedStateMode ? "CTRAIAL0.PDT" : "CTRAIAL1.PDT";
-}
-
-CheckMarks check_marks(int flag) {
-    if (flag == 0) return {" ≦ ", "OK "};
-    if (flag == kNotChecked) return {"   ", "－ "};
-    return {" ＞ ", "OUT"};
 }
 
 std::unique_ptr<PageFile> open_trial_pages(const StabilityRun& run) {
@@ -150,7 +143,7 @@ void write_trial_page(PageFile& file, const StabilityRun& run, int k, int level,
 
     file.formatted(15, "%9.3lf", solver.moment[c][0]);
     if (zones_differ) {
-        const EmbedmentMethod method = embedment_method_from_code(run.input.swdat.embedment_method);
+        const EmbedmentMethod method = run.input.swdat.embedment_method;
         const bool koken = method == EmbedmentMethod::CType || method == EmbedmentMethod::SType;
         const bool maximum = code_from_file<KokenSeaMomentRule>(run.custom.koken_sea_moment_rule) !=
                              KokenSeaMomentRule::AtVirtualSeabed;
@@ -192,15 +185,13 @@ void write_trial_page(PageFile& file, const StabilityRun& run, int k, int level,
     }
     if (on.reaction) {
         block(file, any_corrosion ? "T-HANR1.PFM" : "T-HANR2.PFM");
-        file.formatted(
-            0, "%-18s",
-            reaction_label(embedment_method_from_code(run.input.swdat.embedment_method)));
+        file.formatted(0, "%-18s", reaction_label(run.input.swdat.embedment_method));
         file.formatted(1, "%9.3lf", run.force_case.base[c].pressure);
         check_triple(file, 2, "%9.3lf", r.reaction[l][c][0], r.reaction_ng[l][c][0]);
         if (any_corrosion)
             check_triple(file, 5, "%9.3lf", r.reaction[l][c][1], r.reaction_ng[l][c][1]);
     }
-    if (!pipe || run.input.swdat.completed_cases == file_code(CompletedCases::SeismicOnly)) return;
+    if (!pipe || run.input.swdat.completed_cases == CompletedCases::SeismicOnly) return;
     if (j == 0) {
         block(file, any_corrosion ? "T-SIGM21.PFM" : "T-SIGM22.PFM");
         file.formatted(0, "%9.1lf", allow.allowable_stress[0]);

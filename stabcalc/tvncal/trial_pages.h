@@ -4,6 +4,7 @@
 // main results and one block per switched-on check.
 #pragma once
 
+#include "check_marks.h"
 #include "page_file.h"
 #include "stability_run.h"
 
@@ -14,14 +15,6 @@ namespace wtn {
 
 // "CTRAIAL0.PDT" for the completed state, else "CTRAIAL1.PDT".
 const char* trial_page_file(int file_mode);
-
-// The comparison mark and verdict of a check flag: " ≦ " and "OK ", or
-// " ＞ " and "OUT".
-struct CheckMarks {
-    const char* mark;
-    const char* verdict;
-};
-CheckMarks check_marks(int flag);
 
 // Creates the page file of the run's stage with its title, run stamp and
 // title block. Stops with the trial-page message when it cannot be created.

@@ -1,6 +1,8 @@
 #include "report_chapter.h"
 
+#include "chang_chapter.h"
 #include "format_values.h"
+#include "matrix_chapter.h"
 #include "reaction_charts.h"
 #include "report_page_templates.h"
 #include "section_pages.h"
@@ -81,9 +83,30 @@ ReportChapter open_chapter(const StabilityReport& report, int case_index, int le
 }
 
 void write_stability_chapter(const StabilityReport& report, int case_index, int level_index) {
+    switch (report.method()) {
+    case EmbedmentMethod::Chang:
+        write_chang_report(report, case_index, level_index);
+        return;
+    case EmbedmentMethod::ChangMultiLayer:
+    case EmbedmentMethod::CTypeMultiLayer:
+        break;
+    case EmbedmentMethod::CType:
+    case EmbedmentMethod::SType:
+        break;
+    }
     ReportChapter chapter = open_chapter(report, case_index, level_index);
     // The method's pages (embedment, moments, checks, displacement) follow
     // the shared head in this open chapter.
+    switch (report.method()) {
+    case EmbedmentMethod::ChangMultiLayer:
+    case EmbedmentMethod::CTypeMultiLayer:
+        write_matrix_report(report, chapter);
+        return;
+    case EmbedmentMethod::Chang:
+    case EmbedmentMethod::CType:
+    case EmbedmentMethod::SType:
+        break;
+    }
     chapter.page->close();
 }
 

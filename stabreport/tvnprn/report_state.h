@@ -40,10 +40,8 @@ struct StabilityReport {
     // The corroded-section chart line of the decided pile, when its chart is drawn.
     std::optional<CorrosionChartLine> chart_line;
 
-    EmbedmentMethod method() const {
-        return embedment_method_from_code(input.swdat.embedment_method);
-    }
-    PileType pile_type() const { return pile_type_from_code(input.joken.pile_type); }
+    EmbedmentMethod method() const { return input.swdat.embedment_method; }
+    PileType pile_type() const { return input.joken.pile_type; }
     bool with_corrosion() const { return results.corrosion.case_flag != kNoCorrosion; }
 };
 

@@ -72,10 +72,9 @@ class SummaryWriter {
   private:
     bool pipe_check_on() const {
         return r_.study_mode == kCompletedStateMode &&
-               code_from_file<CompletedCases>(r_.input.swdat.completed_cases) !=
-                   CompletedCases::SeismicOnly &&
+               r_.input.swdat.completed_cases != CompletedCases::SeismicOnly &&
                r_.pile_type() == PileType::SteelPipe &&
-               code_from_file<YesNo>(r_.input.nir_t.pipe_secondary_check) == YesNo::Yes;
+               r_.input.nir_t.pipe_secondary_check == YesNo::Yes;
     }
 
     // The block's template: construction stage, with corrosion, without.

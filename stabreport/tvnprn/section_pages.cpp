@@ -29,7 +29,7 @@ std::vector<Zone> corroded_zones(int case_flag) {
 }
 
 bool river_standard(const StabilityReport& r) {
-    return code_from_file<DesignStandard>(r.input.swdat.design_standard) == DesignStandard::River;
+    return r.input.swdat.design_standard == DesignStandard::River;
 }
 
 bool user_pile(const StabilityReport& r) {

@@ -79,7 +79,7 @@ void stability_report_main() {
         draw_corroded_section(r, *r.chart_line);
     }
 
-    const int method = r.input.swdat.embedment_method;
+    const EmbedmentMethod method = r.input.swdat.embedment_method;
     r.chapter_no = kFirstStabilityChapter;
     for (int level = 0; level < r.levels.count; ++level) {
         read_neire_tl(tide_levels.get(), r.results);

@@ -7,6 +7,7 @@
 // list that does not begin at item 1 says where it begins.
 #pragma once
 
+#include "code_table.h"
 #include "input_record.h"
 
 #include <cstddef>
@@ -14,26 +15,47 @@
 namespace wtn {
 
 // One item of a group: the field it fills and the format the batch writer
-// gives it.
+// gives it. A whole-number item (a count, or a code of wall_codes.h) is read
+// and written through its file value; a real item through its field.
 template <class Group> struct Item {
-    int Group::*integer = nullptr;
+    int (*get_integer)(const Group&) = nullptr;
+    void (*set_integer)(Group&, int) = nullptr;
     double Group::*real = nullptr;
     const char* format = nullptr;
+
+    bool is_integer() const { return get_integer != nullptr; }
 };
 
-template <class Group> constexpr Item<Group> int_item(int Group::*field) {
-    return {field, nullptr, "%d"};
+template <class Member> struct MemberField;
+template <class Group, class Field> struct MemberField<Field Group::*> {
+    using GroupType = Group;
+    using FieldType = Field;
+};
+
+// The file value of an int or code field, and the field from a file value.
+template <auto Field>
+int integer_field_value(const typename MemberField<decltype(Field)>::GroupType& group) {
+    return to_file_value(group.*Field);
+}
+template <auto Field>
+void set_integer_field(typename MemberField<decltype(Field)>::GroupType& group, int value) {
+    group.*Field = from_file_value<typename MemberField<decltype(Field)>::FieldType>(value);
+}
+
+template <auto Field> constexpr auto int_item() {
+    using Group = typename MemberField<decltype(Field)>::GroupType;
+    return Item<Group>{&integer_field_value<Field>, &set_integer_field<Field>, nullptr, "%d"};
 }
 
 template <class Group>
 constexpr Item<Group> real_item(double Group::*field, const char* format = nullptr) {
-    return {nullptr, field, format};
+    return {nullptr, nullptr, field, format};
 }
 
 inline constexpr Item<DesignConditions> kJokenItems[] = {
     real_item(&DesignConditions::hwl, "%1.2lf"),
     real_item(&DesignConditions::lwl, "%1.2lf"),
-    int_item(&DesignConditions::residual_level_rule),
+    int_item<&DesignConditions::residual_level_rule>(),
     real_item(&DesignConditions::residual_level, "%1.2lf"),
     real_item(&DesignConditions::ground_crown, "%1.2lf"),
     real_item(&DesignConditions::design_seabed, "%1.2lf"),
@@ -46,16 +68,16 @@ inline constexpr Item<DesignConditions> kJokenItems[] = {
     real_item(&DesignConditions::surcharge_seismic, "%1.2lf"),
     real_item(&DesignConditions::allow_disp_normal, "%1.2lf"),
     real_item(&DesignConditions::allow_disp_seismic, "%1.2lf"),
-    int_item(&DesignConditions::pile_type),
-    int_item(&DesignConditions::u_variant),
-    int_item(&DesignConditions::steel_grade),
+    int_item<&DesignConditions::pile_type>(),
+    int_item<&DesignConditions::u_variant>(),
+    int_item<&DesignConditions::steel_grade>(),
 };
 
 // "wavsw" items 1-3, after the quoted name of the user-named tide level;
 // items 4-11 are the examine and draw switches of the tide levels in pairs.
 inline constexpr Item<WaveSwitches> kWavswItems[] = {
-    int_item(&WaveSwitches::wave_formula),
-    int_item(&WaveSwitches::dissipating_works),
+    int_item<&WaveSwitches::wave_formula>(),
+    int_item<&WaveSwitches::dissipating_works>(),
     real_item(&WaveSwitches::lambda1, "%1.3lf"),
 };
 inline constexpr std::size_t kWavswTideFirstItem = 4;
@@ -69,10 +91,10 @@ inline constexpr std::size_t kFsyokTailFirstItem = 8;
 inline constexpr Item<CorrosionData> kFsyokTailItems[] = {
     real_item(&CorrosionData::allowance_water, "%1.2lf"),
     real_item(&CorrosionData::allowance_land, "%1.2lf"),
-    int_item(&CorrosionData::service_life),
+    int_item<&CorrosionData::service_life>(),
     real_item(&CorrosionData::reduction_sea_water, "%1.0lf"),
     real_item(&CorrosionData::reduction_seabed_mud, "%1.0lf"),
-    int_item(&CorrosionData::check_range),
+    int_item<&CorrosionData::check_range>(),
 };
 
 inline constexpr Item<AddedConditions> kTjkn1Items[] = {
@@ -92,7 +114,7 @@ inline constexpr Item<AddedConditions> kTjkn1Items[] = {
 
 // "neire" items 1-4 (sea side) and 12-15 (land side).
 inline constexpr Item<LateralResistance> kLateralItems[] = {
-    int_item(&LateralResistance::method),
+    int_item<&LateralResistance::method>(),
     real_item(&LateralResistance::first_value, "%1.1lf"),
     real_item(&LateralResistance::second_value, "%1.2lf"),
     real_item(&LateralResistance::kh, "%1.1lf"),
@@ -103,22 +125,22 @@ inline constexpr std::size_t kNeireLandFirstItem = 12;
 
 // "neire" items 5-11.
 inline constexpr Item<EmbedmentConditions> kNeireSeismicItems[] = {
-    int_item(&EmbedmentConditions::seismic_rule),
+    int_item<&EmbedmentConditions::seismic_rule>(),
     real_item(&EmbedmentConditions::seismic_coefficient, "%1.2lf"),
     real_item(&EmbedmentConditions::regional_factor, "%1.2lf"),
     real_item(&EmbedmentConditions::ground_factor, "%1.2lf"),
     real_item(&EmbedmentConditions::importance_factor, "%1.2lf"),
-    int_item(&EmbedmentConditions::apparent_rule),
+    int_item<&EmbedmentConditions::apparent_rule>(),
     real_item(&EmbedmentConditions::apparent_coefficient, "%1.2lf"),
 };
 
 inline constexpr Item<EmbedmentOptions> kNirtItems[] = {
-    int_item(&EmbedmentOptions::dynamic_water),
-    int_item(&EmbedmentOptions::pipe_secondary_check),
+    int_item<&EmbedmentOptions::dynamic_water>(),
+    int_item<&EmbedmentOptions::pipe_secondary_check>(),
     real_item(&EmbedmentOptions::pipe_kh),
     real_item(&EmbedmentOptions::lambda2),
-    int_item(&EmbedmentOptions::clay_normal_formula),
-    int_item(&EmbedmentOptions::okabe_when_negative),
+    int_item<&EmbedmentOptions::clay_normal_formula>(),
+    int_item<&EmbedmentOptions::okabe_when_negative>(),
 };
 
 inline constexpr Item<JointEfficiency> kTugitItems[] = {
@@ -154,7 +176,7 @@ inline constexpr Item<SoilLayerRow> kSoilItems[] = {
     real_item(&SoilLayerRow::friction_angle, "%1.1lf"),
     real_item(&SoilLayerRow::cohesion, "%1.3lf"),
     real_item(&SoilLayerRow::cohesion_increase, "%1.3lf"),
-    int_item(&SoilLayerRow::resistance_option),
+    int_item<&SoilLayerRow::resistance_option>(),
     real_item(&SoilLayerRow::n_value, "%1.1lf"),
     real_item(&SoilLayerRow::kh, "%1.1lf"),
 };
@@ -183,17 +205,17 @@ template <class Row> Row with_submerged_from_saturated(Row row) {
 
 // "wlvl_" items 1-6; items 7-10 are the hb of the tide levels.
 inline constexpr Item<WaveConditions> kWlvlItems[] = {
-    int_item(&WaveConditions::depth_rule),        real_item(&WaveConditions::d, "%1.2lf"),
+    int_item<&WaveConditions::depth_rule>(),      real_item(&WaveConditions::d, "%1.2lf"),
     real_item(&WaveConditions::h_dash, "%1.2lf"), real_item(&WaveConditions::h, "%1.2lf"),
-    int_item(&WaveConditions::hb_rule),           real_item(&WaveConditions::slope_x, "%1.2lf"),
+    int_item<&WaveConditions::hb_rule>(),         real_item(&WaveConditions::slope_x, "%1.2lf"),
 };
 inline constexpr std::size_t kWlvlHbFirstItem = 7;
 
 inline constexpr Item<TideLevelRow> kTideItems[] = {
-    int_item(&TideLevelRow::breaking_influence),
+    int_item<&TideLevelRow::breaking_influence>(),
     real_item(&TideLevelRow::h13, "%1.2lf"),
     real_item(&TideLevelRow::hmax, "%1.2lf"),
-    int_item(&TideLevelRow::wave_length_method),
+    int_item<&TideLevelRow::wave_length_method>(),
     real_item(&TideLevelRow::period, "%1.2lf"),
     real_item(&TideLevelRow::wave_length, "%1.2lf"),
     real_item(&TideLevelRow::incidence_angle, "%1.2lf"),
@@ -208,20 +230,20 @@ inline constexpr Item<WallFriction> kAdd1Items[] = {
 
 // The 14 switches of "swdat", all integers.
 inline constexpr Item<CalcSwitches> kSwdatItems[] = {
-    int_item(&CalcSwitches::design_standard),
-    int_item(&CalcSwitches::embedment_method),
-    int_item(&CalcSwitches::decide_by_stress),
-    int_item(&CalcSwitches::decide_by_displacement),
-    int_item(&CalcSwitches::decide_by_seabed_reaction),
-    int_item(&CalcSwitches::completed_cases),
-    int_item(&CalcSwitches::ground_shape),
-    int_item(&CalcSwitches::surcharge_mode),
-    int_item(&CalcSwitches::decision_code),
-    int_item(&CalcSwitches::residual_level_seismic),
-    int_item(&CalcSwitches::clay_seismic_formula),
-    int_item(&CalcSwitches::earth_pressure_method),
-    int_item(&CalcSwitches::studies),
-    int_item(&CalcSwitches::lwl_seismic),
+    int_item<&CalcSwitches::design_standard>(),
+    int_item<&CalcSwitches::embedment_method>(),
+    int_item<&CalcSwitches::decide_by_stress>(),
+    int_item<&CalcSwitches::decide_by_displacement>(),
+    int_item<&CalcSwitches::decide_by_seabed_reaction>(),
+    int_item<&CalcSwitches::completed_cases>(),
+    int_item<&CalcSwitches::ground_shape>(),
+    int_item<&CalcSwitches::surcharge_mode>(),
+    int_item<&CalcSwitches::decision_code>(),
+    int_item<&CalcSwitches::residual_level_seismic>(),
+    int_item<&CalcSwitches::clay_seismic_formula>(),
+    int_item<&CalcSwitches::earth_pressure_method>(),
+    int_item<&CalcSwitches::studies>(),
+    int_item<&CalcSwitches::lwl_seismic>(),
 };
 
 } // namespace wtn

@@ -9,12 +9,15 @@
 // heights in m, unit weights in kN/m3, angles in degrees as entered,
 // surcharges and cohesion in kN/m2, forces in kN/m, allowable displacements in
 // cm, allowable stresses in N/mm2, steel-pipe dimensions in mm, corrosion rates
-// in mm per year. Switches are 1-based: 1 is the first choice.
+// in mm per year. Switches are 1-based: 1 is the first choice. Codes are held as the enums of
+// wall_codes.h; a value outside a code's table is held with its number.
 //
 // "Item n" in the comments is the n-th comma field after the key on its line.
 // Texts are code page 932 bytes, kept whole as the front end wrote them; only
 // a printer cuts them, to the width it prints.
 #pragma once
+
+#include "wall_codes.h"
 
 #include <array>
 #include <string>
@@ -42,46 +45,60 @@ inline constexpr int kTideUser = 3;
 
 // "swdat": the calculation switches.
 struct CalcSwitches {
-    int design_standard = 1; // 1: 港湾基準, 2: 漁港基準, 3: 河川基準
-    int embedment_method =
-        1; // 2: 1 Chang, 2 Chang multi-layer, 3 C-type, 4 C-type multi-layer, 5 S-type
-    int decide_by_stress = 1;          // 3: 1 yes, 2 no
-    int decide_by_displacement = 1;    // 4: 1 yes, 2 no
-    int decide_by_seabed_reaction = 2; // 5: 1 yes, 2 no
-    int completed_cases = 3;           // 6: 1 normal only, 2 seismic only, 3 both
-    int ground_shape = 1;   // 7: 1 straight, 2 embankment (polyline of ground points and fills)
-    int surcharge_mode = 1; // 8: 1 taken at the seabed for all layers, 2 per layer
+    DesignStandard design_standard = DesignStandard::Port; // 1: 港湾基準, 2: 漁港基準, 3: 河川基準
+    EmbedmentMethod embedment_method =
+        EmbedmentMethod::Chang; // 2: 1 Chang, 2 Chang multi-layer, 3 C-type, 4 C-type multi-layer,
+                                // 5 S-type
+    YesNo decide_by_stress = YesNo::Yes;         // 3: 1 yes, 2 no
+    YesNo decide_by_displacement = YesNo::Yes;   // 4: 1 yes, 2 no
+    YesNo decide_by_seabed_reaction = YesNo::No; // 5: 1 yes, 2 no
+    CompletedCases completed_cases =
+        CompletedCases::Both; // 6: 1 normal only, 2 seismic only, 3 both
+    GroundShape ground_shape =
+        GroundShape::Straight; // 7: 1 straight, 2 embankment (polyline of ground points and fills)
+    SurchargeMode surcharge_mode =
+        SurchargeMode::AtSeabedForAllLayers; // 8: 1 taken at the seabed for all layers, 2 per layer
     int decision_code =
         111; // 9: units digit stress, tens displacement, hundreds seabed reaction (1 decides)
-    int residual_level_seismic = 1; // 10: seismic coefficient at the residual water level: 1 air
-                                    // above / apparent below, 2 air both sides
-    int clay_seismic_formula =
-        1; // 11: clay intensity in the seismic case: 1 compare both formulas, 2 first only
-    int earth_pressure_method =
-        2;               // 12: 1 linear interpolation down to 10 m below the seabed, 2 without
-    int studies = 1;     // 13: 1 completed state, 2 construction stage, 3 both (others read as 1)
-    int lwl_seismic = 1; // 14: seismic coefficient at the L.W.L., as item 10 (others read as 1)
+    LevelSeismicRule residual_level_seismic =
+        LevelSeismicRule::AirAboveApparentBelow; // 10: seismic coefficient at the residual water
+                                                 // level: 1 air above / apparent below, 2 air both
+                                                 // sides
+    ClaySeismicFormula clay_seismic_formula =
+        ClaySeismicFormula::CompareBoth; // 11: clay intensity in the seismic case: 1 compare both
+                                         // formulas, 2 first only
+    EarthPressureMethod earth_pressure_method =
+        EarthPressureMethod::NotInterpolated; // 12: 1 linear interpolation down to 10 m below the
+                                              // seabed, 2 without
+    Studies studies = Studies::CompletedOnly; // 13: 1 completed state, 2 construction stage, 3
+                                              // both (others read as 1)
+    LevelSeismicRule lwl_seismic =
+        LevelSeismicRule::AirAboveApparentBelow; // 14: seismic coefficient at the L.W.L., as item
+                                                 // 10 (others read as 1)
 };
 
 // "wavsw": the wave switches and the name of the user-named tide level.
 struct WaveSwitches {
-    std::string user_tide_name; // quoted text of the line
-    int wave_formula = 1;       // 1: 1 Goda, 2 Kuroda / Hiroi (Morihira)
-    int dissipating_works = 2;  // 2: 1 present, 2 absent
-    double lambda1 = 0.0;       // 3: wave-pressure reduction rate
+    std::string user_tide_name;                   // quoted text of the line
+    WaveFormula wave_formula = WaveFormula::Goda; // 1: 1 Goda, 2 Kuroda / Hiroi (Morihira)
+    DissipatingWorks dissipating_works = DissipatingWorks::Absent; // 2: 1 present, 2 absent
+    double lambda1 = 0.0; // 3: wave-pressure reduction rate
     // Items 4, 6, 8, 10: examine switch per tide level, 1 examined, 2 not.
-    std::array<int, kTideLevelRoom> examine = {1, 1, 1, 1, 1};
+    std::array<YesNo, kTideLevelRoom> examine = {YesNo::Yes, YesNo::Yes, YesNo::Yes, YesNo::Yes,
+                                                 YesNo::Yes};
     // Items 5, 7, 9, 11: draw switch per tide level, 1 drawn, 2 not.
-    std::array<int, kTideLevelRoom> draw = {1, 1, 1, 1, 1};
+    std::array<YesNo, kTideLevelRoom> draw = {YesNo::Yes, YesNo::Yes, YesNo::Yes, YesNo::Yes,
+                                              YesNo::Yes};
 };
 
 // "joken": the design conditions.
 struct DesignConditions {
     double hwl = 0.0; // 1: H.W.L.
     double lwl = 0.0; // 2: L.W.L.
-    int residual_level_rule =
-        1; // 3: 1 two thirds of the tide range above L.W.L., 2 whole range, 0 given
-    double residual_level = 0.0;   // 4: residual water level
+    ResidualLevelRule residual_level_rule =
+        ResidualLevelRule::TwoThirdsOfRange; // 3: 1 two thirds of the tide range above L.W.L., 2
+                                             // whole range, 0 given
+    double residual_level = 0.0;             // 4: residual water level
     double ground_crown = 0.0;     // 5: ground-surface crown (top of the first land-side layer)
     double design_seabed = 0.0;    // 6: design seabed of the completed state
     double embedment_level = 0.0;  // 7: sheet-pile toe level
@@ -90,13 +107,13 @@ struct DesignConditions {
     double seabed_angle = 0.0;     // 10: design-seabed angle
     double water_weight = 0.0;     // 11: unit weight of water
     double surcharge_normal = 0.0; // 12: surcharge, normal case (straight shape)
-    double surcharge_seismic = 0.0;  // 13: surcharge, seismic case
-    double allow_disp_normal = 0.0;  // 14: allowable head displacement, normal case
-    double allow_disp_seismic = 0.0; // 15: allowable head displacement, seismic case
-    int pile_type = 1;   // 16: 1 U, 2 Z, 3 steel of free choice, 4 steel pipe, 5 PC (salt), 6 PC, 7
-                         // PC of free choice
-    int u_variant = 1;   // 17: 1 improved (A, L), 2 general, 3 wide
-    int steel_grade = 1; // 18: 1 SY295/SKY400, 2 SY390/SKY490
+    double surcharge_seismic = 0.0;   // 13: surcharge, seismic case
+    double allow_disp_normal = 0.0;   // 14: allowable head displacement, normal case
+    double allow_disp_seismic = 0.0;  // 15: allowable head displacement, seismic case
+    PileType pile_type = PileType::U; // 16: 1 U, 2 Z, 3 steel of free choice, 4 steel pipe, 5 PC
+                                      // (salt), 6 PC, 7 PC of free choice
+    USection u_variant = USection::Improved;    // 17: 1 improved (A, L), 2 general, 3 wide
+    SteelGrade steel_grade = SteelGrade::SY295; // 18: 1 SY295/SKY400, 2 SY390/SKY490
 };
 
 // "tjkn1": conditions added in later releases.
@@ -117,21 +134,25 @@ struct AddedConditions {
 
 // One side's lateral-resistance record of "neire".
 struct LateralResistance {
-    int method = 1;            // 1 derived from a soil value, 2 given
-    double first_value = 1.0;  // first soil value (average N value)
-    double second_value = 1.0; // second soil value (rate of increase of N)
-    double kh = 0.0;           // lateral subgrade-reaction coefficient
+    LateralResistanceMethod method =
+        LateralResistanceMethod::DerivedFromSoil; // 1 derived from a soil value, 2 given
+    double first_value = 1.0;                     // first soil value (average N value)
+    double second_value = 1.0;                    // second soil value (rate of increase of N)
+    double kh = 0.0;                              // lateral subgrade-reaction coefficient
 };
 
 // "neire": embedment conditions; items 1-4 sea side, 5-11 seismic, 12-15 land side.
 struct EmbedmentConditions {
-    LateralResistance sea;            // 1-4
-    int seismic_rule = 0;             // 5: 0 given directly, 1 product of the three factors
-    double seismic_coefficient = 0.0; // 6: design seismic coefficient
-    double regional_factor = 0.0;     // 7: regional seismic coefficient
-    double ground_factor = 0.0;       // 8: ground-type factor
-    double importance_factor = 0.0;   // 9: importance factor
-    int apparent_rule = 0; // 10: 0 given, 1 general formula, 2 二建の提案式, 3 荒井・横井の提案式
+    LateralResistance sea; // 1-4
+    SeismicCoefficientRule seismic_rule =
+        SeismicCoefficientRule::Given; // 5: 0 given directly, 1 product of the three factors
+    double seismic_coefficient = 0.0;  // 6: design seismic coefficient
+    double regional_factor = 0.0;      // 7: regional seismic coefficient
+    double ground_factor = 0.0;        // 8: ground-type factor
+    double importance_factor = 0.0;    // 9: importance factor
+    ApparentSeismicRule apparent_rule =
+        ApparentSeismicRule::Given;    // 10: 0 given, 1 general formula, 2 二建の提案式, 3
+                                       // 荒井・横井の提案式
     double apparent_coefficient = 0.0; // 11: apparent seismic coefficient (given value)
     LateralResistance land;            // 12-15
 };
@@ -139,13 +160,15 @@ struct EmbedmentConditions {
 // "nir_t": embedment options. Only lambda2 has a default; the others stay at
 // 0 until a line sets them.
 struct EmbedmentOptions {
-    int dynamic_water = 0;        // 1: dynamic water pressure, 1 considered, 2 not
-    int pipe_secondary_check = 0; // 2: secondary stress of steel pipes, 1 examined, 2 not
+    YesNo dynamic_water{};        // 1: dynamic water pressure, 1 considered, 2 not
+    YesNo pipe_secondary_check{}; // 2: secondary stress of steel pipes, 1 examined, 2 not
     double pipe_kh = 0.0;         // 3: lateral subgrade-reaction coefficient of that check (kN/m3)
     double lambda2 = 0.0;         // 4: wave-pressure reduction rate
-    int clay_normal_formula =
-        0; // 5: clay in the normal case: 0 compare both, 1 active pressure only
-    int okabe_when_negative = 0; // 6: Okabe's formula when the square root turns negative: 1 on
+    ClayNormalFormula clay_normal_formula =
+        ClayNormalFormula::CompareBoth; // 5: clay in the normal case: 0 compare both, 1 active
+                                        // pressure only
+    OkabeWhenNegative okabe_when_negative =
+        OkabeWhenNegative::Off; // 6: Okabe's formula when the square root turns negative: 1 on
 };
 
 // "fsyok": corrosion data.
@@ -158,7 +181,8 @@ struct CorrosionData {
     int service_life = 30;        // 10: design service life (years)
     double reduction_sea_water = 100.0;  // 11: reduction rate of the pile in the sea-water zone (%)
     double reduction_seabed_mud = 100.0; // 12: reduction rate of the pile in the seabed mud (%)
-    int check_range = 0; // 13: 0 both zones, 1 seabed mud only (0 until a line sets it)
+    CorrosionRange check_range = CorrosionRange::SeaWaterAndMud; // 13: 0 both zones, 1 seabed mud
+                                                                 // only (0 until a line sets it)
 };
 
 // "tugit": joint efficiency factors.
@@ -205,9 +229,10 @@ struct SoilLayerRow {
     double friction_angle = 0.0;    // 5: φ (0 for clay)
     double cohesion = 0.0;          // 6: C0 at the cohesion reference level (0 for sand)
     double cohesion_increase = 0.0; // 7: K of C(z) = C0 + K (zc - z)
-    int resistance_option = 1; // 8: 1 kh given, 2 kh = 1500 N, 3 and 4 kh from N on log-log lines
-    double n_value = 0.0;      // 9: N value
-    double kh = 0.0;           // 10: lateral subgrade-reaction coefficient
+    LayerKhOption resistance_option =
+        LayerKhOption::Given; // 8: 1 kh given, 2 kh = 1500 N, 3 and 4 kh from N on log-log lines
+    double n_value = 0.0;     // 9: N value
+    double kh = 0.0;          // 10: lateral subgrade-reaction coefficient
     // Filled by the load calculation, not read from the file.
     double cohesion_top = 0.0;    // cohesion at the top of the layer
     double cohesion_bottom = 0.0; // cohesion at its bottom
@@ -230,10 +255,13 @@ struct FillRow {
 
 // "hhwl_", "hwl__", "lwl__", "ewl__": wave data of one tide level.
 struct TideLevelRow {
-    int breaking_influence = 1;   // 1: Goda, breaking-wave influence 1 or 2 (0 for Kuroda / Hiroi)
-    double h13 = 0.0;             // 2: significant wave height H1/3
-    double hmax = 0.0;            // 3: Hmax (Goda) or design wave height HD (Kuroda / Hiroi)
-    int wave_length_method = 2;   // 4: 1 computed from period and depth, 2 given
+    BreakingInfluence breaking_influence =
+        BreakingInfluence::NotInfluenced; // 1: Goda, breaking-wave influence 1 or 2 (0 for Kuroda /
+                                          // Hiroi)
+    double h13 = 0.0;                     // 2: significant wave height H1/3
+    double hmax = 0.0; // 3: Hmax (Goda) or design wave height HD (Kuroda / Hiroi)
+    WaveLengthMethod wave_length_method =
+        WaveLengthMethod::Given;  // 4: 1 computed from period and depth, 2 given
     double period = 0.0;          // 5: period T (s)
     double wave_length = 0.0;     // 6: wave length L
     double incidence_angle = 0.0; // 7: incidence angle β
@@ -241,12 +269,14 @@ struct TideLevelRow {
 
 // "wlvl_": wave conditions.
 struct WaveConditions {
-    int depth_rule = 1;   // 1: water depth for wave length and pressure, 1 at h, 2 at d
-    double d = 0.0;       // 2: crown of the toe works or mound cover
-    double h_dash = 0.0;  // 3: lower limit of the wave-pressure range
-    double h = 0.0;       // 4: ground level in front of the wall
-    int hb_rule = 2;      // 5: hb 1 computed from the seabed slope, 2 given
-    double slope_x = 0.0; // 6: X of the seabed slope 1/X
+    WaveDepthRule depth_rule =
+        WaveDepthRule::AtGroundLevel; // 1: water depth for wave length and pressure, 1 at h, 2 at d
+    double d = 0.0;                   // 2: crown of the toe works or mound cover
+    double h_dash = 0.0;              // 3: lower limit of the wave-pressure range
+    double h = 0.0;                   // 4: ground level in front of the wall
+    BreakerDepthRule hb_rule =
+        BreakerDepthRule::Given;             // 5: hb 1 computed from the seabed slope, 2 given
+    double slope_x = 0.0;                    // 6: X of the seabed slope 1/X
     std::array<double, kTideLevelRoom> hb{}; // 7-10: hb per tide level
 };
 
@@ -262,7 +292,8 @@ struct InputRecord {
     std::string title;        // "gyonm"
     std::string version_text; // "versi" quoted text (0 until read)
     int version_number = 0;   // "versi" item 1
-    int static_water = 0; // "wav_t" item 1: static water pressure in the construction stage, 1 yes
+    StaticWater static_water =
+        StaticWater::Off; // "wav_t" item 1: static water pressure in the construction stage, 1 yes
 
     CalcSwitches swdat;
     WaveSwitches wavsw;

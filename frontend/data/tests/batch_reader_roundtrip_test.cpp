@@ -51,19 +51,19 @@ TEST(BatchReaderRoundTrip, EveryGroupArrivesAsWritten) {
     EXPECT_EQ(in.title, utf8_to_cp932(d.data_title));
     EXPECT_EQ(in.version_text, kVersion200);
     EXPECT_EQ(in.version_number, 1);
-    EXPECT_EQ(in.swdat.design_standard, s.std_sw + 1);
-    EXPECT_EQ(in.swdat.embedment_method, s.neire_sw + 1);
-    EXPECT_EQ(in.swdat.decide_by_seabed_reaction, 2);
-    EXPECT_EQ(in.swdat.completed_cases, 3);
+    EXPECT_EQ(to_file_value(in.swdat.design_standard), s.std_sw + 1);
+    EXPECT_EQ(to_file_value(in.swdat.embedment_method), s.neire_sw + 1);
+    EXPECT_EQ(to_file_value(in.swdat.decide_by_seabed_reaction), 2);
+    EXPECT_EQ(to_file_value(in.swdat.completed_cases), 3);
     EXPECT_EQ(in.swdat.decision_code, 11);
-    EXPECT_EQ(in.swdat.studies, 3);
+    EXPECT_EQ(to_file_value(in.swdat.studies), 3);
 
     EXPECT_EQ(in.wavsw.user_tide_name, utf8_to_cp932(trim_blanks(s.tide_name)));
-    EXPECT_EQ(in.wavsw.wave_formula, 1);
-    EXPECT_EQ(in.wavsw.dissipating_works, 2);
-    EXPECT_EQ(in.wavsw.examine[1], 1);
-    EXPECT_EQ(in.wavsw.examine[2], 2);
-    EXPECT_EQ(in.wavsw.draw[1], 2);
+    EXPECT_EQ(to_file_value(in.wavsw.wave_formula), 1);
+    EXPECT_EQ(to_file_value(in.wavsw.dissipating_works), 2);
+    EXPECT_EQ(to_file_value(in.wavsw.examine[1]), 1);
+    EXPECT_EQ(to_file_value(in.wavsw.examine[2]), 2);
+    EXPECT_EQ(to_file_value(in.wavsw.draw[1]), 2);
 
     EXPECT_DOUBLE_EQ(in.joken.hwl, s.tide_lvl[1]);
     EXPECT_DOUBLE_EQ(in.joken.residual_level, residual_water_level(s));
@@ -71,17 +71,17 @@ TEST(BatchReaderRoundTrip, EveryGroupArrivesAsWritten) {
     EXPECT_DOUBLE_EQ(in.joken.design_seabed, s.seabed_kansei);
     EXPECT_DOUBLE_EQ(in.joken.water_weight, s.water_w);
     EXPECT_DOUBLE_EQ(in.joken.surcharge_seismic, d.tihyou_dat.surcharge_q[1]);
-    EXPECT_EQ(in.joken.pile_type, y.yaita_kind + 1);
+    EXPECT_EQ(to_file_value(in.joken.pile_type), y.yaita_kind + 1);
     EXPECT_DOUBLE_EQ(in.tjkn1.hhwl, s.tide_lvl[0]);
     EXPECT_DOUBLE_EQ(in.tjkn1.allow_stress_seismic, y.stress_allow[1]);
     EXPECT_DOUBLE_EQ(in.tjkn1.young_coefficient, y.young_e);
     EXPECT_DOUBLE_EQ(in.tjkn1.young_exponent, 0.0);
 
-    EXPECT_EQ(in.neire.sea.method, 2);
+    EXPECT_EQ(to_file_value(in.neire.sea.method), 2);
     EXPECT_DOUBLE_EQ(in.neire.sea.kh, 3000.0);
     EXPECT_DOUBLE_EQ(in.neire.seismic_coefficient, 0.18);
     EXPECT_DOUBLE_EQ(in.neire.importance_factor, k.sindo_factor[2]);
-    EXPECT_EQ(in.neire.land.method, 1);
+    EXPECT_EQ(to_file_value(in.neire.land.method), 1);
     EXPECT_DOUBLE_EQ(in.neire.land.first_value, 10.0);
     EXPECT_DOUBLE_EQ(in.neire.land.kh, 2090.0);
 
@@ -89,7 +89,7 @@ TEST(BatchReaderRoundTrip, EveryGroupArrivesAsWritten) {
     EXPECT_DOUBLE_EQ(in.fsyok.land_rates[2], y.fsyok_dat.land_rate[2]);
     EXPECT_EQ(in.fsyok.service_life, 50);
     EXPECT_DOUBLE_EQ(in.fsyok.reduction_sea_water, 60.0);
-    EXPECT_EQ(in.fsyok.check_range, 0);
+    EXPECT_EQ(to_file_value(in.fsyok.check_range), 0);
     EXPECT_DOUBLE_EQ(in.tugit.section_modulus, 1.0);
 
     ASSERT_EQ(in.catalogue_piles.count, 3);
@@ -113,7 +113,7 @@ TEST(BatchReaderRoundTrip, EveryGroupArrivesAsWritten) {
     EXPECT_DOUBLE_EQ(sand.submerged_weight, 10.0);
     EXPECT_DOUBLE_EQ(sand.friction_angle, 30.0);
     EXPECT_DOUBLE_EQ(sand.cohesion, 0.0);
-    EXPECT_EQ(sand.resistance_option, 2);
+    EXPECT_EQ(to_file_value(sand.resistance_option), 2);
     EXPECT_DOUBLE_EQ(sand.n_value, 12.3);
     EXPECT_DOUBLE_EQ(sand.kh, 18450.0);
     const SoilLayerRow& clay = in.land_layers[1];
@@ -128,23 +128,23 @@ TEST(BatchReaderRoundTrip, EveryGroupArrivesAsWritten) {
     ASSERT_EQ(in.fill_count, 1);
     EXPECT_DOUBLE_EQ(in.fills[0].submerged_weight, 10.0);
 
-    EXPECT_EQ(in.wlvl.depth_rule, 1);
+    EXPECT_EQ(to_file_value(in.wlvl.depth_rule), 1);
     EXPECT_DOUBLE_EQ(in.wlvl.h, w.h_lvl);
-    EXPECT_EQ(in.wlvl.hb_rule, 2);
+    EXPECT_EQ(to_file_value(in.wlvl.hb_rule), 2);
     EXPECT_DOUBLE_EQ(in.wlvl.hb[1], w.hb_lvl[1]);
     const TideLevelRow& hhwl = in.tide_levels[kTideHhwl];
-    EXPECT_EQ(hhwl.breaking_influence, 1);
+    EXPECT_EQ(to_file_value(hhwl.breaking_influence), 1);
     EXPECT_DOUBLE_EQ(hhwl.h13, 2.35);
-    EXPECT_EQ(hhwl.wave_length_method, 1);
+    EXPECT_EQ(to_file_value(hhwl.wave_length_method), 1);
     EXPECT_DOUBLE_EQ(hhwl.wave_length, 70.85);
     EXPECT_DOUBLE_EQ(in.tide_levels[kTideHwl].wave_length, 60.0);
     EXPECT_DOUBLE_EQ(in.tide_levels[kTideHwl].incidence_angle, 15.0);
 
-    EXPECT_EQ(in.nir_t.dynamic_water, 1);
-    EXPECT_EQ(in.nir_t.pipe_secondary_check, 2);
+    EXPECT_EQ(to_file_value(in.nir_t.dynamic_water), 1);
+    EXPECT_EQ(to_file_value(in.nir_t.pipe_secondary_check), 2);
     EXPECT_DOUBLE_EQ(in.nir_t.lambda2, 1.0);
-    EXPECT_EQ(in.nir_t.okabe_when_negative, 1);
-    EXPECT_EQ(in.static_water, 1);
+    EXPECT_EQ(to_file_value(in.nir_t.okabe_when_negative), 1);
+    EXPECT_EQ(to_file_value(in.static_water), 1);
     EXPECT_DOUBLE_EQ(in.add_1.normal_passive, -15.0);
     EXPECT_DOUBLE_EQ(in.add_1.seismic_active, 15.0);
 }
@@ -234,12 +234,12 @@ TEST(BatchReaderRoundTrip, OptionsAndWallFrictionArriveItemByItem) {
     d.sekouji_dat.lambda2 = 0.8;
     const InputRecord in = read_back(d);
 
-    EXPECT_EQ(in.nir_t.dynamic_water, 1);
-    EXPECT_EQ(in.nir_t.pipe_secondary_check, 2);
+    EXPECT_EQ(to_file_value(in.nir_t.dynamic_water), 1);
+    EXPECT_EQ(to_file_value(in.nir_t.pipe_secondary_check), 2);
     EXPECT_DOUBLE_EQ(in.nir_t.pipe_kh, 30000.0);
     EXPECT_DOUBLE_EQ(in.nir_t.lambda2, 0.8);
-    EXPECT_EQ(in.nir_t.clay_normal_formula, 1);
-    EXPECT_EQ(in.nir_t.okabe_when_negative, 0);
+    EXPECT_EQ(to_file_value(in.nir_t.clay_normal_formula), 1);
+    EXPECT_EQ(to_file_value(in.nir_t.okabe_when_negative), 0);
     EXPECT_DOUBLE_EQ(in.add_1.normal_active, 14.0);
     EXPECT_DOUBLE_EQ(in.add_1.normal_passive, -13.0);
     EXPECT_DOUBLE_EQ(in.add_1.seismic_active, 12.0);

@@ -170,7 +170,7 @@ class Builder {
         label(kSeaEndLabel, s.seabed_sekou, kYellow, "D.L. " + f2(s.seabed_sekou));
         // With the static water pressure considered the water stands on the
         // sea side only.
-        const double x_end = w.static_sw != kStaticWaterOff ? 0.0 : kRightEdge;
+        const double x_end = w.static_sw != list_index_of(StaticWater::Off) ? 0.0 : kRightEdge;
         for (int k = 0; k < kStudiedTideLevels; ++k) {
             if (!box_checked(w.tide_sakuzu_sw[k])) continue;
             std::string name = k == kUserNamedLevel ? fixed_text(s.tide_name, kTideNameLength)

@@ -3,7 +3,7 @@
 namespace wtn::soil {
 
 EmbedmentMethod embedment_method(const SekkeiData& sekkei) {
-    return embedment_method_from_code(file_switch_code(sekkei.neire_sw));
+    return code_of_list_index<EmbedmentMethod>(sekkei.neire_sw);
 }
 
 bool per_layer_method(const SekkeiData& sekkei) {

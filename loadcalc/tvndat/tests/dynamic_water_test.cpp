@@ -30,8 +30,8 @@ std::unique_ptr<Result> run(double lwl, double crown, double seabed, double k,
     input->joken.water_weight = 10.0;
     input->tjkn1.superstructure_crown = crown;
     input->neire.seismic_coefficient = k;
-    input->neire.apparent_rule = apparent_rule;
-    input->nir_t.dynamic_water = 1;
+    input->neire.apparent_rule = from_file_value<ApparentSeismicRule>(apparent_rule);
+    input->nir_t.dynamic_water = YesNo::Yes;
     auto r = std::make_unique<Result>();
     dynamic_water_pressure(*input, 1, virtual_seabed, r->force, r->moment, r->data, r->segments,
                            r->totals);

@@ -187,7 +187,7 @@ TEST(PointPressures, SandAndClayIntensities) {
     EXPECT_DOUBLE_EQ(r.formula1, -30.0);
     EXPECT_DOUBLE_EQ(r.formula2, 25.0);
     EXPECT_DOUBLE_EQ(r.adopted, 25.0);
-    normal.normal_formula_switch = 1; // formula 1 only
+    normal.normal_formula_switch = ClayNormalFormula::FirstOnly; // formula 1 only
     r = clay_active_pressure(normal, 0.0, 40, 10, 40, 0, 0, false);
     EXPECT_DOUBLE_EQ(r.formula2, kFormulaNotUsed);
     EXPECT_DOUBLE_EQ(r.adopted, -30.0);

@@ -70,7 +70,7 @@ TEST(LayerModel, ACohesiveLastLayerAcrossTheSeabedIsSplitThere) {
     // that spans it, also when that clay is the last layer down to the soil's
     // lower limit.
     InputRecord in = test::two_sand_section();
-    in.swdat.earth_pressure_method = 1;
+    in.swdat.earth_pressure_method = EarthPressureMethod::InterpolatedBelowSeabed;
     in.land_layers[1] = clay_layer(-4.0, 30.0, 0.0);
     LoadModel m;
     prepare_layer_model(in, test::plain_customisation(), m);
@@ -84,7 +84,8 @@ TEST(LayerModel, ACohesiveLastLayerAcrossTheSeabedIsSplitThere) {
     EXPECT_DOUBLE_EQ(below.sigma_minus10, below.sigma_top + 70.0);
     EXPECT_DOUBLE_EQ(below.cohesion_minus10, 30.0);
 
-    in.swdat.earth_pressure_method = 2; // no interpolation: no seabed row
+    in.swdat.earth_pressure_method =
+        EarthPressureMethod::NotInterpolated; // no interpolation: no seabed row
     LoadModel plain;
     prepare_layer_model(in, test::plain_customisation(), plain);
     EXPECT_EQ(plain.clay_at_seabed, 0);
@@ -139,7 +140,7 @@ TEST(LayerModel, InputChecksStopWithTheirMessages) {
 InputRecord embankment(std::initializer_list<GroundPoint> points,
                        std::initializer_list<FillRow> fills) {
     InputRecord in = test::two_sand_section();
-    in.swdat.ground_shape = kEmbankmentShape;
+    in.swdat.ground_shape = GroundShape::Embankment;
     for (const GroundPoint& p : points)
         in.ground_points[in.ground_point_count++] = p;
     for (const FillRow& f : fills)
@@ -183,7 +184,7 @@ TEST(LayerModel, EmbankmentChecksOfFillsAndSurcharges) {
     LoadModel m;
     EXPECT_EQ(stop_text([&] { check_surcharge_zones(in, m); }),
               "error: (ERROR)-上載荷重が重複しています。");
-    in.swdat.ground_shape = kStraightShape;
+    in.swdat.ground_shape = GroundShape::Straight;
     EXPECT_EQ(stop_text([&] { check_surcharge_zones(in, m); }), "");
 }
 
@@ -222,7 +223,7 @@ TEST(LayerModel, CaseRangeAndNormalisation) {
     } table[] = {{1, 0, 1, 10.0, 0.0}, {2, 1, 2, 0.0, 5.0}, {3, 0, 2, 10.0, 5.0}};
     for (const Case& c : table) {
         InputRecord copy = in;
-        copy.swdat.completed_cases = c.cases;
+        copy.swdat.completed_cases = from_file_value<CompletedCases>(c.cases);
         copy.joken.ground_angle = 5.0;
         normalise_load_inputs(copy);
         EXPECT_EQ(load_case_range(copy).first, c.first);
@@ -231,9 +232,9 @@ TEST(LayerModel, CaseRangeAndNormalisation) {
         EXPECT_DOUBLE_EQ(copy.joken.surcharge_seismic, c.seismic);
         EXPECT_DOUBLE_EQ(copy.joken.ground_angle, 5.0); // straight shape keeps its slope
     }
-    in.swdat.ground_shape = kEmbankmentShape;
+    in.swdat.ground_shape = GroundShape::Embankment;
     in.joken.ground_angle = 5.0;
-    in.neire.seismic_rule = 0;
+    in.neire.seismic_rule = SeismicCoefficientRule::Given;
     normalise_load_inputs(in);
     EXPECT_DOUBLE_EQ(in.joken.ground_angle, 0.0);
     EXPECT_DOUBLE_EQ(in.neire.regional_factor, 0.0); // the factors are left as entered

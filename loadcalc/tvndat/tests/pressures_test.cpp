@@ -143,7 +143,7 @@ TEST(EarthPressures, ClayNormalCaseComparesBothFormulas) {
 
 TEST(EarthPressures, SeismicClayBelowTheSeabedIsInterpolatedToTenMetresDown) {
     InputRecord in = clay_at_seabed_section();
-    in.swdat.earth_pressure_method = 1;
+    in.swdat.earth_pressure_method = EarthPressureMethod::InterpolatedBelowSeabed;
     const LoadModel m = run_case(in, test::plain_customisation(), kSeismicCase);
     const LandLayerCalc& c = m.land_calc[4];
     const ActiveIntensityRow& r = m.active[4];
@@ -182,7 +182,7 @@ TEST(EarthPressures, BottomCorrectionOfClayBelowTheSeabed) {
         {"deeper than 10 m, raised", 2, -8.0, 12.0, 50, 30, 50},
     };
     for (const Case& c : cases) {
-        in.swdat.earth_pressure_method = c.method;
+        in.swdat.earth_pressure_method = from_file_value<EarthPressureMethod>(c.method);
         double p = c.p_bottom;
         interpolate_to_seabed_minus_10(in, kSeismicCase, c.top, c.h, c.p_top, p);
         EXPECT_DOUBLE_EQ(p, c.expected) << c.name;

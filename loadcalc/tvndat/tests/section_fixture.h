@@ -42,7 +42,7 @@ inline InputRecord two_sand_section() {
     in.joken.surcharge_normal = 10.0;
     in.joken.surcharge_seismic = 5.0;
     in.neire.seismic_coefficient = 0.15;
-    in.neire.apparent_rule = 1;
+    in.neire.apparent_rule = ApparentSeismicRule::GeneralFormula;
     in.add_1 = WallFriction{15.0, -15.0, 15.0, -15.0};
     in.land_layers[0] = layer(2.0, 30.0, 18.0, 10.0, 20.0);
     in.land_layers[1] = layer(-4.0, 35.0, 19.0, 10.0, 20.0);

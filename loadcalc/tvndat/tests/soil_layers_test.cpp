@@ -111,7 +111,7 @@ TEST(SoilLayers, SeaSideNValuesOfClayComeFromTheCohesion) {
     // Clay 0 to -6 (mid -3), C0 = 30 at 0, K = 0: qu = 60, factor 40 gives N = 2.4.
     auto sea = [](int option, double n, double kh) {
         SoilLayerRow r = clay(0.0, 30.0, 0.0);
-        r.resistance_option = option;
+        r.resistance_option = from_file_value<LayerKhOption>(option);
         r.n_value = n;
         r.kh = kh;
         SoilLayerRow s = sand(-6.0);
@@ -119,38 +119,40 @@ TEST(SoilLayers, SeaSideNValuesOfClayComeFromTheCohesion) {
         return table({r, s}, -20.0);
     };
     LayerTable t = sea(2, 0.0, 0.0);
-    derive_sea_n_values(t, 1, 0.0, 40.0);
+    derive_sea_n_values(t, from_file_value<EmbedmentMethod>(1), 0.0, 40.0);
     EXPECT_DOUBLE_EQ(t.rows[0].n_value, 2.4);
     EXPECT_EQ(t.rows[0].n_from_cohesion, 1);
     EXPECT_DOUBLE_EQ(t.rows[0].kh, 3600.0); // 1500 N
 
     t = sea(3, 0.0, 0.0);
-    derive_sea_n_values(t, 2, 0.0, 40.0);
+    derive_sea_n_values(t, from_file_value<EmbedmentMethod>(2), 0.0, 40.0);
     EXPECT_DOUBLE_EQ(t.rows[0].kh, 4800.0); // chart line 1 is k_h = 2000 N
 
     // The C-type and S-type methods take one constant per side: nothing derived.
     t = sea(2, 0.0, 0.0);
-    derive_sea_n_values(t, 3, 0.0, 40.0);
+    derive_sea_n_values(t, from_file_value<EmbedmentMethod>(3), 0.0, 40.0);
     EXPECT_DOUBLE_EQ(t.rows[0].n_value, 0.0);
     EXPECT_EQ(t.rows[0].n_from_cohesion, 0);
 
     // A given N value is kept, and then k_h is not tested.
     t = sea(2, 5.0, 0.0);
-    derive_sea_n_values(t, 1, 0.0, 40.0);
+    derive_sea_n_values(t, from_file_value<EmbedmentMethod>(1), 0.0, 40.0);
     EXPECT_DOUBLE_EQ(t.rows[0].n_value, 5.0);
 
     t = sea(1, 0.0, 0.0);
-    EXPECT_EQ(stop_text([&] { derive_sea_n_values(t, 1, 0.0, 40.0); }),
-              "error: (ERROR)-横方向地盤反力係数又は、横抵抗定数が0.0になっています.");
+    EXPECT_EQ(
+        stop_text([&] { derive_sea_n_values(t, from_file_value<EmbedmentMethod>(1), 0.0, 40.0); }),
+        "error: (ERROR)-横方向地盤反力係数又は、横抵抗定数が0.0になっています.");
     t = sea(2, 0.0, 0.0);
     t.rows[0].cohesion = 0.0;
-    EXPECT_EQ(stop_text([&] { derive_sea_n_values(t, 1, 0.0, 40.0); }),
-              "error: (ERROR)-計算したＮ値が 0.0 になりました.");
+    EXPECT_EQ(
+        stop_text([&] { derive_sea_n_values(t, from_file_value<EmbedmentMethod>(1), 0.0, 40.0); }),
+        "error: (ERROR)-計算したＮ値が 0.0 になりました.");
 }
 
 TEST(SoilLayers, FillRowsGoOnTopOfTheLandSideAndTheFirstTopIsRaised) {
     InputRecord input;
-    input.swdat.ground_shape = 2;
+    input.swdat.ground_shape = GroundShape::Embankment;
     input.fill_count = 2;
     input.fills[0] = FillRow{6.0, 17.0, 9.0, 19.0};
     input.fills[1] = FillRow{4.5, 16.0, 8.0, 18.0};
@@ -166,7 +168,7 @@ TEST(SoilLayers, FillRowsGoOnTopOfTheLandSideAndTheFirstTopIsRaised) {
     EXPECT_DOUBLE_EQ(t.rows[2].top, 3.0);
     EXPECT_DOUBLE_EQ(t.rows[4].top, -20.0);
 
-    input.swdat.ground_shape = 1; // straight: fills ignored, first top raised
+    input.swdat.ground_shape = GroundShape::Straight; // straight: fills ignored, first top raised
     t = table({sand(3.0)}, -20.0);
     insert_fill_layers(t, input);
     EXPECT_EQ(t.count, 2);

@@ -24,9 +24,9 @@ namespace {
 
 InputRecord rectangular_fill() {
     InputRecord in = test::two_sand_section();
-    in.swdat.ground_shape = kEmbankmentShape;
-    in.swdat.surcharge_mode = 2;      // per layer
-    in.ground_points[0] = {0.0, 2.0}; // the wall point on the crown
+    in.swdat.ground_shape = GroundShape::Embankment;
+    in.swdat.surcharge_mode = SurchargeMode::PerLayer; // per layer
+    in.ground_points[0] = {0.0, 2.0};                  // the wall point on the crown
     in.ground_points[1] = {0.0, 4.0};
     in.ground_points[2] = {60.0, 4.0};
     in.ground_point_count = 3;
@@ -119,7 +119,7 @@ TEST(TrialWedge, SeismicIterationSettlesOnTheClosedForm) {
 
 TEST(TrialWedge, SurchargeAtTheSeabedIsTakenForEveryLayer) {
     InputRecord in = rectangular_fill();
-    in.swdat.surcharge_mode = 1;
+    in.swdat.surcharge_mode = SurchargeMode::AtSeabedForAllLayers;
     const CustomisationValues custom = test::plain_customisation();
     LoadModel m;
     prepare_layer_model(in, custom, m);

@@ -10,7 +10,7 @@ namespace {
 // switch 1, lambda1 = lambda2 = 1, current input version.
 WaveCommon example_wave() {
     WaveCommon w;
-    w.wave_height = goda_wave_height(1, 2.35, 0.0);
+    w.wave_height = goda_wave_height(BreakingInfluence::NotInfluenced, 2.35, 0.0);
     w.significant_height = 2.35;
     w.tide_level = 2.0;
     w.depth_h = 10.0;
@@ -73,7 +73,7 @@ TEST(GodaPressure, OlderInputVersionUsesWaterWeightAndDropsAlpha2BelowLambdaOne)
 }
 
 TEST(GodaPressure, HmaxIsTakenAsGivenWithoutBreakingInfluence) {
-    EXPECT_DOUBLE_EQ(goda_wave_height(2, 2.35, 3.9), 3.9);
+    EXPECT_DOUBLE_EQ(goda_wave_height(BreakingInfluence::Influenced, 2.35, 3.9), 3.9);
 }
 
 struct RowExpect {

@@ -190,7 +190,8 @@ TEST(WaveCaseRange, SystemSwitchAndCompletedCases) {
         {1, 0, 0, 2, 2},                  // any other value: both
     };
     for (const auto& c : cases) {
-        const CaseRange r = wave_case_range(c.system_switch, c.cases);
+        const CaseRange r =
+            wave_case_range(c.system_switch, from_file_value<CompletedCases>(c.cases));
         EXPECT_EQ(r.first, c.first) << c.system_switch << "," << c.cases;
         EXPECT_EQ(r.end, c.end) << c.system_switch << "," << c.cases;
         EXPECT_EQ(wave_gairyok_mode(c.system_switch), c.mode);

@@ -25,7 +25,7 @@ InputRecord wave_input() {
     in.wlvl.h = -8.0;
     in.wlvl.hb = {-9.0, -9.0, -9.0, -9.0, 0.0};
     for (auto& row : in.tide_levels) {
-        row.breaking_influence = 1;
+        row.breaking_influence = BreakingInfluence::NotInfluenced;
         row.h13 = 2.35;
         row.hmax = 3.9;
         row.wave_length = 60.0;
@@ -55,8 +55,8 @@ TEST(FillWaveCommon, DepthsAreMeasuredFromTheTideLevelOfEachLevel) {
 
 TEST(FillWaveCommon, KurodaHiroiTakesTheDesignWaveHeightAndItsDepth) {
     InputRecord in = wave_input();
-    in.wavsw.wave_formula = 2;
-    in.wlvl.depth_rule = 2;
+    in.wavsw.wave_formula = WaveFormula::KurodaHiroi;
+    in.wlvl.depth_rule = WaveDepthRule::AtToeWorks;
     WaveBlock b;
     fill_wave_common(in, kTideHwl, b);
     EXPECT_EQ(b.formula, kFormulaKurodaHiroi);
@@ -89,7 +89,7 @@ TEST(CheckWaveData, RefusesWhatTheFormulasCannotComputeWith) {
     };
     for (const auto& c : cases) {
         InputRecord in = wave_input();
-        in.wavsw.wave_formula = c.formula;
+        in.wavsw.wave_formula = from_file_value<WaveFormula>(c.formula);
         WaveBlock good;
         fill_wave_common(in, kTideHwl, good);
         EXPECT_NO_THROW(check_wave_data(good)) << c.message;

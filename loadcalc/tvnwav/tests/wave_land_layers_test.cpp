@@ -21,7 +21,7 @@ InputRecord layered_input() {
     in.land_layers[0].friction_angle = 30.0;
     in.land_layers[0].kh = 3000.0;
     in.land_layers[1].top = -5.0;
-    in.land_layers[1].resistance_option = 2;
+    in.land_layers[1].resistance_option = LayerKhOption::LinearInN;
     in.land_layers[1].n_value = 4.0;
     in.land_layers[1].kh = 6000.0;
     in.land_layer_count = 2;

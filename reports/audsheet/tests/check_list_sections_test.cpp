@@ -10,6 +10,7 @@
 #include "program_folder.h"
 #include "stop_capture.h"
 #include "text_lines.h"
+#include "tide_level_yes_no.h"
 
 #include <gtest/gtest.h>
 
@@ -61,7 +62,7 @@ SoilLayerRow sand_layer() {
     r.wet_weight = 18.0;
     r.saturated_weight = 20.0;
     r.friction_angle = 30.0;
-    r.resistance_option = 2;
+    r.resistance_option = LayerKhOption::LinearInN;
     r.n_value = 10.0;
     r.kh = 15000.0;
     return r;
@@ -75,7 +76,7 @@ SoilLayerRow clay_layer(int option, double n_value) {
     r.friction_angle = 0.0;
     r.cohesion = 20.0;
     r.cohesion_increase = 1.5;
-    r.resistance_option = option;
+    r.resistance_option = from_file_value<LayerKhOption>(option);
     r.n_value = n_value;
     r.kh = 3000.0;
     return r;
@@ -138,8 +139,8 @@ std::vector<ListCase> list_cases() {
         {"construction stage: exactly the drawn levels, no completed-state blocks",
          [](CheckListData& d) {
              InputRecord& in = d.input;
-             in.swdat.studies = 2;
-             in.wavsw.draw = {1, 2, 2, 1, 1};
+             in.swdat.studies = Studies::ConstructionOnly;
+             in.wavsw.draw = yes_no_codes({1, 2, 2, 1, 1});
              in.forces_normal[0] = {"係船力", 10.0, 2.0};
              in.force_normal_count = 1;
              add_layer(in.land_layers, in.land_layer_count, sand_layer());
@@ -155,16 +156,16 @@ std::vector<ListCase> list_cases() {
           fmt("  ◇ H.W.L.                   %16.2lf", 1.8),
           fmt("  ◇ L.W.L.                   %16.2lf", 0.1)}},
         {"normal case only: no seismic lines",
-         [](CheckListData& d) { d.input.swdat.completed_cases = 1; },
+         [](CheckListData& d) { d.input.swdat.completed_cases = CompletedCases::NormalOnly; },
          {{"@-3", "【完成時】", "", " ◎ 常時・地震時検討          1:常時のみ検討",
            " ◎ 地表面形状                1:直線形状", " ◎ 粘性土主働土圧強度式(常時)２式の比較", "",
            "@-8"}},
          {"@-4", " ◎ 震度の取り扱い", " ◎ 粘性土の取り扱い"}},
         {"port standard, both cases, Arai-Yokoi, version 1",
          [](CheckListData& d) {
-             d.input.neire.apparent_rule = 3;
+             d.input.neire.apparent_rule = ApparentSeismicRule::AraiYokoi;
              d.input.neire.seismic_coefficient = 0.15;
-             d.input.nir_t.dynamic_water = 1;
+             d.input.nir_t.dynamic_water = YesNo::Yes;
          },
          {{" ◎ 粘性土主働土圧強度式(常時)２式の比較", "", "@-4", "【地震時】", "", " ◎ 設計震度",
            "  ◇ 計算SW                   0:直接入力",
@@ -179,8 +180,8 @@ std::vector<ListCase> list_cases() {
         {"version 0: one reduction factor, no hydrodynamic switch",
          [](CheckListData& d) {
              d.input.version_number = 0;
-             d.input.swdat.studies = 3;
-             d.input.neire.apparent_rule = 3;
+             d.input.swdat.studies = Studies::Both;
+             d.input.neire.apparent_rule = ApparentSeismicRule::AraiYokoi;
              d.input.wavsw.lambda1 = 0.8;
          },
          {{"", fmt(" ◎ 波圧の低減率λ            %16.2lf", 0.8),
@@ -189,10 +190,10 @@ std::vector<ListCase> list_cases() {
           fmt(" ◎ 波圧の低減率λ$S1$Z           %16.2lf", 0.8)}},
         {"fishery-port standard, seismic case: seismic lines under no heading",
          [](CheckListData& d) {
-             d.input.swdat.design_standard = 2;
-             d.input.swdat.completed_cases = 2;
+             d.input.swdat.design_standard = DesignStandard::FisheryPort;
+             d.input.swdat.completed_cases = CompletedCases::SeismicOnly;
              d.input.neire.seismic_coefficient = 0.12;
-             d.input.neire.apparent_rule = 1;
+             d.input.neire.apparent_rule = ApparentSeismicRule::GeneralFormula;
          },
          {{" ◎ 常時・地震時検討          2:地震時のみ検討",
            " ◎ 地表面形状                1:直線形状", "",
@@ -202,13 +203,13 @@ std::vector<ListCase> list_cases() {
          {"@-4", "【地震時】", "@-10", " ◎ 粘性土主働土圧強度式(常時)２式の比較"}},
         {"river standard, both cases: seismic values in the river block",
          [](CheckListData& d) {
-             d.input.swdat.design_standard = 3;
-             d.input.neire.seismic_rule = 1;
+             d.input.swdat.design_standard = DesignStandard::River;
+             d.input.neire.seismic_rule = SeismicCoefficientRule::ProductOfFactors;
              d.input.neire.regional_factor = 0.15;
              d.input.neire.ground_factor = 1.2;
              d.input.neire.importance_factor = 1.0;
              d.input.neire.seismic_coefficient = 0.18;
-             d.input.neire.apparent_rule = 2;
+             d.input.neire.apparent_rule = ApparentSeismicRule::Niken;
          },
          {{" ◎ 粘性土主働土圧強度式(常時)２式の比較", "", " ◎ 粘性土の取り扱い"},
           {"@-7",
@@ -233,25 +234,45 @@ std::vector<ListCase> list_cases() {
            "@-12"}},
          {"@-4", "@-10", "@-11", " ◎ 震度の取り扱い"}},
         {"a standard code outside the list: labelled and listed as the river standard",
-         [](CheckListData& d) { d.input.swdat.design_standard = 4; },
+         [](CheckListData& d) {
+             d.input.swdat.design_standard = from_file_value<DesignStandard>(4);
+         },
          {{" ◎ 設計基準                  3:河川基準"}, {"@-7", "【河川基準】", "", " ◎ 設計震度"}},
          {"@-4", "@-10", "@-11"}},
         {"river standard, PC pile, construction stage: no river block",
          [](CheckListData& d) {
-             d.input.swdat.design_standard = 3;
-             d.input.swdat.studies = 2;
-             d.input.joken.pile_type = 6;
+             d.input.swdat.design_standard = DesignStandard::River;
+             d.input.swdat.studies = Studies::ConstructionOnly;
+             d.input.joken.pile_type = PileType::Pc;
          },
          {{"@-8"}},
          {"@-7", "【河川基準】"}},
         {"Goda: a level not examined, a wave free of breaking with its length given",
          [](CheckListData& d) {
              InputRecord& in = d.input;
-             in.swdat.studies = 2;
-             in.wavsw.examine = {2, 1, 1, 1, 1};
-             in.tide_levels[kTideHwl] = {1, 1.5, 2.7, 2, 6.0, 48.5, 10.0};
-             in.tide_levels[kTideLwl] = {2, 1.4, 2.5, 1, 7.5, 52.0, 0.0};
-             in.tide_levels[kTideUser] = {2, 1.3, 2.3, 1, 8.0, 55.0, 15.0};
+             in.swdat.studies = Studies::ConstructionOnly;
+             in.wavsw.examine = yes_no_codes({2, 1, 1, 1, 1});
+             in.tide_levels[kTideHwl] = {BreakingInfluence::NotInfluenced,
+                                         1.5,
+                                         2.7,
+                                         WaveLengthMethod::Given,
+                                         6.0,
+                                         48.5,
+                                         10.0};
+             in.tide_levels[kTideLwl] = {BreakingInfluence::Influenced,
+                                         1.4,
+                                         2.5,
+                                         WaveLengthMethod::Computed,
+                                         7.5,
+                                         52.0,
+                                         0.0};
+             in.tide_levels[kTideUser] = {BreakingInfluence::Influenced,
+                                          1.3,
+                                          2.3,
+                                          WaveLengthMethod::Computed,
+                                          8.0,
+                                          55.0,
+                                          15.0};
          },
          {{"@-6", "【波圧算定用データ】", "", kTwoLevelsHeading,
            " ◎ 砕波の影響の有無    " + kDash + "    ×    " + "    ○    " + "    ○    ",
@@ -269,12 +290,24 @@ std::vector<ListCase> list_cases() {
         {"Kuroda / Hiroi: depth switch, HD of every examined level",
          [](CheckListData& d) {
              InputRecord& in = d.input;
-             in.swdat.studies = 2;
-             in.wavsw.wave_formula = 2;
-             in.wavsw.examine = {1, 1, 2, 2, 1};
-             in.wlvl.depth_rule = 2;
-             in.tide_levels[kTideHhwl] = {0, 1.5, 2.7, 1, 6.0, 48.5, 10.0};
-             in.tide_levels[kTideHwl] = {0, 1.4, 2.5, 2, 7.5, 52.0, 0.0};
+             in.swdat.studies = Studies::ConstructionOnly;
+             in.wavsw.wave_formula = WaveFormula::KurodaHiroi;
+             in.wavsw.examine = yes_no_codes({1, 1, 2, 2, 1});
+             in.wlvl.depth_rule = WaveDepthRule::AtToeWorks;
+             in.tide_levels[kTideHhwl] = {BreakingInfluence::KurodaHiroiRow,
+                                          1.5,
+                                          2.7,
+                                          WaveLengthMethod::Computed,
+                                          6.0,
+                                          48.5,
+                                          10.0};
+             in.tide_levels[kTideHwl] = {BreakingInfluence::KurodaHiroiRow,
+                                         1.4,
+                                         2.5,
+                                         WaveLengthMethod::Given,
+                                         7.5,
+                                         52.0,
+                                         0.0};
          },
          {{" ◎ 波圧算定式                2:黒田式／広井式（森平式）",
            " ◎ 消波工の有無              2:消波工なし"},
@@ -288,8 +321,8 @@ std::vector<ListCase> list_cases() {
          {"@-6", " ◎ 砕波の影響の有無    ", " ◎ ｈb位置地盤高計算SW       2:直接入力"}},
         {"a wave formula outside the list is computed and listed as Kuroda / Hiroi",
          [](CheckListData& d) {
-             d.input.swdat.studies = 2;
-             d.input.wavsw.wave_formula = 3;
+             d.input.swdat.studies = Studies::ConstructionOnly;
+             d.input.wavsw.wave_formula = from_file_value<WaveFormula>(3);
          },
          {{" ◎ 波圧算定式                2:黒田式／広井式（森平式）",
            " ◎ 消波工の有無              2:消波工なし"},
@@ -297,8 +330,8 @@ std::vector<ListCase> list_cases() {
          {"@-6"}},
         {"hb from the seabed slope",
          [](CheckListData& d) {
-             d.input.swdat.studies = 2;
-             d.input.wlvl.hb_rule = 1;
+             d.input.swdat.studies = Studies::ConstructionOnly;
+             d.input.wlvl.hb_rule = BreakerDepthRule::FromSlope;
              d.input.wlvl.slope_x = 30.0;
          },
          {{" ◎ ｈb位置地盤高計算SW       1:自動計算",
@@ -307,10 +340,10 @@ std::vector<ListCase> list_cases() {
          {" ◎ hb:有義波高の5倍離れた"}},
         {"hb given per examined level",
          [](CheckListData& d) {
-             d.input.swdat.studies = 2;
-             d.input.wavsw.examine = {2, 1, 1, 2, 1};
+             d.input.swdat.studies = Studies::ConstructionOnly;
+             d.input.wavsw.examine = yes_no_codes({2, 1, 1, 2, 1});
              d.input.wlvl.hb = {-9.0, -8.5, -8.0, -7.5, 0.0};
-             d.input.static_water = 1;
+             d.input.static_water = StaticWater::On;
          },
          {{" ◎ ｈb位置地盤高計算SW       2:直接入力", " ◎ hb:有義波高の5倍離れた",
            "    地点での地盤高(m)", fmt("  ◇ H.W.L.                   %16.2lf", -8.5),
@@ -320,8 +353,8 @@ std::vector<ListCase> list_cases() {
           fmt("  ◇ 任意潮位面               %16.2lf", -7.5)}},
         {"U pile: its form and grade",
          [](CheckListData& d) {
-             d.input.joken.u_variant = 2;
-             d.input.joken.steel_grade = 2;
+             d.input.joken.u_variant = USection::General;
+             d.input.joken.steel_grade = SteelGrade::SY390;
          },
          {{"@-8", "【矢板条件】", "", " ◎ 使用矢板", "  ◇ 形式1                    1:Ｕ型",
            "  ◇ 形式2                    2:一般型", "  ◇ 材質                     2:SY390",
@@ -330,7 +363,7 @@ std::vector<ListCase> list_cases() {
         {"steel piles of free choice: catalogue ids in input order, then the user's",
          [](CheckListData& d) {
              InputRecord& in = d.input;
-             in.joken.pile_type = 3;
+             in.joken.pile_type = PileType::SteelOfFreeChoice;
              in.catalogue_piles.ids[0] = 22;
              in.catalogue_piles.ids[1] = 21;
              in.catalogue_piles.count = 2;
@@ -349,11 +382,11 @@ std::vector<ListCase> list_cases() {
         {"steel pipe piles: the pipe rows and the pipe grade",
          [](CheckListData& d) {
              InputRecord& in = d.input;
-             in.joken.pile_type = 4;
+             in.joken.pile_type = PileType::SteelPipe;
              in.steel_pipes[0] = {800.0, 12.0, 1.0};
              in.steel_pipes[1] = {1000.0, 14.5, 2.0};
              in.steel_pipe_count = 2;
-             in.nir_t.pipe_secondary_check = 1;
+             in.nir_t.pipe_secondary_check = YesNo::Yes;
              in.nir_t.pipe_kh = 20000.0;
          },
          {{"  ◇ 材質                     1:SKY400"},
@@ -363,7 +396,7 @@ std::vector<ListCase> list_cases() {
          {"  ◇ 横方向地盤反力係数(kN/m$U3$Z)" + fmt("%16.1lf", 20000.0)}},
         {"PC piles of free choice: the moment column",
          [](CheckListData& d) {
-             d.input.joken.pile_type = 7;
+             d.input.joken.pile_type = PileType::PcOfFreeChoice;
              d.input.catalogue_piles.ids[0] = 51;
              d.input.catalogue_piles.count = 1;
          },
@@ -373,14 +406,14 @@ std::vector<ListCase> list_cases() {
            "  1  PC-150S                  28125        3750        18.8", ""}},
          {}},
         {"PC pile: no material, allowables, rates or factors",
-         [](CheckListData& d) { d.input.joken.pile_type = 6; },
+         [](CheckListData& d) { d.input.joken.pile_type = PileType::Pc; },
          {{"  ◇ 形式1                    6:ＰＣ矢板",
            fmt(" ◎ ヤング係数(kN/mm$U2$Z)        %16.1lf", 34.8), " ◎ 矢板の許容変位量(cm)"},
           {"@-10", "【腐食】", "", "", "@-12"}},
          {"  ◇ 材質                     1:SY295", " ◎ 矢板の許容応力度(N/mm$U2$Z)", "@-9"}},
         {"corrosion judged in the seabed mud only: no sea-water rates",
          [](CheckListData& d) {
-             d.input.fsyok.check_range = 1;
+             d.input.fsyok.check_range = CorrosionRange::MudOnly;
              d.input.fsyok.sea_rates = {0.1, 0.2, 0.3, 0.04};
              d.input.fsyok.land_rates = {0.1, 0.3, 0.05};
          },
@@ -408,7 +441,7 @@ std::vector<ListCase> list_cases() {
          {}},
         {"straight ground, seismic case only",
          [](CheckListData& d) {
-             d.input.swdat.completed_cases = 2;
+             d.input.swdat.completed_cases = CompletedCases::SeismicOnly;
              d.input.joken.ground_angle = 5.0;
              d.input.joken.seabed_angle = 2.0;
              d.input.joken.surcharge_normal = 10.0;
@@ -421,8 +454,8 @@ std::vector<ListCase> list_cases() {
         {"arbitrary ground: fills, surcharge strips of both cases, points",
          [](CheckListData& d) {
              InputRecord& in = d.input;
-             in.swdat.ground_shape = 2;
-             in.swdat.surcharge_mode = 2;
+             in.swdat.ground_shape = GroundShape::Embankment;
+             in.swdat.surcharge_mode = SurchargeMode::PerLayer;
              in.joken.seabed_angle = 1.5;
              in.fills[0] = {4.0, 18.0, 10.0, 20.0};
              in.fill_count = 1;
@@ -461,7 +494,7 @@ std::vector<ListCase> list_cases() {
              add_layer(in.land_layers, in.land_layer_count, sand_layer());
              add_layer(in.land_layers, in.land_layer_count, clay_layer(2, 0.0));
              add_layer(in.land_layers, in.land_layer_count, clay_layer(1, 0.0));
-             in.swdat.studies = 3;
+             in.swdat.studies = Studies::Both;
          },
          {{"@-13", "【土質定数(陸側)】", "", kLongSoil,
            "       (m)  (kN/m$U3$Z) (kN/m$U3$Z)  (度)  (kN/m$U2$Z)                  (回)",
@@ -472,10 +505,10 @@ std::vector<ListCase> list_cases() {
         {"C-type method: short tables and the average N value",
          [](CheckListData& d) {
              InputRecord& in = d.input;
-             in.swdat.embedment_method = 3;
-             in.swdat.studies = 3;
-             in.neire.land = {1, 12.0, 0.5, 3500.0};
-             in.neire.sea = {2, 8.0, 0.4, 2500.0};
+             in.swdat.embedment_method = EmbedmentMethod::CType;
+             in.swdat.studies = Studies::Both;
+             in.neire.land = {LateralResistanceMethod::DerivedFromSoil, 12.0, 0.5, 3500.0};
+             in.neire.sea = {LateralResistanceMethod::Given, 8.0, 0.4, 2500.0};
              add_layer(in.land_layers, in.land_layer_count, sand_layer());
          },
          {{"@-13", "【土質定数(陸側)】", "", kShortSoil,
@@ -492,8 +525,8 @@ std::vector<ListCase> list_cases() {
         {"S-type method, completed state only: the rate of increase on the sea side",
          [](CheckListData& d) {
              InputRecord& in = d.input;
-             in.swdat.embedment_method = 5;
-             in.neire.sea = {1, 8.0, 0.45, 2500.0};
+             in.swdat.embedment_method = EmbedmentMethod::SType;
+             in.neire.sea = {LateralResistanceMethod::DerivedFromSoil, 8.0, 0.45, 2500.0};
          },
          {{"@-13", "【土質定数(陸側)】", "", kShortSoil,
            "       (m)  (kN/m$U3$Z) (kN/m$U3$Z)  (度)  (kN/m$U2$Z)", "", "@-14"},
@@ -551,7 +584,9 @@ std::vector<ListCase> list_cases() {
           {" ◎ 矢板の根入れ長(ﾁｬﾝの方式) -1.0:Ｌ＝ 3.0／β"}},
          {}},
         {"an embedment method outside the list prints its code and ends its line",
-         [](CheckListData& d) { d.input.swdat.embedment_method = 6; },
+         [](CheckListData& d) {
+             d.input.swdat.embedment_method = from_file_value<EmbedmentMethod>(6);
+         },
          {{" ◎ 根入れ部の計算方法        6:", " ◎ 完成時・施工時の検討      1:完成時のみ検討"}},
          {}},
     };
@@ -605,7 +640,7 @@ TEST(CheckListSections, LongTitleIsKeptWholeWithItsDollarEscaped) {
 
 TEST(CheckListSections, MissingUserCatalogueStopsWithItsReadersMessage) {
     CheckListData data = base_data();
-    data.input.joken.pile_type = 7;
+    data.input.joken.pile_type = PileType::PcOfFreeChoice;
     data.input.added_piles.ids[0] = 3;
     data.input.added_piles.count = 1;
     ProgramFolder folder;

@@ -45,7 +45,7 @@ TEST(SeismicTables, PrintedApparentCoefficientAndItsAngle) {
     };
     for (const Case& c : cases) {
         ReportFixture f;
-        f.report->input.neire.apparent_rule = file_code(c.rule);
+        f.report->input.neire.apparent_rule = c.rule;
         f.report->custom.apparent_rounding_rule = c.steps_of_five;
         LandLayerCalc& row = f.land(1, 0.0, 30.0);
         row.k_top = 0.237;
@@ -65,7 +65,7 @@ TEST(SeismicTables, FillersOfColumnsThatDoNotApply) {
         // Top at the R.W.L. with the in-air coefficient on both sides: no top
         // coefficient, yet its angle.
         ReportFixture f;
-        f.report->input.swdat.residual_level_seismic = 2;
+        f.report->input.swdat.residual_level_seismic = LevelSeismicRule::AirBothSides;
         const auto lines = f.page([&](PageFile& p) { write_active_seismic_table(p, *f.report); });
         EXPECT_TRUE(in_order(lines, {"00    0.00", "08  ───", "09    0.15", "10     8.5"}));
     }
@@ -73,8 +73,7 @@ TEST(SeismicTables, FillersOfColumnsThatDoNotApply) {
         // Clay ending 5 m below the seabed under interpolation: no bottom
         // coefficient or angle; ending 10 m below, both.
         ReportFixture f;
-        f.report->input.swdat.earth_pressure_method =
-            file_code(EarthPressureMethod::InterpolatedBelowSeabed);
+        f.report->input.swdat.earth_pressure_method = EarthPressureMethod::InterpolatedBelowSeabed;
         LandLayerCalc& clay = f.land(1, 0.0, thickness);
         clay.phi = 0.0;
         f.report->model.land_calc[2].top = -thickness;
@@ -108,7 +107,7 @@ TEST(SeismicTables, FillersOfColumnsThatDoNotApply) {
 TEST(SeismicTables, MethodPageAndTableLayoutFollowTheUnderwaterSwitch) {
     {
         ReportFixture f;
-        f.report->input.neire.apparent_rule = file_code(ApparentSeismicRule::Given);
+        f.report->input.neire.apparent_rule = ApparentSeismicRule::Given;
         f.report->input.neire.apparent_coefficient = 0.2;
         const auto lines = f.page([&](PageFile& p) {
             write_apparent_seismic_section(p, *f.report);
@@ -120,10 +119,9 @@ TEST(SeismicTables, MethodPageAndTableLayoutFollowTheUnderwaterSwitch) {
     }
     {
         ReportFixture f;
-        f.report->input.neire.apparent_rule = file_code(ApparentSeismicRule::Niken);
-        f.report->input.swdat.ground_shape = file_code(GroundShape::Embankment);
-        f.report->input.swdat.earth_pressure_method =
-            file_code(EarthPressureMethod::InterpolatedBelowSeabed);
+        f.report->input.neire.apparent_rule = ApparentSeismicRule::Niken;
+        f.report->input.swdat.ground_shape = GroundShape::Embankment;
+        f.report->input.swdat.earth_pressure_method = EarthPressureMethod::InterpolatedBelowSeabed;
         f.report->custom.apparent_crown_rule = 1;
         f.report->custom.apparent_land_depth_rule = 1;
         f.report->custom.apparent_sea_depth_rule = 1;
@@ -141,7 +139,7 @@ TEST(SeismicTables, MethodPageAndTableLayoutFollowTheUnderwaterSwitch) {
 TEST(FormulaPages, ClayFormulasAndOkabeOptions) {
     {
         ReportFixture f;
-        f.report->input.nir_t.clay_normal_formula = file_code(ClayNormalFormula::CompareBoth);
+        f.report->input.nir_t.clay_normal_formula = ClayNormalFormula::CompareBoth;
         f.report->custom.consolidation_factor = 0.3;
         const auto lines =
             f.page([&](PageFile& p) { write_active_formula_pages(p, *f.report, 0); });
@@ -151,7 +149,7 @@ TEST(FormulaPages, ClayFormulasAndOkabeOptions) {
     }
     {
         ReportFixture f;
-        f.report->input.nir_t.clay_normal_formula = file_code(ClayNormalFormula::FirstOnly);
+        f.report->input.nir_t.clay_normal_formula = ClayNormalFormula::FirstOnly;
         const auto lines =
             f.page([&](PageFile& p) { write_active_formula_pages(p, *f.report, 0); });
         EXPECT_EQ(lines.back(), "$0  JO_DTS3.PFM");
@@ -159,7 +157,7 @@ TEST(FormulaPages, ClayFormulasAndOkabeOptions) {
     for (const bool okabe : {true, false}) {
         ReportFixture f;
         f.report->input.nir_t.okabe_when_negative =
-            file_code(okabe ? OkabeWhenNegative::On : OkabeWhenNegative::Off);
+            okabe ? OkabeWhenNegative::On : OkabeWhenNegative::Off;
         f.report->custom.clay_failure_angle_seismic = 45.0;
         const auto lines =
             f.page([&](PageFile& p) { write_active_formula_pages(p, *f.report, 1); });
@@ -177,8 +175,7 @@ TEST(FormulaPages, ClayFormulasAndOkabeOptions) {
 TEST(IntensityTables, ClayInterpolationRows) {
     for (const double bottom : {-9.0, -6.0}) {
         ReportFixture f;
-        f.report->input.swdat.earth_pressure_method =
-            file_code(EarthPressureMethod::InterpolatedBelowSeabed);
+        f.report->input.swdat.earth_pressure_method = EarthPressureMethod::InterpolatedBelowSeabed;
         LandLayerCalc& clay = f.land(1, 0.0, -bottom);
         clay.phi = 0.0;
         f.report->model.land_calc[2].top = bottom;
@@ -239,8 +236,11 @@ TEST(PressureChapter, SubSectionNumbersRunWithoutGaps) {
     };
     for (const Case& c : cases) {
         ReportFixture f;
-        f.report->input.swdat.ground_shape = file_code(c.shape);
+        f.report->input.swdat.ground_shape = c.shape;
         f.report->common.totals.residual_water = c.residual_water;
+        // The chapter draws its earth-pressure figure: give it a diagram.
+        f.report->model.active[1].active_bottom = 117.988;
+        f.report->model.passive[0].passive_bottom = 720.0;
         write_pressure_chapter(*f.report, c.c);
         const auto lines = test::file_lines(f.folder.read(pressure_chapter_name(c.c)));
         std::vector<std::string> numbers;

@@ -18,10 +18,10 @@ std::string blanks(int n) {
 struct ListFixture : ReportFixture {
     ListFixture() {
         InputRecord& in = report->input;
-        in.swdat.completed_cases = 3;
+        in.swdat.completed_cases = CompletedCases::Both;
         in.swdat.decision_code = 111;
-        in.joken.pile_type = file_code(PileType::U);
-        in.swdat.embedment_method = file_code(EmbedmentMethod::Chang);
+        in.joken.pile_type = PileType::U;
+        in.swdat.embedment_method = EmbedmentMethod::Chang;
         report->conditions.allowable_stress = {180.0, 270.0};
         report->conditions.allowable_displacement = {5.0, 7.5};
         report->conditions.corrosion_case = 0;
@@ -43,14 +43,14 @@ struct ListFixture : ReportFixture {
 TEST(ConditionList, SurchargeAndSeismicSectionsByCaseSwitchAndGroundShape) {
     {
         ListFixture f;
-        f.report->input.swdat.completed_cases = 1;
+        f.report->input.swdat.completed_cases = CompletedCases::NormalOnly;
         f.report->input.joken.surcharge_normal = 10.0;
         EXPECT_TRUE(in_order(f.list(), {"@-7", " 1-6.上載荷重", blanks(50) + "w =  10.00 kN/m$U2$Z",
                                         "", "@-9", " 1-7.耐用年数" + blanks(44) + " 30 年"}));
     }
     {
         ListFixture f;
-        f.report->input.swdat.completed_cases = 2;
+        f.report->input.swdat.completed_cases = CompletedCases::SeismicOnly;
         f.report->input.joken.surcharge_seismic = 5.0;
         EXPECT_TRUE(in_order(f.list(), {" 1-6.上載荷重", blanks(49) + "w' =   5.00 kN/m$U2$Z",
                                         "@-8", " 1-7.設計震度" + blanks(42) + " 0.15"}));
@@ -58,7 +58,7 @@ TEST(ConditionList, SurchargeAndSeismicSectionsByCaseSwitchAndGroundShape) {
     {
         // An embankment without surcharge zones: the seismic coefficient is 1-6.
         ListFixture f;
-        f.report->input.swdat.ground_shape = file_code(GroundShape::Embankment);
+        f.report->input.swdat.ground_shape = GroundShape::Embankment;
         f.report->input.joken.surcharge_normal = 10.0;
         EXPECT_EQ(f.headings(),
                   (std::vector<std::string>{" 1-1.", " 1-2.", " 1-3.", " 1-4.", " 1-5.", " 1-6.",
@@ -68,12 +68,12 @@ TEST(ConditionList, SurchargeAndSeismicSectionsByCaseSwitchAndGroundShape) {
     {
         ListFixture f;
         InputRecord& in = f.report->input;
-        in.swdat.ground_shape = file_code(GroundShape::Embankment);
+        in.swdat.ground_shape = GroundShape::Embankment;
         in.surcharge_count = 2;
         in.surcharges[0] = {0.0, 5.0, 10.0, 5.0};
         in.surcharges[1] = {5.0, 9.0, 20.0, 10.0};
         // Port standard, k the product of the regional, ground and importance factors.
-        in.neire.seismic_rule = file_code(SeismicCoefficientRule::ProductOfFactors);
+        in.neire.seismic_rule = SeismicCoefficientRule::ProductOfFactors;
         in.neire.regional_factor = 0.15;
         in.neire.ground_factor = 1.2;
         in.neire.importance_factor = 1.0;
@@ -101,16 +101,16 @@ TEST(ConditionList, AllowablesByCheckDigitsAndPileType) {
     for (const Case& c : cases) {
         ListFixture f;
         f.report->input.swdat.decision_code = c.decision;
-        f.report->input.joken.pile_type = file_code(c.type);
+        f.report->input.joken.pile_type = c.type;
         const std::vector<std::string> h = f.headings();
         EXPECT_EQ(std::vector<std::string>(h.begin() + 8, h.end()), c.tail) << c.decision;
     }
     {
         // Steel pipe of the higher grade, normal case only.
         ListFixture f;
-        f.report->input.swdat.completed_cases = 1;
-        f.report->input.joken.pile_type = file_code(PileType::SteelPipe);
-        f.report->input.joken.steel_grade = file_code(SteelGrade::SY390);
+        f.report->input.swdat.completed_cases = CompletedCases::NormalOnly;
+        f.report->input.joken.pile_type = PileType::SteelPipe;
+        f.report->input.joken.steel_grade = SteelGrade::SY390;
         EXPECT_TRUE(in_order(f.list(), {" 1-9.許容応力度（鋼管矢板[SKY490]）",
                                         blanks(38) + "(常  時)  σ$Sa$Z =  180.0 N/mm$U2$Z",
                                         " 1-10.許容矢板天端許容変位量",
@@ -142,8 +142,8 @@ TEST(ConditionList, CorrosionSectionByCaseUserPileAndStandard) {
     }
     {
         ListFixture f;
-        f.report->input.swdat.design_standard = file_code(DesignStandard::River);
-        f.report->input.joken.pile_type = file_code(PileType::SteelPipe);
+        f.report->input.swdat.design_standard = DesignStandard::River;
+        f.report->input.joken.pile_type = PileType::SteelPipe;
         f.report->input.fsyok.allowance_water = 2.0;
         f.report->input.fsyok.allowance_land = 1.0;
         EXPECT_TRUE(in_order(f.list(), {" 1-7.腐食しろ（鋼管矢板）",
@@ -156,7 +156,7 @@ TEST(ConditionList, CorrosionSectionByCaseUserPileAndStandard) {
 TEST(ConditionList, LateralResistanceByMethod) {
     {
         ListFixture f;
-        f.report->input.swdat.embedment_method = file_code(EmbedmentMethod::CType);
+        f.report->input.swdat.embedment_method = EmbedmentMethod::CType;
         f.report->conditions.n_value_flag = 1;
         f.report->conditions.n_value = 8.0;
         f.report->conditions.lateral_constant = 2500.0;
@@ -165,7 +165,7 @@ TEST(ConditionList, LateralResistanceByMethod) {
     }
     {
         ListFixture f;
-        f.report->input.swdat.embedment_method = file_code(EmbedmentMethod::SType);
+        f.report->input.swdat.embedment_method = EmbedmentMethod::SType;
         f.report->conditions.n_value_flag = 1;
         f.report->conditions.n_value_increase = 0.25;
         f.report->conditions.lateral_constant = 300.0;
@@ -175,7 +175,7 @@ TEST(ConditionList, LateralResistanceByMethod) {
     {
         // Two sea layers, the second with kc read from its N value.
         ListFixture f;
-        f.report->input.swdat.embedment_method = file_code(EmbedmentMethod::CTypeMultiLayer);
+        f.report->input.swdat.embedment_method = EmbedmentMethod::CTypeMultiLayer;
         LoadModel& m = f.report->model;
         m.sea_count = 3;
         m.sea_calc[0].kh = 1500.0;

@@ -74,8 +74,8 @@ struct ReportFixture {
         r.input.joken.water_weight = 10.0;
         r.input.tjkn1.superstructure_crown = 3.0;
         r.input.neire.seismic_coefficient = 0.15;
-        r.input.neire.apparent_rule = file_code(ApparentSeismicRule::AraiYokoi);
-        r.input.nir_t.dynamic_water = file_code(YesNo::Yes);
+        r.input.neire.apparent_rule = ApparentSeismicRule::AraiYokoi;
+        r.input.nir_t.dynamic_water = YesNo::Yes;
         LoadModel& m = r.model;
         clear_load_tables(m);
         reset_load_indices(m);

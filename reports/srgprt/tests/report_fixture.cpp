@@ -7,6 +7,7 @@
 #include "input_file.h"
 #include "run_info.h"
 #include "stop_capture.h"
+#include "tide_level_yes_no.h"
 #include "wave_report.h"
 
 #include <cstdio>
@@ -55,11 +56,11 @@ ReportFixture::ReportFixture() {
     input.version_number = 1;
     input.wavsw.lambda1 = 1.0;
     input.nir_t.lambda2 = 1.0;
-    input.wavsw.examine = {2, 1, 2, 2, 2};
-    input.wavsw.draw = {2, 1, 2, 2, 2};
-    input.swdat.completed_cases = 1;
-    input.swdat.embedment_method = 1;
-    input.static_water = 1;
+    input.wavsw.examine = yes_no_codes({2, 1, 2, 2, 2});
+    input.wavsw.draw = yes_no_codes({2, 1, 2, 2, 2});
+    input.swdat.completed_cases = CompletedCases::NormalOnly;
+    input.swdat.embedment_method = EmbedmentMethod::Chang;
+    input.static_water = StaticWater::On;
     input.joken.hwl = 2.0;
     input.joken.lwl = 0.0;
     input.joken.soil_bottom = -30.0;
@@ -68,9 +69,10 @@ ReportFixture::ReportFixture() {
     input.tjkn1.superstructure_crown = 3.0;
     input.tjkn1.construction_seabed = -8.0;
     input.land_layer_count = 2;
-    input.land_layers[0] = {3.5, 18, 10, 20, 30, 0, 0, 1, 0, 3000};
-    input.land_layers[1] = {-5, 17, 7, 17, 0, 20, 1.5, 2, 0, 0};
-    input.tide_levels[kTideHwl] = {1, 2.35, 0.0, 2, 0.0, 60.0, 0.0};
+    input.land_layers[0] = {3.5, 18, 10, 20, 30, 0, 0, LayerKhOption::Given, 0, 3000};
+    input.land_layers[1] = {-5, 17, 7, 17, 0, 20, 1.5, LayerKhOption::LinearInN, 0, 0};
+    input.tide_levels[kTideHwl] = {
+        BreakingInfluence::NotInfluenced, 2.35, 0.0, WaveLengthMethod::Given, 0.0, 60.0, 0.0};
     conditions.allowable_stress = {180.0, 270.0};
     conditions.allowable_displacement = {5.0, 7.5};
     conditions.corrosion_case = 0;
@@ -110,7 +112,7 @@ ReportRun run_report(const ReportFixture& f) {
         CFile file = open_file("CAL_FILE.DAT", "ab");
         write_values_line(file.get(), "versi,\"<2.00>\", %d ", f.input.version_number);
         write_values_line(file.get(), "nir_t, 2 , 2 , 0 , %.6f , 0 , 0 ", f.input.nir_t.lambda2);
-        write_values_line(file.get(), "wav_t, %d ", f.input.static_water);
+        write_values_line(file.get(), "wav_t, %d ", to_file_value(f.input.static_water));
     }
     RunInfo info;
     info.data_name = "WAVE";

@@ -48,11 +48,11 @@ TEST(WaveChapter, StillWaterSectionsFollowTheSwitchTheWaveProgramComputedBy) {
         // Off, and the value 2, which the wave program does not compute
         // still water by: no still-water pages of zeros.
         {"still water off",
-         [](ReportFixture& f) { f.input.static_water = 0; },
+         [](ReportFixture& f) { f.input.static_water = StaticWater::Off; },
          {"99  (2)", "$R  22"},
          {"$0  STA_WP.PFM", "$R  9", "$0  GAI_MTM1.PFM", "99  3) ", "01  静水圧"}},
         {"wav_t 2",
-         [](ReportFixture& f) { f.input.static_water = 2; },
+         [](ReportFixture& f) { f.input.static_water = from_file_value<StaticWater>(2); },
          {"99  (2)"},
          {"$0  STA_WP.PFM", "$0  GAI_MTM1.PFM"}},
         {"seabed -5.00",
@@ -78,7 +78,7 @@ TEST(WaveChapter, WaveLengthAndGodaTemplatesByMethodVersionAndLambda) {
          {"$0  JW_HLL1.PFM"}},
         {"wave length computed from the period",
          [](ReportFixture& f) {
-             f.input.tide_levels[kTideHwl].wave_length_method = 1;
+             f.input.tide_levels[kTideHwl].wave_length_method = WaveLengthMethod::Computed;
              f.input.tide_levels[kTideHwl].period = 8.5;
          },
          {"$0  JW_HLL1.PFM", "00    60.00", "01    8.50", "02   10.00"},
@@ -88,7 +88,9 @@ TEST(WaveChapter, WaveLengthAndGodaTemplatesByMethodVersionAndLambda) {
          {"$0  JW_HHDG0.PFM", "00    2.35", "01    4.23", "02   2)"},
          {}},
         {"design height given",
-         [](ReportFixture& f) { f.input.tide_levels[kTideHwl].breaking_influence = 2; },
+         [](ReportFixture& f) {
+             f.input.tide_levels[kTideHwl].breaking_influence = BreakingInfluence::Influenced;
+         },
          {"$0  JW_HHDG1.PFM", "00    4.23", "01   2)"},
          {}},
         {"version 1, lambda1 0.8",
@@ -122,7 +124,7 @@ TEST(WaveChapter, WaveLengthAndGodaTemplatesByMethodVersionAndLambda) {
 TEST(WaveChapter, OtherForcesOfTheCaseAreListedWithSwitchOne) {
     ReportFixture f;
     f.system_switch = 1;
-    f.input.swdat.completed_cases = 2;
+    f.input.swdat.completed_cases = CompletedCases::SeismicOnly;
     f.blocks[0].case_index = kCaseSeismic;
     f.input.force_seismic_count = 2;
     f.input.forces_seismic[0] = {"係船柱$1", 12.5, 3.0};
@@ -139,7 +141,7 @@ TEST(WaveChapter, OtherForcesOfTheCaseAreListedWithSwitchOne) {
     EXPECT_FALSE(has_line(page, "01  normal" + std::string(14, ' ')));
     // Switch 0 lists none and, with still water off, writes no summary.
     f.system_switch = 0;
-    f.input.static_water = 0;
+    f.input.static_water = StaticWater::Off;
     f.blocks[0].case_index = kCaseNormal;
     const std::string plain = chapter(f);
     EXPECT_TRUE(has_line(plain, "$R  22"));
@@ -222,10 +224,10 @@ TEST(WaveChapter, KurodaHiroiTemplatesByStandardBreakingWorksAndAngle) {
     };
     for (const Case& c : cases) {
         ReportFixture f;
-        f.input.wavsw.wave_formula = 2;
-        f.input.swdat.design_standard = c.standard;
-        f.input.wavsw.dissipating_works = c.works;
-        f.input.tide_levels[kTideHwl].breaking_influence = 0;
+        f.input.wavsw.wave_formula = WaveFormula::KurodaHiroi;
+        f.input.swdat.design_standard = from_file_value<DesignStandard>(c.standard);
+        f.input.wavsw.dissipating_works = from_file_value<DissipatingWorks>(c.works);
+        f.input.tide_levels[kTideHwl].breaking_influence = BreakingInfluence::KurodaHiroiRow;
         f.blocks[0] = kuroda_hiroi_block(c.breaking, c.wide);
         const std::string page = chapter(f);
         const std::string what = std::to_string(c.standard) + "/" + std::to_string(c.breaking) +

@@ -1,6 +1,7 @@
 // The design-condition list of the construction stage: its blocks, their
 // numbering and the labels of the tide levels.
 #include "report_fixture.h"
+#include "tide_level_yes_no.h"
 
 #include <gtest/gtest.h>
 
@@ -34,7 +35,7 @@ TEST(WaveConditionList, ListedBlocksAndTheirNumbering) {
          {" 1-5.周    期"}},
         {"a computed wave length lists the periods first",
          [](ReportFixture& f) {
-             f.input.tide_levels[kTideHwl].wave_length_method = 1;
+             f.input.tide_levels[kTideHwl].wave_length_method = WaveLengthMethod::Computed;
              f.input.tide_levels[kTideHwl].period = 8.5;
          },
          {" 1-5.周    期", "    H.W.L.  " + std::string(41, ' ') + "   8.50 sec", " 1-6.波    長"},
@@ -60,7 +61,7 @@ TEST(WaveConditionList, ListedBlocksAndTheirNumbering) {
          {}},
         {"Chang's multi-layer method lists the rows from the first index",
          [](ReportFixture& f) {
-             f.input.swdat.embedment_method = 2;
+             f.input.swdat.embedment_method = EmbedmentMethod::ChangMultiLayer;
              f.conditions.layer_start = 1;
              f.conditions.layers.resize(6);
              f.conditions.layers[4].resistance_option = 1;
@@ -72,7 +73,7 @@ TEST(WaveConditionList, ListedBlocksAndTheirNumbering) {
          {blank28 + "土層(  5)           kh =     0.0 kN/m$U3$Z"}},
         {"C-type method: one constant",
          [](ReportFixture& f) {
-             f.input.swdat.embedment_method = 3;
+             f.input.swdat.embedment_method = EmbedmentMethod::CType;
              f.conditions.n_value_flag = 1;
              f.conditions.n_value = 12.0;
              f.conditions.lateral_constant = 3450.0;
@@ -80,7 +81,7 @@ TEST(WaveConditionList, ListedBlocksAndTheirNumbering) {
          {" 1-10.横抵抗定数", std::string(38, ' ') + "(N= 12.0) kc =  3450.0 kN/m$U2.5$Z"},
          {}},
         {"switch 0: one allowable stress and displacement without a case",
-         [](ReportFixture& f) { f.input.swdat.completed_cases = 3; },
+         [](ReportFixture& f) { f.input.swdat.completed_cases = CompletedCases::Both; },
          {" 1-11.許容応力度（鋼矢板 [ SY295]）",
           std::string(38, ' ') + "          σ$Sa$Z =  180.0 N/mm$U2$Z",
           " 1-12.許容矢板天端許容変位量", std::string(38, ' ') + "                  5.00 cm"},
@@ -109,7 +110,7 @@ TEST(WaveConditionList, UserLevelLabelIsCutAtAWholeCharacter) {
     };
     for (const Case& c : cases) {
         ReportFixture f;
-        f.input.wavsw.examine = {2, 1, 2, 1, 2};
+        f.input.wavsw.examine = yes_no_codes({2, 1, 2, 1, 2});
         f.input.wavsw.user_tide_name = c.name;
         f.input.tjkn1.user_tide_level = 1.5;
         f.blocks = {hwl_goda_block(), hwl_goda_block()};
@@ -124,11 +125,11 @@ TEST(WaveConditionList, UserLevelLabelIsCutAtAWholeCharacter) {
 TEST(WaveConditionList, EveryBlockPresentGivesFourteenTemplatesBeforeTheDrawing) {
     ReportFixture f;
     f.system_switch = 1;
-    f.input.swdat.completed_cases = 3;
-    f.input.wavsw.examine = {1, 1, 1, 1, 2};
+    f.input.swdat.completed_cases = CompletedCases::Both;
+    f.input.wavsw.examine = yes_no_codes({1, 1, 1, 1, 2});
     f.input.wavsw.user_tide_name = "USER";
-    f.input.tide_levels[kTideLwl].wave_length_method = 1;
-    f.input.neire.seismic_rule = 1;
+    f.input.tide_levels[kTideLwl].wave_length_method = WaveLengthMethod::Computed;
+    f.input.neire.seismic_rule = SeismicCoefficientRule::ProductOfFactors;
     f.input.neire.regional_factor = 0.15;
     f.input.neire.ground_factor = 1.2;
     f.input.neire.importance_factor = 1.0;

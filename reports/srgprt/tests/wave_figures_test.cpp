@@ -1,6 +1,7 @@
 // The two drawings worked by hand: the design-condition drawing and the
 // wave-load drawing with and without still water.
 #include "report_fixture.h"
+#include "tide_level_yes_no.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +18,7 @@ namespace {
 TEST(WaveConditionFigure, DrawnByHand) {
     ReportFixture f;
     f.input.tjkn1.pile_crown = 4.0;
-    f.input.wavsw.draw = {2, 1, 1, 2, 2};
+    f.input.wavsw.draw = yes_no_codes({2, 1, 1, 2, 2});
     f.input.land_layers[1].top = -8.0; // the first layer ends at the seabed
     ReportRun run = run_report(f);
     ASSERT_EQ(run.stop, "");
@@ -39,7 +40,7 @@ TEST(WaveConditionFigure, DrawnByHand) {
     EXPECT_TRUE(has_line(pzk, "L  100 5700 3800 5700 0 2"));
     EXPECT_TRUE(has_line(pzk, "-30.00"));
 
-    f.input.static_water = 0;
+    f.input.static_water = StaticWater::Off;
     run = run_report(f);
     pzk = run.read("W_JOKENZ.PZK");
     EXPECT_TRUE(has_line(pzk, "L 3800  900  100  900 0 2"));
@@ -81,7 +82,7 @@ ReportFixture hand_fixture() {
     ReportFixture f;
     f.input.tjkn1.pile_crown = 5.0;
     f.input.tjkn1.construction_seabed = -22.0;
-    f.input.static_water = 0;
+    f.input.static_water = StaticWater::Off;
     f.blocks = {hand_block()};
     return f;
 }
@@ -138,7 +139,7 @@ TEST(WaveLoadFigure, DiagonalAndDashedSidesFollowTheRows) {
 // which puts the wall at 3500. Both keep 100 units a metre about -8.50.
 TEST(WaveLoadFigure, StillWaterTriangleBesideTheDiagram) {
     ReportFixture f = hand_fixture();
-    f.input.static_water = 1;
+    f.input.static_water = StaticWater::On;
     f.blocks[0].still = {0, 15.667, -14.667, 7.333, 47.0, 22.0, 517.0, 3791.0};
     const ReportRun run = run_report(f);
     ASSERT_EQ(run.stop, "");

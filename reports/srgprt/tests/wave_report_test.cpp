@@ -1,6 +1,7 @@
 // The run as a whole: which chapters and drawings a run writes and how they
 // are numbered, and the inputs it refuses before writing any page.
 #include "report_fixture.h"
+#include "tide_level_yes_no.h"
 
 #include <gtest/gtest.h>
 
@@ -66,8 +67,8 @@ TEST(WaveReportRun, ChaptersAndDrawingsAreNumberedByLevelAndCaseInFileOrder) {
     for (const Case& c : cases) {
         ReportFixture f;
         f.system_switch = c.system_switch;
-        f.input.swdat.completed_cases = c.cases;
-        f.input.wavsw.examine = c.examine;
+        f.input.swdat.completed_cases = from_file_value<CompletedCases>(c.cases);
+        f.input.wavsw.examine = yes_no_codes(c.examine);
         f.input.wavsw.user_tide_name = "USER";
         f.blocks.clear();
         for (const auto& [level, case_index] : c.blocks)
@@ -91,7 +92,7 @@ TEST(WaveReportRun, ChaptersAndDrawingsAreNumberedByLevelAndCaseInFileOrder) {
 
 TEST(WaveReportRun, TitlesNameTheLevelAndWithSwitchOneTheCase) {
     ReportFixture f;
-    f.input.wavsw.examine = {2, 2, 1, 2, 2};
+    f.input.wavsw.examine = yes_no_codes({2, 2, 1, 2, 2});
     ReportRun run = run_report(f);
     ASSERT_EQ(run.stop, "");
     std::vector<std::string> lines = lines_of(run.read("JW102HAT.PDT"));
@@ -100,8 +101,8 @@ TEST(WaveReportRun, TitlesNameTheLevelAndWithSwitchOneTheCase) {
     EXPECT_EQ(lines.at(3), "99  2.<L.W.L.> の検討");
 
     f.system_switch = 1;
-    f.input.swdat.completed_cases = 2;
-    f.input.wavsw.examine = {2, 1, 2, 2, 2};
+    f.input.swdat.completed_cases = CompletedCases::SeismicOnly;
+    f.input.wavsw.examine = yes_no_codes({2, 1, 2, 2, 2});
     run = run_report(f);
     ASSERT_EQ(run.stop, "");
     lines = lines_of(run.read("JW202HAT.PDT"));
@@ -154,7 +155,7 @@ TEST(WaveReportRun, RefusedInputStopsWithItsMessageAndLeavesNoChapter) {
          "のデータが読めません."},
         {"first layer index -1 with Chang's multi-layer method",
          [](ReportFixture& f, const std::string&) {
-             f.input.swdat.embedment_method = 2;
+             f.input.swdat.embedment_method = EmbedmentMethod::ChangMultiLayer;
              f.conditions.layer_start = -1;
          },
          "(SJOKEN.DAT)の先頭土層番号 -1"},
@@ -163,14 +164,14 @@ TEST(WaveReportRun, RefusedInputStopsWithItsMessageAndLeavesNoChapter) {
          "(SJOKEN.DAT)の先頭土層番号 4"},
         {"no wave pressure and no still water",
          [](ReportFixture& f, const std::string&) {
-             f.input.static_water = 0;
+             f.input.static_water = StaticWater::Off;
              for (WaveLayerRow& row : f.blocks[0].diagram.rows)
                  row.top = row.bottom = 0.0;
          },
          "(ERROR)-スケールの計算中にＸ方向の座標値が 0.0 になりました."},
         {"crest on the lowest soil level, no tide drawn",
          [](ReportFixture& f, const std::string&) {
-             f.input.wavsw.draw = {2, 2, 2, 2, 2};
+             f.input.wavsw.draw = yes_no_codes({2, 2, 2, 2, 2});
              f.input.joken.soil_bottom = 3.0;
          },
          "(ERROR)-スケールの計算中にＹ方向の座標値が 0.0 になりました."},
@@ -187,7 +188,7 @@ TEST(WaveReportRun, RefusedInputStopsWithItsMessageAndLeavesNoChapter) {
 
 TEST(WaveReportRun, FirstLayerIndexIsNotReadForTheSingleConstantMethods) {
     ReportFixture f;
-    f.input.swdat.embedment_method = 3;
+    f.input.swdat.embedment_method = EmbedmentMethod::CType;
     f.conditions.layer_start = -1;
     EXPECT_EQ(run_report(f).stop, "");
 }

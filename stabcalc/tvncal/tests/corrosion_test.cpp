@@ -80,8 +80,8 @@ TEST(SheetPileCorrosion, SignificantDigitCut) {
 
 std::unique_ptr<StabilityRun> steel_run(int pile_type, int grade, int mode) {
     auto run = std::make_unique<StabilityRun>();
-    run->input.joken.pile_type = pile_type;
-    run->input.joken.steel_grade = grade;
+    run->input.joken.pile_type = from_file_value<PileType>(pile_type);
+    run->input.joken.steel_grade = from_file_value<SteelGrade>(grade);
     run->file_mode = mode;
     run->pile_kind = pile_type <= 4 ? PileKind::steel : PileKind::concrete;
     return run;
@@ -126,13 +126,13 @@ TEST(CorrosionAllowances, ZonesAndCaseFlag) {
     EXPECT_DOUBLE_EQ(c.t2_mud, 0.6);
     EXPECT_EQ(c.case_flag, kCorrosionZonesDiffer);
 
-    run->input.fsyok.check_range = 1;
+    run->input.fsyok.check_range = CorrosionRange::MudOnly;
     corrosion_allowances(*run, 0);
     EXPECT_EQ(run->results.corrosion.case_flag, kCorrosionZonesSame);
     EXPECT_DOUBLE_EQ(run->results.corrosion.t2_sea, 0.6);
 
     run->candidates[0].record.added = 1;
-    run->input.fsyok.check_range = 0;
+    run->input.fsyok.check_range = CorrosionRange::SeaWaterAndMud;
     corrosion_allowances(*run, 0);
     EXPECT_EQ(run->results.corrosion.case_flag, kNoCorrosion); // both rates 100
 

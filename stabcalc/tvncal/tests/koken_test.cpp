@@ -25,7 +25,7 @@ const std::string kSTable = WTN_SOURCE_DIR "/installed/SGATA.MST";
 KokenResult curves(int method, double p, double h0, double k, double ei, const std::string& t) {
     KokenResult koken;
     KokenCurveInput in;
-    in.method = method;
+    in.method = from_file_value<EmbedmentMethod>(method);
     in.force = p;
     in.lever_arm = h0;
     in.constant = k;

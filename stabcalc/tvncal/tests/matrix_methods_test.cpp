@@ -26,7 +26,7 @@ struct Section {
 };
 
 Section solve(const ForceCase& fc, double length, double rigidity, double moment, double force,
-              int tip, double pitch = 0.0) {
+              PileTipCondition tip, double pitch = 0.0) {
     Section s;
     s.elements = chain_of(fc, length, rigidity, pitch);
     s.result = solve_matrix_section(moment, force, pitch > 0.0, tip, s.elements, s.work, s.nodes);
@@ -34,7 +34,7 @@ Section solve(const ForceCase& fc, double length, double rigidity, double moment
 }
 
 // The finite-difference beam of a chain as its elements stand: kh = 4EIβ⁴.
-test::FdSolution fd_of(const MatrixElements& e, double moment, double force, int tip,
+test::FdSolution fd_of(const MatrixElements& e, double moment, double force, PileTipCondition tip,
                        int per_metre = 1000) {
     test::FdBeam beam;
     beam.length = e.embedded_length;
@@ -51,7 +51,7 @@ test::FdSolution fd_of(const MatrixElements& e, double moment, double force, int
     };
     beam.head_moment = -moment;
     beam.head_shear = -force;
-    beam.tip_condition = tip;
+    beam.tip_condition = to_file_value(tip);
     beam.intervals = static_cast<int>(std::lround(e.embedded_length * per_metre));
     return test::solve_fd_beam(beam);
 }
@@ -83,7 +83,7 @@ TEST(ChangMatrix, LongPileInOneLayerGivesChangsExactForms) {
     // y0 = P(1+βh0)/(2EIβ³) = 2.0331 cm, θ0 = P(1+2βh0)/(2EIβ²) = 0.0247993,
     // x_m = atan(1/(1+2βh0))/β = 0.184, Mmax = -508.826, first zero 3.612.
     const ForceCase fc = layered_case(-7.0, {{40.0, kKh}});
-    const Section s = solve(fc, 30.0, kEi, kP * kH0, kP, kTipFree);
+    const Section s = solve(fc, 30.0, kEi, kP * kH0, kP, PileTipCondition::HeadFree);
     const double beta = std::pow(kKh / (4.0 * kEi), 0.25);
     EXPECT_NEAR(beta, 0.687354, 5e-7);
     EXPECT_NEAR(s.result.head[0] * 100.0, 2.0331, 5e-5);
@@ -107,17 +107,17 @@ TEST(ChangMatrix, ShortPileEachTipAgainstTheFiniteDifferenceBeam) {
     // |Mmax| 507.85 / 509.25 / 509.04; the moment reaches 0 first at the tip
     // for the free and the pinned tip, at 2.596 for the fixed one.
     struct Case {
-        int tip;
+        PileTipCondition tip;
         double y0_cm, theta0, max_moment, first_zero;
     };
     const Case cases[] = {
-        {kTipFree, 2.2602, 0.026448, 507.85, 3.0},
-        {kTipPinned, 1.9467, 0.023699, 509.25, 3.0},
-        {kTipFixed, 1.9809, 0.023178, 509.04, 2.596},
+        {PileTipCondition::HeadFree, 2.2602, 0.026448, 507.85, 3.0},
+        {PileTipCondition::PinnedTip, 1.9467, 0.023699, 509.25, 3.0},
+        {PileTipCondition::FixedTip, 1.9809, 0.023178, 509.04, 2.596},
     };
     const ForceCase fc = layered_case(-7.0, {{10.0, kKh}});
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.tip);
+        SCOPED_TRACE(to_file_value(c.tip));
         const Section s = solve(fc, 3.0, kEi, kP * kH0, kP, c.tip);
         const test::FdSolution fd = fd_of(s.elements, kP * kH0, kP, c.tip, 1000);
         EXPECT_NEAR(s.result.head[0] * 100.0, c.y0_cm, 1e-4);
@@ -136,13 +136,13 @@ TEST(ChangMatrix, StiffLayeredChainEndsOnItsFreeTipConditions) {
     // tip shows M and Q of about -1.3 instead of 0.
     const ForceCase fc = layered_case(-6.0, {{5.0, 10000.0}, {10.0, 30000.0}, {20.0, 60000.0}});
     const double moment = 80.0 * 4.0;
-    const Section s = solve(fc, 35.0, 17480.0, moment, 80.0, kTipFree);
+    const Section s = solve(fc, 35.0, 17480.0, moment, 80.0, PileTipCondition::HeadFree);
     ASSERT_EQ(s.elements.count, 3);
     const NodeState& tip = s.work.node_states[3];
     EXPECT_LT(std::fabs(tip[kStateMoment]), 1e-6 * moment);
     EXPECT_LT(std::fabs(tip[kStateShear]), 1e-6 * moment);
     // Half-way down each element, carried from the nearer node, against the beam.
-    const test::FdSolution fd = fd_of(s.elements, moment, 80.0, kTipFree, 1000);
+    const test::FdSolution fd = fd_of(s.elements, moment, 80.0, PileTipCondition::HeadFree, 1000);
     expect_points_match(s.nodes, fd, moment, 1e-4);
     const NodeState mid = state_at_depth(s.elements, s.work.node_states, 25.0).state;
     EXPECT_NEAR(mid[kStateMoment], fd.at(25.0).moment, 1e-4 * moment);
@@ -152,18 +152,19 @@ TEST(CTypeMatrix, IteratedChainEndsOnItsTipAndMatchesTheBeamOfItsCoefficients) {
     // k 5000, SP-II (EI 17480), P 50 at h0 3, L 15 m, pitch 0.5.
     const ForceCase fc = layered_case(-6.0, {{30.0, 5000.0}});
     const double moment = 50.0 * 3.0;
-    Section s = solve(fc, 15.0, 17480.0, moment, 50.0, kTipFree, 0.5);
+    Section s = solve(fc, 15.0, 17480.0, moment, 50.0, PileTipCondition::HeadFree, 0.5);
     ASSERT_EQ(s.elements.count, 30);
     // Solve once more on the coefficients as they stand, so the beam and the
     // chain carry the same kh.
-    matrix_solve(-moment, -50.0, s.elements, kTipFree, s.work);
+    matrix_solve(-moment, -50.0, s.elements, PileTipCondition::HeadFree, s.work);
     const NodeState& tip = s.work.node_states[30];
     EXPECT_EQ(tip[kStateMoment], 0.0);
     EXPECT_EQ(tip[kStateShear], 0.0);
     MatrixNodeResult nodes;
     max_moment_search(s.elements, s.work.node_states, nodes);
     EXPECT_GT(std::fabs(nodes.deflection[15]), 0.0);
-    expect_points_match(nodes, fd_of(s.elements, moment, 50.0, kTipFree, 4000), moment, 1e-4);
+    expect_points_match(nodes, fd_of(s.elements, moment, 50.0, PileTipCondition::HeadFree, 4000),
+                        moment, 1e-4);
 }
 
 // Method 4 on homogeneous C-type ground against method 3's curves and the
@@ -176,11 +177,11 @@ TEST(CTypeMatrix, HomogeneousGroundAgreesWithTheCurvesAndTheSquareRootPile) {
         SCOPED_TRACE(c.k);
         const double length = 20.0;
         const ForceCase fc = layered_case(-6.0, {{30.0, c.k}});
-        const Section s = solve(fc, length, c.ei, c.p * c.h0, c.p, kTipFree, 0.1);
+        const Section s = solve(fc, length, c.ei, c.p * c.h0, c.p, PileTipCondition::HeadFree, 0.1);
 
         KokenResult koken;
         KokenCurveInput in;
-        in.method = 3;
+        in.method = EmbedmentMethod::CType;
         in.force = c.p;
         in.lever_arm = c.h0;
         in.constant = c.k;
@@ -216,13 +217,15 @@ TEST(CTypeMatrix, HomogeneousGroundAgreesWithTheCurvesAndTheSquareRootPile) {
 TEST(MatrixPoints, WholeMetresAPointAtTheTipAndTheLengthLimit) {
     const ForceCase fc = layered_case(-5.0, {{45.0, kKh}});
     // 12.0 m: 0 .. 12, no extra point; 12.5 m: 0 .. 12 and 12.5.
-    EXPECT_EQ(solve(fc, 12.0, kEi, 500.0, 100.0, kTipFree).nodes.point_count, 13);
-    const Section half = solve(fc, 12.5, kEi, 500.0, 100.0, kTipFree);
+    EXPECT_EQ(solve(fc, 12.0, kEi, 500.0, 100.0, PileTipCondition::HeadFree).nodes.point_count, 13);
+    const Section half = solve(fc, 12.5, kEi, 500.0, 100.0, PileTipCondition::HeadFree);
     EXPECT_EQ(half.nodes.point_count, 14);
     EXPECT_DOUBLE_EQ(half.nodes.depth[13], 12.5);
     // 41.0 m fills the 45 entries; 41.5 m would need 46.
-    EXPECT_EQ(solve(fc, 41.0, kEi, 500.0, 100.0, kTipFree).nodes.point_count, 42);
-    EXPECT_NE(stop_text([&] { solve(fc, 41.5, kEi, 500.0, 100.0, kTipFree); }).find("41.0m"),
+    EXPECT_EQ(solve(fc, 41.0, kEi, 500.0, 100.0, PileTipCondition::HeadFree).nodes.point_count, 42);
+    EXPECT_NE(stop_text([&] {
+                  solve(fc, 41.5, kEi, 500.0, 100.0, PileTipCondition::HeadFree);
+              }).find("41.0m"),
               std::string::npos);
 }
 

@@ -1,6 +1,5 @@
-// Pile length and the trial-page row counts.
+// Pile length rounded to the half metre.
 #include "kekka_files.h"
-#include "trial_pages.h"
 
 #include <gtest/gtest.h>
 
@@ -16,13 +15,6 @@ TEST(PileLength, RoundedUpToHalfAMetreFromTheSheetPileCrown) {
     const double tip = -5.067 - 14.563;
     ASSERT_NE(tip, -19.63);
     EXPECT_DOUBLE_EQ(pile_length_to_half_metre(1.37, tip), 21.0);
-}
-
-TEST(TrialPages, CheckMarks) {
-    EXPECT_STREQ(check_marks(0).mark, " ≦ ");
-    EXPECT_STREQ(check_marks(0).verdict, "OK ");
-    EXPECT_STREQ(check_marks(1).mark, " ＞ ");
-    EXPECT_STREQ(check_marks(1).verdict, "OUT");
 }
 
 } // namespace

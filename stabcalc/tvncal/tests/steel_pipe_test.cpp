@@ -82,8 +82,8 @@ TEST(SteelPipeSection, CorrosionThroughTheWallLeavesNoSection) {
 
 TEST(SteelPipeSecondaryStress, RingStressUnderTheNetPressureAtTheMaximumMoment) {
     auto run = std::make_unique<StabilityRun>();
-    run->input.joken.pile_type = 4;
-    run->input.nir_t.pipe_secondary_check = 1;
+    run->input.joken.pile_type = PileType::SteelPipe;
+    run->input.nir_t.pipe_secondary_check = YesNo::Yes;
     ForceCase& fc = run->force_case;
     fc.base[0] = {-7.0, 0.0};
     fc.diagram_rows = 3;

@@ -90,8 +90,9 @@ TEST(MatrixSolve, TheSweepGivesTheBandedSolveOnALongStiffChain) {
     // of βℓ ≤ 5.
     const ForceCase fc = test::layered_case(-5.0, {{8.0, 3000.0}, {10.0, 60000.0}, {20.0, 9000.0}});
     for (double pitch : {0.1, 0.0}) {
-        for (int tip : {kTipFree, kTipPinned, kTipFixed}) {
-            SCOPED_TRACE(pitch * 10 + tip);
+        for (PileTipCondition tip : {PileTipCondition::HeadFree, PileTipCondition::PinnedTip,
+                                     PileTipCondition::FixedTip}) {
+            SCOPED_TRACE(pitch * 10 + static_cast<int>(tip));
             const MatrixElements e = test::chain_of(fc, 35.0, kRigidity, pitch);
             MatrixWork banded;
             matrix_solve(-500.0, -100.0, e, tip, banded);
@@ -119,21 +120,27 @@ TEST(MatrixSolve, UnknownTipConditionAndSingularChainStop) {
     const ForceCase fc = test::layered_case(-5.0, {{10.0, kKh}});
     MatrixElements e = test::chain_of(fc, 3.0, kRigidity);
     MatrixWork work;
-    EXPECT_EQ(test::stop_text([&] { matrix_solve(-500.0, -100.0, e, 4, work); }),
+    EXPECT_EQ(test::stop_text([&] {
+                  matrix_solve(-500.0, -100.0, e, from_file_value<PileTipCondition>(4), work);
+              }),
               std::string("error: ") + "(ERROR)-杭先端条件がおかしい.");
-    EXPECT_EQ(test::stop_text([&] { sweep_element_chain(-500.0, -100.0, e, 4, work); }),
+    EXPECT_EQ(test::stop_text([&] {
+                  sweep_element_chain(-500.0, -100.0, e, from_file_value<PileTipCondition>(4),
+                                      work);
+              }),
               std::string("error: ") + "(ERROR)-杭先端条件がおかしい.");
     // An element without rigidity leaves nothing to solve for.
     e.rigidity[0] = 0.0;
-    EXPECT_EQ(test::stop_text([&] { matrix_solve(-500.0, -100.0, e, kTipFree, work); }),
-              std::string("error: ") + kPivotTooSmallText);
+    EXPECT_EQ(
+        test::stop_text([&] { matrix_solve(-500.0, -100.0, e, PileTipCondition::HeadFree, work); }),
+        std::string("error: ") + kPivotTooSmallText);
 }
 
 TEST(StateAtDepth, BelowTheChainStops) {
     const ForceCase fc = test::layered_case(-5.0, {{10.0, kKh}});
     MatrixElements e = test::chain_of(fc, 3.0, kRigidity);
     MatrixWork work;
-    matrix_solve(-500.0, -100.0, e, kTipFree, work);
+    matrix_solve(-500.0, -100.0, e, PileTipCondition::HeadFree, work);
     EXPECT_EQ(state_at_depth(e, work.node_states, 3.00005).element, 0);
     EXPECT_EQ(test::stop_text([&] { state_at_depth(e, work.node_states, 3.01); }),
               std::string("error: ") + "(ERROR)-杭の全長を越えても該当する深さが求まりません.");

@@ -34,9 +34,9 @@ int count_of(const std::string& text, const std::string& part) {
 // row below the virtual seabed and the row closing it.
 StabilityReport sheet_pile_report() {
     StabilityReport r;
-    r.input.swdat.design_standard = 1;
-    r.input.swdat.embedment_method = 1;
-    r.input.joken.pile_type = 1;
+    r.input.swdat.design_standard = DesignStandard::Port;
+    r.input.swdat.embedment_method = EmbedmentMethod::Chang;
+    r.input.joken.pile_type = PileType::U;
     DecidedPile& p = r.results.decided;
     p.id = 23;
     p.name = "SP-IV";
@@ -102,13 +102,13 @@ TEST(SectionPages, CorrosionPagesByZoneAndPileOrigin) {
           "02        2270\r\n03  /m\r\n$R  35\r\n"},
          {"YAITA_F", "FYAITA.PZK"}},
         {"river standard, table section",
-         [](StabilityReport& r) { r.input.swdat.design_standard = 3; },
+         [](StabilityReport& r) { r.input.swdat.design_standard = DesignStandard::River; },
          {"$R  12\r\n$0  YAITA_KS.PFM\r\n03   1.00\r\n04   1.00\r\n05  1.00\r\n06       33528\r\n"
           "07        1984\r\n"},
          {"YAITA_F"}},
         {"concrete pile",
          [](StabilityReport& r) {
-             r.input.joken.pile_type = 6;
+             r.input.joken.pile_type = PileType::Pc;
              r.results.corrosion.case_flag = kNoCorrosion;
          },
          {"03  /m\r\n$R  35\r\n$0  KHKSKC1.PFM     KHKSD1.PZK\r\n"},
@@ -170,7 +170,7 @@ TEST(SectionPages, ConstantsTableRowsFromTheStartRow) {
     EXPECT_FALSE(contains(page, "00   -14.00"));
 
     // The S-type method: one row for the ground below the virtual seabed.
-    r.input.swdat.embedment_method = 5;
+    r.input.swdat.embedment_method = EmbedmentMethod::SType;
     r.results.design_values.n_value_flag = 0;
     r.results.design_values.lateral_constant = 2500.0;
     const std::string s_type = section_pages_of(r);
@@ -213,7 +213,7 @@ TEST(ReactionCharts, GridsReferenceLinesAndPointsWorkedByHand) {
     };
     StabilityReport empty = r;
     empty.force_case.layer_count = 1;
-    empty.input.swdat.embedment_method = 3;
+    empty.input.swdat.embedment_method = EmbedmentMethod::CType;
     const Grid grids[] = {
         {"k_h", [&] { draw_kh_chart(empty, "C.PZK"); }, 21 + 20 + 3},
         {"k_s", [&] { draw_ks_chart(empty, "C.PZK"); }, 26 + 21 + 3 + 1},

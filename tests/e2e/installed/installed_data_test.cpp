@@ -131,7 +131,7 @@ TEST_F(InstalledFolder, CustomisationAndSwitchFilesRead) {
 TEST_F(InstalledFolder, DefaultWallSectionReadsAsOneSandSectionWithUTypePiles) {
     InputRecord input;
     read_input(input, kNewDataName);
-    EXPECT_EQ(input.joken.pile_type, 1);
+    EXPECT_EQ(input.joken.pile_type, PileType::U);
     EXPECT_DOUBLE_EQ(input.joken.ground_crown, 3.0);
     EXPECT_DOUBLE_EQ(input.joken.design_seabed, -7.5);
     ASSERT_EQ(input.land_layer_count, 1);

@@ -27,6 +27,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <map>
 #include <memory>
 #include <sstream>
@@ -130,6 +131,134 @@ test::WallSection uniform_sand(int cases) {
     return s;
 }
 
+// The embankment fixture: the uniform section behind a fill from the
+// ground-surface top +3.0 up to +5.0 (gamma 18) with ground points (0, 3),
+// (0, 5), (40, 5) and surcharge zones [0, 2] 10 / 5 and [10, 30] 20 / 10
+// kN/m2 (normal / seismic). Normal case, sand phi 30 without wall friction:
+// every failure plane at 60 deg. The wedge from 0.00 crosses +3.0 at
+// L = 3 / tan 60 = 1.7321 and leaves the fill at X = L + 2 / tan 60 =
+// 2.8868: W = 18 x area (0,3) (0,5) (2,5) (X,5) (L,3) = 18 x 4.6189 =
+// 83.1402, Q = 10 x 2 = 20, q = (W + Q) / L = 59.5463. The wedge from -30.00:
+// L = 33 / tan 60 = 19.0526, X = 20.2073, Q = 20 + 20 x 10.2073 = 224.1460.
+test::WallSection embankment(int cases, int surcharge_mode) {
+    test::WallSection s = uniform_sand(cases);
+    s.ground_shape = 2;
+    s.surcharge_mode = surcharge_mode;
+    s.ground = {{0.0, 3.0}, {0.0, 5.0}, {40.0, 5.0}};
+    s.fills = {test::Fill{5.0}};
+    s.zones = {{0.0, 2.0, 10.0, 5.0}, {10.0, 30.0, 20.0, 10.0}};
+    return s;
+}
+
+TEST(SolprtChain, EmbankmentSurchargeChapterNormalCase) {
+    Section s(embankment(3, 2));
+    const ChildResult r = s.report();
+    ASSERT_EQ(r.exit_code, 0) << r.err;
+    expect_in_order(s.page("JD101KJU.PDT"),
+                    {"完成時-常    時:上載荷重(各土層)", "$1  GAI_TITL.PFM", "99  2.常時の検討",
+                     "98  2-1", "$0  JKJU_MDS.PFM", "99  各土層", "98  各土層の崩壊角",
+                     "$0  JKJU_TZ1.PFM    JKJU_TZ1.PZK", "99    0.0", "$1  JKJU_KSN.PFM",
+                     // block a: the wedge from the bottom of the layer 3.00..0.00
+                     "$0  JKJU_DSU.PFM", "00    a", "01    0.000", "$R  7", "$0  JKJU_ZT2.PFM",
+                     "00        0.00", "01    60° 0′ 0″", "$R  10", "$0  JKJU_JS3.PFM",
+                     "00         10.00", "01        2.0000", "02       20.0000", "$0  JKJU_JS4.PFM",
+                     "00       20.0000", "$0  JKJU_TTL.PFM", "$R  18", "03        5.19630000",
+                     "03      -10.00000000", "03      -14.43400269", "03        1.33950000",
+                     "03        8.66040162", "$0  JKJU_TT5.PFM", "00        9.23780107",
+                     "01       4.618900535", "$0  JKJU_TT7.PFM", "02        18.000",
+                     "03     83.1402", "$0  JKJU_TT8.PFM", "00     83.1402", "$0  JKJU_TU2.PFM",
+                     "00     83.1402", "01       20.0000", "02    1.7321", "03     59.5463",
+                     "$0  JKJU_TU3.PFM", "00       59.55", "$1                  JKJUZ000.PZK",
+                     // block b: from -30.00, the second zone cut at X
+                     "$0  JKJU_DSU.PFM", "00    b", "01  -30.000", "$R  9", "01    60° 0′ 0″",
+                     "01    60° 0′ 0″", "$R  12", "00         20.00", "01       10.2073",
+                     "02      204.1460", "00      224.1460", "01      39.259900535",
+                     "03    706.6782", "03     48.8555", "$1                  JKJUZ001.PZK"},
+                    "JD101KJU.PDT");
+}
+
+// Seismic case: k = 0.15 in air above the water, Arai-Yokoi below; the
+// angles of the two layers in the deepest wedge are the load calculation's.
+TEST(SolprtChain, EmbankmentSurchargeChapterSeismicCase) {
+    Section s(embankment(3, 2));
+    ASSERT_EQ(s.report().exit_code, 0);
+    const std::vector<std::string> page = s.page("JD201KJU.PDT");
+    expect_in_order(page,
+                    {"完成時-地 震 時:上載荷重(各土層)",
+                     "99  3.地震時の検討",
+                     "98  3-1",
+                     "98  各土層の崩壊角及び、震度",
+                     "$0  JKJU_TZ2.PFM    JKJU_TZ2.PZK",
+                     "$0  JKJU_TZ3.PFM",
+                     "99   45.0",
+                     "$0  SHINDO3.PFM",
+                     "00    a",
+                     "01    52°35′30″",
+                     "00          5.00",
+                     "01        2.0000",
+                     "02       10.0000",
+                     "00    b",
+                     "01    52°35′30″",
+                     "01    46°55′21″",
+                     "00          5.00",
+                     "00         10.00",
+                     "00      210.0000",
+                     "03   1119.9812",
+                     "03     43.8275"},
+                    "JD201KJU.PDT");
+    EXPECT_EQ(std::count(page.begin(), page.end(), "$0  JKJU_JS3.PFM"), 3);
+}
+
+TEST(SolprtChain, EmbankmentSurchargeAtTheSeabedHasOneBlock) {
+    Section s(embankment(1, 1));
+    ASSERT_EQ(s.report().exit_code, 0);
+    const std::vector<std::string> page = s.page("JD101KJU.PDT");
+    expect_in_order(page,
+                    {"完成時-常    時:上載荷重(海底面)", "99  海底面", "00    a", "01   -6.000",
+                     "00       20.0000", "03    207.8478", "02    5.1962", "03     43.8489",
+                     "$1                  JKJUZ000.PZK"},
+                    "JD101KJU.PDT");
+    EXPECT_EQ(std::count(page.begin(), page.end(), "$0  JKJU_DSU.PFM"), 1);
+    EXPECT_FALSE(s.folder.exists("JD201KJU.PDT"));
+}
+
+// Orientation of the drawing: the frame of an upright figure is written
+// from (0, 0), of a landscape one from (0, 5900).
+bool upright(const std::vector<std::string>& lines) {
+    return lines.size() > 2 && lines[2] == "Q    0    0 3900 5900 0 3";
+}
+
+TEST(SolprtChain, EmbankmentSurchargeFiguresOnePerLayerInOneOrientation) {
+    Section s(embankment(3, 2));
+    ASSERT_EQ(s.report().exit_code, 0);
+    for (int c = 0; c < 2; ++c) {
+        const std::vector<std::string> first = s.page("JKJUZ" + std::to_string(c) + "00.PZK");
+        const std::vector<std::string> second = s.page("JKJUZ" + std::to_string(c) + "01.PZK");
+        EXPECT_EQ(upright(first), upright(second));
+        EXPECT_FALSE(s.folder.exists("JKJUZ" + std::to_string(c) + "02.PZK"));
+        EXPECT_EQ(first[0],
+                  c == 0 ? "JKJUZ000.PZK  上載荷重図[常  時]" : "JKJUZ100.PZK  上載荷重図[地震時]");
+        // The wedge of the second figure crosses both layers: two angle marks.
+        EXPECT_EQ(std::count_if(second.begin(), second.end(),
+                                [](const std::string& l) { return l.rfind("P ", 0) == 0; }),
+                  2);
+        EXPECT_TRUE(has_line(second, c == 0 ? "ζ= 60° 0′ 0″" : "ζ= 46°55′21″"))
+            << utf8_text(s.folder.read("JKJUZ" + std::to_string(c) + "01.PZK"));
+    }
+    // Zone labels of the design-condition figure over its ground profile.
+    const std::vector<std::string> condition = s.page("JOKEN_Z0.PZK");
+    EXPECT_TRUE(has_line(condition, "ｗ\\D1 =   10.00 kN/m\\U2"));
+    EXPECT_TRUE(has_line(condition, "ｗ\\D2 =   20.00 kN/m\\U2"));
+    EXPECT_TRUE(has_line(s.page("JOKEN_Z1.PZK"), "ｗ\\D2'=   10.00 kN/m\\U2"));
+}
+
+TEST(SolprtChain, EmbankmentSurchargeAtTheSeabedHasOneFigure) {
+    Section s(embankment(1, 1));
+    ASSERT_EQ(s.report().exit_code, 0);
+    EXPECT_TRUE(s.folder.exists("JKJUZ000.PZK"));
+    EXPECT_FALSE(s.folder.exists("JKJUZ001.PZK"));
+}
+
 TEST(SolprtChain, UniformSandNormalCaseChapterAsWrittenByHand) {
     Section s(uniform_sand(3));
     const ChildResult r = s.report();
@@ -188,6 +317,56 @@ TEST(SolprtChain, UniformSandSeismicCaseChapter) {
         "JD202DAT.PDT");
     EXPECT_EQ(std::count(page.begin(), page.end(), "$0  DOSUI_B2.PFM"), 13);
     EXPECT_EQ(std::count(page.begin(), page.end(), "$0  DOSUI_S2.PFM"), 23);
+}
+
+bool has_line_with(const std::vector<std::string>& lines, const std::string& part) {
+    for (const std::string& line : lines)
+        if (line.find(part) != std::string::npos) return true;
+    return false;
+}
+
+// The figures of the uniform section, worked by hand from the layouts.
+// Design condition: levels +3.0 .. -30.0 give (5200 - 200) / 33 = 5000/33
+// page units per metre; the straight ground reaches 1850 / (5000/33) =
+// 12.21 m, so the box middle (6.105, -13.5) lands on (2800, 3200): the wall
+// at X 1875, the crown at Y 700, the R.W.L. 0.0 at Y 1154, the design seabed
+// at 2063, the H.W.L. +1.0 at 1003. Earth pressure (landscape): values -720
+// .. 117.988 over 3480 page units, levels over 2900: the earth-pressure
+// diagram's middle (-301.006) at X' 2470 puts the wall at X' 3720 (Y 2180)
+// and the passive corner -720 at -30.00 at X' 730 (Y 5170). External force:
+// the diagram is symmetric about the wall (42.75 either side at the virtual
+// seabed), so the wall stands at the window's middle X 1675.
+TEST(SolprtChain, UniformSectionFiguresByHand) {
+    Section s(uniform_sand(3));
+    ASSERT_EQ(s.report().exit_code, 0);
+    const std::vector<std::string> condition = s.page("JOKEN_Z0.PZK");
+    const std::string all = utf8_text(s.folder.read("JOKEN_Z0.PZK"));
+    for (const char* line :
+         {"Q    0    0 3900 5900 0 3", "L 1875  700 1875 5700 0 2", "L 1875  700 3725  700 0 2",
+          "L 1875 1154 3800 1154 0 2", "L 1875 2063  100 2063 0 2", "L 1875 1003  100 1003 0 2"})
+        EXPECT_TRUE(has_line(condition, line)) << line << "\n" << all;
+    EXPECT_EQ(condition[0], "JOKEN_Z0.PZK  設計条件図[常  時]");
+    EXPECT_EQ(condition[1], "46 67");
+
+    const std::vector<std::string> pressure = s.page("DOATU_Z0.PZK");
+    for (const char* line :
+         {"Q    0 5900 3900    0 0 3", "L  300 5900  300    0 0 3", "L  600 2180 3500 2180 0 2"})
+        EXPECT_TRUE(has_line(pressure, line)) << line << "\n"
+                                              << utf8_text(s.folder.read("DOATU_Z0.PZK"));
+    EXPECT_TRUE(has_line_with(pressure, "3500 5170 0 2"));
+
+    const std::vector<std::string> load = s.page("MOMNT_Z0.PZK");
+    for (const char* line : {"L 1675  500 1675 3500 0 2", "  P= 222.051kN/m", "  h=  4.217m"})
+        EXPECT_TRUE(has_line(load, line)) << line << "\n"
+                                          << utf8_text(s.folder.read("MOMNT_Z0.PZK"));
+    const std::vector<std::string> seismic = s.page("MOMNT_Z1.PZK");
+    EXPECT_TRUE(has_line(seismic, " 動水圧=   7.875kN/m\\U2 "))
+        << utf8_text(s.folder.read("MOMNT_Z1.PZK"));
+    // Westergaard's curve in steps of 0.01 m over the 6 m of water.
+    EXPECT_GT(std::count_if(seismic.begin(), seismic.end(),
+                            [](const std::string& l) { return l.rfind("L ", 0) == 0; }),
+              590);
+    EXPECT_FALSE(s.folder.exists("JKJUZ000.PZK"));
 }
 
 TEST(SolprtChain, DesignConditionListOfBothCasesAsWrittenByHand) {
@@ -278,6 +457,79 @@ TEST(SolprtChain, SeismicCaseOnlyNeedsNoNormalCaseTable) {
 
 // Damage that stops the report: the message, exit code 1, and no page of a
 // later step.
+// Rewrites case c's load table after damage done to the tables read back.
+void damage_case_table(const ProgramFolder& folder, int c,
+                       const std::function<void(LoadModel&, CaseLoadTables&)>& damage) {
+    test::CurrentFolder here(folder);
+    auto model = std::make_unique<LoadModel>();
+    auto common = std::make_unique<CommonLoadResults>();
+    auto tables = std::make_unique<CaseLoadTables>();
+    read_gai_cm(*model, *common);
+    read_gai_case(c, *model, *tables);
+    damage(*model, *tables);
+    write_gai_case(c, *model, *tables);
+}
+
+// An external-force diagram without a value range gives no drawing and no
+// page entry, and the report goes on.
+TEST(SolprtChain, ExternalForceFigureWithoutExtentIsLeftOut) {
+    Section s(uniform_sand(1));
+    damage_case_table(s.folder, 0, [](LoadModel&, CaseLoadTables& t) {
+        for (DiagramTable* rows : {&t.net.active_split, &t.net.passive_split})
+            for (DiagramRow& row : rows->rows)
+                row.top = row.bottom = 0.0;
+    });
+    const ChildResult r = s.report();
+    EXPECT_EQ(r.exit_code, 0) << r.err;
+    EXPECT_FALSE(s.folder.exists("MOMNT_Z0.PZK"));
+    EXPECT_FALSE(has_line(s.page("JD102DAT.PDT"), "$1                  MOMNT_Z0.PZK"));
+    EXPECT_TRUE(s.folder.exists("JD000JKN.PDT"));
+}
+
+// Figures whose model has no extent stop with the scale messages, and a
+// failure angle whose tangent is not positive (only a damaged table holds
+// one) stops naming the drawing that cannot be written.
+TEST(SolprtChain, FiguresWithoutExtentOrWithADamagedAngleStop) {
+    {
+        Section s(uniform_sand(1));
+        damage_case_table(s.folder, 0, [](LoadModel& m, CaseLoadTables&) {
+            for (ActiveIntensityRow& row : m.active)
+                row = ActiveIntensityRow{};
+            for (PassiveIntensityRow& row : m.passive)
+                row = PassiveIntensityRow{};
+        });
+        const ChildResult r = s.report();
+        EXPECT_EQ(r.exit_code, 1);
+        EXPECT_NE(r.err.find("(ERROR)-スケールの計算中にＸ方向の座標値が 0.0 になりました."),
+                  std::string::npos)
+            << r.err;
+        EXPECT_FALSE(s.folder.exists("DOATU_Z0.PZK"));
+    }
+    {
+        Section s(uniform_sand(1));
+        test::WallSection moved = uniform_sand(1);
+        moved.crown = moved.bottom;
+        s.folder.write("CAL_FILE.DAT", test::input_file_text(moved));
+        const ChildResult r = s.report();
+        EXPECT_EQ(r.exit_code, 1);
+        EXPECT_NE(r.err.find("(ERROR)-スケールの計算中にＹ方向の座標値が 0.0 になりました."),
+                  std::string::npos)
+            << r.err;
+    }
+    {
+        Section s(embankment(1, 2));
+        damage_case_table(s.folder, 0, [](LoadModel& m, CaseLoadTables&) {
+            const int f = m.index.ground_crown;
+            m.land_calc[static_cast<std::size_t>(f)].wedge_angles[static_cast<std::size_t>(f)] =
+                0.0;
+        });
+        const ChildResult r = s.report();
+        EXPECT_EQ(r.exit_code, 1);
+        EXPECT_NE(r.err.find("JKJUZ000.PZK"), std::string::npos) << r.err;
+        EXPECT_FALSE(s.folder.exists("JD102DAT.PDT"));
+    }
+}
+
 TEST(SolprtChain, DamagedOrMissingInputsStopWithTheirMessage) {
     struct Failure {
         const char* name;
@@ -342,6 +594,22 @@ TEST(SolprtChain, DamagedOrMissingInputsStopWithTheirMessage) {
 
 #ifdef WTN_WITH_VIEWER
 
+// Text without blanks (half-width, full-width, line and page breaks), so a
+// search does not depend on the layout's spacing.
+std::string without_blanks(const std::string& text) {
+    const std::string full_width_blank = "\u3000";
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text.compare(i, full_width_blank.size(), full_width_blank) == 0) {
+            i += full_width_blank.size() - 1;
+            continue;
+        }
+        const char ch = text[i];
+        if (ch != ' ' && ch != '\n' && ch != '\f') out += ch;
+    }
+    return out;
+}
+
 // The whole completed-state chain on the uniform section, then the viewer:
 // lint finds nothing, the PDF prints the stamp, the name and the values of
 // both chapters and the list, and the pages go to the screenshots folder.
@@ -379,6 +647,10 @@ TEST(SolprtChain, ChainOfBothCasesOpensCleanInTheViewer) {
     for (const char* value :
          {"222.051", "-7.425", "4.217", "0.3333", "428.963", "5.340", "14.6", "3.215", "10000.0"})
         EXPECT_NE(text.find(value), std::string::npos) << value;
+    // The figures: the resultant of the external-force figure, the seabed of
+    // the design-condition figure and its frame title.
+    for (const char* value : {"P= 222.051", "D.L. -6.00", "（設計条件図）［常　時］"})
+        EXPECT_NE(without_blanks(text).find(without_blanks(value)), std::string::npos) << value;
     for (const char* markup : {"$U", "$S", "$Z", "\\U", "〔"})
         EXPECT_EQ(text.find(markup), std::string::npos) << markup;
 
@@ -397,6 +669,53 @@ TEST(SolprtChain, ChainOfBothCasesOpensCleanInTheViewer) {
     test::run_offscreen("/usr/bin/pdftoppm",
                         {"-r", "60", "-png", folder.file("report.pdf"),
                          std::string(WTN_SCREENSHOT_DIR) + "/solprt_uniform_sand"},
+                        folder.path());
+}
+
+// The embankment through the chain: the surcharge chapter and all four
+// figure kinds of both cases lay out without a problem.
+TEST(SolprtChain, EmbankmentChainOpensCleanInTheViewer) {
+    ProgramFolder folder;
+    folder.write("CAL_FILE.DAT", test::input_file_text(embankment(3, 2)));
+    folder.write("TVNCSTM.DAT", test::customisation_text());
+    write_report_inputs(folder);
+    for (const char* program : {"TVNDAT", "TVNCAL", "SOLPRT"}) {
+        const ChildResult r = test::run_batch_in(folder, program);
+        ASSERT_EQ(r.exit_code, 0) << program << ": " << r.err;
+    }
+    const ChildResult lint =
+        test::run_offscreen(test::program_path("VIEWKSO"), {"--lint"}, folder.path());
+    EXPECT_EQ(lint.exit_code, 0) << lint.out;
+    EXPECT_EQ(lint.out, "");
+    const ChildResult pdf =
+        test::run_offscreen(test::program_path("VIEWKSO"), {"--pdf", "report.pdf"}, folder.path());
+    ASSERT_EQ(pdf.exit_code, 0) << pdf.err;
+    const std::string text = without_blanks(
+        test::run_offscreen("/usr/bin/pdftotext", {"-layout", folder.file("report.pdf"), "-"},
+                            folder.path())
+            .out);
+    for (const char* value : {"上載荷重(各土層)", "83.1402", "60°0′0″", "（設計条件図）［常　時］",
+                              "（上載荷重図）［地震時］", "D.L.-6.00", "ζ=60°0′0″"})
+        EXPECT_NE(text.find(without_blanks(value)), std::string::npos) << value;
+    for (const char* markup : {"$U", "$S", "$Z", "\\U", "\\D"})
+        EXPECT_EQ(text.find(markup), std::string::npos) << markup;
+
+    const viewer::LoadedReport loaded =
+        viewer::load_report(folder.path(), std::string(WTN_PROGRAM_DIR) + "/templates");
+    EXPECT_TRUE(loaded.problems.empty()) << viewer::problem_text(loaded.problems.front());
+    std::vector<std::string> titles;
+    for (const viewer::Chapter& chapter : loaded.report.chapters)
+        titles.push_back(chapter.title);
+    expect_in_order(titles,
+                    {"完成時         :設計条件", "完成時-常    時:上載荷重(各土層)",
+                     "完成時-常    時:土圧及び残留水圧", "完成時-地 震 時:上載荷重(各土層)",
+                     "完成時-地 震 時:土圧及び残留水圧"},
+                    "chapters");
+
+    std::filesystem::create_directories(WTN_SCREENSHOT_DIR);
+    test::run_offscreen("/usr/bin/pdftoppm",
+                        {"-r", "60", "-png", folder.file("report.pdf"),
+                         std::string(WTN_SCREENSHOT_DIR) + "/solprt_embankment"},
                         folder.path());
 }
 #endif

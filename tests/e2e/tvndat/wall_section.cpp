@@ -28,7 +28,8 @@ std::string input_file_text(const WallSection& s) {
     // standard, embedment method, decisions, cases, straight ground, surcharge
     // at the seabed, decision code, R.W.L. and clay switches, interpolation off,
     // studies, L.W.L. switch.
-    t += "swdat,1," + std::to_string(s.method) + ",1,1,2," + std::to_string(s.cases) + ",1,1," +
+    t += "swdat,1," + std::to_string(s.method) + ",1,1,2," + std::to_string(s.cases) + "," +
+         std::to_string(s.ground_shape) + "," + std::to_string(s.surcharge_mode) + "," +
          std::to_string(s.decision) + ",1,1,2," + std::to_string(s.studies) + ",1\r\n";
     t += "joken," + format("%.3f", s.hwl) + "," + format("%.3f", s.lwl) + ",0," +
          format("%.3f", s.rwl) + "," + format("%.3f", s.crown) + "," + format("%.3f", s.seabed) +
@@ -51,6 +52,16 @@ std::string input_file_text(const WallSection& s) {
     for (const OtherForce& f : s.seismic_forces) {
         t += "etcjs,\"" + f.name + "\"," + format("%.3f", f.force) + "," + format("%.3f", f.level) +
              "\r\n";
+    }
+    for (const GroundPointIn& g : s.ground)
+        t += "tikei," + format("%.3f", g.distance) + "," + format("%.3f", g.level) + "\r\n";
+    for (const Fill& f : s.fills) {
+        t += "morid," + format("%.3f", f.top) + "," + format("%.3f", f.wet) + "," +
+             format("%.3f", f.submerged) + "," + format("%.3f", f.saturated) + "\r\n";
+    }
+    for (const Zone& z : s.zones) {
+        t += "josai," + format("%.3f", z.start) + "," + format("%.3f", z.end) + "," +
+             format("%.3f", z.normal) + "," + format("%.3f", z.seismic) + "\r\n";
     }
     for (const Layer& l : s.land)
         t += layer_line("sdatu", l);

@@ -26,6 +26,26 @@ struct OtherForce {
     std::string name = "F";
 };
 
+// Embankment shape: a ground point, a fill layer and a surcharge zone.
+struct GroundPointIn {
+    double distance = 0.0;
+    double level = 0.0;
+};
+
+struct Fill {
+    double top = 0.0;
+    double wet = 18.0;
+    double submerged = 10.0;
+    double saturated = 20.0;
+};
+
+struct Zone {
+    double start = 0.0;
+    double end = 0.0;
+    double normal = 0.0;  // kN/m2
+    double seismic = 0.0; // kN/m2
+};
+
 // Defaults: the uniform sand section of the chain tests. Ground and
 // superstructure crown +3.0, L.W.L. and R.W.L. 0.0, design seabed -6.0, soil
 // down to -30.0; one sand layer on each side (phi 30 deg, wet 18, submerged
@@ -47,6 +67,11 @@ struct WallSection {
     int clay_formula = 1;            // normal-case clay: 0 compare both formulas, 1 formula 1 only
     std::vector<Layer> land = {Layer{3.0}};
     std::vector<Layer> sea = {Layer{-6.0}};
+    int ground_shape = 1;   // swdat item 7: 1 straight, 2 embankment
+    int surcharge_mode = 1; // swdat item 8: 1 at the seabed for all layers, 2 per layer
+    std::vector<GroundPointIn> ground;
+    std::vector<Fill> fills;
+    std::vector<Zone> zones;
     std::vector<OtherForce> normal_forces;
     std::vector<OtherForce> seismic_forces;
     // Read by the stability calculation only.

@@ -5,6 +5,7 @@
 #include "child_process.h"
 #include "cp932_codec.h"
 #include "program_folder.h"
+#include "viewer_check.h"
 #include "wall_section.h"
 
 #include <gtest/gtest.h>
@@ -57,41 +58,7 @@ test::WallSection sand_by_n_value() {
     return section;
 }
 
-// The viewer on the folder: lint finds nothing, the PDF export prints the
-// texts and none of the markup, and the pages go to the build's screenshots
-// folder for a person to look at.
-void check_viewer(const ProgramFolder& folder, const std::vector<std::string>& texts,
-                  const std::string& screenshot) {
-#ifdef WTN_WITH_VIEWER
-    const ChildResult lint =
-        test::run_offscreen(test::program_path("VIEWKSO"), {"--lint"}, folder.path());
-    EXPECT_EQ(lint.exit_code, 0);
-    EXPECT_EQ(lint.out, "");
-    const ChildResult pdf =
-        test::run_offscreen(test::program_path("VIEWKSO"), {"--pdf", "report.pdf"}, folder.path());
-    ASSERT_EQ(pdf.exit_code, 0) << pdf.err;
-    auto without_blanks = [](std::string s) {
-        s.erase(std::remove(s.begin(), s.end(), ' '), s.end());
-        return s;
-    };
-    const std::string text = without_blanks(
-        test::run_offscreen("/usr/bin/pdftotext", {folder.file("report.pdf"), "-"}, folder.path())
-            .out);
-    for (const std::string& t : texts)
-        EXPECT_TRUE(contains(text, without_blanks(cp932_to_utf8(t)))) << cp932_to_utf8(t);
-    for (const char* markup : {"$U", "$S", "\\U", "〔"})
-        EXPECT_FALSE(contains(text, cp932_to_utf8(markup))) << markup;
-    std::filesystem::create_directories(WTN_SCREENSHOT_DIR);
-    test::run_offscreen("/usr/bin/pdftoppm",
-                        {"-r", "60", "-png", folder.file("report.pdf"),
-                         std::string(WTN_SCREENSHOT_DIR) + "/" + screenshot},
-                        folder.path());
-#else
-    (void)folder;
-    (void)texts;
-    (void)screenshot;
-#endif
-}
+using test::check_viewer;
 
 // SP-VL decided on stress and displacement (check code 011). Its section
 // values from the catalogue: I 63000, Z 3150; corrosion over 30 years at the

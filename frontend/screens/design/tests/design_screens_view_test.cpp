@@ -161,7 +161,7 @@ TEST(DesignScreensView, AUsersSessionReachesTheCalculationInputAndReopensUnchang
     EXPECT_DOUBLE_EQ(input.neire.seismic_coefficient, 0.18);
     EXPECT_DOUBLE_EQ(input.wlvl.hb[kTideHwl], -8.2);
     EXPECT_DOUBLE_EQ(input.tide_levels[kTideHwl].wave_length, 70.85);
-    EXPECT_EQ(input.swdat.studies, 3);
+    EXPECT_EQ(input.swdat.studies, Studies::Both);
 
     // The screens as the data now loads them (the derived hb and line 0 of
     // each list selected) are the screens of the reopened project.

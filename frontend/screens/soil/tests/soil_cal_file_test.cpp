@@ -123,7 +123,7 @@ TEST(SoilCalFile, ChangLayersOfBothSidesReachTheRunWithTheirDerivedConstants) {
     ASSERT_EQ(in.land_layer_count, 3);
     ASSERT_EQ(in.sea_layer_count, 2);
     EXPECT_EQ(in.land_layers[0].kh, 18450.0);
-    EXPECT_EQ(in.land_layers[1].resistance_option, 3);
+    EXPECT_EQ(to_file_value(in.land_layers[1].resistance_option), 3);
     EXPECT_EQ(in.land_layers[2].kh, 2090.0);
     EXPECT_EQ(in.sea_layers[0].wet_weight, 0.0);
     EXPECT_EQ(in.sea_layers[0].saturated_weight, 19.0);

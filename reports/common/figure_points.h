@@ -1,4 +1,4 @@
-// Page points as the wave-pressure report's figures store them: integers,
+// Page points as the report figures store them: integers,
 // truncated toward zero from the mapped model point, as they are written.
 #pragma once
 

@@ -1,0 +1,190 @@
+#include "condition_parts.h"
+
+#include "cp932_codec.h"
+#include "drawing_primitives.h"
+#include "figure_drawing.h"
+#include "figure_labels.h"
+#include "format_values.h"
+#include "report_switches.h"
+#include "surcharge_blocks.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace wtn {
+
+namespace {
+
+// A slope below this (radians) is a level seabed.
+constexpr double kLevelSeabed = 0.0001;
+
+int text_bytes(const std::string& text) {
+    return static_cast<int>(text.size());
+}
+
+// X of a level text that ends two characters short of a line's end.
+double before_line_end(const FigureKit& kit, double x_end, const std::string& text) {
+    return x_end - 2 * kit.text_width - (text_bytes(text) * kit.text_width) / 2;
+}
+
+// The water line with its text and mark: line, text ending two characters
+// short of the line's end, the mark one and a half characters before it.
+void water_level_after_end(DrawingFile& file, const FigureKit& kit, const FigureLine& line,
+                           const std::string& text) {
+    sheet_line(file, kit, line);
+    const double a = line.x2 + 2.0 * kit.text_width;
+    draw_water_mark(file.stream(), sheet_transform(kit), file.page_unit(a), line.y2);
+    sheet_text(file, kit, a + 1.5 * kit.text_width, line.y2, text);
+}
+
+void level_mark(DrawingFile& file, const FigureKit& kit, const FigureLine& mark, double level) {
+    sheet_line(file, kit, mark);
+    sheet_text(file, kit, mark.x2 + 0.5 * kit.text_width, mark.y2, level_text(level));
+}
+
+SoilLabelPlace label_place(int x_top, int y_top, int x_bottom, int y_bottom) {
+    SoilLabelPlace p;
+    p.x_top = x_top;
+    p.y_top = y_top;
+    p.x_bottom = x_bottom;
+    p.y_bottom = y_bottom;
+    return p;
+}
+
+} // namespace
+
+int draw_ground_surface(DrawingFile& file, const EarthPressureReport& report) {
+    const InputRecord& input = report.input;
+    const FigureKit& kit = report.kit;
+    const ConditionFigure& f = report.figures.condition;
+    const PagePoint p0 = model_to_page(kit, 0.0, input.joken.ground_crown);
+    sheet_line(file, kit, p0.x, p0.y, f.ground[0].x, f.ground[0].y);
+    if (straight_ground(input)) return 0;
+    for (int i = 0; i + 1 < input.ground_point_count; ++i) {
+        const FigurePoint a = f.ground[static_cast<std::size_t>(i)];
+        const FigurePoint b = f.ground[static_cast<std::size_t>(i) + 1];
+        sheet_line(file, kit, a.x, a.y, b.x, b.y);
+    }
+    return 0;
+}
+
+int draw_land_layers(DrawingFile& file, const EarthPressureReport& report) {
+    const InputRecord& input = report.input;
+    const FigureKit& kit = report.kit;
+    const ConditionFigure& f = report.figures.condition;
+    const int n = input.land_layer_count;
+    for (int i = f.first_land + 1; i < n; ++i) {
+        const FigureLine& line = f.land[static_cast<std::size_t>(i)];
+        sheet_line(file, kit, line);
+        const std::string text = level_text(input.land_layers[static_cast<std::size_t>(i)].top);
+        sheet_text(file, kit, before_line_end(kit, line.x2, text), line.y2, text);
+    }
+    const FigureLine& bottom = f.land[static_cast<std::size_t>(n)];
+    sheet_line(file, kit, bottom);
+    const std::string text = level_text(input.joken.soil_bottom);
+    sheet_text(file, kit, before_line_end(kit, bottom.x2, text), bottom.y2, text);
+    for (int i = f.first_land; i < n; ++i) {
+        const FigureLine& top = f.land[static_cast<std::size_t>(i)];
+        const FigureLine& below = f.land[static_cast<std::size_t>(i) + 1];
+        draw_soil_label(file, kit, input, SoilSide::land, i,
+                        label_place(top.x1, top.y1, below.x1, below.y1));
+    }
+    return 0;
+}
+
+int draw_sea_layers(DrawingFile& file, const EarthPressureReport& report) {
+    const InputRecord& input = report.input;
+    const FigureKit& kit = report.kit;
+    const ConditionFigure& f = report.figures.condition;
+    const int m = input.sea_layer_count;
+    for (int i = f.first_sea + 1; i < m; ++i) {
+        const FigureLine& line = f.sea[static_cast<std::size_t>(i)];
+        sheet_line(file, kit, line);
+        sheet_text(file, kit, line.x2 + 2.0 * kit.text_width, line.y2,
+                   level_text(input.sea_layers[static_cast<std::size_t>(i)].top));
+    }
+    const FigureLine& bottom = f.sea[static_cast<std::size_t>(m)];
+    sheet_line(file, kit, bottom);
+    sheet_text(file, kit, bottom.x2 + 2.0 * kit.text_width, bottom.y2,
+               level_text(input.joken.soil_bottom));
+    for (int i = f.first_sea; i < m; ++i) {
+        const FigureLine& top = f.sea[static_cast<std::size_t>(i)];
+        const FigureLine& below = f.sea[static_cast<std::size_t>(i) + 1];
+        draw_soil_label(file, kit, input, SoilSide::sea, i,
+                        label_place(top.x2, top.y2, below.x2, below.y2));
+    }
+    return 0;
+}
+
+int draw_rwl_line(DrawingFile& file, const EarthPressureReport& report, const FigureLine& line) {
+    const FigureKit& kit = report.kit;
+    const std::string text = format_text("R.W.L. %+1.2lf", report.input.joken.residual_level);
+    sheet_line(file, kit, line);
+    const double x = before_line_end(kit, line.x2, text);
+    sheet_text(file, kit, x, line.y2, text);
+    draw_water_mark(file.stream(), sheet_transform(kit), file.page_unit(x - 1.5 * kit.text_width),
+                    line.y2);
+    return 0;
+}
+
+int draw_seabed_line(DrawingFile& file, const EarthPressureReport& report, double level,
+                     double angle_degrees, const FigureLine& line) {
+    const FigureKit& kit = report.kit;
+    const std::string text = format_text("D.L. %+1.2lf", level);
+    const double theta = angle_degrees * std::numbers::pi / 180.0;
+    const double y_end = line.y2 + std::tan(theta) * (line.x1 - line.x2);
+    sheet_line(file, kit, line.x1, line.y1, line.x2, y_end);
+    draw_hatching(file.stream(), sheet_transform(kit),
+                  file.page_unit(line.x2 + 2.0 * std::cos(theta) * kit.text_width),
+                  file.page_unit(y_end - 2.0 * std::sin(theta) * kit.text_width), theta);
+    sheet_text(file, kit, line.x2 + 0.5 * kit.text_width, line.y2, text);
+    // A sloping seabed keeps a level line under its text.
+    if (std::fabs(theta) >= kLevelSeabed)
+        sheet_line(file, kit,
+                   line.x2 + 2 * kit.text_width + (text_bytes(text) * kit.text_width) / 2, line.y1,
+                   line.x2, line.y2);
+    return 0;
+}
+
+int draw_hwl_line(DrawingFile& file, const EarthPressureReport& report) {
+    water_level_after_end(file, report.kit, report.figures.condition.hwl,
+                          format_text("H.W.L. %+1.2lf", report.input.joken.hwl));
+    return 0;
+}
+
+int draw_lwl_line(DrawingFile& file, const EarthPressureReport& report, double level,
+                  const FigureLine& line) {
+    water_level_after_end(file, report.kit, line, format_text("L.W.L. %+1.2lf", level));
+    return 0;
+}
+
+int draw_crown_mark(DrawingFile& file, const EarthPressureReport& report) {
+    level_mark(file, report.kit, report.figures.condition.crown_mark,
+               report.input.tjkn1.superstructure_crown);
+    return 0;
+}
+
+int draw_ground_top_mark(DrawingFile& file, const EarthPressureReport& report) {
+    level_mark(file, report.kit, report.figures.condition.ground_mark,
+               report.input.joken.ground_crown);
+    return 0;
+}
+
+int draw_condition_parts(int c, DrawingFile& file, EarthPressureReport& report) {
+    const InputRecord& input = report.input;
+    const ConditionFigure& f = report.figures.condition;
+    draw_model_line(file, report.kit, f.wall);
+    draw_ground_surface(file, report);
+    draw_land_layers(file, report);
+    draw_sea_layers(file, report);
+    draw_rwl_line(file, report, f.rwl);
+    draw_seabed_line(file, report, input.joken.design_seabed, input.joken.seabed_angle, f.seabed);
+    draw_hwl_line(file, report);
+    draw_lwl_line(file, report, input.joken.lwl, f.lwl);
+    draw_surcharge_blocks(file, report, c);
+    draw_crown_mark(file, report);
+    draw_ground_top_mark(file, report);
+    return 0;
+}
+
+} // namespace wtn

@@ -1,0 +1,185 @@
+#include "surcharge_blocks.h"
+
+#include "figure_drawing.h"
+#include "figure_fits.h"
+#include "format_values.h"
+#include "report_switches.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <numbers>
+
+namespace wtn {
+
+namespace {
+
+// |max_surcharge| below this: nothing to draw.
+constexpr double kNoSurcharge = 0.001;
+// A segment narrower than this on the page is a vertical step of the ground.
+constexpr double kVerticalStep = 0.0001;
+// Arrow-count corrections keep an arrow off a segment end within this.
+constexpr double kArrowEndTolerance = 0.0001;
+constexpr double kNoPreviousIntensity = 999.99;
+constexpr double kNoBlockTop = 99999.99;
+constexpr int kBlockPen = 1;
+// More arrows than this on one straight ground line cannot be on the page.
+constexpr double kMaxArrows = 1e6;
+
+double intensity(const SurchargePoint& p, int c) {
+    return c == kSeismicCase ? p.seismic : p.normal;
+}
+
+// Zone label of case c: intensity 8 wide in the design-condition figure, 6
+// wide in the surcharge figures.
+std::string zone_label(int c, bool narrow, int zone, double q) {
+    if (narrow)
+        return c == kSeismicCase ? format_text("ｗ\\D%d'=%6.2lf kN/m\\U2", zone, q)
+                                 : format_text("ｗ\\D%d =%6.2lf kN/m\\U2", zone, q);
+    return c == kSeismicCase ? format_text("ｗ\\D%d'=%8.2lf kN/m\\U2", zone, q)
+                             : format_text("ｗ\\D%d =%8.2lf kN/m\\U2", zone, q);
+}
+
+// Printed half width of a label whose two escape bytes take no room.
+double half_label(const FigureKit& kit, const std::string& text) {
+    return (static_cast<double>(text.size()) - 2.0) * 0.5 * kit.text_width * 0.5;
+}
+
+int straight_blocks(DrawingFile& file, const EarthPressureReport& report, int c) {
+    const InputRecord& input = report.input;
+    const FigureKit& kit = report.kit;
+    const double q =
+        c == kSeismicCase ? input.joken.surcharge_seismic : input.joken.surcharge_normal;
+    const double s = kit.load_scale;
+    const double theta = input.joken.ground_angle * std::numbers::pi / 180.0;
+    const PagePoint p0 = model_to_page(kit, 0.0, input.joken.ground_crown);
+    const FigurePoint e = report.figures.condition.ground[0];
+    if (q > 0.0) {
+        sheet_line(file, kit, p0.x, p0.y, p0.x, p0.y - q * s, 0, kBlockPen);
+        sheet_line(file, kit, p0.x, p0.y - q * s, e.x, e.y - q * s, 0, kBlockPen);
+        const double dx = std::cos(theta) * kit.ground_reach * kit.page_scale;
+        const double dy = std::sin(theta) * kit.ground_reach * kit.page_scale;
+        // At most the drawn reach of the ground over the pitch; an angle
+        // that is not a number draws none.
+        const double steps = dx / kit.arrow_pitch;
+        const int n = steps > 0.0 && steps < kMaxArrows ? static_cast<int>(steps) : 0;
+        for (int k = 0; k < n; ++k) {
+            const double d = (k + 1) * kit.arrow_pitch;
+            sheet_arrow(file, kit, p0.x + d, p0.y - d * dy / dx - q * s, p0.x + d,
+                        p0.y - d * dy / dx, kBlockPen);
+        }
+    }
+    const std::string text =
+        format_text(c == kSeismicCase ? "ｗ'=%8.2lf kN/m\\U2" : "ｗ =%8.2lf kN/m\\U2", q);
+    const double lift = q > 0.0 ? q * s : 0.0;
+    const double mx = (p0.x + e.x) / 2.0;
+    const double my = (p0.y + e.y) / 2.0 - lift;
+    const double half = half_label(kit, text);
+    // Along the slope, centred over the block.
+    sheet_text_at_angle(file, kit,
+                        mx - std::sin(theta) * 0.25 * kit.text_height - std::cos(theta) * half,
+                        my - std::cos(theta) * 0.25 * kit.text_height + std::sin(theta) * half,
+                        static_cast<int>(input.joken.ground_angle), text);
+    return 0;
+}
+
+// The blocks over a ground profile whose page points are `page` and whose
+// model points and intensities are `profile`, out to end_distance.
+void profile_blocks(DrawingFile& file, const FigureKit& kit, const SurchargeProfile& profile,
+                    const FigurePoint* page, double end_distance, int c, bool narrow) {
+    const double s = kit.load_scale;
+    const double pitch = kit.arrow_pitch;
+    double previous = kNoPreviousIntensity;
+    double highest = kNoBlockTop;
+    double carried = 0.0;
+    int zone = 0;
+    bool in_block = false;
+    double block_start = 0.0;
+    for (int b = 0; b + 1 < profile.count; ++b) {
+        const SurchargePoint& p = profile.points[static_cast<std::size_t>(b)];
+        const SurchargePoint& next = profile.points[static_cast<std::size_t>(b) + 1];
+        const double q = intensity(p, c);
+        const double q_next = intensity(next, c);
+        if (q == 0.0) {
+            previous = q;
+            continue;
+        }
+        const FigurePoint a = page[b];
+        const FigurePoint e = page[b + 1];
+        if (std::fabs(static_cast<double>(a.x) - e.x) < kVerticalStep) {
+            previous = 0.0;
+            continue;
+        }
+        const double a_top = a.y - q * s;
+        const double e_top = e.y - q * s;
+        highest = std::min({highest, a_top, e_top});
+        if (!in_block) {
+            in_block = true;
+            block_start = a.x;
+        }
+        if (previous != q) sheet_line(file, kit, a.x, a.y, a.x, a_top, 0, kBlockPen);
+        sheet_line(file, kit, a.x, a_top, e.x, e_top, 0, kBlockPen);
+        if (q_next != q) sheet_line(file, kit, e.x, e_top, e.x, e.y, 0, kBlockPen);
+
+        // Arrows go on at the pitch across the segments of one zone.
+        const double sx = (next.x - p.x) * kit.page_scale;
+        const double sy = (next.y - p.y) * kit.page_scale;
+        const int t = static_cast<int>(sx / pitch);
+        const double u = sx - (t * pitch - carried);
+        int count = t + static_cast<int>(u / pitch);
+        if (std::fabs(u) < kArrowEndTolerance) --count;
+        if (std::fabs(u - pitch) < kArrowEndTolerance) --count;
+        double last_d = 0.0;
+        for (int k = 0; k < count; ++k) {
+            last_d = pitch - carried + k * pitch;
+            sheet_arrow(file, kit, a.x + last_d, a.y - last_d * sy / sx - q * s, a.x + last_d,
+                        a.y - last_d * sy / sx, kBlockPen);
+        }
+
+        const bool at_end = next.x == end_distance;
+        if (q_next != q || at_end) {
+            carried = 0.0;
+            // Each label stands centred over the block it closes.
+            const std::string text = zone_label(c, narrow, zone + 1, q);
+            const double centre = (block_start + e.x) / 2.0;
+            sheet_text(file, kit, centre - half_label(kit, text), highest - 0.25 * kit.text_height,
+                       text);
+            ++zone;
+            highest = kNoBlockTop;
+            in_block = false;
+            if (at_end) break;
+        } else {
+            carried = count > 0 ? sx - last_d : static_cast<double>(e.x) - a.x;
+        }
+        previous = q;
+    }
+}
+
+} // namespace
+
+int draw_surcharge_blocks(DrawingFile& file, EarthPressureReport& report, int c) {
+    if (std::fabs(report.kit.max_surcharge) < kNoSurcharge) return 0;
+    const InputRecord& input = report.input;
+    if (straight_ground(input)) return straight_blocks(file, report, c);
+    map_condition_profile(report, file.name());
+    const double end =
+        input.ground_point_count > 0
+            ? input.ground_points[static_cast<std::size_t>(input.ground_point_count - 1)].distance
+            : 0.0;
+    profile_blocks(file, report.kit, report.figures.profile,
+                   report.figures.condition.profile.data(), end, c, false);
+    return 0;
+}
+
+int draw_surcharge_figure_blocks(DrawingFile& file, EarthPressureReport& report, int c) {
+    if (std::fabs(report.kit.max_surcharge) < kNoSurcharge) return 0;
+    const LoadModel& model = report.model;
+    map_surcharge_profile(report, file.name());
+    const double end =
+        model.land_calc[static_cast<std::size_t>(model.land_count - 2)].crossing_x_bottom;
+    profile_blocks(file, report.kit, report.figures.profile,
+                   report.figures.surcharge.profile.data(), end, c, true);
+    return 0;
+}
+
+} // namespace wtn

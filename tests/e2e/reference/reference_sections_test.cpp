@@ -1,0 +1,307 @@
+// The reference wall sections from their example projects to the decided
+// pile: each example of examples/ is read by the front end's project reader,
+// written as the calculation input by its writer, and run through the real
+// check-list, load and stability programs in a fresh program folder with the
+// installed data. The expected values are worked out independently of the
+// programs by reference_sections.py beside this file (textbook formulas,
+// numerical integration of the pressure diagrams); the tolerances below say
+// how far the programs' rounding of each piece may move a result.
+#include "reference_designs.h"
+
+#include "cal_writer.h"
+#include "child_process.h"
+#include "cp932_codec.h"
+#include "current_folder.h"
+#include "customisation.h"
+#include "force_case.h"
+#include "input_file.h"
+#include "input_record.h"
+#include "program_folder.h"
+#include "project_reader.h"
+#include "result_areas.h"
+#include "text_lines.h"
+#include "work_files.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace wtn::test {
+namespace {
+
+// Tolerances. Levels: the programs find the virtual seabed on the rounded
+// intensities. Forces and moments: the programs sum rounded triangles and
+// rectangles, the script integrates the diagram. Displacements: the programs
+// take each pressure piece as a point load at its centroid for the cantilever
+// term, the script integrates the distributed load.
+constexpr double kPressureTol = 0.005; // kN/m2
+constexpr double kLevelTol = 0.002;    // m
+constexpr double kForceRel = 0.001;    // P
+constexpr double kMomentRel = 0.002;   // M and Mmax
+constexpr double kArmTol = 0.005;      // h0, m
+constexpr double kBetaTol = 0.0011;    // 1/m, both round to 3 decimals
+constexpr double kKhRel = 0.005;       // mean kh down to 1/beta
+constexpr double kStressTol = 0.25;    // N/mm2, printed to 0.1
+constexpr double kDisplacementRel = 0.01;
+constexpr double kEmbedmentTol = 0.01; // m
+constexpr double kNotChecked = -1.0;   // a value the section does not check
+
+// The land-side total (active earth pressure plus residual water pressure)
+// at the top of the diagram row at a level.
+struct LandTotal {
+    double level;
+    double value;
+};
+
+struct CaseExpect {
+    int case_index; // 0 normal, 1 seismic
+    double virtual_seabed;
+    double force;
+    double moment;
+    double lever_arm;
+    std::vector<LandTotal> land;
+    // Chang's method with the decided pile.
+    double beta = 0.0;
+    double kh = 0.0;
+    double max_moment = 0.0;
+    double stress = 0.0; // steel only (a concrete pile is checked by its moment)
+    double displacement = 0.0;
+    double embedment = 0.0;
+    double secondary = 0.0; // steel pipe: ring stress at the depth of Mmax
+    double combined = 0.0;  // steel pipe: combined stress
+};
+
+struct SectionExpect {
+    std::string file;
+    double crown; // of the sheet pile
+    std::string pile;
+    double length;
+    std::vector<CaseExpect> cases;
+};
+
+// The land-side totals of the uniform sand (+2.50 to the seabed -2.50):
+// at the crown Ka cos(delta) q; at the R.W.L. +1.00 and the L.W.L. 0.00 with
+// the residual water pressure 10.1 (R.W.L. - L.W.L.) below the L.W.L.
+const std::vector<LandTotal> kSandNormal = {
+    {2.5, 2.911}, {1.0, 10.771}, {0.0, 23.782}, {-2.5, 31.059}};
+// Seismic case: the coefficient changes at the R.W.L. from k = 0.15 to
+// k' = 0.30; the row below it starts with the submerged coefficient.
+const std::vector<LandTotal> kSandSeismic = {
+    {2.5, 1.965}, {1.0, 17.389}, {0.0, 32.923}, {-2.5, 46.508}};
+
+// The loads of the uniform sand in both cases.
+CaseExpect sand_normal() {
+    return {.case_index = 0,
+            .virtual_seabed = -3.1878,
+            .force = 106.770,
+            .moment = 245.766,
+            .lever_arm = 2.3018,
+            .land = kSandNormal};
+}
+CaseExpect sand_seismic() {
+    return {.case_index = 1,
+            .virtual_seabed = -4.0495,
+            .force = 171.383,
+            .moment = 482.520,
+            .lever_arm = 2.8155,
+            .land = kSandSeismic};
+}
+
+CaseExpect with_pile(CaseExpect c, double beta, double kh, double max_moment, double stress,
+                     double displacement, double embedment) {
+    c.beta = beta;
+    c.kh = kh;
+    c.max_moment = max_moment;
+    c.stress = stress;
+    c.displacement = displacement;
+    c.embedment = embedment;
+    return c;
+}
+
+// Steel pipe: the ring stress (D/t)^2 |dp| 2.1e-4 of the normal case's
+// maximum-moment depth, taken over by the seismic case, and the combined
+// stress sqrt(s2^2 + s^2 - s s2).
+CaseExpect with_ring(CaseExpect c, double secondary, double combined) {
+    c.secondary = secondary;
+    c.combined = combined;
+    return c;
+}
+
+// Values printed by reference_sections.py.
+const std::vector<SectionExpect>& expectations() {
+    static const std::vector<SectionExpect> sections = {
+        {"uniform_sand.tn2",
+         2.5,
+         "SP-IVA",
+         12.0,
+         {with_pile(sand_normal(), 0.495, 20000.0, 274.967, 122.2, 8.037, 6.061)}},
+        // beta from the mean kh of the sand and the clay down to 1/beta, the
+        // embedment where the sum of beta_i t_i reaches 3.
+        {"sand_over_clay.tn2",
+         2.5,
+         "SP-IVA",
+         14.0,
+         {with_pile(sand_normal(), 0.417, 10082.9, 284.056, 126.2, 9.883, 8.235)}},
+        {"seismic_sand.tn2",
+         2.5,
+         "SP-VL",
+         13.5,
+         {with_pile(sand_normal(), 0.446, 20000.0, 280.228, 89.0, 6.001, 6.726),
+          with_pile(sand_seismic(), 0.446, 20000.0, 531.523, 168.7, 13.090, 6.726)}},
+        // Crown +2.00, seabed -1.50; PC-300 (allowable 120.0 kN.m/m) fails
+        // with 123.7, PC-350 (163.3) holds.
+        {"concrete_sand.tn2",
+         2.0,
+         "PC-350",
+         11.0,
+         {with_pile({.case_index = 0,
+                     .virtual_seabed = -2.0653,
+                     .force = 62.420,
+                     .moment = 103.756,
+                     .lever_arm = 1.6622,
+                     .land = {{2.0, 2.911}, {1.0, 8.151}, {0.0, 21.162}, {-1.5, 25.528}}},
+                    0.448, 20000.0, 127.555, kNotChecked, 2.045, 6.696)}},
+        {"steel_pipe_sand.tn2",
+         2.5,
+         "φ 800.0 x t 9.0 (P-T)型",
+         15.5,
+         {with_ring(with_pile(sand_normal(), 0.344, 20000.0, 297.185, 66.6, 2.986, 8.721), 80.4,
+                    74.5),
+          with_ring(with_pile(sand_seismic(), 0.344, 20000.0, 556.651, 124.7, 6.297, 8.721), 80.4,
+                    109.5)}},
+    };
+    return sections;
+}
+
+std::vector<std::string> split_lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    std::string line;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+// The program folder of one example: the calculation input as the front end
+// writes it on 計算, the installed data beside it.
+void prepare_run(const ProgramFolder& folder, const std::string& example) {
+    DesignData data;
+    read_data_file(data, example_path(example));
+    write_cal_file(data, folder.file("CAL_FILE.DAT"));
+}
+
+struct StabilityRead {
+    std::vector<ForceCase> cases;
+    std::unique_ptr<StabilityResults> results = std::make_unique<StabilityResults>();
+    std::vector<ChangResult> chang;
+};
+
+// GAIRYOK.DAT and the stability work files of the decided pile, read with
+// the readers of the stability report.
+StabilityRead read_results(const ProgramFolder& folder, const std::vector<CaseExpect>& cases) {
+    StabilityRead read;
+    CurrentFolder here(folder);
+    auto input = std::make_unique<InputRecord>();
+    reset_input_counters(*input);
+    set_input_defaults(*input);
+    read_input(*input, kInputFileName);
+    const CustomisationValues custom = read_customisation();
+    std::FILE* file = std::fopen(kForceFileName, "rb");
+    EXPECT_NE(file, nullptr);
+    if (file == nullptr) return read;
+    LineReader reader(file);
+    const int mode = read_force_file_mode(reader);
+    for (const CaseExpect& c : cases) {
+        read.cases.emplace_back();
+        read_force_case(reader, c.case_index, mode, *input, read.cases.back());
+    }
+    std::fclose(file);
+
+    std::FILE* neire = std::fopen(kNeireFile, "rb");
+    EXPECT_NE(neire, nullptr);
+    if (neire == nullptr) return read;
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        read_neire_case(neire, *read.results, *input, custom, read.cases[i], cases[i].case_index);
+        read.chang.push_back(read.results->areas.chang);
+    }
+    std::fclose(neire);
+    std::FILE* tl = std::fopen(kNeireTlFile, "rb");
+    EXPECT_NE(tl, nullptr);
+    if (tl == nullptr) return read;
+    read_neire_tl(tl, *read.results);
+    std::fclose(tl);
+    return read;
+}
+
+void expect_relative(double actual, double expected, double relative, const char* what) {
+    EXPECT_NEAR(actual, expected, std::abs(expected) * relative) << what;
+}
+
+TEST(ReferenceSections, ExampleProjectsGiveTheHandWorkedResults) {
+    for (const SectionExpect& section : expectations()) {
+        SCOPED_TRACE(section.file);
+        ProgramFolder folder;
+        prepare_run(folder, section.file);
+        for (const char* program : {"AUDSHEET", "TVNDAT", "TVNCAL"}) {
+            const ChildResult run = run_batch_in(folder, program);
+            ASSERT_EQ(run.exit_code, 0) << program << ": " << run.err;
+        }
+        const StabilityRead read = read_results(folder, section.cases);
+        ASSERT_EQ(read.cases.size(), section.cases.size());
+        ASSERT_EQ(read.chang.size(), section.cases.size());
+        for (std::size_t i = 0; i < section.cases.size(); ++i) {
+            const CaseExpect& e = section.cases[i];
+            const ForceCase& f = read.cases[i];
+            const auto c = static_cast<std::size_t>(e.case_index);
+            SCOPED_TRACE(e.case_index == 0 ? "normal case" : "seismic case");
+            EXPECT_NEAR(f.base[c].level, e.virtual_seabed, kLevelTol) << "virtual seabed";
+            expect_relative(f.total_force, e.force, kForceRel, "total force P");
+            expect_relative(f.total_moment, e.moment, kMomentRel, "total moment M");
+            EXPECT_NEAR(f.lever_arm, e.lever_arm, kArmTol) << "lever arm h0";
+            for (const LandTotal& t : e.land) {
+                bool found = false;
+                for (int r = 0; r < f.diagram_rows; ++r) {
+                    const ActiveDiagramRow& row = f.active[static_cast<std::size_t>(r)];
+                    if (std::abs(row.level - t.level) > 1e-6) continue;
+                    found = true;
+                    EXPECT_NEAR(row.top, t.value, kPressureTol) << "land side at " << t.level;
+                }
+                EXPECT_TRUE(found) << "no diagram row at " << t.level;
+            }
+            // Before corrosion (section 0, state 0): none of these sections corrodes.
+            const ChangResult& chang = read.chang[i];
+            EXPECT_NEAR(chang.beta[0], e.beta, kBetaTol) << "beta";
+            expect_relative(chang.kh[0], e.kh, kKhRel, "kh down to 1/beta");
+            const LevelSolverBlock& solver = read.results->level_solver;
+            const LevelDisplacementBlock& disp = read.results->level_displacement;
+            expect_relative(solver.moment[c][0], e.max_moment, kMomentRel, "Mmax");
+            if (e.stress != kNotChecked) {
+                EXPECT_NEAR(solver.bending_stress[c][0], e.stress, kStressTol) << "stress";
+            }
+            expect_relative(disp.total[c][0], e.displacement, kDisplacementRel,
+                            "head displacement");
+            EXPECT_NEAR(disp.embedment[c][0], e.embedment, kEmbedmentTol) << "embedment";
+            if (e.secondary > 0.0) {
+                EXPECT_NEAR(solver.pipe_secondary[c][0], e.secondary, kStressTol) << "ring stress";
+                EXPECT_NEAR(solver.pipe_combined[c][0], e.combined, kStressTol) << "combined";
+            }
+        }
+        // The decided pile and its length as the results dialog reads them.
+        const std::vector<std::string> pile = split_lines(folder.read("KEKKA2.DAT"));
+        ASSERT_EQ(pile.size(), 1u);
+        char expected[96];
+        std::snprintf(expected, sizeof expected, "\"%s\",\"%s\",%8.3f,%8.3f", "完成時",
+                      section.pile.c_str(), section.crown - section.length, section.length);
+        EXPECT_EQ(pile[0], utf8_to_cp932(expected));
+    }
+}
+
+} // namespace
+} // namespace wtn::test

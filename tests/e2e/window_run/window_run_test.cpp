@@ -1,0 +1,254 @@
+// The whole run as the engineer makes it in the main window, with the real
+// programs: open an example project, 計算 (the check list, the load and
+// stability programs and the reports), adopt the pile length in the results
+// dialog, 印刷 (the viewer exporting every page of the run as one PDF), save
+// and reopen the project. Pictures of the window at each step and the PDF's
+// pages as PNG stay in the build's screenshots folder for a person to look
+// at.
+#include "form_window.h"
+#include "main_window_view_fixture.h"
+#include "print_results.h"
+#include "qt_services.h"
+#include "reference_designs.h"
+#include "results_dialog.h"
+#include "run_chain.h"
+
+#include "child_process.h"
+#include "program_folder.h"
+#include "project_writer.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace wtn::mainwin::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kShots = WTN_SCREENSHOT_DIR;
+
+// Position of each text in the report, in order; the first that is missing
+// or out of order fails with the report's text.
+void expect_in_order(const std::string& text, const std::vector<std::string>& parts) {
+    std::size_t at = 0;
+    for (const std::string& part : parts) {
+        const std::size_t found = text.find(part, at);
+        ASSERT_NE(found, std::string::npos) << "missing or out of order: " << part << "\n" << text;
+        at = found + part.size();
+    }
+}
+
+struct WindowRun {
+    MainWindowViewFixture f;
+    qt::QtProcessRunner runner;
+    std::string project;
+    std::vector<int> result_modes;
+    std::string adopted_length;
+
+    // A copy of the example in the program folder, opened through ﾌｧｲﾙ → 開く.
+    void open_example(const std::string& file) {
+        fs::copy_file(wtn::test::program_path("TVNCSTM.DAT"), f.folder.file("TVNCSTM.DAT"),
+                      fs::copy_options::overwrite_existing);
+        ASSERT_NE(f.start_and_show(), nullptr);
+        project = f.folder.file(file);
+        fs::copy_file(wtn::test::example_path(file), project);
+        f.files.paths.push_back(project);
+        f.window->file_commands().file_open();
+        ASSERT_TRUE(f.box_texts().empty()) << f.box_texts().front();
+        ASSERT_EQ(f.data.file_name, project);
+    }
+
+    // 計算 with the real programs; the results dialog is shown by Qt, its
+    // picture kept, and the engineer adopts the computed length plus 0.5 m.
+    void run(const std::string& shot) {
+        f.window->services.processes = &runner;
+        f.window->programs_dir = fs::path(wtn::test::program_path("TVNDAT")).parent_path();
+        f.windows.on_modal = [this, shot](ui::Form& form) {
+            result_modes.push_back(f.data.kekka_mode);
+            qt::FormDialog dialog(form, f.view.get());
+            dialog.show();
+            save_screenshot(dialog, shot + "_results_" + std::to_string(result_modes.size()));
+            auto* length = form.find_as<ui::TextBox>("txt_gm1", 1);
+            ASSERT_NE(length, nullptr);
+            adopted_length = length->text();
+            form.find_as<ui::CommandButton>("Command1")->user_click();
+        };
+        run_Click(*f.window);
+        save_screenshot(*f.view, shot + "_after_run");
+    }
+
+    // 印刷: the viewer is started as the front end starts it; here it exports
+    // the pages as one PDF instead of opening its window.
+    std::string print(const std::string& pdf_name) {
+        std::vector<std::string> args;
+        f.processes.on_start = [&](const ProcessRequest& request) -> std::optional<int> {
+            args = request.args;
+            const auto pdf = wtn::test::run_offscreen(wtn::test::program_path(kViewerProgram),
+                                                      {"--pdf", pdf_name}, request.work_dir);
+            EXPECT_EQ(pdf.exit_code, 0) << pdf.err;
+            return pdf.exit_code;
+        };
+        f.window->services.processes = &f.processes;
+        file_print_Click(*f.window);
+        EXPECT_EQ(args, (std::vector<std::string>{"/NOTEDIT", "/PDTOPEN"}));
+        const std::string pdf = f.folder.file(pdf_name);
+        fs::create_directories(kShots);
+        fs::copy_file(pdf, kShots + "/" + pdf_name, fs::copy_options::overwrite_existing);
+        const std::string stem = fs::path(pdf_name).stem().string();
+        wtn::test::run_offscreen("/usr/bin/pdftoppm",
+                                 {"-r", "50", "-png", pdf, kShots + "/" + stem}, ".");
+        return wtn::test::run_offscreen("/usr/bin/pdftotext", {"-layout", pdf, "-"}, ".").out;
+    }
+};
+
+TEST(WindowRun, SeismicExampleFromTheWindowToThePdfAndBack) {
+    WindowRun w;
+    ASSERT_NO_FATAL_FAILURE(w.open_example("seismic_sand.tn2"));
+    save_screenshot(*w.f.view, "window_run_opened");
+    w.run("window_run");
+    ASSERT_TRUE(w.f.box_texts().empty()) << w.f.box_texts().front();
+    EXPECT_EQ(w.result_modes, std::vector<int>{1});
+    EXPECT_EQ(w.adopted_length, "13.500");
+    EXPECT_TRUE(w.f.window->form.enabled());
+    for (const char* page : {"AUDSHEET.PDT", "CTRAIAL0.PDT"})
+        EXPECT_TRUE(w.f.folder.exists(page)) << page;
+
+    const std::string text = w.print("window_run_report.pdf");
+    ASSERT_FALSE(text.empty());
+    w.f.folder.write("report.txt", text);
+    fs::copy_file(w.f.folder.file("report.txt"), kShots + "/window_run_report.txt",
+                  fs::copy_options::overwrite_existing);
+    // The chapters in the order of the page files' names, with the
+    // section's key numbers (hand values in tests/e2e/reference): the
+    // virtual seabed, P, M and h0 of each case, the decided pile, its
+    // stresses, displacements, embedment tips and the adopted length.
+    expect_in_order(text, {
+                              "入力データチェックリスト",
+                              "【カスタマイズデータ】",
+                              "計算トライアル結果表",
+                              "[SP-VL]",
+                              "1.設計条件",
+                              "（設計条件図）［常 時］",
+                              "（設計条件図）［地震時］",
+                              "2.常時の検討",
+                              "= -3.188 m",
+                              "ΣP = 106.776",
+                              "ΣM = 245.792",
+                              "= 2.302 m",
+                              "（外力荷重図）［常 時］",
+                              "2-2  矢板の断面性能",
+                              "3.地震時の検討",
+                              "= -4.050 m",
+                              "ΣP = 171.395",
+                              "= 2.816 m",
+                              "（外力荷重図）［地震時］",
+                              "3-2  矢板の断面性能",
+                              "4.検討結果のまとめ[完成時]",
+                              "使用矢板 SP-VL",
+                              "89.0",
+                              "168.8",
+                              "5.962",
+                              "13.028",
+                              "-9.914",
+                              "-10.776",
+                              "採用矢板長         13.500 m",
+                          });
+    // Every page carries the run's stamp (date and time of the check list's
+    // first page) and the project name in its header.
+    const std::size_t stamp_at = text.find('\n') + 1;
+    const std::string stamp = text.substr(stamp_at, 17);
+    int page_number = 0;
+    for (std::size_t begin = 0; begin < text.size();) {
+        std::size_t end = text.find('\f', begin);
+        if (end == std::string::npos) end = text.size();
+        const std::string page = text.substr(begin, end - begin);
+        begin = end + 1;
+        if (page.find_first_not_of(" \n") == std::string::npos) continue;
+        ++page_number;
+        // The text of a landscape figure runs up the page; pdftotext then
+        // lays the header out among the figure's texts, not on top.
+        const std::string head = page.substr(0, page.find('\n', page.find('\n') + 1));
+        const bool landscape = page.find("土圧・残留水圧図") != std::string::npos;
+        const std::string& where = landscape ? page : head;
+        EXPECT_NE(where.find(stamp), std::string::npos) << "page " << page_number << ": " << head;
+        EXPECT_NE(where.find("seismic_sand"), std::string::npos) << "page " << page_number;
+    }
+    EXPECT_GE(page_number, 30);
+
+    // Saved and reopened, the project holds what the screens showed.
+    const std::vector<std::string> before = project_file_lines(w.f.data);
+    ASSERT_TRUE(w.f.window->file_commands().file_save());
+    w.f.window->file_commands().file_new();
+    w.f.files.paths.push_back(w.project);
+    w.f.window->file_commands().file_open();
+    EXPECT_EQ(project_file_lines(w.f.data), before);
+    save_screenshot(*w.f.view, "window_run_reopened");
+}
+
+// Both studies in one run: the construction stage checks the completed
+// state's pile against the waves at two tide levels; the results dialog
+// opens once per study and the report holds both studies' chapters.
+TEST(WindowRun, BothStudiesInOneRun) {
+    WindowRun w;
+    ASSERT_NO_FATAL_FAILURE(w.open_example("both_studies.tn2"));
+    w.run("window_both_studies");
+    ASSERT_TRUE(w.f.box_texts().empty()) << w.f.box_texts().front();
+    EXPECT_EQ(w.result_modes, (std::vector<int>{1, 2}));
+    EXPECT_TRUE(w.f.window->form.enabled());
+    const std::string text = w.print("window_both_studies_report.pdf");
+    w.f.folder.write("report.txt", text);
+    fs::copy_file(w.f.folder.file("report.txt"), kShots + "/window_both_studies_report.txt",
+                  fs::copy_options::overwrite_existing);
+    // The completed state's trial pages, then the construction stage's; the
+    // completed state's chapters and summary; then the construction stage's
+    // conditions, per tide level the wave and stability chapters, and its
+    // summary, checking the completed state's pile.
+    expect_in_order(text, {
+                              "入力データチェックリスト",
+                              "【施工時】",
+                              "計算トライアル結果表",
+                              "[SP-VL]",
+                              "施工時",
+                              "計算トライアル結果表",
+                              "2.常時の検討",
+                              "3.地震時の検討",
+                              "4.検討結果のまとめ[完成時]",
+                              "採用矢板長         13.500 m",
+                              "施工時",
+                              "1.設計条件",
+                              "2.<H.W.L.> の検討",
+                              "(2) 合力及び作用位置の計算",
+                              "2-2  矢板の断面性能",
+                              "3.<L.W.L.> の検討",
+                              "(2) 合力及び作用位置の計算",
+                              "3-2  矢板の断面性能",
+                              "4.検討結果のまとめ[施工時]",
+                              "使用矢板 SP-VL",
+                              "採用矢板長         13.500 m",
+                          });
+}
+
+// A program that stops ends the run: the window comes back with the
+// program's message, no results dialog opens and no later program runs
+// (neither the reports of the completed state nor the construction stage).
+TEST(WindowRun, StoppedProgramGivesTheWindowBackWithItsMessage) {
+    WindowRun w;
+    ASSERT_NO_FATAL_FAILURE(w.open_example("both_studies.tn2"));
+    fs::remove(w.f.folder.file("YAITA.D02"));
+    w.run("window_stopped_run");
+    const std::vector<std::string> boxes = w.f.box_texts();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_NE(boxes[0].find("矢板データファイル(YAITA.D02)がオープンできません"), std::string::npos)
+        << boxes[0];
+    EXPECT_TRUE(w.result_modes.empty());
+    EXPECT_TRUE(w.f.window->form.enabled());
+    EXPECT_TRUE(w.f.folder.exists("GAIRYOK.DAT")); // the load program ran before
+    for (const char* later : {"KEKKA2.DAT", "JD000JKN.PDT", "WAV_DATA.PRN", "KEKKA4.DAT"})
+        EXPECT_FALSE(w.f.folder.exists(later)) << later;
+}
+
+} // namespace
+} // namespace wtn::mainwin::test
