@@ -2,6 +2,7 @@
 
 #include "box_pair_code.h"
 #include "cal_file_keys.h"
+#include "corrosion_layout.h"
 #include "csv_line.h"
 #include "field_reader.h"
 #include "input_items.h"
@@ -256,11 +257,7 @@ void read_fsyok(DesignData& d, LineItems& in) {
     f.reduction[0] = to_integer16(c.reduction_sea_water, "低減率");
     in.items(kFsyokTailItems, c, kSeaReduction + 1, kSeaReduction + 2);
     f.reduction[1] = to_integer16(c.reduction_seabed_mud, "低減率");
-    const double sea = std::max(f.sea_rate[1], f.sea_rate[2]);
-    f.sea_rate[1] = sea;
-    f.sea_rate[2] = sea;
-    f.land_rate[1] = f.land_rate[2];
-    f.range_sw = screen_value(CorrosionRange::SeaWaterAndMud);
+    upgrade_old_corrosion_layout(f);
 }
 
 void read_tugit(DesignData& d, LineItems& in) {

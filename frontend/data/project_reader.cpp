@@ -1,5 +1,6 @@
 #include "project_reader.h"
 
+#include "corrosion_layout.h"
 #include "number_text.h"
 #include "project_items.h"
 #include "screen_codes.h"
@@ -69,13 +70,7 @@ void read_data_body(DesignData& d, FieldReader& in) {
         d.caldt_vals[1] = in.real("caldt");
     }
     if (in.at_end()) {
-        // Older layouts had one rate for both zones between H.W.L. and the sea
-        // water and one land-side rate below the air: both become the larger.
-        const double sea = std::max(f.sea_rate[1], f.sea_rate[2]);
-        f.sea_rate[1] = sea;
-        f.sea_rate[2] = sea;
-        f.land_rate[1] = f.land_rate[2];
-        f.range_sw = screen_value(CorrosionRange::SeaWaterAndMud);
+        upgrade_old_corrosion_layout(f);
     } else {
         f.range_sw = in.integer("range_sw");
     }

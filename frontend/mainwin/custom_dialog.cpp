@@ -30,7 +30,6 @@ constexpr int kLineHeight = 255;
 constexpr int kFrameLeft = 120;
 constexpr int kFrameWidth = 7740;
 constexpr int kOptionLeft = 240;
-constexpr int kOptionWidth = 7320;
 constexpr int kOptionTop = 270;
 constexpr int kOptionStep = 270;
 constexpr int kOptionPairHeight = 840;
@@ -72,9 +71,12 @@ ui::Frame& option_frame(ui::Frame& page, const std::string& name, int index, int
 
 ui::OptionButton& option(ui::Frame& frame, const std::string& name, int index, int row,
                          const std::string& caption) {
-    ui::OptionButton& button = frame.add<ui::OptionButton>(
-        name, index,
-        ui::Rect{kOptionLeft, kOptionTop + row * kOptionStep, kOptionWidth, kOptionStep});
+    // As wide as the frame leaves, with the same room on the right as on the
+    // left: the frames of page 1 lie inside another frame and are narrower.
+    ui::OptionButton& button =
+        frame.add<ui::OptionButton>(name, index,
+                                    ui::Rect{kOptionLeft, kOptionTop + row * kOptionStep,
+                                             frame.rect().width - 2 * kOptionLeft, kOptionStep});
     button.set_caption(caption);
     return button;
 }

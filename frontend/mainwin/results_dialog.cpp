@@ -26,13 +26,13 @@ constexpr int kRowHeight = 238;
 constexpr int kCaptionWidth = 2760;
 constexpr int kStressCaptionWidth = 1680;
 constexpr std::array<int, kResultColumns> kColumnLeft = {3000, 4320, 5640, 6960};
-constexpr int kValueWidth = 1095;
-constexpr int kMarkWidth = 255;
-constexpr int kEmbedmentValueWidth = 1335;
 constexpr int kColumnWidth = kColumnLeft[1] - kColumnLeft[0];
-
-// The grid's rows are 16 pixels high: a smaller font keeps its text whole.
-constexpr double kGridFontSize = 8;
+constexpr int kMarkWidth = 255;
+// A value and its mark fill their column, so that no cell runs into the next
+// column's (a value 1095 wide, as the cells were first drawn, would overlap
+// it by two pixels); the embedment row's values, without marks, the same.
+constexpr int kValueWidth = kColumnWidth - kMarkWidth;
+constexpr int kEmbedmentValueWidth = kColumnWidth;
 
 constexpr int kNoMark = -1;
 constexpr int kNoLine = -1;
@@ -147,7 +147,6 @@ void ResultsDialog::build() {
         label.set_caption(caption);
         label.tooltip_colors = true;
         label.border = true;
-        label.font_size = kGridFontSize;
         lbl_kgm[index] = &label;
         return &label;
     };

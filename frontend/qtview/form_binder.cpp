@@ -20,7 +20,19 @@
 #include <QTabWidget>
 #include <QTimer>
 
+#include <algorithm>
+#include <cmath>
+
 namespace wtn::qt {
+namespace {
+
+// Pixel size of the forms' font: the 9 points the forms were laid out for.
+constexpr int kFormFontPixels = 12;
+constexpr double kPixelsPerPoint = 96.0 / 72.0;
+// Blank pixels between a bordered label's sides and its text.
+constexpr int kBorderPadding = 2;
+
+} // namespace
 
 QString to_qt(const std::string& utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
@@ -32,6 +44,17 @@ std::string from_qt(const QString& text) {
 
 int twips_to_pixels(int twips) {
     return twips / ui::kTwipsPerPixel;
+}
+
+QFont form_font() {
+    QFont font(QStringLiteral("IPAPGothic"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(kFormFontPixels);
+    return font;
+}
+
+void set_font_points(QFont& font, double points) {
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(points * kPixelsPerPoint))));
 }
 
 QFont fixed_pitch_font() {
@@ -59,16 +82,64 @@ QString wrapped_button_caption(const QAbstractButton& button, const QString& cap
                                QSize(0, 0), &button)
             .width();
     const int room = button.width() - indicator;
-    if (room <= 0 || metrics.horizontalAdvance(caption) <= room) return caption;
+    // Measured as the button's size hint measures its caption.
+    auto width = [&](const QString& text) {
+        return button.style()
+            ->itemTextRect(metrics, QRect(), Qt::TextShowMnemonic, false, text)
+            .width();
+    };
+    if (room <= 0 || width(caption) <= room) return caption;
     qsizetype fit = 1;
-    while (fit < caption.size() && metrics.horizontalAdvance(caption.left(fit + 1)) <= room)
+    while (fit < caption.size() && width(caption.left(fit + 1)) <= room)
         ++fit;
     const qsizetype blank = caption.left(fit + 1).lastIndexOf(QLatin1Char(' '));
     if (blank > 0) return caption.left(blank) + QLatin1Char('\n') + caption.mid(blank + 1);
     return caption.left(fit) + QLatin1Char('\n') + caption.mid(fit);
 }
 
+int label_text_width(const QLabel& label) {
+    int indent = label.indent();
+    // Qt's own indent of a framed label without one set.
+    if (indent < 0 && label.frameWidth() > 0)
+        indent =
+            QFontMetrics(label.font()).horizontalAdvance(QLatin1Char('x')) - 2 * label.margin();
+    return label.contentsRect().width() - 2 * label.margin() - std::max(0, indent);
+}
+
+QString wrapped_label_caption(const QLabel& label, const QString& caption) {
+    const QFontMetrics metrics(label.font());
+    const int room = label_text_width(label);
+    const int height = label.contentsRect().height() - 2 * label.margin();
+    if (room <= 0 || height < 2 * metrics.height() || caption.contains(QLatin1Char('\n')))
+        return caption;
+    auto fits = [&](const QString& line) {
+        qsizetype end = line.size();
+        while (end > 0 && line.at(end - 1) == QLatin1Char(' '))
+            --end;
+        return metrics.horizontalAdvance(line.left(end)) <= room;
+    };
+    QString shown;
+    QString rest = caption;
+    while (!fits(rest)) {
+        qsizetype blank = rest.lastIndexOf(QLatin1Char(' '));
+        while (blank > 0 && !fits(rest.left(blank)))
+            blank = rest.lastIndexOf(QLatin1Char(' '), blank - 1);
+        // Only blanks before the line's text: nothing to break at.
+        qsizetype line_end = blank;
+        while (line_end > 0 && rest.at(line_end - 1) == QLatin1Char(' '))
+            --line_end;
+        if (blank <= 0 || line_end == 0) break;
+        shown += rest.left(line_end) + QLatin1Char('\n');
+        qsizetype next = blank;
+        while (next < rest.size() && rest.at(next) == QLatin1Char(' '))
+            ++next;
+        rest = rest.mid(next);
+    }
+    return shown + rest;
+}
+
 FormBinder::FormBinder(ui::Form& form, QWidget* parent) : QObject(parent), form_(form) {
+    parent->setFont(form_font());
     widgets_[&form_] = parent;
     controls_[parent] = &form_;
     for (const auto& child : form_.children())
@@ -341,9 +412,7 @@ void FormBinder::sync(ui::Control& control) {
         break;
     case ui::ControlKind::Label: {
         auto* label = static_cast<QLabel*>(widget);
-        label->setText(caption);
         const auto& model = static_cast<ui::Label&>(control);
-        label->setAlignment((model.align_right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
         if (model.tooltip_colors) {
             QPalette palette = label->palette();
             palette.setColor(QPalette::Window, palette.color(QPalette::ToolTipBase));
@@ -357,12 +426,21 @@ void FormBinder::sync(ui::Control& control) {
             label->setPalette(palette);
         }
         label->setFrameShape(model.border ? QFrame::Box : QFrame::NoFrame);
+        // Qt indents the text of a framed label by the width of an "x" from
+        // each edge it is aligned to, the upper one too, which pushes a line
+        // out of a cell one line high. A bordered cell centres its text
+        // between top and bottom instead, a little apart from its sides.
+        const Qt::Alignment across = model.align_right ? Qt::AlignRight : Qt::AlignLeft;
+        label->setAlignment(across | (model.border ? Qt::AlignVCenter : Qt::AlignTop));
+        label->setIndent(model.border ? kBorderPadding : 0);
         if (model.font_size > 0 || model.bold) {
             QFont font = label->font();
-            if (model.font_size > 0) font.setPointSizeF(model.font_size);
+            if (model.font_size > 0) set_font_points(font, model.font_size);
             font.setBold(model.bold);
             label->setFont(font);
         }
+        // Wrapped once the frame and font that set the room are in place.
+        label->setText(wrapped_label_caption(*label, caption));
         break;
     }
     case ui::ControlKind::TextBox: {
@@ -418,7 +496,7 @@ void FormBinder::sync(ui::Control& control) {
                                                   : QAbstractItemView::SingleSelection);
         if (list.fixed_pitch || list.font_size > 0) {
             QFont font = list.fixed_pitch ? fixed_pitch_font() : qlist->font();
-            if (list.font_size > 0) font.setPointSizeF(list.font_size);
+            if (list.font_size > 0) set_font_points(font, list.font_size);
             qlist->setFont(font);
         }
         const auto& lines = list.lines();

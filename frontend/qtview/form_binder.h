@@ -13,6 +13,7 @@
 #include "picture_box.h"
 
 #include <QAbstractButton>
+#include <QLabel>
 #include <QObject>
 #include <QWidget>
 
@@ -57,9 +58,21 @@ std::string from_qt(const QString& text);
 // A length in twips as pixels.
 int twips_to_pixels(int twips);
 
-// The fixed-pitch Japanese font of list rows. On its own it is 12 points
-// (8-pixel half-width cells); set on a widget it takes the window's size, so
-// lists give their size in font_size (9 points: 6-pixel cells).
+// The font of every form's controls: a proportional Japanese Gothic at 12
+// pixels (9 points on a screen of 96 dots an inch), a line of it 13 pixels
+// high. Its size is given in pixels, not points, because the forms' places
+// are fixed in pixels (15 twips to a pixel): a screen or desktop set to
+// another resolution or font would otherwise grow the text out of the
+// controls the forms give it.
+QFont form_font();
+
+// Sets font to a size given in points as pixels of a screen of 96 dots an
+// inch, the resolution the forms' pixel places assume.
+void set_font_points(QFont& font, double points);
+
+// The fixed-pitch Japanese font of list rows. It has no size of its own: set
+// on a widget it takes the size of the form's font (6-pixel half-width
+// cells), or the list's font_size (9 points: 6-pixel cells).
 QFont fixed_pitch_font();
 
 // The caption of an option button or check box as it is shown: when the
@@ -67,5 +80,15 @@ QFont fixed_pitch_font();
 // its width beside the indicator, a line break goes where the first line is
 // full (after the last blank that fits, if any).
 QString wrapped_button_caption(const QAbstractButton& button, const QString& caption);
+
+// The width a label leaves its lines: its contents less its margins and its
+// indent.
+int label_text_width(const QLabel& label);
+
+// The caption of a word-wrapping label as it is shown: when the label holds
+// two lines of its font or more and the caption is wider than it, each line
+// breaks at the last blank that fits, so a word or a unit such as "(N/mm2)"
+// stays whole; a line without such a blank is left to Qt's own wrapping.
+QString wrapped_label_caption(const QLabel& label, const QString& caption);
 
 } // namespace wtn::qt

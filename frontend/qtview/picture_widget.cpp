@@ -5,8 +5,14 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
+#include <optional>
+
 namespace wtn::qt {
 namespace {
+
+// Size of a text printed without one of its own.
+constexpr double kDefaultTextPoints = 9;
 
 QColor to_color(ui::Color c) {
     return QColor((c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF);
@@ -28,7 +34,40 @@ Qt::PenStyle to_pen_style(ui::LineStyle style) {
     return Qt::SolidLine;
 }
 
+enum class Way { down, up };
+
+// text moved past every earlier text it meets, one way; nothing when it
+// would leave the area.
+std::optional<QRectF> settle(QRectF text, const std::vector<QRectF>& placed, const QRectF& area,
+                             Way way) {
+    // Each step moves past one more text, always the same way: a text can
+    // be met at most once.
+    for (std::size_t step = 0; step <= placed.size(); ++step) {
+        auto met = std::find_if(placed.begin(), placed.end(),
+                                [&](const QRectF& other) { return other.intersects(text); });
+        if (met == placed.end()) return text;
+        if (way == Way::down) {
+            text.moveTop(met->bottom());
+        } else {
+            text.moveBottom(met->top());
+        }
+        if (text.top() < area.top() || text.bottom() > area.bottom()) return std::nullopt;
+    }
+    return std::nullopt;
+}
+
 } // namespace
+
+QRectF place_text(QRectF text, const std::vector<QRectF>& placed, const QRectF& area) {
+    if (text.right() > area.right()) text.moveRight(area.right());
+    if (text.left() < area.left()) text.moveLeft(area.left());
+    if (text.bottom() > area.bottom()) text.moveBottom(area.bottom());
+    if (text.top() < area.top()) text.moveTop(area.top());
+    for (Way way : {Way::down, Way::up}) {
+        if (auto settled = settle(text, placed, area, way)) return *settled;
+    }
+    return text;
+}
 
 ui::MouseButton to_mouse_button(Qt::MouseButtons buttons) {
     if (buttons & Qt::LeftButton) return ui::MouseButton::Left;
@@ -78,6 +117,7 @@ void PictureWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), to_color(box_.back_color));
     const QFont base_font = picture_font(box_, font());
+    text_places_.clear();
     for (const ui::DrawCommand& c : box_.commands()) {
         painter.setCompositionMode(c.mode == ui::DrawMode::Xor
                                        ? QPainter::RasterOp_SourceXorDestination
@@ -96,11 +136,20 @@ void PictureWidget::paintEvent(QPaintEvent*) {
             break;
         case ui::DrawCommand::Kind::Text: {
             QFont font = base_font;
-            font.setPointSizeF(c.font_size > 0 ? c.font_size : 9);
+            set_font_points(font, c.font_size > 0 ? c.font_size : kDefaultTextPoints);
             painter.setFont(font);
-            // The text's upper-left corner sits at the current position.
-            QFontMetricsF metrics(font);
-            painter.drawText(a + QPointF(0, metrics.ascent()), to_qt(c.text));
+            // The text's upper-left corner sits at the current position; its
+            // glyphs run from after its leading blanks to its last glyph.
+            const QString text = to_qt(c.text);
+            const QFontMetricsF metrics(font);
+            const QString trimmed = text.trimmed();
+            if (trimmed.isEmpty()) break;
+            const double lead = metrics.horizontalAdvance(text.left(text.indexOf(trimmed)));
+            const QRectF glyphs(a.x() + lead, a.y(), metrics.horizontalAdvance(trimmed),
+                                metrics.height());
+            const QRectF placed = place_text(glyphs, text_places_, QRectF(rect()));
+            text_places_.push_back(placed);
+            painter.drawText(placed.topLeft() + QPointF(-lead, metrics.ascent()), text);
             break;
         }
         }

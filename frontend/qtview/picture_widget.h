@@ -4,7 +4,10 @@
 
 #include "picture_box.h"
 
+#include <QRectF>
 #include <QWidget>
+
+#include <vector>
 
 namespace wtn::qt {
 
@@ -17,9 +20,20 @@ int to_shift_state(Qt::KeyboardModifiers modifiers);
 // font names map to the fixed-pitch Japanese font), else the window's.
 QFont picture_font(const ui::PictureBox& box, const QFont& window_font);
 
+// Where a printed text goes so that it shows whole and apart from the texts
+// printed before it. text is the rectangle the text's glyphs take at the
+// place the drawing asks for; a text that runs past an edge of area moves
+// back inside it; one that then lies over an earlier text moves down below
+// it, or, when that leaves the area, up above it (each as often as needed).
+// Where neither way is free the text stays at its place inside the area.
+QRectF place_text(QRectF text, const std::vector<QRectF>& placed, const QRectF& area);
+
 class PictureWidget : public QWidget {
   public:
     PictureWidget(ui::PictureBox& box, QWidget* parent);
+
+    // The rectangles the texts' glyphs took at the last paint, in order.
+    const std::vector<QRectF>& text_places() const { return text_places_; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -31,6 +45,7 @@ class PictureWidget : public QWidget {
     QPointF to_pixels(double x, double y) const;
     void to_scale(const QPointF& p, double& x, double& y) const;
     ui::PictureBox& box_;
+    std::vector<QRectF> text_places_;
 };
 
 } // namespace wtn::qt

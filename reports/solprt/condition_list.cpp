@@ -20,7 +20,7 @@ struct ListContext {
     ListWriter& list;
     const EarthPressureReport& report;
     int n = 6; // number after "1-" of the next section from the surcharge on
-    int cases = 3;
+    CompletedCases cases = CompletedCases::Both;
 };
 
 void end_block(ListWriter& list) {
@@ -88,9 +88,9 @@ void surcharge(ListContext& x) {
         if (!(w > 0.0 || w2 > 0.0)) return;
         x.list.marker(7);
         x.list.line(" 1-6.上載荷重");
-        if (x.cases == 1)
+        if (x.cases == CompletedCases::NormalOnly)
             x.list.line(format_text("%50sw = %6.2lf kN/m$U2$Z", "", w));
-        else if (x.cases == 2)
+        else if (x.cases == CompletedCases::SeismicOnly)
             x.list.line(format_text("%49sw' = %6.2lf kN/m$U2$Z", "", w2));
         else
             x.list.line(format_text("%31sw = %6.2lf kN/m$U2$Z  w' = %6.2lf kN/m$U2$Z", "", w, w2));
@@ -101,9 +101,9 @@ void surcharge(ListContext& x) {
         for (int i = 0; i < in.surcharge_count; ++i) {
             const SurchargeRow& row = in.surcharges[row_at(i)];
             const int k = i + 1;
-            if (x.cases == 1)
+            if (x.cases == CompletedCases::NormalOnly)
                 x.list.line(format_text("%49sw$S%d$Z = %6.2lf kN/m$U2$Z", "", k, row.normal));
-            else if (x.cases == 2)
+            else if (x.cases == CompletedCases::SeismicOnly)
                 x.list.line(format_text("%48sw$S%d$Z' = %6.2lf kN/m$U2$Z", "", k, row.seismic));
             else
                 x.list.line(
@@ -116,7 +116,7 @@ void surcharge(ListContext& x) {
 }
 
 void seismic_coefficient(ListContext& x) {
-    if (x.cases != 2 && x.cases != 3) return;
+    if (x.cases != CompletedCases::SeismicOnly && x.cases != CompletedCases::Both) return;
     const EmbedmentConditions& e = x.report.input.neire;
     x.list.marker(8);
     if (design_standard(x.report.input) == DesignStandard::Port &&
@@ -238,9 +238,9 @@ void allowable_stress(ListContext& x, const std::string& digits) {
     ++x.n;
     const double normal = rc.allowable_stress[kNormalCase];
     const double seismic = rc.allowable_stress[kSeismicCase];
-    if (x.cases == 1) {
+    if (x.cases == CompletedCases::NormalOnly) {
         x.list.line(format_text("%38s(常  時)  σ$Sa$Z = %6.1lf N/mm$U2$Z", "", normal));
-    } else if (x.cases == 2) {
+    } else if (x.cases == CompletedCases::SeismicOnly) {
         x.list.line(format_text("%38s(地震時)  σ$Sa$Z = %6.1lf N/mm$U2$Z", "", seismic));
     } else {
         x.list.line(format_text("%38s(常  時)  σ$Sa$Z = %6.1lf N/mm$U2$Z", "", normal));
@@ -257,8 +257,10 @@ void allowable_displacement(ListContext& x, const std::string& digits) {
     ++x.n;
     const double normal = rc.allowable_displacement[kNormalCase];
     const double seismic = rc.allowable_displacement[kSeismicCase];
-    if (x.cases != 2) x.list.line(format_text("%38s(常  時)        %6.2lf cm", "", normal));
-    if (x.cases != 1) x.list.line(format_text("%38s(地震時)        %6.2lf cm", "", seismic));
+    if (x.cases != CompletedCases::SeismicOnly)
+        x.list.line(format_text("%38s(常  時)        %6.2lf cm", "", normal));
+    if (x.cases != CompletedCases::NormalOnly)
+        x.list.line(format_text("%38s(地震時)        %6.2lf cm", "", seismic));
     end_block(x.list);
 }
 
@@ -266,13 +268,13 @@ void allowable_displacement(ListContext& x, const std::string& digits) {
 
 void write_condition_list(const EarthPressureReport& report) {
     const ListTemplateFiles files =
-        design_condition_list_files(completed_cases_switch(report.input));
+        design_condition_list_files(to_file_value(completed_cases(report.input)));
     const std::string digits = format_text("%03d", report.input.swdat.decision_code);
     ListWriter list(files.list_file);
     list.marker(1);
     list.line("1.設計条件");
     list.line("");
-    ListContext x{list, report, 6, completed_cases_switch(report.input)};
+    ListContext x{list, report, 6, completed_cases(report.input)};
     dimensions(x);
     tide_levels(x);
     residual_level(x);

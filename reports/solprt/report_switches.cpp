@@ -64,8 +64,8 @@ SteelGrade steel_grade(const InputRecord& input) {
     return input.joken.steel_grade;
 }
 
-int completed_cases_switch(const InputRecord& input) {
-    return to_file_value(input.swdat.completed_cases);
+CompletedCases completed_cases(const InputRecord& input) {
+    return input.swdat.completed_cases;
 }
 
 bool apparent_in_steps_of_five(const CustomisationValues& custom) {

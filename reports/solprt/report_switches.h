@@ -30,7 +30,7 @@ DesignStandard design_standard(const InputRecord& input);
 EmbedmentMethod embedment_method(const InputRecord& input);
 PileType pile_type(const InputRecord& input);
 SteelGrade steel_grade(const InputRecord& input);
-int completed_cases_switch(const InputRecord& input);
+CompletedCases completed_cases(const InputRecord& input);
 // The printed apparent coefficient is rounded to steps of 0.05, not 0.01.
 bool apparent_in_steps_of_five(const CustomisationValues& custom);
 

@@ -1,5 +1,6 @@
 #include "seismic_tables.h"
 
+#include "customisation.h"
 #include "layer_rows.h"
 #include "page_values.h"
 #include "report_switches.h"
@@ -118,13 +119,19 @@ void write_apparent_seismic_section(PageFile& pages, const EarthPressureReport& 
         break;
     case ApparentSeismicRule::Niken:
         pages.block(BlockStart::same_page,
-                    custom.apparent_crown_rule == 0 ? "MIKAKE1A.PFM" : "MIKAKE1B.PFM");
+                    code_from_file<CrownApparentRule>(custom.apparent_crown_rule) ==
+                            CrownApparentRule::SubmergedFormula
+                        ? "MIKAKE1A.PFM"
+                        : "MIKAKE1B.PFM");
         field(pages, 98, "%s",
-              custom.apparent_land_depth_rule == 0 ? "実残留水位位置からの深さ。"
-                                                   : "天端位置からの深さ。");
+              code_from_file<LandDepthOrigin>(custom.apparent_land_depth_rule) ==
+                      LandDepthOrigin::ResidualWaterLevel
+                  ? "実残留水位位置からの深さ。"
+                  : "天端位置からの深さ。");
         field(pages, 97, "%s",
-              custom.apparent_sea_depth_rule == 0 ? "L.W.L位置からの深さ。"
-                                                  : "設計海底面位置からの深さ。");
+              code_from_file<SeaDepthOrigin>(custom.apparent_sea_depth_rule) == SeaDepthOrigin::Lwl
+                  ? "L.W.L位置からの深さ。"
+                  : "設計海底面位置からの深さ。");
         break;
     default:
         pages.block(BlockStart::same_page, "MIKAKE4.PFM");

@@ -3,7 +3,7 @@
 // read from the standard curves CGATA.MST / SGATA.MST at the characteristic
 // value log Ts and scaled back with powers of h0, EI and k. The values of
 // each step go into the KokenResult areas, indexed by k = 2s + u (s the
-// section, u 0 for EIβ and 1 for EIe).
+// section, u 0 for EIβ and 1 for EIe; the offsets are beside the record).
 #pragma once
 
 #include "input_record.h"
@@ -14,48 +14,6 @@
 #include <vector>
 
 namespace wtn {
-
-// Offsets in the result area (121 doubles); those marked [k] hold six
-// values, [s] three.
-inline constexpr std::size_t kKokenHeight = 0;            // h0 / 1.0
-inline constexpr std::size_t kKokenLogHeight = 1;         // log h0
-inline constexpr std::size_t kKokenRigidity = 2;          // EI' [k]
-inline constexpr std::size_t kKokenLogRigidity = 8;       // log EI' [k]
-inline constexpr std::size_t kKokenConstant = 14;         // k'
-inline constexpr std::size_t kKokenLogConstant = 15;      // log k'
-inline constexpr std::size_t kKokenTerm1 = 16;            // T1 [k]
-inline constexpr std::size_t kKokenTerm2 = 22;            // T2 [k]
-inline constexpr std::size_t kKokenTerm4 = 28;            // T4 [k]
-inline constexpr std::size_t kKokenTerm3 = 34;            // T3 [k]
-inline constexpr std::size_t kKokenReadMoment = 40;       // interpolated field 2 [k]
-inline constexpr std::size_t kKokenReadZero = 46;         // field 3 [k]
-inline constexpr std::size_t kKokenReadDeflection = 52;   // field 4 [k]
-inline constexpr std::size_t kKokenReadSlope = 58;        // field 6 [k]
-inline constexpr std::size_t kKokenLogMoment = 64;        // [k]
-inline constexpr std::size_t kKokenLogZero = 70;          // [k]
-inline constexpr std::size_t kKokenLogDeflection = 76;    // [k]
-inline constexpr std::size_t kKokenLogSlope = 82;         // [k]
-inline constexpr std::size_t kKokenMoment = 88;           // M (kN·m/m) [k]
-inline constexpr std::size_t kKokenZero = 94;             // l1 (m) [k]
-inline constexpr std::size_t kKokenDeflection = 100;      // y0 (cm) [k]
-inline constexpr std::size_t kKokenSlope = 106;           // θ0 (rad) [k]
-inline constexpr std::size_t kKokenSectionRigidity = 112; // EIβ [s]
-inline constexpr std::size_t kKokenBeta = 115;            // β of the maximum-moment depth [s]
-inline constexpr std::size_t kKokenMaxMomentDepth = 118;  // [s]
-
-// Offsets in the curve area (66 doubles): log Ts [k], then fields 0, 2, 3,
-// 4 and 6 of the upper and lower row [k][2].
-inline constexpr std::size_t kCurveLogTs = 0;
-inline constexpr std::size_t kCurveKey = 6;
-inline constexpr std::size_t kCurveMoment = 18;
-inline constexpr std::size_t kCurveZero = 30;
-inline constexpr std::size_t kCurveDeflection = 42;
-inline constexpr std::size_t kCurveSlope = 54;
-
-// Index k of section s and rigidity u.
-constexpr std::size_t koken_index(std::size_t section, std::size_t rigidity) {
-    return 2 * section + rigidity;
-}
 
 // The fields of a standard-curve row the method reads.
 struct CurveRow {

@@ -24,10 +24,6 @@ constexpr int kOtherPagesLines = 51;
 constexpr int kSeabedCheckLines = 21;
 constexpr int kSeabedCheckCorrodedLines = 35;
 
-// The head rotation of the curves sits in the result list at the slope
-// entries, two per section (rigidity of the section calculation first).
-constexpr std::size_t kCurveSlopeIndex = 106;
-
 enum class Member { Chang, Other };
 
 bool port_standard(const StabilityReport& r) {
@@ -181,11 +177,12 @@ void write_chang_slot(PageFile& page, const StabilityReport& r, std::size_t c, s
 }
 
 // θ at the head (rad) of the slot's section: before corrosion, or the
-// seabed-mud section after it.
+// seabed-mud section after it; the curves' value with the rigidity of the
+// section calculation, as the head displacement took it.
 double head_angle(const StabilityReport& r, std::size_t slot, DisplacementSource source) {
     const std::size_t s = slot == 0 ? kSectionUncorroded : kSectionSeabedMud;
     if (source == DisplacementSource::Curves)
-        return r.results.areas.koken.result[kCurveSlopeIndex + 2 * s];
+        return r.results.areas.koken.result[kKokenSlope + koken_index(s, 0)];
     return r.results.areas.matrix.nodes[s].angle[0];
 }
 
@@ -258,9 +255,19 @@ void write_seabed_check(PageFile& page, const StabilityReport& r, std::size_t c,
         p = d.reaction[c][corroded ? 1 : 0];
     }
     const double intensity = r.force_case.base[c].pressure;
-    const CheckMarks marks = check_marks_within(p, intensity);
     page.formatted(7, "%8.3lf", intensity);
     page.formatted(8, "%8.3lf", p);
+    // The construction-stage force file carries no passive pressure at the
+    // virtual seabed (0.0): the calculation does not check the reaction
+    // there, and neither does the page.
+    if (r.study_mode != kCompletedStateMode) {
+        const CheckMarks none = check_marks(kNotChecked);
+        page.value(9, none.mark);
+        page.value(10, none.verdict);
+        page.value(11, "対象外");
+        return;
+    }
+    const CheckMarks marks = check_marks_within(p, intensity);
     page.value(9, marks.mark);
     page.value(10, marks.verdict);
     page.value(11, p <= intensity ? "許容内" : "許容外");

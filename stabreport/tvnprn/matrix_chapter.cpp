@@ -4,6 +4,7 @@
 #include "displacement_pages.h"
 #include "error_messages.h"
 #include "format_values.h"
+#include "stress_pages.h"
 
 #include <vector>
 
@@ -48,12 +49,6 @@ void check_count(int count, std::size_t room, const char* what) {
     stop_with_error(format_text("(ERROR)-根入れ部計算結果ファイル(neire.prn)の%sの数(%d)が"
                                 "正しくありません.",
                                 what, count));
-}
-
-bool steel_pipe_pages(const StabilityReport& r) {
-    return r.study_mode == kCompletedStateMode &&
-           r.input.swdat.completed_cases != CompletedCases::SeismicOnly &&
-           r.pile_type() == PileType::SteelPipe && r.input.nir_t.pipe_secondary_check == YesNo::Yes;
 }
 
 } // namespace
@@ -133,7 +128,7 @@ void write_matrix_embedment_page(PageFile& page, const StabilityReport& r, int i
     page.formatted(0, "%7.3lf", r.input.joken.embedment_level);
 }
 
-void write_matrix_report(const StabilityReport& r, ReportChapter& chapter) {
+void write_matrix_pages(const StabilityReport& r, ReportChapter& chapter) {
     PageFile& page = *chapter.page;
     const int c = chapter.case_index;
     const bool chang = r.method() == EmbedmentMethod::ChangMultiLayer;
@@ -143,7 +138,15 @@ void write_matrix_report(const StabilityReport& r, ReportChapter& chapter) {
         item_no = kFirstItemWithElements;
     }
     item_no = write_matrix_result_tables(page, r, c, item_no);
-    (void)steel_pipe_pages;
+    item_no = r.concrete_pile ? write_cracking_moment_page(page, r, c, item_no)
+                              : write_stress_check_page(page, r, c, item_no);
+    // The depth of the maximum moment comes from the transfer matrices, so
+    // the steel pipe's position page of Chang's method is left out.
+    if (steel_pipe_pages_on(r)) {
+        item_no = write_lmmax_pressure_page(page, r, c, item_no);
+        item_no = write_secondary_stress_page(page, r, c, item_no);
+        item_no = write_combined_stress_page(page, r, c, item_no);
+    }
     draw_displacement_figure(r);
     item_no = write_displacement_pages(page, r, c, item_no, DisplacementSource::Matrix);
     item_no = chang ? write_chang_seabed_check_page(page, r, c, item_no)
@@ -151,6 +154,11 @@ void write_matrix_report(const StabilityReport& r, ReportChapter& chapter) {
                                                     SeabedCheckKind::CTypeMultiLayer);
     write_matrix_embedment_page(page, r, item_no);
     page.close();
+}
+
+void write_matrix_report(const StabilityReport& report, int case_index, int level_index) {
+    ReportChapter chapter = open_chapter(report, case_index, level_index);
+    write_matrix_pages(report, chapter);
 }
 
 } // namespace wtn

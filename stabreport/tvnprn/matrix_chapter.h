@@ -12,9 +12,12 @@
 
 namespace wtn {
 
-// Writes the method's pages into the opened chapter (its head written) and
-// closes it.
-void write_matrix_report(const StabilityReport& report, ReportChapter& chapter);
+// Writes the chapter of the case and tide level.
+void write_matrix_report(const StabilityReport& report, int case_index, int level_index);
+
+// The method's pages after the chapter's head, written into the open
+// chapter, which they close.
+void write_matrix_pages(const StabilityReport& report, ReportChapter& chapter);
 
 // The parts, for the tests. The element table is unnumbered; the result
 // tables return item_no + 1.

@@ -2,6 +2,7 @@
 
 #include "chang_chapter.h"
 #include "format_values.h"
+#include "koken_chapter.h"
 #include "matrix_chapter.h"
 #include "reaction_charts.h"
 #include "report_page_templates.h"
@@ -89,25 +90,13 @@ void write_stability_chapter(const StabilityReport& report, int case_index, int 
         return;
     case EmbedmentMethod::ChangMultiLayer:
     case EmbedmentMethod::CTypeMultiLayer:
-        break;
-    case EmbedmentMethod::CType:
-    case EmbedmentMethod::SType:
-        break;
-    }
-    ReportChapter chapter = open_chapter(report, case_index, level_index);
-    // The method's pages (embedment, moments, checks, displacement) follow
-    // the shared head in this open chapter.
-    switch (report.method()) {
-    case EmbedmentMethod::ChangMultiLayer:
-    case EmbedmentMethod::CTypeMultiLayer:
-        write_matrix_report(report, chapter);
+        write_matrix_report(report, case_index, level_index);
         return;
-    case EmbedmentMethod::Chang:
     case EmbedmentMethod::CType:
     case EmbedmentMethod::SType:
-        break;
+        write_koken_report(report, case_index, level_index);
+        return;
     }
-    chapter.page->close();
 }
 
 } // namespace wtn

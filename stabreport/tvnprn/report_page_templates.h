@@ -135,6 +135,22 @@ inline constexpr TemplateUse kStabilityReportTemplates[] = {
     {"SIGMAF3.PFM", ""},
     {"SIGMAF1.PZK", ""},
     {"SIGMAF2.PZK", ""},
+    // Port-research-institute methods: the curve look-up and the embedment length.
+    {"KOKEN1.PFM", ""},
+    {"KOKEN2.PFM", "00 01 02 03 04 05 06 07 08 09 10 11 12 97 98 99"},
+    {"KOKEN3.PFM", "00 01 02 03"},
+    {"KOKEN4.PFM", "00 01 02 03 04 05 06 07 08 09 10 99"},
+    {"KOKEN4A.PFM", "00 01 02 03 04 05 06 07 08 09 10 11 12 99"},
+    {"KOKEN5.PFM", ""},
+    {"KOKEN6.PFM", "00 01 02 03 04 05 06 07 08 09 10 11 12 13 14 15 16 17 18 19 20 21 99"},
+    {"KOKEN6A.PFM",
+     "00 01 02 03 04 05 06 07 08 09 10 11 12 13 14 15 16 17 18 19 20 21 22 23 24 25 26 99"},
+    {"KOKEN7.PFM", ""},
+    {"KOKEN8.PFM", "00 01 02 03 04 05 06 07 08 09 10 11 12 13 14 15 95 96 97 98 99"},
+    {"KOKENLEN.PFM", "99"},
+    {"KKNLEN1.PFM", "00 01 99"},
+    {"KKNLEN2.PFM", "01 03 04 05 06"},
+    {"KKNLEN3.PFM", "05 06"},
 };
 
 } // namespace wtn

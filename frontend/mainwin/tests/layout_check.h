@@ -1,10 +1,15 @@
 // One check of how a shown page or dialog is laid out, for every Qt test of
 // a screen: each control inside its container and apart from its siblings,
-// and each caption and list line fitting its widget.
+// and each caption, box text and list line fitting its widget in width and
+// height with the font the widget actually uses.
 #pragma once
 
 #include "control.h"
 #include "form_binder.h"
+
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace wtn::mainwin::test {
 
@@ -13,20 +18,23 @@ namespace wtn::mainwin::test {
 struct LayoutRules {
     // Hidden controls too lie inside and apart, and their captions fit.
     bool hidden_controls = false;
-    // Label and option-button captions fit their width on one line, rather
-    // than wrapping within the control's height.
-    bool one_line_captions = true;
-    // Labels, option buttons and check boxes are as tall as the style wants
-    // them for their font and caption.
-    bool style_heights = true;
-    // Push buttons are as large as the style wants them, not only as wide as
-    // their caption and a margin.
-    bool push_button_size_hint = true;
+    // Sibling controls that are meant to lie one over the other (full names,
+    // either order): a heading cell over the wider heading it hides.
+    std::vector<std::pair<std::string, std::string>> meant_to_overlap;
 };
 
-// Checks every control below container (frames inside it too), in twips as
-// the toolkit places them and in pixels as the binder's widgets show them.
-// Every list's lines fit it once its widget has been shown at its size.
+// Checks every control below container (frames and tab pages inside it
+// too), in twips as the toolkit places them and in pixels as the binder's
+// widgets show them:
+// - each control lies inside its container and apart from its siblings, and
+//   below a frame's title;
+// - a label's caption, wrapped at its width, fits its height, and a line
+//   breaks only at a blank or beside a full-width character, never inside a
+//   word or a unit such as "(N/mm2)";
+// - push buttons, option buttons and check boxes hold their caption in the
+//   room the style leaves for it; a box holds a line of its font and the
+//   text it shows; a frame its title; a tab control its tabs;
+// - every list's lines fit it once its widget has been shown at its size.
 void expect_laid_out(const ui::Container& container, const qt::FormBinder& binder,
                      const LayoutRules& rules = {});
 

@@ -55,13 +55,44 @@ void hidden_box_overlapping(ui::Frame& f) {
     boxes_overlapping(f);
     f.find("txt_b", 0)->set_visible(false);
 }
-// Tall enough for its wrapped caption, too narrow for it on one line.
+// Tall enough for its caption wrapped at the blanks, too narrow for it on
+// one line: a label meant to wrap.
 void label_wrapping(ui::Frame& f) {
-    f.add<ui::Label>("lbl_long", 0, {150, 300, 900, 1200})
+    f.add<ui::Label>("lbl_long", 0, {150, 300, 1500, 1200})
         .set_caption("A caption far too long for one line");
+}
+// The same caption in a label one line high: the second line is cut.
+void label_cut(ui::Frame& f) {
+    f.add<ui::Label>("lbl_long", 0, {150, 300, 1500, 240})
+        .set_caption("A caption far too long for one line");
+}
+// A label shorter than one line of its font.
+void label_too_low(ui::Frame& f) {
+    f.add<ui::Label>("lbl_low", 0, {150, 300, 1500, 150}).set_caption("Depth");
+}
+// Two lines high, but the unit fits only when broken after its slash.
+void label_breaking_a_unit(ui::Frame& f) {
+    f.add<ui::Label>("lbl_unit", 0, {150, 300, 450, 600}).set_caption("(N/mm2)");
 }
 void push_button_narrow(ui::Frame& f) {
     f.add<ui::CommandButton>("cmd_narrow", 0, {150, 300, 450, 300}).set_caption("Calculate");
+}
+void push_button_low(ui::Frame& f) {
+    f.add<ui::CommandButton>("cmd_low", 0, {150, 300, 1500, 150}).set_caption("Add");
+}
+void option_narrow(ui::Frame& f) {
+    f.add<ui::OptionButton>("opt_narrow", 0, {150, 300, 900, 300}).set_caption("Rounded half up");
+}
+void box_too_low(ui::Frame& f) {
+    f.add<ui::TextBox>("txt_low", 0, {150, 300, 1200, 180});
+}
+void box_value_too_wide(ui::Frame& f) {
+    f.add<ui::TextBox>("txt_value", 0, {150, 300, 600, 300}).set_text("-12345.678");
+}
+void frame_title_covered(ui::Frame& f) {
+    ui::Frame& inner = f.add<ui::Frame>("fra_in", 0, {150, 150, 3000, 1500});
+    inner.set_caption("Rounding");
+    inner.add<ui::TextBox>("txt_top", 0, {150, 0, 1200, 300});
 }
 void list_line_too_long(ui::Frame& f) {
     f.add<ui::ListBox>("lst_narrow", 0, {150, 300, 900, 900})
@@ -76,22 +107,37 @@ struct Case {
 };
 
 TEST(LayoutCheck, PassesATidyFrameAndReportsEachFault) {
-    const LayoutRules all_hidden{.hidden_controls = true};
-    const LayoutRules wrapping{.one_line_captions = false};
+    const LayoutRules all_hidden{.hidden_controls = true, .meant_to_overlap = {}};
+    const LayoutRules overlap_meant{.meant_to_overlap = {{"txt_b(0)", "txt_a(0)"}}};
     const Case cases[] = {
         {"tidy", tidy, {}, ""},
         {"past the edge", box_past_the_edge, {}, "txt_edge(0) leaves fra_t(0)"},
         {"past the edge, as shown", box_past_the_edge, {}, "shown outside fra_t(0)"},
         {"overlapping", boxes_overlapping, {}, "txt_b(0) overlaps txt_a(0) as shown"},
+        {"overlapping, meant", boxes_overlapping, overlap_meant, ""},
         {"overlapping by twips", boxes_overlapping_by_twips, {}, "txt_b(0) overlaps txt_a(0)\n"},
         {"hidden overlap", hidden_box_overlapping, {}, ""},
         {"hidden overlap, hidden held", hidden_box_overlapping, all_hidden, "overlaps"},
-        {"label on one line", label_wrapping, {}, "lbl_long(0) A caption"},
-        {"label wrapping", label_wrapping, wrapping, ""},
-        {"narrow push button",
-         push_button_narrow,
-         {.push_button_size_hint = false},
-         "cmd_narrow(0) Calculate"},
+        {"label wrapping at its blanks", label_wrapping, {}, ""},
+        {"label cut below",
+         label_cut,
+         {},
+         "lbl_long(0) A caption far too long for one line: the "
+         "caption is taller"},
+        {"label lower than its font", label_too_low, {}, "lbl_low(0) Depth: the caption is taller"},
+        {"label breaking a unit", label_breaking_a_unit, {}, "breaks inside a word before \"mm2)"},
+        {"narrow push button", push_button_narrow, {}, "cmd_narrow(0) Calculate"},
+        {"low push button", push_button_low, {}, "cmd_low(0) Add"},
+        {"narrow option button", option_narrow, {}, "opt_narrow(0) Rounded half up: caption wider"},
+        {"box lower than its font", box_too_low, {}, "txt_low(0) : a line of text is taller"},
+        {"value wider than its box",
+         box_value_too_wide,
+         {},
+         "\"-12345.678\" is wider than the box"},
+        {"frame title covered",
+         frame_title_covered,
+         {},
+         "txt_top(0) covers the title of fra_in(0)"},
         {"list line", list_line_too_long, {}, "lst_narrow(0)  line 0"},
     };
     for (const Case& c : cases) {

@@ -2,6 +2,7 @@
 // the window for a person to look at.
 #include "about_box.h"
 #include "form_window.h"
+#include "layout_check.h"
 #include "main_window_view_fixture.h"
 
 #include <QAction>
@@ -66,6 +67,20 @@ TEST(MainWindowView, ShowsTheMenusToolbarAndScreenZeroAndSavesAPicture) {
     EXPECT_TRUE(save_screenshot(view, "WTN_WIN_main_window"));
 }
 
+// The screen buttons and every screen's first page at the window's size (the
+// screens' own tests go through their other pages), whether or not the
+// design data enables the screen.
+TEST(MainWindowView, EveryScreenIsLaidOut) {
+    MainWindowViewFixture f;
+    ASSERT_NE(f.start_and_show(), nullptr);
+    for (int screen = 0; screen < kScreenCount; ++screen) {
+        SCOPED_TRACE(screen);
+        f.window->inp_menu_Click(screen);
+        ASSERT_EQ(f.window->tab_no, screen);
+        expect_laid_out(f.window->form, f.view->binder());
+    }
+}
+
 TEST(MainWindowView, CannotShrinkBelowItsControls) {
     MainWindowViewFixture f;
     ASSERT_NE(f.start_and_show(), nullptr);
@@ -115,6 +130,12 @@ TEST(AboutAndSplashView, LaidOutFromTwipsAndSavedAsPictures) {
     EXPECT_EQ(about_dialog.size(), QSize(321, 177));
     EXPECT_EQ(splash_dialog.size(), QSize(320, 200));
     EXPECT_EQ(about_dialog.windowTitle(), QString::fromUtf8("Tosvane２のﾊﾞｰｼﾞｮﾝ情報"));
+    expect_laid_out(about.form, about_dialog.binder());
+    // The splash's captions stand on its background picture.
+    expect_laid_out(splash.form, splash_dialog.binder(),
+                    {.hidden_controls = false,
+                     .meant_to_overlap = {{"lblProductName", "picBackground"},
+                                          {"lblVersion", "picBackground"}}});
     QDir().mkpath(WTN_SCREENSHOT_DIR);
     EXPECT_TRUE(about_dialog.grab().save(QStringLiteral(WTN_SCREENSHOT_DIR) + "/frmAbout.png"));
     EXPECT_TRUE(splash_dialog.grab().save(QStringLiteral(WTN_SCREENSHOT_DIR) + "/frmSplash.png"));

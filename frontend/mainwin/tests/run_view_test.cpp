@@ -3,6 +3,7 @@
 // customisation dialogs (pictures for a person to look at), and the help.
 #include "custom_dialog.h"
 #include "form_window.h"
+#include "layout_check.h"
 #include "main_window_view_fixture.h"
 #include "program_runs.h"
 #include "qt_services.h"
@@ -105,6 +106,28 @@ TEST(RunDialogsView, ResultsAndCustomisationDialogsAsShown) {
         dialog.show();
         EXPECT_EQ(dialog.windowTitle().toStdString(), "検討結果及び、根入れ深度・矢板長の決定");
         EXPECT_TRUE(save_screenshot(dialog, "Form2"));
+        // The case headings lie over the tide-level heading they hide.
+        expect_laid_out(
+            results.form, dialog.binder(),
+            {.hidden_controls = false,
+             .meant_to_overlap = {{"lbl_kgm(47)", "lbl_kgm(49)"}, {"lbl_kgm(48)", "lbl_kgm(49)"}}});
+        results.form.unload();
+    }
+    // The construction stage of a concrete pile: moments in the stress rows,
+    // tide levels over the columns.
+    write_text_file(f.folder.file("KEKKA3.DAT"), table);
+    write_text_file(f.folder.file("KEKKA4.DAT"), {"\"施工時\",\"PC-600\", -15.500,  18.500"});
+    f.data.kekka_mode = 2;
+    f.data.yaita_dat.yaita_kind = 5;
+    f.data.sekouji_dat.tide_kentou_sw = {1, 1, 1, 1};
+    f.data.sekkei_dat.tide_name = "A.P.+2.10 ";
+    {
+        ResultsDialog results(f.data, f.boxes);
+        qt::FormDialog dialog(results.form, f.view.get());
+        results.form.load();
+        dialog.show();
+        EXPECT_TRUE(save_screenshot(dialog, "Form2_construction"));
+        expect_laid_out(results.form, dialog.binder());
         results.form.unload();
     }
     CustomDialog custom(f.data.custom_tbl, f.data.work_dir, &f.help);
@@ -112,10 +135,12 @@ TEST(RunDialogsView, ResultsAndCustomisationDialogsAsShown) {
     custom.form.load();
     dialog.show();
     EXPECT_TRUE(save_screenshot(dialog, "Form5"));
-    custom.tab_ogm->user_select_tab(1);
-    EXPECT_TRUE(save_screenshot(dialog, "Form5_page2"));
-    custom.tab_ogm->user_select_tab(2);
-    EXPECT_TRUE(save_screenshot(dialog, "Form5_page3"));
+    expect_laid_out(custom.form, dialog.binder());
+    for (int page : {1, 2}) {
+        custom.tab_ogm->user_select_tab(page);
+        EXPECT_TRUE(save_screenshot(dialog, "Form5_page" + std::to_string(page + 1)));
+        expect_laid_out(custom.form, dialog.binder());
+    }
     custom.form.unload();
 }
 

@@ -1,7 +1,7 @@
 // How the view shows the toolkit's finer control properties: pointer moves
-// over a frame's own area, wrapped captions, list and picture fonts and
-// colours, grid cells, scroll-bar tracking, and dialogs that Enter and Escape
-// do not close.
+// over a frame's own area, wrapped captions, the forms' font, list and
+// picture fonts and colours, where picture texts go, grid cells, scroll-bar
+// tracking, and dialogs that Enter and Escape do not close.
 #include "controls.h"
 #include "form.h"
 #include "form_binder.h"
@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
@@ -73,8 +74,9 @@ TEST(FrameHover, AMoveCountsOverTheFrameAndItsOptionsButNotAnInnerFrame) {
 
 TEST(ButtonCaptions, ATwoLineButtonWrapsACaptionTooWideForOneLine) {
     Window w;
-    // 9-point window font: 26 full-width characters need 337 pixels.
-    auto& wide = w.form.add<ui::OptionButton>("opt_gm1", 0, {0, 0, 337 * 15, 300});
+    // The forms' 12-pixel font: 26 full-width characters and the indicator
+    // need 328 pixels.
+    auto& wide = w.form.add<ui::OptionButton>("opt_gm1", 0, {0, 0, 328 * 15, 300});
     auto& one_line = w.form.add<ui::OptionButton>("opt_gm1", 1, {0, 600, 3000, 300});
     auto& two_lines = w.form.add<ui::OptionButton>("opt_gm1", 2, {0, 1200, 3000, 510});
     auto& check = w.form.add<ui::CheckBox>("chk_gm1", 0, {0, 1800, 3000, 510});
@@ -84,7 +86,7 @@ TEST(ButtonCaptions, ATwoLineButtonWrapsACaptionTooWideForOneLine) {
     const QString caption = to_qt(kLongCaption);
     auto* qwide = w.widget<QRadioButton>(wide);
     EXPECT_EQ(qwide->text(), caption);
-    EXPECT_EQ(qwide->sizeHint().width(), 337);
+    EXPECT_EQ(qwide->sizeHint().width(), 328);
     EXPECT_EQ(w.widget<QRadioButton>(one_line)->text(), caption); // one line: left as it is
     for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{
              w.widget<QRadioButton>(two_lines), w.widget<QCheckBox>(check)}) {
@@ -152,6 +154,70 @@ TEST(GridCells, TooltipColoursAndABorder) {
     EXPECT_EQ(qcell->frameShape(), QFrame::Box);
     EXPECT_EQ(w.widget<QLabel>(plain)->frameShape(), QFrame::NoFrame);
     EXPECT_FALSE(w.widget<QLabel>(plain)->autoFillBackground());
+}
+
+TEST(LabelCaptions, ATallLabelBreaksAtItsBlanksAndKeepsAUnitWhole) {
+    Window w;
+    // 112 pixels, two lines high: the stress caption of the results grid.
+    const std::string caption = "    発生応力         (N/mm2)";
+    auto& two_lines = w.form.add<ui::Label>("lbl_kgm", 0, {0, 0, 1680, 476});
+    auto& one_line = w.form.add<ui::Label>("lbl_kgm", 1, {0, 600, 1680, 238});
+    auto& wide = w.form.add<ui::Label>("lbl_kgm", 2, {0, 900, 4500, 476});
+    for (ui::Label* l : {&two_lines, &one_line, &wide})
+        l->set_caption(caption);
+    two_lines.border = true;
+    w.show();
+    EXPECT_EQ(w.widget<QLabel>(two_lines)->text(), to_qt("    発生応力\n(N/mm2)"));
+    // One line high, or wide enough: shown as written.
+    EXPECT_EQ(w.widget<QLabel>(one_line)->text(), to_qt(caption));
+    EXPECT_EQ(w.widget<QLabel>(wide)->text(), to_qt(caption));
+    // Text without blanks is left to Qt.
+    two_lines.set_caption("ひび割れモーメントの計算に用いる値");
+    EXPECT_EQ(w.widget<QLabel>(two_lines)->text(), to_qt("ひび割れモーメントの計算に用いる値"));
+}
+
+TEST(FormFont, EveryFormTakesTheTwelvePixelJapaneseGothicWhateverTheDesktopSets) {
+    Window w;
+    auto& label = w.form.add<ui::Label>("lbl_gm1", 0, {0, 0, 1500, 240});
+    auto& big = w.form.add<ui::Label>("lbl_gm1", 1, {0, 300, 3000, 480});
+    big.font_size = 16;
+    w.show();
+    const QFontInfo info(w.widget<QLabel>(label)->font());
+    EXPECT_EQ(info.family(), QStringLiteral("IPAPGothic"));
+    EXPECT_EQ(info.pixelSize(), 12);
+    // Points count at 96 dots an inch: 16 points are 21 pixels.
+    EXPECT_EQ(QFontInfo(w.widget<QLabel>(big)->font()).pixelSize(), 21);
+}
+
+// Texts 40 x 10 in an area 100 x 100, and where they go.
+TEST(PictureTexts, ATextMovesInsideTheAreaAndOffTheTextsBeforeIt) {
+    const QRectF area(0, 0, 100, 100);
+    struct Case {
+        const char* what;
+        std::vector<QRectF> placed;
+        QRectF asked;
+        QRectF given;
+    };
+    const Case cases[] = {
+        {"free", {}, {10, 10, 40, 10}, {10, 10, 40, 10}},
+        {"past the right edge", {}, {80, 10, 40, 10}, {60, 10, 40, 10}},
+        {"past the left and lower edges", {}, {-5, 95, 40, 10}, {0, 90, 40, 10}},
+        {"touching another", {{10, 0, 40, 10}}, {10, 10, 40, 10}, {10, 10, 40, 10}},
+        {"on another: below it", {{10, 10, 40, 10}}, {20, 12, 40, 10}, {20, 20, 40, 10}},
+        {"on a stack: below all of it",
+         {{10, 10, 40, 10}, {10, 20, 40, 10}},
+         {20, 12, 40, 10},
+         {20, 30, 40, 10}},
+        {"on another at the foot: above it",
+         {{10, 90, 40, 10}},
+         {20, 88, 40, 10},
+         {20, 80, 40, 10}},
+        {"nowhere free: stays", {{0, 0, 100, 100}}, {20, 20, 40, 10}, {20, 20, 40, 10}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(place_text(c.asked, c.placed, area), c.given);
+    }
 }
 
 TEST(ScrollBars, WithoutTrackingADragChangesTheValueOnceOnRelease) {

@@ -28,17 +28,20 @@ struct Place {
     const char* caption;
     ui::Rect rect;
 };
+// One line of the forms' font (13 pixels); 180 twips (12 pixels) would cut
+// the lower part of the glyphs.
+constexpr int kLabelHeight = 195;
 // Labels of one frame: five column headers, then the four box captions.
 constexpr std::array<Place, kForceLabelsPerFrame> kLabels{{
-    {"Ｎｏ", {420, 360, 360, 180}},
-    {"外力名称", {1440, 360, 720, 180}},
-    {"方向", {3120, 360, 360, 180}},
-    {"水平力（kN/m）", {3510, 360, 1440, 180}},
-    {"作用高さ（m）", {4995, 360, 1290, 180}},
-    {"外力名称", {360, 1920, 720, 180}},
-    {"方向", {2880, 1920, 360, 180}},
-    {"水平力（kN/m）", {3960, 1920, 1440, 180}},
-    {"作用高さ（m）", {5520, 1920, 1290, 180}},
+    {"Ｎｏ", {420, 360, 360, kLabelHeight}},
+    {"外力名称", {1440, 360, 720, kLabelHeight}},
+    {"方向", {3120, 360, 360, kLabelHeight}},
+    {"水平力（kN/m）", {3510, 360, 1440, kLabelHeight}},
+    {"作用高さ（m）", {4995, 360, 1290, kLabelHeight}},
+    {"外力名称", {360, 1920, 720, kLabelHeight}},
+    {"方向", {2880, 1920, 360, kLabelHeight}},
+    {"水平力（kN/m）", {3960, 1920, 1440, kLabelHeight}},
+    {"作用高さ（m）", {5520, 1920, 1290, kLabelHeight}},
 }};
 // The value headers stand right-aligned over their right-aligned columns.
 constexpr int kFirstValueHeader = 3;

@@ -82,7 +82,9 @@ constexpr int kAngleLabelWidth = 1680;
 constexpr int kBoxLeft = 2040;
 constexpr int kBoxWidth = 1215;
 constexpr int kBoxHeight = 270;
-constexpr int kLabelHeight = 180;
+// One line of the forms' font (13 pixels); 180 twips (12 pixels) would cut
+// the lower part of the glyphs.
+constexpr int kLabelHeight = 195;
 // A label beside a box stands level with the box's text.
 constexpr int kLabelDrop = 45;
 
@@ -95,9 +97,8 @@ constexpr const char* kSeabedMask = "###0.00";
 constexpr int kListLeft = 120;
 constexpr int kListTextInset = 45; // the list's border and item margin
 constexpr int kLabelAbove = 210;   // a box label's top above its box
-// A column header's top above its list: a little less, to clear the frame's
-// border below its caption.
-constexpr int kHeaderAbove = 180;
+// A column header stands on its list.
+constexpr int kHeaderAbove = kLabelHeight;
 constexpr int kBoxesBelowList = 90; // from the list's bottom to the box labels
 constexpr int kBoxNarrower = 45;
 constexpr int kButtonGap = 120;

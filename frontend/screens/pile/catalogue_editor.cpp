@@ -63,7 +63,8 @@ void CatalogueEditor::build() {
         return lbl_ygm1[i];
     };
     // Headings over the list columns: name from cell 1, I in cells 26 to 35,
-    // Z right-aligned over cells 36 to 53, M over 54 to 71.
+    // Z right-aligned over cells 36 to 53, M right-aligned over 54 to 71 (its
+    // headings start at cell 55, wide enough for "Ｍγ(kN･m/m)" on one line).
     label(1, {cell_left(1), 360, 1500, kLabelHeight}, "矢板名称");
     label(2, {cell_left(26), 120, 1260, kLabelHeight}, "断面二次ﾓｰﾒﾝﾄ");
     label(3, {cell_left(26), 360, 1260, kLabelHeight}, "Ｉ（cm4/m）");
@@ -72,9 +73,9 @@ void CatalogueEditor::build() {
     label(5, {cell_left(41), 360, cell_left(54) - cell_left(41), kLabelHeight}, "Ｚ（cm3/m）")
         ->align_right = true;
     if (pc_) {
-        label(9, {cell_left(59), 120, cell_left(72) - cell_left(59), kLabelHeight}, "ひび割れﾓｰﾒﾝﾄ")
+        label(9, {cell_left(55), 120, cell_left(72) - cell_left(55), kLabelHeight}, "ひび割れﾓｰﾒﾝﾄ")
             ->align_right = true;
-        label(10, {cell_left(59), 360, cell_left(72) - cell_left(59), kLabelHeight}, "Ｍγ(kN･m/m)")
+        label(10, {cell_left(55), 360, cell_left(72) - cell_left(55), kLabelHeight}, "Ｍγ(kN･m/m)")
             ->align_right = true;
     }
     lst_ygm1 =

@@ -17,8 +17,8 @@ inline constexpr double kDegree = std::numbers::pi / 180.0;
 struct EmbankmentFixture : ReportFixture {
     EmbankmentFixture() {
         EarthPressureReport& r = *report;
-        r.input.swdat.ground_shape = file_code(GroundShape::Embankment);
-        r.input.swdat.surcharge_mode = file_code(SurchargeMode::PerLayer);
+        r.input.swdat.ground_shape = GroundShape::Embankment;
+        r.input.swdat.surcharge_mode = SurchargeMode::PerLayer;
         r.input.joken.ground_crown = 3.0;
         r.input.surcharges[0] = {0.0, 2.0, 10.0, 5.0};
         r.input.surcharges[1] = {10.0, 30.0, 20.0, 10.0};

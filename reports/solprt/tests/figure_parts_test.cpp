@@ -155,7 +155,7 @@ struct ZoneBlocksFixture : ReportFixture {
     ZoneBlocksFixture() {
         EarthPressureReport& r = *report;
         InputRecord& in = r.input;
-        in.swdat.ground_shape = file_code(GroundShape::Embankment);
+        in.swdat.ground_shape = GroundShape::Embankment;
         in.joken.ground_crown = 3.0;
         in.joken.soil_bottom = -30.0;
         in.ground_point_count = 2;
@@ -226,8 +226,8 @@ TEST(SurchargeBlocks, EachLabelCentredOverItsBlock) {
 TEST(SurchargeFigure, FullGroundTableWithSlipPointsIsDrawnWhole) {
     ReportFixture f;
     EarthPressureReport& r = *f.report;
-    r.input.swdat.ground_shape = file_code(GroundShape::Embankment);
-    r.input.swdat.surcharge_mode = file_code(SurchargeMode::PerLayer);
+    r.input.swdat.ground_shape = GroundShape::Embankment;
+    r.input.swdat.surcharge_mode = SurchargeMode::PerLayer;
     LoadModel& m = r.model;
     m.ground_count = kGroundRoom;
     for (int g = 0; g < kGroundRoom; ++g)

@@ -321,6 +321,15 @@ TEST(SeabedCheckPage, DecisiveReactionConstantAndVerdictByCase) {
          [](StabilityReport& r) { r.results.corrosion.case_flag = kNoCorrosion; },
          {"$R  21\r\n$0  CYANHNRK.PFM\r\n99    5\r\n$0  CYNHNRK1.PFM\r\n00   30000.0\r\n",
           "$0  CYNHNRK3.PFM\r\n07    42.745\r\n08   263.100\r\n09   ＞ \r\n"}},
+        // The construction stage's force file has no passive pressure at
+        // the virtual seabed: no verdict against 0.000.
+        {"construction stage: the reaction is not checked",
+         Writer::chang_check,
+         [](StabilityReport& r) {
+             r.study_mode = kConstructionStageMode;
+             r.force_case.base[0].pressure = 0.0;
+         },
+         {"07     0.000\r\n08   270.000\r\n09     \r\n10  － \r\n11  対象外\r\n"}},
         {"C-type ground: k_c of the design values",
          Writer::koken_check_c,
          [](StabilityReport&) {},
@@ -343,7 +352,7 @@ TEST(SeabedCheckPage, DecisiveReactionConstantAndVerdictByCase) {
     }
 }
 
-std::string figure_of(int design_standard) {
+std::string figure_of(DesignStandard design_standard) {
     ProgramFolder folder(false);
     CurrentFolder here(folder);
     StabilityReport r;
@@ -353,7 +362,7 @@ std::string figure_of(int design_standard) {
 }
 
 TEST(DisplacementFigure, SketchWorkedByHandAndTheStandardsSwapOnlyTwoLabels) {
-    const std::string port = figure_of(1);
+    const std::string port = figure_of(DesignStandard::Port);
     EXPECT_EQ(port.substr(0, port.find("仮想海底面")),
               "HENI_Z.PZK  変位図\r\n46 30\r\nL 2200 1500 3700 1500 0 3\r\n"
               "K 2260 1485   60   60    0 2\r\n設計海底面\r\n"
@@ -372,14 +381,14 @@ TEST(DisplacementFigure, SketchWorkedByHandAndTheStandardsSwapOnlyTwoLabels) {
     // The hatching stands between the seabed lines and the pile.
     EXPECT_TRUE(contains(port, "仮想海底面\r\nL ")) << port;
 
-    std::string other = figure_of(2);
+    std::string other = figure_of(DesignStandard::FisheryPort);
     const auto d2 = other.find("δ\\D2");
     const auto d3 = other.find("δ\\D3");
     ASSERT_LT(d3, d2);
     other.replace(d2, 5, "δ\\D3");
     other.replace(d3, 5, "δ\\D2");
     EXPECT_EQ(other, port);
-    EXPECT_EQ(figure_of(1), port);
+    EXPECT_EQ(figure_of(DesignStandard::Port), port);
 }
 
 } // namespace

@@ -137,19 +137,21 @@ std::string chapter_of(const StabilityReport& r) {
     CurrentFolder here(folder);
     ReportChapter chapter;
     chapter.page = std::make_unique<PageFile>("T.PDT", "title", RunInfo{}, &kTemplates);
-    write_matrix_report(r, chapter);
+    write_matrix_pages(r, chapter);
     return folder.read("T.PDT");
 }
 
 TEST(MatrixChapter, ItemsNumberedByMethod) {
     StabilityReport r = matrix_report();
     r.results.areas.load_items.resize(0);
-    // Chang's multi-layer method: the element table, then items 2 on.
+    // Chang's multi-layer method: the element table unnumbered, then the
+    // node tables item 2 and the stress check item 3.
     std::string text = chapter_of(r);
     EXPECT_LT(text.find("MATRX_TL.PFM"), text.find("MATRX_TH.PFM\r\n99    2\r\n")) << text;
-    EXPECT_TRUE(contains(text, "Y_HENI21.PFM    HENI_Z.PZK\r\n99    3\r\n")) << text;
-    EXPECT_TRUE(contains(text, "$0  CYANHNRK.PFM\r\n99    4\r\n")) << text;
-    EXPECT_TRUE(contains(text, "$0  MATRXLEN.PFM\r\n99    5\r\n00  -11.000\r\n")) << text;
+    EXPECT_TRUE(contains(text, "$0  Y_ORYK1.PFM\r\n99    3\r\n")) << text;
+    EXPECT_TRUE(contains(text, "Y_HENI21.PFM    HENI_Z.PZK\r\n99    4\r\n")) << text;
+    EXPECT_TRUE(contains(text, "$0  CYANHNRK.PFM\r\n99    5\r\n")) << text;
+    EXPECT_TRUE(contains(text, "$0  MATRXLEN.PFM\r\n99    6\r\n00  -11.000\r\n")) << text;
 
     // C-type multi-layer ground: no element table, the node tables item 1,
     // the reaction with k of the layer at the virtual seabed.
@@ -157,9 +159,17 @@ TEST(MatrixChapter, ItemsNumberedByMethod) {
     text = chapter_of(r);
     EXPECT_FALSE(contains(text, "MATRX_TL")) << text;
     EXPECT_TRUE(contains(text, "MATRX_TH.PFM\r\n99    1\r\n")) << text;
-    EXPECT_TRUE(contains(text, "$0  KOKNHNRK.PFM    KOKNHNRK.PZK\r\n99    3\r\n")) << text;
+    EXPECT_TRUE(contains(text, "$0  Y_ORYK1.PFM\r\n99    2\r\n")) << text;
+    EXPECT_TRUE(contains(text, "$0  KOKNHNRK.PFM    KOKNHNRK.PZK\r\n99    4\r\n")) << text;
     EXPECT_TRUE(contains(text, "00   20000.0\r\n")) << text;
-    EXPECT_TRUE(contains(text, "$0  MATRXLEN.PFM\r\n99    4\r\n")) << text;
+    EXPECT_TRUE(contains(text, "$0  MATRXLEN.PFM\r\n99    5\r\n")) << text;
+
+    // A concrete pile's moment check takes the stress page's place.
+    r.input.joken.pile_type = PileType::Pc;
+    r.concrete_pile = true;
+    text = chapter_of(r);
+    EXPECT_TRUE(contains(text, "$0  Y_MMAX1.PFM\r\n99    2\r\n")) << text;
+    EXPECT_FALSE(contains(text, "Y_ORYK")) << text;
 }
 
 } // namespace

@@ -123,6 +123,15 @@ void seismic_sand(DesignData& d) {
     d.kanseiji_dat.jis_sw = 1;
 }
 
+// The sand-over-clay section by Chang's method for multi-layer ground: the
+// embedded part from the virtual seabed to the given pile tip -15.00 as a
+// beam on the springs of both layers, free at the tip.
+void sand_over_clay_layered(DesignData& d) {
+    sand_over_clay(d);
+    d.data_title = "砂層の下に粘土層　多層地盤";
+    d.sekkei_dat.neire_sw = 1;
+}
+
 // A lower wall of prestressed concrete sheet piles (general environment,
 // PC-150 to PC-400, E 34.8 kN/mm2): crown +2.00, design seabed -1.50,
 // checked by the bending moment against each pile's allowable moment.
@@ -193,9 +202,15 @@ void both_studies(DesignData& d) {
 
 const std::vector<ReferenceExample>& reference_examples() {
     static const std::vector<ReferenceExample> examples = {
-        {"uniform_sand.tn2", uniform_sand},   {"sand_over_clay.tn2", sand_over_clay},
-        {"seismic_sand.tn2", seismic_sand},   {"both_studies.tn2", both_studies},
-        {"concrete_sand.tn2", concrete_sand}, {"steel_pipe_sand.tn2", pipe_sand},
+        // clang-format off
+        {"uniform_sand.tn2", uniform_sand},
+        {"sand_over_clay.tn2", sand_over_clay},
+        {"sand_over_clay_layered.tn2", sand_over_clay_layered},
+        {"seismic_sand.tn2", seismic_sand},
+        {"both_studies.tn2", both_studies},
+        {"concrete_sand.tn2", concrete_sand},
+        {"steel_pipe_sand.tn2", pipe_sand},
+        // clang-format on
     };
     return examples;
 }

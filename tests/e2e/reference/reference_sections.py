@@ -391,3 +391,154 @@ if __name__ == "__main__":
         report(section, IMPROVED_U)
     report(CONCRETE_SAND, PC_GENERAL)
     report(PIPE_SAND, [steel_pipe(800.0, 9.0, 180.0)])
+
+
+# --- construction stage: Goda's wave pressure on the wall of both_studies ---
+#
+# The wall stands in the sea before the backfill: Goda's standing-wave
+# pressure acts on it from the crest eta* above the tide level down to the
+# seabed, cut off at the wall top (the sheet-pile crown +2.50), and the
+# embedded part below the construction seabed -2.50 is Chang's beam under
+# its resultant. The pile is the completed state's SP-VL.
+#   eta* = 0.75 (1 + cos b) H;  p1 = 0.5 (1 + cos b)(a1 + a2 cos^2 b) w0 H
+#   a1 = 0.6 + 0.5 (4 pi h / L / sinh(4 pi h / L))^2
+#   a2 = min((hb - d) / (3 hb) (H / d)^2, 2 d / H)
+#   a3 = 1 - h' / h (1 - 1 / cosh(2 pi h / L)); p3 = a3 p1
+# with w0 = 1.03 x 9.81 kN/m3 (sea water), the wave length L of linear
+# theory for T and h (g = 9.8, to 2 decimals as the input carries it), and
+# hb the depth five H1/3 seaward on the 1/50 slope (ground h - 5 H1/3 / 50).
+def goda_level(tide, seabed=-2.5, top=2.5, h13=1.0, hmax=1.8, period=5.0, slope=50.0):
+    h = tide - seabed
+    hp = d = h
+    hb = tide - r(seabed - 5 * h13 / slope, 2)
+    l0 = 9.8 * period ** 2 / (2 * math.pi)
+    length = l0
+    for _ in range(200):
+        length = l0 * math.tanh(2 * math.pi * h / length)
+    length = r(length, 2)
+    big_h = hmax
+    eta = 0.75 * 2 * big_h
+    x = 4 * math.pi * h / length
+    a1 = 0.6 + 0.5 * (x / math.sinh(x)) ** 2
+    a2 = min((hb - d) / (3 * hb) * (big_h / d) ** 2, 2 * d / big_h)
+    a3 = 1 - hp / h * (1 - 1 / math.cosh(2 * math.pi * h / length))
+    p1 = 0.5 * 2 * (r(a1, 3) + r(a2, 3)) * 1.03 * 9.81 * big_h
+    p3 = r(a3, 3) * p1
+
+    def p(z):
+        if z >= tide:
+            return max(0.0, p1 * (tide + eta - z) / eta)
+        return p1 + (p3 - p1) * (tide - z) / (tide - seabed)
+
+    def integral(weight):
+        total = 0.0
+        for hi, lo in ((top, tide), (tide, seabed)):
+            n = 200
+            step = (hi - lo) / n
+            total += sum((1 if i in (0, n) else (4 if i % 2 else 2)) * p(hi - i * step) *
+                         weight(hi - i * step - seabed) for i in range(n + 1)) * step / 3
+        return total
+
+    force = integral(lambda a: 1.0)
+    moment = integral(lambda a: a)
+    return dict(length=length, eta=eta, a1=a1, a2=a2, a3=a3, p1=p1, p3=p3, force=force,
+                moment=moment, h0=moment / force, integral=integral, p_top=p(top))
+
+
+def construction_stage():
+    name, z, i = IMPROVED_U[4]  # SP-VL, decided by the completed state
+    ei = E_STEEL * i * 1e-8
+    beta = r((20000.0 / 4 / ei) ** 0.25, 3)
+    print("== construction stage of both_studies, %s, beta %.3f, embedment %.3f" % (
+        name, beta, 3 / beta))
+    for label, tide in (("H.W.L.", 1.5), ("L.W.L.", 0.0)):
+        g = goda_level(tide)
+        p, h0 = g["force"], g["h0"]
+        bh = 1 + 2 * beta * h0
+        mmax = p / (2 * beta) * math.sqrt(bh * bh + 1) * math.exp(-math.atan(1 / bh))
+        h = 2.5 - (-2.5)
+        d1 = p * (1 + beta * h0) / (2 * ei * beta ** 3)
+        d2 = p * (1 + 2 * beta * h0) / (2 * ei * beta ** 2) * h
+        d3 = g["integral"](lambda a: a * a * (3 * h - a) / 6 / ei)
+        print(" %s: L %.2f eta* %.3f a1 %.3f a2 %.3f a3 %.3f p1 %.3f p3 %.3f p(top) %.3f" % (
+            label, g["length"], g["eta"], g["a1"], g["a2"], g["a3"], g["p1"], g["p3"],
+            g["p_top"]))
+        print("   P %.3f M %.3f h0 %.4f Mmax %.3f sigma %.1f disp %.3f (%.3f %.3f %.3f)" % (
+            p, g["moment"], h0, mmax, mmax * 1e3 / z, (d1 + d2 + d3) * 100, d1 * 100, d2 * 100,
+            d3 * 100))
+
+
+if __name__ == "__main__":
+    construction_stage()
+
+
+# --- method 2: the embedded part as a beam on layered springs, given tip ---
+#
+# EI y'''' + kh y = 0 below the virtual seabed, x downward, y towards the
+# sea; head (x = 0): EI y'' = -M, EI y''' = P (the loads above the virtual
+# seabed); free tip at the given pile tip: y'' = y''' = 0. Solved by
+# shooting: fourth-order Runge-Kutta integration of three independent
+# solutions (head y, head rotation, loads) in 1 mm steps, combined so that
+# the tip is free. Mmax is the largest |EI y''| along the pile.
+def beam_on_springs(layers, length, ei, p, m, step=0.001):
+    def kh_at(x):
+        for top, bot, kh in layers:
+            if top <= x < bot:
+                return kh
+        return layers[-1][2]
+
+    def deriv(x, s):
+        y, t, c, q = s  # y, y', y'', y'''
+        return (t, c, q, -kh_at(x) * y / ei)
+
+    def run(s, record=False):
+        x, n = 0.0, int(round(length / step))
+        out = []
+        for _ in range(n):
+            k1 = deriv(x, s)
+            k2 = deriv(x + step / 2, [a + step / 2 * b for a, b in zip(s, k1)])
+            k3 = deriv(x + step / 2, [a + step / 2 * b for a, b in zip(s, k2)])
+            k4 = deriv(x + step, [a + step * b for a, b in zip(s, k3)])
+            s = [a + step / 6 * (b1 + 2 * b2 + 2 * b3 + b4)
+                 for a, b1, b2, b3, b4 in zip(s, k1, k2, k3, k4)]
+            x += step
+            if record:
+                out.append(abs(ei * s[2]))
+        return s, out
+
+    load = [0.0, 0.0, m / ei, p / ei]
+    a, _ = run([1.0, 0.0, 0.0, 0.0])
+    b, _ = run([0.0, 1.0, 0.0, 0.0])
+    c, _ = run(load)
+    # free tip: y'' and y''' vanish
+    det = a[2] * b[3] - a[3] * b[2]
+    y0 = (-c[2] * b[3] + c[3] * b[2]) / det
+    t0 = (-a[2] * c[3] + a[3] * c[2]) / det
+    head = [y0, t0] + load[2:]
+    _, moments = run(head, record=True)
+    return y0, t0, max([abs(m)] + moments)
+
+
+def matrix_method(sec, pile, tip):
+    name, z, i = pile
+    ei = sec.young * i * 1e-8
+    zv, p, m = sec.loads(0)
+    layers = [(t, min(b, zv - tip), kh) for t, b, kh in sec.kh_layers(zv) if t < zv - tip]
+    y0, t0, mmax = beam_on_springs(layers, zv - tip, ei, p, m)
+    h = sec.crown - zv
+    d3 = sec.integrate(zv, 0, lambda a: a * a * (3 * h - a) / 6 / ei)
+    # the head turns towards the sea: y decreases downward, t0 < 0
+    disp = (y0 - t0 * h + d3) * 100
+    print("== %s by a beam on springs to the tip %.2f (method 2): %s" % (sec.name, tip, name))
+    print("   embedded length %.4f  head y %.4f cm  rotation term %.4f cm  cantilever %.4f cm"
+          % (zv - tip, y0 * 100, -t0 * h * 100, d3 * 100))
+    print("   Mmax %.3f  sigma %.1f  displacement %.3f" % (mmax, mmax * 1e3 / z, disp))
+    return mmax, disp
+
+
+if __name__ == "__main__":
+    # check of the shooting against Chang's closed forms: uniform sand, a
+    # long pile
+    matrix_method(UNIFORM_SAND, IMPROVED_U[3], -30.0)
+    for pile in IMPROVED_U[2:]:
+        matrix_method(SAND_OVER_CLAY, pile, -15.0)

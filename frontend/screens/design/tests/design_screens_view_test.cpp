@@ -251,8 +251,7 @@ TEST(DesignScreensView, EveryPageIsLaidOutAndPictured) {
                 s.widget("fra_sgm" + std::to_string(screen + 1) + "(" + std::to_string(page) + ")");
             ASSERT_TRUE(frame->isVisible());
             // Long captions wrap onto a second line within their controls.
-            mainwin::test::expect_laid_out(*s.f.window->fra_sgm[screen][page], s.view->binder(),
-                                           {.one_line_captions = false});
+            mainwin::test::expect_laid_out(*s.f.window->fra_sgm[screen][page], s.view->binder());
             auto* tabs = s.widget("tab_gm(" + std::to_string(screen) + ")");
             EXPECT_TRUE(mainwin::test::save_screenshot(
                 *tabs, "design_screen" + std::to_string(screen) + "_page" + std::to_string(page)));

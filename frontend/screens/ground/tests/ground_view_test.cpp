@@ -21,13 +21,10 @@ namespace {
 struct GroundViewTest : ::testing::Test {
     qt::FormBinder& binder() { return f.view->binder(); }
     QWidget* widget(const ui::Control& c) { return binder().widget_of(c); }
-    // Hidden controls are held to the layout too. The rows are a pixel or
-    // two shorter than the style's preferred height, and the buttons narrower
-    // than its preferred width: captions are measured by their text.
+    // Hidden controls are held to the layout too.
     void expect_laid_out(const ui::Container& container) {
-        mainwin::test::expect_laid_out(
-            container, binder(),
-            {.hidden_controls = true, .style_heights = false, .push_button_size_hint = false});
+        mainwin::test::expect_laid_out(container, binder(),
+                                       {.hidden_controls = true, .meant_to_overlap = {}});
     }
     mainwin::test::MainWindowViewFixture f;
 };

@@ -57,7 +57,7 @@ TEST(SheetPileView, EveryPageAndBothDialogsArePicturedAndLaidOut) {
         EXPECT_EQ(tabs->currentIndex(), page);
         EXPECT_TRUE(save_screenshot(*f.view, std::string("screen3_") + names[page]));
         // Option buttons are a pixel shorter than the style's preferred height.
-        expect_laid_out(*f.window->fra_sgm[3][page], f.view->binder(), {.style_heights = false});
+        expect_laid_out(*f.window->fra_sgm[3][page], f.view->binder(), {});
     }
 
     for (bool pc : {false, true}) {
@@ -70,7 +70,7 @@ TEST(SheetPileView, EveryPageAndBothDialogsArePicturedAndLaidOut) {
         editor.cmd_ygm1_Click(0);
         editor.cmd_ygm1_Click(0);
         EXPECT_TRUE(save_screenshot(dialog, pc ? "Form4_pc_catalogue" : "Form3_steel_catalogue"));
-        expect_laid_out(editor.form, dialog.binder(), {.style_heights = false});
+        expect_laid_out(editor.form, dialog.binder(), {});
         editor.cmd_ygm1_Click(4);
     }
 }

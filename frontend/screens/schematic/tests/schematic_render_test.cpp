@@ -1,6 +1,7 @@
 // The schematic as Qt paints it, checked by its pixels, and saved as pictures
 // for a person to look at.
 #include "main_window_view_fixture.h"
+#include "picture_widget.h"
 #include "screen_fixture.h"
 
 #include <QImage>
@@ -130,6 +131,40 @@ TEST_F(SchematicRender, SeaSideLabelsLeaveWhenPannedPastTheWall) {
     // The lower limit still reaches both edges.
     const int bottom = p.row(-20.0);
     EXPECT_GE(p.count(kRedPixel, 0, p.image.width(), bottom - 1, bottom + 2), p.image.width() - 2);
+}
+
+// Every label of the picture shows whole and apart from the others: in each
+// study case, and where the water levels and the seabed share one elevation
+// (their labels all stand at the left edge, above the same line).
+TEST_F(SchematicRender, LabelsShowWholeAndApart) {
+    ASSERT_NE(view, nullptr);
+    auto expect_labels_apart = [this](const char* what) {
+        SCOPED_TRACE(what);
+        grab();
+        auto* picture = dynamic_cast<qt::PictureWidget*>(&widget());
+        ASSERT_NE(picture, nullptr);
+        const std::vector<QRectF>& texts = picture->text_places();
+        EXPECT_GE(texts.size(), 8u);
+        const QRectF area(widget().rect());
+        for (std::size_t i = 0; i < texts.size(); ++i) {
+            EXPECT_TRUE(area.contains(texts[i])) << "label " << i << " leaves the picture";
+            for (std::size_t j = 0; j < i; ++j)
+                EXPECT_FALSE(texts[i].intersects(texts[j])) << "labels " << j << " and " << i;
+        }
+    };
+    for (int study_case = 0; study_case < kStudyCaseCount; ++study_case) {
+        ASSERT_TRUE(c.cases[static_cast<std::size_t>(study_case)]->user_click());
+        expect_labels_apart(study_case == 0 ? "case 0" : study_case == 1 ? "case 1" : "case 2");
+    }
+    DesignData level = test::hand_section();
+    level.sekkei_dat.tide_lvl[1] = 0.0;
+    level.sekkei_dat.seabed_kansei = 0.0;
+    level.dosou_dat.dosou_umi[0].top_lvl = 0.0;
+    test::load_section(*f.window, level);
+    c.cases[0]->set_value(true);
+    test::show_schematic(*f.window);
+    EXPECT_TRUE(mainwin::test::save_screenshot(widget(), "schematic_levels_together"));
+    expect_labels_apart("H.W.L., L.W.L. and seabed at 0.00");
 }
 
 } // namespace

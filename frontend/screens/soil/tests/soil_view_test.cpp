@@ -54,7 +54,7 @@ TEST(SoilScreenView, BothPagesAreLaidOutAndPictured) {
     ASSERT_TRUE(tabs->isVisible());
     // The add, insert and delete buttons are narrower than the style's
     // preferred width: their captions and a margin fit.
-    const mainwin::test::LayoutRules rules{.push_button_size_hint = false};
+    const mainwin::test::LayoutRules rules;
     for (const ui::Frame* page : f.window->fra_sgm[kSoilScreen]) {
         SCOPED_TRACE(page->full_name());
         mainwin::test::expect_laid_out(*page, f.view->binder(), rules);
