@@ -97,20 +97,13 @@ void draw_row(QPainter& painter, GlyphFonts& fonts, const TextRow& row, double b
         text = first.glyph.text;
         int next_cell = first.cell + first.glyph.cells;
         std::size_t j = i + 1;
-        std::size_t end = j; // past the run's last glyph that is not a space
-        std::size_t kept = text.size();
         for (; j < glyphs.size(); ++j) {
             const PlacedGlyph& g = glyphs[j];
-            if (g.cell != next_cell || g.glyph.shift != first.glyph.shift) break;
+            if (g.cell != next_cell || g.glyph.shift != first.glyph.shift || g.glyph.text == " ")
+                break;
             text += g.glyph.text;
             next_cell += g.glyph.cells;
-            if (g.glyph.text != " ") {
-                end = j + 1;
-                kept = text.size();
-            }
         }
-        text.resize(kept);
-        j = end;
         draw_glyphs(painter, fonts, text, first.glyph.shift, kBodyLeft + first.cell * kUnitsPerCell,
                     baseline, kGlyphSize);
         i = j;
