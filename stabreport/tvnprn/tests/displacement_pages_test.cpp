@@ -356,7 +356,7 @@ std::string figure_of(DesignStandard design_standard) {
     ProgramFolder folder(false);
     CurrentFolder here(folder);
     StabilityReport r;
-    r.input.swdat.design_standard = from_file_value<DesignStandard>(design_standard);
+    r.input.swdat.design_standard = design_standard;
     draw_displacement_figure(r);
     return folder.read(kDisplacementFigureName);
 }

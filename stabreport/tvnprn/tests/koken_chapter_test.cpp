@@ -40,9 +40,9 @@ double tagged(std::size_t i) {
 // without joint efficiency; P 9.093, h0 2.846, k_c 1500.
 StabilityReport koken_report() {
     StabilityReport r;
-    r.input.swdat.embedment_method = 3;
+    r.input.swdat.embedment_method = EmbedmentMethod::CType;
     r.input.swdat.decision_code = 111;
-    r.input.joken.pile_type = 1;
+    r.input.joken.pile_type = PileType::U;
     r.results.corrosion.case_flag = kNoCorrosion;
     r.results.design_values.young_modulus = 200.0;
     r.results.design_values.lateral_constant = 1500.0;
@@ -146,7 +146,7 @@ TEST(KokenPages, CurveVariablesByGroundType) {
                                "03    8\r\n04     1.001\r\n05     8.008\r\n06    15.015\r\n"
                                "07    16.016\r\n08    22.022\r\n09    34.034\r\n10    28.028\r\n"))
         << text;
-    r.input.swdat.embedment_method = 5;
+    r.input.swdat.embedment_method = EmbedmentMethod::SType;
     r.results.joint_efficiency_flag = 1;
     text = pages_of([&](PageFile& p) {
         write_koken_curve_pages(p, r, 0);
@@ -223,7 +223,7 @@ TEST(KokenChapter, NumbersTheBlocksFromFive) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.method);
         StabilityReport r = koken_report();
-        r.input.swdat.embedment_method = c.method;
+        r.input.swdat.embedment_method = from_file_value<EmbedmentMethod>(c.method);
         r.level_names = {""};
         ProgramFolder folder(false);
         CurrentFolder here(folder);
