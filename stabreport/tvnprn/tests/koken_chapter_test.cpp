@@ -223,7 +223,7 @@ TEST(KokenChapter, NumbersTheBlocksFromFive) {
     for (const Case& c : cases) {
         SCOPED_TRACE(static_cast<int>(c.method));
         StabilityReport r = koken_report();
-        r.input.swdat.embedment_method = from_file_value<EmbedmentMethod>(c.method);
+        r.input.swdat.embedment_method = c.method;
         r.level_names = {""};
         ProgramFolder folder(false);
         CurrentFolder here(folder);
