@@ -6,6 +6,7 @@
 #include "current_folder.h"
 #include "file_io.h"
 #include "program_folder.h"
+#include "stability_chain.h"
 #include "viewer_check.h"
 #include "wall_section.h"
 #include "work_files.h"
@@ -19,46 +20,15 @@
 namespace wtn {
 namespace {
 
+using test::chain;
 using test::ChildResult;
+using test::completed_state_chain;
+using test::fmt;
 using test::ProgramFolder;
+using test::sand_by_n_value;
 
 bool contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
-}
-
-std::unique_ptr<ProgramFolder> completed_state_chain(const test::WallSection& section) {
-    auto folder = std::make_unique<ProgramFolder>();
-    folder->write("CAL_FILE.DAT", test::input_file_text(section));
-    folder->write("TVNCSTM.DAT", test::customisation_text());
-    folder->write("CAL_FILE.INF", "SAND\r\ntitle\r\n26\r\n12\r\n10\r\n9\r\n5\r\n7\r\n");
-    for (const char* program : {"TVNDAT", "TVNCAL", "TVNPRN"}) {
-        const ChildResult r = test::run_batch_in(*folder, program);
-        EXPECT_EQ(r.exit_code, 0) << program << ": " << r.err;
-    }
-    return folder;
-}
-
-// The sand below the seabed -3.0 given by its N value 20: k_h = 1500 N =
-// 30000; SP-VL decided (I 63000, and 59003 in the seabed mud after
-// corrosion), allowable head displacement 10 cm.
-test::WallSection sand_by_n_value() {
-    test::WallSection section;
-    section.seabed = -3.0;
-    section.sea = {test::Layer{-3.0}};
-    section.sea[0].option = 2;
-    section.sea[0].n_value = 20.0;
-    section.sea[0].kh = 30000.0;
-    section.decision = 11;
-    section.allow_disp_normal = 10.0;
-    section.young = 200.0;
-    section.young_exponent = 0.0;
-    return section;
-}
-
-std::string fmt(const char* format, double value) {
-    char text[64];
-    std::snprintf(text, sizeof text, format, value);
-    return text;
 }
 
 // The first case record of NEIRE.PRN, read back as TVNPRN reads it.

@@ -5,6 +5,7 @@
 #include "child_process.h"
 #include "cp932_codec.h"
 #include "program_folder.h"
+#include "stability_chain.h"
 #include "viewer_check.h"
 #include "wall_section.h"
 
@@ -19,8 +20,12 @@
 namespace wtn {
 namespace {
 
+using test::chain;
 using test::ChildResult;
+using test::completed_state_chain;
+using test::fmt;
 using test::ProgramFolder;
+using test::sand_by_n_value;
 
 ChildResult run_program(const ProgramFolder& folder, const char* name) {
     return test::run_batch_in(folder, name);
@@ -28,34 +33,6 @@ ChildResult run_program(const ProgramFolder& folder, const char* name) {
 
 bool contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
-}
-
-// The chain of the completed state on a fresh folder.
-std::unique_ptr<ProgramFolder> completed_state_chain(const test::WallSection& section) {
-    auto folder = std::make_unique<ProgramFolder>();
-    folder->write("CAL_FILE.DAT", test::input_file_text(section));
-    folder->write("TVNCSTM.DAT", test::customisation_text());
-    folder->write("CAL_FILE.INF", "SAND\r\ntitle\r\n26\r\n12\r\n10\r\n9\r\n5\r\n7\r\n");
-    for (const char* program : {"TVNDAT", "TVNCAL", "TVNPRN"}) {
-        const ChildResult r = run_program(*folder, program);
-        EXPECT_EQ(r.exit_code, 0) << program << ": " << r.err;
-    }
-    return folder;
-}
-
-// The sand below the seabed given by its N value: k_h = 1500 N = 30000.
-test::WallSection sand_by_n_value() {
-    test::WallSection section;
-    section.seabed = -3.0;
-    section.sea = {test::Layer{-3.0}};
-    section.sea[0].option = 2;
-    section.sea[0].n_value = 20.0;
-    section.sea[0].kh = 30000.0;
-    section.decision = 11;
-    section.allow_disp_normal = 10.0;
-    section.young = 200.0;
-    section.young_exponent = 0.0;
-    return section;
 }
 
 using test::check_viewer;
