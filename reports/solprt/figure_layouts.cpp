@@ -49,16 +49,15 @@ void surcharge_values(FigureKit& kit) {
     kit.arrow_pitch = kArrowPitch;
 }
 
-} // namespace
-
-void set_condition_layout(FigureKit& kit) {
+// The upright ground figures: the land side fills a band at the right of the
+// window; the sea side runs out to its left edge. The window's top edge is
+// where the figure's title leaves room.
+void upright_ground_layout(FigureKit& kit, int window_top) {
     upright_frame(kit);
     no_model_rotation(kit);
-    set_window(kit, 100, 3800, 500, 5700);
+    set_window(kit, 100, 3800, window_top, 5700);
     kit.text_height = 70;
     kit.text_width = 75;
-    // The land side fills a band at the right of the window; the sea side
-    // runs out to its left edge.
     kit.fit_width = (kit.win_x2 - kit.win_x1) - 1700;
     kit.fit_height = kit.win_y2 - kit.win_y1;
     kit.fit_anchor_x = (kit.win_x2 - kit.win_x1) - 900;
@@ -68,19 +67,14 @@ void set_condition_layout(FigureKit& kit) {
     surcharge_values(kit);
 }
 
+} // namespace
+
+void set_condition_layout(FigureKit& kit) {
+    upright_ground_layout(kit, 500);
+}
+
 void set_surcharge_layout(FigureKit& kit) {
-    upright_frame(kit);
-    no_model_rotation(kit);
-    set_window(kit, 100, 3800, 900, 5700);
-    kit.text_height = 70;
-    kit.text_width = 75;
-    kit.fit_width = (kit.win_x2 - kit.win_x1) - 1700;
-    kit.fit_height = kit.win_y2 - kit.win_y1;
-    kit.fit_anchor_x = (kit.win_x2 - kit.win_x1) - 900;
-    kit.fit_anchor_y = (kit.win_y1 + kit.win_y2) / 2;
-    kit.page_centre_x = (kit.win_x1 + kit.win_x2) / 2;
-    kit.page_centre_y = kit.fit_anchor_y;
-    surcharge_values(kit);
+    upright_ground_layout(kit, 900);
 }
 
 void set_surcharge_layout_landscape(FigureKit& kit) {
