@@ -21,6 +21,7 @@
 #include <QImage>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <regex>
 #include <string>
@@ -32,6 +33,9 @@ namespace {
 namespace fs = std::filesystem;
 
 const std::string kShots = WTN_SCREENSHOT_DIR;
+
+// The variable from which the chooser takes its answer without its window.
+constexpr const char* kChooserChoiceVariable = "WTN_ZEVOVE_CHOICE";
 
 // The text with every run of blanks as one blank: how many blanks the PDF's
 // text extraction puts between two words depends on how the glyphs were
@@ -307,6 +311,38 @@ TEST(WindowRun, BothStudiesInOneRun) {
                               "使用矢板 SP-VL",
                               "採用矢板長         13.500 m",
                           });
+}
+
+// The engineer puts soft clay under the sand on the sea side of the uniform
+// sand example: the net pressure turns to the passive side in the sand and
+// back to the active side at the top of the clay, so the load program offers
+// two virtual seabeds and starts the chooser. Its answer comes through the
+// environment (the second candidate, the top of the clay); the run goes on
+// to the report with that virtual seabed.
+TEST(WindowRun, ChooserAnsweredThroughTheEnvironment) {
+    WindowRun w;
+    ASSERT_NO_FATAL_FAILURE(w.open_example("uniform_sand.tn2"));
+    DosouRec clay = w.f.data.dosou_dat.dosou_umi[0];
+    clay.top_lvl = -4.0;
+    clay.unit_w = {17.0, 17.0, 0.0};
+    clay.soil_sw = 1;
+    clay.soil_val = {0.0, 5.0, 0.0, 0.0};
+    clay.kh_val[0] = 5000.0;
+    w.f.data.dosou_dat.dosou_umi[1] = clay;
+    w.f.window->load_all_screens(); // the screens show the layer as typed
+    ASSERT_EQ(setenv(kChooserChoiceVariable, "1", 1), 0);
+    w.f.boxes.answers.push_back(BoxAnswer::No); // the changed example is not saved
+    w.run("window_chooser");
+    unsetenv(kChooserChoiceVariable);
+    ASSERT_EQ(w.f.box_texts().size(), 1u) << w.f.box_texts().back();
+    EXPECT_EQ(w.result_modes, std::vector<int>{1});
+    const std::string exchange = w.f.folder.read("ZEVOVE.DAT");
+    EXPECT_EQ(exchange.substr(0, 3), "1\r\n") << exchange;
+    EXPECT_NE(exchange.find("  -4.000\r\n"), std::string::npos) << exchange;
+    const std::string text = w.print("window_chooser_report.pdf");
+    expect_in_order(text, {"2.常時の検討", "(6) 仮想海底面", "位置 -4.000 m",
+                           "主働+残留水圧 35.426 kN/m2 ＞ 受働土圧 25.000 kN/m2 (下)",
+                           "3.検討結果のまとめ[完成時]"});
 }
 
 // A program that stops ends the run: the window comes back with the
