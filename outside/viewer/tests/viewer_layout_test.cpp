@@ -156,6 +156,19 @@ TEST_F(Layout, ValuesGoToTheFieldOfTheirCodeUntrimmed) {
     EXPECT_TRUE(problems.empty()) << problem_text(problems.front());
 }
 
+// A code declared twice (the "/m" after both I and Z of a sheet pile) shows
+// its value in both places.
+TEST_F(Layout, AValueGoesToEveryFieldOfItsCode) {
+    folder.write("U.PFM", "U.PFM\r\n#FORM 2 03@1:6 03@2:6\r\nI cm4\r\nZ cm3\r\n");
+    const Report report = lay_out("$0  U.PFM\r\n03  /m\r\n");
+    ASSERT_EQ(report.pages.size(), 1u);
+    const LaidPage& page = report.pages[0];
+    ASSERT_EQ(page.rows.size(), 2u);
+    EXPECT_EQ(row_text(page.rows[0]), "I cm4/m"); // blanks are no glyphs
+    EXPECT_EQ(row_text(page.rows[1]), "Z cm3/m");
+    EXPECT_TRUE(problems.empty()) << problem_text(problems.front());
+}
+
 TEST_F(Layout, EachPageFileStartsAChapterInNameOrder) {
     folder.write("B.PDT", "second\r\n" + kHead.substr(kHead.find("\r\n") + 2) + "$0  A3.PFM\r\n");
     folder.write("A.PDT", "first\r\n" + kHead.substr(kHead.find("\r\n") + 2) + "$0  A3.PFM\r\n");
