@@ -255,6 +255,9 @@ TEST(WindowRun, SeismicExampleFromTheWindowToThePdfAndBack) {
                               "-10.776",
                               "採用矢板長         13.500 m",
                           });
+    // The unit conversion of the displacement pages stands close to its
+    // value: the field is as wide as the printed "10²", not as its markup.
+    EXPECT_NE(text.find("単位換算 1 m = 102 cm"), std::string::npos);
     // The printed key numbers against the values worked out by hand
     // (tests/e2e/reference/reference_sections.py), within the tolerances of
     // the reference-section test widened by the printed decimals.
