@@ -80,10 +80,17 @@ seabed (integral of the net pressure p(a) a^2 (3h - a) / (6 EI) da, from
 reference_sections.py), h the height of the crown above the virtual seabed.
 
 Method 4: the given tip; the embedment is the embedded length from the
-virtual seabed to the tip, the head displacement as above. The script also
-prints the same beam with the springs the way a pitch discretisation takes
-them (one secant spring per 0.5 m piece, taken from the deflection at the
-piece's middle), to show how far that idealisation alone moves each value.
+virtual seabed to the tip, the head displacement as above. The method
+itself cuts each layer into n pieces of equal length, n = floor(t / 0.5)
+and one more for a remainder (t the layer's thickness below the virtual
+seabed and above the tip), and gives each piece one linear spring, the
+secant k / sqrt(|y|) of the deflection at the piece's middle, iterated from
+the springs k (a deflection of 1 m) until the head deflection changes by
+less than 0.1 mm. The script solves three beams and prints them: the
+continuous square-root law; the pieces, iterated to convergence; and the
+pieces with the method's first springs and stop ("pieces, stopped"), the
+values the programs are checked against. The differences between the
+three show what the pitch and the stop alone do to each value.
 
 The decided pile is the first candidate (SP-IA upwards) whose stress
 Mmax / Z and head displacement are within 180 N/mm2 and 10 cm; its length
