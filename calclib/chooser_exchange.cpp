@@ -1,5 +1,6 @@
 #include "chooser_exchange.h"
 
+#include "file_io.h"
 #include "text_lines.h"
 
 #include <charconv>
@@ -65,6 +66,7 @@ bool read_chooser_request(const std::string& path, ChooserRequest& request, std:
 }
 
 bool write_chooser_choice(const std::string& path, const ChooserRequest& request, int index) {
+    remove_before_rewrite(path);
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "wb"),
                                                          &std::fclose);
     if (!file) return false;
