@@ -6,7 +6,9 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <climits>
 #include <memory>
+#include <unistd.h>
 
 namespace wtn {
 namespace {
@@ -75,6 +77,16 @@ bool write_chooser_choice(const std::string& path, const ChooserRequest& request
         write_crlf_line(file.get(), request.lines[i]);
     if (std::fflush(file.get()) != 0 || std::ferror(file.get())) return false;
     return std::fclose(file.release()) == 0;
+}
+
+std::string program_beside_self(const std::string& name) {
+    char self[PATH_MAX];
+    const ssize_t length = ::readlink("/proc/self/exe", self, sizeof self);
+    if (length <= 0 || static_cast<std::size_t>(length) >= sizeof self) return name;
+    const std::string_view path(self, static_cast<std::size_t>(length));
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string_view::npos) return name;
+    return std::string(path.substr(0, slash + 1)) + name;
 }
 
 } // namespace wtn
