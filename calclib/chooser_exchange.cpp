@@ -4,9 +4,9 @@
 #include "text_lines.h"
 
 #include <charconv>
+#include <climits>
 #include <cmath>
 #include <cstdio>
-#include <climits>
 #include <memory>
 #include <unistd.h>
 
