@@ -10,27 +10,35 @@ namespace wtn {
 
 namespace {
 
+// On a little-endian host the file's bytes of a field, or of a run of fields,
+// are the bytes of the values in memory, so they are copied in one piece.
+constexpr bool kHostIsLittleEndian = std::endian::native == std::endian::little;
+
 // Little-endian bytes of value, appended as one run rather than byte by byte.
 void put_le(std::string& bytes, std::uint64_t value, std::size_t count) {
     char run[sizeof(std::uint64_t)];
-    for (std::size_t i = 0; i < count; ++i) {
-        run[i] = static_cast<char>(static_cast<unsigned char>(value & 0xFFU));
-        value >>= 8U;
+    if constexpr (kHostIsLittleEndian) {
+        std::memcpy(run, &value, sizeof run);
+    } else {
+        for (std::size_t i = 0; i < count; ++i) {
+            run[i] = static_cast<char>(static_cast<unsigned char>(value & 0xFFU));
+            value >>= 8U;
+        }
     }
     bytes.append(run, count);
 }
 
 std::uint64_t get_le(const char* at, std::size_t count) {
     std::uint64_t value = 0;
-    for (std::size_t i = count; i > 0; --i) {
-        value = (value << 8U) | static_cast<unsigned char>(at[i - 1]);
+    if constexpr (kHostIsLittleEndian) {
+        std::memcpy(&value, at, count);
+    } else {
+        for (std::size_t i = count; i > 0; --i) {
+            value = (value << 8U) | static_cast<unsigned char>(at[i - 1]);
+        }
     }
     return value;
 }
-
-// On a little-endian host the file's bytes of a run of fields are the bytes
-// of the values in memory, so a run is copied in one piece.
-constexpr bool kHostIsLittleEndian = std::endian::native == std::endian::little;
 
 } // namespace
 
