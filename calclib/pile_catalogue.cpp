@@ -13,11 +13,10 @@ namespace wtn {
 
 namespace {
 
-// The lines of a catalogue file; stops naming the file as
-// "<file_kind>(<name>)" when it cannot be opened or read.
-std::vector<std::string> catalogue_lines(const std::string& name, const std::string& file_kind) {
-    CFile file = open_file(name, "rt");
-    if (!file) stop_with_error(file_kind + "(" + name + ")がオープンできません.");
+// The lines of an open catalogue file; stops naming the file as
+// "<file_kind>(<name>)" when it cannot be read.
+std::vector<std::string> catalogue_lines(CFile& file, const std::string& name,
+                                         const std::string& file_kind) {
     LineReader reader(file.get());
     std::vector<std::string> lines;
     std::string text;
@@ -117,9 +116,8 @@ bool read_added_file(int kind, PileTable& rows) {
     const std::string name = added_file_name(kind);
     CFile file = open_file(name, "rt");
     if (!file) return false;
-    file.reset();
     read_user_catalogue(
-        catalogue_lines(name, "追加矢板ファイル"), kind == kAddedPc,
+        catalogue_lines(file, name, "追加矢板ファイル"), kind == kAddedPc,
         [&rows](CataloguePile&& pile) {
             rows.push_back(std::move(pile.pile));
             return true;
@@ -137,9 +135,11 @@ bool read_added_file(int kind, PileTable& rows) {
 std::vector<CataloguePile> read_installed_piles(const std::string& name,
                                                 const std::string& file_kind,
                                                 const CatalogueLayout& layout) {
+    CFile file = open_file(name, "rt");
+    if (!file) stop_with_error(file_kind + "(" + name + ")がオープンできません.");
     std::vector<CataloguePile> piles;
     read_installed_catalogue(
-        catalogue_lines(name, file_kind), layout,
+        catalogue_lines(file, name, file_kind), layout,
         [&piles](CataloguePile&& pile) {
             piles.push_back(std::move(pile));
             return true;
