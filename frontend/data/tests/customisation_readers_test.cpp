@@ -6,7 +6,8 @@
 #include "customisation.h"
 #include "number_text.h"
 #include "program_folder.h"
-#include "program_stop.h"
+#include "same_customisation.h"
+#include "stop_capture.h"
 #include "text_file.h"
 
 #include <gtest/gtest.h>
@@ -39,14 +40,7 @@ TEST(CustomisationReaders, ABlankLineIsZeroOnBothSidesAndShiftsNothing) {
     const CustomisationValues front = read_custom_file(folder.path());
     CurrentFolder here(folder);
     const CustomisationValues batch = read_customisation();
-    for (const CustomisationItem& item : kCustomisationItems) {
-        if (item.line > kCustomisationLinesRead) continue;
-        if (item.real) {
-            EXPECT_EQ(batch.*item.real, front.*item.real) << "line " << item.line;
-        } else if (item.integer) {
-            EXPECT_EQ(batch.*item.integer, front.*item.integer) << "line " << item.line;
-        }
-    }
+    test::expect_same_customisation(batch, front);
     EXPECT_EQ(front.ground_dummy_length, 0.0);
     EXPECT_EQ(front.consolidation_factor, 0.0);
     EXPECT_EQ(front.pile_tip_condition, 2);
@@ -75,11 +69,9 @@ TEST(CustomisationReaders, ALineOfMoreThanOneNumberIsRefusedByBoth) {
                 << e.what();
         }
         CurrentFolder here(folder);
-        testing::internal::CaptureStderr();
-        EXPECT_THROW(read_customisation(), ProgramStop);
-        EXPECT_EQ(testing::internal::GetCapturedStderr(),
+        EXPECT_EQ(test::stop_text([] { read_customisation(); }),
                   "error: (ERROR)-カスタマイズ用ファイル(TVNCSTM.DAT)の" + std::to_string(line) +
-                      "行目の数値が読めません.\n");
+                      "行目の数値が読めません.");
     }
 }
 

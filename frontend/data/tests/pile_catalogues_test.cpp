@@ -7,7 +7,7 @@
 #include "pile_catalogue.h"
 #include "pile_catalogues.h"
 #include "program_folder.h"
-#include "program_stop.h"
+#include "stop_capture.h"
 #include "text_file.h"
 
 #include <gtest/gtest.h>
@@ -156,9 +156,8 @@ TEST(PileCatalogues, ALineEitherSideRefusesIsRefusedByBoth) {
         EXPECT_NE(problems[0].find(std::string("YAITA.D01」") + c.front_end), std::string::npos)
             << problems[0];
         CurrentFolder current(folder);
-        testing::internal::CaptureStderr();
-        EXPECT_THROW(read_all_steel_piles(InputRecord{}), ProgramStop);
-        EXPECT_EQ(testing::internal::GetCapturedStderr(), std::string("error: ") + c.batch + "\n");
+        EXPECT_EQ(test::stop_text([] { read_all_steel_piles(InputRecord{}); }),
+                  std::string("error: ") + c.batch);
     }
 }
 
