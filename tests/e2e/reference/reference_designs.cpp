@@ -210,6 +210,9 @@ const std::vector<ReferenceExample>& reference_examples() {
         {"both_studies.tn2", both_studies},
         {"concrete_sand.tn2", concrete_sand},
         {"steel_pipe_sand.tn2", pipe_sand},
+        {"seismic_dynamic_water.tn2", seismic_dynamic_water},
+        {"kuroda_hiroi_waves.tn2", kuroda_hiroi_waves},
+        {"embankment_fill.tn2", embankment_fill},
         // clang-format on
     };
     return examples;

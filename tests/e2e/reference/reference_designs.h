@@ -23,4 +23,9 @@ const std::vector<ReferenceExample>& reference_examples();
 // Absolute path of an example project of the source tree.
 std::string example_path(const std::string& file);
 
+// Sections with the special loads (reference_designs_special.cpp).
+void seismic_dynamic_water(DesignData& d);
+void kuroda_hiroi_waves(DesignData& d);
+void embankment_fill(DesignData& d);
+
 } // namespace wtn::test
