@@ -29,6 +29,7 @@ std::string report_of(WindowRun& w, const std::string& example, std::vector<int>
     EXPECT_EQ(w.result_modes, modes);
     const std::string text = w.print(stem + ".pdf");
     w.f.folder.write(stem + ".txt", text);
+    EXPECT_GT(expect_stamped_pages(text, fs::path(example).stem().string()), 0);
     fs::copy_file(w.f.folder.file(stem + ".txt"),
                   std::string(WTN_SCREENSHOT_DIR) + "/" + stem + ".txt",
                   fs::copy_options::overwrite_existing);

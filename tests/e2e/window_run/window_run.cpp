@@ -52,6 +52,28 @@ std::vector<double> numbers_after(const std::string& text,
     return values;
 }
 
+int expect_stamped_pages(const std::string& text, const std::string& project_name) {
+    const std::size_t stamp_at = text.find('\n') + 1;
+    const std::string stamp = text.substr(stamp_at, 17);
+    int page_number = 0;
+    for (std::size_t begin = 0; begin < text.size();) {
+        std::size_t end = text.find('\f', begin);
+        if (end == std::string::npos) end = text.size();
+        const std::string page = text.substr(begin, end - begin);
+        begin = end + 1;
+        if (page.find_first_not_of(" \n") == std::string::npos) continue;
+        ++page_number;
+        // The text of a landscape figure runs up the page; pdftotext then
+        // lays the header out among the figure's texts, not on top.
+        const std::string head = page.substr(0, page.find('\n', page.find('\n') + 1));
+        const bool landscape = page.find("土圧・残留水圧図") != std::string::npos;
+        const std::string& where = landscape ? page : head;
+        EXPECT_NE(where.find(stamp), std::string::npos) << "page " << page_number << ": " << head;
+        EXPECT_NE(where.find(project_name), std::string::npos) << "page " << page_number;
+    }
+    return page_number;
+}
+
 void WindowRun::open_example(const std::string& file) {
     fs::copy_file(wtn::test::program_path("TVNCSTM.DAT"), f.folder.file("TVNCSTM.DAT"),
                   fs::copy_options::overwrite_existing);

@@ -26,6 +26,11 @@ void expect_in_order(const std::string& report, const std::vector<std::string>& 
 std::vector<double> numbers_after(const std::string& text,
                                   const std::vector<std::string>& patterns);
 
+// Every page of the report's text carries the run's stamp (date and time of
+// the check list's first page) and the project name in its header. Returns
+// the number of pages.
+int expect_stamped_pages(const std::string& report, const std::string& project_name);
+
 struct WindowRun {
     MainWindowViewFixture f;
     qt::QtProcessRunner runner;

@@ -116,27 +116,8 @@ TEST(WindowRun, SeismicExampleFromTheWindowToThePdfAndBack) {
     for (std::size_t i = 0; i < hand.size(); ++i)
         EXPECT_NEAR(printed[i], hand[i].first, hand[i].second) << "printed value " << i;
 
-    // Every page carries the run's stamp (date and time of the check list's
-    // first page) and the project name in its header.
-    const std::size_t stamp_at = text.find('\n') + 1;
-    const std::string stamp = text.substr(stamp_at, 17);
-    int page_number = 0;
-    for (std::size_t begin = 0; begin < text.size();) {
-        std::size_t end = text.find('\f', begin);
-        if (end == std::string::npos) end = text.size();
-        const std::string page = text.substr(begin, end - begin);
-        begin = end + 1;
-        if (page.find_first_not_of(" \n") == std::string::npos) continue;
-        ++page_number;
-        // The text of a landscape figure runs up the page; pdftotext then
-        // lays the header out among the figure's texts, not on top.
-        const std::string head = page.substr(0, page.find('\n', page.find('\n') + 1));
-        const bool landscape = page.find("土圧・残留水圧図") != std::string::npos;
-        const std::string& where = landscape ? page : head;
-        EXPECT_NE(where.find(stamp), std::string::npos) << "page " << page_number << ": " << head;
-        EXPECT_NE(where.find("seismic_sand"), std::string::npos) << "page " << page_number;
-    }
-    EXPECT_GE(page_number, 30);
+    // Every page carries the run's stamp and the project name in its header.
+    EXPECT_GE(expect_stamped_pages(text, "seismic_sand"), 30);
 
     // Saved and reopened, the project holds what the screens showed, and
     // every screen shows it again as before.
