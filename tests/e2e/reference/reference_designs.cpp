@@ -210,6 +210,12 @@ const std::vector<ReferenceExample>& reference_examples() {
         {"both_studies.tn2", both_studies},
         {"concrete_sand.tn2", concrete_sand},
         {"steel_pipe_sand.tn2", pipe_sand},
+        {"ctype_sand.tn2", ctype_sand},
+        {"stype_sand.tn2", stype_sand},
+        {"ctype_sand_over_clay_layered.tn2", ctype_sand_over_clay_layered},
+        {"seismic_dynamic_water.tn2", seismic_dynamic_water},
+        {"kuroda_hiroi_waves.tn2", kuroda_hiroi_waves},
+        {"embankment_fill.tn2", embankment_fill},
         // clang-format on
     };
     return examples;
