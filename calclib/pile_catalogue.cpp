@@ -41,6 +41,8 @@ CatalogueProblemTeller stop_on_problem(const std::string& name) {
                             " 個のはず).");
         case CatalogueFault::NotANumber:
         case CatalogueFault::OutOfRange:
+            // The batch programs number no new pile: the next number is not theirs.
+            if (p.head_line && p.field == kUserCatalogueNextField) return;
             if (p.head_line) {
                 stop_with_error(added_file + "の" + std::to_string(p.line) +
                                 "行目の件数が読めません(" + p.text + ").");
@@ -52,7 +54,7 @@ CatalogueProblemTeller stop_on_problem(const std::string& name) {
             stop_with_error(file + "の矢板(番号 " + std::to_string(p.pile_id) +
                             ")の断面性能が読めません(" + p.text + ").");
         case CatalogueFault::NoNextNumber:
-            return; // the batch programs number no new pile
+            return; // as a next number that cannot be read
         case CatalogueFault::TooFewRows:
             stop_with_error(added_file + "の矢板が " + std::to_string(p.expected) +
                             " 件に足りません.");

@@ -201,6 +201,13 @@ TEST(PileCatalogue, StopsNamingWhatIsMissing) {
              read_added_piles(with_ids({}, {1}), kAddedSteel, t);
          },
          "(ERROR)-追加矢板ファイル(KOUYAITA.APD)の矢板が 3 件に足りません."},
+        {"user catalogue count not a number",
+         [](const ProgramFolder& f) { f.write("KOUYAITA.APD", "two\r\n1,\"A\",1,2,3\r\n"); },
+         [] {
+             PileTable t;
+             read_added_piles(with_ids({}, {1}), kAddedSteel, t);
+         },
+         "(ERROR)-追加矢板ファイル(KOUYAITA.APD)の1行目の件数が読めません(two)."},
         {"user pile whose I is not a number",
          [](const ProgramFolder& f) { f.write("KOUYAITA.APD", "1\r\n1,\"A\",nan,2,3\r\n"); },
          [] {

@@ -37,12 +37,12 @@ void write_closed(CFile& file, const std::string& name) {
 
 } // namespace
 
-ListTemplateFiles design_condition_list_files(int figure_switch) {
+ListTemplateFiles design_condition_list_files(CompletedCases cases) {
     ListTemplateFiles files{
         "PFMTEMP.TMP", "PFMCNT.TMP", "DSKLST", "JD000JKN.PDT", "完成時         :設計条件", {}};
-    if (figure_switch == 1 || figure_switch == 3)
+    if (cases == CompletedCases::NormalOnly || cases == CompletedCases::Both)
         files.trailing_lines.push_back(template_line(BlockStart::new_page, "", "JOKEN_Z0.PZK"));
-    if (figure_switch == 2 || figure_switch == 3)
+    if (cases == CompletedCases::SeismicOnly || cases == CompletedCases::Both)
         files.trailing_lines.push_back(template_line(BlockStart::new_page, "", "JOKEN_Z1.PZK"));
     return files;
 }

@@ -8,6 +8,7 @@
 
 #include "file_io.h"
 #include "run_info.h"
+#include "wall_codes.h"
 
 #include <string>
 #include <string_view>
@@ -28,10 +29,10 @@ struct ListTemplateFiles {
     std::vector<std::string> trailing_lines; // written after the template lines
 };
 
-// The completed-state design-condition list; figure_switch is the
-// completed-state figure switch (1 normal case, 2 seismic case, 3 both),
-// which decides the full-page drawings after the list.
-ListTemplateFiles design_condition_list_files(int figure_switch);
+// The completed-state design-condition list; the completed-state cases
+// decide the full-page drawings after the list (the normal case's, the
+// seismic case's or both; none for a code outside the list).
+ListTemplateFiles design_condition_list_files(CompletedCases cases);
 // The construction-stage design-condition list with its index title.
 ListTemplateFiles wave_condition_list_files(std::string_view index_title);
 // The input check list.

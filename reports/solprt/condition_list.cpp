@@ -268,8 +268,7 @@ void allowable_displacement(ListContext& x, const std::string& digits) {
 } // namespace
 
 void write_condition_list(const EarthPressureReport& report) {
-    const ListTemplateFiles files =
-        design_condition_list_files(to_file_value(completed_cases(report.input)));
+    const ListTemplateFiles files = design_condition_list_files(completed_cases(report.input));
     const std::string digits = format_text("%03d", report.input.swdat.decision_code);
     ListWriter list(files.list_file);
     list.marker(1);

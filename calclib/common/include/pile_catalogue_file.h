@@ -4,8 +4,11 @@
 // pile, the first one holding its values), and the user's own catalogues
 // KOUYAITA.APD and PCYAITA.APD (a head line, then one line per pile). A pile
 // line is comma fields: the id, the name in double quotes, then numbers.
-// Installed catalogues may hold comment lines ("#"), marker lines ("L" or
-// "W" in quotes at the line start) and blank lines; none of them is a pile.
+// Catalogues may hold comment lines ("#"), marker lines ("L" or "W" in
+// quotes at the line start) and blank lines; none of them is a pile. Both
+// sides read the files through the readers below and word the problems they
+// report in their own way, so a pile means the same to the dialog and to the
+// calculation.
 #pragma once
 
 #include "file_names.h"

@@ -47,7 +47,8 @@ TEST(ListTemplates, BlocksBecomeTemplatesNamedInOrder) {
         test::ProgramFolder folder(false);
         test::CurrentFolder here(folder);
         folder.write("PFMTEMP.TMP", c.list);
-        const ListTemplateFiles files = design_condition_list_files(0);
+        const ListTemplateFiles files =
+            design_condition_list_files(from_file_value<CompletedCases>(0));
         EXPECT_EQ(generate_list_templates(files, run()), static_cast<int>(c.templates.size()))
             << c.what;
         std::string index = "完成時         :設計条件\r\n" + kHeader;
@@ -72,7 +73,8 @@ TEST(ListTemplates, SixteenBlocksThenTheTrailingDrawingsAndAStaleTemplateIsNotNa
         }
         list.close();
     }
-    EXPECT_EQ(generate_list_templates(design_condition_list_files(3), run()), 16);
+    EXPECT_EQ(generate_list_templates(design_condition_list_files(CompletedCases::Both), run()),
+              16);
     std::string index = "完成時         :設計条件\r\n" + kHeader;
     for (int j = 0; j < 16; ++j)
         index += "$0  DSKLST" + std::to_string(j) + ".PFM\r\n";
@@ -88,7 +90,7 @@ TEST(ListTemplates, TheParameterSetsOfTheThreeLists) {
     EXPECT_TRUE(check_list_files().trailing_lines.empty());
     EXPECT_EQ(wave_condition_list_files("設計条件").trailing_lines,
               std::vector<std::string>{"$1                  W_JOKENZ.PZK"});
-    EXPECT_EQ(design_condition_list_files(2).trailing_lines,
+    EXPECT_EQ(design_condition_list_files(CompletedCases::SeismicOnly).trailing_lines,
               std::vector<std::string>{"$1                  JOKEN_Z1.PZK"});
 }
 
