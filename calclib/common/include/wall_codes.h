@@ -299,25 +299,23 @@ inline constexpr int yes_no_code(bool yes) {
     return file_code(yes ? YesNo::Yes : YesNo::No);
 }
 
-// The front end lists the residual-water-level rules in another order: the
-// two-thirds rule, the whole range, given. An index outside the list is a
-// given level.
+// The front end lists the residual-water-level rules in another order, and
+// its project file holds them so: the two-thirds rule, the whole range, given.
+// A number outside that list stands for itself, so a rule that is not listed
+// goes back to the number it was read from.
 inline constexpr ResidualLevelRule kScreenResidualRules[] = {
     ResidualLevelRule::TwoThirdsOfRange, ResidualLevelRule::WholeRange, ResidualLevelRule::Given};
 inline constexpr int kScreenResidualRuleCount = 3;
 inline constexpr ResidualLevelRule residual_rule_from_screen(int rwl_sw) {
-    return rwl_sw >= 0 && rwl_sw < kScreenResidualRuleCount ? kScreenResidualRules[rwl_sw]
-                                                            : ResidualLevelRule::Given;
+    return rwl_sw >= 0 && rwl_sw < kScreenResidualRuleCount
+               ? kScreenResidualRules[rwl_sw]
+               : from_file_value<ResidualLevelRule>(rwl_sw);
 }
 inline constexpr int screen_residual_switch(ResidualLevelRule rule) {
     for (int i = 0; i < kScreenResidualRuleCount; ++i) {
         if (kScreenResidualRules[i] == rule) return i;
     }
-    return kScreenResidualRuleCount - 1;
-}
-inline constexpr bool is_residual_rule_code(int code) {
-    return code >= file_code(ResidualLevelRule::Given) &&
-           code <= file_code(ResidualLevelRule::WholeRange);
+    return to_file_value(rule);
 }
 
 } // namespace wtn
