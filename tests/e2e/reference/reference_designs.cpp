@@ -214,6 +214,9 @@ const std::vector<ReferenceExample>& reference_examples() {
         {"both_studies.tn2", both_studies},
         {"concrete_sand.tn2", concrete_sand},
         {"steel_pipe_sand.tn2", pipe_sand},
+        {"ctype_sand.tn2", ctype_sand},
+        {"stype_sand.tn2", stype_sand},
+        {"ctype_sand_over_clay_layered.tn2", ctype_sand_over_clay_layered},
         // clang-format on
     };
     return examples;

@@ -23,4 +23,9 @@ const std::vector<ReferenceExample>& reference_examples();
 // Absolute path of an example project of the source tree.
 std::string example_path(const std::string& file);
 
+// The sections of the C-type and S-type methods (embedment_method_designs.cpp).
+void ctype_sand(DesignData& d);
+void stype_sand(DesignData& d);
+void ctype_sand_over_clay_layered(DesignData& d);
+
 } // namespace wtn::test
