@@ -373,8 +373,8 @@ ConversionScope import_cal_file(DesignData& d, const std::string& path) {
             // A joint type 1 to 3, anything else a spacing.
             r.joint_type = PipeJoint::GivenSpacing;
             for (int index = 0; index < kPipeJointTypeCount; ++index) {
-                if (joint == file_switch_code(index))
-                    r.joint_type = code_of_list_index<PipeJoint>(index);
+                const auto type = code_of_list_index<PipeJoint>(index);
+                if (joint == joint_type_item(type)) r.joint_type = type;
             }
             if (r.joint_type == PipeJoint::GivenSpacing) r.joint_spacing = joint;
         } else if (key == kLandLayerKey) {

@@ -232,9 +232,8 @@ SteelPipeRow steel_pipe_row(const KokanRec& r) {
     SteelPipeRow c;
     c.diameter = r.diameter;
     c.thickness = r.thickness;
-    c.joint = r.joint_type == PipeJoint::GivenSpacing
-                  ? r.joint_spacing
-                  : file_switch_code(list_index_of(r.joint_type));
+    c.joint =
+        r.joint_type == PipeJoint::GivenSpacing ? r.joint_spacing : joint_type_item(r.joint_type);
     return c;
 }
 

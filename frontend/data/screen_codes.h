@@ -66,6 +66,12 @@ inline constexpr int kPipeJointOptionCount = 4;
 inline constexpr bool is_joint_type(PipeJoint joint) {
     return is_list_index(list_index_of(joint), kPipeJointTypeCount);
 }
+// The calculation input carries a joint type as its number from 1, and a
+// spacing given as the spacing itself.
+inline constexpr int kFirstJointTypeItem = 1;
+inline constexpr int joint_type_item(PipeJoint joint) {
+    return list_index_of(joint) + kFirstJointTypeItem;
+}
 
 // How the results dialog is shown (DesignData::kekka_mode), per stage: by the
 // run, whose closing adopts the boxes, or by the results commands, to view.
@@ -73,13 +79,5 @@ inline constexpr int kResultsAdoptCompleted = 1;
 inline constexpr int kResultsAdoptConstruction = 2;
 inline constexpr int kResultsViewCompleted = -1;
 inline constexpr int kResultsViewConstruction = -2;
-
-// A switch of the design data as its code type.
-template <class Code> constexpr Code screen_code(int screen_switch) {
-    return static_cast<Code>(screen_switch);
-}
-template <class Code> constexpr int screen_value(Code code) {
-    return static_cast<int>(code);
-}
 
 } // namespace wtn

@@ -396,7 +396,7 @@ TEST(WindowRun, ChooserAnsweredThroughTheEnvironment) {
     DosouRec clay = w.f.data.dosou_dat.dosou_umi[0];
     clay.top_lvl = -4.0;
     clay.unit_w = {17.0, 17.0, 0.0};
-    clay.soil_sw = 1;
+    clay.soil_sw = SoilKind::Clay;
     clay.soil_val = {0.0, 5.0, 0.0, 0.0};
     clay.kh_val[0] = 5000.0;
     w.f.data.dosou_dat.dosou_umi[1] = clay;
@@ -424,7 +424,7 @@ TEST(WindowRun, EmbankmentGivesTheSurchargeChapter) {
     WindowRun w;
     ASSERT_NO_FATAL_FAILURE(w.open_example("uniform_sand.tn2"));
     DesignData& d = w.f.data;
-    d.kanseiji_dat.shape_sw = 1;
+    d.kanseiji_dat.shape_sw = GroundShape::Embankment;
     d.tihyou_dat.tikei_tbl[0] = {0.0, 2.5};
     d.tihyou_dat.tikei_tbl[1] = {0.0, 4.5};
     d.tihyou_dat.tikei_tbl[2] = {40.0, 4.5};
