@@ -122,9 +122,9 @@ void read_swdat(DesignData& d, LineItems& in) {
     in.items(kSwdatItems, c);
     cal_links::ToDesignData to_design;
     cal_links::swdat(to_design, d, c);
-    boxes_from_pair_code(to_file_value(c.completed_cases), k.jyo_sw, k.jis_sw);
+    boxes_from_pair_code(c.completed_cases, k.jyo_sw, k.jis_sw);
     // The decision code is rebuilt by the writer.
-    boxes_from_pair_code(to_file_value(c.studies), s.kanseiji_sw, s.sekouji_sw);
+    boxes_from_pair_code(c.studies, s.kanseiji_sw, s.sekouji_sw);
 }
 
 void read_wavsw(DesignData& d, LineItems& in) {
@@ -150,9 +150,8 @@ void read_joken(DesignData& d, LineItems& in) {
     s.tide_lvl[4] = 0.0;
     // An unknown rule leaves the template's.
     if (is_listed(c.residual_level_rule)) {
-        const ResidualLevelRule rule = c.residual_level_rule;
-        s.rwl_sw = screen_residual_switch(rule);
-        if (rule == ResidualLevelRule::Given) s.tide_lvl[4] = c.residual_level;
+        s.rwl_sw = c.residual_level_rule;
+        if (s.rwl_sw == ResidualLevelRule::Given) s.tide_lvl[4] = c.residual_level;
     }
     d.dosou_dat.dosou_riku[0].top_lvl = c.ground_crown;
     t.ground_ang[0] = c.ground_angle;
@@ -176,17 +175,14 @@ void read_method(DesignData& d, const LateralResistance& r, DosouHohoRec& m) {
     m.hoho_n[1] = r.first_value;
     m.hoho_n[2] = r.second_value;
     const double coefficient = r.kh;
-    const auto given = static_cast<int>(SideResistanceOption::Given);
     if (code == LateralResistanceMethod::DerivedFromSoil) {
         // Derived from N: the writer derives the coefficient again.
-        const auto method = code_of_list_index<EmbedmentMethod>(d.sekkei_dat.neire_sw);
-        const SideResistanceOption option =
-            method == EmbedmentMethod::CType   ? SideResistanceOption::CTypeFromN
-            : method == EmbedmentMethod::SType ? SideResistanceOption::STypeFromN
-                                               : SideResistanceOption::Given;
-        m.hoho_sw = static_cast<int>(option);
+        const EmbedmentMethod method = d.sekkei_dat.neire_sw;
+        m.hoho_sw = method == EmbedmentMethod::CType   ? SideResistanceOption::CTypeFromN
+                    : method == EmbedmentMethod::SType ? SideResistanceOption::STypeFromN
+                                                       : SideResistanceOption::Given;
     } else if (code == LateralResistanceMethod::Given) {
-        m.hoho_sw = given;
+        m.hoho_sw = SideResistanceOption::Given;
         m.hoho_k[0] = coefficient;
     }
 }
@@ -231,12 +227,12 @@ void read_tugit(DesignData& d, LineItems& in) {
     JointEfficiency c;
     in.items(kTugitItems, c);
     y.joint_alpha = {c.section_inertia, c.embedment_inertia, c.section_modulus};
-    y.alpha_sw = kBoxClear;
+    y.alpha_sw = CheckBox::Clear;
     bool all_one = true;
     for (double a : y.joint_alpha)
         all_one = all_one && std::fabs(a - 1.0) < 0.001;
     if (all_one) {
-        y.alpha_sw = kBoxChecked;
+        y.alpha_sw = CheckBox::Checked;
         return;
     }
     for (double& a : y.joint_alpha)
@@ -245,7 +241,7 @@ void read_tugit(DesignData& d, LineItems& in) {
 
 void read_tyait(DesignData& d, LineItems& in, RowCounters& rows) {
     YaitaData& y = d.yaita_dat;
-    const PileType pile_type = pile_type_from_screen_kind(y.yaita_kind);
+    const PileType pile_type = y.yaita_kind;
     auto* pairs = pile_type == PileType::SteelOfFreeChoice ? &y.yaita_sel
                   : pile_type == PileType::PcOfFreeChoice  ? &y.pcyaita_sel
                                                            : nullptr;
@@ -261,7 +257,7 @@ void read_force(GairyokuRec& f, LineItems& in) {
     f.name = fixed_text(in.text(), kForceNameLength);
     OtherForceRow c;
     in.items(kForceItems, c);
-    f.direction = static_cast<int>(c.force < 0.0 ? ForceSide::Passive : ForceSide::Active);
+    f.direction = c.force < 0.0 ? ForceSide::Passive : ForceSide::Active;
     f.force = std::fabs(c.force);
     f.height = c.height;
 }
@@ -280,31 +276,27 @@ void read_layer(DosouRec& l, LineItems& in) {
     l.soil_val[0] = c.friction_angle;
     l.soil_val[1] = c.cohesion;
     l.soil_val[2] = c.cohesion_increase;
-    l.soil_sw = static_cast<int>(l.soil_val[0] == 0.0 ? SoilKind::Clay : SoilKind::Sand);
-    l.kh_sw = std::max(list_index_of(c.resistance_option), 0);
-    if (l.kh_sw >= kLayerKhOptionCount) in.fail("横抵抗の計算方法が範囲外です。");
+    l.soil_sw = l.soil_val[0] == 0.0 ? SoilKind::Clay : SoilKind::Sand;
+    // An option below the list is the given constant.
+    l.kh_sw =
+        c.resistance_option < LayerKhOption::Given ? LayerKhOption::Given : c.resistance_option;
+    if (!is_listed(l.kh_sw)) in.fail("横抵抗の計算方法が範囲外です。");
     in.items(kSoilItems, c, kLayerItemsToOption);
-    l.n_val[l.kh_sw] = c.n_value;
+    const auto option = static_cast<std::size_t>(list_index_of(l.kh_sw));
+    l.n_val[option] = c.n_value;
     // Derived constants are derived again.
-    const bool given = code_of_list_index<LayerKhOption>(l.kh_sw) == LayerKhOption::Given;
-    l.kh_val[l.kh_sw] = given ? c.kh : 0.0;
+    l.kh_val[option] = l.kh_sw == LayerKhOption::Given ? c.kh : 0.0;
 }
 
 void read_tide_level(DesignData& d, LineItems& in, int k) {
     SekoujiData& w = d.sekouji_dat;
     TideLevelRow c;
     in.items(kTideItems, c);
-    const bool goda = code_of_list_index<WaveFormula>(w.wave_sw) == WaveFormula::Goda;
+    const bool goda = w.wave_sw == WaveFormula::Goda;
     WaveRec& r = goda ? w.goda_tbl[k] : w.kuroda_tbl[k];
-    // Goda rows keep the breaking influence in the first flag and the
-    // wave-length method in the second; Kuroda / Hiroi rows have no breaking
-    // influence and keep the method in the first.
-    if (goda) {
-        r.flag1 = list_index_of(c.breaking_influence);
-        r.flag2 = list_index_of(c.wave_length_method);
-    } else {
-        r.flag1 = list_index_of(c.wave_length_method);
-    }
+    // Kuroda / Hiroi rows have no breaking influence.
+    if (goda) r.breaking = c.breaking_influence;
+    r.length_method = c.wave_length_method;
     r.h13 = c.h13;
     r.hmax = c.hmax;
     r.period = c.period;
@@ -379,11 +371,12 @@ ConversionScope import_cal_file(DesignData& d, const std::string& path) {
             r.joint_spacing = 0.0;
             const double joint = c.joint;
             // A joint type 1 to 3, anything else a spacing.
-            r.joint_type = kPipeJointGivenSpacing;
-            for (int code = file_switch_code(0); code <= kPipeJointTypeCount; ++code) {
-                if (joint == code) r.joint_type = screen_switch_from_code(code);
+            r.joint_type = PipeJoint::GivenSpacing;
+            for (int index = 0; index < kPipeJointTypeCount; ++index) {
+                const auto type = code_of_list_index<PipeJoint>(index);
+                if (joint == joint_type_item(type)) r.joint_type = type;
             }
-            if (r.joint_type == kPipeJointGivenSpacing) r.joint_spacing = joint;
+            if (r.joint_type == PipeJoint::GivenSpacing) r.joint_spacing = joint;
         } else if (key == kLandLayerKey) {
             read_layer(
                 d.dosou_dat.dosou_riku[next_row(rows.land_layers, kSoilLayerRoom, in, "陸側土層")],

@@ -3,17 +3,14 @@
 // walks it from the design data to the record, the import from the record
 // back to the design data, so the two cannot pair an item differently.
 // An Io takes each pair:
-//   list_index(field, code)  a switch the screens hold as the 0-based index
-//                            of the code's list entry
-//   file_value(field, code)  a switch the screens hold as the file's number
-//   value(field, item)       a number held alike on both sides
+//   code(field, item)    a code, held as the same type on both sides
+//   value(field, item)   a number held alike on both sides
 // Data is const DesignData and Group the record for writing, and the other
 // way round for the import. Items derived from several fields (the decision
 // code, the studied cases, the residual level, the seismic coefficients, the
 // lateral resistances, the ground angles) stay with the writer and the import.
 #pragma once
 
-#include "code_table.h"
 #include "design_data.h"
 #include "input_record.h"
 
@@ -23,24 +20,24 @@ namespace wtn::cal_links {
 template <class Io, class Data, class Group> void swdat(Io& io, Data& d, Group& c) {
     auto& s = d.sekkei_dat;
     auto& k = d.kanseiji_dat;
-    io.list_index(s.std_sw, c.design_standard);
-    io.list_index(s.neire_sw, c.embedment_method);
-    io.list_index(s.stress_sw, c.decide_by_stress);
-    io.list_index(s.disp_sw, c.decide_by_displacement);
-    io.list_index(s.zevove_sw, c.decide_by_seabed_reaction);
-    io.list_index(k.shape_sw, c.ground_shape);
-    io.list_index(k.load_sw, c.surcharge_mode);
-    io.list_index(k.rwl_k_sw, c.residual_level_seismic);
-    io.list_index(k.pa_formula_sw, c.clay_seismic_formula);
-    io.list_index(k.pa_method_sw, c.earth_pressure_method);
-    io.list_index(k.lwl_k_sw, c.lwl_seismic);
+    io.code(s.std_sw, c.design_standard);
+    io.code(s.neire_sw, c.embedment_method);
+    io.code(s.stress_sw, c.decide_by_stress);
+    io.code(s.disp_sw, c.decide_by_displacement);
+    io.code(s.zevove_sw, c.decide_by_seabed_reaction);
+    io.code(k.shape_sw, c.ground_shape);
+    io.code(k.load_sw, c.surcharge_mode);
+    io.code(k.rwl_k_sw, c.residual_level_seismic);
+    io.code(k.pa_formula_sw, c.clay_seismic_formula);
+    io.code(k.pa_method_sw, c.earth_pressure_method);
+    io.code(k.lwl_k_sw, c.lwl_seismic);
 }
 
 // "wavsw": the wave formula and its switches.
 template <class Io, class Data, class Group> void wavsw(Io& io, Data& d, Group& c) {
     auto& w = d.sekouji_dat;
-    io.list_index(w.wave_sw, c.wave_formula);
-    io.list_index(w.dissip_sw, c.dissipating_works);
+    io.code(w.wave_sw, c.wave_formula);
+    io.code(w.dissip_sw, c.dissipating_works);
     io.value(w.lambda1, c.lambda1);
 }
 
@@ -59,9 +56,9 @@ template <class Io, class Data, class Group> void joken(Io& io, Data& d, Group& 
     io.value(t.surcharge_q[1], c.surcharge_seismic);
     io.value(y.disp_allow[0], c.allow_disp_normal);
     io.value(y.disp_allow[1], c.allow_disp_seismic);
-    io.list_index(y.yaita_kind, c.pile_type);
-    io.list_index(y.u_kind, c.u_variant);
-    io.list_index(y.steel_grade, c.steel_grade);
+    io.code(y.yaita_kind, c.pile_type);
+    io.code(y.u_kind, c.u_variant);
+    io.code(y.steel_grade, c.steel_grade);
 }
 
 // "tjkn1": the added conditions.
@@ -84,39 +81,33 @@ template <class Io, class Data, class Group> void tjkn1(Io& io, Data& d, Group& 
 // "neire": the seismic rules and factors between the two lateral resistances.
 template <class Io, class Data, class Group> void neire(Io& io, Data& d, Group& c) {
     auto& k = d.kanseiji_dat;
-    io.file_value(k.sindo_sw, c.seismic_rule);
+    io.code(k.sindo_sw, c.seismic_rule);
     io.value(k.sindo_factor[0], c.regional_factor);
     io.value(k.sindo_factor[1], c.ground_factor);
     io.value(k.sindo_factor[2], c.importance_factor);
-    io.file_value(k.mikake_sw, c.apparent_rule);
+    io.code(k.mikake_sw, c.apparent_rule);
 }
 
 // "wlvl_": the wave conditions.
 template <class Io, class Data, class Group> void wlvl(Io& io, Data& d, Group& c) {
     auto& w = d.sekouji_dat;
-    io.list_index(w.depth_sw, c.depth_rule);
+    io.code(w.depth_sw, c.depth_rule);
     io.value(w.d_lvl, c.d);
     io.value(w.h2_lvl, c.h_dash);
     io.value(w.h_lvl, c.h);
-    io.list_index(w.hb_sw, c.hb_rule);
+    io.code(w.hb_sw, c.hb_rule);
     io.value(w.slope_x, c.slope_x);
 }
 
 // The writer's direction: design data to record.
 struct ToRecord {
-    template <class Code> void list_index(int field, Code& code) {
-        code = code_of_list_index<Code>(field);
-    }
-    template <class Code> void file_value(int field, Code& code) {
-        code = from_file_value<Code>(field);
-    }
+    template <class Code> void code(Code field, Code& item) { item = field; }
     void value(double field, double& item) { item = field; }
 };
 
 // The import's direction: record to design data.
 struct ToDesignData {
-    template <class Code> void list_index(int& field, Code code) { field = list_index_of(code); }
-    template <class Code> void file_value(int& field, Code code) { field = to_file_value(code); }
+    template <class Code> void code(Code& field, Code item) { field = item; }
     void value(double& field, double item) { field = item; }
 };
 

@@ -65,12 +65,8 @@ class KeyLine {
 };
 
 // Per tide level: yes unless the box is clear.
-int level_flag(int box) {
-    return to_file_value(box != kBoxClear ? YesNo::Yes : YesNo::No);
-}
-
-bool decides(int screen_switch) {
-    return code_of_list_index<YesNo>(screen_switch) == YesNo::Yes;
+int level_flag(CheckBox box) {
+    return to_file_value(box != CheckBox::Clear ? YesNo::Yes : YesNo::No);
 }
 
 std::string swdat_line(const DesignData& d) {
@@ -79,14 +75,14 @@ std::string swdat_line(const DesignData& d) {
     CalcSwitches c;
     cal_links::ToRecord to_record;
     cal_links::swdat(to_record, d, c);
-    c.completed_cases = from_file_value<CompletedCases>(box_pair_code(k.jyo_sw, k.jis_sw));
+    c.completed_cases = box_pair_code<CompletedCases>(k.jyo_sw, k.jis_sw);
     // Only the construction stage studied: the normal case alone.
-    if (s.kanseiji_sw == kBoxClear && box_checked(s.sekouji_sw))
+    if (s.kanseiji_sw == CheckBox::Clear && box_checked(s.sekouji_sw))
         c.completed_cases = CompletedCases::NormalOnly;
     c.decision_code = 0;
-    if (decides(s.stress_sw)) c.decision_code += kDecisionByStress;
-    if (decides(s.disp_sw)) c.decision_code += kDecisionByDisplacement;
-    c.studies = from_file_value<Studies>(box_pair_code(s.kanseiji_sw, s.sekouji_sw));
+    if (s.stress_sw == YesNo::Yes) c.decision_code += kDecisionByStress;
+    if (s.disp_sw == YesNo::Yes) c.decision_code += kDecisionByDisplacement;
+    c.studies = box_pair_code<Studies>(s.kanseiji_sw, s.sekouji_sw);
     return KeyLine(kSwitchesKey).items(kSwdatItems, c, kSwdatCaptions).str();
 }
 
@@ -105,12 +101,12 @@ std::string wavsw_line(const DesignData& d) {
 std::string joken_line(const DesignData& d) {
     const SekkeiData& s = d.sekkei_dat;
     const TihyouData& t = d.tihyou_dat;
-    const bool straight =
-        code_of_list_index<GroundShape>(d.kanseiji_dat.shape_sw) == GroundShape::Straight;
+    const bool straight = d.kanseiji_dat.shape_sw == GroundShape::Straight;
     DesignConditions c;
     cal_links::ToRecord to_record;
     cal_links::joken(to_record, d, c);
-    c.residual_level_rule = residual_rule_from_screen(s.rwl_sw);
+    // A rule outside the list is a given level.
+    c.residual_level_rule = is_listed(s.rwl_sw) ? s.rwl_sw : ResidualLevelRule::Given;
     c.residual_level = residual_water_level(s);
     c.ground_crown = first_used_layer(d.dosou_dat.dosou_riku).top_lvl;
     c.ground_angle = straight ? t.ground_ang[0] : 0.0;
@@ -128,7 +124,7 @@ std::string tjkn1_line(const DesignData& d) {
 }
 
 LateralResistance lateral_resistance(const DosouHohoRec& m) {
-    const bool given = screen_code<SideResistanceOption>(m.hoho_sw) == SideResistanceOption::Given;
+    const bool given = m.hoho_sw == SideResistanceOption::Given;
     LateralResistance c;
     c.method = given ? LateralResistanceMethod::Given : LateralResistanceMethod::DerivedFromSoil;
     c.first_value = m.hoho_n[1];
@@ -171,7 +167,7 @@ std::string fsyok_line(const DesignData& d) {
     c.service_life = to_integer16(f.service_life, "耐用年数");
     c.reduction_sea_water = f.reduction[0];
     c.reduction_seabed_mud = f.reduction[1];
-    c.check_range = from_file_value<CorrosionRange>(f.range_sw);
+    c.check_range = f.range_sw;
     return line.items(kFsyokTailItems, c, kFsyokTailCaptions).str();
 }
 
@@ -221,7 +217,7 @@ void add_force_lines(std::vector<std::string>& out, const char* key,
     for (int i = 0; i < kForceRoom; ++i) {
         const GairyokuRec& f = forces[i];
         if (!row_used(f)) continue;
-        const bool passive = screen_code<ForceSide>(f.direction) == ForceSide::Passive;
+        const bool passive = f.direction == ForceSide::Passive;
         OtherForceRow c;
         c.force = passive ? -f.force : f.force;
         c.height = f.height;
@@ -237,15 +233,13 @@ SteelPipeRow steel_pipe_row(const KokanRec& r) {
     c.diameter = r.diameter;
     c.thickness = r.thickness;
     c.joint =
-        r.joint_type == kPipeJointGivenSpacing ? r.joint_spacing : file_switch_code(r.joint_type);
+        r.joint_type == PipeJoint::GivenSpacing ? r.joint_spacing : joint_type_item(r.joint_type);
     return c;
 }
 
 SoilLayerRow soil_layer_row(const DosouRec& l) {
-    const bool sand = screen_code<SoilKind>(l.soil_sw) == SoilKind::Sand;
-    const int option = is_list_index(l.kh_sw, kLayerKhOptionCount)
-                           ? l.kh_sw
-                           : screen_switch_of(LayerKhOption::Given);
+    const bool sand = l.soil_sw == SoilKind::Sand;
+    const int option = list_index_of(is_listed(l.kh_sw) ? l.kh_sw : LayerKhOption::Given);
     SoilLayerRow c;
     c.top = l.top_lvl;
     c.wet_weight = l.unit_w[0];
@@ -253,7 +247,7 @@ SoilLayerRow soil_layer_row(const DosouRec& l) {
     c.friction_angle = sand ? l.soil_val[0] : 0.0;
     c.cohesion = sand ? 0.0 : l.soil_val[1];
     c.cohesion_increase = sand ? 0.0 : l.soil_val[2];
-    c.resistance_option = code_of_list_index<LayerKhOption>(l.kh_sw);
+    c.resistance_option = l.kh_sw;
     c.n_value = l.n_val[option];
     c.kh = soil_layer_constant(l);
     return with_submerged_from_saturated(c);
@@ -287,18 +281,15 @@ static_assert(kTideLevelKeys.size() == kStudiedTideLevels);
 
 void add_tide_lines(std::vector<std::string>& out, const DesignData& d) {
     const SekoujiData& w = d.sekouji_dat;
-    const bool goda = code_of_list_index<WaveFormula>(w.wave_sw) == WaveFormula::Goda;
+    const bool goda = w.wave_sw == WaveFormula::Goda;
     for (int k = 0; k < kStudiedTideLevels; ++k) {
         if (!box_checked(w.tide_kentou_sw[k])) continue;
         const WaveRec& row = goda ? w.goda_tbl[k] : w.kuroda_tbl[k];
         TideLevelRow c;
-        c.breaking_influence = goda ? code_of_list_index<BreakingInfluence>(row.flag1)
-                                    : BreakingInfluence::KurodaHiroiRow;
+        c.breaking_influence = goda ? row.breaking : BreakingInfluence::KurodaHiroiRow;
         c.h13 = row.h13;
         c.hmax = row.hmax;
-        // Goda rows hold the breaking influence in the first flag and the
-        // wave-length method in the second; Kuroda / Hiroi rows the method in the first.
-        c.wave_length_method = code_of_list_index<WaveLengthMethod>(goda ? row.flag2 : row.flag1);
+        c.wave_length_method = row.length_method;
         c.period = row.period;
         // The derived length goes into the line only; the row keeps its own L.
         c.wave_length = c.wave_length_method == WaveLengthMethod::Computed
@@ -313,12 +304,12 @@ void add_tide_lines(std::vector<std::string>& out, const DesignData& d) {
 
 std::string nir_t_line(const DesignData& d) {
     EmbedmentOptions c;
-    c.dynamic_water = from_file_value<YesNo>(d.kanseiji_dat.dynwater_sw);
-    c.pipe_secondary_check = from_file_value<YesNo>(d.yaita_dat.second_sw);
+    c.dynamic_water = d.kanseiji_dat.dynwater_sw;
+    c.pipe_secondary_check = d.yaita_dat.second_sw;
     c.pipe_kh = d.yaita_dat.kh_lm;
     c.lambda2 = d.sekouji_dat.lambda2;
-    c.clay_normal_formula = from_file_value<ClayNormalFormula>(d.kanseiji_dat.clay_sw);
-    c.okabe_when_negative = from_file_value<OkabeWhenNegative>(d.kanseiji_dat.okabe_sw);
+    c.clay_normal_formula = d.kanseiji_dat.clay_sw;
+    c.okabe_when_negative = d.kanseiji_dat.okabe_sw;
     return KeyLine(kEmbedmentOptionsKey).items(kNirtItems, c, kNirtCaptions).str();
 }
 
@@ -346,7 +337,7 @@ std::vector<std::string> input_lines(const DesignData& d) {
     out.push_back(fsyok_line(d));
     out.push_back(tugit_line(y));
     // Pile ids only for the two types of free choice: steel and PC.
-    const PileType pile_type = pile_type_from_screen_kind(y.yaita_kind);
+    const PileType pile_type = y.yaita_kind;
     if (is_pile_of_free_choice(pile_type)) {
         const auto& pairs = pile_type == PileType::SteelOfFreeChoice ? y.yaita_sel : y.pcyaita_sel;
         add_id_lines(out, kCataloguePilesKey, pairs, false);
@@ -369,7 +360,7 @@ std::vector<std::string> input_lines(const DesignData& d) {
                       .r(d.caldt_vals[1], "矢板長")
                       .str());
     out.push_back(nir_t_line(d));
-    out.push_back(KeyLine(kStaticWaterKey).i(d.sekouji_dat.static_sw).str());
+    out.push_back(KeyLine(kStaticWaterKey).i(to_file_value(d.sekouji_dat.static_sw)).str());
     out.push_back(add_1_line(d.sekkei_dat));
     return out;
 }
@@ -380,7 +371,7 @@ std::vector<std::string> cal_file_lines(DesignData& d) {
     std::vector<std::string> lines = input_lines(d);
     // The virtual seabed never decides the section: a "yes" found in the data
     // goes to this one input, and every later input says "no".
-    d.sekkei_dat.zevove_sw = screen_switch_of(YesNo::No);
+    d.sekkei_dat.zevove_sw = YesNo::No;
     return lines;
 }
 

@@ -18,7 +18,7 @@ inline void upgrade_old_corrosion_layout(FsyokData& f) {
     f.sea_rate[1] = sea;
     f.sea_rate[2] = sea;
     f.land_rate[1] = f.land_rate[2];
-    f.range_sw = screen_value(CorrosionRange::SeaWaterAndMud);
+    f.range_sw = CorrosionRange::SeaWaterAndMud;
 }
 
 } // namespace wtn

@@ -26,7 +26,7 @@ constexpr double kSmallestLayerN = 0.00001;
 double residual_water_level(const SekkeiData& s) {
     const double hwl = s.tide_lvl[1];
     const double lwl = s.tide_lvl[2];
-    switch (residual_rule_from_screen(s.rwl_sw)) {
+    switch (s.rwl_sw) {
     case ResidualLevelRule::TwoThirdsOfRange:
         return round_dec((hwl - lwl) * (2.0 / 3.0) + lwl, 2);
     case ResidualLevelRule::WholeRange:
@@ -34,23 +34,23 @@ double residual_water_level(const SekkeiData& s) {
     case ResidualLevelRule::Given:
         break;
     }
+    // A given level, or a rule outside the list.
     return s.tide_lvl[4];
 }
 
 double design_seismic_coefficient(const KanseijiData& k, int sindo_round_sw) {
-    if (code_from_file<SeismicCoefficientRule>(k.sindo_sw) == SeismicCoefficientRule::Given)
-        return k.sindo_val;
+    if (k.sindo_sw == SeismicCoefficientRule::Given) return k.sindo_val;
     const double product = k.sindo_factor[0] * k.sindo_factor[1] * k.sindo_factor[2];
-    if (screen_code<SeismicRounding>(sindo_round_sw) != SeismicRounding::HalfUp)
+    if (from_file_value<SeismicRounding>(sindo_round_sw) != SeismicRounding::HalfUp)
         return round_dec(2.0 * product, 1) * 0.5;
     return round_dec(product, 2);
 }
 
 double soil_layer_constant(const DosouRec& layer) {
-    if (!is_list_index(layer.kh_sw, kLayerKhOptionCount)) return 0.0;
-    const LayerKhOption option = code_from_screen_switch<LayerKhOption>(layer.kh_sw);
+    const LayerKhOption option = layer.kh_sw;
+    if (!is_listed(option)) return 0.0;
     if (option == LayerKhOption::Given) return layer.kh_val[0];
-    const double n = layer.n_val[layer.kh_sw];
+    const double n = layer.n_val[static_cast<std::size_t>(list_index_of(option))];
     if (n < kSmallestLayerN) return 0.0;
     if (option == LayerKhOption::LinearInN) return round_dec(kh_linear_in_n(n), 1);
     if (option == LayerKhOption::ChartFirstLine) return kh_from_n(1, n, round_dec);
@@ -58,7 +58,7 @@ double soil_layer_constant(const DosouRec& layer) {
 }
 
 double method_coefficient(const DosouHohoRec& m) {
-    const auto option = screen_code<SideResistanceOption>(m.hoho_sw);
+    const SideResistanceOption option = m.hoho_sw;
     if (option == SideResistanceOption::Given) return m.hoho_k[0];
     if (option == SideResistanceOption::CTypeFromN) return kh_from_n(3, m.hoho_n[1], round_dec);
     return kh_from_n(2, m.hoho_n[2], round_dec);
@@ -91,15 +91,14 @@ double calc_wave_length(double period, double depth) {
 
 double tide_wave_length(const SekkeiData& s, const SekoujiData& w, int k, const WaveRec& row) {
     double depth = s.tide_lvl[k] - w.h_lvl;
-    if (code_from_screen_switch<WaveFormula>(w.wave_sw) != WaveFormula::Goda &&
-        code_from_screen_switch<WaveDepthRule>(w.depth_sw) != WaveDepthRule::AtGroundLevel)
+    if (w.wave_sw != WaveFormula::Goda && w.depth_sw != WaveDepthRule::AtGroundLevel)
         depth = s.tide_lvl[k] - w.d_lvl;
     return round_dec(calc_wave_length(row.period, depth), 2);
 }
 
 void derive_hb_levels(SekoujiData& w) {
-    if (code_from_screen_switch<BreakerDepthRule>(w.hb_sw) != BreakerDepthRule::FromSlope ||
-        code_from_screen_switch<WaveFormula>(w.wave_sw) != WaveFormula::Goda || w.slope_x == 0.0)
+    if (w.hb_sw != BreakerDepthRule::FromSlope || w.wave_sw != WaveFormula::Goda ||
+        w.slope_x == 0.0)
         return;
     for (int j = 0; j < kStudiedTideLevels; ++j)
         w.hb_lvl[j] = round_dec(w.h_lvl - 5.0 * w.goda_tbl[j].h13 / w.slope_x, 2);

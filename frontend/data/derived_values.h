@@ -8,9 +8,9 @@
 
 namespace wtn {
 
-// Residual water level from H.W.L. and L.W.L.: rwl_sw 0 two thirds of the
-// tide range above L.W.L., 1 the whole range (H.W.L.), both to 2 decimals;
-// otherwise the given tide_lvl(4) unrounded.
+// Residual water level from H.W.L. and L.W.L.: two thirds of the tide range
+// above L.W.L., or the whole range (H.W.L.), both to 2 decimals; otherwise
+// the given tide_lvl(4) unrounded.
 double residual_water_level(const SekkeiData& sekkei);
 
 // Design seismic coefficient: the given value, or the product of the regional,
@@ -19,7 +19,8 @@ double residual_water_level(const SekkeiData& sekkei);
 double design_seismic_coefficient(const KanseijiData& kanseiji, int sindo_round_sw);
 
 // Lateral-resistance constant of a soil layer by its method (kh_sw), from the
-// N value of that method; 0 for methods 1 to 3 when N is below 0.00001.
+// N value of that method; 0 for the methods from N when N is below 0.00001,
+// and for an option outside the list.
 double soil_layer_constant(const DosouRec& layer);
 
 // Coefficient of a per-side method record: given, from the mean N value
@@ -36,12 +37,12 @@ double calc_wave_length(double period, double depth);
 
 // Wave length of tide level k for its line of the calculation input, to 2
 // decimals: the depth is the tide level minus h, or minus d for a Kuroda /
-// Hiroi row with depth_sw not 0.
+// Hiroi row whose depth is not taken at the ground level h.
 double tide_wave_length(const SekkeiData& sekkei, const SekoujiData& sekouji, int k,
                         const WaveRec& row);
 
 // The hb levels that the construction-stage screen stores when hb is taken
-// from the seabed slope (hb_sw 0) under Goda's formula: the ground level
+// from the seabed slope under Goda's formula: the ground level
 // five significant wave heights from the wall, h − 5 H1/3 / X, to 2
 // decimals, per tide level. Nothing changes for a slope X of 0.
 void derive_hb_levels(SekoujiData& sekouji);

@@ -6,8 +6,11 @@
 //
 // Conventions of the fields:
 // - Texts are UTF-8; they become code page 932 only in the file writers.
-// - A check box is 0 (clear) or 1 (ticked). An option group is 0, 1, 2 ... in
-//   the order of its buttons, except dynwater_sw and second_sw (1 on, 2 off).
+// - Switches hold their codes (wall_codes.h, screen_codes.h). The screens
+//   show an option group's buttons in the order of the code's list; the
+//   project file carries a switch as its list index from 0, except
+//   dynwater_sw and second_sw (1 on, 2 off) and rwl_sw (the screen's order:
+//   2/3 rule, 1.0 rule, given). A number outside a list is kept as it is.
 // - Integer fields hold 16-bit values (the project files are read with that
 //   range checked).
 // - Arrays keep one spare element where the screens use one element fewer;
@@ -25,6 +28,8 @@
 
 #include "customisation_file.h"
 #include "pile_catalogue_file.h"
+#include "screen_codes.h"
+#include "wall_codes.h"
 
 #include <array>
 #include <string>
@@ -57,12 +62,12 @@ inline constexpr const char* kVersion100 = "<1.00>";
 
 // One tide level of a wave formula.
 struct WaveRec {
-    // Goda rows: breaking-wave influence, 0 none, 1 influenced.
-    // Kuroda / Hiroi rows: wave-length method, 0 from period and depth, 1 given.
-    int flag1 = 0;
-    // Goda rows: wave-length method, 0 from period and depth, 1 given.
-    // Not used (neither saved nor written) in Kuroda / Hiroi rows.
-    int flag2 = 0;
+    // Goda rows: the breaking-wave influence (the project file's first flag),
+    // then the wave-length method. Kuroda / Hiroi rows carry the wave-length
+    // method alone, as their first flag; their breaking field is not used
+    // (neither saved nor written).
+    BreakingInfluence breaking = BreakingInfluence::NotInfluenced;
+    WaveLengthMethod length_method = WaveLengthMethod::Computed;
     double h13 = 0.0;    // significant wave height H1/3, m
     double hmax = 0.0;   // Goda: maximum wave height Hmax; Kuroda / Hiroi: design wave height HD, m
     double period = 0.0; // T, s
@@ -74,9 +79,9 @@ struct WaveRec {
 struct KokanRec {
     double diameter = 0.0;  // outer diameter, mm
     double thickness = 0.0; // wall thickness, mm
-    // 0 L-T joint [L-65x65x8], 1 P-T joint [165.2x9.0], 2 P-P joint
-    // [165.2x11.0], 3 effective joint spacing given.
-    int joint_type = 0;
+    // L-T joint [L-65x65x8], P-T joint [165.2x9.0], P-P joint [165.2x11.0],
+    // or the effective joint spacing given.
+    PipeJoint joint_type = PipeJoint::LT;
     double joint_spacing = 0.0; // effective joint spacing, mm (joint type 3)
 };
 
@@ -86,12 +91,13 @@ struct KokanRec {
 struct DosouRec {
     double top_lvl = 0.0;           // elevation of the top of the layer, m
     std::array<double, 3> unit_w{}; // (0) wet, (1) saturated unit weight; (2) spare
-    int soil_sw = 0;                // 0 sand, 1 clay
+    SoilKind soil_sw = SoilKind::Sand;
     std::array<double, 4>
         soil_val{}; // (0) friction angle, deg; (1) C0 of C = C0 + K z, kN/m2; (2) K; (3) spare
-    // Lateral resistance: 0 given directly (Kh kN/m3, Kc kN/m2.5),
-    // 1 Kh = 1500 N, 2 from N by Yokoyama's chart, 3 from N by the N-Kc chart.
-    int kh_sw = 0;
+    // Lateral resistance: given directly (Kh kN/m3, Kc kN/m2.5), Kh = 1500 N,
+    // from N by Yokoyama's chart, or from N by the N-Kc chart. Its list index
+    // (0 to 3) selects the kh_val and n_val kept for it.
+    LayerKhOption kh_sw = LayerKhOption::Given;
     std::array<double, 5> kh_val{}; // the constant kept per method; (0) the directly given one
     std::array<double, 5> n_val{};  // the N value kept per method (1) to (3)
 };
@@ -99,9 +105,9 @@ struct DosouRec {
 // Method record of one side for the C-type and S-type ground methods.
 // Older naming: option = hoho_sw, A(0..3) = hoho_k, B(0..3) = hoho_n.
 struct DosouHohoRec {
-    // 0 given directly (Kc kN/m2.5, Ks kN/m3.5), 1 from the mean N value,
-    // 2 from the rate of increase of N.
-    int hoho_sw = 0;
+    // Given directly (Kc kN/m2.5, Ks kN/m3.5), from the mean N value, or from
+    // the rate of increase of N.
+    SideResistanceOption hoho_sw = SideResistanceOption::Given;
     std::array<double, 4>
         hoho_k{}; // (0) Kc or Ks given; (1), (2) as typed in the N boxes; (3) spare
     std::array<double, 4> hoho_n{}; // (0) 0; (1) mean N value; (2) rate of increase of N; (3) spare
@@ -109,8 +115,8 @@ struct DosouHohoRec {
 
 // One external force.
 struct GairyokuRec {
-    std::string name;    // "外力名称", 20 characters in the files
-    int direction = 0;   // 0 active side, 1 passive side
+    std::string name; // "外力名称", 20 characters in the files
+    ForceSide direction = ForceSide::Active;
     double force = 0.0;  // horizontal force, kN/m
     double height = 0.0; // acting height, m
 };
@@ -128,75 +134,77 @@ struct PileIdPair {
 
 // Basic conditions (screen 0).
 struct SekkeiData {
-    int std_sw = 0;       // 0 port standard, 1 fishery-port standard
-    int neire_sw = 0;     // embedment method: 0 Chang, 1 Chang multi-layer, 2 C-type, 3 C-type
-                          // multi-layer, 4 S-type
-    int kanseiji_sw = 0;  // completed-state study, 1 on
-    int sekouji_sw = 0;   // construction-stage study, 1 on
-    int stress_sw = 0;    // section decided by stress: 0 yes, 1 no
-    int disp_sw = 0;      // section decided by displacement: 0 yes, 1 no
-    int zevove_sw = 0;    // decided by the virtual-seabed reaction: 0 yes, 1 no (1 in practice)
-    double water_w = 0.0; // unit weight of water, kN/m3
+    DesignStandard std_sw = DesignStandard::Port;      // port or fishery-port standard
+    EmbedmentMethod neire_sw = EmbedmentMethod::Chang; // embedment method
+    CheckBox kanseiji_sw = CheckBox::Clear;            // completed-state study
+    CheckBox sekouji_sw = CheckBox::Clear;             // construction-stage study
+    YesNo stress_sw = YesNo::Yes;                      // section decided by stress
+    YesNo disp_sw = YesNo::Yes;                        // section decided by displacement
+    YesNo zevove_sw = YesNo::Yes;      // decided by the virtual-seabed reaction (no, in practice)
+    double water_w = 0.0;              // unit weight of water, kN/m3
     std::array<double, 3> delta_jyo{}; // wall friction, normal case: (0) active, (1) passive; deg
     std::array<double, 3> delta_jis{}; // the same, seismic case
     std::array<double, 6> tide_lvl{};  // (0) H.H.W.L., (1) H.W.L., (2) L.W.L., (3) user-named, (4)
                                        // residual water level given
     std::string tide_name;             // name of the user-named level, 10 characters
-    int rwl_sw = 0;                    // residual water level: 0 2/3 rule, 1 1.0 rule, 2 given
-    double crown_jobu = 0.0;           // crown of the superstructure, m
-    double crown_yaita = 0.0;          // crown of the sheet pile, m
-    double seabed_kansei = 0.0;        // design seabed, completed state, m
-    double seabed_sekou = 0.0;         // design seabed, construction stage, m
-    double cohesion_lvl = 0.0;         // reference level of cohesion, m
-    double embed_lvl = 0.0;            // pile embedment level, m
-    double bottom_lvl = 0.0;           // lower limit of the last soil layer, m
+    ResidualLevelRule rwl_sw = ResidualLevelRule::TwoThirdsOfRange; // residual water level
+    double crown_jobu = 0.0;    // crown of the superstructure, m
+    double crown_yaita = 0.0;   // crown of the sheet pile, m
+    double seabed_kansei = 0.0; // design seabed, completed state, m
+    double seabed_sekou = 0.0;  // design seabed, construction stage, m
+    double cohesion_lvl = 0.0;  // reference level of cohesion, m
+    double embed_lvl = 0.0;     // pile embedment level, m
+    double bottom_lvl = 0.0;    // lower limit of the last soil layer, m
 };
 
 // Completed state (screen 1).
 struct KanseijiData {
-    int jyo_sw = 0;   // normal case studied
-    int jis_sw = 0;   // seismic case studied
-    int shape_sw = 0; // ground surface: 0 straight, 1 embankment
-    int load_sw = 0;  // surcharge: 0 taken at the seabed for all layers, 1 per layer
-    int clay_sw =
-        0; // clay pressure (normal case): 0 compare both formulas, 1 Pa = Σγh + w − 2c only
-    int sindo_sw = 0; // design seismic coefficient: 0 given, 1 product of the factors
+    CheckBox jyo_sw = CheckBox::Clear;                           // normal case studied
+    CheckBox jis_sw = CheckBox::Clear;                           // seismic case studied
+    GroundShape shape_sw = GroundShape::Straight;                // ground surface
+    SurchargeMode load_sw = SurchargeMode::AtSeabedForAllLayers; // where the surcharge is taken
+    // Clay pressure (normal case): compare both formulas, or Pa = Σγh + w − 2c only.
+    ClayNormalFormula clay_sw = ClayNormalFormula::CompareBoth;
+    // Design seismic coefficient: given, or the product of the factors.
+    SeismicCoefficientRule sindo_sw = SeismicCoefficientRule::Given;
     double sindo_val = 0.0;
     std::array<double, 4> sindo_factor{}; // (0) regional, (1) ground type, (2) importance
-    int mikake_sw = 0; // apparent seismic coefficient: 0 given, 1 general, 2 Niken, 3 Arai-Yokoi
+    ApparentSeismicRule mikake_sw = ApparentSeismicRule::Given; // apparent seismic coefficient
     double mikake_val = 0.0;
-    int rwl_k_sw = 0;      // coefficient at the R.W.L.: 0 air above / apparent below, 1 air both
-    int lwl_k_sw = 0;      // the same at the L.W.L.
-    int pa_formula_sw = 0; // 0 compare (1) and (2), 1 formula (1) only
-    int pa_method_sw =
-        0; // 0 interpolate to zero apparent k at seabed − 10 m, 1 apparent k throughout
-    int dynwater_sw = 0; // dynamic water pressure: 1 on, 2 off
-    int okabe_sw = 0;    // Okabe's formula when the root is negative, 1 on
+    // Coefficient at the R.W.L.: air above and apparent below, or air on both sides.
+    LevelSeismicRule rwl_k_sw = LevelSeismicRule::AirAboveApparentBelow;
+    LevelSeismicRule lwl_k_sw = LevelSeismicRule::AirAboveApparentBelow; // the same at the L.W.L.
+    ClaySeismicFormula pa_formula_sw = ClaySeismicFormula::CompareBoth;  // (1) and (2), or (1) only
+    // Interpolate to zero apparent k at seabed − 10 m, or apparent k throughout.
+    EarthPressureMethod pa_method_sw = EarthPressureMethod::InterpolatedBelowSeabed;
+    YesNo dynwater_sw{}; // dynamic water pressure (the project file's 1 on, 2 off)
+    OkabeWhenNegative okabe_sw =
+        OkabeWhenNegative::Off; // Okabe's formula when the root is negative
 };
 
 // Construction stage, waves (screen 2).
 struct SekoujiData {
-    int wave_sw = 0;                     // 0 Goda, 1 Kuroda / Hiroi (Morihira)
-    int dissip_sw = 0;                   // 0 wave-dissipating works, 1 none
-    std::array<int, 5> tide_kentou_sw{}; // tide level studied, per level (0) to (3)
-    std::array<int, 5> tide_sakuzu_sw{}; // tide level drawn
-    int depth_sw = 0;                    // depth for wave length and pressure: 0 at h, 1 at d
+    WaveFormula wave_sw = WaveFormula::Goda; // Goda, or Kuroda / Hiroi (Morihira)
+    DissipatingWorks dissip_sw = DissipatingWorks::Present;
+    std::array<CheckBox, 5> tide_kentou_sw{}; // tide level studied, per level (0) to (3)
+    std::array<CheckBox, 5> tide_sakuzu_sw{}; // tide level drawn
+    WaveDepthRule depth_sw = WaveDepthRule::AtGroundLevel; // depth for wave length and pressure
     double lambda1 = 0.0;
     double lambda2 = 0.0;
-    double d_lvl = 0.0;             // d, crown of the foot protection or mound cover, m
-    double h2_lvl = 0.0;            // h', lower limit of the wave-pressure range, m
-    double h_lvl = 0.0;             // h, ground level in front of the structure, m
-    double slope_x = 0.0;           // X of the seabed slope 1/X
-    int hb_sw = 0;                  // hb: 0 from the slope, 1 given
-    std::array<double, 5> hb_lvl{}; // hb per tide level, m
-    int static_sw = 0;              // static water pressure: 0 ignored, 1 considered
+    double d_lvl = 0.0;   // d, crown of the foot protection or mound cover, m
+    double h2_lvl = 0.0;  // h', lower limit of the wave-pressure range, m
+    double h_lvl = 0.0;   // h, ground level in front of the structure, m
+    double slope_x = 0.0; // X of the seabed slope 1/X
+    BreakerDepthRule hb_sw = BreakerDepthRule::FromSlope; // hb from the slope or given
+    std::array<double, 5> hb_lvl{};                       // hb per tide level, m
+    StaticWater static_sw = StaticWater::Off;             // static water pressure
     std::array<WaveRec, 5> goda_tbl{};
     std::array<WaveRec, 5> kuroda_tbl{};
 };
 
 // Corrosion block of the sheet-pile screen.
 struct FsyokData {
-    int range_sw = 0;                 // 0 sea water and mud layer, 1 mud layer only
+    CorrosionRange range_sw = CorrosionRange::SeaWaterAndMud;
     std::array<double, 5> sea_rate{}; // mm/year: (0) above H.W.L., (1) H.W.L. to L.W.L. − 1 m, (2)
                                       // sea water, (3) mud layer
     std::array<double, 4> land_rate{}; // mm/year: (0) air, (1) water, (2) mud layer
@@ -206,18 +214,17 @@ struct FsyokData {
 
 // Sheet pile (screen 3).
 struct YaitaData {
-    int yaita_kind =
-        0; // 0 U, 1 Z, 2 steel of free choice, 3 steel pipe, 4 PC (salt), 5 PC, 6 PC of free choice
-    int u_kind = 0;       // 0 improved, 1 general, 2 wide
-    int steel_grade = 0;  // 0 SY295/SKY400, 1 SY390/SKY490
+    PileType yaita_kind = PileType::U;
+    USection u_kind = USection::Improved;
+    SteelGrade steel_grade = SteelGrade::SY295; // SY295/SKY400 or SY390/SKY490
     double young_e = 0.0; // Young's modulus, kN/mm2 (the coefficient of young_e × 10^young_exp)
     int young_exp = 0;    // always 0 after a save and reload
     std::array<double, 4>
         disp_allow{}; // allowable head displacement, cm: normal, seismic, construction
     std::array<double, 4> stress_allow{}; // allowable stress, N/mm2: normal, seismic, construction
-    int second_sw = 0;                    // secondary-stress check: 1 on, 2 off
+    YesNo second_sw{};                    // secondary-stress check (the project file's 1 on, 2 off)
     double kh_lm = 0.0;                   // kh for lmMAX, kN/m3
-    int alpha_sw = 0;                     // 1 when all three joint_alpha equal 1
+    CheckBox alpha_sw = CheckBox::Clear;  // checked when all three joint_alpha equal 1
     std::array<double, 3> joint_alpha{};  // I section, I embedment, Z section
     std::array<PileIdPair, kPileSelectionRoom + 1> yaita_sel{};
     std::array<KokanRec, kSteelPipeRoom + 1> kokan_tbl{};

@@ -17,11 +17,19 @@ namespace {
 struct ReadItems {
     FieldReader& in;
     void integer(int& value, const std::string& what) { value = in.integer(what); }
+    template <class Code> void code(Code& value, const std::string& what) {
+        value = code_of_list_index<Code>(in.integer(what));
+    }
+    void residual_rule(ResidualLevelRule& value, const std::string& what) {
+        value = residual_rule_from_screen(in.integer(what));
+    }
     void real(double& value, const std::string& what, const std::string&) { value = in.real(what); }
     void text(std::string& value, int length, const std::string& what, const std::string&) {
         value = fixed_text(in.text(what), length);
     }
-    void constant(int& value, int, const std::string& what) { value = in.integer(what); }
+    template <class Code> void constant(Code& value, Code, const std::string& what) {
+        code(value, what);
+    }
     void exponent(int& value, const std::string& what) { value = in.integer(what); }
     void end_line() {}
 };
@@ -48,7 +56,7 @@ void read_data_file(DesignData& data, const std::string& path) {
         def_data_v200(data);
         // Older projects never chose the clay formula; take the default
         // instead of whatever the previous project held.
-        data.kanseiji_dat.clay_sw = screen_value(ClayNormalFormula::CompareBoth);
+        data.kanseiji_dat.clay_sw = ClayNormalFormula::CompareBoth;
     } else if (data.data_ver == kVersion101) {
         read_data_v101(data, in);
         def_data_v200(data);
@@ -72,7 +80,7 @@ void read_data_body(DesignData& d, FieldReader& in) {
     if (in.at_end()) {
         upgrade_old_corrosion_layout(f);
     } else {
-        f.range_sw = in.integer("range_sw");
+        f.range_sw = code_of_list_index<CorrosionRange>(in.integer("range_sw"));
     }
 }
 
@@ -81,30 +89,30 @@ void read_data_v101(DesignData& d, FieldReader& in) {
     SekoujiData& w = d.sekouji_dat;
     YaitaData& y = d.yaita_dat;
     if (in.at_end()) {
-        k.dynwater_sw = screen_value(YesNo::No);
-        y.second_sw = screen_value(YesNo::No);
+        k.dynwater_sw = YesNo::No;
+        y.second_sw = YesNo::No;
         y.kh_lm = 0.0;
-        if (code_from_screen_switch<WaveFormula>(w.wave_sw) == WaveFormula::Goda &&
-            code_from_screen_switch<DissipatingWorks>(w.dissip_sw) == DissipatingWorks::Present) {
+        if (w.wave_sw == WaveFormula::Goda && w.dissip_sw == DissipatingWorks::Present) {
             w.lambda2 = 0.0;
         } else {
             w.lambda1 = 1.0;
             w.lambda2 = 1.0;
         }
     } else {
-        k.dynwater_sw = in.integer("dynwater_sw");
-        y.second_sw = in.integer("second_sw");
+        k.dynwater_sw = from_file_value<YesNo>(in.integer("dynwater_sw"));
+        y.second_sw = from_file_value<YesNo>(in.integer("second_sw"));
         y.kh_lm = in.real("kh_lm");
         w.lambda2 = in.real("lambda2");
     }
-    k.clay_sw = in.at_end() ? screen_value(ClayNormalFormula::CompareBoth) : in.integer("clay_sw");
+    k.clay_sw = in.at_end() ? ClayNormalFormula::CompareBoth
+                            : code_of_list_index<ClayNormalFormula>(in.integer("clay_sw"));
     if (in.at_end()) {
         def_data_v101(d);
     } else {
-        y.alpha_sw = in.integer("alpha_sw");
+        y.alpha_sw = code_of_list_index<CheckBox>(in.integer("alpha_sw"));
         for (int i = 0; i < 3; ++i)
             y.joint_alpha[i] = in.real("joint_alpha");
-        w.static_sw = in.integer("static_sw");
+        w.static_sw = code_of_list_index<StaticWater>(in.integer("static_sw"));
     }
 }
 
@@ -113,7 +121,7 @@ void read_data_v200(DesignData& d, FieldReader& in) {
         def_data_v200(d);
         return;
     }
-    d.kanseiji_dat.okabe_sw = in.integer("okabe_sw");
+    d.kanseiji_dat.okabe_sw = code_of_list_index<OkabeWhenNegative>(in.integer("okabe_sw"));
     if (in.at_end()) {
         d.sekkei_dat.delta_jyo[0] = 15.0;
         d.sekkei_dat.delta_jyo[1] = -15.0;
@@ -128,13 +136,13 @@ void read_data_v200(DesignData& d, FieldReader& in) {
 }
 
 void def_data_v101(DesignData& d) {
-    d.yaita_dat.alpha_sw = kBoxClear;
+    d.yaita_dat.alpha_sw = CheckBox::Clear;
     d.yaita_dat.joint_alpha = {1.0, 1.0, 1.0};
-    d.sekouji_dat.static_sw = list_index_of(StaticWater::Off);
+    d.sekouji_dat.static_sw = StaticWater::Off;
 }
 
 void def_data_v200(DesignData& d) {
-    d.kanseiji_dat.okabe_sw = kBoxClear;
+    d.kanseiji_dat.okabe_sw = OkabeWhenNegative::Off;
     d.sekkei_dat.delta_jyo[0] = 15.0;
     d.sekkei_dat.delta_jyo[1] = -15.0;
     d.sekkei_dat.delta_jis[0] = 15.0;

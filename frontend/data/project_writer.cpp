@@ -14,6 +14,12 @@ struct WriteItems {
     std::vector<std::string>& out;
     CommaLine line;
     void integer(int value, const std::string&) { line.integer(value); }
+    template <class Code> void code(Code value, const std::string&) {
+        line.integer(list_index_of(value));
+    }
+    void residual_rule(ResidualLevelRule value, const std::string&) {
+        line.integer(screen_residual_switch(value));
+    }
     void real(double value, const std::string&, const std::string& value_name) {
         line.real(value, value_name);
     }
@@ -21,7 +27,9 @@ struct WriteItems {
               const std::string& caption) {
         line.text(value, length, caption);
     }
-    void constant(int, int written, const std::string&) { line.integer(written); }
+    template <class Code> void constant(Code, Code written, const std::string& what) {
+        code(written, what);
+    }
     void exponent(int, const std::string& what) { line.real(0.0, what); }
     void end_line() {
         out.push_back(line.str());
@@ -44,23 +52,23 @@ std::vector<std::string> project_file_lines(const DesignData& d) {
     project_items::body(items, d); // 3 to 161
     out.push_back(
         CommaLine().real(d.caldt_vals[0], "caldt").real(d.caldt_vals[1], "caldt").str()); // 162
-    out.push_back(CommaLine().integer(y.fsyok_dat.range_sw).str());                       // 163
+    out.push_back(CommaLine().integer(list_index_of(y.fsyok_dat.range_sw)).str());        // 163
     out.push_back(CommaLine()                                                             // 164
-                      .integer(k.dynwater_sw)
-                      .integer(y.second_sw)
+                      .integer(to_file_value(k.dynwater_sw))
+                      .integer(to_file_value(y.second_sw))
                       .real(y.kh_lm, "kh_lm")
                       .real(w.lambda2, "lambda2")
                       .str());
-    out.push_back(CommaLine().integer(k.clay_sw).str()); // 165
-    out.push_back(CommaLine()                            // 166
-                      .integer(y.alpha_sw)
+    out.push_back(CommaLine().integer(list_index_of(k.clay_sw)).str()); // 165
+    out.push_back(CommaLine()                                           // 166
+                      .integer(list_index_of(y.alpha_sw))
                       .real(y.joint_alpha[0], "joint_alpha")
                       .real(y.joint_alpha[1], "joint_alpha")
                       .real(y.joint_alpha[2], "joint_alpha")
-                      .integer(w.static_sw)
+                      .integer(list_index_of(w.static_sw))
                       .str());
-    out.push_back(CommaLine().integer(k.okabe_sw).str()); // 167
-    out.push_back(CommaLine()                             // 168
+    out.push_back(CommaLine().integer(list_index_of(k.okabe_sw)).str()); // 167
+    out.push_back(CommaLine()                                            // 168
                       .real(s.delta_jyo[0], "delta_jyo")
                       .real(s.delta_jyo[1], "delta_jyo")
                       .real(s.delta_jis[0], "delta_jis")

@@ -64,9 +64,8 @@ void convert_layers(std::array<DosouRec, kSoilLayerRoom + 1>& layers, EmbedmentM
     for (int i = 0; i < kSoilLayerRoom; ++i) {
         DosouRec& l = layers[i];
         for (int j = 0; j < 2; ++j)
-            l.unit_w[j] = finite(screen_code<SoilKind>(l.soil_sw) == SoilKind::Sand
-                                     ? round_dec(l.unit_w[j] * kG2, 0)
-                                     : round_dec(l.unit_w[j] * kG5, 3),
+            l.unit_w[j] = finite(l.soil_sw == SoilKind::Sand ? round_dec(l.unit_w[j] * kG2, 0)
+                                                             : round_dec(l.unit_w[j] * kG5, 3),
                                  "土の単位体積重量");
         convert_rounded(l.soil_val[1], kG5, 3, "C0");
         convert_rounded(l.soil_val[2], kG5, 3, "K");
@@ -104,11 +103,10 @@ void conv_si_unit(DesignData& d, const ConversionScope& scope) {
     TihyouData& t = d.tihyou_dat;
     DosouData& ds = d.dosou_dat;
 
-    s.zevove_sw = screen_switch_of(YesNo::No);
+    s.zevove_sw = YesNo::No;
     if (scope.water) convert_rounded(s.water_w, kGWater, 1, "海水の単位体積重量");
-    d.kanseiji_dat.dynwater_sw = screen_value(YesNo::No);
-    if (code_from_screen_switch<WaveFormula>(w.wave_sw) != WaveFormula::Goda ||
-        code_from_screen_switch<DissipatingWorks>(w.dissip_sw) != DissipatingWorks::Present) {
+    d.kanseiji_dat.dynwater_sw = YesNo::No;
+    if (w.wave_sw != WaveFormula::Goda || w.dissip_sw != DissipatingWorks::Present) {
         w.lambda1 = 1.0;
         w.lambda2 = 1.0;
     } else {
@@ -126,7 +124,7 @@ void conv_si_unit(DesignData& d, const ConversionScope& scope) {
         for (int i = 0; i < 3; ++i)
             y.stress_allow[i] = convert_stress(y.stress_allow[i]);
     }
-    y.second_sw = screen_value(YesNo::No);
+    y.second_sw = YesNo::No;
     y.kh_lm = 0.0;
     if (scope.surcharge)
         for (int i = 0; i < 2; ++i)
@@ -141,7 +139,7 @@ void conv_si_unit(DesignData& d, const ConversionScope& scope) {
             convert_rounded(t.josai_tbl[i].q_normal, kG3, 2, "上載荷重");
             convert_rounded(t.josai_tbl[i].q_seismic, kG3, 2, "上載荷重");
         }
-    const auto method = code_from_screen_switch<EmbedmentMethod>(s.neire_sw);
+    const EmbedmentMethod method = s.neire_sw;
     if (scope.land_layers) convert_layers(ds.dosou_riku, method);
     if (scope.sea_layers) convert_layers(ds.dosou_umi, method);
     if (scope.land_method) convert_method(ds.dosou_hoho[0], method);

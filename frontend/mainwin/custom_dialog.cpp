@@ -258,7 +258,7 @@ void CustomDialog::Form_Load() {
     txt_ogm2[0]->set_text(ui::format_mask(t.ground_dummy_length, kOneDecimal));
     txt_ogm2[1]->set_text(ui::format_mask(t.consolidation_factor, kOneDecimal));
     // Free, pinned, fixed; another value turns none on.
-    const int tip_button = t.pile_tip_condition - screen_value(PileTipCondition::HeadFree);
+    const int tip_button = list_index_of(from_file_value<PileTipCondition>(t.pile_tip_condition));
     if (is_list_index(tip_button, kPileTipConditionCount)) opt_ogm2[tip_button]->set_value(true);
     txt_ogm2[2]->set_text(ui::format_mask(t.division_pitch, kTwoDecimals));
     load_pair(*opt_ogm2[3], *opt_ogm2[4], t.corroded_section_rule);
@@ -287,7 +287,7 @@ void CustomDialog::put_option_jk() {
     t.consolidation_factor = number_of(*txt_ogm2[1]);
     for (int k = 0; k < kPileTipConditionCount; ++k) {
         if (opt_ogm2[k]->value()) {
-            t.pile_tip_condition = k + screen_value(PileTipCondition::HeadFree);
+            t.pile_tip_condition = to_file_value(code_of_list_index<PileTipCondition>(k));
             break;
         }
     }

@@ -210,8 +210,7 @@ void MainWindow::opt_menu_Click(int index) {
         auto* straight = form.find_as<ui::OptionButton>("opt_gm3", 0);
         const bool straight_on = straight != nullptr
                                      ? straight->value()
-                                     : code_from_screen_switch<GroundShape>(
-                                           data.kanseiji_dat.shape_sw) == GroundShape::Straight;
+                                     : data.kanseiji_dat.shape_sw == GroundShape::Straight;
         tab_gm[4]->set_tab(straight_on ? 0 : 1);
     }
     tab_gm[index]->set_visible(true);

@@ -77,10 +77,6 @@ constexpr const char* kConcreteMomentCaption = "最大曲げﾓｰﾒﾝﾄ     
 constexpr std::array<const char*, 4> kTideHeads = {"H.H.W.L.", "H.W.L.", "L.W.L.", nullptr};
 constexpr int kUserTideLevel = 3;
 
-bool is_concrete(int yaita_kind) {
-    return is_pc_pile(pile_type_from_screen_kind(yaita_kind));
-}
-
 bool completed_state(int kekka_mode) {
     return kekka_mode == kResultsAdoptCompleted || kekka_mode == kResultsViewCompleted;
 }
@@ -203,7 +199,7 @@ void ResultsDialog::build() {
 
 void ResultsDialog::Form_Load() {
     const int mode = data_.kekka_mode;
-    const bool concrete = is_concrete(data_.yaita_dat.yaita_kind);
+    const bool concrete = is_pc_pile(data_.yaita_dat.yaita_kind);
     show_headings(concrete);
     const int stage = completed_state(mode) ? 0 : 1;
     const LevelResultTable table =

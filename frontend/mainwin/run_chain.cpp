@@ -118,8 +118,8 @@ void run_Click(MainWindow& w) {
 
     Chain chain(w);
     if (!chain.run(kCheckListProgram)) return;
-    if (data.sekkei_dat.kanseiji_sw != kBoxClear && !chain.branch(kCompletedState)) return;
-    if (data.sekkei_dat.sekouji_sw != kBoxClear && !chain.branch(kConstructionStage)) return;
+    if (data.sekkei_dat.kanseiji_sw != CheckBox::Clear && !chain.branch(kCompletedState)) return;
+    if (data.sekkei_dat.sekouji_sw != CheckBox::Clear && !chain.branch(kConstructionStage)) return;
 }
 
 } // namespace wtn::mainwin

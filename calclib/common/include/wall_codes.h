@@ -64,17 +64,6 @@ inline constexpr bool is_pc_pile(PileType type) {
 
 namespace wtn {
 
-// The front end holds its option switches from 0, as its lists number their
-// entries; the calculation input numbers the same options from 1. Every
-// switch crosses the file boundary through these two, and nowhere else.
-inline constexpr int kFileSwitchOffset = 1;
-inline constexpr int file_switch_code(int screen_switch) {
-    return screen_switch + kFileSwitchOffset;
-}
-inline constexpr int screen_switch_from_code(int file_code) {
-    return file_code - kFileSwitchOffset;
-}
-
 // The other codes of the calculation input that choose between methods, each
 // numbered as the file carries it.
 
@@ -286,38 +275,23 @@ template <class Code> constexpr int file_code(Code code) {
     return static_cast<int>(code);
 }
 
-// A code the front end holds as a list index from 0, as its type, and back.
-template <class Code> constexpr Code code_from_screen_switch(int screen_switch) {
-    return static_cast<Code>(file_switch_code(screen_switch));
-}
-template <class Code> constexpr int screen_switch_of(Code code) {
-    return screen_switch_from_code(static_cast<int>(code));
-}
-
-// A yes-or-no switch from a decision.
-inline constexpr int yes_no_code(bool yes) {
-    return file_code(yes ? YesNo::Yes : YesNo::No);
-}
-
-// The front end lists the residual-water-level rules in another order: the
-// two-thirds rule, the whole range, given. An index outside the list is a
-// given level.
+// The front end lists the residual-water-level rules in another order, and
+// its project file holds them so: the two-thirds rule, the whole range, given.
+// A number outside that list stands for itself, so a rule that is not listed
+// goes back to the number it was read from.
 inline constexpr ResidualLevelRule kScreenResidualRules[] = {
     ResidualLevelRule::TwoThirdsOfRange, ResidualLevelRule::WholeRange, ResidualLevelRule::Given};
 inline constexpr int kScreenResidualRuleCount = 3;
 inline constexpr ResidualLevelRule residual_rule_from_screen(int rwl_sw) {
-    return rwl_sw >= 0 && rwl_sw < kScreenResidualRuleCount ? kScreenResidualRules[rwl_sw]
-                                                            : ResidualLevelRule::Given;
+    return rwl_sw >= 0 && rwl_sw < kScreenResidualRuleCount
+               ? kScreenResidualRules[rwl_sw]
+               : from_file_value<ResidualLevelRule>(rwl_sw);
 }
 inline constexpr int screen_residual_switch(ResidualLevelRule rule) {
     for (int i = 0; i < kScreenResidualRuleCount; ++i) {
         if (kScreenResidualRules[i] == rule) return i;
     }
-    return kScreenResidualRuleCount - 1;
-}
-inline constexpr bool is_residual_rule_code(int code) {
-    return code >= file_code(ResidualLevelRule::Given) &&
-           code <= file_code(ResidualLevelRule::WholeRange);
+    return to_file_value(rule);
 }
 
 } // namespace wtn

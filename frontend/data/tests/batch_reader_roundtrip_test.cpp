@@ -51,8 +51,8 @@ TEST(BatchReaderRoundTrip, EveryGroupArrivesAsWritten) {
     EXPECT_EQ(in.title, utf8_to_cp932(d.data_title));
     EXPECT_EQ(in.version_text, kVersion200);
     EXPECT_EQ(in.version_number, 1);
-    EXPECT_EQ(to_file_value(in.swdat.design_standard), s.std_sw + 1);
-    EXPECT_EQ(to_file_value(in.swdat.embedment_method), s.neire_sw + 1);
+    EXPECT_EQ(to_file_value(in.swdat.design_standard), to_file_value(s.std_sw));
+    EXPECT_EQ(to_file_value(in.swdat.embedment_method), to_file_value(s.neire_sw));
     EXPECT_EQ(to_file_value(in.swdat.decide_by_seabed_reaction), 2);
     EXPECT_EQ(to_file_value(in.swdat.completed_cases), 3);
     EXPECT_EQ(in.swdat.decision_code, 11);
@@ -71,7 +71,7 @@ TEST(BatchReaderRoundTrip, EveryGroupArrivesAsWritten) {
     EXPECT_DOUBLE_EQ(in.joken.design_seabed, s.seabed_kansei);
     EXPECT_DOUBLE_EQ(in.joken.water_weight, s.water_w);
     EXPECT_DOUBLE_EQ(in.joken.surcharge_seismic, d.tihyou_dat.surcharge_q[1]);
-    EXPECT_EQ(to_file_value(in.joken.pile_type), y.yaita_kind + 1);
+    EXPECT_EQ(to_file_value(in.joken.pile_type), to_file_value(y.yaita_kind));
     EXPECT_DOUBLE_EQ(in.tjkn1.hhwl, s.tide_lvl[0]);
     EXPECT_DOUBLE_EQ(in.tjkn1.allow_stress_seismic, y.stress_allow[1]);
     EXPECT_DOUBLE_EQ(in.tjkn1.young_coefficient, y.young_e);
@@ -229,8 +229,8 @@ TEST(BatchReaderRoundTrip, OptionsAndWallFrictionArriveItemByItem) {
     d.sekkei_dat.delta_jyo = {14.0, -13.0, 0.0};
     d.sekkei_dat.delta_jis = {12.0, -11.0, 0.0};
     d.yaita_dat.kh_lm = 30000.0;
-    d.kanseiji_dat.clay_sw = 1;
-    d.kanseiji_dat.okabe_sw = 0;
+    d.kanseiji_dat.clay_sw = ClayNormalFormula::FirstOnly;
+    d.kanseiji_dat.okabe_sw = OkabeWhenNegative::Off;
     d.sekouji_dat.lambda2 = 0.8;
     const InputRecord in = read_back(d);
 

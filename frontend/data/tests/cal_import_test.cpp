@@ -63,46 +63,46 @@ TEST(OldInputImport, KeysRebuildTheScreenFields) {
     const DesignData d = import_lines(kOldFile, start);
     EXPECT_EQ(d.data_ver, kVersion100);
     EXPECT_EQ(d.data_title, fixed_text("旧岸壁", kTitleLength));
-    EXPECT_EQ(d.sekkei_dat.neire_sw, 4);
-    EXPECT_EQ(d.kanseiji_dat.jyo_sw, 0); // item 6 = 2: seismic case only
-    EXPECT_EQ(d.kanseiji_dat.jis_sw, 1);
-    EXPECT_EQ(d.sekkei_dat.kanseiji_sw, 1); // item 13 = 3: both studies
-    EXPECT_EQ(d.sekkei_dat.sekouji_sw, 1);
-    EXPECT_EQ(d.sekkei_dat.rwl_sw, 2); // kind 0: the given level
+    EXPECT_EQ(d.sekkei_dat.neire_sw, EmbedmentMethod::SType);
+    EXPECT_EQ(d.kanseiji_dat.jyo_sw, CheckBox::Clear); // item 6 = 2: seismic case only
+    EXPECT_EQ(d.kanseiji_dat.jis_sw, CheckBox::Checked);
+    EXPECT_EQ(d.sekkei_dat.kanseiji_sw, CheckBox::Checked); // item 13 = 3: both studies
+    EXPECT_EQ(d.sekkei_dat.sekouji_sw, CheckBox::Checked);
+    EXPECT_EQ(d.sekkei_dat.rwl_sw, ResidualLevelRule::Given); // kind 0: the given level
     EXPECT_EQ(d.sekkei_dat.tide_lvl[4], 1.25);
     EXPECT_EQ(d.tihyou_dat.ground_ang[1], 5.0);
     EXPECT_EQ(d.tihyou_dat.seabed_ang, 5.0);
     EXPECT_EQ(d.yaita_dat.young_exp, 6);
     // Sea side: code 1 under the S-type method is the rate of increase of N;
     // the coefficient is derived again when written.
-    EXPECT_EQ(d.dosou_dat.dosou_hoho[1].hoho_sw, 2);
+    EXPECT_EQ(d.dosou_dat.dosou_hoho[1].hoho_sw, SideResistanceOption::STypeFromN);
     EXPECT_EQ(d.dosou_dat.dosou_hoho[1].hoho_k[0], 0.0);
     EXPECT_EQ(d.dosou_dat.dosou_hoho[1].hoho_n[2], 0.5);
-    EXPECT_EQ(d.dosou_dat.dosou_hoho[0].hoho_sw, 0);
+    EXPECT_EQ(d.dosou_dat.dosou_hoho[0].hoho_sw, SideResistanceOption::Given);
     EXPECT_EQ(d.dosou_dat.dosou_hoho[0].hoho_k[0], 3000.0);
     EXPECT_EQ(d.kanseiji_dat.mikake_val, 0.2);
     EXPECT_EQ(d.yaita_dat.fsyok_dat.sea_rate, (std::array<double, 5>{0.1, 0.3, 0.3, 0.1, 0.0}));
     EXPECT_EQ(d.yaita_dat.fsyok_dat.land_rate[1], 0.02);
-    EXPECT_EQ(d.yaita_dat.alpha_sw, 0);
+    EXPECT_EQ(d.yaita_dat.alpha_sw, CheckBox::Clear);
     EXPECT_EQ(d.yaita_dat.joint_alpha, (std::array<double, 3>{1.0, 0.8, 1.0}));
     EXPECT_EQ(d.yaita_dat.yaita_sel[26].catalogue_id, 27); // two lines fill pairs 0 to 26
     EXPECT_EQ(d.yaita_dat.yaita_sel[27].catalogue_id, 0);
     EXPECT_EQ(d.yaita_dat.yaita_sel[0].user_id, 0); // "apdyt" is not read
-    EXPECT_EQ(d.gairyoku_dat.gairyoku_jis[0].direction, 1);
+    EXPECT_EQ(d.gairyoku_dat.gairyoku_jis[0].direction, ForceSide::Passive);
     EXPECT_EQ(d.gairyoku_dat.gairyoku_jis[0].force, 30.0);
     EXPECT_EQ(d.gairyoku_dat.gairyoku_jis[1].name, fixed_text("牽引力", kForceNameLength));
-    EXPECT_EQ(d.yaita_dat.kokan_tbl[0].joint_type, 1);
-    EXPECT_EQ(d.yaita_dat.kokan_tbl[1].joint_type, 3);
+    EXPECT_EQ(d.yaita_dat.kokan_tbl[0].joint_type, PipeJoint::PT);
+    EXPECT_EQ(d.yaita_dat.kokan_tbl[1].joint_type, PipeJoint::GivenSpacing);
     EXPECT_EQ(d.yaita_dat.kokan_tbl[1].joint_spacing, 25.4);
     const DosouRec& sand = d.dosou_dat.dosou_riku[0];
-    EXPECT_EQ(sand.soil_sw, 0);
+    EXPECT_EQ(sand.soil_sw, SoilKind::Sand);
     EXPECT_EQ(sand.kh_val[0], 1.0);
     const DosouRec& clay = d.dosou_dat.dosou_riku[1];
-    EXPECT_EQ(clay.soil_sw, 1); // no friction angle
-    EXPECT_EQ(clay.kh_sw, 1);
+    EXPECT_EQ(clay.soil_sw, SoilKind::Clay); // no friction angle
+    EXPECT_EQ(clay.kh_sw, LayerKhOption::LinearInN);
     EXPECT_EQ(clay.n_val[1], 12.3);
     EXPECT_EQ(clay.kh_val[1], 0.0); // derived constants are derived again
-    EXPECT_EQ(d.sekouji_dat.goda_tbl[0].flag2, 1);
+    EXPECT_EQ(d.sekouji_dat.goda_tbl[0].length_method, WaveLengthMethod::Given);
     EXPECT_EQ(d.sekouji_dat.goda_tbl[0].length, 60.0);
     // Rows the file does not carry are gone, not left from the template.
     EXPECT_EQ(d.dosou_dat.dosou_riku[2].unit_w[0], 0.0);
@@ -116,7 +116,7 @@ TEST(OldInputImport, PileIdsOnlyForTheFreeChoiceTypes) {
     lines[4] =
         "joken, 2 , 0 , 1 , 0 , 3 ,-7.5 ,-20 ,-25 , 0 , 5 , 1.03 , 1 , .5 , 5 , 7.5 , 1 , 2 , 1 ";
     const DesignData d = import_lines(lines, sample_design());
-    EXPECT_EQ(d.sekkei_dat.rwl_sw, 0);
+    EXPECT_EQ(d.sekkei_dat.rwl_sw, ResidualLevelRule::TwoThirdsOfRange);
     EXPECT_EQ(d.sekkei_dat.tide_lvl[4], 0.0);
     EXPECT_EQ(d.yaita_dat.yaita_sel[0].catalogue_id, 0);
     EXPECT_EQ(d.yaita_dat.pcyaita_sel[0].catalogue_id, 0);

@@ -65,7 +65,7 @@ TEST(CalculationInput, SampleSectionLineByLine) {
 
 TEST(CalculationInput, VirtualSeabedSwitchIsWrittenOnceAsFound) {
     DesignData d = sample_design();
-    d.sekkei_dat.zevove_sw = 0;
+    d.sekkei_dat.zevove_sw = YesNo::Yes;
     EXPECT_EQ(cal_file_lines(d)[2],
               "swdat, 1 , 1 , 1 , 1 , 1 , 3 , 1 , 1 , 11 , 1 , 1 , 1 , 3 , 1 ");
     EXPECT_EQ(cal_file_lines(d)[2],
@@ -84,10 +84,10 @@ TEST(CalculationInput, CaseAndStageCodes) {
     };
     for (const auto& c : cases) {
         DesignData d = sample_design();
-        d.sekkei_dat.kanseiji_sw = c.kanseiji;
-        d.sekkei_dat.sekouji_sw = c.sekouji;
-        d.kanseiji_dat.jyo_sw = c.jyo;
-        d.kanseiji_dat.jis_sw = c.jis;
+        d.sekkei_dat.kanseiji_sw = code_of_list_index<CheckBox>(c.kanseiji);
+        d.sekkei_dat.sekouji_sw = code_of_list_index<CheckBox>(c.sekouji);
+        d.kanseiji_dat.jyo_sw = code_of_list_index<CheckBox>(c.jyo);
+        d.kanseiji_dat.jis_sw = code_of_list_index<CheckBox>(c.jis);
         const std::string swdat = cal_file_lines(d)[2];
         std::vector<std::string> items;
         for (std::size_t at = 0; at != std::string::npos;) {
@@ -117,15 +117,15 @@ TEST(CalculationInput, RowTablesSkipUnusedRowsAndWriteTheRowsAfterThem) {
     t.josai_tbl[1] = JosaiRow{5.0, 10.0, 0.0, 0.0};
     t.josai_tbl[2] = JosaiRow{10.0, 15.0, 0.0, -15.0}; // a seismic intensity alone is used
     d.yaita_dat.kokan_tbl[1].thickness = 0.0;
-    d.yaita_dat.kokan_tbl[2] = KokanRec{600.0, 9.0, 0, 0.0};
-    d.yaita_dat.kokan_tbl[3] = KokanRec{0.0, 5.0, 1, 0.0}; // no diameter
-    d.yaita_dat.kokan_tbl[4] = KokanRec{500.0, 8.0, 2, 0.0};
+    d.yaita_dat.kokan_tbl[2] = KokanRec{600.0, 9.0, PipeJoint::LT, 0.0};
+    d.yaita_dat.kokan_tbl[3] = KokanRec{0.0, 5.0, PipeJoint::PT, 0.0}; // no diameter
+    d.yaita_dat.kokan_tbl[4] = KokanRec{500.0, 8.0, PipeJoint::PP, 0.0};
     t.tikei_tbl[1] = TikeiPoint{};
     t.tikei_tbl[2] = TikeiPoint{0.0, -1.5}; // a point on the wall line below the datum
     t.morid_tbl[0] = MoridRow{};
     t.morid_tbl[1] = MoridRow{1.0, 0.0, 19.0}; // below water: wet weight left 0
     d.gairyoku_dat.gairyoku_jyo[0].force = 0.0;
-    d.gairyoku_dat.gairyoku_jyo[1] = GairyokuRec{"けん引力", 0, -5.0, 1.5};
+    d.gairyoku_dat.gairyoku_jyo[1] = GairyokuRec{"けん引力", ForceSide::Active, -5.0, 1.5};
     d.dosou_dat.dosou_riku[0] = DosouRec{};
     d.dosou_dat.dosou_umi[1] = d.dosou_dat.dosou_umi[0];
     d.dosou_dat.dosou_umi[0].unit_w[0] = 0.0; // wet 0, saturated 20: used
@@ -157,11 +157,11 @@ TEST(CalculationInput, RowTestsOfEachTable) {
     EXPECT_FALSE(row_used(JosaiRow{5.0, 10.0, 0.0, 0.0}));
     EXPECT_TRUE(row_used(TikeiPoint{0.0, -1.5}));
     EXPECT_FALSE(row_used(TikeiPoint{0.0, 0.0}));
-    EXPECT_TRUE(row_used(GairyokuRec{"", 0, -5.0, 0.0}));
-    EXPECT_FALSE(row_used(GairyokuRec{"名前だけ", 1, 0.0, 3.0}));
-    EXPECT_TRUE(row_used(KokanRec{800.0, 12.0, 0, 0.0}));
-    EXPECT_FALSE(row_used(KokanRec{800.0, 0.0, 0, 0.0}));
-    EXPECT_FALSE(row_used(KokanRec{-800.0, 12.0, 0, 0.0}));
+    EXPECT_TRUE(row_used(GairyokuRec{"", ForceSide::Active, -5.0, 0.0}));
+    EXPECT_FALSE(row_used(GairyokuRec{"名前だけ", ForceSide::Passive, 0.0, 3.0}));
+    EXPECT_TRUE(row_used(KokanRec{800.0, 12.0, PipeJoint::LT, 0.0}));
+    EXPECT_FALSE(row_used(KokanRec{800.0, 0.0, PipeJoint::LT, 0.0}));
+    EXPECT_FALSE(row_used(KokanRec{-800.0, 12.0, PipeJoint::LT, 0.0}));
     DosouRec layer;
     EXPECT_FALSE(row_used(layer));
     layer.unit_w[1] = 18.0;
@@ -177,17 +177,17 @@ TEST(CalculationInput, PileIdsOnlyForFreeChoiceTwentyFourToALine) {
     ASSERT_EQ(tyait.size(), 3u);
     EXPECT_EQ(tyait[2], "tyait, 49 ");
     EXPECT_TRUE(lines_with_key(lines, "apdyt").empty());
-    d.yaita_dat.yaita_kind = 6; // PC of free choice takes its own list
+    d.yaita_dat.yaita_kind = PileType::PcOfFreeChoice; // PC of free choice takes its own list
     lines = cal_file_lines(d);
     EXPECT_EQ(lines_with_key(lines, "tyait"), std::vector<std::string>{"tyait, 201 "});
-    d.yaita_dat.yaita_kind = 0; // U-type: no list even with ids selected
+    d.yaita_dat.yaita_kind = PileType::U; // U-type: no list even with ids selected
     lines = cal_file_lines(d);
     EXPECT_TRUE(lines_with_key(lines, "tyait").empty());
 }
 
 TEST(CalculationInput, TideLevelsNotExaminedWriteNoLineButKeepTheirFlags) {
     DesignData d = sample_design();
-    d.sekouji_dat.tide_kentou_sw[1] = 0;
+    d.sekouji_dat.tide_kentou_sw[1] = CheckBox::Clear;
     const auto lines = cal_file_lines(d);
     EXPECT_TRUE(lines_with_key(lines, "hwl__").empty());
     EXPECT_EQ(lines[3], "wavsw,\"任意潮位\", 1 , 2 , 1 , 1 , 1 , 2 , 2 , 2 , 2 , 2 , 2 ");
@@ -195,9 +195,10 @@ TEST(CalculationInput, TideLevelsNotExaminedWriteNoLineButKeepTheirFlags) {
 
 TEST(CalculationInput, KurodaRowsTakeTheirLengthMethodFromTheFirstFlag) {
     DesignData d = sample_design();
-    d.sekouji_dat.wave_sw = 1;
-    d.sekouji_dat.depth_sw = 1; // depth to d: 2.5 - (-8) = 10.5 m
-    d.sekouji_dat.kuroda_tbl[0] = WaveRec{0, 1, 1.5, 2.7, 8.0, 50.0, 0.0};
+    d.sekouji_dat.wave_sw = WaveFormula::KurodaHiroi;
+    d.sekouji_dat.depth_sw = WaveDepthRule::AtToeWorks; // depth to d: 2.5 - (-8) = 10.5 m
+    d.sekouji_dat.kuroda_tbl[0] = WaveRec{
+        BreakingInfluence::Influenced, WaveLengthMethod::Computed, 1.5, 2.7, 8.0, 50.0, 0.0};
     const auto line = lines_with_key(cal_file_lines(d), "hhwl_");
     const double length = marume::round_dec(calc_wave_length(8.0, 10.5), 2);
     EXPECT_EQ(line, std::vector<std::string>{"hhwl_, 0 , 1.5 , 2.7 , 1 , 8 , " +
@@ -277,8 +278,9 @@ TEST(CalculationInput, ValueThatIsNotANumberNamesItsItem) {
     }
     // Kuroda / Hiroi rows call their wave height HD.
     DesignData d = sample_design();
-    d.sekouji_dat.wave_sw = 1;
-    d.sekouji_dat.kuroda_tbl[0] = WaveRec{0, 1, 1.5, nan, 8.0, 50.0, 0.0};
+    d.sekouji_dat.wave_sw = WaveFormula::KurodaHiroi;
+    d.sekouji_dat.kuroda_tbl[0] = WaveRec{
+        BreakingInfluence::Influenced, WaveLengthMethod::Computed, 1.5, nan, 8.0, 50.0, 0.0};
     EXPECT_THROW(
         {
             try {
@@ -296,26 +298,26 @@ TEST(DerivedValues, ResidualWaterLevel) {
     s.tide_lvl[1] = 2.0;
     s.tide_lvl[2] = 0.0;
     s.tide_lvl[4] = 1.234;
-    s.rwl_sw = 0;
+    s.rwl_sw = ResidualLevelRule::TwoThirdsOfRange;
     EXPECT_DOUBLE_EQ(residual_water_level(s), 1.33);
-    s.rwl_sw = 1;
+    s.rwl_sw = ResidualLevelRule::WholeRange;
     EXPECT_DOUBLE_EQ(residual_water_level(s), 2.0);
-    s.rwl_sw = 2;
+    s.rwl_sw = ResidualLevelRule::Given;
     EXPECT_DOUBLE_EQ(residual_water_level(s), 1.234); // given, not rounded
     s.tide_lvl = {0.0, 1.9, -0.2, 0.0, 0.0, 0.0};     // 2.1 x 2/3 - 0.2 = 1.2
-    s.rwl_sw = 0;
+    s.rwl_sw = ResidualLevelRule::TwoThirdsOfRange;
     EXPECT_DOUBLE_EQ(residual_water_level(s), 1.2);
 }
 
 TEST(DerivedValues, DesignSeismicCoefficient) {
     KanseijiData k;
-    k.sindo_sw = 1;
+    k.sindo_sw = SeismicCoefficientRule::ProductOfFactors;
     k.sindo_factor = {0.15, 1.0, 1.2, 0.0};
     EXPECT_DOUBLE_EQ(design_seismic_coefficient(k, 0), 0.18);
     EXPECT_DOUBLE_EQ(design_seismic_coefficient(k, 1), 0.2); // nearest 0.05
     k.sindo_factor = {0.12, 1.2, 1.0, 0.0};                  // 0.144
     EXPECT_DOUBLE_EQ(design_seismic_coefficient(k, 1), 0.15);
-    k.sindo_sw = 0;
+    k.sindo_sw = SeismicCoefficientRule::Given;
     k.sindo_val = 0.123;
     EXPECT_DOUBLE_EQ(design_seismic_coefficient(k, 1), 0.123);
 }
@@ -349,12 +351,12 @@ TEST(DerivedValues, ChartLinesThroughTheirPointsAndBeyond) {
 TEST(DerivedValues, SoilLayerConstantByMethod) {
     DosouRec l;
     l.kh_val[0] = 4000.0;
-    l.kh_sw = 1;
+    l.kh_sw = LayerKhOption::LinearInN;
     l.n_val[1] = 12.3;
     EXPECT_DOUBLE_EQ(soil_layer_constant(l), 18450.0);
     l.n_val[1] = 0.0;
     EXPECT_DOUBLE_EQ(soil_layer_constant(l), 0.0);
-    l.kh_sw = 0; // given, even with no N
+    l.kh_sw = LayerKhOption::Given; // given, even with no N
     EXPECT_DOUBLE_EQ(soil_layer_constant(l), 4000.0);
 }
 
@@ -394,7 +396,7 @@ TEST(DerivedValues, HbLevelsFromTheSeabedSlope) {
     EXPECT_DOUBLE_EQ(w.hb_lvl[0], -7.74);
     EXPECT_DOUBLE_EQ(w.hb_lvl[1], -7.6);
     EXPECT_DOUBLE_EQ(w.hb_lvl[2], -7.5);
-    w.hb_sw = 1; // given: left alone
+    w.hb_sw = BreakerDepthRule::Given; // given: left alone
     w.hb_lvl[0] = -9.0;
     derive_hb_levels(w);
     EXPECT_DOUBLE_EQ(w.hb_lvl[0], -9.0);

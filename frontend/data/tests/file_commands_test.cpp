@@ -53,7 +53,7 @@ TEST(FileCommands, NewAtStartUpAsksNothingAndClearsOldResults) {
     EXPECT_TRUE(fe.boxes.questions().empty());
     EXPECT_EQ(fe.screens.caption, "Tosvane２ - 無題");
     EXPECT_EQ(fe.data.data_name, kUntitled);
-    EXPECT_EQ(fe.data.kanseiji_dat.dynwater_sw, 2); // the template's values
+    EXPECT_EQ(fe.data.kanseiji_dat.dynwater_sw, YesNo::No); // the template's values
     EXPECT_EQ(fe.screens.loads, 1);
     EXPECT_TRUE(fe.folder.exists(kOrgFileName));
     EXPECT_FALSE(fe.folder.exists("A.PDT"));

@@ -37,17 +37,17 @@ TEST(ProjectFile, TemplateReadAndWrittenAgainIsByteIdentical) {
     write_data_file(d, folder.file("copy.tn2"));
     EXPECT_EQ(bytes_of(folder.file("copy.tn2")), bytes_of(kTemplatePath));
     // The defaults an older project gets for the missing groups.
-    EXPECT_EQ(d.kanseiji_dat.dynwater_sw, 2);
-    EXPECT_EQ(d.yaita_dat.second_sw, 2);
+    EXPECT_EQ(d.kanseiji_dat.dynwater_sw, YesNo::No);
+    EXPECT_EQ(d.yaita_dat.second_sw, YesNo::No);
     EXPECT_EQ(d.yaita_dat.joint_alpha, (std::array<double, 3>{1.0, 1.0, 1.0}));
     EXPECT_EQ(d.sekkei_dat.delta_jyo[1], -15.0);
-    EXPECT_EQ(d.sekkei_dat.zevove_sw, 1);
+    EXPECT_EQ(d.sekkei_dat.zevove_sw, YesNo::No);
 }
 
 TEST(ProjectFile, SavedProjectReadsBackToTheSameFile) {
     ProgramFolder folder(false);
     DesignData original = sample_design();
-    original.sekkei_dat.zevove_sw = 0;
+    original.sekkei_dat.zevove_sw = YesNo::Yes;
     original.yaita_dat.young_exp = 2;
     write_data_file(original, folder.file("a.tn2"));
     const auto lines = read_text_file(folder.file("a.tn2"));
@@ -57,13 +57,14 @@ TEST(ProjectFile, SavedProjectReadsBackToTheSameFile) {
     EXPECT_EQ(lines[151], "\"係船柱                 \",1,12.5,3"); // name as 20 characters
 
     DesignData reread;
-    reread.sekouji_dat.kuroda_tbl[0].flag2 = 7; // not carried by the file
+    reread.sekouji_dat.kuroda_tbl[0].breaking =
+        code_of_list_index<BreakingInfluence>(7); // not carried by the file
     read_data_file(reread, folder.file("a.tn2"));
     write_data_file(reread, folder.file("b.tn2"));
     EXPECT_EQ(bytes_of(folder.file("a.tn2")), bytes_of(folder.file("b.tn2")));
-    EXPECT_EQ(reread.sekkei_dat.zevove_sw, 1);
+    EXPECT_EQ(reread.sekkei_dat.zevove_sw, YesNo::No);
     EXPECT_EQ(reread.yaita_dat.young_exp, 0);
-    EXPECT_EQ(reread.sekouji_dat.kuroda_tbl[0].flag2, 7);
+    EXPECT_EQ(reread.sekouji_dat.kuroda_tbl[0].breaking, code_of_list_index<BreakingInfluence>(7));
     EXPECT_EQ(reread.dosou_dat.dosou_riku[0].n_val[1], 12.3);
     EXPECT_EQ(reread.gairyoku_dat.gairyoku_jis[0].name,
               fixed_text("地震時の外力", kForceNameLength));
@@ -121,14 +122,14 @@ DesignData gravitational_sample() {
     d.tihyou_dat.josai_tbl[1] = JosaiRow{};
     DosouRec& sand = d.dosou_dat.dosou_riku[0];
     sand.unit_w = {1.8, 2.0, 0.0};
-    sand.kh_sw = 0;
+    sand.kh_sw = LayerKhOption::Given;
     sand.kh_val = {1.0, 0.0, 0.0, 0.0, 0.0};
     DosouRec& clay = d.dosou_dat.dosou_riku[1];
     clay.unit_w = {1.6, 1.6, 0.0};
     clay.soil_val = {0.0, 2.0, 0.2, 0.0};
     d.gairyoku_dat.gairyoku_jyo[0].force = 1.0;
-    d.sekouji_dat.wave_sw = 0;
-    d.sekouji_dat.dissip_sw = 0; // Goda with wave-dissipating works
+    d.sekouji_dat.wave_sw = WaveFormula::Goda;
+    d.sekouji_dat.dissip_sw = DissipatingWorks::Present; // Goda with wave-dissipating works
     d.sekouji_dat.lambda1 = 0.8;
     return d;
 }
@@ -149,16 +150,16 @@ TEST(OlderProjectFile, Version100ReadsWithTheDefaultsOfLaterVersions) {
     ProgramFolder folder(false);
     write_text_file(folder.file("old.wtn"), v100_lines(gravitational_sample()));
     DesignData d = sample_design(); // what a previous project left
-    d.kanseiji_dat.clay_sw = 1;
+    d.kanseiji_dat.clay_sw = ClayNormalFormula::FirstOnly;
     read_data_file(d, folder.file("old.wtn"));
     EXPECT_EQ(d.data_ver, kVersion100);
     EXPECT_EQ(d.data_title, fixed_text("岸壁改良設計　第１工区", kTitleLength));
-    EXPECT_EQ(d.kanseiji_dat.okabe_sw, 0);
+    EXPECT_EQ(d.kanseiji_dat.okabe_sw, OkabeWhenNegative::Off);
     EXPECT_EQ(d.sekkei_dat.delta_jyo[0], 15.0);
     EXPECT_EQ(d.sekkei_dat.delta_jis[1], -15.0);
-    EXPECT_EQ(d.yaita_dat.alpha_sw, 0);
+    EXPECT_EQ(d.yaita_dat.alpha_sw, CheckBox::Clear);
     EXPECT_EQ(d.yaita_dat.joint_alpha, (std::array<double, 3>{1.0, 1.0, 1.0}));
-    EXPECT_EQ(d.kanseiji_dat.clay_sw, 0);
+    EXPECT_EQ(d.kanseiji_dat.clay_sw, ClayNormalFormula::CompareBoth);
 }
 
 TEST(OlderProjectFile, ConversionToSiMatchesHandConversions) {
@@ -187,9 +188,9 @@ TEST(OlderProjectFile, ConversionToSiMatchesHandConversions) {
     EXPECT_DOUBLE_EQ(d.gairyoku_dat.gairyoku_jyo[0].force, 9.807);
     EXPECT_DOUBLE_EQ(d.sekouji_dat.lambda1, 0.8); // Goda with works keeps λ1
     EXPECT_DOUBLE_EQ(d.sekouji_dat.lambda2, 0.0);
-    EXPECT_EQ(d.kanseiji_dat.dynwater_sw, 2);
-    EXPECT_EQ(d.yaita_dat.second_sw, 2);
-    EXPECT_EQ(d.sekkei_dat.zevove_sw, 1);
+    EXPECT_EQ(d.kanseiji_dat.dynwater_sw, YesNo::No);
+    EXPECT_EQ(d.yaita_dat.second_sw, YesNo::No);
+    EXPECT_EQ(d.sekkei_dat.zevove_sw, YesNo::No);
     // Levels and angles stay as read.
     EXPECT_DOUBLE_EQ(d.sekkei_dat.seabed_kansei, -7.5);
 }
@@ -212,7 +213,7 @@ TEST(OlderProjectFile, LateralResistanceConstantsTakeThePowerOfTheirUnit) {
     };
     for (const auto& c : cases) {
         DesignData d;
-        d.sekkei_dat.neire_sw = c.neire_sw;
+        d.sekkei_dat.neire_sw = code_of_list_index<EmbedmentMethod>(c.neire_sw);
         d.dosou_dat.dosou_umi[0].kh_val = {2.0, 2.0, 2.0, 2.0};
         d.dosou_dat.dosou_hoho[1].hoho_k = {2.0, 2.0, 2.0, 0.0};
         conv_si_unit(d);
@@ -244,8 +245,8 @@ TEST(OlderProjectFile, ModulusAndReductionRatesByTheirOwnRules) {
         DesignData d;
         d.yaita_dat.young_e = c.young_e;
         d.yaita_dat.young_exp = c.young_exp;
-        d.sekouji_dat.wave_sw = c.wave_sw;
-        d.sekouji_dat.dissip_sw = c.dissip_sw;
+        d.sekouji_dat.wave_sw = code_of_list_index<WaveFormula>(c.wave_sw);
+        d.sekouji_dat.dissip_sw = code_of_list_index<DissipatingWorks>(c.dissip_sw);
         d.sekouji_dat.lambda1 = 0.8;
         conv_si_unit(d);
         EXPECT_DOUBLE_EQ(d.yaita_dat.young_e, c.expected_e) << c.young_e;
@@ -261,23 +262,23 @@ TEST(OlderProjectFile, ModulusAndReductionRatesByTheirOwnRules) {
 TEST(OlderProjectFile, Version101CutShortDefaultsEachMissingGroup) {
     ProgramFolder folder(false);
     DesignData source = gravitational_sample();
-    source.sekouji_dat.dissip_sw = 1;
+    source.sekouji_dat.dissip_sw = DissipatingWorks::Absent;
     source.yaita_dat.fsyok_dat.sea_rate = {0.3, 0.3, 0.1, 0.03, 0.0};
     source.yaita_dat.fsyok_dat.land_rate = {0.03, 0.05, 0.02, 0.0};
-    source.yaita_dat.fsyok_dat.range_sw = 1;
+    source.yaita_dat.fsyok_dat.range_sw = CorrosionRange::MudOnly;
     auto lines = project_file_lines(source);
     lines[0] = "\"<1.01>\"";
 
     // Lines 1 to 165: group 3 of the version-1.01 additions is missing.
     write_text_file(folder.file("a.wtn"), {lines.begin(), lines.begin() + 165});
     DesignData d;
-    d.yaita_dat.alpha_sw = 1;
+    d.yaita_dat.alpha_sw = CheckBox::Checked;
     read_data_file(d, folder.file("a.wtn"));
     EXPECT_EQ(d.data_ver, kVersion101);
-    EXPECT_EQ(d.kanseiji_dat.dynwater_sw, 1); // read from line 164
-    EXPECT_EQ(d.yaita_dat.alpha_sw, 0);
+    EXPECT_EQ(d.kanseiji_dat.dynwater_sw, YesNo::Yes); // read from line 164
+    EXPECT_EQ(d.yaita_dat.alpha_sw, CheckBox::Clear);
     EXPECT_EQ(d.yaita_dat.joint_alpha, (std::array<double, 3>{1.0, 1.0, 1.0}));
-    EXPECT_EQ(d.kanseiji_dat.okabe_sw, 0);
+    EXPECT_EQ(d.kanseiji_dat.okabe_sw, OkabeWhenNegative::Off);
 
     // Lines 1 to 161: no adopted values, an older corrosion layout, no additions.
     write_text_file(folder.file("b.wtn"), {lines.begin(), lines.begin() + 161});
@@ -288,9 +289,9 @@ TEST(OlderProjectFile, Version101CutShortDefaultsEachMissingGroup) {
     EXPECT_EQ(e.yaita_dat.fsyok_dat.sea_rate[1], 0.3);
     EXPECT_EQ(e.yaita_dat.fsyok_dat.sea_rate[2], 0.3);
     EXPECT_EQ(e.yaita_dat.fsyok_dat.land_rate[1], 0.02);
-    EXPECT_EQ(e.yaita_dat.fsyok_dat.range_sw, 0);
-    EXPECT_EQ(e.kanseiji_dat.dynwater_sw, 2);
-    EXPECT_EQ(e.yaita_dat.second_sw, 2);
+    EXPECT_EQ(e.yaita_dat.fsyok_dat.range_sw, CorrosionRange::SeaWaterAndMud);
+    EXPECT_EQ(e.kanseiji_dat.dynwater_sw, YesNo::No);
+    EXPECT_EQ(e.yaita_dat.second_sw, YesNo::No);
     EXPECT_EQ(e.sekouji_dat.lambda1, 1.0); // no wave-dissipating works
     EXPECT_EQ(e.sekouji_dat.lambda2, 1.0);
 }
@@ -298,7 +299,7 @@ TEST(OlderProjectFile, Version101CutShortDefaultsEachMissingGroup) {
 TEST(ProjectFile, Version200CutAfterLine165KeepsWhatItSays) {
     ProgramFolder folder(false);
     DesignData source = sample_design();
-    source.kanseiji_dat.clay_sw = 1;
+    source.kanseiji_dat.clay_sw = ClayNormalFormula::FirstOnly;
     source.sekkei_dat.delta_jyo = {10.0, -10.0, 0.0};
     auto lines = project_file_lines(source);
     lines[0] = "\" <2.00> \""; // blanks around the tag inside the quotes
@@ -306,10 +307,10 @@ TEST(ProjectFile, Version200CutAfterLine165KeepsWhatItSays) {
     DesignData d;
     read_data_file(d, folder.file("c.tn2"));
     EXPECT_EQ(d.data_ver, kVersion200);
-    EXPECT_EQ(d.kanseiji_dat.clay_sw, 1);
-    EXPECT_EQ(d.kanseiji_dat.dynwater_sw, 1);
+    EXPECT_EQ(d.kanseiji_dat.clay_sw, ClayNormalFormula::FirstOnly);
+    EXPECT_EQ(d.kanseiji_dat.dynwater_sw, YesNo::Yes);
     EXPECT_EQ(d.yaita_dat.joint_alpha, (std::array<double, 3>{1.0, 1.0, 1.0}));
-    EXPECT_EQ(d.kanseiji_dat.okabe_sw, 0);
+    EXPECT_EQ(d.kanseiji_dat.okabe_sw, OkabeWhenNegative::Off);
     EXPECT_EQ(d.sekkei_dat.delta_jyo[0], 15.0);
 }
 

@@ -31,24 +31,41 @@ TEST(ScreenCodes, ListIndexCoversZeroToCountLessOne) {
     EXPECT_TRUE(is_list_index(0, 3));
     EXPECT_TRUE(is_list_index(2, 3));
     EXPECT_FALSE(is_list_index(3, 3));
-    EXPECT_TRUE(is_list_index(kPipeJointGivenSpacing, kPipeJointOptionCount));
-    EXPECT_FALSE(is_list_index(kPipeJointGivenSpacing, kPipeJointTypeCount));
+    EXPECT_TRUE(is_joint_type(PipeJoint::PP));
+    EXPECT_FALSE(is_joint_type(PipeJoint::GivenSpacing));
+    EXPECT_FALSE(is_joint_type(from_file_value<PipeJoint>(-1)));
 }
 
-TEST(ScreenCodes, ScreenSwitchesReadAsTheirFileCodes) {
-    // Option groups held from 0 on the screens, numbered from 1 in the file.
-    EXPECT_EQ(code_from_screen_switch<USection>(0), USection::Improved);
-    EXPECT_EQ(code_from_screen_switch<USection>(2), USection::Wide);
-    EXPECT_EQ(screen_switch_of(SteelGrade::SY390), 1);
-    EXPECT_EQ(code_from_screen_switch<DesignStandard>(1), DesignStandard::FisheryPort);
-    EXPECT_EQ(code_from_screen_switch<BreakingInfluence>(0), BreakingInfluence::NotInfluenced);
-    EXPECT_EQ(code_from_screen_switch<YesNo>(1), YesNo::No);
-    // Switches the design data holds as the file carries them.
-    EXPECT_EQ(yes_no_code(true), 1);
-    EXPECT_EQ(yes_no_code(false), 2);
-    EXPECT_EQ(screen_value(CorrosionRange::MudOnly), 1);
-    EXPECT_EQ(screen_value(PileTipCondition::HeadFree), 1);
-    EXPECT_EQ(screen_code<SeismicRounding>(1), SeismicRounding::StepsOfFiveHundredths);
+TEST(ScreenCodes, ListIndexesReadAsTheirFileCodes) {
+    // Option groups listed from 0 on the screens, numbered from 1 in the file.
+    EXPECT_EQ(code_of_list_index<USection>(0), USection::Improved);
+    EXPECT_EQ(code_of_list_index<USection>(2), USection::Wide);
+    EXPECT_EQ(list_index_of(SteelGrade::SY390), 1);
+    EXPECT_EQ(code_of_list_index<DesignStandard>(1), DesignStandard::FisheryPort);
+    EXPECT_EQ(code_of_list_index<BreakingInfluence>(0), BreakingInfluence::NotInfluenced);
+    EXPECT_EQ(code_of_list_index<YesNo>(1), YesNo::No);
+    // Codes listed from 0 keep their number as the list index.
+    EXPECT_EQ(list_index_of(CorrosionRange::MudOnly), 1);
+    EXPECT_EQ(list_index_of(CheckBox::Checked), 1);
+    EXPECT_EQ(code_of_list_index<PipeJoint>(3), PipeJoint::GivenSpacing);
+    // An index outside the list is kept with its number, both ways.
+    for (int index : {-3, -1, 4, 99}) {
+        EXPECT_EQ(list_index_of(code_of_list_index<EmbedmentMethod>(index)), index);
+        EXPECT_FALSE(is_listed(code_of_list_index<SoilKind>(index + 10)));
+    }
+}
+
+TEST(ScreenCodes, ResidualRulesFollowTheScreensOrderAndKeepOtherNumbers) {
+    EXPECT_EQ(residual_rule_from_screen(0), ResidualLevelRule::TwoThirdsOfRange);
+    EXPECT_EQ(residual_rule_from_screen(1), ResidualLevelRule::WholeRange);
+    EXPECT_EQ(residual_rule_from_screen(2), ResidualLevelRule::Given);
+    // Numbers outside the list stand for themselves, so every number goes
+    // back to the one it was read from and none takes a listed rule.
+    for (int n : {-5, -1, 0, 1, 2, 3, 7}) {
+        const ResidualLevelRule rule = residual_rule_from_screen(n);
+        EXPECT_EQ(screen_residual_switch(rule), n);
+        EXPECT_EQ(is_listed(rule), n >= 0 && n <= 2) << n;
+    }
 }
 
 } // namespace

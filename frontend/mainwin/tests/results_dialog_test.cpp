@@ -171,12 +171,13 @@ TEST_F(ResultsDialogTest, HeadingsFollowTheStageAndThePile) {
         {2, 0, {"H.W.L.", "岸壁前", "－", "－"}, false, steel, "123.5"},
         {-2, 5, {"H.W.L.", "岸壁前", "－", "－"}, false, concrete, "123.456"},
     };
-    data.sekouji_dat.tide_kentou_sw = {0, 1, 0, 1, 0};
+    data.sekouji_dat.tide_kentou_sw = {CheckBox::Clear, CheckBox::Checked, CheckBox::Clear,
+                                       CheckBox::Checked, CheckBox::Clear};
     data.sekkei_dat.tide_name = "  岸壁前  ";
     for (const Case& c : cases) {
         SCOPED_TRACE(c.mode);
         data.kekka_mode = c.mode;
-        data.yaita_dat.yaita_kind = c.yaita_kind;
+        data.yaita_dat.yaita_kind = code_of_list_index<PileType>(c.yaita_kind);
         ResultsDialog d(data, boxes);
         d.form.load();
         const std::array<int, 4> heads = {6, 7, 27, 28};

@@ -50,8 +50,8 @@ struct RunChainTest : ::testing::Test {
     // Sets the study switches and shows them on the screens, so that storing
     // the screens keeps them.
     void studies(bool completed, bool construction) {
-        f.data.sekkei_dat.kanseiji_sw = completed ? 1 : 0;
-        f.data.sekkei_dat.sekouji_sw = construction ? 1 : 0;
+        f.data.sekkei_dat.kanseiji_sw = code_of_list_index<CheckBox>(completed ? 1 : 0);
+        f.data.sekkei_dat.sekouji_sw = code_of_list_index<CheckBox>(construction ? 1 : 0);
         f.window->load_all_screens();
         // The snapshot follows, so that the run asks nothing.
         ASSERT_TRUE(f.window->file_commands().write_work_cal_file(kOrgFileName));

@@ -118,8 +118,9 @@ TEST(RunDialogsView, ResultsAndCustomisationDialogsAsShown) {
     write_text_file(f.folder.file("KEKKA3.DAT"), table);
     write_text_file(f.folder.file("KEKKA4.DAT"), {"\"施工時\",\"PC-600\", -15.500,  18.500"});
     f.data.kekka_mode = 2;
-    f.data.yaita_dat.yaita_kind = 5;
-    f.data.sekouji_dat.tide_kentou_sw = {1, 1, 1, 1};
+    f.data.yaita_dat.yaita_kind = PileType::Pc;
+    f.data.sekouji_dat.tide_kentou_sw = {CheckBox::Checked, CheckBox::Checked, CheckBox::Checked,
+                                         CheckBox::Checked};
     f.data.sekkei_dat.tide_name = "A.P.+2.10 ";
     {
         ResultsDialog results(f.data, f.boxes);

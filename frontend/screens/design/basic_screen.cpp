@@ -199,7 +199,7 @@ void BasicScreen::set_sekkei_jk() {
     const SekkeiData& s = w_.data.sekkei_dat;
     txt_gm1[0]->set_text(fixed_text(w_.data.data_title, kTitleLength));
 
-    const DesignStandard standard = code_from_screen_switch<DesignStandard>(s.std_sw);
+    const DesignStandard standard = s.std_sw;
     if (standard == DesignStandard::Port) {
         opt_gm1[0]->set_value(true);
     } else if (standard == DesignStandard::FisheryPort) {
@@ -207,10 +207,11 @@ void BasicScreen::set_sekkei_jk() {
         for (int i : {4, 5, 6})
             opt_gm1[i]->set_enabled(false);
     }
-    if (is_list_index(s.neire_sw, kNeireMethods))
-        opt_gm1[kFirstMethodOption + s.neire_sw]->set_value(true);
+    if (ui::OptionButton* method =
+            button_of(opt_gm1, s.neire_sw, kFirstMethodOption, kNeireMethods))
+        method->set_value(true);
 
-    const bool completed = s.kanseiji_sw != kBoxClear;
+    const bool completed = s.kanseiji_sw != CheckBox::Clear;
     set_check(*chk_gm1[0], completed);
     for (int i : {1, 4, 6}) {
         w_.opt_menu[i]->set_enabled(completed);
@@ -219,7 +220,7 @@ void BasicScreen::set_sekkei_jk() {
     w_.k_kekka->set_enabled(completed);
     enable_completed_inputs(completed);
 
-    const bool construction = s.sekouji_sw != kBoxClear;
+    const bool construction = s.sekouji_sw != CheckBox::Clear;
     set_check(*chk_gm1[1], construction);
     w_.opt_menu[2]->set_enabled(construction);
     w_.inp_menu[2]->set_enabled(construction);
@@ -246,9 +247,9 @@ void BasicScreen::set_sekkei_jk() {
 
     enable_levels_of_studies();
 
-    if (is_list_index(s.rwl_sw, kScreenResidualRuleCount)) {
-        opt_gm2[s.rwl_sw]->set_value(true);
-        txt_gm2[5]->set_enabled(residual_rule_from_screen(s.rwl_sw) == ResidualLevelRule::Given);
+    if (is_listed(s.rwl_sw)) {
+        opt_gm2[static_cast<std::size_t>(screen_residual_switch(s.rwl_sw))]->set_value(true);
+        txt_gm2[5]->set_enabled(s.rwl_sw == ResidualLevelRule::Given);
     }
 
     txt_gm2[5]->set_text(ui::format_mask(s.tide_lvl[4], kLevelMask));
@@ -272,20 +273,20 @@ void BasicScreen::set_sekkei_jk() {
 void BasicScreen::put_sekkei_jk() {
     SekkeiData& s = w_.data.sekkei_dat;
     w_.data.data_title = fixed_text(txt_gm1[0]->text(), kTitleLength);
-    s.std_sw = zero_when_on(*opt_gm1[0]);
+    s.std_sw = code_when_on<DesignStandard>(*opt_gm1[0]);
     for (int k = 0; k < kNeireMethods; ++k) {
         if (opt_gm1[kFirstMethodOption + k]->value()) {
-            s.neire_sw = k;
+            s.neire_sw = code_of_list_index<EmbedmentMethod>(k);
             break;
         }
     }
     s.kanseiji_sw = check_value(*chk_gm1[0]);
-    w_.k_kekka->set_enabled(s.kanseiji_sw != kBoxClear);
+    w_.k_kekka->set_enabled(s.kanseiji_sw != CheckBox::Clear);
     s.sekouji_sw = check_value(*chk_gm1[1]);
-    w_.s_kekka->set_enabled(s.sekouji_sw != kBoxClear);
-    s.stress_sw = zero_when_on(*opt_gm1[7]);
-    s.disp_sw = zero_when_on(*opt_gm1[9]);
-    s.zevove_sw = zero_when_on(*opt_gm1[11]);
+    w_.s_kekka->set_enabled(s.sekouji_sw != CheckBox::Clear);
+    s.stress_sw = code_when_on<YesNo>(*opt_gm1[7]);
+    s.disp_sw = code_when_on<YesNo>(*opt_gm1[9]);
+    s.zevove_sw = code_when_on<YesNo>(*opt_gm1[11]);
 
     s.delta_jyo[0] = ui::leading_number(txt_gm1[2]->text());
     s.delta_jyo[1] = ui::leading_number(txt_gm1[3]->text());
@@ -299,8 +300,8 @@ void BasicScreen::put_sekkei_jk() {
 
     for (int k = 0; k < 3; ++k) {
         if (!opt_gm2[k]->value()) continue;
-        s.rwl_sw = k;
-        if (residual_rule_from_screen(k) == ResidualLevelRule::Given)
+        s.rwl_sw = residual_rule_from_screen(k);
+        if (s.rwl_sw == ResidualLevelRule::Given)
             s.tide_lvl[4] = ui::leading_number(txt_gm2[5]->text());
         break;
     }

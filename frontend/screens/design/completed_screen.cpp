@@ -167,37 +167,35 @@ void CompletedScreen::build_seismic_page(ui::Frame& page) {
 void CompletedScreen::set_kanseiji_jk() {
     KanseijiData& k = w_.data.kanseiji_dat;
     ui::TabControl& tab = *w_.tab_gm[1];
-    set_check(*chk_gm3[0], k.jyo_sw != kBoxClear);
-    set_check(*chk_gm3[1], k.jis_sw != kBoxClear);
-    tab.set_tab_enabled(kSeismicPage, k.jis_sw != kBoxClear);
+    set_check(*chk_gm3[0], k.jyo_sw != CheckBox::Clear);
+    set_check(*chk_gm3[1], k.jis_sw != CheckBox::Clear);
+    tab.set_tab_enabled(kSeismicPage, k.jis_sw != CheckBox::Clear);
 
-    const GroundShape shape = code_from_screen_switch<GroundShape>(k.shape_sw);
+    const GroundShape shape = k.shape_sw;
     if (shape == GroundShape::Straight || shape == GroundShape::Embankment) {
-        opt_gm3[k.shape_sw]->set_value(true);
+        opt_gm3[static_cast<std::size_t>(list_index_of(shape))]->set_value(true);
         const bool embankment = shape == GroundShape::Embankment;
         fra_gm3[2]->set_enabled(embankment);
         opt_gm3[2]->set_enabled(embankment);
         opt_gm3[3]->set_enabled(embankment);
     }
-    const SurchargeMode surcharge = code_from_screen_switch<SurchargeMode>(k.load_sw);
+    const SurchargeMode surcharge = k.load_sw;
     if (surcharge == SurchargeMode::AtSeabedForAllLayers) opt_gm3[2]->set_value(true);
     if (surcharge == SurchargeMode::PerLayer) opt_gm3[3]->set_value(true);
-    const bool compare_clay_formulas =
-        screen_code<ClayNormalFormula>(k.clay_sw) == ClayNormalFormula::CompareBoth;
+    const bool compare_clay_formulas = k.clay_sw == ClayNormalFormula::CompareBoth;
     opt_gm3[compare_clay_formulas ? 4 : 5]->set_value(true);
 
     // The fishery-port standard gives the design seismic coefficient directly.
-    if (code_from_screen_switch<DesignStandard>(w_.data.sekkei_dat.std_sw) ==
-        DesignStandard::FisheryPort) {
-        k.sindo_sw = screen_value(SeismicCoefficientRule::Given);
+    if (w_.data.sekkei_dat.std_sw == DesignStandard::FisheryPort) {
+        k.sindo_sw = SeismicCoefficientRule::Given;
         opt_gm4[1]->set_enabled(false);
     } else {
         opt_gm4[1]->set_enabled(true);
     }
-    const auto seismic_rule = screen_code<SeismicCoefficientRule>(k.sindo_sw);
+    const SeismicCoefficientRule seismic_rule = k.sindo_sw;
     if (seismic_rule == SeismicCoefficientRule::Given ||
         seismic_rule == SeismicCoefficientRule::ProductOfFactors) {
-        opt_gm4[k.sindo_sw]->set_value(true);
+        opt_gm4[static_cast<std::size_t>(list_index_of(seismic_rule))]->set_value(true);
         txt_gm4[0]->set_enabled(seismic_rule == SeismicCoefficientRule::Given);
         for (int i = 1; i <= 3; ++i)
             txt_gm4[i]->set_enabled(seismic_rule == SeismicCoefficientRule::ProductOfFactors);
@@ -206,18 +204,18 @@ void CompletedScreen::set_kanseiji_jk() {
     for (int i = 0; i < 3; ++i)
         txt_gm4[1 + i]->set_text(ui::format_mask(k.sindo_factor[i], kMask));
 
-    if (is_list_index(k.mikake_sw, kApparentRules)) {
-        const int index = kApparentButtons[k.mikake_sw];
+    if (is_listed(k.mikake_sw)) {
+        const int index = kApparentButtons[list_index_of(k.mikake_sw)];
         opt_gm4[index]->set_value(true);
         enable_apparent_inputs(index);
     }
     txt_gm4[4]->set_text(ui::format_mask(k.mikake_val, kMask));
-    opt_gm4[screen_code<YesNo>(k.dynwater_sw) == YesNo::Yes ? 14 : 15]->set_value(true);
+    opt_gm4[k.dynwater_sw == YesNo::Yes ? 14 : 15]->set_value(true);
 
     select_pair(k.rwl_k_sw, *opt_gm4[5], *opt_gm4[6]);
     select_pair(k.lwl_k_sw, *opt_gm4[7], *opt_gm4[8]);
     select_pair(k.pa_formula_sw, *opt_gm4[9], *opt_gm4[10]);
-    set_check(*chk_gm4[0], k.okabe_sw != kBoxClear);
+    set_check(*chk_gm4[0], k.okabe_sw != OkabeWhenNegative::Off);
     select_pair(k.pa_method_sw, *opt_gm4[11], *opt_gm4[12]);
 
     // A page that the load switched off is not left shown.
@@ -228,26 +226,27 @@ void CompletedScreen::put_kanseiji_jk() {
     KanseijiData& k = w_.data.kanseiji_dat;
     k.jyo_sw = check_value(*chk_gm3[0]);
     k.jis_sw = check_value(*chk_gm3[1]);
-    k.shape_sw = zero_when_on(*opt_gm3[0]);
-    k.load_sw = zero_when_on(*opt_gm3[2]);
-    k.clay_sw = zero_when_on(*opt_gm3[4]);
-    k.sindo_sw = zero_when_on(*opt_gm4[0]);
+    k.shape_sw = code_when_on<GroundShape>(*opt_gm3[0]);
+    k.load_sw = code_when_on<SurchargeMode>(*opt_gm3[2]);
+    k.clay_sw = code_when_on<ClayNormalFormula>(*opt_gm3[4]);
+    k.sindo_sw = code_when_on<SeismicCoefficientRule>(*opt_gm4[0]);
     k.sindo_val = ui::leading_number(txt_gm4[0]->text());
     for (int i = 0; i < 3; ++i)
         k.sindo_factor[i] = ui::leading_number(txt_gm4[1 + i]->text());
     for (int m = 0; m < kApparentRules; ++m) {
         if (opt_gm4[kApparentButtons[m]]->value()) {
-            k.mikake_sw = m;
+            k.mikake_sw = code_of_list_index<ApparentSeismicRule>(m);
             break;
         }
     }
     k.mikake_val = ui::leading_number(txt_gm4[4]->text());
-    k.dynwater_sw = yes_no_code(opt_gm4[14]->value());
-    k.rwl_k_sw = zero_when_on(*opt_gm4[5]);
-    k.lwl_k_sw = zero_when_on(*opt_gm4[7]);
-    k.pa_formula_sw = zero_when_on(*opt_gm4[9]);
-    k.okabe_sw = check_value(*chk_gm4[0]);
-    k.pa_method_sw = zero_when_on(*opt_gm4[11]);
+    k.dynwater_sw = code_when_on<YesNo>(*opt_gm4[14]);
+    k.rwl_k_sw = code_when_on<LevelSeismicRule>(*opt_gm4[5]);
+    k.lwl_k_sw = code_when_on<LevelSeismicRule>(*opt_gm4[7]);
+    k.pa_formula_sw = code_when_on<ClaySeismicFormula>(*opt_gm4[9]);
+    k.okabe_sw = chk_gm4[0]->value() != ui::CheckBox::kUnchecked ? OkabeWhenNegative::On
+                                                                 : OkabeWhenNegative::Off;
+    k.pa_method_sw = code_when_on<EarthPressureMethod>(*opt_gm4[11]);
 }
 
 void CompletedScreen::chk_gm3_Click(int index) {

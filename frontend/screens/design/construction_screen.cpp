@@ -28,10 +28,13 @@ constexpr int kKurodaNameColumns = 19;
 // the breaking-wave influence.
 constexpr int kLengthMethodButtons = 2;
 
-// The button of a two-button group a row's flag selects: any value but the
-// first button's selects the second.
-int button_of_flag(int flag) {
-    return flag != kFirstButtonOn ? kSecondButtonOn : kFirstButtonOn;
+// The button of a two-button group a row's code selects: any code but the
+// first entry's selects the second; and the code that button stores.
+template <class Code> int button_of_code(Code code) {
+    return list_index_of(code) != kFirstButtonOn ? kSecondButtonOn : kFirstButtonOn;
+}
+template <class Code> Code button_code(Code code) {
+    return code_of_list_index<Code>(button_of_code(code));
 }
 
 // The five values of a wave row in the order of the editor's boxes: H1/3,
@@ -258,7 +261,7 @@ void ConstructionScreen::set_sekouji_jk() {
     select_pair(s.static_sw, *opt_gm5[9], *opt_gm5[8]);
 
     for (int i = 0; i < kStudiedTideLevels; ++i)
-        set_check(*chk_gm5[2 * i], s.tide_kentou_sw[i] != kBoxClear);
+        set_check(*chk_gm5[2 * i], s.tide_kentou_sw[i] != CheckBox::Clear);
     for (int i = 0; i < kStudiedTideLevels; ++i) {
         set_check(*chk_gm5[2 * i + 1], box_checked(s.tide_sakuzu_sw[i]) ||
                                            chk_gm5[2 * i]->value() != ui::CheckBox::kUnchecked);
@@ -301,9 +304,9 @@ void ConstructionScreen::set_sekouji_jk() {
     lst_gm6->set_list_index(0);
 
     for (int i = 0; i < kStudiedTideLevels; ++i) {
-        const int kept_flag = gm7_row[i].flag2;
+        const BreakingInfluence unused = gm7_row[i].breaking;
         gm7_row[i] = s.kuroda_tbl[i];
-        gm7_row[i].flag2 = kept_flag;
+        gm7_row[i].breaking = unused;
     }
     lst_gm7->clear();
     for (int i = 0; i < kStudiedTideLevels; ++i)
@@ -316,39 +319,39 @@ void ConstructionScreen::set_sekouji_jk() {
 
 void ConstructionScreen::put_sekouji_jk() {
     SekoujiData& s = w_.data.sekouji_dat;
-    s.wave_sw = zero_when_on(*opt_gm5[0]);
-    s.dissip_sw = zero_when_on(*opt_gm5[2]);
+    s.wave_sw = code_when_on<WaveFormula>(*opt_gm5[0]);
+    s.dissip_sw = code_when_on<DissipatingWorks>(*opt_gm5[2]);
     for (int i = 0; i < kStudiedTideLevels; ++i)
         s.tide_kentou_sw[i] = check_value(*chk_gm5[2 * i]);
     for (int i = 0; i < kStudiedTideLevels; ++i)
         s.tide_sakuzu_sw[i] = check_value(*chk_gm5[2 * i + 1]);
-    s.depth_sw = zero_when_on(*opt_gm5[4]);
+    s.depth_sw = code_when_on<WaveDepthRule>(*opt_gm5[4]);
     s.lambda1 = ui::leading_number(txt_gm5[0]->text());
     s.lambda2 = ui::leading_number(txt_gm5[9]->text());
     s.d_lvl = ui::leading_number(txt_gm5[1]->text());
     s.h2_lvl = ui::leading_number(txt_gm5[2]->text());
     s.h_lvl = ui::leading_number(txt_gm5[3]->text());
     s.slope_x = ui::leading_number(txt_gm5[4]->text());
-    s.hb_sw = zero_when_on(*opt_gm5[6]);
-    if (code_from_screen_switch<BreakerDepthRule>(s.hb_sw) == BreakerDepthRule::Given) {
+    s.hb_sw = code_when_on<BreakerDepthRule>(*opt_gm5[6]);
+    if (s.hb_sw == BreakerDepthRule::Given) {
         for (int i = 0; i < kStudiedTideLevels; ++i)
             s.hb_lvl[i] = ui::leading_number(txt_gm5[5 + i]->text());
     }
-    s.static_sw = zero_when_on(*opt_gm5[9]);
+    s.static_sw = code_when_on<StaticWater>(*opt_gm5[9]);
 
     for (int i = 0; i < kStudiedTideLevels; ++i) {
         WaveRec& goda = s.goda_tbl[i];
         const WaveRec& row = gm6_row[i];
         goda = row;
-        goda.flag1 = button_of_flag(row.flag1);
-        goda.flag2 = button_of_flag(row.flag2);
+        goda.breaking = button_code(row.breaking);
+        goda.length_method = button_code(row.length_method);
     }
     for (int i = 0; i < kStudiedTideLevels; ++i) {
         WaveRec& kuroda = s.kuroda_tbl[i];
-        const int kept_flag = kuroda.flag2;
+        const BreakingInfluence unused = kuroda.breaking;
         kuroda = gm7_row[i];
-        kuroda.flag1 = button_of_flag(gm7_row[i].flag1);
-        kuroda.flag2 = kept_flag;
+        kuroda.length_method = button_code(gm7_row[i].length_method);
+        kuroda.breaking = unused;
     }
     derive_hb_levels(s);
 }
@@ -433,9 +436,9 @@ void ConstructionScreen::lst_gm6_Click() {
     if (i < 0) return;
     const WaveRec& row = gm6_row[static_cast<std::size_t>(i)];
     gm6_ev_sw = false;
-    opt_gm6[button_of_flag(row.flag1)]->set_value(true);
+    opt_gm6[button_of_code(row.breaking)]->set_value(true);
     enable_with_caption(*txt_gm6[1], *lbl_gm6[8], opt_gm6[1]->value());
-    opt_gm6[kLengthMethodButtons + button_of_flag(row.flag2)]->set_value(true);
+    opt_gm6[kLengthMethodButtons + button_of_code(row.length_method)]->set_value(true);
     enable_period_or_length(txt_gm6, *lbl_gm6[9], *lbl_gm6[10], opt_gm6[2]->value());
     show_row_values(txt_gm6, row);
     gm6_ev_sw = true;
@@ -446,7 +449,7 @@ void ConstructionScreen::lst_gm7_Click() {
     if (i < 0) return;
     const WaveRec& row = gm7_row[static_cast<std::size_t>(i)];
     gm7_ev_sw = false;
-    opt_gm7[button_of_flag(row.flag1)]->set_value(true);
+    opt_gm7[button_of_code(row.length_method)]->set_value(true);
     enable_period_or_length(txt_gm7, *lbl_gm7[8], *lbl_gm7[9], opt_gm7[0]->value());
     show_row_values(txt_gm7, row);
     gm7_ev_sw = true;
@@ -457,10 +460,10 @@ void ConstructionScreen::opt_gm6_Click(int index) {
     if (!gm6_ev_sw || i < 0) return;
     WaveRec& row = gm6_row[static_cast<std::size_t>(i)];
     if (index == 0 || index == 1) {
-        row.flag1 = zero_when_on(*opt_gm6[0]);
+        row.breaking = code_when_on<BreakingInfluence>(*opt_gm6[0]);
         enable_with_caption(*txt_gm6[1], *lbl_gm6[8], opt_gm6[1]->value());
     } else {
-        row.flag2 = zero_when_on(*opt_gm6[2]);
+        row.length_method = code_when_on<WaveLengthMethod>(*opt_gm6[2]);
         enable_period_or_length(txt_gm6, *lbl_gm6[9], *lbl_gm6[10], opt_gm6[2]->value());
     }
     set_gm6_list(i);
@@ -469,7 +472,8 @@ void ConstructionScreen::opt_gm6_Click(int index) {
 void ConstructionScreen::opt_gm7_Click(int /*index*/) {
     const int i = selected_line(*lst_gm7);
     if (!gm7_ev_sw || i < 0) return;
-    gm7_row[static_cast<std::size_t>(i)].flag1 = zero_when_on(*opt_gm7[0]);
+    gm7_row[static_cast<std::size_t>(i)].length_method =
+        code_when_on<WaveLengthMethod>(*opt_gm7[0]);
     enable_period_or_length(txt_gm7, *lbl_gm7[8], *lbl_gm7[9], opt_gm7[0]->value());
     set_gm7_list(i);
 }

@@ -7,6 +7,7 @@
 #include "picture_box.h"
 #include "screen_codes.h"
 
+#include <array>
 #include <string>
 
 namespace wtn::design {
@@ -36,20 +37,33 @@ ui::TextBox& add_number_box(ui::Container& in, const std::string& name, int inde
 ui::NumberBoxStyle leading_number_style(const std::string& mask, bool* event_switch = nullptr);
 ui::NumberBoxStyle text_as_typed_style(const std::string& mask);
 
-// Switch encodings of the stores: a check box stores 1 in any state but
-// clear; a two-button group stores 0 when the button tested is on, else 1.
-inline int check_value(const ui::CheckBox& box) {
+// Switch encodings of the stores: a check box stores checked in any state
+// but clear; a two-button group stores the code of its first list entry when
+// the button tested is on, else the code of the second.
+inline CheckBox check_value(const ui::CheckBox& box) {
     return box_value(box.value() != ui::CheckBox::kUnchecked);
 }
-inline int zero_when_on(const ui::OptionButton& tested) {
-    return tested.value() ? kFirstButtonOn : kSecondButtonOn;
+template <class Code> Code code_when_on(const ui::OptionButton& tested) {
+    return code_of_list_index<Code>(tested.value() ? kFirstButtonOn : kSecondButtonOn);
 }
 
-// Selects the button of a two-button group for a stored 0 or 1, as a load
-// does (the button's handler runs on a change); another value selects none.
-inline void select_pair(int value, ui::OptionButton& zero, ui::OptionButton& one) {
-    if (value == kFirstButtonOn) zero.set_value(true);
-    if (value == kSecondButtonOn) one.set_value(true);
+// Selects the button of a two-button group for a stored code, the first for
+// the code of the first list entry, as a load does (the button's handler
+// runs on a change); another code selects none.
+template <class Code>
+void select_pair(Code code, ui::OptionButton& first, ui::OptionButton& second) {
+    const int index = list_index_of(code);
+    if (index == kFirstButtonOn) first.set_value(true);
+    if (index == kSecondButtonOn) second.set_value(true);
+}
+
+// The button of a group that stands for a code, by its list index; nullptr
+// for a code whose index lies outside the group.
+template <class Code, std::size_t N>
+ui::OptionButton* button_of(const std::array<ui::OptionButton*, N>& group, Code code, int first = 0,
+                            int count = static_cast<int>(N)) {
+    const int index = list_index_of(code);
+    return is_list_index(index, count) ? group[static_cast<std::size_t>(first + index)] : nullptr;
 }
 
 // Turns a check box on or off as a load does (its handler runs on a change).

@@ -44,12 +44,12 @@ std::string right_aligned(const std::string& text) {
 
 std::string goda_line(int level, const WaveRec& row) {
     std::string line = level_name(kGodaNames, level);
-    const auto breaking = code_from_screen_switch<BreakingInfluence>(row.flag1);
+    const BreakingInfluence breaking = row.breaking;
     if (breaking == BreakingInfluence::NotInfluenced) line += "受けない   ";
     if (breaking == BreakingInfluence::Influenced) line += "受ける     ";
     auto texts = value_texts(row);
     if (breaking == BreakingInfluence::NotInfluenced) texts[1] = kNotApplicable;
-    if (code_from_screen_switch<WaveLengthMethod>(row.flag2) != WaveLengthMethod::Computed) {
+    if (row.length_method != WaveLengthMethod::Computed) {
         texts[2] = kNotApplicable;
     } else {
         texts[3] = kNotApplicable;
@@ -59,7 +59,7 @@ std::string goda_line(int level, const WaveRec& row) {
 
 std::string kuroda_line(int level, const WaveRec& row) {
     auto texts = value_texts(row);
-    if (code_from_screen_switch<WaveLengthMethod>(row.flag1) != WaveLengthMethod::Computed) {
+    if (row.length_method != WaveLengthMethod::Computed) {
         texts[2] = kNotApplicable;
     } else {
         texts[3] = kNotApplicable;

@@ -74,8 +74,8 @@ GairyokuRec blank_force() {
 
 // The side a force acts from: the active side when its button is on, else
 // the passive side.
-int direction_of(const ui::OptionButton& active) {
-    return screen_value(active.value() ? ForceSide::Active : ForceSide::Passive);
+ForceSide direction_of(const ui::OptionButton& active) {
+    return active.value() ? ForceSide::Active : ForceSide::Passive;
 }
 
 } // namespace
@@ -212,7 +212,7 @@ void ForceScreen::load_table(int table) {
     set_table_enabled(table);
 
     const KanseijiData& k = window_.data.kanseiji_dat;
-    const bool studied = (table == 0 ? k.jyo_sw : k.jis_sw) != 0;
+    const bool studied = (table == 0 ? k.jyo_sw : k.jis_sw) != CheckBox::Clear;
     if (!studied) {
         fra_gm17[table]->set_enabled(false);
         for (int l = 0; l < kForceLabelsPerFrame; ++l)
@@ -256,7 +256,7 @@ void ForceScreen::lst_gm17_Click(int index) {
     txt_gm17[index * 3 + kNameBox]->set_text(row.name);
     txt_gm17[index * 3 + kForceBox]->set_text(ui::format_mask(row.force, kForceMask));
     txt_gm17[index * 3 + kHeightBox]->set_text(ui::format_mask(row.height, kForceMask));
-    const bool passive = screen_code<ForceSide>(row.direction) != ForceSide::Active;
+    const bool passive = row.direction != ForceSide::Active;
     opt_gm17[index * 2 + (passive ? 1 : 0)]->set_value(true);
     gm17_ev_sw = true;
 }

@@ -48,7 +48,7 @@ std::string gm17_line(int p, const GairyokuRec& row) {
     std::string line = number_text(p) + "   " + name;
     // A name wider than its room is followed directly by the direction word.
     if (width < kForceNameCells) line.append(kForceNameCells - width, ' ');
-    line += screen_code<ForceSide>(row.direction) == ForceSide::Active ? kActiveWord : kPassiveWord;
+    line += row.direction == ForceSide::Active ? kActiveWord : kPassiveWord;
     line += ui::right_align(ui::format_mask(row.force, kForceMask), kForceWidth);
     line += ui::right_align(ui::format_mask(row.height, kForceMask), kHeightWidth);
     return line;

@@ -329,8 +329,7 @@ bool GroundScreen::straight_shape() const {
     // shape otherwise.
     auto* straight = window_.form.find_as<ui::OptionButton>("opt_gm3", 0);
     if (straight != nullptr) return straight->value();
-    return code_from_screen_switch<GroundShape>(window_.data.kanseiji_dat.shape_sw) ==
-           GroundShape::Straight;
+    return window_.data.kanseiji_dat.shape_sw == GroundShape::Straight;
 }
 
 void GroundScreen::load_group(int group) {

@@ -40,9 +40,9 @@ std::string catalogue_line(const YaitaRec& pile, bool with_moment) {
     return line;
 }
 
-std::string joint_column(int joint_type, double spacing) {
-    if (is_list_index(joint_type, kPipeJointTypeCount))
-        return kJointGap + std::string(kJointNames[joint_type]);
+std::string joint_column(PipeJoint joint_type, double spacing) {
+    if (is_joint_type(joint_type))
+        return kJointGap + std::string(kJointNames[list_index_of(joint_type)]);
     return ui::right_align(ui::format_mask(spacing, "###0.0"), kSpacingCells);
 }
 

@@ -28,18 +28,17 @@ bool is_steel_pipe(int kind) {
 
 // The C-type and S-type methods check the embedment with a kh of their own
 // for lmMAX.
-bool takes_kh_for_lm_max(int neire_sw) {
-    const auto method = code_from_screen_switch<EmbedmentMethod>(neire_sw);
+bool takes_kh_for_lm_max(EmbedmentMethod method) {
     return method == EmbedmentMethod::CType || method == EmbedmentMethod::SType;
 }
 
-bool completed_case_studied(const SekkeiData& s, int case_sw) {
+bool completed_case_studied(const SekkeiData& s, CheckBox case_sw) {
     return box_checked(s.kanseiji_sw) && box_checked(case_sw);
 }
 
 // The construction stage studied alone.
 bool construction_only(const SekkeiData& s) {
-    return box_checked(s.sekouji_sw) && s.kanseiji_sw == kBoxClear;
+    return box_checked(s.sekouji_sw) && s.kanseiji_sw == CheckBox::Clear;
 }
 
 // A whole-number box: its leading number to the nearest whole number, halves
@@ -158,8 +157,7 @@ void SheetPileScreen::enable_stress_inputs(int kind) {
     if (completed_case_studied(s, k.jyo_sw)) enable({fra_gm8[4], txt_gm8[5], lbl_gm8[5]}, true);
     if (completed_case_studied(s, k.jis_sw)) enable({fra_gm8[4], txt_gm8[6], lbl_gm8[6]}, true);
     if (box_checked(s.sekouji_sw)) enable({fra_gm8[4], txt_gm8[7], lbl_gm8[7]}, true);
-    if (is_pc_pile(pile_type_from_screen_kind(kind)) ||
-        code_from_screen_switch<YesNo>(s.stress_sw) == YesNo::No) {
+    if (is_pc_pile(pile_type_from_screen_kind(kind)) || s.stress_sw == YesNo::No) {
         enable({fra_gm8[4], lbl_gm8[5], lbl_gm8[6], lbl_gm8[7], txt_gm8[5], txt_gm8[6], txt_gm8[7]},
                false);
     }
@@ -213,7 +211,7 @@ void SheetPileScreen::set_yaita_jk() {
     const YaitaData& y = w.data.yaita_dat;
     const SekkeiData& s = w.data.sekkei_dat;
     const KanseijiData& k = w.data.kanseiji_dat;
-    const int kind = y.yaita_kind;
+    const int kind = screen_pile_kind(y.yaita_kind);
 
     // 1 to 5: type, variant inputs, grade and corrosion page, variant, grade.
     if (is_list_index(kind, kPileKinds)) opt_gm8[kind]->set_value(true);
@@ -222,11 +220,11 @@ void SheetPileScreen::set_yaita_jk() {
         enable({fra_gm8[3], opt_gm8[9], opt_gm8[10]}, is_steel(kind));
         tab().set_tab_enabled(kPageCorrosion, is_steel(kind));
     }
-    const USection section = code_from_screen_switch<USection>(y.u_kind);
+    const USection section = y.u_kind;
     if (section == USection::Improved) opt_gm8[7]->set_value(true);
     if (section == USection::General) opt_gm8[8]->set_value(true);
     if (section == USection::Wide) opt_gm8[13]->set_value(true);
-    const SteelGrade grade = code_from_screen_switch<SteelGrade>(y.steel_grade);
+    const SteelGrade grade = y.steel_grade;
     if (grade == SteelGrade::SY295) opt_gm8[9]->set_value(true);
     if (grade == SteelGrade::SY390) opt_gm8[10]->set_value(true);
 
@@ -242,7 +240,7 @@ void SheetPileScreen::set_yaita_jk() {
     // 7 to 9: secondary stress and kh.
     const bool normal_case = completed_case_studied(s, k.jyo_sw);
     enable({fra_gm8[6], opt_gm8[11], opt_gm8[12]}, normal_case && opt_gm8[3]->value());
-    const YesNo secondary_stress = screen_code<YesNo>(y.second_sw);
+    const YesNo secondary_stress = y.second_sw;
     if (secondary_stress == YesNo::Yes) opt_gm8[11]->set_value(true);
     if (secondary_stress == YesNo::No) opt_gm8[12]->set_value(true);
     enable_kh_inputs(normal_case && is_steel_pipe(kind) && secondary_stress == YesNo::Yes &&
@@ -266,7 +264,7 @@ void SheetPileScreen::set_yaita_jk() {
     if (normal_case) enable({txt_gm8[2], lbl_gm8[2]}, true);
     if (completed_case_studied(s, k.jis_sw)) enable({txt_gm8[3], lbl_gm8[3]}, true);
     if (box_checked(s.sekouji_sw)) enable({txt_gm8[4], lbl_gm8[4]}, true);
-    if (code_from_screen_switch<YesNo>(s.disp_sw) == YesNo::No) {
+    if (s.disp_sw == YesNo::No) {
         enable({fra_gm8[1], txt_gm8[2], txt_gm8[3], txt_gm8[4], lbl_gm8[2], lbl_gm8[3], lbl_gm8[4]},
                false);
     }
@@ -297,8 +295,7 @@ void SheetPileScreen::set_yaita_jk() {
 
     // 16, 17: corrosion.
     const FsyokData& f = y.fsyok_dat;
-    const bool sea_water_and_mud =
-        screen_code<CorrosionRange>(f.range_sw) == CorrosionRange::SeaWaterAndMud;
+    const bool sea_water_and_mud = f.range_sw == CorrosionRange::SeaWaterAndMud;
     (sea_water_and_mud ? opt_gm12[0] : opt_gm12[1])->set_value(true);
     const double boxes[10] = {f.sea_rate[2],
                               f.sea_rate[2],
@@ -326,18 +323,18 @@ void SheetPileScreen::put_yaita_jk() {
     YaitaData& y = w.data.yaita_dat;
     for (int i = 0; i < kPileKinds; ++i) {
         if (opt_gm8[i]->value()) {
-            y.yaita_kind = i;
+            y.yaita_kind = pile_type_from_screen_kind(i);
             break;
         }
     }
     if (opt_gm8[7]->value()) {
-        y.u_kind = screen_switch_of(USection::Improved);
+        y.u_kind = USection::Improved;
     } else if (opt_gm8[8]->value()) {
-        y.u_kind = screen_switch_of(USection::General);
+        y.u_kind = USection::General;
     } else if (opt_gm8[13]->value()) {
-        y.u_kind = screen_switch_of(USection::Wide);
+        y.u_kind = USection::Wide;
     }
-    y.steel_grade = screen_switch_of(opt_gm8[9]->value() ? SteelGrade::SY295 : SteelGrade::SY390);
+    y.steel_grade = opt_gm8[9]->value() ? SteelGrade::SY295 : SteelGrade::SY390;
 
     y.young_e = value_of(*txt_gm8[0]);
     y.young_exp = whole_value(*txt_gm8[1]);
@@ -350,7 +347,7 @@ void SheetPileScreen::put_yaita_jk() {
     y.alpha_sw = box_value(std::all_of(y.joint_alpha.begin(), y.joint_alpha.end(), [](double a) {
         return std::fabs(a - 1.0) < kUnitAlphaTolerance;
     }));
-    y.second_sw = yes_no_code(opt_gm8[11]->value());
+    y.second_sw = opt_gm8[11]->value() ? YesNo::Yes : YesNo::No;
     y.kh_lm = value_of(*txt_gm8[8]);
 
     store_selection(*lst_gm10, w.data.yaita_tbl, y.yaita_sel);
@@ -359,8 +356,7 @@ void SheetPileScreen::put_yaita_jk() {
     store_selection(*lst_gm11, w.data.pcyaita_tbl, y.pcyaita_sel);
 
     FsyokData& f = y.fsyok_dat;
-    f.range_sw = screen_value(opt_gm12[0]->value() ? CorrosionRange::SeaWaterAndMud
-                                                   : CorrosionRange::MudOnly);
+    f.range_sw = opt_gm12[0]->value() ? CorrosionRange::SeaWaterAndMud : CorrosionRange::MudOnly;
     const double sea = value_of(*txt_gm12[2]);
     f.sea_rate[0] = f.sea_rate[1] = f.sea_rate[2] = sea;
     f.sea_rate[3] = value_of(*txt_gm12[3]);

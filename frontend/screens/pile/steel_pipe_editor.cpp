@@ -8,6 +8,12 @@
 
 namespace wtn::pile {
 
+namespace {
+// The option of the effective joint spacing given.
+constexpr auto kGivenSpacingOption =
+    static_cast<std::size_t>(list_index_of(PipeJoint::GivenSpacing));
+} // namespace
+
 void SheetPileScreen::add_gm9_list(int cnt) {
     lst_gm9->add_item(steel_pipe_line(cnt + 1, gm9_row[cnt].rec));
 }
@@ -39,10 +45,10 @@ SteelPipeSlot SheetPileScreen::box_row() const {
     slot.rec.diameter = ui::leading_number(txt_gm9[0]->text());
     slot.rec.thickness = ui::leading_number(txt_gm9[1]->text());
     slot.rec.joint_spacing = ui::leading_number(txt_gm9[2]->text());
-    slot.rec.joint_type = kPipeJointGivenSpacing;
+    slot.rec.joint_type = PipeJoint::GivenSpacing;
     for (int k = 0; k < kPipeJointTypeCount; ++k) {
         if (opt_gm9[k]->value()) {
-            slot.rec.joint_type = k;
+            slot.rec.joint_type = code_of_list_index<PipeJoint>(k);
             break;
         }
     }
@@ -85,7 +91,7 @@ void SheetPileScreen::cmd_gm9_Click(int index) {
     }
     enable_pipe_editor();
     // The spacing box is open only for a row of joint type 3.
-    txt_gm9[2]->set_enabled(gm9_cnt > 0 && opt_gm9[kPipeJointGivenSpacing]->value());
+    txt_gm9[2]->set_enabled(gm9_cnt > 0 && opt_gm9[kGivenSpacingOption]->value());
 }
 
 void SheetPileScreen::lst_gm9_Click() {
@@ -96,23 +102,23 @@ void SheetPileScreen::lst_gm9_Click() {
     txt_gm9[0]->set_text(ui::format_mask(r.diameter, "###0.0"));
     txt_gm9[1]->set_text(ui::format_mask(r.thickness, "###0.0"));
     txt_gm9[2]->set_text(ui::format_mask(r.joint_spacing, "###0.0"));
-    if (is_list_index(r.joint_type, kPipeJointOptionCount)) {
-        opt_gm9[r.joint_type]->set_value(true);
+    if (is_listed(r.joint_type)) {
+        opt_gm9[static_cast<std::size_t>(list_index_of(r.joint_type))]->set_value(true);
     } else {
         // A joint type no option stands for: none of them on.
         for (ui::OptionButton* o : opt_gm9)
             o->set_value(false);
     }
-    txt_gm9[2]->set_enabled(opt_gm9[kPipeJointGivenSpacing]->value());
+    txt_gm9[2]->set_enabled(opt_gm9[kGivenSpacingOption]->value());
     gm9_ev_sw = true;
 }
 
 void SheetPileScreen::opt_gm9_Click(int index) {
     const int s = lst_gm9->list_index();
     if (s < 0 || s >= gm9_cnt || !gm9_ev_sw) return;
-    txt_gm9[2]->set_enabled(opt_gm9[kPipeJointGivenSpacing]->value());
+    txt_gm9[2]->set_enabled(opt_gm9[kGivenSpacingOption]->value());
     KokanRec& r = gm9_row[s].rec;
-    r.joint_type = index;
+    r.joint_type = code_of_list_index<PipeJoint>(index);
     lst_gm9->set_list(static_cast<std::size_t>(s), steel_pipe_line(s + 1, r));
 }
 

@@ -94,7 +94,7 @@ class Builder {
     void add_ground_surface() {
         const TihyouData& t = d_.tihyou_dat;
         const double top = ground_top();
-        switch (code_from_screen_switch<GroundShape>(d_.kanseiji_dat.shape_sw)) {
+        switch (d_.kanseiji_dat.shape_sw) {
         case GroundShape::Straight: {
             const double l = length();
             const double y_end = top + l * tan_degrees(t.ground_ang[0]);
@@ -142,8 +142,8 @@ class Builder {
         add_water_line(kLeftEdge, 0, lwl, kSeaEndLabel, "L.W.L. ");
         // A rule outside the list draws the line at level 0.
         double rwl = 0;
-        if (is_list_index(s.rwl_sw, kScreenResidualRuleCount)) {
-            switch (residual_rule_from_screen(s.rwl_sw)) {
+        if (is_listed(s.rwl_sw)) {
+            switch (s.rwl_sw) {
             case ResidualLevelRule::TwoThirdsOfRange:
                 rwl = (hwl - lwl) * kResidualTwoThirds + lwl;
                 break;
@@ -170,7 +170,7 @@ class Builder {
         label(kSeaEndLabel, s.seabed_sekou, kYellow, "D.L. " + f2(s.seabed_sekou));
         // With the static water pressure considered the water stands on the
         // sea side only.
-        const double x_end = w.static_sw != list_index_of(StaticWater::Off) ? 0.0 : kRightEdge;
+        const double x_end = w.static_sw != StaticWater::Off ? 0.0 : kRightEdge;
         for (int k = 0; k < kStudiedTideLevels; ++k) {
             if (!box_checked(w.tide_sakuzu_sw[k])) continue;
             std::string name = k == kUserNamedLevel ? fixed_text(s.tide_name, kTideNameLength)
@@ -230,7 +230,7 @@ class Builder {
         label(1 * sign, anchor, kLightMagenta, "γ =" + ui::format_mask(layer.unit_w[0], kF3));
         label(2 * sign, anchor, kLightMagenta,
               "γ'=" + ui::format_mask(layer.unit_w[1] - kLabelWaterWeight, kF3));
-        if (screen_code<SoilKind>(layer.soil_sw) == SoilKind::Sand) {
+        if (layer.soil_sw == SoilKind::Sand) {
             label(3 * sign, anchor, kLightMagenta, "Φ =" + ui::format_mask(layer.soil_val[0], kF1));
             return;
         }
@@ -258,11 +258,11 @@ bool study_case_enabled(const DesignData& data, StudyCase study_case) {
     const KanseijiData& k = data.kanseiji_dat;
     switch (study_case) {
     case StudyCase::completed_normal:
-        return s.kanseiji_sw != kBoxClear && k.jyo_sw != kBoxClear;
+        return s.kanseiji_sw != CheckBox::Clear && k.jyo_sw != CheckBox::Clear;
     case StudyCase::completed_seismic:
-        return s.kanseiji_sw != kBoxClear && k.jis_sw != kBoxClear;
+        return s.kanseiji_sw != CheckBox::Clear && k.jis_sw != CheckBox::Clear;
     case StudyCase::construction:
-        return s.sekouji_sw != kBoxClear;
+        return s.sekouji_sw != CheckBox::Clear;
     }
     return false;
 }

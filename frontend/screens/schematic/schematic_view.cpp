@@ -39,7 +39,7 @@ void recentre(ViewState& view) {
 
 } // namespace
 
-void set_Mszarea(ViewState& view, const std::vector<MseRec>& lines, int shape_sw) {
+void set_Mszarea(ViewState& view, const std::vector<MseRec>& lines, GroundShape shape) {
     double x_max = kLeftEdge, y_max = kLeftEdge, y_min = kRightEdge;
     bool any = false;
     for (const MseRec& m : lines) {
@@ -59,12 +59,12 @@ void set_Mszarea(ViewState& view, const std::vector<MseRec>& lines, int shape_sw
 
     const double span = y_max - y_min;
     double h = 0, w = 0, t = 0, x_left = 0;
-    if (shape_sw == kFitStraight) {
+    if (shape == GroundShape::Straight) {
         h = kFitEnlarge * span;
         w = h;
         t = y_max + kFitMargin * span;
         x_left = -w / 2;
-    } else if (shape_sw == kFitEmbankment) {
+    } else if (shape == GroundShape::Embankment) {
         h = span;
         w = x_max;
         if (2 * w > h) {

@@ -38,16 +38,13 @@ struct ViewState {
     float zoom_x2 = 0, zoom_y2 = 0; // follows the mouse while pending
 };
 
-// Ground shapes the fit distinguishes (shape_sw).
-inline constexpr int kFitStraight = 0;
-inline constexpr int kFitEmbankment = 1;
-
 // Fits a square scale window to every line of the list (markers left out)
 // and centres the view on it. Straight shape: the wall in the middle, 10 % of
 // the height spare above and below. Embankment: the land side gets two
 // thirds of the width when the section is wide. A window that would miss part
 // of the section's height is centred on it. An empty list changes nothing.
-void set_Mszarea(ViewState& view, const std::vector<MseRec>& lines, int shape_sw);
+// A shape outside the list changes nothing.
+void set_Mszarea(ViewState& view, const std::vector<MseRec>& lines, GroundShape shape);
 
 // Smallest and largest side of a view a zoom may make, m: below a centimetre
 // or beyond 100 km the float scale window loses the drawing.

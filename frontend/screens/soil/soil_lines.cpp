@@ -27,7 +27,7 @@ std::string soil_columns(int p, const DosouRec& row) {
     line += column(row.top_lvl, kTopMask);
     line += column(row.unit_w[0], kWeightMask);
     line += column(row.unit_w[1], kWeightMask);
-    if (screen_code<SoilKind>(row.soil_sw) != SoilKind::Sand) {
+    if (row.soil_sw != SoilKind::Sand) {
         line += kShortDash;
         line += column(row.soil_val[1], kCohesionMask);
         line += column(row.soil_val[2], kCohesionMask);
@@ -45,13 +45,13 @@ std::pair<std::string, std::string> method_columns(const DosouRec& row, const Do
     const std::pair<std::string, std::string> dashed{kShortDash, kLongDash};
     if (sw.blanked) return dashed;
     if (sw.per_layer) {
-        const int k = row.kh_sw;
-        if (!is_list_index(k, kLayerKhOptionCount)) return dashed;
-        if (code_from_screen_switch<LayerKhOption>(k) == LayerKhOption::Given)
+        if (!is_listed(row.kh_sw)) return dashed;
+        if (row.kh_sw == LayerKhOption::Given)
             return {kShortDash, column(row.kh_val[0], kConstantMask, kConstantWidth)};
-        return {column(row.n_val[k], kNMask), kLongDash};
+        return {column(row.n_val[static_cast<std::size_t>(list_index_of(row.kh_sw))], kNMask),
+                kLongDash};
     }
-    switch (screen_code<SideResistanceOption>(hoho.hoho_sw)) {
+    switch (hoho.hoho_sw) {
     case SideResistanceOption::Given:
         return {kShortDash, column(hoho.hoho_k[0], kConstantMask, kConstantWidth)};
     case SideResistanceOption::CTypeFromN:

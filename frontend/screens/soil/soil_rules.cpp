@@ -3,7 +3,7 @@
 namespace wtn::soil {
 
 EmbedmentMethod embedment_method(const SekkeiData& sekkei) {
-    return code_of_list_index<EmbedmentMethod>(sekkei.neire_sw);
+    return sekkei.neire_sw;
 }
 
 bool per_layer_method(const SekkeiData& sekkei) {
@@ -13,7 +13,7 @@ bool per_layer_method(const SekkeiData& sekkei) {
 }
 
 bool lateral_blocked(const SekkeiData& sekkei, bool land) {
-    const int own_study = land ? sekkei.kanseiji_sw : sekkei.sekouji_sw;
+    const CheckBox own_study = land ? sekkei.kanseiji_sw : sekkei.sekouji_sw;
     return sekkei.kanseiji_sw != sekkei.sekouji_sw && box_checked(own_study);
 }
 
@@ -47,7 +47,7 @@ SideEnabling side_enabling(const SideState& state, bool per_layer, const SekkeiD
     // Yokoyama's chart.
     for (int k = 0; k < kLayerOptionCount; ++k) {
         bool on = e.frame[kLayerOptionFrame];
-        const LayerKhOption option = code_from_screen_switch<LayerKhOption>(k);
+        const auto option = code_of_list_index<LayerKhOption>(k);
         if (method == EmbedmentMethod::CTypeMultiLayer) {
             if (option == LayerKhOption::LinearInN || option == LayerKhOption::ChartFirstLine)
                 on = false;
@@ -61,7 +61,7 @@ SideEnabling side_enabling(const SideState& state, bool per_layer, const SekkeiD
     // method no mean N value.
     for (int m = 0; m < kSideOptionCount; ++m) {
         bool on = e.frame[kSideMethodFrame];
-        const auto option = screen_code<SideResistanceOption>(m);
+        const auto option = code_of_list_index<SideResistanceOption>(m);
         if (method == EmbedmentMethod::CType && option == SideResistanceOption::STypeFromN)
             on = false;
         if (method == EmbedmentMethod::SType && option == SideResistanceOption::CTypeFromN)

@@ -38,7 +38,7 @@ inline constexpr int kLateralFrame = 3;
 inline constexpr int kLayerOptionFrame = 4;
 inline constexpr int kSideMethodFrame = 5;
 
-// The embedment method of the basic conditions (neire_sw, numbered from 0).
+// The embedment method of the basic conditions.
 EmbedmentMethod embedment_method(const SekkeiData& sekkei);
 
 // Chang's two methods and the multi-layer C-type method take a constant per

@@ -31,8 +31,8 @@ void copy_layer_fields(DosouRec& to, const DosouRec& from) {
 }
 
 // The soil of a layer: sand when its button is on, else clay.
-int soil_of(const ui::OptionButton& sand) {
-    return screen_value(sand.value() ? SoilKind::Sand : SoilKind::Clay);
+SoilKind soil_of(const ui::OptionButton& sand) {
+    return sand.value() ? SoilKind::Sand : SoilKind::Clay;
 }
 
 void clear_layer_fields(DosouRec& layer) {
@@ -148,14 +148,15 @@ void SoilSide::fill_boxes(const DosouRec& row) {
 }
 
 void SoilSide::select_options(const DosouRec& row) {
-    opt[screen_code<SoilKind>(row.soil_sw) != SoilKind::Sand ? kClayOption : kSandOption]
-        ->set_value(true);
+    opt[row.soil_sw != SoilKind::Sand ? kClayOption : kSandOption]->set_value(true);
     // An option outside the group's range selects nothing: the group keeps
     // the button it showed.
-    if (is_list_index(row.kh_sw, kLayerOptionCount))
-        opt[kFirstLayerOption + row.kh_sw]->set_value(true);
-    if (is_list_index(hoho_.hoho_sw, kSideOptionCount))
-        opt[kFirstSideOption + hoho_.hoho_sw]->set_value(true);
+    const int layer_option = list_index_of(row.kh_sw);
+    if (is_list_index(layer_option, kLayerOptionCount))
+        opt[kFirstLayerOption + layer_option]->set_value(true);
+    const int side_option = list_index_of(hoho_.hoho_sw);
+    if (is_list_index(side_option, kSideOptionCount))
+        opt[kFirstSideOption + side_option]->set_value(true);
 }
 
 void SoilSide::apply_rules() {
@@ -209,7 +210,7 @@ void SoilSide::take_boxes(DosouRec& row) const {
     for (int i = 0; i < 3; ++i)
         row.soil_val[i] = box_value(3 + i);
     const int option = first_selected(opt, kFirstLayerOption, kLayerOptionCount);
-    if (option >= 0) row.kh_sw = option;
+    if (option >= 0) row.kh_sw = code_of_list_index<LayerKhOption>(option);
     const double n1 = n_for_1500n(7);
     row.kh_val[0] = box_value(6);
     row.kh_val[1] = kh_linear_in_n(n1);
@@ -223,7 +224,7 @@ void SoilSide::take_boxes(DosouRec& row) const {
 
 void SoilSide::take_side_boxes(DosouHohoRec& hoho) const {
     const int option = first_selected(opt, kFirstSideOption, kSideOptionCount);
-    if (option >= 0) hoho.hoho_sw = option;
+    if (option >= 0) hoho.hoho_sw = code_of_list_index<SideResistanceOption>(option);
     hoho.hoho_k[0] = box_value(10);
     hoho.hoho_k[1] = box_value(11);
     hoho.hoho_k[2] = box_value(12);
@@ -273,10 +274,10 @@ void SoilSide::opt_click(int index) {
         row_[p].soil_sw = soil_of(*opt[kSandOption]);
     } else if (index >= kFirstLayerOption && index < kFirstSideOption) {
         const int option = first_selected(opt, kFirstLayerOption, kLayerOptionCount);
-        if (option >= 0) row_[p].kh_sw = option;
+        if (option >= 0) row_[p].kh_sw = code_of_list_index<LayerKhOption>(option);
     } else if (index >= kFirstSideOption && index < kOptionCount) {
         const int option = first_selected(opt, kFirstSideOption, kSideOptionCount);
-        if (option >= 0) hoho_.hoho_sw = option;
+        if (option >= 0) hoho_.hoho_sw = code_of_list_index<SideResistanceOption>(option);
     } else {
         return;
     }

@@ -21,7 +21,7 @@ void fill_as(const std::string& file, DesignData& d) {
 // Ks in kN/m3.5), as typed into the frame "Ｃ型地盤、Ｓ型地盤".
 DosouHohoRec given_constant(double k) {
     DosouHohoRec h;
-    h.hoho_sw = 0;
+    h.hoho_sw = SideResistanceOption::Given;
     h.hoho_k[0] = k;
     return h;
 }
@@ -33,7 +33,7 @@ DosouHohoRec given_constant(double k) {
 void ctype_sand(DesignData& d) {
     fill_as("uniform_sand.tn2", d);
     d.data_title = "砂質地盤　Ｃ型地盤";
-    d.sekkei_dat.neire_sw = 2;
+    d.sekkei_dat.neire_sw = EmbedmentMethod::CType;
     d.dosou_dat.dosou_hoho[1] = given_constant(2000.0);
 }
 
@@ -42,7 +42,7 @@ void ctype_sand(DesignData& d) {
 void stype_sand(DesignData& d) {
     fill_as("uniform_sand.tn2", d);
     d.data_title = "砂質地盤　Ｓ型地盤";
-    d.sekkei_dat.neire_sw = 4;
+    d.sekkei_dat.neire_sw = EmbedmentMethod::SType;
     d.dosou_dat.dosou_hoho[1] = given_constant(1000.0);
 }
 
@@ -52,7 +52,7 @@ void stype_sand(DesignData& d) {
 void ctype_sand_over_clay_layered(DesignData& d) {
     fill_as("sand_over_clay.tn2", d);
     d.data_title = "砂層の下に粘土層　Ｃ型地盤（多層地盤）";
-    d.sekkei_dat.neire_sw = 3;
+    d.sekkei_dat.neire_sw = EmbedmentMethod::CTypeMultiLayer;
     d.dosou_dat.dosou_umi[0].kh_val[0] = 2000.0;
     d.dosou_dat.dosou_umi[1].kh_val[0] = 500.0;
 }

@@ -10,9 +10,9 @@ DosouRec sand_layer(double top, double kh) {
     DosouRec l;
     l.top_lvl = top;
     l.unit_w = {18.0, 20.0, 0.0};
-    l.soil_sw = 0;
+    l.soil_sw = SoilKind::Sand;
     l.soil_val = {30.0, 0.0, 0.0, 0.0};
-    l.kh_sw = 0;
+    l.kh_sw = LayerKhOption::Given;
     l.kh_val[0] = kh;
     return l;
 }
@@ -21,9 +21,9 @@ DosouRec clay_layer(double top, double cohesion, double kh) {
     DosouRec l;
     l.top_lvl = top;
     l.unit_w = {17.0, 17.0, 0.0};
-    l.soil_sw = 1;
+    l.soil_sw = SoilKind::Clay;
     l.soil_val = {0.0, cohesion, 0.0, 0.0};
-    l.kh_sw = 0;
+    l.kh_sw = LayerKhOption::Given;
     l.kh_val[0] = kh;
     return l;
 }
@@ -38,18 +38,18 @@ DosouRec clay_layer(double top, double cohesion, double kh) {
 // saturated 20 kN/m3, kh 20000 kN/m3) on both sides.
 void completed_state_frame(DesignData& d) {
     SekkeiData& s = d.sekkei_dat;
-    s.std_sw = 0;
-    s.neire_sw = 0;
-    s.kanseiji_sw = 1;
-    s.sekouji_sw = 0;
-    s.stress_sw = 0;
-    s.disp_sw = 0;
-    s.zevove_sw = 1;
+    s.std_sw = DesignStandard::Port;
+    s.neire_sw = EmbedmentMethod::Chang;
+    s.kanseiji_sw = CheckBox::Checked;
+    s.sekouji_sw = CheckBox::Clear;
+    s.stress_sw = YesNo::Yes;
+    s.disp_sw = YesNo::Yes;
+    s.zevove_sw = YesNo::No;
     s.water_w = 10.1;
     s.delta_jyo = {15.0, -15.0, 0.0};
     s.delta_jis = {15.0, -15.0, 0.0};
     s.tide_lvl = {2.0, 1.5, 0.0, 0.0, 0.0, 0.0};
-    s.rwl_sw = 0;
+    s.rwl_sw = ResidualLevelRule::TwoThirdsOfRange;
     s.crown_jobu = 2.5;
     s.crown_yaita = 2.5;
     s.seabed_kansei = -2.5;
@@ -59,33 +59,33 @@ void completed_state_frame(DesignData& d) {
     s.bottom_lvl = -30.0;
 
     KanseijiData& k = d.kanseiji_dat;
-    k.jyo_sw = 1;
-    k.jis_sw = 0;
-    k.shape_sw = 0;
-    k.load_sw = 0;
-    k.clay_sw = 0;
-    k.sindo_sw = 0;
+    k.jyo_sw = CheckBox::Checked;
+    k.jis_sw = CheckBox::Clear;
+    k.shape_sw = GroundShape::Straight;
+    k.load_sw = SurchargeMode::AtSeabedForAllLayers;
+    k.clay_sw = ClayNormalFormula::CompareBoth;
+    k.sindo_sw = SeismicCoefficientRule::Given;
     k.sindo_val = 0.15;
-    k.mikake_sw = 0;
+    k.mikake_sw = ApparentSeismicRule::Given;
     k.mikake_val = 0.30;
-    k.dynwater_sw = 2;
-    k.okabe_sw = 0;
+    k.dynwater_sw = YesNo::No;
+    k.okabe_sw = OkabeWhenNegative::Off;
 
     YaitaData& y = d.yaita_dat;
-    y.yaita_kind = 0;
-    y.u_kind = 0;
-    y.steel_grade = 0;
+    y.yaita_kind = PileType::U;
+    y.u_kind = USection::Improved;
+    y.steel_grade = SteelGrade::SY295;
     y.young_e = 200.0;
     y.disp_allow = {10.0, 15.0, 10.0, 0.0};
     y.stress_allow = {180.0, 270.0, 180.0, 0.0};
-    y.second_sw = 2;
-    y.alpha_sw = 1;
+    y.second_sw = YesNo::No;
+    y.alpha_sw = CheckBox::Checked;
     y.joint_alpha = {1.0, 1.0, 1.0};
     y.yaita_sel = {};
     int n = 0;
     for (int id : kImprovedUIds)
         y.yaita_sel[static_cast<std::size_t>(n++)].catalogue_id = id;
-    y.fsyok_dat.range_sw = 0;
+    y.fsyok_dat.range_sw = CorrosionRange::SeaWaterAndMud;
     y.fsyok_dat.sea_rate = {};
     y.fsyok_dat.land_rate = {};
     y.fsyok_dat.service_life = 50.0;
@@ -120,7 +120,7 @@ void sand_over_clay(DesignData& d) {
 void seismic_sand(DesignData& d) {
     d.data_title = "砂質地盤　常時・地震時";
     completed_state_frame(d);
-    d.kanseiji_dat.jis_sw = 1;
+    d.kanseiji_dat.jis_sw = CheckBox::Checked;
 }
 
 // The sand-over-clay section by Chang's method for multi-layer ground: the
@@ -129,7 +129,7 @@ void seismic_sand(DesignData& d) {
 void sand_over_clay_layered(DesignData& d) {
     sand_over_clay(d);
     d.data_title = "砂層の下に粘土層　多層地盤";
-    d.sekkei_dat.neire_sw = 1;
+    d.sekkei_dat.neire_sw = EmbedmentMethod::ChangMultiLayer;
 }
 
 // A lower wall of prestressed concrete sheet piles (general environment,
@@ -146,7 +146,7 @@ void concrete_sand(DesignData& d) {
     d.dosou_dat.dosou_riku[0] = sand_layer(2.0, 20000.0);
     d.dosou_dat.dosou_umi[0] = sand_layer(-1.5, 20000.0);
     YaitaData& y = d.yaita_dat;
-    y.yaita_kind = 5;
+    y.yaita_kind = PileType::Pc;
     y.young_e = 34.8;
     y.yaita_sel = {};
     y.pcyaita_sel = {};
@@ -162,12 +162,12 @@ void pipe_sand(DesignData& d) {
     seismic_sand(d);
     d.data_title = "鋼管矢板　砂質地盤　常時・地震時";
     YaitaData& y = d.yaita_dat;
-    y.yaita_kind = 3;
+    y.yaita_kind = PileType::SteelPipe;
     y.stress_allow = {140.0, 210.0, 140.0, 0.0};
-    y.second_sw = 1;
+    y.second_sw = YesNo::Yes;
     y.yaita_sel = {};
     y.kokan_tbl = {};
-    y.kokan_tbl[0] = KokanRec{800.0, 9.0, 1, 0.0};
+    y.kokan_tbl[0] = KokanRec{800.0, 9.0, PipeJoint::PT, 0.0};
 }
 
 // Both studies of the seismic section: the construction stage checks the
@@ -177,25 +177,29 @@ void pipe_sand(DesignData& d) {
 void both_studies(DesignData& d) {
     seismic_sand(d);
     d.data_title = "砂質地盤　完成時・施工時";
-    d.sekkei_dat.sekouji_sw = 1;
+    d.sekkei_dat.sekouji_sw = CheckBox::Checked;
     SekoujiData& w = d.sekouji_dat;
-    w.wave_sw = 0;
-    w.dissip_sw = 1;
-    w.tide_kentou_sw = {0, 1, 1, 0, 0};
-    w.tide_sakuzu_sw = {0, 1, 1, 0, 0};
-    w.depth_sw = 0;
+    w.wave_sw = WaveFormula::Goda;
+    w.dissip_sw = DissipatingWorks::Absent;
+    w.tide_kentou_sw = {CheckBox::Clear, CheckBox::Checked, CheckBox::Checked, CheckBox::Clear,
+                        CheckBox::Clear};
+    w.tide_sakuzu_sw = {CheckBox::Clear, CheckBox::Checked, CheckBox::Checked, CheckBox::Clear,
+                        CheckBox::Clear};
+    w.depth_sw = WaveDepthRule::AtGroundLevel;
     w.lambda1 = 1.0;
     w.lambda2 = 1.0;
     w.d_lvl = -2.5;
     w.h2_lvl = -2.5;
     w.h_lvl = -2.5;
     w.slope_x = 50.0;
-    w.hb_sw = 0;
+    w.hb_sw = BreakerDepthRule::FromSlope;
     w.hb_lvl = {};
-    w.static_sw = 0;
+    w.static_sw = StaticWater::Off;
     w.goda_tbl = {};
-    w.goda_tbl[1] = WaveRec{0, 0, 1.0, 1.8, 5.0, 0.0, 0.0};
-    w.goda_tbl[2] = WaveRec{0, 0, 1.0, 1.8, 5.0, 0.0, 0.0};
+    w.goda_tbl[1] = WaveRec{
+        BreakingInfluence::NotInfluenced, WaveLengthMethod::Computed, 1.0, 1.8, 5.0, 0.0, 0.0};
+    w.goda_tbl[2] = WaveRec{
+        BreakingInfluence::NotInfluenced, WaveLengthMethod::Computed, 1.0, 1.8, 5.0, 0.0, 0.0};
 }
 
 } // namespace

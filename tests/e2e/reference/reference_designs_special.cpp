@@ -22,8 +22,8 @@ void fill_as(DesignData& d, const std::string& file) {
 void seismic_dynamic_water(DesignData& d) {
     fill_as(d, "seismic_sand.tn2");
     d.data_title = "砂質地盤　地震時　動水圧";
-    d.kanseiji_dat.mikake_sw = 3;
-    d.kanseiji_dat.dynwater_sw = 1;
+    d.kanseiji_dat.mikake_sw = ApparentSeismicRule::AraiYokoi;
+    d.kanseiji_dat.dynwater_sw = YesNo::Yes;
 }
 
 // Both studies of the seismic section, the construction stage under the
@@ -36,11 +36,13 @@ void kuroda_hiroi_waves(DesignData& d) {
     fill_as(d, "both_studies.tn2");
     d.data_title = "砂質地盤　施工時　黒田・広井式";
     SekoujiData& w = d.sekouji_dat;
-    w.wave_sw = 1;
+    w.wave_sw = WaveFormula::KurodaHiroi;
     w.goda_tbl = {};
     w.kuroda_tbl = {};
-    w.kuroda_tbl[1] = WaveRec{0, 0, 1.5, 1.5, 6.0, 0.0, 0.0};
-    w.kuroda_tbl[2] = WaveRec{0, 0, 1.5, 1.5, 6.0, 0.0, 0.0};
+    w.kuroda_tbl[1] = WaveRec{
+        BreakingInfluence::NotInfluenced, WaveLengthMethod::Computed, 1.5, 1.5, 6.0, 0.0, 0.0};
+    w.kuroda_tbl[2] = WaveRec{
+        BreakingInfluence::NotInfluenced, WaveLengthMethod::Computed, 1.5, 1.5, 6.0, 0.0, 0.0};
 }
 
 // The seismic section behind an embankment: a fill (wet 18, saturated
@@ -52,8 +54,8 @@ void kuroda_hiroi_waves(DesignData& d) {
 void embankment_fill(DesignData& d) {
     fill_as(d, "seismic_sand.tn2");
     d.data_title = "砂質地盤　盛土・上載荷重";
-    d.kanseiji_dat.shape_sw = 1;
-    d.kanseiji_dat.load_sw = 0;
+    d.kanseiji_dat.shape_sw = GroundShape::Embankment;
+    d.kanseiji_dat.load_sw = SurchargeMode::AtSeabedForAllLayers;
     TihyouData& t = d.tihyou_dat;
     t.seabed_ang = 0.0;
     t.tikei_tbl = {};

@@ -51,8 +51,8 @@ TEST(RunChainWithPrograms, BothStudiesRunTheLoadProgramsAndTheStandIns) {
     };
     // The installed default wall section, with both studies.
     import_cal_file(f.data, f.folder.file("TVNDATA.DEF"));
-    f.data.sekkei_dat.kanseiji_sw = 1;
-    f.data.sekkei_dat.sekouji_sw = 1;
+    f.data.sekkei_dat.kanseiji_sw = CheckBox::Checked;
+    f.data.sekkei_dat.sekouji_sw = CheckBox::Checked;
     f.window->load_all_screens();
     f.window->store_all_screens();
     ASSERT_TRUE(f.window->file_commands().write_work_cal_file(kOrgFileName));

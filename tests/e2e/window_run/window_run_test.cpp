@@ -267,7 +267,7 @@ TEST(WindowRun, ChooserAnsweredThroughTheEnvironment) {
     DosouRec clay = w.f.data.dosou_dat.dosou_umi[0];
     clay.top_lvl = -4.0;
     clay.unit_w = {17.0, 17.0, 0.0};
-    clay.soil_sw = 1;
+    clay.soil_sw = SoilKind::Clay;
     clay.soil_val = {0.0, 5.0, 0.0, 0.0};
     clay.kh_val[0] = 5000.0;
     w.f.data.dosou_dat.dosou_umi[1] = clay;

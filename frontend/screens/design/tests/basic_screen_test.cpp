@@ -117,14 +117,14 @@ const EnablingCase kCases[] = {
 };
 
 void set_case(DesignData& d, const EnablingCase& c) {
-    d.sekkei_dat.kanseiji_sw = c.kanseiji;
-    d.sekkei_dat.sekouji_sw = c.sekouji;
-    d.sekkei_dat.rwl_sw = c.rwl_sw;
-    d.sekkei_dat.neire_sw = c.neire_sw;
-    d.sekkei_dat.std_sw = c.std_sw;
+    d.sekkei_dat.kanseiji_sw = code_of_list_index<CheckBox>(c.kanseiji);
+    d.sekkei_dat.sekouji_sw = code_of_list_index<CheckBox>(c.sekouji);
+    d.sekkei_dat.rwl_sw = residual_rule_from_screen(c.rwl_sw);
+    d.sekkei_dat.neire_sw = code_of_list_index<EmbedmentMethod>(c.neire_sw);
+    d.sekkei_dat.std_sw = code_of_list_index<DesignStandard>(c.std_sw);
     for (int i = 0; i < 4; ++i) {
-        d.sekouji_dat.tide_kentou_sw[i] = c.kentou[i];
-        d.sekouji_dat.tide_sakuzu_sw[i] = c.sakuzu[i];
+        d.sekouji_dat.tide_kentou_sw[i] = code_of_list_index<CheckBox>(c.kentou[i]);
+        d.sekouji_dat.tide_sakuzu_sw[i] = code_of_list_index<CheckBox>(c.sakuzu[i]);
     }
 }
 
@@ -163,11 +163,11 @@ TEST(BasicEnabling, ByTheUsersClicksFromAnotherState) {
         DesignFixture f;
         // Start from the opposite studies, the other standard and method.
         set_case(f.data, c);
-        f.data.sekkei_dat.kanseiji_sw = 1;
-        f.data.sekkei_dat.sekouji_sw = c.sekouji == 0 ? 1 : 0;
-        f.data.sekkei_dat.std_sw = 1 - c.std_sw;
-        f.data.sekkei_dat.neire_sw = c.neire_sw == 0 ? 1 : 0;
-        f.data.sekkei_dat.rwl_sw = c.rwl_sw == 2 ? 0 : 2;
+        f.data.sekkei_dat.kanseiji_sw = CheckBox::Checked;
+        f.data.sekkei_dat.sekouji_sw = code_of_list_index<CheckBox>(c.sekouji == 0 ? 1 : 0);
+        f.data.sekkei_dat.std_sw = code_of_list_index<DesignStandard>(1 - c.std_sw);
+        f.data.sekkei_dat.neire_sw = code_of_list_index<EmbedmentMethod>(c.neire_sw == 0 ? 1 : 0);
+        f.data.sekkei_dat.rwl_sw = residual_rule_from_screen(c.rwl_sw == 2 ? 0 : 2);
         f.load_all();
 
         BasicScreen& b = f.basic();
@@ -190,16 +190,16 @@ TEST(BasicEnabling, ByTheUsersClicksFromAnotherState) {
 
 TEST(BasicEnabling, ConstructionStageCheckedAfterTheCompletedStateKeepsTheCrownOfTheClick) {
     DesignFixture f;
-    f.data.sekkei_dat.kanseiji_sw = 1;
+    f.data.sekkei_dat.kanseiji_sw = CheckBox::Checked;
     f.load_all();
     EXPECT_TRUE(f.basic().txt_gm2[6]->enabled());
     // A project without any study: the load leaves the crown as the click of
     // the completed-state box left it, disabled.
-    f.data.sekkei_dat.kanseiji_sw = 0;
+    f.data.sekkei_dat.kanseiji_sw = CheckBox::Clear;
     f.load_all();
     EXPECT_FALSE(f.basic().txt_gm2[6]->enabled());
     // Loaded with only the construction stage: disabled by the load itself.
-    f.data.sekkei_dat.sekouji_sw = 1;
+    f.data.sekkei_dat.sekouji_sw = CheckBox::Checked;
     f.load_all();
     EXPECT_FALSE(f.basic().txt_gm2[6]->enabled());
 }
@@ -208,29 +208,29 @@ TEST(BasicScreen, StoreReadsWhatTheBoxesShowAndKeepsWhatNoButtonSays) {
     DesignFixture f;
     DesignData& d = f.data;
     d.data_title = "岸壁";
-    d.sekkei_dat.neire_sw = 2;
-    d.sekkei_dat.rwl_sw = 0;
+    d.sekkei_dat.neire_sw = EmbedmentMethod::CType;
+    d.sekkei_dat.rwl_sw = ResidualLevelRule::TwoThirdsOfRange;
     d.sekkei_dat.tide_lvl = {1.234, 2, 0, 0, 9.87, 5};
-    d.sekkei_dat.zevove_sw = 1;
+    d.sekkei_dat.zevove_sw = YesNo::No;
     f.load_all();
     EXPECT_EQ(f.basic().txt_gm1[0]->text(), "岸壁" + std::string(34, ' '));
     EXPECT_EQ(f.basic().txt_gm2[0]->text(), "1.23");
     EXPECT_EQ(f.basic().txt_gm2[4]->text(), std::string(10, ' '));
     EXPECT_EQ(f.basic().txt_gm2[5]->text(), "9.87");
     // A method outside the range leaves the method shown before.
-    d.sekkei_dat.neire_sw = 7;
+    d.sekkei_dat.neire_sw = code_of_list_index<EmbedmentMethod>(7);
     f.basic().set_sekkei_jk();
     EXPECT_TRUE(f.basic().opt_gm1[4]->value());
     f.basic().txt_gm2[5]->set_text("4");
     f.basic().txt_gm2[1]->set_text("abc");
     f.basic().put_sekkei_jk();
-    EXPECT_EQ(d.sekkei_dat.neire_sw, 2);
+    EXPECT_EQ(d.sekkei_dat.neire_sw, EmbedmentMethod::CType);
     EXPECT_DOUBLE_EQ(d.sekkei_dat.tide_lvl[0], 1.23);
     EXPECT_DOUBLE_EQ(d.sekkei_dat.tide_lvl[1], 0.0);
     // Rule 0: the residual-water box is not read.
     EXPECT_DOUBLE_EQ(d.sekkei_dat.tide_lvl[4], 9.87);
     EXPECT_DOUBLE_EQ(d.sekkei_dat.tide_lvl[5], 5.0);
-    EXPECT_EQ(d.sekkei_dat.zevove_sw, 1);
+    EXPECT_EQ(d.sekkei_dat.zevove_sw, YesNo::No);
     EXPECT_EQ(d.data_title, "岸壁" + std::string(34, ' '));
 }
 
@@ -244,8 +244,8 @@ TEST(BasicScreen, TheTitleBoxTakesNoMoreThanTheStoredTitle) {
     EXPECT_EQ(title.text(), std::string(36, 'A'));
     // The level name takes 8 typed characters.
     f.use_page(0, 1);
-    f.data.sekkei_dat.sekouji_sw = 1;
-    f.data.sekouji_dat.tide_kentou_sw[3] = 1;
+    f.data.sekkei_dat.sekouji_sw = CheckBox::Checked;
+    f.data.sekouji_dat.tide_kentou_sw[3] = CheckBox::Checked;
     f.load_all();
     ui::TextBox& name = *f.basic().txt_gm2[4];
     name.set_text("");
@@ -262,7 +262,7 @@ struct TypedCase {
 
 TEST(BasicScreen, LeavingANumberBoxTakesFullWidthFormsAndRefusesWhatIsNoNumber) {
     DesignFixture f;
-    f.data.sekkei_dat.kanseiji_sw = 1;
+    f.data.sekkei_dat.kanseiji_sw = CheckBox::Checked;
     f.data.sekkei_dat.water_w = 10.1;
     f.data.sekkei_dat.tide_lvl[1] = 1.5;
     f.load_all();

@@ -34,32 +34,33 @@ TEST(CompletedEnabling, ApparentCoefficientByLoadAndByClicks) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.mikake_sw);
         DesignFixture by_load;
-        by_load.data.kanseiji_dat.mikake_sw = c.mikake_sw;
+        by_load.data.kanseiji_dat.mikake_sw = code_of_list_index<ApparentSeismicRule>(c.mikake_sw);
         by_load.load_all();
         EXPECT_TRUE(by_load.completed().opt_gm4[c.button]->value());
         EXPECT_EQ(apparent_states(by_load.completed()), c.expected);
 
         DesignFixture by_click;
-        by_click.data.kanseiji_dat.jis_sw = 1;
-        by_click.data.kanseiji_dat.mikake_sw = c.mikake_sw == 2 ? 3 : 2;
+        by_click.data.kanseiji_dat.jis_sw = CheckBox::Checked;
+        by_click.data.kanseiji_dat.mikake_sw =
+            code_of_list_index<ApparentSeismicRule>(c.mikake_sw == 2 ? 3 : 2);
         by_click.load_all();
         by_click.use_page(1, 1);
         ASSERT_TRUE(by_click.completed().opt_gm4[c.button]->user_click());
         EXPECT_EQ(apparent_states(by_click.completed()), c.expected);
         by_click.completed().put_kanseiji_jk();
-        EXPECT_EQ(by_click.data.kanseiji_dat.mikake_sw, c.mikake_sw);
+        EXPECT_EQ(list_index_of(by_click.data.kanseiji_dat.mikake_sw), c.mikake_sw);
     }
     // A value outside 0 to 3 changes nothing, and the store keeps it.
     DesignFixture f;
-    f.data.kanseiji_dat.mikake_sw = 2;
+    f.data.kanseiji_dat.mikake_sw = ApparentSeismicRule::Niken;
     f.load_all();
-    f.data.kanseiji_dat.mikake_sw = 9;
+    f.data.kanseiji_dat.mikake_sw = code_of_list_index<ApparentSeismicRule>(9);
     f.completed().set_kanseiji_jk();
     EXPECT_TRUE(f.completed().opt_gm4[4]->value());
     EXPECT_EQ(apparent_states(f.completed()), "000");
     f.completed().opt_gm4[4]->set_value(false);
     f.completed().put_kanseiji_jk();
-    EXPECT_EQ(f.data.kanseiji_dat.mikake_sw, 9);
+    EXPECT_EQ(f.data.kanseiji_dat.mikake_sw, code_of_list_index<ApparentSeismicRule>(9));
 }
 
 TEST(CompletedEnabling, StandardAndSeismicCoefficientMethod) {
@@ -78,13 +79,13 @@ TEST(CompletedEnabling, StandardAndSeismicCoefficientMethod) {
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.std_sw) + " " + std::to_string(c.sindo_sw));
         DesignFixture f;
-        f.data.sekkei_dat.std_sw = c.std_sw;
-        f.data.kanseiji_dat.sindo_sw = c.sindo_sw;
+        f.data.sekkei_dat.std_sw = code_of_list_index<DesignStandard>(c.std_sw);
+        f.data.kanseiji_dat.sindo_sw = code_of_list_index<SeismicCoefficientRule>(c.sindo_sw);
         // Start from the other button so that the load's click runs.
         f.completed().opt_gm4[c.direct_on ? 1 : 0]->set_value(true);
         f.load_all();
         const CompletedScreen& s = f.completed();
-        EXPECT_EQ(f.data.kanseiji_dat.sindo_sw, c.stored_sindo);
+        EXPECT_EQ(list_index_of(f.data.kanseiji_dat.sindo_sw), c.stored_sindo);
         EXPECT_EQ(s.opt_gm4[0]->value(), c.direct_on);
         EXPECT_EQ(s.opt_gm4[1]->enabled(), c.factors_allowed);
         EXPECT_EQ(s.txt_gm4[0]->enabled(), c.direct_on);
@@ -97,9 +98,9 @@ TEST(CompletedEnabling, StandardAndSeismicCoefficientMethod) {
 
 TEST(CompletedEnabling, ShapeAndSeismicStudy) {
     DesignFixture f;
-    f.data.kanseiji_dat.shape_sw = 1;
-    f.data.kanseiji_dat.load_sw = 1;
-    f.data.kanseiji_dat.jis_sw = 1;
+    f.data.kanseiji_dat.shape_sw = GroundShape::Embankment;
+    f.data.kanseiji_dat.load_sw = SurchargeMode::PerLayer;
+    f.data.kanseiji_dat.jis_sw = CheckBox::Checked;
     f.load_all();
     CompletedScreen& c = f.completed();
     ui::TabControl& tab = *f.window->tab_gm[1];
@@ -107,8 +108,8 @@ TEST(CompletedEnabling, ShapeAndSeismicStudy) {
     EXPECT_TRUE(tab.tab_enabled(1));
     tab.set_tab(1);
 
-    f.data.kanseiji_dat.shape_sw = 0;
-    f.data.kanseiji_dat.jis_sw = 0;
+    f.data.kanseiji_dat.shape_sw = GroundShape::Straight;
+    f.data.kanseiji_dat.jis_sw = CheckBox::Clear;
     f.completed().set_kanseiji_jk();
     EXPECT_FALSE(c.fra_gm3[2]->enabled());
     EXPECT_FALSE(c.opt_gm3[2]->enabled());
@@ -118,7 +119,7 @@ TEST(CompletedEnabling, ShapeAndSeismicStudy) {
     EXPECT_EQ(tab.tab(), 0);
     // The load-calculation choice is kept though its frame is off.
     c.put_kanseiji_jk();
-    EXPECT_EQ(f.data.kanseiji_dat.load_sw, 1);
+    EXPECT_EQ(f.data.kanseiji_dat.load_sw, SurchargeMode::PerLayer);
 
     f.use_page(1, 0);
     ASSERT_TRUE(c.chk_gm3[1]->user_click());
@@ -135,9 +136,9 @@ TEST(CompletedScreen, StoreRoundsTheBoxesAndWritesDynamicWaterAsOneOrTwo) {
     k.sindo_val = 0.1234;
     k.sindo_factor = {0.2, 1.005, 1.2, 7.5};
     k.mikake_val = 0.156;
-    k.dynwater_sw = 0;
-    k.okabe_sw = 3;
-    k.clay_sw = 5;
+    k.dynwater_sw = from_file_value<YesNo>(0);
+    k.okabe_sw = code_of_list_index<OkabeWhenNegative>(3);
+    k.clay_sw = code_of_list_index<ClayNormalFormula>(5);
     f.load_all();
     EXPECT_EQ(f.completed().txt_gm4[0]->text(), "0.12");
     EXPECT_EQ(f.completed().txt_gm4[1]->text(), "0.20");
@@ -147,17 +148,17 @@ TEST(CompletedScreen, StoreRoundsTheBoxesAndWritesDynamicWaterAsOneOrTwo) {
     EXPECT_DOUBLE_EQ(k.sindo_factor[1], 1.01);
     EXPECT_DOUBLE_EQ(k.sindo_factor[3], 7.5);
     EXPECT_DOUBLE_EQ(k.mikake_val, 0.16);
-    EXPECT_EQ(k.dynwater_sw, 2);
-    EXPECT_EQ(k.okabe_sw, 1);
-    EXPECT_EQ(k.clay_sw, 1);
+    EXPECT_EQ(k.dynwater_sw, YesNo::No);
+    EXPECT_EQ(k.okabe_sw, OkabeWhenNegative::On);
+    EXPECT_EQ(k.clay_sw, ClayNormalFormula::FirstOnly);
 }
 
 TEST(CompletedPictures, TheFrameUnderThePointerChoosesThePicture) {
     DesignFixture f;
-    f.data.kanseiji_dat.jis_sw = 1;
+    f.data.kanseiji_dat.jis_sw = CheckBox::Checked;
     // The embankment shape: the frame of the surcharge calculation takes the
     // pointer too.
-    f.data.kanseiji_dat.shape_sw = 1;
+    f.data.kanseiji_dat.shape_sw = GroundShape::Embankment;
     f.load_all();
     f.use_page(1, 0);
     CompletedScreen& c = f.completed();

@@ -57,16 +57,16 @@ TEST(ConstructionEnabling, FormulaTimesHbRuleByLoadAndByClicks) {
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.wave_sw) + " " + std::to_string(c.hb_sw));
         DesignFixture by_load;
-        by_load.data.sekouji_dat.wave_sw = c.wave_sw;
-        by_load.data.sekouji_dat.hb_sw = c.hb_sw;
+        by_load.data.sekouji_dat.wave_sw = code_of_list_index<WaveFormula>(c.wave_sw);
+        by_load.data.sekouji_dat.hb_sw = code_of_list_index<BreakerDepthRule>(c.hb_sw);
         by_load.load_all();
         EXPECT_EQ(formula_states(by_load), c.expected);
 
         // From the other formula and rule: first the hb rule under Goda, then
         // the formula.
         DesignFixture by_click;
-        by_click.data.sekouji_dat.wave_sw = 0;
-        by_click.data.sekouji_dat.hb_sw = 1 - c.hb_sw;
+        by_click.data.sekouji_dat.wave_sw = WaveFormula::Goda;
+        by_click.data.sekouji_dat.hb_sw = code_of_list_index<BreakerDepthRule>(1 - c.hb_sw);
         by_click.load_all();
         by_click.use_page(2, 0);
         ConstructionScreen& s = by_click.construction();
@@ -99,15 +99,15 @@ TEST(ConstructionEnabling, AStudiedLevelIsAlwaysDrawn) {
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.kentou) + " " + std::to_string(c.sakuzu));
         DesignFixture f;
-        f.data.sekouji_dat.tide_kentou_sw[1] = c.kentou;
-        f.data.sekouji_dat.tide_sakuzu_sw[1] = c.sakuzu;
+        f.data.sekouji_dat.tide_kentou_sw[1] = code_of_list_index<CheckBox>(c.kentou);
+        f.data.sekouji_dat.tide_sakuzu_sw[1] = code_of_list_index<CheckBox>(c.sakuzu);
         f.load_all();
         const ConstructionScreen& s = f.construction();
         EXPECT_EQ(s.chk_gm5[2]->value(), c.study_box);
         EXPECT_EQ(s.chk_gm5[3]->value(), c.draw_box);
         EXPECT_EQ(s.chk_gm5[3]->enabled(), c.draw_enabled);
         f.construction().put_sekouji_jk();
-        EXPECT_EQ(f.data.sekouji_dat.tide_sakuzu_sw[1], c.stored_sakuzu);
+        EXPECT_EQ(list_index_of(f.data.sekouji_dat.tide_sakuzu_sw[1]), c.stored_sakuzu);
     }
     // By clicks: ticking the study box ticks and locks the drawing box;
     // clearing it gives the drawing box back, still ticked.
@@ -144,8 +144,8 @@ TEST(ConstructionScreen, HbFromTheSeabedSlope) {
         SCOPED_TRACE(c.name);
         DesignFixture f;
         SekoujiData& w = f.data.sekouji_dat;
-        w.wave_sw = c.wave_sw;
-        w.hb_sw = c.hb_sw;
+        w.wave_sw = code_of_list_index<WaveFormula>(c.wave_sw);
+        w.hb_sw = code_of_list_index<BreakerDepthRule>(c.hb_sw);
         w.h_lvl = -10;
         w.slope_x = c.slope_x;
         w.hb_lvl = kept;
@@ -159,7 +159,8 @@ TEST(ConstructionScreen, HbFromTheSeabedSlope) {
 
 TEST(WaveRows, TypedValuesKeepTheirPrecisionAndTheLineFollowsTheTyping) {
     DesignFixture f;
-    f.data.sekouji_dat.goda_tbl[2] = WaveRec{0, 1, 1, 3, 7, 55, 0};
+    f.data.sekouji_dat.goda_tbl[2] =
+        WaveRec{BreakingInfluence::NotInfluenced, WaveLengthMethod::Given, 1, 3, 7, 55, 0};
     f.load_all();
     f.use_page(2, 1);
     ConstructionScreen& s = f.construction();
@@ -180,7 +181,7 @@ TEST(WaveRows, TypedValuesKeepTheirPrecisionAndTheLineFollowsTheTyping) {
     EXPECT_DOUBLE_EQ(s.gm6_row[2].h13, 1.234);
 
     ASSERT_TRUE(s.opt_gm6[1]->user_click());
-    EXPECT_EQ(s.gm6_row[2].flag1, 1);
+    EXPECT_EQ(s.gm6_row[2].breaking, BreakingInfluence::Influenced);
     EXPECT_TRUE(s.txt_gm6[1]->enabled());
     EXPECT_NE(s.lst_gm6->list(2).find("3.00"), std::string::npos);
     // Selecting another line fills the boxes without changing either row.
@@ -191,21 +192,27 @@ TEST(WaveRows, TypedValuesKeepTheirPrecisionAndTheLineFollowsTheTyping) {
 
     s.put_sekouji_jk();
     EXPECT_DOUBLE_EQ(f.data.sekouji_dat.goda_tbl[2].h13, 1.234);
-    EXPECT_EQ(f.data.sekouji_dat.goda_tbl[2].flag1, 1);
+    EXPECT_EQ(f.data.sekouji_dat.goda_tbl[2].breaking, BreakingInfluence::Influenced);
 }
 
-TEST(WaveRows, KurodaSecondFlagAndTheFifthElementsNeverChange) {
+TEST(WaveRows, KurodaBreakingFieldAndTheFifthElementsNeverChange) {
     DesignFixture f;
     SekoujiData& w = f.data.sekouji_dat;
-    w.wave_sw = 1;
+    w.wave_sw = WaveFormula::KurodaHiroi;
     for (int i = 0; i < 5; ++i)
-        w.kuroda_tbl[i].flag2 = 7 + i;
-    w.goda_tbl[0].flag1 = 5;
-    w.kuroda_tbl[1].flag1 = -2;
-    w.tide_kentou_sw[4] = 3;
-    w.tide_sakuzu_sw[4] = 4;
+        w.kuroda_tbl[i].breaking = code_of_list_index<BreakingInfluence>(7 + i);
+    w.goda_tbl[0].breaking = code_of_list_index<BreakingInfluence>(5);
+    w.kuroda_tbl[1].length_method = code_of_list_index<WaveLengthMethod>(-2);
+    w.tide_kentou_sw[4] = code_of_list_index<CheckBox>(3);
+    w.tide_sakuzu_sw[4] = code_of_list_index<CheckBox>(4);
     w.hb_lvl[4] = 9.5;
-    w.goda_tbl[4] = WaveRec{3, 3, 3, 3, 3, 3, 3};
+    w.goda_tbl[4] = WaveRec{code_of_list_index<BreakingInfluence>(3),
+                            code_of_list_index<WaveLengthMethod>(3),
+                            3,
+                            3,
+                            3,
+                            3,
+                            3};
     w.kuroda_tbl[4].h13 = 6;
     const SekoujiData before = w;
     for (int round = 0; round < 2; ++round) {
@@ -216,13 +223,13 @@ TEST(WaveRows, KurodaSecondFlagAndTheFifthElementsNeverChange) {
         f.store_all();
     }
     for (int i = 0; i < 5; ++i)
-        EXPECT_EQ(w.kuroda_tbl[i].flag2, 7 + i);
-    EXPECT_EQ(w.goda_tbl[0].flag1, 1);
-    EXPECT_EQ(w.kuroda_tbl[1].flag1, 0);
+        EXPECT_EQ(w.kuroda_tbl[i].breaking, code_of_list_index<BreakingInfluence>(7 + i));
+    EXPECT_EQ(w.goda_tbl[0].breaking, BreakingInfluence::Influenced);
+    EXPECT_EQ(w.kuroda_tbl[1].length_method, WaveLengthMethod::Computed);
     EXPECT_EQ(w.tide_kentou_sw[4], before.tide_kentou_sw[4]);
     EXPECT_EQ(w.tide_sakuzu_sw[4], before.tide_sakuzu_sw[4]);
     EXPECT_DOUBLE_EQ(w.hb_lvl[4], 9.5);
-    EXPECT_EQ(w.goda_tbl[4].flag1, 3);
+    EXPECT_EQ(w.goda_tbl[4].breaking, code_of_list_index<BreakingInfluence>(3));
     EXPECT_DOUBLE_EQ(w.kuroda_tbl[4].h13, 6);
 }
 
@@ -231,21 +238,21 @@ TEST(ConstructionScreen, LambdaIsStoredAsShownAndOutOfRangeSwitchesStoreTheButto
     SekoujiData& w = f.data.sekouji_dat;
     w.lambda1 = 0.1234;
     w.goda_tbl[0].h13 = 0.1234;
-    w.static_sw = 1;
-    w.dissip_sw = 1;
+    w.static_sw = StaticWater::On;
+    w.dissip_sw = DissipatingWorks::Absent;
     f.load_all();
     EXPECT_EQ(f.construction().txt_gm5[0]->text(), "0.12");
     EXPECT_TRUE(f.construction().opt_gm5[8]->value());
-    w.dissip_sw = 4;
+    w.dissip_sw = code_of_list_index<DissipatingWorks>(4);
     f.construction().set_sekouji_jk();
     f.construction().put_sekouji_jk();
     EXPECT_DOUBLE_EQ(w.lambda1, 0.12);
     EXPECT_DOUBLE_EQ(w.goda_tbl[0].h13, 0.1234);
-    EXPECT_EQ(w.static_sw, 1);
-    EXPECT_EQ(w.dissip_sw, 1);
+    EXPECT_EQ(w.static_sw, StaticWater::On);
+    EXPECT_EQ(w.dissip_sw, DissipatingWorks::Absent);
     // A page switched off by the load is not left shown.
     f.window->tab_gm[2]->set_tab(1);
-    w.wave_sw = 1;
+    w.wave_sw = WaveFormula::KurodaHiroi;
     f.construction().set_sekouji_jk();
     EXPECT_EQ(f.window->tab_gm[2]->tab(), 0);
 }

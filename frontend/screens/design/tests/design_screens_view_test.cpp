@@ -153,7 +153,7 @@ TEST(DesignScreensView, AUsersSessionReachesTheCalculationInputAndReopensUnchang
     const DesignData& d = s.f.data;
     EXPECT_DOUBLE_EQ(d.sekkei_dat.water_w, 10.1);
     EXPECT_DOUBLE_EQ(d.sekouji_dat.hb_lvl[1], -8.2);
-    EXPECT_EQ(d.kanseiji_dat.sindo_sw, 1);
+    EXPECT_EQ(d.kanseiji_dat.sindo_sw, SeismicCoefficientRule::ProductOfFactors);
     InputRecord input;
     read_input(input, s.f.folder.file("CAL_FILE.DAT"));
     EXPECT_DOUBLE_EQ(input.joken.residual_level, 1.33);
@@ -191,9 +191,9 @@ QPoint bare_point(QWidget& w) {
 TEST(DesignScreensView, ThePointerOverAFramesBareAreaShowsItsPicture) {
     ShownDesign s;
     DesignData& d = s.f.data;
-    d.sekkei_dat.kanseiji_sw = 1;
-    d.kanseiji_dat.jis_sw = 1;
-    d.kanseiji_dat.shape_sw = 1;
+    d.sekkei_dat.kanseiji_sw = CheckBox::Checked;
+    d.kanseiji_dat.jis_sw = CheckBox::Checked;
+    d.kanseiji_dat.shape_sw = GroundShape::Embankment;
     s.f.window->load_all_screens();
     s.click("opt_menu(1)");
     auto hover = [&s](const std::string& name) {
@@ -229,12 +229,14 @@ TEST(DesignScreensView, ThePointerOverAFramesBareAreaShowsItsPicture) {
 TEST(DesignScreensView, EveryPageIsLaidOutAndPictured) {
     ShownDesign s;
     DesignData& d = s.f.data;
-    d.sekkei_dat.kanseiji_sw = 1;
-    d.sekkei_dat.sekouji_sw = 1;
-    d.kanseiji_dat.jis_sw = 1;
-    d.kanseiji_dat.shape_sw = 1;
-    d.sekouji_dat.goda_tbl[1] = WaveRec{1, 0, 2.5, 4.5, 8, 0, 15};
-    d.sekouji_dat.kuroda_tbl[2] = WaveRec{1, 0, 1.2, 1.8, 6, 48.5, 0};
+    d.sekkei_dat.kanseiji_sw = CheckBox::Checked;
+    d.sekkei_dat.sekouji_sw = CheckBox::Checked;
+    d.kanseiji_dat.jis_sw = CheckBox::Checked;
+    d.kanseiji_dat.shape_sw = GroundShape::Embankment;
+    d.sekouji_dat.goda_tbl[1] =
+        WaveRec{BreakingInfluence::Influenced, WaveLengthMethod::Computed, 2.5, 4.5, 8, 0, 15};
+    d.sekouji_dat.kuroda_tbl[2] =
+        WaveRec{BreakingInfluence::NotInfluenced, WaveLengthMethod::Given, 1.2, 1.8, 6, 48.5, 0};
     s.f.window->load_all_screens();
     const int pages[] = {2, 2, 3};
     for (int screen = 0; screen < 3; ++screen) {

@@ -12,7 +12,7 @@ std::string cols(const char* text) {
 }
 
 TEST(WaveLines, GodaLineOfLevelZeroWithBreakingWavesAndPeriod) {
-    WaveRec row{1, 0, 2.5, 4.5, 8, 0, 15};
+    WaveRec row{BreakingInfluence::Influenced, WaveLengthMethod::Computed, 2.5, 4.5, 8, 0, 15};
     EXPECT_EQ(goda_line(0, row), std::string(" Ｈ．Ｈ．Ｗ．Ｌ．    ") + "受ける     " +
                                      cols("2.50") + cols("4.50") + cols("8.00") + cols("----") +
                                      cols("15.00"));
@@ -36,7 +36,13 @@ TEST(WaveLines, GodaDashesFollowTheFlags) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.flag1) + "/" + std::to_string(c.flag2));
-        WaveRec row{c.flag1, c.flag2, 2.5, 4.5, 8, 60.25, 0};
+        WaveRec row{code_of_list_index<BreakingInfluence>(c.flag1),
+                    code_of_list_index<WaveLengthMethod>(c.flag2),
+                    2.5,
+                    4.5,
+                    8,
+                    60.25,
+                    0};
         EXPECT_EQ(goda_line(2, row), std::string(" Ｌ．Ｗ．Ｌ          ") + c.breaking +
                                          cols("2.50") + cols(c.hmax) + cols(c.period) +
                                          cols(c.length) + cols("0.00"));
@@ -48,11 +54,13 @@ TEST(WaveLines, KurodaLinePerLevelShowsHdAlways) {
                            " 任意潮位          "};
     for (int level = 0; level < 4; ++level) {
         SCOPED_TRACE(level);
-        WaveRec period_row{0, 1, 1.234, 0, 6, 50, 10};
+        WaveRec period_row{
+            BreakingInfluence::KurodaHiroiRow, WaveLengthMethod::Computed, 1.234, 0, 6, 50, 10};
         EXPECT_EQ(kuroda_line(level, period_row), std::string(names[level]) + cols("1.23") +
                                                       cols("0.00") + cols("6.00") + cols("----") +
                                                       cols("10.00"));
-        WaveRec given_row{1, 0, 1, 2, 6, 50, -5};
+        WaveRec given_row{
+            BreakingInfluence::KurodaHiroiRow, WaveLengthMethod::Given, 1, 2, 6, 50, -5};
         EXPECT_EQ(kuroda_line(level, given_row), std::string(names[level]) + cols("1.00") +
                                                      cols("2.00") + cols("----") + cols("50.00") +
                                                      cols("-5.00"));
@@ -60,7 +68,7 @@ TEST(WaveLines, KurodaLinePerLevelShowsHdAlways) {
 }
 
 TEST(WaveLines, AValueWiderThanItsColumnsIsShownWhole) {
-    WaveRec row{1, 0, 1e13, 0, 0, 0, 0};
+    WaveRec row{BreakingInfluence::Influenced, WaveLengthMethod::Computed, 1e13, 0, 0, 0, 0};
     const std::string line = goda_line(1, row);
     EXPECT_NE(line.find("10000000000000.00"), std::string::npos);
     EXPECT_EQ(right_aligned("12345678901234567"), "12345678901234567");

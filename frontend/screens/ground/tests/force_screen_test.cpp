@@ -8,7 +8,7 @@ namespace wtn::ground::test {
 namespace {
 
 GairyokuRec force(const std::string& name, int direction, double f, double h) {
-    return GairyokuRec{force_name_field(name), direction, f, h};
+    return GairyokuRec{force_name_field(name), code_of_list_index<ForceSide>(direction), f, h};
 }
 
 struct ForceScreenTest : GroundScreensTest {
@@ -74,7 +74,7 @@ TEST_F(ForceScreenTest, StudySwitchAndRowCountSetTheEnabledStates) {
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message() << "switch " << c.sw << " rows " << c.rows);
         show_screen(*f.window, 0); // the screen left is stored before the data is set
-        f.data.kanseiji_dat.jyo_sw = c.sw;
+        f.data.kanseiji_dat.jyo_sw = code_of_list_index<CheckBox>(c.sw);
         f.data.gairyoku_dat = GairyokuData{};
         for (int i = 0; i < c.rows; ++i)
             normal()[i] = force("F", 0, i + 1, 0);
@@ -186,7 +186,7 @@ TEST_F(ForceScreenTest, TypingAndDirectionUpdateTheSelectedRow) {
     type(e.force(0), "-2");
     store();
     EXPECT_EQ(normal()[1].name, "けん引力" + std::string(16, ' '));
-    EXPECT_EQ(normal()[1].direction, 1);
+    EXPECT_EQ(normal()[1].direction, ForceSide::Passive);
     EXPECT_EQ(normal()[1].force, -2.0);
     EXPECT_EQ(normal()[1].height, 1.23456);
 }

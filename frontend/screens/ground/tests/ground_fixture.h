@@ -75,7 +75,7 @@ struct ForceControls {
 // The shape as the completed-state screen chooses it: its option buttons
 // when they are built, the stored shape as well.
 inline void choose_shape(mainwin::MainWindow& window, int shape_sw) {
-    window.data.kanseiji_dat.shape_sw = shape_sw;
+    window.data.kanseiji_dat.shape_sw = code_of_list_index<GroundShape>(shape_sw);
     if (auto* option = window.form.find_as<ui::OptionButton>("opt_gm3", shape_sw))
         option->set_value(true);
 }
@@ -91,8 +91,8 @@ inline void show_screen(mainwin::MainWindow& window, int screen) {
 struct GroundScreensTest : ::testing::Test {
     GroundScreensTest() {
         EXPECT_EQ(f.start(), mainwin::StartResult::ready);
-        f.data.kanseiji_dat.jyo_sw = 1;
-        f.data.kanseiji_dat.jis_sw = 1;
+        f.data.kanseiji_dat.jyo_sw = CheckBox::Checked;
+        f.data.kanseiji_dat.jis_sw = CheckBox::Checked;
         f.data.tihyou_dat = TihyouData{};
         f.data.gairyoku_dat = GairyokuData{};
     }

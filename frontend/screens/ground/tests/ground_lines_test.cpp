@@ -7,7 +7,7 @@ namespace wtn::ground {
 namespace {
 
 GairyokuRec force(std::string name, int direction, double f, double h) {
-    return GairyokuRec{std::move(name), direction, f, h};
+    return GairyokuRec{std::move(name), code_of_list_index<ForceSide>(direction), f, h};
 }
 
 TEST(GroundLines, FixedColumnsOfTheThreeGroundLists) {

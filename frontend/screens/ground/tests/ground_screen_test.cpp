@@ -90,8 +90,8 @@ TEST_F(GroundScreenTest, StudySwitchesAndZoneCountSetTheEnabledStates) {
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message() << c.jyo << c.jis << " zones " << c.zones);
         show_screen(*f.window, 0); // the screen left is stored before the data is set
-        f.data.kanseiji_dat.jyo_sw = c.jyo;
-        f.data.kanseiji_dat.jis_sw = c.jis;
+        f.data.kanseiji_dat.jyo_sw = code_of_list_index<CheckBox>(c.jyo);
+        f.data.kanseiji_dat.jis_sw = code_of_list_index<CheckBox>(c.jis);
         t().josai_tbl = {};
         for (int i = 0; i < c.zones; ++i)
             t().josai_tbl[i] = {double(i), double(i + 1), 1, 1};

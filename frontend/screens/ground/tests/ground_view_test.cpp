@@ -43,8 +43,8 @@ TEST_F(GroundViewTest, StraightAndEmbankmentPagesShowTidyAndTakeTyping) {
     for (int i = 0; i < 12; ++i)
         t.tikei_tbl[i] = {i * 2.5, 3.0 - i * 0.25};
     mainwin::MainWindow& w = *f.window;
-    f.data.kanseiji_dat.jyo_sw = 1;
-    f.data.kanseiji_dat.jis_sw = 1;
+    f.data.kanseiji_dat.jyo_sw = CheckBox::Checked;
+    f.data.kanseiji_dat.jis_sw = CheckBox::Checked;
     choose_shape(w, 0);
     show_screen(w, kGroundScreen);
     QApplication::processEvents();
@@ -81,12 +81,12 @@ TEST_F(GroundViewTest, ForceScreenShowsTidyAndTakesTyping) {
     ASSERT_NE(f.start_and_show(), nullptr);
     GairyokuData& d = f.data.gairyoku_dat;
     d = GairyokuData{};
-    d.gairyoku_jyo[0] = {force_name_field("係船柱"), 0, 12.5, 3.25};
-    d.gairyoku_jyo[1] = {force_name_field("けん引力"), 1, 234.5678, 0};
-    d.gairyoku_jis[0] = {force_name_field("Mooring pull"), 0, 6.25, 3.25};
+    d.gairyoku_jyo[0] = {force_name_field("係船柱"), ForceSide::Active, 12.5, 3.25};
+    d.gairyoku_jyo[1] = {force_name_field("けん引力"), ForceSide::Passive, 234.5678, 0};
+    d.gairyoku_jis[0] = {force_name_field("Mooring pull"), ForceSide::Active, 6.25, 3.25};
     mainwin::MainWindow& w = *f.window;
-    f.data.kanseiji_dat.jyo_sw = 1;
-    f.data.kanseiji_dat.jis_sw = 1;
+    f.data.kanseiji_dat.jyo_sw = CheckBox::Checked;
+    f.data.kanseiji_dat.jis_sw = CheckBox::Checked;
     show_screen(w, kForceScreen);
     QApplication::processEvents();
     ui::TabPage& page = w.tab_gm[kForceScreen]->page(0);

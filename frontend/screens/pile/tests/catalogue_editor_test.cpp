@@ -137,7 +137,7 @@ TEST(CatalogueEditor, PcMomentKeepsItsDigitsInTheFile) {
 
 TEST(CatalogueMenuCommands, MarksFollowTheirPilesAcrossTheDialog) {
     EditorFixture f;
-    f.data.yaita_dat.yaita_kind = 2;
+    f.data.yaita_dat.yaita_kind = PileType::SteelOfFreeChoice;
     f.data.yaita_dat.yaita_sel[0] = PileIdPair{f.data.yaita_tbl[0].id, 7};
     f.load();
     ui::ListBox& steel = f.list("lst_gm10");
@@ -178,7 +178,7 @@ TEST(CatalogueMenuCommands, AFiftyFirstMarkOfAKindIsUndoneWithAMessage) {
         lines += std::to_string(id) + ",\"P" + std::to_string(id) + "\",1,2,3,4,5,6,7,8,9,10\r\n";
     f.folder.write("YAITA.D01", lines);
     ASSERT_EQ(f.start(), mainwin::StartResult::ready);
-    f.data.yaita_dat.yaita_kind = 2;
+    f.data.yaita_dat.yaita_kind = PileType::SteelOfFreeChoice;
     f.show_screen();
     f.tab().set_tab(1);
     ui::ListBox& steel = f.list("lst_gm10");

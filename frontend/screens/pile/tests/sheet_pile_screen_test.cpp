@@ -27,9 +27,9 @@ TEST(SheetPileLines, CatalogueAndSteelPipeLinesHoldTheirColumns) {
     wide.inertia = 2000.6;
     EXPECT_EQ(catalogue_line(wide, false),
               "鋼矢板ＡＢＣ" + blanks(13) + "      2001" + blanks(14) + "1000");
-    EXPECT_EQ(steel_pipe_line(1, KokanRec{800.0, 12.0, 1, 0.0}),
+    EXPECT_EQ(steel_pipe_line(1, KokanRec{800.0, 12.0, PipeJoint::PT, 0.0}),
               "  1" + blanks(9) + "800.0" + blanks(9) + "12.0" + blanks(5) + "パイプ型(P-T型)");
-    EXPECT_EQ(steel_pipe_line(2, KokanRec{1000.0, 14.0, 3, 250.0}),
+    EXPECT_EQ(steel_pipe_line(2, KokanRec{1000.0, 14.0, PipeJoint::GivenSpacing, 250.0}),
               "  2" + blanks(8) + "1000.0" + blanks(9) + "14.0" + blanks(14) + "250.0");
 }
 
@@ -96,20 +96,20 @@ TEST(SheetPileEnabling, LoadAndTypeClicksFollowTheRules) {
     for (const EnablingCase& c : cases) {
         SCOPED_TRACE("type " + std::to_string(c.kind) + " neire " + std::to_string(c.neire));
         DesignData& d = f.data;
-        d.sekkei_dat.kanseiji_sw = c.kanseiji;
-        d.kanseiji_dat.jyo_sw = c.jyo;
-        d.kanseiji_dat.jis_sw = c.jis;
-        d.sekkei_dat.sekouji_sw = c.sekouji;
-        d.sekkei_dat.stress_sw = c.stress;
-        d.sekkei_dat.disp_sw = c.disp;
-        d.sekkei_dat.neire_sw = c.neire;
-        d.yaita_dat.second_sw = c.second;
-        d.yaita_dat.yaita_kind = c.kind;
+        d.sekkei_dat.kanseiji_sw = code_of_list_index<CheckBox>(c.kanseiji);
+        d.kanseiji_dat.jyo_sw = code_of_list_index<CheckBox>(c.jyo);
+        d.kanseiji_dat.jis_sw = code_of_list_index<CheckBox>(c.jis);
+        d.sekkei_dat.sekouji_sw = code_of_list_index<CheckBox>(c.sekouji);
+        d.sekkei_dat.stress_sw = code_of_list_index<YesNo>(c.stress);
+        d.sekkei_dat.disp_sw = code_of_list_index<YesNo>(c.disp);
+        d.sekkei_dat.neire_sw = code_of_list_index<EmbedmentMethod>(c.neire);
+        d.yaita_dat.second_sw = from_file_value<YesNo>(c.second);
+        d.yaita_dat.yaita_kind = code_of_list_index<PileType>(c.kind);
         f.load();
         EXPECT_EQ(type_states(f), c.types);
         EXPECT_EQ(displacement_states(f), c.displacement);
         // The same type reached by the user's click from another type.
-        d.yaita_dat.yaita_kind = (c.kind + 1) % 7;
+        d.yaita_dat.yaita_kind = code_of_list_index<PileType>((c.kind + 1) % 7);
         f.load();
         f.tab().set_tab(0);
         ASSERT_TRUE(f.opt("opt_gm8", c.kind).user_click());
@@ -120,24 +120,24 @@ TEST(SheetPileEnabling, LoadAndTypeClicksFollowTheRules) {
 TEST(SheetPileEnabling, PcTypesShowUnitJointEfficienciesAndADisabledPageIsNotLeftShown) {
     PileScreenFixture f;
     f.show_screen();
-    f.data.yaita_dat.yaita_kind = 3;
+    f.data.yaita_dat.yaita_kind = PileType::SteelPipe;
     f.data.yaita_dat.joint_alpha = {0.8, 0.9, 0.95};
     f.load();
     f.tab().set_tab(2);
     EXPECT_EQ(f.txt("txt_gm8", 9).text(), "0.80");
-    f.data.yaita_dat.yaita_kind = 5;
+    f.data.yaita_dat.yaita_kind = PileType::Pc;
     f.load();
     EXPECT_EQ(f.tab().tab(), 0);
     for (int i = 9; i <= 11; ++i)
         EXPECT_EQ(f.txt("txt_gm8", i).text(), "1.0");
     f.store();
-    EXPECT_EQ(f.data.yaita_dat.alpha_sw, 1);
+    EXPECT_EQ(f.data.yaita_dat.alpha_sw, CheckBox::Checked);
 }
 
 TEST(SheetPileBoxes, HintsShowOnEntryAndEveryBoxEmptiesThePanelOnLeaving) {
     PileScreenFixture f;
-    f.data.sekkei_dat.kanseiji_sw = 1;
-    f.data.kanseiji_dat.jyo_sw = 1;
+    f.data.sekkei_dat.kanseiji_sw = CheckBox::Checked;
+    f.data.kanseiji_dat.jyo_sw = CheckBox::Checked;
     f.show_screen();
     ui::Form& form = f.window->form;
     ui::StatusBar& status = f.window->stv_gm;
@@ -194,7 +194,7 @@ TEST(SheetPileStore, MarksValuesAndCorrosionReachTheDesignData) {
     EXPECT_EQ(y.yaita_sel[1].catalogue_id, 12);
     EXPECT_EQ(y.yaita_sel[1].user_id, 0);
     EXPECT_EQ(y.yaita_sel[2].catalogue_id, 0);
-    EXPECT_EQ(y.alpha_sw, 1);
+    EXPECT_EQ(y.alpha_sw, CheckBox::Checked);
     EXPECT_EQ(y.fsyok_dat.reduction[0], 12);
     EXPECT_EQ(y.fsyok_dat.reduction[1], 14);
     for (int i = 0; i < 3; ++i)
@@ -202,7 +202,7 @@ TEST(SheetPileStore, MarksValuesAndCorrosionReachTheDesignData) {
     EXPECT_EQ(y.young_exp, 32767);
     f.txt("txt_gm8", 11).set_text("0.998");
     f.store();
-    EXPECT_EQ(d.yaita_dat.alpha_sw, 0);
+    EXPECT_EQ(d.yaita_dat.alpha_sw, CheckBox::Clear);
 }
 
 TEST(SheetPileStore, RatesShowRoundedAndStoreTheVisibleBox) {
@@ -226,14 +226,14 @@ TEST(SheetPileStore, TheTemplateComesBackAsLoadedAndTwoLoadsEqualOne) {
     DesignData before = f.data;
     f.store();
     // The template's joint efficiencies are all 1: stored, alpha_sw says so.
-    EXPECT_EQ(before.yaita_dat.alpha_sw, 0);
-    before.yaita_dat.alpha_sw = 1;
+    EXPECT_EQ(before.yaita_dat.alpha_sw, CheckBox::Clear);
+    before.yaita_dat.alpha_sw = CheckBox::Checked;
     EXPECT_EQ(project_file_lines(f.data), project_file_lines(before));
 
     DesignData& d = f.data;
-    d.yaita_dat.yaita_kind = 3;
-    d.yaita_dat.kokan_tbl[0] = KokanRec{800.0, 12.0, 1, 0.0};
-    d.yaita_dat.kokan_tbl[2] = KokanRec{0.0, 5.0, 3, 250.0};
+    d.yaita_dat.yaita_kind = PileType::SteelPipe;
+    d.yaita_dat.kokan_tbl[0] = KokanRec{800.0, 12.0, PipeJoint::PT, 0.0};
+    d.yaita_dat.kokan_tbl[2] = KokanRec{0.0, 5.0, PipeJoint::GivenSpacing, 250.0};
     d.yaita_dat.yaita_sel[0].catalogue_id = d.yaita_tbl[1].id;
     f.load();
     f.store();
@@ -250,7 +250,7 @@ TEST(SheetPileStore, TheTemplateComesBackAsLoadedAndTwoLoadsEqualOne) {
 class SteelPipeRows : public ::testing::Test {
   protected:
     void SetUp() override {
-        f.data.yaita_dat.yaita_kind = 3;
+        f.data.yaita_dat.yaita_kind = PileType::SteelPipe;
         f.show_screen();
         f.tab().set_tab(2);
     }
@@ -331,13 +331,13 @@ TEST_F(SteelPipeRows, TypedValuesKeepTheirPrecisionAndTheSpacingShowsOnlyForType
     EXPECT_EQ(list.list(0).substr(30), blanks(5) + "パイプ型(P-T型)");
     EXPECT_FALSE(f.txt("txt_gm9", 2).enabled());
     f.store();
-    EXPECT_EQ(f.data.yaita_dat.kokan_tbl[0].joint_type, 1);
+    EXPECT_EQ(f.data.yaita_dat.kokan_tbl[0].joint_type, PipeJoint::PT);
     EXPECT_EQ(f.data.yaita_dat.kokan_tbl[0].joint_spacing, 250.0);
 }
 
 TEST_F(SteelPipeRows, AJointTypeNoOptionStandsForIsShownAsASpacing) {
-    f.data.yaita_dat.kokan_tbl[0] = KokanRec{800.0, 12.0, 7, 250.0};
-    f.data.yaita_dat.kokan_tbl[1] = KokanRec{900.0, 12.0, 2, 0.0};
+    f.data.yaita_dat.kokan_tbl[0] = KokanRec{800.0, 12.0, from_file_value<PipeJoint>(7), 250.0};
+    f.data.yaita_dat.kokan_tbl[1] = KokanRec{900.0, 12.0, PipeJoint::PP, 0.0};
     f.load();
     ui::ListBox& list = f.list("lst_gm9");
     ASSERT_EQ(list.list_count(), 2u);

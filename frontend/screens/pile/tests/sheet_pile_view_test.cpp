@@ -35,13 +35,13 @@ TEST(SheetPileView, EveryPageAndBothDialogsArePicturedAndLaidOut) {
     MainWindowViewFixture f;
     ASSERT_NE(f.start_and_show(), nullptr);
     DesignData& d = f.data;
-    d.sekkei_dat.kanseiji_sw = 1;
-    d.kanseiji_dat.jyo_sw = 1;
-    d.kanseiji_dat.jis_sw = 1;
-    d.sekkei_dat.neire_sw = 2;
-    d.yaita_dat.second_sw = 1;
-    d.yaita_dat.kokan_tbl[0] = KokanRec{800.0, 12.0, 1, 0.0};
-    d.yaita_dat.kokan_tbl[1] = KokanRec{1000.0, 14.0, 3, 250.0};
+    d.sekkei_dat.kanseiji_sw = CheckBox::Checked;
+    d.kanseiji_dat.jyo_sw = CheckBox::Checked;
+    d.kanseiji_dat.jis_sw = CheckBox::Checked;
+    d.sekkei_dat.neire_sw = EmbedmentMethod::CType;
+    d.yaita_dat.second_sw = YesNo::Yes;
+    d.yaita_dat.kokan_tbl[0] = KokanRec{800.0, 12.0, PipeJoint::PT, 0.0};
+    d.yaita_dat.kokan_tbl[1] = KokanRec{1000.0, 14.0, PipeJoint::GivenSpacing, 250.0};
     d.yaita_dat.yaita_sel[0].catalogue_id = d.yaita_tbl[1].id;
     d.yaita_dat.pcyaita_sel[0].catalogue_id = d.pcyaita_tbl[2].id;
     f.window->inp_menu_Click(3);
@@ -50,7 +50,7 @@ TEST(SheetPileView, EveryPageAndBothDialogsArePicturedAndLaidOut) {
     const int kinds[5] = {3, 2, 3, 6, 3};
     const char* names[5] = {"yaita", "yaita_nini", "kokan", "pc_yaita_nini", "fusyoku"};
     for (int page = 0; page < 5; ++page) {
-        d.yaita_dat.yaita_kind = kinds[page];
+        d.yaita_dat.yaita_kind = code_of_list_index<PileType>(kinds[page]);
         f.window->screens[3].load();
         f.window->tab_gm[3]->set_tab(page);
         QApplication::processEvents();

@@ -12,18 +12,18 @@ namespace wtn::schematic::test {
 inline DesignData hand_section() {
     DesignData d;
     SekkeiData& s = d.sekkei_dat;
-    s.kanseiji_sw = 1;
-    s.sekouji_sw = 1;
+    s.kanseiji_sw = CheckBox::Checked;
+    s.sekouji_sw = CheckBox::Checked;
     s.tide_lvl = {2.0, 1.5, 0.0, 1.2, 0.8, 0.0};
-    s.rwl_sw = 0;
+    s.rwl_sw = ResidualLevelRule::TwoThirdsOfRange;
     s.crown_jobu = 3.0;
     s.crown_yaita = 2.5;
     s.seabed_kansei = -10.0;
     s.seabed_sekou = -10.0;
     s.bottom_lvl = -20.0;
-    d.kanseiji_dat.jyo_sw = 1;
-    d.kanseiji_dat.jis_sw = 1;
-    d.kanseiji_dat.shape_sw = 0;
+    d.kanseiji_dat.jyo_sw = CheckBox::Checked;
+    d.kanseiji_dat.jis_sw = CheckBox::Checked;
+    d.kanseiji_dat.shape_sw = GroundShape::Straight;
     d.tihyou_dat.surcharge_q = {10.0, 5.0, 0.0};
     DosouRec& sand = d.dosou_dat.dosou_riku[0];
     sand.top_lvl = 3.0;
@@ -32,7 +32,7 @@ inline DesignData hand_section() {
     DosouRec& clay = d.dosou_dat.dosou_riku[1];
     clay.top_lvl = -5.0;
     clay.unit_w = {17.0, 17.0, 0.0};
-    clay.soil_sw = 1;
+    clay.soil_sw = SoilKind::Clay;
     clay.soil_val = {0.0, 10.0, 2.0, 0.0};
     DosouRec& sea = d.dosou_dat.dosou_umi[0];
     sea.top_lvl = -10.0;

@@ -112,7 +112,7 @@ TEST(SchematicModel, SeismicCaseTakesItsOwnSurcharge) {
 
 DesignData embankment(std::initializer_list<TikeiPoint> points) {
     DesignData d = hand_section();
-    d.kanseiji_dat.shape_sw = 1;
+    d.kanseiji_dat.shape_sw = GroundShape::Embankment;
     std::copy(points.begin(), points.end(), d.tihyou_dat.tikei_tbl.begin());
     return d;
 }
@@ -192,7 +192,7 @@ TEST(SchematicModel, ResidualWaterLevelByItsRule) {
     for (Case c : {Case{0, 1.0}, Case{1, 1.5}, Case{2, 0.8}}) {
         SCOPED_TRACE(c.rwl_sw);
         DesignData d = hand_section();
-        d.sekkei_dat.rwl_sw = c.rwl_sw;
+        d.sekkei_dat.rwl_sw = residual_rule_from_screen(c.rwl_sw);
         SchematicLists lists = build_schematic(d, StudyCase::completed_normal);
         expect_line(lists.Mse_tbl[6], {999.9, c.level, 0, c.level, kLightCyan, kDotted});
         EXPECT_NEAR(lists.Mmo_tbl[3].y, c.level, 1e-12);
@@ -204,8 +204,9 @@ TEST(SchematicModel, ConstructionStageDrawsTheMarkedLevelsOnly) {
         SCOPED_TRACE(static_sw);
         DesignData d = hand_section();
         d.sekkei_dat.tide_name = "ABC";
-        d.sekouji_dat.tide_sakuzu_sw = {0, 0, 0, 1, 0};
-        d.sekouji_dat.static_sw = static_sw;
+        d.sekouji_dat.tide_sakuzu_sw = {CheckBox::Clear, CheckBox::Clear, CheckBox::Clear,
+                                        CheckBox::Checked, CheckBox::Clear};
+        d.sekouji_dat.static_sw = code_of_list_index<StaticWater>(static_sw);
         SchematicLists lists = build_schematic(d, StudyCase::construction);
         std::vector<MseRec> water = lines_of(lists, kLightCyan, kDotted);
         ASSERT_EQ(water.size(), 1u);
@@ -293,10 +294,10 @@ TEST(SchematicModel, StudyCasesFollowTheStudySwitches) {
     };
     for (const Case& c : cases) {
         DesignData d;
-        d.sekkei_dat.kanseiji_sw = c.kanseiji;
-        d.sekkei_dat.sekouji_sw = c.sekouji;
-        d.kanseiji_dat.jyo_sw = c.jyo;
-        d.kanseiji_dat.jis_sw = c.jis;
+        d.sekkei_dat.kanseiji_sw = code_of_list_index<CheckBox>(c.kanseiji);
+        d.sekkei_dat.sekouji_sw = code_of_list_index<CheckBox>(c.sekouji);
+        d.kanseiji_dat.jyo_sw = code_of_list_index<CheckBox>(c.jyo);
+        d.kanseiji_dat.jis_sw = code_of_list_index<CheckBox>(c.jis);
         EXPECT_EQ(study_case_enabled(d, StudyCase::completed_normal), c.normal);
         EXPECT_EQ(study_case_enabled(d, StudyCase::completed_seismic), c.seismic);
         EXPECT_EQ(study_case_enabled(d, StudyCase::construction), c.construction);
@@ -307,7 +308,7 @@ TEST(SchematicModel, ManyPointsAndZonesKeepEveryLineAndTheWallLast) {
     // 80 points, five zones over the whole ground: 80 segments with three
     // outline lines per zone, far beyond 501 lines.
     DesignData d = hand_section();
-    d.kanseiji_dat.shape_sw = 1;
+    d.kanseiji_dat.shape_sw = GroundShape::Embankment;
     for (int i = 0; i < kGroundPointRoom; ++i)
         d.tihyou_dat.tikei_tbl[i] = TikeiPoint{1.0 + i, 3.0};
     for (int k = 0; k < kSurchargeRoom; ++k)

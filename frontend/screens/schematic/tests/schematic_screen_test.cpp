@@ -76,7 +76,7 @@ TEST_F(SchematicScreenTest, ACaseSwitchedOffStaysSelectedAndTheScreenStaysEmpty)
     const ui::PictureBox& pic = c.pic;
     const double left = pic.scale_left;
 
-    f.data.kanseiji_dat.jis_sw = 0;
+    f.data.kanseiji_dat.jis_sw = CheckBox::Clear;
     f.window->opt_menu[0]->set_value(true);
     test::show_schematic(*f.window);
     EXPECT_TRUE(c.cases[1]->value());
@@ -85,7 +85,7 @@ TEST_F(SchematicScreenTest, ACaseSwitchedOffStaysSelectedAndTheScreenStaysEmpty)
     EXPECT_EQ(pic.scale_left, left);
 
     // Another case draws again; the construction stage without its study cannot be chosen.
-    f.data.sekkei_dat.sekouji_sw = 0;
+    f.data.sekkei_dat.sekouji_sw = CheckBox::Clear;
     ASSERT_TRUE(c.cases[0]->user_click());
     EXPECT_EQ(count_kind(pic, ui::DrawCommand::Kind::Text), 19u);
     EXPECT_FALSE(c.cases[2]->user_click());

@@ -27,7 +27,7 @@ std::vector<MseRec> section(double y_max, double y_min, double x_max) {
 
 TEST(SchematicFit, StraightShapeCentresTheWall) {
     ViewState v;
-    set_Mszarea(v, section(5, -20, 23), kFitStraight);
+    set_Mszarea(v, section(5, -20, 23), GroundShape::Straight);
     // H = 1.2 x 25 = 30, T = 5 + 2.5.
     expect_window(v.scale, -15, 7.5, 30, -30);
     EXPECT_DOUBLE_EQ(v.view_cx, 0.0);
@@ -57,7 +57,7 @@ TEST(SchematicFit, EmbankmentShapeByItsWidthAndTheCentredMend) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         ViewState v;
-        set_Mszarea(v, section(c.y_max, c.y_min, c.x_max), kFitEmbankment);
+        set_Mszarea(v, section(c.y_max, c.y_min, c.x_max), GroundShape::Embankment);
         expect_window(v.scale, c.left, c.top, c.side, -c.side);
         EXPECT_NEAR(v.view_cy, c.top - c.side / 2, 1e-9);
         EXPECT_NEAR(v.view_cx, c.left + c.side / 2, 1e-9);
@@ -66,9 +66,9 @@ TEST(SchematicFit, EmbankmentShapeByItsWidthAndTheCentredMend) {
 
 TEST(SchematicFit, FlatSectionAndOtherShapesGetAUnitWindow) {
     ViewState v;
-    set_Mszarea(v, {{0, 0, 0, 0, kWhite, kSolid}}, kFitStraight);
+    set_Mszarea(v, {{0, 0, 0, 0, kWhite, kSolid}}, GroundShape::Straight);
     expect_window(v.scale, 0, 0, 1, -1);
-    set_Mszarea(v, section(5, -20, 23), 2);
+    set_Mszarea(v, section(5, -20, 23), from_file_value<GroundShape>(3));
     expect_window(v.scale, 0, 0, 1, -1);
 }
 
@@ -136,7 +136,7 @@ TEST(SchematicZoom, EmptyOrOutOfRangeRectanglesLeaveTheView) {
 
 ViewState fitted_straight() {
     ViewState v;
-    set_Mszarea(v, section(5, -20, 23), kFitStraight);
+    set_Mszarea(v, section(5, -20, 23), GroundShape::Straight);
     v.hsb_last = 500;
     v.vsb_last = 500;
     return v;

@@ -40,9 +40,9 @@ std::string item_text(const std::string& line, int first, int last) {
 struct ScriptedSoil : SoilFixture {
     // Both studies, no soil layers: the sides are built through the screen.
     void begin(int neire_sw) {
-        data.sekkei_dat.neire_sw = neire_sw;
-        data.sekkei_dat.kanseiji_sw = 1;
-        data.sekkei_dat.sekouji_sw = 1;
+        data.sekkei_dat.neire_sw = code_of_list_index<EmbedmentMethod>(neire_sw);
+        data.sekkei_dat.kanseiji_sw = CheckBox::Checked;
+        data.sekkei_dat.sekouji_sw = CheckBox::Checked;
         data.dosou_dat = DosouData{};
         show();
     }
@@ -93,14 +93,14 @@ TEST(SoilCalFile, ChangLayersOfBothSidesReachTheRunWithTheirDerivedConstants) {
     // The N-Kc chart belongs to the multi-layer C-type method: the third land
     // layer is entered under it, and the run made with Chang's method again.
     f.stored();
-    f.data.sekkei_dat.neire_sw = 3;
+    f.data.sekkei_dat.neire_sw = EmbedmentMethod::CTypeMultiLayer;
     f.show();
     f.add_layer(Side::land, "-15", "18", "19", false);
     f.type(Side::land, 3, "35");
     f.choose(Side::land, 5);
     f.type(Side::land, 9, "10");
     f.stored();
-    f.data.sekkei_dat.neire_sw = 0;
+    f.data.sekkei_dat.neire_sw = EmbedmentMethod::Chang;
     f.show();
 
     const std::vector<std::string> lines = f.cal_file();

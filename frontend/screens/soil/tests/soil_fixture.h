@@ -61,9 +61,9 @@ inline DosouRec layer(double top, double wet, double sat, int soil_sw = 0, int k
     DosouRec r;
     r.top_lvl = top;
     r.unit_w = {wet, sat, 0.0};
-    r.soil_sw = soil_sw;
+    r.soil_sw = code_of_list_index<SoilKind>(soil_sw);
     r.soil_val = {30.0, 10.0, 1.5, 0.0};
-    r.kh_sw = kh_sw;
+    r.kh_sw = code_of_list_index<LayerKhOption>(kh_sw);
     r.kh_val = {5000.0, 15000.0, 0.0, 0.0, 0.0};
     r.n_val = {0.0, 10.0, 8.0, 6.0, 0.0};
     return r;

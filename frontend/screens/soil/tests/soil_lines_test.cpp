@@ -13,7 +13,7 @@ DosouRec sand_n(double top, double wet, double sat, double phi, int option, doub
     r.top_lvl = top;
     r.unit_w = {wet, sat, 0.0};
     r.soil_val[0] = phi;
-    r.kh_sw = option;
+    r.kh_sw = code_of_list_index<LayerKhOption>(option);
     r.n_val[option] = n;
     return r;
 }
@@ -22,10 +22,10 @@ DosouRec clay_direct(double top, double wet, double sat, double c0, double k, do
     DosouRec r;
     r.top_lvl = top;
     r.unit_w = {wet, sat, 0.0};
-    r.soil_sw = 1;
+    r.soil_sw = SoilKind::Clay;
     r.soil_val[1] = c0;
     r.soil_val[2] = k;
-    r.kh_sw = 0;
+    r.kh_sw = LayerKhOption::Given;
     r.kh_val[0] = kh;
     return r;
 }
@@ -61,7 +61,7 @@ TEST(SoilLines, PerSideMethodShowsOnTheFirstLineOnly) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.hoho_sw);
         DosouHohoRec hoho;
-        hoho.hoho_sw = c.hoho_sw;
+        hoho.hoho_sw = code_of_list_index<SideResistanceOption>(c.hoho_sw);
         hoho.hoho_n = {0.0, 12.5, 12.5, 0.0};
         hoho.hoho_k = {300.0, 12.5, 12.5, 0.0};
         const std::string first = list_line(0, layer, hoho, kPerSide);
@@ -95,8 +95,8 @@ TEST(SoilRules, OnlyTheOtherStudyBlocksASide) {
         {1, 1, false, false}, {1, 0, true, false}, {0, 1, false, true}, {0, 0, false, false}};
     for (const Case& c : cases) {
         SekkeiData s;
-        s.kanseiji_sw = c.kanseiji;
-        s.sekouji_sw = c.sekouji;
+        s.kanseiji_sw = code_of_list_index<CheckBox>(c.kanseiji);
+        s.sekouji_sw = code_of_list_index<CheckBox>(c.sekouji);
         EXPECT_EQ(lateral_blocked(s, true), c.land_blocked) << c.kanseiji << c.sekouji;
         EXPECT_EQ(lateral_blocked(s, false), c.sea_blocked) << c.kanseiji << c.sekouji;
     }
@@ -123,7 +123,7 @@ TEST(SoilLines, RewriteOfALaterLayerRebuildsLineZeroWhole) {
                         sand_n(-9, 17, 19, 33, 1, 7)};
     rows[0].top_lvl = 1e12; // line 0 wider than the columns
     DosouHohoRec hoho;
-    hoho.hoho_sw = 1;
+    hoho.hoho_sw = SideResistanceOption::CTypeFromN;
     hoho.hoho_n[1] = 12.5;
     for (int p = 0; p < 3; ++p)
         add_list_line(list, p, rows[p], hoho, kPerSide);

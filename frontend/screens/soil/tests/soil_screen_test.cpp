@@ -58,9 +58,9 @@ TEST(SoilScreenLoad, EnablingFollowsMethodStudiesAndSoilType) {
         for (const auto& study : studies) {
             for (int soil = 0; soil < 2; ++soil) {
                 SoilFixture f;
-                f.data.sekkei_dat.neire_sw = neire;
-                f.data.sekkei_dat.kanseiji_sw = study[0];
-                f.data.sekkei_dat.sekouji_sw = study[1];
+                f.data.sekkei_dat.neire_sw = code_of_list_index<EmbedmentMethod>(neire);
+                f.data.sekkei_dat.kanseiji_sw = code_of_list_index<CheckBox>(study[0]);
+                f.data.sekkei_dat.sekouji_sw = code_of_list_index<CheckBox>(study[1]);
                 f.data.dosou_dat = DosouData{};
                 f.data.dosou_dat.dosou_riku[0] = layer(3, 18, 20, soil, 0);
                 f.data.dosou_dat.dosou_umi[0] = layer(-5, 18, 20, soil, 0);
@@ -112,7 +112,8 @@ TEST(SoilScreenLoad, EnablingFollowsMethodStudiesAndSoilType) {
 
 TEST(SoilScreenLoad, ASelectedButtonThatTheMethodBlocksKeepsItsBoxDisabled) {
     SoilFixture f;
-    f.data.sekkei_dat.neire_sw = 3; // C-type, multi-layer: no Kh = 1500 N
+    f.data.sekkei_dat.neire_sw =
+        EmbedmentMethod::CTypeMultiLayer; // C-type, multi-layer: no Kh = 1500 N
     f.data.dosou_dat = DosouData{};
     f.data.dosou_dat.dosou_riku[0] = layer(3, 18, 20, 0, 1);
     f.show();
@@ -222,7 +223,7 @@ TEST(SoilScreenRows, InsertOnTheFirstLineAndDeleteInTheMiddleAtTheEndAndTheOnly)
     EXPECT_FALSE(f.cmd(Side::land, kDeleteButton).enabled());
     EXPECT_FALSE(f.txt(Side::land, 0).enabled());
     EXPECT_EQ(f.stored().dosou_riku[0].unit_w[0], 0.0);
-    EXPECT_EQ(f.data.dosou_dat.dosou_hoho[0].hoho_sw, 0);
+    EXPECT_EQ(f.data.dosou_dat.dosou_hoho[0].hoho_sw, SideResistanceOption::Given);
 }
 
 TEST(SoilScreenEdit, BoxSevenStoresNAnd1500NUnrounded) {
@@ -248,9 +249,9 @@ TEST(SoilScreenEdit, BoxSevenStoresNAnd1500NUnrounded) {
 TEST(SoilScreenEdit, SideBoxTenOnALaterLineShowsOnLineZeroOnEitherSide) {
     for (Side side : kSides) {
         SoilFixture f;
-        f.data.sekkei_dat.neire_sw = 2; // C-type: one method per side
-        f.data.sekkei_dat.kanseiji_sw = 1;
-        f.data.sekkei_dat.sekouji_sw = 1;
+        f.data.sekkei_dat.neire_sw = EmbedmentMethod::CType; // C-type: one method per side
+        f.data.sekkei_dat.kanseiji_sw = CheckBox::Checked;
+        f.data.sekkei_dat.sekouji_sw = CheckBox::Checked;
         f.data.dosou_dat = DosouData{};
         for (int i = 0; i < 5; ++i) {
             f.data.dosou_dat.dosou_riku[i] = layer(-2.0 * i, 18, 20);
@@ -283,7 +284,7 @@ TEST(SoilScreenEdit, ClayKeepsTheFrictionAngleInRowAndBox) {
     EXPECT_FALSE(f.txt(Side::land, 3).enabled());
     EXPECT_EQ(f.txt(Side::land, 3).text(), "30.0");
     const DosouRec& r = f.stored().dosou_riku[0];
-    EXPECT_EQ(r.soil_sw, 1);
+    EXPECT_EQ(r.soil_sw, SoilKind::Clay);
     EXPECT_EQ(r.soil_val[0], 30.0);
     EXPECT_EQ(f.lst(Side::land).list(0).substr(39, 12), "        ----");
 }
@@ -315,7 +316,7 @@ TEST(SoilScreenEdit, StoredDigitsSurviveLoadSelectionAndStoreAndAddCopiesWhatThe
 
 TEST(SoilScreenEdit, TheLandHintShowsOnTheNBoxesAndLeavingClearsIt) {
     SoilFixture f;
-    f.data.sekkei_dat.neire_sw = 0;
+    f.data.sekkei_dat.neire_sw = EmbedmentMethod::Chang;
     f.data.dosou_dat = DosouData{};
     f.data.dosou_dat.dosou_riku[0] = layer(3, 18, 20, 0, 2);
     f.data.dosou_dat.dosou_umi[0] = layer(3, 18, 20, 0, 2);

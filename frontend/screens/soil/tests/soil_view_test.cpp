@@ -16,18 +16,18 @@ DosouRec layer(double top, double wet, double sat, int soil_sw, int kh_sw, doubl
     DosouRec r;
     r.top_lvl = top;
     r.unit_w = {wet, sat, 0.0};
-    r.soil_sw = soil_sw;
+    r.soil_sw = code_of_list_index<SoilKind>(soil_sw);
     r.soil_val = {soil_sw == 0 ? 30.0 : 0.0, 20.0, 1.5, 0.0};
-    r.kh_sw = kh_sw;
+    r.kh_sw = code_of_list_index<LayerKhOption>(kh_sw);
     r.kh_val[0] = 5000.0;
     r.n_val[kh_sw == 0 ? 1 : kh_sw] = n;
     return r;
 }
 
 void fill(DesignData& d, int neire_sw) {
-    d.sekkei_dat.neire_sw = neire_sw;
-    d.sekkei_dat.kanseiji_sw = 1;
-    d.sekkei_dat.sekouji_sw = 1;
+    d.sekkei_dat.neire_sw = code_of_list_index<EmbedmentMethod>(neire_sw);
+    d.sekkei_dat.kanseiji_sw = CheckBox::Checked;
+    d.sekkei_dat.sekouji_sw = CheckBox::Checked;
     d.dosou_dat = DosouData{};
     DosouRec* land = d.dosou_dat.dosou_riku.data();
     land[0] = layer(3.0, 18, 20, 0, 1, 12.3);
@@ -38,7 +38,7 @@ void fill(DesignData& d, int neire_sw) {
         land[i] = layer(-20.0 - 2 * i, 18, 20, i % 2, 1 + i % 2, 5 + i);
     d.dosou_dat.dosou_umi[0] = layer(-7.5, 0, 19, 0, 0, 0);
     d.dosou_dat.dosou_umi[1] = layer(-12.0, 18, 20, 0, 1, 2.3);
-    d.dosou_dat.dosou_hoho[1].hoho_sw = 1;
+    d.dosou_dat.dosou_hoho[1].hoho_sw = SideResistanceOption::CTypeFromN;
     d.dosou_dat.dosou_hoho[1].hoho_n[1] = 12.5;
 }
 
