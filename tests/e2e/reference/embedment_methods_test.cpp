@@ -56,11 +56,6 @@ constexpr double kDisplacementRel = 0.01;
 // 1 % (y0) and 0.5 % (displacement), and the early stop y0 by 0.7 %; the
 // script prints all three.
 constexpr double kMatrixRel = 0.002;
-// The first zero of the moment lies where the moment is the small
-// difference of large terms: the stop alone moves it by 0.2 % in the
-// script, and the programs evaluate it inside the pieces with the springs
-// updated after the last solve.
-constexpr double kMatrixZeroRel = 0.005;
 constexpr double kLengthTol = 0.0005; // m, the embedded length to the given tip
 
 struct MethodExpect {
@@ -149,13 +144,12 @@ void expect_decided(const ProgramFolder& folder, const MethodExpect& e) {
 
 // Before corrosion (section 0, state 0) of the normal case: none of these
 // sections corrodes.
-void expect_level_results(const StabilityResults& r, const MethodExpect& e, double relative,
-                          double zero_relative) {
+void expect_level_results(const StabilityResults& r, const MethodExpect& e, double relative) {
     const LevelSolverBlock& solver = r.level_solver;
     const LevelDisplacementBlock& disp = r.level_displacement;
     expect_relative(solver.moment[0][0], e.moment, relative, "Mmax");
     expect_relative(solver.bending_stress[0][0], e.stress, relative, "stress");
-    expect_relative(solver.first_zero[0][0], e.first_zero, zero_relative, "first zero of M");
+    expect_relative(solver.first_zero[0][0], e.first_zero, relative, "first zero of M");
     expect_relative(disp.seabed_deflection[0][0], e.seabed_deflection, relative,
                     "deflection at the virtual seabed");
     expect_relative(disp.rotation_term[0][0], e.rotation_term, relative, "rotation term");
@@ -173,9 +167,9 @@ TEST(EmbedmentMethodSections, CurveMethodsGiveTheBeamOnSquareRootSprings) {
         // Kc 2000 kN/m2.5; SP-IIIA holds its stress (179.6 N/mm2) but moves 11.9 cm.
         {"ctype_sand.tn2", "SP-IVA", 12.5, 0.5361, 278.240, 123.7, 4.2507, 6.3761, 0.9234, 4.369,
          7.314, 192.190},
-        // Ks 1000 kN/m3.5; SP-IVA fails by 11.2 cm. The coefficient vanishes
+        // Ks 1000 kN/m3.5; SP-IVA moves 11.2 cm. The coefficient vanishes
         // at the virtual seabed, so does the reaction there.
-        {"stype_sand.tn2", "SP-VL", 13.5, 0.5943, 350.134, 111.2, 5.0800, 7.6200, 1.5943, 5.055,
+        {"stype_sand.tn2", "SP-VL", 13.5, 0.5943, 350.134, 111.2, 5.0799, 7.6199, 1.5943, 5.055,
          7.984, 0.0},
     };
     for (const MethodExpect& e : sections) {
@@ -185,7 +179,7 @@ TEST(EmbedmentMethodSections, CurveMethodsGiveTheBeamOnSquareRootSprings) {
         const StabilityResults& r = *stored.results;
         const KokenResult& koken = r.areas.koken;
         EXPECT_NEAR(koken.curve[kCurveLogTs + koken_index(0, 0)], e.log_ts, kLogTsTol) << "log Ts";
-        expect_level_results(r, e, kCurveRel, kCurveRel);
+        expect_level_results(r, e, kCurveRel);
         expect_relative(r.level_displacement.embedment[0][0], e.embedment, kCurveRel,
                         "embedment 1.5 l1");
         expect_decided(folder, e);
@@ -200,9 +194,9 @@ TEST(EmbedmentMethodSections, MultiLayerCTypeGivesTheBeamOnSquareRootSpringsToTh
                          .pile = "SP-IVA",
                          .length = 17.5,
                          .log_ts = kNone,
-                         .moment = 273.090,
+                         .moment = 273.101,
                          .stress = 121.4,
-                         .first_zero = 5.6582,
+                         .first_zero = 5.6370,
                          .embedment = 11.8122,
                          .seabed_deflection = 1.1986,
                          .rotation_term = 4.9782,
@@ -212,7 +206,7 @@ TEST(EmbedmentMethodSections, MultiLayerCTypeGivesTheBeamOnSquareRootSpringsToTh
     const Stored stored = run_example(folder, e.file);
     const StabilityResults& r = *stored.results;
     EXPECT_EQ(r.areas.matrix.elements[0].count, 24) << "pieces of at most 0.5 m per layer";
-    expect_level_results(r, e, kMatrixRel, kMatrixZeroRel);
+    expect_level_results(r, e, kMatrixRel);
     EXPECT_NEAR(r.level_displacement.embedment[0][0], e.embedment, kLengthTol)
         << "embedded length to the tip";
     expect_decided(folder, e);
