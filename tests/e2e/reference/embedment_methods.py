@@ -53,7 +53,8 @@ positive definite).
 Results along the pile come from equilibrium rather than from the
 elements' curvature: the shear Q(x) = P - integral_0^x p and the moment
 M(x) = M + integral_0^x Q (trapezoidal rule at the nodes and element
-midpoints). From them: the largest moment and its depth (where Q = 0), the
+midpoints, each segment under its own law: the constant of a layer and the
+spring of a piece jump at their boundaries, which are nodes). From them: the largest moment and its depth (where Q = 0), the
 first zero of the moment l1 (linear interpolation), and at the head the
 deflection y0 and the slope theta0.
 
