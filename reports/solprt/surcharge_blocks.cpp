@@ -95,6 +95,10 @@ void profile_blocks(DrawingFile& file, const FigureKit& kit, const SurchargeProf
     int zone = 0;
     bool in_block = false;
     double block_start = 0.0;
+    // Where the previous label ran to and stood: a label that would run into
+    // it goes one text line higher.
+    double previous_right = -kNoBlockTop;
+    double previous_y = kNoBlockTop;
     for (int b = 0; b + 1 < profile.count; ++b) {
         const SurchargePoint& p = profile.points[static_cast<std::size_t>(b)];
         const SurchargePoint& next = profile.points[static_cast<std::size_t>(b) + 1];
@@ -139,11 +143,23 @@ void profile_blocks(DrawingFile& file, const FigureKit& kit, const SurchargeProf
         const bool at_end = next.x == end_distance;
         if (q_next != q || at_end) {
             carried = 0.0;
-            // Each label stands centred over the block it closes.
+            // Each label stands centred over the block it closes. The
+            // surcharge figures begin at the wall: there a label wider than
+            // the block at the wall starts at the wall instead of leaving the
+            // frame. Zones close together would put their labels over each
+            // other: a label that runs into the previous one stands one text
+            // line above it.
             const std::string text = zone_label(c, narrow, zone + 1, q);
             const double centre = (block_start + e.x) / 2.0;
-            sheet_text(file, kit, centre - half_label(kit, text), highest - 0.25 * kit.text_height,
-                       text);
+            const double half = half_label(kit, text);
+            double x = centre - half;
+            if (narrow) x = std::max(x, static_cast<double>(page[0].x));
+            double y = highest - 0.25 * kit.text_height;
+            if (x < previous_right && std::fabs(y - previous_y) < kit.text_height)
+                y = previous_y - kit.text_height;
+            sheet_text(file, kit, x, y, text);
+            previous_right = x + 2.0 * half;
+            previous_y = y;
             ++zone;
             highest = kNoBlockTop;
             in_block = false;

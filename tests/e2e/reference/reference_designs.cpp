@@ -213,6 +213,9 @@ const std::vector<ReferenceExample>& reference_examples() {
         {"ctype_sand.tn2", ctype_sand},
         {"stype_sand.tn2", stype_sand},
         {"ctype_sand_over_clay_layered.tn2", ctype_sand_over_clay_layered},
+        {"seismic_dynamic_water.tn2", seismic_dynamic_water},
+        {"kuroda_hiroi_waves.tn2", kuroda_hiroi_waves},
+        {"embankment_fill.tn2", embankment_fill},
         // clang-format on
     };
     return examples;

@@ -28,4 +28,9 @@ void ctype_sand(DesignData& d);
 void stype_sand(DesignData& d);
 void ctype_sand_over_clay_layered(DesignData& d);
 
+// Sections with the special loads (reference_designs_special.cpp).
+void seismic_dynamic_water(DesignData& d);
+void kuroda_hiroi_waves(DesignData& d);
+void embankment_fill(DesignData& d);
+
 } // namespace wtn::test

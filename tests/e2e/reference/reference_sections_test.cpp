@@ -7,49 +7,18 @@
 // numerical integration of the pressure diagrams); the tolerances below say
 // how far the programs' rounding of each piece may move a result.
 #include "reference_designs.h"
+#include "reference_run.h"
 
-#include "cal_writer.h"
 #include "child_process.h"
-#include "cp932_codec.h"
-#include "current_folder.h"
-#include "customisation.h"
-#include "force_case.h"
-#include "input_file.h"
-#include "input_record.h"
-#include "program_folder.h"
-#include "project_reader.h"
-#include "result_areas.h"
-#include "text_lines.h"
-#include "work_files.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdio>
-#include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
 namespace wtn::test {
 namespace {
-
-// Tolerances. Levels: the programs find the virtual seabed on the rounded
-// intensities. Forces and moments: the programs sum rounded triangles and
-// rectangles, the script integrates the diagram. Displacements: the programs
-// take each pressure piece as a point load at its centroid for the cantilever
-// term, the script integrates the distributed load.
-constexpr double kPressureTol = 0.005; // kN/m2
-constexpr double kLevelTol = 0.002;    // m
-constexpr double kForceRel = 0.001;    // P
-constexpr double kMomentRel = 0.002;   // M and Mmax
-constexpr double kArmTol = 0.005;      // h0, m
-constexpr double kBetaTol = 0.0011;    // 1/m, both round to 3 decimals
-constexpr double kKhRel = 0.005;       // mean kh down to 1/beta
-constexpr double kStressTol = 0.25;    // N/mm2, printed to 0.1
-constexpr double kDisplacementRel = 0.01;
-constexpr double kEmbedmentTol = 0.01; // m
-constexpr double kNotChecked = -1.0;   // a value the section does not check
 
 // The land-side total (active earth pressure plus residual water pressure)
 // at the top of the diagram row at a level.
@@ -185,72 +154,6 @@ const std::vector<SectionExpect>& expectations() {
     return sections;
 }
 
-std::vector<std::string> split_lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    std::string line;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(line);
-    }
-    return lines;
-}
-
-// The program folder of one example: the calculation input as the front end
-// writes it on 計算, the installed data beside it.
-void prepare_run(const ProgramFolder& folder, const std::string& example) {
-    DesignData data;
-    read_data_file(data, example_path(example));
-    write_cal_file(data, folder.file("CAL_FILE.DAT"));
-}
-
-struct StabilityRead {
-    std::vector<ForceCase> cases;
-    std::unique_ptr<StabilityResults> results = std::make_unique<StabilityResults>();
-    std::vector<ChangResult> chang;
-};
-
-// GAIRYOK.DAT and the stability work files of the decided pile, read with
-// the readers of the stability report.
-StabilityRead read_results(const ProgramFolder& folder, const std::vector<CaseExpect>& cases) {
-    StabilityRead read;
-    CurrentFolder here(folder);
-    auto input = std::make_unique<InputRecord>();
-    reset_input_counters(*input);
-    set_input_defaults(*input);
-    read_input(*input, kInputFileName);
-    const CustomisationValues custom = read_customisation();
-    std::FILE* file = std::fopen(kForceFileName, "rb");
-    EXPECT_NE(file, nullptr);
-    if (file == nullptr) return read;
-    LineReader reader(file);
-    const int mode = read_force_file_mode(reader);
-    for (const CaseExpect& c : cases) {
-        read.cases.emplace_back();
-        read_force_case(reader, c.case_index, mode, *input, read.cases.back());
-    }
-    std::fclose(file);
-
-    std::FILE* neire = std::fopen(kNeireFile, "rb");
-    EXPECT_NE(neire, nullptr);
-    if (neire == nullptr) return read;
-    for (std::size_t i = 0; i < cases.size(); ++i) {
-        read_neire_case(neire, *read.results, *input, custom, read.cases[i], cases[i].case_index);
-        read.chang.push_back(read.results->areas.chang);
-    }
-    std::fclose(neire);
-    std::FILE* tl = std::fopen(kNeireTlFile, "rb");
-    EXPECT_NE(tl, nullptr);
-    if (tl == nullptr) return read;
-    read_neire_tl(tl, *read.results);
-    std::fclose(tl);
-    return read;
-}
-
-void expect_relative(double actual, double expected, double relative, const char* what) {
-    EXPECT_NEAR(actual, expected, std::abs(expected) * relative) << what;
-}
-
 TEST(ReferenceSections, ExampleProjectsGiveTheHandWorkedResults) {
     for (const SectionExpect& section : expectations()) {
         SCOPED_TRACE(section.file);
@@ -260,7 +163,10 @@ TEST(ReferenceSections, ExampleProjectsGiveTheHandWorkedResults) {
             const ChildResult run = run_batch_in(folder, program);
             ASSERT_EQ(run.exit_code, 0) << program << ": " << run.err;
         }
-        const StabilityRead read = read_results(folder, section.cases);
+        std::vector<int> case_indices;
+        for (const CaseExpect& c : section.cases)
+            case_indices.push_back(c.case_index);
+        const StabilityRead read = read_results(folder, case_indices);
         ASSERT_EQ(read.cases.size(), section.cases.size());
         ASSERT_EQ(read.chang.size(), section.cases.size());
         for (std::size_t i = 0; i < section.cases.size(); ++i) {
@@ -305,10 +211,8 @@ TEST(ReferenceSections, ExampleProjectsGiveTheHandWorkedResults) {
         // The decided pile and its length as the results dialog reads them.
         const std::vector<std::string> pile = split_lines(folder.read("KEKKA2.DAT"));
         ASSERT_EQ(pile.size(), 1u);
-        char expected[96];
-        std::snprintf(expected, sizeof expected, "\"%s\",\"%s\",%8.3f,%8.3f", "完成時",
-                      section.pile.c_str(), section.crown - section.length, section.length);
-        EXPECT_EQ(pile[0], utf8_to_cp932(expected));
+        EXPECT_EQ(pile[0], decided_pile_line("完成時", section.pile, section.crown - section.length,
+                                             section.length));
     }
 }
 
@@ -324,11 +228,6 @@ struct WaveLevelExpect {
     double displacement;
 };
 
-// The cantilever term of the head displacement takes each pressure piece as
-// a point load at its centroid; over the 4 m piece below the H.W.L. that
-// gives 7 % less than the distributed load, 1.6 % of the whole displacement.
-constexpr double kWaveDisplacementRel = 0.02;
-
 TEST(ReferenceSections, ConstructionStageUnderGodasWavesAtTwoTideLevels) {
     const WaveLevelExpect levels[] = {
         {60.426, 155.419, 2.5721, 173.686, 55.1, 3.338}, // H.W.L. +1.50
@@ -342,46 +241,27 @@ TEST(ReferenceSections, ConstructionStageUnderGodasWavesAtTwoTideLevels) {
         const ChildResult run = run_batch_in(folder, program);
         ASSERT_EQ(run.exit_code, 0) << program << ": " << run.err;
     }
-    CurrentFolder here(folder);
-    auto input = std::make_unique<InputRecord>();
-    reset_input_counters(*input);
-    set_input_defaults(*input);
-    read_input(*input, kInputFileName);
-    const CustomisationValues custom = read_customisation();
-    std::FILE* forces = std::fopen(kForceFileName, "rb");
-    std::FILE* neire = std::fopen(kNeireFile, "rb");
-    std::FILE* tl = std::fopen(kNeireTlFile, "rb");
-    ASSERT_TRUE(forces != nullptr && neire != nullptr && tl != nullptr);
-    LineReader reader(forces);
-    const int mode = read_force_file_mode(reader);
-    EXPECT_EQ(mode, kConstructionStageMode);
-    auto results = std::make_unique<StabilityResults>();
-    for (const WaveLevelExpect& e : levels) {
-        SCOPED_TRACE(&e == &levels[0] ? "H.W.L." : "L.W.L.");
-        ForceCase f;
-        read_force_case(reader, 0, mode, *input, f);
-        EXPECT_NEAR(f.base[0].level, -2.5, kLevelTol) << "reference level";
-        expect_relative(f.total_force, e.force, kForceRel, "wave force P");
-        expect_relative(f.total_moment, e.moment, kMomentRel, "wave moment M");
-        EXPECT_NEAR(f.lever_arm, e.lever_arm, kArmTol) << "lever arm h0";
-        read_neire_case(neire, *results, *input, custom, f, 0);
-        EXPECT_NEAR(results->areas.chang.beta[0], kBeta, kBetaTol) << "beta";
-        read_neire_tl(tl, *results);
-        expect_relative(results->level_solver.moment[0][0], e.max_moment, kMomentRel, "Mmax");
-        EXPECT_NEAR(results->level_solver.bending_stress[0][0], e.stress, kStressTol) << "stress";
-        expect_relative(results->level_displacement.total[0][0], e.displacement,
-                        kWaveDisplacementRel, "head displacement");
-        EXPECT_NEAR(results->level_displacement.embedment[0][0], kEmbedment, kEmbedmentTol);
+    const std::vector<WaveLevelRead> read = read_wave_levels(folder, 2);
+    ASSERT_EQ(read.size(), 2u);
+    for (std::size_t l = 0; l < read.size(); ++l) {
+        const WaveLevelExpect& e = levels[l];
+        const WaveLevelRead& r = read[l];
+        SCOPED_TRACE(l == 0 ? "H.W.L." : "L.W.L.");
+        EXPECT_EQ(r.file_mode, kConstructionStageMode);
+        EXPECT_NEAR(r.force.base[0].level, -2.5, kLevelTol) << "reference level";
+        expect_relative(r.force.total_force, e.force, kForceRel, "wave force P");
+        expect_relative(r.force.total_moment, e.moment, kMomentRel, "wave moment M");
+        EXPECT_NEAR(r.force.lever_arm, e.lever_arm, kArmTol) << "lever arm h0";
+        EXPECT_NEAR(r.beta, kBeta, kBetaTol) << "beta";
+        expect_relative(r.max_moment, e.max_moment, kMomentRel, "Mmax");
+        EXPECT_NEAR(r.stress, e.stress, kStressTol) << "stress";
+        expect_relative(r.displacement, e.displacement, kWaveDisplacementRel, "head displacement");
+        EXPECT_NEAR(r.embedment, kEmbedment, kEmbedmentTol);
     }
-    std::fclose(forces);
-    std::fclose(neire);
-    std::fclose(tl);
     // Only the completed state's pile is tried; its length follows the
     // construction stage's own tip, -2.50 - 6.726, rounded up to 0.5 m.
-    char expected[96];
-    std::snprintf(expected, sizeof expected, "\"%s\",\"%s\",%8.3f,%8.3f", "施工時", "SP-VL", -9.5,
-                  12.0);
-    EXPECT_EQ(split_lines(folder.read("KEKKA4.DAT")).at(0), utf8_to_cp932(expected));
+    EXPECT_EQ(split_lines(folder.read("KEKKA4.DAT")).at(0),
+              decided_pile_line("施工時", "SP-VL", -9.5, 12.0));
 }
 
 } // namespace
