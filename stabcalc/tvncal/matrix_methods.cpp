@@ -300,10 +300,13 @@ MatrixSectionResult solve_matrix_section(double moment, double force, bool squar
                 field_matrix_with_middle(elements.beta[e], elements.length[e], elements.rigidity[e],
                                          work.field_matrices[e], work.middle_rows[e]);
             sweep_element_chain(-moment, -force, elements, tip_condition, work);
-            update_ctype_beta(elements, work);
+            // Converged: keep the coefficients these states were solved
+            // with, so the moments and zeros found inside the elements
+            // below belong to the same beam as the node states.
             const double head = work.node_states[0][kStateDeflection];
             if (std::fabs(head - previous) < kHeadDeflectionTolerance) break;
             if (round >= kMaxCTypeRounds) stop_with_error(no_convergence_text());
+            update_ctype_beta(elements, work);
             previous = head;
         }
     }

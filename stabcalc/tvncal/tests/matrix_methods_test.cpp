@@ -167,6 +167,24 @@ TEST(CTypeMatrix, IteratedChainEndsOnItsTipAndMatchesTheBeamOfItsCoefficients) {
                         moment, 1e-4);
 }
 
+// The iteration ends with the coefficients its last states were solved
+// with: solving the chain once more on them gives the same states, and the
+// first zero found inside the elements is that beam's.
+TEST(CTypeMatrix, StatesAndFirstZeroBelongToTheCoefficientsKept) {
+    const ForceCase fc = layered_case(-6.0, {{30.0, 5000.0}});
+    const double moment = 50.0 * 3.0;
+    Section s = solve(fc, 15.0, 17480.0, moment, 50.0, PileTipCondition::HeadFree, 0.5);
+    MatrixWork again = s.work;
+    matrix_solve(-moment, -50.0, s.elements, PileTipCondition::HeadFree, again);
+    const NodeState& head = s.work.node_states[0];
+    for (std::size_t k = 0; k < head.size(); ++k)
+        EXPECT_NEAR(again.node_states[0][k], head[k], 1e-9 * std::fabs(head[k]) + 1e-12) << k;
+    MatrixNodeResult nodes;
+    max_moment_search(s.elements, again.node_states, nodes);
+    EXPECT_NEAR(first_moment_zero(s.elements, again.node_states, nodes), s.result.first_zero,
+                0.0005);
+}
+
 // Method 4 on homogeneous C-type ground against method 3's curves and the
 // tools' square-root pile of the same length.
 TEST(CTypeMatrix, HomogeneousGroundAgreesWithTheCurvesAndTheSquareRootPile) {

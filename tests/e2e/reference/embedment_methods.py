@@ -53,7 +53,8 @@ positive definite).
 Results along the pile come from equilibrium rather than from the
 elements' curvature: the shear Q(x) = P - integral_0^x p and the moment
 M(x) = M + integral_0^x Q (trapezoidal rule at the nodes and element
-midpoints). From them: the largest moment and its depth (where Q = 0), the
+midpoints, each segment under its own law: the constant of a layer and the
+spring of a piece jump at their boundaries, which are nodes). From them: the largest moment and its depth (where Q = 0), the
 first zero of the moment l1 (linear interpolation), and at the head the
 deflection y0 and the slope theta0.
 
@@ -271,10 +272,13 @@ class Pile:
         self.u, self.iterations = u, it + 1
         return self.results(p, m)
 
-    def reaction(self, x, y):
+    def reaction(self, y, where):
+        """Reaction of the deflection y under the law of the segment holding
+        the depth `where` (the constant or the piece's spring jumps at layer
+        and piece boundaries, so each segment takes its own)."""
         if self.linear or self.pieces is not None:
-            return self.spring(x, y) * y
-        return self.k(x) * math.copysign(math.sqrt(abs(y)), y)
+            return self.spring(where, y) * y
+        return self.k(where) * math.copysign(math.sqrt(abs(y)), y)
 
     def results(self, p, m):
         # points at the nodes and the element midpoints
@@ -288,17 +292,16 @@ class Pile:
         best, best_x, zero = abs(m), 0.0, None
         prev = (0.0, m)
         px, py = pts[0]
-        pr = self.reaction(px, py)
         for x, y in pts[1:]:
-            r = self.reaction(x, y)
+            mid = 0.5 * (px + x)
             dx = x - px
-            q_new = q - 0.5 * (pr + r) * dx
+            q_new = q - 0.5 * (self.reaction(py, mid) + self.reaction(y, mid)) * dx
             mom_new = mom + 0.5 * (q + q_new) * dx
             if abs(mom_new) > best:
                 best, best_x = abs(mom_new), x
             if zero is None and mom_new * prev[1] <= 0.0:
                 zero = prev[0] + (x - prev[0]) * prev[1] / (prev[1] - mom_new)
-            q, mom, px, pr, prev = q_new, mom_new, x, r, (x, mom_new)
+            q, mom, px, py, prev = q_new, mom_new, x, y, (x, mom_new)
         return dict(y0=self.u[0], t0=self.u[1], mmax=best, depth=best_x, l1=zero,
                     tip_moment=mom, tip_shear=q, iterations=self.iterations)
 
