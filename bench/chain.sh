@@ -9,8 +9,9 @@
 # each program of the chain in a prepared program folder, then the whole
 # chain; then the viewer's PDF export of one page and of all pages of the
 # largest report, and the front end WTN_WIN from its start to its first
-# window (WTN_WIN_AUTOCLOSE=1 ends it there). Prints the mean times, the
-# ratios and the peak memory.
+# window (WTN_WIN_AUTOCLOSE=1 ends it there). The chooser ZEVOVE is timed
+# answering from the environment. Prints the mean times, the ratios and the
+# peak memory, and the load average before and after.
 #   bench/chain.sh [runs]        (default 30 runs per program)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -19,9 +20,9 @@ runs=${1:-30}
 export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1
 build=${WTN_RUN_BUILD_DIR:-build-release}
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" --parallel "$(nproc)" >/dev/null
-cmake --build "$build" --parallel "$(nproc)" \
-  --target bench_do_nothing_static bench_do_nothing_batch bench_do_nothing_qt >/dev/null
+# Only what is timed: the programs, their installed data and the floors.
+cmake --build "$build" --parallel "$(nproc)" --target programs installed_data \
+  bench_do_nothing_static bench_do_nothing_batch bench_do_nothing_qt >/dev/null
 floors=$(cd "$build/bench" && pwd)
 
 work=$(mktemp -d)
@@ -45,6 +46,7 @@ report() { # name program-seconds floor-name floor-seconds peak
     'BEGIN { printf "%-28s %8.2f ms  %5.2fx %-7s (%5.2f ms)  %7d KiB\n", n, p * 1000, p / f, fn, f * 1000, m }'
 }
 
+echo "load average before: $(cut -d' ' -f1-3 /proc/loadavg)"
 printf '%-28s %11s  %-15s %18s  %11s\n' program mean ratio floor "peak memory"
 for fixture in uniform_sand wave_goda; do
   folder="$work/$fixture"
@@ -76,6 +78,17 @@ for fixture in uniform_sand wave_goda; do
   cd - >/dev/null
 done
 
+# The chooser answering from WTN_ZEVOVE_CHOICE (set above) without a window,
+# on a request of three candidate levels in the uniform-sand folder; each run
+# rewrites line 1 with the answer, which keeps the request valid.
+cd "$work/uniform_sand"
+printf '0\r\n  -8.000\r\n  -9.500\r\n -11.000\r\n' >ZEVOVE.DAT
+./ZEVOVE >/dev/null 2>&1 || { echo "ZEVOVE failed" >&2; exit 1; }
+mapfile -t t < <(means ./ZEVOVE "$floors/bench_do_nothing_static" "$floors/bench_do_nothing_batch")
+report "ZEVOVE answering" "${t[0]}" static "${t[1]}" "$(peak_kib ./ZEVOVE)"
+report "" "${t[0]}" batch "${t[2]}" 0
+cd - >/dev/null
+
 # The viewer's PDF export of every page file of a folder: the whole report of
 # the construction-stage section, and the same folder with its smallest page
 # file only; the difference gives the cost of each further page.
@@ -103,3 +116,4 @@ mapfile -t t < <(means "$floors/bench_do_nothing_qt" \
   "env -C $all WTN_WIN_AUTOCLOSE=1 ./WTN_WIN")
 report "WTN_WIN to its first window" "${t[1]}" qt "${t[0]}" \
   "$(cd "$all" && WTN_WIN_AUTOCLOSE=1 peak_kib ./WTN_WIN)"
+echo "load average after: $(cut -d' ' -f1-3 /proc/loadavg)"

@@ -10,20 +10,32 @@ namespace wtn {
 
 namespace {
 
+// On a little-endian host the file's bytes of a field, or of a run of fields,
+// are the bytes of the values in memory, so they are copied in one piece.
+constexpr bool kHostIsLittleEndian = std::endian::native == std::endian::little;
+
 // Little-endian bytes of value, appended as one run rather than byte by byte.
 void put_le(std::string& bytes, std::uint64_t value, std::size_t count) {
     char run[sizeof(std::uint64_t)];
-    for (std::size_t i = 0; i < count; ++i) {
-        run[i] = static_cast<char>(static_cast<unsigned char>(value & 0xFFU));
-        value >>= 8U;
+    if constexpr (kHostIsLittleEndian) {
+        std::memcpy(run, &value, sizeof run);
+    } else {
+        for (std::size_t i = 0; i < count; ++i) {
+            run[i] = static_cast<char>(static_cast<unsigned char>(value & 0xFFU));
+            value >>= 8U;
+        }
     }
     bytes.append(run, count);
 }
 
 std::uint64_t get_le(const char* at, std::size_t count) {
     std::uint64_t value = 0;
-    for (std::size_t i = count; i > 0; --i) {
-        value = (value << 8U) | static_cast<unsigned char>(at[i - 1]);
+    if constexpr (kHostIsLittleEndian) {
+        std::memcpy(&value, at, count);
+    } else {
+        for (std::size_t i = count; i > 0; --i) {
+            value = (value << 8U) | static_cast<unsigned char>(at[i - 1]);
+        }
     }
     return value;
 }
@@ -37,6 +49,27 @@ void ByteWriter::field(const std::int32_t& value) {
 void ByteWriter::field(const double& value) {
     if (!std::isfinite(value)) all_finite_ = false;
     put_le(bytes_, std::bit_cast<std::uint64_t>(value), kRealBytes);
+}
+
+void ByteWriter::run(const std::int32_t* values, std::size_t count) {
+    if constexpr (kHostIsLittleEndian && sizeof(std::int32_t) == kIntBytes) {
+        bytes_.append(reinterpret_cast<const char*>(values), count * kIntBytes);
+    } else {
+        for (std::size_t i = 0; i < count; ++i)
+            field(values[i]);
+    }
+}
+
+void ByteWriter::run(const double* values, std::size_t count) {
+    if constexpr (kHostIsLittleEndian && sizeof(double) == kRealBytes) {
+        for (std::size_t i = 0; i < count; ++i) {
+            if (!std::isfinite(values[i])) all_finite_ = false;
+        }
+        bytes_.append(reinterpret_cast<const char*>(values), count * kRealBytes);
+    } else {
+        for (std::size_t i = 0; i < count; ++i)
+            field(values[i]);
+    }
 }
 
 void ByteWriter::text(const std::string& value, std::size_t room) {
@@ -79,6 +112,34 @@ void ByteReader::field(double& value) {
         all_finite_ = false;
         value = 0.0;
     }
+}
+
+void ByteReader::run(std::int32_t* values, std::size_t count) {
+    const char* at = nullptr;
+    if (kHostIsLittleEndian && sizeof(std::int32_t) == kIntBytes && complete_ &&
+        bytes_.size() - position_ >= count * kIntBytes && take(count * kIntBytes, at)) {
+        std::memcpy(values, at, count * kIntBytes);
+        return;
+    }
+    for (std::size_t i = 0; i < count; ++i)
+        field(values[i]);
+}
+
+void ByteReader::run(double* values, std::size_t count) {
+    const char* at = nullptr;
+    if (kHostIsLittleEndian && sizeof(double) == kRealBytes && complete_ &&
+        bytes_.size() - position_ >= count * kRealBytes && take(count * kRealBytes, at)) {
+        std::memcpy(values, at, count * kRealBytes);
+        for (std::size_t i = 0; i < count; ++i) {
+            if (!std::isfinite(values[i])) {
+                all_finite_ = false;
+                values[i] = 0.0;
+            }
+        }
+        return;
+    }
+    for (std::size_t i = 0; i < count; ++i)
+        field(values[i]);
 }
 
 void ByteReader::text(std::string& value, std::size_t room) {

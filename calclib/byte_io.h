@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 namespace wtn {
 
@@ -53,8 +54,12 @@ class ByteWriter {
     void field(const std::int32_t& value);
     void field(const double& value);
     template <class T, std::size_t N> void field(const std::array<T, N>& values) {
-        for (const T& v : values)
-            field(v);
+        if constexpr (N > 0 && (std::is_same_v<T, double> || std::is_same_v<T, std::int32_t>)) {
+            run(values.data(), N);
+        } else {
+            for (const T& v : values)
+                field(v);
+        }
     }
     // text in a field of room bytes: cut to room - 1 bytes without splitting
     // a double-byte character, then NUL-filled, so a reader always finds the
@@ -69,6 +74,10 @@ class ByteWriter {
     bool all_finite() const { return all_finite_; }
 
   private:
+    // A run of count fields, as field() on each would write them.
+    void run(const std::int32_t* values, std::size_t count);
+    void run(const double* values, std::size_t count);
+
     std::string bytes_;
     bool all_finite_ = true;
 };
@@ -82,8 +91,12 @@ class ByteReader {
     void field(std::int32_t& value);
     void field(double& value);
     template <class T, std::size_t N> void field(std::array<T, N>& values) {
-        for (T& v : values)
-            field(v);
+        if constexpr (N > 0 && (std::is_same_v<T, double> || std::is_same_v<T, std::int32_t>)) {
+            run(values.data(), N);
+        } else {
+            for (T& v : values)
+                field(v);
+        }
     }
     // The text up to the first NUL of a field of room bytes.
     void text(std::string& value, std::size_t room);
@@ -97,6 +110,9 @@ class ByteReader {
 
   private:
     bool take(std::size_t count, const char*& at);
+    // A run of count fields, as field() on each would read them.
+    void run(std::int32_t* values, std::size_t count);
+    void run(double* values, std::size_t count);
 
     std::string_view bytes_;
     std::size_t position_ = 0;

@@ -1,11 +1,14 @@
 #include "chooser_exchange.h"
 
+#include "file_io.h"
 #include "text_lines.h"
 
 #include <charconv>
+#include <climits>
 #include <cmath>
 #include <cstdio>
 #include <memory>
+#include <unistd.h>
 
 namespace wtn {
 namespace {
@@ -65,6 +68,7 @@ bool read_chooser_request(const std::string& path, ChooserRequest& request, std:
 }
 
 bool write_chooser_choice(const std::string& path, const ChooserRequest& request, int index) {
+    remove_before_rewrite(path);
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "wb"),
                                                          &std::fclose);
     if (!file) return false;
@@ -73,6 +77,16 @@ bool write_chooser_choice(const std::string& path, const ChooserRequest& request
         write_crlf_line(file.get(), request.lines[i]);
     if (std::fflush(file.get()) != 0 || std::ferror(file.get())) return false;
     return std::fclose(file.release()) == 0;
+}
+
+std::string program_beside_self(const std::string& name) {
+    char self[PATH_MAX];
+    const ssize_t length = ::readlink("/proc/self/exe", self, sizeof self);
+    if (length <= 0 || static_cast<std::size_t>(length) >= sizeof self) return name;
+    const std::string_view path(self, static_cast<std::size_t>(length));
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string_view::npos) return name;
+    return std::string(path.substr(0, slash + 1)) + name;
 }
 
 } // namespace wtn

@@ -30,6 +30,11 @@ bool read_chooser_request(const std::string& path, ChooserRequest& request, std:
 // request after it, CR LF line ends. False when the file cannot be written.
 bool write_chooser_choice(const std::string& path, const ChooserRequest& request, int index);
 
+// The path of the program name in the folder of the running program (the
+// chooser and its windowed half sit beside the load program); name alone when
+// the running program's path cannot be read.
+std::string program_beside_self(const std::string& name);
+
 // Reads a whole decimal integer (surrounding blanks allowed). False for
 // anything else.
 bool parse_whole_integer(const std::string& text, int& value);

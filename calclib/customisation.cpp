@@ -21,10 +21,12 @@ CustomisationValues read_customisation() {
         lines.push_back(line);
 
     CustomisationValues v;
-    const int unreadable = customisation_from_lines(lines, kCustomisationLinesRead, v);
-    if (unreadable != 0) {
+    // Lines missing at the end read as 0; a pitch of 0 is refused below.
+    const CustomisationProblem problem =
+        customisation_from_lines(lines, kCustomisationLinesRead, 0, v);
+    if (problem.fault != CustomisationFault::None) {
         stop_with_error("(ERROR)-カスタマイズ用ファイル(TVNCSTM.DAT)の" +
-                        std::to_string(unreadable) + "行目の数値が読めません.");
+                        std::to_string(problem.line) + "行目の数値が読めません.");
     }
 
     // The transfer-matrix methods cut each layer into thickness / pitch

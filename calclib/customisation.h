@@ -22,9 +22,9 @@ enum class ChangDisplacementRule : int { MudThenSeaWater = 0, SeaWater = 1 };
 enum class KokenSeaMomentRule : int { AtVirtualSeabed = 0, Maximum = 1 };
 
 // Reads TVNCSTM.DAT from the current folder. Lines missing at the end of the
-// file read as 0, as the front end reads them. Stops the program with exit
-// code 1 when the file cannot be opened, and when the division pitch is not
-// positive (the pile could not be divided into elements).
+// file read as 0. Stops the program with exit code 1 when the file cannot be
+// opened, when a line holds anything but one number, and when the division
+// pitch is not positive (the pile could not be divided into elements).
 CustomisationValues read_customisation();
 
 } // namespace wtn

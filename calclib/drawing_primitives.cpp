@@ -1,6 +1,7 @@
 #include "drawing_primitives.h"
 
 #include "error_messages.h"
+#include "format_values.h"
 #include "text_lines.h"
 
 #include <cmath>
@@ -34,10 +35,8 @@ Point through_sheet(const SheetTransform& sheet, Point p) {
 void write_line_record(std::FILE* file, const SheetTransform& sheet, Point from, Point to) {
     Point a = through_sheet(sheet, from);
     Point b = through_sheet(sheet, to);
-    char text[96];
-    std::snprintf(text, sizeof text, "L %4d %4d %4d %4d 0 2", page_unit(a.x), page_unit(a.y),
-                  page_unit(b.x), page_unit(b.y));
-    write_crlf_line(file, text);
+    write_values_line(file, "L %4d %4d %4d %4d 0 2", page_unit(a.x), page_unit(a.y), page_unit(b.x),
+                      page_unit(b.y));
 }
 
 } // namespace

@@ -168,9 +168,6 @@ const char* error_message(InputCheckCode code) {
     return text_of(kInputCheckMessages, code);
 }
 
-int show_error(ErrorCode code) {
-    return show_error(error_message(code));
-}
 int show_error(std::string_view text) {
     show_ok_box("error", text);
     return 0;

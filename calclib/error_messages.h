@@ -123,9 +123,7 @@ const char* error_message(ErrorCode code);
 const char* error_message(WaveErrorCode code);
 const char* error_message(InputCheckCode code);
 
-// Show the table text of code, or a text of the caller's own, in the box
-// titled "error". Return 0; the caller stops.
-int show_error(ErrorCode code);
+// Show a text in the box titled "error". Return 0; the caller stops.
 int show_error(std::string_view text);
 
 // Show the box, then stop the program with exit code 1.

@@ -3,9 +3,20 @@
 #include "error_messages.h"
 #include "program_stop.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace wtn {
 
+void remove_before_rewrite(const std::string& name) {
+    struct stat status {};
+    if (::lstat(name.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) return;
+    if (::access(name.c_str(), W_OK) != 0) return;
+    ::unlink(name.c_str());
+}
+
 CFile open_file(const std::string& name, const char* mode) {
+    if (mode[0] == 'w') remove_before_rewrite(name);
     std::string binary_mode;
     for (const char* m = mode; *m != '\0'; ++m) {
         if (*m != 't' && *m != 'b') binary_mode += *m;

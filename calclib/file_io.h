@@ -17,8 +17,19 @@ struct FileCloser {
 // fatal condition unwinds to main.
 using CFile = std::unique_ptr<std::FILE, FileCloser>;
 
+// Removes name before it is written anew, when it is a regular file this
+// program may write. Truncating the old file instead makes the file system
+// write the new contents out at close (its guard for programs that rewrite a
+// file in place), and a run soon after waits for that write before it can
+// truncate the file again: every program of the chain rewrites its result
+// files on each run. A new file is written out later, off the program's path.
+// A file the program may not write, a link or anything else is left for the
+// open that follows, which refuses or follows it as before.
+void remove_before_rewrite(const std::string& name);
+
 // Opens name with the C mode text ("wt", "rb", ...). Text modes are taken as
 // binary, since line ends are handled by the readers and writers themselves.
+// A write mode ("w...") replaces an existing file (remove_before_rewrite).
 // Returns an empty CFile when the file cannot be opened.
 CFile open_file(const std::string& name, const char* mode);
 

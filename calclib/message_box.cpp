@@ -6,7 +6,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <iostream>
 #include <string>
 #include <unistd.h>
 
@@ -16,6 +15,18 @@ namespace {
 bool through_front_end() {
     const char* pipe = std::getenv(kBoxPipeVariable);
     return pipe != nullptr && std::strcmp(pipe, "1") == 0;
+}
+
+// One line of standard input without its line end; false at the end of
+// input with nothing read. Read through the C stream, so the programs carry
+// no C++ stream objects and their start-up.
+bool read_answer_line(std::string& line) {
+    line.clear();
+    for (int c = std::getc(stdin); c != EOF; c = std::getc(stdin)) {
+        if (c == '\n') return true;
+        line += static_cast<char>(c);
+    }
+    return !line.empty();
 }
 
 bool ask(std::string_view title, std::string_view text, bool yes_no) {
@@ -28,7 +39,7 @@ bool ask(std::string_view title, std::string_view text, bool yes_no) {
         std::fflush(stdout);
         if (!yes_no) return true;
         std::string answer;
-        if (!std::getline(std::cin, answer)) return false;
+        if (!read_answer_line(answer)) return false;
         return is_yes_answer(answer);
     }
     std::fflush(stdout);
@@ -38,7 +49,7 @@ bool ask(std::string_view title, std::string_view text, bool yes_no) {
     if (isatty(STDIN_FILENO)) {
         std::fprintf(stderr, "(yes/no)? ");
         std::string answer;
-        if (!std::getline(std::cin, answer)) return false;
+        if (!read_answer_line(answer)) return false;
         return is_yes_answer(answer);
     }
     const char* preset = std::getenv("WTN_ANSWER");

@@ -8,31 +8,68 @@
 #include "wall_codes.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace wtn {
 
 namespace {
 
-// Every pile of one installed catalogue file, in file order.
-void read_catalogue_file(const std::string& name, const std::string& file_kind,
-                         const CatalogueLayout& layout, PileTable& rows) {
-    for_each_catalogue_pile_line(name, file_kind, layout, [&](const CsvLine& line) {
-        rows.push_back(catalogue_pile(line, layout, name));
-    });
+// The lines of an open catalogue file; stops naming the file as
+// "<file_kind>(<name>)" when it cannot be read.
+std::vector<std::string> catalogue_lines(CFile& file, const std::string& name,
+                                         const std::string& file_kind) {
+    LineReader reader(file.get());
+    std::vector<std::string> lines;
+    std::string text;
+    while (reader.next(text))
+        lines.push_back(text);
+    if (reader.failed()) stop_with_error(file_kind + "(" + name + ")が読み込めません.");
+    return lines;
+}
+
+// Stops on a line of the catalogue file name that cannot be read. A value
+// that reads as infinite or not a number ("inf", "nan", an exponent beyond a
+// double, typed into a user catalogue) would run through every stress and
+// displacement.
+CatalogueProblemTeller stop_on_problem(const std::string& name) {
+    return [name](const CatalogueProblem& p) {
+        const std::string file = "(ERROR)-矢板データファイル(" + name + ")";
+        const std::string added_file = "(ERROR)-追加矢板ファイル(" + name + ")";
+        switch (p.fault) {
+        case CatalogueFault::FieldCount:
+            stop_with_error(file + "の" + std::to_string(p.line) + "行目の項目が " +
+                            std::to_string(p.fields) + " 個です(" + std::to_string(p.expected) +
+                            " 個のはず).");
+        case CatalogueFault::NotANumber:
+        case CatalogueFault::OutOfRange:
+            if (p.head_line) {
+                stop_with_error(added_file + "の" + std::to_string(p.line) +
+                                "行目の件数が読めません(" + p.text + ").");
+            }
+            if (p.field == kCatalogueIdField) {
+                stop_with_error(file + "の" + std::to_string(p.line) + "行目の番号が読めません(" +
+                                p.text + ").");
+            }
+            stop_with_error(file + "の矢板(番号 " + std::to_string(p.pile_id) +
+                            ")の断面性能が読めません(" + p.text + ").");
+        case CatalogueFault::NoNextNumber:
+            return; // the batch programs number no new pile
+        case CatalogueFault::TooFewRows:
+            stop_with_error(added_file + "の矢板が " + std::to_string(p.expected) +
+                            " 件に足りません.");
+        }
+    };
 }
 
 PileTable read_installed(bool pc) {
     PileTable rows;
     const int files = pc ? kPcCatalogueCount : kSteelCatalogueCount;
     for (int number = 1; number <= files; ++number) {
-        if (pc) {
-            read_catalogue_file(pc_catalogue_name(number), "PC矢板データファイル",
-                                kPcCatalogueLayout, rows);
-        } else {
-            read_catalogue_file(steel_catalogue_name(number), "矢板データファイル",
-                                kSteelCatalogueLayout, rows);
-        }
+        for (CataloguePile& pile :
+             pc ? read_installed_piles(pc_catalogue_name(number), "PC矢板データファイル",
+                                       kPcCatalogueLayout)
+                : read_installed_piles(steel_catalogue_name(number), "矢板データファイル",
+                                       kSteelCatalogueLayout))
+            rows.push_back(std::move(pile.pile));
     }
     return rows;
 }
@@ -57,7 +94,6 @@ PileTable select_installed(const InputRecord& input, bool pc) {
         }
         PileRecord pile = *found;
         pile.selected = 1;
-        pile.added = kInstalledCatalogue;
         table.push_back(pile);
     }
     return table;
@@ -74,27 +110,19 @@ const char* added_file_name(int kind) {
     return kind == kAddedPc ? kPcAddedFileName : kSteelAddedFileName;
 }
 
-// The rows of a user catalogue: its first line holds the number of rows.
-// False when the file cannot be opened; stops when it ends before that count.
+// The rows of a user catalogue. False when the file cannot be opened; stops
+// when it ends before the rows its head line counts.
 bool read_added_file(int kind, PileTable& rows) {
     const std::string name = added_file_name(kind);
     CFile file = open_file(name, "rt");
     if (!file) return false;
-    LineReader reader(file.get());
-    std::string line;
-    CsvLine first;
-    reader.next(line);
-    split_csv_line(line, first);
-    CsvLine pile_line;
-    const int count = first.integer(unquoted_field_index(kUserCatalogueCountField));
-    for (int i = 0; i < count; ++i) {
-        if (!reader.next(line)) {
-            stop_with_error("(ERROR)-追加矢板ファイル(" + name + ")の矢板が " +
-                            std::to_string(count) + " 件に足りません.");
-        }
-        split_csv_line(line, pile_line);
-        rows.push_back(catalogue_pile(pile_line, kUserCatalogueLayout, name));
-    }
+    read_user_catalogue(
+        catalogue_lines(file, name, "追加矢板ファイル"), kind == kAddedPc,
+        [&rows](CataloguePile&& pile) {
+            rows.push_back(std::move(pile.pile));
+            return true;
+        },
+        stop_on_problem(name));
     return true;
 }
 
@@ -104,44 +132,20 @@ bool read_added_file(int kind, PileTable& rows) {
 
 } // namespace
 
-PileRecord catalogue_pile(const CsvLine& line, const CatalogueLayout& layout,
-                          const std::string& file_name) {
-    PileRecord pile;
-    pile.id = line.integer(unquoted_field_index(kCatalogueIdField));
-    pile.name = line.text(0);
-    const auto section_value = [&](int field) {
-        const std::size_t item = unquoted_field_index(field);
-        const double value = line.real(item);
-        if (!std::isfinite(value)) {
-            stop_with_error("(ERROR)-矢板データファイル(" + file_name + ")の矢板(番号 " +
-                            std::to_string(pile.id) + ")の断面性能が読めません(" +
-                            line.field(item) + ").");
-        }
-        return value;
-    };
-    pile.inertia = section_value(layout.inertia);
-    pile.modulus = section_value(layout.modulus);
-    if (layout.moment != 0) pile.moment = section_value(layout.moment);
-    return pile;
-}
-
-void for_each_catalogue_pile_line(const std::string& name, const std::string& file_kind,
-                                  const CatalogueLayout& layout,
-                                  const std::function<void(const CsvLine&)>& take) {
+std::vector<CataloguePile> read_installed_piles(const std::string& name,
+                                                const std::string& file_kind,
+                                                const CatalogueLayout& layout) {
     CFile file = open_file(name, "rt");
     if (!file) stop_with_error(file_kind + "(" + name + ")がオープンできません.");
-    LineReader reader(file.get());
-    std::string text;
-    while (reader.next(text)) {
-        if (!is_catalogue_pile_line(text)) continue;
-        CsvLine line;
-        split_csv_line(text, line);
-        take(line);
-        // The lines after a concrete pile's first line belong to the same pile.
-        for (int i = 1; i < layout.lines_per_pile; ++i)
-            reader.next(text);
-    }
-    if (reader.failed()) stop_with_error(file_kind + "(" + name + ")が読み込めません.");
+    std::vector<CataloguePile> piles;
+    read_installed_catalogue(
+        catalogue_lines(file, name, file_kind), layout,
+        [&piles](CataloguePile&& pile) {
+            piles.push_back(std::move(pile));
+            return true;
+        },
+        stop_on_problem(name));
+    return piles;
 }
 
 PileTable read_steel_piles(const InputRecord& input) {
@@ -173,7 +177,6 @@ void read_added_piles(const InputRecord& input, int kind, PileTable& table) {
     for (PileRecord& pile : rows) {
         if (!in_list(ids, pile.id)) continue;
         pile.selected = 1;
-        pile.added = kUserCatalogue;
         table.push_back(pile);
     }
 }
@@ -183,7 +186,6 @@ int read_all_added_piles(const InputRecord& input, int kind, PileTable& table) {
     if (!read_added_file(kind, rows)) return 0;
     for (PileRecord& pile : rows) {
         pile.selected = in_list(input.added_piles, pile.id) ? 1 : 0;
-        pile.added = kUserCatalogue;
         table.push_back(pile);
     }
     return static_cast<int>(rows.size());

@@ -13,7 +13,6 @@
 #include "pile_catalogue_file.h"
 #include "run_info.h"
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -24,21 +23,13 @@ inline constexpr int kAddedPc = 1;
 
 using PileTable = std::vector<PileRecord>;
 
-// One pile from a catalogue line of the layout: id, name and section values.
-// A section value that reads as infinite or not a number ("inf", "nan", an
-// exponent beyond a double, typed into a user catalogue) would run through
-// every stress and displacement, so the program stops naming the file and
-// the pile.
-PileRecord catalogue_pile(const CsvLine& line, const CatalogueLayout& layout,
-                          const std::string& file_name);
-
-// Calls take for every pile line of the installed catalogue name, split into
-// its fields; the further lines of a concrete pile are passed over. Stops the
+// Every pile of the installed catalogue name, in file order. Stops the
 // program, naming the file as "<file_kind>(<name>)", when the file cannot be
-// opened or read.
-void for_each_catalogue_pile_line(const std::string& name, const std::string& file_kind,
-                                  const CatalogueLayout& layout,
-                                  const std::function<void(const CsvLine&)>& take);
+// opened or read, and naming the file and the line or pile when a pile line
+// cannot be read (pile_catalogue_file.h).
+std::vector<CataloguePile> read_installed_piles(const std::string& name,
+                                                const std::string& file_kind,
+                                                const CatalogueLayout& layout);
 
 // The selected installed piles ("tyait"), one row per id in list order, each
 // looked up in all catalogue files of the kind on its own. Stops the program
@@ -49,8 +40,8 @@ PileTable read_pc_piles(const InputRecord& input);
 // Appends the selected user piles ("apdyt") of KOUYAITA.APD (kind
 // kAddedSteel) or PCYAITA.APD (kAddedPc) in file order, added 1. Does
 // nothing, and opens nothing, when no user pile is selected. Stops the
-// program when the file cannot be opened, ends before its count of rows, or
-// holds no row for a selected id.
+// program when the file cannot be opened, ends before its count of rows,
+// holds a line that cannot be read, or holds no row for a selected id.
 void read_added_piles(const InputRecord& input, int kind, PileTable& table);
 
 // Every pile of the installed catalogues of the kind, in file order; a row is

@@ -1,6 +1,5 @@
 #include "rounding.h"
 
-#include "cp932_codec.h"
 #include "decimal_rounding.h"
 #include "error_messages.h"
 
@@ -15,17 +14,6 @@ double round_dec(double x, double n) {
         stop_with_error(text);
     }
     return round_dec_batch_rule(x, n);
-}
-
-std::string centre_in_field(std::string_view text, int width) {
-    const int free = width - static_cast<int>(text.size());
-    if (free <= 0) return std::string(text);
-    int pad = free / 2;
-    if (free % 2 != 0) ++pad;
-    if (pad <= 0) return std::string(text);
-    std::string out(static_cast<std::size_t>(pad), ' ');
-    out.append(text);
-    return out.substr(0, cp932_fit(out, static_cast<std::size_t>(width)));
 }
 
 } // namespace wtn

@@ -23,11 +23,4 @@ int read_prg_sw() {
     return value;
 }
 
-int write_prg_sw(int system_switch) {
-    CFile file = open_file(kSwitchFileName, "wt");
-    if (!file) return 1;
-    write_crlf_line(file.get(), std::to_string(system_switch));
-    return close_written(file) ? 0 : 1;
-}
-
 } // namespace wtn

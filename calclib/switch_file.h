@@ -16,8 +16,4 @@ inline constexpr int kSystemSwitchCrownTopsWaves = 1;
 // 0 or 1.
 int read_prg_sw();
 
-// Writes the switch. Returns 0, or 1 without a message when the file cannot
-// be created or written.
-int write_prg_sw(int system_switch);
-
 } // namespace wtn

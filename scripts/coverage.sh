@@ -18,7 +18,7 @@ out="$build/coverage"
 mkdir -p "$out"
 # Production code only: tests, fuzz harnesses and test support are not measured.
 gcovr --root . --object-directory "$build" \
-  --exclude '.*/tests/.*' --exclude 'tests/.*' --exclude 'fuzz/.*' --exclude 'bench/.*' \
+  --exclude '.*/tests/.*' --exclude 'tests/.*' --exclude 'fuzz/.*' --exclude 'bench/.*' --exclude '.*_autogen/.*' \
   --exclude-throw-branches --exclude-unreachable-branches \
   --gcov-ignore-parse-errors \
   --html-details "$out/index.html" --json "$out/coverage.json" --print-summary

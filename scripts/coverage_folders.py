@@ -12,7 +12,12 @@ def main(path):
         report = json.load(f)
     lines = defaultdict(lambda: [0, 0])
     branches = defaultdict(lambda: [0, 0])
-    unreached = defaultdict(list)
+    # Calls per function line: the instances of a template, and the copies of
+    # an inline function in several objects, share one line and count
+    # together (a constexpr call the compiler folded leaves an instance at
+    # zero although its line ran).
+    calls = defaultdict(int)
+    names = {}
     for entry in report["files"]:
         name = entry["file"]
         folder = os.path.dirname(name) or "."
@@ -27,11 +32,11 @@ def main(path):
                 if branch["count"] > 0:
                     branches[folder][0] += 1
         for function in entry.get("functions", []):
-            # Template instances share a line: one entry per line, the name
-            # without its parameter list.
-            if function.get("execution_count", 0) == 0:
-                short = function["name"].replace("(anonymous namespace)", "{anonymous}").split("(")[0]
-                unreached[folder].append(f"{os.path.basename(name)}:{function['lineno']} {short}")
+            key = (folder, os.path.basename(name), function["lineno"])
+            calls[key] += function.get("execution_count", 0)
+            full = function["name"].replace("(anonymous namespace)", "{anonymous}")
+            short = full.split("(")[0] + (" (a lambda in it)" if "::{lambda" in full else "")
+            names.setdefault(key, short)
 
     def percent(pair):
         return f"{100.0 * pair[0] / pair[1]:.1f}" if pair[1] else "-"
@@ -43,15 +48,14 @@ def main(path):
         print(f"| {folder} | {l[0]}/{l[1]} | {percent(l)} | {b[0]}/{b[1]} | {percent(b)} |")
     print()
     print("## Functions no test calls")
+    unreached = defaultdict(list)
+    for key in sorted(calls, key=lambda k: (k[0], k[1], k[2])):
+        if calls[key] == 0:
+            unreached[key[0]].append(f"{key[1]}:{key[2]} {names[key]}")
     for folder in sorted(unreached):
         print()
         print(f"### {folder}")
-        seen = set()
-        for item in sorted(set(unreached[folder])):
-            where = item.split(" ")[0]
-            if where in seen:
-                continue
-            seen.add(where)
+        for item in unreached[folder]:
             print(f"- {item}")
 
 

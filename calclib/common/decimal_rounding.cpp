@@ -1,6 +1,8 @@
 #include "decimal_rounding.h"
 
+#include <array>
 #include <cmath>
+#include <cstddef>
 
 namespace wtn {
 
@@ -12,9 +14,29 @@ constexpr double kTieHigh = 0.5001;
 // Significant digits the nudge reaches down to.
 constexpr double kNudgeDigits = 15.0;
 
+// Powers of ten a double holds exactly: 10^0 to 10^22.
+constexpr int kLargestExactPower = 22;
+constexpr auto kExactPowers = [] {
+    std::array<double, kLargestExactPower + 1> powers{};
+    double power = 1.0;
+    for (double& p : powers) {
+        p = power;
+        power *= 10.0;
+    }
+    return powers;
+}();
+
+// 10^n. For a whole n from 0 to 22 the result is exact, and pow returns that
+// same exact value, so the table only spares pow's general path.
+double power_of_ten(double n) {
+    if (n >= 0.0 && n <= kLargestExactPower && n == std::trunc(n))
+        return kExactPowers[static_cast<std::size_t>(n)];
+    return std::pow(10.0, n);
+}
+
 double batch_nudge(double y) {
     const double k = std::trunc(std::log10(y));
-    return 1.0 / std::pow(10.0, kNudgeDigits - k);
+    return 1.0 / power_of_ten(kNudgeDigits - k);
 }
 
 } // namespace
@@ -22,7 +44,7 @@ double batch_nudge(double y) {
 double round_dec_batch_rule(double x, double n) {
     if (x == 0.0) return 0.0;
     const bool negative = x < 0.0;
-    const double s = std::pow(10.0, n);
+    const double s = power_of_ten(n);
     const double y = std::fabs(x) * s;
     const double f = std::floor(y + batch_nudge(y));
     const double d = y - f;
@@ -40,7 +62,7 @@ double round_dec_front_end_rule(double x, double n) {
     if (x == 0.0) return 0.0;
     if (!std::isfinite(x)) return x;
     const bool negative = x < 0.0;
-    const double scale = std::pow(10.0, n);
+    const double scale = power_of_ten(n);
     const double y = std::fabs(x) * scale;
     if (!std::isfinite(y)) return x;
     const double whole = std::trunc(y);
@@ -52,7 +74,7 @@ double round_dec_front_end_rule(double x, double n) {
         r = std::fmod(whole, 2.0) == 0.0 ? whole : whole + 1.0;
     } else {
         const double k = std::floor(std::log(y) / std::log(10.0));
-        r = std::trunc(y + 0.5 + 1.0 / std::pow(10.0, kNudgeDigits - k));
+        r = std::trunc(y + 0.5 + 1.0 / power_of_ten(kNudgeDigits - k));
     }
     r /= scale;
     return negative ? -r : r;

@@ -2,7 +2,11 @@
 
 #include "text_lines.h"
 
+#include <charconv>
+#include <cmath>
 #include <cstdio>
+#include <cstring>
+#include <string_view>
 
 namespace wtn {
 
@@ -12,9 +16,181 @@ namespace {
 // into a string of its exact length.
 constexpr std::size_t kLineBufferBytes = 512;
 
-} // namespace
+// Digits of the largest fixed-point real (about 309 before the point) and of
+// its decimals.
+constexpr std::size_t kFieldBufferBytes = 768;
 
-std::string format_values(const char* format, va_list args) {
+// printf's precision of a real when the format gives none.
+constexpr int kDefaultRealPrecision = 6;
+
+// One conversion of a format: flags, width, precision and conversion letter.
+struct Conversion {
+    bool left = false;  // '-'
+    bool plus = false;  // '+'
+    bool space = false; // ' '
+    bool zero = false;  // '0'
+    int width = 0;
+    int precision = -1; // none given
+    char letter = '\0';
+};
+
+// Appends sign and digits to out in a field of the conversion's width, padded
+// as printf pads numbers.
+void append_number(std::string& out, const Conversion& c, char sign, std::string_view digits,
+                   bool zero_padding) {
+    const std::size_t length = digits.size() + (sign != '\0' ? 1 : 0);
+    const std::size_t width = static_cast<std::size_t>(c.width);
+    const std::size_t pad = width > length ? width - length : 0;
+    if (!c.left && !zero_padding) out.append(pad, ' ');
+    if (sign != '\0') out += sign;
+    if (!c.left && zero_padding) out.append(pad, '0');
+    out.append(digits);
+    if (c.left) out.append(pad, ' ');
+}
+
+char sign_of(bool negative, const Conversion& c) {
+    if (negative) return '-';
+    if (c.plus) return '+';
+    if (c.space) return ' ';
+    return '\0';
+}
+
+// %f of a finite real: the exact decimal value rounded half to even, as the C
+// library prints it. False when it does not fit the buffer.
+bool append_real(std::string& out, const Conversion& c, double value) {
+    char buffer[kFieldBufferBytes];
+    const int precision = c.precision < 0 ? kDefaultRealPrecision : c.precision;
+    const auto [end, error] = std::to_chars(std::begin(buffer), std::end(buffer), value,
+                                            std::chars_format::fixed, precision);
+    if (error != std::errc()) return false;
+    std::string_view digits(buffer, static_cast<std::size_t>(end - buffer));
+    const bool negative = !digits.empty() && digits.front() == '-';
+    if (negative) digits.remove_prefix(1);
+    append_number(out, c, sign_of(negative, c), digits, c.zero && !c.left);
+    return true;
+}
+
+// %d of an int; a precision is left to the C library.
+void append_integer(std::string& out, const Conversion& c, long value) {
+    char buffer[32];
+    const auto end = std::to_chars(std::begin(buffer), std::end(buffer), value).ptr;
+    std::string_view digits(buffer, static_cast<std::size_t>(end - buffer));
+    const bool negative = value < 0;
+    if (negative) digits.remove_prefix(1);
+    append_number(out, c, sign_of(negative, c), digits, c.zero && !c.left);
+}
+
+void append_text(std::string& out, const Conversion& c, std::string_view text) {
+    if (c.precision >= 0 && text.size() > static_cast<std::size_t>(c.precision))
+        text = text.substr(0, static_cast<std::size_t>(c.precision));
+    const std::size_t width = static_cast<std::size_t>(c.width);
+    const std::size_t pad = width > text.size() ? width - text.size() : 0;
+    if (!c.left) out.append(pad, ' ');
+    out.append(text);
+    if (c.left) out.append(pad, ' ');
+}
+
+int read_count(const char*& at) {
+    int value = 0;
+    while (*at >= '0' && *at <= '9') {
+        value = value * 10 + (*at - '0');
+        ++at;
+    }
+    return value;
+}
+
+// Formats the conversions the programs use (%d %ld %f %lf %s %c %% with
+// flags - + space 0, a width and a precision, given or *) without the C
+// library's general formatter; the results are the same byte for byte. False
+// at the first conversion of any other kind, which leaves the whole format to
+// the C library.
+bool format_common(std::string& out, const char* format, va_list args) {
+    for (const char* at = format; *at != '\0';) {
+        if (*at != '%') {
+            const char* next = std::strchr(at, '%');
+            const std::size_t length =
+                next != nullptr ? static_cast<std::size_t>(next - at) : std::strlen(at);
+            out.append(at, length);
+            at += length;
+            continue;
+        }
+        ++at;
+        Conversion c;
+        for (;; ++at) {
+            if (*at == '-')
+                c.left = true;
+            else if (*at == '+')
+                c.plus = true;
+            else if (*at == ' ')
+                c.space = true;
+            else if (*at == '0')
+                c.zero = true;
+            else
+                break;
+        }
+        if (*at == '*') {
+            c.width = va_arg(args, int);
+            if (c.width < 0) {
+                c.left = true;
+                c.width = -c.width;
+            }
+            ++at;
+        } else {
+            c.width = read_count(at);
+        }
+        if (*at == '.') {
+            ++at;
+            if (*at == '*') {
+                c.precision = va_arg(args, int);
+                if (c.precision < 0) c.precision = -1;
+                ++at;
+            } else {
+                c.precision = read_count(at);
+            }
+        }
+        bool long_value = false;
+        if (*at == 'l') {
+            long_value = true;
+            ++at;
+        }
+        c.letter = *at;
+        if (c.letter == '\0') return false;
+        ++at;
+        switch (c.letter) {
+        case 'f': {
+            const double value = va_arg(args, double);
+            if (!std::isfinite(value) || !append_real(out, c, value)) return false;
+            break;
+        }
+        case 'd':
+        case 'i':
+            if (c.precision >= 0) return false;
+            append_integer(out, c, long_value ? va_arg(args, long) : va_arg(args, int));
+            break;
+        case 's':
+            if (long_value) return false;
+            append_text(out, c, va_arg(args, const char*));
+            break;
+        case 'c': {
+            if (long_value) return false;
+            const char letter = static_cast<char>(va_arg(args, int));
+            Conversion text = c;
+            text.precision = -1;
+            append_text(out, text, std::string_view(&letter, 1));
+            break;
+        }
+        case '%':
+            if (long_value || c.width != 0 || c.precision >= 0) return false;
+            out += '%';
+            break;
+        default:
+            return false;
+        }
+    }
+    return true;
+}
+
+std::string format_with_c_library(const char* format, va_list args) {
     va_list again;
     va_copy(again, args);
     char buffer[kLineBufferBytes];
@@ -33,6 +209,18 @@ std::string format_values(const char* format, va_list args) {
     va_end(again);
     text.resize(size);
     return text;
+}
+
+} // namespace
+
+std::string format_values(const char* format, va_list args) {
+    va_list common;
+    va_copy(common, args);
+    std::string text;
+    const bool formatted = format_common(text, format, common);
+    va_end(common);
+    if (formatted) return text;
+    return format_with_c_library(format, args);
 }
 
 std::string format_text(const char* format, ...) {

@@ -46,13 +46,5 @@ TEST(RoundDec, NonFiniteValueStopsTheProgram) {
     EXPECT_ANY_THROW(round_dec(std::numeric_limits<double>::infinity(), 2));
 }
 
-TEST(CentreInField, PadsTheOddBlankInFront) {
-    EXPECT_EQ(centre_in_field("ABCD", 9), "   ABCD");
-    EXPECT_EQ(centre_in_field("ABCD", 8), "  ABCD");
-    EXPECT_EQ(centre_in_field("ABCD", 4), "ABCD");
-    EXPECT_EQ(centre_in_field("ABCDE", 4), "ABCDE");
-    EXPECT_EQ(centre_in_field("", 3), "  ");
-}
-
 } // namespace
 } // namespace wtn

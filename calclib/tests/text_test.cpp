@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
+#include <random>
 
 namespace wtn {
 namespace {
@@ -40,6 +42,58 @@ TEST(ValueFormatting, LinesOfAnyLengthComeOutWhole) {
         EXPECT_EQ(text.substr(static_cast<std::size_t>(width) - 1), "7|end") << width;
     }
     EXPECT_EQ(format_text("%s", ""), "");
+}
+
+// The value formatter writes the common conversions itself; each must match the
+// C library byte for byte, since the result files are compared whole.
+TEST(ValueFormatting, CommonConversionsMatchTheCLibrary) {
+    const char* const real_formats[] = {"%8.3lf",  "%16.2lf", "%10.0lf", "%lf",     "%6.2f",
+                                        "%+7.2lf", "%+1.2f",  "%-8.3f",  "%08.3f",  "%+08.2f",
+                                        "% 7.2f",  "%.0f",    "%1.0lf",  "%16.9lf", "%.6f"};
+    const double reals[] = {0.0,    -0.0,     0.125,        0.375,     2.5,      3.5,  -0.001,
+                            -0.005, 1.005,    12.345,       -123.4567, 1e-300,   1e22, -4.4e15,
+                            1e300,  0.049999, 99999999.995, 2.675,     1.0 / 3.0};
+    for (const char* format : real_formats) {
+        for (double value : reals) {
+            char expected[1024];
+            std::snprintf(expected, sizeof expected, format, value);
+            EXPECT_EQ(format_text(format, value), expected) << format << " " << value;
+        }
+    }
+    // Reals of every magnitude and many digits, from a fixed seed.
+    std::mt19937_64 random(20261211);
+    std::uniform_real_distribution<double> mantissa(-10.0, 10.0);
+    std::uniform_int_distribution<int> power(-8, 12);
+    for (int i = 0; i < 20000; ++i) {
+        const double value = mantissa(random) * std::pow(10.0, power(random));
+        const char* format = real_formats[static_cast<std::size_t>(i) % std::size(real_formats)];
+        char expected[1024];
+        std::snprintf(expected, sizeof expected, format, value);
+        ASSERT_EQ(format_text(format, value), expected) << format << " " << value;
+    }
+
+    struct Case {
+        std::string text;
+        std::string expected;
+    };
+    char long_min[32];
+    std::snprintf(long_min, sizeof long_min, "%ld", -9223372036854775807L - 1);
+    const Case cases[] = {
+        {format_text("%d|%3d|%-4d|%04d|%+d|% d|%2d", 7, -7, 7, -7, 0, 5, 12345),
+         "7| -7|7   |-007|+0| 5|12345"},
+        {format_text("%ld", -9223372036854775807L - 1), long_min},
+        {format_text("[%s][%6s][%-6s][%.2s][%c][%3c]", "ab", "ab", "ab", "abc", 'x', 'y'),
+         "[ab][    ab][ab    ][ab][x][  y]"},
+        {format_text("%*d|%-*d|%.*f", 4, 1, 4, 2, 1, 0.25), "   1|2   |0.2"},
+        {format_text("100%% %s", "done"), "100% done"},
+        // Kinds left to the C library, mixed with common ones.
+        {format_text("%5.1f %g %02X %zu %e", 1.25, 0.5, 10, std::size_t{3}, 1.5),
+         "  1.2 0.5 0A 3 1.500000e+00"},
+        {format_text("%.2f %f", std::nan(""), -INFINITY), "nan -inf"},
+        {format_text("%.3d", 5), "005"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.text, c.expected);
 }
 
 TEST(LineWriter, EndsEveryLineWithCrLf) {

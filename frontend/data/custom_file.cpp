@@ -1,16 +1,11 @@
 #include "custom_file.h"
 
-#include "field_reader.h"
 #include "number_text.h"
 #include "text_file.h"
-
-#include <memory>
 
 namespace wtn {
 
 namespace {
-
-constexpr std::size_t kDummyLineIndex = kCustomisationDummyLine - 1;
 
 std::string line_caption(int line) {
     return std::to_string(line) + "行目";
@@ -43,33 +38,21 @@ const char* real_caption(int line) {
 
 CustomisationValues read_custom_file(const std::string& work_dir) {
     const std::string path = join_path(work_dir, kCustomisationFileName);
-    const auto lines = read_text_file(path);
-    // Lines 1 to 4 as fields, line 5 read whole and dropped, then lines 6 on
-    // as fields again; a line end separates fields as a comma does.
-    const std::size_t head = std::min(lines.size(), kDummyLineIndex);
-    FieldReader first({lines.begin(), lines.begin() + head}, path, 1);
-    std::unique_ptr<FieldReader> rest;
     CustomisationValues t;
-    for (const CustomisationItem& item : kCustomisationItems) {
-        if (item.line < kCustomisationDummyLine) {
-            t.*item.real = first.real(line_caption(item.line));
-            continue;
-        }
-        if (item.line == kCustomisationDummyLine) {
-            if (lines.size() <= kDummyLineIndex)
-                throw DataError("ファイル「" + path + "」が途中で終わっています（5行目）。");
-            rest = std::make_unique<FieldReader>(
-                std::vector<std::string>(lines.begin() + kDummyLineIndex + 1, lines.end()), path,
-                kDummyLineIndex + 2);
-            continue;
-        }
-        // Files of older versions end after line 18: the lines after it read as 0.
-        if (item.line > kCustomisationRequiredLines && rest->at_end()) continue;
-        if (item.real) {
-            t.*item.real = rest->real(line_caption(item.line));
-        } else {
-            t.*item.integer = rest->integer(line_caption(item.line));
-        }
+    const CustomisationProblem problem = customisation_from_lines(
+        read_text_file(path), kCustomisationLines, kCustomisationRequiredLines, t);
+    const std::string line = line_caption(problem.line);
+    switch (problem.fault) {
+    case CustomisationFault::None:
+        break;
+    case CustomisationFault::Missing:
+        throw DataError("ファイル「" + path + "」が途中で終わっています（" + line + "）。");
+    case CustomisationFault::NotANumber:
+        throw DataError("ファイル「" + path + "」の" + line + ": " + line +
+                        "が数値ではありません。");
+    case CustomisationFault::OutOfRange:
+        throw DataError("ファイル「" + path + "」の" + line + ": " + line +
+                        "の値が整数の範囲を超えています。");
     }
     return t;
 }

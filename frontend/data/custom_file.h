@@ -13,9 +13,10 @@ namespace wtn {
 // Line 5 holds this text; no reader uses it.
 inline constexpr const char* kCustomDummyLine = "ダミー行[互換用]";
 
-// Reads the file of work_dir. Lines 19 and 20 may be missing
-// (0.0 and 0). DataError naming the file when it is missing, shorter than
-// 18 lines or holds a field that is not a number.
+// Reads the file of work_dir by the batch programs' line list and number
+// rules. Lines 19 and 20 may be missing (0.0 and 0). DataError naming the
+// file when it is missing, shorter than 18 lines or holds a line that is not
+// one number.
 CustomisationValues read_custom_file(const std::string& work_dir);
 
 // The 20 lines of the file.

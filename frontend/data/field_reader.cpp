@@ -38,22 +38,6 @@ void split_line(const std::string& line, std::size_t line_no, auto&& add) {
 
 } // namespace
 
-bool parse_real(const std::string& text, double& value) {
-    std::string t = trim_blanks(text);
-    if (t.empty()) {
-        value = 0.0;
-        return true;
-    }
-    if (t[0] == '+') t.erase(0, 1);
-    const char* first = t.data();
-    const char* last = t.data() + t.size();
-    double v = 0.0;
-    const auto result = std::from_chars(first, last, v, std::chars_format::general);
-    if (result.ec != std::errc() || result.ptr != last || !std::isfinite(v)) return false;
-    value = v;
-    return true;
-}
-
 FieldReader::FieldReader(const std::vector<std::string>& lines, std::string path,
                          std::size_t first_line)
     : path_(std::move(path)) {

@@ -5,6 +5,8 @@
 // field loses its surrounding blanks.
 #pragma once
 
+#include "number_field.h"
+
 #include <string>
 #include <vector>
 
@@ -39,9 +41,5 @@ class FieldReader {
     std::size_t next_ = 0;
     std::string path_;
 };
-
-// The number a whole field holds (blanks around it allowed, "" reads as 0).
-// False when the text is not a finite number.
-bool parse_real(const std::string& text, double& value);
 
 } // namespace wtn

@@ -1,5 +1,7 @@
 #include "number_text.h"
 
+#include "number_field.h"
+
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -10,8 +12,6 @@ namespace wtn {
 namespace {
 
 constexpr int kSignificantDigits = 15;
-constexpr int kInt16Min = -32768;
-constexpr int kInt16Max = 32767;
 
 // Number of code points in a UTF-8 text, and the byte offset of code point n.
 std::size_t utf8_offset(const std::string& text, std::size_t n) {

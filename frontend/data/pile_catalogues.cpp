@@ -1,7 +1,6 @@
 #include "pile_catalogues.h"
 
 #include "comma_line.h"
-#include "field_reader.h"
 #include "number_text.h"
 #include "text_file.h"
 #include "wall_codes.h"
@@ -11,15 +10,6 @@
 
 namespace wtn {
 namespace {
-
-// The fields of one line, quoted texts without their quotes.
-std::vector<std::string> split_fields(const std::string& line) {
-    FieldReader reader({line}, "");
-    std::vector<std::string> fields;
-    while (!reader.at_end())
-        fields.push_back(reader.text("項目"));
-    return fields;
-}
 
 // The catalogue being filled and the messages of the files read into it.
 struct TableFill {
@@ -46,41 +36,56 @@ struct TableFill {
     }
 };
 
-// Reads the numbers of one pile line of the layout. A field that is no
-// number is a DataError naming the file and line.
-YaitaRec pile_from_fields(const std::string& line, const std::string& name, std::size_t line_no,
-                          int added, const CatalogueLayout& layout, bool whole_section) {
-    FieldReader reader({line}, name, line_no);
-    YaitaRec rec;
-    rec.added = added;
-    const int columns = std::max({layout.modulus, layout.inertia, layout.moment});
-    for (int column = 1; column <= columns; ++column) {
-        if (column == kCatalogueIdField) {
-            rec.id = reader.integer("番号");
-        } else if (column == kCatalogueNameField) {
-            rec.name = fixed_text(reader.text("名称"), kPileNameLength);
-        } else if (column == layout.modulus) {
-            rec.modulus = reader.real("断面係数");
-        } else if (column == layout.inertia) {
-            rec.inertia = reader.real("断面二次モーメント");
-        } else if (column == layout.moment) {
-            rec.moment = reader.real("ひび割れモーメント");
-        } else {
-            reader.text("項目");
-        }
-    }
-    if (whole_section) {
-        rec.modulus = std::round(rec.modulus);
-        rec.inertia = std::round(rec.inertia);
-    }
-    return rec;
+// What a field of a catalogue line is called in a message.
+std::string field_caption(const CatalogueProblem& p, const CatalogueLayout& layout) {
+    if (p.head_line) return p.field == kUserCatalogueCountField ? "行数" : "次の番号";
+    if (p.field == kCatalogueIdField) return "番号";
+    if (p.field == layout.modulus) return "断面係数";
+    if (p.field == layout.inertia) return "断面二次モーメント";
+    if (p.field == layout.moment) return "ひび割れモーメント";
+    return "項目";
 }
 
-std::string field_count_problem(const std::string& name, std::size_t line_no, std::size_t count,
-                                int expected) {
-    return "ファイル「" + name + "」の" + std::to_string(line_no) + "行目: 項目が" +
-           std::to_string(count) + "個あります（" + std::to_string(expected) +
-           "個のはず）。この行は読み飛ばしました。";
+// Words a problem of the catalogue name; the line it names is skipped.
+CatalogueProblemTeller tell_problem(const std::string& name, const CatalogueLayout& layout,
+                                    std::vector<std::string>& problems) {
+    return [&name, &layout, &problems](const CatalogueProblem& p) {
+        const std::string skipped = "この行は読み飛ばしました。";
+        const std::string at_line =
+            "ファイル「" + name + "」の" + std::to_string(p.line) + "行目: ";
+        switch (p.fault) {
+        case CatalogueFault::FieldCount:
+            problems.push_back(at_line + "項目が" + std::to_string(p.fields) + "個あります（" +
+                               std::to_string(p.expected) + "個のはず）。" + skipped);
+            return;
+        case CatalogueFault::NotANumber:
+            problems.push_back(at_line + field_caption(p, layout) + "が数値ではありません。" +
+                               skipped);
+            return;
+        case CatalogueFault::OutOfRange:
+            problems.push_back(at_line + field_caption(p, layout) +
+                               "の値が整数の範囲を超えています。" + skipped);
+            return;
+        case CatalogueFault::NoNextNumber:
+            problems.push_back("ファイル「" + name + "」が途中で終わっています（次の番号）。" +
+                               skipped);
+            return;
+        case CatalogueFault::TooFewRows:
+            return; // the table lists the rows the file holds
+        }
+    };
+}
+
+// The front end's entry of a pile read from a catalogue file.
+YaitaRec table_entry(const PileRecord& pile) {
+    YaitaRec rec;
+    rec.id = pile.id;
+    rec.name = fixed_text(pile.name, kPileNameLength);
+    rec.modulus = pile.modulus;
+    rec.inertia = pile.inertia;
+    rec.moment = pile.moment;
+    rec.added = pile.added;
+    return rec;
 }
 
 // The lines of a catalogue file, or nothing (and a message) when it cannot be read.
@@ -95,71 +100,36 @@ bool read_catalogue_lines(const std::string& folder, const std::string& name,
     }
 }
 
-// One installed table: a pile starts on a line of `fields` fields; a PC pile
-// takes the two lines after it as well, whatever they hold.
+// One installed table, read by the batch programs' reader.
 void read_installed_table(const std::string& folder, const std::string& name, bool pc,
                           TableFill& fill) {
     std::vector<std::string> lines;
     if (!read_catalogue_lines(folder, name, lines, fill.problems)) return;
     const CatalogueLayout& layout = pc ? kPcCatalogueLayout : kSteelCatalogueLayout;
-    const int expected = static_cast<int>(layout.fields);
-    for (std::size_t k = 0; k < lines.size(); ++k) {
-        const std::string& line = lines[k];
-        if (!is_catalogue_pile_line(line)) continue;
-        const std::size_t line_no = k + 1;
-        k += static_cast<std::size_t>(layout.lines_per_pile - 1);
-        const std::size_t count = split_fields(line).size();
-        if (count != static_cast<std::size_t>(expected)) {
-            fill.problems.push_back(field_count_problem(name, line_no, count, expected));
-            continue;
-        }
-        try {
-            // Installed steel sections are whole numbers of cm3/m and cm4/m.
-            YaitaRec rec = pile_from_fields(line, name, line_no, kInstalledCatalogue, layout, !pc);
-            if (!fill.add(std::move(rec))) return;
-        } catch (const DataError& e) {
-            fill.problems.push_back(std::string(e.what()) + "この行は読み飛ばしました。");
-        }
-    }
+    read_installed_catalogue(
+        lines, layout,
+        [&fill, pc](CataloguePile&& pile) {
+            YaitaRec rec = table_entry(pile.pile);
+            // The front end holds installed steel sections as whole cm3/m and cm4/m.
+            if (!pc) {
+                rec.modulus = std::round(rec.modulus);
+                rec.inertia = std::round(rec.inertia);
+            }
+            return fill.add(std::move(rec));
+        },
+        tell_problem(name, layout, fill.problems));
 }
 
-// A user catalogue: the row count and the next number, then one pile a line
-// (number, name, I, Z, cracking moment). The rows are read to the end of the
-// file whatever the count says. Returns the next number (1 when unreadable).
-int read_user_catalogue(const std::string& folder, const std::string& name, bool pc,
-                        TableFill& fill) {
+// A user catalogue, read by the batch programs' reader to the end of the
+// file whatever its row count says. Returns the next number (1 when
+// unreadable).
+int read_user_table(const std::string& folder, const std::string& name, bool pc, TableFill& fill) {
     std::vector<std::string> lines;
     if (!read_catalogue_lines(folder, name, lines, fill.problems)) return 1;
-    int next = 1;
-    bool head_read = false;
-    for (std::size_t k = 0; k < lines.size(); ++k) {
-        const std::string& line = lines[k];
-        if (!is_catalogue_pile_line(line)) continue;
-        const std::size_t line_no = k + 1;
-        try {
-            if (!head_read) {
-                head_read = true;
-                FieldReader reader({line}, name, line_no);
-                reader.integer("行数");
-                next = reader.integer("次の番号");
-                continue;
-            }
-            const std::size_t count = split_fields(line).size();
-            const int expected = static_cast<int>(kUserCatalogueLayout.fields);
-            if (count != kUserCatalogueLayout.fields) {
-                fill.problems.push_back(field_count_problem(name, line_no, count, expected));
-                continue;
-            }
-            // A steel catalogue's cracking-moment field is not read.
-            CatalogueLayout layout = kUserCatalogueLayout;
-            if (!pc) layout.moment = 0;
-            if (!fill.add(pile_from_fields(line, name, line_no, kUserCatalogue, layout, false)))
-                break;
-        } catch (const DataError& e) {
-            fill.problems.push_back(std::string(e.what()) + "この行は読み飛ばしました。");
-        }
-    }
-    return next;
+    const UserCatalogueHead head = read_user_catalogue(
+        lines, pc, [&fill](CataloguePile&& pile) { return fill.add(table_entry(pile.pile)); },
+        tell_problem(name, kUserCatalogueLayout, fill.problems));
+    return head.next;
 }
 
 // Field 3 to 5 of a user file: a number the batch programs read whole.
@@ -190,7 +160,7 @@ void read_kind(const std::string& folder, const KindFiles& files,
     TableFill fill{table, files.catalogue, problems};
     for (int i = 1; i <= files.installed_tables; ++i)
         read_installed_table(folder, files.installed_table(i), files.pc, fill);
-    next = read_user_catalogue(folder, files.user_catalogue, files.pc, fill);
+    next = read_user_table(folder, files.user_catalogue, files.pc, fill);
     count = fill.count;
 }
 

@@ -143,22 +143,6 @@ bool ListBox::set_list(std::size_t i, std::string line) {
     return true;
 }
 
-bool ListBox::remove_item(std::size_t i) {
-    if (i >= lines_.size()) return false;
-    lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(i));
-    marks_.erase(marks_.begin() + static_cast<std::ptrdiff_t>(i));
-    // The selection stays on its line: none when that line went, one up when
-    // a line above it went. No handler runs.
-    int removed = static_cast<int>(i);
-    if (list_index_ == removed) {
-        list_index_ = -1;
-    } else if (list_index_ > removed) {
-        --list_index_;
-    }
-    changed();
-    return true;
-}
-
 void ListBox::clear() {
     lines_.clear();
     marks_.clear();

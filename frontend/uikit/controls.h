@@ -161,7 +161,6 @@ class ListBox : public Control {
     // Writes line i; when the list holds exactly i lines the line is appended.
     // False (nothing changed) when i is beyond that.
     bool set_list(std::size_t i, std::string line);
-    bool remove_item(std::size_t i);
     void clear();
 
     // The selected line, -1 for none. Setting it from code fires on_click

@@ -9,6 +9,7 @@
 // outcome; a crash, a hang, or a page or drawing that prints "nan" or "inf" is a finding.
 #include "earth_pressure_report.h"
 #include "earth_pressure_main.h"
+#include "file_names.h"
 #include "harness.h"
 #include "load_tables.h"
 #include "program_stop.h"
@@ -81,7 +82,7 @@ bool prints_non_finite(const std::string& line) {
 
 bool is_output(const std::filesystem::path& path) {
     const std::string ext = path.extension().string();
-    return ext == ".PDT" || ext == ".PZK" || ext == ".PFM" || ext == ".TMP";
+    return ext == kPageFileExtension || ext == ".PZK" || ext == ".PFM" || ext == ".TMP";
 }
 
 void check_outputs() {
@@ -100,7 +101,7 @@ void clear_outputs() {
 } // namespace
 
 void prepare() {
-    write_file("CAL_FILE.INF", "UNIFORM\r\nuniform sand\r\n7\r\n2\r\n3\r\n9\r\n5\r\n7\r\n");
+    write_file(kRunInfoFileName, "UNIFORM\r\nuniform sand\r\n7\r\n2\r\n3\r\n9\r\n5\r\n7\r\n");
     write_file("TVNCSTM.DAT", kCustomisation);
     write_file("SJOKEN.DAT", kConditions);
     for (int section = 0; section < kSections; ++section) {

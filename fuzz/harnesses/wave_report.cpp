@@ -5,6 +5,7 @@
 // is an ordinary outcome; a crash, a hang, or a page or drawing that prints
 // "nan" or "inf" is a finding.
 #include "wave_report.h"
+#include "file_names.h"
 #include "harness.h"
 #include "program_stop.h"
 
@@ -118,7 +119,7 @@ void check_outputs() {
     for (const auto& entry : std::filesystem::directory_iterator(".")) {
         const std::string name = entry.path().filename().string();
         const std::string ext = entry.path().extension().string();
-        if (ext != ".PDT" && ext != ".PZK" && ext != ".PFM" && ext != ".TMP") continue;
+        if (ext != kPageFileExtension && ext != ".PZK" && ext != ".PFM" && ext != ".TMP") continue;
         for (const std::string& line : file_lines(name))
             if (prints_non_finite(line)) std::abort();
     }
@@ -127,7 +128,7 @@ void check_outputs() {
 void clear_outputs() {
     for (const auto& entry : std::filesystem::directory_iterator(".")) {
         const std::string ext = entry.path().extension().string();
-        if (ext == ".PDT" || ext == ".PZK" || ext == ".PFM" || ext == ".TMP")
+        if (ext == kPageFileExtension || ext == ".PZK" || ext == ".PFM" || ext == ".TMP")
             std::filesystem::remove(entry.path());
     }
 }
@@ -136,7 +137,7 @@ void clear_outputs() {
 
 void prepare() {
     write_file("CAL_FILE.DAT", kInput);
-    write_file("CAL_FILE.INF", "FUZZ\r\nfuzz\r\n7\r\n2\r\n3\r\n9\r\n5\r\n7\r\n");
+    write_file(kRunInfoFileName, "FUZZ\r\nfuzz\r\n7\r\n2\r\n3\r\n9\r\n5\r\n7\r\n");
     write_file("TVNCSTM.DAT", kCustomisation);
     write_file("PRG_SW.DAT", "0\r\n");
 }

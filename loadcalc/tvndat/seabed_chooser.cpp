@@ -6,8 +6,8 @@
 #include "format_values.h"
 #include "text_lines.h"
 
+#include <cerrno>
 #include <cstdio>
-#include <filesystem>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -17,17 +17,10 @@ extern char** environ;
 namespace wtn {
 namespace {
 
-std::string chooser_path() {
-    std::error_code ec;
-    const auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
-    if (ec) return kChooserProgramName;
-    return (self.parent_path() / kChooserProgramName).string();
-}
-
 // Starts the chooser in the current folder and waits for it. True when it
 // ended by itself with exit code 0.
 bool run_chooser() {
-    const std::string path = chooser_path();
+    const std::string path = program_beside_self(kChooserProgramName);
     char* argv[] = {const_cast<char*>(path.c_str()), nullptr};
     std::fflush(nullptr);
     pid_t pid = 0;

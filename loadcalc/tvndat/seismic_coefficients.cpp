@@ -36,10 +36,9 @@ double apparent_k_general(double gamma_sat, double k) {
 }
 
 double apparent_k_niken(double sigma, double h_w, double q, double gamma_sat, bool sea, double k,
-                        double water_weight, int crown_rule) {
+                        double water_weight, CrownApparentRule crown_rule) {
     if (sigma < kSmallestOverburden) {
-        if (sea ||
-            code_from_file<CrownApparentRule>(crown_rule) == CrownApparentRule::SubmergedFormula)
+        if (sea || crown_rule == CrownApparentRule::SubmergedFormula)
             return apparent_k_general(gamma_sat, k);
         return k;
     }
@@ -96,7 +95,7 @@ LayerCoefficients land_seismic_coefficients(const LoadModel& model, const InputR
             break;
         case ApparentSeismicRule::Niken: {
             const double w = input.joken.water_weight;
-            const int rule = custom.apparent_crown_rule;
+            const auto rule = code_from_file<CrownApparentRule>(custom.apparent_crown_rule);
             r.k_top = round_dec(apparent_k_niken(c.sigma_top, c.water_height_top, q_top,
                                                  c.saturated_weight, false, k, w, rule),
                                 4);
@@ -145,14 +144,14 @@ void sea_seismic_coefficients(LoadModel& model, const InputRecord& input,
                     round_sea_coefficient(apparent_k_general(c.saturated_weight, k), custom);
                 break;
             case ApparentSeismicRule::Niken:
-                c.k_top =
-                    round_sea_coefficient(apparent_k_niken(c.sigma_top, c.water_height_top, 0.0,
-                                                           c.saturated_weight, true, k, w, 0),
-                                          custom);
-                c.k_bottom =
-                    round_sea_coefficient(apparent_k_niken(c.sigma_bottom, c.water_height_bottom,
-                                                           0.0, c.saturated_weight, true, k, w, 0),
-                                          custom);
+                c.k_top = round_sea_coefficient(
+                    apparent_k_niken(c.sigma_top, c.water_height_top, 0.0, c.saturated_weight, true,
+                                     k, w, CrownApparentRule::SubmergedFormula),
+                    custom);
+                c.k_bottom = round_sea_coefficient(
+                    apparent_k_niken(c.sigma_bottom, c.water_height_bottom, 0.0, c.saturated_weight,
+                                     true, k, w, CrownApparentRule::SubmergedFormula),
+                    custom);
                 break;
             case ApparentSeismicRule::AraiYokoi:
                 c.k_top = c.k_bottom = round_sea_coefficient(

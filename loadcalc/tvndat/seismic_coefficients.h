@@ -22,10 +22,10 @@ double apparent_k_general(double gamma_sat, double k);
 
 // The proposal that weighs the water above the point:
 // (sigma + w h_w + q) / (sigma + q) k. At a point without overburden the
-// sea side, or the land side with crown_rule 0, takes the general formula;
-// the land side with crown_rule 1 takes k itself.
+// sea side, or the land side under the submerged-formula crown rule, takes
+// the general formula; the land side under the in-air rule takes k itself.
 double apparent_k_niken(double sigma, double h_w, double q, double gamma_sat, bool sea, double k,
-                        double water_weight, int crown_rule);
+                        double water_weight, CrownApparentRule crown_rule);
 
 // The proposal by layer: (2 (S_wet + S_sat + q) + gamma_sat H) /
 // (2 (S_wet + S_used + q) + gamma_used H) k, with the wet overburden above the

@@ -12,7 +12,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <string>
 
 namespace {
@@ -35,14 +34,6 @@ int answer_without_window(const wtn::ChooserRequest& request, const char* choice
     return kChosen;
 }
 
-// The windowed half beside this program.
-std::string dialog_path() {
-    std::error_code ec;
-    const auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
-    if (ec) return kDialogProgramName;
-    return (self.parent_path() / kDialogProgramName).string();
-}
-
 } // namespace
 
 int main(int /*argc*/, char** argv) {
@@ -55,7 +46,7 @@ int main(int /*argc*/, char** argv) {
     if (const char* choice = std::getenv(wtn::kChooserChoiceVariable))
         return answer_without_window(request, choice);
 
-    const std::string dialog = dialog_path();
+    const std::string dialog = wtn::program_beside_self(kDialogProgramName);
     argv[0] = const_cast<char*>(dialog.c_str());
     std::fflush(nullptr);
     execv(dialog.c_str(), argv);

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <optional>
+#include <vector>
 
 namespace wtn::viewer {
 
@@ -73,10 +74,13 @@ void fill_template(BlockContent& block, const PageEntry& entry, const PageTempla
         block.rows.push_back(page_text_row(static_cast<int>(i), form.lines[i], form.name,
                                            static_cast<int>(i) + 3, problems));
     for (const ValueLine& value : entry.values) {
-        const auto field =
-            std::find_if(form.fields.begin(), form.fields.end(),
-                         [&](const TemplateField& f) { return f.code == value.code; });
-        if (field == form.fields.end()) {
+        // A template may show one value in several places (a unit after two
+        // quantities, a term repeated in a formula): it goes to each of them.
+        std::vector<const TemplateField*> fields;
+        for (const TemplateField& f : form.fields) {
+            if (f.code == value.code) fields.push_back(&f);
+        }
+        if (fields.empty()) {
             problems.push_back(
                 {file, value.line, true,
                  "code " + std::to_string(value.code) + " is not a field of " + form.name});
@@ -85,10 +89,12 @@ void fill_template(BlockContent& block, const PageEntry& entry, const PageTempla
         MarkedText text = decode_page_text(value.text);
         for (const std::string& message : text.problems)
             problems.push_back({file, value.line, true, message});
-        if (overlay(row_at(block, field->line - 1), text.glyphs, field->column))
-            problems.push_back({file, value.line, false,
-                                "the value of code " + std::to_string(value.code) +
-                                    " overlays text of " + form.name});
+        for (const TemplateField* field : fields) {
+            if (overlay(row_at(block, field->line - 1), text.glyphs, field->column))
+                problems.push_back({file, value.line, false,
+                                    "the value of code " + std::to_string(value.code) +
+                                        " overlays text of " + form.name});
+        }
     }
 }
 

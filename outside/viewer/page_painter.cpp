@@ -241,11 +241,6 @@ void paint_drawing(QPainter& painter, GlyphFonts& fonts, const DrawingBox& box, 
 
 } // namespace
 
-void paint_drawing(QPainter& painter, const DrawingBox& box, double x, double y) {
-    GlyphFonts fonts;
-    paint_drawing(painter, fonts, box, x, y);
-}
-
 void paint_page(QPainter& painter, const LaidPage& page, int page_number, const QRectF& target) {
     painter.save();
     painter.translate(target.topLeft());

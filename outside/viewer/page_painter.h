@@ -20,7 +20,4 @@ inline constexpr double kBodyTop = 520.0;
 // device that stands for the whole A4 sheet.
 void paint_page(QPainter& painter, const LaidPage& page, int page_number, const QRectF& target);
 
-// Paints one drawing with its box's upper left corner at (x, y) page units.
-void paint_drawing(QPainter& painter, const DrawingBox& box, double x, double y);
-
 } // namespace wtn::viewer

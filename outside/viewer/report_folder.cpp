@@ -1,5 +1,6 @@
 #include "report_folder.h"
 
+#include "file_names.h"
 #include "marked_text.h"
 #include "text_lines.h"
 
@@ -96,7 +97,7 @@ std::vector<std::string> page_file_names(const std::string& folder) {
     std::error_code ec;
     for (const auto& entry : fs::directory_iterator(folder, ec)) {
         const std::string name = entry.path().filename().string();
-        if (entry.is_regular_file() && has_ending(name, ".PDT")) names.push_back(name);
+        if (entry.is_regular_file() && is_page_file_name(name)) names.push_back(name);
     }
     std::sort(names.begin(), names.end());
     return names;

@@ -3,14 +3,20 @@
 #include "error_messages.h"
 #include "text_lines.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <iterator>
 
 namespace wtn {
 
 std::string page_number_field(int value) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%4d", value);
+    constexpr std::size_t kFieldWidth = 4;
+    char digits[16];
+    const auto end = std::to_chars(std::begin(digits), std::end(digits), value).ptr;
+    const auto length = static_cast<std::size_t>(end - digits);
+    std::string text(length < kFieldWidth ? kFieldWidth - length : 0, ' ');
+    text.append(digits, length);
     return text;
 }
 

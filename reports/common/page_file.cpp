@@ -21,9 +21,7 @@ constexpr bool kCheckTemplateUse = true;
 #endif
 
 std::string code_text(int code) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%02d", code);
-    return text;
+    return format_text("%02d", code);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "layer_rows.h"
 #include "list_templates.h"
 #include "report_switches.h"
+#include "result_records.h"
 
 #include <algorithm>
 
@@ -165,7 +166,7 @@ void corrosion(ListContext& x) {
         x.list.line(format_text("%16s             （陸側） tc=%5.3lfx%3d 年 = %4.2lf mm", "",
                                 f.land_rates[2], life, f.land_rates[2] * life));
     };
-    if (rc.corrosion_case != 1) {
+    if (rc.corrosion_case != kCorrosionZonesSame) {
         const double sea = std::max(f.sea_rates[1], f.sea_rates[2]);
         x.list.line(format_text("%16s[海  中  部] （海側） tc=%5.3lfx%3d 年 = %4.2lf mm", "", sea,
                                 life, sea * life));

@@ -207,7 +207,9 @@ void map_load_figure(EarthPressureReport& report, int c, const std::string& draw
                                     net.net[i + 1].level, drawing);
         if (net.net[i + 1].level == vs) break;
     }
-    const int pieces = std::min(report.common.net_segment_count[at(c)], net.segments.count);
+    // The case image carries the segments without their count; the count is
+    // the load results' one, as the force table and the numbers take it.
+    const int pieces = std::min(report.common.net_segment_count[at(c)], kNetSegmentRoom);
     for (int k = 0; k < pieces; ++k)
         f.forces[at(k)] = map_diagram_point(m, net.segments[k].centroid_value,
                                             net.segments[k].centroid_level, drawing);

@@ -55,36 +55,33 @@ Candidate candidate_row(int id, const std::string& name, double z0, double i0, d
 // Every installed catalogue is named alike in this program's messages.
 constexpr const char* kCatalogueFileKind = "矢板データファイル";
 
-void take_steel_table(const CsvLine& line, Candidate& c) {
-    for (std::size_t i = 0; i < kCorrosionTablePoints; ++i) {
-        c.corrosion_table[i] =
-            line.real(unquoted_field_index(kSteelCorrosionTableField + static_cast<int>(i)));
-    }
-    c.depth_value = line.real(unquoted_field_index(kSteelDepthField));
-    c.record.table_min_modulus = line.real(unquoted_field_index(kSteelMinModulusField));
-    c.record.table_max_allowance = line.real(unquoted_field_index(kSteelMaxAllowanceField));
+void take_steel_table(const CataloguePile& pile, Candidate& c) {
+    c.corrosion_table = pile.corrosion_table;
+    c.depth_value = pile.depth_value;
+    c.record.table_min_modulus = pile.table_min_modulus;
+    c.record.table_max_allowance = pile.table_max_allowance;
 }
 
 void steel_catalogue(StabilityRun& run, const std::string& name) {
     const double young = run.results.design_values.young_modulus;
-    for_each_catalogue_pile_line(
-        name, kCatalogueFileKind, kSteelCatalogueLayout, [&](const CsvLine& line) {
-            const PileRecord p = catalogue_pile(line, kSteelCatalogueLayout, name);
-            Candidate c = candidate_row(p.id, p.name, p.modulus, p.inertia, young);
-            take_steel_table(line, c);
-            run.candidates.push_back(c);
-        });
+    for (const CataloguePile& pile :
+         read_installed_piles(name, kCatalogueFileKind, kSteelCatalogueLayout)) {
+        const PileRecord& p = pile.pile;
+        Candidate c = candidate_row(p.id, p.name, p.modulus, p.inertia, young);
+        take_steel_table(pile, c);
+        run.candidates.push_back(c);
+    }
 }
 
 void pc_catalogue(StabilityRun& run, const std::string& name) {
     const double young = run.results.design_values.young_modulus;
-    for_each_catalogue_pile_line(
-        name, kCatalogueFileKind, kPcCatalogueLayout, [&](const CsvLine& line) {
-            const PileRecord p = catalogue_pile(line, kPcCatalogueLayout, name);
-            Candidate c = candidate_row(p.id, p.name, p.modulus, p.inertia, young);
-            c.record.allowable_moment = p.moment;
-            run.candidates.push_back(c);
-        });
+    for (const CataloguePile& pile :
+         read_installed_piles(name, kCatalogueFileKind, kPcCatalogueLayout)) {
+        const PileRecord& p = pile.pile;
+        Candidate c = candidate_row(p.id, p.name, p.modulus, p.inertia, young);
+        c.record.allowable_moment = p.moment;
+        run.candidates.push_back(c);
+    }
 }
 
 // The user's choice in ascending order of key: each pile goes before the
@@ -146,15 +143,12 @@ std::string u_type_catalogue(USection variant) {
 
 bool lookup_catalogue_pile(int id, Candidate& candidate) {
     for (int number = 1; number <= kSteelCatalogueCount; ++number) {
-        bool found = false;
-        const std::string name = steel_catalogue_name(number);
-        for_each_catalogue_pile_line(
-            name, kCatalogueFileKind, kSteelCatalogueLayout, [&](const CsvLine& line) {
-                if (found || line.integer(unquoted_field_index(kCatalogueIdField)) != id) return;
-                take_steel_table(line, candidate);
-                found = true;
-            });
-        if (found) return true;
+        for (const CataloguePile& pile : read_installed_piles(
+                 steel_catalogue_name(number), kCatalogueFileKind, kSteelCatalogueLayout)) {
+            if (pile.pile.id != id) continue;
+            take_steel_table(pile, candidate);
+            return true;
+        }
     }
     return false;
 }

@@ -20,10 +20,6 @@ namespace {
 constexpr std::size_t kCurveFieldCount = 7;
 constexpr double kDeflectionToCm = 100.0;
 constexpr double kSlopeScale = 1000.0;
-// Customisation value 17: the sea-water section takes the moment at the
-// reference level (0) or the seabed-mud section's maximum moment.
-constexpr int kSeaMomentAtReference = 0;
-
 // The curves' values lie within a few tens either way; a value beyond this
 // is a damaged table, and one near the range of double would overflow the
 // interpolation between two rows into an infinite moment or deflection.
@@ -248,9 +244,11 @@ void solve_koken(StabilityRun& run, int j) {
     std::array<double, kSectionCount> moment{};
     for (std::size_t s = 0; s < kSectionCount; ++s)
         moment[s] = a[kKokenMoment + koken_index(s, 0)];
-    moment[kSectionSeaWater] = run.custom.koken_sea_moment_rule == kSeaMomentAtReference
-                                   ? fc.total_moment
-                                   : a[kKokenMoment + koken_index(kSectionSeabedMud, 0)];
+    moment[kSectionSeaWater] =
+        code_from_file<KokenSeaMomentRule>(run.custom.koken_sea_moment_rule) ==
+                KokenSeaMomentRule::AtVirtualSeabed
+            ? fc.total_moment
+            : a[kKokenMoment + koken_index(kSectionSeabedMud, 0)];
     solver.moment[jc][kSectionSeaWater] = moment[kSectionSeaWater];
     for (std::size_t s = 0; s < kSectionCount; ++s) {
         if (s == kSectionSeaWater && !zones_differ) continue;

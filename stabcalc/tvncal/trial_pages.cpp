@@ -81,7 +81,7 @@ void write_trial_page(PageFile& file, const StabilityRun& run, int k, int level,
     const LevelSolverBlock& solver = res.level_solver;
     const LevelDisplacementBlock& disp = res.level_displacement;
     const int flag = res.corrosion.case_flag;
-    const bool any_corrosion = flag >= 0;
+    const bool any_corrosion = flag != kNoCorrosion;
     const bool zones_differ = flag == kCorrosionZonesDiffer;
     const bool steel = run.pile_kind == PileKind::steel;
     const bool pipe = steel_pipe_check_on(run);

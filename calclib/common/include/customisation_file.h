@@ -83,13 +83,21 @@ inline constexpr std::array<CustomisationItem, kCustomisationLines> kCustomisati
     {20, nullptr, &CustomisationValues::sindo_round_sw},
 }};
 
-// The batch programs' reading: line n of lines holds the value of line n,
-// taken with the C library's number rules (the leading number, 0 when there
-// is none); lines missing at the end read as 0. Reads lines 1 to last_line
-// into values. Returns the first line whose real value is not a finite
-// number (values then holds the lines before it), 0 when every line was read.
-int customisation_from_lines(const std::vector<std::string>& lines, int last_line,
-                             CustomisationValues& values);
+// What kept a line of the file from being read.
+enum class CustomisationFault { None, NotANumber, OutOfRange, Missing };
+struct CustomisationProblem {
+    CustomisationFault fault = CustomisationFault::None;
+    int line = 0; // 1-based line of the file
+};
+
+// Reads lines 1 to last_line of the file into values, line n of lines for
+// line n; line 5 is passed over whatever it holds. Each line holds one
+// number and nothing else (number_field.h), an integer line a 16-bit one.
+// Lines missing at the end are an error up to required_lines and read as 0
+// after it. Returns the first line that could not be read (values then
+// holds the lines before it), fault None when every line was read.
+CustomisationProblem customisation_from_lines(const std::vector<std::string>& lines, int last_line,
+                                              int required_lines, CustomisationValues& values);
 
 // The values as the lines of the file, line 5 given as dummy_line; reals
 // and integers as the writer's number texts make them.

@@ -7,6 +7,7 @@
 #include "pile_catalogue.h"
 #include "pile_catalogues.h"
 #include "program_folder.h"
+#include "stop_capture.h"
 #include "text_file.h"
 
 #include <gtest/gtest.h>
@@ -120,6 +121,66 @@ TEST(PileCatalogues, MoreThanAHundredPilesKeepTheFirstHundred) {
     EXPECT_EQ(d.yaita_tbl[99].id, 100);
     EXPECT_EQ(d.yaita_tbl[kCatalogueEntryLimit].id, 0);
     ASSERT_EQ(problems.size(), 1u);
+}
+
+// A line one side cannot read, the other must not read either: the front
+// end leaves it out of its table and says so, the batch programs stop.
+TEST(PileCatalogues, ALineEitherSideRefusesIsRefusedByBoth) {
+    struct Case {
+        const char* name;
+        std::string line;
+        const char* front_end; // part of the front end's message
+        const char* batch;     // the batch programs' stop message
+    };
+    const std::vector<Case> cases = {
+        {"corrosion value with a unit", "21,\"SP\",874,80.9mm,1,1,1,1,100,8740,448,5.25",
+         "の1行目: 項目が数値ではありません",
+         "(ERROR)-矢板データファイル(YAITA.D01)の矢板(番号 21)の断面性能が読めません(80.9mm)."},
+        {"Z with trailing text", "21,\"SP\",874abc,1,1,1,1,1,100,8740,448,5.25",
+         "の1行目: 断面係数が数値ではありません",
+         "(ERROR)-矢板データファイル(YAITA.D01)の矢板(番号 21)の断面性能が読めません(874abc)."},
+        {"a field short", "21,\"SP\",874,1,1,1,1,1,100,8740,448",
+         "の1行目: 項目が11個あります（12個のはず）",
+         "(ERROR)-矢板データファイル(YAITA.D01)の1行目の項目が 11 個です(12 個のはず)."},
+        {"id beyond 16 bits", "40000,\"SP\",874,1,1,1,1,1,100,8740,448,5.25",
+         "の1行目: 番号の値が整数の範囲を超えています",
+         "(ERROR)-矢板データファイル(YAITA.D01)の1行目の番号が読めません(40000)."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ProgramFolder folder;
+        folder.write("YAITA.D01", c.line + "\r\n");
+        DesignData d;
+        const auto problems = read_pile_catalogues(d, folder.path());
+        ASSERT_EQ(problems.size(), 1u);
+        EXPECT_NE(problems[0].find(std::string("YAITA.D01」") + c.front_end), std::string::npos)
+            << problems[0];
+        CurrentFolder current(folder);
+        EXPECT_EQ(test::stop_text([] { read_all_steel_piles(InputRecord{}); }),
+                  std::string("error: ") + c.batch);
+    }
+}
+
+// Rows beyond the head line's count, and blank lines among them, are the
+// same rows to both sides: a pile the dialog offers is one the calculation
+// finds.
+TEST(PileCatalogues, UserRowsBeyondTheCountAreReadByBothSides) {
+    ProgramFolder folder;
+    folder.write("KOUYAITA.APD", "1,3\r\n1,\"A\",10,20,0\r\n\r\n2,\"B\",30,40,0\r\n");
+    DesignData d;
+    EXPECT_TRUE(read_pile_catalogues(d, folder.path()).empty());
+    const int installed = d.yaita_cnt - 2;
+    CurrentFolder current(folder);
+    InputRecord input;
+    input.added_piles.ids[0] = 2;
+    input.added_piles.count = 1;
+    PileTable all;
+    ASSERT_EQ(read_all_added_piles(input, kAddedSteel, all), 2);
+    expect_same_piles(d.yaita_tbl, installed, all, 1);
+    PileTable selected;
+    read_added_piles(input, kAddedSteel, selected);
+    ASSERT_EQ(selected.size(), 1u);
+    EXPECT_EQ(selected[0].inertia, 30.0);
 }
 
 YaitaRec user_row(int id, const std::string& name, double i, double z, double m = 0.0) {

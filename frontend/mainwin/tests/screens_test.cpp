@@ -89,6 +89,40 @@ TEST(Toolbar, ButtonsRunTheirCommandsAndSeparatorsNothing) {
     EXPECT_FALSE(f.files.asked[0].save);
 }
 
+TEST(Menus, ItemsRunTheirCommandsAndARecentItemOpensItsOwnFile) {
+    MainWindowFixture f;
+    f.settings.set(kRecentSection, "RecentFile1", "/data/quay/first.txt");
+    f.settings.set(kRecentSection, "RecentFile2", "/data/quay/second.txt");
+    ASSERT_EQ(f.start(), StartResult::ready);
+    std::vector<std::string> ran;
+    MainCommands& c = f.window->commands;
+    c.run = [&] { ran.push_back("run"); };
+    c.print = [&] { ran.push_back("print"); };
+    c.k_kekka = [&] { ran.push_back("k_kekka"); };
+    c.s_kekka = [&] { ran.push_back("s_kekka"); };
+    c.edit_kyit = [&] { ran.push_back("edit_kyit"); };
+    c.edit_pyit = [&] { ran.push_back("edit_pyit"); };
+    MainWindow& w = *f.window;
+    for (ui::MenuItem* item :
+         {w.file_print, w.run, w.k_kekka, w.s_kekka, w.edit_kyit, w.edit_pyit}) {
+        item->set_enabled(true);
+        EXPECT_TRUE(item->user_click()) << item->name();
+    }
+    EXPECT_EQ(ran, (std::vector<std::string>{"print", "run", "k_kekka", "s_kekka", "edit_kyit",
+                                             "edit_pyit"}));
+    // Open asks an open dialog, save-as a save dialog (both cancelled).
+    w.file_open->user_click();
+    w.file_add->user_click();
+    ASSERT_EQ(f.files.asked.size(), 2u);
+    EXPECT_FALSE(f.files.asked[0].save);
+    EXPECT_TRUE(f.files.asked[1].save);
+    // The second recent item opens the second file, which is no project.
+    EXPECT_TRUE(w.mnuRecentFile[2]->user_click());
+    const std::vector<std::string> notes = f.boxes.notes();
+    ASSERT_FALSE(notes.empty());
+    EXPECT_NE(notes.back().find("「/data/quay/second.txt」"), std::string::npos) << notes.back();
+}
+
 TEST(Help, OpensTheProgramFoldersHelpFileOrElseTheBareName) {
     MainWindowFixture f;
     ASSERT_EQ(f.start(), StartResult::ready);

@@ -2,13 +2,11 @@
 // and the stage box. Water depth H above the design seabed, k the seismic
 // coefficient, gamma_w = 10: p(y) = 7/8 k gamma_w sqrt(H y),
 // P = 7/12 k gamma_w H^2 acting 0.4 H above the seabed.
-#include "debug_step_box.h"
 #include "dynamic_water.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdlib>
 #include <memory>
 
 namespace wtn {
@@ -88,17 +86,6 @@ TEST(DynamicWater, OtherApparentCoefficientRulesTakeNone) {
     const auto r = run(0.0, 3.0, -6.0, 0.15, 1);
     EXPECT_EQ(r->data.point_count, 0);
     EXPECT_EQ(r->force, 0.0);
-}
-
-TEST(DebugStepBox, NamesTheStageOrShowsNothing) {
-    unsetenv("WTN_UI_PIPE");
-    testing::internal::CaptureStderr();
-    debug_step_box(3);
-    debug_step_box(-1, "free text");
-    debug_step_box(kStepSilent);
-    debug_step_box(28);
-    EXPECT_EQ(testing::internal::GetCapturedStderr(),
-              "break: 外力計算処理開始[常  時]\nbreak: free text\n");
 }
 
 } // namespace

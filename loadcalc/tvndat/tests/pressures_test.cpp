@@ -209,11 +209,15 @@ TEST(SeismicCoefficients, ApparentCoefficientFormulas) {
     EXPECT_EQ(test::stop_text([] { apparent_k_general(10.0, 0.15); }),
               "error: (ERROR)-震度の計算でγが 10.0 以下になっています.");
     // Weighing the water above the point: (50 + 10 x 3 + 10) / (50 + 10) x 0.15 = 0.225.
-    EXPECT_DOUBLE_EQ(apparent_k_niken(50, 3, 10, 20, false, 0.15, 10, 0), 0.225);
+    EXPECT_DOUBLE_EQ(
+        apparent_k_niken(50, 3, 10, 20, false, 0.15, 10, CrownApparentRule::SubmergedFormula),
+        0.225);
     // No overburden: land side by the crown rule, sea side always the general formula.
-    EXPECT_DOUBLE_EQ(apparent_k_niken(0, 3, 10, 20, false, 0.15, 10, 0), 0.3);
-    EXPECT_DOUBLE_EQ(apparent_k_niken(0, 3, 10, 20, false, 0.15, 10, 1), 0.15);
-    EXPECT_DOUBLE_EQ(apparent_k_niken(0, 3, 10, 20, true, 0.15, 10, 1), 0.3);
+    EXPECT_DOUBLE_EQ(
+        apparent_k_niken(0, 3, 10, 20, false, 0.15, 10, CrownApparentRule::SubmergedFormula), 0.3);
+    EXPECT_DOUBLE_EQ(apparent_k_niken(0, 3, 10, 20, false, 0.15, 10, CrownApparentRule::InAir),
+                     0.15);
+    EXPECT_DOUBLE_EQ(apparent_k_niken(0, 3, 10, 20, true, 0.15, 10, CrownApparentRule::InAir), 0.3);
     // By layer: (2 (20 + 60 + 10) + 20 x 2) / (2 (20 + 30 + 10) + 10 x 2) x 0.15 = 220 / 140 x
     // 0.15.
     EXPECT_DOUBLE_EQ(apparent_k_arai_yokoi(20, 60, 30, 10, 2, 20, 10, 0.15), 220.0 / 140.0 * 0.15);

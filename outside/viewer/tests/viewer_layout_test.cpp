@@ -156,6 +156,19 @@ TEST_F(Layout, ValuesGoToTheFieldOfTheirCodeUntrimmed) {
     EXPECT_TRUE(problems.empty()) << problem_text(problems.front());
 }
 
+// A code declared twice (the "/m" after both I and Z of a sheet pile) shows
+// its value in both places.
+TEST_F(Layout, AValueGoesToEveryFieldOfItsCode) {
+    folder.write("U.PFM", "U.PFM\r\n#FORM 2 03@1:6 03@2:6\r\nI cm4\r\nZ cm3\r\n");
+    const Report report = lay_out("$0  U.PFM\r\n03  /m\r\n");
+    ASSERT_EQ(report.pages.size(), 1u);
+    const LaidPage& page = report.pages[0];
+    ASSERT_EQ(page.rows.size(), 2u);
+    EXPECT_EQ(row_text(page.rows[0]), "I cm4/m"); // blanks are no glyphs
+    EXPECT_EQ(row_text(page.rows[1]), "Z cm3/m");
+    EXPECT_TRUE(problems.empty()) << problem_text(problems.front());
+}
+
 TEST_F(Layout, EachPageFileStartsAChapterInNameOrder) {
     folder.write("B.PDT", "second\r\n" + kHead.substr(kHead.find("\r\n") + 2) + "$0  A3.PFM\r\n");
     folder.write("A.PDT", "first\r\n" + kHead.substr(kHead.find("\r\n") + 2) + "$0  A3.PFM\r\n");
@@ -194,6 +207,8 @@ TEST(Lint, MalformedLinesOfEachFileKind) {
          false},
         {"BAD.PFM", "", "BAD.PFM:2: error: malformed line count", true},
         {"FEW.PFM", "", "FEW.PFM:0: error: the template holds fewer text lines", true},
+        {"MANY.PFM", "", "MANY.PFM:4: warning: lines after the counted ones are not printed",
+         false},
         {"BADFIELD.PFM", "", "BADFIELD.PFM:2: error: malformed field \"0@1:2\"", true},
         {"LOWDRAW.PFM", "", "LOWDRAW.PFM:2: error: malformed field \"D@68\"", true},
         {"CMD.PZK", "", "CMD.PZK:3: error: bad command: 6 integers expected after \"L\"", true},
@@ -210,6 +225,7 @@ TEST(Lint, MalformedLinesOfEachFileKind) {
     folder.write("WIDE.PFM", "WIDE.PFM\r\n1\r\n" + std::string(93, 'w') + "\r\n");
     folder.write("BAD.PFM", "BAD.PFM\r\nthree\r\n");
     folder.write("FEW.PFM", "FEW.PFM\r\n3\r\nonly\r\n");
+    folder.write("MANY.PFM", "MANY.PFM\r\n1\r\none\r\ntwo\r\n");
     folder.write("BADFIELD.PFM", "BADFIELD.PFM\r\n#FORM 1 0@1:2\r\nx\r\n");
     folder.write("LOWDRAW.PFM", "LOWDRAW.PFM\r\n#FORM 1 D@68\r\nx\r\n");
     folder.write("CMD.PZK", "CMD.PZK  t\r\n46 10\r\nL 1 2 3\r\nZ 1 2 3 4 0 2\r\n"

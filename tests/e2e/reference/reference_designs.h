@@ -23,6 +23,11 @@ const std::vector<ReferenceExample>& reference_examples();
 // Absolute path of an example project of the source tree.
 std::string example_path(const std::string& file);
 
+// The sections of the C-type and S-type methods (embedment_method_designs.cpp).
+void ctype_sand(DesignData& d);
+void stype_sand(DesignData& d);
+void ctype_sand_over_clay_layered(DesignData& d);
+
 // Sections with the special loads (reference_designs_special.cpp).
 void seismic_dynamic_water(DesignData& d);
 void kuroda_hiroi_waves(DesignData& d);

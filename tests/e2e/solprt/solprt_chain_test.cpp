@@ -356,6 +356,15 @@ TEST(SolprtChain, UniformSectionFiguresByHand) {
     EXPECT_TRUE(has_line_with(pressure, "3500 5170 0 2"));
 
     const std::vector<std::string> load = s.page("MOMNT_Z0.PZK");
+    // The numbers of the force table at the centroids of their pieces (3000
+    // page units over the 10.425 m from the crown to the virtual seabed): the
+    // triangle from +3.000 to 0.000 has its centroid at +1.000, 5.999 kN/m2
+    // from the wall, Y 500 + 2 x 287.77 = 1075.5, less a quarter of the text
+    // width in X and plus half of it in Y.
+    for (const char* line : {"K 1881 1105   60   60    0 2", "K 1881 1968   60   60    0 2",
+                             "K 2347 2544   60   60    0 2", "K 2126 3256   60   60    0 2"})
+        EXPECT_TRUE(has_line(load, line)) << line << "\n"
+                                          << utf8_text(s.folder.read("MOMNT_Z0.PZK"));
     for (const char* line : {"L 1675  500 1675 3500 0 2", "  P= 222.051kN/m", "  h=  4.217m"})
         EXPECT_TRUE(has_line(load, line)) << line << "\n"
                                           << utf8_text(s.folder.read("MOMNT_Z0.PZK"));

@@ -35,15 +35,17 @@ std::string input_file_text(const WallSection& s) {
          format("%.3f", s.rwl) + "," + format("%.3f", s.crown) + "," + format("%.3f", s.seabed) +
          "," + format("%.3f", s.pile_tip) + "," + format("%.3f", s.bottom) + ",0.0,0.0," +
          format("%.3f", s.water_weight) + ",0.0,0.0," + format("%.1f", s.allow_disp_normal) + "," +
-         format("%.1f", s.allow_disp_seismic) + ",1," + std::to_string(s.u_variant) + ",1\r\n";
+         format("%.1f", s.allow_disp_seismic) + "," + std::to_string(s.pile_type) + "," +
+         std::to_string(s.u_variant) + ",1\r\n";
     t += "tjkn1,1.5,0.5," + format("%.3f", s.crown) + "," + format("%.3f", s.crown) + "," +
-         format("%.3f", s.crown) + ",10.0,180.0,270.0,180.0," + format("%.3f", s.seabed) + "," +
+         format("%.3f", s.crown) + ",10.0," + format("%.1f", s.allow_stress_normal) + "," +
+         format("%.1f", s.allow_stress_seismic) + ",180.0," + format("%.3f", s.seabed) + "," +
          format("%.1f", s.young) + "," + format("%.0f", s.young_exponent) + "\r\n";
     t += "neire,1,1.0,1.0," + format("%.1f", s.sea_constant) + ",0," + format("%.3f", s.seismic_k) +
          ",0.0,0.0,0.0," + std::to_string(s.apparent_rule) + ",0.0,1,1.0,1.0," +
          format("%.1f", s.land_constant) + "\r\n";
-    t += "nir_t," + std::to_string(s.dynamic_water) + ",2,0.0,1.0," +
-         std::to_string(s.clay_formula) + ",0\r\n";
+    t += "nir_t," + std::to_string(s.dynamic_water) + "," + std::to_string(s.pipe_check) +
+         ",0.0,1.0," + std::to_string(s.clay_formula) + ",0\r\n";
     t += "add_1,0.0,0.0,0.0,0.0\r\n";
     for (const OtherForce& f : s.normal_forces) {
         t += "etcjo,\"" + f.name + "\"," + format("%.3f", f.force) + "," + format("%.3f", f.level) +
@@ -52,6 +54,10 @@ std::string input_file_text(const WallSection& s) {
     for (const OtherForce& f : s.seismic_forces) {
         t += "etcjs,\"" + f.name + "\"," + format("%.3f", f.force) + "," + format("%.3f", f.level) +
              "\r\n";
+    }
+    for (const SteelPipe& p : s.pipes) {
+        t += "kokan," + format("%.1f", p.diameter) + "," + format("%.1f", p.thickness) + "," +
+             format("%.1f", p.joint) + "\r\n";
     }
     for (const GroundPointIn& g : s.ground)
         t += "tikei," + format("%.3f", g.distance) + "," + format("%.3f", g.level) + "\r\n";

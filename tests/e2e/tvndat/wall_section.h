@@ -46,6 +46,14 @@ struct Zone {
     double seismic = 0.0; // kN/m2
 };
 
+// One steel-pipe sheet pile ("kokan"): outer diameter and wall thickness in
+// mm, the joint type 1 L-T, 2 P-T, 3 P-P (or the effective joint spacing).
+struct SteelPipe {
+    double diameter = 0.0;
+    double thickness = 0.0;
+    double joint = 1.0;
+};
+
 // Defaults: the uniform sand section of the chain tests. Ground and
 // superstructure crown +3.0, L.W.L. and R.W.L. 0.0, design seabed -6.0, soil
 // down to -30.0; one sand layer on each side (phi 30 deg, wet 18, submerged
@@ -75,16 +83,21 @@ struct WallSection {
     std::vector<OtherForce> normal_forces;
     std::vector<OtherForce> seismic_forces;
     // Read by the stability calculation only.
-    int decision = 111;          // swdat item 9: reaction, displacement, stress digits
-    int u_variant = 1;           // joken item 17: 1 improved (YAITA.D02), 2 general, 3 wide
-    double young = 2.0;          // tjkn1 item 11
-    double young_exponent = 5.0; // tjkn1 item 12
-    int method = 1;              // swdat item 2: embedment method
-    int studies = 1;             // swdat item 13: 1 completed state, 2 construction stage
-    double pile_tip = -30.0;     // joken item 7
-    double sea_constant = 0.0;   // neire item 4: k of the sea side
-    double land_constant = 0.0;  // neire item 15: k of the land side
-    std::string extra;           // further input lines (wave data), CR LF each
+    int decision = 111;                 // swdat item 9: reaction, displacement, stress digits
+    int pile_type = 1;                  // joken item 16: 1 U, 2 Z, 4 steel pipe, 5 PC (salt), 6 PC
+    int u_variant = 1;                  // joken item 17: 1 improved (YAITA.D02), 2 general, 3 wide
+    std::vector<SteelPipe> pipes;       // "kokan" rows of pile type 4
+    int pipe_check = 2;                 // nir_t item 2: secondary stress of steel pipes, 1 examined
+    double allow_stress_normal = 180.0; // tjkn1 item 7 (N/mm2)
+    double allow_stress_seismic = 270.0; // tjkn1 item 8
+    double young = 2.0;                  // tjkn1 item 11
+    double young_exponent = 5.0;         // tjkn1 item 12
+    int method = 1;                      // swdat item 2: embedment method
+    int studies = 1;                     // swdat item 13: 1 completed state, 2 construction stage
+    double pile_tip = -30.0;             // joken item 7
+    double sea_constant = 0.0;           // neire item 4: k of the sea side
+    double land_constant = 0.0;          // neire item 15: k of the land side
+    std::string extra;                   // further input lines (wave data), CR LF each
 };
 
 // CAL_FILE.DAT of the section (code page 932 is plain ASCII here).

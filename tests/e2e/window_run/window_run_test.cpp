@@ -14,6 +14,7 @@
 #include <QImage>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -24,6 +25,9 @@ namespace {
 namespace fs = std::filesystem;
 
 const std::string kShots = WTN_SCREENSHOT_DIR;
+
+// The variable from which the chooser takes its answer without its window.
+constexpr const char* kChooserChoiceVariable = "WTN_ZEVOVE_CHOICE";
 
 // A picture of each of the eight input screens, switched to by its button.
 std::vector<QImage> screen_pictures(MainWindowViewFixture& f, const std::string& shot) {
@@ -60,32 +64,77 @@ TEST(WindowRun, SeismicExampleFromTheWindowToThePdfAndBack) {
     // virtual seabed, P, M and h0 of each case, the decided pile, its
     // stresses, displacements, embedment tips and the adopted length.
     expect_in_order(text, {
+                              // the input check list
                               "入力データチェックリスト",
+                              "【設計条件】",
+                              "【矢板条件】",
                               "【カスタマイズデータ】",
+                              // TVNCAL's trial pages: every pile tried up to the decided one
                               "計算トライアル結果表",
+                              "[SP-IA]",
+                              "[SP-IIA]",
+                              "[SP-IIIA]",
+                              "[SP-IVA]",
                               "[SP-VL]",
+                              // the design conditions and their figures
                               "1.設計条件",
+                              "1-6.上載荷重",
+                              "1-10.許容矢板天端許容変位量",
                               "（設計条件図）［常 時］",
                               "（設計条件図）［地震時］",
+                              // the normal case: earth pressure, its figures and the forces
                               "2.常時の検討",
+                              "2-1 外力の計算",
+                              "(1) 主働土圧（クーロンの式）",
+                              "(2) 受働土圧（クーロンの式）",
+                              "(3) 残留水圧",
+                              "(4) 土圧及び残留水圧",
+                              "（土圧・残留水圧図）［常 時］",
+                              "(5) 差引き土圧",
+                              "(6) 仮想海底面",
                               "= -3.188 m",
+                              "2) 土圧・水圧の作用位置、合力の計算",
                               "ΣP = 106.776",
                               "ΣM = 245.792",
                               "= 2.302 m",
                               "（外力荷重図）［常 時］",
+                              "（モデル図）",
+                              // the normal case: TVNPRN's Chang pages, numbered 1) to 5)
                               "2-2  矢板の断面性能",
+                              "横方向地盤反力係数の算出",
                               "根入れ部の計算 (チャンの方法)",
+                              "1) 矢板断面計算用地盤の特性値(β)を求める",
                               "= 0.446 m",
+                              "2) 最大曲げモーメントを求める",
+                              "3) 曲げ応力度の照査",
+                              "4) 天端変位量の照査",
                               "仮想海底面より上の荷重",
+                              "5) 根入れ長の計算",
+                              // the seismic case alike
                               "3.地震時の検討",
+                              "3-1 外力の計算",
+                              "(1) 見掛けの震度（直接入力）",
+                              "(2) 主働土圧（物部・岡部の式）",
+                              "(3) 受働土圧（物部・岡部の式）",
+                              "(4) 残留水圧",
+                              "(5) 土圧及び残留水圧",
+                              "（土圧・残留水圧図）［地震時］",
+                              "(6) 差引き土圧",
+                              "(7) 仮想海底面",
                               "= -4.050 m",
+                              "2) 土圧・水圧の作用位置、合力の計算",
                               "ΣP = 171.395",
                               "= 2.816 m",
                               "（外力荷重図）［地震時］",
                               "3-2  矢板の断面性能",
                               "根入れ部の計算 (チャンの方法)",
+                              "1) 矢板断面計算用地盤の特性値(β)を求める",
                               "= 0.446 m",
+                              "3) 曲げ応力度の照査",
+                              "4) 天端変位量の照査",
                               "仮想海底面より上の荷重",
+                              "5) 根入れ長の計算",
+                              // the completed state's summary
                               "4.検討結果のまとめ[完成時]",
                               "使用矢板 SP-VL",
                               "89.0",
@@ -96,6 +145,9 @@ TEST(WindowRun, SeismicExampleFromTheWindowToThePdfAndBack) {
                               "-10.776",
                               "採用矢板長         13.500 m",
                           });
+    // The unit conversion of the displacement pages stands close to its
+    // value: the field is as wide as the printed "10²", not as its markup.
+    EXPECT_NE(text.find("単位換算 1 m = 102 cm"), std::string::npos);
     // The printed key numbers against the values worked out by hand
     // (tests/e2e/reference/reference_sections.py), within the tolerances of
     // the reference-section test widened by the printed decimals.
@@ -165,19 +217,131 @@ TEST(WindowRun, BothStudiesInOneRun) {
                               "4.検討結果のまとめ[完成時]",
                               "採用矢板長         13.500 m",
                               "施工時",
+                              // the wave list: per tide level the wave and its
+                              // length by small-amplitude theory, L = gT^2/2π
+                              // tanh(2πh/L): 27.93 m at h 4.00, 23.08 at 2.50
                               "1.設計条件",
+                              "1-3.有義波高",
+                              "1-4.設計波高",
+                              "1-6.波 長",
+                              "27.93 m",
+                              "23.08 m",
+                              "（設計条件図）",
                               "2.<H.W.L.> の検討",
                               // no breaking-wave influence: Hmax = 1.8 H1/3
                               "砕波の影響を受けない場合",
+                              // Goda: η* = 0.75 x 2 x 1.80; α1 0.787 (4πh/L
+                              // 1.800); p1 = (α1 + α2) x 1.03 x 9.81 x 1.80
+                              "= 2.700 m",
+                              "= 0.787",
+                              "= 14.350 kN/m2",
                               "(2) 合力及び作用位置の計算",
                               "2-2  矢板の断面性能",
+                              "根入れ部の計算 (チャンの方法)",
+                              "4) 天端変位量の照査",
                               "3.<L.W.L.> の検討",
+                              "= 2.700 m",
+                              // α1 0.879 (4πh/L 1.361), p1 = 0.886 x 18.187
+                              "= 0.879",
+                              "= 16.114 kN/m2",
                               "(2) 合力及び作用位置の計算",
                               "3-2  矢板の断面性能",
+                              "根入れ部の計算 (チャンの方法)",
                               "4.検討結果のまとめ[施工時]",
                               "使用矢板 SP-VL",
+                              "4-1. H.W.L.",
+                              "4-2. L.W.L.",
                               "採用矢板長         13.500 m",
                           });
+}
+
+// The engineer puts soft clay under the sand on the sea side of the uniform
+// sand example: the net pressure turns to the passive side in the sand and
+// back to the active side at the top of the clay, so the load program offers
+// two virtual seabeds and starts the chooser. Its answer comes through the
+// environment (the second candidate, the top of the clay); the run goes on
+// to the report with that virtual seabed.
+TEST(WindowRun, ChooserAnsweredThroughTheEnvironment) {
+    WindowRun w;
+    ASSERT_NO_FATAL_FAILURE(w.open_example("uniform_sand.tn2"));
+    DosouRec clay = w.f.data.dosou_dat.dosou_umi[0];
+    clay.top_lvl = -4.0;
+    clay.unit_w = {17.0, 17.0, 0.0};
+    clay.soil_sw = 1;
+    clay.soil_val = {0.0, 5.0, 0.0, 0.0};
+    clay.kh_val[0] = 5000.0;
+    w.f.data.dosou_dat.dosou_umi[1] = clay;
+    w.f.window->load_all_screens(); // the screens show the layer as typed
+    ASSERT_EQ(setenv(kChooserChoiceVariable, "1", 1), 0);
+    w.f.boxes.answers.push_back(BoxAnswer::No); // the changed example is not saved
+    w.run("window_chooser");
+    unsetenv(kChooserChoiceVariable);
+    ASSERT_EQ(w.f.box_texts().size(), 1u) << w.f.box_texts().back();
+    EXPECT_EQ(w.result_modes, std::vector<int>{1});
+    const std::string exchange = w.f.folder.read("ZEVOVE.DAT");
+    EXPECT_EQ(exchange.substr(0, 3), "1\r\n") << exchange;
+    EXPECT_NE(exchange.find("  -4.000\r\n"), std::string::npos) << exchange;
+    const std::string text = w.print("window_chooser_report.pdf");
+    expect_in_order(text, {"2.常時の検討", "(6) 仮想海底面", "位置 -4.000 m",
+                           "主働+残留水圧 35.426 kN/m2 ＞ 受働土圧 25.000 kN/m2 (下)",
+                           "3.検討結果のまとめ[完成時]"});
+}
+
+// The engineer turns the uniform sand example into an embankment: a fill
+// from the ground-surface top +2.50 up to +4.50 with surcharge zones on it.
+// The completed state's report then holds the surcharge chapter and its
+// figure before the earth-pressure chapter.
+TEST(WindowRun, EmbankmentGivesTheSurchargeChapter) {
+    WindowRun w;
+    ASSERT_NO_FATAL_FAILURE(w.open_example("uniform_sand.tn2"));
+    DesignData& d = w.f.data;
+    d.kanseiji_dat.shape_sw = 1;
+    d.tihyou_dat.tikei_tbl[0] = {0.0, 2.5};
+    d.tihyou_dat.tikei_tbl[1] = {0.0, 4.5};
+    d.tihyou_dat.tikei_tbl[2] = {40.0, 4.5};
+    d.tihyou_dat.morid_tbl[0] = {4.5, 18.0, 20.0};
+    d.tihyou_dat.josai_tbl[0] = {0.0, 2.0, 10.0, 5.0};
+    d.tihyou_dat.josai_tbl[1] = {10.0, 30.0, 20.0, 10.0};
+    w.f.window->load_all_screens();
+    w.f.boxes.answers.push_back(BoxAnswer::No); // the changed example is not saved
+    w.run("window_embankment");
+    ASSERT_EQ(w.f.box_texts().size(), 1u) << w.f.box_texts().back();
+    EXPECT_EQ(w.result_modes, std::vector<int>{1});
+    const std::string text = w.print("window_embankment_report.pdf");
+    w.f.folder.write("report.txt", text);
+    fs::copy_file(w.f.folder.file("report.txt"), kShots + "/window_embankment_report.txt",
+                  fs::copy_options::overwrite_existing);
+    // By hand, with the surcharge taken at the design seabed -2.50: the
+    // failure angle of the sand (φ 30, δ 15 degrees) from cot ζ = -tan(φ+δ)
+    // + sec(φ+δ) √(cos δ sin(φ+δ) / sin φ): ζ = 56.860 = 56°51′35″. The wedge
+    // from -2.50 reaches the ground top +2.50 at L = 5 / tan ζ = 3.2645 and
+    // the fill top +4.50 at X = L + 2 / tan ζ = 4.5703; the fill inside it is
+    // the trapezoid (L + X) / 2 x 2 = 7.8347 m2, W = 18 x 7.8347 = 141.026,
+    // Q = 10 x 2 = 20, q = (W + Q) / L = 49.327 kN/m2.
+    expect_in_order(text, {"入力データチェックリスト",
+                           "【地表面】",
+                           "計算トライアル結果表",
+                           "1.設計条件",
+                           "（設計条件図）［常 時］",
+                           "2.常時の検討",
+                           "(1) 上載荷重の計算（海底面で評価する）",
+                           "1) 各土層の崩壊角",
+                           "2) 崩壊くさび内の上載荷重と盛土重量",
+                           "a ) 崩壊面の下端 -2.500 m",
+                           "-2.50 56°51′35″",
+                           "Q = 20.0000 kN/m",
+                           "4.5703",
+                           "3.2645",
+                           "W = 141.0262 kN/m",
+                           "= 49.3265 kN/m2",
+                           "（上載荷重図）［常 時］",
+                           "(2) 主働土圧（クーロンの式）",
+                           "(7) 仮想海底面",
+                           "（外力荷重図）［常 時］",
+                           "2-2  矢板の断面性能",
+                           "根入れ部の計算 (チャンの方法)",
+                           "5) 根入れ長の計算",
+                           "3.検討結果のまとめ[完成時]"});
 }
 
 // A program that stops ends the run: the window comes back with the

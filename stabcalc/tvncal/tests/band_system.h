@@ -1,6 +1,8 @@
-// A square linear system whose matrix has kl diagonals below the main one
-// and ku above it, solved by Gaussian elimination with partial pivoting. The
-// row interchanges widen the upper band to kl + ku, for which room is kept.
+// The reference solver of the solver tests (the finite-difference beam and
+// the chain system checked against general elimination): a square linear
+// system whose matrix has kl diagonals below the main one and ku above it,
+// solved by Gaussian elimination with partial pivoting. The row interchanges
+// widen the upper band to kl + ku, for which room is kept.
 #pragma once
 
 #include <cstddef>
