@@ -83,6 +83,25 @@ int straight_blocks(DrawingFile& file, const EarthPressureReport& report, int c)
     return 0;
 }
 
+// The highest block top (smallest Y) of the loaded segments out to
+// end_distance that lie under the page X range [x1, x2], or no_top when none
+// does.
+double highest_top_under(const FigureKit& kit, const SurchargeProfile& profile,
+                         const FigurePoint* page, double end_distance, int c, double x1, double x2,
+                         double no_top) {
+    double highest = no_top;
+    for (int b = 0; b + 1 < profile.count; ++b) {
+        if (b > 0 && profile.points[static_cast<std::size_t>(b)].x == end_distance) break;
+        const double q = intensity(profile.points[static_cast<std::size_t>(b)], c);
+        const FigurePoint a = page[b];
+        const FigurePoint e = page[b + 1];
+        if (q == 0.0 || std::fabs(static_cast<double>(a.x) - e.x) < kVerticalStep) continue;
+        if (std::max(a.x, e.x) < x1 || std::min(a.x, e.x) > x2) continue;
+        highest = std::min({highest, a.y - q * kit.load_scale, e.y - q * kit.load_scale});
+    }
+    return highest;
+}
+
 // The blocks over a ground profile whose page points are `page` and whose
 // model points and intensities are `profile`, out to end_distance.
 void profile_blocks(DrawingFile& file, const FigureKit& kit, const SurchargeProfile& profile,
@@ -146,15 +165,19 @@ void profile_blocks(DrawingFile& file, const FigureKit& kit, const SurchargeProf
             // Each label stands centred over the block it closes. The
             // surcharge figures begin at the wall: there a label wider than
             // the block at the wall starts at the wall instead of leaving the
-            // frame. Zones close together would put their labels over each
-            // other: a label that runs into the previous one stands one text
-            // line above it.
+            // frame. A label wider than its block stands above the higher
+            // blocks beside it too, and zones close together would put their
+            // labels over each other: a label that runs into the previous one
+            // stands one text line above it.
             const std::string text = zone_label(c, narrow, zone + 1, q);
             const double centre = (block_start + e.x) / 2.0;
             const double half = half_label(kit, text);
             double x = centre - half;
             if (narrow) x = std::max(x, static_cast<double>(page[0].x));
-            double y = highest - 0.25 * kit.text_height;
+            const double top =
+                std::min(highest, highest_top_under(kit, profile, page, end_distance, c, x,
+                                                    x + 2.0 * half, kNoBlockTop));
+            double y = top - 0.25 * kit.text_height;
             if (x < previous_right && std::fabs(y - previous_y) < kit.text_height)
                 y = previous_y - kit.text_height;
             sheet_text(file, kit, x, y, text);

@@ -220,27 +220,32 @@ TEST(SurchargeBlocks, EachLabelCentredOverItsBlock) {
     EXPECT_EQ(k_x(k_line_of(seismic, s3)), f.label_x(6.0, 14.0, s3));
 }
 
-// Zones close together of equal intensity: the second label would run into
-// the first at the same height, so it stands one text line above it; its X
-// stays centred over its block.
+// Zones close together: a label wider than its block stands above the
+// higher block beside it, and the second label, which would run into the
+// first, stands one text line above it; its X stays centred over its block.
+// Equal intensities, and a low zone beside a high one.
 TEST(SurchargeBlocks, LabelsOfZonesCloseTogetherDoNotOverlap) {
-    ZoneBlocksFixture f;
-    LoadModel& m = f.report->model;
-    m.ground_count = 0;
-    const double rows[][4] = {{0, 3, 10, 5}, {2, 3, 0, 0},  {3, 3, 10, 5},
-                              {5, 3, 0, 0},  {40, 3, 0, 0}, {45, 3, 0, 0}};
-    for (const auto& g : rows)
-        m.ground[static_cast<std::size_t>(m.ground_count++)] = {g[0], g[1], g[2], g[3]};
-    load_condition_profile(*f.report);
-    const auto lines = drawing(f, [&](DrawingFile& d) { draw_surcharge_blocks(d, *f.report, 0); });
-    const std::string w1 = "ｗ\\D1 =   10.00 kN/m\\U2";
-    const std::string w2 = "ｗ\\D2 =   10.00 kN/m\\U2";
-    int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-    ASSERT_EQ(std::sscanf(k_line_of(lines, w1).c_str(), "K %d %d", &x1, &y1), 2);
-    ASSERT_EQ(std::sscanf(k_line_of(lines, w2).c_str(), "K %d %d", &x2, &y2), 2);
-    EXPECT_EQ(x2, f.label_x(3.0, 5.0, w2));
-    EXPECT_LT(x2, x1 + static_cast<int>((w1.size() - 2) * 0.5 * f.report->kit.text_width));
-    EXPECT_NEAR(std::abs(y2 - y1), f.report->kit.text_height, 1);
+    for (const double second : {10.0, 20.0}) {
+        SCOPED_TRACE(second);
+        ZoneBlocksFixture f;
+        LoadModel& m = f.report->model;
+        m.ground_count = 0;
+        const double rows[][4] = {{0, 3, 10, 5}, {2, 3, 0, 0},  {3, 3, second, 5},
+                                  {5, 3, 0, 0},  {40, 3, 0, 0}, {45, 3, 0, 0}};
+        for (const auto& g : rows)
+            m.ground[static_cast<std::size_t>(m.ground_count++)] = {g[0], g[1], g[2], g[3]};
+        load_condition_profile(*f.report);
+        const auto lines =
+            drawing(f, [&](DrawingFile& d) { draw_surcharge_blocks(d, *f.report, 0); });
+        const std::string w1 = "ｗ\\D1 =   10.00 kN/m\\U2";
+        const std::string w2 = format_text("ｗ\\D2 =%8.2lf kN/m\\U2", second);
+        int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+        ASSERT_EQ(std::sscanf(k_line_of(lines, w1).c_str(), "K %d %d", &x1, &y1), 2);
+        ASSERT_EQ(std::sscanf(k_line_of(lines, w2).c_str(), "K %d %d", &x2, &y2), 2);
+        EXPECT_EQ(x2, f.label_x(3.0, 5.0, w2));
+        EXPECT_LT(x2, x1 + static_cast<int>((w1.size() - 2) * 0.5 * f.report->kit.text_width));
+        EXPECT_NEAR(std::abs(y2 - y1), f.report->kit.text_height, 1);
+    }
 }
 
 // A ground table at its full room of 80 rows with a layer's failure plane
