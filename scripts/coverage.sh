@@ -16,9 +16,11 @@ status=0
 (cd "$build" && QT_QPA_PLATFORM=offscreen ctest --parallel "$jobs" --timeout 600 "$@") || status=$?
 out="$build/coverage"
 mkdir -p "$out"
-# Production code only: tests, fuzz harnesses and test support are not measured.
+# Production code only: tests, fuzz harnesses, test support, the test stand-ins
+# of the services (fake_*) and generated Qt sources are not measured.
 gcovr --root . --object-directory "$build" \
-  --exclude '.*/tests/.*' --exclude 'tests/.*' --exclude 'fuzz/.*' --exclude 'bench/.*' --exclude '.*_autogen/.*' \
+  --exclude '.*/tests/.*' --exclude 'tests/.*' --exclude 'fuzz/.*' --exclude 'bench/.*' \
+  --exclude '.*_autogen/.*' --exclude '.*/fake_[^/]*' \
   --exclude-throw-branches --exclude-unreachable-branches \
   --gcov-ignore-parse-errors \
   --html-details "$out/index.html" --json "$out/coverage.json" --print-summary

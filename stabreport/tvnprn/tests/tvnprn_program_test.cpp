@@ -259,6 +259,78 @@ TEST(TvnprnSummary, ConstructionStageOfTheCompletedStatesPileShowsTheReactionUnc
     EXPECT_TRUE(contains(page, "$0  MATOME6.PFM\r\n00  SP-IVを使用する。\r\n"));
 }
 
+TEST(TvnprnSummary, ConcretePilesAndSteelPipesHaveTheirOwnBlocks) {
+    struct Case {
+        const char* what;
+        StabilityInput input;
+        ForceSection section;
+        std::vector<std::pair<std::string, std::string>> blocks; // template and its lines
+        std::string pipe_section; // the corroded pipe section of the chapter, if any
+    };
+    // PC piles under a landward load: the moment's magnitude (86.516 kN*m/m,
+    // signed -86.516 on the trial pages) against PC-300's 120 kN*m/m.
+    StabilityInput concrete;
+    concrete.pile_type = 6;
+    ForceSection landward;
+    landward.force = -20.0;
+    // D 1000 t 12 at a spacing of 1.06956 m: I = pi / 64 (100^4 - 97.6^4) /
+    // 1.06956 = 424982 cm4/m, Z = I / 50 = 8500 cm3/m. Secondary stress
+    // against 140, combined stress against 1.1 x 140 = 154.
+    StabilityInput pipe;
+    pipe.pile_type = 4;
+    pipe.extra = "kokan,1000,12,1\r\nnir_t,2,1,0,1,0,0\r\n";
+    // 1 mm off the outside of the wall: pi / 64 (99.8^4 - 97.6^4) / 1.06956 =
+    // 388376 cm4/m, Z = I / 49.9 = 7783 cm3/m.
+    StabilityInput corroded = pipe;
+    corroded.decision = 111;
+    corroded.allowance_water = 1.0;
+    corroded.allowance_land = 1.0;
+    const Case cases[] = {
+        {"concrete pile",
+         concrete,
+         landward,
+         {{"MATOME7B.PFM", "00      86.516\r\n09     120.000\r\n03  ─────\r\n12  ─────\r\n"
+                           "06   ○\r\n"},
+          {"MATOME6.PFM", "00  PC-300を使用する。\r\n01    3.000\r\n02   + \r\n03   15.357\r\n"
+                          "04   18.357\r\n05    0.000\r\n06    0.000\r\n"}},
+         ""},
+        {"steel pipe, no corrosion",
+         pipe,
+         ForceSection{},
+         {{"MATOME2B.PFM", "00        31.2\r\n09       140.0\r\n03  ─────\r\n12  ─────\r\n"
+                           "06   ○\r\n"},
+          {"MATOME8A.PFM", "00         0.6\r\n06       140.0\r\n04   ○\r\n"},
+          {"MATOME9A.PFM", "00        30.9\r\n06       154.0\r\n02  ─────\r\n08  ─────\r\n"
+                           "04   ○\r\n"}},
+         ""},
+        {"steel pipe, corroded",
+         corroded,
+         ForceSection{},
+         {{"MATOME8.PFM", "00         0.6\r\n06       140.0\r\n01         0.7\r\n"
+                          "07       140.0\r\n04   ○\r\n05   ○\r\n"},
+          {"MATOME9.PFM", "00        30.9\r\n06       154.0\r\n01        33.7\r\n"
+                          "07       154.0\r\n02  ─────\r\n03  ─────\r\n08  ─────\r\n"
+                          "09  ─────\r\n04   ○\r\n05   ○\r\n"}},
+         "05   1.00\r\n06   1.00\r\n07  106.956\r\n08      388376\r\n09        7783\r\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const ReportRun run = run_report(c.input, 0, {c.section});
+        ASSERT_EQ(run.tvnprn.exit_code, 0) << run.tvnprn.err;
+        const std::string page = run.file("JD999MTM.PDT");
+        for (const auto& [name, lines] : c.blocks)
+            EXPECT_EQ(summary_block(page, name), lines) << name;
+        const std::string chapter = run.file("JD103CYN.PDT");
+        if (c.input.pile_type == 4) {
+            EXPECT_TRUE(contains(chapter, "$0  KOKAN_FM.PFM\r\n07  106.956\r\n08      424982\r\n"
+                                          "09        8500\r\n"));
+        }
+        if (!c.pipe_section.empty()) {
+            EXPECT_EQ(summary_block(chapter, "KOKAN_KS.PFM"), c.pipe_section);
+        }
+    }
+}
+
 // A change to the folder after TVNCAL that TVNPRN must refuse.
 struct Refusal {
     const char* what;
