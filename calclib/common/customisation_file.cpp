@@ -13,7 +13,7 @@ CustomisationProblem customisation_from_lines(const std::vector<std::string>& li
             if (item.line <= required_lines) return {CustomisationFault::Missing, item.line};
             // Files of older versions end early: the lines after them read as 0.
             if (item.real) values.*item.real = 0.0;
-            if (item.integer) values.*item.integer = 0;
+            if (item.integer) item.set_integer(values, 0);
             continue;
         }
         const std::string& text = lines[index];
@@ -28,7 +28,7 @@ CustomisationProblem customisation_from_lines(const std::vector<std::string>& li
                 return {CustomisationFault::NotANumber, item.line};
             if (read == IntegerField::OutOfRange)
                 return {CustomisationFault::OutOfRange, item.line};
-            values.*item.integer = value;
+            item.set_integer(values, value);
         }
     }
     return {};

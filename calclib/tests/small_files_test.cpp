@@ -85,19 +85,19 @@ TEST(CustomisationFile, TwentyLineFileOfTheFrontEnd) {
     EXPECT_DOUBLE_EQ(v.wall_friction_angle, 15.0);
     EXPECT_DOUBLE_EQ(v.clay_failure_angle_normal, 45.0);
     EXPECT_DOUBLE_EQ(v.clay_failure_angle_seismic, 40.0);
-    EXPECT_EQ(v.apparent_crown_rule, 1);
-    EXPECT_EQ(v.apparent_land_depth_rule, 0);
-    EXPECT_EQ(v.apparent_sea_depth_rule, 1);
+    EXPECT_EQ(to_file_value(v.apparent_crown_rule), 1);
+    EXPECT_EQ(to_file_value(v.apparent_land_depth_rule), 0);
+    EXPECT_EQ(to_file_value(v.apparent_sea_depth_rule), 1);
     EXPECT_DOUBLE_EQ(v.ground_dummy_length, 10.0);
     EXPECT_DOUBLE_EQ(v.consolidation_factor, 0.8);
-    EXPECT_EQ(v.pile_tip_condition, 2);
+    EXPECT_EQ(to_file_value(v.pile_tip_condition), 2);
     EXPECT_DOUBLE_EQ(v.division_pitch, 0.5);
-    EXPECT_EQ(v.corroded_section_rule, 1);
-    EXPECT_EQ(v.chang_displacement_rule, 0);
+    EXPECT_EQ(to_file_value(v.corroded_section_rule), 1);
+    EXPECT_EQ(to_file_value(v.chang_displacement_rule), 0);
     EXPECT_EQ(v.steel_significant_digits, 3);
     EXPECT_DOUBLE_EQ(v.chang_embedment_numerator, 2.5);
-    EXPECT_EQ(v.koken_sea_moment_rule, 1);
-    EXPECT_EQ(v.apparent_rounding_rule, 1);
+    EXPECT_EQ(to_file_value(v.koken_sea_moment_rule), 1);
+    EXPECT_EQ(to_file_value(v.apparent_rounding_rule), 1);
     EXPECT_DOUBLE_EQ(v.qu_denominator, 12.5); // line 20 is not read
 }
 
@@ -106,7 +106,7 @@ TEST(CustomisationFile, MissingLastLinesReadAsZero) {
     CurrentFolder here(folder);
     folder.write("TVNCSTM.DAT", customisation_lines(18));
     const CustomisationValues v = read_customisation();
-    EXPECT_EQ(v.apparent_rounding_rule, 1);
+    EXPECT_EQ(to_file_value(v.apparent_rounding_rule), 1);
     EXPECT_DOUBLE_EQ(v.qu_denominator, 0.0);
 }
 

@@ -38,11 +38,10 @@ double residual_water_level(const SekkeiData& s) {
     return s.tide_lvl[4];
 }
 
-double design_seismic_coefficient(const KanseijiData& k, int sindo_round_sw) {
+double design_seismic_coefficient(const KanseijiData& k, SeismicRounding sindo_round_sw) {
     if (k.sindo_sw == SeismicCoefficientRule::Given) return k.sindo_val;
     const double product = k.sindo_factor[0] * k.sindo_factor[1] * k.sindo_factor[2];
-    if (from_file_value<SeismicRounding>(sindo_round_sw) != SeismicRounding::HalfUp)
-        return round_dec(2.0 * product, 1) * 0.5;
+    if (sindo_round_sw != SeismicRounding::HalfUp) return round_dec(2.0 * product, 1) * 0.5;
     return round_dec(product, 2);
 }
 

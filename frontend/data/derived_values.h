@@ -15,8 +15,8 @@ double residual_water_level(const SekkeiData& sekkei);
 
 // Design seismic coefficient: the given value, or the product of the regional,
 // ground-type and importance factors, rounded to 2 decimals or, when
-// sindo_round_sw is not 0, to the nearest 0.05.
-double design_seismic_coefficient(const KanseijiData& kanseiji, int sindo_round_sw);
+// sindo_round_sw is not half up, to the nearest 0.05.
+double design_seismic_coefficient(const KanseijiData& kanseiji, SeismicRounding sindo_round_sw);
 
 // Lateral-resistance constant of a soil layer by its method (kh_sw), from the
 // N value of that method; 0 for the methods from N when N is below 0.00001,

@@ -252,23 +252,23 @@ void CustomDialog::Form_Load() {
     txt_ogm1[1]->set_text(ui::format_mask(t.wall_angle, kOneDecimal));
     txt_ogm1[2]->set_text(ui::format_mask(t.clay_failure_angle_normal, kOneDecimal));
     txt_ogm1[3]->set_text(ui::format_mask(t.clay_failure_angle_seismic, kOneDecimal));
-    load_pair(*opt_ogm1[0], *opt_ogm1[1], t.apparent_crown_rule);
-    load_pair(*opt_ogm1[2], *opt_ogm1[3], t.apparent_land_depth_rule);
-    load_pair(*opt_ogm1[4], *opt_ogm1[5], t.apparent_sea_depth_rule);
+    load_pair(*opt_ogm1[0], *opt_ogm1[1], to_file_value(t.apparent_crown_rule));
+    load_pair(*opt_ogm1[2], *opt_ogm1[3], to_file_value(t.apparent_land_depth_rule));
+    load_pair(*opt_ogm1[4], *opt_ogm1[5], to_file_value(t.apparent_sea_depth_rule));
     txt_ogm2[0]->set_text(ui::format_mask(t.ground_dummy_length, kOneDecimal));
     txt_ogm2[1]->set_text(ui::format_mask(t.consolidation_factor, kOneDecimal));
     // Free, pinned, fixed; another value turns none on.
-    const int tip_button = list_index_of(from_file_value<PileTipCondition>(t.pile_tip_condition));
+    const int tip_button = list_index_of(t.pile_tip_condition);
     if (is_list_index(tip_button, kPileTipConditionCount)) opt_ogm2[tip_button]->set_value(true);
     txt_ogm2[2]->set_text(ui::format_mask(t.division_pitch, kTwoDecimals));
-    load_pair(*opt_ogm2[3], *opt_ogm2[4], t.corroded_section_rule);
-    load_pair(*opt_ogm2[5], *opt_ogm2[6], t.chang_displacement_rule);
+    load_pair(*opt_ogm2[3], *opt_ogm2[4], to_file_value(t.corroded_section_rule));
+    load_pair(*opt_ogm2[5], *opt_ogm2[6], to_file_value(t.chang_displacement_rule));
     txt_ogm2[3]->set_text(ui::format_mask(t.steel_significant_digits, kWhole));
     txt_ogm3[0]->set_text(ui::format_mask(t.chang_embedment_numerator, kTwoDecimals));
-    load_pair(*opt_ogm3[0], *opt_ogm3[1], t.koken_sea_moment_rule);
-    load_pair(*opt_ogm3[2], *opt_ogm3[3], t.apparent_rounding_rule);
+    load_pair(*opt_ogm3[0], *opt_ogm3[1], to_file_value(t.koken_sea_moment_rule));
+    load_pair(*opt_ogm3[2], *opt_ogm3[3], to_file_value(t.apparent_rounding_rule));
     txt_ogm3[1]->set_text(ui::format_mask(t.qu_denominator, kOneDecimal));
-    load_pair(*opt_ogm3[4], *opt_ogm3[5], t.sindo_round_sw);
+    load_pair(*opt_ogm3[4], *opt_ogm3[5], to_file_value(t.sindo_round_sw));
     tab_ogm->set_tab(0);
     tab_ogm_Click();
 }
@@ -280,26 +280,26 @@ void CustomDialog::put_option_jk() {
     t.wall_angle = number_of(*txt_ogm1[1]);
     t.clay_failure_angle_normal = number_of(*txt_ogm1[2]);
     t.clay_failure_angle_seismic = number_of(*txt_ogm1[3]);
-    t.apparent_crown_rule = pair_value(*opt_ogm1[0]);
-    t.apparent_land_depth_rule = pair_value(*opt_ogm1[2]);
-    t.apparent_sea_depth_rule = pair_value(*opt_ogm1[4]);
+    t.apparent_crown_rule = from_file_value<CrownApparentRule>(pair_value(*opt_ogm1[0]));
+    t.apparent_land_depth_rule = from_file_value<LandDepthOrigin>(pair_value(*opt_ogm1[2]));
+    t.apparent_sea_depth_rule = from_file_value<SeaDepthOrigin>(pair_value(*opt_ogm1[4]));
     t.ground_dummy_length = number_of(*txt_ogm2[0]);
     t.consolidation_factor = number_of(*txt_ogm2[1]);
     for (int k = 0; k < kPileTipConditionCount; ++k) {
         if (opt_ogm2[k]->value()) {
-            t.pile_tip_condition = to_file_value(code_of_list_index<PileTipCondition>(k));
+            t.pile_tip_condition = code_of_list_index<PileTipCondition>(k);
             break;
         }
     }
     t.division_pitch = number_of(*txt_ogm2[2]);
-    t.corroded_section_rule = pair_value(*opt_ogm2[3]);
-    t.chang_displacement_rule = pair_value(*opt_ogm2[5]);
+    t.corroded_section_rule = from_file_value<CorrodedSectionRule>(pair_value(*opt_ogm2[3]));
+    t.chang_displacement_rule = from_file_value<ChangDisplacementRule>(pair_value(*opt_ogm2[5]));
     t.steel_significant_digits = digits_value(number_of(*txt_ogm2[3]));
     t.chang_embedment_numerator = number_of(*txt_ogm3[0]);
-    t.koken_sea_moment_rule = pair_value(*opt_ogm3[0]);
-    t.apparent_rounding_rule = pair_value(*opt_ogm3[2]);
+    t.koken_sea_moment_rule = from_file_value<KokenSeaMomentRule>(pair_value(*opt_ogm3[0]));
+    t.apparent_rounding_rule = from_file_value<SeismicRounding>(pair_value(*opt_ogm3[2]));
     t.qu_denominator = number_of(*txt_ogm3[1]);
-    t.sindo_round_sw = pair_value(*opt_ogm3[4]);
+    t.sindo_round_sw = from_file_value<SeismicRounding>(pair_value(*opt_ogm3[4]));
 }
 
 void CustomDialog::tab_ogm_Click() {

@@ -41,8 +41,7 @@ double pressure_theta(const InputRecord& input, const CustomisationValues& custo
                       double k, int kind) {
     if (load_case == kNormalCase) return 0.0;
     if (kind == kApparentCoefficient && input.neire.apparent_rule != ApparentSeismicRule::Given) {
-        const bool to_steps = code_from_file<SeismicRounding>(custom.apparent_rounding_rule) !=
-                              SeismicRounding::HalfUp;
+        const bool to_steps = custom.apparent_rounding_rule != SeismicRounding::HalfUp;
         k = to_steps ? round_dec(2.0 * k, 1) / 2.0 : round_dec(k, 2);
     }
     return round_angle(std::atan(k), kRoundToTenthDegree);

@@ -123,8 +123,7 @@ void land_records(const InputRecord& input, const CustomisationValues& custom, L
     // take the crown as the water level.
     if (rw >= 0 && crown >= 0) {
         double reference = input.joken.residual_level;
-        if (crown <= rw && code_from_file<LandDepthOrigin>(custom.apparent_land_depth_rule) ==
-                               LandDepthOrigin::FirstLayerTop)
+        if (crown <= rw && custom.apparent_land_depth_rule == LandDepthOrigin::FirstLayerTop)
             reference = t.rows[crown].top;
         fill_water_sums(m.land_calc, crown, rw, t.count, reference);
     }
@@ -155,8 +154,7 @@ void sea_records(const InputRecord& input, const CustomisationValues& custom, Lo
         // may take the seabed as the front water level.
         double reference = input.joken.lwl;
         if (lwl >= 0 && seabed <= lwl &&
-            code_from_file<SeaDepthOrigin>(custom.apparent_sea_depth_rule) ==
-                SeaDepthOrigin::DesignSeabed)
+            custom.apparent_sea_depth_rule == SeaDepthOrigin::DesignSeabed)
             reference = t.rows[seabed].top;
         fill_water_sums(m.sea_calc, seabed, lwl, t.count, reference);
     }

@@ -19,7 +19,7 @@ const char* const kAraiYokoiNoWeight = "(ERROR)-見かけの震度(荒井・横�
 
 // Sea-side apparent coefficients are rounded to 0.05 or to 2 decimals.
 double round_sea_coefficient(double k, const CustomisationValues& custom) {
-    if (code_from_file<SeismicRounding>(custom.apparent_rounding_rule) != SeismicRounding::HalfUp)
+    if (custom.apparent_rounding_rule != SeismicRounding::HalfUp)
         return round_dec(2.0 * k, 1) / 2.0;
     return round_dec(k, 2);
 }
@@ -95,7 +95,7 @@ LayerCoefficients land_seismic_coefficients(const LoadModel& model, const InputR
             break;
         case ApparentSeismicRule::Niken: {
             const double w = input.joken.water_weight;
-            const auto rule = code_from_file<CrownApparentRule>(custom.apparent_crown_rule);
+            const auto rule = custom.apparent_crown_rule;
             r.k_top = round_dec(apparent_k_niken(c.sigma_top, c.water_height_top, q_top,
                                                  c.saturated_weight, false, k, w, rule),
                                 4);

@@ -66,21 +66,26 @@ void write_customisation(ListWriter& list, const CheckListData& data) {
     list.line(" ◎ 水位が天端・海底面以上で");
     list.line("    見かけの震度を二建の式で");
     list.line("    計算する場合");
-    switch_line(list, "  ◇ 天端位置の見かけの震度   ", kCrown, c.apparent_crown_rule);
-    switch_line(list, "  ◇ 残留水位位置             ", kLandDepth, c.apparent_land_depth_rule);
-    switch_line(list, "  ◇ 前面水位位置             ", kSeaDepth, c.apparent_sea_depth_rule);
+    switch_line(list, "  ◇ 天端位置の見かけの震度   ", kCrown, file_code(c.apparent_crown_rule));
+    switch_line(list, "  ◇ 残留水位位置             ", kLandDepth,
+                file_code(c.apparent_land_depth_rule));
+    switch_line(list, "  ◇ 前面水位位置             ", kSeaDepth,
+                file_code(c.apparent_sea_depth_rule));
     list.line(format_text(" ◎ 地表面形状ダミー長さ(m)   %16.1lf", c.ground_dummy_length));
     list.line(format_text(" ◎ 圧密平衡係数              %16.1lf", c.consolidation_factor));
     list.line(format_text(" ◎ ﾏﾄﾘｯｸｽ計算用分割ピッチ(m) %16.2lf", c.division_pitch));
     list.line(" ◎ 鋼矢板の有効桁数          " +
               significant_digits_label(c.steel_significant_digits));
-    switch_line(list, " ◎ 杭先端条件                ", kPileTip, c.pile_tip_condition);
-    switch_line(list, " ◎ 鋼矢板腐食後断面性能SW    ", kCorroded, c.corroded_section_rule);
+    switch_line(list, " ◎ 杭先端条件                ", kPileTip, file_code(c.pile_tip_condition));
+    switch_line(list, " ◎ 鋼矢板腐食後断面性能SW    ", kCorroded,
+                file_code(c.corroded_section_rule));
     switch_line(list, " ◎ 変位量算出用断面性能(ﾁｬﾝ) ", kChangDisplacement,
-                c.chang_displacement_rule);
+                file_code(c.chang_displacement_rule));
     list.line(" ◎ 矢板の根入れ長(ﾁｬﾝの方式) " + chang_embedment_label(c.chang_embedment_numerator));
-    switch_line(list, " ◎ 応力計算用ﾓｰﾒﾝﾄ(港研方式) ", kKokenMoment, c.koken_sea_moment_rule);
-    switch_line(list, " ◎ みかけの震度丸め方法      ", kRounding, c.apparent_rounding_rule);
+    switch_line(list, " ◎ 応力計算用ﾓｰﾒﾝﾄ(港研方式) ", kKokenMoment,
+                file_code(c.koken_sea_moment_rule));
+    switch_line(list, " ◎ みかけの震度丸め方法      ", kRounding,
+                file_code(c.apparent_rounding_rule));
     list.line(format_text(" ◎ 粘性土 qu=N/X の分母値(X) %16.1lf", c.qu_denominator));
 }
 

@@ -69,8 +69,7 @@ CompletedCases completed_cases(const InputRecord& input) {
 }
 
 bool apparent_in_steps_of_five(const CustomisationValues& custom) {
-    return code_from_file<SeismicRounding>(custom.apparent_rounding_rule) !=
-           SeismicRounding::HalfUp;
+    return custom.apparent_rounding_rule != SeismicRounding::HalfUp;
 }
 
 bool hydrodynamic_condition(const InputRecord& input, int c) {

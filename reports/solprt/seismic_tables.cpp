@@ -119,19 +119,16 @@ void write_apparent_seismic_section(PageFile& pages, const EarthPressureReport& 
         break;
     case ApparentSeismicRule::Niken:
         pages.block(BlockStart::same_page,
-                    code_from_file<CrownApparentRule>(custom.apparent_crown_rule) ==
-                            CrownApparentRule::SubmergedFormula
+                    custom.apparent_crown_rule == CrownApparentRule::SubmergedFormula
                         ? "MIKAKE1A.PFM"
                         : "MIKAKE1B.PFM");
         field(pages, 98, "%s",
-              code_from_file<LandDepthOrigin>(custom.apparent_land_depth_rule) ==
-                      LandDepthOrigin::ResidualWaterLevel
+              custom.apparent_land_depth_rule == LandDepthOrigin::ResidualWaterLevel
                   ? "実残留水位位置からの深さ。"
                   : "天端位置からの深さ。");
         field(pages, 97, "%s",
-              code_from_file<SeaDepthOrigin>(custom.apparent_sea_depth_rule) == SeaDepthOrigin::Lwl
-                  ? "L.W.L位置からの深さ。"
-                  : "設計海底面位置からの深さ。");
+              custom.apparent_sea_depth_rule == SeaDepthOrigin::Lwl ? "L.W.L位置からの深さ。"
+                                                                    : "設計海底面位置からの深さ。");
         break;
     default:
         pages.block(BlockStart::same_page, "MIKAKE4.PFM");

@@ -157,8 +157,7 @@ void solve_chang(StabilityRun& run, int j) {
     const double h0 = fc.lever_arm;
     store(0, chang_displacement(p, h0, free_length, result.beta[0], sv.rigidity_beta[0],
                                 sv.rigidity_beta[0], load_sum, kh_first));
-    if (code_from_file<ChangDisplacementRule>(run.custom.chang_displacement_rule) ==
-        ChangDisplacementRule::MudThenSeaWater) {
+    if (run.custom.chang_displacement_rule == ChangDisplacementRule::MudThenSeaWater) {
         store(1, chang_displacement(p, h0, free_length, result.beta[2], sv.rigidity_beta[1],
                                     sv.rigidity_beta[2], load_sum, kh_first));
     } else {

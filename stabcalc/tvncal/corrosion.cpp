@@ -200,8 +200,7 @@ ZoneSection sheet_pile_after_corrosion(const SheetPileCorrosion& pile, double t1
             z.left = false;
             return z;
         }
-        if (code_from_file<CorrodedSectionRule>(custom.corroded_section_rule) ==
-            CorrodedSectionRule::FromCorrosionTable) {
+        if (custom.corroded_section_rule == CorrodedSectionRule::FromCorrosionTable) {
             inertia = t1 == 0.0 ? pile.i0 : modulus * (pile.depth_value - (t1 + t2) / 2.0) / 10.0;
             z.reduction_ratio = 1.0;
         } else {

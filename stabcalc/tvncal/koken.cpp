@@ -245,8 +245,7 @@ void solve_koken(StabilityRun& run, int j) {
     for (std::size_t s = 0; s < kSectionCount; ++s)
         moment[s] = a[kKokenMoment + koken_index(s, 0)];
     moment[kSectionSeaWater] =
-        code_from_file<KokenSeaMomentRule>(run.custom.koken_sea_moment_rule) ==
-                KokenSeaMomentRule::AtVirtualSeabed
+        run.custom.koken_sea_moment_rule == KokenSeaMomentRule::AtVirtualSeabed
             ? fc.total_moment
             : a[kKokenMoment + koken_index(kSectionSeabedMud, 0)];
     solver.moment[jc][kSectionSeaWater] = moment[kSectionSeaWater];

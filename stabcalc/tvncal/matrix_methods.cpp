@@ -356,10 +356,9 @@ void solve_matrix_case(StabilityRun& run, int j, bool square_root_reaction) {
             continue;
         chain.rigidity = sv.rigidity_beta[s];
         build_elements(chain, m.elements[s]);
-        const MatrixSectionResult r =
-            solve_matrix_section(fc.total_moment, fc.total_force, square_root_reaction,
-                                 from_file_value<PileTipCondition>(run.custom.pile_tip_condition),
-                                 m.elements[s], areas.matrix_work, m.nodes[s]);
+        const MatrixSectionResult r = solve_matrix_section(
+            fc.total_moment, fc.total_force, square_root_reaction, run.custom.pile_tip_condition,
+            m.elements[s], areas.matrix_work, m.nodes[s]);
         head[s] = r.head;
         m.moment[s] = s == kSectionSeaWater ? round_dec(r.head[kStateMoment], 3) : r.max_moment;
         m.max_moment_depth[s] = r.max_moment_depth;

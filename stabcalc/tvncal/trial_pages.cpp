@@ -145,8 +145,8 @@ void write_trial_page(PageFile& file, const StabilityRun& run, int k, int level,
     if (zones_differ) {
         const EmbedmentMethod method = run.input.swdat.embedment_method;
         const bool koken = method == EmbedmentMethod::CType || method == EmbedmentMethod::SType;
-        const bool maximum = code_from_file<KokenSeaMomentRule>(run.custom.koken_sea_moment_rule) !=
-                             KokenSeaMomentRule::AtVirtualSeabed;
+        const bool maximum =
+            run.custom.koken_sea_moment_rule != KokenSeaMomentRule::AtVirtualSeabed;
         file.formatted(99, "%s", koken && maximum ? "M$Sm$Z" : "M$S0$Z");
         file.formatted(16, "%9.3lf", solver.moment[c][1]);
     }

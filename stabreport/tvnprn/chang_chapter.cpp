@@ -82,8 +82,7 @@ std::array<const char*, kSectionCount> beta_labels(std::int32_t case_flag) {
 std::vector<std::size_t> beta_states(const StabilityReport& r) {
     std::vector<std::size_t> states{kSectionUncorroded};
     if (!r.with_corrosion()) return states;
-    if (code_from_file<ChangDisplacementRule>(r.custom.chang_displacement_rule) !=
-            ChangDisplacementRule::MudThenSeaWater &&
+    if (r.custom.chang_displacement_rule != ChangDisplacementRule::MudThenSeaWater &&
         r.results.corrosion.case_flag == kCorrosionZonesDiffer)
         states.push_back(kSectionSeaWater);
     states.push_back(kSectionSeabedMud);

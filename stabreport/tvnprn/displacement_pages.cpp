@@ -37,8 +37,7 @@ bool zones_differ(const StabilityReport& r) {
 // Chang's δ after corrosion takes β and the embedded I of the seabed-mud
 // section, or, by the customisation, of the sea-water section.
 bool chang_mud_section(const StabilityReport& r) {
-    return code_from_file<ChangDisplacementRule>(r.custom.chang_displacement_rule) ==
-           ChangDisplacementRule::MudThenSeaWater;
+    return r.custom.chang_displacement_rule == ChangDisplacementRule::MudThenSeaWater;
 }
 
 // The section a corrosion slot's embedded values come from.

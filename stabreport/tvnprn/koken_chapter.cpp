@@ -258,8 +258,7 @@ int write_lmmax_beta_pages(PageFile& page, const StabilityReport& r, int case_in
     // The sea-water state has a β of its own only when the zones differ:
     // without corrosion its slot is empty and would print 0.000.
     std::vector<std::size_t> states{kSectionUncorroded};
-    if (code_from_file<ChangDisplacementRule>(r.custom.chang_displacement_rule) !=
-            ChangDisplacementRule::MudThenSeaWater &&
+    if (r.custom.chang_displacement_rule != ChangDisplacementRule::MudThenSeaWater &&
         flag == kCorrosionZonesDiffer)
         states.push_back(kSectionSeaWater);
     if (r.with_corrosion()) states.push_back(kSectionSeabedMud);

@@ -39,8 +39,7 @@ bool user_pile(const StabilityReport& r) {
 // The section after corrosion from the remaining section (the section before
 // corrosion times the reduction ratio) rather than the corrosion table.
 bool remaining_section(const StabilityReport& r) {
-    return code_from_file<CorrodedSectionRule>(r.custom.corroded_section_rule) !=
-           CorrodedSectionRule::FromCorrosionTable;
+    return r.custom.corroded_section_rule != CorrodedSectionRule::FromCorrosionTable;
 }
 
 // The corrosion rates (mm a year) of the sea and the land side in a zone.

@@ -69,8 +69,7 @@ const char* subtracting_operator(double value) {
 bool sea_water_maximum_moment(const StabilityReport& r) {
     const EmbedmentMethod method = r.method();
     const bool curves = method == EmbedmentMethod::CType || method == EmbedmentMethod::SType;
-    return curves && code_from_file<KokenSeaMomentRule>(r.custom.koken_sea_moment_rule) !=
-                         KokenSeaMomentRule::AtVirtualSeabed;
+    return curves && r.custom.koken_sea_moment_rule != KokenSeaMomentRule::AtVirtualSeabed;
 }
 
 // The lines of one section state of the stress check: |M|, Z, σ and the

@@ -15,7 +15,7 @@ inline void expect_same_customisation(const CustomisationValues& batch,
         if (item.real) {
             EXPECT_EQ(batch.*item.real, front.*item.real) << "line " << item.line;
         } else if (item.integer) {
-            EXPECT_EQ(batch.*item.integer, front.*item.integer) << "line " << item.line;
+            EXPECT_EQ(item.integer(batch), item.integer(front)) << "line " << item.line;
         }
     }
 }

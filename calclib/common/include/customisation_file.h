@@ -7,6 +7,7 @@
 #pragma once
 
 #include "file_names.h"
+#include "wall_codes.h"
 
 #include <array>
 #include <string>
@@ -19,6 +20,21 @@ inline constexpr int kCustomisationLinesRead = 19;     // lines the batch progra
 inline constexpr int kCustomisationRequiredLines = 18; // the front end's oldest files end here
 inline constexpr int kCustomisationDummyLine = 5;
 
+// The switches of the file, held as codes; a number outside a code's list
+// is kept as read (code_table.h).
+// Line 6: the apparent coefficient at the crown with water at or above it.
+enum class CrownApparentRule : int { SubmergedFormula = 0, InAir = 1 };
+// Lines 7 and 8: where the depths of the second district bureau's proposal
+// start on the land side and on the sea side.
+enum class LandDepthOrigin : int { ResidualWaterLevel = 0, FirstLayerTop = 1 };
+enum class SeaDepthOrigin : int { Lwl = 0, DesignSeabed = 1 };
+// Line 13: the section after corrosion.
+enum class CorrodedSectionRule : int { FromCorrosionTable = 0, RemainingSection = 1 };
+// Line 14: the sections of the Chang displacements.
+enum class ChangDisplacementRule : int { MudThenSeaWater = 0, SeaWater = 1 };
+// Line 17: the moment of the sea-water stress of the C/S-type methods.
+enum class KokenSeaMomentRule : int { AtVirtualSeabed = 0, Maximum = 1 };
+
 struct CustomisationValues {
     double wall_friction_angle = 0.0;        // 1: δ, wall-friction angle (degrees)
     double wall_angle = 0.0;                 // 2: ψ, wall angle to the vertical (degrees)
@@ -27,38 +43,53 @@ struct CustomisationValues {
     // Line 5 holds no value.
     // 6-8: options of the apparent seismic coefficient by the second
     // district port construction bureau's proposal.
-    int apparent_crown_rule =
-        0; // 6: at the crown with water at or above it: 0 γ/(γ-10)·k, 1 the in-air value
-    int apparent_land_depth_rule =
-        0; // 7: land depths from 0 the residual water level, other the first layer top
-    int apparent_sea_depth_rule = 0;   // 8: sea depths from 0 the L.W.L., other the design seabed
+    CrownApparentRule apparent_crown_rule = CrownApparentRule::SubmergedFormula;    // 6
+    LandDepthOrigin apparent_land_depth_rule = LandDepthOrigin::ResidualWaterLevel; // 7
+    SeaDepthOrigin apparent_sea_depth_rule = SeaDepthOrigin::Lwl;                   // 8
     double ground_dummy_length = 0.0;  // 9: dummy length of the ground-surface shape (m)
     double consolidation_factor = 0.0; // 10: factor of the second clay formula
-    int pile_tip_condition = 0;        // 11: 1 head free, 2 pinned tip, 3 fixed tip
-    double division_pitch = 0.0;       // 12: element length of the transfer-matrix methods (m), > 0
-    int corroded_section_rule =
-        0; // 13: section after corrosion: 0 from the corrosion table, other remaining section
-    int chang_displacement_rule = 0; // 14: Chang displacement sections: 0 mud for δ1, δ2 and sea
-                                     // water for δ3, other sea water
+    // 11: 0 until a file or the dialog sets it (not one of the listed tips).
+    PileTipCondition pile_tip_condition = from_file_value<PileTipCondition>(0);
+    double division_pitch = 0.0; // 12: element length of the transfer-matrix methods (m), > 0
+    CorrodedSectionRule corroded_section_rule = CorrodedSectionRule::FromCorrosionTable;    // 13
+    ChangDisplacementRule chang_displacement_rule = ChangDisplacementRule::MudThenSeaWater; // 14
     int steel_significant_digits =
         0; // 15: significant digits of steel sections (0: round at the first decimal)
     double chang_embedment_numerator = 0.0; // 16: n of L = n / β (0.0 or less means 3.0)
-    int koken_sea_moment_rule = 0; // 17: sea-water stress of the C/S-type methods: 0 moment at the
-                                   // virtual seabed, other M max
-    int apparent_rounding_rule =
-        0; // 18: apparent seismic coefficient: 0 half up to 0.01, other steps of 0.05
+    KokenSeaMomentRule koken_sea_moment_rule = KokenSeaMomentRule::AtVirtualSeabed; // 17
+    SeismicRounding apparent_rounding_rule = SeismicRounding::HalfUp; // 18: apparent coefficient
     double qu_denominator = 0.0; // 19: X of qu = N / X for clay
-    int sindo_round_sw =
-        0; // 20: design seismic coefficient: 0 half up, 1 steps of 0.05 (front end only)
+    SeismicRounding sindo_round_sw =
+        SeismicRounding::HalfUp; // 20: design coefficient (front end only)
 };
 
-// One line of the file: the field it fills, a real or an integer; line 5
-// fills neither.
+// The file number of an integer or code field, and the field set from one;
+// a code keeps a number outside its list (code_table.h).
+template <class Field> struct CustomisationMember;
+template <class Field> struct CustomisationMember<Field CustomisationValues::*> {
+    using Type = Field;
+};
+template <auto Member> constexpr int customisation_number(const CustomisationValues& values) {
+    return to_file_value(values.*Member);
+}
+template <auto Member>
+constexpr void set_customisation_number(CustomisationValues& values, int number) {
+    using Field = typename CustomisationMember<decltype(Member)>::Type;
+    values.*Member = from_file_value<Field>(number);
+}
+
+// One line of the file: the field it fills, a real or an integer (a count
+// or a code, written as its file number); line 5 fills neither.
 struct CustomisationItem {
     int line;
     double CustomisationValues::*real = nullptr;
-    int CustomisationValues::*integer = nullptr;
+    int (*integer)(const CustomisationValues&) = nullptr;
+    void (*set_integer)(CustomisationValues&, int) = nullptr;
 };
+
+template <auto Member> constexpr CustomisationItem customisation_integer(int line) {
+    return {line, nullptr, &customisation_number<Member>, &set_customisation_number<Member>};
+}
 
 inline constexpr std::array<CustomisationItem, kCustomisationLines> kCustomisationItems = {{
     {1, &CustomisationValues::wall_friction_angle},
@@ -66,21 +97,21 @@ inline constexpr std::array<CustomisationItem, kCustomisationLines> kCustomisati
     {3, &CustomisationValues::clay_failure_angle_normal},
     {4, &CustomisationValues::clay_failure_angle_seismic},
     {kCustomisationDummyLine},
-    {6, nullptr, &CustomisationValues::apparent_crown_rule},
-    {7, nullptr, &CustomisationValues::apparent_land_depth_rule},
-    {8, nullptr, &CustomisationValues::apparent_sea_depth_rule},
+    customisation_integer<&CustomisationValues::apparent_crown_rule>(6),
+    customisation_integer<&CustomisationValues::apparent_land_depth_rule>(7),
+    customisation_integer<&CustomisationValues::apparent_sea_depth_rule>(8),
     {9, &CustomisationValues::ground_dummy_length},
     {10, &CustomisationValues::consolidation_factor},
-    {11, nullptr, &CustomisationValues::pile_tip_condition},
+    customisation_integer<&CustomisationValues::pile_tip_condition>(11),
     {12, &CustomisationValues::division_pitch},
-    {13, nullptr, &CustomisationValues::corroded_section_rule},
-    {14, nullptr, &CustomisationValues::chang_displacement_rule},
-    {15, nullptr, &CustomisationValues::steel_significant_digits},
+    customisation_integer<&CustomisationValues::corroded_section_rule>(13),
+    customisation_integer<&CustomisationValues::chang_displacement_rule>(14),
+    customisation_integer<&CustomisationValues::steel_significant_digits>(15),
     {16, &CustomisationValues::chang_embedment_numerator},
-    {17, nullptr, &CustomisationValues::koken_sea_moment_rule},
-    {18, nullptr, &CustomisationValues::apparent_rounding_rule},
+    customisation_integer<&CustomisationValues::koken_sea_moment_rule>(17),
+    customisation_integer<&CustomisationValues::apparent_rounding_rule>(18),
     {19, &CustomisationValues::qu_denominator},
-    {20, nullptr, &CustomisationValues::sindo_round_sw},
+    customisation_integer<&CustomisationValues::sindo_round_sw>(20),
 }};
 
 // What kept a line of the file from being read.
@@ -110,7 +141,7 @@ std::vector<std::string> customisation_lines(const CustomisationValues& values,
         if (item.real) {
             lines.push_back(real_text(values.*item.real, item.line));
         } else if (item.integer) {
-            lines.push_back(integer_text(values.*item.integer));
+            lines.push_back(integer_text(item.integer(values)));
         } else {
             lines.push_back(dummy_line);
         }

@@ -313,13 +313,14 @@ TEST(DerivedValues, DesignSeismicCoefficient) {
     KanseijiData k;
     k.sindo_sw = SeismicCoefficientRule::ProductOfFactors;
     k.sindo_factor = {0.15, 1.0, 1.2, 0.0};
-    EXPECT_DOUBLE_EQ(design_seismic_coefficient(k, 0), 0.18);
-    EXPECT_DOUBLE_EQ(design_seismic_coefficient(k, 1), 0.2); // nearest 0.05
-    k.sindo_factor = {0.12, 1.2, 1.0, 0.0};                  // 0.144
-    EXPECT_DOUBLE_EQ(design_seismic_coefficient(k, 1), 0.15);
+    EXPECT_DOUBLE_EQ(design_seismic_coefficient(k, SeismicRounding::HalfUp), 0.18);
+    EXPECT_DOUBLE_EQ(design_seismic_coefficient(k, SeismicRounding::StepsOfFiveHundredths),
+                     0.2);                  // nearest 0.05
+    k.sindo_factor = {0.12, 1.2, 1.0, 0.0}; // 0.144
+    EXPECT_DOUBLE_EQ(design_seismic_coefficient(k, SeismicRounding::StepsOfFiveHundredths), 0.15);
     k.sindo_sw = SeismicCoefficientRule::Given;
     k.sindo_val = 0.123;
-    EXPECT_DOUBLE_EQ(design_seismic_coefficient(k, 1), 0.123);
+    EXPECT_DOUBLE_EQ(design_seismic_coefficient(k, SeismicRounding::StepsOfFiveHundredths), 0.123);
 }
 
 TEST(DerivedValues, ChartLinesThroughTheirPointsAndBeyond) {

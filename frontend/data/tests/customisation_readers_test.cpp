@@ -24,7 +24,7 @@ std::vector<std::string> sample_lines() {
     v.clay_failure_angle_normal = 45.0;
     v.clay_failure_angle_seismic = 40.0;
     v.ground_dummy_length = 100.0;
-    v.pile_tip_condition = 2;
+    v.pile_tip_condition = from_file_value<PileTipCondition>(2);
     v.division_pitch = 0.5;
     v.chang_embedment_numerator = 3.0;
     v.qu_denominator = 80.0;
@@ -43,7 +43,7 @@ TEST(CustomisationReaders, ABlankLineIsZeroOnBothSidesAndShiftsNothing) {
     test::expect_same_customisation(batch, front);
     EXPECT_EQ(front.ground_dummy_length, 0.0);
     EXPECT_EQ(front.consolidation_factor, 0.0);
-    EXPECT_EQ(front.pile_tip_condition, 2);
+    EXPECT_EQ(to_file_value(front.pile_tip_condition), 2);
     EXPECT_EQ(front.division_pitch, 0.5);
 }
 

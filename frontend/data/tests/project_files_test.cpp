@@ -342,17 +342,17 @@ CustomisationValues sample_custom() {
     t.wall_angle = 0.0;
     t.clay_failure_angle_normal = 45.0;
     t.clay_failure_angle_seismic = 40.0;
-    t.apparent_crown_rule = 1;
+    t.apparent_crown_rule = from_file_value<CrownApparentRule>(1);
     t.ground_dummy_length = 50.0;
     t.consolidation_factor = 0.5;
-    t.pile_tip_condition = 3;
+    t.pile_tip_condition = from_file_value<PileTipCondition>(3);
     t.division_pitch = 0.1;
-    t.corroded_section_rule = 1;
+    t.corroded_section_rule = from_file_value<CorrodedSectionRule>(1);
     t.steel_significant_digits = 3;
     t.chang_embedment_numerator = 0.5;
-    t.apparent_rounding_rule = 1;
+    t.apparent_rounding_rule = from_file_value<SeismicRounding>(1);
     t.qu_denominator = 80.0;
-    t.sindo_round_sw = 1;
+    t.sindo_round_sw = from_file_value<SeismicRounding>(1);
     return t;
 }
 
@@ -374,9 +374,9 @@ TEST(CustomisationFile, EighteenLinesReadWithZerosForTheLastTwo) {
     write_text_file(folder.file(kCustomisationFileName), {lines.begin(), lines.begin() + 18});
     const CustomisationValues t = read_custom_file(folder.path());
     EXPECT_EQ(t.qu_denominator, 0.0);
-    EXPECT_EQ(t.sindo_round_sw, 0);
-    EXPECT_EQ(t.apparent_crown_rule, 1);
-    EXPECT_EQ(t.apparent_rounding_rule, 1);
+    EXPECT_EQ(to_file_value(t.sindo_round_sw), 0);
+    EXPECT_EQ(to_file_value(t.apparent_crown_rule), 1);
+    EXPECT_EQ(to_file_value(t.apparent_rounding_rule), 1);
     write_custom_file(t, folder.path());
     EXPECT_EQ(read_text_file(folder.file(kCustomisationFileName)).size(), 20u);
 }

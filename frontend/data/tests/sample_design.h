@@ -124,7 +124,7 @@ inline DesignData sample_design() {
     d.gairyoku_dat.gairyoku_jyo[0] = GairyokuRec{"係船柱", ForceSide::Passive, 12.5, 3.0};
     d.gairyoku_dat.gairyoku_jis[0] = GairyokuRec{"地震時の外力", ForceSide::Active, 20.0, 2.0};
     d.caldt_vals = {12.5, 20.0};
-    d.custom_tbl.sindo_round_sw = 0;
+    d.custom_tbl.sindo_round_sw = from_file_value<SeismicRounding>(0);
     return d;
 }
 

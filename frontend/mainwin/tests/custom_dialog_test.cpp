@@ -18,9 +18,9 @@ struct CustomDialogTest : ::testing::Test {
     void SetUp() override {
         table.wall_friction_angle = 15.27;
         table.wall_angle = 2.04;
-        table.pile_tip_condition = 5;
+        table.pile_tip_condition = from_file_value<PileTipCondition>(5);
         table.division_pitch = 0.126;
-        table.apparent_crown_rule = 7;
+        table.apparent_crown_rule = from_file_value<CrownApparentRule>(7);
         table.steel_significant_digits = 2;
         table.qu_denominator = 62.5;
     }
@@ -41,8 +41,8 @@ TEST_F(CustomDialogTest, OkStoresTheShownValuesAndPassesTheHiddenAngleThrough) {
     EXPECT_DOUBLE_EQ(table.wall_friction_angle, 15.27); // hidden and not editable
     EXPECT_DOUBLE_EQ(table.wall_angle, 2.0);
     EXPECT_DOUBLE_EQ(table.division_pitch, 0.13);
-    EXPECT_EQ(table.pile_tip_condition, 5);
-    EXPECT_EQ(table.apparent_crown_rule, 1);
+    EXPECT_EQ(to_file_value(table.pile_tip_condition), 5);
+    EXPECT_EQ(to_file_value(table.apparent_crown_rule), 1);
     EXPECT_DOUBLE_EQ(table.qu_denominator, 62.5);
     EXPECT_EQ(help.closed, 1);
 }

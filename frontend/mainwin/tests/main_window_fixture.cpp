@@ -12,7 +12,7 @@ MainWindowFixture::MainWindowFixture() {
     saved_dir_ = std::filesystem::current_path().string();
     write_text_file(folder.file("SYSVER.DAT"), {"\"1.2.0\""});
     CustomisationValues custom;
-    custom.pile_tip_condition = 1;
+    custom.pile_tip_condition = from_file_value<PileTipCondition>(1);
     write_custom_file(custom, folder.path());
     // The template project of the source tree, whatever the build copied.
     std::filesystem::copy_file(std::string(WTN_SOURCE_DIR) + "/installed/" + kTemplateProjectName,

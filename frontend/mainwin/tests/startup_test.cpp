@@ -31,7 +31,7 @@ TEST(StartUp, RunsInOrderAndEndsWithAnUntitledProjectOnScreenZero) {
         EXPECT_EQ(f.window->form.caption(), "Tosvane２ - 無題");
         EXPECT_EQ(f.data.dlg_dir, "/data/quay/");
         EXPECT_EQ(f.data.sys_ver, "1.2.0");
-        EXPECT_EQ(f.data.custom_tbl.pile_tip_condition, 0);
+        EXPECT_EQ(to_file_value(f.data.custom_tbl.pile_tip_condition), 0);
         EXPECT_TRUE(f.folder.exists("CAL_FILE.DAT"));
         for (ui::TabControl* tab : f.window->tab_gm) {
             EXPECT_FALSE(tab->visible());
@@ -42,7 +42,7 @@ TEST(StartUp, RunsInOrderAndEndsWithAnUntitledProjectOnScreenZero) {
 
     ASSERT_EQ(f.start(), StartResult::ready);
     EXPECT_TRUE(catalogues_read);
-    EXPECT_EQ(f.data.custom_tbl.pile_tip_condition, 1);
+    EXPECT_EQ(to_file_value(f.data.custom_tbl.pile_tip_condition), 1);
     // New asked nothing: the snapshot of the earlier run was deleted first.
     EXPECT_TRUE(f.boxes.shown.empty());
     EXPECT_FALSE(f.folder.exists("CAL_FILE.DAT"));

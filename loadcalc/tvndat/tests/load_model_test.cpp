@@ -49,7 +49,7 @@ TEST(LayerModel, TwoSandLayersAreSplitAtEveryCharacteristicLevel) {
     // With the crown above the water the customisation may measure the heights
     // from the crown instead: 2.0 - (-4.0) = 6.0.
     CustomisationValues from_crown = test::plain_customisation();
-    from_crown.apparent_land_depth_rule = 1;
+    from_crown.apparent_land_depth_rule = from_file_value<LandDepthOrigin>(1);
     LoadModel c;
     prepare_layer_model(in, from_crown, c);
     EXPECT_DOUBLE_EQ(c.land_calc[4].water_height_top, 6.0);

@@ -229,7 +229,7 @@ TEST(SeismicCoefficients, SeaSideRoundsToTwoDecimalsOrToFiveHundredths) {
     in.sea_layers[0].saturated_weight = 19.0;
     for (const auto& [rule, k] : {std::pair{0, 0.32}, std::pair{1, 0.30}}) {
         CustomisationValues custom = test::plain_customisation();
-        custom.apparent_rounding_rule = rule;
+        custom.apparent_rounding_rule = from_file_value<SeismicRounding>(rule);
         const LoadModel m = run_case(in, custom, kSeismicCase);
         EXPECT_DOUBLE_EQ(m.sea_calc[0].k_top, k) << rule;
         EXPECT_DOUBLE_EQ(m.sea_calc[0].theta_top,

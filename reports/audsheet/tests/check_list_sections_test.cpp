@@ -45,7 +45,7 @@ CheckListData base_data() {
     d.input.tjkn1.user_tide_level = 1.2;
     d.input.wavsw.user_tide_name = "朔望平均";
     d.custom.division_pitch = 0.5;
-    d.custom.pile_tip_condition = 1;
+    d.custom.pile_tip_condition = from_file_value<PileTipCondition>(1);
     d.custom.steel_significant_digits = 3;
     d.custom.chang_embedment_numerator = 3.0;
     d.custom.qu_denominator = 12.5;
@@ -557,7 +557,7 @@ std::vector<ListCase> list_cases() {
          {}},
         {"customisation: fixed tip, digits, Chang's numerator",
          [](CheckListData& d) {
-             d.custom.pile_tip_condition = 3;
+             d.custom.pile_tip_condition = from_file_value<PileTipCondition>(3);
              d.custom.steel_significant_digits = 3;
              d.custom.chang_embedment_numerator = 2.5;
          },

@@ -46,7 +46,7 @@ TEST(SeismicTables, PrintedApparentCoefficientAndItsAngle) {
     for (const Case& c : cases) {
         ReportFixture f;
         f.report->input.neire.apparent_rule = c.rule;
-        f.report->custom.apparent_rounding_rule = c.steps_of_five;
+        f.report->custom.apparent_rounding_rule = from_file_value<SeismicRounding>(c.steps_of_five);
         LandLayerCalc& row = f.land(1, 0.0, 30.0);
         row.k_top = 0.237;
         row.k_kind_top = c.kind;
@@ -122,9 +122,9 @@ TEST(SeismicTables, MethodPageAndTableLayoutFollowTheUnderwaterSwitch) {
         f.report->input.neire.apparent_rule = ApparentSeismicRule::Niken;
         f.report->input.swdat.ground_shape = GroundShape::Embankment;
         f.report->input.swdat.earth_pressure_method = EarthPressureMethod::InterpolatedBelowSeabed;
-        f.report->custom.apparent_crown_rule = 1;
-        f.report->custom.apparent_land_depth_rule = 1;
-        f.report->custom.apparent_sea_depth_rule = 1;
+        f.report->custom.apparent_crown_rule = from_file_value<CrownApparentRule>(1);
+        f.report->custom.apparent_land_depth_rule = from_file_value<LandDepthOrigin>(1);
+        f.report->custom.apparent_sea_depth_rule = from_file_value<SeaDepthOrigin>(1);
         const auto lines = f.page([&](PageFile& p) {
             write_apparent_seismic_section(p, *f.report);
             write_passive_seismic_table(p, *f.report);

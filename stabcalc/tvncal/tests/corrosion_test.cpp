@@ -48,7 +48,7 @@ TEST(SheetPileCorrosion, SectionsOfSpIIIByTheCorrosionTable) {
     for (const CorrosionCase& c : cases) {
         SCOPED_TRACE(c.name);
         CustomisationValues custom;
-        custom.corroded_section_rule = c.rule13;
+        custom.corroded_section_rule = from_file_value<CorrodedSectionRule>(c.rule13);
         custom.steel_significant_digits = c.digits;
         const ZoneSection z = sheet_pile_after_corrosion(sp_iii(), c.t1, c.t2, custom, 200.0);
         ASSERT_TRUE(z.left);

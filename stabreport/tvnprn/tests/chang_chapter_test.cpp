@@ -215,7 +215,7 @@ TEST(ChangBeta, StatesAndLabelsByCorrosion) {
     EXPECT_FALSE(contains(text, "02   0.530\r\n")) << text; // never state 1 here
 
     r.results.corrosion.case_flag = kCorrosionZonesDiffer;
-    r.custom.chang_displacement_rule = 1;
+    r.custom.chang_displacement_rule = from_file_value<ChangDisplacementRule>(1);
     text = beta_pages(r, false);
     EXPECT_TRUE(contains(text, "99  腐食後（海  中  部）\r\n98   200.0\r\n00   10000.0\r\n"
                                "97  10$U6$Z\r\n01       16000\r\n96  10$U-8$Z\r\n02   0.530\r\n"))

@@ -149,7 +149,9 @@ TEST(DisplacementPages, HeadingsReservationsAndSectionsBySwitches) {
     const Case cases[] = {
         {"Chang, sea-water sections after corrosion",
          Writer::chang,
-         [](StabilityReport& r) { r.custom.chang_displacement_rule = 1; },
+         [](StabilityReport& r) {
+             r.custom.chang_displacement_rule = from_file_value<ChangDisplacementRule>(1);
+         },
          {"$R  53\r\n", "$0  Y_HENI1C.PFM\r\n", "00   0.490\r\n",
           "03       60000\r\n10       60000\r\n"},
          {"$R  57", "Y_HENI1B"}},

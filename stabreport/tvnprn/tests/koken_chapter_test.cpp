@@ -187,7 +187,7 @@ TEST(KokenPages, SteelPipeBetaOnlyInTheNormalCase) {
                     "$0  CYAN11.PFM      CYAN11.PZK\r\n99\r\n98   200.0\r\n00   30000.0\r\n"
                     "97  10$U6$Z\r\n01       63000\r\n96  10$U-8$Z\r\n02  115.115\r\n");
     // Without corrosion no sea-water state, whatever customisation 14 says.
-    r.custom.chang_displacement_rule = 1;
+    r.custom.chang_displacement_rule = from_file_value<ChangDisplacementRule>(1);
     text = pages_of([&](PageFile& p) { next = write_lmmax_beta_pages(p, r, 0, 6); });
     EXPECT_EQ(count_of(text, "CYAN11.PFM"), 1);
     r.results.corrosion.case_flag = kCorrosionZonesDiffer;

@@ -112,7 +112,7 @@ TEST(StressCheck, Variants) {
         {"curves with the maximum moment in the sea water",
          [](StabilityReport& r) {
              r.input.swdat.embedment_method = EmbedmentMethod::CType;
-             r.custom.koken_sea_moment_rule = 1;
+             r.custom.koken_sea_moment_rule = from_file_value<KokenSeaMomentRule>(1);
          },
          {"98  σ$Smax$Z\r\n97  Ｍ$Smax$Z\r\n"},
          {},

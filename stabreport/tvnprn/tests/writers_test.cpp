@@ -87,7 +87,9 @@ TEST(SectionPages, CorrosionPagesByZoneAndPileOrigin) {
          {"99  海底泥層中\r\n", "FYAITA.PZK"},
          {"海  中  部"}},
         {"remaining section",
-         [](StabilityReport& r) { r.custom.corroded_section_rule = 1; },
+         [](StabilityReport& r) {
+             r.custom.corroded_section_rule = from_file_value<CorrodedSectionRule>(1);
+         },
          {"$R  20\r\n$0  YAITA_FZ.PFM\r\n99  海  中  部\r\n98   90\r\n97  0.90\r\n",
           "10       38600\r\n11        2270\r\n"},
          {"YAITA_FS"}},

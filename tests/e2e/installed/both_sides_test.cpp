@@ -32,11 +32,11 @@ TEST(InstalledOnBothSides, CustomisationFileReadsIntoTheSameRecord) {
     }
     test::expect_same_customisation(batch, front);
     // Line 20 is the front end's alone; the batch programs leave it 0.
-    EXPECT_EQ(batch.sindo_round_sw, 0);
+    EXPECT_EQ(to_file_value(batch.sindo_round_sw), 0);
     // Values an engineer can check against the installed file.
     EXPECT_EQ(batch.wall_friction_angle, 15.0);
     EXPECT_EQ(batch.division_pitch, 0.5);
-    EXPECT_EQ(batch.pile_tip_condition, 1);
+    EXPECT_EQ(to_file_value(batch.pile_tip_condition), 1);
     EXPECT_EQ(batch.qu_denominator, 80.0);
 }
 

@@ -121,7 +121,7 @@ TEST_F(InstalledFolder, CustomisationAndSwitchFilesRead) {
     const CustomisationValues c = read_customisation();
     EXPECT_DOUBLE_EQ(c.wall_friction_angle, 15.0);
     EXPECT_DOUBLE_EQ(c.consolidation_factor, 0.5);
-    EXPECT_EQ(c.pile_tip_condition, 1);
+    EXPECT_EQ(to_file_value(c.pile_tip_condition), 1);
     EXPECT_DOUBLE_EQ(c.division_pitch, 0.5);
     EXPECT_DOUBLE_EQ(c.chang_embedment_numerator, 3.0);
     EXPECT_DOUBLE_EQ(c.qu_denominator, 80.0);
