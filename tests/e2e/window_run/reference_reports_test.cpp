@@ -10,7 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 #include <utility>
 #include <vector>
@@ -18,34 +17,7 @@
 namespace wtn::mainwin::test {
 namespace {
 
-namespace fs = std::filesystem;
-
 const std::string kNumber = "(-?[0-9]+\\.[0-9]+)";
-
-// The example run from the window and printed; the report's text.
-std::string report_of(WindowRun& w, const std::string& example) {
-    const std::string stem = "reference_" + fs::path(example).stem().string();
-    w.open_example(example);
-    w.run(stem);
-    EXPECT_TRUE(w.f.box_texts().empty()) << w.f.box_texts().front();
-    EXPECT_EQ(w.result_modes, std::vector<int>{1});
-    const std::string text = w.print(stem + ".pdf");
-    w.f.folder.write(stem + ".txt", text);
-    EXPECT_GT(expect_stamped_pages(text, fs::path(example).stem().string()), 0);
-    fs::copy_file(w.f.folder.file(stem + ".txt"),
-                  std::string(WTN_SCREENSHOT_DIR) + "/" + stem + ".txt",
-                  fs::copy_options::overwrite_existing);
-    return text;
-}
-
-// The printed numbers, in order, each within its tolerance of the hand value.
-void expect_printed(const std::string& text, const std::vector<std::string>& patterns,
-                    const std::vector<std::pair<double, double>>& hand) {
-    const std::vector<double> printed = numbers_after(single_blanks(text), patterns);
-    ASSERT_EQ(printed.size(), hand.size());
-    for (std::size_t i = 0; i < hand.size(); ++i)
-        EXPECT_NEAR(printed[i], hand[i].first, hand[i].second) << "printed value " << i;
-}
 
 // Tolerances of the reference-section tests (tests/e2e/reference), each
 // widened by half the last printed decimal.
@@ -105,7 +77,7 @@ const std::string kLogTs = "log Ts = log P - T1 = " + kNumber;
 
 void expect_report(const ReportExpect& e) {
     WindowRun w;
-    const std::string text = report_of(w, e.example);
+    const std::string text = w.report_of(e.example, "reference_", {1});
     expect_in_order(
         text, {"2.常時の検討", "検討結果のまとめ[完成時]", "使用矢板 " + e.pile, "採用矢板長"});
     const std::string n = kNumber;
@@ -271,7 +243,7 @@ TEST(ReferenceReports, CTypeSandOverClayLayered) {
 // maximum-moment depth and the combined stress of each case.
 TEST(ReferenceReports, SteelPipeSand) {
     WindowRun w;
-    const std::string text = report_of(w, "steel_pipe_sand.tn2");
+    const std::string text = w.report_of("steel_pipe_sand.tn2", "reference_", {1});
     expect_in_order(text, {"2.常時の検討", "3.地震時の検討", "4.検討結果のまとめ[完成時]",
                            "使用矢板 φ 800.0 x t 9.0 (P-T)型"});
     const std::string n = kNumber;

@@ -8,7 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 #include <utility>
 #include <vector>
@@ -16,38 +15,11 @@
 namespace wtn::mainwin::test {
 namespace {
 
-namespace fs = std::filesystem;
-
 const std::string kNumber = "(-?[0-9]+\\.[0-9]+)";
-
-// The example run from the window and printed; the report's text.
-std::string report_of(WindowRun& w, const std::string& example, std::vector<int> modes) {
-    const std::string stem = "special_" + fs::path(example).stem().string();
-    w.open_example(example);
-    w.run(stem);
-    EXPECT_TRUE(w.f.box_texts().empty()) << w.f.box_texts().front();
-    EXPECT_EQ(w.result_modes, modes);
-    const std::string text = w.print(stem + ".pdf");
-    w.f.folder.write(stem + ".txt", text);
-    EXPECT_GT(expect_stamped_pages(text, fs::path(example).stem().string()), 0);
-    fs::copy_file(w.f.folder.file(stem + ".txt"),
-                  std::string(WTN_SCREENSHOT_DIR) + "/" + stem + ".txt",
-                  fs::copy_options::overwrite_existing);
-    return text;
-}
-
-// The printed numbers, in order, each within its tolerance of the hand value.
-void expect_printed(const std::string& text, const std::vector<std::string>& patterns,
-                    const std::vector<std::pair<double, double>>& hand) {
-    const std::vector<double> printed = numbers_after(single_blanks(text), patterns);
-    ASSERT_EQ(printed.size(), hand.size());
-    for (std::size_t i = 0; i < hand.size(); ++i)
-        EXPECT_NEAR(printed[i], hand[i].first, hand[i].second) << "printed value " << i;
-}
 
 TEST(SpecialLoadsReports, DynamicWaterPressureAndTheApparentSeismicCoefficient) {
     WindowRun w;
-    const std::string text = report_of(w, "seismic_dynamic_water.tn2", {1});
+    const std::string text = w.report_of("seismic_dynamic_water.tn2", "special_", {1});
     expect_in_order(text, {"3.地震時の検討", "見掛けの震度（荒井・横井の提案式）",
                            "1.00 -30.00 31.00 20.000 10.000 0.000 0.000 5.00 0.27 0.27 15.1 15.1",
                            "動水圧（ウェスターガードの式）", "動水圧の分布", "動水圧の合力",
@@ -73,7 +45,7 @@ TEST(SpecialLoadsReports, DynamicWaterPressureAndTheApparentSeismicCoefficient) 
 
 TEST(SpecialLoadsReports, KurodaHiroiWavesAtTwoTideLevels) {
     WindowRun w;
-    const std::string text = report_of(w, "kuroda_hiroi_waves.tn2", {1, 2});
+    const std::string text = w.report_of("kuroda_hiroi_waves.tn2", "special_", {1, 2});
     expect_in_order(text,
                     {"2.<H.W.L.> の検討", "波圧（重複波：広井「森平」式）",
                      "(2) 合力及び作用位置の計算", "3.<L.W.L.> の検討", "波圧（砕波：広井式）",
@@ -109,7 +81,7 @@ TEST(SpecialLoadsReports, KurodaHiroiWavesAtTwoTideLevels) {
 
 TEST(SpecialLoadsReports, EmbankmentSurchargeFromTheTrialWedge) {
     WindowRun w;
-    const std::string text = report_of(w, "embankment_fill.tn2", {1});
+    const std::string text = w.report_of("embankment_fill.tn2", "special_", {1});
     expect_in_order(text, {"上載荷重(海底面)", "崩壊面の下端 -2.500 m", "1.00 56°51′35″",
                            "-2.50 56°51′35″", "上載荷重(海底面)", "崩壊面の下端 -2.500 m",
                            "1.00 48°34′53″", "-2.50 37°50′56″", "4.検討結果のまとめ[完成時]",

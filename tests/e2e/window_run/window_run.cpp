@@ -124,4 +124,28 @@ std::string WindowRun::print(const std::string& pdf_name) {
     return wtn::test::run_offscreen("/usr/bin/pdftotext", {"-layout", pdf, "-"}, ".").out;
 }
 
+void expect_printed(const std::string& text, const std::vector<std::string>& patterns,
+                    const std::vector<std::pair<double, double>>& hand) {
+    const std::vector<double> printed = numbers_after(single_blanks(text), patterns);
+    ASSERT_EQ(printed.size(), hand.size());
+    for (std::size_t i = 0; i < hand.size(); ++i)
+        EXPECT_NEAR(printed[i], hand[i].first, hand[i].second) << "printed value " << i;
+}
+
+std::string WindowRun::report_of(const std::string& example, const std::string& stem_prefix,
+                                 const std::vector<int>& modes) {
+    const std::string name = fs::path(example).stem().string();
+    const std::string stem = stem_prefix + name;
+    open_example(example);
+    run(stem);
+    EXPECT_TRUE(f.box_texts().empty()) << f.box_texts().front();
+    EXPECT_EQ(result_modes, modes);
+    const std::string text = print(stem + ".pdf");
+    f.folder.write(stem + ".txt", text);
+    EXPECT_GT(expect_stamped_pages(text, name), 0);
+    fs::copy_file(f.folder.file(stem + ".txt"), kShots + "/" + stem + ".txt",
+                  fs::copy_options::overwrite_existing);
+    return text;
+}
+
 } // namespace wtn::mainwin::test

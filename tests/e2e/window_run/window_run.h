@@ -8,6 +8,7 @@
 #include "qt_services.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace wtn::mainwin::test {
@@ -31,6 +32,11 @@ std::vector<double> numbers_after(const std::string& text,
 // the number of pages.
 int expect_stamped_pages(const std::string& report, const std::string& project_name);
 
+// The printed numbers, in order, each within its tolerance of the hand value
+// (value, tolerance) at the same place.
+void expect_printed(const std::string& text, const std::vector<std::string>& patterns,
+                    const std::vector<std::pair<double, double>>& hand);
+
 struct WindowRun {
     MainWindowViewFixture f;
     qt::QtProcessRunner runner;
@@ -50,6 +56,13 @@ struct WindowRun {
     // text (pdftotext -layout); the PDF and its pages as PNG go to the
     // screenshots folder.
     std::string print(const std::string& pdf_name);
+
+    // The example opened, run and printed as stem_prefix + its name: the
+    // results dialogs shown are modes, no message box appears, every page
+    // carries the stamp and the example's name; the report's text is kept
+    // beside the PDF in the screenshots folder and returned.
+    std::string report_of(const std::string& example, const std::string& stem_prefix,
+                          const std::vector<int>& modes);
 };
 
 } // namespace wtn::mainwin::test
