@@ -12,91 +12,91 @@ namespace {
 constexpr int kTitleColumns = 64;
 
 constexpr CodeLabel kStandardLabels[] = {
-    {file_code(DesignStandard::Port), "1:港湾基準"},
-    {file_code(DesignStandard::FisheryPort), "2:漁港基準"},
+    {to_file_value(DesignStandard::Port), "1:港湾基準"},
+    {to_file_value(DesignStandard::FisheryPort), "2:漁港基準"},
 };
 constexpr SwitchLabels kStandard{kStandardLabels, "3:河川基準"};
 
 // The five methods have no catch-all: another code prints as itself.
 constexpr CodeLabel kMethodLabels[] = {
-    {file_code(EmbedmentMethod::Chang), "1:チャンの方式"},
-    {file_code(EmbedmentMethod::ChangMultiLayer), "2:チャンの方式(多層地盤)"},
-    {file_code(EmbedmentMethod::CType), "3:Ｃ型地盤"},
-    {file_code(EmbedmentMethod::CTypeMultiLayer), "4:Ｃ型地盤(多層地盤)"},
-    {file_code(EmbedmentMethod::SType), "5:Ｓ型地盤"},
+    {to_file_value(EmbedmentMethod::Chang), "1:チャンの方式"},
+    {to_file_value(EmbedmentMethod::ChangMultiLayer), "2:チャンの方式(多層地盤)"},
+    {to_file_value(EmbedmentMethod::CType), "3:Ｃ型地盤"},
+    {to_file_value(EmbedmentMethod::CTypeMultiLayer), "4:Ｃ型地盤(多層地盤)"},
+    {to_file_value(EmbedmentMethod::SType), "5:Ｓ型地盤"},
 };
 constexpr SwitchLabels kMethod{kMethodLabels};
 
 constexpr CodeLabel kStudiesLabels[] = {
-    {file_code(Studies::CompletedOnly), "1:完成時のみ検討"},
-    {file_code(Studies::ConstructionOnly), "2:施工時のみ検討"},
-    {file_code(Studies::Both), "3:完成時・施工時共に検討"},
+    {to_file_value(Studies::CompletedOnly), "1:完成時のみ検討"},
+    {to_file_value(Studies::ConstructionOnly), "2:施工時のみ検討"},
+    {to_file_value(Studies::Both), "3:完成時・施工時共に検討"},
 };
 constexpr SwitchLabels kStudies{kStudiesLabels};
 
-constexpr CodeLabel kYesMark[] = {{file_code(YesNo::Yes), "○"}};
+constexpr CodeLabel kYesMark[] = {{to_file_value(YesNo::Yes), "○"}};
 constexpr SwitchLabels kDecides{kYesMark, "×"};
 
 constexpr CodeLabel kResidualLabels[] = {
-    {file_code(ResidualLevelRule::Given), "0:直接入力"},
-    {file_code(ResidualLevelRule::TwoThirdsOfRange), "1:α=2/3で計算"},
+    {to_file_value(ResidualLevelRule::Given), "0:直接入力"},
+    {to_file_value(ResidualLevelRule::TwoThirdsOfRange), "1:α=2/3で計算"},
 };
 constexpr SwitchLabels kResidualRule{kResidualLabels, "2:α=1で計算"};
 
 constexpr CodeLabel kCasesLabels[] = {
-    {file_code(CompletedCases::NormalOnly), "1:常時のみ検討"},
-    {file_code(CompletedCases::SeismicOnly), "2:地震時のみ検討"},
+    {to_file_value(CompletedCases::NormalOnly), "1:常時のみ検討"},
+    {to_file_value(CompletedCases::SeismicOnly), "2:地震時のみ検討"},
 };
 constexpr SwitchLabels kCases{kCasesLabels, "3:常時・地震時共に検討"};
 
-constexpr CodeLabel kGroundShapeLabels[] = {{file_code(GroundShape::Straight), "1:直線形状"}};
+constexpr CodeLabel kGroundShapeLabels[] = {{to_file_value(GroundShape::Straight), "1:直線形状"}};
 constexpr SwitchLabels kGroundShape{kGroundShapeLabels, "2:任意形状"};
 
 constexpr CodeLabel kSurchargeModeLabels[] = {
-    {file_code(SurchargeMode::AtSeabedForAllLayers), "1:海底面で計算した荷重"}};
+    {to_file_value(SurchargeMode::AtSeabedForAllLayers), "1:海底面で計算した荷重"}};
 constexpr SwitchLabels kSurchargeMode{kSurchargeModeLabels, "2:各土層毎に計算した荷重"};
 
 constexpr CodeLabel kClayNormalLabels[] = {
-    {file_code(ClayNormalFormula::CompareBoth), "２式の比較"}};
+    {to_file_value(ClayNormalFormula::CompareBoth), "２式の比較"}};
 constexpr SwitchLabels kClayNormal{kClayNormalLabels, "１式のみで計算"};
 
 constexpr CodeLabel kSeismicRuleLabels[] = {
-    {file_code(SeismicCoefficientRule::Given), "0:直接入力"}};
+    {to_file_value(SeismicCoefficientRule::Given), "0:直接入力"}};
 constexpr SwitchLabels kSeismicRule{kSeismicRuleLabels, "1:設計震度を係数から計算"};
 
 constexpr CodeLabel kApparentRuleLabels[] = {
-    {file_code(ApparentSeismicRule::Given), "0:直接入力"},
-    {file_code(ApparentSeismicRule::GeneralFormula), "1:γ／（γ－１０）･ｋで計算"},
-    {file_code(ApparentSeismicRule::Niken), "2:二建の提案式で計算"},
+    {to_file_value(ApparentSeismicRule::Given), "0:直接入力"},
+    {to_file_value(ApparentSeismicRule::GeneralFormula), "1:γ／（γ－１０）･ｋで計算"},
+    {to_file_value(ApparentSeismicRule::Niken), "2:二建の提案式で計算"},
 };
 constexpr SwitchLabels kApparentRule{kApparentRuleLabels, "3:荒井・横井の提案式で計算"};
 
-constexpr CodeLabel kDynamicWaterLabels[] = {{file_code(YesNo::Yes), "1:作用する"}};
+constexpr CodeLabel kDynamicWaterLabels[] = {{to_file_value(YesNo::Yes), "1:作用する"}};
 constexpr SwitchLabels kDynamicWater{kDynamicWaterLabels, "2:作用しない"};
 
 // Seismic coefficient at the R.W.L. and at the L.W.L.
 constexpr CodeLabel kLevelSeismicLabels[] = {
-    {file_code(LevelSeismicRule::AirAboveApparentBelow), "1:上側空中震度・下側見かけの震度"}};
+    {to_file_value(LevelSeismicRule::AirAboveApparentBelow), "1:上側空中震度・下側見かけの震度"}};
 constexpr SwitchLabels kLevelSeismic{kLevelSeismicLabels, "2:上下共に空中震度"};
 
 constexpr CodeLabel kClaySeismicLabels[] = {
-    {file_code(ClaySeismicFormula::CompareBoth), "1:２式の比較"}};
+    {to_file_value(ClaySeismicFormula::CompareBoth), "1:２式の比較"}};
 constexpr SwitchLabels kClaySeismic{kClaySeismicLabels, "2:１式のみで計算"};
 
 constexpr CodeLabel kEarthPressureLabels[] = {
-    {file_code(EarthPressureMethod::InterpolatedBelowSeabed), "1:直線補間をかける"}};
+    {to_file_value(EarthPressureMethod::InterpolatedBelowSeabed), "1:直線補間をかける"}};
 constexpr SwitchLabels kEarthPressure{kEarthPressureLabels, "2:直線補間をかけない"};
 
-constexpr CodeLabel kFormulaLabels[] = {{file_code(WaveFormula::Goda), "1:合田式"}};
+constexpr CodeLabel kFormulaLabels[] = {{to_file_value(WaveFormula::Goda), "1:合田式"}};
 constexpr SwitchLabels kFormula{kFormulaLabels, "2:黒田式／広井式（森平式）"};
 
-constexpr CodeLabel kWorksLabels[] = {{file_code(DissipatingWorks::Present), "1:消波工あり"}};
+constexpr CodeLabel kWorksLabels[] = {{to_file_value(DissipatingWorks::Present), "1:消波工あり"}};
 constexpr SwitchLabels kWorks{kWorksLabels, "2:消波工なし"};
 
-constexpr CodeLabel kHbRuleLabels[] = {{file_code(BreakerDepthRule::FromSlope), "1:自動計算"}};
+constexpr CodeLabel kHbRuleLabels[] = {{to_file_value(BreakerDepthRule::FromSlope), "1:自動計算"}};
 constexpr SwitchLabels kHbRule{kHbRuleLabels, "2:直接入力"};
 
-constexpr CodeLabel kStaticWaterLabels[] = {{file_code(StaticWater::Off), "考慮しない"}};
+constexpr CodeLabel kStaticWaterLabels[] = {{to_file_value(StaticWater::Off), "考慮しない"}};
 constexpr SwitchLabels kStaticWater{kStaticWaterLabels, "考慮する"};
 
 bool is_goda(const InputRecord& in) {

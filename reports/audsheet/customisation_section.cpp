@@ -7,36 +7,37 @@ namespace wtn {
 namespace {
 
 constexpr CodeLabel kCrownLabels[] = {
-    {file_code(CrownApparentRule::SubmergedFormula), "0:γ／（γ－１０）･ｋで計算"}};
+    {to_file_value(CrownApparentRule::SubmergedFormula), "0:γ／（γ－１０）･ｋで計算"}};
 constexpr SwitchLabels kCrown{kCrownLabels, "1:空中震度を使用"};
 
 constexpr CodeLabel kLandDepthLabels[] = {
-    {file_code(LandDepthOrigin::ResidualWaterLevel), "0:実残留水位位置を使用"}};
+    {to_file_value(LandDepthOrigin::ResidualWaterLevel), "0:実残留水位位置を使用"}};
 constexpr SwitchLabels kLandDepth{kLandDepthLabels, "1:地表面天端位置を使用"};
 
-constexpr CodeLabel kSeaDepthLabels[] = {{file_code(SeaDepthOrigin::Lwl), "0:L.W.L.位置を使用"}};
+constexpr CodeLabel kSeaDepthLabels[] = {
+    {to_file_value(SeaDepthOrigin::Lwl), "0:L.W.L.位置を使用"}};
 constexpr SwitchLabels kSeaDepth{kSeaDepthLabels, "1:海底面位置を使用"};
 
 constexpr CodeLabel kPileTipLabels[] = {
-    {file_code(PileTipCondition::HeadFree), "1:杭頭自由"},
-    {file_code(PileTipCondition::PinnedTip), "2:杭先端ピン"},
+    {to_file_value(PileTipCondition::HeadFree), "1:杭頭自由"},
+    {to_file_value(PileTipCondition::PinnedTip), "2:杭先端ピン"},
 };
 constexpr SwitchLabels kPileTip{kPileTipLabels, "3:杭先端固定"};
 
 constexpr CodeLabel kCorrodedLabels[] = {
-    {file_code(CorrodedSectionRule::FromCorrosionTable), "0:断面係数から断面二次ﾓｰﾒﾝﾄを算出"}};
+    {to_file_value(CorrodedSectionRule::FromCorrosionTable), "0:断面係数から断面二次ﾓｰﾒﾝﾄを算出"}};
 constexpr SwitchLabels kCorroded{kCorrodedLabels, "1:残存断面性能から断面係数･断面二次ﾓｰﾒﾝﾄを算出"};
 
 constexpr CodeLabel kChangDisplacementLabels[] = {
-    {file_code(ChangDisplacementRule::MudThenSeaWater), "0:δ1,δ2:海底泥層中 δ3:海中部"}};
+    {to_file_value(ChangDisplacementRule::MudThenSeaWater), "0:δ1,δ2:海底泥層中 δ3:海中部"}};
 constexpr SwitchLabels kChangDisplacement{kChangDisplacementLabels, "1:全て海中部"};
 
-constexpr CodeLabel kKokenMomentLabels[] = {{file_code(KokenSeaMomentRule::AtVirtualSeabed),
+constexpr CodeLabel kKokenMomentLabels[] = {{to_file_value(KokenSeaMomentRule::AtVirtualSeabed),
                                              "0:仮想海底面位置での曲げモーメントを使用する"}};
 constexpr SwitchLabels kKokenMoment{kKokenMomentLabels,
                                     "1:港研方式により算出された最大曲げモーメントを使用する"};
 
-constexpr CodeLabel kRoundingLabels[] = {{file_code(SeismicRounding::HalfUp), "0:四捨五入"}};
+constexpr CodeLabel kRoundingLabels[] = {{to_file_value(SeismicRounding::HalfUp), "0:四捨五入"}};
 constexpr SwitchLabels kRounding{kRoundingLabels, "1:二捨三入・七捨八入"};
 
 // The embedment of Chang's method is L = n / β; n of 0 or less stands for
@@ -66,26 +67,28 @@ void write_customisation(ListWriter& list, const CheckListData& data) {
     list.line(" ◎ 水位が天端・海底面以上で");
     list.line("    見かけの震度を二建の式で");
     list.line("    計算する場合");
-    switch_line(list, "  ◇ 天端位置の見かけの震度   ", kCrown, file_code(c.apparent_crown_rule));
+    switch_line(list, "  ◇ 天端位置の見かけの震度   ", kCrown,
+                to_file_value(c.apparent_crown_rule));
     switch_line(list, "  ◇ 残留水位位置             ", kLandDepth,
-                file_code(c.apparent_land_depth_rule));
+                to_file_value(c.apparent_land_depth_rule));
     switch_line(list, "  ◇ 前面水位位置             ", kSeaDepth,
-                file_code(c.apparent_sea_depth_rule));
+                to_file_value(c.apparent_sea_depth_rule));
     list.line(format_text(" ◎ 地表面形状ダミー長さ(m)   %16.1lf", c.ground_dummy_length));
     list.line(format_text(" ◎ 圧密平衡係数              %16.1lf", c.consolidation_factor));
     list.line(format_text(" ◎ ﾏﾄﾘｯｸｽ計算用分割ピッチ(m) %16.2lf", c.division_pitch));
     list.line(" ◎ 鋼矢板の有効桁数          " +
               significant_digits_label(c.steel_significant_digits));
-    switch_line(list, " ◎ 杭先端条件                ", kPileTip, file_code(c.pile_tip_condition));
+    switch_line(list, " ◎ 杭先端条件                ", kPileTip,
+                to_file_value(c.pile_tip_condition));
     switch_line(list, " ◎ 鋼矢板腐食後断面性能SW    ", kCorroded,
-                file_code(c.corroded_section_rule));
+                to_file_value(c.corroded_section_rule));
     switch_line(list, " ◎ 変位量算出用断面性能(ﾁｬﾝ) ", kChangDisplacement,
-                file_code(c.chang_displacement_rule));
+                to_file_value(c.chang_displacement_rule));
     list.line(" ◎ 矢板の根入れ長(ﾁｬﾝの方式) " + chang_embedment_label(c.chang_embedment_numerator));
     switch_line(list, " ◎ 応力計算用ﾓｰﾒﾝﾄ(港研方式) ", kKokenMoment,
-                file_code(c.koken_sea_moment_rule));
+                to_file_value(c.koken_sea_moment_rule));
     switch_line(list, " ◎ みかけの震度丸め方法      ", kRounding,
-                file_code(c.apparent_rounding_rule));
+                to_file_value(c.apparent_rounding_rule));
     list.line(format_text(" ◎ 粘性土 qu=N/X の分母値(X) %16.1lf", c.qu_denominator));
 }
 

@@ -17,7 +17,7 @@ constexpr const char* kDash6 = "───";
 constexpr const char* kColumnGap = "  ";
 
 constexpr CodeLabel kKValueLabels[] = {
-    {file_code(LateralResistanceMethod::DerivedFromSoil), "1:Ｎ値から計算"}};
+    {to_file_value(LateralResistanceMethod::DerivedFromSoil), "1:Ｎ値から計算"}};
 constexpr SwitchLabels kKValue{kKValueLabels, "2:直接入力"};
 
 constexpr const char* kSurchargeIndent = "                              ";

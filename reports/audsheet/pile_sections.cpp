@@ -25,30 +25,30 @@ constexpr CodeLabel kPileTypeLabels[] = {
 constexpr SwitchLabels kPileType{kPileTypeLabels, "7:ＰＣ矢板任意指定"};
 
 constexpr CodeLabel kUSectionLabels[] = {
-    {file_code(USection::Improved), "1:改良型[添字A,L]"},
-    {file_code(USection::General), "2:一般型"},
+    {to_file_value(USection::Improved), "1:改良型[添字A,L]"},
+    {to_file_value(USection::General), "2:一般型"},
 };
 constexpr SwitchLabels kUSection{kUSectionLabels, "3:広幅型"};
 
-constexpr CodeLabel kPipeGradeLabels[] = {{file_code(SteelGrade::SY295), "1:SKY400"}};
+constexpr CodeLabel kPipeGradeLabels[] = {{to_file_value(SteelGrade::SY295), "1:SKY400"}};
 constexpr SwitchLabels kPipeGrade{kPipeGradeLabels, "2:SKY490"};
-constexpr CodeLabel kSheetGradeLabels[] = {{file_code(SteelGrade::SY295), "1:SY295"}};
+constexpr CodeLabel kSheetGradeLabels[] = {{to_file_value(SteelGrade::SY295), "1:SY295"}};
 constexpr SwitchLabels kSheetGrade{kSheetGradeLabels, "2:SY390"};
 
-constexpr CodeLabel kSecondaryLabels[] = {{file_code(YesNo::Yes), "1:検討する"}};
+constexpr CodeLabel kSecondaryLabels[] = {{to_file_value(YesNo::Yes), "1:検討する"}};
 constexpr SwitchLabels kSecondary{kSecondaryLabels, "2:検討しない"};
 
 constexpr CodeLabel kCorrosionRangeLabels[] = {
-    {file_code(CorrosionRange::SeaWaterAndMud), "海中部・海底泥層中共に検討"}};
+    {to_file_value(CorrosionRange::SeaWaterAndMud), "海中部・海底泥層中共に検討"}};
 constexpr SwitchLabels kCorrosionRange{kCorrosionRangeLabels, "海底泥層中のみ検討"};
 
 constexpr CodeLabel kRiverSeismicLabels[] = {
-    {file_code(SeismicCoefficientRule::Given), "0:直接入力"}};
+    {to_file_value(SeismicCoefficientRule::Given), "0:直接入力"}};
 constexpr SwitchLabels kRiverSeismic{kRiverSeismicLabels, "1:設計震度を係数から計算"};
 
 constexpr CodeLabel kRiverApparentLabels[] = {
-    {file_code(ApparentSeismicRule::Given), "0:直接入力"},
-    {file_code(ApparentSeismicRule::GeneralFormula), "1:γ／（γ－１０）･ｋで計算"},
+    {to_file_value(ApparentSeismicRule::Given), "0:直接入力"},
+    {to_file_value(ApparentSeismicRule::GeneralFormula), "1:γ／（γ－１０）･ｋで計算"},
 };
 constexpr SwitchLabels kRiverApparent{kRiverApparentLabels, "2:二建の提案式で計算"};
 

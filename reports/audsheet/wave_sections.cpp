@@ -17,7 +17,7 @@ constexpr const char* kNotExamined = " ──── ";
 constexpr const char* kCellFormat = " %8.2lf ";
 
 constexpr CodeLabel kDepthRuleLabels[] = {
-    {file_code(WaveDepthRule::AtGroundLevel), "1:ｈ位置の水深を使用"}};
+    {to_file_value(WaveDepthRule::AtGroundLevel), "1:ｈ位置の水深を使用"}};
 constexpr SwitchLabels kDepthRule{kDepthRuleLabels, "2:ｄ位置の水深を使用"};
 
 using CellText = std::function<std::string(const TideLevelRow&)>;

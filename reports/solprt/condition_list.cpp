@@ -208,7 +208,7 @@ void lateral_resistance(ListContext& x) {
         for (int i = rows.first; i < rows.end; ++i) {
             const SeaLayerCalc& row = model.sea_calc[row_at(i)];
             std::string line = format_text("%28s土層(%3d) ", "", i - rows.first + 1);
-            const LayerKhOption option = code_from_file<LayerKhOption>(row.resistance_option);
+            const LayerKhOption option = from_file_value<LayerKhOption>(row.resistance_option);
             if (chang) {
                 const bool from_n =
                     option == LayerKhOption::LinearInN || option == LayerKhOption::ChartFirstLine;

@@ -225,7 +225,7 @@ std::vector<ChartPoint> layer_points(const ForceCase& fc) {
     std::vector<ChartPoint> points;
     for (int i = fc.start_index; i >= 0 && i < fc.layer_count - 1; ++i) {
         const ForceLayerRow& row = fc.layers[static_cast<std::size_t>(i)];
-        if (row.resistance_option == file_code(LayerKhOption::Given)) continue;
+        if (row.resistance_option == to_file_value(LayerKhOption::Given)) continue;
         const bool from_cohesion = row.friction_angle < 0.0001 && row.n_from_cohesion == 1;
         points.push_back({row.n_value, row.kh,
                           format_text(from_cohesion ? "(%1.3lf,%1.1lf)" : "(%1.1lf,%1.1lf)",

@@ -254,7 +254,7 @@ void write_constants_table(PageFile& page, const StabilityReport& report,
             page.block(kSamePage, "KHKSKC2.PFM");
             page.formatted(0, "%7.2lf", row.level);
             page.formatted(1, "%7.2lf", row.level - row.thickness);
-            if (row.resistance_option == file_code(LayerKhOption::Given))
+            if (row.resistance_option == to_file_value(LayerKhOption::Given))
                 page.value(2, kNoValue);
             else if (row.friction_angle < 0.0001 && row.n_from_cohesion == 1)
                 page.formatted(2, "%12.3lf", row.n_value);

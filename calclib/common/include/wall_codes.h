@@ -267,14 +267,6 @@ inline constexpr int kNormalCase = 0;
 inline constexpr int kSeismicCase = 1;
 inline constexpr int kCaseCount = 2;
 
-// A code read from the file as its type, and back.
-template <class Code> constexpr Code code_from_file(int code) {
-    return static_cast<Code>(code);
-}
-template <class Code> constexpr int file_code(Code code) {
-    return static_cast<int>(code);
-}
-
 // The front end lists the residual-water-level rules in another order, and
 // its project file holds them so: the two-thirds rule, the whole range, given.
 // A number outside that list stands for itself, so a rule that is not listed

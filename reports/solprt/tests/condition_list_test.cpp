@@ -181,7 +181,7 @@ TEST(ConditionList, LateralResistanceByMethod) {
         m.sea_calc[0].kh = 1500.0;
         m.sea_calc[1].kh = 3000.0;
         m.sea_calc[1].n_value = 12.0;
-        m.sea_calc[1].resistance_option = file_code(LayerKhOption::ChartThirdLine);
+        m.sea_calc[1].resistance_option = to_file_value(LayerKhOption::ChartThirdLine);
         EXPECT_TRUE(
             in_order(f.list(), {" 1-9.横抵抗定数",
                                 blanks(28) + "土層(  1)           kc =  1500.0 kN/m$U2.5$Z",
