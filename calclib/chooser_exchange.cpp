@@ -68,15 +68,13 @@ bool read_chooser_request(const std::string& path, ChooserRequest& request, std:
 }
 
 bool write_chooser_choice(const std::string& path, const ChooserRequest& request, int index) {
-    remove_before_rewrite(path);
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "wb"),
-                                                         &std::fclose);
+    std::unique_ptr<std::FILE, bool (*)(std::FILE*)> file(open_rewrite(path), &close_rewrite);
     if (!file) return false;
     write_crlf_line(file.get(), std::to_string(index));
     for (std::size_t i = 1; i < request.lines.size(); ++i)
         write_crlf_line(file.get(), request.lines[i]);
-    if (std::fflush(file.get()) != 0 || std::ferror(file.get())) return false;
-    return std::fclose(file.release()) == 0;
+    const bool failed = std::ferror(file.get()) != 0;
+    return close_rewrite(file.release()) && !failed;
 }
 
 std::string program_beside_self(const std::string& name) {

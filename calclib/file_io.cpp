@@ -3,20 +3,10 @@
 #include "error_messages.h"
 #include "program_stop.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 namespace wtn {
 
-void remove_before_rewrite(const std::string& name) {
-    struct stat status {};
-    if (::lstat(name.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) return;
-    if (::access(name.c_str(), W_OK) != 0) return;
-    ::unlink(name.c_str());
-}
-
 CFile open_file(const std::string& name, const char* mode) {
-    if (mode[0] == 'w') remove_before_rewrite(name);
+    if (mode[0] == 'w') return CFile(open_rewrite(name), FileCloser{true});
     std::string binary_mode;
     for (const char* m = mode; *m != '\0'; ++m) {
         if (*m != 't' && *m != 'b') binary_mode += *m;
@@ -33,9 +23,11 @@ CFile open_or_stop(const std::string& name, const char* mode) {
 
 bool close_written(CFile& file) {
     if (!file) return true;
-    bool failed = std::ferror(file.get()) != 0;
-    failed = std::fclose(file.release()) != 0 || failed;
-    return !failed;
+    const bool failed = std::ferror(file.get()) != 0;
+    const bool rewrite = file.get_deleter().rewrite;
+    std::FILE* stream = file.release();
+    const bool closed = rewrite ? close_rewrite(stream) : std::fclose(stream) == 0;
+    return closed && !failed;
 }
 
 void close_written_or_stop(CFile& file, const std::string& name) {

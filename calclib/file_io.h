@@ -1,6 +1,8 @@
 // Opening, closing and clearing for the batch programs' files and work areas.
 #pragma once
 
+#include "file_replace.h"
+
 #include <cstddef>
 #include <cstdio>
 #include <memory>
@@ -8,28 +10,26 @@
 
 namespace wtn {
 
+// Closes a C stream; one opened for rewriting is first cut to the length
+// written (close_rewrite).
 struct FileCloser {
+    bool rewrite = false;
     void operator()(std::FILE* file) const {
-        if (file != nullptr) std::fclose(file);
+        if (file == nullptr) return;
+        if (rewrite)
+            close_rewrite(file);
+        else
+            std::fclose(file);
     }
 };
 // An open C stream that is closed when it goes out of scope, also when a
-// fatal condition unwinds to main.
+// fatal condition unwinds to main, so a stopped program leaves no file longer
+// than what it wrote.
 using CFile = std::unique_ptr<std::FILE, FileCloser>;
-
-// Removes name before it is written anew, when it is a regular file this
-// program may write. Truncating the old file instead makes the file system
-// write the new contents out at close (its guard for programs that rewrite a
-// file in place), and a run soon after waits for that write before it can
-// truncate the file again: every program of the chain rewrites its result
-// files on each run. A new file is written out later, off the program's path.
-// A file the program may not write, a link or anything else is left for the
-// open that follows, which refuses or follows it as before.
-void remove_before_rewrite(const std::string& name);
 
 // Opens name with the C mode text ("wt", "rb", ...). Text modes are taken as
 // binary, since line ends are handled by the readers and writers themselves.
-// A write mode ("w...") replaces an existing file (remove_before_rewrite).
+// A write mode ("w...") writes the file anew (open_rewrite).
 // Returns an empty CFile when the file cannot be opened.
 CFile open_file(const std::string& name, const char* mode);
 

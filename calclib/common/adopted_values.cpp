@@ -1,5 +1,6 @@
 #include "adopted_values.h"
 
+#include "file_replace.h"
 #include "format_values.h"
 #include "text_lines.h"
 
@@ -26,12 +27,11 @@ std::string format_adopted_values(const AdoptedValues& values) {
 
 bool write_adopted_values(const std::string& path, const AdoptedValues& values) {
     if (!std::isfinite(values.embedment_depth) || !std::isfinite(values.pile_length)) return false;
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "wb"),
-                                                         &std::fclose);
+    std::unique_ptr<std::FILE, bool (*)(std::FILE*)> file(open_rewrite(path), &close_rewrite);
     if (!file) return false;
     std::string text = format_adopted_values(values);
     bool written = std::fwrite(text.data(), 1, text.size(), file.get()) == text.size();
-    return std::fclose(file.release()) == 0 && written;
+    return close_rewrite(file.release()) && written;
 }
 
 AdoptedRead read_adopted_values(const std::string& path, AdoptedValues& values) {
