@@ -10,7 +10,7 @@
 # chain; then the viewer's PDF export of one page and of all pages of the
 # largest report, and the front end WTN_WIN from its start to its first
 # window (WTN_WIN_AUTOCLOSE=1 ends it there). The chooser ZEVOVE is timed
-# answering from the environment. Prints the mean times, the ratios and the
+# answering from the environment. Prints the median times, the ratios and the
 # peak memory, and the load average before and after.
 #   bench/chain.sh [runs]        (default 30 runs per program)
 set -euo pipefail
@@ -30,10 +30,11 @@ trap 'rm -rf "$work"' EXIT
 unset WTN_UI_PIPE
 export WTN_ANSWER=no WTN_ZEVOVE_CHOICE=0 QT_QPA_PLATFORM=offscreen
 
-# Mean seconds of each command of a hyperfine run, one per line.
-means() {
+# Median seconds of each command of a hyperfine run, one per line: the
+# median is not moved by the odd run another process delayed.
+medians() {
   hyperfine -N --warmup 3 --runs "$runs" --style none --export-csv "$work/run.csv" "$@" >/dev/null
-  tail -n +2 "$work/run.csv" | cut -d, -f2
+  tail -n +2 "$work/run.csv" | cut -d, -f4
 }
 
 peak_kib() {
@@ -47,7 +48,7 @@ report() { # name program-seconds floor-name floor-seconds peak
 }
 
 echo "load average before: $(cut -d' ' -f1-3 /proc/loadavg)"
-printf '%-28s %11s  %-15s %18s  %11s\n' program mean ratio floor "peak memory"
+printf '%-28s %11s  %-15s %18s  %11s\n' program median ratio floor "peak memory"
 for fixture in uniform_sand wave_goda; do
   folder="$work/$fixture"
   mkdir -p "$folder"
@@ -67,13 +68,13 @@ for fixture in uniform_sand wave_goda; do
     present+=("$program")
   done
   for program in "${present[@]}"; do
-    mapfile -t t < <(means "./$program" "$floors/bench_do_nothing_static" "$floors/bench_do_nothing_batch")
+    mapfile -t t < <(medians "./$program" "$floors/bench_do_nothing_static" "$floors/bench_do_nothing_batch")
     report "$fixture $program" "${t[0]}" static "${t[1]}" "$(peak_kib "./$program")"
     report "" "${t[0]}" batch "${t[2]}" 0
   done
   printf '%s\n' "${present[@]/#/./}" >chain.txt
   floor_chain=$(for _ in "${present[@]}"; do echo "$floors/bench_do_nothing_static"; done)
-  mapfile -t t < <(means "sh -e chain.txt" "sh -e -c '$(echo "$floor_chain" | tr '\n' ';')'")
+  mapfile -t t < <(medians "sh -e chain.txt" "sh -e -c '$(echo "$floor_chain" | tr '\n' ';')'")
   report "$fixture whole chain (${#present[@]})" "${t[0]}" static "${t[1]}" 0
   cd - >/dev/null
 done
@@ -84,7 +85,7 @@ done
 cd "$work/uniform_sand"
 printf '0\r\n  -8.000\r\n  -9.500\r\n -11.000\r\n' >ZEVOVE.DAT
 ./ZEVOVE >/dev/null 2>&1 || { echo "ZEVOVE failed" >&2; exit 1; }
-mapfile -t t < <(means ./ZEVOVE "$floors/bench_do_nothing_static" "$floors/bench_do_nothing_batch")
+mapfile -t t < <(medians ./ZEVOVE "$floors/bench_do_nothing_static" "$floors/bench_do_nothing_batch")
 report "ZEVOVE answering" "${t[0]}" static "${t[1]}" "$(peak_kib ./ZEVOVE)"
 report "" "${t[0]}" batch "${t[2]}" 0
 cd - >/dev/null
@@ -100,7 +101,7 @@ smallest=$(cd "$one" && ls -Sr -- *.PDT | head -1)
 count_pages() { (cd "$1" && ./VIEWKSO --pdf "$work/count.pdf" >/dev/null 2>&1) && pdfinfo "$work/count.pdf" | awk '/^Pages:/ { print $2 }'; }
 pages_one=$(count_pages "$one")
 pages_all=$(count_pages "$all")
-mapfile -t t < <(means "$floors/bench_do_nothing_qt" \
+mapfile -t t < <(medians "$floors/bench_do_nothing_qt" \
   "sh -c 'cd $one && ./VIEWKSO --pdf $work/one.pdf'" \
   "sh -c 'cd $all && ./VIEWKSO --pdf $work/all.pdf'")
 report "VIEWKSO --pdf $pages_one page(s)" "${t[1]}" qt "${t[0]}" \
@@ -112,7 +113,7 @@ awk -v one="${t[1]}" -v all="${t[2]}" -v n1="$pages_one" -v n="$pages_all" 'BEGI
 
 # The front end from its start to its first window, in the program folder of
 # the construction-stage section, against the Qt floor.
-mapfile -t t < <(means "$floors/bench_do_nothing_qt" \
+mapfile -t t < <(medians "$floors/bench_do_nothing_qt" \
   "env -C $all WTN_WIN_AUTOCLOSE=1 ./WTN_WIN")
 report "WTN_WIN to its first window" "${t[1]}" qt "${t[0]}" \
   "$(cd "$all" && WTN_WIN_AUTOCLOSE=1 peak_kib ./WTN_WIN)"

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <functional>
@@ -160,6 +161,33 @@ TEST(LoadTableLayout, CaseTablesHoldTheirBlocksInFileOrder) {
         EXPECT_EQ(real_at(bytes, bytes.size() - 2 * kRealBytes), 6.5);
         EXPECT_EQ(real_at(bytes, bytes.size() - kRealBytes), -0.625);
     }
+}
+
+// The case tables are read in place; a file of any other length than the
+// layout's, an empty one or none at all stops the reader with the file named.
+TEST(LoadTableLayout, CaseTableOfTheWrongLengthStopsTheReader) {
+    test::ProgramFolder folder(false);
+    test::CurrentFolder here(folder);
+    auto model = std::make_unique<LoadModel>();
+    auto tables = std::make_unique<CaseLoadTables>();
+    tables->merged.seabed_row = 0;
+    write_gai_case(kNormalCase, *model, *tables);
+    const std::string whole = file_bytes(case_table_file(kNormalCase));
+    ASSERT_EQ(test::stop_text([&] { read_gai_case(kNormalCase, *model, *tables); }), "");
+    const std::string damaged[] = {whole.substr(0, whole.size() - 1), whole + '\0', ""};
+    for (const std::string& bytes : damaged) {
+        folder.write(case_table_file(kNormalCase), bytes);
+        EXPECT_NE(test::stop_text([&] {
+                      read_gai_case(kNormalCase, *model, *tables);
+                  }).find(case_table_file(kNormalCase)),
+                  std::string::npos)
+            << bytes.size() << " bytes";
+    }
+    std::remove(case_table_file(kNormalCase));
+    EXPECT_NE(test::stop_text([&] {
+                  read_gai_case(kNormalCase, *model, *tables);
+              }).find(case_table_file(kNormalCase)),
+              std::string::npos);
 }
 
 } // namespace
