@@ -1,5 +1,8 @@
 #include "memory_file.h"
 
+#include "file_replace.h"
+
+#include <cstdio>
 #include <cstdlib>
 #include <new>
 
@@ -35,13 +38,22 @@ std::string temporary_name_of(const std::string& name) {
     return name + ".TMP~";
 }
 
+void set_aside(const std::string& name) {
+    const std::string temporary = temporary_name_of(name);
+    if (std::rename(name.c_str(), temporary.c_str()) != 0) std::remove(name.c_str());
+}
+
+void remove_set_aside(const std::string& name) {
+    std::remove(temporary_name_of(name).c_str());
+}
+
 bool MemoryFile::save_as(const std::string& name) {
     if (std::fflush(stream_) != 0) return false;
     const std::string temporary = temporary_name_of(name);
-    std::FILE* file = std::fopen(temporary.c_str(), "wb");
+    std::FILE* file = open_rewrite(temporary);
     if (file == nullptr) return false;
     const bool written = std::fwrite(buffer_, 1, size_, file) == size_;
-    const bool closed = std::fclose(file) == 0;
+    const bool closed = close_rewrite(file);
     if (!written || !closed || std::rename(temporary.c_str(), name.c_str()) != 0) {
         std::remove(temporary.c_str());
         return false;

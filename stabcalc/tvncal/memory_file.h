@@ -1,6 +1,9 @@
 // A work file kept in memory while a run tries its candidates, and put in
 // place on disk once: written under a temporary name and renamed, so the
-// folder never holds half a file or a file of an earlier candidate.
+// folder never holds half a file or a file of an earlier candidate. The file
+// of the previous run is set aside under the temporary name when the run
+// starts and written over at the end: creating a new file instead makes the
+// file system search past every file deleted in the last seconds.
 #pragma once
 
 #include <cstdio>
@@ -34,5 +37,14 @@ class MemoryFile {
 
 // Name of the temporary file save_as writes before renaming it.
 std::string temporary_name_of(const std::string& name);
+
+// Moves name, if there is one, to its temporary name, so that a run that
+// stops leaves no file of an earlier input under name and save_as can write
+// over the old file.
+void set_aside(const std::string& name);
+
+// Removes what set_aside moved away or save_as left under the temporary name
+// of name, when a run stops before its work files are saved.
+void remove_set_aside(const std::string& name);
 
 } // namespace wtn

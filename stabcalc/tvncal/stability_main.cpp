@@ -130,6 +130,27 @@ void save_work_file(MemoryFile& file, const char* name, ErrorCode error_code) {
     if (!file.save_as(name)) stop_with_error(error_code);
 }
 
+// The work files of the previous run, set aside while this one computes; a
+// run that stops before saving its own leaves neither them nor a temporary.
+class SetAsideWorkFiles {
+  public:
+    SetAsideWorkFiles() {
+        set_aside(kNeireFile);
+        set_aside(kNeireTlFile);
+    }
+    ~SetAsideWorkFiles() {
+        if (saved_) return;
+        remove_set_aside(kNeireFile);
+        remove_set_aside(kNeireTlFile);
+    }
+    SetAsideWorkFiles(const SetAsideWorkFiles&) = delete;
+    SetAsideWorkFiles& operator=(const SetAsideWorkFiles&) = delete;
+    void saved() { saved_ = true; }
+
+  private:
+    bool saved_ = false;
+};
+
 } // namespace
 
 void stability_main() {
@@ -152,8 +173,7 @@ void stability_main() {
         build_candidate_table(run);
 
     // A run that stops leaves no work file of an earlier input behind.
-    std::remove(kNeireFile);
-    std::remove(kNeireTlFile);
+    SetAsideWorkFiles earlier_work_files;
     const std::unique_ptr<PageFile> pages = open_trial_pages(run);
     set_ranges(run);
     // Without a tide level to examine no case is computed, and the first
@@ -186,6 +206,7 @@ void stability_main() {
     // passed, else the last computed.
     save_work_file(work.neire, kNeireFile, ErrorCode::NeireOpen);
     save_work_file(work.neire_tl, kNeireTlFile, ErrorCode::NeireTlOpen);
+    earlier_work_files.saved();
     write_ok_yaita(run, computed);
 
     write_kekka_files(run);

@@ -13,6 +13,8 @@
 
 #include <filesystem>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace wtn {
 namespace {
@@ -30,9 +32,13 @@ struct ProgramRun {
     }
 };
 
+// earlier_files: files an earlier run left in the folder, by name.
 ProgramRun run_tvncal(const StabilityInput& in, int mode, const std::vector<ForceSection>& sections,
-                      const std::string& answer = "no") {
+                      const std::string& answer = "no",
+                      const std::vector<std::pair<std::string, std::string>>& earlier_files = {}) {
     ProgramRun run;
+    for (const auto& [name, bytes] : earlier_files)
+        run.folder->write(name, bytes);
     run.folder->write("CAL_FILE.DAT", test::stability_input_text(in));
     run.folder->write("TVNCSTM.DAT", test::stability_customisation_text());
     run.folder->write("GAIRYOK.DAT", test::force_file_text(mode, sections));
@@ -80,6 +86,21 @@ TEST(TvncalSelection, FirstPileThatPassesTheStressCheckIsDecided) {
     EXPECT_EQ(run.size("NEIRE_CM.PRN"), 1792u);
     EXPECT_EQ(run.file("CAL_NEI.DAT"), "0.000\r\n0.000\r\n");
     EXPECT_TRUE(run.folder->exists("SJOKEN.DAT"));
+}
+
+// The work files of an earlier, larger run (and a temporary a killed run
+// left) are replaced whole: nothing of them is left behind the new contents.
+TEST(TvncalSelection, WorkFilesOfAnEarlierRunAreReplacedWhole) {
+    const std::string earlier(4000, 'E');
+    const ProgramRun run = run_tvncal(
+        StabilityInput{}, 0, {ForceSection{}}, "no",
+        {{"NEIRE.PRN", earlier}, {"NEIRE_TL.PRN", earlier}, {"NEIRE.PRN.TMP~", earlier}});
+    ASSERT_EQ(run.result.exit_code, 0) << run.result.err;
+    EXPECT_EQ(run.size("NEIRE.PRN"), 4u + 24u + 80u);
+    EXPECT_EQ(run.size("NEIRE_TL.PRN"), 464u);
+    EXPECT_EQ(run.file("NEIRE.PRN").find(earlier.substr(0, 8)), std::string::npos);
+    for (const char* name : {"NEIRE.PRN.TMP~", "NEIRE_TL.PRN.TMP~"})
+        EXPECT_FALSE(run.folder->exists(name)) << name;
 }
 
 TEST(TvncalSelection, WhenEveryPileFailsTheLastStandsWithItsFlags) {
