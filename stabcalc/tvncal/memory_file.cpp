@@ -30,6 +30,9 @@ void MemoryFile::close() {
 }
 
 void MemoryFile::clear() {
+    // Writing again from the start keeps the buffer the earlier candidate
+    // grew: the stream's size follows its position.
+    if (std::fflush(stream_) == 0 && std::fseek(stream_, 0, SEEK_SET) == 0) return;
     close();
     open();
 }

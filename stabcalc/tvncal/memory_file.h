@@ -18,7 +18,8 @@ class MemoryFile {
     MemoryFile(const MemoryFile&) = delete;
     MemoryFile& operator=(const MemoryFile&) = delete;
 
-    // The stream the work-file writers write to; empty again after clear().
+    // The stream the work-file writers write to; empty again after clear(),
+    // which keeps its buffer for the next candidate.
     std::FILE* stream() { return stream_; }
     void clear();
 
