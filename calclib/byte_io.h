@@ -51,6 +51,11 @@ template <class R, auto Fields> constexpr std::size_t image_bytes() {
 // Appends fields to a byte image.
 class ByteWriter {
   public:
+    ByteWriter() = default;
+    // An image of known size is built in one buffer of that size: growing it
+    // would copy the image into fresh memory at every doubling.
+    explicit ByteWriter(std::size_t image_bytes) { bytes_.reserve(image_bytes); }
+
     void field(const std::int32_t& value);
     void field(const double& value);
     template <class T, std::size_t N> void field(const std::array<T, N>& values) {

@@ -13,7 +13,7 @@ namespace {
 
 // The blocks of one case in file order.
 template <class Io, class Model, class Tables>
-void case_image(Io& io, Model& model, Tables& tables) {
+constexpr void case_image(Io& io, Model& model, Tables& tables) {
     for (auto& row : model.ground)
         image_fields_ground(io, row);
     for (auto& row : model.land_calc)
@@ -48,7 +48,7 @@ void case_image(Io& io, Model& model, Tables& tables) {
 }
 
 template <class Io, class Model, class Common>
-void common_image(Io& io, Model& model, Common& common) {
+constexpr void common_image(Io& io, Model& model, Common& common) {
     io.field(common.seabed.candidate_count);
     io.field(model.index.land_seabed);
     io.field(model.index.residual_water);
@@ -68,7 +68,7 @@ void common_image(Io& io, Model& model, Common& common) {
     image_fields_dynamic_water(io, common.dynamic);
 }
 
-std::size_t count_case_image() {
+constexpr std::size_t count_case_image() {
     ByteCounter counter;
     const LoadModel model{};
     const CaseLoadTables tables{};
@@ -76,7 +76,7 @@ std::size_t count_case_image() {
     return counter.bytes();
 }
 
-std::size_t count_common_image() {
+constexpr std::size_t count_common_image() {
     ByteCounter counter;
     const LoadModel model{};
     const CommonLoadResults common{};
@@ -115,21 +115,23 @@ bool index_fits(int index, int lowest, int end) {
 
 } // namespace
 
-const std::size_t kLoadCaseImageBytes = count_case_image();
-const std::size_t kLoadCommonImageBytes = count_common_image();
+// Counted by the compiler: counting at start would build both records on
+// the stack, some fifteen fresh pages.
+constinit const std::size_t kLoadCaseImageBytes = count_case_image();
+constinit const std::size_t kLoadCommonImageBytes = count_common_image();
 
 const char* case_table_file(int c) {
     return c == 0 ? kNormalCaseTableFile : kSeismicCaseTableFile;
 }
 
 void write_gai_case(int c, const LoadModel& model, const CaseLoadTables& tables) {
-    ByteWriter writer;
+    ByteWriter writer(kLoadCaseImageBytes);
     case_image(writer, model, tables);
     write_image(case_table_file(c), case_table_file(c), writer);
 }
 
 void write_gai_cm(const LoadModel& model, const CommonLoadResults& common) {
-    ByteWriter writer;
+    ByteWriter writer(kLoadCommonImageBytes);
     common_image(writer, model, common);
     write_image(kCommonTableFile, "gai_cm.prn", writer);
 }
