@@ -12,7 +12,7 @@
 # window (WTN_WIN_AUTOCLOSE=1 ends it there). The chooser ZEVOVE is timed
 # answering from the environment. Prints the median times, the ratios and the
 # peak memory, and the load average before and after.
-#   bench/chain.sh [runs]        (default 30 runs per program)
+#   bench/chain.sh [runs]        (default 30 runs per program and round)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh
@@ -30,11 +30,17 @@ trap 'rm -rf "$work"' EXIT
 unset WTN_UI_PIPE
 export WTN_ANSWER=no WTN_ZEVOVE_CHOICE=0 QT_QPA_PLATFORM=offscreen
 
-# Median seconds of each command of a hyperfine run, one per line: the
-# median is not moved by the odd run another process delayed.
+# Median seconds of each command, one per line. hyperfine runs each command's
+# runs one after the other, so a burst of other work can fall on a program
+# and not on its floor: the commands are timed in three rounds, and each gets
+# the middle of its three round medians (a median is not moved by the odd
+# delayed run either).
+rounds=3
 medians() {
-  hyperfine -N --warmup 3 --runs "$runs" --style none --export-csv "$work/run.csv" "$@" >/dev/null
-  tail -n +2 "$work/run.csv" | cut -d, -f4
+  for round in $(seq "$rounds"); do
+    hyperfine -N --warmup 3 --runs "$runs" --style none --export-csv "$work/run.csv" "$@" >/dev/null
+    tail -n +2 "$work/run.csv" | cut -d, -f4 | awk -v r="$round" '{ print NR, r, $1 }'
+  done | sort -k1,1n -k3,3g | awk -v mid=$(((rounds + 1) / 2)) '++seen[$1] == mid { print $3 }'
 }
 
 peak_kib() {
