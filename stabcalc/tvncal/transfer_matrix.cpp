@@ -213,66 +213,73 @@ void matrix_solve(double head_moment, double head_shear, const MatrixElements& e
 namespace {
 
 // The inverse of a field matrix is the field matrix of the negative length:
-// the entries whose row and column differ in parity change sign.
+// the entries whose row and column differ in parity change sign, F⁻¹ = ΣFΣ
+// with Σ = diag(1, -1, 1, -1). The sweep therefore carries sign-flipped
+// vectors, which F itself moves: Σ·state upwards, conditions·Σ downwards.
 constexpr std::array<double, 4> kInverseSign = {1.0, -1.0, 1.0, -1.0};
 
-// state(i) from state(i + 1) over a piece of field matrix f.
-NodeState carry_up(const FieldMatrix& f, const NodeState& below) {
-    NodeState out{};
-    for (std::size_t r = 0; r < 4; ++r) {
-        double sum = 0.0;
-        for (std::size_t c = 0; c < 4; ++c)
-            sum += f[r * 4 + c] * (kInverseSign[c] * below[c]);
-        out[r] = kInverseSign[r] * sum;
-    }
-    return out;
+NodeState flipped(const NodeState& v) {
+    return {v[0], -v[1], v[2], -v[3]};
 }
 
-// Two conditions rows · state = rhs on a node's state in the scaled unknowns,
-// kept orthonormal.
+// Two conditions rows · state = rhs on a node's state, carried as
+// rows·Σ in the physical unknowns. In the scaled unknowns (weights unit²)
+// they are kept orthonormal.
 struct NodeConditions {
     std::array<NodeState, 2> rows{};
     std::array<double, 2> rhs{};
 };
 
-// The conditions carried over a piece to the node below it: rows · F⁻¹, in
-// the scaled unknowns, then made orthonormal again (Gram-Schmidt, the
-// right-hand sides alike). False when the second row loses its independence
-// below tiny.
-bool carry_down(const FieldMatrix& scaled_inverse, NodeConditions& n, double tiny) {
-    std::array<NodeState, 2> rows{};
-    for (std::size_t i = 0; i < 2; ++i) {
+// The conditions on the node below a piece of field matrix f: rows·Σ·F⁻¹ =
+// (rows·Σ)·F·Σ, so the carried rows·Σ are multiplied by F.
+void carry_down(const FieldMatrix& f, NodeConditions& n) {
+    for (NodeState& row : n.rows) {
+        NodeState out{};
         for (std::size_t c = 0; c < 4; ++c) {
             double sum = 0.0;
             for (std::size_t k = 0; k < 4; ++k)
-                sum += n.rows[i][k] * scaled_inverse[k * 4 + c];
-            rows[i][c] = sum;
+                sum += row[k] * f[k * 4 + c];
+            out[c] = sum;
         }
+        row = out;
     }
-    const auto norm = [](const NodeState& v) {
-        return std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2] + v[3] * v[3]);
+}
+
+// Makes the conditions orthonormal again in the scaled unknowns, whose
+// squared units weigh the components (Gram-Schmidt, the right-hand sides
+// alike). False when the second row has lost its independence below tiny.
+bool orthonormalise(const std::array<double, 4>& weight, NodeConditions& n, double tiny) {
+    const auto dot = [&](const NodeState& a, const NodeState& b) {
+        return weight[0] * a[0] * b[0] + weight[1] * a[1] * b[1] + weight[2] * a[2] * b[2] +
+               weight[3] * a[3] * b[3];
     };
-    const double first = norm(rows[0]);
+    NodeState& first_row = n.rows[0];
+    NodeState& second_row = n.rows[1];
+    const double first = std::sqrt(dot(first_row, first_row));
     if (!(first >= tiny)) return false;
     const double first_scale = 1.0 / first;
-    for (double& v : rows[0])
+    for (double& v : first_row)
         v *= first_scale;
     n.rhs[0] *= first_scale;
-    const double along = rows[1][0] * rows[0][0] + rows[1][1] * rows[0][1] +
-                         rows[1][2] * rows[0][2] + rows[1][3] * rows[0][3];
-    const double second_length = norm(rows[1]);
+    const double along = dot(second_row, first_row);
+    const double second_length = std::sqrt(dot(second_row, second_row));
     for (std::size_t c = 0; c < 4; ++c)
-        rows[1][c] -= along * rows[0][c];
+        second_row[c] -= along * first_row[c];
     n.rhs[1] -= along * n.rhs[0];
-    const double second = norm(rows[1]);
+    const double second = std::sqrt(dot(second_row, second_row));
     if (!(second >= tiny * second_length)) return false;
     const double second_scale = 1.0 / second;
-    for (double& v : rows[1])
+    for (double& v : second_row)
         v *= second_scale;
     n.rhs[1] *= second_scale;
-    n.rows = rows;
     return true;
 }
+
+// Carried rows grow by at most about e^(βℓ) over a piece, and the second
+// loses its independent part as fast: they are made orthonormal again once
+// the pieces passed since add up to this βℓ (a factor of e at most), which
+// keeps all but the last digit.
+constexpr double kOrthonormaliseBetaLength = 1.0;
 
 } // namespace
 
@@ -287,11 +294,8 @@ void sweep_element_chain(double head_moment, double head_shear, const MatrixElem
     const double ei0 = count > 0 ? elements.rigidity[0] : 1.0;
     const std::array<double, 4> unit = {1.0 / (ei0 * beta0 * beta0 * beta0),
                                         1.0 / (ei0 * beta0 * beta0), 1.0 / beta0, 1.0};
-    FieldMatrix inverse_unit;
-    for (std::size_t k = 0; k < 4; ++k) {
-        for (std::size_t c = 0; c < 4; ++c)
-            inverse_unit[k * 4 + c] = kInverseSign[k] * kInverseSign[c] * unit[c] / unit[k];
-    }
+    const std::array<double, 4> weight = {unit[0] * unit[0], unit[1] * unit[1], unit[2] * unit[2],
+                                          unit[3] * unit[3]};
     // The field matrix of a piece of element e cut into n: the element's own
     // when it is whole, else the piece's, evaluated into room.
     const auto piece_of = [&](std::size_t e, int n, FieldMatrix& room) -> const FieldMatrix& {
@@ -304,29 +308,39 @@ void sweep_element_chain(double head_moment, double head_shear, const MatrixElem
     // Down the chain: the head moment and shear as conditions on each node.
     NodeConditions conditions;
     conditions.rows[0][kStateMoment] = 1.0;
-    conditions.rows[1][kStateShear] = 1.0;
-    conditions.rhs = {head_moment / unit[kStateMoment], head_shear / unit[kStateShear]};
+    conditions.rows[1][kStateShear] = kInverseSign[kStateShear];
+    conditions.rhs = {head_moment, head_shear};
+    if (!orthonormalise(weight, conditions, kSingularPivot)) stop_with_error(kPivotTooSmallText);
+    double passed = 0.0;
     for (std::size_t e = 0; e < count; ++e) {
         const int n = pieces_of(elements.beta[e], elements.length[e]);
         const FieldMatrix& piece = piece_of(e, n, room);
-        FieldMatrix scaled_inverse;
-        for (std::size_t i = 0; i < 16; ++i)
-            scaled_inverse[i] = piece[i] * inverse_unit[i];
+        const double piece_beta_length = std::fabs(elements.beta[e] * elements.length[e]) / n;
         for (int i = 0; i < n; ++i) {
-            if (!carry_down(scaled_inverse, conditions, kSingularPivot))
-                stop_with_error(kPivotTooSmallText);
+            carry_down(piece, conditions);
+            passed += piece_beta_length;
+            if (passed >= kOrthonormaliseBetaLength) {
+                if (!orthonormalise(weight, conditions, kSingularPivot))
+                    stop_with_error(kPivotTooSmallText);
+                passed = 0.0;
+            }
         }
     }
+    if (!orthonormalise(weight, conditions, kSingularPivot)) stop_with_error(kPivotTooSmallText);
 
-    // At the tip: the two carried conditions on the two free components.
+    // At the tip: the two carried conditions on the two free components, in
+    // the scaled unknowns.
     std::array<std::size_t, 2> free{};
     for (std::size_t c = 0, k = 0; c < 4; ++c) {
         if (c != static_cast<std::size_t>(tip_a) && c != static_cast<std::size_t>(tip_b))
             free[k++] = c;
     }
     std::array<std::array<double, 3>, 2> m{};
-    for (std::size_t i = 0; i < 2; ++i)
-        m[i] = {conditions.rows[i][free[0]], conditions.rows[i][free[1]], conditions.rhs[i]};
+    for (std::size_t i = 0; i < 2; ++i) {
+        const NodeState& row = conditions.rows[i];
+        m[i] = {row[free[0]] * kInverseSign[free[0]] * unit[free[0]],
+                row[free[1]] * kInverseSign[free[1]] * unit[free[1]], conditions.rhs[i]};
+    }
     if (std::fabs(m[1][0]) > std::fabs(m[0][0])) std::swap(m[0], m[1]);
     if (!(std::fabs(m[0][0]) >= kSingularPivot)) stop_with_error(kPivotTooSmallText);
     const double f = m[1][0] / m[0][0];
@@ -338,15 +352,15 @@ void sweep_element_chain(double head_moment, double head_shear, const MatrixElem
     tip[free[0]] = first * unit[free[0]];
     tip[free[1]] = second * unit[free[1]];
 
-    // Up the chain from the tip.
+    // Up the chain from the tip, carrying Σ·state: Σ·F⁻¹·state = F·Σ·state.
     work.node_states[count] = tip;
+    NodeState carried = flipped(tip);
     for (std::size_t e = count; e-- > 0;) {
         const int n = pieces_of(elements.beta[e], elements.length[e]);
         const FieldMatrix& piece = piece_of(e, n, room);
-        NodeState s = work.node_states[e + 1];
         for (int i = 0; i < n; ++i)
-            s = carry_up(piece, s);
-        work.node_states[e] = s;
+            carried = apply_field_matrix(piece, carried);
+        work.node_states[e] = flipped(carried);
     }
     work.node_states[0][kStateMoment] = head_moment;
     work.node_states[0][kStateShear] = head_shear;
