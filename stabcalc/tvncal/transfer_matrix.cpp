@@ -30,9 +30,108 @@ FieldMatrix field_matrix(double beta, double length, double rigidity) {
     };
 }
 
+namespace {
+
+// The four functions of x = βℓ the field matrix is made of:
+// a0 = cosh x·cos x, a1 = (cos x·sinh x + sin x·cosh x) / 2,
+// a2 = sinh x·sin x / 2, a3 = (cosh x·sin x - cos x·sinh x) / 4.
+struct BeamFunctions {
+    double a0 = 0.0;
+    double a1 = 0.0;
+    double a2 = 0.0;
+    double a3 = 0.0;
+};
+
+// Up to this βℓ the functions are summed from their power series
+// a_j = x^j Σ (-4x⁴)^k / (4k + j)!, k = 0 … kSeriesTerms - 1: at x = 1 the
+// first term left out is below 10⁻²⁰ of the sum, the terms fall by a factor
+// of six or more from the first, and no term cancels another. An element of
+// the iteration (0.1 m at β of a few tenths per metre) lies well inside.
+constexpr double kSeriesLimit = 1.0;
+constexpr int kSeriesTerms = 7;
+
+constexpr double inverse_factorial(int n) {
+    double f = 1.0;
+    for (int i = 2; i <= n; ++i)
+        f *= i;
+    return 1.0 / f;
+}
+
+// 1 / (4k + j)! for j = 0 … 3, k = 0 … kSeriesTerms - 1.
+constexpr std::array<std::array<double, kSeriesTerms>, 4> kSeriesCoefficients = [] {
+    std::array<std::array<double, kSeriesTerms>, 4> c{};
+    for (int j = 0; j < 4; ++j) {
+        for (int k = 0; k < kSeriesTerms; ++k)
+            c[static_cast<std::size_t>(j)][static_cast<std::size_t>(k)] =
+                inverse_factorial(4 * k + j);
+    }
+    return c;
+}();
+
+// The functions of |x| ≤ kSeriesLimit from their series (Horner in -4x⁴).
+BeamFunctions series_functions(double x) {
+    const double x2 = x * x;
+    const double z = -4.0 * x2 * x2;
+    std::array<double, 4> sums{};
+    for (std::size_t j = 0; j < 4; ++j) {
+        const std::array<double, kSeriesTerms>& c = kSeriesCoefficients[j];
+        double sum = c[kSeriesTerms - 1];
+        for (int k = kSeriesTerms - 2; k >= 0; --k)
+            sum = sum * z + c[static_cast<std::size_t>(k)];
+        sums[j] = sum;
+    }
+    return {sums[0], x * sums[1], x2 * sums[2], x2 * x * sums[3]};
+}
+
+// The field matrix of an element from its functions.
+FieldMatrix field_matrix_of(const BeamFunctions& f, double beta, double rigidity) {
+    const double inv_beta = 1.0 / beta;
+    const double inv_ei = 1.0 / rigidity;
+    const double ei = rigidity;
+    const double b2 = beta * beta;
+    const double b3 = b2 * beta;
+    const double inv_b2 = inv_beta * inv_beta;
+    const double inv_b3 = inv_b2 * inv_beta;
+    return {
+        f.a0,
+        -f.a1 * inv_beta,
+        -f.a2 * inv_ei * inv_b2,
+        -f.a3 * inv_ei * inv_b3,
+        4.0 * beta * f.a3,
+        f.a0,
+        f.a1 * inv_ei * inv_beta,
+        f.a2 * inv_ei * inv_b2,
+        4.0 * b2 * ei * f.a2,
+        -4.0 * beta * ei * f.a3,
+        f.a0,
+        f.a1 * inv_beta,
+        4.0 * b3 * ei * f.a1,
+        -4.0 * b2 * ei * f.a2,
+        -4.0 * beta * f.a3,
+        f.a0,
+    };
+}
+
+// The first row of the field matrix: the deflection from the state at the top.
+NodeState deflection_row_of(const BeamFunctions& f, double beta, double rigidity) {
+    const double inv_beta = 1.0 / beta;
+    const double inv_ei = 1.0 / rigidity;
+    return {f.a0, -f.a1 * inv_beta, -f.a2 * inv_ei * inv_beta * inv_beta,
+            -f.a3 * inv_ei * inv_beta * inv_beta * inv_beta};
+}
+
+} // namespace
+
 void field_matrix_with_middle(double beta, double length, double rigidity, FieldMatrix& whole,
                               NodeState& middle_row) {
-    const double h = beta * length / 2.0;
+    const double b = beta * length;
+    if (std::fabs(b) <= kSeriesLimit) {
+        // A short element: both from the series, no exponential or sine.
+        whole = field_matrix_of(series_functions(b), beta, rigidity);
+        middle_row = deflection_row_of(series_functions(b / 2.0), beta, rigidity);
+        return;
+    }
+    const double h = b / 2.0;
     // cosh and sinh of h from e^h - 1, which keeps sinh's relative accuracy
     // for small h.
     const double em = std::expm1(h);
@@ -41,49 +140,19 @@ void field_matrix_with_middle(double beta, double length, double rigidity, Field
     const double sh_h = em * (em + 2.0) / (2.0 * e);
     const double c_h = std::cos(h);
     const double s_h = std::sin(h);
-    const double inv_beta = 1.0 / beta;
-    const double inv_ei = 1.0 / rigidity;
 
     // The upper half: its deflection row.
-    const double h0 = ch_h * c_h;
-    const double h1 = (c_h * sh_h + s_h * ch_h) / 2.0;
-    const double h2 = sh_h * s_h / 2.0;
-    const double h3 = (ch_h * s_h - c_h * sh_h) / 4.0;
-    middle_row = {h0, -h1 * inv_beta, -h2 * inv_ei * inv_beta * inv_beta,
-                  -h3 * inv_ei * inv_beta * inv_beta * inv_beta};
+    const BeamFunctions half{ch_h * c_h, (c_h * sh_h + s_h * ch_h) / 2.0, sh_h * s_h / 2.0,
+                             (ch_h * s_h - c_h * sh_h) / 4.0};
+    middle_row = deflection_row_of(half, beta, rigidity);
 
     // The whole element from the double angle.
     const double c = 1.0 - 2.0 * s_h * s_h;
     const double s = 2.0 * s_h * c_h;
     const double ch = 1.0 + 2.0 * sh_h * sh_h;
     const double sh = 2.0 * sh_h * ch_h;
-    const double a0 = ch * c;
-    const double a1 = (c * sh + s * ch) / 2.0;
-    const double a2 = sh * s / 2.0;
-    const double a3 = (ch * s - c * sh) / 4.0;
-    const double ei = rigidity;
-    const double b2 = beta * beta;
-    const double b3 = b2 * beta;
-    const double inv_b2 = inv_beta * inv_beta;
-    const double inv_b3 = inv_b2 * inv_beta;
-    whole = {
-        a0,
-        -a1 * inv_beta,
-        -a2 * inv_ei * inv_b2,
-        -a3 * inv_ei * inv_b3,
-        4.0 * beta * a3,
-        a0,
-        a1 * inv_ei * inv_beta,
-        a2 * inv_ei * inv_b2,
-        4.0 * b2 * ei * a2,
-        -4.0 * beta * ei * a3,
-        a0,
-        a1 * inv_beta,
-        4.0 * b3 * ei * a1,
-        -4.0 * b2 * ei * a2,
-        -4.0 * beta * a3,
-        a0,
-    };
+    whole = field_matrix_of(
+        {ch * c, (c * sh + s * ch) / 2.0, sh * s / 2.0, (ch * s - c * sh) / 4.0}, beta, rigidity);
 }
 
 NodeState apply_field_matrix(const FieldMatrix& f, const NodeState& state) {

@@ -69,8 +69,10 @@ TEST(FieldMatrix, ChainsItsLengthsHasUnitDeterminantAndTheBeamEquationsAsSlope) 
 }
 
 TEST(FieldMatrix, WithMiddleIsTheWholeMatrixAndTheHalfMatrixsFirstRow) {
-    // From a tiny βℓ, where the hyperbolic terms cancel most, to a long one.
-    for (double length : {1e-4, 0.1, 1.3, 6.0}) {
+    // Either side of βℓ = 1, where the power series gives way to the
+    // exponential and the sine, and a long element. The closed form of
+    // field_matrix is exact here to well below the tolerance.
+    for (double length : {0.1, 1.0 / kBeta, 1.0000001 / kBeta, 1.3, 6.0}) {
         SCOPED_TRACE(length);
         FieldMatrix whole;
         NodeState middle;
@@ -81,6 +83,25 @@ TEST(FieldMatrix, WithMiddleIsTheWholeMatrixAndTheHalfMatrixsFirstRow) {
             EXPECT_NEAR(whole[i], expected[i], 1e-12 * std::fabs(expected[i])) << i;
         for (int i = 0; i < 4; ++i)
             EXPECT_NEAR(middle[i], half[i], 1e-12 * std::fabs(half[i])) << i;
+    }
+}
+
+TEST(FieldMatrix, TinyElementIsTheCantileverOfBeamTheory) {
+    // At βℓ ≈ 7·10⁻⁵ the hyperbolic and circular terms of the closed form
+    // cancel to a few digits; the foundation is then negligible and the
+    // deflection row is the cantilever's: y = y0 - ℓθ - ℓ²M/2EI - ℓ³Q/6EI.
+    const double length = 1e-4;
+    FieldMatrix whole;
+    NodeState middle;
+    field_matrix_with_middle(kBeta, length, kRigidity, whole, middle);
+    const NodeState expected = {1.0, -length, -length * length / (2.0 * kRigidity),
+                                -length * length * length / (6.0 * kRigidity)};
+    const double half = length / 2.0;
+    const NodeState expected_middle = {1.0, -half, -half * half / (2.0 * kRigidity),
+                                       -half * half * half / (6.0 * kRigidity)};
+    for (std::size_t i = 0; i < 4; ++i) {
+        EXPECT_NEAR(whole[i], expected[i], 1e-12 * std::fabs(expected[i])) << i;
+        EXPECT_NEAR(middle[i], expected_middle[i], 1e-12 * std::fabs(expected_middle[i])) << i;
     }
 }
 
