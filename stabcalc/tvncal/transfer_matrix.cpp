@@ -57,28 +57,28 @@ constexpr double inverse_factorial(int n) {
     return 1.0 / f;
 }
 
-// 1 / (4k + j)! for j = 0 … 3, k = 0 … kSeriesTerms - 1.
-constexpr std::array<std::array<double, kSeriesTerms>, 4> kSeriesCoefficients = [] {
-    std::array<std::array<double, kSeriesTerms>, 4> c{};
-    for (int j = 0; j < 4; ++j) {
-        for (int k = 0; k < kSeriesTerms; ++k)
-            c[static_cast<std::size_t>(j)][static_cast<std::size_t>(k)] =
+// 1 / (4k + j)! for k = 0 … kSeriesTerms - 1 and j = 0 … 3, the four
+// functions' coefficients of one power side by side.
+constexpr std::array<std::array<double, 4>, kSeriesTerms> kSeriesCoefficients = [] {
+    std::array<std::array<double, 4>, kSeriesTerms> c{};
+    for (int k = 0; k < kSeriesTerms; ++k) {
+        for (int j = 0; j < 4; ++j)
+            c[static_cast<std::size_t>(k)][static_cast<std::size_t>(j)] =
                 inverse_factorial(4 * k + j);
     }
     return c;
 }();
 
-// The functions of |x| ≤ kSeriesLimit from their series (Horner in -4x⁴).
+// The functions of |x| ≤ kSeriesLimit from their series (Horner in -4x⁴,
+// the four sums together).
 BeamFunctions series_functions(double x) {
     const double x2 = x * x;
     const double z = -4.0 * x2 * x2;
-    std::array<double, 4> sums{};
-    for (std::size_t j = 0; j < 4; ++j) {
-        const std::array<double, kSeriesTerms>& c = kSeriesCoefficients[j];
-        double sum = c[kSeriesTerms - 1];
-        for (int k = kSeriesTerms - 2; k >= 0; --k)
-            sum = sum * z + c[static_cast<std::size_t>(k)];
-        sums[j] = sum;
+    std::array<double, 4> sums = kSeriesCoefficients[kSeriesTerms - 1];
+    for (int k = kSeriesTerms - 2; k >= 0; --k) {
+        const std::array<double, 4>& c = kSeriesCoefficients[static_cast<std::size_t>(k)];
+        for (std::size_t j = 0; j < 4; ++j)
+            sums[j] = sums[j] * z + c[j];
     }
     return {sums[0], x * sums[1], x2 * sums[2], x2 * x * sums[3]};
 }
@@ -176,7 +176,8 @@ constexpr double kSingularPivot = 1e-14;
 
 int pieces_of(double beta, double length) {
     const double bl = std::fabs(beta * length);
-    return std::max(1, static_cast<int>(std::ceil(bl / kMaxPieceBetaLength)));
+    if (bl <= kMaxPieceBetaLength) return 1; // nearly every element: no rounding up
+    return static_cast<int>(std::ceil(bl / kMaxPieceBetaLength));
 }
 
 // The two state components the tip condition fixes at 0.
@@ -331,12 +332,13 @@ bool orthonormalise(const std::array<double, 4>& weight, NodeConditions& n, doub
         v *= first_scale;
     n.rhs[0] *= first_scale;
     const double along = dot(second_row, first_row);
-    const double second_length = std::sqrt(dot(second_row, second_row));
+    const double second_length_squared = dot(second_row, second_row);
     for (std::size_t c = 0; c < 4; ++c)
         second_row[c] -= along * first_row[c];
     n.rhs[1] -= along * n.rhs[0];
-    const double second = std::sqrt(dot(second_row, second_row));
-    if (!(second >= tiny * second_length)) return false;
+    const double second_squared = dot(second_row, second_row);
+    if (!(second_squared >= tiny * tiny * second_length_squared)) return false;
+    const double second = std::sqrt(second_squared);
     const double second_scale = 1.0 / second;
     for (double& v : second_row)
         v *= second_scale;
