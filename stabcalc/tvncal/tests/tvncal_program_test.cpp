@@ -8,6 +8,7 @@
 #include "current_folder.h"
 #include "program_folder.h"
 #include "stability_fixture.h"
+#include "text_search.h"
 
 #include <gtest/gtest.h>
 
@@ -61,12 +62,7 @@ bool starts_with(const std::string& text, const std::string& head) {
     return text.rfind(head, 0) == 0;
 }
 
-int count_of(const std::string& text, const std::string& part) {
-    int n = 0;
-    for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
-        ++n;
-    return n;
-}
+using test::count_of;
 
 TEST(TvncalSelection, FirstPileThatPassesTheStressCheckIsDecided) {
     const ProgramRun run = run_tvncal(StabilityInput{}, 0, {ForceSection{}});

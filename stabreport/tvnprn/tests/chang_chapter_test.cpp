@@ -2,9 +2,8 @@
 // length), written from records set here and checked against values worked
 // by hand.
 #include "chang_chapter.h"
-#include "current_folder.h"
-#include "program_folder.h"
-#include "report_page_templates.h"
+#include "page_text.h"
+#include "text_search.h"
 
 #include <gtest/gtest.h>
 
@@ -15,14 +14,8 @@
 namespace wtn {
 namespace {
 
-using test::CurrentFolder;
-using test::ProgramFolder;
-
-const TemplateTable kTemplates = kStabilityReportTemplates;
-
-bool contains(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
+using test::contains;
+using test::pages_of;
 
 // Uniform ground of k 10 000 below the virtual seabed -7.0 down to the bottom
 // boundary -30.0; a pile of I 16 800 cm4/m at E 200 kN/mm2: EI = 33 600 kN·m2/m,
@@ -70,22 +63,6 @@ StabilityReport layered_report() {
     fc.base[kNormalCase] = {-7.425, 100.0};
     r.results.level_displacement.embedment[kNormalCase] = {4.265, 4.265};
     return r;
-}
-
-std::string body_of(const std::string& file) {
-    std::string text = file;
-    for (int i = 0; i < 2; ++i) // title and header
-        text.erase(0, text.find("\r\n") + 2);
-    return text;
-}
-
-std::string pages_of(const std::function<void(PageFile&)>& write) {
-    ProgramFolder folder(false);
-    CurrentFolder here(folder);
-    PageFile page("T.PDT", "title", RunInfo{}, &kTemplates);
-    write(page);
-    page.close();
-    return body_of(folder.read("T.PDT"));
 }
 
 std::string embedment_pages(const StabilityReport& r, bool varies, int case_index = 0) {

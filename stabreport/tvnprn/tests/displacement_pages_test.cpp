@@ -6,6 +6,7 @@
 #include "program_folder.h"
 #include "report_page_templates.h"
 #include "stop_capture.h"
+#include "text_search.h"
 
 #include <gtest/gtest.h>
 
@@ -21,9 +22,7 @@ using test::ProgramFolder;
 
 const TemplateTable kTemplates = kStabilityReportTemplates;
 
-bool contains(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
+using test::contains;
 
 // SP-VL by Chang's method, port standard, completed state, normal case,
 // corrosion zones differ. Superstructure crown +3.0 over the virtual seabed

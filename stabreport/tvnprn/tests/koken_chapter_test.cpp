@@ -4,8 +4,9 @@
 // numbering for C-type and S-type ground.
 #include "current_folder.h"
 #include "koken_chapter.h"
+#include "page_text.h"
 #include "program_folder.h"
-#include "report_page_templates.h"
+#include "text_search.h"
 
 #include <gtest/gtest.h>
 
@@ -17,20 +18,11 @@ namespace wtn {
 namespace {
 
 using test::CurrentFolder;
+using test::pages_of;
 using test::ProgramFolder;
 
-const TemplateTable kTemplates = kStabilityReportTemplates;
-
-bool contains(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
-
-int count_of(const std::string& text, const std::string& part) {
-    int n = 0;
-    for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
-        ++n;
-    return n;
-}
+using test::contains;
+using test::count_of;
 
 double tagged(std::size_t i) {
     return static_cast<double>(i) + static_cast<double>(i) / 1000.0;
@@ -71,18 +63,6 @@ StabilityReport koken_report() {
         k.curve[i] = tagged(i) / 10.0;
     r.results.level_displacement.embedment[kNormalCase] = {6.073, 5.976};
     return r;
-}
-
-std::string pages_of(const std::function<void(PageFile&)>& write) {
-    ProgramFolder folder(false);
-    CurrentFolder here(folder);
-    PageFile page("T.PDT", "title", RunInfo{}, &kTemplates);
-    write(page);
-    page.close();
-    std::string text = folder.read("T.PDT");
-    for (int i = 0; i < 2; ++i)
-        text.erase(0, text.find("\r\n") + 2);
-    return text;
 }
 
 TEST(KokenPages, GroundPagesWithoutJointEfficiency) {

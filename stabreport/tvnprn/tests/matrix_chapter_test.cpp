@@ -2,9 +2,10 @@
 // holds them, and the numbering of the chapter's items by method.
 #include "current_folder.h"
 #include "matrix_chapter.h"
+#include "page_text.h"
 #include "program_folder.h"
-#include "report_page_templates.h"
 #include "stop_capture.h"
+#include "text_search.h"
 
 #include <gtest/gtest.h>
 
@@ -14,13 +15,10 @@ namespace wtn {
 namespace {
 
 using test::CurrentFolder;
+using test::pages_of;
 using test::ProgramFolder;
 
-const TemplateTable kTemplates = kStabilityReportTemplates;
-
-bool contains(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
+using test::contains;
 
 // Chang's multi-layer method, virtual seabed -7.425, two elements (the
 // layer to -9.0 and the one to the toe -11.0), corrosion zones differ. The
@@ -62,21 +60,9 @@ StabilityReport matrix_report() {
     return r;
 }
 
-std::string written(const std::function<void(PageFile&)>& write) {
-    ProgramFolder folder(false);
-    CurrentFolder here(folder);
-    PageFile page("T.PDT", "title", RunInfo{}, &kTemplates);
-    write(page);
-    page.close();
-    std::string text = folder.read("T.PDT");
-    for (int i = 0; i < 2; ++i)
-        text.erase(0, text.find("\r\n") + 2);
-    return text;
-}
-
 TEST(MatrixTables, ElementTableWalksDownFromTheVirtualSeabed) {
     const StabilityReport r = matrix_report();
-    const std::string text = written([&](PageFile& p) { write_matrix_element_table(p, r, 0); });
+    const std::string text = pages_of([&](PageFile& p) { write_matrix_element_table(p, r, 0); });
     const std::string state0 =
         "$1  MATRX_TL.PFM\r\n$0  MATRX_TB.PFM    MATRX_TB.PZK\r\n"
         "$T\r\n$0  MTRX1B.PFM\r\n99  (腐食前)\r\n$H  MTRXB_HD.PFM\r\n$F  MTRXB_FT.PFM\r\n"
@@ -95,7 +81,7 @@ TEST(MatrixTables, NodeTablesPrintThePointsInCentimetresAndMilliradians) {
     const StabilityReport r = matrix_report();
     int next = 0;
     const std::string text =
-        written([&](PageFile& p) { next = write_matrix_result_tables(p, r, 0, 2); });
+        pages_of([&](PageFile& p) { next = write_matrix_result_tables(p, r, 0, 2); });
     EXPECT_EQ(next, 3);
     const std::string state0 =
         "$1  MATRX_TH.PFM\r\n99    2\r\n"
@@ -119,7 +105,7 @@ TEST(MatrixTables, NodeTablesPrintThePointsInCentimetresAndMilliradians) {
     StabilityReport plain = matrix_report();
     plain.results.corrosion.case_flag = kNoCorrosion;
     const std::string one =
-        written([&](PageFile& p) { write_matrix_result_tables(p, plain, 0, 1); });
+        pages_of([&](PageFile& p) { write_matrix_result_tables(p, plain, 0, 1); });
     EXPECT_FALSE(contains(one, "$R  13")) << one;
     EXPECT_FALSE(contains(one, "99  (")) << one;
     EXPECT_EQ(one.find("$T"), one.rfind("$T")) << one;
@@ -127,7 +113,7 @@ TEST(MatrixTables, NodeTablesPrintThePointsInCentimetresAndMilliradians) {
     StabilityReport broken = matrix_report();
     broken.results.areas.matrix.nodes[0].point_count = 46;
     const std::string stop = test::stop_text(
-        [&] { written([&](PageFile& p) { write_matrix_result_tables(p, broken, 0, 1); }); });
+        [&] { pages_of([&](PageFile& p) { write_matrix_result_tables(p, broken, 0, 1); }); });
     EXPECT_TRUE(contains(stop, "neire.prn")) << stop;
 }
 
@@ -136,7 +122,8 @@ std::string chapter_of(const StabilityReport& r) {
     ProgramFolder folder(false);
     CurrentFolder here(folder);
     ReportChapter chapter;
-    chapter.page = std::make_unique<PageFile>("T.PDT", "title", RunInfo{}, &kTemplates);
+    chapter.page =
+        std::make_unique<PageFile>("T.PDT", "title", RunInfo{}, &test::kStabilityTemplates);
     write_matrix_pages(r, chapter);
     return folder.read("T.PDT");
 }

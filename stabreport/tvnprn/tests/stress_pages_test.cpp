@@ -3,6 +3,7 @@
 #include "program_folder.h"
 #include "report_page_templates.h"
 #include "stress_pages.h"
+#include "text_search.h"
 
 #include <gtest/gtest.h>
 
@@ -18,9 +19,7 @@ using test::ProgramFolder;
 
 const TemplateTable kTemplates = kStabilityReportTemplates;
 
-bool contains(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
+using test::contains;
 
 // SP-VL, corrosion zones differ, allowable 180.0: σ = |M| × 10^6 / Z / 1000
 // of each state as TVNCAL stores it.

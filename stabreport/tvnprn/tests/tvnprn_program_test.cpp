@@ -6,6 +6,7 @@
 #include "child_process.h"
 #include "program_folder.h"
 #include "stability_fixture.h"
+#include "text_search.h"
 
 #include <gtest/gtest.h>
 
@@ -58,9 +59,7 @@ std::string utf8(const char8_t* text) {
     return reinterpret_cast<const char*>(text);
 }
 
-bool contains(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
+using test::contains;
 
 std::vector<std::string> page_files(const ReportRun& run) {
     std::vector<std::string> names;

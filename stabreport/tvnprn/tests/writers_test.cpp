@@ -6,6 +6,7 @@
 #include "reaction_charts.h"
 #include "report_page_templates.h"
 #include "section_pages.h"
+#include "text_search.h"
 
 #include <gtest/gtest.h>
 
@@ -19,16 +20,8 @@ using test::ProgramFolder;
 
 const TemplateTable kTemplates = kStabilityReportTemplates;
 
-bool contains(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
-
-int count_of(const std::string& text, const std::string& part) {
-    int n = 0;
-    for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
-        ++n;
-    return n;
-}
+using test::contains;
+using test::count_of;
 
 // SP-IV of the installed catalogue, Chang's method, port standard, one layer
 // row below the virtual seabed and the row closing it.

@@ -10,6 +10,7 @@
 #include "program_folder.h"
 #include "rounding.h"
 #include "text_lines.h"
+#include "text_search.h"
 #include "wall_section.h"
 
 #include <gtest/gtest.h>
@@ -30,12 +31,7 @@ ChildResult run_program(const ProgramFolder& folder, const char* name) {
     return test::run_batch_in(folder, name);
 }
 
-int count_of(const std::string& text, const std::string& part) {
-    int n = 0;
-    for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
-        ++n;
-    return n;
-}
+using test::count_of;
 
 // The improved U-type catalogue YAITA.D02 as installed: name, Z (cm3/m), I (cm4/m).
 struct CataloguePile {

@@ -7,6 +7,7 @@
 #include "file_io.h"
 #include "program_folder.h"
 #include "stability_chain.h"
+#include "text_search.h"
 #include "viewer_check.h"
 #include "wall_section.h"
 #include "work_files.h"
@@ -27,9 +28,7 @@ using test::fmt;
 using test::ProgramFolder;
 using test::sand_by_n_value;
 
-bool contains(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
+using test::contains;
 
 // The first case record of NEIRE.PRN, read back as TVNPRN reads it.
 CaseAreas stored_case(const ProgramFolder& folder, EmbedmentMethod method,

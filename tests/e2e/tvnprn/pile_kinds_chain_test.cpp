@@ -5,6 +5,7 @@
 // their key values worked by hand.
 #include "program_folder.h"
 #include "stability_chain.h"
+#include "text_search.h"
 #include "viewer_check.h"
 #include "wall_section.h"
 
@@ -18,9 +19,7 @@ namespace {
 using test::completed_state_chain;
 using test::sand_by_n_value;
 
-bool contains(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
+using test::contains;
 
 // The sand section (P 110.688 kN/m, h0 2.846 m, virtual seabed -4.050, k
 // 30000) on a steel pipe of 800 x 9 mm with P-T joints (joint 180 mm),

@@ -6,6 +6,7 @@
 #include "cp932_codec.h"
 #include "program_folder.h"
 #include "stability_chain.h"
+#include "text_search.h"
 #include "viewer_check.h"
 #include "wall_section.h"
 
@@ -31,9 +32,7 @@ ChildResult run_program(const ProgramFolder& folder, const char* name) {
     return test::run_batch_in(folder, name);
 }
 
-bool contains(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
+using test::contains;
 
 using test::check_viewer;
 
