@@ -83,10 +83,21 @@ BeamFunctions series_functions(double x) {
     return {sums[0], x * sums[1], x2 * sums[2], x2 * x * sums[3]};
 }
 
+// Reciprocals of an element's β and EI, shared by its matrix and middle row.
+struct ElementReciprocals {
+    double inv_beta = 0.0;
+    double inv_ei = 0.0;
+};
+
+ElementReciprocals reciprocals_of(double beta, double rigidity) {
+    return {1.0 / beta, 1.0 / rigidity};
+}
+
 // The field matrix of an element from its functions.
-FieldMatrix field_matrix_of(const BeamFunctions& f, double beta, double rigidity) {
-    const double inv_beta = 1.0 / beta;
-    const double inv_ei = 1.0 / rigidity;
+FieldMatrix field_matrix_of(const BeamFunctions& f, double beta, double rigidity,
+                            const ElementReciprocals& r) {
+    const double inv_beta = r.inv_beta;
+    const double inv_ei = r.inv_ei;
     const double ei = rigidity;
     const double b2 = beta * beta;
     const double b3 = b2 * beta;
@@ -113,9 +124,9 @@ FieldMatrix field_matrix_of(const BeamFunctions& f, double beta, double rigidity
 }
 
 // The first row of the field matrix: the deflection from the state at the top.
-NodeState deflection_row_of(const BeamFunctions& f, double beta, double rigidity) {
-    const double inv_beta = 1.0 / beta;
-    const double inv_ei = 1.0 / rigidity;
+NodeState deflection_row_of(const BeamFunctions& f, const ElementReciprocals& r) {
+    const double inv_beta = r.inv_beta;
+    const double inv_ei = r.inv_ei;
     return {f.a0, -f.a1 * inv_beta, -f.a2 * inv_ei * inv_beta * inv_beta,
             -f.a3 * inv_ei * inv_beta * inv_beta * inv_beta};
 }
@@ -125,10 +136,11 @@ NodeState deflection_row_of(const BeamFunctions& f, double beta, double rigidity
 void field_matrix_with_middle(double beta, double length, double rigidity, FieldMatrix& whole,
                               NodeState& middle_row) {
     const double b = beta * length;
+    const ElementReciprocals reciprocals = reciprocals_of(beta, rigidity);
     if (std::fabs(b) <= kSeriesLimit) {
         // A short element: both from the series, no exponential or sine.
-        whole = field_matrix_of(series_functions(b), beta, rigidity);
-        middle_row = deflection_row_of(series_functions(b / 2.0), beta, rigidity);
+        whole = field_matrix_of(series_functions(b), beta, rigidity, reciprocals);
+        middle_row = deflection_row_of(series_functions(b / 2.0), reciprocals);
         return;
     }
     const double h = b / 2.0;
@@ -144,15 +156,16 @@ void field_matrix_with_middle(double beta, double length, double rigidity, Field
     // The upper half: its deflection row.
     const BeamFunctions half{ch_h * c_h, (c_h * sh_h + s_h * ch_h) / 2.0, sh_h * s_h / 2.0,
                              (ch_h * s_h - c_h * sh_h) / 4.0};
-    middle_row = deflection_row_of(half, beta, rigidity);
+    middle_row = deflection_row_of(half, reciprocals);
 
     // The whole element from the double angle.
     const double c = 1.0 - 2.0 * s_h * s_h;
     const double s = 2.0 * s_h * c_h;
     const double ch = 1.0 + 2.0 * sh_h * sh_h;
     const double sh = 2.0 * sh_h * ch_h;
-    whole = field_matrix_of(
-        {ch * c, (c * sh + s * ch) / 2.0, sh * s / 2.0, (ch * s - c * sh) / 4.0}, beta, rigidity);
+    whole =
+        field_matrix_of({ch * c, (c * sh + s * ch) / 2.0, sh * s / 2.0, (ch * s - c * sh) / 4.0},
+                        beta, rigidity, reciprocals);
 }
 
 NodeState apply_field_matrix(const FieldMatrix& f, const NodeState& state) {
@@ -346,11 +359,12 @@ bool orthonormalise(const std::array<double, 4>& weight, NodeConditions& n, doub
     return true;
 }
 
-// Carried rows grow by at most about e^(βℓ) over a piece, and the second
-// loses its independent part as fast: they are made orthonormal again once
-// the pieces passed since add up to this βℓ (a factor of e at most), which
-// keeps all but the last digit.
-constexpr double kOrthonormaliseBetaLength = 1.0;
+// Carried rows grow by about e^(βℓ) over a piece; the two follow the modes
+// e^(βx)·cos βx and e^(βx)·sin βx, which keep their difference of phase, and
+// what the decaying modes add to them shrinks. They are scaled back and made
+// orthonormal again once the pieces passed since add up to this βℓ (a growth
+// of about e⁴ ≈ 55, far from any overflow).
+constexpr double kOrthonormaliseBetaLength = 4.0;
 
 } // namespace
 
