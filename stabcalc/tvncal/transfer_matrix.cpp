@@ -138,9 +138,18 @@ void field_matrix_with_middle(double beta, double length, double rigidity, Field
     const double b = beta * length;
     const ElementReciprocals reciprocals = reciprocals_of(beta, rigidity);
     if (std::fabs(b) <= kSeriesLimit) {
-        // A short element: both from the series, no exponential or sine.
-        whole = field_matrix_of(series_functions(b), beta, rigidity, reciprocals);
-        middle_row = deflection_row_of(series_functions(b / 2.0), reciprocals);
+        // A short element: the half from the series, no exponential or sine,
+        // and the whole from it as F(ℓ) = F(ℓ/2)², whose first row gives
+        // a0(2x) = a0² - 8a1a3 - 4a2², a1(2x) = 2a0a1 - 8a2a3,
+        // a2(2x) = 2a0a2 + a1² - 4a3², a3(2x) = 2a0a3 + 2a1a2.
+        const BeamFunctions half = series_functions(b / 2.0);
+        middle_row = deflection_row_of(half, reciprocals);
+        const BeamFunctions doubled{
+            half.a0 * half.a0 - 8.0 * half.a1 * half.a3 - 4.0 * half.a2 * half.a2,
+            2.0 * half.a0 * half.a1 - 8.0 * half.a2 * half.a3,
+            2.0 * half.a0 * half.a2 + half.a1 * half.a1 - 4.0 * half.a3 * half.a3,
+            2.0 * half.a0 * half.a3 + 2.0 * half.a1 * half.a2};
+        whole = field_matrix_of(doubled, beta, rigidity, reciprocals);
         return;
     }
     const double h = b / 2.0;

@@ -28,12 +28,11 @@ FieldMatrix field_matrix(double beta, double length, double rigidity);
 
 // The field matrix of one element (whole) and the first row of the field
 // matrix of its upper half (middle_row: the deflection at the element's
-// middle from the state at its top). A short element (βℓ ≤ 1) takes both
-// from the power series of the four functions; a longer one from the
-// functions of βℓ/2 (one exp, one sine and cosine), whole by the
-// double-angle formulas. Equal to field_matrix to round-off; for an
-// iteration that evaluates every element's matrix and middle deflection in
-// every round.
+// middle from the state at its top), both from the four functions of βℓ/2:
+// from their power series for a short element (βℓ ≤ 1), else from one exp
+// and one sine and cosine; whole by the double-argument formulas. Equal to field_matrix to
+// round-off; for an iteration that evaluates every element's matrix and middle deflection in every
+// round.
 void field_matrix_with_middle(double beta, double length, double rigidity, FieldMatrix& whole,
                               NodeState& middle_row);
 
