@@ -179,19 +179,20 @@ void update_ctype_beta(MatrixElements& elements, const MatrixWork& work) {
         top += elements.length[e];
     }
     const double floor = kDeflectionFloor * largest;
-    top = 0.0;
-    for (std::size_t e = 0; e < count; ++e) {
+    // The elements whose top lies within the embedded length: a leading run.
+    std::size_t within = 0;
+    for (top = 0.0; within < count && top < elements.embedded_length; ++within)
+        top += elements.length[within];
+    // One plain pass over them, which the compiler takes two at a time.
+    for (std::size_t e = 0; e < within; ++e) {
         const double y = std::max(middle[e], floor);
+        // The secant coefficient kh·√y / y = kh / √y; β = (k / 4EI)^¼ as two
+        // square roots, cheaper than pow.
+        const double secant = elements.kh[e] / std::sqrt(y);
+        const double q = secant * elements.factor[e] * 0.25 / elements.rigidity[e];
         // With no deflection anywhere the secant coefficient is undefined;
         // the element keeps its coefficient.
-        if (top < elements.embedded_length && y > 0.0) {
-            // The secant coefficient kh·√y / y = kh / √y; β = (k / 4EI)^¼ as
-            // two square roots, cheaper than pow.
-            const double secant = elements.kh[e] / std::sqrt(y);
-            const double q = secant * elements.factor[e] * 0.25 / elements.rigidity[e];
-            elements.beta[e] = std::sqrt(std::sqrt(q));
-        }
-        top += elements.length[e];
+        elements.beta[e] = y > 0.0 ? std::sqrt(std::sqrt(q)) : elements.beta[e];
     }
 }
 
