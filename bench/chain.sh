@@ -32,10 +32,10 @@ export WTN_ANSWER=no WTN_ZEVOVE_CHOICE=0 QT_QPA_PLATFORM=offscreen
 
 # Median seconds of each command, one per line. hyperfine runs each command's
 # runs one after the other, so a burst of other work can fall on a program
-# and not on its floor: the commands are timed in three rounds, and each gets
-# the middle of its three round medians (a median is not moved by the odd
+# and not on its floor: the commands are timed in five rounds, and each gets
+# the middle of its five round medians (a median is not moved by the odd
 # delayed run either).
-rounds=3
+rounds=5
 medians() {
   for round in $(seq "$rounds"); do
     hyperfine -N --warmup 3 --runs "$runs" --style none --export-csv "$work/run.csv" "$@" >/dev/null
@@ -73,6 +73,10 @@ for fixture in uniform_sand wave_goda; do
     "./$program" >/dev/null 2>&1 || { echo "$fixture: $program failed" >&2; exit 1; }
     present+=("$program")
   done
+  # The copied programs and the files just written go to the disk now, not
+  # in the middle of the timings (write-back of tens of megabytes slowed
+  # whichever program it fell on).
+  sync
   for program in "${present[@]}"; do
     mapfile -t t < <(medians "./$program" "$floors/bench_do_nothing_static" "$floors/bench_do_nothing_batch")
     report "$fixture $program" "${t[0]}" static "${t[1]}" "$(peak_kib "./$program")"
@@ -104,6 +108,7 @@ one="$work/one_page"
 cp -r "$all" "$one"
 smallest=$(cd "$one" && ls -Sr -- *.PDT | head -1)
 (cd "$one" && for page in *.PDT; do [ "$page" = "$smallest" ] || rm -f "$page"; done)
+sync
 count_pages() { (cd "$1" && ./VIEWKSO --pdf "$work/count.pdf" >/dev/null 2>&1) && pdfinfo "$work/count.pdf" | awk '/^Pages:/ { print $2 }'; }
 pages_one=$(count_pages "$one")
 pages_all=$(count_pages "$all")
