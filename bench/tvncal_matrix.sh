@@ -33,6 +33,8 @@ for method in "${methods[@]}"; do
   (cd "$folder" && ./TVNDAT >/dev/null 2>&1)
   commands+=("env -C $folder ./TVNCAL")
 done
+# The copies go to the disk before the timings, not during them.
+sync
 
 # Columns of hyperfine's CSV: command, mean, stddev, median, user, system, ...
 hyperfine -N --warmup 2 --runs "$runs" --style none --export-csv "$work/run.csv" \
