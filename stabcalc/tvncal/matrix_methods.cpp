@@ -162,37 +162,35 @@ int build_elements(const ElementChainInput& input, MatrixElements& elements) {
 
 void update_ctype_beta(MatrixElements& elements, const MatrixWork& work) {
     const auto count = static_cast<std::size_t>(elements.count);
-    std::vector<double> middle(count, 0.0);
-    double top = 0.0;
-    double largest = 0.0;
-    for (std::size_t e = 0; e < count; ++e) {
-        if (top < elements.embedded_length) {
-            // The middle of the element, carried from its top node.
-            const NodeState& row = work.middle_rows[e];
-            const NodeState& state = work.node_states[e];
-            double y = 0.0;
-            for (std::size_t c = 0; c < 4; ++c)
-                y += row[c] * state[c];
-            middle[e] = std::fabs(y);
-            largest = std::max(largest, middle[e]);
-        }
-        top += elements.length[e];
-    }
-    const double floor = kDeflectionFloor * largest;
     // The elements whose top lies within the embedded length: a leading run.
     std::size_t within = 0;
-    for (top = 0.0; within < count && top < elements.embedded_length; ++within)
+    for (double top = 0.0; within < count && top < elements.embedded_length; ++within)
         top += elements.length[within];
-    // One plain pass over them, which the compiler takes two at a time.
+    // The deflection at the middle of each, carried from its top node; plain
+    // passes over them, which the compiler takes two at a time.
+    std::vector<double> middle(within, 0.0);
+    double largest = 0.0;
+    for (std::size_t e = 0; e < within; ++e) {
+        const NodeState& row = work.middle_rows[e];
+        const NodeState& state = work.node_states[e];
+        double y = 0.0;
+        for (std::size_t c = 0; c < 4; ++c)
+            y += row[c] * state[c];
+        middle[e] = std::fabs(y);
+        largest = std::max(largest, middle[e]);
+    }
+    // With no deflection anywhere the secant coefficient is undefined; every
+    // element keeps its coefficient. Otherwise the floor is positive, and so
+    // is every deflection taken below.
+    if (!(largest > 0.0)) return;
+    const double floor = kDeflectionFloor * largest;
     for (std::size_t e = 0; e < within; ++e) {
         const double y = std::max(middle[e], floor);
         // The secant coefficient kh·√y / y = kh / √y; β = (k / 4EI)^¼ as two
         // square roots, cheaper than pow.
         const double secant = elements.kh[e] / std::sqrt(y);
         const double q = secant * elements.factor[e] * 0.25 / elements.rigidity[e];
-        // With no deflection anywhere the secant coefficient is undefined;
-        // the element keeps its coefficient.
-        elements.beta[e] = y > 0.0 ? std::sqrt(std::sqrt(q)) : elements.beta[e];
+        elements.beta[e] = std::sqrt(std::sqrt(q));
     }
 }
 
