@@ -290,14 +290,9 @@ MatrixSectionResult solve_matrix_section(double moment, double force, bool squar
     if (!square_root_reaction) {
         matrix_solve(-moment, -force, elements, tip_condition, work);
     } else {
-        const auto count = static_cast<std::size_t>(elements.count);
-        work.field_matrices.resize(std::max(work.field_matrices.size(), count));
-        work.middle_rows.resize(std::max(work.middle_rows.size(), count));
         double previous = kFirstHeadDeflection;
         for (int round = 1;; ++round) {
-            for (std::size_t e = 0; e < count; ++e)
-                field_matrix_with_middle(elements.beta[e], elements.length[e], elements.rigidity[e],
-                                         work.field_matrices[e], work.middle_rows[e]);
+            chain_field_matrices(elements, work);
             sweep_element_chain(-moment, -force, elements, tip_condition, work);
             // Converged: keep the coefficients these states were solved
             // with, so the moments and zeros found inside the elements

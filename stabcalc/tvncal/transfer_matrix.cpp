@@ -133,26 +133,30 @@ NodeState deflection_row_of(const BeamFunctions& f, const ElementReciprocals& r)
 
 } // namespace
 
-void field_matrix_with_middle(double beta, double length, double rigidity, FieldMatrix& whole,
-                              NodeState& middle_row) {
-    const double b = beta * length;
+namespace {
+
+// A short element's middle row and whole matrix from its functions of βℓ/2:
+// the whole as F(ℓ) = F(ℓ/2)², whose first row gives
+// a0(2x) = a0² - 8a1a3 - 4a2², a1(2x) = 2a0a1 - 8a2a3,
+// a2(2x) = 2a0a2 + a1² - 4a3², a3(2x) = 2a0a3 + 2a1a2.
+void short_element(const BeamFunctions& half, double beta, double rigidity, FieldMatrix& whole,
+                   NodeState& middle_row) {
     const ElementReciprocals reciprocals = reciprocals_of(beta, rigidity);
-    if (std::fabs(b) <= kSeriesLimit) {
-        // A short element: the half from the series, no exponential or sine,
-        // and the whole from it as F(ℓ) = F(ℓ/2)², whose first row gives
-        // a0(2x) = a0² - 8a1a3 - 4a2², a1(2x) = 2a0a1 - 8a2a3,
-        // a2(2x) = 2a0a2 + a1² - 4a3², a3(2x) = 2a0a3 + 2a1a2.
-        const BeamFunctions half = series_functions(b / 2.0);
-        middle_row = deflection_row_of(half, reciprocals);
-        const BeamFunctions doubled{
-            half.a0 * half.a0 - 8.0 * half.a1 * half.a3 - 4.0 * half.a2 * half.a2,
-            2.0 * half.a0 * half.a1 - 8.0 * half.a2 * half.a3,
-            2.0 * half.a0 * half.a2 + half.a1 * half.a1 - 4.0 * half.a3 * half.a3,
-            2.0 * half.a0 * half.a3 + 2.0 * half.a1 * half.a2};
-        whole = field_matrix_of(doubled, beta, rigidity, reciprocals);
-        return;
-    }
-    const double h = b / 2.0;
+    middle_row = deflection_row_of(half, reciprocals);
+    const BeamFunctions doubled{
+        half.a0 * half.a0 - 8.0 * half.a1 * half.a3 - 4.0 * half.a2 * half.a2,
+        2.0 * half.a0 * half.a1 - 8.0 * half.a2 * half.a3,
+        2.0 * half.a0 * half.a2 + half.a1 * half.a1 - 4.0 * half.a3 * half.a3,
+        2.0 * half.a0 * half.a3 + 2.0 * half.a1 * half.a2};
+    whole = field_matrix_of(doubled, beta, rigidity, reciprocals);
+}
+
+// A long element's middle row and whole matrix from one exp and one sine and
+// cosine of βℓ/2, the whole by the double-angle formulas.
+void long_element(double beta, double length, double rigidity, FieldMatrix& whole,
+                  NodeState& middle_row) {
+    const ElementReciprocals reciprocals = reciprocals_of(beta, rigidity);
+    const double h = beta * length / 2.0;
     // cosh and sinh of h from e^h - 1, which keeps sinh's relative accuracy
     // for small h.
     const double em = std::expm1(h);
@@ -175,6 +179,58 @@ void field_matrix_with_middle(double beta, double length, double rigidity, Field
     whole =
         field_matrix_of({ch * c, (c * sh + s * ch) / 2.0, sh * s / 2.0, (ch * s - c * sh) / 4.0},
                         beta, rigidity, reciprocals);
+}
+
+} // namespace
+
+void field_matrix_with_middle(double beta, double length, double rigidity, FieldMatrix& whole,
+                              NodeState& middle_row) {
+    const double b = beta * length;
+    if (std::fabs(b) <= kSeriesLimit) {
+        // A short element: from the series, no exponential or sine.
+        short_element(series_functions(b / 2.0), beta, rigidity, whole, middle_row);
+    } else {
+        long_element(beta, length, rigidity, whole, middle_row);
+    }
+}
+
+void chain_field_matrices(const MatrixElements& elements, MatrixWork& work) {
+    const auto count = static_cast<std::size_t>(elements.count);
+    work.field_matrices.resize(std::max(work.field_matrices.size(), count));
+    work.middle_rows.resize(std::max(work.middle_rows.size(), count));
+    // The series of every element at x = βℓ/2 first, in plain passes over
+    // the chain that the compiler takes two elements at a time (a long
+    // element's sums are computed and not used).
+    std::vector<double> x(count);
+    for (std::size_t e = 0; e < count; ++e)
+        x[e] = elements.beta[e] * elements.length[e] / 2.0;
+    std::array<std::vector<double>, 4> sums;
+    for (std::size_t j = 0; j < 4; ++j) {
+        std::vector<double>& sum_j = sums[j];
+        sum_j.resize(count);
+        for (std::size_t e = 0; e < count; ++e) {
+            const double x2 = x[e] * x[e];
+            const double z = -4.0 * x2 * x2;
+            double sum = kSeriesCoefficients[kSeriesTerms - 1][j];
+            for (int k = kSeriesTerms - 2; k >= 0; --k)
+                sum = sum * z + kSeriesCoefficients[static_cast<std::size_t>(k)][j];
+            sum_j[e] = sum;
+        }
+    }
+    for (std::size_t e = 0; e < count; ++e) {
+        const double beta = elements.beta[e];
+        const double length = elements.length[e];
+        const double rigidity = elements.rigidity[e];
+        if (std::fabs(beta * length) <= kSeriesLimit) {
+            const double h = x[e];
+            const double h2 = h * h;
+            const BeamFunctions half{sums[0][e], h * sums[1][e], h2 * sums[2][e],
+                                     h2 * h * sums[3][e]};
+            short_element(half, beta, rigidity, work.field_matrices[e], work.middle_rows[e]);
+        } else {
+            long_element(beta, length, rigidity, work.field_matrices[e], work.middle_rows[e]);
+        }
+    }
 }
 
 NodeState apply_field_matrix(const FieldMatrix& f, const NodeState& state) {

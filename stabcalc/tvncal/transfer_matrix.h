@@ -36,6 +36,12 @@ FieldMatrix field_matrix(double beta, double length, double rigidity);
 void field_matrix_with_middle(double beta, double length, double rigidity, FieldMatrix& whole,
                               NodeState& middle_row);
 
+// Every element's field matrix and middle row, as field_matrix_with_middle
+// gives them, into work.field_matrices and work.middle_rows: the short
+// elements' series first for the whole chain, in passes the compiler takes
+// two elements at a time.
+void chain_field_matrices(const MatrixElements& elements, MatrixWork& work);
+
 // F × state.
 NodeState apply_field_matrix(const FieldMatrix& f, const NodeState& state);
 
