@@ -297,6 +297,11 @@ struct MatrixWork {
     // The eliminated rows of the node-state system, kept between the rounds
     // of an iteration.
     std::vector<double> band;
+    // Room the rounds of an iteration reuse: each element's βℓ/2 and the four
+    // series sums of its functions there, and its middle deflection.
+    std::vector<double> half_beta_length;
+    std::array<std::vector<double>, 4> series_sums;
+    std::vector<double> middle_deflection;
 };
 
 } // namespace wtn

@@ -160,7 +160,7 @@ int build_elements(const ElementChainInput& input, MatrixElements& elements) {
     stop_with_error(ErrorCode::TipBelowLastLayer);
 }
 
-void update_ctype_beta(MatrixElements& elements, const MatrixWork& work) {
+void update_ctype_beta(MatrixElements& elements, MatrixWork& work) {
     const auto count = static_cast<std::size_t>(elements.count);
     // The elements whose top lies within the embedded length: a leading run.
     std::size_t within = 0;
@@ -168,7 +168,8 @@ void update_ctype_beta(MatrixElements& elements, const MatrixWork& work) {
         top += elements.length[within];
     // The deflection at the middle of each, carried from its top node; plain
     // passes over them, which the compiler takes two at a time.
-    std::vector<double> middle(within, 0.0);
+    std::vector<double>& middle = work.middle_deflection;
+    middle.resize(std::max(middle.size(), within));
     double largest = 0.0;
     for (std::size_t e = 0; e < within; ++e) {
         const NodeState& row = work.middle_rows[e];

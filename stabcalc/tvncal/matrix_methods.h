@@ -53,7 +53,7 @@ inline constexpr int kMaxCTypeRounds = 200;
 // middle deflection of the round so β stays finite where the pile crosses
 // its rest position. The middle deflection is work.middle_rows[e] ·
 // work.node_states[e], the rows of the β the states were solved with.
-void update_ctype_beta(MatrixElements& elements, const MatrixWork& work);
+void update_ctype_beta(MatrixElements& elements, MatrixWork& work);
 
 // Solves one section: method 2 once, method 4 iterated until the head
 // deflection changes by less than 0.0001 m (at most kMaxCTypeRounds rounds,

@@ -201,13 +201,14 @@ void chain_field_matrices(const MatrixElements& elements, MatrixWork& work) {
     // The series of every element at x = βℓ/2 first, in plain passes over
     // the chain that the compiler takes two elements at a time (a long
     // element's sums are computed and not used).
-    std::vector<double> x(count);
+    std::vector<double>& x = work.half_beta_length;
+    x.resize(std::max(x.size(), count));
     for (std::size_t e = 0; e < count; ++e)
         x[e] = elements.beta[e] * elements.length[e] / 2.0;
-    std::array<std::vector<double>, 4> sums;
+    std::array<std::vector<double>, 4>& sums = work.series_sums;
     for (std::size_t j = 0; j < 4; ++j) {
         std::vector<double>& sum_j = sums[j];
-        sum_j.resize(count);
+        sum_j.resize(std::max(sum_j.size(), count));
         for (std::size_t e = 0; e < count; ++e) {
             const double x2 = x[e] * x[e];
             const double z = -4.0 * x2 * x2;
