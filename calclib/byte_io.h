@@ -66,6 +66,8 @@ class ByteWriter {
                 field(v);
         }
     }
+    // count reals in a row, as field() on each would write them.
+    void reals(const double* values, std::size_t count) { run(values, count); }
     // text in a field of room bytes: cut to room - 1 bytes without splitting
     // a double-byte character, then NUL-filled, so a reader always finds the
     // terminator.

@@ -91,11 +91,8 @@ void write_matrix(ByteWriter& w, const MatrixResult& m) {
         w.field(e.count);
         w.field(e.length_above);
         w.field(e.embedded_length);
-        for (const std::vector<double>* array :
-             {&e.rigidity, &e.length, &e.kh, &e.beta, &e.factor}) {
-            for (std::size_t i = 0; i < n; ++i)
-                w.field((*array)[i]);
-        }
+        for (const std::vector<double>* array : {&e.rigidity, &e.length, &e.kh, &e.beta, &e.factor})
+            w.reals(array->data(), n);
         image_fields_matrix_nodes(w, m.nodes[s]);
     }
 }
