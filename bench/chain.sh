@@ -30,17 +30,11 @@ trap 'rm -rf "$work"' EXIT
 unset WTN_UI_PIPE
 export WTN_ANSWER=no WTN_ZEVOVE_CHOICE=0 QT_QPA_PLATFORM=offscreen
 
-# Median seconds of each command, one per line. hyperfine runs each command's
-# runs one after the other, so a burst of other work can fall on a program
-# and not on its floor: the commands are timed in five rounds, and each gets
-# the middle of its five round medians (a median is not moved by the odd
-# delayed run either).
-rounds=5
+# Median seconds of each command, one per line: the middle of five round
+# medians (a median is not moved by the odd delayed run either).
+source bench/rounds.sh
 medians() {
-  for round in $(seq "$rounds"); do
-    hyperfine -N --warmup 3 --runs "$runs" --style none --export-csv "$work/run.csv" "$@" >/dev/null
-    tail -n +2 "$work/run.csv" | cut -d, -f4 | awk -v r="$round" '{ print NR, r, $1 }'
-  done | sort -k1,1n -k3,3g | awk -v mid=$(((rounds + 1) / 2)) '++seen[$1] == mid { print $3 }'
+  middle_of_rounds "$work/run.csv" '$4' --warmup 3 --runs "$runs" "$@"
 }
 
 peak_kib() {

@@ -36,17 +36,10 @@ done
 # The copies go to the disk before the timings, not during them.
 sync
 
-# Columns of hyperfine's CSV: command, mean, stddev, median, user, system, ...
-# hyperfine runs one command's runs after the other, so a burst of other work
-# can fall on one method alone: the methods are timed in five rounds and each
-# gets the middle of its five round means.
-rounds=5
-mapfile -t cpu < <(
-  for round in $(seq "$rounds"); do
-    hyperfine -N --warmup 2 --runs "$runs" --style none --export-csv "$work/run.csv" \
-      "${commands[@]}" >/dev/null
-    tail -n +2 "$work/run.csv" | awk -F, -v r="$round" '{ print NR, r, $5 + $6 }'
-  done | sort -k1,1n -k3,3g | awk -v mid=$(((rounds + 1) / 2)) '++seen[$1] == mid { print $3 }')
+# User + system CPU seconds of each method: the middle of five round means.
+source bench/rounds.sh
+mapfile -t cpu < <(middle_of_rounds "$work/run.csv" '$5 + $6' --warmup 2 --runs "$runs" \
+  "${commands[@]}")
 
 printf '%-8s %12s %10s %12s\n' method "CPU ms" "/ method 1" "peak KiB"
 for i in "${!methods[@]}"; do

@@ -69,18 +69,31 @@ constexpr std::array<std::array<double, 4>, kSeriesTerms> kSeriesCoefficients = 
     return c;
 }();
 
-// The functions of |x| ≤ kSeriesLimit from their series (Horner in -4x⁴,
-// the four sums together).
-BeamFunctions series_functions(double x) {
+// The series of function j at x, Σ z^k / (4k + j)! with z = -4x⁴ (Horner).
+double series_sum(std::size_t j, double z) {
+    double sum = kSeriesCoefficients[kSeriesTerms - 1][j];
+    for (int k = kSeriesTerms - 2; k >= 0; --k)
+        sum = sum * z + kSeriesCoefficients[static_cast<std::size_t>(k)][j];
+    return sum;
+}
+
+// z = -4x⁴ of the series at x.
+double series_argument(double x) {
     const double x2 = x * x;
-    const double z = -4.0 * x2 * x2;
-    std::array<double, 4> sums = kSeriesCoefficients[kSeriesTerms - 1];
-    for (int k = kSeriesTerms - 2; k >= 0; --k) {
-        const std::array<double, 4>& c = kSeriesCoefficients[static_cast<std::size_t>(k)];
-        for (std::size_t j = 0; j < 4; ++j)
-            sums[j] = sums[j] * z + c[j];
-    }
+    return -4.0 * x2 * x2;
+}
+
+// The functions at x from their four series sums there: a_j = x^j · sum_j.
+BeamFunctions functions_from_sums(double x, const std::array<double, 4>& sums) {
+    const double x2 = x * x;
     return {sums[0], x * sums[1], x2 * sums[2], x2 * x * sums[3]};
+}
+
+// The functions of |x| ≤ kSeriesLimit from their series.
+BeamFunctions series_functions(double x) {
+    const double z = series_argument(x);
+    return functions_from_sums(
+        x, {series_sum(0, z), series_sum(1, z), series_sum(2, z), series_sum(3, z)});
 }
 
 // Reciprocals of an element's β and EI, shared by its matrix and middle row.
@@ -130,10 +143,6 @@ NodeState deflection_row_of(const BeamFunctions& f, const ElementReciprocals& r)
     return {f.a0, -f.a1 * inv_beta, -f.a2 * inv_ei * inv_beta * inv_beta,
             -f.a3 * inv_ei * inv_beta * inv_beta * inv_beta};
 }
-
-} // namespace
-
-namespace {
 
 // A short element's middle row and whole matrix from its functions of βℓ/2:
 // the whole as F(ℓ) = F(ℓ/2)², whose first row gives
@@ -209,24 +218,16 @@ void chain_field_matrices(const MatrixElements& elements, MatrixWork& work) {
     for (std::size_t j = 0; j < 4; ++j) {
         std::vector<double>& sum_j = sums[j];
         sum_j.resize(std::max(sum_j.size(), count));
-        for (std::size_t e = 0; e < count; ++e) {
-            const double x2 = x[e] * x[e];
-            const double z = -4.0 * x2 * x2;
-            double sum = kSeriesCoefficients[kSeriesTerms - 1][j];
-            for (int k = kSeriesTerms - 2; k >= 0; --k)
-                sum = sum * z + kSeriesCoefficients[static_cast<std::size_t>(k)][j];
-            sum_j[e] = sum;
-        }
+        for (std::size_t e = 0; e < count; ++e)
+            sum_j[e] = series_sum(j, series_argument(x[e]));
     }
     for (std::size_t e = 0; e < count; ++e) {
         const double beta = elements.beta[e];
         const double length = elements.length[e];
         const double rigidity = elements.rigidity[e];
         if (std::fabs(beta * length) <= kSeriesLimit) {
-            const double h = x[e];
-            const double h2 = h * h;
-            const BeamFunctions half{sums[0][e], h * sums[1][e], h2 * sums[2][e],
-                                     h2 * h * sums[3][e]};
+            const BeamFunctions half =
+                functions_from_sums(x[e], {sums[0][e], sums[1][e], sums[2][e], sums[3][e]});
             short_element(half, beta, rigidity, work.field_matrices[e], work.middle_rows[e]);
         } else {
             long_element(beta, length, rigidity, work.field_matrices[e], work.middle_rows[e]);
