@@ -48,7 +48,7 @@ DrawPoint transform_point(DrawPoint p, const PointTransform& t) {
             (dy * t.cos_angle - dx * t.sin_angle) * t.scale_y + t.target.y};
 }
 
-int draw_hatching(std::FILE* file, const SheetTransform& sheet, int x, int y, double angle) {
+void draw_hatching(std::FILE* file, const SheetTransform& sheet, int x, int y, double angle) {
     const double ax = x;
     const double ay = y;
     const double c = std::cos(angle);
@@ -83,10 +83,9 @@ int draw_hatching(std::FILE* file, const SheetTransform& sheet, int x, int y, do
             write_line_record(file, sheet, turned(from), turned(to));
         }
     }
-    return 0;
 }
 
-int draw_water_mark(std::FILE* file, const SheetTransform& sheet, int x, int y) {
+void draw_water_mark(std::FILE* file, const SheetTransform& sheet, int x, int y) {
     const double ax = x;
     const double ay = y;
     // The triangle hangs with its tip on the water line (Y grows downward).
@@ -102,7 +101,6 @@ int draw_water_mark(std::FILE* file, const SheetTransform& sheet, int x, int y) 
         const double ly = ay + 10.0 * line;
         write_line_record(file, sheet, {ax - half, ly}, {ax + half, ly});
     }
-    return 0;
 }
 
 } // namespace wtn

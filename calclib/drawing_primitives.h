@@ -41,12 +41,12 @@ struct SheetTransform {
 
 // Writes the 15 line records of the ground-hatching symbol anchored at the
 // page point (x, y), turned by angle (radians) about it, then passed through
-// the sheet stage. Returns 0.
-int draw_hatching(std::FILE* file, const SheetTransform& sheet, int x, int y, double angle);
+// the sheet stage.
+void draw_hatching(std::FILE* file, const SheetTransform& sheet, int x, int y, double angle);
 
 // Writes the 6 line records of the water-surface mark whose tip touches the
 // water line at the page point (x, y), passed through the sheet stage.
-// Returns 0.
-int draw_water_mark(std::FILE* file, const SheetTransform& sheet, int x, int y);
+//
+void draw_water_mark(std::FILE* file, const SheetTransform& sheet, int x, int y);
 
 } // namespace wtn

@@ -68,20 +68,19 @@ double label_width(const FigureKit& kit, int cells) {
     return cells * kit.text_width * 0.5;
 }
 
-int draw_figure_frame(DrawingFile& file, const FigureKit& kit, std::string_view title,
-                      bool landscape) {
+void draw_figure_frame(DrawingFile& file, const FigureKit& kit, std::string_view title,
+                       bool landscape) {
     const FigureFrame& f = kit.frame;
     file.rectangle(f.x1, f.y1, f.x2, f.y2);
     if (!landscape) {
         file.line(f.x1, f.band_y, f.x2, f.band_y, 0, 3);
         file.text(f.x1 + 100, f.band_y - 75, kFrameTitleSize, kFrameTitleSize, 0, AngleField::plain,
                   3, title);
-        return 0;
+        return;
     }
     file.line(f.band_x, f.y1, f.band_x, f.y2, 0, 3);
     file.text(f.x1 + 225, f.y1 - 100, kFrameTitleSize, kFrameTitleSize, 90, AngleField::plain, 3,
               title);
-    return 0;
 }
 
 } // namespace wtn

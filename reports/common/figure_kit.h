@@ -103,8 +103,8 @@ int label_cells(std::string_view cp932);
 double label_width(const FigureKit& kit, int cells);
 
 // Writes the frame (Q), the title-band line and the title in page
-// coordinates, not through the sheet stage. Returns 0.
-int draw_figure_frame(DrawingFile& file, const FigureKit& kit, std::string_view title,
-                      bool landscape);
+// coordinates, not through the sheet stage.
+void draw_figure_frame(DrawingFile& file, const FigureKit& kit, std::string_view title,
+                       bool landscape);
 
 } // namespace wtn

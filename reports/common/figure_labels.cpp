@@ -29,18 +29,16 @@ void sheet_label(DrawingFile& file, const FigureKit& kit, double x, double y,
 
 } // namespace
 
-int draw_model_line(DrawingFile& file, const FigureKit& kit, const int xs[2], const int ys[2]) {
+void draw_model_line(DrawingFile& file, const FigureKit& kit, const int xs[2], const int ys[2]) {
     sheet_line(file, kit, xs[0], ys[0], xs[1], ys[1]);
-    return 0;
 }
 
-int draw_model_line(DrawingFile& file, const FigureKit& kit, const FigureLine& line) {
+void draw_model_line(DrawingFile& file, const FigureKit& kit, const FigureLine& line) {
     sheet_line(file, kit, line.x1, line.y1, line.x2, line.y2);
-    return 0;
 }
 
-int draw_soil_label(DrawingFile& file, const FigureKit& kit, const InputRecord& input,
-                    SoilSide side, int layer, const SoilLabelPlace& place) {
+void draw_soil_label(DrawingFile& file, const FigureKit& kit, const InputRecord& input,
+                     SoilSide side, int layer, const SoilLabelPlace& place) {
     const SoilLayerRow& row =
         side == SoilSide::land ? input.land_layers.at(layer) : input.sea_layers.at(layer);
     const int x_left = std::min(place.x_top, place.x_bottom);
@@ -54,13 +52,12 @@ int draw_soil_label(DrawingFile& file, const FigureKit& kit, const InputRecord& 
         std::snprintf(text, sizeof text, "γ =%8.3lf,γ'=%8.3lf,φ =%4.1lfﾟ", row.wet_weight,
                       row.submerged_weight, row.friction_angle);
         sheet_label(file, kit, text_x, centre_y + 0.5 * kit.text_height, text);
-        return 0;
+        return;
     }
     std::snprintf(text, sizeof text, "γ =%8.3lf,γ'=%8.3lf", row.wet_weight, row.submerged_weight);
     sheet_label(file, kit, text_x, centre_y - 0.25 * kit.text_height, text);
     std::snprintf(text, sizeof text, "ｃ =%8.3lf・Ｚ+%8.3lf", row.cohesion_increase, row.cohesion);
     sheet_label(file, kit, text_x, centre_y + 1.25 * kit.text_height, text);
-    return 0;
 }
 
 PagePoint avoid_label_overlap(FigureKit& kit, double x, double y, int cells, bool two_lines) {
@@ -82,20 +79,19 @@ PagePoint avoid_label_overlap(FigureKit& kit, double x, double y, int cells, boo
     return out;
 }
 
-int draw_label_leader(DrawingFile& file, const FigureKit& kit, int anchor_x, int anchor_y, double x,
-                      double y, int cells, LabelSide side) {
+void draw_label_leader(DrawingFile& file, const FigureKit& kit, int anchor_x, int anchor_y,
+                       double x, double y, int cells, LabelSide side) {
     const double w = kit.text_width;
     const double width = label_width(kit, cells);
     if (side == LabelSide::right) {
         sheet_line(file, kit, x, y, x + width, y);
         sheet_line(file, kit, anchor_x + 0.5 * w, anchor_y, x - 0.5 * w, y);
         sheet_line(file, kit, x - 0.5 * w, y, x, y);
-        return 0;
+        return;
     }
     sheet_line(file, kit, x + width, y, x, y);
     sheet_line(file, kit, anchor_x - 0.5 * w, anchor_y, x + width + 0.5 * w, y);
     sheet_line(file, kit, x + width + 0.5 * w, y, x + width, y);
-    return 0;
 }
 
 int place_value_label(DrawingFile& file, FigureKit& kit, std::string_view text1,

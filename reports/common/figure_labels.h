@@ -28,15 +28,15 @@ struct SoilLabelPlace {
     bool has_lower_line = true;
 };
 
-// "L x1 y1 x2 y2 0 2" from (xs[0], ys[0]) to (xs[1], ys[1]). Returns 0.
-int draw_model_line(DrawingFile& file, const FigureKit& kit, const int xs[2], const int ys[2]);
+// "L x1 y1 x2 y2 0 2" from (xs[0], ys[0]) to (xs[1], ys[1]).
+void draw_model_line(DrawingFile& file, const FigureKit& kit, const int xs[2], const int ys[2]);
 // The same for a stored line.
-int draw_model_line(DrawingFile& file, const FigureKit& kit, const FigureLine& line);
+void draw_model_line(DrawingFile& file, const FigureKit& kit, const FigureLine& line);
 
 // The label of layer (row index) of the given side: one line for a sandy
-// layer (phi at least 0.0001), two for a cohesive one. Returns 0.
-int draw_soil_label(DrawingFile& file, const FigureKit& kit, const InputRecord& input,
-                    SoilSide side, int layer, const SoilLabelPlace& place);
+// layer (phi at least 0.0001), two for a cohesive one.
+void draw_soil_label(DrawingFile& file, const FigureKit& kit, const InputRecord& input,
+                     SoilSide side, int layer, const SoilLabelPlace& place);
 
 // Where a label of cells half-width cells, wanted with its underline starting
 // at (x, y), is placed so it does not overlap the label placed last; updates
@@ -44,13 +44,13 @@ int draw_soil_label(DrawingFile& file, const FigureKit& kit, const InputRecord& 
 PagePoint avoid_label_overlap(FigureKit& kit, double x, double y, int cells, bool two_lines);
 
 // The underline, the leader to the anchor and the joint of a label placed at
-// (x, y). Returns 0.
-int draw_label_leader(DrawingFile& file, const FigureKit& kit, int anchor_x, int anchor_y, double x,
-                      double y, int cells, LabelSide side);
+// (x, y).
+void draw_label_leader(DrawingFile& file, const FigureKit& kit, int anchor_x, int anchor_y,
+                       double x, double y, int cells, LabelSide side);
 
 // A value label for the anchor point: at pos, or beside the anchor when pos
 // is the anchor itself; text2, when it differs from text1, goes below the
-// underline as a second line. Returns 0.
+// underline as a second line.
 int place_value_label(DrawingFile& file, FigureKit& kit, std::string_view text1,
                       std::string_view text2, int anchor_x, int anchor_y, int pos_x, int pos_y,
                       int cells, LabelSide side);

@@ -5,7 +5,7 @@
 // list that becomes generated page templates and the index "JD000JKN.PDT".
 #pragma once
 
-#include "report_state.h"
+#include "earth_pressure_report.h"
 
 namespace wtn {
 

@@ -53,22 +53,21 @@ SoilLabelPlace label_place(int x_top, int y_top, int x_bottom, int y_bottom) {
 
 } // namespace
 
-int draw_ground_surface(DrawingFile& file, const EarthPressureReport& report) {
+void draw_ground_surface(DrawingFile& file, const EarthPressureReport& report) {
     const InputRecord& input = report.input;
     const FigureKit& kit = report.kit;
     const ConditionFigure& f = report.figures.condition;
     const PagePoint p0 = model_to_page(kit, 0.0, input.joken.ground_crown);
     sheet_line(file, kit, p0.x, p0.y, f.ground[0].x, f.ground[0].y);
-    if (straight_ground(input)) return 0;
+    if (straight_ground(input)) return;
     for (int i = 0; i + 1 < input.ground_point_count; ++i) {
         const FigurePoint a = f.ground[static_cast<std::size_t>(i)];
         const FigurePoint b = f.ground[static_cast<std::size_t>(i) + 1];
         sheet_line(file, kit, a.x, a.y, b.x, b.y);
     }
-    return 0;
 }
 
-int draw_land_layers(DrawingFile& file, const EarthPressureReport& report) {
+void draw_land_layers(DrawingFile& file, const EarthPressureReport& report) {
     const InputRecord& input = report.input;
     const FigureKit& kit = report.kit;
     const ConditionFigure& f = report.figures.condition;
@@ -89,10 +88,9 @@ int draw_land_layers(DrawingFile& file, const EarthPressureReport& report) {
         draw_soil_label(file, kit, input, SoilSide::land, i,
                         label_place(top.x1, top.y1, below.x1, below.y1));
     }
-    return 0;
 }
 
-int draw_sea_layers(DrawingFile& file, const EarthPressureReport& report) {
+void draw_sea_layers(DrawingFile& file, const EarthPressureReport& report) {
     const InputRecord& input = report.input;
     const FigureKit& kit = report.kit;
     const ConditionFigure& f = report.figures.condition;
@@ -113,10 +111,9 @@ int draw_sea_layers(DrawingFile& file, const EarthPressureReport& report) {
         draw_soil_label(file, kit, input, SoilSide::sea, i,
                         label_place(top.x2, top.y2, below.x2, below.y2));
     }
-    return 0;
 }
 
-int draw_rwl_line(DrawingFile& file, const EarthPressureReport& report, const FigureLine& line) {
+void draw_rwl_line(DrawingFile& file, const EarthPressureReport& report, const FigureLine& line) {
     const FigureKit& kit = report.kit;
     const std::string text = format_text("R.W.L. %+1.2lf", report.input.joken.residual_level);
     sheet_line(file, kit, line);
@@ -124,11 +121,10 @@ int draw_rwl_line(DrawingFile& file, const EarthPressureReport& report, const Fi
     sheet_text(file, kit, x, line.y2, text);
     draw_water_mark(file.stream(), sheet_transform(kit), file.page_unit(x - 1.5 * kit.text_width),
                     line.y2);
-    return 0;
 }
 
-int draw_seabed_line(DrawingFile& file, const EarthPressureReport& report, double level,
-                     double angle_degrees, const FigureLine& line) {
+void draw_seabed_line(DrawingFile& file, const EarthPressureReport& report, double level,
+                      double angle_degrees, const FigureLine& line) {
     const FigureKit& kit = report.kit;
     const std::string text = format_text("D.L. %+1.2lf", level);
     const double theta = angle_degrees * std::numbers::pi / 180.0;
@@ -143,34 +139,29 @@ int draw_seabed_line(DrawingFile& file, const EarthPressureReport& report, doubl
         sheet_line(file, kit,
                    line.x2 + 2 * kit.text_width + (text_bytes(text) * kit.text_width) / 2, line.y1,
                    line.x2, line.y2);
-    return 0;
 }
 
-int draw_hwl_line(DrawingFile& file, const EarthPressureReport& report) {
+void draw_hwl_line(DrawingFile& file, const EarthPressureReport& report) {
     water_level_after_end(file, report.kit, report.figures.condition.hwl,
                           format_text("H.W.L. %+1.2lf", report.input.joken.hwl));
-    return 0;
 }
 
-int draw_lwl_line(DrawingFile& file, const EarthPressureReport& report, double level,
-                  const FigureLine& line) {
+void draw_lwl_line(DrawingFile& file, const EarthPressureReport& report, double level,
+                   const FigureLine& line) {
     water_level_after_end(file, report.kit, line, format_text("L.W.L. %+1.2lf", level));
-    return 0;
 }
 
-int draw_crown_mark(DrawingFile& file, const EarthPressureReport& report) {
+void draw_crown_mark(DrawingFile& file, const EarthPressureReport& report) {
     level_mark(file, report.kit, report.figures.condition.crown_mark,
                report.input.tjkn1.superstructure_crown);
-    return 0;
 }
 
-int draw_ground_top_mark(DrawingFile& file, const EarthPressureReport& report) {
+void draw_ground_top_mark(DrawingFile& file, const EarthPressureReport& report) {
     level_mark(file, report.kit, report.figures.condition.ground_mark,
                report.input.joken.ground_crown);
-    return 0;
 }
 
-int draw_condition_parts(int c, DrawingFile& file, EarthPressureReport& report) {
+void draw_condition_parts(int c, DrawingFile& file, EarthPressureReport& report) {
     const InputRecord& input = report.input;
     const ConditionFigure& f = report.figures.condition;
     draw_model_line(file, report.kit, f.wall);
@@ -184,7 +175,6 @@ int draw_condition_parts(int c, DrawingFile& file, EarthPressureReport& report) 
     draw_surcharge_blocks(file, report, c);
     draw_crown_mark(file, report);
     draw_ground_top_mark(file, report);
-    return 0;
 }
 
 } // namespace wtn

@@ -6,26 +6,26 @@
 #pragma once
 
 #include "drawing_file.h"
-#include "report_state.h"
+#include "earth_pressure_report.h"
 
 namespace wtn {
 
-int draw_ground_surface(DrawingFile& file, const EarthPressureReport& report);
+void draw_ground_surface(DrawingFile& file, const EarthPressureReport& report);
 // Only layers the layout mapped (those reaching below the ground level, or
 // below the design seabed at sea) get lines, levels and labels; the first of
 // them has no top line.
-int draw_land_layers(DrawingFile& file, const EarthPressureReport& report);
-int draw_sea_layers(DrawingFile& file, const EarthPressureReport& report);
-int draw_rwl_line(DrawingFile& file, const EarthPressureReport& report, const FigureLine& line);
-int draw_seabed_line(DrawingFile& file, const EarthPressureReport& report, double level,
-                     double angle_degrees, const FigureLine& line);
-int draw_hwl_line(DrawingFile& file, const EarthPressureReport& report);
-int draw_lwl_line(DrawingFile& file, const EarthPressureReport& report, double level,
-                  const FigureLine& line);
-int draw_crown_mark(DrawingFile& file, const EarthPressureReport& report);
-int draw_ground_top_mark(DrawingFile& file, const EarthPressureReport& report);
+void draw_land_layers(DrawingFile& file, const EarthPressureReport& report);
+void draw_sea_layers(DrawingFile& file, const EarthPressureReport& report);
+void draw_rwl_line(DrawingFile& file, const EarthPressureReport& report, const FigureLine& line);
+void draw_seabed_line(DrawingFile& file, const EarthPressureReport& report, double level,
+                      double angle_degrees, const FigureLine& line);
+void draw_hwl_line(DrawingFile& file, const EarthPressureReport& report);
+void draw_lwl_line(DrawingFile& file, const EarthPressureReport& report, double level,
+                   const FigureLine& line);
+void draw_crown_mark(DrawingFile& file, const EarthPressureReport& report);
+void draw_ground_top_mark(DrawingFile& file, const EarthPressureReport& report);
 
 // The wall, then every part in drawing order.
-int draw_condition_parts(int c, DrawingFile& file, EarthPressureReport& report);
+void draw_condition_parts(int c, DrawingFile& file, EarthPressureReport& report);
 
 } // namespace wtn

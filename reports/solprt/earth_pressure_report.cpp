@@ -1,12 +1,11 @@
 #include "earth_pressure_report.h"
 
 #include "condition_list.h"
-#include "figure_fits.h"
 #include "figure_layouts.h"
+#include "ground_figure_fits.h"
 #include "input_file.h"
 #include "pressure_chapter.h"
 #include "report_figures.h"
-#include "report_state.h"
 #include "surcharge_chapter.h"
 
 #include <memory>

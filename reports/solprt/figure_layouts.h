@@ -3,7 +3,7 @@
 // figure kit before its figure is drawn.
 #pragma once
 
-#include "report_state.h"
+#include "earth_pressure_report.h"
 
 namespace wtn {
 

@@ -5,9 +5,9 @@
 // its pieces.
 #pragma once
 
+#include "earth_pressure_report.h"
 #include "page_file.h"
 #include "page_values.h"
-#include "report_state.h"
 
 namespace wtn {
 

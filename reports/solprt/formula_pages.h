@@ -4,8 +4,8 @@
 // each layer, in the seismic case with the coefficients and seismic angles.
 #pragma once
 
+#include "earth_pressure_report.h"
 #include "page_file.h"
-#include "report_state.h"
 
 namespace wtn {
 

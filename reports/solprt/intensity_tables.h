@@ -6,8 +6,8 @@
 // coefficient and pressure.
 #pragma once
 
+#include "earth_pressure_report.h"
 #include "page_file.h"
-#include "report_state.h"
 
 namespace wtn {
 

@@ -16,24 +16,14 @@ struct RowRange {
     int size() const { return end > first ? end - first : 0; }
 };
 
-inline RowRange land_rows(const LoadModel& model) {
-    return {model.index.ground_crown, model.land_count - 1};
-}
+RowRange land_rows(const LoadModel& model);
+RowRange sea_rows(const LoadModel& model);
 
-inline RowRange sea_rows(const LoadModel& model) {
-    return {model.index.sea_seabed, model.sea_count - 1};
-}
+// The index of row i into a layer array.
+std::size_t row_at(int i);
 
-inline std::size_t row_at(int i) {
-    return static_cast<std::size_t>(i);
-}
-
-inline double bottom_of(const LandLayerCalc& row) {
-    return row.top - row.thickness;
-}
-
-inline double bottom_of(const SeaLayerCalc& row) {
-    return row.top - row.thickness;
-}
+// The bottom level of a layer row, m.
+double bottom_of(const LandLayerCalc& row);
+double bottom_of(const SeaLayerCalc& row);
 
 } // namespace wtn

@@ -1,5 +1,5 @@
-// Parts of the external-force figure.
-#include "diagram_figure_parts.h"
+#include "load_figure_parts.h"
+
 #include "figure_drawing.h"
 #include "figure_labels.h"
 #include "format_values.h"
@@ -75,7 +75,7 @@ void hydrodynamic_label(DrawingFile& file, FigureKit& kit, double p, double leve
 
 } // namespace
 
-int draw_active_water_diagram(DrawingFile& file, const EarthPressureReport& report, int c) {
+void draw_active_water_diagram(DrawingFile& file, const EarthPressureReport& report, int c) {
     const FigureKit& kit = report.kit;
     const LoadFigure& f = report.figures.load;
     const DiagramTable& rows = report.tables.net.active_split;
@@ -95,12 +95,11 @@ int draw_active_water_diagram(DrawingFile& file, const EarthPressureReport& repo
     });
     if (last >= 0)
         caption_under(file, kit, f.wall.x1, f.active[at(last)], "（主働土圧＋残留水圧図）");
-    return 0;
 }
 
-int draw_load_passive_diagram(DrawingFile& file, const EarthPressureReport& report, int c) {
+void draw_load_passive_diagram(DrawingFile& file, const EarthPressureReport& report, int c) {
     const double vs = virtual_seabed(report, c);
-    if (std::fabs(vs - report.input.joken.design_seabed) < kReportLevelTolerance) return 0;
+    if (std::fabs(vs - report.input.joken.design_seabed) < kReportLevelTolerance) return;
     const FigureKit& kit = report.kit;
     const LoadFigure& f = report.figures.load;
     const DiagramTable& rows = report.tables.net.passive_split;
@@ -113,10 +112,9 @@ int draw_load_passive_diagram(DrawingFile& file, const EarthPressureReport& repo
         last = i;
     });
     if (last >= 0) caption_under(file, kit, f.wall.x1, f.passive[at(last)], "（受働土圧図）");
-    return 0;
 }
 
-int draw_net_diagram(DrawingFile& file, const EarthPressureReport& report, int c) {
+void draw_net_diagram(DrawingFile& file, const EarthPressureReport& report, int c) {
     const FigureKit& kit = report.kit;
     const LoadFigure& f = report.figures.load;
     const DiagramTable& net = report.tables.net.net;
@@ -131,10 +129,9 @@ int draw_net_diagram(DrawingFile& file, const EarthPressureReport& report, int c
         // two triangles.
         if (top != bottom && bottom != 0.0) outline_line(file, kit, l.x1, l.y1, f.wall.x1, l.y2);
     });
-    return 0;
 }
 
-int draw_load_force_numbers(DrawingFile& file, const EarthPressureReport& report, int c) {
+void draw_load_force_numbers(DrawingFile& file, const EarthPressureReport& report, int c) {
     const FigureKit& kit = report.kit;
     const int pieces = report.common.net_segment_count[at(c)];
     for (int k = 0; k < pieces && k < kNetSegmentRoom; ++k) {
@@ -142,15 +139,14 @@ int draw_load_force_numbers(DrawingFile& file, const EarthPressureReport& report
         sheet_text(file, kit, p.x - 0.25 * kit.text_width, p.y + 0.5 * kit.text_width,
                    format_text("%d", k + 1));
     }
-    return 0;
 }
 
-int draw_net_labels(DrawingFile& file, EarthPressureReport& report, int c) {
+void draw_net_labels(DrawingFile& file, EarthPressureReport& report, int c) {
     FigureKit& kit = report.kit;
     const LoadFigure& f = report.figures.load;
     const DiagramTable& net = report.tables.net.net;
     kit.last_label_box = {};
-    if (net.count < 2) return 0;
+    if (net.count < 2) return;
     auto text_of = [](double v) { return format_text(" %8.3lfkN/m\\U2 ", v); };
     auto place = [&](const std::string& t1, const std::string& t2, FigurePoint anchor) {
         const int n = label_cells(t1);
@@ -177,11 +173,10 @@ int draw_net_labels(DrawingFile& file, EarthPressureReport& report, int c) {
         const std::string t = text_of(net[last].bottom);
         place(t, t, {f.active[at(last)].x2, f.active[at(last)].y2});
     }
-    return 0;
 }
 
-int draw_hydrodynamic_pressure(DrawingFile& file, EarthPressureReport& report, int c) {
-    if (!hydrodynamic_condition(report.input, c)) return 0;
+void draw_hydrodynamic_pressure(DrawingFile& file, EarthPressureReport& report, int c) {
+    if (!hydrodynamic_condition(report.input, c)) return;
     const InputRecord& input = report.input;
     const DynamicWaterData& dw = report.common.dynamic;
     FigureKit& kit = report.kit;
@@ -212,10 +207,9 @@ int draw_hydrodynamic_pressure(DrawingFile& file, EarthPressureReport& report, i
     const PagePoint b = diagram_page_point(kit, 0.0, input.joken.design_seabed);
     file.line(a.x, a.y, b.x, b.y, 0, 2);
     hydrodynamic_label(file, kit, p, input.joken.design_seabed);
-    return 0;
 }
 
-int draw_load_level_labels(DrawingFile& file, EarthPressureReport& report, int c) {
+void draw_load_level_labels(DrawingFile& file, EarthPressureReport& report, int c) {
     FigureKit& kit = report.kit;
     const LoadFigure& f = report.figures.load;
     kit.last_label_box = {};
@@ -227,10 +221,9 @@ int draw_load_level_labels(DrawingFile& file, EarthPressureReport& report, int c
     rows_down_to(rows, virtual_seabed(report, c),
                  [&](int p) { label(rows[p].level, f.wall.x1, f.active[at(p)].y1); });
     label(virtual_seabed(report, c), f.wall.x2, f.wall.y2);
-    return 0;
 }
 
-int draw_model_figure(DrawingFile& file, const EarthPressureReport& report, int c) {
+void draw_model_figure(DrawingFile& file, const EarthPressureReport& report, int c) {
     const FigureKit& kit = report.kit;
     const double h = kit.text_height;
     const double vs = virtual_seabed(report, c);
@@ -252,10 +245,9 @@ int draw_model_figure(DrawingFile& file, const EarthPressureReport& report, int 
     text(2000, 4500 - 0.25 * h, format_text("    %+7.3lfm", vs + height), kForcePen);
     text(2000, 5400 - 0.25 * h, format_text("    %+7.3lfm", vs), kForcePen);
     sheet_caption(file, kit, 2450, 5600, kCaptionSize, "（モデル図）", kForcePen);
-    return 0;
 }
 
-int draw_load_parts(int c, DrawingFile& file, EarthPressureReport& report) {
+void draw_load_parts(int c, DrawingFile& file, EarthPressureReport& report) {
     draw_model_line(file, report.kit, report.figures.load.wall);
     draw_active_water_diagram(file, report, c);
     draw_load_passive_diagram(file, report, c);
@@ -265,7 +257,6 @@ int draw_load_parts(int c, DrawingFile& file, EarthPressureReport& report) {
     draw_hydrodynamic_pressure(file, report, c);
     draw_load_level_labels(file, report, c);
     draw_model_figure(file, report, c);
-    return 0;
 }
 
 } // namespace wtn

@@ -5,7 +5,7 @@
 // pressure and the other forces, with the chapter's two figures.
 #pragma once
 
-#include "report_state.h"
+#include "earth_pressure_report.h"
 
 #include <string>
 

@@ -1,5 +1,5 @@
-// Parts of the earth-pressure figure.
-#include "diagram_figure_parts.h"
+#include "pressure_figure_parts.h"
+
 #include "figure_drawing.h"
 #include "figure_labels.h"
 #include "format_values.h"
@@ -94,41 +94,37 @@ bool crown_above_lwl(const InputRecord& input) {
 
 } // namespace
 
-int draw_active_diagram(DrawingFile& file, const EarthPressureReport& report) {
+void draw_active_diagram(DrawingFile& file, const EarthPressureReport& report) {
     const LoadModel& m = report.model;
     const SideValues v = active_values(m);
     side_diagram(file, report.kit, report.figures.pressure.wall, report.figures.pressure.active,
                  m.index.ground_crown, m.land_count - 2, v.top.data(), v.bottom.data(),
                  "（主働土圧図）");
-    return 0;
 }
 
-int draw_passive_diagram(DrawingFile& file, const EarthPressureReport& report) {
+void draw_passive_diagram(DrawingFile& file, const EarthPressureReport& report) {
     const LoadModel& m = report.model;
     const SideValues v = passive_values(m);
     side_diagram(file, report.kit, report.figures.pressure.wall, report.figures.pressure.passive,
                  m.index.sea_seabed, m.sea_count - 2, v.top.data(), v.bottom.data(),
                  "（受働土圧図）");
-    return 0;
 }
 
-int draw_active_labels(DrawingFile& file, EarthPressureReport& report) {
+void draw_active_labels(DrawingFile& file, EarthPressureReport& report) {
     const LoadModel& m = report.model;
     const SideValues v = active_values(m);
     side_labels(file, report.kit, report.figures.pressure.active, m.index.ground_crown,
                 m.land_count - 2, v.top.data(), v.bottom.data(), false, LabelSide::right);
-    return 0;
 }
 
-int draw_passive_labels(DrawingFile& file, EarthPressureReport& report) {
+void draw_passive_labels(DrawingFile& file, EarthPressureReport& report) {
     const LoadModel& m = report.model;
     const SideValues v = passive_values(m);
     side_labels(file, report.kit, report.figures.pressure.passive, m.index.sea_seabed,
                 m.sea_count - 2, v.top.data(), v.bottom.data(), true, LabelSide::left);
-    return 0;
 }
 
-int draw_water_diagram(DrawingFile& file, const EarthPressureReport& report) {
+void draw_water_diagram(DrawingFile& file, const EarthPressureReport& report) {
     const FigureKit& kit = report.kit;
     const PressureFigure& f = report.figures.pressure;
     const LoadModel& m = report.model;
@@ -145,10 +141,9 @@ int draw_water_diagram(DrawingFile& file, const EarthPressureReport& report) {
     line(f.water_top_axis, f.water_bottom_axis);
     sheet_caption(file, kit, (f.water_bottom_axis.x + f.water_bottom.x) * 0.5 - 350.0,
                   f.water_bottom.y + 150.0, kCaptionSize, "（残留水圧図）", 2);
-    return 0;
 }
 
-int draw_water_labels(DrawingFile& file, EarthPressureReport& report) {
+void draw_water_labels(DrawingFile& file, EarthPressureReport& report) {
     FigureKit& kit = report.kit;
     const PressureFigure& f = report.figures.pressure;
     const LoadModel& m = report.model;
@@ -160,10 +155,9 @@ int draw_water_labels(DrawingFile& file, EarthPressureReport& report) {
     label(m.active[at(water_row(m))].residual_top, f.water_top);
     if (crown_above_lwl(report.input)) label(report.common.totals.residual_water, f.water_lwl);
     label(m.active[at(m.land_count - 2)].residual_bottom, f.water_bottom);
-    return 0;
 }
 
-int draw_pressure_level_labels(DrawingFile& file, EarthPressureReport& report) {
+void draw_pressure_level_labels(DrawingFile& file, EarthPressureReport& report) {
     FigureKit& kit = report.kit;
     kit.last_label_box = {};
     const PressureRowTable& rows = report.tables.merged.rows;
@@ -173,10 +167,9 @@ int draw_pressure_level_labels(DrawingFile& file, EarthPressureReport& report) {
         const int y = report.figures.pressure.levels[at(i)].y;
         place_value_label(file, kit, t, t, x, y, x, y, label_cells(t), LabelSide::right);
     }
-    return 0;
 }
 
-int draw_pressure_parts(int, DrawingFile& file, EarthPressureReport& report) {
+void draw_pressure_parts(int, DrawingFile& file, EarthPressureReport& report) {
     draw_model_line(file, report.kit, report.figures.pressure.wall);
     draw_active_diagram(file, report);
     draw_passive_diagram(file, report);
@@ -187,7 +180,6 @@ int draw_pressure_parts(int, DrawingFile& file, EarthPressureReport& report) {
         draw_water_labels(file, report);
     }
     draw_pressure_level_labels(file, report);
-    return 0;
 }
 
 } // namespace wtn

@@ -5,8 +5,8 @@
 // figures also add their page entry to the chapter.
 #pragma once
 
+#include "earth_pressure_report.h"
 #include "page_file.h"
-#include "report_state.h"
 
 #include <string>
 

@@ -4,8 +4,8 @@
 // method (Arai-Yokoi, the second district bureau's proposal, or standard).
 #pragma once
 
+#include "earth_pressure_report.h"
 #include "page_file.h"
-#include "report_state.h"
 
 namespace wtn {
 

@@ -1,8 +1,8 @@
 #include "surcharge_blocks.h"
 
 #include "figure_drawing.h"
-#include "figure_fits.h"
 #include "format_values.h"
+#include "ground_figure_fits.h"
 #include "report_switches.h"
 
 #include <algorithm>
@@ -45,7 +45,7 @@ double half_label(const FigureKit& kit, const std::string& text) {
     return (static_cast<double>(text.size()) - 2.0) * 0.5 * kit.text_width * 0.5;
 }
 
-int straight_blocks(DrawingFile& file, const EarthPressureReport& report, int c) {
+void straight_blocks(DrawingFile& file, const EarthPressureReport& report, int c) {
     const InputRecord& input = report.input;
     const FigureKit& kit = report.kit;
     const double q =
@@ -80,7 +80,6 @@ int straight_blocks(DrawingFile& file, const EarthPressureReport& report, int c)
                         mx - std::sin(theta) * 0.25 * kit.text_height - std::cos(theta) * half,
                         my - std::cos(theta) * 0.25 * kit.text_height + std::sin(theta) * half,
                         static_cast<int>(input.joken.ground_angle), text);
-    return 0;
 }
 
 // The highest block top (smallest Y) of the loaded segments out to
@@ -196,10 +195,13 @@ void profile_blocks(DrawingFile& file, const FigureKit& kit, const SurchargeProf
 
 } // namespace
 
-int draw_surcharge_blocks(DrawingFile& file, EarthPressureReport& report, int c) {
-    if (std::fabs(report.kit.max_surcharge) < kNoSurcharge) return 0;
+void draw_surcharge_blocks(DrawingFile& file, EarthPressureReport& report, int c) {
+    if (std::fabs(report.kit.max_surcharge) < kNoSurcharge) return;
     const InputRecord& input = report.input;
-    if (straight_ground(input)) return straight_blocks(file, report, c);
+    if (straight_ground(input)) {
+        straight_blocks(file, report, c);
+        return;
+    }
     map_condition_profile(report, file.name());
     const double end =
         input.ground_point_count > 0
@@ -207,18 +209,16 @@ int draw_surcharge_blocks(DrawingFile& file, EarthPressureReport& report, int c)
             : 0.0;
     profile_blocks(file, report.kit, report.figures.profile,
                    report.figures.condition.profile.data(), end, c, false);
-    return 0;
 }
 
-int draw_surcharge_figure_blocks(DrawingFile& file, EarthPressureReport& report, int c) {
-    if (std::fabs(report.kit.max_surcharge) < kNoSurcharge) return 0;
+void draw_surcharge_figure_blocks(DrawingFile& file, EarthPressureReport& report, int c) {
+    if (std::fabs(report.kit.max_surcharge) < kNoSurcharge) return;
     const LoadModel& model = report.model;
     map_surcharge_profile(report, file.name());
     const double end =
         model.land_calc[static_cast<std::size_t>(model.land_count - 2)].crossing_x_bottom;
     profile_blocks(file, report.kit, report.figures.profile,
                    report.figures.surcharge.profile.data(), end, c, true);
-    return 0;
 }
 
 } // namespace wtn

@@ -5,15 +5,15 @@
 #pragma once
 
 #include "drawing_file.h"
-#include "report_state.h"
+#include "earth_pressure_report.h"
 
 namespace wtn {
 
 // Design-condition figure of case c: a straight ground surface or the
 // ground profile out to the last ground point.
-int draw_surcharge_blocks(DrawingFile& file, EarthPressureReport& report, int c);
+void draw_surcharge_blocks(DrawingFile& file, EarthPressureReport& report, int c);
 // Surcharge figure of case c: the profile out to where the deepest failure
 // plane reaches the ground.
-int draw_surcharge_figure_blocks(DrawingFile& file, EarthPressureReport& report, int c);
+void draw_surcharge_figure_blocks(DrawingFile& file, EarthPressureReport& report, int c);
 
 } // namespace wtn

@@ -7,8 +7,8 @@
 // the fill areas are recomputed, from the same geometry, to show them.
 #pragma once
 
+#include "earth_pressure_report.h"
 #include "page_file.h"
-#include "report_state.h"
 
 #include <string>
 

@@ -3,9 +3,9 @@
 #include "condition_parts.h"
 #include "degrees_minutes_seconds.h"
 #include "figure_drawing.h"
-#include "figure_fits.h"
 #include "figure_labels.h"
 #include "format_values.h"
+#include "ground_figure_fits.h"
 #include "model_extent.h"
 #include "surcharge_blocks.h"
 
@@ -35,15 +35,14 @@ void dimension(DrawingFile& file, const FigureKit& kit, double x1, double x2, do
 
 } // namespace
 
-int draw_profile_line(DrawingFile& file, const EarthPressureReport& report) {
+void draw_profile_line(DrawingFile& file, const EarthPressureReport& report) {
     const SurchargeFigure& f = report.figures.surcharge;
     for (int i = 0; i + 1 < report.figures.profile.count; ++i)
         sheet_line(file, report.kit, f.profile[at(i)].x, f.profile[at(i)].y, f.profile[at(i + 1)].x,
                    f.profile[at(i + 1)].y);
-    return 0;
 }
 
-int draw_layer_levels(DrawingFile& file, const EarthPressureReport& report) {
+void draw_layer_levels(DrawingFile& file, const EarthPressureReport& report) {
     const FigureKit& kit = report.kit;
     const LoadModel& model = report.model;
     for (int p = 0; p < model.land_count; ++p) {
@@ -58,10 +57,9 @@ int draw_layer_levels(DrawingFile& file, const EarthPressureReport& report) {
                        (static_cast<int>(text.size()) * kit.text_width) / 2,
                    line.y2, text);
     }
-    return 0;
 }
 
-int draw_failure_wedge(DrawingFile& file, const EarthPressureReport& report, int a) {
+void draw_failure_wedge(DrawingFile& file, const EarthPressureReport& report, int a) {
     const FigureKit& kit = report.kit;
     const LoadModel& model = report.model;
     const FigureLine& below = report.figures.surcharge.layers[at(a + 1)];
@@ -82,26 +80,23 @@ int draw_failure_wedge(DrawingFile& file, const EarthPressureReport& report, int
     const LandLayerCalc& layer = model.land_calc[at(a)];
     const PagePoint exit = model_to_page(kit, layer.crossing_x_bottom, layer.crossing_z_bottom);
     sheet_line(file, kit, sx, sy, std::trunc(exit.x), std::trunc(exit.y), 0, kWedgePen);
-    return 0;
 }
 
-int draw_angle_mark(DrawingFile& file, const FigureKit& kit, double x, double y, double angle) {
+void draw_angle_mark(DrawingFile& file, const FigureKit& kit, double x, double y, double angle) {
     const double leg = 1.5 * kit.text_width;
     const PagePoint p1 = to_sheet(kit, x + leg, y);
     const PagePoint p2 = to_sheet(kit, x, y);
     const PagePoint p3 = to_sheet(kit, x + leg * std::cos(angle), y - leg * std::sin(angle));
     file.angle_mark(p1.x, p1.y, p2.x, p2.y, p3.x, p3.y, kWedgePen);
-    return 0;
 }
 
-int draw_angle_text(DrawingFile& file, const FigureKit& kit, double x, double y, double angle) {
+void draw_angle_text(DrawingFile& file, const FigureKit& kit, double x, double y, double angle) {
     const DegreesMinutesSeconds d = to_degrees_minutes_seconds(angle);
     sheet_text(file, kit, x + 1.5 * kit.text_width, y,
                format_text("ζ=%3d°%2d′%2d″", d.degrees, d.minutes, d.seconds));
-    return 0;
 }
 
-int draw_wedge_points(DrawingFile& file, const EarthPressureReport& report, int a) {
+void draw_wedge_points(DrawingFile& file, const EarthPressureReport& report, int a) {
     const FigureKit& kit = report.kit;
     const LandLayerCalc& layer = report.model.land_calc[at(a)];
     for (int j = 0; j < kWedgeLabelRoom; ++j) {
@@ -112,7 +107,6 @@ int draw_wedge_points(DrawingFile& file, const EarthPressureReport& report, int 
         sheet_text(file, kit, std::trunc(p.x) - 0.25 * kit.text_width,
                    std::trunc(p.y) + 0.5 * kit.text_height, format_text("%d", j + 1));
     }
-    return 0;
 }
 
 PagePoint check_dimension_labels(const FigureKit& kit, int k, DimensionTiers& tiers,
@@ -138,7 +132,7 @@ PagePoint check_dimension_labels(const FigureKit& kit, int k, DimensionTiers& ti
     return p;
 }
 
-int draw_zone_dimensions(DrawingFile& file, const EarthPressureReport& report, int a) {
+void draw_zone_dimensions(DrawingFile& file, const EarthPressureReport& report, int a) {
     const FigureKit& kit = report.kit;
     const InputRecord& input = report.input;
     const double e = report.model.land_calc[at(a)].crossing_x_bottom;
@@ -159,10 +153,9 @@ int draw_zone_dimensions(DrawingFile& file, const EarthPressureReport& report, i
         sheet_text(file, kit, p.x, p.y, text);
         ++k;
     }
-    return 0;
 }
 
-int draw_wedge_width(DrawingFile& file, const EarthPressureReport& report, int a) {
+void draw_wedge_width(DrawingFile& file, const EarthPressureReport& report, int a) {
     const FigureKit& kit = report.kit;
     const SurchargeFigure& f = report.figures.surcharge;
     const double width = report.model.land_calc[at(a)].wedge_width_bottom;
@@ -174,10 +167,9 @@ int draw_wedge_width(DrawingFile& file, const EarthPressureReport& report, int a
     sheet_text(file, kit,
                x0 + length * 0.5 - static_cast<double>(text.size()) * kit.text_width * 0.25,
                y0 + 1.5 * kit.text_height, text);
-    return 0;
 }
 
-int draw_surcharge_parts(int c, DrawingFile& file, EarthPressureReport& report, int a) {
+void draw_surcharge_parts(int c, DrawingFile& file, EarthPressureReport& report, int a) {
     const SurchargeFigure& f = report.figures.surcharge;
     draw_model_line(file, report.kit, f.wall);
     draw_profile_line(file, report);
@@ -188,7 +180,6 @@ int draw_surcharge_parts(int c, DrawingFile& file, EarthPressureReport& report, 
     draw_wedge_points(file, report, a);
     draw_zone_dimensions(file, report, a);
     draw_wedge_width(file, report, a);
-    return 0;
 }
 
 } // namespace wtn

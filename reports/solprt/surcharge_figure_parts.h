@@ -7,22 +7,22 @@
 #pragma once
 
 #include "drawing_file.h"
+#include "earth_pressure_report.h"
 #include "input_record.h"
-#include "report_state.h"
 
 #include <array>
 #include <string_view>
 
 namespace wtn {
 
-int draw_profile_line(DrawingFile& file, const EarthPressureReport& report);
-int draw_layer_levels(DrawingFile& file, const EarthPressureReport& report);
-int draw_failure_wedge(DrawingFile& file, const EarthPressureReport& report, int a);
-int draw_angle_mark(DrawingFile& file, const FigureKit& kit, double x, double y, double angle);
-int draw_angle_text(DrawingFile& file, const FigureKit& kit, double x, double y, double angle);
-int draw_wedge_points(DrawingFile& file, const EarthPressureReport& report, int a);
-int draw_zone_dimensions(DrawingFile& file, const EarthPressureReport& report, int a);
-int draw_wedge_width(DrawingFile& file, const EarthPressureReport& report, int a);
+void draw_profile_line(DrawingFile& file, const EarthPressureReport& report);
+void draw_layer_levels(DrawingFile& file, const EarthPressureReport& report);
+void draw_failure_wedge(DrawingFile& file, const EarthPressureReport& report, int a);
+void draw_angle_mark(DrawingFile& file, const FigureKit& kit, double x, double y, double angle);
+void draw_angle_text(DrawingFile& file, const FigureKit& kit, double x, double y, double angle);
+void draw_wedge_points(DrawingFile& file, const EarthPressureReport& report, int a);
+void draw_zone_dimensions(DrawingFile& file, const EarthPressureReport& report, int a);
+void draw_wedge_width(DrawingFile& file, const EarthPressureReport& report, int a);
 
 // Dimension labels placed so far in a figure: one entry per zone.
 struct DimensionTiers {
@@ -44,6 +44,6 @@ PagePoint check_dimension_labels(const FigureKit& kit, int k, DimensionTiers& ti
 
 // The wall, the profile, the levels, the residual water, the blocks, then
 // the wedge of layer a with its points and dimensions.
-int draw_surcharge_parts(int c, DrawingFile& file, EarthPressureReport& report, int a);
+void draw_surcharge_parts(int c, DrawingFile& file, EarthPressureReport& report, int a);
 
 } // namespace wtn

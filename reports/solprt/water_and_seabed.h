@@ -4,9 +4,9 @@
 // virtual seabed with the pressures that fix it.
 #pragma once
 
+#include "earth_pressure_report.h"
 #include "page_file.h"
 #include "page_values.h"
-#include "report_state.h"
 
 namespace wtn {
 

@@ -2,8 +2,8 @@
 // room or placement the figures must get right.
 #include "condition_parts.h"
 #include "embankment_fixture.h"
-#include "figure_fits.h"
 #include "figure_layouts.h"
+#include "ground_figure_fits.h"
 #include "model_extent.h"
 #include "report_figures.h"
 #include "surcharge_blocks.h"

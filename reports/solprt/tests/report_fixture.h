@@ -6,10 +6,10 @@
 #pragma once
 
 #include "current_folder.h"
+#include "earth_pressure_report.h"
 #include "earth_pressure_templates.h"
 #include "page_file.h"
 #include "program_folder.h"
-#include "report_state.h"
 #include "wall_codes.h"
 
 #include <gtest/gtest.h>

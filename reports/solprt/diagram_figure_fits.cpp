@@ -1,8 +1,6 @@
-// Layouts of the two diagram figures: the earth-pressure figure (pressure
-// across, level down, on a landscape sheet) and the external-force figure of
-// a case (upright, down to the virtual seabed).
+#include "diagram_figure_fits.h"
+
 #include "error_messages.h"
-#include "figure_fits.h"
 #include "model_extent.h"
 #include "page_values.h"
 

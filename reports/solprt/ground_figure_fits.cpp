@@ -1,7 +1,6 @@
-// Layouts of the figures drawn over the ground profile: the design-condition
-// figure and the surcharge figures, and the largest surcharge they scale by.
+#include "ground_figure_fits.h"
+
 #include "error_messages.h"
-#include "figure_fits.h"
 #include "model_extent.h"
 #include "plane_geometry.h"
 #include "report_switches.h"

@@ -1,12 +1,12 @@
-// Fits and mappings of the earth-pressure report's figures: each fit takes
-// the model's extent and chooses the scales so the model fills the drawing
-// window of its set-up; each mapping stores the page points the figure's
-// parts draw in the figure's record. Page points are truncated toward zero
-// when stored; one that cannot be stored stops the program naming the
-// drawing.
+// Fits and mappings of the figures drawn over the ground profile: the
+// design-condition figure and the surcharge figures. Each fit takes the
+// model's extent and chooses the scales so the model fills the drawing window
+// of its set-up; each mapping stores the page points the figure's parts draw
+// in the figure's record. Page points are truncated toward zero when stored;
+// one that cannot be stored stops the program naming the drawing.
 #pragma once
 
-#include "report_state.h"
+#include "earth_pressure_report.h"
 
 #include <string>
 
@@ -37,14 +37,5 @@ void map_condition_profile(EarthPressureReport& report, const std::string& drawi
 void fit_surcharge_scale(EarthPressureReport& report);
 void map_surcharge_figure(EarthPressureReport& report, const std::string& drawing);
 void map_surcharge_profile(EarthPressureReport& report, const std::string& drawing);
-
-// Earth-pressure figure.
-void fit_pressure_scale(EarthPressureReport& report);
-void map_pressure_figure(EarthPressureReport& report, const std::string& drawing);
-
-// External-force figure of case c: false when its diagram has no extent in
-// value or level (the figure is then left out).
-bool fit_load_scale(EarthPressureReport& report, int c);
-void map_load_figure(EarthPressureReport& report, int c, const std::string& drawing);
 
 } // namespace wtn
