@@ -17,32 +17,12 @@ namespace {
 // their own; only the rows and arrays whose room depends on the case are
 // allocated, each with the error code shown when it cannot be had.
 
-// Gives area room rows of row_bytes each, cleared. Work areas were limited to
-// kZeroFillLimit bytes by the clearing routine; a larger one is refused in
-// the same way rather than grown silently.
-template <class T>
-void allocate_rows(std::vector<T>& area, int rows, std::size_t row_bytes, ErrorCode error_code) {
-    std::size_t count = rows > 0 ? static_cast<std::size_t>(rows) : 0;
-    if (count * row_bytes > kZeroFillLimit) stop_with_error(ErrorCode::ZeroFillTooLarge);
-    try {
-        area.assign(count, T{});
-    } catch (const std::bad_alloc&) {
-        stop_with_error(error_code);
-    }
-}
-
-template <class T> void release(std::vector<T>& area) {
-    std::vector<T>().swap(area);
-}
-
 void alloc_load_items(CaseAreas& areas, const CaseAreaSizes& sizes) {
     allocate_rows(areas.load_items, sizes.load_items, kLoadItemBytes, ErrorCode::DeformationArea);
 }
 
 // Spare elements beyond the counted ones.
 constexpr int kSpareElements = 5;
-// A remainder of a layer above this (m) makes one more piece.
-constexpr double kPieceRemainder = 0.00001;
 // Most elements whose transfer-matrix work rows fit one work area; a count
 // above it is refused when the areas are allocated.
 constexpr double kMaxMatrixElements = static_cast<double>(kZeroFillLimit / kFieldMatrixBytes);
@@ -68,13 +48,11 @@ int count_elements(const ForceCase& fc, int case_index, double tip, double pitch
             } else if (holds_tip) {
                 thickness = layer.level - tip;
             }
-            const double pieces = std::floor(thickness / pitch);
+            const double pieces = pitch_pieces(thickness, pitch);
             // A pitch tiny against the layer gives more pieces than an int
             // holds; refuse it before the count wraps into a negative room.
             if (pieces + count > kMaxMatrixElements) stop_with_error(ErrorCode::ZeroFillTooLarge);
-            int n = static_cast<int>(std::max(pieces, 0.0));
-            if (thickness - pieces * pitch > kPieceRemainder) ++n;
-            count += n;
+            count += static_cast<int>(pieces);
         }
         if (holds_tip) return count + kSpareElements;
     }
@@ -82,6 +60,11 @@ int count_elements(const ForceCase& fc, int case_index, double tip, double pitch
 }
 
 } // namespace
+
+double pitch_pieces(double thickness, double pitch) {
+    const double whole = std::floor(thickness / pitch);
+    return std::max(whole, 0.0) + (thickness - whole * pitch > kPieceRemainder ? 1.0 : 0.0);
+}
 
 CaseAreaSizes case_area_sizes(const InputRecord& input, const CustomisationValues& custom,
                               const ForceCase& force_case, int case_index, EmbedmentMethod method) {
@@ -163,9 +146,6 @@ void alloc_matrix_area(CaseAreas& areas, const CaseAreaSizes& sizes) {
         allocate_rows(section.beta, room, kRealBytes, ErrorCode::MatrixBeta);
         allocate_rows(section.factor, room, kRealBytes, ErrorCode::MatrixFactor);
     }
-    allocate_rows(areas.matrix_work.field_matrices, room, kFieldMatrixBytes,
-                  ErrorCode::FieldMatrices);
-    allocate_rows(areas.matrix_work.node_states, room, kNodeStateBytes, ErrorCode::NodeStates);
     alloc_load_items(areas, sizes);
 }
 
@@ -195,10 +175,6 @@ void free_koken_area(CaseAreas& areas) {
 
 void free_matrix_area(CaseAreas& areas) {
     areas.matrix = MatrixResult{};
-    release(areas.matrix_work.field_matrices);
-    release(areas.matrix_work.node_states);
-    release(areas.matrix_work.middle_rows);
-    release(areas.matrix_work.band);
     release(areas.load_items);
 }
 

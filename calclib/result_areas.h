@@ -4,11 +4,15 @@
 #pragma once
 
 #include "customisation.h"
+#include "error_messages.h"
+#include "file_io.h"
 #include "force_case.h"
 #include "input_record.h"
 #include "result_records.h"
 
+#include <cstddef>
 #include <cstdint>
+#include <new>
 #include <vector>
 
 namespace wtn {
@@ -26,7 +30,6 @@ struct CaseAreas {
     ChangResult chang;
     KokenResult koken;
     MatrixResult matrix;
-    MatrixWork matrix_work;
 };
 
 struct StabilityResults {
@@ -61,6 +64,31 @@ struct CaseAreaSizes {
 //   layer stops the program with ErrorCode::TipBelowLastLayer.
 CaseAreaSizes case_area_sizes(const InputRecord& input, const CustomisationValues& custom,
                               const ForceCase& force_case, int case_index, EmbedmentMethod method);
+
+// Gives area room rows of row_bytes each, cleared. Work areas were limited to
+// kZeroFillLimit bytes by the clearing routine; a larger one is refused in
+// the same way rather than grown silently.
+template <class T>
+void allocate_rows(std::vector<T>& area, int rows, std::size_t row_bytes, ErrorCode error_code) {
+    std::size_t count = rows > 0 ? static_cast<std::size_t>(rows) : 0;
+    if (count * row_bytes > kZeroFillLimit) stop_with_error(ErrorCode::ZeroFillTooLarge);
+    try {
+        area.assign(count, T{});
+    } catch (const std::bad_alloc&) {
+        stop_with_error(error_code);
+    }
+}
+
+template <class T> void release(std::vector<T>& area) {
+    std::vector<T>().swap(area);
+}
+
+// The beam elements of a layer of the given thickness cut at the division
+// pitch (method 4): its whole pitches, and one more for a remainder above
+// kPieceRemainder (m); none for a layer no thicker than that. The allocator
+// counts the elements so and the solver cuts them so.
+inline constexpr double kPieceRemainder = 0.00001;
+double pitch_pieces(double thickness, double pitch);
 
 // Allocate the areas of one method, cleared. A room beyond the largest work
 // area (kZeroFillLimit bytes) or an allocation failure stops the program

@@ -286,22 +286,4 @@ struct MatrixResult {
     PerSection first_zero{};
 };
 
-// Working data of the transfer-matrix solver: the 4 x 4 field matrix of each
-// element and the state vector of each node.
-struct MatrixWork {
-    std::vector<std::array<double, 16>> field_matrices;
-    std::vector<std::array<double, 4>> node_states;
-    // The first row of each element's half-length field matrix: the
-    // deflection at the element's middle from the state at its top.
-    std::vector<std::array<double, 4>> middle_rows;
-    // The eliminated rows of the node-state system, kept between the rounds
-    // of an iteration.
-    std::vector<double> band;
-    // Room the rounds of an iteration reuse: each element's βℓ/2 and the four
-    // series sums of its functions there, and its middle deflection.
-    std::vector<double> half_beta_length;
-    std::array<std::vector<double>, 4> series_sums;
-    std::vector<double> middle_deflection;
-};
-
 } // namespace wtn

@@ -284,7 +284,6 @@ TEST_F(WorkFiles, MatrixCaseRecordCarriesEachSectionsCountBeforeItsArrays) {
         EXPECT_EQ(m.nodes[s].moment, written.nodes[s].moment);
     }
     EXPECT_EQ(read.load_items[0].factor, 0.104);
-    EXPECT_EQ(read.matrix_work.field_matrices.size(), 5u);
 }
 
 // Damaged case records: each must stop the reader, never leave stale values.
@@ -354,15 +353,6 @@ TEST_F(WorkFiles, ResultThatIsNotANumberIsNotWritten) {
     StabilityResults results;
     results.case_results.displacement[0][0][0] = std::numeric_limits<double>::infinity();
     EXPECT_THROW(write_neire_cm(results), ProgramStop);
-}
-
-TEST(ResultAreas, MatrixWorkAreaBeyondTheLargestWorkAreaIsRefused) {
-    // 507 elements of 128 bytes fit in 65000 bytes; 508 do not.
-    CaseAreas areas;
-    EXPECT_NO_THROW(alloc_matrix_area(areas, {1, 507}));
-    free_matrix_area(areas);
-    EXPECT_TRUE(areas.matrix_work.field_matrices.empty());
-    EXPECT_THROW(alloc_matrix_area(areas, {1, 508}), ProgramStop);
 }
 
 TEST_F(WorkFiles, AdoptedValuesFile) {

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "input_record.h"
-#include "load_model.h"
+#include "layer_model.h"
 #include "net_forces.h"
 #include "pressure_diagram.h"
 

@@ -68,9 +68,9 @@ void earth_pressure_main() {
     read_input(input, kInputFileName);
     state->custom = read_customisation();
 
-    normalise_load_inputs(input);
+    normalise_case_inputs(input);
     prepare_layer_model(input, state->custom, state->model);
-    const CaseRange cases = load_case_range(input);
+    const CaseRange cases = completed_case_range(input.swdat.completed_cases);
 
     CFile force_file = open_file(kForceFileName, "wt");
     if (!force_file) stop_with_error(ErrorCode::GairyokOpen);

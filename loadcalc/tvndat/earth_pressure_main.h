@@ -6,7 +6,7 @@
 
 #include "customisation.h"
 #include "input_record.h"
-#include "load_model.h"
+#include "layer_model.h"
 #include "load_tables.h"
 #include "run_info.h"
 

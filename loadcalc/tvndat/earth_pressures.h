@@ -5,7 +5,7 @@
 
 #include "customisation.h"
 #include "input_record.h"
-#include "load_model.h"
+#include "layer_model.h"
 
 namespace wtn {
 

@@ -8,7 +8,7 @@
 #include "dynamic_water.h"
 #include "force_case.h"
 #include "input_record.h"
-#include "load_model.h"
+#include "layer_model.h"
 #include "load_tables.h"
 
 #include <cstdio>

@@ -1,5 +1,5 @@
 // The ground-surface table of the embankment shape.
-#include "load_model.h"
+#include "layer_model.h"
 
 #include "error_messages.h"
 

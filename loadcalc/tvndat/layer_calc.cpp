@@ -1,7 +1,7 @@
 // The per-layer calculation records of both sides, from the finished tables:
 // geometry, unit weights, angles in radians, overburden, the water heights
 // and the partial overburden sums that the apparent seismic coefficients use.
-#include "load_model.h"
+#include "layer_model.h"
 
 #include "angles.h"
 #include "error_messages.h"

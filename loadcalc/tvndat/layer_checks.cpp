@@ -1,5 +1,5 @@
 // Input checks of the layer model, run before any table is built.
-#include "load_model.h"
+#include "layer_model.h"
 
 #include "error_messages.h"
 

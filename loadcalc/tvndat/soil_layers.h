@@ -7,16 +7,11 @@
 #pragma once
 
 #include "input_record.h"
-#include "load_records.h"
-#include "row_table.h"
+#include "load_model.h"
 
 #include <array>
 
 namespace wtn {
-
-static_assert(kMaxSoilLayerRows <= kLayerRoom);
-
-using LayerTable = RowTable<SoilLayerRow, kLayerRoom>;
 
 // Two levels within this distance (m) are the same layer boundary.
 inline constexpr double kBoundaryTolerance = 0.0001;

@@ -7,7 +7,7 @@
 #pragma once
 
 #include "input_record.h"
-#include "load_model.h"
+#include "layer_model.h"
 #include "plane_geometry.h"
 
 #include <array>

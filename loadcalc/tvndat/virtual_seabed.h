@@ -6,38 +6,9 @@
 #pragma once
 
 #include "pressure_diagram.h"
-#include "wall_codes.h"
-
-#include <array>
+#include "virtual_seabed_data.h"
 
 namespace wtn {
-
-inline constexpr int kCandidateRoom = 10;
-
-struct VirtualSeabedData {
-    std::array<double, kCandidateRoom> candidate_level{};
-    std::array<double, kCandidateRoom> candidate_passive{};
-    std::array<int, kCandidateRoom> chosen{};
-    std::array<double, kCaseCount> level{};   // chosen virtual seabed
-    std::array<double, kCaseCount> passive{}; // passive pressure there
-    std::array<double, kCaseCount>
-        boundary_above{}; // nearest row level at or above, either diagram
-    std::array<double, kCaseCount>
-        boundary_below{}; // nearest row level at or below, either diagram
-    std::array<double, kCaseCount> active_above{};
-    std::array<double, kCaseCount> active_below{};
-    std::array<double, kCaseCount> passive_above{};
-    std::array<double, kCaseCount> passive_below{};
-};
-
-// Per-case results of the choice kept outside the block.
-struct VirtualSeabedState {
-    VirtualSeabedData data;
-    int candidate_count = 0; // of the case computed last
-    std::array<int, kCaseCount> merged_row = {
-        -1, -1}; // merged-diagram row at or above the virtual seabed
-    std::array<int, kCaseCount> passive_row = {-1, -1}; // passive-diagram row at or above it
-};
 
 struct Crossing {
     double level = 0.0;

@@ -6,13 +6,6 @@
 #include <cmath>
 
 namespace wtn {
-double goda_wave_height(BreakingInfluence breaking_influence, double significant_height,
-                        double max_height) {
-    if (breaking_influence == BreakingInfluence::NotInfluenced)
-        return round_dec(1.8 * significant_height, 2);
-    return max_height;
-}
-
 void goda_pressure(const WaveCommon& wave, const GodaOptions& options, GodaValues& goda) {
     const double H = wave.wave_height;
     const double h = wave.depth_h;

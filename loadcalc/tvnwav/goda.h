@@ -20,11 +20,6 @@ struct GodaOptions {
     int input_version = 0; // version number of the input file: 0 the older p1 form
 };
 
-// Wave height for Goda's formula: 1.8 H1/3 rounded to 2 decimals when the
-// breaking-wave influence switch is 1, else Hmax as given.
-double goda_wave_height(BreakingInfluence breaking_influence, double significant_height,
-                        double max_height);
-
 // Fills every item of goda but breaking_depth (set by the caller) from the
 // wave data: eta*, alpha1..alpha3 and p1..p3, each rounded to 3 decimals.
 // Needs positive h, d, h_b, H and L (checked before).

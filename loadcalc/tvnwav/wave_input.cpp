@@ -3,8 +3,8 @@
 #include "error_messages.h"
 #include "goda.h"
 #include "kuroda_hiroi.h"
-#include "tide_level_switches.h"
 #include "wall_codes.h"
+#include "wave_inputs.h"
 
 #include <string>
 
@@ -20,31 +20,6 @@ namespace {
 }
 
 } // namespace
-
-const char* tide_level_name(int level) {
-    return kTideLevelNames[level];
-}
-
-bool still_water_on(const InputRecord& input) {
-    return input.static_water == StaticWater::On;
-}
-
-int wave_formula_of(const InputRecord& input) {
-    return input.wavsw.wave_formula == WaveFormula::Goda ? kFormulaGoda : kFormulaKurodaHiroi;
-}
-
-double tide_level_of(const InputRecord& input, int level) {
-    switch (level) {
-    case kTideHhwl:
-        return input.tjkn1.hhwl;
-    case kTideHwl:
-        return input.joken.hwl;
-    case kTideLwl:
-        return input.joken.lwl;
-    default:
-        return input.tjkn1.user_tide_level;
-    }
-}
 
 void fill_wave_common(const InputRecord& input, int tide_level, WaveBlock& block) {
     const TideLevelRow& row = input.tide_levels[tide_level];

@@ -5,21 +5,9 @@
 
 #include "input_record.h"
 #include "wav_data_file.h"
+#include "wave_inputs.h"
 
 namespace wtn {
-
-// Formula of the input's wave-formula switch: 1 Goda, any other Kuroda / Hiroi.
-int wave_formula_of(const InputRecord& input);
-
-// Short name of tide level 0 to 3 for messages (code page 932).
-const char* tide_level_name(int level);
-
-// True when the still-water pressure of the construction stage is considered
-// ("wav_t" item 1 is 1).
-bool still_water_on(const InputRecord& input);
-
-// Still-water level of tide level 0 to 3.
-double tide_level_of(const InputRecord& input, int level);
 
 // Fills block.common for tide level, and with it for Goda's formula the
 // breaking depth h_b, for the Kuroda / Hiroi formulas the breaking and angle

@@ -41,10 +41,6 @@ void check_standing_wave_bottom(const WaveBlock& block, int tide_level) {
 
 } // namespace
 
-double wave_wall_top(const InputRecord& input, int system_switch) {
-    return system_switch != 0 ? input.tjkn1.superstructure_crown : input.tjkn1.pile_crown;
-}
-
 void compute_wave_level(const InputRecord& input, int tide_level, double wall_top,
                         WaveBlock& block) {
     fill_wave_common(input, tide_level, block);

@@ -5,12 +5,9 @@
 
 #include "input_record.h"
 #include "wav_data_file.h"
+#include "wave_inputs.h"
 
 namespace wtn {
-
-// Wall top of the wave diagram: the superstructure crown when the system
-// switch is not 0, else the sheet-pile crown.
-double wave_wall_top(const InputRecord& input, int system_switch);
 
 // Computes tide level into block (case_index is left to the caller). Stops
 // the program when the wave data cannot be computed with or the wall top lies

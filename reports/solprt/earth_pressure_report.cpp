@@ -6,6 +6,7 @@
 #include "input_file.h"
 #include "pressure_chapter.h"
 #include "report_figures.h"
+#include "studied_cases.h"
 #include "surcharge_chapter.h"
 
 #include <memory>
@@ -27,10 +28,10 @@ void earth_pressure_report_main() {
     report->custom = read_customisation();
     report->conditions = read_sjoken(false);
     read_gai_cm(report->model, report->common);
-    normalise_load_inputs(input);
+    normalise_case_inputs(input);
     set_condition_layout(report->kit);
 
-    const CaseRange cases = load_case_range(input);
+    const CaseRange cases = completed_case_range(input.swdat.completed_cases);
     report->kit.surcharge_landscape = 0;
     for (int c = cases.first; c < cases.end; ++c) {
         // Each case's tables replace the previous case's before any of its

@@ -20,8 +20,8 @@
 #include "load_model.h"
 #include "load_records.h"
 #include "load_tables.h"
-#include "net_forces.h"
-#include "pressure_diagram.h"
+#include "merged_diagram.h"
+#include "net_pressure.h"
 #include "report_conditions.h"
 #include "run_info.h"
 

@@ -4,7 +4,7 @@
 #include "page_file.h"
 #include "report_switches.h"
 #include "user_text.h"
-#include "wave_input.h"
+#include "wave_inputs.h"
 #include "wave_load_figure.h"
 #include "wave_report_templates.h"
 

@@ -7,7 +7,7 @@
 #include "report_switches.h"
 #include "user_text.h"
 #include "wave_chapter.h"
-#include "wave_input.h"
+#include "wave_inputs.h"
 
 #include <algorithm>
 #include <string>

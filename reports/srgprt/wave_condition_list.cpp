@@ -2,12 +2,11 @@
 
 #include "cp932_codec.h"
 #include "format_values.h"
-#include "goda.h"
 #include "list_templates.h"
 #include "report_switches.h"
 #include "tide_level_switches.h"
 #include "user_text.h"
-#include "wave_input.h"
+#include "wave_inputs.h"
 
 #include <algorithm>
 #include <string>

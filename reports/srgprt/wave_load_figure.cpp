@@ -5,7 +5,7 @@
 #include "figure_labels.h"
 #include "format_values.h"
 #include "user_text.h"
-#include "wave_input.h"
+#include "wave_inputs.h"
 
 #include <algorithm>
 #include <cmath>

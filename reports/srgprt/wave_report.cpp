@@ -12,8 +12,7 @@
 #include "wave_chapter.h"
 #include "wave_condition_figure.h"
 #include "wave_condition_list.h"
-#include "wave_input.h"
-#include "wave_level.h"
+#include "wave_inputs.h"
 #include "wave_load_figure.h"
 
 #include <memory>

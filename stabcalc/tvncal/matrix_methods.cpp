@@ -14,9 +14,6 @@ namespace wtn {
 
 namespace {
 
-// A layer remainder above this (m) makes one more piece, as the allocator
-// counts them.
-constexpr double kPieceRemainder = 0.00001;
 // Level and depth tolerances of the point walk (m).
 constexpr double kOnTipTolerance = 0.0001;
 constexpr double kExtraPointGap = 0.001;
@@ -71,9 +68,7 @@ void add_element(MatrixElements& elements, double length, double kh, double rigi
 
 void add_pitch_elements(MatrixElements& elements, double thickness, double pitch, double kh,
                         double rigidity) {
-    const double whole = std::floor(thickness / pitch);
-    int n = static_cast<int>(std::max(whole, 0.0));
-    if (thickness - whole * pitch > kPieceRemainder) ++n;
+    const int n = static_cast<int>(pitch_pieces(thickness, pitch));
     for (int i = 0; i < n; ++i)
         add_element(elements, thickness / n, kh, rigidity);
 }
@@ -353,7 +348,7 @@ void solve_matrix_case(StabilityRun& run, int j, bool square_root_reaction) {
         build_elements(chain, m.elements[s]);
         const MatrixSectionResult r = solve_matrix_section(
             fc.total_moment, fc.total_force, square_root_reaction, run.custom.pile_tip_condition,
-            m.elements[s], areas.matrix_work, m.nodes[s]);
+            m.elements[s], run.matrix_work, m.nodes[s]);
         head[s] = r.head;
         m.moment[s] = s == kSectionSeaWater ? round_dec(r.head[kStateMoment], 3) : r.max_moment;
         m.max_moment_depth[s] = r.max_moment_depth;

@@ -12,6 +12,7 @@
 #include "run_info.h"
 #include "stability_ranges.h"
 #include "stability_switches.h"
+#include "transfer_matrix.h"
 
 #include <array>
 #include <cstdint>
@@ -69,6 +70,8 @@ struct StabilityRun {
 
     StabilityResults results;
     ForceCase force_case;
+    // The transfer-matrix solver's room for the case (methods 2 and 4).
+    MatrixWork matrix_work;
 };
 
 } // namespace wtn

@@ -2,12 +2,23 @@
 
 #include "chain_system.h"
 #include "error_messages.h"
+#include "result_areas.h"
+#include "result_images.h"
 
 #include <algorithm>
 #include <cmath>
 #include <utility>
 
 namespace wtn {
+
+void alloc_matrix_work(MatrixWork& work, int room) {
+    allocate_rows(work.field_matrices, room, kFieldMatrixBytes, ErrorCode::FieldMatrices);
+    allocate_rows(work.node_states, room, kNodeStateBytes, ErrorCode::NodeStates);
+}
+
+void free_matrix_work(MatrixWork& work) {
+    work = MatrixWork{};
+}
 
 FieldMatrix field_matrix(double beta, double length, double rigidity) {
     const double b = beta * length;

@@ -21,6 +21,31 @@ inline constexpr int kStateRotation = 1;
 inline constexpr int kStateMoment = 2;
 inline constexpr int kStateShear = 3;
 
+// Working data of the transfer-matrix solver: the 4 x 4 field matrix of each
+// element and the state vector of each node.
+struct MatrixWork {
+    std::vector<FieldMatrix> field_matrices;
+    std::vector<NodeState> node_states;
+    // The first row of each element's half-length field matrix: the
+    // deflection at the element's middle from the state at its top.
+    std::vector<NodeState> middle_rows;
+    // The eliminated rows of the node-state system, kept between the rounds
+    // of an iteration.
+    std::vector<double> band;
+    // Room the rounds of an iteration reuse: each element's βℓ/2 and the four
+    // series sums of its functions there, and its middle deflection.
+    std::vector<double> half_beta_length;
+    std::array<std::vector<double>, 4> series_sums;
+    std::vector<double> middle_deflection;
+};
+
+// Gives the work room for room elements, cleared: their field matrices and
+// node states. A room beyond the largest work area (kZeroFillLimit bytes)
+// or an allocation failure stops the program with the area's message.
+void alloc_matrix_work(MatrixWork& work, int room);
+// Releases what alloc_matrix_work and the solver's rounds took.
+void free_matrix_work(MatrixWork& work);
+
 // The field matrix of one element. Valid for a negative length too (it is
 // the exponential of the element's differential operator), which carries a
 // state upwards.

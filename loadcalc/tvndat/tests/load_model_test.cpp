@@ -1,4 +1,4 @@
-#include "load_model.h"
+#include "layer_model.h"
 
 #include "section_fixture.h"
 #include "stop_capture.h"
@@ -225,9 +225,9 @@ TEST(LayerModel, CaseRangeAndNormalisation) {
         InputRecord copy = in;
         copy.swdat.completed_cases = from_file_value<CompletedCases>(c.cases);
         copy.joken.ground_angle = 5.0;
-        normalise_load_inputs(copy);
-        EXPECT_EQ(load_case_range(copy).first, c.first);
-        EXPECT_EQ(load_case_range(copy).end, c.end);
+        normalise_case_inputs(copy);
+        EXPECT_EQ(completed_case_range(copy.swdat.completed_cases).first, c.first);
+        EXPECT_EQ(completed_case_range(copy.swdat.completed_cases).end, c.end);
         EXPECT_DOUBLE_EQ(copy.joken.surcharge_normal, c.normal);
         EXPECT_DOUBLE_EQ(copy.joken.surcharge_seismic, c.seismic);
         EXPECT_DOUBLE_EQ(copy.joken.ground_angle, 5.0); // straight shape keeps its slope
@@ -235,7 +235,7 @@ TEST(LayerModel, CaseRangeAndNormalisation) {
     in.swdat.ground_shape = GroundShape::Embankment;
     in.joken.ground_angle = 5.0;
     in.neire.seismic_rule = SeismicCoefficientRule::Given;
-    normalise_load_inputs(in);
+    normalise_case_inputs(in);
     EXPECT_DOUBLE_EQ(in.joken.ground_angle, 0.0);
     EXPECT_DOUBLE_EQ(in.neire.regional_factor, 0.0); // the factors are left as entered
 }

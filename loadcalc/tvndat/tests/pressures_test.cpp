@@ -3,7 +3,7 @@
 #include "angles.h"
 #include "case_wedges.h"
 #include "earth_pressures.h"
-#include "load_model.h"
+#include "layer_model.h"
 #include "rounding.h"
 #include "seismic_coefficients.h"
 

@@ -8,7 +8,7 @@
 #include "angles.h"
 #include "case_wedges.h"
 #include "failure_angles.h"
-#include "load_model.h"
+#include "layer_model.h"
 #include "seismic_coefficients.h"
 #include "trial_wedge.h"
 

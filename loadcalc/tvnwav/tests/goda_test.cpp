@@ -1,4 +1,5 @@
 #include "goda.h"
+#include "wave_inputs.h"
 
 #include <gtest/gtest.h>
 

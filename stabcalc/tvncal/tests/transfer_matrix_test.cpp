@@ -167,5 +167,15 @@ TEST(StateAtDepth, BelowTheChainStops) {
               std::string("error: ") + "(ERROR)-杭の全長を越えても該当する深さが求まりません.");
 }
 
+TEST(MatrixWork, RoomBeyondTheLargestWorkAreaIsRefused) {
+    // 507 elements of 128 bytes fit in 65000 bytes; 508 do not.
+    MatrixWork work;
+    EXPECT_EQ(test::stop_text([&] { alloc_matrix_work(work, 507); }), "");
+    EXPECT_EQ(work.field_matrices.size(), 507u);
+    free_matrix_work(work);
+    EXPECT_TRUE(work.field_matrices.empty());
+    EXPECT_NE(test::stop_text([&] { alloc_matrix_work(work, 508); }), "");
+}
+
 } // namespace
 } // namespace wtn

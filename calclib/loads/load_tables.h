@@ -5,11 +5,11 @@
 // the counts in the images say how many rows are meaningful.
 #pragma once
 
-#include "dynamic_water.h"
+#include "dynamic_water_data.h"
 #include "load_model.h"
-#include "net_forces.h"
-#include "pressure_diagram.h"
-#include "virtual_seabed.h"
+#include "merged_diagram.h"
+#include "net_pressure.h"
+#include "virtual_seabed_data.h"
 
 #include <array>
 #include <cstddef>

@@ -6,12 +6,12 @@
 #pragma once
 
 #include "byte_io.h"
-#include "dynamic_water.h"
+#include "dynamic_water_data.h"
 #include "load_records.h"
-#include "net_forces.h"
-#include "pressure_diagram.h"
+#include "merged_diagram.h"
+#include "net_pressure.h"
 #include "pressure_segments.h"
-#include "virtual_seabed.h"
+#include "virtual_seabed_data.h"
 
 namespace wtn {
 

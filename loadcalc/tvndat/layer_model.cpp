@@ -1,4 +1,4 @@
-#include "load_model.h"
+#include "layer_model.h"
 
 namespace wtn {
 namespace {
@@ -6,29 +6,6 @@ namespace {
 constexpr double kSeismicFormulaDepth = 10.0; // m below the seabed
 
 } // namespace
-
-void clear_load_tables(LoadModel& model) {
-    model = LoadModel{};
-    for (SeaLayerCalc& c : model.sea_calc)
-        c.resistance_option = 1;
-}
-
-void reset_load_indices(LoadModel& model) {
-    model.index = LevelIndices{};
-    model.land.count = 0;
-    model.sea.count = 0;
-    model.ground_count = 0;
-    model.land_count = 0;
-    model.sea_count = 0;
-}
-
-void normalise_load_inputs(InputRecord& input) {
-    normalise_case_inputs(input);
-}
-
-CaseRange load_case_range(const InputRecord& input) {
-    return completed_case_range(input.swdat.completed_cases);
-}
 
 void prepare_layer_model(const InputRecord& input, const CustomisationValues& custom,
                          LoadModel& model) {
