@@ -32,6 +32,11 @@ void require_finite(double value, const char* what);
 // Aborts when an unquoted comma field of a written line is a non-finite
 // number as printf writes one ("nan", "-inf", ...).
 void require_finite_fields(const std::vector<std::string>& lines, const char* what);
+// Aborts when what was written from an accepted input, read and written
+// again, is not the same (a value the reader accepts but the writer cannot
+// give back, or the reverse).
+void require_same_lines(const std::vector<std::string>& first,
+                        const std::vector<std::string>& again, const char* what);
 // The lines of a written work-folder file (CR LF or LF).
 std::vector<std::string> file_lines(const std::string& name);
 

@@ -62,6 +62,17 @@ void require_finite(double value, const char* what) {
     if (!std::isfinite(value)) finding(std::string("non-finite value read: ") + what);
 }
 
+void require_same_lines(const std::vector<std::string>& first,
+                        const std::vector<std::string>& again, const char* what) {
+    if (first.size() != again.size())
+        finding(std::string(what) + " read back has " + std::to_string(again.size()) +
+                " lines instead of " + std::to_string(first.size()));
+    for (std::size_t i = 0; i < first.size(); ++i)
+        if (first[i] != again[i])
+            finding(std::string(what) + " read back differs in line " + std::to_string(i + 1) +
+                    ": " + first[i] + " / " + again[i]);
+}
+
 std::vector<std::string> file_lines(const std::string& name) {
     std::vector<std::string> lines;
     std::istringstream in(read_file(name));

@@ -1,8 +1,10 @@
 #include "project_reader.h"
 
 #include "corrosion_layout.h"
+#include "input_items.h"
 #include "number_text.h"
 #include "project_items.h"
+#include "project_lines.h"
 #include "screen_codes.h"
 #include "text_file.h"
 #include "wall_codes.h"
@@ -13,9 +15,10 @@ namespace wtn {
 
 namespace {
 
-// Takes each item of the project body from the field sequence.
+// Takes each item of the project body from its line of the file.
 struct ReadItems {
-    FieldReader& in;
+    ProjectLines& in;
+    void screen(const char* name) { in.screen(name); }
     void integer(int& value, const std::string& what) { value = in.integer(what); }
     template <class Code> void code(Code& value, const std::string& what) {
         value = code_of_list_index<Code>(in.integer(what));
@@ -31,22 +34,31 @@ struct ReadItems {
         code(value, what);
     }
     void exponent(int& value, const std::string& what) { value = in.integer(what); }
-    void end_line() {}
+    void end_line() { in.end_line(); }
 };
+
+// The adopted values come from the results dialog, whose boxes hold four
+// digits before the point (beyond them the calculation input refuses them);
+// the later additions belong to the screens that show them.
+constexpr const char* kResultsDialog = "検討結果";
 
 } // namespace
 
 void read_data_file(DesignData& data, const std::string& path) {
     const auto lines = read_text_file(path);
-    FieldReader in(lines, path);
-    const std::string first = in.text("version");
+    ProjectLines in(lines, path);
+    // The first line holds the version tag, or in a version-1.00 file the title.
+    const std::string first = in.text(kVersionCaption);
+    in.end_line();
+    in.screen(project_items::kBasicScreen);
     const std::string tag = trim_blanks(first);
     std::string title;
     if (tag == kVersion200 || tag == kVersion101) {
         data.data_ver = tag;
-        title = in.text("title");
+        title = in.text(kTitleCaption);
+        in.end_line();
     } else {
-        data.data_ver = kVersion100; // a version-1.00 file begins with its title
+        data.data_ver = kVersion100;
         title = first;
     }
     data.data_title = fixed_text(title, kTitleLength);
@@ -64,9 +76,10 @@ void read_data_file(DesignData& data, const std::string& path) {
         read_data_v101(data, in);
         read_data_v200(data, in);
     }
+    in.finish();
 }
 
-void read_data_body(DesignData& d, FieldReader& in) {
+void read_data_body(DesignData& d, ProjectLines& in) {
     ReadItems items{in};
     project_items::body(items, d);
     FsyokData& f = d.yaita_dat.fsyok_dat;
@@ -74,17 +87,21 @@ void read_data_body(DesignData& d, FieldReader& in) {
     if (in.at_end()) {
         d.caldt_vals = {0.0, 0.0};
     } else {
-        d.caldt_vals[0] = in.real("caldt");
-        d.caldt_vals[1] = in.real("caldt");
+        in.screen(kResultsDialog);
+        d.caldt_vals[0] = in.real("施工根入れ深度", kBoxLimit);
+        d.caldt_vals[1] = in.real("矢板長", kBoxLimit);
+        in.end_line();
     }
     if (in.at_end()) {
         upgrade_old_corrosion_layout(f);
     } else {
-        f.range_sw = code_of_list_index<CorrosionRange>(in.integer("range_sw"));
+        in.screen(project_items::kPileScreen);
+        f.range_sw = code_of_list_index<CorrosionRange>(in.integer("腐食後断面検討SW"));
+        in.end_line();
     }
 }
 
-void read_data_v101(DesignData& d, FieldReader& in) {
+void read_data_v101(DesignData& d, ProjectLines& in) {
     KanseijiData& k = d.kanseiji_dat;
     SekoujiData& w = d.sekouji_dat;
     YaitaData& y = d.yaita_dat;
@@ -99,29 +116,45 @@ void read_data_v101(DesignData& d, FieldReader& in) {
             w.lambda2 = 1.0;
         }
     } else {
-        k.dynwater_sw = from_file_value<YesNo>(in.integer("dynwater_sw"));
-        y.second_sw = from_file_value<YesNo>(in.integer("second_sw"));
-        y.kh_lm = in.real("kh_lm");
-        w.lambda2 = in.real("lambda2");
+        in.screen(project_items::kCompletedScreen);
+        k.dynwater_sw = from_file_value<YesNo>(in.integer("動水圧作用SW"));
+        in.screen(project_items::kPileScreen);
+        y.second_sw = from_file_value<YesNo>(in.integer("二次応力の検討"));
+        y.kh_lm = in.real("横方向地盤反力係数（lmMAX計算用）");
+        in.screen(project_items::kConstructionScreen);
+        w.lambda2 = in.real("波圧の低減率 λ2");
+        in.end_line();
     }
-    k.clay_sw = in.at_end() ? ClayNormalFormula::CompareBoth
-                            : code_of_list_index<ClayNormalFormula>(in.integer("clay_sw"));
+    if (in.at_end()) {
+        k.clay_sw = ClayNormalFormula::CompareBoth;
+    } else {
+        in.screen(project_items::kCompletedScreen);
+        k.clay_sw = code_of_list_index<ClayNormalFormula>(in.integer("(常時)粘性土土圧強度式"));
+        in.end_line();
+    }
     if (in.at_end()) {
         def_data_v101(d);
     } else {
-        y.alpha_sw = code_of_list_index<CheckBox>(in.integer("alpha_sw"));
-        for (int i = 0; i < 3; ++i)
-            y.joint_alpha[i] = in.real("joint_alpha");
-        w.static_sw = code_of_list_index<StaticWater>(in.integer("static_sw"));
+        in.screen(project_items::kPileScreen);
+        y.alpha_sw = code_of_list_index<CheckBox>(in.integer("矢板の継ぎ手効率（α）"));
+        y.joint_alpha[0] = in.real("継ぎ手効率 根入れ長計算時（Ｉ）");
+        y.joint_alpha[1] = in.real("継ぎ手効率 矢板断面計算時（Ｉ）");
+        y.joint_alpha[2] = in.real("継ぎ手効率 矢板断面計算時（Ｚ）");
+        in.screen(project_items::kConstructionScreen);
+        w.static_sw = code_of_list_index<StaticWater>(in.integer("静水圧考慮SW"));
+        in.end_line();
     }
 }
 
-void read_data_v200(DesignData& d, FieldReader& in) {
+void read_data_v200(DesignData& d, ProjectLines& in) {
     if (in.at_end()) {
         def_data_v200(d);
         return;
     }
-    d.kanseiji_dat.okabe_sw = code_of_list_index<OkabeWhenNegative>(in.integer("okabe_sw"));
+    in.screen(project_items::kCompletedScreen);
+    d.kanseiji_dat.okabe_sw =
+        code_of_list_index<OkabeWhenNegative>(in.integer("√内が負の値の場合、岡部式を用いる"));
+    in.end_line();
     if (in.at_end()) {
         d.sekkei_dat.delta_jyo[0] = 15.0;
         d.sekkei_dat.delta_jyo[1] = -15.0;
@@ -129,10 +162,12 @@ void read_data_v200(DesignData& d, FieldReader& in) {
         d.sekkei_dat.delta_jis[1] = -15.0;
         return;
     }
-    d.sekkei_dat.delta_jyo[0] = in.real("delta_jyo");
-    d.sekkei_dat.delta_jyo[1] = in.real("delta_jyo");
-    d.sekkei_dat.delta_jis[0] = in.real("delta_jis");
-    d.sekkei_dat.delta_jis[1] = in.real("delta_jis");
+    in.screen(project_items::kBasicScreen);
+    d.sekkei_dat.delta_jyo[0] = in.real("壁面摩擦角 常時 主働側");
+    d.sekkei_dat.delta_jyo[1] = in.real("壁面摩擦角 常時 受働側");
+    d.sekkei_dat.delta_jis[0] = in.real("壁面摩擦角 地震時 主働側");
+    d.sekkei_dat.delta_jis[1] = in.real("壁面摩擦角 地震時 受働側");
+    in.end_line();
 }
 
 void def_data_v101(DesignData& d) {

@@ -7,21 +7,23 @@
 #pragma once
 
 #include "design_data.h"
-#include "field_reader.h"
+#include "project_lines.h"
 
 #include <string>
 
 namespace wtn {
 
 // Reads the whole file into data and sets data_ver and data_title.
-// DataError naming the file (and the line) when the file cannot be read, ends
-// inside the body, or holds a field of the wrong type.
+// Every line is checked against its version's layout: DataError naming the
+// file, the line and the item (in the screens' captions) when the file cannot
+// be read, ends inside the body, or holds a field too many or too few, an
+// empty number, a field of the wrong kind or a line too many.
 void read_data_file(DesignData& data, const std::string& path);
 
-// The blocks of a project file, each read from the open field sequence.
-void read_data_body(DesignData& data, FieldReader& in);
-void read_data_v101(DesignData& data, FieldReader& in);
-void read_data_v200(DesignData& data, FieldReader& in);
+// The blocks of a project file, each read from the open file.
+void read_data_body(DesignData& data, ProjectLines& in);
+void read_data_v101(DesignData& data, ProjectLines& in);
+void read_data_v200(DesignData& data, ProjectLines& in);
 
 // Defaults of the additions of versions 1.01 and 2.00 for a file without them.
 void def_data_v101(DesignData& data);

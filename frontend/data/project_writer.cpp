@@ -13,6 +13,7 @@ namespace {
 struct WriteItems {
     std::vector<std::string>& out;
     CommaLine line;
+    void screen(const char*) {}
     void integer(int value, const std::string&) { line.integer(value); }
     template <class Code> void code(Code value, const std::string&) {
         line.integer(list_index_of(value));

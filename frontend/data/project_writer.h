@@ -20,6 +20,8 @@ void write_data_file(const DesignData& data, const std::string& path);
 
 // Captions of the text fields, as the messages name them.
 inline constexpr const char* kTitleCaption = "業務名称";
+// The first line of a project file, as its messages name it.
+inline constexpr const char* kVersionCaption = "バージョン";
 inline constexpr const char* kTideNameCaption = "任意潮位の名称";
 inline constexpr const char* kForceNameCaption = "外力名称";
 

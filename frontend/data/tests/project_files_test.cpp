@@ -314,26 +314,120 @@ TEST(ProjectFile, Version200CutAfterLine165KeepsWhatItSays) {
     EXPECT_EQ(d.sekkei_dat.delta_jyo[0], 15.0);
 }
 
-TEST(ProjectFile, BrokenFilesAreReportedByNameAndLine) {
+// A damaged project file is refused whole, with the line and the item as the
+// screens caption it: read on, an extra or missing value would shift every
+// later value into another item and load a different wall.
+TEST(ProjectFile, DamagedFilesAreRefusedNamingLineAndItem) {
     ProgramFolder folder(false);
-    auto lines = project_file_lines(sample_design());
-    write_text_file(folder.file("short.tn2"), {lines.begin(), lines.begin() + 100});
+    const std::string example = std::string(WTN_SOURCE_DIR) + "/examples/uniform_sand.tn2";
+    const std::vector<std::string> sound = read_text_file(example);
+    ASSERT_EQ(sound.size(), 168u);
+    auto replaced = [&](std::size_t line, const std::string& text) {
+        auto lines = sound;
+        lines[line - 1] = text;
+        return lines;
+    };
+    auto appended = [&](std::size_t line, const std::string& text) {
+        return replaced(line, sound[line - 1] + text);
+    };
+    auto without = [&](std::size_t line) {
+        auto lines = sound;
+        lines.erase(lines.begin() + static_cast<long>(line - 1));
+        return lines;
+    };
+    auto doubled = [&](std::size_t line) {
+        auto lines = sound;
+        lines.insert(lines.begin() + static_cast<long>(line - 1), sound[line - 1]);
+        return lines;
+    };
+    auto v101 = [&](std::size_t line, const std::string& text) {
+        std::vector<std::string> lines(sound.begin(), sound.begin() + 166);
+        lines[0] = "\"<1.01>\"";
+        lines[line - 1] = text;
+        return lines;
+    };
+    auto v100 = [&](std::size_t line, const std::string& text) {
+        std::vector<std::string> lines(sound.begin() + 1, sound.begin() + 163);
+        lines[line - 1] = text;
+        return lines;
+    };
+    struct Case {
+        const char* damage;
+        std::vector<std::string> lines;
+        const char* message; // after "ファイル「path」"
+    };
+    const Case cases[] = {
+        {"a value added at the end of a line", appended(3, ",7"),
+         "の3行目: 基本条件の「水の単位体積重量」の後に余分な値があります。"},
+        {"the last value of a line deleted", replaced(5, "0,2.5,2.5,-2.5,-2.5,-4,-15"),
+         "の5行目: 基本条件の「最終土層の下限高」がありません。"},
+        {"an empty field: a surcharge zone's end", replaced(72, "0,0,0,0,0,,0,0,0,0"),
+         "の72行目: 地表面の「上載荷重 No.1 作用範囲 Xmax」が空です。"},
+        {"text where a number belongs", replaced(3, "0,0,1,0,0,0,1,abc"),
+         "の3行目: 基本条件の「水の単位体積重量」が数値ではありません。"},
+        {"a number in quotes", replaced(3, "0,0,1,0,0,0,1,\"10.1\""),
+         "の3行目: 基本条件の「水の単位体積重量」が数値ではありません。"},
+        {"a switch beyond any integer", replaced(3, "0,99999,1,0,0,0,1,10.1"),
+         "の3行目: 基本条件の「根入れ部の計算方法」が-32768～32767の範囲にありません。"},
+        {"the title without its quotes", replaced(2, "title"),
+         "の2行目: 基本条件の「業務名称」が引用符で囲まれた文字列ではありません。"},
+        {"a character after a closing quote", replaced(2, "\"title\"x"),
+         "の2行目: 基本条件の「業務名称」の引用符が正しく閉じられていません。"},
+        {"a line deleted", without(70),
+         "の70行目: 地表面の「上載荷重 地震時」の後に余分な値があります。"},
+        {"a line doubled", doubled(70), "の71行目: 地表面の「盛土 No.1 湿潤」がありません。"},
+        {"a blank line inside the body", replaced(100, ""),
+         "の100行目: 土層の「陸側土層 No.6 層上限の標高」がありません。"},
+        {"a line too many", appended(168, "\r\n1"),
+         "の169行目: 最後の項目の後に余分な行があります。"},
+        {"cut in half",
+         {sound.begin(), sound.begin() + 84},
+         "が途中で終わっています（85行目の地表面の「地表面形状 No.31 Ｙ座標」がありません）。"},
+        {"version 1.01: a value added to its last line", v101(166, "0,1,1,1,0,5"),
+         "の166行目: 施工時の「静水圧考慮SW」の後に余分な値があります。"},
+        {"version 1.00: text in the adopted values", v100(161, "x,0"),
+         "の161行目: 検討結果の「施工根入れ深度」が数値ではありません。"},
+        {"an adopted depth beyond its box", replaced(162, "12345,0"),
+         "の162行目: 検討結果の「施工根入れ深度」が入力できる範囲を超えています。"},
+    };
+    for (const Case& c : cases) {
+        const std::string path = folder.file("damaged.tn2");
+        std::vector<std::string> lines = c.lines;
+        // A line with a break inside stands for two lines of the file.
+        std::vector<std::string> split;
+        for (const std::string& l : lines) {
+            const std::size_t cr = l.find("\r\n");
+            split.push_back(l.substr(0, cr));
+            if (cr != std::string::npos) split.push_back(l.substr(cr + 2));
+        }
+        write_text_file(path, split);
+        DesignData d = sample_design();
+        try {
+            read_data_file(d, path);
+            ADD_FAILURE() << c.damage << ": read";
+        } catch (const DataError& e) {
+            EXPECT_EQ(std::string(e.what()), "ファイル「" + path + "」" + c.message) << c.damage;
+        }
+    }
     DesignData d;
-    try {
-        read_data_file(d, folder.file("short.tn2"));
-        FAIL() << "a body cut short was read";
-    } catch (const DataError& e) {
-        EXPECT_NE(std::string(e.what()).find("short.tn2"), std::string::npos) << e.what();
-    }
-    lines[4] = "0,abc,2.8,-7.5,-7,-10,-20,-25";
-    write_text_file(folder.file("bad.tn2"), lines);
-    try {
-        read_data_file(d, folder.file("bad.tn2"));
-        FAIL() << "text was read as a number";
-    } catch (const DataError& e) {
-        EXPECT_NE(std::string(e.what()).find("5行目"), std::string::npos) << e.what();
-    }
     EXPECT_THROW(read_data_file(d, folder.file("missing.tn2")), DataError);
+}
+
+// Every example project and the template open as they are, and write back
+// to the same bytes.
+TEST(ProjectFile, ExamplesAndTemplateOpenUnchanged) {
+    ProgramFolder folder(false);
+    std::vector<std::string> files = {kTemplatePath};
+    for (const auto& entry :
+         std::filesystem::directory_iterator(std::string(WTN_SOURCE_DIR) + "/examples"))
+        if (entry.path().extension() == ".tn2") files.push_back(entry.path().string());
+    ASSERT_GT(files.size(), 10u);
+    for (const std::string& file : files) {
+        DesignData d;
+        ASSERT_NO_THROW(read_data_file(d, file)) << file;
+        write_data_file(d, folder.file("copy.tn2"));
+        EXPECT_EQ(bytes_of(folder.file("copy.tn2")), bytes_of(file)) << file;
+    }
 }
 
 CustomisationValues sample_custom() {
