@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdio>
 #include <string>
 
 namespace wtn {
@@ -108,6 +109,12 @@ constexpr std::array<Message<ErrorCode>, kErrorMessageCount> kErrorMessages = {{
     {ErrorCode::ZeroReduction, "(ERROR)-矢板の低減率が 0.0 になっています.\n"},
     {ErrorCode::SeaKhZero, "(ERROR)-海側の横抵抗定数が0.0になっています."},
     {ErrorCode::LandKhZero, "(ERROR)-陸側の横抵抗定数が0.0になっています."},
+    {ErrorCode::InputNotNumber,
+     "(ERROR)-入力データ(%KEY)の%ITEM番目の項目が数値ではありません(%LINE行目)."},
+    {ErrorCode::InputOutOfRange,
+     "(ERROR)-入力データ(%KEY)の%ITEM番目の項目が入力できる範囲を超えています(%LINE行目)."},
+    {ErrorCode::InputKeyMissing, "(ERROR)-入力データに(%KEY)の行がありません."},
+    {ErrorCode::NotANumber, "(ERROR)-計算値が数値になりません(%VALUE)."},
 }};
 
 constexpr std::array<Message<WaveErrorCode>, kWaveErrorMessageCount> kWaveErrorMessages = {{
@@ -142,7 +149,7 @@ constexpr bool in_code_order(const std::array<Message<Code>, N>& table) {
 static_assert(in_code_order(kErrorMessages));
 static_assert(in_code_order(kWaveErrorMessages));
 static_assert(in_code_order(kInputCheckMessages));
-static_assert(static_cast<int>(ErrorCode::LandKhZero) + 1 == kErrorMessageCount);
+static_assert(static_cast<int>(ErrorCode::NotANumber) + 1 == kErrorMessageCount);
 static_assert(static_cast<int>(WaveErrorCode::WavDataOpen) + 1 == kWaveErrorMessageCount);
 static_assert(static_cast<int>(InputCheckCode::AutoNeedsValue) + 1 == kInputCheckMessageCount);
 
@@ -166,6 +173,28 @@ const char* error_message(WaveErrorCode code) {
 }
 const char* error_message(InputCheckCode code) {
     return text_of(kInputCheckMessages, code);
+}
+
+std::string input_error_text(ErrorCode code, std::string_view key, std::size_t item,
+                             std::size_t line) {
+    std::string text = error_message(code);
+    auto put = [&text](std::string_view mark, const std::string& value) {
+        const std::size_t at = text.find(mark);
+        if (at != std::string::npos) text.replace(at, mark.size(), value);
+    };
+    put("%KEY", std::string(key));
+    put("%ITEM", std::to_string(item));
+    put("%LINE", std::to_string(line));
+    return text;
+}
+
+std::string not_finite_text(double value) {
+    std::string text = error_message(ErrorCode::NotANumber);
+    char shown[32];
+    std::snprintf(shown, sizeof shown, "%g", value);
+    const std::string_view mark = "%VALUE";
+    text.replace(text.find(mark), mark.size(), shown);
+    return text;
 }
 
 int show_error(std::string_view text) {

@@ -5,6 +5,8 @@
 // message beside its code and checks the order at compile time.
 #pragma once
 
+#include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace wtn {
@@ -92,6 +94,10 @@ enum class ErrorCode : int {
     ZeroReduction,
     SeaKhZero,
     LandKhZero,
+    InputNotNumber,
+    InputOutOfRange,
+    InputKeyMissing,
+    NotANumber,
 };
 
 // Codes of the wave program's table.
@@ -114,7 +120,7 @@ enum class InputCheckCode : int {
     AutoNeedsValue,
 };
 
-inline constexpr int kErrorMessageCount = 81;
+inline constexpr int kErrorMessageCount = 85;
 inline constexpr int kWaveErrorMessageCount = 7;
 inline constexpr int kInputCheckMessageCount = 5;
 
@@ -122,6 +128,16 @@ inline constexpr int kInputCheckMessageCount = 5;
 const char* error_message(ErrorCode code);
 const char* error_message(WaveErrorCode code);
 const char* error_message(InputCheckCode code);
+
+// The text of a message about an item of the calculation input, with the
+// key, the item's number and the line's number put in where the table text
+// holds "%KEY", "%ITEM" and "%LINE".
+std::string input_error_text(ErrorCode code, std::string_view key, std::size_t item,
+                             std::size_t line);
+
+// The message of a computed value that is no number, with the value put in
+// where the table text holds "%VALUE".
+std::string not_finite_text(double value);
 
 // Show a text in the box titled "error". Return 0; the caller stops.
 int show_error(std::string_view text);

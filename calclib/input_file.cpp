@@ -6,6 +6,7 @@
 #include "file_io.h"
 #include "format_values.h"
 #include "input_items.h"
+#include "number_field.h"
 #include "text_lines.h"
 #include "wall_codes.h"
 
@@ -18,24 +19,39 @@ namespace wtn {
 
 namespace {
 
-// One data line with the key it was filed under, for messages.
+// One data line with the key it was filed under and its line number, for
+// messages. The front end writes every item of a key as a number, so a field
+// that is empty, missing or no number can only be damage: read as 0 it would
+// describe another wall. A number beyond what the front end's boxes can hold
+// (an infinite one included) is damage too and would poison every result.
 struct KeyLine {
     std::string key;
     const CsvLine& line;
+    std::size_t line_number;
 
-    // Item n read as atof does; a value that reads as infinite or not a
-    // number (a typed "inf", an exponent beyond double) would poison every
-    // result, so it stops the program here.
-    double real(std::size_t item) const {
-        const double value = line.real(item);
-        if (!std::isfinite(value)) {
-            stop_with_error("(ERROR)-入力データ(" + key + ")の" + std::to_string(item) +
-                            "番目の数値が読めません(" + line.field(item) + ").");
-        }
+    double real(std::size_t item, double limit = kBoxLimit) const {
+        double value = 0.0;
+        if (!number_in(item, value)) stop_item(ErrorCode::InputNotNumber, item);
+        if (!(std::fabs(value) <= limit)) stop_item(ErrorCode::InputOutOfRange, item);
         return value;
     }
-    int integer(std::size_t item) const { return line.integer(item); }
+    int integer(std::size_t item) const {
+        double value = 0.0;
+        if (!number_in(item, value) || value != std::trunc(value))
+            stop_item(ErrorCode::InputNotNumber, item);
+        if (std::fabs(value) > kIntegerItemLimit) stop_item(ErrorCode::InputOutOfRange, item);
+        return static_cast<int>(value);
+    }
     const std::string& text(std::size_t i) const { return line.text(i); }
+
+    bool number_in(std::size_t item, double& value) const {
+        const std::string& field = line.field(item);
+        if (field.find_first_not_of(' ') == std::string::npos) return false;
+        return parse_real(field, value);
+    }
+    [[noreturn]] void stop_item(ErrorCode code, std::size_t item) const {
+        stop_with_error(input_error_text(code, key, item, line_number));
+    }
 };
 
 // Index of the next row of a table of room rows, advancing its count; stops
@@ -57,7 +73,7 @@ void read_items(const KeyLine& l, const Item<Group> (&items)[N], Group& group,
         if (item.is_integer()) {
             item.set_integer(group, l.integer(first_item + k));
         } else {
-            group.*item.real = l.real(first_item + k);
+            group.*item.real = l.real(first_item + k, item.limit);
         }
     }
 }
@@ -144,8 +160,15 @@ struct KeyEntry {
     KeyParser parse;
 };
 
-const std::array<KeyEntry, 27>& key_table() {
-    static const std::array<KeyEntry, 27> table = {{
+// The adopted embedment depth and pile length of the results dialog (boxes
+// of four digits before the point, "###0.000"). The programs take them from
+// CAL_NEI.DAT, but a damaged line is damage of the file all the same.
+constexpr double kAdoptedLimit = kBoxLimit;
+
+constexpr std::size_t kKeyCount = 28;
+
+const std::array<KeyEntry, kKeyCount>& key_table() {
+    static const std::array<KeyEntry, kKeyCount> table = {{
         {kTitleKey, [](const KeyLine& l, InputRecord& in) { in.title = l.text(0); }},
         {kSwitchesKey, read_swdat},
         {kWaveSwitchesKey, read_wavsw},
@@ -221,9 +244,24 @@ const std::array<KeyEntry, 27>& key_table() {
          }},
         {kWallFrictionKey,
          [](const KeyLine& l, InputRecord& in) { read_items(l, kAdd1Items, in.add_1); }},
+        {kAdoptedLengthKey,
+         [](const KeyLine& l, InputRecord&) {
+             l.real(1, kAdoptedLimit);
+             l.real(2, kAdoptedLimit);
+         }},
     }};
     return table;
 }
+
+// The keys the front end writes into every input file, and the line it
+// always ends it with. A file that has that line and lacks one of these keys
+// has lost a line: the defaults would silently stand in for the user's data
+// (a lost "fsyok" line drops the corrosion). Files of earlier releases and
+// hand-made ones carry no "caldt" line and may lack later keys.
+constexpr std::array<const char*, 13> kAlwaysWrittenKeys = {
+    kVersionKey,          kTitleKey,       kSwitchesKey,    kWaveSwitchesKey,    kConditionsKey,
+    kAddedConditionsKey,  kEmbedmentKey,   kCorrosionKey,   kJointEfficiencyKey, kWaveConditionsKey,
+    kEmbedmentOptionsKey, kStaticWaterKey, kWallFrictionKey};
 
 // Files of earlier releases have no "tjkn1" line: the crowns of the
 // superstructure and of the pile were the ground-surface crown, the
@@ -261,25 +299,36 @@ void read_input(InputRecord& input, const std::string& name) {
     }
     reset_input_counters(input);
 
-    bool added_conditions_met = false;
+    std::array<bool, kKeyCount> met{};
     LineReader reader(file.get());
     CsvLine line;
-    for (;;) {
+    for (std::size_t line_number = 1;; ++line_number) {
         const int kind = read_csv_line(reader, line);
         if (kind == kCsvEndOfFile) break;
         if (kind == kCsvComment) continue;
         const std::string& field0 = line.field(0);
-        for (const KeyEntry& entry : key_table()) {
+        for (std::size_t k = 0; k < kKeyCount; ++k) {
+            const KeyEntry& entry = key_table()[k];
             if (!same_key(field0, entry.key)) continue;
-            entry.parse(KeyLine{entry.key, line}, input);
-            if (std::string_view(entry.key) == kAddedConditionsKey) added_conditions_met = true;
+            entry.parse(KeyLine{entry.key, line, line_number}, input);
+            met[k] = true;
             break;
         }
     }
     if (reader.failed()) {
         stop_with_error("(ERROR)-データファイル(" + file_name + ")が読み込めません.");
     }
-    if (!added_conditions_met) fill_added_conditions(input);
+    auto was_met = [&](const char* key) {
+        for (std::size_t k = 0; k < kKeyCount; ++k)
+            if (std::string_view(key_table()[k].key) == key) return met[k];
+        return false;
+    };
+    if (was_met(kAdoptedLengthKey)) {
+        for (const char* key : kAlwaysWrittenKeys)
+            if (!was_met(key))
+                stop_with_error(input_error_text(ErrorCode::InputKeyMissing, key, 0, 0));
+    }
+    if (!was_met(kAddedConditionsKey)) fill_added_conditions(input);
 }
 
 static_assert(kTideLevelKeys.size() == kTideLevelCount);

@@ -103,8 +103,10 @@ int read_count(const char*& at) {
 // flags - + space 0, a width and a precision, given or *) without the C
 // library's general formatter; the results are the same byte for byte. False
 // at the first conversion of any other kind, which leaves the whole format to
-// the C library.
-bool format_common(std::string& out, const char* format, va_list args) {
+// the C library. A real that is not finite stops the formatting with its
+// value in non_finite.
+bool format_common(std::string& out, const char* format, va_list args, bool& non_finite,
+                   double& bad_value) {
     for (const char* at = format; *at != '\0';) {
         if (*at != '%') {
             const char* next = std::strchr(at, '%');
@@ -159,7 +161,12 @@ bool format_common(std::string& out, const char* format, va_list args) {
         switch (c.letter) {
         case 'f': {
             const double value = va_arg(args, double);
-            if (!std::isfinite(value) || !append_real(out, c, value)) return false;
+            if (!std::isfinite(value)) {
+                non_finite = true;
+                bad_value = value;
+                return false;
+            }
+            if (!append_real(out, c, value)) return false;
             break;
         }
         case 'd':
@@ -217,8 +224,11 @@ std::string format_values(const char* format, va_list args) {
     va_list common;
     va_copy(common, args);
     std::string text;
-    const bool formatted = format_common(text, format, common);
+    bool non_finite = false;
+    double bad_value = 0.0;
+    const bool formatted = format_common(text, format, common, non_finite, bad_value);
     va_end(common);
+    if (non_finite) throw NonFiniteValue{bad_value};
     if (formatted) return text;
     return format_with_c_library(format, args);
 }
@@ -226,7 +236,13 @@ std::string format_values(const char* format, va_list args) {
 std::string format_text(const char* format, ...) {
     va_list args;
     va_start(args, format);
-    std::string text = format_values(format, args);
+    std::string text;
+    try {
+        text = format_values(format, args);
+    } catch (const NonFiniteValue&) {
+        va_end(args);
+        throw;
+    }
     va_end(args);
     return text;
 }
@@ -234,8 +250,15 @@ std::string format_text(const char* format, ...) {
 void write_values_line(std::FILE* file, const char* format, ...) {
     va_list args;
     va_start(args, format);
-    write_crlf_line(file, format_values(format, args));
+    std::string text;
+    try {
+        text = format_values(format, args);
+    } catch (const NonFiniteValue&) {
+        va_end(args);
+        throw;
+    }
     va_end(args);
+    write_crlf_line(file, text);
 }
 
 } // namespace wtn

@@ -4,6 +4,7 @@
 #include "batch_frame.h"
 #include "error_messages.h"
 #include "file_io.h"
+#include "format_values.h"
 #include "message_box.h"
 #include "text_lines.h"
 
@@ -13,6 +14,7 @@
 namespace {
 
 std::string g_action;
+std::string g_value; // the computed value of "non-finite"
 
 void driver() {
     wtn::CFile out = wtn::open_or_stop("probe.txt", "wt");
@@ -26,6 +28,10 @@ void driver() {
     if (g_action == "line-feed-error") wtn::stop_with_error(wtn::ErrorCode::NoDataFile);
     if (g_action == "open-fail") wtn::open_or_stop("no/such/folder/x.PDT", "wt");
     if (g_action == "throw") throw std::runtime_error("unexpected");
+    if (g_action == "non-finite") {
+        const double computed = std::stod(g_value);
+        wtn::write_values_line(out.get(), "%10.3lf", computed);
+    }
     wtn::write_crlf_line(out.get(), "done");
 }
 
@@ -33,5 +39,6 @@ void driver() {
 
 int main(int argc, char** argv) {
     g_action = argc > 1 ? argv[1] : "";
+    g_value = argc > 2 ? argv[2] : "0";
     return wtn::run_batch_program("テスト", driver);
 }

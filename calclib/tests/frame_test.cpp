@@ -13,10 +13,11 @@ using test::ProgramFolder;
 
 ChildResult run_probe(const ProgramFolder& folder, const std::string& action, bool pipe,
                       const std::string& stdin_text = "",
-                      std::map<std::string, std::string> env = {}) {
+                      std::map<std::string, std::string> env = {}, const std::string& value = "") {
     ChildRun run;
     run.program = FRAME_PROBE;
     run.args = {action};
+    if (!value.empty()) run.args.push_back(value);
     run.work_dir = folder.path();
     run.env = std::move(env);
     run.env["WTN_UI_PIPE"] = std::string(pipe ? "1" : "0");
@@ -93,6 +94,22 @@ TEST(BatchFrame, UnopenableOutputAndUnexpectedFailuresStopWithABox) {
     r = run_probe(folder, "throw", false);
     EXPECT_EQ(r.exit_code, 1);
     EXPECT_NE(r.err.find("unexpected"), std::string::npos);
+}
+
+// A computed value that is no number stops the program that computed it,
+// before any of it reaches a file a later program or the viewer reads.
+TEST(BatchFrame, ComputedValueThatIsNoNumberIsNeverWritten) {
+    ProgramFolder folder(false);
+    ChildResult r = run_probe(folder, "non-finite", false, "", {}, "-inf");
+    EXPECT_EQ(r.exit_code, 1);
+    EXPECT_EQ(r.err, "error: (ERROR)-計算値が数値になりません(-inf).\n");
+    EXPECT_EQ(folder.read("probe.txt"), "started\r\n");
+    r = run_probe(folder, "non-finite", false, "", {}, "nan");
+    EXPECT_EQ(r.exit_code, 1);
+    EXPECT_EQ(r.err, "error: (ERROR)-計算値が数値になりません(nan).\n");
+    r = run_probe(folder, "non-finite", false, "", {}, "1.25");
+    EXPECT_EQ(r.exit_code, 0);
+    EXPECT_EQ(folder.read("probe.txt"), "started\r\n     1.250\r\ndone\r\n");
 }
 
 TEST(BoxText, EscapesLineEndsTabsAndBackslashesBothWays) {

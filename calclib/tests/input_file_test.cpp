@@ -37,9 +37,9 @@ std::string crlf_lines(const std::vector<std::string>& lines) {
     return text;
 }
 
-// A wall section as the front end writes it; with_added_conditions false
-// gives a file of an earlier release without the "tjkn1" line.
-std::string front_end_file(bool with_added_conditions) {
+// A wall section as the front end writes it, line by line; with_added_conditions
+// false gives a file of an earlier release without the "tjkn1" and "caldt" lines.
+std::vector<std::string> front_end_lines(bool with_added_conditions) {
     std::vector<std::string> lines = {
         "versi,\"<2.00>\", 1 ",
         "gyonm,\"" + kTitleUtf8 + "\"",
@@ -76,8 +76,13 @@ std::string front_end_file(bool with_added_conditions) {
         "wav_t, 1 ",
         "add_1, 15 , -15 , 7.5 , 0 ",
     };
-    lines.insert(lines.end(), rest.begin(), rest.end());
-    return crlf_lines(lines);
+    for (const std::string& line : rest)
+        if (with_added_conditions || line.rfind("caldt", 0) != 0) lines.push_back(line);
+    return lines;
+}
+
+std::string front_end_file(bool with_added_conditions) {
+    return crlf_lines(front_end_lines(with_added_conditions));
 }
 
 InputRecord read_text(const std::string& text) {
@@ -339,8 +344,8 @@ TEST(InputFile, LineRules) {
              EXPECT_EQ(in.catalogue_piles.ids[23], 24);
              EXPECT_EQ(in.catalogue_piles.ids[26], 27);
          }},
-        {"caldt, comments, empty and unknown lines change nothing",
-         {"# comment,1,2", "", "caldt, 12.5 , 20 ", "xxxxx,1,2"},
+        {"comments, empty and unknown lines change nothing",
+         {"# comment,1,2", "", "xxxxx,1,2"},
          [](const InputRecord& in) {
              EXPECT_EQ(in.swdat.decision_code, 111);
              EXPECT_EQ(in.catalogue_piles.count, 0);
@@ -385,7 +390,8 @@ TEST(InputFile, BadInputStopsTheProgram) {
     const std::vector<std::pair<const char*, std::string>> cases = {
         {"26 land layers", full_table},
         {"60 added ids", ids},
-        {"6 fills", "morid,1\r\nmorid,1\r\nmorid,1\r\nmorid,1\r\nmorid,1\r\nmorid,1\r\n"},
+        {"6 fills", "morid,1,2,3,4\r\nmorid,1,2,3,4\r\nmorid,1,2,3,4\r\nmorid,1,2,3,4\r\n"
+                    "morid,1,2,3,4\r\nmorid,1,2,3,4\r\n"},
         {"infinite level", "joken,1e999\r\n"},
         {"not a number", "tugit,nan\r\n"},
     };
@@ -404,12 +410,78 @@ TEST(InputFile, BadInputStopsTheProgram) {
               "error: (ERROR)-データファイルが選択されていません.\n\n");
 }
 
+// The front end writes every item of its keys as a number and every key on
+// each run, so a field that is no number, an empty or missing one, a lost
+// line or a value beyond what a box of the screens can hold is damage: read
+// as 0 or as written it would design another wall. Each case stops the
+// program naming the key, the item and the line.
+TEST(InputFile, DamagedFrontEndFileStopsNamingKeyItemAndLine) {
+    struct Case {
+        const char* damage;
+        std::size_t line; // 1-based line replaced (0: none)
+        const char* text; // its new text, or nullptr to delete it
+        const char* message;
+    };
+    const Case cases[] = {
+        {"decision switch no number", 3,
+         "swdat, 1 , 2 , 1 , 2 , 2 , 3 , 2 , 1 , abc , 1 , 2 , 1 , 3 , 2 ",
+         "(ERROR)-入力データ(swdat)の9番目の項目が数値ではありません(3行目)."},
+        {"land-side unit weight no number", 17,
+         "sdatu, 3.5 , abc , 10 , 20 , 30 , 0 , 0 , 1 , 0 , 3000 ",
+         "(ERROR)-入力データ(sdatu)の2番目の項目が数値ではありません(17行目)."},
+        {"an empty field", 5,
+         "joken, 1.8 , 0 , 1 , 1.2 , 3.5 , -10 , -20.5 , -30 , 0 , 5.5 ,, 10 , 5 , 15 , 20 , 4 , 2 "
+         ", "
+         "2 ",
+         "(ERROR)-入力データ(joken)の11番目の項目が数値ではありません(5行目)."},
+        {"a line cut short", 9, "tugit, .8 , 1 ",
+         "(ERROR)-入力データ(tugit)の3番目の項目が数値ではありません(9行目)."},
+        {"a whole number with a fraction", 28, "wav_t, 1.5 ",
+         "(ERROR)-入力データ(wav_t)の1番目の項目が数値ではありません(28行目)."},
+        {"an infinite value", 20, "tikei, 0 , 1e999 ",
+         "(ERROR)-入力データ(tikei)の2番目の項目が数値ではありません(20行目)."},
+        {"adopted length no number", 26, "caldt, 12.5 , x ",
+         "(ERROR)-入力データ(caldt)の2番目の項目が数値ではありません(26行目)."},
+        {"friction angle beyond its box", 17,
+         "sdatu, 3.5 , 18 , 10 , 20 , 1e30 , 0 , 0 , 1 , 0 , 3000 ",
+         "(ERROR)-入力データ(sdatu)の5番目の項目が入力できる範囲を超えています(17行目)."},
+        {"surcharge zone start beyond its box", 12, "josai, -1e308 , 5 , 10 , 5 ",
+         "(ERROR)-入力データ(josai)の1番目の項目が入力できる範囲を超えています(12行目)."},
+        {"adopted depth beyond its box", 26, "caldt, 12345 , 20 ",
+         "(ERROR)-入力データ(caldt)の1番目の項目が入力できる範囲を超えています(26行目)."},
+        {"a switch beyond a whole number of the screens", 28, "wav_t, 99999 ",
+         "(ERROR)-入力データ(wav_t)の1番目の項目が入力できる範囲を超えています(28行目)."},
+        {"corrosion line lost", 8, nullptr, "(ERROR)-入力データに(fsyok)の行がありません."},
+        {"version line lost", 1, nullptr, "(ERROR)-入力データに(versi)の行がありません."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.damage);
+        std::vector<std::string> lines = front_end_lines(true);
+        if (c.text != nullptr) {
+            lines[c.line - 1] = c.text;
+        } else {
+            lines.erase(lines.begin() + static_cast<long>(c.line - 1));
+        }
+        testing::internal::CaptureStderr();
+        EXPECT_THROW(read_text(crlf_lines(lines)), ProgramStop);
+        EXPECT_EQ(testing::internal::GetCapturedStderr(),
+                  std::string("error: ") + c.message + "\n");
+    }
+    // The largest values the boxes hold are read.
+    std::vector<std::string> lines = front_end_lines(true);
+    lines[16] = "sdatu, 3.5 , 18 , 10 , 20 , 9999.99 , 0 , 0 , 1 , 0 , 99999999 ";
+    const InputRecord in = read_text(crlf_lines(lines));
+    EXPECT_DOUBLE_EQ(in.land_layers[0].friction_angle, 9999.99);
+    EXPECT_DOUBLE_EQ(in.land_layers[0].kh, 99999999.0);
+}
+
 TEST(InputFile, EmptyNameOrNewDataReadsTheInstalledDefaultWall) {
     for (const char* name : {"", "New_Data"}) {
         SCOPED_TRACE(name);
         ProgramFolder folder(false);
         test::CurrentFolder here(folder);
-        folder.write("TVNDATA.DEF", "joken,1,2,3,4,5.5\r\nsdatu,1,2,3,4,5,6,7,2,9,10\r\n");
+        folder.write("TVNDATA.DEF", "joken,1,2,3,4,5.5,-10,-20,-30,0,0,10.1,0,0,5,5,1,1,1\r\n"
+                                    "sdatu,1,2,3,4,5,6,7,2,9,10\r\n");
         InputRecord in;
         in.swdat.decision_code = 11; // reset to its default first
         in.land_layer_count = 3;     // counted afresh
@@ -463,15 +535,16 @@ TEST(InputFile, WrittenFileReadsBackAndCarriesSubmergedWeightAsSaturatedLessTen)
 }
 
 TEST(InputFile, ValuesOfEveryMagnitudeAreWrittenWhole) {
-    // "%1.1lf" of 1e100 is 103 characters; a cut figure would read back as a
-    // number of another magnitude.
+    // "%1.1lf" of the largest lateral constant is 11 characters, more than
+    // an old reader's slot; a cut figure would read back as a number of
+    // another magnitude.
     InputRecord in = read_text(front_end_file(true));
-    in.land_layers[0].kh = 1e100;
+    in.land_layers[0].kh = kLateralConstantLimit;
     ProgramFolder folder(false);
     ASSERT_EQ(write_input(in, folder.file("OUT")), 0);
     InputRecord back;
     read_input(back, folder.file("OUT.CAL"));
-    EXPECT_DOUBLE_EQ(back.land_layers[0].kh, 1e100);
+    EXPECT_DOUBLE_EQ(back.land_layers[0].kh, kLateralConstantLimit);
 }
 
 } // namespace

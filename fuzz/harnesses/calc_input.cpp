@@ -1,5 +1,7 @@
 // CAL_FILE.DAT, the calculation input every batch program reads first,
-// written back as the input-file writer does.
+// written back as the input-file writer does. What is accepted must come
+// back the same: the written file, read and written again, gives the same
+// lines.
 #include "harness.h"
 #include "input_file.h"
 #include "program_stop.h"
@@ -20,8 +22,16 @@ void run_one(const std::string& bytes) {
     } catch (const ProgramStop&) {
         return;
     }
-    if (write_input(*input, "FUZZOUT") == 0)
-        require_finite_fields(file_lines("FUZZOUT.CAL"), "the written input file");
+    if (write_input(*input, "FUZZOUT") != 0) return;
+    const std::vector<std::string> written = file_lines("FUZZOUT.CAL");
+    require_finite_fields(written, "the written input file");
+    // A refusal of what the writer wrote escapes as ProgramStop: a finding.
+    auto again = std::make_unique<InputRecord>();
+    reset_input_counters(*again);
+    set_input_defaults(*again);
+    read_input(*again, "FUZZOUT.CAL");
+    if (write_input(*again, "FUZZOUT2") != 0) return;
+    require_same_lines(written, file_lines("FUZZOUT2.CAL"), "the written input file");
 }
 
 } // namespace wtn::fuzz

@@ -14,14 +14,28 @@
 
 namespace wtn {
 
-// One item of a group: the field it fills and the format the batch writer
-// gives it. A whole-number item (a count, or a code of wall_codes.h) is read
-// and written through its file value; a real item through its field.
+// The largest magnitudes an item can have, as the front end writes it. A
+// number box of the screens holds at most four digits before its point
+// ("###0.00"); the lateral constants are typed in boxes of six digits
+// ("#####0.0") or derived from an N value of four digits (Kh = 1500 N), which
+// stays below 10^8. Beyond them a value is no wall the screens can describe.
+inline constexpr double kBoxLimit = 1.0e4;
+inline constexpr double kWideBoxLimit = 1.0e6;
+inline constexpr double kLateralConstantLimit = 1.0e8;
+// Whole-number items (switches, codes, ids, the service life) are 16-bit
+// values in the front end.
+inline constexpr int kIntegerItemLimit = 32767;
+
+// One item of a group: the field it fills, the format the batch writer gives
+// it and, for a real, the magnitude it stays below. A whole-number item (a
+// count, or a code of wall_codes.h) is read and written through its file
+// value; a real item through its field.
 template <class Group> struct Item {
     int (*get_integer)(const Group&) = nullptr;
     void (*set_integer)(Group&, int) = nullptr;
     double Group::*real = nullptr;
     const char* format = nullptr;
+    double limit = kBoxLimit;
 
     bool is_integer() const { return get_integer != nullptr; }
 };
@@ -44,12 +58,14 @@ void set_integer_field(typename MemberField<decltype(Field)>::GroupType& group, 
 
 template <auto Field> constexpr auto int_item() {
     using Group = typename MemberField<decltype(Field)>::GroupType;
-    return Item<Group>{&integer_field_value<Field>, &set_integer_field<Field>, nullptr, "%d"};
+    return Item<Group>{&integer_field_value<Field>, &set_integer_field<Field>, nullptr, "%d",
+                       kIntegerItemLimit};
 }
 
 template <class Group>
-constexpr Item<Group> real_item(double Group::*field, const char* format = nullptr) {
-    return {nullptr, nullptr, field, format};
+constexpr Item<Group> real_item(double Group::*field, const char* format = nullptr,
+                                double limit = kBoxLimit) {
+    return {nullptr, nullptr, field, format, limit};
 }
 
 inline constexpr Item<DesignConditions> kJokenItems[] = {
@@ -117,7 +133,7 @@ inline constexpr Item<LateralResistance> kLateralItems[] = {
     int_item<&LateralResistance::method>(),
     real_item(&LateralResistance::first_value, "%1.1lf"),
     real_item(&LateralResistance::second_value, "%1.2lf"),
-    real_item(&LateralResistance::kh, "%1.1lf"),
+    real_item(&LateralResistance::kh, "%1.1lf", kLateralConstantLimit),
 };
 inline constexpr std::size_t kNeireSeaFirstItem = 1;
 inline constexpr std::size_t kNeireSeismicFirstItem = 5;
@@ -137,7 +153,7 @@ inline constexpr Item<EmbedmentConditions> kNeireSeismicItems[] = {
 inline constexpr Item<EmbedmentOptions> kNirtItems[] = {
     int_item<&EmbedmentOptions::dynamic_water>(),
     int_item<&EmbedmentOptions::pipe_secondary_check>(),
-    real_item(&EmbedmentOptions::pipe_kh),
+    real_item(&EmbedmentOptions::pipe_kh, nullptr, kWideBoxLimit),
     real_item(&EmbedmentOptions::lambda2),
     int_item<&EmbedmentOptions::clay_normal_formula>(),
     int_item<&EmbedmentOptions::okabe_when_negative>(),
@@ -178,7 +194,7 @@ inline constexpr Item<SoilLayerRow> kSoilItems[] = {
     real_item(&SoilLayerRow::cohesion_increase, "%1.3lf"),
     int_item<&SoilLayerRow::resistance_option>(),
     real_item(&SoilLayerRow::n_value, "%1.1lf"),
-    real_item(&SoilLayerRow::kh, "%1.1lf"),
+    real_item(&SoilLayerRow::kh, "%1.1lf", kLateralConstantLimit),
 };
 
 inline constexpr Item<GroundPoint> kTikeiItems[] = {

@@ -45,6 +45,35 @@ void remove_file(const ProgramFolder& folder, const std::string& name) {
     fs::remove(folder.file(name));
 }
 
+// The calculation input with the line of key replaced by what edit makes of
+// its comma fields (an empty result deletes the line).
+void edit_input_line(const ProgramFolder& folder, const std::string& key,
+                     void (*edit)(std::vector<std::string>&)) {
+    const std::string text = folder.read("CAL_FILE.DAT");
+    std::string out;
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t end = text.find("\r\n", at);
+        std::string line = text.substr(at, end - at);
+        at = end == std::string::npos ? text.size() : end + 2;
+        if (line.rfind(key + ",", 0) == 0) {
+            std::vector<std::string> fields;
+            for (std::size_t from = 0;;) {
+                const std::size_t comma = line.find(',', from);
+                fields.push_back(line.substr(from, comma - from));
+                if (comma == std::string::npos) break;
+                from = comma + 1;
+            }
+            edit(fields);
+            if (fields.empty()) continue;
+            line.clear();
+            for (std::size_t i = 0; i < fields.size(); ++i)
+                line += (i > 0 ? "," : "") + fields[i];
+        }
+        out += line + "\r\n";
+    }
+    folder.write("CAL_FILE.DAT", out);
+}
+
 struct Damage {
     const char* what;
     std::size_t step; // index into kChain of the program that must stop
@@ -64,6 +93,16 @@ const Damage kDamages[] = {
          f.write("CAL_FILE.DAT", f.read("CAL_FILE.DAT") + rows);
      },
      "入力データ(sdatu)の行数が上限(25行)を超えています", "AUDSHEET.PDT"},
+    {"check list: the decision switch of the calculation input no number", 0,
+     [](const ProgramFolder& f) {
+         edit_input_line(f, "swdat", [](std::vector<std::string>& fields) { fields[9] = "abc"; });
+     },
+     "入力データ(swdat)の9番目の項目が数値ではありません(3行目)", "AUDSHEET.PDT"},
+    {"check list: the corrosion line of the calculation input lost", 0,
+     [](const ProgramFolder& f) {
+         edit_input_line(f, "fsyok", [](std::vector<std::string>& fields) { fields.clear(); });
+     },
+     "入力データに(fsyok)の行がありません", "AUDSHEET.PDT"},
     {"load program: no customisation file", 1,
      [](const ProgramFolder& f) { remove_file(f, "TVNCSTM.DAT"); }, "TVNCSTM.DAT", "GAIRYOK.DAT"},
     {"stability: the force file cut in half", 2,
