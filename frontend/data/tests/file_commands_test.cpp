@@ -274,6 +274,24 @@ TEST(FileCommands, AnOlderProjectThatOverflowsInSiUnitsIsRefusedWhole) {
     EXPECT_TRUE(fe.screens.recent.empty());
 }
 
+TEST(FileCommands, ADamagedProjectIsRefusedNamingItsLineAndItemAndTheOpenOneStays) {
+    FrontEnd fe;
+    fe.commands.file_new();
+    fe.data.data_title = "keep";
+    auto lines = project_file_lines(test::sample_design());
+    lines[2] += ",7"; // one value too many would shift every later value
+    write_text_file(fe.file("extra.tn2"), lines);
+    fe.files.paths = {fe.file("extra.tn2")};
+    fe.boxes.answers = {BoxAnswer::No};
+    fe.commands.file_open();
+    ASSERT_FALSE(fe.boxes.notes().empty());
+    EXPECT_EQ(fe.boxes.notes().back(),
+              std::string(kImportFailedMessage) + "\nファイル「" + fe.file("extra.tn2") +
+                  "」の3行目: 基本条件の「水の単位体積重量」の後に余分な値があります。");
+    EXPECT_EQ(fe.data.data_title, "keep");
+    EXPECT_EQ(fe.data.data_name, kUntitled);
+}
+
 TEST(FileCommands, OldInputFileIsImportedOverTheTemplate) {
     FrontEnd fe;
     fe.commands.file_new();

@@ -519,20 +519,20 @@ TEST(TvndatChain, LwlJustAboveTheSeabedKeepsTheSeabedRow) {
               t.case_tables->merged.passive.count);
 }
 
-// "%lf" writes every integer digit, so a lateral-resistance constant of 1e250
-// takes a line of some 270 characters; the force file keeps it whole and the
-// stability program reads back the value that was given.
+// "%lf" writes every integer digit, so the largest lateral-resistance
+// constant the input takes (10^8) makes a long line; the force file keeps it
+// whole and the stability program reads back the value that was given.
 TEST(TvndatChain, ForceFileLinesAreNeverCut) {
     const TvndatRun run = run_tvndat(WallSection{}, {}, [](const ProgramFolder& f) {
         std::string text = f.read("CAL_FILE.DAT");
         const std::size_t sea = text.find("jdatu");
         const std::size_t kh = text.rfind(',', text.find("\r\n", sea));
-        f.write("CAL_FILE.DAT", text.substr(0, kh) + ",1e250\r\n");
+        f.write("CAL_FILE.DAT", text.substr(0, kh) + ",1e8\r\n");
     });
     ASSERT_EQ(run.result.exit_code, 0) << run.result.err;
     const ForceFile file = read_force_file(*run.folder, WallSection{}, {0});
     ASSERT_EQ(file.sections.size(), 1u);
-    EXPECT_DOUBLE_EQ(file.sections[0].layers[0].kh, 1e250);
+    EXPECT_DOUBLE_EQ(file.sections[0].layers[0].kh, 1e8);
     EXPECT_NEAR(file.sections[0].total_force, 222.051, 1e-6);
 }
 

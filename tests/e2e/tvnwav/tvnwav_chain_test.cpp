@@ -366,21 +366,24 @@ TEST(TvnwavChain, NoExaminedTideLevelLeavesTheModeLineOnly) {
 TEST(TvnwavChain, TideLevelSwitchesWriterAndReaderAgree) {
     struct Case {
         const char* examine;
-        const char* refused_level; // nullptr: accepted
+        const char* refusal; // what the message names after the key; nullptr: accepted
     } cases[] = {
-        {"2 , 1 , 1 , 1 , 1 , 1 , 2 , 1", nullptr},    {"2 , 1 , 1 , 1 , 2 , 1 , 2 , 1", nullptr},
-        {"0 , 1 , 1 , 1 , 1 , 1 , 2 , 1", "H.H.W.L."}, {"2 , 1 , 3 , 1 , 1 , 1 , 2 , 1", "H.W.L."},
-        {"2 , 1 , 1 , 1 , 1 , 1", "任意潮位"}, // the line cut short
+        {"2 , 1 , 1 , 1 , 1 , 1 , 2 , 1", nullptr},
+        {"2 , 1 , 1 , 1 , 2 , 1 , 2 , 1", nullptr},
+        {"0 , 1 , 1 , 1 , 1 , 1 , 2 , 1", "H.H.W.L.の検討スイッチ"},
+        {"2 , 1 , 3 , 1 , 1 , 1 , 2 , 1", "H.W.L.の検討スイッチ"},
+        // The line cut short: the input reader refuses the missing switch.
+        {"2 , 1 , 1 , 1 , 1 , 1", "10番目の項目が数値ではありません"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.examine);
         Fixture f;
         f.examine = c.examine;
         const WaveRun run = run_tvnwav(f);
-        if (c.refused_level != nullptr) {
+        if (c.refusal != nullptr) {
             EXPECT_EQ(run.result.exit_code, 1);
-            const std::string message = cp932_to_utf8(std::string("(ERROR)-入力データ(wavsw)の") +
-                                                      c.refused_level + "の検討スイッチ");
+            const std::string message =
+                cp932_to_utf8(std::string("(ERROR)-入力データ(wavsw)の") + c.refusal);
             EXPECT_NE(run.result.err.find(message), std::string::npos) << run.result.err;
             EXPECT_FALSE(run.folder->exists("GAIRYOK.DAT"));
             continue;
