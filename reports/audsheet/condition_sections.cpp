@@ -11,93 +11,8 @@ namespace {
 // Width of the project title on its line.
 constexpr int kTitleColumns = 64;
 
-constexpr CodeLabel kStandardLabels[] = {
-    {to_file_value(DesignStandard::Port), "1:港湾基準"},
-    {to_file_value(DesignStandard::FisheryPort), "2:漁港基準"},
-};
-constexpr SwitchLabels kStandard{kStandardLabels, "3:河川基準"};
-
-// The five methods have no catch-all: another code prints as itself.
-constexpr CodeLabel kMethodLabels[] = {
-    {to_file_value(EmbedmentMethod::Chang), "1:チャンの方式"},
-    {to_file_value(EmbedmentMethod::ChangMultiLayer), "2:チャンの方式(多層地盤)"},
-    {to_file_value(EmbedmentMethod::CType), "3:Ｃ型地盤"},
-    {to_file_value(EmbedmentMethod::CTypeMultiLayer), "4:Ｃ型地盤(多層地盤)"},
-    {to_file_value(EmbedmentMethod::SType), "5:Ｓ型地盤"},
-};
-constexpr SwitchLabels kMethod{kMethodLabels};
-
-constexpr CodeLabel kStudiesLabels[] = {
-    {to_file_value(Studies::CompletedOnly), "1:完成時のみ検討"},
-    {to_file_value(Studies::ConstructionOnly), "2:施工時のみ検討"},
-    {to_file_value(Studies::Both), "3:完成時・施工時共に検討"},
-};
-constexpr SwitchLabels kStudies{kStudiesLabels};
-
-constexpr CodeLabel kYesMark[] = {{to_file_value(YesNo::Yes), "○"}};
-constexpr SwitchLabels kDecides{kYesMark, "×"};
-
-constexpr CodeLabel kResidualLabels[] = {
-    {to_file_value(ResidualLevelRule::Given), "0:直接入力"},
-    {to_file_value(ResidualLevelRule::TwoThirdsOfRange), "1:α=2/3で計算"},
-};
-constexpr SwitchLabels kResidualRule{kResidualLabels, "2:α=1で計算"};
-
-constexpr CodeLabel kCasesLabels[] = {
-    {to_file_value(CompletedCases::NormalOnly), "1:常時のみ検討"},
-    {to_file_value(CompletedCases::SeismicOnly), "2:地震時のみ検討"},
-};
-constexpr SwitchLabels kCases{kCasesLabels, "3:常時・地震時共に検討"};
-
-constexpr CodeLabel kGroundShapeLabels[] = {{to_file_value(GroundShape::Straight), "1:直線形状"}};
-constexpr SwitchLabels kGroundShape{kGroundShapeLabels, "2:任意形状"};
-
-constexpr CodeLabel kSurchargeModeLabels[] = {
-    {to_file_value(SurchargeMode::AtSeabedForAllLayers), "1:海底面で計算した荷重"}};
-constexpr SwitchLabels kSurchargeMode{kSurchargeModeLabels, "2:各土層毎に計算した荷重"};
-
-constexpr CodeLabel kClayNormalLabels[] = {
-    {to_file_value(ClayNormalFormula::CompareBoth), "２式の比較"}};
-constexpr SwitchLabels kClayNormal{kClayNormalLabels, "１式のみで計算"};
-
-constexpr CodeLabel kSeismicRuleLabels[] = {
-    {to_file_value(SeismicCoefficientRule::Given), "0:直接入力"}};
-constexpr SwitchLabels kSeismicRule{kSeismicRuleLabels, "1:設計震度を係数から計算"};
-
-constexpr CodeLabel kApparentRuleLabels[] = {
-    {to_file_value(ApparentSeismicRule::Given), "0:直接入力"},
-    {to_file_value(ApparentSeismicRule::GeneralFormula), "1:γ／（γ－１０）･ｋで計算"},
-    {to_file_value(ApparentSeismicRule::Niken), "2:二建の提案式で計算"},
-};
-constexpr SwitchLabels kApparentRule{kApparentRuleLabels, "3:荒井・横井の提案式で計算"};
-
 constexpr CodeLabel kDynamicWaterLabels[] = {{to_file_value(YesNo::Yes), "1:作用する"}};
 constexpr SwitchLabels kDynamicWater{kDynamicWaterLabels, "2:作用しない"};
-
-// Seismic coefficient at the R.W.L. and at the L.W.L.
-constexpr CodeLabel kLevelSeismicLabels[] = {
-    {to_file_value(LevelSeismicRule::AirAboveApparentBelow), "1:上側空中震度・下側見かけの震度"}};
-constexpr SwitchLabels kLevelSeismic{kLevelSeismicLabels, "2:上下共に空中震度"};
-
-constexpr CodeLabel kClaySeismicLabels[] = {
-    {to_file_value(ClaySeismicFormula::CompareBoth), "1:２式の比較"}};
-constexpr SwitchLabels kClaySeismic{kClaySeismicLabels, "2:１式のみで計算"};
-
-constexpr CodeLabel kEarthPressureLabels[] = {
-    {to_file_value(EarthPressureMethod::InterpolatedBelowSeabed), "1:直線補間をかける"}};
-constexpr SwitchLabels kEarthPressure{kEarthPressureLabels, "2:直線補間をかけない"};
-
-constexpr CodeLabel kFormulaLabels[] = {{to_file_value(WaveFormula::Goda), "1:合田式"}};
-constexpr SwitchLabels kFormula{kFormulaLabels, "2:黒田式／広井式（森平式）"};
-
-constexpr CodeLabel kWorksLabels[] = {{to_file_value(DissipatingWorks::Present), "1:消波工あり"}};
-constexpr SwitchLabels kWorks{kWorksLabels, "2:消波工なし"};
-
-constexpr CodeLabel kHbRuleLabels[] = {{to_file_value(BreakerDepthRule::FromSlope), "1:自動計算"}};
-constexpr SwitchLabels kHbRule{kHbRuleLabels, "2:直接入力"};
-
-constexpr CodeLabel kStaticWaterLabels[] = {{to_file_value(StaticWater::Off), "考慮しない"}};
-constexpr SwitchLabels kStaticWater{kStaticWaterLabels, "考慮する"};
 
 bool is_goda(const InputRecord& in) {
     return in.wavsw.wave_formula == WaveFormula::Goda;
@@ -113,7 +28,9 @@ bool level_seismic_handling_applies(ApparentSeismicRule rule) {
 void write_port_seismic(ListWriter& list, const InputRecord& in) {
     const EmbedmentConditions& n = in.neire;
     list.line(" ◎ 設計震度");
-    switch_line(list, "  ◇ 計算SW                   ", kSeismicRule, n.seismic_rule);
+    switch_line(
+        list, "  ◇ 計算SW                   ",
+        numbered_label(listed_or(n.seismic_rule, SeismicCoefficientRule::ProductOfFactors)));
     if (n.seismic_rule == SeismicCoefficientRule::ProductOfFactors) {
         list.line(format_text("  ◇ 地域別震度               %16.2lf", n.regional_factor));
         list.line(format_text("  ◇ 地盤種別係数             %16.2lf", n.ground_factor));
@@ -126,7 +43,8 @@ void write_port_seismic(ListWriter& list, const InputRecord& in) {
 void write_underwater_seismic(ListWriter& list, const InputRecord& in) {
     const EmbedmentConditions& n = in.neire;
     list.line(" ◎ 水中震度");
-    switch_line(list, "  ◇ 計算SW                   ", kApparentRule, n.apparent_rule);
+    switch_line(list, "  ◇ 計算SW                   ",
+                numbered_label(listed_or(n.apparent_rule, ApparentSeismicRule::AraiYokoi)));
     const auto rule = n.apparent_rule;
     if (in.version_number == 1 && rule == ApparentSeismicRule::AraiYokoi)
         switch_line(list, "  ◇ 動水圧作用SW             ", kDynamicWater, in.nir_t.dynamic_water);
@@ -138,14 +56,20 @@ void write_seismic_handling(ListWriter& list, const InputRecord& in) {
     const CalcSwitches& s = in.swdat;
     if (level_seismic_handling_applies(in.neire.apparent_rule)) {
         list.line(" ◎ 震度の取り扱い");
-        switch_line(list, "  ◇ R.W.L.位置               ", kLevelSeismic, s.residual_level_seismic);
-        switch_line(list, "  ◇ L.W.L.位置               ", kLevelSeismic, s.lwl_seismic);
+        switch_line(
+            list, "  ◇ R.W.L.位置               ",
+            numbered_label(listed_or(s.residual_level_seismic, LevelSeismicRule::AirBothSides)));
+        switch_line(list, "  ◇ L.W.L.位置               ",
+                    numbered_label(listed_or(s.lwl_seismic, LevelSeismicRule::AirBothSides)));
     }
     list.line(" ◎ 粘性土の取り扱い");
-    switch_line(list, "  ◇ 土圧強度式               ", kClaySeismic, s.clay_seismic_formula);
+    switch_line(list, "  ◇ 土圧強度式               ",
+                numbered_label(listed_or(s.clay_seismic_formula, ClaySeismicFormula::FirstOnly)));
     if (in.nir_t.okabe_when_negative == OkabeWhenNegative::On)
-        list.line("  ◇ √内が負の値の場合       岡部の式で計算");
-    switch_line(list, "  ◇ 土圧計算方法             ", kEarthPressure, s.earth_pressure_method);
+        switch_line(list, "  ◇ √内が負の値の場合       ", printed_label(OkabeWhenNegative::On));
+    switch_line(
+        list, "  ◇ 土圧計算方法             ",
+        numbered_label(listed_or(s.earth_pressure_method, EarthPressureMethod::NotInterpolated)));
 }
 
 // One line of the table of examined and drawn tide levels.
@@ -160,12 +84,15 @@ void write_design_conditions(ListWriter& list, const CheckListData& data) {
     const InputRecord& in = data.input;
     open_block(list, 1, "【設計条件】");
     list.line(" ◎ 業務名称 [" + user_field(in.title, kTitleColumns) + "]");
-    switch_line(list, " ◎ 設計基準                  ", kStandard, in.swdat.design_standard);
-    switch_line(list, " ◎ 根入れ部の計算方法        ", kMethod, in.swdat.embedment_method);
-    switch_line(list, " ◎ 完成時・施工時の検討      ", kStudies, in.swdat.studies);
+    switch_line(list, " ◎ 設計基準                  ",
+                numbered_label(listed_or(in.swdat.design_standard, DesignStandard::River)));
+    switch_line(list, " ◎ 根入れ部の計算方法        ", numbered_label(in.swdat.embedment_method));
+    switch_line(list, " ◎ 完成時・施工時の検討      ", numbered_label(in.swdat.studies));
     list.line(" ◎ 断面の決定方法");
-    switch_line(list, "  ◇ 応力度                   ", kDecides, in.swdat.decide_by_stress);
-    switch_line(list, "  ◇ 変位量                   ", kDecides, in.swdat.decide_by_displacement);
+    switch_line(list, "  ◇ 応力度                   ",
+                printed_label(listed_or(in.swdat.decide_by_stress, YesNo::No)));
+    switch_line(list, "  ◇ 変位量                   ",
+                printed_label(listed_or(in.swdat.decide_by_displacement, YesNo::No)));
     if (completed_state_studied(in)) {
         const WallFriction& d = in.add_1;
         list.line(" ◎ δ:壁面摩擦角(度)");
@@ -204,7 +131,9 @@ void write_heights(ListWriter& list, const CheckListData& data) {
     }
     if (completed_state_studied(in)) {
         list.line(" ◎ 残留水位");
-        switch_line(list, "  ◇ 計算SW                   ", kResidualRule, j.residual_level_rule);
+        switch_line(
+            list, "  ◇ 計算SW                   ",
+            numbered_label(listed_or(j.residual_level_rule, ResidualLevelRule::WholeRange)));
         list.line(format_text("  ◇ 残留水位(m)              %16.2lf", j.residual_level));
         list.line(format_text(" ◎ 上部工天端高(m)           %16.2lf", t.superstructure_crown));
     }
@@ -224,13 +153,17 @@ void write_completed_state(ListWriter& list, const CheckListData& data) {
     const InputRecord& in = data.input;
     if (!completed_state_studied(in)) return;
     open_block(list, 3, "【完成時】");
-    switch_line(list, " ◎ 常時・地震時検討          ", kCases, in.swdat.completed_cases);
-    switch_line(list, " ◎ 地表面形状                ", kGroundShape, in.swdat.ground_shape);
+    switch_line(list, " ◎ 常時・地震時検討          ",
+                numbered_label(listed_or(in.swdat.completed_cases, CompletedCases::Both)));
+    switch_line(list, " ◎ 地表面形状                ",
+                numbered_label(listed_or(in.swdat.ground_shape, GroundShape::Embankment)));
     if (in.swdat.ground_shape == GroundShape::Embankment)
-        switch_line(list, " ◎ 荷重計算方法              ", kSurchargeMode, in.swdat.surcharge_mode);
+        switch_line(list, " ◎ 荷重計算方法              ",
+                    numbered_label(listed_or(in.swdat.surcharge_mode, SurchargeMode::PerLayer)));
     if (normal_case_studied(in))
-        switch_line(list, " ◎ 粘性土主働土圧強度式(常時)", kClayNormal,
-                    in.nir_t.clay_normal_formula);
+        switch_line(
+            list, " ◎ 粘性土主働土圧強度式(常時)",
+            printed_label(listed_or(in.nir_t.clay_normal_formula, ClayNormalFormula::FirstOnly)));
     if (!seismic_case_studied(in)) {
         close_block(list);
         return;
@@ -261,9 +194,11 @@ void write_construction_stage(ListWriter& list, const CheckListData& data) {
     const WaveSwitches& w = in.wavsw;
     const WaveConditions& c = in.wlvl;
     open_block(list, 5, "【施工時】");
-    switch_line(list, " ◎ 波圧算定式                ", kFormula, w.wave_formula);
+    switch_line(list, " ◎ 波圧算定式                ",
+                numbered_label(listed_or(w.wave_formula, WaveFormula::KurodaHiroi)));
     if (!is_goda(in))
-        switch_line(list, " ◎ 消波工の有無              ", kWorks, w.dissipating_works);
+        switch_line(list, " ◎ 消波工の有無              ",
+                    numbered_label(listed_or(w.dissipating_works, DissipatingWorks::Absent)));
     list.line(" ◎ 検討レベル");
     list.line("                              検討SW  作図SW");
     list.line("  ◇ H.H.W.L.                   " + examine_draw_marks(in, kTideHhwl));
@@ -284,7 +219,8 @@ void write_construction_stage(ListWriter& list, const CheckListData& data) {
     list.line(format_text(" ◎ h':波圧作用範囲の下限高(m)   %13.2lf", c.h_dash));
     list.line(format_text(" ◎ h :構造物前面位置の地盤高(m) %13.2lf", c.h));
     if (is_goda(in)) {
-        switch_line(list, " ◎ ｈb位置地盤高計算SW       ", kHbRule, c.hb_rule);
+        switch_line(list, " ◎ ｈb位置地盤高計算SW       ",
+                    numbered_label(listed_or(c.hb_rule, BreakerDepthRule::Given)));
         if (c.hb_rule == BreakerDepthRule::FromSlope) {
             list.line(format_text(" ◎ 海底面勾配                1/%1.2lf", c.slope_x));
         } else {
@@ -300,7 +236,8 @@ void write_construction_stage(ListWriter& list, const CheckListData& data) {
                 list.line(format_text("  ◇ 任意潮位面               %16.2lf", c.hb[kTideUser]));
         }
     }
-    switch_line(list, " ◎ 静水圧考慮SW              ", kStaticWater, in.static_water);
+    switch_line(list, " ◎ 静水圧考慮SW              ",
+                printed_label(listed_or(in.static_water, StaticWater::On)));
     close_block(list);
 }
 

@@ -18,12 +18,6 @@ constexpr CodeLabel kSeaDepthLabels[] = {
     {to_file_value(SeaDepthOrigin::Lwl), "0:L.W.L.位置を使用"}};
 constexpr SwitchLabels kSeaDepth{kSeaDepthLabels, "1:海底面位置を使用"};
 
-constexpr CodeLabel kPileTipLabels[] = {
-    {to_file_value(PileTipCondition::HeadFree), "1:杭頭自由"},
-    {to_file_value(PileTipCondition::PinnedTip), "2:杭先端ピン"},
-};
-constexpr SwitchLabels kPileTip{kPileTipLabels, "3:杭先端固定"};
-
 constexpr CodeLabel kCorrodedLabels[] = {
     {to_file_value(CorrodedSectionRule::FromCorrosionTable), "0:断面係数から断面二次ﾓｰﾒﾝﾄを算出"}};
 constexpr SwitchLabels kCorroded{kCorrodedLabels, "1:残存断面性能から断面係数･断面二次ﾓｰﾒﾝﾄを算出"};
@@ -36,9 +30,6 @@ constexpr CodeLabel kKokenMomentLabels[] = {{to_file_value(KokenSeaMomentRule::A
                                              "0:仮想海底面位置での曲げモーメントを使用する"}};
 constexpr SwitchLabels kKokenMoment{kKokenMomentLabels,
                                     "1:港研方式により算出された最大曲げモーメントを使用する"};
-
-constexpr CodeLabel kRoundingLabels[] = {{to_file_value(SeismicRounding::HalfUp), "0:四捨五入"}};
-constexpr SwitchLabels kRounding{kRoundingLabels, "1:二捨三入・七捨八入"};
 
 // The embedment of Chang's method is L = n / β; n of 0 or less stands for
 // the usual 3.0, which the label then shows.
@@ -78,8 +69,8 @@ void write_customisation(ListWriter& list, const CheckListData& data) {
     list.line(format_text(" ◎ ﾏﾄﾘｯｸｽ計算用分割ピッチ(m) %16.2lf", c.division_pitch));
     list.line(" ◎ 鋼矢板の有効桁数          " +
               significant_digits_label(c.steel_significant_digits));
-    switch_line(list, " ◎ 杭先端条件                ", kPileTip,
-                to_file_value(c.pile_tip_condition));
+    switch_line(list, " ◎ 杭先端条件                ",
+                numbered_label(listed_or(c.pile_tip_condition, PileTipCondition::FixedTip)));
     switch_line(list, " ◎ 鋼矢板腐食後断面性能SW    ", kCorroded,
                 to_file_value(c.corroded_section_rule));
     switch_line(list, " ◎ 変位量算出用断面性能(ﾁｬﾝ) ", kChangDisplacement,
@@ -87,8 +78,9 @@ void write_customisation(ListWriter& list, const CheckListData& data) {
     list.line(" ◎ 矢板の根入れ長(ﾁｬﾝの方式) " + chang_embedment_label(c.chang_embedment_numerator));
     switch_line(list, " ◎ 応力計算用ﾓｰﾒﾝﾄ(港研方式) ", kKokenMoment,
                 to_file_value(c.koken_sea_moment_rule));
-    switch_line(list, " ◎ みかけの震度丸め方法      ", kRounding,
-                to_file_value(c.apparent_rounding_rule));
+    switch_line(list, " ◎ みかけの震度丸め方法      ",
+                numbered_label(
+                    listed_or(c.apparent_rounding_rule, SeismicRounding::StepsOfFiveHundredths)));
     list.line(format_text(" ◎ 粘性土 qu=N/X の分母値(X) %16.1lf", c.qu_denominator));
 }
 

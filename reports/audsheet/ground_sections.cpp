@@ -16,10 +16,6 @@ constexpr const char* kDash8 = "────";
 constexpr const char* kDash6 = "───";
 constexpr const char* kColumnGap = "  ";
 
-constexpr CodeLabel kKValueLabels[] = {
-    {to_file_value(LateralResistanceMethod::DerivedFromSoil), "1:Ｎ値から計算"}};
-constexpr SwitchLabels kKValue{kKValueLabels, "2:直接入力"};
-
 constexpr const char* kSurchargeIndent = "                              ";
 
 void write_fills(ListWriter& list, const InputRecord& in) {
@@ -118,7 +114,8 @@ void write_soil(ListWriter& list, const InputRecord& in, const SoilSide& side) {
     if (is_curve_method(method) && !short_stage) {
         const LateralResistance& r = side.resistance;
         list.line("");
-        switch_line(list, " ◎ Ｋ値の計算方法            ", kKValue, r.method);
+        switch_line(list, " ◎ Ｋ値の計算方法            ",
+                    numbered_label(listed_or(r.method, LateralResistanceMethod::Given)));
         if (r.method == LateralResistanceMethod::DerivedFromSoil) {
             if (method == EmbedmentMethod::CType)
                 list.line(format_text(" ◎ 平均Ｎ値                  %16.1lf", r.first_value));

@@ -14,6 +14,10 @@ void switch_line(ListWriter& list, std::string_view caption, const SwitchLabels&
     list.line(std::string(caption) + switch_label(labels, code));
 }
 
+void switch_line(ListWriter& list, std::string_view caption, std::string_view label) {
+    list.line(std::string(caption) + std::string(label));
+}
+
 void open_block(ListWriter& list, int marker, std::string_view heading) {
     list.marker(marker);
     list.line(heading);

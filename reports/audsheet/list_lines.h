@@ -33,6 +33,20 @@ std::string switch_label(const SwitchLabels& labels, int code);
 
 // Caption and label as one line.
 void switch_line(ListWriter& list, std::string_view caption, const SwitchLabels& labels, int code);
+void switch_line(ListWriter& list, std::string_view caption, std::string_view label);
+
+// The label of a code as the list prints it from the code's table: "1:港湾基準"
+// for DesignStandard::Port; a value outside the table prints as "value:".
+template <class Code> std::string numbered_label(Code code) {
+    return format_text("%d:", to_file_value(code)) + printed_label(code);
+}
+
+// The code a value stands for where the calculation takes every value
+// outside the code's table as one of the listed codes: the value's own code
+// when it is listed, else otherwise.
+template <class Code> constexpr Code listed_or(Code code, Code otherwise) {
+    return is_listed(code) ? code : otherwise;
+}
 
 // The same for a code the input holds as its type; printed by its file value.
 template <class Code>

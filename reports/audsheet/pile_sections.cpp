@@ -14,43 +14,19 @@ namespace {
 // Width of a pile name in the candidate table.
 constexpr int kPileNameColumns = 18;
 
-constexpr CodeLabel kPileTypeLabels[] = {
-    {to_file_value(PileType::U), "1:Ｕ型"},
-    {to_file_value(PileType::Z), "2:Ｚ型"},
-    {to_file_value(PileType::SteelOfFreeChoice), "3:矢板任意指定"},
-    {to_file_value(PileType::SteelPipe), "4:鋼管矢板指定"},
-    {to_file_value(PileType::PcSalt), "5:ＰＣ矢板(塩害対策用)"},
-    {to_file_value(PileType::Pc), "6:ＰＣ矢板"},
-};
-constexpr SwitchLabels kPileType{kPileTypeLabels, "7:ＰＣ矢板任意指定"};
-
-constexpr CodeLabel kUSectionLabels[] = {
-    {to_file_value(USection::Improved), "1:改良型[添字A,L]"},
-    {to_file_value(USection::General), "2:一般型"},
-};
-constexpr SwitchLabels kUSection{kUSectionLabels, "3:広幅型"};
-
 constexpr CodeLabel kPipeGradeLabels[] = {{to_file_value(SteelGrade::SY295), "1:SKY400"}};
 constexpr SwitchLabels kPipeGrade{kPipeGradeLabels, "2:SKY490"};
-constexpr CodeLabel kSheetGradeLabels[] = {{to_file_value(SteelGrade::SY295), "1:SY295"}};
-constexpr SwitchLabels kSheetGrade{kSheetGradeLabels, "2:SY390"};
-
 constexpr CodeLabel kSecondaryLabels[] = {{to_file_value(YesNo::Yes), "1:検討する"}};
 constexpr SwitchLabels kSecondary{kSecondaryLabels, "2:検討しない"};
 
-constexpr CodeLabel kCorrosionRangeLabels[] = {
-    {to_file_value(CorrosionRange::SeaWaterAndMud), "海中部・海底泥層中共に検討"}};
-constexpr SwitchLabels kCorrosionRange{kCorrosionRangeLabels, "海底泥層中のみ検討"};
-
-constexpr CodeLabel kRiverSeismicLabels[] = {
-    {to_file_value(SeismicCoefficientRule::Given), "0:直接入力"}};
-constexpr SwitchLabels kRiverSeismic{kRiverSeismicLabels, "1:設計震度を係数から計算"};
-
-constexpr CodeLabel kRiverApparentLabels[] = {
-    {to_file_value(ApparentSeismicRule::Given), "0:直接入力"},
-    {to_file_value(ApparentSeismicRule::GeneralFormula), "1:γ／（γ－１０）･ｋで計算"},
-};
-constexpr SwitchLabels kRiverApparent{kRiverApparentLabels, "2:二建の提案式で計算"};
+// The river standard lists the apparent coefficient given, by the general
+// formula, or by the second district bureau's proposal, which every other
+// value stands for.
+ApparentSeismicRule river_apparent_rule(ApparentSeismicRule rule) {
+    if (rule == ApparentSeismicRule::Given || rule == ApparentSeismicRule::GeneralFormula)
+        return rule;
+    return ApparentSeismicRule::Niken;
+}
 
 // Allowable values of the studied cases and of the construction stage, by
 // the format of their kind.
@@ -78,7 +54,8 @@ void write_corrosion(ListWriter& list, const CheckListData& data, int marker) {
     if (is_steel_pile(type)) {
         const CorrosionData& f = in.fsyok;
         const bool sea_water_zone = f.check_range == CorrosionRange::SeaWaterAndMud;
-        switch_line(list, " ◎ 腐食後断面検討SW              ", kCorrosionRange, f.check_range);
+        switch_line(list, " ◎ 腐食後断面検討SW              ",
+                    printed_label(listed_or(f.check_range, CorrosionRange::MudOnly)));
         list.line(" ◎ 腐食速度(mm/年)");
         if (sea_water_zone)
             list.line(format_text("  ◇ 海側 海中部              %16.3lf", f.sea_rates[2]));
@@ -105,12 +82,16 @@ void write_sheet_pile_conditions(ListWriter& list, const CheckListData& data) {
     const PileType type = in.joken.pile_type;
     open_block(list, 8, "【矢板条件】");
     list.line(" ◎ 使用矢板");
-    switch_line(list, "  ◇ 形式1                    ", kPileType, j.pile_type);
+    switch_line(list, "  ◇ 形式1                    ",
+                numbered_label(listed_or(j.pile_type, PileType::PcOfFreeChoice)));
     if (type == PileType::U)
-        switch_line(list, "  ◇ 形式2                    ", kUSection, j.u_variant);
-    if (is_steel_pile(type))
+        switch_line(list, "  ◇ 形式2                    ",
+                    numbered_label(listed_or(j.u_variant, USection::Wide)));
+    if (type == PileType::SteelPipe)
+        switch_line(list, "  ◇ 材質                     ", kPipeGrade, j.steel_grade);
+    else if (is_steel_pile(type))
         switch_line(list, "  ◇ 材質                     ",
-                    type == PileType::SteelPipe ? kPipeGrade : kSheetGrade, j.steel_grade);
+                    numbered_label(listed_or(j.steel_grade, SteelGrade::SY390)));
     // The modulus as the calculation takes it, with its power of ten.
     list.line(format_text(" ◎ ヤング係数(kN/mm$U2$Z)        %16.1lf",
                           young_modulus(t, is_steel_pile(type)).value));
@@ -202,7 +183,9 @@ void write_river_standard(ListWriter& list, const CheckListData& data) {
     open_block(list, 7, "【河川基準】");
     if (seismic) {
         list.line(" ◎ 設計震度");
-        switch_line(list, "  ◇ 計算SW                   ", kRiverSeismic, n.seismic_rule);
+        switch_line(
+            list, "  ◇ 計算SW                   ",
+            numbered_label(listed_or(n.seismic_rule, SeismicCoefficientRule::ProductOfFactors)));
         if (n.seismic_rule == SeismicCoefficientRule::ProductOfFactors) {
             list.line(format_text("  ◇ 地域別補正係数           %16.2lf", n.regional_factor));
             list.line(format_text("  ◇ 地盤別補正係数           %16.2lf", n.ground_factor));
@@ -210,7 +193,8 @@ void write_river_standard(ListWriter& list, const CheckListData& data) {
         }
         list.line(format_text("  ◇ 設計震度                 %16.2lf", n.seismic_coefficient));
         list.line(" ◎ 水中震度");
-        switch_line(list, "  ◇ 計算SW                   ", kRiverApparent, n.apparent_rule);
+        switch_line(list, "  ◇ 計算SW                   ",
+                    numbered_label(river_apparent_rule(n.apparent_rule)));
         if (n.apparent_rule == ApparentSeismicRule::Given)
             list.line(format_text("  ◇ 見かけの震度             %16.2lf", n.apparent_coefficient));
     }

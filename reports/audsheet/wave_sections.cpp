@@ -16,10 +16,6 @@ constexpr const char* kLevelColumns =
 constexpr const char* kNotExamined = " ──── ";
 constexpr const char* kCellFormat = " %8.2lf ";
 
-constexpr CodeLabel kDepthRuleLabels[] = {
-    {to_file_value(WaveDepthRule::AtGroundLevel), "1:ｈ位置の水深を使用"}};
-constexpr SwitchLabels kDepthRule{kDepthRuleLabels, "2:ｄ位置の水深を使用"};
-
 using CellText = std::function<std::string(const TideLevelRow&)>;
 
 // The caption, a cell per tide level, and the line end.
@@ -44,7 +40,10 @@ bool length_computed(const TideLevelRow& row) {
 // The rows after the wave height, alike in both tables.
 void write_length_rows(ListWriter& list, const InputRecord& in) {
     level_row(list, in, " ◎ 波長SW              ", [](const TideLevelRow& r) {
-        return std::string(length_computed(r) ? " 1:計  算 " : " 2:入  力 ");
+        return " " +
+               numbered_label(length_computed(r) ? WaveLengthMethod::Computed
+                                                 : WaveLengthMethod::Given) +
+               " ";
     });
     level_row(list, in, " ◎ 周期Ｔ(sec)         ", [](const TideLevelRow& r) {
         return length_computed(r) ? value_cell(r.period) : std::string(kNotExamined);
@@ -71,7 +70,10 @@ void write_goda_wave_data(ListWriter& list, const CheckListData& data) {
     open_block(list, 6, "【波圧算定用データ】");
     list.line(kLevelColumns);
     level_row(list, in, " ◎ 砕波の影響の有無    ", [](const TideLevelRow& r) {
-        return std::string(breaking_free(r) ? "    ×    " : "    ○    ");
+        return "    " +
+               printed_label(breaking_free(r) ? BreakingInfluence::NotInfluenced
+                                              : BreakingInfluence::Influenced) +
+               "    ";
     });
     level_row(list, in, " ◎ 有義波高 H1/3(m)    ",
               [](const TideLevelRow& r) { return value_cell(r.h13); });
@@ -89,7 +91,8 @@ void write_kuroda_hiroi_wave_data(ListWriter& list, const CheckListData& data) {
     const InputRecord& in = data.input;
     if (!construction_stage_studied(in) || goda_formula(in)) return;
     open_block(list, 7, "【波圧算定用データ】");
-    switch_line(list, " ◎ 波長・波圧計算用水深SW    ", kDepthRule, in.wlvl.depth_rule);
+    switch_line(list, " ◎ 波長・波圧計算用水深SW    ",
+                numbered_label(listed_or(in.wlvl.depth_rule, WaveDepthRule::AtToeWorks)));
     list.line("");
     list.line(kLevelColumns);
     level_row(list, in, " ◎ 有義波高 H1/3(m)    ",
