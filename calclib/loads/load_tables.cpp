@@ -4,7 +4,6 @@
 #include "error_messages.h"
 #include "file_io.h"
 #include "load_images.h"
-#include "mapped_file.h"
 
 #include <string>
 
@@ -104,6 +103,20 @@ void write_image(const std::string& name, const std::string& shown_name, const B
     close_written_or_stop(file, name);
 }
 
+// The whole table, copied into memory and never mapped: a second run
+// writing the table over in place while it is read leaves at worst a short
+// or mixed copy, which the length and range checks below handle, where a
+// mapping would fault on the pages cut off under it and kill the reader.
+std::string read_image(const std::string& name, const std::string& shown_name, std::size_t bytes) {
+    CFile file = open_file(name, "rb");
+    if (!file) stop_cannot_open(shown_name);
+    std::string image(bytes + 1, '\0');
+    const std::size_t got = std::fread(image.data(), 1, image.size(), file.get());
+    if (got != bytes) stop_damaged(name);
+    image.resize(bytes);
+    return image;
+}
+
 template <class Table> void check_count(const Table& table, const std::string& name) {
     if (table.count < 0 || table.count > Table::room) stop_damaged(name);
 }
@@ -138,10 +151,8 @@ void write_gai_cm(const LoadModel& model, const CommonLoadResults& common) {
 
 void read_gai_case(int c, LoadModel& model, CaseLoadTables& tables) {
     const std::string name = case_table_file(c);
-    const MappedFile image(name);
-    if (!image.is_open()) stop_cannot_open(name);
-    if (image.bytes().size() != kLoadCaseImageBytes) stop_damaged(name);
-    ByteReader reader(image.bytes());
+    const std::string image = read_image(name, name, kLoadCaseImageBytes);
+    ByteReader reader(image);
     case_image(reader, model, tables);
     if (!reader.complete() || !reader.all_finite()) stop_damaged(name);
     check_count(tables.merged.rows, name);
@@ -157,10 +168,8 @@ void read_gai_case(int c, LoadModel& model, CaseLoadTables& tables) {
 }
 
 void read_gai_cm(LoadModel& model, CommonLoadResults& common) {
-    const MappedFile image(kCommonTableFile);
-    if (!image.is_open()) stop_cannot_open("gai_cm.prn");
-    if (image.bytes().size() != kLoadCommonImageBytes) stop_damaged(kCommonTableFile);
-    ByteReader reader(image.bytes());
+    const std::string image = read_image(kCommonTableFile, "gai_cm.prn", kLoadCommonImageBytes);
+    ByteReader reader(image);
     common_image(reader, model, common);
     if (!reader.complete() || !reader.all_finite()) stop_damaged(kCommonTableFile);
     const bool counts_fit =

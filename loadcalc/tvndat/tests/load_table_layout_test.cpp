@@ -6,11 +6,13 @@
 #include "load_tables.h"
 
 #include "current_folder.h"
+#include "file_replace.h"
 #include "program_folder.h"
 #include "stop_capture.h"
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -19,6 +21,9 @@
 #include <iterator>
 #include <memory>
 #include <string>
+#include <sys/prctl.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace wtn {
 namespace {
@@ -163,8 +168,8 @@ TEST(LoadTableLayout, CaseTablesHoldTheirBlocksInFileOrder) {
     }
 }
 
-// The case tables are read in place; a file of any other length than the
-// layout's, an empty one or none at all stops the reader with the file named.
+// A case table of any other length than the layout's, an empty one or none
+// at all stops the reader with the file named.
 TEST(LoadTableLayout, CaseTableOfTheWrongLengthStopsTheReader) {
     test::ProgramFolder folder(false);
     test::CurrentFolder here(folder);
@@ -188,6 +193,49 @@ TEST(LoadTableLayout, CaseTableOfTheWrongLengthStopsTheReader) {
                   read_gai_case(kNormalCase, *model, *tables);
               }).find(case_table_file(kNormalCase)),
               std::string::npos);
+}
+
+// A second run writes the table over in place (cut to one byte, written
+// front to back, cut to its length) while it is read, again and again: every
+// read ends with the whole table or with the damaged-file stop, never killed
+// by a page cut off under it.
+TEST(LoadTableLayout, ATableWrittenOverWhileItIsReadIsReadWholeOrRefused) {
+    constexpr int kReads = 3000;
+    test::ProgramFolder folder(false);
+    test::CurrentFolder here(folder);
+    auto model = std::make_unique<LoadModel>();
+    auto tables = std::make_unique<CaseLoadTables>();
+    tables->merged.seabed_row = 0;
+    write_gai_case(kNormalCase, *model, *tables);
+    const std::string whole = file_bytes(case_table_file(kNormalCase));
+    std::fflush(nullptr);
+    const pid_t writer = fork();
+    ASSERT_GE(writer, 0);
+    if (writer == 0) {
+        // The writer ends with the test, also when a read kills the test.
+        prctl(PR_SET_PDEATHSIG, SIGKILL);
+        for (;;) {
+            std::FILE* file = open_rewrite(case_table_file(kNormalCase));
+            if (file == nullptr) _exit(1);
+            std::fwrite(whole.data(), 1, whole.size(), file);
+            close_rewrite(file);
+        }
+    }
+    int whole_reads = 0;
+    int refused = 0;
+    for (int i = 0; i < kReads; ++i) {
+        const std::string stop =
+            test::stop_text([&] { read_gai_case(kNormalCase, *model, *tables); });
+        if (stop.empty())
+            ++whole_reads;
+        else if (stop.find(case_table_file(kNormalCase)) != std::string::npos)
+            ++refused;
+    }
+    kill(writer, SIGKILL);
+    int status = 0;
+    waitpid(writer, &status, 0);
+    EXPECT_EQ(whole_reads + refused, kReads);
+    EXPECT_GT(whole_reads, 0);
 }
 
 } // namespace
