@@ -53,6 +53,10 @@ int run_lint(int argc, char** argv) {
 int run_pdf(const char* path) {
     const LoadedReport loaded = load_report(current_folder(), installed_templates_folder());
     print_problems(loaded.problems);
+    if (!loaded.broken.empty()) {
+        std::fprintf(stderr, "VIEWKSO: %s\n", broken_report_message(loaded.broken).c_str());
+        return 1;
+    }
     if (loaded.report.pages.empty()) {
         std::fprintf(stderr, "VIEWKSO: %s\n", kNoPages);
         return 1;
@@ -74,6 +78,8 @@ int run_window(QApplication& app) {
         return 1;
     }
     ViewerWindow window(std::move(loaded.report));
+    if (!loaded.broken.empty())
+        window.refuse_output(QString::fromStdString(broken_report_message(loaded.broken)));
     window.show();
     if (autoclose) QTimer::singleShot(0, &window, [&window] { window.close(); });
     app.exec();

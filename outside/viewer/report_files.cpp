@@ -177,7 +177,7 @@ PageDocument parse_page_file(const std::string& file_name, const std::vector<std
     ProblemSink sink{file_name, problems};
     PageDocument doc;
     doc.file_name = file_name;
-    if (lines.size() < 2) {
+    if (lines.size() < kPageHeadLines) {
         sink.error(0, "a page file needs a title line and a header line");
         return doc;
     }

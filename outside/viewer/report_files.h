@@ -57,6 +57,9 @@ struct PageDocument {
     std::vector<PageEntry> entries;
 };
 
+// A page file's head: the title line and the header line.
+inline constexpr std::size_t kPageHeadLines = 2;
+
 PageDocument parse_page_file(const std::string& file_name, const std::vector<std::string>& lines,
                              Problems& problems);
 

@@ -5,7 +5,10 @@
 #include "text_lines.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <set>
 #include <unistd.h>
 
@@ -44,21 +47,67 @@ void check_drawing(const Drawing& drawing, Problems& problems) {
     }
 }
 
+// Reads the page file at path, named name in problems, as lines (CR LF or
+// LF ends, no CR kept). Returns the fault that leaves its chapter
+// incomplete, if any; the lines of a file cut short are kept, so its pages
+// still show what it holds. A file ending before its header line is left
+// to the page file's parser to report.
+std::optional<PageFileFault> read_page_file(const std::string& path, const std::string& name,
+                                            std::vector<std::string>& lines, Problems& problems) {
+    lines.clear();
+    // Only a regular file is opened: a pipe of that name would never end.
+    std::error_code ec;
+    const fs::file_status status = fs::status(path, ec);
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(
+        fs::is_regular_file(status) ? std::fopen(path.c_str(), "rb") : nullptr, &std::fclose);
+    if (!file) {
+        const bool missing = status.type() == fs::file_type::not_found ||
+                             (fs::is_regular_file(status) && errno == ENOENT);
+        problems.push_back({name, 0, true, missing ? "missing" : "cannot be read"});
+        return missing ? PageFileFault::missing : PageFileFault::unreadable;
+    }
+    LineReader reader(file.get());
+    std::string line;
+    while (reader.next(line))
+        lines.push_back(line);
+    if (reader.failed()) {
+        problems.push_back({name, 0, true, "cannot be read"});
+        return PageFileFault::unreadable;
+    }
+    if (lines.empty()) {
+        problems.push_back({name, 0, true, "empty page file"});
+        return PageFileFault::empty;
+    }
+    const bool ended = std::fseek(file.get(), -1, SEEK_END) == 0 && std::fgetc(file.get()) == '\n';
+    if (!ended) {
+        problems.push_back({name, static_cast<int>(lines.size()), true,
+                            "the last line has no line end: the page file was cut short"});
+        return PageFileFault::cut;
+    }
+    if (lines.size() < kPageHeadLines) return PageFileFault::cut;
+    return std::nullopt;
+}
+
 void lint_file(const std::string& path, ResourceCache& resources, Problems& problems,
                std::set<std::string>& drawings_seen) {
     const std::string name = fs::path(path).filename().string();
     std::vector<std::string> lines;
-    if (!read_lines(path, lines)) {
+    const bool drawing = has_ending(name, ".PZK");
+    const bool page_template = has_ending(name, ".PFM");
+    if (!drawing && !page_template) {
+        const std::optional<PageFileFault> fault = read_page_file(path, name, lines, problems);
+        if (fault == PageFileFault::missing || fault == PageFileFault::unreadable) return;
+    } else if (!read_lines(path, lines)) {
         problems.push_back({name, 0, true, "cannot be read"});
         return;
     }
-    if (has_ending(name, ".PZK")) {
+    if (drawing) {
         if (std::optional<Drawing> drawing = parse_drawing(name, lines, problems))
             check_drawing(*drawing, problems);
         drawings_seen.insert(name);
         return;
     }
-    if (has_ending(name, ".PFM")) {
+    if (page_template) {
         if (std::optional<PageTemplate> form = parse_page_template(name, lines, problems)) {
             for (std::size_t i = 0; i < form->lines.size(); ++i) {
                 for (const std::string& message : decode_page_text(form->lines[i]).problems)
@@ -97,7 +146,7 @@ std::vector<std::string> page_file_names(const std::string& folder) {
     std::error_code ec;
     for (const auto& entry : fs::directory_iterator(folder, ec)) {
         const std::string name = entry.path().filename().string();
-        if (entry.is_regular_file() && is_page_file_name(name)) names.push_back(name);
+        if (is_page_file_name(name)) names.push_back(name);
     }
     std::sort(names.begin(), names.end());
     return names;
@@ -115,15 +164,38 @@ LoadedReport load_report(const std::string& folder, const std::string& templates
     ResourceCache resources({folder, templates_folder});
     for (const std::string& name : page_file_names(folder)) {
         std::vector<std::string> lines;
-        if (!read_lines((fs::path(folder) / name).string(), lines)) {
-            loaded.problems.push_back({name, 0, true, "cannot be read"});
-            continue;
-        }
+        const std::optional<PageFileFault> fault =
+            read_page_file((fs::path(folder) / name).string(), name, lines, loaded.problems);
+        if (fault) loaded.broken.push_back({name, *fault});
+        if (fault == PageFileFault::missing || fault == PageFileFault::unreadable) continue;
         const PageDocument doc = parse_page_file(name, lines, loaded.problems);
         lay_out_page_file(doc, resources, loaded.report, loaded.problems);
     }
     loaded.problems = without_repeats(loaded.problems);
     return loaded;
+}
+
+std::string broken_report_message(const std::vector<BrokenPageFile>& broken) {
+    std::string text;
+    for (const BrokenPageFile& page : broken) {
+        text += "帳票ファイル(" + page.file + ")";
+        switch (page.fault) {
+        case PageFileFault::missing:
+            text += "がありません。\n";
+            break;
+        case PageFileFault::unreadable:
+            text += "を読み込めません。\n";
+            break;
+        case PageFileFault::empty:
+            text += "が空です。\n";
+            break;
+        case PageFileFault::cut:
+            text += "が途中で切れています。\n";
+            break;
+        }
+    }
+    if (!text.empty()) text += "帳票が欠けているため出力できません。もう一度計算してください。";
+    return text;
 }
 
 Problems lint_report(const std::string& folder, const std::string& templates_folder,

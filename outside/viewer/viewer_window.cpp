@@ -109,6 +109,10 @@ bool ViewerWindow::print_to(QPrinter& printer) {
 }
 
 void ViewerWindow::print() {
+    if (!refusal_.isEmpty()) {
+        QMessageBox::warning(this, "VIEWKSO", refusal_);
+        return;
+    }
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(QPageSize(QPageSize::A4));
     QPrintDialog dialog(&printer, this);
@@ -117,6 +121,10 @@ void ViewerWindow::print() {
 }
 
 void ViewerWindow::export_to_pdf() {
+    if (!refusal_.isEmpty()) {
+        QMessageBox::warning(this, "VIEWKSO", refusal_);
+        return;
+    }
     const QString path = QFileDialog::getSaveFileName(this, "PDF出力", "report.pdf", "PDF (*.pdf)");
     if (path.isEmpty()) return;
     if (!export_pdf(report_, path))

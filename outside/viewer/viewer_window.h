@@ -5,6 +5,7 @@
 #include "page_layout.h"
 
 #include <QMainWindow>
+#include <QString>
 #include <QWidget>
 
 class QListWidget;
@@ -43,6 +44,8 @@ class ViewerWindow : public QMainWindow {
     void zoom_by(double factor);
     // Prints every page on printer; false when printing cannot start.
     bool print_to(QPrinter& printer);
+    // Makes Print and Export PDF show message instead: the report lacks pages.
+    void refuse_output(const QString& message) { refusal_ = message; }
 
   private:
     void print();
@@ -50,6 +53,7 @@ class ViewerWindow : public QMainWindow {
     void update_status();
 
     Report report_;
+    QString refusal_; // why the report may not be printed or exported, or empty
     QListWidget* chapters_ = nullptr;
     PageView* view_ = nullptr;
     QScrollArea* scroll_ = nullptr;

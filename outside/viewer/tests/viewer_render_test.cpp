@@ -7,10 +7,14 @@
 #include "child_process.h"
 #include "program_folder.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QImage>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPrinter>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -135,6 +139,89 @@ TEST_F(SampleReport, LintPassesTheWritersOutputAndNamesTheLineOfABrokenFile) {
     const test::ChildResult broken = run(test::program_path("VIEWKSO"), {"--lint"}, folder.path());
     EXPECT_EQ(broken.exit_code, 1);
     EXPECT_EQ(broken.out, "JA004BAD.PDT:4: error: code 9 is not a field of SAMPLE_TBLR.PFM\n");
+}
+
+// The text of the message box the action opens, closed at once; empty when
+// it opens none.
+QString message_of(QAction* action) {
+    QString text;
+    QTimer::singleShot(0, [&text] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            text = box->text();
+            box->close();
+        } else if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            dialog->reject();
+        }
+    });
+    action->trigger();
+    return text;
+}
+
+QAction* tool_action(const ViewerWindow& window, const QString& caption) {
+    for (QAction* action : window.findChildren<QAction*>()) {
+        if (action->text() == caption) return action;
+    }
+    return nullptr;
+}
+
+// A page file cut short, empty or missing leaves a chapter out: --lint and
+// --pdf end with 1 naming it, no PDF is written, and the window, which
+// shows what can be read, shows the same message on Print and Export PDF.
+TEST_F(SampleReport, ABrokenPageFileIsNamedAndTheReportNeitherExportedNorPrinted) {
+    const std::string whole = folder.read("JA002TBL.PDT");
+    std::size_t quarter = whole.size() / 4;
+    while (whole[quarter - 1] == '\n' || whole[quarter - 1] == '\r')
+        --quarter;
+    struct Case {
+        const char* what;
+        std::string bytes; // the page file's new contents; "-" for a dangling link
+        const char* lint;  // the first problem --lint prints
+        const char* fault; // the message's line naming the file
+    };
+    const Case cases[] = {
+        {"cut to a quarter, mid-line", whole.substr(0, quarter),
+         ": error: the last line has no line end: the page file was cut short",
+         "が途中で切れています。"},
+        {"one byte", whole.substr(0, 1),
+         ": error: the last line has no line end: the page file was cut short",
+         "が途中で切れています。"},
+        {"its title line alone", whole.substr(0, whole.find('\n') + 1),
+         ": error: a page file needs a title line and a header line", "が途中で切れています。"},
+        {"empty", "", ": error: empty page file", "が空です。"},
+        {"listed but missing", "-", ": error: missing", "がありません。"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::filesystem::remove(folder.file("JA002TBL.PDT"));
+        if (c.bytes == "-")
+            std::filesystem::create_symlink("NO_SUCH.PDT", folder.file("JA002TBL.PDT"));
+        else
+            folder.write("JA002TBL.PDT", c.bytes);
+
+        const test::ChildResult lint =
+            run(test::program_path("VIEWKSO"), {"--lint"}, folder.path());
+        EXPECT_EQ(lint.exit_code, 1);
+        EXPECT_TRUE(std::regex_search(
+            lint.out, std::regex("(^|\n)JA002TBL\\.PDT:[0-9]+" + std::string(c.lint) + "\n")))
+            << lint.out;
+
+        const std::string message = std::string("帳票ファイル(JA002TBL.PDT)") + c.fault;
+        const test::ChildResult pdf =
+            run(test::program_path("VIEWKSO"), {"--pdf", "report.pdf"}, folder.path());
+        EXPECT_EQ(pdf.exit_code, 1);
+        EXPECT_NE(pdf.err.find("VIEWKSO: " + message), std::string::npos) << pdf.err;
+        EXPECT_FALSE(folder.exists("report.pdf"));
+
+        LoadedReport loaded = load_report(folder.path(), kTemplates);
+        ASSERT_EQ(loaded.broken.size(), 1u);
+        const QString refusal = QString::fromStdString(broken_report_message(loaded.broken));
+        EXPECT_NE(pdf.err.find(refusal.toStdString()), std::string::npos) << pdf.err;
+        ViewerWindow window(std::move(loaded.report));
+        window.refuse_output(refusal);
+        window.show();
+        EXPECT_EQ(message_of(tool_action(window, "印刷")), refusal);
+        EXPECT_EQ(message_of(tool_action(window, "PDF出力")), refusal);
+    }
 }
 
 TEST(Viewer, NoPageFilesOrAnUnwritablePdfEndWithOneAndAMessage) {
