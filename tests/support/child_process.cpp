@@ -1,8 +1,10 @@
 #include "child_process.h"
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <fcntl.h>
 #include <fstream>
 #include <sstream>
@@ -62,6 +64,16 @@ ChildResult run_child(const ChildRun& run) {
         argv.push_back(nullptr);
         execv(run.program.c_str(), argv.data());
         _exit(127);
+    }
+    if (run.kill_after_microseconds >= 0) {
+        const long micros = run.kill_after_microseconds;
+        timespec rest{static_cast<std::time_t>(micros / 1000000),
+                      static_cast<long>(micros % 1000000) * 1000};
+        while (nanosleep(&rest, &rest) != 0 && errno == EINTR) {
+        }
+        // A child that has ended is still ours to wait for, so the signal
+        // cannot reach another process.
+        kill(pid, SIGKILL);
     }
     // A signal caught by the test process interrupts the wait; status then
     // holds nothing, and reading it would report a zero exit for any child.

@@ -15,6 +15,9 @@ struct ChildRun {
     std::map<std::string, std::string> env; // added to (or replacing) the environment
     std::vector<std::string> unset_env;     // removed from the environment
     std::string stdin_text;                 // fed to standard input
+    // When not negative, the child is killed (SIGKILL) this many
+    // microseconds after it was started, unless it has ended by then.
+    long kill_after_microseconds = -1;
 };
 
 struct ChildResult {
