@@ -2,6 +2,7 @@
 
 #include "file_io.h"
 #include "text_lines.h"
+#include "text_trim.h"
 
 #include <charconv>
 #include <climits>
@@ -13,15 +14,11 @@
 namespace wtn {
 namespace {
 
-std::string trimmed(const std::string& text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string::npos) return {};
-    const auto last = text.find_last_not_of(" \t");
-    return text.substr(first, last - first + 1);
-}
+// Spaces and tabs around a value are padding.
+constexpr std::string_view kBlanks = " \t";
 
 bool parse_level(const std::string& text, double& value) {
-    const std::string t = trimmed(text);
+    const std::string t = trim_blanks(text, kBlanks);
     if (t.empty()) return false;
     const auto [end, ec] = std::from_chars(t.data(), t.data() + t.size(), value);
     return ec == std::errc() && end == t.data() + t.size() && std::isfinite(value);
@@ -30,7 +27,7 @@ bool parse_level(const std::string& text, double& value) {
 } // namespace
 
 bool parse_whole_integer(const std::string& text, int& value) {
-    const std::string t = trimmed(text);
+    const std::string t = trim_blanks(text, kBlanks);
     if (t.empty()) return false;
     const char* begin = t.data();
     if (*begin == '+') ++begin;
@@ -45,7 +42,7 @@ bool read_chooser_request(const std::string& path, ChooserRequest& request, std:
         return false;
     }
     // A trailing empty line is only the end of the last line.
-    while (!request.lines.empty() && trimmed(request.lines.back()).empty())
+    while (!request.lines.empty() && trim_blanks(request.lines.back(), kBlanks).empty())
         request.lines.pop_back();
     if (request.lines.empty() || !parse_whole_integer(request.lines[0], request.case_index) ||
         (request.case_index != 0 && request.case_index != 1)) {

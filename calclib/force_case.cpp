@@ -2,12 +2,13 @@
 
 #include "csv_line.h"
 #include "error_messages.h"
+#include "number_field.h"
 #include "wall_codes.h"
 
 #include <cerrno>
 #include <climits>
-#include <cmath>
 #include <cstdlib>
+#include <optional>
 #include <string>
 
 namespace wtn {
@@ -65,10 +66,11 @@ class SectionReader {
         return whole_integer(line_.field(i), what);
     }
 
+    // A field TVNDAT wrote holds one number and nothing else.
     double real(std::size_t i, const char* what) const {
-        const double value = line_.real(i);
-        if (!std::isfinite(value)) stop_malformed(std::string(what) + "の数値");
-        return value;
+        const std::optional<double> value = whole_number(line_.field(i));
+        if (!value) stop_malformed(std::string(what) + "の数値 " + line_.field(i));
+        return *value;
     }
 
   private:

@@ -141,7 +141,8 @@ void write_cal_nei(const StabilityResults& results) {
 
 void read_cal_nei(StabilityResults& results, double fallback_pile_length, double fallback_depth) {
     AdoptedValues& adopted = results.design_values.adopted;
-    switch (read_adopted_values(kCalNeiFile, adopted)) {
+    const AdoptedFileRead read = read_adopted_values(kCalNeiFile, adopted);
+    switch (read.status) {
     case AdoptedRead::ok:
         return;
     case AdoptedRead::missing:
@@ -149,8 +150,12 @@ void read_cal_nei(StabilityResults& results, double fallback_pile_length, double
         adopted.embedment_depth = fallback_depth;
         return;
     case AdoptedRead::damaged:
-        stop_with_error(std::string("(ERROR)-採用値ファイル(") + kCalNeiFile +
-                        ")の内容が正しくありません.");
+        if (read.line == 0) {
+            stop_with_error(std::string("(ERROR)-採用値ファイル(") + kCalNeiFile +
+                            ")の内容が正しくありません.");
+        }
+        stop_with_error(std::string("(ERROR)-採用値ファイル(") + kCalNeiFile + ")の" +
+                        std::to_string(read.line) + "行目が正しくありません.");
     }
 }
 

@@ -1,5 +1,7 @@
 #include "harness.h"
 
+#include "text_trim.h"
+
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -12,12 +14,6 @@ namespace {
 [[noreturn]] void finding(const std::string& text) {
     std::fprintf(stderr, "FINDING: %s\n", text.c_str());
     std::abort();
-}
-
-std::string trimmed(const std::string& text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
 bool non_finite_word(std::string word) {
@@ -92,7 +88,7 @@ void require_finite_fields(const std::vector<std::string>& lines, const char* wh
             const char c = i < line.size() ? line[i] : ',';
             if (c == '"') quoted = !quoted;
             if (c == ',' && !quoted) {
-                if (non_finite_word(trimmed(field)))
+                if (non_finite_word(trim_blanks(field, " \t")))
                     finding(std::string("non-finite value written to ") + what + ": " + line);
                 field.clear();
             } else if (!quoted && c != '"') {

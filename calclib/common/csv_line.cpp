@@ -2,8 +2,6 @@
 
 #include "cp932_codec.h"
 
-#include <cstdlib>
-
 namespace wtn {
 
 namespace {
@@ -31,17 +29,6 @@ std::string quoted_csv_text(const std::string& text) {
     }
     quoted += '"';
     return quoted;
-}
-
-double text_to_real(const std::string& text) {
-    return std::strtod(text.c_str(), nullptr);
-}
-
-int text_to_integer(const std::string& text) {
-    long value = std::strtol(text.c_str(), nullptr, 10);
-    if (value > INT32_MAX) return INT32_MAX;
-    if (value < INT32_MIN) return INT32_MIN;
-    return static_cast<int>(value);
 }
 
 void split_csv_line(const std::string& text, CsvLine& line) {

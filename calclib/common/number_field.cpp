@@ -1,34 +1,34 @@
 #include "number_field.h"
 
+#include "text_trim.h"
+
 #include <charconv>
+#include <climits>
 #include <cmath>
+#include <cstdlib>
 
 namespace wtn {
 
-namespace {
-
-std::string trimmed(const std::string& text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    const std::size_t last = text.find_last_not_of(' ');
-    return text.substr(first, last - first + 1);
-}
-
-} // namespace
-
-bool parse_real(const std::string& text, double& value) {
-    std::string t = trimmed(text);
-    if (t.empty()) {
-        value = 0.0;
-        return true;
-    }
+std::optional<double> whole_number(std::string_view text) {
+    std::string t = trim_blanks(text);
+    if (t.empty()) return std::nullopt;
     if (t[0] == '+') t.erase(0, 1);
     const char* first = t.data();
     const char* last = t.data() + t.size();
     double v = 0.0;
     const auto result = std::from_chars(first, last, v, std::chars_format::general);
-    if (result.ec != std::errc() || result.ptr != last || !std::isfinite(v)) return false;
-    value = v;
+    if (result.ec != std::errc() || result.ptr != last || !std::isfinite(v)) return std::nullopt;
+    return v;
+}
+
+bool parse_real(const std::string& text, double& value) {
+    if (trim_blanks(text).empty()) {
+        value = 0.0;
+        return true;
+    }
+    const std::optional<double> number = whole_number(text);
+    if (!number) return false;
+    value = *number;
     return true;
 }
 
@@ -39,6 +39,17 @@ IntegerField parse_integer16(const std::string& text, int& value) {
     if (r < kInt16Min || r > kInt16Max) return IntegerField::OutOfRange;
     value = static_cast<int>(r);
     return IntegerField::Read;
+}
+
+double text_to_real(const std::string& text) {
+    return std::strtod(text.c_str(), nullptr);
+}
+
+int text_to_integer(const std::string& text) {
+    long value = std::strtol(text.c_str(), nullptr, 10);
+    if (value > INT_MAX) return INT_MAX;
+    if (value < INT_MIN) return INT_MIN;
+    return static_cast<int>(value);
 }
 
 } // namespace wtn

@@ -1,10 +1,8 @@
 #include "result_table_file.h"
 
 #include "format_values.h"
-
-#include <cerrno>
-#include <cmath>
-#include <cstdlib>
+#include "number_field.h"
+#include "text_trim.h"
 
 namespace wtn {
 
@@ -25,25 +23,6 @@ std::vector<std::string> split_fields(const std::string& line) {
         }
     }
     return fields;
-}
-
-std::string without_blanks_round(const std::string& text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-// The field as a number when the whole of it (blanks round it aside) is one.
-std::optional<double> number_field(const std::string& field) {
-    const std::string text = without_blanks_round(field);
-    if (text.empty()) return std::nullopt;
-    errno = 0;
-    char* end = nullptr;
-    const double value = std::strtod(text.c_str(), &end);
-    if (end != text.c_str() + text.size() || errno == ERANGE || !std::isfinite(value)) {
-        return std::nullopt;
-    }
-    return value;
 }
 
 std::size_t at(int i) {
@@ -84,7 +63,7 @@ LevelResultTable level_result_table_from_lines(const std::vector<std::string>& l
     for (std::size_t i = 0; i < lines.size() && i < at(kResultTableLines); ++i) {
         const std::vector<std::string> fields = split_fields(lines[i]);
         for (std::size_t c = 0; c < fields.size() && c < at(kResultColumns); ++c) {
-            const std::optional<double> value = number_field(fields[c]);
+            const std::optional<double> value = whole_number(fields[c]);
             if (!value) continue;
             ResultColumn& column = table.columns[c];
             if (i < at(kResultValues)) {
@@ -110,10 +89,10 @@ PileResultLine pile_result_line_from_text(const std::string& text) {
     PileResultLine line;
     std::vector<std::string> fields = split_fields(text);
     fields.resize(4);
-    line.stage = without_blanks_round(fields[0]);
-    line.pile_name = without_blanks_round(fields[1]);
-    line.embedment_depth = number_field(fields[2]);
-    line.pile_length = number_field(fields[3]);
+    line.stage = trim_blanks(fields[0]);
+    line.pile_name = trim_blanks(fields[1]);
+    line.embedment_depth = whole_number(fields[2]);
+    line.pile_length = whole_number(fields[3]);
     return line;
 }
 

@@ -96,7 +96,10 @@ TEST_F(WorkFileProbe, BadReportFilesStopWithAMessage) {
          "(ERROR)-根入れ部計算結果ファイル(NEIRE_TL.PRN)が途中で終わっています."},
         {"CAL_NEI.DAT with one line",
          [](const test::ProgramFolder& f) { f.write(kCalNeiFile, "4.500\r\n"); },
-         "(ERROR)-採用値ファイル(CAL_NEI.DAT)の内容が正しくありません."},
+         "(ERROR)-採用値ファイル(CAL_NEI.DAT)の2行目が正しくありません."},
+        {"CAL_NEI.DAT with a line of text",
+         [](const test::ProgramFolder& f) { f.write(kCalNeiFile, "長さ\r\n4.500\r\n"); },
+         "(ERROR)-採用値ファイル(CAL_NEI.DAT)の1行目が正しくありません."},
     };
     for (const Case& c : cases) {
         write_report_files();

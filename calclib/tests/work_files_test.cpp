@@ -359,12 +359,12 @@ TEST_F(WorkFiles, AdoptedValuesFile) {
     StabilityResults results;
     write_cal_nei(results);
     EXPECT_EQ(file_bytes(kCalNeiFile), "0.000\r\n0.000\r\n");
-    // A long figure is written whole, not cut at a buffer's end.
-    results.design_values.adopted.pile_length = 1e100;
+    results.design_values.adopted = {-9999.999, 9999.9994};
     write_cal_nei(results);
-    StabilityResults long_read;
-    read_cal_nei(long_read, 0.0, 0.0);
-    EXPECT_EQ(long_read.design_values.adopted.pile_length, 1e100);
+    EXPECT_EQ(file_bytes(kCalNeiFile), "-9999.999\r\n9999.999\r\n");
+    // A value the dialog's boxes cannot show is never written.
+    results.design_values.adopted.pile_length = 1e30;
+    EXPECT_THROW(write_cal_nei(results), ProgramStop);
 
     struct Case {
         const char* text; // nullptr: no file
@@ -373,12 +373,16 @@ TEST_F(WorkFiles, AdoptedValuesFile) {
         double length;
     } cases[] = {
         {" 3.250\r\n12.000\r\n", false, 3.25, 12.0}, // as the results dialog writes it
-        {"3.5\n-1\n", false, 3.5, -1.0},             // LF only
-        {"abc\r\n7\r\n", false, 0.0, 7.0},           // no number reads as 0.0
+        {"-3.5\n+14\n", false, -3.5, 14.0},          // LF only, a sign
         {nullptr, false, 1.5, 20.0},                 // missing: fallbacks (depth 1.5, length 20.0)
         {"3.250\r\n", true, 0, 0},                   // second line lost
         {"", true, 0, 0},
+        {"abc\r\n7\r\n", true, 0, 0},       // a line of other text is not adopted as 0
+        {"-12.0\r\n14.5m\r\n", true, 0, 0}, // a number and more
+        {"\r\n14.5\r\n", true, 0, 0},       // a blank line
         {"nan\r\n1\r\n", true, 0, 0},
+        {"-12.0\r\n1e30\r\n", true, 0, 0}, // beyond the box
+        {"-12.0\r\n10000\r\n", true, 0, 0},
     };
     for (const Case& c : cases) {
         std::remove(kCalNeiFile);
@@ -394,6 +398,29 @@ TEST_F(WorkFiles, AdoptedValuesFile) {
         EXPECT_EQ(read.design_values.adopted.pile_length, c.length)
             << (c.text ? c.text : "missing");
     }
+}
+
+// The tip is a level: an adopted tip above the required one, or a shorter
+// pile, falls short; within half the last shown decimal it does not.
+TEST(AdoptedValues, ShortOfTheRequiredTipOrLength) {
+    const AdoptedValues required = {-13.500, 16.000};
+    struct Case {
+        const char* what;
+        AdoptedValues adopted;
+        bool short_;
+    } cases[] = {
+        {"as computed", {-13.500, 16.000}, false},
+        {"deeper and longer", {-14.000, 16.500}, false},
+        {"the section's old adoption", {-12.000, 14.500}, true},
+        {"tip above, length kept", {-13.000, 16.000}, true},
+        {"tip kept, pile shorter", {-13.500, 15.999}, true},
+        {"tip 0.0004 above", {-13.4996, 16.000}, false},
+        {"pile 0.0004 shorter", {-13.500, 15.9996}, false},
+        {"tip 0.001 above", {-13.499, 16.000}, true},
+        {"a depth typed for the tip", {13.500, 16.000}, true},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(adoption_falls_short(c.adopted, required), c.short_) << c.what;
 }
 
 } // namespace

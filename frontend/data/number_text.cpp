@@ -74,13 +74,6 @@ std::string fixed_text(const std::string& text, int length) {
     return text + std::string(n - have, ' ');
 }
 
-std::string trim_blanks(const std::string& text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    const auto last = text.find_last_not_of(' ');
-    return text.substr(first, last - first + 1);
-}
-
 void check_text_item(const std::string& text, const std::string& caption) {
     if (text.find('"') != std::string::npos)
         throw DataError("「" + caption + "」に二重引用符（\"）は使えません。");

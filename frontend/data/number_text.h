@@ -5,6 +5,8 @@
 // 15 or more or below -4 (1E+15, 1.5E-05). Always the C locale's point.
 #pragma once
 
+#include "text_trim.h"
+
 #include <stdexcept>
 #include <string>
 
@@ -26,9 +28,6 @@ std::string cal_integer_item(int value);
 
 // text as exactly length characters (not bytes): cut, or padded with blanks.
 std::string fixed_text(const std::string& text, int length);
-
-// text without its leading and trailing blanks.
-std::string trim_blanks(const std::string& text);
 
 // Refuses a text that would break the line it is written on: a double quote
 // ends a quoted item early, a line break ends the line. caption names the

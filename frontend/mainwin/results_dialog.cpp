@@ -15,8 +15,15 @@ namespace wtn::mainwin {
 namespace {
 
 constexpr int kClientWidth = 8580;
-constexpr int kClientHeight = 4575;
+constexpr int kClientHeight = 4875;
 constexpr int kLineHeight = 240;
+
+// The two red warning lines between the grid and OK, one under the other.
+constexpr int kWarningLeft = 240;
+constexpr int kWarningTop = 3525;
+constexpr int kWarningWidth = 8100;
+constexpr int kWarningHeight = 300;
+constexpr int kOkTop = kWarningTop + 2 * kWarningHeight + 135;
 
 // The result grid: two heading rows and six result rows from y = 1500 down to
 // 3405; the row captions from x = 240, the four columns from x = 3000.
@@ -186,12 +193,21 @@ void ResultsDialog::build() {
         }
     }
 
-    lbl_failed = &form.add<ui::Label>("lbl_failed", ui::Rect{kGridLeft, 3525, 8100, 300});
+    lbl_failed = &form.add<ui::Label>(
+        "lbl_failed", ui::Rect{kWarningLeft, kWarningTop, kWarningWidth, kWarningHeight});
     lbl_failed->set_caption(kChecksFailedWarning);
     lbl_failed->alert = true;
     lbl_failed->set_visible(false);
+    lbl_short =
+        &form.add<ui::Label>("lbl_short", ui::Rect{kWarningLeft, kWarningTop + kWarningHeight,
+                                                   kWarningWidth, kWarningHeight});
+    lbl_short->set_caption(kAdoptionShortWarning);
+    lbl_short->alert = true;
+    lbl_short->set_visible(false);
+    for (ui::TextBox* box : txt_gm1)
+        box->on_change = [this] { check_adoption(); };
 
-    Command1 = &form.add<ui::CommandButton>("Command1", ui::Rect{3120, 3960, 2295, 375});
+    Command1 = &form.add<ui::CommandButton>("Command1", ui::Rect{3120, kOkTop, 2295, 375});
     Command1->set_caption("OK");
     // Neither default nor cancel: Enter and Escape do not close the dialog.
     Command1->on_click = [this] { form.unload(); };
@@ -208,7 +224,11 @@ void ResultsDialog::Form_Load() {
     lbl_failed->set_visible(any_check_failed(table));
     PileResultLine line = read_pile_result_line(join_path(data_.work_dir, kPileResultFiles[stage]));
     show_pile_line(line);
+    computed_.reset();
+    if (line.embedment_depth && line.pile_length)
+        computed_ = AdoptedValues{*line.embedment_depth, *line.pile_length};
     show_adopted_boxes(line);
+    check_adoption();
     form.set_focus(txt_gm1[0]);
 }
 
@@ -294,6 +314,19 @@ void ResultsDialog::show_adopted_boxes(const PileResultLine& line) {
     }
 }
 
+void ResultsDialog::check_adoption() {
+    if (!computed_) {
+        lbl_short->set_visible(false);
+        return;
+    }
+    const AdoptedValues adopted = {ui::leading_number(txt_gm1[0]->text()),
+                                   ui::leading_number(txt_gm1[1]->text())};
+    // The view modes show what was adopted in this session: nothing (both 0)
+    // is no adoption to judge.
+    const bool judged = adopting(data_.kekka_mode) || !nothing_adopted(adopted);
+    lbl_short->set_visible(judged && adoption_falls_short(adopted, *computed_));
+}
+
 void ResultsDialog::Form_Unload() {
     const int mode = data_.kekka_mode;
     if (!adopting(mode)) return;
@@ -303,16 +336,19 @@ void ResultsDialog::Form_Unload() {
                                            ui::leading_number(txt_gm1[1]->text())};
     (mode == kResultsAdoptCompleted ? data_.saiyou_kansei : data_.saiyou_sekou) = adopted;
     data_.caldt_vals = adopted;
-    try {
-        write_text_file(
-            join_path(data_.work_dir, kCalNeiFile),
-            {ui::format_mask(adopted[0], kAdoptedMask), ui::format_mask(adopted[1], kAdoptedMask)});
-        adopted_file_written_ = true;
-    } catch (const DataError& e) {
-        adopted_file_written_ = false;
-        show_note(boxes_, kAppTitle,
-                  std::string(e.what()) + "\n採用値を帳票に渡せないため、計算を中断します。",
-                  BoxIcon::Exclamation);
+    // The file holds the values as the boxes show them, to three decimals.
+    const AdoptedValues shown = {
+        ui::leading_number(ui::format_mask(adopted[0], kAdoptedMask)),
+        ui::leading_number(ui::format_mask(adopted[1], kAdoptedMask)),
+    };
+    const std::string path = join_path(data_.work_dir, kCalNeiFile);
+    adopted_file_written_ = write_adopted_values(path, shown);
+    if (!adopted_file_written_) {
+        show_note(
+            boxes_, kAppTitle,
+            "ファイル「" + path +
+                "」に採用値を書き込めません。\n採用値を帳票に渡せないため、計算を中断します。",
+            BoxIcon::Exclamation);
     }
 }
 

@@ -17,7 +17,10 @@
 #include "front_end_services.h"
 #include "result_tables.h"
 
+#include "adopted_values.h"
+
 #include <array>
+#include <optional>
 
 namespace wtn::mainwin {
 
@@ -30,6 +33,8 @@ inline constexpr const char* kAdoptedMask = "###0.000";
 inline constexpr int kResultGridCells = 59;
 inline constexpr const char* kChecksFailedWarning =
     "照査を満たさない項目があります。帳票で確認してください。";
+inline constexpr const char* kAdoptionShortWarning =
+    "採用値が計算値を満たしていません。施工根入れ深度と矢板長を確認してください。";
 
 class ResultsDialog {
   public:
@@ -44,6 +49,9 @@ class ResultsDialog {
     ui::CommandButton* Command1 = nullptr;
     // Shown in red above OK when a check of the decided pile failed.
     ui::Label* lbl_failed = nullptr;
+    // Shown in red below it, while the boxes hold a tip above the computed
+    // one or a pile shorter than the computed one.
+    ui::Label* lbl_short = nullptr;
 
     // After closing in mode 1 or 2: false when CAL_NEI.DAT could not be
     // written (the user has been told); the run must then stop, or the
@@ -58,10 +66,14 @@ class ResultsDialog {
     void show_table(const LevelResultTable& table, bool concrete);
     void show_pile_line(const PileResultLine& line);
     void show_adopted_boxes(const PileResultLine& line);
+    void check_adoption();
 
     DesignData& data_;
     MessageBoxes& boxes_;
     bool adopted_file_written_ = true;
+    // The computed tip and length of the pile line; empty when it could not
+    // be read.
+    std::optional<AdoptedValues> computed_;
 };
 
 } // namespace wtn::mainwin

@@ -1,6 +1,7 @@
 #include "number_box.h"
 
 #include "number_mask.h"
+#include "text_trim.h"
 
 #include <climits>
 #include <memory>
@@ -12,12 +13,8 @@ bool is_blank_text(const std::string& text) {
     return fold_full_width(text).find_first_not_of(" \t") == std::string::npos;
 }
 
-std::string trimmed(const std::string& text) {
-    const std::size_t first = text.find_first_not_of(" \t\n");
-    if (first == std::string::npos) return {};
-    const std::size_t last = text.find_last_not_of(" \t\n");
-    return text.substr(first, last - first + 1);
-}
+// A caption may be broken over lines; what the user reads has no blanks round it.
+constexpr std::string_view kCaptionBlanks = " \t\n";
 
 Form* form_of(const Control& control) {
     for (Container* c = control.parent(); c != nullptr; c = c->parent()) {
@@ -44,7 +41,9 @@ std::string box_caption(const TextBox& box) {
     int left_gap = INT_MAX;
     int above_gap = INT_MAX;
     for (const auto& child : in->children()) {
-        if (child->kind() != ControlKind::Label || trimmed(child->caption()).empty()) continue;
+        if (child->kind() != ControlKind::Label ||
+            trim_blanks(child->caption(), kCaptionBlanks).empty())
+            continue;
         const Rect& l = child->rect();
         const bool same_row = l.top < r.top + r.height && r.top < l.top + l.height;
         const bool same_column = l.left < r.left + r.width && r.left < l.left + l.width;
@@ -62,9 +61,10 @@ std::string box_caption(const TextBox& box) {
             }
         }
     }
-    if (left_of != nullptr) return trimmed(left_of->caption());
-    if (above != nullptr) return trimmed(above->caption());
-    if (!trimmed(in->caption()).empty()) return trimmed(in->caption());
+    if (left_of != nullptr) return trim_blanks(left_of->caption(), kCaptionBlanks);
+    if (above != nullptr) return trim_blanks(above->caption(), kCaptionBlanks);
+    if (!trim_blanks(in->caption(), kCaptionBlanks).empty())
+        return trim_blanks(in->caption(), kCaptionBlanks);
     return box.full_name();
 }
 

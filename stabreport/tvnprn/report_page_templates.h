@@ -43,7 +43,7 @@ inline constexpr TemplateUse kStabilityReportTemplates[] = {
     {"MATOME5.PFM", "00 01 02 03"},
     {"MATOME5A.PFM", "00"},
     {"MATOME5B.PFM", "00 02"},
-    {"MATOME6.PFM", "00 01 02 03 04 05 06"},
+    {"MATOME6.PFM", "00 01 02 03 04 05 06 07"},
     {"MATOME7A.PFM", "00 06 09"},
     {"MATOME7B.PFM", "00 03 06 09 12"},
     {"MATOME8.PFM", "00 01 04 05 06 07"},

@@ -1,5 +1,6 @@
 #include "results_summary.h"
 
+#include "adopted_values.h"
 #include "page_file.h"
 #include "report_page_templates.h"
 #include "stability_switches.h"
@@ -268,8 +269,12 @@ const char* chapter_caption_format(int study_mode) {
     return "%d.検討結果のまとめ";
 }
 
+constexpr const char* kAdoptionShortNote = "採用値が必要値を満たしていません";
+
 // The pile to use and its length: the crown of the sheet pile down to the
-// lowest required toe, and the length the user adopted.
+// lowest required toe, and the tip and length the user adopted. An adoption
+// short of the required tip or length is said beside it: the page must not
+// read as if the shorter pile passed.
 void pile_length_block(PageFile& page, const StabilityReport& r, int next_no) {
     if (r.levels.count > 1) {
         page.block(kSamePage, "MATOMET.PFM");
@@ -286,6 +291,9 @@ void pile_length_block(PageFile& page, const StabilityReport& r, int next_no) {
     page.formatted(4, "%7.3lf", crown - toe);
     page.formatted(5, "%7.3lf", v.adopted.pile_length);
     page.formatted(6, "%7.3lf", v.adopted.embedment_depth);
+    const AdoptedValues required = {toe, crown - toe};
+    if (!nothing_adopted(v.adopted) && adoption_falls_short(v.adopted, required))
+        page.value(7, kAdoptionShortNote);
 }
 
 } // namespace

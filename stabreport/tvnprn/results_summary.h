@@ -3,7 +3,8 @@
 // the steel-pipe stresses, displacement, subgrade reaction at the virtual
 // seabed) with the computed and the allowable values and a ○ / × verdict,
 // then the required toe elevations; when no verdict is ×, the sheet pile to
-// use and its length.
+// use and its length, with a note beside the adopted values when they fall
+// short of the required tip or length.
 #pragma once
 
 #include "report_state.h"

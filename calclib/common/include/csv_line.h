@@ -7,6 +7,7 @@
 // whatever their length.
 #pragma once
 
+#include "number_field.h"
 #include "text_lines.h"
 
 #include <string>
@@ -21,9 +22,8 @@ struct CsvLine {
     // Field or string i, empty when the line does not reach it.
     const std::string& field(std::size_t i) const;
     const std::string& text(std::size_t i) const;
-    // Field i read with the C library's number rules (leading blanks skipped,
-    // reading stops at the first character that cannot continue the number,
-    // an empty or missing field reads as 0).
+    // Field i read with the C library's leading-number rules (text_to_real,
+    // text_to_integer: an empty or missing field reads as 0).
     double real(std::size_t i) const;
     int integer(std::size_t i) const;
 };
@@ -44,9 +44,5 @@ void split_csv_line(const std::string& text, CsvLine& line);
 // double quotes, each quote inside doubled. A bare quote would end the text
 // early and shift every item after it.
 std::string quoted_csv_text(const std::string& text);
-
-// C-library number reading of a text: atof and atoi semantics.
-double text_to_real(const std::string& text);
-int text_to_integer(const std::string& text);
 
 } // namespace wtn

@@ -243,6 +243,78 @@ TEST_F(ResultsDialogTest, AdoptedValuesByMode) {
     EXPECT_TRUE(boxes.shown.empty());
 }
 
+// KEKKA2.DAT computes the tip -15.500 and the length 18.500. What the boxes
+// hold is judged as the user types: a tip above the computed one or a
+// shorter pile is said in red under the checks' line, above OK.
+TEST_F(ResultsDialogTest, AnAdoptionShortOfTheComputedPileIsSaidInRedAsTheUserTypes) {
+    struct Case {
+        const char* what;
+        const char* tip;
+        const char* length;
+        bool warned;
+    };
+    const std::vector<Case> cases = {
+        {"as computed", "-15.500", "18.500", false},
+        {"deeper and longer", "-16", "19", false},
+        {"tip above", "-15.000", "18.500", true},
+        {"pile shorter", "-15.500", "18.000", true},
+        {"both short", "-12", "14.5", true},
+        {"tip 0.0004 above", "-15.4996", "18.500", false},
+        {"pile 0.0004 shorter", "-15.500", "18.4996", false},
+        {"pile 0.001 shorter", "-15.500", "18.499", true},
+        {"a depth typed for the tip", "15.5", "18.500", true},
+    };
+    data.kekka_mode = 1;
+    ResultsDialog d(data, boxes);
+    d.form.load();
+    EXPECT_FALSE(d.lbl_short->visible());
+    EXPECT_EQ(d.lbl_short->caption(), kAdoptionShortWarning);
+    EXPECT_TRUE(d.lbl_short->alert);
+    // Under the checks' line, above OK.
+    EXPECT_EQ(d.lbl_short->rect().top, d.lbl_failed->rect().top + d.lbl_failed->rect().height);
+    EXPECT_LE(d.lbl_short->rect().top + d.lbl_short->rect().height, d.Command1->rect().top);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        d.form.set_focus(d.txt_gm1[0]);
+        ASSERT_TRUE(d.txt_gm1[0]->user_type(c.tip));
+        d.form.set_focus(d.txt_gm1[1]);
+        ASSERT_TRUE(d.txt_gm1[1]->user_type(c.length));
+        EXPECT_EQ(d.lbl_short->visible(), c.warned);
+    }
+    // Half typed: "-1" is a tip far above; the line shows at once.
+    d.form.set_focus(d.txt_gm1[0]);
+    ASSERT_TRUE(d.txt_gm1[0]->user_type("-1"));
+    EXPECT_TRUE(d.lbl_short->visible());
+    ASSERT_TRUE(d.txt_gm1[0]->user_type("6"));
+    EXPECT_FALSE(d.lbl_short->visible());
+}
+
+// The boxes keep an earlier adoption (the section changed since): the
+// dialog opens with the line shown. The view mode judges what was adopted,
+// but not an empty adoption.
+TEST_F(ResultsDialogTest, AnEarlierShortAdoptionIsSaidOnOpening) {
+    struct Case {
+        int mode;
+        std::array<double, 2> adopted;
+        bool warned;
+    };
+    const std::vector<Case> cases = {
+        {1, {-12.0, 14.5}, true},
+        {1, {-15.5, 18.5}, false},
+        {-1, {-12.0, 14.5}, true},
+        {-1, {0.0, 0.0}, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.mode);
+        data.kekka_mode = c.mode;
+        data.caldt_vals = c.adopted;
+        data.saiyou_kansei = c.adopted;
+        ResultsDialog d(data, boxes);
+        d.form.load();
+        EXPECT_EQ(d.lbl_short->visible(), c.warned);
+    }
+}
+
 TEST_F(ResultsDialogTest, MissingTablesShowAbsentCells) {
     std::filesystem::remove(folder.file("KEKKA1.DAT"));
     std::filesystem::remove(folder.file("KEKKA2.DAT"));

@@ -99,12 +99,16 @@ TEST(RunDialogsView, ResultsAndCustomisationDialogsAsShown) {
     write_text_file(f.folder.file("KEKKA1.DAT"), table);
     write_text_file(f.folder.file("KEKKA2.DAT"), {"\"完成時\",\"SP-IIIw\", -15.500,  18.500"});
     f.data.kekka_mode = 1;
+    // An earlier adoption short of the computed pile: both red lines show.
+    f.data.caldt_vals = {-12.0, 14.5};
     ResultsDialog results(f.data, f.boxes);
     {
         qt::FormDialog dialog(results.form, f.view.get());
         results.form.load();
         dialog.show();
         EXPECT_EQ(dialog.windowTitle().toStdString(), "検討結果及び、根入れ深度・矢板長の決定");
+        EXPECT_TRUE(results.lbl_failed->visible());
+        EXPECT_TRUE(results.lbl_short->visible());
         EXPECT_TRUE(save_screenshot(dialog, "Form2"));
         // The case headings lie over the tide-level heading they hide.
         expect_laid_out(

@@ -35,13 +35,6 @@ std::string tikei_line(int p, const TikeiPoint& row) {
     return column_line(p, kTikeiColumns, {row.x, row.y});
 }
 
-std::string trim_blanks(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    const auto last = text.find_last_not_of(' ');
-    return std::string(text.substr(first, last - first + 1));
-}
-
 std::string gm17_line(int p, const GairyokuRec& row) {
     const std::string name = trim_blanks(row.name);
     const std::size_t width = ui::display_width(name);

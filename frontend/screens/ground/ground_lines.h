@@ -7,6 +7,7 @@
 #pragma once
 
 #include "design_data.h"
+#include "text_trim.h"
 
 #include <array>
 #include <string>
@@ -57,8 +58,5 @@ std::string gm17_line(int p, const GairyokuRec& row);
 // The name field of a force from a name box's text: blanks trimmed at both
 // ends, cut to 20 characters, padded with blanks to 20 characters.
 std::string force_name_field(std::string_view text);
-
-// Text with leading and trailing blanks (spaces) removed.
-std::string trim_blanks(std::string_view text);
 
 } // namespace wtn::ground

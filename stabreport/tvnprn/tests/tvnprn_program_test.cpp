@@ -197,13 +197,6 @@ TEST(TvnprnSummary, BlocksFollowTheCheckCodeAndTheVerdicts) {
           {"MATOME6.PFM", "00  SP-IVを使用する。\r\n01    3.000\r\n02   + \r\n03   12.376\r\n"
                           "04   15.376\r\n05    0.000\r\n06    0.000\r\n"}},
          {"MATOME3B.PFM", "MATOME4B.PFM", "MATOMET.PFM"}},
-        // The adopted depth and length of the results dialog replace TVNCAL's zeros.
-        {"adopted values",
-         StabilityInput{},
-         "3.000\r\n15.500\r\n",
-         {{"MATOME6.PFM", "00  SP-IVを使用する。\r\n01    3.000\r\n02   + \r\n03   12.376\r\n"
-                          "04   15.376\r\n05   15.500\r\n06    3.000\r\n"}},
-         {}},
         // River standard with 1 mm on both faces: both zones alike, the sea-water
         // pair dashed; SP-IV after corrosion 125.3.
         {"every check, zones alike",
@@ -236,6 +229,40 @@ TEST(TvnprnSummary, BlocksFollowTheCheckCodeAndTheVerdicts) {
             EXPECT_EQ(summary_block(page, name), lines) << name;
         for (const std::string& name : c.absent)
             EXPECT_FALSE(contains(page, name)) << name;
+    }
+}
+
+// The adopted tip and length of the results dialog replace TVNCAL's zeros;
+// against the required tip -12.376 and length 3.000 + 12.376 = 15.376, an
+// adoption that falls short by more than 0.0005 m is said beside them.
+TEST(TvnprnSummary, AnAdoptionShortOfTheRequiredPileIsSaidBesideIt) {
+    struct Case {
+        const char* what;
+        const char* cal_nei;
+        const char* adopted; // lines 05 and 06 as printed
+        bool noted;
+    };
+    const Case cases[] = {
+        {"as the results dialog proposes", "-12.500\r\n15.500\r\n",
+         "05   15.500\r\n06  -12.500\r\n", false},
+        {"the required tip and length", "-12.376\r\n15.376\r\n", "05   15.376\r\n06  -12.376\r\n",
+         false},
+        {"within 0.0005 m", "-12.3756\r\n15.3756\r\n", "05   15.376\r\n06  -12.376\r\n", false},
+        {"tip above", "-12.000\r\n15.500\r\n", "05   15.500\r\n06  -12.000\r\n", true},
+        {"pile shorter", "-12.500\r\n15.000\r\n", "05   15.000\r\n06  -12.500\r\n", true},
+        {"a depth typed for the tip", "3.000\r\n15.500\r\n", "05   15.500\r\n06    3.000\r\n",
+         true},
+    };
+    const std::string head = "00  SP-IVを使用する。\r\n01    3.000\r\n02   + \r\n03   12.376\r\n"
+                             "04   15.376\r\n";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const ReportRun run =
+            run_report(StabilityInput{}, 0, {ForceSection{}},
+                       [&](const ProgramFolder& f) { f.write("CAL_NEI.DAT", c.cal_nei); });
+        ASSERT_EQ(run.tvnprn.exit_code, 0) << run.tvnprn.err;
+        const std::string note = c.noted ? "07  採用値が必要値を満たしていません\r\n" : "";
+        EXPECT_EQ(summary_block(run.file("JD999MTM.PDT"), "MATOME6.PFM"), head + c.adopted + note);
     }
 }
 

@@ -79,6 +79,21 @@ TEST(TvnprnChain, SandGivenByItsNValue) {
                  "tvnprn_sand_by_n_value");
 }
 
+// The same section with a pile adopted before the seabed was deepened: the
+// tip -10.000 lies above the required -10.123 and 13.000 m is shorter than
+// 13.123 m. The summary says so beside the adopted values.
+TEST(TvnprnChain, AShortAdoptionIsNotedOnTheSummaryPage) {
+    const auto folder = chain(sand_by_n_value(), {"TVNDAT", "TVNCAL"});
+    folder->write("CAL_NEI.DAT", "-10.000\r\n13.000\r\n");
+    const ChildResult report = run_program(*folder, "TVNPRN");
+    ASSERT_EQ(report.exit_code, 0) << report.err;
+    const std::string summary = folder->read("JD999MTM.PDT");
+    EXPECT_TRUE(contains(summary, "05   13.000\r\n06  -10.000\r\n"
+                                  "07  採用値が必要値を満たしていません\r\n"));
+    check_viewer(*folder, {"13.000", "-10.000", "採用値が必要値を満たしていません"},
+                 "tvnprn_short_adoption");
+}
+
 // The section as it stands (seabed -6.00, k 10000, every check on): no
 // catalogue pile holds it, the last stands judged × and none is named for use.
 TEST(TvnprnChain, EveryPileFailsAndNoneIsNamedForUse) {
