@@ -82,7 +82,8 @@ void read_swdat(const KeyLine& l, InputRecord& in) {
     CalcSwitches& s = in.swdat;
     read_items(l, kSwdatItems, s);
     // Two switches the programs test only for their listed values: a value
-    // outside the list is held as the first entry.
+    // outside the list is held as the completed state alone, and as the
+    // first rule.
     if (!is_listed(s.studies)) s.studies = Studies::CompletedOnly;
     if (!is_listed(s.lwl_seismic)) s.lwl_seismic = LevelSeismicRule::AirAboveApparentBelow;
 }

@@ -325,12 +325,15 @@ TEST(InputFile, LineRules) {
              EXPECT_EQ(to_file_value(in.swdat.studies), 1);
              EXPECT_EQ(to_file_value(in.swdat.lwl_seismic), 1);
          }},
-        {"studies 0 and 4 read as 1, L.W.L. switch 3 as 1",
+        {"studies 4 read as 1, L.W.L. switch 3 as 1",
          {"swdat,1,1,1,1,2,3,1,1,111,1,1,2,0,3", "swdat,1,1,1,1,2,3,1,1,111,1,1,2,4,2"},
          [](const InputRecord& in) {
              EXPECT_EQ(to_file_value(in.swdat.studies), 1);
              EXPECT_EQ(to_file_value(in.swdat.lwl_seismic), 2); // last line wins
          }},
+        {"studies 0, both boxes clear in the front end, kept as neither study",
+         {"swdat,1,1,1,1,2,3,1,1,111,1,1,2,0,1"},
+         [](const InputRecord& in) { EXPECT_EQ(in.swdat.studies, Studies::Neither); }},
         {"ids stop at the first empty item",
          {"tyait,101,102,,104"},
          [](const InputRecord& in) {

@@ -69,7 +69,7 @@ RunningGuard::RunningGuard(MainWindow& w) : w_(w) {
 
 RunningGuard::~RunningGuard() {
     w_.running = false;
-    w_.stv_gm.set_panel_text(1, "");
+    w_.stv_gm.set_panel_text(1, closing_status);
     w_.form.set_enabled(true);
 }
 
@@ -118,8 +118,13 @@ void run_Click(MainWindow& w) {
 
     Chain chain(w);
     if (!chain.run(kCheckListProgram)) return;
-    if (data.sekkei_dat.kanseiji_sw != CheckBox::Clear && !chain.branch(kCompletedState)) return;
-    if (data.sekkei_dat.sekouji_sw != CheckBox::Clear && !chain.branch(kConstructionStage)) return;
+    const bool completed = data.sekkei_dat.kanseiji_sw != CheckBox::Clear;
+    const bool construction = data.sekkei_dat.sekouji_sw != CheckBox::Clear;
+    // Without a study the run ends after the check list; say so, since no
+    // results dialog follows and the report holds the list alone.
+    if (!completed && !construction) guard.closing_status = kCheckListOnlyStatus;
+    if (completed && !chain.branch(kCompletedState)) return;
+    if (construction && !chain.branch(kConstructionStage)) return;
 }
 
 } // namespace wtn::mainwin

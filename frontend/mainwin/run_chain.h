@@ -20,15 +20,21 @@ namespace wtn::mainwin {
 
 inline constexpr int kRunInfoTitleLength = 36;
 inline constexpr const char* kRunningStatus = "計算実行中：";
+// Left in the status panel after a run with neither study ticked.
+inline constexpr const char* kCheckListOnlyStatus =
+    "完成時・施工時の検討がどちらも選ばれていないため、入力データチェックリストのみ作成しました。";
 
 // Holds MainWindow::running for one command; the window is enabled again and
-// the status panel cleared however the command ends.
+// the status panel cleared however the command ends, or left with
+// closing_status when the command set one.
 class RunningGuard {
   public:
     explicit RunningGuard(MainWindow& w);
     ~RunningGuard();
     RunningGuard(const RunningGuard&) = delete;
     RunningGuard& operator=(const RunningGuard&) = delete;
+
+    std::string closing_status;
 
   private:
     MainWindow& w_;

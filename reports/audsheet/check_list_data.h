@@ -25,12 +25,13 @@ inline bool river_standard(const InputRecord& in) {
 }
 
 // The completed state is studied alone or with the construction stage; the
-// construction stage likewise.
+// construction stage likewise. With neither the list holds no block of
+// either study.
 inline bool completed_state_studied(const InputRecord& in) {
-    return in.swdat.studies != Studies::ConstructionOnly;
+    return in.swdat.studies == Studies::CompletedOnly || in.swdat.studies == Studies::Both;
 }
 inline bool construction_stage_studied(const InputRecord& in) {
-    return in.swdat.studies != Studies::CompletedOnly;
+    return in.swdat.studies == Studies::ConstructionOnly || in.swdat.studies == Studies::Both;
 }
 
 // A case switch outside the list studies both cases, as its label says.

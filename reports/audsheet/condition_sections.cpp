@@ -4,12 +4,18 @@
 #include "list_lines.h"
 #include "user_text.h"
 
+#include <string_view>
+
 namespace wtn {
 
 namespace {
 
-// Width of the project title on its line.
-constexpr int kTitleColumns = 64;
+// The project title as the engineer typed it: the blanks that pad it to its
+// stored width in the project file are not part of it.
+std::string_view title_without_padding(std::string_view title) {
+    const std::size_t end = title.find_last_not_of(' ');
+    return end == std::string_view::npos ? std::string_view{} : title.substr(0, end + 1);
+}
 
 constexpr CodeLabel kDynamicWaterLabels[] = {{to_file_value(YesNo::Yes), "1:作用する"}};
 constexpr SwitchLabels kDynamicWater{kDynamicWaterLabels, "2:作用しない"};
@@ -114,8 +120,9 @@ void write_heights(ListWriter& list, const CheckListData& data) {
     const Studies studies = in.swdat.studies;
     // The completed state works with H.W.L. and L.W.L.; the construction
     // stage with the levels it draws. Both together list H.W.L. and L.W.L.
-    // always and the two others when drawn.
-    const bool completed_only = studies == Studies::CompletedOnly;
+    // always and the two others when drawn. Without a study the list shows
+    // the two design tide levels, as for the completed state.
+    const bool completed_only = studies == Studies::CompletedOnly || studies == Studies::Neither;
     const bool both = studies == Studies::Both;
     if (!completed_only && tide_level_drawn(in, kTideHhwl))
         list.line(format_text("  ◇ H.H.W.L.                 %16.2lf", t.hhwl));

@@ -70,8 +70,8 @@ struct CalcSwitches {
     EarthPressureMethod earth_pressure_method =
         EarthPressureMethod::NotInterpolated; // 12: 1 linear interpolation down to 10 m below the
                                               // seabed, 2 without
-    Studies studies = Studies::CompletedOnly; // 13: 1 completed state, 2 construction stage, 3
-                                              // both (others read as 1)
+    Studies studies = Studies::CompletedOnly; // 13: 0 neither, 1 completed state, 2
+                                              // construction stage, 3 both (others read as 1)
     LevelSeismicRule lwl_seismic =
         LevelSeismicRule::AirAboveApparentBelow; // 14: seismic coefficient at the L.W.L., as item
                                                  // 10 (others read as 1)

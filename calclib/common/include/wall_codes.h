@@ -137,8 +137,10 @@ WTN_DEFINE_CODE(WaveLengthMethod, WTN_WAVE_LENGTH_METHOD)
 WTN_DEFINE_CODE(CompletedCases, WTN_COMPLETED_CASES)
 
 // The studies ("swdat" item 13); the reader holds a value outside the list as
-// the completed state.
+// the completed state. Neither study is what the front end writes when both
+// boxes are clear: the run then writes only the input check list.
 #define WTN_STUDIES(X)                                                                             \
+    X(Neither, 0, u8"検討しない")                                                                  \
     X(CompletedOnly, 1, u8"完成時のみ検討")                                                        \
     X(ConstructionOnly, 2, u8"施工時のみ検討")                                                     \
     X(Both, 3, u8"完成時・施工時共に検討")

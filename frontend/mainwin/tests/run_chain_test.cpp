@@ -63,9 +63,10 @@ TEST_F(RunChainTest, ProgramsAndDialogsFollowTheStudiesInOrder) {
         bool completed, construction;
         std::vector<std::string> programs;
         std::vector<int> modes;
+        std::string status_after = ""; // the status panel once the run is over
     };
     const std::vector<Case> cases = {
-        {false, false, {"AUDSHEET"}, {}},
+        {false, false, {"AUDSHEET"}, {}, kCheckListOnlyStatus},
         {true, false, {"AUDSHEET", "TVNDAT", "TVNCAL", "SOLPRT", "TVNPRN"}, {1}},
         {false, true, {"AUDSHEET", "TVNWAV", "TVNCAL", "SRGPRT", "TVNPRN"}, {2}},
         {true,
@@ -98,7 +99,7 @@ TEST_F(RunChainTest, ProgramsAndDialogsFollowTheStudiesInOrder) {
         }
         EXPECT_TRUE(f.window->form.enabled());
         EXPECT_FALSE(f.window->running);
-        EXPECT_EQ(f.window->stv_gm.panel_text(1), "");
+        EXPECT_EQ(f.window->stv_gm.panel_text(1), c.status_after);
         EXPECT_TRUE(f.box_texts().empty());
     }
     // The dialog adopted the computed values of KEKKA2.DAT for the report.

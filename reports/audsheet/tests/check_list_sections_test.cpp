@@ -136,6 +136,17 @@ std::vector<ListCase> list_cases() {
            " ◎ 任意潮位面名称            朔望平均", " ◎ 残留水位"}},
          {"@-5", "@-6", "@-7", fmt("  ◇ H.H.W.L.                 %16.2lf", 2.6),
           fmt("  ◇ 任意潮位面               %16.2lf", 1.2)}},
+        {"neither study (both boxes clear): said so, no block of either study",
+         [](CheckListData& d) {
+             d.input.swdat.studies = Studies::Neither;
+             d.input.swdat.completed_cases = from_file_value<CompletedCases>(0);
+         },
+         {{" ◎ 完成時・施工時の検討      0:検討しない", " ◎ 断面の決定方法"},
+          {" ◎ 設計潮位(m)", fmt("  ◇ H.W.L.                   %16.2lf", 1.8),
+           fmt("  ◇ L.W.L.                   %16.2lf", 0.1)}},
+         {"@-3", "@-4", "@-5", "@-6", "【完成時】", " ◎ 完成時・施工時の検討      1:完成時のみ検討",
+          " ◎ 常時・地震時検討          3:常時・地震時共に検討", " ◎ δ:壁面摩擦角(度)",
+          " ◎ 残留水位"}},
         {"construction stage: exactly the drawn levels, no completed-state blocks",
          [](CheckListData& d) {
              InputRecord& in = d.input;
@@ -625,17 +636,28 @@ TEST(CheckListSections, ListStartsWithAMarkerAndEndsOnTheLastCustomisationLine) 
     EXPECT_EQ(lines.back(), fmt(" ◎ 粘性土 qu=N/X の分母値(X) %16.1lf", 12.5));
 }
 
-// A title of 36 double-byte characters (72 bytes) is not cut, and a "$" in it
-// prints as typed.
-TEST(CheckListSections, LongTitleIsKeptWholeWithItsDollarEscaped) {
-    CheckListData data = base_data();
-    std::string title;
+// The title prints as typed inside its brackets: the blanks that pad it to
+// its stored width are dropped, blanks inside it and before it stay, a title
+// of 36 double-byte characters (72 bytes) is not cut, and a "$" prints as
+// typed.
+TEST(CheckListSections, TitlePrintsWithoutItsPaddingAndWhole) {
+    std::string long_title;
     for (int i = 0; i < 35; ++i)
-        title += "岸";
-    title += "$";
-    data.input.title = title;
-    const Lines lines = written_list(data, {});
-    EXPECT_NE(std::find(lines.begin(), lines.end(), " ◎ 業務名称 [" + title + "$]"), lines.end());
+        long_title += "岸";
+    const std::pair<std::string, std::string> cases[] = {
+        {"東岸壁" + std::string(30, ' '), "[東岸壁]"},
+        {" 東　岸壁 改良  ", "[ 東　岸壁 改良]"},
+        {std::string(36, ' '), "[]"},
+        {"", "[]"},
+        {long_title + "$", "[" + long_title + "$$]"},
+    };
+    for (const auto& [title, bracket] : cases) {
+        CheckListData data = base_data();
+        data.input.title = title;
+        const Lines lines = written_list(data, {});
+        const std::string expected = " ◎ 業務名称 " + bracket;
+        EXPECT_NE(std::find(lines.begin(), lines.end(), expected), lines.end()) << shown(lines);
+    }
 }
 
 TEST(CheckListSections, MissingUserCatalogueStopsWithItsReadersMessage) {

@@ -43,7 +43,7 @@ TEST(AudsheetInViewer, TheStampedCheckListPrintsAsTyped) {
              std::string("入力データチェックリスト"),
              std::string(stamp),
              std::string("【設計条件】"),
-             std::string("業務名称 \\[東\\$岸壁の検討 +\\]"),
+             std::string("業務名称 \\[東\\$岸壁の検討\\]"),
              std::string("SP-II +8740 +874"),
              std::string("kN/m3"),
              std::string("粘性土 qu=N/X の分母値\\(X\\) +80\\.0"),

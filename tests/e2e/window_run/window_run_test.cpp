@@ -9,6 +9,7 @@
 
 #include "file_commands.h"
 #include "project_writer.h"
+#include "run_chain.h"
 
 #include <QApplication>
 #include <QImage>
@@ -45,6 +46,11 @@ std::vector<QImage> screen_pictures(MainWindowViewFixture& f, const std::string&
 TEST(WindowRun, SeismicExampleFromTheWindowToThePdfAndBack) {
     WindowRun w;
     ASSERT_NO_FATAL_FAILURE(w.open_example("seismic_sand.tn2"));
+    // The title box shows the project title as typed, not padded to the 36
+    // characters the project file keeps.
+    auto* title = w.f.window->form.find_as<ui::TextBox>("txt_gm1", 0);
+    ASSERT_NE(title, nullptr);
+    EXPECT_EQ(title->text(), "地盤条件　常時・地震時");
     save_screenshot(*w.f.view, "window_run_opened");
     w.run("window_run");
     ASSERT_TRUE(w.f.box_texts().empty()) << w.f.box_texts().front();
@@ -329,6 +335,29 @@ TEST(WindowRun, EmbankmentGivesTheSurchargeChapterOfEachCase) {
 // A program that stops ends the run: the window comes back with the
 // program's message, no results dialog opens and no later program runs
 // (neither the reports of the completed state nor the construction stage).
+// 新規作成 then 計算: the template project ticks neither study, so the run
+// writes the check list alone; the list says so, as the screens show it, and
+// the status bar tells why nothing else followed.
+TEST(WindowRun, NewProjectWritesTheCheckListAloneAndSaysWhy) {
+    WindowRun w;
+    fs::copy_file(wtn::test::program_path("TVNCSTM.DAT"), w.f.folder.file("TVNCSTM.DAT"),
+                  fs::copy_options::overwrite_existing);
+    ASSERT_NE(w.f.start_and_show(), nullptr);
+    EXPECT_EQ(w.f.data.sekkei_dat.kanseiji_sw, CheckBox::Clear);
+    EXPECT_EQ(w.f.data.sekkei_dat.sekouji_sw, CheckBox::Clear);
+    w.run("window_new_project");
+    ASSERT_TRUE(w.f.box_texts().empty()) << w.f.box_texts().front();
+    EXPECT_TRUE(w.result_modes.empty());
+    EXPECT_EQ(w.f.window->stv_gm.panel_text(1), kCheckListOnlyStatus);
+    EXPECT_TRUE(w.f.folder.exists("AUDSHEET.PDT"));
+    EXPECT_FALSE(w.f.folder.exists("GAIRYOK.DAT"));
+
+    const std::string text = single_blanks(w.print("window_new_project.pdf"));
+    EXPECT_NE(text.find("完成時・施工時の検討 0:検討しない"), std::string::npos) << text;
+    for (const char* absent : {"1:完成時のみ検討", "常時・地震時共に検討", "【完成時】"})
+        EXPECT_EQ(text.find(absent), std::string::npos) << absent;
+}
+
 TEST(WindowRun, StoppedProgramGivesTheWindowBackWithItsMessage) {
     WindowRun w;
     ASSERT_NO_FATAL_FAILURE(w.open_example("both_studies.tn2"));
