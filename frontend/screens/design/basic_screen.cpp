@@ -197,7 +197,9 @@ void BasicScreen::enable_embedment_level() {
 
 void BasicScreen::set_sekkei_jk() {
     const SekkeiData& s = w_.data.sekkei_dat;
-    txt_gm1[0]->set_text(fixed_text(w_.data.data_title, kTitleLength));
+    // The box shows the title as typed; the project file keeps it padded to
+    // its width, and storing pads it again.
+    txt_gm1[0]->set_text(without_padding(fixed_text(w_.data.data_title, kTitleLength)));
 
     const DesignStandard standard = s.std_sw;
     if (standard == DesignStandard::Port) {

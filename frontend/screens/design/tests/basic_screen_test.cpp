@@ -1,6 +1,7 @@
 // Basic conditions: the enabling of the studies, the standard, the method and
 // the residual-water rule, by the load and by the user's clicks; the store.
 #include "design_fixture.h"
+#include "number_text.h"
 
 #include <gtest/gtest.h>
 
@@ -213,7 +214,7 @@ TEST(BasicScreen, StoreReadsWhatTheBoxesShowAndKeepsWhatNoButtonSays) {
     d.sekkei_dat.tide_lvl = {1.234, 2, 0, 0, 9.87, 5};
     d.sekkei_dat.zevove_sw = YesNo::No;
     f.load_all();
-    EXPECT_EQ(f.basic().txt_gm1[0]->text(), "岸壁" + std::string(34, ' '));
+    EXPECT_EQ(f.basic().txt_gm1[0]->text(), "岸壁");
     EXPECT_EQ(f.basic().txt_gm2[0]->text(), "1.23");
     EXPECT_EQ(f.basic().txt_gm2[4]->text(), std::string(10, ' '));
     EXPECT_EQ(f.basic().txt_gm2[5]->text(), "9.87");
@@ -232,6 +233,23 @@ TEST(BasicScreen, StoreReadsWhatTheBoxesShowAndKeepsWhatNoButtonSays) {
     EXPECT_DOUBLE_EQ(d.sekkei_dat.tide_lvl[5], 5.0);
     EXPECT_EQ(d.sekkei_dat.zevove_sw, YesNo::No);
     EXPECT_EQ(d.data_title, "岸壁" + std::string(34, ' '));
+}
+
+// The title comes from the project file padded to its 36 characters: the box
+// shows it as typed, so typing at its end adds to it, and storing pads it
+// again for the file.
+TEST(BasicScreen, TheTitleBoxShowsTheTitleWithoutItsPaddingAndTakesTypingAtItsEnd) {
+    DesignFixture f;
+    f.data.data_title = fixed_text(" 東　岸壁 ", kTitleLength);
+    f.load_all();
+    f.use_page(0, 0);
+    ui::TextBox& title = *f.basic().txt_gm1[0];
+    EXPECT_EQ(title.text(), " 東　岸壁");
+    title.set_selection(5, 0); // the caret after the last character
+    EXPECT_TRUE(title.user_type("改良"));
+    EXPECT_EQ(title.text(), " 東　岸壁改良");
+    f.basic().put_sekkei_jk();
+    EXPECT_EQ(f.data.data_title, fixed_text(" 東　岸壁改良", kTitleLength));
 }
 
 TEST(BasicScreen, TheTitleBoxTakesNoMoreThanTheStoredTitle) {
