@@ -6,6 +6,14 @@ function(wtn_batch_charset target)
   target_compile_options(${target} PRIVATE -finput-charset=UTF-8 -fexec-charset=CP932)
 endfunction()
 
+# Qt's programs look for the user's private runtime folder (XDG_RUNTIME_DIR)
+# and warn at every start without one. The tests, their discovery at build
+# time and the programs they start get a folder of their own in the build
+# tree, readable by its owner alone as Qt requires.
+set(WTN_TEST_RUNTIME_DIR ${CMAKE_BINARY_DIR}/test-runtime)
+file(MAKE_DIRECTORY ${WTN_TEST_RUNTIME_DIR})
+file(CHMOD ${WTN_TEST_RUNTIME_DIR} DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
+
 # A GoogleTest executable discovered by CTest. Test executables live outside the
 # program folder; tests that start programs find them through WTN_PROGRAM_DIR.
 #   wtn_add_test(NAME name SOURCES a.cpp b.cpp LIBS lib1 lib2 [BATCH])
@@ -21,6 +29,6 @@ function(wtn_add_test)
     wtn_batch_charset(${T_NAME})
   endif()
   gtest_discover_tests(${T_NAME}
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen\\;XDG_RUNTIME_DIR=${WTN_TEST_RUNTIME_DIR}"
     DISCOVERY_TIMEOUT 60)
 endfunction()

@@ -14,6 +14,7 @@
 #include <cstdlib>
 
 int main(int argc, char** argv) {
+    wtn::qt::use_japanese_locale();
     QApplication app(argc, argv);
     wtn::qt::install_japanese_dialogs(app);
     // QApplication takes the process locale from the environment; numbers in
