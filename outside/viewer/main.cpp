@@ -6,6 +6,7 @@
 // WTN_VIEWKSO_AUTOCLOSE=1 closes the window as soon as it has been shown,
 // so a test sees a real window come and go.
 #include "report_folder.h"
+#include "report_name.h"
 #include "report_output.h"
 #include "viewer_window.h"
 
@@ -14,6 +15,7 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QSettings>
 #include <QTimer>
 
 #include <clocale>
@@ -27,6 +29,10 @@ namespace {
 using namespace wtn::viewer;
 
 constexpr const char* kNoPages = "表示する帳票(*.PDT)がありません。";
+// The user's settings of the viewer (~/.config/VIEWKSO.ini): the folder of
+// the last PDF export, proposed for the next.
+constexpr const char* kSettingsName = "VIEWKSO";
+constexpr const char* kLastExportFolderKey = "pdf/last_folder";
 
 void print_problems(const Problems& problems) {
     for (const Problem& p : problems)
@@ -61,7 +67,9 @@ int run_pdf(const char* path) {
         std::fprintf(stderr, "VIEWKSO: %s\n", kNoPages);
         return 1;
     }
-    if (!export_pdf(loaded.report, QString::fromLocal8Bit(path))) {
+    const QString title =
+        QString::fromStdString(report_caption(read_report_name(current_folder())));
+    if (!export_pdf(loaded.report, QString::fromLocal8Bit(path), title)) {
         std::fprintf(stderr, "VIEWKSO: PDFファイル(%s)を書き込めません。\n", path);
         return 1;
     }
@@ -80,9 +88,14 @@ int run_window(QApplication& app) {
     ViewerWindow window(std::move(loaded.report));
     if (!loaded.broken.empty())
         window.refuse_output(QString::fromStdString(broken_report_message(loaded.broken)));
+    window.set_report_name(read_report_name(current_folder()));
+    QSettings settings(QSettings::IniFormat, QSettings::UserScope, kSettingsName);
+    window.set_last_export_folder(settings.value(kLastExportFolderKey).toString());
     window.show();
     if (autoclose) QTimer::singleShot(0, &window, [&window] { window.close(); });
     app.exec();
+    if (!window.last_export_folder().isEmpty())
+        settings.setValue(kLastExportFolderKey, window.last_export_folder());
     return 0;
 }
 
@@ -103,6 +116,7 @@ int main(int argc, char** argv) {
         std::setlocale(LC_NUMERIC, "C");
         return run_pdf(argv[2]);
     }
+    wtn::qt::use_japanese_locale();
     QApplication app(argc, argv);
     wtn::qt::install_japanese_dialogs(app);
     std::setlocale(LC_NUMERIC, "C");

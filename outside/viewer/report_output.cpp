@@ -30,7 +30,7 @@ bool paint_report(QPagedPaintDevice& device, const Report& report) {
     return painter.end();
 }
 
-bool export_pdf(const Report& report, const QString& path) {
+bool export_pdf(const Report& report, const QString& path, const QString& title) {
     {
         // QPdfWriter reports no failure to open its file; try it first.
         QFile probe(path);
@@ -39,8 +39,11 @@ bool export_pdf(const Report& report, const QString& path) {
     QPdfWriter writer(path);
     writer.setResolution(kPdfResolution);
     writer.setCreator("VIEWKSO");
-    writer.setTitle(report.chapters.empty() ? QString()
-                                            : QString::fromStdString(report.chapters[0].title));
+    if (!title.isEmpty()) {
+        writer.setTitle(title);
+    } else if (!report.chapters.empty()) {
+        writer.setTitle(QString::fromStdString(report.chapters[0].title));
+    }
     return paint_report(writer, report);
 }
 

@@ -12,7 +12,8 @@ namespace wtn::viewer {
 // used (the page keeps its own margins). False when painting cannot start.
 bool paint_report(QPagedPaintDevice& device, const Report& report);
 
-// Writes report as an A4 PDF; false when the file cannot be written.
-bool export_pdf(const Report& report, const QString& path);
+// Writes report as an A4 PDF titled title (the first chapter's title when
+// title is empty); false when the file cannot be written.
+bool export_pdf(const Report& report, const QString& path, const QString& title = {});
 
 } // namespace wtn::viewer

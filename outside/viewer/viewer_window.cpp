@@ -4,7 +4,9 @@
 #include "report_output.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
@@ -24,6 +26,7 @@ constexpr double kScreenUnitsPerPixel = 7.0; // page units per screen pixel at z
 constexpr double kZoomStep = 1.25;
 constexpr double kMinZoom = 0.25;
 constexpr double kMaxZoom = 6.0;
+constexpr const char* kProgramName = "VIEWKSO";
 
 } // namespace
 
@@ -52,7 +55,7 @@ void PageView::paintEvent(QPaintEvent*) {
 
 ViewerWindow::ViewerWindow(Report report, QWidget* parent)
     : QMainWindow(parent), report_(std::move(report)) {
-    setWindowTitle("VIEWKSO");
+    setWindowTitle(kProgramName);
     chapters_ = new QListWidget;
     for (const Chapter& chapter : report_.chapters)
         chapters_->addItem(QString::fromStdString(chapter.title));
@@ -75,8 +78,9 @@ ViewerWindow::ViewerWindow(Report report, QWidget* parent)
     tools->addSeparator();
     tools->addAction("印刷", this, [this] { print(); });
     tools->addAction("PDF出力", this, [this] { export_to_pdf(); });
+    // The page and zoom on the right; messages (where a PDF went) on the left.
     status_ = new QLabel;
-    statusBar()->addWidget(status_);
+    statusBar()->addPermanentWidget(status_);
 
     connect(chapters_, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row >= 0 && report_.pages[current_].chapter != row) show_chapter(row);
@@ -117,7 +121,31 @@ void ViewerWindow::print() {
     printer.setPageSize(QPageSize(QPageSize::A4));
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() != QDialog::Accepted) return;
-    if (!print_to(printer)) QMessageBox::warning(this, "VIEWKSO", "印刷できませんでした。");
+    if (!print_to(printer)) QMessageBox::warning(this, kProgramName, "印刷できませんでした。");
+}
+
+void ViewerWindow::set_report_name(const ReportName& name) {
+    name_ = name;
+    const QString caption = QString::fromStdString(report_caption(name_));
+    setWindowTitle(caption.isEmpty() ? QString(kProgramName) : caption + " - " + kProgramName);
+}
+
+QString ViewerWindow::proposed_pdf_path() const {
+    const bool last_folder_exists =
+        !last_export_folder_.isEmpty() && QFileInfo(last_export_folder_).isDir();
+    const QDir folder(last_folder_exists ? last_export_folder_ : QDir::homePath());
+    return folder.filePath(QString::fromStdString(proposed_pdf_name(name_)));
+}
+
+bool ViewerWindow::export_to(const QString& path) {
+    if (!export_pdf(report_, path, QString::fromStdString(report_caption(name_)))) {
+        QMessageBox::warning(this, kProgramName, "PDFファイルを書き込めません: " + path);
+        return false;
+    }
+    const QFileInfo written(path);
+    last_export_folder_ = written.absolutePath();
+    statusBar()->showMessage("PDFを出力しました: " + written.absoluteFilePath());
+    return true;
 }
 
 void ViewerWindow::export_to_pdf() {
@@ -125,10 +153,10 @@ void ViewerWindow::export_to_pdf() {
         QMessageBox::warning(this, "VIEWKSO", refusal_);
         return;
     }
-    const QString path = QFileDialog::getSaveFileName(this, "PDF出力", "report.pdf", "PDF (*.pdf)");
+    const QString path =
+        QFileDialog::getSaveFileName(this, "PDF出力", proposed_pdf_path(), "PDF (*.pdf)");
     if (path.isEmpty()) return;
-    if (!export_pdf(report_, path))
-        QMessageBox::warning(this, "VIEWKSO", "PDFファイルを書き込めません: " + path);
+    export_to(path);
 }
 
 void ViewerWindow::update_status() {

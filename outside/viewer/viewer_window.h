@@ -3,6 +3,7 @@
 #pragma once
 
 #include "page_layout.h"
+#include "report_name.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -47,6 +48,20 @@ class ViewerWindow : public QMainWindow {
     // Makes Print and Export PDF show message instead: the report lacks pages.
     void refuse_output(const QString& message) { refusal_ = message; }
 
+    // The project the report belongs to: the window's and the PDF's title,
+    // the name the export proposes.
+    void set_report_name(const ReportName& name);
+    // The folder the export proposes: where the last export went ("" for
+    // none: the user's home).
+    void set_last_export_folder(const QString& folder) { last_export_folder_ = folder; }
+    const QString& last_export_folder() const { return last_export_folder_; }
+    // The export's proposal: the project file's name in the last export's
+    // folder when it still exists, else in the user's home.
+    QString proposed_pdf_path() const;
+    // Writes the PDF to path and says where in the status bar; a box tells
+    // when it cannot be written.
+    bool export_to(const QString& path);
+
   private:
     void print();
     void export_to_pdf();
@@ -54,6 +69,8 @@ class ViewerWindow : public QMainWindow {
 
     Report report_;
     QString refusal_; // why the report may not be printed or exported, or empty
+    ReportName name_;
+    QString last_export_folder_;
     QListWidget* chapters_ = nullptr;
     PageView* view_ = nullptr;
     QScrollArea* scroll_ = nullptr;

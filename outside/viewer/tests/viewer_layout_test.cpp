@@ -1,5 +1,6 @@
 #include "page_layout.h"
 #include "report_folder.h"
+#include "report_name.h"
 
 #include "program_folder.h"
 
@@ -257,6 +258,35 @@ TEST(Lint, ATrailByteOfFiveCTIsNoEscapeAndACleanDrawingHasNoProblem) {
     EXPECT_EQ(text.glyphs[0].text, "表");
     EXPECT_EQ(text.glyphs[1].text, "U");
     EXPECT_EQ(text.glyphs[1].shift, Shift::normal);
+}
+
+// The project a report belongs to, from the run information of its folder:
+// the title without its padding, the PDF named after the project file.
+TEST(ReportName, TheRunInformationNamesTheReportAndItsPdf) {
+    test::ProgramFolder folder(false);
+    EXPECT_EQ(proposed_pdf_name(read_report_name(folder.path())), "report.pdf"); // no file
+    folder.write("CAL_FILE.INF", utf8_to_cp932("岸壁A\r\n 東岸壁　改良" + std::string(28, ' ') +
+                                               "\r\n26\r\n12\r\n11\r\n9\r\n5\r\n7\r\n"));
+    const ReportName name = read_report_name(folder.path());
+    EXPECT_EQ(name.data_name, "岸壁A");
+    EXPECT_EQ(name.title, " 東岸壁　改良");
+    EXPECT_EQ(report_caption(name), " 東岸壁　改良 (岸壁A)");
+
+    struct Case {
+        ReportName name;
+        const char* caption;
+        const char* pdf;
+    };
+    const Case cases[] = {
+        {{"岸壁A", ""}, "岸壁A", "岸壁A.pdf"},    {{"無題", "東岸壁"}, "東岸壁 (無題)", "無題.pdf"},
+        {{"", "東岸壁"}, "東岸壁", "report.pdf"}, {{"", ""}, "", "report.pdf"},
+        {{"../up", ""}, "../up", "report.pdf"},   {{"..", ""}, "..", "report.pdf"},
+        {{"a\\b", ""}, "a\\b", "report.pdf"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(report_caption(c.name), c.caption) << c.name.data_name;
+        EXPECT_EQ(proposed_pdf_name(c.name), c.pdf) << c.name.data_name;
+    }
 }
 
 } // namespace

@@ -2,17 +2,22 @@
 // program, and the window under the offscreen platform.
 #include "page_painter.h"
 #include "report_folder.h"
+#include "report_name.h"
 #include "viewer_window.h"
+
+#include "cp932_codec.h"
 
 #include "child_process.h"
 #include "program_folder.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QImage>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPrinter>
+#include <QStatusBar>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -123,6 +128,46 @@ TEST_F(SampleReport, WindowListsChaptersInNameOrderShowsThemAndPrintsEveryPage) 
     printer.setOutputFileName(QString::fromStdString(folder.file("printed.pdf")));
     ASSERT_TRUE(window.print_to(printer));
     EXPECT_EQ(pdf_pages(folder.file("printed.pdf")), window.page_count());
+}
+
+std::string pdf_title(const std::string& pdf) {
+    const test::ChildResult info = run("/usr/bin/pdfinfo", {pdf}, ".");
+    std::smatch match;
+    if (!std::regex_search(info.out, match, std::regex("Title:\\s+([^\\n]*)"))) return {};
+    return match[1];
+}
+
+// The window and the PDF carry the project's title and file name from the
+// run information; the export proposes the project's name in the folder of
+// the last export (the user's home before any) and says where it wrote.
+TEST_F(SampleReport, WindowAndPdfAreTitledWithTheProjectAndTheExportSaysWhereItWrote) {
+    folder.write("CAL_FILE.INF", utf8_to_cp932("岸壁A\r\n東岸壁　改良" + std::string(30, ' ') +
+                                               "\r\n7\r\n2\r\n3\r\n9\r\n5\r\n7\r\n"));
+    LoadedReport loaded = load_report(folder.path(), kTemplates);
+    ViewerWindow window(std::move(loaded.report));
+    window.set_report_name(read_report_name(folder.path()));
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    EXPECT_EQ(window.windowTitle(), "東岸壁　改良 (岸壁A) - VIEWKSO");
+    EXPECT_EQ(window.proposed_pdf_path(), QDir::home().filePath("岸壁A.pdf"));
+    window.set_last_export_folder("/no/such/folder"); // gone since: the home again
+    EXPECT_EQ(window.proposed_pdf_path(), QDir::home().filePath("岸壁A.pdf"));
+
+    const std::string exports = folder.file("exports");
+    std::filesystem::create_directories(exports);
+    const QString pdf = QString::fromStdString(exports + "/岸壁A.pdf");
+    ASSERT_TRUE(window.export_to(pdf));
+    EXPECT_EQ(window.statusBar()->currentMessage(), "PDFを出力しました: " + pdf);
+    EXPECT_EQ(window.last_export_folder(), QString::fromStdString(exports));
+    EXPECT_EQ(window.proposed_pdf_path(), pdf);
+    EXPECT_EQ(pdf_title(pdf.toStdString()), "東岸壁　改良 (岸壁A)");
+    window.grab().save(QString(WTN_SCREENSHOT_DIR) + "/viewer_after_export.png");
+
+    // The export without a window titles its PDF alike.
+    const test::ChildResult viewer =
+        run(test::program_path("VIEWKSO"), {"--pdf", "report.pdf"}, folder.path());
+    ASSERT_EQ(viewer.exit_code, 0) << viewer.err;
+    EXPECT_EQ(pdf_title(folder.file("report.pdf")), "東岸壁　改良 (岸壁A)");
 }
 
 TEST_F(SampleReport, TheFrontEndsCommandOpensAWindowAndEndsWithZero) {
