@@ -1,6 +1,7 @@
 // The main window as Qt shows it: menus with their captions, and a picture of
 // the window for a person to look at.
 #include "about_box.h"
+#include "custom_dialog.h"
 #include "form_window.h"
 #include "layout_check.h"
 #include "main_window_view_fixture.h"
@@ -139,6 +140,31 @@ TEST(AboutAndSplashView, LaidOutFromTwipsAndSavedAsPictures) {
     QDir().mkpath(WTN_SCREENSHOT_DIR);
     EXPECT_TRUE(about_dialog.grab().save(QStringLiteral(WTN_SCREENSHOT_DIR) + "/frmAbout.png"));
     EXPECT_TRUE(splash_dialog.grab().save(QStringLiteral(WTN_SCREENSHOT_DIR) + "/frmSplash.png"));
+}
+
+} // namespace
+} // namespace wtn::mainwin::test
+
+namespace wtn::mainwin::test {
+namespace {
+
+// The customisation dialog's three pages as Qt shows them, saved as pictures
+// for a person to look at: the pages, the three buttons under them and
+// nothing below the buttons but the hint line, which shows only a hint.
+TEST(CustomDialogView, ThreePagesAndTheButtonsWithNothingEmptyBelow) {
+    CustomisationValues table;
+    CustomDialog custom(table, QDir::tempPath().toStdString(), nullptr);
+    qt::FormDialog dialog(custom.form, nullptr);
+    custom.form.load();
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    expect_laid_out(custom.form, dialog.binder());
+    QDir().mkpath(WTN_SCREENSHOT_DIR);
+    for (int page = 0; page < kCustomPages; ++page) {
+        custom.tab_ogm->user_select_tab(page);
+        EXPECT_TRUE(dialog.grab().save(QStringLiteral(WTN_SCREENSHOT_DIR) + "/Form5_page" +
+                                       QString::number(page + 1) + ".png"));
+    }
 }
 
 } // namespace
