@@ -146,8 +146,9 @@ void CustomDialog::build() {
     cmd_ogm[0]->is_default = true;
     cmd_ogm[1]->is_cancel = true;
 
+    // The hint line under the buttons: without a frame, so that it shows
+    // nothing but a hint, and no empty box while no hint box has the focus.
     stv_opt = &form.add<ui::Label>("stv_opt", ui::Rect{0, 5925, kClientWidth, 315});
-    stv_opt->border = true;
     status.set_view_listener([this] { stv_opt->set_caption(status.panel_text(1)); });
 }
 
