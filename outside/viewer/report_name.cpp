@@ -2,6 +2,7 @@
 
 #include "cp932_codec.h"
 #include "file_names.h"
+#include "padded_text.h"
 #include "run_info_file.h"
 #include "text_lines.h"
 
@@ -13,11 +14,6 @@ namespace wtn::viewer {
 namespace {
 
 constexpr const char* kUnnamedPdf = "report.pdf";
-
-std::string without_padding(const std::string& text) {
-    const std::size_t end = text.find_last_not_of(' ');
-    return end == std::string::npos ? std::string{} : text.substr(0, end + 1);
-}
 
 } // namespace
 

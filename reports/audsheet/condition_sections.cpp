@@ -2,20 +2,12 @@
 // the construction stage.
 #include "check_list_sections.h"
 #include "list_lines.h"
+#include "padded_text.h"
 #include "user_text.h"
-
-#include <string_view>
 
 namespace wtn {
 
 namespace {
-
-// The project title as the engineer typed it: the blanks that pad it to its
-// stored width in the project file are not part of it.
-std::string_view title_without_padding(std::string_view title) {
-    const std::size_t end = title.find_last_not_of(' ');
-    return end == std::string_view::npos ? std::string_view{} : title.substr(0, end + 1);
-}
 
 constexpr CodeLabel kDynamicWaterLabels[] = {{to_file_value(YesNo::Yes), "1:作用する"}};
 constexpr SwitchLabels kDynamicWater{kDynamicWaterLabels, "2:作用しない"};
@@ -89,7 +81,7 @@ std::string examine_draw_marks(const InputRecord& in, int level) {
 void write_design_conditions(ListWriter& list, const CheckListData& data) {
     const InputRecord& in = data.input;
     open_block(list, 1, "【設計条件】");
-    list.line(" ◎ 業務名称 [" + user_field(in.title, kTitleColumns) + "]");
+    list.line(" ◎ 業務名称 [" + escape_user_text(without_padding(in.title)) + "]");
     switch_line(list, " ◎ 設計基準                  ",
                 numbered_label(listed_or(in.swdat.design_standard, DesignStandard::River)));
     switch_line(list, " ◎ 根入れ部の計算方法        ", numbered_label(in.swdat.embedment_method));

@@ -2,6 +2,7 @@
 
 #include "number_mask.h"
 #include "number_text.h"
+#include "padded_text.h"
 #include "screen_builder.h"
 #include "screen_codes.h"
 #include "wall_codes.h"
@@ -199,7 +200,8 @@ void BasicScreen::set_sekkei_jk() {
     const SekkeiData& s = w_.data.sekkei_dat;
     // The box shows the title as typed; the project file keeps it padded to
     // its width, and storing pads it again.
-    txt_gm1[0]->set_text(without_padding(fixed_text(w_.data.data_title, kTitleLength)));
+    txt_gm1[0]->set_text(
+        std::string(without_padding(fixed_text(w_.data.data_title, kTitleLength))));
 
     const DesignStandard standard = s.std_sw;
     if (standard == DesignStandard::Port) {
