@@ -29,6 +29,7 @@ function(wtn_add_test)
     wtn_batch_charset(${T_NAME})
   endif()
   gtest_discover_tests(${T_NAME}
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen\\;XDG_RUNTIME_DIR=${WTN_TEST_RUNTIME_DIR}"
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
+               ENVIRONMENT_MODIFICATION "XDG_RUNTIME_DIR=set:${WTN_TEST_RUNTIME_DIR}"
     DISCOVERY_TIMEOUT 60)
 endfunction()
