@@ -83,7 +83,7 @@ TEST(JapaneseLocale, FileDialogShowsJapaneseDatesWhateverTheMachinesLocale) {
         }
     }
     EXPECT_EQ(date, "2026/12/11 9:05");
-    EXPECT_EQ(size, "2 KiB");
+    EXPECT_EQ(size, "2.00 KiB");
     view->setColumnWidth(0, 260);
     QDir().mkpath(WTN_SCREENSHOT_DIR);
     EXPECT_TRUE(dialog.grab().save(WTN_SCREENSHOT_DIR "/file_dialog_japanese.png"));
