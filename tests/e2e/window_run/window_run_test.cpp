@@ -50,7 +50,7 @@ TEST(WindowRun, SeismicExampleFromTheWindowToThePdfAndBack) {
     // characters the project file keeps.
     auto* title = w.f.window->form.find_as<ui::TextBox>("txt_gm1", 0);
     ASSERT_NE(title, nullptr);
-    EXPECT_EQ(title->text(), "地盤条件　常時・地震時");
+    EXPECT_EQ(title->text(), "砂質地盤　常時・地震時");
     save_screenshot(*w.f.view, "window_run_opened");
     w.run("window_run");
     ASSERT_TRUE(w.f.box_texts().empty()) << w.f.box_texts().front();
