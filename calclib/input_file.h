@@ -26,9 +26,4 @@ inline constexpr const char* kNewDataName = "New_Data";
 // when a number reads as infinite or not a number.
 void read_input(InputRecord& input, const std::string& name);
 
-// Writes input back as "<name>.CAL" in the current folder, every item in its
-// reference number format. Returns 0 when written, 1 when the file cannot be
-// created or a write fails (no message).
-int write_input(const InputRecord& input, const std::string& name);
-
 } // namespace wtn

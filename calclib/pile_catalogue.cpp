@@ -1,11 +1,8 @@
 #include "pile_catalogue.h"
 
-#include "csv_line.h"
 #include "error_messages.h"
 #include "file_io.h"
-#include "format_values.h"
 #include "text_lines.h"
-#include "wall_codes.h"
 
 #include <algorithm>
 
@@ -62,27 +59,13 @@ CatalogueProblemTeller stop_on_problem(const std::string& name) {
     };
 }
 
-PileTable read_installed(bool pc) {
-    PileTable rows;
-    const int files = pc ? kPcCatalogueCount : kSteelCatalogueCount;
-    for (int number = 1; number <= files; ++number) {
-        for (CataloguePile& pile :
-             pc ? read_installed_piles(pc_catalogue_name(number), "PC矢板データファイル",
-                                       kPcCatalogueLayout)
-                : read_installed_piles(steel_catalogue_name(number), "矢板データファイル",
-                                       kSteelCatalogueLayout))
-            rows.push_back(std::move(pile.pile));
-    }
-    return rows;
-}
-
 bool in_list(const PileIdList& list, int id) {
     return std::find(list.ids.begin(), list.ids.begin() + list.count, id) !=
            list.ids.begin() + list.count;
 }
 
 PileTable select_installed(const InputRecord& input, bool pc) {
-    const PileTable rows = read_installed(pc);
+    const PileTable rows = read_installed_catalogues(pc);
     PileTable table;
     const PileIdList& ids = input.catalogue_piles;
     for (int k = 0; k < ids.count; ++k) {
@@ -101,31 +84,8 @@ PileTable select_installed(const InputRecord& input, bool pc) {
     return table;
 }
 
-PileTable all_installed(const InputRecord& input, bool pc) {
-    PileTable rows = read_installed(pc);
-    for (PileRecord& pile : rows)
-        pile.selected = in_list(input.catalogue_piles, pile.id) ? 1 : 0;
-    return rows;
-}
-
 const char* added_file_name(int kind) {
     return kind == kAddedPc ? kPcAddedFileName : kSteelAddedFileName;
-}
-
-// The rows of a user catalogue. False when the file cannot be opened; stops
-// when it ends before the rows its head line counts.
-bool read_added_file(int kind, PileTable& rows) {
-    const std::string name = added_file_name(kind);
-    CFile file = open_file(name, "rt");
-    if (!file) return false;
-    read_user_catalogue(
-        catalogue_lines(file, name, "追加矢板ファイル"), kind == kAddedPc,
-        [&rows](CataloguePile&& pile) {
-            rows.push_back(std::move(pile.pile));
-            return true;
-        },
-        stop_on_problem(name));
-    return true;
 }
 
 [[noreturn]] void stop_added_file_missing() {
@@ -150,24 +110,46 @@ std::vector<CataloguePile> read_installed_piles(const std::string& name,
     return piles;
 }
 
+PileTable read_installed_catalogues(bool pc) {
+    PileTable rows;
+    const int files = pc ? kPcCatalogueCount : kSteelCatalogueCount;
+    for (int number = 1; number <= files; ++number) {
+        for (CataloguePile& pile :
+             pc ? read_installed_piles(pc_catalogue_name(number), "PC矢板データファイル",
+                                       kPcCatalogueLayout)
+                : read_installed_piles(steel_catalogue_name(number), "矢板データファイル",
+                                       kSteelCatalogueLayout))
+            rows.push_back(std::move(pile.pile));
+    }
+    return rows;
+}
+
+bool read_added_catalogue(int kind, PileTable& rows) {
+    const std::string name = added_file_name(kind);
+    CFile file = open_file(name, "rt");
+    if (!file) return false;
+    read_user_catalogue(
+        catalogue_lines(file, name, "追加矢板ファイル"), kind == kAddedPc,
+        [&rows](CataloguePile&& pile) {
+            rows.push_back(std::move(pile.pile));
+            return true;
+        },
+        stop_on_problem(name));
+    return true;
+}
+
 PileTable read_steel_piles(const InputRecord& input) {
     return select_installed(input, false);
 }
 PileTable read_pc_piles(const InputRecord& input) {
     return select_installed(input, true);
 }
-PileTable read_all_steel_piles(const InputRecord& input) {
-    return all_installed(input, false);
-}
-PileTable read_all_pc_piles(const InputRecord& input) {
-    return all_installed(input, true);
-}
 
 void read_added_piles(const InputRecord& input, int kind, PileTable& table) {
     const PileIdList& ids = input.added_piles;
     if (ids.count == 0) return;
     PileTable rows;
-    if (!read_added_file(kind, rows)) stop_added_file_missing();
+    if (!read_added_catalogue(kind, rows)) stop_added_file_missing();
     for (int k = 0; k < ids.count; ++k) {
         const int id = ids.ids[k];
         if (std::none_of(rows.begin(), rows.end(),
@@ -181,36 +163,6 @@ void read_added_piles(const InputRecord& input, int kind, PileTable& table) {
         pile.selected = 1;
         table.push_back(pile);
     }
-}
-
-int read_all_added_piles(const InputRecord& input, int kind, PileTable& table) {
-    PileTable rows;
-    if (!read_added_file(kind, rows)) return 0;
-    for (PileRecord& pile : rows) {
-        pile.selected = in_list(input.added_piles, pile.id) ? 1 : 0;
-        table.push_back(pile);
-    }
-    return static_cast<int>(rows.size());
-}
-
-void write_selected_added_piles(const InputRecord& input, const RunInfo& run_info) {
-    const PileType pile_type = input.joken.pile_type;
-    if (!is_pile_of_free_choice(pile_type) || input.added_piles.count == 0) return;
-    PileTable rows;
-    if (!read_added_file(pile_type == PileType::PcOfFreeChoice ? kAddedPc : kAddedSteel, rows)) {
-        stop_added_file_missing();
-    }
-
-    const std::string name = run_info.data_name + ".APD";
-    CFile out = open_file(name, "wt");
-    if (!out) stop_with_error("(ERROR)-ファイル(" + name + ")が作成できません.");
-    for (const PileRecord& pile : rows) {
-        if (!in_list(input.added_piles, pile.id)) continue;
-        write_crlf_line(out.get(), std::to_string(pile.id) + "," + quoted_csv_text(pile.name) +
-                                       format_text(",%1.0lf,%1.0lf,%1.1lf", pile.inertia,
-                                                   pile.modulus, pile.moment));
-    }
-    close_written_or_stop(out, name);
 }
 
 } // namespace wtn

@@ -31,6 +31,16 @@ std::vector<CataloguePile> read_installed_piles(const std::string& name,
                                                 const std::string& file_kind,
                                                 const CatalogueLayout& layout);
 
+// Every pile of the installed catalogues of a kind (pc: the concrete ones),
+// in file order, none selected. Stops as read_installed_piles.
+PileTable read_installed_catalogues(bool pc);
+
+// Appends the rows of the user catalogue of the kind (kAddedSteel,
+// kAddedPc), in file order, added 1 and none selected. False when the file cannot be
+// opened: the user has not made a catalogue. Stops when it ends before the
+// rows its head line counts or holds a line that cannot be read.
+bool read_added_catalogue(int kind, PileTable& rows);
+
 // The selected installed piles ("tyait"), one row per id in list order, each
 // looked up in all catalogue files of the kind on its own. Stops the program
 // when a catalogue cannot be opened or a selected id is in none of them.
@@ -43,21 +53,5 @@ PileTable read_pc_piles(const InputRecord& input);
 // program when the file cannot be opened, ends before its count of rows,
 // holds a line that cannot be read, or holds no row for a selected id.
 void read_added_piles(const InputRecord& input, int kind, PileTable& table);
-
-// Every pile of the installed catalogues of the kind, in file order; a row is
-// selected when its id is in the "tyait" list. Stops as read_steel_piles.
-PileTable read_all_steel_piles(const InputRecord& input);
-PileTable read_all_pc_piles(const InputRecord& input);
-
-// Appends every pile of the user catalogue of the kind (added 1; selected
-// when its id is in the "apdyt" list) and returns how many. A missing file
-// appends nothing and is not an error: the user has not made a catalogue.
-int read_all_added_piles(const InputRecord& input, int kind, PileTable& table);
-
-// For a steel (3) or concrete (7) free choice with user piles selected,
-// writes the selected rows of the user catalogue into "<data name>.APD" as
-// id,"name",I,Z,Mc lines (no count line). Stops the program when the user
-// catalogue cannot be read or the file cannot be written.
-void write_selected_added_piles(const InputRecord& input, const RunInfo& run_info);
 
 } // namespace wtn

@@ -1,6 +1,7 @@
 #include "code_table.h"
 #include "cp932_codec.h"
 #include "input_file.h"
+#include "input_file_writer.h"
 #include "program_folder.h"
 #include "wall_codes.h"
 

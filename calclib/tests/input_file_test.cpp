@@ -3,6 +3,7 @@
 #include "cp932_codec.h"
 #include "current_folder.h"
 #include "input_file.h"
+#include "input_file_writer.h"
 #include "input_items.h"
 #include "program_folder.h"
 #include "program_stop.h"

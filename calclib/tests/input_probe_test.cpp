@@ -3,6 +3,7 @@
 // and exit code 1.
 #include "child_process.h"
 #include "cp932_codec.h"
+#include "customisation_text.h"
 #include "program_folder.h"
 
 #include <gtest/gtest.h>
@@ -41,10 +42,9 @@ std::string input_file(int land_layers = 2) {
 }
 
 std::string customisation(const std::string& pitch = ".5") {
-    return cp932_lines({"15",  "0",   "45", "40",   "ダミー行[互換用]",
-                        "1",   "0",   "1",  "10",   ".8",
-                        "2",   pitch, "1",  "0",    "3",
-                        "2.5", "1",   "1",  "12.5", "1"});
+    std::vector<std::string> lines = test::front_end_customisation_lines();
+    lines[test::kDivisionPitchLine] = pitch;
+    return test::customisation_file(lines);
 }
 
 // One completed-state section of the given case with k force lines.

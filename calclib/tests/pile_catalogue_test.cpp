@@ -4,6 +4,7 @@
 #include "pile_catalogue.h"
 #include "program_folder.h"
 #include "program_stop.h"
+#include "whole_catalogues.h"
 
 #include <gtest/gtest.h>
 
@@ -145,19 +146,6 @@ TEST(PileCatalogue, WholeCataloguesMarkTheSelection) {
     EXPECT_EQ(table[12].selected, 0);
     EXPECT_EQ(read_all_added_piles(input, kAddedPc, table), 0); // no PCYAITA.APD: nothing, no stop
     EXPECT_EQ(read_all_pc_piles(input).size(), 2u);
-}
-
-TEST(PileCatalogue, SelectedUserPilesCopiedIntoTheProjectFile) {
-    ProgramFolder folder(false);
-    CurrentFolder here(folder);
-    write_catalogues(folder);
-    InputRecord input = with_ids({}, {2});
-    input.joken.pile_type = PileType::SteelOfFreeChoice;
-    write_selected_added_piles(input, RunInfo{"WALL1", "", 0, 0, 0, 0, 0, 0});
-    EXPECT_EQ(folder.read("WALL1.APD"), "2,\"OWN-2\",6000,900,0.0\r\n");
-    input.joken.pile_type = PileType::U; // not a free choice: nothing written
-    write_selected_added_piles(input, RunInfo{"WALL2", "", 0, 0, 0, 0, 0, 0});
-    EXPECT_FALSE(folder.exists("WALL2.APD"));
 }
 
 TEST(PileCatalogue, StopsNamingWhatIsMissing) {

@@ -3,6 +3,7 @@
 #include "cp932_codec.h"
 #include "current_folder.h"
 #include "customisation.h"
+#include "customisation_text.h"
 #include "program_folder.h"
 #include "program_stop.h"
 #include "run_info.h"
@@ -67,14 +68,10 @@ TEST(RunInfoFile, MissingOrShortFileLeavesTheRecordCleared) {
 }
 
 std::string customisation_lines(int count, const std::string& pitch = ".5") {
-    const std::vector<std::string> all = {"15",  "0",   "45", "40",   "ダミー行[互換用]",
-                                          "1",   "0",   "1",  "10",   ".8",
-                                          "2",   pitch, "1",  "0",    "3",
-                                          "2.5", "1",   "1",  "12.5", "1"};
-    std::string text;
-    for (int i = 0; i < count; ++i)
-        text += utf8_to_cp932(all[static_cast<std::size_t>(i)]) + "\r\n";
-    return text;
+    std::vector<std::string> lines = test::front_end_customisation_lines();
+    lines[test::kDivisionPitchLine] = pitch;
+    lines.resize(static_cast<std::size_t>(count));
+    return test::customisation_file(lines);
 }
 
 TEST(CustomisationFile, TwentyLineFileOfTheFrontEnd) {

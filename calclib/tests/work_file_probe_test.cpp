@@ -1,5 +1,6 @@
 #include "child_process.h"
 #include "customisation.h"
+#include "customisation_text.h"
 #include "file_io.h"
 #include "force_case.h"
 #include "input_file.h"
@@ -166,9 +167,13 @@ const char* const kInputFile =
     "joken,1.5,0,1,1.0,3.0,-10.0,-18.0,-30.0,0,0,10.1,10,5,5,7.5,1,1,1\r\n";
 
 // Twenty customisation lines; line 12, the division pitch, is 1.0 m.
-const char* const kCustomisationFile =
-    "15\r\n0\r\n45\r\n40\r\n-\r\n1\r\n0\r\n1\r\n10\r\n.8\r\n2\r\n1.0\r\n1\r\n0\r\n3\r\n2."
-    "5\r\n1\r\n1\r\n12.5\r\n1\r\n";
+// The front end's customisation with a division pitch of 1.0 m.
+std::string customisation_file() {
+    std::vector<std::string> lines = test::front_end_customisation_lines();
+    lines[test::kCompatibilityLine] = "-";
+    lines[test::kDivisionPitchLine] = "1.0";
+    return test::customisation_file(lines);
+}
 
 // One section per case: the virtual seabed on boundary 1 (-10.0 m), the
 // layer below it reaching -22.0 m and so holding the tip; one force line.
@@ -195,7 +200,7 @@ class StabilityReportProbe : public WorkFileProbe {
     void write_run_files() {
         folder_.write("CAL_FILE.INF", "WALL1\r\nTITLE\r\n26\r\n12\r\n10\r\n9\r\n30\r\n0\r\n");
         folder_.write("CAL_FILE.DAT", kInputFile);
-        folder_.write("TVNCSTM.DAT", kCustomisationFile);
+        folder_.write("TVNCSTM.DAT", customisation_file());
         folder_.write("GAIRYOK.DAT",
                       "0\r\n" + force_section("#  normal") + force_section("#  seismic"));
         write_report_files();

@@ -4,6 +4,7 @@
 // lines.
 #include "harness.h"
 #include "input_file.h"
+#include "input_file_writer.h"
 #include "program_stop.h"
 
 #include <memory>

@@ -2,6 +2,7 @@
 // lines a pile; YAITA.C02 installed beside it).
 #include "pile_section_checks.h"
 #include "program_stop.h"
+#include "whole_catalogues.h"
 
 namespace wtn::fuzz {
 

@@ -3,6 +3,7 @@
 // selected ones.
 #include "pile_section_checks.h"
 #include "program_stop.h"
+#include "whole_catalogues.h"
 
 namespace wtn::fuzz {
 

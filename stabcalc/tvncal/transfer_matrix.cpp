@@ -281,10 +281,11 @@ std::pair<int, int> tip_rows(PileTipCondition tip_condition) {
 
 } // namespace
 
-namespace {
+std::array<double, 4> head_state_units(double beta0, double rigidity0) {
+    return {1.0 / (rigidity0 * beta0 * beta0 * beta0), 1.0 / (rigidity0 * beta0 * beta0),
+            1.0 / beta0, 1.0};
+}
 
-// The relations state(i + 1) - F state(i) = 0 of a piece in the scaled
-// unknowns: the coefficients of state(i).
 FieldMatrix relation_block(const FieldMatrix& piece, const std::array<double, 4>& unit) {
     FieldMatrix block;
     for (std::size_t k = 0; k < 4; ++k) {
@@ -293,6 +294,8 @@ FieldMatrix relation_block(const FieldMatrix& piece, const std::array<double, 4>
     }
     return block;
 }
+
+namespace {
 
 ChainEndRow unit_row(int component, double rhs) {
     ChainEndRow row;
@@ -317,12 +320,8 @@ void solve_element_chain(double head_moment, double head_shear, const MatrixElem
         element_end[e] = pieces;
     }
 
-    // Unknowns in units of the head element: y EIβ³, θ EIβ², M β and Q, so the
-    // coefficients are of order one and partial pivoting compares like terms.
-    const double beta0 = count > 0 ? elements.beta[0] : 1.0;
-    const double ei0 = count > 0 ? elements.rigidity[0] : 1.0;
-    const std::array<double, 4> unit = {1.0 / (ei0 * beta0 * beta0 * beta0),
-                                        1.0 / (ei0 * beta0 * beta0), 1.0 / beta0, 1.0};
+    const std::array<double, 4> unit = head_state_units(count > 0 ? elements.beta[0] : 1.0,
+                                                        count > 0 ? elements.rigidity[0] : 1.0);
 
     // Rows: the head moment and shear; four relations per piece,
     // state(i + 1) - F state(i) = 0; the two tip conditions.
@@ -393,8 +392,8 @@ struct NodeConditions {
 
 // The conditions on the node below a piece of field matrix f: rows·Σ·F⁻¹ =
 // (rows·Σ)·F·Σ, so the carried rows·Σ are multiplied by F.
-void carry_down(const FieldMatrix& f, NodeConditions& n) {
-    for (NodeState& row : n.rows) {
+void carry_down(const FieldMatrix& f, NodeConditions& conditions) {
+    for (NodeState& row : conditions.rows) {
         NodeState out{};
         for (std::size_t c = 0; c < 4; ++c) {
             double sum = 0.0;
@@ -409,31 +408,31 @@ void carry_down(const FieldMatrix& f, NodeConditions& n) {
 // Makes the conditions orthonormal again in the scaled unknowns, whose
 // squared units weigh the components (Gram-Schmidt, the right-hand sides
 // alike). False when the second row has lost its independence below tiny.
-bool orthonormalise(const std::array<double, 4>& weight, NodeConditions& n, double tiny) {
+bool orthonormalise(const std::array<double, 4>& weight, NodeConditions& conditions, double tiny) {
     const auto dot = [&](const NodeState& a, const NodeState& b) {
         return weight[0] * a[0] * b[0] + weight[1] * a[1] * b[1] + weight[2] * a[2] * b[2] +
                weight[3] * a[3] * b[3];
     };
-    NodeState& first_row = n.rows[0];
-    NodeState& second_row = n.rows[1];
+    NodeState& first_row = conditions.rows[0];
+    NodeState& second_row = conditions.rows[1];
     const double first = std::sqrt(dot(first_row, first_row));
     if (!(first >= tiny)) return false;
     const double first_scale = 1.0 / first;
     for (double& v : first_row)
         v *= first_scale;
-    n.rhs[0] *= first_scale;
+    conditions.rhs[0] *= first_scale;
     const double along = dot(second_row, first_row);
     const double second_length_squared = dot(second_row, second_row);
     for (std::size_t c = 0; c < 4; ++c)
         second_row[c] -= along * first_row[c];
-    n.rhs[1] -= along * n.rhs[0];
+    conditions.rhs[1] -= along * conditions.rhs[0];
     const double second_squared = dot(second_row, second_row);
     if (!(second_squared >= tiny * tiny * second_length_squared)) return false;
     const double second = std::sqrt(second_squared);
     const double second_scale = 1.0 / second;
     for (double& v : second_row)
         v *= second_scale;
-    n.rhs[1] *= second_scale;
+    conditions.rhs[1] *= second_scale;
     return true;
 }
 
@@ -444,42 +443,35 @@ bool orthonormalise(const std::array<double, 4>& weight, NodeConditions& n, doub
 // of about e⁴ ≈ 55, far from any overflow).
 constexpr double kOrthonormaliseBetaLength = 4.0;
 
-} // namespace
+// The field matrix of a piece of element e cut into pieces: the element's
+// own when it is whole, else the piece's, evaluated into room.
+inline const FieldMatrix& piece_of(const MatrixElements& elements, const MatrixWork& work,
+                                   std::size_t e, int pieces, FieldMatrix& room) {
+    if (pieces == 1) return work.field_matrices[e];
+    room = field_matrix(elements.beta[e], elements.length[e] / pieces, elements.rigidity[e]);
+    return room;
+}
 
-void sweep_element_chain(double head_moment, double head_shear, const MatrixElements& elements,
-                         PileTipCondition tip_condition, MatrixWork& work) {
-    const auto [tip_a, tip_b] = tip_rows(tip_condition);
-    const auto count = static_cast<std::size_t>(elements.count);
-    work.node_states.resize(std::max(work.node_states.size(), count + 1));
-
-    // Unknowns in units of the head element, as in the banded solve.
-    const double beta0 = count > 0 ? elements.beta[0] : 1.0;
-    const double ei0 = count > 0 ? elements.rigidity[0] : 1.0;
-    const std::array<double, 4> unit = {1.0 / (ei0 * beta0 * beta0 * beta0),
-                                        1.0 / (ei0 * beta0 * beta0), 1.0 / beta0, 1.0};
-    const std::array<double, 4> weight = {unit[0] * unit[0], unit[1] * unit[1], unit[2] * unit[2],
-                                          unit[3] * unit[3]};
-    // The field matrix of a piece of element e cut into n: the element's own
-    // when it is whole, else the piece's, evaluated into room.
-    const auto piece_of = [&](std::size_t e, int n, FieldMatrix& room) -> const FieldMatrix& {
-        if (n == 1) return work.field_matrices[e];
-        room = field_matrix(elements.beta[e], elements.length[e] / n, elements.rigidity[e]);
-        return room;
-    };
-    FieldMatrix room;
-
-    // Down the chain: the head moment and shear as conditions on each node.
+// The head moment and shear as two conditions on the state of a node,
+// carried down the chain to the tip and kept orthonormal in the scaled
+// unknowns (weight: the squares of the units) every kOrthonormaliseBetaLength
+// of βℓ, before the growing mode swamps them.
+inline NodeConditions carry_head_conditions_down(double head_moment, double head_shear,
+                                                 const MatrixElements& elements,
+                                                 const std::array<double, 4>& weight,
+                                                 const MatrixWork& work, FieldMatrix& room) {
     NodeConditions conditions;
     conditions.rows[0][kStateMoment] = 1.0;
     conditions.rows[1][kStateShear] = kInverseSign[kStateShear];
     conditions.rhs = {head_moment, head_shear};
     if (!orthonormalise(weight, conditions, kSingularPivot)) stop_with_error(kPivotTooSmallText);
+    const auto count = static_cast<std::size_t>(elements.count);
     double passed = 0.0;
     for (std::size_t e = 0; e < count; ++e) {
-        const int n = pieces_of(elements.beta[e], elements.length[e]);
-        const FieldMatrix& piece = piece_of(e, n, room);
-        const double piece_beta_length = std::fabs(elements.beta[e] * elements.length[e]) / n;
-        for (int i = 0; i < n; ++i) {
+        const int pieces = pieces_of(elements.beta[e], elements.length[e]);
+        const FieldMatrix& piece = piece_of(elements, work, e, pieces, room);
+        const double piece_beta_length = std::fabs(elements.beta[e] * elements.length[e]) / pieces;
+        for (int i = 0; i < pieces; ++i) {
             carry_down(piece, conditions);
             passed += piece_beta_length;
             if (passed >= kOrthonormaliseBetaLength) {
@@ -490,41 +482,72 @@ void sweep_element_chain(double head_moment, double head_shear, const MatrixElem
         }
     }
     if (!orthonormalise(weight, conditions, kSingularPivot)) stop_with_error(kPivotTooSmallText);
+    return conditions;
+}
 
-    // At the tip: the two carried conditions on the two free components, in
-    // the scaled unknowns.
+// The tip state: the two carried conditions solved for the two components
+// the tip conditions leave free (tip_a and tip_b are 0), in the scaled
+// unknowns, by elimination with partial pivoting.
+inline NodeState tip_state(const NodeConditions& conditions, const std::array<double, 4>& unit,
+                           int tip_a, int tip_b) {
     std::array<std::size_t, 2> free{};
     for (std::size_t c = 0, k = 0; c < 4; ++c) {
         if (c != static_cast<std::size_t>(tip_a) && c != static_cast<std::size_t>(tip_b))
             free[k++] = c;
     }
-    std::array<std::array<double, 3>, 2> m{};
+    // Each row: the coefficients of the two free unknowns, then the right side.
+    std::array<std::array<double, 3>, 2> rows{};
     for (std::size_t i = 0; i < 2; ++i) {
         const NodeState& row = conditions.rows[i];
-        m[i] = {row[free[0]] * kInverseSign[free[0]] * unit[free[0]],
-                row[free[1]] * kInverseSign[free[1]] * unit[free[1]], conditions.rhs[i]};
+        rows[i] = {row[free[0]] * kInverseSign[free[0]] * unit[free[0]],
+                   row[free[1]] * kInverseSign[free[1]] * unit[free[1]], conditions.rhs[i]};
     }
-    if (std::fabs(m[1][0]) > std::fabs(m[0][0])) std::swap(m[0], m[1]);
-    if (!(std::fabs(m[0][0]) >= kSingularPivot)) stop_with_error(kPivotTooSmallText);
-    const double f = m[1][0] / m[0][0];
-    const double pivot = m[1][1] - f * m[0][1];
+    if (std::fabs(rows[1][0]) > std::fabs(rows[0][0])) std::swap(rows[0], rows[1]);
+    if (!(std::fabs(rows[0][0]) >= kSingularPivot)) stop_with_error(kPivotTooSmallText);
+    const double factor = rows[1][0] / rows[0][0];
+    const double pivot = rows[1][1] - factor * rows[0][1];
     if (!(std::fabs(pivot) >= kSingularPivot)) stop_with_error(kPivotTooSmallText);
-    const double second = (m[1][2] - f * m[0][2]) / pivot;
-    const double first = (m[0][2] - m[0][1] * second) / m[0][0];
+    const double second = (rows[1][2] - factor * rows[0][2]) / pivot;
+    const double first = (rows[0][2] - rows[0][1] * second) / rows[0][0];
     NodeState tip{};
     tip[free[0]] = first * unit[free[0]];
     tip[free[1]] = second * unit[free[1]];
+    return tip;
+}
 
-    // Up the chain from the tip, carrying Σ·state: Σ·F⁻¹·state = F·Σ·state.
+// The node states up the chain from the tip state, along which the solution
+// grows, carrying Σ·state: Σ·F⁻¹·state = F·Σ·state.
+inline void carry_states_up(const NodeState& tip, const MatrixElements& elements, MatrixWork& work,
+                            FieldMatrix& room) {
+    const auto count = static_cast<std::size_t>(elements.count);
     work.node_states[count] = tip;
     NodeState carried = flipped(tip);
     for (std::size_t e = count; e-- > 0;) {
-        const int n = pieces_of(elements.beta[e], elements.length[e]);
-        const FieldMatrix& piece = piece_of(e, n, room);
-        for (int i = 0; i < n; ++i)
+        const int pieces = pieces_of(elements.beta[e], elements.length[e]);
+        const FieldMatrix& piece = piece_of(elements, work, e, pieces, room);
+        for (int i = 0; i < pieces; ++i)
             carried = apply_field_matrix(piece, carried);
         work.node_states[e] = flipped(carried);
     }
+}
+
+} // namespace
+
+void sweep_element_chain(double head_moment, double head_shear, const MatrixElements& elements,
+                         PileTipCondition tip_condition, MatrixWork& work) {
+    const auto [tip_a, tip_b] = tip_rows(tip_condition);
+    const auto count = static_cast<std::size_t>(elements.count);
+    work.node_states.resize(std::max(work.node_states.size(), count + 1));
+
+    // Unknowns in units of the head element, as in the banded solve.
+    const std::array<double, 4> unit = head_state_units(count > 0 ? elements.beta[0] : 1.0,
+                                                        count > 0 ? elements.rigidity[0] : 1.0);
+    const std::array<double, 4> weight = {unit[0] * unit[0], unit[1] * unit[1], unit[2] * unit[2],
+                                          unit[3] * unit[3]};
+    FieldMatrix room;
+    const NodeConditions conditions =
+        carry_head_conditions_down(head_moment, head_shear, elements, weight, work, room);
+    carry_states_up(tip_state(conditions, unit, tip_a, tip_b), elements, work, room);
     work.node_states[0][kStateMoment] = head_moment;
     work.node_states[0][kStateShear] = head_shear;
 }

@@ -70,6 +70,16 @@ void chain_field_matrices(const MatrixElements& elements, MatrixWork& work);
 // F × state.
 NodeState apply_field_matrix(const FieldMatrix& f, const NodeState& state);
 
+// The unknowns of the chain solves in units of the head element (β beta0,
+// rigidity rigidity0): y EIβ³, θ EIβ², M β and Q, so the coefficients are of
+// order one and partial pivoting compares like terms. A state component c is
+// the scaled unknown times unit[c].
+std::array<double, 4> head_state_units(double beta0, double rigidity0);
+
+// The relations state(i + 1) - F state(i) = 0 of a piece with field matrix
+// piece, in the scaled unknowns: the coefficients of state(i).
+FieldMatrix relation_block(const FieldMatrix& piece, const std::array<double, 4>& unit);
+
 // The text of a pivot that is too small; the solvers stop with it.
 inline constexpr const char* kPivotTooSmallText = "ピボットが小さすぎる";
 

@@ -1,5 +1,6 @@
 #include "stability_fixture.h"
 
+#include "customisation_text.h"
 #include "format_values.h"
 
 namespace wtn::test {
@@ -20,12 +21,8 @@ std::string stability_input_text(const StabilityInput& in) {
 }
 
 std::string stability_customisation_text() {
-    const char* lines[] = {"0", "0",   "0", "45", "",  "0", "0", "0", "50", "0.5",
-                           "1", "0.1", "0", "0",  "0", "3", "0", "0", "50", "0"};
-    std::string t;
-    for (const char* line : lines)
-        t += std::string(line) + "\r\n";
-    return t;
+    return customisation_file({"0", "0",   "0", "45", "",  "0", "0", "0", "50", "0.5",
+                               "1", "0.1", "0", "0",  "0", "3", "0", "0", "50", "0"});
 }
 
 std::string force_file_text(int mode, const std::vector<ForceSection>& sections) {

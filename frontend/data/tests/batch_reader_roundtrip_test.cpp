@@ -5,6 +5,7 @@
 #include "csv_line.h"
 #include "derived_values.h"
 #include "input_file.h"
+#include "input_file_writer.h"
 #include "input_record.h"
 #include "number_text.h"
 #include "sample_design.h"

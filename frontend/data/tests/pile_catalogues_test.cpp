@@ -9,6 +9,7 @@
 #include "program_folder.h"
 #include "stop_capture.h"
 #include "text_file.h"
+#include "whole_catalogues.h"
 
 #include <gtest/gtest.h>
 

@@ -4,6 +4,7 @@
 #include "drawing_file.h"
 #include "figure_kit.h"
 #include "figure_labels.h"
+#include "fixed_run_stamp.h"
 #include "page_file.h"
 #include "program_stop.h"
 #include "sample_templates.h"
@@ -18,15 +19,7 @@ using namespace wtn;
 constexpr int kTableRows = 80;
 
 RunInfo sample_run() {
-    RunInfo info;
-    info.data_name = "SAMPLE-QUAY";
-    info.year = 7;
-    info.month = 2;
-    info.day = 3;
-    info.hour = 9;
-    info.minute = 5;
-    info.second = 7;
-    return info;
+    return test::stamped_run("SAMPLE-QUAY");
 }
 
 void write_conditions(const TemplateTable& table) {

@@ -3,6 +3,7 @@
 #include "user_text.h"
 
 #include "current_folder.h"
+#include "fixed_run_stamp.h"
 #include "program_folder.h"
 
 #include <gtest/gtest.h>
@@ -11,15 +12,7 @@ namespace wtn {
 namespace {
 
 RunInfo stamped_run() {
-    RunInfo info;
-    info.data_name = "QUAY-A";
-    info.year = 7;
-    info.month = 2;
-    info.day = 3;
-    info.hour = 9;
-    info.minute = 5;
-    info.second = 7;
-    return info;
+    return test::stamped_run("QUAY-A");
 }
 
 TEST(PageHeader, RunStampRightAlignedInFourColumnsThenEightBlanks) {

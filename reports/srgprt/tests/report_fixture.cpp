@@ -3,8 +3,10 @@
 #include "cp932_codec.h"
 #include "current_folder.h"
 #include "file_io.h"
+#include "fixed_run_stamp.h"
 #include "format_values.h"
 #include "input_file.h"
+#include "input_file_writer.h"
 #include "run_info.h"
 #include "stop_capture.h"
 #include "tide_level_yes_no.h"
@@ -114,16 +116,7 @@ ReportRun run_report(const ReportFixture& f) {
         write_values_line(file.get(), "nir_t, 2 , 2 , 0 , %.6f , 0 , 0 ", f.input.nir_t.lambda2);
         write_values_line(file.get(), "wav_t, %d ", to_file_value(f.input.static_water));
     }
-    RunInfo info;
-    info.data_name = "WAVE";
-    info.title = "wave test";
-    info.year = 7;
-    info.month = 2;
-    info.day = 3;
-    info.hour = 9;
-    info.minute = 5;
-    info.second = 7;
-    write_run_info(info);
+    write_run_info(test::stamped_run("WAVE", "wave test"));
     if (f.with_switch_file) folder.write("PRG_SW.DAT", std::to_string(f.system_switch) + "\r\n");
     if (f.with_customisation) {
         std::string text;

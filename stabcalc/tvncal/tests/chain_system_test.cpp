@@ -17,20 +17,14 @@ namespace {
 // multiplied forward from the head would be lost in round-off.
 std::vector<ChainBlock> layered_blocks() {
     const double rigidity = 33600.0;
-    const double beta0 = std::pow(2000.0 / (4.0 * rigidity), 0.25);
-    const std::array<double, 4> unit = {1.0 / (rigidity * beta0 * beta0 * beta0),
-                                        1.0 / (rigidity * beta0 * beta0), 1.0 / beta0, 1.0};
+    const std::array<double, 4> unit =
+        head_state_units(std::pow(2000.0 / (4.0 * rigidity), 0.25), rigidity);
     std::vector<ChainBlock> blocks;
     for (double kh : {2000.0, 60000.0, 9000.0}) {
         const double beta = std::pow(kh / (4.0 * rigidity), 0.25);
-        const FieldMatrix f = field_matrix(beta, 0.1, rigidity);
-        for (int i = 0; i < 150; ++i) {
-            ChainBlock b;
-            for (std::size_t k = 0; k < 4; ++k)
-                for (std::size_t c = 0; c < 4; ++c)
-                    b[k * 4 + c] = -f[k * 4 + c] * unit[c] / unit[k];
-            blocks.push_back(b);
-        }
+        const ChainBlock block = relation_block(field_matrix(beta, 0.1, rigidity), unit);
+        for (int i = 0; i < 150; ++i)
+            blocks.push_back(block);
     }
     return blocks;
 }

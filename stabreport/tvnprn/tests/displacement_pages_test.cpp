@@ -180,8 +180,8 @@ TEST(DisplacementPages, HeadingsReservationsAndSectionsBySwitches) {
         {"transfer matrix: θ of the head node in mrad",
          Writer::matrix,
          [](StabilityReport& r) {
-             r.results.areas.matrix.nodes[0].angle[0] = 0.0012345;
-             r.results.areas.matrix.nodes[2].angle[0] = 0.0015;
+             r.results.areas.matrix.nodes[kSectionUncorroded].angle[0] = 0.0012345;
+             r.results.areas.matrix.nodes[kSectionSeabedMud].angle[0] = 0.0015;
          },
          {"$R  51\r\n$0  Y_HENI21.PFM    HENI_Z.PZK\r\n99    5\r\n$0  Y_HENI1B.PFM\r\n",
           "$0  Y_HENI41.PFM\r\n99  腐食前\r\n98   200.0\r\n97  10$U2$Z\r\n00   0.877\r\n"
@@ -192,9 +192,11 @@ TEST(DisplacementPages, HeadingsReservationsAndSectionsBySwitches) {
         {"curves: θ of the section calculation's rigidity",
          Writer::curves,
          [](StabilityReport& r) {
-             r.results.areas.koken.result[106] = 0.002;
-             r.results.areas.koken.result[107] = 0.009; // the embedment rigidity's
-             r.results.areas.koken.result[110] = 0.0025;
+             auto& result = r.results.areas.koken.result;
+             result[kKokenSlope + koken_index(kSectionUncorroded, 0)] = 0.002;
+             // The embedment rigidity's.
+             result[kKokenSlope + koken_index(kSectionUncorroded, 1)] = 0.009;
+             result[kKokenSlope + koken_index(kSectionSeabedMud, 0)] = 0.0025;
          },
          {"01   2.000\r\n", "01   2.500\r\n"},
          {"9.000"}},

@@ -13,6 +13,7 @@
 #include "number_text.h"
 #include "pile_catalogue.h"
 #include "pile_catalogues.h"
+#include "whole_catalogues.h"
 
 #include <gtest/gtest.h>
 

@@ -12,6 +12,7 @@
 #include "pile_catalogue.h"
 #include "switch_file.h"
 #include "text_lines.h"
+#include "whole_catalogues.h"
 
 #include <gtest/gtest.h>
 

@@ -12,6 +12,7 @@
 #include "child_process.h"
 #include "cp932_codec.h"
 #include "current_folder.h"
+#include "fixed_run_stamp.h"
 #include "load_tables.h"
 #include "program_folder.h"
 #include "report_conditions.h"
@@ -97,16 +98,7 @@ void write_report_inputs(const ProgramFolder& folder) {
     rc.corrosion_case = 0;
     rc.user_pile = 0;
     write_sjoken(rc);
-    RunInfo info;
-    info.data_name = "UNIFORM";
-    info.title = "uniform sand";
-    info.year = 7;
-    info.month = 2;
-    info.day = 3;
-    info.hour = 9;
-    info.minute = 5;
-    info.second = 7;
-    write_run_info(info);
+    write_run_info(test::stamped_run("UNIFORM", "uniform sand"));
 }
 
 // A program folder after TVNDAT on the section, with the report inputs.

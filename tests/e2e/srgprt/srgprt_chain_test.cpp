@@ -5,6 +5,8 @@
 // at -8.00, h_b at -9.00, still water on; the installed catalogue piles.
 #include "child_process.h"
 #include "cp932_codec.h"
+#include "customisation_text.h"
+#include "fixed_run_stamp.h"
 #include "program_folder.h"
 
 #include <gtest/gtest.h>
@@ -59,16 +61,10 @@ std::string input_file(const Section& s) {
 }
 
 std::string customisation_file() {
-    const char* lines[] = {"15", "0",  "45", "40", "dummy", "1",   "0", "1", "10",   ".8",
-                           "2",  ".5", "1",  "0",  "3",     "2.5", "1", "1", "12.5", "1"};
-    std::string text;
-    for (const char* line : lines)
-        text += std::string(line) + "\r\n";
-    return text;
+    std::vector<std::string> lines = test::front_end_customisation_lines();
+    lines[test::kCompatibilityLine] = "dummy";
+    return test::customisation_file(lines);
 }
-
-// A run stamped 3 February 2007, 9:05:07.
-const char* kRunInfo = "WAVECHAIN\r\nwave chain\r\n7\r\n2\r\n3\r\n9\r\n5\r\n7\r\n";
 
 struct ChainRun {
     std::unique_ptr<ProgramFolder> folder = std::make_unique<ProgramFolder>();
@@ -80,7 +76,7 @@ ChainRun run_chain(const Section& s) {
     run.folder->write("CAL_FILE.DAT", input_file(s));
     run.folder->write("TVNCSTM.DAT", customisation_file());
     run.folder->write("PRG_SW.DAT", std::to_string(s.system_switch) + "\r\n");
-    run.folder->write("CAL_FILE.INF", kRunInfo);
+    run.folder->write("CAL_FILE.INF", test::stamped_run_file("WAVECHAIN", "wave chain"));
     run.wav = test::run_batch_in(*run.folder, "TVNWAV");
     if (run.wav.exit_code != 0) return run;
     run.cal = test::run_batch_in(*run.folder, "TVNCAL");

@@ -1,5 +1,7 @@
 #include "wall_section.h"
 
+#include "customisation_text.h"
+
 #include <cstdio>
 
 namespace wtn::test {
@@ -78,12 +80,8 @@ std::string input_file_text(const WallSection& s) {
 }
 
 std::string customisation_text() {
-    const char* lines[] = {"0.0", "0.0", "0.0", "45.0", "",  "0",   "0", "0", "50.0", "0.5",
-                           "1",   "0.1", "0",   "0",    "0", "3.0", "0", "0", "50.0", "0"};
-    std::string t;
-    for (const char* line : lines)
-        t += std::string(line) + "\r\n";
-    return t;
+    return customisation_file({"0.0", "0.0", "0.0", "45.0", "",  "0",   "0", "0", "50.0", "0.5",
+                               "1",   "0.1", "0",   "0",    "0", "3.0", "0", "0", "50.0", "0"});
 }
 
 // Both studies on one input that both load programs read: sand on both

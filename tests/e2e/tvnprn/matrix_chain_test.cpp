@@ -28,6 +28,7 @@ using test::ProgramFolder;
 using test::sand_by_n_value;
 
 using test::contains;
+using test::count_of;
 
 // What TVNCAL stored for one tide level and its cases, read back with the
 // library's readers.
@@ -156,11 +157,7 @@ TEST(MatrixChain, ConstructionStageAtTwoTideLevels) {
         const auto s_row = page.find("$0  HENKEI2.PFM\r\n00   S$S $Z\r\n");
         ASSERT_NE(s_row, std::string::npos) << page;
         EXPECT_LT(s_row, page.find("00   H$S1 $Z"));
-        int rows = 0;
-        for (auto at = page.find("$0  HENKEI2.PFM"); at != std::string::npos;
-             at = page.find("$0  HENKEI2.PFM", at + 1))
-            ++rows;
-        EXPECT_EQ(rows, areas.load_item_count);
+        EXPECT_EQ(count_of(page, "$0  HENKEI2.PFM"), areas.load_item_count);
         const LoadItem& still = areas.load_items[0];
         EXPECT_TRUE(contains(page, "04  " + fmt("%8.3lf", still.ratio) + "\r\n05  " +
                                        fmt("%8.3lf", still.factor) + "\r\n06  " +

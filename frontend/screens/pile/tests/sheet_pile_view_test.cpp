@@ -12,6 +12,7 @@
 #include "pile_catalogue.h"
 #include "qt_services.h"
 #include "text_file.h"
+#include "whole_catalogues.h"
 
 #include <QApplication>
 #include <QInputMethodEvent>
