@@ -20,9 +20,9 @@ const char* trial_page_file(int file_mode);
 // title block. Stops with the trial-page message when it cannot be created.
 std::unique_ptr<PageFile> open_trial_pages(const StabilityRun& run);
 
-// The page block of candidate k, level and case j, after set_check_flags of
-// the same level and case.
-void write_trial_page(PageFile& pages, const StabilityRun& run, int k, int level, int j,
-                      const std::string& label);
+// The page block of candidate (index into run.candidates), tide level and
+// case, after set_check_flags of the same level and case.
+void write_trial_page(PageFile& pages, const StabilityRun& run, int candidate, int level,
+                      int case_index, const std::string& label);
 
 } // namespace wtn
