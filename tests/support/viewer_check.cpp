@@ -22,12 +22,9 @@ constexpr const char* kPageResolution = "60"; // dots per inch of the kept pages
 // are let through; every other line fails. Each entry goes when its fault is
 // mended.
 constexpr const char* kOpenLayoutFaults[] = {
-    "CYAN1.PZK:",    "CYAN2.PFM:",    "CYANLEN1.PFM:", "CYANLEN2.PFM:",
-    "DOSUI_B1.PFM:", "FYAITA.PZK:",   "HYOJN1.PFM:",   "JD103KKN.PDT:",
-    "JD103MRX.PDT:", "JKJUZ000.PZK:", "JKJUZ100.PZK:", "JKJUZ101.PZK:",
-    "JKJU_TZ2.PZK:", "JOKEN_Z0.PZK:", "JOKEN_Z1.PZK:", "JS_DTS1.PZK:",
-    "JW103MRX.PDT:", "JW303MRX.PDT:", "JW_HCYK.PZK:",  "JW_HGY00.PZK:",
-    "JW_HGY01.PFM:", "KHKSD1.PZK:",   "MOMNT_Z0.PZK:", "overlays text of LMMAXP2.PFM",
+    "FYAITA.PZK:",   "JKJUZ000.PZK:", "JKJUZ100.PZK:",
+    "JKJUZ101.PZK:", "JOKEN_Z0.PZK:", "JOKEN_Z1.PZK:",
+    "KHKSD1.PZK:",   "MOMNT_Z0.PZK:", "overlays text of LMMAXP2.PFM",
 };
 
 bool is_open_layout_fault(const std::string& line) {
