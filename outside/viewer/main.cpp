@@ -2,9 +2,11 @@
 // "VIEWKSO /NOTEDIT /PDTOPEN" in the program folder, it shows every page
 // file of the current folder in a window and always ends with exit code 0 or
 // 1. "VIEWKSO --pdf FILE" writes the report as a PDF without a window;
-// "VIEWKSO --lint [FILE...]" checks page files, templates and drawings.
+// "VIEWKSO --lint [FILE...]" checks page files, templates and drawings, and
+// that no text of the laid-out pages is struck through or printed over.
 // WTN_VIEWKSO_AUTOCLOSE=1 closes the window as soon as it has been shown,
 // so a test sees a real window come and go.
+#include "font_ink.h"
 #include "report_folder.h"
 #include "report_name.h"
 #include "report_output.h"
@@ -47,7 +49,13 @@ int run_lint(int argc, char** argv) {
     std::vector<std::string> files;
     for (int i = 2; i < argc; ++i)
         files.push_back(argv[i]);
-    const Problems problems = lint_report(current_folder(), installed_templates_folder(), files);
+    // The glyphs are measured with the report font; nothing is shown, so the
+    // check needs no display.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    std::setlocale(LC_NUMERIC, "C");
+    const Problems problems =
+        lint_report(current_folder(), installed_templates_folder(), files, report_font_ink());
     bool failed = false;
     for (const Problem& p : problems) {
         std::printf("%s\n", problem_text(p).c_str());

@@ -12,11 +12,12 @@ namespace wtn::viewer {
 
 namespace {
 
-std::vector<PlacedGlyph> place_glyphs(const std::vector<Glyph>& glyphs, int first_cell) {
+std::vector<PlacedGlyph> place_glyphs(const std::vector<Glyph>& glyphs, int first_cell,
+                                      int value_line = 0) {
     std::vector<PlacedGlyph> out;
     int cell = first_cell;
     for (const Glyph& g : glyphs) {
-        out.push_back({cell, g});
+        out.push_back({cell, g, value_line});
         cell += g.cells;
     }
     return out;
@@ -31,7 +32,7 @@ TextRow page_text_row(int line, std::string_view cp932, const std::string& file,
     MarkedText text = decode_page_text(cp932);
     for (const std::string& message : text.problems)
         problems.push_back({file, file_line, true, message});
-    return {line, place_glyphs(text.glyphs, 0)};
+    return {line, place_glyphs(text.glyphs, 0), file, file_line};
 }
 
 bool is_blank_glyph(const Glyph& g) {
@@ -40,7 +41,7 @@ bool is_blank_glyph(const Glyph& g) {
 
 // Puts a value's glyphs over the template row from cell on; template glyphs
 // under them give way. True when a non-blank template glyph was covered.
-bool overlay(TextRow& row, const std::vector<Glyph>& value, int cell) {
+bool overlay(TextRow& row, const std::vector<Glyph>& value, int cell, int value_line) {
     const int end = cell + cell_count(value);
     bool covered_text = false;
     std::vector<PlacedGlyph> kept;
@@ -52,7 +53,7 @@ bool overlay(TextRow& row, const std::vector<Glyph>& value, int cell) {
         }
         if (!is_blank_glyph(g.glyph)) covered_text = true;
     }
-    for (PlacedGlyph& g : place_glyphs(value, cell))
+    for (PlacedGlyph& g : place_glyphs(value, cell, value_line))
         kept.push_back(std::move(g));
     std::sort(kept.begin(), kept.end(),
               [](const PlacedGlyph& a, const PlacedGlyph& b) { return a.cell < b.cell; });
@@ -64,7 +65,7 @@ TextRow& row_at(BlockContent& block, int line) {
     for (TextRow& row : block.rows) {
         if (row.line == line) return row;
     }
-    block.rows.push_back({line, {}});
+    block.rows.push_back({line, {}, {}, 0});
     return block.rows.back();
 }
 
@@ -90,7 +91,7 @@ void fill_template(BlockContent& block, const PageEntry& entry, const PageTempla
         for (const std::string& message : text.problems)
             problems.push_back({file, value.line, true, message});
         for (const TemplateField* field : fields) {
-            if (overlay(row_at(block, field->line - 1), text.glyphs, field->column))
+            if (overlay(row_at(block, field->line - 1), text.glyphs, field->column, value.line))
                 problems.push_back({file, value.line, false,
                                     "the value of code " + std::to_string(value.code) +
                                         " overlays text of " + form.name});
@@ -271,7 +272,7 @@ class PageFileLayout {
         LaidPage& page = report_.pages.back();
         for (const TextRow& row : block.rows) {
             if (row.line < from || row.line >= to) continue;
-            page.rows.push_back({used_ + row.line - from, row.glyphs});
+            page.rows.push_back({used_ + row.line - from, row.glyphs, row.source, row.source_line});
         }
         for (const DrawingBox& box : block.drawings) {
             if (box.line < from || box.line >= to) continue;

@@ -28,11 +28,14 @@ inline constexpr int kMissingDrawingLines = 10;
 struct PlacedGlyph {
     int cell = 0; // half-width cell from the left of the body
     Glyph glyph;
+    int value_line = 0; // line of the page file whose value put it here; 0: the row's own text
 };
 
 struct TextRow {
     int line = 0; // body line (0-based)
     std::vector<PlacedGlyph> glyphs;
+    std::string source; // the template (or page file) the row's own text comes from
+    int source_line = 0;
 };
 
 struct DrawingBox {

@@ -1,6 +1,7 @@
 #include "page_painter.h"
 
 #include "cp932_codec.h"
+#include "printed_geometry.h"
 
 #include <QFont>
 #include <QPainterPath>
@@ -16,16 +17,9 @@ namespace wtn::viewer {
 
 namespace {
 
-constexpr const char* kFontFamily = "IPAGothic";
-constexpr double kGlyphSize = 100.0;    // em of a full-width glyph: one cell of 100 units
-constexpr double kBaselineDepth = 82.0; // baseline below a line's top
-constexpr double kShiftedScale = 0.6;   // raised and lowered glyphs
-constexpr double kRaise = 45.0;         // baseline lift of a raised glyph
-constexpr double kLower = 12.0;         // baseline drop of a lowered glyph
-constexpr double kHeadTitleY = 250.0;   // baseline of the page head
+constexpr double kHeadTitleY = 250.0; // baseline of the page head
 constexpr double kHeadStampY = 400.0;
 constexpr double kFootY = 7450.0; // baseline of the page number
-constexpr double kArcSteps = 48;
 
 double pen_width(int pen) {
     const double mm = pen >= 3 ? 0.5 : pen == 2 ? 0.25 : 0.13;
@@ -33,7 +27,7 @@ double pen_width(int pen) {
 }
 
 QFont glyph_font(double size) {
-    QFont font(kFontFamily);
+    QFont font(kReportFontFamily);
     font.setPixelSize(std::max(1, static_cast<int>(std::lround(size))));
     font.setHintingPreference(QFont::PreferNoHinting);
     return font;
@@ -147,24 +141,11 @@ void draw_arrow(QPainter& painter, QPointF from, QPointF to, double length, doub
     painter.restore();
 }
 
-// Arc counter-clockwise on the sheet about the vertex from the first leg's
-// direction to the second's, its radius going from one leg's length to the
-// other's.
 void draw_angle_mark(QPainter& painter, QPointF first, QPointF vertex, QPointF third) {
-    const double a1 = std::atan2(-(first.y() - vertex.y()), first.x() - vertex.x());
-    const double a3 = std::atan2(-(third.y() - vertex.y()), third.x() - vertex.x());
-    double sweep = a3 - a1;
-    while (sweep <= 0.0)
-        sweep += 2.0 * std::numbers::pi;
-    const double r1 = std::hypot(first.x() - vertex.x(), first.y() - vertex.y());
-    const double r3 = std::hypot(third.x() - vertex.x(), third.y() - vertex.y());
     QPolygonF arc;
-    for (int i = 0; i <= kArcSteps; ++i) {
-        const double t = i / kArcSteps;
-        const double a = a1 + t * sweep;
-        const double r = r1 + t * (r3 - r1);
-        arc << QPointF(vertex.x() + r * std::cos(a), vertex.y() - r * std::sin(a));
-    }
+    for (const BodyPoint& p :
+         angle_mark_arc({first.x(), first.y()}, {vertex.x(), vertex.y()}, {third.x(), third.y()}))
+        arc << QPointF(p.x, p.y);
     painter.drawPolyline(arc);
 }
 
@@ -180,7 +161,7 @@ void draw_drawing_text(QPainter& painter, GlyphFonts& fonts, const DrawCommand& 
     painter.translate(anchor);
     painter.rotate(-command.numbers[4]);
     painter.scale(width / height, 1.0);
-    const double baseline = -height * 0.12;
+    const double baseline = -height * kDrawingBaselineLift;
     double x = 0.0;
     for (const Glyph& glyph : text.glyphs) {
         draw_glyph(painter, fonts, glyph, x, baseline, height);

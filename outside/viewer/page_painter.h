@@ -10,6 +10,7 @@
 
 namespace wtn::viewer {
 
+inline constexpr const char* kReportFontFamily = "IPAGothic";
 inline constexpr double kMillimetresPerUnit = 0.039;
 inline constexpr double kPageWidthUnits = 210.0 / kMillimetresPerUnit;  // A4
 inline constexpr double kPageHeightUnits = 297.0 / kMillimetresPerUnit; // A4

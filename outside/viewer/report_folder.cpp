@@ -88,8 +88,8 @@ std::optional<PageFileFault> read_page_file(const std::string& path, const std::
     return std::nullopt;
 }
 
-void lint_file(const std::string& path, ResourceCache& resources, Problems& problems,
-               std::set<std::string>& drawings_seen) {
+void lint_file(const std::string& path, ResourceCache& resources, Report& report,
+               Problems& problems, std::set<std::string>& drawings_seen) {
     const std::string name = fs::path(path).filename().string();
     std::vector<std::string> lines;
     const bool drawing = has_ending(name, ".PZK");
@@ -117,8 +117,7 @@ void lint_file(const std::string& path, ResourceCache& resources, Problems& prob
         return;
     }
     const PageDocument doc = parse_page_file(name, lines, problems);
-    Report scratch;
-    lay_out_page_file(doc, resources, scratch, problems);
+    lay_out_page_file(doc, resources, report, problems);
     for (const PageEntry& entry : doc.entries) {
         if (entry.drawing_name.empty() || drawings_seen.count(entry.drawing_name)) continue;
         drawings_seen.insert(entry.drawing_name);
@@ -199,16 +198,22 @@ std::string broken_report_message(const std::vector<BrokenPageFile>& broken) {
 }
 
 Problems lint_report(const std::string& folder, const std::string& templates_folder,
-                     const std::vector<std::string>& files) {
+                     const std::vector<std::string>& files, const GlyphInk& ink) {
     Problems problems;
     ResourceCache resources({folder, templates_folder});
+    Report report;
     std::set<std::string> drawings_seen;
     if (files.empty()) {
         for (const std::string& name : page_file_names(folder))
-            lint_file((fs::path(folder) / name).string(), resources, problems, drawings_seen);
+            lint_file((fs::path(folder) / name).string(), resources, report, problems,
+                      drawings_seen);
     } else {
         for (const std::string& path : files)
-            lint_file(path, resources, problems, drawings_seen);
+            lint_file(path, resources, report, problems, drawings_seen);
+    }
+    if (ink) {
+        const Problems overlaps = overlap_problems(report, ink);
+        problems.insert(problems.end(), overlaps.begin(), overlaps.end());
     }
     return without_repeats(problems);
 }

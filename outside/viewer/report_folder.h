@@ -4,6 +4,7 @@
 #pragma once
 
 #include "page_layout.h"
+#include "page_overlaps.h"
 
 #include <string>
 #include <vector>
@@ -46,8 +47,10 @@ LoadedReport load_report(const std::string& folder, const std::string& templates
 // Checks every page file of folder and the templates and drawings they name,
 // or only the files given (page files, templates or drawings by their
 // ending). Warnings are data-dependent: a value overlaying template text, a
-// line wider than the body, a drawing command outside its box.
+// line wider than the body, a drawing command outside its box and, given
+// the ink of the glyphs, a text struck through by a line or two texts
+// printed over each other on the laid-out pages.
 Problems lint_report(const std::string& folder, const std::string& templates_folder,
-                     const std::vector<std::string>& files);
+                     const std::vector<std::string>& files, const GlyphInk& ink = {});
 
 } // namespace wtn::viewer

@@ -127,7 +127,7 @@ void write_uniform_embedment(PageFile& page, const StabilityReport& r, std::size
     page.formatted(98, "%4.2lf", n);
     for (std::size_t slot = 0; slot < slot_count(r); ++slot) {
         const EmbedmentSection section = embedment_section(r, slot_section(slot));
-        page.block(kSamePage, "CYANLEN8.PFM", "CYANLEN8.PZK");
+        page.block(kSamePage, "CYANLEN8.PFM");
         page.formatted(95, "%4.2lf", n);
         write_corrosion_label(page, r, 99, slot);
         page.formatted(98, "%6.1lf", young);
@@ -270,8 +270,9 @@ void write_beta_pages(PageFile& page, const StabilityReport& r, int case_index, 
     page.block(BlockStart::new_page, "NEIRE_T.PFM");
     page.block(kSamePage, "CYAN1.PFM", "CYAN1.PZK");
     page.value(99, " 1) 矢板断面計算用地盤の特性値(β)を求める");
+    // The values of each section state under the one sketch beside the formula.
     for (std::size_t s : beta_states(r)) {
-        page.block(kSamePage, "CYAN11.PFM", "CYAN11.PZK");
+        page.block(kSamePage, "CYAN11.PFM");
         page.value(99, labels[s]);
         page.formatted(98, "%6.1lf", r.results.design_values.young_modulus);
         page.formatted(0, "%8.1lf", chang.kh[s]);
@@ -290,7 +291,7 @@ void write_moment_pages(PageFile& page, const StabilityReport& r, int case_index
     page.block(kSamePage, "CYAN3.PFM", "CYAN3.PZK");
     for (std::size_t slot = 0; slot < slot_count(r); ++slot) {
         const std::size_t s = slot_section(slot);
-        page.block(kSamePage, "CYAN31.PFM", "CYAN31.PZK");
+        page.block(kSamePage, "CYAN31.PFM");
         write_corrosion_label(page, r, 99, slot);
         page.formatted(0, "%6.3lf", chang.beta[s]);
         page.formatted(1, "%6.3lf", fc.lever_arm);

@@ -31,6 +31,14 @@ constexpr double kRatioTickX = kLeft - 300.0;
 constexpr double kRatioCaptionX = 100.0;
 constexpr int kRatioStep = 10; // per cent between ticks
 
+// The notes of points beyond the chart stand under the t1 caption.
+constexpr double kBeyondNoteY = kBottom + 300.0;
+constexpr double kBeyondNotePitch = 100.0;
+
+bool within(double value, const ChartAxis& axis) {
+    return value >= axis.minimum && value <= axis.maximum;
+}
+
 class SectionChartWriter {
   public:
     SectionChartWriter(const CorrosionChartLine& line)
@@ -164,8 +172,18 @@ class SectionChartWriter {
         std::vector<Zone> zones;
         if (c.case_flag == kCorrosionZonesDiffer) zones.push_back({kSectionSeaWater, c.t1_sea});
         zones.push_back({kSectionSeabedMud, c.t1_mud});
+        double note_y = kBeyondNoteY;
         for (const Zone& zone : zones) {
             const double z = pile.modulus_before_cut[zone.section];
+            // A point beyond an axis would be drawn outside the frame, across
+            // the axis labels or off the page: the chart says where it lies.
+            if (!within(zone.t1, line_.t1) || !within(z, line_.z)) {
+                text(kLeft, note_y, kLabelSize, 0, kLabelPen,
+                     format_text("(%1.1lf,%1.0lf) は図の範囲外", zone.t1,
+                                 pile.modulus[zone.section]));
+                note_y += kBeyondNotePitch;
+                continue;
+            }
             line({zone.t1, static_cast<double>(line_.z.minimum)}, {zone.t1, z}, kLinePen);
             line({static_cast<double>(line_.t1.minimum), z}, {zone.t1, z}, kLinePen);
             const DrawPoint at = page(zone.t1, z);

@@ -114,10 +114,8 @@ inline constexpr TemplateUse kStabilityReportTemplates[] = {
     {"CYAN11.PZK", ""},
     {"CYAN2.PZK", ""},
     {"CYAN3.PZK", ""},
-    {"CYAN31.PZK", ""},
     {"CYANLEN1.PZK", ""},
     {"CYANLEN2.PZK", ""},
-    {"CYANLEN8.PZK", ""},
     // Stress checks and the steel-pipe secondary stress.
     {"Y_ORYK1.PFM", "00 01 02 03 04 05 06 07 08 09 10 11 12 13 14 15 97 98 99"},
     {"Y_ORYK2.PFM", "03 04 05 06 07 08 09 10 11 13 14 99"},

@@ -127,6 +127,8 @@ void write_port_sheet_pile_page(PageFile& page, const StabilityReport& r, const 
     }
 }
 
+// The unit stands a cell right of the subscript of the constant above it,
+// so its raised exponent keeps clear of the lowered subscript.
 void write_constants_captions(PageFile& page, EmbedmentMethod method) {
     switch (method) {
     case EmbedmentMethod::Chang:
@@ -134,20 +136,20 @@ void write_constants_captions(PageFile& page, EmbedmentMethod method) {
         page.value(99, "横方向地盤反力係数の算出(ｋ$Sh$Z)");
         page.value(0, "  Ｎ    値  ");
         page.value(1, "ｋ$Sh$Z");
-        page.value(2, "   (kN/m$U3$Z)");
+        page.value(2, "    (kN/m$U3$Z)");
         return;
     case EmbedmentMethod::CType:
     case EmbedmentMethod::CTypeMultiLayer:
         page.value(99, "横抵抗定数の算出(ｋ$Sc$Z)");
         page.value(0, "  Ｎ    値  ");
         page.value(1, "ｋ$Sc$Z");
-        page.value(2, "  (kN/m$U2.5$Z)");
+        page.value(2, "    (kN/m$U2.5$Z)");
         return;
     case EmbedmentMethod::SType:
         page.value(99, "横抵抗定数の算出(ｋ$Ss$Z)");
         page.value(0, "Ｎ値の増加率");
         page.value(1, "ｋ$Ss$Z");
-        page.value(2, "  (kN/m$U3.5$Z)");
+        page.value(2, "    (kN/m$U3.5$Z)");
         return;
     }
 }

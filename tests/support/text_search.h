@@ -17,4 +17,20 @@ inline int count_of(const std::string& text, const std::string& part) {
     return n;
 }
 
+// The text without blanks (half-width, full-width, line and page breaks),
+// so a search does not depend on how a text export spaced the words.
+inline std::string without_blanks(const std::string& text) {
+    const std::string full_width_blank = "\u3000";
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text.compare(i, full_width_blank.size(), full_width_blank) == 0) {
+            i += full_width_blank.size() - 1;
+            continue;
+        }
+        const char ch = text[i];
+        if (ch != ' ' && ch != '\n' && ch != '\f' && ch != '\r') out += ch;
+    }
+    return out;
+}
+
 } // namespace wtn::test

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "cp932_codec.h"
 
 namespace wtn::viewer {
@@ -287,6 +289,44 @@ TEST(ReportName, TheRunInformationNamesTheReportAndItsPdf) {
         EXPECT_EQ(report_caption(c.name), c.caption) << c.name.data_name;
         EXPECT_EQ(proposed_pdf_name(c.name), c.pdf) << c.name.data_name;
     }
+}
+
+// The overlap check on a block whose template carries a drawing, with an ink
+// that fills each glyph's cells from 0.88 of its size above the baseline to
+// 0.12 below (the font's full height): texts on adjacent lines only touch,
+// a lowered glyph reaches into the line below.
+TEST(Lint, TextsStruckThroughOrPrintedOverOneAnotherAreNamed) {
+    test::ProgramFolder folder(false);
+    folder.write("T.PFM", "T.PFM\r\n#FORM 2 D@1\r\nk$Sc$Z\r\n2.5\r\n");
+    folder.write("D.PZK", "D.PZK  t\r\n46 20\r\n"
+                          "K 1000 1500 100 100 0 2\r\nAB\r\n"
+                          "L  900 1450 1300 1450 0 2\r\n"
+                          "K 2000 1500 100 100 0 2\r\nCD\r\n"
+                          "L 1900 1600 2300 1600 0 2\r\n"
+                          "K 3000 1500 100 100 0 2\r\nEF\r\n"
+                          "K 3050 1500 100 100 90 2\r\nGH\r\n"
+                          "L -340  150 -210  150 0 1\r\n");
+    folder.write("X.PDT", kHead + "$0  T.PFM           D.PZK\r\n");
+    const GlyphInk ink = [](const Glyph& g) -> std::optional<InkBox> {
+        if (g.text == " ") return std::nullopt;
+        return InkBox{0.0, -0.88, g.cells * 0.5, 0.12};
+    };
+    std::string report;
+    for (const Problem& p : lint_report(folder.path(), folder.path(), {}, ink))
+        report += problem_text(p) + "\n";
+    for (const char* expected : {
+             "D.PZK:4: warning: page 1 (X.PDT): \"AB\" is struck through by the L command of "
+             "D.PZK:5",
+             "D.PZK:10: warning: page 1 (X.PDT): \"EF\" and \"GH\" (D.PZK:12) print over each "
+             "other",
+             "T.PFM:3: warning: page 1 (X.PDT): \"c\" and \"2.5\" (T.PFM:4) print over each other",
+             "T.PFM:4: warning: page 1 (X.PDT): \"2.5\" is struck through by the L command of "
+             "D.PZK:13",
+         })
+        EXPECT_NE(report.find(expected), std::string::npos) << expected << "\n" << report;
+    EXPECT_EQ(report.find("\"CD\""), std::string::npos) << report;
+    EXPECT_EQ(report.find("\"k\""), std::string::npos) << report;
+    EXPECT_EQ(std::count(report.begin(), report.end(), '\n'), 4) << report;
 }
 
 } // namespace

@@ -71,7 +71,7 @@ std::string embedment_pages(const StabilityReport& r, bool varies, int case_inde
 
 TEST(ChangEmbedment, UniformGroundWorksBetaFromTheStartLayer) {
     const std::string expected = "$R  33\r\n$0  CYANLEN1.PFM    CYANLEN1.PZK\r\n99    7\r\n"
-                                 "98  3.00\r\n$0  CYANLEN8.PFM    CYANLEN8.PZK\r\n95  3.00\r\n"
+                                 "98  3.00\r\n$0  CYANLEN8.PFM\r\n95  3.00\r\n"
                                  "98   200.0\r\n97  10$U6$Z\r\n00   10000.0\r\n01       16800\r\n"
                                  "96  10$U-8$Z\r\n02   0.522\r\n03   5.747\r\n"
                                  "$0  CYANLEN7.PFM\r\n03  常  時\r\n04   5.747\r\n";
@@ -182,7 +182,7 @@ TEST(ChangBeta, StatesAndLabelsByCorrosion) {
     const std::string uniform = beta_pages(r, false);
     EXPECT_EQ(uniform, "$1  NEIRE_T.PFM\r\n$0  CYAN1.PFM       CYAN1.PZK\r\n"
                        "99   1) 矢板断面計算用地盤の特性値(β)を求める\r\n"
-                       "$0  CYAN11.PFM      CYAN11.PZK\r\n99\r\n98   200.0\r\n00   10000.0\r\n"
+                       "$0  CYAN11.PFM\r\n99\r\n98   200.0\r\n00   10000.0\r\n"
                        "97  10$U6$Z\r\n01       16800\r\n96  10$U-8$Z\r\n02   0.522\r\n");
 
     r.results.corrosion.case_flag = kCorrosionZonesSame;
@@ -211,7 +211,7 @@ TEST(ChangBeta, StatesAndLabelsByCorrosion) {
 TEST(ChangMoment, MaximumMomentInTheLoadsSense) {
     StabilityReport r = uniform_report();
     const std::string expected = "$R  27\r\n$0  CYAN3.PFM       CYAN3.PZK\r\n"
-                                 "$0  CYAN31.PFM      CYAN31.PZK\r\n00   0.522\r\n01   2.846\r\n"
+                                 "$0  CYAN31.PFM\r\n00   0.522\r\n01   2.846\r\n"
                                  "02   315.057\r\n03     341.636\r\n";
     EXPECT_EQ(pages_of([&](PageFile& p) { write_moment_pages(p, r, 0); }), expected);
     r.results.corrosion.case_flag = kCorrosionZonesDiffer;

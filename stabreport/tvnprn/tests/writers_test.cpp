@@ -10,6 +10,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
+
 #include <string>
 
 namespace wtn {
@@ -258,6 +261,41 @@ TEST(CorrodedSectionChart, SpIiiLineOfTheInstalledTable) {
         EXPECT_TRUE(contains(chart, std::string("L  200 ") + y + "  250 " + y + " 0 3\r\n")) << y;
     EXPECT_FALSE(contains(chart, "\r\n40\r\n"));
     EXPECT_TRUE(contains(chart, "\r\nＦSP-III  ＮＫSP-III  ＫSP-III  ＳＫSP-III\r\n"));
+}
+
+// 0.55 mm a year over 30 years corrodes 16.5 mm: beyond an axis ending at
+// 14. The point, its guide lines and its label stay off the sheet; the chart
+// says the value lies beyond it. A point within the axes is drawn.
+TEST(CorrodedSectionChart, APointBeyondTheAxisIsNotDrawnButNoted) {
+    StabilityReport r = sheet_pile_report();
+    r.results.decided.modulus[0] = 1340.0;
+    r.results.decided.corrosion_table = {100.33, 125.41, 150.49, 175.57, 200.65};
+    r.results.corrosion.case_flag = kCorrosionZonesDiffer;
+    r.results.corrosion.t1_sea = 16.5;
+    r.results.corrosion.t1_mud = 3.0;
+    r.results.decided.modulus_before_cut[kSectionSeaWater] = 1100.0;
+    r.results.decided.modulus[kSectionSeaWater] = 1100.0;
+    r.results.decided.modulus_before_cut[kSectionSeabedMud] = 1000.0;
+    r.results.decided.modulus[kSectionSeabedMud] = 1000.0;
+    CorrosionChartLine line;
+    line.id = 22;
+    line.name = "SP-III";
+    line.z = {600, 1400, 100, 5};
+    line.t1 = {0, 14, 1, 2};
+    line.line_ends = {6.50, 5.20, 4.33, 3.71, 3.25};
+    const std::string chart = drawing_of([&] { draw_corroded_section(r, line); }, "FYAITA.PZK");
+    EXPECT_TRUE(contains(chart, "K  500 2800   60   60 0 2\r\n(16.5,1100) は図の範囲外\r\n"))
+        << chart;
+    EXPECT_FALSE(contains(chart, "\r\n(16.5,1100)\r\n")) << chart;
+    EXPECT_TRUE(contains(chart, "\r\n(3.0,1000)\r\n")) << chart;
+    // Nothing reaches right of the frame (X 3800): the guide line of 16.5
+    // would stand at X 4625.
+    for (std::size_t at = chart.find("\r\nL "); at != std::string::npos;
+         at = chart.find("\r\nL ", at + 1)) {
+        int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+        ASSERT_EQ(std::sscanf(chart.c_str() + at + 4, "%d %d %d %d", &x1, &y1, &x2, &y2), 4);
+        EXPECT_LE(std::max(x1, x2), 3800) << chart.substr(at + 2, 30);
+    }
 }
 
 TEST(CorrodedSectionChart, CaptionPutsTheNameInEveryPlace) {

@@ -3,6 +3,7 @@
 // (not shown as markup) and user text as typed. The PDF and its pages stay
 // in the build's screenshots folder for a person to look at.
 #include "golden_run.h"
+#include "viewer_check.h"
 
 #include <gtest/gtest.h>
 
@@ -22,16 +23,8 @@ TEST(AudsheetInViewer, TheStampedCheckListPrintsAsTyped) {
     const ChildResult list = run_audsheet(folder);
     ASSERT_EQ(list.exit_code, 0) << list.err;
 
-    const ChildResult lint = run_offscreen(program_path("VIEWKSO"), {"--lint"}, folder.path());
-    EXPECT_EQ(lint.exit_code, 0);
-    EXPECT_EQ(lint.out + lint.err, "");
-
-    const ChildResult pdf =
-        run_offscreen(program_path("VIEWKSO"), {"--pdf", "check_list.pdf"}, folder.path());
-    ASSERT_EQ(pdf.exit_code, 0) << pdf.err;
-    const std::string text =
-        run_offscreen("/usr/bin/pdftotext", {"-layout", folder.file("check_list.pdf"), "-"}, ".")
-            .out;
+    const std::string text = check_viewer(folder, {}, "audsheet_check_list");
+    if (text.empty()) return; // no viewer in the build: skipped
 
     const std::vector<std::string> info = file_lines(folder, "CAL_FILE.INF");
     ASSERT_EQ(info.size(), 8u);
@@ -49,17 +42,9 @@ TEST(AudsheetInViewer, TheStampedCheckListPrintsAsTyped) {
              std::string("粘性土 qu=N/X の分母値\\(X\\) +80\\.0"),
          })
         EXPECT_TRUE(std::regex_search(text, std::regex(pattern))) << pattern << "\n" << text;
-    for (const char* markup : {"$U", "$S", "$Z", "$$"})
-        EXPECT_EQ(text.find(markup), std::string::npos) << markup;
-
-    std::filesystem::create_directories(WTN_SCREENSHOT_DIR);
-    std::filesystem::copy_file(folder.file("check_list.pdf"),
+    std::filesystem::copy_file(folder.file("report.pdf"),
                                WTN_SCREENSHOT_DIR "/audsheet_check_list.pdf",
                                std::filesystem::copy_options::overwrite_existing);
-    run_offscreen("/usr/bin/pdftoppm",
-                  {"-r", "60", "-png", folder.file("check_list.pdf"),
-                   std::string(WTN_SCREENSHOT_DIR) + "/audsheet_check_list"},
-                  ".");
 }
 
 } // namespace

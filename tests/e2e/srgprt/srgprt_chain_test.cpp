@@ -8,6 +8,7 @@
 #include "customisation_text.h"
 #include "fixed_run_stamp.h"
 #include "program_folder.h"
+#include "viewer_check.h"
 
 #include <gtest/gtest.h>
 
@@ -116,49 +117,6 @@ void expect_lines(const std::string& text, const std::vector<std::string>& lines
         EXPECT_TRUE(has_line(text, line)) << what << ": missing \"" << line << "\"";
 }
 
-// The viewer on the chain's folder: lint finds nothing, the PDF export
-// prints the texts (UTF-8) and none of the markup, and every page goes to
-// the build's screenshots folder for a person to look at.
-void check_viewer(const ProgramFolder& folder, const std::vector<std::string>& texts,
-                  const std::string& screenshot) {
-#ifdef WTN_WITH_VIEWER
-    const ChildResult lint =
-        test::run_offscreen(test::program_path("VIEWKSO"), {"--lint"}, folder.path());
-    EXPECT_EQ(lint.exit_code, 0);
-    EXPECT_EQ(lint.out, "");
-    const ChildResult pdf =
-        test::run_offscreen(test::program_path("VIEWKSO"), {"--pdf", "report.pdf"}, folder.path());
-    ASSERT_EQ(pdf.exit_code, 0) << pdf.err;
-    // Blanks are compared out: the text export lays runs of them out its own way.
-    auto without_blanks = [](std::string s) {
-        s.erase(std::remove(s.begin(), s.end(), ' '), s.end());
-        return s;
-    };
-    const std::string text = without_blanks(
-        test::run_offscreen("/usr/bin/pdftotext", {folder.file("report.pdf"), "-"}, folder.path())
-            .out);
-    for (const std::string& t : texts)
-        EXPECT_NE(text.find(without_blanks(cp932_to_utf8(t))), std::string::npos)
-            << cp932_to_utf8(t);
-    for (const char* markup : {"$U", "$S", "$Z", "\\U", "〔"})
-        EXPECT_EQ(text.find(cp932_to_utf8(markup)), std::string::npos) << markup;
-    // As the front end starts it: the window opens on the pages and closes.
-    const ChildResult window =
-        test::run_offscreen(test::program_path("VIEWKSO"), {"/NOTEDIT", "/PDTOPEN"}, folder.path(),
-                            {{"WTN_VIEWKSO_AUTOCLOSE", "1"}});
-    EXPECT_EQ(window.exit_code, 0) << window.err;
-    std::filesystem::create_directories(WTN_SCREENSHOT_DIR);
-    test::run_offscreen("/usr/bin/pdftoppm",
-                        {"-r", "60", "-png", folder.file("report.pdf"),
-                         std::string(WTN_SCREENSHOT_DIR) + "/" + screenshot},
-                        folder.path());
-#else
-    (void)folder;
-    (void)texts;
-    (void)screenshot;
-#endif
-}
-
 // H.W.L. (chapter 2), Goda with the breaking-wave influence: H = 1.8 x 2.35
 // = 4.23; h 10, h' = d = 8, h_b 11, L 60, beta 0: eta* = 0.75 x 2 x 4.23 =
 // 6.345; 4 pi h / L = 2.0933, alpha1 = 0.6 + 0.5 (2.0933 / sinh 2.0933)^2 =
@@ -207,10 +165,10 @@ TEST(SrgprtChain, GodaChaptersAndListAgainstTheHandValues) {
     for (const char* drawing : {"HMOMNTZ0.PZK", "HMOMNTZ2.PZK", "W_JOKENZ.PZK"})
         EXPECT_TRUE(run.folder->exists(drawing)) << drawing;
 
-    check_viewer(*run.folder,
-                 {"施工時-H.W.L.  :波圧", "施工時-L.W.L.  :波圧", "32.569", "756.470", "20.883",
-                  "1-4.設計波高"},
-                 "srgprt_goda");
+    test::check_viewer(*run.folder,
+                       {"施工時-H.W.L.  :波圧", "施工時-L.W.L.  :波圧", "32.569", "756.470",
+                        "20.883", "1-4.設計波高"},
+                       "srgprt_goda", true);
 }
 
 // Kuroda / Hiroi, system switch 1, both cases, one seismic force: the crest is
@@ -255,7 +213,8 @@ TEST(SrgprtChain, KurodaHiroiBothCasesWithSwitchOne) {
     const std::string index = run.folder->read("JW000JKN.PDT");
     EXPECT_EQ(index.substr(0, index.find("\r\n")), "設計条件");
 
-    check_viewer(*run.folder, {"H.W.L.  -地震時:波圧", "75.750", "1-4.設計波高"}, "srgprt_kuroda");
+    test::check_viewer(*run.folder, {"H.W.L.  -地震時:波圧", "75.750", "1-4.設計波高"},
+                       "srgprt_kuroda", true);
 }
 
 } // namespace

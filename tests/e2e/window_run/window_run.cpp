@@ -8,6 +8,7 @@
 
 #include "child_process.h"
 #include "program_folder.h"
+#include "viewer_check.h"
 
 #include <gtest/gtest.h>
 
@@ -107,6 +108,7 @@ std::string WindowRun::print(const std::string& pdf_name) {
     std::vector<std::string> args;
     f.processes.on_start = [&](const ProcessRequest& request) -> std::optional<int> {
         args = request.args;
+        wtn::test::expect_clean_lint(request.work_dir);
         const auto pdf = wtn::test::run_offscreen(wtn::test::program_path(kViewerProgram),
                                                   {"--pdf", pdf_name}, request.work_dir);
         EXPECT_EQ(pdf.exit_code, 0) << pdf.err;
@@ -121,7 +123,10 @@ std::string WindowRun::print(const std::string& pdf_name) {
     const std::string stem = fs::path(pdf_name).stem().string();
     wtn::test::run_offscreen("/usr/bin/pdftoppm", {"-r", "50", "-png", pdf, kShots + "/" + stem},
                              ".");
-    return wtn::test::run_offscreen("/usr/bin/pdftotext", {"-layout", pdf, "-"}, ".").out;
+    const std::string text =
+        wtn::test::run_offscreen("/usr/bin/pdftotext", {"-layout", pdf, "-"}, ".").out;
+    wtn::test::expect_no_markup(text);
+    return text;
 }
 
 void expect_printed(const std::string& text, const std::vector<std::string>& patterns,

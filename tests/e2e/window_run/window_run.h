@@ -52,9 +52,10 @@ struct WindowRun {
     void run(const std::string& shot);
 
     // 印刷: the viewer is started as the front end starts it; here it exports
-    // the pages as one PDF instead of opening its window. Returns the PDF's
-    // text (pdftotext -layout); the PDF and its pages as PNG go to the
-    // screenshots folder.
+    // the pages as one PDF instead of opening its window, after its lint
+    // found nothing (no broken file, no text struck through or printed
+    // over). Returns the PDF's text (pdftotext -layout), which holds no
+    // markup; the PDF and its pages as PNG go to the screenshots folder.
     std::string print(const std::string& pdf_name);
 
     // The example opened, run and printed as stem_prefix + its name: the
