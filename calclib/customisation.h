@@ -12,4 +12,11 @@ namespace wtn {
 // pitch is not positive (the pile could not be divided into elements).
 CustomisationValues read_customisation();
 
+// n of Chang's embedment L = n / β when line 16 holds 0.0 or less.
+inline constexpr double kDefaultChangNumerator = 3.0;
+// The n the calculation takes: line 16 when positive, else the usual 3.0.
+inline constexpr double chang_numerator_in_use(const CustomisationValues& v) {
+    return v.chang_embedment_numerator > 0.0 ? v.chang_embedment_numerator : kDefaultChangNumerator;
+}
+
 } // namespace wtn

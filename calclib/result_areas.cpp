@@ -130,7 +130,7 @@ void alloc_koken_area(CaseAreas& areas, const CaseAreaSizes& sizes, EmbedmentMet
     areas.koken.scale[0] = kKokenDepthScale;
     areas.koken.scale[1] = kKokenRigidityScale;
     const EmbedmentMethod m = method;
-    if (m == EmbedmentMethod::CType || m == EmbedmentMethod::SType) {
+    if (is_curve_method(m)) {
         areas.koken.scale[2] = kKokenConstantScale;
     }
     alloc_load_items(areas, sizes);

@@ -23,4 +23,12 @@ bool tide_level_examined(const InputRecord& input, int level);
 // readers of the force file guessing differently.
 void check_tide_level_switches(const InputRecord& input);
 
+// The digit of a construction-stage chapter's page file for the examined
+// level of the given ordinal (counting the examined levels from 0) and the
+// case: 2 x ordinal + case + 1, so the files sort level by level, the normal
+// case first.
+inline constexpr int construction_chapter_digit(int ordinal, int case_index) {
+    return 2 * ordinal + case_index + 1;
+}
+
 } // namespace wtn

@@ -22,6 +22,12 @@ inline constexpr int kGroundRoom = 80;
 // Wedge parts above the ground-surface crown that carry a label point.
 inline constexpr int kWedgeLabelRoom = 5;
 
+// Clay this deep below the design seabed (m) or deeper takes its active earth
+// pressure by the normal-case formula in the seismic case too; the level is
+// a boundary of the land-side layers, and under the interpolation method the
+// pressure of a clay layer ending above it is interpolated down to it.
+inline constexpr double kSeismicFormulaDepth = 10.0;
+
 // Kinds of a seismic coefficient k'.
 inline constexpr int kCoefficientInAir = 1;
 inline constexpr int kApparentCoefficient = 2;

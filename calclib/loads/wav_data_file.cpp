@@ -182,7 +182,7 @@ void write_wav_data_section(std::FILE* file, const WaveBlock& block) {
     const char* level_name =
         block.tide_level == kTideUser ? kUserLevelName : kTideLevelNames[block.tide_level];
     write_crlf_line(file, wave_block_label(level_name, block.case_index));
-    if (block.formula == kFormulaGoda) {
+    if (block.formula == WaveFormula::Goda) {
         write_two_line_section(file, "#  合田式", goda_values_1, goda_values_2, block.goda);
     } else {
         write_two_line_section(file, "#  黒田／広井「森平」式", kuroda_hiroi_values_1,
@@ -193,7 +193,7 @@ void write_wav_data_section(std::FILE* file, const WaveBlock& block) {
     write_wav_resultant(file, block.resultant);
 }
 
-bool read_wave_block(LineReader& reader, int formula, WaveBlock& block) {
+bool read_wave_block(LineReader& reader, WaveFormula formula, WaveBlock& block) {
     block.formula = formula;
 
     if (!read_values(reader, counts_values, block)) return false;
@@ -207,7 +207,7 @@ bool read_wave_block(LineReader& reader, int formula, WaveBlock& block) {
 
     if (!read_values(reader, common_values_1, block.common)) return false;
     if (!read_values(reader, common_values_2, block.common)) return false;
-    if (formula == kFormulaGoda) {
+    if (formula == WaveFormula::Goda) {
         if (!read_values(reader, goda_values_1, block.goda)) return false;
         if (!read_values(reader, goda_values_2, block.goda)) return false;
     } else {

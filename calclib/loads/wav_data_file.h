@@ -6,6 +6,7 @@
 #pragma once
 
 #include "text_lines.h"
+#include "wall_codes.h"
 #include "wave_records.h"
 
 #include <cstdio>
@@ -18,10 +19,10 @@ inline constexpr const char* kWavDataFileName = "WAV_DATA.PRN";
 struct WaveBlock {
     int tide_level = 0; // kTideHhwl .. kTideUser
     int case_index = 0; // kCaseNormal or kCaseSeismic
-    int formula = kFormulaGoda;
+    WaveFormula formula = WaveFormula::Goda;
     WaveCommon common;
-    GodaValues goda;                // formula kFormulaGoda
-    KurodaHiroiValues kuroda_hiroi; // formula kFormulaKurodaHiroi
+    GodaValues goda;                // Goda's formula
+    KurodaHiroiValues kuroda_hiroi; // the Kuroda / Hiroi formulas
     WaveDiagram diagram;
     WaveForces forces;
     PressureSegment still; // still water from the tide level down to the construction seabed,
@@ -40,6 +41,6 @@ void write_wav_data_section(std::FILE* file, const WaveBlock& block);
 // they are. Returns false when the file ends inside the block, a count
 // exceeds the diagram's or the force table's room, or a value is infinite or
 // not a number.
-bool read_wave_block(LineReader& reader, int formula, WaveBlock& block);
+bool read_wave_block(LineReader& reader, WaveFormula formula, WaveBlock& block);
 
 } // namespace wtn

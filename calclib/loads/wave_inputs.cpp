@@ -14,8 +14,9 @@ bool still_water_on(const InputRecord& input) {
     return input.static_water == StaticWater::On;
 }
 
-int wave_formula_of(const InputRecord& input) {
-    return input.wavsw.wave_formula == WaveFormula::Goda ? kFormulaGoda : kFormulaKurodaHiroi;
+WaveFormula wave_formula_of(const InputRecord& input) {
+    return input.wavsw.wave_formula == WaveFormula::Goda ? WaveFormula::Goda
+                                                         : WaveFormula::KurodaHiroi;
 }
 
 double tide_level_of(const InputRecord& input, int level) {

@@ -10,7 +10,7 @@
 namespace wtn {
 
 // Formula of the input's wave-formula switch: 1 Goda, any other Kuroda / Hiroi.
-int wave_formula_of(const InputRecord& input);
+WaveFormula wave_formula_of(const InputRecord& input);
 
 // Short name of tide level 0 to 3 for messages (code page 932).
 const char* tide_level_name(int level);

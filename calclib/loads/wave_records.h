@@ -35,10 +35,6 @@ inline std::string wave_block_label(const char* level_name, int case_index) {
     return std::string("#  ") + level_name + "  " + kCaseWords[case_index];
 }
 
-// Formula of a block: 0 Goda, 1 Kuroda / Hiroi (Morihira).
-inline constexpr int kFormulaGoda = 0;
-inline constexpr int kFormulaKurodaHiroi = 1;
-
 // Wave data of one tide level.
 struct WaveCommon {
     double wave_height = 0.0;        // H: wave height used for the pressure

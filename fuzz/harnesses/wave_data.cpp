@@ -18,7 +18,7 @@ void prepare() {}
 
 void run_one(const std::string& bytes) {
     write_file(kWavDataFileName, bytes);
-    for (int formula : {kFormulaGoda, kFormulaKurodaHiroi}) {
+    for (WaveFormula formula : {WaveFormula::Goda, WaveFormula::KurodaHiroi}) {
         try {
             CFile file = open_file(kWavDataFileName, "rt");
             LineReader reader(file.get());

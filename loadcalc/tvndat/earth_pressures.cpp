@@ -11,8 +11,6 @@
 namespace wtn {
 namespace {
 
-constexpr double kSeismicFormulaDepth = 10.0; // m below the seabed
-
 ClayActiveOptions clay_options(const InputRecord& input, const CustomisationValues& custom,
                                int load_case) {
     ClayActiveOptions o;

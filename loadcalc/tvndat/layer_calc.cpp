@@ -13,8 +13,6 @@
 namespace wtn {
 namespace {
 
-constexpr double kSeismicFormulaDepth = 10.0; // m below the seabed
-
 // Weight of one row's soil column, rounded as every overburden step is.
 double column_weight(double thickness, double unit_weight) {
     return round_dec(thickness * unit_weight, 3);

@@ -1,11 +1,6 @@
 #include "layer_model.h"
 
 namespace wtn {
-namespace {
-
-constexpr double kSeismicFormulaDepth = 10.0; // m below the seabed
-
-} // namespace
 
 void prepare_layer_model(const InputRecord& input, const CustomisationValues& custom,
                          LoadModel& model) {

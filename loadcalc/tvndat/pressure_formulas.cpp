@@ -1,6 +1,7 @@
 #include "pressure_formulas.h"
 
 #include "error_messages.h"
+#include "load_records.h"
 #include "message_box.h"
 #include "rounding.h"
 #include "wall_codes.h"
@@ -22,8 +23,6 @@ const char* const kPassiveWithoutMinimum =
 const char* const kClayAngleZero =
     "(ERROR)-粘性土の地震時土圧の計算で崩壊角が 0.0 又は 90.0 度になり、土圧強度が求まりません.";
 
-// Points this far below the seabed or deeper take formula 1 in an earthquake.
-constexpr double kSeismicFormulaDepth = 10.0;
 constexpr double kLevelTolerance = 0.0001;
 constexpr double kRootMargin = 1e-6;
 

@@ -1,5 +1,6 @@
 #include "residual_water.h"
 
+#include "load_records.h"
 #include "rounding.h"
 
 namespace wtn {
@@ -57,7 +58,7 @@ ZeroPressure zero_pressure_level(const ClayZeroInputs& layer, double design_seab
     double b = layer.thickness;
     double c = layer.level - layer.thickness;
     if (layer.bottom_at_seabed_minus_10) {
-        c = design_seabed - 10.0;
+        c = design_seabed - kSeismicFormulaDepth;
         b = layer.level - c;
     }
     // formula1_top <= 0 < formula1_bottom, so the divisor is negative, never 0.

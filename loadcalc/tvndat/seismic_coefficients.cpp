@@ -2,6 +2,7 @@
 
 #include "angles.h"
 #include "error_messages.h"
+#include "load_records.h"
 #include "rounding.h"
 #include "wall_codes.h"
 
@@ -12,7 +13,6 @@ namespace {
 
 constexpr double kWaterUnitWeight = 10.0; // of the general formula
 constexpr double kSmallestOverburden = 0.00001;
-constexpr double kSeismicFormulaDepth = 10.0;
 
 const char* const kAraiYokoiNoWeight = "(ERROR)-見かけの震度(荒井・横井の提案式)の計算で分母が 0.0 "
                                        "になりました.土層の単位体積重量を確認して下さい.";

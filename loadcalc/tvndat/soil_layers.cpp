@@ -2,6 +2,7 @@
 
 #include "error_messages.h"
 #include "lateral_resistance.h"
+#include "result_areas.h"
 #include "rounding.h"
 #include "wall_codes.h"
 
@@ -144,7 +145,7 @@ void cohesion_at_layer_bounds(LayerTable& table, double z_ref) {
 
 void derive_sea_n_values(LayerTable& table, EmbedmentMethod method, double z_ref, double n_factor) {
     // These methods take one lateral-resistance constant per side.
-    if (method == EmbedmentMethod::CType || method == EmbedmentMethod::SType) return;
+    if (is_curve_method(method)) return;
     for (int i = 0; i + 1 < table.count; ++i) {
         SoilLayerRow& row = table.rows[i];
         if (row.resistance_option != LayerKhOption::Given) {

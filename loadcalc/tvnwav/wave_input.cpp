@@ -37,7 +37,7 @@ void fill_wave_common(const InputRecord& input, int tide_level, WaveBlock& block
     w.wave_length = row.wave_length;
     w.water_unit_weight = input.joken.water_weight;
 
-    if (block.formula == kFormulaGoda) {
+    if (block.formula == WaveFormula::Goda) {
         w.wave_height = goda_wave_height(row.breaking_influence, row.h13, row.hmax);
         block.goda.breaking_depth = eta0 - input.wlvl.hb[tide_level];
         return;
@@ -51,7 +51,7 @@ void check_wave_data(const WaveBlock& block) {
     const WaveCommon& w = block.common;
     if (!(w.wave_height > 0.0)) refuse(block, "波高Ｈが 0.0 以下です.");
     if (!(w.wave_length > 0.0)) refuse(block, "波長Ｌが 0.0 以下です.");
-    if (block.formula == kFormulaGoda) {
+    if (block.formula == WaveFormula::Goda) {
         if (!(w.depth_h > 0.0)) refuse(block, "水深ｈが 0.0 以下です.");
         if (!(w.depth_d > 0.0)) refuse(block, "水深ｄが 0.0 以下です.");
         if (!(block.goda.breaking_depth > 0.0)) refuse(block, "水深ｈｂが 0.0 以下です.");

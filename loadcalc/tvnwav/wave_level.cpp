@@ -50,7 +50,7 @@ void compute_wave_level(const InputRecord& input, int tide_level, double wall_to
     WaveDiagram& diagram = block.diagram;
     diagram = WaveDiagram{};
 
-    if (block.formula == kFormulaGoda) {
+    if (block.formula == WaveFormula::Goda) {
         goda_pressure(wave, {input.wavsw.lambda1, input.nir_t.lambda2, input.version_number},
                       block.goda);
         goda_distribution(wave, block.goda, wall_top, z_h_dash, input.wlvl.h, diagram);

@@ -42,15 +42,6 @@ inline bool seismic_case_studied(const InputRecord& in) {
     return in.swdat.completed_cases != CompletedCases::NormalOnly;
 }
 
-// The methods of the port-research-institute curves, which take a
-// lateral-resistance constant of their own instead of the layer values.
-inline bool is_curve_method(EmbedmentMethod method) {
-    return method == EmbedmentMethod::CType || method == EmbedmentMethod::SType;
-}
-inline bool is_multi_layer_method(EmbedmentMethod method) {
-    return method == EmbedmentMethod::ChangMultiLayer || method == EmbedmentMethod::CTypeMultiLayer;
-}
-
 // Examine and draw switches of a tide level (kTideHhwl .. kTideUser).
 inline bool tide_level_examined(const InputRecord& in, int level) {
     return in.wavsw.examine[static_cast<std::size_t>(level)] == YesNo::Yes;

@@ -31,10 +31,6 @@ constexpr CodeLabel kKokenMomentLabels[] = {{to_file_value(KokenSeaMomentRule::A
 constexpr SwitchLabels kKokenMoment{kKokenMomentLabels,
                                     "1:港研方式により算出された最大曲げモーメントを使用する"};
 
-// The embedment of Chang's method is L = n / β; n of 0 or less stands for
-// the usual 3.0, which the label then shows.
-constexpr double kDefaultChangNumerator = 3.0;
-
 std::string significant_digits_label(int digits) {
     // Section values are cut to significant digits only for a positive count;
     // otherwise they are rounded at the first decimal.
@@ -42,9 +38,12 @@ std::string significant_digits_label(int digits) {
     return format_text("%d:小数点以下１桁目を四捨五入", digits);
 }
 
-std::string chang_embedment_label(double numerator) {
+// The embedment of Chang's method is L = n / β; n of 0 or less stands for
+// the usual 3.0, which the label then shows.
+std::string chang_embedment_label(const CustomisationValues& custom) {
+    const double numerator = custom.chang_embedment_numerator;
     if (numerator > 0.0) return format_text("%1.2lf:Ｌ＝ %1.2lf／β", numerator, numerator);
-    return format_text("%1.1lf:Ｌ＝ %1.1lf／β", numerator, kDefaultChangNumerator);
+    return format_text("%1.1lf:Ｌ＝ %1.1lf／β", numerator, chang_numerator_in_use(custom));
 }
 
 } // namespace
@@ -75,7 +74,7 @@ void write_customisation(ListWriter& list, const CheckListData& data) {
                 to_file_value(c.corroded_section_rule));
     switch_line(list, " ◎ 変位量算出用断面性能(ﾁｬﾝ) ", kChangDisplacement,
                 to_file_value(c.chang_displacement_rule));
-    list.line(" ◎ 矢板の根入れ長(ﾁｬﾝの方式) " + chang_embedment_label(c.chang_embedment_numerator));
+    list.line(" ◎ 矢板の根入れ長(ﾁｬﾝの方式) " + chang_embedment_label(c));
     switch_line(list, " ◎ 応力計算用ﾓｰﾒﾝﾄ(港研方式) ", kKokenMoment,
                 to_file_value(c.koken_sea_moment_rule));
     switch_line(list, " ◎ みかけの震度丸め方法      ",

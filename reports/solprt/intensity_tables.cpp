@@ -1,6 +1,7 @@
 #include "intensity_tables.h"
 
 #include "layer_rows.h"
+#include "load_records.h"
 #include "page_values.h"
 #include "report_switches.h"
 #include "rounding.h"
@@ -15,7 +16,7 @@ namespace {
 // seabed and the seabed itself: its pressure at the bottom is interpolated.
 bool interpolation_row(const LandLayerCalc& row, double seabed) {
     const double bottom = bottom_of(row);
-    return row.phi <= 0.0 && seabed - 10.0 < bottom && bottom < seabed &&
+    return row.phi <= 0.0 && seabed - kSeismicFormulaDepth < bottom && bottom < seabed &&
            std::abs(bottom - seabed) >= kReportLevelTolerance;
 }
 

@@ -2,6 +2,7 @@
 
 #include "customisation.h"
 #include "layer_rows.h"
+#include "load_records.h"
 #include "page_values.h"
 #include "report_switches.h"
 #include "rounding.h"
@@ -161,7 +162,7 @@ void write_active_seismic_table(PageFile& pages, const EarthPressureReport& repo
         // A clay layer ending within 10 m below the seabed takes the
         // interpolated pressure; its bottom coefficient is not used.
         const bool interpolated = interpolation_method(input) && row.phi < kReportLevelTolerance &&
-                                  S - 10.0 < bottom && bottom < S;
+                                  S - kSeismicFormulaDepth < bottom && bottom < S;
         const double k_top = printed_land_coefficient(report, row.k_top, row.k_kind_top);
         const double k_bottom = printed_land_coefficient(report, row.k_bottom, row.k_kind_bottom);
         const bool top_k_shown = top_shown && !top_in_air_at_r;

@@ -3,6 +3,7 @@
 #include "format_values.h"
 #include "page_file.h"
 #include "report_switches.h"
+#include "tide_level_switches.h"
 #include "user_text.h"
 #include "wave_inputs.h"
 #include "wave_load_figure.h"
@@ -51,7 +52,8 @@ void write_wave_length(PageFile& page, const InputRecord& input, const ReportedB
         page.value(0, format_text("%7.2f", b.common.wave_length));
         return;
     }
-    const double depth = b.formula == kFormulaGoda ? b.common.depth_h : b.kuroda_hiroi.depth_used;
+    const double depth =
+        b.formula == WaveFormula::Goda ? b.common.depth_h : b.kuroda_hiroi.depth_used;
     page.block(BlockStart::same_page, "JW_HLL1.PFM");
     page.value(0, format_text("%7.2f", b.common.wave_length));
     page.value(1, format_text("%6.2f", row.period));
@@ -61,7 +63,7 @@ void write_wave_length(PageFile& page, const InputRecord& input, const ReportedB
 void write_design_height(PageFile& page, const InputRecord& input, const ReportedBlock& r) {
     const WaveBlock& b = r.block;
     const double height = b.common.wave_height;
-    if (b.formula == kFormulaGoda) {
+    if (b.formula == WaveFormula::Goda) {
         if (goda_height_from_significant(input, r.level)) {
             page.block(BlockStart::same_page, "JW_HHDG0.PFM");
             page.value(0, format_text("%6.2f", b.common.significant_height));
@@ -318,13 +320,13 @@ void write_wave_chapter(WaveReport& report, const ReportedBlock& reported) {
     const bool still = still_water_on(input);
     const ListedForces forces = listed_forces(report, reported.case_index);
 
-    const std::string name =
-        format_text("JW%d02HAT.PDT", chapter_file_number(reported.ordinal, reported.case_index));
+    const std::string name = format_text(
+        "JW%d02HAT.PDT", construction_chapter_digit(reported.ordinal, reported.case_index));
     PageFile page(name, wave_chapter_title(report, reported), report.run_info, &kChapterTemplates);
     write_heading(page, report, reported);
     write_wave_length(page, input, reported);
     write_design_height(page, input, reported);
-    if (b.formula == kFormulaGoda)
+    if (b.formula == WaveFormula::Goda)
         write_goda(page, report, b);
     else
         write_kuroda_hiroi(page, input, b);

@@ -55,7 +55,7 @@ class ConditionList {
     double significant_height(int level) const { return tide_row(in_, level).h13; }
     double design_height(int level) const {
         const TideLevelRow& row = tide_row(in_, level);
-        if (wave_formula_of(in_) != kFormulaGoda) return row.hmax;
+        if (wave_formula_of(in_) != WaveFormula::Goda) return row.hmax;
         return goda_wave_height(row.breaking_influence, row.h13, row.hmax);
     }
     double wave_length(int level) const { return tide_row(in_, level).wave_length; }

@@ -61,10 +61,6 @@ bool data_follow(LineReader& reader) {
 
 } // namespace
 
-int chapter_file_number(int ordinal, int case_index) {
-    return case_index + 2 * ordinal + 1;
-}
-
 void read_report_inputs(WaveReport& report) {
     InputRecord& input = report.input;
     reset_input_counters(input);
@@ -85,7 +81,7 @@ void read_report_blocks(WaveReport& report) {
     LineReader reader(file.get());
 
     const CaseRange cases = wave_case_range(report.system_switch, input.swdat.completed_cases);
-    const int formula = wave_formula_of(input);
+    const WaveFormula formula = wave_formula_of(input);
     report.blocks.clear();
     int ordinal = 0;
     for (int level = kTideHhwl; level <= kTideUser; ++level) {

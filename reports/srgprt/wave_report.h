@@ -41,10 +41,6 @@ struct WaveReport {
     FigureKit kit;
 };
 
-// File number d of the chapter "JW%d02HAT.PDT" and the drawing
-// "HMOMNTZ%1d.PZK" (that one is d - 1): case + 2 x ordinal + 1.
-int chapter_file_number(int ordinal, int case_index);
-
 // Reads PRG_SW.DAT, CAL_FILE.INF, CAL_FILE.DAT, TVNCSTM.DAT and SJOKEN.DAT
 // into report and checks the switches and the first layer index they name.
 void read_report_inputs(WaveReport& report);

@@ -17,7 +17,6 @@ constexpr double kDepthTolerance = 0.0001;
 // Halvings of a layer that reach far below any depth tolerance; the search
 // never needs them all.
 constexpr int kMaxHalvings = 200;
-constexpr double kDefaultEmbedmentTarget = 3.0;
 constexpr double kLastLayerThickness = 999.9;
 
 } // namespace
@@ -135,9 +134,7 @@ void solve_chang(StabilityRun& run, int j) {
         solver.first_zero[jc][s] = chang_first_zero(section, result.beta[s], fc.lever_arm);
     }
 
-    const double target = run.custom.chang_embedment_numerator > 0.0
-                              ? run.custom.chang_embedment_numerator
-                              : kDefaultEmbedmentTarget;
+    const double target = chang_numerator_in_use(run.custom);
     disp.embedment[jc][0] = layered_embedment(layers, sv.rigidity_embed[0], target);
     disp.embedment[jc][1] = layered_embedment(layers, sv.rigidity_embed[2], target);
 

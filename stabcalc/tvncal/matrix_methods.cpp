@@ -3,6 +3,7 @@
 #include "checks.h"
 #include "embedment_common.h"
 #include "error_messages.h"
+#include "pile_beta.h"
 #include "rounding.h"
 
 #include <algorithm>
@@ -182,11 +183,10 @@ void update_ctype_beta(MatrixElements& elements, MatrixWork& work) {
     const double floor = kDeflectionFloor * largest;
     for (std::size_t e = 0; e < within; ++e) {
         const double y = std::max(middle[e], floor);
-        // The secant coefficient kh·√y / y = kh / √y; β = (k / 4EI)^¼ as two
-        // square roots, cheaper than pow.
+        // The secant coefficient kh·√y / y = kh / √y; β as every method and
+        // the report take it.
         const double secant = elements.kh[e] / std::sqrt(y);
-        const double q = secant * elements.factor[e] * 0.25 / elements.rigidity[e];
-        elements.beta[e] = std::sqrt(std::sqrt(q));
+        elements.beta[e] = pile_beta(secant * elements.factor[e], elements.rigidity[e]);
     }
 }
 

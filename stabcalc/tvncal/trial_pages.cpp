@@ -167,7 +167,7 @@ void write_candidate_block(PageFile& file, const TrialView& view, const Candidat
     file.formatted(15, "%9.3lf", solver.moment[c][0]);
     if (view.zones_differ) {
         const EmbedmentMethod method = run.input.swdat.embedment_method;
-        const bool koken = method == EmbedmentMethod::CType || method == EmbedmentMethod::SType;
+        const bool koken = is_curve_method(method);
         const bool maximum =
             run.custom.koken_sea_moment_rule != KokenSeaMomentRule::AtVirtualSeabed;
         file.formatted(99, "%s", koken && maximum ? "M$Sm$Z" : "M$S0$Z");

@@ -20,8 +20,6 @@ constexpr BlockStart kSamePage = BlockStart::same_page;
 
 // Two lateral constants closer than this count as one.
 constexpr double kConstantTolerance = 0.001;
-// L = n / β with n = 3 unless the customisation gives a positive n.
-constexpr double kDefaultEmbedmentNumerator = 3.0;
 // The first numbered block of the chapter follows the β and moment pages,
 // which the heading numbers 1) and 2).
 constexpr int kFirstChangItem = 3;
@@ -64,8 +62,7 @@ double thickness_below_seabed(const StabilityReport& r, std::size_t c, int index
 }
 
 double embedment_numerator(const StabilityReport& r) {
-    return r.custom.chang_embedment_numerator > 0.0 ? r.custom.chang_embedment_numerator
-                                                    : kDefaultEmbedmentNumerator;
+    return chang_numerator_in_use(r.custom);
 }
 
 // The labels of the three section states on the β pages.

@@ -46,7 +46,7 @@ const char* method_caption(EmbedmentMethod method) {
 
 int chapter_digit(int study_mode, int case_index, int level_index) {
     if (study_mode == kCompletedStateMode) return case_index + 1;
-    return 2 * level_index + case_index + 1;
+    return construction_chapter_digit(level_index, case_index);
 }
 
 std::string chapter_file_name(int study_mode, EmbedmentMethod method, int digit) {

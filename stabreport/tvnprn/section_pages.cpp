@@ -1,6 +1,7 @@
 #include "section_pages.h"
 
 #include "corroded_section_chart.h"
+#include "result_areas.h"
 #include "user_text.h"
 
 #include <algorithm>
@@ -155,7 +156,7 @@ void write_constants_captions(PageFile& page, EmbedmentMethod method) {
 }
 
 bool single_constant(EmbedmentMethod method) {
-    return method == EmbedmentMethod::CType || method == EmbedmentMethod::SType;
+    return is_curve_method(method);
 }
 
 } // namespace

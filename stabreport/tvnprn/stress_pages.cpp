@@ -1,6 +1,7 @@
 #include "stress_pages.h"
 
 #include "check_marks.h"
+#include "result_areas.h"
 #include "stability_switches.h"
 
 #include <cmath>
@@ -68,7 +69,7 @@ const char* subtracting_operator(double value) {
 // (customisation 17) rather than the moment at the virtual seabed.
 bool sea_water_maximum_moment(const StabilityReport& r) {
     const EmbedmentMethod method = r.method();
-    const bool curves = method == EmbedmentMethod::CType || method == EmbedmentMethod::SType;
+    const bool curves = is_curve_method(method);
     return curves && r.custom.koken_sea_moment_rule != KokenSeaMomentRule::AtVirtualSeabed;
 }
 

@@ -20,6 +20,17 @@ namespace wtn {
     X(SType, 5, u8"Ｓ型地盤")
 WTN_DEFINE_CODE(EmbedmentMethod, WTN_EMBEDMENT_METHOD)
 
+// The methods of the port-research-institute curves (C-type and S-type
+// ground), which take one lateral-resistance constant for the embedment
+// instead of the layer values.
+inline constexpr bool is_curve_method(EmbedmentMethod method) {
+    return method == EmbedmentMethod::CType || method == EmbedmentMethod::SType;
+}
+// The multi-layer methods, solved on a chain of beam elements.
+inline constexpr bool is_multi_layer_method(EmbedmentMethod method) {
+    return method == EmbedmentMethod::ChangMultiLayer || method == EmbedmentMethod::CTypeMultiLayer;
+}
+
 // The sheet-pile type ("joken" item 16). The front end lists the same types
 // from 0 (list_index_of).
 #define WTN_PILE_TYPE(X)                                                                           \

@@ -29,7 +29,7 @@ bool is_steel_pipe(int kind) {
 // The C-type and S-type methods check the embedment with a kh of their own
 // for lmMAX.
 bool takes_kh_for_lm_max(EmbedmentMethod method) {
-    return method == EmbedmentMethod::CType || method == EmbedmentMethod::SType;
+    return is_curve_method(method);
 }
 
 bool completed_case_studied(const SekkeiData& s, CheckBox case_sw) {

@@ -30,7 +30,7 @@ WaveBlock small_goda_block() {
     WaveBlock b;
     b.tide_level = kTideHwl;
     b.case_index = kCaseSeismic;
-    b.formula = kFormulaGoda;
+    b.formula = WaveFormula::Goda;
     b.common = {4.23, 2.35, 2.0, 10.0, 8.0, 8.0, 15.0, 60.0, 10.1};
     b.goda = {11.0, 6.345, 32.569, 20.36, 22.798, 0.737, 0.025, 3.783, 0.025, 0, 0.7};
     b.diagram.rows[0] = {1, 8.345, 6.345, 0.0, 32.569};
@@ -76,7 +76,7 @@ TEST(WavDataFile, GodaBlockLinesAndFormats) {
 
 TEST(WavDataFile, KurodaHiroiSectionAndUserLevelLabel) {
     WaveBlock b = small_goda_block();
-    b.formula = kFormulaKurodaHiroi;
+    b.formula = WaveFormula::KurodaHiroi;
     b.tide_level = kTideUser;
     b.case_index = kCaseNormal;
     b.kuroda_hiroi = {0, 1, 8.0, 17.781, 20.892, 10.642, 0.369};
@@ -100,7 +100,7 @@ TEST(WavDataFile, BlocksReadBackInTheOrderWritten) {
     LineReader reader(f.file.get());
 
     WaveBlock back;
-    ASSERT_TRUE(read_wave_block(reader, kFormulaGoda, back));
+    ASSERT_TRUE(read_wave_block(reader, WaveFormula::Goda, back));
     EXPECT_EQ(back.diagram.count, 2);
     EXPECT_EQ(back.diagram.first_loaded_row, 1);
     EXPECT_DOUBLE_EQ(back.common.incidence_angle, 15.0);
@@ -114,10 +114,10 @@ TEST(WavDataFile, BlocksReadBackInTheOrderWritten) {
     EXPECT_DOUBLE_EQ(back.resultant.total_force, 608.325);
     EXPECT_DOUBLE_EQ(back.resultant.wave_moment, 1251.782);
 
-    ASSERT_TRUE(read_wave_block(reader, kFormulaGoda, back));
+    ASSERT_TRUE(read_wave_block(reader, WaveFormula::Goda, back));
     EXPECT_EQ(back.forces.count, 0);
     EXPECT_DOUBLE_EQ(back.resultant.resultant_height, 4.825);
-    EXPECT_FALSE(read_wave_block(reader, kFormulaGoda, back));
+    EXPECT_FALSE(read_wave_block(reader, WaveFormula::Goda, back));
 }
 
 TEST(WavDataFile, CountsBeyondTheRoomAreRefused) {
@@ -129,7 +129,7 @@ TEST(WavDataFile, CountsBeyondTheRoomAreRefused) {
         f.text();
         LineReader reader(f.file.get());
         WaveBlock back;
-        EXPECT_FALSE(read_wave_block(reader, kFormulaGoda, back)) << counts;
+        EXPECT_FALSE(read_wave_block(reader, WaveFormula::Goda, back)) << counts;
     }
 }
 
@@ -144,7 +144,7 @@ TEST(WavDataFile, RowIndicesOutsideTheDiagramAreRefused) {
         f.text();
         LineReader reader(f.file.get());
         WaveBlock back;
-        EXPECT_FALSE(read_wave_block(reader, kFormulaGoda, back)) << which;
+        EXPECT_FALSE(read_wave_block(reader, WaveFormula::Goda, back)) << which;
     }
 }
 

@@ -41,7 +41,7 @@ TEST(FillWaveCommon, DepthsAreMeasuredFromTheTideLevelOfEachLevel) {
         WaveBlock b;
         fill_wave_common(in, level, b);
         const double eta0 = tides[level];
-        EXPECT_EQ(b.formula, kFormulaGoda);
+        EXPECT_EQ(b.formula, WaveFormula::Goda);
         EXPECT_DOUBLE_EQ(b.common.tide_level, eta0);
         EXPECT_DOUBLE_EQ(b.common.depth_h, eta0 + 8.0);
         EXPECT_DOUBLE_EQ(b.common.depth_h_dash, eta0 + 6.0);
@@ -59,7 +59,7 @@ TEST(FillWaveCommon, KurodaHiroiTakesTheDesignWaveHeightAndItsDepth) {
     in.wlvl.depth_rule = WaveDepthRule::AtToeWorks;
     WaveBlock b;
     fill_wave_common(in, kTideHwl, b);
-    EXPECT_EQ(b.formula, kFormulaKurodaHiroi);
+    EXPECT_EQ(b.formula, WaveFormula::KurodaHiroi);
     EXPECT_DOUBLE_EQ(b.common.wave_height, 3.9);
     EXPECT_DOUBLE_EQ(b.kuroda_hiroi.depth_used, 8.0); // d
     EXPECT_EQ(b.kuroda_hiroi.breaking, 0);            // 2 x 2.35 < 8

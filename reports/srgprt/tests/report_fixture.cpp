@@ -21,7 +21,7 @@ namespace wtn::test {
 WaveBlock hwl_goda_block() {
     WaveBlock b;
     b.tide_level = kTideHwl;
-    b.formula = kFormulaGoda;
+    b.formula = WaveFormula::Goda;
     b.common = {4.23, 2.35, 2.0, 10.0, 8.0, 8.0, 0.0, 60.0, 10.1};
     b.goda = {11.0, 6.345, 32.569, 20.36, 22.798, 0.737, 0.025, 3.783, 0.025, 0, 0.7};
     WaveDiagram& d = b.diagram;
@@ -46,7 +46,7 @@ WaveBlock hwl_goda_block() {
 
 WaveBlock kuroda_hiroi_block(int breaking, int wide_angle) {
     WaveBlock b = hwl_goda_block();
-    b.formula = kFormulaKurodaHiroi;
+    b.formula = WaveFormula::KurodaHiroi;
     b.goda = {};
     b.kuroda_hiroi = {breaking, wide_angle, 8.0, 30.3, 20.892, 10.642, 0.369};
     return b;

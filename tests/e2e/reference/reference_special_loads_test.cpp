@@ -185,7 +185,7 @@ TEST(ReferenceSpecialLoads, ConstructionStageUnderKurodaHiroiWaves) {
         const LevelExpect& e = levels[l];
         SCOPED_TRACE(l == 0 ? "H.W.L." : "L.W.L.");
         auto block = std::make_unique<WaveBlock>();
-        ASSERT_TRUE(read_wave_block(reader, kFormulaKurodaHiroi, *block));
+        ASSERT_TRUE(read_wave_block(reader, WaveFormula::KurodaHiroi, *block));
         EXPECT_NEAR(block->common.wave_length, e.wave_length, 0.005) << "L";
         EXPECT_EQ(block->kuroda_hiroi.breaking, e.breaking);
         EXPECT_NEAR(block->kuroda_hiroi.pressure, e.p, kWavePressureTol) << "p";

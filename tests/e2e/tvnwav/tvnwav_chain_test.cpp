@@ -180,7 +180,7 @@ TEST(TvnwavChain, GodaTwoTideLevelsWithTheSheetPileCrownAsWallTop) {
     ReadBack wav(run.folder->file("WAV_DATA.PRN"));
     ASSERT_TRUE(wav.reader);
     WaveBlock hwl;
-    ASSERT_TRUE(read_wave_block(*wav.reader, kFormulaGoda, hwl));
+    ASSERT_TRUE(read_wave_block(*wav.reader, WaveFormula::Goda, hwl));
     EXPECT_DOUBLE_EQ(hwl.goda.p1, 32.569);
     EXPECT_DOUBLE_EQ(hwl.goda.p2, 20.36);
     EXPECT_DOUBLE_EQ(hwl.goda.p3, 22.798);
@@ -191,11 +191,11 @@ TEST(TvnwavChain, GodaTwoTideLevelsWithTheSheetPileCrownAsWallTop) {
     EXPECT_EQ(hwl.diagram.first_loaded_row, 1);
     EXPECT_DOUBLE_EQ(hwl.diagram.rows[1].top, 27.436);
     WaveBlock lwl;
-    ASSERT_TRUE(read_wave_block(*wav.reader, kFormulaGoda, lwl));
+    ASSERT_TRUE(read_wave_block(*wav.reader, WaveFormula::Goda, lwl));
     EXPECT_DOUBLE_EQ(lwl.common.wave_height, 2.7);
     EXPECT_DOUBLE_EQ(lwl.goda.p1, 20.883);
     EXPECT_DOUBLE_EQ(lwl.goda.p3, 15.328);
-    EXPECT_FALSE(read_wave_block(*wav.reader, kFormulaGoda, lwl));
+    EXPECT_FALSE(read_wave_block(*wav.reader, WaveFormula::Goda, lwl));
 
     const std::string text = run.folder->read("WAV_DATA.PRN");
     EXPECT_NE(text.find("\r\n#  L.W.L.  常時\r\n#  合田式\r\n"), std::string::npos);
@@ -266,10 +266,10 @@ TEST(TvnwavChain, KurodaHiroiBreakingAndStandingWaves) {
 
     ReadBack wav(run.folder->file("WAV_DATA.PRN"));
     WaveBlock block;
-    ASSERT_TRUE(read_wave_block(*wav.reader, kFormulaKurodaHiroi, block));
+    ASSERT_TRUE(read_wave_block(*wav.reader, WaveFormula::KurodaHiroi, block));
     EXPECT_EQ(block.kuroda_hiroi.breaking, 1);
     EXPECT_DOUBLE_EQ(block.kuroda_hiroi.pressure, 75.75);
-    ASSERT_TRUE(read_wave_block(*wav.reader, kFormulaKurodaHiroi, block));
+    ASSERT_TRUE(read_wave_block(*wav.reader, WaveFormula::KurodaHiroi, block));
     EXPECT_EQ(block.kuroda_hiroi.breaking, 0);
     // The forces stop at the h' row, which the driver inserted above the
     // wave's bottom -8.00.
