@@ -1,5 +1,6 @@
 #include "reaction_charts.h"
 
+#include "chart_labels.h"
 #include "drawing_file.h"
 #include "drawing_primitives.h"
 #include "format_values.h"
@@ -141,13 +142,18 @@ class ChartWriter {
     }
 
     void draw(const std::vector<ChartPoint>& points) {
-        vertical_grid();
-        horizontal_grid();
+        const std::vector<ChartPoint> shown = points_within(points);
+        const std::vector<PointLabelPlace> places = place_labels(shown);
+        std::vector<ChartLabel> labels;
+        for (const PointLabelPlace& place : places)
+            labels.push_back(place.label);
+        vertical_grid(labels);
+        horizontal_grid(labels);
         captions();
         for (const ReferenceLine& r : chart_.references)
             line(r.from, r.to, r.type, kFramePen);
-        for (const ChartPoint& p : points)
-            point(p);
+        for (std::size_t i = 0; i < shown.size(); ++i)
+            point(shown[i], places[i]);
         file_.close();
     }
 
@@ -172,10 +178,20 @@ class ChartWriter {
         return near(v, minimum) || near(v, maximum) ? kFramePen : kGridPen;
     }
 
-    void vertical_grid() {
+    // A grid line inside the frame gives way to the point labels; the
+    // frame's own lines are never broken.
+    void grid_line(DrawPoint from, DrawPoint to, int pen, const std::vector<ChartLabel>& labels) {
+        if (pen == kFramePen) {
+            line(from, to, 0, pen);
+            return;
+        }
+        write_grid_line(file_, {page(from.x, from.y), page(to.x, to.y)}, labels, pen);
+    }
+
+    void vertical_grid(const std::vector<ChartLabel>& labels) {
         for (double x : log_grid(chart_.x_min, chart_.x_max)) {
-            line({x, chart_.y_min}, {x, chart_.y_max}, 0,
-                 border_pen(x, chart_.x_min, chart_.x_max));
+            grid_line({x, chart_.y_min}, {x, chart_.y_max},
+                      border_pen(x, chart_.x_min, chart_.x_max), labels);
             if (!is_label(chart_.x_labels, x)) continue;
             const std::string label = format_text("%1.0lf", x);
             const DrawPoint p = page(x, chart_.y_min);
@@ -183,10 +199,10 @@ class ChartWriter {
         }
     }
 
-    void horizontal_grid() {
+    void horizontal_grid(const std::vector<ChartLabel>& labels) {
         for (double y : log_grid(chart_.y_min, chart_.y_max)) {
-            line({chart_.x_min, y}, {chart_.x_max, y}, 0,
-                 border_pen(y, chart_.y_min, chart_.y_max));
+            grid_line({chart_.x_min, y}, {chart_.x_max, y},
+                      border_pen(y, chart_.y_min, chart_.y_max), labels);
             if (!is_label(chart_.y_labels, y)) continue;
             const std::string label = format_text("10\\U%1.0lf", std::log10(y));
             // The escape of the raised exponent takes no room on the sheet.
@@ -204,14 +220,44 @@ class ChartWriter {
         text(chart_.y_caption_x, (kTop + kBottom) / 2.0 - 70.0, kCaptionSize, 90, chart_.y_caption);
     }
 
-    void point(const ChartPoint& p) {
-        // A point outside the frame would be drawn across the axis labels.
-        if (!within(p.x, chart_.x_min, chart_.x_max) || !within(p.y, chart_.y_min, chart_.y_max))
-            return;
+    // A point outside the frame would be drawn across the axis labels.
+    std::vector<ChartPoint> points_within(const std::vector<ChartPoint>& points) const {
+        std::vector<ChartPoint> shown;
+        for (const ChartPoint& p : points)
+            if (within(p.x, chart_.x_min, chart_.x_max) && within(p.y, chart_.y_min, chart_.y_max))
+                shown.push_back(p);
+        return shown;
+    }
+
+    // The labels clear of the frame, the reference lines, every point's
+    // guide lines and each other.
+    std::vector<PointLabelPlace> place_labels(const std::vector<ChartPoint>& points) const {
+        ChartMarks marks;
+        marks.frame = {kLeft, kRight, kTop, kBottom};
+        marks.lines = {{{kLeft, kBottom}, {kRight, kBottom}},
+                       {{kRight, kBottom}, {kRight, kTop}},
+                       {{kRight, kTop}, {kLeft, kTop}},
+                       {{kLeft, kTop}, {kLeft, kBottom}}};
+        for (const ReferenceLine& r : chart_.references)
+            marks.lines.push_back({page(r.from.x, r.from.y), page(r.to.x, r.to.y)});
+        for (const ChartPoint& p : points) {
+            const DrawPoint at = page(p.x, p.y);
+            marks.lines.push_back({page(p.x, chart_.y_min), at});
+            marks.lines.push_back({page(chart_.x_min, p.y), at});
+        }
+        std::vector<DrawPoint> at;
+        std::vector<std::string> texts;
+        for (const ChartPoint& p : points) {
+            at.push_back(page(p.x, p.y));
+            texts.push_back(p.label);
+        }
+        return place_point_labels(at, kLabelSize, texts, marks);
+    }
+
+    void point(const ChartPoint& p, const PointLabelPlace& place) {
         line({p.x, chart_.y_min}, {p.x, p.y}, 0, kFramePen);
         line({chart_.x_min, p.y}, {p.x, p.y}, 0, kFramePen);
-        const DrawPoint at = page(p.x, p.y);
-        text(at.x, at.y, kLabelSize, 0, p.label);
+        write_point_label(file_, place, kLabelPen, p.label);
     }
 
     const LogChart& chart_;

@@ -22,9 +22,8 @@ constexpr const char* kPageResolution = "60"; // dots per inch of the kept pages
 // are let through; every other line fails. Each entry goes when its fault is
 // mended.
 constexpr const char* kOpenLayoutFaults[] = {
-    "FYAITA.PZK:",   "JKJUZ000.PZK:", "JKJUZ100.PZK:",
-    "JKJUZ101.PZK:", "JOKEN_Z0.PZK:", "JOKEN_Z1.PZK:",
-    "KHKSD1.PZK:",   "MOMNT_Z0.PZK:", "overlays text of LMMAXP2.PFM",
+    "JKJUZ000.PZK:", "JKJUZ100.PZK:", "JKJUZ101.PZK:",
+    "JOKEN_Z0.PZK:", "JOKEN_Z1.PZK:", "MOMNT_Z0.PZK:",
 };
 
 bool is_open_layout_fault(const std::string& line) {

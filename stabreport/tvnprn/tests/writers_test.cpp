@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <set>
 
 #include <string>
 
@@ -198,9 +199,16 @@ TEST(ReactionCharts, GridsReferenceLinesAndPointsWorkedByHand) {
         fc.layers[i] = {-1.0 * static_cast<double>(i), 1.0, 0.5, 2, rows[i][0], 0, rows[i][1]};
     const std::string kh = drawing_of([&] { draw_kh_chart(r, "KHKSD1.PZK"); }, "KHKSD1.PZK");
     EXPECT_EQ(kh.substr(0, kh.find("\r\n", 26) + 2), "KHKSD1.PZK  横抵抗定数表\r\n46 29\r\n");
-    EXPECT_TRUE(contains(kh, "K 2213 1286   60   60 0 2\r\n(10.0,20000.0)\r\n"));
-    EXPECT_TRUE(contains(kh, "(0.3,3000.0)\r\n"));
-    EXPECT_TRUE(contains(kh, "(50.0,90000.0)\r\n"));
+    // (10, 20000) lies on the reference line k = 2000 N, and the lines
+    // k = 1000 N and 4000 N pass through every corner of it: its label moves
+    // right along its level, under it, past the line k = 1000 N, tied to the
+    // point by a dashed leader. (0.3, 3000) stands on the frame: its label a
+    // little off it. (50, 90000) stands on the right edge, under the two
+    // upper lines: its label left along its level, clear of them.
+    EXPECT_TRUE(contains(kh, "L 2213 1286 2558 1286 1 1\r\nK 2558 1367   60   60 0 2\r\n"
+                             "(10.0,20000.0)\r\n"));
+    EXPECT_TRUE(contains(kh, "K  515 2166   60   60 0 2\r\n(0.3,3000.0)\r\n"));
+    EXPECT_TRUE(contains(kh, "K 2175  561   60   60 0 2\r\n(50.0,90000.0)\r\n"));
     // Outside a range: 0.29, 50.1 and k 750 below the y range are not plotted.
     EXPECT_EQ(count_of(kh, "\r\nK "), 3 + 3 + 2 + 3);
 
@@ -248,12 +256,19 @@ TEST(CorrodedSectionChart, SpIiiLineOfTheInstalledTable) {
     const std::string chart = drawing_of([&] { draw_corroded_section(r, line); }, "FYAITA.PZK");
     EXPECT_TRUE(contains(
         chart, "FYAITA.PZK  腐食後矢板の断面表\r\n46 29\r\nQ  500 2500 3800  300 0 3\r\n"));
-    // t1 every 0.5 mm (15 lines), Z every 20 (41 lines).
-    int grid_lines = 0;
+    // t1 every 0.5 mm (15 lines), Z every 20 (41 lines); a grid line that
+    // passes a label of t2/t1 is drawn in pieces on either side of it.
+    std::set<int> grid_x, grid_y;
     for (std::size_t at = chart.find("\r\nL "); at != std::string::npos;
-         at = chart.find("\r\nL ", at + 1))
-        if (chart.compare(chart.find("\r\n", at + 2) - 4, 4, " 0 2") == 0) ++grid_lines;
-    EXPECT_EQ(grid_lines, 15 + 41);
+         at = chart.find("\r\nL ", at + 1)) {
+        if (chart.compare(chart.find("\r\n", at + 2) - 4, 4, " 0 2") != 0) continue;
+        int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+        ASSERT_EQ(std::sscanf(chart.c_str() + at + 4, "%d %d %d %d", &x1, &y1, &x2, &y2), 4);
+        if (x1 == x2) grid_x.insert(x1);
+        if (y1 == y2) grid_y.insert(y1);
+    }
+    EXPECT_EQ(grid_x.size(), 15u);
+    EXPECT_EQ(grid_y.size(), 41u);
     // t2/t1 = 0: from (0, 1340) to (6.5, 1340 - 652.1 = 687.9).
     EXPECT_TRUE(contains(chart, "L  500  465 3564 2258 0 3\r\n"));
     // Z / Z0 from 100 % (Y 465) down to 50 % (670 >= 600); 40 % is below the axis.

@@ -66,14 +66,26 @@ TEST(TvnprnChain, SandGivenByItsNValue) {
                                   "07  0.67\r\n08       59003\r\n09        2961\r\n"));
     EXPECT_TRUE(contains(chapter, "$0  KHKSKC2.PFM\r\n00    -3.00\r\n01   -30.00\r\n"
                                   "02          20.0\r\n03       30000.0\r\n"));
+    // The reference lines k = 1000 N and 2000 N pass through every corner of
+    // the point: its label stands left along its level, on its guide line,
+    // clear of both.
     const std::string chart = folder->read("KHKSD1.PZK");
-    EXPECT_TRUE(contains(chart, "\r\nK 2552 1095   60   60 0 2\r\n(20.0,30000.0)\r\n"));
+    EXPECT_TRUE(contains(chart, "\r\nL  500 1095 2552 1095 0 3\r\nK 1637 1080   60   60 0 2\r\n"
+                                "(20.0,30000.0)\r\n"));
     // The corroded-section chart of SP-VL: Z 1600 to 3200, t1 0 to 14; the
     // sea-water point (0.9, 2924.x) and the seabed-mud point (0.9, 2961.x):
     // X = 500 + 0.9 x 3300 / 14 = 712.1, Y = 2500 - (Z - 1600) x 2200 / 1600.
+    // The points are 51 apart, less than a label's height, where the five
+    // lines of t2/t1 fan out: each label moves right along its level past
+    // the lines, the upper one above its point, the lower one below, tied
+    // to the point by a leader.
     const std::string section_chart = folder->read("FYAITA.PZK");
-    EXPECT_TRUE(contains(section_chart, "\r\nK  712  679   60   60 0 2\r\n"));
-    EXPECT_TRUE(contains(section_chart, "\r\nK  712  628   60   60 0 2\r\n"));
+    EXPECT_TRUE(contains(section_chart,
+                         "\r\nL  712  679 1087  679 1 1\r\nK 1087  760   60   60 0 2\r\n"
+                         "(0.9,2924)\r\n"));
+    EXPECT_TRUE(contains(section_chart,
+                         "\r\nL  712  628  877  628 1 1\r\nK  877  613   60   60 0 2\r\n"
+                         "(0.9,2961)\r\n"));
 
     check_viewer(*folder, {"検討結果のまとめ", "SP-VLを使用する", "13.123", "108.5"},
                  "tvnprn_sand_by_n_value");
