@@ -44,6 +44,8 @@ struct LabelBox {
 // A point in page units.
 using PagePoint = DrawPoint;
 
+struct FigureInk; // figure_placement.h
+
 struct FigureKit {
     FigureFrame frame;
     double sheet_angle = 0.0; // degrees: 0 upright, 90 landscape
@@ -78,6 +80,9 @@ struct FigureKit {
     std::int32_t text_height = 70; // label character height, page units
     std::int32_t text_width = 75;  // label full-width character width, page units
     LabelBox last_label_box;
+    // The lines, texts and marks of the figure being drawn, when its driver
+    // keeps its labels clear of them (figure_placement.h); none otherwise.
+    FigureInk* ink = nullptr;
 };
 
 // Sets the sheet stage: upright (angle 0, no offset) or landscape (angle 90,

@@ -1,5 +1,7 @@
 #include "figure_labels.h"
 
+#include "figure_placement.h"
+
 #include <algorithm>
 #include <cstdio>
 
@@ -12,12 +14,17 @@ constexpr double kSandyFrictionAngle = 0.0001;
 // Page depth below the layer top of a label whose layer has no lower line,
 // in metres of the figure's scale.
 constexpr double kOpenLayerLabelDepth = 2.5;
+// How far a value label may move to stay clear: along its underline, in
+// half-width cells, and down, in text lines.
+constexpr double kValueLabelAlongCells = 4.0;
+constexpr double kValueLabelFreeLines = 2.0;
 
 void sheet_line(DrawingFile& file, const FigureKit& kit, double x1, double y1, double x2,
                 double y2) {
     const PagePoint a = to_sheet(kit, x1, y1);
     const PagePoint b = to_sheet(kit, x2, y2);
     file.line(a.x, a.y, b.x, b.y, 0, 2);
+    note_line(kit, x1, y1, x2, y2);
 }
 
 void sheet_label(DrawingFile& file, const FigureKit& kit, double x, double y,
@@ -25,6 +32,24 @@ void sheet_label(DrawingFile& file, const FigureKit& kit, double x, double y,
     const PagePoint p = to_sheet(kit, x, y);
     file.text(p.x, p.y, kit.text_height, kit.text_width, static_cast<int>(kit.sheet_angle),
               AngleField::padded, 2, text);
+    note_box(kit, text_box(kit, x, y, label_cells(text)));
+}
+
+// Keeps a value label whose underline starts at (x, y) clear of the
+// figure's ink: it moves away from its anchor along its underline, or down
+// (the label series run down the figure). The last label box moves with it.
+PagePoint clear_value_label(FigureKit& kit, PagePoint at, int cells, bool two_lines,
+                            LabelSide side) {
+    if (kit.ink == nullptr) return at;
+    const double h = kit.text_height;
+    const LabelBox wanted{at.x, at.x + label_width(kit, cells), two_lines ? at.y + 1.25 * h : at.y,
+                          at.y - 1.25 * h};
+    LabelMoves moves = label_moves(kit, {side == LabelSide::right ? 1.0 : -1.0, 0.0},
+                                   kValueLabelAlongCells, {0.0, 1.0}, kValueLabelFreeLines);
+    moves.one_way = true;
+    const LabelShift shift = clear_label_shift(*kit.ink, wanted, moves);
+    kit.last_label_box = shifted(kit.last_label_box, shift);
+    return {at.x + shift.dx, at.y + shift.dy};
 }
 
 } // namespace
@@ -106,7 +131,8 @@ int place_value_label(DrawingFile& file, FigureKit& kit, std::string_view text1,
         y = anchor_y;
     }
     const bool two_lines = text1 != text2;
-    const PagePoint at = avoid_label_overlap(kit, x, y, cells, two_lines);
+    const PagePoint at = clear_value_label(kit, avoid_label_overlap(kit, x, y, cells, two_lines),
+                                           cells, two_lines, side);
     sheet_label(file, kit, at.x, at.y - 0.25 * kit.text_height, text1);
     draw_label_leader(file, kit, anchor_x, anchor_y, at.x, at.y, cells, side);
     if (two_lines) sheet_label(file, kit, at.x, at.y + 1.25 * kit.text_height, text2);

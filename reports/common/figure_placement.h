@@ -1,0 +1,85 @@
+// Where a label of a figure goes so that it can be read: clear of every line
+// drawn so far (the line it labels, the lines it sits between, the sides of
+// diagrams and wedges) and of every text and mark already placed. A label
+// that would be struck moves along its own line or to its free side, the
+// nearest clear place first; a mark that would cover a label moves the
+// label. All in page units (Y downward), before the sheet stage.
+#pragma once
+
+#include "figure_kit.h"
+
+#include <vector>
+
+namespace wtn {
+
+// A straight line drawn in the figure.
+struct InkLine {
+    PagePoint a;
+    PagePoint b;
+};
+
+// What a figure holds so far: its lines and the boxes of its texts and marks.
+struct FigureInk {
+    std::vector<InkLine> lines;
+    std::vector<LabelBox> boxes;
+};
+
+void add_ink_line(FigureInk& ink, double x1, double y1, double x2, double y2);
+void add_ink_box(FigureInk& ink, const LabelBox& box);
+
+// The same into the kit's ink, when the figure keeps one.
+void note_line(const FigureKit& kit, double x1, double y1, double x2, double y2);
+void note_box(const FigureKit& kit, const LabelBox& box);
+
+// The box of a text of cells half-width cells written at (x, y): from x
+// across its printed width, from y up by one text height (the text's glyphs
+// stand on y).
+LabelBox text_box(const FigureKit& kit, double x, double y, int cells);
+
+// True when the line passes through the inside of the box. A line along an
+// edge (an underline, the line a level stands on) does not count: the box is
+// first shrunk by kEdgeClearance on every side.
+bool line_strikes_box(const InkLine& line, const LabelBox& box);
+
+// True when the insides of the two boxes meet.
+bool boxes_overlap(const LabelBox& a, const LabelBox& b);
+
+// True when no line and no box of ink meets the box.
+bool box_is_clear(const FigureInk& ink, const LabelBox& box);
+
+// How a label may move: along its own line (a unit direction; both ways
+// unless one_way) at most along_reach, and to its free side (a unit
+// direction) at most free_reach, in steps of step page units.
+struct LabelMoves {
+    PagePoint along{1.0, 0.0};
+    bool one_way = false;
+    double along_reach = 0.0;
+    PagePoint free_side{0.0, 1.0};
+    double free_reach = 0.0;
+    double step = 1.0;
+};
+
+// The moves of a label of the kit's text size: a quarter text height a
+// step, along its line as far as along_cells half-width cells, to the free
+// side as far as free_lines text lines.
+LabelMoves label_moves(const FigureKit& kit, PagePoint along, double along_cells,
+                       PagePoint free_side, double free_lines);
+
+// How far a placed label moved from where it was wanted.
+struct LabelShift {
+    double dx = 0.0;
+    double dy = 0.0;
+};
+
+// The smallest move of the box wanted (nearest first; along its line before
+// the free side at equal distance) that leaves it clear of ink; no move when
+// it is clear where wanted or when no move within reach clears it.
+LabelShift clear_label_shift(const FigureInk& ink, const LabelBox& wanted, const LabelMoves& moves);
+
+// The box of the water-level mark whose tip stands at (x, y).
+LabelBox water_mark_box(double x, double y);
+
+// The box moved by shift.
+LabelBox shifted(const LabelBox& box, const LabelShift& shift);
+
+} // namespace wtn

@@ -1,0 +1,88 @@
+#include "figure_placement.h"
+
+#include <gtest/gtest.h>
+
+namespace wtn {
+namespace {
+
+// Text 70 high, a half-width cell 37.5 wide: a six-cell label "+2.50 " is
+// 225 wide and stands on its Y.
+FigureKit label_kit() {
+    FigureKit kit;
+    kit.text_height = 70;
+    kit.text_width = 75;
+    return kit;
+}
+
+TEST(FigurePlacement, LinesAlongTheEdgesLeaveALabelClearLinesThroughItStrikeIt) {
+    const FigureKit kit = label_kit();
+    const LabelBox box = text_box(kit, 1000, 2000, 6); // 1000..1225 across, 1930..2000 down
+    struct Case {
+        const char* what;
+        InkLine line;
+        bool strikes;
+    };
+    const Case cases[] = {
+        {"its own level line under it", {{800, 2000}, {1400, 2000}}, false},
+        {"the line of the label above, on its top edge", {{800, 1930}, {1400, 1930}}, false},
+        {"a level line through its middle", {{800, 1965}, {1400, 1965}}, true},
+        {"a wall beside it", {{990, 1500}, {990, 2500}}, false},
+        {"a slope crossing its corner", {{1100, 2100}, {1300, 1900}}, true},
+        {"a slope ending short of it", {{1300, 2100}, {1240, 1990}}, false},
+        {"a diagonal through it end to end", {{900, 2050}, {1400, 1900}}, true},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(line_strikes_box(c.line, box), c.strikes) << c.what;
+}
+
+TEST(FigurePlacement, ALabelMovesTheLeastThatClearsItAlongItsLineFirst) {
+    const FigureKit kit = label_kit();
+    const LabelBox wanted = text_box(kit, 1000, 2000, 6);
+    // Along the level line as far as four cells, down as far as two lines.
+    const LabelMoves moves = label_moves(kit, {1.0, 0.0}, 4.0, {0.0, 1.0}, 2.0);
+    struct Case {
+        const char* what;
+        FigureInk ink;
+        LabelShift expected;
+    };
+    const Case cases[] = {
+        {"nothing in the way stays", {}, {0.0, 0.0}},
+        // A slope through its right end: 17.5 (a quarter text height) to the
+        // left at a time until its right edge, less the clearance, is left
+        // of the slope at the label's lower edge (X 1200).
+        {"a slope through its right end moves it back along its line",
+         {{{{1200, 2000}, {1260, 1900}}}, {}},
+         {-35.0, 0.0}},
+        {"a level line through it moves it down", {{{{0, 1965}, {3000, 1965}}}, {}}, {0.0, 35.0}},
+        {"a text printed where it stands moves it down",
+         {{}, {text_box(kit, 900, 1990, 12)}},
+         {0.0, 70.0}},
+        // Clear of the mark 121 along, 96 down: down is nearer.
+        {"a water mark over its start moves it down",
+         {{}, {water_mark_box(1050, 2000)}},
+         {0.0, 105.0}},
+        {"boxed in everywhere within reach stays", {{}, {LabelBox{0, 3000, 3000, 0}}}, {0.0, 0.0}},
+    };
+    for (const Case& c : cases) {
+        const LabelShift got = clear_label_shift(c.ink, wanted, moves);
+        EXPECT_DOUBLE_EQ(got.dx, c.expected.dx) << c.what;
+        EXPECT_DOUBLE_EQ(got.dy, c.expected.dy) << c.what;
+    }
+}
+
+TEST(FigurePlacement, AOneWayLabelNeverCrossesToTheOtherSideOfItsAnchor) {
+    const FigureKit kit = label_kit();
+    const LabelBox wanted = text_box(kit, 1000, 2000, 6);
+    LabelMoves moves = label_moves(kit, {1.0, 0.0}, 4.0, {0.0, 1.0}, 2.0);
+    moves.one_way = true;
+    FigureInk ink;
+    // Cleared 35 back, which it may not go; on along its line it clears
+    // only beyond its reach, so it goes down below the slope's end.
+    add_ink_line(ink, 1200, 2000, 1260, 1900);
+    const LabelShift got = clear_label_shift(ink, wanted, moves);
+    EXPECT_DOUBLE_EQ(got.dx, 0.0);
+    EXPECT_DOUBLE_EQ(got.dy, 70.0);
+}
+
+} // namespace
+} // namespace wtn
