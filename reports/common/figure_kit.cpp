@@ -24,6 +24,12 @@ PagePoint to_sheet(const FigureKit& kit, double x, double y) {
     return transform_point({x, y}, sheet);
 }
 
+PagePoint from_sheet(const FigureKit& kit, double x, double y) {
+    const double u = x - kit.sheet_offset_x;
+    const double v = y - kit.sheet_offset_y;
+    return {kit.sheet_cos * u - kit.sheet_sin * v, kit.sheet_sin * u + kit.sheet_cos * v};
+}
+
 PagePoint model_to_page(const FigureKit& kit, double x, double level) {
     PointTransform model;
     model.centre = {kit.model_origin_x, -kit.model_origin_y};

@@ -92,6 +92,9 @@ void set_sheet_stage(FigureKit& kit, bool landscape);
 // A page point through the sheet stage, before truncation.
 PagePoint to_sheet(const FigureKit& kit, double x, double y);
 
+// The figure point that the sheet stage puts on the sheet point (x, y).
+PagePoint from_sheet(const FigureKit& kit, double x, double y);
+
 // A model point (distance from the wall face, level) on the page: a higher
 // level gets a smaller Y.
 PagePoint model_to_page(const FigureKit& kit, double x, double level);

@@ -16,8 +16,12 @@ constexpr double kSandyFrictionAngle = 0.0001;
 constexpr double kOpenLayerLabelDepth = 2.5;
 // How far a value label may move to stay clear: along its underline, in
 // half-width cells, and down, in text lines.
-constexpr double kValueLabelAlongCells = 4.0;
+constexpr double kValueLabelAlongCells = 8.0;
 constexpr double kValueLabelFreeLines = 2.0;
+// How far a soil label may move: along its layer, in half-width cells, and
+// down within it, in text lines.
+constexpr double kSoilLabelAlongCells = 8.0;
+constexpr double kSoilLabelFreeLines = 2.0;
 
 void sheet_line(DrawingFile& file, const FigureKit& kit, double x1, double y1, double x2,
                 double y2) {
@@ -32,18 +36,22 @@ void sheet_label(DrawingFile& file, const FigureKit& kit, double x, double y,
     const PagePoint p = to_sheet(kit, x, y);
     file.text(p.x, p.y, kit.text_height, kit.text_width, static_cast<int>(kit.sheet_angle),
               AngleField::padded, 2, text);
-    note_box(kit, text_box(kit, x, y, label_cells(text)));
+    note_box(kit, text_box(kit, x, y, text));
 }
 
 // Keeps a value label whose underline starts at (x, y) clear of the
 // figure's ink: it moves away from its anchor along its underline, or down
 // (the label series run down the figure). The last label box moves with it.
-PagePoint clear_value_label(FigureKit& kit, PagePoint at, int cells, bool two_lines,
-                            LabelSide side) {
+PagePoint clear_value_label(FigureKit& kit, PagePoint at, std::string_view text1,
+                            std::string_view text2, LabelSide side) {
     if (kit.ink == nullptr) return at;
     const double h = kit.text_height;
-    const LabelBox wanted{at.x, at.x + label_width(kit, cells), two_lines ? at.y + 1.25 * h : at.y,
-                          at.y - 1.25 * h};
+    LabelBox wanted = text_box(kit, at.x, at.y - 0.25 * h, text1);
+    if (text1 != text2) {
+        const LabelBox second = text_box(kit, at.x, at.y + 1.25 * h, text2);
+        wanted = {std::min(wanted.left, second.left), std::max(wanted.right, second.right),
+                  second.lower, wanted.upper};
+    }
     LabelMoves moves = label_moves(kit, {side == LabelSide::right ? 1.0 : -1.0, 0.0},
                                    kValueLabelAlongCells, {0.0, 1.0}, kValueLabelFreeLines);
     moves.one_way = true;
@@ -72,17 +80,37 @@ void draw_soil_label(DrawingFile& file, const FigureKit& kit, const InputRecord&
     const double centre_y = place.has_lower_line
                                 ? (place.y_top + place.y_bottom) * 0.5
                                 : place.y_top + kOpenLayerLabelDepth * kit.page_scale;
-    char text[160];
-    if (row.friction_angle >= kSandyFrictionAngle) {
-        std::snprintf(text, sizeof text, "γ =%8.3lf,γ'=%8.3lf,φ =%4.1lfﾟ", row.wet_weight,
+    char first[160];
+    char second[160];
+    const bool sandy = row.friction_angle >= kSandyFrictionAngle;
+    if (sandy) {
+        std::snprintf(first, sizeof first, "γ =%8.3lf,γ'=%8.3lf,φ =%4.1lfﾟ", row.wet_weight,
                       row.submerged_weight, row.friction_angle);
-        sheet_label(file, kit, text_x, centre_y + 0.5 * kit.text_height, text);
-        return;
+    } else {
+        std::snprintf(first, sizeof first, "γ =%8.3lf,γ'=%8.3lf", row.wet_weight,
+                      row.submerged_weight);
+        std::snprintf(second, sizeof second, "ｃ =%8.3lf・Ｚ+%8.3lf", row.cohesion_increase,
+                      row.cohesion);
     }
-    std::snprintf(text, sizeof text, "γ =%8.3lf,γ'=%8.3lf", row.wet_weight, row.submerged_weight);
-    sheet_label(file, kit, text_x, centre_y - 0.25 * kit.text_height, text);
-    std::snprintf(text, sizeof text, "ｃ =%8.3lf・Ｚ+%8.3lf", row.cohesion_increase, row.cohesion);
-    sheet_label(file, kit, text_x, centre_y + 1.25 * kit.text_height, text);
+    // A sandy layer's one line stands half a text height below the layer's
+    // middle; a cohesive layer's two lines stand about it.
+    const double first_y = centre_y + (sandy ? 0.5 : -0.25) * kit.text_height;
+    const double second_y = centre_y + 1.25 * kit.text_height;
+    // Clear of the lines and marks about it (a water mark at the level of
+    // the label): along its layer, or down within it.
+    LabelShift shift;
+    if (kit.ink != nullptr) {
+        LabelBox box = text_box(kit, text_x, first_y, first);
+        if (!sandy) {
+            box.right = std::max(box.right, text_box(kit, text_x, 0, second).right);
+            box.lower = second_y;
+        }
+        shift = clear_label_shift(
+            *kit.ink, box,
+            label_moves(kit, {1.0, 0.0}, kSoilLabelAlongCells, {0.0, 1.0}, kSoilLabelFreeLines));
+    }
+    sheet_label(file, kit, text_x + shift.dx, first_y + shift.dy, first);
+    if (!sandy) sheet_label(file, kit, text_x + shift.dx, second_y + shift.dy, second);
 }
 
 PagePoint avoid_label_overlap(FigureKit& kit, double x, double y, int cells, bool two_lines) {
@@ -132,7 +160,7 @@ int place_value_label(DrawingFile& file, FigureKit& kit, std::string_view text1,
     }
     const bool two_lines = text1 != text2;
     const PagePoint at = clear_value_label(kit, avoid_label_overlap(kit, x, y, cells, two_lines),
-                                           cells, two_lines, side);
+                                           text1, text2, side);
     sheet_label(file, kit, at.x, at.y - 0.25 * kit.text_height, text1);
     draw_label_leader(file, kit, anchor_x, anchor_y, at.x, at.y, cells, side);
     if (two_lines) sheet_label(file, kit, at.x, at.y + 1.25 * kit.text_height, text2);

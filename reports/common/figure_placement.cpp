@@ -11,6 +11,9 @@ namespace {
 // against it: a line along the box's edge, or a label stacked right on the
 // one before, still leaves both legible.
 constexpr double kEdgeClearance = 4.0;
+// A raised character (a unit's exponent) stands this part of a text height
+// above the line's other characters.
+constexpr double kRaisedHeadroom = 0.15;
 // Extent of the water-level mark about its tip: the triangle above, the
 // three lines below.
 constexpr double kWaterMarkHalfWidth = 75.0;
@@ -46,6 +49,22 @@ void add_ink_box(FigureInk& ink, const LabelBox& box) {
     ink.boxes.push_back(box);
 }
 
+void add_frame_ink(FigureInk& ink, const FigureKit& kit, bool landscape) {
+    const FigureFrame& f = kit.frame;
+    auto sheet_line = [&](double x1, double y1, double x2, double y2) {
+        ink.frame.push_back({from_sheet(kit, x1, y1), from_sheet(kit, x2, y2)});
+    };
+    sheet_line(f.x1, f.y1, f.x2, f.y1);
+    sheet_line(f.x2, f.y1, f.x2, f.y2);
+    sheet_line(f.x2, f.y2, f.x1, f.y2);
+    sheet_line(f.x1, f.y2, f.x1, f.y1);
+    if (landscape) {
+        sheet_line(f.band_x, f.y1, f.band_x, f.y2);
+    } else {
+        sheet_line(f.x1, f.band_y, f.x2, f.band_y);
+    }
+}
+
 void note_line(const FigureKit& kit, double x1, double y1, double x2, double y2) {
     if (kit.ink != nullptr) add_ink_line(*kit.ink, x1, y1, x2, y2);
 }
@@ -59,8 +78,32 @@ LabelBox water_mark_box(double x, double y) {
             y - kWaterMarkHeight};
 }
 
-LabelBox text_box(const FigureKit& kit, double x, double y, int cells) {
-    return {x, x + label_width(kit, cells), y, y - kit.text_height};
+double highest_ink(const FigureInk& ink, double x1, double x2, double none_found) {
+    double highest = none_found;
+    for (const InkLine& line : ink.lines) {
+        const double dx = line.b.x - line.a.x;
+        double t0 = 0.0;
+        double t1 = 1.0;
+        if (!clip(-dx, line.a.x - x1, t0, t1) || !clip(dx, x2 - line.a.x, t0, t1)) continue;
+        const double dy = line.b.y - line.a.y;
+        highest = std::min({highest, line.a.y + t0 * dy, line.a.y + t1 * dy});
+    }
+    for (const LabelBox& box : ink.boxes)
+        if (box.left <= x2 && box.right >= x1) highest = std::min(highest, box.upper);
+    return highest;
+}
+
+LabelBox text_box(const FigureKit& kit, double x, double y, std::string_view text) {
+    std::size_t first = 0;
+    while (first < text.size() && text[first] == ' ')
+        ++first;
+    std::size_t end = text.size();
+    while (end > first && (text[end - 1] == ' ' || text[end - 1] == '\n'))
+        --end;
+    const double cell = label_width(kit, 1);
+    const double left = x + cell * static_cast<double>(first);
+    return {left, left + cell * label_cells(text.substr(first, end - first)), y,
+            y - (1.0 + kRaisedHeadroom) * kit.text_height};
 }
 
 bool line_strikes_box(const InkLine& line, const LabelBox& box) {
@@ -82,6 +125,8 @@ bool boxes_overlap(const LabelBox& a, const LabelBox& b) {
 
 bool box_is_clear(const FigureInk& ink, const LabelBox& box) {
     for (const InkLine& line : ink.lines)
+        if (line_strikes_box(line, box)) return false;
+    for (const InkLine& line : ink.frame)
         if (line_strikes_box(line, box)) return false;
     for (const LabelBox& other : ink.boxes)
         if (boxes_overlap(box, other)) return false;
@@ -106,18 +151,22 @@ LabelBox shifted(const LabelBox& box, const LabelShift& shift) {
 LabelShift clear_label_shift(const FigureInk& ink, const LabelBox& wanted,
                              const LabelMoves& moves) {
     if (box_is_clear(ink, wanted) || moves.step <= 0.0) return {};
-    const double reach = std::max(moves.along_reach, moves.free_reach);
-    for (double d = moves.step; d <= reach + 1e-9; d += moves.step) {
-        LabelShift tries[3];
-        int count = 0;
-        if (d <= moves.along_reach + 1e-9) {
-            tries[count++] = {moves.along.x * d, moves.along.y * d};
-            if (!moves.one_way) tries[count++] = {-moves.along.x * d, -moves.along.y * d};
+    const int along_steps = static_cast<int>(moves.along_reach / moves.step + 1e-9);
+    const int free_steps = static_cast<int>(moves.free_reach / moves.step + 1e-9);
+    // Nearest first: n steps in all, split between a move along the line
+    // and one to the free side, along first.
+    for (int n = 1; n <= along_steps + free_steps; ++n) {
+        for (int f = std::max(0, n - along_steps); f <= std::min(n, free_steps); ++f) {
+            const double a = (n - f) * moves.step;
+            const double d = f * moves.step;
+            const LabelShift forth{moves.along.x * a + moves.free_side.x * d,
+                                   moves.along.y * a + moves.free_side.y * d};
+            if (box_is_clear(ink, shifted(wanted, forth))) return forth;
+            if (moves.one_way || a == 0.0) continue;
+            const LabelShift back{-moves.along.x * a + moves.free_side.x * d,
+                                  -moves.along.y * a + moves.free_side.y * d};
+            if (box_is_clear(ink, shifted(wanted, back))) return back;
         }
-        if (d <= moves.free_reach + 1e-9)
-            tries[count++] = {moves.free_side.x * d, moves.free_side.y * d};
-        for (int i = 0; i < count; ++i)
-            if (box_is_clear(ink, shifted(wanted, tries[i]))) return tries[i];
     }
     return {};
 }

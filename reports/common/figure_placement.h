@@ -8,6 +8,7 @@
 
 #include "figure_kit.h"
 
+#include <string_view>
 #include <vector>
 
 namespace wtn {
@@ -18,23 +19,29 @@ struct InkLine {
     PagePoint b;
 };
 
-// What a figure holds so far: its lines and the boxes of its texts and marks.
+// What a figure holds so far: its lines and the boxes of its texts and
+// marks, and the frame and title band its labels stay inside.
 struct FigureInk {
     std::vector<InkLine> lines;
     std::vector<LabelBox> boxes;
+    std::vector<InkLine> frame;
 };
 
 void add_ink_line(FigureInk& ink, double x1, double y1, double x2, double y2);
 void add_ink_box(FigureInk& ink, const LabelBox& box);
 
+// The frame and the title-band line of the kit's figure (drawn on the sheet
+// as they are), as lines in the figure's own coordinates.
+void add_frame_ink(FigureInk& ink, const FigureKit& kit, bool landscape);
+
 // The same into the kit's ink, when the figure keeps one.
 void note_line(const FigureKit& kit, double x1, double y1, double x2, double y2);
 void note_box(const FigureKit& kit, const LabelBox& box);
 
-// The box of a text of cells half-width cells written at (x, y): from x
-// across its printed width, from y up by one text height (the text's glyphs
-// stand on y).
-LabelBox text_box(const FigureKit& kit, double x, double y, int cells);
+// The box of the printed characters of text written at (x, y): from its
+// first to its last character that is not a blank, from y up by one text
+// height and the rise of a raised character ("\\U2").
+LabelBox text_box(const FigureKit& kit, double x, double y, std::string_view text);
 
 // True when the line passes through the inside of the box. A line along an
 // edge (an underline, the line a level stands on) does not count: the box is
@@ -71,10 +78,16 @@ struct LabelShift {
     double dy = 0.0;
 };
 
-// The smallest move of the box wanted (nearest first; along its line before
-// the free side at equal distance) that leaves it clear of ink; no move when
-// it is clear where wanted or when no move within reach clears it.
+// The smallest move of the box wanted that leaves it clear of ink: along its
+// line, to its free side or both, fewest steps first and at equal steps the
+// one more along its line; no move when it is clear where wanted or when no
+// move within reach clears it.
 LabelShift clear_label_shift(const FigureInk& ink, const LabelBox& wanted, const LabelMoves& moves);
+
+// The highest point (smallest Y) of the figure's lines and boxes (not its
+// frame) over the page X range [x1, x2], or none_found when nothing drawn
+// lies over it.
+double highest_ink(const FigureInk& ink, double x1, double x2, double none_found);
 
 // The box of the water-level mark whose tip stands at (x, y).
 LabelBox water_mark_box(double x, double y);

@@ -4,6 +4,7 @@
 #include "drawing_primitives.h"
 #include "figure_drawing.h"
 #include "figure_labels.h"
+#include "figure_placement.h"
 #include "format_values.h"
 #include "report_switches.h"
 #include "surcharge_blocks.h"
@@ -17,6 +18,10 @@ namespace {
 
 // A slope below this (radians) is a level seabed.
 constexpr double kLevelSeabed = 0.0001;
+// How far a level's text may move to stay clear, in half-width cells along
+// its line and in text lines to its free side.
+constexpr double kLevelAlongCells = 4.0;
+constexpr double kLevelFreeLines = 2.0;
 
 int text_bytes(const std::string& text) {
     return static_cast<int>(text.size());
@@ -27,19 +32,55 @@ double before_line_end(const FigureKit& kit, double x_end, const std::string& te
     return x_end - 2 * kit.text_width - (text_bytes(text) * kit.text_width) / 2;
 }
 
-// The water line with its text and mark: line, text ending two characters
-// short of the line's end, the mark one and a half characters before it.
+// Where a level's text wanted at (x, y) on its line is clear of the figure
+// drawn so far: along its line, or to the free side given (up or down).
+LabelShift clear_level_text(const FigureKit& kit, double x, double y, const std::string& text,
+                            double free_side) {
+    if (kit.ink == nullptr) return {};
+    return clear_label_shift(
+        *kit.ink, text_box(kit, x, y, text),
+        label_moves(kit, {1.0, 0.0}, kLevelAlongCells, {0.0, free_side}, kLevelFreeLines));
+}
+
+// The water line with its text and mark: line, mark two characters beyond
+// the line's end, text one and a half characters after the mark. A text that
+// would stand on another level's line or text moves to the free side (the
+// H.W.L. up, the L.W.L. down); its mark stays on its line.
 void water_level_after_end(DrawingFile& file, const FigureKit& kit, const FigureLine& line,
-                           const std::string& text) {
+                           const std::string& text, double free_side) {
     sheet_line(file, kit, line);
     const double a = line.x2 + 2.0 * kit.text_width;
     draw_water_mark(file.stream(), sheet_transform(kit), file.page_unit(a), line.y2);
-    sheet_text(file, kit, a + 1.5 * kit.text_width, line.y2, text);
+    note_box(kit, water_mark_box(a, line.y2));
+    const double x = a + 1.5 * kit.text_width;
+    const LabelShift shift = clear_level_text(kit, x, line.y2, text, free_side);
+    sheet_text(file, kit, x + shift.dx, line.y2 + shift.dy, text);
 }
 
+// A level on its mark line; where the crown and the ground top share a
+// level, the second one stands above the first.
 void level_mark(DrawingFile& file, const FigureKit& kit, const FigureLine& mark, double level) {
     sheet_line(file, kit, mark);
-    sheet_text(file, kit, mark.x2 + 0.5 * kit.text_width, mark.y2, level_text(level));
+    const std::string text = level_text(level);
+    const double x = mark.x2 + 0.5 * kit.text_width;
+    const LabelShift shift = clear_level_text(kit, x, mark.y2, text, -1.0);
+    sheet_text(file, kit, x + shift.dx, mark.y2 + shift.dy, text);
+}
+
+// The R.W.L. text and its mark on the residual-water line.
+struct RwlLabel {
+    std::string text;
+    double text_x = 0.0;
+    double mark_x = 0.0;
+};
+
+RwlLabel rwl_label(const EarthPressureReport& report, const FigureLine& line) {
+    const FigureKit& kit = report.kit;
+    RwlLabel l;
+    l.text = format_text("R.W.L. %+1.2lf", report.input.joken.residual_level);
+    l.text_x = before_line_end(kit, line.x2, l.text);
+    l.mark_x = l.text_x - 1.5 * kit.text_width;
+    return l;
 }
 
 SoilLabelPlace label_place(int x_top, int y_top, int x_bottom, int y_bottom) {
@@ -115,12 +156,18 @@ void draw_sea_layers(DrawingFile& file, const EarthPressureReport& report) {
 
 void draw_rwl_line(DrawingFile& file, const EarthPressureReport& report, const FigureLine& line) {
     const FigureKit& kit = report.kit;
-    const std::string text = format_text("R.W.L. %+1.2lf", report.input.joken.residual_level);
+    const RwlLabel l = rwl_label(report, line);
     sheet_line(file, kit, line);
-    const double x = before_line_end(kit, line.x2, text);
-    sheet_text(file, kit, x, line.y2, text);
-    draw_water_mark(file.stream(), sheet_transform(kit), file.page_unit(x - 1.5 * kit.text_width),
-                    line.y2);
+    sheet_text(file, kit, l.text_x, line.y2, l.text);
+    draw_water_mark(file.stream(), sheet_transform(kit), file.page_unit(l.mark_x), line.y2);
+    note_box(kit, water_mark_box(l.mark_x, line.y2));
+}
+
+void note_rwl_label(const EarthPressureReport& report, const FigureLine& line) {
+    const FigureKit& kit = report.kit;
+    const RwlLabel l = rwl_label(report, line);
+    note_box(kit, text_box(kit, l.text_x, line.y2, l.text));
+    note_box(kit, water_mark_box(l.mark_x, line.y2));
 }
 
 void draw_seabed_line(DrawingFile& file, const EarthPressureReport& report, double level,
@@ -143,12 +190,12 @@ void draw_seabed_line(DrawingFile& file, const EarthPressureReport& report, doub
 
 void draw_hwl_line(DrawingFile& file, const EarthPressureReport& report) {
     water_level_after_end(file, report.kit, report.figures.condition.hwl,
-                          format_text("H.W.L. %+1.2lf", report.input.joken.hwl));
+                          format_text("H.W.L. %+1.2lf", report.input.joken.hwl), -1.0);
 }
 
 void draw_lwl_line(DrawingFile& file, const EarthPressureReport& report, double level,
                    const FigureLine& line) {
-    water_level_after_end(file, report.kit, line, format_text("L.W.L. %+1.2lf", level));
+    water_level_after_end(file, report.kit, line, format_text("L.W.L. %+1.2lf", level), 1.0);
 }
 
 void draw_crown_mark(DrawingFile& file, const EarthPressureReport& report) {
@@ -166,6 +213,8 @@ void draw_condition_parts(int c, DrawingFile& file, EarthPressureReport& report)
     const ConditionFigure& f = report.figures.condition;
     draw_model_line(file, report.kit, f.wall);
     draw_ground_surface(file, report);
+    // The layer labels keep clear of the R.W.L. text and mark drawn after them.
+    note_rwl_label(report, f.rwl);
     draw_land_layers(file, report);
     draw_sea_layers(file, report);
     draw_rwl_line(file, report, f.rwl);

@@ -17,6 +17,9 @@ void draw_ground_surface(DrawingFile& file, const EarthPressureReport& report);
 void draw_land_layers(DrawingFile& file, const EarthPressureReport& report);
 void draw_sea_layers(DrawingFile& file, const EarthPressureReport& report);
 void draw_rwl_line(DrawingFile& file, const EarthPressureReport& report, const FigureLine& line);
+// The R.W.L. text and mark in the figure's ink ahead of their drawing, so
+// that texts drawn before them keep clear.
+void note_rwl_label(const EarthPressureReport& report, const FigureLine& line);
 void draw_seabed_line(DrawingFile& file, const EarthPressureReport& report, double level,
                       double angle_degrees, const FigureLine& line);
 void draw_hwl_line(DrawingFile& file, const EarthPressureReport& report);

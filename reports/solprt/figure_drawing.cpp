@@ -31,8 +31,7 @@ void sheet_text_at_angle(DrawingFile& file, const FigureKit& kit, double x, doub
     const PagePoint p = to_sheet(kit, x, y);
     file.text(p.x, p.y, kit.text_height, kit.text_width, angle, AngleField::padded, pen, text);
     // A text along a slope is left out of the figure's ink.
-    if (angle == static_cast<int>(kit.sheet_angle))
-        note_box(kit, text_box(kit, x, y, label_cells(text)));
+    if (angle == static_cast<int>(kit.sheet_angle)) note_box(kit, text_box(kit, x, y, text));
 }
 
 void sheet_text(DrawingFile& file, const FigureKit& kit, double x, double y, std::string_view text,

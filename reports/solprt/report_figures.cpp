@@ -4,6 +4,7 @@
 #include "diagram_figure_fits.h"
 #include "drawing_file.h"
 #include "figure_layouts.h"
+#include "figure_placement.h"
 #include "format_values.h"
 #include "ground_figure_fits.h"
 #include "load_figure_parts.h"
@@ -45,6 +46,23 @@ class FigureFile {
     DrawingFile file_;
 };
 
+// The ink of one figure while it is drawn: its labels keep clear of the
+// lines, texts and marks drawn before them.
+class FigureInkScope {
+  public:
+    FigureInkScope(FigureKit& kit, bool landscape) : kit_(kit) {
+        add_frame_ink(ink_, kit, landscape);
+        kit_.ink = &ink_;
+    }
+    ~FigureInkScope() { kit_.ink = nullptr; }
+    FigureInkScope(const FigureInkScope&) = delete;
+    FigureInkScope& operator=(const FigureInkScope&) = delete;
+
+  private:
+    FigureKit& kit_;
+    FigureInk ink_;
+};
+
 } // namespace
 
 std::string condition_figure_name(int c) {
@@ -66,6 +84,7 @@ void write_condition_figure(EarthPressureReport& report, int c) {
     report.kit.surcharge_landscape = 0;
     fit_figure_scale(report, name);
     FigureFile figure(name, "設計条件図", c, report.kit, false);
+    const FigureInkScope ink(report.kit, false);
     draw_condition_parts(c, figure.file(), report);
     figure.close();
 }
@@ -95,6 +114,7 @@ void write_surcharge_figures(EarthPressureReport& report, int c) {
     for (int a = layers.first; a <= layers.last; ++a, ++n) {
         FigureFile figure(surcharge_figure_name(c, n), "上載荷重図", c, kit,
                           kit.surcharge_landscape == 1);
+        const FigureInkScope ink(kit, kit.surcharge_landscape == 1);
         draw_surcharge_parts(c, figure.file(), report, a);
         figure.close();
     }
@@ -118,6 +138,7 @@ void write_load_figure(PageFile& pages, EarthPressureReport& report, int c) {
     const std::string name = load_figure_name(c);
     map_load_figure(report, c, name);
     FigureFile figure(name, "外力荷重図", c, report.kit, false);
+    const FigureInkScope ink(report.kit, false);
     draw_load_parts(c, figure.file(), report);
     figure.close();
     pages.drawing_block(BlockStart::new_page, name);

@@ -1,6 +1,7 @@
 #include "surcharge_blocks.h"
 
 #include "figure_drawing.h"
+#include "figure_placement.h"
 #include "format_values.h"
 #include "ground_figure_fits.h"
 #include "report_switches.h"
@@ -25,6 +26,10 @@ constexpr double kNoBlockTop = 99999.99;
 constexpr int kBlockPen = 1;
 // More arrows than this on one straight ground line cannot be on the page.
 constexpr double kMaxArrows = 1e6;
+// How far a zone label may move to stay clear: on along the ground away
+// from the wall, in half-width cells, and up, in text lines.
+constexpr double kZoneLabelAlongCells = 2.0;
+constexpr double kZoneLabelFreeLines = 3.0;
 
 double intensity(const SurchargePoint& p, int c) {
     return c == kSeismicCase ? p.seismic : p.normal;
@@ -104,7 +109,7 @@ double highest_top_under(const FigureKit& kit, const SurchargeProfile& profile,
 // The blocks over a ground profile whose page points are `page` and whose
 // model points and intensities are `profile`, out to end_distance.
 void profile_blocks(DrawingFile& file, const FigureKit& kit, const SurchargeProfile& profile,
-                    const FigurePoint* page, double end_distance, int c, bool narrow) {
+                    const FigurePoint* page, double end_distance, int c, bool in_surcharge_figure) {
     const double s = kit.load_scale;
     const double pitch = kit.arrow_pitch;
     double previous = kNoPreviousIntensity;
@@ -139,9 +144,13 @@ void profile_blocks(DrawingFile& file, const FigureKit& kit, const SurchargeProf
             in_block = true;
             block_start = a.x;
         }
+        // A block ends where its intensity changes; in the surcharge figures
+        // also where the wedge leaves the ground, which cuts it there.
+        const bool at_end = next.x == end_distance;
         if (previous != q) sheet_line(file, kit, a.x, a.y, a.x, a_top, 0, kBlockPen);
         sheet_line(file, kit, a.x, a_top, e.x, e_top, 0, kBlockPen);
-        if (q_next != q) sheet_line(file, kit, e.x, e_top, e.x, e.y, 0, kBlockPen);
+        if (q_next != q || (in_surcharge_figure && at_end))
+            sheet_line(file, kit, e.x, e_top, e.x, e.y, 0, kBlockPen);
 
         // Arrows go on at the pitch across the segments of one zone.
         const double sx = (next.x - p.x) * kit.page_scale;
@@ -158,27 +167,35 @@ void profile_blocks(DrawingFile& file, const FigureKit& kit, const SurchargeProf
                         a.y - last_d * sy / sx, kBlockPen);
         }
 
-        const bool at_end = next.x == end_distance;
         if (q_next != q || at_end) {
             carried = 0.0;
-            // Each label stands centred over the block it closes. The
-            // surcharge figures begin at the wall: there a label wider than
-            // the block at the wall starts at the wall instead of leaving the
-            // frame. A label wider than its block stands above the higher
-            // blocks beside it too, and zones close together would put their
-            // labels over each other: a label that runs into the previous one
-            // stands one text line above it.
-            const std::string text = zone_label(c, narrow, zone + 1, q);
+            // Each label stands centred over the block it closes. Both
+            // figures begin at the wall: a label wider than the block at the
+            // wall starts at the wall instead of reaching across it (out of
+            // the frame in the surcharge figures). A label wider than its block stands above the
+            // higher blocks beside it too, and zones close together would put their labels over
+            // each other: a label that runs into the previous one stands one text line above it.
+            const std::string text = zone_label(c, in_surcharge_figure, zone + 1, q);
             const double centre = (block_start + e.x) / 2.0;
             const double half = half_label(kit, text);
             double x = centre - half;
-            if (narrow) x = std::max(x, static_cast<double>(page[0].x));
+            x = std::max(x, static_cast<double>(page[0].x));
             const double top =
                 std::min(highest, highest_top_under(kit, profile, page, end_distance, c, x,
                                                     x + 2.0 * half, kNoBlockTop));
             double y = top - 0.25 * kit.text_height;
             if (x < previous_right && std::fabs(y - previous_y) < kit.text_height)
                 y = previous_y - kit.text_height;
+            // Then clear of every line and text under it, higher still.
+            if (kit.ink != nullptr) {
+                LabelMoves moves = label_moves(kit, {1.0, 0.0}, kZoneLabelAlongCells, {0.0, -1.0},
+                                               kZoneLabelFreeLines);
+                moves.one_way = true; // never back across the wall
+                const LabelShift shift =
+                    clear_label_shift(*kit.ink, text_box(kit, x, y, text), moves);
+                x += shift.dx;
+                y += shift.dy;
+            }
             sheet_text(file, kit, x, y, text);
             previous_right = x + 2.0 * half;
             previous_y = y;

@@ -5,8 +5,9 @@
 namespace wtn {
 namespace {
 
-// Text 70 high, a half-width cell 37.5 wide: a six-cell label "+2.50 " is
-// 225 wide and stands on its Y.
+// Text 70 high, a half-width cell 37.5 wide: the six-cell label "+12.50" is
+// 225 wide and stands on its Y, 80.5 high with the room of a raised
+// character; every box is tested 4 inside its edges.
 FigureKit label_kit() {
     FigureKit kit;
     kit.text_height = 70;
@@ -16,7 +17,7 @@ FigureKit label_kit() {
 
 TEST(FigurePlacement, LinesAlongTheEdgesLeaveALabelClearLinesThroughItStrikeIt) {
     const FigureKit kit = label_kit();
-    const LabelBox box = text_box(kit, 1000, 2000, 6); // 1000..1225 across, 1930..2000 down
+    const LabelBox box = text_box(kit, 1000, 2000, "+12.50"); // 1000..1225, 1919.5..2000
     struct Case {
         const char* what;
         InkLine line;
@@ -24,7 +25,7 @@ TEST(FigurePlacement, LinesAlongTheEdgesLeaveALabelClearLinesThroughItStrikeIt) 
     };
     const Case cases[] = {
         {"its own level line under it", {{800, 2000}, {1400, 2000}}, false},
-        {"the line of the label above, on its top edge", {{800, 1930}, {1400, 1930}}, false},
+        {"the line of the label above, on its top edge", {{800, 1919}, {1400, 1919}}, false},
         {"a level line through its middle", {{800, 1965}, {1400, 1965}}, true},
         {"a wall beside it", {{990, 1500}, {990, 2500}}, false},
         {"a slope crossing its corner", {{1100, 2100}, {1300, 1900}}, true},
@@ -37,7 +38,7 @@ TEST(FigurePlacement, LinesAlongTheEdgesLeaveALabelClearLinesThroughItStrikeIt) 
 
 TEST(FigurePlacement, ALabelMovesTheLeastThatClearsItAlongItsLineFirst) {
     const FigureKit kit = label_kit();
-    const LabelBox wanted = text_box(kit, 1000, 2000, 6);
+    const LabelBox wanted = text_box(kit, 1000, 2000, "+12.50");
     // Along the level line as far as four cells, down as far as two lines.
     const LabelMoves moves = label_moves(kit, {1.0, 0.0}, 4.0, {0.0, 1.0}, 2.0);
     struct Case {
@@ -51,17 +52,21 @@ TEST(FigurePlacement, ALabelMovesTheLeastThatClearsItAlongItsLineFirst) {
         // left at a time until its right edge, less the clearance, is left
         // of the slope at the label's lower edge (X 1200).
         {"a slope through its right end moves it back along its line",
-         {{{{1200, 2000}, {1260, 1900}}}, {}},
+         {{{{1200, 2000}, {1260, 1900}}}, {}, {}},
          {-35.0, 0.0}},
-        {"a level line through it moves it down", {{{{0, 1965}, {3000, 1965}}}, {}}, {0.0, 35.0}},
+        {"a level line through it moves it down",
+         {{{{0, 1965}, {3000, 1965}}}, {}, {}},
+         {0.0, 52.5}},
         {"a text printed where it stands moves it down",
-         {{}, {text_box(kit, 900, 1990, 12)}},
+         {{}, {text_box(kit, 900, 1990, "+12.50  +3.00")}, {}},
          {0.0, 70.0}},
-        // Clear of the mark 121 along, 96 down: down is nearer.
-        {"a water mark over its start moves it down",
-         {{}, {water_mark_box(1050, 2000)}},
-         {0.0, 105.0}},
-        {"boxed in everywhere within reach stays", {{}, {LabelBox{0, 3000, 3000, 0}}}, {0.0, 0.0}},
+        // Clear of the mark 121 along, 106.5 down: along first at 122.5.
+        {"a water mark over its start moves it on along its line",
+         {{}, {water_mark_box(1050, 2000)}, {}},
+         {122.5, 0.0}},
+        {"boxed in everywhere within reach stays",
+         {{}, {LabelBox{0, 3000, 3000, 0}}, {}},
+         {0.0, 0.0}},
     };
     for (const Case& c : cases) {
         const LabelShift got = clear_label_shift(c.ink, wanted, moves);
@@ -72,7 +77,7 @@ TEST(FigurePlacement, ALabelMovesTheLeastThatClearsItAlongItsLineFirst) {
 
 TEST(FigurePlacement, AOneWayLabelNeverCrossesToTheOtherSideOfItsAnchor) {
     const FigureKit kit = label_kit();
-    const LabelBox wanted = text_box(kit, 1000, 2000, 6);
+    const LabelBox wanted = text_box(kit, 1000, 2000, "+12.50");
     LabelMoves moves = label_moves(kit, {1.0, 0.0}, 4.0, {0.0, 1.0}, 2.0);
     moves.one_way = true;
     FigureInk ink;
@@ -81,7 +86,7 @@ TEST(FigurePlacement, AOneWayLabelNeverCrossesToTheOtherSideOfItsAnchor) {
     add_ink_line(ink, 1200, 2000, 1260, 1900);
     const LabelShift got = clear_label_shift(ink, wanted, moves);
     EXPECT_DOUBLE_EQ(got.dx, 0.0);
-    EXPECT_DOUBLE_EQ(got.dy, 70.0);
+    EXPECT_DOUBLE_EQ(got.dy, 87.5);
 }
 
 } // namespace

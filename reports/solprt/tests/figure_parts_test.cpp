@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <string>
@@ -178,12 +179,15 @@ struct ZoneBlocksFixture : ReportFixture {
     }
 
     // X where the label of the block from distance a to b starts: centred
-    // over the block's top line.
+    // over the block's top line, but not left of the wall (a label wider
+    // than the block at the wall would reach across it).
     int label_x(double a, double b, const std::string& text) {
         const FigureKit& k = report->kit;
+        const double wall = store_model_point(k, 0.0, 3.0, "T.PZK").x;
         const double xa = store_model_point(k, a, 3.0, "T.PZK").x;
         const double xb = store_model_point(k, b, 3.0, "T.PZK").x;
-        return static_cast<int>((xa + xb) / 2.0 - (text.size() - 2.0) * 0.5 * k.text_width * 0.5);
+        return static_cast<int>(
+            std::max(wall, (xa + xb) / 2.0 - (text.size() - 2.0) * 0.5 * k.text_width * 0.5));
     }
 };
 
