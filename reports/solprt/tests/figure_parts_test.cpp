@@ -3,6 +3,7 @@
 #include "condition_parts.h"
 #include "embankment_fixture.h"
 #include "figure_layouts.h"
+#include "figure_placement.h"
 #include "ground_figure_fits.h"
 #include "model_extent.h"
 #include "report_figures.h"
@@ -283,6 +284,105 @@ TEST(SurchargeFigure, FullGroundTableWithSlipPointsIsDrawnWhole) {
     map_surcharge_figure(r, "T.PZK");
     const auto lines = drawing(f, [&](DrawingFile& d) { draw_profile_line(d, r); });
     EXPECT_EQ(static_cast<int>(lines.size()) - 2, r.figures.profile.count - 1);
+}
+
+// The K command's X and Y of the line before the first text starting with
+// prefix.
+bool text_at(const std::vector<std::string>& lines, const std::string& prefix, int& x, int& y) {
+    for (std::size_t i = 1; i < lines.size(); ++i)
+        if (lines[i].rfind(prefix, 0) == 0)
+            return std::sscanf(lines[i - 1].c_str(), "K %d %d", &x, &y) == 2;
+    return false;
+}
+
+// The R.W.L. in the middle of the one land layer: its text and water mark
+// (the mark 150 wide and 80 high about its tip, 1.5 characters before the
+// text) stand where the layer's label runs to its "φ". Drawn as the figure
+// draws it, with its ink kept, the label moves clear of both: wholly below
+// the mark or wholly left of it. Without the ink it stays where it was.
+TEST(ConditionFigure, AWaterMarkInALayerMovesTheLayerLabelClear) {
+    ReportFixture f;
+    EarthPressureReport& r = *f.report;
+    InputRecord& in = r.input;
+    in.joken.ground_crown = 3.0;
+    in.joken.soil_bottom = -30.0;
+    in.joken.residual_level = -13.5; // the layer's middle
+    in.land_layer_count = 1;
+    in.land_layers[0].top = 3.0;
+    in.land_layers[0].friction_angle = 30.0;
+    in.sea_layer_count = 1;
+    in.sea_layers[0].top = -6.0;
+    r.kit.max_surcharge = -999.99;
+    load_condition_profile(r);
+    set_condition_layout(r.kit);
+    fit_figure_scale(r, "T.PZK");
+    const FigureLine& rwl = r.figures.condition.rwl;
+    auto label_and_water = [&](bool keep_ink) {
+        FigureInk ink;
+        if (keep_ink) r.kit.ink = &ink;
+        const auto lines = drawing(f, [&](DrawingFile& d) {
+            note_rwl_label(r, rwl);
+            draw_land_layers(d, r);
+            draw_rwl_line(d, r, rwl);
+        });
+        r.kit.ink = nullptr;
+        return lines;
+    };
+    const double w = r.kit.text_width;
+    const double h = r.kit.text_height;
+    int rx = 0, ry = 0;
+    const auto kept = label_and_water(true);
+    ASSERT_TRUE(text_at(kept, "R.W.L.", rx, ry));
+    const double mark_left = rx - 1.5 * w - 75.0;
+    const double mark_bottom = ry + 30.0;
+    const std::string label = "γ =  18.000,γ'=  10.000,φ =30.0ﾟ";
+    const double label_width = label_cells(label) * w * 0.5;
+    int lx = 0, ly = 0;
+    ASSERT_TRUE(text_at(kept, "γ =", lx, ly));
+    EXPECT_TRUE(ly - h >= mark_bottom || lx + label_width <= mark_left)
+        << "label at " << lx << " " << ly << ", mark from " << mark_left << " down to "
+        << mark_bottom;
+
+    const auto plain = label_and_water(false);
+    int px = 0, py = 0;
+    ASSERT_TRUE(text_at(plain, "γ =", px, py));
+    EXPECT_FALSE(py - h >= mark_bottom || px + label_width <= mark_left);
+}
+
+// A zone of 10 kN/m2 from the wall out to 14 m, and a wedge leaving the
+// ground at 5 m: the surcharge figure cuts the block at the exit and closes
+// it there with its far edge.
+TEST(SurchargeBlocks, AZoneCutByTheWedgeExitIsClosed) {
+    ReportFixture f;
+    EarthPressureReport& r = *f.report;
+    r.input.swdat.ground_shape = GroundShape::Embankment;
+    r.input.swdat.surcharge_mode = SurchargeMode::PerLayer;
+    LoadModel& m = r.model;
+    m.ground_count = 0;
+    const double rows[][4] = {{0, 3, 10, 0}, {14, 3, 0, 0}, {40, 3, 0, 0}};
+    for (const auto& g : rows)
+        m.ground[static_cast<std::size_t>(m.ground_count++)] = {g[0], g[1], g[2], g[3]};
+    m.index.ground_crown = 0;
+    m.land_count = 2;
+    m.land_calc[0] = {};
+    m.land_calc[0].top = 3.0;
+    m.land_calc[0].thickness = 5.0;
+    m.land_calc[0].crossing_x_bottom = 5.0;
+    m.land_calc[0].crossing_z_bottom = 3.0;
+    find_max_surcharge(r);
+    load_surcharge_profile(r);
+    set_surcharge_layout(r.kit);
+    fit_surcharge_scale(r);
+    map_surcharge_figure(r, "T.PZK");
+    const auto lines = drawing(f, [&](DrawingFile& d) { draw_surcharge_figure_blocks(d, r, 0); });
+    const FigurePoint wall = store_model_point(r.kit, 0.0, 3.0, "T.PZK");
+    const FigurePoint exit = store_model_point(r.kit, 5.0, 3.0, "T.PZK");
+    const int top = wall.y - static_cast<int>(10.0 * r.kit.load_scale);
+    auto edge = [](int x, int y1, int y2) {
+        return format_text("L %4d %4d %4d %4d 0 1", x, y1, x, y2);
+    };
+    EXPECT_EQ(test::count_of(lines, edge(wall.x, wall.y, top)), 1);
+    EXPECT_EQ(test::count_of(lines, edge(exit.x, top, exit.y)), 1);
 }
 
 } // namespace
