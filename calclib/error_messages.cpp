@@ -111,9 +111,12 @@ constexpr std::array<Message<ErrorCode>, kErrorMessageCount> kErrorMessages = {{
     {ErrorCode::LandKhZero, "(ERROR)-陸側の横抵抗定数が0.0になっています."},
     {ErrorCode::InputNotNumber,
      "(ERROR)-入力データ(%KEY)の%ITEM番目の項目が数値ではありません(%LINE行目)."},
+    {ErrorCode::InputNotWhole,
+     "(ERROR)-入力データ(%KEY)の%ITEM番目の項目が整数ではありません(%LINE行目)."},
     {ErrorCode::InputOutOfRange,
      "(ERROR)-入力データ(%KEY)の%ITEM番目の項目が入力できる範囲を超えています(%LINE行目)."},
     {ErrorCode::InputKeyMissing, "(ERROR)-入力データに(%KEY)の行がありません."},
+    {ErrorCode::InputLineCut, "(ERROR)-入力データの最終行が途中で切れています(%LINE行目)."},
     {ErrorCode::NotANumber, "(ERROR)-計算値が数値になりません(%VALUE)."},
 }};
 

@@ -95,8 +95,10 @@ enum class ErrorCode : int {
     SeaKhZero,
     LandKhZero,
     InputNotNumber,
+    InputNotWhole,
     InputOutOfRange,
     InputKeyMissing,
+    InputLineCut,
     NotANumber,
 };
 
@@ -120,7 +122,7 @@ enum class InputCheckCode : int {
     AutoNeedsValue,
 };
 
-inline constexpr int kErrorMessageCount = 85;
+inline constexpr int kErrorMessageCount = 87;
 inline constexpr int kWaveErrorMessageCount = 7;
 inline constexpr int kInputCheckMessageCount = 5;
 

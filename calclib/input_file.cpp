@@ -7,11 +7,13 @@
 #include "input_items.h"
 #include "number_field.h"
 #include "text_lines.h"
+#include "text_trim.h"
 #include "wall_codes.h"
 
 #include <cmath>
 #include <cstdio>
 #include <functional>
+#include <optional>
 #include <string_view>
 
 namespace wtn {
@@ -29,24 +31,24 @@ struct KeyLine {
     std::size_t line_number;
 
     double real(std::size_t item, double limit = kBoxLimit) const {
-        double value = 0.0;
-        if (!number_in(item, value)) stop_item(ErrorCode::InputNotNumber, item);
+        const double value = number(item);
         if (!(std::fabs(value) <= limit)) stop_item(ErrorCode::InputOutOfRange, item);
         return value;
     }
     int integer(std::size_t item) const {
-        double value = 0.0;
-        if (!number_in(item, value) || value != std::trunc(value))
-            stop_item(ErrorCode::InputNotNumber, item);
+        const double value = number(item);
+        if (value != std::trunc(value)) stop_item(ErrorCode::InputNotWhole, item);
         if (std::fabs(value) > kIntegerItemLimit) stop_item(ErrorCode::InputOutOfRange, item);
         return static_cast<int>(value);
     }
     const std::string& text(std::size_t i) const { return line.text(i); }
 
-    bool number_in(std::size_t item, double& value) const {
-        const std::string& field = line.field(item);
-        if (field.find_first_not_of(' ') == std::string::npos) return false;
-        return parse_real(field, value);
+    // The finite number the whole field holds; a blank, missing or infinite
+    // field stops the program.
+    double number(std::size_t item) const {
+        const std::optional<double> value = whole_number(line.field(item));
+        if (!value) stop_item(ErrorCode::InputNotNumber, item);
+        return *value;
     }
     [[noreturn]] void stop_item(ErrorCode code, std::size_t item) const {
         stop_with_error(input_error_text(code, key, item, line_number));
@@ -253,15 +255,21 @@ const std::array<KeyEntry, kKeyCount>& key_table() {
     return table;
 }
 
-// The keys the front end writes into every input file, and the line it
-// always ends it with. A file that has that line and lacks one of these keys
-// has lost a line: the defaults would silently stand in for the user's data
-// (a lost "fsyok" line drops the corrosion). Files of earlier releases and
-// hand-made ones carry no "caldt" line and may lack later keys.
-constexpr std::array<const char*, 13> kAlwaysWrittenKeys = {
-    kVersionKey,          kTitleKey,       kSwitchesKey,    kWaveSwitchesKey,    kConditionsKey,
-    kAddedConditionsKey,  kEmbedmentKey,   kCorrosionKey,   kJointEfficiencyKey, kWaveConditionsKey,
-    kEmbedmentOptionsKey, kStaticWaterKey, kWallFrictionKey};
+// The version the front end writes on the "versi" line of every input file
+// (its text and number), and the keys it always writes with it. A file of
+// that version (or one holding the "caldt" line only the front end writes)
+// that lacks one of these keys was cut or has lost a line: the defaults would
+// silently stand in for the user's data (a lost "fsyok" line drops the
+// corrosion). Files of earlier releases (another version text, version
+// number 0 or no "versi" line) and hand-made ones may lack later keys and
+// keep their defaults.
+constexpr const char* kCurrentVersionText = "<2.00>";
+constexpr int kCurrentVersionNumber = 1;
+constexpr std::array<const char*, 14> kAlwaysWrittenKeys = {
+    kVersionKey,         kTitleKey,           kSwitchesKey,      kWaveSwitchesKey,
+    kConditionsKey,      kAddedConditionsKey, kEmbedmentKey,     kCorrosionKey,
+    kJointEfficiencyKey, kWaveConditionsKey,  kAdoptedLengthKey, kEmbedmentOptionsKey,
+    kStaticWaterKey,     kWallFrictionKey};
 
 // Files of earlier releases have no "tjkn1" line: the crowns of the
 // superstructure and of the pile were the ground-surface crown, the
@@ -305,6 +313,11 @@ void read_input(InputRecord& input, const std::string& name) {
     for (std::size_t line_number = 1;; ++line_number) {
         const int kind = read_csv_line(reader, line);
         if (kind == kCsvEndOfFile) break;
+        // The front end ends every line; a last line without its end was cut
+        // and may hold the first digits of a number (20000 cut to 200).
+        if (!reader.line_ended()) {
+            stop_with_error(input_error_text(ErrorCode::InputLineCut, "", 0, line_number));
+        }
         if (kind == kCsvComment) continue;
         const std::string& field0 = line.field(0);
         for (std::size_t k = 0; k < kKeyCount; ++k) {
@@ -323,7 +336,11 @@ void read_input(InputRecord& input, const std::string& name) {
             if (std::string_view(key_table()[k].key) == key) return met[k];
         return false;
     };
-    if (was_met(kAdoptedLengthKey)) {
+    const bool current_release =
+        (was_met(kVersionKey) && trim_blanks(input.version_text) == kCurrentVersionText &&
+         input.version_number >= kCurrentVersionNumber) ||
+        was_met(kAdoptedLengthKey);
+    if (current_release) {
         for (const char* key : kAlwaysWrittenKeys)
             if (!was_met(key))
                 stop_with_error(input_error_text(ErrorCode::InputKeyMissing, key, 0, 0));

@@ -2,9 +2,10 @@
 // ("swdat,1,1,...", "sdatu,3.50,18.0,..."), written by the front end before
 // every run as CAL_FILE.DAT and read by every batch program into InputRecord.
 // Keys are compared without regard to case; lines beginning with "#", empty
-// lines and unknown keys (the front end's "caldt") are skipped; a single key
-// met twice keeps its last line; a row key appends one row per line; the four
-// tide-level keys replace their row.
+// lines and unknown keys are skipped (the front end's "caldt" line is checked,
+// not kept: the programs take the adopted values from CAL_NEI.DAT); a single
+// key met twice keeps its last line; a row key appends one row per line; the
+// four tide-level keys replace their row.
 #pragma once
 
 #include "file_names.h"
@@ -22,8 +23,10 @@ inline constexpr const char* kNewDataName = "New_Data";
 // earlier release without a "tjkn1" line gets the crowns and the
 // construction-stage seabed from "joken" and reduction rates of 100 %.
 // Stops the program with exit code 1 and a message when the file cannot be
-// opened or read, when a row table or id list would overflow its room, or
-// when a number reads as infinite or not a number.
+// opened or read, when its last line has no line end (cut), when a row table
+// or id list would overflow its room, when an item is empty, no number, a
+// fraction where a whole number belongs or beyond what its box holds, or when
+// a file of the current release lacks a key the front end always writes.
 void read_input(InputRecord& input, const std::string& name);
 
 } // namespace wtn

@@ -14,6 +14,7 @@ bool LineReader::next(std::string& line) {
         line.push_back(static_cast<char>(c));
     }
     if (!any) return false;
+    line_ended_ = c == '\n';
     // A CR belongs to the line end, wherever the line came from.
     while (!line.empty() && line.back() == '\r')
         line.pop_back();

@@ -39,10 +39,11 @@ std::string crlf_lines(const std::vector<std::string>& lines) {
 }
 
 // A wall section as the front end writes it, line by line; with_added_conditions
-// false gives a file of an earlier release without the "tjkn1" and "caldt" lines.
+// false gives a file of an earlier release: version number 0, without the
+// "tjkn1" and "caldt" lines.
 std::vector<std::string> front_end_lines(bool with_added_conditions) {
     std::vector<std::string> lines = {
-        "versi,\"<2.00>\", 1 ",
+        with_added_conditions ? "versi,\"<2.00>\", 1 " : "versi,\"\", 0 ",
         "gyonm,\"" + kTitleUtf8 + "\"",
         "swdat, 1 , 2 , 1 , 2 , 2 , 3 , 2 , 1 , 10 , 1 , 2 , 1 , 3 , 2 ",
         "wavsw,\"朔望平均満潮位\", 1 , 2 , .8 , 1 , 1 , 1 , 2 , 2 , 2 , 1 , 1 ",
@@ -369,6 +370,12 @@ TEST(InputFile, LineRules) {
              EXPECT_EQ(in.version_number, 0);
              EXPECT_EQ(to_file_value(in.static_water), 0);
          }},
+        {"a file of another version lacks later keys and keeps their defaults",
+         {"versi,\"<1.00>\", 1 ", "gyonm,\"A\""},
+         [](const InputRecord& in) {
+             EXPECT_EQ(in.version_number, 1);
+             EXPECT_EQ(in.fsyok.service_life, 30);
+         }},
         {"LF line ends read like CR LF, no CR kept in a text", {}, [](const InputRecord&) {}},
     };
     for (const Case& c : cases) {
@@ -420,11 +427,14 @@ TEST(InputFile, BadInputStopsTheProgram) {
 // as 0 or as written it would design another wall. Each case stops the
 // program naming the key, the item and the line.
 TEST(InputFile, DamagedFrontEndFileStopsNamingKeyItemAndLine) {
+    // Where a cut file ends: after the line end of the case's line, or before it.
+    enum class Cut { None, AfterLine, InLine };
     struct Case {
         const char* damage;
-        std::size_t line; // 1-based line replaced (0: none)
+        std::size_t line; // 1-based line replaced, the last one kept when cut
         const char* text; // its new text, or nullptr to delete it
         const char* message;
+        Cut cut = Cut::None;
     };
     const Case cases[] = {
         {"decision switch no number", 3,
@@ -441,7 +451,10 @@ TEST(InputFile, DamagedFrontEndFileStopsNamingKeyItemAndLine) {
         {"a line cut short", 9, "tugit, .8 , 1 ",
          "(ERROR)-入力データ(tugit)の3番目の項目が数値ではありません(9行目)."},
         {"a whole number with a fraction", 28, "wav_t, 1.5 ",
-         "(ERROR)-入力データ(wav_t)の1番目の項目が数値ではありません(28行目)."},
+         "(ERROR)-入力データ(wav_t)の1番目の項目が整数ではありません(28行目)."},
+        {"a switch with a fraction", 3,
+         "swdat, 1 , 2 , 1 , 2 , 2 , 3 , 2 , 1 , 10.5 , 1 , 2 , 1 , 3 , 2 ",
+         "(ERROR)-入力データ(swdat)の9番目の項目が整数ではありません(3行目)."},
         {"an infinite value", 20, "tikei, 0 , 1e999 ",
          "(ERROR)-入力データ(tikei)の2番目の項目が数値ではありません(20行目)."},
         {"adopted length no number", 26, "caldt, 12.5 , x ",
@@ -457,6 +470,15 @@ TEST(InputFile, DamagedFrontEndFileStopsNamingKeyItemAndLine) {
          "(ERROR)-入力データ(wav_t)の1番目の項目が入力できる範囲を超えています(28行目)."},
         {"corrosion line lost", 8, nullptr, "(ERROR)-入力データに(fsyok)の行がありません."},
         {"version line lost", 1, nullptr, "(ERROR)-入力データに(versi)の行がありません."},
+        {"cut before the adopted values", 25, "hwl__, 1 , 3 , 5.4 , 1 , 9 , 70.25 , 0 ",
+         "(ERROR)-入力データに(caldt)の行がありません.", Cut::AfterLine},
+        {"cut before the corrosion line", 7,
+         "neire, 1 , 10 , .5 , 0 , 1 , .15 , .15 , 1 , 1 , 1 , 0 , 2 , 1 , 1 , 3000 ",
+         "(ERROR)-入力データに(fsyok)の行がありません.", Cut::AfterLine},
+        {"last line cut in a number", 29, "add_1, 15 , -15 , 7.5 , 2",
+         "(ERROR)-入力データの最終行が途中で切れています(29行目).", Cut::InLine},
+        {"cut in the adopted length (20000 to 200)", 26, "caldt, 12.5 , 200",
+         "(ERROR)-入力データの最終行が途中で切れています(26行目).", Cut::InLine},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.damage);
@@ -466,8 +488,11 @@ TEST(InputFile, DamagedFrontEndFileStopsNamingKeyItemAndLine) {
         } else {
             lines.erase(lines.begin() + static_cast<long>(c.line - 1));
         }
+        if (c.cut != Cut::None) lines.resize(c.line);
+        std::string text = crlf_lines(lines);
+        if (c.cut == Cut::InLine) text.resize(text.size() - 2);
         testing::internal::CaptureStderr();
-        EXPECT_THROW(read_text(crlf_lines(lines)), ProgramStop);
+        EXPECT_THROW(read_text(text), ProgramStop);
         EXPECT_EQ(testing::internal::GetCapturedStderr(),
                   std::string("error: ") + c.message + "\n");
     }

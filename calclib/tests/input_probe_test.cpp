@@ -28,7 +28,6 @@ std::string cp932_lines(const std::vector<std::string>& utf8_lines) {
 
 std::string input_file(int land_layers = 2) {
     std::vector<std::string> lines = {
-        "versi,\"<2.00>\", 1 ",
         "gyonm,\"" + kTitle + "\"",
         "swdat, 1 , 1 , 1 , 1 , 2 , 3 , 1 , 1 , 111 , 1 , 1 , 2 , 1 , 1 ",
         "joken, 1.8 , 0 , 1 , 1.2 , 3.5 , -10 , -20.5 , -30 , 0 , 0 , 10.1 , 10 , 5 , 15 , 20 , 3 "

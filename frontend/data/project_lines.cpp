@@ -19,11 +19,20 @@ bool is_blank(char c) {
 
 } // namespace
 
-ProjectLines::ProjectLines(const std::vector<std::string>& lines, std::string path)
-    : lines_(lines), path_(std::move(path)) {}
+ProjectLines::ProjectLines(const std::vector<std::string>& lines, std::string path,
+                           bool last_line_ended)
+    : lines_(lines), path_(std::move(path)), last_line_ended_(last_line_ended) {}
+
+void ProjectLines::require_every_line() {
+    every_line_ = true;
+    if (!last_line_ended_ && !lines_.empty()) {
+        throw DataError("ファイル「" + path_ + "」の" + std::to_string(lines_.size()) +
+                        "行目: 行が途中で切れています（行末がありません）。");
+    }
+}
 
 bool ProjectLines::at_end() const {
-    if (open_) return false;
+    if (open_ || every_line_) return false;
     for (std::size_t i = line_; i < lines_.size(); ++i)
         if (!is_blank_line(lines_[i])) return false;
     return true;

@@ -15,10 +15,19 @@ namespace wtn {
 
 class ProjectLines {
   public:
-    // lines as read from the file; path names the file in messages.
-    ProjectLines(const std::vector<std::string>& lines, std::string path);
+    // lines as read from the file; path names the file in messages;
+    // last_line_ended false when the file's last line has no line end.
+    ProjectLines(const std::vector<std::string>& lines, std::string path,
+                 bool last_line_ended = true);
 
-    // True when no line is left but blank ones (a line is never left half read).
+    // A file of the current version holds every line its writer writes,
+    // each ended: from here on no trailing group may be missing (at_end is
+    // false), and a last line without its end is refused as cut. Files of
+    // older versions may end after any trailing group.
+    void require_every_line();
+
+    // True when no line is left but blank ones (a line is never left half
+    // read); always false once every line is required.
     bool at_end() const;
 
     // The screen whose items follow, for the messages.
@@ -51,6 +60,8 @@ class ProjectLines {
 
     std::vector<std::string> lines_;
     std::string path_;
+    bool last_line_ended_ = true;
+    bool every_line_ = false;
     const char* screen_ = "";
     std::size_t line_ = 0; // lines opened so far: the current line is line_ (1-based)
     bool open_ = false;

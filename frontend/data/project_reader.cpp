@@ -45,14 +45,16 @@ constexpr const char* kResultsDialog = "検討結果";
 } // namespace
 
 void read_data_file(DesignData& data, const std::string& path) {
-    const auto lines = read_text_file(path);
-    ProjectLines in(lines, path);
+    bool last_line_ended = true;
+    const auto lines = read_text_file(path, last_line_ended);
+    ProjectLines in(lines, path, last_line_ended);
     // The first line holds the version tag, or in a version-1.00 file the title.
     const std::string first = in.text(kVersionCaption);
     in.end_line();
     in.screen(project_items::kBasicScreen);
     const std::string tag = trim_blanks(first);
     std::string title;
+    if (tag == kVersion200) in.require_every_line();
     if (tag == kVersion200 || tag == kVersion101) {
         data.data_ver = tag;
         title = in.text(kTitleCaption);

@@ -1,9 +1,11 @@
 // Readers of the project files of the three versions: "<2.00>" (".tn2"),
 // "<1.01>" and the untagged "<1.00>" (".wtn"). An older file lacks the groups
-// that later versions added, and a file may end before any trailing group;
-// each missing group gets its default. The readers do not clear the data
-// first: fields that a file does not carry keep their values, so callers read
-// into a copy of the current data and keep it only when the read succeeded.
+// that later versions added, and may end before any trailing group; each
+// missing group gets its default. A current file holds every group, its last
+// line ended: one that ends early was cut and is refused. The readers do not
+// clear the data first: fields that a file does not carry keep their values,
+// so callers read into a copy of the current data and keep it only when the
+// read succeeded.
 #pragma once
 
 #include "design_data.h"

@@ -13,6 +13,11 @@
 namespace wtn {
 
 std::vector<std::string> read_text_file(const std::string& path) {
+    bool last_line_ended = true;
+    return read_text_file(path, last_line_ended);
+}
+
+std::vector<std::string> read_text_file(const std::string& path, bool& last_line_ended) {
     std::ifstream in(path, std::ios::binary);
     if (!in) throw DataError("ファイル「" + path + "」が開けません。");
     const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
@@ -23,6 +28,7 @@ std::vector<std::string> read_text_file(const std::string& path) {
     } catch (const CodecError&) {
         throw DataError("ファイル「" + path + "」にシフトJISでない文字があります。");
     }
+    last_line_ended = text.empty() || text.back() == '\n';
     std::vector<std::string> lines;
     std::size_t start = 0;
     while (start < text.size()) {

@@ -10,6 +10,9 @@ namespace wtn {
 // Reads a whole code page 932 file as UTF-8 lines (CR LF or LF, no line end
 // kept). DataError naming the file when it cannot be opened, read or decoded.
 std::vector<std::string> read_text_file(const std::string& path);
+// As above; last_line_ended tells whether the last line has its line end (a
+// file that a writer of the system wrote whole always ends with one).
+std::vector<std::string> read_text_file(const std::string& path, bool& last_line_ended);
 
 // Writes the lines as code page 932 with CR LF after each. The text goes to a
 // temporary file beside path first and replaces path only when every byte is

@@ -17,9 +17,13 @@ class LineReader {
     bool next(std::string& line);
     // True when the stream reported a read error.
     bool failed() const;
+    // False when the last line returned ran into the end of the file without
+    // a line end: every writer ends its lines, so such a line was cut.
+    bool line_ended() const { return line_ended_; }
 
   private:
     std::FILE* file_;
+    bool line_ended_ = true;
 };
 
 // Reads a whole file as lines; false when it cannot be opened or read.

@@ -269,8 +269,11 @@ TEST(OlderProjectFile, Version101CutShortDefaultsEachMissingGroup) {
     auto lines = project_file_lines(source);
     lines[0] = "\"<1.01>\"";
 
-    // Lines 1 to 165: group 3 of the version-1.01 additions is missing.
+    // Lines 1 to 165: group 3 of the version-1.01 additions is missing; the
+    // last line without its line end, as older files may be.
     write_text_file(folder.file("a.wtn"), {lines.begin(), lines.begin() + 165});
+    std::filesystem::resize_file(folder.file("a.wtn"),
+                                 std::filesystem::file_size(folder.file("a.wtn")) - 2);
     DesignData d;
     d.yaita_dat.alpha_sw = CheckBox::Checked;
     read_data_file(d, folder.file("a.wtn"));
@@ -296,22 +299,19 @@ TEST(OlderProjectFile, Version101CutShortDefaultsEachMissingGroup) {
     EXPECT_EQ(e.sekouji_dat.lambda2, 1.0);
 }
 
-TEST(ProjectFile, Version200CutAfterLine165KeepsWhatItSays) {
+TEST(ProjectFile, Version200TagMayHaveBlanksInsideItsQuotes) {
     ProgramFolder folder(false);
     DesignData source = sample_design();
     source.kanseiji_dat.clay_sw = ClayNormalFormula::FirstOnly;
     source.sekkei_dat.delta_jyo = {10.0, -10.0, 0.0};
     auto lines = project_file_lines(source);
-    lines[0] = "\" <2.00> \""; // blanks around the tag inside the quotes
-    write_text_file(folder.file("c.tn2"), {lines.begin(), lines.begin() + 165});
+    lines[0] = "\" <2.00> \"";
+    write_text_file(folder.file("c.tn2"), lines);
     DesignData d;
     read_data_file(d, folder.file("c.tn2"));
     EXPECT_EQ(d.data_ver, kVersion200);
     EXPECT_EQ(d.kanseiji_dat.clay_sw, ClayNormalFormula::FirstOnly);
-    EXPECT_EQ(d.kanseiji_dat.dynwater_sw, YesNo::Yes);
-    EXPECT_EQ(d.yaita_dat.joint_alpha, (std::array<double, 3>{1.0, 1.0, 1.0}));
-    EXPECT_EQ(d.kanseiji_dat.okabe_sw, OkabeWhenNegative::Off);
-    EXPECT_EQ(d.sekkei_dat.delta_jyo[0], 15.0);
+    EXPECT_EQ(d.sekkei_dat.delta_jyo[0], 10.0);
 }
 
 // A damaged project file is refused whole, with the line and the item as the
@@ -351,10 +351,14 @@ TEST(ProjectFile, DamagedFilesAreRefusedNamingLineAndItem) {
         lines[line - 1] = text;
         return lines;
     };
+    auto first = [&](std::size_t count) {
+        return std::vector<std::string>(sound.begin(), sound.begin() + static_cast<long>(count));
+    };
     struct Case {
         const char* damage;
         std::vector<std::string> lines;
-        const char* message; // after "ファイル「path」"
+        const char* message;   // after "ファイル「path」"
+        bool open_end = false; // the last line is written without its line end
     };
     const Case cases[] = {
         {"a value added at the end of a line", appended(3, ",7"),
@@ -380,9 +384,17 @@ TEST(ProjectFile, DamagedFilesAreRefusedNamingLineAndItem) {
          "の100行目: 土層の「陸側土層 No.6 層上限の標高」がありません。"},
         {"a line too many", appended(168, "\r\n1"),
          "の169行目: 最後の項目の後に余分な行があります。"},
-        {"cut in half",
-         {sound.begin(), sound.begin() + 84},
+        {"cut in half", first(84),
          "が途中で終わっています（85行目の地表面の「地表面形状 No.31 Ｙ座標」がありません）。"},
+        {"the last line deleted", first(167),
+         "が途中で終わっています（168行目の基本条件の「壁面摩擦角 常時 主働側」がありません）。"},
+        {"cut after the additions of version 1.01", first(166),
+         "が途中で終わっています（167行目の完成時の「√内が負の値の場合、岡部式を用いる」がありませ"
+         "ん）。"},
+        {"cut after the body", first(161),
+         "が途中で終わっています（162行目の検討結果の「施工根入れ深度」がありません）。"},
+        {"cut in the last number: its line end lost", replaced(168, "15,-15,15,-1"),
+         "の168行目: 行が途中で切れています（行末がありません）。", true},
         {"version 1.01: a value added to its last line", v101(166, "0,1,1,1,0,5"),
          "の166行目: 施工時の「静水圧考慮SW」の後に余分な値があります。"},
         {"version 1.00: text in the adopted values", v100(161, "x,0"),
@@ -401,6 +413,7 @@ TEST(ProjectFile, DamagedFilesAreRefusedNamingLineAndItem) {
             if (cr != std::string::npos) split.push_back(l.substr(cr + 2));
         }
         write_text_file(path, split);
+        if (c.open_end) std::filesystem::resize_file(path, std::filesystem::file_size(path) - 2);
         DesignData d = sample_design();
         try {
             read_data_file(d, path);

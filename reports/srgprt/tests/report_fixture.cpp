@@ -113,8 +113,12 @@ ReportRun run_report(const ReportFixture& f) {
     {
         CFile file = open_file("CAL_FILE.DAT", "ab");
         write_values_line(file.get(), "versi,\"<2.00>\", %d ", f.input.version_number);
+        write_values_line(file.get(), "caldt, 0 , 0 ");
         write_values_line(file.get(), "nir_t, 2 , 2 , 0 , %.6f , 0 , 0 ", f.input.nir_t.lambda2);
         write_values_line(file.get(), "wav_t, %d ", to_file_value(f.input.static_water));
+        const WallFriction& a = f.input.add_1;
+        write_values_line(file.get(), "add_1, %.6f , %.6f , %.6f , %.6f ", a.normal_active,
+                          a.normal_passive, a.seismic_active, a.seismic_passive);
     }
     write_run_info(test::stamped_run("WAVE", "wave test"));
     if (f.with_switch_file) folder.write("PRG_SW.DAT", std::to_string(f.system_switch) + "\r\n");

@@ -126,18 +126,18 @@ const Damage kDamages[] = {
      "(GAIRYOK.DAT)の内容が正しくありません(読まれない行が残っています)", nullptr},
     {"wave program: the calculation input cut before its soil layers", 5,
      [](const ProgramFolder& f) {
-         // Cut at a line end: the lines read are whole, and without the
-         // adopted values at its end the file may lack later keys.
+         // Cut at a line end: the lines read are whole, but a file of the
+         // front end's version lacks the keys written after the cut.
          const std::string text = f.read("CAL_FILE.DAT");
          f.write("CAL_FILE.DAT", text.substr(0, text.find("sdatu,")));
      },
-     "陸側の土層内に海底面がありません", "WAV_DATA.PRN"},
+     "入力データに(wlvl_)の行がありません", "WAV_DATA.PRN"},
     {"wave program: the calculation input cut in the middle of a line", 5,
      [](const ProgramFolder& f) {
          const std::string text = f.read("CAL_FILE.DAT");
          f.write("CAL_FILE.DAT", text.substr(0, text.find("sdatu,") + 12));
      },
-     "入力データ(sdatu)の2番目の項目が数値ではありません", "WAV_DATA.PRN"},
+     "入力データの最終行が途中で切れています", "WAV_DATA.PRN"},
     {"construction-stage stability: the completed state's pile file missing", 6,
      [](const ProgramFolder& f) { remove_file(f, "OK_YAITA.DAT"); }, "OK_YAITA.DAT", "KEKKA4.DAT"},
     {"wave report: the wave table cut in half", 7,

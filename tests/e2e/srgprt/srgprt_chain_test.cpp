@@ -6,6 +6,7 @@
 #include "child_process.h"
 #include "cp932_codec.h"
 #include "customisation_text.h"
+#include "default_input_lines.h"
 #include "fixed_run_stamp.h"
 #include "program_folder.h"
 #include "viewer_check.h"
@@ -46,14 +47,19 @@ std::string input_file(const Section& s) {
         "wavsw,\"\", " + std::to_string(s.formula) + " , 2 , 1 , " + s.examine + " ",
         "joken, 2 , 0 , 1 , 1 , 3.5 , -10 , -20 , -30 , 0 , 0 , 10.1 , 0 , 0 , 5 , 5 , 1 , 1 , 1 ",
         "tjkn1, 2.5 , 1 , 10 , 3 , -10 , 5 , 180 , 270 , 180 , -8 , 200 , 0 ",
+        test::kDefaultEmbedmentLine,
+        test::kDefaultCorrosionLine,
+        test::kDefaultJointLine,
         "sdatu, 3.5 , 18 , 10 , 20 , 30 , 0 , 0 , 1 , 0 , 3000 ",
         "sdatu, -5 , 17 , 7 , 17 , 0 , 20 , 1.5 , 2 , 0 , 0 ",
         "jdatu, -10 , 17 , 7 , 17 , 30 , 0 , 0 , 1 , 0 , 5000 ",
         "wlvl_, 1 , -6 , -6 , -8 , 2 , 0 , -5 , -9 , -9 , -20 ",
         s.hwl,
         s.lwl,
+        test::kNoAdoptedValuesLine,
         "nir_t, 2 , 2 , 0 , 1 , 0 , 0 ",
         "wav_t, 1 ",
+        test::kDefaultWallFrictionLine,
     };
     std::string text;
     for (const std::string& line : lines)

@@ -1,6 +1,7 @@
 #include "wall_section.h"
 
 #include "customisation_text.h"
+#include "default_input_lines.h"
 
 #include <cstdio>
 
@@ -95,12 +96,17 @@ std::string both_studies_input(int cases) {
         "joken, 2 , 0 , 1 , 1 , 3 , -6 , -20 , -30 , 0 , 0 , 10 , 0 , 0 , 50 , 75 , 1 , 1 , 1 ",
         "tjkn1, 2.5 , 1 , 3 , 3 , 3 , 50 , 0 , 0 , 0 , -6 , 200 , 0 ",
         "neire,1,1.0,1.0,0.0,0,0.15,0.0,0.0,0.0,3,0.0,1,1.0,1.0,0.0",
+        kDefaultCorrosionLine,
+        kDefaultJointLine,
         "sdatu, 3 , 18 , 10 , 20 , 30 , 0 , 0 , 1 , 0 , 30000 ",
         "jdatu, -6 , 18 , 10 , 20 , 30 , 0 , 0 , 1 , 0 , 30000 ",
         "wlvl_, 1 , -6 , -6 , -6 , 2 , 0 , -7 , -7 , -7 , -7 ",
         "hwl__, 1 , 1.0 , 1.5 , 2 , 0 , 40 , 0 ",
         "lwl__, 1 , 1.0 , 1.5 , 2 , 0 , 40 , 0 ",
+        kNoAdoptedValuesLine,
         "nir_t, 2 , 2 , 0 , 1 , 0 , 0 ",
+        kDefaultStaticWaterLine,
+        kDefaultWallFrictionLine,
     };
     std::string text;
     for (const std::string& line : lines)

@@ -4,6 +4,7 @@
 // (also the construction-stage design seabed), h_b at -9.00.
 #include "child_process.h"
 #include "cp932_codec.h"
+#include "default_input_lines.h"
 #include "force_case.h"
 #include "input_file.h"
 #include "input_record.h"
@@ -56,14 +57,19 @@ std::string input_file(const Fixture& f) {
         "tjkn1, 2.5 , 1 , 10 , " + std::to_string(f.pile_crown) +
             " , -10 , 5 , 180 , 270 , 180 , " + std::to_string(f.construction_seabed) +
             " , 200 , 0 ",
+        test::kDefaultEmbedmentLine,
+        test::kDefaultCorrosionLine,
+        test::kDefaultJointLine,
         "sdatu, 3.5 , 18 , 10 , 20 , 30 , 0 , 0 , 1 , 0 , 3000 ",
         "sdatu, -5 , 17 , 7 , 17 , 0 , 20 , 1.5 , 2 , 0 , 0 ",
         "jdatu, -10 , 17 , 7 , 17 , 30 , 0 , 0 , 1 , 0 , 5000 ",
         f.wlvl,
         f.hwl,
         f.lwl,
+        test::kNoAdoptedValuesLine,
         "nir_t, 2 , 2 , 0 , 1 , 0 , 0 ",
         "wav_t, 1 ",
+        test::kDefaultWallFrictionLine,
     };
     std::string text;
     for (const auto& line : lines)
