@@ -1,11 +1,11 @@
 #include "chooser_exchange.h"
 
 #include "file_io.h"
+#include "number_field.h"
 #include "text_lines.h"
 #include "text_trim.h"
 
 #include <charconv>
-#include <climits>
 #include <cmath>
 #include <cstdio>
 #include <memory>
@@ -15,7 +15,7 @@ namespace wtn {
 namespace {
 
 // Spaces and tabs around a value are padding.
-constexpr std::string_view kBlanks = " \t";
+constexpr std::string_view kBlanks = kBlanksAndTabs;
 
 bool parse_level(const std::string& text, double& value) {
     const std::string t = trim_blanks(text, kBlanks);
@@ -26,15 +26,6 @@ bool parse_level(const std::string& text, double& value) {
 
 } // namespace
 
-bool parse_whole_integer(const std::string& text, int& value) {
-    const std::string t = trim_blanks(text, kBlanks);
-    if (t.empty()) return false;
-    const char* begin = t.data();
-    if (*begin == '+') ++begin;
-    const auto [end, ec] = std::from_chars(begin, t.data() + t.size(), value);
-    return ec == std::errc() && end == t.data() + t.size();
-}
-
 bool read_chooser_request(const std::string& path, ChooserRequest& request, std::string& error) {
     request = ChooserRequest{};
     if (!read_lines(path, request.lines)) {
@@ -44,11 +35,13 @@ bool read_chooser_request(const std::string& path, ChooserRequest& request, std:
     // A trailing empty line is only the end of the last line.
     while (!request.lines.empty() && trim_blanks(request.lines.back(), kBlanks).empty())
         request.lines.pop_back();
-    if (request.lines.empty() || !parse_whole_integer(request.lines[0], request.case_index) ||
-        (request.case_index != 0 && request.case_index != 1)) {
+    const std::optional<int> case_index =
+        request.lines.empty() ? std::nullopt : whole_integer_field(request.lines[0], kBlanks);
+    if (!case_index || (*case_index != 0 && *case_index != 1)) {
         error = "line 1 of " + path + " is not a case index 0 or 1";
         return false;
     }
+    request.case_index = *case_index;
     for (std::size_t i = 1; i < request.lines.size(); ++i) {
         double level = 0.0;
         if (!parse_level(request.lines[i], level)) {

@@ -35,8 +35,4 @@ bool write_chooser_choice(const std::string& path, const ChooserRequest& request
 // the running program's path cannot be read.
 std::string program_beside_self(const std::string& name);
 
-// Reads a whole decimal integer (surrounding blanks allowed). False for
-// anything else.
-bool parse_whole_integer(const std::string& text, int& value);
-
 } // namespace wtn

@@ -5,8 +5,6 @@
 #include "number_field.h"
 #include "wall_codes.h"
 
-#include <cerrno>
-#include <climits>
 #include <cstdlib>
 #include <optional>
 #include <string>
@@ -23,21 +21,9 @@ namespace {
 // A count or switch field: blanks around an optional sign and digits, within
 // the range of int. "3.000000" is a real of the next row, not the count 3.
 int whole_integer(const std::string& field, const std::string& what) {
-    const char* begin = field.c_str();
-    while (*begin == ' ' || *begin == '\t')
-        ++begin;
-    const char* digits = begin + ((*begin == '-' || *begin == '+') ? 1 : 0);
-    const char* end = digits;
-    while (*end >= '0' && *end <= '9')
-        ++end;
-    const char* rest = end;
-    while (*rest == ' ' || *rest == '\t')
-        ++rest;
-    errno = 0;
-    const long value = std::strtol(begin, nullptr, 10);
-    if (end == digits || *rest != '\0' || errno == ERANGE || value < INT_MIN || value > INT_MAX)
-        stop_malformed(what + "の整数 " + field);
-    return static_cast<int>(value);
+    const std::optional<int> value = whole_integer_field(field, kBlanksAndTabs);
+    if (!value) stop_malformed(what + "の整数 " + field);
+    return *value;
 }
 
 // Reads a section line by line. A section starts at its naming line (a

@@ -99,13 +99,101 @@ int read_count(const char*& at) {
     return value;
 }
 
+// Reads the flags, width, precision, length and letter of the conversion
+// that starts after the '%' at `at`, taking a width or precision given as '*'
+// from args; `at` is left after the letter. False when the format ends first.
+bool read_conversion(const char*& at, va_list* args, Conversion& c, bool& long_value) {
+    for (;; ++at) {
+        if (*at == '-')
+            c.left = true;
+        else if (*at == '+')
+            c.plus = true;
+        else if (*at == ' ')
+            c.space = true;
+        else if (*at == '0')
+            c.zero = true;
+        else
+            break;
+    }
+    if (*at == '*') {
+        c.width = va_arg(*args, int);
+        if (c.width < 0) {
+            c.left = true;
+            c.width = -c.width;
+        }
+        ++at;
+    } else {
+        c.width = read_count(at);
+    }
+    if (*at == '.') {
+        ++at;
+        if (*at == '*') {
+            c.precision = va_arg(*args, int);
+            if (c.precision < 0) c.precision = -1;
+            ++at;
+        } else {
+            c.precision = read_count(at);
+        }
+    }
+    long_value = false;
+    if (*at == 'l') {
+        long_value = true;
+        ++at;
+    }
+    c.letter = *at;
+    if (c.letter == '\0') return false;
+    ++at;
+    return true;
+}
+
+// Appends the value of one conversion, taken from args. False for a
+// conversion left to the C library, and for a real that is not finite, whose
+// value goes to bad_value with non_finite set.
+bool append_conversion(std::string& out, const Conversion& c, bool long_value, va_list* args,
+                       bool& non_finite, double& bad_value) {
+    switch (c.letter) {
+    case 'f': {
+        const double value = va_arg(*args, double);
+        if (!std::isfinite(value)) {
+            non_finite = true;
+            bad_value = value;
+            return false;
+        }
+        return append_real(out, c, value);
+    }
+    case 'd':
+    case 'i':
+        if (c.precision >= 0) return false;
+        append_integer(out, c, long_value ? va_arg(*args, long) : va_arg(*args, int));
+        return true;
+    case 's':
+        if (long_value) return false;
+        append_text(out, c, va_arg(*args, const char*));
+        return true;
+    case 'c': {
+        if (long_value) return false;
+        const char letter = static_cast<char>(va_arg(*args, int));
+        Conversion text = c;
+        text.precision = -1;
+        append_text(out, text, std::string_view(&letter, 1));
+        return true;
+    }
+    case '%':
+        if (long_value || c.width != 0 || c.precision >= 0) return false;
+        out += '%';
+        return true;
+    default:
+        return false;
+    }
+}
+
 // Formats the conversions the programs use (%d %ld %f %lf %s %c %% with
 // flags - + space 0, a width and a precision, given or *) without the C
 // library's general formatter; the results are the same byte for byte. False
 // at the first conversion of any other kind, which leaves the whole format to
 // the C library. A real that is not finite stops the formatting with its
 // value in non_finite.
-bool format_common(std::string& out, const char* format, va_list args, bool& non_finite,
+bool format_common(std::string& out, const char* format, va_list* args, bool& non_finite,
                    double& bad_value) {
     for (const char* at = format; *at != '\0';) {
         if (*at != '%') {
@@ -118,81 +206,9 @@ bool format_common(std::string& out, const char* format, va_list args, bool& non
         }
         ++at;
         Conversion c;
-        for (;; ++at) {
-            if (*at == '-')
-                c.left = true;
-            else if (*at == '+')
-                c.plus = true;
-            else if (*at == ' ')
-                c.space = true;
-            else if (*at == '0')
-                c.zero = true;
-            else
-                break;
-        }
-        if (*at == '*') {
-            c.width = va_arg(args, int);
-            if (c.width < 0) {
-                c.left = true;
-                c.width = -c.width;
-            }
-            ++at;
-        } else {
-            c.width = read_count(at);
-        }
-        if (*at == '.') {
-            ++at;
-            if (*at == '*') {
-                c.precision = va_arg(args, int);
-                if (c.precision < 0) c.precision = -1;
-                ++at;
-            } else {
-                c.precision = read_count(at);
-            }
-        }
         bool long_value = false;
-        if (*at == 'l') {
-            long_value = true;
-            ++at;
-        }
-        c.letter = *at;
-        if (c.letter == '\0') return false;
-        ++at;
-        switch (c.letter) {
-        case 'f': {
-            const double value = va_arg(args, double);
-            if (!std::isfinite(value)) {
-                non_finite = true;
-                bad_value = value;
-                return false;
-            }
-            if (!append_real(out, c, value)) return false;
-            break;
-        }
-        case 'd':
-        case 'i':
-            if (c.precision >= 0) return false;
-            append_integer(out, c, long_value ? va_arg(args, long) : va_arg(args, int));
-            break;
-        case 's':
-            if (long_value) return false;
-            append_text(out, c, va_arg(args, const char*));
-            break;
-        case 'c': {
-            if (long_value) return false;
-            const char letter = static_cast<char>(va_arg(args, int));
-            Conversion text = c;
-            text.precision = -1;
-            append_text(out, text, std::string_view(&letter, 1));
-            break;
-        }
-        case '%':
-            if (long_value || c.width != 0 || c.precision >= 0) return false;
-            out += '%';
-            break;
-        default:
-            return false;
-        }
+        if (!read_conversion(at, args, c, long_value)) return false;
+        if (!append_conversion(out, c, long_value, args, non_finite, bad_value)) return false;
     }
     return true;
 }
@@ -226,7 +242,7 @@ std::string format_values(const char* format, va_list args) {
     std::string text;
     bool non_finite = false;
     double bad_value = 0.0;
-    const bool formatted = format_common(text, format, common, non_finite, bad_value);
+    const bool formatted = format_common(text, format, &common, non_finite, bad_value);
     va_end(common);
     if (non_finite) throw NonFiniteValue{bad_value};
     if (formatted) return text;

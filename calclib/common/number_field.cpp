@@ -21,6 +21,18 @@ std::optional<double> whole_number(std::string_view text) {
     return v;
 }
 
+std::optional<int> whole_integer_field(std::string_view text, std::string_view blanks) {
+    const std::string t = trim_blanks(text, blanks);
+    if (t.empty()) return std::nullopt;
+    const char* first = t.data() + (t[0] == '+' ? 1 : 0);
+    const char* last = t.data() + t.size();
+    if (first != t.data() && first != last && *first == '-') return std::nullopt; // "+-"
+    int value = 0;
+    const auto result = std::from_chars(first, last, value);
+    if (result.ec != std::errc() || result.ptr != last) return std::nullopt;
+    return value;
+}
+
 bool parse_real(const std::string& text, double& value) {
     if (trim_blanks(text).empty()) {
         value = 0.0;

@@ -4,6 +4,7 @@
 #include "error_messages.h"
 #include "file_io.h"
 #include "format_values.h"
+#include "number_field.h"
 #include "text_lines.h"
 
 #include <cerrno>
@@ -51,9 +52,9 @@ int read_chooser_answer(const std::string& path, int candidate_count) {
     LineReader reader(file.get());
     std::string line;
     if (!reader.next(line)) return -1;
-    int index = -1;
-    if (!parse_whole_integer(line, index) || index < 0 || index >= candidate_count) return -1;
-    return index;
+    const std::optional<int> index = whole_integer_field(line, kBlanksAndTabs);
+    if (!index || *index < 0 || *index >= candidate_count) return -1;
+    return *index;
 }
 
 void choose_virtual_seabed(const MergedDiagram& diagram, int c, VirtualSeabedState& state) {

@@ -5,6 +5,7 @@
 // program, takes its place and asks the user. This half loads no window
 // toolkit, so an answered run costs no more than starting a small program.
 #include "chooser_exchange.h"
+#include "number_field.h"
 
 #include <unistd.h>
 
@@ -12,6 +13,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <string>
 
 namespace {
@@ -21,13 +23,13 @@ constexpr int kNotChosen = 1;
 constexpr const char* kDialogProgramName = "ZEVOVE_DIALOG";
 
 int answer_without_window(const wtn::ChooserRequest& request, const char* choice_text) {
-    int index = 0;
-    if (!wtn::parse_whole_integer(choice_text, index)) {
+    const std::optional<int> index = wtn::whole_integer_field(choice_text, wtn::kBlanksAndTabs);
+    if (!index) {
         std::fprintf(stderr, "ZEVOVE: %s is not a whole number: %s\n", wtn::kChooserChoiceVariable,
                      choice_text);
         return kNotChosen;
     }
-    if (!wtn::write_chooser_choice(wtn::kChooserFileName, request, index)) {
+    if (!wtn::write_chooser_choice(wtn::kChooserFileName, request, *index)) {
         std::fprintf(stderr, "ZEVOVE: cannot write %s\n", wtn::kChooserFileName);
         return kNotChosen;
     }

@@ -1,39 +1,19 @@
 #include "report_files.h"
 
 #include "cp932_codec.h"
+#include "number_field.h"
 #include "page_layout.h"
+#include "text_trim.h"
 
 #include <cctype>
-#include <charconv>
 #include <cstdio>
 
 namespace wtn::viewer {
 
 namespace {
 
-std::string trim(std::string_view text) {
-    std::size_t begin = 0;
-    std::size_t end = text.size();
-    while (begin < end && text[begin] == ' ')
-        ++begin;
-    while (end > begin && text[end - 1] == ' ')
-        --end;
-    return std::string(text.substr(begin, end - begin));
-}
-
 bool is_blank(std::string_view text) {
-    return trim(text).empty();
-}
-
-// A whole decimal integer, blanks around it allowed.
-std::optional<int> parse_int(std::string_view text) {
-    const std::string word = trim(text);
-    if (word.empty()) return std::nullopt;
-    int value = 0;
-    const char* end = word.data() + word.size();
-    const auto [ptr, ec] = std::from_chars(word.data(), end, value);
-    if (ec != std::errc() || ptr != end) return std::nullopt;
-    return value;
+    return trim_blanks(text).empty();
 }
 
 std::vector<std::string> words(std::string_view text) {
@@ -72,7 +52,8 @@ void read_header(const std::string& line, PageDocument& doc, ProblemSink& sink) 
     int stamp[6] = {};
     bool ok = line.size() >= kStampWidth;
     for (int i = 0; ok && i < 6; ++i) {
-        const std::optional<int> value = parse_int(std::string_view(line).substr(4 * i, 4));
+        const std::optional<int> value =
+            whole_integer_field(std::string_view(line).substr(4 * i, 4));
         ok = value.has_value();
         if (ok) stamp[i] = *value;
     }
@@ -84,7 +65,7 @@ void read_header(const std::string& line, PageDocument& doc, ProblemSink& sink) 
     if (line.size() > kNameColumn && is_blank(std::string_view(line).substr(kStampWidth, 8)))
         doc.data_name = cp932_to_utf8_lossy(line.substr(kNameColumn));
     else if (line.size() > kStampWidth)
-        doc.data_name = cp932_to_utf8_lossy(trim(line.substr(kStampWidth)));
+        doc.data_name = cp932_to_utf8_lossy(trim_blanks(line.substr(kStampWidth)));
 }
 
 void read_block_line(const std::string& line, int number, PageDocument& doc, ProblemSink& sink) {
@@ -96,8 +77,8 @@ void read_block_line(const std::string& line, int number, PageDocument& doc, Pro
     if (line.size() > 2 && !is_blank(std::string_view(line).substr(2, 2)))
         sink.error(number, "malformed template line: columns 3-4 must be blank");
     if (line.size() > kNameColumn)
-        entry.template_name = trim(line.substr(kNameColumn, kDrawingColumn - kNameColumn));
-    if (line.size() > kDrawingColumn) entry.drawing_name = trim(line.substr(kDrawingColumn));
+        entry.template_name = trim_blanks(line.substr(kNameColumn, kDrawingColumn - kNameColumn));
+    if (line.size() > kDrawingColumn) entry.drawing_name = trim_blanks(line.substr(kDrawingColumn));
     if (entry.template_name.empty() && entry.drawing_name.empty())
         sink.error(number, "template line names neither a template nor a drawing");
     doc.entries.push_back(std::move(entry));
@@ -114,7 +95,7 @@ void read_directive(const std::string& line, int number, PageDocument& doc, Prob
     entry.line = number;
     switch (letter) {
     case 'R': {
-        const std::optional<int> lines = parse_int(rest);
+        const std::optional<int> lines = whole_integer_field(rest);
         if (!lines || *lines < 0) {
             sink.error(number, "malformed \"$R\": a line count expected");
             return;
@@ -138,7 +119,7 @@ void read_directive(const std::string& line, int number, PageDocument& doc, Prob
             sink.error(number, std::string("malformed \"$") + letter +
                                    "\": two blanks and a name expected");
         entry.kind = letter == 'H' ? EntryKind::heading : EntryKind::footing;
-        entry.template_name = trim(rest);
+        entry.template_name = trim_blanks(rest);
         break;
     default:
         sink.error(number, "unknown directive \"" + cp932_to_utf8_lossy(line.substr(0, 2)) + "\"");
@@ -205,13 +186,13 @@ std::optional<PageTemplate> parse_page_template(const std::string& file_name,
         return std::nullopt;
     }
     PageTemplate form;
-    form.name = trim(lines[0]);
+    form.name = trim_blanks(lines[0]);
     std::vector<std::string> tokens = words(lines[1]);
     if (!tokens.empty() && tokens[0] == kInstalledTemplateTag) {
         form.installed = true;
         tokens.erase(tokens.begin());
     }
-    const std::optional<int> count = tokens.empty() ? std::nullopt : parse_int(tokens[0]);
+    const std::optional<int> count = tokens.empty() ? std::nullopt : whole_integer_field(tokens[0]);
     if (!count || *count < 0 || (!form.installed && tokens.size() != 1)) {
         sink.error(2, "malformed line count");
         return std::nullopt;
@@ -253,11 +234,13 @@ std::optional<Drawing> parse_drawing(const std::string& file_name,
     }
     Drawing drawing;
     const std::size_t gap = lines[0].find("  ");
-    drawing.name = trim(lines[0].substr(0, gap));
-    if (gap != std::string::npos) drawing.title = cp932_to_utf8_lossy(trim(lines[0].substr(gap)));
+    drawing.name = trim_blanks(lines[0].substr(0, gap));
+    if (gap != std::string::npos)
+        drawing.title = cp932_to_utf8_lossy(trim_blanks(lines[0].substr(gap)));
     const std::vector<std::string> size = words(lines[1]);
-    const std::optional<int> columns = size.size() == 2 ? parse_int(size[0]) : std::nullopt;
-    const std::optional<int> rows = size.size() == 2 ? parse_int(size[1]) : std::nullopt;
+    const std::optional<int> columns =
+        size.size() == 2 ? whole_integer_field(size[0]) : std::nullopt;
+    const std::optional<int> rows = size.size() == 2 ? whole_integer_field(size[1]) : std::nullopt;
     if (!columns || !rows || *columns <= 0 || *rows <= 0) {
         sink.error(2, "malformed size line: two positive integers expected");
         return std::nullopt;
@@ -294,7 +277,7 @@ std::optional<Drawing> parse_drawing(const std::string& file_name,
         }
         bool numbers_ok = line.size() > 1 && line[1] == ' ';
         for (const std::string& w : words(std::string_view(line).substr(1))) {
-            const std::optional<int> value = parse_int(w);
+            const std::optional<int> value = whole_integer_field(w);
             numbers_ok = numbers_ok && value.has_value();
             if (value) command.numbers.push_back(*value);
         }

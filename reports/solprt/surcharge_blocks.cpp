@@ -106,22 +106,101 @@ double highest_top_under(const FigureKit& kit, const SurchargeProfile& profile,
     return highest;
 }
 
+// Where the labels of one profile stand so far: a label that would run into
+// the previous one goes one text line higher.
+struct ZoneLabelRun {
+    int zone = 0;
+    double previous_right = -kNoBlockTop;
+    double previous_y = kNoBlockTop;
+};
+
+// One ground profile as the figure draws it: its model points and
+// intensities, their page points, where its blocks end and the load case.
+struct ProfileOnPage {
+    const FigureKit& kit;
+    const SurchargeProfile& profile;
+    const FigurePoint* page;
+    double end_distance;
+    int c;
+    bool in_surcharge_figure;
+};
+
+// The arrows of one segment at the pitch, carried over from the segments
+// before it in the same zone; returns how many were drawn and where the last
+// stood along the segment.
+struct SegmentArrows {
+    int count = 0;
+    double last_distance = 0.0;
+};
+
+SegmentArrows segment_arrows(DrawingFile& file, const FigureKit& kit, const SurchargePoint& p,
+                             const SurchargePoint& next, FigurePoint a, double q, double carried) {
+    const double pitch = kit.arrow_pitch;
+    const double sx = (next.x - p.x) * kit.page_scale;
+    const double sy = (next.y - p.y) * kit.page_scale;
+    const int whole_pitches = static_cast<int>(sx / pitch);
+    const double left_over = sx - (whole_pitches * pitch - carried);
+    SegmentArrows arrows;
+    arrows.count = whole_pitches + static_cast<int>(left_over / pitch);
+    if (std::fabs(left_over) < kArrowEndTolerance) --arrows.count;
+    if (std::fabs(left_over - pitch) < kArrowEndTolerance) --arrows.count;
+    for (int k = 0; k < arrows.count; ++k) {
+        arrows.last_distance = pitch - carried + k * pitch;
+        const double d = arrows.last_distance;
+        sheet_arrow(file, kit, a.x + d, a.y - d * sy / sx - q * kit.load_scale, a.x + d,
+                    a.y - d * sy / sx, kBlockPen);
+    }
+    return arrows;
+}
+
+// The label of the zone whose block runs from block_start to block_end on
+// the page. It stands centred over the block it closes. Both figures begin
+// at the wall: a label wider than the block at the wall starts at the wall
+// instead of reaching across it (out of the frame in the surcharge figures).
+// A label wider than its block stands above the higher blocks beside it too,
+// and zones close together would put their labels over each other: a label
+// that runs into the previous one stands one text line above it.
+void zone_block_label(DrawingFile& file, const ProfileOnPage& on_page, double q, double block_start,
+                      double block_end, double highest, ZoneLabelRun& run) {
+    const FigureKit& kit = on_page.kit;
+    const FigurePoint* page = on_page.page;
+    const std::string text = zone_label(on_page.c, on_page.in_surcharge_figure, run.zone + 1, q);
+    const double centre = (block_start + block_end) / 2.0;
+    const double half = half_label(kit, text);
+    double x = centre - half;
+    x = std::max(x, static_cast<double>(page[0].x));
+    const double top =
+        std::min(highest, highest_top_under(kit, on_page.profile, page, on_page.end_distance,
+                                            on_page.c, x, x + 2.0 * half, kNoBlockTop));
+    double y = top - 0.25 * kit.text_height;
+    if (x < run.previous_right && std::fabs(y - run.previous_y) < kit.text_height)
+        y = run.previous_y - kit.text_height;
+    // Then clear of every line and text under it, higher still.
+    if (kit.ink != nullptr) {
+        LabelMoves moves =
+            label_moves(kit, {1.0, 0.0}, kZoneLabelAlongCells, {0.0, -1.0}, kZoneLabelFreeLines);
+        moves.one_way = true; // never back across the wall
+        const LabelShift shift = clear_label_shift(*kit.ink, text_box(kit, x, y, text), moves);
+        x += shift.dx;
+        y += shift.dy;
+    }
+    sheet_text(file, kit, x, y, text);
+    run.previous_right = x + 2.0 * half;
+    run.previous_y = y;
+    ++run.zone;
+}
+
 // The blocks over a ground profile whose page points are `page` and whose
 // model points and intensities are `profile`, out to end_distance.
 void profile_blocks(DrawingFile& file, const FigureKit& kit, const SurchargeProfile& profile,
                     const FigurePoint* page, double end_distance, int c, bool in_surcharge_figure) {
     const double s = kit.load_scale;
-    const double pitch = kit.arrow_pitch;
     double previous = kNoPreviousIntensity;
     double highest = kNoBlockTop;
     double carried = 0.0;
-    int zone = 0;
     bool in_block = false;
     double block_start = 0.0;
-    // Where the previous label ran to and stood: a label that would run into
-    // it goes one text line higher.
-    double previous_right = -kNoBlockTop;
-    double previous_y = kNoBlockTop;
+    ZoneLabelRun labels;
     for (int b = 0; b + 1 < profile.count; ++b) {
         const SurchargePoint& p = profile.points[static_cast<std::size_t>(b)];
         const SurchargePoint& next = profile.points[static_cast<std::size_t>(b) + 1];
@@ -153,58 +232,17 @@ void profile_blocks(DrawingFile& file, const FigureKit& kit, const SurchargeProf
             sheet_line(file, kit, e.x, e_top, e.x, e.y, 0, kBlockPen);
 
         // Arrows go on at the pitch across the segments of one zone.
-        const double sx = (next.x - p.x) * kit.page_scale;
-        const double sy = (next.y - p.y) * kit.page_scale;
-        const int t = static_cast<int>(sx / pitch);
-        const double u = sx - (t * pitch - carried);
-        int count = t + static_cast<int>(u / pitch);
-        if (std::fabs(u) < kArrowEndTolerance) --count;
-        if (std::fabs(u - pitch) < kArrowEndTolerance) --count;
-        double last_d = 0.0;
-        for (int k = 0; k < count; ++k) {
-            last_d = pitch - carried + k * pitch;
-            sheet_arrow(file, kit, a.x + last_d, a.y - last_d * sy / sx - q * s, a.x + last_d,
-                        a.y - last_d * sy / sx, kBlockPen);
-        }
-
+        const SegmentArrows arrows = segment_arrows(file, kit, p, next, a, q, carried);
         if (q_next != q || at_end) {
             carried = 0.0;
-            // Each label stands centred over the block it closes. Both
-            // figures begin at the wall: a label wider than the block at the
-            // wall starts at the wall instead of reaching across it (out of
-            // the frame in the surcharge figures). A label wider than its block stands above the
-            // higher blocks beside it too, and zones close together would put their labels over
-            // each other: a label that runs into the previous one stands one text line above it.
-            const std::string text = zone_label(c, in_surcharge_figure, zone + 1, q);
-            const double centre = (block_start + e.x) / 2.0;
-            const double half = half_label(kit, text);
-            double x = centre - half;
-            x = std::max(x, static_cast<double>(page[0].x));
-            const double top =
-                std::min(highest, highest_top_under(kit, profile, page, end_distance, c, x,
-                                                    x + 2.0 * half, kNoBlockTop));
-            double y = top - 0.25 * kit.text_height;
-            if (x < previous_right && std::fabs(y - previous_y) < kit.text_height)
-                y = previous_y - kit.text_height;
-            // Then clear of every line and text under it, higher still.
-            if (kit.ink != nullptr) {
-                LabelMoves moves = label_moves(kit, {1.0, 0.0}, kZoneLabelAlongCells, {0.0, -1.0},
-                                               kZoneLabelFreeLines);
-                moves.one_way = true; // never back across the wall
-                const LabelShift shift =
-                    clear_label_shift(*kit.ink, text_box(kit, x, y, text), moves);
-                x += shift.dx;
-                y += shift.dy;
-            }
-            sheet_text(file, kit, x, y, text);
-            previous_right = x + 2.0 * half;
-            previous_y = y;
-            ++zone;
+            zone_block_label(file, {kit, profile, page, end_distance, c, in_surcharge_figure}, q,
+                             block_start, e.x, highest, labels);
             highest = kNoBlockTop;
             in_block = false;
             if (at_end) break;
         } else {
-            carried = count > 0 ? sx - last_d : static_cast<double>(e.x) - a.x;
+            const double sx = (next.x - p.x) * kit.page_scale;
+            carried = arrows.count > 0 ? sx - arrows.last_distance : static_cast<double>(e.x) - a.x;
         }
         previous = q;
     }

@@ -6,6 +6,8 @@
 // leading-number reading, which its older files rely on.
 #pragma once
 
+#include "text_trim.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,6 +20,12 @@ inline constexpr int kInt16Max = 32767;
 // The number a whole field holds (spaces around it allowed, a leading "+"
 // allowed); empty when the field is blank or not one finite number.
 std::optional<double> whole_number(std::string_view text);
+
+// The whole decimal integer a field holds (the blanks given around it
+// allowed, a sign allowed); empty when the field is blank, holds anything
+// else, or the integer lies beyond int.
+std::optional<int> whole_integer_field(std::string_view text,
+                                       std::string_view blanks = kFieldBlanks);
 
 // As whole_number, but a blank field reads as 0. False when the text is not
 // a finite number.
