@@ -1,12 +1,14 @@
 #include "cp932_codec.h"
 #include "file_io.h"
 #include "format_values.h"
+#include "number_field.h"
 #include "text_lines.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstring>
+#include <optional>
 #include <random>
 
 namespace wtn {
@@ -97,6 +99,32 @@ TEST(ValueFormatting, CommonConversionsMatchTheCLibrary) {
     // a file.
     EXPECT_THROW(format_text("%.2f", std::nan("")), NonFiniteValue);
     EXPECT_THROW(format_text("%d %f", 1, -INFINITY), NonFiniteValue);
+}
+
+TEST(NumberFields, AWholeIntegerFieldHoldsOneIntegerAndNothingElse) {
+    struct Case {
+        const char* field;
+        std::optional<int> value;
+    };
+    const Case cases[] = {
+        {"7", 7},
+        {" 12 ", 12},
+        {"+3", 3},
+        {"-4", -4},
+        {"", std::nullopt},
+        {"  ", std::nullopt},
+        {"3.0", std::nullopt},
+        {"3a", std::nullopt},
+        {"+-5", std::nullopt},
+        {"1 2", std::nullopt},
+        {"2147483648", std::nullopt},
+        {"-2147483648", -2147483647 - 1},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(whole_integer_field(c.field), c.value) << '"' << c.field << '"';
+    // Tabs pad a field only where the caller says so.
+    EXPECT_EQ(whole_integer_field("\t1\t"), std::nullopt);
+    EXPECT_EQ(whole_integer_field("\t1\t", kBlanksAndTabs), 1);
 }
 
 TEST(LineWriter, EndsEveryLineWithCrLf) {
