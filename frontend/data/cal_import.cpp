@@ -304,6 +304,61 @@ void read_tide_level(DesignData& d, LineItems& in, int k) {
     r.beta = c.incidence_angle;
 }
 
+void read_josai(DesignData& d, LineItems& in, RowCounters& rows) {
+    JosaiRow& r = d.tihyou_dat.josai_tbl[next_row(rows.surcharges, kSurchargeRoom, in, "上載荷重")];
+    SurchargeRow c;
+    in.items(kJosaiItems, c);
+    r.start_x = c.start;
+    r.end_x = c.end;
+    r.q_normal = c.normal;
+    r.q_seismic = c.seismic;
+}
+
+void read_kokan(DesignData& d, LineItems& in, RowCounters& rows) {
+    KokanRec& r = d.yaita_dat.kokan_tbl[next_row(rows.pipes, kSteelPipeRoom, in, "鋼管矢板")];
+    SteelPipeRow c;
+    in.items(kKokanItems, c);
+    r.diameter = c.diameter;
+    r.thickness = c.thickness;
+    r.joint_spacing = 0.0;
+    const double joint = c.joint;
+    // A joint type 1 to 3, anything else a spacing.
+    r.joint_type = PipeJoint::GivenSpacing;
+    for (int index = 0; index < kPipeJointTypeCount; ++index) {
+        const auto type = code_of_list_index<PipeJoint>(index);
+        if (joint == joint_type_item(type)) r.joint_type = type;
+    }
+    if (r.joint_type == PipeJoint::GivenSpacing) r.joint_spacing = joint;
+}
+
+void read_tikei(DesignData& d, LineItems& in, RowCounters& rows) {
+    TikeiPoint& p =
+        d.tihyou_dat.tikei_tbl[next_row(rows.ground_points, kGroundPointRoom, in, "地形")];
+    GroundPoint c;
+    in.items(kTikeiItems, c);
+    p.x = c.distance;
+    p.y = c.level;
+}
+
+void read_morid(DesignData& d, LineItems& in, RowCounters& rows) {
+    MoridRow& r = d.tihyou_dat.morid_tbl[next_row(rows.fills, kFillRoom, in, "盛土")];
+    FillRow c;
+    in.items(kMoridItems, c);
+    r.top_lvl = c.top;
+    r.wet_w = c.wet_weight;
+    r.sat_w = c.saturated_weight; // the submerged weight is derived again
+}
+
+// The wave conditions, then the breaking-wave levels of the studied tide levels.
+void read_wlvl(DesignData& d, LineItems& in) {
+    WaveConditions c;
+    in.items(kWlvlItems, c);
+    cal_links::ToDesignData to_design;
+    cal_links::wlvl(to_design, d, c);
+    for (int i = 0; i < kStudiedTideLevels; ++i)
+        d.sekouji_dat.hb_lvl[i] = in.real();
+}
+
 } // namespace
 
 ConversionScope import_cal_file(DesignData& d, const std::string& path) {
@@ -320,7 +375,6 @@ ConversionScope import_cal_file(DesignData& d, const std::string& path) {
         LineItems in(text, n + 1, path);
         if (text.find(',') == std::string::npos) in.fail("キーの後にカンマがありません。");
         const std::string& key = in.key();
-        TihyouData& t = d.tihyou_dat;
         if (key == kTitleKey) {
             d.data_title = fixed_text(in.text(), kTitleLength);
         } else if (key == kSwitchesKey) {
@@ -343,13 +397,7 @@ ConversionScope import_cal_file(DesignData& d, const std::string& path) {
         } else if (key == kCataloguePilesKey) {
             read_tyait(d, in, rows);
         } else if (key == kSurchargeKey) {
-            JosaiRow& r = t.josai_tbl[next_row(rows.surcharges, kSurchargeRoom, in, "上載荷重")];
-            SurchargeRow c;
-            in.items(kJosaiItems, c);
-            r.start_x = c.start;
-            r.end_x = c.end;
-            r.q_normal = c.normal;
-            r.q_seismic = c.seismic;
+            read_josai(d, in, rows);
             scope.surcharge_zones = true;
         } else if (key == kNormalForceKey) {
             read_force(d.gairyoku_dat.gairyoku_jyo[next_row(rows.normal_forces, kForceRoom, in,
@@ -362,21 +410,7 @@ ConversionScope import_cal_file(DesignData& d, const std::string& path) {
                        in);
             scope.seismic_forces = true;
         } else if (key == kSteelPipeKey) {
-            KokanRec& r =
-                d.yaita_dat.kokan_tbl[next_row(rows.pipes, kSteelPipeRoom, in, "鋼管矢板")];
-            SteelPipeRow c;
-            in.items(kKokanItems, c);
-            r.diameter = c.diameter;
-            r.thickness = c.thickness;
-            r.joint_spacing = 0.0;
-            const double joint = c.joint;
-            // A joint type 1 to 3, anything else a spacing.
-            r.joint_type = PipeJoint::GivenSpacing;
-            for (int index = 0; index < kPipeJointTypeCount; ++index) {
-                const auto type = code_of_list_index<PipeJoint>(index);
-                if (joint == joint_type_item(type)) r.joint_type = type;
-            }
-            if (r.joint_type == PipeJoint::GivenSpacing) r.joint_spacing = joint;
+            read_kokan(d, in, rows);
         } else if (key == kLandLayerKey) {
             read_layer(
                 d.dosou_dat.dosou_riku[next_row(rows.land_layers, kSoilLayerRoom, in, "陸側土層")],
@@ -388,27 +422,12 @@ ConversionScope import_cal_file(DesignData& d, const std::string& path) {
                 in);
             scope.sea_layers = true;
         } else if (key == kGroundPointKey) {
-            TikeiPoint& p = t.tikei_tbl[next_row(rows.ground_points, kGroundPointRoom, in, "地形")];
-            GroundPoint c;
-            in.items(kTikeiItems, c);
-            p.x = c.distance;
-            p.y = c.level;
+            read_tikei(d, in, rows);
         } else if (key == kFillKey) {
-            MoridRow& r = t.morid_tbl[next_row(rows.fills, kFillRoom, in, "盛土")];
-            FillRow c;
-            in.items(kMoridItems, c);
-            r.top_lvl = c.top;
-            r.wet_w = c.wet_weight;
-            r.sat_w = c.saturated_weight; // the submerged weight is derived again
+            read_morid(d, in, rows);
             scope.fills = true;
         } else if (key == kWaveConditionsKey) {
-            SekoujiData& w = d.sekouji_dat;
-            WaveConditions c;
-            in.items(kWlvlItems, c);
-            cal_links::ToDesignData to_design;
-            cal_links::wlvl(to_design, d, c);
-            for (int i = 0; i < kStudiedTideLevels; ++i)
-                w.hb_lvl[i] = in.real();
+            read_wlvl(d, in);
         } else if (key == kTideLevelKeys[0]) {
             read_tide_level(d, in, 0);
         } else if (key == kTideLevelKeys[1]) {

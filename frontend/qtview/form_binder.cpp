@@ -1,6 +1,7 @@
 #include "form_binder.h"
 
 #include "picture_widget.h"
+#include "widget_state.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -29,8 +30,6 @@ namespace {
 // Pixel size of the forms' font: the 9 points the forms were laid out for.
 constexpr int kFormFontPixels = 12;
 constexpr double kPixelsPerPoint = 96.0 / 72.0;
-// Blank pixels between a bordered label's sides and its text.
-constexpr int kBorderPadding = 2;
 
 } // namespace
 
@@ -410,138 +409,38 @@ void FormBinder::sync(ui::Control& control) {
     case ui::ControlKind::Frame:
         static_cast<QGroupBox*>(widget)->setTitle(caption);
         break;
-    case ui::ControlKind::Label: {
-        auto* label = static_cast<QLabel*>(widget);
-        const auto& model = static_cast<ui::Label&>(control);
-        if (model.tooltip_colors) {
-            QPalette palette = label->palette();
-            palette.setColor(QPalette::Window, palette.color(QPalette::ToolTipBase));
-            palette.setColor(QPalette::WindowText, palette.color(QPalette::ToolTipText));
-            label->setPalette(palette);
-            label->setAutoFillBackground(true);
-        }
-        if (model.alert) {
-            QPalette palette = label->palette();
-            palette.setColor(QPalette::WindowText, Qt::red);
-            label->setPalette(palette);
-        }
-        label->setFrameShape(model.border ? QFrame::Box : QFrame::NoFrame);
-        // Qt indents the text of a framed label by the width of an "x" from
-        // each edge it is aligned to, the upper one too, which pushes a line
-        // out of a cell one line high. A bordered cell centres its text
-        // between top and bottom instead, a little apart from its sides.
-        const Qt::Alignment across = model.align_right ? Qt::AlignRight : Qt::AlignLeft;
-        label->setAlignment(across | (model.border ? Qt::AlignVCenter : Qt::AlignTop));
-        label->setIndent(model.border ? kBorderPadding : 0);
-        if (model.font_size > 0 || model.bold) {
-            QFont font = label->font();
-            if (model.font_size > 0) set_font_points(font, model.font_size);
-            font.setBold(model.bold);
-            label->setFont(font);
-        }
-        // Wrapped once the frame and font that set the room are in place.
-        label->setText(wrapped_label_caption(*label, caption));
+    case ui::ControlKind::Label:
+        show_label(*static_cast<QLabel*>(widget), static_cast<ui::Label&>(control), caption);
         break;
-    }
-    case ui::ControlKind::TextBox: {
-        auto& box = static_cast<ui::TextBox&>(control);
-        auto* edit = static_cast<QLineEdit*>(widget);
-        QString text = to_qt(box.text());
-        if (edit->text() != text) {
-            edit->setText(text);
-            // A box without the focus shows the start of its text.
-            if (!edit->hasFocus()) edit->setCursorPosition(0);
-        }
-        edit->setReadOnly(box.locked);
-        edit->setFrame(box.border);
-        edit->setAlignment(box.align_right ? Qt::AlignRight : Qt::AlignLeft);
-        if (edit->hasFocus()) {
-            if (box.sel_length() > 0) {
-                edit->setSelection(static_cast<int>(box.sel_start()),
-                                   static_cast<int>(box.sel_length()));
-            } else if (edit->hasSelectedText()) {
-                edit->setCursorPosition(static_cast<int>(box.sel_start()));
-            }
-        }
+    case ui::ControlKind::TextBox:
+        show_text_box(*static_cast<QLineEdit*>(widget), static_cast<ui::TextBox&>(control));
         break;
-    }
     case ui::ControlKind::CommandButton: {
-        auto& button = static_cast<ui::CommandButton&>(control);
         auto* push = static_cast<QPushButton*>(widget);
         push->setText(caption);
-        push->setDefault(button.is_default);
+        push->setDefault(static_cast<ui::CommandButton&>(control).is_default);
         push->setAutoDefault(false);
         break;
     }
-    case ui::ControlKind::CheckBox: {
-        auto& check = static_cast<ui::CheckBox&>(control);
-        auto* qcheck = static_cast<QCheckBox*>(widget);
-        qcheck->setText(wrapped_button_caption(*qcheck, caption));
-        qcheck->setTristate(check.value() == ui::CheckBox::kGrayed);
-        qcheck->setCheckState(check.value() == ui::CheckBox::kChecked  ? Qt::Checked
-                              : check.value() == ui::CheckBox::kGrayed ? Qt::PartiallyChecked
-                                                                       : Qt::Unchecked);
+    case ui::ControlKind::CheckBox:
+        show_check_box(*static_cast<QCheckBox*>(widget), static_cast<ui::CheckBox&>(control),
+                       caption);
         break;
-    }
     case ui::ControlKind::OptionButton: {
         auto* radio = static_cast<QRadioButton*>(widget);
         radio->setText(wrapped_button_caption(*radio, caption));
         radio->setChecked(static_cast<ui::OptionButton&>(control).value());
         break;
     }
-    case ui::ControlKind::ListBox: {
-        auto& list = static_cast<ui::ListBox&>(control);
-        auto* qlist = static_cast<QListWidget*>(widget);
-        qlist->setSelectionMode(list.multi_select ? QAbstractItemView::MultiSelection
-                                                  : QAbstractItemView::SingleSelection);
-        if (list.fixed_pitch || list.font_size > 0) {
-            QFont font = list.fixed_pitch ? fixed_pitch_font() : qlist->font();
-            if (list.font_size > 0) set_font_points(font, list.font_size);
-            qlist->setFont(font);
-        }
-        const auto& lines = list.lines();
-        while (qlist->count() > static_cast<int>(lines.size()))
-            delete qlist->takeItem(qlist->count() - 1);
-        for (std::size_t i = 0; i < lines.size(); ++i) {
-            QString line = to_qt(lines[i]);
-            if (static_cast<int>(i) < qlist->count()) {
-                if (qlist->item(static_cast<int>(i))->text() != line)
-                    qlist->item(static_cast<int>(i))->setText(line);
-            } else {
-                qlist->addItem(line);
-            }
-        }
-        for (std::size_t i = 0; i < lines.size(); ++i) {
-            qlist->item(static_cast<int>(i))->setSelected(list.selected(i));
-        }
-        if (list.list_index() >= 0) {
-            qlist->setCurrentRow(list.list_index(), list.multi_select
-                                                        ? QItemSelectionModel::NoUpdate
-                                                        : QItemSelectionModel::ClearAndSelect);
-        }
+    case ui::ControlKind::ListBox:
+        show_list_box(*static_cast<QListWidget*>(widget), static_cast<ui::ListBox&>(control));
         break;
-    }
-    case ui::ControlKind::TabControl: {
-        auto& tabs = static_cast<ui::TabControl&>(control);
-        auto* qtabs = static_cast<QTabWidget*>(widget);
-        for (std::size_t i = 0; i < tabs.page_count() && static_cast<int>(i) < qtabs->count();
-             ++i) {
-            qtabs->setTabText(static_cast<int>(i), to_qt(tabs.page(i).caption()));
-            qtabs->setTabEnabled(static_cast<int>(i), tabs.tab_enabled(i));
-        }
-        if (tabs.tab() < qtabs->count()) qtabs->setCurrentIndex(tabs.tab());
+    case ui::ControlKind::TabControl:
+        show_tab_control(*static_cast<QTabWidget*>(widget), static_cast<ui::TabControl&>(control));
         break;
-    }
-    case ui::ControlKind::ScrollBar: {
-        auto& bar = static_cast<ui::ScrollBar&>(control);
-        auto* qbar = static_cast<QScrollBar*>(widget);
-        qbar->setRange(bar.min(), bar.max());
-        qbar->setSingleStep(bar.small_change);
-        qbar->setPageStep(bar.large_change);
-        qbar->setTracking(bar.tracking);
-        qbar->setValue(bar.value());
+    case ui::ControlKind::ScrollBar:
+        show_scroll_bar(*static_cast<QScrollBar*>(widget), static_cast<ui::ScrollBar&>(control));
         break;
-    }
     case ui::ControlKind::PictureBox:
         widget->update();
         break;

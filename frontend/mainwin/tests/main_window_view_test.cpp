@@ -169,7 +169,7 @@ TEST(CustomDialogView, ThreePagesAndTheButtonsWithNothingEmptyBelow) {
         custom.tab_ogm->user_select_tab(page);
         QApplication::processEvents();
         const QImage picture = dialog.grab().toImage();
-        EXPECT_TRUE(picture.save(QStringLiteral(WTN_SCREENSHOT_DIR) + "/Form5_page" +
+        EXPECT_TRUE(picture.save(QStringLiteral(WTN_SCREENSHOT_DIR) + "/Form5_empty_table_page" +
                                  QString::number(page + 1) + ".png"));
         const QRgb ground = picture.pixel(0, kBelowButtons);
         int marked = 0;
