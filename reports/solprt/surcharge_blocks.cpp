@@ -55,13 +55,14 @@ void straight_blocks(DrawingFile& file, const EarthPressureReport& report, int c
     const FigureKit& kit = report.kit;
     const double q =
         c == kSeismicCase ? input.joken.surcharge_seismic : input.joken.surcharge_normal;
-    const double s = kit.load_scale;
+    const double scale = kit.load_scale;
     const double theta = input.joken.ground_angle * std::numbers::pi / 180.0;
     const PagePoint p0 = model_to_page(kit, 0.0, input.joken.ground_crown);
-    const FigurePoint e = report.figures.condition.ground[0];
+    const FigurePoint ground_end = report.figures.condition.ground[0];
     if (q > 0.0) {
-        sheet_line(file, kit, p0.x, p0.y, p0.x, p0.y - q * s, 0, kBlockPen);
-        sheet_line(file, kit, p0.x, p0.y - q * s, e.x, e.y - q * s, 0, kBlockPen);
+        sheet_line(file, kit, p0.x, p0.y, p0.x, p0.y - q * scale, 0, kBlockPen);
+        sheet_line(file, kit, p0.x, p0.y - q * scale, ground_end.x, ground_end.y - q * scale, 0,
+                   kBlockPen);
         const double dx = std::cos(theta) * kit.ground_reach * kit.page_scale;
         const double dy = std::sin(theta) * kit.ground_reach * kit.page_scale;
         // At most the drawn reach of the ground over the pitch; an angle
@@ -70,15 +71,15 @@ void straight_blocks(DrawingFile& file, const EarthPressureReport& report, int c
         const int n = steps > 0.0 && steps < kMaxArrows ? static_cast<int>(steps) : 0;
         for (int k = 0; k < n; ++k) {
             const double d = (k + 1) * kit.arrow_pitch;
-            sheet_arrow(file, kit, p0.x + d, p0.y - d * dy / dx - q * s, p0.x + d,
+            sheet_arrow(file, kit, p0.x + d, p0.y - d * dy / dx - q * scale, p0.x + d,
                         p0.y - d * dy / dx, kBlockPen);
         }
     }
     const std::string text =
         format_text(c == kSeismicCase ? "ｗ'=%8.2lf kN/m\\U2" : "ｗ =%8.2lf kN/m\\U2", q);
-    const double lift = q > 0.0 ? q * s : 0.0;
-    const double mx = (p0.x + e.x) / 2.0;
-    const double my = (p0.y + e.y) / 2.0 - lift;
+    const double lift = q > 0.0 ? q * scale : 0.0;
+    const double mx = (p0.x + ground_end.x) / 2.0;
+    const double my = (p0.y + ground_end.y) / 2.0 - lift;
     const double half = half_label(kit, text);
     // Along the slope, centred over the block.
     sheet_text_at_angle(file, kit,
@@ -97,11 +98,11 @@ double highest_top_under(const FigureKit& kit, const SurchargeProfile& profile,
     for (int b = 0; b + 1 < profile.count; ++b) {
         if (b > 0 && profile.points[static_cast<std::size_t>(b)].x == end_distance) break;
         const double q = intensity(profile.points[static_cast<std::size_t>(b)], c);
-        const FigurePoint a = page[b];
-        const FigurePoint e = page[b + 1];
-        if (q == 0.0 || std::fabs(static_cast<double>(a.x) - e.x) < kVerticalStep) continue;
-        if (std::max(a.x, e.x) < x1 || std::min(a.x, e.x) > x2) continue;
-        highest = std::min({highest, a.y - q * kit.load_scale, e.y - q * kit.load_scale});
+        const FigurePoint start = page[b];
+        const FigurePoint end = page[b + 1];
+        if (q == 0.0 || std::fabs(static_cast<double>(start.x) - end.x) < kVerticalStep) continue;
+        if (std::max(start.x, end.x) < x1 || std::min(start.x, end.x) > x2) continue;
+        highest = std::min({highest, start.y - q * kit.load_scale, end.y - q * kit.load_scale});
     }
     return highest;
 }
@@ -134,7 +135,8 @@ struct SegmentArrows {
 };
 
 SegmentArrows segment_arrows(DrawingFile& file, const FigureKit& kit, const SurchargePoint& p,
-                             const SurchargePoint& next, FigurePoint a, double q, double carried) {
+                             const SurchargePoint& next, FigurePoint start, double q,
+                             double carried) {
     const double pitch = kit.arrow_pitch;
     const double sx = (next.x - p.x) * kit.page_scale;
     const double sy = (next.y - p.y) * kit.page_scale;
@@ -147,8 +149,8 @@ SegmentArrows segment_arrows(DrawingFile& file, const FigureKit& kit, const Surc
     for (int k = 0; k < arrows.count; ++k) {
         arrows.last_distance = pitch - carried + k * pitch;
         const double d = arrows.last_distance;
-        sheet_arrow(file, kit, a.x + d, a.y - d * sy / sx - q * kit.load_scale, a.x + d,
-                    a.y - d * sy / sx, kBlockPen);
+        sheet_arrow(file, kit, start.x + d, start.y - d * sy / sx - q * kit.load_scale, start.x + d,
+                    start.y - d * sy / sx, kBlockPen);
     }
     return arrows;
 }
@@ -194,7 +196,7 @@ void zone_block_label(DrawingFile& file, const ProfileOnPage& on_page, double q,
 // model points and intensities are `profile`, out to end_distance.
 void profile_blocks(DrawingFile& file, const FigureKit& kit, const SurchargeProfile& profile,
                     const FigurePoint* page, double end_distance, int c, bool in_surcharge_figure) {
-    const double s = kit.load_scale;
+    const double scale = kit.load_scale;
     double previous = kNoPreviousIntensity;
     double highest = kNoBlockTop;
     double carried = 0.0;
@@ -210,39 +212,41 @@ void profile_blocks(DrawingFile& file, const FigureKit& kit, const SurchargeProf
             previous = q;
             continue;
         }
-        const FigurePoint a = page[b];
-        const FigurePoint e = page[b + 1];
-        if (std::fabs(static_cast<double>(a.x) - e.x) < kVerticalStep) {
+        const FigurePoint start = page[b];
+        const FigurePoint end = page[b + 1];
+        if (std::fabs(static_cast<double>(start.x) - end.x) < kVerticalStep) {
             previous = 0.0;
             continue;
         }
-        const double a_top = a.y - q * s;
-        const double e_top = e.y - q * s;
-        highest = std::min({highest, a_top, e_top});
+        const double start_top = start.y - q * scale;
+        const double end_top = end.y - q * scale;
+        highest = std::min({highest, start_top, end_top});
         if (!in_block) {
             in_block = true;
-            block_start = a.x;
+            block_start = start.x;
         }
         // A block ends where its intensity changes; in the surcharge figures
         // also where the wedge leaves the ground, which cuts it there.
         const bool at_end = next.x == end_distance;
-        if (previous != q) sheet_line(file, kit, a.x, a.y, a.x, a_top, 0, kBlockPen);
-        sheet_line(file, kit, a.x, a_top, e.x, e_top, 0, kBlockPen);
+        if (previous != q)
+            sheet_line(file, kit, start.x, start.y, start.x, start_top, 0, kBlockPen);
+        sheet_line(file, kit, start.x, start_top, end.x, end_top, 0, kBlockPen);
         if (q_next != q || (in_surcharge_figure && at_end))
-            sheet_line(file, kit, e.x, e_top, e.x, e.y, 0, kBlockPen);
+            sheet_line(file, kit, end.x, end_top, end.x, end.y, 0, kBlockPen);
 
         // Arrows go on at the pitch across the segments of one zone.
-        const SegmentArrows arrows = segment_arrows(file, kit, p, next, a, q, carried);
+        const SegmentArrows arrows = segment_arrows(file, kit, p, next, start, q, carried);
         if (q_next != q || at_end) {
             carried = 0.0;
             zone_block_label(file, {kit, profile, page, end_distance, c, in_surcharge_figure}, q,
-                             block_start, e.x, highest, labels);
+                             block_start, end.x, highest, labels);
             highest = kNoBlockTop;
             in_block = false;
             if (at_end) break;
         } else {
             const double sx = (next.x - p.x) * kit.page_scale;
-            carried = arrows.count > 0 ? sx - arrows.last_distance : static_cast<double>(e.x) - a.x;
+            carried =
+                arrows.count > 0 ? sx - arrows.last_distance : static_cast<double>(end.x) - start.x;
         }
         previous = q;
     }
