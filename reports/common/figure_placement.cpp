@@ -106,15 +106,23 @@ LabelBox text_box(const FigureKit& kit, double x, double y, std::string_view tex
             y - (1.0 + kRaisedHeadroom) * kit.text_height};
 }
 
+bool segment_part_in_box(PagePoint start, PagePoint delta, const LabelBox& box, double& t0,
+                         double& t1) {
+    t0 = 0.0;
+    t1 = 1.0;
+    // Each side of the box cuts the segment's range of t (Liang-Barsky).
+    return clip(-delta.x, start.x - box.left, t0, t1) &&
+           clip(delta.x, box.right - start.x, t0, t1) &&
+           clip(-delta.y, start.y - box.upper, t0, t1) &&
+           clip(delta.y, box.lower - start.y, t0, t1);
+}
+
 bool line_strikes_box(const InkLine& line, const LabelBox& box) {
     const LabelBox b = inner(box);
     if (b.left >= b.right || b.upper >= b.lower) return false;
-    const double dx = line.b.x - line.a.x;
-    const double dy = line.b.y - line.a.y;
     double t0 = 0.0;
     double t1 = 1.0;
-    return clip(-dx, line.a.x - b.left, t0, t1) && clip(dx, b.right - line.a.x, t0, t1) &&
-           clip(-dy, line.a.y - b.upper, t0, t1) && clip(dy, b.lower - line.a.y, t0, t1) &&
+    return segment_part_in_box(line.a, {line.b.x - line.a.x, line.b.y - line.a.y}, b, t0, t1) &&
            t0 <= t1;
 }
 

@@ -43,6 +43,12 @@ void note_box(const FigureKit& kit, const LabelBox& box);
 // height and the rise of a raised character ("\\U2").
 LabelBox text_box(const FigureKit& kit, double x, double y, std::string_view text);
 
+// The part [t0, t1] of the segment from start to start + delta (t from 0
+// at start to 1 at its end) that lies inside box, both in the same
+// coordinates (Y downward); false when the segment misses the box.
+bool segment_part_in_box(PagePoint start, PagePoint delta, const LabelBox& box, double& t0,
+                         double& t1);
+
 // True when the line passes through the inside of the box. A line along an
 // edge (an underline, the line a level stands on) does not count: the box is
 // first shrunk by kEdgeClearance on every side.

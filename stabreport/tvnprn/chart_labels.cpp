@@ -1,6 +1,7 @@
 #include "chart_labels.h"
 
 #include "figure_kit.h"
+#include "figure_placement.h"
 #include "math_constants.h"
 
 #include <algorithm>
@@ -73,24 +74,9 @@ bool segment_inside(const ChartSegment& s, const ChartLabel& label, double margi
     const double v = dx0 * a.vx + dy0 * a.vy;
     const double du = dx * a.ux + dy * a.uy;
     const double dv = dx * a.vx + dy * a.vy;
-    t0 = 0.0;
-    t1 = 1.0;
-    // Each side of the box cuts the segment's range of t (Liang-Barsky).
-    const double p[] = {-du, du, -dv, dv};
-    const double q[] = {u - b.u0, b.u1 - u, v - b.v0, b.v1 - v};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0.0) {
-            if (q[i] < 0.0) return false;
-            continue;
-        }
-        const double r = q[i] / p[i];
-        if (p[i] < 0.0)
-            t0 = std::max(t0, r);
-        else
-            t1 = std::min(t1, r);
-        if (t0 > t1) return false;
-    }
-    return true;
+    // v grows toward the bottom of the glyphs, as Y does on the page.
+    const LabelBox local{b.u0, b.u1, b.v1, b.v0};
+    return segment_part_in_box({u, v}, {du, dv}, local, t0, t1);
 }
 
 bool crosses(const ChartLabel& label, const ChartSegment& s) {
