@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace wtn {
 
@@ -124,6 +125,33 @@ bool line_strikes_box(const InkLine& line, const LabelBox& box) {
     double t1 = 1.0;
     return segment_part_in_box(line.a, {line.b.x - line.a.x, line.b.y - line.a.y}, b, t0, t1) &&
            t0 <= t1;
+}
+
+std::vector<InkLine> line_pieces_outside(const InkLine& line, const std::vector<LabelBox>& boxes) {
+    const PagePoint delta{line.b.x - line.a.x, line.b.y - line.a.y};
+    // The parts of the line's parameter range that the struck boxes cover.
+    std::vector<std::pair<double, double>> covered;
+    for (const LabelBox& box : boxes) {
+        double t0 = 0.0;
+        double t1 = 0.0;
+        if (line_strikes_box(line, box) && segment_part_in_box(line.a, delta, box, t0, t1))
+            covered.emplace_back(t0, t1);
+    }
+    std::sort(covered.begin(), covered.end());
+    std::vector<InkLine> pieces;
+    double from = 0.0;
+    auto add_piece = [&](double t_end) {
+        if (t_end > from)
+            pieces.push_back({{line.a.x + from * delta.x, line.a.y + from * delta.y},
+                              {line.a.x + t_end * delta.x, line.a.y + t_end * delta.y}});
+    };
+    for (const auto& [t0, t1] : covered) {
+        add_piece(t0);
+        from = std::max(from, t1);
+    }
+    if (covered.empty()) return {line};
+    add_piece(1.0);
+    return pieces;
 }
 
 bool boxes_overlap(const LabelBox& a, const LabelBox& b) {

@@ -54,6 +54,10 @@ bool segment_part_in_box(PagePoint start, PagePoint delta, const LabelBox& box, 
 // first shrunk by kEdgeClearance on every side.
 bool line_strikes_box(const InkLine& line, const LabelBox& box);
 
+// The pieces of the line left outside every box it strikes, in order from
+// its start; a box it only touches along an edge leaves it whole.
+std::vector<InkLine> line_pieces_outside(const InkLine& line, const std::vector<LabelBox>& boxes);
+
 // True when the insides of the two boxes meet.
 bool boxes_overlap(const LabelBox& a, const LabelBox& b);
 

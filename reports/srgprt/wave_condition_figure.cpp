@@ -3,6 +3,7 @@
 #include "drawing_primitives.h"
 #include "error_messages.h"
 #include "figure_labels.h"
+#include "figure_placement.h"
 #include "format_values.h"
 #include "report_switches.h"
 #include "user_text.h"
@@ -10,7 +11,10 @@
 #include "wave_inputs.h"
 
 #include <algorithm>
+#include <array>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace wtn {
 namespace {
@@ -166,19 +170,94 @@ void draw_crest_label(DrawingFile& file, const FigureKit& kit, const WaveConditi
     sheet_text(file, kit, x + 1.5 * w, y, 0, text);
 }
 
+// A tide level's mark on its line and its text after the mark.
+struct TideLabel {
+    double mark_x = 0.0;
+    double text_x = 0.0;
+    double y = 0.0;
+    std::string text;
+    LabelBox mark;
+    LabelBox text_box;
+};
+
+TideLabel tide_label(const FigureKit& kit, const FigureLine& line, std::string text, double shift) {
+    TideLabel label;
+    label.mark_x = line.x2 + 2.0 * kit.text_width + shift;
+    label.text_x = line.x2 + 3.5 * kit.text_width + shift;
+    label.y = line.y2;
+    label.text = std::move(text);
+    label.mark = water_mark_box(label.mark_x, label.y);
+    label.text_box = text_box(kit, label.text_x, label.y, label.text);
+    return label;
+}
+
+bool labels_meet(const TideLabel& a, const TideLabel& b) {
+    return boxes_overlap(a.mark, b.mark) || boxes_overlap(a.mark, b.text_box) ||
+           boxes_overlap(a.text_box, b.mark) || boxes_overlap(a.text_box, b.text_box);
+}
+
+// The labels of the tide levels drawn. Levels closer than a text's height
+// would print their marks and texts over one another: from the highest level
+// down, a label that meets one placed before moves along its own line toward
+// the wall, half a cell at a time, until it stands clear (it stays where it
+// was wanted when the line holds no clear place).
+std::array<TideLabel, kTideLevelCount>
+place_tide_labels(const FigureKit& kit, const WaveConditionRecord& rec, const InputRecord& input) {
+    std::array<TideLabel, kTideLevelCount> labels{};
+    std::vector<int> order;
+    for (int k = 0; k < kTideLevelCount; ++k) {
+        if (!tide_level_drawn(input, k)) continue;
+        const std::string name = escape_user_text(report_level_name(input, k));
+        labels[k] = tide_label(kit, rec.tide_lines[k],
+                               name + format_text(" %+1.2f", tide_level_of(input, k)), 0.0);
+        order.push_back(k);
+    }
+    std::stable_sort(order.begin(), order.end(),
+                     [&](int a, int b) { return labels[a].y < labels[b].y; });
+    const double step = kit.text_width / 2.0;
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        const FigureLine& line = rec.tide_lines[order[i]];
+        auto meets_placed = [&](const TideLabel& label) {
+            for (std::size_t j = 0; j < i; ++j)
+                if (labels_meet(label, labels[order[j]])) return true;
+            return false;
+        };
+        TideLabel& label = labels[order[i]];
+        for (double shift = step; meets_placed(label); shift += step) {
+            TideLabel moved = tide_label(kit, line, label.text, shift);
+            if (moved.text_box.right > std::max(line.x1, line.x2)) break;
+            if (!meets_placed(moved)) label = moved;
+        }
+    }
+    return labels;
+}
+
+// The tide lines with their marks and texts; a line gives way behind the
+// marks and texts of the other levels that it would strike through.
 void draw_tide_lines(DrawingFile& file, const FigureKit& kit, const WaveConditionRecord& rec,
                      const InputRecord& input) {
-    const double w = kit.text_width;
+    const std::array<TideLabel, kTideLevelCount> labels = place_tide_labels(kit, rec, input);
     for (int k = 0; k < kTideLevelCount; ++k) {
         if (!tide_level_drawn(input, k)) continue;
         const FigureLine& l = rec.tide_lines[k];
-        sheet_line(file, kit, l);
-        const PagePoint mark = to_sheet(kit, l.x2 + 2 * w, l.y2);
+        std::vector<LabelBox> others;
+        for (int other = 0; other < kTideLevelCount; ++other) {
+            if (other == k || !tide_level_drawn(input, other)) continue;
+            others.push_back(labels[other].mark);
+            others.push_back(labels[other].text_box);
+        }
+        const InkLine whole{{static_cast<double>(l.x1), static_cast<double>(l.y1)},
+                            {static_cast<double>(l.x2), static_cast<double>(l.y2)}};
+        for (const InkLine& piece : line_pieces_outside(whole, others)) {
+            const PagePoint a = to_sheet(kit, piece.a.x, piece.a.y);
+            const PagePoint b = to_sheet(kit, piece.b.x, piece.b.y);
+            file.line(a.x, a.y, b.x, b.y, 0, 2);
+        }
+        const TideLabel& label = labels[k];
+        const PagePoint mark = to_sheet(kit, label.mark_x, label.y);
         draw_water_mark(file.stream(), sheet_transform(kit), static_cast<int>(mark.x),
                         static_cast<int>(mark.y));
-        const std::string name = escape_user_text(report_level_name(input, k));
-        sheet_text(file, kit, l.x2 + 3.5 * w, l.y2, static_cast<int>(kit.sheet_angle),
-                   name + format_text(" %+1.2f", tide_level_of(input, k)));
+        sheet_text(file, kit, label.text_x, label.y, static_cast<int>(kit.sheet_angle), label.text);
     }
 }
 

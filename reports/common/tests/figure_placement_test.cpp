@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace wtn {
 namespace {
 
@@ -87,6 +89,39 @@ TEST(FigurePlacement, AOneWayLabelNeverCrossesToTheOtherSideOfItsAnchor) {
     const LabelShift got = clear_label_shift(ink, wanted, moves);
     EXPECT_DOUBLE_EQ(got.dx, 0.0);
     EXPECT_DOUBLE_EQ(got.dy, 87.5);
+}
+
+TEST(FigurePlacement, ALineGivesWayOnlyBehindTheBoxesItStrikes) {
+    const InkLine level{{0, 1000}, {1000, 1000}};
+    const LabelBox through_left{100, 200, 1040, 960};
+    const LabelBox through_right{600, 700, 1040, 960};
+    const LabelBox on_its_top_edge{300, 400, 1100, 1000};
+    const LabelBox past_its_end{1100, 1200, 1040, 960};
+
+    const std::vector<InkLine> pieces =
+        line_pieces_outside(level, {through_right, on_its_top_edge, through_left, past_its_end});
+    ASSERT_EQ(pieces.size(), 3u);
+    const double ends[3][2] = {{0, 100}, {200, 600}, {700, 1000}};
+    for (std::size_t i = 0; i < pieces.size(); ++i) {
+        EXPECT_DOUBLE_EQ(pieces[i].a.x, ends[i][0]) << i;
+        EXPECT_DOUBLE_EQ(pieces[i].b.x, ends[i][1]) << i;
+        EXPECT_DOUBLE_EQ(pieces[i].a.y, 1000.0);
+        EXPECT_DOUBLE_EQ(pieces[i].b.y, 1000.0);
+    }
+    // Two boxes over one stretch leave one gap; a box over an end shortens it.
+    const LabelBox overlapping{150, 650, 1040, 960};
+    const LabelBox over_the_start{-50, 50, 1040, 960};
+    const std::vector<InkLine> merged =
+        line_pieces_outside(level, {through_left, overlapping, over_the_start});
+    ASSERT_EQ(merged.size(), 2u);
+    EXPECT_DOUBLE_EQ(merged[0].a.x, 50.0);
+    EXPECT_DOUBLE_EQ(merged[0].b.x, 100.0);
+    EXPECT_DOUBLE_EQ(merged[1].a.x, 650.0);
+    EXPECT_DOUBLE_EQ(merged[1].b.x, 1000.0);
+    // Nothing struck: the line as it was, drawn whole.
+    const std::vector<InkLine> whole = line_pieces_outside(level, {on_its_top_edge});
+    ASSERT_EQ(whole.size(), 1u);
+    EXPECT_DOUBLE_EQ(whole[0].b.x, 1000.0);
 }
 
 } // namespace

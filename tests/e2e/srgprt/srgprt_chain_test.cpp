@@ -35,6 +35,7 @@ struct Section {
     std::string examine = "2 , 1 , 1 , 1 , 1 , 1 , 2 , 1"; // H.W.L. and L.W.L.
     std::string hwl = "hwl__, 1 , 2.35 , 0 , 2 , 0 , 60 , 0 ";
     std::string lwl = "lwl__, 2 , 1.5 , 2.7 , 2 , 0 , 50 , 10 ";
+    std::string tjkn1 = "tjkn1, 2.5 , 1 , 10 , 3 , -10 , 5 , 180 , 270 , 180 , -8 , 200 , 0 ";
     std::string seismic_forces; // etcjs lines
 };
 
@@ -46,7 +47,7 @@ std::string input_file(const Section& s) {
             " , 1 , 1 , 111 , 1 , 1 , 2 , 2 , 1 ",
         "wavsw,\"\", " + std::to_string(s.formula) + " , 2 , 1 , " + s.examine + " ",
         "joken, 2 , 0 , 1 , 1 , 3.5 , -10 , -20 , -30 , 0 , 0 , 10.1 , 0 , 0 , 5 , 5 , 1 , 1 , 1 ",
-        "tjkn1, 2.5 , 1 , 10 , 3 , -10 , 5 , 180 , 270 , 180 , -8 , 200 , 0 ",
+        s.tjkn1,
         test::kDefaultEmbedmentLine,
         test::kDefaultCorrosionLine,
         test::kDefaultJointLine,
@@ -221,6 +222,19 @@ TEST(SrgprtChain, KurodaHiroiBothCasesWithSwitchOne) {
 
     test::check_viewer(*run.folder, {"H.W.L.  -地震時:波圧", "75.750", "1-4.設計波高"},
                        "srgprt_kuroda", true);
+}
+
+// Tide levels closer than a text's height: H.H.W.L. +2.50, the user-named
+// level +2.30 and H.W.L. +2.00 (0.2 and 0.3 m apart, a text 0.5 m high at the
+// figure's scale). Each mark stays on its own line and no text is struck
+// through or printed over another: the lint of the viewer finds nothing.
+TEST(SrgprtChain, CloseTideLevelsKeepTheirLabelsLegible) {
+    Section s;
+    s.tjkn1 = "tjkn1, 2.5 , 2.3 , 10 , 3 , -10 , 5 , 180 , 270 , 180 , -8 , 200 , 0 ";
+    const ChainRun run = run_chain(s);
+    ASSERT_EQ(run.report.exit_code, 0) << run.wav.err << run.cal.err << run.report.err;
+    test::check_viewer(*run.folder, {"H.H.W.L.+2.50", "+2.30", "H.W.L.+2.00", "L.W.L.+0.00"},
+                       "srgprt_close_tide_levels");
 }
 
 } // namespace
