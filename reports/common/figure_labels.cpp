@@ -41,12 +41,15 @@ void sheet_label(DrawingFile& file, const FigureKit& kit, double x, double y,
 
 // Keeps a value label whose underline starts at (x, y) clear of the
 // figure's ink: it moves away from its anchor along its underline, or down
-// (the label series run down the figure). The last label box moves with it.
+// (the label series run down the figure). Its underline may run along a line
+// but must not strike through a text or mark. The last label box moves with
+// it.
 PagePoint clear_value_label(FigureKit& kit, PagePoint at, std::string_view text1,
                             std::string_view text2, LabelSide side) {
     if (kit.ink == nullptr) return at;
     const double h = kit.text_height;
     LabelBox wanted = text_box(kit, at.x, at.y - 0.25 * h, text1);
+    const LabelBox underline = underline_box(wanted, at.y);
     if (text1 != text2) {
         const LabelBox second = text_box(kit, at.x, at.y + 1.25 * h, text2);
         wanted = {std::min(wanted.left, second.left), std::max(wanted.right, second.right),
@@ -55,7 +58,7 @@ PagePoint clear_value_label(FigureKit& kit, PagePoint at, std::string_view text1
     LabelMoves moves = label_moves(kit, {side == LabelSide::right ? 1.0 : -1.0, 0.0},
                                    kValueLabelAlongCells, {0.0, 1.0}, kValueLabelFreeLines);
     moves.one_way = true;
-    const LabelShift shift = clear_label_shift(*kit.ink, wanted, moves);
+    const LabelShift shift = clear_label_shift(*kit.ink, wanted, moves, &underline);
     kit.last_label_box = shifted(kit.last_label_box, shift);
     return {at.x + shift.dx, at.y + shift.dy};
 }

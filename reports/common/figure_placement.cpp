@@ -184,9 +184,21 @@ LabelBox shifted(const LabelBox& box, const LabelShift& shift) {
     return {box.left + shift.dx, box.right + shift.dx, box.lower + shift.dy, box.upper + shift.dy};
 }
 
-LabelShift clear_label_shift(const FigureInk& ink, const LabelBox& wanted,
-                             const LabelMoves& moves) {
-    if (box_is_clear(ink, wanted) || moves.step <= 0.0) return {};
+LabelBox underline_box(const LabelBox& label, double y) {
+    return {label.left, label.right, y + kEdgeClearance + 1.0, label.lower};
+}
+
+LabelShift clear_label_shift(const FigureInk& ink, const LabelBox& wanted, const LabelMoves& moves,
+                             const LabelBox* clear_of_texts) {
+    auto clear_at = [&](const LabelShift& shift) {
+        if (!box_is_clear(ink, shifted(wanted, shift))) return false;
+        if (clear_of_texts == nullptr) return true;
+        const LabelBox strip = shifted(*clear_of_texts, shift);
+        for (const LabelBox& other : ink.boxes)
+            if (boxes_overlap(strip, other)) return false;
+        return true;
+    };
+    if (clear_at({}) || moves.step <= 0.0) return {};
     const int along_steps = static_cast<int>(moves.along_reach / moves.step + 1e-9);
     const int free_steps = static_cast<int>(moves.free_reach / moves.step + 1e-9);
     // Nearest first: n steps in all, split between a move along the line
@@ -197,11 +209,11 @@ LabelShift clear_label_shift(const FigureInk& ink, const LabelBox& wanted,
             const double d = f * moves.step;
             const LabelShift forth{moves.along.x * a + moves.free_side.x * d,
                                    moves.along.y * a + moves.free_side.y * d};
-            if (box_is_clear(ink, shifted(wanted, forth))) return forth;
+            if (clear_at(forth)) return forth;
             if (moves.one_way || a == 0.0) continue;
             const LabelShift back{-moves.along.x * a + moves.free_side.x * d,
                                   -moves.along.y * a + moves.free_side.y * d};
-            if (box_is_clear(ink, shifted(wanted, back))) return back;
+            if (clear_at(back)) return back;
         }
     }
     return {};

@@ -92,7 +92,16 @@ struct LabelShift {
 // line, to its free side or both, fewest steps first and at equal steps the
 // one more along its line; no move when it is clear where wanted or when no
 // move within reach clears it.
-LabelShift clear_label_shift(const FigureInk& ink, const LabelBox& wanted, const LabelMoves& moves);
+// clear of texts, when given, is a box that moves with the label and must
+// meet no text or mark of the ink, though lines may cross it (a label's
+// underline).
+LabelShift clear_label_shift(const FigureInk& ink, const LabelBox& wanted, const LabelMoves& moves,
+                             const LabelBox* clear_of_texts = nullptr);
+
+// The strip of a label's underline at y under the label's box: it reaches
+// past the underline by the edge clearance, so that a text it passes through
+// meets it and a line along it does not count.
+LabelBox underline_box(const LabelBox& label, double y);
 
 // The highest point (smallest Y) of the figure's lines and boxes (not its
 // frame) over the page X range [x1, x2], or none_found when nothing drawn
