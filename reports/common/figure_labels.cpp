@@ -16,8 +16,8 @@ constexpr double kSandyFrictionAngle = 0.0001;
 constexpr double kOpenLayerLabelDepth = 2.5;
 // How far a value label may move to stay clear: along its underline, in
 // half-width cells, and down, in text lines.
-constexpr double kValueLabelAlongCells = 8.0;
-constexpr double kValueLabelFreeLines = 2.0;
+constexpr double kValueLabelAlongCells = 16.0;
+constexpr double kValueLabelFreeLines = 4.0;
 // How far a soil label may move: along its layer, in half-width cells, and
 // down within it, in text lines.
 constexpr double kSoilLabelAlongCells = 8.0;
@@ -39,26 +39,49 @@ void sheet_label(DrawingFile& file, const FigureKit& kit, double x, double y,
     note_box(kit, text_box(kit, x, y, text));
 }
 
+// The leader of a value label from its anchor to the underline's near end
+// at (x, y): from half a cell beside the anchor to half a cell before the
+// underline.
+InkLine label_leader(const FigureKit& kit, PagePoint anchor, double x, double y, double width,
+                     LabelSide side) {
+    const double w = kit.text_width;
+    if (side == LabelSide::right) return {{anchor.x + 0.5 * w, anchor.y}, {x - 0.5 * w, y}};
+    return {{anchor.x - 0.5 * w, anchor.y}, {x + width + 0.5 * w, y}};
+}
+
 // Keeps a value label whose underline starts at (x, y) clear of the
 // figure's ink: it moves away from its anchor along its underline, or down
-// (the label series run down the figure). Its underline may run along a line
-// but must not strike through a text or mark. The last label box moves with
-// it.
-PagePoint clear_value_label(FigureKit& kit, PagePoint at, std::string_view text1,
-                            std::string_view text2, LabelSide side) {
+// (the label series run down the figure). Its underline and its leader from
+// the anchor may run along or across a line but must not strike through a
+// text or mark. The last label box moves with it.
+PagePoint clear_value_label(FigureKit& kit, PagePoint anchor, PagePoint at, std::string_view text1,
+                            std::string_view text2, int cells, LabelSide side) {
     if (kit.ink == nullptr) return at;
     const double h = kit.text_height;
+    const double width = label_width(kit, cells);
     LabelBox wanted = text_box(kit, at.x, at.y - 0.25 * h, text1);
-    const LabelBox underline = underline_box(wanted, at.y);
+    // The underline runs the label's whole width, its blanks too.
+    LabelBox underline = underline_box(wanted, at.y);
+    underline.left = at.x;
+    underline.right = at.x + width;
     if (text1 != text2) {
         const LabelBox second = text_box(kit, at.x, at.y + 1.25 * h, text2);
         wanted = {std::min(wanted.left, second.left), std::max(wanted.right, second.right),
                   second.lower, wanted.upper};
     }
+    const FigureInk& ink = *kit.ink;
+    auto marks_clear = [&](const LabelShift& shift) {
+        const LabelBox strip = shifted(underline, shift);
+        const InkLine leader =
+            label_leader(kit, anchor, at.x + shift.dx, at.y + shift.dy, width, side);
+        for (const LabelBox& other : ink.boxes)
+            if (boxes_overlap(strip, other) || line_strikes_box(leader, other)) return false;
+        return true;
+    };
     LabelMoves moves = label_moves(kit, {side == LabelSide::right ? 1.0 : -1.0, 0.0},
                                    kValueLabelAlongCells, {0.0, 1.0}, kValueLabelFreeLines);
     moves.one_way = true;
-    const LabelShift shift = clear_label_shift(*kit.ink, wanted, moves, &underline);
+    const LabelShift shift = clear_label_shift(ink, wanted, moves, marks_clear);
     kit.last_label_box = shifted(kit.last_label_box, shift);
     return {at.x + shift.dx, at.y + shift.dy};
 }
@@ -137,17 +160,18 @@ PagePoint avoid_label_overlap(FigureKit& kit, double x, double y, int cells, boo
 
 void draw_label_leader(DrawingFile& file, const FigureKit& kit, int anchor_x, int anchor_y,
                        double x, double y, int cells, LabelSide side) {
-    const double w = kit.text_width;
     const double width = label_width(kit, cells);
+    const InkLine leader = label_leader(
+        kit, {static_cast<double>(anchor_x), static_cast<double>(anchor_y)}, x, y, width, side);
     if (side == LabelSide::right) {
         sheet_line(file, kit, x, y, x + width, y);
-        sheet_line(file, kit, anchor_x + 0.5 * w, anchor_y, x - 0.5 * w, y);
-        sheet_line(file, kit, x - 0.5 * w, y, x, y);
+        sheet_line(file, kit, leader.a.x, leader.a.y, leader.b.x, leader.b.y);
+        sheet_line(file, kit, leader.b.x, y, x, y);
         return;
     }
     sheet_line(file, kit, x + width, y, x, y);
-    sheet_line(file, kit, anchor_x - 0.5 * w, anchor_y, x + width + 0.5 * w, y);
-    sheet_line(file, kit, x + width + 0.5 * w, y, x + width, y);
+    sheet_line(file, kit, leader.a.x, leader.a.y, leader.b.x, leader.b.y);
+    sheet_line(file, kit, leader.b.x, y, x + width, y);
 }
 
 int place_value_label(DrawingFile& file, FigureKit& kit, std::string_view text1,
@@ -162,8 +186,9 @@ int place_value_label(DrawingFile& file, FigureKit& kit, std::string_view text1,
         y = anchor_y;
     }
     const bool two_lines = text1 != text2;
-    const PagePoint at = clear_value_label(kit, avoid_label_overlap(kit, x, y, cells, two_lines),
-                                           text1, text2, side);
+    const PagePoint at = clear_value_label(
+        kit, {static_cast<double>(anchor_x), static_cast<double>(anchor_y)},
+        avoid_label_overlap(kit, x, y, cells, two_lines), text1, text2, cells, side);
     sheet_label(file, kit, at.x, at.y - 0.25 * kit.text_height, text1);
     draw_label_leader(file, kit, anchor_x, anchor_y, at.x, at.y, cells, side);
     if (two_lines) sheet_label(file, kit, at.x, at.y + 1.25 * kit.text_height, text2);

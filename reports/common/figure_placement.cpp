@@ -189,14 +189,9 @@ LabelBox underline_box(const LabelBox& label, double y) {
 }
 
 LabelShift clear_label_shift(const FigureInk& ink, const LabelBox& wanted, const LabelMoves& moves,
-                             const LabelBox* clear_of_texts) {
+                             const std::function<bool(const LabelShift&)>& also_clear) {
     auto clear_at = [&](const LabelShift& shift) {
-        if (!box_is_clear(ink, shifted(wanted, shift))) return false;
-        if (clear_of_texts == nullptr) return true;
-        const LabelBox strip = shifted(*clear_of_texts, shift);
-        for (const LabelBox& other : ink.boxes)
-            if (boxes_overlap(strip, other)) return false;
-        return true;
+        return box_is_clear(ink, shifted(wanted, shift)) && (!also_clear || also_clear(shift));
     };
     if (clear_at({}) || moves.step <= 0.0) return {};
     const int along_steps = static_cast<int>(moves.along_reach / moves.step + 1e-9);

@@ -8,6 +8,7 @@
 
 #include "figure_kit.h"
 
+#include <functional>
 #include <string_view>
 #include <vector>
 
@@ -92,11 +93,10 @@ struct LabelShift {
 // line, to its free side or both, fewest steps first and at equal steps the
 // one more along its line; no move when it is clear where wanted or when no
 // move within reach clears it.
-// clear of texts, when given, is a box that moves with the label and must
-// meet no text or mark of the ink, though lines may cross it (a label's
-// underline).
+// also_clear, when given, is asked of each place too (the marks that move
+// with the label, such as its underline and leader, tested by the caller).
 LabelShift clear_label_shift(const FigureInk& ink, const LabelBox& wanted, const LabelMoves& moves,
-                             const LabelBox* clear_of_texts = nullptr);
+                             const std::function<bool(const LabelShift&)>& also_clear = {});
 
 // The strip of a label's underline at y under the label's box: it reaches
 // past the underline by the edge clearance, so that a text it passes through

@@ -642,6 +642,35 @@ TEST(SolprtChain, ChainOfBothCasesOpensCleanInTheViewer) {
 #endif
 }
 
+// Levels crowded at the top of the external-force figure: a thin upper
+// layer (+2.05 to +1.29), the R.W.L. +0.54 and the L.W.L. -0.35 make small
+// pressure areas whose numbers stand right under the level labels. A label
+// that moves off its level keeps its text, underline and leader clear of the
+// numbers (the lint finds nothing), and the level still prints.
+TEST(SolprtChain, CrowdedLevelsKeepTheExternalForceFigureLegible) {
+    const std::string input =
+        "gyonm,\"crowded levels\"\r\n"
+        "swdat,1,1,1,1,2,1,1,1,111,1,1,2,1,1\r\n"
+        "joken,0.59,-0.35,2,0.54,2.050,-5.490,-30.000,-30.000,10.0,-10.0,10.000,10.0,0.0,5.0,7.5,"
+        "1,1,1\r\n"
+        "tjkn1,1.5,0.5,2.050,2.050,3.000,10.0,180.0,270.0,180.0,-6.000,2.0,5\r\n"
+        "neire,1,1.0,1.0,0.0,0,0.150,0.0,0.0,0.0,3,0.0,1,1.0,1.0,0.0\r\n"
+        "nir_t,1,2,0.0,1.0,1,0\r\n"
+        "add_1,0.0,0.0,0.0,0.0\r\n"
+        "sdatu,2.050,18.000,10.000,20.000,25.000,0.000,0.0,1,0.0,10000.0\r\n"
+        "sdatu,1.290,17.000,9.000,19.000,32,0.000,0.0,1,0.0,8000.0\r\n"
+        "jdatu,-5.490,18.000,10.000,20.000,30.000,0.000,0.0,1,0.0,10000.0\r\n";
+    ProgramFolder folder;
+    folder.write("CAL_FILE.DAT", input);
+    folder.write("TVNCSTM.DAT", test::customisation_text());
+    write_report_inputs(folder);
+    for (const char* program : {"TVNDAT", "TVNCAL", "SOLPRT"}) {
+        const ChildResult r = test::run_batch_in(folder, program);
+        ASSERT_EQ(r.exit_code, 0) << program << ": " << r.err;
+    }
+    test::check_viewer(folder, {"+0.540", "+1.290", "-0.350"}, "solprt_crowded_levels");
+}
+
 // The embankment through the chain: the surcharge chapter and all four
 // figure kinds of both cases lay out without a problem.
 TEST(SolprtChain, EmbankmentChainOpensCleanInTheViewer) {
