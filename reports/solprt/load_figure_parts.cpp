@@ -2,6 +2,7 @@
 
 #include "figure_drawing.h"
 #include "figure_labels.h"
+#include "figure_placement.h"
 #include "format_values.h"
 #include "page_values.h"
 #include "report_switches.h"
@@ -18,6 +19,11 @@ constexpr double kCurveStep = 0.01;    // m between points of the hydrodynamic c
 constexpr double kCurveEnd = 0.001;    // the curve stops this short of the seabed
 constexpr double kLabelInset = 100.0;  // net labels end this far inside the frame
 constexpr double kWestergaard = 0.875; // p = 7/8 k gamma_w sqrt(H y)
+// How far an area's number may move to stay clear of the area's sides in a
+// thin area: up or down, in text lines, and toward the diagram's open side,
+// in half-width cells.
+constexpr double kNumberUpDownLines = 1.5;
+constexpr double kNumberAsideCells = 4.0;
 
 std::size_t at(int i) {
     return static_cast<std::size_t>(i);
@@ -136,8 +142,24 @@ void draw_load_force_numbers(DrawingFile& file, const EarthPressureReport& repor
     const int pieces = report.common.net_segment_count[at(c)];
     for (int k = 0; k < pieces && k < kNetSegmentRoom; ++k) {
         const FigurePoint p = report.figures.load.forces[at(k)];
-        sheet_text(file, kit, p.x - 0.25 * kit.text_width, p.y + 0.5 * kit.text_width,
-                   format_text("%d", k + 1));
+        const std::string number = format_text("%d", k + 1);
+        double x = p.x - 0.25 * kit.text_width;
+        double y = p.y + 0.5 * kit.text_width;
+        // A thin area's sides would strike its number: it moves the least
+        // that clears it, up or down first, then away from the wall.
+        if (kit.ink != nullptr) {
+            LabelMoves moves;
+            moves.along = {0.0, 1.0};
+            moves.along_reach = kNumberUpDownLines * kit.text_height;
+            moves.free_side = {1.0, 0.0};
+            moves.free_reach = label_width(kit, 1) * kNumberAsideCells;
+            moves.step = 0.25 * kit.text_height;
+            const LabelShift shift =
+                clear_label_shift(*kit.ink, text_box(kit, x, y, number), moves);
+            x += shift.dx;
+            y += shift.dy;
+        }
+        sheet_text(file, kit, x, y, number);
     }
 }
 

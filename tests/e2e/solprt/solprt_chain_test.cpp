@@ -642,33 +642,55 @@ TEST(SolprtChain, ChainOfBothCasesOpensCleanInTheViewer) {
 #endif
 }
 
-// Levels crowded at the top of the external-force figure: a thin upper
-// layer (+2.05 to +1.29), the R.W.L. +0.54 and the L.W.L. -0.35 make small
-// pressure areas whose numbers stand right under the level labels. A label
+// Levels crowded in the external-force figure. First: a thin upper layer
+// (+2.05 to +1.29), the R.W.L. +0.54 and the L.W.L. -0.35 make small
+// pressure areas whose numbers stand right under the level labels; a label
 // that moves off its level keeps its text, underline and leader clear of the
-// numbers (the lint finds nothing), and the level still prints.
+// numbers. Second: the L.W.L. +0.33 a centimetre under the R.W.L. +0.34 and
+// a thin wedge at the crown: the numbers of the areas too thin to hold them
+// move the least that keeps them clear of the areas' sides. The lint finds
+// nothing in either, and every level still prints.
 TEST(SolprtChain, CrowdedLevelsKeepTheExternalForceFigureLegible) {
-    const std::string input =
-        "gyonm,\"crowded levels\"\r\n"
-        "swdat,1,1,1,1,2,1,1,1,111,1,1,2,1,1\r\n"
-        "joken,0.59,-0.35,2,0.54,2.050,-5.490,-30.000,-30.000,10.0,-10.0,10.000,10.0,0.0,5.0,7.5,"
-        "1,1,1\r\n"
-        "tjkn1,1.5,0.5,2.050,2.050,3.000,10.0,180.0,270.0,180.0,-6.000,2.0,5\r\n"
-        "neire,1,1.0,1.0,0.0,0,0.150,0.0,0.0,0.0,3,0.0,1,1.0,1.0,0.0\r\n"
-        "nir_t,1,2,0.0,1.0,1,0\r\n"
-        "add_1,0.0,0.0,0.0,0.0\r\n"
-        "sdatu,2.050,18.000,10.000,20.000,25.000,0.000,0.0,1,0.0,10000.0\r\n"
-        "sdatu,1.290,17.000,9.000,19.000,32,0.000,0.0,1,0.0,8000.0\r\n"
-        "jdatu,-5.490,18.000,10.000,20.000,30.000,0.000,0.0,1,0.0,10000.0\r\n";
-    ProgramFolder folder;
-    folder.write("CAL_FILE.DAT", input);
-    folder.write("TVNCSTM.DAT", test::customisation_text());
-    write_report_inputs(folder);
-    for (const char* program : {"TVNDAT", "TVNCAL", "SOLPRT"}) {
-        const ChildResult r = test::run_batch_in(folder, program);
-        ASSERT_EQ(r.exit_code, 0) << program << ": " << r.err;
+    const std::string common = "swdat,1,1,1,1,2,1,1,1,111,1,1,2,1,1\r\n"
+                               "neire,1,1.0,1.0,0.0,0,0.150,0.0,0.0,0.0,3,0.0,1,1.0,1.0,0.0\r\n"
+                               "nir_t,1,2,0.0,1.0,1,0\r\n"
+                               "add_1,0.0,0.0,0.0,0.0\r\n";
+    struct Case {
+        const char* name;
+        std::string lines;
+        std::vector<std::string> levels;
+    };
+    const Case cases[] = {
+        {"thin upper layer",
+         "joken,0.59,-0.35,2,0.54,2.050,-5.490,-30.000,-30.000,10.0,-10.0,10.000,10.0,0.0,5.0,"
+         "7.5,1,1,1\r\n"
+         "tjkn1,1.5,0.5,2.050,2.050,3.000,10.0,180.0,270.0,180.0,-6.000,2.0,5\r\n"
+         "sdatu,2.050,18.000,10.000,20.000,25.000,0.000,0.0,1,0.0,10000.0\r\n"
+         "sdatu,1.290,17.000,9.000,19.000,32,0.000,0.0,1,0.0,8000.0\r\n"
+         "jdatu,-5.490,18.000,10.000,20.000,30.000,0.000,0.0,1,0.0,10000.0\r\n",
+         {"+0.540", "+1.290", "-0.350"}},
+        {"water levels a centimetre apart",
+         "joken,0.77,0.33,0,0.34,2.980,-10.400,-30.000,-30.000,0.0,5.0,10.000,5.0,10.0,5.0,7.5,"
+         "1,1,1\r\n"
+         "tjkn1,1.5,0.5,2.980,2.980,3.000,10.0,180.0,270.0,180.0,-6.000,2.0,5\r\n"
+         "sdatu,2.980,18.000,10.000,20.000,35.000,0.000,0.0,1,0.0,10000.0\r\n"
+         "sdatu,-3.440,17.000,9.000,19.000,28,0.000,0.0,1,0.0,8000.0\r\n"
+         "jdatu,-10.400,18.000,10.000,20.000,30.000,0.000,0.0,1,0.0,10000.0\r\n",
+         {"+0.340", "+0.330", "-3.440"}},
+    };
+    int n = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ProgramFolder folder;
+        folder.write("CAL_FILE.DAT", "gyonm,\"crowded levels\"\r\n" + common + c.lines);
+        folder.write("TVNCSTM.DAT", test::customisation_text());
+        write_report_inputs(folder);
+        for (const char* program : {"TVNDAT", "TVNCAL", "SOLPRT"}) {
+            const ChildResult r = test::run_batch_in(folder, program);
+            ASSERT_EQ(r.exit_code, 0) << program << ": " << r.err;
+        }
+        test::check_viewer(folder, c.levels, "solprt_crowded_levels_" + std::to_string(++n));
     }
-    test::check_viewer(folder, {"+0.540", "+1.290", "-0.350"}, "solprt_crowded_levels");
 }
 
 // The embankment through the chain: the surcharge chapter and all four
