@@ -67,20 +67,11 @@ void level_mark(DrawingFile& file, const FigureKit& kit, const FigureLine& mark,
     sheet_text(file, kit, x + shift.dx, mark.y2 + shift.dy, text);
 }
 
-// The R.W.L. text and its mark on the residual-water line.
-struct RwlLabel {
-    std::string text;
-    double text_x = 0.0;
-    double mark_x = 0.0;
-};
-
-RwlLabel rwl_label(const EarthPressureReport& report, const FigureLine& line) {
-    const FigureKit& kit = report.kit;
-    RwlLabel l;
-    l.text = format_text("R.W.L. %+1.2lf", report.input.joken.residual_level);
-    l.text_x = before_line_end(kit, line.x2, l.text);
-    l.mark_x = l.text_x - 1.5 * kit.text_width;
-    return l;
+// A level's text at (x, y) of its line drawn clear of the figure so far.
+void clear_level_label(DrawingFile& file, const FigureKit& kit, double x, double y,
+                       const std::string& text, double free_side) {
+    const LabelShift shift = clear_level_text(kit, x, y, text, free_side);
+    sheet_text(file, kit, x + shift.dx, y + shift.dy, text);
 }
 
 SoilLabelPlace label_place(int x_top, int y_top, int x_bottom, int y_bottom) {
@@ -117,12 +108,14 @@ void draw_land_layers(DrawingFile& file, const EarthPressureReport& report) {
         const FigureLine& line = f.land[static_cast<std::size_t>(i)];
         sheet_line(file, kit, line);
         const std::string text = level_text(input.land_layers[static_cast<std::size_t>(i)].top);
-        sheet_text(file, kit, before_line_end(kit, line.x2, text), line.y2, text);
+        // Above its line where clear, else along it or under it: above a
+        // thin top layer stand the ground line and the surcharge blocks.
+        clear_level_label(file, kit, before_line_end(kit, line.x2, text), line.y2, text, 1.0);
     }
     const FigureLine& bottom = f.land[static_cast<std::size_t>(n)];
     sheet_line(file, kit, bottom);
     const std::string text = level_text(input.joken.soil_bottom);
-    sheet_text(file, kit, before_line_end(kit, bottom.x2, text), bottom.y2, text);
+    clear_level_label(file, kit, before_line_end(kit, bottom.x2, text), bottom.y2, text, -1.0);
     for (int i = f.first_land; i < n; ++i) {
         const FigureLine& top = f.land[static_cast<std::size_t>(i)];
         const FigureLine& below = f.land[static_cast<std::size_t>(i) + 1];
@@ -154,19 +147,40 @@ void draw_sea_layers(DrawingFile& file, const EarthPressureReport& report) {
     }
 }
 
-void draw_rwl_line(DrawingFile& file, const EarthPressureReport& report, const FigureLine& line) {
+void note_land_layer_lines(const EarthPressureReport& report) {
     const FigureKit& kit = report.kit;
-    const RwlLabel l = rwl_label(report, line);
-    sheet_line(file, kit, line);
-    sheet_text(file, kit, l.text_x, line.y2, l.text);
-    draw_water_mark(file.stream(), sheet_transform(kit), file.page_unit(l.mark_x), line.y2);
-    note_box(kit, water_mark_box(l.mark_x, line.y2));
+    const ConditionFigure& f = report.figures.condition;
+    for (int i = f.first_land + 1; i <= report.input.land_layer_count; ++i) {
+        const FigureLine& line = f.land[static_cast<std::size_t>(i)];
+        note_line(kit, line.x1, line.y1, line.x2, line.y2);
+    }
 }
 
-void note_rwl_label(const EarthPressureReport& report, const FigureLine& line) {
+RwlLabel note_rwl_label(const EarthPressureReport& report, const FigureLine& line) {
     const FigureKit& kit = report.kit;
-    const RwlLabel l = rwl_label(report, line);
-    note_box(kit, text_box(kit, l.text_x, line.y2, l.text));
+    RwlLabel l;
+    l.text = format_text("R.W.L. %+1.2lf", report.input.joken.residual_level);
+    l.text_x = before_line_end(kit, line.x2, l.text);
+    l.text_y = line.y2;
+    l.mark_x = l.text_x - 1.5 * kit.text_width;
+    // Off a layer line or level close above it: along its line, the mark
+    // with it, or down under its line, the mark staying on it.
+    note_line(kit, line.x1, line.y1, line.x2, line.y2);
+    const LabelShift shift = clear_level_text(kit, l.text_x, l.text_y, l.text, 1.0);
+    l.text_x += shift.dx;
+    l.text_y += shift.dy;
+    l.mark_x += shift.dx;
+    note_box(kit, text_box(kit, l.text_x, l.text_y, l.text));
+    note_box(kit, water_mark_box(l.mark_x, line.y2));
+    return l;
+}
+
+void draw_rwl_line(DrawingFile& file, const EarthPressureReport& report, const FigureLine& line,
+                   const RwlLabel& l) {
+    const FigureKit& kit = report.kit;
+    sheet_line(file, kit, line);
+    sheet_text(file, kit, l.text_x, l.text_y, l.text);
+    draw_water_mark(file.stream(), sheet_transform(kit), file.page_unit(l.mark_x), line.y2);
     note_box(kit, water_mark_box(l.mark_x, line.y2));
 }
 
@@ -213,11 +227,13 @@ void draw_condition_parts(int c, DrawingFile& file, EarthPressureReport& report)
     const ConditionFigure& f = report.figures.condition;
     draw_model_line(file, report.kit, f.wall);
     draw_ground_surface(file, report);
-    // The layer labels keep clear of the R.W.L. text and mark drawn after them.
-    note_rwl_label(report, f.rwl);
+    // The R.W.L. text keeps clear of the layer lines, and the layer levels
+    // and labels of the R.W.L. text and mark drawn after them.
+    note_land_layer_lines(report);
+    const RwlLabel rwl = note_rwl_label(report, f.rwl);
     draw_land_layers(file, report);
     draw_sea_layers(file, report);
-    draw_rwl_line(file, report, f.rwl);
+    draw_rwl_line(file, report, f.rwl, rwl);
     draw_seabed_line(file, report, input.joken.design_seabed, input.joken.seabed_angle, f.seabed);
     draw_hwl_line(file, report);
     draw_lwl_line(file, report, input.joken.lwl, f.lwl);

@@ -8,6 +8,8 @@
 #include "drawing_file.h"
 #include "earth_pressure_report.h"
 
+#include <string>
+
 namespace wtn {
 
 void draw_ground_surface(DrawingFile& file, const EarthPressureReport& report);
@@ -16,10 +18,22 @@ void draw_ground_surface(DrawingFile& file, const EarthPressureReport& report);
 // them has no top line.
 void draw_land_layers(DrawingFile& file, const EarthPressureReport& report);
 void draw_sea_layers(DrawingFile& file, const EarthPressureReport& report);
-void draw_rwl_line(DrawingFile& file, const EarthPressureReport& report, const FigureLine& line);
-// The R.W.L. text and mark in the figure's ink ahead of their drawing, so
-// that texts drawn before them keep clear.
-void note_rwl_label(const EarthPressureReport& report, const FigureLine& line);
+// The R.W.L. text and its mark on the residual-water line.
+struct RwlLabel {
+    std::string text;
+    double text_x = 0.0;
+    double text_y = 0.0;
+    double mark_x = 0.0;
+};
+
+// The land layers' lines in the figure's ink ahead of their drawing, so that
+// the R.W.L. text placed before them keeps clear.
+void note_land_layer_lines(const EarthPressureReport& report);
+// The R.W.L. text and mark placed clear of the ink so far and noted in it
+// ahead of their drawing, so that texts drawn before them keep clear.
+RwlLabel note_rwl_label(const EarthPressureReport& report, const FigureLine& line);
+void draw_rwl_line(DrawingFile& file, const EarthPressureReport& report, const FigureLine& line,
+                   const RwlLabel& label);
 void draw_seabed_line(DrawingFile& file, const EarthPressureReport& report, double level,
                       double angle_degrees, const FigureLine& line);
 void draw_hwl_line(DrawingFile& file, const EarthPressureReport& report);

@@ -241,9 +241,9 @@ void draw_surcharge_parts(int c, DrawingFile& file, EarthPressureReport& report,
     const SurchargeFigure& f = report.figures.surcharge;
     draw_model_line(file, report.kit, f.wall);
     draw_profile_line(file, report);
-    note_rwl_label(report, f.rwl);
+    const RwlLabel rwl = note_rwl_label(report, f.rwl);
     draw_layer_levels(file, report);
-    draw_rwl_line(file, report, f.rwl);
+    draw_rwl_line(file, report, f.rwl, rwl);
     draw_surcharge_figure_blocks(file, report, c);
     draw_failure_wedge(file, report, a);
     // The wedge width before the point numbers, which keep clear of it.

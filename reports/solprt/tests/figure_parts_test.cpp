@@ -321,9 +321,9 @@ TEST(ConditionFigure, AWaterMarkInALayerMovesTheLayerLabelClear) {
         FigureInk ink;
         if (keep_ink) r.kit.ink = &ink;
         const auto lines = drawing(f, [&](DrawingFile& d) {
-            note_rwl_label(r, rwl);
+            const RwlLabel label = note_rwl_label(r, rwl);
             draw_land_layers(d, r);
-            draw_rwl_line(d, r, rwl);
+            draw_rwl_line(d, r, rwl, label);
         });
         r.kit.ink = nullptr;
         return lines;

@@ -642,15 +642,18 @@ TEST(SolprtChain, ChainOfBothCasesOpensCleanInTheViewer) {
 #endif
 }
 
-// Levels crowded in the external-force figure. First: a thin upper layer
+// Levels crowded in the figures. In the external-force figure, first: a thin upper layer
 // (+2.05 to +1.29), the R.W.L. +0.54 and the L.W.L. -0.35 make small
 // pressure areas whose numbers stand right under the level labels; a label
 // that moves off its level keeps its text, underline and leader clear of the
 // numbers. Second: the L.W.L. +0.33 a centimetre under the R.W.L. +0.34 and
 // a thin wedge at the crown: the numbers of the areas too thin to hold them
-// move the least that keeps them clear of the areas' sides. The lint finds
-// nothing in either, and every level still prints.
-TEST(SolprtChain, CrowdedLevelsKeepTheExternalForceFigureLegible) {
+// move the least that keeps them clear of the areas' sides. In the
+// design-condition figure: a layer top 0.34 m under the ground and its
+// surcharge prints its level under its line; an R.W.L. 0.2 m under a layer top
+// prints its text under its line, its mark on it. The lint finds nothing in
+// any, and every level still prints.
+TEST(SolprtChain, CrowdedLevelsKeepTheFiguresLegible) {
     const std::string common = "swdat,1,1,1,1,2,1,1,1,111,1,1,2,1,1\r\n"
                                "neire,1,1.0,1.0,0.0,0,0.150,0.0,0.0,0.0,3,0.0,1,1.0,1.0,0.0\r\n"
                                "nir_t,1,2,0.0,1.0,1,0\r\n"
@@ -677,6 +680,22 @@ TEST(SolprtChain, CrowdedLevelsKeepTheExternalForceFigureLegible) {
          "sdatu,-3.440,17.000,9.000,19.000,28,0.000,0.0,1,0.0,8000.0\r\n"
          "jdatu,-10.400,18.000,10.000,20.000,30.000,0.000,0.0,1,0.0,10000.0\r\n",
          {"+0.340", "+0.330", "-3.440"}},
+        {"layer top just under the ground, under a surcharge",
+         "joken,0.75,-0.18,2,0.36,2.330,-6.560,-30.000,-30.000,0.0,-10.0,10.000,20.0,5.0,5.0,7.5,"
+         "1,1,1\r\n"
+         "tjkn1,1.5,0.5,2.330,2.330,3.000,10.0,180.0,270.0,180.0,-6.000,2.0,5\r\n"
+         "sdatu,2.330,18.000,10.000,20.000,35.000,0.000,0.0,1,0.0,10000.0\r\n"
+         "sdatu,1.990,17.000,9.000,19.000,32,0.000,0.0,1,0.0,8000.0\r\n"
+         "jdatu,-6.560,18.000,10.000,20.000,30.000,0.000,0.0,1,0.0,10000.0\r\n",
+         {"+1.99", "R.W.L.+0.36"}},
+        {"R.W.L. just under a layer top",
+         "joken,1.65,-0.95,2,1.44,2.550,-7.750,-30.000,-30.000,10.0,15.0,10.000,20.0,10.0,5.0,"
+         "7.5,1,1,1\r\n"
+         "tjkn1,1.5,0.5,2.550,2.550,3.000,10.0,180.0,270.0,180.0,-6.000,2.0,5\r\n"
+         "sdatu,2.550,18.000,10.000,20.000,35.000,0.000,0.0,1,0.0,10000.0\r\n"
+         "sdatu,1.640,17.000,9.000,19.000,32,0.000,0.0,1,0.0,8000.0\r\n"
+         "jdatu,-7.750,18.000,10.000,20.000,30.000,0.000,0.0,1,0.0,10000.0\r\n",
+         {"+1.64", "R.W.L.+1.44"}},
     };
     int n = 0;
     for (const Case& c : cases) {
