@@ -132,13 +132,13 @@ void draw_sea_layers(DrawingFile& file, const EarthPressureReport& report) {
     for (int i = f.first_sea + 1; i < m; ++i) {
         const FigureLine& line = f.sea[static_cast<std::size_t>(i)];
         sheet_line(file, kit, line);
-        sheet_text(file, kit, line.x2 + 2.0 * kit.text_width, line.y2,
-                   level_text(input.sea_layers[static_cast<std::size_t>(i)].top));
+        clear_level_label(file, kit, line.x2 + 2.0 * kit.text_width, line.y2,
+                          level_text(input.sea_layers[static_cast<std::size_t>(i)].top), 1.0);
     }
     const FigureLine& bottom = f.sea[static_cast<std::size_t>(m)];
     sheet_line(file, kit, bottom);
-    sheet_text(file, kit, bottom.x2 + 2.0 * kit.text_width, bottom.y2,
-               level_text(input.joken.soil_bottom));
+    clear_level_label(file, kit, bottom.x2 + 2.0 * kit.text_width, bottom.y2,
+                      level_text(input.joken.soil_bottom), 1.0);
     for (int i = f.first_sea; i < m; ++i) {
         const FigureLine& top = f.sea[static_cast<std::size_t>(i)];
         const FigureLine& below = f.sea[static_cast<std::size_t>(i) + 1];
@@ -184,12 +184,24 @@ void draw_rwl_line(DrawingFile& file, const EarthPressureReport& report, const F
     note_box(kit, water_mark_box(l.mark_x, line.y2));
 }
 
+// The Y at the far end of the design seabed's line drawn from the wall at
+// the seabed's angle.
+double seabed_far_y(double angle_degrees, const FigureLine& line) {
+    const double theta = angle_degrees * std::numbers::pi / 180.0;
+    return line.y2 + std::tan(theta) * (line.x1 - line.x2);
+}
+
+void note_seabed_line(const EarthPressureReport& report, double angle_degrees,
+                      const FigureLine& line) {
+    note_line(report.kit, line.x1, line.y1, line.x2, seabed_far_y(angle_degrees, line));
+}
+
 void draw_seabed_line(DrawingFile& file, const EarthPressureReport& report, double level,
                       double angle_degrees, const FigureLine& line) {
     const FigureKit& kit = report.kit;
     const std::string text = format_text("D.L. %+1.2lf", level);
     const double theta = angle_degrees * std::numbers::pi / 180.0;
-    const double y_end = line.y2 + std::tan(theta) * (line.x1 - line.x2);
+    const double y_end = seabed_far_y(angle_degrees, line);
     sheet_line(file, kit, line.x1, line.y1, line.x2, y_end);
     draw_hatching(file.stream(), sheet_transform(kit),
                   file.page_unit(line.x2 + 2.0 * std::cos(theta) * kit.text_width),
@@ -232,6 +244,8 @@ void draw_condition_parts(int c, DrawingFile& file, EarthPressureReport& report)
     note_land_layer_lines(report);
     const RwlLabel rwl = note_rwl_label(report, f.rwl);
     draw_land_layers(file, report);
+    // The sea layers' levels keep clear of the design seabed drawn after them.
+    note_seabed_line(report, input.joken.seabed_angle, f.seabed);
     draw_sea_layers(file, report);
     draw_rwl_line(file, report, f.rwl, rwl);
     draw_seabed_line(file, report, input.joken.design_seabed, input.joken.seabed_angle, f.seabed);

@@ -34,6 +34,9 @@ void note_land_layer_lines(const EarthPressureReport& report);
 RwlLabel note_rwl_label(const EarthPressureReport& report, const FigureLine& line);
 void draw_rwl_line(DrawingFile& file, const EarthPressureReport& report, const FigureLine& line,
                    const RwlLabel& label);
+// The design seabed's line in the figure's ink ahead of its drawing.
+void note_seabed_line(const EarthPressureReport& report, double angle_degrees,
+                      const FigureLine& line);
 void draw_seabed_line(DrawingFile& file, const EarthPressureReport& report, double level,
                       double angle_degrees, const FigureLine& line);
 void draw_hwl_line(DrawingFile& file, const EarthPressureReport& report);

@@ -7,6 +7,7 @@
 #include "page_values.h"
 #include "report_switches.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace wtn {
@@ -46,11 +47,19 @@ void outline_line(DrawingFile& file, const FigureKit& kit, double x1, double y1,
     sheet_line(file, kit, x1, y1, x2, y2, 1, 2);
 }
 
+// The caption centred under a diagram, on the diagram's side of the wall:
+// a diagram narrower than its caption would put the active and passive
+// captions over each other at the wall, so each keeps half a character from
+// the wall on its own side.
 void caption_under(DrawingFile& file, const FigureKit& kit, double wall_x, const FigureLine& last,
-                   const char* caption) {
+                   const char* caption, LabelSide side) {
     const double bytes = static_cast<double>(std::string_view(caption).size());
-    sheet_caption(file, kit, (wall_x + last.x2) * 0.5 - bytes * kCaptionSize * 0.25,
-                  last.y2 + 1.5 * kCaptionSize, kCaptionSize, caption, 2);
+    const double width = bytes * kCaptionSize * 0.5;
+    const double gap = 0.5 * kCaptionSize;
+    double x = (wall_x + last.x2) * 0.5 - width * 0.5;
+    if (side == LabelSide::right) x = std::max(x, wall_x + gap);
+    if (side == LabelSide::left) x = std::min(x, wall_x - gap - width);
+    sheet_caption(file, kit, x, last.y2 + 1.5 * kCaptionSize, kCaptionSize, caption, 2);
 }
 
 PagePoint diagram_page_point(const FigureKit& kit, double value, double level) {
@@ -100,7 +109,8 @@ void draw_active_water_diagram(DrawingFile& file, const EarthPressureReport& rep
         last = i;
     });
     if (last >= 0)
-        caption_under(file, kit, f.wall.x1, f.active[at(last)], "（主働土圧＋残留水圧図）");
+        caption_under(file, kit, f.wall.x1, f.active[at(last)], "（主働土圧＋残留水圧図）",
+                      LabelSide::right);
 }
 
 void draw_load_passive_diagram(DrawingFile& file, const EarthPressureReport& report, int c) {
@@ -117,7 +127,8 @@ void draw_load_passive_diagram(DrawingFile& file, const EarthPressureReport& rep
         outline_line(file, kit, l.x1, l.y1, l.x2, l.y2);
         last = i;
     });
-    if (last >= 0) caption_under(file, kit, f.wall.x1, f.passive[at(last)], "（受働土圧図）");
+    if (last >= 0)
+        caption_under(file, kit, f.wall.x1, f.passive[at(last)], "（受働土圧図）", LabelSide::left);
 }
 
 void draw_net_diagram(DrawingFile& file, const EarthPressureReport& report, int c) {

@@ -126,6 +126,7 @@ void write_pressure_figure(PageFile& pages, EarthPressureReport& report, int c) 
     fit_pressure_scale(report);
     map_pressure_figure(report, name);
     FigureFile figure(name, "土圧・残留水圧図", c, report.kit, true);
+    const FigureInkScope ink(report.kit, true);
     draw_pressure_parts(c, figure.file(), report);
     figure.close();
     pages.drawing_block(BlockStart::new_page, name);

@@ -651,8 +651,11 @@ TEST(SolprtChain, ChainOfBothCasesOpensCleanInTheViewer) {
 // move the least that keeps them clear of the areas' sides. In the
 // design-condition figure: a layer top 0.34 m under the ground and its
 // surcharge prints its level under its line; an R.W.L. 0.2 m under a layer top
-// prints its text under its line, its mark on it. The lint finds nothing in
-// any, and every level still prints.
+// prints its text under its line, its mark on it. Where the external-force
+// diagrams end narrow at the virtual seabed, the passive and active captions
+// stand each on its own side of the wall; the earth-pressure figure's value
+// labels keep clear of its lines as the other figures' do. The lint finds
+// nothing in any, and every level still prints.
 TEST(SolprtChain, CrowdedLevelsKeepTheFiguresLegible) {
     const std::string common = "swdat,1,1,1,1,2,1,1,1,111,1,1,2,1,1\r\n"
                                "neire,1,1.0,1.0,0.0,0,0.150,0.0,0.0,0.0,3,0.0,1,1.0,1.0,0.0\r\n"
@@ -696,6 +699,18 @@ TEST(SolprtChain, CrowdedLevelsKeepTheFiguresLegible) {
          "sdatu,1.640,17.000,9.000,19.000,32,0.000,0.0,1,0.0,8000.0\r\n"
          "jdatu,-7.750,18.000,10.000,20.000,30.000,0.000,0.0,1,0.0,10000.0\r\n",
          {"+1.64", "R.W.L.+1.44"}},
+        {"clay and sand layers under a narrow diagram foot",
+         "joken,2.68,0.09,2,1.22,3.150,-10.480,-30.000,-30.000,0.0,0.0,10.000,0.0,10.0,5.0,7.5,"
+         "1,1,1\r\n"
+         "tjkn1,1.5,0.5,3.150,3.150,3.000,10.0,180.0,270.0,180.0,-6.000,2.0,5\r\n"
+         "sdatu,3.150,18.000,10.000,20.000,25.000,0.000,0.0,1,0.0,10000.0\r\n"
+         "sdatu,-6.870,16.000,6.000,16.000,0,35.780,2.3,1,0.0,5000.0\r\n"
+         "sdatu,-12.650,17.000,9.000,19.000,28,0.000,0.0,1,0.0,8000.0\r\n"
+         "sdatu,-17.010,16.000,6.000,16.000,0,10.390,1.6,1,0.0,5000.0\r\n"
+         "jdatu,-10.480,18.000,10.000,20.000,30.000,0.000,0.0,1,0.0,10000.0\r\n"
+         "jdatu,-10.850,17.000,9.000,19.000,33,0.000,0.0,1,0.0,8000.0\r\n"
+         "jdatu,-14.410,17.000,9.000,19.000,28,0.000,0.0,1,0.0,8000.0\r\n",
+         {"（受働土圧図）", "（主働土圧＋残留水圧図）", "-10.850", "-10.953"}},
     };
     int n = 0;
     for (const Case& c : cases) {
@@ -708,7 +723,10 @@ TEST(SolprtChain, CrowdedLevelsKeepTheFiguresLegible) {
             const ChildResult r = test::run_batch_in(folder, program);
             ASSERT_EQ(r.exit_code, 0) << program << ": " << r.err;
         }
-        test::check_viewer(folder, c.levels, "solprt_crowded_levels_" + std::to_string(++n));
+        std::vector<std::string> texts;
+        for (const std::string& level : c.levels)
+            texts.push_back(utf8_to_cp932(level));
+        test::check_viewer(folder, texts, "solprt_crowded_levels_" + std::to_string(++n));
     }
 }
 
