@@ -12,6 +12,11 @@ namespace wtn {
 
 namespace {
 
+// Extent of the hatching symbol about its anchor, along and under the ground.
+constexpr double kHatchBack = 20.0;
+constexpr double kHatchReach = 240.0;
+constexpr double kHatchDepth = 50.0;
+
 // A drawing coordinate truncated toward zero. A value that is not a number or
 // does not fit an integer is a calculation fault; writing it would give the
 // viewer garbage, so the program stops instead.
@@ -83,6 +88,21 @@ void draw_hatching(std::FILE* file, const SheetTransform& sheet, int x, int y, d
             write_line_record(file, sheet, turned(from), turned(to));
         }
     }
+}
+
+std::array<DrawPoint, 4> hatching_band(int x, int y, double angle) {
+    const double ax = x;
+    const double ay = y;
+    PointTransform turn;
+    turn.centre = turn.target = {ax, ay};
+    turn.cos_angle = std::cos(angle);
+    turn.sin_angle = std::sin(angle);
+    // The short strokes reach furthest: from the first one's foot behind the
+    // anchor to the last one's head, down to their feet.
+    return {transform_point({ax - kHatchBack, ay}, turn),
+            transform_point({ax + kHatchReach, ay}, turn),
+            transform_point({ax + kHatchReach, ay + kHatchDepth}, turn),
+            transform_point({ax - kHatchBack, ay + kHatchDepth}, turn)};
 }
 
 void draw_water_mark(std::FILE* file, const SheetTransform& sheet, int x, int y) {

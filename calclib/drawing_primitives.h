@@ -5,6 +5,7 @@
 // toward zero and printed "%4d".
 #pragma once
 
+#include <array>
 #include <cstdio>
 
 namespace wtn {
@@ -43,6 +44,11 @@ struct SheetTransform {
 // page point (x, y), turned by angle (radians) about it, then passed through
 // the sheet stage.
 void draw_hatching(std::FILE* file, const SheetTransform& sheet, int x, int y, double angle);
+
+// The corners of the band the hatching anchored at (x, y) and turned by
+// angle covers, before the sheet stage: along the ground from 20 units
+// behind its anchor to 240 past it, 50 units deep under it.
+std::array<DrawPoint, 4> hatching_band(int x, int y, double angle);
 
 // Writes the 6 line records of the water-surface mark whose tip touches the
 // water line at the page point (x, y), passed through the sheet stage.

@@ -2,7 +2,9 @@
 #include "file_io.h"
 #include "work_folder.h"
 
+#include <array>
 #include <cmath>
+#include <cstdio>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <vector>
@@ -101,6 +103,35 @@ TEST_F(DrawingFile, HatchingTurnedAboutItsAnchor) {
         drawn_lines([](std::FILE* f) { draw_hatching(f, SheetTransform{}, 500, 500, M_PI); });
     ASSERT_EQ(lines.size(), 15u);
     EXPECT_EQ(lines[1], "L  480  500  500  450 0 2\r\n");
+}
+
+// The band a figure keeps its texts clear of holds every stroke of the
+// hatching, level or along a slope: each end lies inside it, measured along
+// and across the ground from the anchor (a unit of truncation allowed).
+TEST_F(DrawingFile, HatchingBandHoldsEveryStroke) {
+    for (const double angle : {0.0, 0.3, -0.5}) {
+        auto lines = drawn_lines(
+            [&](std::FILE* f) { draw_hatching(f, SheetTransform{}, 1000, 2000, angle); });
+        const std::array<DrawPoint, 4> band = hatching_band(1000, 2000, angle);
+        const double along_x = (band[1].x - band[0].x) / 260.0;
+        const double along_y = (band[1].y - band[0].y) / 260.0;
+        const double across_x = (band[3].x - band[0].x) / 50.0;
+        const double across_y = (band[3].y - band[0].y) / 50.0;
+        for (const std::string& line : lines) {
+            int p[4] = {};
+            ASSERT_EQ(std::sscanf(line.c_str(), "L %d %d %d %d", &p[0], &p[1], &p[2], &p[3]), 4);
+            for (int end = 0; end < 2; ++end) {
+                const double dx = p[2 * end] - band[0].x;
+                const double dy = p[2 * end + 1] - band[0].y;
+                const double along = dx * along_x + dy * along_y;
+                const double across = dx * across_x + dy * across_y;
+                EXPECT_GE(along, -1.5) << angle << ": " << line;
+                EXPECT_LE(along, 261.5) << angle << ": " << line;
+                EXPECT_GE(across, -1.5) << angle << ": " << line;
+                EXPECT_LE(across, 51.5) << angle << ": " << line;
+            }
+        }
+    }
 }
 
 } // namespace

@@ -9,6 +9,8 @@
 #include "report_switches.h"
 #include "surcharge_blocks.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <numbers>
 
@@ -20,7 +22,7 @@ namespace {
 constexpr double kLevelSeabed = 0.0001;
 // How far a level's text may move to stay clear, in half-width cells along
 // its line and in text lines to its free side.
-constexpr double kLevelAlongCells = 4.0;
+constexpr double kLevelAlongCells = 16.0;
 constexpr double kLevelFreeLines = 2.0;
 
 int text_bytes(const std::string& text) {
@@ -203,9 +205,16 @@ void draw_seabed_line(DrawingFile& file, const EarthPressureReport& report, doub
     const double theta = angle_degrees * std::numbers::pi / 180.0;
     const double y_end = seabed_far_y(angle_degrees, line);
     sheet_line(file, kit, line.x1, line.y1, line.x2, y_end);
-    draw_hatching(file.stream(), sheet_transform(kit),
-                  file.page_unit(line.x2 + 2.0 * std::cos(theta) * kit.text_width),
-                  file.page_unit(y_end - 2.0 * std::sin(theta) * kit.text_width), theta);
+    const int hatch_x = file.page_unit(line.x2 + 2.0 * std::cos(theta) * kit.text_width);
+    const int hatch_y = file.page_unit(y_end - 2.0 * std::sin(theta) * kit.text_width);
+    draw_hatching(file.stream(), sheet_transform(kit), hatch_x, hatch_y, theta);
+    // The water levels' texts drawn after it keep clear of its strokes.
+    const std::array<DrawPoint, 4> band = hatching_band(hatch_x, hatch_y, theta);
+    LabelBox hatching{band[0].x, band[0].x, band[0].y, band[0].y};
+    for (const DrawPoint& corner : band)
+        hatching = {std::min(hatching.left, corner.x), std::max(hatching.right, corner.x),
+                    std::max(hatching.lower, corner.y), std::min(hatching.upper, corner.y)};
+    note_box(kit, hatching);
     sheet_text(file, kit, line.x2 + 0.5 * kit.text_width, line.y2, text);
     // A sloping seabed keeps a level line under its text.
     if (std::fabs(theta) >= kLevelSeabed)

@@ -654,17 +654,21 @@ TEST(SolprtChain, ChainOfBothCasesOpensCleanInTheViewer) {
 // prints its text under its line, its mark on it. Where the external-force
 // diagrams end narrow at the virtual seabed, the passive and active captions
 // stand each on its own side of the wall; the earth-pressure figure's value
-// labels keep clear of its lines as the other figures' do. The lint finds
+// labels keep clear of its lines as the other figures' do. An embankment
+// shrinks the scale and a seabed sloping up to the water levels brings its
+// hatching under them: the L.W.L. text keeps clear of the hatching. The lint finds
 // nothing in any, and every level still prints.
 TEST(SolprtChain, CrowdedLevelsKeepTheFiguresLegible) {
-    const std::string common = "swdat,1,1,1,1,2,1,1,1,111,1,1,2,1,1\r\n"
-                               "neire,1,1.0,1.0,0.0,0,0.150,0.0,0.0,0.0,3,0.0,1,1.0,1.0,0.0\r\n"
+    const std::string common = "neire,1,1.0,1.0,0.0,0,0.150,0.0,0.0,0.0,3,0.0,1,1.0,1.0,0.0\r\n"
                                "nir_t,1,2,0.0,1.0,1,0\r\n"
                                "add_1,0.0,0.0,0.0,0.0\r\n";
     struct Case {
         const char* name;
         std::string lines;
         std::vector<std::string> levels;
+        // Straight ground, normal case; the embankment's: both cases, its
+        // surcharge at the seabed.
+        std::string swdat = "swdat,1,1,1,1,2,1,1,1,111,1,1,2,1,1\r\n";
     };
     const Case cases[] = {
         {"thin upper layer",
@@ -711,12 +715,24 @@ TEST(SolprtChain, CrowdedLevelsKeepTheFiguresLegible) {
          "jdatu,-10.850,17.000,9.000,19.000,33,0.000,0.0,1,0.0,8000.0\r\n"
          "jdatu,-14.410,17.000,9.000,19.000,28,0.000,0.0,1,0.0,8000.0\r\n",
          {"（受働土圧図）", "（主働土圧＋残留水圧図）", "-10.850", "-10.953"}},
+        {"embankment over a seabed rising to the water levels",
+         "joken,0.89,-0.22,0,-0.21,3.140,-6.290,-30.000,-30.000,0.0,-10.0,10.000,0.0,0.0,5.0,7.5,"
+         "1,1,1\r\n"
+         "tjkn1,1.5,0.5,3.140,3.140,3.000,10.0,180.0,270.0,180.0,-6.000,2.0,5\r\n"
+         "tikei,0.000,3.140\r\ntikei,0.000,4.940\r\ntikei,9.090,4.940\r\n"
+         "tikei,12.300,5.390\r\ntikei,40.000,5.390\r\n"
+         "morid,5.390,18.000,10.000,20.000\r\n"
+         "josai,1.000,20.000,20.000,5.000\r\n"
+         "sdatu,3.140,18.000,10.000,20.000,30.000,0.000,0.0,1,0.0,10000.0\r\n"
+         "jdatu,-6.290,18.000,10.000,20.000,30.000,0.000,0.0,1,0.0,10000.0\r\n",
+         {"H.W.L.+0.89", "L.W.L.-0.22", "R.W.L.-0.21"},
+         "swdat,1,1,1,1,2,3,2,1,111,1,1,2,1,1\r\n"},
     };
     int n = 0;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         ProgramFolder folder;
-        folder.write("CAL_FILE.DAT", "gyonm,\"crowded levels\"\r\n" + common + c.lines);
+        folder.write("CAL_FILE.DAT", "gyonm,\"crowded levels\"\r\n" + c.swdat + common + c.lines);
         folder.write("TVNCSTM.DAT", test::customisation_text());
         write_report_inputs(folder);
         for (const char* program : {"TVNDAT", "TVNCAL", "SOLPRT"}) {
