@@ -123,7 +123,8 @@ void draw_soil_label(DrawingFile& file, const FigureKit& kit, const InputRecord&
     const double first_y = centre_y + (sandy ? 0.5 : -0.25) * kit.text_height;
     const double second_y = centre_y + 1.25 * kit.text_height;
     // Clear of the lines and marks about it (a water mark at the level of
-    // the label): along its layer, or down within it.
+    // the label): along its layer, or down within it; where nothing there is
+    // clear (a water level just above the layer's bottom), up within it.
     LabelShift shift;
     if (kit.ink != nullptr) {
         LabelBox box = text_box(kit, text_x, first_y, first);
@@ -134,6 +135,10 @@ void draw_soil_label(DrawingFile& file, const FigureKit& kit, const InputRecord&
         shift = clear_label_shift(
             *kit.ink, box,
             label_moves(kit, {1.0, 0.0}, kSoilLabelAlongCells, {0.0, 1.0}, kSoilLabelFreeLines));
+        if (shift.dx == 0.0 && shift.dy == 0.0 && !box_is_clear(*kit.ink, box))
+            shift = clear_label_shift(*kit.ink, box,
+                                      label_moves(kit, {1.0, 0.0}, kSoilLabelAlongCells,
+                                                  {0.0, -1.0}, kSoilLabelFreeLines));
     }
     sheet_label(file, kit, text_x + shift.dx, first_y + shift.dy, first);
     if (!sandy) sheet_label(file, kit, text_x + shift.dx, second_y + shift.dy, second);

@@ -746,6 +746,44 @@ TEST(SolprtChain, CrowdedLevelsKeepTheFiguresLegible) {
     }
 }
 
+// A thin top layer (+3.32 to +0.47 under a 3 m fill, so a small scale) with
+// the R.W.L. +0.42 just above its bottom: the layer's label cannot move
+// along or down clear of the R.W.L. text and mark, and moves up within its
+// layer instead. The design-condition figures (both cases) pass the lint.
+TEST(SolprtChain, ASoilLabelMovesUpClearOfAWaterLevelAtItsLayersBottom) {
+    if (!test::viewer_built()) return;
+    const std::string input =
+        "gyonm,\"thin layer under the R.W.L.\"\r\n"
+        "swdat,1,1,1,1,2,1,2,2,111,1,1,2,1,1\r\n"
+        "joken,0.87,0.09,0,0.42,3.320,-7.650,-30.000,-30.000,0.0,0.0,10.000,0.0,0.0,5.0,7.5,1,1,"
+        "1\r\n"
+        "tjkn1,1.5,0.5,3.320,3.320,3.000,10.0,180.0,270.0,180.0,-6.000,2.0,5\r\n"
+        "neire,1,1.0,1.0,0.0,0,0.150,0.0,0.0,0.0,3,0.0,1,1.0,1.0,0.0\r\n"
+        "nir_t,1,2,0.0,1.0,1,0\r\n"
+        "add_1,0.0,0.0,0.0,0.0\r\n"
+        "tikei,0.000,3.320\r\ntikei,0.000,6.310\r\ntikei,40.000,6.310\r\n"
+        "morid,6.310,18.000,10.000,20.000\r\n"
+        "josai,9.000,13.000,5.000,5.000\r\njosai,15.000,17.000,5.000,0.000\r\n"
+        "josai,21.000,22.000,10.000,5.000\r\n"
+        "sdatu,3.320,18.000,10.000,20.000,30.000,0.000,0.0,1,0.0,10000.0\r\n"
+        "sdatu,0.470,17.000,9.000,19.000,28,0.000,0.0,1,0.0,8000.0\r\n"
+        "sdatu,-4.000,17.000,9.000,19.000,32,0.000,0.0,1,0.0,8000.0\r\n"
+        "sdatu,-16.540,17.000,9.000,19.000,32,0.000,0.0,1,0.0,8000.0\r\n"
+        "jdatu,-7.650,18.000,10.000,20.000,30.000,0.000,0.0,1,0.0,10000.0\r\n"
+        "jdatu,-21.870,17.000,9.000,19.000,28,0.000,0.0,1,0.0,8000.0\r\n";
+    ProgramFolder folder;
+    folder.write("CAL_FILE.DAT", input);
+    folder.write("TVNCSTM.DAT", test::customisation_text());
+    write_report_inputs(folder);
+    for (const char* program : {"TVNDAT", "TVNCAL", "SOLPRT"}) {
+        const ChildResult r = test::run_batch_in(folder, program);
+        ASSERT_EQ(r.exit_code, 0) << program << ": " << r.err;
+    }
+    const ChildResult lint =
+        test::run_offscreen(test::program_path("VIEWKSO"), {"--lint"}, folder.path());
+    EXPECT_FALSE(test::contains(lint.out + lint.err, "JOKEN_Z")) << lint.out << lint.err;
+}
+
 // The embankment through the chain: the surcharge chapter and all four
 // figure kinds of both cases lay out without a problem.
 TEST(SolprtChain, EmbankmentChainOpensCleanInTheViewer) {
