@@ -76,6 +76,15 @@ void clear_level_label(DrawingFile& file, const FigureKit& kit, double x, double
     sheet_text(file, kit, x + shift.dx, y + shift.dy, text);
 }
 
+// The upright box around a turned band's corners.
+LabelBox box_around(const std::array<DrawPoint, 4>& corners) {
+    LabelBox box{corners[0].x, corners[0].x, corners[0].y, corners[0].y};
+    for (const DrawPoint& corner : corners)
+        box = {std::min(box.left, corner.x), std::max(box.right, corner.x),
+               std::max(box.lower, corner.y), std::min(box.upper, corner.y)};
+    return box;
+}
+
 SoilLabelPlace label_place(int x_top, int y_top, int x_bottom, int y_bottom) {
     SoilLabelPlace p;
     p.x_top = x_top;
@@ -117,6 +126,7 @@ void draw_land_layers(DrawingFile& file, const EarthPressureReport& report) {
     const FigureLine& bottom = f.land[static_cast<std::size_t>(n)];
     sheet_line(file, kit, bottom);
     const std::string text = level_text(input.joken.soil_bottom);
+    // The lowest level has the frame under it: it moves up if anywhere.
     clear_level_label(file, kit, before_line_end(kit, bottom.x2, text), bottom.y2, text, -1.0);
     for (int i = f.first_land; i < n; ++i) {
         const FigureLine& top = f.land[static_cast<std::size_t>(i)];
@@ -209,12 +219,7 @@ void draw_seabed_line(DrawingFile& file, const EarthPressureReport& report, doub
     const int hatch_y = file.page_unit(y_end - 2.0 * std::sin(theta) * kit.text_width);
     draw_hatching(file.stream(), sheet_transform(kit), hatch_x, hatch_y, theta);
     // The water levels' texts drawn after it keep clear of its strokes.
-    const std::array<DrawPoint, 4> band = hatching_band(hatch_x, hatch_y, theta);
-    LabelBox hatching{band[0].x, band[0].x, band[0].y, band[0].y};
-    for (const DrawPoint& corner : band)
-        hatching = {std::min(hatching.left, corner.x), std::max(hatching.right, corner.x),
-                    std::max(hatching.lower, corner.y), std::min(hatching.upper, corner.y)};
-    note_box(kit, hatching);
+    note_box(kit, box_around(hatching_band(hatch_x, hatch_y, theta)));
     sheet_text(file, kit, line.x2 + 0.5 * kit.text_width, line.y2, text);
     // A sloping seabed keeps a level line under its text.
     if (std::fabs(theta) >= kLevelSeabed)
